@@ -1,0 +1,36 @@
+#include "core/preferences.h"
+
+#include <iterator>
+
+PreferencesBlock preferences{};
+
+namespace {
+
+// One row per integer word with a default or a check; floats and texts follow in
+// ValidatePreferences.
+constexpr PreferenceRule kRules[] = {
+    {kPrefPositionMode, 0, PrefCheck::Range, 0, 3},
+    {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
+};
+
+void ApplyRule(const PreferenceRule& r) {
+    int32_t& w = preferences.word[r.word];
+    switch (r.check) {
+    case PrefCheck::Set: w = r.defaultValue; break;
+    case PrefCheck::Range:
+        if (w < r.min || w > r.max) w = r.defaultValue;
+        break;
+    case PrefCheck::None: break;
+    }
+}
+
+}  // namespace
+
+int ValidatePreferences() {
+    for (const PreferenceRule& r : kRules) ApplyRule(r);
+    float dt = preferences.GetFloat(kPrefCurrentDeltaT);
+    if (!(dt > 40.0f && dt <= 200.0f)) preferences.SetFloat(kPrefCurrentDeltaT, kDefaultDeltaT);
+    return 1;
+}
+
+float GetCurrentDeltaT() { return preferences.GetFloat(kPrefCurrentDeltaT); }

@@ -1,0 +1,53 @@
+// The preference words: one block of 32-bit words that every subsystem reads
+// directly. It is not stored: it starts at zero and ValidatePreferences gives it
+// its defaults and brings it into range at every start.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+constexpr int kPreferenceWordCount = 288;
+
+struct PreferencesBlock {
+    int32_t word[kPreferenceWordCount];
+
+    float GetFloat(int index) const {
+        float f;
+        std::memcpy(&f, &word[index], sizeof f);
+        return f;
+    }
+    void SetFloat(int index, float value) { std::memcpy(&word[index], &value, sizeof value); }
+};
+
+extern PreferencesBlock preferences;
+
+// Indexes of the preference words.
+enum PreferenceWord : int {
+    kPrefDriveId = 0,
+    kPrefPositionMode = 10,  // 0 geocentric, 1 geoc. + refraction, 2 topocentric, 3 topo + refraction
+    kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
+    kPrefCurrentDeltaT = 39  // float, seconds
+};
+
+constexpr float kDefaultDeltaT = 66.184f;
+
+// How ValidatePreferences treats one word.
+enum class PrefCheck {
+    Set,    // the default is stored whatever the word held
+    Range,  // a value outside [min, max] is replaced by the default
+    None    // no check and no store
+};
+
+struct PreferenceRule {
+    int word;
+    int32_t defaultValue;
+    PrefCheck check;
+    int32_t min;
+    int32_t max;
+};
+
+// Gives the words their defaults and range checks; returns 1.
+int ValidatePreferences();
+
+// The "Current DeltaT" preference in seconds.
+float GetCurrentDeltaT();

@@ -1,0 +1,35 @@
+#include "core/shared_state.h"
+
+#include <cmath>
+
+DateTime currentDateTime{};
+SiteRecord currentSite{};
+SelectionCriteria selectionCriteria{};
+int32_t& dateTimeFixed = preferences.word[kPrefTimeUpdate];
+
+void SetSiteLatitude(SiteRecord& site, double latitudeDegrees) {
+    double r = latitudeDegrees * 0.0174532925199433;
+    site.latitude = static_cast<float>(latitudeDegrees);
+    site.sinLatitude = static_cast<float>(std::sin(r));
+    site.cosLatitude = static_cast<float>(std::cos(r));
+}
+
+void ResetSiteRecord(SiteRecord& site) {
+    site = SiteRecord{};
+    std::strcpy(site.name, "None");
+    SetSiteLatitude(site, 51.0);
+    site.longitude = 0.0f;
+    site.temperature = 10;
+    site.pressure = 1013;
+    site.humidity = 40;
+    site.skyCondition = 3;
+    for (SavedSite& s : site.savedSites) s.skyCondition = 3;
+}
+
+void ResetSharedState() {
+    currentDateTime = DateTime{};
+    ResetSiteRecord(currentSite);
+    preferences = PreferencesBlock{};
+    ValidatePreferences();
+    selectionCriteria = SelectionCriteria{};
+}

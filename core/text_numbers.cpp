@@ -1,0 +1,77 @@
+#include "core/text_numbers.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/shared_state.h"
+
+void SinCos(double angle, double* sine, double* cosine) {
+    *sine = std::sin(angle);
+    *cosine = std::cos(angle);
+}
+
+int32_t ParseInt(const char* text) {
+    if (!text) return 0;
+    bool negative = false;
+    if (*text == '-') {
+        negative = true;
+        ++text;
+    }
+    if (*text == '+') ++text;
+    uint32_t value = 0;  // wraps like the handheld's 32-bit arithmetic, without UB
+    while (*text >= '0' && *text <= '9') value = value * 10u + static_cast<uint32_t>(*text++ - '0');
+    if (negative) value = 0u - value;
+    return static_cast<int32_t>(value);
+}
+
+double ParseDouble(const char* text) {
+    if (!text) return 0.0;
+    while (*text == ' ' || *text == '\t') ++text;
+    bool negative = false;
+    if (*text == '-' || *text == '+') negative = *text++ == '-';
+    double value = 0.0;
+    while (*text >= '0' && *text <= '9') value = value * 10.0 + (*text++ - '0');
+    if (*text == '.' || *text == ',') {
+        ++text;
+        double fraction = 0.0, scale = 1.0;
+        while (*text >= '0' && *text <= '9') {
+            fraction = fraction * 10.0 + (*text++ - '0');
+            scale *= 10.0;
+        }
+        value += fraction / scale;
+    }
+    return negative ? -value : value;
+}
+
+void DoubleToStr(char* buffer, std::size_t size, double value, int decimals) {
+    if (!buffer || size == 0) return;
+    if (decimals < 0) decimals = 6;
+    else if (decimals > 6) decimals = 8;
+    double magnitude = std::fabs(value);
+    if (!std::isfinite(value) || magnitude >= 1e15) {
+        std::snprintf(buffer, size, "%.*e", decimals, value);
+        return;
+    }
+    uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    // Integer and fraction digits kept apart so that 1e15 x 1e8 cannot overflow.
+    double whole = std::floor(magnitude);
+    uint64_t intPart = static_cast<uint64_t>(whole);
+    uint64_t frac = static_cast<uint64_t>(std::floor((magnitude - whole) * static_cast<double>(scale) + 0.5));
+    if (frac >= scale) {
+        frac -= scale;
+        ++intPart;
+    }
+    const char* sign = value < 0 ? "-" : "";
+    if (decimals > 0)
+        std::snprintf(buffer, size, "%s%llu.%0*llu", sign, static_cast<unsigned long long>(intPart), decimals,
+                      static_cast<unsigned long long>(frac));
+    else
+        std::snprintf(buffer, size, "%s%llu", sign, static_cast<unsigned long long>(intPart));
+}
+
+int GetSkyConditionValue() {
+    static const int kValues[5] = {14, 19, 22, 24, 29};
+    int index = currentSite.skyCondition;
+    return (index >= 0 && index < 5) ? kValues[index] : 24;
+}

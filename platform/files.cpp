@@ -1,0 +1,149 @@
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdlib>
+#include <mutex>
+
+namespace pl {
+namespace {
+
+std::mutex folderMutex;
+std::string overrideFolder;
+
+std::string ExecutableFolder() {
+    char buf[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return ".";
+    std::string path(buf, static_cast<size_t>(n));
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+std::string HostFolder() {
+    std::lock_guard<std::mutex> lock(folderMutex);
+    if (!overrideFolder.empty()) return overrideFolder;
+    const char* home = std::getenv("ZENDAVORI_HOME");
+    if (home && *home) return home;
+    return ExecutableFolder();
+}
+
+bool Exists(const std::string& hostPath) {
+    struct stat st;
+    return ::stat(hostPath.c_str(), &st) == 0;
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+// Finds `name` in `folder` without regard to case; empty when there is none.
+std::string MatchNoCase(const std::string& folder, const std::string& name) {
+    DIR* dir = ::opendir(folder.empty() ? "/" : folder.c_str());
+    if (!dir) return {};
+    std::string found;
+    while (dirent* e = ::readdir(dir)) {
+        if (EqualNoCase(e->d_name, name)) {
+            found = e->d_name;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
+}
+
+bool WildcardMatch(const char* pattern, const char* text) {
+    if (*pattern == '\0') return *text == '\0';
+    if (*pattern == '*') return WildcardMatch(pattern + 1, text) || (*text && WildcardMatch(pattern, text + 1));
+    if (*text == '\0') return false;
+    if (*pattern != '?' &&
+        std::tolower(static_cast<unsigned char>(*pattern)) != std::tolower(static_cast<unsigned char>(*text)))
+        return false;
+    return WildcardMatch(pattern + 1, text + 1);
+}
+
+}  // namespace
+
+std::string ProgramPath() {
+    std::string folder = HostFolder();
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+void SetProgramFolder(const std::string& hostFolder) {
+    std::lock_guard<std::mutex> lock(folderMutex);
+    overrideFolder = hostFolder;
+}
+
+std::string HostPath(const std::string& programPath) {
+    std::string path = programPath;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    if (path.empty() || path[0] != '/') path = HostFolder() + "/" + path;
+    // Walk the components, keeping each one as written when it exists.
+    std::string result;
+    size_t pos = 1;
+    bool missing = false;
+    while (pos <= path.size()) {
+        size_t next = path.find('/', pos);
+        if (next == std::string::npos) next = path.size();
+        std::string part = path.substr(pos, next - pos);
+        pos = next + 1;
+        if (part.empty() || part == ".") continue;
+        std::string candidate = result + "/" + part;
+        if (!missing && !Exists(candidate)) {
+            std::string match = MatchNoCase(result, part);
+            if (!match.empty()) candidate = result + "/" + match;
+            else missing = true;
+        }
+        result = candidate;
+    }
+    return result.empty() ? "/" : result;
+}
+
+std::FILE* OpenFile(const std::string& programPath, const char* mode) {
+    return std::fopen(HostPath(programPath).c_str(), mode);
+}
+
+bool FileExists(const std::string& programPath) { return Exists(HostPath(programPath)); }
+
+bool MakeDirectory(const std::string& programPath) {
+    std::string host = HostPath(programPath);
+    return ::mkdir(host.c_str(), 0755) == 0 || Exists(host);
+}
+
+bool RemoveFile(const std::string& programPath) { return std::remove(HostPath(programPath).c_str()) == 0; }
+
+bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath) {
+    return std::rename(HostPath(fromProgramPath).c_str(), HostPath(toProgramPath).c_str()) == 0;
+}
+
+std::vector<std::string> ListDirectory(const std::string& programPattern) {
+    std::string pattern = programPattern;
+    std::replace(pattern.begin(), pattern.end(), '\\', '/');
+    size_t slash = pattern.rfind('/');
+    std::string folder = slash == std::string::npos ? std::string() : pattern.substr(0, slash);
+    std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    if (mask == "*.*") mask = "*";  // the handheld's "all files", dotted or not
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(HostPath(folder).c_str());
+    if (!dir) return names;
+    while (dirent* e = ::readdir(dir)) {
+        std::string name = e->d_name;
+        if (name == "." || name == "..") continue;
+        if (WildcardMatch(mask.c_str(), name.c_str())) names.push_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace pl

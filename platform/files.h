@@ -1,0 +1,40 @@
+// The program folder and the files in it. Paths are given in the program's own
+// notation ("data\\zendavori_obj_18k.ppc", backslash separators); they are turned
+// into host paths here, and a component that does not exist as written is looked
+// up again without regard to case, as the handheld's file system did.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace pl {
+
+// The program folder: ZENDAVORI_HOME if set, else the executable's directory,
+// in program notation with a trailing backslash.
+std::string ProgramPath();
+
+// Overrides the program folder (tests); an empty text restores the default.
+void SetProgramFolder(const std::string& hostFolder);
+
+// Host path for a program path: backslashes become slashes and each missing
+// component is matched case-insensitively against the existing entries. A
+// relative path is taken inside the program folder.
+std::string HostPath(const std::string& programPath);
+
+// Opens a file like fopen; nullptr when it cannot be opened.
+std::FILE* OpenFile(const std::string& programPath, const char* mode);
+
+bool FileExists(const std::string& programPath);
+bool MakeDirectory(const std::string& programPath);
+bool RemoveFile(const std::string& programPath);
+// Renames, replacing an existing target (used to write files the user keeps
+// through a temporary file).
+bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath);
+
+// Names (without folder) of the entries matching a pattern such as
+// "userlists\\*.lst" or "img\\*.*"; '*' and '?' are wildcards, compared without
+// regard to case. Sorted by name.
+std::vector<std::string> ListDirectory(const std::string& programPattern);
+
+}  // namespace pl
