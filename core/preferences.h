@@ -26,8 +26,12 @@ enum PreferenceWord : int {
     kPrefDriveId = 0,
     kPrefPositionMode = 10,  // 0 geocentric, 1 geoc. + refraction, 2 topocentric, 3 topo + refraction
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
-    kPrefCurrentDeltaT = 39  // float, seconds
+    kPrefCurrentDeltaT = 39,  // float, seconds
+    kPrefUserCatalogName = 222  // text of kUserCatalogNameSize bytes (words 222..234)
 };
+
+constexpr int kUserCatalogNameSize = 52;
+constexpr char kDefaultUserCatalogName[] = "zendavori_user_catalog.pdb";
 
 constexpr float kDefaultDeltaT = 66.184f;
 
