@@ -23,16 +23,22 @@ bool featureIndexBuilt = false;
 struct VisibleKey {
     int32_t record;
     double diameter;        // not-a-number sorts as the smallest
-    int64_t latitudeStep;   // floor(latitude x 10)
+    double latitudeStep;    // the tenth of a degree holding the latitude; not-a-number sorts first
 };
+
+// The step of 0.1 degree that holds a latitude, from the latitude rounded to 0.0001
+// degree so that a stored float such as -12.30 stays in the step it names.
+double LatitudeStep(float latitude) {
+    double step = std::floor(std::round(static_cast<double>(latitude) * 10000.0) / 1000.0);
+    return std::isnan(step) ? -std::numeric_limits<double>::infinity() : step;
+}
 
 VisibleKey ReadVisibleKey(int32_t record) {
     MoonFeatureRecord r{};
-    VisibleKey key{record, 0.0, 0};
+    VisibleKey key{record, 0.0, 0.0};
     if (!GetMoonRecord(record, &r)) return key;
     key.diameter = std::isnan(r.diameter) ? -std::numeric_limits<double>::infinity() : r.diameter;
-    double step = std::floor(static_cast<double>(r.latitude) * 10.0);
-    key.latitudeStep = std::isfinite(step) ? static_cast<int64_t>(step) : std::numeric_limits<int64_t>::min();
+    key.latitudeStep = LatitudeStep(r.latitude);
     return key;
 }
 
