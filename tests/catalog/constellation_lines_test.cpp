@@ -20,20 +20,19 @@ protected:
         }
         folder.WriteDb("data\\zendavori_constellation.ppc", 1, 8, records);
     }
-    const ConstellationLine* Lines(int* count) { return GetConstellationLines(count); }
 };
 
 TEST_F(ConstellationLinesTest, LoadsTheLinesOfOneSet) {
     WriteLines(647, 867);
     EXPECT_TRUE(LoadConstellationData(0));
     int count = 0;
-    const ConstellationLine* lines = Lines(&count);
+    const ConstellationLine* lines = GetConstellationLines(&count);
     ASSERT_EQ(count, 647);
     EXPECT_EQ(lines[10].a, 3);
     EXPECT_EQ(lines[10].firstStar, 10);
     EXPECT_EQ(lines[10].secondStar, 11);
     EXPECT_TRUE(LoadConstellationData(1));
-    lines = Lines(&count);
+    lines = GetConstellationLines(&count);
     ASSERT_EQ(count, 867);
     EXPECT_EQ(lines[866].firstStar, 866);
     EXPECT_EQ(lines[866].secondStar, 868);
@@ -44,10 +43,10 @@ TEST_F(ConstellationLinesTest, LoadsTheLinesOfOneSet) {
 TEST_F(ConstellationLinesTest, SameSetTwiceReadsTheFileOnce) {
     WriteLines(647, 867);
     EXPECT_TRUE(LoadConstellationData(1));
-    std::remove((folder.root() + "/data/zendavori_constellation.ppc").c_str());
+    folder.Remove("data\\zendavori_constellation.ppc");
     EXPECT_TRUE(LoadConstellationData(1));
     int count = 0;
-    Lines(&count);
+    GetConstellationLines(&count);
     EXPECT_EQ(count, 867);
 }
 
@@ -56,7 +55,7 @@ TEST_F(ConstellationLinesTest, ShortFileLeavesAZeroTail) {
     WriteLines(600, 10);
     EXPECT_FALSE(LoadConstellationData(0));
     int count = 0;
-    const ConstellationLine* lines = Lines(&count);
+    const ConstellationLine* lines = GetConstellationLines(&count);
     ASSERT_EQ(count, 647);
     EXPECT_EQ(lines[599].secondStar, 600);
     EXPECT_EQ(lines[600].firstStar, 0);
@@ -72,7 +71,7 @@ TEST_F(ConstellationLinesTest, FailedLoadIsNotRepeated) {
     WriteLines(647, 867);
     EXPECT_TRUE(LoadConstellationData(0));
     int count = -1;
-    EXPECT_EQ(Lines(&count), nullptr);
+    EXPECT_EQ(GetConstellationLines(&count), nullptr);
     EXPECT_EQ(count, 0);
     EXPECT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(LoadConstellationData(1));  // another set is loaded
@@ -85,7 +84,7 @@ TEST_F(ConstellationLinesTest, LinesWithStarsOutsideTheTableAreLeftOut) {
     folder.WriteDb("data\\zendavori_constellation.ppc", 1, 8, records);
     EXPECT_FALSE(LoadConstellationData(0));
     int count = 0;
-    const ConstellationLine* lines = Lines(&count);
+    const ConstellationLine* lines = GetConstellationLines(&count);
     ASSERT_EQ(count, 647);
     EXPECT_EQ(lines[0].firstStar, 1645);
     EXPECT_EQ(lines[1].firstStar, 0);
@@ -97,7 +96,7 @@ TEST_F(ConstellationLinesTest, FreeingEmptiesTheTable) {
     LoadConstellationData(0);
     FreeConstellationData();
     int count = -1;
-    EXPECT_EQ(Lines(&count), nullptr);
+    EXPECT_EQ(GetConstellationLines(&count), nullptr);
     EXPECT_EQ(count, 0);
     EXPECT_FALSE(LoadConstellationData(2));
 }

@@ -45,7 +45,7 @@ TEST_F(DatabasesTest, OpenAllReturnsMinusOneWhenARequiredDatabaseIsMissing) {
     EXPECT_EQ(OpenAllDatabases(), -1);
     WriteRequired();
     EXPECT_EQ(OpenAllDatabases(), 0);
-    std::remove((folder.root() + "/data/zendavori_moon.ppc").c_str());
+    folder.Remove("data\\zendavori_moon.ppc");
     EXPECT_EQ(OpenAllDatabases(), -1);  // the moon database alone also counts
 }
 
@@ -98,7 +98,7 @@ TEST_F(DatabasesTest, ObjectIndexMatchesTheOpenObjectFile) {
     EXPECT_EQ(designationTable[kDesignationNgc].first, 10055);  // the built-in 18k ranges
     EXPECT_EQ(designationTable[kDesignationNgc].last, 18521);
 
-    std::remove((folder.root() + "/data/zendavori_obj_18k.ppc").c_str());
+    folder.Remove("data\\zendavori_obj_18k.ppc");
     WriteRequired("zendavori_obj_1k.ppc");
     OpenAllDatabases();
     EXPECT_STREQ(objectIndexName, "zendavori_obj_1k_idx.ppc");

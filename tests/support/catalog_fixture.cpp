@@ -57,10 +57,17 @@ void CatalogFolder::WriteDb(const std::string& programPath, uint32_t version, ui
     WriteRaw(programPath, file);
 }
 
-void CatalogFolder::WriteRaw(const std::string& programPath, const Bytes& bytes) const {
+std::string CatalogFolder::HostFile(const std::string& programPath) const {
     std::string path = root_ + "/" + programPath;
     for (char& c : path)
         if (c == '\\') c = '/';
+    return path;
+}
+
+void CatalogFolder::Remove(const std::string& programPath) const { std::remove(HostFile(programPath).c_str()); }
+
+void CatalogFolder::WriteRaw(const std::string& programPath, const Bytes& bytes) const {
+    std::string path = HostFile(programPath);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) throw std::runtime_error("cannot write " + path);
     std::fwrite(bytes.data(), 1, bytes.size(), f);

@@ -51,7 +51,11 @@ public:
     // Any bytes (damaged files).
     void WriteRaw(const std::string& programPath, const Bytes& bytes) const;
 
+    void Remove(const std::string& programPath) const;
+
 private:
+    std::string HostFile(const std::string& programPath) const;
+
     std::string root_;
 };
 
