@@ -16,18 +16,21 @@ bool IsGregorianDate(int year, int month, int day) {
     return day >= 15;
 }
 
-// Civil date of the Julian day number z (the day whose noon is z); floored steps.
-void DateFromDayNumber(double z, int* year, int* month, int* day) {
+// Civil date of the Julian day number z (the day whose noon is z), Meeus 7.
+// `floored` rounds the intermediate quotients down, which keeps negative Julian
+// days right; otherwise they are truncated toward zero.
+void DateFromDayNumber(double z, bool floored, int* year, int* month, int* day) {
+    auto whole = [floored](double x) { return floored ? std::floor(x) : std::trunc(x); };
     double a = z;
     if (z >= kGregorianStartJd) {
-        double alpha = std::floor((z - 1867216.25) / 36524.25);
-        a = z + 1 + alpha - std::floor(alpha / 4);
+        double alpha = whole((z - 1867216.25) / 36524.25);
+        a = z + 1 + alpha - whole(alpha / 4);
     }
     double b = a + 1524;
-    double c = std::floor((b - 122.1) / 365.25);
-    double d = std::floor(365.25 * c);
-    double e = std::floor((b - d) / 30.6001);
-    *day = static_cast<int>(b - d - std::floor(30.6001 * e));
+    double c = whole((b - 122.1) / 365.25);
+    double d = whole(365.25 * c);
+    double e = whole((b - d) / 30.6001);
+    *day = static_cast<int>(b - d - whole(30.6001 * e));
     *month = static_cast<int>(e < 14 ? e - 1 : e - 13);
     *year = static_cast<int>(*month > 2 ? c - 4716 : c - 4715);
 }
@@ -113,19 +116,9 @@ void JDToCalendar(double jd, int* year, int* month, int* day, int* hour, int* mi
                   int* second) {
     double z = std::trunc(jd + 0.5);
     double f = jd + 0.5 - z;
-    double a = z;
-    if (z >= kGregorianStartJd) {
-        double alpha = std::trunc((z - 1867216.25) / 36524.25);
-        a = z + 1 + alpha - std::trunc(alpha / 4);
-    }
-    double b = a + 1524;
-    double c = std::trunc((b - 122.1) / 365.25);
-    double d = std::trunc(365.25 * c);
-    double e = std::trunc((b - d) / 30.6001);
-    double dayWithFraction = b - d - std::trunc(30.6001 * e) + f;
-    *day = static_cast<int>(dayWithFraction);
-    *month = static_cast<int>(e < 14 ? e - 1 : e - 13);
-    *year = static_cast<int>(*month > 2 ? c - 4716 : c - 4715);
+    DateFromDayNumber(z, false, year, month, day);
+    // The time comes from the day with fraction, as the inverse formula forms it.
+    double dayWithFraction = *day + f;
     double frac = dayWithFraction - std::trunc(dayWithFraction);
     *hour = static_cast<int>(24 * frac);
     *minute = static_cast<int>(1440 * (frac - *hour / 24.0));
@@ -140,7 +133,7 @@ void CalendarFromJulianDay(double jd, int* year, int* month, int* day, int* hour
         s = 0;
         z += 1;
     }
-    DateFromDayNumber(z, year, month, day);
+    DateFromDayNumber(z, true, year, month, day);
     *hour = s / 3600;
     *minute = s / 60 % 60;
     *second = s % 60;

@@ -6,16 +6,9 @@
 #include <cmath>
 
 #include "support/reference_csv.h"
+#include "support/wrapped_difference.h"
 
 namespace {
-
-// Difference of two azimuths in degrees, wrapped into -180..+180.
-double DegreesApart(double a, double b) {
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180) d -= 360;
-    if (d < -180) d += 360;
-    return d;
-}
 
 TEST(NormalizeHours, IntoMinus12To12) {
     struct Case { double in, out; } cases[] = {
@@ -66,7 +59,7 @@ TEST(Horizontal, MatchesErfaHd2ae) {
         EXPECT_NEAR(alt, r[4], 1e-8) << r[0] << ' ' << r[1] << ' ' << r[2] << ' ' << r[3];
         // Azimuth is ill-defined near the zenith: allow for it as 1/cos(alt).
         double cosAlt = std::max(std::cos(alt * 0.0174532925199433), 1e-6);
-        EXPECT_NEAR(DegreesApart(az, r[5]), 0.0, 1e-8 / cosAlt);
+        EXPECT_NEAR(WrappedDifference(az, r[5], 360.0), 0.0, 1e-8 / cosAlt);
         EXPECT_GE(az, 0.0);
         EXPECT_LT(az, 360.0);
     }

@@ -169,19 +169,14 @@ TEST(SetCurrentDateTime, WritesCriteriaThenCurrentDateTime) {
     selectionCriteria.visibility = 7;
     selectionCriteria.catalogue = 3;
     SetCurrentDateTime(2009, 6, 1, 22, 45, 30);
-    EXPECT_EQ(selectionCriteria.year, 2009);
-    EXPECT_EQ(selectionCriteria.month, 6);
-    EXPECT_EQ(selectionCriteria.day, 1);
-    EXPECT_EQ(selectionCriteria.hour, 22);
-    EXPECT_EQ(selectionCriteria.minute, 45);
-    EXPECT_EQ(selectionCriteria.visibility, 7);
-    EXPECT_EQ(selectionCriteria.catalogue, 3);
-    EXPECT_EQ(currentDateTime.year, 2009);
-    EXPECT_EQ(currentDateTime.month, 6);
-    EXPECT_EQ(currentDateTime.day, 1);
-    EXPECT_EQ(currentDateTime.hour, 22);
-    EXPECT_EQ(currentDateTime.minute, 45);
-    EXPECT_EQ(currentDateTime.second, 30);
+    const SelectionCriteria& sc = selectionCriteria;
+    EXPECT_EQ((Civil{sc.year, sc.month, sc.day, sc.hour, sc.minute, 0}),
+              (Civil{2009, 6, 1, 22, 45, 0}));
+    EXPECT_EQ(sc.visibility, 7);
+    EXPECT_EQ(sc.catalogue, 3);
+    const DateTime& t = currentDateTime;
+    EXPECT_EQ((Civil{t.year, t.month, t.day, t.hour, t.minute, t.second}),
+              (Civil{2009, 6, 1, 22, 45, 30}));
     ResetSharedState();
 }
 

@@ -5,20 +5,13 @@
 #include <cmath>
 
 #include "support/reference_csv.h"
+#include "support/wrapped_difference.h"
 
 namespace {
 
 constexpr double kSecond = 1.0 / 3600;  // one second of time in hours
 
 double Hms(int h, int m, double s) { return h + m / 60.0 + s / 3600.0; }
-
-// Difference of two times in hours, wrapped into -12..+12.
-double HoursApart(double a, double b) {
-    double d = std::fmod(a - b, 24.0);
-    if (d > 12) d -= 24;
-    if (d < -12) d += 24;
-    return d;
-}
 
 // Meeus, Astronomical Algorithms, example 12.a.
 TEST(GetGreenwichSiderealTime0h, MeeusExample) {
@@ -59,7 +52,7 @@ TEST(GetLocalSiderealTime, MatchesErfaGmst82) {
                                           static_cast<int>(r[7]));
         EXPECT_GE(lst, 0.0);
         EXPECT_LE(lst, 24.0);
-        EXPECT_NEAR(HoursApart(lst, r[8]), 0.0, 0.001 * kSecond)
+        EXPECT_NEAR(WrappedDifference(lst, r[8], 24.0), 0.0, 0.001 * kSecond)
             << v[0] << '-' << v[1] << '-' << v[2] << ' ' << v[3] << ':' << v[4];
     }
 }
