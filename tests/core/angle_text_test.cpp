@@ -7,6 +7,7 @@
 
 #include "core/shared_state.h"
 #include "support/recording_services.h"
+#include "support/wrapped_difference.h"
 
 namespace {
 
@@ -300,14 +301,6 @@ TEST_F(AngleText, NonFiniteValuesAreWrittenAsSuch) {
 
 // ---- Round trips -----------------------------------------------------------
 
-// Difference a - b reduced to [-period/2, period/2).
-double Wrapped(double a, double b, double period) {
-    double d = std::fmod(a - b, period);
-    if (d >= period / 2) d -= period;
-    if (d < -period / 2) d += period;
-    return d;
-}
-
 const double kHourGrid[] = {-5.25, -0.5, 0.0, 0.0001, 6.123456, 12.5, Hms(23, 59, 59.9), 23.5, 30.25};
 const double kDegreeGrid[] = {-(89 + 59 / 60.0 + 59 / 3600.0), -45.5, -0.25, 0.0, 0.00001, 12.3456, 45.5,
                               89 + 59 / 60.0 + 59 / 3600.0, 179.99};
@@ -324,15 +317,15 @@ TEST_F(AngleText, HourFormatsRoundTrip) {
         SetFormats(code, 2);
         for (double h : kHourGrid) {
             const double back = ParseHoursToDegrees(HMSToStr(buf, sizeof buf, h)) / 15.0;
-            EXPECT_LE(std::fabs(Wrapped(back, h, 24.0)) * 3600.0, kHmsResolution[code]) << code << " " << buf;
+            EXPECT_LE(std::fabs(WrappedDifference(back, h, 24.0)) * 3600.0, kHmsResolution[code]) << code << " " << buf;
             const double hPositive = std::fmod(h + 24.0, 24.0);
             const double fixBack = ParseHoursToDegrees(HmsFixToStr(buf, sizeof buf, Fix(hPositive))) / 15.0;
-            EXPECT_LE(std::fabs(Wrapped(fixBack, hPositive, 24.0)) * 3600.0, kFixResolution[code]) << code << " " << buf;
+            EXPECT_LE(std::fabs(WrappedDifference(fixBack, hPositive, 24.0)) * 3600.0, kFixResolution[code]) << code << " " << buf;
         }
     }
     for (double h : kHourGrid) {
         const double back = ParseHoursToDegrees(HoursToHMSText(buf, sizeof buf, h * 15.0)) / 15.0;
-        EXPECT_LE(std::fabs(Wrapped(back, h, 24.0)) * 3600.0, 1.0) << buf;
+        EXPECT_LE(std::fabs(WrappedDifference(back, h, 24.0)) * 3600.0, 1.0) << buf;
     }
 }
 
