@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/shared_state.h"
 #include "support/recording_services.h"
@@ -26,21 +27,28 @@ protected:
 double Hms(double h, double m, double s) { return h + m / 60.0 + s / 3600.0; }
 int32_t Fix(double value) { return static_cast<int32_t>(std::lround(value * kFixUnitsPerDegree)); }
 
-std::string Hours(double hours) {
+template <typename T>
+using Writer = char* (*)(char*, std::size_t, T);
+
+// Text of a writer for one value, with the given format word set to code.
+template <typename T>
+std::string Text(Writer<T> writer, int formatWord, int code, T value) {
+    preferences.word[formatWord] = code;
     char buf[32];
-    return HMSToStr(buf, sizeof buf, hours);
+    return writer(buf, sizeof buf, value);
 }
-std::string HoursFix(int32_t v) {
-    char buf[32];
-    return HmsFixToStr(buf, sizeof buf, v);
-}
-std::string Degrees(double degrees) {
-    char buf[32];
-    return DegToStr(buf, sizeof buf, degrees);
-}
-std::string DegreesFix(int32_t v) {
-    char buf[32];
-    return AngleFixToStr(buf, sizeof buf, v);
+
+template <typename T>
+struct WriterCase {
+    int code;
+    T value;
+    const char* expected;
+    const char* source;
+};
+
+template <typename T, std::size_t N>
+void ExpectWrites(Writer<T> writer, int formatWord, const WriterCase<T> (&cases)[N]) {
+    for (const WriterCase<T>& k : cases) EXPECT_EQ(Text(writer, formatWord, k.code, k.value), k.expected) << k.source;
 }
 
 // ---- Parsers ---------------------------------------------------------------
@@ -124,15 +132,10 @@ TEST_F(AngleText, HoursSignAppliesToWholeValueNotOnlyHoursField) {
     EXPECT_NEAR(ParseHoursToDegrees("-00h30.0"), -7.5, 1e-12);
 }
 
-// ---- Double writers --------------------------------------------------------
+// ---- Writers ---------------------------------------------------------------
 
 TEST_F(AngleText, HMSToStrByFormat) {
-    struct Case {
-        int code;
-        double hours;
-        const char* expected;
-        const char* source;
-    } cases[] = {
+    const WriterCase<double> cases[] = {
         {1, -1.0, "23:00:00", "negative hours reduced"},
         {1, 23.99999, "00:00:00", "60 s carry into the next day"},
         {0, 5.5, "5.5000", "decimal, no leading zero"},
@@ -145,55 +148,46 @@ TEST_F(AngleText, HMSToStrByFormat) {
         {3, Hms(12, 30, 57), "12h31.0", "57 s carries into the minute"},
         {3, Hms(23, 59, 57), "00h00.0", "tenth carry wraps the day"},
     };
-    for (const Case& k : cases) {
-        SetFormats(k.code, 2);
-        EXPECT_EQ(Hours(k.hours), k.expected) << k.source;
-    }
+    ExpectWrites<double>(HMSToStr, kPrefRaFormat, cases);
 }
 
 TEST_F(AngleText, HMSToStrNeverWritesHour24) {
     // fmod of a tiny negative value plus 24 rounds to exactly 24.0.
-    for (int code = 0; code <= 3; ++code) {
-        SetFormats(code, 2);
-        const std::string text = Hours(-1e-16);
-        EXPECT_NEAR(ParseHoursToDegrees(text.c_str()), 0.0, 1e-12) << code << " " << text;
-    }
-    SetFormats(0, 2);
-    EXPECT_EQ(Hours(23.99999), "0.0000");
-    EXPECT_EQ(Hours(23.99994), "23.9999");
+    const WriterCase<double> cases[] = {
+        {0, -1e-16, "0.0000", "24.0 exactly"},     {1, -1e-16, "00:00:00", "24.0 exactly"},
+        {2, -1e-16, "00h00m00", "24.0 exactly"},   {3, -1e-16, "00h00.0", "24.0 exactly"},
+        {0, 23.99999, "0.0000", "rounds to 24"},   {0, 23.99994, "23.9999", "stays below 24"},
+    };
+    ExpectWrites<double>(HMSToStr, kPrefRaFormat, cases);
 }
 
-TEST_F(AngleText, HMSToStrUnknownFormatWritesLetterFormAndComplains) {
-    for (int code : {4, -1}) {
-        RecordingServices rec;
-        SetFormats(code, 2);
-        EXPECT_EQ(Hours(Hms(12, 30, 15)), "12h30m15");
-        ASSERT_EQ(rec.messages.size(), 1u);
-        EXPECT_EQ(rec.messages[0].text, "HMSToStr Unkown hour format");
-        EXPECT_EQ(rec.messages[0].detail, "");
-    }
+TEST_F(AngleText, UnknownHourFormatWritesLetterFormAndComplains) {
+    RecordingServices rec;
+    EXPECT_EQ(Text<double>(HMSToStr, kPrefRaFormat, 4, Hms(12, 30, 15)), "12h30m15");
+    EXPECT_EQ(Text<double>(HMSToStr, kPrefRaFormat, -1, Hms(12, 30, 15)), "12h30m15");
+    EXPECT_EQ(Text<int32_t>(HmsFixToStr, kPrefRaFormat, 9, Fix(12.5)), "12h30m00");
+    const std::vector<std::string> expected = {"HMSToStr Unkown hour format", "HMSToStr Unkown hour format",
+                                               "HmsFixToStr Unknown hour format."};
+    EXPECT_EQ(rec.Texts(), expected);
+    for (const RecordedMessage& m : rec.messages) EXPECT_EQ(m.detail, "");
 }
 
 TEST_F(AngleText, HoursToHMSTextTruncates) {
-    struct Case {
-        double degrees;
-        const char* expected;
-    } cases[] = {
-        {-15.0, "23:00:00"},     {7.5, "00:30:00"},  {187.5, "12:30:00"},
-        {359.9999, "23:59:59"},  {360.0, "00:00:00"}, {-1e-14, "00:00:00"},  // 360 - 1e-14 is 360.0
-        {15.0 * Hms(1, 2, 3.9), "01:02:03"},
+    // Written whatever the preferences: the code is ignored.
+    const WriterCase<double> cases[] = {
+        {0, -15.0, "23:00:00", "reduced"},
+        {3, 7.5, "00:30:00", "half an hour"},
+        {2, 187.5, "12:30:00", "12.5 h"},
+        {1, 359.9999, "23:59:59", "truncated, not rounded"},
+        {1, 360.0, "00:00:00", "full circle"},
+        {1, -1e-14, "00:00:00", "360 - 1e-14 is 360.0: never hour 24"},
+        {1, 15.0 * Hms(1, 2, 3.9), "01:02:03", "seconds truncated"},
     };
-    char buf[16];
-    for (const Case& k : cases) EXPECT_EQ(std::string(HoursToHMSText(buf, sizeof buf, k.degrees)), k.expected);
+    ExpectWrites<double>(HoursToHMSText, kPrefRaFormat, cases);
 }
 
 TEST_F(AngleText, DegToStrByFormat) {
-    struct Case {
-        int code;
-        double degrees;
-        const char* expected;
-        const char* source;
-    } cases[] = {
+    const WriterCase<double> cases[] = {
         {2, -0.25, "-00\xB0" "15'00", "sign kept on a zero degrees field"},
         {0, -0.25, "-0.2500", "decimal, signed argument"},
         {0, 400.5, "400.5000", "decimal, not reduced"},
@@ -207,58 +201,26 @@ TEST_F(AngleText, DegToStrByFormat) {
         {-1, 70.75, "70:45:00", "negative code: colon form"},
     };
     RecordingServices rec;
-    for (const Case& k : cases) {
-        SetFormats(2, k.code);
-        EXPECT_EQ(Degrees(k.degrees), k.expected) << k.source;
-    }
+    ExpectWrites<double>(DegToStr, kPrefDecFormat, cases);
     EXPECT_TRUE(rec.messages.empty());
 }
 
-// ---- Integer writers -------------------------------------------------------
-
 TEST_F(AngleText, HmsFixToStrByFormat) {
-    struct Case {
-        int code;
-        int32_t v;
-        const char* expected;
-        const char* source;
-    } cases[] = {
+    const WriterCase<int32_t> cases[] = {
         {0, Fix(5.05), "05.050", "hours and thousandths"},
         {1, Fix(12.5), "12:30:00", "colon form"},
         {2, Fix(Hms(12, 30, 15)), "12h30m15", "letter form"},
         {2, Fix(Hms(12, 30, 15)) - 60, "12h30m14", "0.6 s added, then truncated"},
         {3, Fix(Hms(12, 30, 57)), "12h30.9", "tenth truncated"},
+        {1, static_cast<int32_t>(24 * kHour) - 10, "00:00:00", "never hour 24"},
+        {1, -static_cast<int32_t>(kHour), "23:00:00", "negative reduced, not 00:-59:-59"},
+        {0, static_cast<int32_t>(24 * kHour), "00.000", "decimal, never hour 24"},
     };
-    for (const Case& k : cases) {
-        SetFormats(k.code, 2);
-        EXPECT_EQ(HoursFix(k.v), k.expected) << k.source;
-    }
-}
-
-TEST_F(AngleText, HmsFixToStrWrapsIntoOneDay) {
-    SetFormats(1, 2);
-    EXPECT_EQ(HoursFix(static_cast<int32_t>(24 * kHour) - 10), "00:00:00");  // not 24:00:00
-    EXPECT_EQ(HoursFix(-static_cast<int32_t>(kHour)), "23:00:00");            // not 00:-59:-59
-    SetFormats(0, 2);
-    EXPECT_EQ(HoursFix(static_cast<int32_t>(24 * kHour)), "00.000");
-}
-
-TEST_F(AngleText, HmsFixToStrUnknownFormatComplains) {
-    RecordingServices rec;
-    SetFormats(9, 2);
-    EXPECT_EQ(HoursFix(Fix(12.5)), "12h30m00");
-    ASSERT_EQ(rec.messages.size(), 1u);
-    EXPECT_EQ(rec.messages[0].text, "HmsFixToStr Unknown hour format.");
-    EXPECT_EQ(rec.messages[0].detail, "");
+    ExpectWrites<int32_t>(HmsFixToStr, kPrefRaFormat, cases);
 }
 
 TEST_F(AngleText, AngleFixToStrByFormat) {
-    struct Case {
-        int code;
-        int32_t v;
-        const char* expected;
-        const char* source;
-    } cases[] = {
+    const WriterCase<int32_t> cases[] = {
         {1, -10, "-00:00:00", "sign stands on all-zero fields"},
         {0, Fix(12.345), "12.345", "degrees and thousandths"},
         {0, -Fix(5.05), "-05.050", "negative thousandths"},
@@ -269,10 +231,7 @@ TEST_F(AngleText, AngleFixToStrByFormat) {
         {4, Fix(-70.75), "-70:45:00", "unknown code: colon form"},
     };
     RecordingServices rec;
-    for (const Case& k : cases) {
-        SetFormats(2, k.code);
-        EXPECT_EQ(DegreesFix(k.v), k.expected) << k.source;
-    }
+    ExpectWrites<int32_t>(AngleFixToStr, kPrefDecFormat, cases);
     EXPECT_TRUE(rec.messages.empty());
 }
 
