@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/nutation.h"
+#include "core/shared_state.h"
+#include "core/sidereal_time.h"
 
 namespace {
 
@@ -158,4 +160,17 @@ void ConvertTdbToTt(double jdTdb, double* jdTt, double* tdbMinusTt) {
     double dt = 0.001658 * std::sin(e) + 2.073e-5 * std::sin(l - lj);
     *tdbMinusTt = dt;
     *jdTt = jdTdb - dt / 86400.0;
+}
+
+void ComputeHourAngleFromLst(int year, int month, int day, int hour, int minute, int second,
+                             double* matrix) {
+    double lst = GetLocalSiderealTime(year, month, day, hour, minute, second,
+                                      currentSite.longitude, currentSite.zoneMinutes);
+    double h = 12.0 - lst;
+    if (h < 0.0) h += 24.0;
+    h *= 0.26179938779914946;
+    double f = currentSite.latitude * 0.0174532925199433;
+    double sh = std::sin(h), ch = std::cos(h), sf = std::sin(f), cf = std::cos(f);
+    const double rows[9] = {ch, sh, 0.0, -sh * sf, ch * sf, cf, sh * cf, -ch * cf, sf};
+    for (int k = 0; k < 9; ++k) matrix[k] = rows[k];
 }

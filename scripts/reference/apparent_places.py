@@ -184,3 +184,45 @@ write_table("earth_state.csv",
              "columns: jd_tdb, heliocentric x y z (AU), vx vy vz (AU/day), barycentric x y z, vx vy vz"],
             ["jd_tdb", "hx", "hy", "hz", "hvx", "hvy", "hvz", "bx", "by", "bz", "bvx", "bvy", "bvz"],
             rows)
+
+# Altitude and azimuth of J2000 places for a site at a local civil time, without refraction:
+# mode 0 from the precession-nutation product alone, mode 2 from the topocentric place. The
+# hour angle uses the apparent sidereal time (eraGst94); eraHd2ae gives azimuth and altitude.
+ALTAZ_CASES = [  # local date and time, zone minutes, site (lat, lon WEST, height m), Delta T s
+    ((2009, 3, 21, 22, 15, 40), 60, (51.0, -10.0, 120.0), 66.25),
+    ((2015, 8, 2, 1, 5, 0), -300, (-33.9, -18.4, 1500.0), 68.0),
+    ((2024, 12, 31, 23, 59, 59), 0, (19.82, 155.47, 4205.0), 69.5),
+    ((2040, 6, 15, 4, 30, 10), 120, (64.1, 21.9, 0.0), 70.75),
+]
+ALTAZ_STARS = [(6.752477, -16.716116), (18.615649, 38.783692), (2.530301, 89.264109),
+               (14.261021, 19.182410), (13.419883, -11.161322), (5.919529, 7.407064)]
+rows = []
+for (date, zone, (lat, lon_west, height), delta_t) in ALTAZ_CASES:
+    lat, lon_west = float(np.float32(lat)), float(np.float32(lon_west))  # as the site stores them
+    d1, d2 = erfa.dtf2d("UT1", *date)
+    ut = float(d1) + float(d2) - zone / 1440.0
+    tt = ut + delta_t / 86400.0
+    site = (lat, -lon_west, height)
+    obs = observer(tt, delta_t, site)
+    gast = float(erfa.gst94(ut, 0.0))
+    for ra2000, dec2000 in ALTAZ_STARS:
+        for mode in (0, 2):
+            if mode == 0:
+                ra, dec = ra_dec(erfa.pnm80(tt, 0.0) @ erfa.s2c(ra2000 * 15.0 * erfa.DD2R,
+                                                                 dec2000 * erfa.DD2R))
+            else:
+                ra, dec = star_place(tt, ("", ra2000, dec2000, 0.0, 0.0, 0.0, 0.0), obs)
+            ha = gast + site[1] * erfa.DD2R - ra * 15.0 * erfa.DD2R
+            az, el = erfa.hd2ae(ha, dec * erfa.DD2R, lat * erfa.DD2R)
+            rows.append(list(date) + [zone, lat, lon_west, height, delta_t, ra2000, dec2000, mode,
+                                      ra, dec, float(el) * erfa.DR2D, float(az) * erfa.DR2D])
+write_table("apparent_altaz.csv",
+            ["Unrefracted altitude and azimuth (from north through east) of J2000 places (no",
+             "proper motion or parallax) for a site at a local civil time with Delta T given:",
+             "mode 0 = precession and nutation only (eraPnm80), mode 2 = topocentric apparent place.",
+             "columns: year, month, day, hour, minute, second, zone (min), latitude (deg), longitude",
+             "(deg WEST), height (m), Delta T (s), J2000 RA (h), Dec (deg), mode, RA of date (h),",
+             "Dec of date (deg), altitude (deg), azimuth (deg)"],
+            ["year", "month", "day", "hour", "minute", "second", "zone_min", "lat_deg",
+             "lon_west_deg", "height_m", "delta_t_s", "ra2000_h", "dec2000_deg", "mode", "ra_h",
+             "dec_deg", "alt_deg", "az_deg"], rows)
