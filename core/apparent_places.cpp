@@ -240,6 +240,10 @@ int ApplyAberration(const double* p, const double* v, double lightTime, double* 
         pm = lightTime * kC;
     }
     double vm = Length(v);
+    if (vm == 0.0) {  // an observer at rest sees no aberration (and p . v / vm would be 0/0)
+        Copy(p, out);
+        return 0;
+    }
     double beta = vm / kC;
     double cd = Dot(p, v) / (pm * vm);
     double g = std::sqrt(1.0 - beta * beta);

@@ -86,7 +86,8 @@ void ComputeGeocentricVector(const double* position, const double* observer, dou
 int ApplySolarDeflection(const double* p, const double* observer, double* out);
 
 // Relativistic aberration for an observer moving with velocity v (AU/day); lightTime (days)
-// gives the source's distance, or 0.0 to take it from |p|. Always returns 0.
+// gives the source's distance, or 0.0 to take it from |p|. A zero velocity leaves p as it
+// is. Always returns 0.
 int ApplyAberration(const double* p, const double* v, double lightTime, double* out);
 
 // RA (hours, [0, 24)) and Dec (degrees) of a vector. Returns 0; 1 for the zero vector (RA =

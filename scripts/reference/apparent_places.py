@@ -78,8 +78,9 @@ def observer(tt, delta_t, site):
     return m @ pv[0] / erfa.DAU, m @ pv[1] / erfa.DAU * erfa.DAYSEC
 
 
-def star_place(tt, star, obs=None):
-    name, ra, dec, pmra, pmdec, px, rv = star
+def observer_state(tt, obs):
+    """TDB and the observer's barycentric position and velocity and heliocentric position: the
+    geocentre, moved by the geocentric site vectors obs when given."""
     tdb = tdb_of(tt)
     pvh, pvb = earth(tdb)
     ob, ov, oh = pvb[0].copy(), pvb[1].copy(), pvh[0].copy()
@@ -87,6 +88,12 @@ def star_place(tt, star, obs=None):
         ob += obs[0]
         ov += obs[1]
         oh += obs[0]
+    return tdb, ob, ov, oh
+
+
+def star_place(tt, star, obs=None):
+    name, ra, dec, pmra, pmdec, px, rv = star
+    tdb, ob, ov, oh = observer_state(tt, obs)
     pr = pmra * 15.0 / 100.0 * erfa.DAS2R      # rad/year of RA
     pd = pmdec / 100.0 * erfa.DAS2R
     years = (tdb - 2451545.0) / 365.25
@@ -95,13 +102,7 @@ def star_place(tt, star, obs=None):
 
 
 def planet_place(tt, planet, obs=None):
-    tdb = tdb_of(tt)
-    pvh, pvb = earth(tdb)
-    ob, ov, oh = pvb[0].copy(), pvb[1].copy(), pvh[0].copy()
-    if obs is not None:
-        ob += obs[0]
-        ov += obs[1]
-        oh += obs[0]
+    tdb, ob, ov, oh = observer_state(tt, obs)
 
     def body(t):
         eh, eb = earth(t)

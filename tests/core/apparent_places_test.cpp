@@ -126,6 +126,13 @@ TEST(ApplyAberration, RelativisticAberrationLaw) {
     }
 }
 
+TEST(ApplyAberration, ObserverAtRestGivesTheInputNotNaN) {
+    const double star[3] = {3.0, -4.0, 12.0}, rest[3] = {0.0, 0.0, 0.0};
+    double out[3];
+    EXPECT_EQ(ApplyAberration(star, rest, 0.0, out), 0);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(out[k], star[k]);
+}
+
 // Reference: ERFA building blocks with the same models (scripts/reference/apparent_places.py).
 TEST_F(ApparentPlacesTest, ApparentStarPlacesAgreeWithReference) {
     ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "apparent_stars.csv");
