@@ -3,8 +3,8 @@
 // worth of objects drawn for one time.
 #include <benchmark/benchmark.h>
 
-#include "core/apparent_altaz.h"
-#include "core/apparent_places.h"
+#include "ephemeris/apparent_altaz.h"
+#include "ephemeris/apparent_places.h"
 #include "core/nutation.h"
 #include "core/shared_state.h"
 #include "ephemeris/planets_simon.h"

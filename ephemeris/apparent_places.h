@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "core/body_source.h"
+#include "ephemeris/body_source.h"
 
 // A catalogue star (J2000).
 struct CatalogStar {

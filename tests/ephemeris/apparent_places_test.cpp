@@ -1,4 +1,4 @@
-#include "core/apparent_places.h"
+#include "ephemeris/apparent_places.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/body_source.h"
+#include "ephemeris/body_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "core/body_source.h"
+#include "ephemeris/body_source.h"
 
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <new>
 
-#include "core/apparent_places.h"
+#include "ephemeris/apparent_places.h"
 #include "core/earth_orientation.h"
 #include "core/solar_series_table.h"
 #include "ephemeris/planets_simon.h"

@@ -2,7 +2,7 @@
 // date conversion, the horizontal place with iterated refraction and the refraction formula.
 #pragma once
 
-#include "core/apparent_places.h"
+#include "ephemeris/apparent_places.h"
 
 // The kinds of place of the position-mode preference; a negative mode takes RA and Dec as
 // already of date.

@@ -1,4 +1,4 @@
-#include "core/apparent_altaz.h"
+#include "ephemeris/apparent_altaz.h"
 
 #include <gtest/gtest.h>
 
