@@ -9,6 +9,8 @@ namespace {
 // One row per integer word with a default or a check; floats and texts follow in
 // ValidatePreferences.
 constexpr PreferenceRule kRules[] = {
+    {kPrefRaFormat, 2, PrefCheck::Set, 0, 0},
+    {kPrefDecFormat, 2, PrefCheck::Set, 0, 0},
     {kPrefPositionMode, 0, PrefCheck::Range, 0, 3},
     {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
 };
