@@ -28,8 +28,8 @@ enum PreferenceWord : int {
     kPrefDecFormat = 6,      // "Dec Format": 0 decimal, 1 "-70:45:00", 2 degree sign, 3 tenths of a minute
     kPrefPositionMode = 10,  // 0 geocentric, 1 geoc. + refraction, 2 topocentric, 3 topo + refraction
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
-    kPrefCurrentDeltaT = 39,  // float, seconds
-    kPrefUserCatalogName = 222  // text of kUserCatalogNameSize bytes (words 222..234)
+    kPrefCurrentDeltaT = 39,     // float, seconds
+    kPrefUserCatalogName = 222   // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
 };
 
 constexpr int kUserCatalogNameSize = 52;
