@@ -30,6 +30,7 @@ int ValidatePreferences() {
     for (const PreferenceRule& r : kRules) ApplyRule(r);
     float dt = preferences.GetFloat(kPrefCurrentDeltaT);
     if (!(dt > 40.0f && dt <= 200.0f)) preferences.SetFloat(kPrefCurrentDeltaT, kDefaultDeltaT);
+    preferences.SetFloat(kPrefGrsLongitude, kDefaultGrsLongitude);
     return 1;
 }
 

@@ -26,10 +26,12 @@ enum PreferenceWord : int {
     kPrefDriveId = 0,
     kPrefPositionMode = 10,  // 0 geocentric, 1 geoc. + refraction, 2 topocentric, 3 topo + refraction
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
+    kPrefGrsLongitude = 37,  // float, System II longitude of the Great Red Spot, degrees
     kPrefCurrentDeltaT = 39  // float, seconds
 };
 
 constexpr float kDefaultDeltaT = 66.184f;
+constexpr float kDefaultGrsLongitude = 117.0f;
 
 // How ValidatePreferences treats one word.
 enum class PrefCheck {
