@@ -12,3 +12,10 @@ void EclipticToEquatorial(double longitude, double latitude, double obliquity, d
     *ra = alpha;
     *dec = std::asin(std::sin(latitude) * cosEps + std::cos(latitude) * sinEps * sinLon);
 }
+
+double ComputeTrueObliquity(double t, double nutationObliquity) {
+    double t2 = t * t;
+    double arcseconds = 84381.448 - 46.815 * t - 0.00059 * t2 + 0.001813 * t2 * t +
+                        nutationObliquity;
+    return arcseconds * 0.0002777777777777778 * 0.0174532925199433;
+}

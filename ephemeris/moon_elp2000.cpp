@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "core/nutation.h"
+#include "ephemeris/ecliptic_to_equatorial.h"
 #include "ephemeris/elp2000_table.h"
+#include "ephemeris/ephemeris_work.h"
+#include "ephemeris/sun_vsop87.h"
 #include "ephemeris/short_lunar_series.h"
 
 namespace {
@@ -73,6 +77,62 @@ double SumPerturbations(const ElpPerturbationTerm (&terms)[N], const ElpArgument
     return sum;
 }
 
+constexpr double kDegToRadApparent = 0.0174532925199433;
+constexpr double kRadToDeg = 57.29577951308232;
+
+// Reduces degrees by fmod 360 and, when keepPositive, brings a negative result into [0, 360).
+double ReducedDegrees(double degrees, bool keepPositive) {
+    double reduced = std::fmod(degrees, 360.0);
+    return keepPositive && reduced < 0.0 ? reduced + 360.0 : reduced;
+}
+
+// The published arguments of the Moon's position chapter (Meeus, Astronomical Algorithms,
+// chapter 47) into ephemerisWork, radians (L0 in degrees, unreduced), with E. The Moon keeps
+// L', M, M', D and F in [0, 360) degrees; the shadow leaves them as fmod gives them.
+void StoreApparentArguments(double t, bool keepPositive) {
+    double t2 = t * t;
+    double t3 = t2 * t;
+    double t4 = t3 * t;
+    EphemerisWork& w = ephemerisWork;
+    auto store = [keepPositive](double degrees) {
+        return ReducedDegrees(degrees, keepPositive) * kDegToRadApparent;
+    };
+    w.moonMeanLongitude = store(218.3164477 + 481267.88123421 * t - 0.0015786 * t2 +
+                                t3 * (1.0 / 538841.0) - t4 * (1.0 / 65194000.0));
+    w.moonMeanElongation = store(297.8501921 + 445267.1114034 * t - 0.0018819 * t2 +
+                                 t3 * (1.0 / 545868.0) - t4 * (1.0 / 113065000.0));
+    w.sunMeanAnomaly =
+        store(357.5291092 + 35999.0502909 * t - 0.0001536 * t2 + t3 * (1.0 / 24490000.0));
+    w.moonMeanAnomaly = store(134.9633964 + 477198.8675055 * t + 0.0087414 * t2 +
+                              t3 * (1.0 / 69699.0) - t4 * (1.0 / 14712000.0));
+    w.moonArgumentOfLatitude = store(93.272095 + 483202.0175233 * t - 0.0036539 * t2 -
+                                     t3 * (1.0 / 3526000.0) + t4 * (1.0 / 863310000.0));
+    w.moonNode = ReducedDegrees(125.04452 - 1934.136261 * t + 0.0020708 * t2 +
+                                    t3 * (1.0 / 450000.0),
+                                false) *
+                 kDegToRadApparent;
+    w.sunMeanLongitude = 280.4665 + 36000.7698 * t;
+    w.eccentricityFactor = 1.0 - 0.002516 * t - 7.4e-06 * t2;
+}
+
+// Right ascension and declination of the ecliptic place (longitude, latitude; radians) for the
+// obliquity, then the elongation from sunLongitude, the phase angle, the illuminated fraction
+// and the magnitude (Meeus, chapters 48 and 41).
+void FillApparentRecord(BodyPosition* record, double longitude, double latitude, double eps,
+                        double sunLongitude) {
+    constexpr double kPhaseDegToRad = 0.017453292519943295;
+    EphemerisWork& w = ephemerisWork;
+    EclipticToEquatorial(longitude, latitude, eps, &record->ra, &record->dec);
+    double psi = std::acos(std::cos(latitude) * std::cos(longitude - sunLongitude)) * kRadToDeg;
+    w.moonElongation = psi;
+    double i = 180.0 - psi -
+               0.1468 * (1.0 - 0.0549 * std::sin(w.moonMeanAnomaly)) *
+                   std::sin(psi * kPhaseDegToRad) / (1.0 - 0.0167 * std::sin(w.sunMeanAnomaly));
+    w.moonPhaseAngle = i;
+    record->sunMoonFraction = (1.0 + std::cos(i * kPhaseDegToRad)) * 0.5;
+    record->magnitude = 0.026 * std::fabs(i) + 4e-09 * i * i * i * i - 12.73;
+}
+
 }  // namespace
 
 double ComputeGeometricMoon(double t, double* longitude, double* latitude, double* distance) {
@@ -100,4 +160,39 @@ double ComputeMoonShortSeries(double t, double* longitude, double* latitude, dou
     *latitude = std::fmod(sums.latitude * 1e-06, 360.0) * kDegToRadShort;
     *distance = (sums.distance * 0.001 + 385000.55) * kKmToAu;
     return *distance;
+}
+
+void ComputeApparentMoon(BodyPosition* record, double t, double sunLongitude) {
+    StoreApparentArguments(t, true);
+    double nutationLongitude, nutationObliquity;
+    ComputeNutationSeries(t, &nutationLongitude, &nutationObliquity);
+    double eps = ComputeTrueObliquity(t, nutationObliquity);
+    EphemerisWork& w = ephemerisWork;
+    ComputeGeometricMoon(t, &w.longitude, &w.latitude, &w.distance);
+    w.longitude += nutationLongitude * kArcsecToDeg * kDegToRadApparent;
+    record->distance = w.distance;
+    FillApparentRecord(record, w.longitude, w.latitude, eps, sunLongitude);
+    record->apparentDiameter = 7.169468e8 / (w.distance * 149597870.0) * 0.016666666666666666;
+}
+
+void ComputeApparentEarthShadow(BodyPosition* record, double t, double sunLongitude) {
+    StoreApparentArguments(t, false);
+    double nutationLongitude, nutationObliquity;
+    ComputeNutationSeries(t, &nutationLongitude, &nutationObliquity);
+    double eps = ComputeTrueObliquity(t, nutationObliquity);
+    EphemerisWork& w = ephemerisWork;
+    double moonDistance;
+    ComputeGeometricMoon(t, &w.longitude, &w.latitude, &moonDistance);
+    ComputeGeometricSun(t, &w.longitude, &w.latitude, &w.distance);
+    // The antisolar point with the nutation and a constant aberration of 20.4898".
+    w.latitude = -w.latitude;
+    w.longitude += 3.141592653589793 +
+                   (nutationLongitude * kArcsecToDeg - 0.005691611111111111) * kDegToRadApparent;
+    record->distance = moonDistance;
+    FillApparentRecord(record, w.longitude, w.latitude, eps, sunLongitude);
+    // Umbra radius at the Moon's distance (Earth 6378.14 km, Sun 695000 km) seen from the
+    // Earth's centre, as a diameter in arcminutes.
+    double umbraRadiusKm = 6378.14 - 688621.86 * moonDistance / w.distance;
+    record->apparentDiameter =
+        2.0 * umbraRadiusKm / (moonDistance * 149597870.0) * kRadToDeg * 60.0;
 }

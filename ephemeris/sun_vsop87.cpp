@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "core/nutation.h"
+#include "ephemeris/ecliptic_to_equatorial.h"
+#include "ephemeris/ephemeris_work.h"
 #include "ephemeris/vsop87_earth_table.h"
 
 namespace {
@@ -66,4 +69,19 @@ void ComputeGeometricSun(double t, double* longitude, double* latitude, double* 
     *latitude = ((std::cos(lambdaPrime) - std::sin(lambdaPrime)) * 1.0877777777777778e-05 - b) *
                 kDegToRad;
     *distance = SumPolynomial(earthRadiusSeries, 5, t, tau) * 1e-8;
+}
+
+void ComputeApparentSun(BodyPosition* record, double t) {
+    double nutationLongitude, nutationObliquity;
+    ComputeNutationSeries(t, &nutationLongitude, &nutationObliquity);
+    double eps = ComputeTrueObliquity(t, nutationObliquity);
+    EphemerisWork& w = ephemerisWork;
+    ComputeGeometricSun(t, &w.longitude, &w.latitude, &w.distance);
+    // Nutation, and the aberration 20.4898" / R.
+    w.longitude += (nutationLongitude * 0.0002777777777777778 - 0.005691611111111111 / w.distance) *
+                   kDegToRad;
+    record->distance = w.distance;
+    EclipticToEquatorial(w.longitude, w.latitude, eps, &record->ra, &record->dec);
+    record->sunMoonFraction = 1.0;
+    record->magnitude = -24.6;
 }
