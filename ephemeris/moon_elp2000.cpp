@@ -77,7 +77,8 @@ double SumPerturbations(const ElpPerturbationTerm (&terms)[N], const ElpArgument
     return sum;
 }
 
-constexpr double kDegToRadApparent = 0.0174532925199433;
+// The 15-digit literal of the short series and of the apparent routines' arguments and angles.
+constexpr double kDegToRadShort = 0.0174532925199433;
 constexpr double kRadToDeg = 57.29577951308232;
 
 // Reduces degrees by fmod 360 and, when keepPositive, brings a negative result into [0, 360).
@@ -95,7 +96,7 @@ void StoreApparentArguments(double t, bool keepPositive) {
     double t4 = t3 * t;
     EphemerisWork& w = ephemerisWork;
     auto store = [keepPositive](double degrees) {
-        return ReducedDegrees(degrees, keepPositive) * kDegToRadApparent;
+        return ReducedDegrees(degrees, keepPositive) * kDegToRadShort;
     };
     w.moonMeanLongitude = store(218.3164477 + 481267.88123421 * t - 0.0015786 * t2 +
                                 t3 * (1.0 / 538841.0) - t4 * (1.0 / 65194000.0));
@@ -107,12 +108,19 @@ void StoreApparentArguments(double t, bool keepPositive) {
                               t3 * (1.0 / 69699.0) - t4 * (1.0 / 14712000.0));
     w.moonArgumentOfLatitude = store(93.272095 + 483202.0175233 * t - 0.0036539 * t2 -
                                      t3 * (1.0 / 3526000.0) + t4 * (1.0 / 863310000.0));
-    w.moonNode = ReducedDegrees(125.04452 - 1934.136261 * t + 0.0020708 * t2 +
-                                    t3 * (1.0 / 450000.0),
-                                false) *
-                 kDegToRadApparent;
+    double node = 125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 * (1.0 / 450000.0);
+    w.moonNode = ReducedDegrees(node, false) * kDegToRadShort;
     w.sunMeanLongitude = 280.4665 + 36000.7698 * t;
     w.eccentricityFactor = 1.0 - 0.002516 * t - 7.4e-06 * t2;
+}
+
+// The common start of the apparent routines: arguments into ephemerisWork, the nutation in
+// longitude (arcseconds) and the true obliquity (returned, radians).
+double StartApparentPlace(double t, bool keepPositive, double* nutationLongitude) {
+    StoreApparentArguments(t, keepPositive);
+    double nutationObliquity;
+    ComputeNutationSeries(t, nutationLongitude, &nutationObliquity);
+    return ComputeTrueObliquity(t, nutationObliquity);
 }
 
 // Right ascension and declination of the ecliptic place (longitude, latitude; radians) for the
@@ -152,7 +160,6 @@ double ComputeGeometricMoon(double t, double* longitude, double* latitude, doubl
 }
 
 double ComputeMoonShortSeries(double t, double* longitude, double* latitude, double* distance) {
-    constexpr double kDegToRadShort = 0.0174532925199433;
     ShortLunarSums sums;
     SumShortLunarSeries(t, &sums);
     *longitude = sums.meanLongitude * kDegToRadShort +
@@ -163,23 +170,19 @@ double ComputeMoonShortSeries(double t, double* longitude, double* latitude, dou
 }
 
 void ComputeApparentMoon(BodyPosition* record, double t, double sunLongitude) {
-    StoreApparentArguments(t, true);
-    double nutationLongitude, nutationObliquity;
-    ComputeNutationSeries(t, &nutationLongitude, &nutationObliquity);
-    double eps = ComputeTrueObliquity(t, nutationObliquity);
+    double nutationLongitude;
+    double eps = StartApparentPlace(t, true, &nutationLongitude);
     EphemerisWork& w = ephemerisWork;
     ComputeGeometricMoon(t, &w.longitude, &w.latitude, &w.distance);
-    w.longitude += nutationLongitude * kArcsecToDeg * kDegToRadApparent;
+    w.longitude += nutationLongitude * kArcsecToDeg * kDegToRadShort;
     record->distance = w.distance;
     FillApparentRecord(record, w.longitude, w.latitude, eps, sunLongitude);
     record->apparentDiameter = 7.169468e8 / (w.distance * 149597870.0) * 0.016666666666666666;
 }
 
 void ComputeApparentEarthShadow(BodyPosition* record, double t, double sunLongitude) {
-    StoreApparentArguments(t, false);
-    double nutationLongitude, nutationObliquity;
-    ComputeNutationSeries(t, &nutationLongitude, &nutationObliquity);
-    double eps = ComputeTrueObliquity(t, nutationObliquity);
+    double nutationLongitude;
+    double eps = StartApparentPlace(t, false, &nutationLongitude);
     EphemerisWork& w = ephemerisWork;
     double moonDistance;
     ComputeGeometricMoon(t, &w.longitude, &w.latitude, &moonDistance);
@@ -187,7 +190,7 @@ void ComputeApparentEarthShadow(BodyPosition* record, double t, double sunLongit
     // The antisolar point with the nutation and a constant aberration of 20.4898".
     w.latitude = -w.latitude;
     w.longitude += 3.141592653589793 +
-                   (nutationLongitude * kArcsecToDeg - 0.005691611111111111) * kDegToRadApparent;
+                   (nutationLongitude * kArcsecToDeg - 0.005691611111111111) * kDegToRadShort;
     record->distance = moonDistance;
     FillApparentRecord(record, w.longitude, w.latitude, eps, sunLongitude);
     // Umbra radius at the Moon's distance (Earth 6378.14 km, Sun 695000 km) seen from the
