@@ -7,8 +7,9 @@
 // Moon: optical l1, b1 and physical l2, b2. Given the Moon's geocentric place
 // this is the libration seen from the Earth; given the Moon's heliocentric
 // direction, l1 + l2 and b1 + b2 are the Sun's selenographic coordinates.
-// jd: Julian day used as given (the series want dynamical time; callers pass
-// universal time, 0.001 degree apart). The Moon's mean elements of ch. 47, a
+// jd: Julian day used as given (the series want dynamical time; the Moon
+// callers pass universal time, which shifts l1 by about 0.01 degree per
+// minute of Delta T). The Moon's mean elements of ch. 47, a
 // four-term nutation in longitude and the physical series of ch. 53 of Meeus,
 // Astronomical Algorithms (2nd ed.); l1 lies in (-540, 540), not reduced.
 // Returns 1.
