@@ -142,6 +142,8 @@ TEST_F(NutationCenturies, StoredNutationIsReusedInSourceOneUntilCleared) {
 
     SelectSunMoonSource(0);
     EXPECT_EQ(sunMoonSource, 0);
+    EXPECT_EQ(eclipseWork.nutationLongitude, 0.0);
+    EXPECT_EQ(eclipseWork.trueObliquity, 0.0);
     ComputeGreenwichSiderealTime(0.0);
     ComputeNutation(0.0, &dpsi, &eps);
     EXPECT_EQ(eclipseWork.nutationLongitude, dpsi);
