@@ -40,6 +40,33 @@ int32_t Neg(int32_t a) { return Sub(0, a); }
 
 int16_t Wrap16(int32_t v) { return static_cast<int16_t>(static_cast<uint16_t>(v)); }
 
+void StoreWork(int32_t x, int32_t y, int32_t z) {
+    cordicWork.x = x;
+    cordicWork.y = y;
+    cordicWork.z = z;
+}
+
+// The 25 circular steps: rotation mode turns (x, y) by z (the step goes counter-clockwise while
+// z >= 0); vectoring mode drives y to 0 (counter-clockwise while y <= 0), accumulating the
+// angle in z. Returns the final x.
+int32_t CircularKernel(int32_t x, int32_t y, int32_t z, bool vectoring) {
+    for (int i = 0; i <= 24; ++i) {
+        int32_t dx = y >> i;
+        int32_t dy = x >> i;
+        if (vectoring ? y <= 0 : z >= 0) {
+            x = Sub(x, dx);
+            y = Add(y, dy);
+            z = Sub(z, kCircular24[i]);
+        } else {
+            x = Add(x, dx);
+            y = Sub(y, dy);
+            z = Add(z, kCircular24[i]);
+        }
+    }
+    StoreWork(x, y, z);
+    return x;
+}
+
 // A negative angle raised by whole turns to its smallest non-negative equivalent.
 int32_t RaiseToPositiveTurn(int32_t angle) {
     if (angle >= 0) return angle;
@@ -75,45 +102,9 @@ int32_t FixMul24(int32_t a, int32_t b) {
     return static_cast<int32_t>((static_cast<int64_t>(a) * b) >> 24);
 }
 
-int32_t CordicRotate24(int32_t x, int32_t y, int32_t z) {
-    for (int i = 0; i <= 24; ++i) {
-        int32_t dx = y >> i;
-        int32_t dy = x >> i;
-        if (z >= 0) {
-            x = Sub(x, dx);
-            y = Add(y, dy);
-            z = Sub(z, kCircular24[i]);
-        } else {
-            x = Add(x, dx);
-            y = Sub(y, dy);
-            z = Add(z, kCircular24[i]);
-        }
-    }
-    cordicWork.x = x;
-    cordicWork.y = y;
-    cordicWork.z = z;
-    return x;
-}
+int32_t CordicRotate24(int32_t x, int32_t y, int32_t z) { return CircularKernel(x, y, z, false); }
 
-int32_t CordicVector24(int32_t x, int32_t y, int32_t z) {
-    for (int i = 0; i <= 24; ++i) {
-        int32_t dx = y >> i;
-        int32_t dy = x >> i;
-        if (y <= 0) {
-            x = Sub(x, dx);
-            y = Add(y, dy);
-            z = Sub(z, kCircular24[i]);
-        } else {
-            x = Add(x, dx);
-            y = Sub(y, dy);
-            z = Add(z, kCircular24[i]);
-        }
-    }
-    cordicWork.x = x;
-    cordicWork.y = y;
-    cordicWork.z = z;
-    return x;
-}
+int32_t CordicVector24(int32_t x, int32_t y, int32_t z) { return CircularKernel(x, y, z, true); }
 
 void CordicHyperbolicVector24(int32_t x, int32_t y, int32_t z) {
     for (int i = 1; i <= 24; ++i) {
@@ -132,9 +123,7 @@ void CordicHyperbolicVector24(int32_t x, int32_t y, int32_t z) {
             }
         }
     }
-    cordicWork.x = x;
-    cordicWork.y = y;
-    cordicWork.z = z;
+    StoreWork(x, y, z);
 }
 
 void CordicRotate11(int16_t x, int16_t y, int16_t z) {
@@ -151,9 +140,7 @@ void CordicRotate11(int16_t x, int16_t y, int16_t z) {
             z = Wrap16(z + kCircular11[i]);
         }
     }
-    cordicWork.x = x;
-    cordicWork.y = y;
-    cordicWork.z = z;
+    StoreWork(x, y, z);
 }
 
 void FixSinCos24(Fix24Angle angle, int32_t* cosine, int32_t* sine) {
