@@ -41,9 +41,10 @@ struct LunarEclipseContacts {
 //   else; with deriveK clear, *k is used as given, 0 included.
 // year, month, day: the date whose Delta T turns dynamical time into universal time (and,
 //   with deriveK, the date k is derived from); hour and minute serve only the derivation.
-// kind, eclipseTime: when supplied, set to -1 first (after the derivation of k). With eclipseFlag non-zero for a new or
-//   full Moon, kind is required (without it the result is 0.0); an eclipse found sets the
-//   kind and, when supplied, eclipseTime to greatest eclipse (Julian day, universal time).
+// kind, eclipseTime: when supplied, set to -1 first (after the derivation of k). With
+//   eclipseFlag non-zero for a new or full Moon, kind is required (without it the result is
+//   0.0); an eclipse found sets the kind and, when supplied, eclipseTime to greatest eclipse
+//   (Julian day, universal time).
 // contacts: filled when an eclipse has been found and contacts are supplied.
 //
 // Lunar eclipses follow the published criteria: an eclipse only with a positive penumbral
