@@ -29,6 +29,7 @@ enum PreferenceWord : int {
     kPrefPositionMode = 10,  // 0 geocentric, 1 geoc. + refraction, 2 topocentric, 3 topo + refraction
     kPrefMaxSelectedItems = 18,  // "Max Selected items": rows 0..10 = 25, 50, 100, 150, ... 500 objects
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
+    kPrefGrsLongitude = 37,  // float, System II longitude of the Great Red Spot, degrees
     kPrefCurrentDeltaT = 39,     // float, seconds
     kPrefCardCatalog = 115,      // "Card Catalog": largest stellar catalogue file installed, 0 none .. 6
     kPrefUserCatalogName = 222   // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
@@ -38,6 +39,7 @@ constexpr int kUserCatalogNameSize = 52;
 constexpr char kDefaultUserCatalogName[] = "zendavori_user_catalog.pdb";
 
 constexpr float kDefaultDeltaT = 66.184f;
+constexpr float kDefaultGrsLongitude = 117.0f;
 
 // How ValidatePreferences treats one word.
 enum class PrefCheck {
