@@ -168,7 +168,8 @@ int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, con
     e.number = rec->number;
     e.rightAscension = rec->rightAscension;
     e.declination = rec->declination;
-    e.mag10 = TruncatedInRange<int32_t>(static_cast<double>(rec->magnitude) * 10.0, -2147483647.0, 2147483647.0);
+    // The product in single precision, as the magnitude is held: 5.7 gives 57, not 56.
+    e.mag10 = TruncatedInRange<int32_t>(rec->magnitude * 10.0f, -2147483647.0, 2147483647.0);
     e.distance = rec->distance;
     e.size1 = Size16(rec->size1);
     e.size2 = rec->size2 == 0.0f ? e.size1 : Size16(rec->size2);

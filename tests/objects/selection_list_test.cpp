@@ -148,7 +148,16 @@ TEST_F(SelectionListTest, EntryFieldsFromTheRecord) {
     r.size2 = 3.7f;
     e = Make(0, 6, r);
     EXPECT_EQ(e->mag10, -14);
+
     EXPECT_EQ(e->size2, 3);
+}
+
+TEST_F(SelectionListTest, MagnitudeInTenthsIsNotLoweredBySinglePrecision) {
+    for (float m : {5.7f, 0.3f, 8.1f, 12.9f}) {
+        ObjectRecord r = Record(kDesignationNgc, static_cast<int32_t>(m * 100));
+        r.magnitude = m;  // 5.7 is held as 5.69999981
+        EXPECT_EQ(Make(0, 6, r)->mag10, static_cast<int>(std::lround(m * 10.0))) << m;
+    }
 }
 
 TEST_F(SelectionListTest, DamagedNumbersAreKeptInRange) {

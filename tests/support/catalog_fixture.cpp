@@ -70,7 +70,7 @@ void CatalogFolder::WriteRaw(const std::string& programPath, const Bytes& bytes)
     std::string path = HostFile(programPath);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) throw std::runtime_error("cannot write " + path);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
 }
 
