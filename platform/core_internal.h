@@ -123,8 +123,9 @@ void OnInputMessageTakenLocked(const Msg& m);
 Point CursorLocked();
 void ResetInputLocked();
 
-// No power notification waits for its reader (mutex held).
-bool PowerIdleLocked();
+// Every worker thread made with CreateThread has reached its first wait or
+// ended, and no power notification waits for its reader (mutex held).
+bool WorkersIdleLocked();
 
 // Throws HarnessAbort on the program thread after the harness's watchdog gave up.
 void CheckAbort();

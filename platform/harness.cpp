@@ -20,7 +20,7 @@ Harness* activeHarness = nullptr;
 
 std::chrono::milliseconds Ms(int ms) { return std::chrono::milliseconds(ms); }
 
-bool IdleLocked() { return detail::UiIdleLocked() && detail::PowerIdleLocked(); }
+bool IdleLocked() { return detail::UiIdleLocked() && detail::WorkersIdleLocked(); }
 
 InputEvent PenEvent(InputKind kind, int x, int y) {
     InputEvent e;
@@ -159,8 +159,8 @@ void Harness::runOnUi(const std::function<void()>& call) {
     waitIdle();
 }
 
-void Harness::feed(const InputEvent& event) {
-    FeedInput(event);
+void Harness::feed(const std::vector<InputEvent>& events) {
+    FeedInput(events);
     waitIdle();
 }
 
@@ -173,15 +173,15 @@ void Harness::doubleTap(int x, int y) {
     tap(x, y);
     InputEvent second = PenEvent(InputKind::PenDown, x, y);
     second.doubleTap = true;
-    feed(second);
+    feed({second});
     penUp(x, y);
 }
 
-void Harness::penDown(int x, int y) { feed(PenEvent(InputKind::PenDown, x, y)); }
+void Harness::penDown(int x, int y) { feed({PenEvent(InputKind::PenDown, x, y)}); }
 
-void Harness::penMove(int x, int y) { feed(PenEvent(InputKind::PenMove, x, y)); }
+void Harness::penMove(int x, int y) { feed({PenEvent(InputKind::PenMove, x, y)}); }
 
-void Harness::penUp(int x, int y) { feed(PenEvent(InputKind::PenUp, x, y)); }
+void Harness::penUp(int x, int y) { feed({PenEvent(InputKind::PenUp, x, y)}); }
 
 void Harness::drag(Point from, Point to, int steps) {
     penDown(from.x, from.y);
@@ -192,20 +192,18 @@ void Harness::drag(Point from, Point to, int steps) {
 }
 
 void Harness::key(int vk, int holdPolls) {
-    FeedInput(KeyEvent(InputKind::KeyDown, vk, CharacterOfKey(vk), holdPolls));
-    feed(KeyEvent(InputKind::KeyUp, vk, 0, 0));
+    feed({KeyEvent(InputKind::KeyDown, vk, CharacterOfKey(vk), holdPolls), KeyEvent(InputKind::KeyUp, vk, 0, 0)});
 }
 
-void Harness::keyDown(int vk) { feed(KeyEvent(InputKind::KeyDown, vk, CharacterOfKey(vk), 0)); }
+void Harness::keyDown(int vk) { feed({KeyEvent(InputKind::KeyDown, vk, CharacterOfKey(vk), 0)}); }
 
-void Harness::keyUp(int vk) { feed(KeyEvent(InputKind::KeyUp, vk, 0, 0)); }
+void Harness::keyUp(int vk) { feed({KeyEvent(InputKind::KeyUp, vk, 0, 0)}); }
 
 void Harness::typeText(const std::string& text) {
     for (char c : text) {
         auto ch = static_cast<unsigned char>(c);
         int vk = KeyOfCharacter(ch);
-        FeedInput(KeyEvent(InputKind::KeyDown, vk, ch, 0));
-        feed(KeyEvent(InputKind::KeyUp, vk, 0, 0));
+        feed({KeyEvent(InputKind::KeyDown, vk, ch, 0), KeyEvent(InputKind::KeyUp, vk, 0, 0)});
     }
 }
 

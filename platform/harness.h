@@ -112,7 +112,7 @@ public:
     std::vector<std::string> failures() const;
 
 private:
-    void feed(const InputEvent& event);
+    void feed(const std::vector<InputEvent>& events);
     void fail(const std::string& message);
     bool waitForEnd();
 

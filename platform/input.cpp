@@ -79,9 +79,11 @@ bool MakeMessage(const InputEvent& e, Msg* m) {
 
 }  // namespace
 
-void FeedInput(const InputEvent& event) {
+void FeedInput(const InputEvent& event) { FeedInput(std::vector<InputEvent>{event}); }
+
+void FeedInput(const std::vector<InputEvent>& events) {
     std::lock_guard<std::mutex> lock(detail::Mutex());
-    feed.push_back(event);
+    feed.insert(feed.end(), events.begin(), events.end());
     detail::WakeLocked();
 }
 

@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -32,8 +33,9 @@ struct InputEvent {
                                   // a poll may take its KeyUp
 };
 
-// Appends an event to the feed (any thread) and wakes the UI thread.
+// Appends events to the feed (any thread), all at once, and wakes the UI thread.
 void FeedInput(const InputEvent& event);
+void FeedInput(const std::vector<InputEvent>& events);
 // Fed events not yet moved into the queue.
 size_t PendingInput();
 

@@ -21,6 +21,7 @@ struct KernelObject {
     bool set = false;  // events
     bool manualReset = false;
     bool ended = false;  // threads
+    bool starting = false;  // has not yet waited on anything
     uint32_t exitCode = 0;
     std::thread thread;
     std::deque<std::vector<uint8_t>> messages;  // queues
@@ -41,6 +42,7 @@ using ObjectPtr = std::shared_ptr<KernelObject>;
 
 std::uintptr_t nextHandle = 0x20000;
 std::unordered_map<std::uintptr_t, ObjectPtr> objects;
+thread_local KernelObject* currentThread = nullptr;
 
 Handle AddLocked(const ObjectPtr& o) {
     nextHandle += 4;
@@ -64,8 +66,13 @@ bool Signalled(const KernelObject& o) {
 }
 
 // Waits with the mutex held until `ready` or the time-out; false on time-out.
+// A thread that waits for the first time has finished starting.
 template <class Ready>
 bool WaitLocked(std::unique_lock<std::mutex>& lock, uint32_t timeoutMs, Ready ready) {
+    if (currentThread && currentThread->starting && timeoutMs != 0) {
+        currentThread->starting = false;
+        detail::Cv().notify_all();
+    }
     if (timeoutMs == INFINITE) {
         detail::Cv().wait(lock, ready);
         return true;
@@ -104,13 +111,17 @@ Handle CreateThread(uint32_t (*body)(void* param), void* param) {
     if (!body) return nullptr;
     auto o = std::make_shared<KernelObject>();
     o->kind = KernelObject::Kind::Thread;
+    o->starting = true;
     std::lock_guard<std::mutex> lock(detail::Mutex());
     Handle h = AddLocked(o);
     o->thread = std::thread([o, body, param] {
+        currentThread = o.get();
         uint32_t code = body(param);
         std::lock_guard<std::mutex> done(detail::Mutex());
+        currentThread = nullptr;
         o->exitCode = code;
         o->ended = true;
+        o->starting = false;
         detail::Cv().notify_all();
     });
     return h;
@@ -246,9 +257,9 @@ void BroadcastPowerNotification(uint32_t type, uint32_t flags) {
 
 namespace detail {
 
-bool PowerIdleLocked() {
+bool WorkersIdleLocked() {
     for (const auto& entry : objects) {
-        if (entry.second->inFlight) return false;
+        if (entry.second->inFlight || entry.second->starting) return false;
     }
     return true;
 }
