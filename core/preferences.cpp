@@ -9,6 +9,8 @@ namespace {
 // One row per integer word with a default or a check; floats and texts follow in
 // ValidatePreferences.
 constexpr PreferenceRule kRules[] = {
+    {kPrefRaFormat, 2, PrefCheck::Set, 0, 0},
+    {kPrefDecFormat, 2, PrefCheck::Set, 0, 0},
     {kPrefPositionMode, 0, PrefCheck::Range, 0, 3},
     {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
 };
@@ -30,6 +32,9 @@ int ValidatePreferences() {
     for (const PreferenceRule& r : kRules) ApplyRule(r);
     float dt = preferences.GetFloat(kPrefCurrentDeltaT);
     if (!(dt > 40.0f && dt <= 200.0f)) preferences.SetFloat(kPrefCurrentDeltaT, kDefaultDeltaT);
+    char* userCatalogName = reinterpret_cast<char*>(&preferences.word[kPrefUserCatalogName]);
+    std::memset(userCatalogName, 0, kUserCatalogNameSize);
+    std::memcpy(userCatalogName, kDefaultUserCatalogName, sizeof kDefaultUserCatalogName);
     return 1;
 }
 
