@@ -54,11 +54,11 @@ TEST_F(PaintTest, InvalidRegionIsClippedAndValidatePartlyRemoves) {
     Invalidate(w, &big, false);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(w, &r));
-    EXPECT_EQ((Rect{10, 10, 20, 20}), r);
+    EXPECT_EQ(testwin::Box({10, 10, 20, 20}), testwin::Box(r));
     Rect left{0, 0, 15, 20};
     Validate(w, &left);
     ASSERT_TRUE(GetUpdateRect(w, &r));
-    EXPECT_EQ((Rect{15, 10, 20, 20}), r);
+    EXPECT_EQ(testwin::Box({15, 10, 20, 20}), testwin::Box(r));
     Validate(w, nullptr);
     EXPECT_FALSE(GetUpdateRect(w, &r));
     EXPECT_TRUE(Drain().empty());
@@ -78,7 +78,7 @@ TEST_F(PaintTest, EraseIsSentOnlyWhenAskedForWithItsResultReported) {
     BeginPaint(w, &ps);
     EndPaint(w, &ps);
     EXPECT_EQ(ps.hdc != nullptr, rec.Count(WM_ERASEBKGND) == 1);
-    EXPECT_EQ((Rect{0, 0, 20, 20}), ps.paint);
+    EXPECT_EQ(testwin::Box({0, 0, 20, 20}), testwin::Box(ps.paint));
 }
 
 TEST_F(PaintTest, UpdateNowPaintsAtOnceAndOnlyWhenInvalid) {
@@ -141,9 +141,9 @@ TEST_F(PaintTest, HidingAWindowInvalidatesWhatLayBelow) {
     ShowWindow(high, SW_HIDE);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(low, &r));
-    EXPECT_EQ((Rect{50, 50, 80, 80}), r);
+    EXPECT_EQ(testwin::Box({50, 50, 80, 80}), testwin::Box(r));
     ASSERT_TRUE(GetUpdateRect(child, &r));
-    EXPECT_EQ((Rect{0, 0, 20, 20}), r);
+    EXPECT_EQ(testwin::Box({0, 0, 20, 20}), testwin::Box(r));
     EXPECT_FALSE(GetUpdateRect(high, &r));
 }
 
@@ -154,9 +154,9 @@ TEST_F(PaintTest, MovingAChildRepaintsItAndWhatItUncovered) {
     MoveWindow(child, 50, 50, 10, 10);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(top, &r));
-    EXPECT_EQ((Rect{0, 0, 10, 10}), r);
+    EXPECT_EQ(testwin::Box({0, 0, 10, 10}), testwin::Box(r));
     ASSERT_TRUE(GetUpdateRect(child, &r));
-    EXPECT_EQ((Rect{0, 0, 10, 10}), r);
+    EXPECT_EQ(testwin::Box({0, 0, 10, 10}), testwin::Box(r));
 }
 
 }  // namespace
