@@ -233,8 +233,8 @@ void Harness::changeScreen(int width, int height, int dpi) {
     waitIdle();
     SetScreenInfo({width, height, dpi});
     runOnUi([] {
-        for (Hwnd h : TopLevelWindows()) detail::InvalidateTree(h);
-        for (Hwnd h : TopLevelWindows()) SendMessage(h, WM_SETTINGCHANGE, SETTINGCHANGE_RESET, 0);
+        InvalidateAllWindows();
+        SendBroadcast(WM_SETTINGCHANGE, SETTINGCHANGE_RESET, 0);
     });
 }
 

@@ -51,6 +51,10 @@ bool UpdateNow(Hwnd hwnd) {
     return true;
 }
 
+void InvalidateAllWindows() {
+    for (Hwnd h : TopLevelWindows()) detail::InvalidateTree(h);
+}
+
 Hdc BeginPaint(Hwnd hwnd, PaintStruct* ps) {
     *ps = PaintStruct{};
     WindowPtr w = Find(hwnd);

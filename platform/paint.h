@@ -24,6 +24,10 @@ bool GetUpdateRect(Hwnd hwnd, Rect* out);
 // Paints at once: sends WM_PAINT when the window is visible and has an invalid region.
 bool UpdateNow(Hwnd hwnd);
 
+// Invalidates every window entirely, with erasing (after the system colours or
+// the screen changed).
+void InvalidateAllWindows();
+
 // Takes the invalid region (the window becomes valid), gets the window's device
 // context and, when erasing was asked for, sends WM_ERASEBKGND with it.
 Hdc BeginPaint(Hwnd hwnd, PaintStruct* ps);

@@ -159,4 +159,19 @@ TEST_F(PaintTest, MovingAChildRepaintsItAndWhatItUncovered) {
     EXPECT_EQ(testwin::Box({0, 0, 10, 10}), testwin::Box(r));
 }
 
+TEST_F(PaintTest, InvalidateAllReachesHiddenAndChildWindowsButPaintsOnlyVisibleOnes) {
+    Hwnd top = rec.Top({0, 0, 100, 100});
+    Hwnd child = rec.Child(top, 1, {0, 0, 10, 10});
+    Hwnd hidden = rec.Top({0, 0, 10, 10}, nullptr, 0);
+    Drain();
+    rec.Clear();
+    InvalidateAllWindows();
+    Rect r;
+    EXPECT_TRUE(GetUpdateRect(hidden, &r));
+    Drain();
+    EXPECT_EQ(1, rec.Count(WM_PAINT, top));
+    EXPECT_EQ(1, rec.Count(WM_PAINT, child));
+    EXPECT_EQ(0, rec.Count(WM_PAINT, hidden));
+}
+
 }  // namespace
