@@ -37,15 +37,7 @@ TEST(ClockCalendar, DaysFromCivilAndBack) {
 class VirtualClockTest : public ::testing::Test {
 protected:
     VirtualClockTest() {
-        LocalTime start;
-        start.year = 2023;
-        start.month = 12;
-        start.day = 31;
-        start.hour = 23;
-        start.minute = 59;
-        start.second = 59;
-        start.milliseconds = 500;
-        UseVirtualClock(start);
+        UseVirtualClock({.year = 2023, .month = 12, .day = 31, .hour = 23, .minute = 59, .second = 59, .milliseconds = 500});
     }
     ~VirtualClockTest() override { UseRealClock(); }
 };
@@ -76,11 +68,7 @@ TEST_F(VirtualClockTest, SleepMovesTheClockAtOnce) {
 
 TEST_F(VirtualClockTest, SettingTheLocalTimeKeepsTheTickCount) {
     uint32_t t0 = GetTickCount();
-    LocalTime t;
-    t.year = 2007;
-    t.month = 12;
-    t.day = 1;
-    SetVirtualLocalTime(t);
+    SetVirtualLocalTime({.year = 2007, .month = 12, .day = 1});
     EXPECT_EQ(t0, GetTickCount());
     AdvanceVirtualClock(86400000);
     LocalTime now;

@@ -322,14 +322,7 @@ TEST_F(HarnessTest, SleepMovesTheVirtualClockAtOnceAndDispatchesNothing) {
 
 TEST_F(HarnessTest, LocalTimeAndDatePatternAreSetByTheTest) {
     StartWithWindow();
-    LocalTime t;
-    t.year = 2024;
-    t.month = 3;
-    t.day = 5;
-    t.hour = 22;
-    t.minute = 59;
-    t.second = 30;
-    harness.setLocalTime(t);
+    harness.setLocalTime({.year = 2024, .month = 3, .day = 5, .hour = 22, .minute = 59, .second = 30});
     harness.advance(45000);
     LocalTime now;
     std::string date;

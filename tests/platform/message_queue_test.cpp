@@ -20,21 +20,9 @@ namespace {
 
 class QueueTest : public ::testing::Test {
 protected:
-    QueueTest() { UseVirtualClock(LocalTime{}); }
-    ~QueueTest() override { UseRealClock(); }
+    testwin::VirtualClock clock;
     testwin::CleanPlatform clean;
     testwin::Recorder rec;
-
-    // Takes everything without waiting; the ids in order.
-    std::vector<uint32_t> Drain(bool dispatch = true) {
-        std::vector<uint32_t> ids;
-        Msg m;
-        while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
-            ids.push_back(m.id);
-            if (dispatch) DispatchMessage(&m);
-        }
-        return ids;
-    }
 };
 
 constexpr uint32_t kA = WM_USER + 1;
@@ -42,19 +30,19 @@ constexpr uint32_t kB = WM_USER + 2;
 
 TEST_F(QueueTest, OrderIsPostedThenQuitThenPaintThenTimer) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     SetTimer(w, 1, 100);
     AdvanceVirtualClock(100);
     Invalidate(w, nullptr, false);
     PostQuitMessage(3);
     PostMessage(w, kA, 0, 0);
     PostMessage(w, kB, 0, 0);
-    EXPECT_EQ((std::vector<uint32_t>{kA, kB, WM_QUIT, WM_PAINT, WM_TIMER}), Drain());
+    EXPECT_EQ((std::vector<uint32_t>{kA, kB, WM_QUIT, WM_PAINT, WM_TIMER}), testwin::Drain());
 }
 
 TEST_F(QueueTest, SentFromAnotherThreadRunsBeforePosted) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     PostMessage(w, kA, 0, 0);
     std::atomic<LResult> result{0};
     rec.onMessage = [](const testwin::Record& r, LResult* res) {
@@ -71,7 +59,7 @@ TEST_F(QueueTest, SentFromAnotherThreadRunsBeforePosted) {
     }
     sender.join();
     EXPECT_EQ(42, result);
-    EXPECT_EQ((std::vector<uint32_t>{kA}), Drain());
+    EXPECT_EQ((std::vector<uint32_t>{kA}), testwin::Drain());
     EXPECT_EQ((std::vector<uint32_t>{kB, kA}), rec.Ids(kA, kB));
 }
 
@@ -90,7 +78,7 @@ TEST_F(QueueTest, RangeAndWindowFiltersLeaveOtherMessagesQueued) {
     Hwnd a = rec.Top({0, 0, 10, 10});
     Hwnd child = rec.Child(a, 1, {0, 0, 5, 5});
     Hwnd b = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     PostMessage(b, WM_KEYDOWN, 1, 0);
     PostMessage(child, WM_LBUTTONDOWN, 0, 0);
     PostMessage(a, kA, 0, 0);
@@ -104,12 +92,12 @@ TEST_F(QueueTest, RangeAndWindowFiltersLeaveOtherMessagesQueued) {
     EXPECT_FALSE(PeekMessage(&m, a, 0, 0, PM_REMOVE));  // thread messages need no window filter
     ASSERT_TRUE(PeekMessage(&m, nullptr, 0, 0, PM_NOREMOVE));
     EXPECT_EQ(WM_KEYDOWN, m.id);
-    EXPECT_EQ((std::vector<uint32_t>{WM_KEYDOWN, kB}), Drain(false));
+    EXPECT_EQ((std::vector<uint32_t>{WM_KEYDOWN, kB}), testwin::Drain(false));
 }
 
 TEST_F(QueueTest, QuitIsTakenOnlyByRequestsWhoseRangeHoldsIt) {
     rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     PostQuitMessage(7);
     Msg m;
     EXPECT_FALSE(PeekMessage(&m, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE));
@@ -125,7 +113,7 @@ TEST_F(QueueTest, GetMessageWithInvalidWindowFails) {
 
 TEST_F(QueueTest, PostFromAnotherThreadWakesBlockedGetMessage) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     std::thread poster([w] {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         PostMessage(w, kA, 5, 6);
@@ -140,7 +128,7 @@ TEST_F(QueueTest, PostFromAnotherThreadWakesBlockedGetMessage) {
 
 TEST_F(QueueTest, TranslateTurnsTypingKeyDownIntoChar) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     Msg down{w, WM_KEYDOWN, 'Q', static_cast<LParam>(1 | ('Q' << 16)), 0, {}};
     EXPECT_TRUE(TranslateMessage(&down));
     Msg plain{w, WM_KEYDOWN, VK_LEFT, 1, 0, {}};
@@ -153,33 +141,33 @@ TEST_F(QueueTest, TranslateTurnsTypingKeyDownIntoChar) {
 
 TEST_F(QueueTest, TimerTicksOncePerPeriodAndKillStopsIt) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     SetTimer(w, 9, 250);
     AdvanceVirtualClock(249);
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(testwin::Drain().empty());
     AdvanceVirtualClock(1);
-    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), Drain());
+    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), testwin::Drain());
     // Long overdue: still one tick, and the next a full period after it.
     AdvanceVirtualClock(1000);
-    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), Drain());
+    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), testwin::Drain());
     AdvanceVirtualClock(249);
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(testwin::Drain().empty());
     EXPECT_TRUE(KillTimer(w, 9));
     EXPECT_FALSE(KillTimer(w, 9));
     AdvanceVirtualClock(1000);
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(testwin::Drain().empty());
     EXPECT_EQ(9u, rec.Of(WM_TIMER).at(0).wParam);
 }
 
 TEST_F(QueueTest, TickTakenWithoutDispatchIsNotRepeatedBeforeTheNextPeriod) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     SetTimer(w, 1, 100);
     AdvanceVirtualClock(100);
-    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), Drain(false));
-    EXPECT_TRUE(Drain(false).empty());
+    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), testwin::Drain(false));
+    EXPECT_TRUE(testwin::Drain(false).empty());
     AdvanceVirtualClock(100);
-    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), Drain(false));
+    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER}), testwin::Drain(false));
     EXPECT_EQ(0, rec.Count(WM_TIMER));
 }
 
@@ -188,13 +176,13 @@ TEST_F(QueueTest, DestroyedWindowTimersDie) {
     SetTimer(w, 1, 100);
     DestroyWindow(w);
     AdvanceVirtualClock(500);
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(testwin::Drain().empty());
     EXPECT_EQ(0u, SetTimer(w, 1, 100));
 }
 
 TEST_F(QueueTest, ModalLoopThatTakesQuitEndsAndPostsItAgain) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     bool done = false;
     int modalResult = -1;
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
@@ -217,7 +205,7 @@ TEST_F(QueueTest, ModalLoopThatTakesQuitEndsAndPostsItAgain) {
 
 TEST_F(QueueTest, RunOnUiThreadRunsBeforePostedMessages) {
     Hwnd w = rec.Top({0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     PostMessage(w, kA, 0, 0);
     std::vector<int> order;
     std::thread other([&] { RunOnUiThread([&] { order.push_back(1); }); });
@@ -226,7 +214,7 @@ TEST_F(QueueTest, RunOnUiThreadRunsBeforePostedMessages) {
         if (r.id == kA) order.push_back(2);
         return false;
     };
-    Drain();
+    testwin::Drain();
     EXPECT_EQ((std::vector<int>{1, 2}), order);
 }
 

@@ -14,27 +14,16 @@ namespace {
 
 class PaintTest : public ::testing::Test {
 protected:
-    PaintTest() { UseVirtualClock(LocalTime{}); }
-    ~PaintTest() override { UseRealClock(); }
+    testwin::VirtualClock clock;
     testwin::CleanPlatform clean;
     testwin::Recorder rec;
-
-    std::vector<uint32_t> Drain() {
-        std::vector<uint32_t> ids;
-        Msg m;
-        while (PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
-            ids.push_back(m.id);
-            DispatchMessage(&m);
-        }
-        return ids;
-    }
 };
 
 TEST_F(PaintTest, NewVisibleWindowIsPaintedOnceAfterPostedMessages) {
     Hwnd w = rec.Top({0, 0, 20, 20});
     PostMessage(w, WM_USER, 0, 0);
-    EXPECT_EQ((std::vector<uint32_t>{WM_USER, WM_PAINT}), Drain());
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_EQ((std::vector<uint32_t>{WM_USER, WM_PAINT}), testwin::Drain());
+    EXPECT_TRUE(testwin::Drain().empty());
     Rect r;
     EXPECT_FALSE(GetUpdateRect(w, &r));
 }
@@ -42,14 +31,14 @@ TEST_F(PaintTest, NewVisibleWindowIsPaintedOnceAfterPostedMessages) {
 TEST_F(PaintTest, HiddenWindowIsNotPaintedUntilShown) {
     Hwnd w = rec.Top({0, 0, 20, 20}, nullptr, 0);
     Invalidate(w, nullptr, true);
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(testwin::Drain().empty());
     ShowWindow(w, SW_SHOWNA);
-    EXPECT_EQ((std::vector<uint32_t>{WM_PAINT}), Drain());
+    EXPECT_EQ((std::vector<uint32_t>{WM_PAINT}), testwin::Drain());
 }
 
 TEST_F(PaintTest, InvalidRegionIsClippedAndValidatePartlyRemoves) {
     Hwnd w = rec.Top({0, 0, 20, 20});
-    Drain();
+    testwin::Drain();
     Rect big{10, 10, 100, 100};
     Invalidate(w, &big, false);
     Rect r;
@@ -61,12 +50,12 @@ TEST_F(PaintTest, InvalidRegionIsClippedAndValidatePartlyRemoves) {
     EXPECT_EQ(testwin::Box({15, 10, 20, 20}), testwin::Box(r));
     Validate(w, nullptr);
     EXPECT_FALSE(GetUpdateRect(w, &r));
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(testwin::Drain().empty());
 }
 
 TEST_F(PaintTest, EraseIsSentOnlyWhenAskedForWithItsResultReported) {
     Hwnd w = rec.Top({0, 0, 20, 20});
-    Drain();
+    testwin::Drain();
     // With no device context nothing can be erased; check the flag handling
     // through a window whose erase handler answers.
     PaintStruct ps;
@@ -83,23 +72,23 @@ TEST_F(PaintTest, EraseIsSentOnlyWhenAskedForWithItsResultReported) {
 
 TEST_F(PaintTest, UpdateNowPaintsAtOnceAndOnlyWhenInvalid) {
     Hwnd w = rec.Top({0, 0, 20, 20});
-    Drain();
+    testwin::Drain();
     rec.Clear();
     UpdateNow(w);
     EXPECT_EQ(0, rec.Count(WM_PAINT));
     Invalidate(w, nullptr, false);
     UpdateNow(w);
     EXPECT_EQ(1, rec.Count(WM_PAINT));
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_TRUE(testwin::Drain().empty());
 }
 
 TEST_F(PaintTest, PendingPaintComesBeforeADueTick) {
     Hwnd w = rec.Top({0, 0, 20, 20});
-    Drain();
+    testwin::Drain();
     SetTimer(w, 1, 50);
     AdvanceVirtualClock(50);
     Invalidate(w, nullptr, false);
-    EXPECT_EQ((std::vector<uint32_t>{WM_PAINT, WM_TIMER}), Drain());
+    EXPECT_EQ((std::vector<uint32_t>{WM_PAINT, WM_TIMER}), testwin::Drain());
 }
 
 TEST_F(PaintTest, PaintTakenAndDroppedIsNotRemadeUntilInvalidatedAgain) {
@@ -115,7 +104,7 @@ TEST_F(PaintTest, PaintTakenAndDroppedIsNotRemadeUntilInvalidatedAgain) {
 
 TEST_F(PaintTest, PaintDroppedByNestedLoopIsPaintedWhenOuterLoopResumes) {
     Hwnd form = rec.Top({0, 0, 100, 100});
-    Drain();
+    testwin::Drain();
     const uint32_t kLoop = WM_USER + 5;
     int droppedPaints = 0;
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
@@ -128,7 +117,7 @@ TEST_F(PaintTest, PaintDroppedByNestedLoopIsPaintedWhenOuterLoopResumes) {
     };
     rec.Clear();
     PostMessage(form, kLoop, 0, 0);
-    EXPECT_EQ((std::vector<uint32_t>{kLoop, WM_PAINT}), Drain());
+    EXPECT_EQ((std::vector<uint32_t>{kLoop, WM_PAINT}), testwin::Drain());
     EXPECT_EQ(1, droppedPaints);
     EXPECT_EQ(1, rec.Count(WM_PAINT, form));
 }
@@ -137,7 +126,7 @@ TEST_F(PaintTest, HidingAWindowInvalidatesWhatLayBelow) {
     Hwnd low = rec.Top({0, 0, 100, 100});
     Hwnd child = rec.Child(low, 1, {60, 60, 100, 100});
     Hwnd high = rec.Top({50, 50, 80, 80});
-    Drain();
+    testwin::Drain();
     ShowWindow(high, SW_HIDE);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(low, &r));
@@ -150,7 +139,7 @@ TEST_F(PaintTest, HidingAWindowInvalidatesWhatLayBelow) {
 TEST_F(PaintTest, MovingAChildRepaintsItAndWhatItUncovered) {
     Hwnd top = rec.Top({0, 0, 100, 100});
     Hwnd child = rec.Child(top, 1, {0, 0, 10, 10});
-    Drain();
+    testwin::Drain();
     MoveWindow(child, 50, 50, 10, 10);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(top, &r));
@@ -163,12 +152,12 @@ TEST_F(PaintTest, InvalidateAllReachesHiddenAndChildWindowsButPaintsOnlyVisibleO
     Hwnd top = rec.Top({0, 0, 100, 100});
     Hwnd child = rec.Child(top, 1, {0, 0, 10, 10});
     Hwnd hidden = rec.Top({0, 0, 10, 10}, nullptr, 0);
-    Drain();
+    testwin::Drain();
     rec.Clear();
     InvalidateAllWindows();
     Rect r;
     EXPECT_TRUE(GetUpdateRect(hidden, &r));
-    Drain();
+    testwin::Drain();
     EXPECT_EQ(1, rec.Count(WM_PAINT, top));
     EXPECT_EQ(1, rec.Count(WM_PAINT, child));
     EXPECT_EQ(0, rec.Count(WM_PAINT, hidden));

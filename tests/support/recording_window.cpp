@@ -1,5 +1,8 @@
 #include "support/recording_window.h"
 
+#include "platform/clock.h"
+#include "platform/message_queue.h"
+
 namespace testwin {
 namespace {
 
@@ -15,6 +18,20 @@ pl::LResult RecordingProc(pl::Hwnd hwnd, uint32_t id, pl::WParam wParam, pl::LPa
 }
 
 }  // namespace
+
+VirtualClock::VirtualClock() { pl::UseVirtualClock(pl::LocalTime{}); }
+
+VirtualClock::~VirtualClock() { pl::UseRealClock(); }
+
+std::vector<uint32_t> Drain(bool dispatch) {
+    std::vector<uint32_t> ids;
+    pl::Msg m;
+    while (pl::PeekMessage(&m, nullptr, 0, 0, pl::PM_REMOVE)) {
+        ids.push_back(m.id);
+        if (dispatch) pl::DispatchMessage(&m);
+    }
+    return ids;
+}
 
 Recorder::Recorder() {
     active = this;

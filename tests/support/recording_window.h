@@ -23,6 +23,16 @@ struct CleanPlatform {
     ~CleanPlatform() { pl::ResetWindows(); }
 };
 
+// The virtual clock while the object lives.
+struct VirtualClock {
+    VirtualClock();
+    ~VirtualClock();
+};
+
+// Takes every message there is without waiting, dispatching each unless told
+// not to; their ids in order.
+std::vector<uint32_t> Drain(bool dispatch = true);
+
 struct Record {
     pl::Hwnd hwnd;
     uint32_t id;
