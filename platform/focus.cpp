@@ -14,13 +14,18 @@ Hwnd active = nullptr;
 
 bool Inside(Hwnd w, Hwnd ancestor) { return w && ancestor && detail::IsSelfOrDescendant(w, ancestor); }
 
+bool CanBecomeActive(Hwnd h) {
+    detail::WindowPtr w = detail::Find(h);
+    return w && !w->destroying && IsWindowVisible(h) && IsWindowEnabled(h);
+}
+
 // The window that becomes active when `leaving` is hidden or destroyed: its
 // owner when it can be, else the topmost visible, enabled top-level window.
 Hwnd NextActive(Hwnd leaving) {
     Hwnd owner = GetWindowOwner(leaving);
-    if (owner && IsWindowVisible(owner) && IsWindowEnabled(owner)) return owner;
+    if (CanBecomeActive(owner)) return owner;
     for (Hwnd h : TopLevelWindows()) {
-        if (h != leaving && IsWindowVisible(h) && IsWindowEnabled(h)) return h;
+        if (h != leaving && CanBecomeActive(h)) return h;
     }
     return nullptr;
 }

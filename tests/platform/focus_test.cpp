@@ -48,6 +48,16 @@ TEST_F(FocusTest, OwnerIsActivatedAgainWhenAModalWindowAboveItCloses) {
     EXPECT_EQ(owner, GetFocus());
 }
 
+TEST_F(FocusTest, OwnerBeingDestroyedIsNotActivatedByItsOwnedWindowsGoing) {
+    Hwnd other = rec.Top({0, 0, 10, 10});
+    Hwnd owner = rec.Top({0, 0, 240, 320});
+    rec.Top({0, 0, 100, 100}, owner);
+    rec.Clear();
+    DestroyWindow(owner);
+    EXPECT_EQ(0, rec.Count(WM_ACTIVATE, owner));
+    EXPECT_EQ(other, GetActiveWindow());
+}
+
 TEST_F(FocusTest, HidingTheActiveWindowActivatesTheNextVisibleOne) {
     Hwnd a = rec.Top({0, 0, 10, 10});
     Hwnd b = rec.Top({0, 0, 10, 10});

@@ -55,19 +55,34 @@ TEST_F(PaintTest, InvalidRegionIsClippedAndValidatePartlyRemoves) {
 
 TEST_F(PaintTest, EraseIsSentOnlyWhenAskedForWithItsResultReported) {
     Hwnd w = rec.Top({0, 0, 20, 20});
+    LResult eraseAnswer = 1;
+    rec.onMessage = [&](const testwin::Record& r, LResult* res) {
+        if (r.id != WM_ERASEBKGND) return false;
+        *res = eraseAnswer;
+        return true;
+    };
     testwin::Drain();
-    // With no device context nothing can be erased; check the flag handling
-    // through a window whose erase handler answers.
+    rec.Clear();
     PaintStruct ps;
     Invalidate(w, nullptr, false);
     BeginPaint(w, &ps);
     EndPaint(w, &ps);
     EXPECT_FALSE(ps.erase);
+    EXPECT_EQ(0, rec.Count(WM_ERASEBKGND));
+    EXPECT_EQ(testwin::Box({0, 0, 20, 20}), testwin::Box(ps.paint));
+    // Erasing asked for: the handler's non-zero answer means it is done. Without
+    // a device context nothing can erase, and the flag stays for the painter.
     Invalidate(w, nullptr, true);
     BeginPaint(w, &ps);
     EndPaint(w, &ps);
-    EXPECT_EQ(ps.hdc != nullptr, rec.Count(WM_ERASEBKGND) == 1);
-    EXPECT_EQ(testwin::Box({0, 0, 20, 20}), testwin::Box(ps.paint));
+    bool haveDc = ps.hdc != nullptr;
+    EXPECT_EQ(!haveDc, ps.erase);
+    EXPECT_EQ(haveDc ? 1 : 0, rec.Count(WM_ERASEBKGND));
+    eraseAnswer = 0;
+    Invalidate(w, nullptr, true);
+    BeginPaint(w, &ps);
+    EndPaint(w, &ps);
+    EXPECT_TRUE(ps.erase);
 }
 
 TEST_F(PaintTest, UpdateNowPaintsAtOnceAndOnlyWhenInvalid) {
