@@ -4,6 +4,13 @@
 
 namespace pl {
 
+Rect Intersect(const Rect& a, const Rect& b) {
+    Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+    return r.IsEmpty() ? Rect{} : r;
+}
+
+Rect Offset(const Rect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
 void SubtractRect(const Rect& r, const Rect& cut, std::vector<Rect>* out) {
     Rect c = Intersect(r, cut);
     if (c.IsEmpty()) {
@@ -50,7 +57,7 @@ void Region::Offset(int dx, int dy) {
 }
 
 bool Region::Contains(Point p) const {
-    return std::any_of(rects_.begin(), rects_.end(), [p](const Rect& r) { return r.Contains(p.x, p.y); });
+    return std::any_of(rects_.begin(), rects_.end(), [p](const Rect& r) { return r.Contains(p); });
 }
 
 Rect Region::Bounds() const {

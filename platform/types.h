@@ -1,10 +1,8 @@
-// Basic types of the platform layer: window handles, message parameters and
-// the message record (points and rectangles are in platform/geometry.h).
+// Basic types of the platform layer: window handles, message parameters,
+// rectangles, points and the message record.
 #pragma once
 
 #include <cstdint>
-
-#include "platform/geometry.h"
 
 namespace pl {
 
@@ -20,6 +18,30 @@ using LResult = std::intptr_t;
 
 // A window procedure: (window, message id, wParam, lParam) -> result.
 using WndProc = LResult (*)(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam);
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// Left and top inside, right and bottom outside.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool operator==(const Rect&) const = default;
+};
+
+// Intersection of two rectangles (empty when they do not overlap).
+Rect Intersect(const Rect& a, const Rect& b);
+// Rectangle moved by (dx, dy).
+Rect Offset(const Rect& r, int dx, int dy);
 
 // One message: target window (null for a message to the thread), id,
 // parameters, the tick count when it was taken and the stylus position then

@@ -79,7 +79,7 @@ Hwnd DescendToPoint(WindowPtr w, Point screen) {
         WindowPtr next;
         for (Hwnd c : w->children) {
             WindowPtr child = Find(c);
-            if (child && (child->style & WS_VISIBLE) && detail::ScreenRectOf(*child).Contains(screen.x, screen.y)) {
+            if (child && (child->style & WS_VISIBLE) && detail::ScreenRectOf(*child).Contains(screen)) {
                 next = child;
                 break;
             }
@@ -230,7 +230,7 @@ Region VisibleRegion(Hwnd hwnd) {
 Hwnd WindowFromPoint(Point screen) {
     for (Hwnd h : detail::TopLevelList()) {
         WindowPtr w = Find(h);
-        if (!w || !(w->style & WS_VISIBLE) || !detail::ScreenRectOf(*w).Contains(screen.x, screen.y)) continue;
+        if (!w || !(w->style & WS_VISIBLE) || !detail::ScreenRectOf(*w).Contains(screen)) continue;
         if (w->style & WS_DISABLED) return h;
         return DescendToPoint(w, screen);
     }

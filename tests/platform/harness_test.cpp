@@ -172,7 +172,7 @@ TEST_F(HarnessTest, NoMoveIsDeliveredWhileTheStylusIsUp) {
     EXPECT_EQ(0, rec.Count(WM_MOUSEMOVE));
     Point p;
     GetCursorPos(&p);
-    EXPECT_EQ(testwin::Pt({20, 20}), testwin::Pt(p));
+    EXPECT_EQ((Point{20, 20}), p);
     harness.penDown(20, 20);
     harness.penMove(30, 40);
     harness.penUp(30, 40);
@@ -198,7 +198,7 @@ TEST_F(HarnessTest, DoubleTapNeedsTheClassStyle) {
 }
 
 TEST_F(HarnessTest, DragLoopPollingTheStylusSeesEveryMoveAndEndsAfterPenUp) {
-    std::vector<std::array<int, 2>> seen;
+    std::vector<Point> seen;
     bool ended = false;
     StartWithWindow();
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
@@ -213,7 +213,7 @@ TEST_F(HarnessTest, DragLoopPollingTheStylusSeesEveryMoveAndEndsAfterPenUp) {
         return true;
     };
     harness.drag({10, 10}, {50, 90}, 4);
-    EXPECT_EQ((std::vector<std::array<int, 2>>{{20, 30}, {30, 50}, {40, 70}, {50, 90}}), seen);
+    EXPECT_EQ((std::vector<Point>{{20, 30}, {30, 50}, {40, 70}, {50, 90}}), seen);
     EXPECT_TRUE(ended);
 }
 

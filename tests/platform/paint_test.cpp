@@ -43,11 +43,11 @@ TEST_F(PaintTest, InvalidRegionIsClippedAndValidatePartlyRemoves) {
     Invalidate(w, &big, false);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(w, &r));
-    EXPECT_EQ(testwin::Box({10, 10, 20, 20}), testwin::Box(r));
+    EXPECT_EQ((Rect{10, 10, 20, 20}), r);
     Rect left{0, 0, 15, 20};
     Validate(w, &left);
     ASSERT_TRUE(GetUpdateRect(w, &r));
-    EXPECT_EQ(testwin::Box({15, 10, 20, 20}), testwin::Box(r));
+    EXPECT_EQ((Rect{15, 10, 20, 20}), r);
     Validate(w, nullptr);
     EXPECT_FALSE(GetUpdateRect(w, &r));
     EXPECT_TRUE(testwin::Drain().empty());
@@ -69,7 +69,7 @@ TEST_F(PaintTest, EraseIsSentOnlyWhenAskedForWithItsResultReported) {
     EndPaint(w, &ps);
     EXPECT_FALSE(ps.erase);
     EXPECT_EQ(0, rec.Count(WM_ERASEBKGND));
-    EXPECT_EQ(testwin::Box({0, 0, 20, 20}), testwin::Box(ps.paint));
+    EXPECT_EQ((Rect{0, 0, 20, 20}), ps.paint);
     // Erasing asked for: the handler's non-zero answer means it is done. Without
     // a device context nothing can erase, and the flag stays for the painter.
     Invalidate(w, nullptr, true);
@@ -145,9 +145,9 @@ TEST_F(PaintTest, HidingAWindowInvalidatesWhatLayBelow) {
     ShowWindow(high, SW_HIDE);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(low, &r));
-    EXPECT_EQ(testwin::Box({50, 50, 80, 80}), testwin::Box(r));
+    EXPECT_EQ((Rect{50, 50, 80, 80}), r);
     ASSERT_TRUE(GetUpdateRect(child, &r));
-    EXPECT_EQ(testwin::Box({0, 0, 20, 20}), testwin::Box(r));
+    EXPECT_EQ((Rect{0, 0, 20, 20}), r);
     EXPECT_FALSE(GetUpdateRect(high, &r));
 }
 
@@ -158,9 +158,9 @@ TEST_F(PaintTest, MovingAChildRepaintsItAndWhatItUncovered) {
     MoveWindow(child, 50, 50, 10, 10);
     Rect r;
     ASSERT_TRUE(GetUpdateRect(top, &r));
-    EXPECT_EQ(testwin::Box({0, 0, 10, 10}), testwin::Box(r));
+    EXPECT_EQ((Rect{0, 0, 10, 10}), r);
     ASSERT_TRUE(GetUpdateRect(child, &r));
-    EXPECT_EQ(testwin::Box({0, 0, 10, 10}), testwin::Box(r));
+    EXPECT_EQ((Rect{0, 0, 10, 10}), r);
 }
 
 TEST_F(PaintTest, InvalidateAllReachesHiddenAndChildWindowsButPaintsOnlyVisibleOnes) {

@@ -38,7 +38,7 @@ TEST_F(WindowTest, CreateSendsCreateSizeMoveAndUnknownClassFails) {
     EXPECT_EQ(50, HiWord(size[0].lParam));
     Rect r;
     ASSERT_TRUE(GetClientRect(w, &r));
-    EXPECT_EQ(testwin::Box({0, 0, 100, 50}), testwin::Box(r));
+    EXPECT_EQ((Rect{0, 0, 100, 50}), r);
 }
 
 TEST_F(WindowTest, CreateRefusedByMinusOneLeavesNoWindow) {
@@ -71,12 +71,12 @@ TEST_F(WindowTest, ScreenAndClientMappingFollowsParents) {
     Hwnd grand = rec.Child(child, 2, {5, 5, 15, 15});
     Rect r;
     ASSERT_TRUE(GetWindowRect(grand, &r));
-    EXPECT_EQ(testwin::Box({45, 65, 55, 75}), testwin::Box(r));
+    EXPECT_EQ((Rect{45, 65, 55, 75}), r);
     Point p{0, 0};
     ClientToScreen(grand, &p);
-    EXPECT_EQ(testwin::Pt({45, 65}), testwin::Pt(p));
+    EXPECT_EQ((Point{45, 65}), p);
     ScreenToClient(child, &p);
-    EXPECT_EQ(testwin::Pt({5, 5}), testwin::Pt(p));
+    EXPECT_EQ((Point{5, 5}), p);
 }
 
 TEST_F(WindowTest, DestroyingAnOwnerDestroysOwnedWindowsFirst) {
@@ -274,7 +274,7 @@ TEST_F(WindowTest, MoveSendsSizeAndMoveOnlyForWhatChanged) {
     EXPECT_EQ(1, rec.Count(WM_SIZE));
     Rect r;
     GetWindowRect(w, &r);
-    EXPECT_EQ(testwin::Box({5, 5, 35, 45}), testwin::Box(r));
+    EXPECT_EQ((Rect{5, 5, 35, 45}), r);
 }
 
 }  // namespace

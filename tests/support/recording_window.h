@@ -3,7 +3,6 @@
 // handling. One Recorder is active at a time.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -11,10 +10,6 @@
 #include "platform/window.h"
 
 namespace testwin {
-
-// Rectangles and points as arrays, for comparing in assertions.
-inline std::array<int, 4> Box(const pl::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
-inline std::array<int, 2> Pt(const pl::Point& p) { return {p.x, p.y}; }
 
 // Drops every window, message and timer when made and when destroyed; declare
 // it before the Recorder (which registers classes) in a fixture.
