@@ -44,7 +44,7 @@ void SetFramebufferSource(FramebufferSource source) { framebufferSource = source
 
 void SetPngWriter(PngWriter writer) { pngWriter = writer; }
 
-Harness::Harness(HarnessOptions options) : options_(std::move(options)) {
+Harness::Harness(HarnessOptions options) : options_(std::move(options)), previousScreen_(GetScreenInfo()) {
     if (activeHarness) fail("a second harness was made while one exists");
     activeHarness = this;
     ResetWindows();
@@ -66,6 +66,7 @@ Harness::~Harness() {
     }
     ResetWindows();
     UseRealClock();
+    SetScreenInfo(previousScreen_);
     if (activeHarness == this) activeHarness = nullptr;
 }
 

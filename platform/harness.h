@@ -60,7 +60,8 @@ public:
     // Resets the platform (windows, queue, input, timers), starts the virtual
     // clock and sets the screen.
     explicit Harness(HarnessOptions options = {});
-    // Stops the program (as stop) and resets the platform again.
+    // Stops the program (as stop), resets the platform again and puts the
+    // screen back as it was.
     ~Harness();
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;
@@ -117,6 +118,7 @@ private:
     bool waitForEnd();
 
     HarnessOptions options_;
+    ScreenInfo previousScreen_;
     std::thread thread_;
     int exitCode_ = 0;
     mutable std::mutex failureMutex_;

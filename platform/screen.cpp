@@ -64,9 +64,11 @@ bool ScreenFromEnvironment(const ScreenInfo& fallback, ScreenInfo* out) {
     return ParseScreenPreset(text, out);
 }
 
-void SetScreenChangeHook(ScreenChangeHook hook) {
+ScreenChangeHook SetScreenChangeHook(ScreenChangeHook hook) {
     std::lock_guard<std::mutex> lock(screenMutex);
+    ScreenChangeHook previous = changeHook;
     changeHook = hook;
+    return previous;
 }
 
 }  // namespace pl

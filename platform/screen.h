@@ -32,7 +32,8 @@ bool ScreenFromEnvironment(const ScreenInfo& fallback, ScreenInfo* out);
 
 // Called (on the thread that changes it) after the screen size changed; the
 // graphics side resizes its framebuffer here.
+// Returns the hook it replaces.
 using ScreenChangeHook = void (*)(const ScreenInfo& screen);
-void SetScreenChangeHook(ScreenChangeHook hook);
+ScreenChangeHook SetScreenChangeHook(ScreenChangeHook hook);
 
 }  // namespace pl

@@ -55,11 +55,11 @@ TEST(ScreenPreset, EnvironmentOrFallback) {
 
 ScreenInfo told;
 TEST(ScreenPreset, ChangeIsToldToTheHook) {
-    SetScreenChangeHook([](const ScreenInfo& s) { told = s; });
+    ScreenChangeHook previous = SetScreenChangeHook([](const ScreenInfo& s) { told = s; });
     SetScreenInfo({320, 240, 96});
     EXPECT_EQ((ScreenInfo{320, 240, 96}), told);
     EXPECT_EQ((ScreenInfo{320, 240, 96}), GetScreenInfo());
-    SetScreenChangeHook(nullptr);
+    SetScreenChangeHook(previous);
     SetScreenInfo(kHeadlessScreen);
 }
 
