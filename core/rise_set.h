@@ -1,5 +1,5 @@
-// Rising, transit and setting times of a body on a local date, and the end of
-// the evening astronomical twilight.
+// Rising, transit and setting times of a body on a local date (the Sun and the
+// Moon with the end of the evening twilight: ephemeris/sun_moon_rise_set.h).
 //
 // Every time is in hours of local civil time counted from 0 h of the date
 // passed. Right ascensions are in hours, declinations and altitudes in degrees.
@@ -41,25 +41,3 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double latitude, do
 // Number of sidereal times ComputeRiseTransitSetFixed computed since the
 // start (calls served from its one-entry cache do not count).
 long GetFixedRiseSetSiderealTimeCount();
-
-// The Moon's rising, transit and setting on a local date by the interpolating
-// engine, from the low-precision Moon at 0 h of the day before, the day and the
-// day after, h0 = +0.125. When `declination` is not null it receives the
-// Moon's declination at 0 h of the day. Returns the engine's result.
-int ComputeMoonRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
-                       double* declination = nullptr);
-
-// As ComputeMoonRiseSet, but a rise or set that falls after the next midnight
-// is taken from the next day's computation plus 24 h, so both are counted from
-// the same midnight. The transit is the first run's. Returns the result of the
-// last engine run.
-int ComputeMoonRiseSetWrapped(int year, int month, int day, double* rise, double* transit,
-                              double* set);
-
-// The Sun's rising, transit and setting on a local date (h0 = -0.833333) by
-// the interpolating engine. When `twilightEnd` is not null it receives the end
-// of the evening astronomical twilight (the Sun's setting through -18
-// degrees): 23.99 when the Sun stays above -18 all night, 0 when it stays
-// below all day. Returns the engine's result for the rising and setting.
-int ComputeSunRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
-                      double* twilightEnd = nullptr);
