@@ -12,7 +12,8 @@ tests/reference/bodies_pyephem.csv
     heliocentric distances of the body and of the Earth (AU), elongation from
     the Sun (degrees) and illuminated fraction; and the apparent topocentric
     place, altitude and azimuth seen from a site given on each row (no
-    refraction); last, the universal-time Julian day that PyEphem used.
+    refraction); the universal-time Julian day that PyEphem used; last, the
+    body's geocentric ecliptic longitude and latitude of date (degrees).
 tests/reference/moon_phase_pyephem.csv
     The Moon's illuminated fraction and its elongation from the Sun (degrees,
     0..360 eastward in ecliptic longitude) at random universal times of
@@ -104,24 +105,28 @@ def bodies_table():
             topo.compute(site)
             r = 0.0 if body in (0, 1) else b.sun_distance
             geo[body] = (b.g_ra, b.g_dec, b.earth_distance)
+            ecl = ephem.Ecliptic(ephem.Equatorial(b.g_ra, b.g_dec, epoch=date), epoch=date)
             rows.append((when, body, b.g_ra, b.g_dec, b.earth_distance, r, earth_r,
                          abs(math.degrees(b.elong)), b.phase / 100.0, lat, lon_west, height,
-                         topo.ra, topo.dec, topo.alt, topo.az, ephem.julian_date(date)))
+                         topo.ra, topo.dec, topo.alt, topo.az, ephem.julian_date(date),
+                         ecl.lon, ecl.lat))
         # The Earth's shadow: antisolar point at the Moon's distance.
         ra = (geo[0][0] + math.pi) % (2 * math.pi)
+        ecl = ephem.Ecliptic(ephem.Equatorial(ra, -geo[0][1], epoch=date), epoch=date)
         rows.append((when, 13, ra, -geo[0][1], geo[1][2], 0.0, earth_r, 180.0, 1.0,
                      lat, lon_west, height, float("nan"), float("nan"), float("nan"), float("nan"),
-                     ephem.julian_date(date)))
+                     ephem.julian_date(date), ecl.lon, ecl.lat))
     lines = []
     for (y, mo, d, h, mi, s), body, ra, dec, dist, r, big_r, el, fr, lat, lon, ht, tra, tdec, alt, az, \
-            jd_ut in rows:
+            jd_ut, elon, elat in rows:
         lines.append(f"{y},{mo},{d},{h},{mi},{s},{body},{math.degrees(ra) / 15:.9f},"
                      f"{math.degrees(dec):.8f},{dist:.9f},{r:.7f},{big_r:.9f},{el:.5f},{fr:.6f},"
                      f"{lat},{lon},{ht},{math.degrees(tra) / 15:.9f},{math.degrees(tdec):.8f},"
-                     f"{math.degrees(alt):.7f},{math.degrees(az):.7f},{jd_ut:.8f}")
+                     f"{math.degrees(alt):.7f},{math.degrees(az):.7f},{jd_ut:.8f},"
+                     f"{math.degrees(elon):.7f},{math.degrees(elat):.7f}")
     header = ("year,month,day,hour,minute,second,body,ra_h,dec_deg,distance_au,r_au,earth_r_au,"
               "elongation_deg,fraction,site_lat,site_lon_west,site_height_m,topo_ra_h,topo_dec_deg,"
-              "topo_alt_deg,topo_az_deg,jd_ut")
+              "topo_alt_deg,topo_az_deg,jd_ut,ecl_lon_deg,ecl_lat_deg")
     return header + "\n" + "\n".join(lines).replace("nan", "0") + "\n"
 
 
