@@ -41,15 +41,15 @@ EngineSite ReadSite() {
 
 }  // namespace
 
-int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second,
-                          double ra1, double dec1, double ra2, double dec2, double ra3,
-                          double dec3, double h0, double* rise, double* transit, double* set) {
+int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second, double ra1,
+                          double dec1, double ra2, double dec2, double ra3, double dec3, double h0,
+                          double* rise, double* transit, double* set) {
     const EngineSite site = ReadSite();
-    const double theta0 =
-        15.0 * GetLocalSiderealTime(year, month, day, hour, minute, second, 0.0, currentSite.zoneMinutes);
+    const double theta0 = 15.0 * GetLocalSiderealTime(year, month, day, hour, minute, second, 0.0,
+                                                      currentSite.zoneMinutes);
     const double dT = ComputeDeltaT(year, month, day);
-    const double cosH0 =
-        (std::sin(h0 * kDegToRad) - site.sinPhi * std::sin(dec2 * kDegToRad)) / (site.cosPhi * std::cos(dec2 * kDegToRad));
+    const double cosH0 = (std::sin(h0 * kDegToRad) - site.sinPhi * std::sin(dec2 * kDegToRad)) /
+                         (site.cosPhi * std::cos(dec2 * kDegToRad));
     if (ra1 > ra2) {
         ra2 += 24;
         ra3 += 24;
@@ -84,7 +84,8 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
             const double delta = Interpolate3(dec1, dec2, dec3, n) * kDegToRad;
             const double hr = bigH * kDegToRad;
             const double h =
-                std::asin(site.sinPhi * std::sin(delta) + site.cosPhi * std::cos(delta) * std::cos(hr)) * kRadToDeg;
+                std::asin(site.sinPhi * std::sin(delta) + site.cosPhi * std::cos(delta) * std::cos(hr)) *
+                kRadToDeg;
             m[k] += (h - h0) / (360.0 * std::cos(delta) * site.cosPhi * std::sin(hr));
         }
     }
@@ -95,14 +96,16 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
 }
 
 int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/, double longitude,
-                               int zone, int height, double h0, double ra, double dec,
-                               double* rise, double* transit, double* set) {
+                               int zone, int height, double h0, double ra, double dec, double* rise,
+                               double* transit, double* set) {
     // Depression of the horizon seen from `height` on a sphere of the Earth's
     // radius; none for a site at or below sea level.
     const double dip = height > 0 ? std::acos(6378140.0 / (height + 6378140.0)) : 0.0;
     NoonSiderealCache& c = noonCache;
-    if (!(c.year == year && c.month == month && c.day == day && c.zone == zone && c.longitude == longitude)) {
-        c = {year, month, day, zone, longitude, GetLocalSiderealTime(year, month, day, 12, 0, 0, longitude, zone)};
+    if (!(c.year == year && c.month == month && c.day == day && c.zone == zone &&
+          c.longitude == longitude)) {
+        c = {year, month,     day,
+             zone, longitude, GetLocalSiderealTime(year, month, day, 12, 0, 0, longitude, zone)};
         ++noonSiderealCount;
     }
     double t = ra + 12.0 - c.siderealTime;
@@ -113,8 +116,9 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/
     }
     *transit = t;
     const double sinPhi = currentSite.sinLatitude, cosPhi = currentSite.cosLatitude;
-    const double cosH0 = (std::sin(h0 * kDegToRad - (dip + 0.010646508)) - sinPhi * std::sin(dec * kDegToRad)) /
-                         (cosPhi * std::cos(dec * kDegToRad));
+    const double cosH0 =
+        (std::sin(h0 * kDegToRad - (dip + 0.010646508)) - sinPhi * std::sin(dec * kDegToRad)) /
+        (cosPhi * std::cos(dec * kDegToRad));
     if (cosH0 > 1) {
         *rise = *transit = *set = 0;
         return 0;

@@ -28,7 +28,9 @@ struct HorizonPlace {
 };
 
 // Airmass of the brightness terms for a zenith distance z (radians).
-double BrightnessAirmass(double z) { return 1.0 / (std::cos(z) + 0.025 * std::exp(-11.0 * std::cos(z))); }
+double BrightnessAirmass(double z) {
+    return 1.0 / (std::cos(z) + 0.025 * std::exp(-11.0 * std::cos(z)));
+}
 
 // The same for the Moon or the Sun: 40 once the body is below the horizon.
 double BodyAirmass(double z) { return z > kRightAngle ? 40.0 : BrightnessAirmass(z); }
@@ -47,12 +49,14 @@ double HorizonAngle(const HorizonPlace& a, const HorizonPlace& b) {
 }
 
 // Brightness (nL) to magnitudes per square arcsecond.
-double SkyMagnitudeOf(double b) { return 27.78151 - 1.0857362486075433 * std::log(3.8022813688212924 * b); }
+double SkyMagnitudeOf(double b) {
+    return 27.78151 - 1.0857362486075433 * std::log(3.8022813688212924 * b);
+}
 
 struct Extinction {
-    double k;       // total coefficient, magnitudes per airmass
-    double kError;  // its uncertainty
-    double looking; // extinction in the looking direction, magnitudes
+    double k;        // total coefficient, magnitudes per airmass
+    double kError;   // its uncertainty
+    double looking;  // extinction in the looking direction, magnitudes
 };
 
 Extinction ComputeExtinction(const SkyBrightnessRecord& rec, double sunRaHours) {
@@ -63,7 +67,8 @@ Extinction ComputeExtinction(const SkyBrightnessRecord& rec, double sunRaHours) 
     const double rh = std::min(rec.humidity, 99.0);
     const double kr = 0.1066 * std::exp(-ht / 8200.0);
     const double ka = 0.12 * (1.0 + 0.33 * std::sin(ras)) *
-                      std::pow(1.0 - 0.32 / std::log(rh / 100.0), 1.3333333333333333) * std::exp(-ht / 1500.0);
+                      std::pow(1.0 - 0.32 / std::log(rh / 100.0), 1.3333333333333333) *
+                      std::exp(-ht / 1500.0);
     const double ko = 0.010333333333333333 * (3.0 + 0.4 * (phi * std::cos(ras) - std::cos(3.0 * phi)));
     const double kw = 0.02914 * (rec.humidity / 100.0) * std::exp(t / 15.0) * std::exp(-ht / 8200.0);
     Extinction e;
@@ -98,10 +103,91 @@ void FillInputs(SkyBrightnessRecord* rec, int year, int month, int day, int hour
     rec->experience = preferences.word[kPrefExperience] * 5.0;
 }
 
+// The Sun and the Moon for the record's time and site: places, phase and the
+// angles of the horizon sphere (radians).
+struct Sky {
+    double sunRa;           // hours
+    double moonEarthRadii;  // the Moon's distance
+    HorizonPlace sun, moon;
+    double phaseAngle;                                // the Moon's, degrees
+    double moonZenith, moonAway, sunZenith, sunAway;  // from the zenith and the looking direction
+};
+
+Sky ComputeSky(SkyBrightnessRecord* rec, int year, int month, int day, int hour, int minute) {
+    const int zone = currentSite.zoneMinutes;
+    const double jd = JulianDayFromDateTime(year, month, day, hour, minute, 0, zone);
+    const double lst = GetLocalSiderealTime(year, month, day, hour, minute, 0, rec->longitude, zone);
+    Sky s;
+    double sunDec, moonRa, moonDec;
+    ComputeSunRaDec(jd, &s.sunRa, &sunDec);
+    ComputeMoonTopocentric(jd, lst, rec->latitude, &moonRa, &moonDec, &s.moonEarthRadii);
+    s.sun = {ComputeAltitude(lst, s.sunRa, sunDec, rec->latitude),
+             ComputeAzimuth(lst, s.sunRa, sunDec, rec->latitude)};
+    s.moon = {ComputeAltitude(lst, moonRa, moonDec, rec->latitude),
+              ComputeAzimuth(lst, moonRa, moonDec, rec->latitude)};
+    const double psi = AngularDistanceRad(moonRa, moonDec, s.sunRa, sunDec);
+    rec->moonFraction = (1.0 - std::cos(psi)) / 2.0;
+    s.phaseAngle = std::acos(2.0 * rec->moonFraction - 1.0) * kRadToDeg;
+    const HorizonPlace zenith{90.0, 0.0};
+    const HorizonPlace looking{rec->objectAltitude, rec->objectAzimuth};
+    s.moonZenith = HorizonAngle(zenith, s.moon);
+    s.moonAway = HorizonAngle(looking, s.moon);
+    s.sunZenith = HorizonAngle(zenith, s.sun);
+    s.sunAway = HorizonAngle(looking, s.sun);
+    rec->moonDistance = Round1(s.moonAway * kRadToDeg);
+    rec->sunDistance = Round1(s.sunAway * kRadToDeg);
+    return s;
+}
+
+// The parts of the sky brightness in the looking direction, nanolamberts.
+struct Light {
+    double airmass;  // of the looking direction
+    double glare, moon, night, twilight, daylight;
+};
+
+// The Moon's light at the observer (with its opposition surge and distance)
+// and what it adds to the sky, with glare within 5 degrees of it.
+void AddMoonlight(SkyBrightnessRecord* rec, const Sky& sky, double k, double scattered, Light* light) {
+    const double am = sky.phaseAngle;
+    const double mm = -12.73 + 0.026 * std::fabs(am) + 4e-9 * am * am * am * am;
+    const double relativeDistance = sky.moonEarthRadii * 0.016592002654720425;
+    const double im = Pow10(-0.4 * (mm + 16.57)) * std::max(1.0, 1.35 - 0.05 * std::fabs(am)) /
+                      (relativeDistance * relativeDistance);
+    const double xm = BodyAirmass(sky.moonZenith);
+    const double c3 = Pow10(-0.4 * k * xm);
+    rec->moonMagnitude = sky.moon.altitude > 0 ? Round2(-2.5 * std::log10(c3 * im) - 16.57) : 50.0;
+    const double rm = sky.moonAway;
+    if (rm * kRadToDeg <= 5.0 && am > 1.0) {
+        light->glare =
+            6.25e7 * (c3 - Pow10(-0.8 * k * xm)) * im / (rm * rm) + 4.63e7 * c3 * im / (rm * rm);
+        light->moon = 5.67e10 * c3 * im / am;
+    } else {
+        light->glare = 0.0;
+        light->moon = scattered * c3 * im * Scattering(rm);
+    }
+}
+
+Light ComputeLight(SkyBrightnessRecord* rec, const Sky& sky, double k, int year) {
+    Light light;
+    light.airmass = BrightnessAirmass((90.0 - rec->objectAltitude) * kDegToRad);
+    const double x = light.airmass;
+    const double scattered = 1.0 - Pow10(-0.4 * k * x);  // share scattered into the line of sight
+    AddMoonlight(rec, sky, k, scattered, &light);
+    // Night sky over the 11-year solar cycle, twilight and daylight.
+    light.night = 200.0 * (1.0 + 0.3 * std::cos(0.5711986642890527 * (year - 1992))) * (0.4 + 0.6 * x) *
+                  Pow10(-0.4 * k * x);
+    light.twilight = scattered * Pow10(0.4 * sky.sun.altitude + 8.45) *
+                     std::max(1.0, Pow10(0.6366197723675812 * sky.sunZenith - 1.1));
+    const double c4 = Pow10(-0.4 * k * BodyAirmass(sky.sunZenith));
+    light.daylight = scattered * c4 * Scattering(sky.sunAway) * 11700.0;
+    rec->sunMagnitude = sky.sun.altitude > 0 ? Round2(-2.5 * std::log10(11700.0 * c4) - 16.57) : 50.0;
+    return light;
+}
+
 }  // namespace
 
-void ComputeVisualThreshold(double b, double k, double kError, double airmass, double acuity,
-                            double age, double* magnitude, double* relativeError) {
+void ComputeVisualThreshold(double b, double k, double kError, double airmass, double acuity, double age,
+                            double* magnitude, double* relativeError) {
     const bool day = b >= kDayVisionBrightness;
     double fe, feError, fc, fcError, fb, fbError, c1, c2, te;
     if (day) {
@@ -136,83 +222,27 @@ void ComputeVisualThreshold(double b, double k, double kError, double airmass, d
 double ComputeLimitingMagnitude(SkyBrightnessRecord* rec, int year, int month, int day, int hour,
                                 int minute) {
     FillInputs(rec, year, month, day, hour, minute);
-    const int zone = currentSite.zoneMinutes;
-
-    // Places of the Sun and the Moon.
-    const double jd = JulianDayFromDateTime(year, month, day, hour, minute, 0, zone);
-    const double lst = GetLocalSiderealTime(year, month, day, hour, minute, 0, rec->longitude, zone);
-    double sunRa, sunDec, moonRa, moonDec, moonEarthRadii;
-    ComputeSunRaDec(jd, &sunRa, &sunDec);
-    ComputeMoonTopocentric(jd, lst, rec->latitude, &moonRa, &moonDec, &moonEarthRadii);
-    const HorizonPlace sun{ComputeAltitude(lst, sunRa, sunDec, rec->latitude),
-                           ComputeAzimuth(lst, sunRa, sunDec, rec->latitude)};
-    const HorizonPlace moon{ComputeAltitude(lst, moonRa, moonDec, rec->latitude),
-                            ComputeAzimuth(lst, moonRa, moonDec, rec->latitude)};
-    const HorizonPlace zenith{90.0, 0.0};
-    const HorizonPlace looking{rec->objectAltitude, rec->objectAzimuth};
-
-    // Phase.
-    const double psi = AngularDistanceRad(moonRa, moonDec, sunRa, sunDec);
-    rec->moonFraction = (1.0 - std::cos(psi)) / 2.0;
-    const double am = std::acos(2.0 * rec->moonFraction - 1.0) * kRadToDeg;
-
-    // Angles on the horizon sphere, radians.
-    const double zm = HorizonAngle(zenith, moon), rm = HorizonAngle(looking, moon);
-    const double zs = HorizonAngle(zenith, sun), rs = HorizonAngle(looking, sun);
-    rec->moonDistance = Round1(rm * kRadToDeg);
-    rec->sunDistance = Round1(rs * kRadToDeg);
-
-    const Extinction ext = ComputeExtinction(*rec, sunRa);
-    const double k = ext.k;
-    rec->extinction = Round2(k);
+    const Sky sky = ComputeSky(rec, year, month, day, hour, minute);
+    const Extinction ext = ComputeExtinction(*rec, sky.sunRa);
+    rec->extinction = Round2(ext.k);
     rec->objectExtinction = Round2(ext.looking);
-
-    const double x = BrightnessAirmass((90.0 - rec->objectAltitude) * kDegToRad);
-    const double xm = BodyAirmass(zm), xs = BodyAirmass(zs);
-    const double skyFraction = 1.0 - Pow10(-0.4 * k * x);  // light scattered into the line of sight
-
-    // The Moon, with its opposition surge and distance.
-    const double mm = -12.73 + 0.026 * std::fabs(am) + 4e-9 * am * am * am * am;
-    const double relativeDistance = moonEarthRadii * 0.016592002654720425;
-    const double im = Pow10(-0.4 * (mm + 16.57)) * std::max(1.0, 1.35 - 0.05 * std::fabs(am)) /
-                      (relativeDistance * relativeDistance);
-    const double c3 = Pow10(-0.4 * k * xm);
-    rec->moonMagnitude = moon.altitude > 0 ? Round2(-2.5 * std::log10(c3 * im) - 16.57) : 50.0;
-
-    // Moonlight, with glare close to the Moon.
-    double bg = 0.0, bm;
-    if (rm * kRadToDeg <= 5.0 && am > 1.0) {
-        bg = 6.25e7 * (c3 - Pow10(-0.8 * k * xm)) * im / (rm * rm) + 4.63e7 * c3 * im / (rm * rm);
-        bm = 5.67e10 * c3 * im / am;
-    } else {
-        bm = skyFraction * c3 * im * Scattering(rm);
-    }
-
-    // Night sky over the 11-year solar cycle, twilight and daylight.
-    const double bn = 200.0 * (1.0 + 0.3 * std::cos(0.5711986642890527 * (year - 1992))) * (0.4 + 0.6 * x) *
-                      Pow10(-0.4 * k * x);
-    const double bt = skyFraction * Pow10(0.4 * sun.altitude + 8.45) *
-                      std::max(1.0, Pow10(0.6366197723675812 * zs - 1.1));
-    const double c4 = Pow10(-0.4 * k * xs);
-    const double bd = skyFraction * c4 * Scattering(rs) * 11700.0;
-    rec->sunMagnitude = sun.altitude > 0 ? Round2(-2.5 * std::log10(11700.0 * c4) - 16.57) : 50.0;
-
-    const double b = std::min(bt, bd) + bg + bn + bm;
+    const Light light = ComputeLight(rec, sky, ext.k, year);
+    const double b = std::min(light.twilight, light.daylight) + light.glare + light.night + light.moon;
 
     double m, u;
-    ComputeVisualThreshold(b, k, ext.kError, x, rec->acuity, rec->observerAge, &m, &u);
+    ComputeVisualThreshold(b, ext.k, ext.kError, light.airmass, rec->acuity, rec->observerAge, &m, &u);
 
     rec->skyMagnitude = Round2(SkyMagnitudeOf(b));
     rec->skyBrightness = b <= 1000.0 ? Round2(b) : b;
-    if (moon.altitude >= 0) {
-        rec->moonSkyMagnitude = Round2(SkyMagnitudeOf(bm));
-        rec->moonSkyBrightness = bm <= 1000.0 ? Round2(bm) : bm;
+    if (sky.moon.altitude >= 0) {
+        rec->moonSkyMagnitude = Round2(SkyMagnitudeOf(light.moon));
+        rec->moonSkyBrightness = light.moon <= 1000.0 ? Round2(light.moon) : light.moon;
     } else {
         rec->moonSkyMagnitude = -500.0;
         rec->moonSkyBrightness = -500.0;
     }
-    const double s = GetSkyConditionValue();
-    rec->limitingMagnitude = Round2(m + 0.16 * (rec->experience - 6.0)) - std::pow(std::log10(31.0 - s), 10.0);
+    const double condition = std::pow(std::log10(31.0 - GetSkyConditionValue()), 10.0);
+    rec->limitingMagnitude = Round2(m + 0.16 * (rec->experience - 6.0)) - condition;
     const double magError = 2.5 * u / std::log(10.0);
     rec->limitingMagnitudeError = Round2(std::fabs(std::sqrt(0.16 * 0.16 + magError * magError)));
     return rec->limitingMagnitudeError;

@@ -52,10 +52,12 @@ int ChainNumber(int body) {
 // Ecliptic longitude ([0, 360)) and latitude in degrees of an equatorial place
 // (radians) for the obliquity eps (radians).
 void EquatorialToEcliptic(double ra, double dec, double eps, double* longitude, double* latitude) {
-    double lon = std::atan2(std::sin(ra) * std::cos(eps) + std::tan(dec) * std::sin(eps), std::cos(ra)) * kRadToDeg;
+    double lon = std::atan2(std::sin(ra) * std::cos(eps) + std::tan(dec) * std::sin(eps), std::cos(ra)) *
+                 kRadToDeg;
     if (lon < 0) lon += 360.0;
     *longitude = lon;
-    *latitude = std::asin(std::sin(dec) * std::cos(eps) - std::cos(dec) * std::sin(eps) * std::sin(ra)) * kRadToDeg;
+    *latitude = std::asin(std::sin(dec) * std::cos(eps) - std::cos(dec) * std::sin(eps) * std::sin(ra)) *
+                kRadToDeg;
 }
 
 // The Sun of Newcomb's elements from 1900 that Pluto's geocentric place is
@@ -101,14 +103,15 @@ void ComputePluto(BodyPosition* out, double t, const LowPrecisionSun& sun) {
 // topocentric modes its R and distance belong to the observer; mixed in the
 // triangle, they turned the elongation and phase angle of a planet near
 // conjunction by up to a degree. Returns false when a state is missing.
-bool PhaseTriangle(double jd, const BodyDescriptor& body, const BodyDescriptor& earth, double* delta, double* r,
-                   double* bigR) {
+bool PhaseTriangle(double jd, const BodyDescriptor& body, const BodyDescriptor& earth, double* delta,
+                   double* r, double* bigR) {
     double p[3], e[3], velocity[3];
     if (GetBodyState(jd, &body, kOriginSun, p, velocity) != 0) return false;
     if (GetBodyState(jd, &earth, kOriginSun, e, velocity) != 0) return false;
     *r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
     *bigR = std::sqrt(e[0] * e[0] + e[1] * e[1] + e[2] * e[2]);
-    *delta = std::sqrt((p[0] - e[0]) * (p[0] - e[0]) + (p[1] - e[1]) * (p[1] - e[1]) + (p[2] - e[2]) * (p[2] - e[2]));
+    *delta = std::sqrt((p[0] - e[0]) * (p[0] - e[0]) + (p[1] - e[1]) * (p[1] - e[1]) +
+                       (p[2] - e[2]) * (p[2] - e[2]));
     return true;
 }
 
@@ -124,7 +127,8 @@ double RingDayNumber(int y, int m, int d, int hour, int minute, int second) {
 double ComputeSaturnRingTilt(double eclipticLongitude, double eclipticLatitude, int year, int month,
                              int day, int hour, int minute, int second) {
     const double ir = 28.06 * kDegToRad;
-    const double node = (169.51 + 3.82e-5 * RingDayNumber(year, month, day, hour, minute, second)) * kDegToRad;
+    const double node =
+        (169.51 + 3.82e-5 * RingDayNumber(year, month, day, hour, minute, second)) * kDegToRad;
     const double los = eclipticLongitude * kDegToRad, las = eclipticLatitude * kDegToRad;
     return std::asin(std::sin(las) * std::cos(ir) - std::cos(las) * std::sin(ir) * std::sin(los - node));
 }
@@ -134,7 +138,8 @@ double SaturnRingMagnitude(double tilt) {
     return 1.2 * s * s - 2.6 * std::fabs(s);
 }
 
-void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int month, int day, int hour) {
+void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int month, int day,
+                         int hour) {
     const double t = (jdTT - 2451545.0) * kPerCentury;
     const LowPrecisionSun sun = ComputeLowPrecisionSun(jdTT);
     switch (body) {
@@ -156,10 +161,11 @@ void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int
     default: return;
     }
     if (Topocentric()) {
-        ApplyTopocentricParallax(t, &out->ra, &out->dec, nullptr, nullptr, out->distance, currentSite.longitude,
-                                 currentSite.latitude, currentSite.elevation);
+        ApplyTopocentricParallax(t, &out->ra, &out->dec, nullptr, nullptr, out->distance,
+                                 currentSite.longitude, currentSite.latitude, currentSite.elevation);
     }
-    EquatorialToEcliptic(out->ra, out->dec, sun.obliquity, &out->eclipticLongitude, &out->eclipticLatitude);
+    EquatorialToEcliptic(out->ra, out->dec, sun.obliquity, &out->eclipticLongitude,
+                         &out->eclipticLatitude);
     double ra = out->ra * kRadToHours;
     while (ra < 0) ra += 24.0;
     while (ra >= 24.0) ra -= 24.0;  // the parallax can carry it past a full turn too
@@ -167,9 +173,11 @@ void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int
     out->dec *= kRadToDeg;
 }
 
-int ComputeBody(BodyPosition* out, int body, int year, int month, int day, int hour, int minute, int second) {
+int ComputeBody(BodyPosition* out, int body, int year, int month, int day, int hour, int minute,
+                int second) {
     const double jd = DynamicalJulianDay(year, month, day, hour, minute, second);
-    if (body == kBodyIndexSun || body == kBodyIndexMoon || body == kBodyIndexPluto || body == kBodyIndexEarthShadow) {
+    if (body == kBodyIndexSun || body == kBodyIndexMoon || body == kBodyIndexPluto ||
+        body == kBodyIndexEarthShadow) {
         ComputeSunMoonPluto(out, body, jd, year, month, day, hour);
         return 0;
     }
@@ -178,9 +186,10 @@ int ComputeBody(BodyPosition* out, int body, int year, int month, int day, int h
     SetBody(0, kBodyEarth, "Earth", &earth);
     const AstroSite site = SiteFromCurrent();
     double ra = 0.0, dec = 0.0, distance = 0.0, r = 0.0, bigR = 0.0;
-    const int code = Topocentric()
-                         ? ComputeTopocentricPlanetPlace(jd, &target, &earth, 0.0, &site, &ra, &dec, &distance, &r, &bigR)
-                         : ComputeApparentPlanetPlace(jd, &target, &earth, &ra, &dec, &distance, &r, &bigR);
+    const int code =
+        Topocentric() ? ComputeTopocentricPlanetPlace(jd, &target, &earth, 0.0, &site, &ra, &dec,
+                                                      &distance, &r, &bigR)
+                      : ComputeApparentPlanetPlace(jd, &target, &earth, &ra, &dec, &distance, &r, &bigR);
     out->ra = ra;
     out->dec = dec;
     out->distance = distance;
@@ -190,25 +199,26 @@ int ComputeBody(BodyPosition* out, int body, int year, int month, int day, int h
     out->apparentDiameter = GetApparentDiameter(body, distance);
     double delta = distance;
     if (code == 0) PhaseTriangle(jd, target, earth, &delta, &r, &bigR);
-    ComputeMagnitudePhase(body, delta, r, bigR, &out->magnitude, &out->illuminatedFraction, &out->elongation);
+    ComputeMagnitudePhase(body, delta, r, bigR, &out->magnitude, &out->illuminatedFraction,
+                          &out->elongation);
     if (body == kBodyIndexSaturn) {
-        out->magnitude += SaturnRingMagnitude(ComputeSaturnRingTilt(out->eclipticLongitude, out->eclipticLatitude,
-                                                                    year, month, day, hour, minute, second));
+        out->magnitude += SaturnRingMagnitude(ComputeSaturnRingTilt(
+            out->eclipticLongitude, out->eclipticLatitude, year, month, day, hour, minute, second));
     }
     return code;
 }
 
 void GetHeliocentricXYZ(int body, double jd, double* longitude, double* latitude, double* radius) {
     const double t = (jd - 2451545.0) / 36525.0;
-    static const uint32_t kSimonIndex[] = {kSimonMercury, kSimonVenus, kSimonMars,   kSimonJupiter,
+    static const uint32_t kSimonIndex[] = {kSimonMercury, kSimonVenus,  kSimonMars,   kSimonJupiter,
                                            kSimonSaturn,  kSimonUranus, kSimonNeptune};
     if (body == kBodyIndexSun) {
         ComputeGeometricSun(t, longitude, latitude, radius);
     } else if (body == kBodyIndexMoon) {
         ComputeGeometricMoon(t, longitude, latitude, radius);
     } else if (body >= kBodyIndexMercury && body <= kBodyIndexNeptune) {
-        ComputePlanetPositionSimon(jd, 0.0, kSimonIndex[body - kBodyIndexMercury], nullptr, longitude, latitude,
-                                   radius);
+        ComputePlanetPositionSimon(jd, 0.0, kSimonIndex[body - kBodyIndexMercury], nullptr, longitude,
+                                   latitude, radius);
     } else {
         return;
     }

@@ -11,8 +11,8 @@ constexpr double kDegToRad = 0.0174532925199433;
 constexpr double kRadToDeg = 57.29577951308232;
 
 // Diameter in arcseconds at 1 AU, bodies 0 (Sun) to 9 (Pluto).
-constexpr double kDiameterAtUnitDistance[10] = {1919.26, 1873.7, 6.74,  16.96, 9.36,
-                                                196.94,  165.6,  65.8,  62.2,  6.36};
+constexpr double kDiameterAtUnitDistance[10] = {1919.26, 1873.7, 6.74, 16.96, 9.36,
+                                                196.94,  165.6,  65.8, 62.2,  6.36};
 
 // acos of a cosine from the law of cosines; rounding can carry it a hair past +-1
 // when the three bodies are in line.
@@ -22,7 +22,9 @@ double AcosDegrees(double c) { return std::acos(std::clamp(c, -1.0, 1.0)) * kRad
 bool MagnitudeLaw(int body, double i, double* value) {
     switch (body) {
     case kBodyIndexMoon: *value = 0.23 + 0.026 * i + 4e-09 * i * i * i * i; return true;
-    case kBodyIndexMercury: *value = -0.42 + 0.038 * i - 0.000273 * i * i + 2e-06 * i * i * i; return true;
+    case kBodyIndexMercury:
+        *value = -0.42 + 0.038 * i - 0.000273 * i * i + 2e-06 * i * i * i;
+        return true;
     case kBodyIndexVenus: *value = -4.4 + (0.000239 * i + 0.0009) * i - 6.5e-07 * i * i * i; return true;
     case kBodyIndexMars: *value = -1.52 + 0.016 * i; return true;
     case kBodyIndexJupiter: *value = -9.4 + 0.005 * i; return true;

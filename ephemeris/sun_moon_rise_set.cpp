@@ -21,8 +21,8 @@ ThreeDays FetchThreeDays(PositionRoutine position, int year, int month, int firs
 
 int RunEngine(const ThreeDays& p, int year, int month, int day, double h0, double* rise, double* transit,
               double* set) {
-    return ComputeRiseTransitSet(year, month, day, 0, 0, 0, p.ra[0], p.dec[0], p.ra[1], p.dec[1], p.ra[2],
-                                 p.dec[2], h0, rise, transit, set);
+    return ComputeRiseTransitSet(year, month, day, 0, 0, 0, p.ra[0], p.dec[0], p.ra[1], p.dec[1],
+                                 p.ra[2], p.dec[2], h0, rise, transit, set);
 }
 
 constexpr double kMoonH0 = 0.125;
@@ -55,6 +55,7 @@ int ComputeMoonRiseSetWrapped(int year, int month, int day, double* rise, double
 int ComputeSunRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
                       double* twilightEnd) {
     const ThreeDays p = FetchThreeDays(ComputeSunPosition, year, month, day - 1);
-    if (twilightEnd != nullptr) RunEngine(p, year, month, day, kAstronomicalTwilightH0, rise, transit, twilightEnd);
+    if (twilightEnd != nullptr)
+        RunEngine(p, year, month, day, kAstronomicalTwilightH0, rise, transit, twilightEnd);
     return RunEngine(p, year, month, day, kSunH0, rise, transit, set);
 }

@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kDegToRad = 0.0174532925199433;
 constexpr double kRadToDeg = 57.29577951308232;
-constexpr double kPolarRatio = 0.99664719;       // b / a of the Earth's ellipsoid
+constexpr double kPolarRatio = 0.99664719;                      // b / a of the Earth's ellipsoid
 constexpr double kPerEquatorialMetre = 1.5678552054360676e-07;  // 1 / 6378140 m
 
 // Apparent sidereal time at Greenwich, degrees [0, 360), IAU 1982 with the
@@ -30,8 +30,8 @@ double ApparentSiderealDegrees(double t, double nutationLongitude, double trueOb
 }  // namespace
 
 double ComputeMeanObliquity(double t) {
-    return std::fmod(23.43929111111111 + ((0.001813 * t - 0.00059) * t - 46.815) * t * 0.0002777777777777778,
-                     360.0);
+    return std::fmod(
+        23.43929111111111 + ((0.001813 * t - 0.00059) * t - 46.815) * t * 0.0002777777777777778, 360.0);
 }
 
 void ApplyTopocentricParallax(double t, double* ra, double* dec, double* azimuth, double* altitude,
@@ -72,7 +72,8 @@ void ApplyTopocentricParallax(double t, double* ra, double* dec, double* azimuth
         return;
     }
     // On the meridian the quotient is +-1 and rounding can carry it past.
-    double a = std::acos(std::clamp((std::sin(*dec) - sinAlt * sinPhi) / denominator, -1.0, 1.0)) * kRadToDeg;
+    double a =
+        std::acos(std::clamp((std::sin(*dec) - sinAlt * sinPhi) / denominator, -1.0, 1.0)) * kRadToDeg;
     if (std::sin(h) > 0) a = 360.0 - a;
     *azimuth = a;
 }

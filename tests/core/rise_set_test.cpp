@@ -32,16 +32,16 @@ struct Times {
 Times Interpolated(double ra1, double dec1, double ra2, double dec2, double ra3, double dec3, double h0,
                    int year = 1988, int month = 3, int day = 20) {
     Times t;
-    t.result = ComputeRiseTransitSet(year, month, day, 0, 0, 0, ra1, dec1, ra2, dec2, ra3, dec3, h0, &t.rise,
-                                     &t.transit, &t.set);
+    t.result = ComputeRiseTransitSet(year, month, day, 0, 0, 0, ra1, dec1, ra2, dec2, ra3, dec3, h0,
+                                     &t.rise, &t.transit, &t.set);
     return t;
 }
 
 Times Fixed(int year, int month, int day, double longitude, int zone, int height, double h0, double ra,
             double dec) {
     Times t;
-    t.result = ComputeRiseTransitSetFixed(year, month, day, 0.0, longitude, zone, height, h0, ra, dec, &t.rise,
-                                          &t.transit, &t.set);
+    t.result = ComputeRiseTransitSetFixed(year, month, day, 0.0, longitude, zone, height, h0, ra, dec,
+                                          &t.rise, &t.transit, &t.set);
     return t;
 }
 
@@ -53,7 +53,8 @@ Times Fixed(int year, int month, int day, double longitude, int zone, int height
 // program's table and its mean sidereal time differ by well under a second.
 TEST_F(RiseSet, MeeusVenusAtBoston) {
     Site(42.3333, 71.0833, 0);
-    const Times t = Interpolated(40.68021 / 15, 18.04761, 41.73129 / 15, 18.44092, 42.78204 / 15, 18.82742, -0.5667);
+    const Times t =
+        Interpolated(40.68021 / 15, 18.04761, 41.73129 / 15, 18.44092, 42.78204 / 15, 18.82742, -0.5667);
     EXPECT_EQ(t.result, 1);
     EXPECT_NEAR(t.rise / 24, 0.51766, 0.00002);
     EXPECT_GE(t.transit, 19 + 40 / 60.0);

@@ -55,7 +55,8 @@ TEST(LimitingMagnitude, WholeModelCasesMatchSeparateImplementation) {
                            int(r[11]), int(r[12]), int(r[13]), int(r[14]), int(r[15])};
         Apply(in);
         SkyBrightnessRecord rec{};
-        const double result = ComputeLimitingMagnitude(&rec, in.year, in.month, in.day, in.hour, in.minute);
+        const double result =
+            ComputeLimitingMagnitude(&rec, in.year, in.month, in.day, in.hour, in.minute);
         SCOPED_TRACE("case " + std::to_string(int(r[0])));
         const double* ref = &r[16];
         auto near = [](double value, double expected, double cent) {
@@ -131,7 +132,8 @@ TEST(LimitingMagnitude, ExperienceRows) {
     const double hobbyist = Compute(in).limitingMagnitude;
     for (int e = 0; e < 3; ++e) {
         in.experience = e;
-        EXPECT_NEAR(Compute(in).limitingMagnitude - hobbyist, correction[e] - correction[1], 0.0101) << e;
+        EXPECT_NEAR(Compute(in).limitingMagnitude - hobbyist, correction[e] - correction[1], 0.0101)
+            << e;
     }
 }
 

@@ -10,21 +10,12 @@
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
 #include "support/reference_csv.h"
+#include "support/reference_table.h"
 #include "support/wrapped_difference.h"
 
 namespace {
 
 constexpr double kDegToRad = 0.017453292519943295;
-
-// Angle between two places, arcseconds (hours and degrees in).
-double SeparationArcsec(double ra1, double dec1, double ra2, double dec2) {
-    const double a1 = ra1 * 15 * kDegToRad, a2 = ra2 * 15 * kDegToRad;
-    const double d1 = dec1 * kDegToRad, d2 = dec2 * kDegToRad;
-    const double c = std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos(a1 - a2);
-    const double s = std::hypot(std::cos(d2) * std::sin(a1 - a2),
-                                std::cos(d1) * std::sin(d2) - std::sin(d1) * std::cos(d2) * std::cos(a1 - a2));
-    return std::atan2(s, c) / kDegToRad * 3600;
-}
 
 // A record whose every field holds a marker, to see which ones a path writes.
 BodyPosition Marked() {
@@ -291,13 +282,19 @@ TEST(SaturnRings, MagnitudeTerm) {
 // The Earth crossed Saturn's ring plane on 2009 September 4 and 2025 March 23
 // (rings edge-on); in 2017 October the rings were open by about 27 degrees.
 TEST_F(Bodies, SaturnRingTiltAtPublishedDates) {
-    struct Case { int y, m, d; double tilt, tolerance; } cases[] = {
-        {2009, 9, 4, 0.0, 0.3}, {2025, 3, 23, 0.0, 0.3}, {2017, 10, 16, 27.0, 0.5},
+    struct Case {
+        int y, m, d;
+        double tilt, tolerance;
+    } cases[] = {
+        {2009, 9, 4, 0.0, 0.3},
+        {2025, 3, 23, 0.0, 0.3},
+        {2017, 10, 16, 27.0, 0.5},
     };
     for (const Case& c : cases) {
         BodyPosition p{};
         ComputeBody(&p, 6, c.y, c.m, c.d, 0, 0, 0);
-        const double b = ComputeSaturnRingTilt(p.eclipticLongitude, p.eclipticLatitude, c.y, c.m, c.d, 0, 0, 0);
+        const double b =
+            ComputeSaturnRingTilt(p.eclipticLongitude, p.eclipticLatitude, c.y, c.m, c.d, 0, 0, 0);
         EXPECT_NEAR(std::fabs(b) / kDegToRad, c.tilt, c.tolerance) << c.y;
     }
     // Edge-on, the magnitude is the phase law's alone: Saturn on 2025 March 23
@@ -343,12 +340,14 @@ TEST_F(Bodies, HeliocentricPlaces) {
     for (const auto& r : rows) {
         const int body = int(r[6]);
         if (body != 6 && body != 0 && body != 1) continue;
-        const double jd = JulianDayFromDateTime(int(r[0]), int(r[1]), int(r[2]), int(r[3]), int(r[4]), int(r[5]), 0);
+        const double jd =
+            JulianDayFromDateTime(int(r[0]), int(r[1]), int(r[2]), int(r[3]), int(r[4]), int(r[5]), 0);
         double lon = -1, lat = -1, radius = -1;
         GetHeliocentricXYZ(body, jd, &lon, &lat, &radius);
         EXPECT_GE(lon, 0.0);
         EXPECT_LT(lon, 360.0);
-        EXPECT_NEAR(radius, body == 6 ? r[10] : r[9], body == 6 ? 2e-3 : 2e-6) << r[0] << " body " << body;
+        EXPECT_NEAR(radius, body == 6 ? r[10] : r[9], body == 6 ? 2e-3 : 2e-6)
+            << r[0] << " body " << body;
     }
     double lon = -1, lat = -1, radius = -1;
     GetHeliocentricXYZ(11, 2451545.0, &lon, &lat, &radius);

@@ -76,7 +76,8 @@ TEST(MagnitudePhase, MoonWithoutLongitudes) {
     const Phase p = Compute(1, 0.00257, 1.0, 1.0);
     EXPECT_EQ(p.elongation, 0.0);
     EXPECT_NEAR(p.fraction, 0.0, 1e-15);
-    EXPECT_NEAR(p.magnitude, 0.23 + 5 * std::log10(0.00257) + 0.026 * 180 + 4e-09 * std::pow(180.0, 4), 1e-9);
+    EXPECT_NEAR(p.magnitude, 0.23 + 5 * std::log10(0.00257) + 0.026 * 180 + 4e-09 * std::pow(180.0, 4),
+                1e-9);
 }
 
 // The elongation and the illuminated fraction follow from the three distances

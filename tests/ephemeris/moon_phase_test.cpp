@@ -94,7 +94,8 @@ TEST(SunLongitudeEpoch1980, RangeAndEquinox) {
         ASSERT_LT(l, 360.0) << d;
     }
     // March equinox 2000: 2000-03-20 07:35 UT, about 7384.3 days after the epoch.
-    EXPECT_NEAR(WrappedDifference(SunLongitudeEpoch1980(2451623.816 - 2444238.5), 0.0, 360.0), 0.0, 0.02);
+    EXPECT_NEAR(WrappedDifference(SunLongitudeEpoch1980(2451623.816 - 2444238.5), 0.0, 360.0), 0.0,
+                0.02);
 }
 
 // Against PyEphem at 60 random universal times of 1900-2099

@@ -46,7 +46,8 @@ TEST_F(SunMoonRiseSet, MatchesPyEphem) {
         const int result = body == 0 ? ComputeSunRiseSet(y, m, d, &rise, &transit, &set, &twilight)
                                      : ComputeMoonRiseSet(y, m, d, &rise, &transit, &set);
         const double minutes = body == 0 ? 1.0 : (std::fabs(r[4]) > 60 ? 5.0 : 2.0);
-        SCOPED_TRACE(::testing::Message() << (body == 0 ? "Sun " : "Moon ") << y << '-' << m << '-' << d);
+        SCOPED_TRACE(::testing::Message()
+                     << (body == 0 ? "Sun " : "Moon ") << y << '-' << m << '-' << d);
         EXPECT_EQ(result, 1);
         EXPECT_NEAR(rise, r[7], minutes / 60);
         EXPECT_NEAR(transit, r[8], minutes / 60);

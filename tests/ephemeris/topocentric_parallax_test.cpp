@@ -6,6 +6,7 @@
 
 #include "core/julian_day.h"
 #include "support/reference_csv.h"
+#include "support/reference_table.h"
 #include "support/wrapped_difference.h"
 
 namespace {
@@ -17,11 +18,8 @@ constexpr double kRadToDeg = 57.29577951308232;
 double Centuries(double jd) { return (jd - 2451545.0) / 36525.0; }
 
 // Angle between two places in arcseconds (radians in).
-double SeparationArcsec(double ra1, double dec1, double ra2, double dec2) {
-    const double c = std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
-    const double s = std::hypot(std::cos(dec2) * std::sin(ra1 - ra2),
-                                std::cos(dec1) * std::sin(dec2) - std::sin(dec1) * std::cos(dec2) * std::cos(ra1 - ra2));
-    return std::atan2(s, c) * kRadToDeg * 3600;
+double SeparationRad(double ra1, double dec1, double ra2, double dec2) {
+    return SeparationArcsec(ra1 * kRadToDeg / 15, dec1 * kRadToDeg, ra2 * kRadToDeg / 15, dec2 * kRadToDeg);
 }
 
 // IAU 1976: 84381.448" at J2000.0; -46.815" per century.
@@ -53,10 +51,10 @@ TEST(TopocentricParallax, SizeOfTheShift) {
             for (double lat : {-60.0, 0.0, 45.0}) {
                 double ra = ra0, dec = dec0;
                 ApplyTopocentricParallax(0.1, &ra, &dec, nullptr, nullptr, 1.0, 20.0, lat, 3000);
-                largestSun = std::max(largestSun, SeparationArcsec(ra, dec, ra0, dec0));
+                largestSun = std::max(largestSun, SeparationRad(ra, dec, ra0, dec0));
                 ra = ra0, dec = dec0;
                 ApplyTopocentricParallax(0.1, &ra, &dec, nullptr, nullptr, 0.00257, 20.0, lat, 0);
-                largestMoon = std::max(largestMoon, SeparationArcsec(ra, dec, ra0, dec0));
+                largestMoon = std::max(largestMoon, SeparationRad(ra, dec, ra0, dec0));
             }
         }
     }
@@ -113,7 +111,7 @@ TEST(TopocentricParallax, MatchesPyEphem) {
         double ra = r[7] * 15 * kDegToRad, dec = r[8] * kDegToRad, az, alt;
         ApplyTopocentricParallax(Centuries(jdUT), &ra, &dec, &az, &alt, r[9], r[15], r[14], r[16]);
         const double tolerance = body == 1 ? 1.5 : 0.5;  // arcseconds
-        EXPECT_LT(SeparationArcsec(ra, dec, r[17] * 15 * kDegToRad, r[18] * kDegToRad), tolerance)
+        EXPECT_LT(SeparationRad(ra, dec, r[17] * 15 * kDegToRad, r[18] * kDegToRad), tolerance)
             << year << '-' << month << '-' << day << " body " << body;
         EXPECT_NEAR(alt, r[19], 2.0 / 3600) << year << " body " << body;
         EXPECT_NEAR(WrappedDifference(az, r[20], 360.0) * std::cos(alt * kDegToRad), 0.0, 2.0 / 3600)
