@@ -5,22 +5,16 @@
 #include <cmath>
 
 #include "core/horizontal.h"
-#include "core/preferences.h"
-#include "core/shared_state.h"
 #include "core/sidereal_time.h"
+#include "support/test_site.h"
 
 namespace {
 
 class RiseSet : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        ValidatePreferences();
-    }
+    void SetUp() override { ResetWithDefaults(); }
     static void Site(double latitude, double longitudeWest, int zone) {
-        SetSiteLatitude(currentSite, latitude);
-        currentSite.longitude = static_cast<float>(longitudeWest);
-        currentSite.zoneMinutes = static_cast<int16_t>(zone);
+        SetTestSite(latitude, longitudeWest, zone);
     }
 };
 
@@ -63,31 +57,34 @@ TEST_F(RiseSet, MeeusVenusAtBoston) {
 }
 
 // A star at declination +89 from 50 N never sets; from 50 S it never rises.
+// The fixed engine gives the real transit of a star that never sets (-1 below).
 TEST_F(RiseSet, CircumpolarAndNeverRising) {
-    Site(50.0, -10.0, 60);
-    Times t = Interpolated(3.0, 89.0, 3.0, 89.0, 3.0, 89.0, -0.5667);
-    EXPECT_EQ(t.result, 0);
-    EXPECT_EQ(t.rise, 0.0);
-    EXPECT_EQ(t.transit, 12.0);
-    EXPECT_EQ(t.set, 23.99);
-    t = Fixed(2024, 5, 1, -10.0, 60, 0, 0.0, 3.0, 89.0);
-    EXPECT_EQ(t.result, 0);
-    EXPECT_EQ(t.rise, 0.0);
-    EXPECT_EQ(t.set, 23.99);
-    EXPECT_GT(t.transit, 0.0);  // the real transit
-    EXPECT_LT(t.transit, 24.0);
-
-    Site(-50.0, -10.0, 60);
-    t = Interpolated(3.0, 89.0, 3.0, 89.0, 3.0, 89.0, -0.5667);
-    EXPECT_EQ(t.result, 1);
-    EXPECT_EQ(t.rise, 0.0);
-    EXPECT_EQ(t.transit, 0.0);
-    EXPECT_EQ(t.set, 0.0);
-    t = Fixed(2024, 5, 1, -10.0, 60, 0, 0.0, 3.0, 89.0);
-    EXPECT_EQ(t.result, 0);
-    EXPECT_EQ(t.rise, 0.0);
-    EXPECT_EQ(t.transit, 0.0);
-    EXPECT_EQ(t.set, 0.0);
+    struct Case {
+        double latitude;
+        bool fixed;
+        int result;
+        double rise, transit, set;
+    } cases[] = {
+        {50.0, false, 0, 0.0, 12.0, 23.99},
+        {50.0, true, 0, 0.0, -1, 23.99},
+        {-50.0, false, 1, 0.0, 0.0, 0.0},
+        {-50.0, true, 0, 0.0, 0.0, 0.0},
+    };
+    for (const Case& c : cases) {
+        Site(c.latitude, -10.0, 60);
+        const Times t = c.fixed ? Fixed(2024, 5, 1, -10.0, 60, 0, 0.0, 3.0, 89.0)
+                                : Interpolated(3.0, 89.0, 3.0, 89.0, 3.0, 89.0, -0.5667);
+        SCOPED_TRACE(::testing::Message() << c.latitude << (c.fixed ? " fixed" : " interpolated"));
+        EXPECT_EQ(t.result, c.result);
+        EXPECT_EQ(t.rise, c.rise);
+        EXPECT_EQ(t.set, c.set);
+        if (c.transit >= 0) {
+            EXPECT_EQ(t.transit, c.transit);
+        } else {
+            EXPECT_GT(t.transit, 0.0);
+            EXPECT_LT(t.transit, 24.0);
+        }
+    }
 }
 
 // Right ascensions that pass 24 h between the days are unwrapped.

@@ -7,6 +7,7 @@
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "support/reference_csv.h"
+#include "support/test_site.h"
 
 namespace {
 
@@ -17,12 +18,8 @@ struct Inputs {
 };
 
 void Apply(const Inputs& in) {
-    ResetSharedState();
-    ValidatePreferences();
-    SetSiteLatitude(currentSite, in.latitude);
-    currentSite.longitude = static_cast<float>(in.longitudeWest);
-    currentSite.zoneMinutes = static_cast<int16_t>(in.zone);
-    currentSite.elevation = static_cast<int16_t>(in.height);
+    ResetWithDefaults();
+    SetTestSite(in.latitude, in.longitudeWest, in.zone, in.height);
     currentSite.humidity = static_cast<int16_t>(in.humidity);
     currentSite.temperature = static_cast<int16_t>(in.temperature);
     currentSite.skyCondition = static_cast<int16_t>(in.sky);

@@ -11,6 +11,7 @@
 #include "core/sidereal_time.h"
 #include "support/reference_csv.h"
 #include "support/reference_table.h"
+#include "support/test_site.h"
 #include "support/wrapped_difference.h"
 
 namespace {
@@ -28,16 +29,11 @@ BodyPosition Marked() {
 class Bodies : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetSharedState();
-        ValidatePreferences();
+        ResetWithDefaults();
         currentSite.zoneMinutes = 0;
     }
     static void Mode(int mode) { preferences.word[kPrefPositionMode] = mode; }
-    static void Site(double lat, double lonWest, int height) {
-        SetSiteLatitude(currentSite, lat);
-        currentSite.longitude = static_cast<float>(lonWest);
-        currentSite.elevation = static_cast<int16_t>(height);
-    }
+    static void Site(double lat, double lonWest, int height) { SetTestSite(lat, lonWest, 0, height); }
     // ComputeBody at a TT instant: the local time (zone 0) is the instant less
     // the whole seconds of Delta T that ComputeBody adds back.
     static int AtTT(BodyPosition* out, int body, int y, int mo, int d, int h, int mi, int s) {

@@ -4,24 +4,16 @@
 
 #include <cmath>
 
-#include "core/preferences.h"
-#include "core/shared_state.h"
 #include "ephemeris/body_positions.h"
 #include "support/reference_csv.h"
+#include "support/test_site.h"
 
 namespace {
 
 class SunMoonRiseSet : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        ValidatePreferences();
-    }
-    static void Site(double lat, double lonWest, int zone) {
-        SetSiteLatitude(currentSite, lat);
-        currentSite.longitude = static_cast<float>(lonWest);
-        currentSite.zoneMinutes = static_cast<int16_t>(zone);
-    }
+    void SetUp() override { ResetWithDefaults(); }
+    static void Site(double lat, double lonWest, int zone) { SetTestSite(lat, lonWest, zone); }
 };
 
 // Against PyEphem's rising, transit and setting (scripts/reference/rise_set_pyephem.py).
