@@ -100,6 +100,24 @@ TEST(LimitingMagnitude, InputFieldsComeFromSitePreferencesAndArguments) {
     for (int i = 0; i < 6; ++i) EXPECT_EQ(rec.dateTime[i], when[i]);
 }
 
+// The observer's words start as "Hobbyst", "35" and "10/10" at every start,
+// whatever they held.
+TEST(LimitingMagnitude, ObserverPreferenceDefaults) {
+    ResetSharedState();
+    preferences.word[kPrefExperience] = 7;
+    preferences.word[kPrefAge] = -3;
+    preferences.word[kPrefVision] = 99;
+    ValidatePreferences();
+    EXPECT_EQ(preferences.word[kPrefExperience], 1);
+    EXPECT_EQ(preferences.word[kPrefAge], 2);
+    EXPECT_EQ(preferences.word[kPrefVision], 8);
+    SkyBrightnessRecord rec{};
+    ComputeLimitingMagnitude(&rec, 2024, 1, 11, 23, 0);
+    EXPECT_EQ(rec.experience, 5.0);
+    EXPECT_EQ(rec.observerAge, 35.0);
+    EXPECT_NEAR(rec.acuity, 1.0, 1e-12);
+}
+
 TEST(LimitingMagnitude, AgeRowsStandForFifteenPlusTenYears) {
     for (int row = 0; row <= 8; ++row) {
         Inputs in = kDarkNight;
