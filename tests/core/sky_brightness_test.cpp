@@ -194,15 +194,4 @@ TEST(VisualThreshold, DayConstantsFrom1479) {
     EXPECT_NEAR(at, above, 1e-5);
 }
 
-// A dark sky (B = 50 nL, about 22.8 mag/arcsec^2) with K = 0.2 at the zenith
-// for a 25-year-old with normal acuity: Schaefer's model gives a naked-eye
-// limit between magnitudes 6 and 7.
-TEST(VisualThreshold, DarkSkyLimitNearSix) {
-    double m, e;
-    ComputeVisualThreshold(50.0, 0.2, 0.03, 1.0, 1.0, 25.0, &m, &e);
-    EXPECT_GT(m, 6.0);
-    EXPECT_LT(m, 7.2);
-    EXPECT_GT(e, 0.0);
-}
-
 }  // namespace
