@@ -35,6 +35,7 @@ int ValidatePreferences() {
     for (const PreferenceRule& r : kRules) ApplyRule(r);
     float dt = preferences.GetFloat(kPrefCurrentDeltaT);
     if (!(dt > 40.0f && dt <= 200.0f)) preferences.SetFloat(kPrefCurrentDeltaT, kDefaultDeltaT);
+    preferences.SetFloat(kPrefGrsLongitude, kDefaultGrsLongitude);
     char* userCatalogName = reinterpret_cast<char*>(&preferences.word[kPrefUserCatalogName]);
     std::memset(userCatalogName, 0, kUserCatalogNameSize);
     std::memcpy(userCatalogName, kDefaultUserCatalogName, sizeof kDefaultUserCatalogName);

@@ -31,6 +31,7 @@ enum PreferenceWord : int {
     kPrefAge = 20,           // observer's age row: 0 "15", 1 "25" .. 7 "85", 8 ">95"
     kPrefVision = 21,        // observer's acuity row: 0 "2/10" .. 10 "12/10"
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
+    kPrefGrsLongitude = 37,  // float, System II longitude of the Great Red Spot, degrees
     kPrefCurrentDeltaT = 39,     // float, seconds
     kPrefUserCatalogName = 222   // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
 };
@@ -39,6 +40,7 @@ constexpr int kUserCatalogNameSize = 52;
 constexpr char kDefaultUserCatalogName[] = "zendavori_user_catalog.pdb";
 
 constexpr float kDefaultDeltaT = 66.184f;
+constexpr float kDefaultGrsLongitude = 117.0f;
 
 // How ValidatePreferences treats one word.
 enum class PrefCheck {
