@@ -171,6 +171,18 @@ TEST_F(QueueTest, TickTakenWithoutDispatchIsNotRepeatedBeforeTheNextPeriod) {
     EXPECT_EQ(0, rec.Count(WM_TIMER));
 }
 
+TEST(QueueRealClock, BlockedGetMessageWakesForATimerOnRealTime) {
+    testwin::CleanPlatform clean;
+    testwin::Recorder rec;
+    Hwnd w = rec.Top({0, 0, 10, 10}, nullptr, 0);
+    SetTimer(w, 3, 20);
+    uint32_t start = GetTickCount();
+    Msg m;
+    ASSERT_EQ(1, GetMessage(&m, nullptr, 0, 0));
+    EXPECT_EQ(WM_TIMER, m.id);
+    EXPECT_GE(GetTickCount() - start, 20u);
+}
+
 TEST_F(QueueTest, DestroyedWindowTimersDie) {
     Hwnd w = rec.Top({0, 0, 10, 10});
     SetTimer(w, 1, 100);
