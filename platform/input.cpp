@@ -87,11 +87,6 @@ void FeedInput(const std::vector<InputEvent>& events) {
     detail::WakeLocked();
 }
 
-size_t PendingInput() {
-    std::lock_guard<std::mutex> lock(detail::Mutex());
-    return feed.size();
-}
-
 int16_t GetAsyncKeyState(int vk) {
     detail::CheckAbort();
     PumpBackendInput();

@@ -13,7 +13,6 @@
 // to the focus window, else to the active window.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -36,8 +35,6 @@ struct InputEvent {
 // Appends events to the feed (any thread), all at once, and wakes the UI thread.
 void FeedInput(const InputEvent& event);
 void FeedInput(const std::vector<InputEvent>& events);
-// Fed events not yet moved into the queue.
-size_t PendingInput();
 
 // Asynchronous state of a key (VK_LBUTTON: the stylus): bit 15 set while it is
 // down. A poll: it may take the next fed event (see above).

@@ -276,21 +276,6 @@ LResult SendMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
     return item->result;
 }
 
-bool SendNotifyMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
-    WindowPtr w = Find(hwnd);
-    if (!w) return false;
-    if (w->thread == std::this_thread::get_id()) {
-        SendMessage(hwnd, message, wParam, lParam);
-        return true;
-    }
-    auto item = std::make_shared<Sent>();
-    *item = Sent{hwnd, message, wParam, lParam, {}, w->thread, false, 0};
-    std::lock_guard<std::mutex> lock(detail::Mutex());
-    sent.push_back(item);
-    detail::WakeLocked();
-    return true;
-}
-
 void SendBroadcast(uint32_t message, WParam wParam, LParam lParam) {
     for (Hwnd h : TopLevelWindows()) SendMessage(h, message, wParam, lParam);
 }

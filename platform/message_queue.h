@@ -35,9 +35,6 @@ bool PostMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam);
 // call is made by the UI thread when it next takes messages, and this waits.
 // 0 for an invalid window.
 LResult SendMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam);
-// Like SendMessage without waiting for the result when the window belongs to
-// another thread.
-bool SendNotifyMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam);
 // Sends the message to every top-level window.
 void SendBroadcast(uint32_t message, WParam wParam, LParam lParam);
 // Asks the message loop to end: WM_QUIT with the code comes after every

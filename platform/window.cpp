@@ -66,8 +66,6 @@ bool RegisterClass(const WindowClass& windowClass) {
     return classes.emplace(Lower(windowClass.name), windowClass).second;
 }
 
-bool UnregisterClass(const std::string& name) { return classes.erase(Lower(name)) > 0; }
-
 bool GetClassInfo(const std::string& name, WindowClass* out) {
     auto it = classes.find(Lower(name));
     if (it == classes.end()) return false;

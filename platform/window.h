@@ -64,7 +64,6 @@ struct WindowClass {
 
 // Registers a class; false when the name is taken or the procedure is missing.
 bool RegisterClass(const WindowClass& windowClass);
-bool UnregisterClass(const std::string& name);
 bool GetClassInfo(const std::string& name, WindowClass* out);
 
 struct CreateParams {
