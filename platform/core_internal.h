@@ -3,9 +3,10 @@
 //
 // Threads: windows are created, changed and destroyed on the UI thread only.
 // Other threads (the worker thread, the test harness) only look windows up and
-// post. One mutex guards the window table, the message queue, the input feed,
-// the timers and the parking state; the harness reads window fields only while
-// the UI thread is parked (blocked on the condition variable under that mutex).
+// post. One mutex guards the message queue, the input feed, the timers and the
+// parking state; the handle table has a lock of its own, always taken after
+// that mutex. The harness reads window fields only while the UI thread is
+// parked (blocked on the condition variable under the mutex).
 #pragma once
 
 #include <condition_variable>
@@ -141,6 +142,7 @@ bool TakeTimer(const Filter& filter, bool remove, Msg* out);
 // Earliest due time after `after` of a timer, in clock milliseconds; false when
 // there is none.
 bool NextTimerDue(uint64_t after, uint64_t* due);
+// Mutex held.
 void KillWindowTimers(Hwnd hwnd);
 void ClearTimers();
 
