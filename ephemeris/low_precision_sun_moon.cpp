@@ -16,13 +16,6 @@ constexpr double kRadToHours = 3.819718634205488;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kPerCentury = 2.7378507871321012e-05;  // 1 / 36525 days
 
-// Julian day (TT) of a local civil date and time at currentSite, Delta T in whole seconds.
-double DynamicalJulianDay(int year, int month, int day, int hour, int minute, int second) {
-    int deltaT = static_cast<int>(ComputeDeltaT(year, month, day));
-    return JulianDayFromDateTime(year, month, day, hour, minute, second + deltaT,
-                                 currentSite.zoneMinutes);
-}
-
 double HoursInRange(double radians) {
     double hours = radians * kRadToHours;
     return hours < 0.0 ? hours + 24.0 : hours;
@@ -61,11 +54,14 @@ int SolveKeplerSigned(double meanAnomaly, double eccentricity, double* eccentric
     return steps;
 }
 
-void ComputeSunPosition(double* ra, double* dec, int year, int month, int day, int hour,
-                        int minute, int second) {
-    double jd = DynamicalJulianDay(year, month, day, hour, minute, second);
+double DynamicalJulianDay(int year, int month, int day, int hour, int minute, int second) {
+    int deltaT = static_cast<int>(ComputeDeltaT(year, month, day));
+    return JulianDayFromDateTime(year, month, day, hour, minute, second + deltaT,
+                                 currentSite.zoneMinutes);
+}
+
+void ComputeLowPrecisionSunElements(double t) {
     EphemerisWork& w = ephemerisWork;
-    double t = (jd - 2415020.0) * kPerCentury;
     double t2 = t * t;
     double t3 = t2 * t;
     w.lowSunT = t;
@@ -80,9 +76,15 @@ void ComputeSunPosition(double* ra, double* dec, int year, int month, int day, i
     SolveKeplerSigned(w.lowSunMeanAnomaly, e, &w.lowSunEccentricAnomaly);
     w.lowSunTrueAnomaly =
         2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(w.lowSunEccentricAnomaly / 2));
-    double lambda = w.lowSunTrueAnomaly + w.lowSunMeanLongitude - w.lowSunMeanAnomaly;
-    w.lowSunTrueLongitude = lambda;
-    double eps = w.lowSunObliquity;
+    w.lowSunTrueLongitude = w.lowSunTrueAnomaly + w.lowSunMeanLongitude - w.lowSunMeanAnomaly;
+}
+
+void ComputeSunPosition(double* ra, double* dec, int year, int month, int day, int hour,
+                        int minute, int second) {
+    double jd = DynamicalJulianDay(year, month, day, hour, minute, second);
+    ComputeLowPrecisionSunElements((jd - 2415020.0) * kPerCentury);
+    double lambda = ephemerisWork.lowSunTrueLongitude;
+    double eps = ephemerisWork.lowSunObliquity;
     *ra = HoursInRange(std::atan2(std::sin(lambda) * std::cos(eps), std::cos(lambda)));
     *dec = std::asin(std::sin(lambda) * std::sin(eps)) * kRadToDeg;
 }

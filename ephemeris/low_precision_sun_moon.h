@@ -17,6 +17,15 @@ void ComputeSunPosition(double* ra, double* dec, int year, int month, int day, i
 void ComputeMoonPosition(double* ra, double* dec, int year, int month, int day, int hour,
                          int minute, int second);
 
+// Julian day (TT) of a local civil date and time at currentSite: Delta T in whole seconds
+// (truncated toward zero) added to the seconds, the site's zone minutes subtracted.
+double DynamicalJulianDay(int year, int month, int day, int hour, int minute, int second);
+
+// The Keplerian Sun's elements and Kepler solution at T (Julian centuries from JD 2415020.0),
+// left in ephemerisWork: obliquity, mean longitude, mean anomaly (radians, reduced by fmod
+// 360 degrees), eccentricity, eccentric and true anomaly, true longitude (radians).
+void ComputeLowPrecisionSunElements(double t);
+
 // Kepler's equation E - e sin E = M by Newton's method from E = M, radians. The loop ends after
 // the first correction that is not above 1e-9, negative ones included: one step when sin M is
 // negative (or zero), two when it is positive. Returns the number of steps.
