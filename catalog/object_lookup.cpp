@@ -16,9 +16,11 @@
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
 #include "objects/selected_object.h"
 #include "orbits/comet_position.h"
+#include "ui/date_text.h"
 
 namespace {
 
@@ -195,18 +197,33 @@ bool Constellation(long n, ObjectRecord* r, const Text& designation, const Text&
     return true;
 }
 
-bool Planet(long n, ObjectRecord* r, const Text& designation) {
+bool Planet(long n, ObjectRecord* r, const Text& designation, int compute) {
     if (n >= kBodyCount) return false;
     designation.Format("%s", planetNameTable[n]);
     r->designationId = kDesignationPlanet;
     r->number = static_cast<int32_t>(n);
     r->objectType = kTypePlanet;
     SetObjectRecordName(r, planetNameTable[n]);
+    if (!compute) return true;
+    const DateTime& t = currentDateTime;
+    BodyPosition body{};
+    if (ComputeBody(&body, static_cast<int>(n), t.year, t.month, t.day, t.hour, t.minute, t.second) != 0) return false;
+    r->rightAscension = static_cast<float>(body.ra);
+    r->declination = static_cast<float>(body.dec);
+    r->magnitude = static_cast<float>(body.magnitude);
+    SetSizes(r, static_cast<float>(body.apparentDiameter));
+    r->distance = static_cast<float>(body.distance);
+    SetConstellation(r, CurrentJulianDay());
     return true;
 }
 
-// "dd/mm" of a day and month, as the shower lists show a date.
-void ShowerDate(const Text& text, int day, int month) { text.Format("%02d/%02d", day, month); }
+// The day and month of a date in the locale's order: the first five characters
+// of the date of the year 2000.
+void ShowerDate(const Text& text, int day, int month) {
+    char date[16];
+    FormatDate(date, sizeof date, day, month, 2000);
+    text.Format("%.5s", date);
+}
 
 bool MeteorShower(long n, ObjectRecord* r, const Text& designation, const Text& name, int compute, int* listed) {
     if (n >= kMeteorShowerCount) return false;
@@ -359,7 +376,7 @@ bool GetObjectByKind(int kind, int index, ObjectRecord* record, char* designatio
     case kDesignationConstellation:
         delivered = Constellation(n, record, designationText, nameText, compute, &listedValue);
         break;
-    case kDesignationPlanet: delivered = Planet(n, record, designationText); break;
+    case kDesignationPlanet: delivered = Planet(n, record, designationText, compute); break;
     case kDesignationMeteor: delivered = MeteorShower(n, record, designationText, nameText, compute, &listedValue); break;
     case kDesignationBrightStar: delivered = BrightStar(n, record, designationText, compute, &listedValue); break;
     case kDesignationHip:

@@ -24,6 +24,6 @@ bool GetBestNgcObjectRecord(int index, ObjectRecord* record);
 // current date, time and site. *listed (when given) tells whether the object
 // may be listed in the observing list. A negative index asks for the |index|-th
 // record of a catalogue of the object file in file order. True when an object
-// was delivered. Planets: the position needs ComputeBody.
+// was delivered.
 bool GetObjectByKind(int kind, int index, ObjectRecord* record, char* designation, std::size_t designationSize,
                      char* name, std::size_t nameSize, int compute, int* listed);

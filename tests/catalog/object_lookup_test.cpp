@@ -11,9 +11,13 @@
 #include "catalog/stellar_catalog.h"
 #include "catalog_test.h"
 #include "core/constellation.h"
+#include "core/julian_day.h"
+#include "ephemeris/body_positions.h"
 #include "objects/selected_object.h"
+#include "platform/clock.h"
 #include "support/object_file_fixture.h"
 #include "support/reference_table.h"
+#include "ui/date_text.h"
 
 using fixture::Bytes;
 
@@ -208,6 +212,24 @@ TEST_F(ObjectLookupTest, PlanetIdentity) {
     EXPECT_FALSE(Lookup(kDesignationPlanet, 10));
 }
 
+// The computed fields are those of the body computation for the current date,
+// time and site, with the constellation of that place.
+TEST_F(ObjectLookupTest, PlanetPositionedForTheCurrentTime) {
+    currentDateTime = DateTime{2024, 3, 5, 21, 0, 0};
+    currentSite.zoneMinutes = 60;
+    BodyPosition mars{};
+    ASSERT_EQ(ComputeBody(&mars, 4, 2024, 3, 5, 21, 0, 0), 0);
+    ASSERT_TRUE(Lookup(kDesignationPlanet, 4, 1));
+    EXPECT_FLOAT_EQ(record.rightAscension, static_cast<float>(mars.ra));
+    EXPECT_FLOAT_EQ(record.declination, static_cast<float>(mars.dec));
+    EXPECT_FLOAT_EQ(record.magnitude, static_cast<float>(mars.magnitude));
+    EXPECT_FLOAT_EQ(record.size1, static_cast<float>(mars.apparentDiameter));
+    EXPECT_FLOAT_EQ(record.size2, record.size1);
+    EXPECT_FLOAT_EQ(record.distance, static_cast<float>(mars.distance));
+    EXPECT_EQ(static_cast<int>(record.constellation), FindConstellation(record.rightAscension, record.declination,
+                                                                        JulianDayFromDateTime(2024, 3, 5, 21, 0, 0, 60)));
+}
+
 // The first row as the shower table gives it: Quadrantids, 1 to 5 January, peak
 // 3 January, radiant 15.33 h +49 degrees, 41 km/s, rate 120.
 TEST_F(ObjectLookupTest, QuadrantidsRow) {
@@ -228,6 +250,8 @@ TEST_F(ObjectLookupTest, QuadrantidsRow) {
 }
 
 TEST_F(ObjectLookupTest, MeteorShowerKind) {
+    pl::SetShortDatePattern("d/M/yyyy");
+    ResetDateFieldOrder();
     currentDateTime = DateTime{2024, 1, 10, 22, 0, 0};
     ASSERT_TRUE(Lookup(kDesignationMeteor, 0, 1));
     EXPECT_STREQ(designation, "03/01");
@@ -250,6 +274,12 @@ TEST_F(ObjectLookupTest, MeteorShowerKind) {
     ASSERT_TRUE(Lookup(kDesignationMeteor, virginids));
     EXPECT_STREQ(designation, "25/01");  // no peak: the start date
     EXPECT_FALSE(Lookup(kDesignationMeteor, kMeteorShowerCount));
+    pl::SetShortDatePattern("yyyy-MM-dd");  // a locale that writes the year first
+    ResetDateFieldOrder();
+    ASSERT_TRUE(Lookup(kDesignationMeteor, 0));
+    EXPECT_STREQ(designation, "01/03");
+    pl::SetShortDatePattern("");
+    ResetDateFieldOrder();
 }
 
 TEST_F(ObjectLookupTest, UserObjectKind) {
