@@ -177,7 +177,9 @@ int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, con
     e.typeCode = static_cast<uint8_t>(rec->classCode);
     char name[64];
     EntryName(name, sizeof name, sourceIndex, source, designation, rec);
-    std::strncpy(e.name, name, sizeof e.name - 1);  // cut to 14 characters; byte 14 stays 0
+    std::size_t length = std::strlen(name);
+    if (length > sizeof e.name - 1) length = sizeof e.name - 1;  // cut to 14 characters; byte 14 stays 0
+    std::memcpy(e.name, name, length);
     return 1;
 }
 
