@@ -26,13 +26,15 @@ constexpr int kPrefixMax = 30;
 constexpr int kNameMax = 18;
 constexpr int kTypePlanet = 27;
 constexpr int kTypeStar = 30;
-constexpr std::size_t kLineRoom = 256;
+// Room left below the flush mark; a line takes at most about 110 characters.
+constexpr std::size_t kLineRoom = kMemoBufferSize - kMemoFlushBytes;
 
-// State of the memo export in progress.
+// The memo export in progress: while a list is exported, every write adds to
+// the same file; a single write outside one makes a memo of its own.
 struct MemoExport {
-    int writes = 0;     // writes of this export so far
-    bool failed = false;
-    std::string name;   // file name of the export's minute
+    bool listExport = false;
+    std::string name;  // file name of the export's minute
+    std::string text;  // everything written so far
 };
 
 MemoExport currentExport;
@@ -110,7 +112,7 @@ SelectionEntry ListedIdentity(const SelectionEntry& entry) {
 // of NGC) replaces the parsed one; source and source index of the entry.
 void ResolveImportedLine(ObjectRecord* rec, int* source, int* sourceIndex) {
     int designation = static_cast<int16_t>(rec->designationId);
-    int k = rec->number - 1;
+    int k = rec->number > 0 ? rec->number - 1 : -1;
     bool (*lookup)(int, ObjectRecord*) = nullptr;
     int listedSource = 0;
     switch (designation) {
@@ -213,41 +215,42 @@ int FormatListLine(char* end, std::size_t room, const SelectionEntry* e) {
     return 1;
 }
 
-int ExportMemo(const char* text) {
-    if (currentExport.writes == 0) {
-        currentExport.name = MemoFileName();
-        currentExport.failed = false;
-    }
-    std::string temporary = MemoPath(currentExport.name) + ".tmp";
-    std::FILE* file = pl::OpenFile(temporary, currentExport.writes++ == 0 ? "w" : "a");
+namespace {
+
+// Writes the whole memo through a temporary file that then takes its name, so a
+// failed write leaves the file as it was.
+void WriteMemoFile(const std::string& name, const std::string& text) {
+    std::string path = MemoPath(name);
+    std::string temporary = path + ".tmp";
+    std::FILE* file = pl::OpenFile(temporary, "w");
     if (!file) {
-        ShowInformation("Can't open memo:", currentExport.name);
-        currentExport.failed = true;
-        return 1;
+        ShowInformation("Can't open memo:", name);
+        return;
     }
-    std::size_t length = std::strlen(text);
-    bool written = pl::WriteFile(file, text, length) == length;
+    bool written = pl::WriteFile(file, text.data(), text.size()) == text.size();
     if (std::fclose(file) != 0) written = false;
-    if (!written) {
-        ShowInformation("Error while exporting memo.", currentExport.name);
-        currentExport.failed = true;
+    if (!written || !pl::RenameFile(temporary, path)) {
+        ShowInformation("Error while exporting memo.", name);
+        pl::RemoveFile(temporary);
     }
+}
+
+}  // namespace
+
+int ExportMemo(const char* text) {
+    if (!currentExport.listExport || currentExport.name.empty()) {
+        currentExport.name = MemoFileName();
+        currentExport.text.clear();
+    }
+    currentExport.text += text;
+    WriteMemoFile(currentExport.name, currentExport.text);
+    if (!currentExport.listExport) currentExport = MemoExport{};
     return 1;
 }
 
 void ExportHookEmpty() {}
 
 namespace {
-
-// The memo file takes its name once every write of the export succeeded; a
-// failed export leaves an older memo of that name as it was.
-void CompleteMemoExport() {
-    std::string temporary = MemoPath(currentExport.name) + ".tmp";
-    if (!currentExport.failed && !pl::RenameFile(temporary, MemoPath(currentExport.name)))
-        ShowInformation("Error while exporting memo.", currentExport.name);
-    pl::RemoveFile(temporary);
-    currentExport = MemoExport{};
-}
 
 // Entry of shown row `row`, or null.
 const SelectionEntry* ShownEntry(int row) {
@@ -262,6 +265,7 @@ int ExportListToMemo() {
     char* buffer = new (std::nothrow) char[kMemoBufferSize]();
     if (!buffer) return 1;
     currentExport = MemoExport{};
+    currentExport.listExport = true;
     int exported = 0;
     std::size_t used = 0;
     for (int row = 0; row < selectionShownCount; ++row) {
@@ -280,7 +284,7 @@ int ExportListToMemo() {
     EndBusyIndicator(0);
     ExportMemo(buffer);
     ExportHookEmpty();
-    CompleteMemoExport();
+    currentExport = MemoExport{};
     delete[] buffer;
     char message[64];
     std::snprintf(message, sizeof message, "%d Object%s exported.\n", exported, exported > 1 ? "s" : "");

@@ -36,10 +36,11 @@ int ParseListLine(const char* text, ObjectRecord* out);
 int FormatListLine(char* end, std::size_t room, const SelectionEntry* entry);
 
 // Writes `text` to the memo file of the current minute,
-// "userlists\%04d%02d%02d_zendamemo_%02d%02d.txt": the first write of an export
-// creates it, later ones append. The file is built beside its final name and
-// takes it when the export completes. Reports "Can't open memo:" or "Error
-// while exporting memo." with the file name. Returns 1.
+// "userlists\%04d%02d%02d_zendamemo_%02d%02d.txt": outside a list export as a
+// memo of its own; within one, the first write creates the file and later ones
+// add to it. The file is written whole beside its name and then takes it, so a
+// failed write leaves it as it was. Reports "Can't open memo:" or "Error while
+// exporting memo." with the file name. Returns 1.
 int ExportMemo(const char* text);
 
 // An empty operation called after each export write.

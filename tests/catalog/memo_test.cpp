@@ -334,6 +334,15 @@ TEST_F(MemoTest, FailedExportKeepsTheOlderMemo) {
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), std::vector<std::string>{"20240305_zendamemo_2107.txt"});
 }
 
+// Outside a list export each text is a memo of its own.
+TEST_F(MemoTest, SingleExportWriteMakesAMemoOfItsOwn) {
+    EXPECT_EQ(ExportMemo("first\n"), 1);
+    EXPECT_EQ(MemoText(), "first\n");
+    ExportMemo("second\n");
+    EXPECT_EQ(MemoText(), "second\n");
+    EXPECT_TRUE(services.messages.empty());
+}
+
 TEST_F(MemoTest, ReadingMemoFiles) {
     char text[64];
     folder.WriteRaw("userlists\\a.txt", Bytes{'x', ';', 'y', '\r', '\n'});
