@@ -227,7 +227,7 @@ void WriteMemoFile(const std::string& name, const std::string& text) {
         ShowInformation("Can't open memo:", name);
         return;
     }
-    bool written = pl::WriteFile(file, text.data(), text.size()) == text.size();
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     if (std::fclose(file) != 0) written = false;
     if (!written || !pl::RenameFile(temporary, path)) {
         ShowInformation("Error while exporting memo.", name);

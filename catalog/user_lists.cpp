@@ -32,13 +32,13 @@ void BuildHeader(const char* listName, int count, uint8_t* header) {
 
 // Writes header and entries to an open file; false with its message.
 bool WriteList(std::FILE* file, const uint8_t* header, int count) {
-    if (pl::WriteFile(file, header, kUserListHeaderSize) != static_cast<std::size_t>(kUserListHeaderSize)) {
+    if (std::fwrite(header, 1, kUserListHeaderSize, file) != static_cast<std::size_t>(kUserListHeaderSize)) {
         ShowInformation("Can't write header.", "");
         return false;
     }
     std::vector<uint8_t> entries(static_cast<std::size_t>(count) * kSelectionEntrySize);
     for (int i = 0; i < count; ++i) StoreSelectionEntry(selectionList[i], &entries[i * kSelectionEntrySize]);
-    if (pl::WriteFile(file, entries.data(), entries.size()) != entries.size()) {
+    if (std::fwrite(entries.data(), 1, entries.size(), file) != entries.size()) {
         ShowInformation("Can't write data.", "");
         return false;
     }

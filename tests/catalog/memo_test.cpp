@@ -37,7 +37,7 @@ protected:
         selectionClassFilter = 0;
     }
     void TearDown() override {
-        pl::SetFailingWrites(0, 0);
+        pl::FailWritesAfter(-1);
         FreeSelectionList();
         CatalogTest::TearDown();
     }
@@ -325,7 +325,7 @@ TEST_F(MemoTest, FailedExportKeepsTheOlderMemo) {
     std::string older = MemoText();
     services.messages.clear();
     selectionShownCount = 2;
-    pl::SetFailingWrites(0, 1);
+    pl::FailWritesAfter(10);
     ExportListToMemo();
     ASSERT_GE(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "Error while exporting memo.");

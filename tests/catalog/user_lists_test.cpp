@@ -30,7 +30,7 @@ protected:
         selectionCriteria.minute = 45;
     }
     void TearDown() override {
-        pl::SetFailingWrites(0, 0);
+        pl::FailWritesAfter(-1);
         FreeSelectionList();
         CatalogTest::TearDown();
     }
@@ -146,11 +146,11 @@ TEST_F(UserListTest, FailedSaveLeavesTheOldListIntact) {
     SaveUserList("last_list");
     Bytes old = FileBytes("last_list.lst");
     FillList(6);
-    pl::SetFailingWrites(1, 1);  // the header is written, the entries fail
+    pl::FailWritesAfter(kUserListHeaderSize + 10);  // the header is written, the entries fail
     SaveUserList("last_list");
     EXPECT_EQ(services.Texts(), std::vector<std::string>{"Can't write data."});
     EXPECT_EQ(FileBytes("last_list.lst"), old);
-    pl::SetFailingWrites(0, 1);
+    pl::FailWritesAfter(10);
     SaveUserList("last_list");
     EXPECT_EQ(services.Texts(), (std::vector<std::string>{"Can't write data.", "Can't write header."}));
     EXPECT_EQ(FileBytes("last_list.lst"), old);
