@@ -1,0 +1,128 @@
+// Memory contexts, text attributes, clipping and device capabilities.
+#include "platform/framebuffer.h"
+#include "platform/gdi_internal.h"
+
+namespace pl {
+namespace {
+
+// The drawable area of a context in surface coordinates, before the clip rectangle.
+void BaseArea(Hdc dc, RasterTarget* t) {
+    t->clip.clear();
+    t->surface = nullptr;
+    t->originX = t->originY = 0;
+    if (dc->kind == DcKind::Memory && dc->bitmap) {
+        t->surface = &dc->bitmap->surface;
+        t->clip.push_back(t->surface->Bounds());
+    }
+}
+
+}  // namespace
+
+Hdc CreateCompatibleDC(Hdc) {
+    auto* dc = new DeviceContext;
+    dc->kind = DcKind::Memory;
+    InitContextDefaults(dc);
+    return dc;
+}
+
+bool DeleteDC(Hdc dc) {
+    if (!dc || dc->kind != DcKind::Memory) return false;
+    ReleaseContextObjects(dc);
+    delete dc;
+    return true;
+}
+
+bool ResolveTarget(Hdc dc, RasterTarget* t) {
+    if (!dc) return false;
+    BaseArea(dc, t);
+    if (!t->surface) return false;
+    if (dc->hasClipRect) {
+        Rect c = Offset(dc->clipRect, t->originX, t->originY);
+        std::vector<Rect> kept;
+        for (const Rect& r : t->clip) {
+            Rect i = Intersect(r, c);
+            if (!i.IsEmpty()) kept.push_back(i);
+        }
+        t->clip.swap(kept);
+    }
+    return true;
+}
+
+Surface* SourceSurface(Hdc dc, int* originX, int* originY) {
+    if (!dc) return nullptr;
+    RasterTarget t;
+    BaseArea(dc, &t);
+    *originX = t.originX;
+    *originY = t.originY;
+    return t.surface;
+}
+
+ColorRef SetTextColor(Hdc dc, ColorRef color) {
+    if (!dc) return kInvalidColor;
+    ColorRef old = dc->textColor;
+    dc->textColor = color & 0xFFFFFF;
+    return old;
+}
+ColorRef GetTextColor(Hdc dc) { return dc ? dc->textColor : kInvalidColor; }
+
+ColorRef SetBkColor(Hdc dc, ColorRef color) {
+    if (!dc) return kInvalidColor;
+    ColorRef old = dc->bkColor;
+    dc->bkColor = color & 0xFFFFFF;
+    return old;
+}
+ColorRef GetBkColor(Hdc dc) { return dc ? dc->bkColor : kInvalidColor; }
+
+int SetBkMode(Hdc dc, int mode) {
+    if (!dc || (mode != kTransparent && mode != kOpaque)) return 0;
+    int old = dc->bkMode;
+    dc->bkMode = mode;
+    return old;
+}
+int GetBkMode(Hdc dc) { return dc ? dc->bkMode : 0; }
+
+bool SelectClipRect(Hdc dc, const Rect* rect) {
+    if (!dc) return false;
+    dc->hasClipRect = rect != nullptr;
+    if (rect) dc->clipRect = *rect;
+    return true;
+}
+
+bool IntersectClipRect(Hdc dc, const Rect& rect) {
+    if (!dc) return false;
+    dc->clipRect = dc->hasClipRect ? Intersect(dc->clipRect, rect) : rect;
+    dc->hasClipRect = true;
+    return true;
+}
+
+bool GetClipBox(Hdc dc, Rect* box) {
+    RasterTarget t;
+    if (!box || !ResolveTarget(dc, &t) || t.clip.empty()) return false;
+    Rect b = t.clip[0];
+    for (const Rect& r : t.clip) {
+        b.left = std::min(b.left, r.left);
+        b.top = std::min(b.top, r.top);
+        b.right = std::max(b.right, r.right);
+        b.bottom = std::max(b.bottom, r.bottom);
+    }
+    *box = Offset(b, -t.originX, -t.originY);
+    return true;
+}
+
+int GetDeviceCaps(Hdc dc, DeviceCap cap) {
+    if (!dc) return 0;
+    switch (cap) {
+        case kHorzRes: return ScreenWidth();
+        case kVertRes: return ScreenHeight();
+        case kLogPixelsX:
+        case kLogPixelsY: return ScreenDpi();
+        case kBitsPixel: {
+            int x, y;
+            Surface* s = SourceSurface(dc, &x, &y);
+            return s ? s->bitsPerPixel : 0;
+        }
+    }
+    return 0;
+}
+
+}  // namespace pl
