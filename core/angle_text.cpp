@@ -1,0 +1,224 @@
+#include "core/angle_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/preferences.h"
+#include "core/services.h"
+#include "core/text_numbers.h"
+
+namespace {
+
+constexpr double kSixtieth = 0.016666666666666666;
+constexpr int64_t kFixUnitsPerDay = 24 * static_cast<int64_t>(kFixUnitsPerDegree);
+
+// ---- Parsing ---------------------------------------------------------------
+
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+const char* SkipBlanks(const char* p) {
+    while (IsBlank(*p)) ++p;
+    return p;
+}
+
+const char* SkipDigits(const char* p) {
+    while (IsDigit(*p)) ++p;
+    return p;
+}
+
+// A ',' followed by digits and nothing else but blanks: a decimal comma
+// ("12,5"), not a field separator.
+bool IsDecimalComma(const char* p) {
+    if (p[0] != ',' || !IsDigit(p[1])) return false;
+    return *SkipBlanks(SkipDigits(p + 1)) == '\0';
+}
+
+// ---- Writing ---------------------------------------------------------------
+
+// Degrees or hours, minutes, and seconds (or tenths of a minute for code 3).
+struct Fields {
+    int major;
+    int minutes;
+    int last;
+};
+
+// Four decimals, as the decimal formats are written; also "nan" and "inf".
+char* WriteDecimal(char* buffer, std::size_t size, double value) {
+    DoubleToStr(buffer, size, value, 4);
+    return buffer;
+}
+
+// Codes 1 to 3 of the hour writers; any other code gives the form of code 2.
+void WriteHourFields(char* buffer, std::size_t size, int code, const Fields& f) {
+    const char* format = code == 1 ? "%02d:%02d:%02d" : code == 3 ? "%02dh%02d.%1d" : "%02dh%02dm%02d";
+    std::snprintf(buffer, size, format, f.major, f.minutes, f.last);
+}
+
+// Codes 1 to 3 of the degree writers; any other code gives the form of code 1.
+void WriteDegreeFields(char* buffer, std::size_t size, int code, bool negative, const Fields& f) {
+    const char* format = code == 2 ? "%s%02d\xB0%02d'%02d" : code == 3 ? "%s%02d\xB0%02d.%1d" : "%s%02d:%02d:%02d";
+    std::snprintf(buffer, size, format, negative ? "-" : "", f.major, f.minutes, f.last);
+}
+
+// Integer degrees or hours, minutes and seconds of u units (292818 to the unit),
+// truncated. Also gives the remainder below the unit.
+Fields SplitFixUnits(int64_t u, int64_t* remainder) {
+    const int64_t k = kFixUnitsPerDegree;
+    const int64_t major = u / k;
+    const int64_t r = u - major * k;
+    const int64_t m = r * 60 / k;
+    const int64_t s = (r * 60 - m * k) * 60 / k;
+    *remainder = r;
+    return {static_cast<int>(major), static_cast<int>(m), static_cast<int>(s)};
+}
+
+// Thousandths of the unit in a remainder below one unit.
+int FixThousandths(int64_t remainder) { return static_cast<int>(remainder * 1000 / kFixUnitsPerDegree); }
+
+// Hours in [0, 24] as rounded fields; code 3 adds 5 seconds so that its tenth of
+// a minute rounds up. The hour field is wrapped into 0..23.
+Fields RoundedHourFields(double x, bool roundTenthUp) {
+    double h = std::floor(x);
+    const double t = (x - h) * 60.0;
+    int m = static_cast<int>(std::floor(t));
+    int s = static_cast<int>((t - m) * 60.0 + 0.5);
+    if (roundTenthUp) s += 5;
+    int hours = static_cast<int>(h);
+    if (s >= 60) {
+        s -= 60;
+        ++m;
+    }
+    if (m >= 60) {
+        m -= 60;
+        ++hours;
+    }
+    if (hours >= 24) hours -= 24;
+    return {hours, m, roundTenthUp ? s * 10 / 60 : s};
+}
+
+// Decimal hours in [0, 24] that would be written as 24.0000 are written as 0.
+double DecimalHoursBelow24(double x) {
+    const double whole = std::floor(x);
+    if (x >= 24.0 || (whole == 23.0 && std::floor((x - whole) * 10000.0 + 0.5) >= 10000.0)) return 0.0;
+    return x;
+}
+
+}  // namespace
+
+int ParseSexagesimal(const char* text, char /*separator*/, int32_t* a, int32_t* b, int32_t* c) {
+    *a = *b = *c = 0;
+    if (!text) return 0;
+    const char* p = SkipBlanks(text);
+    if (*p == '\0') return 0;
+    *a = ParseInt(p);
+    if (*p == '+' || *p == '-') ++p;
+    p = SkipDigits(p);
+    if (*p == '.' || IsDecimalComma(p)) return 0;
+    if (*p == '\0') return 1;
+    *b = ParseInt(++p);
+    p = SkipDigits(p);
+    if (*p == '.') {
+        // Tenths of a minute: only the first digit after the point counts.
+        if (IsDigit(p[1])) *c = 6 * (p[1] - '0');
+        return 1;
+    }
+    if (*p == '\0') return 1;
+    *c = ParseInt(++p);
+    return 1;
+}
+
+double ParseSignedDegrees(const char* text) {
+    int32_t a, b, c;
+    if (!ParseSexagesimal(text, ':', &a, &b, &c)) return ParseDouble(text);
+    const double fraction = (c * kSixtieth + b) * kSixtieth;
+    // The sign comes from the text, so that "-00:30" is negative.
+    if (*SkipBlanks(text) == '-') return -(fraction + std::fabs(static_cast<double>(a)));
+    return fraction + a;
+}
+
+double ParseSignedValue(const char* text) { return ParseSignedDegrees(text); }
+
+double ParseHoursToDegrees(const char* text) { return ParseSignedDegrees(text) * 15.0; }
+
+char* HMSToStr(char* buffer, std::size_t size, double hours) {
+    if (!std::isfinite(hours)) return WriteDecimal(buffer, size, hours);
+    const int code = preferences.word[kPrefRaFormat];
+    double x = std::fmod(hours, 24.0);
+    if (x < 0) x += 24.0;
+    if (code == 0) {
+        DoubleToStr(buffer, size, DecimalHoursBelow24(x), 4);
+        return buffer;
+    }
+    WriteHourFields(buffer, size, code, RoundedHourFields(x, code == 3));
+    if (code < 0 || code > 3) ShowInformation("HMSToStr Unkown hour format", "");
+    return buffer;
+}
+
+char* HmsFixToStr(char* buffer, std::size_t size, int32_t v) {
+    const int code = preferences.word[kPrefRaFormat];
+    int64_t u = (static_cast<int64_t>(v) + 50) % kFixUnitsPerDay;
+    if (u < 0) u += kFixUnitsPerDay;
+    int64_t remainder;
+    Fields f = SplitFixUnits(u, &remainder);
+    if (code == 0) {
+        std::snprintf(buffer, size, "%02d.%03d", f.major, FixThousandths(remainder));
+        return buffer;
+    }
+    if (code == 3) f.last = f.last * 10 / 60;
+    WriteHourFields(buffer, size, code, f);
+    if (code < 0 || code > 3) ShowInformation("HmsFixToStr Unknown hour format.", "");
+    return buffer;
+}
+
+char* HoursToHMSText(char* buffer, std::size_t size, double degrees) {
+    if (!std::isfinite(degrees)) return WriteDecimal(buffer, size, degrees);
+    double x = std::fmod(degrees, 360.0);
+    if (x < 0) x += 360.0;
+    const double t = x * 0.06666666666666667;
+    int h = static_cast<int>(std::floor(t));
+    const double t2 = std::fmod(t, 1.0) * 60.0;
+    const int m = static_cast<int>(std::floor(t2));
+    const int s = static_cast<int>(std::floor(std::fmod(t2, 1.0) * 60.0));
+    if (h >= 24) h -= 24;
+    std::snprintf(buffer, size, "%02d:%02d:%02d", h, m, s);
+    return buffer;
+}
+
+char* DegToStr(char* buffer, std::size_t size, double degrees) {
+    const int code = preferences.word[kPrefDecFormat];
+    if (code == 0 || !std::isfinite(degrees)) return WriteDecimal(buffer, size, degrees);
+    const bool negative = degrees < 0;
+    const double x = (negative ? -degrees : degrees) + 0.0001388888888888889;
+    // fmod results stay below 60, so no field needs a carry; the degrees field
+    // is reduced before its conversion so that huge angles cannot overflow.
+    const int s = static_cast<int>(std::fmod(x * 3600.0, 60.0));
+    const Fields f = {static_cast<int>(std::fmod(std::floor(x), 360.0)), static_cast<int>(std::fmod(x * 60.0, 60.0)),
+                      code == 3 ? s * 10 / 60 : s};
+    WriteDegreeFields(buffer, size, code, negative, f);
+    return buffer;
+}
+
+char* AngleFixToStr(char* buffer, std::size_t size, int32_t v) {
+    const int code = preferences.word[kPrefDecFormat];
+    const bool negative = v < 0;
+    int64_t remainder;
+    Fields f = SplitFixUnits((negative ? -static_cast<int64_t>(v) : v) + 50, &remainder);
+    if (code == 3) f.last += 5;
+    if (f.last >= 60) {
+        f.minutes += f.last / 60;
+        f.last %= 60;
+    }
+    if (f.minutes >= 60) {
+        f.major += f.minutes / 60;
+        f.minutes %= 60;
+    }
+    if (f.major >= 360) f.major %= 360;
+    if (code == 0) {
+        std::snprintf(buffer, size, "%s%02d.%03d", negative ? "-" : "", f.major, FixThousandths(remainder));
+        return buffer;
+    }
+    if (code == 3) f.last = f.last * 10 / 60;
+    WriteDegreeFields(buffer, size, code, negative, f);
+    return buffer;
+}
