@@ -1,6 +1,7 @@
 // Memory contexts, text attributes, clipping and device capabilities.
 #include "platform/framebuffer.h"
 #include "platform/gdi_internal.h"
+#include "platform/window.h"
 
 namespace pl {
 namespace {
@@ -10,9 +11,26 @@ void BaseArea(Hdc dc, RasterTarget* t) {
     t->clip.clear();
     t->surface = nullptr;
     t->originX = t->originY = 0;
-    if (dc->kind == DcKind::Memory && dc->bitmap) {
+    if (dc->kind == DcKind::Memory) {
+        if (!dc->bitmap) return;
         t->surface = &dc->bitmap->surface;
         t->clip.push_back(t->surface->Bounds());
+        return;
+    }
+    t->surface = &ScreenSurface();
+    Rect screen = t->surface->Bounds();
+    if (!dc->window) {
+        t->clip.push_back(screen);
+        return;
+    }
+    Rect placed;
+    if (!GetWindowRect(dc->window, &placed)) return;  // a destroyed window: nothing is drawn
+    t->originX = placed.left;
+    t->originY = placed.top;
+    Region visible = VisibleRegion(dc->window);
+    for (const Rect& r : visible.Rects()) {
+        Rect i = Intersect(r, screen);
+        if (!i.IsEmpty()) t->clip.push_back(i);
     }
 }
 
@@ -98,14 +116,7 @@ bool IntersectClipRect(Hdc dc, const Rect& rect) {
 bool GetClipBox(Hdc dc, Rect* box) {
     RasterTarget t;
     if (!box || !ResolveTarget(dc, &t) || t.clip.empty()) return false;
-    Rect b = t.clip[0];
-    for (const Rect& r : t.clip) {
-        b.left = std::min(b.left, r.left);
-        b.top = std::min(b.top, r.top);
-        b.right = std::max(b.right, r.right);
-        b.bottom = std::max(b.bottom, r.bottom);
-    }
-    *box = Offset(b, -t.originX, -t.originY);
+    *box = t.ClipBounds();
     return true;
 }
 

@@ -2,13 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/screen.h"
+
 namespace pl {
 namespace {
 
 struct Screen {
     Surface surface;
     int dpi = 96;
-    Screen() { InitSurface(&surface, 240, 320, 32, false); }
+    Screen() {
+        ScreenInfo info = GetScreenInfo();
+        InitSurface(&surface, info.width, info.height, 32, false);
+        dpi = info.dpi;
+    }
 };
 
 Screen& TheScreen() {

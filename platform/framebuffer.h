@@ -1,6 +1,7 @@
 // The screen: one 32-bit framebuffer (0x00RRGGBB pixels, rows top-down) of the
-// preset size and pixels per inch. Until ResetScreen is called it is 240 by 320
-// at 96 pixels per inch. Backends present it; the test harness reads it.
+// size and pixels per inch of the screen preset (platform/screen.h), which
+// resizes it through the screen-change hook. Backends present it; the test
+// harness reads it.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,8 @@
 
 namespace pl {
 
-// Makes the screen width x height pixels at dpi pixels per inch, all black.
+// Makes the screen width x height pixels at dpi pixels per inch, all black (the
+// screen-change hook; the program changes the screen with SetScreenInfo).
 // Sides are clamped to 1..kMaxSurfaceSide and dpi to at least 1.
 void ResetScreen(int width, int height, int dpi);
 

@@ -11,16 +11,15 @@
 #pragma once
 
 #include "platform/color.h"
+#include "platform/dc.h"
 #include "platform/geometry.h"
 
 namespace pl {
 
-struct DeviceContext;
 struct Pen;
 struct Brush;
 struct Bitmap;
 struct Font;
-using Hdc = DeviceContext*;
 using Hpen = Pen*;
 using Hbrush = Brush*;
 using Hbitmap = Bitmap*;

@@ -1,6 +1,7 @@
 // The records behind the graphics handles, shared by the graphics sources only.
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/gdi.h"
@@ -37,6 +38,7 @@ enum class DcKind { Memory, Window };
 
 struct DeviceContext {
     DcKind kind = DcKind::Memory;
+    Hwnd window = nullptr;     // window contexts: null for the whole screen
     Bitmap* bitmap = nullptr;  // memory contexts
     Pen* pen = nullptr;
     Brush* brush = nullptr;
@@ -58,8 +60,21 @@ struct RasterTarget {
 
     bool Visible(int sx, int sy) const {
         for (const Rect& r : clip)
-            if (r.Contains(sx, sy)) return true;
+            if (r.Contains(Point{sx, sy})) return true;
         return false;
+    }
+
+    // Bounding box of the clip in context coordinates; empty when nothing can be drawn.
+    Rect ClipBounds() const {
+        if (clip.empty()) return Rect{};
+        Rect b = clip[0];
+        for (const Rect& r : clip) {
+            b.left = std::min(b.left, r.left);
+            b.top = std::min(b.top, r.top);
+            b.right = std::max(b.right, r.right);
+            b.bottom = std::max(b.bottom, r.bottom);
+        }
+        return Offset(b, -originX, -originY);
     }
 };
 

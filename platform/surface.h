@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <vector>
 
 #include "platform/color.h"
@@ -24,8 +25,8 @@ struct Surface {
     const uint8_t* Bits() const { return storage.data(); }
     Rect Bounds() const { return Rect{0, 0, width, height}; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    const uint8_t* Row(int y) const { return Bits() + static_cast<size_t>(bottomUp ? height - 1 - y : y) * stride; }
-    uint8_t* Row(int y) { return Bits() + static_cast<size_t>(bottomUp ? height - 1 - y : y) * stride; }
+    const uint8_t* Row(int y) const { return Bits() + static_cast<std::size_t>(bottomUp ? height - 1 - y : y) * stride; }
+    uint8_t* Row(int y) { return Bits() + static_cast<std::size_t>(bottomUp ? height - 1 - y : y) * stride; }
 };
 
 // Largest side accepted for any surface; keeps row and image sizes far from overflow.

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "platform/gdi_internal.h"
+#include "platform/core_internal.h"
+#include "platform/window.h"
 
 namespace pl {
 namespace {
@@ -61,6 +63,7 @@ bool SetSysColors(int count, const int* indices, const ColorRef* colors) {
     if (count < 1 || !indices || !colors) return false;
     for (int i = 0; i < count; ++i)
         if (ValidIndex(indices[i])) sysColors[indices[i]] = colors[i] & 0xFFFFFF;
+    for (Hwnd top : TopLevelWindows()) detail::InvalidateTree(top);
     return true;
 }
 

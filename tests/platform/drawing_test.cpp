@@ -87,6 +87,16 @@ TEST_P(Shapes, EllipseWithSidesReversedAndOffset) {
               ".......");
 }
 
+TEST_P(Shapes, HugeEllipseIsExactWithoutOverflow) {
+    // Doubled centre x at 0, so the canvas columns have |dx| <= 11 against
+    // ex = 4e6: every pixel is inside; the top and bottom rows are the outline.
+    EXPECT_EQ(Draw(6, 4, [](pl::Hdc dc) { pl::Ellipse(dc, -2000000, 0, 2000000, 4); }),
+              "PPPPPP\n"
+              "BBBBBB\n"
+              "BBBBBB\n"
+              "PPPPPP");
+}
+
 TEST_P(Shapes, RoundRectCutsCornersOnly) {
     // Corner ellipse 4 x 4 in a 6 x 6 box: corner zones are the two outer pixels,
     // offsets -3 and -1; dx^2 + dy^2 <= 16 removes only (-3, -3).

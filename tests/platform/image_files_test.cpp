@@ -7,11 +7,13 @@
 #include <vector>
 
 #include <jpeglib.h>
-#include <png.h>
 
 #include "platform/drawing.h"
 #include "platform/files.h"
 #include "platform/framebuffer.h"
+#include "platform/screen.h"
+#include "support/png_file.h"
+#include "support/temp_program_folder.h"
 
 namespace {
 
@@ -20,16 +22,8 @@ using pl::Rgb;
 
 class ImageFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::path(::testing::TempDir()) / ("zd_images_" + std::to_string(::getpid()));
-        fs::create_directories(folder_ / "img");
-        pl::SetProgramFolder(folder_.string());
-    }
-    void TearDown() override {
-        pl::SetProgramFolder("");
-        pl::ResetScreen(240, 320, 96);
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { fs::create_directories(folder_.path() / "img"); }
+    void TearDown() override { pl::SetScreenInfo(pl::kHeadlessScreen); }
 
     // A 16 x 8 JPEG, red on the left half and blue on the right, written with
     // libjpeg at quality 95; returns the file's bytes.
@@ -70,13 +64,13 @@ protected:
     }
 
     void WriteBytes(const std::string& name, const std::vector<unsigned char>& bytes) {
-        std::FILE* f = std::fopen((folder_ / "img" / name).c_str(), "wb");
+        std::FILE* f = std::fopen((folder_.path() / "img" / name).c_str(), "wb");
         ASSERT_NE(f, nullptr);
         if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
     }
 
-    fs::path folder_;
+    TempProgramFolder folder_{"zd_images"};
 };
 
 void ExpectNear(pl::ColorRef got, pl::ColorRef want, int tolerance) {
@@ -116,20 +110,17 @@ TEST_F(ImageFiles, MissingOrDamagedJpegGivesNothing) {
 }
 
 TEST_F(ImageFiles, PngOfTheScreenReadsBackIdentically) {
-    pl::ResetScreen(7, 5, 96);
+    pl::SetScreenInfo(pl::ScreenInfo{7, 5, 96});
     pl::Surface& screen = pl::ScreenSurface();
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) pl::WriteRaw(screen, x, y, pl::ToPixel888(Rgb(x * 36, y * 60, (x * y * 13) & 0xFF)));
-    std::string path = (folder_ / "shot.png").string();
+    std::string path = (folder_.path() / "shot.png").string();
     ASSERT_TRUE(pl::SaveScreenPng(path));
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    ASSERT_TRUE(png_image_begin_read_from_file(&image, path.c_str()));
-    image.format = PNG_FORMAT_RGB;
-    ASSERT_EQ(image.width, 7u);
-    ASSERT_EQ(image.height, 5u);
-    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
-    ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
+    int w = 0, h = 0;
+    std::vector<unsigned char> rgb;
+    ASSERT_TRUE(ReadPngRgb(path, &w, &h, &rgb));
+    ASSERT_EQ(w, 7);
+    ASSERT_EQ(h, 5);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) {
             const unsigned char* p = &rgb[(y * 7 + x) * 3];
@@ -138,7 +129,7 @@ TEST_F(ImageFiles, PngOfTheScreenReadsBackIdentically) {
 }
 
 TEST_F(ImageFiles, PngToAnUnwritablePlaceFails) {
-    EXPECT_FALSE(pl::SaveScreenPng((folder_ / "no" / "such" / "dir.png").string()));
+    EXPECT_FALSE(pl::SaveScreenPng((folder_.path() / "no" / "such" / "dir.png").string()));
 }
 
 }  // namespace

@@ -12,7 +12,9 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/framebuffer.h"
+#include "platform/screen.h"
 #include "platform/text_encoding.h"
+#include "support/temp_program_folder.h"
 #include "support/test_canvas.h"
 
 namespace {
@@ -68,20 +70,12 @@ Ink DrawnInk(pl::Hfont font, const std::string& text) {
 // A program folder in the test's temporary directory with font files copied in.
 class FontFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::path(::testing::TempDir()) / ("zd_fonts_" + std::to_string(::getpid()));
-        fs::create_directories(folder_ / "font");
-        pl::SetProgramFolder(folder_.string());
-    }
-    void TearDown() override {
-        pl::ResetFontResources();
-        pl::SetProgramFolder("");
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { fs::create_directories(folder_.path() / "font"); }
+    void TearDown() override { pl::ResetFontResources(); }
     void Copy(const std::string& from, const std::string& name) {
-        fs::copy_file(from, folder_ / "font" / name, fs::copy_options::overwrite_existing);
+        fs::copy_file(from, folder_.path() / "font" / name, fs::copy_options::overwrite_existing);
     }
-    fs::path folder_;
+    TempProgramFolder folder_{"zd_fonts"};
 };
 
 TEST(Cp1252, HighBytesBecomeTheirCharacters) {
@@ -112,14 +106,14 @@ TEST(SystemFont, HeightFollowsPixelsPerInch) {
     EXPECT_EQ(desc.weight, 400);
     EXPECT_EQ(desc.face, "DejaVu Sans");
     pl::DeleteDC(dc);
-    pl::ResetScreen(480, 640, 192);
+    pl::SetScreenInfo(pl::kWindowScreen);
     dc = pl::CreateCompatibleDC(nullptr);
     ASSERT_TRUE(pl::GetFontDesc(pl::GetCurrentFont(dc), &desc));
     EXPECT_EQ(desc.height, -24);
     EXPECT_EQ(pl::GetDeviceCaps(dc, pl::kLogPixelsX), 192);
     EXPECT_EQ(pl::GetDeviceCaps(dc, pl::kHorzRes), 480);
     pl::DeleteDC(dc);
-    pl::ResetScreen(240, 320, 96);
+    pl::SetScreenInfo(pl::kHeadlessScreen);
 }
 
 TEST(Text, GlyphsAreFreeTypesOwnAtTheCharacterHeight) {
