@@ -1,4 +1,6 @@
 // Memory contexts, text attributes, clipping and device capabilities.
+#include <utility>
+
 #include "platform/framebuffer.h"
 #include "platform/gdi_internal.h"
 #include "platform/window.h"
@@ -75,27 +77,15 @@ Surface* SourceSurface(Hdc dc, int* originX, int* originY) {
     return t.surface;
 }
 
-ColorRef SetTextColor(Hdc dc, ColorRef color) {
-    if (!dc) return kInvalidColor;
-    ColorRef old = dc->textColor;
-    dc->textColor = color & 0xFFFFFF;
-    return old;
-}
+ColorRef SetTextColor(Hdc dc, ColorRef color) { return dc ? std::exchange(dc->textColor, color & 0xFFFFFF) : kInvalidColor; }
 ColorRef GetTextColor(Hdc dc) { return dc ? dc->textColor : kInvalidColor; }
 
-ColorRef SetBkColor(Hdc dc, ColorRef color) {
-    if (!dc) return kInvalidColor;
-    ColorRef old = dc->bkColor;
-    dc->bkColor = color & 0xFFFFFF;
-    return old;
-}
+ColorRef SetBkColor(Hdc dc, ColorRef color) { return dc ? std::exchange(dc->bkColor, color & 0xFFFFFF) : kInvalidColor; }
 ColorRef GetBkColor(Hdc dc) { return dc ? dc->bkColor : kInvalidColor; }
 
 int SetBkMode(Hdc dc, int mode) {
     if (!dc || (mode != kTransparent && mode != kOpaque)) return 0;
-    int old = dc->bkMode;
-    dc->bkMode = mode;
-    return old;
+    return std::exchange(dc->bkMode, mode);
 }
 int GetBkMode(Hdc dc) { return dc ? dc->bkMode : 0; }
 

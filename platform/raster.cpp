@@ -18,22 +18,18 @@ void WalkLine(int x1, int y1, int x2, int y2, bool includeLast, const std::funct
     int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
     int sx = x1 > x2 ? -1 : 1, sy = y1 > y2 ? -1 : 1;
     int x = x1, y = y1;
-    if (dx < dy) {
-        int e = 2 * dx - dy;
-        for (int n = includeLast ? dy + 1 : dy; n > 0; --n) {
-            visit(x, y);
-            y += sy;
-            if (e > 0) x += sx;
-            e += e < 1 ? 2 * dx : 2 * (dx - dy);
-        }
-    } else {
-        int e = 2 * dy - dx;
-        for (int n = includeLast ? dx + 1 : dx; n > 0; --n) {
-            visit(x, y);
-            x += sx;
-            if (e > 0) y += sy;
-            e += e < 1 ? 2 * dy : 2 * (dy - dx);
-        }
+    // Walk the major axis one pixel a step; the minor axis follows the error term.
+    bool steep = dx < dy;
+    int major = steep ? dy : dx, minor = steep ? dx : dy;
+    int* along = steep ? &y : &x;
+    int* across = steep ? &x : &y;
+    int stepAlong = steep ? sy : sx, stepAcross = steep ? sx : sy;
+    int e = 2 * minor - major;
+    for (int n = includeLast ? major + 1 : major; n > 0; --n) {
+        visit(x, y);
+        *along += stepAlong;
+        if (e > 0) *across += stepAcross;
+        e += e < 1 ? 2 * minor : 2 * (minor - major);
     }
 }
 

@@ -1,6 +1,8 @@
 // The harness reads the screen the program painted: pixels and PNG files.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <vector>
 
@@ -47,6 +49,17 @@ int Program() {
     return 0;
 }
 
+// The screen as the harness writes it to a PNG file, read back.
+std::vector<unsigned char> SavedScreen(const pl::Harness& h, int* width, int* height) {
+    std::string path = (std::filesystem::path(::testing::TempDir()) / ("zd_harness_screen_" + std::to_string(::getpid()) + ".png")).string();
+    std::vector<unsigned char> rgb;
+    EXPECT_TRUE(h.savePng(path));
+    EXPECT_TRUE(ReadPngRgb(path, width, height, &rgb));
+    std::filesystem::remove(path);
+    return rgb;
+}
+
+// The class brush erased the window before its paint.
 TEST(HarnessScreen, PixelsAndPngShowWhatWasPainted) {
     pl::Harness h(TestHarnessOptions());
     h.start(Program);
@@ -54,17 +67,13 @@ TEST(HarnessScreen, PixelsAndPngShowWhatWasPainted) {
     EXPECT_EQ(h.pixel(20, 10), 0x000080u);  // navy highlight, 0x00RRGGBB
     EXPECT_EQ(h.pixel(21, 12), 0xFF0000u);
     EXPECT_EQ(h.pixel(50, 10), 0u);
-    std::string path = (std::filesystem::path(::testing::TempDir()) / "zd_harness_screen.png").string();
-    ASSERT_TRUE(h.savePng(path));
     int w = 0, height = 0;
-    std::vector<unsigned char> rgb;
-    ASSERT_TRUE(ReadPngRgb(path, &w, &height, &rgb));
-    EXPECT_EQ(w, 240);
-    EXPECT_EQ(height, 320);
+    std::vector<unsigned char> rgb = SavedScreen(h, &w, &height);
+    ASSERT_EQ(w, 240);
+    ASSERT_EQ(height, 320);
     const unsigned char* red = &rgb[(12 * 240 + 21) * 3];
     EXPECT_EQ(red[0], 255);
     EXPECT_EQ(red[1], 0);
-    std::filesystem::remove(path);
     h.stop();
 }
 
@@ -73,14 +82,10 @@ TEST(HarnessScreen, ChangeScreenResizesTheFramebuffer) {
     h.start(Program);
     h.changeScreen(480, 640, 192);
     EXPECT_EQ(h.pixel(479, 639), 0u);
-    std::string path = (std::filesystem::path(::testing::TempDir()) / "zd_harness_big.png").string();
-    ASSERT_TRUE(h.savePng(path));
     int w = 0, height = 0;
-    std::vector<unsigned char> rgb;
-    ASSERT_TRUE(ReadPngRgb(path, &w, &height, &rgb));
+    SavedScreen(h, &w, &height);
     EXPECT_EQ(w, 480);
     EXPECT_EQ(height, 640);
-    std::filesystem::remove(path);
     h.stop();
 }
 

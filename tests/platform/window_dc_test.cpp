@@ -149,26 +149,4 @@ TEST_F(WindowDc, ScreenPresetSetsFramebufferAndCapabilities) {
     pl::SetScreenInfo(pl::kHeadlessScreen);
 }
 
-TEST_F(WindowDc, ClassBackgroundBrushErasesOnPaint) {
-    pl::WindowClass cls;
-    cls.name = "Erased";
-    cls.proc = pl::DefWindowProc;
-    cls.background = pl::GetSysColorBrush(pl::kColorWindow);
-    ASSERT_TRUE(pl::RegisterClass(cls));
-    pl::CreateParams p;
-    p.className = "Erased";
-    p.style = pl::WS_VISIBLE;
-    p.x = 30;
-    p.y = 30;
-    p.width = 10;
-    p.height = 10;
-    pl::Hwnd w = pl::CreateWindow(p);
-    ASSERT_NE(w, nullptr);
-    pl::UpdateNow(w);
-    EXPECT_EQ(pl::ScreenPixel(30, 30), Rgb(255, 255, 255));
-    EXPECT_EQ(pl::ScreenPixel(39, 39), Rgb(255, 255, 255));
-    EXPECT_EQ(pl::ScreenPixel(40, 40), kBlack);
-    pl::DestroyWindow(w);
-}
-
 }  // namespace
