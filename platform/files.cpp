@@ -18,6 +18,22 @@ std::mutex folderMutex;
 std::string overrideFolder;
 long writeBudget = -1;  // FailWritesAfter
 
+std::mutex writeMutex;
+int writesBeforeFailure = 0;
+int failingWritesLeft = 0;
+
+// True when the simulation asks this write to fail; counts the write.
+bool NextWriteFails() {
+    std::lock_guard<std::mutex> lock(writeMutex);
+    if (failingWritesLeft <= 0) return false;
+    if (writesBeforeFailure > 0) {
+        --writesBeforeFailure;
+        return false;
+    }
+    --failingWritesLeft;
+    return true;
+}
+
 std::string ExecutableFolder() {
     char buf[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
@@ -180,6 +196,18 @@ bool RemoveFile(const std::string& programPath) { return std::remove(HostPath(pr
 
 bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath) {
     return std::rename(HostPath(fromProgramPath).c_str(), HostPath(toProgramPath).c_str()) == 0;
+}
+
+std::size_t WriteFile(std::FILE* file, const void* data, std::size_t bytes) {
+    if (!file) return 0;
+    if (NextWriteFails()) return std::fwrite(data, 1, bytes / 2, file);
+    return std::fwrite(data, 1, bytes, file);
+}
+
+void SetFailingWrites(int goodWrites, int failingWrites) {
+    std::lock_guard<std::mutex> lock(writeMutex);
+    writesBeforeFailure = goodWrites;
+    failingWritesLeft = failingWrites;
 }
 
 std::vector<std::string> ListDirectory(const std::string& programPattern) {

@@ -4,6 +4,7 @@
 // up again without regard to case, as the handheld's file system did.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,6 +36,15 @@ bool RemoveFile(const std::string& programPath);
 // Renames, replacing an existing target (used to write files the user keeps
 // through a temporary file).
 bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath);
+
+// Writes `bytes` bytes to a file opened through OpenFile; returns the number
+// written (fewer on a failure). Files the user keeps are written through it.
+std::size_t WriteFile(std::FILE* file, const void* data, std::size_t bytes);
+
+// Test hook: after `goodWrites` further calls of WriteFile succeed, the next
+// `failingWrites` calls write only half of their bytes and report the short
+// count, as a full disk would. SetFailingWrites(0, 0) ends the simulation.
+void SetFailingWrites(int goodWrites, int failingWrites);
 
 // Names (without folder) of the entries matching a pattern such as
 // "userlists\\*.lst" or "img\\*.*"; '*' and '?' are wildcards, compared without
