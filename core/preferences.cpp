@@ -39,7 +39,7 @@ constexpr PreferenceRule kRules[] = {
     {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
     {kPrefNightMode, 0, PrefCheck::Range, 0, 3},
     {kPrefStarColor, 0, PrefCheck::Set, 0, 0},
-    {kPrefBackground, 2, PrefCheck::Set, 0, 0},
+    {kPrefChartBackground, 2, PrefCheck::Set, 0, 0},
     {kPrefLineColor, 2, PrefCheck::Set, 0, 0},
     {kPrefStars, 0, PrefCheck::Range, 0, 3},
     {kPrefTimeStep, 0, PrefCheck::Range, 0, 17},

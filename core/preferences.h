@@ -43,7 +43,7 @@ enum PreferenceWord : int {
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
     kPrefNightMode = 24,     // "Night Mode": 0 off, 1 dark, 2 medium, 3 bright
     kPrefStarColor = 25,     // "Star Color": 0 colour, 1 black and white
-    kPrefBackground = 26,    // "Background": 0 black, 1 dark blue, 2 white
+    kPrefChartBackground = 26,  // "Background": 0 black, 1 dark blue, 2 white
     kPrefLineColor = 27,     // "Line Color": 0 blue, 1 red, 2 grey, 3 black
     kPrefStars = 28,         // "Stars": 0 all, 1 only constellation, 2 only default stars
     kPrefTimeStep = 29,      // "Time Step": row 0 "None" .. 17 "90 Days"
