@@ -10,7 +10,7 @@ void ReleaseControl(pl::Hwnd dialog, int id) {
     if (!pl::GetDlgItem(dialog, id)) return;
     for (int i = 0; i < controlRegistry.Count(); ++i) {
         if (controlRegistry[i] == id) {
-            controlRegistry.RemoveAt(i);
+            controlRegistry.EraseKeepingOrder(i);
             return;
         }
     }

@@ -13,8 +13,9 @@ extern GrowableArray<int32_t> controlRegistry;
 // Appends an id (ids may repeat; nothing is checked).
 void RegisterControlId(int id);
 
-// When the control exists on the dialog, removes one entry of its id from the
-// registry (the last id moves into its place).
+// When the control exists on the dialog, removes the first entry of its id
+// from the registry; the other ids keep their order, so forgotten ids are
+// reported in the order the form set them up.
 void ReleaseControl(pl::Hwnd dialog, int id);
 
 // Empties the registry (tests and the report of forgotten ids).

@@ -35,6 +35,15 @@ public:
         storage_[static_cast<std::size_t>(count_)] = T{};
     }
 
+    // Removes element i; the elements after it move down one place, so the
+    // others keep their order.
+    void EraseKeepingOrder(int i) {
+        if (i < 0 || i >= count_) return;
+        for (int k = i; k + 1 < count_; ++k)
+            storage_[static_cast<std::size_t>(k)] = storage_[static_cast<std::size_t>(k + 1)];
+        storage_[static_cast<std::size_t>(--count_)] = T{};
+    }
+
     // Empties the array; the capacity stays.
     void Clear() {
         for (int i = 0; i < count_; ++i) storage_[static_cast<std::size_t>(i)] = T{};

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "core/shared_state.h"
 #include "platform/dialog.h"
+#include "platform/shell.h"
 #include "platform/window.h"
 #include "support/test_harness.h"
 
@@ -17,6 +18,7 @@ void InstallSymbolFont(const std::filesystem::path& home) {
 }
 
 ProgramTest::ProgramTest() : harness(TestHarnessOptions()) {
+    pl::ResetShell();
     ResetSharedState();
     InstallSymbolFont(folder.path());
 }
