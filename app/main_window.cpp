@@ -97,9 +97,10 @@ void ForgetDestroyedForm() {
 
 // The shut-down, once: the power thread first, then the application state,
 // the drawing state and fonts, the open form, the task bar back, and the quit
-// message. Quitting by command runs it before the main window is destroyed,
-// so the open form is still there to release its controls.
-void RunShutdown() {
+// message (unless the loop has ended already). Quitting by command runs it
+// before the main window is destroyed, so the open form is still there to
+// release its controls.
+void RunShutdown(bool postQuit) {
     if (shutdownDone) return;
     shutdownDone = true;
     StopPowerThread();
@@ -110,7 +111,7 @@ void RunShutdown() {
     ForgetDestroyedForm();
     CloseCurrentForm();
     pl::ShFullScreen(mainWindow, kFullScreenRestore);
-    pl::PostQuitMessage(0);
+    if (postQuit) pl::PostQuitMessage(0);
 }
 
 int MessageLoop() {
@@ -126,7 +127,7 @@ int MessageLoop() {
 }  // namespace
 
 void QuitApplication() {
-    RunShutdown();
+    RunShutdown(true);
     if (pl::IsWindow(mainWindow)) pl::DestroyWindow(mainWindow);
 }
 
@@ -175,6 +176,9 @@ int WinMain(void* instance, void*, const char*, int showCommand) {
     if (InitInstance(instance, showCommand)) {
         accelTable = pl::LoadAccelerators(kAcceleratorTable);
         code = MessageLoop();
+        // A quit message from elsewhere ends the loop before the shut-down ran.
+        RunShutdown(false);
+        if (pl::IsWindow(mainWindow)) pl::DestroyWindow(mainWindow);
     }
     if (first) {
         instanceRunning = false;
@@ -208,7 +212,7 @@ pl::LResult MainWndProc(pl::Hwnd hwnd, uint32_t message, pl::WParam wParam, pl::
     case pl::WM_COMMAND:
         return HandleMenuCommand(hwnd, wParam, lParam);
     case pl::WM_DESTROY:
-        RunShutdown();
+        RunShutdown(true);
         return 0;
     default:
         return pl::DefWindowProc(hwnd, message, wParam, lParam);

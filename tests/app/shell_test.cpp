@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/power_thread.h"
 #include "core/preferences.h"
@@ -22,6 +23,7 @@
 #include "support/program_fixture.h"
 #include "support/test_harness.h"
 #include "ui/control_registry.h"
+#include "ui/date_text.h"
 #include "ui/forms.h"
 #include "ui/home_form.h"
 #include "ui/shell_state.h"
@@ -264,4 +266,35 @@ TEST_F(ShellOutOfMemory, AFailedBufferEndsTheStartUpCleanly) {
     EXPECT_EQ(selectionList, nullptr);
     EXPECT_EQ(powerThread, nullptr);
     EXPECT_EQ(TopLevelCount("POCKETPC"), 0);
+}
+
+// The start-up state: the start date and time from the device clock (to the
+// minute), copied into the list criteria, and the locale's field order.
+class ShellStartState : public ProgramTest {};
+
+TEST_F(ShellStartState, DateComesFromTheClockAndTheLocaleOrderIsKept) {
+    pl::LocalTime now;
+    now.year = 2024;
+    now.month = 3;
+    now.day = 5;
+    now.hour = 21;
+    now.minute = 47;
+    now.second = 33;
+    harness.setLocalTime(now);
+    harness.setShortDatePattern("yyyy-MM-dd");
+    ResetDateFieldOrder();
+    ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(currentDateTime.year, 2024);
+    EXPECT_EQ(currentDateTime.month, 3);
+    EXPECT_EQ(currentDateTime.day, 5);
+    EXPECT_EQ(currentDateTime.hour, 21);
+    EXPECT_EQ(currentDateTime.minute, 47);
+    EXPECT_EQ(currentDateTime.second, 0);
+    EXPECT_EQ(preferences.word[kPrefStartSecond], 33);
+    EXPECT_EQ(selectionCriteria.year, 2024);
+    EXPECT_EQ(selectionCriteria.minute, 47);
+    EXPECT_EQ(dateYearFirst, 1);
+    EXPECT_EQ(preferences.word[kPrefDriveId], 5);
+    EXPECT_STREQ(currentSite.name, "None");
+    ResetDateFieldOrder();
 }

@@ -6,6 +6,10 @@
 #include <algorithm>
 
 #include "platform/controls.h"
+#include "platform/dc.h"
+#include "platform/drawing.h"
+#include "platform/gdi.h"
+#include "platform/paint.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/menus.h"
@@ -30,6 +34,7 @@ protected:
         InstallTestFormResources();
         testFormMessages.clear();
         testFormForgets.clear();
+        testFormDraws = 0;
         ASSERT_TRUE(StartProgram());
         Ui([] { OpenTestForm(); });
         form = GetCurrentFormDialog();
@@ -65,6 +70,27 @@ protected:
 };
 
 const pl::WParam kChoice = pl::MakeWParam(kTestTrigger, kTestPopupList);
+
+// A repaint after the first one puts the back buffer back without drawing the
+// form again.
+TEST_F(Controls, RepaintsComeFromTheBackBuffer) {
+    EXPECT_EQ(testFormDraws, 1);
+    EXPECT_EQ(harness.pixel(200, 250), 0xFFFFFFu);
+    Ui([this] {
+        pl::Hdc dc = pl::GetDC(form);
+        pl::Hbrush black = pl::CreateSolidBrush(pl::Rgb(0, 0, 0));
+        pl::FillRect(dc, pl::Rect{190, 240, 210, 260}, black);
+        pl::DeleteObject(black);
+        pl::ReleaseDC(form, dc);
+    });
+    EXPECT_EQ(harness.pixel(200, 250), 0u);
+    Ui([this] {
+        pl::Invalidate(form, nullptr, false);
+        pl::UpdateNow(form);
+    });
+    EXPECT_EQ(harness.pixel(200, 250), 0xFFFFFFu);
+    EXPECT_EQ(testFormDraws, 1);
+}
 
 TEST_F(Controls, RowsShowInTheReverseOrderOfAddition) {
     pl::Hwnd list = Item(kTestPopupList);
@@ -108,6 +134,17 @@ TEST_F(Controls, PopupKeysMoveTheRowButChooseNothing) {
     EXPECT_EQ(Commands(kChoice), 0);
     harness.tap(200, 300);
     EXPECT_FALSE(pl::IsWindowVisible(Item(kTestPopupList)));
+}
+
+// The nested loop takes the quit message; it posts it again so that the
+// program's own loop ends too.
+TEST_F(Controls, PopupLoopPassesTheQuitMessageOn) {
+    pl::Point trigger = Centre(kTestTrigger);
+    harness.tap(trigger.x, trigger.y);
+    ASSERT_TRUE(pl::IsWindowVisible(Item(kTestPopupList)));
+    Ui([] { pl::PostQuitMessage(3); });
+    EXPECT_FALSE(harness.running());
+    EXPECT_EQ(harness.exitCode(), 3);
 }
 
 TEST_F(Controls, APopupListThatWouldPassTheBottomEndsAboveIt) {

@@ -14,6 +14,7 @@
 
 std::vector<TestFormMessage> testFormMessages;
 std::vector<int> testFormForgets;
+int testFormDraws = 0;
 
 namespace {
 
@@ -50,6 +51,8 @@ constexpr int kAllIds[] = {kTestTitle,      kTestTrigger, kTestList,   kTestFiel
 int firstPaint = 1;
 pl::ShActivateInfo activateInfo{};
 
+void DrawTestForm() { ++testFormDraws; }
+
 void Release(pl::Hwnd form) {
     firstPaint = 1;
     for (int id : kAllIds) {
@@ -78,7 +81,7 @@ void SetUp(pl::Hwnd form) {
 pl::LResult TestFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
     switch (message) {
     case pl::WM_INITDIALOG: SetUp(form); return 1;
-    case pl::WM_PAINT: PaintForm(form, nullptr, &firstPaint, 0, 1); return 1;
+    case pl::WM_PAINT: PaintForm(form, DrawTestForm, &firstPaint, 0, 1); return 1;
     case kMsgEditField: testFormMessages.push_back({message, wParam}); return 1;
     case pl::WM_COMMAND:
         testFormMessages.push_back({message, wParam});

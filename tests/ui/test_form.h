@@ -28,6 +28,8 @@ struct TestFormMessage {
 
 // Messages of the form (WM_COMMAND and message 9500) in order.
 extern std::vector<TestFormMessage> testFormMessages;
+// Calls of the form's draw routine.
+extern int testFormDraws;
 // Ids the release routine leaves registered (it releases every other one).
 extern std::vector<int> testFormForgets;
 

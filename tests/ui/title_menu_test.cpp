@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/menus.h"
+#include "platform/message_queue.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
@@ -58,6 +59,15 @@ TEST_F(TitleMenu, ATapOnAnotherMenuButtonOpensThatMenu) {
     EXPECT_EQ(lastMenu, 1);
     harness.tap(230, 310);  // on no button: the menus close
     EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
+}
+
+TEST_F(TitleMenu, TheMenuLoopPassesTheQuitMessageOn) {
+    TapTitle();
+    harness.key(pl::VK_ESCAPE);  // the popup closes; the bar's loop still runs while no tap came
+    TapTitle();
+    Ui([] { pl::PostQuitMessage(4); });
+    EXPECT_FALSE(harness.running());
+    EXPECT_EQ(harness.exitCode(), 4);
 }
 
 TEST_F(TitleMenu, AShortScreenGetsTheMenuBarWithDevices) {
