@@ -246,6 +246,26 @@ TEST_F(Controls, GetFieldStaysInsideItsBuffer) {
     EXPECT_EQ(buffer[4], '#');
 }
 
+int hookRow = -2;
+void RecordHookRow(int row, int, int, int, int, int) { hookRow = row; }
+
+// Without a label a trigger with a hook lets the hook draw the selected row.
+TEST_F(Controls, ATriggerHookDrawsTheSelectedRow) {
+    hookRow = -2;
+    Ui([this] {
+        SetControlHook(form, kTestTrigger, RecordHookRow);
+        SetPopupList(kTestTrigger, kTestPopupList, 2);
+        pl::UpdateNow(Item(kTestTrigger));
+    });
+    EXPECT_EQ(hookRow, 2);
+    hookRow = -2;
+    Ui([this] {
+        SetPopupLabel(kTestTrigger, "Label");
+        pl::UpdateNow(Item(kTestTrigger));
+    });
+    EXPECT_EQ(hookRow, -2);  // a label is shown as it is
+}
+
 TEST_F(Controls, PopupSettersBlankAndBringBackTheRow) {
     PopupRecord* r = RecordOf<PopupRecord>(Item(kTestTrigger));
     ASSERT_NE(r, nullptr);
