@@ -17,7 +17,7 @@
 #include "platform/screen.h"
 #include "platform/window.h"
 #include "resources/program_resources.h"
-#include "ui/colors.h"
+#include "ui/background_paint.h"
 #include "ui/control_registry.h"
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
@@ -42,13 +42,8 @@ bool shutdownDone = false;
 
 void PaintBackground(pl::Hwnd hwnd) {
     pl::PaintStruct ps;
-    pl::Hdc dc = pl::BeginPaint(hwnd, &ps);
-    if (!dc) return;
     pl::Rect client;
-    pl::GetClientRect(hwnd, &client);
-    pl::Hbrush brush = GetBackgroundBrush();
-    pl::FillRect(dc, client, brush ? brush : pl::GetStockBlackBrush());
-    pl::EndPaint(hwnd, &ps);
+    if (BeginBackgroundPaint(hwnd, &ps, &client)) pl::EndPaint(hwnd, &ps);
 }
 
 bool RegisterMainClass(const char* className) {

@@ -151,15 +151,7 @@ void KeepWithin(T* value, int min, int max, int outside) {
 
 // The site's start values and the checks of the three stored positions.
 void ApplySiteDefaults(SiteRecord& site) {
-    std::memset(site.name, 0, sizeof site.name);
-    std::memcpy(site.name, "None", 5);
-    SetSiteLatitude(site, 51.0);
-    site.longitude = 0.0f;
-    site.zoneMinutes = 0;
-    site.skyCondition = 3;
-    site.temperature = 10;
-    site.pressure = 1013;
-    site.humidity = 40;
+    SetSiteStartValues(site);
     KeepWithin(&site.elevation, 0, 9000, 0);
     KeepWithin(&site.daylightSaving, 0, 1, 0);
     for (SavedSite& s : site.savedSites) {
@@ -168,7 +160,6 @@ void ApplySiteDefaults(SiteRecord& site) {
         KeepWithin(&s.elevation, 0, 9000, 0);
         KeepWithin(&s.zoneMinutes, -720, 720, -720);
         KeepWithin(&s.daylightSaving, 0, 1, 0);
-        s.skyCondition = 3;
     }
 }
 

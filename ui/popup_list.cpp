@@ -16,6 +16,7 @@
 #include "platform/sys_colors.h"
 #include "platform/text.h"
 #include "platform/window.h"
+#include "ui/background_paint.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
 #include "ui/control_bitmaps.h"
@@ -102,11 +103,9 @@ void PaintTriggerText(PopupRecord& r, pl::Hdc dc, const pl::Rect& area) {
 
 void PaintTrigger(PopupRecord& r) {
     pl::PaintStruct ps;
-    pl::Hdc dc = pl::BeginPaint(r.trigger, &ps);
-    if (!dc) return;
     pl::Rect c;
-    pl::GetClientRect(r.trigger, &c);
-    pl::FillRect(dc, c, GetBackgroundBrush());
+    pl::Hdc dc = BeginBackgroundPaint(r.trigger, &ps, &c);
+    if (!dc) return;
     int w = 0;
     int h = 0;
     GetBitmapSize(r.arrowBitmap, &w, &h);
@@ -264,6 +263,13 @@ pl::LResult CustomProc(pl::Hwnd control, uint32_t message, pl::WParam wParam, pl
 
 PopupRecord* TriggerRecord(pl::Hwnd dialog, int id) { return RecordOf<PopupRecord>(pl::GetDlgItem(dialog, id)); }
 
+// The trigger on the active form; a missing one is reported with its id.
+pl::Hwnd ActiveTrigger(int id, const char* missingText) {
+    pl::Hwnd trigger = pl::GetDlgItem(GetCurrentFormWindow(), id);
+    if (!trigger) ShowInformation(missingText, std::to_string(id));
+    return trigger;
+}
+
 }  // namespace
 
 void InitPopupList(pl::Hwnd dialog, int triggerId, int listId, int rows, int visibleRows, int selection) {
@@ -312,11 +318,7 @@ void SubclassCustomControl(pl::Hwnd dialog, int id) {
 }
 
 void SetPopupList(int popupId, int listId, int row) {
-    pl::Hwnd trigger = pl::GetDlgItem(GetCurrentFormWindow(), popupId);
-    if (!trigger) {
-        ShowInformation("SetPopupList:\nNULL popup Wnd", std::to_string(popupId));
-        return;
-    }
+    pl::Hwnd trigger = ActiveTrigger(popupId, "SetPopupList:\nNULL popup Wnd");
     PopupRecord* r = RecordOf<PopupRecord>(trigger);
     if (!r) return;
     r->label[0] = '\0';
@@ -329,11 +331,7 @@ void SetPopupList(int popupId, int listId, int row) {
 }
 
 void SetPopupLabel(int popupId, const char* text) {
-    pl::Hwnd trigger = pl::GetDlgItem(GetCurrentFormWindow(), popupId);
-    if (!trigger) {
-        ShowInformation("SetPopupLabel:\nNULL popup Wnd", std::to_string(popupId));
-        return;
-    }
+    pl::Hwnd trigger = ActiveTrigger(popupId, "SetPopupLabel:\nNULL popup Wnd");
     PopupRecord* r = RecordOf<PopupRecord>(trigger);
     if (!r) return;
     std::memset(r->label, 0, sizeof r->label);

@@ -15,6 +15,7 @@
 #include "platform/sys_colors.h"
 #include "platform/text.h"
 #include "platform/window.h"
+#include "ui/background_paint.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
 #include "ui/control_bitmaps.h"
@@ -66,11 +67,9 @@ void ResizeToBitmap(pl::Hwnd button, int bitmapId) {
 
 void PaintBitmapButton(pl::Hwnd button, const BitmapButtonRecord& r) {
     pl::PaintStruct ps;
-    pl::Hdc dc = pl::BeginPaint(button, &ps);
-    if (!dc) return;
     pl::Rect c;
-    pl::GetClientRect(button, &c);
-    pl::FillRect(dc, c, GetBackgroundBrush());
+    pl::Hdc dc = BeginBackgroundPaint(button, &ps, &c);
+    if (!dc) return;
     DrawControlBitmap(dc, r.currentBitmap, 0, 0, r.transparent != 0, ControlKeyFromColor(r.key));
     if (pl::GetFocus() == button) pl::DrawFocusRect(dc, c);
     pl::EndPaint(button, &ps);
@@ -129,11 +128,9 @@ void DrawRules(pl::Hdc dc, const pl::Rect& c) {
 
 void PaintTextField(pl::Hwnd field) {
     pl::PaintStruct ps;
-    pl::Hdc dc = pl::BeginPaint(field, &ps);
-    if (!dc) return;
     pl::Rect c;
-    pl::GetClientRect(field, &c);
-    pl::FillRect(dc, c, GetBackgroundBrush());
+    pl::Hdc dc = BeginBackgroundPaint(field, &ps, &c);
+    if (!dc) return;
     pl::SetBkColor(dc, GetBackgroundColor());
     pl::SetTextColor(dc, GetForegroundColor());
     std::string text = pl::GetWindowText(field).substr(0, kFieldTextMax);
@@ -162,11 +159,9 @@ pl::LResult FieldProc(pl::Hwnd field, uint32_t message, pl::WParam wParam, pl::L
 
 void PaintLabel(pl::Hwnd label) {
     pl::PaintStruct ps;
-    pl::Hdc dc = pl::BeginPaint(label, &ps);
-    if (!dc) return;
     pl::Rect c;
-    pl::GetClientRect(label, &c);
-    pl::FillRect(dc, c, GetBackgroundBrush());
+    pl::Hdc dc = BeginBackgroundPaint(label, &ps, &c);
+    if (!dc) return;
     // Font 1 is the context's own font in bold.
     if (pl::Hfont bold = GetFontHandle(1)) pl::SelectObject(dc, bold);
     pl::SetBkColor(dc, GetBackgroundColor());

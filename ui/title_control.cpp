@@ -11,6 +11,7 @@
 #include "platform/paint.h"
 #include "platform/text.h"
 #include "platform/window.h"
+#include "ui/background_paint.h"
 #include "ui/colors.h"
 #include "ui/control_records.h"
 #include "ui/control_registry.h"
@@ -27,11 +28,9 @@ namespace {
 
 void PaintTitle(pl::Hwnd title, const TitleRecord& r) {
     pl::PaintStruct ps;
-    pl::Hdc dc = pl::BeginPaint(title, &ps);
-    if (!dc) return;
     pl::Rect c;
-    pl::GetClientRect(title, &c);
-    pl::FillRect(dc, c, GetBackgroundBrush());
+    pl::Hdc dc = BeginBackgroundPaint(title, &ps, &c);
+    if (!dc) return;
     int corner = c.Height() * 2 / 3;
     pl::SelectObject(dc, GetHighlightPen());
     pl::SelectObject(dc, GetHighlightBrush());
