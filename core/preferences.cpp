@@ -12,6 +12,9 @@ constexpr PreferenceRule kRules[] = {
     {kPrefRaFormat, 2, PrefCheck::Set, 0, 0},
     {kPrefDecFormat, 2, PrefCheck::Set, 0, 0},
     {kPrefPositionMode, 0, PrefCheck::Range, 0, 3},
+    {kPrefExperience, 1, PrefCheck::Set, 0, 0},
+    {kPrefAge, 2, PrefCheck::Set, 0, 0},
+    {kPrefVision, 8, PrefCheck::Set, 0, 0},
     {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
 };
 
@@ -32,6 +35,10 @@ int ValidatePreferences() {
     for (const PreferenceRule& r : kRules) ApplyRule(r);
     float dt = preferences.GetFloat(kPrefCurrentDeltaT);
     if (!(dt > 40.0f && dt <= 200.0f)) preferences.SetFloat(kPrefCurrentDeltaT, kDefaultDeltaT);
+    preferences.SetFloat(kPrefGrsLongitude, kDefaultGrsLongitude);
+    char* userCatalogName = reinterpret_cast<char*>(&preferences.word[kPrefUserCatalogName]);
+    std::memset(userCatalogName, 0, kUserCatalogNameSize);
+    std::memcpy(userCatalogName, kDefaultUserCatalogName, sizeof kDefaultUserCatalogName);
     return 1;
 }
 

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 
 namespace pl {
@@ -15,6 +16,7 @@ namespace {
 
 std::mutex folderMutex;
 std::string overrideFolder;
+long writeBudget = -1;  // FailWritesAfter
 
 std::string ExecutableFolder() {
     char buf[PATH_MAX];
@@ -46,18 +48,59 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 }
 
 // Finds `name` in `folder` without regard to case; empty when there is none.
+// Of several entries differing only in case the first in byte order is taken.
 std::string MatchNoCase(const std::string& folder, const std::string& name) {
     DIR* dir = ::opendir(folder.empty() ? "/" : folder.c_str());
     if (!dir) return {};
     std::string found;
     while (dirent* e = ::readdir(dir)) {
-        if (EqualNoCase(e->d_name, name)) {
-            found = e->d_name;
-            break;
-        }
+        if (EqualNoCase(e->d_name, name) && (found.empty() || found > e->d_name)) found = e->d_name;
     }
     ::closedir(dir);
     return found;
+}
+
+// A stream whose writes fail after a byte budget (FailWritesAfter).
+struct LimitedFile {
+    std::FILE* inner;
+    long budget;
+};
+
+ssize_t LimitedRead(void* cookie, char* buf, size_t size) {
+    return static_cast<ssize_t>(std::fread(buf, 1, size, static_cast<LimitedFile*>(cookie)->inner));
+}
+
+ssize_t LimitedWrite(void* cookie, const char* buf, size_t size) {
+    auto* f = static_cast<LimitedFile*>(cookie);
+    size_t n = std::min(size, static_cast<size_t>(std::max(0L, f->budget)));
+    size_t written = n ? std::fwrite(buf, 1, n, f->inner) : 0;
+    f->budget -= static_cast<long>(written);
+    return static_cast<ssize_t>(written);  // fewer than asked: the write failed
+}
+
+int LimitedSeek(void* cookie, off64_t* offset, int whence) {
+    auto* f = static_cast<LimitedFile*>(cookie);
+    if (fseeko(f->inner, *offset, whence) != 0) return -1;
+    *offset = ftello(f->inner);
+    return 0;
+}
+
+int LimitedClose(void* cookie) {
+    auto* f = static_cast<LimitedFile*>(cookie);
+    int result = std::fclose(f->inner);
+    delete f;
+    return result;
+}
+
+std::FILE* WrapWithBudget(std::FILE* inner, long budget) {
+    auto* cookie = new LimitedFile{inner, budget};
+    std::FILE* f = fopencookie(cookie, "r+", {LimitedRead, LimitedWrite, LimitedSeek, LimitedClose});
+    if (f) {
+        std::setvbuf(f, nullptr, _IONBF, 0);  // the failure shows in the fwrite that meets it
+        return f;
+    }
+    delete cookie;
+    return inner;
 }
 
 bool WildcardMatch(const char* pattern, const char* text) {
@@ -110,7 +153,20 @@ std::string HostPath(const std::string& programPath) {
 }
 
 std::FILE* OpenFile(const std::string& programPath, const char* mode) {
-    return std::fopen(HostPath(programPath).c_str(), mode);
+    std::FILE* f = std::fopen(HostPath(programPath).c_str(), mode);
+    if (!f || !std::strpbrk(mode, "wa+")) return f;
+    long budget;
+    {
+        std::lock_guard<std::mutex> lock(folderMutex);
+        budget = writeBudget;
+        writeBudget = -1;
+    }
+    return budget < 0 ? f : WrapWithBudget(f, budget);
+}
+
+void FailWritesAfter(long bytes) {
+    std::lock_guard<std::mutex> lock(folderMutex);
+    writeBudget = bytes;
 }
 
 bool FileExists(const std::string& programPath) { return Exists(HostPath(programPath)); }

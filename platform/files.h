@@ -25,6 +25,10 @@ std::string HostPath(const std::string& programPath);
 // Opens a file like fopen; nullptr when it cannot be opened.
 std::FILE* OpenFile(const std::string& programPath, const char* mode);
 
+// Test hook: the next file OpenFile opens for writing accepts `bytes` bytes and
+// then fails every write, as a full disk does. A negative count turns it off.
+void FailWritesAfter(long bytes);
+
 bool FileExists(const std::string& programPath);
 bool MakeDirectory(const std::string& programPath);
 bool RemoveFile(const std::string& programPath);

@@ -1,0 +1,67 @@
+// The long-lived catalogue databases: one slot per database (null while it is
+// closed), the step that opens them all, the reopen that the home form, the
+// location form and the catalogue preferences call, and the catalogue list of the
+// object-finding forms.
+#pragma once
+
+#include <string>
+
+#include "catalog/record_db.h"
+
+extern RecordDbHandle* objectDb;       // "zendavori_obj_18k.ppc", else "zendavori_obj_1k.ppc"
+extern RecordDbHandle* userCatalogDb;  // usercatalogs\<userCatalogName>
+extern RecordDbHandle* defaultStarDb;  // "zendavori_default_stars.ppc"
+extern RecordDbHandle* stellarDb;      // the stellar catalogue of openStellarLevel
+extern RecordDbHandle* moonDb;         // "zendavori_moon.ppc"
+extern RecordDbHandle* marsDb;         // "zendavori_mars.ppc"
+extern RecordDbHandle* descriptionDb;  // "zendavori_obj_18k_desc.ppc"
+extern RecordDbHandle* cometDb;        // "zendavori_comet.ppc"
+extern RecordDbHandle* satelliteDb;    // "zendavori_satellites.ppc"
+extern RecordDbHandle* objectIndexDb;  // objectIndexName
+extern RecordDbHandle* crossRefDb;     // "zendavori_obj_cross_ref.ppc"
+
+// Set once ReopenDatabases has run.
+extern bool databasesOpen;
+// Level of the open stellar catalogue, -1 when none.
+extern int openStellarLevel;
+// File name of the object index, chosen to match the open object file.
+extern char objectIndexName[27];
+
+constexpr char kDataFolder[] = "data\\";
+constexpr char kUserCatalogFolder[] = "usercatalogs\\";
+constexpr char kCreatorCode[] = "ZDV1";
+
+// Opens every long-lived database and then the user catalogue; reports a missing
+// default-star or object database, and an object or moon database of another
+// version. Returns 0, or -1 when the default stars, the object database or the
+// moon database could not be opened.
+int OpenAllDatabases();
+
+// Closes every long-lived database and forgets the open stellar level.
+void CloseAllDatabases();
+
+// Opens the databases once (closeFirst 0) or closes and opens them again
+// (closeFirst 1). Returns 1.
+int ReopenDatabases(int closeFirst);
+
+// Opens the user catalogue named in the preferences (a file of "usercatalogs")
+// into its slot; true when it is open afterwards.
+bool OpenUserCatalog();
+void CloseUserCatalog();
+
+bool IsStellarCatalogOpen();
+
+// Closes and opens the object index again; true when it is open.
+bool OpenObjIndexDb();
+
+constexpr int kCatalogNameListMax = 9;
+
+// The catalogues offered by the object-finding forms: names and designation ids of
+// Caldwell, Comet&Asteroid, Constellation, Herschel, Messier, Planet, "110 Best of
+// NGC", "Stars (Brighest)", and "User catalog" when the user catalogue has records.
+// Both arrays hold kCatalogNameListMax entries. Returns 8 or 9.
+int GetCatalogNameList(const char** names, int* ids);
+
+// Closes everything and forgets every flag and cached value of the catalogue
+// code, as at program start (tests).
+void ResetCatalogState();

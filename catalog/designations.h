@@ -1,0 +1,83 @@
+// The tables that give the coded fields of an object record their meaning: the
+// catalogue designations, the object types and the constellations. Indexes that
+// come from files are checked before they index a table: use the accessors below,
+// which answer "" for an index outside the table.
+#pragma once
+
+#include <cstdint>
+
+// One catalogue: the prefix printed before a number ("NGC"; six blanks for none),
+// its name in lists, and its records [first, last) in the object database;
+// first = 50000 (last 0) means the catalogue is not in the object database.
+struct DesignationRow {
+    char prefix[13];
+    char longName[21];
+    uint16_t first;
+    int16_t last;
+};
+
+constexpr int kDesignationCount = 68;
+constexpr uint16_t kNoDesignationRecords = 50000;
+
+// Designation ids (rows of designationTable) that the catalogue code names.
+enum DesignationId : int {
+    kDesignationCaldwell = 9,
+    kDesignationComet = 12,
+    kDesignationConstellation = 13,
+    kDesignationHerschel = 25,
+    kDesignationHr = 28,
+    kDesignationIc = 29,
+    kDesignationMessier = 40,
+    kDesignationNgc = 42,
+    kDesignationPlanet = 45,
+    kDesignationBestNgc = 49,
+    kDesignationBrightStar = 54,
+    kDesignationUser = 63
+};
+
+// The record ranges follow the open object file (see UseObjectFileRanges).
+extern DesignationRow designationTable[kDesignationCount];
+
+// Object type: class (0 other, 1 cluster, 2 supernova remnant, 3 galaxy, 4 nebula,
+// 5 star, 6 multiple star, 7 planet, 8 constellation, 9 comet or minor planet,
+// 10 Earth satellite), short code, name, thumbnail number n (picture bitmap
+// 2999 + n; 0 none) and the chart's shown flag (1 = drawn).
+struct ObjectTypeRow {
+    uint8_t objectClass;
+    char code[7];
+    char name[38];
+    uint16_t thumbnail;
+    uint16_t shown;
+};
+
+constexpr int kObjectTypeCount = 42;
+extern ObjectTypeRow objectTypeTable[kObjectTypeCount];
+
+// Constellation: abbreviation, name and the label position (right ascension in
+// thousandths of an hour, declination in hundredths of a degree, J2000.0). Rows 11
+// and 22 are both Cancer; the constellation finder gives 22. Row 88 is Vulpecula.
+struct ConstellationRow {
+    char abbreviation[4];
+    char name[28];
+    int32_t rightAscension;
+    int32_t declination;
+};
+
+constexpr int kConstellationCount = 89;
+extern const ConstellationRow constellationTable[kConstellationCount];
+
+// Designation prefix and list name of an id; "" outside 0..67.
+const char* DesignationPrefix(int id);
+const char* DesignationLongName(int id);
+
+// Object type name; "" outside 0..41.
+const char* ObjectTypeName(int type);
+
+// Constellation abbreviation and name; "" outside 0..88 (-1 is "no constellation").
+const char* ConstellationAbbreviation(int index);
+const char* ConstellationName(int index);
+
+// Sets the record ranges of designationTable for the open object file: the
+// built-in ranges of the full (18k) file, or, for the 1k file, IC 0..72, NGC
+// 72..1126 and no records for every other catalogue.
+void UseObjectFileRanges(bool fullCatalogue);

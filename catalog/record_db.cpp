@@ -1,0 +1,143 @@
+#include "catalog/record_db.h"
+
+#include <cstring>
+#include <new>
+
+#include "core/services.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr uint32_t kMaxRecordSize = 65536;
+
+// The file name without its folder, for messages.
+std::string BaseName(const std::string& name) {
+    std::size_t slash = name.find_last_of("\\/");
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+}  // namespace
+
+void GetExeDirectory(char* dst, std::size_t size) {
+    if (!dst || size == 0) return;
+    std::string path = pl::ProgramPath();
+    std::size_t n = path.size() < size - 1 ? path.size() : size - 1;
+    std::memcpy(dst, path.data(), n);
+    dst[n] = '\0';
+}
+
+int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
+    *handle = nullptr;
+    std::FILE* file = pl::OpenFile(name, "rb");
+    if (!file) return 1;
+    uint8_t header[16];
+    if (std::fread(header, 1, sizeof header, file) != sizeof header) {
+        std::fclose(file);
+        return 1;
+    }
+    uint32_t recordSize = LoadU32(header, 12);
+    if (recordSize == 0 || recordSize > kMaxRecordSize) {
+        std::fclose(file);
+        ShowInformation(BaseName(name) + " is damaged", "");
+        return 1;
+    }
+    RecordDbHandle* h = new (std::nothrow) RecordDbHandle{};
+    uint8_t* buffer = new (std::nothrow) uint8_t[recordSize]();
+    if (!h || !buffer) {
+        delete h;
+        delete[] buffer;
+        std::fclose(file);
+        return 1;
+    }
+    h->version = LoadU32(header, 0);
+    h->recordCount = LoadU32(header, 8);
+    h->recordSize = recordSize;
+    h->record = buffer;
+    h->file = file;
+    *handle = h;
+    return 0;
+}
+
+void CloseRecDb(RecordDbHandle* handle) {
+    if (!handle) return;
+    if (handle->file) std::fclose(handle->file);
+    delete[] handle->record;
+    delete handle;
+}
+
+int GetRecDbCount(const RecordDbHandle* handle) { return handle ? static_cast<int>(handle->recordCount & 0xFFFF) : 0; }
+
+int ReadRecDbRecord(RecordDbHandle* handle, long index, const uint8_t** record) {
+    if (!handle || index < 0) return 1;
+    off_t offset = 16 + static_cast<off_t>(index) * handle->recordSize;
+    if (fseeko(handle->file, offset, SEEK_SET) != 0) return 1;
+    if (std::fread(handle->record, 1, handle->recordSize, handle->file) != handle->recordSize) return 1;
+    *record = handle->record;
+    return 0;
+}
+
+const uint8_t* FetchRecord(RecordDbHandle* handle, long index, std::size_t bytes) {
+    const uint8_t* record = nullptr;
+    if (!handle || handle->recordSize < bytes) return nullptr;
+    if (ReadRecDbRecord(handle, index, &record) != 0) return nullptr;
+    return record;
+}
+
+bool OpenRecordDb(RecordDbHandle** slot, const char* /*type*/, const char* /*creator*/, const std::string& folder,
+                  const std::string& name) {
+    *slot = nullptr;
+    return OpenRecDb(folder + name, slot) == 0;
+}
+
+void CloseRecordDb(RecordDbHandle** slot) {
+    CloseRecDb(*slot);
+    *slot = nullptr;
+}
+
+int GetRecordCount(const RecordDbHandle* slot, int multiplier) { return GetRecDbCount(slot) * multiplier; }
+
+bool ReadRecord(RecordDbHandle* slot, int index, void* destination, std::size_t length) {
+    if (!slot) return false;
+    const uint8_t* record = FetchRecord(slot, index & 0xFFFF, length);
+    if (!record) {
+        ShowInformation("Could not retrieve record!", "");
+        return false;
+    }
+    std::memcpy(destination, record, length);
+    return true;
+}
+
+bool GetDbVersion(const RecordDbHandle* slot, int* version) {
+    *version = slot ? static_cast<int>(slot->version & 0xFFFF) : 0;
+    return slot != nullptr;
+}
+
+uint16_t LoadU16(const uint8_t* record, std::size_t offset) {
+    return static_cast<uint16_t>(record[offset] | (record[offset + 1] << 8));
+}
+
+int16_t LoadI16(const uint8_t* record, std::size_t offset) { return static_cast<int16_t>(LoadU16(record, offset)); }
+
+uint32_t LoadU32(const uint8_t* record, std::size_t offset) {
+    return static_cast<uint32_t>(record[offset]) | (static_cast<uint32_t>(record[offset + 1]) << 8) |
+           (static_cast<uint32_t>(record[offset + 2]) << 16) | (static_cast<uint32_t>(record[offset + 3]) << 24);
+}
+
+int32_t LoadI32(const uint8_t* record, std::size_t offset) { return static_cast<int32_t>(LoadU32(record, offset)); }
+
+float LoadF32(const uint8_t* record, std::size_t offset) {
+    uint32_t bits = LoadU32(record, offset);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+void LoadText(const uint8_t* record, std::size_t offset, std::size_t width, char* dst, std::size_t size) {
+    if (!dst || size == 0) return;
+    std::size_t n = 0;
+    while (n < width && n + 1 < size && record[offset + n] != 0) {
+        dst[n] = static_cast<char>(record[offset + n]);
+        ++n;
+    }
+    dst[n] = '\0';
+}

@@ -1,0 +1,43 @@
+// Rising, transit and setting times of a body on a local date (the Sun and the
+// Moon with the end of the evening twilight: ephemeris/sun_moon_rise_set.h).
+//
+// Every time is in hours of local civil time counted from 0 h of the date
+// passed. Right ascensions are in hours, declinations and altitudes in degrees.
+// h0 is the altitude of the body's centre at rising and setting: +0.125 for
+// the Moon (from its geocentric place), -0.833333 for the Sun, -18 for the end
+// of astronomical twilight. The site (zone, west-positive longitude, sine and
+// cosine of the latitude) is read from currentSite.
+//
+// Sentinels: a body that never rises gives rise = transit = set = 0; one that
+// never sets gives rise 0 and set 23.99, with transit 12.0 from the
+// interpolating engine and the real transit from the fixed one.
+#pragma once
+
+// Meeus, Astronomical Algorithms, ch. 15: the body's places at 0 h of the local
+// dates before, of and after the date (ra1/dec1, ra2/dec2, ra3/dec3),
+// interpolated, with two correction passes. The date and time are the local
+// clock reading of the day's start (callers pass 0, 0, 0). Right ascensions
+// are taken to increase (a pass through 24 h is unwrapped), so the engine
+// serves the Sun and the Moon, not a retrograde planet. Results may fall below
+// 0 or beyond 24 when the event belongs to the neighbouring day. Returns 0 for
+// a body that never sets at h0, else 1.
+int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second,
+                          double ra1, double dec1, double ra2, double dec2, double ra3,
+                          double dec3, double h0, double* rise, double* transit, double* set);
+
+// For a body whose place is taken as fixed over the day (stars, deep-sky
+// objects, a planet or comet from one place): transit from the local sidereal
+// time at local noon (sidereal hours used as civil hours, good to a few
+// minutes), rising and setting with h0 lowered by the dip of the horizon for
+// the site's height and by 0.61 degree for refraction and semi-diameter.
+// latitude is not used (the site's sine and cosine are); longitude in
+// degrees, west positive; zone in minutes; height in metres (a site below sea
+// level has no dip). The sidereal time is kept for the last date, zone and
+// longitude. Results stay within 0..24. Always returns 0.
+int ComputeRiseTransitSetFixed(int year, int month, int day, double latitude, double longitude,
+                               int zone, int height, double h0, double ra, double dec,
+                               double* rise, double* transit, double* set);
+
+// Number of sidereal times ComputeRiseTransitSetFixed computed since the
+// start (calls served from its one-entry cache do not count).
+long GetFixedRiseSetSiderealTimeCount();

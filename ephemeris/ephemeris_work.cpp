@@ -1,0 +1,5 @@
+#include "ephemeris/ephemeris_work.h"
+
+EphemerisWork ephemerisWork;
+
+void ResetEphemerisWork() { ephemerisWork = EphemerisWork{}; }

@@ -1,0 +1,28 @@
+// Rising, transit and setting of the Sun and the Moon on a local date, and the
+// end of the evening astronomical twilight, by the interpolating engine of
+// core/rise_set.h on the low-precision Sun and Moon at 0 h local of three
+// consecutive days. Times in hours of local civil time after 0 h of the date;
+// the sentinels of the engine (never rises: 0, 0, 0; never sets: 0, 12, 23.99).
+#pragma once
+
+// The Moon, h0 = +0.125 degree (its upper limb with 34' of refraction, from its
+// geocentric place with the mean parallax). When `declination` is not null it
+// receives the Moon's declination at 0 h of the day. Returns the engine's
+// result (0: the Moon does not set that day).
+int ComputeMoonRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
+                       double* declination = nullptr);
+
+// As ComputeMoonRiseSet, but a rise or set that falls after the next midnight
+// is taken from the next day's computation plus 24 h, so that both count from
+// the same midnight. The transit is the first run's. Returns the result of the
+// last engine run.
+int ComputeMoonRiseSetWrapped(int year, int month, int day, double* rise, double* transit,
+                              double* set);
+
+// The Sun, h0 = -0.833333 degree (its upper limb with 34' of refraction). When
+// `twilightEnd` is not null it receives the end of the evening astronomical
+// twilight (the Sun's centre setting through -18 degrees): 23.99 when the Sun
+// stays above -18 all night, 0 when it stays below all day. Returns the
+// engine's result for the rising and setting.
+int ComputeSunRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
+                      double* twilightEnd = nullptr);

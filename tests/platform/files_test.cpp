@@ -1,0 +1,114 @@
+// The program folder and its files: backslash paths, case-insensitive lookup,
+// listings with wildcards, folders, removal, renaming and write failures.
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FilesTest : public ::testing::Test {
+protected:
+    FilesTest() {
+        char pattern[] = "/tmp/zendavori-files-XXXXXX";
+        root = mkdtemp(pattern);
+        fs::create_directories(root / "data");
+        fs::create_directories(root / "userlists");
+        Write("data/zendavori_obj_18k.ppc", "objects");
+        for (const char* name : {"last_list.lst", "Messier.LST", "notes.txt", "a.lst.bak", "noext"})
+            Write(std::string("userlists/") + name, name);
+        pl::SetProgramFolder(root.string());
+    }
+    ~FilesTest() override {
+        pl::SetProgramFolder("");
+        pl::FailWritesAfter(-1);
+        fs::remove_all(root);
+    }
+
+    void Write(const std::string& relative, const std::string& text) { std::ofstream(root / relative) << text; }
+
+    static std::string ReadAll(std::FILE* f) {
+        std::string text;
+        if (!f) return "<missing>";
+        char buf[64];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+        std::fclose(f);
+        return text;
+    }
+
+    fs::path root;
+};
+
+TEST_F(FilesTest, ProgramPathIsInProgramNotationWithTrailingBackslash) {
+    std::string path = pl::ProgramPath();
+    EXPECT_EQ('\\', path.back());
+    EXPECT_EQ(std::string::npos, path.find('/'));
+    EXPECT_EQ("objects", ReadAll(pl::OpenFile(path + "data\\zendavori_obj_18k.ppc", "rb")));
+}
+
+TEST_F(FilesTest, ProgramFolderComesFromTheEnvironmentWithoutOverride) {
+    pl::SetProgramFolder("");
+    setenv("ZENDAVORI_HOME", root.c_str(), 1);
+    EXPECT_EQ("objects", ReadAll(pl::OpenFile("data\\zendavori_obj_18k.ppc", "rb")));
+    unsetenv("ZENDAVORI_HOME");
+    std::string exeFolder = fs::read_symlink("/proc/self/exe").parent_path().string() + "/";
+    std::replace(exeFolder.begin(), exeFolder.end(), '/', '\\');
+    EXPECT_EQ(exeFolder, pl::ProgramPath());
+}
+
+TEST_F(FilesTest, PathsOpenTheSameFileWhateverTheCase) {
+    EXPECT_EQ("objects", ReadAll(pl::OpenFile("data\\zendavori_obj_18k.ppc", "rb")));
+    EXPECT_EQ("objects", ReadAll(pl::OpenFile("DATA\\Zendavori_Obj_18k.ppc", "rb")));
+    EXPECT_EQ(nullptr, pl::OpenFile("data\\zendavori_obj_1k.ppc", "rb"));
+    EXPECT_TRUE(pl::FileExists("Data\\ZENDAVORI_OBJ_18K.PPC"));
+}
+
+TEST_F(FilesTest, NewFileInAFolderWrittenInAnotherCaseGoesIntoThatFolder) {
+    std::FILE* f = pl::OpenFile("USERLISTS\\New.lst", "wb");
+    ASSERT_NE(nullptr, f);
+    std::fputs("x", f);
+    std::fclose(f);
+    EXPECT_TRUE(fs::exists(root / "userlists" / "New.lst"));
+}
+
+TEST_F(FilesTest, ListingMatchesWildcardsWithoutRegardToCase) {
+    EXPECT_EQ((std::vector<std::string>{"Messier.LST", "last_list.lst"}), pl::ListDirectory("userlists\\*.lst"));
+    EXPECT_EQ((std::vector<std::string>{"notes.txt"}), pl::ListDirectory("userlists\\*.txt"));
+    EXPECT_EQ(5u, pl::ListDirectory(pl::ProgramPath() + "userlists\\*.*").size());
+    EXPECT_EQ((std::vector<std::string>{"a.lst.bak"}), pl::ListDirectory("userlists\\?.lst.*"));
+    EXPECT_TRUE(pl::ListDirectory("nowhere\\*.lst").empty());
+}
+
+TEST_F(FilesTest, FoldersRemovalAndRenaming) {
+    EXPECT_TRUE(pl::MakeDirectory("userlogs"));
+    EXPECT_TRUE(pl::MakeDirectory("userlogs"));  // already there
+    EXPECT_TRUE(fs::is_directory(root / "userlogs"));
+    EXPECT_TRUE(pl::RenameFile("userlists\\notes.txt", "userlists\\last_list.lst"));
+    EXPECT_EQ("notes.txt", ReadAll(pl::OpenFile("userlists\\last_list.lst", "rb")));
+    EXPECT_FALSE(pl::FileExists("userlists\\notes.txt"));
+    EXPECT_TRUE(pl::RemoveFile("USERLISTS\\LAST_LIST.LST"));
+    EXPECT_FALSE(pl::RemoveFile("userlists\\last_list.lst"));
+}
+
+TEST_F(FilesTest, WriteFailureHookFailsTheWriteThatPassesTheBudgetOnce) {
+    pl::FailWritesAfter(10);
+    std::FILE* f = pl::OpenFile("userlists\\full.lst", "wb");
+    ASSERT_NE(nullptr, f);
+    EXPECT_EQ(8u, std::fwrite("12345678", 1, 8, f));
+    EXPECT_LT(std::fwrite("12345678", 1, 8, f), 8u);
+    std::fclose(f);
+    EXPECT_EQ("1234567812", ReadAll(pl::OpenFile("userlists\\full.lst", "rb")));
+    // Only the next file opened for writing was limited.
+    f = pl::OpenFile("userlists\\ok.lst", "wb");
+    EXPECT_EQ(16u, std::fwrite("1234567812345678", 1, 16, f));
+    std::fclose(f);
+}
+
+}  // namespace

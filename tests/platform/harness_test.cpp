@@ -1,0 +1,419 @@
+// The headless harness driving a program on its own UI thread: the virtual
+// clock and timers, nested loops, stylus and key input through the feed,
+// polling loops, the watchdog, power resume and screen changes.
+#include "platform/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "platform/focus.h"
+#include "platform/message_queue.h"
+#include "platform/power.h"
+#include "platform/timer.h"
+#include "support/recording_window.h"
+#include "support/test_harness.h"
+
+using namespace pl;
+
+namespace {
+
+constexpr uint32_t kA = WM_USER + 1;
+constexpr uint32_t kB = WM_USER + 2;
+
+int MessageLoop() {
+    Msg m;
+    while (GetMessage(&m, nullptr, 0, 0) > 0) {
+        TranslateMessage(&m);
+        DispatchMessage(&m);
+    }
+    return static_cast<int>(m.wParam);
+}
+
+HarnessOptions QuickPolls() {
+    HarnessOptions o = TestHarnessOptions();
+    o.idlePollLimit = 200;
+    return o;
+}
+
+class HarnessTest : public ::testing::Test {
+protected:
+    explicit HarnessTest(HarnessOptions options = TestHarnessOptions()) : harness(std::move(options)) {}
+    void TearDown() override { harness.stop(); }
+
+    // Starts a program that makes a full-screen window (and whatever `setup`
+    // adds) and runs the message loop.
+    void StartWithWindow(const std::function<void()>& setup = {}) {
+        harness.start([this, setup] {
+            main = rec.Top({0, 0, 240, 320});
+            if (setup) setup();
+            return MessageLoop();
+        });
+    }
+
+    Harness harness;
+    testwin::Recorder rec;
+    Hwnd main = nullptr;
+};
+
+TEST_F(HarnessTest, ProgramEndsWithQuitCodeAndStartReturnsWhenIdle) {
+    StartWithWindow();
+    EXPECT_TRUE(harness.running());
+    EXPECT_EQ(1, rec.Count(WM_PAINT, main));  // the first paint happened before start returned
+    harness.runOnUi([] { PostQuitMessage(7); });
+    EXPECT_FALSE(harness.running());
+    EXPECT_EQ(7, harness.exitCode());
+}
+
+TEST_F(HarnessTest, AdvanceOfFourPeriodsGivesExactlyFourTicksEachAfterEarlierMessages) {
+    StartWithWindow([this] { SetTimer(main, 1, 250); });
+    rec.onMessage = [](const testwin::Record& r, LResult*) {
+        if (r.id == WM_TIMER) PostMessage(r.hwnd, kA, 0, 0);  // queued before the next tick
+        return false;
+    };
+    harness.advance(1000);
+    EXPECT_EQ((std::vector<uint32_t>{WM_TIMER, kA, WM_TIMER, kA, WM_TIMER, kA, WM_TIMER, kA}),
+              rec.Ids(WM_TIMER, kA));
+    harness.advance(200);
+    EXPECT_EQ(4, rec.Count(WM_TIMER));
+    harness.runOnUi([this] { KillTimer(main, 1); });
+    harness.advance(1000);
+    EXPECT_EQ(4, rec.Count(WM_TIMER));
+}
+
+TEST_F(HarnessTest, ModalLoopInAHandlerStillDispatchesAnotherWindowsTimer) {
+    Hwnd other = nullptr;
+    bool done = false;
+    StartWithWindow([&] {
+        other = rec.Top({0, 0, 10, 10});
+        SetTimer(other, 5, 100);
+    });
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id == kA) RunModalLoop(&done);
+        if (r.id == WM_TIMER && rec.Count(WM_TIMER) == 3) done = true;
+        return false;
+    };
+    harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
+    harness.advance(250);
+    EXPECT_EQ(2, rec.Count(WM_TIMER, other));
+    EXPECT_FALSE(done);
+    harness.advance(100);
+    EXPECT_TRUE(done);
+}
+
+TEST_F(HarnessTest, QuitPostedInsideAModalLoopEndsTheProgramWithItsCode) {
+    bool done = false;
+    StartWithWindow();
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id == kA) RunModalLoop(&done);
+        if (r.id == kB) PostQuitMessage(7);
+        return false;
+    };
+    harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
+    EXPECT_TRUE(harness.running());
+    harness.runOnUi([this] { PostMessage(main, kB, 0, 0); });
+    EXPECT_FALSE(harness.running());
+    EXPECT_EQ(7, harness.exitCode());
+    EXPECT_FALSE(done);
+}
+
+TEST_F(HarnessTest, TapReachesTopmostVisibleEnabledChildInClientCoordinates) {
+    Hwnd a = nullptr, b = nullptr, hidden = nullptr, disabled = nullptr;
+    StartWithWindow([&] {
+        a = rec.Child(main, 1, {10, 10, 110, 110});
+        b = rec.Child(main, 2, {50, 50, 150, 150});
+        hidden = rec.Child(main, 3, {0, 0, 240, 40}, 0);
+        disabled = rec.Child(main, 4, {0, 200, 100, 300}, WS_VISIBLE | WS_DISABLED);
+    });
+    rec.Clear();
+    harness.tap(60, 70);
+    auto down = rec.Of(WM_LBUTTONDOWN);
+    ASSERT_EQ(1u, down.size());
+    EXPECT_EQ(b, down[0].hwnd);
+    EXPECT_EQ(10, PointX(down[0].lParam));
+    EXPECT_EQ(20, PointY(down[0].lParam));
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONUP, b));
+
+    harness.tap(20, 20);
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, a));
+    harness.tap(5, 5);
+    EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN, hidden));
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, main));
+    harness.tap(20, 250);
+    EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN, disabled));
+}
+
+TEST_F(HarnessTest, CaptureRedirectsTheStylusAndDisabledTopLevelGetsNothing) {
+    Hwnd a = nullptr;
+    StartWithWindow([&] { a = rec.Child(main, 1, {10, 10, 50, 50}); });
+    harness.runOnUi([&] { SetCapture(a); });
+    rec.Clear();
+    harness.tap(200, 300);
+    auto down = rec.Of(WM_LBUTTONDOWN);
+    ASSERT_EQ(1u, down.size());
+    EXPECT_EQ(a, down[0].hwnd);
+    EXPECT_EQ(190, PointX(down[0].lParam));
+    EXPECT_EQ(290, PointY(down[0].lParam));
+    harness.runOnUi([&] {
+        ReleaseCapture();
+        EnableWindow(main, false);
+    });
+    EXPECT_EQ(1, rec.Count(WM_CAPTURECHANGED, a));
+    rec.Clear();
+    harness.tap(100, 100);
+    EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN));
+    EXPECT_EQ(0, rec.Count(WM_LBUTTONUP));
+}
+
+TEST_F(HarnessTest, NoMoveIsDeliveredWhileTheStylusIsUp) {
+    StartWithWindow();
+    rec.Clear();
+    harness.penMove(20, 20);
+    EXPECT_EQ(0, rec.Count(WM_MOUSEMOVE));
+    Point p;
+    GetCursorPos(&p);
+    EXPECT_EQ((Point{20, 20}), p);
+    harness.penDown(20, 20);
+    harness.penMove(30, 40);
+    harness.penUp(30, 40);
+    harness.penMove(50, 50);
+    auto moves = rec.Of(WM_MOUSEMOVE);
+    ASSERT_EQ(1u, moves.size());
+    EXPECT_EQ(MakeLParam(30, 40), moves[0].lParam);
+    EXPECT_EQ(MK_LBUTTON, moves[0].wParam);
+}
+
+TEST_F(HarnessTest, DoubleTapNeedsTheClassStyle) {
+    Hwnd dbl = nullptr;
+    StartWithWindow([&] {
+        dbl = rec.Top({100, 0, 240, 100}, nullptr, WS_VISIBLE, "RecorderDbl");
+    });
+    rec.Clear();
+    harness.doubleTap(150, 50);
+    harness.doubleTap(50, 200);
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONDBLCLK, dbl));
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, dbl));
+    EXPECT_EQ(0, rec.Count(WM_LBUTTONDBLCLK, main));
+    EXPECT_EQ(2, rec.Count(WM_LBUTTONDOWN, main));
+}
+
+TEST_F(HarnessTest, DragLoopPollingTheStylusSeesEveryMoveAndEndsAfterPenUp) {
+    std::vector<Point> seen;
+    bool ended = false;
+    StartWithWindow();
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id != WM_LBUTTONDOWN) return false;
+        // Takes messages without dispatching while the stylus is held.
+        while (GetAsyncKeyState(VK_LBUTTON) & 0x8000) {
+            Msg m;
+            GetMessage(&m, nullptr, 0, 0);
+            if (m.id == WM_MOUSEMOVE) seen.push_back({PointX(m.lParam), PointY(m.lParam)});
+        }
+        ended = true;
+        return true;
+    };
+    harness.drag({10, 10}, {50, 90}, 4);
+    EXPECT_EQ((std::vector<Point>{{20, 30}, {30, 50}, {40, 70}, {50, 90}}), seen);
+    EXPECT_TRUE(ended);
+}
+
+class PollingTest : public HarnessTest {
+protected:
+    PollingTest() : HarnessTest(QuickPolls()) {}
+};
+
+TEST_F(PollingTest, PeekLoopWaitingForPenUpEndsOnSeparatePenUp) {
+    bool ended = false;
+    StartWithWindow();
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id != WM_LBUTTONDOWN) return false;
+        for (;;) {
+            Msg m;
+            if (PeekMessage(&m, nullptr, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE)) break;
+        }
+        ended = true;
+        return true;
+    };
+    harness.penDown(100, 100);
+    EXPECT_FALSE(ended);
+    harness.penUp(100, 100);
+    EXPECT_TRUE(ended);
+}
+
+TEST_F(PollingTest, SearchPollingKeyStateStopsOnAFedKey) {
+    long checked = 0;
+    bool stopped = false;
+    StartWithWindow();
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id != kA) return false;
+        for (checked = 0; checked < 100000000; ++checked) {
+            if (GetAsyncKeyState(VK_DOWN) & 0x8000) {
+                stopped = true;
+                break;
+            }
+        }
+        return true;
+    };
+    harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
+    EXPECT_FALSE(stopped);
+    harness.key(VK_DOWN);
+    EXPECT_TRUE(stopped);
+    EXPECT_LT(checked, 100000);
+}
+
+TEST_F(PollingTest, KeyHeldForPollsIsSeenDownThatManyTimes) {
+    int held = -1;
+    StartWithWindow([this] { SetFocus(main); });
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id != WM_KEYDOWN) return false;
+        held = 0;
+        while (GetAsyncKeyState(static_cast<int>(r.wParam)) & 0x8000) ++held;
+        return true;
+    };
+    harness.key(VK_UP, 3);
+    EXPECT_EQ(3, held);
+    EXPECT_EQ(1, rec.Count(WM_KEYUP, main));
+    harness.key(VK_UP, 0);
+    EXPECT_EQ(0, held);
+}
+
+TEST_F(HarnessTest, TypedTextArrivesAsCharactersAtTheFocusWindow) {
+    Hwnd edit = nullptr;
+    StartWithWindow([&] {
+        edit = rec.Child(main, 1, {0, 0, 100, 20});
+        SetFocus(edit);
+    });
+    harness.typeText("Ab1.");
+    std::string typed;
+    for (const auto& r : rec.Of(WM_CHAR, edit)) typed += static_cast<char>(r.wParam);
+    EXPECT_EQ("Ab1.", typed);
+    EXPECT_EQ(4, rec.Count(WM_KEYDOWN, edit));
+}
+
+TEST_F(HarnessTest, KeysGoToTheActiveWindowWithoutFocusAndCtrlStateIsKept) {
+    bool ctrlHeld = false;
+    StartWithWindow();
+    harness.runOnUi([] { SetFocus(nullptr); });
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id == WM_KEYDOWN && r.wParam == 'Q') ctrlHeld = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+        return false;
+    };
+    harness.keyDown(VK_CONTROL);
+    harness.key('Q');
+    harness.keyUp(VK_CONTROL);
+    EXPECT_TRUE(ctrlHeld);
+    EXPECT_EQ(2, rec.Count(WM_KEYDOWN, main));
+}
+
+TEST_F(HarnessTest, SleepMovesTheVirtualClockAtOnceAndDispatchesNothing) {
+    uint32_t before = 0, after = 0;
+    StartWithWindow([this] { SetTimer(main, 1, 100); });
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id != kA) return false;
+        before = GetTickCount();
+        Sleep(5000);
+        after = GetTickCount();
+        return true;
+    };
+    harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
+    EXPECT_EQ(5000u, after - before);
+    EXPECT_EQ(1, rec.Count(WM_TIMER));  // overdue: one tick after the handler
+}
+
+TEST_F(HarnessTest, LocalTimeAndDatePatternAreSetByTheTest) {
+    StartWithWindow();
+    harness.setLocalTime({.year = 2024, .month = 3, .day = 5, .hour = 22, .minute = 59, .second = 30});
+    harness.advance(45000);
+    LocalTime now;
+    std::string date;
+    harness.runOnUi([&] {
+        GetLocalTime(&now);
+        date = FormatShortDate(2007, 12, 1);
+    });
+    EXPECT_EQ(23, now.hour);
+    EXPECT_EQ(0, now.minute);
+    EXPECT_EQ(15, now.second);
+    EXPECT_EQ(2, now.dayOfWeek);  // a Tuesday
+    EXPECT_EQ("12/1/2007", date);
+    harness.setShortDatePattern("yyyy/MM/dd");
+    harness.runOnUi([&] { date = FormatShortDate(2007, 12, 1); });
+    EXPECT_EQ("2007/12/01", date);
+}
+
+TEST_F(HarnessTest, ChangeScreenSetsTheScreenAndTellsEveryTopLevelWindow) {
+    Hwnd second = nullptr;
+    StartWithWindow([&] { second = rec.Top({0, 0, 10, 10}); });
+    EXPECT_EQ(kHeadlessScreen, GetScreenInfo());
+    harness.changeScreen(480, 640, 192);
+    EXPECT_EQ((ScreenInfo{480, 640, 192}), GetScreenInfo());
+    auto changes = rec.Of(WM_SETTINGCHANGE);
+    ASSERT_EQ(2u, changes.size());
+    EXPECT_EQ(SETTINGCHANGE_RESET, changes[0].wParam);
+    EXPECT_EQ(1, rec.Count(WM_SETTINGCHANGE, second));
+}
+
+// The worker thread of the shell: waits on a power queue and an exit event and
+// posts command 9901 to the main window for each resume.
+Hwnd powerTarget = nullptr;
+Handle exitEvent = nullptr;
+uint32_t PowerThread(void*) {
+    Handle queue = CreateMsgQueue({4, 536, true});
+    Handle request = RequestPowerNotifications(queue, POWER_TRANSITION | POWER_RESUME | POWER_INFO_CHANGE);
+    Handle objects[2] = {queue, exitEvent};
+    while (WaitForMultipleObjects(2, objects, false, INFINITE) == WAIT_OBJECT_0) {
+        uint8_t buffer[536];
+        uint32_t got = 0, flags = 0;
+        while (ReadMsgQueue(queue, buffer, sizeof buffer, &got, 0, &flags)) {
+            uint32_t type = buffer[0] | buffer[1] << 8 | buffer[2] << 16 | static_cast<uint32_t>(buffer[3]) << 24;
+            if (got >= 4 && type == POWER_RESUME) PostMessage(powerTarget, WM_COMMAND, 9901, 0);
+        }
+    }
+    StopPowerNotifications(request);
+    CloseMsgQueue(queue);
+    return 0;
+}
+
+TEST_F(HarnessTest, PowerResumeReachesTheWorkerThreadAndComesBackAsCommand) {
+    Handle thread = nullptr;
+    StartWithWindow([&] {
+        powerTarget = main;
+        exitEvent = CreateEvent(false, false);
+        thread = CreateThread(PowerThread, nullptr);
+    });
+    harness.powerResume();
+    auto commands = rec.Of(WM_COMMAND, main);
+    ASSERT_EQ(1u, commands.size());
+    EXPECT_EQ(9901u, commands[0].wParam);
+    harness.powerResume();
+    EXPECT_EQ(2, rec.Count(WM_COMMAND, main));
+    harness.runOnUi([&] {
+        SetEvent(exitEvent);
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, INFINITE));
+        CloseHandle(thread);
+        CloseHandle(exitEvent);
+    });
+}
+
+TEST(HarnessWatchdog, ProgramThatNeverGoesIdleFailsInsteadOfHanging) {
+    std::vector<std::string> reported;
+    HarnessOptions options;
+    options.watchdogMs = 300;
+    options.onFailure = [&](const std::string& m) { reported.push_back(m); };
+    Harness harness(options);
+    testwin::Recorder rec;
+    rec.onMessage = [](const testwin::Record& r, LResult*) {
+        if (r.id == kA) PostMessage(r.hwnd, kA, 0, 0);  // busy for ever
+        return false;
+    };
+    harness.start([&] {
+        Hwnd w = rec.Top({0, 0, 10, 10});
+        PostMessage(w, kA, 0, 0);
+        return MessageLoop();
+    });
+    EXPECT_FALSE(harness.running());
+    EXPECT_EQ(-1, harness.exitCode());
+    ASSERT_EQ(1u, reported.size());
+    EXPECT_NE(std::string::npos, reported[0].find("watchdog"));
+}
+
+}  // namespace
