@@ -27,8 +27,8 @@ enum ControlStyle : uint32_t {
     kHidden = 1u << 0,
     kDisabled = 1u << 1,
     kBorder = 1u << 2,
-    kTextCenter = 1u << 3,  // static and button text
-    kTextRight = 1u << 4,
+    kCenterText = 1u << 3,  // static and button text
+    kRightText = 1u << 4,
     kDefaultButton = 1u << 5,
     kMultiLine = 1u << 6,   // edit: several lines, Enter starts a new one
     kReadOnly = 1u << 7,    // edit

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <mutex>
 
+#include "platform/clock.h"
 #include "platform/last_error.h"
 
 namespace pl {
@@ -35,13 +35,6 @@ constexpr int kVirtualGraceMs = 200;
 
 std::mutex logMutex;
 std::vector<SerialSettingsRecord> settingsLog;
-
-uint32_t RealNow() {
-    using namespace std::chrono;
-    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
-SerialClock clock{RealNow, nullptr};
 
 SerialStatus Fail(SerialStatus status, int error) {
     SetLastError(static_cast<uint32_t>(error));
@@ -68,7 +61,7 @@ SerialStatus StatusOfErrno(int error) {
 }
 
 // Milliseconds from now until `deadline` (negative when it has passed).
-int32_t Remaining(uint32_t deadline) { return static_cast<int32_t>(deadline - clock.now()); }
+int32_t Remaining(uint32_t deadline) { return static_cast<int32_t>(deadline - GetTickCount()); }
 
 enum Wait { kWaitTimedOut, kWaitReady, kWaitHungUp };
 
@@ -76,13 +69,14 @@ enum Wait { kWaitTimedOut, kWaitReady, kWaitHungUp };
 // `events`, or the line hangs up.
 Wait WaitReady(int fd, short events, int ms) {
     pollfd p{fd, events, 0};
-    int realMs = clock.advance ? kVirtualGraceMs : ms;
+    bool virtualClock = IsVirtualClock();
+    int realMs = virtualClock ? kVirtualGraceMs : ms;
     int r;
     do {
         r = ::poll(&p, 1, realMs);
     } while (r < 0 && errno == EINTR);
     if (r > 0) return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) ? kWaitHungUp : kWaitReady;
-    if (clock.advance && ms > 0) clock.advance(static_cast<uint32_t>(ms));
+    if (virtualClock && ms > 0) Sleep(static_cast<uint32_t>(ms));
     return kWaitTimedOut;
 }
 
@@ -247,7 +241,7 @@ SerialStatus ReadSerial(SerialPort* port, void* buffer, int n, int* count) {
     if (!port || !count) return Fail(kSerialNotOpen, EBADF);
     if (n <= 0 || !buffer) return kSerialOk;
     const SerialTimeouts& to = port->timeouts;
-    uint32_t start = clock.now();
+    uint32_t start = GetTickCount();
     bool totalLimit = to.readTotalMultiplier != 0 || to.readTotalConstant != 0;
     uint32_t deadline = start + to.readTotalMultiplier * static_cast<uint32_t>(n) + to.readTotalConstant;
     uint32_t lastByte = start;
@@ -256,7 +250,7 @@ SerialStatus ReadSerial(SerialPort* port, void* buffer, int n, int* count) {
         ssize_t r = ::read(port->fd, bytes + *count, static_cast<size_t>(n - *count));
         if (r > 0) {
             *count += static_cast<int>(r);
-            lastByte = clock.now();
+            lastByte = GetTickCount();
             continue;
         }
         // In raw mode with no minimum an empty line reads as 0 bytes; a line
@@ -287,7 +281,7 @@ SerialStatus WriteSerial(SerialPort* port, const void* buffer, int n, int* count
     if (n <= 0 || !buffer) return kSerialOk;
     const SerialTimeouts& to = port->timeouts;
     bool limit = to.writeTotalMultiplier != 0 || to.writeTotalConstant != 0;
-    uint32_t deadline = clock.now() + to.writeTotalMultiplier * static_cast<uint32_t>(n) + to.writeTotalConstant;
+    uint32_t deadline = GetTickCount() + to.writeTotalMultiplier * static_cast<uint32_t>(n) + to.writeTotalConstant;
     const auto* bytes = static_cast<const unsigned char*>(buffer);
     SerialStatus status = kSerialOk;
     while (written < n) {
@@ -347,12 +341,6 @@ std::vector<SerialSettingsRecord> SerialSettingsLog() {
 void ResetSerialSettingsLog() {
     std::lock_guard<std::mutex> lock(logMutex);
     settingsLog.clear();
-}
-
-SerialClock SetSerialClock(const SerialClock& c) {
-    SerialClock previous = clock;
-    clock = c.now ? c : SerialClock{RealNow, nullptr};
-    return previous;
 }
 
 }  // namespace pl

@@ -3,8 +3,9 @@
 // /dev/ttyS<n-1>. A port is opened for exclusive use in raw mode, its line is
 // set with SetSerialSettings and its reads are timed by SetSerialTimeouts.
 // Every call returns a status; failures also set the last error code
-// (platform/last_error.h). Times are milliseconds of the platform clock, so
-// a test on the virtual clock sees the time-outs pass in virtual time.
+// (platform/last_error.h). Times are milliseconds of the platform clock
+// (platform/clock.h): on the virtual clock a wait that sees nothing arrive
+// gives the device a moment of real time, then lets the virtual time pass.
 #pragma once
 
 #include <cstdint>
@@ -116,14 +117,5 @@ struct SerialSettingsRecord {
 // Every settings record since the last reset, oldest first.
 std::vector<SerialSettingsRecord> SerialSettingsLog();
 void ResetSerialSettingsLog();
-
-// The clock of the time-outs: `now` in milliseconds. With `advance` set the
-// clock is virtual: a wait that sees nothing arrive moves it on at once.
-struct SerialClock {
-    uint32_t (*now)();
-    void (*advance)(uint32_t ms);
-};
-// Installs a clock (a null `now` restores the real one); returns the previous.
-SerialClock SetSerialClock(const SerialClock& clock);
 
 }  // namespace pl

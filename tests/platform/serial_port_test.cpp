@@ -2,44 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "platform/clock.h"
 #include "platform/last_error.h"
+#include "support/recording_window.h"
 #include "support/serial_peer.h"
 
 namespace {
 
 using namespace pl;
 
-// A virtual millisecond clock for the time-outs: it moves only when a wait
-// finds nothing to read.
-std::atomic<uint32_t> virtualNow{0};
-uint32_t VirtualNow() { return virtualNow; }
-void VirtualAdvance(uint32_t ms) { virtualNow += ms; }
-
 class SerialPortTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        virtualNow = 0;
-        previous_ = SetSerialClock({VirtualNow, VirtualAdvance});
         ResetSerialSettingsLog();
         ASSERT_EQ(OpenSerialPort(peer_.PortName(), &port_), kSerialOk);
     }
     void TearDown() override {
         CloseSerialPort(port_);
-        SetSerialClock(previous_);
     }
     // Reads up to n bytes; returns them, with the virtual time taken in *ms.
     std::string Read(int n, uint32_t* ms) {
         std::string buf(static_cast<size_t>(n), '\0');
         int count = -1;
-        uint32_t start = virtualNow;
+        uint32_t start = GetTickCount();
         EXPECT_EQ(ReadSerial(port_, buf.data(), n, &count), kSerialOk);
-        *ms = virtualNow - start;
+        *ms = GetTickCount() - start;
         buf.resize(static_cast<size_t>(count < 0 ? 0 : count));
         return buf;
     }
@@ -49,9 +41,9 @@ protected:
         EXPECT_EQ(count, static_cast<int>(bytes.size()));
     }
 
+    testwin::VirtualClock clock_;  // the time-outs pass in virtual time
     SerialPeer peer_{3};
     SerialPort* port_ = nullptr;
-    SerialClock previous_{};
 };
 
 TEST_F(SerialPortTest, WrittenBytesArriveAtThePeer) {
@@ -101,11 +93,11 @@ TEST_F(SerialPortTest, WriteToALineThatTakesNothingTimesOut) {
     peer_.SetReading(false);
     std::string big(200000, 'x');
     int count = -1;
-    uint32_t start = virtualNow;
+    uint32_t start = GetTickCount();
     EXPECT_EQ(WriteSerial(port_, big.data(), static_cast<int>(big.size()), &count), kSerialTimedOut);
     EXPECT_GT(count, 0);
     EXPECT_LT(count, 200000);
-    EXPECT_EQ(virtualNow - start, 200400u);
+    EXPECT_EQ(GetTickCount() - start, 200400u);
 }
 
 TEST_F(SerialPortTest, DeadLineGivesAnErrorStatus) {
