@@ -25,13 +25,16 @@ enum DesignationId : int {
     kDesignationComet = 12,
     kDesignationConstellation = 13,
     kDesignationHerschel = 25,
+    kDesignationHip = 26,
     kDesignationHr = 28,
     kDesignationIc = 29,
     kDesignationMessier = 40,
+    kDesignationMeteor = 41,
     kDesignationNgc = 42,
     kDesignationPlanet = 45,
     kDesignationBestNgc = 49,
     kDesignationBrightStar = 54,
+    kDesignationTycho = 60,
     kDesignationUser = 63
 };
 

@@ -132,6 +132,22 @@ float LoadF32(const uint8_t* record, std::size_t offset) {
     return value;
 }
 
+void StoreU16(uint8_t* record, std::size_t offset, uint16_t value) {
+    record[offset] = static_cast<uint8_t>(value);
+    record[offset + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+void StoreU32(uint8_t* record, std::size_t offset, uint32_t value) {
+    StoreU16(record, offset, static_cast<uint16_t>(value));
+    StoreU16(record, offset + 2, static_cast<uint16_t>(value >> 16));
+}
+
+void StoreF32(uint8_t* record, std::size_t offset, float value) {
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    StoreU32(record, offset, bits);
+}
+
 void LoadText(const uint8_t* record, std::size_t offset, std::size_t width, char* dst, std::size_t size) {
     if (!dst || size == 0) return;
     std::size_t n = 0;

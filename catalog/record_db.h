@@ -75,6 +75,10 @@ uint32_t LoadU32(const uint8_t* record, std::size_t offset);
 int32_t LoadI32(const uint8_t* record, std::size_t offset);
 float LoadF32(const uint8_t* record, std::size_t offset);
 
+void StoreU16(uint8_t* record, std::size_t offset, uint16_t value);
+void StoreU32(uint8_t* record, std::size_t offset, uint32_t value);
+void StoreF32(uint8_t* record, std::size_t offset, float value);
+
 // Copies the text of a field `width` bytes wide (up to its first NUL) into dst,
 // cut to fit `size` bytes and always terminated.
 void LoadText(const uint8_t* record, std::size_t offset, std::size_t width, char* dst, std::size_t size);

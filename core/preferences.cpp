@@ -12,10 +12,12 @@ constexpr PreferenceRule kRules[] = {
     {kPrefRaFormat, 2, PrefCheck::Set, 0, 0},
     {kPrefDecFormat, 2, PrefCheck::Set, 0, 0},
     {kPrefPositionMode, 0, PrefCheck::Range, 0, 3},
+    {kPrefMaxSelectedItems, 0, PrefCheck::Range, 0, 10},
     {kPrefExperience, 1, PrefCheck::Set, 0, 0},
     {kPrefAge, 2, PrefCheck::Set, 0, 0},
     {kPrefVision, 8, PrefCheck::Set, 0, 0},
     {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
+    {kPrefCardCatalog, 0, PrefCheck::Range, 0, 6},
 };
 
 void ApplyRule(const PreferenceRule& r) {

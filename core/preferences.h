@@ -27,12 +27,14 @@ enum PreferenceWord : int {
     kPrefRaFormat = 5,       // "RA Format": 0 decimal, 1 "23:45:00", 2 "23h45m00", 3 "23h45.0"
     kPrefDecFormat = 6,      // "Dec Format": 0 decimal, 1 "-70:45:00", 2 degree sign, 3 tenths of a minute
     kPrefPositionMode = 10,  // 0 geocentric, 1 geoc. + refraction, 2 topocentric, 3 topo + refraction
+    kPrefMaxSelectedItems = 18,  // "Max Selected items": rows 0..10 = 25, 50, 100, 150, ... 500 objects
     kPrefExperience = 19,    // observer: 0 "Beginner", 1 "Hobbyst", 2 "Expert"
     kPrefAge = 20,           // observer's age row: 0 "15", 1 "25" .. 7 "85", 8 ">95"
     kPrefVision = 21,        // observer's acuity row: 0 "2/10" .. 10 "12/10"
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
     kPrefGrsLongitude = 37,  // float, System II longitude of the Great Red Spot, degrees
     kPrefCurrentDeltaT = 39,     // float, seconds
+    kPrefCardCatalog = 115,      // "Card Catalog": largest stellar catalogue file installed, 0 none .. 6
     kPrefUserCatalogName = 222   // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
 };
 

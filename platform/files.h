@@ -4,6 +4,7 @@
 // up again without regard to case, as the handheld's file system did.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <vector>

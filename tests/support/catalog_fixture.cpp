@@ -70,7 +70,7 @@ void CatalogFolder::WriteRaw(const std::string& programPath, const Bytes& bytes)
     std::string path = HostFile(programPath);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) throw std::runtime_error("cannot write " + path);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
 }
 
@@ -168,5 +168,31 @@ Bytes ConstellationLineBytes(int16_t figureSet, int16_t a, int16_t firstStar, in
         .U16(static_cast<uint16_t>(secondStar))
         .bytes();
 }
+
+Bytes PackedStarBytes(const PackedStarFile& s) {
+    ByteWriter w;
+    w.U32(s.id);
+    for (int8_t b : s.ra) w.U8(static_cast<uint8_t>(b));
+    for (int8_t b : s.dec) w.U8(static_cast<uint8_t>(b));
+    return w.U8(s.magnitude16).U8(static_cast<uint8_t>(s.colour)).bytes();
+}
+
+Bytes StellarRecordBytes(const std::vector<PackedStarFile>& stars, int starsPerRecord) {
+    Bytes record;
+    for (const PackedStarFile& s : stars) {
+        Bytes b = PackedStarBytes(s);
+        record.insert(record.end(), b.begin(), b.end());
+    }
+    record.resize(static_cast<std::size_t>(starsPerRecord) * 12, 0);
+    return record;
+}
+
+Bytes StellarIndexBytes(const std::vector<int16_t>& records) {
+    ByteWriter w;
+    for (std::size_t i = 0; i < 42; ++i) w.U16(static_cast<uint16_t>(i < records.size() ? records[i] : 0));
+    return w.bytes();
+}
+
+Bytes TychoIndexBytes(float lowest, float highest) { return ByteWriter().F32(lowest).F32(highest).bytes(); }
 
 }  // namespace fixture

@@ -103,4 +103,25 @@ Bytes MarsBytes(const MarsFeatureRecord& m);
 Bytes EyepieceBytes(const std::string& maker, const std::string& model, float focalLength, uint32_t value);
 Bytes ConstellationLineBytes(int16_t figureSet, int16_t a, int16_t firstStar, int16_t secondStar);
 
+// A packed star of the stellar catalogues: id, right ascension h m s and
+// declination d m s (each byte carrying the sign), magnitude x 16, colour.
+struct PackedStarFile {
+    uint32_t id = 0;
+    int8_t ra[3] = {0, 0, 0};
+    int8_t dec[3] = {0, 0, 0};
+    uint8_t magnitude16 = 0;
+    int8_t colour = 0;
+};
+Bytes PackedStarBytes(const PackedStarFile& s);
+
+// A stellar catalogue record: the stars back to back, zero-filled to
+// `starsPerRecord` stars.
+Bytes StellarRecordBytes(const std::vector<PackedStarFile>& stars, int starsPerRecord);
+
+// A Hipparcos or HR index record: 42 stellar record numbers.
+Bytes StellarIndexBytes(const std::vector<int16_t>& records);
+
+// A Tycho index record: the lowest and highest declination of a region.
+Bytes TychoIndexBytes(float lowest, float highest);
+
 }  // namespace fixture

@@ -1,0 +1,6 @@
+#include "app/preference_values.h"
+
+#include "catalog/stars.h"
+#include "objects/selection_list.h"
+
+int GetSelectionListCapacity() { return GetBrightStarCount() + GetSelectedItemsCapacity() + 5; }

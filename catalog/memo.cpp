@@ -1,0 +1,352 @@
+#include "catalog/memo.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "catalog/deep_sky_types.h"
+#include "catalog/designations.h"
+#include "catalog/object_lookup.h"
+#include "catalog/user_lists.h"
+#include "core/angle_text.h"
+#include "core/constellation.h"
+#include "core/julian_day.h"
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "core/text_numbers.h"
+#include "objects/selection_list.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr char kListFolder[] = "userlists\\";
+constexpr int kFieldMax = 29;
+constexpr int kPrefixMax = 30;
+constexpr int kNameMax = 18;
+constexpr int kTypePlanet = 27;
+constexpr int kTypeStar = 30;
+// Room left below the flush mark; a line takes at most about 110 characters.
+constexpr std::size_t kLineRoom = kMemoBufferSize - kMemoFlushBytes;
+
+// The memo export in progress: while a list is exported, every write adds to
+// the same file; a single write outside one makes a memo of its own.
+struct MemoExport {
+    bool listExport = false;
+    std::string name;  // file name of the export's minute
+    std::string text;  // everything written so far
+};
+
+MemoExport currentExport;
+
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+int SkipLineEnds(const char* text) {
+    int n = 0;
+    while (IsLineEnd(text[n])) ++n;
+    return n;
+}
+
+bool IsBlank(const char* text) { return text[std::strspn(text, " ")] == '\0'; }
+
+std::string MemoFileName() {
+    const DateTime& t = currentDateTime;
+    char name[64];
+    std::snprintf(name, sizeof name, "%04d%02d%02d_zendamemo_%02d%02d.txt", t.year, t.month, t.day, t.hour, t.minute);
+    return name;
+}
+
+std::string MemoPath(const std::string& name) { return kListFolder + name; }
+
+// The row whose prefix is the field; 63 (user object) when none is. Rows with a
+// blank prefix (constellation, planet, bright star) are told apart by the type.
+int DesignationOfPrefix(const char* prefix, int objectType) {
+    for (int id = 0; id < kDesignationCount; ++id) {
+        if (std::strcmp(designationTable[id].prefix, prefix) != 0) continue;
+        if (id == kDesignationConstellation && objectType == kTypePlanet) return kDesignationPlanet;
+        if (id == kDesignationConstellation && objectType == kTypeStar) return kDesignationBrightStar;
+        return id;
+    }
+    return kDesignationUser;
+}
+
+int ObjectTypeOfCode(const char* code) {
+    for (int type = 0; type < kObjectTypeCount; ++type)
+        if (std::strcmp(objectTypeTable[type].code, code) == 0) return type;
+    return 0;
+}
+
+// Reads the next field of the line at text + *offset into field; false when
+// the text or the line (a line end after a field before the eleventh) has ended.
+bool NextField(const char* text, int length, int* offset, char* field, int max) {
+    if (*offset > length || text[*offset - 1] != ';') return false;
+    *offset += ReadMemoField(text + *offset, field, max);
+    return true;
+}
+
+void AppendField(std::string& line, const char* text) {
+    if (!line.empty()) line += ';';
+    line += text[0] ? text : " ";
+}
+
+// The entry as its line names it: planets by body index, the built-in lists by
+// their own numbers; other sources keep their number and designation.
+SelectionEntry ListedIdentity(const SelectionEntry& entry) {
+    SelectionEntry e = entry;
+    switch (e.source) {
+    case kSourcePlanet:
+        e.number = e.sourceIndex;
+        e.designation = kDesignationPlanet;
+        return e;
+    case kSourceMessier: e.designation = kDesignationMessier; break;
+    case kSourceCaldwell: e.designation = kDesignationCaldwell; break;
+    case kSourceHerschel: e.designation = kDesignationHerschel; break;
+    case kSourceBestNgc: e.designation = kDesignationBestNgc; break;
+    default: return e;
+    }
+    e.number = e.sourceIndex + 1;
+    return e;
+}
+
+// The catalogue record of a listed line (Messier, Caldwell, Herschel 400, best
+// of NGC) replaces the parsed one; source and source index of the entry.
+void ResolveImportedLine(ObjectRecord* rec, int* source, int* sourceIndex) {
+    int designation = static_cast<int16_t>(rec->designationId);
+    int k = rec->number > 0 ? rec->number - 1 : -1;
+    bool (*lookup)(int, ObjectRecord*) = nullptr;
+    int listedSource = 0;
+    switch (designation) {
+    case kDesignationMessier: lookup = GetMessierObjectRecord; listedSource = kSourceMessier; break;
+    case kDesignationCaldwell: lookup = GetCaldwellObjectRecord; listedSource = kSourceCaldwell; break;
+    case kDesignationHerschel: lookup = GetHerschelObjectRecord; listedSource = kSourceHerschel; break;
+    case kDesignationBestNgc: lookup = GetBestNgcObjectRecord; listedSource = kSourceBestNgc; break;
+    default: break;
+    }
+    ObjectRecord listed;
+    if (lookup && lookup(k, &listed)) {
+        *rec = listed;
+        *source = listedSource;
+        *sourceIndex = k;
+        return;
+    }
+    *source = designation == kDesignationPlanet ? kSourcePlanet : 0;
+    *sourceIndex = rec->number;
+}
+
+// The first line of the text, at most 255 characters, for a message.
+std::string LineForMessage(const char* text, std::size_t limit) {
+    std::size_t n = std::strcspn(text, "\r\n");
+    return std::string(text, n < limit ? n : limit);
+}
+
+// Adds one parsed line to the list; false when the list refused it.
+bool AddImportedLine(const char* line, ObjectRecord* rec) {
+    int source, sourceIndex;
+    ResolveImportedLine(rec, &source, &sourceIndex);
+    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) {
+        ShowInformation("Already loaded:", LineForMessage(line, 30));
+        return false;
+    }
+    ++selectionShownCount;
+    return true;
+}
+
+}  // namespace
+
+int ReadMemoField(const char* src, char* dst, int max) {
+    int n = 0;
+    while (src[n] != '\0' && src[n] != ';' && !IsLineEnd(src[n])) {
+        if (n < max) dst[n] = src[n];
+        ++n;
+    }
+    dst[n < max ? n : max] = '\0';
+    return n + 1;
+}
+
+int ParseListLine(const char* text, ObjectRecord* out) {
+    const int length = static_cast<int>(std::strlen(text));
+    int offset = SkipLineEnds(text);
+    char prefix[kPrefixMax + 1], field[kFieldMax + 1];
+    *out = ObjectRecord{};
+    if (offset >= length) return -1;
+    offset += ReadMemoField(text + offset, prefix, kPrefixMax);
+    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
+    out->number = ParseInt(field);
+    if (!NextField(text, length, &offset, field, kNameMax)) return -1;
+    if (!IsBlank(field)) std::memcpy(out->name, field, std::strlen(field) + 1);
+    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
+    out->objectType = static_cast<uint32_t>(ObjectTypeOfCode(field));
+    out->designationId = static_cast<uint32_t>(DesignationOfPrefix(prefix, static_cast<int>(out->objectType)));
+    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
+    out->classCode = static_cast<int16_t>(FindTypeCodeByText(field));
+    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
+    out->rightAscension = static_cast<float>(ParseSignedValue(field));
+    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
+    out->declination = static_cast<float>(ParseSignedValue(field));
+    // The coordinates are taken as equinox J2000.
+    out->constellation = static_cast<uint32_t>(
+        FindConstellation(out->rightAscension, out->declination, JulianDayFromDateTime(2000, 1, 1, 0, 0, 0, 0)));
+    float* numbers[] = {&out->magnitude, &out->size1, &out->size2};
+    for (float* value : numbers) {
+        if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
+        *value = static_cast<float>(ParseDouble(field));
+    }
+    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
+    out->objectCode = static_cast<uint16_t>(ParseInt(field) & 0xFF);
+    return offset;
+}
+
+int FormatListLine(char* end, std::size_t room, const SelectionEntry* e) {
+    char ra[32], dec[32], magnitude[32], typeText[16], number[16];
+    std::snprintf(number, sizeof number, "%ld", static_cast<long>(e->number));
+    GetTypeCodeText(typeText, e->typeCode);
+    DoubleToStr(magnitude, sizeof magnitude, e->mag10 / 10.0, 1);
+    const char* typeCode = e->objectType >= 0 && e->objectType < kObjectTypeCount ? objectTypeTable[e->objectType].code : "";
+    const char* fields[] = {DesignationPrefix(e->designation), number, e->name, typeCode, typeText,
+                            HMSToStr(ra, sizeof ra, e->rightAscension), DegToStr(dec, sizeof dec, e->declination),
+                            magnitude};
+    std::string line;
+    for (const char* text : fields) AppendField(line, text);
+    const int numbers[] = {e->size1, e->size2, static_cast<int8_t>(e->smallCode)};
+    for (int value : numbers) AppendField(line, std::to_string(value).c_str());
+    line += '\n';
+    if (line.size() + 1 > room) return 0;
+    std::memcpy(end, line.c_str(), line.size() + 1);
+    return 1;
+}
+
+namespace {
+
+// Writes the whole memo through a temporary file that then takes its name, so a
+// failed write leaves the file as it was.
+void WriteMemoFile(const std::string& name, const std::string& text) {
+    std::string path = MemoPath(name);
+    std::string temporary = path + ".tmp";
+    std::FILE* file = pl::OpenFile(temporary, "w");
+    if (!file) {
+        ShowInformation("Can't open memo:", name);
+        return;
+    }
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (std::fclose(file) != 0) written = false;
+    if (!written || !pl::RenameFile(temporary, path)) {
+        ShowInformation("Error while exporting memo.", name);
+        pl::RemoveFile(temporary);
+    }
+}
+
+}  // namespace
+
+int ExportMemo(const char* text) {
+    if (!currentExport.listExport || currentExport.name.empty()) {
+        currentExport.name = MemoFileName();
+        currentExport.text.clear();
+    }
+    currentExport.text += text;
+    WriteMemoFile(currentExport.name, currentExport.text);
+    if (!currentExport.listExport) currentExport = MemoExport{};
+    return 1;
+}
+
+void ExportHookEmpty() {}
+
+namespace {
+
+// Entry of shown row `row`, or null.
+const SelectionEntry* ShownEntry(int row) {
+    if (!selectionListIndex || row >= GetSelectionListAllocated()) return nullptr;
+    int position = selectionListIndex[row];
+    return position >= 0 && position < selectionCount ? &selectionList[position] : nullptr;
+}
+
+}  // namespace
+
+int ExportListToMemo() {
+    char* buffer = new (std::nothrow) char[kMemoBufferSize]();
+    if (!buffer) return 1;
+    currentExport = MemoExport{};
+    currentExport.listExport = true;
+    int exported = 0;
+    std::size_t used = 0;
+    for (int row = 0; row < selectionShownCount; ++row) {
+        const SelectionEntry* entry = ShownEntry(row);
+        if (!entry) break;
+        if (row % 5 == 0) StepBusyIndicator(1);
+        if (used > kMemoFlushBytes || kMemoBufferSize - used < kLineRoom) {
+            ExportMemo(buffer);
+            used = 0;
+            buffer[0] = '\0';
+        }
+        SelectionEntry line = ListedIdentity(*entry);
+        if (FormatListLine(buffer + used, kMemoBufferSize - used, &line)) ++exported;
+        used += std::strlen(buffer + used);
+    }
+    EndBusyIndicator(0);
+    ExportMemo(buffer);
+    ExportHookEmpty();
+    currentExport = MemoExport{};
+    delete[] buffer;
+    char message[64];
+    std::snprintf(message, sizeof message, "%d Object%s exported.\n", exported, exported > 1 ? "s" : "");
+    ShowInformation(message, "");
+    return 1;
+}
+
+bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size) {
+    if (!buffer || size == 0) return false;
+    buffer[0] = '\0';
+    if (!IsValidListName(fileName)) {
+        ShowInformation("Invalid list name.", "");
+        return false;
+    }
+    std::string path = MemoPath(fileName);
+    std::FILE* file = pl::OpenFile(path, "rt");
+    if (!file) {
+        ShowInformation("Can't open file.", path);
+        return false;
+    }
+    std::size_t n = std::fread(buffer, 1, size - 1, file);
+    bool longer = n == size - 1 && std::fgetc(file) != EOF;
+    std::fclose(file);
+    buffer[n] = '\0';
+    if (n == 0) {
+        ShowInformation("Can't read file.", "");
+        return false;
+    }
+    if (longer) {
+        // Only whole lines are imported.
+        char* lastEnd = std::strrchr(buffer, '\n');
+        if (lastEnd) lastEnd[1] = '\0';
+        ShowInformation("Memo file too long.", fileName);
+    }
+    return true;
+}
+
+int ImportMemoText(const char* text) {
+    const DateTime& t = currentDateTime;
+    selectionCriteria.year = static_cast<int16_t>(t.year);
+    selectionCriteria.month = static_cast<int16_t>(t.month);
+    selectionCriteria.day = static_cast<int16_t>(t.day);
+    selectionCriteria.hour = static_cast<int16_t>(t.hour);
+    selectionCriteria.minute = static_cast<int16_t>(t.minute);
+    if (!AllocSelectionList()) return 0;
+    selectionShownCount = 0;
+    const int length = static_cast<int>(std::strlen(text));
+    int offset = 0;
+    while (offset < length) {
+        offset += SkipLineEnds(text + offset);
+        if (offset >= length) break;
+        StepBusyIndicator(1);
+        ObjectRecord rec;
+        int consumed = ParseListLine(text + offset, &rec);
+        if (consumed < 0) {
+            ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
+            break;
+        }
+        AddImportedLine(text + offset, &rec);
+        offset += consumed;
+    }
+    EndBusyIndicator(0);
+    selectionCount = selectionShownCount;
+    return selectionCount;
+}

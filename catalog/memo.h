@@ -1,0 +1,64 @@
+// Memo import and export of the observing list: plain text files in
+// "userlists", one object a line of eleven fields each ended by ';' (the last by
+// the line end): catalogue prefix; number; name; object type code; deep-sky type
+// text; right ascension and declination in the display formats; magnitude with
+// one decimal; size 1; size 2; small code. Lines end with LF; CR LF is read too.
+#pragma once
+
+#include <cstddef>
+
+#include "catalog/object_catalog.h"
+#include "objects/selection_entry.h"
+
+// Text buffers of the import and the export; the export writes its buffer out
+// whenever more than kMemoFlushBytes are in use.
+constexpr std::size_t kMemoBufferSize = 16384;
+constexpr std::size_t kMemoFlushBytes = 16184;
+
+// Copies the text up to the first ';', LF, CR or the end into dst, keeping at
+// most `max` characters (dst holds max + 1 bytes, terminated). Returns the
+// number of characters up to the separator plus 1, so that the separator is
+// skipped.
+int ReadMemoField(const char* src, char* dst, int max);
+
+// Reads the line at `text` (line ends before it are skipped) into *out:
+// designation by prefix (63 when no prefix matches; a blank prefix is a planet,
+// a star or a constellation by the object type field), number, name (18
+// characters), object type by code, type code by type text, RA and Dec in any
+// display format, the constellation of that position as J2000, magnitude, sizes
+// and the small code. Returns the characters consumed, or -1 when the text ends
+// before the eleventh field.
+int ParseListLine(const char* text, ObjectRecord* out);
+
+// Appends the line of `entry` at `end`, where `room` bytes are free; an empty
+// text field is written as one blank. Returns 1, or 0 (nothing written) when the
+// line does not fit.
+int FormatListLine(char* end, std::size_t room, const SelectionEntry* entry);
+
+// Writes `text` to the memo file of the current minute,
+// "userlists\%04d%02d%02d_zendamemo_%02d%02d.txt": outside a list export as a
+// memo of its own; within one, the first write creates the file and later ones
+// add to it. The file is written whole beside its name and then takes it, so a
+// failed write leaves it as it was. Reports "Can't open memo:" or "Error while
+// exporting memo." with the file name. Returns 1.
+int ExportMemo(const char* text);
+
+// An empty operation called after each export write.
+void ExportHookEmpty();
+
+// Writes the rows shown in the observing list into the memo file of the current
+// minute and shows "%d Object%s exported.\n". Returns 1.
+int ExportListToMemo();
+
+// Reads the memo file "userlists\<fileName>" into `buffer` of `size` bytes,
+// terminated. A file too long for the buffer is cut after its last whole line
+// and reported ("Memo file too long."). False with "Can't open file." (the path
+// as detail), "Can't read file." or "Invalid list name.".
+bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size);
+
+// Builds a new observing list from memo text: the date and time of the list
+// become the current ones; Messier, Caldwell, Herschel 400 and best-of-NGC
+// lines take their catalogue records. A bad line stops the reading ("Failed to
+// load data. Check line"), a repeated object shows "Already loaded:". Returns
+// the number of entries made; 0 also when the list cannot be allocated.
+int ImportMemoText(const char* text);

@@ -1,0 +1,163 @@
+#include "catalog/user_lists.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "catalog/databases.h"
+#include "catalog/record_db.h"
+#include "chart/chart_state.h"
+#include "core/preferences.h"
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "objects/selection_list.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr char kListFolder[] = "userlists\\";
+
+std::string ListPath(const char* fileName) { return std::string(kListFolder) + fileName; }
+
+// The header of the list in memory, named `listName` (cut to 39 characters).
+void BuildHeader(const char* listName, int count, uint8_t* header) {
+    std::memset(header, 0, kUserListHeaderSize);
+    std::strncpy(reinterpret_cast<char*>(header + 4), listName, kUserListNameField - 1);
+    const int16_t date[] = {selectionCriteria.year, selectionCriteria.month, selectionCriteria.day,
+                            selectionCriteria.hour, selectionCriteria.minute};
+    for (int k = 0; k < 5; ++k) StoreU32(header, 44 + 4 * k, static_cast<uint32_t>(static_cast<int32_t>(date[k])));
+    StoreU32(header, 64, static_cast<uint32_t>(count));
+}
+
+// Writes header and entries to an open file; false with its message.
+bool WriteList(std::FILE* file, const uint8_t* header, int count) {
+    if (std::fwrite(header, 1, kUserListHeaderSize, file) != static_cast<std::size_t>(kUserListHeaderSize)) {
+        ShowInformation("Can't write header.", "");
+        return false;
+    }
+    std::vector<uint8_t> entries(static_cast<std::size_t>(count) * kSelectionEntrySize);
+    for (int i = 0; i < count; ++i) StoreSelectionEntry(selectionList[i], &entries[i * kSelectionEntrySize]);
+    if (std::fwrite(entries.data(), 1, entries.size(), file) != entries.size()) {
+        ShowInformation("Can't write data.", "");
+        return false;
+    }
+    return true;
+}
+
+void RebuildListView() {
+    InvalidateHorizonProjection();
+    selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
+}
+
+// Catalogue mode: the name becomes the user catalogue, which is opened again.
+void UseUserCatalog(const char* fileName) {
+    if (std::strlen(fileName) >= static_cast<std::size_t>(kUserCatalogNameSize)) {
+        ShowInformation("Invalid list name.", "");
+        return;
+    }
+    char* name = reinterpret_cast<char*>(&preferences.word[kPrefUserCatalogName]);
+    std::memset(name, 0, kUserCatalogNameSize);
+    std::memcpy(name, fileName, std::strlen(fileName));
+    CloseUserCatalog();
+    OpenUserCatalog();
+    RebuildListView();
+}
+
+void DecodeHeader(const uint8_t* bytes, UserListHeader* header) {
+    LoadText(bytes, 4, kUserListNameField, header->name, sizeof header->name);
+    header->year = LoadI32(bytes, 44);
+    header->month = LoadI32(bytes, 48);
+    header->day = LoadI32(bytes, 52);
+    header->hour = LoadI32(bytes, 56);
+    header->minute = LoadI32(bytes, 60);
+    header->count = LoadI32(bytes, 64);
+}
+
+// Reads up to n entries into the list; returns how many whole entries were read.
+int ReadEntries(std::FILE* file, int n) {
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(n) * kSelectionEntrySize);
+    int whole = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file) / kSelectionEntrySize);
+    for (int i = 0; i < whole; ++i) LoadSelectionEntry(&bytes[i * kSelectionEntrySize], &selectionList[i]);
+    return whole;
+}
+
+}  // namespace
+
+bool IsValidListName(const char* name) {
+    if (!name || name[0] == '\0') return false;
+    return std::strpbrk(name, "/\\") == nullptr && std::strstr(name, "..") == nullptr;
+}
+
+void SaveUserList(const char* listName) {
+    int count = selectionCount < GetSelectionListAllocated() ? selectionCount : GetSelectionListAllocated();
+    if (count < 1) return;
+    if (!IsValidListName(listName)) {
+        ShowInformation("Invalid list name.", "");
+        return;
+    }
+    std::string path = ListPath(listName) + ".lst";
+    std::string temporary = path + ".tmp";
+    std::FILE* file = pl::OpenFile(temporary, "wb");
+    if (!file) return;
+    uint8_t header[kUserListHeaderSize];
+    BuildHeader(listName, count, header);
+    bool written = WriteList(file, header, count);
+    if (std::fclose(file) != 0 && written) {
+        ShowInformation("Can't write data.", "");
+        written = false;
+    }
+    if (written && !pl::RenameFile(temporary, path)) {
+        ShowInformation("Can't write data.", "");
+        written = false;
+    }
+    if (!written) pl::RemoveFile(temporary);
+}
+
+void LoadUserList(const char* fileName, int asCatalog) {
+    if (!IsValidListName(fileName)) {
+        ShowInformation("Invalid list name.", "");
+        return;
+    }
+    if (asCatalog) {
+        UseUserCatalog(fileName);
+        return;
+    }
+    if (!selectionList) return;
+    std::FILE* file = pl::OpenFile(ListPath(fileName), "rb");
+    if (!file) return;
+    uint8_t bytes[kUserListHeaderSize];
+    UserListHeader header;
+    bool headerRead = std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes;
+    if (headerRead) DecodeHeader(bytes, &header);
+    if (!headerRead || header.count < 0) {
+        ShowInformation("Can't read header.", "");
+        std::fclose(file);
+        return;
+    }
+    int n = header.count;
+    int capacity = GetSelectionListAllocated();
+    if (n >= capacity) n = capacity - 1;
+    selectionCriteria.year = static_cast<int16_t>(header.year);
+    selectionCriteria.month = static_cast<int16_t>(header.month);
+    selectionCriteria.day = static_cast<int16_t>(header.day);
+    selectionCriteria.hour = static_cast<int16_t>(header.hour);
+    selectionCriteria.minute = static_cast<int16_t>(header.minute);
+    selectionCurrentRow = 0;
+    selectionCount = ReadEntries(file, n);
+    if (selectionCount < n) ShowInformation("Can't read data.", "");
+    selectionList[selectionCount].number = -1;
+    std::fclose(file);
+    RebuildListView();
+}
+
+bool ReadUserListHeader(const char* fileName, UserListHeader* header) {
+    if (!IsValidListName(fileName)) return false;
+    std::FILE* file = pl::OpenFile(ListPath(fileName), "rb");
+    if (!file) return false;
+    uint8_t bytes[kUserListHeaderSize];
+    bool read = std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes;
+    std::fclose(file);
+    if (read) DecodeHeader(bytes, header);
+    return read;
+}

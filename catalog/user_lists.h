@@ -1,0 +1,43 @@
+// User list files: the observing list kept as "userlists\<name>.lst", a 68-byte
+// header {u32 0, char name[40], i32 year, month, day, hour, minute, i32 count}
+// and `count` entries of 76 bytes (the list entries byte for byte). The list
+// kept between runs is "last_list.lst".
+#pragma once
+
+#include <cstdint>
+
+constexpr int kUserListHeaderSize = 68;
+constexpr int kUserListNameField = 40;
+
+// A list or catalogue name that stays inside its folder: not empty, without
+// "/", "\" or "..".
+bool IsValidListName(const char* name);
+
+// Writes the whole observing list to "userlists\<listName>.lst" through a
+// temporary file renamed over the old one, so a failed save leaves the old
+// list as it was. Nothing happens for an empty list or a file that cannot be
+// created; an invalid name shows "Invalid list name."; a failed write shows
+// "Can't write header." or "Can't write data.".
+void SaveUserList(const char* listName);
+
+// asCatalog 0: replaces the observing list by the file "userlists\<fileName>"
+// (the name with its extension), keeping one entry free for the end mark, and
+// restores the list's date and time into the selection criteria. A missing file
+// changes nothing and says nothing; a short header or a negative count shows
+// "Can't read header." and changes nothing; a short file keeps the whole entries
+// read and shows "Can't read data.".
+// asCatalog not 0: makes `fileName` the user catalogue (at most 51 characters)
+// and opens it; the list entries are unchanged.
+// Both rebuild the shown rows under the class filter.
+void LoadUserList(const char* fileName, int asCatalog);
+
+// The header of a list file, as the list manager shows it.
+struct UserListHeader {
+    char name[kUserListNameField + 1];  // at most 40 characters, terminated
+    int32_t year, month, day, hour, minute;
+    int32_t count;
+};
+
+// Reads the header of "userlists\<fileName>"; false when the file cannot be
+// opened or holds less than a header.
+bool ReadUserListHeader(const char* fileName, UserListHeader* header);

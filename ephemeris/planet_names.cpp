@@ -1,0 +1,4 @@
+#include "ephemeris/planet_names.h"
+
+const char* const planetNameTable[kPlanetNameCount] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars", "Jupiter",
+                                                       "Saturn",  "Uranus", "Neptune", "Pluto",   "Earth"};

@@ -1,0 +1,34 @@
+// The current target: the one object the user last picked in the finder or that
+// another form handed over, and the maps from a catalogue's designation id to
+// the finder's catalogue index and to a selection list source code.
+#pragma once
+
+#include <cstdint>
+
+#include "catalog/object_catalog.h"
+
+struct SelectedObjectRecord {
+    ObjectRecord record;  // copy of the target's record
+    int32_t index;        // record index within its catalogue; -1 while the finder has no match
+    int32_t catalog;      // finder catalogue index (10 = any catalogue)
+    uint8_t isSet;        // 1 when a target is set
+    int32_t listRow;      // row in the finder's object popup
+    double altitude;      // apparent altitude, degrees
+    char name[32];
+    char entryDigits[16];
+    int32_t found;
+};
+
+extern SelectedObjectRecord selectedObject;
+
+// Finder catalogue of a record's designation: 54 bright stars 0, 9 Caldwell 1,
+// 12 comets 2, 13 constellations 3, 25 Herschel 4, 40 Messier 5, 41 meteor
+// showers 6, 45 planets 7, 49 best of NGC 8, 63 user objects 9, any other 10.
+int ObjectKindToFinderCatalog(const ObjectRecord* rec);
+
+// Selection source code of a record's designation, by the same rows: 11, 3, 12,
+// 13, 7, 2, 14, 1, 9, 15, and 99 for any other.
+int ObjectKindToCatalogCode(const ObjectRecord* rec);
+
+// Copies at most 19 characters of `source` into the record's name, terminated.
+void SetObjectRecordName(ObjectRecord* rec, const char* source);

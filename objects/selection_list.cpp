@@ -1,0 +1,202 @@
+#include "objects/selection_list.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "app/preference_values.h"
+#include "catalog/designations.h"
+#include "catalog/object_display.h"
+#include "chart/chart_state.h"
+#include "core/preferences.h"
+#include "core/services.h"
+#include "ephemeris/planet_names.h"
+
+SelectionEntry* selectionList = nullptr;
+int32_t* selectionListIndex = nullptr;
+SelectionEntry** selectionListPtr = nullptr;
+
+int selectionCount = -1;
+int selectionShownCount = -1;
+int selectionCurrentRow = -1;
+int selectionClassFilter = 0;
+int selectionFillLimit = 0;
+
+namespace {
+
+int allocated = 0;
+
+constexpr int kItemsByRow[] = {25, 50, 100, 150, 200, 250, 300, 350, 400, 450, 500};
+constexpr int kClassCodeOfFilter[] = {0, 11, 4, 5, 6, 8, 1};
+constexpr int kConstellationType = 14;
+
+// A float truncated toward zero into [lowest, highest]; 0 for a value that is not a number.
+template <typename T>
+T TruncatedInRange(double value, double lowest, double highest) {
+    if (std::isnan(value)) return 0;
+    if (value <= lowest) return static_cast<T>(lowest);
+    if (value >= highest) return static_cast<T>(highest);
+    return static_cast<T>(value);
+}
+
+int16_t Size16(float size) { return TruncatedInRange<int16_t>(size, -32768.0, 32767.0); }
+
+void NameByPrefix(char* name, std::size_t size, int designation, int32_t number) {
+    std::snprintf(name, size, "%s%ld", DesignationPrefix(designation), static_cast<long>(number));
+}
+
+void TychoName(char* name, std::size_t size, int32_t number) {
+    std::snprintf(name, size, "%s%ld-%ld-1", DesignationPrefix(kDesignationTycho),
+                  static_cast<long>(static_cast<uint32_t>(number) / 100000),
+                  static_cast<long>(static_cast<uint32_t>(number) % 100000));
+}
+
+// Name of a star or other catalogue entry (source 11).
+void StarName(char* name, std::size_t size, int designation, const ObjectRecord* rec) {
+    if (designation == kDesignationHr) {
+        // At most 14 characters: the lookup drops the last of the 15 it takes.
+        if (!FindCrossReference(kDesignationHr, rec->number, nullptr, nullptr, 0, name, kSelectionNameSize) ||
+            name[0] == '\0')
+            NameByPrefix(name, size, designation, rec->number);
+    } else if (designation == kDesignationBrightStar) {
+        std::snprintf(name, size, "%s", rec->name);
+    } else if (designation == kDesignationTycho) {
+        TychoName(name, size, rec->number);
+    } else {
+        NameByPrefix(name, size, designation, rec->number);
+    }
+}
+
+// The display name of an entry by its source code, written into `name` (of
+// `size` bytes; the caller cuts it to 14 characters).
+void EntryName(char* name, std::size_t size, int sourceIndex, int source, int designation, const ObjectRecord* rec) {
+    name[0] = '\0';
+    switch (source) {
+    case kSourcePlanet:
+        // Sun to Pluto; the Earth (10) and anything beyond have no entry name.
+        if (sourceIndex >= 0 && sourceIndex < 10) std::snprintf(name, size, "%s", planetNameTable[sourceIndex]);
+        return;
+    case kSourceMessier: std::snprintf(name, size, "M%d", sourceIndex + 1); return;
+    case kSourceCaldwell: std::snprintf(name, size, "C%d", sourceIndex + 1); return;
+    case kSourceHerschel: NameByPrefix(name, size, designation, rec->number); return;
+    case kSourceStar: StarName(name, size, designation, rec); return;
+    default: break;
+    }
+    if (designation >= kDesignationCount)
+        std::snprintf(name, size, "NoCat%d %ld", designation, static_cast<long>(rec->number));
+    else if (designation == kDesignationConstellation || (rec->objectType & 0xFFFF) == kConstellationType)
+        std::snprintf(name, size, "%s", ConstellationAbbreviation(rec->number));
+    else if (designation == kDesignationTycho) TychoName(name, size, rec->number);
+    else if (rec->name[0] != '\0') std::snprintf(name, size, "%.19s", rec->name);
+    else NameByPrefix(name, size, designation, rec->number);
+}
+
+bool IsListed(const SelectionEntry* entries, int count, int designation, int32_t number) {
+    for (int i = 0; i < count; ++i)
+        if (entries[i].number == number && entries[i].designation == designation) return true;
+    return false;
+}
+
+}  // namespace
+
+int GetSelectionListAllocated() { return allocated; }
+
+int GetSelectedItemsCapacity() {
+    int row = preferences.word[kPrefMaxSelectedItems];
+    return row >= 0 && row <= 10 ? kItemsByRow[row] : kItemsByRow[0];
+}
+
+int AllocSelectionList() {
+    FreeSelectionList();
+    int capacity = GetSelectionListCapacity();
+    selectionListIndex = new (std::nothrow) int32_t[capacity];
+    if (!selectionListIndex) {
+        ShowInformation("Can't allocate memory during initialization for selection list index", "");
+        return 0;
+    }
+    for (int i = 0; i < capacity; ++i) selectionListIndex[i] = -1;
+    selectionList = new (std::nothrow) SelectionEntry[capacity]();
+    if (!selectionList) {
+        FreeSelectionList();
+        ShowInformation("Can't allocate memory during initialization for selection", "");
+        return 0;
+    }
+    for (int i = 0; i < capacity; ++i) selectionList[i].number = -1;
+    selectionListPtr = new (std::nothrow) SelectionEntry*[capacity];
+    if (!selectionListPtr) {
+        FreeSelectionList();
+        ShowInformation("Can't allocate memory selectionListPtr", "");
+        return 0;
+    }
+    for (int i = 0; i < capacity; ++i) selectionListPtr[i] = &selectionList[i];
+    allocated = capacity;
+    selectionFillLimit = GetSelectedItemsCapacity();
+    InvalidateHorizonProjection();
+    selectionCount = 0;
+    selectionShownCount = -1;
+    selectionCurrentRow = -1;
+    return 1;
+}
+
+void FreeSelectionList() {
+    delete[] selectionListIndex;
+    delete[] selectionList;
+    delete[] selectionListPtr;
+    selectionListIndex = nullptr;
+    selectionList = nullptr;
+    selectionListPtr = nullptr;
+    allocated = 0;
+    selectionCurrentRow = -1;
+    selectionShownCount = -1;
+    selectionCount = -1;
+}
+
+int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec) {
+    int p = selectionShownCount;
+    if (!entries || !rec || p < 0 || p >= selectionFillLimit || p >= allocated) return 0;
+    int designation = static_cast<int16_t>(rec->designationId);
+    if (IsListed(entries, p, designation, rec->number)) return 0;
+    if (selectionListIndex) selectionListIndex[p] = p;
+    SelectionEntry& e = entries[p];
+    e = SelectionEntry{};
+    e.sourceIndex = static_cast<uint16_t>(sourceIndex);
+    e.designation = static_cast<int16_t>(designation);
+    e.objectType = static_cast<int16_t>(rec->objectType);
+    e.constellation = static_cast<int16_t>(rec->constellation);
+    e.source = static_cast<uint16_t>(source);
+    e.number = rec->number;
+    e.rightAscension = rec->rightAscension;
+    e.declination = rec->declination;
+    // The product in single precision, as the magnitude is held: 5.7 gives 57, not 56.
+    e.mag10 = TruncatedInRange<int32_t>(rec->magnitude * 10.0f, -2147483647.0, 2147483647.0);
+    e.distance = rec->distance;
+    e.size1 = Size16(rec->size1);
+    e.size2 = rec->size2 == 0.0f ? e.size1 : Size16(rec->size2);
+    e.smallCode = static_cast<uint8_t>(rec->objectCode);
+    e.typeCode = static_cast<uint8_t>(rec->classCode);
+    char name[64];
+    EntryName(name, sizeof name, sourceIndex, source, designation, rec);
+    std::size_t length = std::strlen(name);
+    if (length > sizeof e.name - 1) length = sizeof e.name - 1;  // cut to 14 characters; byte 14 stays 0
+    std::memcpy(e.name, name, length);
+    return 1;
+}
+
+int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {
+    bool filtered = classFilter >= 1 && classFilter <= 6;
+    for (int type = 0; type < kObjectTypeCount; ++type)
+        objectTypeTable[type].shown = !filtered || MapObjectTypeCode(type) == kClassCodeOfFilter[classFilter];
+    if (!entries || !selectionListIndex || !selectionListPtr) return 0;
+    if (n > allocated) n = allocated;
+    int rows = 0;
+    for (int i = 0; i < n; ++i) {
+        int type = entries[i].objectType;
+        bool shown = !filtered || (type >= 0 && type < kObjectTypeCount && objectTypeTable[type].shown);
+        if (!shown) continue;
+        selectionListIndex[rows] = i;
+        selectionListPtr[rows] = &entries[i];
+        ++rows;
+    }
+    return rows;
+}

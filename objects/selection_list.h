@@ -1,0 +1,49 @@
+// The observing (selection) list: the one list of objects of the running
+// program, its shown view under the class filter, and the naming of entries.
+// The capacity is fixed at allocation (GetSelectionListCapacity).
+#pragma once
+
+#include <cstdint>
+
+#include "catalog/object_catalog.h"
+#include "objects/selection_entry.h"
+
+// Entries (capacity of them), and for each shown row its entry's position and address.
+extern SelectionEntry* selectionList;
+extern int32_t* selectionListIndex;
+extern SelectionEntry** selectionListPtr;
+
+extern int selectionCount;        // entries in use; -1 before allocation
+extern int selectionShownCount;   // rows shown; while a list is built, the next entry's position
+extern int selectionCurrentRow;   // current row, -1 for none
+extern int selectionClassFilter;  // 0 All, 1 Star, 2 Cluster, 3 Double Star, 4 Galaxy, 5 Nebula, 6 Planet
+extern int selectionFillLimit;    // entries a search or a single add may fill
+
+// Entries of the allocated arrays; 0 before allocation.
+int GetSelectionListAllocated();
+
+// The "Max Selected items" preference: 25, 50, 100, 150, ... 500 objects.
+int GetSelectedItemsCapacity();
+
+// Frees and allocates again the three arrays for GetSelectionListCapacity()
+// entries (every entry free, number -1; every shown row -1), marks the chart's
+// horizon positions stale and empties the list (count 0, shown count -1, no
+// current row); the fill limit becomes GetSelectedItemsCapacity(). On a
+// failure shows which array could not be allocated and returns 0.
+int AllocSelectionList();
+
+// Frees the arrays and sets the counts and the current row to -1.
+void FreeSelectionList();
+
+// Fills entry selectionShownCount of `entries` from the record: 1, or 0 when the
+// fill limit is reached or an entry before it has the record's number and
+// designation. The name follows the source code (planet names, "M%d" and "C%d"
+// of sourceIndex + 1, prefix and number, cross-reference names of HR stars,
+// Tycho numbers, the record's own name), cut to 14 characters. The caller
+// advances selectionShownCount.
+int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec);
+
+// Rebuilds the shown rows over the first n of `entries` for a class filter
+// (0 or any value outside 1..6 keeps all) and returns their number; the shown
+// flags of objectTypeTable follow the filter.
+int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n);

@@ -1,0 +1,200 @@
+#include "orbits/comet_position.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/julian_day.h"
+#include "core/text_numbers.h"
+
+namespace {
+
+constexpr double kGauss = 0.01720209895;  // Gaussian gravitational constant
+constexpr double kTolerance = 1e-12;
+constexpr int kMaxIterations = 80;
+constexpr double kRadians = 0.0174532925199433;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kPrecessionPerYear = 0.00024381748353014522;  // 50.29" in radians
+constexpr double kObliquity = 0.4090928042221351;             // 23.4392911 degrees
+constexpr double kHoursPerRadian = 3.819718634205488;
+constexpr int kCometKind = 13;
+
+double PerihelionTerm(double q) { return q * std::sqrt(q) * std::sqrt(2.0); }
+
+// Solves s^3 / 3 + s = w for s (s = tan(v / 2)) by Newton's method from `s`;
+// false when 80 steps do not bring two values within the tolerance.
+bool SolveBarker(double w, double* s) {
+    for (int n = 0; n < kMaxIterations; ++n) {
+        double previous = *s;
+        *s = (2.0 / 3.0 * previous * previous * previous + w) / (previous * previous + 1.0);
+        if (!(std::fabs(*s - previous) > kTolerance)) return true;
+    }
+    return false;
+}
+
+// Eccentric anomaly of mean anomaly m: fixed-point iteration below e = 0.6,
+// Newton's method above.
+bool SolveKepler(double m, double e, double* eccentricAnomaly) {
+    double ea = m + e * std::sin(m);
+    for (int n = 0; n < kMaxIterations; ++n) {
+        if (e < 0.6) {
+            double next = m + e * std::sin(ea);
+            bool done = !(std::fabs(next - ea) > kTolerance);
+            ea = next;
+            if (done) break;
+        } else {
+            double f = m + e * std::sin(ea) - ea;
+            double slope = 1.0 - e * std::cos(ea);
+            if (std::fabs(f) < kTolerance || std::fabs(slope) < kTolerance) break;
+            double step = f / slope;
+            ea += step;
+            if (!(std::fabs(step) > kTolerance)) break;
+        }
+        if (n == kMaxIterations - 1) return false;
+    }
+    *eccentricAnomaly = ea;
+    return true;
+}
+
+void SetPlane(float out[3], double x, double y) {
+    out[0] = static_cast<float>(x);
+    out[1] = static_cast<float>(y);
+    out[2] = 0.0f;
+}
+
+// The Sun's geocentric ecliptic position (mean equinox of date), AU.
+void LowPrecisionSun(double jd, double* x0, double* y0, double* distance) {
+    double t = (jd - 2451545.0) / 36525.0;
+    double l0 = std::fmod(280.46646 + 36000.76983 * t + 0.0003032 * t * t, 360.0);
+    double m = std::fmod(357.52911 + 35999.05029 * t - 0.0001537 * t * t, 360.0) * kRadians;
+    double e0 = 0.016708634 - 4.2037e-5 * t - 1.267e-7 * t * t;
+    double c = (1.914602 - 0.004817 * t - 1.4e-5 * t * t) * std::sin(m) + (0.019993 - 0.000101 * t) * std::sin(2 * m) +
+               0.000289 * std::sin(3 * m);
+    double nu = m + c * kRadians;
+    *distance = 1.000001018 * (1.0 - e0 * e0) / (1.0 + e0 * std::cos(nu));
+    double lambda = (l0 + c) * kRadians;
+    *x0 = *distance * std::cos(lambda);
+    *y0 = *distance * std::sin(lambda);
+}
+
+// Angle whose cosine is c, with c clamped into [-1, 1].
+double ClampedAcos(double c) { return std::acos(c > 1.0 ? 1.0 : c < -1.0 ? -1.0 : c); }
+
+}  // namespace
+
+void FillCometWorkWords(CometRecord* c) {
+    float whole = std::floor(c->day);
+    float start = static_cast<float>(JulianDayFromDateTime(c->year, c->month, static_cast<int>(whole), 0, 0, 0, 0));
+    c->workPerihelionTime = start + (c->day - whole);
+    c->workEccentricity = c->eccentricity;
+    c->semiMajorAxis = static_cast<float>(static_cast<double>(c->perihelionDistance) / (1.0 - c->eccentricity));
+    c->workPerihelionDistance = c->perihelionDistance;
+    c->workArgPerihelion = c->argPerihelion;
+    c->workNode = c->node;
+    c->workInclination = c->inclination;
+    c->workEquinox = 2000.0f;
+}
+
+int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {
+    double q = c->workPerihelionDistance;
+    double e = c->workEccentricity;
+    if (q == 0.0 || !(e < 1.0)) return 0;
+    double a = q / (1.0 - e);
+    // Whole revolutions taken out, so that the iterations keep their precision.
+    double m = std::remainder(kGauss * (jd - c->workPerihelionTime) / (a * std::sqrt(a)), 2.0 * kPi);
+    double ea;
+    if (!SolveKepler(m, e, &ea)) return 0;
+    float e2 = static_cast<float>(e) * static_cast<float>(e);
+    SetPlane(out, a * (std::cos(ea) - e), a * std::sqrt(1.0 - e2) * std::sin(ea));
+    return 1;
+}
+
+int SolveParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
+    double q = c->workPerihelionDistance;
+    if (q == 0.0) return 0;
+    double w = kGauss * (jd - c->workPerihelionTime) / PerihelionTerm(q);
+    double s = w;
+    if (!SolveBarker(w, &s)) return 0;
+    SetPlane(out, q * (1.0 - s * s), 2.0 * q * s);
+    return 1;
+}
+
+int SolveNearParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
+    double q = c->workPerihelionDistance;
+    double e = c->workEccentricity;
+    if (q == 0.0) return 0;
+    double b = std::sqrt((9.0 * e + 1.0) * 0.1);
+    double oneMinusE = 1.0f - c->workEccentricity;
+    double c5 = 5.0 * oneMinusE / (9.0 * e + 1.0);
+    double d = PerihelionTerm(q);
+    double a = 1.0, c1 = 1.0, s = 1.0;
+    bool converged = false;
+    for (int n = 0; n < kMaxIterations && !converged; ++n) {
+        double previous = a;
+        double w = (jd - c->workPerihelionTime) * c1 * b * kGauss / d;
+        if (!SolveBarker(w, &s)) return 0;
+        a = c5 * s * s;
+        c1 = 1.0 - 0.017142857 * a * a - 0.003809524 * a * a * a;
+        converged = !(std::fabs(a - previous) > kTolerance);
+    }
+    if (!converged) return 0;
+    double c2 = 1.0 - a + 0.2 * a * a + 0.00571429 * a * a * a;
+    double c3 = 1.0 + 0.4 * a + 0.21714286 * a * a + 0.12495238 * a * a * a;
+    double u = c3 * std::sqrt(5.0 * (1.0 + e) / (9.0 * e + 1.0)) * s;
+    SetPlane(out, q * c2 * (1.0 - u * u), 2.0 * q * c2 * u);
+    return 1;
+}
+
+int SolveOrbit(const CometRecord* c, double jd, float out[3]) {
+    double e = c->workEccentricity;
+    if (e < 0.98) return SolveEllipticOrbit(c, jd, out);
+    if (std::fabs(e - 1.0) < kTolerance) return SolveParabolicOrbit(c, jd, out);
+    return SolveNearParabolicOrbit(c, jd, out);
+}
+
+int ComputeCometPosition(const CometRecord* c, double jd, int equinoxYear, float* rightAscension, float* declination,
+                         float* delta, float* r, float* elongation, float* phaseAngle) {
+    float plane[3];
+    int status = SolveOrbit(c, jd, plane);
+    if (!status) {
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        *rightAscension = *declination = *delta = *r = *elongation = *phaseAngle = nan;
+        return 0;
+    }
+    double x0, y0, sunDistance;
+    LowPrecisionSun(jd, &x0, &y0, &sunDistance);
+    double v = std::atan2(plane[1], plane[0]);
+    double radius = std::sqrt(static_cast<double>(plane[0] * plane[0]) + static_cast<double>(plane[1] * plane[1]));
+    double sinNode, cosNode, sinI, cosI, sinU, cosU;
+    SinCos(c->workNode * kRadians, &sinNode, &cosNode);
+    SinCos(c->workInclination * kRadians, &sinI, &cosI);
+    SinCos(c->workArgPerihelion * kRadians + v, &sinU, &cosU);
+    double x = radius * (cosU * cosNode - cosI * sinU * sinNode);
+    double y = radius * (cosI * sinU * cosNode + cosU * sinNode);
+    double l = std::atan2(y, x) + (equinoxYear - 2000) * kPrecessionPerYear;
+    double b = std::atan2(radius * sinI * sinU, std::sqrt(x * x + y * y));
+    double xh = radius * std::cos(b) * std::cos(l), yh = radius * std::cos(b) * std::sin(l), zh = radius * std::sin(b);
+    double xg = xh + x0, yg = yh + y0, zg = zh;
+    double xq = xg;
+    double yq = std::cos(kObliquity) * yg - std::sin(kObliquity) * zg;
+    double zq = std::cos(kObliquity) * zg + std::sin(kObliquity) * yg;
+    double ra = std::atan2(yq, xq) * kHoursPerRadian;
+    *rightAscension = static_cast<float>(ra < 0 ? ra + 24.0 : ra);
+    *declination = static_cast<float>(std::atan2(zq, std::sqrt(xq * xq + yq * yq)) / kRadians);
+    double d = std::sqrt(xq * xq + yq * yq + zq * zq);
+    double rs = std::sqrt(xh * xh + yh * yh + zh * zh);
+    *delta = static_cast<float>(d);
+    *r = static_cast<float>(rs);
+    *elongation = static_cast<float>(ClampedAcos((d * d + sunDistance * sunDistance - rs * rs) / (2 * d * sunDistance)));
+    *phaseAngle = static_cast<float>(ClampedAcos((rs * rs + d * d - sunDistance * sunDistance) / (2 * rs * d)));
+    return status;
+}
+
+double ComputeCometMagnitude(const CometRecord* c, double delta, double r, double phaseAngle) {
+    if (c->kind == kCometKind) return c->absoluteMagnitude + 5.0 * std::log10(delta) + c->slope * std::log10(r);
+    double t = std::tan(phaseAngle / 2.0);
+    double phi1 = std::exp(-3.33 * std::pow(t, 0.63));
+    double phi2 = std::exp(-1.87 * std::pow(t, 1.22));
+    float product = static_cast<float>(r) * static_cast<float>(delta);
+    float oneMinusG = 1.0f - c->slope;
+    return c->absoluteMagnitude + 5.0 * std::log10(product) - 2.5 * std::log10(oneMinusG * phi1 + c->slope * phi2);
+}

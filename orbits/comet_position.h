@@ -1,0 +1,42 @@
+// Comets and minor planets from their orbital elements: the position in the
+// orbital plane by one of three solutions of the equation of motion (elliptic,
+// parabolic, near-parabolic), and the geocentric place with a low-precision Sun.
+// The computation reads only the eight work words of the record (T, e, a, q,
+// argument of perihelion, node, inclination, equinox), which the caller fills
+// before every call (FillCometWorkWords). Elements are referred to the ecliptic
+// and equinox J2000.0; times are universal-time Julian days, no Delta T; no
+// light time, aberration or nutation is applied.
+// Method: Meeus, Astronomical Algorithms, chapters 25, 30, 33 to 35.
+#pragma once
+
+#include "catalog/comet_satellite_db.h"
+
+// Fills the work words from the stored elements: T = Julian day of (year, month,
+// whole day) at 0h plus the day's fraction, summed in single precision; e, q,
+// argument of perihelion, node and inclination copied; a = q / (1 - e); equinox
+// 2000.0.
+void FillCometWorkWords(CometRecord* record);
+
+// Position in the orbital plane at Julian day `jd`: out[0] towards perihelion,
+// out[1] 90 degrees ahead in the direction of motion, out[2] = 0, AU. Each
+// returns 1, or 0 when q is 0 or an iteration does not converge to 1e-12
+// within 80 steps (the elliptic solution also for e of 1 or more).
+int SolveEllipticOrbit(const CometRecord* record, double jd, float out[3]);
+int SolveParabolicOrbit(const CometRecord* record, double jd, float out[3]);
+int SolveNearParabolicOrbit(const CometRecord* record, double jd, float out[3]);
+
+// Elliptic below e = 0.98, parabolic for e = 1, near-parabolic otherwise
+// (hyperbolic orbits included).
+int SolveOrbit(const CometRecord* record, double jd, float out[3]);
+
+// Geometric geocentric place at Julian day `jd` for the mean equinox of
+// `equinoxYear` (50.29" a year of general precession added to the ecliptic
+// longitude only): right ascension hours [0, 24), declination degrees, Earth
+// distance delta and Sun distance r in AU, elongation and phase angle in
+// radians. Returns the solver's status; on 0 every output is NaN.
+int ComputeCometPosition(const CometRecord* record, double jd, int equinoxYear, float* rightAscension,
+                         float* declination, float* delta, float* r, float* elongation, float* phaseAngle);
+
+// Visual magnitude by the record's kind: a comet (kind 13) H + 5 log delta +
+// K log r; any other kind by the H, G law with the phase angle (radians).
+double ComputeCometMagnitude(const CometRecord* record, double delta, double r, double phaseAngle);

@@ -1,0 +1,151 @@
+// Drawing and measuring text.
+#include "platform/text.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/font_internal.h"
+#include "platform/raster.h"
+#include "platform/text_encoding.h"
+
+namespace pl {
+namespace {
+
+struct Line {
+    size_t begin = 0;
+    size_t end = 0;
+};
+
+std::u32string Codes(Hdc dc, std::string_view text) {
+    return DecodeText(text, dc->font->desc.charSet == kSymbolCharset);
+}
+
+int Measure(Font* font, const std::u32string& codes, size_t begin, size_t end) {
+    int width = 0;
+    for (size_t i = begin; i < end; ++i) width += GetGlyph(font, codes[i]).advance;
+    return width;
+}
+
+void DrawRun(Hdc dc, RasterTarget& t, const std::u32string& codes, size_t begin, size_t end, int x, int y) {
+    Font* font = dc->font;
+    if (dc->bkMode == kOpaque)
+        FillRaw(t, Rect{x, y, x + Measure(font, codes, begin, end), y + font->ascent + font->descent},
+                RawFromColor(*t.surface, dc->bkColor));
+    uint32_t ink = RawFromColor(*t.surface, dc->textColor);
+    int pen = x, baseline = y + font->ascent;
+    for (size_t i = begin; i < end; ++i) {
+        const Glyph& g = GetGlyph(font, codes[i]);
+        for (int r = 0; r < g.rows; ++r)
+            for (int c = 0; c < g.width; ++c)
+                if (g.mask[static_cast<size_t>(r) * static_cast<size_t>(g.width) + static_cast<size_t>(c)])
+                    PlotRaw(t, pen + g.left + c, baseline - g.top + r, ink);
+        pen += g.advance;
+    }
+}
+
+size_t SkipSpaces(const std::u32string& codes, size_t i, size_t end) {
+    while (i < end && codes[i] == U' ') ++i;
+    return i;
+}
+
+// Breaks one paragraph into lines no wider than width where words allow.
+void WrapParagraph(Font* font, const std::u32string& codes, size_t begin, size_t end, int width,
+                   std::vector<Line>* lines) {
+    size_t pos = begin;
+    do {
+        size_t lineEnd = pos, j = pos;
+        int used = 0;
+        while (j < end) {
+            size_t k = SkipSpaces(codes, j, end);
+            while (k < end && codes[k] != U' ') ++k;
+            int w = used + Measure(font, codes, j, k);
+            if (w > width && lineEnd != pos) break;
+            lineEnd = j = k;
+            used = w;
+            if (w > width) break;  // a word wider than the rectangle stands alone
+        }
+        size_t trimmed = lineEnd;
+        while (trimmed > pos && codes[trimmed - 1] == U' ') --trimmed;
+        lines->push_back(Line{pos, trimmed});
+        pos = SkipSpaces(codes, lineEnd, end);
+    } while (pos < end);
+}
+
+std::vector<Line> BreakLines(Font* font, const std::u32string& codes, int width, unsigned format) {
+    std::vector<Line> lines;
+    if (format & kTextSingleLine) {
+        lines.push_back(Line{0, codes.size()});
+        return lines;
+    }
+    size_t begin = 0;
+    while (true) {
+        size_t end = codes.find(U'\n', begin);
+        if (end == std::u32string::npos) end = codes.size();
+        if (format & kTextWordBreak) WrapParagraph(font, codes, begin, end, width, &lines);
+        else lines.push_back(Line{begin, end});
+        if (end == codes.size()) break;
+        begin = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool TextOut(Hdc dc, int x, int y, std::string_view text) {
+    RasterTarget t;
+    if (!ResolveTarget(dc, &t) || !dc->font) return false;
+    std::u32string codes = Codes(dc, text);
+    DrawRun(dc, t, codes, 0, codes.size(), x, y);
+    return true;
+}
+
+bool GetTextExtent(Hdc dc, std::string_view text, Size* size) {
+    if (!dc || !dc->font || !size) return false;
+    std::u32string codes = Codes(dc, text);
+    size->width = Measure(dc->font, codes, 0, codes.size());
+    size->height = dc->font->ascent + dc->font->descent;
+    return true;
+}
+
+bool GetTextMetrics(Hdc dc, TextMetrics* metrics) {
+    if (!dc || !dc->font || !metrics) return false;
+    metrics->ascent = dc->font->ascent;
+    metrics->descent = dc->font->descent;
+    metrics->height = metrics->ascent + metrics->descent;
+    return true;
+}
+
+int DrawText(Hdc dc, std::string_view text, Rect* rect, unsigned format) {
+    if (!dc || !dc->font || !rect) return 0;
+    Font* font = dc->font;
+    std::u32string codes = Codes(dc, text);
+    std::vector<Line> lines = BreakLines(font, codes, rect->Width(), format);
+    int lineHeight = font->ascent + font->descent;
+    int height = lineHeight * static_cast<int>(lines.size());
+    if (format & kTextCalcRect) {
+        int widest = 0;
+        for (const Line& l : lines) widest = std::max(widest, Measure(font, codes, l.begin, l.end));
+        rect->right = rect->left + widest;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+    RasterTarget t;
+    if (!ResolveTarget(dc, &t)) return 0;
+    if (!(format & kTextNoClip)) {
+        Rect limit = Offset(*rect, t.originX, t.originY);
+        for (Rect& c : t.clip) c = Intersect(c, limit);
+    }
+    int y = rect->top;
+    if ((format & kTextSingleLine) && (format & kTextVCenter)) y += (rect->Height() - lineHeight) / 2;
+    for (const Line& l : lines) {
+        int w = Measure(font, codes, l.begin, l.end);
+        int x = rect->left;
+        if (format & kTextCenter) x += (rect->Width() - w) / 2;
+        else if (format & kTextRight) x = rect->right - w;
+        DrawRun(dc, t, codes, l.begin, l.end, x, y);
+        y += lineHeight;
+    }
+    return height;
+}
+
+}  // namespace pl

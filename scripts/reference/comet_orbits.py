@@ -1,0 +1,127 @@
+#!/usr/bin/python3
+"""Reference tables for the comet and minor-planet position tests.
+
+orbit_plane.csv: positions in the orbital plane by exact solutions written here
+independently of the program: Kepler's equation (elliptic and hyperbolic) by
+bisection to the last bit, Barker's equation (parabolic) in closed form. The
+elements are first rounded to single precision, as the program stores them.
+
+comet_places.csv: geometric geocentric places (ICRS, which the J2000 ecliptic and
+equinox match to 0.02") from the same exact orbits and the Earth's heliocentric
+position of ERFA's eraEpv00; the elements are taken on the J2000 ecliptic with the
+IAU 1980 obliquity 84381.448". Elongation and phase angle from the vectors.
+
+Run from the top folder:  /usr/bin/python3 scripts/reference/comet_orbits.py
+"""
+import math
+import os
+import struct
+import sys
+
+sys.path.insert(0, os.path.dirname(__file__))
+from common import write_table, ra_dec  # noqa: E402
+
+import erfa  # noqa: E402
+
+K = 0.01720209895
+EPS = 84381.448 / 3600.0 * math.pi / 180.0
+
+
+def bisect(f, lo, hi):
+    for _ in range(400):
+        mid = 0.5 * (lo + hi)
+        if mid in (lo, hi):
+            break
+        if f(mid) > 0:
+            hi = mid
+        else:
+            lo = mid
+    return 0.5 * (lo + hi)
+
+
+def plane(q, e, dt):
+    """Exact position (x towards perihelion, y ahead) dt days after perihelion."""
+    if e < 1.0:
+        a = q / (1.0 - e)
+        m = math.remainder(K * dt / a ** 1.5, 2 * math.pi)
+        ea = bisect(lambda x: x - e * math.sin(x) - m, -math.pi - 1, math.pi + 1)
+        return a * (math.cos(ea) - e), a * math.sqrt(1 - e * e) * math.sin(ea)
+    if e == 1.0:
+        w = K * dt / (q * math.sqrt(2 * q))
+        y = 1.5 * w
+        s = math.copysign(abs(y + math.sqrt(y * y + 1)) ** (1 / 3), y + math.sqrt(y * y + 1))
+        s += math.copysign(abs(y - math.sqrt(y * y + 1)) ** (1 / 3), y - math.sqrt(y * y + 1))
+        return q * (1 - s * s), 2 * q * s
+    a = q / (e - 1.0)
+    m = K * dt / a ** 1.5
+    h = bisect(lambda x: e * math.sinh(x) - x - m, -50.0, 50.0)
+    return a * (e - math.cosh(h)), a * math.sqrt(e * e - 1) * math.sinh(h)
+
+
+def heliocentric(el, dt):
+    q, e, w, node, inc = el
+    x, y = plane(q, e, dt)
+    v = math.atan2(y, x)
+    r = math.hypot(x, y)
+    u = math.radians(w) + v
+    o, i = math.radians(node), math.radians(inc)
+    ecl = (r * (math.cos(u) * math.cos(o) - math.cos(i) * math.sin(u) * math.sin(o)),
+           r * (math.cos(i) * math.sin(u) * math.cos(o) + math.cos(u) * math.sin(o)),
+           r * math.sin(i) * math.sin(u))
+    return (ecl[0], math.cos(EPS) * ecl[1] - math.sin(EPS) * ecl[2], math.sin(EPS) * ecl[1] + math.cos(EPS) * ecl[2])
+
+
+def f32(x):
+    """The single-precision value the program stores for an element."""
+    return struct.unpack("<f", struct.pack("<f", x))[0]
+
+
+def plane_rows():
+    rows = []
+    cases = [(1.2, 0.0, [-300, 0, 45.5]), (1.0, 0.3, [-100, 0, 12.25, 900]), (0.6, 0.5, [-50, 30, 3000]),
+             (0.9, 0.7, [-200, 7, 10000]), (0.586, 0.967, [-30, 0.5, 60, 20000]), (1.0, 0.97, [-400, 5000]),
+             (0.5, 0.979, [-10, 40]), (1.5, 0.98, [-100, 0, 100]), (1.1, 0.99, [-60, 20, 250]),
+             (0.8, 1.0, [-500, -20, 0, 3.5, 150]), (2.0, 1.01, [-90, 35, 400]), (1.3, 1.2, [-30, 0, 60])]
+    for q, e, dts in cases:
+        for dt in dts:
+            x, y = plane(f32(q), f32(e), dt)
+            rows.append((q, e, dt, x, y))
+    return rows
+
+
+def place_rows():
+    orbits = [  # q, e, argument of perihelion, node, inclination, perihelion JD
+        (1.2, 0.5, 30.0, 80.0, 10.0, 2451600.5),
+        (0.8, 1.0, 200.0, 300.0, 120.0, 2451700.5),
+        (1.5, 0.995, 45.0, 150.0, 70.0, 2451650.25),
+        (2.0, 1.02, 300.0, 20.0, 35.0, 2451560.75),
+        (2.5, 0.1, 150.0, 200.0, 5.0, 2451400.0),
+    ]
+    rows = []
+    for k, (q, e, w, node, inc, t_peri) in enumerate(orbits):
+        for dt in (-60.0, -5.0, 20.0, 90.0, 180.0):
+            jd = t_peri + dt
+            pvh, _ = erfa.epv00(jd, 0.0)
+            earth = pvh[0]
+            helio = heliocentric((f32(q), f32(e), f32(w), f32(node), f32(inc)), dt)
+            geo = [helio[j] - earth[j] for j in range(3)]
+            ra, dec = ra_dec(geo)
+            delta = math.sqrt(sum(c * c for c in geo))
+            r = math.sqrt(sum(c * c for c in helio))
+            rsun = math.sqrt(sum(c * c for c in earth))
+            elong = math.acos(-sum(geo[j] * earth[j] for j in range(3)) / (delta * rsun))
+            phase = math.acos(sum(helio[j] * geo[j] for j in range(3)) / (r * delta))
+            rows.append((k, jd, ra, dec, delta, r, elong, phase))
+    return rows
+
+
+write_table("orbit_plane.csv",
+            ["Exact positions in the orbital plane (AU): Kepler's equation by bisection, Barker's",
+             "equation in closed form, the hyperbolic Kepler equation by bisection.",
+             "columns: q (AU), e, days after perihelion, x, y"],
+            ["q", "e", "dt", "x", "y"], plane_rows())
+write_table("comet_places.csv",
+            ["Geometric geocentric places (ICRS) of five orbits (the orbit numbers of the test) from",
+             "exact Kepler orbits on the J2000 ecliptic and the Earth of eraEpv00.",
+             "columns: orbit, JD, RA (h), Dec (deg), delta (AU), r (AU), elongation and phase (rad)"],
+            ["orbit", "jd", "ra", "dec", "delta", "r", "elongation", "phase"], place_rows())

@@ -1,0 +1,280 @@
+// The observing list: allocation, entries made from object records, the class
+// filter, and the entry record's byte layout.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "app/preference_values.h"
+#include "catalog/databases.h"
+#include "catalog/designations.h"
+#include "catalog/object_display.h"
+#include "chart/chart_state.h"
+#include "core/shared_state.h"
+#include "objects/selected_object.h"
+#include "objects/selection_list.h"
+#include "support/catalog_fixture.h"
+#include "support/recording_services.h"
+
+namespace {
+
+ObjectRecord Record(int designation, int32_t number, int type = 16, const char* name = "") {
+    ObjectRecord r{};
+    r.designationId = static_cast<uint32_t>(designation);
+    r.number = number;
+    r.objectType = static_cast<uint32_t>(type);
+    r.constellation = 7;
+    r.rightAscension = 5.5f;
+    r.declination = -20.25f;
+    r.magnitude = 5.79f;
+    r.size1 = 12.9f;
+    r.size2 = 0.0f;
+    r.objectCode = 200;
+    r.classCode = 230;
+    r.distance = 1234.5f;
+    std::snprintf(r.name, sizeof r.name, "%s", name);
+    return r;
+}
+
+class SelectionListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetSharedState();
+        ResetCatalogState();
+        selectionClassFilter = 0;
+        ASSERT_EQ(AllocSelectionList(), 1);
+        selectionShownCount = 0;
+    }
+    void TearDown() override {
+        FreeSelectionList();
+        ResetCatalogState();
+    }
+    // Makes an entry at the fill position and advances it; the entry, or null when refused.
+    const SelectionEntry* Make(int sourceIndex, int source, const ObjectRecord& r) {
+        if (!MakeSelectionEntry(sourceIndex, source, selectionList, &r)) return nullptr;
+        return &selectionList[selectionShownCount++];
+    }
+
+    fixture::CatalogFolder folder;
+    RecordingServices services;
+};
+
+TEST_F(SelectionListTest, CapacityFollowsThePreferenceAndTheBrightStarNames) {
+    const int expected[] = {25, 50, 100, 150, 200, 250, 300, 350, 400, 450, 500};
+    for (int row = 0; row <= 10; ++row) {
+        preferences.word[kPrefMaxSelectedItems] = row;
+        EXPECT_EQ(GetSelectedItemsCapacity(), expected[row]);
+    }
+    preferences.word[kPrefMaxSelectedItems] = 1;
+    EXPECT_EQ(GetSelectionListCapacity(), 0 + 50 + 5);  // no bright-star names
+    ResetCatalogState();
+    folder.WriteDb("data\\zendavori_brightstar.ppc", 1, 20, std::vector<fixture::Bytes>(10));
+    EXPECT_EQ(GetSelectionListCapacity(), 5 + 50 + 5);  // 10 name records = 5 names
+}
+
+TEST_F(SelectionListTest, AllocationEmptiesTheList) {
+    chartTimeRecord.horizonProjectionReady = 1;
+    ASSERT_EQ(AllocSelectionList(), 1);
+    EXPECT_EQ(chartTimeRecord.horizonProjectionReady, 0);
+    EXPECT_EQ(GetSelectionListAllocated(), 30);
+    EXPECT_EQ(selectionCount, 0);
+    EXPECT_EQ(selectionShownCount, -1);
+    EXPECT_EQ(selectionCurrentRow, -1);
+    EXPECT_EQ(selectionFillLimit, 25);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(selectionList[i].number, -1);
+        EXPECT_EQ(selectionListIndex[i], -1);
+        EXPECT_EQ(selectionListPtr[i], &selectionList[i]);
+    }
+    FreeSelectionList();
+    EXPECT_EQ(selectionCount, -1);
+    EXPECT_EQ(selectionList, nullptr);
+}
+
+// Names by source code, as the naming rules of the list give them.
+TEST_F(SelectionListTest, EntryNamesBySource) {
+    struct Case {
+        int sourceIndex, source;
+        ObjectRecord rec;
+        const char* name;
+    } cases[] = {
+        {4, kSourcePlanet, Record(kDesignationPlanet, 4, 27), "Mars"},
+        {10, kSourcePlanet, Record(kDesignationPlanet, 10, 27), ""},
+        {30, kSourceMessier, Record(kDesignationNgc, 224), "M31"},
+        {13, kSourceCaldwell, Record(kDesignationNgc, 869), "C14"},
+        {0, kSourceHerschel, Record(kDesignationNgc, 7000), "NGC7000"},
+        {0, kSourceStar, Record(kDesignationHr, 7001, 30), "HR7001"},
+        {0, kSourceStar, Record(kDesignationBrightStar, 12, 30, "Vega"), "Vega"},
+        {0, kSourceStar, Record(kDesignationTycho, 123400567, 30), "TYC1234-567-1"},
+        {0, kSourceStar, Record(kDesignationIc, 434), "IC434"},
+        {0, 6, Record(70, 5), "NoCat70 5"},
+        {0, kSourceConstellation, Record(kDesignationConstellation, 0, 14), "And"},
+        {0, 6, Record(kDesignationUser, 3, 14), "Aql"},  // type 14: the constellation of row number
+        {0, 0, Record(kDesignationTycho, 999900001, 30), "TYC9999-1-1"},
+        {0, 15, Record(kDesignationUser, 8, 16, "A long object name"), "A long object "},
+        {0, 6, Record(kDesignationNgc, 891), "NGC891"},
+    };
+    for (const Case& c : cases) {
+        const SelectionEntry* e = Make(c.sourceIndex, c.source, c.rec);
+        ASSERT_NE(e, nullptr) << c.name;
+        EXPECT_STREQ(e->name, c.name);
+        EXPECT_EQ(e->name[14], '\0');
+    }
+}
+
+TEST_F(SelectionListTest, EntryFieldsFromTheRecord) {
+    ObjectRecord r = Record(kDesignationNgc, 224);
+    const SelectionEntry* e = Make(30, kSourceMessier, r);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->number, 224);
+    EXPECT_EQ(e->sourceIndex, 30);
+    EXPECT_EQ(e->designation, kDesignationNgc);
+    EXPECT_EQ(e->objectType, 16);
+    EXPECT_EQ(e->constellation, 7);
+    EXPECT_EQ(e->source, kSourceMessier);
+    EXPECT_FLOAT_EQ(e->rightAscension, 5.5f);
+    EXPECT_FLOAT_EQ(e->declination, -20.25f);
+    EXPECT_EQ(e->mag10, 57);  // 5.79 x 10 truncated
+    EXPECT_EQ(e->size1, 12);
+    EXPECT_EQ(e->size2, 12);  // none given: size 1
+    EXPECT_EQ(e->smallCode, 200);  // position angles and type codes above 127 stay unsigned
+    EXPECT_EQ(e->typeCode, 230);
+    EXPECT_FLOAT_EQ(e->distance, 1234.5f);
+    EXPECT_EQ(e->alwaysShow, 0);
+    EXPECT_EQ(selectionListIndex[0], 0);
+    r = Record(kDesignationNgc, 225);
+    r.magnitude = -1.46f;
+    r.size2 = 3.7f;
+    e = Make(0, 6, r);
+    EXPECT_EQ(e->mag10, -14);
+
+    EXPECT_EQ(e->size2, 3);
+}
+
+TEST_F(SelectionListTest, MagnitudeInTenthsIsNotLoweredBySinglePrecision) {
+    for (float m : {5.7f, 0.3f, 8.1f, 12.9f}) {
+        ObjectRecord r = Record(kDesignationNgc, static_cast<int32_t>(m * 100));
+        r.magnitude = m;  // 5.7 is held as 5.69999981
+        EXPECT_EQ(Make(0, 6, r)->mag10, static_cast<int>(std::lround(m * 10.0))) << m;
+    }
+}
+
+TEST_F(SelectionListTest, DamagedNumbersAreKeptInRange) {
+    ObjectRecord r = Record(kDesignationUser, 1);
+    r.magnitude = std::nanf("");
+    r.size1 = 1e9f;
+    r.size2 = -1e9f;
+    const SelectionEntry* e = Make(0, 15, r);
+    EXPECT_EQ(e->mag10, 0);
+    EXPECT_EQ(e->size1, 32767);
+    EXPECT_EQ(e->size2, -32768);
+}
+
+TEST_F(SelectionListTest, DuplicateAndFullListAreRefused) {
+    ASSERT_NE(Make(0, 6, Record(kDesignationNgc, 1)), nullptr);
+    EXPECT_EQ(Make(0, 6, Record(kDesignationNgc, 1)), nullptr);
+    EXPECT_NE(Make(0, 6, Record(kDesignationIc, 1)), nullptr);  // same number, other catalogue
+    while (selectionShownCount < selectionFillLimit)
+        ASSERT_NE(Make(0, 6, Record(kDesignationNgc, selectionShownCount + 100)), nullptr);
+    EXPECT_EQ(Make(0, 6, Record(kDesignationNgc, 99999)), nullptr);
+    selectionShownCount = -1;
+    EXPECT_EQ(MakeSelectionEntry(0, 6, selectionList, nullptr), 0);
+}
+
+TEST_F(SelectionListTest, ClassFilterShowsTheEntriesOfItsClass) {
+    const int types[] = {16, 30, 2, 16, 99, -3, 27};
+    for (int i = 0; i < 7; ++i) ASSERT_NE(Make(0, 6, Record(kDesignationNgc, i + 1, types[i])), nullptr);
+    struct Case {
+        int filter;
+        std::vector<int> rows;
+    } cases[] = {{0, {0, 1, 2, 3, 4, 5, 6}}, {4, {0, 3}}, {1, {1}}, {2, {2}}, {6, {6}}, {5, {}}, {7, {0, 1, 2, 3, 4, 5, 6}}};
+    for (const Case& c : cases) {
+        int n = FilterSelectionByClass(c.filter, selectionList, 7);
+        ASSERT_EQ(n, static_cast<int>(c.rows.size())) << c.filter;
+        for (int k = 0; k < n; ++k) {
+            EXPECT_EQ(selectionListIndex[k], c.rows[k]) << c.filter;
+            EXPECT_EQ(selectionListPtr[k], &selectionList[c.rows[k]]);
+        }
+    }
+    FilterSelectionByClass(4, selectionList, 7);
+    EXPECT_EQ(objectTypeTable[16].shown, 1);
+    EXPECT_EQ(objectTypeTable[30].shown, 0);
+    FilterSelectionByClass(0, selectionList, 7);
+    EXPECT_EQ(objectTypeTable[30].shown, 1);
+    EXPECT_EQ(FilterSelectionByClass(0, selectionList, 1000), 30);  // clamped to the 30 entries allocated
+}
+
+// Class codes of object types by their class byte.
+TEST(ObjectClasses, MapObjectTypeCode) {
+    struct Case {
+        int type, code;
+    } cases[] = {{16, 6}, {30, 11}, {13, 99}, {2, 4}, {39, 10}, {19, 8}, {31, 5}, {27, 1}, {0, 99}, {-1, 99}, {42, 99}};
+    for (const Case& c : cases) EXPECT_EQ(MapObjectTypeCode(c.type), c.code) << c.type;
+}
+
+TEST(ObjectClasses, KindMaps) {
+    struct Case {
+        int designation, finder, source;
+    } cases[] = {{54, 0, 11}, {9, 1, 3}, {12, 2, 12}, {13, 3, 13}, {25, 4, 7}, {40, 5, 2},
+                 {41, 6, 14}, {45, 7, 1}, {49, 8, 9},  {63, 9, 15}, {60, 10, 99}, {42, 10, 99}};
+    for (const Case& c : cases) {
+        ObjectRecord r = Record(c.designation, 1);
+        EXPECT_EQ(ObjectKindToFinderCatalog(&r), c.finder) << c.designation;
+        EXPECT_EQ(ObjectKindToCatalogCode(&r), c.source) << c.designation;
+    }
+    ObjectRecord r{};
+    SetObjectRecordName(&r, "A name of twenty-five ch");
+    EXPECT_STREQ(r.name, "A name of twenty-fi");
+}
+
+// The byte layout of the list files: every field at its offset, little-endian.
+TEST(SelectionEntryBytes, FieldsAtTheirOffsets) {
+    SelectionEntry e{};
+    std::strcpy(e.name, "M31");
+    e.reserved = 0xAB;
+    e.number = 0x01020304;
+    e.sourceIndex = 0xFEDC;
+    e.designation = -2;
+    e.objectType = 16;
+    e.constellation = 0;
+    e.rightAscension = 0.7123f;
+    e.declination = 41.27f;
+    e.chartX = -5;
+    e.size1 = 178;
+    e.size2 = 63;
+    e.source = 2;
+    e.smallCode = 35;
+    e.typeCode = 252;
+    e.mag10 = 34;
+    e.screenY = 0x7FFFFFFF;
+    e.horizonHidden = 1;
+    e.alwaysShow = 2;
+    e.distance = 2.5f;
+    uint8_t b[kSelectionEntrySize];
+    StoreSelectionEntry(e, b);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(b)), "M31");
+    EXPECT_EQ(b[15], 0xAB);
+    EXPECT_EQ(b[16], 0x04);
+    EXPECT_EQ(b[19], 0x01);
+    EXPECT_EQ(b[20], 0xDC);
+    EXPECT_EQ(b[22], 0xFE);
+    EXPECT_EQ(b[23], 0xFF);
+    EXPECT_EQ(b[36], 0xFB);
+    EXPECT_EQ(b[48], 178);
+    EXPECT_EQ(b[52], 2);
+    EXPECT_EQ(b[54], 35);
+    EXPECT_EQ(b[55], 252);
+    EXPECT_EQ(b[56], 34);
+    EXPECT_EQ(b[67], 0x7F);
+    EXPECT_EQ(b[68], 1);
+    EXPECT_EQ(b[70], 2);
+    EXPECT_EQ(b[75], 0x40);  // 2.5f = 0x40200000
+    SelectionEntry back;
+    LoadSelectionEntry(b, &back);
+    uint8_t again[kSelectionEntrySize];
+    StoreSelectionEntry(back, again);
+    EXPECT_EQ(std::memcmp(b, again, sizeof b), 0);
+}
+
+}  // namespace

@@ -1,0 +1,326 @@
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <filesystem>
+#include <set>
+
+#include "platform/drawing.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/framebuffer.h"
+#include "platform/screen.h"
+#include "platform/text_encoding.h"
+#include "support/temp_program_folder.h"
+#include "support/test_canvas.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using pl::Rgb;
+using Ink = std::set<std::pair<int, int>>;
+
+const std::string kSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const std::string kSerif = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
+
+// The pixels FreeType itself sets for one code point, hinted and one bit deep,
+// placed as on a line whose cell starts at (0, 0): the baseline at the rounded
+// ascender.
+Ink ReferenceInk(const std::string& file, int pixels, char32_t codePoint) {
+    Ink ink;
+    FT_Library library;
+    FT_Face face;
+    if (FT_Init_FreeType(&library) != 0) return ink;
+    if (FT_New_Face(library, file.c_str(), 0, &face) == 0) {
+        FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixels));
+        int ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
+        if (FT_Load_Char(face, codePoint, FT_LOAD_TARGET_MONO) == 0 &&
+            FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) == 0) {
+            const FT_Bitmap& b = face->glyph->bitmap;
+            for (unsigned r = 0; r < b.rows; ++r)
+                for (unsigned c = 0; c < b.width; ++c)
+                    if ((b.buffer[r * static_cast<unsigned>(b.pitch) + c / 8] >> (7 - c % 8)) & 1)
+                        ink.insert({face->glyph->bitmap_left + static_cast<int>(c),
+                                    ascent - face->glyph->bitmap_top + static_cast<int>(r)});
+        }
+        FT_Done_Face(face);
+    }
+    FT_Done_FreeType(library);
+    return ink;
+}
+
+// Black pixels after drawing text black on white, transparently, at (0, 0).
+Ink DrawnInk(pl::Hfont font, const std::string& text) {
+    TestCanvas c(60, 30);
+    c.Fill(Rgb(255, 255, 255));
+    pl::Hfont old = font ? pl::SelectObject(c.dc(), font) : nullptr;
+    pl::SetBkMode(c.dc(), pl::kTransparent);
+    pl::TextOut(c.dc(), 0, 0, text);
+    if (old) pl::SelectObject(c.dc(), old);
+    Ink ink;
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (pl::GetPixel(c.dc(), x, y) == Rgb(0, 0, 0)) ink.insert({x, y});
+    return ink;
+}
+
+// A program folder in the test's temporary directory with font files copied in.
+class FontFolder : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(folder_.path() / "font"); }
+    void TearDown() override { pl::ResetFontResources(); }
+    void Copy(const std::string& from, const std::string& name) {
+        fs::copy_file(from, folder_.path() / "font" / name, fs::copy_options::overwrite_existing);
+    }
+    TempProgramFolder folder_{"zd_fonts"};
+};
+
+TEST(Cp1252, HighBytesBecomeTheirCharacters) {
+    struct Case {
+        unsigned char byte;
+        char32_t code;
+    };
+    // Code points from the Windows-1252 code page chart.
+    const Case cases[] = {{0x41, U'A'},      {0x80, U'\u20AC'}, {0x95, U'\u2022'}, {0x96, U'\u2013'},
+                          {0x9F, U'\u0178'}, {0xB0, U'\u00B0'}, {0xE9, U'\u00E9'}, {0xF6, U'\u00F6'},
+                          {0x81, U'\u0081'}, {0xFF, U'\u00FF'}};
+    for (const Case& c : cases) EXPECT_EQ(pl::Cp1252ToCodePoint(c.byte), c.code) << int{c.byte};
+}
+
+TEST(SymbolCharset, LettersAreTheClassicGreekEncoding) {
+    EXPECT_EQ(pl::DecodeText("abcdefghijklmnopqrstuvwxyz", true),
+              U"\u03B1\u03B2\u03C7\u03B4\u03B5\u03C6\u03B3\u03B7\u03B9\u03D5\u03BA\u03BB\u03BC"
+              U"\u03BD\u03BF\u03C0\u03B8\u03C1\u03C3\u03C4\u03C5\u03D6\u03C9\u03BE\u03C8\u03B6");
+    EXPECT_EQ(pl::DecodeText("A1\xB0", true), U"A1\u00B0");
+    EXPECT_EQ(pl::DecodeText("a", false), U"a");
+}
+
+TEST(SystemFont, HeightFollowsPixelsPerInch) {
+    pl::Hdc dc = pl::CreateCompatibleDC(nullptr);
+    pl::FontDesc desc;
+    ASSERT_TRUE(pl::GetFontDesc(pl::GetCurrentFont(dc), &desc));
+    EXPECT_EQ(desc.height, -12);
+    EXPECT_EQ(desc.weight, 400);
+    EXPECT_EQ(desc.face, "DejaVu Sans");
+    pl::DeleteDC(dc);
+    pl::SetScreenInfo(pl::kWindowScreen);
+    dc = pl::CreateCompatibleDC(nullptr);
+    ASSERT_TRUE(pl::GetFontDesc(pl::GetCurrentFont(dc), &desc));
+    EXPECT_EQ(desc.height, -24);
+    EXPECT_EQ(pl::GetDeviceCaps(dc, pl::kLogPixelsX), 192);
+    EXPECT_EQ(pl::GetDeviceCaps(dc, pl::kHorzRes), 480);
+    pl::DeleteDC(dc);
+    pl::SetScreenInfo(pl::kHeadlessScreen);
+}
+
+TEST(Text, GlyphsAreFreeTypesOwnAtTheCharacterHeight) {
+    EXPECT_EQ(DrawnInk(nullptr, "g"), ReferenceInk(kSans, 12, U'g'));
+    pl::Hfont big = pl::CreateFontIndirect(pl::FontDesc{-20, 400, "DejaVu Sans", 0});
+    EXPECT_EQ(DrawnInk(big, "R"), ReferenceInk(kSans, 20, U'R'));
+    pl::DeleteObject(big);
+}
+
+TEST(Text, WindowsBytesRenderAsTheirCharacters) {
+    struct Case {
+        const char* text;
+        char32_t code;
+    };
+    for (const Case& c : {Case{"\x95", U'\u2022'}, Case{"\xB0", U'\u00B0'}, Case{"\xE9", U'\u00E9'}}) {
+        Ink expected = ReferenceInk(kSans, 12, c.code);
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(DrawnInk(nullptr, c.text), expected) << c.text;
+    }
+}
+
+TEST(Text, BoldMeasuresWiderThanNormal) {
+    TestCanvas c(4, 4);
+    pl::Size normal, bold;
+    ASSERT_TRUE(pl::GetTextExtent(c.dc(), "Night vision", &normal));
+    pl::Hfont font = pl::CreateFontIndirect(pl::FontDesc{-12, 700, "", 0});
+    pl::Hfont old = pl::SelectObject(c.dc(), font);
+    ASSERT_TRUE(pl::GetTextExtent(c.dc(), "Night vision", &bold));
+    pl::SelectObject(c.dc(), old);
+    pl::DeleteObject(font);
+    EXPECT_GT(bold.width, normal.width);
+    EXPECT_EQ(bold.height, normal.height);
+}
+
+TEST(Text, ExtentIsSumOfAdvancesAndCellHeight) {
+    TestCanvas c(4, 4);
+    pl::Size a, b, ab;
+    pl::TextMetrics m;
+    pl::GetTextExtent(c.dc(), "M", &a);
+    pl::GetTextExtent(c.dc(), "W", &b);
+    pl::GetTextExtent(c.dc(), "MW", &ab);
+    ASSERT_TRUE(pl::GetTextMetrics(c.dc(), &m));
+    EXPECT_EQ(ab.width, a.width + b.width);
+    EXPECT_EQ(ab.height, m.ascent + m.descent);
+    EXPECT_GT(m.ascent, 0);
+    EXPECT_GT(m.descent, 0);
+}
+
+TEST(Text, OpaqueFillsTheCellTransparentDoesNot) {
+    for (int depth : {32, 16}) {
+        TestCanvas c(40, 20, depth);
+        pl::Size size;
+        pl::GetTextExtent(c.dc(), "ab", &size);
+        c.Fill(Rgb(0, 255, 0));
+        pl::TextOut(c.dc(), 2, 3, "ab");
+        int inCell = size.width * size.height;
+        EXPECT_EQ(c.Count(Rgb(0, 255, 0)), 40 * 20 - inCell);
+        EXPECT_GT(c.Count(Rgb(255, 255, 255)), 0);
+        EXPECT_EQ(c.Count(Rgb(0, 0, 0)) + c.Count(Rgb(255, 255, 255)), inCell);
+        c.Fill(Rgb(0, 255, 0));
+        pl::SetBkMode(c.dc(), pl::kTransparent);
+        pl::TextOut(c.dc(), 2, 3, "ab");
+        EXPECT_EQ(c.Count(Rgb(255, 255, 255)), 0);
+        EXPECT_GT(c.Count(Rgb(0, 0, 0)), 0);
+        EXPECT_EQ(c.Count(Rgb(0, 0, 0)) + c.Count(Rgb(0, 255, 0)), 40 * 20);
+    }
+}
+
+TEST(Text, SameInSixteenBitsAsInThirtyTwo) {
+    TestCanvas a(80, 20, 32), b(80, 20, 16);
+    for (TestCanvas* c : {&a, &b}) {
+        c->Fill(Rgb(0, 0, 255));
+        pl::SetTextColor(c->dc(), Rgb(255, 255, 0));
+        pl::SetBkColor(c->dc(), Rgb(255, 0, 0));
+        pl::TextOut(c->dc(), 1, 1, "Saturn 0.7\xB0");
+    }
+    std::map<pl::ColorRef, char> legend = {{Rgb(0, 0, 255), '.'}, {Rgb(255, 255, 0), '#'}, {Rgb(255, 0, 0), 'r'}};
+    EXPECT_EQ(a.Picture(legend), b.Picture(legend));
+}
+
+TEST(Text, ClipLimitsText) {
+    TestCanvas c(40, 20);
+    c.Fill(Rgb(0, 255, 0));
+    pl::IntersectClipRect(c.dc(), pl::Rect{0, 0, 3, 20});
+    pl::TextOut(c.dc(), 0, 0, "WWW");
+    pl::SelectClipRect(c.dc(), nullptr);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 3; x < 40; ++x) ASSERT_EQ(pl::GetPixel(c.dc(), x, y), Rgb(0, 255, 0));
+}
+
+TEST(DrawText, WordWrapReturnsHeightUsed) {
+    TestCanvas c(100, 60);
+    pl::TextMetrics m;
+    pl::GetTextMetrics(c.dc(), &m);
+    pl::Size two;
+    pl::GetTextExtent(c.dc(), "aaa aaa", &two);
+    pl::Rect fits{0, 0, two.width, 60};
+    EXPECT_EQ(pl::DrawText(c.dc(), "aaa aaa aaa", &fits, pl::kTextWordBreak), 2 * m.height);
+    pl::Rect narrower{0, 0, two.width - 1, 60};
+    EXPECT_EQ(pl::DrawText(c.dc(), "aaa aaa aaa", &narrower, pl::kTextWordBreak), 3 * m.height);
+    // A word wider than the rectangle stands alone; line feeds always break.
+    pl::Rect tiny{0, 0, 5, 60};
+    EXPECT_EQ(pl::DrawText(c.dc(), "abcdefgh x", &tiny, pl::kTextWordBreak), 2 * m.height);
+    pl::Rect wide{0, 0, 100, 60};
+    EXPECT_EQ(pl::DrawText(c.dc(), "a\nb\n\nc", &wide, pl::kTextWordBreak), 4 * m.height);
+    EXPECT_EQ(pl::DrawText(c.dc(), "a\nb", &wide, pl::kTextLeft), 2 * m.height);
+    EXPECT_EQ(pl::DrawText(c.dc(), "a\nb", &wide, pl::kTextSingleLine), m.height);
+}
+
+TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
+    TestCanvas c(100, 60);
+    c.Fill(Rgb(0, 255, 0));
+    pl::Size two;
+    pl::GetTextExtent(c.dc(), "aaa bbb", &two);
+    pl::Rect r{5, 5, 5 + two.width + 3, 500};
+    int h = pl::DrawText(c.dc(), "aaa bbb ccc", &r, pl::kTextWordBreak | pl::kTextCalcRect);
+    EXPECT_EQ(r.right, 5 + two.width);
+    EXPECT_EQ(r.bottom, 5 + h);
+    EXPECT_EQ(c.Count(Rgb(0, 255, 0)), 100 * 60);
+}
+
+TEST(DrawText, SingleLineCentredAndClipped) {
+    TestCanvas c(60, 40);
+    c.Fill(Rgb(0, 255, 0));
+    pl::TextMetrics m;
+    pl::GetTextMetrics(c.dc(), &m);
+    pl::Size size;
+    pl::GetTextExtent(c.dc(), "OK", &size);
+    pl::Rect r{10, 5, 50, 35};
+    pl::DrawText(c.dc(), "OK", &r, pl::kTextSingleLine | pl::kTextVCenter | pl::kTextCenter);
+    // The opaque cell: centred both ways in the rectangle.
+    int left = 10 + (40 - size.width) / 2, top = 5 + (30 - m.height) / 2;
+    EXPECT_EQ(pl::GetPixel(c.dc(), left, top), Rgb(255, 255, 255));
+    EXPECT_EQ(pl::GetPixel(c.dc(), left - 1, top), Rgb(0, 255, 0));
+    EXPECT_EQ(pl::GetPixel(c.dc(), left, top - 1), Rgb(0, 255, 0));
+    EXPECT_EQ(c.Count(Rgb(0, 255, 0)) + size.width * m.height, 60 * 40);
+    // Clipped to the rectangle.
+    c.Fill(Rgb(0, 255, 0));
+    pl::Rect small{0, 0, 4, 4};
+    pl::DrawText(c.dc(), "OK", &small, pl::kTextSingleLine);
+    EXPECT_EQ(c.Count(Rgb(0, 255, 0)), 60 * 40 - 16);
+}
+
+TEST_F(FontFolder, SymbolFontDrawsGreekLetters) {
+    Copy(kSans, "symbol.ttf");
+    EXPECT_EQ(pl::AddFontResourceFile(pl::ProgramPath() + "font\\symbol.ttf"), 1);
+    pl::Hfont symbol = pl::CreateFontIndirect(pl::FontDesc{-12, 400, "symbol", pl::kSymbolCharset});
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(DrawnInk(symbol, "a"), ReferenceInk(kSans, 12, U'\u03B1'));
+    EXPECT_EQ(DrawnInk(symbol, "q"), ReferenceInk(kSans, 12, U'\u03B8'));
+    EXPECT_EQ(DrawnInk(symbol, "A"), ReferenceInk(kSans, 12, U'A'));
+    pl::FontDesc desc;
+    pl::GetFontDesc(symbol, &desc);
+    EXPECT_EQ(desc.face, "symbol");
+    EXPECT_EQ(desc.charSet, 2);
+    pl::DeleteObject(symbol);
+    pl::Hfont plain = pl::CreateFontIndirect(pl::FontDesc{-12, 400, "symbol", 0});
+    EXPECT_EQ(DrawnInk(plain, "a"), ReferenceInk(kSans, 12, U'a'));
+    pl::DeleteObject(plain);
+}
+
+TEST_F(FontFolder, AddedFaceFoundByFamilyAndFileName) {
+    Copy(kSerif, "MySerif.ttf");
+    EXPECT_EQ(pl::AddFontResourceFile("font\\myserif.ttf"), 1);  // found without regard to case
+    Ink serif = ReferenceInk(kSerif, 12, U'A');
+    ASSERT_NE(serif, ReferenceInk(kSans, 12, U'A'));
+    for (const char* face : {"MySerif", "myserif", "DejaVu Serif", "dejavu serif"}) {
+        pl::Hfont f = pl::CreateFontIndirect(pl::FontDesc{-12, 400, face, 0});
+        EXPECT_EQ(DrawnInk(f, "A"), serif) << face;
+        pl::DeleteObject(f);
+    }
+    EXPECT_TRUE(pl::RemoveFontResourceFile("font\\MySerif.ttf"));
+    EXPECT_FALSE(pl::RemoveFontResourceFile("font\\MySerif.ttf"));
+    pl::Hfont gone = pl::CreateFontIndirect(pl::FontDesc{-12, 400, "MySerif", 0});
+    EXPECT_EQ(DrawnInk(gone, "A"), ReferenceInk(kSans, 12, U'A'));  // the system family stands in
+    pl::DeleteObject(gone);
+}
+
+TEST_F(FontFolder, FontsKeepTheirFaceAfterRemoval) {
+    Copy(kSerif, "serif.ttf");
+    ASSERT_EQ(pl::AddFontResourceFile("font\\serif.ttf"), 1);
+    pl::Hfont f = pl::CreateFontIndirect(pl::FontDesc{-12, 400, "serif", 0});
+    ASSERT_TRUE(pl::RemoveFontResourceFile("font\\serif.ttf"));
+    EXPECT_EQ(DrawnInk(f, "A"), ReferenceInk(kSerif, 12, U'A'));
+    pl::DeleteObject(f);
+}
+
+TEST_F(FontFolder, MissingOrBadFilesAddNothing) {
+    EXPECT_EQ(pl::AddFontResourceFile("font\\none.ttf"), 0);
+    std::FILE* f = pl::OpenFile("font\\text.ttf", "w");
+    ASSERT_NE(f, nullptr);
+    std::fputs("not a font", f);
+    std::fclose(f);
+    EXPECT_EQ(pl::AddFontResourceFile("font\\text.ttf"), 0);
+    EXPECT_FALSE(pl::RemoveFontResourceFile("font\\text.ttf"));
+}
+
+TEST_F(FontFolder, EachAdditionIsUndoneByOneRemoval) {
+    Copy(kSerif, "twice.ttf");
+    EXPECT_EQ(pl::AddFontResourceFile("font\\twice.ttf"), 1);
+    EXPECT_EQ(pl::AddFontResourceFile("font\\twice.ttf"), 1);
+    EXPECT_TRUE(pl::RemoveFontResourceFile("font\\twice.ttf"));
+    pl::Hfont f = pl::CreateFontIndirect(pl::FontDesc{-12, 400, "twice", 0});
+    EXPECT_EQ(DrawnInk(f, "A"), ReferenceInk(kSerif, 12, U'A'));
+    pl::DeleteObject(f);
+    EXPECT_TRUE(pl::RemoveFontResourceFile("font\\twice.ttf"));
+    EXPECT_FALSE(pl::RemoveFontResourceFile("font\\twice.ttf"));
+}
+
+}  // namespace

@@ -1,0 +1,15 @@
+// Dates as the user's locale orders them.
+#pragma once
+
+#include <cstddef>
+
+// 2 when the locale's short date begins with the year (1 December 2007 written
+// with its short date pattern starts with "2"), else 5. Found on first use.
+int GetDateFieldOrder();
+
+// "%02d/%02d/%04d" of (first, second, year), or of (second, first, year) when
+// the field order is 1, 2 or 3; cut to fit `size` bytes.
+void FormatDate(char* destination, std::size_t size, int first, int second, int year);
+
+// Forgets the field order found, so that the next use looks again (tests).
+void ResetDateFieldOrder();
