@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/drawing.h"
 #include "platform/fonts.h"
 #include "platform/screen.h"
 #include "platform/text.h"

@@ -103,9 +103,11 @@ uint32_t WindowStyleOf(const ControlTemplate& c) {
     return style;
 }
 
+// A control that can take the focus: not a static text, not hidden or
+// disabled itself (the dialog may still be hidden).
 bool TakesFocus(Hwnd control) {
-    std::string cls = GetClassName(control);
-    return cls != kStaticClass && IsWindowVisible(control) && IsWindowEnabled(control);
+    uint32_t style = GetWindowStyle(control);
+    return GetClassName(control) != kStaticClass && (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }
 
 // The first control in template order that can take the focus. ChildWindows
