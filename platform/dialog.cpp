@@ -196,6 +196,7 @@ bool EndDialog(Hwnd dialog, int result) {
     if (!state->modal) return DestroyWindow(dialog);
     if (state->result) *state->result = result;
     if (state->done) *state->done = true;
+    PostMessage(nullptr, WM_NULL, 0, 0);  // wakes the loop when it waits for a message
     return true;
 }
 

@@ -113,6 +113,7 @@ void Close(Tracking& t, int command) {
     if (t.done) return;
     t.command = command;
     t.done = true;
+    PostMessage(nullptr, WM_NULL, 0, 0);  // wakes the loop when it waits for a message
 }
 
 // Moves the highlight to the next choosable item in a direction.

@@ -77,10 +77,12 @@ void PaintBox(Hwnd h, const OpenBox& box) {
     EndPaint(h, &ps);
 }
 
+// Ends the box's loop; the empty message wakes a loop that waits for one.
 void Finish(OpenBox* box, int answer) {
     if (box->done) return;
     box->answer = answer;
     box->done = true;
+    PostMessage(nullptr, WM_NULL, 0, 0);
 }
 
 LResult MessageBoxProc(Hwnd h, uint32_t m, WParam w, LParam l) {
