@@ -8,6 +8,7 @@
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/window.h"
+#include "support/message_boxes.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
@@ -58,8 +59,8 @@ TEST_F(MessageBoxTest, InformationBoxIsReadAndAnsweredByTheHarness) {
     EXPECT_EQ(box.owner, owner);
     EXPECT_EQ(GetForegroundWindow(), box.hwnd);
     EXPECT_FALSE(IsWindowEnabled(owner));
-    harness.runOnUi([] { EXPECT_FALSE(AnswerMessageBox(IDYES)); });  // no such button
-    harness.runOnUi([] { EXPECT_TRUE(AnswerMessageBox(IDOK)); });
+    EXPECT_FALSE(AnswerBox(harness, IDYES));  // no such button
+    EXPECT_TRUE(AnswerBox(harness, IDOK));
     EXPECT_EQ(answers, std::vector<int>{IDOK});
     EXPECT_TRUE(OpenMessageBoxes().empty());
     EXPECT_TRUE(ownerEnabledAfter);
@@ -103,10 +104,10 @@ TEST_F(MessageBoxTest, NestedBoxesAreAnsweredLastFirst) {
     };
     harness.runOnUi([this] { PostMessage(owner, WM_USER, 0, 0); });  // the first box's loop dispatches it
     ASSERT_EQ(OpenMessageBoxes().size(), 2u);
-    EXPECT_EQ(Top().text, "second");
-    harness.runOnUi([] { AnswerMessageBox(IDOK); });
-    EXPECT_EQ(Top().text, "first");
-    harness.runOnUi([] { AnswerMessageBox(IDOK); });
+    EXPECT_EQ(OpenBoxText(), "second");
+    AnswerBox(harness, IDOK);
+    EXPECT_EQ(OpenBoxText(), "first");
+    AnswerBox(harness, IDOK);
     EXPECT_EQ(answers, (std::vector<int>{100 + IDOK, IDOK}));
 }
 
