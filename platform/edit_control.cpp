@@ -155,7 +155,9 @@ void Paint(Hwnd h, EditState& s) {
     EndPaint(h, &ps);
 }
 
-void SetText(Hwnd h, const std::string& text) { DefWindowProc(h, WM_SETTEXT, 0, reinterpret_cast<LParam>(text.c_str())); }
+void SetText(Hwnd h, const std::string& text) {
+    DefWindowProc(h, WM_SETTEXT, 0, reinterpret_cast<LParam>(text.c_str()));
+}
 
 // Characters the user typed: printable bytes go in at the caret, "\b"
 // deletes before it and "\r" starts a new line (multi-line only).

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi.h"
+
 namespace pl {
 
 // Control kinds of a dialog template.
@@ -175,6 +177,10 @@ int LoadString(int id, char* buffer, int size);
 // the table is inconsistent: a row of the wrong length, a key missing from
 // the palette, no rows and no generator, or a side outside 1..4096.
 bool RenderBitmapTemplate(const BitmapTemplate& bitmap, std::vector<uint32_t>* pixels);
+
+// A new 32-bit bitmap holding bitmap resource `id` (the caller deletes it);
+// null when there is none or its table is inconsistent.
+Hbitmap LoadBitmap(int id);
 
 // 16-bit samples of a sound at the given rate (square-ish tones with a short
 // fade so they do not click).

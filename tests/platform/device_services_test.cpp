@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "platform/last_error.h"
 #include "platform/resources.h"
 
 namespace {
@@ -80,6 +83,20 @@ TEST_F(DeviceServicesTest, IdleResetsAreCountedAndTheWaitCursorFollows) {
     EXPECT_EQ(cursorCalls, 2);
     ResetDeviceServices();
     EXPECT_EQ(IdleTimerResetCount(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LastError, KeptPerThreadWithTheSystemsText) {
+    pl::SetLastError(2);
+    EXPECT_EQ(pl::GetLastError(), 2u);
+    EXPECT_EQ(pl::ErrorText(2), "No such file or directory");
+    uint32_t other = 99;
+    std::thread([&] { other = pl::GetLastError(); }).join();
+    EXPECT_EQ(other, 0u);
+    EXPECT_NE(pl::ErrorText(999999).find("999999"), std::string::npos);
 }
 
 }  // namespace

@@ -80,7 +80,9 @@ protected:
     }
     void Key(Hwnd list, int vk) { SendMessage(list, WM_KEYDOWN, static_cast<WParam>(vk), 0); }
     void TapClient(Hwnd list, int x, int y) { SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(x, y)); }
-    int Selected(Hwnd list) { return static_cast<int>(SendMessage(list, LVM_GETNEXTITEM, static_cast<WParam>(-1), LVIS_SELECTED)); }
+    int Selected(Hwnd list) {
+        return static_cast<int>(SendMessage(list, LVM_GETNEXTITEM, static_cast<WParam>(-1), LVIS_SELECTED));
+    }
 
     testwin::CleanPlatform clean;
     testwin::Recorder rec;

@@ -144,7 +144,8 @@ TEST_F(MenuTest, MenuBarButtonsSitAtTheirXRanges) {
         EXPECT_TRUE(MenuBarButtonRect(bar, 3).IsEmpty());
         Rect w;
         GetWindowRect(bar, &w);
-        EXPECT_EQ(w, (Rect{0, static_cast<int>(294 * scale), static_cast<int>(240 * scale), static_cast<int>(320 * scale)}));
+        auto scaled = [scale](int v) { return static_cast<int>(v * scale); };
+        EXPECT_EQ(w, (Rect{0, scaled(294), scaled(240), scaled(320)}));
         EXPECT_EQ(GetMenuBarSubMenu(bar, 1)->text, std::string("Assistants"));
         harness.runOnUi([&] { DestroyWindow(bar); });
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/drawing.h"
+
 namespace {
 
 using namespace pl;
@@ -94,6 +96,24 @@ TEST_F(ResourcesTest, PixelMapsAndGeneratorsRender) {
     ASSERT_TRUE(RenderBitmapTemplate(*FindBitmapTemplate(127), &px));
     ASSERT_EQ(px.size(), 10u);
     EXPECT_EQ(px[5 + 4], 4u * 16 + 1);
+}
+
+TEST_F(ResourcesTest, BitmapsLoadById) {
+    Hbitmap b = LoadBitmap(124);
+    ASSERT_NE(b, nullptr);
+    BitmapInfo info;
+    ASSERT_TRUE(GetBitmapInfo(b, &info));
+    EXPECT_EQ(info.width, 4);
+    EXPECT_EQ(info.height, 3);
+    Hdc dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, b);
+    EXPECT_EQ(GetPixel(dc, 0, 0), Rgb(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 3, 0), Rgb(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 2, 2), Rgb(0, 0, 0));
+    DeleteDC(dc);
+    DeleteObject(b);
+    EXPECT_EQ(LoadBitmap(125), nullptr);  // inconsistent table
+    EXPECT_EQ(LoadBitmap(999), nullptr);
 }
 
 TEST_F(ResourcesTest, InconsistentBitmapTablesRenderNothing) {

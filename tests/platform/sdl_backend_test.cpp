@@ -175,7 +175,8 @@ TEST_F(SdlBackendTest, WindowShowsTheFramebufferPixelForPixel) {
     int differences = 0;
     const uint32_t* fb = ScreenPixels();
     for (int y = 0; y < 640; ++y)
-        for (int x = 0; x < 480; ++x) differences += shown[static_cast<size_t>(y * 480 + x)] != fb[(y / 2) * 240 + x / 2];
+        for (int x = 0; x < 480; ++x)
+            differences += shown[static_cast<size_t>(y * 480 + x)] != fb[(y / 2) * 240 + x / 2];
     EXPECT_EQ(differences, 0);
 }
 
