@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "catalog/designations.h"
@@ -422,6 +423,25 @@ TEST_F(ObjectLookupTest, CometKindIsPositioned) {
     EXPECT_FALSE(Lookup(kDesignationComet, 1, 1));  // no orbit for q = 0
     ASSERT_TRUE(Lookup(kDesignationComet, 1, 0));   // identity only
     EXPECT_FALSE(Lookup(kDesignationComet, 2));
+}
+
+// A comet record whose perihelion day is damaged has no place: the lookup with
+// positions fails instead of delivering a comet at a not-a-number position.
+TEST_F(ObjectLookupTest, CometWithDamagedElementsIsNotDelivered) {
+    CometRecord comet{};
+    comet.kind = 13;
+    std::strcpy(comet.name, "C/Damaged");
+    comet.year = 2000;
+    comet.month = 2;
+    comet.day = std::numeric_limits<float>::quiet_NaN();
+    comet.perihelionDistance = 1.2f;
+    comet.eccentricity = 0.5f;
+    folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, {fixture::CometBytes(comet)});
+    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    currentDateTime = DateTime{1999, 12, 28, 1, 0, 0};
+    EXPECT_FALSE(Lookup(kDesignationComet, 0, 1));
+    EXPECT_TRUE(Lookup(kDesignationComet, 0, 0));  // its identity is still there
+    EXPECT_STREQ(designation, "C/Damaged");
 }
 
 }  // namespace
