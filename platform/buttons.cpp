@@ -214,19 +214,10 @@ LResult ButtonProc(Hwnd h, uint32_t m, WParam w, LParam l) {
     }
 }
 
-void RegisterIfMissing(const char* name, WndProc proc) {
-    WindowClass existing;
-    if (GetClassInfo(name, &existing)) return;
-    WindowClass c;
-    c.name = name;
-    c.proc = proc;
-    RegisterClass(c);
-}
-
 }  // namespace
 
-void RegisterStaticClass() { RegisterIfMissing(kStaticClass, StaticProc); }
-void RegisterButtonClass() { RegisterIfMissing(kButtonClass, ButtonProc); }
+void RegisterStaticClass() { RegisterClassOnce(kStaticClass, StaticProc); }
+void RegisterButtonClass() { RegisterClassOnce(kButtonClass, ButtonProc); }
 
 void RegisterControlClasses() {
     RegisterStaticClass();

@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/screen.h"
 #include "platform/text.h"
+#include "platform/window.h"
 
 namespace pl {
 
@@ -42,6 +43,16 @@ int SystemFontHeight() {
     GetTextMetrics(dc, &m);
     DeleteDC(dc);
     return m.height;
+}
+
+void RegisterClassOnce(const char* name, WndProc proc, const void* background) {
+    WindowClass existing;
+    if (GetClassInfo(name, &existing)) return;
+    WindowClass c;
+    c.name = name;
+    c.proc = proc;
+    c.background = background;
+    RegisterClass(c);
 }
 
 int PixelScale() { return std::max(1, GetScreenInfo().dpi / 96); }

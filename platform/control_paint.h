@@ -25,6 +25,10 @@ int SystemFontHeight();
 // The screen's pixels per inch over 96, truncated, at least 1 (pixel margins).
 int PixelScale();
 
+// Registers a window class unless one of that name exists (the classes go
+// with ResetWindows, so each user registers again before it makes windows).
+void RegisterClassOnce(const char* name, WndProc proc, const void* background = nullptr);
+
 // Registration of each control class (controls.h's RegisterControlClasses
 // calls them all).
 void RegisterStaticClass();

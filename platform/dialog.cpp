@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/control_paint.h"
 #include "platform/controls.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
@@ -52,16 +53,6 @@ LResult DialogWndProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam)
         break;
     }
     return DefWindowProc(hwnd, message, wParam, lParam);
-}
-
-void RegisterDialogClass() {
-    WindowClass existing;
-    if (GetClassInfo(kDialogClass, &existing)) return;
-    WindowClass c;
-    c.name = kDialogClass;
-    c.proc = DialogWndProc;
-    c.background = GetSysColorBrush(kColorStatic);
-    RegisterClass(c);
 }
 
 double ScreenScale() { return GetScreenInfo().dpi / 96.0; }
@@ -122,7 +113,7 @@ Hwnd FirstFocusable(Hwnd dialog) {
 // Creates the dialog window and its controls and runs WM_INITDIALOG; shows
 // it unless a modal dialog ended already. Null when the template is missing.
 Hwnd Build(const DialogTemplate& t, Hwnd owner, DlgProc proc, LParam param, bool modal, bool* done, int* result) {
-    RegisterDialogClass();
+    RegisterClassOnce(kDialogClass, DialogWndProc, GetSysColorBrush(kColorStatic));
     RegisterControlClasses();
     CreateParams p;
     p.className = kDialogClass;

@@ -268,13 +268,6 @@ LResult EditProc(Hwnd h, uint32_t m, WParam w, LParam l) {
 
 }  // namespace
 
-void RegisterEditClass() {
-    WindowClass existing;
-    if (GetClassInfo(kEditClass, &existing)) return;
-    WindowClass c;
-    c.name = kEditClass;
-    c.proc = EditProc;
-    RegisterClass(c);
-}
+void RegisterEditClass() { RegisterClassOnce(kEditClass, EditProc); }
 
 }  // namespace pl

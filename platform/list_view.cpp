@@ -504,14 +504,7 @@ LResult ListViewProc(Hwnd h, uint32_t m, WParam w, LParam l) {
 
 }  // namespace
 
-void RegisterListViewClass() {
-    WindowClass existing;
-    if (GetClassInfo(kListViewClass, &existing)) return;
-    WindowClass c;
-    c.name = kListViewClass;
-    c.proc = ListViewProc;
-    RegisterClass(c);
-}
+void RegisterListViewClass() { RegisterClassOnce(kListViewClass, ListViewProc); }
 
 int GetSystemMetrics(int metric) {
     if (metric == SM_CXVSCROLL) return static_cast<int>(13.0 * GetScreenInfo().dpi / 96.0);

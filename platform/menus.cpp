@@ -164,15 +164,6 @@ LResult PopupMenuProc(Hwnd h, uint32_t m, WParam w, LParam l) {
     }
 }
 
-void RegisterMenuClass(const char* name, WndProc proc) {
-    WindowClass existing;
-    if (GetClassInfo(name, &existing)) return;
-    WindowClass c;
-    c.name = name;
-    c.proc = proc;
-    RegisterClass(c);
-}
-
 // The menu's loop: keys go to the menu (it never takes the focus, so the
 // owner stays active); everything else is dispatched. The quit message closes
 // the menu and is posted again.
@@ -299,7 +290,7 @@ Hmenu GetSubMenu(int menuId, int index) {
 int TrackPopupMenu(Hmenu menu, uint32_t flags, int x, int y, Hwnd owner, Point* closingTap) {
     if (closingTap) *closingTap = Point{-1, -1};
     if (!menu || menu->items.empty() || tracking) return 0;
-    RegisterMenuClass(kPopupMenuClass, PopupMenuProc);
+    RegisterClassOnce(kPopupMenuClass, PopupMenuProc);
     Tracking t;
     t.menu = menu;
     tracking = &t;
@@ -328,7 +319,7 @@ Hwnd ShCreateMenuBar(const ShMenuBarInfo& info) {
     state.colored = (info.flags & SHCMBF_COLORBK) != 0;
     state.background = info.background;
     state.owner = info.owner;
-    RegisterMenuClass(kMenuBarClass, MenuBarProc);
+    RegisterClassOnce(kMenuBarClass, MenuBarProc);
     ScreenInfo screen = GetScreenInfo();
     int height = ShellBarHeight();
     CreateParams p;

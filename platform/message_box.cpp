@@ -101,15 +101,6 @@ LResult MessageBoxProc(Hwnd h, uint32_t m, WParam w, LParam l) {
     }
 }
 
-void RegisterBoxClass() {
-    WindowClass existing;
-    if (GetClassInfo(kMessageBoxClass, &existing)) return;
-    WindowClass c;
-    c.name = kMessageBoxClass;
-    c.proc = MessageBoxProc;
-    RegisterClass(c);
-}
-
 // Creates the box window with its buttons, centred on the screen.
 Hwnd CreateBoxWindow(const MessageBoxInfo& info, Hwnd owner) {
     BoxLayout l = LayoutOfBox();
@@ -152,7 +143,7 @@ Hwnd CreateBoxWindow(const MessageBoxInfo& info, Hwnd owner) {
 
 int MessageBox(Hwnd owner, const std::string& text, const std::string& caption, uint32_t type) {
     RegisterControlClasses();
-    RegisterBoxClass();
+    RegisterClassOnce(kMessageBoxClass, MessageBoxProc);
     OpenBox box;
     box.info.text = text;
     box.info.caption = caption;

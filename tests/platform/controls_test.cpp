@@ -11,6 +11,7 @@
 #include "platform/resources.h"
 #include "platform/sys_colors.h"
 #include "platform/window.h"
+#include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
@@ -43,15 +44,6 @@ LResult FormProc(Hwnd, uint32_t message, WParam wParam, LParam) {
     return message == WM_INITDIALOG || message == WM_COMMAND ? 1 : 0;
 }
 
-int MessageLoop() {
-    Msg m;
-    while (GetMessage(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessage(&m);
-    }
-    return static_cast<int>(m.wParam);
-}
-
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -60,7 +52,7 @@ protected:
         AddResourceGroup(kGroup);
         harness.start([this] {
             form = CreateDialog(50, nullptr, FormProc);
-            return MessageLoop();
+            return RunMessageLoop();
         });
     }
     void TearDown() override {

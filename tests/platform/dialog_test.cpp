@@ -12,6 +12,7 @@
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/window.h"
+#include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
@@ -168,15 +169,6 @@ TEST_F(DialogTest, DialogItemShortForms) {
     EXPECT_TRUE(IsDlgButtonChecked(d, kCheck));
 }
 
-int MessageLoop() {
-    Msg m;
-    while (GetMessage(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessage(&m);
-    }
-    return static_cast<int>(m.wParam);
-}
-
 class ModalDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -187,7 +179,7 @@ protected:
             owner = rec.Top({0, 0, 240, 320});
             result = DialogBox(135, owner, TestProc);
             ownerEnabledAfter = IsWindowEnabled(owner);
-            return MessageLoop();
+            return RunMessageLoop();
         });
         dialog = GetActiveWindow();
     }

@@ -8,6 +8,7 @@
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
@@ -28,15 +29,6 @@ constexpr MenuBarTemplate kBars[] = {{102, kButtons}};
 constexpr StringTemplate kStrings[] = {{104, "Tools"}, {40006, "Assistants"}, {40010, "Settings"}};
 const ResourceGroup kGroup = {.menus = kMenus, .menuBars = kBars, .strings = kStrings};
 
-int MessageLoop() {
-    Msg m;
-    while (GetMessage(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessage(&m);
-    }
-    return static_cast<int>(m.wParam);
-}
-
 class MenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -53,7 +45,7 @@ protected:
         harness.start([this, flags] {
             owner = rec.Top({0, 0, 240, 320});
             chosen = TrackPopupMenu(GetSubMenu(102, 0), flags, 20, 30, owner, &closing);
-            return MessageLoop();
+            return RunMessageLoop();
         });
         menu = OpenPopupMenu();
     }
@@ -115,7 +107,7 @@ TEST_F(MenuTest, MenuNearTheScreenEdgeMovesOntoIt) {
     harness.start([this] {
         owner = rec.Top({0, 0, 240, 320});
         chosen = TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 235, 318, owner);
-        return MessageLoop();
+        return RunMessageLoop();
     });
     menu = OpenPopupMenu();
     Rect r = MenuRect();
@@ -185,7 +177,7 @@ TEST_F(MenuTest, TapOnAMenuBarButtonOpensItsPopupAndSendsTheChoice) {
     harness.start([&] {
         owner = rec.Top({0, 0, 240, 294});
         bar = ShCreateMenuBar({36, owner, 0, 102, 0});
-        return MessageLoop();
+        return RunMessageLoop();
     });
     ASSERT_TRUE(IsWindowVisible(bar));
     harness.tap(60, 305);  // "Assistants"

@@ -9,21 +9,13 @@
 #include "platform/message_queue.h"
 #include "platform/window.h"
 #include "support/message_boxes.h"
+#include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
 namespace {
 
 using namespace pl;
-
-int MessageLoop() {
-    Msg m;
-    while (GetMessage(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessage(&m);
-    }
-    return static_cast<int>(m.wParam);
-}
 
 class MessageBoxTest : public ::testing::Test {
 protected:
@@ -33,7 +25,7 @@ protected:
             owner = rec.Top({0, 0, 240, 320});
             answers.push_back(MessageBox(owner, text, caption, type));
             ownerEnabledAfter = IsWindowEnabled(owner);
-            return MessageLoop();
+            return RunMessageLoop();
         });
     }
     void TearDown() override { harness.stop(); }
