@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -220,11 +221,22 @@ void Wake() {
     SDL_PushEvent(&e);
 }
 
+// SDL falls back on drivers that show nothing when there is no display; the
+// program is headless then.
+bool ShowsOnADisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
+}
+
 }  // namespace
 
 bool StartSdlBackend(int zoom) {
     if (sdl.window) return true;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    if (!ShowsOnADisplay()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
     sdl.zoom = zoom < 1 ? 1 : zoom;
     ScreenInfo screen = GetScreenInfo();
     sdl.window = SDL_CreateWindow("Zendavori", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,

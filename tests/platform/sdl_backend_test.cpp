@@ -238,6 +238,19 @@ TEST_F(SdlBackendTest, ClosingTheWindowPostsTheCloseCommand) {
     EXPECT_EQ(commands[0].wParam, 1035u);
 }
 
+// Without a display the program keeps the headless backend.
+TEST(SdlHeadless, NoDisplayLeavesTheHeadlessBackend) {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) GTEST_SKIP() << "SDL video is already open in this process";
+    const char* display = std::getenv("DISPLAY");
+    std::string saved = display ? display : "";
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    EXPECT_FALSE(StartSdlBackend(1));
+    EXPECT_FALSE(SdlBackendRunning());
+    EXPECT_STREQ(CurrentBackend().name, "headless");
+    if (!saved.empty()) setenv("DISPLAY", saved.c_str(), 1);
+}
+
 TEST(SdlZoom, FromTheEnvironment) {
     const struct {
         const char* value;
