@@ -1,11 +1,13 @@
-// The zendavori program. With a display it runs in a window; without one it
-// runs headless: it starts, renders the first screen, answers the message
-// boxes that opened (they are in the picture) with their default button,
-// writes the screen to the PNG named by ZENDAVORI_SCREENSHOT (default
-// zendavori-screen.png), shuts down and exits 0.
+// The zendavori program. With a display it runs in a window (ZENDAVORI_SCREEN,
+// default 480x640@192, zoomed by ZENDAVORI_ZOOM). Without one it runs headless:
+// it starts, renders the first screen, writes it to the PNG named by
+// ZENDAVORI_SCREENSHOT (default zendavori-screen.png), answers the message
+// boxes that opened (they are in the picture) with their default button, shuts
+// down and exits 0.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "platform/clock.h"
@@ -13,19 +15,22 @@
 #include "platform/harness.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
+#include "platform/sdl_backend.h"
 #include "platform/window.h"
-#include "ui/shell_state.h"
 
 namespace {
 
-int DefaultButton(const pl::MessageBoxInfo& box) { return box.buttons.empty() ? pl::IDOK : box.buttons.front(); }
+void WarnBadScreen(const pl::ScreenInfo& used) {
+    std::fprintf(stderr, "zendavori: ZENDAVORI_SCREEN is not WxH@DPI; using %dx%d@%d\n", used.width, used.height,
+                 used.dpi);
+}
 
-// Answers every open box; a box may open another, so this runs until none is left.
+// Answers every open box with its first button; a box may open another.
 void AnswerOpenBoxes(pl::Harness& harness) {
     for (int guard = 0; guard < 100; ++guard) {
         std::vector<pl::MessageBoxInfo> boxes = pl::OpenMessageBoxes();
         if (boxes.empty()) return;
-        int button = DefaultButton(boxes.back());
+        int button = boxes.back().buttons.empty() ? pl::IDOK : boxes.back().buttons.front();
         harness.runOnUi([button] { pl::AnswerMessageBox(button); });
     }
 }
@@ -33,9 +38,7 @@ void AnswerOpenBoxes(pl::Harness& harness) {
 int RunHeadless() {
     pl::HarnessOptions options;
     pl::GetLocalTime(&options.start);
-    if (!pl::ScreenFromEnvironment(pl::kHeadlessScreen, &options.screen))
-        std::fprintf(stderr, "zendavori: ZENDAVORI_SCREEN is not WxH@DPI; using %dx%d@%d\n", options.screen.width,
-                     options.screen.height, options.screen.dpi);
+    if (!pl::ScreenFromEnvironment(pl::kHeadlessScreen, &options.screen)) WarnBadScreen(options.screen);
     pl::Harness harness(options);
     harness.start([] { return WinMain(nullptr, nullptr, "", pl::SW_SHOW); });
     const char* name = std::getenv("ZENDAVORI_SCREENSHOT");
@@ -54,4 +57,12 @@ int RunHeadless() {
 
 }  // namespace
 
-int main() { return RunHeadless(); }
+int main() {
+    pl::ScreenInfo screen;
+    if (!pl::ScreenFromEnvironment(pl::kWindowScreen, &screen)) WarnBadScreen(screen);
+    pl::SetScreenInfo(screen);
+    if (!pl::StartSdlBackend(pl::ZoomFromEnvironment())) return RunHeadless();
+    int code = WinMain(nullptr, nullptr, "", pl::SW_SHOW);
+    pl::StopSdlBackend();
+    return code;
+}

@@ -14,6 +14,7 @@
 #include "platform/message_queue.h"
 #include "platform/paint.h"
 #include "platform/resources.h"
+#include "platform/sdl_backend.h"
 #include "platform/screen.h"
 #include "platform/window.h"
 #include "resources/program_resources.h"
@@ -35,6 +36,7 @@ constexpr int kTitleString = 1;
 constexpr int kClassString = 3;
 constexpr int kAcceleratorTable = 3;
 constexpr int kStringLength = 100;
+constexpr int kQuitCommand = 1035;  // closing the window quits as the menu's Quit does
 
 void* hInstance = nullptr;
 bool instanceRunning = false;  // past the single-instance test in this process
@@ -143,6 +145,7 @@ bool InitInstance(void* instance, int showCommand) {
         return false;
     }
     mainWindow = hwnd;
+    pl::SetCloseCommand(mainWindow, kQuitCommand);
     pl::ShFullScreen(mainWindow, kFullScreenHide);
     pl::ShowWindow(mainWindow, showCommand);
     pl::UpdateNow(mainWindow);

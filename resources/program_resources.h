@@ -8,5 +8,10 @@
 // accelerator table 3.
 extern const pl::ResourceGroup kShellResources;
 
+// The home form's template (1950).
+extern const pl::ResourceGroup kHomeResources;
+// The control layer's bitmaps (popup arrows) and the program icon.
+extern const pl::ResourceGroup kControlResources;
+
 // Installs every group below with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();
