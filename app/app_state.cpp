@@ -13,13 +13,15 @@
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
 #include "objects/selection_list.h"
-#include "platform/clock.h"
 #include "scope/serial_link.h"
 #include "ui/colors.h"
 #include "ui/date_text.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
-#include "ui/ui_utilities.h"
+#include "ui/input_polling.h"
+#include "ui/markers.h"
+#include "ui/night_colors.h"
+#include "ui/screen_layout.h"
 
 int dateYearFirst = 0;
 
@@ -115,10 +117,9 @@ void SetStartDateTime() {
 }  // namespace
 
 void ReadDeviceClock(int32_t fields[6]) {
-    pl::LocalTime t;
-    pl::GetLocalTime(&t);
-    const int32_t now[6] = {t.year, t.month, t.day, t.hour, t.minute, t.second};
-    std::memcpy(fields, now, sizeof now);
+    int now[6];
+    GetLocalDateTime(&now[0], &now[1], &now[2], &now[3], &now[4], &now[5]);
+    for (int i = 0; i < 6; ++i) fields[i] = now[i];
 }
 
 int InitApplicationState() {

@@ -19,6 +19,7 @@
 #include "platform/window.h"
 #include "resources/program_resources.h"
 #include "ui/background_paint.h"
+#include "ui/busy_indicator.h"
 #include "ui/control_registry.h"
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
@@ -26,7 +27,6 @@
 #include "ui/info_box.h"
 #include "ui/saved_screen.h"
 #include "ui/shell_state.h"
-#include "ui/ui_utilities.h"
 
 pl::ShActivateInfo activateInfo{};
 
@@ -162,7 +162,7 @@ bool InitInstance(void* instance, int showCommand) {
 int WinMain(void* instance, void*, const char*, int showCommand) {
     InstallProgramResources();
     InstallMessageBoxServices();
-    InstallBusyIndicatorServices();
+    InstallBusyIndicator();
     bool first = !instanceRunning;
     if (first) {
         ResetShellState();

@@ -24,7 +24,7 @@
 #include "ui/control_registry.h"
 #include "ui/draw_window.h"
 #include "ui/shell_state.h"
-#include "ui/ui_utilities.h"
+#include "ui/input_polling.h"
 
 namespace {
 

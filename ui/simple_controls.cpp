@@ -24,7 +24,7 @@
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
 #include "ui/forms.h"
-#include "ui/ui_utilities.h"
+#include "ui/input_polling.h"
 
 namespace {
 
