@@ -135,7 +135,9 @@ void ResizeFormToScreen(pl::Hwnd form) {
 void HandleFormActivate(pl::Hwnd form, pl::WParam wParam, pl::LParam lParam, pl::ShActivateInfo* info,
                         int noResize) {
     if (!pl::ShHandleWmActivate(form, wParam, lParam, info, 0)) return;
-    if (pl::LoWord(wParam) == 0 || noResize) return;
+    if (pl::LoWord(wParam) == 0) return;
+    SetCurrentFormWindow(form);
+    if (noResize) return;
     ResizeFormToScreen(form);
     pl::SetFocus(form);
 }

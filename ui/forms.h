@@ -61,9 +61,9 @@ void InitFormWindow(pl::Hwnd form, uint32_t initFlags);
 // shown, then full screen.
 void ResizeFormToScreen(pl::Hwnd form);
 
-// WM_ACTIVATE of a form: the shell's handler; when it accepts, the form is
-// being activated and `noResize` is 0, the form is sized to the screen and
-// takes the focus.
+// WM_ACTIVATE of a form: the shell's handler; when it accepts and the form is
+// being activated, the form becomes the active form window and, unless
+// `noResize` is set, is sized to the screen and takes the focus.
 void HandleFormActivate(pl::Hwnd form, pl::WParam wParam, pl::LParam lParam, pl::ShActivateInfo* info,
                         int noResize);
 
