@@ -17,6 +17,8 @@ constexpr PreferenceRule kRules[] = {
     {kPrefAge, 2, PrefCheck::Set, 0, 0},
     {kPrefVision, 8, PrefCheck::Set, 0, 0},
     {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
+    {kPrefNightMode, 0, PrefCheck::Range, 0, 3},
+    {kPrefChartBackground, 2, PrefCheck::Set, 0, 0},
     {kPrefCardCatalog, 0, PrefCheck::Range, 0, 6},
 };
 

@@ -32,6 +32,8 @@ enum PreferenceWord : int {
     kPrefAge = 20,           // observer's age row: 0 "15", 1 "25" .. 7 "85", 8 ">95"
     kPrefVision = 21,        // observer's acuity row: 0 "2/10" .. 10 "12/10"
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
+    kPrefNightMode = 24,     // "Night Mode": 0 "Off", 1 "Dark", 2 "Medium", 3 "Bright"
+    kPrefChartBackground = 26,  // "Background": 0 "Black", 1 "Dark Blue", 2 "White"
     kPrefGrsLongitude = 37,  // float, System II longitude of the Great Red Spot, degrees
     kPrefCurrentDeltaT = 39,     // float, seconds
     kPrefCardCatalog = 115,      // "Card Catalog": largest stellar catalogue file installed, 0 none .. 6
