@@ -50,20 +50,7 @@ TEST_F(DateTextTest, OrderIsFoundOnceAndTextIsCut) {
 
 namespace {
 
-class DateTextMoreTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        pl::UseVirtualClock(pl::LocalTime{});
-        ResetDateFieldOrder();
-    }
-    void TearDown() override {
-        pl::SetShortDatePattern("");
-        pl::UseRealClock();
-        ResetDateFieldOrder();
-    }
-};
-
-TEST_F(DateTextMoreTest, ShortDateTakesTheYearModuloHundred) {
+TEST_F(DateTextTest, ShortDateTakesTheYearModuloHundred) {
     char text[16];
     FormatDateShort(text, sizeof text, 5, 3, 2024);
     EXPECT_STREQ(text, "05/03/24");
@@ -75,7 +62,7 @@ TEST_F(DateTextMoreTest, ShortDateTakesTheYearModuloHundred) {
     EXPECT_STREQ(text, "03/05/07");
 }
 
-TEST_F(DateTextMoreTest, ParseDateReadsWhatFormatDateWrites) {
+TEST_F(DateTextTest, ParseDateReadsWhatFormatDateWrites) {
     for (const char* pattern : {"M/d/yyyy", "yyyy-MM-dd"}) {
         ResetDateFieldOrder();
         pl::SetShortDatePattern(pattern);
@@ -89,7 +76,7 @@ TEST_F(DateTextMoreTest, ParseDateReadsWhatFormatDateWrites) {
     }
 }
 
-TEST_F(DateTextMoreTest, ParseDateWithMissingFieldsGivesZero) {
+TEST_F(DateTextTest, ParseDateWithMissingFieldsGivesZero) {
     int first = -1, second = -1, year = -1;
     ParseDate("12/7", &first, &second, &year);
     EXPECT_EQ(first, 12);
