@@ -302,7 +302,7 @@ bool CatalogueStar(int kind, long n, ObjectRecord* r, const Text& designation, i
     *listed = 0;
     if (kind == kDesignationTycho) {
         if (!SelectLookupCatalog(kTychoLevel, false) || !GetTychoStar(static_cast<uint32_t>(n), &star)) return false;
-        std::snprintf(text, sizeof text, "%s%ld-%ld-1", DesignationPrefix(kind), n / 100000, n % 100000);
+        FormatTychoDesignation(text, sizeof text, static_cast<uint32_t>(n));
     } else {
         if (!SelectLookupCatalog(kind == kDesignationHip ? kHipparcosLevel : kHrLevel, true)) return false;
         if (GetStarByCatalogNumber(static_cast<int32_t>(n), &star) < 0) return false;

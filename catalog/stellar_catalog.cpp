@@ -179,8 +179,8 @@ int GetStarByCatalogNumber(int32_t number, UnpackedStar* star) {
     if (!indexName) return -1;
     int r = -1;
     if (!ReadIndexEntry(indexName, number, &r)) return -1;
-    // A damaged entry (negative or past the catalogue) cannot be read either.
-    const uint8_t* record = FetchStellarRecord(r);
+    // A damaged entry (negative or past the record count) is not read.
+    const uint8_t* record = r >= 0 && r < GetRecDbCount(stellarDb) ? FetchStellarRecord(r) : nullptr;
     if (!record) {
         ShowNumbered("Can't find Hipparchos record number %ld", number / kIndexEntries);
         return -1;

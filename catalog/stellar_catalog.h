@@ -61,8 +61,9 @@ uint32_t GetHipparcosRecord(int position, UnpackedStar* star);
 // Star `number` of the Hipparcos (118001..119999 stars open) or HR (9101..9199)
 // catalogue through its index file: the stellar record that holds it, with the
 // star in *star; -1 when it is not there (a number outside 1..121000, another
-// catalogue, an index or record that cannot be read, or no star of that number
-// in the record); 0 when no catalogue is open.
+// catalogue, an index that cannot be read, an entry outside the record count, a
+// record that cannot be read, or no star of that number in the record); 0 when
+// no catalogue is open.
 int GetStarByCatalogNumber(int32_t number, UnpackedStar* star);
 
 // Tycho star `id` (region x 100000 + number): searches the records between the

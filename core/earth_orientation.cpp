@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/matrix3.h"
 #include "core/nutation.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
@@ -54,10 +55,6 @@ void PrecessionElements(double jd1, double jd2, double* p) {
     p[8] = ct;
 }
 
-void MultiplyVector(const double* m, const double* in, double* out) {
-    for (int r = 0; r < 3; ++r) out[r] = m[3 * r] * in[0] + m[3 * r + 1] * in[1] + m[3 * r + 2] * in[2];
-}
-
 void MultiplyTransposed(const double* m, const double* in, double* out) {
     for (int c = 0; c < 3; ++c) out[c] = m[c] * in[0] + m[3 + c] * in[1] + m[6 + c] * in[2];
 }
@@ -75,7 +72,7 @@ int ApplyNutation(double jd, int direction, const double* in, double* out) {
     double n[9];
     NutationElements(jd, n);
     if (direction == 0) {
-        MultiplyVector(n, in, out);
+        Matrix3MulVector(n, in, out);
     } else {
         MultiplyTransposed(n, in, out);
     }
@@ -85,7 +82,7 @@ int ApplyNutation(double jd, int direction, const double* in, double* out) {
 void ApplyPrecession(double jd1, const double* in, double jd2, double* out) {
     double p[9];
     PrecessionElements(jd1, jd2, p);
-    MultiplyVector(p, in, out);
+    Matrix3MulVector(p, in, out);
 }
 
 void ComputePrecessionMatrix(double jd, double* matrix) {

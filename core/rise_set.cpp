@@ -23,10 +23,12 @@ struct NoonSiderealCache {
 NoonSiderealCache noonCache;
 long noonSiderealCount = 0;
 
-// A fraction of a day brought once into 0..1.
+// A fraction of a day brought into 0..1 by whole days. Far east of its zone
+// meridian (a zone of +12 h or more) a site can put m below -1, where a single
+// day's shift would leave every event on the day before.
 double BringIntoDay(double m) {
-    if (m > 1) return m - 1;
-    if (m < 0) return m + 1;
+    if (m > 1) return m - std::ceil(m - 1);
+    if (m < 0) return m + std::ceil(-m);
     return m;
 }
 

@@ -1,5 +1,6 @@
 #include "ephemeris/apparent_altaz.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/delta_t.h"
@@ -137,7 +138,8 @@ void ConvertJ2000ToDate(double jd, double* ra, double* dec) {
     }
     double w[3];
     Matrix3MulVector(matrixProduct, v, w);
-    *dec = std::asin(w[2]) * kRadToDeg;
+    // A place on the pole of date can give a sine a rounding error above 1.
+    *dec = std::asin(std::clamp(w[2], -1.0, 1.0)) * kRadToDeg;
     double h = std::atan2(w[0], w[1]) * kRadToHours;
     while (h > 24.0) h -= 24.0;
     while (h < 0.0) h += 24.0;

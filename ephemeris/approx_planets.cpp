@@ -179,7 +179,8 @@ void WriteEarthView(const EarthPlace& earth, int mode, float* view) {
     if (mode == 2) WriteView(view, earth.x, earth.y, 0);
 }
 
-// Index 10: the Sun seen from the Earth, at (-xE, -yE, 0) in the ecliptic.
+// Index 10: the Sun seen from the Earth, at (-xE, -yE, 0) in the ecliptic. The Earth's own
+// view entry of modes 1 and 2 is written after the range.
 void ComputeSunEntry(const EarthPlace& earth, int mode, float* view, float* place) {
     double yq = earth.y * std::cos(kObliquity);
     double zq = earth.y * std::sin(kObliquity);
@@ -194,7 +195,6 @@ void ComputeSunEntry(const EarthPlace& earth, int mode, float* view, float* plac
     double sunDistance = std::hypot(earth.x, earth.y);
     if (mode == 0) WriteBand(view, ra, dec);
     if (mode == 3) WriteView(view, sunDistance, sunDistance, sunDistance);
-    WriteEarthView(earth, mode, view);
 }
 
 }  // namespace

@@ -37,11 +37,11 @@ int ComputeBody(BodyPosition* out, int body, int year, int month, int day, int h
 void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int month, int day,
                          int hour);
 
-// Ecliptic places in degrees (longitude in [0, 360), latitude in -90..90) at the Julian day jd (TT): body 0 the Sun's geometric geocentric
-// place and distance (AU, mean equinox of date); 1 the Moon's geocentric place
-// and distance (AU); 2..8 the planet's heliocentric place (J2000.0 ecliptic)
-// and radius (AU) by Simon et al. (1994). Other bodies leave the outputs as
-// they were.
+// Ecliptic places in degrees (longitude in [0, 360), latitude in -90..90) at the
+// Julian day jd (TT): body 0 the Sun's geometric geocentric place and distance
+// (AU, mean equinox of date); 1 the Moon's geocentric place and distance (AU);
+// 2..8 the planet's heliocentric place (J2000.0 ecliptic) and radius (AU) by
+// Simon et al. (1994). Other bodies leave the outputs as they were.
 void GetHeliocentricXYZ(int body, double jd, double* longitude, double* latitude, double* radius);
 
 // Tilt of Saturn's rings to the line of sight, radians, from Saturn's geocentric

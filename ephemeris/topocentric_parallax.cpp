@@ -40,9 +40,9 @@ void ApplyTopocentricParallax(double t, double* ra, double* dec, double* azimuth
     ComputeNutationSeries(t, &dpsi, &deps);
     const double eps = ComputeMeanObliquity(t) + deps / 3600.0;
     const double theta = ApparentSiderealDegrees(t, dpsi, eps) - longitude;  // local
-    double hourAngle = theta - *ra * kRadToDeg;
-    while (hourAngle < 0) hourAngle += 360.0;
-    while (hourAngle > 360.0) hourAngle -= 360.0;
+    // fmod first: a huge or infinite angle would never come into range by turns of 360.
+    double hourAngle = std::fmod(theta - *ra * kRadToDeg, 360.0);
+    if (hourAngle < 0) hourAngle += 360.0;
     hourAngle *= kDegToRad;
 
     const double phi = latitude * kDegToRad;

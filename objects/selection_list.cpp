@@ -8,6 +8,7 @@
 #include "app/preference_values.h"
 #include "catalog/designations.h"
 #include "catalog/object_display.h"
+#include "catalog/stellar_catalog.h"
 #include "chart/chart_state.h"
 #include "core/preferences.h"
 #include "core/services.h"
@@ -46,12 +47,6 @@ void NameByPrefix(char* name, std::size_t size, int designation, int32_t number)
     std::snprintf(name, size, "%s%ld", DesignationPrefix(designation), static_cast<long>(number));
 }
 
-void TychoName(char* name, std::size_t size, int32_t number) {
-    std::snprintf(name, size, "%s%ld-%ld-1", DesignationPrefix(kDesignationTycho),
-                  static_cast<long>(static_cast<uint32_t>(number) / 100000),
-                  static_cast<long>(static_cast<uint32_t>(number) % 100000));
-}
-
 // Name of a star or other catalogue entry (source 11).
 void StarName(char* name, std::size_t size, int designation, const ObjectRecord* rec) {
     if (designation == kDesignationHr) {
@@ -62,7 +57,7 @@ void StarName(char* name, std::size_t size, int designation, const ObjectRecord*
     } else if (designation == kDesignationBrightStar) {
         std::snprintf(name, size, "%s", rec->name);
     } else if (designation == kDesignationTycho) {
-        TychoName(name, size, rec->number);
+        FormatTychoDesignation(name, size, static_cast<uint32_t>(rec->number));
     } else {
         NameByPrefix(name, size, designation, rec->number);
     }
@@ -87,7 +82,7 @@ void EntryName(char* name, std::size_t size, int sourceIndex, int source, int de
         std::snprintf(name, size, "NoCat%d %ld", designation, static_cast<long>(rec->number));
     else if (designation == kDesignationConstellation || (rec->objectType & 0xFFFF) == kConstellationType)
         std::snprintf(name, size, "%s", ConstellationAbbreviation(rec->number));
-    else if (designation == kDesignationTycho) TychoName(name, size, rec->number);
+    else if (designation == kDesignationTycho) FormatTychoDesignation(name, size, static_cast<uint32_t>(rec->number));
     else if (rec->name[0] != '\0') std::snprintf(name, size, "%.19s", rec->name);
     else NameByPrefix(name, size, designation, rec->number);
 }

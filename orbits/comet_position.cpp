@@ -17,6 +17,7 @@ constexpr double kPrecessionPerYear = 0.00024381748353014522;  // 50.29" in radi
 constexpr double kObliquity = 0.4090928042221351;             // 23.4392911 degrees
 constexpr double kHoursPerRadian = 3.819718634205488;
 constexpr int kCometKind = 13;
+constexpr float kDayLimit = 1e7f;  // a day field beyond this (or not a number) is damaged
 
 double PerihelionTerm(double q) { return q * std::sqrt(q) * std::sqrt(2.0); }
 
@@ -55,10 +56,13 @@ bool SolveKepler(double m, double e, double* eccentricAnomaly) {
     return true;
 }
 
-void SetPlane(float out[3], double x, double y) {
+// Writes the orbital-plane position; 1, or 0 when damaged elements (a word
+// that is not a number or infinite) gave no finite position.
+int SetPlane(float out[3], double x, double y) {
     out[0] = static_cast<float>(x);
     out[1] = static_cast<float>(y);
     out[2] = 0.0f;
+    return std::isfinite(out[0]) && std::isfinite(out[1]) ? 1 : 0;
 }
 
 // The Sun's geocentric ecliptic position (mean equinox of date), AU.
@@ -83,8 +87,12 @@ double ClampedAcos(double c) { return std::acos(c > 1.0 ? 1.0 : c < -1.0 ? -1.0 
 
 void FillCometWorkWords(CometRecord* c) {
     float whole = std::floor(c->day);
-    float start = static_cast<float>(JulianDayFromDateTime(c->year, c->month, static_cast<int>(whole), 0, 0, 0, 0));
-    c->workPerihelionTime = start + (c->day - whole);
+    if (whole >= -kDayLimit && whole <= kDayLimit) {
+        float start = static_cast<float>(JulianDayFromDateTime(c->year, c->month, static_cast<int>(whole), 0, 0, 0, 0));
+        c->workPerihelionTime = start + (c->day - whole);
+    } else {
+        c->workPerihelionTime = std::numeric_limits<float>::quiet_NaN();  // a damaged day: no time
+    }
     c->workEccentricity = c->eccentricity;
     c->semiMajorAxis = static_cast<float>(static_cast<double>(c->perihelionDistance) / (1.0 - c->eccentricity));
     c->workPerihelionDistance = c->perihelionDistance;
@@ -104,8 +112,7 @@ int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {
     double ea;
     if (!SolveKepler(m, e, &ea)) return 0;
     float e2 = static_cast<float>(e) * static_cast<float>(e);
-    SetPlane(out, a * (std::cos(ea) - e), a * std::sqrt(1.0 - e2) * std::sin(ea));
-    return 1;
+    return SetPlane(out, a * (std::cos(ea) - e), a * std::sqrt(1.0 - e2) * std::sin(ea));
 }
 
 int SolveParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
@@ -114,8 +121,7 @@ int SolveParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
     double w = kGauss * (jd - c->workPerihelionTime) / PerihelionTerm(q);
     double s = w;
     if (!SolveBarker(w, &s)) return 0;
-    SetPlane(out, q * (1.0 - s * s), 2.0 * q * s);
-    return 1;
+    return SetPlane(out, q * (1.0 - s * s), 2.0 * q * s);
 }
 
 int SolveNearParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
@@ -140,8 +146,7 @@ int SolveNearParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
     double c2 = 1.0 - a + 0.2 * a * a + 0.00571429 * a * a * a;
     double c3 = 1.0 + 0.4 * a + 0.21714286 * a * a + 0.12495238 * a * a * a;
     double u = c3 * std::sqrt(5.0 * (1.0 + e) / (9.0 * e + 1.0)) * s;
-    SetPlane(out, q * c2 * (1.0 - u * u), 2.0 * q * c2 * u);
-    return 1;
+    return SetPlane(out, q * c2 * (1.0 - u * u), 2.0 * q * c2 * u);
 }
 
 int SolveOrbit(const CometRecord* c, double jd, float out[3]) {
@@ -178,7 +183,9 @@ int ComputeCometPosition(const CometRecord* c, double jd, int equinoxYear, float
     double yq = std::cos(kObliquity) * yg - std::sin(kObliquity) * zg;
     double zq = std::cos(kObliquity) * zg + std::sin(kObliquity) * yg;
     double ra = std::atan2(yq, xq) * kHoursPerRadian;
-    *rightAscension = static_cast<float>(ra < 0 ? ra + 24.0 : ra);
+    // A hair below 0 h rounds to 24.0 in single precision: that is 0 h.
+    float hours = static_cast<float>(ra < 0 ? ra + 24.0 : ra);
+    *rightAscension = hours < 24.0f ? hours : 0.0f;
     *declination = static_cast<float>(std::atan2(zq, std::sqrt(xq * xq + yq * yq)) / kRadians);
     double d = std::sqrt(xq * xq + yq * yq + zq * zq);
     double rs = std::sqrt(xh * xh + yh * yh + zh * zh);

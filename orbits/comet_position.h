@@ -14,13 +14,14 @@
 // Fills the work words from the stored elements: T = Julian day of (year, month,
 // whole day) at 0h plus the day's fraction, summed in single precision; e, q,
 // argument of perihelion, node and inclination copied; a = q / (1 - e); equinox
-// 2000.0.
+// 2000.0. A damaged day (not a number, or beyond 1e7) leaves T not a number.
 void FillCometWorkWords(CometRecord* record);
 
 // Position in the orbital plane at Julian day `jd`: out[0] towards perihelion,
 // out[1] 90 degrees ahead in the direction of motion, out[2] = 0, AU. Each
-// returns 1, or 0 when q is 0 or an iteration does not converge to 1e-12
-// within 80 steps (the elliptic solution also for e of 1 or more).
+// returns 1, or 0 when q is 0, an iteration does not converge to 1e-12 within
+// 80 steps (the elliptic solution also for e of 1 or more), or damaged work
+// words (not a number, infinite) give no finite position.
 int SolveEllipticOrbit(const CometRecord* record, double jd, float out[3]);
 int SolveParabolicOrbit(const CometRecord* record, double jd, float out[3]);
 int SolveNearParabolicOrbit(const CometRecord* record, double jd, float out[3]);

@@ -138,6 +138,16 @@ bool DestroyWindow(Hwnd hwnd) {
 
 bool IsWindow(Hwnd hwnd) { return Find(hwnd) != nullptr; }
 
+namespace {
+
+void PaintTreeNow(Hwnd hwnd) {
+    UpdateNow(hwnd);
+    for (Hwnd child : ChildWindows(hwnd))
+        if (IsWindowVisible(child)) PaintTreeNow(child);
+}
+
+}  // namespace
+
 bool ShowWindow(Hwnd hwnd, int command) {
     WindowPtr w = Find(hwnd);
     if (!w) return false;
@@ -150,6 +160,10 @@ bool ShowWindow(Hwnd hwnd, int command) {
         if (show) {
             w->style |= WS_VISIBLE;
             detail::InvalidateTree(hwnd);
+            // A child (a popup's list) is painted at once, so it shows even
+            // inside a loop that takes queued paints without dispatching them.
+            // A top-level window keeps its queued first paint.
+            if (w->parent && detail::IsShown(*w)) PaintTreeNow(hwnd);
         } else {
             bool shown = detail::IsShown(*w);
             Rect screen = detail::ScreenRectOf(*w);

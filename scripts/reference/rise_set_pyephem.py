@@ -17,6 +17,11 @@ Also tests/reference/moon_rise_set_month_pyephem.csv: for every day of April
 2024 at Boston, the first moonrise and moonset after 0 h local, in hours after
 it (above 24 when the day has none).
 
+And tests/reference/rise_set_date_line_pyephem.csv: the Sun and the Moon at
+sites near the date line whose zone puts local midnight far from their own
+(Auckland in summer time, +13 h at 174.8 E; Suva, +12 h at 178.4 E), on days
+when the day's events were once reported as those of the day before.
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/rise_set_pyephem.py
 """
 import ephem
@@ -35,6 +40,15 @@ CASES = [
     (1, (2025, 1, 3), -33.8688, -151.2093, 660),
     (1, (2024, 3, 9), 64.8378, 147.7164, -480),      # rising steeply
     (1, (2024, 10, 3), 64.8378, 147.7164, -480),     # a low Moon, slow to rise and set
+]
+
+DATE_LINE_CASES = [
+    (0, (2024, 3, 22), -36.8485, -174.7633, 780),  # Auckland, summer time
+    (0, (2024, 3, 28), -36.8485, -174.7633, 780),
+    (0, (2024, 4, 4), -36.8485, -174.7633, 780),
+    (0, (2024, 3, 22), -18.1416, -178.4419, 720),  # Suva
+    (1, (2024, 3, 13), -36.8485, -174.7633, 780),
+    (1, (2024, 3, 15), -36.8485, -174.7633, 780),
 ]
 
 
@@ -77,14 +91,19 @@ def event_times(body_kind, date, lat, lon_west, zone):
     return rise, transit, setting, twilight
 
 
-def main():
+def write_cases(path, cases):
     lines = ["body,year,month,day,latitude,longitude_west,zone_min,rise_h,transit_h,set_h,twilight_end_h"]
-    for body, date, lat, lon, zone in CASES:
+    for body, date, lat, lon, zone in cases:
         rise, transit, setting, twilight = event_times(body, date, lat, lon, zone)
         lines.append(f"{body},{date[0]},{date[1]},{date[2]},{lat},{lon},{zone},"
                      f"{rise:.6f},{transit:.6f},{setting:.6f},{twilight:.6f}")
-    with open(OUT, "w") as f:
+    with open(path, "w") as f:
         f.write("\n".join(lines) + "\n")
+
+
+def main():
+    write_cases(OUT, CASES)
+    write_cases("tests/reference/rise_set_date_line_pyephem.csv", DATE_LINE_CASES)
     lines = ["year,month,day,latitude,longitude_west,zone_min,rise_h,set_h"]
     for day in range(1, 31):
         _, _, _, rise, _, setting = next_events(1, (2024, 4, day), 42.3601, 71.0589, -240)

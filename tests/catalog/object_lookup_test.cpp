@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "catalog/designations.h"
@@ -383,15 +384,15 @@ TEST_F(StellarLookupTest, TychoKind) {
     EXPECT_EQ(record.size1, 0.0f);
 }
 
-// A comet positioned for the current date and time (orbit 0 of the reference
-// places, 60 days before perihelion: 1999-12-28 0h UT, the local time an hour ahead).
-TEST_F(ObjectLookupTest, CometKindIsPositioned) {
+// Orbit 0 of the reference places (tests/reference/comet_places.csv): perihelion
+// 2000 February 26.0 (JD 2451600.5), q 1.2 AU, e 0.5.
+CometRecord ReferenceComet() {
     CometRecord comet{};
     comet.kind = 13;
     std::strcpy(comet.name, "C/1999 Test");
     comet.year = 2000;
     comet.month = 2;
-    comet.day = 26.0f;  // JD 2451600.5
+    comet.day = 26.0f;
     comet.perihelionDistance = 1.2f;
     comet.eccentricity = 0.5f;
     comet.argPerihelion = 30.0f;
@@ -399,6 +400,13 @@ TEST_F(ObjectLookupTest, CometKindIsPositioned) {
     comet.inclination = 10.0f;
     comet.absoluteMagnitude = 6.0f;
     comet.slope = 10.0f;
+    return comet;
+}
+
+// A comet positioned for the current date and time (orbit 0 of the reference
+// places, 60 days before perihelion: 1999-12-28 0h UT, the local time an hour ahead).
+TEST_F(ObjectLookupTest, CometKindIsPositioned) {
+    CometRecord comet = ReferenceComet();
     CometRecord broken = comet;
     broken.perihelionDistance = 0.0f;
     folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, {fixture::CometBytes(comet), fixture::CometBytes(broken)});
@@ -422,6 +430,19 @@ TEST_F(ObjectLookupTest, CometKindIsPositioned) {
     EXPECT_FALSE(Lookup(kDesignationComet, 1, 1));  // no orbit for q = 0
     ASSERT_TRUE(Lookup(kDesignationComet, 1, 0));   // identity only
     EXPECT_FALSE(Lookup(kDesignationComet, 2));
+}
+
+// A comet record whose perihelion day is damaged has no place: the lookup with
+// positions fails instead of delivering a comet at a not-a-number position.
+TEST_F(ObjectLookupTest, CometWithDamagedElementsIsNotDelivered) {
+    CometRecord comet = ReferenceComet();
+    comet.day = std::numeric_limits<float>::quiet_NaN();
+    folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, {fixture::CometBytes(comet)});
+    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    currentDateTime = DateTime{1999, 12, 28, 1, 0, 0};
+    EXPECT_FALSE(Lookup(kDesignationComet, 0, 1));
+    EXPECT_TRUE(Lookup(kDesignationComet, 0, 0));  // its identity is still there
+    EXPECT_STREQ(designation, "C/1999 Test");
 }
 
 }  // namespace

@@ -241,6 +241,21 @@ TEST_F(CatalogNumberTest, HrCatalogueUsesTheHrIndexAndTychoNone) {
     EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);  // a Tycho count is in neither range
 }
 
+// An index entry naming a record past the catalogue's record count is damaged,
+// even when the file happens to hold bytes there: the star is not taken from them.
+TEST_F(CatalogNumberTest, IndexEntryBeyondTheRecordCountIsNotRead) {
+    std::vector<Bytes> records(218, fixture::StellarRecordBytes({Star(1, 0)}, 42));
+    records[217] = fixture::StellarRecordBytes({Star(7001, 38)}, 42);
+    WriteCatalog(0, records, 217);  // 9114 stars: the HR catalogue, its record 217 outside the count
+    std::vector<std::vector<int16_t>> index(167, std::vector<int16_t>(42, 0));
+    index[7001 / 42][7001 % 42] = 217;
+    WriteIndex("zendavori_hr_idx.ppc", index);
+    ASSERT_TRUE(SelectStellarCatalog(0));
+    UnpackedStar u;
+    EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);
+    EXPECT_EQ(services.Texts(), (std::vector<std::string>{"Can't find Hipparchos record number 166"}));
+}
+
 class TychoTest : public StellarTest {
 protected:
     void SetUp() override {

@@ -45,6 +45,26 @@ TEST_F(ApparentAltAzTest, J2000ToDateAppliesNutationMeanToTrueAfterPrecession) {
     }
 }
 
+// A place that lands on the pole of date has a sine of declination a rounding error above 1
+// for about one date in eight; the declination once came out as NaN instead of +90.
+TEST_F(ApparentAltAzTest, J2000ToDatePoleOfDateIsNinetyNotNaN) {
+    for (int k = 0; k < 300; ++k) {
+        const double jd = 2440000.5 + k * 17.3;
+        // The J2000 direction of the pole of date: the third row of the product
+        // transpose(nutation) x precession, in the (y, x, z) order of the builders.
+        double p[9], n[9], v[3];
+        ComputePrecessionMatrix(jd, p);
+        GetNutationMatrix(jd, n);
+        for (int j = 0; j < 3; ++j) v[j] = n[2] * p[j] + n[5] * p[3 + j] + n[8] * p[6 + j];
+        double ra = std::atan2(v[0], v[1]) * 3.819718634205488;
+        if (ra < 0.0) ra += 24.0;
+        double dec = std::asin(v[2]) * 57.29577951308232;
+        ConvertJ2000ToDate(jd, &ra, &dec);
+        ASSERT_FALSE(std::isnan(dec)) << jd;
+        EXPECT_NEAR(dec, 90.0, 0.01 / 3600) << jd;  // asin resolves 2e-8 rad (0.004") next to 1
+    }
+}
+
 TEST_F(ApparentAltAzTest, J2000ToDateKeepsTheProductForOneJulianDay) {
     double ra = 5.0, dec = 20.0;
     ConvertJ2000ToDate(2455000.5, &ra, &dec);

@@ -95,6 +95,31 @@ TEST(TopocentricParallax, WithoutBothOutputsNoAltitudeOrAzimuth) {
     EXPECT_EQ(alt, -7);
 }
 
+// A site longitude or right ascension so large that adding 360 degrees no longer
+// changes it (a damaged site record), or an infinite one, hung the reduction of
+// the hour angle, which added or took off 360 degrees until it was in range.
+TEST(TopocentricParallax, HugeHourAngleDidNotEndItsReduction) {
+    // Such a longitude leaves no sidereal time to speak of, but the place stays a place.
+    for (double longitude : {1e20, -3e38}) {
+        double ra = 1.0, dec = 0.3, az = -1, alt = -99;
+        ApplyTopocentricParallax(0.2, &ra, &dec, &az, &alt, 0.0025, longitude, 40.0, 100);
+        EXPECT_NEAR(ra, 1.0, 0.03) << longitude;  // at most the Moon's parallax
+        EXPECT_NEAR(dec, 0.3, 0.03) << longitude;
+        EXPECT_GE(alt, -90.0) << longitude;
+        EXPECT_LE(alt, 90.0) << longitude;
+        EXPECT_GE(az, 0.0) << longitude;
+        EXPECT_LE(az, 360.0) << longitude;
+    }
+    double ra = -1e30, dec = 0.3;
+    ApplyTopocentricParallax(0.2, &ra, &dec, nullptr, nullptr, 0.0025, 10.0, 40.0, 100);
+    EXPECT_TRUE(std::isfinite(dec));
+    for (double longitude : {INFINITY, -INFINITY}) {
+        ra = 1.0, dec = 0.3;
+        ApplyTopocentricParallax(0.2, &ra, &dec, nullptr, nullptr, 0.0025, longitude, 40.0, 100);
+        EXPECT_TRUE(std::isnan(ra)) << longitude;
+    }
+}
+
 // PyEphem's topocentric Moon, Sun and planets with their altitudes and
 // azimuths (scripts/reference/bodies_pyephem.py), from its geocentric places
 // and distances at the universal time it used. PyEphem gives distances to 7

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "orbits/comet_position.h"
@@ -96,6 +97,39 @@ TEST(OrbitSolvers, EllipticSolutionRefusesAnOpenOrbit) {
     EXPECT_EQ(SolveEllipticOrbit(&orbit, kT + 10, out), 0);
 }
 
+// Damaged elements (not-a-number or infinite words) give no position: every
+// solver fails instead of reporting NaN coordinates as a solution.
+TEST(OrbitSolvers, DamagedElementsAreNotReportedAsASolution) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    CometRecord orbits[] = {Orbit(1.0, 0.5), Orbit(1.0, 1.0), Orbit(1.0, 0.99), Orbit(1.0, 0.5), Orbit(nan, 0.5)};
+    orbits[0].workPerihelionTime = nan;
+    orbits[1].workPerihelionTime = nan;
+    orbits[2].workPerihelionTime = nan;
+    orbits[3].workEccentricity = nan;
+    for (CometRecord& c : orbits) {
+        float out[3];
+        EXPECT_EQ(SolveOrbit(&c, kT + 10, out), 0) << c.workEccentricity;
+        float ra, dec, delta, r, elongation, phase;
+        EXPECT_EQ(ComputeCometPosition(&c, kT + 10, 2000, &ra, &dec, &delta, &r, &elongation, &phase), 0);
+    }
+    CometRecord far = Orbit(inf, 0.5);
+    float out[3];
+    EXPECT_EQ(SolveEllipticOrbit(&far, kT + 10, out), 0);
+}
+
+// A place a hair west of 0h (-3e-8 h) must come back as a right ascension below
+// 24 h, not rounded up to 24.0 in single precision. The object is 1e9 AU out
+// along the equinox direction, turned back by 5e-7 degrees.
+TEST(CometPosition, RightAscensionJustBelowZeroHoursIsNotRoundedTo24) {
+    CometRecord c = Orbit(1e9, 0.5);
+    c.workArgPerihelion = -5e-7f;
+    float ra, dec, delta, r, elongation, phase;
+    ASSERT_EQ(ComputeCometPosition(&c, kT, 2000, &ra, &dec, &delta, &r, &elongation, &phase), 1);
+    EXPECT_GE(ra, 0.0f);
+    EXPECT_LT(ra, 24.0f);
+}
+
 // Places against ERFA's Earth and exact orbits (tests/reference/comet_places.csv).
 // The program's Sun is a low-precision one (about 0.01 degree) without the
 // Earth-Moon offset, so a place is good to 1.5 arcminutes at these distances and
@@ -163,6 +197,23 @@ TEST(CometPosition, WorkWordsFromTheStoredElements) {
     c.day = 17.8f;  // JD 2451561.3, held to the quarter day of single precision
     FillCometWorkWords(&c);
     EXPECT_EQ(c.workPerihelionTime, 2451561.25f);
+}
+
+// A damaged day of the perihelion time (not a number, or beyond any date) leaves
+// the time unknown instead of converting it to a whole day it cannot hold.
+TEST(CometPosition, DamagedPerihelionDayLeavesTheTimeUnknown) {
+    for (float day : {std::numeric_limits<float>::quiet_NaN(), 1e30f, -1e30f, std::numeric_limits<float>::infinity()}) {
+        CometRecord c{};
+        c.year = 2000;
+        c.month = 1;
+        c.day = day;
+        c.perihelionDistance = 0.5f;
+        c.eccentricity = 0.75f;
+        FillCometWorkWords(&c);
+        EXPECT_TRUE(std::isnan(c.workPerihelionTime)) << day;
+        float ra, dec, delta, r, elongation, phase;
+        EXPECT_EQ(ComputeCometPosition(&c, kT, 2000, &ra, &dec, &delta, &r, &elongation, &phase), 0) << day;
+    }
 }
 
 // Expected magnitudes evaluated by hand from the two laws (base-10 logarithms).

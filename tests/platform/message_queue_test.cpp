@@ -175,8 +175,9 @@ TEST(QueueRealClock, BlockedGetMessageWakesForATimerOnRealTime) {
     testwin::CleanPlatform clean;
     testwin::Recorder rec;
     Hwnd w = rec.Top({0, 0, 10, 10}, nullptr, 0);
-    SetTimer(w, 3, 20);
+    // Taken before the timer starts, so a tick boundary in between cannot make the wait look short.
     uint32_t start = GetTickCount();
+    SetTimer(w, 3, 20);
     Msg m;
     ASSERT_EQ(1, GetMessage(&m, nullptr, 0, 0));
     EXPECT_EQ(WM_TIMER, m.id);

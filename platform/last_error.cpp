@@ -1,0 +1,23 @@
+#include "platform/last_error.h"
+
+#include <cstring>
+
+namespace pl {
+namespace {
+
+thread_local uint32_t lastError = 0;
+
+}  // namespace
+
+uint32_t GetLastError() { return lastError; }
+
+void SetLastError(uint32_t code) { lastError = code; }
+
+std::string ErrorText(uint32_t code) {
+    char buf[256];
+    // The GNU strerror_r returns its text, which may or may not be in buf.
+    const char* text = strerror_r(static_cast<int>(code), buf, sizeof buf);
+    return text ? std::string(text) : std::string("Unknown error ") + std::to_string(code);
+}
+
+}  // namespace pl

@@ -1,0 +1,5 @@
+#include "resources/program_resources.h"
+
+void InstallProgramResources() {
+    for (const pl::ResourceGroup* group : {&kShellResources}) pl::AddResourceGroup(*group);
+}

@@ -1,0 +1,195 @@
+// Popup menus and the shell's menu bar.
+#include "platform/menus.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/framebuffer.h"
+#include "platform/message_queue.h"
+#include "platform/screen.h"
+#include "platform/shell.h"
+#include "platform/window.h"
+#include "support/message_loop.h"
+#include "support/recording_window.h"
+#include "support/test_harness.h"
+
+namespace {
+
+using namespace pl;
+
+constexpr MenuItemTemplate kSeparator{};
+constexpr MenuItemTemplate kTools[] = {
+    {"Wizard", 1011}, kSeparator, {"2-StarAlignment", 1005}, {"Greyed", 1099, kMenuGrayed}, {"Quit", 1035},
+};
+constexpr MenuItemTemplate kSettings[] = {{"Preferences", 1001}, {"Location", 1002}};
+constexpr MenuPopupTemplate kPopups[] = {{"Tools", kTools}, {"Assistants", kSettings}, {"Settings", kSettings},
+                                         {"Devices", kTools}};
+constexpr MenuTemplate kMenus[] = {{102, kPopups}};
+constexpr MenuBarButtonTemplate kButtons[] = {{104, 104, 0}, {40006, 40006, 1}, {40010, 40010, 2}};
+constexpr MenuBarTemplate kBars[] = {{102, kButtons}};
+constexpr StringTemplate kStrings[] = {{104, "Tools"}, {40006, "Assistants"}, {40010, "Settings"}};
+const ResourceGroup kGroup = {.menus = kMenus, .menuBars = kBars, .strings = kStrings};
+
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearResourceGroups();
+        AddResourceGroup(kGroup);
+        ResetShell();
+    }
+    void TearDown() override {
+        harness.stop();
+        ClearResourceGroups();
+    }
+    // Opens popup 0 of menu 102 at (20, 30) over a full-screen owner.
+    void OpenPopup(uint32_t flags) {
+        harness.start([this, flags] {
+            owner = rec.Top({0, 0, 240, 320});
+            chosen = TrackPopupMenu(GetSubMenu(102, 0), flags, 20, 30, owner, &closing);
+            return RunMessageLoop();
+        });
+        menu = OpenPopupMenu();
+    }
+    Rect MenuRect() {
+        Rect r;
+        GetWindowRect(menu, &r);
+        return r;
+    }
+
+    Harness harness{TestHarnessOptions()};
+    testwin::Recorder rec;
+    Hwnd owner = nullptr;
+    Hwnd menu = nullptr;
+    int chosen = -1;
+    Point closing{-5, -5};
+};
+
+TEST_F(MenuTest, PopupMenuReturnsTheTappedCommand) {
+    OpenPopup(TPM_RETURNCMD);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(MenuRect().left, 20);
+    EXPECT_EQ(MenuRect().top, 30);
+    harness.tap(25, 33);  // inside the first item, "Wizard"
+    EXPECT_EQ(chosen, 1011);
+    EXPECT_EQ(OpenPopupMenu(), nullptr);
+    EXPECT_FALSE(IsWindow(menu));
+    EXPECT_EQ(rec.Count(WM_COMMAND, owner), 0);  // returned, not posted
+}
+
+TEST_F(MenuTest, TapOutsideGivesZeroAndKeepsTheClosingTapsPosition) {
+    OpenPopup(TPM_RETURNCMD);
+    harness.tap(200, 300);
+    EXPECT_EQ(chosen, 0);
+    EXPECT_EQ(closing, (Point{200, 300}));
+    EXPECT_EQ(rec.Count(WM_LBUTTONDOWN, owner), 0);  // the closing tap went to the menu
+}
+
+TEST_F(MenuTest, KeysStepOverSeparatorsAndGreyedItems) {
+    OpenPopup(TPM_RETURNCMD);
+    harness.key(VK_DOWN);  // Wizard
+    harness.key(VK_DOWN);  // over the separator: 2-StarAlignment
+    harness.key(VK_DOWN);  // over the greyed item: Quit
+    harness.key(VK_RETURN);
+    EXPECT_EQ(chosen, 1035);
+    EXPECT_EQ(closing, (Point{-1, -1}));
+}
+
+TEST_F(MenuTest, WithoutReturnFlagTheCommandIsPostedToTheOwner) {
+    OpenPopup(0);
+    harness.key(VK_DOWN);
+    harness.key(VK_RETURN);
+    EXPECT_EQ(chosen, 1011);
+    std::vector<testwin::Record> commands = rec.Of(WM_COMMAND, owner);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].wParam, 1011u);
+}
+
+TEST_F(MenuTest, MenuNearTheScreenEdgeMovesOntoIt) {
+    harness.start([this] {
+        owner = rec.Top({0, 0, 240, 320});
+        chosen = TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 235, 318, owner);
+        return RunMessageLoop();
+    });
+    menu = OpenPopupMenu();
+    Rect r = MenuRect();
+    EXPECT_EQ(r.right, 240);
+    EXPECT_EQ(r.bottom, 320);
+    harness.key(VK_ESCAPE);
+    EXPECT_EQ(chosen, 0);
+}
+
+// The buttons sit at x 0-38, 38-98, 98-138 (and 138-198) times the scale.
+TEST_F(MenuTest, MenuBarButtonsSitAtTheirXRanges) {
+    for (int dpi : {96, 192}) {
+        double scale = dpi / 96.0;
+        harness.changeScreen(static_cast<int>(240 * scale), static_cast<int>(320 * scale), dpi);
+        Hwnd bar = nullptr;
+        harness.runOnUi([&] { bar = ShCreateMenuBar({36, nullptr, SHCMBF_HIDDEN | SHCMBF_HIDESIPBUTTON, 102, 0}); });
+        ASSERT_NE(bar, nullptr);
+        EXPECT_FALSE(IsWindowVisible(bar));
+        EXPECT_EQ(MenuBarButtonCount(bar), 3);
+        const int edges[] = {0, 38, 98, 138};
+        for (int i = 0; i < 3; ++i) {
+            Rect r = MenuBarButtonRect(bar, i);
+            EXPECT_EQ(r.left, static_cast<int>(edges[i] * scale)) << dpi;
+            EXPECT_EQ(r.right, static_cast<int>(edges[i + 1] * scale)) << dpi;
+        }
+        EXPECT_TRUE(MenuBarButtonRect(bar, 3).IsEmpty());
+        Rect w;
+        GetWindowRect(bar, &w);
+        auto scaled = [scale](int v) { return static_cast<int>(v * scale); };
+        EXPECT_EQ(w, (Rect{0, scaled(294), scaled(240), scaled(320)}));
+        EXPECT_EQ(GetMenuBarSubMenu(bar, 1)->text, std::string("Assistants"));
+        harness.runOnUi([&] { DestroyWindow(bar); });
+    }
+}
+
+// Night mode: the menu of the same number on a red background; its four
+// popups become the buttons.
+TEST_F(MenuTest, NightMenuBarUsesTheMenuOnItsColour) {
+    Hwnd bar = nullptr;
+    harness.runOnUi([&] {
+        bar = ShCreateMenuBar({36, nullptr, SHCMBF_HIDDEN | SHCMBF_HIDESIPBUTTON | SHCMBF_COLORBK | SHCMBF_HMENU, 102,
+                               Rgb(120, 0, 0)});
+        ShowWindow(bar, SW_SHOWNA);
+        testwin::Drain();
+    });
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(MenuBarButtonCount(bar), 4);
+    EXPECT_EQ(MenuBarButtonRect(bar, 3), (Rect{138, 0, 198, 26}));
+    EXPECT_EQ(GetMenuBarSubMenu(bar, 3)->text, std::string("Devices"));
+    EXPECT_EQ(ScreenPixel(230, 300), Rgb(120, 0, 0));
+    std::vector<ShellCall> log = ShellCallLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().call, "CreateMenuBar");
+    EXPECT_EQ(log.back().value, 102);
+}
+
+TEST_F(MenuTest, MenuBarIsRefusedForAWrongRecordOrMissingResources) {
+    harness.runOnUi([] {
+        EXPECT_EQ(ShCreateMenuBar({12, nullptr, 0, 102, 0}), nullptr);
+        EXPECT_EQ(ShCreateMenuBar({36, nullptr, 0, 103, 0}), nullptr);
+        EXPECT_EQ(ShCreateMenuBar({36, nullptr, SHCMBF_HMENU, 103, 0}), nullptr);
+    });
+}
+
+TEST_F(MenuTest, TapOnAMenuBarButtonOpensItsPopupAndSendsTheChoice) {
+    Hwnd bar = nullptr;
+    harness.start([&] {
+        owner = rec.Top({0, 0, 240, 294});
+        bar = ShCreateMenuBar({36, owner, 0, 102, 0});
+        return RunMessageLoop();
+    });
+    ASSERT_TRUE(IsWindowVisible(bar));
+    harness.tap(60, 305);  // "Assistants"
+    ASSERT_NE(OpenPopupMenu(), nullptr);
+    Rect r;
+    GetWindowRect(OpenPopupMenu(), &r);
+    EXPECT_EQ(r.left, 38);
+    EXPECT_EQ(r.bottom, 294);  // above the bar
+    harness.tap(r.left + 5, r.bottom - 4);  // the last item, "Location"
+    std::vector<testwin::Record> commands = rec.Of(WM_COMMAND, owner);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].wParam, 1002u);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// Message boxes: modal over their owner, read and answered by tests, closed
+// by a tap on a button, top-most and foreground on request.
+#include "platform/message_box.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/dialog.h"
+#include "platform/focus.h"
+#include "platform/message_queue.h"
+#include "platform/window.h"
+#include "support/message_boxes.h"
+#include "support/message_loop.h"
+#include "support/recording_window.h"
+#include "support/test_harness.h"
+
+namespace {
+
+using namespace pl;
+
+class MessageBoxTest : public ::testing::Test {
+protected:
+    // Opens a box over a full-screen owner; the answer lands in `answers`.
+    void Open(const std::string& text, const std::string& caption, uint32_t type) {
+        harness.start([=, this] {
+            owner = rec.Top({0, 0, 240, 320});
+            answers.push_back(MessageBox(owner, text, caption, type));
+            ownerEnabledAfter = IsWindowEnabled(owner);
+            return RunMessageLoop();
+        });
+    }
+    void TearDown() override { harness.stop(); }
+    MessageBoxInfo Top() {
+        std::vector<MessageBoxInfo> boxes = OpenMessageBoxes();
+        return boxes.empty() ? MessageBoxInfo{} : boxes.back();
+    }
+
+    Harness harness{TestHarnessOptions()};
+    testwin::Recorder rec;
+    Hwnd owner = nullptr;
+    std::vector<int> answers;
+    bool ownerEnabledAfter = false;
+};
+
+TEST_F(MessageBoxTest, InformationBoxIsReadAndAnsweredByTheHarness) {
+    Open("Could not open star database\nPlease install it.", "Information", MB_OK | MB_SETFOREGROUND);
+    MessageBoxInfo box = Top();
+    ASSERT_NE(box.hwnd, nullptr);
+    EXPECT_EQ(box.text, "Could not open star database\nPlease install it.");
+    EXPECT_EQ(box.caption, "Information");
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    EXPECT_EQ(box.owner, owner);
+    EXPECT_EQ(GetForegroundWindow(), box.hwnd);
+    EXPECT_FALSE(IsWindowEnabled(owner));
+    EXPECT_FALSE(AnswerBox(harness, IDYES));  // no such button
+    EXPECT_TRUE(AnswerBox(harness, IDOK));
+    EXPECT_EQ(answers, std::vector<int>{IDOK});
+    EXPECT_TRUE(OpenMessageBoxes().empty());
+    EXPECT_TRUE(ownerEnabledAfter);
+    EXPECT_EQ(GetActiveWindow(), owner);
+}
+
+TEST_F(MessageBoxTest, YesNoBoxAnswersWithTheTappedButton) {
+    Open("Delete?", "Information", MB_YESNO);
+    MessageBoxInfo box = Top();
+    EXPECT_EQ(box.buttons, (std::vector<int>{IDYES, IDNO}));
+    Rect no;
+    GetWindowRect(GetDlgItem(box.hwnd, IDNO), &no);
+    harness.tap((no.left + no.right) / 2, (no.top + no.bottom) / 2);
+    EXPECT_EQ(answers, std::vector<int>{IDNO});
+}
+
+TEST_F(MessageBoxTest, EnterAnswersTheFirstButton) {
+    Open("Go on?", "Information", MB_YESNO);
+    harness.key(VK_RETURN);
+    EXPECT_EQ(answers, std::vector<int>{IDYES});
+}
+
+TEST_F(MessageBoxTest, TopMostBoxStaysAboveOtherWindows) {
+    Open("x", "Error", MB_OK | MB_TOPMOST);
+    MessageBoxInfo box = Top();
+    EXPECT_TRUE(GetWindowExStyle(box.hwnd) & WS_EX_TOPMOST);
+    harness.runOnUi([this] {
+        Hwnd other = rec.Top({0, 0, 240, 320});
+        BringWindowToTop(other);
+    });
+    EXPECT_EQ(TopLevelWindows().front(), box.hwnd);
+    harness.runOnUi([] { AnswerMessageBox(IDOK); });
+}
+
+// A box opened from a handler that runs inside another box's loop stacks on it.
+TEST_F(MessageBoxTest, NestedBoxesAreAnsweredLastFirst) {
+    Open("first", "Information", MB_OK);
+    rec.onMessage = [this](const testwin::Record& r, LResult*) {
+        if (r.id == WM_USER) answers.push_back(MessageBox(owner, "second", "Information", MB_OK) + 100);
+        return false;
+    };
+    harness.runOnUi([this] { PostMessage(owner, WM_USER, 0, 0); });  // the first box's loop dispatches it
+    ASSERT_EQ(OpenMessageBoxes().size(), 2u);
+    EXPECT_EQ(OpenBoxText(), "second");
+    AnswerBox(harness, IDOK);
+    EXPECT_EQ(OpenBoxText(), "first");
+    AnswerBox(harness, IDOK);
+    EXPECT_EQ(answers, (std::vector<int>{100 + IDOK, IDOK}));
+}
+
+}  // namespace
