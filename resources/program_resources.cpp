@@ -1,5 +1,5 @@
 #include "resources/program_resources.h"
 
 void InstallProgramResources() {
-    for (const pl::ResourceGroup* group : {&kShellResources}) pl::AddResourceGroup(*group);
+    for (const pl::ResourceGroup* group : {&kShellResources, &kUiResources}) pl::AddResourceGroup(*group);
 }

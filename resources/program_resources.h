@@ -8,5 +8,8 @@
 // accelerator table 3.
 extern const pl::ResourceGroup kShellResources;
 
+// The drawing layer's bitmaps: the busy indicator's frames 6081..6090.
+extern const pl::ResourceGroup kUiResources;
+
 // Installs every group below with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();

@@ -1,6 +1,9 @@
 #include "ui/screen_layout.h"
 
+#include <algorithm>
+
 #include "platform/drawing.h"
+#include "platform/focus.h"
 #include "platform/gdi.h"
 #include "platform/paint.h"
 #include "platform/window.h"
@@ -65,4 +68,18 @@ void DrawLineUnderControl(pl::Hwnd dialog, pl::Hdc dc, int id) {
     pl::Rect client;
     if (!ControlRect(dialog, id, &control, &r) || !pl::GetClientRect(dialog, &client)) return;
     pl::FillRect(dc, pl::Rect{client.left, r.bottom - ScaleY(2), client.right, r.bottom}, GetHighlightBrush());
+}
+
+int RunDialogResource(int templateId, pl::DlgProc proc) {
+    int result = pl::DialogBox(templateId, GetCurrentFormWindow(), proc);
+    pl::Hwnd form = GetCurrentFormWindow();
+    pl::Rect client;
+    if (!pl::GetClientRect(form, &client)) return result;
+    int height = std::min(client.Height() + ScaleX(26), pl::GetScreenInfo().height);
+    pl::SetWindowPos(form, nullptr, 0, 0, client.Width(), height, pl::SWP_NOZORDER | pl::SWP_SHOWWINDOW);
+    InitDrawWindowOwnDc(form);
+    pl::Invalidate(form, nullptr, true);
+    pl::UpdateNow(form);
+    pl::SetFocus(form);
+    return result;
 }

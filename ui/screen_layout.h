@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/dc.h"
+#include "platform/dialog.h"
 #include "platform/types.h"
 
 // The screen's horizontal pixels per inch over 48, truncated (2 at 96),
@@ -29,3 +30,9 @@ void SetListVisibleRows(int listId, int rows);
 // the dialog's whole width, with the highlight brush (the line under a
 // title). Nothing when the control is missing.
 void DrawLineUnderControl(pl::Hwnd dialog, pl::Hdc dc, int id);
+
+// Runs the modal dialog of the template over the active form (its owner) and
+// returns the dialog's result. Afterwards the form is given its client height
+// plus 26 x scaleX at the origin, as forms size themselves (never taller than
+// the screen), becomes the current draw window, is repainted and gets the focus.
+int RunDialogResource(int templateId, pl::DlgProc proc);

@@ -72,3 +72,9 @@ int DrawFixture::Count(const DrawWindowRecord* r, uint16_t value) {
         for (int x = 0; x < r->right; ++x) n += Pixel(r, x, y) == value;
     return n;
 }
+
+void DrawFixture::InstallSymbolFont(const std::filesystem::path& programFolder) {
+    std::filesystem::create_directories(programFolder / "font");
+    std::filesystem::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", programFolder / "font" / "symbol.ttf",
+                               std::filesystem::copy_options::overwrite_existing);
+}

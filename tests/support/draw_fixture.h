@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ protected:
     // One character per pixel: the legend's for its 5-5-5 word, '?' for others.
     static std::string Picture(const DrawWindowRecord* r, const std::map<uint16_t, char>& legend);
     static int Count(const DrawWindowRecord* r, uint16_t value);
+
+    // Puts a TrueType face (Debian's DejaVu Sans) at font\symbol.ttf of a
+    // program folder, so that the font set finds its symbol face.
+    static void InstallSymbolFont(const std::filesystem::path& programFolder);
 
 private:
     std::vector<DrawWindowRecord*> records_;

@@ -3,20 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/files.h"
+#include "platform/dialog.h"
 #include "platform/fonts.h"
+#include "platform/harness.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
 #include "support/draw_fixture.h"
 #include "support/recording_services.h"
+#include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/temp_program_folder.h"
+#include "support/test_harness.h"
 
 namespace {
-
-constexpr char kDejaVu[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 class FontSetTest : public DrawFixture {
 protected:
@@ -29,10 +31,7 @@ protected:
         pl::SetScreenInfo(pl::kHeadlessScreen);
         pl::ResetFontResources();
     }
-    void InstallSymbolFont() {
-        std::filesystem::create_directories(folder.path() / "font");
-        std::filesystem::copy_file(kDejaVu, folder.path() / "font" / "symbol.ttf");
-    }
+    void InstallSymbolFont() { DrawFixture::InstallSymbolFont(folder.path()); }
     // Makes a DIB draw window on a screen of this dpi, so that its context holds
     // the system font of that screen, and builds the set.
     void BuildAt(int dpi, double scale) {
@@ -98,21 +97,39 @@ TEST_F(FontSetTest, SelectionAndOutOfRangeIds) {
     EXPECT_EQ(GetCurrentFontId(), 0);
 }
 
-// Edge case: without the font file ids 6 and 7 draw with fonts 0 and 2, and
-// shut-down deletes no handle twice.
+// Edge case: without the font file the top-most box comes first, then the
+// "Information" box; ids 6 and 7 draw with fonts 0 and 2, and shut-down
+// deletes no handle twice.
 TEST_F(FontSetTest, MissingSymbolFileFallsBackToPlainFonts) {
-    BuildAt(96, 1.0);
-    EXPECT_EQ(GetFontHandle(6), GetFontHandle(0));
-    EXPECT_EQ(GetFontHandle(7), GetFontHandle(2));
-    std::vector<std::string> texts = services.Texts();
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts.back(), "Symbol Font not found.");
-    SelectFont(6);
-    EXPECT_EQ(GetCurrentFontId(), 6);
-    EXPECT_EQ(pl::GetCurrentFont(GetDrawDc()), GetFontHandle(0));
-    ReleaseFonts();
-    for (int id = 0; id < kFontCount; ++id) EXPECT_EQ(GetFontHandle(id), nullptr) << id;
-    ReleaseFonts();
+    pl::Harness harness(TestHarnessOptions());
+    testwin::Recorder rec;
+    harness.start([&] {
+        InitDrawWindowOwnDc(rec.Top({0, 0, 240, 320}));
+        return RunMessageLoop();
+    });
+    harness.runOnUi([] { SelectFont(0); });  // returns while the box waits for an answer
+    std::vector<pl::MessageBoxInfo> boxes = pl::OpenMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Can't find font ressource. Please check font sub directory exist and is not empty.");
+    EXPECT_EQ(boxes[0].caption, "");
+    EXPECT_NE(boxes[0].type & pl::MB_TOPMOST, 0u);
+    EXPECT_EQ(boxes[0].buttons, std::vector<int>{pl::IDOK});
+    EXPECT_TRUE(services.messages.empty());
+    harness.runOnUi([] { pl::AnswerMessageBox(pl::IDOK); });
+    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Symbol Font not found."});
+    EXPECT_EQ(services.messages[0].detail, "");
+    harness.runOnUi([&] {
+        EXPECT_EQ(GetFontHandle(6), GetFontHandle(0));
+        EXPECT_EQ(GetFontHandle(7), GetFontHandle(2));
+        SelectFont(6);
+        EXPECT_EQ(GetCurrentFontId(), 6);
+        EXPECT_EQ(pl::GetCurrentFont(GetDrawDc()), GetFontHandle(0));
+        ReleaseFonts();
+        for (int id = 0; id < kFontCount; ++id) EXPECT_EQ(GetFontHandle(id), nullptr) << id;
+        ReleaseFonts();
+        ReleaseDrawWindow();
+    });
+    harness.stop();
 }
 
 TEST_F(FontSetTest, SymbolFaceIsInstalledAndRemovedWithFontChanges) {

@@ -10,6 +10,8 @@
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/timer.h"
+#include "support/draw_fixture.h"
+#include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
@@ -18,15 +20,6 @@ namespace {
 using pl::Point;
 
 constexpr uint32_t kPosted = pl::WM_USER + 5;
-
-int MessageLoop() {
-    pl::Msg m;
-    while (pl::GetMessage(&m, nullptr, 0, 0) > 0) {
-        pl::TranslateMessage(&m);
-        pl::DispatchMessage(&m);
-    }
-    return static_cast<int>(m.wParam);
-}
 
 class InputPollingTest : public ::testing::Test {
 protected:
@@ -56,7 +49,7 @@ protected:
         };
         harness.start([this] {
             window = rec.Top({0, 0, 240, 320});
-            return MessageLoop();
+            return RunMessageLoop();
         });
     }
 

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/fonts.h"
 #include "platform/gdi.h"
 #include "platform/text.h"
@@ -21,6 +19,7 @@ protected:
     void SetUp() override {
         DrawFixture::SetUp();
         pl::ResetFontResources();
+        InstallSymbolFont(folder.path());
         SetTextTransparent(false);
     }
     void TearDown() override {
@@ -96,9 +95,6 @@ TEST_F(TextDrawingTest, TextInRectWrapsOnATransparentBackground) {
 }
 
 TEST_F(TextDrawingTest, SymbolCharDrawsGreekAndRestoresTheFont) {
-    std::filesystem::create_directories(folder.path() / "font");
-    std::filesystem::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-                               folder.path() / "font" / "symbol.ttf");
     DrawWindowRecord* r = Canvas(20, 20);
     SetTextTransparent(true);
     SelectFont(4);
