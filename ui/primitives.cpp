@@ -1,9 +1,8 @@
 #include "ui/primitives.h"
 
-#include <cstdlib>
-
 #include "platform/color.h"
 #include "platform/drawing.h"
+#include "platform/line_walk.h"
 #include "platform/window.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
@@ -24,25 +23,6 @@ void WritePixelWord(const DrawWindowRecord& r, int x, int y, uint32_t word) {
 bool DrawsIntoDib() {
     const DrawWindowRecord* r = GetDrawWindow();
     return r && r->dibBits;
-}
-
-// The line walk: dx + 1 or dy + 1 points along the longer axis, the shorter
-// axis stepping while the error term is positive.
-void WalkLine(int x1, int y1, int x2, int y2) {
-    int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
-    int sx = x1 > x2 ? -1 : 1, sy = y1 > y2 ? -1 : 1;
-    bool steep = dx < dy;
-    int major = steep ? dy : dx, minor = steep ? dx : dy;
-    int* along = steep ? &y1 : &x1;
-    int* across = steep ? &x1 : &y1;
-    int stepAlong = steep ? sy : sx, stepAcross = steep ? sx : sy;
-    int e = 2 * minor - major;
-    for (int i = 0; i <= major; ++i) {
-        DrawPixel(x1, y1);
-        *along += stepAlong;
-        if (e > 0) *across += stepAcross;
-        e += e < 1 ? 2 * minor : 2 * (minor - major);
-    }
 }
 
 void FillWithBrush(pl::Hdc dc, const XywhRect& rect, pl::Hbrush brush) { pl::FillRect(dc, XywhToRect(rect), brush); }
@@ -77,7 +57,7 @@ void DrawPixelColor(int x, int y, uint32_t value) {
 
 void DrawLine(int x1, int y1, int x2, int y2) {
     if (DrawsIntoDib()) {
-        WalkLine(x1, y1, x2, y2);
+        pl::WalkLine(x1, y1, x2, y2, true, DrawPixel);
         return;
     }
     pl::Hdc dc = GetDrawDc();
