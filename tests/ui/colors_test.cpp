@@ -60,14 +60,6 @@ TEST_F(ColorsTest, NightModeOutsideItsRangeCountsAsNormal) {
     EXPECT_EQ(GetBackgroundColor(), 0xFFFFFFu);
 }
 
-TEST_F(ColorsTest, DeleteColorSetClearsHandles) {
-    DeleteColorSet();
-    EXPECT_EQ(GetBackgroundBrush(), nullptr);
-    EXPECT_EQ(GetHighlightBrush(), nullptr);
-    EXPECT_EQ(GetHighlightPen(), nullptr);
-    DeleteColorSet();  // nothing left to delete
-}
-
 // A new draw window drops the pen: its colour word becomes 0xFFFFFFFF.
 TEST_F(ColorsTest, NewDrawWindowForgetsForeground) {
     DibWindow(4, 4);
@@ -87,10 +79,6 @@ TEST_F(ColorsTest, TextColoursGoToTheDrawContext) {
     EXPECT_EQ(pl::GetTextColor(r->dc), 0x00FF00u);
     SetBackColor(0x112233);
     EXPECT_EQ(pl::GetBkColor(r->dc), 0x112233u);
-}
-
-TEST(RgbToColorRef, PacksRedLow) {
-    EXPECT_EQ(RgbToColorRef(RgbRecord{9, 0x12, 0x34, 0x56}), 0x563412u);
 }
 
 }  // namespace

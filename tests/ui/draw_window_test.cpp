@@ -56,17 +56,6 @@ TEST_F(DrawWindowTest, DesignScreensNeedNoMoving) {
     }
 }
 
-TEST_F(DrawWindowTest, SetDrawWindowReturnsThePreviousRecord) {
-    DrawWindowRecord* a = Dib(2, 2);
-    DrawWindowRecord* b = Dib(2, 2);
-    EXPECT_EQ(SetDrawWindow(a), nullptr);
-    EXPECT_EQ(GetDrawDc(), a->dc);
-    EXPECT_EQ(SetDrawWindow(b), a);
-    EXPECT_EQ(GetDrawWindow(), b);
-    EXPECT_EQ(SetDrawWindow(nullptr), b);
-    EXPECT_EQ(GetDrawDc(), nullptr);
-}
-
 // Window records are refilled by each InitDrawWindow, so a record kept by a
 // caller across a paint never dangles; it then names the newest window.
 TEST_F(DrawWindowTest, WindowRecordKeptAcrossAPaintStaysUsable) {

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text_numbers.h"
-
 namespace {
 
 // Worked case: 10.99999 gives 11, 0, 0 (the half second carries). The others
@@ -21,17 +19,6 @@ TEST(SplitDegreesToDms, HalfSecondRoundsUp) {
         EXPECT_EQ(m, c.m) << c.value;
         EXPECT_EQ(s, c.s) << c.value;
     }
-}
-
-// Worked cases of the number texts the screens use (kept in the core library).
-TEST(NumberTexts, WorkedCases) {
-    char text[32];
-    DoubleToStr(text, sizeof text, 2.9999, 2);
-    EXPECT_STREQ(text, "3.00");
-    DoubleToStr(text, sizeof text, -0.5, 0);
-    EXPECT_STREQ(text, "-1");
-    EXPECT_DOUBLE_EQ(ParseDouble("12,5"), 12.5);
-    EXPECT_DOUBLE_EQ(ParseDouble("  -3.25"), -3.25);
 }
 
 }  // namespace

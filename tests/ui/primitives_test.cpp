@@ -150,16 +150,4 @@ TEST_F(PrimitivesTest, RectanglesFillOutlineAndRound) {
     EXPECT_EQ(Pixel(r, 3, 3), kRed);
 }
 
-TEST_F(PrimitivesTest, PointInRectIsHalfOpen) {
-    XywhRect r{2, 3, 4, 5};
-    EXPECT_TRUE(PointInRect(2, 3, r));
-    EXPECT_TRUE(PointInRect(5, 7, r));
-    EXPECT_FALSE(PointInRect(6, 7, r));
-    EXPECT_FALSE(PointInRect(5, 8, r));
-    EXPECT_FALSE(PointInRect(1, 3, r));
-    XywhRect out;
-    RectToXywh(pl::Rect{1, 2, 5, 9}, &out);
-    EXPECT_EQ(out, (XywhRect{1, 2, 4, 7}));
-}
-
 }  // namespace
