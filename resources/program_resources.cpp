@@ -1,5 +1,6 @@
 #include "resources/program_resources.h"
 
 void InstallProgramResources() {
-    for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources}) pl::AddResourceGroup(*group);
+    for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources})
+        pl::AddResourceGroup(*group);
 }

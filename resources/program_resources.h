@@ -12,6 +12,8 @@ extern const pl::ResourceGroup kShellResources;
 extern const pl::ResourceGroup kHomeResources;
 // The control layer's bitmaps (popup arrows) and the program icon.
 extern const pl::ResourceGroup kControlResources;
+// The drawing layer's bitmaps: the busy indicator's frames 6081..6090.
+extern const pl::ResourceGroup kUiResources;
 
 // Installs every group below with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();

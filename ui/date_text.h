@@ -11,5 +11,12 @@ int GetDateFieldOrder();
 // the field order is 1, 2 or 3; cut to fit `size` bytes.
 void FormatDate(char* destination, std::size_t size, int first, int second, int year);
 
+// "%02d/%02d/%02d" with the year modulo 100, the fields ordered as FormatDate orders them.
+void FormatDateShort(char* destination, std::size_t size, int first, int second, int year);
+
+// Reads "a/b/c" (decimal fields, ParseInt each; a missing field is 0) into
+// first, second and year, the first two exchanged by the same rule.
+void ParseDate(const char* text, int* first, int* second, int* year);
+
 // Forgets the field order found, so that the next use looks again (tests).
 void ResetDateFieldOrder();

@@ -6,12 +6,11 @@
 #include <filesystem>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "platform/drawing.h"
 #include "platform/files.h"
 #include "platform/framebuffer.h"
 #include "platform/screen.h"
+#include "support/jpeg_file.h"
 #include "support/png_file.h"
 #include "support/temp_program_folder.h"
 
@@ -25,8 +24,8 @@ protected:
     void SetUp() override { fs::create_directories(folder_.path() / "img"); }
     void TearDown() override { pl::SetScreenInfo(pl::kHeadlessScreen); }
 
-    // A 16 x 8 JPEG, red on the left half and blue on the right, written with
-    // libjpeg at quality 95; returns the file's bytes.
+    // A 16 x 8 JPEG, red on the left half and blue on the right, at quality
+    // 95; returns the file's bytes.
     std::vector<unsigned char> WriteJpeg(const std::string& name) {
         const int w = 16, h = 8;
         std::vector<unsigned char> rgb(w * h * 3);
@@ -37,28 +36,7 @@ protected:
                 p[1] = 30;
                 p[2] = x < 8 ? 40 : 200;
             }
-        jpeg_compress_struct info;
-        jpeg_error_mgr err;
-        info.err = jpeg_std_error(&err);
-        jpeg_create_compress(&info);
-        unsigned char* mem = nullptr;
-        unsigned long size = 0;
-        jpeg_mem_dest(&info, &mem, &size);
-        info.image_width = w;
-        info.image_height = h;
-        info.input_components = 3;
-        info.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&info);
-        jpeg_set_quality(&info, 95, TRUE);
-        jpeg_start_compress(&info, TRUE);
-        while (info.next_scanline < info.image_height) {
-            JSAMPROW row = &rgb[info.next_scanline * w * 3];
-            jpeg_write_scanlines(&info, &row, 1);
-        }
-        jpeg_finish_compress(&info);
-        std::vector<unsigned char> bytes(mem, mem + size);
-        jpeg_destroy_compress(&info);
-        std::free(mem);
+        std::vector<unsigned char> bytes = EncodeJpeg(w, h, rgb);
         WriteBytes(name, bytes);
         return bytes;
     }

@@ -1,0 +1,54 @@
+// Bitmaps of the drawing layer: the ten frames of the busy indicator, 28 x 28
+// Moon phase icons on a black square. 6081 + k (k = 0..5) wax with an
+// illuminated fraction of (k + 0.5) / 6, lit on the right; 6092 - k (here
+// 6087..6090) wane with (k + 0.5) / 6, lit on the left. Drawn in turn they
+// show the Moon going through its phases.
+#include <cmath>
+
+#include "resources/program_resources.h"
+
+namespace {
+
+constexpr int kIconSide = 28;
+constexpr uint32_t kSky = 0x000000;
+constexpr uint32_t kLit = 0xE6E6D2;
+constexpr uint32_t kDark = 0x3C3C46;
+
+// The icon of illuminated fraction f, lit on the right when waxing.
+void DrawMoonIcon(uint32_t* pixels, int width, int height, double f, bool waxing) {
+    double cx = (width - 1) / 2.0, cy = (height - 1) / 2.0, r = width / 2.0 - 1.5;
+    double k = 2 * f - 1;  // the terminator's half-width over the limb's, signed
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            double u = (x - cx) / r, v = (y - cy) / r;
+            uint32_t colour = kSky;
+            if (u * u + v * v <= 1.0) {
+                double limb = std::sqrt(1.0 - v * v);
+                colour = (waxing ? u : -u) > -k * limb ? kLit : kDark;
+            }
+            pixels[y * width + x] = colour;
+        }
+    }
+}
+
+template <int Id>
+void MoonFrame(uint32_t* pixels, int width, int height) {
+    bool waxing = Id <= 6086;
+    double k = waxing ? Id - 6081 : 6092 - Id;
+    DrawMoonIcon(pixels, width, height, (k + 0.5) / 6, waxing);
+}
+
+constexpr pl::BitmapTemplate Frame(int id, void (*generate)(uint32_t*, int, int)) {
+    return pl::BitmapTemplate{id, kIconSide, kIconSide, {}, {}, generate};
+}
+
+constexpr pl::BitmapTemplate kBitmaps[] = {
+    Frame(6081, MoonFrame<6081>), Frame(6082, MoonFrame<6082>), Frame(6083, MoonFrame<6083>),
+    Frame(6084, MoonFrame<6084>), Frame(6085, MoonFrame<6085>), Frame(6086, MoonFrame<6086>),
+    Frame(6087, MoonFrame<6087>), Frame(6088, MoonFrame<6088>), Frame(6089, MoonFrame<6089>),
+    Frame(6090, MoonFrame<6090>),
+};
+
+}  // namespace
+
+const pl::ResourceGroup kUiResources = {.bitmaps = kBitmaps};

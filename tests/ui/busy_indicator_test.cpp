@@ -1,0 +1,147 @@
+// The busy indicator: its frames in turn over the centre of the draw window,
+// and the screen under it put back.
+#include "ui/busy_indicator.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/device_services.h"
+#include "platform/drawing.h"
+#include "platform/framebuffer.h"
+#include "platform/resources.h"
+#include "platform/screen.h"
+#include "resources/program_resources.h"
+#include "support/draw_fixture.h"
+#include "support/recording_window.h"
+
+namespace {
+
+class BusyIndicatorTest : public DrawFixture {
+protected:
+    void SetUp() override {
+        DrawFixture::SetUp();
+        pl::SetScreenInfo(pl::kHeadlessScreen);
+        pl::ClearResourceGroups();
+        InstallProgramResources();
+        pl::ResetDeviceServices();
+        ResetBusyIndicator();
+        previous = InstallBusyIndicator();
+        window = rec.Top({0, 0, 240, 320});
+        InitDrawWindowOwnDc(window);
+        // A pattern, so that putting it back can be told from repainting.
+        for (int y = 0; y < 320; y += 4)
+            for (int x = 0; x < 240; x += 4) {
+                pl::Hbrush brush = pl::CreateSolidBrush(pl::Rgb(x, y % 256, (x * y) % 256));
+                pl::FillRect(GetDrawDc(), pl::Rect{x, y, x + 4, y + 4}, brush);
+                pl::DeleteObject(brush);
+            }
+        before = Screen();
+    }
+    void TearDown() override {
+        ResetBusyIndicator();
+        InstallServiceHooks(previous);
+        pl::ClearResourceGroups();
+        pl::ResetDeviceServices();
+        ReleaseDrawWindow();
+        DrawFixture::TearDown();
+    }
+    static std::vector<uint32_t> Screen() {
+        std::vector<uint32_t> s;
+        for (int y = 0; y < 320; ++y)
+            for (int x = 0; x < 240; ++x) s.push_back(pl::ScreenPixel(x, y));
+        return s;
+    }
+    // The screen shows bitmap `id` (28 x 28 at scale 1, by day straight from
+    // the resource) at (x, y).
+    static bool Shows(int id, int x, int y) {
+        const pl::BitmapTemplate* b = pl::FindBitmapTemplate(id);
+        std::vector<uint32_t> pixels;
+        bool same = b && pl::RenderBitmapTemplate(*b, &pixels);
+        for (int row = 0; same && row < 28; ++row)
+            for (int col = 0; same && col < 28; ++col)
+                same = pl::ScreenPixel(x + col, y + row) == pl::FromPixel888(pixels[row * 28 + col]);
+        return same;
+    }
+
+    testwin::CleanPlatform clean;
+    testwin::Recorder rec;
+    pl::Hwnd window = nullptr;
+    ServiceHooks previous;
+    std::vector<uint32_t> before;
+};
+
+// The box is 40 x 40 at the centre of 240 x 320: (100, 140); each frame is
+// drawn at (101, 144).
+TEST_F(BusyIndicatorTest, FramesCycleAndTheScreenComesBack) {
+    for (int step = 0; step < 12; ++step) {
+        EXPECT_EQ(StepBusyIndicator(1), 0);
+        EXPECT_TRUE(Shows(6081 + step % 10, 101, 144)) << step;
+    }
+    EXPECT_EQ(pl::ScreenPixel(99, 150), before[150 * 240 + 99]);  // outside the box: untouched
+    EndBusyIndicator(1);
+    EXPECT_EQ(Screen(), before);
+}
+
+// At night the frames come from their filtered copies: red only.
+TEST_F(BusyIndicatorTest, NightFramesAreRed) {
+    SetNightMode(3);
+    StepBusyIndicator(1);
+    int red = 0;
+    for (int y = 144; y < 144 + 28; ++y)
+        for (int x = 101; x < 101 + 28; ++x) {
+            pl::ColorRef c = pl::ScreenPixel(x, y);
+            EXPECT_EQ(c & 0xFFFF00, 0u) << x << "," << y;
+            red += pl::RedOf(c) > 0;
+        }
+    EXPECT_GT(red, 28 * 28 / 3);
+    EndBusyIndicator(1);
+    EXPECT_EQ(Screen(), before);
+}
+
+TEST_F(BusyIndicatorTest, FlagZeroDoesNothing) {
+    EXPECT_EQ(StepBusyIndicator(0), 0);
+    EXPECT_EQ(Screen(), before);
+    EndBusyIndicator(1);  // nothing started: nothing to restore
+    EXPECT_EQ(Screen(), before);
+}
+
+TEST_F(BusyIndicatorTest, NextIndicationStartsAfresh) {
+    StepBusyIndicator(1);
+    EndBusyIndicator(1);
+    pl::SetPixel(GetDrawDc(), 120, 160, 0x123456);  // the screen changed meanwhile
+    before = Screen();
+    StepBusyIndicator(1);
+    EndBusyIndicator(1);
+    EXPECT_EQ(Screen(), before);
+}
+
+TEST_F(BusyIndicatorTest, WaitCursorStyleDrawsNothing) {
+    SetModeFlag(1);
+    StepBusyIndicator(1);
+    EXPECT_TRUE(pl::IsWaitCursorShown());
+    StepBusyIndicator(1);
+    EXPECT_EQ(Screen(), before);
+    EndBusyIndicator(1);
+    EXPECT_FALSE(pl::IsWaitCursorShown());
+    SetModeFlag(0);
+}
+
+TEST_F(BusyIndicatorTest, BoxFollowsTheScale) {
+    ReleaseDrawWindow();
+    pl::SetScreenInfo(pl::kWindowScreen);
+    SetScale(2.0);
+    pl::Hwnd big = rec.Top({0, 0, 480, 640});
+    InitDrawWindowOwnDc(big);
+    pl::FillRect(GetDrawDc(), pl::Rect{0, 0, 480, 640}, pl::GetStockBlackBrush());
+    // Box 80 x 80 at (200, 280); the frame stretched to 56 x 56 at (202, 288),
+    // its disc (radius 12.5 about 13.5 in the 28-pixel frame) reaching x = 202 + 52.
+    StepBusyIndicator(1);
+    EXPECT_EQ(pl::ScreenPixel(202, 288), 0u);  // the frame's black corner
+    EXPECT_NE(pl::ScreenPixel(202 + 28, 288 + 28), 0u);
+    EXPECT_NE(pl::ScreenPixel(202 + 50, 288 + 28), 0u);
+    EXPECT_EQ(pl::ScreenPixel(202 + 28, 288 + 55), 0u);
+    EndBusyIndicator(1);
+}
+
+}  // namespace

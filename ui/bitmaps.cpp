@@ -1,0 +1,113 @@
+#include "ui/bitmaps.h"
+
+#include "core/services.h"
+#include "platform/drawing.h"
+#include "platform/files.h"
+#include "platform/image_files.h"
+#include "platform/resources.h"
+#include "ui/colors.h"
+#include "ui/offscreen.h"
+
+namespace {
+
+void FilterForNight(DrawWindowRecord* record) {
+    if (record && GetNightMode() != 0) ApplyNightFilter(record);
+}
+
+// Copies a bitmap into a new 16-bit DIB record of its size.
+DrawWindowRecord* DibCopy(pl::Hbitmap bitmap, int bitsPerPixel) {
+    pl::BitmapInfo info;
+    if (!pl::GetBitmapInfo(bitmap, &info)) return nullptr;
+    DrawWindowRecord* record = CreateOffscreenDib(info.width, info.height, bitsPerPixel);
+    if (!record) return nullptr;
+    pl::Hdc source = pl::CreateCompatibleDC(nullptr);
+    pl::Hbitmap previous = pl::SelectObject(source, bitmap);
+    pl::BitBlt(record->dc, 0, 0, info.width, info.height, source, 0, 0);
+    pl::SelectObject(source, previous);
+    pl::DeleteDC(source);
+    return record;
+}
+
+// Copies a whole picture (context, size) onto the draw context's rectangle;
+// `masked` leaves out the colour of its top-left pixel.
+void Stretch(pl::Hdc source, int sourceWidth, int sourceHeight, int x, int y, int width, int height, bool masked) {
+    if (masked)
+        pl::TransparentBlt(GetDrawDc(), x, y, width, height, source, 0, 0, sourceWidth, sourceHeight,
+                           pl::GetPixel(source, 0, 0));
+    else
+        pl::StretchBlt(GetDrawDc(), x, y, width, height, source, 0, 0, sourceWidth, sourceHeight);
+}
+
+// By day straight from the resource, at night from its filtered copy.
+int DrawResource(int bitmapId, int x, int y, double scaleX, double scaleY, bool masked) {
+    if (GetNightMode() != 0) {
+        DrawWindowRecord* r = LoadBitmapResource16(bitmapId);
+        if (r) Stretch(r->dc, r->right, r->bottom, x, y, static_cast<int>(r->right * scaleX),
+                       static_cast<int>(r->bottom * scaleY), masked);
+        DeleteOffscreenWindow(r);
+        return 1;
+    }
+    pl::Hbitmap bitmap = pl::LoadBitmap(bitmapId);
+    pl::BitmapInfo info;
+    if (!pl::GetBitmapInfo(bitmap, &info)) return 1;
+    pl::Hdc source = pl::CreateCompatibleDC(nullptr);
+    pl::Hbitmap previous = pl::SelectObject(source, bitmap);
+    Stretch(source, info.width, info.height, x, y, static_cast<int>(info.width * scaleX),
+            static_cast<int>(info.height * scaleY), masked);
+    pl::SelectObject(source, previous);
+    pl::DeleteDC(source);
+    pl::DeleteObject(bitmap);
+    return 1;
+}
+
+}  // namespace
+
+DrawWindowRecord* LoadBitmapResource(int bitmapId, int bitsPerPixel) {
+    pl::Hbitmap bitmap = pl::LoadBitmap(bitmapId);
+    if (!bitmap) return nullptr;
+    DrawWindowRecord* record = DibCopy(bitmap, bitsPerPixel);
+    pl::DeleteObject(bitmap);
+    FilterForNight(record);
+    return record;
+}
+
+DrawWindowRecord* LoadBitmapResource16(int bitmapId) { return LoadBitmapResource(bitmapId, 16); }
+
+DrawWindowRecord* LoadBitmapFile(const std::string& path, int bitsPerPixel) {
+    std::string fullPath = pl::ProgramPath() + path;
+    pl::Hbitmap picture = pl::LoadImageFile(fullPath);
+    if (!picture) {
+        ShowInformation("Can't find", fullPath);
+        return nullptr;
+    }
+    DrawWindowRecord* record = DibCopy(picture, bitsPerPixel);
+    pl::DeleteObject(picture);
+    FilterForNight(record);
+    return record;
+}
+
+int DrawBitmap(int bitmapId, int x, int y) {
+    return DrawResource(bitmapId, x, y, displayScale.scaleX, displayScale.scaleY, false);
+}
+
+int DrawBitmapMasked(int bitmapId, int x, int y) {
+    return DrawResource(bitmapId, x, y, displayScale.scaleX, displayScale.scaleY, true);
+}
+
+int DrawBitmapScaled(int bitmapId, int x, int y, double zoom) { return DrawResource(bitmapId, x, y, zoom, zoom, true); }
+
+int DrawBitmapTransparent(int bitmapId, int x, int y) { return DrawResource(bitmapId, x, y, 1.0, 1.0, true); }
+
+int DrawBitmapFileScaled(const std::string& path, int x, int y, int boxWidth, int boxHeight) {
+    DrawWindowRecord* r = LoadBitmapFile(path, 16);
+    if (!r) return 0;
+    double w = r->right, h = r->bottom;
+    double fx = boxWidth < w ? boxWidth / w : 1.0;
+    double fy = boxHeight < h ? boxHeight / h : 1.0;
+    double f = fy < fx ? fy : fx;
+    int left = static_cast<int>(x + (boxWidth - w * f) * 0.5);
+    int top = static_cast<int>(y + (boxHeight - h * f) * 0.5);
+    Stretch(r->dc, r->right, r->bottom, left, top, static_cast<int>(w * f), static_cast<int>(h * f), false);
+    DeleteOffscreenWindow(r);
+    return 1;
+}

@@ -1,0 +1,18 @@
+#include "ui/owner_draw.h"
+
+#include "platform/drawing.h"
+#include "platform/sys_colors.h"
+#include "ui/colors.h"
+#include "ui/draw_window.h"
+
+void DrawOwnerItem(pl::Hwnd window, const pl::DrawItem* item, OwnerRowRoutine routine) {
+    if (!item) return;
+    bool selected = (item->itemState & pl::ODS_SELECTED) != 0;
+    InitDrawWindow(item->hwndItem, item->hdc);
+    SetTextColorRef(selected ? GetHighlightTextColor() : GetForegroundColor());
+    pl::FillRect(item->hdc, item->rcItem, selected ? GetHighlightBrush() : pl::GetSysColorBrush(pl::kColorMenu));
+    XywhRect rect;
+    RectToXywh(item->rcItem, &rect);
+    if (routine) routine(static_cast<int16_t>(item->itemId), rect, selected ? 1 : 0, rect.width);
+    InitDrawWindow(window, item->hdc);
+}
