@@ -1,7 +1,5 @@
 #include "app/main_window.h"
 
-#include <cstring>
-
 #include "app/app_state.h"
 #include "app/form_table.h"
 #include "app/menu_commands.h"

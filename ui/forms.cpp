@@ -37,10 +37,10 @@ void FormatRegisteredIds(char* out, std::size_t size) {
     out[0] = '\0';
     std::size_t used = 0;
     for (int i = 0; i < controlRegistry.Count(); ++i) {
-        char piece[16];
-        int n = std::snprintf(piece, sizeof piece, "%d ", static_cast<int>(controlRegistry[i]));
+        char idText[16];
+        int n = std::snprintf(idText, sizeof idText, "%d ", static_cast<int>(controlRegistry[i]));
         if (n < 0 || used + static_cast<std::size_t>(n) >= size) break;
-        std::memcpy(out + used, piece, static_cast<std::size_t>(n) + 1);
+        std::memcpy(out + used, idText, static_cast<std::size_t>(n) + 1);
         used += static_cast<std::size_t>(n);
     }
 }
