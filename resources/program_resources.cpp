@@ -1,6 +1,7 @@
 #include "resources/program_resources.h"
 
 void InstallProgramResources() {
-    for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources})
+    for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources,
+                                           &kMemoResources})
         pl::AddResourceGroup(*group);
 }
