@@ -139,6 +139,27 @@ TEST_F(MemoImport, TheMenuCommandOpensTheDialogOverTheForm) {
     EXPECT_EQ(Dialog(), nullptr);
 }
 
+// The menu item, chosen from the title's Settings menu: the dialog runs
+// inside the title's tap, and leaving it reopens the form under the title.
+TEST_F(MemoImport, TheSettingsMenuItemOpensTheDialog) {
+    WriteMemo("a.txt", MemoText("\n"));
+    pl::Rect title;
+    pl::GetWindowRect(pl::GetDlgItem(home, 8001), &title);
+    harness.tap(title.left + 5, title.top + 5);
+    harness.tap(118, 8);  // the Settings button of the menu bar
+    for (int i = 0; i < 7; ++i) harness.key(pl::VK_DOWN);  // Preferences ... Import Memo to List
+    harness.key(pl::VK_RETURN);
+    ASSERT_NE(Dialog(), nullptr);
+    EXPECT_EQ(RowCount(), 1);
+    TapButton(kOk);
+    EXPECT_EQ(Dialog(), nullptr);
+    EXPECT_FALSE(pl::IsWindow(home));
+    EXPECT_TRUE(pl::IsWindow(GetCurrentFormDialog()));
+    EXPECT_EQ(GetCurrentFormId(), 1950);
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_TRUE(harness.failures().empty());
+}
+
 TEST_F(MemoImport, OnlyTheMemoFilesOfUserlistsAreListed) {
     for (const char* name : {"b.txt", "a.txt", "list.lst", "c.txt.tmp", "notes.csv"}) WriteMemo(name, "x\n");
     std::filesystem::create_directories(folder.path() / "userlists" / "old.txt.d");
