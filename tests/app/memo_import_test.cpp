@@ -31,7 +31,6 @@
 
 namespace {
 
-constexpr int kImportCommand = 1033;
 constexpr int kExportCommand = 1034;
 constexpr int kTitle = 8011;
 constexpr int kFileList = 2901;
@@ -121,24 +120,6 @@ protected:
     int imported = -1;
 };
 
-TEST_F(MemoImport, TheMenuCommandOpensTheDialogOverTheForm) {
-    WriteMemo("b.txt", MemoText("\n"));
-    Command(kImportCommand);
-    pl::Hwnd dialog = Dialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(GetCurrentFormDialog(), home);  // the form stays open beneath
-    TitleRecord* title = RecordOf<TitleRecord>(Item(kTitle));
-    ASSERT_NE(title, nullptr);
-    EXPECT_STREQ(title->text, "Import Memo File");
-    EXPECT_EQ(title->menuFlag, 0);
-    pl::Rect r;
-    pl::GetWindowRect(dialog, &r);
-    EXPECT_EQ(r, (pl::Rect{0, 0, 240, 320}));
-    EXPECT_EQ(RowCount(), 1);
-    TapButton(kOk);
-    EXPECT_EQ(Dialog(), nullptr);
-}
-
 // The menu item, chosen from the title's Settings menu: the dialog runs
 // inside the title's tap, and leaving it reopens the form under the title.
 TEST_F(MemoImport, TheSettingsMenuItemOpensTheDialog) {
@@ -149,7 +130,16 @@ TEST_F(MemoImport, TheSettingsMenuItemOpensTheDialog) {
     harness.tap(118, 8);  // the Settings button of the menu bar
     for (int i = 0; i < 7; ++i) harness.key(pl::VK_DOWN);  // Preferences ... Import Memo to List
     harness.key(pl::VK_RETURN);
-    ASSERT_NE(Dialog(), nullptr);
+    pl::Hwnd dialog = Dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetCurrentFormDialog(), home);  // the form stays open beneath
+    TitleRecord* record = RecordOf<TitleRecord>(Item(kTitle));
+    ASSERT_NE(record, nullptr);
+    EXPECT_STREQ(record->text, "Import Memo File");
+    EXPECT_EQ(record->menuFlag, 0);
+    pl::Rect r;
+    pl::GetWindowRect(dialog, &r);
+    EXPECT_EQ(r, (pl::Rect{0, 0, 240, 320}));  // the whole screen
     EXPECT_EQ(RowCount(), 1);
     TapButton(kOk);
     EXPECT_EQ(Dialog(), nullptr);
@@ -162,7 +152,6 @@ TEST_F(MemoImport, TheSettingsMenuItemOpensTheDialog) {
 
 TEST_F(MemoImport, OnlyTheMemoFilesOfUserlistsAreListed) {
     for (const char* name : {"b.txt", "a.txt", "list.lst", "c.txt.tmp", "notes.csv"}) WriteMemo(name, "x\n");
-    std::filesystem::create_directories(folder.path() / "userlists" / "old.txt.d");
     OpenDialog();
     ASSERT_EQ(RowCount(), 2);
     ASSERT_EQ(memoNameTable.Count(), 2);
