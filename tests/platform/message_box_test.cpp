@@ -69,12 +69,6 @@ TEST_F(MessageBoxTest, YesNoBoxAnswersWithTheTappedButton) {
     EXPECT_EQ(answers, std::vector<int>{IDNO});
 }
 
-TEST_F(MessageBoxTest, EnterAnswersTheFirstButton) {
-    Open("Go on?", "Information", MB_YESNO);
-    harness.key(VK_RETURN);
-    EXPECT_EQ(answers, std::vector<int>{IDYES});
-}
-
 TEST_F(MessageBoxTest, TopMostBoxStaysAboveOtherWindows) {
     Open("x", "Error", MB_OK | MB_TOPMOST);
     MessageBoxInfo box = Top();
