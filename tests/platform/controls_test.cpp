@@ -21,18 +21,14 @@ using namespace pl;
 
 constexpr int kLabel = 10;
 constexpr int kEdit = 11;
-constexpr int kLine = 12;
 constexpr int kCheck = 13;
 constexpr int kButton = 14;
-constexpr int kFixed = 15;
 
 constexpr ControlTemplate kControls[] = {
     {kStaticControl, kLabel, "Label", 2, 2, 60, 10, kCenterText},
     {kEditControl, kEdit, "", 2, 14, 100, 30, kMultiLine | kBorder},
-    {kEditControl, kLine, "", 2, 46, 40, 10, kBorder},
     {kCheckBoxControl, kCheck, "Check", 2, 60, 60, 10, 0},
     {kButtonControl, kButton, "Go", 70, 60, 30, 12, 0},
-    {kEditControl, kFixed, "fixed", 2, 76, 60, 10, kReadOnly},
 };
 constexpr DialogTemplate kDialogs[] = {{50, 0, 0, 137, 180, "", kControls}};
 const ResourceGroup kGroup = {.dialogs = kDialogs};
@@ -89,18 +85,6 @@ TEST_F(ControlsTest, TypedTextGoesIntoTheFocusedEdit) {
     harness.key(VK_HOME);
     harness.typeText("o");
     EXPECT_EQ(GetWindowText(Item(kEdit)), "oHell");
-}
-
-TEST_F(ControlsTest, SingleLineEditTakesNoLineBreakAndKeepsItsLimit) {
-    TapItem(kLine);
-    EXPECT_EQ(GetFocus(), Item(kLine));
-    harness.runOnUi([this] { SendMessage(Item(kLine), EM_LIMITTEXT, 3, 0); });
-    harness.typeText("abcd");
-    harness.key(VK_RETURN);
-    EXPECT_EQ(GetWindowText(Item(kLine)), "abc");
-    TapItem(kFixed);
-    harness.typeText("x");
-    EXPECT_EQ(GetWindowText(Item(kFixed)), "fixed");
 }
 
 TEST_F(ControlsTest, ButtonClickComesOnPenUpInsideOnly) {

@@ -56,15 +56,6 @@ protected:
     Hwnd main = nullptr;
 };
 
-TEST_F(HarnessTest, ProgramEndsWithQuitCodeAndStartReturnsWhenIdle) {
-    StartWithWindow();
-    EXPECT_TRUE(harness.running());
-    EXPECT_EQ(1, rec.Count(WM_PAINT, main));  // the first paint happened before start returned
-    harness.runOnUi([] { PostQuitMessage(7); });
-    EXPECT_FALSE(harness.running());
-    EXPECT_EQ(7, harness.exitCode());
-}
-
 TEST_F(HarnessTest, AdvanceOfFourPeriodsGivesExactlyFourTicksEachAfterEarlierMessages) {
     StartWithWindow([this] { SetTimer(main, 1, 250); });
     rec.onMessage = [](const testwin::Record& r, LResult*) {
@@ -101,9 +92,11 @@ TEST_F(HarnessTest, ModalLoopInAHandlerStillDispatchesAnotherWindowsTimer) {
     EXPECT_TRUE(done);
 }
 
+// Start returns once the program is idle, its first paint done.
 TEST_F(HarnessTest, QuitPostedInsideAModalLoopEndsTheProgramWithItsCode) {
     bool done = false;
     StartWithWindow();
+    EXPECT_EQ(1, rec.Count(WM_PAINT, main));
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
         if (r.id == kA) RunModalLoop(&done);
         if (r.id == kB) PostQuitMessage(7);
@@ -117,50 +110,43 @@ TEST_F(HarnessTest, QuitPostedInsideAModalLoopEndsTheProgramWithItsCode) {
     EXPECT_FALSE(done);
 }
 
-TEST_F(HarnessTest, TapReachesTopmostVisibleEnabledChildInClientCoordinates) {
-    Hwnd a = nullptr, b = nullptr, hidden = nullptr, disabled = nullptr;
+// Client coordinates of the window that gets the stylus, or nothing.
+std::vector<Point> DownsAt(const testwin::Recorder& rec, Hwnd h) {
+    std::vector<Point> points;
+    for (const testwin::Record& r : rec.Of(WM_LBUTTONDOWN, h)) points.push_back({PointX(r.lParam), PointY(r.lParam)});
+    return points;
+}
+
+TEST_F(HarnessTest, TapReachesTopmostVisibleEnabledChildOrTheCaptureWindow) {
+    Hwnd a = nullptr, b = nullptr;
     StartWithWindow([&] {
         a = rec.Child(main, 1, {10, 10, 110, 110});
         b = rec.Child(main, 2, {50, 50, 150, 150});
-        hidden = rec.Child(main, 3, {0, 0, 240, 40}, 0);
-        disabled = rec.Child(main, 4, {0, 200, 100, 300}, WS_VISIBLE | WS_DISABLED);
+        rec.Child(main, 3, {0, 0, 240, 40}, 0);                               // hidden
+        rec.Child(main, 4, {0, 200, 100, 300}, WS_VISIBLE | WS_DISABLED);  // disabled
     });
     rec.Clear();
     harness.tap(60, 70);
-    auto down = rec.Of(WM_LBUTTONDOWN);
-    ASSERT_EQ(1u, down.size());
-    EXPECT_EQ(b, down[0].hwnd);
-    EXPECT_EQ(10, PointX(down[0].lParam));
-    EXPECT_EQ(20, PointY(down[0].lParam));
-    EXPECT_EQ(1, rec.Count(WM_LBUTTONUP, b));
-
     harness.tap(20, 20);
-    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, a));
     harness.tap(5, 5);
-    EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN, hidden));
-    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, main));
     harness.tap(20, 250);
-    EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN, disabled));
-}
-
-TEST_F(HarnessTest, CaptureRedirectsTheStylusAndDisabledTopLevelGetsNothing) {
-    Hwnd a = nullptr;
-    StartWithWindow([&] { a = rec.Child(main, 1, {10, 10, 50, 50}); });
+    EXPECT_EQ(DownsAt(rec, b), (std::vector<Point>{{10, 20}}));
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONUP, b));
+    EXPECT_EQ(DownsAt(rec, a), (std::vector<Point>{{10, 10}}));
+    EXPECT_EQ(DownsAt(rec, main), (std::vector<Point>{{5, 5}, {20, 250}}));
+    EXPECT_EQ(4, rec.Count(WM_LBUTTONDOWN));
     harness.runOnUi([&] { SetCapture(a); });
     rec.Clear();
     harness.tap(200, 300);
-    auto down = rec.Of(WM_LBUTTONDOWN);
-    ASSERT_EQ(1u, down.size());
-    EXPECT_EQ(a, down[0].hwnd);
-    EXPECT_EQ(190, PointX(down[0].lParam));
-    EXPECT_EQ(290, PointY(down[0].lParam));
+    EXPECT_EQ(DownsAt(rec, nullptr), (std::vector<Point>{{190, 290}}));
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, a));
     harness.runOnUi([&] {
         ReleaseCapture();
         EnableWindow(main, false);
     });
     EXPECT_EQ(1, rec.Count(WM_CAPTURECHANGED, a));
     rec.Clear();
-    harness.tap(100, 100);
+    harness.tap(100, 100);  // a disabled top-level window and its children get nothing
     EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN));
     EXPECT_EQ(0, rec.Count(WM_LBUTTONUP));
 }
@@ -185,9 +171,7 @@ TEST_F(HarnessTest, NoMoveIsDeliveredWhileTheStylusIsUp) {
 
 TEST_F(HarnessTest, DoubleTapNeedsTheClassStyle) {
     Hwnd dbl = nullptr;
-    StartWithWindow([&] {
-        dbl = rec.Top({100, 0, 240, 100}, nullptr, WS_VISIBLE, "RecorderDbl");
-    });
+    StartWithWindow([&] { dbl = rec.Top({100, 0, 240, 100}, nullptr, WS_VISIBLE, "RecorderDbl"); });
     rec.Clear();
     harness.doubleTap(150, 50);
     harness.doubleTap(50, 200);
@@ -277,8 +261,10 @@ TEST_F(PollingTest, KeyHeldForPollsIsSeenDownThatManyTimes) {
     EXPECT_EQ(0, held);
 }
 
-TEST_F(HarnessTest, TypedTextArrivesAsCharactersAtTheFocusWindow) {
+// Keys go to the focus window, else to the active window.
+TEST_F(HarnessTest, TypedTextArrivesAsCharactersAtTheFocusWindowAndCtrlStateIsKept) {
     Hwnd edit = nullptr;
+    bool ctrlHeld = false;
     StartWithWindow([&] {
         edit = rec.Child(main, 1, {0, 0, 100, 20});
         SetFocus(edit);
@@ -288,11 +274,6 @@ TEST_F(HarnessTest, TypedTextArrivesAsCharactersAtTheFocusWindow) {
     for (const auto& r : rec.Of(WM_CHAR, edit)) typed += static_cast<char>(r.wParam);
     EXPECT_EQ("Ab1.", typed);
     EXPECT_EQ(4, rec.Count(WM_KEYDOWN, edit));
-}
-
-TEST_F(HarnessTest, KeysGoToTheActiveWindowWithoutFocusAndCtrlStateIsKept) {
-    bool ctrlHeld = false;
-    StartWithWindow();
     harness.runOnUi([] { SetFocus(nullptr); });
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
         if (r.id == WM_KEYDOWN && r.wParam == 'Q') ctrlHeld = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
