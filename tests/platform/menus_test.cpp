@@ -135,24 +135,4 @@ TEST_F(MenuTest, MenuBarIsRefusedForAWrongRecordOrMissingResources) {
     });
 }
 
-TEST_F(MenuTest, TapOnAMenuBarButtonOpensItsPopupAndSendsTheChoice) {
-    Hwnd bar = nullptr;
-    harness.start([&] {
-        owner = rec.Top({0, 0, 240, 294});
-        bar = ShCreateMenuBar({36, owner, 0, 102, 0});
-        return RunMessageLoop();
-    });
-    ASSERT_TRUE(IsWindowVisible(bar));
-    harness.tap(60, 305);  // "Assistants"
-    ASSERT_NE(OpenPopupMenu(), nullptr);
-    Rect r;
-    GetWindowRect(OpenPopupMenu(), &r);
-    EXPECT_EQ(r.left, 38);
-    EXPECT_EQ(r.bottom, 294);  // above the bar
-    harness.tap(r.left + 5, r.bottom - 4);  // the last item, "Location"
-    std::vector<testwin::Record> commands = rec.Of(WM_COMMAND, owner);
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].wParam, 1002u);
-}
-
 }  // namespace
