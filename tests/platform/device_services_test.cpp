@@ -12,7 +12,7 @@ namespace {
 
 using namespace pl;
 
-constexpr ToneTemplate kBeep[] = {{1000, 20}};
+constexpr ToneTemplate kBeep[] = {{1000, 20}, {0, 10}};  // a tone and a pause
 constexpr SoundTemplate kSounds[] = {{"startTimer", kBeep}};
 const ResourceGroup kGroup = {.sounds = kSounds};
 
@@ -55,7 +55,7 @@ TEST_F(DeviceServicesTest, SoundsAreRecordedAndReachAnInstalledOutput) {
     EXPECT_FALSE(log[1].found);
     SetSoundOutput(Output);
     EXPECT_TRUE(PlaySound("startTimer", false));
-    EXPECT_EQ(heardSamples, static_cast<size_t>(kSoundSampleRate * 20 / 1000));
+    EXPECT_EQ(heardSamples, static_cast<size_t>(kSoundSampleRate * 30 / 1000));
     EXPECT_TRUE(heardWait);
     EXPECT_TRUE(SoundLog().back().played);
 }

@@ -1,16 +1,22 @@
 // The headless harness driving a program on its own UI thread: the virtual
 // clock and timers, nested loops, stylus and key input through the feed,
-// polling loops, the watchdog, power resume and screen changes.
+// polling loops, the watchdog, power resume, screen changes, and the pixels
+// and PNG files of what the program painted.
 #include "platform/harness.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <atomic>
+#include <filesystem>
 
+#include "platform/drawing.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
+#include "platform/paint.h"
 #include "platform/power.h"
+#include "platform/sys_colors.h"
 #include "platform/timer.h"
+#include "support/png_file.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
@@ -331,6 +337,56 @@ TEST_F(HarnessTest, ChangeScreenSetsTheScreenAndTellsEveryTopLevelWindow) {
     ASSERT_EQ(2u, changes.size());
     EXPECT_EQ(SETTINGCHANGE_RESET, changes[0].wParam);
     EXPECT_EQ(1, rec.Count(WM_SETTINGCHANGE, second));
+}
+
+// A window class whose brush is the highlight colour, with a red pixel drawn
+// at (1, 2) on every paint.
+LResult PaintedProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+    if (message != WM_PAINT) return DefWindowProc(hwnd, message, wParam, lParam);
+    PaintStruct ps;
+    SetPixel(BeginPaint(hwnd, &ps), 1, 2, Rgb(255, 0, 0));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// The screen as the harness writes it to a PNG file, read back.
+std::vector<unsigned char> SavedScreen(const Harness& h, int* width, int* height) {
+    std::string path = (std::filesystem::path(::testing::TempDir()) / ("zd_harness_screen_" + std::to_string(::getpid()) + ".png")).string();
+    std::vector<unsigned char> rgb;
+    EXPECT_TRUE(h.savePng(path));
+    EXPECT_TRUE(ReadPngRgb(path, width, height, &rgb));
+    std::filesystem::remove(path);
+    return rgb;
+}
+
+// The class brush erased the window before its paint; a screen change resizes
+// what the harness shows.
+TEST_F(HarnessTest, PixelsAndPngShowWhatWasPainted) {
+    StartWithWindow([] {
+        RegisterClass({"Painted", PaintedProc, 0, GetSysColorBrush(kColorHighlight)});
+        CreateParams p;
+        p.className = "Painted";
+        p.style = WS_VISIBLE;
+        p.x = 20;
+        p.y = 10;
+        p.width = 30;
+        p.height = 40;
+        CreateWindow(p);
+    });
+    EXPECT_EQ(harness.pixel(20, 10), 0x000080u);  // navy highlight, 0x00RRGGBB
+    EXPECT_EQ(harness.pixel(21, 12), 0xFF0000u);
+    EXPECT_EQ(harness.pixel(50, 10), 0u);
+    int w = 0, height = 0;
+    std::vector<unsigned char> rgb = SavedScreen(harness, &w, &height);
+    ASSERT_EQ(w, 240);
+    ASSERT_EQ(height, 320);
+    EXPECT_EQ(rgb[(12 * 240 + 21) * 3], 255);
+    EXPECT_EQ(rgb[(12 * 240 + 21) * 3 + 1], 0);
+    harness.changeScreen(480, 640, 192);
+    EXPECT_EQ(harness.pixel(479, 639), 0u);
+    SavedScreen(harness, &w, &height);
+    EXPECT_EQ(w, 480);
+    EXPECT_EQ(height, 640);
 }
 
 // The worker thread of the shell: waits on a power queue and an exit event and

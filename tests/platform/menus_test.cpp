@@ -1,8 +1,10 @@
-// Popup menus and the shell's menu bar.
+// Popup menus, the shell's menu bar and accelerator tables.
 #include "platform/menus.h"
 
 #include <gtest/gtest.h>
 
+#include "platform/accelerators.h"
+#include "platform/focus.h"
 #include "platform/framebuffer.h"
 #include "platform/message_queue.h"
 #include "platform/screen.h"
@@ -27,7 +29,9 @@ constexpr MenuTemplate kMenus[] = {{102, kPopups}};
 constexpr MenuBarButtonTemplate kButtons[] = {{104, 104, 0}, {40006, 40006, 1}, {40010, 40010, 2}};
 constexpr MenuBarTemplate kBars[] = {{102, kButtons}};
 constexpr StringTemplate kStrings[] = {{104, "Tools"}, {40006, "Assistants"}, {40010, "Settings"}};
-const ResourceGroup kGroup = {.menus = kMenus, .menuBars = kBars, .strings = kStrings};
+constexpr AcceleratorTemplate kEntries[] = {{'Q', kAccelControl, 1}, {'A', kAccelControl, 40003}};
+constexpr AcceleratorTableTemplate kTables[] = {{3, kEntries}};
+const ResourceGroup kGroup = {.menus = kMenus, .menuBars = kBars, .accelerators = kTables, .strings = kStrings};
 
 class MenuTest : public ::testing::Test {
 protected:
@@ -133,6 +137,37 @@ TEST_F(MenuTest, MenuBarIsRefusedForAWrongRecordOrMissingResources) {
         EXPECT_EQ(ShCreateMenuBar({36, nullptr, 0, 103, 0}), nullptr);
         EXPECT_EQ(ShCreateMenuBar({36, nullptr, SHCMBF_HMENU, 103, 0}), nullptr);
     });
+}
+
+// Control with the key sends the command instead of the key; other modifier
+// sets pass the key on.
+TEST_F(MenuTest, AcceleratorSendsTheCommandOnlyWithTheExactModifiers) {
+    EXPECT_EQ(LoadAccelerators(4), nullptr);
+    harness.start([this] {
+        owner = rec.Top({0, 0, 240, 320});
+        SetFocus(owner);
+        Haccel table = LoadAccelerators(3);
+        Msg m;
+        while (GetMessage(&m, nullptr, 0, 0) > 0) {
+            if (TranslateAccelerator(m.hwnd, table, &m)) continue;
+            TranslateMessage(&m);
+            DispatchMessage(&m);
+        }
+        return static_cast<int>(m.wParam);
+    });
+    harness.key('Q');
+    harness.keyDown(VK_CONTROL);
+    harness.key('Q');
+    harness.key('A');
+    harness.keyDown(VK_SHIFT);
+    harness.key('Q');
+    harness.keyUp(VK_SHIFT);
+    harness.keyUp(VK_CONTROL);
+    std::vector<WParam> commands, keys;
+    for (const testwin::Record& r : rec.Of(WM_COMMAND, owner)) commands.push_back(r.wParam);
+    for (const testwin::Record& r : rec.Of(WM_KEYDOWN, owner)) keys.push_back(r.wParam);
+    EXPECT_EQ(commands, (std::vector<WParam>{MakeWParam(1, 1), MakeWParam(40003, 1)}));
+    EXPECT_EQ(keys, (std::vector<WParam>{'Q', VK_CONTROL, VK_SHIFT, 'Q'}));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Resource tables: strings, bitmaps as pixel maps or generators, menu texts.
 #include "platform/resources.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +9,6 @@ namespace {
 
 using namespace pl;
 
-constexpr ControlTemplate kControls[] = {
-    {kStaticControl, 136, "Title", 5, 4, 36, 10, 0},
-    {kEditControl, 137, "", 44, 4, 87, 42, kMultiLine | kBorder},
-    {kButtonControl, 1, "OK", 5, 48, 30, 12, kDefaultButton},
-};
-constexpr DialogTemplate kDialogs[] = {{135, 0, 0, 138, 100, "", kControls}};
 constexpr StringTemplate kStrings[] = {{7, "Hello"}, {8, ""}, {9, "Degrees \xB0"}};
 constexpr StringTemplate kOtherStrings[] = {{7, "Shadowed"}, {10, "Second group"}};
 constexpr const char* kArrowRows[] = {
@@ -37,10 +32,7 @@ constexpr BitmapTemplate kBitmaps[] = {
     {127, 5, 2, {}, {}, Gradient},
     {128, 5, 2, {}, {}, nullptr},
 };
-constexpr ToneTemplate kTones[] = {{880, 100}, {0, 50}, {440, 10}};
-constexpr SoundTemplate kSounds[] = {{"startTimer", kTones}};
-
-const ResourceGroup kGroup = {.dialogs = kDialogs, .strings = kStrings, .bitmaps = kBitmaps, .sounds = kSounds};
+const ResourceGroup kGroup = {.strings = kStrings, .bitmaps = kBitmaps};
 const ResourceGroup kSecondGroup = {.strings = kOtherStrings};
 
 class ResourcesTest : public ::testing::Test {
@@ -53,20 +45,6 @@ protected:
     }
     void TearDown() override { ClearResourceGroups(); }
 };
-
-TEST_F(ResourcesTest, TemplatesAreFoundById) {
-    const DialogTemplate* d = FindDialogTemplate(135);
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->width, 138);
-    ASSERT_EQ(d->controls.size(), 3u);
-    EXPECT_EQ(d->controls[1].id, 137);
-    EXPECT_EQ(d->controls[1].style, kMultiLine | kBorder);
-    EXPECT_EQ(FindDialogTemplate(136), nullptr);
-    EXPECT_EQ(FindMenu(102), nullptr);
-    EXPECT_EQ(FindAcceleratorTable(3), nullptr);
-    ASSERT_NE(FindSound("startTimer"), nullptr);
-    EXPECT_EQ(FindSound("stopTimer"), nullptr);
-}
 
 TEST_F(ResourcesTest, StringsLoadCutToTheBuffer) {
     char buf[6];
@@ -117,17 +95,6 @@ TEST_F(ResourcesTest, InconsistentBitmapTablesRenderNothing) {
     EXPECT_FALSE(RenderBitmapTemplate(huge, &px));
     BitmapTemplate empty{1, 0, 3, {}, {}, Gradient};
     EXPECT_FALSE(RenderBitmapTemplate(empty, &px));
-}
-
-TEST_F(ResourcesTest, SoundsRenderTheirDuration) {
-    std::vector<int16_t> s = RenderSound(*FindSound("startTimer"), 8000);
-    ASSERT_EQ(s.size(), 800u + 400u + 80u);
-    EXPECT_EQ(s[0], 0);       // faded in
-    EXPECT_EQ(s[900], 0);     // the pause
-    int16_t peak = 0;
-    for (size_t i = 0; i < 800; ++i) peak = std::max(peak, s[i]);
-    EXPECT_GT(peak, 4000);
-    EXPECT_TRUE(RenderSound(*FindSound("startTimer"), 0).empty());
 }
 
 TEST(MenuText, AmpersandsAsShown) {
