@@ -53,12 +53,6 @@ TEST_P(Blits, StretchTakesNearestSourcePixel) {
     // Destination pixel d takes floor((d + 0.5) * 2 / 6): 0 0 0 1 1 1.
     ASSERT_TRUE(pl::StretchBlt(dst.dc(), 0, 0, 6, 2, src.dc(), 0, 0, 2, 1));
     EXPECT_EQ(dst.Picture(kLegend), "rrrbbb\nrrrbbb");
-    TestCanvas small(3, 1, dstDepth());
-    // Shrinking 6 -> 3: floor((d + 0.5) * 2) = 1, 3, 5.
-    TestCanvas wide(6, 1, srcDepth());
-    Paint(&wide, {"rgbwrg"});
-    ASSERT_TRUE(pl::StretchBlt(small.dc(), 0, 0, 3, 1, wide.dc(), 0, 0, 6, 1));
-    EXPECT_EQ(small.Picture(kLegend), "gwg");
 }
 
 TEST_P(Blits, TransparentCopySkipsExactlyTheKeyAlsoWhenStretched) {

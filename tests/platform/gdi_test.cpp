@@ -13,14 +13,11 @@ namespace {
 using pl::ColorRef;
 using pl::Rgb;
 
-TEST(Colors, PixelWordOfHighlightColour) {
+// Eight bits become five by truncation and five become eight by replication.
+TEST(Colors, PixelWordsTruncateAndExpandByReplication) {
     // The drawing layer's own example: red 62 -> 7, green 65 -> 8, blue 200 -> 25.
     EXPECT_EQ(pl::ToPixel555(0xC8413E), 0x1D19);
-    EXPECT_EQ(pl::ToPixel555(Rgb(255, 255, 255)), 0x7FFF);
     EXPECT_EQ(pl::ToPixel555(Rgb(7, 7, 7)), 0);  // truncated, not rounded
-}
-
-TEST(Colors, FiveBitsExpandByReplication) {
     EXPECT_EQ(pl::FromPixel555(0x7FFF), Rgb(255, 255, 255));
     EXPECT_EQ(pl::FromPixel555(0x1D19), Rgb(0x39, 0x42, 0xCE));  // 7 -> 00111001, 8 -> 01000010, 25 -> 11001110
     for (int p = 0; p < 0x8000; ++p) ASSERT_EQ(pl::ToPixel555(pl::FromPixel555(static_cast<uint16_t>(p))), p);

@@ -78,30 +78,16 @@ TEST_F(HarnessTest, AdvanceOfFourPeriodsGivesExactlyFourTicksEachAfterEarlierMes
     EXPECT_EQ(4, rec.Count(WM_TIMER));
 }
 
-TEST_F(HarnessTest, ModalLoopInAHandlerStillDispatchesAnotherWindowsTimer) {
+// Start returns once the program is idle, its first paint done. A modal loop
+// in a handler still dispatches another window's timer, and a quit taken
+// inside it ends the program with its code.
+TEST_F(HarnessTest, ModalLoopInAHandlerDispatchesTimersAndEndsOnQuit) {
     Hwnd other = nullptr;
     bool done = false;
     StartWithWindow([&] {
         other = rec.Top({0, 0, 10, 10});
         SetTimer(other, 5, 100);
     });
-    rec.onMessage = [&](const testwin::Record& r, LResult*) {
-        if (r.id == kA) RunModalLoop(&done);
-        if (r.id == WM_TIMER && rec.Count(WM_TIMER) == 3) done = true;
-        return false;
-    };
-    harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
-    harness.advance(250);
-    EXPECT_EQ(2, rec.Count(WM_TIMER, other));
-    EXPECT_FALSE(done);
-    harness.advance(100);
-    EXPECT_TRUE(done);
-}
-
-// Start returns once the program is idle, its first paint done.
-TEST_F(HarnessTest, QuitPostedInsideAModalLoopEndsTheProgramWithItsCode) {
-    bool done = false;
-    StartWithWindow();
     EXPECT_EQ(1, rec.Count(WM_PAINT, main));
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
         if (r.id == kA) RunModalLoop(&done);
@@ -109,6 +95,8 @@ TEST_F(HarnessTest, QuitPostedInsideAModalLoopEndsTheProgramWithItsCode) {
         return false;
     };
     harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
+    harness.advance(250);
+    EXPECT_EQ(2, rec.Count(WM_TIMER, other));
     EXPECT_TRUE(harness.running());
     harness.runOnUi([this] { PostMessage(main, kB, 0, 0); });
     EXPECT_FALSE(harness.running());
@@ -327,18 +315,6 @@ TEST_F(HarnessTest, LocalTimeAndDatePatternAreSetByTheTest) {
     EXPECT_EQ("2007/12/01", date);
 }
 
-TEST_F(HarnessTest, ChangeScreenSetsTheScreenAndTellsEveryTopLevelWindow) {
-    Hwnd second = nullptr;
-    StartWithWindow([&] { second = rec.Top({0, 0, 10, 10}); });
-    EXPECT_EQ(kHeadlessScreen, GetScreenInfo());
-    harness.changeScreen(480, 640, 192);
-    EXPECT_EQ((ScreenInfo{480, 640, 192}), GetScreenInfo());
-    auto changes = rec.Of(WM_SETTINGCHANGE);
-    ASSERT_EQ(2u, changes.size());
-    EXPECT_EQ(SETTINGCHANGE_RESET, changes[0].wParam);
-    EXPECT_EQ(1, rec.Count(WM_SETTINGCHANGE, second));
-}
-
 // A window class whose brush is the highlight colour, with a red pixel drawn
 // at (1, 2) on every paint.
 LResult PaintedProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
@@ -359,10 +335,12 @@ std::vector<unsigned char> SavedScreen(const Harness& h, int* width, int* height
     return rgb;
 }
 
-// The class brush erased the window before its paint; a screen change resizes
-// what the harness shows.
-TEST_F(HarnessTest, PixelsAndPngShowWhatWasPainted) {
-    StartWithWindow([] {
+// The class brush erased the window before its paint. A screen change resizes
+// what the harness shows and is told to every top-level window.
+TEST_F(HarnessTest, PixelsAndPngShowWhatWasPaintedAndChangeScreenResizesThem) {
+    Hwnd hidden = nullptr;
+    StartWithWindow([&] {
+        hidden = rec.Top({0, 0, 10, 10}, nullptr, 0);
         RegisterClass({"Painted", PaintedProc, 0, GetSysColorBrush(kColorHighlight)});
         CreateParams p;
         p.className = "Painted";
@@ -382,7 +360,14 @@ TEST_F(HarnessTest, PixelsAndPngShowWhatWasPainted) {
     ASSERT_EQ(height, 320);
     EXPECT_EQ(rgb[(12 * 240 + 21) * 3], 255);
     EXPECT_EQ(rgb[(12 * 240 + 21) * 3 + 1], 0);
+    EXPECT_EQ(kHeadlessScreen, GetScreenInfo());
     harness.changeScreen(480, 640, 192);
+    EXPECT_EQ((ScreenInfo{480, 640, 192}), GetScreenInfo());
+    for (Hwnd h : {main, hidden}) {
+        std::vector<testwin::Record> changes = rec.Of(WM_SETTINGCHANGE, h);
+        ASSERT_EQ(1u, changes.size());
+        EXPECT_EQ(SETTINGCHANGE_RESET, changes[0].wParam);
+    }
     EXPECT_EQ(harness.pixel(479, 639), 0u);
     SavedScreen(harness, &w, &height);
     EXPECT_EQ(w, 480);
