@@ -1,5 +1,7 @@
 #include "resources/program_resources.h"
 
 void InstallProgramResources() {
-    for (const pl::ResourceGroup* group : {&kShellResources, &kUiResources}) pl::AddResourceGroup(*group);
+    for (const pl::ResourceGroup* group :
+         {&kShellResources, &kUiResources, &kDialogResources, &kPreferenceResources, &kHomeBitmapResources})
+        pl::AddResourceGroup(*group);
 }
