@@ -21,25 +21,78 @@ struct PreferencesBlock {
 
 extern PreferencesBlock preferences;
 
-// Indexes of the preference words.
+// Indexes of the preference words (the page label in quotes where there is one).
 enum PreferenceWord : int {
-    kPrefDriveId = 0,
+    kPrefDriveId = 0,        // "Scope Drive": row of the drive list, 0 = none
+    kPrefScopePort = 1,      // "Scope Port": row of the serial port list
+    kPrefGpsPort = 3,        // "GPS Port"
     kPrefRaFormat = 5,       // "RA Format": 0 decimal, 1 "23:45:00", 2 "23h45m00", 3 "23h45.0"
     kPrefDecFormat = 6,      // "Dec Format": 0 decimal, 1 "-70:45:00", 2 degree sign, 3 tenths of a minute
+    kPrefAlignMethod = 8,    // "Align Method": 0 two stars, 1 "External"
+    kPrefMountType = 9,      // "Mount Type": 0 equatorial, 1 azimuth, 2 azimuth on an equatorial platform
     kPrefPositionMode = 10,  // 0 geocentric, 1 geoc. + refraction, 2 topocentric, 3 topo + refraction
+    kPrefEncoderStepsAz = 11,   // "Encoders Steps": steps per turn, negative for a reversed encoder
+    kPrefEncoderStepsAlt = 12,
+    kPrefDiameter = 13,      // "Diameter": row of the aperture list, or millimetres after "Other"
+    kPrefFRatio = 14,        // "F-Ratio": row f/4..f/15, or tenths after "Other"
     kPrefMaxSelectedItems = 18,  // "Max Selected items": rows 0..10 = 25, 50, 100, 150, ... 500 objects
     kPrefExperience = 19,    // observer: 0 "Beginner", 1 "Hobbyst", 2 "Expert"
     kPrefAge = 20,           // observer's age row: 0 "15", 1 "25" .. 7 "85", 8 ">95"
     kPrefVision = 21,        // observer's acuity row: 0 "2/10" .. 10 "12/10"
+    kPrefHorizon = 22,       // "Horizon": row of 0, 2, 4, 5, 6, 8, 10 degrees
     kPrefTimeUpdate = 23,    // 0 automatic (follows the device clock), 1 manual
-    kPrefNightMode = 24,     // "Night Mode": 0 "Off", 1 "Dark", 2 "Medium", 3 "Bright"
-    kPrefChartBackground = 26,  // "Background": 0 "Black", 1 "Dark Blue", 2 "White"
+    kPrefNightMode = 24,     // "Night Mode": 0 off, 1 dark, 2 medium, 3 bright
+    kPrefStarColor = 25,     // "Star Color": 0 colour, 1 black and white
+    kPrefChartBackground = 26,  // "Background": 0 black, 1 dark blue, 2 white
+    kPrefLineColor = 27,     // "Line Color": 0 blue, 1 red, 2 grey, 3 black
+    kPrefStars = 28,         // "Stars": 0 all, 1 only constellation, 2 only default stars
+    kPrefTimeStep = 29,      // "Time Step": row 0 "None" .. 17 "90 Days"
+    kPrefHorizonProjection = 35,  // horizon chart by hour angle (0, fixed point) or by RA and LST (1)
     kPrefGrsLongitude = 37,  // float, System II longitude of the Great Red Spot, degrees
     kPrefCurrentDeltaT = 39,     // float, seconds
+    kPrefObjectNames = 41,   // "Obj. Names"
+    kPrefHideGrid = 42,      // "Hide Grid"
+    kPrefTelrad = 43,        // "Telrad"
+    kPrefFovCcd = 44,        // "FOV: CCD"
+    kPrefFovEyepiece = 45,   // "FOV: Eyepiece"
+    kPrefEyepiece = 46,      // "Eyepiece": eyepiece record, 0 none
+    kPrefStarsLegend = 47,   // "Stars Legend"
+    kPrefStarLimitFirst = 54,    // star limit of zoom steps 5..9 (words 54..58)
+    kPrefObjectLimitFirst = 65,  // object limit of zoom steps 0..9 (words 65..74)
     kPrefCardCatalog = 115,      // "Card Catalog": largest stellar catalogue file installed, 0 none .. 6
-    kPrefUserCatalogName = 222   // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
+    kPrefFontSize = 116,         // "Font Size": 0 small, 1 medium, 2 large
+    kPrefChartType = 117,        // "Chart Type" (chartView): 0 Sky Map .. 4 Equatorial Sky
+    kPrefStarsSymbols = 120,     // "Stars Symbols"
+    kPrefConstNames = 121,       // "Const. Names"
+    kPrefConstLinesShown = 122,  // "Const. Lines" (shown)
+    kPrefMoreStars = 123,        // "More Stars"
+    kPrefMoreObjects = 124,      // "More Objects"
+    kPrefAltAzGrid = 126,        // "Alt/Az Grid"
+    kPrefEcliptic = 127,         // "Ecliptic"
+    kPrefTelradRing1 = 128,      // Telrad ring radii in tenths of a degree (words 128..130)
+    kPrefShowGrid = 131,         // "Show Grid"
+    kPrefStarsAsPixel = 132,     // "Stars as Pixel"
+    kPrefCameraPort = 133,       // "Camera Port"
+    kPrefStartYear = 134,        // start date and time: year, month, day, hour, minute (words 134..138)
+    kPrefStartMonth = 135,
+    kPrefStartDay = 136,
+    kPrefStartHour = 137,
+    kPrefStartMinute = 138,
+    kPrefLastForm = 139,         // the form last pushed on the form history
+    kPrefZoomViewFirst = 140,    // chart orientation of zoom steps 0..9 (words 140..149)
+    kPrefUserCatalogName = 222,  // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
+    kPrefHideToolBar = 235,      // "Hide ToolBar"
+    kPrefObjDrilldown = 237,     // "Obj. Drilldown"
+    kPrefCursor = 238,           // "Cursor": 0 fix, 1 blinking, 2 none
+    kPrefDeltaTFormula = 239,    // "DeltaT Formula": 0 Chapront & Touze 1997, 1 JPL Horizon
+    kPrefHideInfoBar = 240,      // "Hide InfoBar"
+    kPrefHideCompass = 241,      // "Hide Compass"
+    kPrefConnection = 242,       // "Connection": 0 upon need, 1 persistent
+    kPrefConstLinesFigures = 243,  // "Const. Lines" (figures): 0 classic, 1 Rey
+    kPrefPlatformDelay = 244,    // "EQPlatForm Delay": minutes in the low 16 bits
+    kPrefDistFormat = 248,       // "Dist Format": 0 parsec, 1 light year, in the high 16 bits
+    kPrefStartSecond = 252       // seconds of the current date and time
 };
-
 constexpr int kUserCatalogNameSize = 52;
 constexpr char kDefaultUserCatalogName[] = "zendavori_user_catalog.pdb";
 
@@ -61,7 +114,17 @@ struct PreferenceRule {
     int32_t max;
 };
 
-// Gives the words their defaults and range checks; returns 1.
+// Reads the device's local date and time: year, month, day, hour, minute, second.
+using PreferenceClock = void (*)(int32_t fields[6]);
+
+// Installs the clock that ValidatePreferences takes the start date and time
+// from (the shell installs the device clock). Without one the date words are
+// left as they are. Returns the clock it replaces.
+PreferenceClock SetPreferenceClock(PreferenceClock clock);
+
+// Gives the words their defaults and range checks, the site (currentSite) its
+// start values and checks, and the start date and time words 134..138 and 252
+// the device clock's. Returns 1.
 int ValidatePreferences();
 
 // The "Current DeltaT" preference in seconds.

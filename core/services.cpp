@@ -4,12 +4,12 @@ namespace {
 ServiceHooks installed;
 }
 
-void ShowInformation(const std::string& text, const std::string& detail) {
-    if (installed.showInformation) installed.showInformation(text, detail);
+int ShowInformation(const std::string& text, const std::string& detail) {
+    return installed.showInformation ? installed.showInformation(text, detail) : 0;
 }
 
-int AskYesNo(const std::string& text) {
-    return installed.askYesNo ? installed.askYesNo(text) : 1;
+int AskYesNo(const std::string& text, const std::string& detail) {
+    return installed.askYesNo ? installed.askYesNo(text, detail) : 1;
 }
 
 int StepBusyIndicator(int flag) {

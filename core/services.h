@@ -5,11 +5,14 @@
 
 #include <string>
 
-// Shows text and detail in the "Information" box. Default: nothing is shown.
-void ShowInformation(const std::string& text, const std::string& detail);
+// Shows text and detail on two lines in the "Information" box, or queues them
+// while a box is open. Returns 1 when shown or queued (or dropped because the
+// queue is full), 0 when nothing could be shown. Default: nothing, 0.
+int ShowInformation(const std::string& text, const std::string& detail);
 
-// Asks a yes/no question; returns 0 for Yes, 1 for No. Default: 1 (No).
-int AskYesNo(const std::string& text);
+// Asks a yes/no question (text and detail on two lines); returns 0 for Yes,
+// 1 for No. Default: 1 (No).
+int AskYesNo(const std::string& text, const std::string& detail = "");
 
 // Shows the next frame of the busy indication; flag 0 does nothing. Returns 0.
 int StepBusyIndicator(int flag);
@@ -18,8 +21,8 @@ int StepBusyIndicator(int flag);
 void EndBusyIndicator(int flag);
 
 struct ServiceHooks {
-    void (*showInformation)(const std::string& text, const std::string& detail) = nullptr;
-    int (*askYesNo)(const std::string& text) = nullptr;
+    int (*showInformation)(const std::string& text, const std::string& detail) = nullptr;
+    int (*askYesNo)(const std::string& text, const std::string& detail) = nullptr;
     int (*stepBusyIndicator)(int flag) = nullptr;
     void (*endBusyIndicator)(int flag) = nullptr;
 };

@@ -14,16 +14,22 @@ void SetSiteLatitude(SiteRecord& site, double latitudeDegrees) {
     site.cosLatitude = static_cast<float>(std::cos(r));
 }
 
-void ResetSiteRecord(SiteRecord& site) {
-    site = SiteRecord{};
+void SetSiteStartValues(SiteRecord& site) {
+    std::memset(site.name, 0, sizeof site.name);
     std::strcpy(site.name, "None");
     SetSiteLatitude(site, 51.0);
     site.longitude = 0.0f;
+    site.zoneMinutes = 0;
     site.temperature = 10;
     site.pressure = 1013;
     site.humidity = 40;
     site.skyCondition = 3;
     for (SavedSite& s : site.savedSites) s.skyCondition = 3;
+}
+
+void ResetSiteRecord(SiteRecord& site) {
+    site = SiteRecord{};
+    SetSiteStartValues(site);
 }
 
 void ResetSharedState() {

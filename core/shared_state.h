@@ -55,7 +55,11 @@ extern SiteRecord currentSite;
 // Writes latitude with its stored sine and cosine, keeping the record's invariant.
 void SetSiteLatitude(SiteRecord& site, double latitudeDegrees);
 
-// Sets the site to its start values ("None", 51 N, 0, 10 C, 1013 mbar, 40 %, condition 3).
+// The start values of every run: "None", 51 N, 0, zone 0, 10 C, 1013 mbar,
+// 40 %, condition 3 (also for the three stored sites); other fields untouched.
+void SetSiteStartValues(SiteRecord& site);
+
+// Clears the site and gives it its start values.
 void ResetSiteRecord(SiteRecord& site);
 
 // Non-zero when the user fixed currentDateTime; 0 when it follows the device clock.

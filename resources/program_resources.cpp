@@ -1,7 +1,7 @@
 #include "resources/program_resources.h"
 
 void InstallProgramResources() {
-    for (const pl::ResourceGroup* group :
-         {&kShellResources, &kUiResources, &kDialogResources, &kPreferenceResources, &kHomeBitmapResources})
+    for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources,
+                                           &kDialogResources, &kPreferenceResources, &kHomeBitmapResources})
         pl::AddResourceGroup(*group);
 }

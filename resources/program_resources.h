@@ -8,6 +8,10 @@
 // accelerator table 3.
 extern const pl::ResourceGroup kShellResources;
 
+// The home form's template (1950).
+extern const pl::ResourceGroup kHomeResources;
+// The control layer's bitmaps (popup arrows) and the program icon.
+extern const pl::ResourceGroup kControlResources;
 // The drawing layer's bitmaps: the busy indicator's frames 6081..6090.
 extern const pl::ResourceGroup kUiResources;
 

@@ -7,9 +7,12 @@ RecordingServices* active = nullptr;
 RecordingServices::RecordingServices() {
     active = this;
     ServiceHooks hooks;
-    hooks.showInformation = [](const std::string& t, const std::string& d) { active->messages.push_back({t, d}); };
-    hooks.askYesNo = [](const std::string& t) {
-        active->questions.push_back(t);
+    hooks.showInformation = [](const std::string& t, const std::string& d) {
+        active->messages.push_back({t, d});
+        return 1;
+    };
+    hooks.askYesNo = [](const std::string& t, const std::string& d) {
+        active->questions.push_back(d.empty() ? t : t + "\n" + d);
         return active->yesNoAnswer;
     };
     hooks.stepBusyIndicator = [](int) {

@@ -21,7 +21,7 @@ public:
     RecordingServices& operator=(const RecordingServices&) = delete;
 
     std::vector<RecordedMessage> messages;  // ShowInformation calls, in order
-    std::vector<std::string> questions;     // AskYesNo texts
+    std::vector<std::string> questions;     // AskYesNo texts ("text\ndetail" when a detail is given)
     int yesNoAnswer = 0;                    // what AskYesNo returns (0 Yes, 1 No)
     int busySteps = 0;                      // StepBusyIndicator calls with a non-zero flag
     int busyEnds = 0;                       // EndBusyIndicator calls

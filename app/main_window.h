@@ -1,0 +1,25 @@
+// The program's entry, its one main window and the message loop. The main
+// window owns every form, receives the menu commands and the private form
+// command, and runs the shut-down when the program quits.
+#pragma once
+
+#include "platform/shell.h"
+#include "platform/types.h"
+
+// The shell's activation record of the main window.
+extern pl::ShActivateInfo activateInfo;
+
+// Starts the program: InitInstance, then the message loop until the quit
+// message; returns its code (0 when start-up failed).
+int WinMain(void* instance, void* previous, const char* commandLine, int showCommand);
+
+// Single-instance test, main window, display scale, application state, and
+// the home form requested. False when another instance runs (it is brought
+// to the front) or the start-up failed.
+bool InitInstance(void* instance, int showCommand);
+
+// Runs the shut-down (while the open form still exists) and destroys the main
+// window; the message loop then ends with code 0.
+void QuitApplication();
+
+pl::LResult MainWndProc(pl::Hwnd hwnd, uint32_t message, pl::WParam wParam, pl::LParam lParam);

@@ -1,0 +1,27 @@
+#include "chart/chart_screen_lists.h"
+
+#include "core/services.h"
+#include "core/shared_buffers.h"
+
+ChartScreenLists chartScreenLists{};
+
+bool AllocChartScreenLists() {
+    chartScreenLists.stars = static_cast<ChartStarEntry*>(AllocSharedBuffer(kChartStarListBytes));
+    if (!chartScreenLists.stars) {
+        ShowInformation("Can't allocate memory during initialization for star buffer", "");
+        return false;
+    }
+    chartScreenLists.stars[0].id = kStarListEnd;
+    chartScreenLists.objects = static_cast<ChartObjectEntry*>(AllocSharedBuffer(kChartObjectListBytes));
+    if (!chartScreenLists.objects) {
+        ShowInformation("Can't allocate memory during initialization for object buffer", "");
+        return false;
+    }
+    chartScreenLists.objects[0].record = static_cast<int16_t>(kObjectListEnd);
+    return true;
+}
+
+void FreeChartScreenLists() {
+    FreeSharedBuffer(chartScreenLists.stars);
+    FreeSharedBuffer(chartScreenLists.objects);
+}

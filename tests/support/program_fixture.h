@@ -1,0 +1,44 @@
+// The whole program under the headless harness: a fresh program folder (with
+// the symbol font), the shared state reset, WinMain started on its UI thread,
+// and helpers to read and answer the message boxes it opens. The program is
+// shut down through its own quit command when the test ends.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/harness.h"
+#include "platform/message_box.h"
+#include "support/temp_program_folder.h"
+
+// Makes "userlists" and puts a TrueType face at font\symbol.ttf, as the run
+// command does.
+void InstallSymbolFont(const std::filesystem::path& home);
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest();
+    ~ProgramTest() override;
+
+    // Starts the program; false when it ended during start-up.
+    bool StartProgram();
+    // Quits through the main window's quit command, answering any box with OK.
+    void QuitProgram();
+
+    // Text of the box opened last, "" when none is open.
+    std::string BoxText() const;
+    int BoxCount() const;
+    // Answers the box opened last as a tap on that button would.
+    void Answer(int button);
+    // Answers every open box with its first button.
+    void AnswerAll();
+
+    // Runs on the UI thread and waits until the program is idle again.
+    void Ui(const std::function<void()>& call) { harness.runOnUi(call); }
+
+    TempProgramFolder folder{"program"};
+    pl::Harness harness;
+};
