@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "app/preference_values.h"
 #include "catalog/comet_satellite_db.h"
@@ -35,6 +36,8 @@ float selectionLst = 0.0f;
 int32_t selectionElevationThreshold = 0;
 
 namespace {
+
+int Length(const char* text) { return static_cast<int>(std::strlen(text)); }
 
 constexpr int kPositionModeWord = 10;
 constexpr int kChartTypeWord = 117;
@@ -88,7 +91,7 @@ void DrawSearchBox() {
 void DrawStepTitle(const char* title, int dx = 10, int dy = 10) {
     if (!searchBox.shown) return;
     FillRectangle(XywhRect{searchBox.x, searchBox.y + dy, 140, 13}, 0);
-    DrawChars(title, -1, searchBox.x + dx, searchBox.y + dy);
+    DrawChars(title, Length(title), searchBox.x + dx, searchBox.y + dy);
 }
 
 // The search state of one run: the fill position and the criteria.
@@ -374,7 +377,8 @@ void BuildSelectionList() {
     if (C == kDesignationConstellation || T == kTypeConstellation) SearchConstellations(s);
     if (C == kDesignationMeteor || T == kTypeMeteor) SearchMeteorShowers(s);
     if (C == kDesignationComet || T == kTypeComet || T == kTypeMinorPlanet) SearchComets(s);
-    bool deepSky = T != kTypePlanet && K != kClassDoubleStar;
+    // Without the object database (reported at start) its catalogues are left out.
+    bool deepSky = T != kTypePlanet && K != kClassDoubleStar && objectDb != nullptr;
     if ((C == kDesignationMessier || C == 0) && deepSky)
         SearchTable(s, "Checking Messier  ", GetMessierObjectRecord, 110, kSourceMessier, 30);
     if (T == 0 && (C == 0 || C == kDesignationUser)) SearchUserObjects(s);
@@ -384,7 +388,7 @@ void BuildSelectionList() {
         SearchTable(s, "Checking Best SAC", GetBestNgcObjectRecord, 110, kSourceBestNgc, 10);
     if ((C == kDesignationHerschel || C == 0) && deepSky)
         SearchTable(s, "Checking Herschel", GetHerschelObjectRecord, 400, kSourceHerschel, 10);
-    if (!OneOf(C, {40, 9, 25, 49, 12, 13, 41, 54}) && !OneOf(T, {13, 29, 18, 27}) && K != kClassDoubleStar)
+    if (!OneOf(C, {40, 9, 25, 49, 12, 13, 41, 54}) && !OneOf(T, {13, 29, 18, 27}) && K != kClassDoubleStar && objectDb)
         SearchObjectDatabase(s);
     SortSelectionByName(s.fill, s.fill > 1 && C != kDesignationUser);
     if (C == kDesignationBrightStar && T == 0) SearchBrightStars(s);

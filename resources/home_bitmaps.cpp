@@ -247,12 +247,10 @@ void Caldwell(uint32_t* p, int w, int h) {
 void Clock(uint32_t* p, int w, int h) {
     IconCanvas c(p, w, h);
     c.Fill(kWhite);
-    c.Disc(9.5, 9.5, 9.5, 0x2040A0);
-    c.Disc(9.5, 9.5, 7.5, kWhite);
-    c.Line(9.5, 9.5, 9.5, 4, kBlack, 1.5);
-    c.Line(9.5, 9.5, 13, 10.5, kBlack, 1.5);
-    c.Pixel(9, 2, 0x2040A0);
-    c.Pixel(16, 9, 0x2040A0);
+    c.Disc(8, 8, 8, 0x2040A0);
+    c.Disc(8, 8, 6.2, kWhite);
+    c.Line(8, 8, 8, 3.5, kBlack, 1.5);
+    c.Line(8, 8, 11.5, 9, kBlack, 1.5);
 }
 
 constexpr const char* kLetterI[] = {"##", "..", "##", "##", "##", "##"};
@@ -332,7 +330,7 @@ constexpr pl::BitmapTemplate kBitmaps[] = {
     Icon(5102, Saturn),         Icon(5106, SolarSystem),   Icon(5078, SkyChart),   Icon(5104, Logbook),
     Icon(5100, Telescope),      Icon(5114, Camera),        Icon(5105, Finder),     Icon(5065, Folder),
     Icon(5110, UserObject),     Icon(5066, ObservingList), Icon(5062, Messier),    Icon(5064, Caldwell),
-    Sized(120, 20, 20, Clock),  Sized(5076, 16, 16, Information), Sized(4049, 17, 17, Sun),
+    Sized(120, 17, 17, Clock),  Sized(5076, 16, 16, Information), Sized(4049, 17, 17, Sun),
     Sized(6051, 17, 17, MoonIcon<6051>), Sized(6052, 17, 17, MoonIcon<6052>), Sized(6053, 17, 17, MoonIcon<6053>),
     Sized(6054, 17, 17, MoonIcon<6054>), Sized(6055, 17, 17, MoonIcon<6055>), Sized(6056, 17, 17, MoonIcon<6056>),
     Sized(6057, 17, 17, MoonIcon<6057>), Sized(6058, 17, 17, MoonIcon<6058>), Sized(6059, 17, 17, MoonIcon<6059>),
