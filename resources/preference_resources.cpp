@@ -95,7 +95,7 @@ constexpr ControlTemplate StarTrigger(int id, int k) { return Trigger(id, Row(k)
 constexpr ControlTemplate StarList(int id, int k) { return List(id, Row(k), 30, 32); }
 constexpr ControlTemplate ObjTrigger(int id, int k) { return Trigger(id, Row(k), 66, 34); }
 constexpr ControlTemplate ObjList(int id, int k) { return List(id, Row(k), 66, 34); }
-constexpr ControlTemplate View(int trigger, int k) { return {kButtonControl, trigger, "", 106, Row(k), 12, 10, 0}; }
+constexpr ControlTemplate View(int trigger, int k) { return {kStaticControl, trigger, "", 104, Row(k), 30, 10, 0}; }
 constexpr ControlTemplate ViewList(int list, int k) { return List(list, Row(k), 104, 30); }
 
 constexpr ControlTemplate kPage4[] = {
