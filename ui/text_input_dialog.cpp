@@ -92,6 +92,8 @@ pl::LResult TextInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, 
 
 void RunTextInputDialog(pl::Hwnd form, int fieldId, const char* title, int maxLength) {
     maximumLength = kTextInputSize;
+    // The form's own context: the one of its last paint is gone.
+    InitDrawWindowOwnDc(form);
     SaveScreen();
     Keep(pl::GetDlgItemText(form, fieldId), kTextInputSize);
     std::snprintf(titleBuffer, sizeof titleBuffer, "%s", title ? title : "");
