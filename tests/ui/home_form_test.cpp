@@ -69,9 +69,7 @@ protected:
         harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
         ResetCatalogState();
         ASSERT_TRUE(StartProgram());
-        // The first drawing opens the databases; this folder has none.
-        EXPECT_EQ(BoxText().rfind("Could not open star database\n", 0), 0u);
-        AnswerAll();
+        EXPECT_EQ(BoxCount(), 0);
     }
     void Command(int id) {
         Ui([id] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, static_cast<pl::WParam>(id), 0); });

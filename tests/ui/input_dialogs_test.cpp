@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         ResetCatalogState();
         ASSERT_TRUE(StartProgram());
-        AnswerAll();
+        EXPECT_EQ(BoxCount(), 0);
         Ui([] { preferences.word[kPrefDriveId] = 3; });  // an encoder box: page 1 shows its step fields
         Ui([] { GotoForm(1400); });
         form = GetCurrentFormDialog();

@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         ResetCatalogState();
         ASSERT_TRUE(StartProgram());
-        AnswerAll();  // no databases in this folder
+        EXPECT_EQ(BoxCount(), 0);
     }
     void Open(int form) {
         Ui([form] { GotoForm(form); });
