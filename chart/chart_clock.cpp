@@ -16,13 +16,6 @@ void SetLst(double hours) {
     chartTimeRecord.lst = static_cast<int32_t>(chartTimeRecord.lstHours * kFixPerHour);
 }
 
-void LoadDeviceTime() {
-    DateTime& t = currentDateTime;
-    int f[6];
-    GetLocalDateTime(&f[0], &f[1], &f[2], &f[3], &f[4], &f[5]);
-    t = DateTime{f[0], f[1], f[2], f[3], f[4], f[5]};
-}
-
 // Moves the fixed time on by `elapsed` seconds.
 void StepFixedTime(uint32_t elapsed) {
     DateTime& t = currentDateTime;
@@ -38,6 +31,12 @@ void StepFixedTime(uint32_t elapsed) {
 
 }  // namespace
 
+void LoadDateTimeFromDevice() {
+    int f[6];
+    GetLocalDateTime(&f[0], &f[1], &f[2], &f[3], &f[4], &f[5]);
+    currentDateTime = DateTime{f[0], f[1], f[2], f[3], f[4], f[5]};
+}
+
 int UpdateChartTime(int force) {
     uint32_t now = GetSeconds();
     uint32_t elapsed = 0;
@@ -47,7 +46,7 @@ int UpdateChartTime(int force) {
         elapsed = now - chartTimeRecord.lastTickSeconds;
     if (elapsed < kStepSeconds && force != 1) return 0;
     if (dateTimeFixed == 0 || chartTimeRecord.lstHours == 0.0f)
-        LoadDeviceTime();
+        LoadDateTimeFromDevice();
     else
         StepFixedTime(elapsed);
     const DateTime& t = currentDateTime;

@@ -5,6 +5,9 @@
 
 #include "catalog/object_catalog.h"
 
+// currentDateTime := the device's local date and time.
+void LoadDateTimeFromDevice();
+
 // Steps the chart time: nothing (0) when less than 120 s passed since the last
 // step and `force` is not 1; else currentDateTime is reloaded from the device
 // clock (date not fixed, or no sidereal time yet) or moved on by the elapsed

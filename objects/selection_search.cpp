@@ -13,6 +13,7 @@
 #include "catalog/object_lists.h"
 #include "catalog/object_lookup.h"
 #include "catalog/stars.h"
+#include "chart/chart_clock.h"
 #include "chart/chart_state.h"
 #include "core/constellation.h"
 #include "core/fixed_trig.h"
@@ -312,11 +313,7 @@ void PrepareSelection(int classByte, int catalogue, int type) {
     ClearSelectedObject();
     sinLatitudeFix = ToFix(currentSite.sinLatitude);
     cosLatitudeFix = ToFix(currentSite.cosLatitude);
-    if (dateTimeFixed == 0 || currentDateTime.year == 0) {
-        int f[6];
-        GetLocalDateTime(&f[0], &f[1], &f[2], &f[3], &f[4], &f[5]);
-        currentDateTime = DateTime{f[0], f[1], f[2], f[3], f[4], f[5]};
-    }
+    if (dateTimeFixed == 0 || currentDateTime.year == 0) LoadDateTimeFromDevice();
     SelectionCriteria& c = selectionCriteria;
     c.catalogue = static_cast<int16_t>(catalogue);
     c.type = static_cast<int16_t>(type);

@@ -35,7 +35,6 @@
 #include "ui/forms.h"
 #include "ui/home_status.h"
 #include "ui/info_box.h"
-#include "ui/input_polling.h"
 #include "ui/object_selection.h"
 #include "ui/primitives.h"
 #include "ui/saved_screen.h"
@@ -99,12 +98,6 @@ int RowStep() { return ScaleY(13); }
 
 void Label(const char* text) { DrawLabelText(text, Length(text), homeStatusX + ScaleX(20), rowY); }
 void Value(const char* text) { DrawLabelText(text, Length(text), homeStatusX + ScaleX(55), rowY); }
-
-void LoadDeviceDateTime() {
-    int f[6];
-    GetLocalDateTime(&f[0], &f[1], &f[2], &f[3], &f[4], &f[5]);
-    currentDateTime = DateTime{f[0], f[1], f[2], f[3], f[4], f[5]};
-}
 
 void SetStatusColors() {
     homeTextColor = GetNightMode() == 0 ? pl::Rgb(250, 220, 0) : pl::Rgb(static_cast<uint8_t>(GetSchemeColor()), 0, 0);
@@ -292,7 +285,7 @@ void LayoutHomeForm(pl::Hwnd form, int width, int height) {
 void DrawHomeForm() {
     PushFormHistory(kHomeFormId);
     GetScreenSize(&screenWidth, &screenHeight);
-    if (currentDateTime.year == 0 || dateTimeFixed == 0) LoadDeviceDateTime();
+    if (currentDateTime.year == 0 || dateTimeFixed == 0) LoadDateTimeFromDevice();
     DrawHomeStatus();
     if (homeForm) ShowButtons(homeForm);
 }
@@ -304,7 +297,7 @@ void DrawHomeStatus() {
     pl::Hdc dc = GetDrawDc();
     ReopenDatabases(0);
     if (GetDrawDc() != dc && pl::IsWindow(window)) InitDrawWindow(window, dc);
-    if (currentDateTime.year == 0) LoadDeviceDateTime();
+    if (currentDateTime.year == 0) LoadDateTimeFromDevice();
     SetStatusColors();
     ComputeStatusOrigin();
     pl::ColorRef previousFore = SetForeColor(homeBackColor);
@@ -342,7 +335,7 @@ void DrawHomeTimeBlock() {
 
 void HomeTimerTick() {
     if (dateTimeFixed != 0) return;
-    LoadDeviceDateTime();
+    LoadDateTimeFromDevice();
     DrawHomeStatus();
 }
 
