@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "assistants/planet_detail_mode.h"
 #include "catalog/memo.h"
+#include "catalog/memo_dialog.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "platform/messages.h"
@@ -68,6 +69,7 @@ pl::LResult HandleMenuCommand(pl::Hwnd hwnd, pl::WParam wParam, pl::LParam lPara
         else
             ShowInformation("Please chose a Telescope Drive in Preference 1/6.", "");
         return 0;
+    case 1033: ImportListFromMemo(); return 0;
     case 1034: ExportListToMemo(); return 0;
     case kNightMode: RunNightModeDialog(); return 0;
     case kCmdOpenForm: OpenFormById(pl::LoWord(static_cast<pl::WParam>(lParam))); return 0;

@@ -14,6 +14,8 @@ extern const pl::ResourceGroup kHomeResources;
 extern const pl::ResourceGroup kControlResources;
 // The drawing layer's bitmaps: the busy indicator's frames 6081..6090.
 extern const pl::ResourceGroup kUiResources;
+// The memo import dialog (2900).
+extern const pl::ResourceGroup kMemoResources;
 
 // The modal input dialogs (135, 2950, 1999).
 extern const pl::ResourceGroup kDialogResources;

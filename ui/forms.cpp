@@ -178,6 +178,9 @@ void PaintForm(pl::Hwnd form, void (*draw)(), int* firstPaint, int bottomStrip, 
     }
     if (titleStrip) DrawTitleUnderline(form, dc);
     pl::EndPaint(form, &ps);
+    // The paint context ends with the paint; the form stays the draw window
+    // through a context of its own, since forms draw at any time.
+    InitDrawWindowOwnDc(form);
 }
 
 void ResetForms() {

@@ -75,6 +75,7 @@ void HandleFormSettingChange(pl::Hwnd form, pl::WParam wParam, pl::LParam lParam
 // and keeps the result as the back buffer; later paints restore the back
 // buffer less `bottomStrip` pixels, clearing the top strip (and the bottom
 // strip when given). With `titleStrip` the line under the title is drawn.
+// Afterwards the form is the current draw window with a context of its own.
 void PaintForm(pl::Hwnd form, void (*draw)(), int* firstPaint, int bottomStrip, int titleStrip);
 
 // Fills the line under the title (22 x scaleY to 24 x scaleY, full width) with

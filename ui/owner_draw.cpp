@@ -14,5 +14,5 @@ void DrawOwnerItem(pl::Hwnd window, const pl::DrawItem* item, OwnerRowRoutine ro
     XywhRect rect;
     RectToXywh(item->rcItem, &rect);
     if (routine) routine(static_cast<int16_t>(item->itemId), rect, selected ? 1 : 0, rect.width);
-    InitDrawWindow(window, item->hdc);
+    InitDrawWindowOwnDc(window);
 }

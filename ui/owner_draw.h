@@ -12,5 +12,6 @@ using OwnerRowRoutine = void (*)(int16_t row, const XywhRect& rect, int selected
 // Fills the row (selected: the highlight brush under highlight-text coloured
 // text; others: the menu colour under pen-coloured text), makes the item's
 // context with the list the current draw window and calls the routine; then
-// `window` with the item's context becomes the current draw window.
+// `window` becomes the current draw window with a context of its own (the
+// item's context ends with the list's paint).
 void DrawOwnerItem(pl::Hwnd window, const pl::DrawItem* item, OwnerRowRoutine routine);

@@ -167,7 +167,7 @@ TEST_F(FormControlsTest, OwnerDrawnRowsFillAndCallTheRowRoutine) {
     EXPECT_EQ(rowCalls[1].selected, 0);
     EXPECT_EQ(rowCalls[1].width, 50);
     EXPECT_EQ(GetDrawWindowHandle(), form);  // the given window again
-    EXPECT_EQ(GetDrawDc(), canvas->dc);
+    EXPECT_NE(GetDrawDc(), canvas->dc);      // through a context that outlives the item's
 }
 
 // The modal dialog runs over the active form; afterwards the form takes its
