@@ -57,10 +57,6 @@ TEST_P(Shapes, EllipsesAndRoundedRectanglesInSmallBoxes) {
         // dy in -3..3 (odd); 16 dx^2 + 25 dy^2 <= 400 keeps |dx| <= 2 on the rows
         // dy = -3 and 3, all on the others.
         {7, 6, 6, 5, 1, 1, 0, ".......\n..PPP..\n.PBBBP.\n.PBBBP.\n..PPP..\n......."},
-        // Without overflow: doubled centre x at 0, so the canvas columns have
-        // |dx| <= 11 against ex = 4e6; every pixel is inside, the top and bottom
-        // rows are the outline.
-        {6, 4, -2000000, 0, 2000000, 4, 0, "PPPPPP\nBBBBBB\nBBBBBB\nPPPPPP"},
         // Corner ellipse 4 x 4 in a 6 x 6 box: corner zones are the two outer
         // pixels, offsets -3 and -1; dx^2 + dy^2 <= 16 removes only (-3, -3).
         {6, 6, 0, 0, 6, 6, 4, ".PPPP.\nPBBBBP\nPBBBBP\nPBBBBP\nPBBBBP\n.PPPP."},
@@ -76,6 +72,13 @@ TEST_P(Shapes, EllipsesAndRoundedRectanglesInSmallBoxes) {
                   c.picture)
             << c.left << "," << c.top << "," << c.right << "," << c.bottom;
     }
+}
+
+TEST_P(Shapes, HugeEllipseIsExactWithoutOverflow) {
+    // Doubled centre x at 0, so the canvas columns have |dx| <= 11 against
+    // ex = 4e6: every pixel is inside; the top and bottom rows are the outline.
+    EXPECT_EQ(Draw(6, 4, [](pl::Hdc dc) { pl::Ellipse(dc, -2000000, 0, 2000000, 4); }),
+              "PPPPPP\nBBBBBB\nBBBBBB\nPPPPPP");
 }
 
 TEST_P(Shapes, RaisedMonoEdge) {
