@@ -27,12 +27,28 @@ std::string ExecutableFolder() {
     return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
+// A relative folder is taken from the working directory: paths are walked
+// from the root.
+std::string Absolute(const std::string& folder) {
+    if (!folder.empty() && folder[0] == '/') return folder;
+    char buf[PATH_MAX];
+    if (!::getcwd(buf, sizeof buf)) return "/" + folder;
+    std::string cwd = buf;
+    if (folder.empty() || folder == ".") return cwd;
+    return (cwd == "/" ? "" : cwd) + "/" + folder;
+}
+
 std::string HostFolder() {
-    std::lock_guard<std::mutex> lock(folderMutex);
-    if (!overrideFolder.empty()) return overrideFolder;
-    const char* home = std::getenv("ZENDAVORI_HOME");
-    if (home && *home) return home;
-    return ExecutableFolder();
+    std::string folder;
+    {
+        std::lock_guard<std::mutex> lock(folderMutex);
+        folder = overrideFolder;
+    }
+    if (folder.empty()) {
+        const char* home = std::getenv("ZENDAVORI_HOME");
+        folder = home && *home ? home : ExecutableFolder();
+    }
+    return Absolute(folder);
 }
 
 bool Exists(const std::string& hostPath) {

@@ -12,7 +12,8 @@
 namespace pl {
 
 // The program folder: ZENDAVORI_HOME if set, else the executable's directory,
-// in program notation with a trailing backslash.
+// in program notation with a trailing backslash. A relative folder is taken
+// from the working directory.
 std::string ProgramPath();
 
 // Overrides the program folder (tests); an empty text restores the default.

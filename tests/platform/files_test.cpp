@@ -61,6 +61,23 @@ TEST_F(FilesTest, ProgramPathComesFromTheSettingTheEnvironmentOrTheExecutable) {
     EXPECT_EQ(exeFolder, pl::ProgramPath());
 }
 
+// ZENDAVORI_HOME=home (or a relative folder set otherwise) is taken from the
+// working directory, not read as a path from the root with its first letter lost.
+TEST_F(FilesTest, RelativeProgramFolderWasResolvedAgainstTheRootDroppingItsFirstLetter) {
+    fs::path cwd = fs::current_path();
+    fs::current_path(root.parent_path());
+    pl::SetProgramFolder("");
+    setenv("ZENDAVORI_HOME", root.filename().c_str(), 1);
+    std::string path = pl::ProgramPath();
+    std::string text = ReadAll(pl::OpenFile(path + "data\\zendavori_obj_18k.ppc", "rb"));
+    std::vector<std::string> listed = pl::ListDirectory("userlists\\*.txt");
+    unsetenv("ZENDAVORI_HOME");
+    fs::current_path(cwd);
+    EXPECT_EQ('\\', path.front());
+    EXPECT_EQ("objects", text);
+    EXPECT_EQ(std::vector<std::string>{"notes.txt"}, listed);
+}
+
 TEST_F(FilesTest, PathsOpenTheSameFileWhateverTheCase) {
     EXPECT_EQ("objects", ReadAll(pl::OpenFile("data\\zendavori_obj_18k.ppc", "rb")));
     EXPECT_EQ("objects", ReadAll(pl::OpenFile("DATA\\Zendavori_Obj_18k.ppc", "rb")));
