@@ -294,6 +294,10 @@ int TrackPopupMenu(Hmenu menu, uint32_t flags, int x, int y, Hwnd owner, Point* 
     Tracking t;
     t.menu = menu;
     tracking = &t;
+    // No menu stays tracked when an exception leaves the call.
+    struct Untrack {
+        ~Untrack() { tracking = nullptr; }
+    } untrack;
     t.window = CreateMenuWindow(menu, flags, x, y, owner);
     if (t.window) {
         ShowWindow(t.window, SW_SHOWNA);

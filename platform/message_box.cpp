@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "platform/control_paint.h"
 #include "platform/controls.h"
@@ -102,6 +103,18 @@ LResult MessageBoxProc(Hwnd h, uint32_t m, WParam w, LParam l) {
 }
 
 // Creates the box window with its buttons, centred on the screen.
+// Keeps a box in openBoxes while its MessageBox call runs, also when an
+// exception leaves the call.
+struct Listed {
+    explicit Listed(OpenBox* box) : box_(box) { openBoxes.push_back(box); }
+    ~Listed() { std::erase(openBoxes, box_); }
+    Listed(const Listed&) = delete;
+    Listed& operator=(const Listed&) = delete;
+
+private:
+    OpenBox* box_;
+};
+
 Hwnd CreateBoxWindow(const MessageBoxInfo& info, Hwnd owner) {
     BoxLayout l = LayoutOfBox();
     int textHeight = std::max(SystemFontHeight(), TextHeight(info.text, l.width - 2 * l.margin));
@@ -151,7 +164,7 @@ int MessageBox(Hwnd owner, const std::string& text, const std::string& caption, 
     box.info.buttons = (type & MB_TYPEMASK) == MB_YESNO ? std::vector<int>{IDYES, IDNO} : std::vector<int>{IDOK};
     Hwnd ownerTop = owner ? GetTopLevel(owner) : nullptr;
     box.info.owner = ownerTop;
-    openBoxes.push_back(&box);
+    std::optional<Listed> listed(&box);
     bool disabled = ownerTop && IsWindowEnabled(ownerTop);
     if (disabled) EnableWindow(ownerTop, false);
     box.info.hwnd = CreateBoxWindow(box.info, ownerTop);
@@ -163,7 +176,7 @@ int MessageBox(Hwnd owner, const std::string& text, const std::string& caption, 
     }
     if (!box.done) box.answer = box.info.buttons.back();
     if (disabled && IsWindow(ownerTop)) EnableWindow(ownerTop, true);
-    openBoxes.erase(std::find(openBoxes.begin(), openBoxes.end(), &box));
+    listed.reset();
     if (IsWindow(box.info.hwnd)) DestroyWindow(box.info.hwnd);
     return box.answer;
 }

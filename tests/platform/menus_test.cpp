@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "platform/accelerators.h"
 #include "platform/focus.h"
 #include "platform/framebuffer.h"
@@ -168,6 +170,26 @@ TEST_F(MenuTest, AcceleratorSendsTheCommandOnlyWithTheExactModifiers) {
     for (const testwin::Record& r : rec.Of(WM_KEYDOWN, owner)) keys.push_back(r.wParam);
     EXPECT_EQ(commands, (std::vector<WParam>{MakeWParam(1, 1), MakeWParam(40003, 1)}));
     EXPECT_EQ(keys, (std::vector<WParam>{'Q', VK_CONTROL, VK_SHIFT, 'Q'}));
+}
+
+// An exception out of the menu's loop ends the TrackPopupMenu call; the menu
+// must not stay the one being tracked, which made every later menu return 0
+// at once.
+TEST(PopupMenuUnwind, ExceptionOutOfTheMenuLoopLeftTheMenuTrackedAfterItsCallEnded) {
+    testwin::CleanPlatform clean;
+    ClearResourceGroups();
+    AddResourceGroup(kGroup);
+    testwin::Recorder rec;
+    constexpr uint32_t kThrow = WM_USER + 7;
+    rec.onMessage = [](const testwin::Record& r, LResult*) {
+        if (r.id == kThrow) throw std::runtime_error("stop");
+        return false;
+    };
+    Hwnd owner = rec.Top({0, 0, 240, 320});
+    PostMessage(owner, kThrow, 0, 0);
+    EXPECT_THROW(TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 20, 30, owner), std::runtime_error);
+    EXPECT_EQ(nullptr, OpenPopupMenu());
+    ClearResourceGroups();
 }
 
 }  // namespace

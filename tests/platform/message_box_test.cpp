@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
@@ -79,6 +81,23 @@ TEST_F(MessageBoxTest, TopMostBoxStaysAboveOtherWindows) {
     });
     EXPECT_EQ(TopLevelWindows().front(), box.hwnd);
     harness.runOnUi([] { AnswerMessageBox(IDOK); });
+}
+
+// An exception out of the box's loop (the watchdog's stop, a failed
+// allocation) ends the MessageBox call; the box must not stay listed with a
+// pointer into the call's finished frame.
+TEST(MessageBoxUnwind, ExceptionOutOfTheBoxLoopLeftTheBoxListedAfterItsCallEnded) {
+    testwin::CleanPlatform clean;
+    testwin::Recorder rec;
+    constexpr uint32_t kThrow = WM_USER + 7;
+    rec.onMessage = [](const testwin::Record& r, LResult*) {
+        if (r.id == kThrow) throw std::runtime_error("stop");
+        return false;
+    };
+    Hwnd owner = rec.Top({0, 0, 240, 320});
+    PostMessage(owner, kThrow, 0, 0);
+    EXPECT_THROW(MessageBox(owner, "text", "Information", MB_OK), std::runtime_error);
+    EXPECT_TRUE(OpenMessageBoxes().empty());
 }
 
 }  // namespace
