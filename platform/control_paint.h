@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string_view>
 
 #include "platform/color.h"
@@ -36,19 +37,22 @@ void RegisterButtonClass();
 void RegisterEditClass();
 void RegisterListViewClass();
 
-// State records of a control class, by window, on the UI thread.
+// State records of a control class, by window, on the UI thread. A procedure
+// that sends notifications holds its record, so that a record forgotten
+// meanwhile (the parent destroyed the control) is freed only when it returns.
 template <typename State>
 class ControlStates {
 public:
-    State* Find(Hwnd hwnd) {
+    State* Find(Hwnd hwnd) { return Hold(hwnd).get(); }
+    std::shared_ptr<State> Hold(Hwnd hwnd) {
         auto it = states_.find(hwnd);
-        return it == states_.end() ? nullptr : &it->second;
+        return it == states_.end() ? nullptr : it->second;
     }
-    State& Make(Hwnd hwnd) { return states_[hwnd] = State{}; }
+    State& Make(Hwnd hwnd) { return *(states_[hwnd] = std::make_shared<State>()); }
     void Forget(Hwnd hwnd) { states_.erase(hwnd); }
 
 private:
-    std::map<Hwnd, State> states_;
+    std::map<Hwnd, std::shared_ptr<State>> states_;
 };
 
 }  // namespace pl

@@ -2,6 +2,7 @@
 // vertical scroll bar when the rows do not fit. No column header is drawn.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -136,7 +137,8 @@ void SetState(Hwnd h, ListState& s, int index, uint32_t state, uint32_t mask) {
         for (int i = 0; i < Count(s); ++i)
             if (i != index && (s.rows[static_cast<size_t>(i)].state & exclusive))
                 SetRowState(h, s, i, 0, exclusive);
-    SetRowState(h, s, index, state, mask);
+    // The parent may have deleted rows on a change notice.
+    if (ValidRow(s, index)) SetRowState(h, s, index, state, mask);
 }
 
 void EnsureVisible(Hwnd h, ListState& s, int index) {
@@ -150,6 +152,7 @@ void EnsureVisible(Hwnd h, ListState& s, int index) {
 void Choose(Hwnd h, ListState& s, int index) {
     if (!ValidRow(s, index)) return;
     SetState(h, s, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (!ValidRow(s, index)) return;
     s.mark = index;
     EnsureVisible(h, s, index);
 }
@@ -476,7 +479,8 @@ LResult ListViewProc(Hwnd h, uint32_t m, WParam w, LParam l) {
         MeasureRows(h, lists.Make(h));
         return 0;
     }
-    ListState* s = lists.Find(h);
+    std::shared_ptr<ListState> held = lists.Hold(h);  // outlives a destruction by the parent
+    ListState* s = held.get();
     if (!s) return DefWindowProc(h, m, w, l);
     switch (m) {
     case WM_NCDESTROY: lists.Forget(h); return 0;

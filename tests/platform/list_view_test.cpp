@@ -251,4 +251,31 @@ TEST_F(ListViewTest, ShowingAHiddenListPaintsItAtOnce) {
     EXPECT_EQ(PixelIn(list, 5, kListRect.Height() - 2), Rgb(1, 2, 3));
 }
 
+// The parent may empty or destroy the list from its change notice: the list
+// must not then write to a row or to its state record that are gone.
+TEST_F(ListViewTest, ChangeNoticeThatEmptiedOrDestroyedTheListLeftItWritingToFreedRows) {
+    Hwnd list = ListOf({"A", "B", "C"});
+    ListViewSetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    std::vector<int> changed;
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id != WM_NOTIFY || reinterpret_cast<NotifyHeader*>(r.lParam)->code != LVN_ITEMCHANGED) return false;
+        changed.push_back(reinterpret_cast<LvChange*>(r.lParam)->item);
+        if (ListViewGetItemCount(list) > 0) ListViewDeleteAllItems(list);
+        return true;
+    };
+    Key(list, VK_DOWN);  // row 0 loses the selection; the parent empties the list
+    EXPECT_EQ(ListViewGetItemCount(list), 0);
+    EXPECT_EQ(changed, std::vector<int>{0});  // no notice for row 1, which is gone
+    EXPECT_EQ(ListViewGetSelectionMark(list), -1);
+
+    Hwnd other = ListOf({"A", "B"});
+    rec.onMessage = [&](const testwin::Record& r, LResult*) {
+        if (r.id == WM_NOTIFY && reinterpret_cast<NotifyHeader*>(r.lParam)->code == LVN_ITEMCHANGED)
+            DestroyWindow(other);
+        return false;
+    };
+    TapClient(other, 5, 2);  // choosing row 0 tells the parent, which destroys the list
+    EXPECT_FALSE(IsWindow(other));
+}
+
 }  // namespace
