@@ -28,6 +28,7 @@ struct SdlState {
     SDL_AudioDeviceID audio = 0;
     SDL_Cursor* waitCursor = nullptr;
     bool penDown = false;
+    uint32_t lettersDown = 0;  // letters fed as keys (with Control), bit 0 for A
 };
 
 SdlState sdl;
@@ -115,6 +116,14 @@ int KeyOf(SDL_Keycode key, bool control) {
 
 void FeedKey(const SDL_KeyboardEvent& e) {
     int vk = KeyOf(e.keysym.sym, (e.keysym.mod & KMOD_CTRL) != 0);
+    // A letter fed with Control is released even when Control went up first.
+    bool letter = e.keysym.sym >= SDLK_a && e.keysym.sym <= SDLK_z;
+    uint32_t bit = letter ? 1u << (e.keysym.sym - SDLK_a) : 0;
+    if (e.type == SDL_KEYUP && (sdl.lettersDown & bit)) vk = std::toupper(static_cast<int>(e.keysym.sym));
+    if (letter && vk != 0) {
+        if (e.type == SDL_KEYDOWN) sdl.lettersDown |= bit;
+        else sdl.lettersDown &= ~bit;
+    }
     if (vk == 0) return;
     InputEvent event;
     event.kind = e.type == SDL_KEYDOWN ? InputKind::KeyDown : InputKind::KeyUp;

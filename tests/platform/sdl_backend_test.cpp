@@ -21,6 +21,7 @@
 #include "platform/controls.h"
 #include "platform/focus.h"
 #include "platform/framebuffer.h"
+#include "platform/input.h"
 #include "platform/message_queue.h"
 #include "platform/screen.h"
 #include "platform/window.h"
@@ -209,6 +210,21 @@ TEST_F(SdlBackendTest, KeysBecomeTheHandheldsKeysAndTextItsCharacters) {
     for (const testwin::Record& r : rec.Of(WM_CHAR, main)) chars.push_back(r.wParam);
     EXPECT_EQ(keys, (std::vector<WParam>{VK_APP1, VK_APP4, VK_NEXT, VK_CONTROL, 'Q', 'A', 0, 0}));
     EXPECT_EQ(chars, (std::vector<WParam>{'a', 0xE9, 0x95}));
+}
+
+// Control let go before the letter: the letter's release still comes.
+TEST_F(SdlBackendTest, LetterReleasedAfterControlStayedDownForEver) {
+    SetFocus(main);
+    Push(Key(SDL_KEYDOWN, SDLK_LCTRL, KMOD_LCTRL));
+    Push(Key(SDL_KEYDOWN, SDLK_q, KMOD_LCTRL));
+    Push(Key(SDL_KEYUP, SDLK_LCTRL));
+    Push(Key(SDL_KEYUP, SDLK_q));
+    Pump();
+    EXPECT_EQ(GetAsyncKeyState('Q') & 0x8000, 0);
+    EXPECT_EQ(rec.Count(WM_KEYUP, main), 2);
+    Push(Key(SDL_KEYUP, SDLK_w));  // a letter that was typed as text gives no key of its own
+    Pump();
+    EXPECT_EQ(rec.Count(WM_KEYUP, main), 2);
 }
 
 TEST_F(SdlBackendTest, ClosingTheWindowPostsTheCloseCommand) {
