@@ -269,8 +269,7 @@ TEST(MagnitudePhase, ElongationAndFractionMatchPyEphem) {
 
 // Meeus, Astronomical Algorithms, example 41.a: Venus on 1992 December 20, Delta = 0.910947,
 // r = 0.724604, R = 0.983824: phase angle 72.96 degrees, k = 0.647. Bodies without a
-// magnitude law keep the caller's magnitude; the Moon has no longitudes here (elongation 0,
-// phase angle 180); bodies without a diameter get 0.
+// magnitude law keep the caller's magnitude.
 TEST(MagnitudePhase, MeeusVenusAndBodiesWithoutALaw) {
     double magnitude = -99, fraction = -1, elongation = -1;
     ComputeMagnitudePhase(3, 0.910947, 0.724604, 0.983824, &magnitude, &fraction, &elongation);
@@ -278,13 +277,8 @@ TEST(MagnitudePhase, MeeusVenusAndBodiesWithoutALaw) {
     for (int body : {0, 10, 11, -3}) {
         magnitude = -99;
         ComputeMagnitudePhase(body, 1.5, 1.2, 1.0, &magnitude, &fraction, &elongation);
-        EXPECT_TRUE(magnitude == -99 && fraction >= 0.0) << body;
+        EXPECT_EQ(magnitude, -99) << body;
     }
-    ComputeMagnitudePhase(1, 0.00257, 1.0, 1.0, &magnitude, &fraction, &elongation);
-    EXPECT_EQ(elongation, 0.0);
-    EXPECT_NEAR(fraction, 0.0, 1e-15);
-    EXPECT_NEAR(GetApparentDiameter(5, 4.2), 196.94 / 4.2 / 60, 1e-12);
-    for (int body : {10, 13, -1}) EXPECT_EQ(GetApparentDiameter(body, 1.0), 0.0) << body;
 }
 
 // The three bodies in line: inferior conjunction (phase angle 180), superior conjunction and
@@ -324,12 +318,6 @@ TEST(Pluto, HeliocentricPlaceMatchesPyEphem) {
 // Angle between two places in arcseconds (radians in).
 double SeparationRad(double ra1, double dec1, double ra2, double dec2) {
     return SeparationArcsec(ra1 / kDeg / 15, dec1 / kDeg, ra2 / kDeg / 15, dec2 / kDeg);
-}
-
-// IAU 1976: 84381.448" at J2000.0; -46.815" per century.
-TEST(TopocentricParallax, MeanObliquityIau1976) {
-    EXPECT_NEAR(ComputeMeanObliquity(0.0), 84381.448 / 3600, 1e-12);
-    EXPECT_NEAR(ComputeMeanObliquity(1.0), (84381.448 - 46.815 - 0.00059 + 0.001813) / 3600, 1e-12);
 }
 
 // Meeus, Astronomical Algorithms, example 40.a: Mars on 2003 August 28 at 3h17m UT from
