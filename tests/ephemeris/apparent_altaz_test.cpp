@@ -11,6 +11,7 @@
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "support/reference_table.h"
+#include "support/test_site.h"
 #include "support/wrapped_difference.h"
 
 namespace {
@@ -25,7 +26,8 @@ protected:
         ResetJ2000ToDateCache();
     }
     // ComputeApparentAltAz of the J2000 place (10.5 h, +5) on 2012-02-03 21:00 in the mode.
-    static void At(int mode, double* ra, double* dec, double* alt, double* az, double ra0 = 10.5, double dec0 = 5) {
+    static void At(int mode, double* ra, double* dec, double* alt, double* az, double ra0 = 10.5,
+                   double dec0 = 5) {
         ComputeApparentAltAz(ra0, dec0, ra, dec, alt, az, mode, 2012, 2, 3, 21, 0, 0);
     }
 };
@@ -54,7 +56,8 @@ TEST_F(ApparentAltAzTest, J2000ToDatePoleOfDateIsNinetyNotNaN) {
         ComputePrecessionMatrix(jd, p);
         GetNutationMatrix(jd, n);
         for (int j = 0; j < 3; ++j) v[j] = n[2] * p[j] + n[5] * p[3 + j] + n[8] * p[6 + j];
-        double ra = std::fmod(std::atan2(v[0], v[1]) * 12 / M_PI + 24.0, 24.0), dec = std::asin(v[2]) * 180 / M_PI;
+        double ra = std::fmod(std::atan2(v[0], v[1]) * 12 / M_PI + 24.0, 24.0);
+        double dec = std::asin(v[2]) * 180 / M_PI;
         ConvertJ2000ToDate(jd, &ra, &dec);
         EXPECT_NEAR(dec, 90.0, 0.01 / 3600) << jd;  // NaN fails; asin resolves 0.004" next to 1
     }
@@ -108,22 +111,22 @@ TEST_F(ApparentAltAzTest, ModesZeroAndTwoAgreeWithReference) {
     ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "apparent_altaz.csv");
     ASSERT_FALSE(ref.rows.empty());
     for (std::size_t k = 0; k < ref.rows.size(); ++k) {
-        SetSiteLatitude(currentSite, ref.Get(k, "lat_deg"));
-        currentSite.longitude = static_cast<float>(ref.Get(k, "lon_west_deg"));
-        currentSite.elevation = static_cast<int16_t>(ref.Get(k, "height_m"));
-        currentSite.zoneMinutes = static_cast<int16_t>(ref.Get(k, "zone_min"));
+        SetTestSite(ref.Get(k, "lat_deg"), ref.Get(k, "lon_west_deg"), int(ref.Get(k, "zone_min")),
+                    int(ref.Get(k, "height_m")));
         preferences.SetFloat(kPrefCurrentDeltaT, static_cast<float>(ref.Get(k, "delta_t_s")));
         int t[6];
         const char* names[6] = {"year", "month", "day", "hour", "minute", "second"};
         for (int i = 0; i < 6; ++i) t[i] = static_cast<int>(ref.Get(k, names[i]));
         ASSERT_EQ(ComputeDeltaT(t[0], t[1], t[2]), ref.Get(k, "delta_t_s"));
         double ra, dec, alt, az, wantAlt = ref.Get(k, "alt_deg");
-        ASSERT_EQ(ComputeApparentAltAz(ref.Get(k, "ra2000_h"), ref.Get(k, "dec2000_deg"), &ra, &dec, &alt, &az,
-                                       static_cast<int>(ref.Get(k, "mode")), t[0], t[1], t[2], t[3], t[4], t[5]), 0);
+        const int mode = static_cast<int>(ref.Get(k, "mode"));
+        const double ra2000 = ref.Get(k, "ra2000_h"), dec2000 = ref.Get(k, "dec2000_deg");
+        ASSERT_EQ(ComputeApparentAltAz(ra2000, dec2000, &ra, &dec, &alt, &az, mode, t[0], t[1], t[2], t[3],
+                                       t[4], t[5]), 0);
         EXPECT_LT(SeparationArcsec(ra, dec, ref.Get(k, "ra_h"), ref.Get(k, "dec_deg")), 0.05) << k;
         EXPECT_NEAR(alt * 3600.0, wantAlt * 3600.0, 0.05) << k;
-        EXPECT_NEAR(WrappedDifference(az, ref.Get(k, "az_deg"), 360.0) * 3600.0 * std::cos(wantAlt * M_PI / 180),
-                    0.0, 0.05) << k;
+        const double dAz = WrappedDifference(az, ref.Get(k, "az_deg"), 360.0) * 3600.0;
+        EXPECT_NEAR(dAz * std::cos(wantAlt * M_PI / 180), 0.0, 0.05) << k;
         EXPECT_TRUE(az >= 0.0 && az < 360.0) << az;
     }
 }
@@ -131,9 +134,7 @@ TEST_F(ApparentAltAzTest, ModesZeroAndTwoAgreeWithReference) {
 // Modes 1 and 3 lift the object by the refraction (under 0.6 degree here) on its vertical;
 // mode -1 takes a place already of date and gives mode 0's altitude and azimuth.
 TEST_F(ApparentAltAzTest, RefractedAndNegativeModes) {
-    SetSiteLatitude(currentSite, 40.0);
-    currentSite.longitude = 75.0f;
-    currentSite.zoneMinutes = -300;
+    SetTestSite(40.0, 75.0, -300);
     for (int mode : {0, 2}) {
         double ra0, dec0, alt0, az0, ra1, dec1, alt1, az1;
         At(mode, &ra0, &dec0, &alt0, &az0);

@@ -7,7 +7,6 @@
 #include "core/eclipse_work.h"
 #include "core/nutation.h"
 #include "core/nutation_centuries.h"
-#include "ephemeris/lagrange.h"
 #include "ephemeris/moon_elp2000.h"
 #include "ephemeris/sun_vsop87.h"
 #include "support/recording_services.h"
@@ -19,10 +18,10 @@ constexpr double kArcsec = 4.84813681109536e-6;  // radians
 
 // Angular separation (radians) of two directions given as right ascension and declination.
 double Separation(double ra1, double dec1, double ra2, double dec2) {
-    const double c = std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * std::cos(ra1 - ra2);
-    return std::atan2(std::hypot(std::cos(dec2) * std::sin(ra1 - ra2),
-                                 std::cos(dec1) * std::sin(dec2) - std::sin(dec1) * std::cos(dec2) * std::cos(ra1 - ra2)),
-                      c);
+    const double cosRa = std::cos(ra1 - ra2);
+    const double c = std::sin(dec1) * std::sin(dec2) + std::cos(dec1) * std::cos(dec2) * cosRa;
+    const double y = std::cos(dec1) * std::sin(dec2) - std::sin(dec1) * std::cos(dec2) * cosRa;
+    return std::atan2(std::hypot(std::cos(dec2) * std::sin(ra1 - ra2), y), c);
 }
 
 // The eclipse list's cache step for an eclipse span of 2.5 hours, in Julian centuries.
@@ -57,7 +56,8 @@ TEST_F(EclipseSources, SeriesSourceAgreesWithErfa) {
         ComputeEclipseSun(t, &ra, &dec, &dist);
         EXPECT_LT(Separation(ra, dec, r[1], r[2]), 1.5 * kArcsec) << r[0];
         EXPECT_NEAR(dist, r[3], 3e-6) << r[0];
-        EXPECT_TRUE(eclipseWork.sunRa == ra && eclipseWork.sunDeclination == dec && eclipseWork.sunDistanceCopy == dist);
+        EXPECT_TRUE(eclipseWork.sunRa == ra && eclipseWork.sunDeclination == dec &&
+                    eclipseWork.sunDistanceCopy == dist);
         ComputeEclipseMoon(t, &ra, &dec, &dist);
         EXPECT_LT(Separation(ra, dec, r[4], r[5]), 20 * kArcsec) << r[0];
         EXPECT_NEAR(dist, r[6], 35.0 / 149597870.7) << r[0];
@@ -80,10 +80,12 @@ TEST_F(EclipseSources, CachedSourceCarriesNutationOnce) {
             for (int source : {0, 1}) {
                 SelectSunMoonSource(source);
                 SetNutation(t);
-                ComputeEclipseSun(t + offset, &place[source][0][0], &place[source][0][1], &place[source][0][2]);
-                ComputeEclipseMoon(t + offset, &place[source][1][0], &place[source][1][1], &place[source][1][2]);
+                double(*p)[3] = place[source];
+                ComputeEclipseSun(t + offset, &p[0][0], &p[0][1], &p[0][2]);
+                ComputeEclipseMoon(t + offset, &p[1][0], &p[1][1], &p[1][2]);
             }
-            for (const auto& [series, cached] : {std::pair{place[0][0], place[1][0]}, {place[0][1], place[1][1]}}) {
+            for (const auto& [series, cached] :
+                 {std::pair{place[0][0], place[1][0]}, {place[0][1], place[1][1]}}) {
                 EXPECT_LT(Separation(series[0], series[1], cached[0], cached[1]), 0.05 * kArcsec) << jd;
                 EXPECT_NEAR(series[2], cached[2], 1e-9) << jd;
             }
@@ -133,18 +135,11 @@ TEST_F(EclipseSources, CacheLifecycle) {
     EXPECT_FALSE(c.abscissae || c.weights || c.longitudes || c.latitudes || c.distances);
 }
 
-// The equinox (lon 0, lat 0) is at right ascension 0, the summer solstice at 6 h and
-// declination +eps; with the series source the nutation in longitude is added and written
-// back.
-TEST_F(EclipseSources, EclipticToEquatorialConversion) {
+// With the series source the nutation in longitude is added to the place and written back:
+// a longitude of minus the nutation comes out at the equinox.
+TEST_F(EclipseSources, EclipticToEquatorialAddsNutationInSourceZero) {
     SelectSunMoonSource(0);
     eclipseWork.trueObliquity = 23.44 * M_PI / 180;
-    eclipseWork.nutationLongitude = 0.0;
-    eclipseWork.eclipticLongitude = M_PI / 2;
-    eclipseWork.latitudeOrRa = 0.0;
-    EclipseEclipticToEquatorial();
-    EXPECT_NEAR(eclipseWork.latitudeOrRa, 6.0, 1e-12);
-    EXPECT_NEAR(eclipseWork.declination, eclipseWork.trueObliquity, 1e-12);
     eclipseWork.nutationLongitude = 1e-4;
     eclipseWork.eclipticLongitude = -1e-4;
     eclipseWork.latitudeOrRa = 0.0;
@@ -152,44 +147,6 @@ TEST_F(EclipseSources, EclipticToEquatorialConversion) {
     EXPECT_NEAR(eclipseWork.eclipticLongitude, 0.0, 1e-18);
     EXPECT_NEAR(eclipseWork.latitudeOrRa, 0.0, 1e-9);
     EXPECT_NEAR(eclipseWork.declination, 0.0, 1e-12);
-}
-
-// A quartic through five points is reproduced anywhere, with and without weights; no points
-// give 0 and write no weight.
-TEST(EvalLagrange, QuarticReproducedWithAndWithoutWeights) {
-    auto quartic = [](double x) { return ((3 * x - 1) * x * x - 2) * x + 1; };
-    const double xs[5] = {-1.0, -0.25, 0.5, 1.25, 2.0};
-    double ys[5], w[5] = {42.0};
-    ComputeLagrangeWeights(0, nullptr, w);
-    EXPECT_EQ(w[0], 42.0);
-    EXPECT_EQ(EvalLagrange(1.0, 0, nullptr, nullptr, nullptr), 0.0);
-    for (int i = 0; i < 5; ++i) ys[i] = quartic(xs[i]);
-    ComputeLagrangeWeights(5, xs, w);
-    for (double x = -1.5; x <= 2.5; x += 0.0625) {
-        EXPECT_NEAR(EvalLagrange(x, 5, xs, nullptr, ys), quartic(x), 1e-11) << x;
-        EXPECT_NEAR(EvalLagrange(x, 5, xs, w, ys), quartic(x), 1e-11) << x;
-    }
-}
-
-// At a node (and within 1e-6 of it) the node's value comes back without a division by zero,
-// also for the eclipse caches' tiny steps (abscissae in Julian centuries, 6e-7 apart); a
-// straight line through the nodes is reproduced between them.
-TEST(EvalLagrange, NodeReturnsItsValue) {
-    const double t0 = 0.2417, step = 5.7e-7;
-    double xs[5], ys[5], w[5];
-    for (int i = 0; i < 5; ++i) {
-        xs[i] = t0 + i * step;
-        ys[i] = std::sin(1000 * i + 0.3);
-    }
-    ComputeLagrangeWeights(5, xs, w);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_NEAR(EvalLagrange(xs[i], 5, xs, nullptr, ys), ys[i], 1e-9) << i;
-        EXPECT_NEAR(EvalLagrange(xs[i], 5, xs, w, ys), ys[i], 1e-9) << i;
-        EXPECT_NEAR(EvalLagrange(xs[i] + 1e-9, 5, xs, nullptr, ys), ys[i], 1e-2) << i;
-    }
-    for (int i = 0; i < 5; ++i) ys[i] = 2.0 + 3.0 * (xs[i] - t0) / step;
-    EXPECT_NEAR(EvalLagrange(t0 + 1.5 * step, 5, xs, nullptr, ys), 6.5, 1e-8);
-    EXPECT_NEAR(EvalLagrange(t0 + 2.7 * step, 5, xs, w, ys), 10.1, 1e-8);
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <utility>
 
 #include "core/delta_t.h"
+#include "ephemeris/lunation_tables.h"
 #include "support/reference_csv.h"
 
 namespace {
@@ -34,6 +36,21 @@ Eclipse FindEclipse(int k, double phase) {
     return e;
 }
 
+// Meeus, ch. 49: 25 terms per phase, 6 of the quarters' W, 14 planetary arguments.
+TEST(LunationTables, CountsAndQuotedTerms) {
+    EXPECT_EQ((std::array{kLunationTermCount, kQuarterCorrectionTermCount, kPlanetaryArgumentCount}),
+              (std::array{25, 6, 14}));
+    const double quoted[][2] = {
+        {newMoonTerms[0].coefficient, -0.40720}, {newMoonTerms[1].coefficient, 0.17241},
+        {double(newMoonTerms[1].ePower), 1}, {fullMoonTerms[0].coefficient, -0.40614},
+        {fullMoonTerms[1].coefficient, 0.17302}, {quarterTerms[0].coefficient, -0.62801},
+        {quarterTerms[1].coefficient, 0.17172}, {quarterCorrectionTerms[0].coefficient, 0.00306},
+        {planetaryArguments[0].c0, 299.77}, {planetaryArguments[0].c1, 0.107408},
+        {planetaryArguments[0].c2, -0.009173}, {planetaryArguments[0].coefficient, 0.000325},
+        {planetaryArguments[13].coefficient, 0.000023}};
+    for (const auto& q : quoted) EXPECT_DOUBLE_EQ(q[0], q[1]);
+}
+
 // The book's worked examples: 49.a, new Moon of 1977 February (k = -283), JDE 2443192.65118;
 // 49.b, last quarter of 2044 January (k = 544.75), JDE 2467636.49186. The result is universal
 // time: the phase less the Delta T of the date given.
@@ -49,7 +66,8 @@ TEST(ComputeLunation, AgreesWithErfaPhases) {
     auto rows = ReadReferenceCsv("moon_phases_erfa.csv");
     ASSERT_EQ(rows.size(), 992u);
     for (const auto& r : rows)
-        EXPECT_NEAR(PhaseJde(r[1], int(r[0]), 2000, 1, 1), r[2], kMinute) << "k " << r[0] << " phase " << r[1];
+        EXPECT_NEAR(PhaseJde(r[1], int(r[0]), 2000, 1, 1), r[2], kMinute)
+            << "k " << r[0] << " phase " << r[1];
 }
 
 // Lunation 0 (the new Moon of 2000 January 6, 18:14 UT) was unreachable when k = 0 meant
@@ -73,7 +91,8 @@ TEST(ComputeLunation, DerivesKFromTheDateAndWritesItBack) {
     for (const auto& c : cases) {
         for (double phase : {0.0, 7.0}) {
             int k = 12345;
-            double jd = ComputeLunation(phase, 0, nullptr, nullptr, &k, true, c.day, c.month, c.year, 0, 0, nullptr);
+            double jd =
+                ComputeLunation(phase, 0, nullptr, nullptr, &k, true, c.day, c.month, c.year, 0, 0, nullptr);
             EXPECT_EQ(k, c.k) << c.year << '-' << c.month << '-' << c.day << " phase " << phase;
             EXPECT_EQ(jd == 0.0, phase == 7.0);
         }
@@ -152,7 +171,8 @@ TEST(ComputeLunation, NegativeUmbralMagnitudeIsPenumbralNotPartial) {
 // Distance (Earth radii) of gamma and u from the nearest limit of the method's kind rules.
 double Margin(bool lunar, double gamma, double u) {
     double g = std::abs(gamma);
-    if (lunar) return std::min({std::abs(1.5573 + u - g), std::abs(1.0128 - u - g), std::abs(0.4678 - u - g)});
+    if (lunar)
+        return std::min({std::abs(1.5573 + u - g), std::abs(1.0128 - u - g), std::abs(0.4678 - u - g)});
     double m = std::min(std::abs(u + 1.5433 - g), std::abs(g - 1.0));
     return g < 1.0 ? std::min(m, std::abs(u - 0.00464 * std::sqrt(1 - gamma * gamma))) : m;
 }
@@ -175,7 +195,8 @@ const ListedCase kListed[] = {
     {65, 0.0, -0.34773, 0.00213, false, "2005-04-08 hybrid (total): u at the annular/total limit"},
     {165, 0.5, 1.53522, -0.01666, false, "2013-05-25 penumbral, magnitude 0.04"},
     {171, 0.0, 0.32704, -0.00006, false, "2013-11-03 hybrid (total): u at the annular/total limit"},
-    {177, 0.0, -0.99975, 0.00416, false, "2014-04-29 non-central annular: gamma at 1.0, the method gives partial"},
+    {177, 0.0, -0.99975, 0.00416, false,
+     "2014-04-29 non-central annular: gamma at 1.0, the method gives partial"},
     {188, 0.5, 0.44602, 0.01892, false, "2015-04-04 total, umbral magnitude 1.005: the method gives partial"},
     {205, 0.5, 1.55937, -0.00560, true, "2016-08-18 penumbral, magnitude 0.017 (method: -0.011)"},
     {212, 0.0, -0.45771, 0.00609, false, "2017-02-26 annular: u at the annular/total limit"},
@@ -209,9 +230,10 @@ TEST(ComputeLunation, EclipseKinds2000To2030MatchTheCanon) {
             double margin = f.kind == kEclipseNone ? INFINITY : Margin(lunar, f.c.gamma, f.c.u);
             if (r) {
                 const std::vector<double>& c = *r;  // k, phase, JDE, gamma, u, kind, -, umbral, penumbral
-                EXPECT_TRUE(!listed || (std::abs(listed->gamma - c[3]) < 1e-5 && std::abs(listed->u - c[4]) < 1e-5));
-                margin = std::min(margin, lunar ? 0.545 * std::min({std::abs(c[8]), std::abs(c[7]), std::abs(c[7] - 1)})
-                                                : Margin(false, c[3], c[4]));
+                EXPECT_TRUE(!listed ||
+                            (std::abs(listed->gamma - c[3]) < 1e-5 && std::abs(listed->u - c[4]) < 1e-5));
+                const double magnitudes = std::min({std::abs(c[8]), std::abs(c[7]), std::abs(c[7] - 1)});
+                margin = std::min(margin, lunar ? 0.545 * magnitudes : Margin(false, c[3], c[4]));
             }
             if (listed && listed->missed) {
                 ASSERT_TRUE(r);

@@ -27,7 +27,8 @@ TEST_F(MoonPhase, WorkedValues) {
         {1, 0.0, 0, 0.27, 0.005, 23},         {1, 1.0, 60, 0.27, 0.005, 23}};
     for (const auto& c : cases) {
         int age = -1;
-        EXPECT_NEAR(Phase(c.zone, 2000, 1, c.day, c.hour, &age), c.fraction, c.tolerance) << c.day << ' ' << c.hour;
+        EXPECT_NEAR(Phase(c.zone, 2000, 1, c.day, c.hour, &age), c.fraction, c.tolerance)
+            << c.day << ' ' << c.hour;
         EXPECT_EQ(age, c.age) << c.day << ' ' << c.hour;
     }
 }
@@ -65,7 +66,8 @@ TEST_F(MoonPhase, FractionAndAgeMatchPyEphem) {
     ASSERT_EQ(rows.size(), 60u);
     for (const auto& r : rows) {
         int age;
-        EXPECT_NEAR(GetMoonPhase(int(r[0]), int(r[1]), int(r[2]), r[3], &age), r[4], 0.01) << r[0] << '-' << r[1];
+        EXPECT_NEAR(GetMoonPhase(int(r[0]), int(r[1]), int(r[2]), r[3], &age), r[4], 0.01)
+            << r[0] << '-' << r[1] << '-' << r[2];
         EXPECT_NEAR(age, int(r[5] * 29 / 360), 1) << r[0] << '-' << r[1] << '-' << r[2];
     }
 }
@@ -75,9 +77,11 @@ TEST_F(MoonPhase, FractionAndAgeMatchPyEphem) {
 // reform: 1582 October 15.5 = 2299161.0, but 15.0 exactly is still read in the Julian
 // calendar, ten days later.
 TEST(JulianDayFromDecimalDay, CalendarReform) {
-    const double cases[][4] = {{2000, 1, 1.5, 2451545.0}, {1957, 10, 4.81, 2436116.31}, {333, 1, 27.5, 1842713.0},
-                               {1583, 1, 1.0, 2299238.5}, {1582, 10, 15.5, 2299161.0}, {1582, 10, 15.0, 2299170.5}};
-    for (const auto& c : cases) EXPECT_NEAR(JulianDayFromDecimalDay(int(c[0]), int(c[1]), c[2]), c[3], 1e-9) << c[0];
+    const double cases[][4] = {{2000, 1, 1.5, 2451545.0},  {1957, 10, 4.81, 2436116.31},
+                               {333, 1, 27.5, 1842713.0},  {1583, 1, 1.0, 2299238.5},
+                               {1582, 10, 15.5, 2299161.0}, {1582, 10, 15.0, 2299170.5}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(JulianDayFromDecimalDay(int(c[0]), int(c[1]), c[2]), c[3], 1e-9) << c[0] << ' ' << c[2];
 }
 
 }  // namespace
