@@ -164,16 +164,4 @@ TEST_F(ApparentPlacesTest, MinorPlanetHasNoSource) {
     delete[] state;
 }
 
-// TDB within 2 ms of TT; the state is kept for the same date and rebuilt for another.
-TEST_F(ApparentPlacesTest, EarthStateIsCachedPerDate) {
-    double tdb, bp[3], bv[3], hp[3], hv[3], tdb2, bp2[3];
-    ASSERT_EQ(GetEarthState(2455000.5, &earth, &tdb, bp, bv, hp, hv), 0);
-    EXPECT_NEAR((tdb - 2455000.5) * 86400.0, 0.0, 0.002);
-    GetEarthState(2455000.5 + 5e-7, &earth, &tdb2, bp2, bv, hp, hv);
-    EXPECT_TRUE(tdb2 == tdb && bp2[0] == bp[0]);
-    GetEarthState(2455000.6, &earth, &tdb2, bp2, bv, hp, hv);
-    EXPECT_NE(bp2[0], bp[0]);
-    EXPECT_EQ(GetEarthState(2600000.5, &earth, &tdb2, bp2, bv, hp, hv), 1);
-}
-
 }  // namespace
