@@ -35,11 +35,7 @@ protected:
 };
 
 TEST_F(Brent, MinimizeFindsTheMinimumInsideTheBracket) {
-    const struct Case {
-        double (*f)(double);
-        double a, c, tol, xmin, xtol;
-        std::size_t maxEvaluations;
-    } cases[] = {
+    const struct Case { double (*f)(double); double a, c, tol, xmin, xtol; std::size_t maxEvaluations; } cases[] = {
         {Recorded<ParabolaAt2>, 0.0, 5.0, 1e-8, 2.0, 1e-8, 7},  {Recorded<ParabolaAt2>, 5.0, 0.0, 1e-8, 2.0, 1e-8, 7},
         {Recorded<Identity>, 0.0, 5.0, 1e-8, 0.0, 1e-9, 101},   {Recorded<Negated>, 0.0, 5.0, 1e-8, 5.0, 1e-7, 101},
         {Recorded<Cosine>, 0.0, 5.0, 0.0, M_PI, 1e-7, 101},     // a zero tolerance still ends

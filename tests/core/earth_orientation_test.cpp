@@ -10,6 +10,10 @@ namespace {
 constexpr double kRadToArcsec = 206264.80624709636;
 constexpr int kYxz[3] = {1, 0, 2};  // position of x, y, z in the (y, x, z) storage order
 
+void ExpectNear3(const double* got, const double* want, double tol) {
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], want[k], tol) << k;
+}
+
 void Rotate(const double* m, const double* v, double* out) {
     for (int r = 0; r < 3; ++r) out[r] = m[3 * r] * v[0] + m[3 * r + 1] * v[1] + m[3 * r + 2] * v[2];
 }
@@ -28,10 +32,9 @@ TEST_F(EarthOrientationTest, NutationThereAndBackAndItsMatrix) {
     ApplyNutation(2458000.5, 1, v, viaVector);
     GetNutationMatrix(2458000.5, n);
     Rotate(n, yxz, viaMatrix);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_NEAR(back[k], v[k], 1e-15);
-        EXPECT_NEAR(viaMatrix[kYxz[k]], viaVector[k], 1e-15);
-    }
+    const double viaMatrixXyz[3] = {viaMatrix[1], viaMatrix[0], viaMatrix[2]};
+    ExpectNear3(back, v, 1e-15);
+    ExpectNear3(viaMatrixXyz, viaVector, 1e-15);
 }
 
 TEST_F(EarthOrientationTest, PrecessionMatrixIsTheIdentityAtJ2000) {
@@ -71,18 +74,15 @@ TEST_F(EarthOrientationTest, AgreesWithIndependentIau1976PrecessionAnd1980Nutati
 // A quarter day of spin turns x into y; polar motion of (0.3", -0.2") tilts the pole by as
 // much; without a date the terrestrial-to-celestial chain is the spin alone.
 TEST_F(EarthOrientationTest, SpinPolarMotionAndTheChainWithoutDate) {
-    const double v[3] = {1.0, 0.0, 0.5}, pole[3] = {0.0, 0.0, 1.0};
-    double out[3], chain[3];
+    const double v[3] = {1.0, 0.0, 0.5}, spun[3] = {0.0, 1.0, 0.5}, pole[3] = {0.0, 0.0, 1.0};
+    const double tilted[3] = {-0.3 / kRadToArcsec, -0.2 / kRadToArcsec, 1.0};
+    double out[3];
     ApplyEarthSpin(6.0, v, out);
-    EXPECT_NEAR(out[0], 0.0, 1e-15);
-    EXPECT_NEAR(out[1], 1.0, 1e-15);
-    EXPECT_EQ(out[2], 0.5);
-    TerrestrialToCelestial(0.0, 6.0, 0.0, 0.0, v, chain);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(chain[k], out[k]);
+    ExpectNear3(out, spun, 1e-15);
+    TerrestrialToCelestial(0.0, 6.0, 0.0, 0.0, v, out);
+    ExpectNear3(out, spun, 1e-15);
     ApplyPolarMotion(0.3, -0.2, pole, out);
-    EXPECT_NEAR(out[0] * kRadToArcsec, -0.3, 1e-9);
-    EXPECT_NEAR(out[1] * kRadToArcsec, -0.2, 1e-9);
-    EXPECT_EQ(out[2], 1.0);
+    ExpectNear3(out, tilted, 1e-9 / kRadToArcsec);
 }
 
 TEST(SiderealTimeFromJd, MeanSiderealTimeAtJ2000AndAlwaysWithinOneDay) {

@@ -7,11 +7,7 @@
 namespace {
 
 TEST(FitPolynomial, ExactAndOverdeterminedFits) {
-    struct Case {
-        std::vector<double> x, y, expected;
-        double tol;
-        const char* source;
-    } cases[] = {
+    struct Case { std::vector<double> x, y, expected; double tol; const char* source; } cases[] = {
         {{0, 1, 2}, {1, 3, 7}, {1, 1, 1}, 1e-14, "square system through 1 + x + x^2"},
         {{0, 1, 2, 3, 4}, {2, 5, 8, 11, 14}, {2, 3}, 1e-14, "five points on 2 + 3x"},
         {{-4, -3, -2, -1, 0, 1, 2, 3, 4}, {-55, -20, -3, 2, 1, 0, 5, 22, 57}, {1, -2, 0, 1}, 1e-12,
@@ -50,12 +46,7 @@ TEST(FitPolynomial, RefusedFitsLeaveCoefficientsUntouched) {
 // (1,6), (2,5), (3,7), (4,10) leaves residuals 1.1, -1.3, -0.7, 0.9 (sum of squares 4.2); a
 // square system x = 0.8, y = 1.4 leaves none.
 TEST(SolveLeastSquares, SolutionsAndResidualSumOfSquares) {
-    const struct Case {
-        std::vector<double> a, b;
-        int m, n;
-        double rss;
-        std::vector<double> solution;
-    } cases[] = {
+    const struct Case { std::vector<double> a, b; int m, n; double rss; std::vector<double> solution; } cases[] = {
         {{1, 1, 1}, {1, 2, 3}, 3, 1, 2.0, {2.0}},
         {{1, 1, 1, 2, 1, 3, 1, 4}, {6, 5, 7, 10}, 4, 2, 4.2, {3.5, 1.4}},
         {{2, 1, 1, 3}, {3, 5}, 2, 2, 0.0, {0.8, 1.4}},

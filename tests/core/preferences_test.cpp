@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <climits>
 #include <cstring>
+#include <vector>
 
 #include "core/shared_state.h"
+#include "support/test_site.h"
 
 namespace {
 
@@ -24,38 +27,30 @@ protected:
     PreferenceClock previousClock = nullptr;
 };
 
-// Start values of a block that began at zero; "set" words take their default whatever they held.
-TEST_F(Preferences, DefaultsOfAZeroBlockAndSetWords) {
-    const struct { int word; int32_t expected; } cases[] = {
-        {0, 5},   {1, 0},   {5, 2},   {6, 2},   {8, 1},     {13, 8},  {14, 6},  {19, 1},  {20, 2},
-        {21, 8},  {26, 2},  {36, 27}, {54, 2},  {65, 3},    {116, 1}, {117, 2}, {128, 5}, {130, 40},
-        {139, 1950}, {237, 1}, {238, 0}, {244, 0},
+constexpr int32_t kUntouched = INT32_MIN;
+
+// Start values of a block that began at zero; "set" words take their default whatever they
+// held; range-checked words keep a value inside their range and take the table's replacement
+// outside it; "none" words keep anything. Word 244 checks its low 16 bits as a signed delay;
+// word 248 keeps only its low half (the format lives in the high half); word 16 loses its top
+// byte.
+TEST_F(Preferences, DefaultsSetWordsRangesAndHalfWords) {
+    const struct { int word; int32_t given, expected; } cases[] = {
+        {0, kUntouched, 5},   {5, kUntouched, 2},   {6, kUntouched, 2},    {139, kUntouched, 1950},
+        {237, kUntouched, 1}, {0, 1234, 5},         {5, 1234, 2},          {19, 7, 1},
+        {20, -3, 2},          {21, 99, 8},          {1, 9, 9},             {1, 10, 0},
+        {10, 3, 3},           {10, 4, 0},           {11, 40000, -32127},   {12, -32128, -32127},
+        {46, 401, 0},         {149, -1, 0},         {44, 99, 99},          {244, 0x00070000 | 9000, 0x00070000 | 9000},
+        {244, 0xFFFF, 0},     {248, 0x00010005, 5}, {16, 0x7F123456, 0x00123456},
     };
-    for (const auto& c : cases) EXPECT_EQ(preferences.word[c.word], c.expected) << "word " << c.word;
+    for (const auto& c : cases) {
+        if (c.given != kUntouched) preferences.word[c.word] = c.given;
+        ValidatePreferences();
+        EXPECT_EQ(preferences.word[c.word], c.expected) << "word " << c.word << " given " << c.given;
+    }
     EXPECT_FLOAT_EQ(preferences.GetFloat(kPrefCurrentDeltaT), 66.184f);
     EXPECT_FLOAT_EQ(preferences.GetFloat(kPrefGrsLongitude), 117.0f);
     EXPECT_STREQ(reinterpret_cast<const char*>(&preferences.word[kPrefUserCatalogName]), "zendavori_user_catalog.pdb");
-    for (int word : {0, 5, 19, 20, 21, 26, 139, 237}) preferences.word[word] = 1234;
-    ValidatePreferences();
-    for (const auto& c : cases) EXPECT_EQ(preferences.word[c.word], c.expected) << "word " << c.word;
-}
-
-// Range-checked words keep a value inside their range and take the table's replacement outside
-// it; "none" words keep anything. Word 244 checks its low 16 bits as a signed delay; word 248
-// keeps only its low half (the format lives in the high half); word 16 loses its top byte.
-TEST_F(Preferences, RangeChecksKeepInsideAndReplaceOutside) {
-    const struct { int word; int32_t given, kept; } cases[] = {
-        {1, 9, 9},         {1, 10, 0},           {3, -1, 0},         {10, 3, 3},          {10, 4, 0},
-        {11, 40000, -32127}, {12, -32128, -32127}, {12, 32127, 32127}, {46, 400, 400},     {46, 401, 0},
-        {49, 20001, 0},    {53, -1, 0},          {149, 3, 3},        {149, -1, 0},        {44, 99, 99},
-        {239, 99, 99},     {244, 0x00070000 | 9000, 0x00070000 | 9000}, {244, 0xFFFF, 0},
-        {248, 0x00010005, 5}, {16, 0x7F123456, 0x00123456},
-    };
-    for (const auto& c : cases) {
-        preferences.word[c.word] = c.given;
-        ValidatePreferences();
-        EXPECT_EQ(preferences.word[c.word], c.kept) << "word " << c.word << " given " << c.given;
-    }
 }
 
 TEST_F(Preferences, DeltaTOfExactly40IsReplacedAnd40Point1Kept) {
@@ -68,20 +63,11 @@ TEST_F(Preferences, DeltaTOfExactly40IsReplacedAnd40Point1Kept) {
     }
 }
 
-bool SameSavedSite(const SavedSite& a, const SavedSite& b) {
-    return std::strcmp(a.name, b.name) == 0 && a.latitude == b.latitude && a.longitude == b.longitude &&
-           a.skyCondition == b.skyCondition && a.elevation == b.elevation && a.zoneMinutes == b.zoneMinutes &&
-           a.daylightSaving == b.daylightSaving;
-}
-
 // The site starts as "None" at 51 N whatever it held; saved sites out of range are reset
 // field by field, and every saved site's sky condition starts at 3.
 TEST_F(Preferences, SiteStartsAsNoneAt51North) {
     std::strcpy(currentSite.name, "Paris");
-    SetSiteLatitude(currentSite, 48.8);
-    currentSite.longitude = -2.3f;
-    currentSite.zoneMinutes = 60;
-    currentSite.elevation = 9500;
+    SetTestSite(48.8, -2.3, 60, 9500);
     currentSite.daylightSaving = 1;
     currentSite.savedSites[0] = {"Home", 95.0f, -200.0f, 1, 9001, -800, 2};
     currentSite.savedSites[1] = {"Club", 45.0f, 120.0f, 0, 300, 120, 1};
@@ -91,12 +77,13 @@ TEST_F(Preferences, SiteStartsAsNoneAt51North) {
     EXPECT_FLOAT_EQ(s.latitude, 51.0f);
     EXPECT_FLOAT_EQ(s.sinLatitude, static_cast<float>(std::sin(51.0 * M_PI / 180.0)));
     EXPECT_FLOAT_EQ(s.cosLatitude, static_cast<float>(std::cos(51.0 * M_PI / 180.0)));
-    const int fields[] = {s.zoneMinutes, s.skyCondition, s.temperature, s.pressure, s.humidity, s.elevation, s.daylightSaving};
-    const int expected[] = {0, 3, 10, 1013, 40, 0, 1};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(fields[i], expected[i]) << i;
+    EXPECT_EQ((std::vector<int>{s.zoneMinutes, s.skyCondition, s.temperature, s.pressure, s.humidity, s.elevation,
+                                s.daylightSaving}),
+              (std::vector<int>{0, 3, 10, 1013, 40, 0, 1}));
     EXPECT_EQ(s.longitude, 0.0f);
-    EXPECT_TRUE(SameSavedSite(s.savedSites[0], SavedSite{"Home", -90.0f, -180.0f, 3, 0, -720, 0}));
-    EXPECT_TRUE(SameSavedSite(s.savedSites[1], SavedSite{"Club", 45.0f, 120.0f, 3, 300, 120, 1}));
+    const SavedSite expectedSaved[2] = {{"Home", -90.0f, -180.0f, 3, 0, -720, 0},
+                                        {"Club", 45.0f, 120.0f, 3, 300, 120, 1}};
+    EXPECT_EQ(std::memcmp(s.savedSites, expectedSaved, sizeof expectedSaved), 0);
 }
 
 void FixedClock(int32_t fields[6]) {
