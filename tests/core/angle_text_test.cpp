@@ -103,7 +103,8 @@ TEST_F(AngleText, HMSToStrByFormatNeverWritesHour24) {
 
 TEST_F(AngleText, UnknownHourFormatWritesLetterFormAndComplains) {
     RecordingServices rec;
-    ExpectWrites(HMSToStr, kPrefRaFormat, {WriterCase<double>{4, Hms(12, 30, 15), "12h30m15"}, {-1, Hms(12, 30, 15), "12h30m15"}});
+    ExpectWrites(HMSToStr, kPrefRaFormat,
+                 {WriterCase<double>{4, Hms(12, 30, 15), "12h30m15"}, {-1, Hms(12, 30, 15), "12h30m15"}});
     ExpectWrites(HmsFixToStr, kPrefRaFormat, {WriterCase<int32_t>{9, Fix(12.5), "12h30m00"}});
     const std::vector<std::string> expected = {"HMSToStr Unkown hour format", "HMSToStr Unkown hour format",
                                                "HmsFixToStr Unknown hour format."};

@@ -97,7 +97,8 @@ TEST_F(Preferences, StartDateFromTheClockAndTwoStartsGiveIdenticalSettings) {
     SetPreferenceClock(FixedClock);
     ValidatePreferences();
     const int32_t expected[6] = {2024, 3, 5, 21, 47, 33};
-    const int words[6] = {kPrefStartYear, kPrefStartMonth, kPrefStartDay, kPrefStartHour, kPrefStartMinute, kPrefStartSecond};
+    const int words[6] = {kPrefStartYear, kPrefStartMonth,  kPrefStartDay,
+                          kPrefStartHour, kPrefStartMinute, kPrefStartSecond};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(preferences.word[words[i]], expected[i]) << i;
     const PreferencesBlock first = preferences;
     const SiteRecord firstSite = currentSite;

@@ -24,10 +24,10 @@ TEST(SiderealTime, MeeusExamplesWithZonesAndLongitude) {
     EXPECT_NEAR(GetLocalSiderealTime(1987, 4, 10, 21, 21, 0, 0.0, 120), expected, kMillisecond);
     EXPECT_NEAR(GetLocalSiderealTime(1987, 4, 10, 19, 21, 0, 15.0, 0), expected - 1, kMillisecond);
     EXPECT_NEAR(GetLocalSiderealTime(1987, 4, 10, 19, 21, 0, -15.0, 0), expected + 1, kMillisecond);
-    EXPECT_NEAR(GetLocalSiderealTime(1987, 4, 11, 0, 30, 0, 0.0, 60), GetLocalSiderealTime(1987, 4, 10, 23, 30, 0, 0.0, 0),
-                kMillisecond);
-    EXPECT_NEAR(GetLocalSiderealTime(1987, 4, 10, 22, 30, 0, 0.0, -300), GetLocalSiderealTime(1987, 4, 11, 3, 30, 0, 0.0, 0),
-                kMillisecond);
+    const double ut2330 = GetLocalSiderealTime(1987, 4, 10, 23, 30, 0, 0.0, 0);
+    EXPECT_NEAR(GetLocalSiderealTime(1987, 4, 11, 0, 30, 0, 0.0, 60), ut2330, kMillisecond);
+    const double ut0330 = GetLocalSiderealTime(1987, 4, 11, 3, 30, 0, 0.0, 0);
+    EXPECT_NEAR(GetLocalSiderealTime(1987, 4, 10, 22, 30, 0, 0.0, -300), ut0330, kMillisecond);
 }
 
 // ERFA gmst82 (IAU 1982 GMST, UT1 = UT), 1800..2200, with zones and longitudes

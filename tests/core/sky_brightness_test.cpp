@@ -98,8 +98,10 @@ TEST(LimitingMagnitude, SkyConditionAndExperienceCorrections) {
     for (in.sky = 0; in.sky < 4; ++in.sky)
         EXPECT_NEAR(Compute(in).limitingMagnitude - clearest, sky[in.sky] - sky[4], 0.005) << in.sky;
     const double hobbyist = Compute(kDarkNight).limitingMagnitude;
-    for (in = kDarkNight, in.experience = 0; in.experience < 3; ++in.experience)
-        EXPECT_NEAR(Compute(in).limitingMagnitude - hobbyist, experience[in.experience] - experience[1], 0.0101) << in.experience;
+    for (in = kDarkNight, in.experience = 0; in.experience < 3; ++in.experience) {
+        const double expected = experience[in.experience] - experience[1];
+        EXPECT_NEAR(Compute(in).limitingMagnitude - hobbyist, expected, 0.0101) << in.experience;
+    }
 }
 
 // With the Moon below the horizon its magnitude reads 50 and its sky fields -500, while its
