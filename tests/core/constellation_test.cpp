@@ -37,7 +37,7 @@ TEST(ConstellationBoundaries, PublishedTableShape) {
 // The table's own edges: above +88 degrees (B1875) is UMi at any right ascension; a B1875
 // position is looked up unchanged, a point on a lower bound (UMi from +86.5 between 8h and
 // 14h30m) belongs to the next row (Cam); the south pole itself matches no row.
-TEST(FindConstellation, TableEdges) {
+TEST(FindConstellation, TableEdgesAndSouthPoleMatchesNoRow) {
     for (double ra = 0; ra < 24; ra += 1.7) EXPECT_EQ(FindConstellation(ra, 88.01, kB1875), kUMi) << ra;
     EXPECT_EQ(FindConstellation(10.0, 86.5003, kB1875), kUMi);
     EXPECT_EQ(FindConstellation(10.0, 86.4997, kB1875), kCam);

@@ -25,7 +25,7 @@ TEST(FitPolynomial, ExactAndOverdeterminedFits) {
 // All x equal makes the second column a multiple of the first: rounding leaves a diagonal
 // element of about 1e-16 for it, which must still count as singular whatever the value. Too
 // many coefficients, none or a negative count are refused too; coef stays untouched.
-TEST(FitPolynomial, RefusedFitsLeaveCoefficientsUntouched) {
+TEST(FitPolynomial, EqualAbscissaeWhateverTheirValueAndBadCountsAreRefused) {
     for (double same : {0.0, 0.1, 3.0, -3.0, 12345.678}) {
         for (int points : {3, 7, 12}) {
             for (int n : {2, 3}) {
