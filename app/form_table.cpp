@@ -3,6 +3,7 @@
 #include "core/preferences.h"
 #include "core/services.h"
 #include "ui/home_form.h"
+#include "ui/preference_pages.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -11,13 +12,14 @@ constexpr int kMonitorForm = 2300;
 constexpr int kScopeForm = 2400;
 
 constexpr FormEntry kForms[] = {
-    {112, nullptr},  {1050, nullptr}, {1200, nullptr}, {1300, nullptr}, {1337, nullptr}, {1400, nullptr},
-    {1430, nullptr}, {1450, nullptr}, {1476, nullptr}, {1550, nullptr}, {1600, nullptr}, {1620, nullptr},
-    {1700, nullptr}, {1800, nullptr}, {1900, nullptr}, {1940, nullptr}, {1950, HomeFormProc},
-    {2100, nullptr}, {2200, nullptr}, {2203, nullptr}, {2206, nullptr}, {2350, nullptr}, {2400, nullptr},
-    {2410, nullptr}, {2423, nullptr}, {2450, nullptr}, {2460, nullptr}, {2470, nullptr}, {2520, nullptr},
-    {2530, nullptr}, {2550, nullptr}, {2600, nullptr}, {2700, nullptr}, {2800, nullptr}, {2830, nullptr},
-    {5200, nullptr}, {5300, nullptr}, {6000, nullptr}, {6020, nullptr},
+    {112, nullptr}, {1050, nullptr}, {1200, nullptr}, {1300, nullptr}, {1337, PreferencePageProc},
+    {1400, PreferencePageProc}, {1430, PreferencePageProc}, {1450, PreferencePageProc},
+    {1476, PreferencePageProc}, {1550, nullptr}, {1600, nullptr}, {1620, PreferencePageProc}, {1700, nullptr},
+    {1800, nullptr}, {1900, nullptr}, {1940, nullptr}, {1950, HomeFormProc}, {2100, nullptr}, {2200, nullptr},
+    {2203, nullptr}, {2206, nullptr}, {2350, nullptr}, {2400, nullptr}, {2410, nullptr}, {2423, nullptr},
+    {2450, nullptr}, {2460, nullptr}, {2470, nullptr}, {2520, nullptr}, {2530, nullptr}, {2550, nullptr},
+    {2600, nullptr}, {2700, nullptr}, {2800, nullptr}, {2830, nullptr}, {5200, nullptr}, {5300, nullptr},
+    {6000, nullptr}, {6020, nullptr},
 };
 
 }  // namespace

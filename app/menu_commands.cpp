@@ -11,6 +11,7 @@
 #include "platform/window.h"
 #include "scope/scope_form.h"
 #include "ui/forms.h"
+#include "ui/night_mode_dialog.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ constexpr CommandForm kCommandForms[] = {
 constexpr int kQuitKey = 1;  // Ctrl+Q on the bare main window
 constexpr int kQuit = 1035;
 constexpr int kScopeControl = 1013;
+constexpr int kNightMode = 1036;
 
 // Commands that open the planet detail form in one of its modes.
 bool OpenPlanetDetail(int command) {
@@ -69,6 +71,7 @@ pl::LResult HandleMenuCommand(pl::Hwnd hwnd, pl::WParam wParam, pl::LParam lPara
         return 0;
     case 1033: ImportListFromMemo(); return 0;
     case 1034: ExportListToMemo(); return 0;
+    case kNightMode: RunNightModeDialog(); return 0;
     case kCmdOpenForm: OpenFormById(pl::LoWord(static_cast<pl::WParam>(lParam))); return 0;
     case kCmdPowerResume: return 0;
     default: return pl::DefWindowProc(hwnd, pl::WM_COMMAND, wParam, lParam);

@@ -47,3 +47,8 @@ void SetObjectRecordName(ObjectRecord* rec, const char* source) {
     std::memset(rec->name, 0, sizeof rec->name);
     if (source) std::strncpy(rec->name, source, sizeof rec->name - 1);
 }
+
+void ClearSelectedObject() {
+    selectedObject = SelectedObjectRecord{};
+    selectedObject.index = -1;
+}

@@ -21,6 +21,9 @@ struct SelectedObjectRecord {
 
 extern SelectedObjectRecord selectedObject;
 
+// Clears the finder target.
+void ClearSelectedObject();
+
 // Finder catalogue of a record's designation: 54 bright stars 0, 9 Caldwell 1,
 // 12 comets 2, 13 constellations 3, 25 Herschel 4, 40 Messier 5, 41 meteor
 // showers 6, 45 planets 7, 49 best of NGC 8, 63 user objects 9, any other 10.

@@ -2,6 +2,7 @@
 
 void InstallProgramResources() {
     for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources,
-                                           &kMemoResources})
+                                           &kMemoResources, &kDialogResources, &kPreferenceResources,
+                                           &kHomeBitmapResources})
         pl::AddResourceGroup(*group);
 }

@@ -17,5 +17,13 @@ extern const pl::ResourceGroup kUiResources;
 // The memo import dialog (2900).
 extern const pl::ResourceGroup kMemoResources;
 
+// The modal input dialogs (135, 2950, 1999).
+extern const pl::ResourceGroup kDialogResources;
+// The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
+extern const pl::ResourceGroup kPreferenceResources;
+// The home form's icons, the status block's Sun and Moon icons, the clock, the
+// information button and the chart orientation icons.
+extern const pl::ResourceGroup kHomeBitmapResources;
+
 // Installs every group below with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();

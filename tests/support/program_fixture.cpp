@@ -1,8 +1,10 @@
 #include "support/program_fixture.h"
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/main_window.h"
+#include "catalog/stars.h"
 #include "core/shared_state.h"
 #include "platform/dialog.h"
 #include "platform/shell.h"
@@ -17,10 +19,30 @@ void InstallSymbolFont(const std::filesystem::path& home) {
                                std::filesystem::copy_options::overwrite_existing, ignored);
 }
 
+namespace {
+
+// A record database header {version, 0, count, record size} and `count` zeroed records.
+void WriteEmptyDb(const std::filesystem::path& file, uint32_t version, uint32_t recordSize, uint32_t count = 0) {
+    std::ofstream out(file, std::ios::binary);
+    for (uint32_t word : {version, 0u, count, recordSize})
+        for (int i = 0; i < 4; ++i) out.put(static_cast<char>((word >> (8 * i)) & 0xFF));
+    for (uint32_t i = 0; i < count * recordSize; ++i) out.put('\0');
+}
+
+}  // namespace
+
+void InstallEmptyDatabases(const std::filesystem::path& home) {
+    std::filesystem::create_directories(home / "data");
+    WriteEmptyDb(home / "data" / "zendavori_default_stars.ppc", 1, 44, kBrightStarCount);
+    WriteEmptyDb(home / "data" / "zendavori_obj_1k.ppc", 26, 64);
+    WriteEmptyDb(home / "data" / "zendavori_moon.ppc", 24, 44);
+}
+
 ProgramTest::ProgramTest() : harness(TestHarnessOptions()) {
     pl::ResetShell();
     ResetSharedState();
     InstallSymbolFont(folder.path());
+    InstallEmptyDatabases(folder.path());
 }
 
 ProgramTest::~ProgramTest() {

@@ -18,6 +18,11 @@
 // command does.
 void InstallSymbolFont(const std::filesystem::path& home);
 
+// Puts default-star (all records zero), empty object (1k) and moon databases of the expected
+// versions into "data", so that the home form's first drawing opens the
+// databases without a report.
+void InstallEmptyDatabases(const std::filesystem::path& home);
+
 class ProgramTest : public ::testing::Test {
 protected:
     ProgramTest();

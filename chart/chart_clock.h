@@ -1,0 +1,22 @@
+// The chart clock: the chart shows the program-wide currentDateTime, which it
+// steps by the elapsed time (or reloads from the device clock while the date
+// follows the device) at most every 120 seconds, with its local sidereal time.
+#pragma once
+
+#include "catalog/object_catalog.h"
+
+// currentDateTime := the device's local date and time.
+void LoadDateTimeFromDevice();
+
+// Steps the chart time: nothing (0) when less than 120 s passed since the last
+// step and `force` is not 1; else currentDateTime is reloaded from the device
+// clock (date not fixed, or no sidereal time yet) or moved on by the elapsed
+// seconds, the sidereal time is computed for the site, the projections are
+// marked stale and the chart dirty; 1. The first call only records the time
+// (elapsed 0).
+int UpdateChartTime(int force);
+
+// Sets the chart date and time to the minute (the second is kept) and its
+// sidereal time; a changed sidereal time marks the projections stale. With a
+// record, it becomes the chart's selection. The chart's selection row becomes 0.
+void SetChartDateTime(const ObjectRecord* rec, int year, int month, int day, int hour, int minute);

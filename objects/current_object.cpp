@@ -1,0 +1,3 @@
+#include "objects/current_object.h"
+
+ObjectRecord currentObject{};

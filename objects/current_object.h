@@ -1,0 +1,6 @@
+// The object that the object information form shows.
+#pragma once
+
+#include "catalog/object_catalog.h"
+
+extern ObjectRecord currentObject;

@@ -1,0 +1,8 @@
+#include "scope/encoder_offsets.h"
+
+EncoderOffsets encoderOffsets{};
+
+int ResetEncoderOffsets() {
+    encoderOffsets = EncoderOffsets{};
+    return 0;
+}

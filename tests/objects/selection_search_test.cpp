@@ -1,0 +1,182 @@
+// The criteria search: one-shot criteria, the elevation and magnitude tests,
+// the fill limit, the planets step and the Name order.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "catalog/databases.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "objects/selection_list.h"
+#include "objects/selection_search.h"
+#include "objects/selection_sort.h"
+#include "platform/clock.h"
+#include "support/catalog_fixture.h"
+#include "support/recording_services.h"
+
+namespace {
+
+class SelectionSearchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetSharedState();
+        ResetCatalogState();
+        pl::UseVirtualClock(pl::LocalTime{2024, 3, 5, 12, 0, 0});
+        SetSiteLatitude(currentSite, 51.0);
+        currentSite.longitude = 0.0f;
+        currentSite.skyCondition = 3;
+        currentSite.humidity = 40;
+        currentSite.pressure = 1013;
+        currentSite.temperature = 10;
+        preferences.word[117] = 0;  // Sky Map: only the sky above the horizon
+        preferences.word[13] = 8;
+        selectionClassFilter = 0;
+        ASSERT_EQ(AllocSelectionList(), 1);
+    }
+    void TearDown() override {
+        FreeSelectionList();
+        ResetCatalogState();
+        pl::UseRealClock();
+    }
+    static std::string Name(int i) { return selectionList[i].name; }
+
+    fixture::CatalogFolder folder;
+    RecordingServices services;
+};
+
+// At 12h local time on the Greenwich meridian the Sun is up (about 32 degrees at
+// 51 N in early March) and at midnight it is not.
+TEST_F(SelectionSearchTest, PlanetsStepListsTheSunOnlyWhenItIsUp) {
+    PrepareSelection(7, 45, 27);
+    BuildSelectionList();
+    ASSERT_GE(selectionCount, 1);
+    EXPECT_EQ(Name(0), "Sun");
+    for (int i = 1; i < selectionCount; ++i) EXPECT_GT(selectionList[i].sourceIndex, selectionList[i - 1].sourceIndex);
+
+    selectionShownCount = 0;
+    pl::SetVirtualLocalTime(pl::LocalTime{2024, 3, 5, 0, 0, 0});
+    PrepareSelection(7, 45, 27);
+    BuildSelectionList();
+    for (int i = 0; i < selectionCount; ++i) EXPECT_NE(Name(i), "Sun");
+}
+
+TEST_F(SelectionSearchTest, WholeSkyViewListsEveryBodyInBodyOrder) {
+    preferences.word[117] = 2;
+    PrepareSelection(7, 45, 27);
+    EXPECT_EQ(selectionCriteria.elevation, 0);
+    BuildSelectionList();
+    const char* names[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
+    ASSERT_EQ(selectionCount, 10);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(Name(i), names[i]);
+    EXPECT_EQ(selectionShownCount, 10);
+    EXPECT_EQ(selectionCurrentRow, 0);
+    EXPECT_EQ(selectionList[10].number, -1);
+}
+
+TEST_F(SelectionSearchTest, SearchStopsAtTheFillLimit) {
+    preferences.word[117] = 2;
+    preferences.word[18] = 0;  // 25 objects
+    PrepareSelection(0, 13, 0);
+    BuildSelectionList();
+    EXPECT_EQ(selectionCount, 25);
+    EXPECT_EQ(Name(0), "Andromeda");  // the constellation's full name, not its abbreviation
+}
+
+TEST_F(SelectionSearchTest, OneShotCriteria) {
+    selectionCriteria.magnitude = 3;
+    selectionCriteria.visibility = 2;
+    preferences.word[22] = 6;  // horizon 10 degrees
+    PrepareSelection(1, 0, 2);
+    const SelectionCriteria& c = selectionCriteria;
+    EXPECT_EQ(c.classByte, 1);
+    EXPECT_EQ(c.type, 2);
+    EXPECT_EQ(c.catalogue, 0);
+    EXPECT_EQ(c.magnitude, 0);
+    EXPECT_EQ(c.visibility, 0);
+    EXPECT_EQ(c.elevation, 1);
+    EXPECT_NEAR(selectionElevationThreshold / 16777216.0, std::sin(10.0 * M_PI / 180.0), 1e-6);
+    EXPECT_EQ(c.year, 2024);
+    EXPECT_EQ(c.hour, 12);
+    // 166 mm: 16 whole centimetres, 7.5 + 5 log10(16) = 13.52 -> 13.5.
+    EXPECT_NEAR(c.scopeLimit, 13.5f, 1e-5);
+    EXPECT_LE(c.eyeLimit, 7.0f);
+}
+
+// sin(alt) = cos(lat) cos(H) cos(dec) + sin(lat) sin(dec).
+TEST_F(SelectionSearchTest, ElevationTestByHourAngle) {
+    PrepareSelection(0, 0, 0);
+    const int32_t horizon = 0;
+    EXPECT_EQ(TestElevation(6.0f, 6.0f, 0.0f, horizon), 1);    // on the meridian: 39 degrees
+    EXPECT_EQ(TestElevation(18.0f, 6.0f, 0.0f, horizon), 0);   // 12 h away: below
+    EXPECT_EQ(TestElevation(18.0f, 6.0f, 60.0f, horizon), 1);  // circumpolar at 51 N
+    EXPECT_EQ(TestElevation(0.0f, 23.0f, -30.0f, horizon), 1); // 1 h east, 9 degrees up
+    const int32_t sin40 = static_cast<int32_t>(std::sin(40.0 * M_PI / 180.0) * 16777216.0);
+    EXPECT_EQ(TestElevation(6.0f, 6.0f, 0.0f, sin40), 0);
+}
+
+TEST_F(SelectionSearchTest, ElevationNotVisibleKeepsExactlyWhatVisibleRejects) {
+    SelectionCriteria c{};
+    ObjectRecord r{};
+    r.magnitude = 5.0f;
+    selectionLst = 3.0f;
+    for (float ra = 0.0f; ra < 24.0f; ra += 1.5f) {
+        r.rightAscension = ra;
+        c.elevation = 1;
+        int visible = TestSelectionCriteria(c, r);
+        c.elevation = 10;
+        EXPECT_NE(TestSelectionCriteria(c, r), visible) << ra;
+    }
+}
+
+TEST_F(SelectionSearchTest, MagnitudeZeroCountsAs99AndNegativeAlwaysPasses) {
+    SelectionCriteria c{};
+    c.magnitude = 3;  // 4.0
+    ObjectRecord r{};
+    r.magnitude = 0.0f;
+    EXPECT_EQ(TestSelectionCriteria(c, r), 0);
+    r.magnitude = -1.5f;
+    EXPECT_EQ(TestSelectionCriteria(c, r), 1);
+    r.magnitude = 4.1f;
+    EXPECT_EQ(TestSelectionCriteria(c, r), 0);
+    c.magnitude = 2;
+    c.scopeLimit = 13.5f;
+    EXPECT_EQ(TestSelectionCriteria(c, r), 1);
+}
+
+TEST_F(SelectionSearchTest, NebulaTypeStandsForItsClass) {
+    SelectionCriteria c{};
+    c.type = 19;
+    c.classByte = 4;
+    ObjectRecord r{};
+    r.objectType = 25;  // planetary nebula, class 4
+    EXPECT_EQ(TestSelectionCriteria(c, r), 1);
+    r.objectType = 16;  // galaxy
+    EXPECT_EQ(TestSelectionCriteria(c, r), 0);
+}
+
+TEST_F(SelectionSearchTest, NameOrderPutsPlanetsMessierCaldwellFirst) {
+    struct E {
+        int source, index, designation, number;
+    } entries[] = {{11, 0, 54, 3}, {3, 4, 42, 7}, {2, 30, 42, 224}, {1, 5, 45, 5}, {2, 0, 42, 1952},
+                   {6, 0, 42, 891}, {1, 0, 45, 0}, {11, 0, 29, 70000}, {6, 0, 42, 40000}};
+    int n = 0;
+    for (const E& e : entries) {
+        SelectionEntry& s = selectionList[n++];
+        s = SelectionEntry{};
+        s.source = static_cast<uint16_t>(e.source);
+        s.sourceIndex = static_cast<uint16_t>(e.index);
+        s.designation = static_cast<int16_t>(e.designation);
+        s.number = e.number;
+    }
+    SortSelectionByName(n, true);
+    const int expected[][2] = {{45, 0}, {45, 5}, {42, 1952}, {42, 224}, {42, 7},
+                               {29, 70000}, {42, 891}, {42, 40000}, {54, 3}};
+    for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(selectionList[i].designation, expected[i][0]) << i;
+        EXPECT_EQ(selectionList[i].number, expected[i][1]) << i;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The home form: its status block on the 240 x 320 design screen, the texts of
+// its rows, its buttons and clock, and how it looks by day and by night.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "catalog/databases.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "objects/selection_list.h"
+#include "platform/dialog.h"
+#include "platform/message_queue.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "support/program_fixture.h"
+#include "ui/forms.h"
+#include "ui/home_form.h"
+#include "ui/home_status.h"
+#include "ui/shell_state.h"
+
+namespace {
+
+std::string UniversalTime(int day, int hour, int minute, int zone) {
+    char text[32];
+    FormatUniversalTime(text, sizeof text, DateTime{2024, 3, day, hour, minute, 0}, zone);
+    return text;
+}
+
+// The three cases of the design: zone +60 at 23:30 and at 00:30, zone -60 at 23:30.
+TEST(HomeStatusTexts, UniversalTimeMarkers) {
+    EXPECT_EQ(UniversalTime(5, 23, 30, 60), ": 22h30");
+    EXPECT_EQ(UniversalTime(5, 0, 30, 60), ": 23h30 <");
+    EXPECT_EQ(UniversalTime(5, 23, 30, -60), ": 00h30 >");
+    // 1 March, 00:30 at +60: UT on 29 February, day 29 above day 1.
+    EXPECT_EQ(UniversalTime(1, 0, 30, 60), ": 23h30 >");
+}
+
+TEST(HomeStatusTexts, PhasePercentRoundsTwice) {
+    char text[16];
+    FormatPhasePercent(text, sizeof text, 0.452f);  // 45.2 + 0.5 = 45.7 -> "46"
+    EXPECT_STREQ(text, ": 46%");
+    FormatPhasePercent(text, sizeof text, 1.0f);
+    EXPECT_STREQ(text, ": 101%");
+}
+
+TEST(HomeStatusTexts, HoursAndMinutesAreTruncated) {
+    char text[16];
+    FormatHoursMinutes(text, sizeof text, 6.9999);
+    EXPECT_STREQ(text, ": 06h59");
+    FormatHoursMinutes(text, sizeof text, 18.25);
+    EXPECT_STREQ(text, ": 18h15");
+}
+
+TEST(HomeStatusTexts, MoonIconByPhase) {
+    EXPECT_EQ(MoonIconForPhase(0.997f, true), 6064);
+    EXPECT_EQ(MoonIconForPhase(0.003f, false), 6065);
+    EXPECT_EQ(MoonIconForPhase(0.004f, true), 6051);
+    EXPECT_EQ(MoonIconForPhase(0.5f, true), 6054);
+    EXPECT_EQ(MoonIconForPhase(0.5f, false), 6059);
+    EXPECT_EQ(MoonIconForPhase(0.99f, true), 6056);
+    EXPECT_EQ(MoonIconForPhase(0.99f, false), 6057);
+    EXPECT_EQ(MoonIconForPhase(0.1f, false), 6062);
+}
+
+class HomeForm : public ProgramTest {
+protected:
+    void SetUp() override {
+        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        ResetCatalogState();
+        ASSERT_TRUE(StartProgram());
+        EXPECT_EQ(BoxCount(), 0);
+    }
+    void Command(int id) {
+        Ui([id] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, static_cast<pl::WParam>(id), 0); });
+    }
+    // Pixels of text in the status colours (yellow by day, red by night) in a
+    // rectangle of the screen.
+    int Count(int x0, int y0, int x1, int y1, bool night) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                uint32_t p = harness.pixel(x, y);
+                int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+                n += night ? (r > 150 && g < 40 && b < 40) : (r > 200 && g > 180 && b < 60);
+            }
+        return n;
+    }
+    void Shot(const char* name) const {
+        if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/" + name);
+    }
+};
+
+TEST_F(HomeForm, StatusBlockStartsAt70By114) {
+    int x0 = 0, y0 = 0;
+    Ui([&] { GetHomeStatusOrigin(&x0, &y0); });
+    EXPECT_EQ(x0, 70);
+    EXPECT_EQ(y0, 114);
+    // The block is black below the title strip, with yellow text in it.
+    EXPECT_EQ(harness.pixel(120, 300), 0x000000u);
+    EXPECT_GT(Count(90, 120, 240, 250, false), 100);
+    EXPECT_EQ(formHistory[6], 1950);
+    EXPECT_EQ(currentDateTime.day, 5);
+    Shot("home_day.png");
+}
+
+TEST_F(HomeForm, ButtonsShownAfterTheFirstDrawing) {
+    for (int id : {5023, 5080, 5059, 5146, 5089}) {
+        pl::Hwnd button = pl::GetDlgItem(GetCurrentFormDialog(), id);
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_TRUE(pl::IsWindowVisible(button)) << id;
+    }
+}
+
+// The night-mode dialog over the home form: "3" then "OK" reopens the form in
+// red; "Off" brings back the day colours exactly.
+TEST_F(HomeForm, NightModeDialogTurnsTheFormRedAndOffRestoresIt) {
+    uint32_t titleDay = harness.pixel(10, 5);
+    Ui([] { pl::PostMessage(mainWindow, pl::WM_COMMAND, 1036, 0); });
+    harness.tap(220, 78);  // "3"
+    EXPECT_EQ(preferences.word[kPrefNightMode], 3);
+    harness.tap(25, 78);  // "OK"
+    EXPECT_EQ(GetCurrentFormId(), 1950);
+    EXPECT_EQ(Count(90, 120, 240, 250, false), 0);
+    EXPECT_GT(Count(90, 120, 240, 250, true), 100);
+    EXPECT_NE(harness.pixel(10, 5), titleDay);
+    Shot("home_night.png");
+    Ui([] { pl::PostMessage(mainWindow, pl::WM_COMMAND, 1036, 0); });
+    harness.tap(74, 78);  // "Off"
+    EXPECT_EQ(preferences.word[kPrefNightMode], 0);
+    harness.tap(25, 78);
+    EXPECT_EQ(harness.pixel(10, 5), titleDay);
+    EXPECT_GT(Count(90, 120, 240, 250, false), 100);
+}
+
+TEST_F(HomeForm, SkyWithAnEmptyListRunsTheSelectionAndOpensTheChart) {
+    Ui([] {
+        selectionShownCount = -1;
+        preferences.word[kPrefChartType] = 0;  // Sky Map: only what is above the horizon
+    });
+    Command(5080);
+    // Planets above the horizon at 21h10 on 5 March 2024 from 51 N 0 E: Jupiter
+    // (in Aries) at least; the Sun is down.
+    ASSERT_GE(selectionCount, 1);
+    bool jupiter = false;
+    for (int i = 0; i < selectionCount; ++i) {
+        EXPECT_STRNE(selectionList[i].name, "Sun");
+        jupiter = jupiter || std::string(selectionList[i].name) == "Jupiter";
+    }
+    EXPECT_TRUE(jupiter);
+    EXPECT_EQ(GetCurrentFormId(), 1900);
+    EXPECT_EQ(BoxText(), "Unkown form call\n");  // the chart form is not part of the program yet
+    AnswerAll();
+}
+
+TEST_F(HomeForm, SkyWithAListOpensTheChartWithoutANewSelection) {
+    Ui([] {
+        selectionCount = 0;
+        selectionShownCount = 3;
+    });
+    Command(5080);
+    EXPECT_EQ(selectionCount, 0);
+    EXPECT_EQ(GetCurrentFormId(), 1900);
+    AnswerAll();
+}
+
+TEST_F(HomeForm, SelectionNeedsALocation) {
+    Ui([] {
+        SetSiteLatitude(currentSite, 0.0);
+        currentSite.longitude = 0.0f;
+    });
+    Command(5023);
+    EXPECT_EQ(BoxText(), "Please set your location first!\n");
+    Answer(pl::IDOK);
+    EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+TEST_F(HomeForm, ScopeButtonNeedsADrive) {
+    Ui([] { preferences.word[kPrefDriveId] = 0; });
+    Command(5054);
+    EXPECT_EQ(BoxText(), "Please chose a Telescope Drive in Preference 1/6.\n");
+    Answer(pl::IDOK);
+}
+
+TEST_F(HomeForm, InformationButtonShowsTheHelp) {
+    Command(5089);
+    std::string text = BoxText();
+    EXPECT_EQ(text.rfind("\x95 The Information button will give you help on each page.\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\x95 To change the dates or hours, please click on the clock icon"), std::string::npos);
+    Answer(pl::IDOK);
+}
+
+TEST_F(HomeForm, ClockTimerReloadsTheDateOnlyWhenNotFixed) {
+    harness.advance(300000);  // the clock moves on with the virtual time
+    EXPECT_EQ(currentDateTime.minute, 15);
+    Ui([] { dateTimeFixed = 1; });
+    harness.advance(300000);
+    EXPECT_EQ(currentDateTime.minute, 15);
+}
+
+TEST_F(HomeForm, DoneQuits) {
+    Command(1);
+    EXPECT_FALSE(harness.running());
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+// The text-input and position-input dialogs over a running form: their
+// layout, what Cancel keeps, and the shell states they ask for.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "catalog/databases.h"
+#include "core/preferences.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/focus.h"
+#include "platform/message_queue.h"
+#include "platform/messages.h"
+#include "platform/shell.h"
+#include "platform/window.h"
+#include "support/program_fixture.h"
+#include "ui/forms.h"
+#include "ui/position_input_dialog.h"
+#include "ui/shell_state.h"
+#include "ui/text_input_dialog.h"
+
+namespace {
+
+class InputDialogs : public ProgramTest {
+protected:
+    void SetUp() override {
+        ResetCatalogState();
+        ASSERT_TRUE(StartProgram());
+        EXPECT_EQ(BoxCount(), 0);
+        Ui([] { preferences.word[kPrefDriveId] = 3; });  // an encoder box: page 1 shows its step fields
+        Ui([] { GotoForm(1400); });
+        form = GetCurrentFormDialog();
+        ASSERT_TRUE(pl::IsWindow(form));
+        Ui([this] { pl::SetDlgItemText(form, 1419, "4000"); });
+    }
+    // The shell calls of a kind on a window, in order.
+    static std::vector<int64_t> Calls(const char* call, pl::Hwnd hwnd) {
+        std::vector<int64_t> values;
+        for (const pl::ShellCall& c : pl::ShellCallLog())
+            if (c.call == call && (!hwnd || c.hwnd == hwnd)) values.push_back(c.value);
+        return values;
+    }
+    std::string Field(int id) { return pl::GetDlgItemText(form, id); }
+    pl::Hwnd form = nullptr;
+};
+
+// Text input: the dialog sits 113 pixels down the 240 x 320 screen; OK at (5, 48)
+// and Cancel at (101, 48) dialog units.
+constexpr int kButtonsY = 113 + 84 + 10;
+
+TEST_F(InputDialogs, TextInputCancelKeepsTheOldText) {
+    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, form);
+    EXPECT_EQ(pl::GetDlgItemText(dialog, 136), "Az:");
+    EXPECT_EQ(pl::GetDlgItemText(dialog, 137), "4000");
+    harness.typeText("123");
+    harness.tap(203, kButtonsY);  // Cancel
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    EXPECT_EQ(Field(1419), "4000");
+    // Full screen 38 on the form around the dialog, 37 in it, 42 after.
+    std::vector<int64_t> onForm = Calls("FullScreen", form);
+    EXPECT_NE(std::find(onForm.begin(), onForm.end(), 38), onForm.end());
+    ASSERT_FALSE(onForm.empty());
+    EXPECT_EQ(onForm.back(), 42);
+    EXPECT_EQ(Calls("FullScreen", dialog), std::vector<int64_t>{37});
+    std::vector<int64_t> sip = Calls("SipPreference", dialog);
+    ASSERT_FALSE(sip.empty());
+    EXPECT_EQ(sip.front(), pl::SIP_UP);
+    EXPECT_NE(std::find(sip.begin(), sip.end(), pl::SIP_FORCEDOWN), sip.end());
+}
+
+TEST_F(InputDialogs, TextInputOkKeepsAtMostMaximumLessOneCharacters) {
+    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    Ui([dialog] { pl::SetDlgItemText(dialog, 137, "-123456789"); });
+    harness.tap(35, kButtonsY);  // OK
+    EXPECT_EQ(Field(1419), "-12345");  // "Az:" takes 7: six characters
+}
+
+TEST_F(InputDialogs, EmptyTitleHidesTheLabelAndWidensTheEdit) {
+    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
+    pl::Hwnd titled = pl::GetActiveWindow();
+    pl::Rect withTitle;
+    pl::GetWindowRect(pl::GetDlgItem(titled, 137), &withTitle);
+    harness.tap(203, kButtonsY);
+    harness.runOnUi([this] { RunTextInputDialog(form, 1419, "", 10); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, form);
+    EXPECT_FALSE(pl::IsWindowVisible(pl::GetDlgItem(dialog, 136)));
+    pl::Rect untitled;
+    pl::GetWindowRect(pl::GetDlgItem(dialog, 137), &untitled);
+    EXPECT_EQ(untitled.left, withTitle.left - 70);
+    EXPECT_EQ(untitled.Width(), withTitle.Width() + 70);
+    harness.tap(203, kButtonsY);
+}
+
+TEST_F(InputDialogs, PositionInputCancelLeavesTheBuffersAndTypesShowReversed) {
+    static char name[15] = "M42", first[15] = "05:35:17", second[15] = "-05:23:28";
+    static int type = -1;
+    static int result = -1;
+    harness.runOnUi([this] { result = RunPositionInputDialog(form, 0, name, first, second, &type); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, form);
+    EXPECT_EQ(pl::GetDlgItemText(dialog, 2951), "Az");
+    EXPECT_EQ(pl::GetDlgItemText(dialog, 2953), "Alt");
+    EXPECT_EQ(pl::GetDlgItemText(dialog, 2957), "M42");
+    pl::Hwnd list = pl::GetDlgItem(dialog, 2959);
+    const char* shown[] = {"None", "Globular Cluster", "Open Cluster", "Comet", "Asteroid", "Galaxy", "Nebula", "Star"};
+    for (int row = 0; row < 8; ++row) EXPECT_EQ(pl::ListViewGetItemText(list, row, 0), shown[row]) << row;
+    Ui([dialog] { pl::SetDlgItemText(dialog, 2957, "changed"); });
+    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 2956, 0); });
+    EXPECT_EQ(result, 0);
+    EXPECT_STREQ(name, "M42");
+    EXPECT_STREQ(first, "05:35:17");
+    EXPECT_EQ(type, -1);
+}
+
+TEST_F(InputDialogs, PositionInputOkCutsAt14Characters) {
+    static char name[15] = "x", first[15] = "1", second[15] = "2";
+    static int type = -1;
+    static int result = -1;
+    harness.runOnUi([this] { result = RunPositionInputDialog(form, 1, name, first, second, &type); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    Ui([dialog] { pl::SetDlgItemText(dialog, 2957, "A very long object name"); });
+    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 2955, 0); });
+    EXPECT_EQ(result, 1);
+    EXPECT_STREQ(name, "A very long ob");
+    EXPECT_EQ(type, 0);  // no choice: "None" at the first call
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+// The six preference pages in the running program: fillers and savers, the
+// choices that act at once, the page walk and the help texts.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "catalog/databases.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "objects/selection_list.h"
+#include "platform/dialog.h"
+#include "platform/message_queue.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "support/program_fixture.h"
+#include "ui/control_access.h"
+#include "ui/forms.h"
+#include "ui/preference_pages.h"
+#include "ui/preference_tables.h"
+#include "ui/shell_state.h"
+
+namespace {
+
+class PreferencePages : public ProgramTest {
+protected:
+    void SetUp() override {
+        ResetCatalogState();
+        ASSERT_TRUE(StartProgram());
+        EXPECT_EQ(BoxCount(), 0);
+    }
+    void Open(int form) {
+        Ui([form] { GotoForm(form); });
+        ASSERT_EQ(GetCurrentFormId(), form);
+    }
+    void Choose(int list, int row) {
+        Ui([list, row] {
+            Set(list, row);
+            HandlePreferenceCommand(list);
+        });
+    }
+    void Command(int id) {
+        Ui([id] { HandlePreferenceCommand(id); });
+    }
+    void SetText(int id, const char* text) {
+        Ui([id, text] { pl::SetDlgItemText(GetCurrentFormDialog(), id, text); });
+    }
+    std::string Text(int id) { return pl::GetDlgItemText(GetCurrentFormDialog(), id); }
+    bool Visible(int id) { return pl::IsWindowVisible(pl::GetDlgItem(GetCurrentFormDialog(), id)); }
+    int Row(int list) {
+        int row = -2;
+        Ui([&] { row = Get(list); });
+        return row;
+    }
+};
+
+TEST_F(PreferencePages, EncoderFieldsFollowTheDriveAtOnce) {
+    Ui([] {
+        preferences.word[kPrefEncoderStepsAz] = 4000;
+        preferences.word[kPrefEncoderStepsAlt] = -8192;
+    });
+    Open(1400);
+    Choose(1410, 3);  // "BBox", an encoder box
+    EXPECT_EQ(preferences.word[kPrefDriveId], 3);
+    for (int id : {1419, 1420, 1495, 1496, 1427}) EXPECT_TRUE(Visible(id)) << id;
+    EXPECT_EQ(Text(1419), "4000");
+    EXPECT_EQ(Text(1420), "-8192");
+    Choose(1410, 5);  // "LX200"
+    for (int id : {1419, 1420, 1495, 1496, 1427}) EXPECT_FALSE(Visible(id)) << id;
+    if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/preferences1.png");
+}
+
+TEST_F(PreferencePages, OtherDiameterIsStoredAndShownAgain) {
+    Open(1430);
+    Choose(1438, 20);
+    EXPECT_TRUE(Visible(1535));
+    SetText(1535, "300");
+    Choose(1440, 12);
+    SetText(1536, "6.35");
+    Command(1447);  // Ok
+    EXPECT_EQ(preferences.word[kPrefDiameter], 300);
+    EXPECT_EQ(preferences.word[kPrefFRatio], 63);  // truncated tenths
+    Open(1430);
+    EXPECT_EQ(Row(1438), 20);
+    EXPECT_TRUE(Visible(1535));
+    EXPECT_EQ(Text(1535), "300");
+    EXPECT_EQ(Text(1536), "6.3");
+    if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/preferences2.png");
+}
+
+TEST_F(PreferencePages, OtherDiameterBelow20AndRatioBelow12AreRefused) {
+    Open(1430);
+    Choose(1438, 20);
+    SetText(1535, "12");
+    Command(1448);
+    EXPECT_EQ(BoxText(), "Please enter a diameter of at least 20 mm.\n");
+    AnswerAll();
+    EXPECT_EQ(GetCurrentFormId(), 1430);
+    EXPECT_EQ(preferences.word[kPrefDiameter], 8);
+    SetText(1535, "200");
+    Choose(1440, 12);
+    SetText(1536, "1.1");
+    Command(1448);
+    EXPECT_EQ(BoxText(), "Please enter an F-Ratio between 1.2 and 100.\n");
+    AnswerAll();
+    EXPECT_EQ(GetCurrentFormId(), 1430);
+}
+
+TEST_F(PreferencePages, MissingStellarCatalogKeepsThePage) {
+    Open(1450);
+    Choose(1473, 2);  // "Hipparchos 32K"
+    Command(1466);    // Next
+    // Reopening the databases reports those this folder lacks first.
+    for (int i = 0; i < 5 && BoxText().rfind("It seems", 0) != 0 && BoxCount() > 0; ++i) Answer(pl::IDOK);
+    EXPECT_EQ(BoxText(),
+              "It seems the optional stellar catalog you selected isn't on your card.\n"
+              "Please check you put Zendavori catalogs under in the right folder.");
+    AnswerAll();
+    EXPECT_EQ(GetCurrentFormId(), 1450);
+    EXPECT_EQ(preferences.word[kPrefCardCatalog], 0);
+    EXPECT_EQ(Row(1473), 0);
+}
+
+TEST_F(PreferencePages, NextAndPrevWalkThePages) {
+    const struct {
+        int from, command, to;
+    } steps[] = {{1400, 1426, 1430}, {1430, 1448, 1450}, {1450, 1466, 1620}, {1620, 1622, 1476},
+                 {1476, 1338, 1337}, {1337, 1339, 1476}, {1476, 1520, 1620}, {1620, 1519, 1450},
+                 {1450, 1518, 1430}, {1430, 1517, 1400}};
+    Open(1400);
+    for (const auto& s : steps) {
+        ASSERT_EQ(GetCurrentFormId(), s.from);
+        Command(s.command);
+        EXPECT_EQ(GetCurrentFormId(), s.to) << s.command;
+        EXPECT_EQ(BoxCount(), 0) << s.command;
+    }
+    Command(1425);  // Ok: back to the form before the pages
+    EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+TEST_F(PreferencePages, MaxSelectedItemsEmptiesTheList) {
+    Ui([] { selectionCount = 4; });
+    Open(1430);
+    Choose(1442, 3);
+    Command(1447);
+    EXPECT_EQ(preferences.word[kPrefMaxSelectedItems], 3);
+    EXPECT_EQ(selectionCount, 0);
+    EXPECT_EQ(GetSelectedItemsCapacity(), 150);
+}
+
+TEST_F(PreferencePages, ChecksTelradAndConstants) {
+    Open(1476);
+    Ui([] { pl::CheckDlgButton(GetCurrentFormDialog(), 1514, true); });
+    EXPECT_EQ(Text(1532), "0.5");
+    SetText(1533, "2.46");
+    Command(1338);  // Next to page 6
+    EXPECT_EQ(preferences.word[kPrefTelrad], 1);
+    EXPECT_EQ(preferences.word[129], 25);  // 24.6 + 0.5 truncated
+    EXPECT_EQ(preferences.word[119], 0);
+    ASSERT_EQ(GetCurrentFormId(), 1337);
+    EXPECT_EQ(Text(1478), "66.184");
+    EXPECT_EQ(Text(1477), "117.0");  // two decimals cut to 5 characters
+    SetText(1478, "69.2");
+    SetText(1565, "45");
+    Choose(1422, 1);
+    Command(1340);
+    EXPECT_FLOAT_EQ(preferences.GetFloat(kPrefCurrentDeltaT), 69.2f);
+    EXPECT_EQ(preferences.word[kPrefPlatformDelay] & 0xFFFF, 45);
+    EXPECT_EQ(preferences.word[kPrefDistFormat] >> 16, 1);
+}
+
+TEST_F(PreferencePages, ViewChoiceTakesEffectAtOnce) {
+    Open(1620);
+    Choose(1667, 2);  // 120 degrees: turned
+    EXPECT_EQ(preferences.word[142], 2);
+    if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/preferences4.png");
+}
+
+TEST_F(PreferencePages, HelpTextsAreExact) {
+    Open(1400);
+    Command(1485);
+    EXPECT_EQ(BoxText(),
+              "\x95 Select your drive from the list or tap None if yours is not present.\n"
+              "\x95 Encoders require binary input pulses and negative value for a reverse setting!\n"
+              "\x95 If applicable set Scope Port, GPS Port,and Camera Port.");
+    AnswerAll();
+    Open(1620);
+    Command(1623);
+    EXPECT_EQ(BoxText(), "Set Star and Object magnitude limit for each Zoom Level.\n");
+    AnswerAll();
+    Open(1337);
+    Command(1492);
+    EXPECT_EQ(BoxText(),
+              "\x95 Jupiter's Great Red Spot (GRS) longitude is used to compute its transit time.\n"
+              "\x95 DeltaT (difference between \"Terrestrial Time\" TT, and \"Universal Time\" UT) is used to "
+              "compute Topocentric positions.");
+    AnswerAll();
+}
+
+}  // namespace

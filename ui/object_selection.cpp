@@ -1,0 +1,46 @@
+#include "ui/object_selection.h"
+
+#include <algorithm>
+
+#include "app/preference_values.h"
+#include "catalog/designations.h"
+#include "chart/chart_clock.h"
+#include "core/shared_state.h"
+#include "objects/current_object.h"
+#include "objects/selection_list.h"
+#include "objects/selection_search.h"
+
+namespace {
+
+constexpr int kTelescopeLimit = 2;
+
+void LimitComets(int catalogue) {
+    selectionCriteria.magnitude = catalogue == kDesignationComet ? kTelescopeLimit : 0;
+}
+
+}  // namespace
+
+void RunObjectSelection(int kind, int catalogue, int option) {
+    int n = std::min(GetSelectionListCapacity(), GetSelectionListAllocated());
+    PrepareSelection(kind, catalogue, option);
+    for (int i = 0; i < n; ++i) selectionList[i].number = -1;
+    selectionShownCount = 0;
+    LimitComets(catalogue);
+    BuildSelectionList();
+    if (selectionShownCount > 0) {
+        const SelectionEntry& first = *selectionListPtr[0];
+        currentObject.rightAscension = first.rightAscension;
+        currentObject.declination = first.declination;
+        const DateTime& t = currentDateTime;
+        SetChartDateTime(&currentObject, t.year, t.month, t.day, t.hour, t.minute);
+    }
+}
+
+void RunObjectSelectionKeepIndex(int kind, int catalogue, int option) {
+    int row = selectionCurrentRow;
+    PrepareSelection(kind, catalogue, option);
+    selectionShownCount = std::max(selectionCount, 0);
+    if (catalogue == kDesignationComet) selectionCriteria.magnitude = kTelescopeLimit;
+    BuildSelectionList();
+    selectionCurrentRow = row;
+}
