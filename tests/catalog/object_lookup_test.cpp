@@ -268,31 +268,18 @@ TEST_F(ObjectLookupTest, TychoKind) {
     EXPECT_EQ(record.size1, 0.0f);
 }
 
-// Orbit 0 of the reference places (tests/reference/comet_places.csv): perihelion
-// 2000 February 26.0 (JD 2451600.5), q 1.2 AU, e 0.5.
-CometRecord ReferenceComet() {
-    CometRecord comet{};
-    comet.kind = 13;
-    std::strcpy(comet.name, "C/1999 Test");
-    comet.year = 2000;
-    comet.month = 2;
-    comet.day = 26.0f;
-    comet.perihelionDistance = 1.2f;
-    comet.eccentricity = 0.5f;
-    comet.argPerihelion = 30.0f;
-    comet.node = 80.0f;
-    comet.inclination = 10.0f;
-    comet.absoluteMagnitude = 6.0f;
-    comet.slope = 10.0f;
-    return comet;
-}
-
-// A comet positioned for the current date and time (orbit 0 of the reference
-// places, 60 days before perihelion: 1999-12-28 0h UT, the local time an hour
-// ahead). A record with q = 0, or with a damaged perihelion day, has no place:
+// A comet positioned for the current date and time: orbit 0 of the reference
+// places (tests/reference/comet_places.csv: perihelion 2000 February 26.0, q 1.2
+// AU, e 0.5) 60 days before perihelion, 1999-12-28 0h UT, the local time an hour
+// ahead. A record with q = 0, or with a damaged perihelion day, has no place:
 // the lookup with positions fails instead of delivering a not-a-number position.
 TEST_F(ObjectLookupTest, CometKindIsPositioned) {
-    CometRecord comet = ReferenceComet(), noOrbit = comet, damaged = comet;
+    CometRecord comet{};
+    std::strcpy(comet.name, "C/1999 Test");
+    comet.kind = 13; comet.year = 2000; comet.month = 2; comet.day = 26.0f; comet.perihelionDistance = 1.2f;
+    comet.eccentricity = 0.5f; comet.argPerihelion = 30.0f; comet.node = 80.0f; comet.inclination = 10.0f;
+    comet.absoluteMagnitude = 6.0f; comet.slope = 10.0f;
+    CometRecord noOrbit = comet, damaged = comet;
     noOrbit.perihelionDistance = 0.0f;
     damaged.day = std::numeric_limits<float>::quiet_NaN();
     OpenData(&cometDb, "zendavori_comet.ppc", 128,
