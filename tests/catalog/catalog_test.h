@@ -40,6 +40,13 @@ protected:
         services.messages.clear();
         return texts;
     }
+    // The messages shown so far as "text|detail", which are then forgotten.
+    Texts TakeMessages() {
+        Texts said;
+        for (const RecordedMessage& m : services.messages) said.push_back(m.text + "|" + m.detail);
+        services.messages.clear();
+        return said;
+    }
     // Writes data\<name> and opens it into `slot`.
     void OpenData(RecordDbHandle** slot, const std::string& name, uint32_t recordSize,
                   const std::vector<Bytes>& records, int64_t count = -1, uint32_t version = 1) {

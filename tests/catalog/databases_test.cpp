@@ -33,9 +33,8 @@ protected:
 // call opens nothing, ReopenDatabases(1) retries.
 TEST_F(DatabasesTest, EmptyDataFolderReportsStarsObjectsAndVersionInOrder) {
     EXPECT_EQ(ReopenDatabases(0), 1);
-    EXPECT_EQ(services.Texts(), (Texts{kStarMessage, kObjectMessage, kObjectVersionMessage}));
-    for (const auto& m : services.messages) EXPECT_EQ(m.detail, "");
-    services.messages.clear();
+    EXPECT_EQ(TakeMessages(), (Texts{kStarMessage + std::string("|"), kObjectMessage + std::string("|"),
+                                     kObjectVersionMessage + std::string("|")}));
     EXPECT_EQ(moonDb, nullptr);
     EXPECT_TRUE(databasesOpen);
     WriteRequired();

@@ -200,15 +200,10 @@ TEST_F(MemoTest, ImportedEntriesFromTheLinesAlsoWithCrLf) {
 
 TEST_F(MemoTest, RepeatedBadAndOutOfTableLines) {
     ASSERT_EQ(ImportMemoText("M;31;M31;GALXY; ;0;0;3.4;1;1;0\nNGC;224;x;GALXY; ;0;0;3.4;1;1;0\n"), 1);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Already loaded:");
-    EXPECT_EQ(services.messages[0].detail, "NGC;224;x;GALXY; ;0;0;3.4;1;1;");  // the first 30 characters
-    services.messages.clear();
+    EXPECT_EQ(TakeMessages(), Texts{"Already loaded:|NGC;224;x;GALXY; ;0;0;3.4;1;1;"});  // the first 30 characters
     // A bad line stops the import keeping what was read.
     ASSERT_EQ(ImportMemoText("NGC;1;a;GALXY; ;0;0;1.0;1;1;0\nNGC;2;b\nNGC;3;c;GALXY; ;0;0;1.0;1;1;0\n"), 1);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Failed to load data. Check line");
-    EXPECT_EQ(services.messages[0].detail, "NGC;2;b");
+    EXPECT_EQ(TakeMessages(), Texts{"Failed to load data. Check line|NGC;2;b"});
     // A Messier number beyond the table keeps the line.
     ASSERT_EQ(ImportMemoText("M;200;M200;GALXY; ;01:00:00;02:00:00;9.0;1;1;0"), 1);
     const SelectionEntry& e = selectionList[0];
@@ -278,8 +273,7 @@ TEST_F(MemoTest, FailedExportKeepsTheOlderMemo) {
     pl::FailWritesAfter(10);
     ExportListToMemo();
     ASSERT_GE(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Error while exporting memo.");
-    EXPECT_EQ(services.messages[0].detail, "20240305_zendamemo_2107.txt");
+    EXPECT_EQ(TakeMessages()[0], "Error while exporting memo.|20240305_zendamemo_2107.txt");
     EXPECT_EQ(MemoText(), older);
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"20240305_zendamemo_2107.txt"});
 }
@@ -291,8 +285,7 @@ TEST_F(MemoTest, ReadingMemoFiles) {
     EXPECT_STREQ(text, "x;y\r\n");
     folder.WriteRaw("userlists\\empty.txt", Bytes{});
     for (const char* name : {"missing.txt", "empty.txt", "../a.txt"}) EXPECT_FALSE(ReadMemoFile(name, text, sizeof text));
-    EXPECT_EQ(services.Texts(), (Texts{"Can't open file.", "Can't read file.", "Invalid list name."}));
-    EXPECT_EQ(services.messages[0].detail, "userlists\\missing.txt");
+    EXPECT_EQ(TakeMessages(), (Texts{"Can't open file.|userlists\\missing.txt", "Can't read file.|", "Invalid list name.|"}));
 }
 
 // A file longer than the buffer is cut after its last whole line, terminated inside the buffer.

@@ -74,10 +74,7 @@ TEST_F(RecordDbTest, RecordSizeOutsideOneTo65536IsReportedDamaged) {
         RecordDbHandle* h = Open("data\\sized.ppc");
         const bool opens = size == 1 || size == 65536;
         EXPECT_EQ(h != nullptr, opens) << size;
-        std::string said;  // text and detail of the messages
-        for (const RecordedMessage& m : services.messages) said += m.text + "|" + m.detail;
-        EXPECT_EQ(said, opens ? "" : "sized.ppc is damaged|") << size;
-        services.messages.clear();
+        EXPECT_EQ(TakeMessages(), opens ? Texts{} : Texts{"sized.ppc is damaged|"}) << size;
         CloseRecDb(h);
     }
 }

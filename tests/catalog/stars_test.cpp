@@ -71,13 +71,12 @@ TEST_F(StarsTest, LoadsOnceAndStopsAtTheFirstFailure) {
     defaultStarDb->recordCount = 1646;  // the file holds only 200
     LoadStarCatalog(1);
     EXPECT_EQ(services.busySteps, 2);  // records 0 and 150
-    EXPECT_EQ(services.Texts(), Texts{"Could not retrieve star record!"});
-    EXPECT_EQ(services.messages[0].detail, "recId 200");
+    EXPECT_EQ(TakeMessages(), Texts{"Could not retrieve star record!|recId 200"});
     EXPECT_TRUE(IsStarCatalogLoaded());
     EXPECT_EQ(std::make_pair(brightStarTable[199].hr, brightStarTable[200].hr), std::make_pair(int16_t{1990}, int16_t{0}));
     LoadStarCatalog(1);  // already loaded: nothing read
     EXPECT_EQ(services.busySteps, 2);
-    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // Indexes outside the table fail silently; a record shorter than a star fails

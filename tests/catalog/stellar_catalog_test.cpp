@@ -25,6 +25,12 @@ protected:
     void WriteCatalog(int fileIndex, const std::vector<Bytes>& records, int64_t count = -1, int stars = 42) {
         folder.WriteDb(std::string("data\\") + stellarCatalogFiles[fileIndex], 1, stars * 12, records, count);
     }
+    // Writes file `fileIndex` and opens it anew through catalogue `level`.
+    void Open(int fileIndex, int level, const std::vector<Bytes>& records, int64_t count = -1) {
+        CloseAllDatabases();
+        WriteCatalog(fileIndex, records, count);
+        ASSERT_TRUE(SelectStellarCatalog(level)) << level;
+    }
     void WriteIndex(const char* name, const std::vector<std::vector<int16_t>>& records) {
         std::vector<Bytes> bytes;
         for (const auto& r : records) bytes.push_back(fixture::StellarIndexBytes(r));
@@ -113,20 +119,15 @@ TEST_F(StellarTest, DeclinationSearch) {
     const std::pair<int, int> decs[] = {{-80, 0}, {-45, -30}, {-10, 0}, {0, -30}, {0, 15}, {20, 0}, {60, 0}};
     std::vector<Bytes> records;
     for (auto [d, m] : decs) records.push_back(Record({Star(1, static_cast<int8_t>(d), static_cast<int8_t>(m))}));
-    WriteCatalog(0, records);
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    Open(0, 0, records);
     const std::pair<float, int> cases[] = {{-45.5f, 1}, {-10.0f, 2}, {0.25f, 4}, {-0.5f, 3},
                                            {20.0f, 5},  {95.0f, -1}, {-90.5f, -1}};
     for (auto [dec, record] : cases) EXPECT_EQ(FindStellarRecordByDec(dec), record) << dec;
     int r = FindStellarRecordByDec(30.0f);  // between records: the last probe is at or next to it
     EXPECT_TRUE(r == 5 || r == 6) << r;
-    CloseAllDatabases();
-    WriteCatalog(0, {Record({Star(1, 10)})});
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    Open(0, 0, {Record({Star(1, 10)})});
     EXPECT_EQ(FindStellarRecordByDec(-60.0f), 0);  // one record
-    CloseAllDatabases();
-    WriteCatalog(0, {Record({Star(1, -10)}), Record({Star(2, 10)})}, 20);  // the header promises 20 records
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    Open(0, 0, {Record({Star(1, -10)}), Record({Star(2, 10)})}, 20);  // the header promises 20 records
     EXPECT_EQ(FindStellarRecordByDec(0.0f), -1);
     EXPECT_EQ(TakeTexts(), Texts{"Can't find Hipparchos record number 9"});
 }
@@ -134,8 +135,7 @@ TEST_F(StellarTest, DeclinationSearch) {
 TEST_F(StellarTest, StarByPositionInFileOrder) {
     EXPECT_EQ(GetHipparcosRecord(0, nullptr), 0u);
     EXPECT_EQ(TakeTexts(), Texts{"Database Hipparchos isn't open!"});
-    WriteCatalog(0, {Record({Star(7, 1)}), Record({Star(8, 2), Star(9, 2)})});
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    Open(0, 0, {Record({Star(7, 1)}), Record({Star(8, 2), Star(9, 2)})});
     UnpackedStar u;
     EXPECT_EQ(GetHipparcosRecord(43, &u), 9u);
     EXPECT_EQ(u.declination, 585635);  // 2 degrees: floor(2 x 37480660 / 128)
@@ -148,9 +148,8 @@ protected:
     // A Hipparcos file of 2810 records (118020 stars) of which the first three
     // are written; star 100 (= 42 x 2 + 16) is in record 2, star 101 beside it.
     void WriteHipparcos() {
-        WriteCatalog(4, {Record({Star(5, -30)}), Record({Star(99, 0)}), Record({Star(101, 30), Star(100, 30)})}, 2810);
         preferences.word[kPrefCardCatalog] = 4;
-        ASSERT_TRUE(SelectStellarCatalog(8));
+        Open(4, 8, {Record({Star(5, -30)}), Record({Star(99, 0)}), Record({Star(101, 30), Star(100, 30)})}, 2810);
     }
 };
 
@@ -168,16 +167,12 @@ TEST_F(CatalogNumberTest, StarsThroughTheirIndexes) {
     EXPECT_EQ(GetStarByCatalogNumber(102, &u), -1);  // the index points at record 2, which lacks it
     EXPECT_EQ(GetStarByCatalogNumber(84, &u), -1);   // record 0 holds only star 5
     EXPECT_TRUE(services.messages.empty());
-    CloseAllDatabases();
-    WriteCatalog(0, {Record({Star(7001, 38, 47)})}, 217);  // 9114 stars
     WriteIndex("zendavori_hr_idx.ppc", std::vector<std::vector<int16_t>>(167, std::vector<int16_t>(42, 0)));
     preferences.word[kPrefCardCatalog] = 6;
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    Open(0, 0, {Record({Star(7001, 38, 47)})}, 217);  // 9114 stars
     EXPECT_EQ(GetStarByCatalogNumber(7001, &u), 0);
     EXPECT_EQ(u.id, 7001);
-    CloseAllDatabases();
-    WriteCatalog(5, {Record({Star(7001, 0)})}, 3000);
-    ASSERT_TRUE(SelectStellarCatalog(9));
+    Open(5, 9, {Record({Star(7001, 0)})}, 3000);
     EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);
 }
 
@@ -203,11 +198,10 @@ TEST_F(CatalogNumberTest, Failures) {
 TEST_F(CatalogNumberTest, IndexEntryBeyondTheRecordCountIsNotRead) {
     std::vector<Bytes> records(218, Record({Star(1, 0)}));
     records[217] = Record({Star(7001, 38)});
-    WriteCatalog(0, records, 217);  // 9114 stars: the HR catalogue, its record 217 outside the count
     std::vector<std::vector<int16_t>> index(167, std::vector<int16_t>(42, 0));
     index[7001 / 42][7001 % 42] = 217;
     WriteIndex("zendavori_hr_idx.ppc", index);
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    Open(0, 0, records, 217);  // 9114 stars: the HR catalogue, its record 217 outside the count
     UnpackedStar u;
     EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);
     EXPECT_EQ(services.Texts(), (Texts{"Can't find Hipparchos record number 166"}));
