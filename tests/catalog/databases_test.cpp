@@ -115,7 +115,7 @@ TEST_F(DatabasesTest, ObjectIndexMatchesTheOpenObjectFile) {
 
 // The user catalogue named in the preferences (by default the program's own) is
 // opened; a name leading out of "usercatalogs" is not.
-TEST_F(DatabasesTest, UserCatalogNamedInThePreferencesIsOpened) {
+TEST_F(DatabasesTest, UserCatalogNamedInThePreferencesIsOpenedOnlyFromItsFolder) {
     ValidatePreferences();
     folder.WriteDb("usercatalogs\\zendavori_user_catalog.pdb", 26, 64, {Bytes(64)});
     EXPECT_TRUE(OpenUserCatalog());

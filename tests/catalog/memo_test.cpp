@@ -79,9 +79,7 @@ TEST(MemoLines, ParseAUserObjectLine) {
     EXPECT_EQ(fixture::ObjectBytes(r), fixture::ObjectBytes(expected));
 }
 
-// Positions in every display format the export writes read back; a blank prefix
-// is told apart by the line's type field (planets and stars are not constellations).
-TEST(MemoLines, DisplayFormatsAndBlankPrefixesReadBack) {
+TEST(MemoLines, DisplayFormatsOfPositionsAllReadBack) {
     const char* lines[] = {
         "NGC;1;x;GALXY; ;05.5000;-20.2500;1.0;1;1;0",   "NGC;1;x;GALXY; ;05:30:00;-20:15:00;1.0;1;1;0",
         "NGC;1;x;GALXY; ;05h30m00;-20\xB0" "15'00;1.0;1;1;0", "NGC;1;x;GALXY; ;05h30.0;-20\xB0" "15.0;1.0;1;1;0",
@@ -92,6 +90,11 @@ TEST(MemoLines, DisplayFormatsAndBlankPrefixesReadBack) {
         EXPECT_FLOAT_EQ(r.rightAscension, 5.5f) << line;
         EXPECT_FLOAT_EQ(r.declination, -20.25f) << line;
     }
+}
+
+// Exported planets and bright stars come back as such, not as constellations.
+TEST(MemoLines, BlankPrefixIsToldApartByTheObjectType) {
+    ObjectRecord r;
     const std::pair<const char*, uint32_t> blanks[] = {{"      ;4;Mars;PLANET; ;01:00:00;10:00:00;1.0;1;1;0", 45},
                                                       {"      ;7;Vega;1STAR; ;18:36:56;38:47:01;0.0;1;1;0", 54},
                                                       {"      ;52;Lyr;CONST; ;18:36:28;35:39:00;0.0;0;0;0", 13}};
@@ -227,10 +230,15 @@ TEST_F(MemoTest, ExportNamesTheFileByTheMinuteAndCountsTheObjects) {
     EXPECT_EQ(services.Texts().back(), "0 Object exported.\n");
     EXPECT_EQ(MemoText(), "");
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"20240305_zendamemo_2107.txt"});
-    // Outside a list export each text is a memo of its own.
+}
+
+// Outside a list export each text is a memo of its own.
+TEST_F(MemoTest, SingleExportWriteMakesAMemoOfItsOwn) {
     EXPECT_EQ(ExportMemo("first\n"), 1);
+    EXPECT_EQ(MemoText(), "first\n");
     ExportMemo("second\n");
     EXPECT_EQ(MemoText(), "second\n");
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // With a class filter on, the rows shown are written, not the first entries.

@@ -100,7 +100,7 @@ TEST_F(MoonFeaturesTest, IndexBuildSortsAndTypeRanges) {
 
 // Features of the current type range; a range kept from before a reopen may reach
 // beyond the index: such rows are not read.
-TEST_F(MoonFeaturesTest, FeaturesOfTheCurrentRange) {
+TEST_F(MoonFeaturesTest, FeaturesOfTheCurrentRangeNeverBeyondTheIndex) {
     WriteFeatures(sample);
     MoonFeatureRecord m;
     featureTypeRange = {0, 6};

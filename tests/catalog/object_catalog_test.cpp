@@ -37,7 +37,7 @@ TEST_F(ObjectCatalogTest, ObjectRecordFieldsAreReadAndTheNameEmptied) {
 
 // Acceptance: a 44-byte record under the 64-byte getter fails instead of reading
 // past it; so does a record the file does not hold.
-TEST_F(ObjectCatalogTest, ObjectRecordFailures) {
+TEST_F(ObjectCatalogTest, RecordSmallerThanAnObjectRecordOrBeyondTheFileFailsWithMessage) {
     ObjectRecord o;
     EXPECT_FALSE(GetObjectRecord(0, &o));
     EXPECT_EQ(TakeTexts(), Texts{"Object database isn't open!"});
@@ -84,7 +84,7 @@ TEST_F(ObjectCatalogTest, UserObjectFailures) {
     EXPECT_EQ(TakeTexts(), Texts{"Could not retrieve user object record!"});
 }
 
-TEST_F(ObjectCatalogTest, DreyerDescriptionSearch) {
+TEST_F(ObjectCatalogTest, DreyerDescriptionSearchAndARecordShorterThanItsKey) {
     char text[64] = "stale";
     EXPECT_FALSE(FindDreyerDescription(42, 224, text, sizeof text));  // not open: silent
     EXPECT_STREQ(text, "");
@@ -110,7 +110,7 @@ TEST_F(ObjectCatalogTest, DreyerDescriptionSearch) {
     EXPECT_EQ(TakeTexts(), Texts{"Error during Dreyer description search"});
 }
 
-TEST_F(ObjectCatalogTest, CrossReferences) {
+TEST_F(ObjectCatalogTest, CrossReferencesAndAReadFailure) {
     fixture::CrossRef m31{42, {40, 0, 61}, 224, {31, 0, 454}, "Andromeda Galaxy*"};
     fixture::CrossRef ngc1976{42, {0, 29, 0}, 1976, {0, 1000, 0}, "Orion Nebula*"};
     fixture::CrossRef empty{42, {0, 0, 0}, 2000, {0, 0, 0}, ""};

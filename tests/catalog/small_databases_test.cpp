@@ -12,7 +12,7 @@ class SmallDatabasesTest : public CatalogTest {};
 
 // Every field is read at its offset (the records read back encode to the bytes
 // written); a name filling its field is terminated.
-TEST_F(SmallDatabasesTest, CometRecordFields) {
+TEST_F(SmallDatabasesTest, CometRecordFieldsAndANameFillingItsField) {
     EXPECT_EQ(GetCometCount(), 0);
     CometRecord c;
     EXPECT_FALSE(GetCometData(0, &c));  // not open: silent
@@ -59,7 +59,7 @@ TEST_F(SmallDatabasesTest, SatelliteLinesAreCutAndTerminated) {
 
 // The records of a group are found as a run; a record shorter than a feature
 // fails with a message.
-TEST_F(SmallDatabasesTest, MarsRecordsAndGroups) {
+TEST_F(SmallDatabasesTest, MarsRecordsGroupsAndRecordsTooShort) {
     MarsFeatureRecord m;
     EXPECT_FALSE(GetMarsRecord(0, &m));
     EXPECT_EQ(TakeTexts(), Texts{"Mars Database isn't open!"});

@@ -81,7 +81,7 @@ TEST_F(StarsTest, LoadsOnceAndStopsAtTheFirstFailure) {
 
 // Indexes outside the table fail silently; a record shorter than a star fails
 // with a message; a damaged position must not overflow the conversion.
-TEST_F(StarsTest, StarRecordFailures) {
+TEST_F(StarsTest, ShortRecordsAndDamagedPositionsAreReadSafely) {
     WriteStars(3);
     StarRecord s;
     EXPECT_FALSE(GetStarRecord(1646, &s));

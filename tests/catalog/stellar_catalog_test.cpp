@@ -98,7 +98,7 @@ TEST_F(StellarTest, NothingSelected) {
 
 // 42 stars a record up to 25000 records, 80 above; a large file of 504-byte
 // records would be read 960 bytes a record and is refused.
-TEST_F(StellarTest, StarsPerRecordFollowTheRecordCount) {
+TEST_F(StellarTest, StarsPerRecordFollowTheRecordCountAndMustFitTheRecords) {
     WriteCatalog(0, {}, 25000);
     WriteCatalog(1, {}, 25001, 80);
     ASSERT_TRUE(SelectStellarCatalog(0));
@@ -114,7 +114,7 @@ TEST_F(StellarTest, StarsPerRecordFollowTheRecordCount) {
     EXPECT_FALSE(IsStellarCatalogOpen());
 }
 
-TEST_F(StellarTest, DeclinationSearch) {
+TEST_F(StellarTest, DeclinationSearchAndAnUnreadableRecord) {
     EXPECT_EQ(FindStellarRecordByDec(0.0f), -1);  // no catalogue
     const std::pair<int, int> decs[] = {{-80, 0}, {-45, -30}, {-10, 0}, {0, -30}, {0, 15}, {20, 0}, {60, 0}};
     std::vector<Bytes> records;
@@ -153,9 +153,8 @@ protected:
     }
 };
 
-// The index names the record; a star missing from that record is not found
-// (a lookup that finds nothing is never reported as success). The HR catalogue
-// uses the HR index; a Tycho file is in neither range.
+// The index names the record of the star. The HR catalogue uses the HR index; a
+// Tycho file is in neither range.
 TEST_F(CatalogNumberTest, StarsThroughTheirIndexes) {
     WriteHipparcos();
     WriteIndex("zendavori_hip_110k_idx.ppc", {{0}, {0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2}});
@@ -164,9 +163,6 @@ TEST_F(CatalogNumberTest, StarsThroughTheirIndexes) {
     EXPECT_EQ(u.id, 100);
     EXPECT_EQ(u.declination, 8784529);  // floor(30 x 37480660 / 128)
     EXPECT_EQ(GetStarByCatalogNumber(101, &u), 2);
-    EXPECT_EQ(GetStarByCatalogNumber(102, &u), -1);  // the index points at record 2, which lacks it
-    EXPECT_EQ(GetStarByCatalogNumber(84, &u), -1);   // record 0 holds only star 5
-    EXPECT_TRUE(services.messages.empty());
     WriteIndex("zendavori_hr_idx.ppc", std::vector<std::vector<int16_t>>(167, std::vector<int16_t>(42, 0)));
     preferences.word[kPrefCardCatalog] = 6;
     Open(0, 0, {Record({Star(7001, 38, 47)})}, 217);  // 9114 stars
@@ -174,6 +170,16 @@ TEST_F(CatalogNumberTest, StarsThroughTheirIndexes) {
     EXPECT_EQ(u.id, 7001);
     Open(5, 9, {Record({Star(7001, 0)})}, 3000);
     EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);
+}
+
+// A lookup that finds nothing is never reported as success.
+TEST_F(CatalogNumberTest, StarMissingFromItsRecordIsNotFound) {
+    WriteHipparcos();
+    WriteIndex("zendavori_hip_110k_idx.ppc", {{0}, {0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2}});
+    UnpackedStar u;
+    EXPECT_EQ(GetStarByCatalogNumber(102, &u), -1);  // the index points at record 2, which lacks it
+    EXPECT_EQ(GetStarByCatalogNumber(84, &u), -1);   // record 0 holds only star 5
+    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(CatalogNumberTest, Failures) {

@@ -191,8 +191,6 @@ TEST_F(UserListTest, LoadedListIsShownUnderTheClassFilter) {
               std::make_tuple(4, 2, 1, 3));
 }
 
-// Catalogue mode changes only the user catalogue; a name longer than its
-// preference field (51 characters) is refused.
 TEST_F(UserListTest, CatalogueModeChangesOnlyTheUserCatalogue) {
     FillList(2);
     Bytes before = EntryBytes(2);
@@ -202,6 +200,11 @@ TEST_F(UserListTest, CatalogueModeChangesOnlyTheUserCatalogue) {
     EXPECT_EQ(GetRecDbCount(userCatalogDb), 2);
     EXPECT_EQ(std::make_pair(selectionCount, selectionShownCount), std::make_pair(2, 2));
     EXPECT_EQ(EntryBytes(2), before);
+}
+
+// The preference field holds 51 characters and the terminator.
+TEST_F(UserListTest, CatalogueNameLongerThanItsFieldIsRefused) {
+    SetUserCatalogName("mine.pdb");
     LoadUserList(std::string(52, 'a').c_str(), 1);
     EXPECT_EQ(TakeTexts(), Texts{"Invalid list name."});
     EXPECT_EQ(UserCatalogName(), "mine.pdb");
