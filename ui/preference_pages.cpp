@@ -337,8 +337,9 @@ bool SavePage6() {
 void ChooseNightMode() {
     int row = Get(1446);
     if (row < 0 || row == Word(kPrefNightMode)) return;
-    ApplyNightModeColors(row);
+    // The colour set and the night colours are built for the mode in the word.
     Word(kPrefNightMode) = row;
+    ApplyNightModeColors(row);
     SetPopupList(1445, 1446, row);
 }
 

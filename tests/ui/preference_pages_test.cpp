@@ -12,8 +12,10 @@
 #include "platform/dialog.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/sys_colors.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "ui/colors.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
 #include "ui/preference_pages.h"
@@ -136,6 +138,22 @@ TEST_F(PreferencePages, NextAndPrevWalkThePages) {
     }
     Command(1425);  // Ok: back to the form before the pages
     EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+// Page 2's Night Mode takes effect when chosen: the colour set and the system
+// colours follow the new mode (intensity 204 for "Bright", Part's table), and
+// "Off" brings back white.
+TEST_F(PreferencePages, NightModeChosenOnPage2BuildsTheColoursOfTheNewMode) {
+    Open(1430);
+    Choose(1446, 3);  // "Bright"
+    EXPECT_EQ(preferences.word[kPrefNightMode], 3);
+    EXPECT_EQ(GetBackgroundColor(), 0x000000u);
+    EXPECT_EQ(GetForegroundColor(), pl::Rgb(204, 0, 0));
+    EXPECT_EQ(pl::GetSysColor(pl::kColorWindowText), pl::Rgb(204, 0, 0));
+    Choose(1446, 0);  // "Off"
+    EXPECT_EQ(preferences.word[kPrefNightMode], 0);
+    EXPECT_EQ(GetBackgroundColor(), 0xFFFFFFu);
+    EXPECT_EQ(GetForegroundColor(), 0x000000u);
 }
 
 TEST_F(PreferencePages, MaxSelectedItemsEmptiesTheList) {
