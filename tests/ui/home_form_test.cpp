@@ -14,9 +14,11 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/home_form.h"
 #include "ui/home_status.h"
+#include "ui/offscreen.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -150,6 +152,30 @@ TEST_F(HomeForm, SkyWithAnEmptyListRunsTheSelectionAndOpensTheChart) {
     EXPECT_TRUE(jupiter);
     EXPECT_EQ(GetCurrentFormId(), 1900);
     EXPECT_EQ(BoxText(), "Unkown form call\n");  // the chart form is not part of the program yet
+    AnswerAll();
+}
+
+// The wait box of a selection carries its two lines of text in the status
+// colour (yellow by day): box at ((240 - 140) / 2, 102 + 24), 140 x 60. On a
+// screen 640 pixels tall the search's own box comes below it.
+TEST_F(HomeForm, SelectionWaitBoxShowsItsText) {
+    harness.changeScreen(240, 640, 96);
+    AnswerAll();
+    static int yellow = -1;
+    Ui([] {
+        DrawWindowRecord* picture = CreateOffscreenDib(240, 640, 16);
+        DrawWindowRecord* previous = SetDrawWindow(picture);
+        SelectVisibleObjects(0, 40, 0);
+        SetDrawWindow(previous);
+        yellow = 0;
+        for (int y = 126; y < 186; ++y)
+            for (int x = 50; x < 190; ++x) {
+                uint16_t p = ReadPixel16(DibPixelAddress(*picture, x, y));
+                yellow += ((p >> 10) & 31) >= 28 && ((p >> 5) & 31) >= 22 && (p & 31) < 4;
+            }
+        DeleteOffscreenWindow(picture);
+    });
+    EXPECT_GT(yellow, 100);
     AnswerAll();
 }
 
