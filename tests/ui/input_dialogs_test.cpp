@@ -11,6 +11,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
+#include "platform/menus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
@@ -70,6 +71,19 @@ TEST_F(InputDialogs, TextInputCancelKeepsTheOldText) {
     ASSERT_FALSE(sip.empty());
     EXPECT_EQ(sip.front(), pl::SIP_UP);
     EXPECT_NE(std::find(sip.begin(), sip.end(), pl::SIP_FORCEDOWN), sip.end());
+}
+
+// The dialog's shell menu bar is an empty one: a tap where a menu button
+// would be opens no application menu.
+TEST_F(InputDialogs, TextInputMenuBarHasNoMenus) {
+    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, form);
+    harness.tap(15, 312);  // the first button of menu bar 102
+    EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
+    if (pl::OpenPopupMenu()) harness.tap(200, 150);
+    harness.tap(203, kButtonsY);
+    EXPECT_FALSE(pl::IsWindow(dialog));
 }
 
 TEST_F(InputDialogs, TextInputOkKeepsAtMostMaximumLessOneCharacters) {
