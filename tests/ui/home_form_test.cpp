@@ -10,6 +10,7 @@
 #include "core/shared_state.h"
 #include "objects/selection_list.h"
 #include "platform/dialog.h"
+#include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
@@ -222,6 +223,19 @@ TEST_F(HomeForm, ClockTimerReloadsTheDateOnlyWhenNotFixed) {
     Ui([] { dateTimeFixed = 1; });
     harness.advance(300000);
     EXPECT_EQ(currentDateTime.minute, 15);
+}
+
+// The date and time dialog of the clock button releases its controls, so
+// leaving the home form afterwards reports no forgotten control.
+TEST_F(HomeForm, ClockDialogLeavesNoControlRegistered) {
+    Command(5146);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, GetCurrentFormDialog());
+    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 5232, 0); });  // Cancel
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    Ui([] { GotoForm(1400); });
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    EXPECT_EQ(GetCurrentFormId(), 1400);
 }
 
 TEST_F(HomeForm, DoneQuits) {
