@@ -9,8 +9,10 @@
 #include "objects/selection_search.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/window.h"
 #include "ui/control_registry.h"
 #include "ui/date_text.h"
+#include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/input_polling.h"
 #include "ui/shell_state.h"
@@ -117,6 +119,9 @@ int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* s
     const DateTime opened = block;
     pl::Hwnd previous = GetCurrentFormWindow();
     int result = pl::DialogBox(kTemplate, previous, DateTimeProc);
+    // The dialog's title made the dialog the draw window: the form it was
+    // opened over draws again.
+    if (pl::IsWindow(previous)) InitDrawWindowOwnDc(previous);
     if (result == kOk) {
         const DateTime& b = block;
         if (b.year != opened.year || b.month != opened.month || b.day != opened.day || b.hour != opened.hour ||

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
@@ -236,6 +237,27 @@ TEST_F(HomeForm, ClockDialogLeavesNoControlRegistered) {
     Ui([] { GotoForm(1400); });
     EXPECT_EQ(BoxCount(), 0) << BoxText();
     EXPECT_EQ(GetCurrentFormId(), 1400);
+}
+
+// After the clock's date and time dialog, the status block is drawn again on
+// the home form itself: with the date unchanged the form looks as before (to
+// the 5 bits per channel of its 16-bit back buffer).
+TEST_F(HomeForm, ClockDialogCancelRedrawsTheForm) {
+    auto sample = [this] {
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < 320; y += 2)
+            for (int x = 0; x < 240; x += 2) pixels.push_back(harness.pixel(x, y) & 0xF8F8F8u);
+        return pixels;
+    };
+    std::vector<uint32_t> before = sample();
+    Command(5146);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, GetCurrentFormDialog());
+    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 5232, 0); });  // Cancel
+    std::vector<uint32_t> after = sample();
+    int differing = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) differing += after[i] != before[i];
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(HomeForm, DoneQuits) {
