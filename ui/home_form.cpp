@@ -244,6 +244,9 @@ void OnTimer(pl::Hwnd form) {
     HomeTimerTick();
     SaveScreen();
     pl::EndPaint(form, &ps);
+    // The paint context ends with the paint: the form stays the draw window
+    // through a context of its own.
+    InitDrawWindowOwnDc(form);
 }
 
 void OnButton(pl::Hwnd form, int id) {

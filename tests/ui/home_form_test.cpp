@@ -21,6 +21,8 @@
 #include "ui/home_form.h"
 #include "ui/home_status.h"
 #include "ui/offscreen.h"
+#include "ui/colors.h"
+#include "ui/primitives.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -258,6 +260,18 @@ TEST_F(HomeForm, ClockDialogCancelRedrawsTheForm) {
     int differing = 0;
     for (std::size_t i = 0; i < before.size(); ++i) differing += after[i] != before[i];
     EXPECT_EQ(differing, 0);
+}
+
+// The clock timer paints through a context that ends with its paint; the
+// form stays the draw window through a live context of its own, so drawing
+// after a tick lands on the form.
+TEST_F(HomeForm, ClockTickLeavesALiveDrawContext) {
+    harness.advance(300000);
+    Ui([] {
+        SetForeColor(pl::Rgb(255, 0, 0));
+        FillRectangle(XywhRect{0, 300, 10, 10}, 0);
+    });
+    EXPECT_EQ(harness.pixel(5, 305), 0xFF0000u);
 }
 
 TEST_F(HomeForm, DoneQuits) {
