@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
@@ -17,10 +18,12 @@
 #include "support/program_fixture.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
+#include "ui/control_records.h"
 #include "ui/forms.h"
 #include "ui/preference_pages.h"
 #include "ui/preference_tables.h"
 #include "ui/shell_state.h"
+#include "ui/simple_controls.h"
 
 namespace {
 
@@ -121,6 +124,23 @@ TEST_F(PreferencePages, MissingStellarCatalogKeepsThePage) {
     EXPECT_EQ(GetCurrentFormId(), 1450);
     EXPECT_EQ(preferences.word[kPrefCardCatalog], 0);
     EXPECT_EQ(Row(1473), 0);
+}
+
+// The group headings 138, 139 and 140 are the layer's bold labels, released
+// with the page.
+TEST_F(PreferencePages, GroupHeadingsAreLabels) {
+    const struct {
+        int form;
+        std::vector<int> headings;
+    } pages[] = {{1400, {138, 139}}, {1430, {138, 139, 140}}, {1450, {138}}, {1620, {138}}, {1337, {138, 139}}};
+    for (const auto& page : pages) {
+        Open(page.form);
+        for (int id : page.headings)
+            EXPECT_NE(RecordOf<LabelRecord>(pl::GetDlgItem(GetCurrentFormDialog(), id)), nullptr)
+                << page.form << " " << id;
+    }
+    Open(1950);
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
 }
 
 TEST_F(PreferencePages, NextAndPrevWalkThePages) {
