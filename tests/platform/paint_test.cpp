@@ -5,7 +5,6 @@
 
 #include "platform/clock.h"
 #include "platform/message_queue.h"
-#include "platform/timer.h"
 #include "support/recording_window.h"
 
 using namespace pl;
@@ -19,21 +18,18 @@ protected:
     testwin::Recorder rec;
 };
 
-TEST_F(PaintTest, NewVisibleWindowIsPaintedOnceAfterPostedMessages) {
+TEST_F(PaintTest, NewVisibleWindowIsPaintedOnceAfterPostedMessagesAndHiddenOnesWhenShown) {
     Hwnd w = rec.Top({0, 0, 20, 20});
+    Hwnd hidden = rec.Top({0, 0, 20, 20}, nullptr, 0);
     PostMessage(w, WM_USER, 0, 0);
+    Invalidate(hidden, nullptr, true);
     EXPECT_EQ((std::vector<uint32_t>{WM_USER, WM_PAINT}), testwin::Drain());
     EXPECT_TRUE(testwin::Drain().empty());
     Rect r;
     EXPECT_FALSE(GetUpdateRect(w, &r));
-}
-
-TEST_F(PaintTest, HiddenWindowIsNotPaintedUntilShown) {
-    Hwnd w = rec.Top({0, 0, 20, 20}, nullptr, 0);
-    Invalidate(w, nullptr, true);
-    EXPECT_TRUE(testwin::Drain().empty());
-    ShowWindow(w, SW_SHOWNA);
+    ShowWindow(hidden, SW_SHOWNA);
     EXPECT_EQ((std::vector<uint32_t>{WM_PAINT}), testwin::Drain());
+    EXPECT_EQ(1, rec.Count(WM_PAINT, hidden));
 }
 
 TEST_F(PaintTest, InvalidRegionIsClippedAndValidatePartlyRemoves) {
@@ -63,26 +59,24 @@ TEST_F(PaintTest, EraseIsSentOnlyWhenAskedForWithItsResultReported) {
     };
     testwin::Drain();
     rec.Clear();
-    PaintStruct ps;
-    Invalidate(w, nullptr, false);
-    BeginPaint(w, &ps);
-    EndPaint(w, &ps);
+    auto paint = [w](bool erase) {
+        Invalidate(w, nullptr, erase);
+        PaintStruct ps;
+        BeginPaint(w, &ps);
+        EndPaint(w, &ps);
+        return ps;
+    };
+    PaintStruct ps = paint(false);
     EXPECT_FALSE(ps.erase);
     EXPECT_EQ(0, rec.Count(WM_ERASEBKGND));
     EXPECT_EQ((Rect{0, 0, 20, 20}), ps.paint);
     // Erasing asked for: the handler's non-zero answer means it is done. Without
     // a device context nothing can erase, and the flag stays for the painter.
-    Invalidate(w, nullptr, true);
-    BeginPaint(w, &ps);
-    EndPaint(w, &ps);
-    bool haveDc = ps.hdc != nullptr;
-    EXPECT_EQ(!haveDc, ps.erase);
-    EXPECT_EQ(haveDc ? 1 : 0, rec.Count(WM_ERASEBKGND));
+    ps = paint(true);
+    EXPECT_EQ(ps.hdc == nullptr, ps.erase);
+    EXPECT_EQ(ps.hdc ? 1 : 0, rec.Count(WM_ERASEBKGND));
     eraseAnswer = 0;
-    Invalidate(w, nullptr, true);
-    BeginPaint(w, &ps);
-    EndPaint(w, &ps);
-    EXPECT_TRUE(ps.erase);
+    EXPECT_TRUE(paint(true).erase);
 }
 
 TEST_F(PaintTest, UpdateNowPaintsAtOnceAndOnlyWhenInvalid) {
@@ -95,15 +89,6 @@ TEST_F(PaintTest, UpdateNowPaintsAtOnceAndOnlyWhenInvalid) {
     UpdateNow(w);
     EXPECT_EQ(1, rec.Count(WM_PAINT));
     EXPECT_TRUE(testwin::Drain().empty());
-}
-
-TEST_F(PaintTest, PendingPaintComesBeforeADueTick) {
-    Hwnd w = rec.Top({0, 0, 20, 20});
-    testwin::Drain();
-    SetTimer(w, 1, 50);
-    AdvanceVirtualClock(50);
-    Invalidate(w, nullptr, false);
-    EXPECT_EQ((std::vector<uint32_t>{WM_PAINT, WM_TIMER}), testwin::Drain());
 }
 
 TEST_F(PaintTest, PaintTakenAndDroppedIsNotRemadeUntilInvalidatedAgain) {
@@ -149,33 +134,6 @@ TEST_F(PaintTest, HidingAWindowInvalidatesWhatLayBelow) {
     ASSERT_TRUE(GetUpdateRect(child, &r));
     EXPECT_EQ((Rect{0, 0, 20, 20}), r);
     EXPECT_FALSE(GetUpdateRect(high, &r));
-}
-
-TEST_F(PaintTest, MovingAChildRepaintsItAndWhatItUncovered) {
-    Hwnd top = rec.Top({0, 0, 100, 100});
-    Hwnd child = rec.Child(top, 1, {0, 0, 10, 10});
-    testwin::Drain();
-    MoveWindow(child, 50, 50, 10, 10);
-    Rect r;
-    ASSERT_TRUE(GetUpdateRect(top, &r));
-    EXPECT_EQ((Rect{0, 0, 10, 10}), r);
-    ASSERT_TRUE(GetUpdateRect(child, &r));
-    EXPECT_EQ((Rect{0, 0, 10, 10}), r);
-}
-
-TEST_F(PaintTest, InvalidateAllReachesHiddenAndChildWindowsButPaintsOnlyVisibleOnes) {
-    Hwnd top = rec.Top({0, 0, 100, 100});
-    Hwnd child = rec.Child(top, 1, {0, 0, 10, 10});
-    Hwnd hidden = rec.Top({0, 0, 10, 10}, nullptr, 0);
-    testwin::Drain();
-    rec.Clear();
-    InvalidateAllWindows();
-    Rect r;
-    EXPECT_TRUE(GetUpdateRect(hidden, &r));
-    testwin::Drain();
-    EXPECT_EQ(1, rec.Count(WM_PAINT, top));
-    EXPECT_EQ(1, rec.Count(WM_PAINT, child));
-    EXPECT_EQ(0, rec.Count(WM_PAINT, hidden));
 }
 
 }  // namespace

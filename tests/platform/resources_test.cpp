@@ -1,3 +1,4 @@
+// Resource tables: strings, bitmaps as pixel maps or generators, menu texts.
 #include "platform/resources.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +9,6 @@ namespace {
 
 using namespace pl;
 
-constexpr ControlTemplate kControls[] = {
-    {kStaticControl, 136, "Title", 5, 4, 36, 10, 0},
-    {kEditControl, 137, "", 44, 4, 87, 42, kMultiLine | kBorder},
-    {kButtonControl, 1, "OK", 5, 48, 30, 12, kDefaultButton},
-};
-constexpr DialogTemplate kDialogs[] = {{135, 0, 0, 138, 100, "", kControls}};
 constexpr StringTemplate kStrings[] = {{7, "Hello"}, {8, ""}, {9, "Degrees \xB0"}};
 constexpr StringTemplate kOtherStrings[] = {{7, "Shadowed"}, {10, "Second group"}};
 constexpr const char* kArrowRows[] = {
@@ -37,10 +32,7 @@ constexpr BitmapTemplate kBitmaps[] = {
     {127, 5, 2, {}, {}, Gradient},
     {128, 5, 2, {}, {}, nullptr},
 };
-constexpr ToneTemplate kTones[] = {{880, 100}, {0, 50}, {440, 10}};
-constexpr SoundTemplate kSounds[] = {{"startTimer", kTones}};
-
-const ResourceGroup kGroup = {.dialogs = kDialogs, .strings = kStrings, .bitmaps = kBitmaps, .sounds = kSounds};
+const ResourceGroup kGroup = {.strings = kStrings, .bitmaps = kBitmaps};
 const ResourceGroup kSecondGroup = {.strings = kOtherStrings};
 
 class ResourcesTest : public ::testing::Test {
@@ -53,20 +45,6 @@ protected:
     }
     void TearDown() override { ClearResourceGroups(); }
 };
-
-TEST_F(ResourcesTest, TemplatesAreFoundById) {
-    const DialogTemplate* d = FindDialogTemplate(135);
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->width, 138);
-    ASSERT_EQ(d->controls.size(), 3u);
-    EXPECT_EQ(d->controls[1].id, 137);
-    EXPECT_EQ(d->controls[1].style, kMultiLine | kBorder);
-    EXPECT_EQ(FindDialogTemplate(136), nullptr);
-    EXPECT_EQ(FindMenu(102), nullptr);
-    EXPECT_EQ(FindAcceleratorTable(3), nullptr);
-    ASSERT_NE(FindSound("startTimer"), nullptr);
-    EXPECT_EQ(FindSound("stopTimer"), nullptr);
-}
 
 TEST_F(ResourcesTest, StringsLoadCutToTheBuffer) {
     char buf[6];
@@ -85,20 +63,7 @@ TEST_F(ResourcesTest, StringsLoadCutToTheBuffer) {
     EXPECT_EQ(LoadString(7, nullptr, 5), 0);
 }
 
-TEST_F(ResourcesTest, PixelMapsAndGeneratorsRender) {
-    std::vector<uint32_t> px;
-    ASSERT_TRUE(RenderBitmapTemplate(*FindBitmapTemplate(124), &px));
-    ASSERT_EQ(px.size(), 12u);
-    EXPECT_EQ(px[0], 0x000000u);
-    EXPECT_EQ(px[1], 0x00FF00u);
-    EXPECT_EQ(px[4 + 1], 0x000000u);
-    EXPECT_EQ(px[8 + 3], 0x00FF00u);
-    ASSERT_TRUE(RenderBitmapTemplate(*FindBitmapTemplate(127), &px));
-    ASSERT_EQ(px.size(), 10u);
-    EXPECT_EQ(px[5 + 4], 4u * 16 + 1);
-}
-
-TEST_F(ResourcesTest, BitmapsLoadById) {
+TEST_F(ResourcesTest, BitmapsLoadByIdFromPixelMapsAndGenerators) {
     Hbitmap b = LoadBitmap(124);
     ASSERT_NE(b, nullptr);
     BitmapInfo info;
@@ -114,6 +79,10 @@ TEST_F(ResourcesTest, BitmapsLoadById) {
     DeleteObject(b);
     EXPECT_EQ(LoadBitmap(125), nullptr);  // inconsistent table
     EXPECT_EQ(LoadBitmap(999), nullptr);
+    std::vector<uint32_t> px;
+    ASSERT_TRUE(RenderBitmapTemplate(*FindBitmapTemplate(127), &px));
+    ASSERT_EQ(px.size(), 10u);
+    EXPECT_EQ(px[5 + 4], 4u * 16 + 1);
 }
 
 TEST_F(ResourcesTest, InconsistentBitmapTablesRenderNothing) {
@@ -128,17 +97,6 @@ TEST_F(ResourcesTest, InconsistentBitmapTablesRenderNothing) {
     EXPECT_FALSE(RenderBitmapTemplate(empty, &px));
 }
 
-TEST_F(ResourcesTest, SoundsRenderTheirDuration) {
-    std::vector<int16_t> s = RenderSound(*FindSound("startTimer"), 8000);
-    ASSERT_EQ(s.size(), 800u + 400u + 80u);
-    EXPECT_EQ(s[0], 0);       // faded in
-    EXPECT_EQ(s[900], 0);     // the pause
-    int16_t peak = 0;
-    for (size_t i = 0; i < 800; ++i) peak = std::max(peak, s[i]);
-    EXPECT_GT(peak, 4000);
-    EXPECT_TRUE(RenderSound(*FindSound("startTimer"), 0).empty());
-}
-
 TEST(MenuText, AmpersandsAsShown) {
     const struct {
         const char* text;
@@ -149,25 +107,6 @@ TEST(MenuText, AmpersandsAsShown) {
     };
     for (const auto& c : cases) EXPECT_EQ(MenuDisplayText(c.text), c.shown) << c.text;
     EXPECT_EQ(MenuDisplayText(nullptr), "");
-}
-
-// Pixels = round(units x 1.75 x scale) on each axis.
-TEST(DialogUnits, ScaleByOneAndThreeQuarters) {
-    const struct {
-        int units;
-        double scale;
-        int pixels;
-    } cases[] = {
-        {138, 1.0, 242},  // 241.5 rounds up
-        {138, 2.0, 483},
-        {10, 1.0, 18},    // 17.5
-        {17, 1.0, 30},    // 29.75
-        {17, 2.0, 60},    // 59.5
-        {4, 1.0, 7},
-        {0, 2.0, 0},
-        {-10, 1.0, -18},
-    };
-    for (const auto& c : cases) EXPECT_EQ(DialogUnitsToPixels(c.units, c.scale), c.pixels) << c.units << " " << c.scale;
 }
 
 }  // namespace

@@ -46,15 +46,10 @@ protected:
     SerialPort* port_ = nullptr;
 };
 
-TEST_F(SerialPortTest, WrittenBytesArriveAtThePeer) {
-    Write(":GR#");
-    EXPECT_TRUE(peer_.WaitReceived(":GR#"));
-    EXPECT_EQ(peer_.Received(), ":GR#");
-}
-
-TEST_F(SerialPortTest, ReplyIsReadWithinTheTimeOut) {
+TEST_F(SerialPortTest, WrittenBytesArriveAndTheReplyIsReadWithinTheTimeOut) {
     peer_.Respond(":GR#", "12:34:56#");
     Write(":GR#");
+    EXPECT_TRUE(peer_.WaitReceived(":GR#"));
     uint32_t ms = 0;
     EXPECT_EQ(Read(9, &ms), "12:34:56#");
     EXPECT_EQ(ms, 0u);  // all nine bytes came before any time-out
@@ -112,20 +107,9 @@ TEST_F(SerialPortTest, DeadLineGivesAnErrorStatus) {
 // and DTR on (NexStar family, camera release), and 8E1 with parity checking
 // and RTS/CTS flow (Takahashi).
 TEST_F(SerialPortTest, AppliedSettingsAreRecorded) {
-    SerialSettings nexstar;
-    nexstar.baud = 9600;
-    nexstar.rts = true;
-    nexstar.dtr = true;
-    SerialSettings takahashi;
-    takahashi.baud = 19200;
-    takahashi.parity = kParityEven;
-    takahashi.parityCheck = true;
-    takahashi.handshake = true;
-    SerialSettings twoStop;
-    twoStop.baud = 115200;
-    twoStop.stopBits = 2;
-    twoStop.dtr = false;
-    twoStop.rts = false;
+    const SerialSettings nexstar{.baud = 9600, .dtr = true, .rts = true};
+    const SerialSettings takahashi{.baud = 19200, .parity = kParityEven, .parityCheck = true, .handshake = true};
+    const SerialSettings twoStop{.baud = 115200, .stopBits = 2, .dtr = false, .rts = false};
     for (const SerialSettings& s : {nexstar, takahashi, twoStop}) {
         ASSERT_EQ(SetSerialSettings(port_, s), kSerialOk);
         SerialSettings back;
@@ -143,11 +127,7 @@ TEST_F(SerialPortTest, AppliedSettingsAreRecorded) {
 }
 
 TEST_F(SerialPortTest, UnsupportedSettingsAreRefusedAndChangeNothing) {
-    SerialSettings bad[4];
-    bad[0].baud = 300;
-    bad[1].baud = 230400;
-    bad[2].dataBits = 7;
-    bad[3].stopBits = 3;
+    const SerialSettings bad[] = {{.baud = 300}, {.baud = 230400}, {.dataBits = 7}, {.stopBits = 3}};
     for (const SerialSettings& s : bad) {
         EXPECT_EQ(SetSerialSettings(port_, s), kSerialBadSetting);
         SerialSettings back;

@@ -19,11 +19,6 @@ protected:
         SetScreenInfo(kHeadlessScreen);
         ResetShell();
     }
-    Rect RectOf(Hwnd h) {
-        Rect r;
-        GetWindowRect(h, &r);
-        return r;
-    }
     testwin::CleanPlatform clean;
     testwin::Recorder rec;
 };
@@ -46,27 +41,29 @@ TEST_F(ShellTest, DialogInitialisationSizesToTheWorkArea) {
         SetScreenInfo(c.screen);
         Hwnd form = rec.Top({5, 6, 55, 66});
         EXPECT_TRUE(ShInitDialog(form, c.flags));
-        EXPECT_EQ(RectOf(form), c.expected) << c.flags << " at " << c.screen.dpi;
+        Rect r;
+        GetWindowRect(form, &r);
+        EXPECT_EQ(r, c.expected) << c.flags << " at " << c.screen.dpi;
         DestroyWindow(form);
     }
     EXPECT_FALSE(ShInitDialog(nullptr, 25));
 }
 
+// Task bar, input-panel button and start icon as a string of shown flags.
+std::string Shown() {
+    ShellState s = GetShellState();
+    return std::string{s.taskBarShown ? 'T' : '-', s.sipButtonShown ? 'S' : '-', s.startIconShown ? 'I' : '-'};
+}
+
 TEST_F(ShellTest, FullScreenAndInputPanelStatesAreKept) {
     Hwnd w = rec.Top({0, 0, 240, 320});
     ShFullScreen(w, 42);  // hide task bar, input-panel button and start icon
-    ShellState s = GetShellState();
-    EXPECT_FALSE(s.taskBarShown);
-    EXPECT_FALSE(s.sipButtonShown);
-    EXPECT_FALSE(s.startIconShown);
+    EXPECT_EQ(Shown(), "---");
     ShFullScreen(w, 38);  // input-panel button shown again
-    EXPECT_TRUE(GetShellState().sipButtonShown);
-    EXPECT_FALSE(GetShellState().taskBarShown);
+    EXPECT_EQ(Shown(), "-S-");
     ShFullScreen(w, 17);  // task bar and start icon shown
-    EXPECT_TRUE(GetShellState().taskBarShown);
-    EXPECT_TRUE(GetShellState().startIconShown);
+    EXPECT_EQ(Shown(), "TSI");
     EXPECT_TRUE(ShSipPreference(w, SIP_UP));
-    EXPECT_EQ(GetShellState().sipState, SIP_UP);
     EXPECT_TRUE(ShSipPreference(w, SIP_UNCHANGED));
     EXPECT_EQ(GetShellState().sipState, SIP_UP);
     EXPECT_FALSE(ShSipPreference(w, 9));
