@@ -6,6 +6,7 @@
 #include "catalog/databases.h"
 #include "catalog/stars.h"
 #include "catalog/user_lists.h"
+#include "chart/chart_clock.h"
 #include "chart/chart_screen_lists.h"
 #include "core/nutation.h"
 #include "core/preferences.h"
@@ -135,6 +136,7 @@ int InitApplicationState() {
     if ((currentSite.latitude == 0.0f && currentSite.longitude == 0.0f) || preferences.word[kPrefLastForm] == 0)
         preferences.word[kPrefLastForm] = kHomeFormId;
     LoadUserList("last_list.lst", 0);
+    UpdateChartTime(1);
     return 0;
 }
 

@@ -109,8 +109,12 @@ struct Search {
     }
 };
 
+// The entry's display name: the first 14 characters of `name`.
 void CutName(SelectionEntry* entry, const char* name) {
-    if (entry) std::snprintf(entry->name, kSelectionNameSize, "%s", name);
+    if (!entry) return;
+    std::size_t n = strnlen(name, kSelectionNameSize - 1);
+    std::memcpy(entry->name, name, n);
+    entry->name[n] = '\0';
 }
 
 void SearchPlanets(Search& s) {

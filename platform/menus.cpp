@@ -258,8 +258,10 @@ LResult MenuBarProc(Hwnd h, uint32_t m, WParam w, LParam l) {
     }
 }
 
-// The bar's menu and button texts from the resources; false when missing.
+// The bar's menu and button texts from the resources (none for an empty
+// bar); false when missing.
 bool LoadBar(const ShMenuBarInfo& info, MenuBarState* s) {
+    if (info.flags & SHCMBF_EMPTYBAR) return true;  // a bar without buttons
     s->menu = FindMenu(info.resourceId);
     if (!s->menu) return false;
     if (info.flags & SHCMBF_HMENU) {

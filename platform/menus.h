@@ -56,9 +56,10 @@ struct ShMenuBarInfo {
 // shown unless SHCMBF_HIDDEN. Button i covers x from kMenuBarEdges[i] to
 // kMenuBarEdges[i + 1] times the horizontal scale (pixels per inch over 96,
 // truncated per edge); its text is the menu-bar resource's string, or with
-// SHCMBF_HMENU the popup's text. A tap on a button opens its popup above it
-// and posts the chosen command to the owner. Null when the record's size is
-// not 36 or the resources are missing. Recorded in the shell-call log.
+// SHCMBF_HMENU the popup's text; SHCMBF_EMPTYBAR makes a bar without buttons.
+// A tap on a button opens its popup above it and posts the chosen command to
+// the owner. Null when the record's size is not 36 or the resources are
+// missing. Recorded in the shell-call log.
 Hwnd ShCreateMenuBar(const ShMenuBarInfo& info);
 
 inline constexpr int kMenuBarEdges[] = {0, 38, 98, 138, 198};

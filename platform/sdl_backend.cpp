@@ -237,10 +237,21 @@ bool ShowsOnADisplay() {
     return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
 }
 
+// True when some display server or an explicit SDL driver is named; without
+// one SDL would only probe, complain and fall back on a driver that shows nothing.
+bool DisplayNamed() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool StartSdlBackend(int zoom) {
     if (sdl.window) return true;
+    if (!DisplayNamed()) return false;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
     if (!ShowsOnADisplay()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

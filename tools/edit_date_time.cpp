@@ -9,7 +9,10 @@
 #include "objects/selection_search.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/window.h"
+#include "ui/control_registry.h"
 #include "ui/date_text.h"
+#include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/input_polling.h"
 #include "ui/shell_state.h"
@@ -64,6 +67,12 @@ void LoadNow(pl::Hwnd dialog) {
     ShowBlock(dialog);
 }
 
+// Ends the dialog after releasing the controls its initialisation registered.
+void EndDateTime(pl::Hwnd dialog, int result) {
+    for (int id : {kTitle, kInfo, kDateField, kTimeField}) ReleaseControl(dialog, id);
+    pl::EndDialog(dialog, result);
+}
+
 pl::LResult DateTimeProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, pl::LParam) {
     switch (message) {
     case pl::WM_INITDIALOG:
@@ -85,12 +94,12 @@ pl::LResult DateTimeProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, p
         switch (pl::LoWord(wParam)) {
         case kOk:
         case pl::IDOK:
-            if (ReadBlock(dialog)) pl::EndDialog(dialog, kOk);
+            if (ReadBlock(dialog)) EndDateTime(dialog, kOk);
             return 1;
         case kNow: LoadNow(dialog); return 1;
         case kCancel:
             dateTimeFixed = savedFixed;
-            pl::EndDialog(dialog, kCancel);
+            EndDateTime(dialog, kCancel);
             return 1;
         case kInfo:
             ShowInformation("\x95 This assistant lets you set the date and time.",
@@ -110,6 +119,9 @@ int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* s
     const DateTime opened = block;
     pl::Hwnd previous = GetCurrentFormWindow();
     int result = pl::DialogBox(kTemplate, previous, DateTimeProc);
+    // The dialog's title made the dialog the draw window: the form it was
+    // opened over draws again.
+    if (pl::IsWindow(previous)) InitDrawWindowOwnDc(previous);
     if (result == kOk) {
         const DateTime& b = block;
         if (b.year != opened.year || b.month != opened.month || b.day != opened.day || b.hour != opened.hour ||

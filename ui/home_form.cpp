@@ -244,6 +244,9 @@ void OnTimer(pl::Hwnd form) {
     HomeTimerTick();
     SaveScreen();
     pl::EndPaint(form, &ps);
+    // The paint context ends with the paint: the form stays the draw window
+    // through a context of its own.
+    InitDrawWindowOwnDc(form);
 }
 
 void OnButton(pl::Hwnd form, int id) {
@@ -351,8 +354,10 @@ void SelectVisibleObjects(int kind, int catalogue, int option) {
     SetForeColor(pl::Rgb(0, 0, 0));
     XywhRect box{(screenWidth - ScaleX(140)) / 2, ScaleY(102) + ScaleY(24), ScaleX(140), ScaleY(60)};
     FillRectangle(box, 0);
-    DrawChars("Please wait, selecting", -1, box.x + ScaleX(10), box.y + ScaleY(5));
-    DrawChars(SelectionLine(kind, catalogue), -1, box.x + ScaleX(10), box.y + ScaleY(18));
+    const char* first = "Please wait, selecting";
+    const char* second = SelectionLine(kind, catalogue);
+    DrawChars(first, Length(first), box.x + ScaleX(10), box.y + ScaleY(5));
+    DrawChars(second, Length(second), box.x + ScaleX(10), box.y + ScaleY(18));
     RunObjectSelection(kind, catalogue, option);
     GotoForm(1900);
 }

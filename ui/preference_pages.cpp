@@ -68,6 +68,7 @@ constexpr int kDiameterField = 1535;
 constexpr int kFRatioField = 1536;
 constexpr int kDiameterList = 1438;
 constexpr int kFRatioList = 1440;
+constexpr int kHeadings[] = {138, 139, 140};  // group headings, bold labels
 constexpr int kInfoBitmap = 5076;
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
 
@@ -143,6 +144,8 @@ void InitEyepiecePopup(pl::Hwnd form) {
 void InitPageControls(pl::Hwnd form, int page) {
     const PageInfo& info = Info(page);
     InitTitle(form, info.title, info.titleText);
+    for (int id : kHeadings)
+        if (pl::GetDlgItem(form, id)) InitLabel(form, id);
     for (const PreferenceHelp& h : PreferenceHelps())
         if (pl::GetDlgItem(form, h.button)) InitBitmapButton(form, h.button, kInfoBitmap, 1, kInfoKey);
     if (page == 1) InitPortPopups(form);
@@ -174,6 +177,7 @@ void ReleasePage(pl::Hwnd form, int page) {
     firstPaint = 1;
     const PageInfo& info = Info(page);
     ReleaseControl(form, info.title);
+    for (int id : kHeadings) ReleaseControl(form, id);
     for (const PreferenceHelp& h : PreferenceHelps())
         if (pl::GetDlgItem(form, h.button)) ReleaseControl(form, h.button);
     if (page == 1)
@@ -337,8 +341,9 @@ bool SavePage6() {
 void ChooseNightMode() {
     int row = Get(1446);
     if (row < 0 || row == Word(kPrefNightMode)) return;
-    ApplyNightModeColors(row);
+    // The colour set and the night colours are built for the mode in the word.
     Word(kPrefNightMode) = row;
+    ApplyNightModeColors(row);
     SetPopupList(1445, 1446, row);
 }
 

@@ -92,9 +92,13 @@ pl::LResult TextInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, 
 
 void RunTextInputDialog(pl::Hwnd form, int fieldId, const char* title, int maxLength) {
     maximumLength = kTextInputSize;
-    // The form's own context: the one of its last paint is gone.
-    InitDrawWindowOwnDc(form);
-    SaveScreen();
+    // The open form keeps its picture as its back buffer, through a context
+    // of its own (the one of its last paint is gone). A field of a modal
+    // dialog (the position input) leaves the form's back buffer alone.
+    if (form == GetCurrentFormDialog()) {
+        InitDrawWindowOwnDc(form);
+        SaveScreen();
+    }
     Keep(pl::GetDlgItemText(form, fieldId), kTextInputSize);
     std::snprintf(titleBuffer, sizeof titleBuffer, "%s", title ? title : "");
     maximumLength = std::min(std::max(maxLength, 1), kTextInputSize);

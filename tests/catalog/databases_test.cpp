@@ -3,11 +3,8 @@
 
 #include "catalog/databases.h"
 #include "catalog/designations.h"
-#include "catalog/object_catalog.h"
 #include "catalog_test.h"
 #include "core/moon_records.h"
-
-using fixture::Bytes;
 
 namespace {
 
@@ -31,47 +28,44 @@ protected:
     }
 };
 
-// No data folder content: the three messages in the order of the opening steps;
-// the moon database stays closed without a message.
+// Acceptance: with an empty data folder the three messages come in the order of
+// the opening steps, the moon database stays closed without a message; a second
+// call opens nothing, ReopenDatabases(1) retries.
 TEST_F(DatabasesTest, EmptyDataFolderReportsStarsObjectsAndVersionInOrder) {
     EXPECT_EQ(ReopenDatabases(0), 1);
-    EXPECT_EQ(services.Texts(), (std::vector<std::string>{kStarMessage, kObjectMessage, kObjectVersionMessage}));
-    for (const auto& m : services.messages) EXPECT_EQ(m.detail, "");
+    EXPECT_EQ(TakeMessages(), (Texts{kStarMessage + std::string("|"), kObjectMessage + std::string("|"),
+                                     kObjectVersionMessage + std::string("|")}));
     EXPECT_EQ(moonDb, nullptr);
     EXPECT_TRUE(databasesOpen);
+    WriteRequired();
+    EXPECT_EQ(ReopenDatabases(0), 1);
+    EXPECT_EQ(objectDb, nullptr);
+    EXPECT_EQ(ReopenDatabases(1), 1);
+    for (RecordDbHandle* slot : {objectDb, defaultStarDb, moonDb}) EXPECT_NE(slot, nullptr);
+    EXPECT_TRUE(services.messages.empty());
 }
 
+// Acceptance: -1 while a required database (the moon database alone also) is missing.
 TEST_F(DatabasesTest, OpenAllReturnsMinusOneWhenARequiredDatabaseIsMissing) {
     EXPECT_EQ(OpenAllDatabases(), -1);
     WriteRequired();
     EXPECT_EQ(OpenAllDatabases(), 0);
     folder.Remove("data\\zendavori_moon.ppc");
-    EXPECT_EQ(OpenAllDatabases(), -1);  // the moon database alone also counts
-}
-
-TEST_F(DatabasesTest, ReopenWithoutCloseFirstDoesNotRetryUntilAskedTo) {
-    ReopenDatabases(0);
-    WriteRequired();
-    services.messages.clear();
-    EXPECT_EQ(ReopenDatabases(0), 1);
-    EXPECT_EQ(objectDb, nullptr);
-    EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(ReopenDatabases(1), 1);
-    EXPECT_NE(objectDb, nullptr);
-    EXPECT_NE(defaultStarDb, nullptr);
-    EXPECT_NE(moonDb, nullptr);
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(OpenAllDatabases(), -1);
 }
 
 TEST_F(DatabasesTest, VersionMismatchesAreReportedAndTheDataUsed) {
     WriteRequired("zendavori_obj_1k.ppc", 25, 23);
     EXPECT_EQ(OpenAllDatabases(), 0);
-    EXPECT_EQ(services.Texts(), (std::vector<std::string>{kObjectVersionMessage, kMoonVersionMessage}));
+    EXPECT_EQ(services.Texts(), (Texts{kObjectVersionMessage, kMoonVersionMessage}));
     EXPECT_NE(objectDb, nullptr);
     EXPECT_NE(moonDb, nullptr);
 }
 
-TEST_F(DatabasesTest, OptionalDatabasesOpenSilently) {
+// Optional databases open silently; opening installs the lunar feature readers,
+// closing forgets them and the stellar level.
+TEST_F(DatabasesTest, OptionalDatabasesOpenSilentlyAndCloseWithTheOthers) {
+    InstallMoonRecordHooks(MoonRecordHooks{});
     WriteRequired();
     for (const char* name : {"zendavori_mars.ppc", "zendavori_obj_18k_desc.ppc", "zendavori_comet.ppc",
                              "zendavori_satellites.ppc", "zendavori_obj_18k_idx.ppc", "zendavori_obj_cross_ref.ppc"})
@@ -80,56 +74,51 @@ TEST_F(DatabasesTest, OptionalDatabasesOpenSilently) {
     EXPECT_TRUE(services.messages.empty());
     for (RecordDbHandle* slot : {marsDb, descriptionDb, cometDb, satelliteDb, objectIndexDb, crossRefDb})
         EXPECT_NE(slot, nullptr);
+    EXPECT_EQ(GetMoonRecordCount(), 1);  // half of the two records written
+    openStellarLevel = 3;
     CloseAllDatabases();
     for (RecordDbHandle* slot : {objectDb, defaultStarDb, moonDb, marsDb, descriptionDb, cometDb, satelliteDb,
                                  objectIndexDb, crossRefDb, userCatalogDb})
         EXPECT_EQ(slot, nullptr);
+    EXPECT_EQ(GetMoonRecordCount(), 0);
+    EXPECT_EQ(openStellarLevel, -1);
 }
 
 // Regression: the 1k object index used to be opened whatever object file was open,
-// so index entries named records of the wrong file.
+// so index entries named records of the wrong file. Without an object file no
+// index opens; with only the 1k file its own designation ranges apply (IC 0..72,
+// NGC 72..1126, no other catalogue).
 TEST_F(DatabasesTest, ObjectIndexMatchesTheOpenObjectFile) {
     folder.WriteDb("data\\zendavori_obj_1k_idx.ppc", 1, 300, {Bytes(300)});
     folder.WriteDb("data\\zendavori_obj_18k_idx.ppc", 1, 300, {Bytes(300), Bytes(300)});
+    OpenAllDatabases();
+    EXPECT_EQ(objectIndexDb, nullptr);
+    EXPECT_FALSE(OpenObjIndexDb());
     WriteRequired("zendavori_obj_18k.ppc");
     OpenAllDatabases();
     EXPECT_STREQ(objectIndexName, "zendavori_obj_18k_idx.ppc");
     EXPECT_EQ(GetRecDbCount(objectIndexDb), 2);
     EXPECT_EQ(designationTable[kDesignationNgc].first, 10055);  // the built-in 18k ranges
-    EXPECT_EQ(designationTable[kDesignationNgc].last, 18521);
-
     folder.Remove("data\\zendavori_obj_18k.ppc");
     WriteRequired("zendavori_obj_1k.ppc");
     OpenAllDatabases();
     EXPECT_STREQ(objectIndexName, "zendavori_obj_1k_idx.ppc");
-    EXPECT_EQ(GetRecDbCount(objectIndexDb), 1);
     EXPECT_TRUE(OpenObjIndexDb());
     EXPECT_EQ(GetRecDbCount(objectIndexDb), 1);
-}
-
-// With only the 1k file the ranges of that file apply: IC 0..72, NGC 72..1126, no
-// other catalogue.
-TEST_F(DatabasesTest, OneKObjectFileUsesItsOwnDesignationRanges) {
-    WriteRequired("zendavori_obj_1k.ppc");
-    OpenAllDatabases();
-    EXPECT_EQ(designationTable[kDesignationIc].first, 0);
-    EXPECT_EQ(designationTable[kDesignationIc].last, 72);
-    EXPECT_EQ(designationTable[kDesignationNgc].first, 72);
-    EXPECT_EQ(designationTable[kDesignationNgc].last, 1126);
-    for (int id : {1, 9, 36, 67}) {
-        EXPECT_EQ(designationTable[id].first, kNoDesignationRecords) << id;
-        EXPECT_EQ(designationTable[id].last, 0) << id;
+    const int ranges[][3] = {{kDesignationIc, 0, 72}, {kDesignationNgc, 72, 1126}, {1, kNoDesignationRecords, 0},
+                             {9, kNoDesignationRecords, 0}, {36, kNoDesignationRecords, 0}, {67, kNoDesignationRecords, 0}};
+    for (const auto& r : ranges) {
+        EXPECT_EQ(designationTable[r[0]].first, r[1]) << r[0];
+        EXPECT_EQ(designationTable[r[0]].last, r[2]) << r[0];
     }
 }
 
-TEST_F(DatabasesTest, NoObjectFileOpensNoObjectIndex) {
-    folder.WriteDb("data\\zendavori_obj_1k_idx.ppc", 1, 300, {Bytes(300)});
-    OpenAllDatabases();
-    EXPECT_EQ(objectIndexDb, nullptr);
-    EXPECT_FALSE(OpenObjIndexDb());
-}
-
-TEST_F(DatabasesTest, UserCatalogNamedInThePreferencesIsOpened) {
+// The user catalogue named in the preferences (by default the program's own) is
+// opened; a name leading out of "usercatalogs" is not.
+TEST_F(DatabasesTest, UserCatalogNamedInThePreferencesIsOpenedOnlyFromItsFolder) {
+    ValidatePreferences();
+    folder.WriteDb("usercatalogs\\zendavori_user_catalog.pdb", 26, 64, {Bytes(64)});
+    EXPECT_TRUE(OpenUserCatalog());
     WriteRequired();
     folder.WriteDb("usercatalogs\\mine.pdb", 26, 64, {Bytes(64), Bytes(64)});
     SetUserCatalogName("mine.pdb");
@@ -137,12 +126,6 @@ TEST_F(DatabasesTest, UserCatalogNamedInThePreferencesIsOpened) {
     EXPECT_EQ(GetUserObjectCount(), 2);
     CloseUserCatalog();
     EXPECT_EQ(GetUserObjectCount(), 0);
-    EXPECT_TRUE(OpenUserCatalog());
-    EXPECT_EQ(GetUserObjectCount(), 2);
-}
-
-// The name comes from the preferences: it must not lead out of "usercatalogs".
-TEST_F(DatabasesTest, UserCatalogNameWithAFolderIsNotOpened) {
     folder.WriteDb("data\\other.pdb", 26, 64, {Bytes(64)});
     for (const char* name : {"..\\data\\other.pdb", "../data/other.pdb", "", ".."}) {
         SetUserCatalogName(name);
@@ -150,50 +133,21 @@ TEST_F(DatabasesTest, UserCatalogNameWithAFolderIsNotOpened) {
     }
 }
 
-TEST_F(DatabasesTest, DefaultPreferencesNameTheDefaultUserCatalog) {
-    ValidatePreferences();
-    folder.WriteDb("usercatalogs\\zendavori_user_catalog.pdb", 26, 64, {Bytes(64)});
-    EXPECT_TRUE(OpenUserCatalog());
-}
-
+// Acceptance: the 8 pairs in order, "User catalog" only when the user catalogue has records.
 TEST_F(DatabasesTest, CatalogNameListHasEightEntriesUnlessTheUserCatalogHasRecords) {
     const char* names[kCatalogNameListMax];
     int ids[kCatalogNameListMax];
-    const std::vector<std::string> expectedNames = {"Caldwell", "Comet&Asteroid", "Constellation", "Herschel",
-                                                    "Messier",  "Planet",         "110 Best of NGC",
-                                                    "Stars (Brighest)"};
-    const std::vector<int> expectedIds = {9, 12, 13, 25, 40, 45, 49, 54};
+    const std::pair<std::string, int> expected[] = {
+        {"Caldwell", 9}, {"Comet&Asteroid", 12}, {"Constellation", 13},   {"Herschel", 25},
+        {"Messier", 40}, {"Planet", 45},         {"110 Best of NGC", 49}, {"Stars (Brighest)", 54}};
     ASSERT_EQ(GetCatalogNameList(names, ids), 8);  // not open
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(names[i], expectedNames[i]);
-        EXPECT_EQ(ids[i], expectedIds[i]);
-    }
-    SetUserCatalogName("empty.pdb");
-    folder.WriteDb("usercatalogs\\empty.pdb", 26, 64, {});
-    ASSERT_TRUE(OpenUserCatalog());
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(std::make_pair(std::string(names[i]), ids[i]), expected[i]);
+    OpenUser(26, {});
     EXPECT_EQ(GetCatalogNameList(names, ids), 8);  // open but empty
-    SetUserCatalogName("one.pdb");
-    folder.WriteDb("usercatalogs\\one.pdb", 26, 64, {Bytes(64)});
-    ASSERT_TRUE(OpenUserCatalog());
+    OpenUser(26, {Bytes(64)});
     ASSERT_EQ(GetCatalogNameList(names, ids), 9);
     EXPECT_STREQ(names[8], "User catalog");
     EXPECT_EQ(ids[8], 63);
-}
-
-TEST_F(DatabasesTest, OpeningInstallsTheLunarFeatureReaders) {
-    InstallMoonRecordHooks(MoonRecordHooks{});
-    WriteRequired();
-    OpenAllDatabases();
-    EXPECT_EQ(GetMoonRecordCount(), 1);  // half of the two records written
-    CloseAllDatabases();
-    EXPECT_EQ(GetMoonRecordCount(), 0);
-}
-
-TEST_F(DatabasesTest, ClosingForgetsTheStellarLevel) {
-    openStellarLevel = 3;
-    EXPECT_FALSE(IsStellarCatalogOpen());
-    CloseAllDatabases();
-    EXPECT_EQ(openStellarLevel, -1);
 }
 
 }  // namespace

@@ -8,16 +8,17 @@
 
 namespace {
 
-std::string Translate(const char* description) {
-    char output[kDreyerLongSize];
+std::string Translate(const char* description, std::size_t capacity = kDreyerLongSize) {
+    char output[256];
     std::memset(output, 0, sizeof output);
-    TranslateDreyerDescription(description, output, sizeof output);
+    TranslateDreyerDescription(description, output, capacity);
     return output;
 }
 
 // Expected texts: the worked examples and edge cases of the expansion rules
-// (every expansion followed by one blank, a comma written as ", ", input blanks kept).
-TEST(Dreyer, WorkedExamples) {
+// (every expansion followed by one blank, a comma written as ", ", input blanks
+// kept, table order and the context rule of "p").
+TEST(Dreyer, WorkedExamplesTableOrderAndContextRule) {
     struct Case {
         const char* in;
         const char* out;
@@ -26,15 +27,6 @@ TEST(Dreyer, WorkedExamples) {
         {"!!! eeB, eL, vmE", "a magnificent  most extremely bright ,  extremely large ,  very much extended "},
         {"pF, *10 p", "pretty faint ,  star 10 preceding "},
         {"Cl, pRi, lC", "cluster ,  pretty rich in stars ,  little compressed "},
-    };
-    for (const Case& c : cases) EXPECT_EQ(Translate(c.in), c.out) << c.in;
-}
-
-TEST(Dreyer, TableOrderAndContextRule) {
-    struct Case {
-        const char* in;
-        const char* out;
-    } cases[] = {
         {"stell", "stellar "},       {"st", "stars from "},       {"s", "south "},
         {"ps", "pretty suddenly "},  {"pB", "pretty bright "},    {"pm", "pretty much "},
         {"p", "preceding "},         {"p ", "preceding  "},       {"**", "double star "},
@@ -51,28 +43,30 @@ TEST(Dreyer, TableOrderAndContextRule) {
     for (const Case& c : cases) EXPECT_EQ(Translate(c.in), c.out) << c.in;
 }
 
-TEST(Dreyer, EmptyDescriptionWritesNothingNotEvenATerminator) {
+// An empty description writes nothing, not even a terminator; a small buffer is
+// cut and terminated.
+TEST(Dreyer, EmptyDescriptionAndSmallBuffers) {
     char output[8];
     std::memset(output, 'x', sizeof output);
     TranslateDreyerDescription("", output, sizeof output);
     EXPECT_EQ(std::string(output, sizeof output), "xxxxxxxx");
+    EXPECT_EQ(Translate("vF", 8), "very fa");
+    EXPECT_EQ(Translate("vF", 1), "");
 }
 
 TEST(Dreyer, TranslationEndsAfterTheStepThatPasses190Characters) {
     // Each "bf " adds 38 characters: five reach exactly 190, the sixth "bf" passes it and ends the translation.
-    std::string text;
+    std::string text, expected;
     for (int k = 0; k < 10; ++k) text += "bf ";
     const std::string word = "brightest towards the following side ";
-    std::string expected;
     for (int k = 0; k < 5; ++k) expected += word + " ";
     expected += word;
-    char output[256];
-    TranslateDreyerDescription(text.c_str(), output, sizeof output);
-    EXPECT_EQ(std::string(output), expected);
+    EXPECT_EQ(Translate(text.c_str(), 256), expected);
     EXPECT_EQ(Translate(text.c_str()), expected.substr(0, kDreyerLongSize - 1));
 }
 
-// The longest expansion after the 190-character stop must not pass the 200-byte buffer.
+// Acceptance: the longest expansion after the 190-character stop must not pass
+// the 200-byte buffer.
 TEST(Dreyer, MaximumLengthStaysInsideItsBuffer) {
     const char* texts[] = {
         "bf bf bf bf bf bfbf bf bf bf bf bf bf bf bf bf bf",  // 49 characters of long expansions
@@ -86,16 +80,8 @@ TEST(Dreyer, MaximumLengthStaysInsideItsBuffer) {
         std::memset(guarded, '#', sizeof guarded);
         TranslateDreyerDescription(text, guarded, kDreyerLongSize);
         EXPECT_LT(std::strlen(guarded), kDreyerLongSize) << text;
-        for (std::size_t k = kDreyerLongSize; k < sizeof guarded; ++k) EXPECT_EQ(guarded[k], '#') << text;
+        EXPECT_EQ(std::string(guarded + kDreyerLongSize, 16), std::string(16, '#')) << text;
     }
-}
-
-TEST(Dreyer, SmallBufferIsCutAndTerminated) {
-    char output[8];
-    TranslateDreyerDescription("vF", output, sizeof output);
-    EXPECT_STREQ(output, "very fa");
-    TranslateDreyerDescription("vF", output, 1);
-    EXPECT_STREQ(output, "");
 }
 
 }  // namespace

@@ -26,9 +26,10 @@ constexpr uint16_t kMarker = 0x0001;  // the picture before drawing
 constexpr int kWidth = 240;
 constexpr int kHeight = 200;
 
-// The Part's worked example and its translation.
+// The worked example and its translation.
 constexpr char kExample[] = "vF, S, R, bM";
 constexpr char kExampleTranslation[] = "very faint ,  small ,  round ,  brighter middle ";
+constexpr char kLong[] = "!!! eeB, eL, vmE, iF, bM, *10 p, sev st inv, pRi";
 
 uint16_t To555(pl::ColorRef c) {
     return static_cast<uint16_t>(((c & 0xFF) >> 3) << 10 | ((c >> 8 & 0xFF) >> 3) << 5 | (c >> 16 & 0xFF) >> 3);
@@ -78,31 +79,20 @@ protected:
             for (int x = 0; x < kWidth; ++x) n += Pixel(canvas, x, y) == kMarker;
         return n;
     }
-    // Height of one line of font 2 in the picture's context.
-    static int SmallFontLine() {
-        int previous = SelectFont(2);
-        pl::TextMetrics m;
-        pl::GetTextMetrics(GetDrawDc(), &m);
-        SelectFont(previous);
-        return m.height;
-    }
 
-    static constexpr const char* kLong = "!!! eeB, eL, vmE, iF, bM, *10 p, sev st inv, pRi";
     fixture::CatalogFolder folder;
     RecordingServices services;
     DrawWindowRecord* canvas = nullptr;
     uint16_t background = 0;
 };
 
-TEST_F(DreyerViewTest, WithoutARectangleNothingIsDrawn) {
+// Without a rectangle nothing is drawn. Objects of the catalogues without
+// descriptions, planets, a missing object and an object without a description:
+// the rectangle is erased and stays empty.
+TEST_F(DreyerViewTest, WithoutADescriptionOnlyTheRectangleIsErased) {
     DreyerObject ngc224{42, 224, 16};
     ShowDreyerDescription(&ngc224, nullptr);
     EXPECT_EQ(Count(canvas, kMarker), kWidth * kHeight);
-}
-
-// Objects of the catalogues without descriptions, planets, a missing object and
-// an object without a description: the rectangle is erased and stays empty.
-TEST_F(DreyerViewTest, WithoutADescriptionOnlyTheRectangleIsErased) {
     std::vector<DreyerObject> objects = {{42, 224, 27}, {42, 225, 16}, {29, 434, 16}};
     for (int id : {0, 12, 13, 26, 28, 41, 45, 51, 54, 60, 63}) objects.push_back({id, 224, 16});
     const XywhRect place{10, 20, 200, 100};
@@ -125,15 +115,17 @@ TEST_F(DreyerViewTest, DrawsTheDescriptionAndItsTranslation) {
     for (double scale : {1.0, 1.5}) {
         SetScale(scale);
         Fill(canvas, kMarker);
+        SelectFont(2);
+        pl::TextMetrics m;
+        pl::GetTextMetrics(GetDrawDc(), &m);
+        const int h = m.height;  // the description fits on one line of font 2
         SelectFont(3);
-        const int s = static_cast<int>(13 * scale);  // 13 and 19
-        const int y0 = 10;
+        const int s = static_cast<int>(13 * scale), y0 = 10;  // 13 and 19
         XywhRect rect{4, y0, 230, 180};
         DreyerObject ngc224{42, 224, 16};
         ShowDreyerDescription(&ngc224, &rect);
         EXPECT_EQ(GetCurrentFontId(), 3) << scale;
         EXPECT_STREQ(txtBuffer, kExampleTranslation);
-        const int h = SmallFontLine();  // the description fits on one line
         EXPECT_EQ(rect.y, y0 + 2 * s + h) << scale;
         EXPECT_GT(TextPixels(4, y0, 234, y0 + s), 0) << "label, " << scale;
         EXPECT_GT(TextPixels(4, y0 + s, 234, y0 + s + h), 0) << "description, " << scale;
@@ -144,21 +136,18 @@ TEST_F(DreyerViewTest, DrawsTheDescriptionAndItsTranslation) {
 }
 
 // Where the translation may run is the implementer's: down to the rectangle's
-// bottom, never below it.
-TEST_F(DreyerViewTest, TheTranslationStopsAtTheRectangleBottom) {
+// bottom, never below it. Without the shared text buffer (its allocation failed
+// at start-up) the translation is still made and shown.
+TEST_F(DreyerViewTest, TheTranslationStopsAtTheRectangleBottomAndNeedsNoSharedBuffer) {
     XywhRect rect{4, 10, 120, 90};
     DreyerObject ngc891{42, 891, 16};
     ShowDreyerDescription(&ngc891, &rect);
     ASSERT_LT(rect.y, 100);
     EXPECT_GT(TextPixels(4, rect.y, 124, 100), 0);
     EXPECT_EQ(MarkerPixels(100, kHeight), kWidth * (kHeight - 100));
-}
-
-// Without the shared text buffer (its allocation failed at start-up) the
-// translation is still made and shown.
-TEST_F(DreyerViewTest, WithoutTheSharedBufferTheTranslationStillShows) {
     FreeSharedBuffer(txtBuffer);
-    XywhRect rect{4, 10, 230, 180};
+    Fill(canvas, kMarker);
+    rect = XywhRect{4, 10, 230, 180};
     DreyerObject ngc224{42, 224, 16};
     ShowDreyerDescription(&ngc224, &rect);
     EXPECT_GT(TextPixels(4, rect.y, 234, 190), 0);

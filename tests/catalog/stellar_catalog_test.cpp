@@ -5,21 +5,15 @@
 #include "catalog/stellar_catalog.h"
 #include "catalog_test.h"
 
-using fixture::Bytes;
 using fixture::PackedStarFile;
 
 namespace {
 
 PackedStarFile Star(uint32_t id, int8_t decDegrees, int8_t decMinutes = 0) {
-    PackedStarFile s;
-    s.id = id;
-    s.ra[0] = 1;
-    s.dec[0] = decDegrees;
-    s.dec[1] = decMinutes;
-    s.magnitude16 = 90;
-    s.colour = -3;
-    return s;
+    return {id, {1, 0, 0}, {decDegrees, decMinutes, 0}, 90, -3};
 }
+
+Bytes Record(std::vector<PackedStarFile> stars) { return fixture::StellarRecordBytes(stars, 42); }
 
 class StellarTest : public CatalogTest {
 protected:
@@ -31,12 +25,11 @@ protected:
     void WriteCatalog(int fileIndex, const std::vector<Bytes>& records, int64_t count = -1, int stars = 42) {
         folder.WriteDb(std::string("data\\") + stellarCatalogFiles[fileIndex], 1, stars * 12, records, count);
     }
-    // One record per first-star declination (degrees, minutes), 42 stars a record.
-    void WriteDeclinations(const std::vector<std::pair<int, int>>& decs, int64_t count = -1) {
-        std::vector<Bytes> records;
-        uint32_t id = 1;
-        for (auto [d, m] : decs) records.push_back(fixture::StellarRecordBytes({Star(id++, d, m)}, 42));
-        WriteCatalog(0, records, count);
+    // Writes file `fileIndex` and opens it anew through catalogue `level`.
+    void Open(int fileIndex, int level, const std::vector<Bytes>& records, int64_t count = -1) {
+        CloseAllDatabases();
+        WriteCatalog(fileIndex, records, count);
+        ASSERT_TRUE(SelectStellarCatalog(level)) << level;
     }
     void WriteIndex(const char* name, const std::vector<std::vector<int16_t>>& records) {
         std::vector<Bytes> bytes;
@@ -49,33 +42,21 @@ protected:
 // (23 h 59 m 59 s just under 24 h = 105414357; -45 deg 30' = -45.5 deg).
 TEST(PackedStar, UnpacksWithFloorDivision) {
     struct Case {
-        int8_t ra[3], dec[3];
+        PackedStarFile s;
         int32_t raFix, decFix;
     } cases[] = {
-        {{23, 59, 59}, {-45, -30, 0}, 105413136, -13323204},
-        {{12, 0, 0}, {0, -30, 0}, 52707178, -146409},  // 12 h = pi; -0 deg 30' carried by the minutes byte
-        {{0, 0, 0}, {90, 0, 0}, 0, 26353589},
-        {{0, 0, 1}, {0, 0, -1}, 1220, -82},
+        {{0x12345678, {23, 59, 59}, {-45, -30, 0}, 200, -5}, 105413136, -13323204},
+        {{0x12345678, {12, 0, 0}, {0, -30, 0}, 200, -5}, 52707178, -146409},  // 12 h = pi; -0 deg 30' by the minutes
+        {{0x12345678, {0, 0, 0}, {90, 0, 0}, 200, -5}, 0, 26353589},
+        {{0x12345678, {0, 0, 1}, {0, 0, -1}, 200, -5}, 1220, -82},
     };
     for (const Case& c : cases) {
-        PackedStarFile s;
-        s.id = 0x12345678;
-        std::copy(c.ra, c.ra + 3, s.ra);
-        std::copy(c.dec, c.dec + 3, s.dec);
-        s.magnitude16 = 200;
-        s.colour = -5;
-        Bytes bytes = fixture::PackedStarBytes(s);
+        Bytes bytes = fixture::PackedStarBytes(c.s);
         UnpackedStar u;
         EXPECT_EQ(UnpackStar(bytes.data(), &u), 0x12345678u);
-        EXPECT_EQ(u.id, 0x5678);
-        EXPECT_EQ(u.rightAscension, c.raFix);
-        EXPECT_EQ(u.declination, c.decFix);
-        EXPECT_EQ(u.magnitude, 200);
-        EXPECT_EQ(u.colour, -5);
+        EXPECT_EQ(std::make_tuple(u.id, u.rightAscension, u.declination, u.magnitude, u.colour),
+                  std::make_tuple(0x5678, c.raFix, c.decFix, 200, -5));
     }
-}
-
-TEST(PackedStar, TychoDesignation) {
     char text[32];
     FormatTychoDesignation(text, sizeof text, 123400567);
     EXPECT_STREQ(text, "TYC1234-567-1");
@@ -83,7 +64,8 @@ TEST(PackedStar, TychoDesignation) {
     EXPECT_STREQ(text, "TYC1234");
 }
 
-// The level table and the cap: each file holds a distinct record count.
+// Acceptance: preference 4 at level 12 selects the Hipparcos 110k file; each
+// file here holds a distinct record count.
 TEST_F(StellarTest, LevelSelectsTheFileCappedByThePreference) {
     for (int f = 0; f < kStellarCatalogFileCount; ++f) WriteCatalog(f, {}, 10 + f);
     struct Case {
@@ -97,26 +79,26 @@ TEST_F(StellarTest, LevelSelectsTheFileCappedByThePreference) {
         EXPECT_EQ(GetRecDbCount(stellarDb), 10 + c.file) << c.preference << " " << c.level;
         EXPECT_EQ(openStellarLevel, c.level);
     }
+    EXPECT_STREQ(stellarCatalogFiles[4], "zendavori_hip_110k.ppc");
 }
 
-TEST_F(StellarTest, PreferenceZeroSelectsNothingAtEveryLevel) {
+// Acceptance: preference 0 selects nothing at every level; nor do levels outside
+// 0..15 or a missing file.
+TEST_F(StellarTest, NothingSelected) {
+    EXPECT_FALSE(SelectStellarCatalog(3));
+    EXPECT_EQ(std::make_tuple(openStellarLevel, GetStellarStarsPerRecord(), GetHipparcosStarCount()),
+              std::make_tuple(-1, 0, 0));
     for (int f = 0; f < kStellarCatalogFileCount; ++f) WriteCatalog(f, {}, 10);
+    EXPECT_FALSE(SelectStellarCatalog(-1));
+    EXPECT_FALSE(SelectStellarCatalog(16));
     preferences.word[kPrefCardCatalog] = 0;
     for (int level = 0; level < kStellarLevelCount; ++level) EXPECT_FALSE(SelectStellarCatalog(level)) << level;
     EXPECT_FALSE(IsStellarCatalogOpen());
-    preferences.word[kPrefCardCatalog] = 6;
-    EXPECT_FALSE(SelectStellarCatalog(-1));
-    EXPECT_FALSE(SelectStellarCatalog(16));
 }
 
-TEST_F(StellarTest, MissingFileLeavesNoLevelOpen) {
-    EXPECT_FALSE(SelectStellarCatalog(3));
-    EXPECT_EQ(openStellarLevel, -1);
-    EXPECT_EQ(GetStellarStarsPerRecord(), 0);
-    EXPECT_EQ(GetHipparcosStarCount(), 0);
-}
-
-TEST_F(StellarTest, StarsPerRecordFollowTheRecordCount) {
+// 42 stars a record up to 25000 records, 80 above; a large file of 504-byte
+// records would be read 960 bytes a record and is refused.
+TEST_F(StellarTest, StarsPerRecordFollowTheRecordCountAndMustFitTheRecords) {
     WriteCatalog(0, {}, 25000);
     WriteCatalog(1, {}, 25001, 80);
     ASSERT_TRUE(SelectStellarCatalog(0));
@@ -125,51 +107,35 @@ TEST_F(StellarTest, StarsPerRecordFollowTheRecordCount) {
     EXPECT_TRUE(SelectStellarCatalog(0));  // same level: stays open
     ASSERT_TRUE(SelectStellarCatalog(5));
     EXPECT_EQ(GetStellarStarsPerRecord(), 80);
-}
-
-// A large file of 504-byte records would be read 960 bytes a record.
-TEST_F(StellarTest, RecordsTooSmallForTheirStarsAreRefused) {
     WriteCatalog(1, {}, 25001, 42);
+    CloseAllDatabases();
     EXPECT_FALSE(SelectStellarCatalog(5));
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"zendavori_hip_16k.ppc is damaged"});
+    EXPECT_EQ(TakeTexts(), Texts{"zendavori_hip_16k.ppc is damaged"});
     EXPECT_FALSE(IsStellarCatalogOpen());
 }
 
-TEST_F(StellarTest, DeclinationSearch) {
-    WriteDeclinations({{-80, 0}, {-45, -30}, {-10, 0}, {0, -30}, {0, 15}, {20, 0}, {60, 0}});
-    ASSERT_TRUE(SelectStellarCatalog(0));
-    struct Case {
-        float dec;
-        int record;
-    } cases[] = {
-        {-45.5f, 1}, {-10.0f, 2}, {0.25f, 4}, {-0.5f, 3}, {20.0f, 5}, {95.0f, -1}, {-90.5f, -1},
-    };
-    for (const Case& c : cases) EXPECT_EQ(FindStellarRecordByDec(c.dec), c.record) << c.dec;
-    // Between records the last probe is at or next to the declination.
-    int r = FindStellarRecordByDec(30.0f);
+TEST_F(StellarTest, DeclinationSearchAndAnUnreadableRecord) {
+    EXPECT_EQ(FindStellarRecordByDec(0.0f), -1);  // no catalogue
+    const std::pair<int, int> decs[] = {{-80, 0}, {-45, -30}, {-10, 0}, {0, -30}, {0, 15}, {20, 0}, {60, 0}};
+    std::vector<Bytes> records;
+    for (auto [d, m] : decs) records.push_back(Record({Star(1, static_cast<int8_t>(d), static_cast<int8_t>(m))}));
+    Open(0, 0, records);
+    const std::pair<float, int> cases[] = {{-45.5f, 1}, {-10.0f, 2}, {0.25f, 4}, {-0.5f, 3},
+                                           {20.0f, 5},  {95.0f, -1}, {-90.5f, -1}};
+    for (auto [dec, record] : cases) EXPECT_EQ(FindStellarRecordByDec(dec), record) << dec;
+    int r = FindStellarRecordByDec(30.0f);  // between records: the last probe is at or next to it
     EXPECT_TRUE(r == 5 || r == 6) << r;
-}
-
-TEST_F(StellarTest, DeclinationSearchOfOneRecordAndOfNoCatalogue) {
+    Open(0, 0, {Record({Star(1, 10)})});
+    EXPECT_EQ(FindStellarRecordByDec(-60.0f), 0);  // one record
+    Open(0, 0, {Record({Star(1, -10)}), Record({Star(2, 10)})}, 20);  // the header promises 20 records
     EXPECT_EQ(FindStellarRecordByDec(0.0f), -1);
-    WriteDeclinations({{10, 0}});
-    ASSERT_TRUE(SelectStellarCatalog(0));
-    EXPECT_EQ(FindStellarRecordByDec(-60.0f), 0);
-}
-
-TEST_F(StellarTest, DeclinationSearchReportsAnUnreadableRecord) {
-    WriteDeclinations({{-10, 0}, {10, 0}}, 20);  // the header promises 20 records
-    ASSERT_TRUE(SelectStellarCatalog(0));
-    EXPECT_EQ(FindStellarRecordByDec(0.0f), -1);
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Can't find Hipparchos record number 9"});
+    EXPECT_EQ(TakeTexts(), Texts{"Can't find Hipparchos record number 9"});
 }
 
 TEST_F(StellarTest, StarByPositionInFileOrder) {
     EXPECT_EQ(GetHipparcosRecord(0, nullptr), 0u);
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Database Hipparchos isn't open!"});
-    WriteCatalog(0, {fixture::StellarRecordBytes({Star(7, 1)}, 42),
-                     fixture::StellarRecordBytes({Star(8, 2), Star(9, 2)}, 42)});
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    EXPECT_EQ(TakeTexts(), Texts{"Database Hipparchos isn't open!"});
+    Open(0, 0, {Record({Star(7, 1)}), Record({Star(8, 2), Star(9, 2)})});
     UnpackedStar u;
     EXPECT_EQ(GetHipparcosRecord(43, &u), 9u);
     EXPECT_EQ(u.declination, 585635);  // 2 degrees: floor(2 x 37480660 / 128)
@@ -180,34 +146,40 @@ TEST_F(StellarTest, StarByPositionInFileOrder) {
 class CatalogNumberTest : public StellarTest {
 protected:
     // A Hipparcos file of 2810 records (118020 stars) of which the first three
-    // are written; star 100 is in record 2.
+    // are written; star 100 (= 42 x 2 + 16) is in record 2, star 101 beside it.
     void WriteHipparcos() {
-        WriteCatalog(4, {fixture::StellarRecordBytes({Star(5, -30)}, 42),
-                         fixture::StellarRecordBytes({Star(99, 0)}, 42),
-                         fixture::StellarRecordBytes({Star(101, 30), Star(100, 30)}, 42)},
-                     2810);
         preferences.word[kPrefCardCatalog] = 4;
-        ASSERT_TRUE(SelectStellarCatalog(8));
+        Open(4, 8, {Record({Star(5, -30)}), Record({Star(99, 0)}), Record({Star(101, 30), Star(100, 30)})}, 2810);
     }
 };
 
-TEST_F(CatalogNumberTest, HipparcosStarThroughItsIndex) {
+// The index names the record of the star. The HR catalogue uses the HR index; a
+// Tycho file is in neither range.
+TEST_F(CatalogNumberTest, StarsThroughTheirIndexes) {
     WriteHipparcos();
-    WriteIndex("zendavori_hip_110k_idx.ppc", {{0}, {0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2}});
+    WriteIndex("zendavori_hip_110k_idx.ppc", {{0}, {0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2}});
     UnpackedStar u;
-    EXPECT_EQ(GetStarByCatalogNumber(100, &u), 2);  // 100 = 42 x 2 + 16
+    EXPECT_EQ(GetStarByCatalogNumber(100, &u), 2);
     EXPECT_EQ(u.id, 100);
     EXPECT_EQ(u.declination, 8784529);  // floor(30 x 37480660 / 128)
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(GetStarByCatalogNumber(101, &u), 2);
+    WriteIndex("zendavori_hr_idx.ppc", std::vector<std::vector<int16_t>>(167, std::vector<int16_t>(42, 0)));
+    preferences.word[kPrefCardCatalog] = 6;
+    Open(0, 0, {Record({Star(7001, 38, 47)})}, 217);  // 9114 stars
+    EXPECT_EQ(GetStarByCatalogNumber(7001, &u), 0);
+    EXPECT_EQ(u.id, 7001);
+    Open(5, 9, {Record({Star(7001, 0)})}, 3000);
+    EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);
 }
 
+// A lookup that finds nothing is never reported as success.
 TEST_F(CatalogNumberTest, StarMissingFromItsRecordIsNotFound) {
     WriteHipparcos();
     WriteIndex("zendavori_hip_110k_idx.ppc", {{0}, {0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2}});
     UnpackedStar u;
-    EXPECT_EQ(GetStarByCatalogNumber(101, &u), 2);
     EXPECT_EQ(GetStarByCatalogNumber(102, &u), -1);  // the index points at record 2, which lacks it
     EXPECT_EQ(GetStarByCatalogNumber(84, &u), -1);   // record 0 holds only star 5
+    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(CatalogNumberTest, Failures) {
@@ -223,71 +195,45 @@ TEST_F(CatalogNumberTest, Failures) {
     EXPECT_EQ(GetStarByCatalogNumber(42, &u), -1);   // entry -4: damaged
     EXPECT_EQ(GetStarByCatalogNumber(43, &u), -1);   // entry 2999: past the records written
     EXPECT_EQ(services.Texts(),
-              (std::vector<std::string>{"Could not open Hipparchos index file", "Can't find Hipparchos index record number 2",
-                                        "Can't find Hipparchos record number 1", "Can't find Hipparchos record number 1"}));
-}
-
-TEST_F(CatalogNumberTest, HrCatalogueUsesTheHrIndexAndTychoNone) {
-    WriteCatalog(0, {fixture::StellarRecordBytes({Star(7001, 38, 47)}, 42)}, 217);  // 9114 stars
-    WriteIndex("zendavori_hr_idx.ppc", std::vector<std::vector<int16_t>>(167, std::vector<int16_t>(42, 0)));
-    preferences.word[kPrefCardCatalog] = 6;
-    ASSERT_TRUE(SelectStellarCatalog(0));
-    UnpackedStar u;
-    EXPECT_EQ(GetStarByCatalogNumber(7001, &u), 0);
-    EXPECT_EQ(u.id, 7001);
-    CloseAllDatabases();
-    WriteCatalog(5, {fixture::StellarRecordBytes({Star(7001, 0)}, 42)}, 3000);
-    ASSERT_TRUE(SelectStellarCatalog(9));
-    EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);  // a Tycho count is in neither range
+              (Texts{"Could not open Hipparchos index file", "Can't find Hipparchos index record number 2",
+                     "Can't find Hipparchos record number 1", "Can't find Hipparchos record number 1"}));
 }
 
 // An index entry naming a record past the catalogue's record count is damaged,
 // even when the file happens to hold bytes there: the star is not taken from them.
 TEST_F(CatalogNumberTest, IndexEntryBeyondTheRecordCountIsNotRead) {
-    std::vector<Bytes> records(218, fixture::StellarRecordBytes({Star(1, 0)}, 42));
-    records[217] = fixture::StellarRecordBytes({Star(7001, 38)}, 42);
-    WriteCatalog(0, records, 217);  // 9114 stars: the HR catalogue, its record 217 outside the count
+    std::vector<Bytes> records(218, Record({Star(1, 0)}));
+    records[217] = Record({Star(7001, 38)});
     std::vector<std::vector<int16_t>> index(167, std::vector<int16_t>(42, 0));
     index[7001 / 42][7001 % 42] = 217;
     WriteIndex("zendavori_hr_idx.ppc", index);
-    ASSERT_TRUE(SelectStellarCatalog(0));
+    Open(0, 0, records, 217);  // 9114 stars: the HR catalogue, its record 217 outside the count
     UnpackedStar u;
     EXPECT_EQ(GetStarByCatalogNumber(7001, &u), -1);
-    EXPECT_EQ(services.Texts(), (std::vector<std::string>{"Can't find Hipparchos record number 166"}));
+    EXPECT_EQ(services.Texts(), (Texts{"Can't find Hipparchos record number 166"}));
 }
 
-class TychoTest : public StellarTest {
-protected:
-    void SetUp() override {
-        StellarTest::SetUp();
-        // One star a record, by declination; star 100007 of region 1 at +10 degrees.
-        const std::pair<uint32_t, int8_t> stars[] = {{900001, -20}, {900002, -10}, {900003, 0}, {100007, 10}, {100008, 20}};
-        std::vector<Bytes> records;
-        for (auto [id, d] : stars) records.push_back(fixture::StellarRecordBytes({Star(id, d)}, 42));
-        WriteCatalog(5, records);
-    }
-};
-
-TEST_F(TychoTest, StarFoundBetweenTheDeclinationsOfItsRegion) {
+// One star a record, by declination; star 100007 of region 1 at +10 degrees;
+// region 1 = -5.5..10.5 degrees: records 2..4.
+TEST_F(StellarTest, TychoStarFoundBetweenTheDeclinationsOfItsRegion) {
+    const std::pair<uint32_t, int8_t> stars[] = {{900001, -20}, {900002, -10}, {900003, 0}, {100007, 10}, {100008, 20}};
+    std::vector<Bytes> records;
+    for (auto [id, d] : stars) records.push_back(Record({Star(id, d)}));
+    WriteCatalog(5, records);
+    UnpackedStar u;
+    EXPECT_FALSE(GetTychoStar(100007, &u));  // no catalogue: silent
+    EXPECT_TRUE(services.messages.empty());
+    ASSERT_TRUE(SelectStellarCatalog(9));
+    EXPECT_FALSE(GetTychoStar(100007, &u));
+    EXPECT_EQ(TakeTexts(), Texts{"Can't open Tycho index."});
     folder.WriteDb("data\\zendavori_tycho_idx.ppc", 1, 8,
                    {fixture::TychoIndexBytes(0, 0), fixture::TychoIndexBytes(-5.5f, 10.5f)});
-    ASSERT_TRUE(SelectStellarCatalog(9));
-    UnpackedStar u;
-    EXPECT_TRUE(GetTychoStar(100007, &u));  // region 1 = -5.5..10.5 degrees: records 2..4
+    EXPECT_TRUE(GetTychoStar(100007, &u));
     EXPECT_EQ(u.id, static_cast<uint16_t>(100007));
     EXPECT_EQ(u.declination, 2928176);  // floor(10 x 37480660 / 128)
     EXPECT_FALSE(GetTychoStar(900001, &u));  // region 9 is not in the index
     EXPECT_FALSE(GetTychoStar(100009, &u));
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Could not retrieve tycho record!"});
-}
-
-TEST_F(TychoTest, MissingIndexOrCatalogue) {
-    UnpackedStar u;
-    EXPECT_FALSE(GetTychoStar(100007, &u));
-    EXPECT_TRUE(services.messages.empty());
-    ASSERT_TRUE(SelectStellarCatalog(9));
-    EXPECT_FALSE(GetTychoStar(100007, &u));
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Can't open Tycho index."});
+    EXPECT_EQ(TakeTexts(), Texts{"Could not retrieve tycho record!"});
 }
 
 }  // namespace

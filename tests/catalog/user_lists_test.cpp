@@ -12,8 +12,6 @@
 #include "objects/selection_list.h"
 #include "platform/files.h"
 
-using fixture::Bytes;
-
 namespace {
 
 class UserListTest : public CatalogTest {
@@ -34,32 +32,19 @@ protected:
         FreeSelectionList();
         CatalogTest::TearDown();
     }
-    // n entries with every byte of the record in use (chart words, codes above 127).
+    // n entries with every byte of the record in use (chart words, codes above
+    // 127), objects of type 16 and 30 in turn.
     void FillList(int n) {
         for (int i = 0; i < n; ++i) {
+            Bytes b(kSelectionEntrySize);
+            for (std::size_t k = 0; k < b.size(); ++k) b[k] = static_cast<uint8_t>(0x81 + 3 * i + 5 * k);
+            LoadSelectionEntry(b.data(), &selectionList[i]);
             SelectionEntry& e = selectionList[i];
             std::snprintf(e.name, sizeof e.name, "Entry %d", i % 100);
-            e.reserved = static_cast<uint8_t>(0xA0 + i);
             e.number = 1000 + i;
-            e.sourceIndex = static_cast<uint16_t>(60000 + i);
-            e.designation = 42;
             e.objectType = static_cast<int16_t>(i % 2 ? 30 : 16);
-            e.constellation = 87;
             e.rightAscension = 23.999f - i;
             e.declination = -89.5f + i;
-            e.chartX = -i;
-            e.chartY = 1 << 30;
-            e.chartZ = -7;
-            e.size1 = -3;
-            e.size2 = 32767;
-            e.source = 11;
-            e.smallCode = 200;
-            e.typeCode = 255;
-            e.mag10 = -15;
-            e.screenX = 239;
-            e.screenY = -1;
-            e.horizonHidden = 1;
-            e.alwaysShow = 65535;
             e.distance = 1.0e30f;
         }
         selectionCount = n;
@@ -75,26 +60,31 @@ protected:
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
     // A list file of `count` declared entries followed by `entryBytes` bytes of entries.
-    void WriteListFile(const std::string& name, int32_t count, const Bytes& entryBytes) {
+    void WriteListFile(const std::string& name, int32_t count, const Bytes& entryBytes,
+                       const std::string& header = "Stored") {
         fixture::ByteWriter w;
-        w.U32(0).Text("Stored", 40).U32(1999).U32(12).U32(31).U32(23).U32(59).U32(static_cast<uint32_t>(count));
+        w.U32(0).Text(header, 40).U32(1999).U32(12).U32(31).U32(23).U32(59).U32(static_cast<uint32_t>(count));
         Bytes file = w.bytes();
         file.insert(file.end(), entryBytes.begin(), entryBytes.end());
         folder.WriteRaw("userlists\\" + name, file);
     }
 };
 
+// Acceptance: the file is 68 + 76 x count bytes and the entries come back
+// byte-identical, with the list's date (negative words sign-extended); the
+// program's own date is not changed.
 TEST_F(UserListTest, SavedListLoadsBackByteIdentical) {
     FillList(7);
     Bytes before = EntryBytes(7);
+    selectionCriteria.day = -5;
     SaveUserList("My list");
     Bytes file = FileBytes("My list.lst");
     ASSERT_EQ(file.size(), 68u + 76u * 7u);
     EXPECT_EQ(Bytes(file.begin() + 68, file.end()), before);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[4])), "My list");
     EXPECT_EQ(LoadU32(file.data(), 0), 0u);
-    const uint32_t date[] = {2024, 3, 5, 21, 45, 7};
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(LoadU32(file.data(), 44 + 4 * k), date[k]);
+    const int32_t date[] = {2024, 3, -5, 21, 45, 7};  // the date words and the count
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(LoadI32(file.data(), 44 + 4 * k), date[k]);
     EXPECT_FALSE(std::filesystem::exists(HostFile("My list.lst.tmp")));
 
     ASSERT_EQ(AllocSelectionList(), 1);
@@ -102,26 +92,17 @@ TEST_F(UserListTest, SavedListLoadsBackByteIdentical) {
     currentDateTime = DateTime{2030, 1, 1, 0, 0, 0};
     chartTimeRecord.horizonProjectionReady = 1;
     LoadUserList("My list.lst", 0);
-    EXPECT_EQ(selectionCount, 7);
     EXPECT_EQ(EntryBytes(7), before);
-    EXPECT_EQ(selectionList[7].number, -1);
-    EXPECT_EQ(selectionShownCount, 7);
-    EXPECT_EQ(selectionCurrentRow, 0);
-    EXPECT_EQ(chartTimeRecord.horizonProjectionReady, 0);
-    EXPECT_EQ(selectionCriteria.year, 2024);
-    EXPECT_EQ(selectionCriteria.minute, 45);
-    EXPECT_EQ(currentDateTime.year, 2030);  // the program's own date is not changed
+    EXPECT_EQ(std::make_tuple(selectionCount, selectionList[7].number, selectionShownCount, selectionCurrentRow,
+                              chartTimeRecord.horizonProjectionReady),
+              std::make_tuple(7, -1, 7, 0, 0));
+    EXPECT_EQ(std::make_tuple(selectionCriteria.year, selectionCriteria.minute, currentDateTime.year),
+              std::make_tuple(2024, 45, 2030));
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(UserListTest, NegativeDateWordsAreSignExtended) {
-    FillList(1);
-    selectionCriteria.year = -5;
-    SaveUserList("neg");
-    EXPECT_EQ(LoadI32(FileBytes("neg.lst").data(), 44), -5);
-}
-
-TEST_F(UserListTest, EmptyListWritesNothingAndKeepsTheOldFile) {
+// An empty list writes nothing and keeps the old file; a save replaces a list of the same name.
+TEST_F(UserListTest, EmptyListWritesNothingAndASaveReplacesTheOldList) {
     WriteListFile("last_list.lst", 0, {});
     Bytes old = FileBytes("last_list.lst");
     selectionCount = 0;
@@ -129,18 +110,15 @@ TEST_F(UserListTest, EmptyListWritesNothingAndKeepsTheOldFile) {
     EXPECT_EQ(FileBytes("last_list.lst"), old);
     SaveUserList("new");
     EXPECT_FALSE(std::filesystem::exists(HostFile("new.lst")));
-}
-
-TEST_F(UserListTest, SaveReplacesAnExistingList) {
     FillList(3);
-    SaveUserList("same");
+    SaveUserList("last_list");
     FillList(2);
-    SaveUserList("same");
-    EXPECT_EQ(FileBytes("same.lst").size(), 68u + 2u * 76u);
-    EXPECT_EQ(pl::ListDirectory("userlists\\*.lst"), std::vector<std::string>{"same.lst"});
+    SaveUserList("last_list");
+    EXPECT_EQ(FileBytes("last_list.lst").size(), 68u + 2u * 76u);
+    EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"last_list.lst"});
 }
 
-// A save that fails half-way must not destroy the list it replaces.
+// Acceptance: a save that fails half-way must not destroy the list it replaces.
 TEST_F(UserListTest, FailedSaveLeavesTheOldListIntact) {
     FillList(4);
     SaveUserList("last_list");
@@ -148,30 +126,29 @@ TEST_F(UserListTest, FailedSaveLeavesTheOldListIntact) {
     FillList(6);
     pl::FailWritesAfter(kUserListHeaderSize + 10);  // the header is written, the entries fail
     SaveUserList("last_list");
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Can't write data."});
+    EXPECT_EQ(TakeTexts(), Texts{"Can't write data."});
     EXPECT_EQ(FileBytes("last_list.lst"), old);
     pl::FailWritesAfter(10);
     SaveUserList("last_list");
-    EXPECT_EQ(services.Texts(), (std::vector<std::string>{"Can't write data.", "Can't write header."}));
+    EXPECT_EQ(TakeTexts(), Texts{"Can't write header."});
     EXPECT_EQ(FileBytes("last_list.lst"), old);
-    EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), std::vector<std::string>{"last_list.lst"});
+    EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"last_list.lst"});
 }
 
 TEST_F(UserListTest, NamesLeavingTheFolderAreRefused) {
     FillList(1);
     for (const char* name : {"../outside", "a/b", "a\\b", "..", ""}) {
-        services.messages.clear();
         SaveUserList(name);
-        EXPECT_EQ(services.Texts(), std::vector<std::string>{"Invalid list name."}) << name;
         LoadUserList(name, 0);
         LoadUserList(name, 1);
-        EXPECT_EQ(services.messages.size(), 3u) << name;
+        EXPECT_EQ(TakeTexts(), Texts(3, "Invalid list name.")) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(folder.root() + "/outside.lst"));
     EXPECT_EQ(selectionCount, 1);
     EXPECT_TRUE(IsValidListName("last_list.lst"));
 }
 
+// A missing file, a short header or a negative count leave the list unchanged.
 TEST_F(UserListTest, MissingOrDamagedHeaderLeavesTheListUnchanged) {
     FillList(2);
     Bytes before = EntryBytes(2);
@@ -181,38 +158,28 @@ TEST_F(UserListTest, MissingOrDamagedHeaderLeavesTheListUnchanged) {
     LoadUserList("short.lst", 0);
     WriteListFile("negative.lst", -1, Bytes(76, 0));
     LoadUserList("negative.lst", 0);
-    EXPECT_EQ(services.Texts(), (std::vector<std::string>{"Can't read header.", "Can't read header."}));
+    EXPECT_EQ(services.Texts(), Texts(2, "Can't read header."));
     EXPECT_EQ(selectionCount, 2);
     EXPECT_EQ(EntryBytes(2), before);
     EXPECT_EQ(selectionCriteria.year, 2024);
 }
 
-// A file shorter than its count keeps the whole entries read, ends the list and shows it.
-TEST_F(UserListTest, ShortFileKeepsTheWholeEntriesRead) {
-    FillList(3);
-    Bytes entries = EntryBytes(3);
-    entries.resize(76 * 2 + 30);
-    WriteListFile("cut.lst", 5, entries);
-    ASSERT_EQ(AllocSelectionList(), 1);
-    LoadUserList("cut.lst", 0);
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Can't read data."});
-    EXPECT_EQ(selectionCount, 2);
-    EXPECT_EQ(selectionList[2].number, -1);
-    EXPECT_EQ(selectionShownCount, 2);
-    EXPECT_EQ(selectionCriteria.year, 1999);
-}
-
-TEST_F(UserListTest, CountReachingTheCapacityKeepsOneSlotForTheEndMark) {
+// A file shorter than its count keeps the whole entries read, ends the list and
+// shows it; a count reaching the capacity keeps one slot for the end mark.
+TEST_F(UserListTest, ShortOrOverlongFileKeepsTheWholeEntriesThatFit) {
     FillList(30);
     Bytes entries = EntryBytes(30);
-    WriteListFile("full.lst", 30, entries);
-    LoadUserList("full.lst", 0);
-    EXPECT_EQ(selectionCount, 29);
-    EXPECT_EQ(selectionList[29].number, -1);
+    WriteListFile("cut.lst", 5, Bytes(entries.begin(), entries.begin() + 76 * 2 + 30));
+    LoadUserList("cut.lst", 0);
+    EXPECT_EQ(TakeTexts(), Texts{"Can't read data."});
+    EXPECT_EQ(std::make_tuple(selectionCount, selectionList[2].number, selectionShownCount, selectionCriteria.year),
+              std::make_tuple(2, -1, 2, 1999));
+    for (int32_t count : {30, 2000000000}) {
+        WriteListFile("full.lst", count, entries);
+        LoadUserList("full.lst", 0);
+        EXPECT_EQ(std::make_tuple(selectionCount, selectionList[29].number), std::make_tuple(29, -1)) << count;
+    }
     EXPECT_TRUE(services.messages.empty());
-    WriteListFile("huge.lst", 2000000000, entries);
-    LoadUserList("huge.lst", 0);
-    EXPECT_EQ(selectionCount, 29);
 }
 
 TEST_F(UserListTest, LoadedListIsShownUnderTheClassFilter) {
@@ -220,10 +187,8 @@ TEST_F(UserListTest, LoadedListIsShownUnderTheClassFilter) {
     SaveUserList("filtered");
     selectionClassFilter = 1;  // stars
     LoadUserList("filtered.lst", 0);
-    EXPECT_EQ(selectionCount, 4);
-    EXPECT_EQ(selectionShownCount, 2);
-    EXPECT_EQ(selectionListIndex[0], 1);
-    EXPECT_EQ(selectionListIndex[1], 3);
+    EXPECT_EQ(std::make_tuple(selectionCount, selectionShownCount, selectionListIndex[0], selectionListIndex[1]),
+              std::make_tuple(4, 2, 1, 3));
 }
 
 TEST_F(UserListTest, CatalogueModeChangesOnlyTheUserCatalogue) {
@@ -231,34 +196,28 @@ TEST_F(UserListTest, CatalogueModeChangesOnlyTheUserCatalogue) {
     Bytes before = EntryBytes(2);
     folder.WriteDb("usercatalogs\\mine.pdb", 26, 64, {Bytes(64, 0), Bytes(64, 0)});
     LoadUserList("mine.pdb", 1);
-    EXPECT_STREQ(reinterpret_cast<const char*>(&preferences.word[kPrefUserCatalogName]), "mine.pdb");
+    EXPECT_EQ(UserCatalogName(), "mine.pdb");
     EXPECT_EQ(GetRecDbCount(userCatalogDb), 2);
-    EXPECT_EQ(selectionCount, 2);
+    EXPECT_EQ(std::make_pair(selectionCount, selectionShownCount), std::make_pair(2, 2));
     EXPECT_EQ(EntryBytes(2), before);
-    EXPECT_EQ(selectionShownCount, 2);
 }
 
+// The preference field holds 51 characters and the terminator.
 TEST_F(UserListTest, CatalogueNameLongerThanItsFieldIsRefused) {
-    SetUserCatalogName("kept.pdb");
-    std::string longest(51, 'a');
-    std::string tooLong(52, 'a');
-    LoadUserList(tooLong.c_str(), 1);
-    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Invalid list name."});
-    EXPECT_STREQ(reinterpret_cast<const char*>(&preferences.word[kPrefUserCatalogName]), "kept.pdb");
-    LoadUserList(longest.c_str(), 1);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&preferences.word[kPrefUserCatalogName])), longest);
+    SetUserCatalogName("mine.pdb");
+    LoadUserList(std::string(52, 'a').c_str(), 1);
+    EXPECT_EQ(TakeTexts(), Texts{"Invalid list name."});
+    EXPECT_EQ(UserCatalogName(), "mine.pdb");
+    LoadUserList(std::string(51, 'a').c_str(), 1);
+    EXPECT_EQ(UserCatalogName(), std::string(51, 'a'));
 }
 
 TEST_F(UserListTest, HeaderNameIsReadAsAtMost40Bytes) {
-    fixture::ByteWriter w;
-    w.U32(0).Text(std::string(40, 'n'), 40).U32(2001).U32(2).U32(3).U32(4).U32(5).U32(9);
-    folder.WriteRaw("userlists\\full_name.lst", w.bytes());
+    WriteListFile("full_name.lst", 9, {}, std::string(40, 'n'));
     UserListHeader header;
     ASSERT_TRUE(ReadUserListHeader("full_name.lst", &header));
     EXPECT_EQ(std::string(header.name), std::string(40, 'n'));
-    EXPECT_EQ(header.year, 2001);
-    EXPECT_EQ(header.minute, 5);
-    EXPECT_EQ(header.count, 9);
+    EXPECT_EQ(std::make_tuple(header.year, header.minute, header.count), std::make_tuple(1999, 59, 9));
     EXPECT_FALSE(ReadUserListHeader("missing.lst", &header));
     EXPECT_FALSE(ReadUserListHeader("../x", &header));
 }

@@ -2,19 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/nutation.h"
 #include "support/reference_table.h"
 
 namespace {
 
 constexpr double kRadToArcsec = 206264.80624709636;
+constexpr int kYxz[3] = {1, 0, 2};  // position of x, y, z in the (y, x, z) storage order
 
-// Index of element (r, c) of a matrix stored for (y, x, z) vectors, given (r, c) in x y z.
-int YxzIndex(int r, int c) {
-    const int swap[3] = {1, 0, 2};
-    return 3 * swap[r] + swap[c];
+void ExpectNear3(const double* got, const double* want, double tol) {
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], want[k], tol) << k;
 }
 
 void Rotate(const double* m, const double* v, double* out) {
@@ -26,12 +23,18 @@ protected:
     void SetUp() override { ResetNutationCaches(); }
 };
 
-TEST_F(EarthOrientationTest, NutationThereAndBackIsTheIdentity) {
-    const double v[3] = {0.3, -0.8, 0.52};
-    double t[3], back[3];
-    EXPECT_EQ(ApplyNutation(2458000.5, 0, v, t), 0);
-    EXPECT_EQ(ApplyNutation(2458000.5, 1, t, back), 0);
-    for (int k = 0; k < 3; ++k) EXPECT_NEAR(back[k], v[k], 1e-15);
+// Direction 0 then 1 is the identity; the (y, x, z) matrix agrees with direction 1.
+TEST_F(EarthOrientationTest, NutationThereAndBackAndItsMatrix) {
+    const double v[3] = {0.3, -0.8, 0.52}, yxz[3] = {v[1], v[0], v[2]};
+    double there[3], back[3], viaVector[3], viaMatrix[3], n[9];
+    EXPECT_EQ(ApplyNutation(2458000.5, 0, v, there), 0);
+    EXPECT_EQ(ApplyNutation(2458000.5, 1, there, back), 0);
+    ApplyNutation(2458000.5, 1, v, viaVector);
+    GetNutationMatrix(2458000.5, n);
+    Rotate(n, yxz, viaMatrix);
+    const double viaMatrixXyz[3] = {viaMatrix[1], viaMatrix[0], viaMatrix[2]};
+    ExpectNear3(back, v, 1e-15);
+    ExpectNear3(viaMatrixXyz, viaVector, 1e-15);
 }
 
 TEST_F(EarthOrientationTest, PrecessionMatrixIsTheIdentityAtJ2000) {
@@ -40,61 +43,58 @@ TEST_F(EarthOrientationTest, PrecessionMatrixIsTheIdentityAtJ2000) {
     for (int k = 0; k < 9; ++k) EXPECT_EQ(m[k], k % 4 == 0 ? 1.0 : 0.0) << k;
 }
 
-// Matrices against ERFA pmat76 (J2000 -> date) and nutm80 (mean -> true of date), x y z order.
-TEST_F(EarthOrientationTest, MatricesAgreeWithIndependentIau1976And1980) {
+// ERFA pmat76 (J2000 -> date) and nutm80 (mean -> true of date), x y z order, row-major. The
+// builders hold J2000 -> date precession and true -> mean nutation in (y, x, z) order; the true
+// pole of date taken to J2000 is the last row of N P.
+TEST_F(EarthOrientationTest, AgreesWithIndependentIau1976PrecessionAnd1980Nutation) {
     ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "precession_nutation_matrices.csv");
     ASSERT_FALSE(ref.rows.empty());
+    const double v[3] = {0.6, 0.64, 0.48}, pole[3] = {0.0, 0.0, 1.0};
     for (std::size_t k = 0; k < ref.rows.size(); ++k) {
-        double jd = ref.Get(k, "jd_tt");
-        double p[9], n[9];
-        ComputePrecessionMatrix(jd, p);
-        GetNutationMatrix(jd, n);
-        for (int r = 0; r < 3; ++r) {
-            for (int c = 0; c < 3; ++c) {
-                std::string rc = std::to_string(r) + std::to_string(c);
-                // the builders hold J2000 -> date precession and true -> mean nutation
-                EXPECT_NEAR(p[YxzIndex(r, c)], ref.Get(k, "p" + rc), 1e-11) << k << " " << rc;
-                EXPECT_NEAR(n[YxzIndex(c, r)], ref.Get(k, "n" + rc), 1e-12) << k << " " << rc;
-            }
-        }
-    }
-}
-
-TEST_F(EarthOrientationTest, PrecessionOfVectorsAgreesWithIndependentIau1976) {
-    ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "precession_nutation_matrices.csv");
-    const double v[3] = {0.6, 0.64, 0.48};
-    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
-        double jd = ref.Get(k, "jd_tt"), m[9], want[3], got[3], back[3];
-        for (int e = 0; e < 9; ++e) m[e] = ref.rows[k][1 + e];
-        Rotate(m, v, want);
+        const double jd = ref.Get(k, "jd_tt"), *p = &ref.rows[k][1], *n = &ref.rows[k][10];
+        double pm[9], nm[9], want[3], got[3], back[3], polar[3];
+        ComputePrecessionMatrix(jd, pm);
+        GetNutationMatrix(jd, nm);
+        Rotate(p, v, want);
         ApplyPrecession(2451545.0, v, jd, got);
         ApplyPrecession(jd, got, 2451545.0, back);
-        for (int c = 0; c < 3; ++c) {
-            EXPECT_NEAR(got[c], want[c], 1e-11) << k;
-            EXPECT_NEAR(back[c], v[c], 1e-12) << k;
+        TerrestrialToCelestial(jd, 0.0, 0.0, 0.0, pole, polar);
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < 3; ++c) {
+                EXPECT_NEAR(pm[3 * kYxz[r] + kYxz[c]], p[3 * r + c], 1e-11) << k;
+                EXPECT_NEAR(nm[3 * kYxz[c] + kYxz[r]], n[3 * r + c], 1e-12) << k;
+            }
+            EXPECT_NEAR(got[r], want[r], 1e-11) << k;
+            EXPECT_NEAR(back[r], v[r], 1e-12) << k;
+            EXPECT_NEAR(polar[r], n[6] * p[r] + n[7] * p[3 + r] + n[8] * p[6 + r], 1e-10) << k;
         }
     }
 }
 
-TEST_F(EarthOrientationTest, NutationMatrixMatchesTrueToMeanRotation) {
-    double n[9];
-    GetNutationMatrix(2460000.5, n);
-    const double v[3] = {0.1, 0.7, -0.707};
-    double viaVector[3];
-    ApplyNutation(2460000.5, 1, v, viaVector);
-    const double yxz[3] = {v[1], v[0], v[2]};
-    double viaMatrix[3];
-    Rotate(n, yxz, viaMatrix);
-    EXPECT_NEAR(viaMatrix[0], viaVector[1], 1e-15);
-    EXPECT_NEAR(viaMatrix[1], viaVector[0], 1e-15);
-    EXPECT_NEAR(viaMatrix[2], viaVector[2], 1e-15);
+// A quarter day of spin turns x into y; polar motion of (0.3", -0.2") tilts the pole by as
+// much; without a date the terrestrial-to-celestial chain is the spin alone.
+TEST_F(EarthOrientationTest, SpinPolarMotionAndTheChainWithoutDate) {
+    const double v[3] = {1.0, 0.0, 0.5}, spun[3] = {0.0, 1.0, 0.5}, pole[3] = {0.0, 0.0, 1.0};
+    const double tilted[3] = {-0.3 / kRadToArcsec, -0.2 / kRadToArcsec, 1.0};
+    double out[3];
+    ApplyEarthSpin(6.0, v, out);
+    ExpectNear3(out, spun, 1e-15);
+    TerrestrialToCelestial(0.0, 6.0, 0.0, 0.0, v, out);
+    ExpectNear3(out, spun, 1e-15);
+    ApplyPolarMotion(0.3, -0.2, pole, out);
+    ExpectNear3(out, tilted, 1e-9 / kRadToArcsec);
 }
 
-TEST(SiderealTimeFromJd, MeanSiderealTimeAtJ2000) {
+TEST(SiderealTimeFromJd, MeanSiderealTimeAtJ2000AndAlwaysWithinOneDay) {
     double st;
     ComputeSiderealTimeFromJd(2451545.0, 0.0, 0.0, &st);
-    EXPECT_NEAR(st, 67310.54841 / 3600.0, 1e-12);
-    EXPECT_NEAR(st, 18.697374558, 1e-9);
+    EXPECT_NEAR(st, 67310.54841 / 3600.0, 1e-12);  // 18.697374558 h
+    for (double jd = 2300000.3; jd < 2600000.0; jd += 12345.678) {
+        for (double ee : {-1.2, 0.0, 1.2}) {
+            ComputeSiderealTimeFromJd(jd, 0.0, ee, &st);
+            EXPECT_TRUE(st >= 0.0 && st < 24.0) << st;
+        }
+    }
 }
 
 // ERFA gmst82 and gst94 (IAU 1982 sidereal time, 1994 equation of the equinoxes).
@@ -109,62 +109,6 @@ TEST(SiderealTimeFromJd, AgreesWithIndependentIau1982) {
         ComputeSiderealTimeFromJd(jd, 0.0, ee, &apparent);
         EXPECT_NEAR(mean * 3600.0, ref.Get(k, "gmst_h") * 3600.0, 1e-4) << k;  // seconds of time
         EXPECT_NEAR(apparent * 3600.0, ref.Get(k, "gast_h") * 3600.0, 1e-4) << k;
-    }
-}
-
-TEST(SiderealTimeFromJd, AlwaysWithinOneDay) {
-    for (double jd = 2300000.3; jd < 2600000.0; jd += 12345.678) {
-        for (double ee : {-1.2, 0.0, 1.2}) {
-            double st;
-            ComputeSiderealTimeFromJd(jd, 0.0, ee, &st);
-            EXPECT_GE(st, 0.0);
-            EXPECT_LT(st, 24.0);
-        }
-    }
-}
-
-TEST(EarthSpin, QuarterDayTurnsXIntoY) {
-    const double v[3] = {1.0, 0.0, 0.5};
-    double out[3];
-    ApplyEarthSpin(6.0, v, out);
-    EXPECT_NEAR(out[0], 0.0, 1e-15);
-    EXPECT_NEAR(out[1], 1.0, 1e-15);
-    EXPECT_EQ(out[2], 0.5);
-}
-
-TEST(PolarMotion, SmallRotationOfThePole) {
-    const double pole[3] = {0.0, 0.0, 1.0};
-    double out[3];
-    ApplyPolarMotion(0.3, -0.2, pole, out);
-    EXPECT_NEAR(out[0] * kRadToArcsec, -0.3, 1e-9);
-    EXPECT_NEAR(out[1] * kRadToArcsec, -0.2, 1e-9);
-    EXPECT_EQ(out[2], 1.0);
-}
-
-TEST_F(EarthOrientationTest, TerrestrialToCelestialWithoutDateIsTheSpinAlone) {
-    const double v[3] = {0.2, 0.3, 0.9};
-    double spun[3], out[3];
-    ApplyEarthSpin(7.5, v, spun);
-    TerrestrialToCelestial(0.0, 7.5, 0.0, 0.0, v, out);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(out[k], spun[k]);
-    TerrestrialToCelestial(0.0, 0.0, 0.0, 0.0, v, out);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(out[k], v[k]);
-}
-
-// The true pole of date taken to J2000 is the last row of N P (ERFA nutm80 x pmat76).
-TEST_F(EarthOrientationTest, TerrestrialToCelestialWithDateEndsInJ2000) {
-    ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "precession_nutation_matrices.csv");
-    ASSERT_FALSE(ref.rows.empty());
-    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
-        const double* p = &ref.rows[k][1];
-        const double* n = &ref.rows[k][10];
-        const double pole[3] = {0.0, 0.0, 1.0};
-        double out[3];
-        TerrestrialToCelestial(ref.Get(k, "jd_tt"), 0.0, 0.0, 0.0, pole, out);
-        for (int c = 0; c < 3; ++c) {
-            double want = n[6] * p[c] + n[7] * p[3 + c] + n[8] * p[6 + c];
-            EXPECT_NEAR(out[c], want, 1e-10) << k;
-        }
     }
 }
 

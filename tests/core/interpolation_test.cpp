@@ -8,46 +8,33 @@ namespace {
 
 constexpr double kArcsecondsPerRadian = 206264.8062;
 
-TEST(Interpolate3, NodesAndExtrapolation) {
+TEST(Interpolate3, NodesExtrapolationAndMeeusExample3a) {
     EXPECT_EQ(Interpolate3(1.5, 2.5, 7.0, -1.0), 1.5);
     EXPECT_EQ(Interpolate3(1.5, 2.5, 7.0, 0.0), 2.5);
     EXPECT_EQ(Interpolate3(1.5, 2.5, 7.0, 1.0), 7.0);
     EXPECT_EQ(Interpolate3(1.0, 4.0, 9.0, 2.0), 16.0);  // the parabola (x + 2)^2 at x = 2
-}
-
-TEST(Interpolate3, MeeusExample3a) {
     // Distance of Mars, 1992 Nov 7, 8, 9 at 0h TD; 4h21m after the middle date.
     // Meeus, Astronomical Algorithms, example 3.a: 0.876125 AU.
     EXPECT_NEAR(Interpolate3(0.884226, 0.877366, 0.870531, 0.18125), 0.876125, 5e-7);
 }
 
-TEST(ComputeSeparationOffsets, SameRightAscension) {
-    double u = 1, v = 1;
-    ComputeSeparationOffsets(1.2, 0.3, 1.2, 0.35, &u, &v);
-    EXPECT_EQ(u, 0.0);
-    EXPECT_NEAR(v, kArcsecondsPerRadian * std::sin(0.05), 1e-9);
-}
-
-TEST(FindMinimumSeparation, SymmetricPassIsAtTheMiddleInstant) {
-    const double h = 0.002;
-    const double t[3] = {10.0, 11.0, 12.0};
-    const double zero[3] = {0, 0, 0};
-    const double ra2[3] = {-h, 0.0, h};
+// Body 1 fixed at the origin and body 2 passing it symmetrically: separation 0 at the middle
+// instant. Offsets that never change leave nothing to solve: the middle instant and its
+// separation, 206264.8062 sin(ddec) as ComputeSeparationOffsets gives for equal RA.
+TEST(FindMinimumSeparation, SymmetricPassAndUnchangingOffsets) {
+    const double t[3] = {10.0, 11.0, 12.0}, zero[3] = {0, 0, 0}, ra2[3] = {-0.002, 0.0, 0.002};
     double separation = -1, time = -1;
     FindMinimumSeparation(t, zero, zero, ra2, zero, &separation, &time);
     EXPECT_EQ(separation, 0.0);
     EXPECT_EQ(time, 11.0);
-}
-
-TEST(FindMinimumSeparation, UnchangingOffsetsGiveTheMiddleInstant) {
-    const double t[3] = {0.0, 1.0, 2.0};
-    const double ra[3] = {0.5, 0.5, 0.5};
-    const double dec1[3] = {0.1, 0.1, 0.1};
-    const double dec2[3] = {0.101, 0.101, 0.101};
-    double separation = -1, time = -1;
+    const double ra[3] = {0.5, 0.5, 0.5}, dec1[3] = {0.1, 0.1, 0.1}, dec2[3] = {0.101, 0.101, 0.101};
     FindMinimumSeparation(t, ra, dec1, ra, dec2, &separation, &time);
     EXPECT_NEAR(separation, kArcsecondsPerRadian * std::sin(0.001), 1e-9);
-    EXPECT_EQ(time, 1.0);
+    EXPECT_EQ(time, 11.0);
+    double u = 1, v = 1;
+    ComputeSeparationOffsets(1.2, 0.3, 1.2, 0.35, &u, &v);
+    EXPECT_EQ(u, 0.0);
+    EXPECT_NEAR(v, kArcsecondsPerRadian * std::sin(0.05), 1e-9);
 }
 
 // Exact great-circle separation in arcseconds (haversine form).

@@ -7,11 +7,7 @@
 namespace {
 
 TEST(FitPolynomial, ExactAndOverdeterminedFits) {
-    struct Case {
-        std::vector<double> x, y, expected;
-        double tol;
-        const char* source;
-    } cases[] = {
+    struct Case { std::vector<double> x, y, expected; double tol; const char* source; } cases[] = {
         {{0, 1, 2}, {1, 3, 7}, {1, 1, 1}, 1e-14, "square system through 1 + x + x^2"},
         {{0, 1, 2, 3, 4}, {2, 5, 8, 11, 14}, {2, 3}, 1e-14, "five points on 2 + 3x"},
         {{-4, -3, -2, -1, 0, 1, 2, 3, 4}, {-55, -20, -3, 2, 1, 0, 5, 22, 57}, {1, -2, 0, 1}, 1e-12,
@@ -20,62 +16,51 @@ TEST(FitPolynomial, ExactAndOverdeterminedFits) {
     };
     for (const Case& k : cases) {
         std::vector<double> coef(k.expected.size(), -99.0);
-        ASSERT_EQ(FitPolynomial(k.x.data(), k.y.data(), coef.data(), static_cast<int>(k.x.size()),
-                                static_cast<int>(coef.size())),
-                  1)
-            << k.source;
-        for (std::size_t j = 0; j < coef.size(); ++j) EXPECT_NEAR(coef[j], k.expected[j], k.tol) << k.source << j;
+        const int points = static_cast<int>(k.x.size()), n = static_cast<int>(coef.size());
+        ASSERT_EQ(FitPolynomial(k.x.data(), k.y.data(), coef.data(), points, n), 1) << k.source;
+        for (int j = 0; j < n; ++j) EXPECT_NEAR(coef[j], k.expected[j], k.tol) << k.source << j;
     }
 }
 
-TEST(FitPolynomial, RefusedFitsLeaveCoefficientsUntouched) {
-    const double y[3] = {1, 2, 3};
-    for (double same : {0.0, 3.0}) {  // all x equal: the second column is a multiple of the first
-        const double x[3] = {same, same, same};
-        double coef[2] = {-99, -99};
-        EXPECT_EQ(FitPolynomial(x, y, coef, 3, 2), 0);
-        EXPECT_EQ(coef[0], -99);
-        EXPECT_EQ(coef[1], -99);
+// All x equal makes the second column a multiple of the first: rounding leaves a diagonal
+// element of about 1e-16 for it, which must still count as singular whatever the value. Too
+// many coefficients, none or a negative count are refused too; coef stays untouched.
+TEST(FitPolynomial, EqualAbscissaeWhateverTheirValueAndBadCountsAreRefused) {
+    for (double same : {0.0, 0.1, 3.0, -3.0, 12345.678}) {
+        for (int points : {3, 7, 12}) {
+            for (int n : {2, 3}) {
+                std::vector<double> x(points, same), y(points), coef(n, -99.0);
+                for (int i = 0; i < points; ++i) y[i] = i;
+                EXPECT_EQ(FitPolynomial(x.data(), y.data(), coef.data(), points, n), 0) << same << ' ' << points;
+                EXPECT_EQ(coef, std::vector<double>(n, -99.0));
+            }
+        }
     }
-    const double x[3] = {0, 1, 2};
+    const double x[3] = {0, 1, 2}, y[3] = {1, 2, 3};
     double coef[4] = {-99, -99, -99, -99};
-    EXPECT_EQ(FitPolynomial(x, y, coef, 3, 4), 0);   // more coefficients than points
-    EXPECT_EQ(FitPolynomial(x, y, coef, 3, 0), 0);   // nothing to fit
-    EXPECT_EQ(FitPolynomial(x, y, coef, 3, -2), 0);  // a negative count
+    for (int n : {4, 0, -2}) EXPECT_EQ(FitPolynomial(x, y, coef, 3, n), 0) << n;
     for (double c : coef) EXPECT_EQ(c, -99);
 }
 
-TEST(SolveLeastSquares, ConstantFitGivesMeanAndResidual) {
-    double a[3] = {1, 1, 1};
-    double b[3] = {1, 2, 3};
-    int status = 5;
-    EXPECT_NEAR(SolveLeastSquares(a, b, 3, 1, &status), 2.0, 1e-14);  // (1-2)^2 + 0 + (3-2)^2
-    EXPECT_EQ(status, 0);
-    EXPECT_NEAR(b[0], 2.0, 1e-14);
-}
-
-TEST(SolveLeastSquares, LineFitResidualSumOfSquares) {
-    // (1,6), (2,5), (3,7), (4,10): residuals 1.1, -1.3, -0.7, 0.9, sum of squares 4.2.
-    double a[8] = {1, 1, 1, 2, 1, 3, 1, 4};
-    double b[4] = {6, 5, 7, 10};
-    int status = 5;
-    EXPECT_NEAR(SolveLeastSquares(a, b, 4, 2, &status), 4.2, 1e-13);
-    EXPECT_EQ(status, 0);
-}
-
-TEST(SolveLeastSquares, SquareSystemHasZeroResidual) {
-    double a[4] = {2, 1, 1, 3};
-    double b[2] = {3, 5};  // x = 0.8, y = 1.4
-    int status = 5;
-    EXPECT_EQ(SolveLeastSquares(a, b, 2, 2, &status), 0.0);
-    EXPECT_EQ(status, 0);
-    EXPECT_NEAR(b[0], 0.8, 1e-15);
-    EXPECT_NEAR(b[1], 1.4, 1e-15);
+// A constant fit gives the mean and the residual sum of squares (1 + 0 + 1); the line through
+// (1,6), (2,5), (3,7), (4,10) leaves residuals 1.1, -1.3, -0.7, 0.9 (sum of squares 4.2); a
+// square system x = 0.8, y = 1.4 leaves none.
+TEST(SolveLeastSquares, SolutionsAndResidualSumOfSquares) {
+    const struct Case { std::vector<double> a, b; int m, n; double rss; std::vector<double> solution; } cases[] = {
+        {{1, 1, 1}, {1, 2, 3}, 3, 1, 2.0, {2.0}},
+        {{1, 1, 1, 2, 1, 3, 1, 4}, {6, 5, 7, 10}, 4, 2, 4.2, {3.5, 1.4}},
+        {{2, 1, 1, 3}, {3, 5}, 2, 2, 0.0, {0.8, 1.4}},
+    };
+    for (Case k : cases) {
+        int status = 5;
+        EXPECT_NEAR(SolveLeastSquares(k.a.data(), k.b.data(), k.m, k.n, &status), k.rss, 1e-13) << k.m;
+        EXPECT_EQ(status, 0);
+        for (int j = 0; j < k.n; ++j) EXPECT_NEAR(k.b[j], k.solution[j], 1e-14) << k.m << ' ' << j;
+    }
 }
 
 TEST(SolveLeastSquares, FewerRowsThanColumnsTouchesNothing) {
-    double a[2] = {1, 2};
-    double b[1] = {3};
+    double a[2] = {1, 2}, b[1] = {3};
     int status = 7;
     EXPECT_EQ(SolveLeastSquares(a, b, 1, 2, &status), -1.0);
     EXPECT_EQ(a[0], 1);
@@ -84,44 +69,21 @@ TEST(SolveLeastSquares, FewerRowsThanColumnsTouchesNothing) {
     EXPECT_EQ(status, 7);
 }
 
-TEST(BackSubstitute, UpperTriangle) {
-    const double r[4] = {2, 1, 123, 4};  // the element below the diagonal is not read
+// An upper triangle is solved without reading below the diagonal; a zero or tiny diagonal
+// reports the system singular instead of a success with infinities.
+TEST(BackSubstitute, ZeroDiagonalIsSingularNotInfinite) {
+    const double r[4] = {2, 1, 123, 4};
     double b[2] = {5, 8};
     EXPECT_EQ(BackSubstitute(r, b, 2), 0);
-    EXPECT_EQ(b[1], 2.0);
     EXPECT_EQ(b[0], 1.5);
-}
-
-TEST(BackSubstitute, ZeroMatrixIsSingularNotInfinite) {
-    const double r[4] = {0, 0, 0, 0};
-    double b[2] = {1, 1};
-    EXPECT_EQ(BackSubstitute(r, b, 2), -1);
-    double a[4] = {0, 0, 0, 0};
-    double rhs[2] = {1, 1};
+    EXPECT_EQ(b[1], 2.0);
+    const double zero[4] = {0, 0, 0, 0}, tiny[4] = {1, 0, 0, 1e-17};
+    EXPECT_EQ(BackSubstitute(zero, b, 2), -1);
+    EXPECT_EQ(BackSubstitute(tiny, b, 2), -1);
+    double a[4] = {0, 0, 0, 0}, rhs[2] = {1, 1};
     int status = 5;
     SolveLeastSquares(a, rhs, 2, 2, &status);
     EXPECT_EQ(status, -1);
-}
-
-TEST(FitPolynomial, EqualAbscissaeAreSingularWhateverTheirValue) {
-    // Rounding leaves a diagonal element of about 1e-16 for the dependent
-    // column, above 1e-16 times the largest diagonal element for x = 3.
-    for (double same : {0.1, 1.5, 3.0, -3.0, 7.0, 100.0, 12345.678}) {
-        for (int points = 3; points <= 12; ++points) {
-            for (int coefficients = 2; coefficients <= 3; ++coefficients) {
-                std::vector<double> x(points, same), y(points), coef(coefficients, -99.0);
-                for (int i = 0; i < points; ++i) y[i] = i;
-                EXPECT_EQ(FitPolynomial(x.data(), y.data(), coef.data(), points, coefficients), 0)
-                    << same << " " << points << " " << coefficients;
-            }
-        }
-    }
-}
-
-TEST(BackSubstitute, TinyDiagonalIsSingular) {
-    const double r[4] = {1, 0, 0, 1e-17};
-    double b[2] = {1, 1};
-    EXPECT_EQ(BackSubstitute(r, b, 2), -1);
 }
 
 }  // namespace

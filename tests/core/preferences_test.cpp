@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <climits>
 #include <cstring>
+#include <vector>
 
 #include "core/shared_state.h"
+#include "support/test_site.h"
 
 namespace {
 
@@ -24,75 +27,35 @@ protected:
     PreferenceClock previousClock = nullptr;
 };
 
-struct WordDefault {
-    int word;
-    int32_t expected;
-};
+constexpr int32_t kUntouched = INT32_MIN;
 
-// Start values of a block that began at zero.
-TEST_F(Preferences, DefaultsOfAZeroBlock) {
-    const WordDefault cases[] = {
-        {0, 5},   {1, 0},   {4, 2},    {5, 2},     {6, 2},    {8, 1},    {11, 0},   {12, 0},
-        {13, 8},  {14, 6},  {19, 1},   {20, 2},    {21, 8},   {23, 0},   {24, 0},   {26, 2},
-        {27, 2},  {36, 27}, {40, 1},   {54, 2},    {58, 2},   {64, 2},   {65, 3},   {74, 3},
-        {75, 3},  {116, 1}, {117, 2},  {119, 1},   {120, 1},  {124, 1},  {127, 1},  {128, 5},
-        {129, 20}, {130, 40}, {131, 1}, {139, 1950}, {237, 1}, {238, 0}, {239, 0},  {244, 0},
+// Start values of a block that began at zero; "set" words take their default whatever they
+// held; range-checked words keep a value inside their range and take the table's replacement
+// outside it; "none" words keep anything. Word 244 checks its low 16 bits as a signed delay;
+// word 248 keeps only its low half (the format lives in the high half); word 16 loses its top
+// byte.
+TEST_F(Preferences, DefaultsSetWordsRangesAndHalfWords) {
+    const struct { int word; int32_t given, expected; } cases[] = {
+        {0, kUntouched, 5},   {5, kUntouched, 2},   {6, kUntouched, 2},    {139, kUntouched, 1950},
+        {237, kUntouched, 1}, {0, 1234, 5},         {5, 1234, 2},          {19, 7, 1},
+        {20, -3, 2},          {21, 99, 8},          {1, 9, 9},             {1, 10, 0},
+        {10, 3, 3},           {10, 4, 0},           {11, 40000, -32127},   {12, -32128, -32127},
+        {46, 401, 0},         {149, -1, 0},         {44, 99, 99},          {244, 0x00070000 | 9000, 0x00070000 | 9000},
+        {244, 0xFFFF, 0},     {248, 0x00010005, 5}, {16, 0x7F123456, 0x00123456},
     };
-    for (const WordDefault& c : cases) EXPECT_EQ(preferences.word[c.word], c.expected) << "word " << c.word;
+    for (const auto& c : cases) {
+        if (c.given != kUntouched) preferences.word[c.word] = c.given;
+        ValidatePreferences();
+        EXPECT_EQ(preferences.word[c.word], c.expected) << "word " << c.word << " given " << c.given;
+    }
     EXPECT_FLOAT_EQ(preferences.GetFloat(kPrefCurrentDeltaT), 66.184f);
     EXPECT_FLOAT_EQ(preferences.GetFloat(kPrefGrsLongitude), 117.0f);
-    EXPECT_STREQ(reinterpret_cast<const char*>(&preferences.word[kPrefUserCatalogName]),
-                 "zendavori_user_catalog.pdb");
-}
-
-// "set" words take their default whatever they held.
-TEST_F(Preferences, SetWordsAreStoredWhateverTheyHeld) {
-    const WordDefault cases[] = {{0, 5}, {5, 2}, {6, 2}, {17, 0}, {26, 2}, {60, 2}, {70, 3}, {139, 1950}, {237, 1}};
-    for (const WordDefault& c : cases) preferences.word[c.word] = 1234;
-    ValidatePreferences();
-    for (const WordDefault& c : cases) EXPECT_EQ(preferences.word[c.word], c.expected) << "word " << c.word;
-}
-
-struct RangeCase {
-    int word;
-    int32_t inside;
-    int32_t outside;
-    int32_t replacement;
-};
-
-// Range-checked words keep a value inside their range and take the table's
-// replacement outside it; "none" words keep anything.
-TEST_F(Preferences, RangeChecksKeepInsideAndReplaceOutside) {
-    const RangeCase cases[] = {
-        {1, 9, 10, 0},       {3, 4, -1, 0},       {7, 1, 2, 0},        {9, 2, 3, 0},
-        {10, 3, 4, 0},       {11, -32127, 40000, -32127}, {12, 32127, -32128, -32127},
-        {18, 10, 11, 0},     {22, 7, 8, 0},       {24, 3, 4, 0},       {28, 3, 4, 0},
-        {29, 17, 18, 0},     {35, 1, 2, 0},       {43, 1, 2, 0},       {46, 400, 401, 0},
-        {47, 1, 2, 0},       {48, 9, 10, 0},      {49, 20000, 20001, 0}, {51, 10000, 10001, 0},
-        {53, 20000, -1, 0},  {76, 2, 3, 0},       {115, 6, 7, 0},      {133, 9, 10, 0},
-        {140, 3, 4, 0},      {149, 3, -1, 0},     {238, 2, 3, 0},      {242, 1, 2, 0},
-        {243, 1, 2, 0},
-    };
-    for (const RangeCase& c : cases) {
-        preferences.word[c.word] = c.inside;
-        ValidatePreferences();
-        EXPECT_EQ(preferences.word[c.word], c.inside) << "word " << c.word;
-        preferences.word[c.word] = c.outside;
-        ValidatePreferences();
-        EXPECT_EQ(preferences.word[c.word], c.replacement) << "word " << c.word;
-    }
-    for (int word : {44, 45, 239}) {
-        preferences.word[word] = 99;
-        ValidatePreferences();
-        EXPECT_EQ(preferences.word[word], 99) << "word " << word;
-    }
+    EXPECT_STREQ(reinterpret_cast<const char*>(&preferences.word[kPrefUserCatalogName]), "zendavori_user_catalog.pdb");
 }
 
 TEST_F(Preferences, DeltaTOfExactly40IsReplacedAnd40Point1Kept) {
-    const struct {
-        float given;
-        float expected;
-    } cases[] = {{40.0f, 66.184f}, {40.1f, 40.1f}, {200.0f, 200.0f}, {200.5f, 66.184f}, {-5.0f, 66.184f}};
+    const struct { float given, expected; } cases[] = {
+        {40.0f, 66.184f}, {40.1f, 40.1f}, {200.0f, 200.0f}, {200.5f, 66.184f}, {-5.0f, 66.184f}};
     for (const auto& c : cases) {
         preferences.SetFloat(kPrefCurrentDeltaT, c.given);
         ValidatePreferences();
@@ -100,58 +63,27 @@ TEST_F(Preferences, DeltaTOfExactly40IsReplacedAnd40Point1Kept) {
     }
 }
 
-// Word 244 checks its low 16 bits as a signed delay; word 248 keeps only its
-// low half (the format lives in the high half); word 16 loses its top byte.
-TEST_F(Preferences, HalfWords) {
-    preferences.word[244] = static_cast<int32_t>(0x00070000 | 9000);
-    preferences.word[248] = static_cast<int32_t>(0x00010005);
-    preferences.word[16] = static_cast<int32_t>(0x7F123456);
-    ValidatePreferences();
-    EXPECT_EQ(preferences.word[244], 0x00070000 | 9000);
-    EXPECT_EQ(preferences.word[248], 5);
-    EXPECT_EQ(preferences.word[16], 0x00123456);
-    preferences.word[244] = 0xFFFF;  // -1 as 16 bits
-    ValidatePreferences();
-    EXPECT_EQ(preferences.word[244], 0);
-}
-
+// The site starts as "None" at 51 N whatever it held; saved sites out of range are reset
+// field by field, and every saved site's sky condition starts at 3.
 TEST_F(Preferences, SiteStartsAsNoneAt51North) {
     std::strcpy(currentSite.name, "Paris");
-    SetSiteLatitude(currentSite, 48.8);
-    currentSite.longitude = -2.3f;
-    currentSite.zoneMinutes = 60;
-    currentSite.elevation = 9500;
+    SetTestSite(48.8, -2.3, 60, 9500);
     currentSite.daylightSaving = 1;
     currentSite.savedSites[0] = {"Home", 95.0f, -200.0f, 1, 9001, -800, 2};
     currentSite.savedSites[1] = {"Club", 45.0f, 120.0f, 0, 300, 120, 1};
     ValidatePreferences();
-    EXPECT_STREQ(currentSite.name, "None");
-    EXPECT_FLOAT_EQ(currentSite.latitude, 51.0f);
-    EXPECT_FLOAT_EQ(currentSite.sinLatitude, static_cast<float>(std::sin(51.0 * M_PI / 180.0)));
-    EXPECT_FLOAT_EQ(currentSite.cosLatitude, static_cast<float>(std::cos(51.0 * M_PI / 180.0)));
-    EXPECT_EQ(currentSite.longitude, 0.0f);
-    EXPECT_EQ(currentSite.zoneMinutes, 0);
-    EXPECT_EQ(currentSite.skyCondition, 3);
-    EXPECT_EQ(currentSite.temperature, 10);
-    EXPECT_EQ(currentSite.pressure, 1013);
-    EXPECT_EQ(currentSite.humidity, 40);
-    EXPECT_EQ(currentSite.elevation, 0);
-    EXPECT_EQ(currentSite.daylightSaving, 1);
-    const SavedSite& bad = currentSite.savedSites[0];
-    EXPECT_EQ(bad.latitude, -90.0f);
-    EXPECT_EQ(bad.longitude, -180.0f);
-    EXPECT_EQ(bad.elevation, 0);
-    EXPECT_EQ(bad.zoneMinutes, -720);
-    EXPECT_EQ(bad.daylightSaving, 0);
-    EXPECT_EQ(bad.skyCondition, 3);
-    const SavedSite& good = currentSite.savedSites[1];
-    EXPECT_EQ(good.latitude, 45.0f);
-    EXPECT_EQ(good.longitude, 120.0f);
-    EXPECT_EQ(good.elevation, 300);
-    EXPECT_EQ(good.zoneMinutes, 120);
-    EXPECT_EQ(good.daylightSaving, 1);
-    EXPECT_EQ(good.skyCondition, 3);
-    EXPECT_STREQ(good.name, "Club");
+    const SiteRecord& s = currentSite;
+    EXPECT_STREQ(s.name, "None");
+    EXPECT_FLOAT_EQ(s.latitude, 51.0f);
+    EXPECT_FLOAT_EQ(s.sinLatitude, static_cast<float>(std::sin(51.0 * M_PI / 180.0)));
+    EXPECT_FLOAT_EQ(s.cosLatitude, static_cast<float>(std::cos(51.0 * M_PI / 180.0)));
+    EXPECT_EQ((std::vector<int>{s.zoneMinutes, s.skyCondition, s.temperature, s.pressure, s.humidity, s.elevation,
+                                s.daylightSaving}),
+              (std::vector<int>{0, 3, 10, 1013, 40, 0, 1}));
+    EXPECT_EQ(s.longitude, 0.0f);
+    const SavedSite expectedSaved[2] = {{"Home", -90.0f, -180.0f, 3, 0, -720, 0},
+                                        {"Club", 45.0f, 120.0f, 3, 300, 120, 1}};
+    EXPECT_EQ(std::memcmp(s.savedSites, expectedSaved, sizeof expectedSaved), 0);
 }
 
 void FixedClock(int32_t fields[6]) {
@@ -159,18 +91,15 @@ void FixedClock(int32_t fields[6]) {
     std::memcpy(fields, now, sizeof now);
 }
 
-TEST_F(Preferences, StartDateWordsComeFromTheClock) {
+// The start date words come from the clock, and two starts give the same block whatever the
+// user changed in between.
+TEST_F(Preferences, StartDateFromTheClockAndTwoStartsGiveIdenticalSettings) {
     SetPreferenceClock(FixedClock);
     ValidatePreferences();
-    const int32_t expected[5] = {2024, 3, 5, 21, 47};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(preferences.word[kPrefStartYear + i], expected[i]);
-    EXPECT_EQ(preferences.word[kPrefStartSecond], 33);
-}
-
-// Two starts give the same block whatever the user changed in between.
-TEST_F(Preferences, TwoStartsGiveIdenticalSettings) {
-    SetPreferenceClock(FixedClock);
-    ValidatePreferences();
+    const int32_t expected[6] = {2024, 3, 5, 21, 47, 33};
+    const int words[6] = {kPrefStartYear, kPrefStartMonth,  kPrefStartDay,
+                          kPrefStartHour, kPrefStartMinute, kPrefStartSecond};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(preferences.word[words[i]], expected[i]) << i;
     const PreferencesBlock first = preferences;
     const SiteRecord firstSite = currentSite;
     preferences.word[kPrefRaFormat] = 0;

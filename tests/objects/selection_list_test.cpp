@@ -20,19 +20,8 @@
 namespace {
 
 ObjectRecord Record(int designation, int32_t number, int type = 16, const char* name = "") {
-    ObjectRecord r{};
-    r.designationId = static_cast<uint32_t>(designation);
-    r.number = number;
-    r.objectType = static_cast<uint32_t>(type);
-    r.constellation = 7;
-    r.rightAscension = 5.5f;
-    r.declination = -20.25f;
-    r.magnitude = 5.79f;
-    r.size1 = 12.9f;
-    r.size2 = 0.0f;
-    r.objectCode = 200;
-    r.classCode = 230;
-    r.distance = 1234.5f;
+    ObjectRecord r{static_cast<uint32_t>(designation), number, static_cast<uint32_t>(type), 7, 5.5f, -20.25f, 5.79f,
+                   12.9f, 0.0f, 200, 230, 1234.5f, ""};
     std::snprintf(r.name, sizeof r.name, "%s", name);
     return r;
 }
@@ -76,20 +65,15 @@ TEST_F(SelectionListTest, CapacityFollowsThePreferenceAndTheBrightStarNames) {
 TEST_F(SelectionListTest, AllocationEmptiesTheList) {
     chartTimeRecord.horizonProjectionReady = 1;
     ASSERT_EQ(AllocSelectionList(), 1);
-    EXPECT_EQ(chartTimeRecord.horizonProjectionReady, 0);
-    EXPECT_EQ(GetSelectionListAllocated(), 30);
-    EXPECT_EQ(selectionCount, 0);
-    EXPECT_EQ(selectionShownCount, -1);
-    EXPECT_EQ(selectionCurrentRow, -1);
-    EXPECT_EQ(selectionFillLimit, 25);
+    EXPECT_EQ(std::make_tuple(chartTimeRecord.horizonProjectionReady, GetSelectionListAllocated(), selectionCount,
+                              selectionShownCount, selectionCurrentRow, selectionFillLimit),
+              std::make_tuple(0, 30, 0, -1, -1, 25));
     for (int i = 0; i < 30; ++i) {
-        EXPECT_EQ(selectionList[i].number, -1);
-        EXPECT_EQ(selectionListIndex[i], -1);
-        EXPECT_EQ(selectionListPtr[i], &selectionList[i]);
+        EXPECT_EQ(std::make_tuple(selectionList[i].number, selectionListIndex[i], selectionListPtr[i]),
+                  std::make_tuple(-1, -1, &selectionList[i]));
     }
     FreeSelectionList();
-    EXPECT_EQ(selectionCount, -1);
-    EXPECT_EQ(selectionList, nullptr);
+    EXPECT_EQ(std::make_tuple(selectionCount, selectionList), std::make_tuple(-1, static_cast<SelectionEntry*>(nullptr)));
 }
 
 // Names by source code, as the naming rules of the list give them.
@@ -123,33 +107,23 @@ TEST_F(SelectionListTest, EntryNamesBySource) {
     }
 }
 
+// Magnitude x 10 and sizes truncated, size 2 = size 1 when none is given;
+// position angles and type codes above 127 stay unsigned.
 TEST_F(SelectionListTest, EntryFieldsFromTheRecord) {
     ObjectRecord r = Record(kDesignationNgc, 224);
     const SelectionEntry* e = Make(30, kSourceMessier, r);
     ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->number, 224);
-    EXPECT_EQ(e->sourceIndex, 30);
-    EXPECT_EQ(e->designation, kDesignationNgc);
-    EXPECT_EQ(e->objectType, 16);
-    EXPECT_EQ(e->constellation, 7);
-    EXPECT_EQ(e->source, kSourceMessier);
-    EXPECT_FLOAT_EQ(e->rightAscension, 5.5f);
-    EXPECT_FLOAT_EQ(e->declination, -20.25f);
-    EXPECT_EQ(e->mag10, 57);  // 5.79 x 10 truncated
-    EXPECT_EQ(e->size1, 12);
-    EXPECT_EQ(e->size2, 12);  // none given: size 1
-    EXPECT_EQ(e->smallCode, 200);  // position angles and type codes above 127 stay unsigned
-    EXPECT_EQ(e->typeCode, 230);
-    EXPECT_FLOAT_EQ(e->distance, 1234.5f);
-    EXPECT_EQ(e->alwaysShow, 0);
+    EXPECT_EQ(std::make_tuple(e->number, e->sourceIndex, e->designation, e->objectType, e->constellation, e->source),
+              std::make_tuple(224, 30, kDesignationNgc, 16, 7, kSourceMessier));
+    EXPECT_EQ(std::make_tuple(e->rightAscension, e->declination, e->distance), std::make_tuple(5.5f, -20.25f, 1234.5f));
+    EXPECT_EQ(std::make_tuple(e->mag10, e->size1, e->size2, e->smallCode, e->typeCode, e->alwaysShow),
+              std::make_tuple(57, 12, 12, 200, 230, 0));
     EXPECT_EQ(selectionListIndex[0], 0);
     r = Record(kDesignationNgc, 225);
     r.magnitude = -1.46f;
     r.size2 = 3.7f;
     e = Make(0, 6, r);
-    EXPECT_EQ(e->mag10, -14);
-
-    EXPECT_EQ(e->size2, 3);
+    EXPECT_EQ(std::make_tuple(e->mag10, e->size2), std::make_tuple(-14, int16_t{3}));
 }
 
 TEST_F(SelectionListTest, MagnitudeInTenthsIsNotLoweredBySinglePrecision) {
@@ -166,9 +140,7 @@ TEST_F(SelectionListTest, DamagedNumbersAreKeptInRange) {
     r.size1 = 1e9f;
     r.size2 = -1e9f;
     const SelectionEntry* e = Make(0, 15, r);
-    EXPECT_EQ(e->mag10, 0);
-    EXPECT_EQ(e->size1, 32767);
-    EXPECT_EQ(e->size2, -32768);
+    EXPECT_EQ(std::make_tuple(e->mag10, e->size1, e->size2), std::make_tuple(0, 32767, -32768));
 }
 
 TEST_F(SelectionListTest, DuplicateAndFullListAreRefused) {
@@ -198,8 +170,7 @@ TEST_F(SelectionListTest, ClassFilterShowsTheEntriesOfItsClass) {
         }
     }
     FilterSelectionByClass(4, selectionList, 7);
-    EXPECT_EQ(objectTypeTable[16].shown, 1);
-    EXPECT_EQ(objectTypeTable[30].shown, 0);
+    EXPECT_EQ(std::make_tuple(objectTypeTable[16].shown, objectTypeTable[30].shown), std::make_tuple(1, 0));
     FilterSelectionByClass(0, selectionList, 7);
     EXPECT_EQ(objectTypeTable[30].shown, 1);
     EXPECT_EQ(FilterSelectionByClass(0, selectionList, 1000), 30);  // clamped to the 30 entries allocated
@@ -228,53 +199,27 @@ TEST(ObjectClasses, KindMaps) {
     EXPECT_STREQ(r.name, "A name of twenty-fi");
 }
 
-// The byte layout of the list files: every field at its offset, little-endian.
+// The byte layout of the list files: every field at its offset, little-endian,
+// and back.
 TEST(SelectionEntryBytes, FieldsAtTheirOffsets) {
     SelectionEntry e{};
     std::strcpy(e.name, "M31");
-    e.reserved = 0xAB;
-    e.number = 0x01020304;
-    e.sourceIndex = 0xFEDC;
-    e.designation = -2;
-    e.objectType = 16;
-    e.constellation = 0;
-    e.rightAscension = 0.7123f;
-    e.declination = 41.27f;
-    e.chartX = -5;
-    e.size1 = 178;
-    e.size2 = 63;
-    e.source = 2;
-    e.smallCode = 35;
-    e.typeCode = 252;
-    e.mag10 = 34;
-    e.screenY = 0x7FFFFFFF;
-    e.horizonHidden = 1;
-    e.alwaysShow = 2;
-    e.distance = 2.5f;
-    uint8_t b[kSelectionEntrySize];
-    StoreSelectionEntry(e, b);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(b)), "M31");
-    EXPECT_EQ(b[15], 0xAB);
-    EXPECT_EQ(b[16], 0x04);
-    EXPECT_EQ(b[19], 0x01);
-    EXPECT_EQ(b[20], 0xDC);
-    EXPECT_EQ(b[22], 0xFE);
-    EXPECT_EQ(b[23], 0xFF);
-    EXPECT_EQ(b[36], 0xFB);
-    EXPECT_EQ(b[48], 178);
-    EXPECT_EQ(b[52], 2);
-    EXPECT_EQ(b[54], 35);
-    EXPECT_EQ(b[55], 252);
-    EXPECT_EQ(b[56], 34);
-    EXPECT_EQ(b[67], 0x7F);
-    EXPECT_EQ(b[68], 1);
-    EXPECT_EQ(b[70], 2);
-    EXPECT_EQ(b[75], 0x40);  // 2.5f = 0x40200000
+    e.reserved = 0xAB; e.number = 0x01020304; e.sourceIndex = 0xFEDC; e.designation = -2; e.objectType = 16;
+    e.constellation = 3; e.rightAscension = 0.7123f; e.declination = 41.27f; e.chartX = -5; e.chartY = 6;
+    e.chartZ = 7; e.size1 = 178; e.size2 = 63; e.source = 2; e.smallCode = 35; e.typeCode = 252; e.mag10 = 34;
+    e.screenX = 8; e.screenY = 0x7FFFFFFF; e.horizonHidden = 1; e.alwaysShow = 2; e.distance = 2.5f;
+    fixture::ByteWriter w;
+    w.Text("M31", 15).U8(0xAB).U32(0x01020304).U16(0xFEDC).U16(0xFFFE).U16(16).U16(3).F32(0.7123f).F32(41.27f);
+    w.U32(static_cast<uint32_t>(-5)).U32(6).U32(7).U16(178).U16(63).U16(2).U8(35).U8(252).U32(34).U32(8);
+    w.U32(0x7FFFFFFF).U16(1).U16(2).F32(2.5f);
+    fixture::Bytes b(kSelectionEntrySize);
+    StoreSelectionEntry(e, b.data());
+    EXPECT_EQ(b, w.bytes());
     SelectionEntry back;
-    LoadSelectionEntry(b, &back);
-    uint8_t again[kSelectionEntrySize];
-    StoreSelectionEntry(back, again);
-    EXPECT_EQ(std::memcmp(b, again, sizeof b), 0);
+    LoadSelectionEntry(b.data(), &back);
+    fixture::Bytes again(kSelectionEntrySize);
+    StoreSelectionEntry(back, again.data());
+    EXPECT_EQ(again, b);
 }
 
 }  // namespace

@@ -90,15 +90,9 @@ TEST_F(SelectionSearchTest, OneShotCriteria) {
     preferences.word[22] = 6;  // horizon 10 degrees
     PrepareSelection(1, 0, 2);
     const SelectionCriteria& c = selectionCriteria;
-    EXPECT_EQ(c.classByte, 1);
-    EXPECT_EQ(c.type, 2);
-    EXPECT_EQ(c.catalogue, 0);
-    EXPECT_EQ(c.magnitude, 0);
-    EXPECT_EQ(c.visibility, 0);
-    EXPECT_EQ(c.elevation, 1);
+    EXPECT_EQ(std::make_tuple(c.classByte, c.type, c.catalogue, c.magnitude, c.visibility, c.elevation, c.year, c.hour),
+              std::make_tuple(1, 2, 0, 0, 0, 1, 2024, 12));
     EXPECT_NEAR(selectionElevationThreshold / 16777216.0, std::sin(10.0 * M_PI / 180.0), 1e-6);
-    EXPECT_EQ(c.year, 2024);
-    EXPECT_EQ(c.hour, 12);
     // 166 mm: 16 whole centimetres, 7.5 + 5 log10(16) = 13.52 -> 13.5.
     EXPECT_NEAR(c.scopeLimit, 13.5f, 1e-5);
     EXPECT_LE(c.eyeLimit, 7.0f);
@@ -130,19 +124,17 @@ TEST_F(SelectionSearchTest, ElevationNotVisibleKeepsExactlyWhatVisibleRejects) {
     }
 }
 
+// Magnitude criterion 3 is 4.0; criterion 2 is the telescope's limit.
 TEST_F(SelectionSearchTest, MagnitudeZeroCountsAs99AndNegativeAlwaysPasses) {
-    SelectionCriteria c{};
-    c.magnitude = 3;  // 4.0
-    ObjectRecord r{};
-    r.magnitude = 0.0f;
-    EXPECT_EQ(TestSelectionCriteria(c, r), 0);
-    r.magnitude = -1.5f;
-    EXPECT_EQ(TestSelectionCriteria(c, r), 1);
-    r.magnitude = 4.1f;
-    EXPECT_EQ(TestSelectionCriteria(c, r), 0);
-    c.magnitude = 2;
-    c.scopeLimit = 13.5f;
-    EXPECT_EQ(TestSelectionCriteria(c, r), 1);
+    const std::tuple<int, float, int> cases[] = {{3, 0.0f, 0}, {3, -1.5f, 1}, {3, 4.1f, 0}, {2, 4.1f, 1}};
+    for (auto [criterion, magnitude, passes] : cases) {
+        SelectionCriteria c{};
+        c.magnitude = static_cast<int16_t>(criterion);
+        c.scopeLimit = 13.5f;
+        ObjectRecord r{};
+        r.magnitude = magnitude;
+        EXPECT_EQ(TestSelectionCriteria(c, r), passes) << criterion << " " << magnitude;
+    }
 }
 
 TEST_F(SelectionSearchTest, NebulaTypeStandsForItsClass) {

@@ -111,6 +111,14 @@ TEST_F(Controls, PopupTappedOutsideKeepsItsSelection) {
     EXPECT_EQ(Commands(kChoice), 0);
 }
 
+TEST_F(Controls, APopupWithAnEmptyListDoesNotOpen) {
+    Ui([this] { pl::ListViewDeleteAllItems(Item(kTestPopupList)); });
+    pl::Point trigger = Centre(kTestTrigger);
+    harness.tap(trigger.x, trigger.y);
+    EXPECT_FALSE(pl::IsWindowVisible(Item(kTestPopupList)));
+    EXPECT_EQ(Commands(kChoice), 0);
+}
+
 TEST_F(Controls, DragOverRowsChoosesTheRowUnderThePenAtTheLift) {
     pl::Point trigger = Centre(kTestTrigger);
     harness.tap(trigger.x, trigger.y);

@@ -4,19 +4,25 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/selection_list.h"
 #include "platform/dialog.h"
+#include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/home_form.h"
 #include "ui/home_status.h"
+#include "ui/offscreen.h"
+#include "ui/colors.h"
+#include "ui/primitives.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -153,6 +159,30 @@ TEST_F(HomeForm, SkyWithAnEmptyListRunsTheSelectionAndOpensTheChart) {
     AnswerAll();
 }
 
+// The wait box of a selection carries its two lines of text in the status
+// colour (yellow by day): box at ((240 - 140) / 2, 102 + 24), 140 x 60. On a
+// screen 640 pixels tall the search's own box comes below it.
+TEST_F(HomeForm, SelectionWaitBoxShowsItsText) {
+    harness.changeScreen(240, 640, 96);
+    AnswerAll();
+    static int yellow = -1;
+    Ui([] {
+        DrawWindowRecord* picture = CreateOffscreenDib(240, 640, 16);
+        DrawWindowRecord* previous = SetDrawWindow(picture);
+        SelectVisibleObjects(0, 40, 0);
+        SetDrawWindow(previous);
+        yellow = 0;
+        for (int y = 126; y < 186; ++y)
+            for (int x = 50; x < 190; ++x) {
+                uint16_t p = ReadPixel16(DibPixelAddress(*picture, x, y));
+                yellow += ((p >> 10) & 31) >= 28 && ((p >> 5) & 31) >= 22 && (p & 31) < 4;
+            }
+        DeleteOffscreenWindow(picture);
+    });
+    EXPECT_GT(yellow, 100);
+    AnswerAll();
+}
+
 TEST_F(HomeForm, SkyWithAListOpensTheChartWithoutANewSelection) {
     Ui([] {
         selectionCount = 0;
@@ -196,6 +226,52 @@ TEST_F(HomeForm, ClockTimerReloadsTheDateOnlyWhenNotFixed) {
     Ui([] { dateTimeFixed = 1; });
     harness.advance(300000);
     EXPECT_EQ(currentDateTime.minute, 15);
+}
+
+// The date and time dialog of the clock button releases its controls, so
+// leaving the home form afterwards reports no forgotten control.
+TEST_F(HomeForm, ClockDialogLeavesNoControlRegistered) {
+    Command(5146);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, GetCurrentFormDialog());
+    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 5232, 0); });  // Cancel
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    Ui([] { GotoForm(1400); });
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    EXPECT_EQ(GetCurrentFormId(), 1400);
+}
+
+// After the clock's date and time dialog, the status block is drawn again on
+// the home form itself: with the date unchanged the form looks as before (to
+// the 5 bits per channel of its 16-bit back buffer).
+TEST_F(HomeForm, ClockDialogCancelRedrawsTheForm) {
+    auto sample = [this] {
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < 320; y += 2)
+            for (int x = 0; x < 240; x += 2) pixels.push_back(harness.pixel(x, y) & 0xF8F8F8u);
+        return pixels;
+    };
+    std::vector<uint32_t> before = sample();
+    Command(5146);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, GetCurrentFormDialog());
+    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 5232, 0); });  // Cancel
+    std::vector<uint32_t> after = sample();
+    int differing = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) differing += after[i] != before[i];
+    EXPECT_EQ(differing, 0);
+}
+
+// The clock timer paints through a context that ends with its paint; the
+// form stays the draw window through a live context of its own, so drawing
+// after a tick lands on the form.
+TEST_F(HomeForm, ClockTickLeavesALiveDrawContext) {
+    harness.advance(300000);
+    Ui([] {
+        SetForeColor(pl::Rgb(255, 0, 0));
+        FillRectangle(XywhRect{0, 300, 10, 10}, 0);
+    });
+    EXPECT_EQ(harness.pixel(5, 305), 0xFF0000u);
 }
 
 TEST_F(HomeForm, DoneQuits) {

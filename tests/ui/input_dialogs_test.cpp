@@ -5,14 +5,17 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
+#include "platform/menus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/paint.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
@@ -72,6 +75,19 @@ TEST_F(InputDialogs, TextInputCancelKeepsTheOldText) {
     EXPECT_NE(std::find(sip.begin(), sip.end(), pl::SIP_FORCEDOWN), sip.end());
 }
 
+// The dialog's shell menu bar is an empty one: a tap where a menu button
+// would be opens no application menu.
+TEST_F(InputDialogs, TextInputMenuBarHasNoMenus) {
+    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, form);
+    harness.tap(15, 312);  // the first button of menu bar 102
+    EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
+    if (pl::OpenPopupMenu()) harness.tap(200, 150);
+    harness.tap(203, kButtonsY);
+    EXPECT_FALSE(pl::IsWindow(dialog));
+}
+
 TEST_F(InputDialogs, TextInputOkKeepsAtMostMaximumLessOneCharacters) {
     Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
     pl::Hwnd dialog = pl::GetActiveWindow();
@@ -129,6 +145,31 @@ TEST_F(InputDialogs, PositionInputOkCutsAt14Characters) {
     EXPECT_EQ(result, 1);
     EXPECT_STREQ(name, "A very long ob");
     EXPECT_EQ(type, 0);  // no choice: "None" at the first call
+}
+
+// A field of the position dialog edited in the text input leaves the form's
+// back buffer alone: once both dialogs are closed, the form repaints as it was.
+TEST_F(InputDialogs, PositionFieldEditKeepsTheFormsBackBuffer) {
+    std::vector<uint32_t> before;
+    for (int y = 0; y < 200; y += 3)
+        for (int x = 0; x < 240; x += 3) before.push_back(harness.pixel(x, y));
+    static char name[15] = "M42", first[15] = "1", second[15] = "2";
+    static int type = 0;
+    harness.runOnUi([this] { RunPositionInputDialog(form, 1, name, first, second, &type); });
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(dialog, form);
+    Ui([dialog] { pl::PostMessage(dialog, kMsgEditField, 2957, 0); });
+    pl::Hwnd text = pl::GetActiveWindow();
+    ASSERT_NE(text, dialog);
+    Ui([text] { pl::SendMessage(text, pl::WM_COMMAND, pl::IDOK, 0); });
+    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 2955, 0); });
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    Ui([this] { pl::Invalidate(form, nullptr, true); });
+    int differing = 0;
+    std::size_t i = 0;
+    for (int y = 0; y < 200; y += 3)
+        for (int x = 0; x < 240; x += 3) differing += harness.pixel(x, y) != before[i++];
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
@@ -12,13 +13,17 @@
 #include "platform/dialog.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/sys_colors.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "ui/colors.h"
 #include "ui/control_access.h"
+#include "ui/control_records.h"
 #include "ui/forms.h"
 #include "ui/preference_pages.h"
 #include "ui/preference_tables.h"
 #include "ui/shell_state.h"
+#include "ui/simple_controls.h"
 
 namespace {
 
@@ -121,6 +126,23 @@ TEST_F(PreferencePages, MissingStellarCatalogKeepsThePage) {
     EXPECT_EQ(Row(1473), 0);
 }
 
+// The group headings 138, 139 and 140 are the layer's bold labels, released
+// with the page.
+TEST_F(PreferencePages, GroupHeadingsAreLabels) {
+    const struct {
+        int form;
+        std::vector<int> headings;
+    } pages[] = {{1400, {138, 139}}, {1430, {138, 139, 140}}, {1450, {138}}, {1620, {138}}, {1337, {138, 139}}};
+    for (const auto& page : pages) {
+        Open(page.form);
+        for (int id : page.headings)
+            EXPECT_NE(RecordOf<LabelRecord>(pl::GetDlgItem(GetCurrentFormDialog(), id)), nullptr)
+                << page.form << " " << id;
+    }
+    Open(1950);
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+}
+
 TEST_F(PreferencePages, NextAndPrevWalkThePages) {
     const struct {
         int from, command, to;
@@ -136,6 +158,22 @@ TEST_F(PreferencePages, NextAndPrevWalkThePages) {
     }
     Command(1425);  // Ok: back to the form before the pages
     EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+// Page 2's Night Mode takes effect when chosen: the colour set and the system
+// colours follow the new mode (intensity 204 for "Bright", Part's table), and
+// "Off" brings back white.
+TEST_F(PreferencePages, NightModeChosenOnPage2BuildsTheColoursOfTheNewMode) {
+    Open(1430);
+    Choose(1446, 3);  // "Bright"
+    EXPECT_EQ(preferences.word[kPrefNightMode], 3);
+    EXPECT_EQ(GetBackgroundColor(), 0x000000u);
+    EXPECT_EQ(GetForegroundColor(), pl::Rgb(204, 0, 0));
+    EXPECT_EQ(pl::GetSysColor(pl::kColorWindowText), pl::Rgb(204, 0, 0));
+    Choose(1446, 0);  // "Off"
+    EXPECT_EQ(preferences.word[kPrefNightMode], 0);
+    EXPECT_EQ(GetBackgroundColor(), 0xFFFFFFu);
+    EXPECT_EQ(GetForegroundColor(), 0x000000u);
 }
 
 TEST_F(PreferencePages, MaxSelectedItemsEmptiesTheList) {
