@@ -1,6 +1,7 @@
 #include "platform/menus.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -247,7 +248,8 @@ void TapBar(Hwnd h, const MenuBarState& s, Point p) {
 }
 
 LResult MenuBarProc(Hwnd h, uint32_t m, WParam w, LParam l) {
-    MenuBarState* s = bars.Find(h);
+    std::shared_ptr<MenuBarState> held = bars.Hold(h);  // outlives a destruction inside the popup's loop
+    MenuBarState* s = held.get();
     if (!s) return DefWindowProc(h, m, w, l);
     switch (m) {
     case WM_NCDESTROY: bars.Forget(h); return 0;

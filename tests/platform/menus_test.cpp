@@ -141,6 +141,28 @@ TEST_F(MenuTest, MenuBarIsRefusedForAWrongRecordOrMissingResources) {
     });
 }
 
+// The bar may be destroyed while its popup is open (a timer closes the form):
+// the command chosen then still goes to the owner, read from a record that lives on.
+TEST_F(MenuTest, BarDestroyedWhileItsPopupWasOpenWasReadAfterItWasFreed) {
+    Hwnd bar = nullptr;
+    harness.start([&] {
+        owner = rec.Top({0, 0, 240, 320});
+        bar = ShCreateMenuBar({36, owner, 0, 102, 0});
+        return RunMessageLoop();
+    });
+    harness.tap(10, 300);  // the first button: its popup opens above the bar
+    Hwnd popup = OpenPopupMenu();
+    ASSERT_NE(popup, nullptr);
+    harness.runOnUi([&] { DestroyWindow(bar); });
+    Rect r;
+    GetWindowRect(popup, &r);
+    harness.tap(r.left + 5, r.top + 3);  // "Wizard"
+    EXPECT_EQ(OpenPopupMenu(), nullptr);
+    std::vector<testwin::Record> commands = rec.Of(WM_COMMAND, owner);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].wParam, 1011u);
+}
+
 // Control with the key sends the command instead of the key; other modifier
 // sets pass the key on.
 TEST_F(MenuTest, AcceleratorSendsTheCommandOnlyWithTheExactModifiers) {
