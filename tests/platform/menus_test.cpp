@@ -202,13 +202,7 @@ TEST(PopupMenuUnwind, ExceptionOutOfTheMenuLoopLeftTheMenuTrackedAfterItsCallEnd
     ClearResourceGroups();
     AddResourceGroup(kGroup);
     testwin::Recorder rec;
-    constexpr uint32_t kThrow = WM_USER + 7;
-    rec.onMessage = [](const testwin::Record& r, LResult*) {
-        if (r.id == kThrow) throw std::runtime_error("stop");
-        return false;
-    };
-    Hwnd owner = rec.Top({0, 0, 240, 320});
-    PostMessage(owner, kThrow, 0, 0);
+    Hwnd owner = testwin::WindowThatThrowsInTheNextLoop(rec);
     EXPECT_THROW(TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 20, 30, owner), std::runtime_error);
     EXPECT_EQ(nullptr, OpenPopupMenu());
     ClearResourceGroups();

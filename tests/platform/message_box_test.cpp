@@ -89,13 +89,7 @@ TEST_F(MessageBoxTest, TopMostBoxStaysAboveOtherWindows) {
 TEST(MessageBoxUnwind, ExceptionOutOfTheBoxLoopLeftTheBoxListedAfterItsCallEnded) {
     testwin::CleanPlatform clean;
     testwin::Recorder rec;
-    constexpr uint32_t kThrow = WM_USER + 7;
-    rec.onMessage = [](const testwin::Record& r, LResult*) {
-        if (r.id == kThrow) throw std::runtime_error("stop");
-        return false;
-    };
-    Hwnd owner = rec.Top({0, 0, 240, 320});
-    PostMessage(owner, kThrow, 0, 0);
+    Hwnd owner = testwin::WindowThatThrowsInTheNextLoop(rec);
     EXPECT_THROW(MessageBox(owner, "text", "Information", MB_OK), std::runtime_error);
     EXPECT_TRUE(OpenMessageBoxes().empty());
 }

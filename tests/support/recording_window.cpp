@@ -1,5 +1,7 @@
 #include "support/recording_window.h"
 
+#include <stdexcept>
+
 #include "platform/clock.h"
 #include "platform/message_queue.h"
 
@@ -18,6 +20,17 @@ pl::LResult RecordingProc(pl::Hwnd hwnd, uint32_t id, pl::WParam wParam, pl::LPa
 }
 
 }  // namespace
+
+pl::Hwnd WindowThatThrowsInTheNextLoop(Recorder& rec) {
+    constexpr uint32_t kThrow = pl::WM_USER + 7;
+    rec.onMessage = [](const Record& r, pl::LResult*) {
+        if (r.id == kThrow) throw std::runtime_error("stop");
+        return false;
+    };
+    pl::Hwnd window = rec.Top({0, 0, 240, 320});
+    pl::PostMessage(window, kThrow, 0, 0);
+    return window;
+}
 
 VirtualClock::VirtualClock() { pl::UseVirtualClock(pl::LocalTime{}); }
 

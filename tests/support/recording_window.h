@@ -61,4 +61,9 @@ public:
     std::function<bool(const Record&, pl::LResult* result)> onMessage;
 };
 
+// A full-screen top-level window of `rec` with a message posted to it whose
+// handling throws std::runtime_error: the next loop that dispatches it ends
+// by that exception.
+pl::Hwnd WindowThatThrowsInTheNextLoop(Recorder& rec);
+
 }  // namespace testwin
