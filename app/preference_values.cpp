@@ -11,13 +11,6 @@
 
 namespace {
 
-constexpr int kStarLimitWord = 54;    // steps 5..9
-constexpr int kObjectLimitWord = 65;  // steps 0..9
-constexpr int kViewWord = 140;        // steps 0..9
-constexpr int kHorizonWord = 22;
-constexpr int kDiameterWord = 13;
-constexpr int kFRatioWord = 14;
-constexpr int kNightModeWord = 24;
 
 // Row values of the page 4 popups; kScope and kEye stand for the two limits
 // of the selection criteria.
@@ -70,33 +63,33 @@ void GetZoomMagnitudeLimits(int zoomStep, float* starLimit, float* objectLimit) 
         return;
     }
     int step = std::min(zoomStep, 9);
-    *objectLimit = RowValue(kObjectRows[step], preferences.word[kObjectLimitWord + step]);
-    *starLimit = step < 5 ? kWideStarLimit : RowValue(kStarRows[step - 5], preferences.word[kStarLimitWord + step - 5]);
+    *objectLimit = RowValue(kObjectRows[step], preferences.word[kPrefObjectLimitFirst + step]);
+    *starLimit = step < 5 ? kWideStarLimit : RowValue(kStarRows[step - 5], preferences.word[kPrefStarLimitFirst + step - 5]);
 }
 
 void ApplyChartFlip(int zoomStep, int* x, int* y) {
-    int mode = preferences.word[kViewWord + std::clamp(zoomStep, 0, 9)];
+    int mode = preferences.word[kPrefZoomViewFirst + std::clamp(zoomStep, 0, 9)];
     if (mode == 1 || mode == 2) *y = -*y;
     if (mode == 2 || mode == 3) *x = -*x;
 }
 
 void DrawViewIcon(int row, const int pos[2]) {
-    int first = preferences.word[kNightModeWord] != 0 ? 2008 : 1682;
+    int first = preferences.word[kPrefNightMode] != 0 ? 2008 : 1682;
     DrawBitmapMasked(first + row, pos[0], pos[1]);
 }
 
 int GetHorizonAltitude() {
-    int row = preferences.word[kHorizonWord];
+    int row = preferences.word[kPrefHorizon];
     return row >= 0 && row < static_cast<int>(std::size(kHorizonDegrees)) ? kHorizonDegrees[row] : 0;
 }
 
 int GetScopeApertureMm() {
-    int d = preferences.word[kDiameterWord];
+    int d = preferences.word[kPrefDiameter];
     return d < kApertureRowCount ? kApertureMm[std::max(d, 0)] : d;
 }
 
 int GetScopeFocalLengthMm() {
-    int f = preferences.word[kFRatioWord];
+    int f = preferences.word[kPrefFRatio];
     int aperture = GetScopeApertureMm();
     return f < kFocalRatioRowCount ? aperture * kFocalRatio[std::max(f, 0)] : aperture * f / 10;
 }

@@ -40,8 +40,6 @@ namespace {
 
 int Length(const char* text) { return static_cast<int>(std::strlen(text)); }
 
-constexpr int kPositionModeWord = 10;
-constexpr int kChartTypeWord = 117;
 constexpr int kTopocentric = 2;
 constexpr int kTypePlanet = 27;
 constexpr int kTypeConstellation = 14;
@@ -119,8 +117,8 @@ void CutName(SelectionEntry* entry, const char* name) {
 
 void SearchPlanets(Search& s) {
     DrawStepTitle("Checking Planets");
-    int32_t savedMode = preferences.word[kPositionModeWord];
-    preferences.word[kPositionModeWord] = kTopocentric;
+    int32_t savedMode = preferences.word[kPrefPositionMode];
+    preferences.word[kPrefPositionMode] = kTopocentric;
     const SelectionCriteria& c = s.c;
     double jd = CriteriaJulianDay();
     for (int body = 0; body < 10 && !s.Full(); ++body) {
@@ -139,7 +137,7 @@ void SearchPlanets(Search& s) {
         SetObjectRecordName(&r, planetNameTable[body]);
         s.Offer(r, body, kSourcePlanet);
     }
-    preferences.word[kPositionModeWord] = savedMode;
+    preferences.word[kPrefPositionMode] = savedMode;
 }
 
 void SearchConstellations(Search& s) {
@@ -323,7 +321,7 @@ void PrepareSelection(int classByte, int catalogue, int type) {
     c.type = static_cast<int16_t>(type);
     c.classByte = static_cast<int16_t>(classByte);
     c.visibility = c.eyepiece = c.eyepieceFocal = c.magnitude = c.constellation = 0;
-    int view = preferences.word[kChartTypeWord];
+    int view = preferences.word[kPrefChartType];
     if (view < 2 || view == 3) {
         if (c.elevation == 0) c.elevation = 1;
     } else {

@@ -61,7 +61,6 @@ struct PortPopup {
 constexpr PortPopup kPorts[] = {{1407, 1408, 1}, {1401, 1402, 3}, {1428, 1429, 133}};
 constexpr int kEyepieceTrigger = 1467;
 constexpr int kEyepieceList = 1468;
-constexpr int kEyepieceWord = 46;
 constexpr int kCursorTrigger = 1398;
 constexpr int kCursorLabel = 148;
 constexpr int kDiameterField = 1535;
@@ -308,7 +307,7 @@ bool SavePage3() {
     int chart = Word(kPrefChartType), card = Word(kPrefCardCatalog);
     SavePopups(3);
     int eyepiece = Get(kEyepieceList);
-    if (eyepiece >= 0) Word(kEyepieceWord) = eyepiece;
+    if (eyepiece >= 0) Word(kPrefEyepiece) = eyepiece;
     if (Word(kPrefConstLinesFigures) != lines) LoadConstellationData(Word(kPrefConstLinesFigures));
     if (Word(kPrefChartType) != chart) UpdateChartTime(1);
     bool kept = true;
@@ -375,7 +374,7 @@ void FillPreferencePage(int page) {
     case 2: FillPage2(); return;
     case 3:
         FillPopups(3);
-        SetEyepiecePopupLabel(Word(kEyepieceWord), kEyepieceTrigger, kEyepieceList, "None");
+        SetEyepiecePopupLabel(Word(kPrefEyepiece), kEyepieceTrigger, kEyepieceList, "None");
         return;
     case 4: FillPopups(4); return;
     case 5: FillPage5(); return;
