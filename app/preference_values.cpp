@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // Row values of the page 4 popups; kScope and kEye stand for the two limits
 // of the selection criteria.
 constexpr float kScope = -1.0f;
