@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
 #include "catalog/designations.h"
 #include "catalog/memo.h"
 #include "catalog/memo_dialog.h"
@@ -17,9 +16,7 @@
 #include "objects/selection_list.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
-#include "platform/message_box.h"
 #include "platform/message_queue.h"
-#include "platform/messages.h"
 #include "platform/sys_colors.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
@@ -57,23 +54,16 @@ protected:
         home = GetCurrentFormDialog();
         ASSERT_TRUE(pl::IsWindow(home));
     }
-
     void WriteMemo(const std::string& name, const std::string& text) const {
         std::ofstream(folder.path() / "userlists" / name, std::ios::binary) << text;
     }
-
-    void Command(int command) {
-        Ui([command] { pl::SendMessage(mainWindow, pl::WM_COMMAND, static_cast<pl::WParam>(command), 0); });
-    }
-
-    // Opens the dialog through the menu command; the result of the command
-    // arrives in `imported` once the dialog has closed.
+    // Opens the dialog as the menu command does; the command's result arrives
+    // in `imported` once the dialog has closed.
     void OpenDialog() {
         imported = -1;
         Ui([this] { imported = ImportListFromMemo(); });
         ASSERT_NE(Dialog(), nullptr);
     }
-
     // The open memo dialog, or null.
     static pl::Hwnd Dialog() {
         for (pl::Hwnd w : pl::TopLevelWindows())
@@ -86,25 +76,10 @@ protected:
         pl::GetWindowRect(Item(id), &r);
         return r;
     }
-    void TapButton(int id) {
-        pl::Rect r = ScreenRect(id);
-        harness.tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
-    static pl::Rect RowRect(int row) {
-        pl::Rect r;
-        pl::SendMessage(Item(kFileList), pl::LVM_GETITEMRECT, static_cast<pl::WParam>(row),
-                        reinterpret_cast<pl::LParam>(&r));
-        pl::Point origin{0, 0};
-        pl::ClientToScreen(Item(kFileList), &origin);
-        return pl::Offset(r, origin.x, origin.y);
-    }
-    void TapRow(int row) {
-        pl::Rect r = RowRect(row);
-        harness.tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
+    void TapItem(int id) { Tap(Centre(Item(id))); }
     // Selects a row by tapping it and closes the preview it shows.
     void ChooseRow(int row) {
-        TapRow(row);
+        Tap(RowCentre(Item(kFileList), row));
         ASSERT_EQ(BoxText().rfind("Beginning of memo data:\n", 0), 0u) << BoxText();
         Answer(pl::IDOK);
     }
@@ -121,9 +96,11 @@ protected:
 };
 
 // The menu item, chosen from the title's Settings menu: the dialog runs
-// inside the title's tap, and leaving it reopens the form under the title.
-TEST_F(MemoImport, TheSettingsMenuItemOpensTheDialog) {
+// inside the title's tap. Ok reads nothing: the list stays, the form beneath
+// is opened again and no control of the dialog is left registered.
+TEST_F(MemoImport, TheSettingsMenuItemOpensTheDialogAndOkLeavesWithoutReading) {
     WriteMemo("a.txt", MemoText("\n"));
+    Ui([] { ImportMemoText(kMemoLines[2]); });
     pl::Rect title;
     pl::GetWindowRect(pl::GetDlgItem(home, 8001), &title);
     harness.tap(title.left + 5, title.top + 5);
@@ -140,104 +117,57 @@ TEST_F(MemoImport, TheSettingsMenuItemOpensTheDialog) {
     pl::Rect r;
     pl::GetWindowRect(dialog, &r);
     EXPECT_EQ(r, (pl::Rect{0, 0, 240, 320}));  // the whole screen
-    EXPECT_EQ(RowCount(), 1);
-    TapButton(kOk);
+    ChooseRow(0);
+    TapItem(kOk);
     EXPECT_EQ(Dialog(), nullptr);
+    EXPECT_EQ(selectionCount, 1);
     EXPECT_FALSE(pl::IsWindow(home));
-    EXPECT_TRUE(pl::IsWindow(GetCurrentFormDialog()));
     EXPECT_EQ(GetCurrentFormId(), 1950);
+    EXPECT_EQ(controlRegistry.Count(), 23);  // the new home form's title and 22 buttons
     EXPECT_EQ(BoxCount(), 0);
     EXPECT_TRUE(harness.failures().empty());
 }
 
+// A missing userlists folder is made and lists nothing; only memo files are
+// listed, by name; Import without a chosen row does nothing.
 TEST_F(MemoImport, OnlyTheMemoFilesOfUserlistsAreListed) {
+    std::filesystem::remove_all(folder.path() / "userlists");
+    OpenDialog();
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "userlists"));
+    EXPECT_EQ(RowCount(), 0);
+    TapItem(kOk);
     for (const char* name : {"b.txt", "a.txt", "list.lst", "c.txt.tmp", "notes.csv"}) WriteMemo(name, "x\n");
     OpenDialog();
     ASSERT_EQ(RowCount(), 2);
     ASSERT_EQ(memoNameTable.Count(), 2);
     EXPECT_STREQ(memoNameTable[0].data(), "a.txt");
     EXPECT_STREQ(memoNameTable[1].data(), "b.txt");
-    TapButton(kOk);
-}
-
-TEST_F(MemoImport, AMissingUserlistsFolderIsMadeAndListsNothing) {
-    std::filesystem::remove_all(folder.path() / "userlists");
-    OpenDialog();
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "userlists"));
-    EXPECT_EQ(RowCount(), 0);
-    TapButton(kImport);  // no rows: nothing happens
+    TapItem(kImport);
     EXPECT_NE(Dialog(), nullptr);
     EXPECT_EQ(BoxCount(), 0);
-    TapButton(kOk);
+    TapItem(kOk);
     EXPECT_EQ(Dialog(), nullptr);
     EXPECT_EQ(imported, 0);
 }
 
-TEST_F(MemoImport, RowsShowTheFileNameTwoPixelsIn) {
-    WriteMemo("a.txt", "x\n");
-    OpenDialog();
-    pl::Rect row = RowRect(0);
-    const uint32_t fill = pl::GetSysColor(pl::kColorMenu);
-    int textPixels = 0, indentPixels = 0;
-    for (int y = row.top; y < row.bottom; ++y) {
-        for (int x = row.left; x < row.left + 40; ++x) {
-            bool text = harness.pixel(x, y) != fill;
-            textPixels += text;
-            indentPixels += text && x < row.left + 2;
-        }
-    }
-    EXPECT_GT(textPixels, 10);
-    EXPECT_EQ(indentPixels, 0);
-    TapButton(kOk);
-}
-
-TEST_F(MemoImport, ATapOnARowShowsTheBeginningOfTheFile) {
+// The preview of a file shorter than its 255-byte buffer used to say the
+// header could not be read.
+TEST_F(MemoImport, ATapOnARowShowsTheBeginningOfTheFileEvenWhenShort) {
     std::string longText;
     for (int i = 0; longText.size() < 400; ++i) longText += "NGC;" + std::to_string(i) + ";x;GALXY; ;1;1;1.0;1;1;0\n";
     WriteMemo("a_long.txt", longText);
     WriteMemo("b_short.txt", kMemoLines[0]);
     WriteMemo("c_empty.txt", "");
     OpenDialog();
-    TapRow(0);
-    EXPECT_EQ(BoxText(), "Beginning of memo data:\n" + longText.substr(0, 255));
-    Answer(pl::IDOK);
-    TapRow(1);
-    EXPECT_EQ(BoxText(), std::string("Beginning of memo data:\n") + kMemoLines[0]);
-    Answer(pl::IDOK);
-    TapRow(2);
-    EXPECT_EQ(BoxText(), "Can't read header.\n");
-    Answer(pl::IDOK);
+    const std::string expected[] = {"Beginning of memo data:\n" + longText.substr(0, 255),
+                                    std::string("Beginning of memo data:\n") + kMemoLines[0], "Can't read header.\n"};
+    for (int row = 0; row < 3; ++row) {
+        Tap(RowCentre(Item(kFileList), row));
+        EXPECT_EQ(BoxText(), expected[row]) << row;
+        Answer(pl::IDOK);
+    }
     EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kFileList)), 2);
-    TapButton(kOk);
-}
-
-// Ok reads nothing: the list stays, the form beneath is opened again and no
-// control of the dialog is left registered.
-TEST_F(MemoImport, OkLeavesWithoutReadingAndReopensTheForm) {
-    WriteMemo("a.txt", MemoText("\n"));
-    Ui([] { ImportMemoText(kMemoLines[2]); });
-    ASSERT_EQ(selectionCount, 1);
-    OpenDialog();
-    ChooseRow(0);
-    TapButton(kOk);
-    EXPECT_EQ(Dialog(), nullptr);
-    EXPECT_EQ(imported, 0);
-    EXPECT_EQ(selectionCount, 1);
-    EXPECT_EQ(GetCurrentFormId(), 1950);
-    EXPECT_FALSE(pl::IsWindow(home));
-    EXPECT_TRUE(pl::IsWindow(GetCurrentFormDialog()));
-    EXPECT_EQ(controlRegistry.Count(), 23);  // the new home form's title and 22 buttons
-    EXPECT_EQ(BoxCount(), 0);
-}
-
-TEST_F(MemoImport, ImportWithoutAChosenRowDoesNothing) {
-    WriteMemo("a.txt", MemoText("\n"));
-    OpenDialog();
-    TapButton(kImport);
-    EXPECT_NE(Dialog(), nullptr);
-    EXPECT_EQ(BoxCount(), 0);
-    TapButton(kOk);
-    EXPECT_EQ(imported, 0);
+    TapItem(kOk);
 }
 
 // The chosen file becomes the list and the VezizIvodozi form is asked for (not
@@ -255,45 +185,46 @@ TEST_F(MemoImport, ImportReadsTheChosenFileIntoANewList) {
     for (const char* name : {"lf.txt", "crlf.txt"}) {
         OpenDialog();
         ChooseRow(RowOf(name));
-        TapButton(kImport);
+        TapItem(kImport);
         EXPECT_EQ(Dialog(), nullptr);
         EXPECT_EQ(imported, 1);
         EXPECT_EQ(GetCurrentFormId(), 1800);
         EXPECT_EQ(BoxText(), "Unkown form call\n");
         Answer(pl::IDOK);
-        EXPECT_EQ(selectionCount, 3) << name;
         EXPECT_EQ(selectionShownCount, 3) << name;
         lists.push_back(Entries());
         harness.tap(120, 160);  // the bare main window brings back the home form
     }
     ASSERT_EQ(lists[0].size(), 3u);
+    ASSERT_EQ(lists[1].size(), 3u);
     EXPECT_STREQ(lists[0][0].name, "My galaxy");
     EXPECT_EQ(lists[0][0].designation, kDesignationUser);
     EXPECT_EQ(lists[0][1].designation, kDesignationNgc);
     EXPECT_EQ(lists[0][2].source, kSourcePlanet);
-    for (size_t i = 0; i < lists[0].size(); ++i)
-        EXPECT_EQ(std::memcmp(&lists[0][i], &lists[1][i], sizeof(SelectionEntry)), 0) << i;
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(std::memcmp(&lists[0][i], &lists[1][i], sizeof(SelectionEntry)), 0) << i;
     EXPECT_EQ(selectionCriteria.year, 2024);
     EXPECT_EQ(selectionCriteria.minute, 7);
 }
 
 // Export List to Memo writes the list into the memo of the current minute,
-// which Import Memo to List reads back as the same list.
-TEST_F(MemoImport, AnExportedListComesBackThroughTheMenus) {
+// which Import Memo to List reads back as the same list. The export's busy
+// indicator used to draw through the form's ended paint context.
+TEST_F(MemoImport, AnExportedListComesBackThroughTheMenusAndExportDrawsThroughALiveContext) {
     Ui([] {
         currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
         ImportMemoText(MemoText("\n").c_str());
         selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
     });
     std::vector<SelectionEntry> before = Entries();
-    Command(kExportCommand);
+    MainCommand(kExportCommand);
     EXPECT_EQ(BoxText(), "3 Objects exported.\n\n");
     Answer(pl::IDOK);
+    EXPECT_TRUE(harness.failures().empty());
     Ui([] { ImportMemoText(kMemoLines[2]); });
     ASSERT_EQ(selectionCount, 1);
     OpenDialog();
     ChooseRow(RowOf("20240305_zendamemo_2107.txt"));
-    TapButton(kImport);
+    TapItem(kImport);
     Answer(pl::IDOK);  // the VezizIvodozi form is refused
     ASSERT_EQ(selectionCount, 3);
     for (int i = 0; i < 3; ++i) {
@@ -304,34 +235,33 @@ TEST_F(MemoImport, AnExportedListComesBackThroughTheMenus) {
     }
 }
 
-// The form's paint context ended with its paint; the export's busy indicator
-// used to draw through it.
-TEST_F(MemoImport, ExportAfterAFormPaintDrawsThroughALiveContext) {
-    Ui([] {
-        ObjectRecord r{};
-        r.designationId = kDesignationUser;
-        r.number = 1;
-        MakeSelectionEntry(1, 0, selectionList, &r);
-        selectionCount = 1;
-        selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
-    });
-    Command(kExportCommand);
-    EXPECT_EQ(BoxText(), "1 Object exported.\n\n");
-    Answer(pl::IDOK);
-    EXPECT_TRUE(harness.failures().empty());
-}
-
-// The rows' paint context ended with the list's paint; drawing afterwards
-// (the busy indicator here) used to go through it.
+// The rows show the file name two pixels in. Their paint context ended with
+// the list's paint; drawing afterwards (the busy indicator here) used to go
+// through it.
 TEST_F(MemoImport, DrawingAfterTheRowsArePaintedUsesALiveContext) {
     WriteMemo("a.txt", "x\n");
     OpenDialog();
+    pl::Rect row;
+    pl::SendMessage(Item(kFileList), pl::LVM_GETITEMRECT, 0, reinterpret_cast<pl::LParam>(&row));
+    pl::Point origin{0, 0};
+    pl::ClientToScreen(Item(kFileList), &origin);
+    row = pl::Offset(row, origin.x, origin.y);
+    const uint32_t fill = pl::GetSysColor(pl::kColorMenu);
+    int textPixels = 0, indentPixels = 0;
+    for (int y = row.top; y < row.bottom; ++y)
+        for (int x = row.left; x < row.left + 40; ++x) {
+            bool text = harness.pixel(x, y) != fill;
+            textPixels += text;
+            indentPixels += text && x < row.left + 2;
+        }
+    EXPECT_GT(textPixels, 10);
+    EXPECT_EQ(indentPixels, 0);
     Ui([] {
         StepBusyIndicator(1);
         EndBusyIndicator(0);
     });
     EXPECT_NE(Dialog(), nullptr);
-    TapButton(kOk);
+    TapItem(kOk);
 }
 
 // On a larger screen Ok moves down, Import moves right and down and the list
@@ -339,7 +269,7 @@ TEST_F(MemoImport, DrawingAfterTheRowsArePaintedUsesALiveContext) {
 TEST_F(MemoImport, ControlsFollowTheScreenSize) {
     OpenDialog();
     const pl::Rect ok = ScreenRect(kOk), import = ScreenRect(kImport), list = ScreenRect(kFileList);
-    TapButton(kOk);
+    TapItem(kOk);
     harness.changeScreen(320, 480, 96);
     OpenDialog();
     pl::Rect r;
@@ -348,7 +278,7 @@ TEST_F(MemoImport, ControlsFollowTheScreenSize) {
     EXPECT_EQ(ScreenRect(kOk), pl::Offset(ok, 0, 160));
     EXPECT_EQ(ScreenRect(kImport), pl::Offset(import, 80, 160));
     EXPECT_EQ(ScreenRect(kFileList), (pl::Rect{list.left, list.top, list.right + 80, list.bottom + 160}));
-    TapButton(kOk);
+    TapItem(kOk);
 }
 
 }  // namespace

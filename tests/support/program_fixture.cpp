@@ -1,15 +1,22 @@
 #include "support/program_fixture.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "app/main_window.h"
 #include "catalog/stars.h"
 #include "core/shared_state.h"
+#include "platform/controls.h"
 #include "platform/dialog.h"
+#include "platform/message_queue.h"
+#include "platform/messages.h"
+#include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "support/test_harness.h"
+#include "ui/forms.h"
+#include "ui/shell_state.h"
 
 void InstallSymbolFont(const std::filesystem::path& home) {
     std::filesystem::create_directories(home / "font");
@@ -78,4 +85,45 @@ void ProgramTest::AnswerAll() {
         std::vector<pl::MessageBoxInfo> boxes = pl::OpenMessageBoxes();
         Answer(boxes.back().buttons.empty() ? pl::IDOK : boxes.back().buttons.front());
     }
+}
+
+void ProgramTest::MainCommand(int id) {
+    Ui([id] { pl::SendMessage(mainWindow, pl::WM_COMMAND, static_cast<pl::WParam>(id), 0); });
+}
+
+void ProgramTest::FormCommand(int id) {
+    Ui([id] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, static_cast<pl::WParam>(id), 0); });
+}
+
+pl::Point ProgramTest::Centre(pl::Hwnd window) {
+    pl::Rect r;
+    pl::GetWindowRect(window, &r);
+    return pl::Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+pl::Point ProgramTest::RowCentre(pl::Hwnd list, int row) {
+    pl::Rect r;
+    pl::SendMessage(list, pl::LVM_GETITEMRECT, static_cast<pl::WParam>(row), reinterpret_cast<pl::LParam>(&r));
+    pl::Point p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    pl::ClientToScreen(list, &p);
+    return p;
+}
+
+std::vector<uint32_t> ProgramTest::ScreenSample(int step) const {
+    std::vector<uint32_t> pixels;
+    pl::ScreenInfo screen = pl::GetScreenInfo();
+    for (int y = 0; y < screen.height; y += step)
+        for (int x = 0; x < screen.width; x += step) pixels.push_back(harness.pixel(x, y) & 0xF8F8F8u);
+    return pixels;
+}
+
+std::vector<int64_t> ProgramTest::ShellCalls(const char* call, pl::Hwnd window) {
+    std::vector<int64_t> values;
+    for (const pl::ShellCall& c : pl::ShellCallLog())
+        if (c.call == call && (!window || c.hwnd == window)) values.push_back(c.value);
+    return values;
+}
+
+void ProgramTest::Shot(const char* name) const {
+    if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/" + name);
 }

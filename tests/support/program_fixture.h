@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/harness.h"
 #include "platform/message_box.h"
@@ -43,6 +45,21 @@ protected:
 
     // Runs on the UI thread and waits until the program is idle again.
     void Ui(const std::function<void()>& call) { harness.runOnUi(call); }
+
+    // Sends WM_COMMAND `id` to the main window, or to the open form.
+    void MainCommand(int id);
+    void FormCommand(int id);
+    // Screen centre of a window, and of row `row` of a list view.
+    static pl::Point Centre(pl::Hwnd window);
+    static pl::Point RowCentre(pl::Hwnd list, int row);
+    void Tap(pl::Point p) { harness.tap(p.x, p.y); }
+    // Every `step`-th pixel of the screen in both directions, row by row, to
+    // the 5 bits per channel of the 16-bit back buffers.
+    std::vector<uint32_t> ScreenSample(int step) const;
+    // Values of the shell calls named `call` (on `window` when given), in order.
+    static std::vector<int64_t> ShellCalls(const char* call, pl::Hwnd window = nullptr);
+    // Saves the screen as `name` in ZENDAVORI_SHOT_DIR when that is set.
+    void Shot(const char* name) const;
 
     TempProgramFolder folder{"program"};
     pl::Harness harness;

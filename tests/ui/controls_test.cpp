@@ -1,19 +1,17 @@
 // The control layer on a test form in the running program: lists and popup
 // triggers, their nested loop, fields, labels, bitmap buttons, the registry,
-// the accessors' reports, and the title with its menus.
+// the accessors' reports; the title with its menus on the home form.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "platform/controls.h"
-#include "platform/dc.h"
+#include "platform/dialog.h"
 #include "platform/drawing.h"
 #include "platform/gdi.h"
-#include "platform/paint.h"
-#include "platform/dialog.h"
-#include "platform/focus.h"
 #include "platform/menus.h"
 #include "platform/message_queue.h"
+#include "platform/paint.h"
 #include "platform/shell.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
@@ -25,6 +23,7 @@
 #include "ui/popup_list.h"
 #include "ui/shell_state.h"
 #include "ui/simple_controls.h"
+#include "ui/title_control.h"
 
 namespace {
 
@@ -41,31 +40,14 @@ protected:
         ASSERT_TRUE(pl::IsWindow(form));
         ASSERT_EQ(BoxCount(), 0);
     }
-
     pl::Hwnd Item(int id) const { return pl::GetDlgItem(form, id); }
-
-    // Centre of a control on the screen.
-    pl::Point Centre(int id) const {
-        pl::Rect r;
-        pl::GetWindowRect(Item(id), &r);
-        return pl::Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
-
-    // Centre of a list row on the screen.
-    pl::Point RowCentre(int listId, int row) const {
-        pl::Rect r;
-        pl::SendMessage(Item(listId), pl::LVM_GETITEMRECT, static_cast<pl::WParam>(row), reinterpret_cast<pl::LParam>(&r));
-        pl::Point p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        pl::ClientToScreen(Item(listId), &p);
-        return p;
-    }
-
+    bool PopupOpen() const { return pl::IsWindowVisible(Item(kTestPopupList)); }
+    int Selected(int list) const { return pl::ListViewGetSelectionMark(Item(list)); }
     int Commands(pl::WParam wParam) const {
         return static_cast<int>(std::count_if(testFormMessages.begin(), testFormMessages.end(), [&](const TestFormMessage& m) {
             return m.id == pl::WM_COMMAND && m.wParam == wParam;
         }));
     }
-
     pl::Hwnd form = nullptr;
 };
 
@@ -78,9 +60,7 @@ TEST_F(Controls, RepaintsComeFromTheBackBuffer) {
     EXPECT_EQ(harness.pixel(200, 250), 0xFFFFFFu);
     Ui([this] {
         pl::Hdc dc = pl::GetDC(form);
-        pl::Hbrush black = pl::CreateSolidBrush(pl::Rgb(0, 0, 0));
-        pl::FillRect(dc, pl::Rect{190, 240, 210, 260}, black);
-        pl::DeleteObject(black);
+        pl::FillRect(dc, pl::Rect{190, 240, 210, 260}, pl::GetStockBlackBrush());
         pl::ReleaseDC(form, dc);
     });
     EXPECT_EQ(harness.pixel(200, 250), 0u);
@@ -92,115 +72,88 @@ TEST_F(Controls, RepaintsComeFromTheBackBuffer) {
     EXPECT_EQ(testFormDraws, 1);
 }
 
-TEST_F(Controls, RowsShowInTheReverseOrderOfAddition) {
+// Rows show in the reverse order of addition; a popup list that would pass
+// the form's bottom ends 22 x scaleY above it.
+TEST_F(Controls, ListsAsTheFormBuiltThem) {
     pl::Hwnd list = Item(kTestPopupList);
     ASSERT_EQ(pl::ListViewGetItemCount(list), 3);
-    EXPECT_EQ(pl::ListViewGetItemText(list, 0), "C");
-    EXPECT_EQ(pl::ListViewGetItemText(list, 1), "B");
-    EXPECT_EQ(pl::ListViewGetItemText(list, 2), "A");
-    EXPECT_EQ(pl::ListViewGetSelectionMark(list), 1);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(pl::ListViewGetItemText(list, row), std::string(1, "CBA"[row]));
+    EXPECT_EQ(Selected(kTestPopupList), 1);
+    pl::Rect low, trigger, formRect;
+    pl::GetWindowRect(Item(kTestLowList), &low);
+    pl::GetWindowRect(Item(kTestLowTrigger), &trigger);
+    pl::GetWindowRect(form, &formRect);
+    EXPECT_EQ(low.bottom, formRect.bottom - 22);
+    EXPECT_LT(low.top, trigger.bottom);
+    EXPECT_EQ(low.left, trigger.left);
 }
 
+// Tapped outside, a popup keeps its old selection; keys move the row but
+// choose nothing; with an empty list it does not open.
 TEST_F(Controls, PopupTappedOutsideKeepsItsSelection) {
-    pl::Point trigger = Centre(kTestTrigger);
-    harness.tap(trigger.x, trigger.y);
-    ASSERT_TRUE(pl::IsWindowVisible(Item(kTestPopupList)));
+    Tap(Centre(Item(kTestTrigger)));
+    ASSERT_TRUE(PopupOpen());
     harness.tap(200, 300);
-    EXPECT_FALSE(pl::IsWindowVisible(Item(kTestPopupList)));
-    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kTestPopupList)), 1);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(Selected(kTestPopupList), 1);
+    Tap(Centre(Item(kTestTrigger)));
+    for (int i = 0; i < 3; ++i) harness.key(pl::VK_DOWN);
+    EXPECT_EQ(Selected(kTestPopupList), 2);
+    harness.key(pl::VK_RETURN);
+    EXPECT_TRUE(PopupOpen());
+    harness.tap(200, 300);
+    EXPECT_FALSE(PopupOpen());
     EXPECT_EQ(Commands(kChoice), 0);
-}
-
-TEST_F(Controls, APopupWithAnEmptyListDoesNotOpen) {
     Ui([this] { pl::ListViewDeleteAllItems(Item(kTestPopupList)); });
-    pl::Point trigger = Centre(kTestTrigger);
-    harness.tap(trigger.x, trigger.y);
-    EXPECT_FALSE(pl::IsWindowVisible(Item(kTestPopupList)));
+    Tap(Centre(Item(kTestTrigger)));
+    EXPECT_FALSE(PopupOpen());
     EXPECT_EQ(Commands(kChoice), 0);
 }
 
 TEST_F(Controls, DragOverRowsChoosesTheRowUnderThePenAtTheLift) {
-    pl::Point trigger = Centre(kTestTrigger);
-    harness.tap(trigger.x, trigger.y);
-    ASSERT_TRUE(pl::IsWindowVisible(Item(kTestPopupList)));
-    harness.drag(RowCentre(kTestPopupList, 0), RowCentre(kTestPopupList, 2), 4);
-    EXPECT_FALSE(pl::IsWindowVisible(Item(kTestPopupList)));
-    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kTestPopupList)), 2);
+    Tap(Centre(Item(kTestTrigger)));
+    ASSERT_TRUE(PopupOpen());
+    harness.drag(RowCentre(Item(kTestPopupList), 0), RowCentre(Item(kTestPopupList), 2), 4);
+    EXPECT_FALSE(PopupOpen());
+    EXPECT_EQ(Selected(kTestPopupList), 2);
     EXPECT_EQ(Commands(kChoice), 1);
     EXPECT_EQ(RecordOf<PopupRecord>(Item(kTestTrigger))->selection, 2);
-}
-
-TEST_F(Controls, PopupKeysMoveTheRowButChooseNothing) {
-    pl::Point trigger = Centre(kTestTrigger);
-    harness.tap(trigger.x, trigger.y);
-    harness.key(pl::VK_DOWN);
-    harness.key(pl::VK_DOWN);
-    harness.key(pl::VK_DOWN);
-    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kTestPopupList)), 2);
-    EXPECT_TRUE(pl::IsWindowVisible(Item(kTestPopupList)));
-    harness.key(pl::VK_RETURN);
-    EXPECT_EQ(Commands(kChoice), 0);
-    harness.tap(200, 300);
-    EXPECT_FALSE(pl::IsWindowVisible(Item(kTestPopupList)));
 }
 
 // The nested loop takes the quit message; it posts it again so that the
 // program's own loop ends too.
 TEST_F(Controls, PopupLoopPassesTheQuitMessageOn) {
-    pl::Point trigger = Centre(kTestTrigger);
-    harness.tap(trigger.x, trigger.y);
-    ASSERT_TRUE(pl::IsWindowVisible(Item(kTestPopupList)));
+    Tap(Centre(Item(kTestTrigger)));
+    ASSERT_TRUE(PopupOpen());
     Ui([] { pl::PostQuitMessage(3); });
     EXPECT_FALSE(harness.running());
     EXPECT_EQ(harness.exitCode(), 3);
 }
 
-TEST_F(Controls, APopupListThatWouldPassTheBottomEndsAboveIt) {
-    pl::Rect list;
-    pl::GetWindowRect(Item(kTestLowList), &list);
-    pl::Rect trigger;
-    pl::GetWindowRect(Item(kTestLowTrigger), &trigger);
-    pl::Rect formRect;
-    pl::GetWindowRect(form, &formRect);
-    EXPECT_EQ(list.bottom, formRect.bottom - 22);  // 22 x scaleY at 96 dpi
-    EXPECT_LT(list.top, trigger.bottom);
-    EXPECT_EQ(list.left, trigger.left);
-}
-
-TEST_F(Controls, ListKeysStopAtTheEndsAndTellTheForm) {
-    pl::Hwnd list = Item(kTestList);
-    Ui([list] { pl::SetFocus(list); });
-    for (int i = 0; i < 5; ++i) harness.key(pl::VK_DOWN);
-    EXPECT_EQ(pl::ListViewGetSelectionMark(list), 3);
-    EXPECT_EQ(Commands(kTestList), 5);
-    harness.key(pl::VK_UP);
-    EXPECT_EQ(pl::ListViewGetSelectionMark(list), 2);
-}
-
-TEST_F(Controls, ATapOnAListRowTellsTheForm) {
-    pl::Point row = RowCentre(kTestList, 1);
-    harness.tap(row.x, row.y);
-    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kTestList)), 1);
+// A tap on a row tells the form once; Up and Down stop at the ends and tell
+// the form once per key (they were passed on twice).
+TEST_F(Controls, ListTapsAndKeysTellTheFormOnce) {
+    Tap(RowCentre(Item(kTestList), 1));
+    EXPECT_EQ(Selected(kTestList), 1);
     EXPECT_EQ(Commands(kTestList), 1);
+    for (int i = 0; i < 5; ++i) harness.key(pl::VK_DOWN);
+    EXPECT_EQ(Selected(kTestList), 3);
+    EXPECT_EQ(Commands(kTestList), 6);
+    harness.key(pl::VK_UP);
+    EXPECT_EQ(Selected(kTestList), 2);
 }
 
-TEST_F(Controls, ATapOnATextFieldAsksTheFormToEditIt) {
-    pl::Point field = Centre(kTestField);
-    harness.tap(field.x, field.y);
+// A tap on a text field asks the form to edit it; a bitmap button clicks only
+// when released inside.
+TEST_F(Controls, FieldsAndBitmapButtonsAnswerTaps) {
+    Tap(Centre(Item(kTestField)));
     ASSERT_EQ(testFormMessages.size(), 1u);
     EXPECT_EQ(testFormMessages[0].id, kMsgEditField);
     EXPECT_EQ(testFormMessages[0].wParam, static_cast<pl::WParam>(kTestField));
-}
-
-TEST_F(Controls, ABitmapButtonClicksOnlyWhenReleasedInside) {
-    pl::Rect r;
-    pl::GetWindowRect(Item(kTestButton), &r);
-    EXPECT_EQ(r.Width(), 9);  // the arrow bitmap's 9 x 10 pixels at 96 dpi
-    EXPECT_EQ(r.Height(), 10);
-    pl::Point inside = Centre(kTestButton);
+    pl::Point inside = Centre(Item(kTestButton));
     harness.drag(inside, pl::Point{inside.x + 40, inside.y + 40});
     EXPECT_EQ(Commands(kTestButton), 0);
-    harness.tap(inside.x, inside.y);
+    Tap(inside);
     EXPECT_EQ(Commands(kTestButton), 1);
 }
 
@@ -209,6 +162,7 @@ TEST_F(Controls, ForgottenIdsAreReportedWhenTheFormCloses) {
     Ui([] { GotoForm(1950); });
     EXPECT_EQ(BoxText(), "5 7 \n");
     Answer(pl::IDOK);
+    EXPECT_EQ(controlRegistry.Count(), 23);  // the new home form's title and 22 buttons
 }
 
 TEST_F(Controls, AccessorsReportMissingControls) {
@@ -225,25 +179,20 @@ TEST_F(Controls, AccessorsReportMissingControls) {
         {[] { SetButtonIcon(GetCurrentFormWindow(), 93, 124, 0, 0); }, "SetButtonIcon\nCan't find 93\n"},
         {[] { SetButtonIcon(GetCurrentFormWindow(), kTestButton, 9999, 0, 0); },
          "SetButtonIcon\nCan't find bitmap 9999 for button 7006\n"},
+        {[] {
+             char buffer[8] = "x";
+             EXPECT_FALSE(GetField(92, buffer, sizeof buffer));
+         },
+         "GetField; Bad id 92"},
     };
     for (const auto& c : cases) {
         Ui(c.call);
         EXPECT_EQ(BoxText(), c.text);
         Answer(pl::IDOK);
     }
-    bool read = true;
-    Ui([&read] {
-        char buffer[8];
-        read = GetField(92, buffer, sizeof buffer);
-    });
-    std::vector<pl::MessageBoxInfo> boxes = pl::OpenMessageBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "GetField; Bad id 92");
-    EXPECT_EQ(boxes[0].caption, "");
-    Answer(pl::IDOK);
-    EXPECT_FALSE(read);
 }
 
+// The length given to GetField counts the terminator.
 TEST_F(Controls, GetFieldStaysInsideItsBuffer) {
     char buffer[6] = {'#', '#', '#', '#', '#', '#'};
     Ui([&buffer] {
@@ -257,39 +206,38 @@ TEST_F(Controls, GetFieldStaysInsideItsBuffer) {
 int hookRow = -2;
 void RecordHookRow(int row, int, int, int, int, int) { hookRow = row; }
 
-// Without a label a trigger with a hook lets the hook draw the selected row.
-TEST_F(Controls, ATriggerHookDrawsTheSelectedRow) {
-    hookRow = -2;
-    Ui([this] {
-        SetControlHook(form, kTestTrigger, RecordHookRow);
-        SetPopupList(kTestTrigger, kTestPopupList, 2);
-        pl::UpdateNow(Item(kTestTrigger));
-    });
-    EXPECT_EQ(hookRow, 2);
-    hookRow = -2;
-    Ui([this] {
-        SetPopupLabel(kTestTrigger, "Label");
-        pl::UpdateNow(Item(kTestTrigger));
-    });
-    EXPECT_EQ(hookRow, -2);  // a label is shown as it is
-}
-
-TEST_F(Controls, PopupSettersBlankAndBringBackTheRow) {
+// Setting row -1 blanks the label; a label is shown as it is; without a label
+// a trigger with a hook lets the hook draw the selected row.
+TEST_F(Controls, PopupLabelsAndTheTriggerHook) {
     PopupRecord* r = RecordOf<PopupRecord>(Item(kTestTrigger));
     ASSERT_NE(r, nullptr);
     Ui([] { SetPopupList(kTestTrigger, kTestPopupList, -1); });
     EXPECT_STREQ(r->label, " ");
-    Ui([] { SetPopupList(kTestTrigger, kTestPopupList, 0); });
+    const struct {
+        const char* label;
+        const char* shown;
+    } labels[] = {{"Custom", "Custom"}, {nullptr, ""}, {"", " "}};
+    for (const auto& l : labels) {
+        Ui([&l] { SetPopupLabel(kTestTrigger, l.label); });
+        EXPECT_STREQ(r->label, l.shown);
+    }
+    hookRow = -2;
+    Ui([this] {
+        SetControlHook(form, kTestTrigger, RecordHookRow);
+        SetPopupLabel(kTestTrigger, "Label");
+        pl::UpdateNow(Item(kTestTrigger));
+    });
+    EXPECT_EQ(hookRow, -2);
+    Ui([this] {
+        SetPopupList(kTestTrigger, kTestPopupList, 2);
+        pl::UpdateNow(Item(kTestTrigger));
+    });
     EXPECT_STREQ(r->label, "");
-    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kTestPopupList)), 0);
-    Ui([] { SetPopupLabel(kTestTrigger, "Custom"); });
-    EXPECT_STREQ(r->label, "Custom");
-    Ui([] { SetPopupLabel(kTestTrigger, nullptr); });
-    EXPECT_STREQ(r->label, "");
-    Ui([] { SetPopupLabel(kTestTrigger, ""); });
-    EXPECT_STREQ(r->label, " ");
+    EXPECT_EQ(Selected(kTestPopupList), 2);
+    EXPECT_EQ(hookRow, 2);
 }
 
+// An empty shell menu bar opened application menus from a modal dialog's title.
 TEST_F(Controls, TheTitleOfAModalDialogOpensNoMenu) {
     int result = -1;
     Ui([&result] { result = pl::DialogBox(kTestModal, GetCurrentFormWindow(), TestModalProc); });
@@ -299,33 +247,65 @@ TEST_F(Controls, TheTitleOfAModalDialogOpensNoMenu) {
     ASSERT_NE(title, nullptr);
     pl::Rect r;
     pl::GetWindowRect(title, &r);
-    size_t before = pl::ShellCallLog().size();
+    size_t bars = ShellCalls("CreateMenuBar").size();
     harness.tap(r.left + 3, r.top + 3);
-    for (size_t i = before; i < pl::ShellCallLog().size(); ++i) EXPECT_NE(pl::ShellCallLog()[i].call, "CreateMenuBar");
+    EXPECT_EQ(ShellCalls("CreateMenuBar").size(), bars);
     EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
     Ui([title] { pl::SendMessage(pl::GetParent(title), pl::WM_COMMAND, pl::IDOK, 0); });
     EXPECT_EQ(result, pl::IDOK);
     EXPECT_EQ(GetCurrentFormDialog(), form);
 }
 
-}  // namespace
-
-// Growth of the registry: 2 x capacity + 1 whenever an id would not fit.
-TEST(ControlRegistry, TwentyFourIdsGrowTheCapacityFrom10To21To43) {
-    GrowableArray<int32_t> registry;
-    std::vector<int> capacities;
-    for (int i = 0; i < 24; ++i) {
-        registry.Append(i);
-        capacities.push_back(registry.Capacity());
+class TitleMenu : public ProgramTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(StartProgram()); }
+    void TapTitle() {
+        pl::Rect r;
+        pl::GetWindowRect(pl::GetDlgItem(GetCurrentFormDialog(), 8001), &r);
+        harness.tap(r.left + 5, r.top + 5);
     }
-    EXPECT_EQ(capacities[9], 10);
-    EXPECT_EQ(capacities[10], 21);
-    EXPECT_EQ(capacities[20], 21);
-    EXPECT_EQ(capacities[21], 43);
-    registry.EraseKeepingOrder(0);
-    EXPECT_EQ(registry[0], 1);
-    EXPECT_EQ(registry.Count(), 23);
-    registry.RemoveAt(0);
-    EXPECT_EQ(registry[0], 23);  // the last element takes the removed one's place
-    EXPECT_EQ(registry.Count(), 22);
+};
+
+// A tap on the title opens menu bar 102 with the menu used last; a tap on
+// another button of the bar opens that menu; a tap on no button closes them.
+// A chosen command goes to the main window: "Wizard", the first item of
+// Tools, opens the home form again.
+TEST_F(TitleMenu, ATapOnTheTitleOpensTheMenuUsedLast) {
+    pl::Hwnd before = GetCurrentFormDialog();
+    TapTitle();
+    EXPECT_EQ(ShellCalls("CreateMenuBar"), std::vector<int64_t>{102});
+    EXPECT_NE(pl::OpenPopupMenu(), nullptr);
+    EXPECT_EQ(lastMenu, 0);
+    harness.tap(60, 8);  // the second button of the bar at the top of the screen
+    EXPECT_NE(pl::OpenPopupMenu(), nullptr);
+    EXPECT_EQ(lastMenu, 1);
+    harness.tap(230, 310);
+    EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
+    EXPECT_EQ(GetCurrentFormDialog(), before);
+    TapTitle();
+    harness.tap(10, 8);  // Tools
+    harness.key(pl::VK_DOWN);
+    harness.key(pl::VK_RETURN);
+    EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
+    EXPECT_FALSE(pl::IsWindow(before));
+    EXPECT_TRUE(pl::IsWindow(GetCurrentFormDialog()));
+    EXPECT_EQ(GetCurrentFormId(), 1950);
 }
+
+TEST_F(TitleMenu, TheMenuLoopPassesTheQuitMessageOn) {
+    TapTitle();
+    harness.key(pl::VK_ESCAPE);  // the popup closes; the bar's loop still runs while no tap came
+    TapTitle();
+    Ui([] { pl::PostQuitMessage(4); });
+    EXPECT_FALSE(harness.running());
+    EXPECT_EQ(harness.exitCode(), 4);
+}
+
+TEST_F(TitleMenu, AShortScreenGetsTheMenuBarWithDevices) {
+    harness.changeScreen(320, 240, 96);
+    TapTitle();
+    EXPECT_EQ(ShellCalls("CreateMenuBar"), std::vector<int64_t>{103});
+    harness.key(pl::VK_ESCAPE);
+}
+
+}  // namespace

@@ -1,8 +1,11 @@
-// Dates in the locale's field order.
+// Dates in the locale's field order, and angle parts of the angle fields.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "platform/clock.h"
 #include "ui/date_text.h"
+#include "ui/number_text.h"
 
 namespace {
 
@@ -17,26 +20,45 @@ protected:
         pl::UseRealClock();
         ResetDateFieldOrder();
     }
+    static std::array<int, 3> Parse(const char* text) {
+        std::array<int, 3> fields{-1, -1, -1};
+        ParseDate(text, &fields[0], &fields[1], &fields[2]);
+        return fields;
+    }
 };
 
-// Worked case: (5, 3, 2024) is 05/03/2024, or 03/05/2024 when the short date starts with the year.
+// Worked case: (5, 3, 2024) is 05/03/2024, or 03/05/2024 when the short date
+// starts with the year; the short form takes the year modulo 100. ParseDate
+// reads back what FormatDate writes.
 TEST_F(DateTextTest, FieldsFollowTheLocale) {
-    struct Case {
+    const struct {
         const char* pattern;
         int order;
         const char* text;
-    } cases[] = {{"M/d/yyyy", 5, "05/03/2024"}, {"dd.MM.yyyy", 5, "05/03/2024"}, {"yyyy-MM-dd", 2, "03/05/2024"}};
-    for (const Case& c : cases) {
+        const char* shortText;
+    } cases[] = {{"M/d/yyyy", 5, "05/03/2024", "05/03/24"},
+                 {"dd.MM.yyyy", 5, "05/03/2024", "05/03/24"},
+                 {"yyyy-MM-dd", 2, "03/05/2024", "03/05/24"}};
+    for (const auto& c : cases) {
         ResetDateFieldOrder();
         pl::SetShortDatePattern(c.pattern);
         EXPECT_EQ(GetDateFieldOrder(), c.order) << c.pattern;
         char text[16];
         FormatDate(text, sizeof text, 5, 3, 2024);
         EXPECT_STREQ(text, c.text) << c.pattern;
+        EXPECT_EQ(Parse(text), (std::array<int, 3>{5, 3, 2024})) << c.pattern;
+        FormatDateShort(text, sizeof text, 5, 3, 2024);
+        EXPECT_STREQ(text, c.shortText) << c.pattern;
     }
 }
 
-TEST_F(DateTextTest, OrderIsFoundOnceAndTextIsCut) {
+// The order is found once; the text is cut to its buffer; missing or
+// unreadable fields read as 0.
+TEST_F(DateTextTest, OrderIsFoundOnceTextIsCutAndBadFieldsAreZero) {
+    EXPECT_EQ(Parse("12/7"), (std::array<int, 3>{12, 7, 0}));
+    EXPECT_EQ(Parse(nullptr), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(Parse("x/2/2000"), (std::array<int, 3>{0, 2, 2000}));
+    ResetDateFieldOrder();
     pl::SetShortDatePattern("yyyy/M/d");
     EXPECT_EQ(GetDateFieldOrder(), 2);
     pl::SetShortDatePattern("d/M/yyyy");
@@ -46,50 +68,18 @@ TEST_F(DateTextTest, OrderIsFoundOnceAndTextIsCut) {
     EXPECT_STREQ(text, "01/25");
 }
 
-}  // namespace
-
-namespace {
-
-TEST_F(DateTextTest, ShortDateTakesTheYearModuloHundred) {
-    char text[16];
-    FormatDateShort(text, sizeof text, 5, 3, 2024);
-    EXPECT_STREQ(text, "05/03/24");
-    FormatDateShort(text, sizeof text, 31, 12, 1999);
-    EXPECT_STREQ(text, "31/12/99");
-    ResetDateFieldOrder();
-    pl::SetShortDatePattern("yyyy-MM-dd");
-    FormatDateShort(text, sizeof text, 5, 3, 2007);
-    EXPECT_STREQ(text, "03/05/07");
-}
-
-TEST_F(DateTextTest, ParseDateReadsWhatFormatDateWrites) {
-    for (const char* pattern : {"M/d/yyyy", "yyyy-MM-dd"}) {
-        ResetDateFieldOrder();
-        pl::SetShortDatePattern(pattern);
-        char text[16];
-        FormatDate(text, sizeof text, 5, 3, 2024);
-        int first = 0, second = 0, year = 0;
-        ParseDate(text, &first, &second, &year);
-        EXPECT_EQ(first, 5) << pattern;
-        EXPECT_EQ(second, 3) << pattern;
-        EXPECT_EQ(year, 2024) << pattern;
+// Worked case: 10.99999 gives 11, 0, 0 (the half second carries). The others
+// by hand: 12.5 = 12 30' 00" (+ half a second, truncated away); 0.0125 = 45".
+TEST(SplitDegreesToDms, HalfSecondRoundsUp) {
+    const struct {
+        double value;
+        std::array<int, 3> dms;
+    } cases[] = {{10.99999, {11, 0, 0}}, {12.5, {12, 30, 0}}, {0.0125, {0, 0, 45}}, {23.99986, {23, 59, 59}}};
+    for (const auto& c : cases) {
+        std::array<int, 3> dms;
+        SplitDegreesToDms(c.value, &dms[0], &dms[1], &dms[2]);
+        EXPECT_EQ(dms, c.dms) << c.value;
     }
-}
-
-TEST_F(DateTextTest, ParseDateWithMissingFieldsGivesZero) {
-    int first = -1, second = -1, year = -1;
-    ParseDate("12/7", &first, &second, &year);
-    EXPECT_EQ(first, 12);
-    EXPECT_EQ(second, 7);
-    EXPECT_EQ(year, 0);
-    ParseDate(nullptr, &first, &second, &year);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(second, 0);
-    EXPECT_EQ(year, 0);
-    ParseDate("x/2/2000", &first, &second, &year);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(second, 2);
-    EXPECT_EQ(year, 2000);
 }
 
 }  // namespace

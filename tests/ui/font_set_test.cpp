@@ -1,4 +1,5 @@
-// The eight fonts, the symbol face from the program folder, and their release.
+// The eight fonts, the symbol face from the program folder, and their
+// release; text in the draw window: cut lengths, the label font, the axes.
 #include "ui/font_set.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,8 @@
 #include "platform/files.h"
 #include "platform/dialog.h"
 #include "platform/fonts.h"
+#include "platform/gdi.h"
+#include "platform/text.h"
 #include "platform/harness.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -17,6 +20,8 @@
 #include "support/recording_window.h"
 #include "support/temp_program_folder.h"
 #include "support/test_harness.h"
+#include "ui/colors.h"
+#include "ui/text_drawing.h"
 
 namespace {
 
@@ -51,16 +56,24 @@ protected:
     testwin::CleanPlatform clean;
 };
 
-// Edge cases: DC font -12 at scaleX 1 gives 0, 4: -11 (-12 x 95 / 100 truncated
-// toward zero), 2, 3: -9, 1, 6: -12, 5: -11, 7: -9; weights 700 for 1, 3, 5.
-TEST_F(FontSetTest, HeightsAtScaleOne) {
-    InstallSymbolFont();
-    BuildAt(96, 1.0);
-    const int heights[kFontCount] = {-11, -12, -9, -9, -11, -11, -12, -9};
+// Edge cases: DC font -12 at scaleX 1 gives 0, 4: -11 (-12 x 95 / 100
+// truncated toward zero), 2, 3: -9, 1, 6: -12, 5: -11, 7: -9; at scaleX 2 with
+// height -24 fonts 0, 4, 5 have -21 and 2, 3, 7 have -18; weights 700 for 1, 3, 5.
+TEST_F(FontSetTest, HeightsAtScaleOneAndTwo) {
+    const struct {
+        int dpi;
+        double scale;
+        int heights[kFontCount];
+    } cases[] = {{96, 1.0, {-11, -12, -9, -9, -11, -11, -12, -9}}, {192, 2.0, {-21, -24, -18, -18, -21, -21, -24, -18}}};
     const int weights[kFontCount] = {400, 700, 400, 700, 400, 700, 400, 400};
-    for (int id = 0; id < kFontCount; ++id) {
-        EXPECT_EQ(Desc(id).height, heights[id]) << id;
-        EXPECT_EQ(Desc(id).weight, weights[id]) << id;
+    InstallSymbolFont();
+    for (const auto& c : cases) {
+        ReleaseFonts();
+        BuildAt(c.dpi, c.scale);
+        for (int id = 0; id < kFontCount; ++id) {
+            EXPECT_EQ(Desc(id).height, c.heights[id]) << c.dpi << " " << id;
+            EXPECT_EQ(Desc(id).weight, weights[id]) << id;
+        }
     }
     EXPECT_EQ(Desc(6).face, "symbol");
     EXPECT_EQ(Desc(6).charSet, pl::kSymbolCharset);
@@ -68,14 +81,6 @@ TEST_F(FontSetTest, HeightsAtScaleOne) {
     EXPECT_EQ(Desc(0).face, "DejaVu Sans");
     EXPECT_NE(GetFontHandle(0), GetFontHandle(4));  // same font, a handle of its own
     EXPECT_TRUE(services.messages.empty());
-}
-
-// Edge case: at scaleX 2 with height -24 fonts 0, 4, 5 have -21 and 2, 3, 7 have -18.
-TEST_F(FontSetTest, HeightsAtScaleTwo) {
-    InstallSymbolFont();
-    BuildAt(192, 2.0);
-    const int heights[kFontCount] = {-21, -24, -18, -18, -21, -21, -24, -18};
-    for (int id = 0; id < kFontCount; ++id) EXPECT_EQ(Desc(id).height, heights[id]) << id;
 }
 
 TEST_F(FontSetTest, SelectionAndOutOfRangeIds) {
@@ -147,14 +152,72 @@ TEST_F(FontSetTest, SymbolFaceIsInstalledAndRemovedWithFontChanges) {
     EXPECT_NE(GetFontHandle(6), GetFontHandle(0));
 }
 
-TEST_F(FontSetTest, SetIsMadeOnceFromTheFirstContext) {
-    InstallSymbolFont();
-    BuildAt(96, 1.0);
-    pl::Hfont zero = GetFontHandle(0);
-    pl::SelectObject(GetDrawDc(), GetFontHandle(1));  // a later change of the context's font
+class TextDrawingTest : public FontSetTest {
+protected:
+    void SetUp() override {
+        FontSetTest::SetUp();
+        InstallSymbolFont();
+        SetTextTransparent(false);
+    }
+    void TearDown() override {
+        SetTextTransparent(false);
+        FontSetTest::TearDown();
+    }
+    // A picture on a dark background with white text on a red text background.
+    DrawWindowRecord* Canvas(int width, int height) {
+        DrawWindowRecord* r = DibWindow(width, height);
+        Fill(r, 0x0001);
+        SetTextColorRef(0xFFFFFF);
+        SetBackColor(0x0000FF);
+        return r;
+    }
+};
+
+TEST_F(TextDrawingTest, CharsAreCutAtTheLength) {
+    DrawWindowRecord* r = Canvas(80, 20);
+    int whole = CharsWidth("WWWW", 4);
+    EXPECT_GT(whole, 0);
+    EXPECT_EQ(CharsWidth("WWWW", 2) * 2, whole);
+    EXPECT_EQ(CharsWidth("WW", 10), CharsWidth("WW", 2));  // the text ends first
+    EXPECT_EQ(CharsWidth("WW", 0), 0);
+    DrawChars("WWWW", 2, 0, 0);
+    int half = CharsWidth("WW", 2);
+    EXPECT_EQ(Pixel(r, half - 1, 1), 0x7C00);  // opaque background of the cell
+    EXPECT_EQ(Pixel(r, half + 1, 1), 0x0001);
+}
+
+TEST_F(TextDrawingTest, LabelTextUsesFontTwoOnlyOverFontZero) {
+    DrawWindowRecord* r = Canvas(60, 20);
+    SelectFont(0);
+    DrawLabelText("Ab", 2, 0, 0);
+    EXPECT_EQ(GetCurrentFontId(), 0);
+    EXPECT_EQ(pl::GetCurrentFont(r->dc), GetFontHandle(0));
+    pl::Size smallSize;
     SelectFont(2);
-    EXPECT_EQ(GetFontHandle(0), zero);
-    EXPECT_EQ(Desc(0).height, -11);
+    pl::GetTextExtent(r->dc, "Ab", &smallSize);
+    SelectFont(0);
+    int labelWidth = 0;
+    for (int x = 0; x < 60; ++x)
+        if (Pixel(r, x, 1) == 0x7C00) labelWidth = x + 1;  // the opaque cell of the label
+    EXPECT_EQ(labelWidth, smallSize.width);
+    SelectFont(5);
+    DrawLabelText("Ab", 2, 0, 0);
+    EXPECT_EQ(GetCurrentFontId(), 5);
+}
+
+TEST_F(TextDrawingTest, AxesRunFromTheOriginTurnedByTheMatrix) {
+    DrawWindowRecord* r = Canvas(40, 40);
+    SetForeColor(0x00FF00);
+    SetTextColorRef(0x00FF00);  // labels in the line colour, so they cannot hide a line pixel
+    SetTextTransparent(true);
+    const int32_t identity[9] = {1 << 24, 0, 0, 0, 1 << 24, 0, 0, 0, 1 << 24};
+    DrawXyzAxes(identity, 5, 5, 12);
+    for (int i = 0; i <= 12; ++i) {
+        EXPECT_EQ(Pixel(r, 5 + i, 5), 0x03E0) << i;  // x to the right
+        EXPECT_EQ(Pixel(r, 5, 5 + i), 0x03E0) << i;  // y down
+    }
+    EXPECT_EQ(Pixel(r, 4, 4), 0x0001);
+    EXPECT_GT(Count(r, 0x03E0), 2 * 13 + 3);  // three labels besides the lines
 }
 
 }  // namespace

@@ -1,20 +1,19 @@
-// Check boxes, showing and hiding, lists, owner-drawn rows and modal dialogs
-// on a form made from a dialog template.
+// Lists, owner-drawn rows and modal dialogs on a form made from a dialog
+// template; the form history.
 #include "ui/form_controls.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
+#include "core/preferences.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
-#include "platform/drawing.h"
 #include "platform/focus.h"
-#include "platform/framebuffer.h"
 #include "platform/harness.h"
-#include "platform/message_queue.h"
-#include "platform/paint.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/window.h"
@@ -22,8 +21,8 @@
 #include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
-#include "ui/colors.h"
 #include "ui/current_form.h"
+#include "ui/forms.h"
 #include "ui/owner_draw.h"
 #include "ui/screen_layout.h"
 
@@ -31,14 +30,10 @@ namespace {
 
 constexpr int kForm = 9100;
 constexpr int kModal = 9101;
-constexpr int kCheck = 10;
-constexpr int kLabel = 11;
 constexpr int kList = 12;
 constexpr int kRows = 13;
 
 constexpr pl::ControlTemplate kFormControls[] = {
-    {pl::kCheckBoxControl, kCheck, "Check", 2, 2, 60, 10, 0},
-    {pl::kStaticControl, kLabel, "Label", 2, 14, 60, 10, 0},
     {pl::kListViewControl, kList, "", 2, 30, 100, 40, pl::kNoHeader},
     {pl::kListViewControl, kRows, "", 2, 80, 100, 40, pl::kNoHeader | pl::kOwnerData},
 };
@@ -76,29 +71,6 @@ protected:
     pl::Hwnd form = nullptr;
 };
 
-TEST_F(FormControlsTest, CheckBoxesAndIds) {
-    SetCheckbox(form, kCheck, true);
-    EXPECT_TRUE(IsCheckboxOn(form, kCheck));
-    SetCheckbox(form, kCheck, false);
-    EXPECT_FALSE(IsCheckboxOn(form, kCheck));
-    EXPECT_FALSE(IsCheckboxOn(form, 99));
-    EXPECT_EQ(GetObjectIndex(form, kLabel), kLabel);
-}
-
-TEST_F(FormControlsTest, HiddenControlLeavesBackgroundAndNothingToPaint) {
-    pl::Rect r;
-    pl::GetWindowRect(Item(kLabel), &r);
-    HideObject(form, kLabel);
-    EXPECT_FALSE(pl::IsWindowVisible(Item(kLabel)));
-    EXPECT_EQ(pl::ScreenPixel(r.left + 1, r.top + 1), 0xFFFFFFu);  // day background
-    pl::Rect update;
-    EXPECT_FALSE(pl::GetUpdateRect(form, &update));
-    ShowObject(form, kLabel);
-    EXPECT_TRUE(pl::IsWindowVisible(Item(kLabel)));
-    HideObject(form, 99);
-    ShowObject(form, 99);
-}
-
 TEST_F(FormControlsTest, ListItemsInCallOrderAndCounts) {
     const char* texts[] = {"one", "two", "three"};
     SetListItems(Item(kList), texts, 3);
@@ -112,20 +84,6 @@ TEST_F(FormControlsTest, ListItemsInCallOrderAndCounts) {
     SetCurrentFormWindow(form);
     EXPECT_EQ(GetListCount(kRows), 40);
     EXPECT_EQ(GetListCount(99), 0);
-}
-
-TEST_F(FormControlsTest, SelectingAndScrolling) {
-    SetListItems(Item(kRows), nullptr, 40);
-    ListSelectRow(Item(kRows), 5);
-    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kRows)), 5);
-    EXPECT_EQ(pl::ListViewGetItemState(Item(kRows), 5, pl::LVIS_SELECTED), pl::LVIS_SELECTED);
-    ListScrollToEnd(Item(kRows));
-    int top = pl::ListViewGetTopIndex(Item(kRows));
-    int perPage = static_cast<int>(pl::SendMessage(Item(kRows), pl::LVM_GETCOUNTPERPAGE, 0, 0));
-    EXPECT_GT(top, 0);
-    EXPECT_GE(top + perPage, 40);
-    ListEnsureVisible(Item(kRows), 0);
-    EXPECT_EQ(pl::ListViewGetTopIndex(Item(kRows)), 0);
 }
 
 struct RowCall {
@@ -203,7 +161,8 @@ protected:
     pl::Hwnd form = nullptr;
 };
 
-TEST_F(RunDialogTest, FormIsSizedRepaintedAndFocusedAfterTheDialog) {
+// Each run added 26 pixels even to a form that already filled the screen.
+TEST_F(RunDialogTest, FormIsSizedRepaintedAndFocusedAfterTheDialogButNotPastTheScreen) {
     harness.start([this] {
         form = rec.Top({0, 0, 240, 294});
         SetCurrentFormWindow(form);
@@ -218,20 +177,47 @@ TEST_F(RunDialogTest, FormIsSizedRepaintedAndFocusedAfterTheDialog) {
     EXPECT_EQ(pl::GetFocus(), form);
     EXPECT_EQ(GetDrawWindowHandle(), form);
     EXPECT_EQ(GetDrawClientRect(), (pl::Rect{0, 0, 240, 320}));
-}
-
-// Each run added 26 pixels to a form that already filled the screen.
-TEST_F(RunDialogTest, FormDoesNotGrowPastTheScreenWithEachDialog) {
-    harness.start([this] {
-        form = rec.Top({0, 0, 240, 320});
-        SetCurrentFormWindow(form);
-        return RunMessageLoop();
-    });
     RunAndEnd(1);
-    RunAndEnd(1);
-    pl::Rect r;
     pl::GetWindowRect(form, &r);
     EXPECT_EQ(r.Height(), 320);
+}
+
+class FormHistory : public ::testing::Test {
+protected:
+    void SetUp() override { ResetForms(); }
+    void TearDown() override { ResetForms(); }
+};
+
+// The home form fills every entry; new forms become the newest entry and
+// entry 0 stays; a form already present changes nothing, so by the history's
+// own rule the form before A, B, A is entry 5, which is A itself (the stated
+// expectation "the form before A" does not follow from the rule); a pop
+// shifts towards the newest and refills with the home form.
+TEST_F(FormHistory, PushesPopsAndThePreviousForm) {
+    const struct {
+        std::vector<int> pushes;
+        int pops;
+        std::array<int, kFormHistorySize> history;
+        int previous;
+    } cases[] = {
+        {{1950, 1800, 1950}, 0, {1950, 1950, 1950, 1950, 1950, 1950, 1950}, 1950},
+        {{1950, 1800, 1900, 2450, 6000, 2460, 2600, 2700}, 0, {1950, 1900, 2450, 6000, 2460, 2600, 2700}, 2600},
+        {{1950, 1800, 1900, 1800}, 0, {1950, 1950, 1950, 1950, 1950, 1800, 1900}, 1800},
+        {{1950, 1800, 1900, 2450}, 1, {1950, 1950, 1950, 1950, 1950, 1800, 1900}, 1800},
+        {{1950, 1800, 1900, 2450}, 8, {1950, 1950, 1950, 1950, 1950, 1950, 1950}, 1950},
+    };
+    for (const auto& c : cases) {
+        ResetForms();
+        for (int form : c.pushes) PushFormHistory(form);
+        for (int i = 0; i < c.pops; ++i) PopFormHistory();
+        std::array<int, kFormHistorySize> history;
+        std::copy(formHistory, formHistory + kFormHistorySize, history.begin());
+        EXPECT_EQ(history, c.history) << c.pushes.back() << " " << c.pops;
+        EXPECT_EQ(GetPreviousFormId(), c.previous) << c.pushes.back() << " " << c.pops;
+        if (c.pops == 0) {
+            EXPECT_EQ(preferences.word[kPrefLastForm], c.pushes.back());
+        }
+    }
 }
 
 }  // namespace

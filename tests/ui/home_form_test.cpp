@@ -2,7 +2,6 @@
 // its rows, its buttons and clock, and how it looks by day and by night.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -10,7 +9,6 @@
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/selection_list.h"
-#include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -42,31 +40,28 @@ TEST(HomeStatusTexts, UniversalTimeMarkers) {
     EXPECT_EQ(UniversalTime(1, 0, 30, 60), ": 23h30 >");
 }
 
-TEST(HomeStatusTexts, PhasePercentRoundsTwice) {
+// The percentage rounds twice (45.2 + 0.5 = 45.7 -> "46"); hours and minutes
+// are truncated.
+TEST(HomeStatusTexts, PercentAndHoursTexts) {
     char text[16];
-    FormatPhasePercent(text, sizeof text, 0.452f);  // 45.2 + 0.5 = 45.7 -> "46"
-    EXPECT_STREQ(text, ": 46%");
-    FormatPhasePercent(text, sizeof text, 1.0f);
-    EXPECT_STREQ(text, ": 101%");
-}
-
-TEST(HomeStatusTexts, HoursAndMinutesAreTruncated) {
-    char text[16];
-    FormatHoursMinutes(text, sizeof text, 6.9999);
-    EXPECT_STREQ(text, ": 06h59");
-    FormatHoursMinutes(text, sizeof text, 18.25);
-    EXPECT_STREQ(text, ": 18h15");
+    for (auto [phase, expected] : {std::pair{0.452f, ": 46%"}, {1.0f, ": 101%"}}) {
+        FormatPhasePercent(text, sizeof text, phase);
+        EXPECT_STREQ(text, expected);
+    }
+    for (auto [hours, expected] : {std::pair{6.9999, ": 06h59"}, {18.25, ": 18h15"}}) {
+        FormatHoursMinutes(text, sizeof text, hours);
+        EXPECT_STREQ(text, expected);
+    }
 }
 
 TEST(HomeStatusTexts, MoonIconByPhase) {
-    EXPECT_EQ(MoonIconForPhase(0.997f, true), 6064);
-    EXPECT_EQ(MoonIconForPhase(0.003f, false), 6065);
-    EXPECT_EQ(MoonIconForPhase(0.004f, true), 6051);
-    EXPECT_EQ(MoonIconForPhase(0.5f, true), 6054);
-    EXPECT_EQ(MoonIconForPhase(0.5f, false), 6059);
-    EXPECT_EQ(MoonIconForPhase(0.99f, true), 6056);
-    EXPECT_EQ(MoonIconForPhase(0.99f, false), 6057);
-    EXPECT_EQ(MoonIconForPhase(0.1f, false), 6062);
+    const struct {
+        float phase;
+        bool waxing;
+        int icon;
+    } cases[] = {{0.997f, true, 6064}, {0.003f, false, 6065}, {0.004f, true, 6051}, {0.5f, true, 6054},
+                 {0.5f, false, 6059},  {0.99f, true, 6056},   {0.99f, false, 6057}, {0.1f, false, 6062}};
+    for (const auto& c : cases) EXPECT_EQ(MoonIconForPhase(c.phase, c.waxing), c.icon) << c.phase << " " << c.waxing;
 }
 
 class HomeForm : public ProgramTest {
@@ -76,9 +71,6 @@ protected:
         ResetCatalogState();
         ASSERT_TRUE(StartProgram());
         EXPECT_EQ(BoxCount(), 0);
-    }
-    void Command(int id) {
-        Ui([id] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, static_cast<pl::WParam>(id), 0); });
     }
     // Pixels of text in the status colours (yellow by day, red by night) in a
     // rectangle of the screen.
@@ -92,12 +84,9 @@ protected:
             }
         return n;
     }
-    void Shot(const char* name) const {
-        if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/" + name);
-    }
 };
 
-TEST_F(HomeForm, StatusBlockStartsAt70By114) {
+TEST_F(HomeForm, StatusBlockStartsAt70By114AndTheButtonsShow) {
     int x0 = 0, y0 = 0;
     Ui([&] { GetHomeStatusOrigin(&x0, &y0); });
     EXPECT_EQ(x0, 70);
@@ -107,15 +96,10 @@ TEST_F(HomeForm, StatusBlockStartsAt70By114) {
     EXPECT_GT(Count(90, 120, 240, 250, false), 100);
     EXPECT_EQ(formHistory[6], 1950);
     EXPECT_EQ(currentDateTime.day, 5);
+    // The buttons are shown after the first drawing.
+    for (int id : {5023, 5080, 5059, 5146, 5089})
+        EXPECT_TRUE(pl::IsWindowVisible(pl::GetDlgItem(GetCurrentFormDialog(), id))) << id;
     Shot("home_day.png");
-}
-
-TEST_F(HomeForm, ButtonsShownAfterTheFirstDrawing) {
-    for (int id : {5023, 5080, 5059, 5146, 5089}) {
-        pl::Hwnd button = pl::GetDlgItem(GetCurrentFormDialog(), id);
-        ASSERT_NE(button, nullptr) << id;
-        EXPECT_TRUE(pl::IsWindowVisible(button)) << id;
-    }
 }
 
 // The night-mode dialog over the home form: "3" then "OK" reopens the form in
@@ -139,12 +123,14 @@ TEST_F(HomeForm, NightModeDialogTurnsTheFormRedAndOffRestoresIt) {
     EXPECT_GT(Count(90, 120, 240, 250, false), 100);
 }
 
-TEST_F(HomeForm, SkyWithAnEmptyListRunsTheSelectionAndOpensTheChart) {
+// "Sky" with an empty list runs the selection; with a list it opens the chart
+// without a new selection.
+TEST_F(HomeForm, SkyRunsTheSelectionOnlyWithAnEmptyList) {
     Ui([] {
         selectionShownCount = -1;
         preferences.word[kPrefChartType] = 0;  // Sky Map: only what is above the horizon
     });
-    Command(5080);
+    FormCommand(5080);
     // Planets above the horizon at 21h10 on 5 March 2024 from 51 N 0 E: Jupiter
     // (in Aries) at least; the Sun is down.
     ASSERT_GE(selectionCount, 1);
@@ -156,6 +142,15 @@ TEST_F(HomeForm, SkyWithAnEmptyListRunsTheSelectionAndOpensTheChart) {
     EXPECT_TRUE(jupiter);
     EXPECT_EQ(GetCurrentFormId(), 1900);
     EXPECT_EQ(BoxText(), "Unkown form call\n");  // the chart form is not part of the program yet
+    AnswerAll();
+    harness.tap(120, 160);  // the bare main window brings back the home form
+    Ui([] {
+        selectionCount = 0;
+        selectionShownCount = 3;
+    });
+    FormCommand(5080);
+    EXPECT_EQ(selectionCount, 0);
+    EXPECT_EQ(GetCurrentFormId(), 1900);
     AnswerAll();
 }
 
@@ -183,41 +178,29 @@ TEST_F(HomeForm, SelectionWaitBoxShowsItsText) {
     AnswerAll();
 }
 
-TEST_F(HomeForm, SkyWithAListOpensTheChartWithoutANewSelection) {
-    Ui([] {
-        selectionCount = 0;
-        selectionShownCount = 3;
-    });
-    Command(5080);
-    EXPECT_EQ(selectionCount, 0);
-    EXPECT_EQ(GetCurrentFormId(), 1900);
-    AnswerAll();
-}
-
-TEST_F(HomeForm, SelectionNeedsALocation) {
+// Buttons that refuse without a location or a drive, and the help.
+TEST_F(HomeForm, ButtonMessages) {
     Ui([] {
         SetSiteLatitude(currentSite, 0.0);
         currentSite.longitude = 0.0f;
+        preferences.word[kPrefDriveId] = 0;
     });
-    Command(5023);
-    EXPECT_EQ(BoxText(), "Please set your location first!\n");
-    Answer(pl::IDOK);
-    EXPECT_EQ(GetCurrentFormId(), 1950);
-}
-
-TEST_F(HomeForm, ScopeButtonNeedsADrive) {
-    Ui([] { preferences.word[kPrefDriveId] = 0; });
-    Command(5054);
-    EXPECT_EQ(BoxText(), "Please chose a Telescope Drive in Preference 1/6.\n");
-    Answer(pl::IDOK);
-}
-
-TEST_F(HomeForm, InformationButtonShowsTheHelp) {
-    Command(5089);
-    std::string text = BoxText();
-    EXPECT_EQ(text.rfind("\x95 The Information button will give you help on each page.\n", 0), 0u) << text;
-    EXPECT_NE(text.find("\x95 To change the dates or hours, please click on the clock icon"), std::string::npos);
-    Answer(pl::IDOK);
+    const struct {
+        int button;
+        const char* start;
+    } cases[] = {{5023, "Please set your location first!\n"},
+                 {5054, "Please chose a Telescope Drive in Preference 1/6.\n"},
+                 {5089, "\x95 The Information button will give you help on each page.\n"}};
+    for (const auto& c : cases) {
+        FormCommand(c.button);
+        std::string text = BoxText();
+        EXPECT_EQ(text.rfind(c.start, 0), 0u) << text;
+        if (c.button == 5089) {
+            EXPECT_NE(text.find("\x95 To change the dates or hours, please click on the clock icon"), std::string::npos);
+        }
+        AnswerAll();
+        EXPECT_EQ(GetCurrentFormId(), 1950);
+    }
 }
 
 TEST_F(HomeForm, ClockTimerReloadsTheDateOnlyWhenNotFixed) {
@@ -228,38 +211,21 @@ TEST_F(HomeForm, ClockTimerReloadsTheDateOnlyWhenNotFixed) {
     EXPECT_EQ(currentDateTime.minute, 15);
 }
 
-// The date and time dialog of the clock button releases its controls, so
-// leaving the home form afterwards reports no forgotten control.
-TEST_F(HomeForm, ClockDialogLeavesNoControlRegistered) {
-    Command(5146);
+// After the clock's date and time dialog, the status block is drawn again on
+// the home form itself: with the date unchanged the form looks as before. The
+// dialog releases its controls, so leaving the home form afterwards reports
+// no forgotten control.
+TEST_F(HomeForm, ClockDialogCancelRedrawsTheFormAndLeavesNoControlRegistered) {
+    std::vector<uint32_t> before = ScreenSample(2);
+    FormCommand(5146);
     pl::Hwnd dialog = pl::GetActiveWindow();
     ASSERT_NE(dialog, GetCurrentFormDialog());
     Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 5232, 0); });  // Cancel
     EXPECT_FALSE(pl::IsWindow(dialog));
+    EXPECT_TRUE(ScreenSample(2) == before);
     Ui([] { GotoForm(1400); });
     EXPECT_EQ(BoxCount(), 0) << BoxText();
     EXPECT_EQ(GetCurrentFormId(), 1400);
-}
-
-// After the clock's date and time dialog, the status block is drawn again on
-// the home form itself: with the date unchanged the form looks as before (to
-// the 5 bits per channel of its 16-bit back buffer).
-TEST_F(HomeForm, ClockDialogCancelRedrawsTheForm) {
-    auto sample = [this] {
-        std::vector<uint32_t> pixels;
-        for (int y = 0; y < 320; y += 2)
-            for (int x = 0; x < 240; x += 2) pixels.push_back(harness.pixel(x, y) & 0xF8F8F8u);
-        return pixels;
-    };
-    std::vector<uint32_t> before = sample();
-    Command(5146);
-    pl::Hwnd dialog = pl::GetActiveWindow();
-    ASSERT_NE(dialog, GetCurrentFormDialog());
-    Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 5232, 0); });  // Cancel
-    std::vector<uint32_t> after = sample();
-    int differing = 0;
-    for (std::size_t i = 0; i < before.size(); ++i) differing += after[i] != before[i];
-    EXPECT_EQ(differing, 0);
 }
 
 // The clock timer paints through a context that ends with its paint; the
@@ -275,7 +241,7 @@ TEST_F(HomeForm, ClockTickLeavesALiveDrawContext) {
 }
 
 TEST_F(HomeForm, DoneQuits) {
-    Command(1);
+    FormCommand(1);
     EXPECT_FALSE(harness.running());
 }
 

@@ -43,18 +43,28 @@ protected:
     }
 };
 
-TEST_F(InformationBoxTest, ShowsTextAndDetailOnTwoLinesCaptionedInformation) {
+// The Information box shows text and detail on two lines; the plain message
+// box has no caption.
+TEST_F(InformationBoxTest, InformationAndMessageBoxes) {
     Show("Could not open star database", "Please verify your configuration.");
-    std::vector<pl::MessageBoxInfo> boxes = pl::OpenMessageBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Could not open star database\nPlease verify your configuration.");
-    EXPECT_EQ(boxes[0].caption, "Information");
-    EXPECT_EQ(boxes[0].buttons, std::vector<int>{pl::IDOK});
+    ASSERT_EQ(BoxCount(), 1);
+    pl::MessageBoxInfo box = pl::OpenMessageBoxes()[0];
+    EXPECT_EQ(box.text, "Could not open star database\nPlease verify your configuration.");
+    EXPECT_EQ(box.caption, "Information");
+    EXPECT_EQ(box.buttons, std::vector<int>{pl::IDOK});
     EXPECT_EQ(infoBoxOpen, 1);
     Answer(pl::IDOK);
     EXPECT_EQ(infoBoxOpen, 0);
     Show("Only text");
     EXPECT_EQ(BoxText(), "Only text\n");
+    Answer(pl::IDOK);
+    int shown = -1;
+    Ui([&shown] { shown = ShowMessageBox("Can't add font ressource.", ""); });
+    ASSERT_EQ(BoxCount(), 1);
+    EXPECT_EQ(pl::OpenMessageBoxes()[0].caption, "");
+    EXPECT_EQ(BoxText(), "Can't add font ressource.");
+    Answer(pl::IDOK);
+    EXPECT_EQ(shown, 1);
 }
 
 TEST_F(InformationBoxTest, AReportFromATimerIsShownAfterTheOpenBox) {
@@ -76,11 +86,15 @@ TEST_F(InformationBoxTest, AReportFromATimerIsShownAfterTheOpenBox) {
     EXPECT_EQ(Drain(), (std::vector<std::string>{"First\n", "From the timer\ntick"}));
 }
 
-// Waiting messages come back A, C, B: each one shown takes the last one's place.
+// Waiting messages come back A, C, B: each one shown takes the last one's
+// place. Long texts are cut to 255 characters while they wait.
 TEST_F(InformationBoxTest, QueuedMessagesComeInTheQueueOrder) {
     Show("First");
     for (const char* text : {"A", "B", "C"}) Show(text, "100% sure");
     EXPECT_EQ(Drain(), (std::vector<std::string>{"First\n", "A\n100% sure", "C\n100% sure", "B\n100% sure"}));
+    Show("First");
+    Show(std::string(300, 'x'));
+    EXPECT_EQ(Drain(), (std::vector<std::string>{"First\n", std::string(255, 'x') + "\n"}));
 }
 
 TEST_F(InformationBoxTest, AtMostFiveMessagesWait) {
@@ -94,14 +108,6 @@ TEST_F(InformationBoxTest, AtMostFiveMessagesWait) {
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "Report 6\n"), 0);
 }
 
-TEST_F(InformationBoxTest, LongTextsAreCutWhileTheyWait) {
-    Show("First");
-    std::string longText(300, 'x');
-    Show(longText);
-    Answer(pl::IDOK);
-    EXPECT_EQ(BoxText(), std::string(255, 'x') + "\n");
-}
-
 TEST_F(InformationBoxTest, AskYesNoGivesZeroForYesAndOneForNo) {
     for (int button : {pl::IDYES, pl::IDNO}) {
         int answer = -1;
@@ -113,16 +119,6 @@ TEST_F(InformationBoxTest, AskYesNoGivesZeroForYesAndOneForNo) {
         Answer(button);
         EXPECT_EQ(answer, button == pl::IDYES ? 0 : 1);
     }
-}
-
-TEST_F(InformationBoxTest, MessageBoxHasItsCaption) {
-    int shown = -1;
-    Ui([&shown] { shown = ShowMessageBox("Can't add font ressource.", ""); });
-    ASSERT_EQ(BoxCount(), 1);
-    EXPECT_EQ(pl::OpenMessageBoxes()[0].caption, "");
-    EXPECT_EQ(BoxText(), "Can't add font ressource.");
-    Answer(pl::IDOK);
-    EXPECT_EQ(shown, 1);
 }
 
 }  // namespace

@@ -38,12 +38,12 @@ protected:
         ASSERT_TRUE(pl::IsWindow(form));
         Ui([this] { pl::SetDlgItemText(form, 1419, "4000"); });
     }
-    // The shell calls of a kind on a window, in order.
-    static std::vector<int64_t> Calls(const char* call, pl::Hwnd hwnd) {
-        std::vector<int64_t> values;
-        for (const pl::ShellCall& c : pl::ShellCallLog())
-            if (c.call == call && (!hwnd || c.hwnd == hwnd)) values.push_back(c.value);
-        return values;
+    // Opens the text input of the Az field; the dialog.
+    pl::Hwnd EditAz() {
+        Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
+        pl::Hwnd dialog = pl::GetActiveWindow();
+        EXPECT_NE(dialog, form);
+        return dialog;
     }
     std::string Field(int id) { return pl::GetDlgItemText(form, id); }
     pl::Hwnd form = nullptr;
@@ -53,57 +53,30 @@ protected:
 // and Cancel at (101, 48) dialog units.
 constexpr int kButtonsY = 113 + 84 + 10;
 
-TEST_F(InputDialogs, TextInputCancelKeepsTheOldText) {
-    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
-    pl::Hwnd dialog = pl::GetActiveWindow();
-    ASSERT_NE(dialog, form);
+// Cancel keeps the old text; the shell is asked for full screen 38 on the
+// form around the dialog, 37 in it, 42 after, and the input panel up then
+// forced down. Without a title static 136 hides and edit 137 widens by 70.
+TEST_F(InputDialogs, TextInputCancelKeepsTheOldTextAndAnEmptyTitleWidensTheEdit) {
+    pl::Hwnd dialog = EditAz();
     EXPECT_EQ(pl::GetDlgItemText(dialog, 136), "Az:");
     EXPECT_EQ(pl::GetDlgItemText(dialog, 137), "4000");
+    pl::Rect withTitle;
+    pl::GetWindowRect(pl::GetDlgItem(dialog, 137), &withTitle);
     harness.typeText("123");
     harness.tap(203, kButtonsY);  // Cancel
     EXPECT_FALSE(pl::IsWindow(dialog));
     EXPECT_EQ(Field(1419), "4000");
-    // Full screen 38 on the form around the dialog, 37 in it, 42 after.
-    std::vector<int64_t> onForm = Calls("FullScreen", form);
+    std::vector<int64_t> onForm = ShellCalls("FullScreen", form);
     EXPECT_NE(std::find(onForm.begin(), onForm.end(), 38), onForm.end());
     ASSERT_FALSE(onForm.empty());
     EXPECT_EQ(onForm.back(), 42);
-    EXPECT_EQ(Calls("FullScreen", dialog), std::vector<int64_t>{37});
-    std::vector<int64_t> sip = Calls("SipPreference", dialog);
+    EXPECT_EQ(ShellCalls("FullScreen", dialog), std::vector<int64_t>{37});
+    std::vector<int64_t> sip = ShellCalls("SipPreference", dialog);
     ASSERT_FALSE(sip.empty());
     EXPECT_EQ(sip.front(), pl::SIP_UP);
     EXPECT_NE(std::find(sip.begin(), sip.end(), pl::SIP_FORCEDOWN), sip.end());
-}
-
-// The dialog's shell menu bar is an empty one: a tap where a menu button
-// would be opens no application menu.
-TEST_F(InputDialogs, TextInputMenuBarHasNoMenus) {
-    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
-    pl::Hwnd dialog = pl::GetActiveWindow();
-    ASSERT_NE(dialog, form);
-    harness.tap(15, 312);  // the first button of menu bar 102
-    EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
-    if (pl::OpenPopupMenu()) harness.tap(200, 150);
-    harness.tap(203, kButtonsY);
-    EXPECT_FALSE(pl::IsWindow(dialog));
-}
-
-TEST_F(InputDialogs, TextInputOkKeepsAtMostMaximumLessOneCharacters) {
-    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
-    pl::Hwnd dialog = pl::GetActiveWindow();
-    Ui([dialog] { pl::SetDlgItemText(dialog, 137, "-123456789"); });
-    harness.tap(35, kButtonsY);  // OK
-    EXPECT_EQ(Field(1419), "-12345");  // "Az:" takes 7: six characters
-}
-
-TEST_F(InputDialogs, EmptyTitleHidesTheLabelAndWidensTheEdit) {
-    Ui([this] { pl::PostMessage(form, kMsgEditField, 1419, 0); });
-    pl::Hwnd titled = pl::GetActiveWindow();
-    pl::Rect withTitle;
-    pl::GetWindowRect(pl::GetDlgItem(titled, 137), &withTitle);
-    harness.tap(203, kButtonsY);
-    harness.runOnUi([this] { RunTextInputDialog(form, 1419, "", 10); });
-    pl::Hwnd dialog = pl::GetActiveWindow();
+    Ui([this] { RunTextInputDialog(form, 1419, "", 10); });
+    dialog = pl::GetActiveWindow();
     ASSERT_NE(dialog, form);
     EXPECT_FALSE(pl::IsWindowVisible(pl::GetDlgItem(dialog, 136)));
     pl::Rect untitled;
@@ -113,11 +86,25 @@ TEST_F(InputDialogs, EmptyTitleHidesTheLabelAndWidensTheEdit) {
     harness.tap(203, kButtonsY);
 }
 
-TEST_F(InputDialogs, PositionInputCancelLeavesTheBuffersAndTypesShowReversed) {
+// The dialog's shell menu bar is an empty one: a tap where a menu button
+// would be opens no application menu (it opened the application's menus).
+// OK keeps at most the maximum less one characters ("Az:" takes 7: six).
+TEST_F(InputDialogs, TextInputMenuBarHasNoMenusAndOkCutsTheText) {
+    pl::Hwnd dialog = EditAz();
+    harness.tap(15, 312);  // the first button of menu bar 102
+    EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
+    if (pl::OpenPopupMenu()) harness.tap(200, 150);
+    Ui([dialog] { pl::SetDlgItemText(dialog, 137, "-123456789"); });
+    harness.tap(35, kButtonsY);  // OK
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    EXPECT_EQ(Field(1419), "-12345");
+}
+
+TEST_F(InputDialogs, PositionInputTypesShowReversedCancelKeepsAndOkCutsAt14Characters) {
     static char name[15] = "M42", first[15] = "05:35:17", second[15] = "-05:23:28";
     static int type = -1;
     static int result = -1;
-    harness.runOnUi([this] { result = RunPositionInputDialog(form, 0, name, first, second, &type); });
+    Ui([this] { result = RunPositionInputDialog(form, 0, name, first, second, &type); });
     pl::Hwnd dialog = pl::GetActiveWindow();
     ASSERT_NE(dialog, form);
     EXPECT_EQ(pl::GetDlgItemText(dialog, 2951), "Az");
@@ -132,30 +119,23 @@ TEST_F(InputDialogs, PositionInputCancelLeavesTheBuffersAndTypesShowReversed) {
     EXPECT_STREQ(name, "M42");
     EXPECT_STREQ(first, "05:35:17");
     EXPECT_EQ(type, -1);
-}
-
-TEST_F(InputDialogs, PositionInputOkCutsAt14Characters) {
-    static char name[15] = "x", first[15] = "1", second[15] = "2";
-    static int type = -1;
-    static int result = -1;
-    harness.runOnUi([this] { result = RunPositionInputDialog(form, 1, name, first, second, &type); });
-    pl::Hwnd dialog = pl::GetActiveWindow();
+    // OK writes at most 14 characters and a terminator into each buffer.
+    Ui([this] { result = RunPositionInputDialog(form, 1, name, first, second, &type); });
+    dialog = pl::GetActiveWindow();
     Ui([dialog] { pl::SetDlgItemText(dialog, 2957, "A very long object name"); });
     Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 2955, 0); });
     EXPECT_EQ(result, 1);
     EXPECT_STREQ(name, "A very long ob");
-    EXPECT_EQ(type, 0);  // no choice: "None" at the first call
+    EXPECT_EQ(type, 0);  // no choice: "None"
 }
 
 // A field of the position dialog edited in the text input leaves the form's
 // back buffer alone: once both dialogs are closed, the form repaints as it was.
 TEST_F(InputDialogs, PositionFieldEditKeepsTheFormsBackBuffer) {
-    std::vector<uint32_t> before;
-    for (int y = 0; y < 200; y += 3)
-        for (int x = 0; x < 240; x += 3) before.push_back(harness.pixel(x, y));
+    std::vector<uint32_t> before = ScreenSample(3);
     static char name[15] = "M42", first[15] = "1", second[15] = "2";
     static int type = 0;
-    harness.runOnUi([this] { RunPositionInputDialog(form, 1, name, first, second, &type); });
+    Ui([this] { RunPositionInputDialog(form, 1, name, first, second, &type); });
     pl::Hwnd dialog = pl::GetActiveWindow();
     ASSERT_NE(dialog, form);
     Ui([dialog] { pl::PostMessage(dialog, kMsgEditField, 2957, 0); });
@@ -165,11 +145,7 @@ TEST_F(InputDialogs, PositionFieldEditKeepsTheFormsBackBuffer) {
     Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 2955, 0); });
     EXPECT_FALSE(pl::IsWindow(dialog));
     Ui([this] { pl::Invalidate(form, nullptr, true); });
-    int differing = 0;
-    std::size_t i = 0;
-    for (int y = 0; y < 200; y += 3)
-        for (int x = 0; x < 240; x += 3) differing += harness.pixel(x, y) != before[i++];
-    EXPECT_EQ(differing, 0);
+    EXPECT_TRUE(ScreenSample(3) == before);
 }
 
 }  // namespace

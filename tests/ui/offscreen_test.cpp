@@ -1,21 +1,31 @@
-// Offscreen records: DIB layout, the night filter, copies and save-under bits.
+// Offscreen records (DIB layout, the night filter, copies) and pixels, lines
+// and rectangles drawn into DIB records and windows.
 #include "ui/offscreen.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/drawing.h"
+#include "platform/framebuffer.h"
+#include "platform/screen.h"
 #include "support/draw_fixture.h"
+#include "support/recording_window.h"
 #include "ui/colors.h"
 #include "ui/primitives.h"
 
 namespace {
 
-using OffscreenTest = DrawFixture;
+constexpr uint16_t kRed = 0x7C00;
 
-// Pixel (0, 0) is the first pixel of the last stored row; (0, height - 1) the first stored pixel.
+class OffscreenTest : public DrawFixture {
+protected:
+    static std::string Drawn(const DrawWindowRecord* r) { return Picture(r, {{0, '.'}, {kRed, '#'}}); }
+};
+
+// Pixel (0, 0) is the first pixel of the last stored row; (0, height - 1) the
+// first stored pixel; rows are padded to a multiple of 4 bytes.
 TEST_F(OffscreenTest, RowsAreStoredBottomUp) {
     DrawWindowRecord* r = DibWindow(5, 3);
-    EXPECT_EQ(r->stride, 12);  // 10 bytes padded to a multiple of 4
+    EXPECT_EQ(r->stride, 12);
     SetForeColor(0x0000FF);  // red: 0x7C00
     DrawPixel(0, 0);
     EXPECT_EQ(r->dibBits[2 * r->stride], 0x00);
@@ -29,85 +39,32 @@ TEST_F(OffscreenTest, RowsAreStoredBottomUp) {
 
 // Worked cases: 0x7FFF gives 0x7800 in mode 3, 0x3800 in mode 1, 0x5000 in mode 2.
 TEST(NightFilter, WhitePixelPerMode) {
-    EXPECT_EQ(NightFilterPixel(0x7FFF, 0), 0x7FFF);
-    EXPECT_EQ(NightFilterPixel(0x7FFF, 1), 0x3800);
-    EXPECT_EQ(NightFilterPixel(0x7FFF, 2), 0x5000);
-    EXPECT_EQ(NightFilterPixel(0x7FFF, 3), 0x7800);
+    const uint16_t white[] = {0x7FFF, 0x3800, 0x5000, 0x7800};
+    for (int mode = 0; mode < 4; ++mode) EXPECT_EQ(NightFilterPixel(0x7FFF, mode), white[mode]) << mode;
     EXPECT_EQ(NightFilterPixel(0x03FF, 3), 0x0000);  // green and blue vanish
 }
 
-TEST_F(OffscreenTest, ApplyNightFilterRewritesEveryStoredPixel) {
-    DrawWindowRecord* r = Dib(3, 2);  // stride 8: one padding pixel a row
-    for (int i = 0; i < r->stride * 2; i += 2) WritePixel16(r->dibBits + i, 0x7FFF);
-    ApplyNightFilter(r);  // mode 0: unchanged
-    EXPECT_EQ(Count(r, 0x7FFF), 6);
-    SetNightMode(3);
-    ApplyNightFilter(r);
-    for (int i = 0; i < r->stride * 2; i += 2) EXPECT_EQ(ReadPixel16(r->dibBits + i), 0x7800) << i;
-    EXPECT_EQ(r->nightFilterMode, 3);
-}
-
+// Deleted records are ignored: a second delete, a restore of released bits.
+// Records of no size or of another depth are refused.
 TEST_F(OffscreenTest, DeleteReleasesEachRecordOnce) {
     DrawWindowRecord* r = CreateOffscreenDib(4, 4, 16);
     SetDrawWindow(r);
     DeleteOffscreenWindow(r);
     EXPECT_EQ(GetDrawWindow(), nullptr);  // never left current after deletion
-    DeleteOffscreenWindow(r);             // a second delete is ignored
+    DeleteOffscreenWindow(r);
     DeleteOffscreenWindow(nullptr);
     DrawWindowRecord* saved = SaveBits(XywhRect{0, 0, 2, 2});
     RestoreBits(saved, 0, 0);
-    RestoreBits(saved, 0, 0);  // already released
+    RestoreBits(saved, 0, 0);
     DeleteOffscreenWindow(saved);
-}
-
-TEST_F(OffscreenTest, CompatibleRecordHasNoDibBits) {
-    DibWindow(8, 8);
-    DrawWindowRecord* r = CreateOffscreenWindow(6, 5);
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->dibBits, nullptr);
-    EXPECT_EQ(r->right, 6);
-    EXPECT_EQ(r->bottom, 5);
-    pl::BitmapInfo info;
-    ASSERT_TRUE(pl::GetBitmapInfo(r->bitmap, &info));
-    EXPECT_EQ(info.bitsPerPixel, 16);  // compatible with the 16-bit draw context
-    DeleteOffscreenWindow(r);
     EXPECT_EQ(CreateOffscreenDib(0, 5, 16), nullptr);
     EXPECT_EQ(CreateOffscreenDib(5, 5, 24), nullptr);
 }
 
-TEST_F(OffscreenTest, SaveAndRestoreBitsPutThePictureBack) {
-    DrawWindowRecord* r = DibWindow(6, 6);
-    SetPixel(r, 2, 2, 0x1234);
-    SetPixel(r, 4, 4, 0x4321);
-    DrawWindowRecord* saved = SaveBits(XywhRect{1, 1, 3, 3});  // 4 x 4 from (1, 1)
-    ASSERT_NE(saved, nullptr);
-    EXPECT_EQ(saved->right, 4);
-    EXPECT_EQ(saved->bottom, 4);
-    Fill(r, 0);
-    RestoreBits(saved, 1, 1);
-    EXPECT_EQ(Pixel(r, 2, 2), 0x1234);
-    EXPECT_EQ(Pixel(r, 4, 4), 0x4321);
-    EXPECT_EQ(Count(r, 0), 34);
-}
-
-TEST_F(OffscreenTest, MirrorReplacesTheRecord) {
-    DrawWindowRecord* r = CreateOffscreenDib(3, 2, 16);
-    SetPixel(r, 0, 0, 0x0001);
-    SetPixel(r, 2, 1, 0x0002);
-    r->transparentColor = 0x00FF00;
-    DrawWindowRecord* m = MirrorOffscreen(r, 1, 0);
-    ASSERT_NE(m, nullptr);
-    EXPECT_NE(m->dibBits, nullptr);
-    EXPECT_EQ(Pixel(m, 2, 0), 0x0001);
-    EXPECT_EQ(Pixel(m, 0, 1), 0x0002);
-    EXPECT_EQ(m->transparentColor, 0x00FF00u);
-    DrawWindowRecord* both = MirrorOffscreen(m, 1, 1);
-    EXPECT_EQ(Pixel(both, 0, 1), 0x0001);
-    EXPECT_EQ(MirrorOffscreen(nullptr, 1, 1), nullptr);
-    DeleteOffscreenWindow(both);
-}
-
-TEST_F(OffscreenTest, BlitDibTransparentSkipsKeyAndClipsToDestination) {
+// The key colour is skipped and a negative destination dropped. The source
+// rectangle was not checked against the source picture: pixels beyond it were
+// read from outside its memory.
+TEST_F(OffscreenTest, BlitDibTransparentSourceOutsideItsPictureIsNotRead) {
     DrawWindowRecord* src = Dib(3, 3);
     DrawWindowRecord* dst = Dib(4, 4);
     Fill(src, 0x7FFF);
@@ -115,26 +72,17 @@ TEST_F(OffscreenTest, BlitDibTransparentSkipsKeyAndClipsToDestination) {
     src->transparentColor = 0xFFFFFF;  // white: 0x7FFF
     Fill(dst, 0x0001);
     BlitDibTransparent(src, dst, XywhRect{0, 0, 3, 3}, 2, 2);
-    EXPECT_EQ(Picture(dst, {{0x0001, '.'}, {0x001F, 'B'}}),
-              "....\n"
-              "....\n"
-              "....\n"
-              "...B");
-    BlitDibTransparent(src, dst, XywhRect{0, 0, 3, 3}, -1, 0);  // negative destination: dropped
+    EXPECT_EQ(Picture(dst, {{0x0001, '.'}, {0x001F, 'B'}}), "....\n....\n....\n...B");
+    BlitDibTransparent(src, dst, XywhRect{0, 0, 3, 3}, -1, 0);
     EXPECT_EQ(Count(dst, 0x001F), 1);
-}
-
-// The source rectangle was not checked against the source picture: pixels
-// beyond it were read from outside its memory.
-TEST_F(OffscreenTest, BlitDibTransparentSourceOutsideItsPictureIsNotRead) {
-    DrawWindowRecord* src = Dib(2, 2);
-    DrawWindowRecord* dst = Dib(8, 8);
-    Fill(src, 0x0010);
-    src->transparentColor = 0xFFFFFF;
-    BlitDibTransparent(src, dst, XywhRect{-1, 0, 6, 6}, 0, 0);
-    EXPECT_EQ(Count(dst, 0x0010), 4);
-    EXPECT_EQ(Pixel(dst, 1, 0), 0x0010);
-    EXPECT_EQ(Pixel(dst, 0, 0), 0);
+    DrawWindowRecord* small = Dib(2, 2);
+    DrawWindowRecord* big = Dib(8, 8);
+    Fill(small, 0x0010);
+    small->transparentColor = 0xFFFFFF;
+    BlitDibTransparent(small, big, XywhRect{-1, 0, 6, 6}, 0, 0);
+    EXPECT_EQ(Count(big, 0x0010), 4);
+    EXPECT_EQ(Pixel(big, 1, 0), 0x0010);
+    EXPECT_EQ(Pixel(big, 0, 0), 0);
 }
 
 // A bitmap loaded in night mode has its white background filtered to red; the
@@ -147,30 +95,73 @@ TEST_F(OffscreenTest, NightFilteredSourceKeepsWhiteTransparent) {
     SetPixel(src, 0, 0, 0x7FFF);  // white background
     SetPixel(src, 1, 0, 0x03E0);  // green: vanishes to 0
     ApplyNightFilter(src);
+    EXPECT_EQ(src->nightFilterMode, 3);
     src->transparentColor = 0xFFFFFF;
-    Fill(dst, 0x1111);
-    BlitDibTransparent(src, dst, XywhRect{0, 0, 2, 1}, 0, 0);
-    EXPECT_EQ(Pixel(dst, 0, 0), 0x1111);
-    EXPECT_EQ(Pixel(dst, 1, 0), 0x0000);
-    Fill(dst, 0x1111);
-    CopyRectangle(src, dst, XywhRect{0, 0, 2, 1}, 0, 0, 4);  // the platform's transparent copy
-    EXPECT_EQ(Pixel(dst, 0, 0), 0x1111);
-    EXPECT_EQ(Pixel(dst, 1, 0), 0x0000);
+    for (int copy = 0; copy < 2; ++copy) {
+        Fill(dst, 0x1111);
+        if (copy == 0) BlitDibTransparent(src, dst, XywhRect{0, 0, 2, 1}, 0, 0);
+        if (copy == 1) CopyRectangle(src, dst, XywhRect{0, 0, 2, 1}, 0, 0, 4);  // the platform's transparent copy
+        EXPECT_EQ(Pixel(dst, 0, 0), 0x1111) << copy;
+        EXPECT_EQ(Pixel(dst, 1, 0), 0x0000) << copy;
+    }
 }
 
-TEST_F(OffscreenTest, CopyRectangleOpaqueAndScaled) {
-    DrawWindowRecord* src = Dib(4, 4);
-    DrawWindowRecord* dst = Dib(4, 4);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) SetPixel(src, x, y, static_cast<uint16_t>(10 * y + x));
-    CopyRectangle(src, dst, XywhRect{1, 1, 2, 2}, 0, 0, 0);
-    EXPECT_EQ(Pixel(dst, 0, 0), 11);
-    EXPECT_EQ(Pixel(dst, 1, 1), 22);
-    // Factor 2: the centre 2 x 2 of the 4 x 4 source fills the whole 4 x 4.
-    CopyRectangleScaled(src, dst, XywhRect{0, 0, 4, 4}, 0, 0, 0, 2.0);
-    EXPECT_EQ(Pixel(dst, 0, 0), 11);
-    EXPECT_EQ(Pixel(dst, 3, 3), 22);
-    EXPECT_EQ(Pixel(dst, 2, 1), 12);
+// Worked case: a DIB line from (0, 0) to (3, 1) plots (0, 0), (1, 0), (2, 1),
+// (3, 1); lines in the other octants, reversed and of one point.
+TEST_F(OffscreenTest, DibLineIncludesBothEnds) {
+    const struct {
+        int x1, y1, x2, y2;
+        const char* picture;
+    } cases[] = {
+        {0, 0, 3, 1, "##..\n..##\n....\n...."}, {3, 1, 0, 0, "##..\n..##\n....\n...."},
+        {0, 0, 1, 3, "#...\n#...\n.#..\n.#.."}, {2, 3, 2, 0, "..#.\n..#.\n..#.\n..#."},
+        {0, 3, 3, 0, "...#\n..#.\n.#..\n#..."}, {1, 1, 1, 1, "....\n.#..\n....\n...."},
+    };
+    for (const auto& c : cases) {
+        DrawWindowRecord* r = DibWindow(4, 4);
+        SetForeColor(0x0000FF);
+        DrawLine(c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(Drawn(r), c.picture) << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2;
+    }
+}
+
+TEST_F(OffscreenTest, PixelsOutsideTheDibAreDropped) {
+    DrawWindowRecord* r = DibWindow(3, 3);
+    SetForeColor(0x0000FF);
+    for (auto [x, y] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 3}}) DrawPixel(x, y);
+    DrawLine(-5, 1, 10, 1);
+    EXPECT_EQ(Drawn(r), "...\n###\n...");
+}
+
+TEST_F(OffscreenTest, RectanglesFillOutlineAndRound) {
+    DrawWindowRecord* r = DibWindow(7, 6);
+    SetForeColor(0x0000FF);
+    FillRectangle(XywhRect{1, 1, 3, 2}, 0);
+    EXPECT_EQ(Count(r, kRed), 6);
+    Fill(r, 0);
+    DrawRectangleOutline(XywhRect{1, 1, 4, 3});
+    EXPECT_EQ(Drawn(r), ".......\n.#####.\n.#...#.\n.#...#.\n.#####.\n.......");
+    Fill(r, 0);
+    FillRectangle(XywhRect{0, 0, 7, 6}, 2);  // rounded: the corners stay empty
+    EXPECT_EQ(Pixel(r, 0, 0), 0);
+    EXPECT_EQ(Pixel(r, 3, 3), kRed);
+}
+
+// Worked case: on a window record the platform leaves out the last point (3, 1).
+TEST_F(OffscreenTest, WindowLineLeavesLastPointOut) {
+    pl::SetScreenInfo(pl::kHeadlessScreen);
+    testwin::CleanPlatform clean;
+    testwin::Recorder rec;
+    pl::Hwnd window = rec.Top({10, 20, 60, 70});
+    pl::Hdc dc = pl::GetDC(window);
+    InitDrawWindow(window, dc);
+    pl::FillRect(dc, pl::Rect{0, 0, 50, 50}, pl::GetStockBlackBrush());
+    SetForeColor(0x0000FF);
+    DrawLine(0, 0, 3, 1);
+    for (auto [x, y] : {std::pair{10, 20}, {11, 20}, {12, 21}}) EXPECT_EQ(pl::ScreenPixel(x, y), 0x0000FFu) << x;
+    EXPECT_EQ(pl::ScreenPixel(13, 21), 0u);
+    ReleaseDrawWindow();
+    pl::ReleaseDC(window, dc);
 }
 
 }  // namespace

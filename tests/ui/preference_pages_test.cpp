@@ -2,7 +2,6 @@
 // choices that act at once, the page walk and the help texts.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -72,7 +71,7 @@ TEST_F(PreferencePages, EncoderFieldsFollowTheDriveAtOnce) {
     EXPECT_EQ(Text(1420), "-8192");
     Choose(1410, 5);  // "LX200"
     for (int id : {1419, 1420, 1495, 1496, 1427}) EXPECT_FALSE(Visible(id)) << id;
-    if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/preferences1.png");
+    Shot("preferences1.png");
 }
 
 TEST_F(PreferencePages, OtherDiameterIsStoredAndShownAgain) {
@@ -90,7 +89,7 @@ TEST_F(PreferencePages, OtherDiameterIsStoredAndShownAgain) {
     EXPECT_TRUE(Visible(1535));
     EXPECT_EQ(Text(1535), "300");
     EXPECT_EQ(Text(1536), "6.3");
-    if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/preferences2.png");
+    Shot("preferences2.png");
 }
 
 TEST_F(PreferencePages, OtherDiameterBelow20AndRatioBelow12AreRefused) {
@@ -126,38 +125,28 @@ TEST_F(PreferencePages, MissingStellarCatalogKeepsThePage) {
     EXPECT_EQ(Row(1473), 0);
 }
 
-// The group headings 138, 139 and 140 are the layer's bold labels, released
-// with the page.
-TEST_F(PreferencePages, GroupHeadingsAreLabels) {
-    const struct {
-        int form;
-        std::vector<int> headings;
-    } pages[] = {{1400, {138, 139}}, {1430, {138, 139, 140}}, {1450, {138}}, {1620, {138}}, {1337, {138, 139}}};
-    for (const auto& page : pages) {
-        Open(page.form);
-        for (int id : page.headings)
-            EXPECT_NE(RecordOf<LabelRecord>(pl::GetDlgItem(GetCurrentFormDialog(), id)), nullptr)
-                << page.form << " " << id;
-    }
-    Open(1950);
-    EXPECT_EQ(BoxCount(), 0) << BoxText();
-}
-
-TEST_F(PreferencePages, NextAndPrevWalkThePages) {
+// Next and Prev walk the pages; their group headings (138, 139, 140) are the
+// layer's bold labels, released with the page, so leaving reports nothing.
+TEST_F(PreferencePages, NextAndPrevWalkThePagesWithLabelHeadings) {
     const struct {
         int from, command, to;
-    } steps[] = {{1400, 1426, 1430}, {1430, 1448, 1450}, {1450, 1466, 1620}, {1620, 1622, 1476},
-                 {1476, 1338, 1337}, {1337, 1339, 1476}, {1476, 1520, 1620}, {1620, 1519, 1450},
-                 {1450, 1518, 1430}, {1430, 1517, 1400}};
+        std::vector<int> headings;
+    } steps[] = {{1400, 1426, 1430, {138, 139, 140}}, {1430, 1448, 1450, {138}}, {1450, 1466, 1620, {138}},
+                 {1620, 1622, 1476, {}},           {1476, 1338, 1337, {138, 139}}, {1337, 1339, 1476, {}},
+                 {1476, 1520, 1620, {}},           {1620, 1519, 1450, {}},      {1450, 1518, 1430, {}},
+                 {1430, 1517, 1400, {138, 139}}};
     Open(1400);
     for (const auto& s : steps) {
         ASSERT_EQ(GetCurrentFormId(), s.from);
         Command(s.command);
         EXPECT_EQ(GetCurrentFormId(), s.to) << s.command;
         EXPECT_EQ(BoxCount(), 0) << s.command;
+        for (int id : s.headings)
+            EXPECT_NE(RecordOf<LabelRecord>(pl::GetDlgItem(GetCurrentFormDialog(), id)), nullptr) << s.to << " " << id;
     }
     Command(1425);  // Ok: back to the form before the pages
     EXPECT_EQ(GetCurrentFormId(), 1950);
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
 }
 
 // Page 2's Night Mode takes effect when chosen: the colour set and the system
@@ -211,7 +200,7 @@ TEST_F(PreferencePages, ViewChoiceTakesEffectAtOnce) {
     Open(1620);
     Choose(1667, 2);  // 120 degrees: turned
     EXPECT_EQ(preferences.word[142], 2);
-    if (const char* dir = std::getenv("ZENDAVORI_SHOT_DIR")) harness.savePng(std::string(dir) + "/preferences4.png");
+    Shot("preferences4.png");
 }
 
 TEST_F(PreferencePages, HelpTextsAreExact) {
