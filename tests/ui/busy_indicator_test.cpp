@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "platform/device_services.h"
 #include "platform/drawing.h"
 #include "platform/framebuffer.h"
 #include "platform/resources.h"
@@ -24,7 +23,6 @@ protected:
         pl::SetScreenInfo(pl::kHeadlessScreen);
         pl::ClearResourceGroups();
         InstallProgramResources();
-        pl::ResetDeviceServices();
         ResetBusyIndicator();
         previous = InstallBusyIndicator();
         window = rec.Top({0, 0, 240, 320});
@@ -42,7 +40,6 @@ protected:
         ResetBusyIndicator();
         InstallServiceHooks(previous);
         pl::ClearResourceGroups();
-        pl::ResetDeviceServices();
         ReleaseDrawWindow();
         DrawFixture::TearDown();
     }
@@ -106,17 +103,6 @@ TEST_F(BusyIndicatorTest, NightFramesAreRed) {
     EXPECT_GT(red, 28 * 28 / 3);
     EndBusyIndicator(1);
     EXPECT_EQ(Screen(), before);
-}
-
-TEST_F(BusyIndicatorTest, WaitCursorStyleDrawsNothing) {
-    SetModeFlag(1);
-    StepBusyIndicator(1);
-    EXPECT_TRUE(pl::IsWaitCursorShown());
-    StepBusyIndicator(1);
-    EXPECT_EQ(Screen(), before);
-    EndBusyIndicator(1);
-    EXPECT_FALSE(pl::IsWaitCursorShown());
-    SetModeFlag(0);
 }
 
 }  // namespace

@@ -196,13 +196,6 @@ TEST_F(PreferencePages, ChecksTelradAndConstants) {
     EXPECT_EQ(preferences.word[kPrefDistFormat] >> 16, 1);
 }
 
-TEST_F(PreferencePages, ViewChoiceTakesEffectAtOnce) {
-    Open(1620);
-    Choose(1667, 2);  // 120 degrees: turned
-    EXPECT_EQ(preferences.word[142], 2);
-    Shot("preferences4.png");
-}
-
 TEST_F(PreferencePages, HelpTextsAreExact) {
     Open(1400);
     Command(1485);
