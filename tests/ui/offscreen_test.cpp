@@ -164,4 +164,47 @@ TEST_F(OffscreenTest, WindowLineLeavesLastPointOut) {
     pl::ReleaseDC(window, dc);
 }
 
+// Save-under bits come back where they were taken; mirrored records keep their key.
+TEST_F(OffscreenTest, SavedBitsRestoreAndMirrorsKeepTheirKey) {
+    DrawWindowRecord* r = DibWindow(6, 6);
+    SetPixel(r, 2, 2, 0x1234);
+    SetPixel(r, 4, 4, 0x4321);
+    DrawWindowRecord* saved = SaveBits(XywhRect{1, 1, 3, 3});  // 4 x 4 from (1, 1)
+    ASSERT_NE(saved, nullptr);
+    Fill(r, 0);
+    RestoreBits(saved, 1, 1);
+    EXPECT_EQ(Pixel(r, 2, 2), 0x1234);
+    EXPECT_EQ(Pixel(r, 4, 4), 0x4321);
+    EXPECT_EQ(Count(r, 0), 34);
+
+    DrawWindowRecord* m = CreateOffscreenDib(3, 2, 16);
+    SetPixel(m, 0, 0, 0x0001);
+    SetPixel(m, 2, 1, 0x0002);
+    m->transparentColor = 0x00FF00;
+    m = MirrorOffscreen(m, 1, 0);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(Pixel(m, 2, 0), 0x0001);
+    EXPECT_EQ(Pixel(m, 0, 1), 0x0002);
+    EXPECT_EQ(m->transparentColor, 0x00FF00u);
+    m = MirrorOffscreen(m, 1, 1);
+    EXPECT_EQ(Pixel(m, 0, 1), 0x0001);
+    EXPECT_EQ(MirrorOffscreen(nullptr, 1, 1), nullptr);
+    DeleteOffscreenWindow(m);
+}
+
+// A plain copy moves the rectangle; factor 2 spreads the centre 2 x 2 over 4 x 4.
+TEST_F(OffscreenTest, CopyRectangleOpaqueAndScaled) {
+    DrawWindowRecord* src = Dib(4, 4);
+    DrawWindowRecord* dst = Dib(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) SetPixel(src, x, y, static_cast<uint16_t>(10 * y + x));
+    CopyRectangle(src, dst, XywhRect{1, 1, 2, 2}, 0, 0, 0);
+    EXPECT_EQ(Pixel(dst, 0, 0), 11);
+    EXPECT_EQ(Pixel(dst, 1, 1), 22);
+    CopyRectangleScaled(src, dst, XywhRect{0, 0, 4, 4}, 0, 0, 0, 2.0);
+    EXPECT_EQ(Pixel(dst, 0, 0), 11);
+    EXPECT_EQ(Pixel(dst, 3, 3), 22);
+    EXPECT_EQ(Pixel(dst, 2, 1), 12);
+}
+
 }  // namespace
