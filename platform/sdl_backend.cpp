@@ -26,6 +26,7 @@ struct SdlState {
     int zoom = 1;
     uint32_t wakeEvent = 0;
     SDL_AudioDeviceID audio = 0;
+    bool audioTried = false;  // the device is opened at the first sound
     SDL_Cursor* waitCursor = nullptr;
     bool penDown = false;
     uint32_t lettersDown = 0;  // letters fed as keys (with Control), bit 0 for A
@@ -56,8 +57,24 @@ void Present() {
     SDL_FreeSurface(source);
 }
 
+// Opens the audio device once, at the first sound, so that a machine without
+// a sound card is only probed (and its audio library only complains) when
+// something is to be heard. False when there is no device.
+bool OpenAudio() {
+    if (sdl.audioTried) return sdl.audio != 0;
+    sdl.audioTried = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    SDL_AudioSpec want{};
+    want.freq = kSoundSampleRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = 1024;
+    sdl.audio = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    return sdl.audio != 0;
+}
+
 bool PlaySamples(const int16_t* samples, size_t count, bool wait) {
-    if (!sdl.audio) return false;
+    if (!OpenAudio()) return false;
     if (SDL_QueueAudio(sdl.audio, samples, static_cast<uint32_t>(count * sizeof(int16_t))) != 0) return false;
     SDL_PauseAudioDevice(sdl.audio, 0);
     while (wait && SDL_GetQueuedAudioSize(sdl.audio) > 0) SDL_Delay(5);
@@ -68,17 +85,6 @@ void ShowWaitCursor(bool wait) {
     if (!sdl.window) return;
     if (wait && !sdl.waitCursor) sdl.waitCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
     SDL_SetCursor(wait && sdl.waitCursor ? sdl.waitCursor : SDL_GetDefaultCursor());
-}
-
-void OpenAudio() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    SDL_AudioSpec want{};
-    want.freq = kSoundSampleRate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 1;
-    want.samples = 1024;
-    sdl.audio = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (sdl.audio) SetSoundOutput(PlaySamples);
 }
 
 // --- Input ----------------------------------------------------------------
@@ -267,7 +273,7 @@ bool StartSdlBackend(int zoom) {
         return false;
     }
     SDL_StartTextInput();
-    OpenAudio();
+    SetSoundOutput(PlaySamples);
     SetCursorOutput(ShowWaitCursor);
     SetBackend(Backend{"sdl", Present, WaitInput, Wake});
     Present();

@@ -13,16 +13,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "platform/backend.h"
 #include "platform/controls.h"
+#include "platform/device_services.h"
 #include "platform/focus.h"
 #include "platform/framebuffer.h"
 #include "platform/input.h"
 #include "platform/message_queue.h"
+#include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/window.h"
 #include "support/recording_window.h"
@@ -237,6 +240,39 @@ TEST_F(SdlBackendTest, ClosingTheWindowPostsTheCloseCommand) {
     std::vector<testwin::Record> commands = rec.Of(WM_COMMAND, main);
     ASSERT_EQ(commands.size(), 1u);
     EXPECT_EQ(commands[0].wParam, 1035u);
+}
+
+// A machine without a sound card: the start does not touch the audio device
+// (whose library writes its complaints to standard error); the first sound
+// opens it.
+TEST(SdlAudio, DeviceOpensAtTheFirstSoundNotAtStart) {
+    SetScreenInfo(kHeadlessScreen);
+    if (!TheDisplay().ready()) GTEST_SKIP() << "no X server could be started";
+    unsetenv("SDL_AUDIODRIVER");
+    std::FILE* captured = std::tmpfile();
+    ASSERT_NE(captured, nullptr);
+    std::fflush(stderr);
+    int savedErr = dup(2);
+    dup2(fileno(captured), 2);
+    bool started = StartSdlBackend(1);
+    std::fflush(stderr);
+    dup2(savedErr, 2);
+    close(savedErr);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(std::ftell(captured), 0L) << "start-up wrote to standard error";
+    std::fclose(captured);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+
+    static constexpr ToneTemplate kBeep[] = {{1000, 20}};
+    static constexpr SoundTemplate kSounds[] = {{"startTimer", kBeep}};
+    static const ResourceGroup kGroup = {.sounds = kSounds};
+    AddResourceGroup(kGroup);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_TRUE(PlaySound("startTimer", false));
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_TRUE(SoundLog().back().played);
+    ClearResourceGroups();
+    StopSdlBackend();
 }
 
 // Without a display the program keeps the headless backend.
