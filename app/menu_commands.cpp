@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "assistants/planet_detail_mode.h"
 #include "catalog/memo.h"
-#include "catalog/memo_dialog.h"
+#include "catalog/screens/memo_dialog.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "platform/messages.h"

@@ -1,4 +1,4 @@
-#include "catalog/memo_dialog.h"
+#include "catalog/screens/memo_dialog.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -10,7 +10,7 @@
 
 #include "catalog/designations.h"
 #include "catalog/memo.h"
-#include "catalog/memo_dialog.h"
+#include "catalog/screens/memo_dialog.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "objects/selection_list.h"

@@ -1,4 +1,4 @@
-#include "catalog/dreyer_view.h"
+#include "catalog/screens/dreyer_view.h"
 
 #include <algorithm>
 #include <cstring>

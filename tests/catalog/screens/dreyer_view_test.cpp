@@ -1,6 +1,6 @@
 // An object's Dreyer description and its translation drawn into a rectangle of
 // a 16-bit picture made the current draw window.
-#include "catalog/dreyer_view.h"
+#include "catalog/screens/dreyer_view.h"
 
 #include <gtest/gtest.h>
 
