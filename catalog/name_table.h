@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "ui/growable_array.h"
+#include "core/growable_array.h"
 
 constexpr int kNameTableEntrySize = 64;  // a name keeps at most 63 characters
 

@@ -12,6 +12,7 @@
 #include "catalog/stars.h"
 #include "catalog/stellar_catalog.h"
 #include "core/constellation.h"
+#include "core/date_text.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/services.h"
@@ -20,7 +21,6 @@
 #include "ephemeris/planet_names.h"
 #include "objects/selected_object.h"
 #include "orbits/comet_position.h"
-#include "ui/date_text.h"
 
 namespace {
 

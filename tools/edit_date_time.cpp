@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/date_text.h"
 #include "core/julian_day.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -11,7 +12,6 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "ui/control_registry.h"
-#include "ui/date_text.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/input_polling.h"

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
+#include "core/growable_array.h"
 #include "platform/types.h"
-#include "ui/growable_array.h"
 
 extern GrowableArray<int32_t> controlRegistry;
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "ui/growable_array.h"
+#include "core/growable_array.h"
 
 constexpr int kInfoQueueMax = 5;       // messages that may wait
 constexpr int kInfoTextSize = 256;     // a waiting text holds at most 255 characters

@@ -11,13 +11,13 @@
 #include "catalog/object_lookup.h"
 #include "catalog_test.h"
 #include "core/constellation.h"
+#include "core/date_text.h"
 #include "core/julian_day.h"
 #include "ephemeris/body_positions.h"
 #include "objects/selected_object.h"
 #include "platform/clock.h"
 #include "support/object_file_fixture.h"
 #include "support/reference_table.h"
-#include "ui/date_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/date_text.h"
+#include "core/date_text.h"
 
 #include <cstdio>
 #include <cstring>

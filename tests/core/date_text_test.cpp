@@ -1,11 +1,10 @@
-// Dates in the locale's field order, and angle parts of the angle fields.
+// Dates in the locale's field order.
 #include <gtest/gtest.h>
 
 #include <array>
 
+#include "core/date_text.h"
 #include "platform/clock.h"
-#include "ui/date_text.h"
-#include "ui/number_text.h"
 
 namespace {
 
@@ -66,20 +65,6 @@ TEST_F(DateTextTest, OrderIsFoundOnceTextIsCutAndBadFieldsAreZero) {
     char text[6];
     FormatDate(text, sizeof text, 25, 1, 2000);
     EXPECT_STREQ(text, "01/25");
-}
-
-// Worked case: 10.99999 gives 11, 0, 0 (the half second carries). The others
-// by hand: 12.5 = 12 30' 00" (+ half a second, truncated away); 0.0125 = 45".
-TEST(SplitDegreesToDms, HalfSecondRoundsUp) {
-    const struct {
-        double value;
-        std::array<int, 3> dms;
-    } cases[] = {{10.99999, {11, 0, 0}}, {12.5, {12, 30, 0}}, {0.0125, {0, 0, 45}}, {23.99986, {23, 59, 59}}};
-    for (const auto& c : cases) {
-        std::array<int, 3> dms;
-        SplitDegreesToDms(c.value, &dms[0], &dms[1], &dms[2]);
-        EXPECT_EQ(dms, c.dms) << c.value;
-    }
 }
 
 }  // namespace
