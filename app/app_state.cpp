@@ -4,6 +4,7 @@
 
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
+#include "catalog/selection_list.h"
 #include "catalog/stars.h"
 #include "catalog/user_lists.h"
 #include "chart/chart_clock.h"
@@ -14,7 +15,6 @@
 #include "core/services.h"
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
-#include "objects/selection_list.h"
 #include "scope/serial_link.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"

@@ -4,7 +4,10 @@
 #include "app/form_table.h"
 #include "app/menu_commands.h"
 #include "app/power_thread.h"
+#include "chart/chart_state.h"
 #include "core/services.h"
+#include "objects/selected_object.h"
+#include "orbits/comet_place.h"
 #include "platform/drawing.h"
 #include "platform/focus.h"
 #include "platform/gdi.h"
@@ -12,8 +15,8 @@
 #include "platform/message_queue.h"
 #include "platform/paint.h"
 #include "platform/resources.h"
-#include "platform/sdl_backend.h"
 #include "platform/screen.h"
+#include "platform/sdl_backend.h"
 #include "platform/window.h"
 #include "resources/program_resources.h"
 #include "ui/background_paint.h"
@@ -161,6 +164,10 @@ int WinMain(void* instance, void*, const char*, int showCommand) {
     InstallProgramResources();
     InstallMessageBoxServices();
     InstallBusyIndicator();
+    // What the catalogue's files reach up to: the chart, the finder, the orbits.
+    InstallChartStateHooks();
+    InstallSelectedObjectHook();
+    InstallCometPlace();
     bool first = !instanceRunning;
     if (first) {
         ResetShellState();

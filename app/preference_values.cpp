@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "catalog/stars.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
-#include "objects/selection_list.h"
 #include "ui/bitmaps.h"
 
 namespace {
@@ -92,5 +90,3 @@ int GetScopeFocalLengthMm() {
     int aperture = GetScopeApertureMm();
     return f < kFocalRatioRowCount ? aperture * kFocalRatio[std::max(f, 0)] : aperture * f / 10;
 }
-
-int GetSelectionListCapacity() { return GetBrightStarCount() + GetSelectedItemsCapacity() + 5; }

@@ -31,10 +31,6 @@ int GetScopeApertureMm();
 // tenths, divided by 10 (truncated).
 int GetScopeFocalLengthMm();
 
-// Entries of the observing-list allocation: the named bright stars, the "Max
-// Selected items" preference and 5 more (one of them for a list file's end mark).
-int GetSelectionListCapacity();
-
 // Rows of the aperture and focal-ratio popups before their "Other" row.
 constexpr int kApertureRowCount = 20;
 constexpr int kFocalRatioRowCount = 12;

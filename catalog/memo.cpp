@@ -8,6 +8,7 @@
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
 #include "catalog/object_lookup.h"
+#include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
 #include "core/angle_text.h"
 #include "core/constellation.h"
@@ -15,7 +16,6 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
-#include "objects/selection_list.h"
 #include "platform/files.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstddef>
 
 #include "catalog/object_catalog.h"
-#include "objects/selection_entry.h"
+#include "catalog/selection_entry.h"
 
 // Text buffers of the import and the export; the export writes its buffer out
 // whenever more than kMemoFlushBytes are in use.

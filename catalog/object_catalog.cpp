@@ -176,3 +176,8 @@ bool GetObjectIndexRecord(int index, ObjectIndexEntry* entries) {
     }
     return true;
 }
+
+void SetObjectRecordName(ObjectRecord* rec, const char* source) {
+    std::memset(rec->name, 0, sizeof rec->name);
+    if (source) std::strncpy(rec->name, source, sizeof rec->name - 1);
+}

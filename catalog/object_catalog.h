@@ -26,6 +26,9 @@ struct ObjectRecord {
 
 constexpr std::size_t kObjectRecordSize = 64;
 
+// Copies at most 19 characters of `source` into the record's name, terminated.
+void SetObjectRecordName(ObjectRecord* rec, const char* source);
+
 // Object database record `index` with an empty name (names come from the cross
 // references). False: "Object database isn't open!", an index outside the record
 // count (silently), or "Could not retrieve object record!".

@@ -15,12 +15,11 @@
 #include "core/date_text.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
+#include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
-#include "objects/selected_object.h"
-#include "orbits/comet_position.h"
 
 namespace {
 
@@ -164,17 +163,15 @@ bool Comet(long n, ObjectRecord* r, const Text& designation, int compute) {
     r->objectType = comet.kind;
     SetObjectRecordName(r, comet.name);
     if (!compute) return true;
-    FillCometWorkWords(&comet);
     double jd = CurrentJulianDay();
-    float ra, dec, delta, sunDistance, elongation, phase;
-    if (!ComputeCometPosition(&comet, jd, currentDateTime.year, &ra, &dec, &delta, &sunDistance, &elongation, &phase))
-        return false;
-    r->rightAscension = ra;
-    r->declination = dec;
-    r->distance = delta;
+    CometPlace place;
+    if (!ComputeCometPlace(&comet, jd, currentDateTime.year, &place)) return false;
+    r->rightAscension = place.rightAscension;
+    r->declination = place.declination;
+    r->distance = place.distance;
     SetSizes(r, 0.5f);
     SetConstellation(r, jd);
-    r->magnitude = static_cast<float>(ComputeCometMagnitude(&comet, delta, sunDistance, phase));
+    r->magnitude = static_cast<float>(place.magnitude);
     return true;
 }
 
@@ -330,10 +327,7 @@ bool CatalogueRange(int kind, int index, long n, ObjectRecord* r, const Text& de
     }
     int found;
     if (SearchCatalogueRange(kind, static_cast<int32_t>(n), r, &found) != Search::Found) return false;
-    selectedObject.record = *r;
-    selectedObject.index = found;
-    selectedObject.catalog = ObjectKindToFinderCatalog(r);
-    selectedObject.isSet = 1;
+    SetFoundObject(*r, found);
     OwnDesignation(designation, r);
     return true;
 }

@@ -7,11 +7,11 @@
 
 #include "catalog/databases.h"
 #include "catalog/record_db.h"
-#include "chart/chart_state.h"
+#include "catalog/selection_list.h"
 #include "core/preferences.h"
+#include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
-#include "objects/selection_list.h"
 #include "platform/files.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "chart/chart_state.h"
 
+#include "core/program_hooks.h"
+
 namespace {
 
 constexpr ChartState kStartState = {
@@ -28,7 +30,9 @@ ChartTimeRecord chartTimeRecord{};
 ChartState chartState = kStartState;
 ObjectRecord chartSelection = kEmptySelection;
 
-void InvalidateHorizonProjection() { chartTimeRecord.horizonProjectionReady = 0; }
+void InstallChartStateHooks() {
+    InstallHorizonProjectionHook([] { chartTimeRecord.horizonProjectionReady = 0; });
+}
 
 void ResetChartState() {
     chartTimeRecord = ChartTimeRecord{};

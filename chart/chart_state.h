@@ -42,9 +42,10 @@ extern ChartState chartState;
 // The object selected on the chart; an empty selection is type 0 with size 16.
 extern ObjectRecord chartSelection;
 
-// Marks the horizon-view positions of the chart's object table stale, to be
-// recomputed at the next drawing.
-void InvalidateHorizonProjection();
+// Installs the chart's answer to InvalidateHorizonProjection
+// (core/program_hooks.h): the horizon-view positions of the object table are
+// recomputed at the next drawing. Start-up.
+void InstallChartStateHooks();
 
 // Both records and the selection back at their start values (tests).
 void ResetChartState();

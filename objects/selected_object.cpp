@@ -1,9 +1,8 @@
 #include "objects/selected_object.h"
 
-#include <cstring>
-
 #include "catalog/designations.h"
-#include "objects/selection_entry.h"
+#include "catalog/selection_entry.h"
+#include "core/program_hooks.h"
 
 SelectedObjectRecord selectedObject{};
 
@@ -22,6 +21,13 @@ constexpr KindRow kKinds[] = {
     {kDesignationMeteor, 6, kSourceMeteorShower},               {kDesignationPlanet, 7, kSourcePlanet},
     {kDesignationBestNgc, 8, kSourceBestNgc},   {kDesignationUser, 9, kSourceUser},
 };
+
+void SetTarget(const ObjectRecord& record, int index) {
+    selectedObject.record = record;
+    selectedObject.index = index;
+    selectedObject.catalog = ObjectKindToFinderCatalog(&record);
+    selectedObject.isSet = 1;
+}
 
 const KindRow* FindKind(const ObjectRecord* rec) {
     if (!rec) return nullptr;
@@ -43,12 +49,9 @@ int ObjectKindToCatalogCode(const ObjectRecord* rec) {
     return k ? k->source : kSourceNone;
 }
 
-void SetObjectRecordName(ObjectRecord* rec, const char* source) {
-    std::memset(rec->name, 0, sizeof rec->name);
-    if (source) std::strncpy(rec->name, source, sizeof rec->name - 1);
-}
-
 void ClearSelectedObject() {
     selectedObject = SelectedObjectRecord{};
     selectedObject.index = -1;
 }
+
+void InstallSelectedObjectHook() { InstallFoundObjectHook(SetTarget); }

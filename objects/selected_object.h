@@ -33,5 +33,6 @@ int ObjectKindToFinderCatalog(const ObjectRecord* rec);
 // 13, 7, 2, 14, 1, 9, 15, and 99 for any other.
 int ObjectKindToCatalogCode(const ObjectRecord* rec);
 
-// Copies at most 19 characters of `source` into the record's name, terminated.
-void SetObjectRecordName(ObjectRecord* rec, const char* source);
+// Installs the hook through which a catalogue lookup makes the object it found
+// the target (record, index, finder catalogue, set); start-up.
+void InstallSelectedObjectHook();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "objects/selection_list.h"
+#include "catalog/selection_list.h"
 
 void SortSelectionByName(int count, bool firstPass) {
     if (!selectionList || count < 1) return;

@@ -5,6 +5,7 @@
 
 #include "assistants/planet_detail_mode.h"
 #include "catalog/databases.h"
+#include "catalog/selection_list.h"
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
 #include "core/date_text.h"
@@ -16,7 +17,6 @@
 #include "ephemeris/moon_phase.h"
 #include "ephemeris/sun_moon_rise_set.h"
 #include "objects/finder_open.h"
-#include "objects/selection_list.h"
 #include "platform/dc.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"

@@ -4,10 +4,10 @@
 
 #include "app/preference_values.h"
 #include "catalog/designations.h"
+#include "catalog/selection_list.h"
 #include "chart/chart_clock.h"
 #include "core/shared_state.h"
 #include "objects/current_object.h"
-#include "objects/selection_list.h"
 #include "objects/selection_search.h"
 
 namespace {

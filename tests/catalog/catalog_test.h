@@ -1,5 +1,6 @@
 // Common set-up of the catalogue tests: a temporary program folder, recorded
-// messages, and the catalogue and shared state as at program start.
+// messages, the hooks of the owners above, and the catalogue and shared state
+// as at program start.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "support/catalog_fixture.h"
+#include "support/owner_hooks.h"
 #include "support/recording_services.h"
 
 using fixture::Bytes;
@@ -73,4 +75,5 @@ protected:
 
     fixture::CatalogFolder folder;
     RecordingServices services;
+    OwnerHooks hooks;
 };

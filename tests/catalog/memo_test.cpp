@@ -9,9 +9,9 @@
 
 #include "catalog/designations.h"
 #include "catalog/memo.h"
+#include "catalog/selection_list.h"
 #include "catalog_test.h"
 #include "core/constellation.h"
-#include "objects/selection_list.h"
 #include "platform/files.h"
 #include "support/object_file_fixture.h"
 

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
 #include "catalog_test.h"
 #include "chart/chart_state.h"
-#include "objects/selection_list.h"
 #include "platform/files.h"
 
 namespace {

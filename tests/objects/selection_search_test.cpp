@@ -7,9 +7,9 @@
 #include <string>
 
 #include "catalog/databases.h"
+#include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
-#include "objects/selection_list.h"
 #include "objects/selection_search.h"
 #include "objects/selection_sort.h"
 #include "platform/clock.h"

@@ -6,20 +6,20 @@
 #include <vector>
 
 #include "catalog/databases.h"
+#include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
-#include "objects/selection_list.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/home_form.h"
 #include "ui/home_status.h"
 #include "ui/offscreen.h"
-#include "ui/colors.h"
 #include "ui/primitives.h"
 #include "ui/shell_state.h"
 

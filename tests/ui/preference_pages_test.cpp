@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "catalog/databases.h"
+#include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
-#include "objects/selection_list.h"
 #include "platform/dialog.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"

@@ -6,15 +6,15 @@
 #include <cstring>
 #include <string>
 
-#include "app/preference_values.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/object_display.h"
+#include "catalog/selection_list.h"
 #include "chart/chart_state.h"
 #include "core/shared_state.h"
 #include "objects/selected_object.h"
-#include "objects/selection_list.h"
 #include "support/catalog_fixture.h"
+#include "support/owner_hooks.h"
 #include "support/recording_services.h"
 
 namespace {
@@ -47,6 +47,7 @@ protected:
 
     fixture::CatalogFolder folder;
     RecordingServices services;
+    OwnerHooks hooks;
 };
 
 TEST_F(SelectionListTest, CapacityFollowsThePreferenceAndTheBrightStarNames) {

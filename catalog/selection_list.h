@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "catalog/object_catalog.h"
-#include "objects/selection_entry.h"
+#include "catalog/selection_entry.h"
 
 // Entries (capacity of them), and for each shown row its entry's position and address.
 extern SelectionEntry* selectionList;
@@ -24,6 +24,10 @@ int GetSelectionListAllocated();
 
 // The "Max Selected items" preference: 25, 50, 100, 150, ... 500 objects.
 int GetSelectedItemsCapacity();
+
+// Entries of the observing-list allocation: the named bright stars, the "Max
+// Selected items" preference and 5 more (one of them for a list file's end mark).
+int GetSelectionListCapacity();
 
 // Frees and allocates again the three arrays for GetSelectionListCapacity()
 // entries (every entry free, number -1; every shown row -1), marks the chart's

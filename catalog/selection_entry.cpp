@@ -1,4 +1,4 @@
-#include "objects/selection_entry.h"
+#include "catalog/selection_entry.h"
 
 #include <cstring>
 

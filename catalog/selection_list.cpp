@@ -1,16 +1,16 @@
-#include "objects/selection_list.h"
+#include "catalog/selection_list.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
 
-#include "app/preference_values.h"
 #include "catalog/designations.h"
 #include "catalog/object_display.h"
+#include "catalog/stars.h"
 #include "catalog/stellar_catalog.h"
-#include "chart/chart_state.h"
 #include "core/preferences.h"
+#include "core/program_hooks.h"
 #include "core/services.h"
 #include "ephemeris/planet_names.h"
 
@@ -101,6 +101,8 @@ int GetSelectedItemsCapacity() {
     int row = preferences.word[kPrefMaxSelectedItems];
     return row >= 0 && row <= 10 ? kItemsByRow[row] : kItemsByRow[0];
 }
+
+int GetSelectionListCapacity() { return GetBrightStarCount() + GetSelectedItemsCapacity() + 5; }
 
 int AllocSelectionList() {
     FreeSelectionList();

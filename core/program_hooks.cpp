@@ -1,0 +1,31 @@
+#include "core/program_hooks.h"
+
+#include <utility>
+
+namespace {
+
+HorizonProjectionHook horizonProjectionHook = nullptr;
+FoundObjectHook foundObjectHook = nullptr;
+CometPlaceHook cometPlaceHook = nullptr;
+
+}  // namespace
+
+void InvalidateHorizonProjection() {
+    if (horizonProjectionHook) horizonProjectionHook();
+}
+
+void SetFoundObject(const ObjectRecord& record, int index) {
+    if (foundObjectHook) foundObjectHook(record, index);
+}
+
+bool ComputeCometPlace(CometRecord* comet, double jd, int equinoxYear, CometPlace* place) {
+    return cometPlaceHook && cometPlaceHook(comet, jd, equinoxYear, place);
+}
+
+HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook) {
+    return std::exchange(horizonProjectionHook, hook);
+}
+
+FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook) { return std::exchange(foundObjectHook, hook); }
+
+CometPlaceHook InstallCometPlaceHook(CometPlaceHook hook) { return std::exchange(cometPlaceHook, hook); }

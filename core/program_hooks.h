@@ -1,0 +1,37 @@
+// Calls from the catalogue up to the subsystems that own the state they touch:
+// the chart's projection flag, the finder's target and the orbit computation.
+// Each owner installs its hook at start-up (tests install what they need);
+// until then the calls do nothing, or report no result.
+#pragma once
+
+struct ObjectRecord;  // catalog/object_catalog.h
+struct CometRecord;   // catalog/comet_satellite_db.h
+
+// Marks the horizon-view positions of the chart's object table stale, to be
+// recomputed at the next drawing (the observing list or the catalogue changed).
+void InvalidateHorizonProjection();
+
+// A catalogue lookup found `record`, record `index` of its catalogue: it
+// becomes the finder's current target.
+void SetFoundObject(const ObjectRecord& record, int index);
+
+// Apparent place of a comet or minor planet at `jd` (Julian day, UT), referred
+// to the equinox of `equinoxYear`: right ascension in hours, declination in
+// degrees, distance from the Earth in AU and visual magnitude. The record's
+// work words are filled first. False when the orbit cannot be computed or no
+// computation is installed.
+struct CometPlace {
+    float rightAscension;
+    float declination;
+    float distance;
+    double magnitude;
+};
+bool ComputeCometPlace(CometRecord* comet, double jd, int equinoxYear, CometPlace* place);
+
+// Installers; each returns the hook it replaces (null: none).
+using HorizonProjectionHook = void (*)();
+using FoundObjectHook = void (*)(const ObjectRecord& record, int index);
+using CometPlaceHook = bool (*)(CometRecord* comet, double jd, int equinoxYear, CometPlace* place);
+HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook);
+FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook);
+CometPlaceHook InstallCometPlaceHook(CometPlaceHook hook);
