@@ -1,9 +1,9 @@
 #include "app/form_table.h"
 
+#include "app/home_form.h"
+#include "app/preference_pages.h"
 #include "core/preferences.h"
 #include "core/services.h"
-#include "ui/home_form.h"
-#include "ui/preference_pages.h"
 #include "ui/shell_state.h"
 
 namespace {

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/preference_values.h"
 #include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
@@ -30,6 +29,7 @@
 #include "orbits/comet_position.h"
 #include "ui/draw_window.h"
 #include "ui/input_polling.h"
+#include "ui/preference_values.h"
 #include "ui/primitives.h"
 #include "ui/text_drawing.h"
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/app_state.h"
+#include "app/home_form.h"
 #include "app/main_window.h"
 #include "app/menu_commands.h"
 #include "app/power_thread.h"
@@ -27,7 +28,6 @@
 #include "support/test_harness.h"
 #include "ui/control_registry.h"
 #include "ui/forms.h"
-#include "ui/home_form.h"
 #include "ui/shell_state.h"
 
 namespace {

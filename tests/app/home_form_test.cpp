@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/home_form.h"
+#include "app/home_status.h"
 #include "catalog/databases.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
@@ -17,8 +19,6 @@
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
-#include "ui/home_form.h"
-#include "ui/home_status.h"
 #include "ui/offscreen.h"
 #include "ui/primitives.h"
 #include "ui/shell_state.h"

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/preference_pages.h"
+#include "app/preference_tables.h"
 #include "catalog/databases.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
@@ -19,8 +21,6 @@
 #include "ui/control_access.h"
 #include "ui/control_records.h"
 #include "ui/forms.h"
-#include "ui/preference_pages.h"
-#include "ui/preference_tables.h"
 #include "ui/shell_state.h"
 #include "ui/simple_controls.h"
 

@@ -1,4 +1,4 @@
-#include "ui/preference_tables.h"
+#include "app/preference_tables.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "ui/object_selection.h"
+#include "objects/object_selection.h"
 
 #include <algorithm>
 
-#include "app/preference_values.h"
 #include "catalog/designations.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_clock.h"
 #include "core/shared_state.h"
 #include "objects/current_object.h"
 #include "objects/selection_search.h"
+#include "ui/preference_values.h"
 
 namespace {
 

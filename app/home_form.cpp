@@ -1,8 +1,9 @@
-#include "ui/home_form.h"
+#include "app/home_form.h"
 
 #include <cstdio>
 #include <cstring>
 
+#include "app/home_status.h"
 #include "assistants/planet_detail_mode.h"
 #include "catalog/databases.h"
 #include "catalog/selection_list.h"
@@ -17,6 +18,7 @@
 #include "ephemeris/moon_phase.h"
 #include "ephemeris/sun_moon_rise_set.h"
 #include "objects/finder_open.h"
+#include "objects/object_selection.h"
 #include "platform/dc.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -33,9 +35,7 @@
 #include "ui/draw_window.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
-#include "ui/home_status.h"
 #include "ui/info_box.h"
-#include "ui/object_selection.h"
 #include "ui/primitives.h"
 #include "ui/saved_screen.h"
 #include "ui/screen_layout.h"

@@ -1,4 +1,4 @@
-#include "ui/home_status.h"
+#include "app/home_status.h"
 
 #include <cmath>
 #include <cstdio>

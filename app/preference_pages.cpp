@@ -1,4 +1,4 @@
-#include "ui/preference_pages.h"
+#include "app/preference_pages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/preference_values.h"
+#include "app/preference_tables.h"
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
 #include "catalog/eyepieces.h"
@@ -31,7 +31,7 @@
 #include "ui/forms.h"
 #include "ui/night_colors.h"
 #include "ui/popup_list.h"
-#include "ui/preference_tables.h"
+#include "ui/preference_values.h"
 #include "ui/screen_layout.h"
 #include "ui/shell_state.h"
 #include "ui/simple_controls.h"

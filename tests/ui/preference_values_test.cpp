@@ -5,10 +5,10 @@
 
 #include <utility>
 
-#include "app/preference_values.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
+#include "ui/preference_values.h"
 
 namespace {
 
