@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/application_quit.h"
 #include "app/main_window.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"

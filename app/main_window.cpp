@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/app_state.h"
+#include "app/application_quit.h"
 #include "app/form_table.h"
 #include "app/menu_commands.h"
 #include "app/power_thread.h"

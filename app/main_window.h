@@ -18,8 +18,4 @@ int WinMain(void* instance, void* previous, const char* commandLine, int showCom
 // to the front) or the start-up failed.
 bool InitInstance(void* instance, int showCommand);
 
-// Runs the shut-down (while the open form still exists) and destroys the main
-// window; the message loop then ends with code 0.
-void QuitApplication();
-
 pl::LResult MainWndProc(pl::Hwnd hwnd, uint32_t message, pl::WParam wParam, pl::LParam lParam);

@@ -1,7 +1,7 @@
 #include "app/menu_commands.h"
 
+#include "app/application_quit.h"
 #include "app/form_table.h"
-#include "app/main_window.h"
 #include "assistants/planet_detail_mode.h"
 #include "catalog/memo.h"
 #include "catalog/screens/memo_dialog.h"

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/app_state.h"
+#include "app/application_quit.h"
 #include "app/home_form.h"
 #include "app/main_window.h"
 #include "app/menu_commands.h"

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/application_quit.h"
 #include "app/main_window.h"
 #include "catalog/stars.h"
 #include "core/shared_state.h"
