@@ -22,6 +22,7 @@
 #include "platform/paint.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "scope/drive_table.h"
 #include "scope/encoder_offsets.h"
 #include "scope/serial_port_list.h"
 #include "ui/control_access.h"

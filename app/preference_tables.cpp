@@ -1,14 +1,11 @@
 #include "app/preference_tables.h"
 
+#include "scope/drive_table.h"
+
 namespace {
 
 using Rows = const char* const[];
 
-constexpr Rows kDrives = {"None",          "AAM Skyvector",     "AutoStar",     "BBox",          "Vorlanx",
-                          "LX200",         "Magelan-I",         "Magelan-II",   "Nexstar 5&8",   "NexStar old GT",
-                          "NexStarGPS,GT,CGE", "NGC-Max",       "Ouranos",      "ServoCat",      "Takahashi",
-                          "Ultima2000",    "Intelliscope",      "Losmandy",     "SiderealTech",  "SkyCommander",
-                          "SkyScan EQ6"};
 constexpr Rows kConnection = {"Upon need", "Persistant"};
 constexpr Rows kCorrection = {"Geocentric", "Geoc. + Refract", "Topocentric", "Topo + Refract"};
 constexpr Rows kAlign = {"Zendavori 2 Stars", "External"};
@@ -59,8 +56,8 @@ constexpr Rows kRaFormat = {"23.75", "23:45:00", "23h45m00", "23h45.0"};
 constexpr Rows kDecFormat = {"-70.75", "-70:45:00", "-70\xB0" "45'00", "-70\xB0" "45.0"};
 constexpr Rows kDistFormat = {"Parsec (pc)", "Light Year (ly)"};
 
-constexpr PreferencePopup kPage1[] = {
-    {1409, 1410, 0, kDrives, 16}, {1396, 1397, 242, kConnection}, {1413, 1414, 10, kCorrection},
+const PreferencePopup kPage1[] = {
+    {1409, 1410, 0, DriveListNames(), 16}, {1396, 1397, 242, kConnection}, {1413, 1414, 10, kCorrection},
     {1415, 1416, 8, kAlign},      {1417, 1418, 22, kHorizon},
 };
 constexpr PreferencePopup kPage2[] = {
@@ -166,9 +163,3 @@ const PreferenceHelp* FindPreferenceHelp(int button) {
 }
 
 std::span<const PreferenceCheck> PreferenceChecks() { return kChecks; }
-
-bool DriveHasEncoders(int drive) {
-    for (int d : {1, 3, 4, 11, 12, 16, 22})
-        if (d == drive) return true;
-    return false;
-}

@@ -50,6 +50,3 @@ constexpr int kViewTriggerFirst = 1662;
 constexpr int kViewListFirst = 1663;
 constexpr int kViewWordFirst = 140;
 constexpr int kZoomStepCount = 10;
-
-// The drives with an encoder box, whose step fields page 1 shows.
-bool DriveHasEncoders(int drive);

@@ -4,11 +4,11 @@
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "scope/alignment.h"
 #include "scope/encoder_offsets.h"
 
 double alignmentSavedJd = 0.0;
 int restoreOffered = 1;
-int alignmentValid = 0;
 void (*restoreAlignmentHook)() = nullptr;
 
 namespace {
@@ -17,8 +17,6 @@ constexpr int kSavedAltOffsetWord = 220;
 constexpr int kSavedAzOffsetWord = 221;
 
 }  // namespace
-
-int IsAlignmentValid() { return alignmentValid; }
 
 void AskRestoreLastAlignment() {
     if (IsAlignmentValid() == 0 && restoreOffered == 1) {
@@ -41,6 +39,5 @@ void AskRestoreLastAlignment() {
 void ResetAlignmentRestore() {
     alignmentSavedJd = 0.0;
     restoreOffered = 1;
-    alignmentValid = 0;
     restoreAlignmentHook = nullptr;
 }

@@ -6,10 +6,6 @@
 extern double alignmentSavedJd;
 // 1 until the offer has been made in this run.
 extern int restoreOffered;
-// Non-zero while the 2-star alignment model is valid.
-extern int alignmentValid;
-
-int IsAlignmentValid();
 
 // Restores the saved alignment; installed by the alignment code (none: nothing
 // to restore).

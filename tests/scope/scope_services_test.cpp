@@ -6,6 +6,7 @@
 
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "scope/alignment.h"
 #include "scope/alignment_restore.h"
 #include "scope/encoder_offsets.h"
 #include "scope/serial_port_list.h"
@@ -46,11 +47,15 @@ protected:
     void SetUp() override {
         ResetSharedState();
         ResetAlignmentRestore();
+        ResetAlignmentModel();
         currentDateTime = DateTime{2024, 3, 5, 22, 0, 0};
         restored = 0;
         restoreAlignmentHook = [] { ++restored; };
     }
-    void TearDown() override { ResetAlignmentRestore(); }
+    void TearDown() override {
+        ResetAlignmentRestore();
+        ResetAlignmentModel();
+    }
     static int restored;
     RecordingServices services;
 };
@@ -93,7 +98,7 @@ TEST_F(AlignmentRestoreTest, OldAlignmentOrValidModelIsNotOffered) {
     EXPECT_TRUE(services.questions.empty());
     ResetAlignmentRestore();
     alignmentSavedJd = 2460375.25;
-    alignmentValid = 1;
+    alignmentModel.valid = 1;
     AskRestoreLastAlignment();
     EXPECT_TRUE(services.questions.empty());
 }
