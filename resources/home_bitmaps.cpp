@@ -1,7 +1,8 @@
 // Bitmaps of the home form and the preference pages, drawn by generators: the
 // 35 x 35 icons of the home form on night-blue tiles, the clock, the
-// information button (green transparent), the Sun and the Moon phase icons of
-// the status block, and the chart orientation icons of preference page 4.
+// information button (green transparent), the Sun and the full and new Moon of
+// the status block (its other phases are the chart's 6051..6063), and the
+// chart orientation icons of preference page 4.
 #include <cmath>
 
 #include "resources/icon_canvas.h"
@@ -275,27 +276,12 @@ void Sun(uint32_t* p, int w, int h) {
     c.Disc(8, 8, 4.5, kYellow);
 }
 
-// A Moon of illuminated fraction f, lit on the right when waxing, on black.
-void MoonPhase(uint32_t* p, int w, int h, double f, bool waxing) {
+// The full and the new Moon of the status block, on black.
+template <bool Full>
+void MoonIcon(uint32_t* p, int w, int h) {
     IconCanvas c(p, w, h);
     c.Fill(kBlack);
-    double cx = (w - 1) / 2.0, cy = (h - 1) / 2.0, r = w / 2.0 - 1.0;
-    double k = 2 * f - 1;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            double u = (x - cx) / r, v = (y - cy) / r;
-            if (u * u + v * v > 1.0) continue;
-            double limb = std::sqrt(1.0 - v * v);
-            c.Pixel(x, y, (waxing ? u : -u) > -k * limb ? 0xF0F0DC : 0x383844);
-        }
-}
-
-template <int Id>
-void MoonIcon(uint32_t* p, int w, int h) {
-    if constexpr (Id == 6064) MoonPhase(p, w, h, 1.0, true);
-    else if constexpr (Id == 6065 || Id == 6063) MoonPhase(p, w, h, 0.0, true);
-    else if constexpr (Id <= 6056) MoonPhase(p, w, h, (Id - 6051 + 0.5) / 6, true);
-    else MoonPhase(p, w, h, (6062 - Id + 0.5) / 6, false);
+    c.PhaseDisc((w - 1) / 2.0, (h - 1) / 2.0, w / 2.0 - 1.0, Full ? 1.0 : 0.0, true, 0xF0F0DC, 0x383844);
 }
 
 // Orientation icons: an arrow up (north) with a bar to the left (east), as
@@ -331,11 +317,7 @@ constexpr pl::BitmapTemplate kBitmaps[] = {
     Icon(5100, Telescope),      Icon(5114, Camera),        Icon(5105, Finder),     Icon(5065, Folder),
     Icon(5110, UserObject),     Icon(5066, ObservingList), Icon(5062, Messier),    Icon(5064, Caldwell),
     Sized(120, 17, 17, Clock),  Sized(5076, 16, 16, Information), Sized(4049, 17, 17, Sun),
-    Sized(6051, 17, 17, MoonIcon<6051>), Sized(6052, 17, 17, MoonIcon<6052>), Sized(6053, 17, 17, MoonIcon<6053>),
-    Sized(6054, 17, 17, MoonIcon<6054>), Sized(6055, 17, 17, MoonIcon<6055>), Sized(6056, 17, 17, MoonIcon<6056>),
-    Sized(6057, 17, 17, MoonIcon<6057>), Sized(6058, 17, 17, MoonIcon<6058>), Sized(6059, 17, 17, MoonIcon<6059>),
-    Sized(6060, 17, 17, MoonIcon<6060>), Sized(6061, 17, 17, MoonIcon<6061>), Sized(6062, 17, 17, MoonIcon<6062>),
-    Sized(6063, 17, 17, MoonIcon<6063>), Sized(6064, 17, 17, MoonIcon<6064>), Sized(6065, 17, 17, MoonIcon<6065>),
+    Sized(6064, 17, 17, MoonIcon<true>), Sized(6065, 17, 17, MoonIcon<false>),
     Sized(1682, 16, 11, ViewIcon<0, kDayView>),   Sized(1683, 16, 11, ViewIcon<1, kDayView>),
     Sized(1684, 16, 11, ViewIcon<2, kDayView>),   Sized(1685, 16, 11, ViewIcon<3, kDayView>),
     Sized(2008, 16, 11, ViewIcon<0, kNightView>), Sized(2009, 16, 11, ViewIcon<1, kNightView>),

@@ -65,6 +65,17 @@ void IconCanvas::Tile(uint32_t face, uint32_t border) {
     Rect(1, 2, w_ - 2, h_ - 4, face);
 }
 
+void IconCanvas::PhaseDisc(double cx, double cy, double r, double f, bool waxing, uint32_t lit, uint32_t dark) {
+    double k = 2 * f - 1;  // the terminator's half-width over the limb's, signed
+    for (int y = 0; y < h_; ++y)
+        for (int x = 0; x < w_; ++x) {
+            double u = (x - cx) / r, v = (y - cy) / r;
+            if (u * u + v * v > 1.0) continue;
+            double limb = std::sqrt(1.0 - v * v);
+            Pixel(x, y, (waxing ? u : -u) > -k * limb ? lit : dark);
+        }
+}
+
 void IconCanvas::Glyph(const char* const* rows, int count, int x, int y, uint32_t colour, int scale) {
     for (int j = 0; j < count; ++j)
         for (int i = 0; rows[j][i] != '\0'; ++i)

@@ -26,6 +26,9 @@ public:
     void Line(double x1, double y1, double x2, double y2, uint32_t colour, double width = 1.0);
     // A rounded tile over the whole canvas with a one-pixel border.
     void Tile(uint32_t face, uint32_t border);
+    // A Moon of illuminated fraction f (0 new .. 1 full) on a disc of radius r,
+    // lit on the right when waxing, on the left when waning.
+    void PhaseDisc(double cx, double cy, double r, double f, bool waxing, uint32_t lit, uint32_t dark);
     // Text rows of '#' (colour) and anything else (left as it is), placed at (x, y).
     void Glyph(const char* const* rows, int count, int x, int y, uint32_t colour, int scale = 1);
 

@@ -3,6 +3,6 @@
 void InstallProgramResources() {
     for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources,
                                            &kMemoResources, &kDialogResources, &kPreferenceResources,
-                                           &kHomeBitmapResources})
+                                           &kHomeBitmapResources, &kChartBitmapResources})
         pl::AddResourceGroup(*group);
 }

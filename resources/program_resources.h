@@ -21,9 +21,12 @@ extern const pl::ResourceGroup kMemoResources;
 extern const pl::ResourceGroup kDialogResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;
-// The home form's icons, the status block's Sun and Moon icons, the clock, the
-// information button and the chart orientation icons.
+// The home form's icons, the status block's Sun and full and new Moon, the
+// clock, the information button and the chart orientation icons.
 extern const pl::ResourceGroup kHomeBitmapResources;
+// The chart's marker and small-icon strips, satellite, Moon pictures and
+// phase icons (6050..6063), target mark, telescope cross and meteor radiant.
+extern const pl::ResourceGroup kChartBitmapResources;
 
 // Installs every group below with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();
