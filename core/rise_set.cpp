@@ -12,6 +12,7 @@ namespace {
 constexpr double kDegToRad = 0.0174532925199433;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kNeverSets = 23.99;
+constexpr double kSolarPerSidereal = 0.9972695663;  // mean solar time per unit of sidereal time
 
 // The sidereal time at local noon that ComputeRiseTransitSetFixed last used.
 struct NoonSiderealCache {
@@ -110,12 +111,15 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/
              zone, longitude, GetLocalSiderealTime(year, month, day, 12, 0, 0, longitude, zone)};
         ++noonSiderealCount;
     }
-    double t = ra + 12.0 - c.siderealTime;
-    if (t < 0) {
-        t += 24;
-    } else if (t > 24) {
-        t -= 24;
+    // Right ascension less the sidereal time at noon, sidereal hours in -12..12, turned into
+    // civil hours from noon.
+    double offset = ra - c.siderealTime;
+    if (offset < -12) {
+        offset += 24;
+    } else if (offset > 12) {
+        offset -= 24;
     }
+    const double t = 12.0 + offset * kSolarPerSidereal;
     *transit = t;
     const double sinPhi = currentSite.sinLatitude, cosPhi = currentSite.cosLatitude;
     const double cosH0 =
@@ -130,9 +134,11 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/
         *set = kNeverSets;
         return 0;
     }
-    const double bigH0 = std::acos(cosH0) * kRadToDeg / 15.0;
-    *rise = t - bigH0 < 0 ? (t + 24) - bigH0 : t - bigH0;
-    *set = t + bigH0 > 24 ? t + bigH0 - 24 : t + bigH0;
+    // The half arc in civil hours; an event carried into the day moves by a sidereal day.
+    const double halfArc = std::acos(cosH0) * kRadToDeg / 15.0 * kSolarPerSidereal;
+    const double siderealDay = 24.0 * kSolarPerSidereal;
+    *rise = t - halfArc < 0 ? t - halfArc + siderealDay : t - halfArc;
+    *set = t + halfArc > 24 ? t + halfArc - siderealDay : t + halfArc;
     return 0;
 }
 
