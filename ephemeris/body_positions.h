@@ -51,7 +51,10 @@ void GetHeliocentricXYZ(int body, double jd, double* longitude, double* latitude
 // Tilt of Saturn's rings to the line of sight, radians, from Saturn's geocentric
 // ecliptic longitude and latitude (degrees) and the date and time (ring node
 // 169.51 + 3.82e-5 d degrees, inclination 28.06 degrees, d days from 2000
-// January 0.0).
+// January 0.0). Its sign is the opposite of Meeus's B (Astronomical
+// Algorithms, ch. 45: positive when the northern face is seen); the magnitude
+// law uses only sin^2 B and |sin B|, so a drawing of the rings must not take
+// the face seen from it.
 double ComputeSaturnRingTilt(double eclipticLongitude, double eclipticLatitude, int year, int month,
                              int day, int hour, int minute, int second);
 
