@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/horizontal.h"
-#include "core/sidereal_time.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
 

@@ -105,7 +105,8 @@ public:
         }
         const double hourAngle = (Lagrange4(gast, x) - longitudeWest / 15 - Lagrange4(ra, x)) * 15 * kDeg;
         const double d = Lagrange4(dec, x) * kDeg, phi = latitude * kDeg;
-        return std::asin(std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(hourAngle)) / kDeg;
+        return std::asin(std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(hourAngle)) /
+               kDeg;
     }
 
 private:
@@ -162,7 +163,9 @@ TEST_F(SunMoonRiseSet, MoonNearTheCircumpolarLimitGotFalseEvents) {
         double rise, transit, set;
         const int result = ComputeMoonRiseSet(y, m, d, &rise, &transit, &set);
         const double midnight = JulianDayFromDateTime(y, m, d, 0, 0, 0, zone);
-        auto altitudeAt = [&](double hours) { return moon.Altitude(midnight + hours / 24, latitude, longitudeWest); };
+        auto altitudeAt = [&](double hours) {
+            return moon.Altitude(midnight + hours / 24, latitude, longitudeWest);
+        };
         const bool risen = rise != 0.0, setting = set != 23.99 && !(rise == 0.0 && set == 0.0);
         for (auto [happened, hours] : {std::pair{risen, rise}, std::pair{setting, set}}) {
             if (happened) {
