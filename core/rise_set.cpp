@@ -1,8 +1,8 @@
 #include "core/rise_set.h"
 
+#include <algorithm>
 #include <cmath>
 
-#include "core/delta_t.h"
 #include "core/interpolation.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
@@ -12,6 +12,7 @@ namespace {
 constexpr double kDegToRad = 0.0174532925199433;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kNeverSets = 23.99;
+constexpr double kSolarPerSidereal = 0.9972695663;  // mean solar time per unit of sidereal time
 
 // The sidereal time at local noon that ComputeRiseTransitSetFixed last used.
 struct NoonSiderealCache {
@@ -41,6 +42,115 @@ EngineSite ReadSite() {
     return {currentSite.sinLatitude, currentSite.cosLatitude, currentSite.longitude};
 }
 
+// Cosine of the hour angle at which a body at declination dec (degrees) stands at h0
+// (degrees); beyond +-1 when it never reaches h0.
+double CosHourAngleAtH0(const EngineSite& site, double h0, double dec) {
+    return (std::sin(h0 * kDegToRad) - site.sinPhi * std::sin(dec * kDegToRad)) /
+           (site.cosPhi * std::cos(dec * kDegToRad));
+}
+
+// The body's path through the day as the interpolating engine sees it: its places at 0 h local
+// of the three days (right ascensions made continuous), the Greenwich sidereal angle at 0 h
+// local and the site.
+struct Track {
+    double ra[3], dec[3];
+    double theta0;  // degrees
+    EngineSite site;
+
+    // Hour angle (radians, not reduced) and declination (radians) m days after 0 h local. The
+    // places belong to their universal times, so m needs no Delta T.
+    void At(double m, double* hourAngle, double* delta) const {
+        const double theta = std::fmod(360.985647 * m + theta0, 360.0);
+        *hourAngle = (theta - 15.0 * Interpolate3(ra[0], ra[1], ra[2], m) - site.longitude) * kDegToRad;
+        *delta = Interpolate3(dec[0], dec[1], dec[2], m) * kDegToRad;
+    }
+    // Altitude in degrees at an hour angle and declination (radians).
+    double Altitude(double hourAngle, double delta) const {
+        return std::asin(std::clamp(site.sinPhi * std::sin(delta) +
+                                        site.cosPhi * std::cos(delta) * std::cos(hourAngle),
+                                    -1.0, 1.0)) *
+               kRadToDeg;
+    }
+    double AltitudeAt(double m) const {
+        double hourAngle, delta;
+        At(m, &hourAngle, &delta);
+        return Altitude(hourAngle, delta);
+    }
+};
+
+// Corrections stop below kConverged days, after kMaxPasses at most, each at most half a day; a
+// crossing that ends further than kOnHorizon degrees from h0 did not happen.
+constexpr int kMaxPasses = 10;
+constexpr double kConverged = 1e-5;
+constexpr double kMaxStep = 0.5;
+constexpr double kOnHorizon = 0.01;
+
+double LimitStep(double step) {
+    return std::fabs(step) <= kMaxStep ? step : std::copysign(kMaxStep, step);  // NaN gives +-0.5
+}
+
+double RefineTransit(const Track& track, double m) {
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        double hourAngle, delta;
+        track.At(m, &hourAngle, &delta);
+        hourAngle = std::remainder(hourAngle * kRadToDeg, 360.0);  // -180..+180
+        const double step = LimitStep(-hourAngle / 360.0);
+        m += step;
+        if (std::fabs(step) < kConverged) break;
+    }
+    return m;
+}
+
+// Corrects *m to the instant the body crosses h0, rising (direction -1, east of the meridian)
+// or setting (+1, west). Returns false when the crossing did not happen: the corrections ended
+// off h0 or on the wrong side of the meridian.
+bool RefineCrossing(const Track& track, double h0, int direction, double* m) {
+    for (int pass = 0; pass < kMaxPasses; ++pass) {
+        double hourAngle, delta;
+        track.At(*m, &hourAngle, &delta);
+        const double h = track.Altitude(hourAngle, delta);
+        const double step = LimitStep(
+            (h - h0) / (360.0 * std::cos(delta) * track.site.cosPhi * std::sin(hourAngle)));
+        *m += step;
+        if (std::fabs(step) < kConverged) break;
+    }
+    double hourAngle, delta;
+    track.At(*m, &hourAngle, &delta);
+    return std::fabs(track.Altitude(hourAngle, delta) - h0) <= kOnHorizon &&
+           direction * std::sin(hourAngle) > 0;
+}
+
+// Finds a rising (direction -1) or setting (+1) from the start m, and, when the corrections
+// miss it from there, from the first half hour of the day in which the altitude passes h0 that
+// way: a body near its limit reaches (or leaves) h0 for a short while near a culmination, which
+// the start from the declination at 0 h can put far off.
+bool FindCrossing(const Track& track, double h0, int direction, double* m) {
+    if (RefineCrossing(track, h0, direction, m)) return true;
+    constexpr int kSteps = 48;
+    double before = track.AltitudeAt(0.0) - h0;
+    for (int k = 1; k <= kSteps; ++k) {
+        const double after = track.AltitudeAt(static_cast<double>(k) / kSteps) - h0;
+        const bool passes = direction < 0 ? before < 0 && after >= 0 : before > 0 && after <= 0;
+        before = after;
+        if (!passes) continue;
+        *m = (k - 0.5) / kSteps;
+        if (RefineCrossing(track, h0, direction, m)) return true;
+    }
+    return false;
+}
+
+int NeverSets(double* rise, double* transit, double* set) {
+    *rise = 0;
+    *transit = 12.0;
+    *set = kNeverSets;
+    return 0;
+}
+
+int NeverRises(double* rise, double* transit, double* set) {
+    *rise = *transit = *set = 0;
+    return 1;
+}
+
 }  // namespace
 
 int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second, double ra1,
@@ -49,51 +159,32 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
     const EngineSite site = ReadSite();
     const double theta0 = 15.0 * GetLocalSiderealTime(year, month, day, hour, minute, second, 0.0,
                                                       currentSite.zoneMinutes);
-    const double dT = ComputeDeltaT(year, month, day);
-    const double cosH0 = (std::sin(h0 * kDegToRad) - site.sinPhi * std::sin(dec2 * kDegToRad)) /
-                         (site.cosPhi * std::cos(dec2 * kDegToRad));
     if (ra1 > ra2) {
         ra2 += 24;
         ra3 += 24;
     }
     if (ra2 > ra3) ra3 += 24;
-    if (cosH0 < -1) {
-        *rise = 0;
-        *transit = 12.0;
-        *set = kNeverSets;
-        return 0;
-    }
-    if (cosH0 > 1) {
-        *rise = *transit = *set = 0;
-        return 1;
-    }
-    const double bigH0 = std::acos(cosH0) * kRadToDeg;
+    const Track track{{ra1, ra2, ra3}, {dec1, dec2, dec3}, theta0, site};
+    // Whole days only when the body stays beyond the limit from this midnight to the next.
+    const double cosH0 = CosHourAngleAtH0(site, h0, dec2), cosNext = CosHourAngleAtH0(site, h0, dec3);
+    if (cosH0 < -1 && cosNext < -1) return NeverSets(rise, transit, set);
+    if (cosH0 > 1 && cosNext > 1) return NeverRises(rise, transit, set);
+    const double bigH0 = std::acos(std::clamp(cosH0, -1.0, 1.0)) * kRadToDeg;
     const double m0 = (15.0 * ra2 - theta0 + site.longitude) / 360.0;
-    double m[3] = {BringIntoDay(m0 - bigH0 / 360.0), BringIntoDay(m0), BringIntoDay(m0 + bigH0 / 360.0)};
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int k = 0; k < 3; ++k) {  // rising, transit, setting
-            const double theta = std::fmod(360.985647 * m[k] + theta0, 360.0);
-            const double n = m[k] + dT / 86400.0;
-            const double alpha = Interpolate3(ra1, ra2, ra3, n);
-            double bigH = theta - 15.0 * alpha - site.longitude;
-            if (k == 1) {
-                bigH = std::fmod(bigH, 360.0);
-                if (bigH > 180) bigH -= 360;
-                if (bigH < -180) bigH += 360;
-                m[k] -= bigH / 360.0;
-                continue;
-            }
-            const double delta = Interpolate3(dec1, dec2, dec3, n) * kDegToRad;
-            const double hr = bigH * kDegToRad;
-            const double h =
-                std::asin(site.sinPhi * std::sin(delta) + site.cosPhi * std::cos(delta) * std::cos(hr)) *
-                kRadToDeg;
-            m[k] += (h - h0) / (360.0 * std::cos(delta) * site.cosPhi * std::sin(hr));
-        }
+    double mRise = BringIntoDay(m0 - bigH0 / 360.0), mSet = BringIntoDay(m0 + bigH0 / 360.0);
+    const double mTransit = RefineTransit(track, BringIntoDay(m0));
+    const bool rises = FindCrossing(track, h0, -1, &mRise);
+    const bool sets = FindCrossing(track, h0, +1, &mSet);
+    // No crossing within the day: the body stays on one side of h0 all day, which the altitude
+    // at the transit (brought into the day) tells.
+    auto inDay = [](double m) { return m >= 0.0 && m < 1.0; };
+    if (!(rises && inDay(mRise)) && !(sets && inDay(mSet))) {
+        return track.AltitudeAt(std::clamp(mTransit, 0.0, 1.0)) > h0 ? NeverSets(rise, transit, set)
+                                                                      : NeverRises(rise, transit, set);
     }
-    *rise = 24.0 * m[0];
-    *transit = 24.0 * m[1];
-    *set = 24.0 * m[2];
+    *rise = rises ? 24.0 * mRise : 0.0;
+    *transit = 24.0 * mTransit;
+    *set = sets ? 24.0 * mSet : kNeverSets;
     return 1;
 }
 
@@ -110,12 +201,15 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/
              zone, longitude, GetLocalSiderealTime(year, month, day, 12, 0, 0, longitude, zone)};
         ++noonSiderealCount;
     }
-    double t = ra + 12.0 - c.siderealTime;
-    if (t < 0) {
-        t += 24;
-    } else if (t > 24) {
-        t -= 24;
+    // Right ascension less the sidereal time at noon, sidereal hours in -12..12, turned into
+    // civil hours from noon.
+    double offset = ra - c.siderealTime;
+    if (offset < -12) {
+        offset += 24;
+    } else if (offset > 12) {
+        offset -= 24;
     }
+    const double t = 12.0 + offset * kSolarPerSidereal;
     *transit = t;
     const double sinPhi = currentSite.sinLatitude, cosPhi = currentSite.cosLatitude;
     const double cosH0 =
@@ -130,9 +224,11 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/
         *set = kNeverSets;
         return 0;
     }
-    const double bigH0 = std::acos(cosH0) * kRadToDeg / 15.0;
-    *rise = t - bigH0 < 0 ? (t + 24) - bigH0 : t - bigH0;
-    *set = t + bigH0 > 24 ? t + bigH0 - 24 : t + bigH0;
+    // The half arc in civil hours; an event carried into the day moves by a sidereal day.
+    const double halfArc = std::acos(cosH0) * kRadToDeg / 15.0 * kSolarPerSidereal;
+    const double siderealDay = 24.0 * kSolarPerSidereal;
+    *rise = t - halfArc < 0 ? t - halfArc + siderealDay : t - halfArc;
+    *set = t + halfArc > 24 ? t + halfArc - siderealDay : t + halfArc;
     return 0;
 }
 

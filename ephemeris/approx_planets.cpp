@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/julian_day.h"
 #include "core/shared_state.h"
 
 int planetBandOriginX = 0;
@@ -34,6 +35,11 @@ struct ApproxElements {
     Linear a, e, i, node, perihelion, L;
 };
 
+// Pluto's mean motion, degrees a day: the published 522747.90" a century (one turn in 247.9
+// years, as PyEphem's Pluto moves), not the 0.003931834 once copied, which put Pluto 1 degree
+// off in 1913 and 2087 and 2.8 degrees in 1800.
+constexpr double kPlutoMeanMotion = 522747.90 / 3600.0 / 36525.0;
+
 // Bodies 2 (Mercury) .. 9 (Pluto).
 const ApproxElements kPlanets[8] = {
     {{0.38709893, 1.80698e-11}, {0.20563069, 6.91855e-10}, {7.00487, -1.78797e-7},
@@ -51,7 +57,7 @@ const ApproxElements kPlanets[8] = {
     {{30.06896348, -3.42768e-8}, {0.00858587, 6.88296e-10}, {1.76917, -2.76827e-8},
      {131.72169, -1.1503e-6}, {44.97135, -6.42201e-6}, {304.88003, 0.0059810572}},
     {{39.48168677, -2.10574e-8}, {0.24880766, 1.77002e-9}, {17.14175, 8.41889e-8},
-     {110.30347, -2.839e-7}, {224.06676, -1.00578e-6}, {238.92881, 0.003931834}},
+     {110.30347, -2.839e-7}, {224.06676, -1.00578e-6}, {238.92881, kPlutoMeanMotion}},
 };
 
 // The Earth's orbit lies in the ecliptic; its node is not used.
@@ -65,12 +71,10 @@ const ApproxElements kEarthElements = {{1.00000011, -1.36893e-12}, {0.01671022, 
 const double kOrbitScale[9] = {40.5, 40.5, 40.5, 14.850000000000001, 8.850000000000001,
                                3.9000000000000004, 2.55, 2.4000000000000004, kEarthOrbitScale};
 
-// Days from J2000.0 of a universal time; equals JD - 2451545.0 for 1901-2099.
+// Days from J2000.0 of a local civil date and time: the integer calendar formula of the
+// elements' source is right only from 1900 March 1 to 2100 February 28 and a day off outside.
 double DayNumber(int year, int month, int day, int hour, int minute, int zone) {
-    double y = year, m = month;
-    return 367.0 * y - std::floor(1.75 * (y + std::floor((m + 9.0) * 0.08333333333333333))) +
-           std::floor(30.555555555555554 * m) + day - 730531.5 +
-           (hour + (minute - zone) / 60.0) / 24.0;
+    return JulianDayFromDateTime(year, month, day, hour, minute, 0, zone) - 2451545.0;
 }
 
 // Mean anomaly (radians) into [0, 2 pi).

@@ -161,8 +161,12 @@ void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int
     default: return;
     }
     if (Topocentric()) {
-        ApplyTopocentricParallax(t, &out->ra, &out->dec, nullptr, nullptr, out->distance,
-                                 currentSite.longitude, currentSite.latitude, currentSite.elevation);
+        // The observer turns with universal time: a sidereal time from TT would turn the site
+        // by Delta T (15" cos(latitude) of the Moon's place per minute of it).
+        const double jdUT = jdTT - WholeSecondsDeltaT(year, month, day) / 86400.0;
+        ApplyTopocentricParallax((jdUT - 2451545.0) * kPerCentury, &out->ra, &out->dec, nullptr,
+                                 nullptr, out->distance, currentSite.longitude, currentSite.latitude,
+                                 currentSite.elevation);
     }
     EquatorialToEcliptic(out->ra, out->dec, sun.obliquity, &out->eclipticLongitude,
                          &out->eclipticLatitude);

@@ -54,9 +54,13 @@ int SolveKeplerSigned(double meanAnomaly, double eccentricity, double* eccentric
     return steps;
 }
 
+int WholeSecondsDeltaT(int year, int month, int day) {
+    return static_cast<int>(ComputeDeltaT(year, month, day));
+}
+
 double DynamicalJulianDay(int year, int month, int day, int hour, int minute, int second) {
-    int deltaT = static_cast<int>(ComputeDeltaT(year, month, day));
-    return JulianDayFromDateTime(year, month, day, hour, minute, second + deltaT,
+    return JulianDayFromDateTime(year, month, day, hour, minute,
+                                 second + WholeSecondsDeltaT(year, month, day),
                                  currentSite.zoneMinutes);
 }
 

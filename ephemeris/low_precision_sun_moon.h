@@ -21,6 +21,10 @@ void ComputeMoonPosition(double* ra, double* dec, int year, int month, int day, 
 // (truncated toward zero) added to the seconds, the site's zone minutes subtracted.
 double DynamicalJulianDay(int year, int month, int day, int hour, int minute, int second);
 
+// The whole seconds of Delta T (truncated toward zero) that DynamicalJulianDay adds for a
+// local date: subtracted from its result they give back universal time.
+int WholeSecondsDeltaT(int year, int month, int day);
+
 // The Keplerian Sun's elements and Kepler solution at T (Julian centuries from JD 2415020.0),
 // left in ephemerisWork: obliquity, mean longitude, mean anomaly (radians, reduced by fmod
 // 360 degrees), eccentricity, eccentric and true anomaly, true longitude (radians).

@@ -23,8 +23,9 @@ double JulianDayFromDecimalDay(int year, int month, double day) {
         year -= 1;
         month += 12;
     }
+    // The reform rule of every date conversion: 1582 October 15 is the first Gregorian day.
     int b = 0;
-    if (year > 1582 || (year == 1582 && month > 10) || (year == 1582 && month == 10 && day > 15.0)) {
+    if (year > 1582 || (year == 1582 && month > 10) || (year == 1582 && month == 10 && day >= 15.0)) {
         const int a = year / 100;
         b = 2 - a + a / 4;
     }
@@ -67,8 +68,10 @@ double MoonLongitudeEpoch1980(double d, double sunLongitude) {
 
 double GetMoonPhase(int year, int month, int day, double hour, int* age) {
     const double universalHour = hour - currentSite.zoneMinutes * 0.016666666666666666;
-    const double dayWithFraction = day + universalHour * 0.041666666666666664;
-    const double d = JulianDayFromDecimalDay(year, month, dayWithFraction) - kEpoch1980;
+    // The calendar is chosen by the local date, as JulianDayFromDateTime does: an hour run into
+    // a neighbouring day must not cross the reform's ten missing days.
+    const double d = JulianDayFromDecimalDay(year, month, day) + universalHour * 0.041666666666666664 -
+                     kEpoch1980;
     const double sunLon = SunLongitudeEpoch1980(d);
     const double moonLon = MoonLongitudeEpoch1980(d, sunLon);
     const double elongation = moonLon - sunLon;

@@ -12,8 +12,9 @@
 // (29 only when the reduced elongation is exactly 360).
 double GetMoonPhase(int year, int month, int day, double hour, int* age);
 
-// Julian day of a date with a day fraction: the Julian calendar up to
-// 1582 October 15.0, the Gregorian calendar after (Meeus, ch. 7).
+// Julian day of a date with a day fraction (Meeus, ch. 7): the Julian calendar
+// before 1582 October 15, the Gregorian calendar from 15.0 on, as
+// JulianDayFromDateTime reads dates.
 double JulianDayFromDecimalDay(int year, int month, double day);
 
 // The Sun's ecliptic longitude in degrees [0, 360) at d days after the epoch.

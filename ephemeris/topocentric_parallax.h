@@ -12,9 +12,10 @@ double ComputeMeanObliquity(double t);
 // of date, replaced in place and not reduced to a range) of a body at `delta`
 // AU from the Earth's centre to the place seen from a site at `longitude`
 // (degrees, WEST positive), `latitude` (degrees) and `height` (metres above sea
-// level). T: Julian centuries from J2000.0 of the instant; the sidereal time
-// is formed from it, so a T of universal time gives the exact sidereal time
-// and a T of TT one Delta T late (a second order effect on the parallax).
+// level). T: Julian centuries from J2000.0 of the universal time of the
+// instant: the sidereal time is formed from it (a T of TT would turn the site
+// by Delta T, 15" cos(latitude) of the Moon's shift per minute of it); the
+// nutation and obliquity do not tell the two scales apart.
 // Below 0.005 AU (the Moon) the parallax is the Earth's radius over the
 // distance; beyond it 8.794" / delta. When both azimuth and altitude are given
 // they receive the topocentric altitude and azimuth in degrees (azimuth from

@@ -1,24 +1,37 @@
 #!/usr/bin/python3
 """Writes tests/reference/approx_planets.csv for the approximate planet positions.
 
-For each case (local date, time and zone) and body (2 Mercury .. 9 Pluto, 10 the
-Sun seen from the Earth) two independent sets of values are written:
+For each case (local date, time and zone; 50 dates of 1800-2050) and body
+(2 Mercury .. 9 Pluto, 10 the Sun seen from the Earth) two independent sets of
+values are written:
 
 - "kep": the two-body orbit from the linearly varying Keplerian elements of the
   JPL table "Keplerian elements for approximate positions of the major planets"
-  (J2000 ecliptic; rates per day as the program stores them), with Kepler's
-  equation solved to 1e-15 rad here, heliocentric ecliptic X, Y, Z (AU) and the
-  geocentric right ascension and declination after turning the ecliptic by the
-  program's obliquity 0.4089182868111674 rad;
-- "erfa": ERFA plan94 (Simon et al. 1994) planets and epv00 Earth, heliocentric
+  (J2000 ecliptic; rates per day as the program stores them, Pluto's mean
+  longitude at the published 522747.90" a century), with the day number taken
+  from the Julian day and Kepler's equation solved to 1e-15 rad here,
+  heliocentric ecliptic X, Y, Z (AU) and the geocentric right ascension and
+  declination after turning the ecliptic by the program's obliquity
+  0.4089182868111674 rad;
+- "ref": ERFA plan94 (Simon et al. 1994) planets and epv00 Earth, heliocentric
   J2000 ecliptic X, Y, Z and the geometric geocentric J2000 right ascension and
-  declination (no light time). Pluto has no ERFA value (nan).
+  declination (no light time). Pluto, which plan94 does not have, from PyEphem
+  (Chapront's theory): its heliocentric place of the mean ecliptic of date
+  turned to the J2000 ecliptic with ERFA's ecm06.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/approx_planets_reference.py
+(needs python3-erfa and python3-ephem)
 """
 import math
+import random
+import warnings
 
+import ephem
 import erfa
+
+# plan94 and epv00 warn outside 1900-2100; their accuracy there is still far better than the
+# approximate elements'.
+warnings.filterwarnings("ignore", category=erfa.ErfaWarning)
 
 OUT = "tests/reference/approx_planets.csv"
 
@@ -39,28 +52,25 @@ ELEMENTS = {
     8: [(30.06896348, -3.42768e-8), (0.00858587, 6.88296e-10), (1.76917, -2.76827e-8),
         (131.72169, -1.1503e-6), (44.97135, -6.42201e-6), (304.88003, 0.0059810572)],
     9: [(39.48168677, -2.10574e-8), (0.24880766, 1.77002e-9), (17.14175, 8.41889e-8),
-        (110.30347, -2.839e-7), (224.06676, -1.00578e-6), (238.92881, 0.003931834)],
+        (110.30347, -2.839e-7), (224.06676, -1.00578e-6), (238.92881, 522747.90 / 3600 / 36525)],
     10: [(1.00000011, -1.36893e-12), (0.01671022, -1.04148e-9), (0.0, 0.0),
          (0.0, 0.0), (102.94719, 9.11309e-6), (100.46435, 0.985609101)],
 }
 PROGRAM_OBLIQUITY = 0.4089182868111674
 ERFA_PLANET = {2: 1, 3: 2, 4: 4, 5: 5, 6: 6, 7: 7, 8: 8}
 
-# year, month, day, hour, minute, zone minutes (local time = UT + zone).
-CASES = [
-    (2000, 1, 1, 12, 0, 0),
-    (1901, 3, 2, 0, 0, 0),
-    (1925, 7, 14, 21, 30, 120),
-    (1950, 3, 21, 6, 0, -300),
-    (1968, 10, 5, 3, 15, 60),
-    (1987, 6, 21, 18, 45, 0),
-    (1999, 12, 31, 23, 59, 600),
-    (2010, 9, 23, 12, 0, -480),
-    (2024, 12, 21, 0, 0, 330),
-    (2037, 4, 30, 9, 10, 0),
-    (2049, 8, 15, 16, 20, -60),
-    (2099, 11, 11, 11, 11, 0),
-]
+
+def cases():
+    """year, month, day, hour, minute, zone minutes (local time = UT + zone): J2000.0 first,
+    the ends of the range, the days just outside 1900-03-01 .. 2100-02-28 where the integer
+    day-number formula once failed, then random instants of 1800-2050 (fixed seed)."""
+    fixed = [(2000, 1, 1, 12, 0, 0), (1800, 1, 1, 0, 0, 0), (2050, 12, 31, 23, 0, 0),
+             (1900, 2, 28, 12, 0, 0), (1828, 6, 15, 6, 0, 60), (1812, 9, 7, 18, 30, -300)]
+    rng = random.Random(1800)
+    while len(fixed) < 50:
+        fixed.append((rng.randint(1800, 2050), rng.randint(1, 12), rng.randint(1, 28), rng.randint(0, 23),
+                      rng.randint(0, 59), rng.choice((0, 60, 120, -300, -480, 330, 600))))
+    return fixed
 
 
 def kepler_orbit(body, d):
@@ -91,10 +101,21 @@ def ecliptic(v, eps):
     return [v[0], v[1] * math.cos(eps) + v[2] * math.sin(eps), -v[1] * math.sin(eps) + v[2] * math.cos(eps)]
 
 
+def pluto_pyephem(jd):
+    """Pluto's heliocentric J2000 ecliptic X, Y, Z (AU) from PyEphem at the Julian day jd."""
+    p = ephem.Pluto()
+    p.compute(ephem.Date(jd - 2415020.0))
+    r = p.sun_distance
+    of_date = [r * math.cos(p.hlat) * math.cos(p.hlon), r * math.cos(p.hlat) * math.sin(p.hlon),
+               r * math.sin(p.hlat)]
+    icrs = erfa.rxp(erfa.tr(erfa.ecm06(jd, 0.0)), of_date)
+    return list(erfa.rxp(erfa.ecm06(2451545.0, 0.0), icrs))
+
+
 def main():
     eps2000 = erfa.obl06(2451545.0, 0.0)
     rows = []
-    for y, m, dd, h, mi, zone in CASES:
+    for y, m, dd, h, mi, zone in cases():
         j1, j2 = erfa.cal2jd(y, m, dd)
         jd = j1 + j2 + (h * 60 + mi - zone) / 1440.0
         d = jd - 2451545.0
@@ -118,11 +139,12 @@ def main():
                 ref = ecliptic(pv[0], eps2000)
                 ra_e, dec_e = ra_dec(minus(ref, earth_erfa), eps2000)
             else:
-                ref, ra_e, dec_e = [math.nan] * 3, math.nan, math.nan
+                ref = pluto_pyephem(jd)
+                ra_e, dec_e = ra_dec(minus(ref, earth_erfa), eps2000)
             vals = [*kep, ra_k, dec_k, *ref, ra_e, dec_e]
             rows.append(f"{y},{m},{dd},{h},{mi},{zone},{body}," + ",".join(f"{v:.10f}" for v in vals))
     header = ("year,month,day,hour,minute,zone,body,kep_x,kep_y,kep_z,kep_ra_h,kep_dec,"
-              "erfa_x,erfa_y,erfa_z,erfa_ra_h,erfa_dec")
+              "ref_x,ref_y,ref_z,ref_ra_h,ref_dec")
     with open(OUT, "w") as f:
         f.write(header + "\n" + "\n".join(rows) + "\n")
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/julian_day.h"
 #include "core/shared_state.h"
 #include "support/reference_csv.h"
 
@@ -33,15 +34,23 @@ TEST_F(MoonPhase, WorkedValues) {
     }
 }
 
-// The zone gives universal time; hours past 24 or below 0 run into the next or previous day.
+// The zone gives universal time; hours past 24 or below 0 run into the next or previous day,
+// also across the calendar reform, where 1582 October 4 was followed by October 15 (the 15th
+// was once read in the Julian calendar, ten days later: fraction 0.024 instead of 0.859).
 TEST_F(MoonPhase, HoursAndZonesRunIntoNeighbouringDays) {
-    const struct { int zone, day; double hour; } cases[][2] = {
-        {{60, 5, 12.0}, {0, 5, 11.0}}, {{0, 5, 27.5}, {0, 6, 3.5}}, {{120, 6, 1.0}, {0, 5, 23.0}}};
+    const struct { int zone, year, month, day; double hour; } cases[][2] = {
+        {{60, 2010, 3, 5, 12.0}, {0, 2010, 3, 5, 11.0}},
+        {{0, 2010, 3, 5, 27.5}, {0, 2010, 3, 6, 3.5}},
+        {{120, 2010, 3, 6, 1.0}, {0, 2010, 3, 5, 23.0}},
+        {{0, 1582, 10, 15, 0.0}, {0, 1582, 10, 4, 24.0}},
+        {{120, 1582, 10, 15, 1.0}, {0, 1582, 10, 4, 23.0}},
+        {{0, 1582, 10, 15, 12.0}, {0, 1582, 10, 4, 36.0}}};
     for (const auto& c : cases) {
         int a1, a2;
-        const double f1 = Phase(c[0].zone, 2010, 3, c[0].day, c[0].hour, &a1);
-        EXPECT_NEAR(f1, Phase(c[1].zone, 2010, 3, c[1].day, c[1].hour, &a2), 1e-9) << c[0].hour;
-        EXPECT_EQ(a1, a2) << c[0].hour;
+        const double f1 = Phase(c[0].zone, c[0].year, c[0].month, c[0].day, c[0].hour, &a1);
+        EXPECT_NEAR(f1, Phase(c[1].zone, c[1].year, c[1].month, c[1].day, c[1].hour, &a2), 1e-9)
+            << c[0].year << '-' << c[0].day << ' ' << c[0].hour;
+        EXPECT_EQ(a1, a2) << c[0].year << '-' << c[0].day << ' ' << c[0].hour;
     }
 }
 
@@ -73,15 +82,21 @@ TEST_F(MoonPhase, FractionAndAgeMatchPyEphem) {
 }
 
 // Meeus, Astronomical Algorithms, ch. 7: 2000 January 1.5 = 2451545.0, 1957 October 4.81 =
-// 2436116.31, 333 January 27.5 = 1842713.0, 1583 January 1.0 (Gregorian) = 2299238.5; the
-// reform: 1582 October 15.5 = 2299161.0, but 15.0 exactly is still read in the Julian
-// calendar, ten days later.
-TEST(JulianDayFromDecimalDay, CalendarReform) {
-    const double cases[][4] = {{2000, 1, 1.5, 2451545.0},  {1957, 10, 4.81, 2436116.31},
-                               {333, 1, 27.5, 1842713.0},  {1583, 1, 1.0, 2299238.5},
-                               {1582, 10, 15.5, 2299161.0}, {1582, 10, 15.0, 2299170.5}};
+// 2436116.31, 333 January 27.5 = 1842713.0, 1583 January 1.0 (Gregorian) = 2299238.5. The reform
+// days, 1582 October 4 and 15 at 0 h and 12 h, agree with JulianDayFromDateTime, which follows
+// the reform: October 15.0 was once read in the Julian calendar (2299170.5, ten days late).
+TEST(JulianDayFromDecimalDay, ReformDayWasReadInTheJulianCalendar) {
+    const double cases[][4] = {{2000, 1, 1.5, 2451545.0}, {1957, 10, 4.81, 2436116.31},
+                               {333, 1, 27.5, 1842713.0}, {1583, 1, 1.0, 2299238.5}};
     for (const auto& c : cases)
         EXPECT_NEAR(JulianDayFromDecimalDay(int(c[0]), int(c[1]), c[2]), c[3], 1e-9) << c[0] << ' ' << c[2];
+    for (int day : {4, 15}) {
+        for (int hour : {0, 12}) {
+            EXPECT_DOUBLE_EQ(JulianDayFromDecimalDay(1582, 10, day + hour / 24.0),
+                      JulianDayFromDateTime(1582, 10, day, hour, 0, 0, 0)) << day << ' ' << hour;
+        }
+    }
+    EXPECT_EQ(JulianDayFromDecimalDay(1582, 10, 15.0), 2299160.5);
 }
 
 }  // namespace
