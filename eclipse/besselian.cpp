@@ -18,7 +18,7 @@ namespace {
 
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kArcsecToRad = 4.84813681109536e-6;
-constexpr double kEarthRadiiPerAu = 23454.779920164812;  // 149597870 km / 6378.14 km
+constexpr double kEarthRadiiPerAu = 23454.779920164812;    // 149597870 km / 6378.14 km
 constexpr double kSunSemidiameter = 0.004652417528031441;  // 959.63" at 1 AU, radians
 constexpr double kSolarParallax = 4.2635232641020645e-5;   // 8.794148", radians
 constexpr double kMoonRadius = 0.2725076;                  // Earth radii
@@ -27,8 +27,10 @@ constexpr double kMoonRadius = 0.2725076;                  // Earth radii
 void ShadowAxis(const BodyPosition& sun, const BodyPosition& moon, BesselianInstant* out,
                 double* axisRa) {
     const double b = moon.distance / sun.distance;
-    const double dx = std::cos(sun.dec) * std::cos(sun.ra) - b * std::cos(moon.dec) * std::cos(moon.ra);
-    const double dy = std::cos(sun.dec) * std::sin(sun.ra) - b * std::cos(moon.dec) * std::sin(moon.ra);
+    const double dx =
+        std::cos(sun.dec) * std::cos(sun.ra) - b * std::cos(moon.dec) * std::cos(moon.ra);
+    const double dy =
+        std::cos(sun.dec) * std::sin(sun.ra) - b * std::cos(moon.dec) * std::sin(moon.ra);
     const double g = std::sin(sun.dec) - b * std::sin(moon.dec);
     const double a = std::atan2(dy, dx);
     // d = atan(G cos a / D) and g = G / sin d, written so that neither divides by zero when
@@ -38,8 +40,10 @@ void ShadowAxis(const BodyPosition& sun, const BodyPosition& moon, BesselianInst
     const double rm = moon.distance * kEarthRadiiPerAu;
     const double h = moon.ra - a;
     out->x = rm * std::cos(moon.dec) * std::sin(h);
-    out->y = rm * (std::sin(moon.dec) * std::cos(d) - std::cos(moon.dec) * std::sin(d) * std::cos(h));
-    const double z = rm * (std::sin(moon.dec) * std::sin(d) + std::cos(moon.dec) * std::cos(d) * std::cos(h));
+    out->y =
+        rm * (std::sin(moon.dec) * std::cos(d) - std::cos(moon.dec) * std::sin(d) * std::cos(h));
+    const double z =
+        rm * (std::sin(moon.dec) * std::sin(d) + std::cos(moon.dec) * std::cos(d) * std::cos(h));
     out->d = d;
     const double gr = length * sun.distance;
     out->f1 = std::asin((std::sin(kSunSemidiameter) + kMoonRadius * std::sin(kSolarParallax)) / gr);

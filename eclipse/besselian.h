@@ -25,14 +25,14 @@ struct BesselianInstant {
 // The fitted polynomials, tau in hours from t0; the order of the 22 doubles is the one every
 // user reads them in.
 struct BesselianElements {
-    double t0;                      // whole hour of the eclipse day (0..24), dynamical time
-    double x0, x1, x2, x3;          // x = x0 + x1 tau + x2 tau^2 + x3 tau^3
+    double t0;              // whole hour of the eclipse day (0..24), dynamical time
+    double x0, x1, x2, x3;  // x = x0 + x1 tau + x2 tau^2 + x3 tau^3
     double y0, y1, y2, y3;
-    double d0, d1, d2;              // degrees
-    double mu0, mu1;                // degrees (mu0 less whole turns), degrees per hour
+    double d0, d1, d2;  // degrees
+    double mu0, mu1;    // degrees (mu0 less whole turns), degrees per hour
     double l1_0, l1_1, l1_2;
     double l2_0, l2_1, l2_2;
-    double tanF1, tanF2;            // at t0, not fitted
+    double tanF1, tanF2;  // at t0, not fitted
 };
 
 // The instant last computed; scratch for BuildBesselianElements.
@@ -60,5 +60,4 @@ void BuildBesselianElements(BesselianElements* elements, int year, int month, in
 // continuous: the axis right ascension comes from atan2, and when the axis passes 12 h during
 // the nine hours it jumps by 360 degrees, which would spoil mu0 and mu1. A fit that cannot be
 // made (no memory) leaves its coefficients as they were.
-void FitBesselianSamples(BesselianElements* elements, const BesselianInstant samples[9],
-                         double t0);
+void FitBesselianSamples(BesselianElements* elements, const BesselianInstant samples[9], double t0);

@@ -46,9 +46,10 @@ void SunParallaxAtPoint(double* sunRa, double* sunDec) {
     const double q = std::cos(w.sunDec) - p * std::cos(h);
     const double dRa = std::sin(h) / q * p * kRadToHours;
     *sunRa = w.sunRa - dRa;
-    *sunDec = std::atan2(
-        (std::sin(w.sunDec) - std::sin(phi) * kPolarEarthRadiusAu / w.sunDistance) * std::cos(15 * dRa * kDegToRad),
-        q);
+    *sunDec =
+        std::atan2((std::sin(w.sunDec) - std::sin(phi) * kPolarEarthRadiusAu / w.sunDistance) *
+                       std::cos(15 * dRa * kDegToRad),
+                   q);
 }
 
 // Altitude and azimuth (radians, azimuth from north through east in [0, 2 pi)) of a place seen
@@ -57,9 +58,11 @@ void HorizontalPlace(double ra, double dec) {
     EclipseWorkBlock& w = eclipseWorkBlock;
     const double phi = w.latitude * kDegToRad;
     const double h = (15 * (w.localSiderealTime - std::fmod(ra, 24.0)) - w.longitude) * kDegToRad;
-    w.altitude = std::asin(Clamped(std::cos(h) * std::cos(phi) * std::cos(dec) + std::sin(phi) * std::sin(dec)));
-    double az = std::atan2(-std::sin(h) * std::cos(dec),
-                           std::cos(phi) * std::sin(dec) - std::cos(h) * std::sin(phi) * std::cos(dec));
+    w.altitude = std::asin(
+        Clamped(std::cos(h) * std::cos(phi) * std::cos(dec) + std::sin(phi) * std::sin(dec)));
+    double az =
+        std::atan2(-std::sin(h) * std::cos(dec),
+                   std::cos(phi) * std::sin(dec) - std::cos(h) * std::sin(phi) * std::cos(dec));
     if (az < 0) az += kTwoPi;
     w.azimuth = az;
 }
@@ -104,7 +107,8 @@ void LoadEclipseSunMoon(double t) {
 
 void ComputeTopocentricSunMoon(double t) {
     EclipseWorkBlock& w = eclipseWorkBlock;
-    if (sunMoonSource != 1) ComputeNutation(t, &eclipseWork.nutationLongitude, &eclipseWork.trueObliquity);
+    if (sunMoonSource != 1)
+        ComputeNutation(t, &eclipseWork.nutationLongitude, &eclipseWork.trueObliquity);
     LoadEclipseSunMoon(t);
     ComputeShadowAxisPoint(w.sunRa, w.sunDec, w.moonRa, w.moonDec);
     double sunRa, sunDec;
@@ -120,11 +124,13 @@ void ComputeShadowAxisPoint(double sunRa, double sunDec, double moonRa, double m
     const double cosH = std::cos(h);
     const double b = std::sin(moonDec) * tanSun / cosH + kOneMinusE2 * std::cos(moonDec);
     const double a = (tanSun * tanSun + kOneMinusE2) / (cosH * cosH);
-    const double c = b * b - a * (1 - kE2 * std::cos(moonDec) * std::cos(moonDec) - kOneMinusE2 * pi * pi);
+    const double c =
+        b * b - a * (1 - kE2 * std::cos(moonDec) * std::cos(moonDec) - kOneMinusE2 * pi * pi);
     w.hit = cosH > 0 && c > 0;
     if (!w.hit) return;
     const double z = (std::sqrt(c) - b) / a;
-    const double reduced = std::asin(Clamped((z * tanSun / cosH + std::sin(moonDec)) / pi * kInvSqrtOneMinusE2));
+    const double reduced =
+        std::asin(Clamped((z * tanSun / cosH + std::sin(moonDec)) / pi * kInvSqrtOneMinusE2));
     w.latitude = std::atan(kInvSqrtOneMinusE2 * std::tan(reduced)) * kRadToDeg;
     const double psi = std::acos(Clamped((z + std::cos(moonDec)) / std::cos(reduced) / pi));
     const double sign = std::cos(reduced) * std::tan(h) * std::sin(psi) * z >= 0 ? 1 : -1;
@@ -142,10 +148,12 @@ double ApplyEllipsoidParallax(EclipseBody body, double* ra, double* dec, double 
         const double u = std::atan(kSqrtOneMinusE2 * std::tan(phi));
         const double denominator = p * std::cos(u) * std::cos(h) - std::cos(*dec);
         const double dRa = std::atan2(p * std::cos(u) * std::sin(h), denominator);
-        toward = (std::cos(h) * std::cos(u) * std::cos(*dec) + kSqrtOneMinusE2 * std::sin(u) * std::sin(*dec)) *
+        toward = (std::cos(h) * std::cos(u) * std::cos(*dec) +
+                  kSqrtOneMinusE2 * std::sin(u) * std::sin(*dec)) *
                  kEarthRadiusAu;
         (body == EclipseBody::Sun ? w.topoSunDistance : w.topoMoonDistance) -= toward;
-        *dec = std::atan2((kSqrtOneMinusE2 * p * std::sin(u) - std::sin(*dec)) * std::cos(dRa), denominator);
+        *dec = std::atan2((kSqrtOneMinusE2 * p * std::sin(u) - std::sin(*dec)) * std::cos(dRa),
+                          denominator);
         *ra += dRa * kRadToHours;
     }
     HorizontalPlace(*ra, *dec);

@@ -5,28 +5,28 @@
 #include "eclipse/local_eclipse.h"
 
 struct EclipseWorkBlock {
-    double latitude;            // the work point (site or sub-shadow point), degrees
-    double longitude;           // degrees west, reduced only by whole turns
-    double previousLatitude;    // the point kept by CopySubShadowPoint
+    double latitude;          // the work point (site or sub-shadow point), degrees
+    double longitude;         // degrees west, reduced only by whole turns
+    double previousLatitude;  // the point kept by CopySubShadowPoint
     double previousLongitude;
-    double negativeDeltaT;      // -Delta T, hours
-    double days;                // JD of 0h UT of the date - 2451545.0
-    double centuries;           // days / 36525
-    double ut;                  // hours
-    double localSiderealTime;   // hours, not reduced
-    double sunRa, sunDec, sunDistance;      // apparent, geocentric: hours, radians, AU
+    double negativeDeltaT;              // -Delta T, hours
+    double days;                        // JD of 0h UT of the date - 2451545.0
+    double centuries;                   // days / 36525
+    double ut;                          // hours
+    double localSiderealTime;           // hours, not reduced
+    double sunRa, sunDec, sunDistance;  // apparent, geocentric: hours, radians, AU
     double moonRa, moonDec, moonDistance;
-    double topoSunRa, topoSunDec;           // seen from the work point
+    double topoSunRa, topoSunDec;  // seen from the work point
     double topoMoonRa, topoMoonDec;
     double topoSunDistance, topoMoonDistance;
-    double moonParallax;        // horizontal parallax, radians
-    double doubleSeparation;    // twice the topocentric separation of the centres, radians
-    double altitude, azimuth;   // of the body last corrected for parallax, radians
-    double maximumTime;         // UT hours of the last greatest eclipse
-    double groundSpeed;         // km per minute
-    double centralDuration;     // seconds
-    bool hit;                   // the shadow axis meets the Earth
-    bool parallax;              // ApplyEllipsoidParallax corrects the place
+    double moonParallax;       // horizontal parallax, radians
+    double doubleSeparation;   // twice the topocentric separation of the centres, radians
+    double altitude, azimuth;  // of the body last corrected for parallax, radians
+    double maximumTime;        // UT hours of the last greatest eclipse
+    double groundSpeed;        // km per minute
+    double centralDuration;    // seconds
+    bool hit;                  // the shadow axis meets the Earth
+    bool parallax;             // ApplyEllipsoidParallax corrects the place
 };
 
 extern EclipseWorkBlock eclipseWorkBlock;
@@ -68,11 +68,11 @@ void CopySubShadowPoint(LocalEclipseResult* result);
 
 // The half-axes of the umbra's ground ellipse (km) in the track frame and what the rings need.
 struct UmbraEllipse {
-    double p, q, s;       // P u^2 + 2 Q u y + S y^2 = 1, u along the track, y across it
-    double halfLength;    // a = 1 / sqrt(P)
-    double halfWidth;     // b
-    double trackAngle;    // radians
-    double duration;      // central duration at the centre, seconds, without the 0.5
+    double p, q, s;     // P u^2 + 2 Q u y + S y^2 = 1, u along the track, y across it
+    double halfLength;  // a = 1 / sqrt(P)
+    double halfWidth;   // b
+    double trackAngle;  // radians
+    double duration;    // central duration at the centre, seconds, without the 0.5
 };
 
 // The umbra's radius along the Sun's azimuth on the ground (km): radius / sin(altitude), held
@@ -91,8 +91,9 @@ void ComputeLocalMagnitude(double t, double* ratio, double* magnitude);
 double SeparationAtTime(double ut);
 
 // The instant at which the magnitude falls below the threshold, stepping by `step` hours from
-// the last greatest eclipse (itself the first sample); linear between the last two samples.
-// -1 when greatest is already below the threshold or 20 steps find no crossing.
+// the last greatest eclipse (itself the first sample): linear between the two samples around
+// the crossing, refined by three false-position steps inside them. -1 when greatest is already
+// below the threshold or 20 steps find no crossing.
 double FindMagnitudeCrossing(double t, double step, double threshold);
 
 // The crossings before and after greatest eclipse.

@@ -56,7 +56,7 @@ struct SiteGeometry {
     double sinH, cosH;      // hour angle of the axis at the site
     double xi, eta, zeta;
     double u, v, a, b, n;
-    double l1, l2;          // L1', L2'
+    double l1, l2;  // L1', L2'
 };
 
 SiteGeometry Geometry(const BesselianElements& e, const ElementsAt& at, double hourAngle,
@@ -93,7 +93,8 @@ double ObscurationPercent(double magnitude, double l1, double l2, double m, doub
     if (l2 >= 0 && std::fabs(l2) >= m) {
         f = ratio * ratio;
     } else {
-        const double c = std::acos(std::clamp((l1 * l1 + l2 * l2 - 2 * m * m) / (l1 * l1 - l2 * l2), -1.0, 1.0));
+        const double c =
+            std::acos(std::clamp((l1 * l1 + l2 * l2 - 2 * m * m) / (l1 * l1 - l2 * l2), -1.0, 1.0));
         const double b = std::acos(std::clamp((l1 * l2 + m * m) / (m * (l1 + l2)), -1.0, 1.0));
         f = ((kPi - b - c) * ratio * ratio + b - ratio * std::sin(c)) / kPi;
     }
@@ -143,8 +144,7 @@ void ComputeAxisLimbStep(const BesselianElements& e, double tau, double* before,
     *after = tauC + h;
 }
 
-int ComputeShadowStartEnd(const BesselianElements& e, double deltaT, double* start,
-                          double* end) {
+int ComputeShadowStartEnd(const BesselianElements& e, double deltaT, double* start, double* end) {
     double before, after;
     ComputeAxisLimbStep(e, 0, &before, &after);
     double s = before, t = after;
@@ -159,8 +159,8 @@ int ComputeShadowStartEnd(const BesselianElements& e, double deltaT, double* sta
     return 0;
 }
 
-double LimitLineStep(const BesselianElements& e, double* tau, double longitude,
-                     double* latitude, double magnitude, double deltaT, int side) {
+double LimitLineStep(const BesselianElements& e, double* tau, double longitude, double* latitude,
+                     double magnitude, double deltaT, int side) {
     const ElementsAt at = Evaluate(e, *tau);
     const double phi = *latitude * kDegToRad;
     const double reduced = std::atan(kSqrtOneMinusE2 * std::tan(phi));
@@ -188,15 +188,14 @@ double ComputeLimitLatitude(const BesselianElements& e, double longitude, double
 }
 
 double LocalContactStep(const BesselianElements& e, int side, double latitude, double longitude,
-                        double height, double deltaT, double* ut,
-                        LocalContactCircumstances* out) {
+                        double height, double deltaT, double* ut, LocalContactCircumstances* out) {
     const ElementsAt at = Evaluate(e, TauOf(e, *ut, deltaT));
     const double phi = latitude * kDegToRad;
     const double reduced = std::atan(kSqrtOneMinusE2 * std::tan(phi));
     const double h = height * kEarthRadiiPerMetre;
-    const SiteGeometry g = Geometry(
-        e, at, HourAngle(at, longitude, deltaT),
-        kSqrtOneMinusE2 * std::sin(reduced) + h * std::sin(phi), std::cos(reduced) + h * std::cos(phi));
+    const SiteGeometry g = Geometry(e, at, HourAngle(at, longitude, deltaT),
+                                    kSqrtOneMinusE2 * std::sin(reduced) + h * std::sin(phi),
+                                    std::cos(reduced) + h * std::cos(phi));
     // A site the penumbra never reaches has |S| > 1: its contact steps go to greatest eclipse.
     const double s = (g.a * g.v - g.b * g.u) / (g.n * g.l1);
     const double reach = side == 0 ? 0 : g.l1 * std::sqrt(std::max(0.0, 1 - s * s)) / g.n;
@@ -211,9 +210,11 @@ double LocalContactStep(const BesselianElements& e, int side, double latitude, d
         std::asin(std::clamp(std::cos(phi) * g.cosH * cd + std::sin(phi) * sd, -1.0, 1.0));
     out->sunAltitude = altitude * kRadToDeg;
     out->sunAzimuth = std::fmod(
-        std::atan2(-g.sinH * cd, std::cos(phi) * sd - std::sin(phi) * cd * g.cosH) * kRadToDeg + 360,
+        std::atan2(-g.sinH * cd, std::cos(phi) * sd - std::sin(phi) * cd * g.cosH) * kRadToDeg +
+            360,
         360.0);
-    double q = std::asin(std::clamp(g.sinH * std::cos(phi) / std::cos(altitude), -1.0, 1.0)) * kRadToDeg;
+    double q =
+        std::asin(std::clamp(g.sinH * std::cos(phi) / std::cos(altitude), -1.0, 1.0)) * kRadToDeg;
     if (g.eta < 0) q = 180 - q;
     out->vertexAngle = out->positionAngle - q;
     out->centralDuration = 7200 * std::fabs(g.l2) / g.n;
@@ -221,7 +222,8 @@ double LocalContactStep(const BesselianElements& e, int side, double latitude, d
     const double y1 = at.y / Rho1(at.d);
     const double zeta1 = std::sqrt(1 - at.x * at.x - y1 * y1);
     const double along = g.a * at.x + g.b * at.y;
-    out->width = kEarthDiameterKm * std::fabs(g.l2) / std::sqrt(along * along / (g.n * g.n) + zeta1 * zeta1);
+    out->width =
+        kEarthDiameterKm * std::fabs(g.l2) / std::sqrt(along * along / (g.n * g.n) + zeta1 * zeta1);
     out->obscuration = ObscurationPercent(out->magnitude, g.l1, g.l2, m, ratio);
     *ut += correction;
     return *ut;

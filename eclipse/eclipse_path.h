@@ -48,15 +48,16 @@ double ComputeLimitLatitude(const BesselianElements& elements, double longitude,
 
 // The circumstances at a site at the time of a LocalContactStep.
 struct LocalContactCircumstances {
-    double centralDuration;   // seconds of the central phase on the central line here
-    double partialDuration;   // seconds
-    double magnitude;         // fraction of the Sun's diameter covered; <= 0 no eclipse
-    double positionAngle;     // degrees, of the Moon's centre from the Sun's, -90..270
-    double vertexAngle;       // degrees, the position angle less the parallactic angle
-    double sunAltitude;       // degrees, geodetic, no refraction
-    double sunAzimuth;        // degrees from north through east, 0..360
-    double width;             // km, width of the central path through the axis point
-    double obscuration;       // percent of the Sun's area, plus 0.05 (shown truncated to 0.1)
+    double centralDuration;  // seconds of the central phase on the central line here
+    double partialDuration;  // seconds
+    double magnitude;        // fraction of the Sun's diameter covered; <= 0 no eclipse
+    double positionAngle;    // degrees, of the Moon's centre from the Sun's, -90..270
+    double vertexAngle;      // degrees, the position angle less the parallactic angle
+    double sunAltitude;      // degrees, geodetic, no refraction
+    double sunAzimuth;       // degrees from north through east, 0..360
+    double width;            // km, the central path's width through the axis point (not-a-number
+                             // when the axis misses the Earth)
+    double obscuration;      // percent of the Sun's area, plus 0.05 (shown truncated to 0.1)
 };
 
 // One step towards a contact at a site (latitude, west longitude, height in metres): side -1

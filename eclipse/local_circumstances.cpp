@@ -24,12 +24,13 @@ double ObscuredFraction(double k, double q) {
     const double phi1 = std::acos(c);
     const double phi2 = std::acos(std::fmax(-1.0, std::fmin(1.0, (q + c) / k)));
     return 1 - ((phi1 - std::sin(phi1) * std::cos(phi1)) -
-                k * (phi2 - std::sin(phi2) * std::cos(phi2)) * k) / kPi;
+                k * (phi2 - std::sin(phi2) * std::cos(phi2)) * k) /
+                   kPi;
 }
 
 void SetGreatestObscuration(LocalEclipseResult* result, double ratio, double magnitude) {
-    const double q = eclipseWorkBlock.doubleSeparation * eclipseWorkBlock.topoSunDistance *
-                     kSunRadiiPerRadianAu;
+    const double q =
+        eclipseWorkBlock.doubleSeparation * eclipseWorkBlock.topoSunDistance * kSunRadiiPerRadianAu;
     if (magnitude < 0) {
         ShowInformation("No Eclipse found!", "");
         result->obscuration = 0;
@@ -60,8 +61,8 @@ void ComputeLocalMagnitude(double t, double* ratio, double* magnitude) {
     LoadEclipseSunMoon(eclipseWork.timeArgument);
     ApplyEllipsoidParallax(EclipseBody::Moon, &w.topoMoonRa, &w.topoMoonDec, w.moonDistance);
     ApplyEllipsoidParallax(EclipseBody::Sun, &w.topoSunRa, &w.topoSunDec, w.sunDistance);
-    const double cosS = std::cos((w.topoSunRa - w.topoMoonRa) * kHoursToRad) * std::cos(w.topoSunDec) *
-                            std::cos(w.topoMoonDec) +
+    const double cosS = std::cos((w.topoSunRa - w.topoMoonRa) * kHoursToRad) *
+                            std::cos(w.topoSunDec) * std::cos(w.topoMoonDec) +
                         std::sin(w.topoSunDec) * std::sin(w.topoMoonDec);
     w.doubleSeparation = 2 * std::acos(std::fmax(-1.0, std::fmin(1.0, cosS)));
     *ratio = w.topoSunDistance / w.topoMoonDistance * kMoonOverSunDiameter;
@@ -115,7 +116,8 @@ void FindContactPair(double* before, double* after, double t, double step, doubl
 void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int month, int day,
                                    int hour, int minute, double latitude, double longitude) {
     EclipseWorkBlock& w = eclipseWorkBlock;
-    result->firstContact = result->secondContact = result->thirdContact = result->fourthContact = -1;
+    result->firstContact = result->secondContact = result->thirdContact = result->fourthContact =
+        -1;
     SetUpEclipseTime(year, month, day, hour, minute, 0);
     w.latitude = latitude;
     w.longitude = longitude;

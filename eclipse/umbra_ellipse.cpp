@@ -1,8 +1,8 @@
 // The umbra on the ground at an instant: ComputeUmbraEllipseAt and its duration rings.
 #include <algorithm>
 #include <climits>
-#include <iterator>
 #include <cmath>
+#include <iterator>
 
 #include "core/eclipse_work.h"
 #include "eclipse/eclipse_engine.h"
@@ -137,7 +137,8 @@ void ComputeDurationRings(LocalEclipseResult* result, const UmbraEllipse& e) {
     for (int i = count, ring = 0; i >= 2; --i, ++ring) {
         const double target = i * step;
         double inner = 0, outer = e.halfWidth;
-        for (int k = 0; k < 60 && DurationAtOffset(e, inner) - DurationAtOffset(e, outer) > 0.1; ++k) {
+        for (int k = 0; k < 60 && DurationAtOffset(e, inner) - DurationAtOffset(e, outer) > 0.1;
+             ++k) {
             const double middle = (inner + outer) / 2;
             if (DurationAtOffset(e, middle) > target) {
                 inner = middle;
@@ -148,7 +149,7 @@ void ComputeDurationRings(LocalEclipseResult* result, const UmbraEllipse& e) {
         const double y = (inner + outer) / 2;
         result->ringDuration[ring] = Truncated(target);
         result->ringSemiAxis[ring] = Truncated(y + 0.5);
-        result->ringOtherAxis[ring] =
-            Truncated((d / e.halfLength * std::fabs(y * (std::cos(e.trackAngle) - e.q / e.p)) + 1) / 2);
+        result->ringOtherAxis[ring] = Truncated(
+            (d / e.halfLength * std::fabs(y * (std::cos(e.trackAngle) - e.q / e.p)) + 1) / 2);
     }
 }

@@ -34,8 +34,9 @@ TEST_F(EclipsePathTest, CentralLineAgreesWithDirectGeometry) {
     ASSERT_EQ(ref.rows.size(), 16u);
     for (std::size_t k = 0; k < ref.rows.size(); ++k) {
         double latitude, longitude, duration, width;
-        const double returned = ComputeCentralLinePoint(RowElements(ref, k), ref.Get(k, "ut"), kDeltaT,
-                                                        &latitude, &longitude, &duration, &width);
+        const double returned =
+            ComputeCentralLinePoint(RowElements(ref, k), ref.Get(k, "ut"), kDeltaT, &latitude,
+                                    &longitude, &duration, &width);
         EXPECT_EQ(returned, latitude);
         EXPECT_NEAR(latitude, ref.Get(k, "latitude"), 0.05) << k;
         EXPECT_NEAR(WrappedDifference(longitude, ref.Get(k, "longitude_w"), 360), 0, 0.05) << k;
@@ -67,12 +68,14 @@ TEST_F(EclipsePathTest, LimitsAgreeWithDirectGeometry) {
         double magnitude;
         int side;
     };
-    const Limit limits[] = {{"central_south", 1, -1}, {"central_north", 1, 1},
-                            {"partial_south", 0, -1}, {"partial_north", 0, 1}};
+    const Limit limits[] = {{"central_south", 1, -1},
+                            {"central_north", 1, 1},
+                            {"partial_south", 0, -1},
+                            {"partial_north", 0, 1}};
     for (std::size_t k = 0; k < ref.rows.size(); ++k) {
         for (const Limit& l : limits) {
-            const double latitude = ComputeLimitLatitude(RowElements(ref, k), ref.Get(k, "longitude_w"),
-                                                         0, l.magnitude, kDeltaT, l.side);
+            const double latitude = ComputeLimitLatitude(
+                RowElements(ref, k), ref.Get(k, "longitude_w"), 0, l.magnitude, kDeltaT, l.side);
             EXPECT_NEAR(latitude, ref.Get(k, l.column), 0.03) << k << " " << l.column;
         }
     }
@@ -159,7 +162,8 @@ TEST_F(EclipsePathTest, ObscurationFollowsThePhase) {
 TEST_F(EclipsePathTest, CentralLongitudeIsReducedIntoHalfTurns) {
     double latitude, longitude, duration, width;
     for (auto [mu, expected] : {std::pair{185.0, -175.0}, {-181.0, 179.0}}) {
-        ComputeCentralLinePoint(StillAxis(mu, 0.55, -0.01), 0, 0, &latitude, &longitude, &duration, &width);
+        ComputeCentralLinePoint(StillAxis(mu, 0.55, -0.01), 0, 0, &latitude, &longitude, &duration,
+                                &width);
         EXPECT_NEAR(longitude, expected, 1e-9) << mu;
         EXPECT_NEAR(latitude, 0, 1e-9) << mu;
     }

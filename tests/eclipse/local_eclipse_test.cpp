@@ -41,7 +41,8 @@ TEST_F(LocalEclipseTest, CircumstancesAgreeWithDirectGeometry) {
     const ReferenceTable ref = Table("solar_local_reference.csv");
     ASSERT_EQ(ref.rows.size(), 9u);
     LocalEclipseResult r{};
-    const char* contacts[][2] = {{"c1", "first"}, {"c2", "second"}, {"c3", "third"}, {"c4", "fourth"}};
+    const char* contacts[][2] = {
+        {"c1", "first"}, {"c2", "second"}, {"c3", "third"}, {"c4", "fourth"}};
     for (std::size_t k = 0; k < ref.rows.size(); ++k) {
         const std::string site = ref.Text(k, "site");
         services.messages.clear();
@@ -49,7 +50,8 @@ TEST_F(LocalEclipseTest, CircumstancesAgreeWithDirectGeometry) {
         const double found[] = {r.firstContact, r.secondContact, r.thirdContact, r.fourthContact};
         for (int c = 0; c < 4; ++c) {
             const double expected = ref.Get(k, contacts[c][0]);
-            EXPECT_NEAR(found[c], expected, expected < 0 ? 0 : 8 * kSecond) << site << " " << contacts[c][1];
+            EXPECT_NEAR(found[c], expected, expected < 0 ? 0 : 8 * kSecond)
+                << site << " " << contacts[c][1];
         }
         EXPECT_NEAR(r.magnitude, ref.Get(k, "magnitude"), 0.001) << site;
         EXPECT_NEAR(r.obscuration, ref.Get(k, "obscuration"), 1) << site;
@@ -71,7 +73,8 @@ TEST_F(LocalEclipseTest, CircumstancesAgreeWithDirectGeometry) {
 TEST_F(LocalEclipseTest, CachedSourceAgreesWithTheSeries) {
     LocalEclipseResult series{}, cached{};
     FindLocalEclipseCircumstances(&series, 2006, 3, 29, 10, 11, 5.55, 0.20);
-    const double tGreatest = (2453823.5 + (10 + 11 / 60.0) / 24 + kDeltaT / 86400 - 2451545.0) / 36525;
+    const double tGreatest =
+        (2453823.5 + (10 + 11 / 60.0) / 24 + kDeltaT / 86400 - 2451545.0) / 36525;
     const double step = (3.2 + 0.25) * 0.2 / 24 / 36525;
     double dpsi, deps;
     ComputeNutationSeries(tGreatest, &dpsi, &deps);
@@ -97,11 +100,14 @@ TEST_F(LocalEclipseTest, UmbraAgreesWithCentralLine) {
     for (std::size_t k = 0; k < ref.rows.size(); ++k) {
         const Clock c = ClockOf(ref.Get(k, "ut"));
         LocalEclipseResult r{};
-        ASSERT_EQ(ComputeUmbraEllipseAt(&r, Date(ref, k, "year"), Date(ref, k, "month"), Date(ref, k, "day"),
-                                        c.hour, c.minute, c.second), 1) << k;
+        ASSERT_EQ(ComputeUmbraEllipseAt(&r, Date(ref, k, "year"), Date(ref, k, "month"),
+                                        Date(ref, k, "day"), c.hour, c.minute, c.second),
+                  1)
+            << k;
         EXPECT_NEAR(r.time, ref.Get(k, "ut"), 1e-9) << k;
         EXPECT_NEAR(r.pointLatitude, ref.Get(k, "latitude"), 0.05) << k;
-        EXPECT_NEAR(WrappedDifference(r.pointLongitude, ref.Get(k, "longitude_w"), 360), 0, 0.05) << k;
+        EXPECT_NEAR(WrappedDifference(r.pointLongitude, ref.Get(k, "longitude_w"), 360), 0, 0.05)
+            << k;
         EXPECT_NEAR(r.centralDuration - 0.5, ref.Get(k, "duration_s"), 3) << k;
         EXPECT_NEAR(r.groundSpeed, ref.Get(k, "speed_kmh"), 0.01 * ref.Get(k, "speed_kmh")) << k;
         EXPECT_GT(r.magnitude, 0.5) << k;
@@ -180,7 +186,8 @@ TEST(DurationRings, FollowTheCentralDuration) {
         for (std::size_t i = 0; i < c.rings.size(); ++i) {
             EXPECT_EQ(r.ringDuration[i], c.rings[i]) << c.duration << " ring " << i;
             const double ratio = c.rings[i] / c.duration;
-            EXPECT_NEAR(r.ringSemiAxis[i], 100 * std::sqrt(1 - ratio * ratio), 1) << c.duration << " ring " << i;
+            EXPECT_NEAR(r.ringSemiAxis[i], 100 * std::sqrt(1 - ratio * ratio), 1)
+                << c.duration << " ring " << i;
         }
         EXPECT_EQ(r.ringDuration[c.rings.size()], 0) << c.duration;
     }

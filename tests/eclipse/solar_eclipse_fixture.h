@@ -41,7 +41,8 @@ public:
         const ReferenceTable ref = Table("solar_besselian_reference.csv");
         int t0 = -1;
         for (std::size_t k = 0; k < ref.rows.size(); ++k) {
-            if (ref.Get(k, "year") == year && ref.Get(k, "month") == month && ref.Get(k, "day") == day) {
+            if (ref.Get(k, "year") == year && ref.Get(k, "month") == month &&
+                ref.Get(k, "day") == day) {
                 t0 = static_cast<int>(ref.Get(k, "t0"));
             }
         }
