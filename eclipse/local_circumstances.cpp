@@ -1,0 +1,146 @@
+// Greatest eclipse and contacts at a site: FindLocalEclipseCircumstances and its steps.
+#include <cmath>
+
+#include "core/brent.h"
+#include "core/eclipse_work.h"
+#include "core/nutation_centuries.h"
+#include "core/services.h"
+#include "eclipse/eclipse_engine.h"
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kHoursToRad = 0.26179938779914946;
+constexpr double kRadToDeg = 57.29577951308232;
+constexpr double kMoonOverSunDiameter = 0.0024963052860620598;  // 3476.18 / 1392530
+constexpr double kSunRadiiPerRadianAu = 107.42883097671145;     // 1 / 2 of 1 / 960"
+constexpr int kMaxCrossingSteps = 20;
+constexpr int kRefinements = 3;
+
+// Fraction of the Sun's area hidden by the Moon: diameter ratio k, separation q in Sun radii.
+double ObscuredFraction(double k, double q) {
+    const double c = ((k * k - 1) - q * q) / q * 0.5;
+    if (std::fabs(c) > 1) return k * k;
+    const double phi1 = std::acos(c);
+    const double phi2 = std::acos(std::fmax(-1.0, std::fmin(1.0, (q + c) / k)));
+    return 1 - ((phi1 - std::sin(phi1) * std::cos(phi1)) -
+                k * (phi2 - std::sin(phi2) * std::cos(phi2)) * k) /
+                   kPi;
+}
+
+void SetGreatestObscuration(LocalEclipseResult* result, double ratio, double magnitude) {
+    const double q =
+        eclipseWorkBlock.doubleSeparation * eclipseWorkBlock.topoSunDistance * kSunRadiiPerRadianAu;
+    if (magnitude < 0) {
+        ShowInformation("No Eclipse found!", "");
+        result->obscuration = 0;
+    } else if (magnitude <= 1) {
+        result->obscuration = static_cast<int>(std::lround(ObscuredFraction(ratio, q) * 100));
+    } else {
+        result->obscuration = 100;
+    }
+}
+
+// The magnitude at ut, one step of the busy indicator.
+double MagnitudeAt(double t, double ut) {
+    double ratio, magnitude;
+    eclipseWorkBlock.ut = ut;
+    StepBusyIndicator(1);
+    ComputeLocalMagnitude(t, &ratio, &magnitude);
+    return magnitude;
+}
+
+}  // namespace
+
+void ComputeLocalMagnitude(double t, double* ratio, double* magnitude) {
+    EclipseWorkBlock& w = eclipseWorkBlock;
+    eclipseWork.daysFromJ2000 = w.days;
+    eclipseWork.timeOfDay = w.ut;
+    eclipseWork.negativeDeltaT = w.negativeDeltaT;
+    ComputeGreenwichSiderealTime(t);
+    LoadEclipseSunMoon(eclipseWork.timeArgument);
+    ApplyEllipsoidParallax(EclipseBody::Moon, &w.topoMoonRa, &w.topoMoonDec, w.moonDistance);
+    ApplyEllipsoidParallax(EclipseBody::Sun, &w.topoSunRa, &w.topoSunDec, w.sunDistance);
+    const double cosS = std::cos((w.topoSunRa - w.topoMoonRa) * kHoursToRad) *
+                            std::cos(w.topoSunDec) * std::cos(w.topoMoonDec) +
+                        std::sin(w.topoSunDec) * std::sin(w.topoMoonDec);
+    w.doubleSeparation = 2 * std::acos(std::fmax(-1.0, std::fmin(1.0, cosS)));
+    *ratio = w.topoSunDistance / w.topoMoonDistance * kMoonOverSunDiameter;
+    const double q = w.doubleSeparation * w.topoSunDistance * kSunRadiiPerRadianAu;
+    *magnitude = (1 + *ratio - q) / 2;
+}
+
+double SeparationAtTime(double ut) {
+    eclipseWorkBlock.ut = ut;
+    double ratio, magnitude;
+    ComputeLocalMagnitude(eclipseWorkBlock.centuries, &ratio, &magnitude);
+    return eclipseWorkBlock.doubleSeparation;
+}
+
+double FindMagnitudeCrossing(double t, double step, double threshold) {
+    double inside = eclipseWorkBlock.maximumTime, outside = inside;
+    double insideMagnitude = MagnitudeAt(t, inside), outsideMagnitude = insideMagnitude;
+    if (!(insideMagnitude >= threshold)) return -1;
+    for (int i = 0; i < kMaxCrossingSteps && outsideMagnitude >= threshold; ++i) {
+        inside = outside;
+        insideMagnitude = outsideMagnitude;
+        outside += step;
+        outsideMagnitude = MagnitudeAt(t, outside);
+    }
+    if (outsideMagnitude >= threshold) return -1;
+    // Linear between the two samples around the crossing, then a few false-position steps
+    // inside that bracket: the magnitude bends near greatest eclipse, and one chord over a
+    // 108-second step put the inner contacts up to 12 s off.
+    double crossing = outside;
+    for (int k = 0; k <= kRefinements; ++k) {
+        crossing = outside - (threshold - outsideMagnitude) * (outside - inside) /
+                                 (insideMagnitude - outsideMagnitude);
+        if (k == kRefinements) break;
+        const double magnitude = MagnitudeAt(t, crossing);
+        if (magnitude >= threshold) {
+            inside = crossing;
+            insideMagnitude = magnitude;
+        } else {
+            outside = crossing;
+            outsideMagnitude = magnitude;
+        }
+    }
+    return crossing;
+}
+
+void FindContactPair(double* before, double* after, double t, double step, double threshold) {
+    *before = FindMagnitudeCrossing(t, -step, threshold);
+    *after = FindMagnitudeCrossing(t, step, threshold);
+}
+
+void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int month, int day,
+                                   int hour, int minute, double latitude, double longitude) {
+    EclipseWorkBlock& w = eclipseWorkBlock;
+    result->firstContact = result->secondContact = result->thirdContact = result->fourthContact =
+        -1;
+    SetUpEclipseTime(year, month, day, hour, minute, 0);
+    w.latitude = latitude;
+    w.longitude = longitude;
+    CopySubShadowPoint(result);
+    const double start = hour + minute / 60.0;
+    double best = start;
+    BrentMinimize(&best, start - 3, start, start + 3, 3.472222222222222e-12, SeparationAtTime);
+    double ratio, magnitude;
+    w.ut = best;
+    ComputeLocalMagnitude(w.centuries, &ratio, &magnitude);
+    w.maximumTime = result->maximumTime = best;
+    CopySubShadowPoint(result);
+    result->sunAltitude = w.altitude * kRadToDeg;
+    result->sunAzimuth = w.azimuth * kRadToDeg;
+    result->separation = std::fabs(w.doubleSeparation) * 28.64788975654116 + 0.008333333333333333;
+    result->magnitude = magnitude;
+    SetGreatestObscuration(result, ratio, magnitude);
+    result->firstContact = FindMagnitudeCrossing(w.centuries, -0.3, 0);
+    result->fourthContact = FindMagnitudeCrossing(w.centuries, 0.3, 0);
+    if (magnitude > 1) {
+        FindContactPair(&result->secondContact, &result->thirdContact, w.centuries, 0.03, 1);
+    } else if (magnitude > ratio) {
+        FindContactPair(&result->secondContact, &result->thirdContact, w.centuries, 0.03, ratio);
+    }
+    EndBusyIndicator(1);
+}
