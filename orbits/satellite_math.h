@@ -17,7 +17,11 @@ inline double PositiveModulo(double x, double y) {
     return r < 0.0 ? r + y : r;
 }
 
-inline double Modulo2Pi(double x) { return PositiveModulo(x, 6.283185307179586); }
+// PositiveModulo(x, 2 pi), dividing by 2 pi as a multiplication by 1 / (2 pi).
+inline double Modulo2Pi(double x) {
+    double r = x - std::floor(x * 0.15915494309189535) * 6.283185307179586;
+    return r < 0.0 ? r + 6.283185307179586 : r;
+}
 inline double DegToRad(double x) { return x * 0.017453292519943295; }
 
 // Length of the first three components, also stored in v[3].
@@ -37,9 +41,9 @@ inline double DotProduct(const double a[4], const double b[4]) {
 inline void AddAngle(double sinA, double cosA, double d, double* sinSum, double* cosSum) {
     double sinD, cosD;
     if (std::fabs(d) < 0.01) {
-        double d2 = d * d;
-        sinD = d - d * d2 * (1.0 / 6.0) * (1.0 - d2 * (1.0 / 20.0));
-        cosD = 1.0 - d2 * 0.5 * (1.0 - d2 * (1.0 / 12.0) * (1.0 - d2 * (1.0 / 30.0)));
+        double d2 = d * d, d4 = d2 * d2;
+        sinD = d - d * d2 * ((1.0 / 6.0) - d2 * (1.0 / 120.0));
+        cosD = (1.0 - 0.5 * d2) + d4 * ((1.0 / 24.0) - d2 * (1.0 / 720.0));
     } else {
         sinD = std::sin(d);
         cosD = std::cos(d);

@@ -174,6 +174,7 @@ MeanState SecularUpdate(const SatelliteElements* el, const Sgp4Init& s, double t
 // before the short-period periodics.
 struct PlaneState {
     double r, rdot, rfdot, pl, betal, sinu, cosu, xn;
+    double sinNode, cosNode;  // of the secular node
 };
 
 // Long-period periodics and Kepler's equation for E + perigee.
@@ -182,6 +183,8 @@ PlaneState LongPeriodics(const Sgp4Init& s, const MeanState& m) {
     double sqrtA = std::sqrt(m.a);
     p.xn = kKe / (m.a * sqrtA);
     double sinOmega = std::sin(m.omega), cosOmega = std::cos(m.omega);
+    p.sinNode = std::sin(m.node);
+    p.cosNode = std::cos(m.node);
     double axn = m.e * cosOmega;
     double temp = 1.0 / (m.a * (1.0 - m.e * m.e));
     double ayn = m.e * sinOmega + temp * s.ayCof;
@@ -202,13 +205,21 @@ PlaneState LongPeriodics(const Sgp4Init& s, const MeanState& m) {
     return p;
 }
 
+// 1 / |(s, c)|, which normalises the argument of latitude's sine and cosine
+// (not quite unit: they come from the Kepler iterate before the last). Within
+// 1e-6 of 1 the series of (1 + d)^(-1/2) to d^2 leaves less than 1e-18.
+double InverseLength(double s, double c) {
+    double d = s * s + c * c - 1.0;
+    if (std::fabs(d) < 1e-6) return 1.0 - d * (0.5 - 0.375 * d);
+    return 1.0 / std::sqrt(1.0 + d);
+}
+
 // Short-period periodics and the orientation vectors. The corrections to the
-// argument of latitude and the inclination are small angles added to known
-// sines and cosines.
-void ShortPeriodics(const Sgp4Init& s, const MeanState& m, const PlaneState& p, double position[4],
-                    double velocity[4]) {
+// argument of latitude, the inclination and the node are small angles added to
+// known sines and cosines.
+void ShortPeriodics(const Sgp4Init& s, const PlaneState& p, double position[4], double velocity[4]) {
     double sin2u = 2.0 * p.sinu * p.cosu, cos2u = 2.0 * p.cosu * p.cosu - 1.0;
-    double invLength = 1.0 / std::sqrt(p.sinu * p.sinu + p.cosu * p.cosu);
+    double invLength = InverseLength(p.sinu, p.cosu);
     double invPl = 1.0 / p.pl;
     double temp1 = kK2 * invPl, temp2 = temp1 * invPl;
     double rk = p.r * (1.0 - 1.5 * temp2 * p.betal * s.x3thm1) + 0.5 * temp1 * s.x1mth2 * cos2u;
@@ -217,10 +228,10 @@ void ShortPeriodics(const Sgp4Init& s, const MeanState& m, const PlaneState& p, 
     sinuk *= invLength;
     cosuk *= invLength;
     AddAngle(s.sinI, s.cosI, 1.5 * temp2 * s.cosI * s.sinI * cos2u, &sinik, &cosik);
-    double nodek = m.node + 1.5 * temp2 * s.cosI * sin2u;
     double rdotk = p.rdot - p.xn * temp1 * s.x1mth2 * sin2u;
     double rfdotk = p.rfdot + p.xn * temp1 * (s.x1mth2 * cos2u + 1.5 * s.x3thm1);
-    double sinnok = std::sin(nodek), cosnok = std::cos(nodek);
+    double sinnok, cosnok;
+    AddAngle(p.sinNode, p.cosNode, 1.5 * temp2 * s.cosI * sin2u, &sinnok, &cosnok);
     double mv[3] = {-sinnok * cosik, cosnok * cosik, sinik};
     double nv[3] = {cosnok, sinnok, 0.0};
     for (int k = 0; k < 3; ++k) {
@@ -237,6 +248,6 @@ bool PropagateSgp4(double tsince, double position[4], double velocity[4], const 
     const Sgp4Init& init = InitFor(elements);
     MeanState mean = SecularUpdate(elements, init, tsince);
     if (!(mean.e < 1.0)) return RefuseState(position, velocity);
-    ShortPeriodics(init, mean, LongPeriodics(init, mean), position, velocity);
+    ShortPeriodics(init, LongPeriodics(init, mean), position, velocity);
     return FinishState(position, velocity);
 }
