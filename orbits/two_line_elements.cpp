@@ -1,0 +1,112 @@
+#include "orbits/two_line_elements.h"
+
+#include <cmath>
+
+#include "orbits/satellite_math.h"
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kThreeHalvesK2 = 0.00081196185;  // 1.5 k2
+constexpr double kThreeK2 = 0.0016239237;         // 3 k2
+
+// True when the field holds `sign`; signs sit in front of the digits, or in an
+// exponent field's first column.
+bool FieldHas(const char* text, int start, int width, char sign) {
+    for (int k = 0; k < width; ++k) {
+        if (text[start + k] == sign) return true;
+    }
+    return false;
+}
+
+// A mantissa field (times 1e-5) with its exponent field applied.
+double DecodeExponential(const char* line, int start, int exponentStart) {
+    double mantissa = ParseTleField(line, start, 6) * 1e-5;
+    if (FieldHas(line, start, 6, '-')) mantissa = -mantissa;
+    double power = ParseTleExponent(line, exponentStart, 2);
+    if (!FieldHas(line, exponentStart, 2, '+')) power = -power;
+    return mantissa * std::pow(10.0, power);
+}
+
+// Julian day of 0h on day 0 of `year`, in doubles: a damaged epoch field can
+// name any year up to 10^11.
+double YearStart(double year) {
+    double y = year - 1.0;
+    double a = std::floor(y / 100.0);
+    double b = std::floor(a / 4.0);
+    return 2.0 - a + b + std::floor(365.25 * y) + 428.0 + 1720994.5;
+}
+
+void DecodeFields(const SatelliteRecord* record, SatelliteElements* el) {
+    const char* line1 = record->line1;
+    const char* line2 = record->line2;
+    el->epochText = ParseTleField(line1, 18, 14);
+    el->epochJd = TleEpochToJulianDay(el->epochText);
+    el->ndot2 = ParseTleField(line1, 33, 10);
+    if (FieldHas(line1, 33, 10, '-')) el->ndot2 = -el->ndot2;
+    el->nddot6 = DecodeExponential(line1, 44, 50);
+    el->bstar = DecodeExponential(line1, 53, 59);
+    el->inclination = DegToRad(ParseTleField(line2, 8, 8));
+    el->raan = DegToRad(ParseTleField(line2, 17, 8));
+    el->eccentricity = ParseTleField(line2, 26, 7) * 1e-7;
+    el->argPerigee = DegToRad(ParseTleField(line2, 34, 8));
+    el->meanAnomaly = DegToRad(ParseTleField(line2, 43, 8));
+    el->meanMotion = ParseTleField(line2, 52, 11) * 0.004363323129985824;
+    el->ndot2 = el->ndot2 / (1440.0 * 1440.0) * kTwoPi;
+    el->nddot6 = el->nddot6 / (1440.0 * 1440.0 * 1440.0) * kTwoPi;
+}
+
+}  // namespace
+
+double ParseTleField(const char* text, int start, int width) {
+    double value = 0.0;
+    int decimals = 0;
+    for (int k = 0; k < width; ++k) {
+        char c = text[start + k];
+        if (c >= '0' && c <= '9') {
+            value = value * 10.0 + (c - '0');
+        } else if (c == '.') {
+            decimals = width - 1 - k;
+        }
+    }
+    return value / std::pow(10.0, decimals);
+}
+
+unsigned ParseTleExponent(const char* text, int start, int width) {
+    unsigned value = 0;
+    for (int k = 0; k < width; ++k) {
+        char c = text[start + k];
+        if (c >= '0' && c <= '9') value = value * 10u + static_cast<unsigned>(c - '0');
+    }
+    return value;
+}
+
+double JulianDayOfYearStart(int year) { return YearStart(year); }
+
+double TleEpochToJulianDay(double epochText) {
+    double yy = std::floor(epochText / 1000.0);
+    double year = yy < 57.0 ? 2000.0 + yy : 1900.0 + yy;
+    return YearStart(year) + (epochText - 1000.0 * yy);
+}
+
+void InitSatelliteElements(const SatelliteRecord* record, SatelliteElements* el) {
+    DecodeFields(record, el);
+    double n = el->meanMotion, e = el->eccentricity;
+    el->ke = std::sqrt(1434962880.0 / Cube(6378.135));
+    el->keOverN = el->ke / n;
+    el->a1 = std::pow(el->keOverN, 2.0 / 3.0);
+    el->cosI = std::cos(el->inclination);
+    el->sinI = std::sin(el->inclination);
+    double theta = 3.0 * Square(el->cosI) - 1.0;
+    double beta3 = std::pow(1.0 - e * e, 1.5);
+    el->delta1 = kThreeHalvesK2 * theta / (beta3 * Square(el->a1));
+    double d = el->delta1;
+    el->a0 = el->a1 * (1.0 - d / 3.0 - d * d - 1.654320987654321 * d * d * d);
+    double delta0 = kThreeHalvesK2 * theta / (beta3 * Square(el->a0));
+    el->period = kTwoPi / (n / (1.0 + delta0));
+    el->p0 = el->a0 * (1.0 - e * e);
+    el->q0 = el->a0 * (1.0 - e);
+    el->l0 = el->meanAnomaly + el->argPerigee + el->raan;
+    el->nodeRate = -kThreeK2 * n * el->cosI / Square(el->p0);
+    el->perigeeRate = kThreeHalvesK2 * n * (5.0 * Square(el->cosI) - 1.0) / Square(el->p0);
+}
