@@ -103,11 +103,7 @@ public:
         std::set<int> chosen;
         for (const auto* figures : {&s_.classicFigures, &s_.reyFigures})
             for (const Figure& f : *figures)
-                for (const auto& [a, b] : f.segments)
-                    for (int hip : {a, b}) {
-                        int hr = HrOfHip(hip);
-                        if (hr > 0) chosen.insert(hr);
-                    }
+                for (const auto& [first, second] : HrSegments(f)) chosen.insert({first, second});
         std::vector<const BscStar*> byMagnitude;
         for (const BscStar& b : s_.bsc) byMagnitude.push_back(&b);
         std::stable_sort(byMagnitude.begin(), byMagnitude.end(),
@@ -116,6 +112,17 @@ public:
             if (static_cast<int>(chosen.size()) < kDefaultStars) chosen.insert(b->hr);
         if (static_cast<int>(chosen.size()) != kDefaultStars) throw SourceError("the BSC holds too few stars");
         return {chosen.begin(), chosen.end()};
+    }
+
+    // A figure's segments as HR pairs: segments with an end outside the BSC, or
+    // whose two ends are one BSC star (components of one star), are left out.
+    std::vector<std::pair<int, int>> HrSegments(const Figure& f) const {
+        std::vector<std::pair<int, int>> out;
+        for (const auto& [a, b] : f.segments) {
+            int first = HrOfHip(a), second = HrOfHip(b);
+            if (first > 0 && second > 0 && first != second) out.emplace_back(first, second);
+        }
+        return out;
     }
 
     int HrOfHip(int hip) const {
@@ -165,8 +172,8 @@ std::vector<Bytes> FigureLines(int set, const std::vector<Figure>& figures, cons
     std::set<std::pair<int, int>> drawn;
     for (const Figure& f : figures) {
         int row = ConstellationRow(f.abbreviation);
-        for (const auto& [a, b] : f.segments) {
-            auto first = indexOfHr.find(builder.HrOfHip(a)), second = indexOfHr.find(builder.HrOfHip(b));
+        for (const auto& [a, b] : builder.HrSegments(f)) {
+            auto first = indexOfHr.find(a), second = indexOfHr.find(b);
             if (row < 0 || first == indexOfHr.end() || second == indexOfHr.end() ||
                 !drawn.insert(std::minmax(first->second, second->second)).second)
                 continue;
