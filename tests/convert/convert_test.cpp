@@ -161,11 +161,13 @@ TEST_F(ConvertTest, DefaultStarsNamesAndFiguresReadBack) {
     ASSERT_GE(FindBrightStarNameByHr(2491, &n), 0);
     EXPECT_STREQ(n.name, "Sirius");
 
-    // A set short of lines repeats its lines to fill the table.
+    // A set short of lines repeats its lines to fill the table; the segment between
+    // two components of Polaris is no line.
     EXPECT_TRUE(LoadConstellationData(0));
     int count = 0;
     const ConstellationLine* lines = GetConstellationLines(&count);
     ASSERT_EQ(count, 647);
+    EXPECT_EQ(lines[1].firstStar, sirius);
     EXPECT_EQ(lines[646].a, 20);  // CMa
     EXPECT_EQ(lines[646].firstStar, sirius);
     EXPECT_EQ(lines[646].secondStar, polaris);

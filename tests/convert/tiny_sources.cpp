@@ -170,8 +170,8 @@ void SourceFolder::WriteStars() const {
           StarCatalogue(0, {{0, {HipRecord(kHipSirius, 10, 16), HipRecord(kHipPolaris, 70, 35), HipRecord(0, 80, 0)}}}));
     Write(s + "stars/default/stars_1_0v0_8.cat", StarCatalogue(1, {{5, {HipRecord(kHipPolaris, 120, 35)}}}));
     Write(s + "stars/default/stars_2_0v0_8.cat", StarCatalogue(2, {}));
-    Write(s + "stars/default/cross-id.dat", "# HIP\t\tSAO\tHD\tHR\n11767\t\t308\t8890\t424\n32349\t\t151881\t48915\t2491\n");
-    Write(s + "skycultures/western/constellationship.fab", "CMa 1 32349 11767\n");
+    Write(s + "stars/default/cross-id.dat", "# HIP\t\tSAO\tHD\tHR\n11767\t\t308\t8890\t424\n11768\tB\t\t\t424\n32349\t\t151881\t48915\t2491\n");
+    Write(s + "skycultures/western/constellationship.fab", "CMa 2 32349 11767 11767 11768\n");
     Write(s + "skycultures/western_rey/constellationship.fab",
           "UMi 2 11767 32349 32349 11767\n.UMig 1 11767 32349\n");
 }

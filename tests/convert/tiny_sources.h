@@ -14,7 +14,8 @@ constexpr int kHrCount = 9110;          // BSC lines for HR 1..9110 ...
 constexpr int kMissingHr[] = {92, 95, 182};  // ... except these
 constexpr int kOpenNgcNgc = 1100;       // OpenNGC rows NGC 1..1100
 constexpr int kOpenNgcIc = 100;         // and IC 1..100
-constexpr int kHipPolaris = 11767;      // in zone 0 of level 0 at its centre, V 1.5 (a fainter component in level 1)
+constexpr int kHipPolaris = 11767;      // in zone 0 of level 0 at its centre, V 1.5 (a fainter component in level 1);
+                                        // HIP 11768 is HR 424 too
 constexpr int kHipSirius = 32349;       // zone 0 of level 0, V -1.5
 
 class SourceFolder {
