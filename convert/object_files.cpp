@@ -130,25 +130,10 @@ Candidate DsoCandidate(const DsoObject& d, int designation, long number) {
 // Magnitude for "brightest first": unknown (0) sorts last.
 float SortMagnitude(const ObjectRecord& o) { return o.magnitude == 0 ? 99.0f : o.magnitude; }
 
-std::set<long> NumberTableKeys(int designation) {
-    std::set<long> numbers;
-    auto add = [&](const CatalogueKey* table, int count) {
-        for (int i = 0; i < count; ++i) {
-            if (table[i].designation == designation) numbers.insert(table[i].number);
-            if (table[i].altDesignation == designation) numbers.insert(table[i].altNumber);
-        }
-    };
-    add(messierKeys, kMessierCount);
-    add(caldwellKeys, kCaldwellCount);
-    add(herschelKeys, kHerschelCount);
-    add(bestNgcKeys, kBestNgcCount);
-    return numbers;
-}
-
 // `slots` objects of one catalogue for the shared records: every number-table
 // key, then the brightest others; in number order.
 std::vector<Candidate> SharedSelection(const std::vector<Candidate>& all, int designation, int slots) {
-    std::set<long> keys = NumberTableKeys(designation);
+    std::set<int32_t> keys = NumberTableNumbers(designation);
     std::vector<Candidate> chosen, others;
     for (const Candidate& c : all)
         (keys.count(c.record.number) ? chosen : others).push_back(c);
