@@ -181,7 +181,8 @@ std::map<std::pair<bool, long>, OpenNgcRow> ReadOpenNgc(const std::string& path)
         std::string suffix = digits.substr(digits.find_first_not_of("0123456789") == std::string::npos
                                                ? digits.size()
                                                : digits.find_first_not_of("0123456789"));
-        if (!LeadingInteger(digits, &r.number) || r.number <= 0 || (suffix != "" && suffix != "A")) continue;
+        if (!LeadingInteger(digits, &r.number) || r.number <= 0 || r.number > 99999 || (suffix != "" && suffix != "A"))
+            continue;
         bool present = false;
         r.type = sqlite3_column_int(st, 1);
         r.raHours = Column(st, 2, &present) / 15.0;

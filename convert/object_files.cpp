@@ -79,16 +79,21 @@ uint16_t PositionAngleCode(double degrees) {
     return static_cast<uint16_t>(a < 0 ? a + 180.0 : a);
 }
 
+// A catalog.dat value that is known: finite and inside [low, high); else 0.
+float Known(double value, double low, double high) {
+    return std::isfinite(value) && value >= low && value < high ? static_cast<float>(value) : 0.0f;
+}
+
 // Fields every record takes from catalog.dat (when it holds the object).
 void FillFromDso(ObjectRecord& o, const DsoObject& d) {
     o.objectType = static_cast<uint32_t>(ObjectTypeOfDso(d.type));
     o.rightAscension = static_cast<float>(d.raHours);
     o.declination = static_cast<float>(d.decDegrees);
-    o.magnitude = d.vmag < 99 ? static_cast<float>(d.vmag) : 0.0f;
-    o.size1 = static_cast<float>(d.majorDegrees * 60.0);
-    o.size2 = static_cast<float>(d.minorDegrees * 60.0);
+    o.magnitude = Known(d.vmag, -30, 99);
+    o.size1 = Known(d.majorDegrees * 60.0, 0, 1e5);
+    o.size2 = Known(d.minorDegrees * 60.0, 0, 1e5);
     o.objectCode = PositionAngleCode(d.orientation);
-    o.distance = d.distanceKpc > 0 ? static_cast<float>(d.distanceKpc) * kDistancePerKpc : 0.0f;
+    o.distance = Known(d.distanceKpc, 0, 1e7) * kDistancePerKpc;
 }
 
 void Finish(ObjectRecord& o, const DsoObject* d) {
@@ -152,8 +157,9 @@ std::vector<Candidate> SharedSelection(const std::vector<Candidate>& all, int de
 std::vector<Candidate> DsoSelection(const DeepSkySources& s, const DsoCatalogue& cat, int cap) {
     auto rank = [&](const DsoObject* d) {
         bool inNgcIc = d->numbers[kColNgc] > 0 || d->numbers[kColIc] > 0;
-        double mag = d->vmag < 99 ? d->vmag : d->bmag < 99 ? d->bmag : 99.0;
-        return std::make_tuple(inNgcIc, s.names.count(d->id) == 0, mag, -d->majorDegrees);
+        float v = Known(d->vmag, -30, 99), b = Known(d->bmag, -30, 99);
+        float mag = v != 0 ? v : b != 0 ? b : 99.0f;
+        return std::make_tuple(inNgcIc, s.names.count(d->id) == 0, mag, -Known(d->majorDegrees, 0, 1e3));
     };
     std::map<long, const DsoObject*> best;
     for (const DsoObject& d : s.dso) {
@@ -176,11 +182,14 @@ int BuiltInSize(int designation) {
     return row.first == kNoDesignationRecords ? 0 : std::max(0, row.last - static_cast<int>(row.first));
 }
 
-// A further object of the shared records: from catalog.dat's column, under the list's own designation.
-Candidate ListObject(const DsoLookup& lookup, int column, long number, int designation, long ownNumber) {
-    const DsoObject* d = lookup.Find(column, number);
-    if (!d) throw SourceError("catalog.dat has no object for the list entry " + std::to_string(ownNumber));
-    return DsoCandidate(*d, designation, ownNumber);
+// A further object of the shared records: the object catalog.dat lists as
+// Messier or Caldwell `number`, under that designation.
+Candidate ListObject(const DsoLookup& lookup, int designation, long number) {
+    const DsoObject* d = lookup.Find(designation == kDesignationMessier ? kColM : kColC, number);
+    if (!d)
+        throw SourceError(std::string("catalog.dat has no object ") + (designation == kDesignationMessier ? "M" : "C") +
+                          std::to_string(number));
+    return DsoCandidate(*d, designation, number);
 }
 
 record_writer::Bytes IndexRecordBytes(std::vector<ObjectIndexEntry> entries) {
@@ -346,9 +355,9 @@ ObjectFiles BuildObjectFiles(const DeepSkySources& s, const std::vector<std::pai
     for (const auto& [key, row] : s.openNgc) (row.ic ? ic : ngc).push_back(NgcIcCandidate(row, lookup));
     std::vector<Candidate> all = SharedSelection(ic, kDesignationIc, kSharedIc);
     Append(all, SharedSelection(ngc, kDesignationNgc, kSharedNgc));
-    all.push_back(ListObject(lookup, kColM, 45, kDesignationMessier, 45));
-    for (long c : {9, 41, 99}) all.push_back(ListObject(lookup, kColC, c, kDesignationCaldwell, c));
-    if (all.size() != kSharedRecords) throw SourceError("the deep-sky sources lack objects of the built-in lists");
+    all.push_back(ListObject(lookup, kDesignationMessier, 45));
+    for (long c : {9, 41, 99}) all.push_back(ListObject(lookup, kDesignationCaldwell, c));
+    if (all.size() != kSharedRecords) throw SourceError("OpenNGC holds too few NGC or IC objects");
     ObjectFiles files;
     files.small = Records(all);
     files.smallIndex = BuildIndex(all);
