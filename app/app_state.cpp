@@ -6,6 +6,7 @@
 #include "catalog/databases.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
+#include "catalog/stellar_catalog.h"
 #include "catalog/user_lists.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_screen_lists.h"
@@ -127,6 +128,7 @@ int InitApplicationState() {
     GetScreenScale();
     SetPreferenceClock(ReadDeviceClock);
     ValidatePreferences();
+    if (preferences.word[kPrefCardCatalog] == 0) preferences.word[kPrefCardCatalog] = LargestHipparcosCatalogInstalled();
     if (!AllocateStartupBuffers()) return -1;
     SetStartDateTime();
     int order = GetDateFieldOrder();

@@ -19,9 +19,10 @@ struct ConstellationLine {
     int32_t secondStar;
 };
 
-// Loads figure set 0 (647 lines) or 1 (867 lines) unless it is the set already
-// asked for, which returns true at once (also when that load failed). A file with
-// fewer lines of the set leaves the tail of the table zero and gives false; lines
+// Loads figure set 0 (647 lines) or 1 (867 lines, or more when the file's set has 
+// more) unless it is the set already asked for, which returns true at once (also
+// when that load failed). A file with fewer lines of the set leaves the tail of
+// the table zero and gives false; lines
 // whose stars are not entries of brightStarTable are left out and reported
 // ("zendavori_constellation.ppc is damaged"). A missing file: "Could not find
 // zendavori_constellation.ppc", no lines, false.

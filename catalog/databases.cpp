@@ -5,6 +5,7 @@
 #include "catalog/constellation_lines.h"
 #include "catalog/designations.h"
 #include "catalog/moon_features.h"
+#include "catalog/object_file_ranges.h"
 #include "catalog/object_catalog.h"
 #include "catalog/stars.h"
 #include "core/preferences.h"
@@ -53,7 +54,8 @@ bool OpenObjectDatabase() {
         return false;
     }
     std::strcpy(objectIndexName, full ? "zendavori_obj_18k_idx.ppc" : "zendavori_obj_1k_idx.ppc");
-    UseObjectFileRanges(full);
+    if (full) ReadObjectFileRanges(objectDb);
+    else UseObjectFileRanges(false);
     return true;
 }
 

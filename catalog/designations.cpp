@@ -241,11 +241,26 @@ const char* ConstellationName(int index) {
     return index >= 0 && index < kConstellationCount ? constellationTable[index].name : "";
 }
 
+namespace {
+
+void SaveFullRanges() {
+    if (fullRangesSaved) return;
+    for (int i = 0; i < kDesignationCount; ++i) fullRanges[i] = {designationTable[i].first, designationTable[i].last};
+    fullRangesSaved = true;
+}
+
+}  // namespace
+
+DesignationRow BuiltInDesignation(int id) {
+    SaveFullRanges();
+    DesignationRow row = designationTable[id];
+    row.first = fullRanges[id].first;
+    row.last = fullRanges[id].last;
+    return row;
+}
+
 void UseObjectFileRanges(bool fullCatalogue) {
-    if (!fullRangesSaved) {
-        for (int i = 0; i < kDesignationCount; ++i) fullRanges[i] = {designationTable[i].first, designationTable[i].last};
-        fullRangesSaved = true;
-    }
+    SaveFullRanges();
     for (int i = 0; i < kDesignationCount; ++i) {
         designationTable[i].first = fullCatalogue ? fullRanges[i].first : kNoDesignationRecords;
         designationTable[i].last = fullCatalogue ? fullRanges[i].last : 0;

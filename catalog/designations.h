@@ -80,6 +80,10 @@ const char* ObjectTypeName(int type);
 const char* ConstellationAbbreviation(int index);
 const char* ConstellationName(int index);
 
+// Row `id` (0..67) with the built-in record ranges of the full object file,
+// whatever file is open.
+DesignationRow BuiltInDesignation(int id);
+
 // Sets the record ranges of designationTable for the open object file: the
 // built-in ranges of the full (18k) file, or, for the 1k file, IC 0..72, NGC
 // 72..1126 and no records for every other catalogue.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 
 // An object of a number table by its catalogue key (designation id, number),
 // with a second key (0 = none) for an alias number under which an object file
@@ -24,6 +25,10 @@ extern const CatalogueKey messierKeys[kMessierCount];
 extern const CatalogueKey caldwellKeys[kCaldwellCount];
 extern const CatalogueKey herschelKeys[kHerschelCount];
 extern const CatalogueKey bestNgcKeys[kBestNgcCount];
+
+// The numbers of one catalogue (designation id) that the four number tables
+// name, as key or alias.
+std::set<int32_t> NumberTableNumbers(int designation);
 
 // One annual meteor shower.
 struct MeteorShowerRow {

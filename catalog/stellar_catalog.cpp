@@ -7,6 +7,7 @@
 #include "catalog/databases.h"
 #include "core/preferences.h"
 #include "core/services.h"
+#include "platform/files.h"
 
 const char* const stellarCatalogFiles[kStellarCatalogFileCount] = {
     "zendavori_hr.ppc",          "zendavori_hip_16k.ppc",    "zendavori_hip_32k.ppc",     "zendavori_hip_64k.ppc",
@@ -112,6 +113,12 @@ uint32_t UnpackStar(const uint8_t* packed, UnpackedStar* star) {
     return id;
 }
 
+int LargestHipparcosCatalogInstalled() {
+    for (int file = 4; file >= 1; --file)
+        if (pl::FileExists(std::string(kDataFolder) + stellarCatalogFiles[file])) return file;
+    return 0;
+}
+
 bool SelectStellarCatalog(int level) {
     int cap = preferences.word[kPrefCardCatalog];
     if (cap <= 0 || level < 0 || level >= kStellarLevelCount) return false;
@@ -179,6 +186,8 @@ int GetStarByCatalogNumber(int32_t number, UnpackedStar* star) {
     if (!indexName) return -1;
     int r = -1;
     if (!ReadIndexEntry(indexName, number, &r)) return -1;
+    // A number that no star carries has the entry -1.
+    if (r == -1) return -1;
     // A damaged entry (negative or past the record count) is not read.
     const uint8_t* record = r >= 0 && r < GetRecDbCount(stellarDb) ? FetchStellarRecord(r) : nullptr;
     if (!record) {

@@ -34,6 +34,10 @@ extern const char* const stellarCatalogFiles[kStellarCatalogFileCount];
 // arc second in Fix24Angle units, times 128).
 uint32_t UnpackStar(const uint8_t* packed, UnpackedStar* star);
 
+// File index 1..4 of the largest Hipparcos catalogue present in "data", 0 when
+// none is: the value the "Card Catalog" preference starts with.
+int LargestHipparcosCatalogInstalled();
+
 // Opens the catalogue of level 0..15 (levels 0-4 the HR file, 5..9 the Hipparcos
 // and Tycho files in turn, 10-15 the largest), lowered to the file the "Card
 // Catalog" preference names. True when a stellar catalogue is open afterwards;

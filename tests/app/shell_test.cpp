@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "app/app_state.h"
 #include "app/application_quit.h"
@@ -235,4 +236,14 @@ TEST_F(ShellStartState, DateComesFromTheClockAndTheLocaleOrderIsKept) {
     EXPECT_EQ(preferences.word[kPrefDriveId], 5);
     EXPECT_STREQ(currentSite.name, "None");
     ResetDateFieldOrder();
+}
+
+// Choice: with no saved choice the "Card Catalog" preference names the largest
+// Hipparcos file present, so the stars beyond the default ones are shown as soon
+// as the catalogue files are installed.
+TEST_F(ShellStartState, CardCatalogStartsAtTheLargestHipparcosFilePresent) {
+    for (const char* name : {"zendavori_hip_16k.ppc", "zendavori_hip_32k.ppc"})
+        std::ofstream(folder.path() / "data" / name, std::ios::binary) << std::string(16, '\0');
+    ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(preferences.word[kPrefCardCatalog], 2);  // "Hipparchos 32K"
 }

@@ -60,6 +60,19 @@ TEST_F(ConstellationLinesTest, ShortFileLeavesAZeroTail) {
     EXPECT_EQ(Line(646), (std::vector<int>{0, 0, 0}));
 }
 
+// Regression: no public figure set has exactly 647 or 867 lines, and the table
+// cut a longer set short, leaving figures unfinished. A longer set gets a table
+// of its own length.
+TEST_F(ConstellationLinesTest, FigureSetLongerThanTheTableIsNotCut) {
+    WriteLines(676, 871);
+    EXPECT_TRUE(LoadConstellationData(0));
+    ASSERT_EQ(LineCount(), 676);
+    EXPECT_EQ(Line(675), (std::vector<int>{3, 675, 676}));
+    EXPECT_TRUE(LoadConstellationData(1));
+    ASSERT_EQ(LineCount(), 871);
+    EXPECT_EQ(Line(870), (std::vector<int>{7, 870, 872}));
+}
+
 // Edge case kept as given: after a failed load the same set answers true at once
 // with no lines and no repeated message.
 TEST_F(ConstellationLinesTest, FailedLoadIsNotRepeated) {

@@ -98,7 +98,7 @@ TEST_F(DatabasesTest, ObjectIndexMatchesTheOpenObjectFile) {
     OpenAllDatabases();
     EXPECT_STREQ(objectIndexName, "zendavori_obj_18k_idx.ppc");
     EXPECT_EQ(GetRecDbCount(objectIndexDb), 2);
-    EXPECT_EQ(designationTable[kDesignationNgc].first, 10055);  // the built-in 18k ranges
+    EXPECT_EQ(designationTable[kDesignationNgc].first, kNoDesignationRecords);  // no NGC records in this file
     folder.Remove("data\\zendavori_obj_18k.ppc");
     WriteRequired("zendavori_obj_1k.ppc");
     OpenAllDatabases();
@@ -107,6 +107,35 @@ TEST_F(DatabasesTest, ObjectIndexMatchesTheOpenObjectFile) {
     EXPECT_EQ(GetRecDbCount(objectIndexDb), 1);
     const int ranges[][3] = {{kDesignationIc, 0, 72}, {kDesignationNgc, 72, 1126}, {1, kNoDesignationRecords, 0},
                              {9, kNoDesignationRecords, 0}, {36, kNoDesignationRecords, 0}, {67, kNoDesignationRecords, 0}};
+    for (const auto& r : ranges) {
+        EXPECT_EQ(designationTable[r[0]].first, r[1]) << r[0];
+        EXPECT_EQ(designationTable[r[0]].last, r[2]) << r[0];
+    }
+}
+
+// Regression: the full file's built-in ranges named records of catalogues that no
+// public source holds (Basel, Maffei over most of the file), so the finder listed
+// other objects under their names. The ranges are now the runs of the file's own
+// records from record 1126 on; catalogues without records and rows without a
+// built-in range get none.
+TEST_F(DatabasesTest, CatalogueMissingFromTheFullFileListsNoRecords) {
+    WriteRequired();
+    std::vector<Bytes> records(1126, Bytes(64));
+    auto add = [&](int designation, int number) {
+        ObjectRecord o{};
+        o.designationId = static_cast<uint32_t>(designation);
+        o.number = number;
+        records.push_back(fixture::ObjectBytes(o));
+    };
+    add(kDesignationMessier, 45);
+    for (int c : {9, 41, 99}) add(kDesignationCaldwell, c);
+    for (int n : {5, 7, 9}) add(11, n);  // Cr
+    for (int n : {1, 2}) add(kDesignationNgc, n);
+    folder.WriteDb("data\\zendavori_obj_18k.ppc", 26, 64, records);
+    OpenAllDatabases();
+    const int ranges[][3] = {{kDesignationCaldwell, 1127, 1130}, {11, 1130, 1133}, {kDesignationNgc, 1133, 1135},
+                             {kDesignationMessier, kNoDesignationRecords, 0}, {3, kNoDesignationRecords, 0},
+                             {36, kNoDesignationRecords, 0}, {kDesignationIc, kNoDesignationRecords, 0}};
     for (const auto& r : ranges) {
         EXPECT_EQ(designationTable[r[0]].first, r[1]) << r[0];
         EXPECT_EQ(designationTable[r[0]].last, r[2]) << r[0];

@@ -199,6 +199,17 @@ TEST_F(CatalogNumberTest, Failures) {
                      "Can't find Hipparchos record number 1", "Can't find Hipparchos record number 1"}));
 }
 
+// Regression: a number that no star carries (its index entry -1) was reported as
+// a damaged catalogue ("Can't find Hipparchos record number"). It is not found,
+// silently.
+TEST_F(CatalogNumberTest, AbsentNumberIsNotFoundWithoutAMessage) {
+    WriteHipparcos();
+    WriteIndex("zendavori_hip_110k_idx.ppc", {{-1, -1, 0}});
+    UnpackedStar u;
+    EXPECT_EQ(GetStarByCatalogNumber(1, &u), -1);
+    EXPECT_TRUE(services.messages.empty());
+}
+
 // An index entry naming a record past the catalogue's record count is damaged,
 // even when the file happens to hold bytes there: the star is not taken from them.
 TEST_F(CatalogNumberTest, IndexEntryBeyondTheRecordCountIsNotRead) {

@@ -13,23 +13,8 @@ namespace {
 constexpr int kNgc = 42;
 constexpr int kIc = 29;
 
-std::set<int> TableNumbers(int designation) {
-    std::set<int> numbers;
-    auto add = [&](const CatalogueKey* table, int count) {
-        for (int i = 0; i < count; ++i) {
-            if (table[i].designation == designation) numbers.insert(table[i].number);
-            if (table[i].altDesignation == designation) numbers.insert(table[i].altNumber);
-        }
-    };
-    add(messierKeys, kMessierCount);
-    add(caldwellKeys, kCaldwellCount);
-    add(herschelKeys, kHerschelCount);
-    add(bestNgcKeys, kBestNgcCount);
-    return numbers;
-}
-
 // `slots` ascending numbers in (low, high) holding every needed one, with fillers.
-std::vector<int> FillBetween(int low, int high, int slots, const std::set<int>& needed) {
+std::vector<int> FillBetween(int low, int high, int slots, const std::set<int32_t>& needed) {
     std::vector<int> chosen;
     for (int n : needed)
         if (n > low && n < high) chosen.push_back(n);
@@ -43,7 +28,7 @@ std::vector<int> FillBetween(int low, int high, int slots, const std::set<int>& 
 std::vector<int> NgcNumbers() {
     const std::map<int, int> anchors = {{40, 72},    {188, 85},   {224, 89},   {1952, 266},
                                         {1976, 272}, {7089, 1066}, {7789, 1114}, {7814, 1125}};
-    std::set<int> needed = TableNumbers(kNgc);
+    std::set<int32_t> needed = NumberTableNumbers(kNgc);
     std::vector<int> numbers;
     auto previous = anchors.begin();
     numbers.push_back(previous->first);
@@ -76,7 +61,7 @@ ObjectRecord SharedObject(int designation, int number) {
 
 std::vector<ObjectRecord> SharedObjectRecords() {
     std::vector<ObjectRecord> records;
-    for (int n : FillBetween(0, 100000, 72, TableNumbers(kIc))) records.push_back(SharedObject(kIc, n));
+    for (int n : FillBetween(0, 100000, 72, NumberTableNumbers(kIc))) records.push_back(SharedObject(kIc, n));
     for (int n : NgcNumbers()) records.push_back(SharedObject(kNgc, n));
     records.push_back(SharedObject(40, 45));
     for (int n : {9, 41, 99}) records.push_back(SharedObject(9, n));

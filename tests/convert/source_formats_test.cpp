@@ -1,0 +1,120 @@
+// The converter's readers and field rules on single values: text in
+// Windows-1252, deep-sky type texts from morphologies, packed star fields, and
+// damaged sources named with their place.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "convert/deep_sky_sources.h"
+#include "convert/object_files.h"
+#include "convert/source_files.h"
+#include "convert/star_files.h"
+#include "convert/star_sources.h"
+#include "convert/text_1252.h"
+
+namespace {
+
+TEST(Windows1252, KeepsWhatTheCodePageHoldsAndSpellsOrStripsTheRest) {
+    struct Case {
+        const char* utf8;
+        const char* expected;
+    } cases[] = {
+        {"Barnard's Loop", "Barnard's Loop"},
+        {"Caf\xC3\xA9", "Caf\xE9"},                      // e acute is byte 0xE9
+        {"\xE2\x80\x98q\xE2\x80\x99", "\x91q\x92"},      // curly quotes are 0x91, 0x92
+        {"\xC5\x81\xC3\xB3" "d\xC5\xBA", "L\xF3" "dz"},     // L stroke and z acute lose their accents
+        {"\xCE\xB1 Cen", "alpha Cen"},                    // Greek letters spelled out
+        {"\xCE\xA9 nebula", "Omega nebula"},
+        {"e\xCC\x81", "e"},                               // a combining accent is dropped
+        {"\xE4\xB8\xAD", "?"},                            // a character outside every rule
+        {"\xC3", "?"},                                    // a sequence cut short
+    };
+    for (const Case& c : cases) EXPECT_EQ(convert::ToWindows1252(c.utf8), c.expected) << c.utf8;
+}
+
+TEST(ClassCode, NormalisedMorphologyElseTheTypeGenericText) {
+    // Codes of the deep-sky type-text table: 252 "Sb", 270 "Sbc", 266 "SBb", 60 "E3",
+    // 281 "Sc", 69 "EN+RN", 137 "II3m", 104 "I3r", 220 "PN", 215 "OCL".
+    struct Case {
+        const char* morphology;
+        int objectType;
+        int code;
+    } cases[] = {{"SA(s)b", 16, 252}, {"SAB(rs)bc", 16, 270}, {"SBb", 16, 266},  {"E3", 16, 60},
+                 {"Sc?", 16, 281},    {"EN+RN; 3, 2, 3", 20, 69}, {"II3m", 6, 137}, {"I3rn", 6, 104},
+                 {"", 25, 220},       {"3", 6, 215},       {"-5", 16, 0}};
+    for (const Case& c : cases) EXPECT_EQ(convert::ClassCodeFor(c.morphology, c.objectType), c.code) << c.morphology;
+}
+
+TEST(PackStar, WholeSecondsSignedBytesAndClampedCodes) {
+    struct Case {
+        double ra, dec, v, bv;
+        int raH, raM, raS, decD, decM, decS, magnitude, colour;
+    } cases[] = {
+        {0.0, -0.5, 5.0, 0.0, 0, 0, 0, 0, -30, 0, 80, 0},            // -0 30' keeps its sign in the minutes
+        {23.99999, 45.5, 1.0, 1.5, 0, 0, 0, 45, 30, 0, 16, 15},     // 23h59m59.96s rounds to 0h
+        {6.7525, -16.7161, -1.46, 0.0, 6, 45, 9, -16, -42, -58, 0, 0},  // Sirius: below 0 reads 0
+        {12.0, 89.2642, 20.0, -0.33, 12, 0, 0, 89, 15, 51, 255, -3},    // V 20 clamps to 255
+    };
+    for (const Case& c : cases) {
+        record_writer::PackedStarFile p = convert::PackStar(7, c.ra, c.dec, c.v, c.bv);
+        EXPECT_EQ(p.ra[0] * 3600 + p.ra[1] * 60 + p.ra[2], c.raH * 3600 + c.raM * 60 + c.raS) << c.ra;
+        EXPECT_EQ(p.dec[0], c.decD) << c.dec;
+        EXPECT_EQ(p.dec[1], c.decM) << c.dec;
+        EXPECT_EQ(p.dec[2], c.decS) << c.dec;
+        EXPECT_EQ(p.magnitude16, c.magnitude) << c.v;
+        EXPECT_EQ(p.colour, c.colour) << c.bv;
+    }
+}
+
+TEST(BscName, FlamsteedBayerAndSuperscript) {
+    convert::BscName n = convert::ParseBscName("  9Alp CMa");
+    EXPECT_EQ(n.flamsteed * 1000 + n.bayer * 10 + n.superscript, 9 * 1000 + 'a' * 10);
+    n = convert::ParseBscName("   Alp1Cen");
+    EXPECT_EQ(n.flamsteed * 1000 + n.bayer * 10 + n.superscript, 'a' * 10 + 1);
+    n = convert::ParseBscName(" 61    Cyg");
+    EXPECT_EQ(n.flamsteed * 1000 + n.bayer * 10 + n.superscript, 61 * 1000);
+    n = convert::ParseBscName("   Omi2Eri");
+    EXPECT_EQ(n.bayer, 'o');
+}
+
+// The 32-byte header of a level-0 Stellarium star file.
+std::string StarHeader() {
+    std::string h;
+    for (uint32_t v : {0x835F040Au, 0u, 0u, 8u, 0u, static_cast<uint32_t>(-2000), 12800u, 256u})
+        for (int s = 0; s < 32; s += 8) h += static_cast<char>(v >> s);
+    return h;
+}
+
+// Each damaged source is refused with its name and the place of the damage.
+TEST(DamagedSource, IsNamedWithThePlace) {
+    struct Case {
+        const char* what;
+        void (*parse)();
+        const char* message;
+    } cases[] = {
+        {"BSC line without its name field", [] { convert::ParseBsc("# x\n-16.7 6.75 -1.46 2491 48915\n", "BSC"); },
+         "BSC: line 2 is malformed"},
+        {"figure with fewer stars than it counts", [] { convert::ParseFigures("Aql 2 1 2 3\n", "fab"); },
+         "fab: line 1 is malformed"},
+        {"star file cut inside its zone table", [] { convert::ParseStellariumStars(StarHeader() + "12", "cat"); },
+         "cat: zone table cut short"},
+        {"star file longer than its zone table says", [] { convert::ParseStellariumStars(StarHeader() + std::string(81, '\0'), "cat"); },
+         "cat: length does not match its zone table"},
+        {"star file of another kind", [] { convert::ParseStellariumStars(std::string(40, '\0'), "cat"); },
+         "cat: not a Hipparcos star catalogue"},
+        {"deep-sky stream ending inside a record", [] { convert::ParseDsoCatalog(std::string("\0\0\0\0\0\0\0\0\0\0\0\x01\0\0", 14), "dat"); },
+         "dat: ends inside a record"},
+        {"deep-sky text of odd length", [] { convert::ParseDsoCatalog(std::string("\0\0\0\x03", 4), "dat"); },
+         "dat: damaged text field"},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.parse();
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const convert::SourceError& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.what;
+        }
+    }
+}
+
+}  // namespace
