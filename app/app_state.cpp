@@ -12,6 +12,7 @@
 #include "core/date_text.h"
 #include "core/nutation.h"
 #include "core/preferences.h"
+#include "core/preferences_file.h"
 #include "core/services.h"
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
@@ -127,6 +128,7 @@ int InitApplicationState() {
     GetScreenScale();
     SetPreferenceClock(ReadDeviceClock);
     ValidatePreferences();
+    LoadPreferences();
     if (!AllocateStartupBuffers()) return -1;
     SetStartDateTime();
     int order = GetDateFieldOrder();
