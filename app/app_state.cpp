@@ -13,6 +13,7 @@
 #include "core/date_text.h"
 #include "core/nutation.h"
 #include "core/preferences.h"
+#include "core/preferences_file.h"
 #include "core/services.h"
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
@@ -129,6 +130,7 @@ int InitApplicationState() {
     SetPreferenceClock(ReadDeviceClock);
     ValidatePreferences();
     if (preferences.word[kPrefCardCatalog] == 0) preferences.word[kPrefCardCatalog] = LargestHipparcosCatalogInstalled();
+    LoadPreferences();
     if (!AllocateStartupBuffers()) return -1;
     SetStartDateTime();
     int order = GetDateFieldOrder();

@@ -11,7 +11,8 @@ extern int dateYearFirst;
 // The device's local date and time: year, month, day, hour, minute, second.
 void ReadDeviceClock(int32_t fields[6]);
 
-// Builds the application state: preferences, buffers (in their fixed order),
+// Builds the application state: preferences (defaults, then the user's
+// settings of the last run from zendavori.prefs), buffers (in their fixed order),
 // date and time, colours, serial persistence, the last form and the list kept
 // from the previous run ("last_list.lst"). Returns 0; -1 when a buffer could
 // not be allocated (its message was shown and the later steps were skipped).

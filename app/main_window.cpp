@@ -6,6 +6,7 @@
 #include "app/menu_commands.h"
 #include "app/power_thread.h"
 #include "chart/chart_state.h"
+#include "core/preferences_file.h"
 #include "core/services.h"
 #include "objects/selected_object.h"
 #include "orbits/comet_place.h"
@@ -95,10 +96,11 @@ void ForgetDestroyedForm() {
 }
 
 // The shut-down, once: the power thread first, then the application state,
-// the drawing state and fonts, the open form, the task bar back, and the quit
-// message (unless the loop has ended already). Quitting by command runs it
-// before the main window is destroyed, so the open form is still there to
-// release its controls.
+// the drawing state and fonts, the open form, the preferences saved (after
+// the form's release has put back the words it holds for its own display),
+// the task bar back, and the quit message (unless the loop has ended
+// already). Quitting by command runs it before the main window is destroyed,
+// so the open form is still there to release its controls.
 void RunShutdown(bool postQuit) {
     if (shutdownDone) return;
     shutdownDone = true;
@@ -109,6 +111,7 @@ void RunShutdown(bool postQuit) {
     ReleaseFonts();
     ForgetDestroyedForm();
     CloseCurrentForm();
+    SavePreferences();
     pl::ShFullScreen(mainWindow, kFullScreenRestore);
     if (postQuit) pl::PostQuitMessage(0);
 }

@@ -14,6 +14,7 @@
 #include "catalog/stellar_catalog.h"
 #include "chart/chart_clock.h"
 #include "core/preferences.h"
+#include "core/preferences_file.h"
 #include "core/services.h"
 #include "core/text_numbers.h"
 #include "objects/eyepiece_popup.h"
@@ -353,13 +354,18 @@ void ChooseOther(int listId, int otherRow, int fieldId) {
     if (other && FieldText(fieldId).empty()) SetFieldText(fieldId, otherRow == kApertureRowCount ? "20" : "1.2");
 }
 
-// Leaves the page by Ok (back), Prev or Next once its saver agrees.
+// Leaves the page by Ok (back, with the preferences saved to their file),
+// Prev or Next once its saver agrees.
 bool LeavePage(int page, int id) {
     const PageInfo& info = Info(page);
     if (id != info.ok && id != info.prev && id != info.next && id != pl::IDOK) return false;
     if (!SavePreferencePage(page)) return true;
-    if (id == info.ok || id == pl::IDOK) GoBackToPreviousForm();
-    else GotoForm(id == info.next ? kPages[page].form : kPages[page - 2].form);
+    if (id == info.ok || id == pl::IDOK) {
+        SavePreferences();
+        GoBackToPreviousForm();
+    } else {
+        GotoForm(id == info.next ? kPages[page].form : kPages[page - 2].form);
+    }
     return true;
 }
 

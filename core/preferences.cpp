@@ -1,5 +1,7 @@
 #include "core/preferences.h"
 
+#include <cmath>
+#include <string_view>
 
 #include "core/shared_state.h"
 
@@ -12,47 +14,50 @@ PreferenceClock preferenceClock = nullptr;
 // One row per integer word with a default or a check; the start words of a
 // run of equal rows are listed one by one. For a Range row `defaultValue` is
 // the value a word outside [min, max] receives (its start value is the 0 the
-// block begins with). Floats, texts, half words and the date follow in
-// ValidatePreferences.
+// block begins with). Rows marked kept are the user's settings, read back from
+// the preferences file within [min, max]: for Set and None rows that range is
+// the rows of the word's popup, 0..1 for a check box, or the values its field
+// accepts. Floats, texts, half words and the date follow in ValidatePreferences.
+constexpr bool kKept = true;
 constexpr PreferenceRule kRules[] = {
-    {kPrefDriveId, 5, PrefCheck::Set, 0, 0},
-    {kPrefScopePort, 0, PrefCheck::Range, 0, 9},
+    {kPrefDriveId, 5, PrefCheck::Set, 0, 20, kKept},
+    {kPrefScopePort, 0, PrefCheck::Range, 0, 9, kKept},
     {2, 0, PrefCheck::Range, 0, 9},
-    {kPrefGpsPort, 0, PrefCheck::Range, 0, 9},
+    {kPrefGpsPort, 0, PrefCheck::Range, 0, 9, kKept},
     {4, 2, PrefCheck::Set, 0, 0},
-    {kPrefRaFormat, 2, PrefCheck::Set, 0, 0},
-    {kPrefDecFormat, 2, PrefCheck::Set, 0, 0},
+    {kPrefRaFormat, 2, PrefCheck::Set, 0, 3, kKept},
+    {kPrefDecFormat, 2, PrefCheck::Set, 0, 3, kKept},
     {7, 0, PrefCheck::Range, 0, 1},
-    {kPrefAlignMethod, 1, PrefCheck::Set, 0, 0},
-    {kPrefMountType, 0, PrefCheck::Range, 0, 2},
-    {kPrefPositionMode, 0, PrefCheck::Range, 0, 3},
-    {kPrefEncoderStepsAz, -32127, PrefCheck::Range, -32127, 32127},
-    {kPrefEncoderStepsAlt, -32127, PrefCheck::Range, -32127, 32127},
-    {kPrefDiameter, 8, PrefCheck::Set, 0, 0},
-    {kPrefFRatio, 6, PrefCheck::Set, 0, 0},
+    {kPrefAlignMethod, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefMountType, 0, PrefCheck::Range, 0, 2, kKept},
+    {kPrefPositionMode, 0, PrefCheck::Range, 0, 3, kKept},
+    {kPrefEncoderStepsAz, -32127, PrefCheck::Range, -32127, 32127, kKept},
+    {kPrefEncoderStepsAlt, -32127, PrefCheck::Range, -32127, 32127, kKept},
+    {kPrefDiameter, 8, PrefCheck::Set, 0, 9999, kKept},  // row, or millimetres typed in 4 characters
+    {kPrefFRatio, 6, PrefCheck::Set, 0, 1000, kKept},    // row, or tenths of f/1.2 .. f/100
     {17, 0, PrefCheck::Set, 0, 0},
-    {kPrefMaxSelectedItems, 0, PrefCheck::Range, 0, 10},
-    {kPrefExperience, 1, PrefCheck::Set, 0, 0},
-    {kPrefAge, 2, PrefCheck::Set, 0, 0},
-    {kPrefVision, 8, PrefCheck::Set, 0, 0},
-    {kPrefHorizon, 0, PrefCheck::Range, 0, 7},
-    {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 0},
-    {kPrefNightMode, 0, PrefCheck::Range, 0, 3},
-    {kPrefStarColor, 0, PrefCheck::Set, 0, 0},
-    {kPrefChartBackground, 2, PrefCheck::Set, 0, 0},
-    {kPrefLineColor, 2, PrefCheck::Set, 0, 0},
-    {kPrefStars, 0, PrefCheck::Range, 0, 3},
-    {kPrefTimeStep, 0, PrefCheck::Range, 0, 17},
+    {kPrefMaxSelectedItems, 0, PrefCheck::Range, 0, 10, kKept},
+    {kPrefExperience, 1, PrefCheck::Set, 0, 2, kKept},
+    {kPrefAge, 2, PrefCheck::Set, 0, 8, kKept},
+    {kPrefVision, 8, PrefCheck::Set, 0, 10, kKept},
+    {kPrefHorizon, 0, PrefCheck::Range, 0, 7, kKept},
+    {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefNightMode, 0, PrefCheck::Range, 0, 3, kKept},
+    {kPrefStarColor, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefChartBackground, 2, PrefCheck::Set, 0, 2, kKept},
+    {kPrefLineColor, 2, PrefCheck::Set, 0, 3, kKept},
+    {kPrefStars, 0, PrefCheck::Range, 0, 3, kKept},
+    {kPrefTimeStep, 0, PrefCheck::Range, 0, 17, kKept},
     {kPrefHorizonProjection, 0, PrefCheck::Range, 0, 1},
     {36, 27, PrefCheck::Set, 0, 0},
     {40, 1, PrefCheck::Set, 0, 0},
-    {kPrefObjectNames, 0, PrefCheck::Set, 0, 0},
-    {kPrefHideGrid, 0, PrefCheck::Set, 0, 0},
-    {kPrefTelrad, 0, PrefCheck::Range, 0, 1},
-    {kPrefFovCcd, 0, PrefCheck::None, 0, 0},
-    {kPrefFovEyepiece, 0, PrefCheck::None, 0, 0},
-    {kPrefEyepiece, 0, PrefCheck::Range, 0, 400},
-    {kPrefStarsLegend, 0, PrefCheck::Range, 0, 1},
+    {kPrefObjectNames, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefHideGrid, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefTelrad, 0, PrefCheck::Range, 0, 1, kKept},
+    {kPrefFovCcd, 0, PrefCheck::None, 0, 1, kKept},
+    {kPrefFovEyepiece, 0, PrefCheck::None, 0, 1, kKept},
+    {kPrefEyepiece, 0, PrefCheck::Range, 0, 400, kKept},
+    {kPrefStarsLegend, 0, PrefCheck::Range, 0, 1, kKept},
     {48, 0, PrefCheck::Range, 0, 9},
     {49, 0, PrefCheck::Range, 0, 20000},
     {50, 0, PrefCheck::Range, 0, 20000},
@@ -60,41 +65,41 @@ constexpr PreferenceRule kRules[] = {
     {52, 0, PrefCheck::Range, 0, 10000},
     {53, 0, PrefCheck::Range, 0, 20000},
     {76, 0, PrefCheck::Range, 0, 2},
-    {kPrefCardCatalog, 0, PrefCheck::Range, 0, 6},
-    {kPrefFontSize, 1, PrefCheck::Set, 0, 0},
-    {kPrefChartType, 2, PrefCheck::Set, 0, 0},
+    {kPrefCardCatalog, 0, PrefCheck::Range, 0, 6, kKept},
+    {kPrefFontSize, 1, PrefCheck::Set, 0, 2, kKept},
+    {kPrefChartType, 2, PrefCheck::Set, 0, 4, kKept},
     {118, 0, PrefCheck::Set, 0, 0},
     {119, 1, PrefCheck::Set, 0, 0},
-    {kPrefStarsSymbols, 1, PrefCheck::Set, 0, 0},
-    {kPrefConstNames, 1, PrefCheck::Set, 0, 0},
-    {kPrefConstLinesShown, 1, PrefCheck::Set, 0, 0},
-    {kPrefMoreStars, 1, PrefCheck::Set, 0, 0},
-    {kPrefMoreObjects, 1, PrefCheck::Set, 0, 0},
+    {kPrefStarsSymbols, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefConstNames, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefConstLinesShown, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefMoreStars, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefMoreObjects, 1, PrefCheck::Set, 0, 1, kKept},
     {125, 0, PrefCheck::Set, 0, 0},
-    {kPrefAltAzGrid, 0, PrefCheck::Set, 0, 0},
-    {kPrefEcliptic, 1, PrefCheck::Set, 0, 0},
-    {kPrefTelradRing1, 5, PrefCheck::Set, 0, 0},
-    {kPrefTelradRing1 + 1, 20, PrefCheck::Set, 0, 0},
-    {kPrefTelradRing1 + 2, 40, PrefCheck::Set, 0, 0},
-    {kPrefShowGrid, 1, PrefCheck::Set, 0, 0},
-    {kPrefStarsAsPixel, 0, PrefCheck::Set, 0, 0},
-    {kPrefCameraPort, 0, PrefCheck::Range, 0, 9},
+    {kPrefAltAzGrid, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefEcliptic, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefTelradRing1, 5, PrefCheck::Set, 0, 99990, kKept},  // tenths of a degree typed in 4 characters
+    {kPrefTelradRing1 + 1, 20, PrefCheck::Set, 0, 99990, kKept},
+    {kPrefTelradRing1 + 2, 40, PrefCheck::Set, 0, 99990, kKept},
+    {kPrefShowGrid, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefStarsAsPixel, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefCameraPort, 0, PrefCheck::Range, 0, 9, kKept},
     {kPrefLastForm, 1950, PrefCheck::Set, 0, 0},
     {150, 0, PrefCheck::Set, 0, 0},
     {153, 0, PrefCheck::Set, 0, 0},
-    {154, 0, PrefCheck::Set, 0, 0},
-    {155, 0, PrefCheck::Set, 0, 0},
-    {220, 0, PrefCheck::Set, 0, 0},
-    {221, 0, PrefCheck::Set, 0, 0},
-    {kPrefHideToolBar, 0, PrefCheck::Set, 0, 0},
+    {kPrefAlignmentSavedJd, 0, PrefCheck::Set, 0, 0},
+    {kPrefAlignmentSavedJd + 1, 0, PrefCheck::Set, 0, 0},
+    {kPrefSavedEncoderAlt, 0, PrefCheck::Set, INT32_MIN, INT32_MAX, kKept},
+    {kPrefSavedEncoderAz, 0, PrefCheck::Set, INT32_MIN, INT32_MAX, kKept},
+    {kPrefHideToolBar, 0, PrefCheck::Set, 0, 1, kKept},
     {236, 0, PrefCheck::Set, 0, 0},
-    {kPrefObjDrilldown, 1, PrefCheck::Set, 0, 0},
-    {kPrefCursor, 0, PrefCheck::Range, 0, 2},
-    {kPrefDeltaTFormula, 0, PrefCheck::None, 0, 0},
-    {kPrefHideInfoBar, 0, PrefCheck::Set, 0, 0},
-    {kPrefHideCompass, 0, PrefCheck::Set, 0, 0},
-    {kPrefConnection, 0, PrefCheck::Range, 0, 1},
-    {kPrefConstLinesFigures, 0, PrefCheck::Range, 0, 1},
+    {kPrefObjDrilldown, 1, PrefCheck::Set, 0, 1, kKept},
+    {kPrefCursor, 0, PrefCheck::Range, 0, 2, kKept},
+    {kPrefDeltaTFormula, 0, PrefCheck::None, 0, 1, kKept},
+    {kPrefHideInfoBar, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefHideCompass, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefConnection, 0, PrefCheck::Range, 0, 1, kKept},
+    {kPrefConstLinesFigures, 0, PrefCheck::Range, 0, 1, kKept},
 };
 
 // Runs of words that share one rule: (first word, count, default, check, min, max).
@@ -104,10 +109,17 @@ struct PreferenceRun {
     PreferenceRule rule;
 };
 
+// The page 4 popups have 6 to 8 rows, step by step.
 constexpr PreferenceRun kRuns[] = {
-    {kPrefStarLimitFirst, 11, {0, 2, PrefCheck::Set, 0, 0}},     // 54..58 star limits, 59..64
-    {kPrefObjectLimitFirst, 11, {0, 3, PrefCheck::Set, 0, 0}},   // 65..74 object limits, 75
-    {kPrefZoomViewFirst, 10, {0, 0, PrefCheck::Range, 0, 3}},    // 140..149 views of the zoom steps
+    {kPrefStarLimitFirst, 1, {0, 2, PrefCheck::Set, 0, 6, kKept}},       // 45 deg
+    {kPrefStarLimitFirst + 1, 3, {0, 2, PrefCheck::Set, 0, 7, kKept}},   // 30, 20, 10 deg
+    {kPrefStarLimitFirst + 4, 1, {0, 2, PrefCheck::Set, 0, 6, kKept}},   // < 10 deg
+    {kPrefStarLimitFirst + 5, 6, {0, 2, PrefCheck::Set, 0, 0}},          // 59..64
+    {kPrefObjectLimitFirst, 2, {0, 3, PrefCheck::Set, 0, 5, kKept}},     // 180, 150 deg
+    {kPrefObjectLimitFirst + 2, 1, {0, 3, PrefCheck::Set, 0, 6, kKept}}, // 120 deg
+    {kPrefObjectLimitFirst + 3, 7, {0, 3, PrefCheck::Set, 0, 7, kKept}}, // 90 .. < 10 deg
+    {kPrefObjectLimitFirst + 10, 1, {0, 3, PrefCheck::Set, 0, 0}},       // 75
+    {kPrefZoomViewFirst, 10, {0, 0, PrefCheck::Range, 0, 3, kKept}},     // 140..149 views of the zoom steps
 };
 
 int32_t Checked(int32_t value, const PreferenceRule& r) {
@@ -144,9 +156,15 @@ void ApplyFloatsAndText() {
     std::memcpy(userCatalogName, kDefaultUserCatalogName, sizeof kDefaultUserCatalogName);
 }
 
+// A value outside [min, max] (a float that is not a number included) becomes `outside`.
+template <typename T>
+T InRange(T value, int min, int max, int outside) {
+    return value >= min && value <= max ? value : static_cast<T>(outside);
+}
+
 template <typename T>
 void KeepWithin(T* value, int min, int max, int outside) {
-    if (*value < min || *value > max) *value = static_cast<T>(outside);
+    *value = InRange(*value, min, max, outside);
 }
 
 // The site's start values and the checks of the three stored positions.
@@ -161,6 +179,72 @@ void ApplySiteDefaults(SiteRecord& site) {
         KeepWithin(&s.zoneMinutes, -720, 720, -720);
         KeepWithin(&s.daylightSaving, 0, 1, 0);
     }
+}
+
+int32_t Within(int32_t value, const PreferenceRule& r) {
+    return value < r.min || value > r.max ? r.defaultValue : value;
+}
+
+void TakeSavedWords(const PreferencesBlock& saved) {
+    for (const PreferenceRule& r : kRules)
+        if (r.kept) preferences.word[r.word] = Within(saved.word[r.word], r);
+    for (const PreferenceRun& run : kRuns)
+        if (run.rule.kept)
+            for (int w = run.first; w < run.first + run.count; ++w) preferences.word[w] = Within(saved.word[w], run.rule);
+}
+
+// The delay in the low half of word 244 and the distance format in the high
+// half of word 248; the other halves keep their values.
+void TakeSavedHalfWords(const PreferencesBlock& saved) {
+    auto delay = InRange(static_cast<int16_t>(static_cast<uint32_t>(saved.word[kPrefPlatformDelay]) & 0xFFFFu), 0,
+                         10000, 0);
+    uint32_t w244 = static_cast<uint32_t>(preferences.word[kPrefPlatformDelay]) & 0xFFFF0000u;
+    preferences.word[kPrefPlatformDelay] = static_cast<int32_t>(w244 | static_cast<uint16_t>(delay));
+    uint32_t format = static_cast<uint32_t>(saved.word[kPrefDistFormat]) >> 16;
+    if (format > 1) format = 0;
+    uint32_t w248 = static_cast<uint32_t>(preferences.word[kPrefDistFormat]) & 0xFFFFu;
+    preferences.word[kPrefDistFormat] = static_cast<int32_t>(w248 | format << 16);
+}
+
+void TakeSavedNumbers(const PreferencesBlock& saved) {
+    float grs = saved.GetFloat(kPrefGrsLongitude);
+    preferences.SetFloat(kPrefGrsLongitude, std::isfinite(grs) ? grs : kDefaultGrsLongitude);
+    float dt = saved.GetFloat(kPrefCurrentDeltaT);
+    preferences.SetFloat(kPrefCurrentDeltaT, dt > 40.0f && dt <= 200.0f ? dt : kDefaultDeltaT);
+    double jd = saved.GetDouble(kPrefAlignmentSavedJd);
+    preferences.SetDouble(kPrefAlignmentSavedJd, std::isfinite(jd) ? jd : 0.0);
+}
+
+// The user catalogue is a file of "usercatalogs": a name that is not ended
+// within its bytes or reaches into another folder is not taken.
+void TakeSavedCatalogName(const PreferencesBlock& saved) {
+    const char* name = reinterpret_cast<const char*>(&saved.word[kPrefUserCatalogName]);
+    std::string_view bytes(name, kUserCatalogNameSize);
+    std::size_t end = bytes.find('\0');
+    if (end == std::string_view::npos) return;
+    std::string_view text = bytes.substr(0, end);
+    if (text.find_first_of("/\\") != std::string_view::npos || text.find("..") != std::string_view::npos) return;
+    std::memcpy(&preferences.word[kPrefUserCatalogName], name, kUserCatalogNameSize);
+}
+
+template <std::size_t N>
+void CopyName(char (&to)[N], const char (&from)[N]) {
+    std::memcpy(to, from, N);
+    to[N - 1] = '\0';
+}
+
+// Zones as the location form accepts them (daylight saving included), so a
+// site east of +12 h in summer survives a restart.
+constexpr int kZoneLimit = 1439;
+
+void TakeSavedSavedSite(SavedSite& to, const SavedSite& from) {
+    CopyName(to.name, from.name);
+    to.latitude = InRange(from.latitude, -90, 90, -90);
+    to.longitude = InRange(from.longitude, -180, 180, -180);
+    to.skyCondition = InRange(from.skyCondition, 0, 4, 3);
+    to.elevation = InRange(from.elevation, 0, 9000, 0);
+    to.zoneMinutes = InRange(from.zoneMinutes, -kZoneLimit, kZoneLimit, -720);
+    to.daylightSaving = InRange(from.daylightSaving, 0, 1, 0);
 }
 
 void ApplyStartDate() {
@@ -188,6 +272,28 @@ int ValidatePreferences() {
     ApplySiteDefaults(currentSite);
     ApplyStartDate();
     return 1;
+}
+
+void TakeSavedPreferences(const PreferencesBlock& saved) {
+    TakeSavedWords(saved);
+    TakeSavedHalfWords(saved);
+    TakeSavedNumbers(saved);
+    TakeSavedCatalogName(saved);
+}
+
+void TakeSavedSite(const SiteRecord& saved) {
+    SiteRecord& site = currentSite;
+    CopyName(site.name, saved.name);
+    SetSiteLatitude(site, InRange(saved.latitude, -90, 90, -90));
+    site.longitude = InRange(saved.longitude, -180, 180, -180);
+    site.elevation = InRange(saved.elevation, 0, 9000, 0);
+    site.zoneMinutes = InRange(saved.zoneMinutes, -kZoneLimit, kZoneLimit, 0);
+    site.temperature = InRange(saved.temperature, -70, 59, 10);
+    site.pressure = InRange(saved.pressure, 900, 1100, 1013);
+    site.humidity = InRange(saved.humidity, 0, 99, 40);
+    site.skyCondition = InRange(saved.skyCondition, 0, 4, 3);
+    for (int i = 0; i < 3; ++i) TakeSavedSavedSite(site.savedSites[i], saved.savedSites[i]);
+    site.daylightSaving = InRange(saved.daylightSaving, 0, 1, 0);
 }
 
 float GetCurrentDeltaT() { return preferences.GetFloat(kPrefCurrentDeltaT); }

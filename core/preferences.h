@@ -1,12 +1,16 @@
 // The preference words: one block of 32-bit words that every subsystem reads
-// directly. It is not stored: it starts at zero and ValidatePreferences gives it
-// its defaults and brings it into range at every start.
+// directly. It starts at zero; ValidatePreferences gives it its defaults and
+// brings it into range at every start, then the words the user sets are taken
+// back from the preferences file of the last run (core/preferences_file.h).
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
 constexpr int kPreferenceWordCount = 288;
+
+struct SiteRecord;  // core/shared_state.h
 
 struct PreferencesBlock {
     int32_t word[kPreferenceWordCount];
@@ -17,6 +21,17 @@ struct PreferencesBlock {
         return f;
     }
     void SetFloat(int index, float value) { std::memcpy(&word[index], &value, sizeof value); }
+
+    // A double in two words: the low 32 bits of its encoding first.
+    double GetDouble(int index) const {
+        uint64_t bits = static_cast<uint32_t>(word[index]) | uint64_t{static_cast<uint32_t>(word[index + 1])} << 32;
+        return std::bit_cast<double>(bits);
+    }
+    void SetDouble(int index, double value) {
+        uint64_t bits = std::bit_cast<uint64_t>(value);
+        word[index] = static_cast<int32_t>(static_cast<uint32_t>(bits));
+        word[index + 1] = static_cast<int32_t>(static_cast<uint32_t>(bits >> 32));
+    }
 };
 
 extern PreferencesBlock preferences;
@@ -80,6 +95,9 @@ enum PreferenceWord : int {
     kPrefStartMinute = 138,
     kPrefLastForm = 139,         // the form last pushed on the form history
     kPrefZoomViewFirst = 140,    // chart orientation of zoom steps 0..9 (words 140..149)
+    kPrefAlignmentSavedJd = 154, // double in words 154..155: Julian day the 2-star alignment was saved, 0 none
+    kPrefSavedEncoderAlt = 220,  // encoder offsets kept for restoring the alignment: altitude,
+    kPrefSavedEncoderAz = 221,   //   azimuth
     kPrefUserCatalogName = 222,  // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
     kPrefHideToolBar = 235,      // "Hide ToolBar"
     kPrefObjDrilldown = 237,     // "Obj. Drilldown"
@@ -106,12 +124,16 @@ enum class PrefCheck {
     None    // no check and no store
 };
 
+// For a word the user sets (`kept`: a page or a form's own setting writes it)
+// [min, max] is also the range a value read back from the preferences file
+// must be in; outside it the word gets `defaultValue`.
 struct PreferenceRule {
     int word;
     int32_t defaultValue;
     PrefCheck check;
     int32_t min;
     int32_t max;
+    bool kept = false;
 };
 
 // Reads the device's local date and time: year, month, day, hour, minute, second.
@@ -126,6 +148,21 @@ PreferenceClock SetPreferenceClock(PreferenceClock clock);
 // start values and checks, and the start date and time words 134..138 and 252
 // the device clock's. Returns 1.
 int ValidatePreferences();
+
+// Takes from `saved`, a block read back from the preferences file, the words
+// the user sets (the page settings, texts and half words included) and the
+// alignment's saved time and encoder offsets (words 154..155, 220, 221), each
+// brought into its range: a value outside it, a float or double that is not
+// finite and a catalogue name not ended within its bytes or naming another
+// folder get the default. Every other word keeps its value: the start date and
+// time come from the clock, not from the last run.
+void TakeSavedPreferences(const PreferencesBlock& saved);
+
+// Takes a site read back from the preferences file into currentSite, field
+// by field with the site checks (coordinates, elevation, zone, weather, sky
+// condition and the flags; the names ended within their bytes); the sine and
+// cosine of the latitude are computed again.
+void TakeSavedSite(const SiteRecord& saved);
 
 // The "Current DeltaT" preference in seconds.
 float GetCurrentDeltaT();

@@ -2,14 +2,16 @@
 
 #include <cmath>
 
+#include "core/preferences_file.h"
+
 DateTime currentDateTime{};
 SiteRecord currentSite{};
 SelectionCriteria selectionCriteria{};
 int32_t& dateTimeFixed = preferences.word[kPrefTimeUpdate];
 
 void SetSiteLatitude(SiteRecord& site, double latitudeDegrees) {
-    double r = latitudeDegrees * 0.0174532925199433;
     site.latitude = static_cast<float>(latitudeDegrees);
+    double r = static_cast<double>(site.latitude) * 0.0174532925199433;
     site.sinLatitude = static_cast<float>(std::sin(r));
     site.cosLatitude = static_cast<float>(std::cos(r));
 }
@@ -37,5 +39,6 @@ void ResetSharedState() {
     ResetSiteRecord(currentSite);
     preferences = PreferencesBlock{};
     ValidatePreferences();
+    ResetPreferencesFile();
     selectionCriteria = SelectionCriteria{};
 }

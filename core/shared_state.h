@@ -52,7 +52,9 @@ struct SiteRecord {
 
 extern SiteRecord currentSite;
 
-// Writes latitude with its stored sine and cosine, keeping the record's invariant.
+// Writes latitude with its stored sine and cosine, keeping the record's
+// invariant. They are computed from the latitude as stored (a float), so the
+// record read back from the preferences file is the same to the byte.
 void SetSiteLatitude(SiteRecord& site, double latitudeDegrees);
 
 // The start values of every run: "None", 51 N, 0, zone 0, 10 C, 1013 mbar,
@@ -91,5 +93,6 @@ struct SelectionCriteria {
 
 extern SelectionCriteria selectionCriteria;
 
-// Clears the date, the site, the preferences and the criteria (for tests and start-up).
+// Clears the date, the site, the preferences (with the file's reported
+// failure) and the criteria (for tests and start-up).
 void ResetSharedState();

@@ -16,6 +16,7 @@
 #include "platform/messages.h"
 #include "platform/sys_colors.h"
 #include "platform/window.h"
+#include "support/preference_driver.h"
 #include "support/program_fixture.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
@@ -26,36 +27,15 @@
 
 namespace {
 
-class PreferencePages : public ProgramTest {
+class PreferencePages : public ProgramTest, protected PreferencePageDriver {
 protected:
     void SetUp() override {
         ResetCatalogState();
         ASSERT_TRUE(StartProgram());
         EXPECT_EQ(BoxCount(), 0);
     }
-    void Open(int form) {
-        Ui([form] { GotoForm(form); });
-        ASSERT_EQ(GetCurrentFormId(), form);
-    }
-    void Choose(int list, int row) {
-        Ui([list, row] {
-            Set(list, row);
-            HandlePreferenceCommand(list);
-        });
-    }
-    void Command(int id) {
-        Ui([id] { HandlePreferenceCommand(id); });
-    }
-    void SetText(int id, const char* text) {
-        Ui([id, text] { pl::SetDlgItemText(GetCurrentFormDialog(), id, text); });
-    }
-    std::string Text(int id) { return pl::GetDlgItemText(GetCurrentFormDialog(), id); }
+    pl::Harness& Driven() override { return harness; }
     bool Visible(int id) { return pl::IsWindowVisible(pl::GetDlgItem(GetCurrentFormDialog(), id)); }
-    int Row(int list) {
-        int row = -2;
-        Ui([&] { row = Get(list); });
-        return row;
-    }
 };
 
 TEST_F(PreferencePages, EncoderFieldsFollowTheDriveAtOnce) {

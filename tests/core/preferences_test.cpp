@@ -7,6 +7,7 @@
 #include <cmath>
 #include <climits>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "core/shared_state.h"
@@ -91,9 +92,9 @@ void FixedClock(int32_t fields[6]) {
     std::memcpy(fields, now, sizeof now);
 }
 
-// The start date words come from the clock, and two starts give the same block whatever the
-// user changed in between.
-TEST_F(Preferences, StartDateFromTheClockAndTwoStartsGiveIdenticalSettings) {
+// The start date words come from the clock, and validation alone gives the same block whatever
+// the user changed in between (what the user set comes back from the preferences file).
+TEST_F(Preferences, StartDateFromTheClockAndValidationForgetsTheBlock) {
     SetPreferenceClock(FixedClock);
     ValidatePreferences();
     const int32_t expected[6] = {2024, 3, 5, 21, 47, 33};
@@ -109,6 +110,66 @@ TEST_F(Preferences, StartDateFromTheClockAndTwoStartsGiveIdenticalSettings) {
     ValidatePreferences();
     EXPECT_EQ(std::memcmp(&first, &preferences, sizeof first), 0);
     EXPECT_EQ(std::memcmp(&firstSite, &currentSite, sizeof firstSite), 0);
+}
+
+// A block read back from the preferences file: a user's setting is taken within its range (its
+// popup's rows, the block's check, what its field accepts), else it gets its default; halves of
+// words and numbers likewise; words the user does not set keep their start values.
+TEST_F(Preferences, SavedWordsAreTakenWithinTheirRanges) {
+    SetPreferenceClock(FixedClock);
+    const struct { int word; uint32_t saved, expected; } cases[] = {
+        {kPrefDriveId, 20, 20}, {kPrefDriveId, 21, 5}, {kPrefDiameter, 300, 300}, {kPrefDiameter, 0xFFFFFFFF, 8},
+        {kPrefHorizon, 7, 7},   {kPrefHorizon, 8, 0},  {kPrefStarLimitFirst + 3, 7, 7}, {kPrefStarLimitFirst + 4, 7, 2},
+        {kPrefSavedEncoderAz, 0xFFFFFFB3, 0xFFFFFFB3},  {kPrefPlatformDelay, 0xABCD0078, 0x78},
+        {kPrefPlatformDelay, 0xFFFF, 0},                {kPrefDistFormat, 0x00010005, 0x00010000},
+        {kPrefDistFormat, 0x00020000, 0},               {kPrefStartSecond, 59, 33}, {kPrefLastForm, 1200, 1950},
+    };
+    for (const auto& c : cases) {
+        ValidatePreferences();
+        PreferencesBlock saved = preferences;
+        saved.word[c.word] = static_cast<int32_t>(c.saved);
+        TakeSavedPreferences(saved);
+        EXPECT_EQ(preferences.word[c.word], static_cast<int32_t>(c.expected)) << "word " << c.word << " saved " << c.saved;
+    }
+    PreferencesBlock saved = preferences;
+    saved.SetFloat(kPrefGrsLongitude, NAN);
+    saved.SetFloat(kPrefCurrentDeltaT, 40.0f);
+    saved.SetDouble(kPrefAlignmentSavedJd, INFINITY);
+    TakeSavedPreferences(saved);
+    EXPECT_EQ(preferences.GetFloat(kPrefGrsLongitude), 117.0f);
+    EXPECT_EQ(preferences.GetFloat(kPrefCurrentDeltaT), 66.184f);
+    EXPECT_EQ(preferences.GetDouble(kPrefAlignmentSavedJd), 0.0);
+}
+
+// A user catalogue name is taken only when it ends within its 52 bytes and stays in "usercatalogs".
+TEST_F(Preferences, SavedCatalogNameStaysInItsFolder) {
+    for (const std::string& name : {std::string("mine.pdb"), std::string("../mine.pdb"), std::string("a/b.pdb"),
+                                    std::string("a\\b.pdb"), std::string(kUserCatalogNameSize, 'x')}) {
+        PreferencesBlock saved{};
+        std::memcpy(&saved.word[kPrefUserCatalogName], name.data(), name.size());
+        ValidatePreferences();
+        TakeSavedPreferences(saved);
+        EXPECT_STREQ(reinterpret_cast<const char*>(&preferences.word[kPrefUserCatalogName]),
+                     name == "mine.pdb" ? "mine.pdb" : kDefaultUserCatalogName) << name;
+    }
+}
+
+// A site read back out of the location form's ranges gets the values of the start checks (the
+// stored sites' for its coordinates), its name ended, its sine computed again; a zone beyond
+// +12 h (summer east of the date line) survives.
+TEST_F(Preferences, SavedSiteIsTakenWithTheSiteChecks) {
+    SiteRecord saved = {{}, 95.0f, NAN, 5.0f, 5.0f, 9001, 780, 60, 899, 100, 5, {}, 2};
+    saved.savedSites[1] = {"Club", NAN, 181.0f, -1, -1, -1440, 2};
+    std::memset(saved.name, 'x', sizeof saved.name);
+    TakeSavedSite(saved);
+    const SiteRecord& s = currentSite;
+    EXPECT_EQ(std::string(s.name), std::string(11, 'x'));
+    EXPECT_EQ((std::vector<float>{s.latitude, s.longitude, s.sinLatitude}), (std::vector<float>{-90.0f, -180.0f, -1.0f}));
+    EXPECT_EQ((std::vector<int>{s.elevation, s.zoneMinutes, s.temperature, s.pressure, s.humidity, s.skyCondition,
+                                s.daylightSaving}),
+              (std::vector<int>{0, 780, 10, 1013, 40, 3, 0}));
+    const SavedSite checked{"Club", -90.0f, -180.0f, 3, 0, -720, 0};
+    EXPECT_EQ(std::memcmp(&s.savedSites[1], &checked, sizeof checked), 0);
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST_F(AlignmentRestoreTest, NothingSavedAsksNothing) {
 }
 
 TEST_F(AlignmentRestoreTest, SameNightAlignmentIsOfferedOnceAndRestoredOnYes) {
-    alignmentSavedJd = 2460375.25;  // 2024-03-05 18h UT, four hours earlier
+    preferences.SetDouble(kPrefAlignmentSavedJd, 2460375.25);  // 2024-03-05 18h UT, four hours earlier
     services.yesNoAnswer = 0;
     AskRestoreLastAlignment();
     ASSERT_EQ(services.questions.size(), 1u);
@@ -79,25 +79,25 @@ TEST_F(AlignmentRestoreTest, SameNightAlignmentIsOfferedOnceAndRestoredOnYes) {
 }
 
 TEST_F(AlignmentRestoreTest, NoForgetsTheSavedAlignment) {
-    alignmentSavedJd = 2460375.25;
+    preferences.SetDouble(kPrefAlignmentSavedJd, 2460375.25);
     preferences.word[220] = 17;
     preferences.word[221] = 23;
     encoderOffsets = EncoderOffsets{1, 5, 6};
     services.yesNoAnswer = 1;
     AskRestoreLastAlignment();
     EXPECT_EQ(restored, 0);
-    EXPECT_EQ(alignmentSavedJd, 0.0);
+    EXPECT_EQ(preferences.GetDouble(kPrefAlignmentSavedJd), 0.0);
     EXPECT_EQ(preferences.word[220], 0);
     EXPECT_EQ(preferences.word[221], 0);
     EXPECT_EQ(encoderOffsets.initialized, 0);
 }
 
 TEST_F(AlignmentRestoreTest, OldAlignmentOrValidModelIsNotOffered) {
-    alignmentSavedJd = 2460374.5;  // the day before
+    preferences.SetDouble(kPrefAlignmentSavedJd, 2460374.5);  // the day before
     AskRestoreLastAlignment();
     EXPECT_TRUE(services.questions.empty());
     ResetAlignmentRestore();
-    alignmentSavedJd = 2460375.25;
+    preferences.SetDouble(kPrefAlignmentSavedJd, 2460375.25);
     alignmentModel.valid = 1;
     AskRestoreLastAlignment();
     EXPECT_TRUE(services.questions.empty());

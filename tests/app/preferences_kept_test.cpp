@@ -1,0 +1,271 @@
+// The preferences kept between runs in zendavori.prefs: what the user set on
+// the pages, the site and the saved alignment survive a restart; damaged or
+// unwritable files cost nothing but the settings they held.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/home_form.h"
+#include "app/main_window.h"
+#include "app/preference_tables.h"
+#include "core/julian_day.h"
+#include "core/preferences_file.h"
+#include "core/shared_state.h"
+#include "platform/dialog.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/messages.h"
+#include "platform/shell.h"
+#include "platform/window.h"
+#include "scope/alignment.h"
+#include "scope/alignment_restore.h"
+#include "support/message_boxes.h"
+#include "support/preference_driver.h"
+#include "support/program_fixture.h"
+#include "support/test_harness.h"
+#include "ui/shell_state.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// Each start is a new process as far as the program's state goes, in one
+// program folder that outlives the runs.
+class KeptPreferences : public ::testing::Test, protected PreferencePageDriver {
+protected:
+    KeptPreferences() {
+        InstallSymbolFont(folder.path());
+        InstallEmptyDatabases(folder.path());
+        previousHook = InstallSavedAlignmentHook({});
+    }
+    ~KeptPreferences() override {
+        Quit();
+        harness.reset();
+        InstallSavedAlignmentHook(previousHook);
+        pl::FailWritesAfter(-1);
+        ResetAlignmentRestore();
+        ResetSharedState();
+    }
+    // `before` runs once the state is fresh, before the program starts.
+    void Start(const pl::LocalTime& clock, void (*before)() = nullptr) {
+        harness.reset();
+        pl::ResetShell();
+        ResetSharedState();
+        ResetAlignmentModel();
+        ResetAlignmentRestore();
+        ResetHomeForm();
+        if (before) before();
+        pl::HarnessOptions options = TestHarnessOptions();
+        options.start = clock;
+        harness.emplace(options);
+        harness->start([] { return WinMain(nullptr, nullptr, "", pl::SW_SHOW); });
+    }
+    // Answers the open boxes with OK; their texts.
+    std::vector<std::string> AnswerBoxes() {
+        std::vector<std::string> boxes;
+        for (std::string text; (text = OpenBoxText()) != "" && boxes.size() < 5; AnswerBox(*harness, pl::IDOK))
+            boxes.push_back(text);
+        return boxes;
+    }
+    // Quits through command 1 of the main window; the texts of the boxes answered on the way.
+    std::vector<std::string> Quit() {
+        if (!harness || !harness->running()) return {};
+        Ui([] { pl::SendMessage(mainWindow, pl::WM_COMMAND, 1, 0); });
+        std::vector<std::string> boxes = AnswerBoxes();
+        EXPECT_FALSE(harness->running());
+        return boxes;
+    }
+    void Ui(const std::function<void()>& call) { harness->runOnUi(call); }
+    pl::Harness& Driven() override { return *harness; }
+    std::filesystem::path File(const char* name) const { return folder.path() / name; }
+    Bytes Read(const char* name) const {
+        std::ifstream in(File(name), std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    void Write(const char* name, const Bytes& bytes) const {
+        std::ofstream(File(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+
+    TempProgramFolder folder{"kept"};
+    std::optional<pl::Harness> harness;
+    SavedAlignmentHook previousHook;
+};
+
+constexpr pl::LocalTime kFirstRun{2024, 3, 5, 21, 0, 0};
+
+// Pages 1, 2, 4 and 6 and the site, Ok, quit, start again an evening later:
+// the pages show what was chosen, the site is the same record byte for byte,
+// and the start date and time come from the clock, not from the last run.
+TEST_F(KeptPreferences, PageSettingsAndSiteSurviveARestart) {
+    const struct { int form, list, row; } choices[] = {
+        {1400, 1410, 3}, {1400, 1408, 2}, {1400, 1416, 0},  // drive BBox, Scope Port COM2:, two stars
+        {1430, 1412, 1}, {1430, 1446, 2},                   // Azimuth mount, Medium night mode
+        {1620, 1625, 4}, {1620, 1639, 6}, {1620, 1673, 2},  // 45 deg: stars <7.5, objects Scope, turned view
+        {1337, 1404, 0},                                    // RA Format "23.75"
+    };
+    const int okOf[] = {1400, 1425, 1430, 1447, 1620, 1621, 1337, 1340};
+    Start(kFirstRun);
+    SiteRecord site{};
+    for (int k = 0; k < 8; k += 2) {
+        Open(okOf[k]);
+        for (const auto& c : choices)
+            if (c.form == okOf[k]) Choose(c.list, c.row);
+        if (okOf[k] == 1430) {
+            Choose(1438, 20);  // Diameter "Other", 300 mm
+            SetText(1535, "300");
+        }
+        Command(okOf[k + 1]);
+    }
+    Ui([&] {
+        SetSiteLatitude(currentSite, 48.8566);
+        currentSite.longitude = -2.3522f;
+        site = currentSite;
+    });
+    EXPECT_TRUE(Quit().empty());
+
+    Start(pl::LocalTime{2024, 3, 6, 20, 15, 7});
+    for (const auto& c : choices) {
+        Open(c.form);
+        EXPECT_EQ(Row(c.list), c.row) << "list " << c.list;
+    }
+    Open(1430);
+    EXPECT_EQ(Text(1535), "300");
+    EXPECT_EQ(std::memcmp(&site, &currentSite, sizeof site), 0);
+    const int32_t clock[6] = {2024, 3, 6, 20, 15, 7};
+    const int words[6] = {kPrefStartYear, kPrefStartMonth, kPrefStartDay, kPrefStartHour, kPrefStartMinute,
+                          kPrefStartSecond};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(preferences.word[words[i]], clock[i]) << "word " << words[i];
+}
+
+// An alignment saved in the first run is offered at the next start's first
+// paint when it is less than half a day old and its star pair was kept.
+TEST_F(KeptPreferences, SavedAlignmentIsOfferedWithinHalfADayWhenItsStarsAreKept) {
+    const struct { int hoursLater; bool starsKept, offered; } cases[] = {{6, true, true}, {13, true, false}, {6, false, false}};
+    for (const auto& c : cases) {
+        if (c.starsKept) InstallSavedAlignStars();
+        else InstallSavedAlignmentHook({});
+        std::filesystem::remove(File(kPreferencesFile));
+        Start(kFirstRun);
+        Ui([] {
+            std::strcpy(savedAlignStar1.name, "Vega");
+            savedAlignStar2.dec = 45.28;
+            preferences.word[kPrefSavedEncoderAlt] = 120;
+            preferences.word[kPrefSavedEncoderAz] = -40;
+            preferences.SetDouble(kPrefAlignmentSavedJd, JulianDayFromDateTime(2024, 3, 5, 21, 0, 0, 0));
+        });
+        Quit();
+        static int restored;
+        restored = 0;
+        Start(pl::LocalTime{2024, 3, 5 + (21 + c.hoursLater) / 24, (21 + c.hoursLater) % 24, 0, 0},
+              [] { restoreAlignmentHook = [] { ++restored; }; });
+        std::string asked = OpenBoxText();
+        AnswerBox(*harness, pl::IDYES);
+        EXPECT_EQ(asked, c.offered ? "Would you want to restore your last alignment?\n" : "") << c.hoursLater;
+        EXPECT_EQ(restored, c.offered ? 1 : 0);
+        if (c.offered) {
+            EXPECT_STREQ(savedAlignStar1.name, "Vega");
+            EXPECT_EQ(savedAlignStar2.dec, 45.28);
+            EXPECT_EQ((std::vector<int>{preferences.word[kPrefSavedEncoderAlt], preferences.word[kPrefSavedEncoderAz]}),
+                      (std::vector<int>{120, -40}));
+        }
+        Quit();
+    }
+}
+
+// Damaged files: the program starts on the defaults, says so once and keeps the
+// bytes as zendavori.prefs.bad. A word out of range under a good CRC is no
+// damage: the file is read and the word gets its range check's value; a later
+// version's extra words are passed over. The base file holds RA Format 0 and
+// Dec Format 1 (defaults 2 and 2).
+TEST_F(KeptPreferences, DamagedFilesFallBackToTheDefaultsAndAreKeptAside) {
+    ResetSharedState();
+    preferences.word[kPrefRaFormat] = 0;
+    preferences.word[kPrefDecFormat] = 1;
+    ASSERT_TRUE(SavePreferences());
+    const Bytes base = Read(kPreferencesFile);
+    auto wordAt = [](int w) { return 16 + 4 * w; };
+    auto withCrc = [](Bytes b) {
+        uint32_t crc = static_cast<uint32_t>(crc32(0, b.data() + 16, static_cast<uInt>(b.size() - 16)));
+        for (int i = 0; i < 4; ++i) b[12 + i] = static_cast<uint8_t>(crc >> (8 * i));
+        return b;
+    };
+    Bytes flipped = base, count = base, outOfRange = base, later = base;
+    flipped[wordAt(kPrefRaFormat)] ^= 0x04;
+    count[8] -= 1;  // 287 words
+    outOfRange[wordAt(kPrefRaFormat)] = 9;
+    later[4] = 2;   // version 2 with two words more
+    later[8] += 2;
+    later.insert(later.begin() + wordAt(kPreferenceWordCount), 8, 0x5A);
+    const struct { const char* name; std::optional<Bytes> file; bool damaged; int raFormat, decFormat; } cases[] = {
+        {"missing", std::nullopt, false, 2, 2}, {"empty", Bytes{}, true, 2, 2},
+        {"7 bytes", Bytes(base.begin(), base.begin() + 7), true, 2, 2},
+        {"flipped bit", flipped, true, 2, 2},   {"word count", count, true, 2, 2},
+        {"out of range", withCrc(outOfRange), false, 2, 1}, {"later version", withCrc(later), false, 0, 1},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(File(kPreferencesFile));
+        std::filesystem::remove(File(kPreferencesDamagedFile));
+        if (c.file) Write(kPreferencesFile, *c.file);
+        Start(kFirstRun);
+        const std::string told = "The saved preferences could not be read; the defaults are used.\n";
+        EXPECT_EQ(AnswerBoxes(), c.damaged ? std::vector<std::string>{told} : std::vector<std::string>{}) << c.name;
+        EXPECT_EQ(GetCurrentFormId(), 1950) << c.name;
+        EXPECT_EQ(preferences.word[kPrefRaFormat], c.raFormat) << c.name;
+        EXPECT_EQ(preferences.word[kPrefDecFormat], c.decFormat) << c.name;
+        EXPECT_STREQ(currentSite.name, "None") << c.name;
+        EXPECT_EQ(std::filesystem::exists(File(kPreferencesDamagedFile)), c.damaged) << c.name;
+        EXPECT_EQ(Read(kPreferencesDamagedFile), c.damaged ? *c.file : Bytes{}) << c.name;
+        EXPECT_TRUE(Quit().empty()) << c.name;
+    }
+}
+
+// A file that cannot be written (a directory where the temporary file goes):
+// the program runs on and says so once, not at every save. A save that fails
+// half-way leaves the last good file whole and loadable.
+TEST_F(KeptPreferences, FailedSavesKeepTheLastGoodFileAndAreReportedOnce) {
+    const std::string couldNot = "Could not save the preferences.\n";
+    std::filesystem::create_directory(File(kPreferencesTemporaryFile));
+    Start(kFirstRun);
+    const int rows[] = {0, 1, 0, 3};  // RA Format chosen before each Ok of page 6
+    for (int i = 0; i < 4; ++i) {
+        if (i == 2) std::filesystem::remove(File(kPreferencesTemporaryFile));
+        if (i == 3) pl::FailWritesAfter(500);
+        Open(1337);
+        Choose(1404, rows[i]);
+        Command(1340);
+        pl::FailWritesAfter(-1);
+        EXPECT_EQ(AnswerBoxes(), i == 0 || i == 3 ? std::vector<std::string>{couldNot} : std::vector<std::string>{})
+            << "save " << i;
+        EXPECT_EQ(GetCurrentFormId(), 1950);
+    }
+    EXPECT_FALSE(std::filesystem::exists(File(kPreferencesTemporaryFile)));
+    PreferencesLoad loaded = PreferencesLoad::Missing;
+    Ui([&] { loaded = LoadPreferences(); });
+    EXPECT_EQ(loaded, PreferencesLoad::Loaded);
+    EXPECT_EQ(preferences.word[kPrefRaFormat], 0);
+}
+
+// Every row a page can store is read back as stored: the ranges the load
+// checks cover the pages' popups.
+TEST(KeptPreferenceRanges, EveryPopupRowSurvivesTheLoad) {
+    ResetSharedState();
+    for (int page = 1; page <= 6; ++page)
+        for (const PreferencePopup& p : PreferencePopups(page)) {
+            if (p.word == kPrefDistFormat) continue;  // a half word, checked in tests/core
+            PreferencesBlock saved = preferences;
+            saved.word[p.word] = static_cast<int32_t>(p.rows.size()) - 1;
+            TakeSavedPreferences(saved);
+            EXPECT_EQ(preferences.word[p.word], saved.word[p.word]) << "list " << p.list;
+        }
+    ResetSharedState();
+}
+
+}  // namespace
