@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "catalog/constellation_lines.h"
@@ -14,6 +15,7 @@
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
 #include "objects/selection_list.h"
+#include "scope/scope_dispatch.h"
 #include "scope/serial_link.h"
 #include "ui/colors.h"
 #include "ui/date_text.h"
@@ -133,6 +135,8 @@ int InitApplicationState() {
     dateYearFirst = (order >= 1 && order <= 3) ? 1 : 0;
     ApplyNightModeColors(preferences.word[kPrefNightMode]);
     SetSerialPersistent(preferences.word[kPrefDriveId] >= 1 ? 1 : 0);
+    const char* simulation = std::getenv("ZENDAVORI_SCOPE_SIMULATION");
+    scopeSimulation = simulation && std::strcmp(simulation, "1") == 0 ? 1 : 0;
     if ((currentSite.latitude == 0.0f && currentSite.longitude == 0.0f) || preferences.word[kPrefLastForm] == 0)
         preferences.word[kPrefLastForm] = kHomeFormId;
     LoadUserList("last_list.lst", 0);
