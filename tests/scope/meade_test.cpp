@@ -98,25 +98,22 @@ TEST_F(MeadeTest, LosmandyObjectCommandAndSyncSendTheGotoPlace) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-// The two-star alignment of an equatorial mount whose axis reads 2 h ahead
-// of the sky: the mount is sent the turned place.
-TEST_F(MeadeTest, OwnAlignmentSendsTheTurnedPlace) {
-    preferences.word[kPrefAlignMethod] = 0;
-    AlignmentStar a{}, b{};
-    ParseAlignmentStar(&a, "20:00:00", "06:00:00", "20", "120", "20", "a");
-    ParseAlignmentStar(&b, "01:00:00", "14:00:00", "-35", "240", "-35", "b");
-    ASSERT_EQ(ComputeAlignmentMatrix("20:00:00", &a, &b), 1);
-    Mount(kHighDec);
-    ASSERT_EQ(ScopeGoto(3.0, 10.0, -1), 1);
-    EXPECT_EQ(Sent("#:MS#"), "#:GD##:Sr 05:00:00#:Sd +10\xDF" "00:00##:MS#");
-}
-
-TEST_F(MeadeTest, WithoutAlignmentTheGotoWarnsAndSendsThePlace) {
+// The program's own alignment source: without an alignment the goto warns
+// and sends the place; with the two-star alignment of an equatorial mount
+// whose axis reads 2 h ahead of the sky, the turned place.
+TEST_F(MeadeTest, OwnAlignmentSendsTheTurnedPlaceOrWarns) {
     preferences.word[kPrefAlignMethod] = 0;
     Mount(kHighDec);
     ASSERT_EQ(ScopeGoto(3.0, 10.0, -1), 1);
     EXPECT_EQ(services.Texts(), std::vector<std::string>{"Please first perfom the 2 star aligment"});
     EXPECT_EQ(Sent("#:MS#"), "#:GD##:Sr 03:00:00#:Sd +10\xDF" "00:00##:MS#");
+    AlignmentStar a{}, b{};
+    ParseAlignmentStar(&a, "20:00:00", "06:00:00", "20", "120", "20", "a");
+    ParseAlignmentStar(&b, "01:00:00", "14:00:00", "-35", "240", "-35", "b");
+    ASSERT_EQ(ComputeAlignmentMatrix("20:00:00", &a, &b), 1);
+    ASSERT_EQ(ScopeGoto(3.0, 10.0, -1), 1);
+    EXPECT_EQ(Sent("#:MS#"), "#:Sr 05:00:00#:Sd +10\xDF" "00:00##:MS#");
+    EXPECT_EQ(services.messages.size(), 1u);
 }
 
 // Position replies of both precisions (Part 7.103 formats); garbage and a

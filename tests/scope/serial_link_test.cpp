@@ -10,34 +10,15 @@
 #include <vector>
 
 #include "core/preferences.h"
-#include "core/shared_state.h"
-#include "platform/clock.h"
-#include "scope/serial_port_list.h"
-#include "support/recording_services.h"
-#include "support/recording_window.h"
+#include "support/scope_fixture.h"
 #include "support/scripted_serial.h"
 #include "support/serial_peer.h"
 
 namespace {
 
-class SerialLinkTest : public ::testing::Test {
+class SerialLinkTest : public ScopeTest {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        ResetSerialLink();
-        pl::ResetSerialSettingsLog();
-    }
-    void TearDown() override { ResetSerialLink(); }
-    // Virtual milliseconds `call` takes.
-    template <typename F>
-    static uint32_t Elapsed(F call) {
-        uint32_t start = pl::GetTickCount();
-        call();
-        return pl::GetTickCount() - start;
-    }
-
-    testwin::VirtualClock clock;
-    RecordingServices services;
+    SerialLinkTest() { pl::ResetSerialSettingsLog(); }
 };
 
 class PeerLinkTest : public SerialLinkTest {

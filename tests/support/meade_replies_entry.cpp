@@ -48,13 +48,16 @@ int RunMeadeReplies(const uint8_t* data, std::size_t size) {
     preferences.word[kPrefScopePort] = 1;
     ScriptedSerial line;
     QueueReplies(line, data, size);
-    int result = 0;
     if (!Connect()) return IsSerialOpen() ? 5 : CheckWritten(line.written);
     double ra = -1.0, dec = -1.0;
-    result = CheckRead(QueryEQ(&ra, &dec), ra, dec);
+    int ok = QueryEQ(&ra, &dec);
+    int result = CheckRead(ok, ra, dec);
     if (result == 0 && !GotoEQ(5.99999, -0.25) && std::strlen(GetMeadeGotoRefusal()) >= 64) result = 3;
     if (result == 0) SyncEQ(23.9999, 89.99);
-    if (result == 0) result = CheckRead(ScopeGetRaDec(&ra, &dec), ra, dec);
+    if (result == 0) {
+        ok = ScopeGetRaDec(&ra, &dec);
+        result = CheckRead(ok, ra, dec);
+    }
     if (result == 0) result = CheckWritten(line.written);
     return result;
 }
