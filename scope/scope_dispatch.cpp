@@ -1,9 +1,7 @@
 #include "scope/scope_dispatch.h"
 
-#include <cstdio>
 #include <string>
 
-#include "core/angle_text.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "scope/alignment.h"
@@ -22,10 +20,18 @@ namespace {
 constexpr int kPowerFlex = 100;
 constexpr int kDynastar = 101;
 
-constexpr DriveRoutes kMeadeRoutes{Connect,          DisconnectMeade, QueryEQ,        GotoEQ,
-                                   SyncEQ,           SetSlewRateMeade, StartSlewMeade, StopSlewMeade,
-                                   AbortMeade,       ForgetMeadeProbe, GetMeadeGotoRefusal,
-                                   "Failed to get Meade RA and Dec."};
+constexpr DriveRoutes kMeadeRoutes{.connect = Connect,
+                                   .disconnect = DisconnectMeade,
+                                   .query = QueryEQ,
+                                   .gotoPlace = GotoEQ,
+                                   .sync = SyncEQ,
+                                   .setRate = SetSlewRateMeade,
+                                   .startSlew = StartSlewMeade,
+                                   .stopSlew = StopSlewMeade,
+                                   .abort = AbortMeade,
+                                   .forgetProbe = ForgetMeadeProbe,
+                                   .gotoRefusal = GetMeadeGotoRefusal,
+                                   .readFailure = "Failed to get Meade RA and Dec."};
 
 // The drive and scope port of the last successful connect (-1: none yet).
 int lastDrive = -1;
@@ -41,10 +47,14 @@ bool HasMotors(int id) {
     }
 }
 
-// Closes the port of another drive or port before this one connects.
+// Another drive or port than at the last connect: the old drive's probe is
+// forgotten and its open port really closed, so that this one is opened with
+// its own line and probed.
 void LeavePreviousDrive(int id, int port) {
-    if (lastDrive < 0 || (id == lastDrive && port == lastPort) || !IsSerialOpen()) return;
+    if (lastDrive < 0 || (id == lastDrive && port == lastPort)) return;
     if (const DriveRoutes* previous = FamilyRoutes(GetDriveFamily(lastDrive))) previous->forgetProbe();
+    lastDrive = -1;
+    if (!IsSerialOpen()) return;
     SetSerialPersistent(0);
     SerialClose();
 }

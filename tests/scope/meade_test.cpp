@@ -16,6 +16,7 @@
 #include "scope/scope_form.h"
 #include "scope/serial_link.h"
 #include "support/scope_fixture.h"
+#include "support/scripted_serial.h"
 #include "support/serial_peer.h"
 #include "ui/shell_state.h"
 
@@ -67,6 +68,17 @@ TEST_F(MeadeTest, GotoSendsTheCommandsOfTheProbedPrecision) {
         EXPECT_EQ(IsSerialOpen(), 1);  // kept for the scope control form
     }
     EXPECT_TRUE(services.messages.empty());
+}
+
+// The diagnostic trace shows each command and reply under its routine.
+TEST_F(ScopeTest, TraceShowsCommandsAndReplies) {
+    ScriptedSerial line;
+    line.Reply(kHighDec);
+    serialPortState.trace = 1;
+    ASSERT_EQ(ScopeConnect(), 1);
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].text + " " + services.messages[0].detail, "Connect:Send #:GD#");
+    EXPECT_EQ(services.messages[1].text + " " + services.messages[1].detail, "Connect:Receive " + kHighDec);
 }
 
 TEST(MeadeFormat, RightAscensionNeverGoesOutAs24Hours) {

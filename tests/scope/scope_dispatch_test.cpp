@@ -120,6 +120,22 @@ TEST_F(DispatchTest, ChangedDriveIsReopenedAndProbed) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+// Drive 5 probed high precision; after a close, drive 2 whose mount answers
+// in low precision must not be sent high-precision places.
+TEST_F(DispatchTest, ChangedDriveWhileClosedForgetsTheOldPrecision) {
+    ASSERT_EQ(ScopeConnect(), 1);
+    SetSerialPersistent(0);
+    ScopeDisconnect();
+    ASSERT_EQ(IsSerialOpen(), 0);
+    peer.ClearRules();
+    peer.Respond("#:GD#", "+45\xDF" "30#");
+    peer.Respond("#:MS#", "0");
+    preferences.word[kPrefDriveId] = 2;
+    peer.TakeReceived();
+    ASSERT_EQ(ScopeGoto(3.0, 10.0, -1), 1);
+    EXPECT_EQ(Sent("#:MS#"), "#:GD##:Sr 03:00.0#:Sd +10\xDF" "00##:MS#");
+}
+
 // A goto from the sky chart while the scope form is open leaves the form.
 TEST_F(DispatchTest, GotoFromTheChartWithTheScopeFormOpenOpensNoForm) {
     SetCurrentFormId(1900);
