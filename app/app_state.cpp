@@ -1,5 +1,6 @@
 #include "app/app_state.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "catalog/constellation_lines.h"
@@ -17,6 +18,7 @@
 #include "core/services.h"
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
+#include "scope/scope_dispatch.h"
 #include "scope/serial_link.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
@@ -137,6 +139,8 @@ int InitApplicationState() {
     dateYearFirst = (order >= 1 && order <= 3) ? 1 : 0;
     ApplyNightModeColors(preferences.word[kPrefNightMode]);
     SetSerialPersistent(preferences.word[kPrefDriveId] >= 1 ? 1 : 0);
+    const char* simulation = std::getenv("ZENDAVORI_SCOPE_SIMULATION");
+    scopeSimulation = simulation && std::strcmp(simulation, "1") == 0 ? 1 : 0;
     if ((currentSite.latitude == 0.0f && currentSite.longitude == 0.0f) || preferences.word[kPrefLastForm] == 0)
         preferences.word[kPrefLastForm] = kHomeFormId;
     LoadUserList("last_list.lst", 0);

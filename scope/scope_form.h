@@ -1,9 +1,11 @@
-// Opening the scope control form (2400) from a command.
+// Opening the scope control form (2400).
 #pragma once
 
-// 1 when the scope form was opened from a command; the form reads and clears it.
-extern int scopeFormFromCommand;
+// Set to 1 just before the scope control form is opened by a goto or by
+// OpenScopeForm; the form reads it.
+extern int scopeFormRequested;
 
-// Marks the form as opened from a command and opens it (`connectFirst` asks
-// for the drive's connection first, which the drive layer makes).
+// Marks the form as requested; with `connectFirst` the selected drive is
+// connected first (ScopeConnect) and nothing opens when that fails (its own
+// message says why); then GotoForm(2400).
 void OpenScopeForm(int connectFirst);

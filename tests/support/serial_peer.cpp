@@ -57,6 +57,11 @@ void SerialPeer::Respond(const std::string& request, const std::string& reply) {
     rules_.push_back({request, reply});
 }
 
+void SerialPeer::ClearRules() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    rules_.clear();
+}
+
 void SerialPeer::Send(const std::string& bytes) {
     std::lock_guard<std::mutex> lock(mutex_);
     WriteAll(master_, bytes);
@@ -77,6 +82,13 @@ void SerialPeer::CloseMaster() {
 std::string SerialPeer::Received() {
     std::lock_guard<std::mutex> lock(mutex_);
     return received_;
+}
+
+std::string SerialPeer::TakeReceived() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::string all;
+    all.swap(received_);
+    return all;
 }
 
 bool SerialPeer::WaitReceived(const std::string& text) {

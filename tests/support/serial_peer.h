@@ -26,6 +26,8 @@ public:
 
     // Answers `reply` when the bytes received end with `request`.
     void Respond(const std::string& request, const std::string& reply);
+    // Forgets every rule.
+    void ClearRules();
     // Sends bytes now, unasked.
     void Send(const std::string& bytes);
     // Stops or resumes reading (a line whose far end takes nothing).
@@ -35,6 +37,8 @@ public:
 
     // Everything received so far.
     std::string Received();
+    // Everything received so far, then forgotten.
+    std::string TakeReceived();
     // Waits (real time, up to 2 s) until the received bytes contain `text`.
     bool WaitReceived(const std::string& text);
     // Waits (up to 2 s) until the program's side holds at least n unread bytes.

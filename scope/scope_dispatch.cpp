@@ -1,0 +1,221 @@
+#include "scope/scope_dispatch.h"
+
+#include <string>
+
+#include "core/preferences.h"
+#include "core/services.h"
+#include "scope/alignment.h"
+#include "scope/drive_routes.h"
+#include "scope/encoder_simulation.h"
+#include "scope/meade.h"
+#include "scope/scope_place.h"
+#include "scope/serial_link.h"
+
+int scopeSimulation = 0;
+int scopeConnected = 0;
+int scopeActive = 0;
+
+namespace {
+
+constexpr int kPowerFlex = 100;
+constexpr int kDynastar = 101;
+
+constexpr DriveRoutes kMeadeRoutes{.connect = Connect,
+                                   .disconnect = DisconnectMeade,
+                                   .query = QueryEQ,
+                                   .gotoPlace = GotoEQ,
+                                   .sync = SyncEQ,
+                                   .setRate = SetSlewRateMeade,
+                                   .startSlew = StartSlewMeade,
+                                   .stopSlew = StopSlewMeade,
+                                   .abort = AbortMeade,
+                                   .forgetProbe = ForgetMeadeProbe,
+                                   .gotoRefusal = GetMeadeGotoRefusal,
+                                   .readFailure = "Failed to get Meade RA and Dec."};
+
+// The drive and scope port of the last successful connect (-1: none yet).
+int lastDrive = -1;
+int lastPort = -1;
+
+int Drive() { return preferences.word[kPrefDriveId]; }
+
+// A known drive whose family has motors and its own slew commands.
+bool HasMotors(int id) {
+    switch (id) {
+    case 2: case 5: case 17: case 9: case 10: case 15: case 20: case 14: case 18: return true;
+    default: return false;
+    }
+}
+
+// Another drive or port than at the last connect: the old drive's probe is
+// forgotten and its open port really closed, so that this one is opened with
+// its own line and probed.
+void LeavePreviousDrive(int id, int port) {
+    if (lastDrive < 0 || (id == lastDrive && port == lastPort)) return;
+    if (const DriveRoutes* previous = FamilyRoutes(GetDriveFamily(lastDrive))) previous->forgetProbe();
+    lastDrive = -1;
+    if (!IsSerialOpen()) return;
+    SetSerialPersistent(0);
+    SerialClose();
+}
+
+enum class SlewOp { kRate, kStart, kStop, kAbort };
+
+int CallSlew(const DriveRoutes& r, SlewOp op, int arg) {
+    switch (op) {
+    case SlewOp::kRate: return r.setRate(arg);
+    case SlewOp::kStart: return r.startSlew(arg);
+    case SlewOp::kStop: return r.stopSlew(arg);
+    case SlewOp::kAbort: return r.abort();
+    }
+    return 0;
+}
+
+int SimulatedSlew(SlewOp op, int arg) {
+    switch (op) {
+    case SlewOp::kRate: return SetSlewRateSim(arg);
+    case SlewOp::kStart: return StartSlewSim(arg);
+    case SlewOp::kStop: return StopSlewSim(arg);
+    case SlewOp::kAbort: return AbortSim();
+    }
+    return 0;
+}
+
+int Slew(SlewOp op, int arg) {
+    int id = Drive();
+    DriveFamily family = GetDriveFamily(id);
+    if (family == DriveFamily::kNone && id != 0) {
+        ShowInformation(op == SlewOp::kStart ? "Unknown scope drive" : "Unknown scope drive.", "");
+        return 0;
+    }
+    int idle = op == SlewOp::kAbort ? 0 : arg;
+    if (HasMotors(id)) {
+        const DriveRoutes* r = FamilyRoutes(family);
+        return r ? CallSlew(*r, op, arg) : idle;
+    }
+    return scopeSimulation ? SimulatedSlew(op, arg) : idle;
+}
+
+// The refusals of a read for drives 0, 100, 101 and unknown ids; true when
+// the drive was refused.
+bool RefuseRead(int id) {
+    if (id == 0) ShowInformation("No drive is selected in Preference", "");
+    else if (id == kPowerFlex) ShowInformation("Read not yet implemented for PowerFlex", "");
+    else if (id == kDynastar) ShowInformation("Read not yet implemented for Dynastar", "");
+    else if (GetDriveFamily(id) == DriveFamily::kNone) ShowInformation("Unknown scope drive.", "");
+    else if (!FamilyRoutes(GetDriveFamily(id))) ShowNotYetImplemented("Read not yet implemented for", id);
+    else return false;
+    return true;
+}
+
+}  // namespace
+
+const DriveRoutes* FamilyRoutes(DriveFamily family) {
+    return family == DriveFamily::kMeade ? &kMeadeRoutes : nullptr;
+}
+
+const DriveRoutes* SelectedRoutes() { return FamilyRoutes(GetDriveFamily(Drive())); }
+
+void ShowNotYetImplemented(const char* text, int id) {
+    for (const DriveInfo& d : DriveTable())
+        if (d.id == id) ShowInformation(std::string(text) + " " + d.name, "");
+}
+
+int ScopeConnect() {
+    int id = Drive();
+    DriveFamily family = GetDriveFamily(id);
+    if (id == 0) {
+        ShowInformation("Sorry, no scope drive is selected", "");
+        return 0;
+    }
+    if (family == DriveFamily::kNone) {
+        ShowInformation("Unknown scope drive", "");
+        return 0;
+    }
+    const DriveRoutes* r = FamilyRoutes(family);
+    if (!r) {
+        ShowInformation("Scope Connect not supported for the drive you selected", "");
+        return 0;
+    }
+    int port = preferences.word[kPrefScopePort];
+    LeavePreviousDrive(id, port);
+    if (!r->connect()) return 0;
+    lastDrive = id;
+    lastPort = port;
+    return 1;
+}
+
+int ScopeDisconnect() {
+    int id = Drive();
+    DriveFamily family = GetDriveFamily(id);
+    if (id != 0 && family == DriveFamily::kNone) {
+        ShowInformation("Unknown scope drive.", "");
+        return 0;
+    }
+    const DriveRoutes* r = FamilyRoutes(family);
+    if (!r) {
+        ShowInformation("Disconnect scope not supported", "");
+        return 0;
+    }
+    return r->disconnect();
+}
+
+int ScopeSetSlewRate(int rate) { return Slew(SlewOp::kRate, rate); }
+int ScopeStartSlew(int direction) { return Slew(SlewOp::kStart, direction); }
+int ScopeStopSlew(int direction) { return Slew(SlewOp::kStop, direction); }
+int ScopeAbort() { return Slew(SlewOp::kAbort, 0); }
+
+int ScopeGetRaDec(double* ra, double* dec) {
+    *ra = *dec = 0.0;
+    if (RefuseRead(Drive()) || !ScopeConnect()) return 0;
+    const DriveRoutes* r = SelectedRoutes();
+    int ok = r->query(ra, dec);
+    if (!ok) {
+        *ra = *dec = 0.0;
+        ShowInformation(r->readFailure, "");
+    }
+    ScopeDisconnect();
+    return ok;
+}
+
+int ScopeGetPosition(double* ra, double* dec) {
+    *ra = *dec = 0.0;
+    ScopeConnect();
+    int id = Drive();
+    const DriveRoutes* r = SelectedRoutes();
+    if (!r) {
+        if (id == kPowerFlex || id == kDynastar || GetDriveFamily(id) != DriveFamily::kNone)
+            ShowInformation("Get position not supported", "");
+        else if (id != 0) ShowInformation("Unkown scope drive", "");
+        return 0;
+    }
+    if (!r->query(ra, dec)) {
+        *ra = *dec = 0.0;
+        return 0;
+    }
+    if (IsAlignmentValid() && preferences.word[kPrefAlignMethod] == 0) ReadingToSky(ra, dec);
+    return 1;
+}
+
+int ScopeSync(double ra, double dec) {
+    if (!ScopeConnect()) return 0;
+    int id = Drive();
+    const DriveRoutes* r = SelectedRoutes();
+    bool canSync = (id == 2 || id == 5 || id == 17) && r->sync;
+    int ok = 0;
+    if (canSync) {
+        double placeRa = ra, placeDec = dec;
+        PlaceOfDate(ra, dec, kSyncPositionMode, &placeRa, &placeDec, nullptr, nullptr);
+        ok = r->sync(placeRa, placeDec);
+    } else {
+        ShowInformation("Sorry, this function is not implemented for your telescope", "");
+    }
+    ScopeDisconnect();
+    if (canSync && !ok) ShowInformation("Sync failed", "");
+    return ok;
+}
+
+void ResetScopeDispatch() {
+    scopeSimulation = scopeConnected = scopeActive = 0;
+    lastDrive = lastPort = -1;
+}
