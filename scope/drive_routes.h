@@ -4,19 +4,22 @@
 
 #include "scope/drive_table.h"
 
+// Members left out of a family's table are null (the operation is not
+// offered) or false.
 struct DriveRoutes {
-    int (*connect)();
-    int (*disconnect)();
-    int (*query)(double* ra, double* dec);      // hours, degrees
-    int (*gotoPlace)(double ra, double dec);
-    int (*sync)(double ra, double dec);          // null: no sync
-    int (*setRate)(int rate);
-    int (*startSlew)(int direction);
-    int (*stopSlew)(int direction);
-    int (*abort)();
-    void (*forgetProbe)();                       // per-run state of the drive
-    const char* (*gotoRefusal)();                // second line of "Goto failed"
-    const char* readFailure;                     // message of a failed read
+    int (*connect)() = nullptr;
+    int (*disconnect)() = nullptr;
+    int (*query)(double* ra, double* dec) = nullptr;  // hours, degrees
+    int (*gotoPlace)(double ra, double dec) = nullptr;
+    int (*sync)(double ra, double dec) = nullptr;     // null: no sync
+    int (*setRate)(int rate) = nullptr;
+    int (*startSlew)(int direction) = nullptr;
+    int (*stopSlew)(int direction) = nullptr;
+    int (*abort)() = nullptr;
+    void (*forgetProbe)() = nullptr;                  // per-run state of the drive
+    const char* (*gotoRefusal)() = nullptr;           // second line of "Goto failed"
+    const char* readFailure = nullptr;                // message of a failed read
+    bool gotoUnconfirmed = false;                     // a goto sent is never a success: no scope form
 };
 
 // Null for kNone, kUnsupported and families without a driver.

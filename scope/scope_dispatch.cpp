@@ -10,6 +10,10 @@
 #include "scope/meade.h"
 #include "scope/scope_place.h"
 #include "scope/serial_link.h"
+#include "scope/servocat.h"
+#include "scope/sidereal_tech.h"
+#include "scope/sky_commander.h"
+#include "scope/takahashi.h"
 
 int scopeSimulation = 0;
 int scopeConnected = 0;
@@ -52,7 +56,8 @@ bool HasMotors(int id) {
 // its own line and probed.
 void LeavePreviousDrive(int id, int port) {
     if (lastDrive < 0 || (id == lastDrive && port == lastPort)) return;
-    if (const DriveRoutes* previous = FamilyRoutes(GetDriveFamily(lastDrive))) previous->forgetProbe();
+    const DriveRoutes* previous = FamilyRoutes(GetDriveFamily(lastDrive));
+    if (previous && previous->forgetProbe) previous->forgetProbe();
     lastDrive = -1;
     if (!IsSerialOpen()) return;
     SetSerialPersistent(0);
@@ -96,6 +101,10 @@ int Slew(SlewOp op, int arg) {
     return scopeSimulation ? SimulatedSlew(op, arg) : idle;
 }
 
+// A drive whose read gives azimuth and altitude (SiderealTech with AZ or
+// Encoder output).
+bool ReadsHorizon(int id) { return id == 18 && preferences.word[kPrefMountType] != 0; }
+
 // The refusals of a read for drives 0, 100, 101 and unknown ids; true when
 // the drive was refused.
 bool RefuseRead(int id) {
@@ -111,7 +120,14 @@ bool RefuseRead(int id) {
 }  // namespace
 
 const DriveRoutes* FamilyRoutes(DriveFamily family) {
-    return family == DriveFamily::kMeade ? &kMeadeRoutes : nullptr;
+    switch (family) {
+    case DriveFamily::kMeade: return &kMeadeRoutes;
+    case DriveFamily::kServoCat: return &kServoCatRoutes;
+    case DriveFamily::kSiderealTech: return &kSiderealTechRoutes;
+    case DriveFamily::kSkyCommander: return &kSkyCommanderRoutes;
+    case DriveFamily::kTakahashi: return &kTakahashiRoutes;
+    default: return nullptr;
+    }
 }
 
 const DriveRoutes* SelectedRoutes() { return FamilyRoutes(GetDriveFamily(Drive())); }
@@ -193,7 +209,11 @@ int ScopeGetPosition(double* ra, double* dec) {
         *ra = *dec = 0.0;
         return 0;
     }
-    if (IsAlignmentValid() && preferences.word[kPrefAlignMethod] == 0) ReadingToSky(ra, dec);
+    if (!IsAlignmentValid()) {
+        if (ReadsHorizon(id)) HorizonReadingToSky(ra, dec);
+    } else if (preferences.word[kPrefAlignMethod] == 0) {
+        ReadingToSky(ra, dec);
+    }
     return 1;
 }
 
@@ -201,7 +221,7 @@ int ScopeSync(double ra, double dec) {
     if (!ScopeConnect()) return 0;
     int id = Drive();
     const DriveRoutes* r = SelectedRoutes();
-    bool canSync = (id == 2 || id == 5 || id == 17) && r->sync;
+    bool canSync = (id == 2 || id == 5 || id == 17 || id == 14) && r->sync;
     int ok = 0;
     if (canSync) {
         double placeRa = ra, placeDec = dec;

@@ -41,15 +41,19 @@ int ScopeStopSlew(int direction);
 int ScopeAbort();
 
 // Connects, reads the mount's right ascension and declination, disconnects.
-// Both outputs are 0 unless it returns 1; a failed read says "Failed to get
-// Meade RA and Dec.". Drive 0: "No drive is selected in Preference"; 100,
+// Both outputs are 0 unless it returns 1; a failed read says so in the
+// family's words ("Failed to get Meade RA and Dec."). ServoCat and
+// SkyCommander readings (J2000) are turned to the place of date; SiderealTech
+// reads its axes (azimuth, altitude) for AZ and Encoder output. Drive 0: "No drive is selected in Preference"; 100,
 // 101: "Read not yet implemented for PowerFlex" / "... Dynastar".
 int ScopeGetRaDec(double* ra, double* dec);
 
 // The live reading of the chart marker and the position panel: connects
 // (whatever the result), reads the mount and, with a valid alignment of the
 // program's own, turns the reading into the sky place through the alignment
-// at the clock's time. Outputs 0 unless it returns 1.
+// at the clock's time; without a valid alignment a SiderealTech axis reading
+// (AZ and Encoder output) becomes right ascension and declination at the
+// clock's sidereal time. Outputs 0 unless it returns 1.
 int ScopeGetPosition(double* ra, double* dec);
 
 // Synchronises the mount on a J2000 place, sent as the topocentric refracted
@@ -68,7 +72,8 @@ int ScopeSync(double ra, double dec);
 // Drives 0, 6, 7 only show the sky and scope places. A failure says "Goto
 // failed" (with a refusal's text as second line) and disconnects; a success
 // keeps the mount connected and opens the scope control form, unless it is
-// already open over the sky chart. Returns 1 on success.
+// already open over the sky chart. ServoCat and SkyCommander gotos are sent
+// but never a success (ServoCat disconnects). Returns 1 on success.
 int ScopeGoto(double ra, double dec, int positionMode);
 
 // Back to the start of a run: flags 0, the last connected drive forgotten

@@ -68,11 +68,12 @@ void ShowPlaces(const GotoPlaces& p) {
     ShowInformation(text, detail);
 }
 
-// Connects and sends the goto through the drive's family; true on success.
+// Connects and sends the goto through the drive's family; true on success
+// (never for a controller that does not confirm gotos).
 bool SendGoto(const DriveRoutes& routes, const GotoPlaces& p) {
     if (!ScopeConnect()) return false;
     if (std::isfinite(p.mountRa) && std::isfinite(p.mountDec) && routes.gotoPlace(p.mountRa, p.mountDec))
-        return true;
+        return !routes.gotoUnconfirmed;
     ShowInformation("Goto failed", routes.gotoRefusal ? routes.gotoRefusal() : "");
     ScopeDisconnect();
     return false;

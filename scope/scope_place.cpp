@@ -60,6 +60,14 @@ bool PlaceOfDate(double ra, double dec, int mode, double* placeRa, double* place
     return code == 0;
 }
 
+void CatalogPlaceToDate(double* ra, double* dec) {
+    PlaceOfDate(*ra, *dec, kModeGeocentric, ra, dec, nullptr, nullptr);
+}
+
+void HorizonReadingToSky(double* azimuth, double* altitude) {
+    HorizontalToEquatorial(*azimuth, *altitude, ClockSiderealTime(), currentSite.latitude, azimuth, altitude);
+}
+
 double ClockSiderealTime() {
     Clock c = ReadClock();
     return GetLocalSiderealTime(c.year, c.month, c.day, c.hour, c.minute, c.second, currentSite.longitude,

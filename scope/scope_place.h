@@ -31,5 +31,15 @@ void SkyToMount(double* ra, double* dec);
 // otherwise) through the two-star alignment at the clock's time.
 void ReadingToSky(double* first, double* second);
 
+// A J2000 place turned in place into the mean-to-true place of date
+// (precession and nutation) at the clock's date and time: the reading of a
+// controller that works in J2000.
+void CatalogPlaceToDate(double* ra, double* dec);
+
+// An azimuth and altitude reading turned in place into right ascension
+// (hours) and declination at the clock's local sidereal time and the site's
+// latitude.
+void HorizonReadingToSky(double* azimuth, double* altitude);
+
 // The local sidereal time of the clock at the site, hours.
 double ClockSiderealTime();

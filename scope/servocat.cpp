@@ -1,0 +1,95 @@
+#include "scope/servocat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "core/preferences.h"
+#include "core/services.h"
+#include "scope/reply_fields.h"
+#include "scope/scope_place.h"
+#include "scope/serial_link.h"
+
+namespace {
+
+constexpr int kReplyLength = 14;
+// Guards the truncation of fractions that are whole thousandths in decimal
+// but fall just short in binary (5.1 h must go out as 05.100).
+constexpr double kThousandthGuard = 1e-6;
+
+// Whole units and thousandths (truncated) of a non-negative value.
+void SplitThousandths(double value, int* whole, int* thousandths) {
+    *whole = static_cast<int>(value);
+    *thousandths = std::min(999, static_cast<int>((value - *whole) * 1000.0 + kThousandthGuard));
+}
+
+void FormatGoto(double ra, double dec, char* out, std::size_t size) {
+    double hours = std::fmod(ra, 24.0);
+    if (hours < 0.0) hours += 24.0;
+    dec = std::clamp(dec, -90.0, 90.0);
+    int h, hFraction, d, dFraction;
+    SplitThousandths(hours, &h, &hFraction);
+    SplitThousandths(std::fabs(dec), &d, &dFraction);
+    std::snprintf(out, size, "g%02d.%03d %c%02d.%03d", h, hFraction, dec > 0.0 ? '+' : '-', d, dFraction);
+}
+
+int GotoAndDisconnect(double ra, double dec) {
+    int ok = GotoServoCat(ra, dec);
+    if (ok) DisconnectServoCat();
+    return ok;
+}
+
+int ReadPlaceOfDate(double* ra, double* dec) {
+    if (!QueryServoCat(ra, dec)) return 0;
+    CatalogPlaceToDate(ra, dec);
+    return 1;
+}
+
+}  // namespace
+
+int ConnectServoCat() {
+    if (IsSerialOpen()) return 1;
+    StepBusyIndicator(1);
+    int ok = SerialOpen(preferences.word[kPrefScopePort], 9600);
+    EndBusyIndicator(0);
+    if (!ok) ShowInformation("Fail to open serial connection", "");
+    return ok;
+}
+
+int DisconnectServoCat() {
+    SerialClose();
+    return 1;
+}
+
+int QueryServoCat(double* ra, double* dec) {
+    *ra = *dec = 0.0;
+    if (!SerialWrite("\r", 1)) {
+        ShowInformation("Fail to send string", "\r");
+        return 0;
+    }
+    char reply[kReplyLength];
+    int n = SerialRead(reply, kReplyLength);
+    double hours = 0.0, degrees = 0.0;
+    if (n < kReplyLength || !ReadReplyNumber(reply, n, 0, 6, &hours) || !ReadReplyNumber(reply, n, 7, 14, &degrees))
+        return 0;
+    if (hours < 0.0 || hours > 24.0 || std::fabs(degrees) > 90.0) return 0;
+    *ra = hours == 24.0 ? 0.0 : hours;
+    *dec = degrees;
+    return 1;
+}
+
+int GotoServoCat(double ra, double dec) {
+    char command[32];
+    FormatGoto(ra, dec, command, sizeof command);
+    if (SerialWrite(command, static_cast<int>(std::strlen(command)))) return 1;
+    ShowInformation("Fail to send string", command);
+    return 0;
+}
+
+const DriveRoutes kServoCatRoutes{.connect = ConnectServoCat,
+                                  .disconnect = DisconnectServoCat,
+                                  .query = ReadPlaceOfDate,
+                                  .gotoPlace = GotoAndDisconnect,
+                                  .readFailure = "Failed to get Servocat RA and Dec",
+                                  .gotoUnconfirmed = true};
