@@ -5,10 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/preferences.h"
 #include "core/services.h"
-#include "scope/reply_fields.h"
-#include "scope/scope_place.h"
+#include "scope/controller_link.h"
 #include "scope/serial_link.h"
 
 namespace {
@@ -40,21 +38,11 @@ int GotoAndDisconnect(double ra, double dec) {
     return ok;
 }
 
-int ReadPlaceOfDate(double* ra, double* dec) {
-    if (!QueryServoCat(ra, dec)) return 0;
-    CatalogPlaceToDate(ra, dec);
-    return 1;
-}
-
 }  // namespace
 
 int ConnectServoCat() {
     if (IsSerialOpen()) return 1;
-    StepBusyIndicator(1);
-    int ok = SerialOpen(preferences.word[kPrefScopePort], 9600);
-    EndBusyIndicator(0);
-    if (!ok) ShowInformation("Fail to open serial connection", "");
-    return ok;
+    return OpenScopePort(9600, true);
 }
 
 int DisconnectServoCat() {
@@ -73,14 +61,11 @@ int QueryServoCat(double* ra, double* dec) {
     double hours = 0.0, degrees = 0.0;
     if (n < kReplyLength || !ReadReplyNumber(reply, n, 0, 6, &hours) || !ReadReplyNumber(reply, n, 7, 14, &degrees))
         return 0;
-    if (hours < 0.0 || hours > 24.0 || std::fabs(degrees) > 90.0) return 0;
-    *ra = hours == 24.0 ? 0.0 : hours;
-    *dec = degrees;
-    return 1;
+    return AcceptSkyPlace(hours, degrees, ra, dec) ? 1 : 0;
 }
 
 int GotoServoCat(double ra, double dec) {
-    char command[32];
+    char command[64];
     FormatGoto(ra, dec, command, sizeof command);
     if (SerialWrite(command, static_cast<int>(std::strlen(command)))) return 1;
     ShowInformation("Fail to send string", command);
@@ -89,7 +74,7 @@ int GotoServoCat(double ra, double dec) {
 
 const DriveRoutes kServoCatRoutes{.connect = ConnectServoCat,
                                   .disconnect = DisconnectServoCat,
-                                  .query = ReadPlaceOfDate,
+                                  .query = ReadPlaceOfDate<QueryServoCat>,
                                   .gotoPlace = GotoAndDisconnect,
                                   .readFailure = "Failed to get Servocat RA and Dec",
                                   .gotoUnconfirmed = true};

@@ -9,7 +9,7 @@
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
-#include "scope/reply_fields.h"
+#include "scope/controller_link.h"
 #include "scope/scope_place.h"
 #include "scope/serial_link.h"
 
@@ -86,10 +86,7 @@ int StopSlew(int) { return StopSiderealTech(); }
 
 int ConnectSiderealTech() {
     if (IsSerialOpen()) return 1;
-    if (!SerialOpen(preferences.word[kPrefScopePort], 19200)) {
-        ShowInformation("Fail to open serial connection", "");
-        return 0;
-    }
+    if (!OpenScopePort(19200, false)) return 0;
     if (altResolution > 0 && azResolution > 0) return 1;
     if (AskResolutions()) return 1;
     altResolution = azResolution = 0;

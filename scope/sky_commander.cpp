@@ -5,11 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "core/preferences.h"
 #include "core/services.h"
 #include "core/text_numbers.h"
-#include "scope/reply_fields.h"
-#include "scope/scope_place.h"
+#include "scope/controller_link.h"
 #include "scope/serial_link.h"
 
 namespace {
@@ -40,21 +38,11 @@ std::string GotoCommand(double ra, double dec) {
     return command + ThreeDecimals(degrees) + "\n";
 }
 
-int ReadPlaceOfDate(double* ra, double* dec) {
-    if (!QuerySkyCommander(ra, dec)) return 0;
-    CatalogPlaceToDate(ra, dec);
-    return 1;
-}
-
 }  // namespace
 
 int ConnectSkyCommander() {
     if (IsSerialOpen()) return 1;
-    StepBusyIndicator(1);
-    int ok = SerialOpen(preferences.word[kPrefScopePort], 9600);
-    EndBusyIndicator(0);
-    if (!ok) ShowInformation("Fail to open serial connection", "");
-    return ok;
+    return OpenScopePort(9600, true);
 }
 
 int DisconnectSkyCommander() {
@@ -72,10 +60,7 @@ int QuerySkyCommander(double* ra, double* dec) {
     int n = SerialRead(reply, kReplySize);
     double hours = 0.0, degrees = 0.0;
     if (!ReadReplyNumber(reply, n, 0, 7, &hours) || !ReadReplyNumber(reply, n, 8, kReplySize, &degrees)) return 0;
-    if (hours < 0.0 || hours > 24.0 || std::fabs(degrees) > 90.0) return 0;
-    *ra = hours == 24.0 ? 0.0 : hours;
-    *dec = degrees;
-    return 1;
+    return AcceptSkyPlace(hours, degrees, ra, dec) ? 1 : 0;
 }
 
 int GotoSkyCommander(double ra, double dec) {
@@ -92,7 +77,7 @@ int GotoSkyCommander(double ra, double dec) {
 
 const DriveRoutes kSkyCommanderRoutes{.connect = ConnectSkyCommander,
                                       .disconnect = DisconnectSkyCommander,
-                                      .query = ReadPlaceOfDate,
+                                      .query = ReadPlaceOfDate<QuerySkyCommander>,
                                       .gotoPlace = GotoSkyCommander,
                                       .readFailure = "Failed to get SkyCommander RA and Dec.",
                                       .gotoUnconfirmed = true};

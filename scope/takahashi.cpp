@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "scope/controller_link.h"
 #include "scope/scope_place.h"
 #include "scope/serial_link.h"
 #include "ui/input_polling.h"
@@ -186,10 +186,7 @@ int SetTakahashiLst(double hours) {
 
 int ConnectTakahashi() {
     if (IsSerialOpen()) return 1;
-    if (!SerialOpen(preferences.word[kPrefScopePort], 19200)) {
-        ShowInformation("Fail to open serial connection", "");
-        return 0;
-    }
+    if (!OpenScopePort(19200, false)) return 0;
     if (!SetSerialLineParams(kLineMask)) {
         ShowInformation("Fail to set Takahashi serial port parameters", "");
         return 0;

@@ -20,6 +20,10 @@ public:
 
     // Queues the reply to the next write not yet answered.
     void Reply(const std::string& bytes) { replies.push_back(bytes); }
+    // Queues replies given as a length byte and that many bytes each (the
+    // last one cut at the end of the data): the input layout of the fuzz
+    // targets.
+    void ReplyAll(const uint8_t* data, std::size_t size);
 
     std::deque<std::string> replies;
     std::string input;    // what the line holds now

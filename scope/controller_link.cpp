@@ -1,10 +1,14 @@
-#include "scope/reply_fields.h"
+#include "scope/controller_link.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
+#include "core/preferences.h"
+#include "core/services.h"
 #include "core/text_numbers.h"
+#include "scope/serial_link.h"
 
 namespace {
 
@@ -18,6 +22,21 @@ std::string Field(const char* reply, int length, int begin, int end) {
 }
 
 }  // namespace
+
+int OpenScopePort(int baud, bool busy) {
+    if (busy) StepBusyIndicator(1);
+    int ok = SerialOpen(preferences.word[kPrefScopePort], baud);
+    if (busy) EndBusyIndicator(0);
+    if (!ok) ShowInformation("Fail to open serial connection", "");
+    return ok;
+}
+
+bool AcceptSkyPlace(double hours, double degrees, double* ra, double* dec) {
+    if (!(hours >= 0.0 && hours <= 24.0 && std::fabs(degrees) <= 90.0)) return false;
+    *ra = hours == 24.0 ? 0.0 : hours;
+    *dec = degrees;
+    return true;
+}
 
 bool ReadReplyNumber(const char* reply, int length, int begin, int end, double* value) {
     std::string text = Field(reply, length, begin, end);

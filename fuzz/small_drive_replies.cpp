@@ -1,0 +1,14 @@
+// Fuzz target: the reply parsing of the ServoCat, SkyCommander, SiderealTech
+// and Takahashi drivers, fed arbitrary replies through a scripted serial line
+// (tests/support/small_drive_replies_entry.h gives the input layout). A check
+// that fails stops the run like a sanitizer report.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "support/small_drive_replies_entry.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (RunSmallDriveReplies(data, size) != 0) std::abort();
+    return 0;
+}
