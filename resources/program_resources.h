@@ -2,6 +2,8 @@
 // (and every test that opens forms) installs them all.
 #pragma once
 
+#include <span>
+
 #include "platform/resources.h"
 
 // The shell's strings, menus 102 and 103, menu bars 102 and 103 and
@@ -28,5 +30,8 @@ extern const pl::ResourceGroup kHomeBitmapResources;
 // phase icons (6050..6063), target mark, telescope cross and meteor radiant.
 extern const pl::ResourceGroup kChartBitmapResources;
 
-// Installs every group below with pl::AddResourceGroup (safe to repeat).
+// Every group above, in the order they are installed.
+std::span<const pl::ResourceGroup* const> ProgramResourceGroups();
+
+// Installs every group above with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();
