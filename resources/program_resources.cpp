@@ -2,7 +2,7 @@
 
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
     static const pl::ResourceGroup* const groups[] = {
-        &kShellResources, &kHomeResources, &kControlResources, &kUiResources, &kMemoResources,
+        &kShellResources, &kHomeResources, &kControlResources, &kUiResources, &kMemoResources, &kCatalogResources,
         &kDialogResources, &kPreferenceResources, &kHomeBitmapResources, &kChartBitmapResources};
     return groups;
 }

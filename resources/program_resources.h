@@ -18,6 +18,9 @@ extern const pl::ResourceGroup kControlResources;
 extern const pl::ResourceGroup kUiResources;
 // The memo import dialog (2900).
 extern const pl::ResourceGroup kMemoResources;
+// The picture viewer (1940), the list manager (1050) and its button bitmaps
+// (5074, 5147, 5148, 1975).
+extern const pl::ResourceGroup kCatalogResources;
 
 // The modal input dialogs (135, 2950, 1999).
 extern const pl::ResourceGroup kDialogResources;
