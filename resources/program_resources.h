@@ -2,6 +2,8 @@
 // (and every test that opens forms) installs them all.
 #pragma once
 
+#include <span>
+
 #include "platform/resources.h"
 
 // The shell's strings, menus 102 and 103, menu bars 102 and 103 and
@@ -16,6 +18,9 @@ extern const pl::ResourceGroup kControlResources;
 extern const pl::ResourceGroup kUiResources;
 // The memo import dialog (2900).
 extern const pl::ResourceGroup kMemoResources;
+// The picture viewer (1940), the list manager (1050) and its button bitmaps
+// (5074, 5147, 5148, 1975).
+extern const pl::ResourceGroup kCatalogResources;
 
 // The modal input dialogs (135, 2950, 1999).
 extern const pl::ResourceGroup kDialogResources;
@@ -28,5 +33,8 @@ extern const pl::ResourceGroup kHomeBitmapResources;
 // phase icons (6050..6063), target mark, telescope cross and meteor radiant.
 extern const pl::ResourceGroup kChartBitmapResources;
 
-// Installs every group below with pl::AddResourceGroup (safe to repeat).
+// Every group above, in the order they are installed.
+std::span<const pl::ResourceGroup* const> ProgramResourceGroups();
+
+// Installs every group above with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();
