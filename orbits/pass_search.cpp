@@ -1,5 +1,6 @@
 #include "orbits/pass_search.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -175,7 +176,7 @@ void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, S
     row->maxElevation = TruncateToInt(el->elevation + 0.5);
     char name[kSatelliteLineSize];
     GetSatelliteLine(record.nameLine, name);
-    std::strncpy(row->name, name, 20);
+    std::memcpy(row->name, name, std::min<std::size_t>(std::strlen(name), 20));  // the row is zeroed: terminated
 }
 
 double NextPassStart(SatelliteElements* el) {
