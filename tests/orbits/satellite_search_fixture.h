@@ -1,6 +1,6 @@
-// Common set-up of the satellite search tests: the site, the form state with
-// its buffers, a satellite database in a temporary program folder, recorded
-// messages and a recording search display.
+// Common set-up of the satellite search tests: the form state with its
+// buffers, a satellite database of verification sets in a temporary program
+// folder, recorded messages and a recording search display.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,12 +21,11 @@
 #include "support/reference_table.h"
 #include "support/test_site.h"
 
-// The two element lines of a set of tests/reference/sgp4_verification_sets.csv.
+// Set `number` of tests/reference/sgp4_verification_sets.csv.
 inline std::pair<std::string, std::string> VerificationLines(int number) {
     static const ReferenceTable sets = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "sgp4_verification_sets.csv");
-    for (std::size_t i = 0; i < sets.rows.size(); ++i) {
+    for (std::size_t i = 0; i < sets.rows.size(); ++i)
         if (static_cast<int>(sets.Get(i, "number")) == number) return {sets.Text(i, "line1"), sets.Text(i, "line2")};
-    }
     ADD_FAILURE() << "no verification set " << number;
     return {};
 }
@@ -36,12 +35,14 @@ inline SatelliteElements VerificationElements(int number) {
     return ElementsOf(line1, line2);
 }
 
-// What the searches showed through the display calls.
+inline double SecondsApart(double a, double b) { return std::fabs(a - b) * 86400.0; }
+
+// What the searches showed: the name line of every progress box, the row
+// count of every redraw, every row whose details were asked for.
 struct SearchDisplayLog {
-    std::vector<std::string> boxNames;  // name line of every progress box ("" for none)
-    std::vector<int> rowCounts;         // every redraw of the list
-    std::vector<int> detailRows;        // every request for a row's details
-    int progressTexts = 0;
+    std::vector<std::string> boxNames;
+    std::vector<int> rowCounts;
+    std::vector<int> detailRows;
 };
 
 class SatelliteSearchTest : public ::testing::Test {
@@ -53,11 +54,10 @@ protected:
         pl::ResetDeviceServices();
         log = SearchDisplayLog{};
         services.messages.clear();
-        SatelliteFormState& form = satelliteFormState;
-        form.record = &record;
-        form.elements = &elements;
-        form.results = rows;
-        form.transitMode = 0;  // the Pass view; the other views set their flags
+        satelliteFormState.record = &record;
+        satelliteFormState.elements = &elements;
+        satelliteFormState.results = rows;
+        satelliteFormState.transitMode = 0;  // the Pass view; the other views set their flags
         previousDisplay = InstallSatelliteSearchDisplay(RecordingDisplay());
     }
     void TearDown() override {
@@ -66,13 +66,12 @@ protected:
         ResetCatalogState();
         SetSearchedSatellite(nullptr);
     }
-    // A clean start for the next case of a table.
     void Restart() {
         TearDown();
         SetUp();
     }
 
-    // The satellites (name, verification set) as the satellite database.
+    // The satellites (name line, verification set) as the satellite database.
     void OpenSatellites(const std::vector<std::pair<std::string, int>>& satellites) {
         std::vector<fixture::Bytes> records;
         for (const auto& [name, number] : satellites) {
@@ -83,16 +82,15 @@ protected:
         ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl00", "ZDV1", "data\\", "zendavori_satellites.ppc"));
     }
 
-    // The form's date and time: the local civil time of the UT Julian day `jd`.
+    // The form's date and time: the local time of the UT Julian day `jd`.
     static void SetFormTime(double jd) {
-        SatelliteFormState& form = satelliteFormState;
-        JDToCalendar(jd + currentSite.zoneMinutes / 1440.0 + 0.5 / 86400.0, &form.year, &form.month, &form.day,
-                     &form.hour, &form.minute, &form.second);
+        SatelliteFormState& f = satelliteFormState;
+        JDToCalendar(jd + currentSite.zoneMinutes / 1440.0 + 0.5 / 86400.0, &f.year, &f.month, &f.day, &f.hour,
+                     &f.minute, &f.second);
     }
 
     static std::vector<PassRow> Rows() {
-        return std::vector<PassRow>(satelliteFormState.results,
-                                    satelliteFormState.results + satelliteFormState.resultCount);
+        return std::vector<PassRow>(rows, rows + satelliteFormState.resultCount);
     }
 
     static SatelliteSearchDisplay RecordingDisplay() {
@@ -101,7 +99,6 @@ protected:
             log.boxNames.push_back(name ? name : "");
             *x = 20, *y = 150;
         };
-        d.showProgressText = [](int, int, const char*) { ++log.progressTexts; };
         d.showRows = [](int count, bool) { log.rowCounts.push_back(count); };
         d.showDetails = [](int row) {
             log.detailRows.push_back(row);
@@ -111,13 +108,10 @@ protected:
     }
 
     static inline SearchDisplayLog log;
+    static inline PassRow rows[kMaxPassRows];
     fixture::CatalogFolder folder;
     RecordingServices services;
     SatelliteRecord record{};
     SatelliteElements elements{};
-    PassRow rows[kMaxPassRows]{};
     SatelliteSearchDisplay previousDisplay;
 };
-
-// Seconds between two Julian days.
-inline double SecondsApart(double a, double b) { return std::fabs(a - b) * 86400.0; }
