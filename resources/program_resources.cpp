@@ -3,6 +3,7 @@
 void InstallProgramResources() {
     for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources,
                                            &kMemoResources, &kDialogResources, &kPreferenceResources,
-                                           &kHomeBitmapResources, &kChartBitmapResources})
+                                           &kHomeBitmapResources, &kChartBitmapResources,
+                                           &kMarsBitmapResources})
         pl::AddResourceGroup(*group);
 }
