@@ -8,7 +8,11 @@
 #include <cstdlib>
 
 #include "assistants/globe_transform.h"
+#include "assistants/mars_view.h"
+#include "catalog/databases.h"
+#include "catalog/record_db.h"
 #include "platform/resources.h"
+#include "support/catalog_fixture.h"
 #include "support/draw_fixture.h"
 #include "support/recording_services.h"
 
@@ -227,6 +231,47 @@ TEST_F(GlobeTest, PointsLandOnTheirDrawnMarkers) {
                 }
             }
     EXPECT_GE(checked, 36);
+}
+
+// A tap on a region's drawn place names that region: one region (types 3, 4,
+// 9 in turn) on each marker, and a mons on the first one, which is skipped.
+TEST_F(GlobeTest, TapOnARegionsDrawnPlaceNamesIt) {
+    fixture::CatalogFolder folder;
+    ResetCatalogState();
+    std::vector<fixture::Bytes> records;
+    MarsFeatureRecord mons{"Mons", 1, 0, 0, 600, static_cast<float>(kMarkers[0].lat),
+                           static_cast<float>(kMarkers[0].lon)};
+    records.push_back(fixture::MarsBytes(mons));
+    for (int m = 0; m < kMarkerCount; ++m) {
+        MarsFeatureRecord f{"", static_cast<int16_t>(m % 3 == 2 ? 9 : 3 + m % 3), 0, 0, 1500,
+                            static_cast<float>(kMarkers[m].lat), static_cast<float>(kMarkers[m].lon)};
+        std::snprintf(f.name, sizeof f.name, "Region %d", m);
+        records.push_back(fixture::MarsBytes(f));
+    }
+    folder.WriteDb("data\\zendavori_mars.ppc", 1, 36, records);
+    ASSERT_TRUE(OpenRecordDb(&marsDb, "pl00", "ZDV1", "data\\", "zendavori_mars.ppc"));
+    int picked = 0;
+    for (float a1 : {0.0f, 111.55f})
+        for (float a3 : {0.0f, 20.0f, -20.0f}) {
+            DrawWindowRecord* r = Globe(a1, 30, a3);
+            for (int m = 0; m < kMarkerCount; ++m) {
+                double cx, cy;
+                int x, y;
+                if (!Centroid(r, To555(MarkerColour(m)), &cx, &cy) ||
+                    !ProjectOnGlobe(&x, &y, 100, 100, static_cast<float>(-kMarkers[m].lon),
+                                    static_cast<float>(kMarkers[m].lat)))
+                    continue;
+                MarsFeatureRecord found{};
+                SCOPED_TRACE(testing::Message() << a1 << " " << a3 << " marker " << m);
+                ASSERT_EQ(PickMarsGlobeFeature(&found, 100, 100, static_cast<int>(cx), static_cast<int>(cy)), 1);
+                EXPECT_EQ(std::string(found.name), "Region " + std::to_string(m));
+                ++picked;
+            }
+            MarsFeatureRecord none{};
+            EXPECT_EQ(PickMarsGlobeFeature(&none, 100, 100, 0, 0), 0);
+        }
+    EXPECT_GE(picked, 18);
+    ResetCatalogState();
 }
 
 }  // namespace
