@@ -42,7 +42,8 @@ pl::ColorRef LabelColour(const MarsFeatureRecord& f) {
 
 // The call-out's lines: the name, and for a known type its size and place.
 std::vector<std::string> CalloutLines(const MarsFeatureRecord& f) {
-    std::vector<std::string> lines = {" " + Name(f)};
+    std::vector<std::string> lines(1, " ");
+    lines[0] += Name(f);
     if (f.group < 0 || f.group > 9) return lines;
     lines.push_back(MarsFeatureSizeText(f));
     lines.push_back(MarsLatitudeText(f.latitude));
