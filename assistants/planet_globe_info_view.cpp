@@ -51,27 +51,25 @@ void GridLabel(const Grid& g, int value, char sign, int x, int y) {
     DrawPlainText(text, static_cast<int>(std::char_traits<char>::length(text)), x, y);
 }
 
-void DrawParallel(const Grid& g, int lat) {
-    int px = 0, py = 0;
-    bool previous = false;
-    for (int lon = -180; lon <= 180; lon += 15) {
-        int x, y;
-        bool visible = GridPoint(g, lat, lon, &x, &y);
-        if (visible && previous) DrawLine(px, py, x, y);
-        if (visible && g.labels && (lat == -45 || lat == 45) && (lon == 0 || lon == 180))
-            GridLabel(g, lat, lat < 0 ? 'N' : 'S', x, y);
-        if (visible && g.labels && lat == -15 && lon % 30 == 0) GridLabel(g, lon, lon < 0 ? 'W' : 'E', x, y);
-        previous = visible, px = x, py = y;
-    }
+// Labels of the parallels at a visible point: latitudes of +-45 at longitudes
+// 0 and 180, longitudes every 30 degrees on the parallel -15 (15 north).
+void ParallelLabel(const Grid& g, int lat, int lon, int x, int y) {
+    if ((lat == -45 || lat == 45) && (lon == 0 || lon == 180)) GridLabel(g, lat, lat < 0 ? 'N' : 'S', x, y);
+    if (lat == -15 && lon % 30 == 0) GridLabel(g, lon, lon < 0 ? 'W' : 'E', x, y);
 }
 
-void DrawMeridianCircle(const Grid& g, int lon) {
+// A parallel (fixed latitude, longitude -180..180) or a great circle through
+// the poles (fixed longitude, latitude over a full turn) in 15-degree steps,
+// each visible point joined to the visible point before it.
+void DrawGridCircle(const Grid& g, bool parallel, int fixed) {
     int px = 0, py = 0;
     bool previous = false;
-    for (int lat = -180; lat <= 180; lat += 15) {
+    for (int step = -180; step <= 180; step += 15) {
+        int lat = parallel ? fixed : step, lon = parallel ? step : fixed;
         int x, y;
         bool visible = GridPoint(g, lat, lon, &x, &y);
         if (visible && previous) DrawLine(px, py, x, y);
+        if (visible && parallel && g.labels) ParallelLabel(g, lat, lon, x, y);
         previous = visible, px = x, py = y;
     }
 }
@@ -127,8 +125,8 @@ void DrawPlanetGlobeInfo(int left, int top, int width, int height, float a1, flo
     SetForeColor(LineColour(showLabels));
     SetTextColorRef(LineColour(showLabels));
     DrawCircle(g.cx, g.cy, g.t.radius);
-    for (int lat : kParallels) DrawParallel(g, lat);
-    for (int lon : kMeridians) DrawMeridianCircle(g, lon);
+    for (int lat : kParallels) DrawGridCircle(g, true, lat);
+    for (int lon : kMeridians) DrawGridCircle(g, false, lon);
     if (copy) {
         SetDrawWindow(screen);
         pl::BitBlt(GetDrawDc(), left, top, width, height, copy->dc, 0, 0);

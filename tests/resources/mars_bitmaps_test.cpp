@@ -5,24 +5,12 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/resources.h"
+#include "program_bitmaps.h"
 #include "resources/mars_bitmaps.h"
-#include "resources/program_resources.h"
 
 namespace {
 
-std::vector<uint32_t> Pixels(int id, int width, int height) {
-    const pl::BitmapTemplate* b = pl::FindBitmapTemplate(id);
-    std::vector<uint32_t> pixels;
-    if (b && b->width == width && b->height == height) pl::RenderBitmapTemplate(*b, &pixels);
-    return pixels;
-}
-
-class MarsBitmapsTest : public ::testing::Test {
-protected:
-    void SetUp() override { InstallProgramResources(); }
-    void TearDown() override { pl::ClearResourceGroups(); }
-};
+using MarsBitmapsTest = ProgramBitmapsTest;
 
 // Two 320 x 320 halves with no black pixel (the globe's transparent value);
 // the cap colour exactly on the rows beyond 81 degrees of latitude (rows whose
