@@ -215,7 +215,7 @@ TEST_F(GlobeTest, PointsLandOnTheirDrawnMarkers) {
             for (float a3 : {0.0f, 20.0f, -20.0f}) {
                 DrawWindowRecord* r = Globe(a1, a2, a3);
                 for (int m = 0; m < kMarkerCount; ++m) {
-                    double cx, cy;
+                    double cx = 0, cy = 0;
                     int x = -1, y = -1;
                     bool drawn = Centroid(r, To555(MarkerColour(m)), &cx, &cy);
                     int visible = ProjectOnGlobe(&x, &y, 100, 100, static_cast<float>(-kMarkers[m].lon),
@@ -255,7 +255,7 @@ TEST_F(GlobeTest, TapOnARegionsDrawnPlaceNamesIt) {
         for (float a3 : {0.0f, 20.0f, -20.0f}) {
             DrawWindowRecord* r = Globe(a1, 30, a3);
             for (int m = 0; m < kMarkerCount; ++m) {
-                double cx, cy;
+                double cx = 0, cy = 0;
                 int x, y;
                 if (!Centroid(r, To555(MarkerColour(m)), &cx, &cy) ||
                     !ProjectOnGlobe(&x, &y, 100, 100, static_cast<float>(-kMarkers[m].lon),
