@@ -10,6 +10,11 @@
 // and the pole of latitude +90 is up; A1 turns the globe about its axis
 // (longitude -A1 at the centre), A3 tilts the pole away from the viewer (A3 < 0
 // shows the +90 pole), A2 turns the picture counter-clockwise in the screen.
+// The turn A2 is taken before the tilt, so it is a turn in the screen only
+// while A3 is 0: the +90 pole lies at atan2(sin A2, cos A2 cos A3) from up and
+// is tilted by asin(cos A2 sin A3) (for |A2| up to 40 and |A3| up to 25
+// degrees, within 3 degrees of A2 and 7 of A3; for |A2| above 90 the other
+// pole faces the viewer).
 #pragma once
 
 #include <cstdint>

@@ -16,7 +16,8 @@
 // below the panel (or 5 below the top); "Axis (\xB0): " and "Meridian Long.
 // (\xB0): " at the bottom of the right half. The globe is turned by the
 // central meridian, the position angle P (counter-clockwise in the screen)
-// and -D_E, as the panel: the pole the Earth sees is the one drawn.
+// and -D_E, as the panel: the pole the Earth sees is the one drawn, within a
+// few degrees of P (globe_transform.h; Mars's P stays within 45 degrees of 0).
 // mirrorMode (0..3, globe_transform.h) holds for the view only.
 void DrawMarsView(int left, int top, int width, int height, int year, int month, int day, int hour, int minute,
                   const pl::ColorRef moonColours[2], int mirrorMode);
