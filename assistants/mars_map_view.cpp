@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "assistants/mars_features.h"
+#include "catalog/object_pictures.h"
+#include "catalog/screens/image_viewer.h"
 #include "platform/drawing.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
@@ -20,6 +22,7 @@
 namespace {
 
 constexpr int kMapWidth = 640;
+constexpr int kMarsPictureFolder = 3;
 
 int MapWidthOnScreen() { return static_cast<int>(kMapWidth * displayScale.scaleX); }
 
@@ -110,7 +113,13 @@ void DrawMarsFeatureCallout(const MarsFeatureRecord& feature, int scrollX, int s
     int textWidth = 0;
     for (const std::string& line : lines) textWidth = std::max(textWidth, TextWidth(line));
     const int lineHeight = ScaleY(12);
-    XywhRect box{px, 0, textWidth + ScaleX(6), static_cast<int>(lines.size()) * lineHeight + ScaleY(4)};
+    const bool picture = lines.size() > 1 &&
+                         BuildImagePath(MarsFeaturePictureName(feature).c_str(), kMarsPictureFolder, 0);
+    const std::string picturePath =
+        picture ? ImageFolderPath(kMarsPictureFolder, 0) + std::string(imageRequest.tested) : std::string();
+    const int pictureSide = picture ? ScaleY(48) : 0;
+    textWidth = std::max(textWidth, pictureSide);
+    XywhRect box{px, 0, textWidth + ScaleX(6), static_cast<int>(lines.size()) * lineHeight + pictureSide + ScaleY(4)};
     box.y = py - rect.y > ScaleY(60) ? py - ScaleY(13) - box.height : py + ScaleY(13);
     if (box.x + box.width > rect.x + rect.width) box.x -= textWidth + ScaleX(10);
 
@@ -127,9 +136,23 @@ void DrawMarsFeatureCallout(const MarsFeatureRecord& feature, int scrollX, int s
     const bool wasTransparent = IsTextTransparent();
     SetTextTransparent(true);
     pl::ColorRef previousText = SetTextColorRef(ink);
-    for (std::size_t k = 0; k < lines.size(); ++k)
-        Text(lines[k], box.x + ScaleX(2), box.y + ScaleY(2) + static_cast<int>(k) * lineHeight);
+    int y = box.y + ScaleY(2);
+    for (std::size_t k = 0; k < lines.size(); ++k, y += lineHeight) {
+        Text(lines[k], box.x + ScaleX(2), y);
+        if (k == 1 && picture) {
+            DrawBitmapFileScaled(picturePath, box.x + ScaleX(2), y + lineHeight, pictureSide, pictureSide);
+            y += pictureSide;
+        }
+    }
     SetTextColorRef(previousText);
     SetTextTransparent(wasTransparent);
     SetForeColor(previousFore);
+}
+
+int ShowMarsFeaturePicture(const MarsFeatureRecord* feature) {
+    if (!feature) return 0;
+    std::string name = MarsFeaturePictureName(*feature);
+    return ShowObjectImage(name.c_str(), ScaleX(40), ScaleY(40), ScaleX(160), ScaleY(160), false, kMarsPictureFolder, 0)
+               ? 1
+               : 0;
 }

@@ -26,8 +26,15 @@ void DrawMarsMapLabels(const XywhRect& rect, int scrollX, int scrollY);
 // The call-out of a feature at its map place: a box above the place when it
 // lies more than 60 pixels down the rectangle, else 13 below it, moved left
 // when it would pass the right edge, holding " name", the size text of its
-// type, "Lat: ..." and "Long: ..." (only the name for a type outside 0..9).
+// type, its picture when the mars picture folder has one (prefix + name up to
+// the first blank, 48 x 48 at most), "Lat: ..." and "Long: ..." (only the
+// name for a type outside 0..9).
 void DrawMarsFeatureCallout(const MarsFeatureRecord& feature, int scrollX, int scrollY, const XywhRect& rect);
 
 // The screen place of a map pixel for the scroll: x taken modulo the map width.
 void MarsMapToScreen(const XywhRect& rect, int scrollX, int scrollY, int mapX, int mapY, int* x, int* y);
+
+// The feature's picture (prefix + name up to the first blank) from the mars
+// picture folder in a 160 x 160 box with its caption. 1 when shown; 0 for a
+// null record or a picture that is not there.
+int ShowMarsFeaturePicture(const MarsFeatureRecord* feature);
