@@ -32,6 +32,8 @@ extern const pl::ResourceGroup kHomeBitmapResources;
 // The chart's marker and small-icon strips, satellite, Moon pictures and
 // phase icons (6050..6063), target mark, telescope cross and meteor radiant.
 extern const pl::ResourceGroup kChartBitmapResources;
+// The map of Mars in two halves (6012, 6013) and the turning globe (6014).
+extern const pl::ResourceGroup kMarsBitmapResources;
 
 // Every group above, in the order they are installed.
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups();
