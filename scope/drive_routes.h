@@ -14,7 +14,7 @@ struct DriveRoutes {
     int (*startSlew)(int direction);
     int (*stopSlew)(int direction);
     int (*abort)();
-    void (*forgetProbe)();                       // per-run state of the drive
+    void (*forgetProbe)();                       // per-run state of the drive (null: none)
     const char* (*gotoRefusal)();                // second line of "Goto failed"
     const char* readFailure;                     // message of a failed read
 };

@@ -8,6 +8,7 @@
 #include "scope/drive_routes.h"
 #include "scope/encoder_simulation.h"
 #include "scope/meade.h"
+#include "scope/nexstar.h"
 #include "scope/scope_place.h"
 #include "scope/serial_link.h"
 
@@ -33,6 +34,19 @@ constexpr DriveRoutes kMeadeRoutes{.connect = Connect,
                                    .gotoRefusal = GetMeadeGotoRefusal,
                                    .readFailure = "Failed to get Meade RA and Dec."};
 
+constexpr DriveRoutes kNexStarRoutes{.connect = ConnectNexStar,
+                                     .disconnect = DisconnectNexStar,
+                                     .query = QueryNexStar,
+                                     .gotoPlace = GotoNexStar,
+                                     .sync = SyncNexStar,
+                                     .setRate = SetSlewRateNexStar,
+                                     .startSlew = StartSlew,
+                                     .stopSlew = StopSlew,
+                                     .abort = StopGoto,
+                                     .forgetProbe = nullptr,
+                                     .gotoRefusal = nullptr,
+                                     .readFailure = "Failed to get Celestron RA and Dec"};
+
 // The drive and scope port of the last successful connect (-1: none yet).
 int lastDrive = -1;
 int lastPort = -1;
@@ -52,11 +66,22 @@ bool HasMotors(int id) {
 // its own line and probed.
 void LeavePreviousDrive(int id, int port) {
     if (lastDrive < 0 || (id == lastDrive && port == lastPort)) return;
-    if (const DriveRoutes* previous = FamilyRoutes(GetDriveFamily(lastDrive))) previous->forgetProbe();
+    const DriveRoutes* previous = FamilyRoutes(GetDriveFamily(lastDrive));
+    if (previous && previous->forgetProbe) previous->forgetProbe();
     lastDrive = -1;
     if (!IsSerialOpen()) return;
     SetSerialPersistent(0);
     SerialClose();
+}
+
+// Drives whose mounts take a sync: Meade 2, 5, 17 and NexStar 10, 15, 20.
+// The Nexstar 5&8 has no sync command (its goto bytes would slew the mount).
+bool Syncs(int id) {
+    switch (id) {
+    case 2: case 5: case 17: return true;
+    case 10: case 15: case 20: return true;
+    default: return false;
+    }
 }
 
 enum class SlewOp { kRate, kStart, kStop, kAbort };
@@ -111,7 +136,11 @@ bool RefuseRead(int id) {
 }  // namespace
 
 const DriveRoutes* FamilyRoutes(DriveFamily family) {
-    return family == DriveFamily::kMeade ? &kMeadeRoutes : nullptr;
+    switch (family) {
+    case DriveFamily::kMeade: return &kMeadeRoutes;
+    case DriveFamily::kNexStar: return &kNexStarRoutes;
+    default: return nullptr;
+    }
 }
 
 const DriveRoutes* SelectedRoutes() { return FamilyRoutes(GetDriveFamily(Drive())); }
@@ -201,7 +230,7 @@ int ScopeSync(double ra, double dec) {
     if (!ScopeConnect()) return 0;
     int id = Drive();
     const DriveRoutes* r = SelectedRoutes();
-    bool canSync = (id == 2 || id == 5 || id == 17) && r->sync;
+    bool canSync = Syncs(id) && r->sync;
     int ok = 0;
     if (canSync) {
         double placeRa = ra, placeDec = dec;

@@ -1,6 +1,5 @@
 #include "support/meade_replies_entry.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -12,17 +11,6 @@
 #include "support/scripted_serial.h"
 
 namespace {
-
-// Splits the input into length-prefixed replies.
-void QueueReplies(ScriptedSerial& line, const uint8_t* data, std::size_t size) {
-    std::size_t i = 1;
-    while (i < size) {
-        std::size_t length = data[i++];
-        std::size_t take = std::min(length, size - i);
-        line.Reply(std::string(reinterpret_cast<const char*>(data + i), take));
-        i += take;
-    }
-}
 
 int CheckRead(int ok, double ra, double dec) {
     if (!ok) return ra == 0.0 && dec == 0.0 ? 0 : 1;
@@ -47,7 +35,7 @@ int RunMeadeReplies(const uint8_t* data, std::size_t size) {
     preferences.word[kPrefDriveId] = kDrives[size > 0 ? data[0] % 5 : 0];
     preferences.word[kPrefScopePort] = 1;
     ScriptedSerial line;
-    QueueReplies(line, data, size);
+    line.ReplyEach(data, size);
     if (!Connect()) return IsSerialOpen() ? 5 : CheckWritten(line.written);
     double ra = -1.0, dec = -1.0;
     int ok = QueryEQ(&ra, &dec);

@@ -57,6 +57,16 @@ ScriptedSerial::ScriptedSerial() {
     previous_ = InstallSerialDevice(SerialDevice{Open, Close, Configure, Timeouts, Read, Write, Purge});
 }
 
+void ScriptedSerial::ReplyEach(const uint8_t* data, std::size_t size) {
+    std::size_t i = 1;
+    while (i < size) {
+        std::size_t length = data[i++];
+        std::size_t take = std::min(length, size - i);
+        Reply(std::string(reinterpret_cast<const char*>(data + i), take));
+        i += take;
+    }
+}
+
 ScriptedSerial::~ScriptedSerial() {
     ResetSerialLink();
     InstallSerialDevice(previous_);
