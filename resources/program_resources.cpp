@@ -2,7 +2,7 @@
 
 void InstallProgramResources() {
     for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources,
-                                           &kMemoResources, &kDialogResources, &kPreferenceResources,
+                                           &kMemoResources, &kDialogResources, &kToolsResources, &kPreferenceResources,
                                            &kHomeBitmapResources, &kChartBitmapResources})
         pl::AddResourceGroup(*group);
 }
