@@ -20,7 +20,7 @@ extern const pl::ResourceGroup kMemoResources;
 
 // The modal input dialogs (135, 2950, 1999).
 extern const pl::ResourceGroup kDialogResources;
-// The location form (1200).
+// The location form (1200) and the date and time form (5200).
 extern const pl::ResourceGroup kToolsResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;
