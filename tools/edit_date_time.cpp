@@ -229,8 +229,6 @@ void EndForm(pl::Hwnd dialog, int result) {
                    kMorningHourList, kAfternoonHourList, kMinuteList, kHourField, kMinuteField, kSecondField,
                    kJulianDayField})
         ReleaseControl(dialog, id);
-    DeleteOffscreenWindow(Block().highlightBits);
-    Block().highlightBits = nullptr;
     pl::EndDialog(dialog, result);
 }
 
@@ -350,6 +348,8 @@ int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* s
     pl::Hwnd previous = GetCurrentFormWindow();
     int result = pl::DialogBox(kDateTimeForm, previous, DateTimeProc);
     b.modalRunning = 0;
+    DeleteOffscreenWindow(b.highlightBits);
+    b.highlightBits = nullptr;
     // The dialog's title made the dialog the draw window: the form it was
     // opened over draws again.
     if (pl::IsWindow(previous)) InitDrawWindowOwnDc(previous);

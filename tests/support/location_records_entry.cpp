@@ -11,18 +11,13 @@
 
 namespace {
 
-// Records past the first few are reached too when the file holds them.
-constexpr int kRecordsRead = 70;
-
 int CheckRecord(const LocationDbRecord& r) {
-    if (!std::isfinite(r.latitude) || !std::isfinite(r.longitude) || std::fabs(r.latitude) > 90.0f ||
-        std::fabs(r.longitude) > 180.0f || std::abs(r.zoneMinutes) > 1439)
+    if (!(std::fabs(r.latitude) <= 90.0f && std::fabs(r.longitude) <= 180.0f && std::abs(r.zoneMinutes) <= 1439))
         return 1;
     if (strnlen(r.firstName, sizeof r.firstName) > 24 || strnlen(r.secondName, sizeof r.secondName) > 24) return 2;
     ResetSiteRecord(currentSite);
     TakeLocationRecord(r);
-    if (strnlen(currentSite.name, sizeof currentSite.name) > 11 || !std::isfinite(currentSite.sinLatitude)) return 3;
-    return 0;
+    return strnlen(currentSite.name, sizeof currentSite.name) > 11 || !std::isfinite(currentSite.sinLatitude) ? 3 : 0;
 }
 
 }  // namespace
@@ -33,7 +28,7 @@ int RunLocationRecords(const uint8_t* data, std::size_t size) {
     std::ofstream(folder.path() / "data" / "zendavori_location.ppc", std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     RecordingServices services;
-    for (int index = -1; index < kRecordsRead; ++index) {
+    for (int index = -1; index < 70; ++index) {
         LocationDbRecord record;
         std::memset(&record, 0x7F, sizeof record);
         if (!GetLocationRecord(index, &record)) continue;

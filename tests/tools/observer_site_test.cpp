@@ -1,14 +1,15 @@
-// The site operations that need no form: the zone of a longitude, the
-// temporary site of SetObserverSite, the small map's tap and damaged
-// location records.
+// The site operations that need no form, and the saved inputs of the
+// location database's fuzz target.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
-#include <limits>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
-#include "core/shared_state.h"
 #include "support/catalog_fixture.h"
+#include "support/location_records_entry.h"
 #include "support/recording_services.h"
 #include "support/test_site.h"
 #include "tools/observer_site.h"
@@ -17,66 +18,54 @@ namespace {
 
 // -longitude / 15 hours to the nearest hour, halves away from zero.
 TEST(ObserverSite, ZoneOfALongitude) {
-    const struct {
-        double longitude;
-        int zone;
-    } cases[] = {{22.5, -120}, {-22.5, 120}, {7.4, 0}, {7.5, -60}, {-180.0, 720}};
-    for (const auto& c : cases) EXPECT_EQ(ZoneMinutesFromLongitude(c.longitude), c.zone) << c.longitude;
+    for (auto [longitude, zone] : {std::pair{22.5, -120}, {-22.5, 120}, {7.4, 0}, {7.5, -60}, {-180.0, 720}})
+        EXPECT_EQ(ZoneMinutesFromLongitude(longitude), zone) << longitude;
 }
 
-// SetObserverSite writes only latitude, its sine and cosine, longitude and
-// zone; putting the read values back restores them bit for bit (the sine and
-// cosine are recomputed from the float latitude).
+// SetObserverSite writes only the coordinates (with the sine and cosine) and
+// the zone; putting back the values read before restores the record bit for bit.
 TEST(ObserverSite, TemporarySiteComesBackWhole) {
     ResetWithDefaults();
     SetTestSite(48.8566, -2.3522, 60, 35);
-    currentSite.temperature = -5;
     const SiteRecord before = currentSite;
     SetObserverSite(-139.69, 35.68, 540);
-    EXPECT_FLOAT_EQ(currentSite.latitude, 35.68f);
-    EXPECT_EQ(currentSite.zoneMinutes, 540);
+    EXPECT_EQ((std::vector<double>{currentSite.latitude, currentSite.longitude, double(currentSite.zoneMinutes)}),
+              (std::vector<double>{35.68f, -139.69f, 540}));
+    EXPECT_EQ(std::memcmp(currentSite.name, before.name, sizeof before.name), 0);
     EXPECT_EQ(currentSite.elevation, 35);
-    EXPECT_EQ(currentSite.temperature, -5);
-    EXPECT_STREQ(currentSite.name, before.name);
     SetObserverSite(before.longitude, before.latitude, before.zoneMinutes);
     EXPECT_EQ(std::memcmp(&currentSite, &before, sizeof before), 0);
 }
 
-class SiteFiles : public ::testing::Test {
-protected:
-    void SetUp() override { ResetWithDefaults(), ResetSiteSelection(); }
-    void TearDown() override { ResetSharedState(), ResetSiteSelection(); }
+// A tap at 0, 0 on the small map: "User Tap", zone 0, the list choice dropped.
+TEST(ObserverSite, MapTapNamesTheSiteUserTap) {
     fixture::CatalogFolder folder;
     RecordingServices services;
-};
-
-// A tap at 0, 0 on the small map: "User Tap", zone 0, the list choice dropped.
-TEST_F(SiteFiles, MapTapNamesTheSiteUserTap) {
+    ResetWithDefaults();
     locationListChoice = 4;
     currentSite.daylightSaving = 1;
     SetSiteFromMapTap(0.0, 0.0);
     EXPECT_STREQ(currentSite.name, "User Tap");
-    EXPECT_EQ(currentSite.latitude, 0.0f);
-    EXPECT_EQ(currentSite.cosLatitude, 1.0f);
+    EXPECT_EQ((std::vector{currentSite.latitude, currentSite.cosLatitude}), (std::vector{0.0f, 1.0f}));
     EXPECT_EQ(currentSite.zoneMinutes, 0);
     EXPECT_EQ(locationListChoice, -1);
     EXPECT_TRUE(services.messages.empty());
+    ResetSharedState();
 }
 
-// Records that are no place are refused, silently, like a missing file.
-TEST_F(SiteFiles, DamagedLocationRecordsAreRefused) {
-    using fixture::LocationBytes;
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    LocationDbRecord record{};
-    EXPECT_FALSE(GetLocationRecord(0, &record));
-    folder.WriteDb("data\\zendavori_location.ppc", 1, 64,
-                   {LocationBytes("Paris", "France", 48.85f, 2.35f, 60), LocationBytes("A", "B", nan, 0, 0),
-                    LocationBytes("A", "B", 91.0f, 0, 0), LocationBytes("A", "B", 0, 0, 1500)});
-    EXPECT_TRUE(GetLocationRecord(0, &record));
-    EXPECT_FLOAT_EQ(record.longitude, -2.35f);
-    for (int index : {1, 2, 3, 4, -1}) EXPECT_FALSE(GetLocationRecord(index, &record)) << index;
-    EXPECT_STREQ(record.firstName, "Paris");
-    EXPECT_TRUE(services.messages.empty());
+// The seeds and every input that ever found a fault in the location
+// database's reader (fuzz/corpus/location_records) pass its checks.
+TEST(ObserverSite, LocationRecordsCorpusPassesTheChecks) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(ZENDAVORI_SOURCE_DIR) /
+                                                                 "fuzz/corpus/location_records")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(RunLocationRecords(bytes.data(), bytes.size()), 0) << entry.path().filename();
+        ++files;
+    }
+    EXPECT_GE(files, 7);
+    ResetSharedState();
 }
 
 }  // namespace
