@@ -3,7 +3,7 @@
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
     static const pl::ResourceGroup* const groups[] = {
         &kShellResources, &kHomeResources, &kControlResources, &kUiResources, &kMemoResources, &kCatalogResources,
-        &kDialogResources, &kPreferenceResources, &kHomeBitmapResources, &kChartBitmapResources,
+        &kDialogResources, &kToolsResources, &kPreferenceResources, &kHomeBitmapResources, &kChartBitmapResources,
         &kMarsBitmapResources};
     return groups;
 }

@@ -14,7 +14,8 @@ extern const pl::ResourceGroup kShellResources;
 extern const pl::ResourceGroup kHomeResources;
 // The control layer's bitmaps (popup arrows) and the program icon.
 extern const pl::ResourceGroup kControlResources;
-// The drawing layer's bitmaps: the busy indicator's frames 6081..6090.
+// The drawing layer's bitmaps: the 28 x 28 Moon phases 6080..6092 (the busy
+// indicator's frames are 6081..6090).
 extern const pl::ResourceGroup kUiResources;
 // The memo import dialog (2900).
 extern const pl::ResourceGroup kMemoResources;
@@ -24,6 +25,8 @@ extern const pl::ResourceGroup kCatalogResources;
 
 // The modal input dialogs (135, 2950, 1999).
 extern const pl::ResourceGroup kDialogResources;
+// The location form (1200) and the date and time form (5200).
+extern const pl::ResourceGroup kToolsResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;
 // The home form's icons, the status block's Sun and full and new Moon, the
