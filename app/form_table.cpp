@@ -2,6 +2,7 @@
 
 #include "app/home_form.h"
 #include "app/preference_pages.h"
+#include "catalog/screens/list_manager_form.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "ui/shell_state.h"
@@ -12,7 +13,7 @@ constexpr int kMonitorForm = 2300;
 constexpr int kScopeForm = 2400;
 
 constexpr FormEntry kForms[] = {
-    {112, nullptr}, {1050, nullptr}, {1200, nullptr}, {1300, nullptr}, {1337, PreferencePageProc},
+    {112, nullptr}, {1050, ListManagerProc}, {1200, nullptr}, {1300, nullptr}, {1337, PreferencePageProc},
     {1400, PreferencePageProc}, {1430, PreferencePageProc}, {1450, PreferencePageProc},
     {1476, PreferencePageProc}, {1550, nullptr}, {1600, nullptr}, {1620, PreferencePageProc}, {1700, nullptr},
     {1800, nullptr}, {1900, nullptr}, {1940, nullptr}, {1950, HomeFormProc}, {2100, nullptr}, {2200, nullptr},

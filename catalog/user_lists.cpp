@@ -86,7 +86,9 @@ int ReadEntries(std::FILE* file, int n) {
 
 bool IsValidListName(const char* name) {
     if (!name || name[0] == '\0') return false;
-    return std::strpbrk(name, "/\\") == nullptr && std::strstr(name, "..") == nullptr;
+    for (const char* c = name; *c; ++c)
+        if (static_cast<unsigned char>(*c) < 0x20 || std::strchr("/\\<>:\"|?*", *c)) return false;
+    return std::strstr(name, "..") == nullptr;
 }
 
 void SaveUserList(const char* listName) {
@@ -151,13 +153,14 @@ void LoadUserList(const char* fileName, int asCatalog) {
     RebuildListView();
 }
 
-bool ReadUserListHeader(const char* fileName, UserListHeader* header) {
-    if (!IsValidListName(fileName)) return false;
+UserListHeaderResult ReadUserListHeader(const char* fileName, UserListHeader* header) {
+    if (!IsValidListName(fileName)) return kHeaderNoFile;
     std::FILE* file = pl::OpenFile(ListPath(fileName), "rb");
-    if (!file) return false;
+    if (!file) return kHeaderNoFile;
     uint8_t bytes[kUserListHeaderSize];
     bool read = std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes;
     std::fclose(file);
-    if (read) DecodeHeader(bytes, header);
-    return read;
+    if (!read) return kHeaderShort;
+    DecodeHeader(bytes, header);
+    return kHeaderRead;
 }

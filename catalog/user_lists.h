@@ -9,8 +9,9 @@
 constexpr int kUserListHeaderSize = 68;
 constexpr int kUserListNameField = 40;
 
-// A list or catalogue name that stays inside its folder: not empty, without
-// "/", "\" or "..".
+// A list or catalogue name that stays inside its folder and that the device's
+// file system accepts: not empty, without "/", "\", "..", control characters
+// or any of < > : " | ? *.
 bool IsValidListName(const char* name);
 
 // Writes the whole observing list to "userlists\<listName>.lst" through a
@@ -38,6 +39,10 @@ struct UserListHeader {
     int32_t count;
 };
 
-// Reads the header of "userlists\<fileName>"; false when the file cannot be
-// opened or holds less than a header.
-bool ReadUserListHeader(const char* fileName, UserListHeader* header);
+enum UserListHeaderResult { kHeaderRead, kHeaderNoFile, kHeaderShort };
+
+// Reads the header of "userlists\<fileName>" (the name with its extension):
+// kHeaderNoFile when the file cannot be opened (or the name is not valid),
+// kHeaderShort when it holds less than a header; `header` is only written on
+// kHeaderRead.
+UserListHeaderResult ReadUserListHeader(const char* fileName, UserListHeader* header);

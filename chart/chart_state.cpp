@@ -16,6 +16,8 @@ constexpr ChartState kStartState = {
     .chartHeight = 160,
     .originX = 0,
     .originY = 0,
+    .xScale = 65536,
+    .yScale = 65536,
     .horizonScale = 65536,
     .chartDirty = 1,
     .chartSelectionIndex = 0,
@@ -32,6 +34,13 @@ ObjectRecord chartSelection = kEmptySelection;
 
 void InstallChartStateHooks() {
     InstallHorizonProjectionHook([] { chartTimeRecord.horizonProjectionReady = 0; });
+}
+
+void GetChartViewRect(int32_t* originX, int32_t* originY, int32_t* xScale, int32_t* yScale) {
+    *originX = chartState.originX;
+    *originY = chartState.originY;
+    *xScale = chartState.xScale;
+    *yScale = chartState.yScale;
 }
 
 void ResetChartState() {

@@ -29,8 +29,10 @@ struct ChartState {
     int32_t zoomSlotHorizon;    // zoom step of the Horizon View
     int32_t chartWidth;
     int32_t chartHeight;
-    int32_t originX;
+    int32_t originX;            // the chart's centre point, pixels
     int32_t originY;
+    int32_t xScale;             // signed scales of the horizon chart: xSign or ySign x horizonScale,
+    int32_t yScale;             // read with 10 fraction bits by the screen formula
     int32_t horizonScale;       // 16.16 fixed point
     int32_t chartDirty;         // 1: positions to be computed again
     int32_t chartSelectionIndex;  // selection row as last drawn (-2 after a zoom change)
@@ -46,6 +48,9 @@ extern ObjectRecord chartSelection;
 // (core/program_hooks.h): the horizon-view positions of the object table are
 // recomputed at the next drawing. Start-up.
 void InstallChartStateHooks();
+
+// The horizon chart's centre point (pixels) and signed scales, as the projections use them.
+void GetChartViewRect(int32_t* originX, int32_t* originY, int32_t* xScale, int32_t* yScale);
 
 // Both records and the selection back at their start values (tests).
 void ResetChartState();

@@ -37,8 +37,23 @@ constexpr Fix24Angle kFix24TwoPi = 105414356;         // sum of the above
 constexpr int32_t kFix24RotationGain = 10188013;      // CORDIC gain of the 25 circular steps
 constexpr int16_t kFix11TwoPi = 12868;
 
-// 8.24 product: (a x b) >> 24 in 64 bits, truncated to 32 bits.
-int32_t FixMul24(int32_t a, int32_t b);
+// The CORDIC step angles, 8.24: atan(2^-i) for i = 0..24 (mostly rounded down) and atanh(2^-i)
+// for i = 1..24 (index 0 unused).
+extern const int32_t kCircular24[25];
+extern const int32_t kHyperbolic24[25];
+
+// Two's-complement 32-bit sum and difference: the integer unit's wrap, without the undefined
+// behaviour of signed overflow.
+inline int32_t WrapAdd(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+inline int32_t WrapSub(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
+// 8.24 product: (a x b) >> 24 in 64 bits, truncated to 32 bits. Inline: the chart's per-star
+// passes form a dozen of these per star.
+inline int32_t FixMul24(int32_t a, int32_t b) { return static_cast<int32_t>((static_cast<int64_t>(a) * b) >> 24); }
 
 // Circular rotation, 25 steps: from (10188013, 0, angle) with |angle| below a quarter turn
 // it ends with x = cos, y = sin. Returns x.
@@ -73,11 +88,13 @@ int32_t FixTan24(Fix24Angle angle);
 // Tangent by an odd polynomial, within 2e-7 of tan x for |x| up to pi/4.
 int32_t FixPoly24(Fix24Angle x);
 
-// Arcsine of an 8.24 value: a series up to sqrt(3)/2 (14529495), FixAsinLarge24 above.
+// Arcsine of an 8.24 value: the series x + x^3/6 + 3x^5/40 + 5x^7/112 + 35x^9/1152 up to
+// 0.3 (kFix24AsinSeriesLimit), FixAsinLarge24 above; within 16 units (0.2") of asin everywhere.
+constexpr int32_t kFix24AsinSeriesLimit = 5033165;
 Fix24Angle FixAsin24(int32_t x);
 
-// Arcsine for magnitudes above sqrt(3)/2: CORDIC below 0.98 (16441672), double precision from
-// there on. Values above 1.0 (unit results of FixSinCos24 can exceed 2^24 by a few units)
+// Arcsine for magnitudes above the series limit: CORDIC below 0.98 (16441672), double precision
+// from there on. Values above 1.0 (unit results of FixSinCos24 can exceed 2^24 by a few units)
 // give the arcsine of 1.0.
 Fix24Angle FixAsinLarge24(int32_t x);
 

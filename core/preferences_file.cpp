@@ -23,6 +23,7 @@ constexpr std::size_t kLargestFile = std::size_t{1} << 20;
 
 SavedAlignmentHook savedAlignmentHook;
 bool saveFailureShown = false;
+bool preferencesLoaded = false;
 
 // CRC-32 with the reflected polynomial 0xEDB88320, initial and final value
 // 0xFFFFFFFF (the check value of "123456789" is 0xCBF43926).
@@ -202,6 +203,7 @@ PreferencesLoad LoadPreferences() {
         return PreferencesLoad::Damaged;
     }
     TakeFile(bytes, count);
+    preferencesLoaded = true;
     return PreferencesLoad::Loaded;
 }
 
@@ -209,4 +211,9 @@ SavedAlignmentHook InstallSavedAlignmentHook(const SavedAlignmentHook& hook) {
     return std::exchange(savedAlignmentHook, hook);
 }
 
-void ResetPreferencesFile() { saveFailureShown = false; }
+bool PreferencesWereLoaded() { return preferencesLoaded; }
+
+void ResetPreferencesFile() {
+    saveFailureShown = false;
+    preferencesLoaded = false;
+}

@@ -52,5 +52,10 @@ struct SavedAlignmentHook {
 // Installs the hook (both members or neither); returns the one it replaces.
 SavedAlignmentHook InstallSavedAlignmentHook(const SavedAlignmentHook& hook);
 
-// Forgets that a failed save was reported (start of a run, tests).
+// True once LoadPreferences has taken the user's settings from the file this
+// run; false on a first start and after a damaged file.
+bool PreferencesWereLoaded();
+
+// Forgets that a failed save was reported and that the file was loaded
+// (start of a run, tests).
 void ResetPreferencesFile();

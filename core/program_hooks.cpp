@@ -7,6 +7,7 @@ namespace {
 HorizonProjectionHook horizonProjectionHook = nullptr;
 FoundObjectHook foundObjectHook = nullptr;
 CometPlaceHook cometPlaceHook = nullptr;
+StopKeyHook stopKeyHook = nullptr;
 
 }  // namespace
 
@@ -22,6 +23,8 @@ bool ComputeCometPlace(CometRecord* comet, double jd, int equinoxYear, CometPlac
     return cometPlaceHook && cometPlaceHook(comet, jd, equinoxYear, place);
 }
 
+bool IsSearchStopKeyDown() { return stopKeyHook && stopKeyHook(); }
+
 HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook) {
     return std::exchange(horizonProjectionHook, hook);
 }
@@ -29,3 +32,5 @@ HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook) {
 FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook) { return std::exchange(foundObjectHook, hook); }
 
 CometPlaceHook InstallCometPlaceHook(CometPlaceHook hook) { return std::exchange(cometPlaceHook, hook); }
+
+StopKeyHook InstallStopKeyHook(StopKeyHook hook) { return std::exchange(stopKeyHook, hook); }

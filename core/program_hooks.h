@@ -1,5 +1,6 @@
-// Calls from the catalogue up to the subsystems that own the state they touch:
-// the chart's projection flag, the finder's target and the orbit computation.
+// Calls from the catalogue and the computation up to the subsystems that own
+// the state they touch: the chart's projection flag, the finder's target, the
+// orbit computation and the keys that stop a long search.
 // Each owner installs its hook at start-up (tests install what they need);
 // until then the calls do nothing, or report no result.
 #pragma once
@@ -28,10 +29,17 @@ struct CometPlace {
 };
 bool ComputeCometPlace(CometRecord* comet, double jd, int equinoxYear, CometPlace* place);
 
+// True when the user holds a key that stops a long search (an arrow or page
+// key, polled by the UI layer, which takes the next input event as it looks).
+// False while no screen has installed the poll.
+bool IsSearchStopKeyDown();
+
 // Installers; each returns the hook it replaces (null: none).
 using HorizonProjectionHook = void (*)();
 using FoundObjectHook = void (*)(const ObjectRecord& record, int index);
 using CometPlaceHook = bool (*)(CometRecord* comet, double jd, int equinoxYear, CometPlace* place);
+using StopKeyHook = bool (*)();
 HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook);
 FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook);
 CometPlaceHook InstallCometPlaceHook(CometPlaceHook hook);
+StopKeyHook InstallStopKeyHook(StopKeyHook hook);

@@ -55,7 +55,7 @@ void PaintStatic(Hwnd h) {
     ColorRef text = IsWindowEnabled(h) ? GetSysColor(kColorStaticText) : GetSysColor(kColorGrayText);
     Rect inner = c;
     if (style & WS_BORDER) inner = Rect{c.left + 1, c.top + 1, c.right - 1, c.bottom - 1};
-    DrawTextIn(dc, StoredWindowText(h), inner, AlignmentOf(style) | kTextWordBreak, text);
+    DrawControlText(dc, StoredWindowText(h), inner, AlignmentOf(style) | kTextWordBreak, text);
     if (style & WS_BORDER) FrameSolid(dc, c, GetSysColor(kColorWindowFrame));
     EndPaint(h, &ps);
 }
@@ -105,7 +105,7 @@ void PaintPushButton(Hwnd h, Hdc dc, const ButtonState& s, const Rect& c) {
     FrameSolid(dc, c, GetSysColor(kColorWindowFrame));
     if (GetWindowStyle(h) & BS_DEFPUSHBUTTON)
         FrameSolid(dc, Rect{c.left + 1, c.top + 1, c.right - 1, c.bottom - 1}, GetSysColor(kColorWindowFrame));
-    DrawTextIn(dc, StoredWindowText(h), c, kTextCenter | kTextVCenter | kTextSingleLine, text);
+    DrawControlText(dc, StoredWindowText(h), c, kTextCenter | kTextVCenter | kTextSingleLine, text);
     if (GetFocus() == h) {
         int inset = 3 * PixelScale();
         DrawFocusRect(dc, Rect{c.left + inset, c.top + inset, c.right - inset, c.bottom - inset});
@@ -133,7 +133,7 @@ void PaintCheckBox(Hwnd h, Hdc dc, const ButtonState& s, const Rect& c) {
     if (s.checked) DrawTick(dc, box, GetSysColor(kColorWindowText));
     ColorRef text = IsWindowEnabled(h) ? GetSysColor(kColorStaticText) : GetSysColor(kColorGrayText);
     Rect label{box.right + 4 * PixelScale(), c.top, c.right, c.bottom};
-    DrawTextIn(dc, StoredWindowText(h), label, kTextLeft | kTextVCenter | kTextSingleLine, text);
+    DrawControlText(dc, StoredWindowText(h), label, kTextLeft | kTextVCenter | kTextSingleLine, text);
     if (GetFocus() == h) DrawFocusRect(dc, label);
 }
 

@@ -25,25 +25,40 @@ void FrameSolid(Hdc dc, const Rect& r, ColorRef color) {
     FillSolid(dc, Rect{r.right - 1, r.top, r.right, r.bottom}, color);
 }
 
-void PrepareText(Hdc dc, ColorRef color) {
-    SelectObject(dc, GetSystemFont());
+namespace {
+
+void PrepareTextIn(Hdc dc, ColorRef color, Hfont font) {
+    SelectObject(dc, font);
     SetBkMode(dc, kTransparent);
     SetTextColor(dc, color);
 }
+
+int LineHeight(Hfont font) {
+    Hdc dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, font);
+    TextMetrics m;
+    GetTextMetrics(dc, &m);
+    DeleteDC(dc);
+    return m.height;
+}
+
+}  // namespace
+
+void PrepareText(Hdc dc, ColorRef color) { PrepareTextIn(dc, color, GetSystemFont()); }
+void PrepareControlText(Hdc dc, ColorRef color) { PrepareTextIn(dc, color, GetDialogFont()); }
 
 void DrawTextIn(Hdc dc, std::string_view text, Rect rect, unsigned format, ColorRef color) {
     PrepareText(dc, color);
     DrawText(dc, text, &rect, format);
 }
 
-int SystemFontHeight() {
-    Hdc dc = CreateCompatibleDC(nullptr);
-    SelectObject(dc, GetSystemFont());
-    TextMetrics m;
-    GetTextMetrics(dc, &m);
-    DeleteDC(dc);
-    return m.height;
+void DrawControlText(Hdc dc, std::string_view text, Rect rect, unsigned format, ColorRef color) {
+    PrepareControlText(dc, color);
+    DrawText(dc, text, &rect, format);
 }
+
+int SystemFontHeight() { return LineHeight(GetSystemFont()); }
+int DialogFontHeight() { return LineHeight(GetDialogFont()); }
 
 void RegisterClassOnce(const char* name, WndProc proc, const void* background) {
     WindowClass existing;

@@ -1,5 +1,6 @@
 // Drawing helpers shared by the controls, message boxes and menus: solid
-// fills and frames in a colour, text in the system font, and the control
+// fills and frames in a colour, text in the system font (menus, message
+// boxes) or the dialog font (controls made from templates), and the control
 // state kept beside each window (the user-data slot stays the program's).
 #pragma once
 
@@ -17,12 +18,17 @@ namespace pl {
 void FillSolid(Hdc dc, const Rect& rect, ColorRef color);
 // A one-pixel frame just inside the rectangle.
 void FrameSolid(Hdc dc, const Rect& rect, ColorRef color);
-// Selects the system font, a transparent background and the text colour.
+// Selects the system font (the dialog font), a transparent background and the
+// text colour.
 void PrepareText(Hdc dc, ColorRef color);
-// Draws text in the rectangle with DrawText's format bits, in the system font.
+void PrepareControlText(Hdc dc, ColorRef color);
+// Draws text in the rectangle with DrawText's format bits, in the system font
+// (the dialog font).
 void DrawTextIn(Hdc dc, std::string_view text, Rect rect, unsigned format, ColorRef color);
-// Height of a line of the system font.
+void DrawControlText(Hdc dc, std::string_view text, Rect rect, unsigned format, ColorRef color);
+// Height of a line of the system font (the dialog font).
 int SystemFontHeight();
+int DialogFontHeight();
 // The screen's pixels per inch over 96, truncated, at least 1 (pixel margins).
 int PixelScale();
 

@@ -105,7 +105,7 @@ View MakeView(Hwnd h, Hdc dc) {
     v.dc = dc;
     v.text = StoredWindowText(h);
     v.area = TextArea(h);
-    PrepareText(dc, 0);
+    PrepareControlText(dc, 0);
     TextMetrics m;
     GetTextMetrics(dc, &m);
     v.lineHeight = std::max(1, m.height);
@@ -136,7 +136,7 @@ void Paint(Hwnd h, EditState& s) {
     View v = MakeView(h, dc);
     FollowCaret(h, s, v);
     ColorRef ink = IsWindowEnabled(h) ? GetSysColor(kColorWindowText) : GetSysColor(kColorGrayText);
-    PrepareText(dc, ink);
+    PrepareControlText(dc, ink);
     SelectClipRect(dc, &v.area);
     int caretLine = CaretLine(v.lines, s.caret);
     for (int i = s.firstLine; i < static_cast<int>(v.lines.size()); ++i) {

@@ -15,8 +15,17 @@
 namespace pl {
 namespace {
 
-constexpr const char* kSystemFontFolder = "/usr/share/fonts/truetype/dejavu/";
-constexpr const char* kSystemFamily = "DejaVu Sans";
+// The system family is Tahoma as the Wine project made it (metric-compatible,
+// Debian's fonts-wine, LGPL); DejaVu Sans (fonts-dejavu-core) stands in when
+// those files are missing.
+constexpr const char* kTahomaFolder = "/usr/share/wine/fonts/";
+constexpr const char* kTahomaFiles[] = {"tahoma.ttf", "tahomabd.ttf"};
+constexpr const char* kTahomaFamily = "Tahoma";
+constexpr const char* kFallbackFolder = "/usr/share/fonts/truetype/dejavu/";
+constexpr const char* kFallbackFiles[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
+constexpr const char* kFallbackFamily = "DejaVu Sans";
+constexpr int kSystemFontDesignHeight = 12;  // pixels at 96 dpi
+constexpr int kDialogFontDesignHeight = 11;
 constexpr int kMaxPixelSize = 1024;
 
 struct FaceEntry {
@@ -32,19 +41,26 @@ struct FontState {
     FT_Library library = nullptr;
     std::vector<FaceEntry> faces;
     std::map<std::string, int> addCounts;  // added files by host path
-    std::map<int, std::unique_ptr<Font>> systemFonts;  // by height
+    // Stock fonts by family and height; never freed while the program runs,
+    // so a context holding one stays valid when the family changes.
+    std::map<std::pair<std::string, int>, std::unique_ptr<Font>> stockFonts;
+    std::string systemFamily = kFallbackFamily;
 
     FontState() {
         if (FT_Init_FreeType(&library) != 0) library = nullptr;
-        for (const char* file : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"}) Register(kSystemFontFolder + std::string(file), false);
+        for (const char* file : kFallbackFiles) Register(kFallbackFolder + std::string(file), false);
+        UseTahomaFolder(kTahomaFolder);
     }
     ~FontState() {
-        systemFonts.clear();
+        stockFonts.clear();
         if (library) FT_Done_FreeType(library);
     }
 
     // Registers every face of a file; the number registered.
     int Register(const std::string& hostPath, bool added);
+    // Takes the Tahoma faces from `folder` (forgetting earlier ones) and
+    // chooses the system family: Tahoma when its regular face is there.
+    void UseTahomaFolder(const std::string& folder);
 };
 
 FontState& State() {
@@ -83,6 +99,15 @@ int FontState::Register(const std::string& hostPath, bool isAdded) {
     return registered;
 }
 
+void FontState::UseTahomaFolder(const std::string& folder) {
+    std::string tahoma = Lower(kTahomaFamily);
+    std::erase_if(faces, [&](const FaceEntry& e) { return !e.added && e.family == tahoma; });
+    for (const char* file : kTahomaFiles) Register(folder + file, false);
+    bool found = std::any_of(faces.begin(), faces.end(),
+                             [&](const FaceEntry& e) { return !e.added && e.family == tahoma && !e.bold; });
+    systemFamily = found ? kTahomaFamily : kFallbackFamily;
+}
+
 // The face entry for a name and weight: by family, then by file name, else the
 // system family; the bold style preferred when asked.
 const FaceEntry* FindFace(const std::string& name, bool bold) {
@@ -96,17 +121,18 @@ const FaceEntry* FindFace(const std::string& name, bool bold) {
             if (!key.empty() && e.stem == key) found.push_back(&e);
     if (found.empty())
         for (const FaceEntry& e : st.faces)
-            if (!e.added && e.family == Lower(kSystemFamily)) found.push_back(&e);
+            if (!e.added && e.family == Lower(st.systemFamily)) found.push_back(&e);
     for (const FaceEntry* e : found)
         if (e->bold == bold) return e;
     return found.empty() ? nullptr : found.front();
 }
 
-int SystemFontHeight() { return -static_cast<int>(std::lround(12.0 * ScreenDpi() / 96.0)); }
+// A character height of the design (pixels at 96 dpi) at the screen's dpi.
+int StockHeight(int designHeight) { return -static_cast<int>(std::lround(designHeight * ScreenDpi() / 96.0)); }
 
 // Pixels per em for a font height (see FontDesc).
 int PixelSize(FT_Face face, int height) {
-    if (height == 0) height = SystemFontHeight();
+    if (height == 0) height = StockHeight(kSystemFontDesignHeight);
     double ppem = -height;
     if (height > 0) {
         int cell = face->ascender - face->descender;
@@ -182,12 +208,15 @@ bool GetFontDesc(Hfont font, FontDesc* desc) {
     return true;
 }
 
-Hfont GetSystemFont() {
+namespace {
+
+// The stock font of the system family at a design height.
+Hfont StockFont(int designHeight) {
     FontState& st = State();
-    int height = SystemFontHeight();
-    std::unique_ptr<Font>& slot = st.systemFonts[height];
+    int height = StockHeight(designHeight);
+    std::unique_ptr<Font>& slot = st.stockFonts[{st.systemFamily, height}];
     if (!slot) {
-        FontDesc desc{height, 400, kSystemFamily, 0};
+        FontDesc desc{height, 400, st.systemFamily, 0};
         slot.reset(MakeFont(desc));
         if (!slot) {  // no face installed: a font that draws nothing, so contexts still work
             slot = std::make_unique<Font>();
@@ -196,6 +225,18 @@ Hfont GetSystemFont() {
         slot->state.stock = true;
     }
     return slot.get();
+}
+
+}  // namespace
+
+Hfont GetSystemFont() { return StockFont(kSystemFontDesignHeight); }
+
+Hfont GetDialogFont() { return StockFont(kDialogFontDesignHeight); }
+
+std::string GetSystemFontFamily() { return State().systemFamily; }
+
+void SetTahomaFolder(const std::string& hostFolder) {
+    State().UseTahomaFolder(hostFolder.empty() ? std::string(kTahomaFolder) : hostFolder);
 }
 
 int AddFontResourceFile(const std::string& path) {

@@ -1,5 +1,8 @@
-// Fonts, rendered with FreeType. The system font is DejaVu Sans (Debian's
-// fonts-dejavu-core) at height -12 per 96 pixels per inch. Further faces come
+// Fonts, rendered with FreeType. The system family is Tahoma as the Wine
+// project made it (Debian's fonts-wine), or DejaVu Sans (fonts-dejavu-core)
+// when those files are missing. The system font is that family at height -12
+// per 96 pixels per inch; controls made from dialog templates draw in the
+// dialog font, the same family at -11 per 96 pixels per inch. Further faces come
 // from font files added with AddFontResourceFile; such a face is found by its
 // family name and by its file name without extension ("symbol" finds
 // font\symbol.ttf). Glyphs are drawn hinted and one bit deep, so text is the
@@ -29,8 +32,16 @@ Hfont CreateFontIndirect(const FontDesc& desc);
 bool GetFontDesc(Hfont font, FontDesc* desc);
 
 // The stock system font for the screen's present pixels per inch:
-// height -round(12 * dpi / 96), weight 400, face "DejaVu Sans".
+// height -round(12 * dpi / 96), weight 400, the system family.
 Hfont GetSystemFont();
+// The stock dialog font: height -round(11 * dpi / 96), the system family.
+Hfont GetDialogFont();
+// "Tahoma" or "DejaVu Sans".
+std::string GetSystemFontFamily();
+// Tests: looks for tahoma.ttf and tahomabd.ttf in `hostFolder` (ending in
+// "/"; empty: the installed folder) and chooses the system family again.
+// Stock fonts made before stay valid.
+void SetTahomaFolder(const std::string& hostFolder);
 
 // Adds the faces of a font file (a program path) for later fonts; the result is
 // the number of faces added, 0 when the file cannot be read as a font. Each

@@ -11,6 +11,7 @@
 #include "platform/controls.h"
 #include "platform/drawing.h"
 #include "platform/focus.h"
+#include "platform/fonts.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/paint.h"
@@ -183,7 +184,7 @@ std::string RowText(Hwnd h, ListState& s, int index, int column) {
     return column >= 0 && column < static_cast<int>(r.texts.size()) ? r.texts[static_cast<size_t>(column)] : "";
 }
 
-int DefaultRowHeight() { return SystemFontHeight() + PixelScale(); }
+int DefaultRowHeight() { return DialogFontHeight() + PixelScale(); }
 
 void MeasureRows(Hwnd h, ListState& s) {
     s.rowHeight = DefaultRowHeight();
@@ -207,6 +208,7 @@ void DrawOwnerRow(Hwnd h, ListState& s, Hdc dc, int index, const Rect& r) {
     if ((state & LVIS_FOCUSED) && GetFocus() == h) d.itemState |= ODS_FOCUS;
     d.hwndItem = h;
     d.hdc = dc;
+    SelectObject(dc, GetDialogFont());
     d.rcItem = r;
     d.itemData = s.rows[static_cast<size_t>(index)].param;
     SendMessage(GetParent(h), WM_DRAWITEM, static_cast<WParam>(d.ctlId), reinterpret_cast<LParam>(&d));
@@ -223,7 +225,7 @@ void DrawTextRow(Hwnd h, ListState& s, Hdc dc, int index, const Rect& r) {
     for (int c = 0; c < columns && x < r.right; ++c) {
         int width = s.columns.empty() ? r.Width() : s.columns[static_cast<size_t>(c)];
         Rect cell{x + margin, r.top, std::min(r.right, x + width) - margin, r.bottom};
-        DrawTextIn(dc, RowText(h, s, index, c), cell, kTextSingleLine | kTextVCenter | kTextLeft, fore);
+        DrawControlText(dc, RowText(h, s, index, c), cell, kTextSingleLine | kTextVCenter | kTextLeft, fore);
         x += width;
     }
 }

@@ -1,5 +1,5 @@
 // Templates of the modal input dialogs: text input (135), position input
-// (2950), night mode (1999) and date and time (5200).
+// (2950) and night mode (1999).
 #include "resources/program_resources.h"
 
 namespace {
@@ -50,21 +50,7 @@ constexpr ControlTemplate kNightMode[] = {
     {kButtonControl, 140, "3", 118, 39, 16, 11, 0},
 };
 
-// The date and time form in its short form: the date and the time as fields.
-constexpr ControlTemplate kDateTime[] = {
-    {kStaticControl, 8026, "Title", 0, 0, 80, 14, 0},
-    {kButtonControl, 5201, "Inf", 124, 1, 10, 10, 0},
-    {kStaticControl, kNoId, "Date", 4, 20, 24, 10, 0},
-    {kStaticControl, 5235, "", 30, 20, 60, 10, 0},
-    {kStaticControl, kNoId, "Time", 4, 34, 24, 10, 0},
-    {kStaticControl, 5215, "", 30, 34, 60, 10, 0},
-    {kButtonControl, 5207, "Ok", 4, 50, 30, 12, 0},
-    {kButtonControl, 5217, "Now", 54, 50, 30, 12, 0},
-    {kButtonControl, 5232, "Cancel", 104, 50, 30, 12, 0},
-};
-
 constexpr pl::DialogTemplate kDialogs[] = {
-    {5200, 0, 20, 138, 66, "", kDateTime},
     {135, 0, 0, 138, 100, "", kTextInput},
     {2950, 0, 0, 138, 65, "", kPositionInput},
     {1999, 0, 0, 138, 70, "", kNightMode},

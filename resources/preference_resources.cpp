@@ -64,7 +64,7 @@ constexpr ControlTemplate kPage2[] = {
     Label("F-Ratio", 85), Trigger(1439, 85, kPopupX, 40), List(1440, 85, kPopupX, 40), Field(1536, 102, 85, 32),
     Label("Mount Type", 96), Trigger(1411, 96), List(1412, 96),
     Heading(140, "Display", 109), Info(1490, 109),
-    Label("Max Selected items", 120, 4, 54), Trigger(1441, 120), List(1442, 120),
+    Label("Max Selected items", 120, 2, 58), Trigger(1441, 120, 60, 74), List(1442, 120, 60, 74),
     Label("Time Update", 131), Trigger(1443, 131), List(1444, 131),
     Label("Night Mode", 142), Trigger(1445, 142), List(1446, 142),
     Button(1447, "Ok", 2), Button(1517, "Prev", 72), Button(1448, "Next", 106),

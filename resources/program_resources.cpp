@@ -1,8 +1,13 @@
 #include "resources/program_resources.h"
 
+std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
+    static const pl::ResourceGroup* const groups[] = {
+        &kShellResources, &kHomeResources, &kControlResources, &kUiResources, &kMemoResources, &kCatalogResources,
+        &kDialogResources, &kToolsResources, &kPreferenceResources, &kHomeBitmapResources, &kChartBitmapResources,
+        &kMarsBitmapResources};
+    return groups;
+}
+
 void InstallProgramResources() {
-    for (const pl::ResourceGroup* group : {&kShellResources, &kHomeResources, &kControlResources, &kUiResources,
-                                           &kMemoResources, &kDialogResources, &kPreferenceResources,
-                                           &kHomeBitmapResources, &kChartBitmapResources})
-        pl::AddResourceGroup(*group);
+    for (const pl::ResourceGroup* group : ProgramResourceGroups()) pl::AddResourceGroup(*group);
 }

@@ -2,6 +2,8 @@
 // (and every test that opens forms) installs them all.
 #pragma once
 
+#include <span>
+
 #include "platform/resources.h"
 
 // The shell's strings, menus 102 and 103, menu bars 102 and 103 and
@@ -12,13 +14,19 @@ extern const pl::ResourceGroup kShellResources;
 extern const pl::ResourceGroup kHomeResources;
 // The control layer's bitmaps (popup arrows) and the program icon.
 extern const pl::ResourceGroup kControlResources;
-// The drawing layer's bitmaps: the busy indicator's frames 6081..6090.
+// The drawing layer's bitmaps: the 28 x 28 Moon phases 6080..6092 (the busy
+// indicator's frames are 6081..6090).
 extern const pl::ResourceGroup kUiResources;
 // The memo import dialog (2900).
 extern const pl::ResourceGroup kMemoResources;
+// The picture viewer (1940), the list manager (1050) and its button bitmaps
+// (5074, 5147, 5148, 1975).
+extern const pl::ResourceGroup kCatalogResources;
 
 // The modal input dialogs (135, 2950, 1999).
 extern const pl::ResourceGroup kDialogResources;
+// The location form (1200) and the date and time form (5200).
+extern const pl::ResourceGroup kToolsResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;
 // The home form's icons, the status block's Sun and full and new Moon, the
@@ -27,6 +35,11 @@ extern const pl::ResourceGroup kHomeBitmapResources;
 // The chart's marker and small-icon strips, satellite, Moon pictures and
 // phase icons (6050..6063), target mark, telescope cross and meteor radiant.
 extern const pl::ResourceGroup kChartBitmapResources;
+// The map of Mars in two halves (6012, 6013) and the turning globe (6014).
+extern const pl::ResourceGroup kMarsBitmapResources;
 
-// Installs every group below with pl::AddResourceGroup (safe to repeat).
+// Every group above, in the order they are installed.
+std::span<const pl::ResourceGroup* const> ProgramResourceGroups();
+
+// Installs every group above with pl::AddResourceGroup (safe to repeat).
 void InstallProgramResources();

@@ -1,8 +1,9 @@
-// Bitmaps of the drawing layer: the ten frames of the busy indicator, 28 x 28
-// Moon phase icons on a black square. 6081 + k (k = 0..5) wax with an
-// illuminated fraction of (k + 0.5) / 6, lit on the right; 6092 - k (here
-// 6087..6090) wane with (k + 0.5) / 6, lit on the left. Drawn in turn they
-// show the Moon going through its phases.
+// Bitmaps of the drawing layer: 28 x 28 Moon phase icons on a black square,
+// 6080 + i for the phase index i = 0..12 of the date and time form's
+// calendar. 6080 is the new Moon; 6081 + k (k = 0..5) wax with an illuminated
+// fraction of (k + 0.5) / 6, lit on the right; 6092 - k (k = 0..5) wane with
+// (k + 0.5) / 6, lit on the left. The busy indicator's ten frames are
+// 6081..6090: drawn in turn they show the Moon going through its phases.
 #include <cmath>
 
 #include "resources/program_resources.h"
@@ -35,7 +36,7 @@ template <int Id>
 void MoonFrame(uint32_t* pixels, int width, int height) {
     bool waxing = Id <= 6086;
     double k = waxing ? Id - 6081 : 6092 - Id;
-    DrawMoonIcon(pixels, width, height, (k + 0.5) / 6, waxing);
+    DrawMoonIcon(pixels, width, height, Id == 6080 ? 0.0 : (k + 0.5) / 6, waxing);
 }
 
 constexpr pl::BitmapTemplate Frame(int id, void (*generate)(uint32_t*, int, int)) {
@@ -43,10 +44,11 @@ constexpr pl::BitmapTemplate Frame(int id, void (*generate)(uint32_t*, int, int)
 }
 
 constexpr pl::BitmapTemplate kBitmaps[] = {
-    Frame(6081, MoonFrame<6081>), Frame(6082, MoonFrame<6082>), Frame(6083, MoonFrame<6083>),
-    Frame(6084, MoonFrame<6084>), Frame(6085, MoonFrame<6085>), Frame(6086, MoonFrame<6086>),
-    Frame(6087, MoonFrame<6087>), Frame(6088, MoonFrame<6088>), Frame(6089, MoonFrame<6089>),
-    Frame(6090, MoonFrame<6090>),
+    Frame(6080, MoonFrame<6080>), Frame(6081, MoonFrame<6081>), Frame(6082, MoonFrame<6082>),
+    Frame(6083, MoonFrame<6083>), Frame(6084, MoonFrame<6084>), Frame(6085, MoonFrame<6085>),
+    Frame(6086, MoonFrame<6086>), Frame(6087, MoonFrame<6087>), Frame(6088, MoonFrame<6088>),
+    Frame(6089, MoonFrame<6089>), Frame(6090, MoonFrame<6090>), Frame(6091, MoonFrame<6091>),
+    Frame(6092, MoonFrame<6092>),
 };
 
 }  // namespace

@@ -16,7 +16,7 @@ struct DriveRoutes {
     int (*startSlew)(int direction) = nullptr;
     int (*stopSlew)(int direction) = nullptr;
     int (*abort)() = nullptr;
-    void (*forgetProbe)() = nullptr;                  // per-run state of the drive
+    void (*forgetProbe)() = nullptr;                  // per-run state of the drive (null: none)
     const char* (*gotoRefusal)() = nullptr;           // second line of "Goto failed"
     const char* readFailure = nullptr;                // message of a failed read
     bool gotoUnconfirmed = false;                     // a goto sent is never a success: no scope form

@@ -8,6 +8,7 @@
 #include "scope/drive_routes.h"
 #include "scope/encoder_simulation.h"
 #include "scope/meade.h"
+#include "scope/nexstar.h"
 #include "scope/scope_place.h"
 #include "scope/serial_link.h"
 #include "scope/servocat.h"
@@ -37,6 +38,17 @@ constexpr DriveRoutes kMeadeRoutes{.connect = Connect,
                                    .gotoRefusal = GetMeadeGotoRefusal,
                                    .readFailure = "Failed to get Meade RA and Dec."};
 
+constexpr DriveRoutes kNexStarRoutes{.connect = ConnectNexStar,
+                                     .disconnect = DisconnectNexStar,
+                                     .query = QueryNexStar,
+                                     .gotoPlace = GotoNexStar,
+                                     .sync = SyncNexStar,
+                                     .setRate = SetSlewRateNexStar,
+                                     .startSlew = StartSlew,
+                                     .stopSlew = StopSlew,
+                                     .abort = StopGoto,
+                                     .readFailure = "Failed to get Celestron RA and Dec"};
+
 // The drive and scope port of the last successful connect (-1: none yet).
 int lastDrive = -1;
 int lastPort = -1;
@@ -62,6 +74,18 @@ void LeavePreviousDrive(int id, int port) {
     if (!IsSerialOpen()) return;
     SetSerialPersistent(0);
     SerialClose();
+}
+
+// Drives whose mounts take a sync: Meade 2, 5, 17, NexStar 10, 15, 20 and
+// Takahashi 14. The Nexstar 5&8 has no sync command (its goto bytes would
+// slew the mount).
+bool Syncs(int id) {
+    switch (id) {
+    case 2: case 5: case 17: return true;
+    case 10: case 15: case 20: return true;
+    case 14: return true;
+    default: return false;
+    }
 }
 
 enum class SlewOp { kRate, kStart, kStop, kAbort };
@@ -122,6 +146,7 @@ bool RefuseRead(int id) {
 const DriveRoutes* FamilyRoutes(DriveFamily family) {
     switch (family) {
     case DriveFamily::kMeade: return &kMeadeRoutes;
+    case DriveFamily::kNexStar: return &kNexStarRoutes;
     case DriveFamily::kServoCat: return &kServoCatRoutes;
     case DriveFamily::kSiderealTech: return &kSiderealTechRoutes;
     case DriveFamily::kSkyCommander: return &kSkyCommanderRoutes;
@@ -221,7 +246,7 @@ int ScopeSync(double ra, double dec) {
     if (!ScopeConnect()) return 0;
     int id = Drive();
     const DriveRoutes* r = SelectedRoutes();
-    bool canSync = (id == 2 || id == 5 || id == 17 || id == 14) && r->sync;
+    bool canSync = Syncs(id) && r->sync;
     int ok = 0;
     if (canSync) {
         double placeRa = ra, placeDec = dec;

@@ -41,10 +41,11 @@ int ScopeStopSlew(int direction);
 int ScopeAbort();
 
 // Connects, reads the mount's right ascension and declination, disconnects.
-// Both outputs are 0 unless it returns 1; a failed read says so in the
-// family's words ("Failed to get Meade RA and Dec."). ServoCat and
-// SkyCommander readings (J2000) are turned to the place of date; SiderealTech
-// reads its axes (azimuth, altitude) for AZ and Encoder output. Drive 0: "No drive is selected in Preference"; 100,
+// Both outputs are 0 unless it returns 1; a failed read says the family's
+// text ("Failed to get Meade RA and Dec.", "Failed to get Celestron RA and
+// Dec"). ServoCat and SkyCommander readings (J2000) are turned to the place of
+// date; SiderealTech reads its axes (azimuth, altitude) for AZ and Encoder
+// output. Drive 0: "No drive is selected in Preference"; 100,
 // 101: "Read not yet implemented for PowerFlex" / "... Dynastar".
 int ScopeGetRaDec(double* ra, double* dec);
 
@@ -72,8 +73,9 @@ int ScopeSync(double ra, double dec);
 // Drives 0, 6, 7 only show the sky and scope places. A failure says "Goto
 // failed" (with a refusal's text as second line) and disconnects; a success
 // keeps the mount connected and opens the scope control form, unless it is
-// already open over the sky chart. ServoCat and SkyCommander gotos are sent
-// but never a success (ServoCat disconnects). Returns 1 on success.
+// already open over the sky chart; the Nexstar 5&8 is disconnected instead and
+// counts no success. ServoCat and SkyCommander gotos are sent but never a
+// success (ServoCat disconnects). Returns 1 on success.
 int ScopeGoto(double ra, double dec, int positionMode);
 
 // Back to the start of a run: flags 0, the last connected drive forgotten

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kSkyChartForm = 1900;
 constexpr int kScopeForm = 2400;
+constexpr int kNexStar58 = 8;
 
 struct GotoPlaces {
     double targetRa, targetDec;  // as the caller gave it
@@ -100,7 +101,14 @@ bool GotoDrive(const GotoPlaces& p) {
         ShowNotYetImplemented("Goto not yet implemented for", id);
         return false;
     }
-    return SendGoto(*routes, p);
+    bool sent = SendGoto(*routes, p);
+    // The Nexstar 5&8 has no slews or abort for the scope control form: the
+    // line is let go and no form follows.
+    if (sent && id == kNexStar58) {
+        ScopeDisconnect();
+        return false;
+    }
+    return sent;
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 #include "ui/bitmaps.h"
 
+#include <cstring>
+#include <map>
+#include <vector>
+
 #include "core/services.h"
 #include "platform/drawing.h"
 #include "platform/files.h"
 #include "platform/image_files.h"
+#include "platform/color.h"
 #include "platform/resources.h"
 #include "ui/colors.h"
 #include "ui/offscreen.h"
@@ -12,6 +17,49 @@ namespace {
 
 void FilterForNight(DrawWindowRecord* record) {
     if (record && GetNightMode() != 0) ApplyNightFilter(record);
+}
+
+// The 5-5-5 pixels of a bitmap resource, top row first, stored as the DIB
+// stores them (little-endian words), kept after the first load: the tables
+// are constant and their generators pure, so the pixels never change.
+struct ResourcePixels {
+    pl::BitmapTemplate source;
+    std::vector<uint8_t> bytes;
+    bool Made(const pl::BitmapTemplate& t) const {
+        return source.id == t.id && source.width == t.width && source.height == t.height &&
+               source.rows.data() == t.rows.data() && source.palette.data() == t.palette.data() &&
+               source.generate == t.generate;
+    }
+};
+
+const ResourcePixels* CachedResourcePixels(const pl::BitmapTemplate* bitmap) {
+    static std::map<const pl::BitmapTemplate*, ResourcePixels> cache;
+    auto found = cache.find(bitmap);
+    if (found != cache.end() && found->second.Made(*bitmap)) return &found->second;
+    std::vector<uint32_t> rgb;
+    if (!pl::RenderBitmapTemplate(*bitmap, &rgb)) return nullptr;
+    ResourcePixels& entry = cache[bitmap];
+    entry.source = *bitmap;
+    entry.bytes.resize(rgb.size() * 2);
+    for (size_t i = 0; i < rgb.size(); ++i) WritePixel16(&entry.bytes[2 * i], pl::ToPixel555(pl::FromPixel888(rgb[i])));
+    return &entry;
+}
+
+// A new 16-bit DIB record holding the resource's pixels, copied row by row.
+DrawWindowRecord* ResourceDib(int bitmapId, int bitsPerPixel) {
+    const pl::BitmapTemplate* bitmap = pl::FindBitmapTemplate(bitmapId);
+    const ResourcePixels* pixels = bitmap ? CachedResourcePixels(bitmap) : nullptr;
+    if (!pixels) return nullptr;
+    const int width = pixels->source.width, height = pixels->source.height;
+    DrawWindowRecord* record = CreateOffscreenDib(width, height, bitsPerPixel);
+    if (!record || !record->dibBits || record->bitsPerPixel != 16) {
+        DeleteOffscreenWindow(record);
+        return nullptr;
+    }
+    const size_t rowBytes = static_cast<size_t>(width) * 2;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(DibPixelAddress(*record, 0, y), &pixels->bytes[y * rowBytes], rowBytes);
+    return record;
 }
 
 // Copies a bitmap into a new 16-bit DIB record of its size.
@@ -63,10 +111,7 @@ int DrawResource(int bitmapId, int x, int y, double scaleX, double scaleY, bool 
 }  // namespace
 
 DrawWindowRecord* LoadBitmapResource(int bitmapId, int bitsPerPixel) {
-    pl::Hbitmap bitmap = pl::LoadBitmap(bitmapId);
-    if (!bitmap) return nullptr;
-    DrawWindowRecord* record = DibCopy(bitmap, bitsPerPixel);
-    pl::DeleteObject(bitmap);
+    DrawWindowRecord* record = ResourceDib(bitmapId, bitsPerPixel);
     FilterForNight(record);
     return record;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "catalog/memo.h"
+#include "catalog/screens/name_rows.h"
 #include "core/services.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
@@ -15,7 +16,6 @@
 #include "platform/messages.h"
 #include "platform/paint.h"
 #include "platform/shell.h"
-#include "platform/text.h"
 #include "platform/window.h"
 #include "ui/background_paint.h"
 #include "ui/control_registry.h"
@@ -84,15 +84,9 @@ void PaintMemoDialog(pl::Hwnd dialog) {
     FillFileList(dialog);
 }
 
-// A row: the file name, 2 pixels in from the row's left edge, vertically
-// centred, over the row's fill.
+// A row: the file name, 2 pixels in from the row's left edge.
 void DrawMemoRow(int16_t row, const XywhRect& rect, int, int) {
-    if (row < 0 || row >= memoNameTable.Count()) return;
-    pl::Hdc dc = GetDrawDc();
-    pl::Rect text{rect.x + kRowTextIndent, rect.y, rect.x + rect.width, rect.y + rect.height};
-    int mode = pl::SetBkMode(dc, pl::kTransparent);
-    pl::DrawText(dc, memoNameTable[row].data(), &text, pl::kTextSingleLine | pl::kTextVCenter);
-    pl::SetBkMode(dc, mode);
+    DrawNameTableRow(memoNameTable, row, rect, kRowTextIndent);
 }
 
 int ListRowCount(pl::Hwnd dialog) { return ListGetCount(pl::GetDlgItem(dialog, kFileList)); }

@@ -1,4 +1,5 @@
 """Shared helpers of the reference-data scripts: file header and number formatting."""
+import math
 import os
 import sys
 import warnings
@@ -36,3 +37,20 @@ def ra_dec(v):
 
 def unit(ra_h, dec_deg):
     return erfa.s2c(ra_h * 15.0 * erfa.DD2R, dec_deg * erfa.DD2R)
+
+
+def golden(f, a, b, tol):
+    """Abscissa of the least value of f on [a, b] (unimodal there), by golden sections to tol."""
+    r = (math.sqrt(5) - 1) / 2
+    c, d = b - r * (b - a), a + r * (b - a)
+    fc, fd = f(c), f(d)
+    while abs(b - a) > tol:
+        if fc < fd:
+            b, d, fd = d, c, fc
+            c = b - r * (b - a)
+            fc = f(c)
+        else:
+            a, c, fc = c, d, fd
+            d = a + r * (b - a)
+            fd = f(d)
+    return (a + b) / 2

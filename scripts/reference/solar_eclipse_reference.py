@@ -45,7 +45,7 @@ import erfa
 import numpy as np
 
 sys.path.insert(0, os.path.dirname(__file__))
-from common import write_table  # noqa: E402
+from common import golden, write_table  # noqa: E402
 
 AU_KM = 149597870.7
 EARTH_KM = 6378.137
@@ -232,22 +232,6 @@ def greatest_ut(date, near_ut):
         e = besselian_instant(tt_of(date, ut))
         return math.hypot(e["x"], e["y"])
     return golden(gamma, near_ut - 1, near_ut + 1, 0.01 / 3600)
-
-
-def golden(f, a, b, tol):
-    r = (math.sqrt(5) - 1) / 2
-    c, d = b - r * (b - a), a + r * (b - a)
-    fc, fd = f(c), f(d)
-    while abs(b - a) > tol:
-        if fc < fd:
-            b, d, fd = d, c, fc
-            c = b - r * (b - a)
-            fc = f(c)
-        else:
-            a, c, fc = c, d, fd
-            d = a + r * (b - a)
-            fd = f(d)
-    return (a + b) / 2
 
 
 def ground_speed_kmh(date, ut_h):

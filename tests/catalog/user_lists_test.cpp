@@ -135,15 +135,19 @@ TEST_F(UserListTest, FailedSaveLeavesTheOldListIntact) {
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"last_list.lst"});
 }
 
-TEST_F(UserListTest, NamesLeavingTheFolderAreRefused) {
+// Names leaving the folder, and names the device's file system refused (the
+// list manager's untouched "<New list name>" used to be saved).
+TEST_F(UserListTest, NamesLeavingTheFolderOrRefusedByTheDeviceAreRefused) {
     FillList(1);
-    for (const char* name : {"../outside", "a/b", "a\\b", "..", ""}) {
+    for (const char* name : {"../outside", "a/b", "a\\b", "..", "", "<New list name>", "a:b", "a?b", "a*", "a\"b",
+                             "a|b", "tab\t"}) {
         SaveUserList(name);
         LoadUserList(name, 0);
         LoadUserList(name, 1);
         EXPECT_EQ(TakeTexts(), Texts(3, "Invalid list name.")) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(folder.root() + "/outside.lst"));
+    EXPECT_TRUE(pl::ListDirectory("userlists\\*.*").empty());
     EXPECT_EQ(selectionCount, 1);
     EXPECT_TRUE(IsValidListName("last_list.lst"));
 }
@@ -215,11 +219,13 @@ TEST_F(UserListTest, CatalogueNameLongerThanItsFieldIsRefused) {
 TEST_F(UserListTest, HeaderNameIsReadAsAtMost40Bytes) {
     WriteListFile("full_name.lst", 9, {}, std::string(40, 'n'));
     UserListHeader header;
-    ASSERT_TRUE(ReadUserListHeader("full_name.lst", &header));
+    ASSERT_EQ(ReadUserListHeader("full_name.lst", &header), kHeaderRead);
     EXPECT_EQ(std::string(header.name), std::string(40, 'n'));
     EXPECT_EQ(std::make_tuple(header.year, header.minute, header.count), std::make_tuple(1999, 59, 9));
-    EXPECT_FALSE(ReadUserListHeader("missing.lst", &header));
-    EXPECT_FALSE(ReadUserListHeader("../x", &header));
+    folder.WriteRaw("userlists\\short.lst", Bytes(67, 0));
+    EXPECT_EQ(ReadUserListHeader("short.lst", &header), kHeaderShort);
+    EXPECT_EQ(ReadUserListHeader("missing.lst", &header), kHeaderNoFile);
+    EXPECT_EQ(ReadUserListHeader("../x", &header), kHeaderNoFile);
 }
 
 }  // namespace

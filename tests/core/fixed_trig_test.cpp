@@ -104,28 +104,25 @@ TEST(FixTan24, AgreesWithDoublePrecisionAndSaturatesAtZeroCosine) {
     }
 }
 
-// The series path stands for x + x^3/6 + 3x^5/40 + 5x^7/112 + 35x^9/1152 (evaluated here in
-// double precision); it falls short of asin by up to 0.0118 rad at its limit sqrt(3)/2.
-double AsinSeries(double x) {
-    return x + x * x * x / 6 + 3 * std::pow(x, 5) / 40 + 5 * std::pow(x, 7) / 112 + 35 * std::pow(x, 9) / 1152;
-}
-
-// The series up to 14529495 inclusive, CORDIC above, double precision from 16441672. Odd
-// symmetry is exact off the series and within one unit on it. The series' truncation error
-// makes the switch one unit above the limit visible.
-TEST(FixAsin24, PathsAgreeWithSeriesAndDoublePrecisionWithOddSymmetry) {
+// The series x + x^3/6 + 3x^5/40 + 5x^7/112 + 35x^9/1152 serves up to 0.3 (5033165), CORDIC
+// above, double precision from 16441672; every path within 16 units of asin. Odd symmetry is
+// exact off the series and within one unit on it (its last shift floors).
+TEST(FixAsin24, PathsAgreeWithAsinAndOddSymmetry) {
     for (int i = -1000; i <= 1000; ++i) {
         const int32_t x = static_cast<int32_t>(i / 1000.0 * 16777216.0);
-        const double got = FixAsin24(x) * kUnit;
-        const bool series = std::abs(x) <= 14529495;
-        EXPECT_NEAR(got, series ? AsinSeries(ToDouble(x)) : std::asin(ToDouble(x)), (series ? 6 : 16) * kUnit) << x;
-        EXPECT_NEAR(got, std::asin(ToDouble(x)), series ? 0.0118 : 16 * kUnit) << x;
+        const bool series = std::abs(x) <= kFix24AsinSeriesLimit;
+        EXPECT_NEAR(FixAsin24(x) * kUnit, std::asin(ToDouble(x)), 16 * kUnit) << x;
         EXPECT_LE(std::abs(FixAsin24(-x) + FixAsin24(x)), series ? 1 : 0) << x;
     }
-    EXPECT_NEAR(FixAsin24(14529495) * kUnit, AsinSeries(ToDouble(14529495)), 6 * kUnit);
-    for (int32_t x : {14529496, 16441671, 16441672})
+    for (int32_t x : {5033165, 5033166, 14529495, 14529496, 16441671, 16441672})
         EXPECT_NEAR(FixAsin24(x) * kUnit, std::asin(ToDouble(x)), 16 * kUnit) << x;
-    EXPECT_GT(FixAsin24(14529496) - FixAsin24(14529495), 100);
+}
+
+// The nine-term series was used up to sqrt(3)/2, where it falls 0.0118 rad (0.67 degrees)
+// short of asin: altitudes near 60 degrees were drawn that far off and jumped at 60.
+TEST(FixAsin24, NoJumpAtSixtyDegrees) {
+    EXPECT_LE(std::abs(FixAsin24(14529496) - FixAsin24(14529495)), 16);
+    EXPECT_NEAR(FixAsin24(14529495) * kUnit, std::asin(ToDouble(14529495)), 16 * kUnit);
 }
 
 // Unit results of FixSinCos24 exceed 2^24 by a few units; their arcsine is that of 1.0,

@@ -24,6 +24,7 @@ using pl::Rgb;
 using Ink = std::set<std::pair<int, int>>;
 
 const std::string kSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const std::string kTahoma = "/usr/share/wine/fonts/tahoma.ttf";
 const std::string kSerif = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
 
 // The pixels FreeType itself sets for one code point, hinted and one bit deep,
@@ -98,21 +99,34 @@ TEST(SymbolCharset, LettersAreTheClassicGreekEncoding) {
     EXPECT_EQ(pl::DecodeText("a", false), U"a");
 }
 
-TEST(SystemFont, HeightFollowsPixelsPerInch) {
-    pl::Hdc dc = pl::CreateCompatibleDC(nullptr);
-    pl::FontDesc desc;
-    ASSERT_TRUE(pl::GetFontDesc(pl::GetCurrentFont(dc), &desc));
-    EXPECT_EQ(desc.height, -12);
-    EXPECT_EQ(desc.weight, 400);
-    EXPECT_EQ(desc.face, "DejaVu Sans");
-    pl::DeleteDC(dc);
-    pl::SetScreenInfo(pl::kWindowScreen);
-    dc = pl::CreateCompatibleDC(nullptr);
-    ASSERT_TRUE(pl::GetFontDesc(pl::GetCurrentFont(dc), &desc));
-    EXPECT_EQ(desc.height, -24);
-    EXPECT_EQ(pl::GetDeviceCaps(dc, pl::kLogPixelsX), 192);
-    EXPECT_EQ(pl::GetDeviceCaps(dc, pl::kHorzRes), 480);
-    pl::DeleteDC(dc);
+// The system font and the dialog font: Tahoma at -12 and -11 per 96 dpi, or
+// DejaVu Sans when the Tahoma files are missing.
+TEST(SystemFont, FamilyAndHeightsFollowTheFilesAndPixelsPerInch) {
+    const struct {
+        pl::ScreenInfo screen;
+        std::string tahomaFolder;
+        const char* family;
+        int system, dialog;
+    } cases[] = {{pl::kHeadlessScreen, "", "Tahoma", -12, -11},
+                 {pl::kWindowScreen, "", "Tahoma", -24, -22},
+                 {pl::kHeadlessScreen, "/nonexistent/fonts/", "DejaVu Sans", -12, -11}};
+    for (const auto& c : cases) {
+        pl::SetScreenInfo(c.screen);
+        pl::SetTahomaFolder(c.tahomaFolder);
+        pl::Hdc dc = pl::CreateCompatibleDC(nullptr);
+        pl::FontDesc desc;
+        ASSERT_TRUE(pl::GetFontDesc(pl::GetCurrentFont(dc), &desc));
+        EXPECT_EQ(desc.height, c.system);
+        EXPECT_EQ(desc.weight, 400);
+        EXPECT_EQ(desc.face, c.family);
+        EXPECT_EQ(pl::GetSystemFontFamily(), c.family);
+        ASSERT_TRUE(pl::GetFontDesc(pl::GetDialogFont(), &desc));
+        EXPECT_EQ(desc.height, c.dialog);
+        EXPECT_EQ(desc.face, c.family);
+        EXPECT_EQ(pl::GetDeviceCaps(dc, pl::kLogPixelsX), c.screen.dpi);
+        pl::DeleteDC(dc);
+    }
+    pl::SetTahomaFolder("");
     pl::SetScreenInfo(pl::kHeadlessScreen);
 }
 
@@ -125,9 +139,9 @@ TEST(Text, GlyphsAreFreeTypesOwnForTheBytesCharacters) {
         char32_t code;
     } cases[] = {{12, "g", U'g'}, {20, "R", U'R'}, {12, "\x95", U'\u2022'}, {12, "\xB0", U'\u00B0'}, {12, "\xE9", U'\u00E9'}};
     for (const auto& c : cases) {
-        Ink expected = ReferenceInk(kSans, c.height, c.code);
+        Ink expected = ReferenceInk(c.height == 12 ? kTahoma : kSans, c.height, c.code);
         ASSERT_FALSE(expected.empty());
-        // The system font at 12, a made one otherwise.
+        // The system font (Tahoma) at 12, a made DejaVu Sans otherwise.
         pl::Hfont font = c.height == 12 ? nullptr : pl::CreateFontIndirect(pl::FontDesc{-c.height, 400, "DejaVu Sans", 0});
         EXPECT_EQ(DrawnInk(font, c.text), expected) << c.text;
         if (font) pl::DeleteObject(font);
@@ -264,7 +278,7 @@ TEST_F(FontFolder, AddedFaceFoundByFamilyAndFileNameUntilRemoved) {
     EXPECT_EQ(DrawnInk(kept, "A"), serif);
     pl::DeleteObject(kept);
     pl::Hfont gone = pl::CreateFontIndirect(pl::FontDesc{-12, 400, "MySerif", 0});
-    EXPECT_EQ(DrawnInk(gone, "A"), ReferenceInk(kSans, 12, U'A'));  // the system family stands in
+    EXPECT_EQ(DrawnInk(gone, "A"), ReferenceInk(kTahoma, 12, U'A'));  // the system family stands in
     pl::DeleteObject(gone);
 }
 

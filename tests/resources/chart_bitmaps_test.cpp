@@ -4,25 +4,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/resources.h"
-#include "resources/program_resources.h"
+#include "program_bitmaps.h"
 
 namespace {
 
 constexpr uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF;
 
-std::vector<uint32_t> Pixels(int id, int width, int height) {
-    const pl::BitmapTemplate* b = pl::FindBitmapTemplate(id);
-    std::vector<uint32_t> pixels;
-    if (b && b->width == width && b->height == height) pl::RenderBitmapTemplate(*b, &pixels);
-    return pixels;
-}
-
-class ChartBitmapsTest : public ::testing::Test {
-protected:
-    void SetUp() override { InstallProgramResources(); }
-    void TearDown() override { pl::ClearResourceGroups(); }
-};
+using ChartBitmapsTest = ProgramBitmapsTest;
 
 // Each bitmap at its size, keyed by its top-left pixel and not all key; the
 // Moon picture 3993 also by its first stored (bottom-left) pixel.

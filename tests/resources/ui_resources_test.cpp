@@ -1,4 +1,4 @@
-// The busy indicator's Moon phase frames.
+// The 28 x 28 Moon phase frames of the calendar and the busy indicator.
 #include "resources/program_resources.h"
 
 #include <gtest/gtest.h>
@@ -41,19 +41,22 @@ protected:
     void TearDown() override { pl::ClearResourceGroups(); }
 };
 
-// 6081..6086 wax (lit on the right, growing), 6087..6090 wane (lit on the
-// left, shrinking); the lit share of the disc is near (k + 0.5) / 6.
-TEST_F(UiResourcesTest, BusyFramesShowTheMoonsPhases) {
-    const double fraction[10] = {0.5 / 6, 1.5 / 6, 2.5 / 6, 3.5 / 6, 4.5 / 6, 5.5 / 6,
-                                 5.5 / 6, 4.5 / 6, 3.5 / 6, 2.5 / 6};
-    for (int k = 0; k < 10; ++k) {
-        Frame f = Measure(6081 + k);
+// The phase pictures 6080 + i of the date form's calendar: 6080 new (nothing
+// lit), 6081..6086 wax (lit on the right, growing), 6087..6092 wane (lit on
+// the left, shrinking); the lit share of the disc is near (k + 0.5) / 6. The
+// busy indicator draws 6081..6090 in turn.
+TEST_F(UiResourcesTest, PhaseFramesShowTheMoonsPhases) {
+    const double fraction[13] = {0,       0.5 / 6, 1.5 / 6, 2.5 / 6, 3.5 / 6, 4.5 / 6, 5.5 / 6,
+                                 5.5 / 6, 4.5 / 6, 3.5 / 6, 2.5 / 6, 1.5 / 6, 0.5 / 6};
+    for (int i = 0; i < 13; ++i) {
+        Frame f = Measure(6080 + i);
         double share = static_cast<double>(f.lit) / (f.lit + f.dark);
-        EXPECT_NEAR(share, fraction[k], 0.05) << 6081 + k;
-        if (k < 6)
-            EXPECT_GT(f.litRight, f.litLeft) << 6081 + k;
-        else
-            EXPECT_GT(f.litLeft, f.litRight) << 6081 + k;
+        EXPECT_NEAR(share, fraction[i], 0.05) << 6080 + i;
+        if (i >= 1 && i <= 6) {
+            EXPECT_GT(f.litRight, f.litLeft) << 6080 + i;
+        } else if (i > 6) {
+            EXPECT_GT(f.litLeft, f.litRight) << 6080 + i;
+        }
     }
 }
 

@@ -72,7 +72,6 @@ TEST_F(DispatchTest, RefusedDrivesSayWhy) {
         {100, "Goto not yet implemented for PowerFlex", "Scope Connect not supported for the drive you selected"},
         {101, "Goto not yet implemented for Dynastar", "Scope Connect not supported for the drive you selected"},
         {999, "Unknown scope drive: 999", "Unknown scope drive"},
-        {8, "Goto not yet implemented for Nexstar 5&8", "Scope Connect not supported for the drive you selected"},
     };
     for (const auto& c : cases) {
         preferences.word[kPrefDriveId] = c.drive;
@@ -197,7 +196,8 @@ TEST_F(DispatchTest, SlewsOfOtherDrives) {
     EXPECT_TRUE(services.messages.size() == 2);
 }
 
-// Held Left on the harness: "#:Mw#" once, "#:Qw#" after the release.
+// A held key on the harness sends the start once and the stop after the
+// release: Left on drive 5, Up on drive 20 (its 'P' frames at rate 0).
 class KeySlewTest : public DispatchTest {
 protected:
     KeySlewTest() : harness(TestHarnessOptions()) {}
@@ -207,18 +207,30 @@ protected:
 };
 
 TEST_F(KeySlewTest, HeldKeySlewsUntilReleased) {
+    const struct {
+        int drive, key;
+        std::string sent;
+    } cases[] = {
+        {5, pl::VK_LEFT, "#:Mw##:Qw#"},
+        {20, pl::VK_UP, std::string("P\x02\x11\x24\x09\0\0\0P\x02\x11\x24\0\0\0\0", 16)},
+    };
     rec.onMessage = [](const testwin::Record& r, pl::LResult*) {
         if (r.id == pl::WM_KEYDOWN && r.wParam == static_cast<pl::WParam>(pl::VK_LEFT)) ScopeKeySlewLeft();
+        if (r.id == pl::WM_KEYDOWN && r.wParam == static_cast<pl::WParam>(pl::VK_UP)) ScopeKeySlewUp();
         return false;
     };
     harness.start([this] {
         rec.Top({0, 0, 240, 320});
         return RunMessageLoop();
     });
-    harness.runOnUi([] { ScopeConnect(); });
-    Sent("#:GD#");
-    harness.key(pl::VK_LEFT, 5);
-    EXPECT_EQ(Sent("#:Qw#"), "#:Mw##:Qw#");
+    peer.Respond("Kx", "x#");
+    for (const auto& c : cases) {
+        preferences.word[kPrefDriveId] = c.drive;
+        harness.runOnUi([] { ScopeConnect(); });
+        peer.TakeReceived();
+        harness.key(c.key, 5);
+        EXPECT_EQ(Sent(c.sent.substr(c.sent.size() - 4)), c.sent) << c.drive;
+    }
 }
 
 }  // namespace

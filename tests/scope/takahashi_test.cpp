@@ -110,6 +110,17 @@ TEST_F(TakahashiTest, GotoAndSyncReplies) {
     }
 }
 
+// The dispatcher counts drive 14 among the drives with a sync: a silent
+// controller gets the "D" command and the sync fails, not refused.
+TEST_F(TakahashiTest, DispatcherSyncReachesTheController) {
+    ASSERT_EQ(ScopeConnect(), 1);
+    AllSent();
+    services.messages.clear();
+    EXPECT_EQ(ScopeSync(6.0, 10.0), 0);
+    Sent("D");  // the sync command went out
+    EXPECT_EQ(services.Texts(), (Texts{"No response from Takahashi", "Sync failed"}));
+}
+
 // "E" + hhmmss + sign ddmm + tenth of a minute + pier side: 12:34:56 and
 // +45 12.3' = 12.582222 h, 45.205 deg. Short, non-digit and out-of-range
 // replies fail.

@@ -41,6 +41,8 @@ void CatalogFolder::Remove(const std::string& programPath) const { std::remove(H
 
 void CatalogFolder::WriteRaw(const std::string& programPath, const Bytes& bytes) const {
     std::string path = HostFile(programPath);
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) throw std::runtime_error("cannot write " + path);
     if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);

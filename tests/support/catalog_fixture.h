@@ -30,7 +30,7 @@ public:
     void WriteDb(const std::string& programPath, uint32_t version, uint32_t recordSize,
                  const std::vector<Bytes>& records, int64_t count = -1) const;
 
-    // Any bytes (damaged files).
+    // Any bytes (damaged files), its folders made as needed.
     void WriteRaw(const std::string& programPath, const Bytes& bytes) const;
 
     void Remove(const std::string& programPath) const;

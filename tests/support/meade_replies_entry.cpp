@@ -35,7 +35,7 @@ int RunMeadeReplies(const uint8_t* data, std::size_t size) {
     preferences.word[kPrefDriveId] = kDrives[size > 0 ? data[0] % 5 : 0];
     preferences.word[kPrefScopePort] = 1;
     ScriptedSerial line;
-    if (size > 0) line.ReplyAll(data + 1, size - 1);
+    line.ReplyEach(data, size);
     if (!Connect()) return IsSerialOpen() ? 5 : CheckWritten(line.written);
     double ra = -1.0, dec = -1.0;
     int ok = QueryEQ(&ra, &dec);

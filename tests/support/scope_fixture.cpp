@@ -5,6 +5,7 @@
 #include "scope/alignment.h"
 #include "scope/encoder_simulation.h"
 #include "scope/meade.h"
+#include "scope/nexstar.h"
 #include "scope/pointing_model.h"
 #include "scope/scope_dispatch.h"
 #include "scope/scope_form.h"
@@ -17,6 +18,7 @@ void ResetScope() {
     ResetSharedState();
     ResetSerialLink();
     ResetMeadeDriver();
+    ResetNexStarDriver();
     ResetSimulatedEncoder();
     ResetScopeDispatch();
     ResetAlignmentModel();

@@ -57,8 +57,8 @@ ScriptedSerial::ScriptedSerial() {
     previous_ = InstallSerialDevice(SerialDevice{Open, Close, Configure, Timeouts, Read, Write, Purge});
 }
 
-void ScriptedSerial::ReplyAll(const uint8_t* data, std::size_t size) {
-    std::size_t i = 0;
+void ScriptedSerial::ReplyEach(const uint8_t* data, std::size_t size) {
+    std::size_t i = 1;
     while (i < size) {
         std::size_t length = data[i++];
         std::size_t take = std::min(length, size - i);

@@ -99,7 +99,7 @@ int RunSmallDriveReplies(const uint8_t* data, std::size_t size) {
     preferences.word[kPrefScopePort] = 1;
     preferences.word[kPrefMountType] = (choice >> 2) & 1;
     ScriptedSerial line;
-    if (size > 0) line.ReplyAll(data + 1, size - 1);
+    line.ReplyEach(data, size);
     if (!ScopeConnect()) return IsSerialOpen() ? 5 : CheckWritten(line.written);
     int drive = preferences.word[kPrefDriveId];
     int result = RunFamily(drive);

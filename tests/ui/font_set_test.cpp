@@ -78,7 +78,7 @@ TEST_F(FontSetTest, HeightsAtScaleOneAndTwo) {
     EXPECT_EQ(Desc(6).face, "symbol");
     EXPECT_EQ(Desc(6).charSet, pl::kSymbolCharset);
     EXPECT_EQ(Desc(7).face, "symbol");
-    EXPECT_EQ(Desc(0).face, "DejaVu Sans");
+    EXPECT_EQ(Desc(0).face, "Tahoma");
     EXPECT_NE(GetFontHandle(0), GetFontHandle(4));  // same font, a handle of its own
     EXPECT_TRUE(services.messages.empty());
 }

@@ -1,0 +1,111 @@
+#include "chart/sky_rotation.h"
+
+#include "catalog/stars.h"
+#include "chart/chart_clock.h"
+#include "chart/chart_colours.h"
+#include "chart/chart_state.h"
+#include "chart/chart_views.h"
+#include "chart/sphere_projection.h"
+#include "core/earth_orientation.h"
+#include "core/julian_day.h"
+#include "core/matrix3.h"
+#include "core/shared_state.h"
+#include "core/sidereal_time.h"
+
+namespace {
+
+constexpr double kFixPerHour = 4392264.877774095;
+constexpr double kFixPerDegree = 292817.65851827303;
+constexpr int16_t kDesignationComet = 12;
+constexpr int16_t kDesignationPlanet = 45;
+
+constexpr SkyRotation kStartRotation = {
+    0, {kFix24One, 0, 0, 0, kFix24One, 0, 0, 0, kFix24One}, {kFix24One, 0, 0, 0, kFix24One, 0, 0, 0, kFix24One},
+    0, 0, 0, 0, 0, 0, -1, 0};
+
+void ToFix(const double* m, int32_t* out) {
+    for (int k = 0; k < 9; ++k) out[k] = static_cast<int32_t>(m[k] * 16777216.0);
+}
+
+void Transpose(const double* m, double* t) {
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) t[3 * c + r] = m[3 * r + c];
+}
+
+bool BuiltFor(int year, int month, int day, int hour, int minute) {
+    const SkyRotation& r = skyRotation;
+    return r.year == year && r.month == month && r.day == day && r.hour == hour && r.minute == minute;
+}
+
+}  // namespace
+
+SkyRotation skyRotation = kStartRotation;
+
+void BuildSkyRotation(int year, int month, int day, int hour, int minute, int second) {
+    const int zone = currentSite.zoneMinutes;
+    double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, zone);
+    double lst = GetLocalSiderealTime(year, month, day, hour, minute, second, currentSite.longitude, zone);
+    int32_t lstFix = static_cast<int32_t>(lst * kFixPerHour);
+    int32_t complement = kFix24Pi - lstFix;
+    skyRotation.siderealComplement = complement < 0 ? 158121535 - lstFix : complement;
+    double precession[9], nutation[9], meanToTrue[9], pn[9], h[9], m[9];
+    ComputePrecessionMatrix(jd, precession);
+    // The nutation matrix holds true-to-mean: its transpose follows the precession.
+    GetNutationMatrix(jd, nutation);
+    Transpose(nutation, meanToTrue);
+    Matrix3Multiply(meanToTrue, precession, pn);
+    ComputeHourAngleFromLst(year, month, day, hour, minute, second, h);
+    Matrix3Multiply(h, pn, m);
+    ToFix(h, skyRotation.hourAngle);
+    ToFix(m, skyRotation.matrix);
+}
+
+void SetChartView(int rotate, int year, int month, int day, int hour, int minute, int second, int force) {
+    SetChartColours();
+    if (force == 0 && rotate == skyRotation.flag && BuiltFor(year, month, day, hour, minute)) return;
+    skyRotation.flag = rotate;
+    BuildSkyRotation(year, month, day, hour, minute, second);
+    ReprojectStarTable();
+    SkyRotation& r = skyRotation;
+    r.year = year;
+    r.month = month;
+    r.day = day;
+    r.hour = hour;
+    r.minute = minute;
+    r.zoneMinutes = currentSite.zoneMinutes;
+    r.second = second;
+}
+
+void RebuildChartViewForced(int rotate) {
+    const SkyRotation& r = skyRotation;
+    skyRotation.flag = -1;
+    SetChartView(rotate, r.year, r.month, r.day, r.hour, r.minute, r.second, 1);
+}
+
+void EnableViewRotation() { skyRotation.flag = -1; }
+
+void ReprojectStarTable() {
+    LoadStarCatalog(1);
+    UpdateChartTime(1);
+    for (int i = 0; i < kBrightStarCount; ++i) {
+        StarRecord& star = brightStarTable[i];
+        ProjectRaDecToChart(star.rightAscension, star.declination, &star.chartWords[0], &star.chartWords[1],
+                            &star.chartWords[2]);
+    }
+}
+
+void ProjectObjectList(SelectionEntry* table, int count) {
+    if (!table) return;
+    if (chartView == 0 || chartView == 1) chartTimeRecord.horizonProjectionReady = 0;
+    const bool on = skyRotation.flag != 0;
+    for (int i = 0; i < count; ++i) {
+        SelectionEntry& e = table[i];
+        bool ofDate = e.designation == kDesignationPlanet || e.designation == kDesignationComet;
+        const int32_t* m = on ? (ofDate ? skyRotation.hourAngle : skyRotation.matrix) : nullptr;
+        UnitVector v = StarUnitVector(static_cast<int32_t>(e.rightAscension * kFixPerHour),
+                                      static_cast<int32_t>(e.declination * kFixPerDegree));
+        UnitVectorToChartBy(m, v, &e.chartX, &e.chartY, &e.chartZ);
+    }
+}
+
+void ResetSkyRotation() { skyRotation = kStartRotation; }

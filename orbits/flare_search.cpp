@@ -1,0 +1,274 @@
+#include "orbits/flare_search.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "catalog/comet_satellite_db.h"
+#include "core/brent.h"
+#include "core/julian_day.h"
+#include "core/preferences.h"
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "ephemeris/body_positions.h"
+#include "ephemeris/sun_moon_rise_set.h"
+#include "orbits/pass_search.h"
+#include "orbits/satellite_math.h"
+#include "orbits/satellite_propagation.h"
+#include "orbits/satellite_search_display.h"
+
+namespace {
+
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kDegreesPerRadian = 57.29577951308232;
+constexpr double kMinute = 1.0 / 1440.0;
+constexpr double kSecond = 1.0 / 86400.0;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kPanelTilt = -40.0;
+
+// The Sun's or the Moon's topocentric place (rad), 0 and 0 while not computed.
+struct BodyCache {
+    double ra = 0.0;
+    double dec = 0.0;
+    long evaluations = 0;
+};
+BodyCache cache;
+
+// The element set of the Next and Flare searches.
+SatelliteElements flareElements;
+
+void Cross(const double a[3], const double b[3], double out[3]) {
+    out[0] = a[1] * b[2] - a[2] * b[1];
+    out[1] = a[2] * b[0] - a[0] * b[2];
+    out[2] = a[0] * b[1] - a[1] * b[0];
+}
+
+void Normalize(double v[3]) {
+    double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    for (int k = 0; k < 3; ++k) v[k] /= length;
+}
+
+// The topocentric place of the Sun (flareMode) or the Moon at a local date and
+// time whose minutes may run past 59.
+void ComputeCachedBody(int year, int month, int day, int hour, int minute, int second) {
+    const int32_t savedMode = preferences.word[kPrefPositionMode];
+    preferences.word[kPrefPositionMode] = 2;
+    BodyPosition body{};
+    ComputeBody(&body, satelliteFormState.flareMode ? 0 : 1, year, month, day, hour, minute, second);
+    preferences.word[kPrefPositionMode] = savedMode;
+    cache.ra = body.ra * 15.0 * kRadiansPerDegree;
+    cache.dec = body.dec * kRadiansPerDegree;
+}
+
+// One stage of the minimisation over ax .. cx around bx, with the body's
+// place taken afresh; returns the least angle (rad) and its time in *peak.
+double MinimizeStage(double ax, double bx, double cx, double tolerance, double* peak) {
+    ClearFlareBodyCache();
+    return BrentMinimize(peak, ax, bx, cx, tolerance, PeakAngleAt);
+}
+
+void WritePeak(double* peakJd, double* angle, double peak, double degrees) {
+    if (peakJd) *peakJd = peak;
+    if (angle) *angle = degrees;
+}
+
+// The window of a Next or Flare search and the Sun's rise and set (UT) on the
+// form's date [0] and the next day [1].
+struct FlareWindow {
+    double start, end;
+    double sunrise[2], sunset[2];
+};
+
+FlareWindow MakeFlareWindow(const SatelliteFormState& form) {
+    const int zone = currentSite.zoneMinutes;
+    FlareWindow w{};
+    if (form.flareMode) {
+        w.start = JulianDayFromDateTime(form.year, form.month, form.day, 0, 0, 0, zone);
+        w.end = w.start + 2.0;
+    } else {
+        w.start = JulianDayFromDateTime(form.year, form.month, form.day, form.hour, form.minute, form.second, zone) -
+                  1.0 / 24.0;
+        w.end = w.start + 0.5;
+    }
+    int year = form.year, month = form.month, day = form.day;
+    for (int k = 0; k < 2; ++k) {
+        double rise = 0.0, transit = 0.0, set = 0.0;
+        ComputeSunRiseSet(year, month, day, &rise, &transit, &set);
+        double midnight = JulianDayFromDateTime(year, month, day, 0, 0, 0, zone);
+        w.sunrise[k] = midnight + rise / 24.0;
+        w.sunset[k] = midnight + set / 24.0;
+        AddDaysToDate(&year, &month, &day, 1);
+    }
+    return w;
+}
+
+bool InDaylight(const FlareWindow& w, double jd) {
+    return (jd > w.sunrise[0] && jd < w.sunset[0]) || (jd > w.sunrise[1] && jd < w.sunset[1]);
+}
+
+// The flare steps of one pass (elements' passRiseJd .. passSetJd): false when
+// the pass gives no flare row, with *t moved past daylight or deep night.
+bool CheckFlare(PassRow* row, SatelliteElements* el, const FlareWindow& w, double* t) {
+    const double rise = el->passRiseJd, set = el->passSetJd;
+    const double fiveMinutes = 0.003472222222222222, twoHours = 2.0 / 24.0;
+    for (int k = 0; k < 2; ++k) {
+        if (rise > w.sunrise[k] && set < w.sunset[k]) {
+            *t = w.sunset[k] + fiveMinutes;
+            return false;
+        }
+    }
+    if (rise > w.sunset[0] + twoHours && set < w.sunrise[1] - twoHours) {
+        *t = w.sunrise[1] - twoHours;
+        return false;
+    }
+    double peak = 0.0, angle = 0.0;
+    if (!FindFlarePeak(rise, el, &peak, &angle)) return false;
+    ComputeSatelliteLookAngles(peak, el);
+    if (!(el->elevation >= MinimumPassElevation(satelliteFormState.minElevationIndex))) return false;
+    if (InDaylight(w, peak)) return false;
+    row->peakLocalJd = peak + currentSite.zoneMinutes / 1440.0;
+    row->peakAngle = angle;
+    return true;
+}
+
+bool PassesNameFilter(const char* name, bool flare) {
+    return flare ? std::strncmp(name, "IR", 2) == 0 : std::strncmp(name, "IRI", 3) != 0;
+}
+
+// The passes of record `index` into the form's rows: every flare of the
+// window (Flare), or the next pass (Next).
+void SearchSatellite(int index, const FlareWindow& w) {
+    SatelliteFormState& form = satelliteFormState;
+    const bool flare = form.flareMode != 0;
+    SatelliteRecord record;
+    if (!GetSatelliteRecord(index, &record)) return;
+    char name[kSatelliteLineSize];
+    GetSatelliteLine(record.nameLine, name);
+    if (!PassesNameFilter(name, flare)) return;
+    SatelliteElements* el = &flareElements;
+    *el = SatelliteElements{};
+    InitSatelliteElements(&record, el);
+    const ObserverSite observer = ObserverFromCurrentSite(0.0);
+    if (!IsSatelliteVisibleFromSite(el, observer.latitude)) return;
+    for (double t = w.start; form.resultCount < kMaxPassRows;) {
+        StepBusyIndicator(1);
+        int textX, textY;
+        ShowSearchProgressBox(name, &textX, &textY);
+        if (!FindNextPass(t, w.end, &el->passRiseJd, &el->passSetJd, el, &observer, textX, textY)) return;
+        PassRow* row = &form.results[form.resultCount];
+        FillPassRow(row, index, record, el);
+        row->peakLocalJd = row->riseLocalJd;
+        t = NextPassStart(el);
+        bool used = flare ? CheckFlare(row, el, w, &t)
+                          : row->maxElevation >= MinimumPassElevation(form.minElevationIndex);
+        if (used) {
+            SortPassRows(form.results, ++form.resultCount);
+            ShowSearchRows(form.resultCount, true);
+        }
+        if (!flare && !form.transitMode) return;
+    }
+}
+
+}  // namespace
+
+double AngularSeparation(double lon1, double lat1, double lon2, double lat2) {
+    double h = ((1.0 - std::cos(lon1 - lon2)) * std::cos(lat1) * std::cos(lat2) + 1.0 - std::cos(lat1 - lat2)) / 2.0;
+    return 2.0 * std::asin(std::sqrt(h < 0.0 ? 0.0 : (h > 1.0 ? 1.0 : h)));
+}
+
+double MirrorReflectionAngle(const double position[4], const double velocity[4], const double lineOfSight[3],
+                             double sunRa, double sunDec, double tilt, double azimuth) {
+    double along[3] = {velocity[0], velocity[1], velocity[2]}, normal[3], radial[3];
+    Normalize(along);
+    Cross(position, velocity, normal);
+    Normalize(normal);
+    Cross(along, normal, radial);
+    Normalize(radial);
+    const double t = tilt * kRadiansPerDegree, z = azimuth * kRadiansPerDegree;
+    double panel[3], dot = 0.0;
+    for (int k = 0; k < 3; ++k) {
+        panel[k] = std::sin(t) * radial[k] + std::cos(t) * (std::cos(z) * along[k] - std::sin(z) * normal[k]);
+        dot += panel[k] * lineOfSight[k];
+    }
+    double reflected[3];
+    for (int k = 0; k < 3; ++k) reflected[k] = lineOfSight[k] - 2.0 * dot * panel[k];
+    double length = std::sqrt(reflected[0] * reflected[0] + reflected[1] * reflected[1] + reflected[2] * reflected[2]);
+    double ra = std::atan2(reflected[1], reflected[0]);
+    double dec = std::asin(reflected[2] / length);
+    return AngularSeparation(ra, dec, sunRa, sunDec);
+}
+
+double FlareReflectionAngle(const double position[4], const double velocity[4], const double lineOfSight[3],
+                            double sunRa, double sunDec) {
+    double best = MirrorReflectionAngle(position, velocity, lineOfSight, sunRa, sunDec, kPanelTilt, 0.0);
+    for (double azimuth : {120.0, -120.0}) {
+        double angle = MirrorReflectionAngle(position, velocity, lineOfSight, sunRa, sunDec, kPanelTilt, azimuth);
+        if (angle < best) best = angle;
+    }
+    return best;
+}
+
+void ClearFlareBodyCache() { cache.ra = cache.dec = 0.0; }
+long FlareEvaluationCount() { return cache.evaluations; }
+
+double PeakAngleAt(double jd) {
+    ++cache.evaluations;
+    int year, month, day, hour, minute, second;
+    JDToCalendar(jd, &year, &month, &day, &hour, &minute, &second);
+    if (cache.ra == 0.0 && cache.dec == 0.0)
+        ComputeCachedBody(year, month, day, hour, minute + currentSite.zoneMinutes, second);
+    SatelliteElements* el = GetSearchedSatellite();
+    if (!el) return kNaN;
+    el->lastJd = jd;
+    double position[4], velocity[4];
+    if (!PropagateSgp4((jd - el->epochJd) * 1440.0, position, velocity, el)) return kNaN;
+    ConvertStateToKm(position, velocity);
+    ObserverSite site = ObserverFromCurrentSite(currentSite.elevation * 0.001);
+    LookAngles look;
+    if (!satelliteFormState.flareMode) {
+        ComputeTopocentricRaDec(jd, position, velocity, &site, &look);
+        return AngularSeparation(look.azimuth, look.elevation, cache.ra, cache.dec);
+    }
+    ComputeTopocentricDirection(jd, position, velocity, &site, &look);
+    const double lineOfSight[3] = {look.azimuth, look.elevation, look.range};
+    return FlareReflectionAngle(position, velocity, lineOfSight, cache.ra, cache.dec);
+}
+
+int FindFlarePeak(double jd, SatelliteElements* el, double* peakJd, double* angle) {
+    SetSearchedSatellite(el);
+    double peak = jd;
+    double degrees = MinimizeStage(jd - 2.0 * kMinute, jd, jd + 15.0 * kMinute, 1e-5 / 86400.0, &peak) *
+                     kDegreesPerRadian;
+    WritePeak(peakJd, angle, peak, degrees);
+    if (!(degrees <= 10.0)) return 0;
+    degrees = MinimizeStage(peak - kMinute, peak, peak + kMinute, 3e-7 / 86400.0, &peak) * kDegreesPerRadian;
+    const bool transit = satelliteFormState.transitMode != 0;
+    if (transit) {
+        degrees = MinimizeStage(peak - 10.0 * kSecond, peak, peak + 10.0 * kSecond, 1e-8 / 86400.0, &peak) *
+                  kDegreesPerRadian;
+    }
+    WritePeak(peakJd, angle, peak, degrees);
+    return degrees <= (transit ? 1.8 : 1.5) ? 1 : 0;
+}
+
+int SearchFlares(int /*recordIndex*/) {
+    SatelliteFormState& form = satelliteFormState;
+    if (!form.results) return 0;
+    PrepareSearchDisplay();
+    if (form.resultCount > 1 && form.results[0].satelliteIndex == form.results[1].satelliteIndex) {
+        form.resultCount = 0;
+    } else if (form.resultCount > 0) {
+        EndBusyIndicator(0);
+        return ShowSearchDetails(form.selectedResult);
+    }
+    const FlareWindow window = MakeFlareWindow(form);
+    const int count = GetSatelliteCount();
+    for (int index = 0; index < count && form.resultCount < kMaxPassRows; ++index) SearchSatellite(index, window);
+    EndBusyIndicator(0);
+    return ShowSearchDetails(form.selectedResult);
+}
+
+int FlareIntensity(double angle) {
+    if (!(std::fabs(angle) < 1e8)) return 0;
+    return (2 * (static_cast<int>(std::trunc(10.0 * angle)) - 14)) / 3;
+}

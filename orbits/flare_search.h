@@ -1,0 +1,65 @@
+// Flares and Moon transits of satellites, and the Next search. A flare is
+// sunlight reflected toward the observer by one of three flat antenna panels
+// fixed to the satellite (tilt -40 degrees, azimuths 0, +120, -120 in the
+// frame of the along-track, orbit-normal and radial axes); it is seen when the
+// mirror image of the line of sight points close to the Sun's centre. A Moon
+// transit is the satellite passing close to the Moon's centre as seen from the
+// site. The model is geometric: no reflectivity, solar disc or attitude beyond
+// the fixed panels. The satellite comes from SGP4; the Sun and Moon are the
+// topocentric places of ComputeBody, held for one stage of the minimisation.
+// Angles in radians unless stated; Julian days universal time.
+#pragma once
+
+#include "orbits/satellite_form_state.h"
+#include "orbits/satellite_geometry.h"
+
+// The angle between two directions given by longitude-like and latitude-like
+// angles (right ascension and declination), by the haversine formula.
+double AngularSeparation(double lon1, double lat1, double lon2, double lat2);
+
+// Reflects the unit line of sight `lineOfSight` (observer to satellite,
+// inertial) in the panel of `tilt` and `azimuth` (degrees) of the satellite at
+// `position` with `velocity` (km, km/s) and returns the angle between the
+// reflected direction and the Sun at (sunRa, sunDec).
+double MirrorReflectionAngle(const double position[4], const double velocity[4], const double lineOfSight[3],
+                             double sunRa, double sunDec, double tilt, double azimuth);
+
+// The smallest MirrorReflectionAngle of the three panels (tilt -40; azimuth 0,
+// 120, -120; the first smallest wins).
+double FlareReflectionAngle(const double position[4], const double velocity[4], const double lineOfSight[3],
+                            double sunRa, double sunDec);
+
+// Forgets the body place held by PeakAngleAt, so that its next call computes
+// it afresh; the evaluation counter counts every call of PeakAngleAt.
+void ClearFlareBodyCache();
+long FlareEvaluationCount();
+
+// The angle that the minimiser reduces, for the searched satellite
+// (SetSearchedSatellite) at `jd`: with the form's flareMode set the flare
+// reflection angle against the Sun, otherwise the separation of the satellite
+// from the Moon, both topocentric for the site (with its height). Not a number
+// when no satellite is searched or SGP4 refuses it.
+double PeakAngleAt(double jd);
+
+// Minimises PeakAngleAt from the pass starting near `jd`: Brent's method over
+// jd - 2 .. jd + 15 minutes; an angle above 10 degrees is rejected there;
+// otherwise refined over the peak +- 1 minute and, with transitMode set, over
+// +- 10 seconds. *peakJd (UT) and *angle (degrees), each optional, are written
+// after the first stage and at the end. Returns 1 when the angle is at most
+// 1.8 degrees (transitMode) or 1.5 degrees (flares), else 0.
+int FindFlarePeak(double jd, SatelliteElements* elements, double* peakJd, double* angle);
+
+// The Flare search (flareMode 1: satellites whose name line starts with "IR",
+// flares from 0h of the form's date for 2 days, none while the Sun is up, at
+// most 30 rows sorted by peak) or the Next search (flareMode 0: the next pass
+// of every satellite but those starting "IRI", from an hour before the form's
+// time for half a day, sorted by rise). Both start times are converted with
+// the site's zone. A list that holds rows is shown again without a search,
+// unless its two first rows belong to one satellite (a Pass list), which is
+// emptied. A held key skips the satellite being searched. Returns the result
+// of the details of the selected row (satellite_search_display.h).
+int SearchFlares(int recordIndex);
+
+// The intensity shown for a flare of `angle` degrees: (2 (trunc(10 angle) -
+// 14)) / 3 in integers truncated toward zero (0 degrees -9, 1.5 degrees 0).
+int FlareIntensity(double angle);

@@ -1,0 +1,221 @@
+#include "orbits/pass_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "catalog/comet_satellite_db.h"
+#include "core/brent.h"
+#include "core/date_text.h"
+#include "core/julian_day.h"
+#include "core/program_hooks.h"
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "orbits/flare_search.h"
+#include "orbits/satellite_search_display.h"
+#include "platform/device_services.h"
+
+namespace {
+
+constexpr double kMinStep = 0.0007;              // days: the step at the horizon
+constexpr double kRootBracket = 1.0 / 72.0;      // 20 minutes
+constexpr double kRiseTolerance = 100e-6 / 86400.0;
+constexpr double kSetTolerance = 30e-6 / 86400.0;
+constexpr double kPi = 3.141592653589793;
+constexpr double kSearchDays = 30.0;
+
+// The pass search's own element set.
+SatelliteElements searchElements;
+
+// Truncation toward zero that gives 0 for a value that is not a number.
+int32_t TruncateToInt(double x) {
+    if (!(std::fabs(x) < 2e9)) return std::isnan(x) ? 0 : (x > 0 ? 2000000000 : -2000000000);
+    return static_cast<int32_t>(x);
+}
+
+void ShowSearchTime(double jd, int textX, int textY) {
+    int year, month, day, hour, minute, second;
+    JDToCalendar(jd, &year, &month, &day, &hour, &minute, &second);
+    char text[40];
+    std::snprintf(text, sizeof text, "%d %02d:%02d", day, hour, minute);
+    ShowSearchProgressText(textX + 70, textY, text);
+}
+
+// The elevation step below the horizon: longer the deeper the satellite is.
+double StepBelowHorizon(const SatelliteElements* el) {
+    double step = -0.00035 * (el->elevation * (el->height / 8400.0 + 0.46) - 2.0);
+    return step >= kMinStep ? step : kMinStep;
+}
+
+// Brent's method measures its tolerance partly relative to the abscissa, which
+// for a Julian day would be some 13 seconds: the crossings are solved in days
+// from `rootOrigin` instead.
+double rootOrigin = 0.0;
+double ElevationFromOrigin(double x) { return SatelliteElevationAt(rootOrigin + x); }
+
+// The horizon crossing nearest to `t` (above the horizon) on the side of
+// `direction` (-1 before, +1 after), to `tolerance` days.
+double FindHorizonCrossing(double t, double direction, double tolerance, double periodDays) {
+    rootOrigin = t;
+    double inside = 0.0, outside = direction * kRootBracket;
+    double value = ElevationFromOrigin(outside);
+    for (double reach = kRootBracket; value > 0.0 && reach + kRootBracket <= periodDays; reach += kRootBracket) {
+        inside = outside;
+        outside = direction * (reach + kRootBracket);
+        value = ElevationFromOrigin(outside);
+    }
+    if (!(value <= 0.0)) return t + outside;
+    double root = direction < 0 ? BrentRoot(ElevationFromOrigin, outside, inside, tolerance)
+                                : BrentRoot(ElevationFromOrigin, inside, outside, tolerance);
+    return t + (root == 0.0 ? outside : root);
+}
+
+// Steps from `t` until the satellite is above the horizon. False when the
+// window ends, a key stops the search or the elevation is not a number.
+bool StepToRise(double* t, double endJd, SatelliteElements* el, bool showProgress, int textX, int textY) {
+    for (int steps = 1; !(el->elevation > 0.0); ++steps) {
+        if (std::isnan(el->elevation)) return false;
+        *t += StepBelowHorizon(el);
+        if (*t > endJd) return false;
+        ComputeSatelliteLookAngles(*t, el);
+        CountSatelliteEvaluation();
+        if (showProgress) ShowSearchTime(*t, textX, textY);
+        if ((!showProgress || steps % 5 == 0) && IsSearchStopKeyDown()) return false;
+        StepBusyIndicator(1);
+    }
+    return true;
+}
+
+void ShowEndOfSearch(double jd) {
+    int year, month, day, hour, minute, second;
+    JDToCalendar(jd + currentSite.zoneMinutes / 1440.0, &year, &month, &day, &hour, &minute, &second);
+    char date[32];
+    FormatDate(date, sizeof date, day, month, year);
+    ShowInformation(std::string("End of search: ") + date, "");
+}
+
+double FormJulianDay(const SatelliteFormState& form) {
+    return JulianDayFromDateTime(form.year, form.month, form.day, form.hour, form.minute, form.second,
+                                 currentSite.zoneMinutes);
+}
+
+int ComputeFormPosition() {
+    const SatelliteFormState& form = satelliteFormState;
+    return ComputeSatellitePosition(form.year, form.month, form.day, form.hour, form.minute, form.second,
+                                    form.elements);
+}
+
+// A transit row: the closest approach to the Moon, when it is close enough
+// and high enough.
+bool AcceptTransit(PassRow* row, SatelliteElements* el) {
+    double peak = 0.0, angle = 0.0;
+    if (!FindFlarePeak(el->passRiseJd, el, &peak, &angle)) return false;
+    ComputeSatelliteLookAngles(peak, el);
+    if (!(el->elevation >= MinimumPassElevation(satelliteFormState.minElevationIndex))) return false;
+    row->peakLocalJd = peak + currentSite.zoneMinutes / 1440.0;
+    row->peakAngle = angle;
+    return true;
+}
+
+// The passes of one satellite from `start` into the form's rows.
+void RunPassSearch(int recordIndex, double start, const ObserverSite& observer) {
+    SatelliteFormState& form = satelliteFormState;
+    SatelliteElements* el = &searchElements;
+    const bool transit = form.transitMode != 0;
+    for (double t = start; form.resultCount < kMaxPassRows;) {
+        if (t - start > kSearchDays) return ShowEndOfSearch(t);
+        StepBusyIndicator(1);
+        int textX, textY;
+        ShowSearchProgressBox(nullptr, &textX, &textY);
+        double end = t + (transit ? 35.0 : 5.0);
+        if (!FindNextPass(t, end, &el->passRiseJd, &el->passSetJd, el, &observer, textX, textY)) return;
+        PassRow* row = &form.results[form.resultCount];
+        FillPassRow(row, recordIndex, *form.record, el);
+        t = NextPassStart(el);
+        bool accepted = transit ? AcceptTransit(row, el)
+                                : row->maxElevation >= MinimumPassElevation(form.minElevationIndex);
+        if (!accepted) continue;
+        ShowSearchRows(++form.resultCount, false);
+        if (transit) return;
+    }
+}
+
+}  // namespace
+
+int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, SatelliteElements* el,
+                 const ObserverSite* observer, int textX, int textY) {
+    const bool showProgress = endJd - startJd > 1.0;
+    ResetSatelliteEvaluationCount();
+    if (riseJd) *riseJd = 0.0;
+    if (setJd) *setJd = 0.0;
+    if (!IsSatelliteVisibleFromSite(el, observer->latitude) || IsGeostationary(el)) return 0;
+    SetSearchedSatellite(el);
+    double t = startJd;
+    ComputeSatelliteLookAngles(t, el);
+    pl::SystemIdleTimerReset();
+    if (!StepToRise(&t, endJd, el, showProgress, textX, textY)) return 0;
+    double periodDays = el->period / 1440.0;
+    double rise = FindHorizonCrossing(t, -1.0, kRiseTolerance, periodDays);
+    double set = FindHorizonCrossing(t, 1.0, kSetTolerance, periodDays);
+    if (riseJd) *riseJd = rise;
+    if (setJd) *setJd = set;
+    pl::SystemIdleTimerReset();
+    return 1;
+}
+
+void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, SatelliteElements* el) {
+    const double zone = currentSite.zoneMinutes / 1440.0;
+    *row = PassRow{};
+    row->satelliteIndex = recordIndex;
+    row->riseLocalJd = el->passRiseJd + zone;
+    row->setLocalJd = el->passSetJd + zone;
+    row->durationSeconds = TruncateToInt((el->passSetJd - el->passRiseJd) * 86400.0 + 0.5);
+    ComputeSatelliteLookAngles((el->passRiseJd + el->passSetJd) / 2.0, el);
+    row->maxElevation = TruncateToInt(el->elevation + 0.5);
+    char name[kSatelliteLineSize];
+    GetSatelliteLine(record.nameLine, name);
+    std::memcpy(row->name, name, std::min<std::size_t>(std::strlen(name), 20));  // the row is zeroed: terminated
+}
+
+double NextPassStart(SatelliteElements* el) {
+    const double set = el->passSetJd;
+    double lambda = std::acos(5740.3215 / (el->height + 6378.135));
+    ComputeSatelliteSubPoint((el->passRiseJd + set) / 2.0 + el->period / 1440.0, el);
+    const double siteLongitude = currentSite.longitude;
+    if (el->subLongitude > lambda * 180.0 / kPi - siteLongitude) {
+        double d = ((90.0 - el->subLongitude) * kPi / 180.0 + kPi / 2.0 - siteLongitude * kPi / 180.0 - lambda) / 2.0;
+        double k = 1.0 - std::trunc(d * (el->meanMotion * 229.1831180523293) * -0.31744076215618655);
+        if (!(k >= 1.0)) k = 1.0;
+        return set + (k * el->period - 5.0) / 1440.0;
+    }
+    return set + (el->period - 5.0) / 1440.0;
+}
+
+int SearchSatellitePasses(int recordIndex) {
+    SatelliteFormState& form = satelliteFormState;
+    if (!form.results || !form.record || !form.elements) return 0;
+    const double start = FormJulianDay(form);
+    PrepareSearchDisplay();
+    int textX, textY;
+    ShowSearchProgressBox(nullptr, &textX, &textY);
+    if (form.resultCount > 1 && form.results[0].satelliteIndex != form.results[1].satelliteIndex)
+        form.resultCount = 0;
+    if (!GetSatelliteRecord(recordIndex, form.record)) return ComputeFormPosition();
+    searchElements = SatelliteElements{};
+    InitSatelliteElements(form.record, &searchElements);
+    char name[kSatelliteLineSize];
+    GetSatelliteLine(form.record->nameLine, name);
+    ShowSearchSatelliteName(name);
+    const ObserverSite observer = ObserverFromCurrentSite(0.0);
+    if (!IsSatelliteVisibleFromSite(&searchElements, observer.latitude)) {
+        ShowInformation("This satellite is not visible from your location.", "");
+        return 0;
+    }
+    if (form.resultCount > 0) return 0;
+    form.selectedResult = -1;
+    RunPassSearch(recordIndex, start, observer);
+    EndBusyIndicator(0);
+    return ComputeFormPosition();
+}

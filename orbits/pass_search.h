@@ -1,0 +1,51 @@
+// Passes of a satellite over the observer's site: the next rise and set in a
+// window of time (FindNextPass), and the Pass and Moon-transit searches of the
+// satellites form, which fill the form's result rows. Julian days are
+// universal time; the rows hold local Julian days. The searches run inside
+// the call on the UI thread: they stop on a held arrow or page key
+// (IsSearchStopKeyDown of core/program_hooks.h), show their progress through
+// satellite_search_display.h and keep the device awake.
+#pragma once
+
+#include "orbits/satellite_form_state.h"
+#include "orbits/satellite_geometry.h"
+
+// The next pass between startJd and endJd: steps through time by SGP look
+// angles (from one minute at the horizon to about 25 minutes far below it),
+// then solves for the horizon crossings (geometric horizon, elevation 0) with
+// Brent's method to 100 us (rise) and 30 us (set). A satellite already up at
+// startJd gets the rise before it. A bracket of 20 minutes that holds no
+// crossing is widened by 20 minutes at a time up to one period; with no
+// crossing in a period the rise or set is the widened end.
+// Returns 1 with *riseJd and *setJd (each optional, 0 until found); 0 when the
+// window ends, a stop key is held, the elevation is not a number (a refused
+// set), the orbit cannot rise for `observer`'s latitude, or the satellite is
+// geostationary. With a window longer than a day the search's date and time
+// ("%d %02d:%02d", universal time) are shown at (textX + 70, textY) and the
+// keys are polled every fifth step; otherwise at every step.
+int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, SatelliteElements* elements,
+                 const ObserverSite* observer, int textX, int textY);
+
+// The Pass search (transitMode 0: passes for 30 days whose highest elevation
+// reaches the minimum elevation, at most 30 rows) or the Transit search
+// (transitMode 1: the first pass that comes within 1.8 degrees of the Moon)
+// for record `recordIndex`, from the form's date and time. A list of the Next
+// or Flare search (two first rows of different satellites) is emptied first;
+// any other list that holds rows is kept and nothing is searched. Messages:
+// "This satellite is not visible from your location." (no search) and
+// "End of search: " with the local date reached after 30 days. Returns the
+// result of ComputeSatellitePosition for the form's time (0 when no search ran
+// or the form holds no buffers).
+int SearchSatellitePasses(int recordIndex);
+
+// Steps shared with the flare search.
+
+// Fills `row` for the pass in elements->passRiseJd .. passSetJd: record index,
+// local rise and set, duration, name (first 20 characters of the name line)
+// and the elevation at the middle of the pass; the peak fields are 0.
+void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, SatelliteElements* elements);
+
+// The start of the next search after the pass in elements->passRiseJd ..
+// passSetJd: whole periods (less 5 minutes) after its set, skipping the
+// orbits whose ground track one period later cannot reach the site.
+double NextPassStart(SatelliteElements* elements);

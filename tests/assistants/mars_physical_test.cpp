@@ -1,0 +1,108 @@
+#include "assistants/mars_physical.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/julian_day.h"
+#include "support/reference_table.h"
+#include "support/test_site.h"
+#include "support/wrapped_difference.h"
+#include "ui/screen_layout.h"
+
+namespace {
+
+class MarsPhysical : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetWithDefaults();
+        SetTestSite(51.0, 0.0, 0);
+    }
+};
+
+// Meeus, Astronomical Algorithms, Example 42.a (1992 November 9, 0h): P 347.64,
+// D_E +12.44, omega 111.55 (dynamical time; the Part's W takes universal time,
+// so Delta T = 59 s moves omega by 0.24 degree), d = 10.75". The position mode
+// is forced to geocentric during the call and given back after.
+TEST_F(MarsPhysical, MeeusExample42a) {
+    preferences.word[kPrefPositionMode] = 3;
+    float cm = 0, p = 0, de = 0, diameter = 0;
+    ComputeMarsPhysical(1992, 11, 9, 0, 0, &cm, &p, &de, &diameter);
+    EXPECT_EQ(preferences.word[kPrefPositionMode], 3);
+    EXPECT_NEAR(p, 347.64, 0.02);
+    EXPECT_NEAR(de, 12.44, 0.02);
+    EXPECT_NEAR(WrappedDifference(cm, 111.55, 360), 0, 0.3);
+    EXPECT_NEAR(diameter * 60, 10.75, 0.05);
+}
+
+// Both models against tests/reference/mars_physical.csv (scripts/reference/
+// mars_physical.py: PyEphem's apparent places with the IAU WGCCRE 2009 rotation,
+// pole taken to the true equator of date by ERFA's pnm06a), 120 instants of
+// 1950-2050: omega within 0.6 degree (the Part's W in universal time, the older
+// rotation constants), P and D_E within 0.05 degree.
+TEST_F(MarsPhysical, BothModelsAgainstIauRotation) {
+    ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "mars_physical.csv");
+    ASSERT_EQ(t.rows.size(), 120u);
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        double cm = t.Get(i, "central_meridian_deg"), p = t.Get(i, "position_angle_deg");
+        double de = t.Get(i, "earth_declination_deg");
+        float pcm = 0, pp = 0, pde = 0, diameter = 0;
+        ComputeMarsPhysical(int(t.Get(i, "year")), int(t.Get(i, "month")), int(t.Get(i, "day")),
+                            int(t.Get(i, "hour")), int(t.Get(i, "minute")), &pcm, &pp, &pde, &diameter);
+        MarsEphemeris e{};
+        ComputeMarsEphemeris(t.Get(i, "jd_ut"), &e);
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(WrappedDifference(pcm, cm, 360), 0, 0.6);
+        EXPECT_NEAR(WrappedDifference(pp, p, 360), 0, 0.05);
+        EXPECT_NEAR(pde, de, 0.05);
+        EXPECT_NEAR(WrappedDifference(e.centralMeridian, cm, 360), 0, 0.6);
+        EXPECT_NEAR(WrappedDifference(e.positionAngle, p, 360), 0, 0.05);
+        EXPECT_NEAR(e.earthDeclination, de, 0.05);
+    }
+}
+
+// The schematic moons: each place repeats after one orbital period; with D_E = 0
+// every point of both orbits lies on one line through the centre, turned by P;
+// a moon on the far half is hidden only while it lies inside the disc (radius
+// u = 6 GetScreenScale = 12 pixels on the 96 dpi test screen).
+TEST_F(MarsPhysical, MoonsRepeatCollapseAndHide) {
+    ResetScreenScale();
+    const double u = 6 * GetScreenScale();
+    const double periods[2] = {1 / 3.135898133787674, 1 / 0.7922608439574758};
+    const MarsEphemeris tilted{0, 25, 30};
+    double x[2], y[2], x2[2], y2[2];
+    int32_t v[2], v2[2];
+    for (double jd : {2451545.0, 2460000.3, 2470000.7}) {
+        ComputeMarsMoons(jd, tilted, x, y, v);
+        for (int k = 0; k < 2; ++k) {
+            ComputeMarsMoons(jd + periods[k], tilted, x2, y2, v2);
+            EXPECT_NEAR(x2[k], x[k], 1e-6) << jd << " moon " << k;
+            EXPECT_NEAR(y2[k], y[k], 1e-6) << jd << " moon " << k;
+            EXPECT_EQ(v2[k], v[k]);
+        }
+    }
+    const MarsEphemeris edgeOn{0, 0, 30};
+    const double kP = 30 * 0.017453292519943295;
+    int hidden = 0, farOutside = 0;
+    for (int step = 0; step < 200; ++step) {
+        double jd = 2460000.0 + step * 0.0137;
+        ComputeMarsMoons(jd, edgeOn, x, y, v);
+        for (int k = 0; k < 2; ++k) {
+            // Along the direction P - 90 degrees: x sin P + y cos P = 0.
+            EXPECT_NEAR(x[k] * std::sin(kP) + y[k] * std::cos(kP), 0, 1e-6);
+            double m = std::fmod(360.0 * (k == 0 ? 3.135898133787674 : 0.7922608439574758) *
+                                     (jd - (k == 0 ? 2452821.84222 : 2452822.06971)),
+                                 360.0);
+            if (m < 0) m += 360;
+            bool far = m * 0.0174532925 > 1.571 && m * 0.0174532925 < 4.712;
+            bool inside = std::hypot(x[k], y[k]) < u - 1;
+            EXPECT_EQ(v[k], far && inside ? 0 : 1) << jd << " moon " << k;
+            hidden += v[k] == 0;
+            farOutside += far && !inside;
+        }
+    }
+    EXPECT_GT(hidden, 0);
+    EXPECT_GT(farOutside, 0);
+}
+
+}  // namespace

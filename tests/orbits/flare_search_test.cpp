@@ -1,0 +1,130 @@
+// Panel reflections by hand-made geometry, the order of the rows, the flare
+// intensity, and the Flare and Next searches against skyfield's flare
+// (tests/reference/satellite_events_skyfield.csv).
+#include "orbits/flare_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "satellite_search_fixture.h"
+
+namespace {
+
+constexpr double kDeg = 3.141592653589793 / 180.0;
+
+// A satellite on the x axis moving along y: along-track A = y, orbit normal
+// H = z, radial R = x. With azimuth 0 the normal is (sin t, cos t, 0) and a
+// line of sight along x is mirrored to (1 - 2 sin^2 t, -2 sin t cos t, 0), at
+// -2t from x; with azimuth 90 the normal is (sin t, 0, -cos t) and the image
+// (1 - 2 sin^2 t, 0, 2 sin t cos t). A normal along the line of sight sends it
+// back (-L).
+TEST(MirrorReflectionAngle, HandMadeMirrors) {
+    const double position[4] = {7000, 0, 0, 7000}, velocity[4] = {0, 7.5, 0, 7.5};
+    const double alongY[3] = {0, 1, 0}, alongX[3] = {1, 0, 0};
+    struct Case {
+        const double* lineOfSight;
+        double tilt, azimuth, sunRa, sunDec, angle;  // degrees
+    } cases[] = {
+        {alongY, 0, 0, 270, 0, 0},   {alongX, -40, 0, 80, 0, 0},   {alongX, -40, 0, 80, 10, 10},
+        {alongX, -40, 0, 260, 0, 180}, {alongX, -40, 90, 0, -80, 0},
+    };
+    for (const Case& c : cases) {
+        double angle = MirrorReflectionAngle(position, velocity, c.lineOfSight, c.sunRa * kDeg, c.sunDec * kDeg,
+                                             c.tilt, c.azimuth);
+        EXPECT_NEAR(angle / kDeg, c.angle, 1e-9) << c.tilt << " " << c.azimuth << " " << c.sunRa;
+    }
+    EXPECT_NEAR(FlareReflectionAngle(position, velocity, alongX, 80 * kDeg, 0), 0.0, 1e-12);
+}
+
+// By peak with flareMode set (1, 0, -1); otherwise by rise (the Next search
+// below), then by maximum elevation (a's minus b's).
+TEST(CompareFlareRows, PeakForFlaresRiseThenElevationOtherwise) {
+    const double cases[][8] = {
+        // flareMode, rise, peak, elevation of a; of b; expected
+        {1, 5, 2, 0, 1, 3, 0, -1}, {1, 1, 3, 0, 5, 2, 0, 1}, {1, 1, 2, 10, 5, 2, 40, 0}, {0, 1, 0, 40, 1, 0, 25, 15},
+    };
+    for (const auto& c : cases) {
+        satelliteFormState.flareMode = static_cast<int>(c[0]);
+        PassRow a{}, b{};
+        a.riseLocalJd = c[1], a.peakLocalJd = c[2], a.maxElevation = static_cast<int>(c[3]);
+        b.riseLocalJd = c[4], b.peakLocalJd = c[5], b.maxElevation = static_cast<int>(c[6]);
+        EXPECT_EQ(CompareFlareRows(&a, &b), c[7]) << c[0] << " " << c[1];
+    }
+    ResetSatelliteFormState();
+}
+
+TEST(FlareIntensity, TenthsOfADegreeInThirds) {
+    const std::pair<double, int> cases[] = {{0.0, -9}, {0.09, -9}, {0.5, -6}, {1.0, -2}, {1.5, 0}, {1.8, 2}};
+    for (auto [angle, intensity] : cases) EXPECT_EQ(FlareIntensity(angle), intensity) << angle;
+}
+
+// skyfield's flare of 28057 at 51.8 N 15.6 E, with 28057 named "IRIDIUM 5".
+class FlareSearchTest : public SatelliteSearchTest {
+protected:
+    void SetUp() override {
+        SatelliteSearchTest::SetUp();
+        ReferenceTable events = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "satellite_events_skyfield.csv");
+        ASSERT_EQ(events.Text(1, "kind"), "flare");
+        peak = events.Get(1, "peak_jd");
+        angle = events.Get(1, "angle");
+        SetTestSite(events.Get(1, "latitude"), -events.Get(1, "longitude"), 120);
+        OpenSatellites({{"SAT 29238", 29238}, {"IRAS", 6251}, {"IRIDIUM 5", 28057}});
+    }
+    static std::vector<std::string> SearchedNames() {
+        std::vector<std::string> names = log.boxNames;
+        names.erase(std::unique(names.begin(), names.end()), names.end());
+        return names;
+    }
+    double peak = 0, angle = 0;
+};
+
+// Flare: names starting "IR" searched, rows by peak, none above 1.5 degrees;
+// skyfield's flare among them. Without the third stage of transits the peak
+// is known to 0.74 s, when the angle changes by some 0.1 degree a second.
+TEST_F(FlareSearchTest, FlareSearchListsTheReferenceFlare) {
+    satelliteFormState.flareMode = 1;
+    SetFormTime(peak);
+    EXPECT_EQ(SearchFlares(0), 7);
+    EXPECT_EQ(SearchedNames(), (std::vector<std::string>{"IRAS", "IRIDIUM 5"}));
+    const std::vector<PassRow> found = Rows();
+    const PassRow* match = nullptr;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        EXPECT_LE(found[i].peakAngle, 1.5);
+        EXPECT_TRUE(i == 0 || found[i].peakLocalJd >= found[i - 1].peakLocalJd);
+        if (SecondsApart(found[i].peakLocalJd - 120 / 1440.0, peak) < 60) match = &found[i];
+    }
+    ASSERT_NE(match, nullptr);
+    EXPECT_LT(SecondsApart(match->peakLocalJd - 120 / 1440.0, peak), 1.0);
+    EXPECT_NEAR(match->peakAngle, angle, 0.15);
+    EXPECT_STREQ(match->name, "IRIDIUM 5");
+    EXPECT_EQ(log.detailRows, std::vector<int>{-1});
+}
+
+// Next: "IRIDIUM 5" skipped, "IRAS" searched; one pass a satellite sorted by
+// rise (IRAS, found second, rises first). A second request shows the selected
+// row without a search.
+TEST_F(FlareSearchTest, NextSearchSkipsIridiumAndASecondRequestDoesNotSearch) {
+    const double start = peak + 0.6 - 1.0 / 24;  // half a day in which both pass
+    SetFormTime(start + 1.0 / 24);
+    SearchFlares(0);
+    EXPECT_EQ(SearchedNames(), (std::vector<std::string>{"SAT 29238", "IRAS"}));
+    const std::vector<PassRow> found = Rows();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].satelliteIndex, 1);
+    EXPECT_EQ(found[1].satelliteIndex, 0);
+    EXPECT_LT(found[0].riseLocalJd, found[1].riseLocalJd);
+    for (const PassRow& row : found) {
+        EXPECT_TRUE(row.peakLocalJd == row.riseLocalJd && row.peakAngle == 0.0);
+        EXPECT_TRUE(row.riseLocalJd - 120 / 1440.0 > start && row.riseLocalJd - 120 / 1440.0 < start + 0.5);
+    }
+    log = SearchDisplayLog{};
+    satelliteFormState.selectedResult = 1;
+    EXPECT_EQ(SearchFlares(0), 7);
+    EXPECT_TRUE(log.boxNames.empty());
+    EXPECT_EQ(log.detailRows, std::vector<int>{1});
+    EXPECT_EQ(Rows().size(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+// The location form (1200): its controls, how it shows the site, and the site
+// operations that read its fields. The controls are addressed on the active
+// form (GetCurrentFormWindow), as the form layer's field routines do.
+#pragma once
+
+#include "platform/types.h"
+
+constexpr int kLocationForm = 1200;
+constexpr int kLocationTitle = 8002;
+constexpr int kSiteTrigger = 1217;
+constexpr int kSiteList = 1218;
+constexpr int kSiteNameField = 1219;
+constexpr int kLocationInfo = 1220;
+constexpr int kLatitudeField = 1201;
+constexpr int kLongitudeField = 1202;
+constexpr int kConditionTrigger = 1215;
+constexpr int kConditionList = 1216;
+constexpr int kElevationField = 1203;
+constexpr int kZoneField = 1204;
+constexpr int kDaylightCheck = 1222;
+constexpr int kTemperatureField = 1205;
+constexpr int kPressureField = 1206;
+constexpr int kHumidityField = 1207;
+constexpr int kLocationOk = 1210;
+constexpr int kLocationCancel = 1223;
+constexpr int kLocationListButton = 1211;
+constexpr int kLocationGps = 1212;
+constexpr int kLocationMap = 1224;
+
+// The form has loaded a site since it opened (set by SelectLocation).
+extern int siteLoaded;
+
+// The form's controls: the title, the information button, the site and
+// condition popups with their rows, and the text fields.
+void InitLocationControls(pl::Hwnd form);
+// Releases what InitLocationControls registered.
+void ReleaseLocationControls(pl::Hwnd form);
+
+// Runs the text input of a field of the form with its title and length
+// ("Latitude:" 12, "GMT (mn):" 5, ...); false for any other control.
+bool EditLocationField(pl::Hwnd form, int fieldId);
+
+// Loads the site chosen in the location list (locationListChoice), else the
+// saved site savedSiteIndex, and shows it in the form. The first selection of
+// a run picks the saved site that holds the site; when none does, saved site 0
+// is taken on a first start, while a site kept from an earlier run stays.
+void SelectLocation();
+
+// Writes the site into the controls: daylight saving, condition, name, the
+// coordinates with their hemisphere letters (read back at once by
+// ReadSiteCoordinates), elevation, the zone of standard time, temperature,
+// pressure and humidity.
+void ShowSiteInForm();
+
+// Takes the latitude and longitude fields into the site (a last "S" or "E"
+// negates the value).
+void ReadSiteCoordinates();
+
+// Takes the elevation, zone, temperature, pressure, humidity, condition and
+// name of the form into the site. A field out of its range is emptied and its
+// value not taken (an invalid elevation becomes 0). When every value is valid
+// the site is stored into saved site savedSiteIndex, the chart's clock,
+// horizon positions and sky rotation are refreshed, the preferences are saved
+// and the result is true.
+bool ApplySiteFields();
