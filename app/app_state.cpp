@@ -11,6 +11,9 @@
 #include "catalog/user_lists.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_screen_lists.h"
+#include "chart/chart_symbols.h"
+#include "chart/phase_icons.h"
+#include "chart/save_under.h"
 #include "core/date_text.h"
 #include "core/nutation.h"
 #include "core/preferences.h"
@@ -138,13 +141,16 @@ int InitApplicationState() {
     int order = GetDateFieldOrder();
     dateYearFirst = (order >= 1 && order <= 3) ? 1 : 0;
     ApplyNightModeColors(preferences.word[kPrefNightMode]);
+    SelectChartBitmapSet(1);
+    UpdateChartTime(1);
+    const DateTime& t = currentDateTime;
+    ComputeMoonIconState(t.year, t.month, t.day, t.hour);
     SetSerialPersistent(preferences.word[kPrefDriveId] >= 1 ? 1 : 0);
     const char* simulation = std::getenv("ZENDAVORI_SCOPE_SIMULATION");
     scopeSimulation = simulation && std::strcmp(simulation, "1") == 0 ? 1 : 0;
     if ((currentSite.latitude == 0.0f && currentSite.longitude == 0.0f) || preferences.word[kPrefLastForm] == 0)
         preferences.word[kPrefLastForm] = kHomeFormId;
     LoadUserList("last_list.lst", 0);
-    UpdateChartTime(1);
     return 0;
 }
 
@@ -158,6 +164,7 @@ void ShutdownApplication() {
     SetSerialPersistent(0);
     SerialClose();
     FreeConstellationData();
+    FreeChartBitmaps();
     FreeNutationTables();
     FreeMarkerBitmaps();
     FreeSelectionList();

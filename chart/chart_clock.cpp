@@ -1,6 +1,8 @@
 #include "chart/chart_clock.h"
 
 #include "chart/chart_state.h"
+#include "chart/horizon_projection.h"
+#include "chart/phase_icons.h"
 #include "core/julian_day.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
@@ -55,6 +57,8 @@ int UpdateChartTime(int force) {
     chartTimeRecord.lastTickSeconds = now;
     chartTimeRecord.sphereViewReady = 0;
     chartTimeRecord.horizonProjectionReady = 0;
+    SetHorizonRotation(chartTimeRecord.chartRotation);
+    ComputeMoonIconState(t.year, t.month, t.day, t.hour);
     chartState.chartDirty = 1;
     chartTimeRecord.scrolling = 0;
     return 1;

@@ -12,8 +12,9 @@ void LoadDateTimeFromDevice();
 // step and `force` is not 1; else currentDateTime is reloaded from the device
 // clock (date not fixed, or no sidereal time yet) or moved on by the elapsed
 // seconds, the sidereal time is computed for the site, the projections are
-// marked stale and the chart dirty; 1. The first call only records the time
-// (elapsed 0).
+// marked stale, the chart rotation and the Moon icon state are set again for
+// the site and hour and the chart is marked dirty; 1. The first call only
+// records the time (elapsed 0).
 int UpdateChartTime(int force);
 
 // Sets the chart date and time to the minute (the second is kept) and its

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/color.h"
+
 struct ChartColour {
     uint8_t index;  // the entry's own number (7 background, 8 ink)
     uint8_t red;
@@ -20,6 +22,8 @@ struct ChartColours {
 };
 
 extern ChartColours chartColours;
+
+inline pl::ColorRef ChartColourRef(const ChartColour& c) { return pl::Rgb(c.red, c.green, c.blue); }
 
 // Fills chartColours for the colour scheme ("Background", preference word 26: 0 black,
 // 1 dark blue, 2 white; other values change nothing of it), the constellation-line colour

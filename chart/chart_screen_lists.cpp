@@ -11,14 +11,22 @@ bool AllocChartScreenLists() {
         ShowInformation("Can't allocate memory during initialization for star buffer", "");
         return false;
     }
-    chartScreenLists.stars[0].id = kStarListEnd;
     chartScreenLists.objects = static_cast<ChartObjectEntry*>(AllocSharedBuffer(kChartObjectListBytes));
+    EmptyChartScreenLists();
     if (!chartScreenLists.objects) {
         ShowInformation("Can't allocate memory during initialization for object buffer", "");
         return false;
     }
-    chartScreenLists.objects[0].record = static_cast<int16_t>(kObjectListEnd);
     return true;
+}
+
+void EmptyChartObjectList() {
+    if (chartScreenLists.objects) chartScreenLists.objects[0].record = static_cast<int16_t>(kObjectListEnd);
+}
+
+void EmptyChartScreenLists() {
+    if (chartScreenLists.stars) chartScreenLists.stars[0].id = kStarListEnd;
+    EmptyChartObjectList();
 }
 
 void FreeChartScreenLists() {

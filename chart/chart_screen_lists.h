@@ -36,5 +36,9 @@ extern ChartScreenLists chartScreenLists;
 // buffer") and leaves the list null; returns whether both exist.
 bool AllocChartScreenLists();
 
+// Empties the lists: the end mark in the first entry (lists not allocated are skipped).
+void EmptyChartScreenLists();
+void EmptyChartObjectList();
+
 // Frees both lists (null lists are skipped).
 void FreeChartScreenLists();

@@ -1,8 +1,28 @@
 #include "chart/chart_state.h"
 
+#include <cmath>
+
+#include "catalog/selection_list.h"
+#include "chart/chart_screen_lists.h"
+#include "chart/chart_symbols.h"
+#include "chart/chart_views.h"
+#include "chart/chart_zoom.h"
+#include "chart/save_under.h"
+#include "chart/sphere_projection.h"
+#include "core/preferences.h"
 #include "core/program_hooks.h"
+#include "platform/window.h"
+#include "ui/current_form.h"
+#include "ui/form_controls.h"
+#include "ui/markers.h"
+#include "ui/offscreen.h"
+#include "ui/shell_state.h"
 
 namespace {
+
+constexpr int kSkyChartForm = 1900;
+constexpr int kChartObjectList = 1907;
+constexpr int kClassFilterRows = 7;  // All, Star, Cluster, Double Star, Galaxy, Nebula, Planet
 
 constexpr ChartState kStartState = {
     .xSign = 1,
@@ -16,20 +36,38 @@ constexpr ChartState kStartState = {
     .chartHeight = 160,
     .originX = 0,
     .originY = 0,
-    .xScale = 65536,
-    .yScale = 65536,
     .horizonScale = 65536,
     .chartDirty = 1,
     .chartSelectionIndex = 0,
     .lastLstHours = 0.0f,
 };
 
+constexpr ChartRecord kStartRecord = {
+    .chartRect = {0, 0, 160, 160},
+    .xScale = 65536,
+    .yScale = 65536,
+    .offscreen = nullptr,
+    .clip = {0, 0, 160, 160},
+    .pictureBox = {},
+    .viewRect = {},
+    .centreLongitude = 0.0f,
+    .centreLatitude = 0.0f,
+    .palette = {},
+    .starColours = {},
+};
+
 constexpr ObjectRecord kEmptySelection = {0, 0, 0, 0, 0.0f, 0.0f, 0.0f, 16.0f, 0.0f, 0, 0, 0.0f, {}};
+
+constexpr double kFixPerHour = 4392264.877774095;
+constexpr double kFixPerDegree = 292817.65851827303;
+constexpr double kUnit = 16777216.0;
+constexpr double kRadToDeg = 57.29577951308232;
 
 }  // namespace
 
 ChartTimeRecord chartTimeRecord{};
 ChartState chartState = kStartState;
+ChartRecord chartRecord = kStartRecord;
 ObjectRecord chartSelection = kEmptySelection;
 
 void InstallChartStateHooks() {
@@ -39,12 +77,84 @@ void InstallChartStateHooks() {
 void GetChartViewRect(int32_t* originX, int32_t* originY, int32_t* xScale, int32_t* yScale) {
     *originX = chartState.originX;
     *originY = chartState.originY;
-    *xScale = chartState.xScale;
-    *yScale = chartState.yScale;
+    *xScale = chartRecord.xScale;
+    *yScale = chartRecord.yScale;
+}
+
+int GetChartSelectionRow() { return chartState.chartSelectionIndex < 0 ? 0 : chartState.chartSelectionIndex; }
+
+// A filter outside the popup's seven rows would show a wrong row or pass -1 on.
+int GetChartClassFilterRow() {
+    return selectionClassFilter >= 0 && selectionClassFilter < kClassFilterRows ? selectionClassFilter : 0;
+}
+
+int GetChartViewRow() { return chartView + 5; }
+
+void CopyChartState16(ObjectRecord* out) { *out = chartSelection; }
+
+void SetChartState16(const ObjectRecord* in) { chartSelection = *in; }
+
+void GetChartCentre(float* longitude, float* latitude, int32_t rect[4]) {
+    if (longitude) *longitude = chartRecord.centreLongitude;
+    if (latitude) *latitude = chartRecord.centreLatitude;
+    if (rect) {
+        const XywhRect& r = chartRecord.viewRect;
+        rect[0] = r.x;
+        rect[1] = r.y;
+        rect[2] = r.width;
+        rect[3] = r.height;
+    }
+}
+
+void SetChartCentre(float a, float b) {
+    chartSelection.rightAscension = a;
+    chartSelection.declination = b;
+    chartRecord.centreLongitude = a;
+    chartRecord.centreLatitude = b;
+}
+
+void GetChartLstHours(float* hours) { *hours = chartTimeRecord.lstHours; }
+
+void RefreshChartObjectList() {
+    if (selectionShownCount < 0 || GetCurrentFormId() != kSkyChartForm) return;
+    pl::Hwnd list = pl::GetDlgItem(GetCurrentFormWindow(), kChartObjectList);
+    if (list) SetListItems(list, nullptr, selectionShownCount);
+}
+
+void CentreChartOnRaDec(double raHours, double decDegrees) {
+    FreeChartBitmaps();
+    float a = static_cast<float>(raHours), b = static_cast<float>(decDegrees);
+    if (chartView >= 2) {
+        int32_t p, q, s;
+        ProjectRaDecToChart(static_cast<Fix24Angle>(raHours * kFixPerHour),
+                            static_cast<Fix24Angle>(decDegrees * kFixPerDegree), &p, &q, &s);
+        double angle = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
+        if (angle < 0.0) angle += 360.0;
+        if (angle >= 360.0) angle -= 360.0;
+        a = static_cast<float>(angle);
+        b = static_cast<float>(std::asin(std::fmax(-1.0, std::fmin(1.0, s / kUnit))) * kRadToDeg);
+    }
+    SetChartCentre(a, b);
+    selectionCurrentRow = -1;
+}
+
+int ReleaseSkyChart() {
+    SelectChartBitmapSet(1);
+    preferences.word[kPrefChartZoom] = chartState.chartZoomIndex;
+    EmptyChartObjectList();
+    FreeChartBitmaps();
+    FreeMarkerBitmaps();
+    DeleteOffscreenWindow(chartRecord.offscreen);
+    chartRecord.offscreen = nullptr;
+    return 1;
 }
 
 void ResetChartState() {
     chartTimeRecord = ChartTimeRecord{};
     chartState = kStartState;
+    DeleteOffscreenWindow(chartRecord.offscreen);
+    chartRecord = kStartRecord;
     chartSelection = kEmptySelection;
+    ResetChartZoomTables();
+    FreeChartBitmaps();
 }

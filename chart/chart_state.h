@@ -1,11 +1,16 @@
-// The chart's clock record and state record: the local sidereal time of the
-// chart time, the flags that tell which projections are current for it, the
-// zoom and limits of the current drawing, and the object selected on the chart.
+// The chart's clock record, state record and chart record: the local sidereal
+// time of the chart time, the flags that tell which projections are current for
+// it, the zoom and limits of the current drawing, the geometry, offscreen
+// picture and colours of the drawing, and the object selected on the chart.
 #pragma once
 
 #include <cstdint>
 
 #include "catalog/object_catalog.h"
+#include "platform/color.h"
+#include "platform/types.h"
+#include "ui/draw_window.h"
+#include "ui/xywh_rect.h"
 
 struct ChartTimeRecord {
     int32_t lst;                     // local sidereal time, Fix24Angle
@@ -27,20 +32,42 @@ struct ChartState {
     int32_t chartZoomIndex;     // zoom step 0..13 of the last drawing; -1 until set
     int32_t zoomSlotSky;        // zoom step of every view but the Horizon View
     int32_t zoomSlotHorizon;    // zoom step of the Horizon View
-    int32_t chartWidth;
+    int32_t chartWidth;         // screen width and height, pixels
     int32_t chartHeight;
     int32_t originX;            // the chart's centre point, pixels
     int32_t originY;
-    int32_t xScale;             // signed scales of the horizon chart: xSign or ySign x horizonScale,
-    int32_t yScale;             // read with 10 fraction bits by the screen formula
     int32_t horizonScale;       // 16.16 fixed point
     int32_t chartDirty;         // 1: positions to be computed again
     int32_t chartSelectionIndex;  // selection row as last drawn (-2 after a zoom change)
     float lastLstHours;         // sidereal time of the last SetChartDateTime
 };
 
+// The redraw's colours, rebuilt at every drawing: the fixed ones and the roles
+// that the colour scheme gives them.
+struct ChartPalette {
+    pl::ColorRef grid, label, darkBlue, black, red, darkRed, white, lightGrey, purple, yellow, horizon;
+    pl::ColorRef background, star, object, text, line;
+};
+
+// What the redraw and the overlays draw with. The screen size and the origin are
+// chartState's.
+struct ChartRecord {
+    pl::Rect chartRect;         // left 0, top 21 x scaleY, right = width, bottom = height
+    int32_t xScale;             // signed scales of the horizon chart: xSign or ySign x horizonScale,
+    int32_t yScale;             // read with 10 fraction bits by the screen formula
+    DrawWindowRecord* offscreen;  // the chart picture, 16 bits, screen size; null while closed
+    pl::Rect clip;
+    XywhRect pictureBox;        // {0, 21 scaleY, 40 scaleX, 40 scaleY}
+    XywhRect viewRect;          // rectangle of the sphere views
+    float centreLongitude;      // sphere view centre, degrees (SetChartCentre)
+    float centreLatitude;
+    ChartPalette palette;
+    pl::ColorRef starColours[6];  // blue-white to orange
+};
+
 extern ChartTimeRecord chartTimeRecord;
 extern ChartState chartState;
+extern ChartRecord chartRecord;
 // The object selected on the chart; an empty selection is type 0 with size 16.
 extern ObjectRecord chartSelection;
 
@@ -52,5 +79,37 @@ void InstallChartStateHooks();
 // The horizon chart's centre point (pixels) and signed scales, as the projections use them.
 void GetChartViewRect(int32_t* originX, int32_t* originY, int32_t* xScale, int32_t* yScale);
 
-// Both records and the selection back at their start values (tests).
+// Rows of the chart form's popups: the selection row as last drawn (0 when
+// negative), the class filter (0..6, All .. Planet; any other value 0) and the
+// view (chartView + 5).
+int GetChartSelectionRow();
+int GetChartClassFilterRow();
+int GetChartViewRow();
+
+// The chart's selection, 16 words, copied out or in.
+void CopyChartState16(ObjectRecord* out);
+void SetChartState16(const ObjectRecord* in);
+
+// The sphere view centre (degrees) and its rectangle {x, y, w, h}; each output may be null.
+void GetChartCentre(float* longitude, float* latitude, int32_t rect[4]);
+// a and b become the selection's right ascension and declination and the sphere view centre.
+void SetChartCentre(float a, float b);
+void GetChartLstHours(float* hours);
+
+// The chart form's object list (1907) gets the shown row count when that is
+// 0 or more; nothing while the chart form is not open.
+void RefreshChartObjectList();
+
+// Centres the chart on a place (right ascension hours, declination degrees):
+// in the sphere views the centre is the place's frame angle atan2(p, q) in
+// [0, 360) and its elevation asin s, in degrees; in views 0 and 1 the place
+// itself. The save-under boxes are freed and no list row is current afterwards.
+void CentreChartOnRaDec(double raHours, double decDegrees);
+
+// Closing the chart form: the light bitmap set, the zoom step kept in
+// preference word 153 for the next opening, the object screen list emptied,
+// the save-under boxes, marker bitmaps and chart picture freed. Returns 1.
+int ReleaseSkyChart();
+
+// The records and the selection back at their start values (tests).
 void ResetChartState();

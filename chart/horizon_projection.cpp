@@ -248,8 +248,7 @@ void HorizontalToEquatorial(double lstHours, double azimuthRad, double altitudeR
 }
 
 void RotateHorizonProjection(int32_t deltaDegrees) {
-    if (chartScreenLists.stars) chartScreenLists.stars[0].id = kStarListEnd;
-    if (chartScreenLists.objects) chartScreenLists.objects[0].record = static_cast<int16_t>(kObjectListEnd);
+    EmptyChartScreenLists();
     int32_t c, s;
     FixSinCos24(static_cast<int32_t>(int64_t{deltaDegrees} * 292817), &c, &s);
     for (int i = 0; i < kBrightStarCount; ++i) {

@@ -95,11 +95,13 @@ enum PreferenceWord : int {
     kPrefStartMinute = 138,
     kPrefLastForm = 139,         // the form last pushed on the form history
     kPrefZoomViewFirst = 140,    // chart orientation of zoom steps 0..9 (words 140..149)
+    kPrefChartZoom = 153,        // zoom step the sky chart opens with (no page control)
     kPrefAlignmentSavedJd = 154, // double in words 154..155: Julian day the 2-star alignment was saved, 0 none
     kPrefSavedEncoderAlt = 220,  // encoder offsets kept for restoring the alignment: altitude,
     kPrefSavedEncoderAz = 221,   //   azimuth
     kPrefUserCatalogName = 222,  // text of kUserCatalogNameSize bytes (words 222..234), "usercatalogs" file
     kPrefHideToolBar = 235,      // "Hide ToolBar"
+    kPrefHideSphereSky = 236,    // sphere views without grid samples, stars and names (no page control)
     kPrefObjDrilldown = 237,     // "Obj. Drilldown"
     kPrefCursor = 238,           // "Cursor": 0 fix, 1 blinking, 2 none
     kPrefDeltaTFormula = 239,    // "DeltaT Formula": 0 Chapront & Touze 1997, 1 JPL Horizon

@@ -16,6 +16,9 @@
 #include "app/menu_commands.h"
 #include "app/power_thread.h"
 #include "catalog/selection_list.h"
+#include "chart/chart_symbols.h"
+#include "chart/phase_icons.h"
+#include "chart/save_under.h"
 #include "core/date_text.h"
 #include "core/preferences.h"
 #include "core/shared_buffers.h"
@@ -29,6 +32,7 @@
 #include "support/program_fixture.h"
 #include "support/test_harness.h"
 #include "ui/control_registry.h"
+#include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/shell_state.h"
 
@@ -153,7 +157,10 @@ TEST_F(Shell, CtrlQOnTheHomeFormShutsDownInOrder) {
     Ui([] {
         PutOneListEntry();
         currentDateTime = DateTime{2024, 3, 5, 21, 47, 0};
+        SaveStatusBox(GetDrawWindow(), 0, 0);
+        SaveMarkerBox(GetDrawWindow(), 0, 0);
     });
+    ASSERT_NE(chartMarkerBox.bitmap, nullptr);
     pl::Hwnd main = mainWindow;
     harness.keyDown(pl::VK_CONTROL);
     harness.key('Q');
@@ -166,7 +173,9 @@ TEST_F(Shell, CtrlQOnTheHomeFormShutsDownInOrder) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(preferences.word[kPrefStartYear + i], expected[i]);
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "userlists" / "last_list.lst"));
     for (const void* freed : {static_cast<const void*>(txtBuffer), static_cast<const void*>(dreyerLong),
-                              static_cast<const void*>(objListNamePtr), static_cast<const void*>(selectionList)})
+                              static_cast<const void*>(objListNamePtr), static_cast<const void*>(selectionList),
+                              static_cast<const void*>(chartStatusBox.bitmap),
+                              static_cast<const void*>(chartMarkerBox.bitmap)})
         EXPECT_EQ(freed, nullptr);
     // The open form released its title before it was destroyed, so nothing was
     // reported, and the task bar came back last, on the main window.
@@ -225,7 +234,11 @@ TEST_F(ShellStartState, DateComesFromTheClockAndTheLocaleOrderIsKept) {
     harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 47, 33});
     harness.setShortDatePattern("yyyy-MM-dd");
     ResetDateFieldOrder();
+    ResetChartSymbols();
+    ResetMoonIconState();
     ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(chartBitmapSet, 1);  // the light set, and the Moon icon of the start hour
+    EXPECT_NE(moonIconId, 0);
     const DateTime& t = currentDateTime;
     EXPECT_EQ((std::array<int, 6>{t.year, t.month, t.day, t.hour, t.minute, t.second}),
               (std::array<int, 6>{2024, 3, 5, 21, 47, 33}));

@@ -4,6 +4,8 @@
 
 #include "chart/chart_clock.h"
 #include "chart/chart_state.h"
+#include "chart/horizon_projection.h"
+#include "chart/phase_icons.h"
 #include "core/shared_state.h"
 #include "platform/clock.h"
 
@@ -48,14 +50,25 @@ TEST_F(ChartClockTest, FixedTimeMovesOnByTheElapsedSeconds) {
     EXPECT_EQ(currentDateTime.second, 29);
 }
 
-TEST_F(ChartClockTest, StepMarksProjectionsStale) {
+// A step also turns the chart to its rotation (cos 30 = 0.8660, sin 30 = 0.5)
+// and sets the Moon icon of the new hour.
+TEST_F(ChartClockTest, StepMarksProjectionsStaleAndSetsRotationAndMoon) {
     chartTimeRecord.sphereViewReady = 1;
     chartTimeRecord.horizonProjectionReady = 1;
     chartState.chartDirty = 0;
+    chartTimeRecord.chartRotation = 30;
+    ResetMoonIconState();
     UpdateChartTime(1);
     EXPECT_EQ(chartTimeRecord.sphereViewReady, 0);
     EXPECT_EQ(chartTimeRecord.horizonProjectionReady, 0);
     EXPECT_EQ(chartState.chartDirty, 1);
+    float c, s;
+    GetHorizonRotation(&c, &s);
+    EXPECT_NEAR(c, 0.8660, 1e-4);
+    EXPECT_NEAR(s, 0.5000, 1e-4);
+    int icon = moonIconId;
+    EXPECT_NE(icon, 0);
+    EXPECT_EQ(ComputeMoonIconState(2024, 3, 5, 21), icon);
 }
 
 // Greenwich mean sidereal time of 2000-01-01 12h UT: 18.697374558 h (the

@@ -39,7 +39,7 @@ protected:
         chartView = view;
         chartState.originX = 120;
         chartState.originY = 160;
-        chartState.xScale = chartState.yScale = k;
+        chartRecord.xScale = chartRecord.yScale = k;
         SetHorizonRotation(rotation);
     }
 };
