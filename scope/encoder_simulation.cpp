@@ -1,6 +1,8 @@
 #include "scope/encoder_simulation.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 #include "core/preferences.h"
 #include "scope/scope_dispatch.h"
@@ -11,6 +13,16 @@ namespace {
 
 int StepOf(int resolutionWord) {
     return static_cast<int>(std::fabs(static_cast<double>(preferences.word[resolutionWord])) * simulatedEncoder.speed / 360.0);
+}
+
+// Adds the step and keeps the count within half a turn of the resolution,
+// as a box's own counter wraps.
+int Advance(int count, int step, int resolutionWord) {
+    int64_t turn = std::llabs(int64_t{preferences.word[resolutionWord]});
+    int64_t c = int64_t{count} + step;
+    if (turn > 0 && 2 * c > turn) c -= turn;
+    if (turn > 0 && 2 * c < -turn) c += turn;
+    return static_cast<int>(c);
 }
 
 }  // namespace
@@ -40,5 +52,12 @@ int StopSlewSim(int) {
 }
 
 int AbortSim() { return 1; }
+
+void StepSimulatedEncoder(int* azCount, int* altCount) {
+    simulatedEncoder.azCount = Advance(simulatedEncoder.azCount, simulatedEncoder.azStep, kPrefEncoderStepsAz);
+    simulatedEncoder.altCount = Advance(simulatedEncoder.altCount, simulatedEncoder.altStep, kPrefEncoderStepsAlt);
+    *azCount = simulatedEncoder.azCount;
+    *altCount = simulatedEncoder.altCount;
+}
 
 void ResetSimulatedEncoder() { simulatedEncoder = SimulatedEncoder{}; }

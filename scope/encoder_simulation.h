@@ -24,4 +24,9 @@ int StopSlewSim(int direction);
 // Returns 1, nothing else.
 int AbortSim();
 
+// One position query of the simulated mount: each count moves by its step and
+// is kept within half a turn of its resolution's magnitude (|word 11| for the
+// azimuth, |word 12| for the altitude) by whole turns.
+void StepSimulatedEncoder(int* azCount, int* altCount);
+
 void ResetSimulatedEncoder();

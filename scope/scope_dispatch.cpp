@@ -6,6 +6,7 @@
 #include "core/services.h"
 #include "scope/alignment.h"
 #include "scope/drive_routes.h"
+#include "scope/encoder_box.h"
 #include "scope/encoder_simulation.h"
 #include "scope/meade.h"
 #include "scope/nexstar.h"
@@ -48,6 +49,21 @@ constexpr DriveRoutes kNexStarRoutes{.connect = ConnectNexStar,
                                      .stopSlew = StopSlew,
                                      .abort = StopGoto,
                                      .readFailure = "Failed to get Celestron RA and Dec"};
+// Encoder boxes cannot move: their goto only keeps the target, and their
+// slews move the simulated mount.
+constexpr DriveRoutes kEncoderRoutes{.connect = ConnectEncoder,
+                                     .disconnect = DisconnectEncoder,
+                                     .query = EncoderReading,
+                                     .gotoPlace = GotoEncoder,
+                                     .sync = nullptr,
+                                     .setRate = SetSlewRateSim,
+                                     .startSlew = StartSlewSim,
+                                     .stopSlew = StopSlewSim,
+                                     .abort = AbortSim,
+                                     .forgetProbe = ForgetEncoderBox,
+                                     .gotoRefusal = nullptr,
+                                     .readFailure = "Failed to get Encoder RA and Dec",
+                                     .readFailureAltAz = "Failed to get Encoder Az and Alt"};
 
 // The drive and scope port of the last successful connect (-1: none yet).
 int lastDrive = -1;
@@ -151,6 +167,7 @@ const DriveRoutes* FamilyRoutes(DriveFamily family) {
     case DriveFamily::kSiderealTech: return &kSiderealTechRoutes;
     case DriveFamily::kSkyCommander: return &kSkyCommanderRoutes;
     case DriveFamily::kTakahashi: return &kTakahashiRoutes;
+    case DriveFamily::kEncoder: return &kEncoderRoutes;
     default: return nullptr;
     }
 }
@@ -213,7 +230,8 @@ int ScopeGetRaDec(double* ra, double* dec) {
     int ok = r->query(ra, dec);
     if (!ok) {
         *ra = *dec = 0.0;
-        ShowInformation(r->readFailure, "");
+        bool altAz = r->readFailureAltAz && preferences.word[kPrefMountType] != 0;
+        ShowInformation(altAz ? r->readFailureAltAz : r->readFailure, "");
     }
     ScopeDisconnect();
     return ok;
@@ -223,11 +241,13 @@ int ScopeGetPosition(double* ra, double* dec) {
     *ra = *dec = 0.0;
     ScopeConnect();
     int id = Drive();
-    const DriveRoutes* r = SelectedRoutes();
+    // Without a drive the encoder box is read, as for the encoder drives.
+    bool encoder = id == 0 || GetDriveFamily(id) == DriveFamily::kEncoder;
+    const DriveRoutes* r = encoder ? FamilyRoutes(DriveFamily::kEncoder) : SelectedRoutes();
     if (!r) {
         if (id == kPowerFlex || id == kDynastar || GetDriveFamily(id) != DriveFamily::kNone)
             ShowInformation("Get position not supported", "");
-        else if (id != 0) ShowInformation("Unkown scope drive", "");
+        else ShowInformation("Unkown scope drive", "");
         return 0;
     }
     if (!r->query(ra, dec)) {
@@ -235,7 +255,9 @@ int ScopeGetPosition(double* ra, double* dec) {
         return 0;
     }
     if (!IsAlignmentValid()) {
-        if (ReadsHorizon(id)) HorizonReadingToSky(ra, dec);
+        // An encoder box's equatorial read gives its azimuth / 15.
+        if (encoder && preferences.word[kPrefMountType] == 0) *ra *= 15.0;
+        if (encoder || ReadsHorizon(id)) HorizonReadingToSky(ra, dec);
     } else if (preferences.word[kPrefAlignMethod] == 0) {
         ReadingToSky(ra, dec);
     }

@@ -43,18 +43,21 @@ int ScopeAbort();
 // Connects, reads the mount's right ascension and declination, disconnects.
 // Both outputs are 0 unless it returns 1; a failed read says the family's
 // text ("Failed to get Meade RA and Dec.", "Failed to get Celestron RA and
-// Dec"). ServoCat and SkyCommander readings (J2000) are turned to the place of
-// date; SiderealTech reads its axes (azimuth, altitude) for AZ and Encoder
-// output. Drive 0: "No drive is selected in Preference"; 100,
-// 101: "Read not yet implemented for PowerFlex" / "... Dynastar".
+// Dec", "Failed to get Encoder RA and Dec", for AZ and Encoder output "Failed
+// to get Encoder Az and Alt"). ServoCat and SkyCommander readings (J2000) are
+// turned to the place of date; SiderealTech reads its axes (azimuth,
+// altitude) for AZ and Encoder output, encoder boxes their azimuth (/ 15 for
+// EQ output) and altitude. Drive 0: "No drive is selected in Preference";
+// 100, 101: "Read not yet implemented for PowerFlex" / "... Dynastar".
 int ScopeGetRaDec(double* ra, double* dec);
 
 // The live reading of the chart marker and the position panel: connects
-// (whatever the result), reads the mount and, with a valid alignment of the
-// program's own, turns the reading into the sky place through the alignment
-// at the clock's time; without a valid alignment a SiderealTech axis reading
-// (AZ and Encoder output) becomes right ascension and declination at the
-// clock's sidereal time. Outputs 0 unless it returns 1.
+// (whatever the result) and reads the mount (the encoder box for drive 0)
+// and, with a valid alignment of the program's own, turns the reading into
+// the sky place through the alignment at the clock's time; without a valid
+// alignment an encoder box's reading, or a SiderealTech axis reading (AZ and
+// Encoder output), becomes right ascension and declination at the clock's
+// sidereal time. Outputs 0 unless it returns 1.
 int ScopeGetPosition(double* ra, double* dec);
 
 // Synchronises the mount on a J2000 place, sent as the topocentric refracted
@@ -70,7 +73,9 @@ int ScopeSync(double ra, double dec);
 // cannot be computed), passed through the pointing model with the alignment
 // source "External", else through the two-star alignment ("Please first perfom
 // the 2 star aligment" when there is none: the place goes out unconverted).
-// Drives 0, 6, 7 only show the sky and scope places. A failure says "Goto
+// Drives 0, 6, 7 only show the sky and scope places; an encoder box keeps the
+// place as its pending target and opens the scope form with a connect, which
+// is not counted a success. A failure says "Goto
 // failed" (with a refusal's text as second line) and disconnects; a success
 // keeps the mount connected and opens the scope control form, unless it is
 // already open over the sky chart; the Nexstar 5&8 is disconnected instead and

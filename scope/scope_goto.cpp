@@ -101,6 +101,11 @@ bool GotoDrive(const GotoPlaces& p) {
         ShowNotYetImplemented("Goto not yet implemented for", id);
         return false;
     }
+    if (family == DriveFamily::kEncoder) {
+        // Keeps the target for the read-out and opens the scope form itself.
+        routes->gotoPlace(p.mountRa, p.mountDec);
+        return false;
+    }
     bool sent = SendGoto(*routes, p);
     // The Nexstar 5&8 has no slews or abort for the scope control form: the
     // line is let go and no form follows.

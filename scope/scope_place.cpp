@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "chart/horizon_projection.h"
 #include "core/angle_text.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
@@ -30,19 +31,6 @@ Clock ReadClock() {
 
 bool EqOutput() { return preferences.word[kPrefMountType] == 0; }
 
-// Right ascension (hours) and declination of an azimuth and altitude at a
-// local sidereal time (hours) and latitude, degrees.
-void HorizontalToEquatorial(double azimuth, double altitude, double lst, double latitude, double* ra,
-                            double* dec) {
-    double a = azimuth * kDegToRad, h = altitude * kDegToRad, phi = latitude * kDegToRad;
-    double sinDec = std::sin(phi) * std::sin(h) + std::cos(phi) * std::cos(h) * std::cos(a);
-    *dec = std::asin(std::fmax(-1.0, std::fmin(1.0, sinDec))) / kDegToRad;
-    double hourAngle = std::atan2(-std::sin(a) * std::cos(h),
-                                  std::cos(phi) * std::sin(h) - std::sin(phi) * std::cos(h) * std::cos(a));
-    double hours = std::fmod(lst - hourAngle / kDegToRad / 15.0, 24.0);
-    *ra = hours < 0.0 ? hours + 24.0 : hours;
-}
-
 }  // namespace
 
 bool PlaceOfDate(double ra, double dec, int mode, double* placeRa, double* placeDec, double* altitude,
@@ -65,7 +53,7 @@ void CatalogPlaceToDate(double* ra, double* dec) {
 }
 
 void HorizonReadingToSky(double* azimuth, double* altitude) {
-    HorizontalToEquatorial(*azimuth, *altitude, ClockSiderealTime(), currentSite.latitude, azimuth, altitude);
+    HorizontalToEquatorial(ClockSiderealTime(), *azimuth * kDegToRad, *altitude * kDegToRad, azimuth, altitude);
 }
 
 double ClockSiderealTime() {
@@ -84,7 +72,7 @@ void ApplyPointingCorrection(double* ra, double* dec, double azimuth, double alt
         return;
     }
     if (ApplyPointingModel(&azimuth, &altitude) == 0)
-        HorizontalToEquatorial(azimuth, altitude, ClockSiderealTime(), currentSite.latitude, ra, dec);
+        HorizontalToEquatorial(ClockSiderealTime(), azimuth * kDegToRad, altitude * kDegToRad, ra, dec);
 }
 
 void SkyToMount(double* ra, double* dec) {

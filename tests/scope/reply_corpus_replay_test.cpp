@@ -9,6 +9,7 @@
 #include <iterator>
 #include <vector>
 
+#include "support/encoder_replies_entry.h"
 #include "support/meade_replies_entry.h"
 #include "support/nexstar_replies_entry.h"
 #include "support/recording_window.h"
@@ -23,7 +24,8 @@ TEST(ReplyCorpus, EverySavedInputPassesTheChecks) {
         int seeds;
     } targets[] = {{"meade_replies", RunMeadeReplies, 8},
                    {"nexstar_replies", RunNexStarReplies, 8},
-                   {"small_drive_replies", RunSmallDriveReplies, 11}};
+                   {"small_drive_replies", RunSmallDriveReplies, 11},
+                   {"encoder_replies", RunEncoderReplies, 11}};
     testwin::VirtualClock clock;
     for (const auto& t : targets) {
         std::filesystem::path folder = std::filesystem::path(ZENDAVORI_SOURCE_DIR) / "fuzz/corpus" / t.target;

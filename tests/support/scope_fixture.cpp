@@ -3,6 +3,7 @@
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "scope/alignment.h"
+#include "scope/encoder_box.h"
 #include "scope/encoder_simulation.h"
 #include "scope/meade.h"
 #include "scope/nexstar.h"
@@ -20,6 +21,7 @@ void ResetScope() {
     ResetMeadeDriver();
     ResetNexStarDriver();
     ResetSimulatedEncoder();
+    ResetEncoderBox();
     ResetScopeDispatch();
     ResetAlignmentModel();
     ResetPointingModel();

@@ -57,8 +57,8 @@ ScriptedSerial::ScriptedSerial() {
     previous_ = InstallSerialDevice(SerialDevice{Open, Close, Configure, Timeouts, Read, Write, Purge});
 }
 
-void ScriptedSerial::ReplyEach(const uint8_t* data, std::size_t size) {
-    std::size_t i = 1;
+void ScriptedSerial::ReplyEach(const uint8_t* data, std::size_t size, std::size_t from) {
+    std::size_t i = from;
     while (i < size) {
         std::size_t length = data[i++];
         std::size_t take = std::min(length, size - i);

@@ -20,9 +20,9 @@ public:
 
     // Queues the reply to the next write not yet answered.
     void Reply(const std::string& bytes) { replies.push_back(bytes); }
-    // Queues the replies of a fuzz input: from byte 1 on, each a length byte
-    // and that many bytes (the last one cut at the end of the input).
-    void ReplyEach(const uint8_t* data, std::size_t size);
+    // Queues the replies of a fuzz input: from byte `from` on, each a length
+    // byte and that many bytes (the last one cut at the end of the input).
+    void ReplyEach(const uint8_t* data, std::size_t size, std::size_t from = 1);
 
     std::deque<std::string> replies;
     std::string input;    // what the line holds now
