@@ -5,6 +5,9 @@
 #include "catalog/screens/list_manager_form.h"
 #include "core/preferences.h"
 #include "core/services.h"
+#include "tools/camera_form.h"
+#include "tools/ccd_form.h"
+#include "tools/checklist_form.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -15,11 +18,12 @@ constexpr int kScopeForm = 2400;
 constexpr FormEntry kForms[] = {
     {112, nullptr}, {1050, ListManagerProc}, {1200, nullptr}, {1300, nullptr}, {1337, PreferencePageProc},
     {1400, PreferencePageProc}, {1430, PreferencePageProc}, {1450, PreferencePageProc},
-    {1476, PreferencePageProc}, {1550, nullptr}, {1600, nullptr}, {1620, PreferencePageProc}, {1700, nullptr},
-    {1800, nullptr}, {1900, nullptr}, {1940, nullptr}, {1950, HomeFormProc}, {2100, nullptr}, {2200, nullptr},
-    {2203, nullptr}, {2206, nullptr}, {2350, nullptr}, {2400, nullptr}, {2410, nullptr}, {2423, nullptr},
+    {1476, PreferencePageProc}, {1550, CcdFormProc}, {1600, nullptr}, {1620, PreferencePageProc}, {1700, nullptr},
+    {1800, nullptr}, {1900, nullptr}, {1940, nullptr}, {1950, HomeFormProc}, {2100, nullptr},
+    {2200, ChecklistPageProc}, {2203, ChecklistPageProc}, {2206, ChecklistPageProc}, {2350, nullptr},
+    {2400, nullptr}, {2410, nullptr}, {2423, nullptr},
     {2450, nullptr}, {2460, nullptr}, {2470, nullptr}, {2520, nullptr}, {2530, nullptr}, {2550, nullptr},
-    {2600, nullptr}, {2700, nullptr}, {2800, nullptr}, {2830, nullptr}, {5200, nullptr}, {5300, nullptr},
+    {2600, nullptr}, {2700, nullptr}, {2800, nullptr}, {2830, nullptr}, {5200, nullptr}, {5300, CameraFormProc},
     {6000, nullptr}, {6020, nullptr},
 };
 

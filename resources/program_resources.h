@@ -25,7 +25,9 @@ extern const pl::ResourceGroup kCatalogResources;
 
 // The modal input dialogs (135, 2950, 1999).
 extern const pl::ResourceGroup kDialogResources;
-// The location form (1200) and the date and time form (5200).
+// The location form (1200), the date and time form (5200), the camera control
+// form (5300) with its sounds "startTimer" and "stopTimer", the checklist pages
+// (2200, 2203, 2206) and the CCD assistant (1550).
 extern const pl::ResourceGroup kToolsResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;

@@ -1,5 +1,7 @@
-// Templates of the site and time tools: the location form (1200) and the date
-// and time form (5200). Both fill the 240 x 294 form area (138 x 168 units).
+// Templates of the site and observing tools: the location form (1200), the
+// date and time form (5200), the camera control form (5300), the three
+// checklist pages (2200, 2203, 2206) and the CCD assistant (1550), each filling
+// the 240 x 294 form area (138 x 168 units); and the camera's two sounds.
 #include "resources/program_resources.h"
 
 namespace {
@@ -66,11 +68,116 @@ constexpr ControlTemplate kDateTime[] = {
     Button(5207, "Ok", 1, 152, 30), Button(5217, "Now", 54, 152, 30), Button(5232, "Cancel", 106, 152, 30),
 };
 
-constexpr pl::DialogTemplate kDialogs[] = {
-    {1200, 0, 0, 138, 168, "", kLocation},
-    {5200, 0, 0, 138, 168, "", kDateTime},
+constexpr ControlTemplate Heading(int id, const char* text, int y) {
+    return {kStaticControl, id, text, 2, y, 100, 9, 0};
+}
+constexpr ControlTemplate Info(int id) { return {kButtonControl, id, "Inf", 124, 1, 10, 10, 0}; }
+
+// The camera control form: the exposure set-up (shots, time, delay, ISO),
+// the information fields, the stored settings' list, and the buttons at the
+// bottom with Stop in Start's place.
+constexpr ControlTemplate kCamera[] = {
+    {kStaticControl, 8000, "Title", 0, 0, 56, 14, 0}, Info(5316),
+    Heading(138, "Exposure Setup", 16),
+    Label("Nb of Shots", 4, 27, 44), Box(5303, 50, 27, 24),
+    Label("Time in Sec", 4, 37, 44), Box(5304, 50, 37, 24),
+    Label("Delay in Sec", 4, 47, 44), Box(5305, 50, 47, 24),
+    Label("ISO", 82, 27, 16), Box(5313, 100, 27, 34), {kListViewControl, 5314, "", 100, 36, 34, 60, kPopupList},
+    Heading(139, "Informations", 59),
+    Label("Date/Time", 4, 70, 40), Box(5306, 46, 70, 46), Box(5312, 94, 70, 40),
+    Label("Filename", 4, 80, 40), Box(5308, 46, 80, 88),
+    Label("Description", 4, 90, 42), {kStaticControl, 5309, "", 46, 90, 88, 26, kHidden},
+    {kListViewControl, 5317, "", 4, 119, 130, 30, pl::kNoHeader | pl::kSingleSelect | pl::kBorder},
+    Button(5315, "Ok", 2, 152, 22), Button(5301, "Start", 26, 152, 26),
+    {kButtonControl, 5302, "Stop", 26, 152, 26, 12, kHidden}, Button(5318, "Clear", 54, 152, 24),
+    Button(5310, "Save", 80, 152, 26), Button(5311, "Del", 108, 152, 26),
 };
+
+// Checklist pages: a heading or a check box every 10 units from y 16, the
+// buttons at the bottom.
+constexpr ControlTemplate Item(int id, const char* text, int y) {
+    return {kCheckBoxControl, id, text, 4, y, 130, 10, 0};
+}
+
+constexpr ControlTemplate kChecklist1[] = {
+    {kStaticControl, 8024, "Title", 0, 0, 70, 14, 0}, Info(1493),
+    Heading(138, "Astronomical Equipment", 16),
+    Item(2210, "Telescope OTA", 26), Item(2211, "Mount or Base", 36),
+    Item(2212, "Assembly Hardware & Tools", 46), Item(2213, "Drive Battery", 56),
+    Item(2214, "Eyepieces & Filters", 66), Item(2215, "Finderscope or Telrad", 76),
+    Heading(139, "Observing Equipment", 86),
+    Item(2216, "Table", 96), Item(2217, "Observing Chair", 106),
+    Item(2218, "Zendavori :-), Charts, Atlas", 116), Item(2219, "Log and Pencils", 126),
+    Item(2220, "Flashlight and Batteries", 136),
+    Button(2201, "Ok", 2, 152, 30), Button(2202, "Next", 106, 152, 30),
+};
+
+constexpr ControlTemplate kChecklist2[] = {
+    {kStaticControl, 8024, "Title", 0, 0, 70, 14, 0}, Info(1493),
+    Heading(138, "Photography", 16),
+    Item(2221, "Camera & Lenses, Web Cam", 26), Item(2222, "Cables and power plugs", 36),
+    Item(2223, "Laptop", 46), Item(2224, "Tripod/Mount or T-Adapter", 56),
+    Item(2225, "Guiding Equipment", 66), Item(2226, "Stopwatch", 76),
+    Heading(139, "Creature Comforts", 86),
+    Item(2227, "Water", 96), Item(2228, "Warm Beverage", 106), Item(2229, "Snack Food", 116),
+    Item(2230, "Sleeping Bag and Tent", 126), Item(2231, "Warm Clothes", 136),
+    Button(2204, "Prev", 2, 152, 30), Button(2205, "Next", 106, 152, 30),
+};
+
+// Page 3 ends with five boxes whose labels are fields the user types.
+constexpr ControlTemplate UserBox(int id, int y) { return {kCheckBoxControl, id, "", 4, y, 12, 10, 0}; }
+
+constexpr ControlTemplate kChecklist3[] = {
+    {kStaticControl, 8024, "Title", 0, 0, 70, 14, 0}, Info(1493),
+    Heading(138, "Just in Case", 16),
+    Item(2232, "Cell Phone", 26), Item(2233, "Jumper Cables", 36), Item(2234, "Fully Inflated Spare Tire", 46),
+    Item(2235, "Observing Buddy", 56), Item(2236, "Someone knows where you'll be", 66),
+    Heading(139, "Personal Items", 76),
+    UserBox(2237, 86), Box(2242, 18, 86, 116), UserBox(2238, 96), Box(2243, 18, 96, 116),
+    UserBox(2239, 106), Box(2244, 18, 106, 116), UserBox(2240, 116), Box(2245, 18, 116, 116),
+    UserBox(2241, 126), Box(2246, 18, 126, 116),
+    Button(2207, "Prev", 2, 152, 30),
+};
+
+// The CCD assistant: the camera popup, the chip and scope fields, the
+// results (Diag FOV and Pixel FOV hidden until the form shows them), Back
+// and Update.
+constexpr ControlTemplate Hidden(int id, const char* text, int x, int y, int width) {
+    return {kStaticControl, id, text, x, y, width, 9, kHidden};
+}
+
+constexpr ControlTemplate kCcd[] = {
+    {kStaticControl, 8033, "Title", 0, 0, 70, 14, 0}, Info(1494),
+    Box(1551, 2, 16, 90, 10),
+    {kListViewControl, 1552, "", 2, 26, 90, 130, kPopupList | pl::kOwnerDraw},
+    Heading(138, "CCD Chip Information", 30),
+    Label("Width in mm", 4, 40, 62), Box(1554, 70, 40, 34),
+    Label("Height in mm", 4, 50, 62), Box(1555, 70, 50, 34),
+    Label("Pixel Width in \xB5m", 4, 60, 62), Box(1556, 70, 60, 34),
+    Label("Pixel Height in \xB5m", 4, 70, 62), Box(1557, 70, 70, 34),
+    Heading(139, "CCD Scope Configuration", 83),
+    Label("Scope Focal in mm", 4, 93, 62), Box(1558, 70, 93, 34),
+    Heading(140, "CCD Optical Specifications", 106),
+    Label("FOV", 4, 116, 40), Box(1559, 46, 116, 40), Label("x", 88, 116, 6), Box(1560, 95, 116, 40),
+    Hidden(1565, "Diag FOV", 4, 126, 40), Hidden(1561, "", 46, 126, 40),
+    Hidden(1566, "Pixel FOV", 4, 136, 40), Hidden(1562, "", 46, 136, 24), Hidden(1567, "''  x", 71, 136, 14),
+    Hidden(1563, "", 86, 136, 24), Hidden(1568, "''", 111, 136, 8),
+    Button(1553, "Back", 2, 152, 30), Button(1564, "Update", 100, 152, 36),
+};
+
+constexpr pl::DialogTemplate kDialogs[] = {
+    {1200, 0, 0, 138, 168, "", kLocation}, {5200, 0, 0, 138, 168, "", kDateTime},
+    {5300, 0, 0, 138, 168, "", kCamera},   {2200, 0, 0, 138, 168, "", kChecklist1},
+    {2203, 0, 0, 138, 168, "", kChecklist2}, {2206, 0, 0, 138, 168, "", kChecklist3},
+    {1550, 0, 0, 138, 168, "", kCcd},
+};
+
+// The camera's exposure sounds: two rising beeps as the shutter opens, two
+// falling ones as it closes.
+constexpr pl::ToneTemplate kStartTones[] = {{880, 70}, {0, 40}, {1320, 110}};
+constexpr pl::ToneTemplate kStopTones[] = {{1320, 70}, {0, 40}, {660, 140}};
+constexpr pl::SoundTemplate kSounds[] = {{"startTimer", kStartTones}, {"stopTimer", kStopTones}};
 
 }  // namespace
 
-const pl::ResourceGroup kToolsResources = {.dialogs = kDialogs};
+const pl::ResourceGroup kToolsResources = {.dialogs = kDialogs, .sounds = kSounds};

@@ -31,12 +31,16 @@ void WriteAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-SerialPeer::SerialPeer(int portNumber) : portNumber_(portNumber) {
+SerialPeer::SerialPeer(int portNumber, bool holdLine) : portNumber_(portNumber) {
     char name[128] = {};
     if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
         path_ = name;
         MakeRaw(master_);
         MakeRaw(slave_);
+    }
+    if (!holdLine && slave_ >= 0) {
+        ::close(slave_);
+        slave_ = -1;
     }
     setenv(("ZENDAVORI_COM" + std::to_string(portNumber_)).c_str(), path_.c_str(), 1);
     thread_ = std::thread([this] { Run(); });
@@ -72,6 +76,12 @@ void SerialPeer::SetReading(bool reading) { reading_ = reading; }
 void SerialPeer::HangUp() {
     std::lock_guard<std::mutex> lock(mutex_);
     CloseMaster();
+}
+
+bool SerialPeer::IsPortOpen() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    pollfd p{master_, 0, 0};
+    return master_ >= 0 && ::poll(&p, 1, 0) >= 0 && !(p.revents & POLLHUP);
 }
 
 void SerialPeer::CloseMaster() {
@@ -118,7 +128,12 @@ void SerialPeer::Run() {
             continue;
         }
         pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 10) <= 0 || !(p.revents & POLLIN)) continue;
+        if (::poll(&p, 1, 10) <= 0) continue;
+        if (!(p.revents & POLLIN)) {
+            // A line with no slave open hangs up at once: wait for the program.
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            continue;
+        }
         char buf[256];
         std::lock_guard<std::mutex> lock(mutex_);
         if (master_ < 0) continue;

@@ -15,7 +15,10 @@
 class SerialPeer {
 public:
     // Makes the pseudo-terminal and points ZENDAVORI_COM<portNumber> at it.
-    explicit SerialPeer(int portNumber);
+    // With `holdLine` the peer keeps its own slave handle, so the line never
+    // hangs up between the program's opens; without, the master side sees a
+    // hang-up exactly while the program's port is closed (IsPortOpen).
+    explicit SerialPeer(int portNumber, bool holdLine = true);
     ~SerialPeer();
     SerialPeer(const SerialPeer&) = delete;
     SerialPeer& operator=(const SerialPeer&) = delete;
@@ -34,6 +37,8 @@ public:
     void SetReading(bool reading);
     // Hangs up: closes the master side, so the line goes dead.
     void HangUp();
+    // Without a held line: whether the program has the port open now.
+    bool IsPortOpen();
 
     // Everything received so far.
     std::string Received();
