@@ -58,12 +58,12 @@ constexpr PreferenceRule kRules[] = {
     {kPrefFovEyepiece, 0, PrefCheck::None, 0, 1, kKept},
     {kPrefEyepiece, 0, PrefCheck::Range, 0, 400, kKept},
     {kPrefStarsLegend, 0, PrefCheck::Range, 0, 1, kKept},
-    {48, 0, PrefCheck::Range, 0, 9},
-    {49, 0, PrefCheck::Range, 0, 20000},
-    {50, 0, PrefCheck::Range, 0, 20000},
-    {51, 0, PrefCheck::Range, 0, 10000},
-    {52, 0, PrefCheck::Range, 0, 10000},
-    {53, 0, PrefCheck::Range, 0, 20000},
+    {48, 0, PrefCheck::Range, 0, 14, kKept},  // row of the CCD assistant's 15 cameras
+    {49, 0, PrefCheck::Range, 0, 20000, kKept},
+    {50, 0, PrefCheck::Range, 0, 20000, kKept},
+    {51, 0, PrefCheck::Range, 0, 10000, kKept},
+    {52, 0, PrefCheck::Range, 0, 10000, kKept},
+    {53, 0, PrefCheck::Range, 0, 20000, kKept},
     {76, 0, PrefCheck::Range, 0, 2},
     {kPrefCardCatalog, 0, PrefCheck::Range, 0, 6, kKept},
     {kPrefFontSize, 1, PrefCheck::Set, 0, 2, kKept},
@@ -274,8 +274,19 @@ int ValidatePreferences() {
     return 1;
 }
 
+// The checklists' five user labels (bytes 308..457): each is taken with its
+// last byte forced to end the text.
+void TakeSavedChecklistLabels(const PreferencesBlock& saved) {
+    constexpr std::size_t kOffset = 308, kLabelSize = 30, kLabels = 5;
+    const auto* from = reinterpret_cast<const char*>(saved.word) + kOffset;
+    auto* to = reinterpret_cast<char*>(preferences.word) + kOffset;
+    std::memcpy(to, from, kLabelSize * kLabels);
+    for (std::size_t i = 1; i <= kLabels; ++i) to[i * kLabelSize - 1] = '\0';
+}
+
 void TakeSavedPreferences(const PreferencesBlock& saved) {
     TakeSavedWords(saved);
+    TakeSavedChecklistLabels(saved);
     TakeSavedHalfWords(saved);
     TakeSavedNumbers(saved);
     TakeSavedCatalogName(saved);

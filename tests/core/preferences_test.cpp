@@ -123,6 +123,7 @@ TEST_F(Preferences, SavedWordsAreTakenWithinTheirRanges) {
         {kPrefSavedEncoderAz, 0xFFFFFFB3, 0xFFFFFFB3},  {kPrefPlatformDelay, 0xABCD0078, 0x78},
         {kPrefPlatformDelay, 0xFFFF, 0},                {kPrefDistFormat, 0x00010005, 0x00010000},
         {kPrefDistFormat, 0x00020000, 0},               {kPrefStartSecond, 59, 33}, {kPrefLastForm, 1200, 1950},
+        {48, 14, 14},           {48, 15, 0},           {53, 1660, 1660},
     };
     for (const auto& c : cases) {
         ValidatePreferences();
@@ -139,6 +140,20 @@ TEST_F(Preferences, SavedWordsAreTakenWithinTheirRanges) {
     EXPECT_EQ(preferences.GetFloat(kPrefGrsLongitude), 117.0f);
     EXPECT_EQ(preferences.GetFloat(kPrefCurrentDeltaT), 66.184f);
     EXPECT_EQ(preferences.GetDouble(kPrefAlignmentSavedJd), 0.0);
+}
+
+// The checklists' five labels of 30 bytes from byte 308 are taken, each ended within its bytes.
+TEST_F(Preferences, SavedChecklistLabelsAreTakenEnded) {
+    ValidatePreferences();
+    PreferencesBlock saved = preferences;
+    char* labels = reinterpret_cast<char*>(saved.word) + 308;
+    std::memcpy(labels, "Collimate", 10);
+    std::memset(labels + 120, 'x', 30);
+    TakeSavedPreferences(saved);
+    const char* taken = reinterpret_cast<const char*>(preferences.word) + 308;
+    EXPECT_STREQ(taken, "Collimate");
+    EXPECT_EQ(std::string(taken + 120), std::string(29, 'x'));
+    EXPECT_EQ(preferences.word[kPrefCardCatalog], saved.word[kPrefCardCatalog]);
 }
 
 // A user catalogue name is taken only when it ends within its 52 bytes and stays in "usercatalogs".
