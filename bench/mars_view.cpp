@@ -4,59 +4,22 @@
 // into the DIB row by row).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
-
 #include "assistants/globe_view.h"
 #include "assistants/mars_satellites_view.h"
 #include "assistants/mars_view.h"
-#include "core/preferences.h"
-#include "core/shared_state.h"
-#include "platform/files.h"
-#include "platform/resources.h"
-#include "platform/screen.h"
-#include "resources/program_resources.h"
+#include "high_resolution_view.h"
 #include "ui/bitmaps.h"
-#include "ui/colors.h"
-#include "ui/draw_window.h"
-#include "ui/offscreen.h"
-#include "ui/screen_layout.h"
 
 namespace {
 
-// The high-resolution screen, the program's bitmaps, a program folder with the
-// symbol face (the fonts of the view need it) and a 480 x 640 DIB as the draw
-// window, for the benchmark's lifetime.
-struct HighResolutionView {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "zendavori_bench_mars";
-    DrawWindowRecord* record = nullptr;
-    HighResolutionView() {
-        std::filesystem::create_directories(folder / "font");
-        std::filesystem::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", folder / "font" / "symbol.ttf",
-                                   std::filesystem::copy_options::overwrite_existing);
-        pl::SetProgramFolder(folder.string());
-        ResetSharedState();
-        ValidatePreferences();
-        InstallProgramResources();
-        pl::SetScreenInfo(pl::ScreenInfo{480, 640, 192});
-        ResetScreenScale();
-        displayScale = DisplayScale{2.0, 2.0};
-        InitColorSet();
-        record = CreateOffscreenDib(480, 640, 16);
-        SetDrawWindow(record);
-    }
-    ~HighResolutionView() {
-        ForgetMarsRotationStrip();
-        DeleteOffscreenWindow(record);
-        ReleaseDrawWindow();
-        pl::ClearResourceGroups();
-        pl::SetProgramFolder("");
-        std::filesystem::remove_all(folder);
-    }
+// The high-resolution view; the turning globe's strip is forgotten first.
+struct MarsView : HighResolutionView {
+    MarsView() : HighResolutionView("zendavori_bench_mars") {}
+    ~MarsView() { ForgetMarsRotationStrip(); }
 };
 
 void BM_DrawMarsView(benchmark::State& state) {
-    HighResolutionView view;
+    MarsView view;
     const pl::ColorRef moons[2] = {pl::Rgb(205, 205, 40), pl::Rgb(0, 40, 220)};
     int hour = 0;
     for (auto _ : state) {
@@ -67,7 +30,7 @@ void BM_DrawMarsView(benchmark::State& state) {
 BENCHMARK(BM_DrawMarsView)->Unit(benchmark::kMillisecond);
 
 void BM_DrawMapOnSphere(benchmark::State& state) {
-    HighResolutionView view;
+    MarsView view;
     float meridian = 0;
     for (auto _ : state) {
         DrawMapOnSphere(6012, 6013, 160, 300, 1, meridian, 347.64f, -12.44f, 0, -1, pl::Rgb(231, 134, 9));
@@ -77,7 +40,7 @@ void BM_DrawMapOnSphere(benchmark::State& state) {
 BENCHMARK(BM_DrawMapOnSphere)->Unit(benchmark::kMillisecond);
 
 void BM_LoadMapHalf(benchmark::State& state) {
-    HighResolutionView view;
+    MarsView view;
     for (auto _ : state) DeleteOffscreenWindow(LoadBitmapResource16(6012));
 }
 BENCHMARK(BM_LoadMapHalf)->Unit(benchmark::kMicrosecond);

@@ -39,6 +39,11 @@ extern const pl::ResourceGroup kHomeBitmapResources;
 extern const pl::ResourceGroup kChartBitmapResources;
 // The map of Mars in two halves (6012, 6013) and the turning globe (6014).
 extern const pl::ResourceGroup kMarsBitmapResources;
+// The Moon map form (6020) and the picture marker (1941).
+extern const pl::ResourceGroup kMoonResources;
+// The Moon map: nine 320 x 320 tiles of the 960 x 960 near side (6025..6033)
+// and the whole disc at 320 x 320 (6036).
+extern const pl::ResourceGroup kMoonBitmapResources;
 
 // Every group above, in the order they are installed.
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups();

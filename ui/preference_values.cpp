@@ -6,6 +6,7 @@
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "ui/bitmaps.h"
+#include "ui/draw_window.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ constexpr int kApertureMm[kApertureRowCount] = {50,  60,  70,  80,  90,  100, 12
                                                 203, 235, 254, 280, 304, 368, 457, 558, 635, 762};
 constexpr int kFocalRatio[kFocalRatioRowCount] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 constexpr int kHorizonDegrees[] = {0, 2, 4, 5, 6, 8, 10};
+constexpr int kViewIconHeight = 11;
 
 }  // namespace
 
@@ -73,6 +75,11 @@ void ApplyChartFlip(int zoomStep, int* x, int* y) {
 void DrawViewIcon(int row, const int pos[2]) {
     int first = preferences.word[kPrefNightMode] != 0 ? 2008 : 1682;
     DrawBitmapMasked(first + row, pos[0], pos[1]);
+}
+
+void DrawOrientationRow(int16_t row, const XywhRect& rect, int, int) {
+    const int pos[2] = {rect.x + ScaleX(2), rect.y + (rect.height - ScaleY(kViewIconHeight)) / 2};
+    DrawViewIcon(row, pos);
 }
 
 int GetHorizonAltitude() {

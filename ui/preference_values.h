@@ -2,6 +2,10 @@
 // a page change takes effect at once. None of them keeps state.
 #pragma once
 
+#include <cstdint>
+
+#include "ui/xywh_rect.h"
+
 // Magnitude limits of a chart zoom step (0..13; steps above 9 use step 9): the
 // values that the rows of preference page 4 show for the step's star word
 // (54..58, steps 5..9; steps 0..4 fixed 5.0) and object word (65..74), "Scope"
@@ -17,6 +21,11 @@ void ApplyChartFlip(int zoomStep, int* x, int* y);
 // Draws orientation icon `row` (0..3; bitmap 1682 + row, or 2008 + row in
 // night mode) at pos (x, y) with white transparent.
 void DrawViewIcon(int row, const int pos[2]);
+
+// Row drawer of an orientation popup (a routine for DrawOwnerItem): the
+// orientation icon of the row (DrawViewIcon) 2 x scaleX from the row's left
+// edge, centred in its height.
+void DrawOrientationRow(int16_t row, const XywhRect& rect, int selected, int itemWidth);
 
 // The "Horizon" preference in degrees: 0, 2, 4, 5, 6, 8 or 10 (0 for a word
 // outside the list).

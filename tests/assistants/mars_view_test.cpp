@@ -13,6 +13,7 @@
 #include "assistants/mars_map_view.h"
 #include "assistants/mars_satellites_view.h"
 #include "assistants/planet_globe_info_view.h"
+#include "assistant_draw_fixture.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "resources/mars_bitmaps.h"
@@ -71,21 +72,11 @@ TEST(MarsTexts, FeatureCalloutAndPanelTexts) {
     EXPECT_EQ(PlanetGlobeInfoTexts(0, -5.0f, 0.18f).size(), 2u);
 }
 
-class MarsViewTest : public DrawFixture {
+class MarsViewTest : public AssistantDrawFixture {
 protected:
-    void SetUp() override {
-        DrawFixture::SetUp();
-        ResetWithDefaults();
-        SetTestSite(51.0, 0.0, 0);
-        pl::ClearResourceGroups();
-        InstallProgramResources();
-        pl::SetScreenInfo(pl::ScreenInfo{240, 320, 96});
-        ResetScreenScale();
-    }
     void TearDown() override {
         ForgetMarsRotationStrip();
-        pl::ClearResourceGroups();
-        DrawFixture::TearDown();
+        AssistantDrawFixture::TearDown();
     }
 };
 
