@@ -5,6 +5,7 @@
 #include "catalog/screens/list_manager_form.h"
 #include "core/preferences.h"
 #include "core/services.h"
+#include "eclipse/eclipse_form.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -19,7 +20,7 @@ constexpr FormEntry kForms[] = {
     {1800, nullptr}, {1900, nullptr}, {1940, nullptr}, {1950, HomeFormProc}, {2100, nullptr}, {2200, nullptr},
     {2203, nullptr}, {2206, nullptr}, {2350, nullptr}, {2400, nullptr}, {2410, nullptr}, {2423, nullptr},
     {2450, nullptr}, {2460, nullptr}, {2470, nullptr}, {2520, nullptr}, {2530, nullptr}, {2550, nullptr},
-    {2600, nullptr}, {2700, nullptr}, {2800, nullptr}, {2830, nullptr}, {5200, nullptr}, {5300, nullptr},
+    {2600, nullptr}, {2700, EclipseFormProc}, {2800, nullptr}, {2830, nullptr}, {5200, nullptr}, {5300, nullptr},
     {6000, nullptr}, {6020, nullptr},
 };
 

@@ -38,6 +38,13 @@ extern const pl::ResourceGroup kChartBitmapResources;
 // The map of Mars in two halves (6012, 6013) and the turning globe (6014).
 extern const pl::ResourceGroup kMarsBitmapResources;
 
+// The eclipse assistant (2700), its buttons (5125, 2252, 2725) and the
+// eclipse kind icons (4074..4078, 4080).
+extern const pl::ResourceGroup kEclipseResources;
+// The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
+// globe textures 6042..6045.
+extern const pl::ResourceGroup kEarthBitmapResources;
+
 // Every group above, in the order they are installed.
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups();
 

@@ -1,0 +1,90 @@
+#include <cstdio>
+#include <string>
+
+#include "eclipse/eclipse_form.h"
+#include "eclipse/eclipse_list.h"
+#include "eclipse/eclipse_summary_view.h"
+#include "ui/bitmaps.h"
+#include "ui/control_access.h"
+#include "ui/draw_window.h"
+#include "ui/forms.h"
+#include "ui/screen_layout.h"
+#include "ui/text_drawing.h"
+
+int currentEclipseView = kEclipseListView;
+int viewHour = 0, viewMinute = 0, viewSecond = 0;
+double typedLatitude = 0, typedLongitude = 0;
+double observerLatitude = 0, observerLongitude = 0;
+LocalEclipseResult localResult{};
+XywhRect viewRect{};
+int screenWidth = 0, screenHeight = 0;
+DrawWindowRecord* savedViewBits = nullptr;
+int mapRecentre = -1;
+int mapPositionCount = 0;
+int globeLongitude = 0, globeLatitude = 0;
+
+namespace {
+
+constexpr int kEclipseList = 2704;
+constexpr int kMapButton = 2721;
+
+int WholeDegrees(double degrees) { return (static_cast<int>(degrees) % 360 + 360) % 360; }
+
+void SelectRecord(int row) {
+    localResult.firstContact = -1.0;
+    mapPositionCount = 0;
+    mapRecentre = -1;
+    selectedEclipse = row;
+    EclipseEvent& e = eclipseList[row];
+    pl::Hwnd form = GetCurrentFormDialog();
+    Show(form, kMapButton, e.type != 0);
+    if (e.type != 0) {
+        if (e.closestSeparation < 0) FindSolarGreatestEclipse(&e);
+        double latitude = 0, longitude = 0;
+        PrepareSolarEclipse(&e, &latitude, &longitude);
+        localResult.pointLatitude = observerLatitude = latitude;
+        localResult.pointLongitude = observerLongitude = longitude;
+        globeLongitude = WholeDegrees(longitude);
+        globeLatitude = WholeDegrees(latitude);
+    } else {
+        if (e.closestSeparation < 0) CompleteLunarEclipse(&e);
+        observerLatitude = localResult.pointLatitude;
+        observerLongitude = localResult.pointLongitude;
+    }
+    viewHour = e.hour;
+    viewMinute = e.minute;
+    viewSecond = e.second;
+}
+
+}  // namespace
+
+void CompleteSelectedEclipse() {
+    if (!eclipseList || eclipseCount < 1) return;
+    if (Get(kEclipseList) < 0) Set(kEclipseList, 0);
+    int row = Get(kEclipseList);
+    if (row >= eclipseCount) row = -1;
+    if (row >= 0 && row != selectedEclipse) SelectRecord(row);
+    if (selectedEclipse < 0) selectedEclipse = 0;
+    DrawEclipseSummary(eclipseList, selectedEclipse, &localResult.pointLatitude, &localResult.pointLongitude,
+                       screenWidth, screenHeight);
+    observerLatitude = localResult.pointLatitude;
+    observerLongitude = localResult.pointLongitude;
+}
+
+void DrawEclipseRow(int16_t row, const XywhRect& rect, int, int) {
+    if (eclipseCount < 1 || !eclipseList || row < 0 || row >= eclipseCount) return;
+    const EclipseEvent& e = eclipseList[row];
+    char text[48];
+    if (e.type == 1 || e.type == 0)
+        std::snprintf(text, sizeof text, "%04d/%02d/%02d %s", e.year, e.month, e.day, e.type == 1 ? "Sun" : "Moon");
+    else
+        std::snprintf(text, sizeof text, "Unknown event");
+    DrawChars(text, static_cast<int>(std::string(text).size()), rect.x + 2, rect.y);
+    if (e.type != 1 && e.type != 0) return;
+    const char* name = EclipseKindName(e.kind);
+    DrawChars(name, static_cast<int>(std::string(name).size()), rect.x + ScaleX(105), rect.y);
+    if (GetScreenScale() <= 1) return;
+    int kind = static_cast<int>(e.kind);
+    if (e.type == 1) DrawBitmapTransparent(4072 + kind, rect.x + ScaleX(200), rect.y + 2);
+    else DrawBitmapTransparent(4076 + kind, rect.x + ScaleX(200), rect.y + ScaleY(2));
+}
