@@ -190,12 +190,13 @@ void RestartList(bool fromClock) {
         int hour, minute, second;
         GetLocalDateTime(&listStartYear, &listStartMonth, &listStartDay, &hour, &minute, &second);
     } else {
-        RunTextInputDialog(eclipseForm, kYearField, "Year:", 4);
+        RunTextInputDialog(eclipseForm, kYearField, "Year:", 5);  // keeps 4 characters
         int year = std::atoi(FieldText(kYearField).c_str());
         if (year >= 1700 && year <= 2199) listStartYear = year, listStartMonth = 1, listStartDay = 1;
     }
     FreeEclipseList();
     selectedEclipse = -1;
+    Set(kEclipseList, 0);  // the new list starts at its first row
     DrawEclipseView();
 }
 

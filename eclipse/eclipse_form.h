@@ -57,6 +57,10 @@ void ReleaseEclipseFormControls(pl::Hwnd form);
 // time of interest and the typed location.
 void CloseEclipseForm();
 
+// The state of a program start: no list, start date unset, time 0:00:00
+// (tests).
+void ResetEclipseForm();
+
 // The stylus: the pen-down point is kept for the Map and Diagram views.
 int EclipsePenDown(int x, int y);
 int EclipsePenMove(int x, int y);

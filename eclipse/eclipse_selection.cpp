@@ -58,6 +58,16 @@ void SelectRecord(int row) {
 
 }  // namespace
 
+void ResetEclipseForm() {
+    FreeEclipseList();
+    listStartYear = -1, listStartMonth = 1, listStartDay = 1, selectedEclipse = -1;
+    currentEclipseView = kEclipseListView;
+    viewHour = viewMinute = viewSecond = 0;
+    typedLatitude = typedLongitude = observerLatitude = observerLongitude = 0;
+    localResult = LocalEclipseResult{};
+    mapRecentre = -1, mapPositionCount = 0, globeLongitude = globeLatitude = 0;
+}
+
 void CompleteSelectedEclipse() {
     if (!eclipseList || eclipseCount < 1) return;
     if (Get(kEclipseList) < 0) Set(kEclipseList, 0);

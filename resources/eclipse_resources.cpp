@@ -25,7 +25,7 @@ constexpr ControlTemplate Button(int id, const char* text, int x, int y, int wid
 }
 
 constexpr ControlTemplate kEclipseControls[] = {
-    {kStaticControl, 8028, "EclipseAssistant", 0, 0, 45, 9, 0},
+    {kStaticControl, 8028, "Title", 0, 0, 45, 9, 0},
     Field(2702, 70, 1, 40),
     {kListViewControl, 2703, "", 70, 10, 60, 6, kHidden | pl::kNoHeader},
     Button(2701, "Inf", 124, 1, 10),
