@@ -56,6 +56,7 @@ protected:
 // reselecting a completed row runs no new separation search; a year typed
 // rebuilds from its 1 January, and a later opening keeps that year.
 TEST_F(EclipseForm, ListStartsIn2006AndKeepsTheTypedYear) {
+    Shot("eclipse_list.png");
     EXPECT_EQ(Text(2708), "2006");
     EXPECT_EQ(Rows(), 6);
     EXPECT_EQ(selectedEclipse, 0);
@@ -89,6 +90,7 @@ TEST_F(EclipseForm, MapRefusedForTheMoonAndDiagramWithoutHelp) {
     EXPECT_FALSE(pl::IsWindowVisible(pl::GetDlgItem(form, 2721)));
     ChooseView(kEclipseDiagramView);
     EXPECT_EQ(currentEclipseView, kEclipseDiagramView);
+    Shot("eclipse_diagram.png");
     Press(2701);
     EXPECT_EQ(BoxText(), "");
 }
@@ -106,6 +108,7 @@ TEST_F(EclipseForm, TypedLocationSouthAndEastAreNegative) {
     EXPECT_DOUBLE_EQ(typedLatitude, -12.5);
     EXPECT_DOUBLE_EQ(typedLongitude, -5.0);
     EXPECT_DOUBLE_EQ(observerLatitude, -12.5);
+    Shot("eclipse_info.png");
 }
 
 }  // namespace
