@@ -5,6 +5,7 @@
 #include "eclipse/eclipse_list.h"
 #include "eclipse/eclipse_summary_view.h"
 #include "ui/bitmaps.h"
+#include "ui/colors.h"
 #include "ui/control_access.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
@@ -56,6 +57,12 @@ void SelectRecord(int row) {
     viewSecond = e.second;
 }
 
+// Text of a list row, without a background of its own: the row's fill stays
+// behind it (the highlight for the selected row).
+void DrawRowText(const char* text, int x, int y) {
+    DrawPlainText(text, static_cast<int>(std::string(text).size()), x, y);
+}
+
 }  // namespace
 
 void ResetEclipseForm() {
@@ -81,7 +88,7 @@ void CompleteSelectedEclipse() {
     observerLongitude = localResult.pointLongitude;
 }
 
-void DrawEclipseRow(int16_t row, const XywhRect& rect, int, int) {
+void DrawEclipseRow(int16_t row, const XywhRect& rect, int selected, int) {
     if (eclipseCount < 1 || !eclipseList || row < 0 || row >= eclipseCount) return;
     const EclipseEvent& e = eclipseList[row];
     char text[48];
@@ -89,10 +96,14 @@ void DrawEclipseRow(int16_t row, const XywhRect& rect, int, int) {
         std::snprintf(text, sizeof text, "%04d/%02d/%02d %s", e.year, e.month, e.day, e.type == 1 ? "Sun" : "Moon");
     else
         std::snprintf(text, sizeof text, "Unknown event");
-    DrawChars(text, static_cast<int>(std::string(text).size()), rect.x + 2, rect.y);
+    const pl::ColorRef previousColour = SetTextColorRef(selected ? GetHighlightTextColor() : GetForegroundColor());
+    const bool previousMode = IsTextTransparent();
+    SetTextTransparent(true);
+    DrawRowText(text, rect.x + 2, rect.y);
+    if (e.type == 1 || e.type == 0) DrawRowText(EclipseKindName(e.kind), rect.x + ScaleX(105), rect.y);
+    SetTextTransparent(previousMode);
+    SetTextColorRef(previousColour);
     if (e.type != 1 && e.type != 0) return;
-    const char* name = EclipseKindName(e.kind);
-    DrawChars(name, static_cast<int>(std::string(name).size()), rect.x + ScaleX(105), rect.y);
     if (GetScreenScale() <= 1) return;
     int kind = static_cast<int>(e.kind);
     if (e.type == 1) DrawBitmapTransparent(4072 + kind, rect.x + ScaleX(200), rect.y + 2);

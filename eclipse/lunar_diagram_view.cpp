@@ -132,7 +132,7 @@ void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double, double,
         int shift;    // seconds
     } moons[] = {{"P1", c.p1, 0}, {"U1", c.u1, 0}, {"U2", c.u2, -360}, {"G", 0, 0},
                  {"U3", c.u3, 360}, {"U4", c.u4, 0}, {"P4", c.p4, 0}};
-    int row = firstRow + 1;
+    int row = firstRow + 2;  // the row of "U. Radius=", below the date
     for (const auto& m : moons) {
         if (m.label[0] == 'G') {
             DrawMoonAt(g, m.label, e.year, e.month, e.day, e.hour, e.minute, e.second, s);

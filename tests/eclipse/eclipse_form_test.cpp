@@ -5,15 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
 #include "eclipse/eclipse_list.h"
+#include "platform/color.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
+#include "platform/message_queue.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "ui/colors.h"
 #include "ui/forms.h"
 
 namespace {
@@ -49,6 +53,18 @@ protected:
         harness.tap(35, kOkButtonY);
     }
     int Rows() const { return pl::ListViewGetItemCount(pl::GetDlgItem(form, 2704)); }
+    // Screen pixels (5 bits a channel) of the text columns of a list row.
+    std::vector<uint32_t> RowPixels(int row) const {
+        pl::Hwnd list = pl::GetDlgItem(form, 2704);
+        pl::Rect r;
+        pl::SendMessage(list, pl::LVM_GETITEMRECT, static_cast<pl::WParam>(row), reinterpret_cast<pl::LParam>(&r));
+        pl::Point origin{0, 0};
+        pl::ClientToScreen(list, &origin);
+        std::vector<uint32_t> pixels;
+        for (int y = r.top + 1; y < r.bottom - 1; ++y)
+            for (int x = r.left + 2; x < r.left + 160; ++x) pixels.push_back(harness.pixel(origin.x + x, origin.y + y) & 0xF8F8F8u);
+        return pixels;
+    }
     pl::Hwnd form = nullptr;
 };
 
@@ -78,6 +94,29 @@ TEST_F(EclipseForm, ListStartsIn2006AndKeepsTheTypedYear) {
     Open();
     EXPECT_EQ(Text(2708), "2010");
     EXPECT_EQ(eclipseList[0].year, 2010);
+}
+
+// The selected row shows the text it shows unselected, in the highlight text
+// colour over the highlight (it was drawn over an opaque white box, white on
+// white).
+TEST_F(EclipseForm, SelectedRowShowsItsTextInHighlightColours) {
+    const std::vector<uint32_t> selected = RowPixels(0);
+    TapRow(2704, 1);
+    const std::vector<uint32_t> plain = RowPixels(0);
+    uint32_t ink = 0, text = 0, fill = 0;
+    Ui([&] {
+        ink = pl::ToPixel888(GetForegroundColor()) & 0xF8F8F8u;
+        text = pl::ToPixel888(GetHighlightTextColor()) & 0xF8F8F8u;
+        fill = pl::ToPixel888(GetHighlightColor()) & 0xF8F8F8u;
+    });
+    ASSERT_NE(text, fill);
+    int inked = 0, wrong = 0;
+    for (size_t i = 0; i < plain.size(); ++i) {
+        inked += plain[i] == ink;
+        wrong += selected[i] != (plain[i] == ink ? text : fill);
+    }
+    EXPECT_GT(inked, 100);
+    EXPECT_EQ(wrong, 0);
 }
 
 // Map is refused for a lunar event and the view stays; the Diagram view has
