@@ -6,6 +6,7 @@
 #include "catalog/screens/list_manager_form.h"
 #include "core/preferences.h"
 #include "core/services.h"
+#include "eclipse/eclipse_form.h"
 #include "tools/camera_form.h"
 #include "tools/ccd_form.h"
 #include "tools/checklist_form.h"
@@ -17,15 +18,45 @@ constexpr int kMonitorForm = 2300;
 constexpr int kScopeForm = 2400;
 
 constexpr FormEntry kForms[] = {
-    {112, nullptr}, {1050, ListManagerProc}, {1200, nullptr}, {1300, nullptr}, {1337, PreferencePageProc},
-    {1400, PreferencePageProc}, {1430, PreferencePageProc}, {1450, PreferencePageProc},
-    {1476, PreferencePageProc}, {1550, CcdFormProc}, {1600, nullptr}, {1620, PreferencePageProc}, {1700, nullptr},
-    {1800, nullptr}, {1900, nullptr}, {1940, nullptr}, {1950, HomeFormProc}, {2100, nullptr},
-    {2200, ChecklistPageProc}, {2203, ChecklistPageProc}, {2206, ChecklistPageProc}, {2350, nullptr},
-    {2400, nullptr}, {2410, nullptr}, {2423, nullptr},
-    {2450, nullptr}, {2460, nullptr}, {2470, nullptr}, {2520, nullptr}, {2530, nullptr}, {2550, nullptr},
-    {2600, nullptr}, {2700, nullptr}, {2800, nullptr}, {2830, nullptr}, {5200, nullptr}, {5300, CameraFormProc},
-    {6000, nullptr}, {6020, MoonMapProc},
+    {112, nullptr},
+    {1050, ListManagerProc},
+    {1200, nullptr},
+    {1300, nullptr},
+    {1337, PreferencePageProc},
+    {1400, PreferencePageProc},
+    {1430, PreferencePageProc},
+    {1450, PreferencePageProc},
+    {1476, PreferencePageProc},
+    {1550, CcdFormProc},
+    {1600, nullptr},
+    {1620, PreferencePageProc},
+    {1700, nullptr},
+    {1800, nullptr},
+    {1900, nullptr},
+    {1940, nullptr},
+    {1950, HomeFormProc},
+    {2100, nullptr},
+    {2200, ChecklistPageProc},
+    {2203, ChecklistPageProc},
+    {2206, ChecklistPageProc},
+    {2350, nullptr},
+    {2400, nullptr},
+    {2410, nullptr},
+    {2423, nullptr},
+    {2450, nullptr},
+    {2460, nullptr},
+    {2470, nullptr},
+    {2520, nullptr},
+    {2530, nullptr},
+    {2550, nullptr},
+    {2600, nullptr},
+    {2700, EclipseFormProc},
+    {2800, nullptr},
+    {2830, nullptr},
+    {5200, nullptr},
+    {5300, CameraFormProc},
+    {6000, nullptr},
+    {6020, MoonMapProc},
 };
 
 }  // namespace

@@ -2,9 +2,23 @@
 
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
     static const pl::ResourceGroup* const groups[] = {
-        &kShellResources, &kHomeResources, &kControlResources, &kUiResources, &kMemoResources, &kCatalogResources,
-        &kDialogResources, &kToolsResources, &kPreferenceResources, &kHomeBitmapResources, &kChartBitmapResources,
-        &kMarsBitmapResources, &kMoonResources, &kMoonBitmapResources};
+        &kShellResources,
+        &kHomeResources,
+        &kControlResources,
+        &kUiResources,
+        &kMemoResources,
+        &kCatalogResources,
+        &kDialogResources,
+        &kToolsResources,
+        &kPreferenceResources,
+        &kHomeBitmapResources,
+        &kChartBitmapResources,
+        &kMarsBitmapResources,
+        &kMoonResources,
+        &kMoonBitmapResources,
+        &kEclipseResources,
+        &kEarthBitmapResources,
+    };
     return groups;
 }
 

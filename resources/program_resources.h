@@ -45,6 +45,13 @@ extern const pl::ResourceGroup kMoonResources;
 // and the whole disc at 320 x 320 (6036).
 extern const pl::ResourceGroup kMoonBitmapResources;
 
+// The eclipse assistant (2700), its buttons (5125, 2252, 2725) and the
+// eclipse kind icons (4074..4078, 4080).
+extern const pl::ResourceGroup kEclipseResources;
+// The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
+// globe textures 6042..6045.
+extern const pl::ResourceGroup kEarthBitmapResources;
+
 // Every group above, in the order they are installed.
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups();
 

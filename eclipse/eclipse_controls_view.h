@@ -1,0 +1,31 @@
+// Output routines shared by the eclipse views: coordinates with hemisphere
+// letters (degrees and decimal minutes whatever the preference), texts drawn at
+// a point, and the control sets of the List, Path and Map views.
+#pragma once
+
+#include <string>
+
+#include "platform/types.h"
+
+// DegToStr of |value| in degrees and decimal minutes (the declination format
+// is 3 while it formats and restored after), then the letter: `positive` for a
+// value of 0 or more, `negative` below 0; `separator` between them ("" or " ").
+std::string CoordWithHemisphereText(double value, char positive, char negative, const char* separator);
+
+// The latitude field 2715 and the longitude field 2716 of the eclipse form
+// (west longitudes positive): "<degrees> N" / " S", "<degrees> W" / " E".
+void SetLocationFields(double longitude, double latitude);
+
+// The coordinate with its letter appended directly, drawn with DrawLabelText.
+void DrawCoordWithHemisphere(double value, char positive, char negative, int x, int y);
+
+// A text drawn with DrawLabelText at (x, y).
+void DrawEclipseText(const std::string& text, int x, int y);
+
+// The text colours of the current scheme (foreground on background).
+void UseSchemeTextColours();
+
+// The control sets of the eclipse form's views.
+void ShowListViewControls(pl::Hwnd form);
+void ShowPathViewControls(pl::Hwnd form);
+void ShowMapViewControls(pl::Hwnd form);

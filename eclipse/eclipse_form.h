@@ -1,0 +1,67 @@
+// The eclipse assistant (form 2700): the list of coming eclipses and, for the
+// selected one, the List, Info, Path, Map and Diagram views. The state below is
+// kept for the whole run unless said otherwise; UI thread only.
+#pragma once
+
+#include "eclipse/local_eclipse.h"
+#include "platform/types.h"
+#include "ui/xywh_rect.h"
+
+struct DrawWindowRecord;
+
+constexpr int kEclipseFormId = 2700;
+
+enum EclipseView { kEclipseListView = 0, kEclipseInfoView, kEclipsePathView, kEclipseMapView, kEclipseDiagramView };
+
+extern int currentEclipseView;  // 0 at every opening
+extern int viewHour, viewMinute, viewSecond;  // the time of interest, UT
+extern double typedLatitude, typedLongitude;  // the location typed or tapped (west positive)
+extern double observerLatitude, observerLongitude;  // the place the views show; latitude -500: unset
+extern LocalEclipseResult localResult;  // shared by the solar views; firstContact < 0: not computed
+extern XywhRect viewRect;  // below the title, above the bottom strip
+extern int screenWidth, screenHeight;
+extern DrawWindowRecord* savedViewBits;  // the last map drawn; deleted at every draw
+// The map and globe state a new selection resets.
+extern int mapRecentre;       // -1: centre on the observer point at the next draw
+extern int mapPositionCount;  // positions computed for the selected event
+extern int globeLongitude, globeLatitude;  // degrees, 0..359
+
+// The form's dialog procedure.
+pl::LResult EclipseFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam);
+
+// The first paint: defaults (2006-01-01 at the first opening of the run), the
+// view rectangle, no selection, then the List view.
+void OpenEclipseForm();
+
+// Builds the list when there is none and draws the current view.
+void DrawEclipseView();
+
+// The effect of control `id`; 1 when handled, 0 for ids outside 2701..2724.
+int HandleEclipseControl(int id);
+
+// Selects row 0 when none is, completes the selected record if needed (greatest
+// eclipse, and for a solar one the elements, the point of greatest eclipse and
+// the Sun and Moon caches), sets the time of interest and draws the summary.
+void CompleteSelectedEclipse();
+
+// One row of the list 2704: date, "Sun" or "Moon", the kind name and, on larger
+// layouts, the kind icon.
+void DrawEclipseRow(int16_t row, const XywhRect& rect, int selected, int itemWidth);
+
+// Moves the controls for a screen other than 240 x 320; nonzero when moved.
+int LayoutEclipseForm(pl::Hwnd form, int width, int height);
+
+void ReleaseEclipseFormControls(pl::Hwnd form);
+
+// Frees the list, the caches and the saved pictures; keeps the start date, the
+// time of interest and the typed location.
+void CloseEclipseForm();
+
+// The state of a program start: no list, start date unset, time 0:00:00
+// (tests).
+void ResetEclipseForm();
+
+// The stylus: the pen-down point is kept for the Map and Diagram views.
+int EclipsePenDown(int x, int y);
+int EclipsePenMove(int x, int y);
+int EclipsePenUp(int x, int y);

@@ -1,0 +1,231 @@
+// The summary panel, the lunar visibility map and the shadow diagram drawn
+// into 16-bit pictures, read back by their pixels.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "eclipse/eclipse_form.h"
+#include "eclipse/eclipse_list.h"
+#include "eclipse/eclipse_summary_view.h"
+#include "eclipse/lunar_eclipse_view.h"
+#include "platform/screen.h"
+#include "resources/program_resources.h"
+#include "support/draw_fixture.h"
+#include "support/recording_services.h"
+#include "support/temp_program_folder.h"
+#include "ui/screen_layout.h"
+
+namespace {
+
+constexpr uint16_t kRed = 0x7C00;        // (255, 0, 0) in 5-5-5
+constexpr uint16_t kCurve = 0x739C;      // (231, 231, 231)
+constexpr uint16_t kUmbra = 0x7E73;      // (255, 153, 153)
+constexpr uint16_t kPenumbra = 0x673F;   // (201, 201, 255)
+constexpr uint16_t kMoonRim = 0x739A;    // the rim of the 28-pixel full Moon (bitmap 6087)
+constexpr uint16_t kWhite = 0x7FFF;
+
+class EclipseViews : public DrawFixture {
+protected:
+    void SetUp() override {
+        DrawFixture::SetUp();
+        InstallSymbolFont(folder.path());
+        InstallProgramResources();
+        SetMultiplier(2);
+        preferences.SetFloat(kPrefCurrentDeltaT, 66.184f);
+        eclipseCount = BuildEclipseList(&eclipseList, 6, 2006, 1, 1);
+        ASSERT_EQ(eclipseCount, 6);
+    }
+    void TearDown() override {
+        FreeEclipseList();
+        SetMultiplier(2);
+        DrawFixture::TearDown();
+    }
+    // The layout multiplier (pixels per inch / 48) of a 240 x 320 screen.
+    static void SetMultiplier(int multiplier) {
+        pl::SetScreenInfo(pl::ScreenInfo{240, 320, 48 * multiplier});
+        ResetScreenScale();
+    }
+    TempProgramFolder folder{"eclipse_views"};
+    RecordingServices services;
+    DrawWindowRecord* Canvas(int w, int h) {
+        DrawWindowRecord* r = DibWindow(w, h);
+        Fill(r, kWhite);
+        return r;
+    }
+    // Lines of text: runs of rows y0..y1 - 1 with black pixels between x0 and x1,
+    // as (first, last) rows.
+    static std::vector<std::pair<int, int>> InkLines(const DrawWindowRecord* r, int x0, int x1, int y0, int y1) {
+        std::vector<std::pair<int, int>> lines;
+        bool previous = false;
+        for (int y = y0; y < y1; ++y) {
+            bool ink = false;
+            for (int x = x0; x <= x1 && !ink; ++x) ink = Pixel(r, x, y) == 0;
+            if (ink && !previous) lines.push_back({y, y});
+            if (ink) lines.back().second = y;
+            previous = ink;
+        }
+        return lines;
+    }
+    static int TextLines(const DrawWindowRecord* r, int height) { return static_cast<int>(InkLines(r, 7, 100, 68, height).size()); }
+    // Connected areas (4-neighbours) of one colour with at least `least` pixels.
+    static int Areas(const DrawWindowRecord* r, int w, int h, uint16_t colour, int least) {
+        std::vector<char> seen(static_cast<size_t>(w * h), 0);
+        int areas = 0;
+        for (int start = 0; start < w * h; ++start) {
+            if (seen[start] || Pixel(r, start % w, start / w) != colour) continue;
+            std::vector<int> stack{start};
+            seen[start] = 1;
+            int size = 0;
+            while (!stack.empty()) {
+                int p = stack.back(), x = p % w, y = p / w;
+                stack.pop_back();
+                ++size;
+                for (auto [nx, ny] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}}) {
+                    int q = ny * w + nx;
+                    if (nx < 0 || ny < 0 || nx >= w || ny >= h || seen[q] || Pixel(r, nx, ny) != colour) continue;
+                    seen[q] = 1;
+                    stack.push_back(q);
+                }
+            }
+            areas += size >= least;
+        }
+        return areas;
+    }
+    // Rows from the first to the last pixel of a colour in column x.
+    static int Extent(const DrawWindowRecord* r, int x, int h, uint16_t colour) {
+        int top = -1, bottom = -1;
+        for (int y = 0; y < h; ++y)
+            if (Pixel(r, x, y) == colour) bottom = y, top = top < 0 ? y : top;
+        return top < 0 ? 0 : bottom - top + 1;
+    }
+    // Mean position of the pixels of one colour.
+    static std::pair<double, double> Centroid(const DrawWindowRecord* r, int w, int h, uint16_t colour) {
+        double sx = 0, sy = 0;
+        int n = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (Pixel(r, x, y) == colour) sx += x, sy += y, ++n;
+        return {n ? sx / n : -1, n ? sy / n : -1};
+    }
+};
+
+// 2006-03-29's point of greatest eclipse (NASA 23 09.1' N, 16 44.9' E) as
+// the Part places it: x = width/2 + s - 120 s lon/180, y = y0 + 60 s - 60 s
+// lat/90 with y0 13 s below the list (none here: 0); at scale 2 every offset
+// doubles and bitmap 6010 fills 480 x 240 pixels.
+TEST_F(EclipseViews, SummaryCrossAtThePointOfGreatestEclipse) {
+    for (int s : {1, 2}) {
+        SetScale(s);
+        DrawWindowRecord* r = Canvas(240 * s, 320 * s);
+        double latitude = 23.152, longitude = -16.748;
+        DrawEclipseSummary(eclipseList, 1, &latitude, &longitude, 240 * s, 320 * s);
+        auto [x, y] = Centroid(r, 240 * s, 320 * s, kRed);
+        EXPECT_NEAR(x, 120 * s + s - 120 * s * longitude / 180, 1) << s;
+        EXPECT_NEAR(y, 13 * s + 60 * s - 60 * s * latitude / 90, 1) << s;
+        // The map (bitmap 6010 at scale 2, 1221 at 1): sea at 30 S 30 W, land at 25 N 15 E.
+        auto blue = [&](double x, double y) {
+            uint16_t p = Pixel(r, static_cast<int>(x), static_cast<int>(y));
+            return (p & 31) > (p >> 10 & 31);
+        };
+        EXPECT_TRUE(blue(s + 100 * s, 13 * s + 80 * s)) << s;
+        EXPECT_FALSE(blue(s + 130 * s, 13 * s + 43.4 * s)) << s;
+    }
+}
+
+// Horizon curves of the contacts that occur, each labelled on the equator:
+// 2006-03-14 penumbral 2, 2006-09-07 partial 4, 2007-03-03 total 6.
+TEST_F(EclipseViews, VisibilityCurvesForEachContact) {
+    const std::pair<int, int> cases[] = {{0, 2}, {2, 4}, {4, 6}};
+    for (auto [index, curves] : cases) {
+        DrawWindowRecord* r = Canvas(240, 120);
+        EXPECT_EQ(DrawLunarVisibilityMap(eclipseList, nullptr, index, 0, 0, 240, 120), curves) << index;
+        EXPECT_GT(Count(r, kCurve), 240) << index;
+    }
+}
+
+// The diagram puts the position mode back, and a total eclipse draws the
+// penumbra 1.05 and the umbra 1.07 times larger than the same event taken as
+// partial (the vertical extents through the box's centre, which the Moon's
+// track leaves free; at multiplier 2 the penumbra is about 140 pixels across).
+TEST_F(EclipseViews, ShadowDiagramDiscsAndPositionMode) {
+    preferences.word[kPrefPositionMode] = 2;
+    int penumbra[2] = {0, 0}, umbra[2] = {0, 0};
+    for (int total : {1, 0}) {
+        eclipseList[4].kind = total ? 4.0 : 2.0;
+        DrawWindowRecord* r = Canvas(240, 320);
+        DrawLunarShadowDiagram(eclipseList, 4, 0, 0, 240, 320);
+        penumbra[total] = Extent(r, 120, 320, kPenumbra);
+        umbra[total] = Extent(r, 120, 320, kUmbra);
+    }
+    EXPECT_EQ(preferences.word[kPrefPositionMode], 2);
+    ASSERT_GT(penumbra[0], 100);
+    EXPECT_NEAR(static_cast<double>(penumbra[1]) / penumbra[0], 1.05, 2.0 / penumbra[0]);
+    EXPECT_NEAR(static_cast<double>(umbra[1]) / umbra[0], 1.07, 2.0 / umbra[0]);
+}
+
+// The Moon is drawn at P1, G and P4 only for the penumbral 2006-03-14 (three
+// discs, far apart) and the contact list holds P1= and P4= (between the date
+// and the box); the partial 2006-09-07 lists P1, U1, U4 and P4.
+TEST_F(EclipseViews, ShadowDiagramMoonsAndContactsOfAPenumbralEclipse) {
+    DrawWindowRecord* r = Canvas(240, 320);
+    DrawLunarShadowDiagram(eclipseList, 0, 0, 0, 240, 320);
+    EXPECT_EQ(Areas(r, 240, 320, kMoonRim, 200), 3);
+    EXPECT_EQ(InkLines(r, 2, 60, 50, 130).size(), 2u);
+    r = Canvas(240, 320);
+    DrawLunarShadowDiagram(eclipseList, 2, 0, 0, 240, 320);
+    EXPECT_EQ(InkLines(r, 2, 60, 50, 130).size(), 4u);
+}
+
+// Rows of the list: the kind icon at 200 units only when the layout
+// multiplier is above 1.
+TEST_F(EclipseViews, KindIconOnlyAboveMultiplierOne) {
+    for (int multiplier : {1, 2}) {
+        SetMultiplier(multiplier);
+        DrawWindowRecord* r = Canvas(240, 18);
+        DrawEclipseRow(0, XywhRect{0, 0, 240, 18}, 0, 240);
+        int text = 0, icon = 0;
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 240; ++x) (x < 200 ? text : icon) += Pixel(r, x, y) != kWhite;
+        EXPECT_GT(text, 50) << multiplier;
+        EXPECT_EQ(icon > 20, multiplier > 1) << multiplier;
+    }
+}
+
+// The Info view of the penumbral 2006-03-14: eight lines above the table,
+// then the full table's P1, Greatest and P4 on a 320-pixel view, the compact
+// table's one row at 240; the site is put back (sine and cosine recomputed,
+// within a float step).
+TEST_F(EclipseViews, LunarInfoTablesAndTheSitePutBack) {
+    currentSite.latitude = 48.85f, currentSite.longitude = -2.35f, currentSite.zoneMinutes = 60;
+    currentSite.sinLatitude = std::sin(48.85f * 0.017453292f), currentSite.cosLatitude = std::cos(48.85f * 0.017453292f);
+    const SiteRecord before = currentSite;
+    for (auto [height, lines] : {std::pair{320, 11}, std::pair{240, 9}}) {
+        DrawWindowRecord* r = Canvas(240, 320);
+        DrawLunarEclipseInfo(eclipseList, 0, 240, height, 23, 47, 0, -30.0, 10.0);
+        EXPECT_EQ(TextLines(r, 320), lines) << height;
+    }
+    EXPECT_EQ((std::vector{currentSite.latitude, currentSite.longitude}), (std::vector{before.latitude, before.longitude}));
+    EXPECT_EQ(currentSite.zoneMinutes, 60);
+    EXPECT_NEAR(currentSite.sinLatitude, before.sinLatitude, 1.2e-7);
+    EXPECT_NEAR(currentSite.cosLatitude, before.cosLatitude, 1.2e-7);
+}
+
+// The umbral magnitude of the penumbral 2006-03-14 shows "-" (one short
+// stroke in the value column of the seventh line); the partial 2006-09-07's
+// shows digits.
+TEST_F(EclipseViews, LunarInfoUmbralMagnitudeDashWhenPenumbral) {
+    for (auto [index, dash] : {std::pair{0, true}, std::pair{2, false}}) {
+        DrawWindowRecord* r = Canvas(240, 320);
+        DrawLunarEclipseInfo(eclipseList, index, 240, 320, 23, 47, 0, -30.0, 10.0);
+        const auto lines = InkLines(r, 7, 100, 68, 320);
+        ASSERT_GT(lines.size(), 6u) << index;
+        const auto value = InkLines(r, 2 + 115, 2 + 150, lines[6].first, lines[6].second + 1);
+        ASSERT_EQ(value.size(), 1u) << index;
+        EXPECT_EQ(value[0].second - value[0].first < 2, dash) << index;
+    }
+}
+
+}  // namespace
