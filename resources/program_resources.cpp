@@ -4,7 +4,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
     static const pl::ResourceGroup* const groups[] = {
         &kShellResources, &kHomeResources, &kControlResources, &kUiResources, &kMemoResources, &kCatalogResources,
         &kDialogResources, &kToolsResources, &kPreferenceResources, &kHomeBitmapResources, &kChartBitmapResources,
-        &kMarsBitmapResources};
+        &kOverlayBitmapResources, &kMarsBitmapResources};
     return groups;
 }
 
