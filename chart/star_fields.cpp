@@ -61,6 +61,23 @@ bool Interrupted(int kept, bool arrowAtStart) {
     return down != 0;
 }
 
+// Every star of records first..last with its position in the file, stopped
+// early as Interrupted says; the busy indicator is ended afterwards.
+template <typename Visit>
+void ForEachStar(int first, int last, const StarList& list, Visit visit) {
+    const int perRecord = GetStellarStarsPerRecord();
+    const bool arrowAtStart = IsArrowKeyDown();
+    for (int r = first; r <= last && !Interrupted(list.count, arrowAtStart); ++r) {
+        const uint8_t* record = GetStellarRecord(r);
+        if (!record) {
+            ShowInformation("Can't get stellar record", "");
+            continue;
+        }
+        for (int k = 0; k < perRecord; ++k) visit(record + k * kPackedStarSize, k + perRecord * r);
+    }
+    EndBusyIndicator(1);
+}
+
 // Records a..b of the band, a lowered by one: the record search lands on either
 // side of a declination, and the record below may hold the band's first stars.
 bool RecordRange(int a, int b, int* first, int* last) {
@@ -145,26 +162,16 @@ int LoadStarFieldForChart(const pl::Rect& bounds, int zoom, float lstHours, floa
         return 0;
     const FieldView view = HorizonFieldView(bounds, static_cast<Fix24Angle>(lstHours * 4392264.877774095));
     const bool integer = integerPath != 0 && zoom <= 11;
-    const int perRecord = GetStellarStarsPerRecord(), sizeAdjust = GetScreenScale() == 1 ? 1 : 0;
-    const bool arrowAtStart = IsArrowKeyDown();
+    const int sizeAdjust = GetScreenScale() == 1 ? 1 : 0;
     StarList list{chartScreenLists.stars};
-    for (int r = first; r <= last && !Interrupted(list.count, arrowAtStart); ++r) {
-        const uint8_t* record = GetStellarRecord(r);
-        if (!record) {
-            ShowInformation("Can't get stellar record", "");
-            continue;
-        }
-        for (int k = 0; k < perRecord; ++k) {
-            const uint8_t* star = record + k * kPackedStarSize;
-            int x, y;
-            if (MagnitudeCode(star) > limitCode || !Holds(minutes, Byte(star, 4) * 60 + Byte(star, 5)) ||
-                !ProjectHorizonStar(star, view, lstHours, integer, &x, &y))
-                continue;
-            DrawObjectIcon(nullptr, zoom, MagnitudeCode(star) / 16 + sizeAdjust, Byte(star, 11), x, y);
-            list.Add(k + perRecord * r, x, y);
-        }
-    }
-    EndBusyIndicator(1);
+    ForEachStar(first, last, list, [&](const uint8_t* star, int32_t position) {
+        int x, y;
+        if (MagnitudeCode(star) > limitCode || !Holds(minutes, Byte(star, 4) * 60 + Byte(star, 5)) ||
+            !ProjectHorizonStar(star, view, lstHours, integer, &x, &y))
+            return;
+        DrawObjectIcon(nullptr, zoom, MagnitudeCode(star) / 16 + sizeAdjust, Byte(star, 11), x, y);
+        list.Add(position, x, y);
+    });
     FlushKeyEvents();
     FlushPenEvents();
     list.End();
@@ -182,26 +189,15 @@ int LoadStarFieldForChart2(const pl::Rect& bounds, int zoom, int originX, int or
                      &last))
         return 0;
     const FieldView view = SphereFieldView(bounds);
-    const int perRecord = GetStellarStarsPerRecord();
-    const bool arrowAtStart = IsArrowKeyDown();
     StarList list{chartScreenLists.stars};
-    for (int r = first; r <= last && !Interrupted(list.count, arrowAtStart); ++r) {
-        const uint8_t* record = GetStellarRecord(r);
-        if (!record) {
-            ShowInformation("Can't get stellar record", "");
-            continue;
-        }
-        for (int k = 0; k < perRecord; ++k) {
-            const uint8_t* star = record + k * kPackedStarSize;
-            int x, y;
-            if (MagnitudeCode(star) > limitCode || !RegionHoldsRa(region, RoundedRa(star)) ||
-                !PlaceInView(view, RoundedRa(star), RoundedDec(star), &x, &y))
-                continue;
-            DrawObjectIcon(nullptr, zoom, MagnitudeCode(star) / 16, Byte(star, 11), x, y);
-            list.Add(k + perRecord * r, x + originX, y + originY);
-        }
-    }
-    EndBusyIndicator(1);
+    ForEachStar(first, last, list, [&](const uint8_t* star, int32_t position) {
+        int x, y;
+        if (MagnitudeCode(star) > limitCode || !RegionHoldsRa(region, RoundedRa(star)) ||
+            !PlaceInView(view, RoundedRa(star), RoundedDec(star), &x, &y))
+            return;
+        DrawObjectIcon(nullptr, zoom, MagnitudeCode(star) / 16, Byte(star, 11), x, y);
+        list.Add(position, x + originX, y + originY);
+    });
     list.End();
     return list.count;
 }

@@ -8,40 +8,27 @@
 #include <algorithm>
 #include <vector>
 
-#include "catalog/databases.h"
 #include "catalog/designations.h"
-#include "catalog/selection_list.h"
 #include "catalog/stellar_catalog.h"
-#include "chart/chart_screen_lists.h"
-#include "chart/object_icons.h"
 #include "chart/view_region.h"
-#include "chart_test.h"
-#include "projection_test.h"
-#include "support/catalog_fixture.h"
-#include "support/recording_services.h"
+#include "overlay_test.h"
 
 namespace {
 
 constexpr int kCentreRaMinutes = 120;  // 2 h
 
-class StarFieldsTest : public ChartDrawTest {
+class StarFieldsTest : public OverlayTest {
 protected:
     void SetUp() override {
-        ChartDrawTest::SetUp();
-        ResetWithDefaults();
-        ResetCatalogState();
+        OverlayTest::SetUp();
         ResetSkyRotation();
-        AllocChartScreenLists();
         preferences.word[kPrefCardCatalog] = 6;
         // Equatorial Sky, zoom 5 (45°): R = 160 px at 96 dpi, k = 160 / tan 22.5° = 386.
         skyMapView = SkyMapView{120, 160, 386, 386, FixHours(2), 0, 0, 0, 0, 0, 0};
     }
     void TearDown() override {
-        FreeObjectIconBitmap();
-        FreeChartScreenLists();
-        ResetCatalogState();
         ResetSkyMapView();
-        ChartDrawTest::TearDown();
+        OverlayTest::TearDown();
     }
     // Stars every 0.5° in declination (-9.5 .. 9.5) and every 2 min in right
     // ascension (1h22m .. 2h38m) about (2 h, 0°), sorted by declination, 42 per record.
@@ -61,8 +48,6 @@ protected:
         folder.WriteDb(std::string("data\\") + stellarCatalogFiles[1], 1, 42 * 12, records);
         ASSERT_TRUE(SelectStellarCatalog(5));
     }
-    fixture::CatalogFolder folder;
-    RecordingServices services;
 };
 
 // Half-windows by zoom below declination 70 (zoom 9: 75, others 80): 4, 2,
@@ -133,11 +118,10 @@ TEST_F(StarFieldsTest, FarSideAndBelowHorizonAreNotInView) {
 }
 
 // Index entries: a galaxy of 8.0 within zoom 5's object limit (9) is drawn
-// and kept with its fields; one of 9.5, one whose type is not shown and one
-// whose record is not in the object file are not.
+// and kept with its fields; one of 9.5, one of a type not shown and one whose
+// record is not in the object file are not.
 TEST_F(StarFieldsTest, ObjectsOfTheIndexKeptWithTheirPlaces) {
-    std::vector<fixture::Bytes> objects(4, fixture::ObjectBytes(ObjectRecord{}));
-    folder.WriteDb("data\\zendavori_obj_1k.ppc", 26, 64, objects);
+    folder.WriteDb("data\\zendavori_obj_1k.ppc", 26, 64, std::vector<fixture::Bytes>(4, fixture::ObjectBytes({})));
     auto entry = [](int record, int type, int magnitude10, double raHours) {
         return ObjectIndexEntry{7, kDesignationNgc, static_cast<int16_t>(record), FixHours(raHours), FixDegrees(1),
                                 static_cast<int16_t>(type), static_cast<int16_t>(magnitude10)};
@@ -154,9 +138,8 @@ TEST_F(StarFieldsTest, ObjectsOfTheIndexKeptWithTheirPlaces) {
     const ChartObjectEntry& e = chartScreenLists.objects[0];
     int32_t x, y;
     ASSERT_TRUE(ProjectToSkyMap(FixHours(2.0), FixDegrees(1), &x, &y));
-    EXPECT_EQ(std::make_tuple(e.record, e.type, e.rightAscension, e.declination, e.x, e.y),
-              std::make_tuple(1, 16, FixHours(2.0), FixDegrees(1), x, y + 21));
-    EXPECT_EQ(chartScreenLists.objects[1].record, kObjectListEnd);
+    EXPECT_EQ(std::make_tuple(e.record, e.type, e.rightAscension, e.declination, e.x, e.y, chartScreenLists.objects[1].record),
+              std::make_tuple(1, 16, FixHours(2.0), FixDegrees(1), x, y + 21, kObjectListEnd));
     EXPECT_LT(Count(r, kGround), 240 * 320);
 }
 
