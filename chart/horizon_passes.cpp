@@ -131,20 +131,21 @@ void MarkListEntries(float lstHours) {
     EndBusyIndicator(1);
 }
 
+// A bright star's place (Fix24Angle) projected as ProjectPlace does.
+int ProjectStar(float lstHours, StarRecord& s) {
+    if (preferences.word[kPrefHorizonProjection] == 0)
+        return ProjectHourAngleToHorizon(static_cast<Fix24Angle>(lstHours * kFixPerHour), s.rightAscension,
+                                         s.declination, &s.chartWords[0], &s.chartWords[1]);
+    auto ra = static_cast<float>(s.rightAscension / 16777216.0 * kRadToHours);
+    auto dec = static_cast<float>(s.declination / 16777216.0 * kRadToDeg);
+    return ProjectRaDecToHorizon(lstHours, ra, dec, &s.chartWords[0], &s.chartWords[1]);
+}
+
 void MarkBrightStars(float lstHours) {
     LoadStarCatalog(1);
-    const auto lst = static_cast<Fix24Angle>(lstHours * kFixPerHour);
-    const bool floating = preferences.word[kPrefHorizonProjection] != 0;
     for (int i = 0; i < kBrightStarCount; ++i) {
         if (i % kBusyStep == 0) StepBusyIndicator(1);
-        StarRecord& s = brightStarTable[i];
-        int above = floating ? ProjectRaDecToHorizon(lstHours, static_cast<float>(s.rightAscension / 16777216.0 *
-                                                                                  kRadToHours),
-                                                     static_cast<float>(s.declination / 16777216.0 * kRadToDeg),
-                                                     &s.chartWords[0], &s.chartWords[1])
-                             : ProjectHourAngleToHorizon(lst, s.rightAscension, s.declination, &s.chartWords[0],
-                                                         &s.chartWords[1]);
-        s.hidden = above ? 0 : 1;
+        brightStarTable[i].hidden = ProjectStar(lstHours, brightStarTable[i]) ? 0 : 1;
     }
     EndBusyIndicator(1);
 }
