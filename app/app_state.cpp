@@ -12,6 +12,7 @@
 #include "chart/chart_clock.h"
 #include "chart/chart_screen_lists.h"
 #include "chart/chart_symbols.h"
+#include "chart/object_icons.h"
 #include "chart/phase_icons.h"
 #include "chart/save_under.h"
 #include "core/date_text.h"
@@ -165,9 +166,11 @@ void ShutdownApplication() {
     SerialClose();
     FreeConstellationData();
     FreeChartBitmaps();
+    FreeChartPatches();
     FreeNutationTables();
     FreeMarkerBitmaps();
     FreeSelectionList();
+    FreeObjectIconBitmap();
     CloseAllDatabases();
     FreeStartupBuffers();
 }

@@ -13,6 +13,7 @@
 #include "catalog/selection_list.h"
 #include "catalog/stellar_catalog.h"
 #include "chart/chart_clock.h"
+#include "chart/object_icons.h"
 #include "core/preferences.h"
 #include "core/preferences_file.h"
 #include "core/services.h"
@@ -129,9 +130,11 @@ void InitPortPopups(pl::Hwnd form) {
     }
 }
 
+// Row 0 "None", row n eyepiece record n - 1 (rows show in the reverse order
+// of their additions).
 void InitEyepiecePopup(pl::Hwnd form) {
     int count = CheckEyepieceDatabase();
-    for (int i = count; i-- > 1;) {
+    for (int i = count; i-- > 0;) {
         char text[48];
         uint32_t value = 0;
         float focal = 0;
@@ -306,8 +309,9 @@ bool ReopenStellarCatalog() {
 
 bool SavePage3() {
     int lines = Word(kPrefConstLinesFigures);
-    int chart = Word(kPrefChartType), card = Word(kPrefCardCatalog);
+    int chart = Word(kPrefChartType), card = Word(kPrefCardCatalog), background = Word(kPrefChartBackground);
     SavePopups(3);
+    if (Word(kPrefChartBackground) != background) FreeObjectIconBitmap();
     int eyepiece = Get(kEyepieceList);
     if (eyepiece >= 0) Word(kPrefEyepiece) = eyepiece;
     if (Word(kPrefConstLinesFigures) != lines) LoadConstellationData(Word(kPrefConstLinesFigures));
@@ -345,6 +349,7 @@ void ChooseNightMode() {
     // The colour set and the night colours are built for the mode in the word.
     Word(kPrefNightMode) = row;
     ApplyNightModeColors(row);
+    FreeObjectIconBitmap();
     SetPopupList(1445, 1446, row);
 }
 

@@ -9,6 +9,7 @@
 #include "catalog/object_catalog.h"
 #include "catalog/stars.h"
 #include "core/preferences.h"
+#include "core/program_hooks.h"
 #include "core/services.h"
 
 RecordDbHandle* objectDb = nullptr;
@@ -39,10 +40,6 @@ RecordDbHandle** const longLivedSlots[] = {&objectDb,    &userCatalogDb, &defaul
 bool OpenData(RecordDbHandle** slot, const char* type, const char* name) {
     return OpenRecordDb(slot, type, kCreatorCode, kDataFolder, name);
 }
-
-// The chart marks its first screen list empty when the databases are opened; the
-// chart's screen lists are not part of the build yet, so there is nothing to mark.
-void MarkChartScreenListEmpty() {}
 
 // Opens the 18k object file with its index, else the 1k file with its own, and
 // sets the designation ranges to the file. False when neither opens.

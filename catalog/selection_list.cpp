@@ -197,3 +197,14 @@ int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {
     }
     return rows;
 }
+
+bool IsTypeInCurrentClass(int objectType) {
+    int filter = selectionClassFilter;
+    if (filter < 1 || filter > 6) return true;
+    return MapObjectTypeCode(objectType) == kClassCodeOfFilter[filter];
+}
+
+int IsEntryInCurrentClass(int position) {
+    if (position < 0 || position >= selectionCount || !selectionList) return 1;
+    return IsTypeInCurrentClass(selectionList[position].objectType) ? 1 : 0;
+}

@@ -51,3 +51,11 @@ int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, con
 // (0 or any value outside 1..6 keeps all) and returns their number; the shown
 // flags of objectTypeTable follow the filter.
 int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n);
+
+// Whether objects of this type pass the class filter (selectionClassFilter;
+// a filter outside 1..6 passes everything).
+bool IsTypeInCurrentClass(int objectType);
+
+// 1 when entry `position` of selectionList passes the class filter, or when
+// the position is not an entry in use (negative, or selectionCount or more).
+int IsEntryInCurrentClass(int position);

@@ -137,6 +137,10 @@ bool SelectStellarCatalog(int level) {
 
 int GetStellarStarsPerRecord() { return starsPerRecord; }
 
+const uint8_t* GetStellarRecord(int index) {
+    return stellarDb && starsPerRecord > 0 && index >= 0 ? FetchStellarRecord(index) : nullptr;
+}
+
 int GetHipparcosStarCount() { return stellarDb ? GetRecDbCount(stellarDb) * starsPerRecord : 0; }
 
 int FindStellarRecordByDec(float declination) {

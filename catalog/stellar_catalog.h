@@ -49,6 +49,11 @@ bool SelectStellarCatalog(int level);
 // records, else 42.
 int GetStellarStarsPerRecord();
 
+// Record `index` of the open catalogue: GetStellarStarsPerRecord() packed stars
+// (kPackedStarSize bytes each), valid until the next read of the catalogue;
+// null when no catalogue is open or the record cannot be read.
+const uint8_t* GetStellarRecord(int index);
+
 // Record count x stars per record; 0 when no catalogue is open.
 int GetHipparcosStarCount();
 

@@ -21,11 +21,15 @@ bool AllocChartScreenLists() {
 }
 
 void EmptyChartObjectList() {
-    if (chartScreenLists.objects) chartScreenLists.objects[0].record = static_cast<int16_t>(kObjectListEnd);
+    if (chartScreenLists.objects) chartScreenLists.objects[0].record = kObjectListEnd;
+}
+
+void EmptyChartStarList() {
+    if (chartScreenLists.stars) chartScreenLists.stars[0].id = kStarListEnd;
 }
 
 void EmptyChartScreenLists() {
-    if (chartScreenLists.stars) chartScreenLists.stars[0].id = kStarListEnd;
+    EmptyChartStarList();
     EmptyChartObjectList();
 }
 

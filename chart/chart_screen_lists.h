@@ -4,16 +4,22 @@
 
 #include <cstdint>
 
-// {star id, x, y}; the list ends with an entry whose id is kStarListEnd.
+#include "core/fixed_trig.h"
+
+// {star position in the stellar file, x, y}; the list ends with an entry whose
+// first word is kStarListEnd.
 struct ChartStarEntry {
     int32_t id;
     int16_t x;
     int16_t y;
 };
-// {record number, ..., x, y}; the list ends with an entry whose record is kObjectListEnd.
+// {object record, object type, right ascension, declination, x, y}; the list
+// ends with an entry whose record is kObjectListEnd.
 struct ChartObjectEntry {
-    int16_t record;
-    int16_t words[5];
+    uint16_t record;
+    uint16_t type;
+    Fix24Angle rightAscension;
+    Fix24Angle declination;
     int16_t x;
     int16_t y;
 };
@@ -21,6 +27,8 @@ static_assert(sizeof(ChartStarEntry) == 8 && sizeof(ChartObjectEntry) == 16);
 
 constexpr int kChartStarListBytes = 12000;
 constexpr int kChartObjectListBytes = 4800;
+constexpr int kChartStarListCapacity = kChartStarListBytes / 8;      // 1500 entries
+constexpr int kChartObjectListCapacity = kChartObjectListBytes / 16;  // 300 entries
 constexpr int32_t kStarListEnd = 20000000;
 constexpr uint16_t kObjectListEnd = 30000;
 
@@ -38,6 +46,7 @@ bool AllocChartScreenLists();
 
 // Empties the lists: the end mark in the first entry (lists not allocated are skipped).
 void EmptyChartScreenLists();
+void EmptyChartStarList();
 void EmptyChartObjectList();
 
 // Frees both lists (null lists are skipped).

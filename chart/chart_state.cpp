@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "catalog/object_display.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_screen_lists.h"
 #include "chart/chart_symbols.h"
 #include "chart/chart_views.h"
 #include "chart/chart_zoom.h"
+#include "chart/object_icons.h"
 #include "chart/save_under.h"
 #include "chart/sphere_projection.h"
 #include "core/preferences.h"
@@ -72,6 +74,7 @@ ObjectRecord chartSelection = kEmptySelection;
 
 void InstallChartStateHooks() {
     InstallHorizonProjectionHook([] { chartTimeRecord.horizonProjectionReady = 0; });
+    InstallChartScreenListHook(EmptyChartStarList);
 }
 
 void GetChartViewRect(int32_t* originX, int32_t* originY, int32_t* xScale, int32_t* yScale) {
@@ -89,6 +92,8 @@ int GetChartClassFilterRow() {
 }
 
 int GetChartViewRow() { return chartView + 5; }
+
+void SetChartSelectionRecord(const SelectionEntry* entry) { CopyObjectDisplayFields(&chartSelection, entry); }
 
 void CopyChartState16(ObjectRecord* out) { *out = chartSelection; }
 
@@ -143,7 +148,9 @@ int ReleaseSkyChart() {
     preferences.word[kPrefChartZoom] = chartState.chartZoomIndex;
     EmptyChartObjectList();
     FreeChartBitmaps();
+    FreeChartPatches();
     FreeMarkerBitmaps();
+    FreeObjectIconBitmap();
     DeleteOffscreenWindow(chartRecord.offscreen);
     chartRecord.offscreen = nullptr;
     return 1;
@@ -157,4 +164,6 @@ void ResetChartState() {
     chartSelection = kEmptySelection;
     ResetChartZoomTables();
     FreeChartBitmaps();
+    FreeChartPatches();
+    FreeObjectIconBitmap();
 }

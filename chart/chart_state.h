@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "catalog/object_catalog.h"
+#include "catalog/selection_entry.h"
 #include "platform/color.h"
 #include "platform/types.h"
 #include "ui/draw_window.h"
@@ -71,9 +72,10 @@ extern ChartRecord chartRecord;
 // The object selected on the chart; an empty selection is type 0 with size 16.
 extern ObjectRecord chartSelection;
 
-// Installs the chart's answer to InvalidateHorizonProjection
-// (core/program_hooks.h): the horizon-view positions of the object table are
-// recomputed at the next drawing. Start-up.
+// Installs the chart's answers to InvalidateHorizonProjection and
+// MarkChartScreenListEmpty (core/program_hooks.h): the horizon-view positions
+// of the object table are recomputed at the next drawing; the star screen list
+// is emptied. Start-up.
 void InstallChartStateHooks();
 
 // The horizon chart's centre point (pixels) and signed scales, as the projections use them.
@@ -85,6 +87,10 @@ void GetChartViewRect(int32_t* originX, int32_t* originY, int32_t* xScale, int32
 int GetChartSelectionRow();
 int GetChartClassFilterRow();
 int GetChartViewRow();
+
+// The list entry becomes the chart's selection (CopyObjectDisplayFields: the
+// distance and name stay). Nothing for a null entry.
+void SetChartSelectionRecord(const SelectionEntry* entry);
 
 // The chart's selection, 16 words, copied out or in.
 void CopyChartState16(ObjectRecord* out);
@@ -108,7 +114,8 @@ void CentreChartOnRaDec(double raHours, double decDegrees);
 
 // Closing the chart form: the light bitmap set, the zoom step kept in
 // preference word 153 for the next opening, the object screen list emptied,
-// the save-under boxes, marker bitmaps and chart picture freed. Returns 1.
+// the save-under boxes, the label and legend patches, the marker strips, the
+// icon strip and the chart picture freed. Returns 1.
 int ReleaseSkyChart();
 
 // The records and the selection back at their start values (tests).

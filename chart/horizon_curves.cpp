@@ -165,9 +165,7 @@ void DrawCompassLetters(int dx, int dy) {
 
 void DrawHorizonEcliptic(float lstHours, pl::ColorRef colour, int left, int right) {
     const double eps = GetObliquityRad();
-    int32_t cx, cy, kx, ky;
-    GetChartViewRect(&cx, &cy, &kx, &ky);
-    const double width = std::fabs(kx * (92160.0 / kUnit));  // 360 degrees of the panorama, pixels
+    const int32_t width = PanoramaWidth();
     const bool panorama = chartView != 0;
     const auto lst = static_cast<Fix24Angle>(lstHours * kFixPerHour);
     CurvePoint previous;
@@ -180,11 +178,8 @@ void DrawHorizonEcliptic(float lstHours, pl::ColorRef colour, int left, int righ
         p.shown = ProjectHourAngleToHorizon(lst, static_cast<Fix24Angle>(ra * kFixPerHour),
                                             static_cast<Fix24Angle>(dec * kFixPerDegree), &a, &b) != 0;
         if (p.shown) HorizonPointToScreen(a, b, &p.x, &p.y);
-        if (p.shown && panorama) {
-            if (p.x < left) p.x += static_cast<int>(width);
-            else if (p.x > right) p.x -= static_cast<int>(width);
-        }
-        if (!panorama || std::abs(p.x - previous.x) < width / 2) Segment(previous, p, colour);
+        if (p.shown && panorama) p.x = WrapPanoramaX(p.x, left, right, width);
+        if (!panorama || IsPanoramaSegmentDrawn(p.x, previous.x, width)) Segment(previous, p, colour);
         previous = p;
     }
 }

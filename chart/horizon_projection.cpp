@@ -193,6 +193,24 @@ int64_t ScreenOffsetToUnits(int64_t pixels, int32_t scale, int shift) {
     return pixels * (int64_t{1} << shift) / scale;
 }
 
+int32_t PanoramaWidth() {
+    int32_t cx, cy, kx, ky;
+    GetChartViewRect(&cx, &cy, &kx, &ky);
+    int64_t w = (static_cast<int64_t>(kx) * 92160) / (int64_t{1} << 24);
+    return static_cast<int32_t>(w < 0 ? -w : w);
+}
+
+int32_t WrapPanoramaX(int32_t x, int32_t left, int32_t right, int32_t width) {
+    if (x < left) return x + width;
+    if (x > right) return x - width;
+    return x;
+}
+
+bool IsPanoramaSegmentDrawn(int32_t x1, int32_t x2, int32_t width) {
+    int64_t d = static_cast<int64_t>(x1) - x2;
+    return 2 * (d < 0 ? -d : d) < width;
+}
+
 void HorizonPointToScreen(int32_t a, int32_t b, int32_t* x, int32_t* y) {
     int32_t cx, cy, kx, ky;
     GetChartViewRect(&cx, &cy, &kx, &ky);

@@ -92,6 +92,18 @@ void TurnChartToTarget(const ObjectRecord* centre, int32_t* storedAngle, float l
 // The screen point of a stored (a, b) by the formula above.
 void HorizonPointToScreen(int32_t a, int32_t b, int32_t* x, int32_t* y);
 
+// The Horizon View's panorama: W, the width in pixels of 360 degrees of azimuth,
+// |trunc(kx x 2^-24 x 360 x 256)| for the chart's x scale kx.
+int32_t PanoramaWidth();
+
+// The panorama wrap: an x left of `left` is taken one width W to the right,
+// one right of `right` one width to the left; any other x stays.
+int32_t WrapPanoramaX(int32_t x, int32_t left, int32_t right, int32_t width);
+
+// A panorama segment is drawn when its ends lie less than half a width apart
+// (|x1 - x2| < W / 2); a longer one would cross the seam, the whole panorama.
+bool IsPanoramaSegmentDrawn(int32_t x1, int32_t x2, int32_t width);
+
 // (pixels x 2^shift) / scale by 64-bit division: a screen offset in projection units (shift 34
 // for the horizon chart's 10-fraction-bit scales, 24 for the sphere's whole-pixel ones). Offsets
 // are held within 2^28 pixels; a zero scale (no view set up yet) reads as no offset.

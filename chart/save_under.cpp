@@ -35,6 +35,13 @@ void Restore(const SaveUnderBox& box, int x, int y, const pl::Rect& clip, DrawWi
 }  // namespace
 
 SaveUnderBox chartStatusBox{};
+
+namespace {
+
+constexpr int kPatchSlots = 2;
+DrawWindowRecord* patches[kPatchSlots] = {};
+
+}  // namespace
 SaveUnderBox chartMarkerBox{};
 
 void FreeChartBitmaps() {
@@ -64,4 +71,34 @@ void RestoreStatusBox(int x, int y, const pl::Rect* clip, DrawWindowRecord* dest
 
 void RestoreMarkerBox(int x, int y, const pl::Rect* clip, DrawWindowRecord* destination) {
     if (chartMarkerBox.bitmap && destination && clip) Restore(chartMarkerBox, x, y, *clip, destination);
+}
+
+DrawWindowRecord* ChartPatchRecord(int slot, int width, int height) {
+    if (slot < 0 || slot >= kPatchSlots || width <= 0 || height <= 0) return nullptr;
+    DrawWindowRecord*& patch = patches[slot];
+    if (patch && (patch->right != width || patch->bottom != height)) {
+        DeleteOffscreenWindow(patch);
+        patch = nullptr;
+    }
+    if (!patch) patch = CreateOffscreenDib(width, height, 16);
+    return patch;
+}
+
+void SaveRestoreChartPatch(int restore, const XywhRect& rect) {
+    const DrawWindowRecord* window = GetDrawWindow();
+    if (!window || !window->dc) return;
+    if (restore == 0) {
+        DrawWindowRecord* patch = ChartPatchRecord(kPatchLabel, rect.width, rect.height);
+        if (patch) pl::BitBlt(patch->dc, 0, 0, rect.width, rect.height, window->dc, rect.x, rect.y);
+        return;
+    }
+    const DrawWindowRecord* patch = patches[kPatchLabel];
+    if (patch) pl::BitBlt(window->dc, rect.x, rect.y, patch->right, patch->bottom, patch->dc, 0, 0);
+}
+
+void FreeChartPatches() {
+    for (DrawWindowRecord*& patch : patches) {
+        DeleteOffscreenWindow(patch);
+        patch = nullptr;
+    }
 }

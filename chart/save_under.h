@@ -7,6 +7,7 @@
 
 #include "platform/types.h"
 #include "ui/draw_window.h"
+#include "ui/xywh_rect.h"
 
 struct SaveUnderBox {
     DrawWindowRecord* bitmap;  // null until the first save, and after FreeChartBitmaps
@@ -34,3 +35,19 @@ void RestoreStatusBox(int x, int y, const pl::Rect* clip, DrawWindowRecord* dest
 
 // The same for the marker box, silently nothing when anything is missing.
 void RestoreMarkerBox(int x, int y, const pl::Rect* clip, DrawWindowRecord* destination);
+
+// Chart patches: 16-bit copies of small parts of the picture, kept in module
+// slots until FreeChartPatches: the label box and the legend's picture.
+enum ChartPatchSlot { kPatchLabel = 0, kPatchLegend = 1 };
+
+// The slot's picture, made (again) at width x height when it is missing or of
+// another size; null when it cannot be made.
+DrawWindowRecord* ChartPatchRecord(int slot, int width, int height);
+
+// restore 0: the label slot receives a copy of `rect` of the current draw
+// window (its picture made at the rect's size); otherwise the slot is copied
+// back to the rect's corner. Nothing without a draw window or a saved patch.
+void SaveRestoreChartPatch(int restore, const XywhRect& rect);
+
+// Frees every patch slot.
+void FreeChartPatches();

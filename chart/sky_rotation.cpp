@@ -41,6 +41,15 @@ bool BuiltFor(int year, int month, int day, int hour, int minute) {
 
 SkyRotation skyRotation = kStartRotation;
 
+void ComputeJ2000ToDateMatrix(double jd, double* matrix) {
+    double precession[9], nutation[9], meanToTrue[9];
+    ComputePrecessionMatrix(jd, precession);
+    // The nutation matrix holds true-to-mean: its transpose follows the precession.
+    GetNutationMatrix(jd, nutation);
+    Transpose(nutation, meanToTrue);
+    Matrix3Multiply(meanToTrue, precession, matrix);
+}
+
 void BuildSkyRotation(int year, int month, int day, int hour, int minute, int second) {
     const int zone = currentSite.zoneMinutes;
     double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, zone);
@@ -48,12 +57,8 @@ void BuildSkyRotation(int year, int month, int day, int hour, int minute, int se
     int32_t lstFix = static_cast<int32_t>(lst * kFixPerHour);
     int32_t complement = kFix24Pi - lstFix;
     skyRotation.siderealComplement = complement < 0 ? 158121535 - lstFix : complement;
-    double precession[9], nutation[9], meanToTrue[9], pn[9], h[9], m[9];
-    ComputePrecessionMatrix(jd, precession);
-    // The nutation matrix holds true-to-mean: its transpose follows the precession.
-    GetNutationMatrix(jd, nutation);
-    Transpose(nutation, meanToTrue);
-    Matrix3Multiply(meanToTrue, precession, pn);
+    double pn[9], h[9], m[9];
+    ComputeJ2000ToDateMatrix(jd, pn);
     ComputeHourAngleFromLst(year, month, day, hour, minute, second, h);
     Matrix3Multiply(h, pn, m);
     ToFix(h, skyRotation.hourAngle);

@@ -32,6 +32,10 @@ struct SkyRotation {
 
 extern SkyRotation skyRotation;
 
+// transpose(N) x P of the universal Julian day `jd`: J2000 places to the true equator and
+// equinox of date, for (y, x, z) vectors (row-major).
+void ComputeJ2000ToDateMatrix(double jd, double* matrix);
+
 // Builds M, H and the sidereal complement for a local civil date and time at currentSite.
 void BuildSkyRotation(int year, int month, int day, int hour, int minute, int second);
 

@@ -5,6 +5,7 @@
 namespace {
 
 HorizonProjectionHook horizonProjectionHook = nullptr;
+ChartScreenListHook chartScreenListHook = nullptr;
 FoundObjectHook foundObjectHook = nullptr;
 CometPlaceHook cometPlaceHook = nullptr;
 StopKeyHook stopKeyHook = nullptr;
@@ -13,6 +14,10 @@ StopKeyHook stopKeyHook = nullptr;
 
 void InvalidateHorizonProjection() {
     if (horizonProjectionHook) horizonProjectionHook();
+}
+
+void MarkChartScreenListEmpty() {
+    if (chartScreenListHook) chartScreenListHook();
 }
 
 void SetFoundObject(const ObjectRecord& record, int index) {
@@ -27,6 +32,10 @@ bool IsSearchStopKeyDown() { return stopKeyHook && stopKeyHook(); }
 
 HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook) {
     return std::exchange(horizonProjectionHook, hook);
+}
+
+ChartScreenListHook InstallChartScreenListHook(ChartScreenListHook hook) {
+    return std::exchange(chartScreenListHook, hook);
 }
 
 FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook) { return std::exchange(foundObjectHook, hook); }

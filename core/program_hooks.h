@@ -12,6 +12,10 @@ struct CometRecord;   // catalog/comet_satellite_db.h
 // recomputed at the next drawing (the observing list or the catalogue changed).
 void InvalidateHorizonProjection();
 
+// Marks the chart's star screen list empty: the catalogue databases are opened
+// again, so the star positions it keeps may name other stars.
+void MarkChartScreenListEmpty();
+
 // A catalogue lookup found `record`, record `index` of its catalogue: it
 // becomes the finder's current target.
 void SetFoundObject(const ObjectRecord& record, int index);
@@ -36,10 +40,12 @@ bool IsSearchStopKeyDown();
 
 // Installers; each returns the hook it replaces (null: none).
 using HorizonProjectionHook = void (*)();
+using ChartScreenListHook = void (*)();
 using FoundObjectHook = void (*)(const ObjectRecord& record, int index);
 using CometPlaceHook = bool (*)(CometRecord* comet, double jd, int equinoxYear, CometPlace* place);
 using StopKeyHook = bool (*)();
 HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook);
+ChartScreenListHook InstallChartScreenListHook(ChartScreenListHook hook);
 FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook);
 CometPlaceHook InstallCometPlaceHook(CometPlaceHook hook);
 StopKeyHook InstallStopKeyHook(StopKeyHook hook);

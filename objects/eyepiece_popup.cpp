@@ -12,6 +12,6 @@ void SetEyepiecePopupLabel(int eyepiece, int popupId, int listId, const char* no
     char text[48];
     uint32_t value = 0;
     float focal = 0;
-    GetEyepieceRecord(eyepiece, &value, &focal, text, sizeof text);
+    GetEyepieceRecord(eyepiece - 1, &value, &focal, text, sizeof text);
     SetPopupLabel(popupId, text);
 }

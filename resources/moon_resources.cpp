@@ -1,8 +1,7 @@
-// The Moon map form (6020) and the picture marker bitmap (1941). The map
+// The Moon map form (6020). The map
 // fills the screen; every control sits in the bottom strip (y 299..318 pixels
 // of the 240 x 320 design): Back, the orientation popup, the picture and
 // information buttons, the feature popup, the zoom buttons and the clock.
-#include "resources/icon_canvas.h"
 #include "resources/program_resources.h"
 
 namespace {
@@ -33,21 +32,6 @@ constexpr pl::DialogTemplate kDialogs[] = {
     {6020, 0, 0, 138, 180, "", kMoonMap},
 };
 
-// A framed photograph of a mountain under the Sun: "a picture exists".
-void PictureMarker(uint32_t* p, int w, int h) {
-    IconCanvas c(p, w, h);
-    c.Fill(0xFFFFFF);
-    c.Rect(2, 4, 16, 12, 0x6080C0);
-    c.Frame(2, 4, 16, 12, 0x202840);
-    c.Disc(13.5, 7.5, 1.8, 0xF0D040);
-    c.Line(3, 15, 8, 9, 0x405030, 1.5);
-    c.Line(8, 9, 12, 15, 0x405030, 1.5);
-}
-
-constexpr pl::BitmapTemplate kBitmaps[] = {
-    {1941, 20, 20, {}, {}, PictureMarker},
-};
-
 }  // namespace
 
-const pl::ResourceGroup kMoonResources = {.dialogs = kDialogs, .bitmaps = kBitmaps};
+const pl::ResourceGroup kMoonResources = {.dialogs = kDialogs};

@@ -13,6 +13,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kPreferenceResources,
         &kHomeBitmapResources,
         &kChartBitmapResources,
+        &kOverlayBitmapResources,
         &kMarsBitmapResources,
         &kMoonResources,
         &kMoonBitmapResources,

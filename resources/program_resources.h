@@ -37,6 +37,9 @@ extern const pl::ResourceGroup kHomeBitmapResources;
 // The chart's marker and small-icon strips, satellite, Moon pictures and
 // phase icons (6050..6063), target mark, telescope cross and meteor radiant.
 extern const pl::ResourceGroup kChartBitmapResources;
+// The chart's star and object icon strips (4103..4106), the picture mark
+// (1941), the Messier thumbnails (3000..3109) and the generic picture (5029).
+extern const pl::ResourceGroup kOverlayBitmapResources;
 // The map of Mars in two halves (6012, 6013) and the turning globe (6014).
 extern const pl::ResourceGroup kMarsBitmapResources;
 // The Moon map form (6020) and the picture marker (1941).

@@ -2,17 +2,20 @@
 // choices that act at once, the page walk and the help texts.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/preference_pages.h"
 #include "app/preference_tables.h"
 #include "catalog/databases.h"
+#include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "platform/dialog.h"
 #include "platform/message_queue.h"
+#include "platform/controls.h"
 #include "platform/messages.h"
 #include "platform/sys_colors.h"
 #include "platform/window.h"
@@ -22,6 +25,7 @@
 #include "ui/control_access.h"
 #include "ui/control_records.h"
 #include "ui/forms.h"
+#include "ui/popup_list.h"
 #include "ui/shell_state.h"
 #include "ui/simple_controls.h"
 
@@ -103,6 +107,30 @@ TEST_F(PreferencePages, MissingStellarCatalogKeepsThePage) {
     EXPECT_EQ(GetCurrentFormId(), 1450);
     EXPECT_EQ(preferences.word[kPrefCardCatalog], 0);
     EXPECT_EQ(Row(1473), 0);
+}
+
+// Row 0 is "None" and row n eyepiece record n - 1, as the chart reads word 46:
+// the first record is listed and row 1 names it.
+TEST_F(PreferencePages, EyepieceRowsNameRecordNMinusOne) {
+    std::filesystem::create_directories(folder.path() / "data");
+    std::ofstream(folder.path() / "data" / "zendavori_eyepiece.ppc", std::ios::binary) << [] {
+        auto bytes = record_writer::RecordDbBytes(1, 72, {record_writer::EyepieceBytes("AB", "Wide", 25.0f, 52),
+                                                          record_writer::EyepieceBytes("CD", "Zoom", 8.0f, 40)});
+        return std::string(bytes.begin(), bytes.end());
+    }();
+    Open(1450);
+    std::vector<std::string> rows;
+    Ui([&] {
+        pl::Hwnd list = pl::GetDlgItem(GetCurrentFormDialog(), 1468);
+        for (int i = 0; i < pl::ListViewGetItemCount(list); ++i) rows.push_back(pl::ListViewGetItemText(list, i));
+    });
+    EXPECT_EQ(rows, (std::vector<std::string>{"None", "AB-Wide", "CD-Zoom"}));
+    Choose(1468, 1);
+    std::string label;
+    Ui([&] { label = RecordOf<PopupRecord>(pl::GetDlgItem(GetCurrentFormDialog(), 1467))->label; });
+    EXPECT_EQ(label, "AB-Wide");
+    Command(1466);  // Next saves the page
+    EXPECT_EQ(preferences.word[kPrefEyepiece], 1);
 }
 
 // Next and Prev walk the pages; their group headings (138, 139, 140) are the

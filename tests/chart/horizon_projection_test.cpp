@@ -147,7 +147,7 @@ TEST_F(HorizonTest, RotationTurnsStoredPointsAndTurnsToTarget) {
     UseHorizonChart(51, 10);
     SelectionEntry entries[2] = {};
     ChartStarEntry stars[1] = {{5, 1, 1}};
-    ChartObjectEntry objects[1] = {{5, {}, 1, 1}};
+    ChartObjectEntry objects[1] = {{5, 0, 0, 0, 1, 1}};
     selectionList = entries;
     selectionCount = 2;
     chartScreenLists = ChartScreenLists{stars, objects};
@@ -170,7 +170,7 @@ TEST_F(HorizonTest, RotationTurnsStoredPointsAndTurnsToTarget) {
     EXPECT_EQ(star[1].screenX, hidden.screenX);
     EXPECT_EQ(entries[1].screenX, 0);
     EXPECT_EQ(stars[0].id, kStarListEnd);
-    EXPECT_EQ(objects[0].record, static_cast<int16_t>(kObjectListEnd));
+    EXPECT_EQ(objects[0].record, kObjectListEnd);
 
     double ra, dc;
     HorizontalToEquatorial(2, 123.5 * kRad, 45 * kRad, &ra, &dc);

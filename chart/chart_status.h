@@ -1,0 +1,33 @@
+// The status of a chart picture: the azimuth and altitude dials of the legend
+// and the two status lines of a sphere picture. They draw into the current
+// draw window.
+#pragma once
+
+#include "catalog/selection_entry.h"
+#include "core/fixed_trig.h"
+#include "ui/xywh_rect.h"
+
+// The legend at (x, y) unless "Hide Compass" (word 241): in a box of the chart
+// background 48 scaleX wide and 31 high at scale 1, an azimuth dial (radius 10
+// scaleX, north up and east left, "N" and "E" inside) with its needle at
+// `azimuth` and a quarter-circle altitude dial with its needle at `altitude`,
+// each with its value in whole degrees ("%d°", font 2) below it, drawn in entry
+// 4 of chartColours on background 2 and entry 0 on the others. The box is
+// drawn in the legend's patch (save_under.h) and copied.
+void DrawChartLegend(int x, int y, Fix24Angle azimuth, Fix24Angle altitude);
+
+// The status of a sphere picture in `rect` (drawing coordinates; its bottom is
+// `bottom` below): the legend at (rect.x, bottom - 32 scaleY + trunc(scaleX))
+// with, in the equatorial frame, the azimuth and altitude of skyMapView's
+// centre, in the horizontal frame 105414357 - alpha0 and delta0; then, unless
+// "Hide InfoBar" (word 240), in entry 4 on the chart background, opaque:
+// "%s %02d:%02d  LST:%02d:%02d" (short date, hour and minute of the last
+// sky-rotation build, and its sidereal time pi - the stored complement, plus
+// 105414357 when negative) at (rect.x + 16 scaleX + 40 scaleY + 1, bottom - 22
+// scaleY), and "%s  %s " at (rect.x + 10 scaleX + 40 scaleY + 1, bottom - 12
+// scaleY): with skyMapView's horizontal status, elevation then angle as
+// degrees; else angle as hours (HmsFixToStr: a right ascension / 15) then
+// elevation. The angle is first brought into [0, 105414357]. `centre` (the
+// centre object) is not read.
+void DrawSkyMapStatus(const XywhRect& rect, const SelectionEntry* centre, Fix24Angle angle, Fix24Angle elevation,
+                      Fix24Angle alpha0, Fix24Angle delta0);
