@@ -2,6 +2,7 @@
 
 #include "app/home_form.h"
 #include "app/preference_pages.h"
+#include "assistants/moon_assistant_form.h"
 #include "assistants/moon_map_form.h"
 #include "catalog/screens/list_manager_form.h"
 #include "core/preferences.h"
@@ -25,7 +26,7 @@ constexpr FormEntry kForms[] = {
     {2400, nullptr}, {2410, nullptr}, {2423, nullptr},
     {2450, nullptr}, {2460, nullptr}, {2470, nullptr}, {2520, nullptr}, {2530, nullptr}, {2550, nullptr},
     {2600, nullptr}, {2700, nullptr}, {2800, nullptr}, {2830, nullptr}, {5200, nullptr}, {5300, CameraFormProc},
-    {6000, nullptr}, {6020, MoonMapProc},
+    {6000, MoonAssistantProc}, {6020, MoonMapProc},
 };
 
 }  // namespace
