@@ -2,6 +2,7 @@
 
 #include "app/home_form.h"
 #include "app/preference_pages.h"
+#include "assistants/moon_assistant_form.h"
 #include "assistants/moon_map_form.h"
 #include "catalog/screens/list_manager_form.h"
 #include "core/preferences.h"
@@ -55,7 +56,7 @@ constexpr FormEntry kForms[] = {
     {2830, nullptr},
     {5200, nullptr},
     {5300, CameraFormProc},
-    {6000, nullptr},
+    {6000, MoonAssistantProc},
     {6020, MoonMapProc},
 };
 

@@ -51,15 +51,21 @@ std::string Decimals(double value, int decimals) {
     return text;
 }
 
-// Local date and time of a crossing (Julian day, universal time).
-std::string CrossingText(double jd, int zoneMinutes) {
+}  // namespace
+
+std::string MoonCrossingText(double jd, int zoneMinutes) {
     if (jd == 0.0) return kNoCrossing;
     int year, month, day, hour, minute, second;
     CalendarFromJulianDay(jd + zoneMinutes / 1440.0, &year, &month, &day, &hour, &minute, &second);
     return DateTimeText(day, month, year, hour, minute);
 }
 
-}  // namespace
+void FindFeatureBestDates(double longitude, double shownLatitude, const DateTime& now, int zoneMinutes,
+                          double* sunrise, double* sunset) {
+    double jd = JulianDayFromDateTime(now.year, now.month, now.day, now.hour, now.minute, 0, zoneMinutes);
+    *sunrise = FindFeatureSunrise(jd, longitude, shownLatitude);
+    *sunset = *sunrise != 0.0 ? FindFeatureSunset(*sunrise + 0.05, longitude, shownLatitude) : 0.0;
+}
 
 const char* MoonFeatureTypeCode(int type) { return type >= 0 && type < kTypeCount ? kTypeCodes[type] : ""; }
 
@@ -131,10 +137,9 @@ std::string MoonFeatureInfoText(const MoonFeatureRecord& feature, const DateTime
     text.append("\n\x95 Lat:     ").append(Decimals(latitude, 1)).append("\xB0\n\x95 Lon:     ");
     text.append(Decimals(longitude, 1)).append("\xB0\n\x95 Diam: ").append(Decimals(feature.diameter, 0));
     text.append("km\n\nDates of best visibility");
-    double jd = JulianDayFromDateTime(now.year, now.month, now.day, now.hour, now.minute, 0, zoneMinutes);
-    double sunrise = FindFeatureSunrise(jd, longitude, latitude);
-    double sunset = sunrise != 0.0 ? FindFeatureSunset(sunrise + 0.05, longitude, latitude) : 0.0;
-    text.append("\n\x95 Rise :").append(CrossingText(sunrise, zoneMinutes));
-    text.append("\n\x95 Set :").append(CrossingText(sunset, zoneMinutes));
+    double sunrise = 0.0, sunset = 0.0;
+    FindFeatureBestDates(longitude, latitude, now, zoneMinutes, &sunrise, &sunset);
+    text.append("\n\x95 Rise :").append(MoonCrossingText(sunrise, zoneMinutes));
+    text.append("\n\x95 Set :").append(MoonCrossingText(sunset, zoneMinutes));
     return text;
 }

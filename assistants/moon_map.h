@@ -38,6 +38,19 @@ std::vector<int> BuildMoonListRows();
 // the date and time read as universal time), as universal time.
 void FormatMoonMapHeader(const DateTime& now, std::string* line1, std::string* line2);
 
+// The sunrise over a feature that FindFeatureSunrise finds from a local date
+// and time of a site `zoneMinutes` ahead of universal time (the last one while
+// the feature is lit, the next one while it is dark) and the sunset after it,
+// as Julian days of universal time; 0 for a crossing that is not found (no
+// sunset is searched without a sunrise). Longitude and the shown latitude
+// (the stored one negated) in degrees.
+void FindFeatureBestDates(double longitude, double shownLatitude, const DateTime& now, int zoneMinutes,
+                          double* sunrise, double* sunset);
+
+// FormatDate and " %02d:%02d" of a crossing (Julian day, universal time) in
+// the local time of a site `zoneMinutes` ahead; "----" for 0 (not found).
+std::string MoonCrossingText(double jd, int zoneMinutes);
+
 // The information box text of a feature at a local date and time of a site
 // `zoneMinutes` ahead of universal time: type word, name, the shown latitude
 // (stored one negated), longitude, diameter, and the local dates and times of

@@ -3,7 +3,8 @@
 // calendar. 6080 is the new Moon; 6081 + k (k = 0..5) wax with an illuminated
 // fraction of (k + 0.5) / 6, lit on the right; 6092 - k (k = 0..5) wane with
 // (k + 0.5) / 6, lit on the left. The busy indicator's ten frames are
-// 6081..6090: drawn in turn they show the Moon going through its phases.
+// 6081..6090: drawn in turn they show the Moon going through its phases. The
+// Moon assistant's calendar adds the full Moon 6094 and the new Moon 6095.
 #include <cmath>
 
 #include "resources/program_resources.h"
@@ -36,7 +37,8 @@ template <int Id>
 void MoonFrame(uint32_t* pixels, int width, int height) {
     bool waxing = Id <= 6086;
     double k = waxing ? Id - 6081 : 6092 - Id;
-    DrawMoonIcon(pixels, width, height, Id == 6080 ? 0.0 : (k + 0.5) / 6, waxing);
+    double f = Id == 6080 || Id == 6095 ? 0.0 : Id == 6094 ? 1.0 : (k + 0.5) / 6;
+    DrawMoonIcon(pixels, width, height, f, waxing);
 }
 
 constexpr pl::BitmapTemplate Frame(int id, void (*generate)(uint32_t*, int, int)) {
@@ -48,7 +50,7 @@ constexpr pl::BitmapTemplate kBitmaps[] = {
     Frame(6083, MoonFrame<6083>), Frame(6084, MoonFrame<6084>), Frame(6085, MoonFrame<6085>),
     Frame(6086, MoonFrame<6086>), Frame(6087, MoonFrame<6087>), Frame(6088, MoonFrame<6088>),
     Frame(6089, MoonFrame<6089>), Frame(6090, MoonFrame<6090>), Frame(6091, MoonFrame<6091>),
-    Frame(6092, MoonFrame<6092>),
+    Frame(6092, MoonFrame<6092>), Frame(6094, MoonFrame<6094>), Frame(6095, MoonFrame<6095>),
 };
 
 }  // namespace

@@ -22,6 +22,17 @@ sites near the date line whose zone puts local midnight far from their own
 (Auckland in summer time, +13 h at 174.8 E; Suva, +12 h at 178.4 E), on days
 when the day's events were once reported as those of the day before.
 
+And, for the Moon assistant's day tables at sites on the Greenwich meridian
+in zone 0:
+  - tests/reference/moon_rise_set_jan2024_51n_pyephem.csv: for the 34 days
+    from 2024-01-01 at 51 N, the Moon's rising and setting within the day, in
+    hours after 0 h (-1 when the day has none);
+  - tests/reference/dark_hours_sep2024_45n_pyephem.csv: for the 34 nights
+    from 2024-09-01 at 45 N, the dark windows found by a one-minute scan from
+    12 h of the day to 12 h of the next: the Sun's centre below -18 degrees
+    and the Moon's upper limb below the horizon with 34' of refraction; the
+    number of windows and the first one's start and end as clock hours.
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/rise_set_pyephem.py
 """
 import ephem
@@ -109,6 +120,76 @@ def main():
         _, _, _, rise, _, setting = next_events(1, (2024, 4, day), 42.3601, 71.0589, -240)
         lines.append(f"2024,4,{day},42.3601,71.0589,-240,{rise:.6f},{setting:.6f}")
     with open("tests/reference/moon_rise_set_month_pyephem.csv", "w") as f:
+        f.write("\n".join(lines) + "\n")
+    moon_days_51n()
+    dark_windows_45n()
+
+
+def day_events(site, body, start):
+    """First rising and setting of the body in [start, start + 1 day), hours after start, -1 for none."""
+    def first(finder):
+        site.date = start
+        when = finder(body)
+        hours = hours_after(start, when)
+        return hours if hours < 24 else -1.0
+    return first(site.next_rising), first(site.next_setting)
+
+
+def greenwich_site(lat):
+    site = ephem.Observer()
+    site.lat, site.lon = str(lat), "0"
+    site.elevation = 0
+    site.pressure = 0
+    site.horizon = "-0:34"
+    return site
+
+
+def moon_days_51n():
+    site = greenwich_site(51.0)
+    lines = ["year,month,day,rise_h,set_h"]
+    for k in range(34):
+        start = ephem.Date(ephem.Date((2024, 1, 1)) + k)
+        y, m, d = start.tuple()[:3]
+        rise, setting = day_events(site, ephem.Moon(), start)
+        lines.append(f"{y},{m},{d},{rise:.6f},{setting:.6f}")
+    with open("tests/reference/moon_rise_set_jan2024_51n_pyephem.csv", "w") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def is_dark(site, sun, moon, when):
+    site.date = when
+    sun.compute(site)
+    moon.compute(site)
+    moon_up = float(moon.alt) + float(moon.radius) > -34.0 / 60.0 * ephem.degree
+    return float(sun.alt) < -18.0 * ephem.degree and not moon_up
+
+
+def dark_windows_45n():
+    site = greenwich_site(45.0)
+    sun, moon = ephem.Sun(), ephem.Moon()
+    lines = ["year,month,day,windows,start_h,end_h"]
+    for k in range(34):
+        noon = ephem.Date(ephem.Date((2024, 9, 1, 12)) + k)
+        y, m, d = noon.tuple()[:3]
+        windows, current = [], None
+        for minute in range(24 * 60 + 1):
+            when = ephem.Date(noon + minute * ephem.minute)
+            if is_dark(site, sun, moon, when):
+                if current is None:
+                    current = [minute, minute]
+                current[1] = minute
+            elif current is not None:
+                windows.append(current)
+                current = None
+        if current is not None:
+            windows.append(current)
+        # A crossing lies between the last minute on one side and the first on the other.
+        start, end = (-1.0, -1.0)
+        if windows:
+            start = (12 + (windows[0][0] - 0.5) / 60.0) % 24
+            end = (12 + (windows[0][1] + 0.5) / 60.0) % 24
+        lines.append(f"{y},{m},{d},{len(windows)},{start:.4f},{end:.4f}")
+    with open("tests/reference/dark_hours_sep2024_45n_pyephem.csv", "w") as f:
         f.write("\n".join(lines) + "\n")
 
 

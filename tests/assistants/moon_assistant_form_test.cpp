@@ -1,0 +1,250 @@
+// The Moon assistant (form 6000) in the running program, on a 240 x 320
+// screen at 96 dpi (two day-table columns of 17 rows), zone 0, the device
+// clock at 2024-01-20 12:00, over a lunar feature file whose first 120
+// features lie just inside the lit side of the terminator then.
+#include "assistants/moon_assistant_form.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "assistants/moon_assistant.h"
+#include "assistants/moon_map_form.h"
+#include "catalog/databases.h"
+#include "catalog/moon_features.h"
+#include "catalog/record_writer.h"
+#include "core/julian_day.h"
+#include "core/shared_state.h"
+#include "ephemeris/lunar_lighting.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/focus.h"
+#include "platform/window.h"
+#include "support/program_fixture.h"
+#include "ui/form_controls.h"
+#include "ui/forms.h"
+#include "ui/shell_state.h"
+
+namespace {
+
+constexpr int kViewTrigger = 6018, kViewList = 6019, kTypeTrigger = 5995, kTypeList = 5996, kFeatureList = 5998,
+              kSizeTrigger = 5990, kSizeList = 5991, kTerminatorList = 6011;
+constexpr pl::LocalTime kDeviceTime{2024, 1, 20, 12, 0, 0};
+
+// Features 0..119 two degrees into the lit side of the terminator at the
+// device time (diameters 41.9, 41.2, 40.5, 100 km in turn; craters and
+// mountains alternately), 120..129 maria on the night side.
+std::vector<MoonFeatureRecord> Features() {
+    double lon, lat, colongitude;
+    ComputeMoonPhysicalEphemeris(JulianDayFromDateTime(2024, 1, 20, 12, 0, 0, 0), &lon, &lat, &colongitude);
+    const float diameters[] = {41.9f, 41.2f, 40.5f, 100.0f};
+    std::vector<MoonFeatureRecord> features;
+    for (int k = 0; k < 130; ++k) {
+        double longitude = std::remainder((k < 120 ? 2.0 : -30.0) - colongitude, 360.0);
+        int16_t x = static_cast<int16_t>(480 * (1 + std::sin(longitude * M_PI / 180)));
+        MoonFeatureRecord m{static_cast<uint16_t>(k >= 120 ? 12 : k % 2 ? 1 : 2), x, 480, 20, 0.0f,
+                            static_cast<float>(longitude), diameters[k % 4], ""};
+        std::snprintf(m.name, sizeof m.name, "Feature %03d", k);
+        features.push_back(m);
+    }
+    return features;
+}
+
+class MoonAssistantForm : public ProgramTest {
+protected:
+    void SetUp() override {}
+    // Starts the program with the feature file (or without one) and opens 6000.
+    void Start(bool withFeatures) {
+        if (withFeatures) WriteFeatureFile();
+        ResetCatalogState();
+        harness.changeScreen(240, 320, 96);
+        harness.setLocalTime(kDeviceTime);
+        ASSERT_TRUE(StartProgram());
+        Ui([] {
+            ResetMoonAssistant();
+            currentSite.zoneMinutes = 0;
+            GotoForm(kMoonAssistantForm);
+        });
+        ASSERT_EQ(GetCurrentFormId(), kMoonAssistantForm);
+    }
+    void WriteFeatureFile() {
+        std::vector<MoonFeatureRecord> features = Features(), byX = features;
+        std::sort(byX.begin(), byX.end(), [](auto& a, auto& b) { return a.sortKey < b.sortKey; });
+        std::vector<record_writer::Bytes> records;
+        for (const MoonFeatureRecord& m : features) records.push_back(record_writer::MoonBytes(m));
+        for (const MoonFeatureRecord& m : byX) records.push_back(record_writer::MoonBytes(m));
+        record_writer::Bytes file = record_writer::RecordDbBytes(24, 44, records);
+        std::FILE* f = std::fopen((folder.path() / "data" / "zendavori_moon.ppc").c_str(), "wb");
+        std::fwrite(file.data(), 1, file.size(), f);
+        std::fclose(f);
+    }
+    void TearDown() override { Ui([] { ResetMoonAssistant(); }); }
+    static pl::Hwnd Item(int id) { return pl::GetDlgItem(GetCurrentFormDialog(), id); }
+    static MoonAssistantState& S() { return moonAssistantState; }
+    void Choose(int trigger, int list, int row) {
+        Tap(Centre(Item(trigger)));
+        Tap(RowCentre(Item(list), row));
+    }
+    void ChooseView(int view) { Choose(kViewTrigger, kViewList, view); }
+    int RedPixels(int x0, int y0, int x1, int y1) const {
+        int red = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) red += (harness.pixel(x, y) & 0xF8F8F8) == 0xF80000;
+        return red;
+    }
+    bool Yellow(int x, int y) const { return (harness.pixel(x, y) & 0xF8F8F8) == 0xF8F800; }
+};
+
+// The month keys wrap the year both ways; in the Features view they move
+// the feature row, in the Terminator view the list row, within their ranges.
+TEST_F(MoonAssistantForm, KeysStepMonthsAndRows) {
+    Start(true);
+    EXPECT_EQ((std::vector{S().year, S().month, S().day}), (std::vector{2024, 1, 20}));
+    struct {
+        int key, month, year;
+    } steps[] = {{pl::VK_PRIOR, 12, 2023}, {pl::VK_NEXT, 1, 2024}, {pl::VK_DOWN, 12, 2023}, {pl::VK_UP, 1, 2024},
+                 {pl::VK_UP, 2, 2024}};
+    for (auto& s : steps) {
+        harness.key(s.key);
+        EXPECT_EQ((std::vector{S().month, S().year}), (std::vector{s.month, s.year})) << s.key;
+    }
+    ChooseView(kMoonViewFeatures);
+    for (int key : {pl::VK_DOWN, pl::VK_PRIOR, pl::VK_UP}) harness.key(key);
+    EXPECT_EQ(S().featureRow, 1);
+    for (int k = 0; k < 3; ++k) harness.key(pl::VK_NEXT);
+    EXPECT_EQ(S().featureRow, 0);
+    Ui([] { moonAssistantState.month = 1; });
+    ChooseView(kMoonViewTerminator);
+    Ui([] { moonAssistantState.terminatorRow = 97; });
+    for (int k = 0; k < 4; ++k) harness.key(pl::VK_DOWN);
+    EXPECT_EQ(S().terminatorRow, 99);
+    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kTerminatorList)), 99);
+}
+
+// "Map" opens the Moon map; its Back comes back to the Calendar.
+TEST_F(MoonAssistantForm, MapOpensTheMoonMapAndBackReturnsToTheCalendar) {
+    Start(true);
+    ChooseView(kMoonViewMap);
+    EXPECT_EQ(GetCurrentFormId(), kMoonMapForm);
+    FormCommand(6022);
+    EXPECT_EQ(GetCurrentFormId(), kMoonAssistantForm);
+    EXPECT_EQ(S().view, kMoonViewCalendar);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Without lunar features both feature views are refused with the message
+// naming the file, and the calendar is shown.
+TEST_F(MoonAssistantForm, FeatureViewsNeedTheDatabase) {
+    Start(false);
+    for (int view : {kMoonViewFeatures, kMoonViewTerminator}) {
+        ChooseView(view);
+        EXPECT_EQ(BoxText(), "Moon database not found.\nPlease install zendavori_moon.ppc\nThis module can't be used.");
+        Answer(pl::IDOK);
+        EXPECT_EQ(S().view, kMoonViewCalendar) << view;
+    }
+}
+
+// Calendar of January 2024 (the device's month): today's cell (the 20th,
+// row 2, column 5 of 34 x 43 cells from y 37) framed in red, no red in the
+// next month. February 2021: the cell of the 29th answers "Please click on
+// one Moon."; a tap on the 15th's day number opens the 15th's box.
+TEST_F(MoonAssistantForm, CalendarTodayAndTaps) {
+    Start(true);
+    EXPECT_GT(RedPixels(170, 123, 204, 166), 60);
+    harness.key(pl::VK_UP);
+    EXPECT_EQ(RedPixels(0, 37, 240, 295), 0);
+    Shot("moon_calendar.png");
+    Ui([] { moonAssistantState.year = 2021, moonAssistantState.month = 3; });
+    harness.key(pl::VK_PRIOR);
+    harness.tap(5, 37 + 4 * 43 + 20);
+    EXPECT_EQ(BoxText(), "Please click on one Moon.\n");
+    Answer(pl::IDOK);
+    harness.tap(2, 37 + 2 * 43 + 2);
+    const std::string head = "15/02/2021:\n\x95 Rise       ";
+    EXPECT_EQ(BoxText().substr(0, head.size()), head);
+    Answer(pl::IDOK);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// The Terminator view lists 100 features in record order; "Size" sorts
+// them; a new row keeps that order (no rebuild); the size popup and Now
+// rebuild in record order. The record left as featureRow is the one the
+// Features view then shows with type "All".
+TEST_F(MoonAssistantForm, TerminatorListRebuildsOnlyWhenAsked) {
+    Start(true);
+    ChooseView(kMoonViewTerminator);
+    ASSERT_EQ(GetListCount(kTerminatorList), 100);
+    EXPECT_EQ(visibleFeatureList[5], 5);
+    FormCommand(5993);
+    EXPECT_EQ((std::vector(visibleFeatureList.begin(), visibleFeatureList.begin() + 3)), (std::vector{3, 7, 11}));
+    Tap(RowCentre(Item(kTerminatorList), 2));
+    EXPECT_EQ(S().terminatorRow, 2);
+    EXPECT_EQ(visibleFeatureList[0], 3);
+    EXPECT_EQ(S().featureRow, 11);
+    Shot("moon_terminator.png");
+    Choose(kSizeTrigger, kSizeList, 2);
+    EXPECT_EQ(GetListCount(kTerminatorList), 30);
+    EXPECT_EQ(visibleFeatureList[0], 3);
+    Choose(kSizeTrigger, kSizeList, 0);
+    FormCommand(5993);
+    EXPECT_EQ(visibleFeatureList[0], 3);
+    FormCommand(5987);
+    EXPECT_EQ(visibleFeatureList[0], 0);
+    EXPECT_EQ(S().terminatorRow, 0);
+    Tap(RowCentre(Item(kTerminatorList), 4));
+    ChooseView(kMoonViewFeatures);
+    EXPECT_EQ(S().featureRow, 4);
+    EXPECT_EQ(pl::ListViewGetSelectionMark(Item(kFeatureList)), 4);
+}
+
+// The Features view: both pictures have the feature at their centre inside
+// the yellow circle (radii 20 + 4 x 2 drawn two pixels wide, and 10); a type
+// without features shows "Can't find data".
+TEST_F(MoonAssistantForm, FeaturesViewPicturesAndMissingData) {
+    Start(true);
+    ChooseView(kMoonViewFeatures);
+    EXPECT_EQ(BoxCount(), 0);
+    const int cy = 118 + 178 / 2;
+    EXPECT_TRUE(Yellow(59 + 28, cy) && Yellow(59 + 29, cy) && Yellow(59, cy - 28));
+    EXPECT_TRUE(Yellow(180 + 10, cy) && Yellow(180, cy + 10));
+    Shot("moon_features.png");
+    Choose(kTypeTrigger, kTypeList, 1);  // Catena: none in the file
+    EXPECT_EQ(BoxText(), "Can't find data\n");
+    Answer(pl::IDOK);
+    Choose(kTypeTrigger, kTypeList, 5);  // Mons: the odd records
+    EXPECT_EQ(featureTypeRange.count, 60);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Edits of the date and time fields in the text input (OK at (35, 207)):
+// a date in the date order or an "hh:mm" time becomes the assistant's;
+// text that does not read as one changes nothing.
+TEST_F(MoonAssistantForm, EditedDateAndTimeFields) {
+    Start(true);
+    ChooseView(kMoonViewRiseSet);
+    struct {
+        int field;
+        const char* text;
+        std::vector<int> date;  // year, month, day, hour, minute after the edit
+    } edits[] = {
+        {6002, "05/03/2024", {2024, 3, 5, 12, 0}},  {6002, "31/02/2024", {2024, 3, 5, 12, 0}},
+        {6002, "tomorrow", {2024, 3, 5, 12, 0}},    {5988, "21:30", {2024, 3, 5, 21, 30}},
+        {5988, "25:00", {2024, 3, 5, 21, 30}},
+    };
+    for (auto& e : edits) {
+        if (e.field == 5988) ChooseView(kMoonViewFeatures);
+        Tap(Centre(Item(e.field)));
+        pl::Hwnd dialog = pl::GetActiveWindow();
+        ASSERT_NE(dialog, GetCurrentFormDialog()) << e.text;
+        const char* text = e.text;
+        Ui([dialog, text] { pl::SetDlgItemText(dialog, 137, text); });
+        harness.tap(35, 207);
+        EXPECT_EQ((std::vector{S().year, S().month, S().day, S().hour, S().minute}), e.date) << e.text;
+    }
+}
+
+}  // namespace

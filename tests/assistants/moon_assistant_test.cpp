@@ -1,0 +1,283 @@
+// The Moon assistant's computation: the day tables' time frames, the phase
+// calendar and its tap, the day box, the terminator list and its sorts, and
+// the edited date and time.
+#include "assistants/moon_assistant.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "catalog/moon_features.h"
+#include "core/angle_text.h"
+#include "core/date_text.h"
+#include "core/julian_day.h"
+#include "core/moon_records.h"
+#include "ephemeris/lunar_lighting.h"
+#include "ephemeris/sun_moon_rise_set.h"
+#include "support/recording_services.h"
+#include "support/reference_csv.h"
+#include "support/test_site.h"
+#include "support/wrapped_difference.h"
+
+namespace {
+
+constexpr double kNone = 25.0;
+constexpr double kFiveMinutes = 5.0 / 60.0;
+
+class MoonAssistantTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetWithDefaults();
+        ResetDateFieldOrder();
+        SetTestSite(51.0, 0.0, 0);
+    }
+    RecordingServices services;
+};
+
+// Events of three days (the day before, the day, the day after) for day 1.
+struct WindowCase {
+    const char* what;
+    int mode;
+    RiseSetHours sun[3], moon[3];
+    bool firstRow;
+    double start, end;
+};
+
+// One hand-made case per branch of each mode (the window rules of the day
+// tables), from the rules themselves.
+TEST_F(MoonAssistantTest, DayWindowsByBranch) {
+    const WindowCase cases[] = {
+        {"rise and set", 0, {}, {{}, {10, 22}, {}}, false, 10, 22},
+        {"dark: Moon sets after dark", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {10, 22}, {11, 23}}, false, 22, 4.6},
+        {"dark: Moon rises after dark", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {23, 12}, {23.5, 13}}, false, 20.5, 23},
+        {"dark: Moon up at dark, sets before dawn", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {18, 8}, {19, 2}}, false,
+         2, 4.6},
+        {"dark: Moon up all night", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {18, 8}, {19, 9}}, false, kNone, kNone},
+        {"dark: Moon rise past 24 h takes the next day's", 1, {{}, {4.5, 20.5}, {4.6, 20.4}},
+         {{}, {24.5, 12}, {0.4, 13}}, false, 20.5, 0.4},
+        {"dark: Sun never below -18", 1, {{}, {0, 23.99}, {0, 23.99}}, {{}, {10, 22}, {11, 23}}, false, kNone, 0},
+        {"dark: crossings equal", 1, {{}, {12, -12}, {4.6, 20.4}}, {{}, {10, 22}, {11, 23}}, false, kNone, kNone},
+        {"dark: morning later, previous day's Sun", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {6, 15}, {7, 16}}, false,
+         20, 5},
+        {"dark: morning later, first row keeps its Sun", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {6, 15}, {7, 16}},
+         true, kNone, kNone},
+        {"dark: morning later, Moon up past dawn", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {18, 8}, {19, 6}}, false,
+         kNone, kNone},
+        {"visible: across midnight", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {21, 3}, {22, 4}}, false, 21, 4},
+        {"visible: evening", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {10, 22}, {11, 23}}, false, 18, 22},
+        {"visible: morning", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {2, 9}, {3, 10}}, false, 2, 6.1},
+        {"visible: only by day", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {8, 12}, {9, 13}}, false, kNone, kNone},
+        {"visible: never 20 degrees high", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {0, 0}, {0, 0}}, false, kNone, kNone},
+        {"visible: Sun up all day", 2, {{}, {20, 6}, {6.1, 17.9}}, {{}, {21, 3}, {22, 4}}, false, kNone, kNone},
+    };
+    for (const WindowCase& c : cases) {
+        MoonDayEvents e;
+        e.sun.assign(std::begin(c.sun), std::end(c.sun));
+        e.moon.assign(std::begin(c.moon), std::end(c.moon));
+        DayWindow w = MoonDayWindow(c.mode, e, 1, c.firstRow);
+        EXPECT_EQ(w.start, c.start) << c.what;
+        EXPECT_EQ(w.end, c.end) << c.what;
+    }
+}
+
+// Times are shown from 0 to 24 h for a start, strictly between for an end,
+// with half a minute added; hyphens otherwise.
+TEST_F(MoonAssistantTest, TableTimesAndHyphens) {
+    char text[32];
+    HMSToStr(text, sizeof text, 20.5 + 1.0 / 120.0);
+    EXPECT_EQ(DayTableTime(20.5, true), std::string(text).substr(0, 5));
+    EXPECT_EQ(DayTableTime(0.0, true).substr(0, 2), "00");
+    for (double end : {0.0, 24.0, -0.5, 25.0}) EXPECT_EQ(DayTableTime(end, false), "  -----") << end;
+    for (double start : {-0.01, 24.01, kNone}) EXPECT_EQ(DayTableTime(start, true), "  -----") << start;
+}
+
+// A time shown in the table (hours), or -1 for hyphens.
+double Shown(double value, bool isStart) {
+    return (isStart ? value >= 0 && value <= 24 : value > 0 && value < 24) ? value : -1.0;
+}
+
+// Rise and Set view at 51 N, 0 E, zone 0, for 34 days from 2024-01-01:
+// every rise and set within 5 minutes of PyEphem's (upper limb, 34'
+// refraction), hyphens on the days PyEphem finds none.
+TEST_F(MoonAssistantTest, RiseAndSetAgainstPyEphem) {
+    auto ref = ReadReferenceCsv("moon_rise_set_jan2024_51n_pyephem.csv");
+    ASSERT_EQ(ref.size(), 34u);
+    MoonDayEvents e = ComputeMoonDayEvents(kMoonTableRiseSet, 2024, 1, 1, 34);
+    EXPECT_EQ(services.busySteps, 35);
+    for (int i = 0; i < 34; ++i) {
+        DayWindow w = MoonDayWindow(kMoonTableRiseSet, e, i, i % 17 == 0);
+        const double got[2] = {Shown(w.start, true), Shown(w.end, false)};
+        for (int k = 0; k < 2; ++k) {
+            double want = ref[static_cast<size_t>(i)][3 + static_cast<size_t>(k)];
+            if (want < 0) EXPECT_EQ(got[k], -1.0) << "day " << i + 1 << (k ? " set" : " rise");
+            else EXPECT_NEAR(got[k], want, kFiveMinutes) << "day " << i + 1 << (k ? " set" : " rise");
+        }
+    }
+}
+
+// DarkHours at 45 N, 0 E, zone 0, for the 34 nights from 2024-09-01 (two
+// columns of 17): on nights with one dark window, its start and end within 5
+// minutes of a one-minute PyEphem scan (Sun below -18, the Moon's upper limb
+// below the horizon); nights without one show hyphens.
+TEST_F(MoonAssistantTest, DarkHoursAgainstPyEphemScan) {
+    SetTestSite(45.0, 0.0, 0);
+    auto ref = ReadReferenceCsv("dark_hours_sep2024_45n_pyephem.csv");
+    ASSERT_EQ(ref.size(), 34u);
+    MoonDayEvents e = ComputeMoonDayEvents(kMoonTableDarkHours, 2024, 9, 1, 34);
+    for (int i = 0; i < 34; ++i) {
+        const std::vector<double>& r = ref[static_cast<size_t>(i)];
+        DayWindow w = MoonDayWindow(kMoonTableDarkHours, e, i, i % 17 == 0);
+        if (r[3] == 0) {
+            EXPECT_EQ(Shown(w.start, true), -1.0) << "night " << i;
+            continue;
+        }
+        ASSERT_EQ(r[3], 1.0);
+        EXPECT_NEAR(WrappedDifference(w.start, r[4], 24), 0, kFiveMinutes) << "night " << i << " start";
+        EXPECT_NEAR(WrappedDifference(w.end, r[5], 24), 0, kFiveMinutes) << "night " << i << " end";
+    }
+}
+
+// At 60 N the Sun stays above -18 degrees through June: every row shows
+// hyphens.
+TEST_F(MoonAssistantTest, NoDarkHoursAt60NorthInJune) {
+    SetTestSite(60.0, 0.0, 0);
+    MoonDayEvents e = ComputeMoonDayEvents(kMoonTableDarkHours, 2024, 6, 1, 34);
+    for (int i = 0; i < 34; ++i) {
+        DayWindow w = MoonDayWindow(kMoonTableDarkHours, e, i, i % 17 == 0);
+        EXPECT_EQ(DayTableTime(w.start, true), "  -----") << i;
+        EXPECT_EQ(DayTableTime(w.end, false), "  -----") << i;
+    }
+}
+
+// Months starting on Monday (March 2021) and Sunday (August 2021); the
+// phase icons from the fraction lit: one full icon, then none until a new one
+// (and the reverse), over two years.
+TEST_F(MoonAssistantTest, CalendarColumnsAndPhaseIcons) {
+    EXPECT_EQ(MoonCalendarFirstColumn(2021, 3), 0);
+    EXPECT_EQ(MoonCalendarFirstColumn(2021, 8), 6);
+    int last = 0, fulls = 0, news = 0;
+    for (int month = 1; month <= 24; ++month) {
+        for (const MoonCalendarDay& d : ComputeMoonCalendar(2023 + (month - 1) / 12, (month - 1) % 12 + 1)) {
+            if (d.icon == kMoonIconFull || d.icon == kMoonIconNew) {
+                EXPECT_NE(d.icon, last) << month;
+                EXPECT_EQ(d.percent, -1);
+                last = d.icon;
+                (d.icon == kMoonIconFull ? fulls : news)++;
+            } else {
+                EXPECT_TRUE(d.icon >= 6081 && d.icon <= 6092) << d.icon;
+                EXPECT_TRUE(d.percent >= 0 && d.percent <= 100) << d.percent;
+            }
+        }
+    }
+    EXPECT_GE(fulls, 22);  // 24 or 25 full and new Moons in two years
+    EXPECT_GE(news, 22);
+}
+
+// Taps on the 240 x 320 calendar (cells 34 x 43 from y 37): February 2021
+// starts in column 0; its days 29..31 and the sixth row answer "no day"; a
+// tap on the 15th's day number (its cell's top) gives the 15th, not a day a
+// week or a column earlier; off the grid nothing.
+TEST_F(MoonAssistantTest, CalendarTapOnADayNumberGivesThatDay) {
+    const MoonCalendarGrid grid{37, 34, 43, 298};
+    struct Tap {
+        int x, y, day;
+    } taps[] = {
+        {0 * 34 + 2, 37 + 2 * 43 + 1, 15},    // the 15th's day number
+        {6 * 34 + 30, 37 + 3 * 43 + 42, 28},  // the 28th's cell, bottom right
+        {0 * 34 + 5, 37 + 4 * 43 + 5, kCalendarTapNoDay},  // 29
+        {2 * 34 + 5, 37 + 4 * 43 + 5, kCalendarTapNoDay},  // 31
+        {1 * 34 + 5, 37 + 5 * 43 + 5, kCalendarTapNoDay},  // sixth row
+        {3 * 34 + 5, 37 + 5 * 43 + 5, kCalendarTapIgnored},
+        {10, 30, kCalendarTapIgnored},
+        {10, 300, kCalendarTapIgnored},
+    };
+    for (const Tap& t : taps) EXPECT_EQ(MoonCalendarTapDay(grid, 2021, 2, t.x, t.y), t.day) << t.x << "," << t.y;
+}
+
+// The day box of 2024-01-03 at 51 N (no moonrise that day, PyEphem): the
+// format with ComputeMoonRiseSet's times cut to 6 characters, "----" for
+// the rise, the phase and declination as integers, two-decimal magnitudes.
+TEST_F(MoonAssistantTest, DayBoxText) {
+    double rise, transit, set, dec;
+    ComputeMoonRiseSet(2024, 1, 3, &rise, &transit, &set, &dec);
+    char t[32], s[32];
+    HMSToStr(t, sizeof t, transit);
+    HMSToStr(s, sizeof s, set);
+    std::string text = MoonDayBoxText(2024, 1, 3);
+    std::string head = "03/01/2024:\n\x95 Rise       ----\n\x95 Transit   " + std::string(t).substr(0, 6) +
+                       "\n\x95 Set       " + std::string(s).substr(0, 6) + "\n\x95 Phase    ";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    int phase = 0, declination = 0;
+    char moon[16] = "", limit[16] = "";
+    ASSERT_EQ(std::sscanf(text.c_str() + head.size(),
+                          "%d%% at 12h\n\x95 Dec       %d\xB0\n\nMagnitude\n\x95 Moon at transit %15s\n"
+                          "\x95 Visual limit (23h) %15s",
+                          &phase, &declination, moon, limit),
+              4)
+        << text;
+    EXPECT_NEAR(phase, 56, 2);  // last quarter on 4 January 03:30 UT (USNO)
+    EXPECT_EQ(declination, static_cast<int>(dec));
+    EXPECT_EQ(std::string(moon).find('.'), std::string(moon).size() - 3) << moon;
+    EXPECT_EQ(std::string(limit).find('.'), std::string(limit).size() - 3) << limit;
+}
+
+// The feature lines: the stored latitude negated with one decimal, the
+// longitude likewise, the diameter in whole km.
+TEST_F(MoonAssistantTest, FeatureLinesShowTheLatitudeNegated) {
+    MoonFeatureLines lines = GetMoonFeatureLines({2, 0, 0, 10, -43.31f, -11.36f, 85.2f, "Tycho"});
+    EXPECT_EQ(lines.latitude, "43.3\xB0");
+    EXPECT_EQ(lines.longitude, "-11.4\xB0");
+    EXPECT_EQ(lines.diameter, "85 km");
+}
+
+// Lunar features for the terminator list, read through the program hooks.
+std::vector<MoonFeatureRecord> features;
+int Count() { return static_cast<int>(features.size()); }
+int Read(int i, MoonFeatureRecord* r) {
+    if (i < 0 || i >= Count()) return 0;
+    *r = features[static_cast<size_t>(i)];
+    return 1;
+}
+
+// 150 features 2 degrees into the lit side of the terminator at 2024-01-20
+// 12:00 UT (the Sun 2 degrees high over them), then one in the dark; the
+// diameters repeat 41.9, 41.2, 40.5, 100 km.
+class TerminatorListTest : public MoonAssistantTest {
+protected:
+    void SetUp() override {
+        MoonAssistantTest::SetUp();
+        double lon, lat, colongitude;
+        ComputeMoonPhysicalEphemeris(JulianDayFromDateTime(2024, 1, 20, 12, 0, 0, 0), &lon, &lat, &colongitude);
+        const float diameters[] = {41.9f, 41.2f, 40.5f, 100.0f};
+        features.clear();
+        for (int k = 0; k < 151; ++k) {
+            float longitude = static_cast<float>(std::remainder((k < 150 ? 2.0 : -30.0) - colongitude, 360.0));
+            features.push_back({2, 0, 0, 10, 0.0f, longitude, diameters[k % 4], "F"});
+        }
+        previous = InstallMoonRecordHooks({Count, Read});
+    }
+    void TearDown() override {
+        InstallMoonRecordHooks(previous);
+        ResetMoonFeatures();
+    }
+    MoonRecordHooks previous;
+};
+
+// At most 100 rows in record order; the size filter keeps the diameters from
+// its minimum; "Size" keeps the diameters of one kilometre in record order.
+TEST_F(TerminatorListTest, HundredRowsInRecordOrderAndSizeSort) {
+    ASSERT_EQ(BuildTerminatorList(2024, 1, 20, 12, 0, 0), 100);
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(visibleFeatureList[static_cast<size_t>(i)], i);
+    EXPECT_EQ(BuildTerminatorList(2024, 1, 20, 12, 0, MoonMinimumDiameterOfRow(2)), 37);  // the 100 km ones
+    ASSERT_EQ(BuildTerminatorList(2024, 1, 20, 12, 0, 0), 100);
+    visibleFeatureList.resize(8);
+    SortTerminatorList(0);
+    EXPECT_EQ(visibleFeatureList, (std::vector<int32_t>{3, 7, 0, 1, 4, 5, 2, 6}));
+    SortTerminatorList(1);
+    EXPECT_EQ(visibleFeatureList, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+}  // namespace
