@@ -11,6 +11,8 @@
 #include "tools/camera_form.h"
 #include "tools/ccd_form.h"
 #include "tools/checklist_form.h"
+#include "tools/location_form.h"
+#include "tools/location_list_form.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -21,7 +23,7 @@ constexpr int kScopeForm = 2400;
 constexpr FormEntry kForms[] = {
     {112, nullptr},
     {1050, ListManagerProc},
-    {1200, nullptr},
+    {1200, LocationFormProc},
     {1300, nullptr},
     {1337, PreferencePageProc},
     {1400, PreferencePageProc},
@@ -29,7 +31,7 @@ constexpr FormEntry kForms[] = {
     {1450, PreferencePageProc},
     {1476, PreferencePageProc},
     {1550, CcdFormProc},
-    {1600, nullptr},
+    {1600, LocationListProc},
     {1620, PreferencePageProc},
     {1700, nullptr},
     {1800, nullptr},

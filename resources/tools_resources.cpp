@@ -1,5 +1,5 @@
 // Templates of the site and observing tools: the location form (1200), the
-// date and time form (5200), the camera control form (5300), the three
+// location list (1600), the date and time form (5200), the camera control form (5300), the three
 // checklist pages (2200, 2203, 2206) and the CCD assistant (1550), each filling
 // the 240 x 294 form area (138 x 168 units); and the camera's two sounds.
 #include "resources/program_resources.h"
@@ -47,6 +47,17 @@ constexpr ControlTemplate kLocation[] = {
     Label("Humidity (in %%)", 1, 128, 64), Box(1207, 66, 128, 20),
     Button(1210, "Ok", 1, 152, 24), Button(1223, "Cancel", 27, 152, 26), Button(1211, "List", 55, 152, 22),
     Button(1212, "GPS", 87, 152, 22), Button(1224, "Map", 111, 152, 24),
+};
+
+// The location list: the rows under the title, the chosen place's
+// coordinates and the buttons at the bottom.
+constexpr ControlTemplate kLocationList[] = {
+    {kStaticControl, 8010, "Title", 0, 0, 70, 14, 0},
+    {kListViewControl, 1601, "", 0, 14, 137, 110,
+     pl::kOwnerDraw | pl::kOwnerData | pl::kNoHeader | pl::kSingleSelect | pl::kBorder},
+    Label("Latitude", 2, 127, 40), Box(1602, 44, 127, 60),
+    Label("Longitude", 2, 138, 40), Box(1603, 44, 138, 60),
+    Button(1605, "Ok", 1, 152, 30), Button(1606, "Cancel", 106, 152, 30),
 };
 
 // The date and time form: the time scale, year, month and day popups under
@@ -166,7 +177,8 @@ constexpr ControlTemplate kCcd[] = {
 };
 
 constexpr pl::DialogTemplate kDialogs[] = {
-    {1200, 0, 0, 138, 168, "", kLocation}, {5200, 0, 0, 138, 168, "", kDateTime},
+    {1200, 0, 0, 138, 168, "", kLocation}, {1600, 0, 0, 138, 168, "", kLocationList},
+    {5200, 0, 0, 138, 168, "", kDateTime},
     {5300, 0, 0, 138, 168, "", kCamera},   {2200, 0, 0, 138, 168, "", kChecklist1},
     {2203, 0, 0, 138, 168, "", kChecklist2}, {2206, 0, 0, 138, 168, "", kChecklist3},
     {1550, 0, 0, 138, 168, "", kCcd},

@@ -14,12 +14,24 @@
 #include "core/program_hooks.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
+#include "core/services.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "tools/form_layout.h"
+#include "tools/gps_nmea.h"
+#include "tools/location_list_form.h"
 #include "tools/observer_site.h"
+#include "tools/world_map_view.h"
 #include "ui/control_access.h"
 #include "ui/control_registry.h"
 #include "ui/current_form.h"
+#include "ui/draw_window.h"
 #include "ui/form_controls.h"
+#include "ui/forms.h"
 #include "ui/popup_list.h"
+#include "ui/primitives.h"
+#include "ui/saved_screen.h"
+#include "ui/screen_layout.h"
 #include "ui/simple_controls.h"
 #include "ui/text_input_dialog.h"
 #include "ui/title_control.h"
@@ -27,6 +39,17 @@
 int siteLoaded = 0;
 
 namespace {
+
+pl::Hwnd locationForm = nullptr;  // the open form of LocationFormProc
+
+// The form is the draw window again (a box or an input dialog may have taken
+// it); false while another form stands in for it.
+bool UseForm() {
+    if (!pl::IsWindow(locationForm) || GetCurrentFormWindow() != locationForm) return false;
+    InitDrawWindowOwnDc(locationForm);
+    return true;
+}
+
 
 constexpr int kInfoBitmap = 5076;
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
@@ -80,13 +103,9 @@ void SetNumber(int id, int value) {
     SetField(id, text);
 }
 
-// DegToStr of |value| and its hemisphere letter, cut to 12 characters.
+// The coordinate with its hemisphere letter, cut to 12 characters.
 void ShowCoordinate(int id, double value, char positive, char negative) {
-    char degrees[32], text[48];
-    DegToStr(degrees, sizeof degrees, std::fabs(value));
-    std::snprintf(text, sizeof text, "%s %c", degrees, value >= 0 ? positive : negative);
-    text[kCoordinateChars] = '\0';
-    SetField(id, text);
+    SetField(id, CoordinateText(value, positive, negative).substr(0, kCoordinateChars).c_str());
 }
 
 // A coordinate field in any text form; a last letter `negative` (either case)
@@ -201,6 +220,9 @@ void ReadSiteCoordinates() {
     // A value beyond the pole or the date line is no place: the site keeps its own.
     if (std::fabs(latitude) <= 90.0) SetSiteLatitude(currentSite, latitude);
     if (std::fabs(longitude) <= 180.0) currentSite.longitude = static_cast<float>(longitude);
+    if (locationMap.mapMode != 0 || !SmallWorldMapShown() || !UseForm()) return;
+    DrawSmallWorldMap(currentSite.longitude, currentSite.latitude);
+    SaveScreen();
 }
 
 bool ApplySiteFields() {
@@ -212,4 +234,266 @@ bool ApplySiteFields() {
     RefreshChartForSite();
     SavePreferences();
     return true;
+}
+
+void GetGpsFix() {
+    char latitude[kNmeaTextSize], longitude[kNmeaTextSize];
+    if (!ReadGpsFix(latitude, longitude)) return;
+    SetField(kLatitudeField, latitude);
+    SetField(kLongitudeField, longitude);
+    ReadSiteCoordinates();
+    SavePreferences();
+}
+
+namespace {
+
+// Done button, input panel down, full screen without menu bar.
+constexpr uint32_t kInitFlags = pl::SHIDIF_DONEBUTTON | pl::SHIDIF_SIPDOWN | pl::SHIDIF_FULLSCREENNOMENUBAR;
+constexpr int kDragThreshold = 3;  // pixels a stylus moves before the map follows it
+constexpr int kKeptControls[] = {kLocationTitle,      kLocationInfo, kLocationOk, kLocationCancel,
+                                 kLocationListButton, kLocationGps,  kLocationMap};
+constexpr char kHelpText[] =
+    "\x95 If your location is not on the list, enter the coordinates, tap on the map, or use GPS if you have it.";
+constexpr char kHelpDetail[] =
+    "\x95 Save several settings using site1, 2 and 3.\n\x95 Set location conditions for an accurate object-visibility "
+    "estimate.";
+
+int firstPaint = 1;
+pl::ShActivateInfo activateInfo{};
+
+// The stylus on the large map: where it went down, where it was last, and
+// whether it has moved far enough to drag the map.
+struct StylusTrack {
+    int downX = 0, downY = 0, lastX = 0, lastY = 0;
+    bool dragged = false;
+} stylus;
+
+template <std::size_t N>
+bool IsOneOf(int id, const int (&ids)[N]) {
+    for (int i : ids)
+        if (i == id) return true;
+    return false;
+}
+
+bool ShortScreen() {
+    int width = 0, height = 0;
+    GetScreenSize(&width, &height);
+    return height / displayScale.scaleY <= 240;
+}
+
+// The block of labels and fields centred in a wider screen and moved down by
+// the extra height (up 40 units more on a short screen, where the small map
+// is not drawn); the information button right; Ok, Cancel and List down,
+// GPS and Map down and right.
+void LayoutLocationForm(pl::Hwnd form) {
+    pl::Rect client;
+    int dx = 0, dy = 0;
+    if (!pl::GetClientRect(form, &client)) return;
+    GetScreenSizeDelta(0, client.Width(), client.Height(), &dx, &dy);
+    const int blockDy = dy - (ShortScreen() ? ScaleY(40) : 0);
+    MoveControlsExcept(form,
+                       {kLocationTitle, kLocationInfo, kLocationOk, kLocationCancel, kLocationListButton, kLocationGps,
+                        kLocationMap, kSiteTrigger, kSiteList},
+                       dx / 2, blockDy);
+    MoveControl(form, kLocationInfo, dx, 0, 0, 0);
+    for (int id : {kLocationOk, kLocationCancel, kLocationListButton}) MoveControl(form, id, 0, dy, 0, 0);
+    for (int id : {kLocationGps, kLocationMap}) MoveControl(form, id, dx, dy, 0, 0);
+}
+
+// The labels, fields, popups and check box shown, or hidden with their
+// places erased (the popup lists stay closed).
+void ShowFieldControls(pl::Hwnd form, bool show) {
+    pl::Point origin{0, 0};
+    pl::ClientToScreen(form, &origin);
+    for (pl::Hwnd child : pl::ChildWindows(form)) {
+        int id = pl::GetDlgCtrlID(child);
+        pl::Rect r;
+        if (IsOneOf(id, kKeptControls) || (show && (id == kSiteList || id == kConditionList))) continue;
+        bool wasShown = pl::IsWindowVisible(child);
+        pl::ShowWindow(child, show ? pl::SW_SHOW : pl::SW_HIDE);
+        if (!show && wasShown && pl::GetWindowRect(child, &r))
+            EraseRectangle(XywhRect{r.left - origin.x, r.top - origin.y, r.Width(), r.Height()});
+    }
+}
+
+void OpenLocationForm() {
+    int width = 0, height = 0;
+    GetScreenSize(&width, &height);
+    PushFormHistory(kLocationForm);
+    SetWorldMapRect(XywhRect{0, ScaleY(24), width, height - ScaleY(46)});
+    locationMap.mapMode = 0;
+    SelectLocation();
+}
+
+
+void LeaveMapView(bool takePick) {
+    locationMap.mapMode = 0;
+    if (takePick) {
+        ReadSiteCoordinates();
+        ApplySiteFields();
+    }
+    ShowMapView();
+    locationMap.mapRecentre = 1;
+}
+
+void OpenMapView() {
+    locationMap.mapMode = 1;
+    ShowMapView();
+    const XywhRect& r = GetWorldMapRect();
+    const int x = r.x + r.width / 2, y = r.y + r.height / 2;
+    if (UseForm()) PickOnWorldMap(x, y);
+    stylus.lastX = x, stylus.lastY = y;
+    SaveScreen();
+}
+
+void ChooseSavedSite(int row) {
+    if (row < 0 || row > 2 || row == savedSiteIndex) return;
+    ApplySiteFields();
+    savedSiteIndex = row;
+    SelectLocation();
+}
+
+void ChooseCondition(int row) {
+    if (row < 0 || row > 4) return;
+    currentSite.skyCondition = static_cast<int16_t>(row);
+    if (savedSiteIndex >= 0 && savedSiteIndex <= 2)
+        currentSite.savedSites[savedSiteIndex].skyCondition = currentSite.skyCondition;
+}
+
+// "DayLight" moves the site's zone by an hour; the zone field keeps standard time.
+void SwitchDaylight(pl::Hwnd form) {
+    int16_t on = IsCheckboxOn(form, kDaylightCheck) ? 1 : 0;
+    if (on == currentSite.daylightSaving) return;
+    currentSite.zoneMinutes = static_cast<int16_t>(currentSite.zoneMinutes + (on ? 60 : -60));
+    currentSite.daylightSaving = on;
+}
+
+void Command(pl::Hwnd form, int id) {
+    switch (id) {
+    case kLocationOk:
+    case pl::IDOK:
+        if (locationMap.mapMode) return LeaveMapView(true);
+        ApplySiteFields();
+        return GoBackToPreviousForm();
+    case kLocationCancel:
+        if (locationMap.mapMode) return LeaveMapView(false);
+        return GoBackToPreviousForm();
+    case kLocationListButton:
+        siteLoaded = 0;
+        GotoForm(kLocationListForm);
+        locationMap.mapRecentre = 1;
+        return;
+    case kLocationGps:
+        // The fix is the site now: the site stays loaded, so that the map
+        // view's Cancel shows it rather than loading the saved site again.
+        GetGpsFix();
+        locationMap.mapRecentre = 1;
+        return;
+    case kLocationMap: return OpenMapView();
+    case kSiteTrigger:
+    case kSiteList: return ChooseSavedSite(Get(kSiteList));
+    case kConditionTrigger:
+    case kConditionList: return ChooseCondition(Get(kConditionList));
+    case kDaylightCheck: return SwitchDaylight(form);
+    case kLocationInfo: ShowInformation(kHelpText, kHelpDetail); return;
+    default: return;
+    }
+}
+
+void EditField(pl::Hwnd form, int id) {
+    if (!EditLocationField(form, id)) return;
+    if (id == kLatitudeField || id == kLongitudeField) ReadSiteCoordinates();
+}
+
+void PenDown(int x, int y) {
+    if (!locationMap.mapMode) return;
+    stylus = StylusTrack{x, y, x, y, false};
+}
+
+void PenMove(int x, int y) {
+    if (!locationMap.mapMode) return;
+    if (!stylus.dragged) {
+        stylus.dragged = std::abs(x - stylus.downX) > kDragThreshold || std::abs(y - stylus.downY) > kDragThreshold;
+        return;
+    }
+    if (!UseForm()) return;
+    DragWorldMap(x - stylus.lastX, y - stylus.lastY, currentSite.longitude, currentSite.latitude);
+    stylus.lastX = x, stylus.lastY = y;
+    SaveScreen();
+}
+
+void PenUp(int x, int y) {
+    double longitude = 0, latitude = 0;
+    if (!locationMap.mapMode) {
+        if (!SmallWorldMapPlace(x, y, &longitude, &latitude)) return;
+        SetSiteFromMapTap(longitude, latitude);
+        ShowSiteInForm();
+        return;
+    }
+    if (stylus.dragged || !PointInRect(x, y, GetWorldMapRect()) || !UseForm()) return;
+    PickOnWorldMap(x, y);
+    stylus.lastX = x, stylus.lastY = y;
+    SaveScreen();
+}
+
+void InitLocationForm(pl::Hwnd form) {
+    locationForm = form;
+    activateInfo = pl::ShActivateInfo{};
+    firstPaint = 1;
+    InitFormWindow(form, kInitFlags);
+    InitLocationControls(form);
+    LayoutLocationForm(form);
+}
+
+void CloseLocationForm(pl::Hwnd form) {
+    FreeWorldMap();
+    locationMap.mapMode = 0;
+    locationListChoice = -1;
+    siteLoaded = 0;
+    SavePreferences();
+    ReleaseLocationControls(form);
+}
+
+}  // namespace
+
+void ShowMapView() {
+    if (!UseForm()) return;
+    ShowFieldControls(locationForm, locationMap.mapMode == 0);
+    EraseWindowBelowTitle(locationForm);
+    if (locationMap.mapMode)
+        DrawWorldMap(GetWorldMapRect(), currentSite.longitude, currentSite.latitude);
+    else if (siteLoaded == 0)
+        SelectLocation();
+    else
+        ShowSiteInForm();
+    SaveScreen();
+}
+
+pl::LResult LocationFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
+    switch (message) {
+    case pl::WM_INITDIALOG: InitLocationForm(form); return 1;
+    case pl::WM_PAINT: PaintForm(form, OpenLocationForm, &firstPaint, 0, 1); return 1;
+    case pl::WM_ERASEBKGND: return 1;
+    case kMsgEditField: EditField(form, static_cast<int>(wParam)); return 1;
+    case pl::WM_COMMAND: {
+        int id = pl::LoWord(wParam), list = pl::HiWord(wParam);
+        if (id == kCmdCloseForm) {
+            CloseLocationForm(form);
+            DestroyCurrentForm();
+            locationForm = nullptr;
+            return 1;
+        }
+        Command(form, list != 0 ? list : id);
+        return 1;
+    }
+    case pl::WM_CLOSE: CloseLocationForm(form); return 0;
+    case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
+    case pl::WM_SETTINGCHANGE: HandleFormSettingChange(form, wParam, lParam, &activateInfo); return 1;
+    case pl::WM_LBUTTONDOWN: PenDown(pl::PointX(lParam), pl::PointY(lParam)); return 1;
+    case pl::WM_MOUSEMOVE:
+        if (wParam & pl::MK_LBUTTON) PenMove(pl::PointX(lParam), pl::PointY(lParam));
+        return 1;
+    case pl::WM_LBUTTONUP: PenUp(pl::PointX(lParam), pl::PointY(lParam)); return 1;
+    default: return 0;
+    }
 }

@@ -3,6 +3,8 @@
 // form (GetCurrentFormWindow), as the form layer's field routines do.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/types.h"
 
 constexpr int kLocationForm = 1200;
@@ -30,6 +32,23 @@ constexpr int kLocationMap = 1224;
 // The form has loaded a site since it opened (set by SelectLocation).
 extern int siteLoaded;
 
+// The form's dialog procedure: the fields of the site with the small world
+// map above them, or the large world map in their place (map view); the
+// saved-site and condition popups, "DayLight", "Ok", "Cancel", "List" (the
+// location list, form 1600), "GPS" and "Map"; stylus taps and drags on the
+// maps. Closing frees the map, drops the list choice and saves the
+// preferences.
+pl::LResult LocationFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam);
+
+// The GPS button: one position from the receiver on the GPS port into the
+// latitude and longitude fields and the site, then the preferences saved.
+// Nothing changes without a position.
+void GetGpsFix();
+
+// Shows mapMode: the large map in place of the fields, or the fields again
+// with the site (loaded anew when no site is loaded).
+void ShowMapView();
+
 // The form's controls: the title, the information button, the site and
 // condition popups with their rows, and the text fields.
 void InitLocationControls(pl::Hwnd form);
@@ -53,7 +72,8 @@ void SelectLocation();
 void ShowSiteInForm();
 
 // Takes the latitude and longitude fields into the site (a last "S" or "E"
-// negates the value).
+// negates the value) and, on the open form's field view, draws the site's
+// mark on the small world map.
 void ReadSiteCoordinates();
 
 // Takes the elevation, zone, temperature, pressure, humidity, condition and

@@ -5,6 +5,7 @@
 
 #include "catalog/databases.h"
 #include "catalog/record_db.h"
+#include "core/angle_text.h"
 #include "core/preferences_file.h"
 #include "core/shared_state.h"
 
@@ -44,23 +45,32 @@ bool IsPlace(const LocationDbRecord& r) {
 
 }  // namespace
 
+bool ReadLocationRecord(RecordDbHandle* db, int32_t index, LocationDbRecord* record) {
+    if (!db || !record || index < 0 || index > 0xFFFF) return false;
+    const uint8_t* bytes = FetchRecord(db, index, kLocationRecordSize);
+    if (!bytes) return false;
+    LocationDbRecord read{};
+    ReadName(read.firstName, bytes);
+    ReadName(read.secondName, bytes + kNameField);
+    read.latitude = LoadF32(bytes, 48);
+    read.longitude = -LoadF32(bytes, 52);
+    read.zoneMinutes = LoadI16(bytes, 56);
+    if (!IsPlace(read)) return false;
+    *record = read;
+    return true;
+}
+
+bool OpenLocationDatabase(RecordDbHandle** db) {
+    return OpenRecordDb(db, kLocationType, kCreatorCode, kDataFolder, kLocationFile);
+}
+
 bool GetLocationRecord(int32_t index, LocationDbRecord* record) {
     if (!record || index < 0 || index > 0xFFFF) return false;
     RecordDbHandle* db = nullptr;
-    if (!OpenRecordDb(&db, kLocationType, kCreatorCode, kDataFolder, kLocationFile)) return false;
-    const uint8_t* bytes = FetchRecord(db, index, kLocationRecordSize);
-    LocationDbRecord read{};
-    if (bytes) {
-        ReadName(read.firstName, bytes);
-        ReadName(read.secondName, bytes + kNameField);
-        read.latitude = LoadF32(bytes, 48);
-        read.longitude = -LoadF32(bytes, 52);
-        read.zoneMinutes = LoadI16(bytes, 56);
-    }
+    if (!OpenLocationDatabase(&db)) return false;
+    bool read = ReadLocationRecord(db, index, record);
     CloseRecordDb(&db);
-    if (!bytes || !IsPlace(read)) return false;
-    *record = read;
-    return true;
+    return read;
 }
 
 void SetObserverSite(double longitude, double latitude, int16_t zoneMinutes) {
@@ -127,6 +137,12 @@ void SetSiteFromMapTap(double longitude, double latitude) {
     std::strcpy(currentSite.name, "User Tap");
     locationListChoice = -1;
     SavePreferences();
+}
+
+std::string CoordinateText(double value, char positive, char negative) {
+    char degrees[32];
+    DegToStr(degrees, sizeof degrees, std::fabs(value));
+    return std::string(degrees) + ' ' + (value >= 0 ? positive : negative);
 }
 
 void ResetSiteSelection() {

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+struct RecordDbHandle;
 
 // The record number chosen in the location list, -1 when none.
 extern int32_t locationListChoice;
@@ -36,6 +39,14 @@ constexpr int kLocationRecordSize = 64;
 // finite, latitude outside -90..90, longitude outside -180..180, zone outside
 // -1439..1439); `record` is then left as it was.
 bool GetLocationRecord(int32_t index, LocationDbRecord* record);
+
+// Opens the location database ("data\zendavori_location.ppc", type "pl63")
+// into the slot; false, silently, when it cannot be opened.
+bool OpenLocationDatabase(RecordDbHandle** db);
+
+// Reads record `index` of the open location database as GetLocationRecord
+// does, without a message; false for a closed database.
+bool ReadLocationRecord(RecordDbHandle* db, int32_t index, LocationDbRecord* record);
 
 // Writes latitude (with its sine and cosine), longitude (degrees west
 // positive) and zone minutes of currentSite, and nothing else. The lunar
@@ -69,6 +80,10 @@ int FindSavedSiteOfSite();
 // and the name "User Tap"; the location-list choice is dropped and the
 // preferences are saved so the site outlives the run.
 void SetSiteFromMapTap(double longitude, double latitude);
+
+// A coordinate as the site forms show it: DegToStr of |value| (the "Dec
+// Format"), a blank and `positive` for a value of 0 or more, else `negative`.
+std::string CoordinateText(double value, char positive, char negative);
 
 // Start values: no list choice, no saved site chosen (tests).
 void ResetSiteSelection();

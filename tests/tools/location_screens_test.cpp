@@ -1,0 +1,264 @@
+// The location form (1200) with its world maps, the location list (1600) and
+// the GPS button over the running program. The GPS receiver is gpsd's
+// fake-GPS pseudo-terminal playing the logs of scripts/reference/gps_logs.py;
+// the telescope sharing the port is a Meade drive on a serial peer.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "catalog/databases.h"
+#include "catalog/record_writer.h"
+#include "core/angle_text.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "platform/clock.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/input.h"
+#include "platform/serial_port.h"
+#include "platform/window.h"
+#include "scope/scope_dispatch.h"
+#include "scope/serial_link.h"
+#include "support/fake_gps_player.h"
+#include "support/program_fixture.h"
+#include "support/serial_peer.h"
+#include "tools/location_form.h"
+#include "tools/location_list_form.h"
+#include "tools/observer_site.h"
+#include "tools/world_map_view.h"
+#include "ui/forms.h"
+#include "ui/shell_state.h"
+
+namespace {
+
+constexpr int kSettleMs = 3500;   // the serial layer's wait after an open
+constexpr int kEmptyReadMs = 480; // an 80-byte read that brings nothing: 400 ms + 1 ms a byte
+constexpr double kMapPixel = 0.15; // degrees of one pixel of the large map
+
+// The red (200, 0, 0) of the site's cross, through 5 bits per channel or not.
+bool IsCross(uint32_t pixel) { return (pixel >> 16) >= 0xC8 && (pixel & 0xFFFF) == 0; }
+
+class LocationScreens : public ProgramTest {
+protected:
+    void SetUp() override {
+        ResetCatalogState();
+        ResetSiteSelection();
+        ResetWorldMap();
+        ResetSerialLink();
+        pl::ResetSerialSettingsLog();
+        namespace rw = record_writer;
+        rw::Bytes db = rw::RecordDbBytes(1, 64, {rw::LocationBytes("Cape Town", "Western Cape", -33.9f, 18.4f, 120),
+                                                 rw::LocationBytes("Paris", "Ile-de-France", 48.85f, 2.35f, 60),
+                                                 rw::LocationBytes("Quito", "Pichincha", -0.22f, -78.5f, -300)});
+        std::ofstream(Database(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
+        ASSERT_TRUE(StartProgram());
+        Ui([] { preferences.word[kPrefDecFormat] = 2; });
+        MainCommand(1002);
+        ASSERT_EQ(GetCurrentFormId(), kLocationForm);
+    }
+    void TearDown() override {
+        Ui([] { ResetSerialLink(); });
+        ResetSiteSelection();
+    }
+    std::filesystem::path Database() const { return folder.path() / "data" / "zendavori_location.ppc"; }
+    pl::Hwnd Form() const { return GetCurrentFormDialog(); }
+    std::string Text(int id) const { return pl::GetDlgItemText(Form(), id); }
+    void Press(int id) { Tap(Centre(pl::GetDlgItem(Form(), id))); }
+    void ShowSite(double longitude, double latitude, int16_t zone) {
+        Ui([=] {
+            SetObserverSite(longitude, latitude, zone);
+            ShowSiteInForm();
+        });
+    }
+    // Every third pixel of every fifth row of the large map below its
+    // coordinate texts, the columns moved by `shift`.
+    std::vector<uint32_t> MapPicture(int shift = 0) const {
+        std::vector<uint32_t> p;
+        for (int y = 60; y < 260; y += 5)
+            for (int x = 20; x < 220; x += 3) p.push_back(harness.pixel(x + shift, y));
+        return p;
+    }
+    double FieldValue(int id) const { return ParseSignedValue(Text(id).c_str()); }
+};
+
+// The small map's centre is 0, 0: zone 0 and the name "User Tap"; the red
+// cross of the site is drawn there on the map.
+TEST_F(LocationScreens, SmallMapTapAtItsCentreSetsTheUserTapSite) {
+    ShowSite(-11.5, 48.1, 60);
+    Tap({120, 84});
+    EXPECT_EQ((std::vector<double>{currentSite.longitude, currentSite.latitude, double(currentSite.zoneMinutes)}),
+              (std::vector<double>{0, 0, 0}));
+    EXPECT_STREQ(currentSite.name, "User Tap");
+    EXPECT_EQ(Text(kSiteNameField), "User Tap");
+    for (int x : {116, 120, 124}) EXPECT_TRUE(IsCross(harness.pixel(x, 84))) << x;
+    EXPECT_FALSE(IsCross(harness.pixel(125, 84)));
+}
+
+// "Map" over 51 N, 0 centres the large map on the site: the pick at the
+// centre is the site within a pixel, its zone 0; the Atlantic west of it is
+// sea (153, 153, 203) and France land (white). "Cancel" rewrites the fields
+// from the site.
+TEST_F(LocationScreens, MapCentresOnTheSiteAndCancelRewritesTheFields) {
+    ShowSite(0, 51, 0);
+    Press(kLocationMap);
+    EXPECT_NEAR(FieldValue(kLatitudeField), 51, kMapPixel);
+    EXPECT_NEAR(FieldValue(kLongitudeField), 0, kMapPixel);
+    EXPECT_EQ(Text(kZoneField), "0");
+    EXPECT_FALSE(pl::IsWindowVisible(pl::GetDlgItem(Form(), kLatitudeField)));
+    EXPECT_EQ(harness.pixel(20, 161), 0x9C9CCEu);   // 51 N, 15 W: (153, 153, 203) in 5 bits a channel
+    EXPECT_EQ(harness.pixel(133, 188), 0xFFFFFFu);  // 47 N, 1.9 E
+    Press(kLocationCancel);
+    EXPECT_EQ(locationMap.mapMode, 0);
+    EXPECT_EQ(Text(kLatitudeField), "51\xB0" "00'00 N");
+    EXPECT_EQ(Text(kZoneField), "0");
+    EXPECT_FLOAT_EQ(currentSite.latitude, 51.0f);
+}
+
+// The large map wraps every 2415 pixels; a move of 3 pixels does not pan, the
+// fourth starts the drag without moving, and the next move pans by all 5.
+TEST_F(LocationScreens, DragOfOneBandComesBackWithoutDriftAndStartsPastThreePixels) {
+    ShowSite(0, 51, 0);
+    Press(kLocationMap);
+    harness.drag({100, 150}, {110, 150});
+    const std::vector<uint32_t> before = MapPicture();
+    for (int i = 0; i < 12; ++i) harness.drag({230, 150}, {30, 150}, 8);
+    harness.drag({230, 150}, {215, 150});
+    EXPECT_EQ(MapPicture(), before);
+    EXPECT_NEAR(FieldValue(kLatitudeField), 51, kMapPixel);  // no pick after a drag
+    harness.penDown(100, 150);
+    for (int x : {103, 104}) {
+        harness.penMove(x, 150);
+        EXPECT_EQ(MapPicture(), before) << x;
+    }
+    harness.penMove(105, 150);
+    EXPECT_EQ(MapPicture(5), before);
+    harness.penUp(105, 150);
+}
+
+// "DayLight" with zone field 60 makes the site's zone 120 and leaves the
+// field at 60; "Ok" keeps 120 and leaves the form.
+TEST_F(LocationScreens, DaylightMovesTheZoneNotTheField) {
+    ShowSite(-2.35, 48.85, 60);
+    Press(kDaylightCheck);
+    EXPECT_EQ((std::vector<int>{currentSite.zoneMinutes, currentSite.daylightSaving}), (std::vector<int>{120, 1}));
+    EXPECT_EQ(Text(kZoneField), "60");
+    Press(kLocationOk);
+    EXPECT_NE(GetCurrentFormId(), kLocationForm);
+    EXPECT_EQ(currentSite.zoneMinutes, 120);
+}
+
+// The list of 3 records wraps with the page keys; the chosen record's
+// coordinates show with hemisphere letters; "Cancel" leaves the site, "Ok"
+// brings the chosen record into the location form.
+TEST_F(LocationScreens, LocationListChoosesWithWrappingPageKeys) {
+    Press(kLocationListButton);
+    ASSERT_EQ(GetCurrentFormId(), kLocationListForm);
+    pl::Hwnd rows = pl::GetDlgItem(Form(), kLocationRows);
+    Tap(RowCentre(rows, 2));
+    EXPECT_EQ(Text(kListLongitudeField), "78\xB0" "30'00 W");
+    const struct {
+        int key, row;
+        const char *latitude, *longitude;
+    } steps[] = {{pl::VK_PRIOR, 0, "33\xB0" "54'00 S", "18\xB0" "24'00 E"},
+                 {pl::VK_NEXT, 2, "00\xB0" "13'12 S", "78\xB0" "30'00 W"}};
+    for (const auto& s : steps) {
+        harness.key(s.key);
+        EXPECT_EQ(pl::ListViewGetSelectionMark(rows), s.row);
+        EXPECT_EQ(locationListChoice, s.row);
+        EXPECT_EQ(Text(kListLatitudeField), s.latitude);
+        EXPECT_EQ(Text(kListLongitudeField), s.longitude);
+    }
+    Press(kLocationListCancel);
+    ASSERT_EQ(GetCurrentFormId(), kLocationForm);
+    EXPECT_EQ((std::vector<float>{currentSite.latitude, currentSite.longitude}), (std::vector<float>{0, 0}));
+    Press(kLocationListButton);
+    Tap(RowCentre(pl::GetDlgItem(Form(), kLocationRows), 0));
+    Press(kLocationListOk);
+    ASSERT_EQ(GetCurrentFormId(), kLocationForm);
+    EXPECT_EQ(Text(kLatitudeField), "33\xB0" "54'00 S");
+    EXPECT_NEAR(currentSite.longitude, -18.4, 1e-5);
+    EXPECT_STREQ(currentSite.name, "Western Cap");
+}
+
+// Without the database: the message, an empty list, and "Ok" returns with no choice.
+TEST_F(LocationScreens, MissingDatabaseGivesAnEmptyList) {
+    std::filesystem::remove(Database());
+    Press(kLocationListButton);
+    EXPECT_EQ(BoxText(), "Could not retreive zendavori_location.ppc database.\n");
+    AnswerAll();
+    EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(Form(), kLocationRows)), 0);
+    Press(kLocationListOk);
+    EXPECT_EQ(GetCurrentFormId(), kLocationForm);
+    EXPECT_EQ(locationListChoice, -1);
+}
+
+// The GPS button on port 2 with a receiver playing: the sample position
+// (48.11694 N, 11.51667 E) in the fields and the site; sentences without a
+// position, or a receiver that sends nothing, change nothing and show no
+// message; the silent line is given up after 11 empty reads. A fix outlives
+// a visit to the map view.
+TEST_F(LocationScreens, GpsButtonTakesThePositionAndTheMapViewKeepsIt) {
+    const std::string source = ZENDAVORI_SOURCE_DIR;
+    const struct {
+        const char* log;
+        bool silent, fix;
+    } players[] = {{"gps_fix.nmea", false, true}, {"gps_no_position.nmea", false, false},
+                   {"gps_no_position.nmea", true, false}};
+    for (const auto& p : players) {
+        FakeGpsPlayer player(source, source + "/tests/reference/" + p.log, p.silent, 2);
+        ASSERT_FALSE(player.DevicePath().empty()) << player.Error();
+        ShowSite(-2.35, 48.85, 60);
+        Ui([] { preferences.word[kPrefGpsPort] = 2; });
+        uint32_t start = pl::GetTickCount();
+        Press(kLocationGps);
+        EXPECT_EQ(BoxCount(), 0) << p.log;
+        EXPECT_FALSE(IsSerialOpen());
+        if (p.silent) {
+            EXPECT_EQ(pl::GetTickCount() - start, kSettleMs + 11u * kEmptyReadMs);
+        }
+        EXPECT_EQ(Text(kLatitudeField), p.fix ? "48\xB0" "07'01 N" : "48\xB0" "51'00 N") << p.log;
+        EXPECT_EQ(Text(kLongitudeField), p.fix ? "011\xB0" "31'00 E" : "02\xB0" "21'00 E") << p.log;
+        EXPECT_NEAR(currentSite.latitude, p.fix ? 48.116944 : 48.85, 1e-5) << p.log;
+        EXPECT_NEAR(currentSite.longitude, p.fix ? -11.516667 : -2.35, 1e-5) << p.log;
+        if (!p.fix) continue;
+        Press(kLocationMap);  // the map view's Cancel rewrote the fields from the saved site
+        Press(kLocationCancel);
+        EXPECT_EQ(Text(kLatitudeField), "48\xB0" "07'01 N");
+    }
+}
+
+// A Meade drive holding port 1 open: the GPS reading on port 2 closes it
+// first and closes its own port; the drive's keep-open switch is back and
+// its next connect opens port 1 again.
+TEST_F(LocationScreens, GpsClosesTheDrivesKeptPortAndTheDriveReopensIt) {
+    SerialPeer mount(1, false), gps(2, false);
+    mount.Respond("#:GD#", "+45\xDF" "30'15#");
+    auto connect = [] { EXPECT_EQ(ScopeConnect(), 1); };
+    Ui([] {
+        preferences.word[kPrefDriveId] = 5;
+        preferences.word[kPrefScopePort] = 1;
+        preferences.word[kPrefGpsPort] = 2;
+    });
+    Ui(connect);
+    ASSERT_TRUE(mount.IsPortOpen());
+    pl::ResetSerialSettingsLog();
+    Press(kLocationGps);
+    EXPECT_FALSE(mount.IsPortOpen());
+    EXPECT_FALSE(gps.IsPortOpen());
+    const std::vector<pl::SerialSettingsRecord> gpsOpen = pl::SerialSettingsLog();
+    ASSERT_FALSE(gpsOpen.empty());
+    for (const pl::SerialSettingsRecord& r : gpsOpen)
+        EXPECT_EQ((std::pair{r.portName, r.settings.baud}), (std::pair{std::string("COM2:"), 9600}));
+    EXPECT_EQ(serialPortState.keepOpen, 1);
+    Ui(connect);
+    EXPECT_TRUE(mount.IsPortOpen());
+    ASSERT_GT(pl::SerialSettingsLog().size(), gpsOpen.size());
+    EXPECT_EQ(pl::SerialSettingsLog()[gpsOpen.size()].portName, "COM1:");
+}
+
+}  // namespace
