@@ -400,10 +400,7 @@ void CloseForm(pl::Hwnd form) {
 // After a popup choice: erase, underline the title, act, keep the screen.
 void RedrawFor(pl::Hwnd form, int id) {
     FreeSavedScreen();
-    EraseWindow(form);
-    pl::Hdc dc = pl::GetDC(form);
-    DrawTitleUnderline(form, dc);
-    pl::ReleaseDC(form, dc);
+    EraseFormBelowTitleLine(form);
     PlanetDetailCommand(id);
     SaveScreen();
 }
@@ -449,12 +446,28 @@ pl::LResult PlanetDetailDlgProc(pl::Hwnd form, uint32_t message, pl::WParam wPar
     }
     case pl::WM_DRAWITEM: DrawItem(form, reinterpret_cast<const pl::DrawItem*>(lParam)); return 1;
     case kMsgEditField: EditField(form, static_cast<int>(wParam)); return 1;
-    case pl::WM_KEYDOWN: InitDrawWindowOwnDc(form); return PlanetDetailKeys(static_cast<int>(wParam));
-    case pl::WM_LBUTTONDOWN: InitDrawWindowOwnDc(form); PenDown(pl::PointX(lParam), pl::PointY(lParam)); return 1;
-    case pl::WM_MOUSEMOVE:
-        if (wParam & pl::MK_LBUTTON) PenMove(pl::PointX(lParam), pl::PointY(lParam));
+    case pl::WM_KEYDOWN: {
+        InitDrawWindowOwnDc(form);
+        const int handled = PlanetDetailKeys(static_cast<int>(wParam));
+        if (handled) SaveScreen();
+        return handled;
+    }
+    case pl::WM_LBUTTONDOWN:
+        InitDrawWindowOwnDc(form);
+        PenDown(pl::PointX(lParam), pl::PointY(lParam));
+        SaveScreen();
         return 1;
-    case pl::WM_LBUTTONUP: PenUp(pl::PointX(lParam), pl::PointY(lParam)); return 1;
+    case pl::WM_MOUSEMOVE:
+        if (!(wParam & pl::MK_LBUTTON) || !planetDetailForm.tracking) return 1;
+        InitDrawWindowOwnDc(form);
+        PenMove(pl::PointX(lParam), pl::PointY(lParam));
+        SaveScreen();
+        return 1;
+    case pl::WM_LBUTTONUP:
+        InitDrawWindowOwnDc(form);
+        PenUp(pl::PointX(lParam), pl::PointY(lParam));
+        SaveScreen();
+        return 1;
     case pl::WM_COMMAND: {
         const int id = pl::LoWord(wParam), list = pl::HiWord(wParam);
         if (id == kCmdCloseForm) {
