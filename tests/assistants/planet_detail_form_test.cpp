@@ -203,7 +203,8 @@ TEST_F(PlanetDetailForm, ChartBackgroundWordAndHelp) {
 // A tap above the strip or in the detail panel changes nothing; a tap in the
 // strip moves the detail there and writes its time.
 TEST_F(PlanetDetailForm, TapsOutsideTheStripChangeNothing) {
-    Open(SetJupiterAssistantMode);
+    MainCommand(1009);  // the menu's Jupiter
+    ASSERT_EQ(GetCurrentFormId(), kPlanetDetailForm);
     const int row = stripRow;
     EXPECT_EQ(row, 24 + 720 * 47 / 1440);  // zoom "4": 47 pixels a day, 12:00
     const std::string date = Text(kPlanetDateField), time = Text(kPlanetTimeField);
@@ -222,7 +223,8 @@ TEST_F(PlanetDetailForm, TapsOutsideTheStripChangeNothing) {
 
 // After a year strip (Saturn Rings) the date field reads 1 January.
 TEST_F(PlanetDetailForm, YearStripStartsOnFirstOfJanuary) {
-    Open(SetSaturnAssistantMode);
+    MainCommand(1010);  // the menu's Saturn
+    ASSERT_EQ(GetCurrentFormId(), kPlanetDetailForm);
     Choose(kViewTrigger, kViewList, kRingsView);
     EXPECT_EQ(planetDetailView, kRingsView);
     EXPECT_EQ(Text(kPlanetDateField), "01/01/2024");
@@ -232,7 +234,8 @@ TEST_F(PlanetDetailForm, YearStripStartsOnFirstOfJanuary) {
 // Holding Down on the Mars View steps the time back an hour a pass until the
 // key is released.
 TEST_F(PlanetDetailForm, HoldingDownOnMarsViewStepsHoursBack) {
-    Open(SetMarsAssistantMode);
+    MainCommand(1027);  // the menu's Mars
+    ASSERT_EQ(GetCurrentFormId(), kPlanetDetailForm);
     ASSERT_EQ(planetDetailView, kMarsGlobeView);
     harness.key(pl::VK_DOWN, 2);
     EXPECT_EQ((std::vector{planetDetailDate.day, planetDetailDate.hour}), (std::vector{20, 9}));
