@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "assistants/planet_detail_form.h"
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
 #include "catalog/selection_list.h"
@@ -171,6 +172,7 @@ void ShutdownApplication() {
     FreeMarkerBitmaps();
     FreeSelectionList();
     FreeObjectIconBitmap();
+    ReleasePlanetDetailBitmaps();
     CloseAllDatabases();
     FreeStartupBuffers();
 }

@@ -4,6 +4,7 @@
 #include "app/preference_pages.h"
 #include "assistants/moon_assistant_form.h"
 #include "assistants/moon_map_form.h"
+#include "assistants/planet_detail_form.h"
 #include "catalog/screens/list_manager_form.h"
 #include "core/preferences.h"
 #include "core/services.h"
@@ -47,7 +48,7 @@ constexpr FormEntry kForms[] = {
     {2410, nullptr},
     {2423, nullptr},
     {2450, nullptr},
-    {2460, nullptr},
+    {2460, PlanetDetailDlgProc},
     {2470, nullptr},
     {2520, nullptr},
     {2530, nullptr},

@@ -233,10 +233,7 @@ void InitEclipseForm(pl::Hwnd form) {
 // After a command that redraws: erase, underline the title, act, keep the screen.
 void RedrawFor(pl::Hwnd form, int id, bool invalidate) {
     if (invalidate) pl::Invalidate(form, nullptr, true);
-    EraseWindow(form);
-    pl::Hdc dc = pl::GetDC(form);
-    DrawTitleUnderline(form, dc);
-    pl::ReleaseDC(form, dc);
+    EraseFormBelowTitleLine(form);
     HandleEclipseControl(id);
     SaveScreen();
 }
@@ -260,10 +257,7 @@ void EditField(pl::Hwnd form, int id) {
     case kLongitudeField: RunTextInputDialog(form, id, "Longitude:", 12); return;
     case kYearField: {
         HandleEclipseControl(kYearField);
-        EraseWindow(form);
-        pl::Hdc dc = pl::GetDC(form);
-        DrawTitleUnderline(form, dc);
-        pl::ReleaseDC(form, dc);
+        EraseFormBelowTitleLine(form);
         SaveScreen();
         pl::PostMessage(form, pl::WM_COMMAND, kEclipseList, 0);
         return;

@@ -51,6 +51,9 @@ extern const pl::ResourceGroup kMoonBitmapResources;
 // The eclipse assistant (2700), its buttons (5125, 2252, 2725) and the
 // eclipse kind icons (4074..4078, 4080).
 extern const pl::ResourceGroup kEclipseResources;
+// The planet detail form (2460), the Jupiter globe strip (1897), the ringed
+// Saturn (6008), the moon mark (4038) and the moon shadow (6006).
+extern const pl::ResourceGroup kPlanetDetailResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;

@@ -17,6 +17,7 @@
 #include "ui/control_registry.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
+#include "ui/primitives.h"
 #include "ui/saved_screen.h"
 #include "ui/shell_state.h"
 
@@ -150,6 +151,13 @@ void HandleFormSettingChange(pl::Hwnd form, pl::WParam wParam, pl::LParam lParam
 void DrawTitleUnderline(pl::Hwnd form, pl::Hdc dc) {
     pl::Rect strip{0, ScaleY(22), ClientRect(form).Width(), ScaleY(24)};
     pl::FillRect(dc, strip, GetHighlightBrush());
+}
+
+void EraseFormBelowTitleLine(pl::Hwnd form) {
+    EraseWindow(form);
+    pl::Hdc dc = pl::GetDC(form);
+    DrawTitleUnderline(form, dc);
+    pl::ReleaseDC(form, dc);
 }
 
 void PaintForm(pl::Hwnd form, void (*draw)(), int* firstPaint, int bottomStrip, int titleStrip) {

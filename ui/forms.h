@@ -82,5 +82,9 @@ void PaintForm(pl::Hwnd form, void (*draw)(), int* firstPaint, int bottomStrip, 
 // the highlight brush.
 void DrawTitleUnderline(pl::Hwnd form, pl::Hdc dc);
 
+// The form's client area filled with the background and the line under its
+// title drawn, through a context of its own (before a form draws itself anew).
+void EraseFormBelowTitleLine(pl::Hwnd form);
+
 // Forgets the open form and the history (tests).
 void ResetForms();

@@ -54,3 +54,20 @@ def golden(f, a, b, tol):
             d = a + r * (b - a)
             fd = f(d)
     return (a + b) / 2
+
+
+def pole_position_angle(body, jd, alpha0, delta0):
+    """Position angle (radians) of a planet's north pole at its astrometric J2000 place (PyEphem body),
+    for a pole given as functions of Julian centuries from J2000 (degrees): Meeus, Astronomical
+    Algorithms, ch. 43: P = atan2(cos d0 sin(a0 - a), sin d0 cos d - cos d0 sin d cos(a0 - a))."""
+    a, d = float(body.a_ra), float(body.a_dec)
+    t = (jd - 2451545.0) / 36525.0
+    a0, d0 = math.radians(alpha0(t)), math.radians(delta0(t))
+    return math.atan2(math.cos(d0) * math.sin(a0 - a),
+                      math.sin(d0) * math.cos(d) - math.cos(d0) * math.sin(d) * math.cos(a0 - a))
+
+
+def sky_to_equator(x, y, p):
+    """A moon's offset in the sky (x east, y south) turned into its planet's equator frame by the pole's
+    position angle p: X positive west, Y positive north."""
+    return -x * math.cos(p) - y * math.sin(p), x * math.sin(p) - y * math.cos(p)
