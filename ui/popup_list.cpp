@@ -132,14 +132,43 @@ void ChooseRow(PopupRecord& r, int row) {
     pl::UpdateNow(r.list);
 }
 
-// Windows whose paints the loop took without painting them: they are
-// invalidated again when the list closes.
+// An open popup's loop. `dropped` holds the windows whose paints the loop
+// took without painting them: they are invalidated again when it ends. Open
+// loops are chained, innermost first, so that a trigger destroyed while its
+// loop runs (its form closed by a call that arrived inside GetMessage) can
+// take its record away from the loop before freeing it.
 struct PopupLoop {
-    PopupRecord* r = nullptr;
+    explicit PopupLoop(PopupRecord& record);
+    ~PopupLoop();
+    PopupLoop(const PopupLoop&) = delete;
+    PopupLoop& operator=(const PopupLoop&) = delete;
+
+    PopupRecord* r;     // null once the trigger is destroyed
+    PopupLoop* outer;
     bool guard = true;  // until a pen-down lands on a row, moves and releases are ignored
     int remembered = -1;
     std::vector<pl::Hwnd> dropped;
 };
+
+PopupLoop* openLoops = nullptr;
+
+PopupLoop::PopupLoop(PopupRecord& record) : r(&record), outer(openLoops) { openLoops = this; }
+
+PopupLoop::~PopupLoop() { openLoops = outer; }
+
+// The trigger of `r` is being destroyed: its open loops end without the record.
+void ForgetRecordInLoops(const PopupRecord* r) {
+    for (PopupLoop* loop = openLoops; loop; loop = loop->outer)
+        if (loop->r == r) loop->r = nullptr;
+}
+
+// A message taken after the loop lost its record belongs to the program:
+// it is handled as the program's own loop would.
+void DispatchAsProgram(pl::Msg& msg) {
+    if (pl::TranslateAccelerator(msg.hwnd, accelTable, &msg)) return;
+    pl::TranslateMessage(&msg);
+    pl::DispatchMessage(&msg);
+}
 
 void Close(PopupLoop& loop) {
     for (pl::Hwnd w : loop.dropped)
@@ -198,28 +227,8 @@ bool PopupStep(PopupLoop& loop, const pl::Msg& msg, bool* chosen) {
     }
 }
 
-// The nested loop of an open popup. The quit message ends it and is posted again.
-void RunPopupLoop(PopupRecord& r) {
-    SelectListRow(r.list, r.selection);
-    pl::ShowWindow(r.list, pl::SW_SHOW);
-    pl::BringWindowToTop(r.list);
-    pl::SetFocus(r.list);
-    r.pressedInList = 0;
-    FlushPenEvents();
-    RepaintNow(r.trigger);
-    pl::UpdateNow(r.list);
-    PopupLoop loop;
-    loop.r = &r;
-    bool chosen = false;
-    pl::Msg msg;
-    while (true) {
-        if (pl::GetMessage(&msg, nullptr, 0, 0) == 0) {
-            pl::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (pl::TranslateAccelerator(msg.hwnd, accelTable, &msg)) continue;
-        if (PopupStep(loop, msg, &chosen)) break;
-    }
+// Hides the list and, when a row was chosen, tells the form.
+void CloseList(PopupRecord& r, bool chosen) {
     pl::ShowWindow(r.list, pl::SW_HIDE);
     RepaintNow(r.trigger);
     if (chosen) {
@@ -229,6 +238,36 @@ void RunPopupLoop(PopupRecord& r) {
     }
     FlushPenEvents();
     pl::SetFocus(r.dialog);
+}
+
+// The nested loop of an open popup. The quit message ends it and is posted
+// again. When the trigger is destroyed under it the loop ends at the next
+// message without touching the freed record.
+void RunPopupLoop(PopupRecord& r) {
+    SelectListRow(r.list, r.selection);
+    pl::ShowWindow(r.list, pl::SW_SHOW);
+    pl::BringWindowToTop(r.list);
+    pl::SetFocus(r.list);
+    r.pressedInList = 0;
+    FlushPenEvents();
+    RepaintNow(r.trigger);
+    pl::UpdateNow(r.list);
+    PopupLoop loop(r);
+    bool chosen = false;
+    pl::Msg msg;
+    while (true) {
+        if (pl::GetMessage(&msg, nullptr, 0, 0) == 0) {
+            pl::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!loop.r) {
+            DispatchAsProgram(msg);
+            break;
+        }
+        if (pl::TranslateAccelerator(msg.hwnd, accelTable, &msg)) continue;
+        if (PopupStep(loop, msg, &chosen)) break;
+    }
+    if (loop.r) CloseList(r, chosen);
     Close(loop);
 }
 
@@ -243,6 +282,7 @@ pl::LResult TriggerProc(pl::Hwnd trigger, uint32_t message, pl::WParam wParam, p
         if (pl::ListViewGetItemCount(r->list) >= 1) RunPopupLoop(*r);
         return 0;
     case pl::WM_DESTROY:
+        ForgetRecordInLoops(r);
         if (pl::IsWindow(r->list)) pl::SetWindowUserData(r->list, 0);
         return DestroyRecord<PopupRecord>(trigger, message, wParam, lParam);
     default: return CallPrevious<PopupRecord>(trigger, message, wParam, lParam);
@@ -257,7 +297,10 @@ pl::LResult CustomProc(pl::Hwnd control, uint32_t message, pl::WParam wParam, pl
         PaintTrigger(*r);
         return 0;
     }
-    if (message == pl::WM_DESTROY) return DestroyRecord<PopupRecord>(control, message, wParam, lParam);
+    if (message == pl::WM_DESTROY) {
+        ForgetRecordInLoops(r);
+        return DestroyRecord<PopupRecord>(control, message, wParam, lParam);
+    }
     return 0;
 }
 

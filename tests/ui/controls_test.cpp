@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/controls.h"
 #include "platform/dialog.h"
@@ -128,6 +129,41 @@ TEST_F(Controls, PopupLoopPassesTheQuitMessageOn) {
     Ui([] { pl::PostQuitMessage(3); });
     EXPECT_FALSE(harness.running());
     EXPECT_EQ(harness.exitCode(), 3);
+}
+
+// A call that lands inside the popup's own GetMessage (from the harness or
+// another thread) closes the form or quits the program: the trigger's record
+// was freed under the loop, which then read it. The loop now ends without it;
+// in a program that goes on, the message that wakes it (a command posted to
+// the reopened form) is handled, not eaten, and the next popup opens.
+TEST_F(Controls, PopupLoopReadsNoRecordFreedWithItsForm) {
+    struct Case {
+        const char* what;
+        std::function<void()> destroy;
+        bool goesOn;
+    };
+    const Case cases[] = {
+        {"form closed", [this] { Ui([] { CloseCurrentForm(); }); }, true},
+        {"program quit", [this] { QuitProgram(); }, false},
+    };
+    const pl::WParam probe = kTestField;
+    int probes = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Ui([probe] {
+            OpenTestForm();
+            pl::PostMessage(GetCurrentFormDialog(), pl::WM_COMMAND, probe, 0);
+        });
+        EXPECT_EQ(Commands(probe), ++probes);
+        form = GetCurrentFormDialog();
+        Tap(Centre(Item(kTestTrigger)));
+        ASSERT_TRUE(PopupOpen());
+        pl::Hwnd gone = form;
+        c.destroy();
+        EXPECT_FALSE(pl::IsWindow(gone));
+        EXPECT_EQ(harness.running(), c.goesOn);
+    }
+    EXPECT_EQ(harness.exitCode(), 0);
 }
 
 // A tap on a row tells the form once; Up and Down stop at the ends and tell
