@@ -51,6 +51,9 @@ extern const pl::ResourceGroup kMoonBitmapResources;
 // The eclipse assistant (2700), its buttons (5125, 2252, 2725) and the
 // eclipse kind icons (4074..4078, 4080).
 extern const pl::ResourceGroup kEclipseResources;
+// The compass chart (2830) and its finder and sky-chart buttons (5124, 5134,
+// 5094, 5138).
+extern const pl::ResourceGroup kCompassResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;
