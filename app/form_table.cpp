@@ -6,6 +6,7 @@
 #include "assistants/moon_map_form.h"
 #include "assistants/planet_detail_form.h"
 #include "catalog/screens/list_manager_form.h"
+#include "chart/compass_form.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "eclipse/eclipse_form.h"
@@ -56,7 +57,7 @@ constexpr FormEntry kForms[] = {
     {2600, nullptr},
     {2700, EclipseFormProc},
     {2800, nullptr},
-    {2830, nullptr},
+    {2830, CompassChartFormProc},
     {5200, nullptr},
     {5300, CameraFormProc},
     {6000, MoonAssistantProc},

@@ -1,5 +1,6 @@
 #include "catalog/selection_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -85,6 +86,16 @@ void EntryName(char* name, std::size_t size, int sourceIndex, int source, int de
     else if (designation == kDesignationTycho) FormatTychoDesignation(name, size, static_cast<uint32_t>(rec->number));
     else if (rec->name[0] != '\0') std::snprintf(name, size, "%.19s", rec->name);
     else NameByPrefix(name, size, designation, rec->number);
+}
+
+// Whether the chart view lets an entry be shown (the class filter aside).
+bool ShownInChartView(const SelectionEntry& e) {
+    switch (preferences.word[kPrefChartType]) {
+    case 0:
+    case 1: return e.horizonHidden == 0;
+    case 3: return e.chartZ >= 0;
+    default: return true;
+    }
 }
 
 bool IsListed(const SelectionEntry* entries, int count, int designation, int32_t number) {
@@ -207,4 +218,50 @@ bool IsTypeInCurrentClass(int objectType) {
 int IsEntryInCurrentClass(int position) {
     if (position < 0 || position >= selectionCount || !selectionList) return 1;
     return IsTypeInCurrentClass(selectionList[position].objectType) ? 1 : 0;
+}
+
+int GetSelectionIndex(int row) {
+    if (row < 0 || row >= allocated || !selectionListIndex) return -1;
+    return selectionListIndex[row];
+}
+
+int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec) {
+    if (!entries || !rec) return -1;
+    int designation = static_cast<int16_t>(rec->designationId);
+    int count = std::min(selectionCount, allocated);
+    for (int i = 0; i < count; ++i)
+        if (entries[i].number == rec->number && entries[i].designation == designation) return i;
+    return -1;
+}
+
+int FindSelectionIndex(int position) {
+    if (position < 0 || !selectionListIndex) return -1;
+    int rows = std::min(selectionShownCount, allocated);
+    for (int row = 0; row < rows; ++row)
+        if (selectionListIndex[row] == position) return row;
+    return -1;
+}
+
+int RebuildSelectionView(int keep) {
+    if (!selectionList || !selectionListIndex || !selectionListPtr) return -1;
+    int held = selectionCurrentRow >= 0 ? GetSelectionIndex(selectionCurrentRow) : -1;
+    bool filtered = selectionClassFilter >= 1 && selectionClassFilter <= 6;
+    int count = std::min(selectionCount, allocated);
+    int rows = 0;
+    for (int i = 0; i < count; ++i) {
+        selectionListIndex[i] = -1;
+        const SelectionEntry& e = selectionList[i];
+        int type = e.objectType;
+        bool typeShown = type >= 0 && type < kObjectTypeCount && objectTypeTable[type].shown;
+        if ((filtered && i != keep && !typeShown) || !ShownInChartView(e)) continue;
+        selectionListIndex[rows] = i;
+        selectionListPtr[rows] = &selectionList[i];
+        ++rows;
+    }
+    selectionShownCount = rows;
+    int row = FindSelectionIndex(held);
+    if (rows == 0) row = -1;
+    else if (row >= rows || row < -1) row = 0;
+    selectionCurrentRow = row;
+    return row;
 }

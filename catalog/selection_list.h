@@ -59,3 +59,23 @@ bool IsTypeInCurrentClass(int objectType);
 // 1 when entry `position` of selectionList passes the class filter, or when
 // the position is not an entry in use (negative, or selectionCount or more).
 int IsEntryInCurrentClass(int position);
+
+// Position in selectionList of the entry on shown row `row`; -1 for a negative
+// row or one past the allocated rows.
+int GetSelectionIndex(int row);
+
+// Position of the first of the selectionCount entries of `entries` with the
+// record's number and designation; -1 when none.
+int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec);
+
+// Shown row that holds entry `position`; -1 when no shown row does.
+int FindSelectionIndex(int position);
+
+// Rebuilds the shown rows over all selectionCount entries: an entry is shown
+// when no class filter is set, when it is entry `keep`, or when its type passes
+// the filter; and, by the chart view (preference word 117), in the Visible Sky
+// (3) when chartZ >= 0, in the Sky Map and Horizon View (0, 1) when the chart
+// could place it (horizonHidden 0), in the other views always. The current row
+// follows the entry it held (none: -1 when no row is shown; a row at or past the
+// end, or below -1, becomes 0). Returns the new current row.
+int RebuildSelectionView(int keep);

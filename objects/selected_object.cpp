@@ -1,8 +1,12 @@
 #include "objects/selected_object.h"
 
+#include <cstdio>
+
 #include "catalog/designations.h"
 #include "catalog/selection_entry.h"
+#include "catalog/selection_list.h"
 #include "core/program_hooks.h"
+#include "objects/selection_add.h"
 
 SelectedObjectRecord selectedObject{};
 
@@ -52,6 +56,36 @@ int ObjectKindToCatalogCode(const ObjectRecord* rec) {
 void ClearSelectedObject() {
     selectedObject = SelectedObjectRecord{};
     selectedObject.index = -1;
+}
+
+void SetSelectedObject(const ObjectRecord* rec, int index) {
+    if (!rec) return;
+    selectedObject.record = *rec;
+    bool user = static_cast<int16_t>(rec->designationId) == kDesignationUser;
+    if (user || rec->name[0] != '\0')
+        std::snprintf(selectedObject.name, sizeof selectedObject.name, "%.*s", static_cast<int>(sizeof rec->name),
+                      rec->name);
+    selectedObject.catalog = 10;
+    selectedObject.index = index;
+    selectedObject.isSet = 1;
+}
+
+int GetSelectedObject(ObjectRecord* out, int* outIndex) {
+    if (!out) return -1;
+    *out = selectedObject.record;
+    if (outIndex) *outIndex = selectedObject.index;
+    return selectedObject.catalog;
+}
+
+uint8_t IsObjectSelected() { return selectedObject.isSet; }
+
+int AddTargetToSelection() {
+    if (selectionShownCount >= GetSelectedItemsCapacity()) return 0;
+    // Adding resets the criteria, which clears the target: work on a copy.
+    const ObjectRecord target = selectedObject.record;
+    AddObjectToSelection(&target, -1);
+    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &target));
+    return 1;
 }
 
 void InstallSelectedObjectHook() { InstallFoundObjectHook(SetTarget); }

@@ -24,6 +24,22 @@ extern SelectedObjectRecord selectedObject;
 // Clears the finder target.
 void ClearSelectedObject();
 
+// Makes the record the target (nothing for a null record): the record copied,
+// the name taken from it (a user object's always; another's when not empty,
+// else the name stays), at most 31 characters; catalogue 10, index `index`, set.
+void SetSelectedObject(const ObjectRecord* rec, int index);
+
+// Copies the target's record and index out and returns its finder catalogue;
+// -1, copying nothing, for a null record.
+int GetSelectedObject(ObjectRecord* out, int* outIndex);
+
+// 1 when a target is set.
+uint8_t IsObjectSelected();
+
+// Adds the target to the observing list and makes its row current: 1, or 0
+// when the list has no room (as many shown rows as "Max Selected items").
+int AddTargetToSelection();
+
 // Finder catalogue of a record's designation: 54 bright stars 0, 9 Caldwell 1,
 // 12 comets 2, 13 constellations 3, 25 Herschel 4, 40 Messier 5, 41 meteor
 // showers 6, 45 planets 7, 49 best of NGC 8, 63 user objects 9, any other 10.

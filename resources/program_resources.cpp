@@ -18,6 +18,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kMoonResources,
         &kMoonBitmapResources,
         &kEclipseResources,
+        &kCompassResources,
         &kEarthBitmapResources,
         &kPlanetDetailResources,
     };

@@ -135,8 +135,9 @@ void PaintViewer(pl::Hwnd viewer, void (*draw)(int), int key) {
 void InitViewer(pl::Hwnd viewer) {
     viewerActivateInfo = pl::ShActivateInfo{};
     undecodedPath.clear();
-    InitFormWindow(viewer, kViewerInitFlags);
+    // Read before the viewer shows: its activation makes it the current form window.
     formBelow = GetCurrentFormWindow();
+    InitFormWindow(viewer, kViewerInitFlags);
     InitDialogTitle(viewer, -1, "");
     SetCurrentFormWindow(viewer);
     pl::SetFocus(viewer);

@@ -1,0 +1,62 @@
+#include "objects/moving_entries.h"
+
+#include <algorithm>
+
+#include "catalog/comet_satellite_db.h"
+#include "catalog/designations.h"
+#include "catalog/selection_list.h"
+#include "core/constellation.h"
+#include "core/julian_day.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "ephemeris/body_positions.h"
+#include "orbits/comet_place.h"
+
+namespace {
+
+constexpr int kTopocentric = 2;
+constexpr int kCometEquinox = 2000;
+
+int32_t Mag10(double magnitude) { return static_cast<int32_t>(static_cast<float>(magnitude) * 10.0f); }
+
+void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
+    BodyPosition p{};
+    int32_t& mode = preferences.word[kPrefPositionMode];
+    const int32_t saved = mode;
+    mode = kTopocentric;
+    int status = ComputeBody(&p, e.sourceIndex, t.year, t.month, t.day, t.hour, t.minute, t.second);
+    mode = saved;
+    if (status != 0) return;
+    e.rightAscension = static_cast<float>(p.ra);
+    e.declination = static_cast<float>(p.dec);
+    e.mag10 = Mag10(p.magnitude);
+    e.distance = static_cast<float>(p.distance);
+    e.size1 = e.size2 = static_cast<int16_t>(p.apparentDiameter);
+    e.constellation = static_cast<int16_t>(FindConstellation(p.ra, p.dec, jd));
+}
+
+void RefreshComet(SelectionEntry& e, double jd) {
+    CometRecord comet;
+    CometPlace place{};
+    if (e.number < 0 || !GetCometData(e.number, &comet)) return;
+    if (!CometPlaceAt(&comet, jd, kCometEquinox, &place)) return;
+    e.rightAscension = place.rightAscension;
+    e.declination = place.declination;
+    e.mag10 = Mag10(place.magnitude);
+    e.distance = place.distance;
+    e.constellation = static_cast<int16_t>(FindConstellation(place.rightAscension, place.declination, jd));
+}
+
+}  // namespace
+
+void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second) {
+    if (!selectionList) return;
+    const DateTime t{year, month, day, hour, minute, second};
+    const double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, currentSite.zoneMinutes);
+    const int count = std::min(selectionCount, GetSelectionListAllocated());
+    for (int i = 0; i < count; ++i) {
+        SelectionEntry& e = selectionList[i];
+        if (e.designation == kDesignationPlanet) RefreshPlanet(e, t, jd);
+        else if (e.designation == kDesignationComet) RefreshComet(e, jd);
+    }
+}

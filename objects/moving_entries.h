@@ -1,0 +1,12 @@
+// Planets, comets and asteroids of the observing list moved to another date.
+#pragma once
+
+// Recomputes the right ascension, declination, magnitude (mag10), distance and
+// constellation of the planet (designation 45, also their sizes from the
+// apparent diameter) and comet or asteroid (12) entries of the list for a local
+// civil date and time at currentSite. Planets are taken topocentric (the
+// position-mode preference is put back afterwards); comets and asteroids from
+// their orbits, equinox 2000.0. An entry whose body or orbit gives no place
+// (ComputeBody fails, the record does not read) is left as it was; other
+// entries are not touched.
+void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second);

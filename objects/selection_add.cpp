@@ -1,0 +1,34 @@
+#include "objects/selection_add.h"
+
+#include "catalog/selection_list.h"
+#include "chart/sky_rotation.h"
+#include "objects/selected_object.h"
+#include "objects/selection_search.h"
+
+int AddObjectToSelection(const ObjectRecord* rec, int source) {
+    if (!rec || !selectionList) return -1;
+    if (source < 0) source = ObjectKindToCatalogCode(rec);
+    int shown = selectionShownCount;
+    if (shown < 0 || selectionCount < 0) {
+        selectionCount = 0;
+        shown = 0;
+    }
+    selectionShownCount = selectionCount;
+    PrepareSelection(0, 0, 0);
+    const int capacity = GetSelectedItemsCapacity();
+    if (selectionCount >= capacity) selectionShownCount = selectionCount - 1;
+    const int position = selectionShownCount;
+    if (!MakeSelectionEntry(rec->number, source, selectionList, rec)) {
+        int existing = FindSelectionEntry(selectionList, rec);
+        selectionShownCount = shown;
+        int row = FindSelectionIndex(existing);
+        if (row < 0) selectionClassFilter = 0;
+        else selectionCurrentRow = row;
+        return row;
+    }
+    ProjectObjectList(&selectionList[position], 1);
+    if (selectionCount < capacity) ++selectionCount;
+    int result = RebuildSelectionView(position);
+    selectionCurrentRow = selectionShownCount - 1;
+    return result;
+}
