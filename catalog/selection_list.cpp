@@ -1,5 +1,6 @@
 #include "catalog/selection_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -207,4 +208,12 @@ bool IsTypeInCurrentClass(int objectType) {
 int IsEntryInCurrentClass(int position) {
     if (position < 0 || position >= selectionCount || !selectionList) return 1;
     return IsTypeInCurrentClass(selectionList[position].objectType) ? 1 : 0;
+}
+
+int FindSelectionIndex(int position) {
+    if (!selectionListIndex || position < 0) return -1;
+    const int rows = std::min(selectionShownCount, GetSelectionListAllocated());
+    for (int row = 0; row < rows; ++row)
+        if (selectionListIndex[row] == position) return row;
+    return -1;
 }

@@ -59,3 +59,6 @@ bool IsTypeInCurrentClass(int objectType);
 // 1 when entry `position` of selectionList passes the class filter, or when
 // the position is not an entry in use (negative, or selectionCount or more).
 int IsEntryInCurrentClass(int position);
+
+// The shown row whose entry is at `position`; -1 when no shown row holds it.
+int FindSelectionIndex(int position);
