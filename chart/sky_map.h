@@ -43,7 +43,8 @@
 //                   entries). With count 1 the one object is drawn whatever its magnitude.
 //   rect            {x, y, width, height} of the picture in the current draw window.
 //   surface         null: the picture is drawn straight into the current draw window, clipped
-//                   to rect. Otherwise it is drawn into `surface` with its corner at (0, 0) and
+//                   to rect (lines and pixels written straight into a DIB are not clipped, and
+//                   may reach 30 pixels beyond it). Otherwise it is drawn into `surface` with its corner at (0, 0) and
 //                   copied to (rect.x, rect.y) of the current draw window.
 //   zoom            0..13; the field of view is GetZoomFovForIndex(zoom).
 //   centreAngle     degrees: the centre's right ascension in the equatorial frame, or its frame
@@ -55,8 +56,8 @@
 //   - skyMapView holds the picture's centre in window coordinates, its scales and centre angles;
 //   - each bright star and each object record holds its screen point and its hidden word
 //     (0 drawn). The points are relative to the picture's corner when a surface is used;
-//   - the chart's screen lists hold the catalogue stars and objects drawn, in window
-//     coordinates.
+//   - with `full`, the chart's screen lists hold the catalogue stars and objects drawn, in
+//     window coordinates (a list whose layer did not run is emptied).
 // The object selected on the chart (the current row of the selection list) is drawn whatever
 // its magnitude and class when `objects` is the selection list.
 int DrawSkyMap(SelectionEntry* objects, int count, const XywhRect& rect, DrawWindowRecord* surface, int zoom,
