@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/application_quit.h"
 #include "app/main_window.h"
 #include "catalog/databases.h"
 #include "convert/convert.h"

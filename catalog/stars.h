@@ -22,7 +22,7 @@ struct StarRecord {
     int32_t chartWords[3];   // two projected coordinates and a spare word
     int32_t screenX;
     int32_t screenY;
-    uint32_t hidden;         // 0 = drawable
+    int32_t hidden;          // 0 drawn; 1 not drawn; -1 left out of a sphere picture altogether
 };
 
 constexpr int kBrightStarCount = 1646;

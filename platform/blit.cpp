@@ -1,6 +1,7 @@
 // Block, stretched and transparent copies between contexts.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "platform/drawing.h"
@@ -24,6 +25,32 @@ std::vector<int> AxisMap(int lo, int hi, int origin, int extent, int srcOrigin, 
     return map;
 }
 
+// An unscaled copy between surfaces of one format: each row of the destination rectangle
+// (within the clip) from the source row it maps to, run by run. dx, dy: destination minus
+// source surface coordinates.
+void CopyRows(const Surface& source, RasterTarget& t, const Rect& area, int64_t dx, int64_t dy, bool keyed,
+              uint32_t keyRaw) {
+    const int bytes = source.bitsPerPixel / 8;
+    for (const Rect& c : t.clip) {
+        Rect r = Intersect(Offset(area, t.originX, t.originY), c);
+        const int64_t left = std::max<int64_t>(r.left, dx), right = std::min<int64_t>(r.right, source.width + dx);
+        for (int py = r.top; left < right && py < r.bottom; ++py) {
+            const int64_t srow = py - dy;
+            if (srow < 0 || srow >= source.height) continue;
+            const uint8_t* from = source.Row(static_cast<int>(srow)) + (left - dx) * bytes;
+            uint8_t* to = t.surface->Row(py) + left * bytes;
+            if (!keyed) {
+                std::memcpy(to, from, static_cast<size_t>(right - left) * bytes);
+                continue;
+            }
+            for (int64_t px = left; px < right; ++px, from += bytes, to += bytes) {
+                uint32_t raw = ReadRaw(source, static_cast<int>(px - dx), static_cast<int>(srow));
+                if (raw != keyRaw) std::memcpy(to, from, static_cast<size_t>(bytes));
+            }
+        }
+    }
+}
+
 bool Copy(Hdc dst, int x, int y, int w, int h, Hdc src, int sx, int sy, int sw, int sh, bool keyed,
           ColorRef key) {
     RasterTarget t;
@@ -40,10 +67,14 @@ bool Copy(Hdc dst, int x, int y, int w, int h, Hdc src, int sx, int sy, int sw, 
     Rect area{std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h)};
     area = Intersect(area, Offset(t.surface->Bounds(), -t.originX, -t.originY));
     if (area.IsEmpty()) return true;
-    std::vector<int> cols = AxisMap(area.left, area.right, x, w, sx, sw);
-    std::vector<int> rows = AxisMap(area.top, area.bottom, y, h, sy, sh);
     uint32_t keyRaw = RawFromColor(*source, key);
     bool sameFormat = source->bitsPerPixel == t.surface->bitsPerPixel;
+    if (sameFormat && w == sw && h == sh && w > 0 && h > 0) {
+        CopyRows(*source, t, area, int64_t{t.originX} + x - sx - sox, int64_t{t.originY} + y - sy - soy, keyed, keyRaw);
+        return true;
+    }
+    std::vector<int> cols = AxisMap(area.left, area.right, x, w, sx, sw);
+    std::vector<int> rows = AxisMap(area.top, area.bottom, y, h, sy, sh);
     for (const Rect& c : t.clip) {
         Rect r = Intersect(Offset(area, t.originX, t.originY), c);
         for (int py = r.top; py < r.bottom; ++py) {

@@ -3,14 +3,27 @@
 #include <cstdlib>
 
 namespace pl {
+namespace {
+
+// Pixels left .. right - 1 of row y, which must be inside.
+void FillRow(Surface& s, int y, int left, int right, uint32_t raw) {
+    uint8_t* p = s.Row(y);
+    if (s.bitsPerPixel == 16) {
+        const uint8_t lo = static_cast<uint8_t>(raw), hi = static_cast<uint8_t>(raw >> 8);
+        for (int x = left; x < right; ++x) p[2 * x] = lo, p[2 * x + 1] = hi;
+        return;
+    }
+    for (int x = left; x < right; ++x) WriteRaw(s, x, y, raw);
+}
+
+}  // namespace
 
 void FillRaw(RasterTarget& t, const Rect& rect, uint32_t raw) {
     Rect r = Offset(rect, t.originX, t.originY);
     for (const Rect& c : t.clip) {
         Rect i = Intersect(r, c);
         if (i.IsEmpty()) continue;
-        for (int y = i.top; y < i.bottom; ++y)
-            for (int x = i.left; x < i.right; ++x) WriteRaw(*t.surface, x, y, raw);
+        for (int y = i.top; y < i.bottom; ++y) FillRow(*t.surface, y, i.left, i.right, raw);
     }
 }
 

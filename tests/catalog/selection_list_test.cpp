@@ -165,9 +165,14 @@ TEST_F(SelectionListTest, ClassFilterShowsTheEntriesOfItsClass) {
     for (const Case& c : cases) {
         int n = FilterSelectionByClass(c.filter, selectionList, 7);
         ASSERT_EQ(n, static_cast<int>(c.rows.size())) << c.filter;
+        selectionShownCount = n;
         for (int k = 0; k < n; ++k) {
             EXPECT_EQ(selectionListIndex[k], c.rows[k]) << c.filter;
             EXPECT_EQ(selectionListPtr[k], &selectionList[c.rows[k]]);
+            EXPECT_EQ(FindSelectionIndex(c.rows[k]), k);  // the entry's row back
+        }
+        if (n < 7) {
+            EXPECT_EQ(FindSelectionIndex(c.filter == 1 ? 0 : 1), -1) << c.filter;  // not shown
         }
     }
     FilterSelectionByClass(4, selectionList, 7);
