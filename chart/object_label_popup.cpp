@@ -111,18 +111,23 @@ void DrawLabel(const Hit& hit, int x, int y) {
     DrawTargetMark(x, y);
 }
 
-// The picture's status for the hit's place: its frame angle and elevation.
+// The picture's status for the hit's place: its right ascension (as hours, the angle / 15) and
+// declination, or with "Alt/Az Grid" (word 126) the azimuth and elevation of its frame angle.
+// The right ascension is the place's own: the frame angle of a horizontal-frame picture is
+// minus the azimuth, not a right ascension.
 void ShowPlaceStatus(const Hit& hit, const XywhRect& rect) {
+    if (preferences.word[kPrefAltAzGrid] == 0) {
+        DrawSkyMapStatus(rect, nullptr, hit.ra / 15, hit.dec, skyMapView.centreAngle, skyMapView.centreElevation);
+        return;
+    }
     int32_t p, q, s;
     ProjectRaDecToChart(hit.ra, hit.dec, &p, &q, &s);
     double angle = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
     angle -= 360.0 * std::floor(angle / 360.0);
     double elevation = std::asin(std::fmax(-1.0, std::fmin(1.0, s / 16777216.0))) * kRadToDeg;
-    Fix24Angle shown = preferences.word[kPrefAltAzGrid] != 0
-                           ? kFullTurn - static_cast<Fix24Angle>(angle * kFixPerDegree)
-                           : static_cast<Fix24Angle>(angle / 15 * kFixPerDegree);
-    DrawSkyMapStatus(rect, nullptr, shown, static_cast<Fix24Angle>(elevation * kFixPerDegree),
-                     skyMapView.centreAngle, skyMapView.centreElevation);
+    DrawSkyMapStatus(rect, nullptr, kFullTurn - static_cast<Fix24Angle>(angle * kFixPerDegree),
+                     static_cast<Fix24Angle>(elevation * kFixPerDegree), skyMapView.centreAngle,
+                     skyMapView.centreElevation);
 }
 
 }  // namespace
