@@ -17,6 +17,6 @@
 // y + 10 scaleY) and the text there (entry 5 of chartColours, entry 1 in night
 // mode, on the chart background, font 4, opaque), the target mark on the point,
 // and the picture's status with the hit's right ascension and declination, or
-// with "Alt/Az Grid" (word 126) the azimuth and elevation of its frame angle.
+// with "Alt/Az Grid" (word 126) its azimuth and altitude.
 // Returns 1 for a hit, else 0.
 int ShowObjectLabelPopup(const SelectionEntry* objects, int count, const XywhRect& rect, int x, int y);
