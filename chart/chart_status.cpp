@@ -28,9 +28,13 @@ constexpr double kDegToRad = 0.0174532925199433;
 
 void DrawText(const char* text, int x, int y) { DrawPlainText(text, static_cast<int>(std::strlen(text)), x, y); }
 
-void DrawDegrees(double degrees, int x, int y) {
+// The nearest whole degree: a centre set at 40 degrees comes back from Fix24Angle as
+// 39.99999 and must not read 39. An azimuth that rounds to 360 reads 0.
+void DrawDegrees(double degrees, int x, int y, bool azimuth) {
+    long whole = std::lround(degrees);
+    if (azimuth && whole == 360) whole = 0;
     char text[16];
-    std::snprintf(text, sizeof text, "%d\xB0", static_cast<int>(degrees));
+    std::snprintf(text, sizeof text, "%ld\xB0", whole);
     DrawText(text, x, y);
 }
 
@@ -117,8 +121,8 @@ void DrawChartLegend(int x, int y, Fix24Angle azimuth, Fix24Angle altitude) {
     DrawAzimuthDial(r + 1, r + 1, r, a);
     DrawAltitudeDial(2 * r + 6, 2 * r + 1, r, FixToDegrees(altitude));
     int previousFont = SelectFont(2);
-    DrawDegrees(a, 1, 2 * r + 2);
-    DrawDegrees(FixToDegrees(altitude), 2 * r + 4, 2 * r + 2);
+    DrawDegrees(a, 1, 2 * r + 2, true);
+    DrawDegrees(FixToDegrees(altitude), 2 * r + 4, 2 * r + 2, false);
     SelectFont(previousFont);
     SetTextTransparent(transparent);
     SetDrawWindow(window);

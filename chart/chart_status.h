@@ -11,7 +11,7 @@
 // background 48 scaleX wide and 31 high at scale 1, an azimuth dial (radius 10
 // scaleX, north up and east left, "N" and "E" inside) with its needle at
 // `azimuth` and a quarter-circle altitude dial with its needle at `altitude`,
-// each with its value in whole degrees ("%d°", font 2) below it, drawn in entry
+// each with its value to the nearest whole degree ("%d°", font 2) below it, in entry
 // 4 of chartColours on background 2 and entry 0 on the others. The box is
 // drawn in the legend's patch (save_under.h) and copied.
 void DrawChartLegend(int x, int y, Fix24Angle azimuth, Fix24Angle altitude);

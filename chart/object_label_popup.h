@@ -16,7 +16,7 @@
 // label box saved at (x - 8s, y - 8s), a line from the point to (x + 10 scaleX,
 // y + 10 scaleY) and the text there (entry 5 of chartColours, entry 1 in night
 // mode, on the chart background, font 4, opaque), the target mark on the point,
-// and the picture's status with the point's frame angle (as hours, or as an
-// azimuth with "Alt/Az Grid", word 126) and elevation. Returns 1 for a hit,
-// else 0.
+// and the picture's status with the hit's right ascension and declination, or
+// with "Alt/Az Grid" (word 126) its azimuth and altitude.
+// Returns 1 for a hit, else 0.
 int ShowObjectLabelPopup(const SelectionEntry* objects, int count, const XywhRect& rect, int x, int y);

@@ -306,11 +306,15 @@ void DrawTracks(const SkyMapPicture& p) {
 }
 
 // Layer 18: the centre as azimuth and altitude, or as right ascension (hours) and declination.
+// An equatorial-frame picture's centre angle is a right ascension: its azimuth and altitude
+// come from the view, as the dials' do.
 void DrawStatus(const SkyMapPicture& p, int centre) {
     Fix24Angle angle = kFullTurn - p.alpha0, elevation = p.delta0;
     if (skyMapView.horizontalStatus == 0) {
         SkyMapPointToRaDec(p.frame.cx, p.frame.cy, &angle, &elevation);
         angle /= 15;
+    } else if (skyRotation.flag == 0) {
+        SkyMapPointToHorizon(0, 0, p.frame.cx, p.frame.cy, &angle, &elevation);
     }
     DrawSkyMapStatus(p.area, centre >= 0 ? &p.objects[centre] : nullptr, angle, elevation, p.alpha0, p.delta0);
 }

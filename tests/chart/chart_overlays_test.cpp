@@ -155,6 +155,25 @@ TEST_F(OverlaysTest, SkyMapStatusShowsTheSiderealTimePast12Hours) {
     EXPECT_GT(CountIn(r, 0, 0, 289, 48, 31, true), 0);
 }
 
+// A centre set at 40 degrees altitude, due north, comes back from Fix24Angle
+// as 39.99999 and 359.99999: the dials read "40°" and "0°" as for 40.2 and 0.2
+// degrees, not "39°" and "359°". The values sit below the dials (radius 10 px),
+// 22 px down the box; 39.4 degrees reads otherwise.
+TEST_F(OverlaysTest, DialsReadTheNearestWholeDegree) {
+    auto valueRows = [this](Fix24Angle azimuth, Fix24Angle altitude) {
+        DrawWindowRecord* r = Ground(240, 320);
+        DrawChartLegend(10, 100, azimuth, altitude);
+        return r;
+    };
+    const Fix24Angle north = FixDegrees(360) - 1, forty = FixDegrees(40);
+    ASSERT_LT(Degrees(forty), 40.0);
+    DrawWindowRecord* set = valueRows(north, forty);
+    DrawWindowRecord* exact = valueRows(FixDegrees(0.2), FixDegrees(40.2));
+    DrawWindowRecord* lower = valueRows(FixDegrees(0.2), FixDegrees(39.4));
+    EXPECT_EQ(DifferencesIn(set, exact, 10, 122, 48, 9), 0);
+    EXPECT_GT(DifferencesIn(lower, exact, 10, 122, 48, 9), 0);
+}
+
 // M31 (index 30 in its source) at display scale 2: thumbnail 3030 in the box;
 // the mark 1941 over it only once img\messier\M31.jpg exists; none at scale 1.
 TEST_F(OverlaysTest, PictureBoxThumbnailAndMark) {

@@ -8,6 +8,8 @@
 
 #include "catalog/stellar_catalog.h"
 #include "chart/chart_colours.h"
+#include "chart/chart_status.h"
+#include "chart/sky_rotation.h"
 #include "chart/object_label_popup.h"
 #include "overlay_test.h"
 
@@ -107,6 +109,40 @@ TEST_F(HitTestsTest, LabelPopupSearchesTwiceAndNamesCatalogueStarsByTheirIds) {
         // The text right of the target mark (which ends at x = 76).
         EXPECT_EQ(DifferencesIn(r, expected, 77, 211, CharsWidth(c.label, length) - 7, 8), 0) << c.label;
     }
+}
+
+// In a picture of the horizontal frame (Whole Sky at 51 N) the status of a
+// tapped object at 5h30m, +20 reads that place, as the picture's own status
+// reads its centre; its frame angle (minus the azimuth) and altitude are not a
+// right ascension and declination. With "Alt/Az Grid" (word 126) the azimuth
+// and altitude read alike in both frames (in the equatorial one the frame
+// angle is the right ascension).
+TEST_F(HitTestsTest, LabelPopupStatusReadsThePlaceInEitherFrame) {
+    BuildSkyRotation(2026, 3, 5, 21, 10, 0);
+    SelectionEntry objects[] = {Entry(16, 100, 100)};
+    objects[0].rightAscension = 5.5f;
+    objects[0].declination = 20.0f;
+    preferences.word[kPrefObjDrilldown] = 0;
+    const XywhRect rect{0, 0, 240, 320};
+    auto popup = [&](int frame) {
+        skyRotation.flag = frame;
+        DrawWindowRecord* r = Ground(240, 320);
+        SelectFont(0);
+        EXPECT_EQ(ShowObjectLabelPopup(objects, 1, rect, 100, 100), 1);
+        return r;
+    };
+    for (int frame : {1, 0}) {
+        DrawWindowRecord* r = popup(frame);
+        DrawWindowRecord* expected = Ground(240, 320);
+        SelectFont(0);
+        DrawSkyMapStatus(rect, nullptr, FixHours(5.5) / 15, FixDegrees(20), skyMapView.centreAngle,
+                         skyMapView.centreElevation);
+        EXPECT_EQ(DifferencesIn(r, expected, 0, 298, 240, 22), 0) << frame;  // both status lines
+    }
+    preferences.word[kPrefAltAzGrid] = 1;
+    DrawWindowRecord* horizontal = popup(1);
+    DrawWindowRecord* equatorial = popup(0);
+    EXPECT_EQ(DifferencesIn(horizontal, equatorial, 50, 308, 190, 12), 0);  // the second line
 }
 
 }  // namespace

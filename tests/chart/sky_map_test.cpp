@@ -12,6 +12,7 @@
 
 #include "catalog/constellation_lines.h"
 #include "chart/chart_colours.h"
+#include "chart/chart_state.h"
 #include "overlay_test.h"
 #include "platform/clock.h"
 
@@ -266,6 +267,26 @@ TEST_F(SkyMapTest, OverlaysAtTrueAngularSize) {
         EXPECT_NEAR(reach, std::abs(x - cx) + std::abs(y - cy), 1) << c.overlay << " zoom " << c.zoom << " x" << c.size;
         preferences.word[c.overlay] = 0;
     }
+}
+
+// With "Alt/Az Grid" (word 126) the status reads the centre's azimuth and
+// altitude: an Equatorial Sky picture centred on 5h30m, +20 reads as the Whole
+// Sky picture centred on the same place (its frame angle and altitude), not
+// 24 h - 5h30m as an azimuth.
+TEST_F(SkyMapTest, AltAzStatusOfAnEquatorialPictureReadsTheHorizon) {
+    preferences.word[kPrefAltAzGrid] = 1;
+    preferences.word[kPrefHideInfoBar] = 0;
+    DrawWindowRecord* pictures[2];
+    for (int view : {4, 2}) {
+        View(view);
+        CentreChartOnRaDec(5.5, 20.0);
+        float angle, elevation;
+        GetChartCentre(&angle, &elevation, nullptr);
+        pictures[view == 2] = Ground(240, 320);
+        DrawSkyMap(nullptr, 0, XywhRect{0, 0, 240, 320}, nullptr, 5, angle, elevation, 0);
+    }
+    EXPECT_GT(Lit(pictures[0], 50, 308, 190, 12), 0);
+    EXPECT_EQ(Differences(pictures[0], pictures[1]), 0);
 }
 
 }  // namespace
