@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/delta_t.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
@@ -116,8 +117,11 @@ void ComputeMarsPhysical(int year, int month, int day, int hour, int minute, flo
     double beta = std::asin(std::cos(eps) * std::sin(delta) - std::sin(alpha) * std::sin(eps) * std::cos(delta));
 
     double de = std::asin(-std::sin(beta0) * std::sin(beta) - std::cos(beta0) * std::cos(beta) * std::cos(lambda0 - lambda));
+    // The rotation runs in dynamical time: W at the universal-time day would lag by
+    // Delta T x 350.89 degrees a day (a quarter of a degree in the 1990s).
     double tau = kLightDaysPerAu * mars.distance;
-    double w = std::fmod(11.504 + 350.89200025 * (jd - tau - 2433282.5), 360.0);
+    double jde = jd + ComputeDeltaT(year, month, day) / 86400.0;
+    double w = std::fmod(11.504 + 350.89200025 * (jde - tau - 2433282.5), 360.0);
 
     double da = alpha0 - alpha;
     double omega = w - kRadToDeg * std::atan2(std::sin(delta0) * std::cos(delta) * std::cos(da) -
@@ -132,7 +136,10 @@ void ComputeMarsPhysical(int year, int month, int day, int hour, int minute, flo
 }
 
 void ComputeMarsEphemeris(double jd, MarsEphemeris* out) {
+    int year, month, day, hour, minute, second;
+    CalendarFromJulianDay(jd, &year, &month, &day, &hour, &minute, &second);
     double d = jd - 2451545.0;
+    double de = d + ComputeDeltaT(year, month, day) / 86400.0;  // dynamical time, for W
     double T = d / 36525.0 + 1.0;
     double t = T - 1.0;
     Place m = LightSeriesMars(d, T);
@@ -146,7 +153,7 @@ void ComputeMarsEphemeris(double jd, MarsEphemeris* out) {
     double q = kRadToDeg * QuadrantAtan(std::sin(delta0) * std::cos(m.delta) * std::cos(da) -
                                             std::cos(delta0) * std::sin(m.delta),
                                         std::cos(m.delta) * std::sin(da));
-    double w = 176.655 + 350.891983 * (d - 0.0057755 * m.distance) + 0.62 * t;
+    double w = 176.655 + 350.891983 * (de - 0.0057755 * m.distance) + 0.62 * t;
     out->centralMeridian = NormalizeDegrees360(w - q);
     double p = kRadToDeg * QuadrantAtan(std::cos(delta0) * std::sin(da),
                                         std::sin(delta0) * std::cos(m.delta) -

@@ -19,21 +19,21 @@ double NormalizeDegrees360(double angle);
 // Orientation of Mars at a local civil date and time of the current site
 // (seconds 0), after Meeus, Astronomical Algorithms, ch. 42: the pole of date
 // lambda0 = 352.9065 + 1.1733 T, beta0 = 63.2818 - 0.00394 T; the rotation
-// W = 11.504 + 350.89200025 (JD - tau - 2433282.5) with the universal-time JD
-// and light time tau; Mars's apparent geocentric place from ComputeBody with
+// W = 11.504 + 350.89200025 (JDE - tau - 2433282.5) with the dynamical-time
+// JDE (universal time plus ComputeDeltaT) and light time tau; Mars's apparent geocentric place from ComputeBody with
 // the position mode forced to 0 (restored after). Outputs in degrees:
 // centralMeridian and positionAngle in [0, 360] (only a value outside is
 // brought back, so exactly 360 can come out), earthDeclination D_E (north pole
 // tilted towards the Earth when positive); diameter in arcminutes.
 // Against Meeus's Example 42.a: P and D_E within 0.01 degree; against the
 // IAU 2009 rotation with PyEphem's places over 1950-2050, P and D_E within
-// 0.05 degree, the central meridian within 0.6 degree (ΔT is not applied to W).
+// 0.05 degree, the central meridian within 0.1 degree.
 void ComputeMarsPhysical(int year, int month, int day, int hour, int minute, float* centralMeridian,
                          float* positionAngle, float* earthDeclination, float* diameter);
 
 // The same orientation from a short series (the Sun and Mars from mean
 // elements with their largest periodic terms, the pole of date and W at the
-// universal-time Julian day jd), for the moons view. Same accuracy bounds as
+// universal-time Julian day jd plus ComputeDeltaT), for the moons view. Same accuracy bounds as
 // ComputeMarsPhysical over 1950-2050.
 void ComputeMarsEphemeris(double jd, MarsEphemeris* out);
 

@@ -18,7 +18,11 @@ constexpr double kOrbitInclination = 0.04345869837465881;  // 2.49 degrees
 constexpr double kLightCenturiesPerAu = 1.582572709324914e-7;  // 1/173 day
 constexpr double kDiskFlattening = 1.108601;
 
-// Radius (Saturn radii) and mean longitude constant, whole-turn rate and
+// The table's orbital radii are in a unit of about 58,040 km, while X, Y and the
+// disc test are in Saturn's equatorial radius (60,268 km): this turns them.
+constexpr double kEquatorialRadiiPerUnit = 1.0 / 1.0384;
+
+// Radius (in the unit above) and mean longitude constant, whole-turn rate and
 // small rate (degrees, per century of frac(T) and of T).
 struct MoonOrbit {
     double radius, epoch, turns, rate;
@@ -91,9 +95,10 @@ SaturnMoons ComputeSaturnMoons(double t) {
         const MoonOrbit& o = kOrbits[k];
         const double longitude = (o.epoch + o.turns * Frac(tl) + o.rate * tl) * kDegree;
         const double theta = ReduceRadians(longitude - node - u2 - std::numbers::pi);
+        const double radius = o.radius * kEquatorialRadiiPerUnit;
         out.theta[k] = theta;
-        out.x[k] = o.radius * std::sin(theta);
-        out.y[k] = -o.radius * std::cos(theta) * std::sin(b);
+        out.x[k] = radius * std::sin(theta);
+        out.y[k] = -radius * std::cos(theta) * std::sin(b);
         const bool inside = std::hypot(out.x[k], kDiskFlattening * out.y[k]) <= 1;
         out.state[k] = inside && theta > 1.571 && theta < 4.712 ? 5 : 0;
     }

@@ -5,9 +5,10 @@
 // its mean 9.554747 AU, the Earth's as 1 AU), light time Delta / 173 days,
 // then Meeus, Astronomical Algorithms, ch. 45 for the tilt B with the ring
 // plane's inclination 28.08 degrees and node 168.12 + 1.4 T; the moons on
-// circular orbits in the ring plane from their mean longitudes. Against
-// PyEphem: B within 0.5 degree over 1950-2050; the moons' X within 0.1 r +
-// 0.2 Saturn radii over 2000-2039 (r the orbit's radius).
+// circular orbits in the ring plane from their mean longitudes, their radii in
+// Saturn's equatorial radius (60,268 km). Against PyEphem: B within 0.5 degree
+// over 1950-2050; the moons' X within 0.1 r + 0.2 Saturn radii over 2000-2039
+// (r the orbit's radius), their mean scale within 1 %.
 #pragma once
 
 #include <cstdint>

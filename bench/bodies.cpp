@@ -30,6 +30,24 @@ void BM_ComputeBody(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeBody)->Arg(0)->Arg(1)->Arg(3)->Arg(6)->Arg(9)->Arg(13);
 
+// The ten bodies (the Sun, the Moon, the eight planets but the Earth, Pluto) for an observer
+// at 51 N 0 E in the topocentric mode, a new minute for each set: the work of one chart frame
+// and the set bench/bodies_yardstick.sh times with libastro.
+void BM_ComputeTenBodiesTopocentric(benchmark::State& state) {
+    Start();
+    preferences.word[kPrefPositionMode] = 2;
+    BodyPosition p{};
+    int minute = 0;
+    for (auto _ : state) {
+        for (int body = 0; body <= 9; ++body) {
+            ComputeBody(&p, body, 2024, 6, 1, 21, minute, 0);
+            benchmark::DoNotOptimize(p.ra);
+        }
+        minute = (minute + 1) % 60;
+    }
+}
+BENCHMARK(BM_ComputeTenBodiesTopocentric);
+
 void BM_SunAndMoonRiseSet(benchmark::State& state) {
     Start();
     double rise, transit, set, twilight;

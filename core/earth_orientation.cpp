@@ -13,8 +13,42 @@ constexpr double kArcsecToRad = 4.84813681109536e-6;
 constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kHoursToRad = 0.2617993877991494;
 
+// The last rotations computed: a place turns several vectors by the same matrices, and a
+// frame of the chart places every body at one instant.
+struct RotationMemo {
+    bool valid;
+    double jd1, jd2, m[9];
+};
+
+template <int N>
+struct RotationMemos {
+    RotationMemo entries[N] = {};
+    int next = 0;
+    bool Find(double jd1, double jd2, double* m) const {
+        for (const RotationMemo& e : entries) {
+            if (e.valid && e.jd1 == jd1 && e.jd2 == jd2) {
+                for (int k = 0; k < 9; ++k) m[k] = e.m[k];
+                return true;
+            }
+        }
+        return false;
+    }
+    void Keep(double jd1, double jd2, const double* m) {
+        RotationMemo& e = entries[next];
+        next = (next + 1) % N;
+        e.valid = true;
+        e.jd1 = jd1;
+        e.jd2 = jd2;
+        for (int k = 0; k < 9; ++k) e.m[k] = m[k];
+    }
+};
+
+RotationMemos<2> nutationMemos;
+RotationMemos<4> precessionMemos;
+
 // Nutation rotation N (mean to true) of JD, elements N11..N33 at [0..8].
 void NutationElements(double jd, double* n) {
+    if (nutationMemos.Find(jd, 0.0, n)) return;
     double e0, e, ee, dpsi, deps;
     ComputeEarthTilt(jd, &e0, &e, &ee, &dpsi, &deps);
     double em = e0 * kDegToRad, et = e * kDegToRad, p = dpsi * kArcsecToRad;
@@ -30,10 +64,12 @@ void NutationElements(double jd, double* n) {
     n[6] = sp * set;
     n[7] = cp * set * cem - cet * sem;
     n[8] = cp * set * sem + cet * cem;
+    nutationMemos.Keep(jd, 0.0, n);
 }
 
 // Precession rotation P from jd1 to jd2, elements P11..P33 at [0..8].
 void PrecessionElements(double jd1, double jd2, double* p) {
+    if (precessionMemos.Find(jd1, jd2, p)) return;
     double t0 = (jd1 - 2451545.0) * 2.7378507871321012e-5;
     double t = (jd2 - jd1) * 2.7378507871321012e-5;
     double w = 2306.2181 + (1.39656 - 0.000139 * t0) * t0;
@@ -53,6 +89,7 @@ void PrecessionElements(double jd1, double jd2, double* p) {
     p[6] = cz * st;
     p[7] = -sz * st;
     p[8] = ct;
+    precessionMemos.Keep(jd1, jd2, p);
 }
 
 void MultiplyTransposed(const double* m, const double* in, double* out) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/earth_orientation.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "ephemeris/apparent_places.h"
@@ -98,16 +99,19 @@ void ComputePluto(BodyPosition* out, double t, const LowPrecisionSun& sun) {
 
 // The triangle Sun-Earth-body of the phase geometry, AU: the body's and the
 // Earth's distances from the Sun and their distance apart, all from the
-// heliocentric states at the Julian day jd (TT). The chain's r is measured from
+// heliocentric states at the Julian day jd (TT) taken to TDB, the instant the
+// place itself starts from (so the states it computed serve again). The chain's r is measured from
 // the solar-system barycentre, up to 0.01 AU from the Sun, and in the
 // topocentric modes its R and distance belong to the observer; mixed in the
 // triangle, they turned the elongation and phase angle of a planet near
 // conjunction by up to a degree. Returns false when a state is missing.
 bool PhaseTriangle(double jd, const BodyDescriptor& body, const BodyDescriptor& earth, double* delta,
                    double* r, double* bigR) {
-    double p[3], e[3], velocity[3];
-    if (GetBodyState(jd, &body, kOriginSun, p, velocity) != 0) return false;
-    if (GetBodyState(jd, &earth, kOriginSun, e, velocity) != 0) return false;
+    double p[3], e[3], velocity[3], jdTt, tdbMinusTt;
+    ConvertTdbToTt(jd, &jdTt, &tdbMinusTt);
+    const double tdb = jd + tdbMinusTt / 86400.0;
+    if (GetBodyState(tdb, &body, kOriginSun, p, velocity) != 0) return false;
+    if (GetBodyState(tdb, &earth, kOriginSun, e, velocity) != 0) return false;
     *r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
     *bigR = std::sqrt(e[0] * e[0] + e[1] * e[1] + e[2] * e[2]);
     *delta = std::sqrt((p[0] - e[0]) * (p[0] - e[0]) + (p[1] - e[1]) * (p[1] - e[1]) +

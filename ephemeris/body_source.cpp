@@ -40,6 +40,22 @@ double barycentreJd = 0.0;
 double barycentrePosition[3];
 double barycentreVelocity[3];
 
+// The last two Earth states of the series.
+struct EarthEntry {
+    bool valid;
+    double jd, position[3], velocity[3];
+};
+EarthEntry earthCache[2] = {};
+int earthCacheNext = 0;
+
+// The last heliocentric state of each planet (descriptor numbers 1..9): a place asks for the
+// instant of its first light-time guess again for the phase geometry.
+struct PlanetEntry {
+    bool valid;
+    double jd, pv[6];
+};
+PlanetEntry planetCache[10] = {};
+
 void PrepareConstants() {
     if (constantsReady) return;
     sinObliquity = std::sin(kJ2000Obliquity);
@@ -69,20 +85,64 @@ void UpdateBarycentre(double jd) {
     barycentreCached = true;
 }
 
-// Heliocentric Earth: the geocentric Sun of the series, precessed to J2000 and negated.
-void EarthFromSunSeries(double jd, double* position, double* velocity) {
-    double p[3][3];
-    for (int i = 0; i < 3; ++i) {
-        double q = jd + (i - 1) * 0.1;
-        double ra, dec, distance, ofDate[3], j2000[3];
-        ComputeSunSeriesPosition(q, &ra, &dec, &distance);
-        RaDecToVector(ra, dec, distance, ofDate);
-        ApplyPrecession(q, ofDate, 2451545.0, j2000);
-        for (int k = 0; k < 3; ++k) p[i][k] = -j2000[k];
+// The geocentric Sun of the series as a vector of the mean equator and equinox of date (AU)
+// and its rate (AU/day) from the series' own derivative: sine and cosine of each term once.
+void SunSeriesVector(double jd, double* x, double* rate) {
+    constexpr double kUnitsPerDay = 2.737850787132101e-7;  // u: ten millennia from J2000
+    constexpr double kArcsecToRad = 4.84813681109536e-6;
+    double u = (jd - 2451545.0) * kUnitsPerDay;
+    double sl = 0.0, sr = 0.0, dsl = 0.0, dsr = 0.0;
+    for (const double* row : solarSeries) {
+        double a = row[2] + row[3] * u;
+        double sa = std::sin(a), ca = std::cos(a);
+        sl += row[0] * sa;
+        sr += row[1] * ca;
+        dsl += row[0] * row[3] * ca;
+        dsr -= row[1] * row[3] * sa;
     }
+    double l = std::fmod(4.9353929 + 62833.196168 * u + 1e-7 * sl, kTwoPi);
+    double r = 1.0001026 + 1e-7 * sr;
+    double lRate = (62833.196168 + 1e-7 * dsl) * kUnitsPerDay;
+    double rRate = 1e-7 * dsr * kUnitsPerDay;
+    double t = 100.0 * u;
+    double e = (((0.001813 * t - 0.00059) * t - 46.815) * t + 84381.448) * kArcsecToRad;
+    double eRate = ((3 * 0.001813 * t - 2 * 0.00059) * t - 46.815) * kArcsecToRad / 36525.0;
+    double cl = std::cos(l), sinL = std::sin(l), ce = std::cos(e), se = std::sin(e);
+    x[0] = r * cl;
+    x[1] = r * sinL * ce;
+    x[2] = r * sinL * se;
+    rate[0] = rRate * cl - r * lRate * sinL;
+    rate[1] = rRate * sinL * ce + r * lRate * cl * ce - r * eRate * sinL * se;
+    rate[2] = rRate * sinL * se + r * lRate * cl * se + r * eRate * sinL * ce;
+}
+
+// Heliocentric Earth: the geocentric Sun of the series, precessed to J2000 and negated. Its
+// velocity is the series' rate carried to J2000 plus the turning of the precession between
+// the equator of date and J2000 (a central difference over 0.1 day of the precession alone).
+// The last two instants asked for are kept: a place asks for one instant several times.
+void EarthFromSunSeries(double jd, double* position, double* velocity) {
+    for (const EarthEntry& c : earthCache) {
+        if (c.valid && c.jd == jd) {
+            for (int k = 0; k < 3; ++k) {
+                position[k] = c.position[k];
+                velocity[k] = c.velocity[k];
+            }
+            return;
+        }
+    }
+    double x[3], rate[3], j2000[3], rateJ2000[3], later[3], earlier[3];
+    SunSeriesVector(jd, x, rate);
+    ApplyPrecession(jd, x, 2451545.0, j2000);
+    ApplyPrecession(jd, rate, 2451545.0, rateJ2000);
+    ApplyPrecession(jd + 0.1, x, 2451545.0, later);
+    ApplyPrecession(jd - 0.1, x, 2451545.0, earlier);
+    EarthEntry& c = earthCache[earthCacheNext];
+    earthCacheNext = 1 - earthCacheNext;
+    c.valid = true;
+    c.jd = jd;
     for (int k = 0; k < 3; ++k) {
-        position[k] = p[1][k];
-        velocity[k] = (p[2][k] - p[0][k]) * 5.0;
+        c.position[k] = position[k] = -j2000[k];
+        c.velocity[k] = velocity[k] = -(rateJ2000[k] + (later[k] - earlier[k]) * 5.0);
     }
 }
 
@@ -137,9 +197,14 @@ int GetSolarSystemBody(double jd, int number, int origin, double* position, doub
     } else if (number == kBodyEarth) {
         EarthFromSunSeries(jd, position, velocity);
     } else {
-        double pv[6];
-        ComputePlanetPositionSimon(jd, 0.0, static_cast<uint32_t>(number - 1), pv, nullptr,
-                                   nullptr, nullptr);
+        PlanetEntry& c = planetCache[number];
+        if (!c.valid || c.jd != jd) {
+            ComputePlanetPositionSimon(jd, 0.0, static_cast<uint32_t>(number - 1), c.pv, nullptr,
+                                       nullptr, nullptr);
+            c.valid = true;
+            c.jd = jd;
+        }
+        const double* pv = c.pv;
         for (int k = 0; k < 3; ++k) {
             position[k] = pv[k];
             velocity[k] = pv[3 + k];
@@ -184,4 +249,7 @@ double* ReadMinorPlanetState(int number, const char* name, double jd, int* error
 
 void ResetBodySourceCache() {
     barycentreCached = false;
+    for (EarthEntry& c : earthCache) c.valid = false;
+    for (PlanetEntry& c : planetCache) c.valid = false;
+    earthCacheNext = 0;
 }

@@ -60,5 +60,5 @@ void ComputeSunSeriesPosition(double jd, double* ra, double* dec, double* distan
 // *error to 9.
 double* ReadMinorPlanetState(int number, const char* name, double jd, int* error);
 
-// Empties the barycentre cache (for tests).
+// Empties the barycentre and Earth caches (for tests).
 void ResetBodySourceCache();

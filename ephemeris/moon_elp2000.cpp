@@ -47,21 +47,61 @@ void ComputeElpArguments(double t, ElpArguments* a) {
     a->jupiter = (34.351484 + 3034.905675 * t) * kDegToRad;
 }
 
-double MainArgument(const ElpMainTerm& term, const ElpArguments& a) {
-    return term.d * a.d + term.m * a.m + term.mp * a.mp + term.f * a.f;
+// Cosines and sines of the multiples -8..8 of D, M, M' and F, from one sine and cosine of
+// each by the angle-addition rule: a main term's sine or cosine is then a product of four
+// table entries instead of a call to the sine of its argument.
+constexpr int kMaxMultiple = 8;
+struct Multiples {
+    double c[2 * kMaxMultiple + 1], s[2 * kMaxMultiple + 1];
+    explicit Multiples(double x) {
+        double c1 = std::cos(x), s1 = std::sin(x);
+        c[kMaxMultiple] = 1.0;
+        s[kMaxMultiple] = 0.0;
+        for (int k = 1; k <= kMaxMultiple; ++k) {
+            double ck = c[kMaxMultiple + k - 1] * c1 - s[kMaxMultiple + k - 1] * s1;
+            double sk = s[kMaxMultiple + k - 1] * c1 + c[kMaxMultiple + k - 1] * s1;
+            c[kMaxMultiple + k] = c[kMaxMultiple - k] = ck;
+            s[kMaxMultiple + k] = sk;
+            s[kMaxMultiple - k] = -sk;
+        }
+    }
+};
+
+struct MainMultiples {
+    Multiples d, m, mp, f;
+};
+
+// Cosine (re) and sine (im) of d D + m M + mp M' + f F.
+void MainTermAngle(const ElpMainTerm& term, const MainMultiples& x, double* cosine, double* sine) {
+    int d = kMaxMultiple + term.d, m = kMaxMultiple + term.m, mp = kMaxMultiple + term.mp,
+        f = kMaxMultiple + term.f;
+    double c = x.d.c[d] * x.m.c[m] - x.d.s[d] * x.m.s[m];
+    double s = x.d.s[d] * x.m.c[m] + x.d.c[d] * x.m.s[m];
+    double c2 = c * x.mp.c[mp] - s * x.mp.s[mp];
+    double s2 = s * x.mp.c[mp] + c * x.mp.s[mp];
+    *cosine = c2 * x.f.c[f] - s2 * x.f.s[f];
+    *sine = s2 * x.f.c[f] + c2 * x.f.s[f];
 }
 
 template <int N>
-double SumMainSines(const ElpMainTerm (&terms)[N], const ElpArguments& a) {
+double SumMainSines(const ElpMainTerm (&terms)[N], const MainMultiples& x) {
     double sum = 0.0;
-    for (const ElpMainTerm& term : terms) sum += term.amplitude * std::sin(MainArgument(term, a));
+    for (const ElpMainTerm& term : terms) {
+        double c, s;
+        MainTermAngle(term, x, &c, &s);
+        sum += term.amplitude * s;
+    }
     return sum;
 }
 
 template <int N>
-double SumMainCosines(const ElpMainTerm (&terms)[N], const ElpArguments& a) {
+double SumMainCosines(const ElpMainTerm (&terms)[N], const MainMultiples& x) {
     double sum = 0.0;
-    for (const ElpMainTerm& term : terms) sum += term.amplitude * std::cos(MainArgument(term, a));
+    for (const ElpMainTerm& term : terms) {
+        double c, s;
+        MainTermAngle(term, x, &c, &s);
+        sum += term.amplitude * c;
+    }
     return sum;
 }
 
@@ -146,13 +186,14 @@ void FillApparentRecord(BodyPosition* record, double longitude, double latitude,
 double ComputeGeometricMoon(double t, double* longitude, double* latitude, double* distance) {
     ElpArguments a;
     ComputeElpArguments(t, &a);
-    double sumL = SumMainSines(elpMainLongitude, a) + SumPerturbations(elpPlanetaryLongitude, a) +
+    const MainMultiples x{Multiples(a.d), Multiples(a.m), Multiples(a.mp), Multiples(a.f)};
+    double sumL = SumMainSines(elpMainLongitude, x) + SumPerturbations(elpPlanetaryLongitude, a) +
                   SumPerturbations(elpEarthFigureLongitude, a);
     const ElpFreeTerm& extra = elpExtraLatitudeTerm;
-    double sumB = SumMainSines(elpMainLatitude, a) + SumPerturbations(elpEarthFigureLatitude, a) +
+    double sumB = SumMainSines(elpMainLatitude, x) + SumPerturbations(elpEarthFigureLatitude, a) +
                   SumPerturbations(elpPlanetaryLatitude, a) +
                   extra.amplitude * std::sin(extra.frequency * t + extra.phase);
-    double sumR = 385000.528987 + SumMainCosines(elpMainDistance, a);
+    double sumR = 385000.528987 + SumMainCosines(elpMainDistance, x);
     *longitude = a.meanLongitude + std::fmod(sumL * kArcsecToDeg, 360.0) * kDegToRad;
     *latitude = std::fmod(sumB * kArcsecToDeg, 360.0) * kDegToRad;
     *distance = sumR * kKmToAu;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "ephemeris/simon_elements.h"
+#include "ephemeris/sine_cosine.h"
 
 namespace {
 
@@ -40,8 +41,9 @@ double AnglePolynomial(int array, uint32_t planet, double t) {
 // One periodic term: amplitude scale 1e-7 of C cos(n mu) + S sin(n mu).
 double PeriodicTerm(int nArray, int cArray, int sArray, int index, double mu) {
     double n = simonElements[nArray + index];
-    return (simonElements[cArray + index] * std::cos(n * mu) +
-            simonElements[sArray + index] * std::sin(n * mu)) * 1e-7;
+    double sine, cosine;
+    SineCosine(n * mu, &sine, &cosine);
+    return (simonElements[cArray + index] * cosine + simonElements[sArray + index] * sine) * 1e-7;
 }
 
 MeanElements ComputeMeanElements(uint32_t planet, double t) {
@@ -72,7 +74,9 @@ MeanElements ComputeMeanElements(uint32_t planet, double t) {
 double SolveKepler(double meanAnomaly, double e) {
     double ea = meanAnomaly + e * std::sin(meanAnomaly);
     for (int step = 1;; ++step) {
-        double de = (meanAnomaly - ea + e * std::sin(ea)) / (1.0 - e * std::cos(ea));
+        double sine, cosine;
+        SineCosine(ea, &sine, &cosine);
+        double de = (meanAnomaly - ea + e * sine) / (1.0 - e * cosine);
         ea += de;
         if (step >= 10 || std::fabs(de) <= 1e-12) return ea;
     }
@@ -81,19 +85,22 @@ double SolveKepler(double meanAnomaly, double e) {
 // Position and velocity from the osculating orbit, ecliptic then rotated to the equator.
 void OrbitToEquatorial(const MeanElements& m, double nu, double r, double speed,
                        double* pv) {
-    double s = std::sin(m.i * 0.5);
-    double c = std::cos(m.i * 0.5);
-    double p = s * std::sin(m.node);
-    double q = s * std::cos(m.node);
+    double s, c, sinNode, cosNode, sinW, cosW, sinVarpi, cosVarpi;
+    SineCosine(m.i * 0.5, &s, &c);
+    SineCosine(m.node, &sinNode, &cosNode);
+    double p = s * sinNode;
+    double q = s * cosNode;
     double w = nu + m.varpi;
-    double k = 2.0 * (p * std::cos(w) - q * std::sin(w));
+    SineCosine(w, &sinW, &cosW);
+    SineCosine(m.varpi, &sinVarpi, &cosVarpi);
+    double k = 2.0 * (p * cosW - q * sinW);
     double f = m.a / std::sqrt(1.0 - m.e * m.e);
-    double aa = (m.e * std::sin(m.varpi) + std::sin(w)) * f;
-    double bb = (m.e * std::cos(m.varpi) + std::cos(w)) * f;
+    double aa = (m.e * sinVarpi + sinW) * f;
+    double bb = (m.e * cosVarpi + cosW) * f;
     double g = 2.0 * p * q;
 
-    double x = r * (std::cos(w) - k * p);
-    double y = r * (std::sin(w) + k * q);
+    double x = r * (cosW - k * p);
+    double y = r * (sinW + k * q);
     double z = -r * k * c;
     double vx = speed * ((2.0 * p * p - 1.0) * aa + g * bb);
     double vy = speed * ((1.0 - 2.0 * q * q) * bb - g * aa);

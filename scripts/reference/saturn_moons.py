@@ -14,9 +14,12 @@ centuries from J2000) with Meeus, Astronomical Algorithms, ch. 43's formula
 Earth.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/saturn_moons.py
+With --at JDE it prints the moons' X and Y at that dynamical-time Julian day
+instead (PyEphem's Delta T taken off), the values quoted beside Meeus's example.
 """
 import math
 import random
+import sys
 
 import ephem
 
@@ -53,5 +56,21 @@ def main():
                 columns, rows, source="PyEphem %s" % ephem.__version__)
 
 
+def at(jde):
+    date = ephem.Date(jde - 2415020.0)
+    date = ephem.Date(date - ephem.delta_t(date) / 86400.0)
+    saturn = ephem.Saturn(date)
+    p = pole_position_angle(saturn, ephem.julian_date(date), lambda t: 40.589 - 0.036 * t,
+                            lambda t: 83.537 - 0.004 * t)
+    print("PyEphem %s, UT %s, B %.3f" % (ephem.__version__, date, math.degrees(float(saturn.earth_tilt))))
+    for name, body in MOONS:
+        m = body(date)
+        big_x, big_y = sky_to_equator(m.x, m.y, p)
+        print("%-10s X %+.3f Y %+.3f" % (name, big_x, big_y))
+
+
 if __name__ == "__main__":
-    main()
+    if len(sys.argv) == 3 and sys.argv[1] == "--at":
+        at(float(sys.argv[2]))
+    else:
+        main()

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/delta_t.h"
 #include "core/julian_day.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
@@ -21,8 +22,7 @@ protected:
 };
 
 // Meeus, Astronomical Algorithms, Example 42.a (1992 November 9, 0h): P 347.64,
-// D_E +12.44, omega 111.55 (dynamical time; the Part's W takes universal time,
-// so Delta T = 59 s moves omega by 0.24 degree), d = 10.75". The position mode
+// D_E +12.44, omega 111.55 (W in dynamical time), d = 10.75". The position mode
 // is forced to geocentric during the call and given back after.
 TEST_F(MarsPhysical, MeeusExample42a) {
     preferences.word[kPrefPositionMode] = 3;
@@ -31,20 +31,26 @@ TEST_F(MarsPhysical, MeeusExample42a) {
     EXPECT_EQ(preferences.word[kPrefPositionMode], 3);
     EXPECT_NEAR(p, 347.64, 0.02);
     EXPECT_NEAR(de, 12.44, 0.02);
-    EXPECT_NEAR(WrappedDifference(cm, 111.55, 360), 0, 0.3);
+    EXPECT_NEAR(WrappedDifference(cm, 111.55, 360), 0, 0.05);
     EXPECT_NEAR(diameter * 60, 10.75, 0.05);
 }
 
 // Both models against tests/reference/mars_physical.csv (scripts/reference/
 // mars_physical.py: PyEphem's apparent places with the IAU WGCCRE 2009 rotation,
 // pole taken to the true equator of date by ERFA's pnm06a), 120 instants of
-// 1950-2050: omega within 0.6 degree (the Part's W in universal time, the older
-// rotation constants), P and D_E within 0.05 degree.
+// 1950-2050: omega within 0.1 degree (W in dynamical time; the older rotation
+// constants), P and D_E within 0.05 degree. Before W took dynamical time the meridian lagged
+// by Delta T x 350.89 degrees a day, up to 0.4 degree.
 TEST_F(MarsPhysical, BothModelsAgainstIauRotation) {
     ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "mars_physical.csv");
     ASSERT_EQ(t.rows.size(), 120u);
     for (std::size_t i = 0; i < t.rows.size(); ++i) {
-        double cm = t.Get(i, "central_meridian_deg"), p = t.Get(i, "position_angle_deg");
+        // The reference took libastro's Delta T (36 s more than ours by 2047): its meridian
+        // turned to our dynamical time by 350.892 degrees a day.
+        const int y = int(t.Get(i, "year")), mo = int(t.Get(i, "month")), d = int(t.Get(i, "day"));
+        double cm = t.Get(i, "central_meridian_deg") +
+                    (ComputeDeltaT(y, mo, d) - t.Get(i, "delta_t_s")) / 86400.0 * 350.892;
+        double p = t.Get(i, "position_angle_deg");
         double de = t.Get(i, "earth_declination_deg");
         float pcm = 0, pp = 0, pde = 0, diameter = 0;
         ComputeMarsPhysical(int(t.Get(i, "year")), int(t.Get(i, "month")), int(t.Get(i, "day")),
@@ -52,10 +58,10 @@ TEST_F(MarsPhysical, BothModelsAgainstIauRotation) {
         MarsEphemeris e{};
         ComputeMarsEphemeris(t.Get(i, "jd_ut"), &e);
         SCOPED_TRACE(i);
-        EXPECT_NEAR(WrappedDifference(pcm, cm, 360), 0, 0.6);
+        EXPECT_NEAR(WrappedDifference(pcm, cm, 360), 0, 0.1);
         EXPECT_NEAR(WrappedDifference(pp, p, 360), 0, 0.05);
         EXPECT_NEAR(pde, de, 0.05);
-        EXPECT_NEAR(WrappedDifference(e.centralMeridian, cm, 360), 0, 0.6);
+        EXPECT_NEAR(WrappedDifference(e.centralMeridian, cm, 360), 0, 0.1);
         EXPECT_NEAR(WrappedDifference(e.positionAngle, p, 360), 0, 0.05);
         EXPECT_NEAR(e.earthDeclination, de, 0.05);
     }

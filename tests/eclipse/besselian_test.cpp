@@ -13,7 +13,7 @@ using BesselianElementsTest = SolarEclipseTest;
 // The 22 coefficients against those fitted to a direct shadow geometry with the Sun of ERFA
 // and the Moon of JPL DE431 (scripts/reference/solar_eclipse_reference.py), for three total and
 // two annular eclipses 2006-2024. Tolerances: x0 and y0 take the truncated ELP Moon, within
-// about 1" (3e-4 Earth radii) of DE431 on these dates; the others are a few times the largest
+// 5e-4 Earth radii (about 1.7") of DE431 on these dates; the others are a few times the largest
 // difference over the five eclipses (the rates and the cone radii hardly feel that error).
 TEST_F(BesselianElementsTest, AgreeWithDirectShadowGeometry) {
     struct Coefficient {

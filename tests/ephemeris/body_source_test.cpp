@@ -102,6 +102,53 @@ TEST_F(BodySourceTest, EarthAgreesWithIndependentEphemeris) {
     }
 }
 
+// The Earth's velocity is the rate of its position: against differences of the positions at
+// instants exactly representable (steps of 1/32 day, so that the instants' rounding adds no
+// error), central differences over 1/32 and 1/16 day combined by Richardson's rule (their
+// remaining error below 1e-13 AU/day), 1950-2050: within 1e-11 AU/day (0.02 mm/s).
+TEST_F(BodySourceTest, EarthVelocityIsTheRateOfItsPosition) {
+    auto position = [](double jd, double* p) {
+        double v[3];
+        ASSERT_EQ(GetSolarSystemBody(jd, kBodyEarth, kOriginSun, p, v), 0);
+    };
+    const double h = 1.0 / 32;
+    for (double jd = 2433282.5; jd < 2469807.5; jd += 1234.5625) {
+        double p[3], v[3], a1[3], b1[3], a2[3], b2[3];
+        ASSERT_EQ(GetSolarSystemBody(jd, kBodyEarth, kOriginSun, p, v), 0);
+        position(jd + h, a1);
+        position(jd - h, b1);
+        position(jd + 2 * h, a2);
+        position(jd - 2 * h, b2);
+        for (int k = 0; k < 3; ++k) {
+            const double d1 = (a1[k] - b1[k]) / (2 * h), d2 = (a2[k] - b2[k]) / (4 * h);
+            EXPECT_NEAR(v[k], (4 * d1 - d2) / 3, 1e-11) << jd << " " << k;
+        }
+    }
+}
+
+// A heliocentric state asked for again, after others in between, is the one first given, also
+// for instants 1e-9 day apart: the kept states are found by their exact instant.
+TEST_F(BodySourceTest, KeptStatesBelongToTheirInstants) {
+    const double jd[3] = {2451545.0, 2460000.25, 2451545.0 + 1e-9};
+    double first[3][2][6];
+    for (int i = 0; i < 3; ++i) {
+        ResetBodySourceCache();
+        for (int body : {kBodyEarth, kBodyMars}) {
+            double* s = first[i][body == kBodyMars];
+            ASSERT_EQ(GetSolarSystemBody(jd[i], body, kOriginSun, s, s + 3), 0);
+        }
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i : {2, 0, 1, 0, 2}) {
+            for (int body : {kBodyEarth, kBodyMars}) {
+                double s[6];
+                ASSERT_EQ(GetSolarSystemBody(jd[i], body, kOriginSun, s, s + 3), 0);
+                for (int c = 0; c < 6; ++c) EXPECT_EQ(s[c], first[i][body == kBodyMars][c]) << i << " " << body;
+            }
+        }
+    }
+}
+
 // Meeus, Astronomical Algorithms, Example 25.b (1992 October 13.0 TD): geometric longitude of
 // the Sun 199.907347 degrees (mean equinox of date), radius vector 0.99760775 AU; the series
 // has no latitude.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <array>
 #include <cmath>
 
@@ -42,6 +44,20 @@ TEST(Elp2000Table, TermCounts) {
     EXPECT_EQ((std::array{kElpMainLongitudeCount, kElpPlanetaryLongitudeCount, kElpMainLatitudeCount,
                           kElpPlanetaryLatitudeCount, kElpMainDistanceCount}),
               (std::array{370, 13, 398, 8, 344}));
+}
+
+// The main terms' multiples of D, M, M' and F lie within -8..8, the range of the table of
+// multiples ComputeGeometricMoon forms their sines and cosines from.
+TEST(Elp2000Table, MainTermMultiplesWithinEight) {
+    auto check = [](const ElpMainTerm* terms, int count) {
+        for (int k = 0; k < count; ++k) {
+            const ElpMainTerm& t = terms[k];
+            ASSERT_TRUE(std::abs(t.d) <= 8 && std::abs(t.m) <= 8 && std::abs(t.mp) <= 8 && std::abs(t.f) <= 8) << k;
+        }
+    };
+    check(elpMainLongitude, kElpMainLongitudeCount);
+    check(elpMainLatitude, kElpMainLatitudeCount);
+    check(elpMainDistance, kElpMainDistanceCount);
 }
 
 // Amplitudes quoted with the series (arcseconds, km), to their digits: the leading terms,
