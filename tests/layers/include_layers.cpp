@@ -47,7 +47,9 @@ void CheckFile(const fs::path& file, const std::string& rel, const LayerRow& own
     for (int line = 1; std::getline(in, text); ++line) {
         if (text.find("include") == std::string::npos || !std::regex_search(text, m, kInclude)) continue;
         const LayerRow* target = RowOf(m[1].str());
-        if (target && target->layer > own.layer)
+        if (!target)  // a relative path ("../app/x.h", "memo.h") would slip past the table
+            out->push_back({rel, line, "#include \"" + m[1].str() + "\" is not a path from the top of the tree"});
+        else if (target->layer > own.layer)
             out->push_back({rel, line,
                             "#include \"" + m[1].str() + "\" reaches up from " + own.folder + " to " + target->folder});
     }

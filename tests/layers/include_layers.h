@@ -24,8 +24,9 @@ struct LayerFinding {
 };
 
 // Reads every .h and .cpp of the source folders under `root` and reports each
-// include of a higher layer, and each top-level folder holding sources that
-// the table does not place (line 0). Sorted by file and line.
+// include of a higher layer, each quoted include that is not a path from the
+// top of the tree (it could not be placed), and each top-level folder holding
+// sources that the table does not place (line 0). Sorted by file and line.
 std::vector<LayerFinding> CheckIncludeLayers(const std::filesystem::path& root);
 
 // "file:line: what".

@@ -68,6 +68,18 @@ TEST_F(FakeTree, UpwardIncludesAreNamed) {
               }));
 }
 
+// An include by a relative path cannot be placed in a layer, so it is named
+// too: "../app/x.h" from catalog/ would otherwise reach up unseen.
+TEST_F(FakeTree, RelativeIncludesAreNamed) {
+    Write("catalog/records.cpp", "#include \"records.h\"\n#include \"../app/main_window.h\"\n#include \"core/angle.h\"\n");
+    Write("tests/catalog/records_test.cpp", "#include \"catalog_test.h\"\n");
+    EXPECT_EQ(Texts(CheckIncludeLayers(folder.path())),
+              (std::vector<std::string>{
+                  "catalog/records.cpp:1: #include \"records.h\" is not a path from the top of the tree",
+                  "catalog/records.cpp:2: #include \"../app/main_window.h\" is not a path from the top of the tree",
+              }));
+}
+
 // A source folder that the table does not place is reported, so that the table
 // grows with the tree.
 TEST_F(FakeTree, FolderOutsideTheTableIsReported) {
