@@ -175,6 +175,9 @@ std::vector<HipStar> ParseStellariumStars(const std::string& bytes, const std::s
 
 namespace {
 
+constexpr long kLargestHip = 0xFFFFFF;  // 24 bits in the star records
+constexpr long kLargestHr = 32767;      // a 16-bit field in the star records
+
 // Calls `row(hip, component, hr)` for each cross-id.dat row that names an HR star.
 template <typename Row>
 void ForEachHrRow(const std::string& text, Row row) {
@@ -182,7 +185,9 @@ void ForEachHrRow(const std::string& text, Row row) {
         if (line.empty() || line[0] == '#') continue;
         std::vector<std::string> f = SplitAt(line, '\t');
         long hip = 0, hr = 0;
-        if (f.size() < 5 || !LeadingInteger(f[0], &hip) || !LeadingInteger(f[4], &hr) || hr <= 0) continue;
+        if (f.size() < 5 || !LeadingInteger(f[0], &hip) || !LeadingInteger(f[4], &hr) || hip <= 0 || hip > kLargestHip ||
+            hr <= 0 || hr > kLargestHr)
+            continue;
         std::string letter = Trim(f[1]);
         int component = letter.size() == 1 && letter[0] >= 'A' && letter[0] <= 'Z' ? letter[0] - 'A' + 1 : 0;
         row(static_cast<int>(hip), component, static_cast<int>(hr));
