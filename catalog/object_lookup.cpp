@@ -23,10 +23,12 @@
 
 namespace {
 
-// The object files share their first 1130 records; the further objects outside
-// NGC and IC follow the NGC block.
+// The object files share their first 1131 records; the further objects outside
+// NGC and IC (M40, M45, C9, C41, C99) follow the NGC block. Files made before
+// M40 joined share 1130: the scan's extra record is then a full-catalogue
+// record, whose designation never matches a Messier or Caldwell key.
 constexpr int kSharedExtrasFirst = 1126;
-constexpr int kSharedRecords = 1130;
+constexpr int kSharedRecords = 1131;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kFix24PerHour = 4392264.877774095;
 constexpr double kFix24PerDegree = 292817.658518273;

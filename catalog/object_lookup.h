@@ -10,7 +10,7 @@
 // Record of entry `index` of the Messier (0..109), Caldwell (0..108), Herschel
 // 400 (0..399) or "110 Best of NGC" (0..109) table: the object file's record
 // of the entry's catalogue key (searched in its catalogue's record range, then
-// among the further objects after the NGC block of the shared first 1130
+// among the further objects after the NGC block of the shared first 1131
 // records), else of its alias key. False without a message for an index beyond
 // the table or an object the file does not hold.
 bool GetMessierObjectRecord(int index, ObjectRecord* record);

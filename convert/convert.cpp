@@ -71,7 +71,9 @@ StarSources ReadStarSources(const Sources& s) {
         std::vector<HipStar> part = ParseStellariumStars(s.ReadStellarium(level), s.Stellarium(level));
         stars.hip.insert(stars.hip.end(), part.begin(), part.end());
     }
-    stars.hipToHr = ParseCrossIdHipToHr(s.ReadStellarium(kCrossId));
+    std::string crossId = s.ReadStellarium(kCrossId);
+    stars.hipToHr = ParseCrossIdHipToHr(crossId);
+    stars.hrToHip = ParseCrossIdHrToHip(crossId);
     stars.classicFigures = ParseFigures(s.ReadStellarium(kClassicFigures), s.Stellarium(kClassicFigures));
     stars.reyFigures = ParseFigures(s.ReadStellarium(kReyFigures), s.Stellarium(kReyFigures));
     return stars;

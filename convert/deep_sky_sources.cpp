@@ -188,6 +188,7 @@ std::map<std::pair<bool, long>, OpenNgcRow> ReadOpenNgc(const std::string& path)
         r.raHours = Column(st, 2, &present) / 15.0;
         r.decDegrees = Column(st, 3, &present);
         if (!present || !(r.raHours >= 0 && r.raHours < 24 && std::fabs(r.decDegrees) <= 90)) continue;
+        r.hasPosition = r.raHours != 0 || r.decDegrees != 0;
         r.magnitude = Column(st, 4, &r.hasMagnitude);
         r.majorArcmin = Column(st, 5, &r.hasSize);
         r.minorArcmin = Column(st, 6, &present);

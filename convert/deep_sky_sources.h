@@ -56,6 +56,7 @@ struct OpenNgcRow {
     bool hasSize = false;
     double positionAngle = 0;
     bool hasPositionAngle = false;
+    bool hasPosition = true;  // false for rows OpenNGC gives no place (ra = dec = 0)
 };
 
 // Keyed by (ic, number). Throws SourceError when the database cannot be read.

@@ -17,7 +17,7 @@
 namespace convert {
 namespace {
 
-constexpr int kSharedRecords = 1130;
+constexpr int kSharedRecords = 1131;
 constexpr int kSharedIc = 72;
 constexpr int kSharedNgc = 1054;
 constexpr double kJ2000 = 2451545.0;
@@ -25,6 +25,9 @@ constexpr double kFix24PerHour = 4392264.877774095;
 constexpr double kFix24PerDegree = 292817.658518273;
 constexpr int kTypeNonexistent = 26;
 constexpr int kTypeDarkNebula = 21;
+constexpr int kTypeDoubleStar = 31;
+constexpr double kFaintestUsableV = 20.0;  // a magnitude beyond this in either source is no visual magnitude
+constexpr double kNamesakeMinimumArcmin = 10.0;  // a namesake nearer than this (or the major axis) is the object
 constexpr float kDistancePerKpc = 71.0f;  // the distance field holds 71 x kpc
 constexpr int16_t kNoMagnitudeIndexed = 150;
 constexpr int16_t kUnusedEntryMagnitude = 32767;
@@ -51,7 +54,16 @@ using Key = std::pair<int, long>;  // (designation id, number)
 struct Candidate {
     ObjectRecord record{};
     const DsoObject* dso = nullptr;
+    bool ownPlace = true;  // false: the place is borrowed from the namesake
 };
+
+// Angle between two places (hours, degrees), in arcminutes.
+double SeparationArcmin(double ra1Hours, double dec1Degrees, double ra2Hours, double dec2Degrees) {
+    constexpr double kRadian = 3.14159265358979323846 / 180.0;
+    double a = (ra1Hours - ra2Hours) * 15.0 * kRadian, d1 = dec1Degrees * kRadian, d2 = dec2Degrees * kRadian;
+    double c = std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos(a);
+    return std::acos(std::clamp(c, -1.0, 1.0)) / kRadian * 60.0;
+}
 
 class DsoLookup {
 public:
@@ -60,13 +72,32 @@ public:
             for (int c = 0; c < kDsoColumns; ++c)
                 if (o.numbers[c] > 0) byNumber_.emplace(Key{c, o.numbers[c]}, &o);
     }
+    // The first object carrying a number in a column.
     const DsoObject* Find(int column, long number) const {
         auto it = byNumber_.find({column, number});
         return it == byNumber_.end() ? nullptr : it->second;
     }
+    // The catalog.dat object that is the OpenNGC row's object: of those carrying its
+    // number, the nearest within max(10', the row's major axis); for a row without a
+    // place, the first; else none (catalog.dat may give a number to another object).
+    const DsoObject* Namesake(const OpenNgcRow& r) const {
+        int column = r.ic ? kColIc : kColNgc;
+        if (!r.hasPosition) return Find(column, r.number);
+        double limit = std::max(kNamesakeMinimumArcmin, r.hasSize ? r.majorArcmin : 0.0);
+        const DsoObject* nearest = nullptr;
+        auto [first, last] = byNumber_.equal_range({column, r.number});
+        for (auto it = first; it != last; ++it) {
+            double d = SeparationArcmin(r.raHours, r.decDegrees, it->second->raHours, it->second->decDegrees);
+            if (d <= limit) {
+                limit = d;
+                nearest = it->second;
+            }
+        }
+        return nearest;
+    }
 
 private:
-    std::map<Key, const DsoObject*> byNumber_;
+    std::multimap<Key, const DsoObject*> byNumber_;
 };
 
 uint32_t ConstellationAt(double hours, double degrees) {
@@ -89,7 +120,7 @@ void FillFromDso(ObjectRecord& o, const DsoObject& d) {
     o.objectType = static_cast<uint32_t>(ObjectTypeOfDso(d.type));
     o.rightAscension = static_cast<float>(d.raHours);
     o.declination = static_cast<float>(d.decDegrees);
-    o.magnitude = Known(d.vmag, -30, 99);
+    o.magnitude = d.vmag <= kFaintestUsableV ? Known(d.vmag, -30, 99) : 0.0f;
     o.size1 = Known(d.majorDegrees * 60.0, 0, 1e5);
     o.size2 = Known(d.minorDegrees * 60.0, 0, 1e5);
     o.objectCode = PositionAngleCode(d.orientation);
@@ -102,17 +133,24 @@ void Finish(ObjectRecord& o, const DsoObject* d) {
     o.constellation = ConstellationAt(o.rightAscension, o.declination);
 }
 
+// An NGC or IC object: OpenNGC's place, sizes, position angle and known type;
+// the rest from its catalog.dat namesake when that is the same object. A row
+// without a place and without a namesake is an unknown object (never indexed).
 Candidate NgcIcCandidate(const OpenNgcRow& r, const DsoLookup& lookup) {
     Candidate c;
-    c.dso = lookup.Find(r.ic ? kColIc : kColNgc, r.number);
+    c.dso = lookup.Namesake(r);
     ObjectRecord& o = c.record;
     if (c.dso) FillFromDso(o, *c.dso);
     o.designationId = r.ic ? kDesignationIc : kDesignationNgc;
     o.number = static_cast<int32_t>(r.number);
-    if (!c.dso || c.dso->type == 36) o.objectType = static_cast<uint32_t>(ObjectTypeOfOpenNgc(r.type));
-    o.rightAscension = static_cast<float>(r.raHours);
-    o.declination = static_cast<float>(r.decDegrees);
-    if (o.magnitude == 0 && r.hasMagnitude) o.magnitude = static_cast<float>(r.magnitude);
+    int openNgcType = ObjectTypeOfOpenNgc(r.type);
+    if (openNgcType != kTypeNonexistent || !c.dso || c.dso->type == 36) o.objectType = static_cast<uint32_t>(openNgcType);
+    c.ownPlace = r.hasPosition;
+    if (r.hasPosition) {
+        o.rightAscension = static_cast<float>(r.raHours);
+        o.declination = static_cast<float>(r.decDegrees);
+    }
+    if (o.magnitude == 0 && r.hasMagnitude && r.magnitude <= kFaintestUsableV) o.magnitude = static_cast<float>(r.magnitude);
     if (r.hasSize) {
         o.size1 = static_cast<float>(r.majorArcmin);
         o.size2 = static_cast<float>(r.minorArcmin);
@@ -192,6 +230,15 @@ Candidate ListObject(const DsoLookup& lookup, int designation, long number) {
     return DsoCandidate(*d, designation, number);
 }
 
+// The further objects that only a Messier or Caldwell key reaches, in the order
+// of the shared block: M40 (Winnecke 4, a double star), M45, C9, C41, C99.
+void AppendListObjects(std::vector<Candidate>& all, const DsoLookup& lookup) {
+    all.push_back(ListObject(lookup, kDesignationMessier, 40));
+    all.back().record.objectType = kTypeDoubleStar;
+    all.push_back(ListObject(lookup, kDesignationMessier, 45));
+    for (long c : {9, 41, 99}) all.push_back(ListObject(lookup, kDesignationCaldwell, c));
+}
+
 record_writer::Bytes IndexRecordBytes(std::vector<ObjectIndexEntry> entries) {
     ObjectIndexEntry unused{};
     unused.objectRecord = -1;
@@ -202,16 +249,20 @@ record_writer::Bytes IndexRecordBytes(std::vector<ObjectIndexEntry> entries) {
 }
 
 // Each drawable object once (its first record, also when another catalogue
-// lists it again), sorted by declination, 15 to a record, after a header record
-// at -90 degrees.
+// lists it again; a record that borrows its place is left out when a record
+// with a place of its own holds the object), sorted by declination, 15 to a
+// record, after a header record at -90 degrees.
 std::vector<record_writer::Bytes> BuildIndex(const std::vector<Candidate>& candidates) {
     std::vector<ObjectIndexEntry> entries;
     std::set<Key> seen;
-    std::set<const DsoObject*> seenObjects;
+    std::set<const DsoObject*> seenObjects, placedObjects;
+    for (const Candidate& c : candidates)
+        if (c.ownPlace && c.dso) placedObjects.insert(c.dso);
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const ObjectRecord& o = candidates[i].record;
         const DsoObject* d = candidates[i].dso;
-        if (o.objectType == kTypeNonexistent || !seen.insert({o.designationId, o.number}).second ||
+        if (o.objectType == kTypeNonexistent || (!candidates[i].ownPlace && placedObjects.count(d)) ||
+            !seen.insert({o.designationId, o.number}).second ||
             (d && !seenObjects.insert(d).second))
             continue;
         ObjectIndexEntry e{};
@@ -239,21 +290,48 @@ std::vector<record_writer::Bytes> BuildIndex(const std::vector<Candidate>& candi
 
 std::string CrossRefName(const std::string& name) { return name.substr(0, kCrossRefNameLength) + " "; }
 
+// The Messier and Caldwell numbers of each object the program's number tables
+// key (catalog.dat may put such a number on a neighbouring object instead).
+std::multimap<Key, Key> ListNumbersByKey() {
+    std::multimap<Key, Key> numbers;
+    for (int i = 0; i < kMessierCount; ++i)
+        numbers.emplace(Key{messierKeys[i].designation, messierKeys[i].number}, Key{kDesignationMessier, i + 1});
+    for (int i = 0; i < kCaldwellCount; ++i)
+        numbers.emplace(Key{caldwellKeys[i].designation, caldwellKeys[i].number}, Key{kDesignationCaldwell, i + 1});
+    return numbers;
+}
+
+// Other designations of a record, at most three: its Messier and Caldwell
+// numbers first, then catalog.dat's in the cross-reference order.
+std::vector<Key> OtherDesignations(const Candidate& c) {
+    static const std::multimap<Key, Key> listNumbers = ListNumbersByKey();
+    Key own{static_cast<int>(c.record.designationId), c.record.number};
+    std::vector<Key> others;
+    auto add = [&](Key k) {
+        if (others.size() < 3 && k.first != own.first && std::find(others.begin(), others.end(), k) == others.end())
+            others.push_back(k);
+    };
+    auto [first, last] = listNumbers.equal_range(own);
+    for (auto it = first; it != last; ++it) add(it->second);
+    for (const DsoCatalogue& alt : kCrossRefOrder) {
+        long n = c.dso ? c.dso->numbers[alt.column] : 0;
+        if (n > 0 && n <= INT32_MAX) add({alt.designation, n});
+    }
+    return others;
+}
+
 bool CrossRefOf(const Candidate& c, const DeepSkySources& s, record_writer::CrossRef* ref) {
     *ref = {};
     ref->id = static_cast<int16_t>(c.record.designationId);
     ref->number = c.record.number;
-    if (!c.dso) return false;
-    int k = 0;
-    for (const DsoCatalogue& alt : kCrossRefOrder) {
-        long n = c.dso->numbers[alt.column];
-        if (k == 3 || n <= 0 || n > INT32_MAX || alt.designation == static_cast<int>(c.record.designationId)) continue;
-        ref->altIds[k] = static_cast<int16_t>(alt.designation);
-        ref->altNumbers[k++] = static_cast<int32_t>(n);
+    std::vector<Key> others = OtherDesignations(c);
+    for (std::size_t k = 0; k < others.size(); ++k) {
+        ref->altIds[k] = static_cast<int16_t>(others[k].first);
+        ref->altNumbers[k] = static_cast<int32_t>(others[k].second);
     }
-    auto names = s.names.find(c.dso->id);
+    auto names = c.dso ? s.names.find(c.dso->id) : s.names.end();
     if (names != s.names.end()) ref->name = CrossRefName(names->second.front());
-    return k > 0 || !ref->name.empty();
+    return !others.empty() || !ref->name.empty();
 }
 
 std::vector<record_writer::Bytes> BuildCrossRefs(const std::vector<Candidate>& all, const DeepSkySources& s,
@@ -355,8 +433,7 @@ ObjectFiles BuildObjectFiles(const DeepSkySources& s, const std::vector<std::pai
     for (const auto& [key, row] : s.openNgc) (row.ic ? ic : ngc).push_back(NgcIcCandidate(row, lookup));
     std::vector<Candidate> all = SharedSelection(ic, kDesignationIc, kSharedIc);
     Append(all, SharedSelection(ngc, kDesignationNgc, kSharedNgc));
-    all.push_back(ListObject(lookup, kDesignationMessier, 45));
-    for (long c : {9, 41, 99}) all.push_back(ListObject(lookup, kDesignationCaldwell, c));
+    AppendListObjects(all, lookup);
     if (all.size() != kSharedRecords) throw SourceError("OpenNGC holds too few NGC or IC objects");
     ObjectFiles files;
     files.small = Records(all);

@@ -20,8 +20,8 @@ struct DeepSkySources {
 };
 
 struct ObjectFiles {
-    std::vector<ObjectRecord> full;   // records 0..1129 shared with `small`, then the full catalogues
-    std::vector<ObjectRecord> small;  // the first 1130 records
+    std::vector<ObjectRecord> full;   // records 0..1130 shared with `small`, then the full catalogues
+    std::vector<ObjectRecord> small;  // the first 1131 records
     std::vector<record_writer::Bytes> fullIndex, smallIndex;  // record 0 a header at -90 degrees
     std::vector<record_writer::Bytes> crossRefs;              // record 0 a header; sorted by (id, number)
 };

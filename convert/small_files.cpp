@@ -47,12 +47,14 @@ int MoonType(const std::string& usgs) {
     return usgs == "SI" ? 12 : -1;
 }
 
-// Group codes of the Martian records by USGS feature type (5 is a landing site).
+// Group codes of the Martian records by USGS feature type (5 is a landing
+// site); valles are filed with the chasmata.
 int MarsType(const std::string& usgs) {
     static const char* const kCodes[] = {"CB", "MO", "AA", "PL", "PM", "", "CA", "CM", "RU", "TA"};
+    constexpr int kChasmata = 7;
     for (int i = 0; i < 10; ++i)
         if (i != kMarsLanding && usgs == kCodes[i]) return i;
-    return -1;
+    return usgs == "VA" ? kChasmata : -1;
 }
 
 MoonFeatureRecord MoonRecord(int type, const std::string& name, double latitude, double longitude, double diameter) {

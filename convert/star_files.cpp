@@ -93,8 +93,8 @@ int ConstellationRow(const std::string& abbreviation) {
 class DefaultStarBuilder {
 public:
     explicit DefaultStarBuilder(const StarSources& s) : s_(s) {
-        for (const auto& [hip, hr] : s.hipToHr) hrToHip_.emplace(hr, hip);
         for (const HipStar& h : BrightestComponents(s.hip)) bvOfHip_[h.hip] = h.bv;
+        for (const HipStar& h : s.hip) bvOfComponent_[{h.hip, h.component}] = h.bv;
         for (const BscStar& b : s.bsc) bscOfHr_[b.hr] = &b;
     }
 
@@ -130,10 +130,14 @@ public:
         return it != s_.hipToHr.end() && bscOfHr_.count(it->second) ? it->second : 0;
     }
 
+    // B-V of the star's own component of its HIP number, else of the HIP
+    // number's brightest component; 0 for a star without a HIP number.
     double BvOfHr(int hr) const {
-        auto hip = hrToHip_.find(hr);
-        if (hip == hrToHip_.end()) return 0;
-        auto bv = bvOfHip_.find(hip->second);
+        auto hip = s_.hrToHip.find(hr);
+        if (hip == s_.hrToHip.end()) return 0;
+        auto own = bvOfComponent_.find(hip->second);
+        if (own != bvOfComponent_.end()) return own->second;
+        auto bv = bvOfHip_.find(hip->second.first);
         return bv == bvOfHip_.end() ? 0 : bv->second;
     }
 
@@ -158,8 +162,8 @@ public:
 
 private:
     const StarSources& s_;
-    std::map<int, int> hrToHip_;
     std::map<int, double> bvOfHip_;
+    std::map<std::pair<int, int>, double> bvOfComponent_;
     std::map<int, const BscStar*> bscOfHr_;
 };
 

@@ -17,6 +17,7 @@ struct StarSources {
     std::vector<BscStar> bsc;
     std::vector<HipStar> hip;         // levels 0-2, components repeat a HIP number
     std::map<int, int> hipToHr;
+    std::map<int, std::pair<int, int>> hrToHip;  // HR -> (HIP, component)
     std::vector<Figure> classicFigures;  // figure set 0
     std::vector<Figure> reyFigures;      // figure set 1
 };

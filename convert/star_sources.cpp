@@ -91,6 +91,7 @@ uint32_t Le32(const std::string& b, std::size_t at) {
 HipStar DecodeStar(const std::string& b, std::size_t at, const ZoneFrame& f, double scale, const uint32_t header[8]) {
     HipStar s;
     s.hip = static_cast<int>(Le32(b, at) & 0xFFFFFF);
+    s.component = static_cast<int>(Le32(b, at) >> 24);
     double x0 = static_cast<int32_t>(Le32(b, at + 4)), x1 = static_cast<int32_t>(Le32(b, at + 8));
     Vec v = Unit(f.centre + (scale * x0) * f.axis0 + (scale * x1) * f.axis1);
     double ra = std::atan2(v.y, v.x) * 12.0 / kPi;
@@ -172,16 +173,39 @@ std::vector<HipStar> ParseStellariumStars(const std::string& bytes, const std::s
     return stars;
 }
 
-std::map<int, int> ParseCrossIdHipToHr(const std::string& text) {
-    std::map<int, int> hipToHr;
+namespace {
+
+constexpr long kLargestHip = 0xFFFFFF;  // 24 bits in the star records
+constexpr long kLargestHr = 32767;      // a 16-bit field in the star records
+
+// Calls `row(hip, component, hr)` for each cross-id.dat row that names an HR star.
+template <typename Row>
+void ForEachHrRow(const std::string& text, Row row) {
     for (const std::string& line : SplitLines(text)) {
         if (line.empty() || line[0] == '#') continue;
         std::vector<std::string> f = SplitAt(line, '\t');
         long hip = 0, hr = 0;
-        if (f.size() >= 5 && LeadingInteger(f[0], &hip) && LeadingInteger(f[4], &hr) && hr > 0)
-            hipToHr.emplace(static_cast<int>(hip), static_cast<int>(hr));
+        if (f.size() < 5 || !LeadingInteger(f[0], &hip) || !LeadingInteger(f[4], &hr) || hip <= 0 || hip > kLargestHip ||
+            hr <= 0 || hr > kLargestHr)
+            continue;
+        std::string letter = Trim(f[1]);
+        int component = letter.size() == 1 && letter[0] >= 'A' && letter[0] <= 'Z' ? letter[0] - 'A' + 1 : 0;
+        row(static_cast<int>(hip), component, static_cast<int>(hr));
     }
+}
+
+}  // namespace
+
+std::map<int, int> ParseCrossIdHipToHr(const std::string& text) {
+    std::map<int, int> hipToHr;
+    ForEachHrRow(text, [&](int hip, int, int hr) { hipToHr.emplace(hip, hr); });
     return hipToHr;
+}
+
+std::map<int, std::pair<int, int>> ParseCrossIdHrToHip(const std::string& text) {
+    std::map<int, std::pair<int, int>> hrToHip;
+    ForEachHrRow(text, [&](int hip, int component, int hr) { hrToHip.emplace(hr, std::make_pair(hip, component)); });
+    return hrToHip;
 }
 
 std::vector<Figure> ParseFigures(const std::string& text, const std::string& source) {

@@ -34,8 +34,10 @@ struct BscName {
 BscName ParseBscName(const std::string& nameField);
 
 // One Hipparcos star of a Stellarium star catalogue (type-0 records), J2000.
+// The component is 0 for a single star, 1 for A, 2 for B ...
 struct HipStar {
     int hip = 0;
+    int component = 0;
     double raHours = 0;
     double decDegrees = 0;
     double vmag = 0;
@@ -49,6 +51,10 @@ std::vector<HipStar> ParseStellariumStars(const std::string& bytes, const std::s
 // HIP -> HR of Stellarium's cross-id.dat (rows without HR are skipped; the
 // first row of a HIP number wins).
 std::map<int, int> ParseCrossIdHipToHr(const std::string& text);
+
+// HR -> (HIP, component) of cross-id.dat: component 0 where the row gives no
+// letter, 1 for "A", 2 for "B" ...
+std::map<int, std::pair<int, int>> ParseCrossIdHrToHip(const std::string& text);
 
 // A constellation figure of constellationship.fab: the abbreviation and its
 // segments as HIP pairs. Figures whose name starts with "." (parts of another

@@ -20,6 +20,7 @@
 #include "catalog/stars.h"
 #include "catalog/stellar_catalog.h"
 #include "convert/convert.h"
+#include "convert/object_files.h"
 #include "convert/source_files.h"
 #include "convert/tiny_sources.h"
 #include "core/moon_records.h"
@@ -68,9 +69,10 @@ protected:
 
 TEST_F(ConvertTest, ObjectFilesHoldTheListedObjectsAndTheirRanges) {
     ConvertAndOpen();
-    // 1130 shared records, NGC 1..1100, IC 1..100, Abell 426, Ced 55, Cr 42, Mel 22 and 25,
+    // 1131 shared records, the NGC and IC rows, Abell 426, Ced 55, Cr 42, Mel 22 and 25,
     // Sh2 155 and UGC 454 (M31 again).
-    EXPECT_EQ(GetRecDbCount(objectDb), 1130 + tiny::kOpenNgcNgc + tiny::kOpenNgcIc + 7);
+    EXPECT_EQ(GetRecDbCount(objectDb), 1131 + tiny::kOpenNgcNgc + tiny::kOpenNgcIc + tiny::kOpenNgcExtraNgc +
+                                           tiny::kOpenNgcExtraIc + 7);
     ObjectRecord r;
     char designation[32], name[32];
     int listed = 0;
@@ -115,8 +117,132 @@ TEST_F(ConvertTest, CatalogueAbsentFromTheFileListsNothing) {
         EXPECT_EQ(designationTable[kind].first, kNoDesignationRecords) << kind;
         EXPECT_FALSE(GetObjectByKind(kind, 0, &r, designation, sizeof designation, nullptr, 0, 0, &listed)) << kind;
     }
-    EXPECT_EQ(designationTable[kDesignationCaldwell].first, 1127);
-    EXPECT_EQ(designationTable[kDesignationCaldwell].last, 1130);
+    // M40 and M45 at 1126 and 1127, then the Caldwell objects.
+    EXPECT_EQ(designationTable[kDesignationCaldwell].first, 1128);
+    EXPECT_EQ(designationTable[kDesignationCaldwell].last, 1131);
+}
+
+// Record `number` of a catalogue in the open object file, searched in file order.
+bool FindRecord(int designation, int number, ObjectRecord* r, int* index = nullptr) {
+    for (int i = 0; i < GetRecDbCount(objectDb); ++i)
+        if (GetObjectRecord(i, r) && static_cast<int>(r->designationId) == designation && r->number == number) {
+            if (index) *index = i;
+            return true;
+        }
+    return false;
+}
+
+// Whether an index file holds an entry for record `record`.
+bool Indexed(const char* indexFile, int record) {
+    std::strcpy(objectIndexName, indexFile);
+    if (!OpenObjIndexDb()) return false;
+    for (int i = 1; i < GetRecDbCount(objectIndexDb); ++i) {
+        ObjectIndexEntry e[kObjectIndexEntries];
+        if (!GetObjectIndexRecord(i, e)) return false;
+        for (const ObjectIndexEntry& x : e)
+            if (x.magnitude10 != 32767 && x.objectRecord == record) return true;
+    }
+    return false;
+}
+
+TEST_F(ConvertTest, NgcIcRecordTakesValuesOnlyFromANamesakeAtItsPlace) {
+    ConvertAndOpen();
+    // Values written into the tiny OpenNGC rows and catalog.dat objects.
+    struct Case {
+        int ngc;
+        const char* what;
+        float magnitude;
+        uint32_t type;
+        const char* name;  // proper name taken from the namesake, "" none
+    } cases[] = {
+        {1201, "namesake 1 degree away: OpenNGC's magnitude, no name", 13.0f, 16, ""},
+        {1202, "namesake 1' away: its V and name", 12.0f, 16, "Near Galaxy"},
+        {1203, "namesake's V 24.9 is no magnitude: OpenNGC's", 14.0f, 16, ""},
+        {1204, "OpenNGC's globular cluster, not catalog.dat's open cluster", 11.0f, 2, ""},
+    };
+    for (const Case& c : cases) {
+        ObjectRecord r;
+        ASSERT_TRUE(FindRecord(kDesignationNgc, c.ngc, &r)) << c.what;
+        EXPECT_FLOAT_EQ(r.magnitude, c.magnitude) << c.what;
+        EXPECT_EQ(r.objectType, c.type) << c.what;
+        EXPECT_NEAR(r.declination, 20.0, 1e-5) << c.what;  // OpenNGC's place in every case
+        char name[32] = "";
+        FindCrossReference(kDesignationNgc, c.ngc, nullptr, nullptr, 0, name, sizeof name);
+        EXPECT_STREQ(name, c.name) << c.what;
+    }
+    ObjectRecord near;
+    ASSERT_TRUE(FindRecord(kDesignationNgc, 1202, &near));
+    EXPECT_FLOAT_EQ(near.distance, 71.0f * 20);  // the namesake's 20 kpc
+    EXPECT_EQ(near.classCode, convert::ClassCodeFor("Sc", 16));
+}
+
+TEST_F(ConvertTest, RowWithoutAPlaceTakesItsNamesakesPlaceOrIsNeverDrawn) {
+    ConvertAndOpen();
+    ObjectRecord r;
+    int ic101 = -1, ic102 = -1, ngc1205 = -1;
+    ASSERT_TRUE(FindRecord(kDesignationIc, 101, &r, &ic101));
+    EXPECT_NEAR(r.rightAscension, tiny::kNgc1205RaHours, 1e-5);
+    EXPECT_NEAR(r.declination, tiny::kNgc1205Dec, 1e-5);
+    EXPECT_FLOAT_EQ(r.magnitude, 9.3f);
+    ASSERT_TRUE(FindRecord(kDesignationIc, 102, &r, &ic102));
+    EXPECT_EQ(r.objectType, 26u);  // unknown
+    EXPECT_EQ(r.magnitude, 0.0f);
+    ASSERT_TRUE(FindRecord(kDesignationNgc, 1205, &r, &ngc1205));
+    // The one object is drawn once, as the record with a place of its own.
+    EXPECT_TRUE(Indexed("zendavori_obj_18k_idx.ppc", ngc1205));
+    EXPECT_FALSE(Indexed("zendavori_obj_18k_idx.ppc", ic101));
+    EXPECT_FALSE(Indexed("zendavori_obj_18k_idx.ppc", ic102));
+}
+
+TEST_F(ConvertTest, MessierAndCaldwellNumbersReachTheirKeyedObjects) {
+    ConvertAndOpen();
+    // catalog.dat gives M8 and C49 to other objects; the keyed records list them.
+    struct Case {
+        int designation, number, list, listNumber;
+    } cases[] = {{kDesignationNgc, 6523, kDesignationMessier, 8},
+                 {kDesignationNgc, 2237, kDesignationCaldwell, 49},
+                 {kDesignationNgc, 224, kDesignationMessier, 31}};
+    for (const Case& c : cases) {
+        int ids[3] = {}, numbers[3] = {};
+        ASSERT_TRUE(FindCrossReference(c.designation, c.number, ids, numbers, 3, nullptr, 0)) << c.number;
+        EXPECT_EQ(ids[0] * 1000 + numbers[0], c.list * 1000 + c.listNumber) << c.number;
+    }
+    ObjectRecord r;
+    ASSERT_TRUE(FindRecord(kDesignationNgc, 6523, &r));
+    EXPECT_EQ(r.objectType, 19u);  // OpenNGC's gaseous nebula, not catalog.dat's cluster
+
+    // M40, Winnecke 4, in both object files: the full file, then the small one.
+    for (bool full : {true, false}) {
+        if (!full) {
+            std::filesystem::remove(Data() + "/zendavori_obj_18k.ppc");
+            ASSERT_EQ(OpenAllDatabases(), 0);
+        }
+        ASSERT_EQ(GetRecDbCount(objectDb) == 1131, !full);
+        char designation[32], name[32];
+        int listed = 0;
+        ASSERT_TRUE(GetObjectByKind(kDesignationMessier, 39, &r, designation, sizeof designation, name, sizeof name, 1,
+                                    &listed)) << full;
+        EXPECT_STREQ(designation, "M40");
+        ASSERT_TRUE(GetObjectRecord(1126, &r));
+        EXPECT_EQ(r.designationId * 1000 + r.number, kDesignationMessier * 1000u + 40) << full;
+        EXPECT_EQ(r.objectType, 31u) << full;  // a double star
+        EXPECT_NEAR(r.rightAscension, 12.3701, 1e-4) << full;
+        EXPECT_FLOAT_EQ(r.magnitude, 9.65f) << full;
+    }
+}
+
+TEST_F(ConvertTest, ComponentStarTakesItsOwnColour) {
+    ConvertAndOpen();
+    LoadStarCatalog(0);
+    // B-V = index x 4 / 127 - 0.5: A 54 gives 1.20, B 40 gives 0.76.
+    struct Case {
+        int hr, colour;
+    } cases[] = {{4057, 12}, {4058, 8}};
+    for (const Case& c : cases) {
+        int i = StarIndexOfHr(c.hr);
+        ASSERT_GE(i, 0) << c.hr;
+        EXPECT_EQ(brightStarTable[i].colour, c.colour) << c.hr;
+    }
 }
 
 TEST_F(ConvertTest, ObjectIndexesHoldEachDrawableObjectOnceByDeclination) {
@@ -136,10 +262,13 @@ TEST_F(ConvertTest, ObjectIndexesHoldEachDrawableObjectOnceByDeclination) {
             previous = e[0].declination;
             for (const ObjectIndexEntry& x : e) entries += i > 0 && x.magnitude10 != 32767;
         }
-        // The small file's 1130 objects; the full file adds the NGC and IC rows beyond the
-        // 1126 already counted and Abell 426 and Ced 55, not Cr 42 and Mel 22 (the Pleiades
-        // again), Mel 25 (the Hyades again), Sh2 155 (C9 again) and UGC 454 (M31 again).
-        EXPECT_EQ(entries, std::string(name) == "zendavori_obj_1k_idx.ppc" ? 1130 : 1130 + 1200 - 1126 + 2) << name;
+        // The small file's 1131 objects but IC 101 (NGC 1205's object, drawn as NGC 1205); the
+        // full file adds the NGC and IC rows beyond the 1126 already counted but IC 102 (no
+        // place), and Abell 426 and Ced 55, not Cr 42 and Mel 22 (the Pleiades again), Mel 25
+        // (the Hyades again), Sh2 155 (C9 again) and UGC 454 (M31 again).
+        const int rows = tiny::kOpenNgcNgc + tiny::kOpenNgcIc + tiny::kOpenNgcExtraNgc + tiny::kOpenNgcExtraIc;
+        EXPECT_EQ(entries, std::string(name) == "zendavori_obj_1k_idx.ppc" ? 1131 - 1 : 1131 - 1 + rows - 1126 - 1 + 2)
+            << name;
     }
 }
 
@@ -203,7 +332,8 @@ TEST_F(ConvertTest, HipparcosFilesKeepTheBrightestComponentAndFillSpareSlots) {
     ASSERT_TRUE(SelectStellarCatalog(5));  // the 16k file
     ASSERT_EQ(GetHipparcosStarCount(), 42);
     std::vector<uint32_t> ids = StellarIds();
-    for (uint32_t id : ids) EXPECT_TRUE(id == tiny::kHipSirius || id == tiny::kHipPolaris) << id;
+    for (uint32_t id : ids)
+        EXPECT_TRUE(id == tiny::kHipSirius || id == tiny::kHipPolaris || id == tiny::kHipDouble) << id;
     UnpackedStar star;
     int polaris = ids[0] == static_cast<uint32_t>(tiny::kHipPolaris) ? 0 : 1;
     GetHipparcosRecord(polaris, &star);
@@ -252,7 +382,7 @@ TEST_F(ConvertTest, MoonAndMarsFeaturesReadBack) {
         previousX = m.sortKey;
     }
 
-    ASSERT_EQ(GetMarsRecordCount(), 3);  // by type: mons, crater, landing site
+    ASSERT_EQ(GetMarsRecordCount(), 4);  // by type: mons, crater, landing site, vallis (a chasma)
     MarsFeatureRecord r;
     ASSERT_TRUE(GetMarsRecord(0, &r));
     EXPECT_STREQ(r.name, "Olympus Mons");
@@ -264,6 +394,13 @@ TEST_F(ConvertTest, MoonAndMarsFeaturesReadBack) {
     EXPECT_NEAR(r.longitude, -47.97, 1e-4);  // xplanet writes 47.97 west
     EXPECT_EQ(r.mapX, std::lround((180 - 47.97) * 640 / 360));
     EXPECT_EQ(r.mapY, std::lround((90 - 22.27) * 320 / 180));
+    ASSERT_TRUE(GetMarsRecord(3, &r));
+    EXPECT_STREQ(r.name, "Valles Marineris");
+    EXPECT_EQ(r.group, 7);  // filed with the chasmata
+    EXPECT_EQ(r.size, 4000);
+    int first = -1, count = 0;
+    EXPECT_EQ(FindMarsFeatureGroup(7, &first, &count), 3);
+    EXPECT_EQ(count, 1);
 }
 
 TEST_F(ConvertTest, CometsAndLocationsReadBack) {

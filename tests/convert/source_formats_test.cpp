@@ -3,7 +3,9 @@
 // damaged sources named with their place.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "convert/deep_sky_sources.h"
 #include "convert/object_files.h"
@@ -11,6 +13,8 @@
 #include "convert/star_files.h"
 #include "convert/star_sources.h"
 #include "convert/text_1252.h"
+#include "support/catalogue_sources_entry.h"
+#include "support/fuzz_corpus.h"
 
 namespace {
 
@@ -115,6 +119,31 @@ TEST(DamagedSource, IsNamedWithThePlace) {
             EXPECT_STREQ(e.what(), c.message) << c.what;
         }
     }
+}
+
+// Each HR star of cross-id.dat keeps its own row's HIP number and component (A 1,
+// B 2 ...; none 0), also where an earlier row holds the same HIP number; the
+// HIP-to-HR table keeps the first HR of a HIP number.
+TEST(CrossId, HrStarsKeepTheirOwnComponent) {
+    const std::string text =
+        "# HIP\t\tSAO\tHD\tHR\n50583\tA\t81298\t89484\t4057\n50583\tB\t81299\t89485\t4058\n"
+        "65378\tC\t\t\t5055\n32349\t\t151881\t48915\t2491\n12\tx\t\t\t9\n13\t\t\t\t\n";
+    std::map<int, std::pair<int, int>> hr = convert::ParseCrossIdHrToHip(text);
+    struct Case {
+        int hr, hip, component;
+    } cases[] = {{4057, 50583, 1}, {4058, 50583, 2}, {5055, 65378, 3}, {2491, 32349, 0}, {9, 12, 0}};
+    for (const Case& c : cases) {
+        ASSERT_EQ(hr.count(c.hr), 1u) << c.hr;
+        EXPECT_EQ(hr[c.hr], std::make_pair(c.hip, c.component)) << c.hr;
+    }
+    EXPECT_EQ(hr.size(), 5u);  // the row without an HR number gives none
+    EXPECT_EQ(convert::ParseCrossIdHipToHr(text).at(50583), 4057);
+}
+
+// The seeds and every input that ever found a fault in the source readers
+// (fuzz/corpus/catalogue_sources) pass the fuzz target's checks.
+TEST(CatalogueSourcesCorpus, PassesTheChecks) {
+    EXPECT_GE(ReplayFuzzCorpus("catalogue_sources", RunCatalogueSources), 15);
 }
 
 }  // namespace

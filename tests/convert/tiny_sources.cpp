@@ -67,9 +67,10 @@ void WriteDso(QtWriter& w, const Dso& d) {
 
 std::string Le32(uint32_t v) { return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)}; }
 
-// A Stellarium Hipparcos star record (28 bytes) at the centre of its zone.
-std::string HipRecord(int hip, int magnitudeStep, int bv) {
-    std::string r = Le32(static_cast<uint32_t>(hip)).substr(0, 3) + '\0';
+// A Stellarium Hipparcos star record (28 bytes) at the centre of its zone;
+// component 1 is A.
+std::string HipRecord(int hip, int magnitudeStep, int bv, int component = 0) {
+    std::string r = Le32(static_cast<uint32_t>(hip)).substr(0, 3) + static_cast<char>(component);
     r += Le32(0) + Le32(0);
     r += {static_cast<char>(bv), static_cast<char>(magnitudeStep)};
     return r + std::string(14, '\0');
@@ -167,10 +168,13 @@ void SourceFolder::WriteStars() const {
     Write("xplanet/usr/share/xplanet/stars/BSC", BscLines());
     std::string s = kStellarium;
     Write(s + "stars/default/stars_0_0v0_8.cat",
-          StarCatalogue(0, {{0, {HipRecord(kHipSirius, 10, 16), HipRecord(kHipPolaris, 70, 35), HipRecord(0, 80, 0)}}}));
+          StarCatalogue(0, {{0, {HipRecord(kHipSirius, 10, 16), HipRecord(kHipPolaris, 70, 35), HipRecord(0, 80, 0),
+                                 HipRecord(kHipDouble, 90, 54, 1), HipRecord(kHipDouble, 100, 40, 2)}}}));
     Write(s + "stars/default/stars_1_0v0_8.cat", StarCatalogue(1, {{5, {HipRecord(kHipPolaris, 120, 35)}}}));
     Write(s + "stars/default/stars_2_0v0_8.cat", StarCatalogue(2, {}));
-    Write(s + "stars/default/cross-id.dat", "# HIP\t\tSAO\tHD\tHR\n11767\t\t308\t8890\t424\n11768\tB\t\t\t424\n32349\t\t151881\t48915\t2491\n");
+    Write(s + "stars/default/cross-id.dat",
+          "# HIP\t\tSAO\tHD\tHR\n11767\t\t308\t8890\t424\n11768\tB\t\t\t424\n20000\tA\t81298\t89484\t4057\n"
+          "20000\tB\t81299\t89485\t4058\n32349\t\t151881\t48915\t2491\n");
     Write(s + "skycultures/western/constellationship.fab", "CMa 2 32349 11767 11767 11768\n");
     Write(s + "skycultures/western_rey/constellationship.fab",
           "UMi 2 11767 32349 32349 11767\n.UMig 1 11767 32349\n");
@@ -189,7 +193,21 @@ void SourceFolder::WriteDeepSky() const {
         {11, 3.5, -40.0, 12.0, 99, 33, "", 0.5, 0.5, 0, 0, {}, {{20, "S373"}}},
         {12, 5.6, -5.4, 99, 9.0, 13, "", 0.1, 0.1, 0, 0, {}, {{14, "55d"}}},
         {13, 5.7, -5.5, 99, 8.0, 13, "", 0.1, 0.1, 0, 0, {}, {{14, "55a"}}},
-        {14, 0.1, 27.7, 99, 12.0, 0, "Sc?", 2.0, 1.0, 20, 0, {{0, 7}}, {}}};
+        {14, 0.1, 27.7, 99, 12.0, 0, "Sc?", 2.0, 1.0, 20, 0, {{0, 7}}, {}},
+        // Winnecke 4 (M40), as catalog.dat lists it.
+        {1, 12.3701, 58.083, 99, 9.65, 28, "", 0, 0, 0, 0, {{2, 40}}, {}},
+        // Namesakes of NGC 1201 (1 degree north of OpenNGC's place), 1202 (1' north), 1203
+        // (V 24.9) and 1204 (an open cluster where OpenNGC has a globular cluster).
+        {20, 10.0, 21.0, 99, 9.0, 6, "", 0.5, 0.5, 0, 0, {{0, 1201}}, {}},
+        {21, 151.0 / 15, 20.0 + 1 / 60.0, 99, 12.0, 0, "Sc", 1.0, 0.5, 0, 20, {{0, 1202}}, {}},
+        {22, 152.0 / 15, 20.0, 99, 24.9, 0, "", 1.0, 0.5, 0, 0, {{0, 1203}}, {}},
+        {23, 153.0 / 15, 20.0, 99, 11.0, 6, "", 1.0, 1.0, 0, 0, {{0, 1204}}, {}},
+        // One object numbered NGC 1205 and IC 101.
+        {24, kNgc1205RaHours, kNgc1205Dec, 99, 9.3, 13, "", 0.05, 0.05, 0, 0, {{0, 1205}, {1, 101}}, {}},
+        // M8 on an object of its own, C49 on NGC 2238: the keyed NGC 6523 and NGC 2237 lack them.
+        {30, 18.0603, -24.378, 99, 6.0, 17, "", 1.5, 1.5, 0, 0, {{2, 8}}, {}},
+        {31, 6.508, 5.05, 99, 9.0, 17, "", 1.3, 1.3, 0, 0, {{0, 2238}, {3, 49}}, {}},
+        {32, 18.0533, -24.38, 99, 99, 5, "", 1.5, 1.5, 0, 0, {{0, 6523}}, {}}};
     for (const Dso& d : objects) WriteDso(w, d);
     WriteGzip(std::string(kStellarium) + "nebulae/default/catalog.dat", w.bytes);
     Write(std::string(kStellarium) + "nebulae/default/names.dat",
@@ -197,7 +215,9 @@ void SourceFolder::WriteDeepSky() const {
           "NGC  224             _(\"Andromeda Galaxy\") # B500\n"
           "NGC  224             _(\"Andromeda Nebula\")\n"
           "M    45              _(\"Pleiades\") # B500\n"
-          "     12              _(\"Cederblad Test\")\n");
+          "     12              _(\"Cederblad Test\")\n"
+          "NGC  1201            _(\"Far Galaxy\")\n"
+          "NGC  1202            _(\"Near Galaxy\")\n");
     std::string sql =
         "CREATE TABLE cat (hash BLOB, oid BLOB, type INT, ra REAL, dec REAL, magnitude REAL, name TEXT, long_name TEXT,"
         " catalog_identifier TEXT, major_axis REAL, minor_axis REAL, position_angle REAL);"
@@ -205,7 +225,16 @@ void SourceFolder::WriteDeepSky() const {
         " 'NGC0224', 177.83, 69.66, 35.0);"
         "INSERT INTO cat VALUES (NULL, NULL, 8, 11.0, 41.0, 9.0, 'NGC 224A', '', 'NGC0224A', 1, 1, 1);"
         "INSERT INTO cat VALUES (NULL, NULL, 8, 1.5, 27.7, NULL, 'NGC 7', '', 'NGC0007', NULL, NULL, NULL);"
-        "INSERT INTO cat VALUES (NULL, NULL, 0, 56.75, 24.1167, 1.6, 'M 45', '', 'M 45', 110, 110, NULL);";
+        "INSERT INTO cat VALUES (NULL, NULL, 0, 56.75, 24.1167, 1.6, 'M 45', '', 'M 45', 110, 110, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 8, 150.0, 20.0, 13.0, '', '', 'NGC1201', 1.0, 0.5, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 8, 151.0, 20.0, 13.5, '', '', 'NGC1202', 1.0, 0.5, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 8, 152.0, 20.0, 14.0, '', '', 'NGC1203', 1.0, 0.5, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 4, 153.0, 20.0, 12.0, '', '', 'NGC1204', 1.0, 1.0, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 5, 101.7, 1.3, 9.0, '', '', 'NGC1205', 3.0, 3.0, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 5, 97.65, 4.981, 9.0, '', '', 'NGC2237', 80, 60, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 5, 270.8, -24.38, 5.8, '', '', 'NGC6523', 90, 40, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 255, 0.0, 0.0, NULL, '', '', 'IC0101', NULL, NULL, NULL);"
+        "INSERT INTO cat VALUES (NULL, NULL, 255, 0.0, 0.0, NULL, '', '', 'IC0102', NULL, NULL, NULL);";
     for (int n = 1; n <= kOpenNgcNgc + kOpenNgcIc; ++n) {
         bool ic = n > kOpenNgcNgc;
         int number = ic ? n - kOpenNgcNgc : n;

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "support/catalog_fixture.h"
+#include "support/fuzz_corpus.h"
 #include "support/location_records_entry.h"
 #include "support/recording_services.h"
 #include "support/test_site.h"
@@ -56,15 +54,7 @@ TEST(ObserverSite, MapTapNamesTheSiteUserTap) {
 // The seeds and every input that ever found a fault in the location
 // database's reader (fuzz/corpus/location_records) pass its checks.
 TEST(ObserverSite, LocationRecordsCorpusPassesTheChecks) {
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(ZENDAVORI_SOURCE_DIR) /
-                                                                 "fuzz/corpus/location_records")) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_EQ(RunLocationRecords(bytes.data(), bytes.size()), 0) << entry.path().filename();
-        ++files;
-    }
-    EXPECT_GE(files, 7);
+    EXPECT_GE(ReplayFuzzCorpus("location_records", RunLocationRecords), 7);
     ResetSharedState();
 }
 

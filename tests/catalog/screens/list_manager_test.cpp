@@ -195,6 +195,19 @@ TEST_F(ListManager, UserCatalogsModeListsEveryFileAndLoadsTheCatalogue) {
     Answer(pl::IDOK);
 }
 
+// The mode set before the form opens ("User Catalogs" chosen by another form)
+// is the mode the form opens in: every file of "usercatalogs", whatever its
+// extension, and the instruction instead of the list fields.
+TEST_F(ListManager, ModeSetBeforeOpeningListsTheUserCatalogs) {
+    fs::create_directories(folder.path() / "usercatalogs");
+    for (const char* name : {"a.pdb", "b.txt", "c"}) std::ofstream(folder.path() / "usercatalogs" / name) << "x";
+    Ui([] { SetListManagerMode(1); });
+    Open();
+    EXPECT_EQ(Rows(), 3);
+    for (int id : {kName, kDate, kTime, kSave, kDelete}) EXPECT_FALSE(pl::IsWindowVisible(Item(id))) << id;
+    EXPECT_TRUE(pl::IsWindowVisible(Item(142)));
+}
+
 // The help's three lines; on a screen larger than the design the information
 // button moves right, Back, Load and Save down, Delete both, and the list
 // grows by both.
