@@ -13,6 +13,7 @@
 #include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "core/text_numbers.h"
 #include "orbits/flare_search.h"
 #include "orbits/satellite_search_display.h"
 #include "platform/device_services.h"
@@ -30,12 +31,6 @@ constexpr double kSearchDays = 30.0;
 
 // The pass search's own element set.
 SatelliteElements searchElements;
-
-// Truncation toward zero that gives 0 for a value that is not a number.
-int32_t TruncateToInt(double x) {
-    if (!(std::fabs(x) < 2e9)) return std::isnan(x) ? 0 : (x > 0 ? 2000000000 : -2000000000);
-    return static_cast<int32_t>(x);
-}
 
 void ShowSearchTime(double jd, int textX, int textY) {
     int year, month, day, hour, minute, second;
@@ -190,9 +185,9 @@ void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, S
     row->satelliteIndex = recordIndex;
     row->riseLocalJd = el->passRiseJd + zone;
     row->setLocalJd = el->passSetJd + zone;
-    row->durationSeconds = TruncateToInt((el->passSetJd - el->passRiseJd) * 86400.0 + 0.5);
+    row->durationSeconds = TruncateToInt32((el->passSetJd - el->passRiseJd) * 86400.0 + 0.5);
     ComputeSatelliteLookAngles((el->passRiseJd + el->passSetJd) / 2.0, el);
-    row->maxElevation = TruncateToInt(el->elevation + 0.5);
+    row->maxElevation = TruncateToInt32(el->elevation + 0.5);
     char name[kSatelliteLineSize];
     GetSatelliteLine(record.nameLine, name);
     std::memcpy(row->name, name, std::min<std::size_t>(std::strlen(name), 20));  // the row is zeroed: terminated
