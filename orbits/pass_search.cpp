@@ -87,8 +87,9 @@ bool FindHorizonCrossing(double t, double direction, double tolerance, double re
 bool StepToRise(double* t, double endJd, SatelliteElements* el, bool showProgress, int textX, int textY) {
     for (int steps = 1; !(el->elevation > 0.0); ++steps) {
         if (std::isnan(el->elevation)) return false;
-        *t += StepBelowHorizon(el);
-        if (*t > endJd) return false;
+        const double next = *t + StepBelowHorizon(el);
+        if (!(next > *t) || next > endJd) return false;  // a step too small for t ends it too
+        *t = next;
         ComputeSatelliteLookAngles(*t, el);
         CountSatelliteEvaluation();
         if (showProgress) ShowSearchTime(*t, textX, textY);
@@ -193,7 +194,10 @@ void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, S
     std::memcpy(row->name, name, std::min<std::size_t>(std::strlen(name), 20));  // the row is zeroed: terminated
 }
 
-double NextPassStart(const SatelliteElements* el) { return el->passSetJd + kRestartAfterSet; }
+double NextPassStart(SatelliteElements* el) {
+    ComputeSatelliteSubPoint((el->passRiseJd + el->passSetJd) / 2.0, el);
+    return el->passSetJd + kRestartAfterSet;
+}
 
 int SearchSatellitePasses(int recordIndex) {
     SatelliteFormState& form = satelliteFormState;

@@ -49,5 +49,7 @@ void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, S
 
 // The start of the next search after the pass in elements->passRiseJd ..
 // passSetJd: one minute after its set. (A jump of whole orbits would pass over
-// the next pass whenever the ground track shifts toward the site.)
-double NextPassStart(const SatelliteElements* elements);
+// the next pass whenever the ground track shifts toward the site.) Refreshes
+// the sub-point fields and the height, which the steps below the horizon read,
+// at the middle of the pass.
+double NextPassStart(SatelliteElements* elements);
