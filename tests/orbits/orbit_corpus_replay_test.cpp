@@ -1,17 +1,12 @@
-// Replays the saved inputs of the orbit fuzz targets (fuzz/corpus/<target>:
-// the seeds and every input that ever found a fault) through their entries,
-// so that a fault found once stays found.
+// Replays the saved inputs of the orbit fuzz targets through their entries.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "core/shared_state.h"
 #include "orbits/satellite_record_check.h"
 #include "support/comet_records_entry.h"
+#include "support/corpus_replay.h"
 #include "support/satellite_passes_entry.h"
 
 namespace {
@@ -24,22 +19,12 @@ int RunSatelliteRecords(const uint8_t* data, std::size_t size) { return CheckSat
 TEST(OrbitCorpus, EverySavedInputPassesTheChecks) {
     const struct {
         const char* target;
-        int (*entry)(const uint8_t*, std::size_t);
+        FuzzEntry entry;
         int seeds;
     } targets[] = {{"satellite_records", RunSatelliteRecords, 11},
                    {"satellite_passes", RunSatellitePasses, 11},
                    {"comet_records", RunCometRecords, 10}};
-    for (const auto& t : targets) {
-        std::filesystem::path folder = std::filesystem::path(ZENDAVORI_SOURCE_DIR) / "fuzz/corpus" / t.target;
-        int files = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            EXPECT_EQ(t.entry(bytes.data(), bytes.size()), 0) << t.target << "/" << entry.path().filename();
-            ++files;
-        }
-        EXPECT_GE(files, t.seeds) << t.target;
-    }
+    for (const auto& t : targets) EXPECT_GE(ReplayCorpus(ZENDAVORI_SOURCE_DIR, t.target, t.entry), t.seeds) << t.target;
     ResetSharedState();
 }
 
