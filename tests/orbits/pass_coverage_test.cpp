@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/program_hooks.h"
 #include "orbits/pass_search.h"
 #include "orbits/satellite_propagation.h"
 #include "satellite_search_fixture.h"
@@ -196,6 +197,27 @@ TEST_F(PassCoverageTest, SlowOrEverPresentSatellitesEndWithoutAPass) {
         }
     }
     EXPECT_GE(ups, 1);
+}
+
+// A held stop key ends the widening of a crossing bracket too: inside a pass
+// of hours (08195, a 12-hour orbit), where no stepping polls the keys, the
+// search for the rise and set stops at the fifth widening.
+TEST_F(PassCoverageTest, StopKeyEndsTheWideningOfALongPass) {
+    SetTestSite(51.5, 0.0, 0);
+    SatelliteElements el = VerificationElements(8195);
+    const std::vector<Pass> passes = FindAllPasses(&el, el.epochJd, el.epochJd + 1.0);
+    ASSERT_FALSE(passes.empty());
+    const Pass& pass = passes.front();
+    ASSERT_GT(pass.set - pass.rise, 4.0 / 24.0);
+    const double middle = (pass.rise + pass.set) / 2.0;
+    const ObserverSite observer = ObserverFromCurrentSite(0.0);
+    double rise = 0.0, set = 0.0;
+    StopKeyHook previous = InstallStopKeyHook([] { return true; });
+    EXPECT_EQ(FindNextPass(middle, middle + 0.5, &rise, &set, &el, &observer, 0, 0), 0);
+    EXPECT_LE(SatelliteEvaluationCount(), 6);
+    InstallStopKeyHook(previous);
+    ASSERT_EQ(FindNextPass(middle, middle + 0.5, &rise, &set, &el, &observer, 0, 0), 1);
+    EXPECT_LT(SecondsApart(rise, pass.rise) + SecondsApart(set, pass.set), 1.0);
 }
 
 }  // namespace
