@@ -1,6 +1,6 @@
 // The pass search's stepping and root finding: FindNextPass through 10 days
 // from the epoch for each of 100 near-Earth element sets seen from 51.5 N 0 E,
-// each search going on from the orbit jump after a pass, as the Pass search
+// each search going on a minute after the last set, as the Pass search
 // does. The sets are five near-Earth sets of the verification set of Vallado
 // et al. (2006) whose orbits last the 10 days under SGP, each with its node
 // turned by 18-degree steps and its mean anomaly by 47-degree steps (20

@@ -75,3 +75,10 @@ int GetSkyConditionValue() {
     int index = currentSite.skyCondition;
     return (index >= 0 && index < 5) ? kValues[index] : 24;
 }
+
+int32_t TruncateToInt32(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483647.0) return 2147483647;
+    if (value <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<int32_t>(value);
+}

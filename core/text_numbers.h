@@ -24,3 +24,8 @@ void DoubleToStr(char* buffer, std::size_t size, double value, int decimals);
 // The value of the site's sky condition 0..4: 14, 19, 22, 24 or 29. An index
 // outside 0..4 (which no writer stores) gives the default condition's 24.
 int GetSkyConditionValue();
+
+// `value` truncated toward zero into int32_t: beyond the type's range it is
+// held at its largest or smallest value, and a value that is not a number
+// gives 0 (a bare cast of either is undefined).
+int32_t TruncateToInt32(double value);

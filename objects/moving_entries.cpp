@@ -1,6 +1,7 @@
 #include "objects/moving_entries.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "catalog/comet_satellite_db.h"
 #include "catalog/designations.h"
@@ -9,6 +10,7 @@
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "core/text_numbers.h"
 #include "ephemeris/body_positions.h"
 #include "orbits/comet_place.h"
 
@@ -17,7 +19,11 @@ namespace {
 constexpr int kTopocentric = 2;
 constexpr int kCometEquinox = 2000;
 
-int32_t Mag10(double magnitude) { return static_cast<int32_t>(static_cast<float>(magnitude) * 10.0f); }
+// Tenths of a magnitude, as the entry keeps them (whole float steps first).
+int32_t Mag10(double magnitude) {
+    const float value = std::isfinite(magnitude) && std::fabs(magnitude) < 1e30 ? static_cast<float>(magnitude) : 0.0f;
+    return TruncateToInt32(value * 10.0f);
+}
 
 void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
     BodyPosition p{};

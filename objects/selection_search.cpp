@@ -22,11 +22,12 @@
 #include "core/services.h"
 #include "core/sidereal_time.h"
 #include "core/sky_brightness.h"
+#include "core/text_numbers.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
-#include "orbits/comet_position.h"
+#include "orbits/comet_place.h"
 #include "ui/draw_window.h"
 #include "ui/input_polling.h"
 #include "ui/preference_values.h"
@@ -58,7 +59,7 @@ int32_t cosLatitudeFix = 0;
 
 float magnitudeLimitTable[9] = {100, 0, 0, 4, 6, 8, 10, 12, 14};
 
-int32_t ToFix(double unit) { return static_cast<int32_t>(unit * kFixOne); }
+int32_t ToFix(double unit) { return TruncateToInt32(unit * kFixOne); }
 
 int RecordType(const ObjectRecord& r) { return static_cast<int16_t>(r.objectType); }
 int RecordDesignation(const ObjectRecord& r) { return static_cast<int16_t>(r.designationId); }
@@ -183,18 +184,17 @@ void SearchComets(Search& s) {
         CometRecord comet;
         if (!GetCometData(i, &comet)) continue;
         comet.name[sizeof comet.name - 1] = '\0';
-        FillCometWorkWords(&comet);
-        float ra, dec, delta, sunDistance, elongation, phase;
-        if (!ComputeCometPosition(&comet, jd, s.c.year, &ra, &dec, &delta, &sunDistance, &elongation, &phase)) continue;
+        CometPlace place;
+        if (!CometPlaceAt(&comet, jd, s.c.year, &place)) continue;
         ObjectRecord r{};
         r.designationId = kDesignationComet;
         r.number = i;
         r.objectType = comet.kind;
-        r.rightAscension = ra;
-        r.declination = dec;
-        r.distance = delta;
-        r.magnitude = static_cast<float>(ComputeCometMagnitude(&comet, delta, sunDistance, phase));
-        r.constellation = static_cast<uint32_t>(FindConstellation(ra, dec, jd));
+        r.rightAscension = place.rightAscension;
+        r.declination = place.declination;
+        r.distance = place.distance;
+        r.magnitude = static_cast<float>(place.magnitude);
+        r.constellation = static_cast<uint32_t>(FindConstellation(place.rightAscension, place.declination, jd));
         CutName(s.Offer(r, i, kSourceComet), comet.name);
     }
 }

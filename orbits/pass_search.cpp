@@ -13,6 +13,7 @@
 #include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "core/text_numbers.h"
 #include "orbits/flare_search.h"
 #include "orbits/satellite_search_display.h"
 #include "platform/device_services.h"
@@ -23,17 +24,13 @@ constexpr double kMinStep = 0.0007;              // days: the step at the horizo
 constexpr double kRootBracket = 1.0 / 72.0;      // 20 minutes
 constexpr double kRiseTolerance = 100e-6 / 86400.0;
 constexpr double kSetTolerance = 30e-6 / 86400.0;
-constexpr double kPi = 3.141592653589793;
+// The next search starts this long after a set (days): the ground track of
+// the next orbit may bring a pass sooner than one period later.
+constexpr double kRestartAfterSet = 1.0 / 1440.0;
 constexpr double kSearchDays = 30.0;
 
 // The pass search's own element set.
 SatelliteElements searchElements;
-
-// Truncation toward zero that gives 0 for a value that is not a number.
-int32_t TruncateToInt(double x) {
-    if (!(std::fabs(x) < 2e9)) return std::isnan(x) ? 0 : (x > 0 ? 2000000000 : -2000000000);
-    return static_cast<int32_t>(x);
-}
 
 void ShowSearchTime(double jd, int textX, int textY) {
     int year, month, day, hour, minute, second;
@@ -55,21 +52,34 @@ double StepBelowHorizon(const SatelliteElements* el) {
 double rootOrigin = 0.0;
 double ElevationFromOrigin(double x) { return SatelliteElevationAt(rootOrigin + x); }
 
+// True when the orbital period fits the window (or a day, if the window is
+// shorter): a slower or more distant satellite gives no pass.
+bool PeriodFitsWindow(const SatelliteElements* el, double windowDays) {
+    return el->period / 1440.0 <= std::fmax(windowDays, 1.0);
+}
+
 // The horizon crossing nearest to `t` (above the horizon) on the side of
-// `direction` (-1 before, +1 after), to `tolerance` days.
-double FindHorizonCrossing(double t, double direction, double tolerance, double periodDays) {
+// `direction` (-1 before, +1 after), to `tolerance` days, into *crossing. A
+// bracket of 20 minutes without a crossing is widened by 20 minutes at a time
+// up to `reach` days. False when no crossing lies within the reach (the
+// satellite does not set, or did not rise, there), the elevation is not a
+// number, or a stop key is held.
+bool FindHorizonCrossing(double t, double direction, double tolerance, double reach, double* crossing) {
     rootOrigin = t;
     double inside = 0.0, outside = direction * kRootBracket;
     double value = ElevationFromOrigin(outside);
-    for (double reach = kRootBracket; value > 0.0 && reach + kRootBracket <= periodDays; reach += kRootBracket) {
+    for (int widenings = 1; value > 0.0; ++widenings) {
+        if ((widenings + 1) * kRootBracket > reach) return false;
+        if (widenings % 5 == 0 && IsSearchStopKeyDown()) return false;
         inside = outside;
-        outside = direction * (reach + kRootBracket);
+        outside = direction * (widenings + 1) * kRootBracket;
         value = ElevationFromOrigin(outside);
     }
-    if (!(value <= 0.0)) return t + outside;
+    if (!(value <= 0.0)) return false;
     double root = direction < 0 ? BrentRoot(ElevationFromOrigin, outside, inside, tolerance)
                                 : BrentRoot(ElevationFromOrigin, inside, outside, tolerance);
-    return t + (root == 0.0 ? outside : root);
+    *crossing = t + (root == 0.0 ? outside : root);
+    return true;
 }
 
 // Steps from `t` until the satellite is above the horizon. False when the
@@ -77,8 +87,9 @@ double FindHorizonCrossing(double t, double direction, double tolerance, double 
 bool StepToRise(double* t, double endJd, SatelliteElements* el, bool showProgress, int textX, int textY) {
     for (int steps = 1; !(el->elevation > 0.0); ++steps) {
         if (std::isnan(el->elevation)) return false;
-        *t += StepBelowHorizon(el);
-        if (*t > endJd) return false;
+        const double next = *t + StepBelowHorizon(el);
+        if (!(next > *t) || next > endJd) return false;  // a step too small for t ends it too
+        *t = next;
         ComputeSatelliteLookAngles(*t, el);
         CountSatelliteEvaluation();
         if (showProgress) ShowSearchTime(*t, textX, textY);
@@ -150,15 +161,19 @@ int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, Sa
     ResetSatelliteEvaluationCount();
     if (riseJd) *riseJd = 0.0;
     if (setJd) *setJd = 0.0;
-    if (!IsSatelliteVisibleFromSite(el, observer->latitude) || IsGeostationary(el)) return 0;
+    if (!IsSatelliteVisibleFromSite(el, observer->latitude) || IsGeostationary(el) ||
+        !PeriodFitsWindow(el, endJd - startJd))
+        return 0;
     SetSearchedSatellite(el);
     double t = startJd;
     ComputeSatelliteLookAngles(t, el);
     pl::SystemIdleTimerReset();
     if (!StepToRise(&t, endJd, el, showProgress, textX, textY)) return 0;
-    double periodDays = el->period / 1440.0;
-    double rise = FindHorizonCrossing(t, -1.0, kRiseTolerance, periodDays);
-    double set = FindHorizonCrossing(t, 1.0, kSetTolerance, periodDays);
+    const double reach = el->period / 1440.0;
+    double rise = 0.0, set = 0.0;
+    if (!FindHorizonCrossing(t, -1.0, kRiseTolerance, reach, &rise) ||
+        !FindHorizonCrossing(t, 1.0, kSetTolerance, reach, &set))
+        return 0;
     if (riseJd) *riseJd = rise;
     if (setJd) *setJd = set;
     pl::SystemIdleTimerReset();
@@ -171,26 +186,17 @@ void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, S
     row->satelliteIndex = recordIndex;
     row->riseLocalJd = el->passRiseJd + zone;
     row->setLocalJd = el->passSetJd + zone;
-    row->durationSeconds = TruncateToInt((el->passSetJd - el->passRiseJd) * 86400.0 + 0.5);
+    row->durationSeconds = TruncateToInt32((el->passSetJd - el->passRiseJd) * 86400.0 + 0.5);
     ComputeSatelliteLookAngles((el->passRiseJd + el->passSetJd) / 2.0, el);
-    row->maxElevation = TruncateToInt(el->elevation + 0.5);
+    row->maxElevation = TruncateToInt32(el->elevation + 0.5);
     char name[kSatelliteLineSize];
     GetSatelliteLine(record.nameLine, name);
     std::memcpy(row->name, name, std::min<std::size_t>(std::strlen(name), 20));  // the row is zeroed: terminated
 }
 
 double NextPassStart(SatelliteElements* el) {
-    const double set = el->passSetJd;
-    double lambda = std::acos(5740.3215 / (el->height + 6378.135));
-    ComputeSatelliteSubPoint((el->passRiseJd + set) / 2.0 + el->period / 1440.0, el);
-    const double siteLongitude = currentSite.longitude;
-    if (el->subLongitude > lambda * 180.0 / kPi - siteLongitude) {
-        double d = ((90.0 - el->subLongitude) * kPi / 180.0 + kPi / 2.0 - siteLongitude * kPi / 180.0 - lambda) / 2.0;
-        double k = 1.0 - std::trunc(d * (el->meanMotion * 229.1831180523293) * -0.31744076215618655);
-        if (!(k >= 1.0)) k = 1.0;
-        return set + (k * el->period - 5.0) / 1440.0;
-    }
-    return set + (el->period - 5.0) / 1440.0;
+    ComputeSatelliteSubPoint((el->passRiseJd + el->passSetJd) / 2.0, el);
+    return el->passSetJd + kRestartAfterSet;
 }
 
 int SearchSatellitePasses(int recordIndex) {

@@ -15,12 +15,14 @@
 // then solves for the horizon crossings (geometric horizon, elevation 0) with
 // Brent's method to 100 us (rise) and 30 us (set). A satellite already up at
 // startJd gets the rise before it. A bracket of 20 minutes that holds no
-// crossing is widened by 20 minutes at a time up to one period; with no
-// crossing in a period the rise or set is the widened end.
+// crossing is widened by 20 minutes at a time, up to one period, polling the
+// stop key.
 // Returns 1 with *riseJd and *setJd (each optional, 0 until found); 0 when the
 // window ends, a stop key is held, the elevation is not a number (a refused
-// set), the orbit cannot rise for `observer`'s latitude, or the satellite is
-// geostationary. With a window longer than a day the search's date and time
+// set), the orbit cannot rise for `observer`'s latitude, the satellite is
+// geostationary, its period exceeds the window (or a day, if the window is
+// shorter), or it does not set (or did not rise) within a period: it stays up
+// for the site. With a window longer than a day the search's date and time
 // ("%d %02d:%02d", universal time) are shown at (textX + 70, textY) and the
 // keys are polled every fifth step; otherwise at every step.
 int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, SatelliteElements* elements,
@@ -46,6 +48,8 @@ int SearchSatellitePasses(int recordIndex);
 void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, SatelliteElements* elements);
 
 // The start of the next search after the pass in elements->passRiseJd ..
-// passSetJd: whole periods (less 5 minutes) after its set, skipping the
-// orbits whose ground track one period later cannot reach the site.
+// passSetJd: one minute after its set. (A jump of whole orbits would pass over
+// the next pass whenever the ground track shifts toward the site.) Refreshes
+// the sub-point fields and the height, which the steps below the horizon read,
+// at the middle of the pass.
 double NextPassStart(SatelliteElements* elements);

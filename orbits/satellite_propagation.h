@@ -10,8 +10,12 @@
 // Vallado et al., "Revisiting Spacetrack Report #3" (AIAA 2006-6753), within
 // 10 m and 1e-5 km/s for those satellites.
 // Both return false for a set outside the model (mean motion not above 0,
-// eccentricity outside [0, 1)) or when the result is not finite (a decayed
-// orbit); x, y, z of both vectors are then not a number.
+// eccentricity outside [0, 1)), for a satellite that has decayed (radius below
+// one Earth radius after the short-period terms), for SGP4 also when the mean
+// eccentricity after the drag terms leaves [-0.001, 1) (from -0.001 to 1e-6 it
+// is held at 1e-6) or the semi-latus rectum is negative, and when the result
+// is not finite; x, y, z of both vectors are then not a number. These are the
+// failures of the 2006 revision's near-Earth model (its codes 1, 4 and 6).
 #pragma once
 
 #include "orbits/two_line_elements.h"

@@ -104,6 +104,8 @@ bool PropagateSgp(double tsince, double position[4], double velocity[4], const S
     SgpLongPeriod(elements);
     SgpKepler(elements);
     SgpShortPeriod(elements);
+    // Below one Earth radius the satellite has decayed.
+    if (!(sgpWork.rk >= 1.0)) return RefuseState(position, velocity);
     SgpOrientation(position, velocity);
     return FinishState(position, velocity);
 }

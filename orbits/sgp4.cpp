@@ -18,6 +18,8 @@ constexpr double kPerKm = 0.00015678564345220037;   // 1 / 6378.135 Earth radii
 constexpr double kS = 1.0 + 78.0 * kPerKm;          // density parameter s
 constexpr double kSimpleDragLimit = 1.034492841559484;  // perigee 220 km, Earth radii
 constexpr double kMinEccentricity = 1e-6;
+// A mean eccentricity below this after the drag terms is outside the model.
+constexpr double kLeastEccentricity = -0.001;
 // Below this eccentricity the two drag terms that divide by e are left out.
 constexpr double kSmallEccentricity = 1e-4;
 constexpr double kMinOnePlusCosI = 1.5e-12;
@@ -143,6 +145,7 @@ const Sgp4Init& InitFor(const SatelliteElements* el) {
 // Mean elements at t after secular gravity and drag.
 struct MeanState {
     double a, e, omega, node, l;
+    bool valid;  // e (before its floor of 1e-6) in [-0.001, 1)
 };
 
 MeanState SecularUpdate(const SatelliteElements* el, const Sgp4Init& s, double t) {
@@ -165,6 +168,7 @@ MeanState SecularUpdate(const SatelliteElements* el, const Sgp4Init& s, double t
     }
     m.a = s.a0 * tempa * tempa;
     m.e = el->eccentricity - tempe;
+    m.valid = m.e >= kLeastEccentricity && m.e < 1.0;
     if (m.e < kMinEccentricity) m.e = kMinEccentricity;
     m.l = mp + m.omega + m.node + s.n0 * templ;
     return m;
@@ -216,8 +220,8 @@ double InverseLength(double s, double c) {
 
 // Short-period periodics and the orientation vectors. The corrections to the
 // argument of latitude, the inclination and the node are small angles added to
-// known sines and cosines.
-void ShortPeriodics(const Sgp4Init& s, const PlaneState& p, double position[4], double velocity[4]) {
+// known sines and cosines. Returns the corrected radius (Earth radii).
+double ShortPeriodics(const Sgp4Init& s, const PlaneState& p, double position[4], double velocity[4]) {
     double sin2u = 2.0 * p.sinu * p.cosu, cos2u = 2.0 * p.cosu * p.cosu - 1.0;
     double invLength = InverseLength(p.sinu, p.cosu);
     double invPl = 1.0 / p.pl;
@@ -239,6 +243,7 @@ void ShortPeriodics(const Sgp4Init& s, const PlaneState& p, double position[4], 
         position[k] = rk * uv;
         velocity[k] = rdotk * uv + rfdotk * vv;
     }
+    return rk;
 }
 
 }  // namespace
@@ -247,7 +252,10 @@ bool PropagateSgp4(double tsince, double position[4], double velocity[4], const 
     if (!ElementsInsideModel(elements)) return RefuseState(position, velocity);
     const Sgp4Init& init = InitFor(elements);
     MeanState mean = SecularUpdate(elements, init, tsince);
-    if (!(mean.e < 1.0)) return RefuseState(position, velocity);
-    ShortPeriodics(init, LongPeriodics(init, mean), position, velocity);
+    if (!mean.valid) return RefuseState(position, velocity);
+    const PlaneState plane = LongPeriodics(init, mean);
+    if (!(plane.pl >= 0.0)) return RefuseState(position, velocity);
+    // Below one Earth radius the satellite has decayed.
+    if (!(ShortPeriodics(init, plane, position, velocity) >= 1.0)) return RefuseState(position, velocity);
     return FinishState(position, velocity);
 }

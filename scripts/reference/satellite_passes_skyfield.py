@@ -13,6 +13,15 @@ satellite_passes_skyfield.csv: every complete pass (rise and set, geometric
 horizon, find_events) over 3 days from the epoch, for 51.5 N 0 E and
 35 S 150 E at height 0.
 
+satellite_pass_sets.csv and satellite_passes_ten_days_skyfield.csv: the sets of
+the pass benchmark (bench/satellite_passes.cpp) and the other near-Earth sets of
+the verification set (period below 225 minutes), with the benchmark's variants
+5, 10 and 15 of its five base sets (node turned by 18 degrees and mean anomaly
+by 47 degrees per variant, written as the benchmark writes them); each set is
+cut at the first whole minute from its epoch where python3-sgp4 reports an
+error (or after 10 days). Every complete pass between the epoch and the cut,
+for 51.5 N 0 E and 35 S 150 E at height 0, with its highest altitude.
+
 satellite_events_skyfield.csv: one close approach of 06251 to the Moon and one
 flare of 28057, each with the site from which it is seen (height 0), the time
 of the least angle and that angle. The site of the transit lies on the line
@@ -27,7 +36,7 @@ sight from the Sun.
 
 Julian days are UTC. Run from the top folder:
     /usr/bin/python3 scripts/reference/satellite_passes_skyfield.py
-(needs: apt-get install python3-skyfield python3-ephem python3-erfa)
+(needs: apt-get install python3-skyfield python3-sgp4 python3-ephem python3-erfa)
 """
 import csv
 import math
@@ -38,6 +47,7 @@ import ephem
 import erfa
 import numpy as np
 import skyfield
+from sgp4.api import Satrec
 from skyfield import framelib
 from skyfield.api import EarthSatellite, load, wgs84
 
@@ -71,10 +81,10 @@ def time_of(jd):
     return TS.utc(int(y), int(m), int(d), 0, 0, seconds)
 
 
-def passes(sat, lat, lon):
+def passes(sat, lat, lon, days=3.0):
     site = wgs84.latlon(lat, lon, elevation_m=0.0)
     t0 = sat.epoch
-    t, events = sat.find_events(site, t0, TS.tt_jd(t0.tt + 3.0), altitude_degrees=0.0)
+    t, events = sat.find_events(site, t0, TS.tt_jd(t0.tt + days), altitude_degrees=0.0)
     rows, rise, peak = [], None, None
     for ti, e in zip(t, events):
         if e == 0:
@@ -230,8 +240,58 @@ def flare(sat):
     raise RuntimeError("no flare found")
 
 
+BENCHMARK_BASES = (5, 6251, 28057, 88888, 29238)
+TEN_DAYS_MINUTES = 14400
+
+
+def shifted(line2, variant):
+    """Line 2 with the node and the mean anomaly turned as the pass benchmark turns them."""
+    node = "%8.4f" % math.fmod(float(line2[17:25]) + 18.0 * variant, 360.0)
+    anomaly = "%8.4f" % math.fmod(float(line2[43:51]) + 47.0 * variant, 360.0)
+    return line2[:17] + node + line2[25:43] + anomaly + line2[51:]
+
+
+def first_error_minutes(line1, line2):
+    """Whole minutes from the epoch to python3-sgp4's first error, at most 10 days."""
+    satellite = Satrec.twoline2rv(line1, line2)
+    for minute in range(TEN_DAYS_MINUTES + 1):
+        if satellite.sgp4_tsince(float(minute))[0] != 0:
+            return minute
+    return TEN_DAYS_MINUTES
+
+
+def ten_day_sets(sets):
+    """[(name, line1, line2)]: the near-Earth verification sets, then the variants."""
+    out = [("%05d" % n, l1, l2) for n, (l1, l2) in sorted(sets.items()) if 1440.0 / float(l2[52:63]) < 225.0]
+    for number in BENCHMARK_BASES:
+        line1, line2 = sets[number]
+        out += [("%05d-%d" % (number, k), line1, shifted(line2, k)) for k in (5, 10, 15)]
+    return out
+
+
+def ten_day_passes(sets):
+    set_rows, pass_rows = [], []
+    for name, line1, line2 in ten_day_sets(sets):
+        sat = EarthSatellite(line1, line2, name, TS)
+        minutes = first_error_minutes(line1, line2)
+        set_rows.append((name, line1, line2, minutes))
+        for lat, lon in SITES:
+            for rise, set_, peak in passes(sat, lat, lon, minutes / 1440.0):
+                pass_rows.append((name, lat, lon, rise, set_, peak))
+    write_table("satellite_pass_sets.csv",
+                ["Near-Earth sets of Vallado et al. (2006) and variants of the pass benchmark's sets;",
+                 "span: whole minutes from the epoch to python3-sgp4's first error (14400: none in 10 days)"],
+                ["name", "line1", "line2", "span_minutes"], set_rows, SOURCE)
+    write_table("satellite_passes_ten_days_skyfield.csv",
+                ["Passes of the sets of satellite_pass_sets.csv from the epoch to the end of the span,",
+                 "geometric horizon, sites at height 0, longitude east positive, Julian days UTC,",
+                 "highest altitude in degrees"],
+                ["name", "latitude", "longitude", "rise_jd", "set_jd", "max_altitude"], pass_rows, SOURCE)
+
+
 def main():
     sets = read_sets()
+    ten_day_passes(sets)
     sats = {n: EarthSatellite(*sets[n], str(n), TS) for n in (6251, 28057)}
     rows = []
     for number, sat in sats.items():

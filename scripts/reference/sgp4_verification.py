@@ -15,6 +15,12 @@ near-Earth sets (period below 225 minutes) at every time the output lists.
 Each row is checked against python3-sgp4's own propagation (WGS-72), which
 must reproduce it to 1 mm and 1e-9 km/s, so that a misread row cannot slip in.
 
+sgp4_status.csv: python3-sgp4's result for the same near-Earth sets at the
+published times and every 20 minutes from a day before to a day after the
+epoch: its error code (0 none; 1 mean eccentricity outside [-0.001, 1),
+4 negative semi-latus rectum, 6 decayed below one Earth radius) and, where it
+is 0, the position (km).
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/sgp4_verification.py
 (needs: apt-get install python3-sgp4 python3-erfa)
 """
@@ -82,6 +88,16 @@ def epoch_position(line1, line2, block):
     return block[0][1:4] if check(line1, line2, block[0]) else ("nan",) * 3
 
 
+def status_rows(number, line1, line2, published):
+    satellite = Satrec.twoline2rv(line1, line2)
+    times = sorted(set(row[0] for row in published) | set(20.0 * k for k in range(-72, 73)))
+    rows = []
+    for tsince in times:
+        error, r, _ = satellite.sgp4_tsince(tsince)
+        rows.append((float(number), tsince, float(error)) + (tuple(r) if error == 0 else ("nan",) * 3))
+    return rows
+
+
 def main():
     sets = read_sets()
     blocks = read_output()
@@ -94,10 +110,11 @@ def main():
                 ["number", "period", "line1", "line2", "x0", "y0", "z0"],
                 [(float(n), period(l2), l1, l2) + epoch_position(l1, l2, blocks[n]) for n, l1, l2 in sets],
                 library)
-    rows = []
+    rows, status = [], []
     for number, line1, line2 in sets:
         if period(line2) >= NEAR_EARTH_PERIOD:
             continue
+        status += status_rows(number, line1, line2, blocks[number])
         for row in blocks[number]:
             if not check(line1, line2, row):
                 sys.exit("python3-sgp4 refuses the published row %s of %d" % (row, number))
@@ -107,6 +124,10 @@ def main():
                  "TEME frame, WGS-72 constants; columns: catalogue number, tsince (min), x, y, z (km), "
                  "vx, vy, vz (km/s)"],
                 ["number", "tsince", "x", "y", "z", "vx", "vy", "vz"], rows, library)
+    write_table("sgp4_status.csv",
+                ["python3-sgp4's error code and position (km, TEME) for the near-Earth sets of " + source,
+                 "at the published times and every 20 minutes over a day either side of the epoch"],
+                ["number", "tsince", "error", "x", "y", "z"], status, library)
 
 
 if __name__ == "__main__":

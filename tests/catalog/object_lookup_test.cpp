@@ -306,14 +306,24 @@ TEST_F(CometLookupTest, CometKindIsPositioned) {
     EXPECT_FALSE(Lookup(kDesignationComet, 2));
 }
 
-// A comet record whose perihelion day is damaged has no place: the lookup with
-// positions fails instead of delivering a comet at a not-a-number position.
+// A comet record whose perihelion day, inclination, perihelion distance or
+// absolute magnitude is damaged has no place: the lookup with positions fails
+// instead of delivering a comet at a not-a-number position or magnitude.
 TEST_F(CometLookupTest, CometWithDamagedElementsIsNotDelivered) {
-    comet.day = std::numeric_limits<float>::quiet_NaN();
-    OpenData(&cometDb, "zendavori_comet.ppc", 128, {fixture::CometBytes(comet)});
-    EXPECT_FALSE(Lookup(kDesignationComet, 0, 1));
-    EXPECT_TRUE(Lookup(kDesignationComet, 0, 0));  // its identity is still there
-    EXPECT_STREQ(designation, "C/1999 Test");
+    const std::pair<float CometRecord::*, float> damages[] = {
+        {&CometRecord::day, std::numeric_limits<float>::quiet_NaN()},
+        {&CometRecord::inclination, std::numeric_limits<float>::quiet_NaN()},
+        {&CometRecord::perihelionDistance, 1e-28f},
+        {&CometRecord::absoluteMagnitude, 1e30f},
+    };
+    for (auto [field, value] : damages) {
+        CometRecord damaged = comet;
+        damaged.*field = value;
+        OpenData(&cometDb, "zendavori_comet.ppc", 128, {fixture::CometBytes(damaged)});
+        EXPECT_FALSE(Lookup(kDesignationComet, 0, 1)) << value;
+        EXPECT_TRUE(Lookup(kDesignationComet, 0, 0));  // its identity is still there
+        EXPECT_STREQ(designation, "C/1999 Test");
+    }
 }
 
 }  // namespace

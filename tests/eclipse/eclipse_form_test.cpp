@@ -88,8 +88,13 @@ TEST_F(EclipseForm, ListStartsIn2006AndKeepsTheTypedYear) {
     EXPECT_EQ((std::vector{listStartYear, listStartMonth, listStartDay}), (std::vector{2010, 1, 1}));
     EXPECT_EQ(eclipseList[0].year, 2010);
     EXPECT_EQ(selectedEclipse, 0);
-    TypeYear("abc");
-    EXPECT_EQ(listStartYear, 2010);
+    for (const char* outside : {"abc", "1699", "2200"}) {  // the years of the planet theory: 1700-2199
+        TypeYear(outside);
+        EXPECT_EQ(listStartYear, 2010) << outside;
+    }
+    TypeYear("2199");
+    EXPECT_EQ(listStartYear, 2199);
+    TypeYear("2010");
     MainCommand(1002);  // another form, then back
     Open();
     EXPECT_EQ(Text(2708), "2010");

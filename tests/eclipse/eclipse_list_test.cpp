@@ -121,6 +121,22 @@ TEST_F(EclipseList, SolarCompletionOf20060329) {
     EXPECT_NE(sunInterpCache.abscissae, nullptr);
 }
 
+// The annular eclipse of 2013-05-10: NASA greatest eclipse 00:26:20 TD, about
+// 00:25:13 UT. Completed from a time on the evening before, the instant of
+// least separation lies past midnight: the record's date moves on with it
+// (the hour arithmetic once gave the 9th at hour 24 or -1 and negative
+// minutes).
+TEST_F(EclipseList, SolarCompletionPastMidnightMovesTheDate) {
+    std::vector<EclipseEvent> events = Build(2013, 5, 1, 1);
+    ASSERT_GE(events.size(), 1u);
+    EclipseEvent e = events[0];
+    ASSERT_EQ(std::vector<int>({e.type, e.month, e.day}), std::vector<int>({1, 5, 10}));
+    e.day = 9, e.hour = 23, e.minute = 50, e.second = 0;
+    FindSolarGreatestEclipse(&e);
+    EXPECT_EQ(std::vector<int>({e.year, e.month, e.day, e.hour}), std::vector<int>({2013, 5, 10, 0}));
+    EXPECT_NEAR(Seconds(e), 25 * 60 + 13, 90);
+}
+
 // A solar eclipse whose axis misses the Earth: no not-a-number is carried
 // into the integer duration or the cache step.
 TEST_F(EclipseList, PartialSolarCompletionHasNoCentralLine) {

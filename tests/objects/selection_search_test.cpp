@@ -1,15 +1,20 @@
 // The criteria search: one-shot criteria, the elevation and magnitude tests,
-// the fill limit, the planets step and the Name order.
+// the fill limit, the planets and comets steps and the Name order; comets of
+// the observing list moved to another date.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "catalog/databases.h"
+#include "catalog/designations.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "objects/moving_entries.h"
 #include "objects/selection_search.h"
 #include "objects/selection_sort.h"
 #include "platform/clock.h"
@@ -169,6 +174,69 @@ TEST_F(SelectionSearchTest, NameOrderPutsPlanetsMessierCaldwellFirst) {
         EXPECT_EQ(selectionList[i].designation, expected[i][0]) << i;
         EXPECT_EQ(selectionList[i].number, expected[i][1]) << i;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A comet (orbit 0 of tests/reference/comet_places.csv, perihelion 2000
+// February 26.0) and three damaged copies: a NaN inclination, H = 1e30 and a
+// perihelion of 1e-28 AU, whose places were once reported with a
+// not-a-number declination or an infinite magnitude.
+std::vector<fixture::Bytes> CometsWithDamagedCopies(CometRecord* good) {
+    *good = CometRecord{};
+    std::strcpy(good->name, "C/1999 Test");
+    good->kind = 13, good->year = 2000, good->month = 2, good->day = 26.0f;
+    good->perihelionDistance = 1.2f, good->eccentricity = 0.5f;
+    good->argPerihelion = 30.0f, good->node = 80.0f, good->inclination = 10.0f;
+    good->absoluteMagnitude = 6.0f, good->slope = 10.0f;
+    std::vector<fixture::Bytes> records{fixture::CometBytes(*good)};
+    const std::pair<float CometRecord::*, float> damages[] = {{&CometRecord::inclination, std::nanf("")},
+                                                              {&CometRecord::absoluteMagnitude, 1e30f},
+                                                              {&CometRecord::perihelionDistance, 1e-28f}};
+    for (auto [field, value] : damages) {
+        CometRecord damaged = *good;
+        damaged.*field = value;
+        std::strcpy(damaged.name, "Damaged");
+        records.push_back(fixture::CometBytes(damaged));
+    }
+    return records;
+}
+
+// The comets step lists the comet and skips the damaged records.
+TEST_F(SelectionSearchTest, CometSearchSkipsDamagedOrbits) {
+    CometRecord good;
+    folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, CometsWithDamagedCopies(&good));
+    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl00", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    preferences.word[117] = 2;  // the whole sky: no elevation test
+    PrepareSelection(0, kDesignationComet, 0);
+    selectionCriteria.magnitude = 0;
+    BuildSelectionList();
+    ASSERT_EQ(selectionCount, 1);
+    EXPECT_EQ(Name(0), "C/1999 Test");
+    EXPECT_TRUE(std::isfinite(selectionList[0].declination));
+}
+
+// Moving the observing list to another date leaves the entries of damaged
+// comets as they were; the good comet gets its place and a magnitude.
+TEST_F(SelectionSearchTest, MovingEntriesKeepDamagedCometsAsTheyWere) {
+    CometRecord good;
+    folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, CometsWithDamagedCopies(&good));
+    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl00", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    for (int i = 0; i < 4; ++i) {
+        selectionList[i] = SelectionEntry{};
+        selectionList[i].designation = kDesignationComet;
+        selectionList[i].number = i;
+        selectionList[i].mag10 = 77;
+        selectionList[i].declination = -5.0f;
+    }
+    selectionCount = 4;
+    RefreshMovingSelectionEntries(1999, 12, 28, 0, 0, 0);
+    EXPECT_NE(selectionList[0].mag10, 77);
+    EXPECT_NE(selectionList[0].declination, -5.0f);
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(std::make_pair(selectionList[i].mag10, selectionList[i].declination),
+                                          std::make_pair(77, -5.0f)) << i;
 }
 
 }  // namespace

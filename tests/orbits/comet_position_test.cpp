@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "orbits/comet_place.h"
 #include "orbits/comet_position.h"
 #include "support/reference_table.h"
 
@@ -174,6 +175,57 @@ TEST(CometMagnitude, CometAndMinorPlanetLaws) {
     EXPECT_NEAR(ComputeCometMagnitude(&comet, 2.0, 1.5, 0.4), 8.26606, 1e-5);  // 5 + 5 log 2 + 10 log 1.5
     EXPECT_NEAR(ComputeCometMagnitude(&asteroid, 1.6, 2.5, 0.0), 3.34 + 5 * std::log10(4.0), 1e-5);
     EXPECT_NEAR(ComputeCometMagnitude(&asteroid, 1.6, 2.5, 0.3), 7.29409, 1e-5);
+}
+
+}  // namespace
+
+namespace {
+
+// The stored elements of orbit 0 of tests/reference/comet_places.csv
+// (perihelion 2000 February 26.0, q 1.2 AU, e 0.5), 60 days before perihelion.
+CometRecord StoredComet() {
+    CometRecord c{};
+    c.kind = 13;
+    c.year = 2000, c.month = 2, c.day = 26.0f;
+    c.perihelionDistance = 1.2f, c.eccentricity = 0.5f;
+    c.argPerihelion = 30.0f, c.node = 80.0f, c.inclination = 10.0f;
+    c.absoluteMagnitude = 6.0f, c.slope = 10.0f;
+    return c;
+}
+
+// Damaged elements or brightness words: no place, and the place passed in is
+// left as it was (before, a NaN inclination gave a not-a-number declination
+// reported as success, H = 1e30 an infinite magnitude, q = 1e-28 AU an
+// infinite one through log r). An H of 100 is still a magnitude.
+TEST(CometPlaceAt, DamagedElementsHaveNoPlace) {
+    struct Case {
+        const char* what;
+        float CometRecord::*field;
+        float value;
+        bool placed;
+    } cases[] = {
+        {"as stored", &CometRecord::slope, 10.0f, true},
+        {"H of 100", &CometRecord::absoluteMagnitude, 100.0f, true},
+        {"NaN inclination", &CometRecord::inclination, kNan, false},
+        {"infinite node", &CometRecord::node, kInf, false},
+        {"NaN perihelion argument", &CometRecord::argPerihelion, kNan, false},
+        {"perihelion 1e-28 AU", &CometRecord::perihelionDistance, 1e-28f, false},
+        {"infinite perihelion", &CometRecord::perihelionDistance, kInf, false},
+        {"H of 1e30", &CometRecord::absoluteMagnitude, 1e30f, false},
+        {"H of -101", &CometRecord::absoluteMagnitude, -101.0f, false},
+        {"NaN slope", &CometRecord::slope, kNan, false},
+    };
+    for (const Case& c : cases) {
+        CometRecord comet = StoredComet();
+        comet.*c.field = c.value;
+        CometPlace place{1.0, 2.0, 3.0, 4.0};
+        EXPECT_EQ(CometPlaceAt(&comet, 2451540.5, 2000, &place), c.placed) << c.what;
+        if (c.placed) {
+            EXPECT_TRUE(std::isfinite(place.declination) && std::isfinite(place.magnitude)) << c.what;
+        } else {
+            EXPECT_EQ(place.rightAscension + place.declination + place.distance + place.magnitude, 10.0) << c.what;
+        }
+    }
 }
 
 }  // namespace

@@ -219,7 +219,7 @@ TEST_F(PassSearchTest, HeldPageKeyStopsTheSearchAndKeepsItsRows) {
     SetFormTime(VerificationElements(6251).epochJd);
     StopKeyHook previous = InstallStopKeyHook(IsArrowKeyDown);
     pl::HarnessOptions options = TestHarnessOptions();
-    options.idlePollLimit = 50;
+    options.idlePollLimit = 200;
     pl::Harness harness(options);
     testwin::Recorder recorder;
     bool ended = false;

@@ -1,0 +1,31 @@
+// Replays the saved inputs of the orbit fuzz targets through their entries.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "core/shared_state.h"
+#include "orbits/satellite_record_check.h"
+#include "support/comet_records_entry.h"
+#include "support/corpus_replay.h"
+#include "support/satellite_passes_entry.h"
+
+namespace {
+
+int RunSatelliteRecords(const uint8_t* data, std::size_t size) { return CheckSatelliteRecordBytes(data, size) ? 0 : 1; }
+
+// Among the saved inputs: the decayed 28872, mean motions of 1e-8 to 1e-4
+// revolutions a day, a set that never sets for its site, a NaN inclination,
+// H = 1e30 and a perihelion of 1e-28 AU.
+TEST(OrbitCorpus, EverySavedInputPassesTheChecks) {
+    const struct {
+        const char* target;
+        FuzzEntry entry;
+        int seeds;
+    } targets[] = {{"satellite_records", RunSatelliteRecords, 11},
+                   {"satellite_passes", RunSatellitePasses, 11},
+                   {"comet_records", RunCometRecords, 10}};
+    for (const auto& t : targets) EXPECT_GE(ReplayCorpus(ZENDAVORI_SOURCE_DIR, t.target, t.entry), t.seeds) << t.target;
+    ResetSharedState();
+}
+
+}  // namespace
