@@ -72,7 +72,7 @@ pl::Hwnd ChartFormWindow() {
 void ShowChartObjectRow(int row) {
     if (!ChartFormWindow()) return;
     SetPopupList(kChartObjectTrigger, kChartObjectList, row);
-    const int position = GetSelectionIndex(row);
+    const int position = row >= 0 ? GetSelectionIndex(row) : -1;
     char name[kSelectionNameSize] = "";
     if (position >= 0 && position < selectionCount) std::memcpy(name, selectionList[position].name, sizeof name - 1);
     SetPopupLabel(kChartObjectTrigger, name);

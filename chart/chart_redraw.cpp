@@ -50,8 +50,10 @@ constexpr int kSensorAboveZoom = 6;
 constexpr int kOnlyFigureStars = 1;  // "Stars" (word 28)
 constexpr int32_t kPanoramaScale = 13421772;  // 0.8 x 2^24
 
+// The view and sidereal time the bright stars' chart words were last projected for.
 int starsProjectedView = -1;
-int32_t centreA = 0, centreB = 0;  // the chart centre's projection (step 7), placed again in step 9.9  // view the bright stars' chart words were last projected for
+float starsProjectedLst = -1.0f;
+int32_t centreA = 0, centreB = 0;  // the chart centre's projection (step 7), placed again in step 9.9
 
 bool Word(int w) { return preferences.word[w] != 0; }
 
@@ -146,6 +148,7 @@ int ChooseCentre(int32_t* a, int32_t* b) {
     }
     SelectZenith();
     selectionCurrentRow = -1;
+    ShowChartObjectRow(-1);
     ProjectHorizonPlace(chartTimeRecord.lstHours, chartSelection.rightAscension, chartSelection.declination, 0, a, b);
     return -1;
 }
@@ -157,9 +160,10 @@ void SetUpHorizonChart() {
     SetChartColours();
     EnableViewRotation();
     ScaleHorizonZoomTable();
-    int starsDone = t.horizonProjectionReady != 0 && starsProjectedView == chartView ? 1 : 0;
+    int starsDone = t.horizonProjectionReady != 0 && starsProjectedView == chartView && starsProjectedLst == t.lstHours;
     MarkHiddenBelowHorizon(t.lstHours, &t.horizonProjectionReady, &starsDone, &s.chartDirty);
     starsProjectedView = chartView;
+    starsProjectedLst = t.lstHours;
     int32_t scale = horizonZoomTable[static_cast<size_t>(s.chartZoomIndex)];
     if (chartView == 1) scale = static_cast<int32_t>((static_cast<int64_t>(scale) * kPanoramaScale) >> 24);
     s.horizonScale = scale;
@@ -306,6 +310,7 @@ double HorizonPixelsPerArcminHalf(double centreAltitudeDeg) {
 
 void ResetChartRedraw() {
     starsProjectedView = -1;
+    starsProjectedLst = -1.0f;
     scopeMarkerLastDec = -1000.0;
     chartApparentPlace = ChartApparentPlace{};
 }

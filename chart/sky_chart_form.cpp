@@ -287,6 +287,15 @@ void DrawItem(pl::Hwnd form, const pl::DrawItem* item) {
     if (item->ctlId == kChartObjectList) DrawOwnerItem(form, item, ListRow);
 }
 
+// A new screen size or resolution: the scales are measured again and the
+// horizon zoom table is scaled anew at the next redraw, so the reopened chart
+// and its controls are laid out for the new screen.
+void TakeNewScreen() {
+    InitDisplayScale();
+    ResetScreenScale();
+    ResetChartZoomTables();
+}
+
 void EraseTopStrip(pl::Hwnd form, pl::Hdc dc) {
     pl::Rect client;
     pl::GetClientRect(form, &client);
@@ -420,7 +429,10 @@ pl::LResult SkyChartDialogProc(pl::Hwnd form, uint32_t message, pl::WParam wPara
         }
         case pl::WM_CLOSE: CloseSkyChart(form); return 0;
         case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-        case pl::WM_SETTINGCHANGE: HandleFormSettingChange(form, wParam, lParam, &activateInfo); return 1;
+        case pl::WM_SETTINGCHANGE:
+            if (wParam == pl::SETTINGCHANGE_RESET) TakeNewScreen();
+            HandleFormSettingChange(form, wParam, lParam, &activateInfo);
+            return 1;
         default: return 0;
     }
 }

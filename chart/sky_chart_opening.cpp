@@ -54,6 +54,9 @@ void PrepareChartOpening() {
     ComputeSelectionSkyState();
     LoadConstellationData(preferences.word[kPrefConstLinesFigures]);
     ChartTimeRecord& t = chartTimeRecord;
+    // A chart that has no sidereal time yet (no step, no date set since the
+    // start) takes the time now; a zero time would draw the sky of 0 h.
+    if (t.lstHours == 0.0f) UpdateChartTime(1);
     chartState.horizonScale = -1;
     t.scrollDx = t.scrollDy = 0;
     chartRecord.xScale = chartRecord.yScale = 1;
