@@ -88,7 +88,7 @@ void DrawAltitudeLines(float pxPerDegY, int horizonY, int height) {
     char text[16];
     for (int alt = 0; alt < 90; alt += step) {
         int y = static_cast<int>(-alt * pxPerDegY + horizonY);
-        if (y <= ScaleY(18)) continue;
+        if (y <= ScaleY(18) || y >= height) continue;  // a line below the screen draws nothing
         DrawLine(0, y, ScaleX(240), y);
         std::snprintf(text, sizeof text, "%d\xB0", alt);
         DrawText(text, 0, y + ScaleY(1));

@@ -50,6 +50,7 @@
 #include "ui/control_records.h"
 #include "catalog/screens/list_manager_form.h"
 #include "chart/horizon_projection.h"
+#include "chart/horizon_passes.h"
 
 namespace {
 
@@ -454,7 +455,34 @@ TEST_F(SkyChartForm, HorizonViewWrapsAnEntryLeftOfTheChart) {
     const int x = e.screenX + width, y = e.screenY;
     ASSERT_GT(x, 0);
     ASSERT_LT(x, 220);
-    EXPECT_GT(240 * 320 - Count(x - 7, y - 7, x + 8, y + 8, 0x000000) - (240 * 320 - 225), 10);
+    EXPECT_GT(225 - Count(x - 7, y - 7, x + 8, y + 8, 0x000000), 10);  // the cluster's marker
+}
+
+// The Telrad rings and the other overlays show their true size at the chart
+// centre: the outer ring of 4 degrees (word 130 = 40 tenths) reaches the
+// projection of the place 2 degrees north of the centre object.
+TEST_F(SkyChartForm, TelradRingsShowTheirTrueSize) {
+    Start();
+    const auto centre = PlaceAt(180, 60);
+    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second)}, 0);
+    SetWord(kPrefTelrad, 1);
+    for (int i = 0; i < 3; ++i) SetWord(kPrefTelradRing1 + i, (i + 1) * 10 + (i == 2 ? 10 : 0));
+    SetWord(kPrefChartZoom, 7);
+    Open();
+    int radius = 0;
+    double reach = 0;
+    Ui([&] {
+        radius = static_cast<int>(40 * 6 * HorizonPixelsPerArcminHalf(chartApparentPlace.altitude));
+        int32_t a, b, x, y;
+        ASSERT_TRUE(ProjectHorizonPlace(chartTimeRecord.lstHours, centre.first, centre.second + 2.0f, 0, &a, &b));
+        HorizonPointToScreen(a, b, &x, &y);
+        reach = std::hypot(x - 120.0, y - 160.0);
+    });
+    EXPECT_GT(radius, 15);
+    EXPECT_NEAR(radius, reach, 1.0);
+    const uint32_t ink = 0x000000;  // black on the white scheme
+    EXPECT_GT(Count(118, 160 - radius - 1, 123, 160 - radius + 2, ink), 0);  // the ring's top
+    EXPECT_EQ(Count(118, 160 - radius - 6, 123, 160 - radius - 3, ink), 0);
 }
 
 // Timer 1 runs at 1000 ms with the blinking cursor, else at 10000 ms; a tick
