@@ -69,7 +69,7 @@ void PrepareChartOpening() {
 }
 
 void FillListForChart() {
-    if (selectionCount < 1) {
+    if (selectionShownCount < 1) {
         RunObjectSelection(kPlanets, kDesignationPlanet, kPlanetType);
         if (selectionShownCount > 0) {
             SetChartSelectionRecord(selectionListPtr[0]);

@@ -274,7 +274,7 @@ TEST_F(CompassForm, Commands) {
         const char* box;
     } cases[] = {
         {0, 2832, 1950, ""},
-        {0, 2842, 1900, "Unkown form call\n"},
+        {0, 2842, 1900, ""},
         {0, 2840, 112, "Unkown form call\n"},
         {1, 2840, 112, "Unkown form call\n"},
         {0, 2831, kCompassFormId,

@@ -374,8 +374,10 @@ TEST_F(SkyChartForm, HiddenInfoBarStillComputesTheAltitude) {
     Open();
     Redraw();
     EXPECT_NEAR(chartApparentPlace.altitude, 90.0, 0.5);
-    const uint32_t ground = Background();
-    EXPECT_EQ(Count(50, 300, 175, 320, ground), 125 * 20);
+    EXPECT_EQ(Count(50, 300, 175, 320, 0x000000), 0);  // no text in the black label colour
+    SetWord(kPrefHideInfoBar, 0);
+    Redraw();
+    EXPECT_GT(Count(50, 300, 175, 320, 0x000000), 100);
 }
 
 // The second status line reads "05/03/24 21:10 LST:08:06  ", as that text
