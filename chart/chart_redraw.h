@@ -54,7 +54,8 @@ void RedrawSkyChart();
 void ComputeChartSelectionPlace(const ObjectRecord* selected);
 
 // ComputeChartSelectionPlace, then (unless "Hide InfoBar", word 240) the two
-// status lines at the chart's bottom left: the place (RA and Dec, or altitude
+// status lines at the chart's bottom left in the palette's text colour on its
+// background: the place (RA and Dec, or altitude
 // and azimuth with a mount reading altitude and azimuth, word 9) and
 // "<date> hh:mm LST:hh:mm  ". The record's type becomes 0 outside 0..41 and
 // its constellation 0 outside 0..88.

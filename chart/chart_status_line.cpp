@@ -66,8 +66,8 @@ void DrawChartStatusLine(double lstHours, ObjectRecord* selected) {
     const ChartPalette& palette = chartRecord.palette;
     const int bottom = chartRecord.chartRect.bottom;
     SetBackColor(palette.background);
-    SetTextColorRef(palette.label);
-    SetForeColor(palette.label);
+    SetTextColorRef(palette.text);
+    SetForeColor(palette.text);
     const int font = SelectFont(0);
     SetTextTransparent(false);
     char text[kTextSize];

@@ -34,6 +34,7 @@
 #include "platform/focus.h"
 #include "platform/timer.h"
 #include "platform/window.h"
+#include "support/list_entries.h"
 #include "support/program_fixture.h"
 #include "support/test_site.h"
 #include "ui/control_access.h"
@@ -100,15 +101,10 @@ void WriteDefaultStars(const std::filesystem::path& home) {
     WriteFile(home / "data" / "zendavori_constellation.ppc", record_writer::RecordDbBytes(1, 8, lines));
 }
 
-SelectionEntry Entry(const char* name, int designation, int number, int type, float ra, float dec, int mag10 = 50) {
-    SelectionEntry e{};
-    std::strncpy(e.name, name, sizeof e.name - 1);
-    e.designation = static_cast<int16_t>(designation);
-    e.number = number;
-    e.objectType = static_cast<int16_t>(type);
-    e.rightAscension = ra;
-    e.declination = dec;
-    e.mag10 = mag10;
+// A star-catalogue entry of magnitude 5.
+SelectionEntry Entry(const char* name, int designation, int number, int type, float ra, float dec) {
+    SelectionEntry e = ListEntry(name, designation, number, type, ra, dec);
+    e.mag10 = 50;
     e.source = kSourceStar;
     return e;
 }
@@ -332,6 +328,7 @@ TEST_F(SkyChartForm, BackgroundsFollowTheSchemeAndNightMode) {
         SetWord(kPrefNightMode, c.night);
         Redraw();
         EXPECT_EQ(Background(), c.colour) << c.background << " " << c.night;
+        if (c.night) Shot("chart_night_240.png");
     }
     SetWord(kPrefNightMode, 0);
 }
@@ -458,6 +455,7 @@ TEST_F(SkyChartForm, HorizonViewWrapsAnEntryLeftOfTheChart) {
     ASSERT_GT(x, 0);
     ASSERT_LT(x, 220);
     EXPECT_GT(225 - Count(x - 7, y - 7, x + 8, y + 8, 0x000000), 10);  // the cluster's marker
+    Shot("chart_horizon_240.png");
 }
 
 // The Telrad rings and the other overlays show their true size at the chart
