@@ -485,6 +485,26 @@ TEST_F(SkyChartForm, TelradRingsShowTheirTrueSize) {
     EXPECT_EQ(Count(118, 160 - radius - 6, 123, 160 - radius - 3, ink), 0);
 }
 
+// The sphere views are drawn by the sphere renderer about the current entry:
+// in the Whole Sky it lies at the middle of the chart below the top strip
+// (kept relative to the picture's corner). The centre is the altitude of date,
+// a quarter of a degree from the mean one of the J2000 place.
+TEST_F(SkyChartForm, WholeSkyCentresTheCurrentEntry) {
+    Start();
+    const auto place = PlaceAt(135, 45);
+    Put({Entry("Other", kDesignationNgc, 2, 2, PlaceAt(200, 30).first, PlaceAt(200, 30).second),
+         Entry("Centre", kDesignationNgc, 1, 2, place.first, place.second)},
+        1);
+    SetWord(kPrefChartZoom, 5);
+    Ui([] { chartView = 2; });
+    Open();
+    EXPECT_EQ(chartState.chartSelectionIndex, 1);
+    EXPECT_NEAR(chartRecord.centreLatitude, 45.0, 0.5);  // the altitude
+    EXPECT_NEAR(selectionList[1].screenX, 120, 1);
+    EXPECT_NEAR(selectionList[1].screenY, (320 - ScaleY(21)) / 2, 1);
+    EXPECT_EQ(selectionList[1].horizonHidden, 0);
+}
+
 // Timer 1 runs at 1000 ms with the blinking cursor, else at 10000 ms; a tick
 // 120 s on moves the chart time and redraws it.
 TEST_F(SkyChartForm, TimerFollowsTheCursorModeAndTheClock) {
