@@ -7,6 +7,7 @@
 #include "assistants/planet_detail_form.h"
 #include "catalog/screens/list_manager_form.h"
 #include "chart/compass_form.h"
+#include "chart/sky_chart_form.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "eclipse/eclipse_form.h"
@@ -37,7 +38,7 @@ constexpr FormEntry kForms[] = {
     {1620, PreferencePageProc},
     {1700, nullptr},
     {1800, nullptr},
-    {1900, nullptr},
+    {1900, SkyChartDialogProc},
     {1940, nullptr},
     {1950, HomeFormProc},
     {2100, nullptr},

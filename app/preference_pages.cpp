@@ -359,6 +359,14 @@ void ChooseOther(int listId, int otherRow, int fieldId) {
     if (other && FieldText(fieldId).empty()) SetFieldText(fieldId, otherRow == kApertureRowCount ? "20" : "1.2");
 }
 
+// Ok goes back to the form the pages were opened from: the pages push nothing
+// themselves, but a form may have pushed one before opening it; those entries
+// leave the top of the history, and the newest other entry opens.
+void ReturnFromPages() {
+    while (PageOfForm(formHistory[kFormHistorySize - 1]) != 0) PopFormHistory();
+    GotoForm(formHistory[kFormHistorySize - 1]);
+}
+
 // Leaves the page by Ok (back, with the preferences saved to their file),
 // Prev or Next once its saver agrees.
 bool LeavePage(int page, int id) {
@@ -367,7 +375,7 @@ bool LeavePage(int page, int id) {
     if (!SavePreferencePage(page)) return true;
     if (id == info.ok || id == pl::IDOK) {
         SavePreferences();
-        GoBackToPreviousForm();
+        ReturnFromPages();
     } else {
         GotoForm(id == info.next ? kPages[page].form : kPages[page - 2].form);
     }

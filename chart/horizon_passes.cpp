@@ -88,7 +88,7 @@ void DrawAltitudeLines(float pxPerDegY, int horizonY, int height) {
     char text[16];
     for (int alt = 0; alt < 90; alt += step) {
         int y = static_cast<int>(-alt * pxPerDegY + horizonY);
-        if (y <= ScaleY(18)) continue;
+        if (y <= ScaleY(18) || y >= height) continue;  // a line below the screen draws nothing
         DrawLine(0, y, ScaleX(240), y);
         std::snprintf(text, sizeof text, "%d\xB0", alt);
         DrawText(text, 0, y + ScaleY(1));
@@ -115,16 +115,21 @@ int ProjectPlace(float lstHours, float raHours, float decDeg, int32_t* a, int32_
                                      static_cast<Fix24Angle>(decDeg * kFixPerDegree), a, b);
 }
 
-void MarkListEntries(float lstHours) {
+bool IsPlaceOfDate(int designation) { return designation == kDesignationPlanet || designation == kDesignationComet; }
+
+double JulianDayNow() {
     const DateTime& t = currentDateTime;
+    return JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);
+}
+
+void MarkListEntries(float lstHours) {
     double m[9];
-    ComputeJ2000ToDateMatrix(
-        JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes), m);
+    ComputeJ2000ToDateMatrix(JulianDayNow(), m);
     for (int i = 0; selectionList && i < selectionCount; ++i) {
         if (i % kBusyStep == 0) StepBusyIndicator(1);
         SelectionEntry& e = selectionList[i];
         float ra = e.rightAscension, dec = e.declination;
-        if (e.designation == kDesignationPlanet || e.designation == kDesignationComet) DateToJ2000(m, &ra, &dec);
+        if (IsPlaceOfDate(e.designation)) DateToJ2000(m, &ra, &dec);
         e.horizonHidden = ProjectPlace(lstHours, ra, dec, &e.chartX, &e.chartY) ? 0 : 1;
     }
     RefreshChartObjectList();
@@ -235,6 +240,15 @@ void DrawHorizonScale(int flipMode, pl::ColorRef lineColour, pl::ColorRef cardin
     SetTextColorRef(labelColour);
     DrawAzimuthTicks(pxPerDeg * static_cast<float>(flipX), x0, width, cardinalColour, labelColour);
     DrawAltitudeLines(pxPerDeg * static_cast<float>(flipY), horizonY, height);
+}
+
+int ProjectHorizonPlace(float lstHours, float raHours, float decDeg, int designation, int32_t* a, int32_t* b) {
+    if (IsPlaceOfDate(designation)) {
+        double m[9];
+        ComputeJ2000ToDateMatrix(JulianDayNow(), m);
+        DateToJ2000(m, &raHours, &decDeg);
+    }
+    return ProjectPlace(lstHours, raHours, decDeg, a, b);
 }
 
 void MarkHiddenBelowHorizon(float lstHours, int* objectsDone, int* starsDone, int* dirty) {

@@ -38,6 +38,11 @@ void DrawHorizonScale(int flipMode, pl::ColorRef lineColour, pl::ColorRef cardin
 // to 1 and *dirty to 0.
 void MarkHiddenBelowHorizon(float lstHours, int* objectsDone, int* starsDone, int* dirty);
 
+// One place projected as MarkHiddenBelowHorizon projects a list entry of
+// designation `designation`: 1 with (a, b) when it is above the horizon, else
+// 0 with a and b untouched.
+int ProjectHorizonPlace(float lstHours, float raHours, float decDeg, int designation, int32_t* a, int32_t* b);
+
 // Every shown bright star (hidden 0): shift non-zero moves its screen point by
 // (dx, dy); shift 0 puts it back on its kept projection. Hidden stars keep theirs.
 void ShiftBrightStarPositions(int dx, int dy, int shift);

@@ -57,6 +57,10 @@ extern const pl::ResourceGroup kPlanetDetailResources;
 // The compass chart (2830) and its finder and sky-chart buttons (5124, 5134,
 // 5094, 5138).
 extern const pl::ResourceGroup kCompassResources;
+// The sky chart (1900), its popup triggers and tool buttons (2254, 5139, 5070,
+// 5096, 5097, 5143, 5121, 1921, 1916, 5122, 5123, 5140, 5118, 5116, 5117, 5119,
+// 1919) and the object list's arrow (125).
+extern const pl::ResourceGroup kChartFormResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;

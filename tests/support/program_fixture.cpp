@@ -44,6 +44,7 @@ void InstallEmptyDatabases(const std::filesystem::path& home) {
     WriteEmptyDb(home / "data" / "zendavori_default_stars.ppc", 1, 44, kBrightStarCount);
     WriteEmptyDb(home / "data" / "zendavori_obj_1k.ppc", 26, 64);
     WriteEmptyDb(home / "data" / "zendavori_moon.ppc", 24, 44);
+    WriteEmptyDb(home / "data" / "zendavori_constellation.ppc", 1, 8);
 }
 
 ProgramTest::ProgramTest() : harness(TestHarnessOptions()) {

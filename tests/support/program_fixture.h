@@ -20,9 +20,9 @@
 // command does.
 void InstallSymbolFont(const std::filesystem::path& home);
 
-// Puts default-star (all records zero), empty object (1k) and moon databases of the expected
-// versions into "data", so that the home form's first drawing opens the
-// databases without a report.
+// Puts default-star (all records zero), empty object (1k), moon and
+// constellation-figure databases of the expected versions into "data", so that
+// the home form's first drawing and the sky chart open them without a report.
 void InstallEmptyDatabases(const std::filesystem::path& home);
 
 class ProgramTest : public ::testing::Test {

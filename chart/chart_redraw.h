@@ -1,0 +1,82 @@
+// The sky chart's full redraw: the Sky Map (view 0) and the Horizon View (view
+// 1) drawn layer by layer, first into the chart picture and then on the
+// screen; the sphere views (2..4) handed to the sphere renderer. Every command,
+// tap, timer tick and scroll of the chart ends in RedrawSkyChart.
+//
+// Before the first redraw the caller sets the chart picture
+// (chartRecord.offscreen, screen-sized 16-bit; drawing goes straight to the
+// screen without it), the zoom step (SetChartZoom) and the current draw window
+// (the chart form). Layers of views 0 and 1, bottom up, into the picture: the
+// grid (Sky Map below zoom 8) or the azimuth and altitude scale (Horizon View),
+// the ecliptic (word 127), the constellation figures and names, the bright
+// stars, from zoom 5 the catalogue stars (word 28 = 0), the drill-down objects
+// (word 237) and the observing list; then on the screen: the compass letters
+// (Sky Map), the star legend (word 47), the Telrad rings (43), the sensor
+// frame (44, above zoom 6), the eyepiece field (45), the selected object's
+// symbol and name, the azimuth and altitude dials, the target mark and the two
+// status lines; the finished screen is copied back into the picture.
+#pragma once
+
+#include "catalog/object_catalog.h"
+#include "chart/chart_state.h"
+
+// The chart's selection as the status line computed it last: apparent right
+// ascension (hours) and declination (degrees) of date, altitude and azimuth
+// (degrees, azimuth from north through east).
+struct ChartApparentPlace {
+    double rightAscension;
+    double declination;
+    double altitude;
+    double azimuth;
+};
+extern ChartApparentPlace chartApparentPlace;
+
+// Declination of the telescope marker's last drawing (-1000 after a redraw, so
+// that the next timer tick draws the marker again).
+extern double scopeMarkerLastDec;
+
+// The palette for night mode `night` (0 none; `intensity` its red level),
+// colour scheme `background` (word 26) and line colour `lineColour` (word 27).
+// A background outside 0..3 keeps `previous`'s text colour; the other roles
+// are set in full.
+ChartPalette BuildChartPalette(int night, int intensity, int background, int lineColour, const ChartPalette& previous);
+
+// Signs, zoom step and magnitude limits of the view, the screen geometry, the
+// clock step (at most every 120 s) and the palette.
+void PrepareChartRedraw();
+
+// The whole chart for the current view, zoom, time and selection.
+void RedrawSkyChart();
+
+// Status-line step 1: the apparent place, altitude and azimuth of `selected`
+// for the chart date and time (mode -1 for Sun, Moon and planets, else the
+// position mode of word 10) into chartApparentPlace.
+void ComputeChartSelectionPlace(const ObjectRecord* selected);
+
+// ComputeChartSelectionPlace, then (unless "Hide InfoBar", word 240) the two
+// status lines at the chart's bottom left in the palette's text colour on its
+// background: the place (RA and Dec, or altitude
+// and azimuth with a mount reading altitude and azimuth, word 9) and
+// "<date> hh:mm LST:hh:mm  ". The record's type becomes 0 outside 0..41 and
+// its constellation 0 outside 0..88.
+void DrawChartStatusLine(double lstHours, ObjectRecord* selected);
+
+// The second status line: "%s %02d:%02d LST:%02d:%02d  " of the date text, the
+// hour and minute, and the sidereal time's whole hours and minutes (truncated:
+// 23.9999 h reads 23:59).
+void FormatChartTimeLine(char* buffer, int size, const char* date, int hour, int minute, double lstHours);
+
+// Pixels per arcminute, halved, at the chart centre of the horizon views: an
+// overlay size that is a diameter in arcminutes times it is a true radius.
+// Sky Map: the stereographic scale at the centre's zenith distance; Horizon
+// View: the altitude scale.
+double HorizonPixelsPerArcminHalf(double centreAltitudeDeg);
+
+// The selection's caption under the picture box (on screens of display scale
+// above 1, with the thumbnail) and its erasing: the part under it is kept in
+// the label patch and put back by RestoreChartLabel.
+void DrawChartSelectionLabel();
+void RestoreChartLabel();
+
+// Start values of the module (tests).
+void ResetChartRedraw();

@@ -1,0 +1,85 @@
+// The chart's two status lines and the place of the selection they show.
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "chart/chart_redraw.h"
+#include "core/angle_text.h"
+#include "core/date_text.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "ephemeris/apparent_altaz.h"
+#include "ui/colors.h"
+#include "ui/draw_window.h"
+#include "ui/font_set.h"
+#include "ui/text_drawing.h"
+
+ChartApparentPlace chartApparentPlace{};
+
+namespace {
+
+constexpr int kTypeBody = 27;
+constexpr int kTypeCount = 42;
+constexpr int kConstellationRows = 89;  // Vulpecula is row 88
+constexpr int kTextSize = 64;
+
+void DrawLine(const char* text, int x, int y, bool label) {
+    const int length = static_cast<int>(std::strlen(text));
+    if (label) DrawLabelText(text, length, x, y);
+    else DrawPlainText(text, length, x, y);
+}
+
+// First line: the place as the mount reads it (word 9: 0 equatorial, else altitude and azimuth).
+void FormatPlaceLine(char* text, int size) {
+    char first[24], second[24];
+    const ChartApparentPlace& p = chartApparentPlace;
+    if (preferences.word[kPrefMountType] != 0) {
+        DegToStr(first, sizeof first, p.altitude);
+        DegToStr(second, sizeof second, p.azimuth);
+    } else {
+        HMSToStr(first, sizeof first, p.rightAscension);
+        DegToStr(second, sizeof second, p.declination);
+    }
+    std::snprintf(text, static_cast<std::size_t>(size), "%s %s", first, second);
+}
+
+}  // namespace
+
+void ComputeChartSelectionPlace(const ObjectRecord* selected) {
+    const DateTime& t = currentDateTime;
+    const int mode = selected->objectType == kTypeBody ? -1 : preferences.word[kPrefPositionMode];
+    ChartApparentPlace& p = chartApparentPlace;
+    ComputeApparentAltAz(selected->rightAscension, selected->declination, &p.rightAscension, &p.declination,
+                         &p.altitude, &p.azimuth, mode, t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+void FormatChartTimeLine(char* buffer, int size, const char* date, int hour, int minute, double lstHours) {
+    const int hours = static_cast<int>(lstHours);
+    const int minutes = static_cast<int>(lstHours * 60.0 - hours * 60.0);
+    std::snprintf(buffer, static_cast<std::size_t>(size), "%s %02d:%02d LST:%02d:%02d  ", date, hour, minute, hours,
+                  minutes);
+}
+
+void DrawChartStatusLine(double lstHours, ObjectRecord* selected) {
+    ComputeChartSelectionPlace(selected);
+    if (preferences.word[kPrefHideInfoBar] != 0) return;
+    const ChartPalette& palette = chartRecord.palette;
+    const int bottom = chartRecord.chartRect.bottom;
+    SetBackColor(palette.background);
+    SetTextColorRef(palette.text);
+    SetForeColor(palette.text);
+    const int font = SelectFont(0);
+    SetTextTransparent(false);
+    char text[kTextSize];
+    FormatPlaceLine(text, kTextSize);
+    DrawLine(text, ScaleX(7) + ScaleY(40), bottom - ScaleY(12), false);
+    const DateTime& t = currentDateTime;
+    char date[16];
+    FormatDateShort(date, sizeof date, t.day, t.month, t.year);
+    if (selected->objectType >= kTypeCount) selected->objectType = 0;
+    if (selected->constellation >= kConstellationRows) selected->constellation = 0;
+    FormatChartTimeLine(text, kTextSize, date, t.hour, t.minute, lstHours);
+    DrawLine(text, ScaleX(13) + ScaleY(40), bottom - ScaleY(20), true);
+    SelectFont(font);
+    SetTextTransparent(true);
+}

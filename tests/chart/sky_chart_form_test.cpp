@@ -1,0 +1,628 @@
+// The sky chart (form 1900) in the running program at 51 N 0 E, zone 0, on
+// 5 March 2024 at 21:10 by the device clock. The default-star file holds a few
+// chosen stars (bright, high in the sky at that time), every other star at
+// magnitude 15. The local sidereal time then is 8 h 06.4 min: Greenwich mean
+// sidereal time by Meeus, Astronomical Algorithms (1998), eq. 12.4.
+#include "chart/sky_chart_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "catalog/databases.h"
+#include "catalog/designations.h"
+#include "catalog/record_writer.h"
+#include "catalog/selection_list.h"
+#include "catalog/stars.h"
+#include "chart/chart_form_controls.h"
+#include "chart/chart_redraw.h"
+#include "chart/chart_screen_lists.h"
+#include "chart/chart_state.h"
+#include "chart/chart_views.h"
+#include "core/date_text.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "platform/controls.h"
+#include "platform/messages.h"
+#include "platform/message_queue.h"
+#include "core/program_hooks.h"
+#include "platform/focus.h"
+#include "platform/timer.h"
+#include "platform/window.h"
+#include "support/list_entries.h"
+#include "support/program_fixture.h"
+#include "support/test_site.h"
+#include "ui/control_access.h"
+#include "ui/forms.h"
+#include "ui/offscreen.h"
+#include "ui/primitives.h"
+#include "ui/screen_layout.h"
+#include "ui/shell_state.h"
+#include "ui/text_drawing.h"
+#include "ui/colors.h"
+#include "ui/draw_window.h"
+#include "ui/font_set.h"
+#include "ui/popup_list.h"
+#include "ui/control_records.h"
+#include "catalog/screens/list_manager_form.h"
+#include "chart/horizon_projection.h"
+#include "chart/horizon_passes.h"
+
+namespace {
+
+constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
+constexpr double kLstHours = 8.0 + 6.41 / 60.0;  // Meeus eq. 12.4 for 2024-03-05 21:10 UT
+constexpr uint32_t kGrid = 0x606060;             // RGB(102, 102, 102) at 5 bits a channel
+
+struct ChosenStar {
+    int index;
+    double raHours, decDegrees;
+    int magnitude16;
+};
+
+// Bright stars about the meridian, 20 to 50 degrees from the zenith.
+const ChosenStar kChosen[] = {
+    {10, kLstHours - 1.0, 60.0, 16}, {20, kLstHours + 0.5, 40.0, 24}, {30, kLstHours - 0.3, 30.0, 8},
+    {40, kLstHours + 1.2, 55.0, 32}, {50, kLstHours, 71.0, 16},
+};
+
+void WriteFile(const std::filesystem::path& path, const record_writer::Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The chosen stars and the figure lines that join the first four one after another.
+void WriteDefaultStars(const std::filesystem::path& home) {
+    std::vector<record_writer::Bytes> records;
+    for (int i = 0; i < kBrightStarCount; ++i) {
+        record_writer::StarFile s;
+        s.hr = static_cast<int16_t>(i + 1);
+        s.raHours = static_cast<float>(std::fmod(i * 0.37, 24.0));
+        s.decDegrees = static_cast<float>(-80.0 + std::fmod(i * 7.3, 160.0));
+        s.magnitude16 = 15 * 16;
+        for (const ChosenStar& c : kChosen)
+            if (c.index == i) {
+                s.raHours = static_cast<float>(c.raHours);
+                s.decDegrees = static_cast<float>(c.decDegrees);
+                s.magnitude16 = static_cast<int16_t>(c.magnitude16);
+            }
+        records.push_back(record_writer::StarBytes(s));
+    }
+    WriteFile(home / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, records));
+    std::vector<record_writer::Bytes> lines;
+    for (int i = 1; i < 4; ++i)
+        lines.push_back(record_writer::ConstellationLineBytes(0, 0, static_cast<int16_t>(kChosen[i - 1].index),
+                                                              static_cast<int16_t>(kChosen[i].index)));
+    WriteFile(home / "data" / "zendavori_constellation.ppc", record_writer::RecordDbBytes(1, 8, lines));
+}
+
+// A star-catalogue entry of magnitude 5.
+SelectionEntry Entry(const char* name, int designation, int number, int type, float ra, float dec) {
+    SelectionEntry e = ListEntry(name, designation, number, type, ra, dec);
+    e.mag10 = 50;
+    e.source = kSourceStar;
+    return e;
+}
+
+// Right ascension (hours) and declination (degrees) of azimuth A (from north
+// through east) and altitude h at latitude 51 and sidereal time kLstHours, by
+// the standard horizontal-to-equatorial formulas (Meeus, eq. 13.5 and 13.6 inverted).
+std::pair<float, float> PlaceAt(double azimuthDeg, double altitudeDeg) {
+    const double a = azimuthDeg * kDegToRad, h = altitudeDeg * kDegToRad, phi = 51.0 * kDegToRad;
+    const double dec = std::asin(std::sin(phi) * std::sin(h) + std::cos(phi) * std::cos(h) * std::cos(a));
+    const double hourAngle = std::atan2(-std::sin(a) * std::cos(h), std::sin(h) * std::cos(phi) -
+                                                                      std::cos(h) * std::sin(phi) * std::cos(a));
+    const double ra = std::fmod(kLstHours - hourAngle / kDegToRad / 15.0 + 48.0, 24.0);
+    return {static_cast<float>(ra), static_cast<float>(dec / kDegToRad)};
+}
+
+class SkyChartForm : public ProgramTest {
+protected:
+    void Start(int width = 240, int height = 320, int dpi = 96) {
+        WriteDefaultStars(folder.path());
+        harness.changeScreen(width, height, dpi);
+        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        harness.setShortDatePattern("dd/MM/yy");
+        ASSERT_TRUE(StartProgram());
+        Ui([] {
+            ResetChartState();
+            ResetChartRedraw();
+            ResetStarCatalog();
+            ReopenDatabases(1);
+            ResetSkyChartForm();
+            SetTestSite(51.0, 0.0, 0);
+            ResetDateFieldOrder();
+            chartView = 0;
+        });
+    }
+    // The list holds `entries`, row `row` current.
+    void Put(const std::vector<SelectionEntry>& entries, int row) {
+        Ui([&entries, row] {
+            for (std::size_t i = 0; i < entries.size(); ++i) selectionList[i] = entries[i];
+            selectionList[entries.size()].number = -1;
+            selectionCount = static_cast<int>(entries.size());
+            selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
+            selectionCurrentRow = row;
+            InvalidateHorizonProjection();
+        });
+    }
+    void Open() {
+        MainCommand(1003);
+        ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    }
+    void Close() { MainCommand(1011); }
+    static pl::Hwnd Item(int id) { return pl::GetDlgItem(GetCurrentFormDialog(), id); }
+    uint32_t Pixel(int x, int y) const { return harness.pixel(x, y) & 0xF8F8F8; }
+    int Count(int x0, int y0, int x1, int y1, uint32_t colour) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += Pixel(x, y) == colour;
+        return n;
+    }
+    // Chooses row `row` of the popup whose list is `list` as a tap on it does.
+    void Choose(int trigger, int list, int row) {
+        Ui([trigger, list, row] {
+            Set(list, row);
+            pl::PostMessage(GetCurrentFormDialog(), pl::WM_COMMAND, pl::MakeWParam(trigger, list), 0);
+        });
+    }
+    void Redraw() {
+        Ui([] {
+            InitDrawWindowOwnDc(GetCurrentFormDialog());
+            RedrawSkyChart();
+        });
+    }
+    // The colour most pixels of the chart's middle have: its background.
+    uint32_t Background() const {
+        std::vector<std::pair<uint32_t, int>> counts;
+        for (int y = 40; y < 280; y += 3)
+            for (int x = 20; x < 200; x += 3) {
+                uint32_t c = Pixel(x, y);
+                auto it = std::find_if(counts.begin(), counts.end(), [c](const auto& p) { return p.first == c; });
+                if (it == counts.end()) counts.emplace_back(c, 1);
+                else ++it->second;
+            }
+        return std::max_element(counts.begin(), counts.end(),
+                                [](const auto& a, const auto& b) { return a.second < b.second; })->first;
+    }
+    void SetWord(int word, int value) {
+        Ui([word, value] { preferences.word[word] = value; });
+    }
+    void Zoom(int step) { Choose(kChartZoomTrigger, kChartZoomList, step); }
+    static std::vector<std::pair<int, int>> ShownStarPoints() {
+        std::vector<std::pair<int, int>> points;
+        for (const ChosenStar& c : kChosen) {
+            const StarRecord& s = brightStarTable[c.index];
+            if (s.hidden == 0) points.emplace_back(s.screenX, s.screenY);
+        }
+        return points;
+    }
+};
+
+// Menu 1003 on an empty list: the visible planets fill it, row 0 is current
+// and the object list has the shown rows; no box, the form has the focus and
+// the history ends with home and the chart. Back returns home.
+TEST_F(SkyChartForm, MenuOpensTheChartWithTheVisiblePlanets) {
+    Start();
+    Ui([] { selectionCount = 0, selectionShownCount = -1; });
+    Open();
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    EXPECT_EQ(formHistory[5], 1950);
+    EXPECT_EQ(formHistory[6], kSkyChartFormId);
+    EXPECT_EQ(pl::GetFocus(), GetCurrentFormDialog());
+    ASSERT_GE(selectionShownCount, 1);
+    EXPECT_EQ(selectionCurrentRow, 0);
+    for (int i = 0; i < selectionCount; ++i) EXPECT_EQ(selectionList[i].designation, kDesignationPlanet);
+    EXPECT_EQ(pl::ListViewGetItemCount(Item(kChartObjectList)), selectionShownCount);
+    Shot("chart_open_240.png");
+    Tap(Centre(Item(kChartBack)));
+    EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+
+// The home form's "Sky" button opens the chart on the list as it is.
+TEST_F(SkyChartForm, HomeSkyButtonOpensTheChart) {
+    Start();
+    Put({Entry("High", kDesignationNgc, 1, 2, PlaceAt(180, 70).first, PlaceAt(180, 70).second)}, 0);
+    Tap(Centre(Item(5080)));
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    EXPECT_EQ(formHistory[5], 1950);
+    EXPECT_EQ(formHistory[6], kSkyChartFormId);
+    EXPECT_EQ(pl::GetFocus(), GetCurrentFormDialog());
+}
+
+// The zoom step chosen is kept in word 153 when the chart closes and shown again when it opens.
+TEST_F(SkyChartForm, ZoomRowIsKeptAcrossOpenings) {
+    Start();
+    Open();
+    Zoom(9);
+    EXPECT_EQ(chartState.chartZoomIndex, 9);
+    Close();
+    ASSERT_EQ(GetCurrentFormId(), 1950);
+    EXPECT_EQ(preferences.word[kPrefChartZoom], 9);
+    Open();
+    EXPECT_EQ(Get(kChartZoomList), 9);
+    EXPECT_EQ(chartState.chartZoomIndex, 9);
+}
+
+// The Sky Map keeps the current entry at the middle of the screen; an entry
+// below the horizon gives way to the zenith (type 0 at the sidereal time and
+// the latitude), no row and an empty object label.
+TEST_F(SkyChartForm, SkyMapCentresTheSelectionOrTheZenith) {
+    Start();
+    const auto high = PlaceAt(120, 40), low = PlaceAt(0, -30);
+    Put({Entry("High", kDesignationNgc, 1, 2, high.first, high.second),
+         Entry("Low", kDesignationNgc, 2, 2, low.first, low.second)},
+        0);
+    Open();
+    EXPECT_NEAR(selectionList[0].screenX, 120, 1);
+    EXPECT_NEAR(selectionList[0].screenY, 160, 1);
+    Put({Entry("Low", kDesignationNgc, 2, 2, low.first, low.second),
+         Entry("High", kDesignationNgc, 1, 2, high.first, high.second)},
+        0);
+    Redraw();
+    EXPECT_EQ(chartSelection.objectType, 0u);
+    EXPECT_NEAR(chartSelection.declination, 51.0, 0.01);
+    EXPECT_NEAR(chartSelection.rightAscension, kLstHours, 0.01);
+    EXPECT_EQ(selectionCurrentRow, -1);
+    EXPECT_EQ(std::string(RecordOf<PopupRecord>(Item(kChartObjectTrigger))->label).find_first_not_of(' '),
+              std::string::npos);
+}
+
+// Orientation row 3 flips the chart left to right: the choice is kept for the
+// zoom step and every shown bright star moves to the mirror of its column.
+TEST_F(SkyChartForm, OrientationRowMirrorsTheStars) {
+    Start();
+    const auto high = PlaceAt(180, 60);
+    Put({Entry("High", kDesignationNgc, 1, 2, high.first, high.second)}, 0);
+    SetWord(kPrefChartZoom, 3);
+    SetWord(kPrefZoomViewFirst + 3, 0);
+    Open();
+    const std::vector<std::pair<int, int>> before = ShownStarPoints();
+    ASSERT_GE(before.size(), 4u);
+    Choose(kChartOrientationTrigger, kChartOrientationList, 3);
+    EXPECT_EQ(preferences.word[kPrefZoomViewFirst + 3], 3);
+    const std::vector<std::pair<int, int>> after = ShownStarPoints();
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_NEAR(after[i].first, 240 - before[i].first, 1) << i;
+        EXPECT_NEAR(after[i].second, before[i].second, 1) << i;
+    }
+}
+
+// On the dark blue background with dark red lines and no constellation names,
+// grid-grey pixels show above the status lines at zoom 7 and none at zoom 8.
+TEST_F(SkyChartForm, GridIsDrawnBelowZoom8Only) {
+    Start();
+    const auto high = PlaceAt(180, 60);
+    Put({Entry("High", kDesignationNgc, 1, 2, high.first, high.second)}, 0);
+    SetWord(kPrefChartBackground, 1);
+    SetWord(kPrefLineColor, 1);
+    SetWord(kPrefConstNames, 0);
+    SetWord(kPrefChartZoom, 7);
+    Open();
+    EXPECT_GT(Count(0, 22, 215, 285, kGrid), 20);
+    Zoom(8);
+    EXPECT_EQ(Count(0, 22, 215, 285, kGrid), 0);
+}
+
+// The background of each colour scheme, and the night colour of the white one.
+TEST_F(SkyChartForm, BackgroundsFollowTheSchemeAndNightMode) {
+    Start();
+    const auto high = PlaceAt(180, 60);
+    Put({Entry("High", kDesignationNgc, 1, 2, high.first, high.second)}, 0);
+    SetWord(kPrefChartZoom, 8);
+    Open();
+    const struct {
+        int background, night;
+        uint32_t colour;
+    } cases[] = {{0, 0, 0x000000}, {1, 0, 0x101040}, {2, 0, 0xE8E8E8}, {2, 2, 0x880000}};
+    for (const auto& c : cases) {
+        SetWord(kPrefChartBackground, c.background);
+        SetWord(kPrefNightMode, c.night);
+        Redraw();
+        EXPECT_EQ(Background(), c.colour) << c.background << " " << c.night;
+        if (c.night) Shot("chart_night_240.png");
+    }
+    SetWord(kPrefNightMode, 0);
+}
+
+// "Stars" = 1 (constellation figures only): a bright star off the figures
+// draws nothing, and the screen lists keep what they held.
+TEST_F(SkyChartForm, StarsWordOneDrawsNoStarAndKeepsTheScreenLists) {
+    Start();
+    Put({Entry("Below", kDesignationNgc, 1, 2, static_cast<float>(kLstHours), 69.0f)}, 0);
+    SetWord(kPrefChartZoom, 8);
+    SetWord(kPrefChartBackground, 0);
+    SetWord(kPrefConstNames, 0);
+    Open();
+    const StarRecord& star = brightStarTable[kChosen[4].index];
+    ASSERT_EQ(star.hidden, 0);
+    const int x = star.screenX, y = star.screenY;
+    ASSERT_LT(Count(x - 3, y - 3, x + 4, y + 4, 0x000000), 49);  // drawn while stars are on
+    SetWord(kPrefStars, 1);
+    SetWord(kPrefObjDrilldown, 1);
+    Ui([] {
+        chartScreenLists.stars[0] = ChartStarEntry{7, 10, 10};
+        chartScreenLists.stars[1].id = kStarListEnd;
+        chartScreenLists.objects[0].record = kObjectListEnd;
+    });
+    Redraw();
+    EXPECT_EQ(Count(x - 3, y - 3, x + 4, y + 4, 0x000000), 49);
+    EXPECT_EQ(chartScreenLists.stars[0].id, 7);
+    EXPECT_EQ(chartScreenLists.stars[1].id, kStarListEnd);
+    EXPECT_EQ(chartScreenLists.objects[0].record, kObjectListEnd);
+}
+
+// "Hide InfoBar" leaves the status lines out, yet the place of the selection
+// is computed: at RA = sidereal time and Dec = latitude it stands at the zenith.
+TEST_F(SkyChartForm, HiddenInfoBarStillComputesTheAltitude) {
+    Start();
+    Put({Entry("Zenith", kDesignationNgc, 1, 2, static_cast<float>(kLstHours), 51.0f)}, 0);
+    SetWord(kPrefHideInfoBar, 1);
+    SetWord(kPrefHideCompass, 1);
+    SetWord(kPrefChartZoom, 8);
+    Open();
+    Redraw();
+    EXPECT_NEAR(chartApparentPlace.altitude, 90.0, 0.5);
+    EXPECT_EQ(Count(50, 300, 175, 320, 0x000000), 0);  // no text in the black label colour
+    SetWord(kPrefHideInfoBar, 0);
+    Redraw();
+    EXPECT_GT(Count(50, 300, 175, 320, 0x000000), 100);
+}
+
+// The second status line reads "05/03/24 21:10 LST:08:06  ", as that text
+// drawn in the same font and colours into a scratch picture shows it (the
+// rows above the first line, which the second overlaps).
+TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
+    Start();
+    Put({Entry("Zenith", kDesignationNgc, 1, 2, static_cast<float>(kLstHours), 51.0f)}, 0);
+    SetWord(kPrefChartZoom, 8);
+    Open();
+    Redraw();
+    const int x0 = ScaleX(13) + ScaleY(40), y0 = 320 - ScaleY(20);
+    std::vector<uint32_t> expected;
+    int width = 0, height = 0;
+    Ui([&] {
+        const char* text = "05/03/24 21:10 LST:08:06  ";
+        DrawWindowRecord* scratch = CreateOffscreenDib(200, 12, 16);
+        DrawWindowRecord* previous = SetDrawWindow(scratch);
+        SelectFont(0);
+        SetBackColor(0xFFFFFF);
+        SetTextColorRef(0x000000);
+        SetForeColor(0xFFFFFF);
+        FillRectangle(XywhRect{0, 0, 200, 12}, 0);
+        SetTextTransparent(false);
+        DrawLabelText(text, static_cast<int>(std::strlen(text)), 0, 0);
+        SetTextTransparent(true);
+        width = CharsWidth(text, static_cast<int>(std::strlen(text)));
+        height = ScaleY(20) - ScaleY(12);  // the rows above the first line, drawn after it
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < 200; ++x) expected.push_back((ReadPixel16(DibPixelAddress(*scratch, x, y)) & 0x10) == 0);
+        SetDrawWindow(previous);
+        DeleteOffscreenWindow(scratch);
+    });
+    ASSERT_GT(width, 100);
+    Shot("status_line.png");
+    int ink = 0, mismatched = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < std::min(width, 120); ++x) {
+            const bool drawn = (Pixel(x0 + x, y0 + y) & 0x80) == 0;  // dark: the black label colour
+            ink += expected[static_cast<std::size_t>(y * 200 + x)];
+            mismatched += drawn != (expected[static_cast<std::size_t>(y * 200 + x)] == 1);
+        }
+    EXPECT_GT(ink, 100);
+    EXPECT_EQ(mismatched, 0);
+}
+
+TEST(ChartTimeLine, SiderealMinutesAreTruncated) {
+    const struct {
+        double lst;
+        const char* text;
+    } cases[] = {{23.9999, "05/03/24 21:10 LST:23:59  "},
+                 {8.10689, "05/03/24 21:10 LST:08:06  "},
+                 {0.0, "05/03/24 21:10 LST:00:00  "}};
+    for (const auto& c : cases) {
+        char text[64];
+        FormatChartTimeLine(text, sizeof text, "05/03/24", 21, 10, c.lst);
+        EXPECT_STREQ(text, c.text) << c.lst;
+    }
+}
+
+// In the Horizon View an entry whose column lies left of the chart is drawn
+// one 360-degree width to the right: centre at azimuth 350, entry at 10.
+TEST_F(SkyChartForm, HorizonViewWrapsAnEntryLeftOfTheChart) {
+    Start();
+    const auto centre = PlaceAt(350, 30), wrapped = PlaceAt(10, 30);
+    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second),
+         Entry("Wrapped", kDesignationNgc, 2, 2, wrapped.first, wrapped.second)},
+        0);
+    SetWord(kPrefChartBackground, 0);
+    SetWord(kPrefChartZoom, 3);
+    Ui([] { chartView = 1; });
+    Open();
+    const SelectionEntry& e = selectionList[1];
+    int32_t width = 0;
+    Ui([&width] { width = PanoramaWidth(); });
+    ASSERT_LT(e.screenX, 0);
+    const int x = e.screenX + width, y = e.screenY;
+    ASSERT_GT(x, 0);
+    ASSERT_LT(x, 220);
+    EXPECT_GT(225 - Count(x - 7, y - 7, x + 8, y + 8, 0x000000), 10);  // the cluster's marker
+    Shot("chart_horizon_240.png");
+}
+
+// The Telrad rings and the other overlays show their true size at the chart
+// centre: the outer ring of 4 degrees (word 130 = 40 tenths) reaches the
+// projection of the place 2 degrees north of the centre object.
+TEST_F(SkyChartForm, TelradRingsShowTheirTrueSize) {
+    Start();
+    const auto centre = PlaceAt(180, 60);
+    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second)}, 0);
+    SetWord(kPrefTelrad, 1);
+    for (int i = 0; i < 3; ++i) SetWord(kPrefTelradRing1 + i, (i + 1) * 10 + (i == 2 ? 10 : 0));
+    SetWord(kPrefChartZoom, 7);
+    Open();
+    int radius = 0;
+    double reach = 0;
+    Ui([&] {
+        radius = static_cast<int>(40 * 6 * HorizonPixelsPerArcminHalf(chartApparentPlace.altitude));
+        int32_t a, b, x, y;
+        ASSERT_TRUE(ProjectHorizonPlace(chartTimeRecord.lstHours, centre.first, centre.second + 2.0f, 0, &a, &b));
+        HorizonPointToScreen(a, b, &x, &y);
+        reach = std::hypot(x - 120.0, y - 160.0);
+    });
+    EXPECT_GT(radius, 15);
+    EXPECT_NEAR(radius, reach, 1.0);
+    const uint32_t ink = 0x000000;  // black on the white scheme
+    EXPECT_GT(Count(118, 160 - radius - 1, 123, 160 - radius + 2, ink), 0);  // the ring's top
+    EXPECT_EQ(Count(118, 160 - radius - 6, 123, 160 - radius - 3, ink), 0);
+}
+
+// The sphere views are drawn by the sphere renderer about the current entry:
+// in the Whole Sky it lies at the middle of the chart below the top strip
+// (kept relative to the picture's corner). The centre is the altitude of date,
+// a quarter of a degree from the mean one of the J2000 place.
+TEST_F(SkyChartForm, WholeSkyCentresTheCurrentEntry) {
+    Start();
+    const auto place = PlaceAt(135, 45);
+    Put({Entry("Other", kDesignationNgc, 2, 2, PlaceAt(200, 30).first, PlaceAt(200, 30).second),
+         Entry("Centre", kDesignationNgc, 1, 2, place.first, place.second)},
+        1);
+    SetWord(kPrefChartZoom, 5);
+    Ui([] { chartView = 2; });
+    Open();
+    EXPECT_EQ(chartState.chartSelectionIndex, 1);
+    EXPECT_NEAR(chartRecord.centreLatitude, 45.0, 0.5);  // the altitude
+    EXPECT_NEAR(selectionList[1].screenX, 120, 1);
+    EXPECT_NEAR(selectionList[1].screenY, (320 - ScaleY(21)) / 2, 1);
+    EXPECT_EQ(selectionList[1].horizonHidden, 0);
+}
+
+// Timer 1 runs at 1000 ms with the blinking cursor, else at 10000 ms; a tick
+// 120 s on moves the chart time and redraws it.
+TEST_F(SkyChartForm, TimerFollowsTheCursorModeAndTheClock) {
+    Start();
+    SetWord(kPrefCursor, 1);
+    Open();
+    EXPECT_EQ(chartTimerPeriodMs, 1000u);
+    Close();
+    SetWord(kPrefCursor, 0);
+    Open();
+    EXPECT_EQ(chartTimerPeriodMs, 10000u);
+    const float lst = chartTimeRecord.lstHours;
+    harness.advance(120000);
+    EXPECT_EQ(currentDateTime.hour, 21);
+    EXPECT_EQ(currentDateTime.minute, 12);
+    EXPECT_NEAR((chartTimeRecord.lstHours - lst) * 3600.0, 120.33, 0.5);  // sidereal seconds in 120 s
+}
+
+// Choosing the zoom row already current redraws without asking for new projections.
+TEST_F(SkyChartForm, SameZoomRowKeepsTheProjections) {
+    Start();
+    SetWord(kPrefChartZoom, 5);
+    Open();
+    ASSERT_EQ(chartTimeRecord.horizonProjectionReady, 1);
+    Zoom(5);
+    EXPECT_EQ(chartTimeRecord.horizonProjectionReady, 1);
+    Zoom(6);
+    EXPECT_EQ(chartState.chartZoomIndex, 6);
+}
+
+// The list filter: row 6 is shown again after a reopening; row 7 empties the
+// list; rows 9 and 10 open the list manager in its two modes.
+TEST_F(SkyChartForm, ListFilterRows) {
+    Start();
+    const auto high = PlaceAt(180, 60);
+    Put({Entry("High", kDesignationNgc, 1, 2, high.first, high.second)}, 0);
+    Open();
+    Choose(kChartFilterTrigger, kChartFilterList, 6);
+    EXPECT_EQ(selectionClassFilter, 6);
+    Close();
+    Open();
+    EXPECT_EQ(Get(kChartFilterList), 6);
+    Choose(kChartFilterTrigger, kChartFilterList, 7);
+    EXPECT_EQ(selectionCount, 0);
+    EXPECT_EQ(pl::ListViewGetItemCount(Item(kChartObjectList)), 0);
+    EXPECT_EQ(selectionClassFilter, 0);
+    for (int row : {9, 10}) {
+        if (GetCurrentFormId() != kSkyChartFormId) Open();
+        Choose(kChartFilterTrigger, kChartFilterList, row);
+        EXPECT_EQ(GetCurrentFormId(), kListManagerForm) << row;
+        EXPECT_EQ(listManagerMode, row == 9 ? kListManagerLists : kListManagerUserCatalogs);
+        AnswerAll();
+    }
+}
+
+// The tool-strip button hides the thirteen controls of the right-hand column
+// and leaves the date, information and tool-strip buttons; again shows them.
+TEST_F(SkyChartForm, ToolStripButtonHidesTheColumn) {
+    Start();
+    Open();
+    const int column[] = {1872, 1874, 1923, 1915, 1887, 1881, 1891, 1894, 1889, 1890, 1893, 1886, 1892};
+    FormCommand(kChartToolStrip);
+    EXPECT_EQ(preferences.word[kPrefHideToolBar], 1);
+    for (int id : column) EXPECT_FALSE(pl::IsWindowVisible(Item(id))) << id;
+    for (int id : {1875, 1873, 1918}) EXPECT_TRUE(pl::IsWindowVisible(Item(id))) << id;
+    FormCommand(kChartToolStrip);
+    for (int id : column) EXPECT_TRUE(pl::IsWindowVisible(Item(id))) << id;
+}
+
+// A new screen rebuilds the chart at its size; the column moves by the width
+// difference and the bottom buttons by both (240 x 320 design at the dpi's scale).
+TEST_F(SkyChartForm, NewScreenRebuildsTheChartAndMovesTheControls) {
+    Start();
+    Open();
+    const struct {
+        int width, height, dpi, dx, dy;
+    } screens[] = {{480, 640, 192, 0, 0}, {480, 640, 96, 240, 320}};
+    for (const auto& sc : screens) {
+        harness.changeScreen(sc.width, sc.height, sc.dpi);
+        ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId);
+        EXPECT_EQ(chartState.chartWidth, sc.width);
+        EXPECT_EQ(chartState.chartHeight, sc.height);
+        ASSERT_NE(chartRecord.offscreen, nullptr);
+        EXPECT_EQ(chartRecord.offscreen->right, sc.width);
+        const double unit = 1.75 * sc.dpi / 96.0;
+        auto left = [](int id) {
+            pl::Rect r;
+            pl::GetWindowRect(Item(id), &r);
+            return std::pair{r.left, r.top};
+        };
+        for (int id : {1872, 1892, 1886}) EXPECT_NEAR(left(id).first, 126 * unit + sc.dx, 1) << id;
+        const int bottom[][2] = {{1873, 102}, {1918, 114}, {1875, 126}};
+        for (const auto& b : bottom) {
+            EXPECT_NEAR(left(b[0]).first, b[1] * unit + sc.dx, 1) << b[0];
+            EXPECT_NEAR(left(b[0]).second, 172 * unit + sc.dy, 1) << b[0];
+        }
+        Shot(sc.dpi == 192 ? "chart_480_192.png" : "chart_480_96.png");
+    }
+}
+
+// Ok of the preference pages goes back to the form they were opened from.
+TEST_F(SkyChartForm, PreferencePagesReturnWhereTheyCameFrom) {
+    Start();
+    Open();
+    FormCommand(kChartPreferences);
+    ASSERT_EQ(GetCurrentFormId(), 1476);
+    FormCommand(1338);  // Next
+    ASSERT_EQ(GetCurrentFormId(), 1337);
+    FormCommand(1340);  // Ok
+    EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId);
+    Close();
+    MainCommand(1001);
+    ASSERT_EQ(GetCurrentFormId(), 1400);
+    FormCommand(1426);  // Next
+    FormCommand(1517);  // Prev
+    ASSERT_EQ(GetCurrentFormId(), 1400);
+    FormCommand(1425);  // Ok
+    EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+}  // namespace
