@@ -43,7 +43,7 @@ protected:
     std::unique_ptr<SerialPeer> peer = std::make_unique<SerialPeer>(1);
 };
 
-// Part 7.103's examples: half a second added rounds 6 h - 0.3 s up to
+// The set commands' rounding: half a second added rounds 6 h - 0.3 s up to
 // 06:00:00; -0.25 deg is "-00", 15 minutes; low precision writes tenths of a
 // minute (12.345 h = 12 h 20.7 min).
 TEST_F(MeadeTest, GotoSendsTheCommandsOfTheProbedPrecision) {
@@ -128,8 +128,9 @@ TEST_F(MeadeTest, OwnAlignmentSendsTheTurnedPlaceOrWarns) {
     EXPECT_EQ(services.messages.size(), 1u);
 }
 
-// Position replies of both precisions (Part 7.103 formats); garbage and a
-// half reply fail with the read's message and zero outputs.
+// Position replies in the mount's two precisions (hh:mm:ss with sDD*MM'SS,
+// hh:mm.t with sDD*MM), values by hand; garbage and a half reply fail with the
+// read's message and zero outputs.
 TEST_F(MeadeTest, PositionRepliesAreReadOrRefused) {
     const struct {
         std::string probe, raReply;
@@ -203,7 +204,7 @@ TEST_F(MeadeTest, HungUpMountIsReportedAndANewOneWorksAfterReconnecting) {
     EXPECT_NEAR(ra, 1.0 + 2.0 / 60 + 3.0 / 3600, 1e-9);
 }
 
-// Part 7.103's simulated mount from (0 h, 0 deg) to (12 h, +45 deg): a tenth
+// The simulated mount from (0 h, 0 deg) to (12 h, +45 deg): a tenth
 // of the way per query (1.2, 2.28, 3.252 h; 4.5, 8.55, 12.195 deg), landing
 // once within 4 minutes of RA (query 51) and 1 deg of Dec (query 38); rate 1
 // north adds 0.5 deg a query. Nothing reaches the port.

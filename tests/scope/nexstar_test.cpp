@@ -75,7 +75,7 @@ TEST_F(NexStarTest, HandshakesAndPausesOfEachDrive) {
 enum Op { kGoto, kSync, kScopeSync, kRead, kSlew };
 
 // One operation on a connected controller that answers every write by `reply`.
-// Places from Part 7.104: 12 h is count 8000, -45 deg travels as 315 deg, E000;
+// Counts of a turn worked by hand: 12 h is count 8000, -45 deg travels as 315 deg, E000;
 // 5.5 h is int(82.5 x 60 x 3.0340740...) = 15018 (3AAA); 24 h and -0.001 h
 // (359.985 deg, 65533) are wrapped into the day, never five digits.
 TEST_F(NexStarTest, CommandsAndReplies) {

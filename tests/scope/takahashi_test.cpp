@@ -55,7 +55,7 @@ bool Matches(const std::string& text, const std::string& pattern) { return std::
 // A command as a pattern that matches it literally.
 std::string Literal(const std::string& text) { return std::regex_replace(text, std::regex(R"([+.])"), R"(\$&)"); }
 
-// Part 7.107 sequence: probe, sidereal time, latitude -33 30' .0, zenith
+// The controller's introduction: probe, sidereal time, latitude -33 30' .0, zenith
 // routine with one 'F' read and a pier side to turn. Later connects of the
 // run ask nothing; after a drive switch the latitude and zenith routine go
 // out again, without the question.
