@@ -199,6 +199,20 @@ TEST_F(EncoderPeerTest, FaultsAreReportedAndDisconnect) {
                                        "Can't initialize encoder resolution", "Fail to open encoder connection"}));
 }
 
+// The box's line goes: the live reading says so once, then waits silently
+// for a connect (the chart and the read-out poll it several times a second).
+TEST_F(EncoderPeerTest, LostLineGivesOneBoxOverTenReadings) {
+    peer.Respond("Q", "+04096\t+02048");
+    ASSERT_EQ(ScopeConnect(), 1);
+    peer.HangUp();
+    for (int i = 0; i < 10; ++i) {
+        double ra = -1.0, dec = -1.0;
+        EXPECT_EQ(ScopeGetPosition(&ra, &dec), 0);
+        EXPECT_EQ(ra, 0.0);
+    }
+    EXPECT_EQ(services.Texts(), Texts{"Serial connection lost"});
+}
+
 // Drive 3 reading az 180, alt 45 at latitude 45. Without an alignment the
 // place is at the clock's sidereal time theta (by hand: RA = theta +
 // atan2(0, 1), Dec = asin(-1/2 + 1/2)), for EQ output too (mended: its
