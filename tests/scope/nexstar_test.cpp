@@ -67,6 +67,9 @@ TEST_F(NexStarTest, HandshakesAndPausesOfEachDrive) {
         EXPECT_EQ(Sent(c.sent), c.sent);
         EXPECT_EQ(IsSerialOpen(), c.ok);
         EXPECT_EQ(services.Texts(), c.ok ? Texts{} : Texts{"Fail to open Nexstar connection"});
+        if (!c.ok) {  // really closed: the next connect opens and settles again
+            EXPECT_GE(Elapsed([] { ScopeConnect(); }), 3500u);
+        }
     }
     pl::SerialSettings mask208;  // the Ultima2000's line: no handshake, DTR and RTS on
     EXPECT_EQ(pl::SerialSettingsLog().back().settings, mask208);
