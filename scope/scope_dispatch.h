@@ -66,9 +66,10 @@ int ScopeGetPosition(double* ra, double* dec);
 
 // Synchronises the mount on a J2000 place, sent as the topocentric refracted
 // place of the clock's date and time (as a goto sends it). Returns the
-// family's result after disconnecting; "Sync failed" when it failed, or "Sorry,
-// this function is not implemented for your telescope" alone for a drive
-// without sync.
+// family's result after disconnecting; "Sync failed" when it failed (the
+// mount's reason, when the driver knows it, as second line), or "Sorry, this
+// function is not implemented for your telescope" alone for a drive without
+// sync.
 int ScopeSync(double ra, double dec);
 
 // Sends the mount to a place (J2000 in positionMode 0..3 as the alignment
