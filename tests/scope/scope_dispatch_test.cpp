@@ -125,6 +125,20 @@ TEST_F(DispatchTest, ChangedDriveIsReopenedAndProbed) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+// Another scope port chosen within the run: the open port 1 is really
+// closed, and the mount on port 2 is opened and probed.
+TEST_F(DispatchTest, ChangedPortIsOpenedAndProbed) {
+    ASSERT_EQ(ScopeConnect(), 1);
+    EXPECT_EQ(Sent("#:GD#"), "#:GD#");
+    SerialPeer second(2);
+    second.Respond("#:GD#", kHighDec);
+    preferences.word[kPrefScopePort] = 2;
+    EXPECT_GE(Elapsed([] { EXPECT_EQ(ScopeConnect(), 1); }), 3500u);
+    EXPECT_TRUE(second.WaitReceived("#:GD#"));
+    EXPECT_EQ(peer.Received(), "");
+    EXPECT_TRUE(services.messages.empty());
+}
+
 // Drive 5 probed high precision; after a close, drive 2 whose mount answers
 // in low precision must not be sent high-precision places.
 TEST_F(DispatchTest, ChangedDriveWhileClosedForgetsTheOldPrecision) {
