@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "core/preferences.h"
@@ -24,12 +25,33 @@ std::string Field(const char* reply, int length, int begin, int end) {
 }  // namespace
 
 int OpenScopePort(int baud, bool busy) {
+    int port = preferences.word[kPrefScopePort];
     if (busy) StepBusyIndicator(1);
-    int ok = SerialOpen(preferences.word[kPrefScopePort], baud);
+    int ok = SerialOpen(port, baud);
     if (busy) EndBusyIndicator(0);
-    if (!ok) ShowInformation("Fail to open serial connection", "");
+    if (!ok && port != 0) ShowInformation("Fail to open serial connection", "");
     return ok;
 }
+
+std::string PrintableCommand(const char* bytes, std::size_t n) {
+    constexpr unsigned char kMountDegree = 223, kDegree = 0xB0;
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c == kMountDegree) {
+            text += static_cast<char>(kDegree);
+        } else if (c < 32 || c > 126) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", c);
+            text += code;
+        } else {
+            text += static_cast<char>(c);
+        }
+    }
+    return text;
+}
+
+void ShowSendFailure(const std::string& command) { ShowInformation("Fail to send string", PrintableCommand(command)); }
 
 bool AcceptSkyPlace(double hours, double degrees, double* ra, double* dec) {
     if (!(hours >= 0.0 && hours <= 24.0 && std::fabs(degrees) <= 90.0)) return false;

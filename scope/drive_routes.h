@@ -17,7 +17,7 @@ struct DriveRoutes {
     int (*stopSlew)(int direction) = nullptr;
     int (*abort)() = nullptr;
     void (*forgetProbe)() = nullptr;                  // per-run state of the drive (null: none)
-    const char* (*gotoRefusal)() = nullptr;           // second line of "Goto failed"
+    const char* (*gotoRefusal)() = nullptr;           // second line of "Goto failed" or "Sync failed"
     const char* readFailure = nullptr;                // message of a failed read
     const char* readFailureAltAz = nullptr;           // the same for AZ or Encoder output, when it differs
     bool gotoUnconfirmed = false;                     // a goto sent is never a success: no scope form

@@ -11,6 +11,7 @@
 #include "core/services.h"
 #include "core/text_numbers.h"
 #include "platform/clock.h"
+#include "scope/controller_link.h"
 #include "scope/encoder_offsets.h"
 #include "scope/encoder_simulation.h"
 #include "scope/scope_dispatch.h"
@@ -147,9 +148,8 @@ int ConnectEncoder() {
     if (connected && IsSerialOpen()) return 1;
     connected = 0;
     StepBusyIndicator(1);
-    if (!SerialOpen(preferences.word[kPrefScopePort], 9600)) {
+    if (!OpenScopePort(9600, false)) {
         EndBusyIndicator(0);
-        ShowInformation("Fail to open serial connection", "");
         return 0;
     }
     int id = Drive();

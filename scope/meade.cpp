@@ -8,6 +8,7 @@
 
 #include "core/preferences.h"
 #include "core/services.h"
+#include "scope/controller_link.h"
 #include "scope/meade_simulation.h"
 #include "scope/scope_dispatch.h"
 #include "scope/serial_link.h"
@@ -19,12 +20,12 @@ constexpr double kHalfSecond = 1.0 / 7200.0;
 // Bytes read at most while draining a reply, so a mount that never stops
 // sending cannot hold the program.
 constexpr int kDrainLimit = 256;
-constexpr std::size_t kRefusalSize = 64;
+constexpr std::size_t kFailureSize = 64;
 
 int highPrecision = 0;
 char command[64];
 char reply[32];
-char refusal[kRefusalSize];
+char failure[kFailureSize];  // second line of the last failed goto or sync
 
 int Drive() { return preferences.word[kPrefDriveId]; }
 
@@ -44,23 +45,43 @@ int Receive(const char* step, int n) {
 // Sends a command of goto or sync; a failed write says so with the command.
 bool SendOrSay(const char* step, const char* text) {
     if (Send(step, text)) return true;
-    ShowInformation("Fail to send string", text);
+    ShowSendFailure(text);
     return false;
 }
 
-// Reads single bytes until `stop` is read or nothing comes; the bytes before
-// `stop` go to `text` (cut to its size) when given. Returns the bytes read.
-int ReadUntil(char stop, char* text, std::size_t size) {
+// Reads single bytes until `stop` is read or nothing comes (at most
+// kDrainLimit); the bytes before `stop` go to `text` (cut to its size) when
+// given. True when `stop` came.
+bool ReadUntil(char stop, char* text, std::size_t size) {
     std::size_t kept = 0;
-    int count = 0;
+    bool stopped = false;
     char byte = 0;
-    while (count < kDrainLimit && SerialRead(&byte, 1) == 1) {
-        ++count;
-        if (byte == stop) break;
+    for (int count = 0; count < kDrainLimit && SerialRead(&byte, 1) == 1; ++count) {
+        if (byte == stop) {
+            stopped = true;
+            break;
+        }
         if (text && kept + 1 < size) text[kept++] = byte;
     }
     if (text && size > 0) text[kept] = '\0';
-    return count;
+    return stopped;
+}
+
+// Reads and drops what the mount still sends (at most kDrainLimit bytes).
+void Drain() {
+    for (int i = 0; i < kDrainLimit && SerialRead(reply, 1) == 1; ++i) {
+    }
+}
+
+void SetFailure(const char* text) { std::snprintf(failure, sizeof failure, "%s", text); }
+
+// The mount's answer to a set command: '1' takes the coordinate; '0' refuses
+// it, any other byte or none fails too (the failure text says which).
+bool CoordinateTaken(const char* step) {
+    int n = Receive(step, 1);
+    if (n == 1 && reply[0] == '1') return true;
+    SetFailure(n != 1 ? kNoReplyFromMount : reply[0] == '0' ? kMountRefusedCoordinates : kMountReplyNotUnderstood);
+    return false;
 }
 
 // Hours or degrees as whole units, minutes and seconds (or tenths of a
@@ -77,21 +98,19 @@ Fields Split(double value, bool tenths) {
     return {whole, m, static_cast<int>(tenths ? rest * 10.0 : rest * 60.0)};
 }
 
-// Sets the place before a goto or a sync.
+// Sets the place before a goto or a sync; false when a write failed or the
+// mount did not take a coordinate.
 // Losmandy mounts take the object command ":ON#" after the right ascension of
 // a goto.
 bool SendPlace(const char* routine, double ra, double dec, bool objectCommand) {
     char step[32];
     FormatMeadeSetRa(ra, highPrecision != 0, command, sizeof command);
     std::snprintf(step, sizeof step, "%s:Set ra", routine);
-    if (!SendOrSay(step, command)) return false;
-    Receive(step, 1);
+    if (!SendOrSay(step, command) || !CoordinateTaken(step)) return false;
     if (objectCommand && Drive() == 17 && !SendOrSay(step, ":ON#")) return false;
     FormatMeadeSetDec(dec, highPrecision != 0, command, sizeof command);
     std::snprintf(step, sizeof step, "%s:Set dec", routine);
-    if (!SendOrSay(step, command)) return false;
-    Receive(step, 1);
-    return true;
+    return SendOrSay(step, command) && CoordinateTaken(step);
 }
 
 // The probe: true when the mount answered it.
@@ -168,10 +187,7 @@ bool ParseReply(const char* text, int length, int limit, double* value) {
 
 int Connect() {
     if (scopeSimulation || IsSerialOpen()) return 1;
-    if (!SerialOpen(preferences.word[kPrefScopePort], 9600)) {
-        ShowInformation("Fail to open serial connection", "");
-        return 0;
-    }
+    if (!OpenScopePort(9600, false)) return 0;
     bool accepted = Probe();
     if (!accepted) {
         ShowInformation("Fail to open Meade connection", "");
@@ -203,27 +219,43 @@ int QueryEQ(double* ra, double* dec) {
 }
 
 int GotoEQ(double ra, double dec) {
-    refusal[0] = '\0';
+    failure[0] = '\0';
     if (!std::isfinite(ra) || !std::isfinite(dec)) return 0;
     if (scopeSimulation) return SimulatedMeadeGoto(ra, dec);
     if (!SendPlace("GotoEQ", ra, dec, true) || !SendOrSay("GotoEQ:Goto", "#:MS#")) return 0;
-    if (Receive("GotoEQ:Receive", 1) != 1) return 0;
-    if (IsDigit(reply[0]) && reply[0] != '0') {
-        ReadUntil('#', refusal, sizeof refusal);
+    if (Receive("GotoEQ:Receive", 1) != 1) {
+        SetFailure(kNoReplyFromMount);
         return 0;
     }
-    for (int i = 0; i < kDrainLimit && SerialRead(reply, 1) == 1; ++i) {
+    char answer = reply[0];
+    if (answer == '0') {
+        Drain();
+        return 1;
     }
-    return 1;
+    if (IsDigit(answer)) {
+        ReadUntil('#', failure, sizeof failure);
+        return 0;
+    }
+    Drain();
+    SetFailure(kMountReplyNotUnderstood);
+    return 0;
 }
 
-const char* GetMeadeGotoRefusal() { return refusal; }
+const char* GetMeadeFailure() { return failure; }
 
 int SyncEQ(double ra, double dec) {
+    failure[0] = '\0';
     if (!std::isfinite(ra) || !std::isfinite(dec)) return 0;
     if (scopeSimulation) return SimulatedMeadeSync(ra, dec);
     if (!SendPlace("SyncEQ", ra, dec, false) || !Send("SyncEQ:Sync", "#:CM#")) return 0;
-    return ReadUntil('#', nullptr, 0) > 0 ? 1 : 0;
+    char first = 0;
+    if (SerialRead(&first, 1) != 1) {
+        SetFailure(kNoReplyFromMount);
+        return 0;
+    }
+    if (first == '#' || ReadUntil('#', nullptr, 0)) return 1;
+    SetFailure(kMountReplyNotUnderstood);
+    return 0;
 }
 
 int SetSlewRateMeade(int rate) {
@@ -279,6 +311,6 @@ void ForgetMeadeProbe() { highPrecision = 0; }
 
 void ResetMeadeDriver() {
     highPrecision = 0;
-    refusal[0] = '\0';
+    failure[0] = '\0';
     ResetSimulatedMeade();
 }

@@ -26,19 +26,23 @@ int DisconnectMeade();
 // tenths of a minute ended by '#', or whose fields are out of range, fails.
 int QueryEQ(double* ra, double* dec);
 
-// Sends a goto: set RA, (Losmandy: ":ON#"), set Dec, then "#:MS#". A reply
-// starting with a digit other than '0' is a refusal: its text after the digit
-// up to '#' is kept for GetMeadeGotoRefusal and the goto fails; a mount that
-// does not answer fails; any other reply succeeds. A write that fails shows
-// "Fail to send string" with the command. A place that is not a number fails
-// with no traffic.
+// Sends a goto: set RA, (Losmandy: ":ON#"), set Dec, then "#:MS#". Each set
+// command must be answered '1'; '0' (the mount refused the coordinate),
+// another byte or silence ends the goto there, without "#:MS#". "#:MS#"
+// answered '0' succeeds (the rest of the reply is drained); a digit 1..9 is a
+// refusal whose text up to '#' becomes the failure text; another byte or
+// silence fails. A write that fails shows "Fail to send string" with the
+// command. A place that is not a number fails with no traffic.
 int GotoEQ(double ra, double dec);
 
-// The mount's text of the last refused goto ("" when none).
-const char* GetMeadeGotoRefusal();
+// The second line of the last failed goto or sync: the mount's own text of a
+// refused goto, kMountRefusedCoordinates, kMountReplyNotUnderstood or
+// kNoReplyFromMount (scope/controller_link.h); "" when there is none.
+const char* GetMeadeFailure();
 
-// Sets the place, then "#:CM#" and reads to '#'; a mount that does not answer
-// fails.
+// Sets the place as a goto does (the same replies checked), then "#:CM#",
+// which succeeds when a reply ended by '#' comes; silence or a reply without
+// '#' fails.
 int SyncEQ(double ra, double dec);
 
 // Rate 0..3: "#:RS#", "#:RM#", "#:RC#", "#:RG#". Directions 0..3 are north,

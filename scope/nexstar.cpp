@@ -7,6 +7,7 @@
 
 #include "core/preferences.h"
 #include "core/services.h"
+#include "scope/controller_link.h"
 #include "scope/serial_link.h"
 
 int nexstarRate = 9;
@@ -22,6 +23,7 @@ constexpr int kDrainLimit = 256;
 constexpr int kQueryReplySize = 10;  // "hhhh,hhhh#"
 
 unsigned char reply[16];
+const char* failure = "";  // second line of the last failed goto or sync
 
 int Drive() { return preferences.word[kPrefDriveId]; }
 
@@ -47,6 +49,16 @@ int Receive(const char* step, int n) {
 }
 
 bool Acknowledged(int count) { return count == 1 && reply[0] == '#'; }
+
+// The one-byte answer to a goto or sync frame: '#', or for the SkyScan EQ6
+// (whose acknowledgements say nothing) any byte. False with the failure text
+// when it is silent or says something else.
+bool FrameTaken(const char* step) {
+    int n = Receive(step, 1);
+    if (n == 1 && (reply[0] == '#' || Drive() == 20)) return true;
+    failure = n != 1 ? kNoReplyFromMount : kMountReplyNotUnderstood;
+    return false;
+}
 
 bool Handshake() {
     int id = Drive();
@@ -192,10 +204,7 @@ int Slew(int direction, bool start) {
 
 int ConnectNexStar() {
     if (IsSerialOpen()) return 1;
-    if (!SerialOpen(preferences.word[kPrefScopePort], 9600)) {
-        ShowInformation("Fail to open serial connection", "");
-        return 0;
-    }
+    if (!OpenScopePort(9600, false)) return 0;
     if (Handshake()) return 1;
     ShowInformation("Fail to open Nexstar connection", "");
     SetSerialPersistent(0);
@@ -218,25 +227,31 @@ int QueryNexStar(double* ra, double* dec) {
 }
 
 int GotoNexStar(double ra, double dec) {
+    failure = "";
     Counts c{};
     if (!PlaceCounts(ra, dec, &c)) return 0;
     if (Drive() == 8) {
-        if (!Send("GotoNexStar:Send", "?") || Receive("GotoNexStar:Receive", 1) != 1) return 0;
+        if (!Send("GotoNexStar:Send", "?")) return 0;
+        if (Receive("GotoNexStar:Receive", 1) != 1) {
+            failure = kNoReplyFromMount;
+            return 0;
+        }
         return Send("GotoNexStar:Send", RawFrame(c));
     }
-    if (!SendCommand("GotoNexStar:Send", HexFrame('R', c))) return 0;
-    Receive("GotoNexStar:Receive", 1);
-    return 1;
+    return SendCommand("GotoNexStar:Send", HexFrame('R', c)) && FrameTaken("GotoNexStar:Receive") ? 1 : 0;
 }
 
 int SyncNexStar(double ra, double dec) {
+    failure = "";
     Counts c{};
     if (Drive() == 8 || !PlaceCounts(ra, dec, &c)) return 0;
     if (!SendCommand("SyncNexStar:Send", HexFrame(IsUltima() ? 'F' : 'S', c))) return 0;
-    if (Receive("SyncNexStar:Receive", 1) != 1) return 0;
+    if (!FrameTaken("SyncNexStar:Receive")) return 0;
     Drain();
     return 1;
 }
+
+const char* GetNexStarFailure() { return failure; }
 
 int SetSlewRateNexStar(int rate) {
     static constexpr int kRates[4] = {9, 7, 4, 2};
@@ -259,4 +274,7 @@ int StopGoto() {
     return 1;
 }
 
-void ResetNexStarDriver() { nexstarRate = 9; }
+void ResetNexStarDriver() {
+    nexstarRate = 9;
+    failure = "";
+}

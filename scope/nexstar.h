@@ -34,16 +34,21 @@ int DisconnectNexStar();
 int QueryNexStar(double* ra, double* dec);
 
 // Sends a goto. Drive 8: "?" (one byte back), then 'R' and the four raw count
-// bytes; the others "Rhhhh,hhhh" (15: then CR) and one reply byte, not
-// examined. The right ascension is wrapped into [0, 24) h first. Fails when a
-// write fails, drive 8's "?" goes unanswered, or the place is not a number
-// (nothing is sent then).
+// bytes; the others "Rhhhh,hhhh" (15: then CR) and one reply byte, which must
+// be '#' (the SkyScan EQ6, drive 20, may answer any byte). The right
+// ascension is wrapped into [0, 24) h first. Fails when a write fails, the
+// reply is missing or another byte, drive 8's "?" goes unanswered, or the
+// place is not a number (nothing is sent then).
 int GotoNexStar(double ra, double dec);
 
-// Sends a sync as "Shhhh,hhhh" (15: "Fhhhh,hhhh" then CR) and succeeds when a
-// reply byte comes; the rest of the reply is drained. Drive 8 has no sync
-// command (its goto bytes would slew the mount): 0, nothing sent.
+// Sends a sync as "Shhhh,hhhh" (15: "Fhhhh,hhhh" then CR); its reply byte is
+// checked as a goto's, then the rest of the reply is drained. Drive 8 has no
+// sync command (its goto bytes would slew the mount): 0, nothing sent.
 int SyncNexStar(double ra, double dec);
+
+// The second line of the last failed goto or sync: kNoReplyFromMount or
+// kMountReplyNotUnderstood (scope/controller_link.h); "" when there is none.
+const char* GetNexStarFailure();
 
 // Rate 0..3 sets nexstarRate to 9, 7, 4, 2; another rate gives 0.
 int SetSlewRateNexStar(int rate);

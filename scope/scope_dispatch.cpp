@@ -36,7 +36,7 @@ constexpr DriveRoutes kMeadeRoutes{.connect = Connect,
                                    .stopSlew = StopSlewMeade,
                                    .abort = AbortMeade,
                                    .forgetProbe = ForgetMeadeProbe,
-                                   .gotoRefusal = GetMeadeGotoRefusal,
+                                   .gotoRefusal = GetMeadeFailure,
                                    .readFailure = "Failed to get Meade RA and Dec."};
 
 constexpr DriveRoutes kNexStarRoutes{.connect = ConnectNexStar,
@@ -48,6 +48,7 @@ constexpr DriveRoutes kNexStarRoutes{.connect = ConnectNexStar,
                                      .startSlew = StartSlew,
                                      .stopSlew = StopSlew,
                                      .abort = StopGoto,
+                                     .gotoRefusal = GetNexStarFailure,
                                      .readFailure = "Failed to get Celestron RA and Dec"};
 // Encoder boxes cannot move: their goto only keeps the target, and their
 // slews move the simulated mount.
@@ -68,6 +69,9 @@ constexpr DriveRoutes kEncoderRoutes{.connect = ConnectEncoder,
 // The drive and scope port of the last successful connect (-1: none yet).
 int lastDrive = -1;
 int lastPort = -1;
+// A slew was refused for want of a connection since the last successful
+// connect: the user has been told once.
+int notConnectedShown = 0;
 
 int Drive() { return preferences.word[kPrefDriveId]; }
 
@@ -126,6 +130,15 @@ int SimulatedSlew(SlewOp op, int arg) {
     return 0;
 }
 
+// A slew of a drive with motors while the port is closed (the line was lost,
+// or never opened): "Connection not open!" the first time, then silence until
+// a connect succeeds. 0.
+int RefuseUnconnected() {
+    if (!notConnectedShown) ShowInformation("Connection not open!", "");
+    notConnectedShown = 1;
+    return 0;
+}
+
 int Slew(SlewOp op, int arg) {
     int id = Drive();
     DriveFamily family = GetDriveFamily(id);
@@ -135,6 +148,7 @@ int Slew(SlewOp op, int arg) {
     }
     int idle = op == SlewOp::kAbort ? 0 : arg;
     if (HasMotors(id)) {
+        if (!IsSerialOpen() && !(family == DriveFamily::kMeade && scopeSimulation)) return RefuseUnconnected();
         const DriveRoutes* r = FamilyRoutes(family);
         return r ? CallSlew(*r, op, arg) : idle;
     }
@@ -200,6 +214,7 @@ int ScopeConnect() {
     if (!r->connect()) return 0;
     lastDrive = id;
     lastPort = port;
+    notConnectedShown = 0;
     return 1;
 }
 
@@ -239,7 +254,9 @@ int ScopeGetRaDec(double* ra, double* dec) {
 
 int ScopeGetPosition(double* ra, double* dec) {
     *ra = *dec = 0.0;
-    ScopeConnect();
+    // A lost line was reported when it went; the live reading waits for a
+    // connect elsewhere rather than repeat the failure at every refresh.
+    if (IsSerialLineLost() || !ScopeConnect()) return 0;
     int id = Drive();
     // Without a drive the encoder box is read, as for the encoder drives.
     bool encoder = id == 0 || GetDriveFamily(id) == DriveFamily::kEncoder;
@@ -278,11 +295,12 @@ int ScopeSync(double ra, double dec) {
         ShowInformation("Sorry, this function is not implemented for your telescope", "");
     }
     ScopeDisconnect();
-    if (canSync && !ok) ShowInformation("Sync failed", "");
+    if (canSync && !ok) ShowInformation("Sync failed", r->gotoRefusal ? r->gotoRefusal() : "");
     return ok;
 }
 
 void ResetScopeDispatch() {
     scopeSimulation = scopeConnected = scopeActive = 0;
     lastDrive = lastPort = -1;
+    notConnectedShown = 0;
 }

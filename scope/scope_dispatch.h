@@ -31,10 +31,12 @@ int ScopeDisconnect();
 // Slew rate 0..3 (fast, find, center, guide), start and stop a slew in
 // direction 0..3 (north, south, east, west), abort. Drives with motors
 // (Meade 2, 5, 17, NexStar 9, 10, 15, 20, Takahashi, SiderealTech) call
-// their family; every other known drive slews the simulated encoder mount
-// while simulating, else does nothing and returns its argument (abort 0). An
-// id outside the table: "Unknown scope drive." ("Unknown scope drive" for
-// the start), 0.
+// their family, or with the port closed (a Meade mount not simulated) give 0
+// and say "Connection not open!" once until the next successful connect;
+// every other known drive slews the simulated encoder mount while
+// simulating, else does nothing and returns its argument (abort 0). An id
+// outside the table: "Unknown scope drive." ("Unknown scope drive" for the
+// start), 0.
 int ScopeSetSlewRate(int rate);
 int ScopeStartSlew(int direction);
 int ScopeStopSlew(int direction);
@@ -52,8 +54,10 @@ int ScopeAbort();
 int ScopeGetRaDec(double* ra, double* dec);
 
 // The live reading of the chart marker and the position panel: connects
-// (whatever the result) and reads the mount (the encoder box for drive 0)
-// and, with a valid alignment of the program's own, turns the reading into
+// and reads the mount (the encoder box for drive 0); a failed connect gives 0
+// with its own message only, and after a lost line (reported when it went)
+// it gives 0 at once until a connect elsewhere opens the port again. With a
+// valid alignment of the program's own, turns the reading into
 // the sky place through the alignment at the clock's time; without a valid
 // alignment an encoder box's reading, or a SiderealTech axis reading (AZ and
 // Encoder output), becomes right ascension and declination at the clock's
@@ -62,9 +66,10 @@ int ScopeGetPosition(double* ra, double* dec);
 
 // Synchronises the mount on a J2000 place, sent as the topocentric refracted
 // place of the clock's date and time (as a goto sends it). Returns the
-// family's result after disconnecting; "Sync failed" when it failed, or "Sorry,
-// this function is not implemented for your telescope" alone for a drive
-// without sync.
+// family's result after disconnecting; "Sync failed" when it failed (the
+// mount's reason, when the driver knows it, as second line), or "Sorry, this
+// function is not implemented for your telescope" alone for a drive without
+// sync.
 int ScopeSync(double ra, double dec);
 
 // Sends the mount to a place (J2000 in positionMode 0..3 as the alignment

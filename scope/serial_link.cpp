@@ -40,6 +40,7 @@ pl::SerialStatus PlatformPurge(void* port) { return pl::PurgeSerial(Port(port), 
 SerialDevice device = PlatformSerialDevice();
 pl::SerialSettings lineSettings;  // what the open port was last set to
 char portName[16];
+int lineLost = 0;
 
 void CloseHandleNow() {
     device.close(serialPortState.handle);
@@ -50,6 +51,7 @@ void CloseHandleNow() {
 // The device failed (not a time-out): the line is gone, so the port is closed
 // now and the user told once.
 void LineLost() {
+    lineLost = 1;
     serialPortState.keepOpen = 0;
     CloseHandleNow();
     ShowInformation("Serial connection lost", std::string(portName) + " stopped answering; check the cable.");
@@ -121,6 +123,7 @@ int SerialOpen(int portIndex, int baud) {
     }
     pl::Sleep(kSettleMs);
     serialPortState.open = 1;
+    lineLost = 0;
     return 1;
 }
 
@@ -180,6 +183,8 @@ void SerialClose() {
 
 int SerialStub(int) { return 0; }
 
+int IsSerialLineLost() { return lineLost; }
+
 SerialDevice PlatformSerialDevice() {
     return SerialDevice{PlatformOpen,  PlatformClose, PlatformConfigure, PlatformTimeouts,
                         PlatformRead, PlatformWrite, PlatformPurge};
@@ -196,4 +201,5 @@ void ResetSerialLink() {
     serialPortState = SerialPortState{};
     lineSettings = pl::SerialSettings{};
     portName[0] = '\0';
+    lineLost = 0;
 }

@@ -73,6 +73,9 @@ int SerialStub(int);
 // at once, so that the operation in hand ends and the next connect opens the
 // port again.
 
+// 1 from a line lost until the next successful SerialOpen.
+int IsSerialLineLost();
+
 // The device under the serial layer: the platform's serial ports unless a
 // test or a fuzz target installs a stand-in. Every member is required.
 struct SerialDevice {

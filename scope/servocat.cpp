@@ -53,7 +53,7 @@ int DisconnectServoCat() {
 int QueryServoCat(double* ra, double* dec) {
     *ra = *dec = 0.0;
     if (!SerialWrite("\r", 1)) {
-        ShowInformation("Fail to send string", "\r");
+        ShowSendFailure("\r");
         return 0;
     }
     char reply[kReplyLength];
@@ -68,7 +68,7 @@ int GotoServoCat(double ra, double dec) {
     char command[64];
     FormatGoto(ra, dec, command, sizeof command);
     if (SerialWrite(command, static_cast<int>(std::strlen(command)))) return 1;
-    ShowInformation("Fail to send string", command);
+    ShowSendFailure(command);
     return 0;
 }
 

@@ -66,7 +66,7 @@ int QuerySkyCommander(double* ra, double* dec) {
 int GotoSkyCommander(double ra, double dec) {
     std::string command = GotoCommand(ra, dec);
     if (!SerialWrite(command.data(), static_cast<int>(command.size()))) {
-        ShowInformation("Fail to send string", command);
+        ShowSendFailure(command);
         return 0;
     }
     char ack = 0;

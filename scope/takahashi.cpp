@@ -23,16 +23,19 @@ constexpr int kProbeSize = 30;
 constexpr int kPositionSize = 17;
 constexpr int kPositionMinimum = 14;
 constexpr uint32_t kZenithLimitMs = 120000;
+constexpr double kHundredthsPerHour = 6000.0;    // right ascension: hundredths of a minute
+constexpr double kHundredthsPerDay = 144000.0;
 
+std::string failure;  // second line of the last failed goto or sync
 uint8_t latitudeSent = 0;
 char pierSide = 0;
 int pierAnswer = -1;  // 0 East, 1 West
-int fastRow = 0;
+int fastRow = 0;  // 1 for rate 3 (guide): the letters without the high-speed bit
 
 int Write(const char* text) { return SerialWrite(text, static_cast<int>(std::strlen(text))); }
 
 struct Sexagesimal {
-    int whole, minutes, seconds;
+    int whole, minutes, seconds;  // seconds: hundredths of a minute where said
 };
 
 // Hours wrapped into [0, 24) and split; a time that rounds up to 24 h is 00.
@@ -67,9 +70,18 @@ int WriteLatitude() {
     return Write(command);
 }
 
-// "Phhmmss+ddmmt", or with " 00000" for a declination of exactly 0.
+// Right ascension as the controller takes it: hours, minutes and hundredths
+// of a minute, rounded to the nearest hundredth; 24 h is 00.
+Sexagesimal SplitHundredths(double hours) {
+    double turn = std::fmod(std::round(hours * kHundredthsPerHour), kHundredthsPerDay);
+    long hundredths = std::lround(turn < 0.0 ? turn + kHundredthsPerDay : turn);
+    return {static_cast<int>(hundredths / 6000), static_cast<int>(hundredths / 100 % 60), static_cast<int>(hundredths % 100)};
+}
+
+// "Phhmmzz+ddmmt" (zz hundredths of a minute), or with " 00000" for a
+// declination of exactly 0.
 void FormatPosition(char letter, double ra, double dec, char* out, std::size_t size) {
-    Sexagesimal r = SplitHours(ra);
+    Sexagesimal r = SplitHundredths(ra);
     int n = std::snprintf(out, size, "%c%02d%02d%02d", letter, r.whole, r.minutes, r.seconds);
     Sexagesimal d = SplitDegrees(dec);
     if (dec == 0.0) std::snprintf(out + n, size - n, " 00000\r\n");
@@ -124,23 +136,25 @@ int TwoDigits(const char* text) {
     return v < 0 ? -1 : v;
 }
 
-// The place of a position reply; false when a field is not digits or out of range.
+// The place of a position reply: right ascension hhmmzz (zz hundredths of a
+// minute), declination sddmmt (t tenths of a minute); false when a field is
+// not digits or out of range.
 bool ParsePosition(const char* reply, double* ra, double* dec) {
-    int h = TwoDigits(reply + 1), m = TwoDigits(reply + 3), s = TwoDigits(reply + 5);
+    int h = TwoDigits(reply + 1), m = TwoDigits(reply + 3), zz = TwoDigits(reply + 5);
     int d = TwoDigits(reply + 8), dm = TwoDigits(reply + 10);
     char sign = reply[7], tenth = reply[12];
-    if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59 || d < 0 || dm < 0 || dm > 59) return false;
+    if (h < 0 || h > 23 || m < 0 || m > 59 || zz < 0 || d < 0 || dm < 0 || dm > 59) return false;
     if ((sign != '+' && sign != '-' && sign != ' ') || tenth < '0' || tenth > '9') return false;
     double degrees = d + dm / 60.0 + (tenth - '0') * 6 / 3600.0;
     if (degrees > 90.0) return false;
-    *ra = h + m / 60.0 + s / 3600.0;
+    *ra = h + m / 60.0 + zz / kHundredthsPerHour;
     *dec = sign == '-' ? -degrees : degrees;
     return true;
 }
 
-// Sends a goto or sync place; the second byte of the reply, or 0 with "No
-// response from Takahashi".
-char SendPlace(char letter, double ra, double dec) {
+// Sends a goto or sync place; the controller's 4-byte answer ("R0\r\n" ...)
+// in `reply`, false with "No response from Takahashi" when it is shorter.
+bool SendPlace(char letter, double ra, double dec, char reply[4]) {
     if (!latitudeSent) {
         WriteLatitude();
         latitudeSent = 1;
@@ -149,16 +163,21 @@ char SendPlace(char letter, double ra, double dec) {
     char command[32];
     FormatPosition(letter, ra, dec, command, sizeof command);
     Write(command);
-    char reply[4];
-    if (SerialRead(reply, 4) == 4) return reply[1];
+    if (SerialRead(reply, 4) == 4) return true;
     ShowInformation("No response from Takahashi", "");
-    return 0;
+    return false;
 }
 
-// The controller's complaint for reply code '2', '3' or '4'.
-void ShowComplaint(char code, const char* operation) {
-    static const char* const kComplaints[3] = {"Wrong ra in", "Wrong dec in", "Too many digits in"};
-    if (code >= '2' && code <= '4') ShowInformation(std::string("Takahashi\n") + kComplaints[code - '2'] + operation, "");
+// "R0" takes the place; "R1", "R2", "R3" refuse it (right ascension,
+// declination, too many digits): the failure text names the reason for
+// `operation` (" Goto." or " Sync."); anything else is not understood.
+bool PlaceTaken(const char reply[4], const char* operation) {
+    static const char* const kReasons[3] = {"Wrong ra in", "Wrong dec in", "Too many digits in"};
+    char code = reply[0] == 'R' ? reply[1] : 0;
+    if (code == '0') return true;
+    if (code >= '1' && code <= '3') failure = std::string("Takahashi\n") + kReasons[code - '1'] + operation;
+    else failure = kMountReplyNotUnderstood;
+    return false;
 }
 
 void HandInClockTime() { SetTakahashiLst(ClockSiderealTime()); }
@@ -219,19 +238,23 @@ int QueryTakahashi(double* ra, double* dec) {
 }
 
 int GotoTakahashi(double ra, double dec) {
-    char code = SendPlace('P', ra, dec);
-    if (code == 0) return 0;
-    if (code == '1') Write("PS\r\n");
-    ShowComplaint(code, " Goto.");
-    return 1;
+    failure.clear();
+    if (!std::isfinite(ra) || !std::isfinite(dec)) return 0;
+    char reply[4];
+    if (!SendPlace('P', ra, dec, reply)) return 0;
+    if (PlaceTaken(reply, " Goto.")) return 1;
+    if (reply[0] == 'R' && reply[1] == '1') Write("PS\r\n");
+    return 0;
 }
 
 int SyncTakahashi(double ra, double dec) {
-    char code = SendPlace('D', ra, dec);
-    if (code == 0) return 0;
-    ShowComplaint(code, " Sync.");
-    return 1;
+    failure.clear();
+    if (!std::isfinite(ra) || !std::isfinite(dec)) return 0;
+    char reply[4];
+    return SendPlace('D', ra, dec, reply) && PlaceTaken(reply, " Sync.") ? 1 : 0;
 }
+
+const char* GetTakahashiFailure() { return failure.c_str(); }
 
 int SetSlewRateTakahashi(int rate) {
     if (rate < 0 || rate > 3) return 0;
@@ -262,6 +285,7 @@ void ForgetTakahashiLatitude() { latitudeSent = 0; }
 
 void ResetTakahashiDriver() {
     takahashiLst = 0.0;
+    failure.clear();
     latitudeSent = 0;
     pierSide = 0;
     pierAnswer = -1;
@@ -278,4 +302,5 @@ const DriveRoutes kTakahashiRoutes{.connect = ConnectTakahashi,
                                    .stopSlew = StopSlew,
                                    .abort = AbortTakahashi,
                                    .forgetProbe = ForgetTakahashiLatitude,
+                                   .gotoRefusal = GetTakahashiFailure,
                                    .readFailure = "Failed to get Takahashi RA and Dec"};

@@ -36,24 +36,33 @@ int DisconnectTakahashi();
 // and writes "Thhmmss\r\n". The write's result.
 int SendSiderealTime();
 
-// Writes "E\r\n" and reads up to 17 bytes: byte 0 unused, "hhmmss" right
-// ascension, sign, "ddmm" and a tenth-of-minute digit of declination, the
-// pier side. Fewer than 14 bytes, a field that is not digits, or values out
-// of range fail. Both outputs are 0 unless it returns 1.
+// Writes "E\r\n" and reads up to 17 bytes: byte 0 unused, right ascension
+// "hhmmzz" (zz hundredths of a minute, 00..99), sign, "ddmm" and a
+// tenth-of-minute digit of declination, the pier side. Fewer than 14 bytes, a
+// field that is not digits, or values out of range fail. Both outputs are 0
+// unless it returns 1.
 int QueryTakahashi(double* ra, double* dec);
 
 // Latitude (once, when the connect did not send it), "T" with takahashiLst,
-// then "Phhmmss+ddmmt" (goto) or "Dhhmmss+ddmmt" (sync), " 00000" for a
-// declination of exactly 0, and a 4-byte reply read. Fewer bytes: "No
-// response from Takahashi", 0. Else 1; by the reply's second byte a goto '1'
-// writes "PS\r\n", '2', '3', '4' show "Takahashi\nWrong ra in Goto.", "...
-// Wrong dec ...", "...Too many digits ..." (" in Sync." for a sync).
+// then "Phhmmzz+ddmmt" (goto) or "Dhhmmzz+ddmmt" (sync): the right ascension
+// rounded to hundredths of a minute (24 h written 00), " 00000" for a
+// declination of exactly 0; then a 4-byte reply read. Fewer bytes: "No
+// response from Takahashi", 0. "R0" succeeds; "R1", "R2", "R3" fail with
+// "Takahashi\nWrong ra in Goto.", "...Wrong dec in Goto.", "...Too many
+// digits in Goto." (" in Sync." for a sync) as failure text, and a goto
+// answered "R1" is stopped with "PS\r\n"; any other reply fails as not
+// understood. A place that is not a number fails with no traffic.
 int GotoTakahashi(double ra, double dec);
 int SyncTakahashi(double ra, double dec);
 
-// Rate 0..3: rates 0..2 slew on the slow row of motion letters, 3 on the
-// fast row; another rate gives 0. Directions 0..3 (north, south, east, west)
-// write "MI", "MQ", "MC", "ME" (fast "MH", "MP", "MB", "MD") with CR LF.
+// The second line of the last failed goto or sync ("" when there is none).
+const char* GetTakahashiFailure();
+
+// Rate 0..3: rates 0..2 (fast, find, center) take the motion letters that
+// carry the controller's high-speed bit, rate 3 (guide) those without it;
+// another rate gives 0 and no I/O is done. Directions 0..3 (north, south,
+// east, west) write "MI", "MQ", "MC", "ME" (guide "MH", "MP", "MB", "MD")
+// with CR LF.
 int SetSlewRateTakahashi(int rate);
 int StartSlewTakahashi(int direction);
 // Writes "M@\r\n"; returns 0 whatever the write did.

@@ -57,7 +57,7 @@ protected:
     }
 };
 
-// Part 7.105's decode: 4096 of 8192 is 180 deg, 6144 folds to -90 deg of
+// Counts to degrees by hand: 4096 of 8192 is 180 deg, 6144 folds to -90 deg of
 // altitude, a negative step word counts the other way (2048 -> 270 deg). A
 // 6-byte reply or a count without a digit is no reading (mended).
 TEST_F(EncoderTest, RepliesBecomeDegreesOrFailTheRead) {
@@ -199,10 +199,24 @@ TEST_F(EncoderPeerTest, FaultsAreReportedAndDisconnect) {
                                        "Can't initialize encoder resolution", "Fail to open encoder connection"}));
 }
 
+// The box's line goes: the live reading says so once, then waits silently
+// for a connect (the chart and the read-out poll it several times a second).
+TEST_F(EncoderPeerTest, LostLineGivesOneBoxOverTenReadings) {
+    peer.Respond("Q", "+04096\t+02048");
+    ASSERT_EQ(ScopeConnect(), 1);
+    peer.HangUp();
+    for (int i = 0; i < 10; ++i) {
+        double ra = -1.0, dec = -1.0;
+        EXPECT_EQ(ScopeGetPosition(&ra, &dec), 0);
+        EXPECT_EQ(ra, 0.0);
+    }
+    EXPECT_EQ(services.Texts(), Texts{"Serial connection lost"});
+}
+
 // Drive 3 reading az 180, alt 45 at latitude 45. Without an alignment the
 // place is at the clock's sidereal time theta (by hand: RA = theta +
 // atan2(0, 1), Dec = asin(-1/2 + 1/2)), for EQ output too (mended: its
-// azimuth / 15 was taken as degrees). With the alignment issue's known
+// azimuth / 15 was taken as degrees). With the alignment tests' known
 // rotation at 20:00:00 (RA 10 h, Dec 0 read at az 180, alt 45; RA 4 h, Dec 0
 // at az 270, alt 0) it is RA 10 h, Dec 0 through ScopeToSky.
 TEST_F(EncoderPeerTest, PositionWithoutAndWithAnAlignment) {

@@ -29,11 +29,14 @@ constexpr double kSixHoursLess = 6.0 - 0.3 / 3600.0;
 class MeadeTest : public ScopeTest {
 protected:
     // The mount answers the probe "#:GD#" with `dec`; the same rule answers
-    // the declination read ":GD#", which follows "#:GR#".
+    // the declination read ":GD#", which follows "#:GR#". It takes every
+    // coordinate ('1').
     void Mount(const std::string& dec, const std::string& gotoReply = "0") {
         peer->ClearRules();
         peer->Respond("#:GD#", dec);
         peer->Respond("#:MS#", gotoReply);
+        peer->RespondToCommand(":Sr", '#', "1");
+        peer->RespondToCommand(":Sd", '#', "1");
     }
     // What the mount received since the last call, once `last` has come.
     std::string Sent(const std::string& last) {
@@ -43,7 +46,7 @@ protected:
     std::unique_ptr<SerialPeer> peer = std::make_unique<SerialPeer>(1);
 };
 
-// Part 7.103's examples: half a second added rounds 6 h - 0.3 s up to
+// The set commands' rounding: half a second added rounds 6 h - 0.3 s up to
 // 06:00:00; -0.25 deg is "-00", 15 minutes; low precision writes tenths of a
 // minute (12.345 h = 12 h 20.7 min).
 TEST_F(MeadeTest, GotoSendsTheCommandsOfTheProbedPrecision) {
@@ -128,8 +131,9 @@ TEST_F(MeadeTest, OwnAlignmentSendsTheTurnedPlaceOrWarns) {
     EXPECT_EQ(services.messages.size(), 1u);
 }
 
-// Position replies of both precisions (Part 7.103 formats); garbage and a
-// half reply fail with the read's message and zero outputs.
+// Position replies in the mount's two precisions (hh:mm:ss with sDD*MM'SS,
+// hh:mm.t with sDD*MM), values by hand; garbage and a half reply fail with the
+// read's message and zero outputs.
 TEST_F(MeadeTest, PositionRepliesAreReadOrRefused) {
     const struct {
         std::string probe, raReply;
@@ -174,7 +178,7 @@ TEST_F(MeadeTest, SilentMountFailsTheConnectAndTheNextConnectSettlesAgain) {
 TEST_F(MeadeTest, RefusedOrSilentGotoFailsAndDisconnects) {
     const struct {
         std::string reply, detail;
-    } cases[] = {{"1Object Below Horizon#", "Object Below Horizon"}, {"", ""}};
+    } cases[] = {{"1Object Below Horizon#", "Object Below Horizon"}, {"", "No reply from the mount"}};
     for (const auto& c : cases) {
         ResetSerialLink();
         services.messages.clear();
@@ -185,6 +189,115 @@ TEST_F(MeadeTest, RefusedOrSilentGotoFailsAndDisconnects) {
         EXPECT_EQ(services.messages[0].detail, c.detail);
         EXPECT_NE(GetCurrentFormId(), 2400);
     }
+}
+
+// What an LX200 answers: '1' takes a coordinate, '0' refuses it; "#:MS#" gives
+// '0', or a digit and the reason up to '#'; "#:CM#" a text ended by '#'. A
+// refused, garbled or missing answer ends the goto or sync there, with the
+// reason as second line, and no scope form; a goto the mount started opens it.
+TEST_F(MeadeTest, MountRepliesDecideTheGotoAndTheSync) {
+    const std::string kRefused = "The mount refused the coordinates";
+    const std::string kGarbled = "The mount's reply was not understood", kSilent = "No reply from the mount";
+    const struct Case {
+        bool sync;
+        std::string sr, sd, last;  // replies to set RA, set Dec and "#:MS#" or "#:CM#" ("" silent)
+        int ok;
+        std::string detail;  // second line of "Goto failed" or "Sync failed"
+        bool lastSent;       // "#:MS#" or "#:CM#" went out
+    } cases[] = {
+        {false, "0", "1", "0", 0, kRefused, false},
+        {false, "1", "0", "0", 0, kRefused, false},
+        {false, "", "1", "0", 0, kSilent, false},
+        {false, "x", "1", "0", 0, kGarbled, false},
+        {false, "1", "1", "0", 1, "", true},
+        {false, "1", "1", "\xD6\x49\x3C", 0, kGarbled, true},
+        {false, "1", "1", "4Object below limits#", 0, "Object below limits", true},
+        {false, "1", "1", "", 0, kSilent, true},
+        {true, "0", "1", "#", 0, kRefused, false},
+        {true, "1", "1", " M31 EX GAL#", 1, "", true},
+        {true, "1", "1", "M31", 0, kGarbled, true},
+        {true, "1", "1", "", 0, kSilent, true},
+    };
+    for (const std::string& probe : {kHighDec, kLowDec}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << probe.size() << (c.sync ? " sync " : " goto ") << c.sr << c.sd
+                                            << c.last.substr(0, 8));
+            ResetSerialLink();
+            ResetMeadeDriver();
+            ResetShellState();
+            services.messages.clear();
+            peer->ClearRules();
+            peer->TakeReceived();
+            peer->Respond("#:GD#", probe);
+            peer->RespondToCommand(":Sr", '#', c.sr);
+            peer->RespondToCommand(":Sd", '#', c.sd);
+            const std::string last = c.sync ? "#:CM#" : "#:MS#";
+            peer->Respond(last, c.last);
+            EXPECT_EQ(c.sync ? ScopeSync(10.0, 41.0) : ScopeGoto(10.0, 41.0, -1), c.ok);
+            EXPECT_TRUE(peer->WaitReceived(c.lastSent ? last : ":Sr"));
+            EXPECT_EQ(peer->Received().find(last) != std::string::npos, c.lastSent);
+            std::vector<std::string> expected;
+            if (!c.ok) expected.push_back(c.sync ? "Sync failed" : "Goto failed");
+            EXPECT_EQ(services.Texts(), expected);
+            if (!c.ok) {
+                EXPECT_EQ(services.messages[0].detail, c.detail);
+            }
+            EXPECT_EQ(GetCurrentFormId() == 2400, !c.sync && c.ok);
+        }
+    }
+}
+
+// A mount that answers "#:MS#" with an endless text: the goto fails as not
+// understood after 256 more bytes at most, and the program goes on.
+TEST_F(ScopeTest, FloodAfterTheGotoIsDrainedWithinItsLimit) {
+    ScriptedSerial line;
+    for (const char* reply : {"+45\xDF" "30'15#", "1", "1"}) line.Reply(reply);
+    line.Reply(std::string(10000, 'A'));
+    EXPECT_EQ(ScopeGoto(10.0, 41.0, -1), 0);
+    EXPECT_EQ(line.written.substr(line.written.size() - 5), "#:MS#");
+    EXPECT_GE(line.input.size(), 10000u - 1 - 256);
+    ASSERT_EQ(services.Texts(), std::vector<std::string>{"Goto failed"});
+    EXPECT_EQ(services.messages[0].detail, "The mount's reply was not understood");
+}
+
+// A command the line would not take is shown readable: the mount's degree
+// sign (223) as the program's (0xB0).
+TEST_F(ScopeTest, FailedSendShowsTheCommandReadably) {
+    ScriptedSerial line;
+    line.Reply(kHighDec);
+    line.Reply("1");
+    line.writesBeforeTimeOut = 2;  // the probe and set RA go out, set Dec does not
+    EXPECT_EQ(ScopeGoto(10.0, 41.0, -1), 0);
+    ASSERT_EQ(services.Texts(), (std::vector<std::string>{"Fail to send string", "Goto failed"}));
+    const std::string& shown = services.messages[0].detail;
+    EXPECT_EQ(shown.rfind(":Sd +", 0), 0u) << shown;
+    EXPECT_EQ(shown.substr(7, 1), "\xB0");
+    EXPECT_EQ(shown.find('\xDF'), std::string::npos);
+}
+
+// The line goes during a live reading: one box says so. The slews that follow
+// find no connection: each gives 0 and only the first says so. Live readings
+// then wait, silent, for a connect; a new line works after it.
+TEST_F(MeadeTest, LostLineIsToldOnceAndSlewsSayNotConnectedOnce) {
+    Mount(kHighDec);
+    peer->Respond("#:GR#", "01:02:03#");
+    ASSERT_EQ(ScopeConnect(), 1);
+    peer->HangUp();
+    double ra = -1.0, dec = -1.0;
+    EXPECT_EQ(ScopeGetPosition(&ra, &dec), 0);
+    EXPECT_EQ((std::vector<int>{ScopeSetSlewRate(2), ScopeStartSlew(0), ScopeStopSlew(0), ScopeAbort()}),
+              (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(ScopeGetPosition(&ra, &dec), 0);
+    EXPECT_EQ(services.Texts(), (std::vector<std::string>{"Serial connection lost", "Connection not open!"}));
+    peer.reset();
+    peer = std::make_unique<SerialPeer>(1);
+    Mount(kHighDec);
+    peer->Respond("#:GR#", "01:02:03#");
+    ASSERT_EQ(ScopeConnect(), 1);
+    EXPECT_EQ(ScopeGetPosition(&ra, &dec), 1);
+    EXPECT_NEAR(ra, 1.0 + 2.0 / 60 + 3.0 / 3600, 1e-9);
+    EXPECT_EQ(ScopeSetSlewRate(2), 1);
+    EXPECT_EQ(services.messages.size(), 2u);
 }
 
 TEST_F(MeadeTest, HungUpMountIsReportedAndANewOneWorksAfterReconnecting) {
@@ -203,7 +316,7 @@ TEST_F(MeadeTest, HungUpMountIsReportedAndANewOneWorksAfterReconnecting) {
     EXPECT_NEAR(ra, 1.0 + 2.0 / 60 + 3.0 / 3600, 1e-9);
 }
 
-// Part 7.103's simulated mount from (0 h, 0 deg) to (12 h, +45 deg): a tenth
+// The simulated mount from (0 h, 0 deg) to (12 h, +45 deg): a tenth
 // of the way per query (1.2, 2.28, 3.252 h; 4.5, 8.55, 12.195 deg), landing
 // once within 4 minutes of RA (query 51) and 1 deg of Dec (query 38); rate 1
 // north adds 0.5 deg a query. Nothing reaches the port.

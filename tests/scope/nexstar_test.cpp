@@ -67,6 +67,9 @@ TEST_F(NexStarTest, HandshakesAndPausesOfEachDrive) {
         EXPECT_EQ(Sent(c.sent), c.sent);
         EXPECT_EQ(IsSerialOpen(), c.ok);
         EXPECT_EQ(services.Texts(), c.ok ? Texts{} : Texts{"Fail to open Nexstar connection"});
+        if (!c.ok) {  // really closed: the next connect opens and settles again
+            EXPECT_GE(Elapsed([] { ScopeConnect(); }), 3500u);
+        }
     }
     pl::SerialSettings mask208;  // the Ultima2000's line: no handshake, DTR and RTS on
     EXPECT_EQ(pl::SerialSettingsLog().back().settings, mask208);
@@ -75,7 +78,7 @@ TEST_F(NexStarTest, HandshakesAndPausesOfEachDrive) {
 enum Op { kGoto, kSync, kScopeSync, kRead, kSlew };
 
 // One operation on a connected controller that answers every write by `reply`.
-// Places from Part 7.104: 12 h is count 8000, -45 deg travels as 315 deg, E000;
+// Counts of a turn worked by hand: 12 h is count 8000, -45 deg travels as 315 deg, E000;
 // 5.5 h is int(82.5 x 60 x 3.0340740...) = 15018 (3AAA); 24 h and -0.001 h
 // (359.985 deg, 65533) are wrapped into the day, never five digits.
 TEST_F(NexStarTest, CommandsAndReplies) {
@@ -96,7 +99,7 @@ TEST_F(NexStarTest, CommandsAndReplies) {
     } cases[] = {
         {9, kGoto, "#", "R8000,E000"},
         {10, kGoto, "#", "R8000,E000"},
-        {20, kGoto, "", "R8000,E000"},
+        {20, kGoto, "", "R8000,E000", 0, {"Goto failed"}},  // silent: no goto started
         {15, kGoto, "#", "R8000,E000\r"},
         {8, kGoto, "#", Bytes({'?', 'R', 0x80, 0, 0xE0, 0}), 0},  // let go: no form
         {10, kSync, "#more", "S3AAA,E000", 1, {}, 5.5},
@@ -150,6 +153,43 @@ TEST_F(NexStarTest, CommandsAndReplies) {
             EXPECT_NEAR(ra, c.ra, 1e-12);
             EXPECT_NEAR(dec, c.dec, 1e-12);
         }
+    }
+}
+
+// The answer to a goto or sync frame must be '#': silence fails with "No reply
+// from the mount", another byte with "The mount's reply was not understood",
+// except on the SkyScan EQ6, whose acknowledgements say nothing (only its
+// silence fails). A failed goto opens no scope form.
+TEST_F(NexStarTest, GotoAndSyncRepliesAreChecked) {
+    const std::string kSilent = "No reply from the mount", kGarbled = "The mount's reply was not understood";
+    const struct {
+        int drive;
+        bool sync;
+        std::string reply;
+        int ok;
+        std::string detail;
+    } cases[] = {
+        {10, false, "", 0, kSilent}, {10, false, "#", 1, ""}, {10, false, "Q", 0, kGarbled},
+        {20, false, "", 0, kSilent}, {20, false, "#", 1, ""}, {20, false, "Q", 1, ""},
+        {9, false, "0", 0, kGarbled}, {15, false, "#", 1, ""},
+        {10, true, "", 0, kSilent},  {10, true, "Q", 0, kGarbled}, {20, true, "Q", 1, ""},
+        {15, true, "#", 1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.drive << (c.sync ? " sync " : " goto ") << c.reply);
+        Start(c.drive, c.drive == 15 ? "Kx\r" : "Kx", "x#");
+        ASSERT_EQ(ScopeConnect(), 1);
+        Sent("Kx");
+        peer.ClearRules();
+        peer.Respond("", c.reply);
+        EXPECT_EQ(c.sync ? ScopeSync(12.0, -45.0) : ScopeGoto(12.0, -45.0, -1), c.ok);
+        std::vector<std::string> expected;
+        if (!c.ok) expected.push_back(c.sync ? "Sync failed" : "Goto failed");
+        EXPECT_EQ(services.Texts(), expected);
+        if (!c.ok) {
+            EXPECT_EQ(services.messages[0].detail, c.detail);
+        }
+        EXPECT_EQ(GetCurrentFormId() == 2400, !c.sync && c.ok == 1);
     }
 }
 

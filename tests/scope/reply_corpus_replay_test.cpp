@@ -19,9 +19,9 @@ TEST(ReplyCorpus, EverySavedInputPassesTheChecks) {
         const char* target;
         int (*entry)(const uint8_t*, std::size_t);
         int seeds;
-    } targets[] = {{"meade_replies", RunMeadeReplies, 8},
-                   {"nexstar_replies", RunNexStarReplies, 8},
-                   {"small_drive_replies", RunSmallDriveReplies, 11},
+    } targets[] = {{"meade_replies", RunMeadeReplies, 11},
+                   {"nexstar_replies", RunNexStarReplies, 12},
+                   {"small_drive_replies", RunSmallDriveReplies, 13},
                    {"encoder_replies", RunEncoderReplies, 11}};
     testwin::VirtualClock clock;
     for (const auto& t : targets) EXPECT_GE(ReplayCorpus(ZENDAVORI_SOURCE_DIR, t.target, t.entry), t.seeds) << t.target;

@@ -31,6 +31,12 @@ protected:
         peer.Respond("#:GD#", kHighDec);
         peer.Respond("#:GC#", "123456789");
         peer.Respond("#:MS#", "0");
+        TakeCoordinates();
+    }
+    // The mount takes every coordinate ('1').
+    void TakeCoordinates() {
+        peer.RespondToCommand(":Sr", '#', "1");
+        peer.RespondToCommand(":Sd", '#', "1");
     }
     std::string Sent(const std::string& last) {
         EXPECT_TRUE(peer.WaitReceived(last)) << last;
@@ -119,6 +125,20 @@ TEST_F(DispatchTest, ChangedDriveIsReopenedAndProbed) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+// Another scope port chosen within the run: the open port 1 is really
+// closed, and the mount on port 2 is opened and probed.
+TEST_F(DispatchTest, ChangedPortIsOpenedAndProbed) {
+    ASSERT_EQ(ScopeConnect(), 1);
+    EXPECT_EQ(Sent("#:GD#"), "#:GD#");
+    SerialPeer second(2);
+    second.Respond("#:GD#", kHighDec);
+    preferences.word[kPrefScopePort] = 2;
+    EXPECT_GE(Elapsed([] { EXPECT_EQ(ScopeConnect(), 1); }), 3500u);
+    EXPECT_TRUE(second.WaitReceived("#:GD#"));
+    EXPECT_EQ(peer.Received(), "");
+    EXPECT_TRUE(services.messages.empty());
+}
+
 // Drive 5 probed high precision; after a close, drive 2 whose mount answers
 // in low precision must not be sent high-precision places.
 TEST_F(DispatchTest, ChangedDriveWhileClosedForgetsTheOldPrecision) {
@@ -129,6 +149,7 @@ TEST_F(DispatchTest, ChangedDriveWhileClosedForgetsTheOldPrecision) {
     peer.ClearRules();
     peer.Respond("#:GD#", "+45\xDF" "30#");
     peer.Respond("#:MS#", "0");
+    TakeCoordinates();
     preferences.word[kPrefDriveId] = 2;
     peer.TakeReceived();
     ASSERT_EQ(ScopeGoto(3.0, 10.0, -1), 1);
@@ -156,6 +177,21 @@ TEST_F(DispatchTest, ScopeFormOpensOnlyAfterAConnect) {
     preferences.word[kPrefDriveId] = 5;
     OpenScopeForm(1);
     EXPECT_EQ(GetCurrentFormId(), 2400);
+}
+
+// No port chosen: the serial layer's box alone, whatever the family, and the
+// scope control form is not opened.
+TEST_F(ScopeTest, NoPortSelectedGivesOneBoxAndNoScopeForm) {
+    preferences.word[kPrefScopePort] = 0;
+    for (int drive : {5, 6, 10, 8, 3, 4, 13, 14, 18, 19}) {
+        SCOPED_TRACE(drive);
+        services.messages.clear();
+        preferences.word[kPrefDriveId] = drive;
+        OpenScopeForm(1);
+        EXPECT_EQ(scopeFormRequested, 1);
+        EXPECT_NE(GetCurrentFormId(), 2400);
+        EXPECT_EQ(services.Texts(), std::vector<std::string>{"No communication port is selected.\n"});
+    }
 }
 
 TEST_F(DispatchTest, SlewCommandsOfAMeadeMount) {

@@ -26,7 +26,7 @@ protected:
     SerialPeer peer{1};
 };
 
-// Part values: open = baud, 8N1, DTR and RTS off, then 3500 ms; an open port
+// The open's fixed line: baud, 8N1, DTR and RTS off, then 3500 ms; an open port
 // is taken as it is.
 TEST_F(PeerLinkTest, OpenSettlesOnceAndAnOpenPortIsTakenAsItIs) {
     int result = 0;
@@ -66,7 +66,7 @@ TEST_F(SerialLinkTest, PortIndexZeroAsksForAPortAndOthersFail) {
     EXPECT_EQ(services.messages.back().detail, "Please select one using Preference 1/6.");
 }
 
-// Part 7.101: purge (401 ms for a silent single-byte read), then v x 100 ms,
+// A write's time: purge (401 ms for a silent single-byte read), then v x 100 ms,
 // or by drive for v = 0; above 15 the wait stays at 1500 ms. "junk" waiting
 // on the line is dropped before the write.
 TEST_F(PeerLinkTest, WriteDropsWaitingBytesAndWaitsByPreferenceAndDrive) {

@@ -10,12 +10,19 @@
 #include <vector>
 
 #include "core/preferences.h"
+#include "platform/harness.h"
+#include "platform/messages.h"
 #include "platform/serial_port.h"
 #include "scope/scope_dispatch.h"
+#include "scope/scope_slew.h"
 #include "scope/serial_link.h"
 #include "support/drive_peer_fixture.h"
+#include "support/message_loop.h"
+#include "support/recording_window.h"
 #include "support/scripted_serial.h"
+#include "support/test_harness.h"
 #include "support/test_site.h"
+#include "ui/shell_state.h"
 
 namespace {
 
@@ -55,7 +62,7 @@ bool Matches(const std::string& text, const std::string& pattern) { return std::
 // A command as a pattern that matches it literally.
 std::string Literal(const std::string& text) { return std::regex_replace(text, std::regex(R"([+.])"), R"(\$&)"); }
 
-// Part 7.107 sequence: probe, sidereal time, latitude -33 30' .0, zenith
+// The controller's introduction: probe, sidereal time, latitude -33 30' .0, zenith
 // routine with one 'F' read and a pier side to turn. Later connects of the
 // run ask nothing; after a drive switch the latitude and zenith routine go
 // out again, without the question.
@@ -76,13 +83,17 @@ TEST_F(TakahashiTest, FirstConnectIntroducesTheControllerOncePerRun) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-// Second reply byte: '1' stops with "PS"; '2'..'4' are the controller's
-// complaints, still a success; a short reply fails. The dispatcher hands in
-// the clock's sidereal time: 6 h 40 m 36 s at Greenwich on 2024-01-01 0h UT
-// (Meeus 12.4) plus the run's first minute.
+// The controller's answer to "P" (goto) and "D" (sync): "R0" takes the place;
+// "R1" (right ascension), "R2" (declination), "R3" (too many digits) refuse
+// it, one "Goto failed" / "Sync failed" box with the reason, and a refused
+// goto is stopped ("PS") after "R1" only; other codes are not understood; a
+// short reply is no response. Only "R0" opens the scope form. The dispatcher
+// hands in the clock's sidereal time: 6 h 40 m 36 s at Greenwich on
+// 2024-01-01 0h UT (Meeus 12.4) plus the run's first minute.
 TEST_F(TakahashiTest, GotoAndSyncReplies) {
     ASSERT_EQ(ScopeConnect(), 1);
     AllSent();
+    const std::string kGarbled = "The mount's reply was not understood";
     const struct {
         bool sync;
         double dec;
@@ -90,16 +101,23 @@ TEST_F(TakahashiTest, GotoAndSyncReplies) {
         int ok;
         std::string after;
         Texts texts;
+        std::string detail;  // second line of the last box
     } cases[] = {
-        {false, 0.0, "P060000 00000\r\n", "R1\r\n", 1, "PS\r\n", {}},
-        {false, 0.0, "P060000 00000\r\n", "R2\r\n", 1, "", {"Takahashi\nWrong ra in Goto."}},
-        {false, -10.25, "P060000-10150\r\n", "R3\r\n", 1, "", {"Takahashi\nWrong dec in Goto."}},
-        {false, 45.5, "P060000+45300\r\n", "R4\r\n", 1, "", {"Takahashi\nToo many digits in Goto."}},
-        {false, 0.0, "P060000 00000\r\n", "R1\r", 0, "", {"No response from Takahashi", "Goto failed"}},
-        {true, 45.5, "D060000+45300\r\n", "R2\r\n", 1, "", {"Takahashi\nWrong ra in Sync."}},
+        {false, 0.0, "P060000 00000\r\n", "R0\r\n", 1, "", {}, ""},
+        {false, 0.0, "P060000 00000\r\n", "R1\r\n", 0, "PS\r\n", {"Goto failed"}, "Takahashi\nWrong ra in Goto."},
+        {false, 0.0, "P060000 00000\r\n", "R2\r\n", 0, "", {"Goto failed"}, "Takahashi\nWrong dec in Goto."},
+        {false, -10.25, "P060000-10150\r\n", "R3\r\n", 0, "", {"Goto failed"}, "Takahashi\nToo many digits in Goto."},
+        {false, 45.5, "P060000+45300\r\n", "R4\r\n", 0, "", {"Goto failed"}, kGarbled},
+        {false, 45.5, "P060000+45300\r\n", "R9\r\n", 0, "", {"Goto failed"}, kGarbled},
+        {false, 45.5, "P060000+45300\r\n", "OK\r\n", 0, "", {"Goto failed"}, kGarbled},
+        {false, 0.0, "P060000 00000\r\n", "R1\r", 0, "", {"No response from Takahashi", "Goto failed"}, ""},
+        {true, 45.5, "D060000+45300\r\n", "R0\r\n", 1, "", {}, ""},
+        {true, 45.5, "D060000+45300\r\n", "R1\r\n", 0, "", {}, "Takahashi\nWrong ra in Sync."},
+        {true, 45.5, "D060000+45300\r\n", "R2\r\n", 0, "", {}, "Takahashi\nWrong dec in Sync."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command + c.reply);
+        ResetShellState();
         services.messages.clear();
         peer.ClearRules();
         peer.Respond(c.command, c.reply);
@@ -107,6 +125,50 @@ TEST_F(TakahashiTest, GotoAndSyncReplies) {
         EXPECT_EQ(c.sync ? kTakahashiRoutes.sync(6.0, c.dec) : ScopeGoto(6.0, c.dec, -1), c.ok);
         EXPECT_TRUE(Matches(AllSent(), "T064[01]\\d\\d\r\n" + Literal(c.command) + c.after));
         EXPECT_EQ(services.Texts(), c.texts);
+        if (!c.texts.empty()) {
+            EXPECT_EQ(services.messages.back().detail, c.detail);
+        }
+        EXPECT_EQ(GetTakahashiFailure(), c.detail);
+        EXPECT_EQ(GetCurrentFormId() == 2400, !c.sync && c.ok == 1);
+    }
+}
+
+// A sync refused through the dispatcher: one "Sync failed" box with the
+// controller's reason, and no "PS" (only a refused goto is stopped).
+TEST_F(TakahashiTest, RefusedSyncIsOneBoxWithoutStop) {
+    ASSERT_EQ(ScopeConnect(), 1);
+    AllSent();
+    services.messages.clear();
+    peer.RespondToCommand("D", '\n', "R1\r\n");
+    EXPECT_EQ(ScopeSync(6.0, 10.0), 0);
+    std::string sent = AllSent();
+    EXPECT_TRUE(Matches(sent, kTime + "D\\d{6}\\+\\d{5}\r\n")) << sent;
+    ASSERT_EQ(services.Texts(), Texts{"Sync failed"});
+    EXPECT_EQ(services.messages[0].detail, "Takahashi\nWrong ra in Sync.");
+}
+
+// The place goes out in hundredths of a minute of right ascension, rounded:
+// 14h19m35s = 14h19.583m -> 1958; 6h00m59.8s = 6h00.997m -> 0100 of the next
+// minute; 23h59m59.8s rounds to 24 h, written 00. Declination 49.875 deg =
+// 49 deg 52.5' -> 49525.
+TEST_F(TakahashiTest, GotoPlaceInHundredthsOfAMinute) {
+    ASSERT_EQ(ScopeConnect(), 1);
+    AllSent();
+    const struct {
+        double ra, dec;
+        std::string command;
+    } cases[] = {
+        {14.0 + 19.0 / 60 + 35.0 / 3600, 49.875, "P141958+49525\r\n"},
+        {6.0 + 59.8 / 3600, 49.875, "P060100+49525\r\n"},
+        {23.0 + 59.0 / 60 + 59.8 / 3600, 49.875, "P000000+49525\r\n"},
+        {-0.5, -1.0, "P233000-01000\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        peer.ClearRules();
+        peer.Respond(c.command, "R0\r\n");
+        EXPECT_EQ(GotoTakahashi(c.ra, c.dec), 1);
+        EXPECT_TRUE(Matches(AllSent(), kTime + Literal(c.command)));
     }
 }
 
@@ -121,9 +183,10 @@ TEST_F(TakahashiTest, DispatcherSyncReachesTheController) {
     EXPECT_EQ(services.Texts(), (Texts{"No response from Takahashi", "Sync failed"}));
 }
 
-// "E" + hhmmss + sign ddmm + tenth of a minute + pier side: 12:34:56 and
-// +45 12.3' = 12.582222 h, 45.205 deg. Short, non-digit and out-of-range
-// replies fail.
+// "E" + hhmmzz (zz hundredths of a minute) + sign ddmm + tenth of a minute +
+// pier side, values by hand: 12h34.56m = 12.576 h, +45 12.3' = 45.205 deg;
+// 12h48.69m = 12.8115 h; 0h00.99m = 0.0165 h; 23h59.99m = 23.999833 h, every
+// zz of 00..99 taken. Short, non-digit and out-of-range replies fail.
 TEST_F(TakahashiTest, PositionReplies) {
     ASSERT_EQ(ScopeConnect(), 1);
     const struct {
@@ -131,7 +194,11 @@ TEST_F(TakahashiTest, PositionReplies) {
         int ok;
         double ra, dec;
     } cases[] = {
-        {"E123456+45123E\r\n", 1, 12.0 + 34.0 / 60 + 56.0 / 3600, 45.205},
+        {"E123456+45123E\r\n", 1, 12.576, 45.205},
+        {"E124869+48060W\r\n", 1, 12.8115, 48.1},
+        {"E000099-00000E\r\n", 1, 0.0165, 0.0},
+        {"E235999+89599W\r\n", 1, 23.0 + 59.99 / 60, 89.0 + 59.9 / 60},
+        {"E126000+45123E\r\n", 0, 0.0, 0.0},
         {"E123456+45123", 0, 0.0, 0.0},
         {"E12x456+45123E\r\n", 0, 0.0, 0.0},
         {"E123456+91000E\r\n", 0, 0.0, 0.0},
@@ -149,8 +216,24 @@ TEST_F(TakahashiTest, PositionReplies) {
     }
 }
 
-// Rates 0..2 take the slow letters, 3 the fast ones; stop "M@" gives 0;
-// abort is "PS" then "s".
+// The zenith routine reads positions whose hundredths of a minute are 60 or
+// more: the connect goes through with each (they once failed it).
+TEST_F(TakahashiTest, ZenithRepliesWithAnyHundredthsConnect) {
+    for (const char* reply : {"E124869+48060W\r\n", "E000099-00000E\r\n", "E235999+89599W\r\n"}) {
+        SCOPED_TRACE(reply);
+        NewRun();
+        ResetTakahashiDriver();
+        peer.ClearRules();
+        peer.Respond("v\r\n", "v2.0 TEMMA2\r\n");
+        peer.Respond("Z\r\nE\r\n", reply);
+        EXPECT_EQ(ScopeConnect(), 1);
+        EXPECT_TRUE(services.messages.empty());
+    }
+}
+
+// Rates 0..2 (fast, find, center) take the letters with the controller's
+// high-speed bit, 3 (guide) those without; stop "M@" gives 0; abort is "PS"
+// then "s".
 TEST_F(TakahashiTest, MotionCommands) {
     ASSERT_EQ(ScopeConnect(), 1);
     AllSent();
@@ -186,6 +269,31 @@ TEST_F(TakahashiTest, SilentOrUnsettledControllerFailsTheConnect) {
     EXPECT_EQ(services.Texts(), Texts{"Fail to open Takahasi connection."});
     EXPECT_EQ(services.questions.size(), 1u);
     EXPECT_EQ(IsSerialOpen(), 0);
+}
+
+// A key held on the chart's scope keys: the controller is sent the motion
+// command at the start, again at once and then every 2000 ms of the clock
+// while the key stays down (each write takes 526 ms: the purge and the pause),
+// and "M@" when it is released.
+TEST_F(TakahashiTest, HeldKeyResendsTheMotionEveryTwoSeconds) {
+    pl::Harness harness(TestHarnessOptions());
+    testwin::Recorder rec;
+    rec.onMessage = [](const testwin::Record& r, pl::LResult*) {
+        if (r.id == pl::WM_KEYDOWN && r.wParam == static_cast<pl::WParam>(pl::VK_UP)) ScopeKeySlewUp();
+        return false;
+    };
+    harness.start([&rec] {
+        rec.Top({0, 0, 240, 320});
+        return RunMessageLoop();
+    });
+    harness.runOnUi([] { EXPECT_EQ(ScopeConnect(), 1); });
+    peer.TakeReceived();
+    harness.keyDown(pl::VK_UP);
+    for (int second = 0; second < 4; ++second) harness.advance(1000);
+    harness.keyUp(pl::VK_UP);
+    harness.advance(0);
+    EXPECT_EQ(Sent("M@\r\n"), "MI\r\nMI\r\nMI\r\nMI\r\nM@\r\n");
+    harness.stop();
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ int RunMeadeReplies(const uint8_t* data, std::size_t size) {
     double ra = -1.0, dec = -1.0;
     int ok = QueryEQ(&ra, &dec);
     int result = CheckRead(ok, ra, dec);
-    if (result == 0 && !GotoEQ(5.99999, -0.25) && std::strlen(GetMeadeGotoRefusal()) >= 64) result = 3;
+    if (result == 0 && !GotoEQ(5.99999, -0.25) && std::strlen(GetMeadeFailure()) >= 64) result = 3;
     if (result == 0) SyncEQ(23.9999, 89.99);
     if (result == 0) {
         ok = ScopeGetRaDec(&ra, &dec);

@@ -35,7 +35,8 @@ pl::SerialStatus Read(void*, void* buffer, int n, int* count) {
 
 pl::SerialStatus Write(void*, const void* buffer, int n, int* count) {
     *count = 0;
-    if (active->writesTimeOut) return pl::kSerialTimedOut;
+    if (active->writesTimeOut || active->writesBeforeTimeOut == 0) return pl::kSerialTimedOut;
+    if (active->writesBeforeTimeOut > 0) --active->writesBeforeTimeOut;
     active->written.append(static_cast<const char*>(buffer), static_cast<std::size_t>(n));
     *count = n;
     if (!active->replies.empty()) {

@@ -30,6 +30,7 @@ public:
     int opens = 0;
     bool refuseOpen = false;    // the device cannot be opened
     bool writesTimeOut = false; // writes fail with a time-out
+    int writesBeforeTimeOut = -1; // when >= 0: that many writes go out, later ones time out
     bool endless = false;       // reads always bring a byte (a device that never stops)
 
 private:

@@ -61,6 +61,20 @@ void SerialPeer::Respond(const std::string& request, const std::string& reply) {
     rules_.push_back({request, reply});
 }
 
+void SerialPeer::RespondToCommand(const std::string& start, char end, const std::string& reply) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    rules_.push_back({start, reply, end});
+}
+
+bool SerialPeer::Matches(const Rule& rule, const std::string& received) {
+    if (rule.end == 0)
+        return received.size() >= rule.request.size() &&
+               received.compare(received.size() - rule.request.size(), rule.request.size(), rule.request) == 0;
+    if (received.empty() || received.back() != rule.end) return false;
+    std::size_t start = received.rfind(rule.request);
+    return start != std::string::npos && received.find(rule.end, start + rule.request.size()) == received.size() - 1;
+}
+
 void SerialPeer::ClearRules() {
     std::lock_guard<std::mutex> lock(mutex_);
     rules_.clear();
@@ -140,12 +154,8 @@ void SerialPeer::Run() {
         ssize_t r = ::read(master_, buf, sizeof buf);
         if (r <= 0) continue;
         received_.append(buf, static_cast<size_t>(r));
-        for (Rule& rule : rules_) {
-            if (received_.size() >= rule.request.size() &&
-                received_.compare(received_.size() - rule.request.size(), rule.request.size(), rule.request) == 0) {
-                WriteAll(master_, rule.reply);
-            }
-        }
+        for (const Rule& rule : rules_)
+            if (Matches(rule, received_)) WriteAll(master_, rule.reply);
         changed_.notify_all();
     }
 }

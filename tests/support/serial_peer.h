@@ -29,6 +29,10 @@ public:
 
     // Answers `reply` when the bytes received end with `request`.
     void Respond(const std::string& request, const std::string& reply);
+    // Answers `reply` to each command that starts with `start` and ends with
+    // `end` (its first `end` after `start`), whatever lies between: the set
+    // commands whose coordinates vary.
+    void RespondToCommand(const std::string& start, char end, const std::string& reply);
     // Forgets every rule.
     void ClearRules();
     // Sends bytes now, unasked.
@@ -51,9 +55,11 @@ public:
 
 private:
     struct Rule {
-        std::string request;
+        std::string request;  // the end of the bytes, or with `end` a command's start
         std::string reply;
+        char end = 0;
     };
+    static bool Matches(const Rule& rule, const std::string& received);
     void Run();
     void CloseMaster();
 
