@@ -148,4 +148,70 @@ TEST_F(InputDialogs, PositionFieldEditKeepsTheFormsBackBuffer) {
     EXPECT_TRUE(ScreenSample(3) == before);
 }
 
+// A number field's text input refuses what does not read: one box naming
+// the field and its range, the dialog kept open with the typed text and the
+// focus in its edit; Cancel then gives the field its old text, and a text in
+// range is taken. The Az field of page 1 counts encoder steps.
+TEST_F(InputDialogs, NumberFieldInputStaysOpenOnARefusedText) {
+    pl::Hwnd dialog = EditAz();
+    Ui([dialog] { pl::SetDlgItemText(dialog, 137, "12abc"); });
+    harness.tap(35, kButtonsY);  // OK
+    EXPECT_EQ(BoxCount(), 1);
+    EXPECT_EQ(BoxText(), "Az encoder steps must be a whole number between -32127 and 32127\n");
+    AnswerAll();
+    ASSERT_TRUE(pl::IsWindow(dialog));
+    EXPECT_EQ(pl::GetDlgItemText(dialog, 137), "12abc");
+    EXPECT_EQ(pl::GetFocus(), pl::GetDlgItem(dialog, 137));
+    EXPECT_EQ(Field(1419), "4000");
+    harness.tap(203, kButtonsY);  // Cancel
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    EXPECT_EQ(Field(1419), "4000");
+    dialog = EditAz();
+    Ui([dialog] { pl::SetDlgItemText(dialog, 137, "-8192"); });
+    harness.tap(35, kButtonsY);
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_EQ(Field(1419), "-8192");
+}
+
+// The position input's coordinates are read as angle texts: right ascension
+// 0 to 24 h and declination -90 to 90 degrees, azimuth 0 to 360 degrees.
+TEST_F(InputDialogs, PositionInputCoordinatesAreCheckedAsTyped) {
+    const struct {
+        int equatorial, field;
+        const char* typed;
+        const char* box;  // "" when the text is taken
+    } cases[] = {
+        {1, 2952, "25:00:00", "RA must be between 0 and 24 h\nAs 12:30:00 or 12.5"},
+        {1, 2952, "05:35:17", ""},
+        {1, 2954, "-90:00:01", "Dec must be between -90 and 90\xB0\nAs 12:30:00 or 12.5"},
+        {1, 2954, "-05\xB0" "23'28", ""},
+        {0, 2952, "360.5", "Az must be between 0 and 360\xB0\nAs 12:30:00 or 12.5"},
+        {0, 2952, "359:59:59", ""},
+    };
+    for (const auto& c : cases) {
+        static char name[15] = "M42", first[15] = "1", second[15] = "2";
+        static int type = 0;
+        int equatorial = c.equatorial;
+        Ui([this, equatorial] { RunPositionInputDialog(form, equatorial, name, first, second, &type); });
+        pl::Hwnd dialog = pl::GetActiveWindow();
+        ASSERT_NE(dialog, form);
+        const std::string before = pl::GetDlgItemText(dialog, c.field);
+        int field = c.field;
+        Ui([dialog, field] { pl::PostMessage(dialog, kMsgEditField, static_cast<pl::WParam>(field), 0); });
+        pl::Hwnd input = pl::GetActiveWindow();
+        ASSERT_NE(input, dialog);
+        std::string typed = c.typed;
+        Ui([input, typed] { pl::SetDlgItemText(input, 137, typed); });
+        Ui([input] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDOK, 0); });
+        EXPECT_EQ(BoxText(), c.box) << c.typed;
+        if (BoxCount() > 0) {
+            AnswerAll();
+            Ui([input] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDCANCEL, 0); });
+        }
+        EXPECT_EQ(pl::GetDlgItemText(dialog, c.field), *c.box ? before : typed) << c.typed;
+        Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 2956, 0); });
+    }
+}
+
 }  // namespace
