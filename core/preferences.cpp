@@ -316,16 +316,9 @@ bool TakeSavedSite(const SiteRecord& saved) {
     SiteRecord& site = currentSite;
     const bool siteTaken = SiteInRange(saved);
     if (siteTaken) {
+        site = saved;  // the saved sites are taken one by one below
         CopyName(site.name, saved.name);
         SetSiteLatitude(site, saved.latitude);
-        site.longitude = saved.longitude;
-        site.elevation = saved.elevation;
-        site.zoneMinutes = saved.zoneMinutes;
-        site.temperature = saved.temperature;
-        site.pressure = saved.pressure;
-        site.humidity = saved.humidity;
-        site.skyCondition = saved.skyCondition;
-        site.daylightSaving = saved.daylightSaving;
     } else {
         SetSiteStartValues(site);
         site.elevation = 0;
