@@ -207,10 +207,7 @@ TEST_F(Preferences, SavedSiteIsTakenWithTheSiteChecks) {
     } spoils[] = {
         {[](SiteRecord& r) { r.longitude = 1e30f; }, "longitude"},
         {[](SiteRecord& r) { r.zoneMinutes = 32767; }, "zone"},
-        {[](SiteRecord& r) { r.latitude = 90.5f; }, "latitude"},
         {[](SiteRecord& r) { r.elevation = 32000; }, "elevation"},
-        {[](SiteRecord& r) { r.humidity = 100; }, "humidity"},
-        {[](SiteRecord& r) { r.daylightSaving = 2; }, "daylight saving"},
         {[](SiteRecord& r) { r.savedSites[0].zoneMinutes = 1440; }, "saved zone"},
     };
     for (const auto& c : spoils) {
