@@ -177,6 +177,7 @@ protected:
 
 class NumberFields : public FieldsProgram, public ::testing::WithParamInterface<int> {};
 class DeltaTField : public FieldsProgram {};
+class ZoneField : public FieldsProgram {};
 
 // One run per form (the parameter is its number), so that the forms run side by side.
 TEST_P(NumberFields, BadTextsGiveOneBoxAndChangeNothingGoodTextsAreKept) {
@@ -253,6 +254,24 @@ TEST_F(DeltaTField, NotANumberLeavesTheEclipseContactsOf2026March3) {
     FormCommand(1340);
     Ui([&] { moved = ContactsOf2026March3(); });
     for (auto contact : contacts) EXPECT_NEAR((before.*contact - moved.*contact) * 86400.0, 60.016, 0.01);
+}
+
+// With daylight saving on, the zone field holds standard time and the site's
+// zone is an hour more: 1380 would make it 1440, past the range, and is
+// refused with the field's range moved by the hour; 1379 gives 1439.
+TEST_F(ZoneField, DaylightSavingMovesTheZoneFieldsRangeByAnHour) {
+    Open(kLocation);
+    Ui([] { pl::CheckDlgButton(GetCurrentFormDialog(), 1222, true); });
+    FormCommand(1222);
+    ASSERT_EQ(currentSite.daylightSaving, 1);
+    Type(1204, "1380");
+    EXPECT_EQ(BoxText(), "GMT offset must be a whole number between -1499 and 1379 min\n");
+    AnswerAll();
+    Ui([this] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDCANCEL, 0); });
+    Type(1204, "1379");
+    EXPECT_EQ(BoxCount(), 0);
+    FormCommand(1210);  // Ok
+    EXPECT_EQ(currentSite.zoneMinutes, 1439);
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, NumberFields,
