@@ -17,7 +17,6 @@
 #include "core/preferences.h"
 #include "core/preferences_file.h"
 #include "core/services.h"
-#include "core/text_numbers.h"
 #include "objects/eyepiece_popup.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
@@ -33,12 +32,12 @@
 #include "ui/form_controls.h"
 #include "ui/forms.h"
 #include "ui/night_colors.h"
+#include "ui/number_field.h"
 #include "ui/popup_list.h"
 #include "ui/preference_values.h"
 #include "ui/screen_layout.h"
 #include "ui/shell_state.h"
 #include "ui/simple_controls.h"
-#include "ui/text_input_dialog.h"
 #include "ui/title_control.h"
 
 namespace {
@@ -90,6 +89,9 @@ int32_t& Word(int w) { return preferences.word[w]; }
 pl::Hwnd Form() { return GetCurrentFormWindow(); }
 
 std::string FieldText(int id) { return pl::GetDlgItemText(Form(), id); }
+
+// A number field of the pages read through its range; false after its refusal box.
+bool ReadField(int id, double* value) { return ReadNumberField(Form(), *FindPreferenceField(id), value); }
 
 void SetFieldText(int id, const char* text) { pl::SetDlgItemText(Form(), id, text); }
 
@@ -155,7 +157,7 @@ void InitPageControls(pl::Hwnd form, int page) {
     if (page == 1) InitPortPopups(form);
     if (page == 3) InitEyepiecePopup(form);
     InitPopups(form, page);
-    for (const PreferenceField& f : PreferenceFields())
+    for (const NumberField& f : PreferenceFields())
         if (pl::GetDlgItem(form, f.id)) InitTextField(form, f.id, 0);
 }
 
@@ -188,7 +190,7 @@ void ReleasePage(pl::Hwnd form, int page) {
         for (const PortPopup& p : kPorts) ReleaseControl(form, p.trigger);
     if (page == 3) ReleaseControl(form, kEyepieceTrigger);
     for (const PreferencePopup& p : PreferencePopups(page)) ReleaseControl(form, p.trigger);
-    for (const PreferenceField& f : PreferenceFields())
+    for (const NumberField& f : PreferenceFields())
         if (pl::GetDlgItem(form, f.id)) ReleaseControl(form, f.id);
 }
 
@@ -253,13 +255,16 @@ void FillPage6() {
 
 bool SavePage1() {
     int drive = Word(kPrefDriveId);
+    const bool encoders = DriveHasEncoders(drive);
+    double azSteps = 0, altSteps = 0;
+    if (encoders && (!ReadField(1419, &azSteps) || !ReadField(1420, &altSteps))) return false;
     SavePopups(1);
     for (const PortPopup& p : kPorts) {
         int row = Get(p.list);
         if (row >= 0) Word(p.word) = row;
     }
-    if (DriveHasEncoders(drive)) {
-        int az = ParseInt(FieldText(1419).c_str()), alt = ParseInt(FieldText(1420).c_str());
+    if (encoders) {
+        int az = static_cast<int>(azSteps), alt = static_cast<int>(altSteps);
         if (az != Word(kPrefEncoderStepsAz) || alt != Word(kPrefEncoderStepsAlt)) ResetEncoderOffsets();
         Word(kPrefEncoderStepsAz) = az;
         Word(kPrefEncoderStepsAlt) = alt;
@@ -270,20 +275,11 @@ bool SavePage1() {
 
 bool SavePage2() {
     int diameterRow = Get(kDiameterList), ratioRow = Get(kFRatioList);
-    int diameter = diameterRow == kApertureRowCount ? ParseInt(FieldText(kDiameterField).c_str()) : diameterRow;
-    if (diameterRow == kApertureRowCount && diameter < 20) {
-        ShowInformation("Please enter a diameter of at least 20 mm.", "");
-        return false;
-    }
-    int ratio = ratioRow;
-    if (ratioRow == kFocalRatioRowCount) {
-        double typed = ParseDouble(FieldText(kFRatioField).c_str());
-        if (!(typed >= 1.2) || typed > 100.0) {
-            ShowInformation("Please enter an F-Ratio between 1.2 and 100.", "");
-            return false;
-        }
-        ratio = static_cast<int>(typed * 10.0);
-    }
+    double typedDiameter = diameterRow, typedRatio = 0;
+    if (diameterRow == kApertureRowCount && !ReadField(kDiameterField, &typedDiameter)) return false;
+    if (ratioRow == kFocalRatioRowCount && !ReadField(kFRatioField, &typedRatio)) return false;
+    int diameter = static_cast<int>(typedDiameter);
+    int ratio = ratioRow == kFocalRatioRowCount ? static_cast<int>(typedRatio * 10.0) : ratioRow;
     int night = Word(kPrefNightMode), items = Word(kPrefMaxSelectedItems);
     SavePopups(2);
     if (diameterRow >= 0) Word(kPrefDiameter) = diameter;
@@ -325,18 +321,22 @@ bool SavePage3() {
 }
 
 bool SavePage5() {
+    double rings[3];
+    for (int i = 0; i < 3; ++i)
+        if (!ReadField(1532 + i, &rings[i])) return false;
     for (const PreferenceCheck& c : PreferenceChecks()) Word(c.word) = IsCheckboxOn(Form(), c.id) ? 1 : 0;
     Word(119) = 0;
-    for (int i = 0; i < 3; ++i)
-        Word(kPrefTelradRing1 + i) = static_cast<int>(ParseDouble(FieldText(1532 + i).c_str()) * 10.0 + 0.5);
+    for (int i = 0; i < 3; ++i) Word(kPrefTelradRing1 + i) = static_cast<int>(rings[i] * 10.0 + 0.5);
     return true;
 }
 
 bool SavePage6() {
+    double deltaT = 0, grs = 0, typedDelay = 0;
+    if (!ReadField(1478, &deltaT) || !ReadField(1477, &grs) || !ReadField(1565, &typedDelay)) return false;
     SavePopups(6);
-    preferences.SetFloat(kPrefCurrentDeltaT, static_cast<float>(ParseDouble(FieldText(1478).c_str())));
-    preferences.SetFloat(kPrefGrsLongitude, static_cast<float>(ParseDouble(FieldText(1477).c_str())));
-    auto delay = static_cast<int16_t>(static_cast<int>(ParseDouble(FieldText(1565).c_str())));
+    preferences.SetFloat(kPrefCurrentDeltaT, static_cast<float>(deltaT));
+    preferences.SetFloat(kPrefGrsLongitude, static_cast<float>(grs));
+    auto delay = static_cast<int16_t>(typedDelay);
     Word(kPrefPlatformDelay) = static_cast<int32_t>((Word(kPrefPlatformDelay) & ~0xFFFF) | static_cast<uint16_t>(delay));
     int dist = Get(1422);
     if (dist >= 0) Word(kPrefDistFormat) = static_cast<int32_t>((Word(kPrefDistFormat) & 0xFFFF) | (dist << 16));
@@ -383,7 +383,7 @@ bool LeavePage(int page, int id) {
 }
 
 void EditField(pl::Hwnd form, int id) {
-    if (const PreferenceField* f = FindPreferenceField(id)) RunTextInputDialog(form, id, f->title, f->length);
+    if (const NumberField* f = FindPreferenceField(id)) EditNumberField(form, *f);
 }
 
 }  // namespace

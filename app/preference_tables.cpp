@@ -87,10 +87,20 @@ constexpr PreferencePopup kPage6[] = {
     {1421, 1422, 248, kDistFormat},
 };
 
-constexpr PreferenceField kFields[] = {
-    {1419, "Az:", 7},       {1420, "Alt:", 7},      {1535, "Diameter:", 4}, {1536, "F-Ratio:", 5},
-    {1532, "Telrad 1:", 4}, {1533, "Telrad 2:", 4}, {1534, "Telrad 3:", 4}, {1477, "GRS Long.:", 6},
-    {1478, "DeltaT", 6},    {1565, "Delay", 4},
+// Ranges: the encoder steps, the platform delay and Delta T those the start
+// check keeps; the diameter, the telrad rings and the delay what their input
+// holds (3 characters); the F-Ratio the one the page always took.
+constexpr NumberField kFields[] = {
+    {1419, "Az encoder steps", "Az:", 7, -32127, 32127, NumberForm::Count},
+    {1420, "Alt encoder steps", "Alt:", 7, -32127, 32127, NumberForm::Count},
+    {1535, "Diameter", "Diameter:", 4, 20, 999, NumberForm::Count, " mm"},
+    {1536, "F-Ratio", "F-Ratio:", 5, 1.2, 100},
+    {1532, "Telrad 1", "Telrad 1:", 4, 0, 90, NumberForm::Decimal, "\xB0"},
+    {1533, "Telrad 2", "Telrad 2:", 4, 0, 90, NumberForm::Decimal, "\xB0"},
+    {1534, "Telrad 3", "Telrad 3:", 4, 0, 90, NumberForm::Decimal, "\xB0"},
+    {1477, "GRS Longitude", "GRS Long.:", 6, 0, 360, NumberForm::Decimal, "\xB0"},
+    {1478, "DeltaT", "DeltaT", 6, 40, 200, NumberForm::Decimal, " s", true},
+    {1565, "EQPlatForm Delay", "Delay", 4, 0, 999, NumberForm::Count, " min"},
 };
 
 constexpr PreferenceHelp kHelps[] = {
@@ -146,13 +156,9 @@ const PreferencePopup* FindPreferencePopup(int page, int listId) {
     return nullptr;
 }
 
-std::span<const PreferenceField> PreferenceFields() { return kFields; }
+std::span<const NumberField> PreferenceFields() { return kFields; }
 
-const PreferenceField* FindPreferenceField(int id) {
-    for (const PreferenceField& f : kFields)
-        if (f.id == id) return &f;
-    return nullptr;
-}
+const NumberField* FindPreferenceField(int id) { return FindNumberField(kFields, id); }
 
 std::span<const PreferenceHelp> PreferenceHelps() { return kHelps; }
 

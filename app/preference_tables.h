@@ -3,6 +3,8 @@
 
 #include <span>
 
+#include "ui/number_field.h"
+
 // A popup of a page: trigger and list ids, the preference word, the rows as
 // shown (row 0 first) and the rows visible when it drops (0: all).
 struct PreferencePopup {
@@ -11,13 +13,6 @@ struct PreferencePopup {
     int word;
     std::span<const char* const> rows;
     int visibleRows = 0;
-};
-
-// A text field of a page with the title and length of its text input.
-struct PreferenceField {
-    int id;
-    const char* title;
-    int length;
 };
 
 // An information button with its help text and detail.
@@ -32,8 +27,9 @@ std::span<const PreferencePopup> PreferencePopups(int page);
 // The popup of a list id on page n, or null.
 const PreferencePopup* FindPreferencePopup(int page, int listId);
 
-std::span<const PreferenceField> PreferenceFields();
-const PreferenceField* FindPreferenceField(int id);
+// The number fields of every page with their text input and accepted range.
+std::span<const NumberField> PreferenceFields();
+const NumberField* FindPreferenceField(int id);
 
 std::span<const PreferenceHelp> PreferenceHelps();
 const PreferenceHelp* FindPreferenceHelp(int button);

@@ -152,6 +152,7 @@ int GetCatalogNameList(const char** names, int* ids) {
 
 void ResetCatalogState() {
     CloseAllDatabases();
+    ResetRecordDbReports();
     databasesOpen = false;
     std::strcpy(objectIndexName, "zendavori_obj_1k_idx.ppc");
     UseObjectFileRanges(true);

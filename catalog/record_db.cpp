@@ -2,6 +2,8 @@
 
 #include <cstring>
 #include <new>
+#include <set>
+#include <string>
 
 #include "core/services.h"
 #include "platform/files.h"
@@ -14,6 +16,35 @@ constexpr uint32_t kMaxRecordSize = 65536;
 std::string BaseName(const std::string& name) {
     std::size_t slash = name.find_last_of("\\/");
     return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+// Files already reported as cut (name, length and header count): a file that
+// is opened for every lookup is reported once, not at each open. A run sees a
+// few such files; the list is kept short whatever it is fed.
+std::set<std::string> reportedCutFiles;
+constexpr std::size_t kReportedCutFilesMax = 64;
+
+// The records a file of `fileSize` bytes holds whole.
+uint32_t RecordsPresent(off_t fileSize, uint32_t recordSize) {
+    if (fileSize <= 16) return 0;
+    off_t present = (fileSize - 16) / recordSize;
+    return present > 0xFFFF ? 0xFFFFu : static_cast<uint32_t>(present);
+}
+
+// The header's count, or the records present when the file holds fewer (a
+// cut download, a full card): that file is reported as damaged.
+uint32_t CheckedRecordCount(const std::string& name, std::FILE* file, uint32_t headerCount, uint32_t recordSize) {
+    if (fseeko(file, 0, SEEK_END) != 0) return headerCount;
+    const off_t size = ftello(file);
+    const uint32_t present = RecordsPresent(size, recordSize);
+    if ((headerCount & 0xFFFF) <= present) return headerCount;
+    std::string key = name + "|" + std::to_string(size) + "|" + std::to_string(headerCount & 0xFFFF);
+    if (reportedCutFiles.size() >= kReportedCutFilesMax) reportedCutFiles.clear();
+    if (reportedCutFiles.insert(key).second)
+        ShowInformation(BaseName(name) + " is damaged", "It holds " + std::to_string(present) + " of the " +
+                                                            std::to_string(headerCount & 0xFFFF) +
+                                                            " records its header counts; only those are read.");
+    return present;
 }
 
 }  // namespace
@@ -50,7 +81,7 @@ int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
         return 1;
     }
     h->version = LoadU32(header, 0);
-    h->recordCount = LoadU32(header, 8);
+    h->recordCount = CheckedRecordCount(name, file, LoadU32(header, 8), recordSize);
     h->recordSize = recordSize;
     h->record = buffer;
     h->file = file;
@@ -64,6 +95,8 @@ void CloseRecDb(RecordDbHandle* handle) {
     delete[] handle->record;
     delete handle;
 }
+
+void ResetRecordDbReports() { reportedCutFiles.clear(); }
 
 int GetRecDbCount(const RecordDbHandle* handle) { return handle ? static_cast<int>(handle->recordCount & 0xFFFF) : 0; }
 

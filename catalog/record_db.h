@@ -2,7 +2,8 @@
 // the program's "data" folder. A file is a 16-byte little-endian header
 // {version, reserved, record count, record size} followed by the records, record
 // i at byte 16 + i x record size. Only the low 16 bits of the version and of the
-// count are used, so at most 65535 records are reachable.
+// count are used, so at most 65535 records are reachable; a count beyond the
+// records the file holds is cut to them.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +16,8 @@
 struct RecordDbHandle {
     uint32_t version;
     uint32_t recordSize;   // 1..65536
-    uint32_t recordCount;  // the whole header word; the low 16 bits are used
+    uint32_t recordCount;  // the whole header word, or the records present when the file
+                           // holds fewer; the low 16 bits are used
     uint8_t* record;       // recordSize bytes
     std::FILE* file;
 };
@@ -28,8 +30,14 @@ void GetExeDirectory(char* dst, std::size_t size);
 // Opens the program file `name` ("data\\zendavori_moon.ppc") for reading and reads
 // its header. Returns 0 and sets *handle on success; 1 on failure (*handle null).
 // A header shorter than 16 bytes fails silently; a record size of 0 or above 65536
-// fails with "<file name> is damaged".
+// fails with "<file name> is damaged". A file that holds fewer whole records than
+// its header counts opens with the records it holds, and is reported once in the
+// run as "<file name> is damaged" with "It holds <n> of the <count> records its
+// header counts; only those are read.".
 int OpenRecDb(const std::string& name, RecordDbHandle** handle);
+
+// Forgets which cut files were reported (a new start, tests).
+void ResetRecordDbReports();
 
 // Closes the file and frees the handle; a null handle is accepted.
 void CloseRecDb(RecordDbHandle* handle);

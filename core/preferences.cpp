@@ -233,18 +233,38 @@ void CopyName(char (&to)[N], const char (&from)[N]) {
     to[N - 1] = '\0';
 }
 
-// Zones as the location form accepts them (daylight saving included), so a
-// site east of +12 h in summer survives a restart.
+// Zones and elevations as the location form accepts them (daylight saving
+// included), so a site east of +12 h in summer or above 9000 m survives a
+// restart.
 constexpr int kZoneLimit = 1439;
+constexpr int kElevationLimit = 31999;
 
-void TakeSavedSavedSite(SavedSite& to, const SavedSite& from) {
-    CopyName(to.name, from.name);
-    to.latitude = InRange(from.latitude, -90, 90, -90);
-    to.longitude = InRange(from.longitude, -180, 180, -180);
-    to.skyCondition = InRange(from.skyCondition, 0, 4, 3);
-    to.elevation = InRange(from.elevation, 0, 9000, 0);
-    to.zoneMinutes = InRange(from.zoneMinutes, -kZoneLimit, kZoneLimit, -720);
-    to.daylightSaving = InRange(from.daylightSaving, 0, 1, 0);
+bool InLimits(float value, float limit) { return value >= -limit && value <= limit; }  // false for NaN
+bool InLimits(int16_t value, int min, int max) { return value >= min && value <= max; }
+
+bool SiteInRange(const SiteRecord& s) {
+    return InLimits(s.latitude, 90.0f) && InLimits(s.longitude, 180.0f) && InLimits(s.elevation, 0, kElevationLimit) &&
+           InLimits(s.zoneMinutes, -kZoneLimit, kZoneLimit) && InLimits(s.temperature, -70, 59) &&
+           InLimits(s.pressure, 900, 1100) && InLimits(s.humidity, 0, 99) && InLimits(s.skyCondition, 0, 4) &&
+           InLimits(s.daylightSaving, 0, 1);
+}
+
+bool SavedSiteInRange(const SavedSite& s) {
+    return InLimits(s.latitude, 90.0f) && InLimits(s.longitude, 180.0f) && InLimits(s.skyCondition, 0, 4) &&
+           InLimits(s.elevation, 0, kElevationLimit) && InLimits(s.zoneMinutes, -kZoneLimit, kZoneLimit) &&
+           InLimits(s.daylightSaving, 0, 1);
+}
+
+// A saved site read back whole, or, out of range, the empty one of a first start.
+bool TakeSavedSavedSite(SavedSite& to, const SavedSite& from) {
+    if (!SavedSiteInRange(from)) {
+        to = SavedSite{};
+        to.skyCondition = 3;
+        return false;
+    }
+    to = from;
+    to.name[sizeof to.name - 1] = '\0';
+    return true;
 }
 
 void ApplyStartDate() {
@@ -292,19 +312,21 @@ void TakeSavedPreferences(const PreferencesBlock& saved) {
     TakeSavedCatalogName(saved);
 }
 
-void TakeSavedSite(const SiteRecord& saved) {
+bool TakeSavedSite(const SiteRecord& saved) {
     SiteRecord& site = currentSite;
-    CopyName(site.name, saved.name);
-    SetSiteLatitude(site, InRange(saved.latitude, -90, 90, -90));
-    site.longitude = InRange(saved.longitude, -180, 180, -180);
-    site.elevation = InRange(saved.elevation, 0, 9000, 0);
-    site.zoneMinutes = InRange(saved.zoneMinutes, -kZoneLimit, kZoneLimit, 0);
-    site.temperature = InRange(saved.temperature, -70, 59, 10);
-    site.pressure = InRange(saved.pressure, 900, 1100, 1013);
-    site.humidity = InRange(saved.humidity, 0, 99, 40);
-    site.skyCondition = InRange(saved.skyCondition, 0, 4, 3);
-    for (int i = 0; i < 3; ++i) TakeSavedSavedSite(site.savedSites[i], saved.savedSites[i]);
-    site.daylightSaving = InRange(saved.daylightSaving, 0, 1, 0);
+    const bool siteTaken = SiteInRange(saved);
+    if (siteTaken) {
+        site = saved;  // the saved sites are taken one by one below
+        CopyName(site.name, saved.name);
+        SetSiteLatitude(site, saved.latitude);
+    } else {
+        SetSiteStartValues(site);
+        site.elevation = 0;
+        site.daylightSaving = 0;
+    }
+    bool savedTaken = true;
+    for (int i = 0; i < 3; ++i) savedTaken = TakeSavedSavedSite(site.savedSites[i], saved.savedSites[i]) && savedTaken;
+    return siteTaken && savedTaken;
 }
 
 float GetCurrentDeltaT() { return preferences.GetFloat(kPrefCurrentDeltaT); }

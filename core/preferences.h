@@ -160,11 +160,14 @@ int ValidatePreferences();
 // time come from the clock, not from the last run.
 void TakeSavedPreferences(const PreferencesBlock& saved);
 
-// Takes a site read back from the preferences file into currentSite, field
-// by field with the site checks (coordinates, elevation, zone, weather, sky
-// condition and the flags; the names ended within their bytes); the sine and
-// cosine of the latitude are computed again.
-void TakeSavedSite(const SiteRecord& saved);
+// Takes a site read back from the preferences file into currentSite with the
+// ranges the location form accepts (coordinates, elevation 0..31999 m, zone
+// -1439..1439 min, weather, sky condition and the flags; the names ended
+// within their bytes; the sine and cosine of the latitude computed again). A
+// site with any value out of range (not a number included) is replaced by the
+// default site, as at a first start; a saved site out of range by an empty
+// one. False when anything was replaced.
+bool TakeSavedSite(const SiteRecord& saved);
 
 // The "Current DeltaT" preference in seconds.
 float GetCurrentDeltaT();

@@ -21,6 +21,8 @@ constexpr std::size_t kSavedSiteSize = 28;
 // A file this large is not ours whatever its header says.
 constexpr std::size_t kLargestFile = std::size_t{1} << 20;
 
+constexpr char kDefaultsUsed[] = "The saved preferences could not be read; the defaults are used.";
+
 SavedAlignmentHook savedAlignmentHook;
 bool saveFailureShown = false;
 bool preferencesLoaded = false;
@@ -125,14 +127,19 @@ std::vector<uint8_t> EncodePreferences() {
     return file.bytes;
 }
 
-// Writes the temporary file and renames it over the file; a temporary file
-// this call made is removed when anything fails.
+// Writes the temporary file, puts it on the disk and renames it over the
+// file, then puts the folder on the disk, so that a power cut leaves the old
+// file or the new one; a temporary file this call made is removed when
+// anything fails.
 bool ReplaceFile(const std::vector<uint8_t>& bytes) {
     std::FILE* file = pl::OpenFile(kPreferencesTemporaryFile, "wb");
     if (!file) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && pl::SyncFile(file);
     if (std::fclose(file) != 0) written = false;
-    if (written && pl::RenameFile(kPreferencesTemporaryFile, kPreferencesFile)) return true;
+    if (written && pl::RenameFile(kPreferencesTemporaryFile, kPreferencesFile)) {
+        pl::SyncFolder("");
+        return true;
+    }
     pl::RemoveFile(kPreferencesTemporaryFile);
     return false;
 }
@@ -167,7 +174,9 @@ std::size_t CheckedWordCount(const std::vector<uint8_t>& bytes) {
     return count;
 }
 
-void TakeFile(const std::vector<uint8_t>& bytes, std::size_t count) {
+// Takes the words, the site and the saved star pair; false when the site (or
+// a saved site) was out of range and replaced by the default.
+bool TakeFile(const std::vector<uint8_t>& bytes, std::size_t count) {
     ByteReader r{bytes.data() + kHeaderSize};
     PreferencesBlock saved{};
     for (int32_t& word : saved.word) word = static_cast<int32_t>(r.U32());
@@ -175,9 +184,10 @@ void TakeFile(const std::vector<uint8_t>& bytes, std::size_t count) {
     SiteRecord site{};
     ReadSite(r, site);
     TakeSavedPreferences(saved);
-    TakeSavedSite(site);
+    bool siteTaken = TakeSavedSite(site);
     if (savedAlignmentHook.read) savedAlignmentHook.read(r.p);
     else preferences.SetDouble(kPrefAlignmentSavedJd, 0.0);
+    return siteTaken;
 }
 
 }  // namespace
@@ -199,10 +209,10 @@ PreferencesLoad LoadPreferences() {
     std::size_t count = ReadAll(&bytes) ? CheckedWordCount(bytes) : 0;
     if (count == 0) {
         pl::RenameFile(kPreferencesFile, kPreferencesDamagedFile);
-        ShowInformation("The saved preferences could not be read; the defaults are used.", "");
+        ShowInformation(kDefaultsUsed, "");
         return PreferencesLoad::Damaged;
     }
-    TakeFile(bytes, count);
+    if (!TakeFile(bytes, count)) ShowInformation(kDefaultsUsed, "");
     preferencesLoaded = true;
     return PreferencesLoad::Loaded;
 }

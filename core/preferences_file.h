@@ -38,8 +38,9 @@ enum class PreferencesLoad {
 };
 
 // Takes the user's words and currentSite from the file through their range
-// checks (TakeSavedPreferences, TakeSavedSite) and hands the saved star pair to
-// the alignment's hook; while none is installed the saved alignment time is
+// checks (TakeSavedPreferences, TakeSavedSite; a site out of range becomes the
+// default site, and the user is told as for a damaged file, once) and hands
+// the saved star pair to the alignment's hook; while none is installed the saved alignment time is
 // set to 0, so no restore is offered that could not be carried out.
 PreferencesLoad LoadPreferences();
 

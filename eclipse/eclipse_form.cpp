@@ -2,11 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "core/angle_text.h"
 #include "core/services.h"
 #include "eclipse/eclipse_controls_view.h"
 #include "eclipse/eclipse_list.h"
@@ -24,6 +22,7 @@
 #include "ui/form_controls.h"
 #include "ui/forms.h"
 #include "ui/input_polling.h"
+#include "ui/number_field.h"
 #include "ui/offscreen.h"
 #include "ui/owner_draw.h"
 #include "ui/popup_list.h"
@@ -31,7 +30,6 @@
 #include "ui/saved_screen.h"
 #include "ui/screen_layout.h"
 #include "ui/simple_controls.h"
-#include "ui/text_input_dialog.h"
 #include "ui/title_control.h"
 
 namespace {
@@ -45,6 +43,13 @@ constexpr int kRowHeight = 18;
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
 constexpr uint32_t kInitFlags = pl::SHIDIF_DONEBUTTON | pl::SHIDIF_SIPDOWN | pl::SHIDIF_FULLSCREENNOMENUBAR;
 constexpr const char* kViewNames[] = {"List", "Info", "Path", "Map", "Diagram"};
+// The typed fields: time of interest (universal time), place, start year of
+// the list (the range of the ephemerides).
+constexpr NumberField kTime{kTimeField, "Time", "Time:", 10, 0, 24, NumberForm::Sexagesimal, " h"};
+constexpr NumberField kLatitude{kLatitudeField, "Latitude", "Latitude:", 12, 0, 90, NumberForm::Latitude};
+constexpr NumberField kLongitude{kLongitudeField, "Longitude", "Longitude:", 12, 0, 180, NumberForm::Longitude};
+constexpr NumberField kYear{kYearField, "Year", "Year:", 5, 1700, 2199, NumberForm::Count};
+constexpr NumberField kTypedFields[] = {kTime, kLatitude, kLongitude};
 constexpr char kMoonMapRefused[] = "This module is not available for moon eclipse";
 
 struct Help {
@@ -143,22 +148,6 @@ void ChangeView(int view) {
     DrawEclipseView();
 }
 
-// The text of a field; its last non-blank character tells the hemisphere.
-std::string FieldText(int id) {
-    char text[16] = "";
-    GetField(id, text, sizeof text);
-    std::string s = text;
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-    return s;
-}
-
-double ReadCoordinate(int id, char negative) {
-    std::string text = FieldText(id);
-    double value = ParseSignedValue(text.c_str());
-    bool flip = !text.empty() && (text.back() == negative || text.back() == negative + ('a' - 'A'));
-    return flip ? -value : value;
-}
-
 void LocationStep() {
     observerLatitude = localResult.pointLatitude = typedLatitude;
     observerLongitude = localResult.pointLongitude = typedLongitude;
@@ -174,25 +163,37 @@ void LocationStep() {
     DrawEclipseView();
 }
 
+// The typed place; a refused field keeps the view as it was.
+void SetTypedLocation() {
+    double latitude = 0, longitude = 0;
+    if (!ReadNumberField(eclipseForm, kLatitude, &latitude) || !ReadNumberField(eclipseForm, kLongitude, &longitude))
+        return DrawEclipseView();
+    typedLatitude = latitude;
+    typedLongitude = longitude;
+    LocationStep();
+}
+
 void SetTimeOfInterest() {
-    char text[11] = "";
-    GetField(kTimeField, text, sizeof text);
-    ParseSexagesimal(text, ':', &viewHour, &viewMinute, &viewSecond);
+    double hours = 0;
+    if (!ReadNumberField(eclipseForm, kTime, &hours)) return DrawEclipseView();
+    const long seconds = std::lround(hours * 3600.0);
+    viewHour = static_cast<int>(seconds / 3600);
+    viewMinute = static_cast<int>(seconds / 60 % 60);
+    viewSecond = static_cast<int>(seconds % 60);
     localResult.firstContact = -1.0;
     if (SolarSelected()) observerLatitude = -500;
     DrawEclipseView();
 }
 
-// A new start of the list: the year typed (1700..2199, the range of the
-// ephemerides; other input keeps the year) or the device's date.
+// A new start of the list: the year typed (a refused or cancelled input
+// keeps the year) or the device's date.
 void RestartList(bool fromClock) {
+    double year = 0;
     if (fromClock) {
         int hour, minute, second;
         GetLocalDateTime(&listStartYear, &listStartMonth, &listStartDay, &hour, &minute, &second);
-    } else {
-        RunTextInputDialog(eclipseForm, kYearField, "Year:", 5);  // keeps 4 characters
-        int year = std::atoi(FieldText(kYearField).c_str());
-        if (year >= 1700 && year <= 2199) listStartYear = year, listStartMonth = 1, listStartDay = 1;
+    } else if (EditNumberField(eclipseForm, kYear) && ReadNumberField(eclipseForm, kYear, &year)) {
+        listStartYear = static_cast<int>(year), listStartMonth = 1, listStartDay = 1;
     }
     FreeEclipseList();
     selectedEclipse = -1;
@@ -251,10 +252,11 @@ void HandleCommand(pl::Hwnd form, int id) {
 }
 
 void EditField(pl::Hwnd form, int id) {
+    if (const NumberField* f = FindNumberField(kTypedFields, id)) {
+        EditNumberField(form, *f);
+        return;
+    }
     switch (id) {
-    case kTimeField: RunTextInputDialog(form, id, "Time:", 10); return;
-    case kLatitudeField: RunTextInputDialog(form, id, "Latitude:", 12); return;
-    case kLongitudeField: RunTextInputDialog(form, id, "Longitude:", 12); return;
     case kYearField: {
         HandleEclipseControl(kYearField);
         EraseFormBelowTitleLine(form);
@@ -321,11 +323,7 @@ int HandleEclipseControl(int id) {
     case kPathButton: ChangeView(kEclipsePathView); return 1;
     case kMapButton: ChangeView(kEclipseMapView); return 1;
     case kTimeSet: SetTimeOfInterest(); return 1;
-    case kLocationSet:
-        typedLatitude = ReadCoordinate(kLatitudeField, 'S');
-        typedLongitude = ReadCoordinate(kLongitudeField, 'E');
-        LocationStep();
-        return 1;
+    case kLocationSet: SetTypedLocation(); return 1;
     case kTapInfoButton:
         SetPopupList(kViewTrigger, kViewPopup, kEclipseInfoView);
         currentEclipseView = kEclipseInfoView;

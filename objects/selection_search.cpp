@@ -182,7 +182,7 @@ void SearchComets(Search& s) {
     for (int i = 0; i < count && !s.Full(); ++i) {
         if (i % 10 == 0) StepBusyIndicator(1);
         CometRecord comet;
-        if (!GetCometData(i, &comet)) continue;
+        if (!GetCometData(i, &comet)) break;  // its message once; the records after it are no better
         comet.name[sizeof comet.name - 1] = '\0';
         CometPlace place;
         if (!CometPlaceAt(&comet, jd, s.c.year, &place)) continue;

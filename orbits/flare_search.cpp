@@ -136,25 +136,26 @@ bool PassesNameFilter(const char* name, bool flare) {
 }
 
 // The passes of record `index` into the form's rows: every flare of the
-// window (Flare), or the next pass (Next).
-void SearchSatellite(int index, const FlareWindow& w) {
+// window (Flare), or the next pass (Next). False when the record cannot be
+// read, which ends the search after its one message.
+bool SearchSatellite(int index, const FlareWindow& w) {
     SatelliteFormState& form = satelliteFormState;
     const bool flare = form.flareMode != 0;
     SatelliteRecord record;
-    if (!GetSatelliteRecord(index, &record)) return;
+    if (!GetSatelliteRecord(index, &record)) return false;
     char name[kSatelliteLineSize];
     GetSatelliteLine(record.nameLine, name);
-    if (!PassesNameFilter(name, flare)) return;
+    if (!PassesNameFilter(name, flare)) return true;
     SatelliteElements* el = &flareElements;
     *el = SatelliteElements{};
     InitSatelliteElements(&record, el);
     const ObserverSite observer = ObserverFromCurrentSite(0.0);
-    if (!IsSatelliteVisibleFromSite(el, observer.latitude)) return;
+    if (!IsSatelliteVisibleFromSite(el, observer.latitude)) return true;
     for (double t = w.start; form.resultCount < kMaxPassRows;) {
         StepBusyIndicator(1);
         int textX, textY;
         ShowSearchProgressBox(name, &textX, &textY);
-        if (!FindNextPass(t, w.end, &el->passRiseJd, &el->passSetJd, el, &observer, textX, textY)) return;
+        if (!FindNextPass(t, w.end, &el->passRiseJd, &el->passSetJd, el, &observer, textX, textY)) return true;
         PassRow* row = &form.results[form.resultCount];
         FillPassRow(row, index, record, el);
         row->peakLocalJd = row->riseLocalJd;
@@ -165,8 +166,9 @@ void SearchSatellite(int index, const FlareWindow& w) {
             SortPassRows(form.results, ++form.resultCount);
             ShowSearchRows(form.resultCount, true);
         }
-        if (!flare && !form.transitMode) return;
+        if (!flare && !form.transitMode) return true;
     }
+    return true;
 }
 
 }  // namespace
@@ -263,7 +265,8 @@ int SearchFlares(int /*recordIndex*/) {
     }
     const FlareWindow window = MakeFlareWindow(form);
     const int count = GetSatelliteCount();
-    for (int index = 0; index < count && form.resultCount < kMaxPassRows; ++index) SearchSatellite(index, window);
+    for (int index = 0; index < count && form.resultCount < kMaxPassRows; ++index)
+        if (!SearchSatellite(index, window)) break;
     EndBusyIndicator(0);
     return ShowSearchDetails(form.selectedResult);
 }

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -196,6 +197,20 @@ bool RemoveFile(const std::string& programPath) { return std::remove(HostPath(pr
 
 bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath) {
     return std::rename(HostPath(fromProgramPath).c_str(), HostPath(toProgramPath).c_str()) == 0;
+}
+
+bool SyncFile(std::FILE* file) {
+    if (std::fflush(file) != 0) return false;
+    int fd = ::fileno(file);
+    return fd < 0 || ::fsync(fd) == 0;  // a stream without a descriptor (tests' failing writes) has no more to do
+}
+
+bool SyncFolder(const std::string& programFolder) {
+    int fd = ::open(HostPath(programFolder).c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 
 std::vector<std::string> ListDirectory(const std::string& programPattern) {

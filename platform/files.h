@@ -38,6 +38,15 @@ bool RemoveFile(const std::string& programPath);
 // through a temporary file).
 bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath);
 
+// Puts what `file` holds on the disk (the stream flushed, then the file
+// synchronised), so that a rename after it replaces the old file with a whole
+// one even when the power goes. False when either step fails.
+bool SyncFile(std::FILE* file);
+
+// Puts a folder's entries on the disk (a rename in it made lasting); "" is the
+// program folder. False when it cannot be opened or synchronised.
+bool SyncFolder(const std::string& programFolder);
+
 // Names (without folder) of the entries matching a pattern such as
 // "userlists\\*.lst" or "img\\*.*"; '*' and '?' are wildcards, compared without
 // regard to case. Sorted by name.

@@ -27,6 +27,7 @@
 #include "ui/form_controls.h"
 #include "ui/forms.h"
 #include "ui/input_polling.h"
+#include "ui/number_field.h"
 #include "ui/popup_list.h"
 #include "ui/primitives.h"
 #include "ui/screen_layout.h"
@@ -65,8 +66,14 @@ struct FieldInput {
     int size;
 };
 constexpr FieldInput kFieldInputs[] = {
-    {kShotsField, "Nb of Shots:", 5},  {kExposureField, "Time in Sec:", 6}, {kDelayField, "Delay in Sec:", 6},
-    {kShotFileField, "Filename:", 33}, {kShotDescriptionField, "Description:", 251},
+    {kShotFileField, "Filename:", 33},
+    {kShotDescriptionField, "Description:", 251},
+};
+// The number fields: no shots and an exposure of 0 s are series too.
+constexpr NumberField kNumberInputs[] = {
+    {kShotsField, "Shots", "Nb of Shots:", 5, 0, 9999, NumberForm::Count},
+    {kExposureField, "Exposure time", "Time in Sec:", 6, 0, 99999, NumberForm::Count, " s"},
+    {kDelayField, "Delay", "Delay in Sec:", 6, 0, 99999, NumberForm::Count, " s"},
 };
 
 constexpr char kHelpText[] =
@@ -208,6 +215,10 @@ void EditDateAndTime() {
 void EditField(pl::Hwnd form, int id) {
     if (id == kShotDateField || id == kShotTimeField) {
         EditDateAndTime();
+        return;
+    }
+    if (const NumberField* f = FindNumberField(kNumberInputs, id)) {
+        EditNumberField(form, *f);
         return;
     }
     for (const FieldInput& f : kFieldInputs)

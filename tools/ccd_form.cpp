@@ -20,12 +20,12 @@
 #include "ui/draw_window.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
+#include "ui/number_field.h"
 #include "ui/owner_draw.h"
 #include "ui/popup_list.h"
 #include "ui/preference_values.h"
 #include "ui/screen_layout.h"
 #include "ui/simple_controls.h"
-#include "ui/text_input_dialog.h"
 #include "ui/title_control.h"
 
 namespace {
@@ -41,20 +41,17 @@ constexpr int kResultsHiddenInTemplate[] = {kCcdDiagonalLabel, kCcdFovDiagonal, 
                                             kCcdPixelScaleWidth, kCcdPixelSeparator, kCcdPixelScaleHeight,
                                             kCcdPixelUnit};
 
-// The size fields in word order (49..52) and the focal field, with the
-// title and size (characters + 1) of their text input.
-struct SizeField {
-    int id;
-    const char* title;
-    int size;
+// The size fields in word order (49..52) and the focal field, with their
+// text input and the ranges the preference words keep (hundredths of mm and
+// of um up to 20000 and 10000; a focal length of 0 takes the telescope's).
+constexpr NumberField kSizeFields[] = {
+    {kCcdWidthField, "Width", "Width in mm:", 5, 0, 200, NumberForm::Decimal, " mm"},
+    {kCcdHeightField, "Height", "Height in mm:", 5, 0, 200, NumberForm::Decimal, " mm"},
+    {kCcdPixelWidthField, "Pixel width", "Pixel Width:", 5, 0, 100, NumberForm::Decimal, " \xB5m"},
+    {kCcdPixelHeightField, "Pixel height", "Pixel Height:", 7, 0, 100, NumberForm::Decimal, " \xB5m"},
 };
-constexpr SizeField kSizeFields[] = {
-    {kCcdWidthField, "Width in mm:", 5},
-    {kCcdHeightField, "Height in mm:", 5},
-    {kCcdPixelWidthField, "Pixel Width:", 5},
-    {kCcdPixelHeightField, "Pixel Height:", 7},
-};
-constexpr SizeField kFocalField = {kCcdFocalField, "Scope Focal:", 6};
+constexpr NumberField kFocalField{kCcdFocalField, "Scope focal", "Scope Focal:", 6, 0, 20000, NumberForm::Count,
+                                  " mm"};
 
 constexpr char kHelpText[] = "To display your CCD Field Of View (FOV) in SkyChart:";
 constexpr char kHelpDetail[] =
@@ -133,7 +130,7 @@ void InitCcdForm(pl::Hwnd form) {
     InitBitmapButton(form, kCcdHelp, kInfoBitmap, 1, kInfoKey);
     for (int id : kHeadings) InitLabel(form, id);
     InitCameraPopup(form);
-    for (const SizeField& f : kSizeFields) InitTextField(form, f.id, 0);
+    for (const NumberField& f : kSizeFields) InitTextField(form, f.id, 0);
     InitTextField(form, kFocalField.id, 0);
     LayoutCcdForm(form);
     for (int id : kResultsHiddenInTemplate) ShowObject(form, id);
@@ -143,7 +140,7 @@ void ReleaseCcdForm(pl::Hwnd form) {
     firstPaint = 1;
     for (int id : {kCcdTitle, kCcdHelp, kCcdCameraTrigger, kCcdFocalField}) ReleaseControl(form, id);
     for (int id : kHeadings) ReleaseControl(form, id);
-    for (const SizeField& f : kSizeFields) ReleaseControl(form, f.id);
+    for (const NumberField& f : kSizeFields) ReleaseControl(form, f.id);
 }
 
 // The first paint: the form history, the telescope's focal length when none
@@ -155,9 +152,8 @@ void DrawCcdForm() {
 }
 
 void EditField(pl::Hwnd form, int id) {
-    for (const SizeField& f : kSizeFields)
-        if (f.id == id) RunTextInputDialog(form, id, f.title, f.size);
-    if (id == kFocalField.id) RunTextInputDialog(form, id, kFocalField.title, kFocalField.size);
+    if (const NumberField* f = FindNumberField(kSizeFields, id)) EditNumberField(form, *f);
+    if (id == kFocalField.id) EditNumberField(form, kFocalField);
 }
 
 void ChooseCamera() {

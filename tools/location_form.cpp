@@ -28,6 +28,7 @@
 #include "ui/draw_window.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
+#include "ui/number_field.h"
 #include "ui/popup_list.h"
 #include "ui/primitives.h"
 #include "ui/saved_screen.h"
@@ -61,27 +62,29 @@ constexpr int kSiteNameChars = 11;
 constexpr const char* kSiteRows[] = {"Site1", "Site2", "Site3"};
 constexpr const char* kConditionRows[] = {"Bright town", "Town", "Bright country", "Country", "Desert/Mountain"};
 
-// The tap-to-edit fields with the title and length of their text input.
-struct FieldInput {
-    int id;
-    const char* title;
-    int length;
-};
-constexpr FieldInput kFieldInputs[] = {
-    {kSiteNameField, "Location:", 12}, {kLatitudeField, "Latitude:", 12},  {kLongitudeField, "Longitude:", 12},
-    {kElevationField, "Height:", 6},   {kZoneField, "GMT (mn):", 5},       {kTemperatureField, "T\xB0 (C\xB0):", 4},
-    {kPressureField, "P (mbar):", 5},  {kHumidityField, "Humidity (%):", 4},
+// The name field's text input; the number fields' inputs with the ranges the
+// site keeps (the zone's moved by the hour of daylight saving, see
+// EditLocationField).
+constexpr int kSiteNameInput = 12;
+constexpr NumberField kNumberInputs[] = {
+    {kLatitudeField, "Latitude", "Latitude:", 12, 0, 90, NumberForm::Latitude},
+    {kLongitudeField, "Longitude", "Longitude:", 12, 0, 180, NumberForm::Longitude},
+    {kElevationField, "Elevation", "Height:", 6, 0, 31999, NumberForm::Count, " m"},
+    {kZoneField, "GMT offset", "GMT (mn):", 5, -1439, 1439, NumberForm::Count, " min"},
+    {kTemperatureField, "Temperature", "T\xB0 (C\xB0):", 4, -70, 59, NumberForm::Count, " \xB0" "C"},
+    {kPressureField, "Pressure", "P (mbar):", 5, 900, 1100, NumberForm::Count, " mbar"},
+    {kHumidityField, "Humidity", "Humidity (%):", 4, 0, 99, NumberForm::Count, " %"},
 };
 
 // A number field of the site: the characters read and the valid range.
-struct NumberField {
+struct SiteField {
     int id;
     int characters;
     int16_t SiteRecord::*value;
     int low;
     int high;
 };
-constexpr NumberField kNumberFields[] = {
+constexpr SiteField kSiteFields[] = {
     {kElevationField, 5, &SiteRecord::elevation, 0, 31999},
     {kZoneField, 5, &SiteRecord::zoneMinutes, -1439, 1439},
     {kTemperatureField, 3, &SiteRecord::temperature, -70, 59},
@@ -120,7 +123,7 @@ double ReadCoordinate(int id, int characters, char negative) {
 }
 
 // A number field into the site; an invalid one is emptied and not taken.
-bool TakeNumberField(const NumberField& f) {
+bool TakeNumberField(const SiteField& f) {
     char text[8] = {};
     ReadField(f.id, f.characters, text);
     int value = ParseInt(text);
@@ -159,21 +162,29 @@ void InitLocationControls(pl::Hwnd form) {
     InitPopupList(form, kSiteTrigger, kSiteList, -1, 3, savedSiteIndex < 0 ? 0 : savedSiteIndex);
     AddRows(form, kConditionList, kConditionRows, static_cast<int>(std::size(kConditionRows)));
     InitPopupList(form, kConditionTrigger, kConditionList, -1, 5, currentSite.skyCondition);
-    for (const FieldInput& f : kFieldInputs) InitTextField(form, f.id, 0);
+    InitTextField(form, kSiteNameField, 0);
+    for (const NumberField& f : kNumberInputs) InitTextField(form, f.id, 0);
 }
 
 void ReleaseLocationControls(pl::Hwnd form) {
     for (int id : {kLocationTitle, kLocationInfo, kSiteTrigger, kConditionTrigger}) ReleaseControl(form, id);
-    for (const FieldInput& f : kFieldInputs) ReleaseControl(form, f.id);
+    ReleaseControl(form, kSiteNameField);
+    for (const NumberField& f : kNumberInputs) ReleaseControl(form, f.id);
 }
 
 bool EditLocationField(pl::Hwnd form, int fieldId) {
-    for (const FieldInput& f : kFieldInputs) {
-        if (f.id != fieldId) continue;
-        RunTextInputDialog(form, f.id, f.title, f.length);
+    if (fieldId == kSiteNameField) {
+        RunTextInputDialog(form, fieldId, "Location:", kSiteNameInput);
         return true;
     }
-    return false;
+    const NumberField* f = FindNumberField(kNumberInputs, fieldId);
+    if (!f) return false;
+    NumberField field = *f;
+    // The field holds standard time; the site's zone, an hour more with
+    // daylight saving, must stay within the range.
+    if (fieldId == kZoneField && currentSite.daylightSaving == 1) field.low -= 60, field.high -= 60;
+    EditNumberField(form, field);
+    return true;
 }
 
 void SelectLocation() {
@@ -227,7 +238,7 @@ void ReadSiteCoordinates() {
 
 bool ApplySiteFields() {
     bool valid = true;
-    for (const NumberField& f : kNumberFields) valid = TakeNumberField(f) && valid;
+    for (const SiteField& f : kSiteFields) valid = TakeNumberField(f) && valid;
     TakeConditionAndName();
     if (!valid) return false;
     StoreSavedSite(savedSiteIndex);

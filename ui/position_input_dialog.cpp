@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <span>
 
 #include "platform/dialog.h"
 #include "platform/focus.h"
@@ -13,6 +14,7 @@
 #include "ui/control_registry.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
+#include "ui/number_field.h"
 #include "ui/modal_dialog_common.h"
 #include "ui/popup_list.h"
 #include "ui/saved_screen.h"
@@ -111,10 +113,25 @@ void Paint(pl::Hwnd dialog) {
     pl::EndPaint(dialog, &ps);
 }
 
+// The coordinates as right ascension (hours) and declination, or azimuth and
+// altitude (degrees), in any angle text.
+constexpr NumberField kEquatorialFields[] = {
+    {kFirst, "RA", "RA:", kBufferSize, 0, 24, NumberForm::Sexagesimal, " h"},
+    {kSecond, "Dec", "Dec:", kBufferSize, -90, 90, NumberForm::Sexagesimal, "\xB0"},
+};
+constexpr NumberField kHorizontalFields[] = {
+    {kFirst, "Az", "Az:", kBufferSize, 0, 360, NumberForm::Sexagesimal, "\xB0"},
+    {kSecond, "Alt", "Alt:", kBufferSize, -90, 90, NumberForm::Sexagesimal, "\xB0"},
+};
+
 void EditField(pl::Hwnd dialog, int id) {
-    const char* title = id == kName ? "Name:" : id == kFirst ? (positionInput.equatorial ? "RA:" : "Az:")
-                                                              : (positionInput.equatorial ? "Dec:" : "Alt:");
-    RunTextInputDialog(dialog, id, title, kBufferSize);
+    if (id == kName) {
+        RunTextInputDialog(dialog, id, "Name:", kBufferSize);
+        return;
+    }
+    const std::span<const NumberField> fields = positionInput.equatorial ? std::span(kEquatorialFields)
+                                                                        : std::span(kHorizontalFields);
+    if (const NumberField* f = FindNumberField(fields, id)) EditNumberField(dialog, *f);
 }
 
 pl::LResult PositionInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, pl::LParam) {

@@ -1,11 +1,15 @@
 #include "ui/text_input_dialog.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
+#include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/menus.h"
+#include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/paint.h"
 #include "platform/shell.h"
@@ -28,6 +32,7 @@ char titleBuffer[kTitleSize];
 int maximumLength = kTextInputSize;
 int closing = 0;
 pl::Hwnd menuBar = nullptr;
+TextInputCheck inputCheck;
 
 // Copies at most `limit` - 1 characters of text into the buffer.
 void Keep(const std::string& text, int limit) {
@@ -55,6 +60,20 @@ void InitTextInput(pl::Hwnd dialog) {
     closing = 0;
 }
 
+// The edit's text as it would be kept passes the check; when it does not,
+// the focus goes back into the edit, after the text.
+bool Accepted(pl::Hwnd dialog) {
+    if (!inputCheck) return true;
+    std::string text = pl::GetDlgItemText(dialog, kEdit);
+    text.resize(std::min(text.size(), static_cast<std::size_t>(maximumLength - 1)));
+    if (inputCheck(text.c_str())) return true;
+    if (!pl::IsWindow(dialog)) return false;
+    pl::Hwnd edit = pl::GetDlgItem(dialog, kEdit);
+    pl::SetFocus(edit);
+    pl::SendMessage(edit, pl::EM_SETSEL, 0, -1);
+    return false;
+}
+
 void Close(pl::Hwnd dialog, int result) {
     closing = 1;
     pl::ShSipPreference(dialog, pl::SIP_FORCEDOWN);
@@ -67,6 +86,7 @@ pl::LResult TextInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, 
     case pl::WM_INITDIALOG: InitTextInput(dialog); return 0;
     case pl::WM_COMMAND:
         if (pl::LoWord(wParam) == pl::IDOK) {
+            if (!Accepted(dialog)) return 1;
             Keep(pl::GetDlgItemText(dialog, kEdit), maximumLength);
             Close(dialog, pl::IDOK);
             return 1;
@@ -90,7 +110,7 @@ pl::LResult TextInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, 
 
 }  // namespace
 
-void RunTextInputDialog(pl::Hwnd form, int fieldId, const char* title, int maxLength) {
+int RunTextInputDialog(pl::Hwnd form, int fieldId, const char* title, int maxLength, TextInputCheck check) {
     maximumLength = kTextInputSize;
     // The open form keeps its picture as its back buffer, through a context
     // of its own (the one of its last paint is gone). A field of a modal
@@ -102,11 +122,14 @@ void RunTextInputDialog(pl::Hwnd form, int fieldId, const char* title, int maxLe
     Keep(pl::GetDlgItemText(form, fieldId), kTextInputSize);
     std::snprintf(titleBuffer, sizeof titleBuffer, "%s", title ? title : "");
     maximumLength = std::min(std::max(maxLength, 1), kTextInputSize);
+    inputCheck = std::move(check);
     pl::ShFullScreen(form, kFullScreenTextInput);
-    pl::DialogBox(kTemplate, form, TextInputProc);
+    int result = static_cast<int>(pl::DialogBox(kTemplate, form, TextInputProc));
+    inputCheck = nullptr;
     pl::ShFullScreen(form, kFullScreenHide);
     pl::Invalidate(form, nullptr, true);
     pl::SetDlgItemText(form, fieldId, textInputBuffer);
+    return result == pl::IDOK ? pl::IDOK : pl::IDCANCEL;
 }
 
 const char* GetTextInputBuffer() { return textInputBuffer; }

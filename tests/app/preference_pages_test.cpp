@@ -81,7 +81,7 @@ TEST_F(PreferencePages, OtherDiameterBelow20AndRatioBelow12AreRefused) {
     Choose(1438, 20);
     SetText(1535, "12");
     Command(1448);
-    EXPECT_EQ(BoxText(), "Please enter a diameter of at least 20 mm.\n");
+    EXPECT_EQ(BoxText(), "Diameter must be a whole number between 20 and 999 mm\n");
     AnswerAll();
     EXPECT_EQ(GetCurrentFormId(), 1430);
     EXPECT_EQ(preferences.word[kPrefDiameter], 8);
@@ -89,7 +89,7 @@ TEST_F(PreferencePages, OtherDiameterBelow20AndRatioBelow12AreRefused) {
     Choose(1440, 12);
     SetText(1536, "1.1");
     Command(1448);
-    EXPECT_EQ(BoxText(), "Please enter an F-Ratio between 1.2 and 100.\n");
+    EXPECT_EQ(BoxText(), "F-Ratio must be between 1.2 and 100\n");
     AnswerAll();
     EXPECT_EQ(GetCurrentFormId(), 1430);
 }

@@ -227,6 +227,39 @@ TEST_F(KeptPreferences, DamagedFilesFallBackToTheDefaultsAndAreKeptAside) {
     }
 }
 
+// A file whose CRC holds but whose site is no place (latitude NaN, longitude
+// 1e30, zone 32767): the program starts on the default site with the one
+// message of a damaged file, keeps the words the file holds, and writes at
+// exit a file that the next start reads without a word.
+TEST_F(KeptPreferences, ImpossibleSiteUnderAGoodCrcStartsOnTheDefaultSite) {
+    ResetSharedState();
+    preferences.word[kPrefRaFormat] = 0;
+    ASSERT_TRUE(SavePreferences());
+    Bytes file = Read(kPreferencesFile);
+    const std::size_t site = 16 + 4 * kPreferenceWordCount;  // name (12 bytes), latitude, longitude, ...
+    auto put = [&file](std::size_t at, uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) file[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    put(site + 12, 0x7FC00000u, 4);  // latitude NaN
+    put(site + 16, 0x7149F2CAu, 4);  // longitude 1e30
+    put(site + 30, 32767, 2);        // zone, after the sine, the cosine and the elevation
+    uint32_t crc = static_cast<uint32_t>(crc32(0, file.data() + 16, static_cast<uInt>(file.size() - 16)));
+    put(12, crc, 4);
+    Write(kPreferencesFile, file);
+    const std::string told = "The saved preferences could not be read; the defaults are used.\n";
+    for (int run = 0; run < 2; ++run) {
+        Start(kFirstRun);
+        EXPECT_EQ(AnswerBoxes(), run == 0 ? std::vector<std::string>{told} : std::vector<std::string>{}) << run;
+        EXPECT_STREQ(currentSite.name, "None");
+        EXPECT_EQ((std::vector<double>{currentSite.latitude, currentSite.longitude, double(currentSite.zoneMinutes)}),
+                  (std::vector<double>{51.0, 0.0, 0.0}))
+            << run;
+        EXPECT_EQ(preferences.word[kPrefRaFormat], 0) << run;
+        EXPECT_FALSE(std::filesystem::exists(File(kPreferencesDamagedFile)));
+        EXPECT_TRUE(Quit().empty()) << run;
+    }
+}
+
 // A file that cannot be written (a directory where the temporary file goes):
 // the program runs on and says so once, not at every save. A save that fails
 // half-way leaves the last good file whole and loadable.

@@ -56,6 +56,14 @@ protected:
         CloseRecordDb(slot);
         ASSERT_TRUE(OpenRecordDb(slot, "pl00", "ZDV1", "data\\", name));
     }
+    // Writes data\<name> holding `count` records (the given ones, then zero
+    // records) and opens it into `slot`.
+    void OpenFullData(RecordDbHandle** slot, const std::string& name, uint32_t recordSize,
+                      const std::vector<Bytes>& records, int64_t count, uint32_t version = 1) {
+        folder.WriteFullDb("data\\" + name, version, recordSize, records, count);
+        CloseRecordDb(slot);
+        ASSERT_TRUE(OpenRecordDb(slot, "pl00", "ZDV1", "data\\", name));
+    }
     // The objects as the object database `name`.
     void OpenObjects(const std::vector<ObjectRecord>& objects, const std::string& name = "zendavori_obj_18k.ppc",
                      uint32_t recordSize = 64, int64_t count = -1) {

@@ -68,7 +68,7 @@ TEST_F(MoonFeaturesTest, RecordFieldsThroughTheProgramHooks) {
 // real lunar file (which holds each feature twice).
 TEST_F(MoonFeaturesTest, CountIsHalfTheRecordsAlsoAbove1000) {
     for (auto [records, features] : {std::pair{2400, 1200}, std::pair{7, 3}}) {
-        WriteFeatures({}, records);
+        OpenFullData(&moonDb, "zendavori_moon.ppc", 44, {}, records, 24);
         EXPECT_EQ(GetMoonRecordCount(), features) << records;
     }
 }

@@ -36,18 +36,19 @@ TEST_F(ObjectCatalogTest, ObjectRecordFieldsAreReadAndTheNameEmptied) {
 }
 
 // Acceptance: a 44-byte record under the 64-byte getter fails instead of reading
-// past it; so does a record the file does not hold.
+// past it; a record the file does not hold is not read (the file is reported
+// as damaged when it opens).
 TEST_F(ObjectCatalogTest, RecordSmallerThanAnObjectRecordOrBeyondTheFileFailsWithMessage) {
     ObjectRecord o;
     EXPECT_FALSE(GetObjectRecord(0, &o));
     EXPECT_EQ(TakeTexts(), Texts{"Object database isn't open!"});
-    OpenObjects({Object(42, 1)}, "zendavori_obj_18k.ppc", 64, 3);
+    OpenObjects({Object(42, 1)}, "zendavori_obj_18k.ppc", 64, 3);  // the header counts 3
+    EXPECT_EQ(TakeTexts(), Texts{"zendavori_obj_18k.ppc is damaged"});
     EXPECT_TRUE(GetObjectRecord(0, &o));
     EXPECT_FALSE(GetObjectRecord(3, &o));   // at the count: silent
     EXPECT_FALSE(GetObjectRecord(-1, &o));  // negative: silent
+    EXPECT_FALSE(GetObjectRecord(2, &o));   // not in the file: silent
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_FALSE(GetObjectRecord(2, &o));
-    EXPECT_EQ(TakeTexts(), Texts{"Could not retrieve object record!"});
     OpenObjects({Object(42, 1), Object(42, 2)}, "zendavori_obj_18k.ppc", 44);
     EXPECT_FALSE(GetObjectRecord(0, &o));
     EXPECT_EQ(TakeTexts(), Texts{"Could not retrieve object record!"});
@@ -77,10 +78,14 @@ TEST_F(ObjectCatalogTest, UserObjectFailures) {
     ObjectRecord o;
     EXPECT_FALSE(GetUserObjectRecord(0, &o));
     EXPECT_EQ(TakeTexts(), Texts{"User Object database isn't open!"});
-    OpenUser(26, {fixture::ObjectBytes(Object(42, 1))}, 2);
+    OpenUser(26, {fixture::ObjectBytes(Object(42, 1))}, 2);  // the header counts 2
+    EXPECT_EQ(TakeTexts(), Texts{"user.pdb is damaged"});
     EXPECT_FALSE(GetUserObjectRecord(2, &o));
+    EXPECT_FALSE(GetUserObjectRecord(1, &o));  // not in the file: silent
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_FALSE(GetUserObjectRecord(1, &o));
+    folder.WriteDb("usercatalogs\\user.pdb", 26, 44, {Bytes(44)});  // records too short for an object
+    ASSERT_TRUE(OpenUserCatalog());
+    EXPECT_FALSE(GetUserObjectRecord(0, &o));
     EXPECT_EQ(TakeTexts(), Texts{"Could not retrieve user object record!"});
 }
 

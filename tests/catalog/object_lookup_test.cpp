@@ -244,7 +244,7 @@ TEST_F(ObjectLookupTest, HipparcosKindLeavesTheCapAsItWas) {
     EXPECT_EQ(services.Texts(), Texts{"Can't find stellar catalog"});
     EXPECT_EQ(preferences.word[kPrefCardCatalog], 0);
     fixture::PackedStarFile star{91262, {18, 36, 56}, {38, 47, 1}, 1, 2};  // 91262 = 42 x 2172 + 38
-    folder.WriteDb("data\\zendavori_hip_110k.ppc", 1, 504, {fixture::StellarRecordBytes({star}, 42)}, 2810);
+    folder.WriteFullDb("data\\zendavori_hip_110k.ppc", 1, 504, {fixture::StellarRecordBytes({star}, 42)}, 2810);
     folder.WriteDb("data\\zendavori_hip_110k_idx.ppc", 1, 84, std::vector<Bytes>(2173, fixture::StellarIndexBytes({})));
     ASSERT_TRUE(Lookup(kDesignationHip, 91262, 1));
     EXPECT_EQ(preferences.word[kPrefCardCatalog], 0);

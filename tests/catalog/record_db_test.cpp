@@ -19,12 +19,12 @@ protected:
     }
 };
 
-// Acceptance: a header of count 5 on a header-only file keeps its count and every
-// read fails cleanly; a count of 65541 reads as 5. Only the low 16 bits of the
-// version are used.
+// Acceptance: a header of count 5 on a file of five records keeps its count and
+// every read past the file fails cleanly; a count of 65541 reads as 5. Only the
+// low 16 bits of the version are used.
 TEST_F(RecordDbTest, HeaderCountIsKeptModulo65536AndReadsPastTheFileFail) {
     for (int64_t count : {5, 65541}) {
-        folder.WriteDb("data\\five.ppc", 0x12340007, 64, {}, count);
+        folder.WriteDb("data\\five.ppc", 0x12340007, 64, std::vector<Bytes>(5, Bytes(64)), count);
         RecordDbHandle* h = Open("data\\five.ppc");
         ASSERT_NE(h, nullptr);
         int version = 0;
@@ -33,9 +33,50 @@ TEST_F(RecordDbTest, HeaderCountIsKeptModulo65536AndReadsPastTheFileFail) {
         EXPECT_EQ(GetRecDbCount(h), 5);
         EXPECT_EQ(GetRecordCount(h, 2), 10);
         uint8_t buffer[64];
-        for (int i = 0; i < 5; ++i) EXPECT_FALSE(ReadRecord(h, i, buffer, sizeof buffer));
+        EXPECT_TRUE(ReadRecord(h, 4, buffer, sizeof buffer));
+        for (int i = 5; i < 10; ++i) EXPECT_FALSE(ReadRecord(h, i, buffer, sizeof buffer));
         EXPECT_EQ(TakeTexts(), Texts(5, "Could not retrieve record!"));
         CloseRecDb(h);
+    }
+}
+
+// A file that holds fewer records than its header counts (a cut download, a
+// full card) opens with the records it holds, a part of a record not counted,
+// and is reported once in the run however often it is opened; a whole file,
+// or one holding more than counted, says nothing. A new start reports again.
+TEST_F(RecordDbTest, CutFileIsReportedOnceAndOnlyItsRecordsAreRead) {
+    const struct {
+        int64_t header;
+        int written, partBytes, count;
+        const char* message;
+    } cases[] = {
+        {65535, 2, 0, 2, "cut.ppc is damaged|It holds 2 of the 65535 records its header counts; only those are read."},
+        {65535, 2, 40, 2, "cut.ppc is damaged|It holds 2 of the 65535 records its header counts; only those are read."},
+        {5, 0, 0, 0, "cut.ppc is damaged|It holds 0 of the 5 records its header counts; only those are read."},
+        {65538, 1, 0, 1, "cut.ppc is damaged|It holds 1 of the 2 records its header counts; only those are read."},
+        {2, 2, 0, 2, nullptr},
+        {1, 2, 0, 1, nullptr},
+        {65536, 0, 0, 0, nullptr},  // counts 0
+    };
+    for (const auto& c : cases) {
+        std::vector<Bytes> records;
+        for (int i = 0; i < c.written; ++i) records.push_back(Bytes(64, static_cast<uint8_t>(i + 1)));
+        Bytes file = fixture::RecordDbBytes(1, 64, records, c.header);
+        file.insert(file.end(), static_cast<std::size_t>(c.partBytes), 0xEE);
+        folder.WriteRaw("data\\cut.ppc", file);
+        for (int open = 0; open < 3; ++open) {
+            RecordDbHandle* h = Open("data\\cut.ppc");
+            ASSERT_NE(h, nullptr);
+            EXPECT_EQ(GetRecDbCount(h), c.count) << c.header;
+            uint8_t buffer[64];
+            for (int i = 0; i < c.count; ++i) {
+                ASSERT_TRUE(ReadRecord(h, i, buffer, sizeof buffer)) << c.header;
+                EXPECT_EQ(buffer[63], i + 1);
+            }
+            CloseRecDb(h);
+        }
+        EXPECT_EQ(TakeMessages(), c.message ? Texts{c.message} : Texts{}) << c.header;
+        ResetRecordDbReports();
     }
 }
 

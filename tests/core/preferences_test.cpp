@@ -169,22 +169,52 @@ TEST_F(Preferences, SavedCatalogNameStaysInItsFolder) {
     }
 }
 
-// A site read back out of the location form's ranges gets the values of the start checks (the
-// stored sites' for its coordinates), its name ended, its sine computed again; a zone beyond
-// +12 h (summer east of the date line) survives.
+// A site read back within the location form's ranges is taken whole, its name ended and its
+// sine computed again: a zone beyond +12 h (summer east of the date line) and an elevation
+// above 9000 m survive. One value out of range (not a number included) makes it the default
+// site of a first start ("None", 51 N), not a place at -90, -180; a saved site out of range
+// becomes an empty one. The result says whether all was taken.
 TEST_F(Preferences, SavedSiteIsTakenWithTheSiteChecks) {
-    SiteRecord saved = {{}, 95.0f, NAN, 5.0f, 5.0f, 9001, 780, 60, 899, 100, 5, {}, 2};
-    saved.savedSites[1] = {"Club", NAN, 181.0f, -1, -1, -1440, 2};
-    std::memset(saved.name, 'x', sizeof saved.name);
-    TakeSavedSite(saved);
+    SiteRecord good = {{}, -33.9f, -151.2f, 5.0f, 5.0f, 12000, 780, -70, 1100, 99, 4, {}, 1};
+    std::memset(good.name, 'x', sizeof good.name);
+    good.savedSites[2] = {"Club", 45.0f, 120.0f, 0, 31999, -1439, 1};
+    ASSERT_TRUE(TakeSavedSite(good));
     const SiteRecord& s = currentSite;
     EXPECT_EQ(std::string(s.name), std::string(11, 'x'));
-    EXPECT_EQ((std::vector<float>{s.latitude, s.longitude, s.sinLatitude}), (std::vector<float>{-90.0f, -180.0f, -1.0f}));
+    EXPECT_EQ((std::vector<float>{s.latitude, s.longitude, s.sinLatitude}),
+              (std::vector<float>{-33.9f, -151.2f, static_cast<float>(std::sin(double(-33.9f) * M_PI / 180.0))}));
     EXPECT_EQ((std::vector<int>{s.elevation, s.zoneMinutes, s.temperature, s.pressure, s.humidity, s.skyCondition,
                                 s.daylightSaving}),
-              (std::vector<int>{0, 780, 10, 1013, 40, 3, 0}));
-    const SavedSite checked{"Club", -90.0f, -180.0f, 3, 0, -720, 0};
-    EXPECT_EQ(std::memcmp(&s.savedSites[1], &checked, sizeof checked), 0);
+              (std::vector<int>{12000, 780, -70, 1100, 99, 4, 1}));
+    EXPECT_EQ(std::memcmp(&s.savedSites[2], &good.savedSites[2], sizeof good.savedSites[2]), 0);
+
+    SiteRecord saved = good;
+    saved.latitude = NAN;
+    saved.savedSites[1] = {"Club", NAN, 181.0f, -1, -1, -1440, 2};
+    EXPECT_FALSE(TakeSavedSite(saved));
+    EXPECT_STREQ(s.name, "None");
+    EXPECT_EQ((std::vector<float>{s.latitude, s.longitude}), (std::vector<float>{51.0f, 0.0f}));
+    EXPECT_EQ((std::vector<int>{s.elevation, s.zoneMinutes, s.temperature, s.pressure, s.humidity, s.skyCondition,
+                                s.daylightSaving}),
+              (std::vector<int>{0, 0, 10, 1013, 40, 3, 0}));
+    const SavedSite empty{"", 0.0f, 0.0f, 3, 0, 0, 0};
+    EXPECT_EQ(std::memcmp(&s.savedSites[1], &empty, sizeof empty), 0);
+    EXPECT_EQ(std::memcmp(&s.savedSites[2], &good.savedSites[2], sizeof good.savedSites[2]), 0);
+
+    const struct {
+        void (*spoil)(SiteRecord&);
+        const char* what;
+    } spoils[] = {
+        {[](SiteRecord& r) { r.longitude = 1e30f; }, "longitude"},
+        {[](SiteRecord& r) { r.zoneMinutes = 32767; }, "zone"},
+        {[](SiteRecord& r) { r.elevation = 32000; }, "elevation"},
+        {[](SiteRecord& r) { r.savedSites[0].zoneMinutes = 1440; }, "saved zone"},
+    };
+    for (const auto& c : spoils) {
+        SiteRecord spoilt = good;
+        c.spoil(spoilt);
+        EXPECT_FALSE(TakeSavedSite(spoilt)) << c.what;
+    }
 }
 
 }  // namespace

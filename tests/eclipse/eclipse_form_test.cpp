@@ -89,8 +89,12 @@ TEST_F(EclipseForm, ListStartsIn2006AndKeepsTheTypedYear) {
     EXPECT_EQ(eclipseList[0].year, 2010);
     EXPECT_EQ(selectedEclipse, 0);
     for (const char* outside : {"abc", "1699", "2200"}) {  // the years of the planet theory: 1700-2199
-        TypeYear(outside);
+        TypeYear(outside);  // refused in the input, which Cancel then closes
+        EXPECT_EQ(BoxText(), "Year must be a whole number between 1700 and 2199\n") << outside;
+        AnswerAll();
+        Ui([] { pl::SendMessage(pl::GetActiveWindow(), pl::WM_COMMAND, pl::IDCANCEL, 0); });
         EXPECT_EQ(listStartYear, 2010) << outside;
+        EXPECT_EQ(Text(2708), "2010") << outside;
     }
     TypeYear("2199");
     EXPECT_EQ(listStartYear, 2199);

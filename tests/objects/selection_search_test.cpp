@@ -3,14 +3,18 @@
 // the observing list moved to another date.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/record_db.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
@@ -174,6 +178,31 @@ TEST_F(SelectionSearchTest, NameOrderPutsPlanetsMessierCaldwellFirst) {
         EXPECT_EQ(selectionList[i].designation, expected[i][0]) << i;
         EXPECT_EQ(selectionList[i].number, expected[i][1]) << i;
     }
+}
+
+// A comet file whose header counts 65535 records with two present: one message
+// when it opens, none from the search, which lists both records (Halley's 1986
+// elements twice, whole sky).
+TEST_F(SelectionSearchTest, CometSearchOverACutFileShowsNoBoxPerMissingRecord) {
+    CometRecord halley{};
+    std::snprintf(halley.name, sizeof halley.name, "1P/Halley");
+    halley.kind = 13, halley.day = 9.4589f, halley.perihelionDistance = 0.587104f, halley.eccentricity = 0.967143f;
+    halley.argPerihelion = 111.8657f, halley.node = 58.8601f, halley.inclination = 162.2422f;
+    halley.absoluteMagnitude = 5.5f, halley.slope = 8.0f, halley.year = 1986, halley.month = 2;
+    folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, {fixture::CometBytes(halley), fixture::CometBytes(halley)},
+                   65535);
+    ResetRecordDbReports();
+    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    EXPECT_EQ(services.Texts(), std::vector<std::string>{"zendavori_comet.ppc is damaged"});
+    services.messages.clear();
+    preferences.word[117] = 2;
+    PrepareSelection(0, kDesignationComet, 0);
+    BuildSelectionList();
+    EXPECT_TRUE(services.messages.empty()) << services.Texts().front();
+    std::vector<int> numbers;
+    for (int i = 0; i < selectionCount; ++i) numbers.push_back(selectionList[i].number);
+    std::sort(numbers.begin(), numbers.end());
+    EXPECT_EQ(numbers, (std::vector<int>{0, 1}));
 }
 
 }  // namespace

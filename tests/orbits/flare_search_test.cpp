@@ -127,4 +127,26 @@ TEST_F(FlareSearchTest, NextSearchSkipsIridiumAndASecondRequestDoesNotSearch) {
     EXPECT_EQ(Rows().size(), 2u);
 }
 
+// A satellite file whose header counts 65535 records with two present: one
+// message when it opens, none from the Next search over it, which searches
+// both satellites.
+TEST_F(FlareSearchTest, NextSearchOverACutFileShowsNoBoxPerMissingRecord) {
+    std::vector<fixture::Bytes> records;
+    for (const auto& [name, number] : {std::pair{"SAT 29238", 29238}, std::pair{"IRAS", 6251}}) {
+        auto [line1, line2] = VerificationLines(number);
+        records.push_back(fixture::SatelliteBytes(name, line1, line2));
+    }
+    folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, records, 65535);
+    ResetRecordDbReports();
+    CloseRecordDb(&satelliteDb);
+    ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl12", "ZDV1", "data\\", "zendavori_satellites.ppc"));
+    EXPECT_EQ(services.Texts(), std::vector<std::string>{"zendavori_satellites.ppc is damaged"});
+    services.messages.clear();
+    EXPECT_EQ(GetSatelliteCount(), 2);
+    SetFormTime(peak + 0.6);
+    SearchFlares(0);
+    EXPECT_TRUE(services.messages.empty()) << services.Texts().front();
+    EXPECT_EQ(SearchedNames(), (std::vector<std::string>{"SAT 29238", "IRAS"}));
+}
+
 }  // namespace

@@ -109,4 +109,19 @@ TEST_F(FilesTest, FoldersRemovalAndRenaming) {
     EXPECT_FALSE(pl::RemoveFile("userlists\\last_list.lst"));
 }
 
+// A written stream and the folder it is in are put on the disk; a folder that
+// is not there cannot be.
+TEST_F(FilesTest, FilesAndFoldersAreSynchronised) {
+    std::FILE* f = pl::OpenFile("userlists\\synced.lst", "wb");
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(std::fwrite("list", 1, 4, f), 4u);
+    EXPECT_TRUE(pl::SyncFile(f));
+    EXPECT_EQ(fs::file_size(root / "userlists" / "synced.lst"), 4u);  // on the file before it is closed
+    std::fclose(f);
+    EXPECT_TRUE(pl::SyncFolder(""));
+    EXPECT_TRUE(pl::SyncFolder("USERLISTS"));
+    EXPECT_FALSE(pl::SyncFolder("nowhere"));
+    EXPECT_FALSE(pl::SyncFolder("userlists\\synced.lst"));  // a file, not a folder
+}
+
 }  // namespace

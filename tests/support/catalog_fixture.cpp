@@ -30,6 +30,17 @@ void CatalogFolder::WriteDb(const std::string& programPath, uint32_t version, ui
     WriteRaw(programPath, RecordDbBytes(version, recordSize, records, count));
 }
 
+void CatalogFolder::WriteFullDb(const std::string& programPath, uint32_t version, uint32_t recordSize,
+                                const std::vector<Bytes>& records, int64_t count) const {
+    WriteDb(programPath, version, recordSize, records, count);
+    const uint64_t full = 16 + static_cast<uint64_t>(count) * recordSize;
+    if (std::filesystem::file_size(HostFile(programPath)) < full) Resize(programPath, full);
+}
+
+void CatalogFolder::Resize(const std::string& programPath, uint64_t bytes) const {
+    std::filesystem::resize_file(HostFile(programPath), bytes);
+}
+
 std::string CatalogFolder::HostFile(const std::string& programPath) const {
     std::string path = root_ + "/" + programPath;
     for (char& c : path)

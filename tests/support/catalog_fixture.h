@@ -30,6 +30,16 @@ public:
     void WriteDb(const std::string& programPath, uint32_t version, uint32_t recordSize,
                  const std::vector<Bytes>& records, int64_t count = -1) const;
 
+    // A record database that holds `count` records (or the records given, when
+    // more): the given ones, then zero records. The file is only lengthened, so a
+    // large count costs no writing.
+    void WriteFullDb(const std::string& programPath, uint32_t version, uint32_t recordSize,
+                     const std::vector<Bytes>& records, int64_t count) const;
+
+    // Cuts a file to `bytes` bytes (or lengthens it with zeros): a file cut
+    // after it was opened.
+    void Resize(const std::string& programPath, uint64_t bytes) const;
+
     // Any bytes (damaged files), its folders made as needed.
     void WriteRaw(const std::string& programPath, const Bytes& bytes) const;
 

@@ -80,7 +80,8 @@ protected:
 };
 
 // The values above in the default "Dec Format" (degree sign); the focal
-// field of 0 takes the telescope's 2030 mm, a negative one shows "-".
+// field of 0 takes the telescope's 2030 mm; a negative one is refused as typed,
+// and a negative word shows "-".
 TEST_F(CcdForm, CanonFieldsAndFocalLengths) {
     EXPECT_EQ(Text(kCcdFocalField), "2030");
     Choose(1);
@@ -94,7 +95,12 @@ TEST_F(CcdForm, CanonFieldsAndFocalLengths) {
     Press(kCcdUpdate);
     EXPECT_EQ(Text(kCcdFocalField), "2030");
     EXPECT_EQ(Text(kCcdPixelScaleWidth), "0.65");  // 642 x 2.06 / 2030 = 0.6515
-    Type(kCcdFocalField, "-5");
+    Type(kCcdFocalField, "-5");  // refused as typed: one box, the input stays open
+    EXPECT_EQ(BoxText(), "Scope focal must be a whole number between 0 and 20000 mm\n");
+    AnswerAll();
+    Ui([] { pl::SendMessage(pl::GetActiveWindow(), pl::WM_COMMAND, pl::IDCANCEL, 0); });
+    EXPECT_EQ(Text(kCcdFocalField), "2030");
+    Ui([this] { pl::SetDlgItemText(Form(), kCcdFocalField, "-5"); });  // a word no input gives
     Press(kCcdUpdate);
     EXPECT_EQ(Results(), "- - - - - ");
 }

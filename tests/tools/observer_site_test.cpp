@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
+#include "catalog/record_db.h"
 #include "support/catalog_fixture.h"
 #include "support/fuzz_corpus.h"
 #include "support/location_records_entry.h"
@@ -51,10 +56,32 @@ TEST(ObserverSite, MapTapNamesTheSiteUserTap) {
     ResetSharedState();
 }
 
+// A location database cut after two places with a header counting 65535
+// (a saved input of its fuzz target): read row by row as the location list
+// does, opening the file for each, it is reported once and both places read.
+TEST(ObserverSite, CutLocationDatabaseIsReportedOnceAndItsPlacesRead) {
+    fixture::CatalogFolder folder;
+    RecordingServices services;
+    std::ifstream in(std::filesystem::path(ZENDAVORI_SOURCE_DIR) /
+                         "fuzz/corpus/location_records/header_counts_65535_two_present",
+                     std::ios::binary);
+    folder.WriteRaw("data\\zendavori_location.ppc",
+                    fixture::Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    ResetRecordDbReports();
+    std::vector<std::string> names;
+    for (int row = 0; row < 100; ++row) {
+        LocationDbRecord record{};
+        if (GetLocationRecord(row, &record)) names.push_back(record.firstName);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Paris", "Sydney"}));
+    EXPECT_EQ(services.Texts(), std::vector<std::string>{"zendavori_location.ppc is damaged"});
+    ResetRecordDbReports();
+}
+
 // The seeds and every input that ever found a fault in the location
 // database's reader (fuzz/corpus/location_records) pass its checks.
 TEST(ObserverSite, LocationRecordsCorpusPassesTheChecks) {
-    EXPECT_GE(ReplayFuzzCorpus("location_records", RunLocationRecords), 7);
+    EXPECT_GE(ReplayFuzzCorpus("location_records", RunLocationRecords), 8);
     ResetSharedState();
 }
 

@@ -148,4 +148,44 @@ TEST_F(InputDialogs, PositionFieldEditKeepsTheFormsBackBuffer) {
     EXPECT_TRUE(ScreenSample(3) == before);
 }
 
+// The position input's coordinates are read as angle texts: right ascension
+// 0 to 24 h and declination -90 to 90 degrees, azimuth 0 to 360 degrees.
+TEST_F(InputDialogs, PositionInputCoordinatesAreCheckedAsTyped) {
+    const struct {
+        int equatorial, field;
+        const char* typed;
+        const char* box;  // "" when the text is taken
+    } cases[] = {
+        {1, 2952, "25:00:00", "RA must be between 0 and 24 h\nAs 12:30:00 or 12.5"},
+        {1, 2952, "05:35:17", ""},
+        {1, 2954, "-90:00:01", "Dec must be between -90 and 90\xB0\nAs 12:30:00 or 12.5"},
+        {1, 2954, "-05\xB0" "23'28", ""},
+        {0, 2952, "360.5", "Az must be between 0 and 360\xB0\nAs 12:30:00 or 12.5"},
+        {0, 2952, "359:59:59", ""},
+    };
+    for (const auto& c : cases) {
+        static char name[15] = "M42", first[15] = "1", second[15] = "2";
+        static int type = 0;
+        int equatorial = c.equatorial;
+        Ui([this, equatorial] { RunPositionInputDialog(form, equatorial, name, first, second, &type); });
+        pl::Hwnd dialog = pl::GetActiveWindow();
+        ASSERT_NE(dialog, form);
+        const std::string before = pl::GetDlgItemText(dialog, c.field);
+        int field = c.field;
+        Ui([dialog, field] { pl::PostMessage(dialog, kMsgEditField, static_cast<pl::WParam>(field), 0); });
+        pl::Hwnd input = pl::GetActiveWindow();
+        ASSERT_NE(input, dialog);
+        std::string typed = c.typed;
+        Ui([input, typed] { pl::SetDlgItemText(input, 137, typed); });
+        Ui([input] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDOK, 0); });
+        EXPECT_EQ(BoxText(), c.box) << c.typed;
+        if (BoxCount() > 0) {
+            AnswerAll();
+            Ui([input] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDCANCEL, 0); });
+        }
+        EXPECT_EQ(pl::GetDlgItemText(dialog, c.field), *c.box ? before : typed) << c.typed;
+        Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, 2956, 0); });
+    }
+}
+
 }  // namespace
