@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <set>
+#include <utility>
 
 #include "platform/drawing.h"
 #include "platform/files.h"
@@ -245,7 +246,11 @@ TEST_F(FontFolder, SymbolFontDrawsGreekLetters) {
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ(DrawnInk(symbol, "a"), ReferenceInk(kSans, 12, U'\u03B1'));
     EXPECT_EQ(DrawnInk(symbol, "q"), ReferenceInk(kSans, 12, U'\u03B8'));
-    EXPECT_EQ(DrawnInk(symbol, "A"), ReferenceInk(kSans, 12, U'A'));
+    // The capitals of the same encoding: A Alpha, D Delta, W Omega, Q Theta, J the theta symbol.
+    const std::pair<const char*, char32_t> capitals[] = {
+        {"A", U'\u0391'}, {"D", U'\u0394'}, {"W", U'\u03A9'}, {"Q", U'\u0398'}, {"J", U'\u03D1'}};
+    for (auto [text, code] : capitals) EXPECT_EQ(DrawnInk(symbol, text), ReferenceInk(kSans, 12, code)) << text;
+    EXPECT_NE(DrawnInk(symbol, "D"), ReferenceInk(kSans, 12, U'D'));
     pl::FontDesc desc;
     pl::GetFontDesc(symbol, &desc);
     EXPECT_EQ(desc.face, "symbol");
