@@ -3,7 +3,10 @@
 
 #include "eclipse/eclipse_form.h"
 #include "eclipse/eclipse_list.h"
+#include "eclipse/eclipse_map.h"
+#include "eclipse/eclipse_map_view.h"
 #include "eclipse/eclipse_summary_view.h"
+#include "eclipse/solar_eclipse_views.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
@@ -72,7 +75,9 @@ void ResetEclipseForm() {
     viewHour = viewMinute = viewSecond = 0;
     typedLatitude = typedLongitude = observerLatitude = observerLongitude = 0;
     localResult = LocalEclipseResult{};
-    mapRecentre = -1, mapPositionCount = 0, globeLongitude = globeLatitude = 0;
+    FreeEclipseMap();
+    mapRecentre = -1, mapPanX = mapPanY = 0, mapDragging = 0;
+    globeLongitude = globeLatitude = 0, globeRotating = 0;
 }
 
 void CompleteSelectedEclipse() {
