@@ -69,7 +69,7 @@ std::vector<GlobeBandLine> EclipseBandOnGlobeLines(const BesselianElements& e, i
                 }
                 const Point p{centreX + o.right, centreY - o.up, true};
                 if (Joinable(slot.previous, p))
-                    out.push_back({slot.previous.x, slot.previous.y, p.x, p.y, j == 4, (side < 0 ? 0 : 5) + j});
+                    out.push_back({slot.previous.x, slot.previous.y, p.x, p.y, j == 4, (side < 0 ? 0 : 5) + j, longitude});
                 else
                     slot.first = p;
                 slot.previous = p;
@@ -79,9 +79,9 @@ std::vector<GlobeBandLine> EclipseBandOnGlobeLines(const BesselianElements& e, i
     for (int i = 1; i < kSlots; ++i) {
         if (i == 5) continue;
         const Slot &a = slots[i - 1], &b = slots[i];
-        if (Joinable(a.first, b.first)) out.push_back({a.first.x, a.first.y, b.first.x, b.first.y, false, -1});
+        if (Joinable(a.first, b.first)) out.push_back({a.first.x, a.first.y, b.first.x, b.first.y, false, -1, 0});
         if (Joinable(a.previous, b.previous))
-            out.push_back({a.previous.x, a.previous.y, b.previous.x, b.previous.y, false, -1});
+            out.push_back({a.previous.x, a.previous.y, b.previous.x, b.previous.y, false, -1, 0});
     }
     return out;
 }

@@ -15,11 +15,13 @@
 
 // One line of the band: its end points (pixels) and whether it belongs to a
 // limit of the central eclipse; slot 0..4 the lines of magnitude 0 .. 1 on
-// side -1 (south), 5..9 on side +1, -1 a closing line.
+// side -1 (south), 5..9 on side +1, -1 a closing line; the west longitude of
+// its second point (a line of a slot runs from one longitude to the next).
 struct GlobeBandLine {
     int x1, y1, x2, y2;
     bool central;
     int slot;
+    int longitude;
 };
 
 // The band's lines for a globe of `radius` pixels centred on (centreX,

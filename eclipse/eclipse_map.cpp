@@ -54,15 +54,14 @@ int ClampMapPanY(int panY, int height) {
 }
 
 MapHalves WrapMapPan(int panX) {
-    const int x0 = panX % kMapWidth;
+    const int x0 = (panX % kMapWidth + kMapWidth) % kMapWidth;
     MapHalves h{};
-    if (std::abs(x0) >= kMapHalfWidth) {
-        const int r = x0 % kMapHalfWidth;
-        h.westX = x0 > 0 ? r - kMapHalfWidth : r + kMapHalfWidth;
-        h.eastX = r;
-    } else {
+    if (x0 <= kMapHalfWidth) {
         h.westX = x0;
-        h.eastX = x0 >= 0 ? x0 - kMapHalfWidth : x0 + kMapHalfWidth;
+        h.eastX = x0 + kMapHalfWidth - kMapWidth;
+    } else {
+        h.westX = x0 - kMapWidth;
+        h.eastX = h.westX + kMapHalfWidth;
     }
     h.panX = h.westX;
     return h;

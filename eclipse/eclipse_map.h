@@ -61,10 +61,13 @@ void CentreMapPan(int x, int width, int height, double latitude, double longitud
 // [height - 1207, 0].
 int ClampMapPanY(int panY, int height);
 
-// Where the two land halves go for an x pan (wrapped by 2415, the remainder
-// taking the sign of the pan): the x of the western half (180 W to 0) and of
-// the eastern half, and the pan the track is then laid out with (the western
-// half's x).
+// Where the two land halves go for an x pan: the map repeats every 2415
+// pixels (the halves' 2 x 1207 leave its last column, at 180 degrees, to the
+// sea). From x0 = the pan reduced into 0..2414, the western half (180 W to 0)
+// at x0 and the eastern one 2415 - 1207 to its left while x0 is at most 1207,
+// else the western half one map to the left (x0 - 2415) and the eastern one
+// after it; either way the two cover the first 1207 pixels of the view. The
+// track is laid out with the western half's x as the pan.
 struct MapHalves {
     int westX;
     int eastX;

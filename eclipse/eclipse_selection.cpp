@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -32,7 +33,8 @@ namespace {
 constexpr int kEclipseList = 2704;
 constexpr int kMapButton = 2721;
 
-int WholeDegrees(double degrees) { return (static_cast<int>(degrees) % 360 + 360) % 360; }
+// The nearest whole degree in 0..359.
+int WholeDegrees(double degrees) { return (static_cast<int>(std::lround(degrees)) % 360 + 360) % 360; }
 
 void SelectRecord(int row) {
     localResult.firstContact = -1.0;
