@@ -3,6 +3,7 @@
 // a point, and the control sets of the List, Path and Map views.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,15 @@ void DrawEclipseText(const std::string& text, int x, int y);
 // A disc of diameter d pixels centred on (cx, cy) in the colour (the
 // foreground is put back afterwards).
 void DrawFilledDisc(int cx, int cy, int d, pl::ColorRef colour);
+
+// printf into a string of whatever length the values need.
+template <typename... Values>
+std::string FormatText(const char* format, Values... values) {
+    const int size = std::snprintf(nullptr, 0, format, values...);
+    std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    if (size > 0) std::snprintf(text.data(), text.size() + 1, format, values...);
+    return text;
+}
 
 // A text of a view at (x, y) in a font of the font set (0 draws as
 // DrawLabelText does, in font 2).

@@ -42,12 +42,6 @@ const EclipseEvent* SelectedEvent() {
                                                                                 : nullptr;
 }
 
-std::string Format(const char* format, auto... values) {
-    char text[96];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
-
 int Wrap360(int degrees) { return (degrees % 360 + 360) % 360; }
 
 // The Sun's or the Moon's geocentric right ascension and declination (radians).
@@ -114,6 +108,8 @@ void DrawGlobe(const EclipseGlobe& g) {
     splat(0, 0, 0);
 }
 
+// The globe and its band first, the texts over them: on a 240-unit-high
+// screen the globe reaches the rows of the durations and of the places.
 void DrawSolarDiagram(const EclipseEvent& e) {
     const double deltaT = ComputeDeltaT(e.year, e.month, e.day);
     const double jdTT =
@@ -121,15 +117,17 @@ void DrawSolarDiagram(const EclipseEvent& e) {
     const EclipseGlobe g = EclipseGlobeGeometry(screenWidth, screenHeight);
     const bool night = GetNightMode() > 0;
     const pl::ColorRef previousText = SetTextColorRef(night ? GetForegroundColor() : pl::Rgb(0, 0, 0));
-    DrawTimeAndPlaces(e, deltaT, jdTT);
     DrawGlobe(g);
+    DrawEclipseBandOnGlobe(besselianElements, g.centreX, g.centreY, static_cast<float>(globeLongitude), 0,
+                           static_cast<float>(globeLatitude), g.radius, deltaT);
+    DrawTimeAndPlaces(e, deltaT, jdTT);
     double ut = e.hour + e.minute / 60.0 + e.second / 3600.0;
     LocalContactCircumstances c{};
     LocalContactStep(besselianElements, 0, localResult.pointLatitude, localResult.pointLongitude, 0, deltaT, &ut, &c);
-    DrawEclipseTexts(DiagramFigureTexts(e, localResult, c.partialDuration, screenWidth, screenHeight));
+    LocalEclipseResult figures = localResult;
+    figures.centralDuration = CentralDurationAtGreatest(e);
+    DrawEclipseTexts(DiagramFigureTexts(e, figures, c.partialDuration, screenWidth, screenHeight));
     if (GetScreenScale() > 1) SelectFont(0);
-    DrawEclipseBandOnGlobe(besselianElements, g.centreX, g.centreY, static_cast<float>(globeLongitude), 0,
-                           static_cast<float>(globeLatitude), g.radius, deltaT);
     SetTextColorRef(previousText);
 }
 
@@ -167,7 +165,7 @@ EclipseGlobe EclipseGlobeGeometry(int width, int height) {
 
 std::string PartialDurationText(double seconds) {
     const int minutes = static_cast<int>(seconds / 60 + 0.5);
-    return Format("%dh%02dm", minutes / 60, minutes % 60);
+    return FormatText("%dh%02dm", minutes / 60, minutes % 60);
 }
 
 std::vector<EclipseViewText> DiagramFigureTexts(const EclipseEvent& e, const LocalEclipseResult& r,
@@ -175,8 +173,8 @@ std::vector<EclipseViewText> DiagramFigureTexts(const EclipseEvent& e, const Loc
     char date[24];
     FormatDate(date, sizeof date, e.day, e.month, e.year);
     std::vector<EclipseViewText> out = {
-        {Format("%s Solar Eclipse ", EclipseKindName(e.kind)) + date, 1, ScaleY(24), 5},
-        {Format("Greatest at %02dh%02dm%02dUT", e.hour, e.minute, e.second), 1, ScaleY(37), 4},
+        {FormatText("%s Solar Eclipse ", EclipseKindName(e.kind)) + date, 1, ScaleY(24), 5},
+        {FormatText("Greatest at %02dh%02dm%02dUT", e.hour, e.minute, e.second), 1, ScaleY(37), 4},
         {"Long=", width - ScaleX(85), ScaleY(37), 4},
         {CoordWithHemisphereText(r.pointLongitude, 'W', 'E', ""), width - ScaleX(55), ScaleY(37), 4},
         {"Lat=", width - ScaleX(75), ScaleY(50), 4},
@@ -187,7 +185,7 @@ std::vector<EclipseViewText> DiagramFigureTexts(const EclipseEvent& e, const Loc
     out.push_back({"Partial Duration:", 1, ScaleY(50), 4});
     out.push_back({PartialDurationText(partialSeconds), ScaleX(85), ScaleY(50), 4});
     out.push_back({"Central Duration:", 1, ScaleY(63), 4});
-    out.push_back({Format("%dm%02d", c / 60, c % 60), ScaleX(85), ScaleY(63), 4});
+    out.push_back({FormatText("%dm%02d", c / 60, c % 60), ScaleX(85), ScaleY(63), 4});
     return out;
 }
 

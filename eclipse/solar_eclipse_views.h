@@ -34,6 +34,13 @@ std::string NoCentralEclipseText(int hour, int minute);
 std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& event, const LocalEclipseResult& result,
                                             double deltaT, int screenWidth);
 
+// The central duration (seconds, 0.5 added) of the umbra at the event's
+// greatest eclipse, from the interpolated Sun and Moon; 0 without a central
+// shadow then. The views that show the duration at greatest eclipse take it
+// from here: the form's result holds it only once a view has computed the
+// umbra at that time.
+double CentralDurationAtGreatest(const EclipseEvent& event);
+
 // The Path view of the selected solar event.
 void DrawSolarPathView();
 

@@ -29,12 +29,6 @@ constexpr int kSmall = 2;
 // otherwise start under the Location fields, which end at 61 units.
 int Row(int row) { return ScaleY(kRowHeight * row + 2); }
 
-std::string Format(const char* format, auto... values) {
-    char text[96];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
-
 std::string Hms(double hours) {
     char text[32];
     HMSToStr(text, sizeof text, hours);
@@ -47,7 +41,7 @@ std::string Hms(double hours) {
 std::string DegreesAndMinutes(double degrees) {
     const long minutes = std::lround(std::fabs(degrees) * 60);
     const char* sign = degrees < 0 && minutes / 60 == 0 && minutes > 0 ? "-" : "";
-    return Format("%s%ld.%ld", sign, (degrees < 0 ? -1 : 1) * (minutes / 60), minutes % 60);
+    return FormatText("%s%ld.%ld", sign, (degrees < 0 ? -1 : 1) * (minutes / 60), minutes % 60);
 }
 
 // A value with three decimals, rounded (a truncated Delta T of 66.184 s,
@@ -68,27 +62,27 @@ void AddCentralSection(const LocalEclipseResult& r, int screenWidth, std::vector
                         "\xB0 " + (azimuth < 0 ? "E" : "W"),
                     ScaleX(1), Row(4), kBold});
     const double d = r.centralDuration;
-    out->push_back({Format("%02dm%02ds on center %dkm/h", static_cast<int>(d / 60), static_cast<int>(d + 0.5) % 60,
+    out->push_back({FormatText("%02dm%02ds on center %dkm/h", static_cast<int>(d / 60), static_cast<int>(d + 0.5) % 60,
                            r.groundSpeed),
                     ScaleX(1), Row(5), kBold});
     const int perRow = screenWidth > ScaleX(240) ? 4 : 3;
     for (int i = 0; i < 10 && r.ringDuration[i] != 0; ++i)
-        out->push_back({Format(" %ds (%dkm, %ds)", r.ringDuration[i], r.ringSemiAxis[i], r.ringOtherAxis[i]),
+        out->push_back({FormatText(" %ds (%dkm, %ds)", r.ringDuration[i], r.ringSemiAxis[i], r.ringOtherAxis[i]),
                         ScaleX(1 + 76 * (i % perRow)), Row(6 + i / perRow), kSmall});
     const int ellipse = screenWidth > ScaleX(240) ? 8 : 9;
     out->push_back({"Ellipse umbra", ScaleX(1), Row(ellipse), kBold});
-    out->push_back({Format("  %c: %d\xB0", static_cast<char>(223), r.trackAngle), ScaleX(1), Row(ellipse + 1), kBold});
-    out->push_back({Format("  a: %dkm (%d\xB0)", r.umbraSemiMajor, r.azimuthMod180), ScaleX(51), Row(ellipse + 1), kBold});
-    out->push_back({Format("  b: %dkm", r.umbraRadius), ScaleX(141), Row(ellipse + 1), kBold});
-    out->push_back({Format("  L: %dkm", r.trackWidth), ScaleX(1), Row(ellipse + 2), kBold});
-    out->push_back({Format("  half Diam: %dkm", r.ellipseAxis), ScaleX(51), Row(ellipse + 2), kBold});
+    out->push_back({FormatText("  %c: %d\xB0", static_cast<char>(223), r.trackAngle), ScaleX(1), Row(ellipse + 1), kBold});
+    out->push_back({FormatText("  a: %dkm (%d\xB0)", r.umbraSemiMajor, r.azimuthMod180), ScaleX(51), Row(ellipse + 1), kBold});
+    out->push_back({FormatText("  b: %dkm", r.umbraRadius), ScaleX(141), Row(ellipse + 1), kBold});
+    out->push_back({FormatText("  L: %dkm", r.trackWidth), ScaleX(1), Row(ellipse + 2), kBold});
+    out->push_back({FormatText("  half Diam: %dkm", r.ellipseAxis), ScaleX(51), Row(ellipse + 2), kBold});
     *row = ellipse + 3;
 }
 
 }  // namespace
 
 std::string NoCentralEclipseText(int hour, int minute) {
-    return Format("No central eclipse at this time.\n\nThe maximun of this eclipse is at %02d:%02d UT, so please "
+    return FormatText("No central eclipse at this time.\n\nThe maximun of this eclipse is at %02d:%02d UT, so please "
                   "select a time closer to this time or check with the Path module the start and the end of the "
                   "central eclipse.",
                   hour, minute);
@@ -102,7 +96,7 @@ std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& e, const LocalEc
     if (r.secondContact >= 0) AddCentralSection(r, screenWidth, &out, &row);
     const std::string m = ThreeDecimals(r.magnitude);
     out.push_back({"Umbra transit", ScaleX(1), Row(row), kBold});
-    out.push_back({r.magnitude > 1 ? "(Total Eclipse m=" + m + ")" : Format("(Eclipse at %d%%, m=", r.obscuration) + m + ")",
+    out.push_back({r.magnitude > 1 ? "(Total Eclipse m=" + m + ")" : FormatText("(Eclipse at %d%%, m=", r.obscuration) + m + ")",
                    ScaleX(95), Row(row), kBold});
     if (r.firstContact >= 0) {
         out.push_back({"  Partial from", ScaleX(1), Row(row + 1), kBold});
@@ -139,7 +133,7 @@ void DrawSolarInformationView() {
         observerLatitude = localResult.pointLatitude;
         observerLongitude = localResult.pointLongitude;
     }
-    SetField(2712, Format("%02d:%02d:%02d", viewHour, viewMinute, viewSecond).c_str());
+    SetField(2712, FormatText("%02d:%02d:%02d", viewHour, viewMinute, viewSecond).c_str());
     SetLocationFields(observerLongitude, observerLatitude);
     if (!local)
         FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, localResult.pointLatitude,

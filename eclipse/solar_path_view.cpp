@@ -7,6 +7,7 @@
 
 #include "core/date_text.h"
 #include "core/delta_t.h"
+#include "core/eclipse_work.h"
 #include "core/services.h"
 #include "eclipse/eclipse_form.h"
 #include "eclipse/eclipse_list.h"
@@ -72,6 +73,13 @@ void DrawCross(int x, int y, int half) {
 }
 
 }  // namespace
+
+double CentralDurationAtGreatest(const EclipseEvent& e) {
+    SelectSunMoonSource(1);
+    LocalEclipseResult r{};
+    if (!ComputeUmbraEllipseAt(&r, e.year, e.month, e.day, e.hour, e.minute, e.second)) return 0;
+    return r.centralDuration;
+}
 
 std::vector<EclipseViewText> SolarPathLineTexts(const EclipseEvent& e, const BesselianElements& elements,
                                                 double deltaT, int x0, int y, int font, int labelWidth) {
@@ -157,7 +165,7 @@ void DrawSolarPathView() {
         DrawLine(x0 + l.x1, top + l.y1, x0 + l.x2, top + l.y2);
     DrawCross(x0 + map.X(localResult.pointLongitude), top + map.Y(localResult.pointLatitude), 5 * multiplier);
     if (screenHeight > ScaleY(240)) {
-        const double d = localResult.centralDuration;
+        const double d = CentralDurationAtGreatest(e);
         char text[64];
         std::snprintf(text, sizeof text, "At Greatest time:Central duration: %dm%ds", static_cast<int>(d / 60),
                       static_cast<int>(d + 0.5) % 60);

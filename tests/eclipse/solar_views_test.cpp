@@ -285,12 +285,15 @@ TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
     EXPECT_TRUE(Has(SolarInfoTexts(e, r, kDeltaT, 240), "Alt -0.30\xB0  Azimuth 99.45\xB0 W"));
     const std::string none = NoCentralEclipseText(10, 11);
     EXPECT_EQ(none.rfind("No central eclipse at this time.\n\nThe maximun of this eclipse is at 10:11 UT,", 0), 0u);
+    const std::string end = "with the Path module the start and the end of the central eclipse.";
+    EXPECT_EQ(none.substr(none.size() - end.size()), end);
 }
 
 // A partial duration of 2 h 10 min 20 s shows as 2h10m, one of 2 h 10 min 40
 // s as 2h11m; a 240 x 240 screen has a globe of 80 units and still the
 // duration lines (240 pixels exceed 160); 320 high, 100 units; twice the
-// scale, twice the pixels.
+// scale, twice the pixels. The duration at greatest eclipse comes from the
+// umbra then, whatever the form's result holds.
 TEST_F(SolarViewsTest, DiagramDurationsAndGlobeSizes) {
     EXPECT_EQ(PartialDurationText(2 * 3600 + 10 * 60 + 20), "2h10m");
     EXPECT_EQ(PartialDurationText(2 * 3600 + 10 * 60 + 40), "2h11m");
@@ -306,7 +309,15 @@ TEST_F(SolarViewsTest, DiagramDurationsAndGlobeSizes) {
             << g.height;
     }
     SetScale(1);
-    const EclipseEvent e{1, 4.0, 2006, 3, 29, 10, 11, 18, 0, 0};
+    EclipseEvent e{1, 4.0, 2006, 3, 29, 10, 11, 18, 0, 0};
+    // At greatest eclipse totality lasts 4m07s (NASA), 4 s more with the
+    // program's single lunar radius; from the caches the list builds.
+    double latitude = 0, longitude = 0;
+    PrepareSolarEclipse(&e, &latitude, &longitude);
+    EXPECT_NEAR(CentralDurationAtGreatest(e), 247 + 4, 5);
+    EclipseEvent noShadow = e;
+    noShadow.hour = 14;
+    EXPECT_EQ(CentralDurationAtGreatest(noShadow), 0);
     LocalEclipseResult r{};
     r.centralDuration = 247.6;
     for (auto [height, shown] : {std::pair{240, true}, std::pair{160, false}}) {
