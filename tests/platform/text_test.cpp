@@ -96,7 +96,10 @@ TEST(SymbolCharset, LettersAreTheClassicGreekEncoding) {
     EXPECT_EQ(pl::DecodeText("abcdefghijklmnopqrstuvwxyz", true),
               U"\u03B1\u03B2\u03C7\u03B4\u03B5\u03C6\u03B3\u03B7\u03B9\u03D5\u03BA\u03BB\u03BC"
               U"\u03BD\u03BF\u03C0\u03B8\u03C1\u03C3\u03C4\u03C5\u03D6\u03C9\u03BE\u03C8\u03B6");
-    EXPECT_EQ(pl::DecodeText("A1\xB0", true), U"A1\u00B0");
+    EXPECT_EQ(pl::DecodeText("ABCDEFGHIJKLMNOPQRSTUVWXYZ", true),
+              U"\u0391\u0392\u03A7\u0394\u0395\u03A6\u0393\u0397\u0399\u03D1\u039A\u039B\u039C"
+              U"\u039D\u039F\u03A0\u0398\u03A1\u03A3\u03A4\u03A5\u03C2\u03A9\u039E\u03A8\u0396");
+    EXPECT_EQ(pl::DecodeText("A1\xB0", true), U"\u03911\u00B0");  // digits and the rest as Windows-1252
     EXPECT_EQ(pl::DecodeText("a", false), U"a");
 }
 
