@@ -8,7 +8,10 @@
 #include "core/services.h"
 #include "eclipse/eclipse_controls_view.h"
 #include "eclipse/eclipse_list.h"
+#include "eclipse/eclipse_map.h"
+#include "eclipse/eclipse_map_view.h"
 #include "eclipse/lunar_eclipse_view.h"
+#include "eclipse/solar_eclipse_views.h"
 #include "ephemeris/eclipse_sources.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -18,7 +21,6 @@
 #include "ui/control_access.h"
 #include "ui/control_registry.h"
 #include "ui/draw_window.h"
-#include "ui/font_set.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
 #include "ui/input_polling.h"
@@ -101,6 +103,7 @@ void DrawInfoView() {
     EraseRectangle(viewRect);
     ShowAll({2711, kTimeField, kTimeSet, 2714, kLatitudeField, kLongitudeField, kLocationSet, kListButton}, true);
     Show(eclipseForm, kMapButton, SolarSelected());
+    if (SolarSelected()) DrawSolarInformationView();
     if (LunarSelected())
         DrawLunarEclipseInfo(eclipseList, selectedEclipse, screenWidth, screenHeight, viewHour, viewMinute, viewSecond,
                              observerLongitude, observerLatitude);
@@ -110,6 +113,7 @@ void DrawPathView() {
     ShowPathViewControls(eclipseForm);
     Show(eclipseForm, kMapButton, SolarSelected());
     EraseRectangle(viewRect);
+    if (SolarSelected()) DrawSolarPathView();
     if (LunarSelected()) DrawLunarEclipsePath(eclipseList, selectedEclipse, screenWidth, screenHeight);
 }
 
@@ -122,24 +126,7 @@ void DrawMapView() {
     std::snprintf(text, sizeof text, "%02d:%02d", viewHour, viewMinute);
     SetField(kMapTimeField, text);
     ShowMapViewControls(eclipseForm);
-    EraseRectangle(viewRect);
-}
-
-void DrawDiagramView() {
-    ShowAll({2711, kTimeField, kTimeSet, 2714, kLatitudeField, kLongitudeField, kLocationSet, kYearField, kYearButton,
-             kEclipseList, kInfoButton, kMapTimeField, 2719, 2720, kTapInfoButton, kPathButton},
-            false);
-    EraseRectangle(viewRect);
-    ShowAll({kListButton}, true);
-    Show(eclipseForm, kMapButton, SolarSelected());
-    if (!LunarSelected()) return;
-    const int large = GetScreenScale() > 1;
-    if (large) SelectFont(5);
-    std::string title = std::string(EclipseKindName(Selected()->kind)) + (large ? " Lunar Eclipse" : "");
-    DrawEclipseText(title, 0, ScaleY(24));
-    DrawLunarShadowDiagram(eclipseList, selectedEclipse, localResult.pointLatitude, localResult.pointLongitude,
-                           screenWidth, screenHeight);
-    SelectFont(0);
+    DrawEclipseMap(1, viewRect);
 }
 
 void ChangeView(int view) {
@@ -299,12 +286,16 @@ void DrawEclipseView() {
         return;
     }
     SetPopupList(kViewTrigger, kViewPopup, currentEclipseView);
+    if (SolarSelected() && currentEclipseView != kEclipseListView && currentEclipseView != kEclipsePathView) {
+        const EclipseEvent& e = *Selected();
+        SetEclipseLocalTime(e.year, e.month, e.day, viewHour, viewMinute, viewSecond);
+    }
     switch (currentEclipseView) {
     case kEclipseListView: DrawListView(); break;
     case kEclipseInfoView: DrawInfoView(); break;
     case kEclipsePathView: DrawPathView(); break;
     case kEclipseMapView: DrawMapView(); break;
-    case kEclipseDiagramView: DrawDiagramView(); break;
+    case kEclipseDiagramView: DrawEclipseDiagramView(); break;
     default: break;
     }
 }
@@ -359,16 +350,26 @@ void CloseEclipseForm() {
     DeleteOffscreenWindow(savedViewBits);
     savedViewBits = nullptr;
     FreeEclipseList();
-    mapPositionCount = 0;
+    FreeEclipseMap();
 }
 
 int EclipsePenDown(int x, int y) {
     penX = x, penY = y;
+    mapDragging = 0;
     return 1;
 }
 
-int EclipsePenMove(int, int) { return 0; }
-int EclipsePenUp(int, int) { return 0; }
+int EclipsePenMove(int x, int y) {
+    if (currentEclipseView == kEclipseMapView && SolarSelected()) return PanEclipseMap(x, y, &penX, &penY);
+    if (currentEclipseView == kEclipseDiagramView) return RotateEclipseGlobe(x, y, &penX, &penY);
+    return 0;
+}
+
+int EclipsePenUp(int x, int y) {
+    if (currentEclipseView == kEclipseMapView && SolarSelected()) return EndEclipseMapPen(x, y);
+    if (currentEclipseView == kEclipseDiagramView) return EndGlobeRotation();
+    return 0;
+}
 
 pl::LResult EclipseFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
     switch (message) {

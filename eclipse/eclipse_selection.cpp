@@ -1,9 +1,13 @@
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 #include "eclipse/eclipse_form.h"
 #include "eclipse/eclipse_list.h"
+#include "eclipse/eclipse_map.h"
+#include "eclipse/eclipse_map_view.h"
 #include "eclipse/eclipse_summary_view.h"
+#include "eclipse/solar_eclipse_views.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
@@ -29,7 +33,8 @@ namespace {
 constexpr int kEclipseList = 2704;
 constexpr int kMapButton = 2721;
 
-int WholeDegrees(double degrees) { return (static_cast<int>(degrees) % 360 + 360) % 360; }
+// The nearest whole degree in 0..359.
+int WholeDegrees(double degrees) { return (static_cast<int>(std::lround(degrees)) % 360 + 360) % 360; }
 
 void SelectRecord(int row) {
     localResult.firstContact = -1.0;
@@ -72,7 +77,9 @@ void ResetEclipseForm() {
     viewHour = viewMinute = viewSecond = 0;
     typedLatitude = typedLongitude = observerLatitude = observerLongitude = 0;
     localResult = LocalEclipseResult{};
-    mapRecentre = -1, mapPositionCount = 0, globeLongitude = globeLatitude = 0;
+    FreeEclipseMap();
+    mapRecentre = -1, mapPanX = mapPanY = 0, mapDragging = 0;
+    globeLongitude = globeLatitude = 0, globeRotating = 0;
 }
 
 void CompleteSelectedEclipse() {

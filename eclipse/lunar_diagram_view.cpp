@@ -49,13 +49,6 @@ void ShadowCentre(const EclipseEvent& e, int days, double* ra, double* dec) {
 int OffsetX(const Diagram& g, double ra) { return static_cast<int>(static_cast<int>(HourDifference(ra, g.ra) * 900) * g.k); }
 int OffsetY(const Diagram& g, double dec) { return static_cast<int>(static_cast<int>((dec - g.dec) * 60) * g.k); }
 
-void DrawDisc(int cx, int cy, double diameter, pl::ColorRef colour) {
-    pl::ColorRef previous = SetForeColor(colour);
-    int d = static_cast<int>(diameter);
-    FillRectangle({cx - d / 2, cy - d / 2, d, d}, d / 2);
-    SetForeColor(previous);
-}
-
 void DrawCompass(int bl, int bt, int bw, int bh, int s) {
     SelectFont(s >= 2 ? 5 : 0);
     DrawEclipseText("N", bl + bw / 2 - ScaleX(3), bt);
@@ -78,8 +71,8 @@ void DrawShadow(const EclipseEvent& e, int s, Diagram* g, double* ap, double* au
     double dp = s * 14 * rp * 0.0006041426927502877, du = s * ru * 0.008303337169159953;
     if (e.kind >= 3) dp *= 1.05, du *= 1.07;
     const bool night = GetNightMode() > 0;
-    DrawDisc(g->cx, g->cy, dp, night ? pl::Rgb(201, 0, 0) : pl::Rgb(201, 201, 255));
-    DrawDisc(g->cx, g->cy, du, night ? pl::Rgb(255, 0, 0) : pl::Rgb(255, 153, 153));
+    DrawFilledDisc(g->cx, g->cy, static_cast<int>(dp), night ? pl::Rgb(201, 0, 0) : pl::Rgb(201, 201, 255));
+    DrawFilledDisc(g->cx, g->cy, static_cast<int>(du), night ? pl::Rgb(255, 0, 0) : pl::Rgb(255, 153, 153));
     SetForeColor(pl::Rgb(0, 0, 0));
     g->k = ScaleX(28) / moon.apparentDiameter;
     ShadowCentre(e, 0, &g->ra, &g->dec);

@@ -21,7 +21,7 @@ struct FontDesc {
     int height = 0;    // < 0: character height in pixels; > 0: cell height; 0: the system font's
     int weight = 400;  // 700 and above (600 and above, in fact) draws bold
     std::string face;  // family or file name; an unknown or empty face gives the system family
-    int charSet = 0;   // kSymbolCharset maps a..z to Greek letters
+    int charSet = 0;   // kSymbolCharset maps a..z and A..Z to Greek letters
 };
 
 // A font of the description: the face's bold style when one is installed and

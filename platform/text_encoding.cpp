@@ -17,6 +17,12 @@ constexpr char16_t kSymbolLetters[26] = {
     0x03C3, 0x03C4, 0x03C5, 0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6,          // s..z
 };
 
+constexpr char16_t kSymbolCapitals[26] = {
+    0x0391, 0x0392, 0x03A7, 0x0394, 0x0395, 0x03A6, 0x0393, 0x0397, 0x0399,  // A..I
+    0x03D1, 0x039A, 0x039B, 0x039C, 0x039D, 0x039F, 0x03A0, 0x0398, 0x03A1,  // J..R
+    0x03A3, 0x03A4, 0x03A5, 0x03C2, 0x03A9, 0x039E, 0x03A8, 0x0396,          // S..Z
+};
+
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
@@ -24,7 +30,9 @@ char32_t Cp1252ToCodePoint(unsigned char byte) {
 }
 
 char32_t SymbolToCodePoint(unsigned char byte) {
-    return byte >= 'a' && byte <= 'z' ? kSymbolLetters[byte - 'a'] : Cp1252ToCodePoint(byte);
+    if (byte >= 'a' && byte <= 'z') return kSymbolLetters[byte - 'a'];
+    if (byte >= 'A' && byte <= 'Z') return kSymbolCapitals[byte - 'A'];
+    return Cp1252ToCodePoint(byte);
 }
 
 std::u32string DecodeText(std::string_view text, bool symbolCharset) {

@@ -16,7 +16,9 @@ char32_t Cp1252ToCodePoint(unsigned char byte);
 // the Greek letters of the classic symbol encoding (a alpha, b beta, c chi,
 // d delta, e epsilon, f phi, g gamma, h eta, i iota, j phi symbol, k kappa,
 // l lambda, m mu, n nu, o omicron, p pi, q theta, r rho, s sigma, t tau,
-// u upsilon, v pi symbol, w omega, x xi, y psi, z zeta); other bytes as Windows-1252.
+// u upsilon, v pi symbol, w omega, x xi, y psi, z zeta) and A..Z their capitals
+// (C Chi, D Delta, F Phi, Q Theta, W Omega...; J is the theta symbol and V the
+// final sigma); other bytes as Windows-1252.
 char32_t SymbolToCodePoint(unsigned char byte);
 
 // Code points of a whole text.

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <set>
+#include <utility>
 
 #include "platform/drawing.h"
 #include "platform/files.h"
@@ -95,7 +96,10 @@ TEST(SymbolCharset, LettersAreTheClassicGreekEncoding) {
     EXPECT_EQ(pl::DecodeText("abcdefghijklmnopqrstuvwxyz", true),
               U"\u03B1\u03B2\u03C7\u03B4\u03B5\u03C6\u03B3\u03B7\u03B9\u03D5\u03BA\u03BB\u03BC"
               U"\u03BD\u03BF\u03C0\u03B8\u03C1\u03C3\u03C4\u03C5\u03D6\u03C9\u03BE\u03C8\u03B6");
-    EXPECT_EQ(pl::DecodeText("A1\xB0", true), U"A1\u00B0");
+    EXPECT_EQ(pl::DecodeText("ABCDEFGHIJKLMNOPQRSTUVWXYZ", true),
+              U"\u0391\u0392\u03A7\u0394\u0395\u03A6\u0393\u0397\u0399\u03D1\u039A\u039B\u039C"
+              U"\u039D\u039F\u03A0\u0398\u03A1\u03A3\u03A4\u03A5\u03C2\u03A9\u039E\u03A8\u0396");
+    EXPECT_EQ(pl::DecodeText("A1\xB0", true), U"\u03911\u00B0");  // digits and the rest as Windows-1252
     EXPECT_EQ(pl::DecodeText("a", false), U"a");
 }
 
@@ -245,7 +249,11 @@ TEST_F(FontFolder, SymbolFontDrawsGreekLetters) {
     ASSERT_NE(symbol, nullptr);
     EXPECT_EQ(DrawnInk(symbol, "a"), ReferenceInk(kSans, 12, U'\u03B1'));
     EXPECT_EQ(DrawnInk(symbol, "q"), ReferenceInk(kSans, 12, U'\u03B8'));
-    EXPECT_EQ(DrawnInk(symbol, "A"), ReferenceInk(kSans, 12, U'A'));
+    // The capitals of the same encoding: A Alpha, D Delta, W Omega, Q Theta, J the theta symbol.
+    const std::pair<const char*, char32_t> capitals[] = {
+        {"A", U'\u0391'}, {"D", U'\u0394'}, {"W", U'\u03A9'}, {"Q", U'\u0398'}, {"J", U'\u03D1'}};
+    for (auto [text, code] : capitals) EXPECT_EQ(DrawnInk(symbol, text), ReferenceInk(kSans, 12, code)) << text;
+    EXPECT_NE(DrawnInk(symbol, "D"), ReferenceInk(kSans, 12, U'D'));
     pl::FontDesc desc;
     pl::GetFontDesc(symbol, &desc);
     EXPECT_EQ(desc.face, "symbol");

@@ -1,0 +1,288 @@
+// The solar views of the eclipse assistant (2700) over the running program,
+// for the total eclipse of 2006 March 29 (row 1 of the list from 2006), at
+// 240 x 320 (96 dpi) and 480 x 640 (192 dpi): driven by taps, drags and typed
+// fields, read from the form's state, its fields and the screen's pixels.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "assistants/globe_transform.h"
+#include "catalog/databases.h"
+#include "core/delta_t.h"
+#include "eclipse/eclipse_form.h"
+#include "eclipse/eclipse_list.h"
+#include "eclipse/eclipse_map.h"
+#include "eclipse/eclipse_path.h"
+#include "eclipse/solar_eclipse_views.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/window.h"
+#include "support/program_fixture.h"
+#include "ui/draw_window.h"
+#include "ui/forms.h"
+#include "ui/screen_layout.h"
+
+namespace {
+
+constexpr uint32_t kSea = 0x9898C8;   // (153, 153, 203) in 5 bits a channel
+constexpr uint32_t kLand = 0x609850;  // the land of the map's bitmaps
+constexpr uint32_t kRed = 0xF80000;
+// NASA's point of greatest eclipse: 23 09.1' N, 16 44.9' E.
+constexpr double kGreatestLatitude = 23 + 9.1 / 60, kGreatestLongitude = -(16 + 44.9 / 60);
+
+struct Screen {
+    int width, height, dpi;
+};
+
+class SolarViewsForm : public ProgramTest, public ::testing::WithParamInterface<Screen> {
+protected:
+    void SetUp() override { Start(GetParam()); }
+    void Start(const Screen& s) {
+        harness.changeScreen(s.width, s.height, s.dpi);
+        ResetScreenScale();
+        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        ResetCatalogState();
+        ResetEclipseForm();
+        ASSERT_TRUE(StartProgram());
+        MainCommand(1029);
+        form = GetCurrentFormDialog();
+        ASSERT_NE(pl::GetDlgItem(form, 2704), nullptr);
+        Tap(RowCentre(pl::GetDlgItem(form, 2704), 1));
+        ASSERT_EQ(selectedEclipse, 1);
+        ASSERT_EQ((std::vector{eclipseList[1].month, eclipseList[1].day, eclipseList[1].hour, eclipseList[1].minute}),
+                  (std::vector{3, 29, 10, 11}));
+    }
+    void ChooseView(int row) {
+        Tap(Centre(pl::GetDlgItem(form, 2702)));
+        Tap(RowCentre(pl::GetDlgItem(form, 2703), row));
+        ASSERT_EQ(currentEclipseView, row);
+    }
+    std::string Text(int id) const { return pl::GetDlgItemText(form, id); }
+    void SetTime(const char* time) {
+        Ui([this, time] { pl::SetDlgItemText(form, 2712, time); });
+        Tap(Centre(pl::GetDlgItem(form, 2713)));
+    }
+    // A drag along a row: down at x, 4 units on (the move that starts a drag),
+    // then to x + d, up there.
+    void DragBy(int x, int y, int d) {
+        harness.penDown(x, y);
+        harness.penMove(x + ScaleX(4), y);
+        harness.penMove(x + d, y);
+        harness.penUp(x + d, y);
+    }
+    // Screen pixels of a rectangle, 5 bits a channel.
+    std::vector<uint32_t> Pixels(int x0, int y0, int x1, int y1) const {
+        std::vector<uint32_t> out;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) out.push_back(harness.pixel(x, y) & 0xF8F8F8u);
+        return out;
+    }
+    int Count(int x0, int y0, int x1, int y1, uint32_t colour) const {
+        int n = 0;
+        for (uint32_t p : Pixels(x0, y0, x1, y1)) n += p == colour;
+        return n;
+    }
+    int Ink(int x0, int y0, int x1, int y1) const { return Count(x0, y0, x1, y1, 0); }
+    int MapPixels(int x0, int y0, int x1, int y1) const {
+        return Count(x0, y0, x1, y1, kSea) + Count(x0, y0, x1, y1, kLand);
+    }
+    pl::Hwnd form = nullptr;
+};
+
+// "16\xB044.8 E" read back as a signed value (S and E negative).
+double ReadField(const std::string& text) {
+    const std::size_t sign = text.find('\xB0');
+    const double value = std::atof(text.substr(0, sign).c_str()) + std::atof(text.substr(sign + 1).c_str()) / 60;
+    return text.back() == 'S' || text.back() == 'E' ? -value : value;
+}
+
+// The first Map drawing computes the positions every 5 minutes from greatest
+// eclipse's hour and minute (40 while the umbra is on the Earth, at most 60).
+// A move of 3 pixels does not pan; the 4th starts the drag without panning;
+// drags adding up to 2415 pixels give back the same picture.
+TEST_P(SolarViewsForm, MapPositionsAndDrags) {
+    ChooseView(kEclipseMapView);
+    ASSERT_EQ(mapPositionCount, 40);
+    EXPECT_EQ((std::vector{mapPositions[0].hour, mapPositions[0].minute}), (std::vector{10, 11}));
+    for (int i = 1; i < 20; ++i)
+        EXPECT_EQ(mapPositions[i - 1].hour * 60 + mapPositions[i - 1].minute - 5,
+                  mapPositions[i].hour * 60 + mapPositions[i].minute);
+    Shot(("solar_map_" + std::to_string(GetParam().width) + ".png").c_str());
+    const std::vector<uint32_t> before = ScreenSample(1);
+    const int panX = mapPanX, panY = mapPanY, y = viewRect.y + viewRect.height / 2, x = ScaleX(20);
+
+    harness.penDown(x, y);
+    harness.penMove(x + 3, y + 3);
+    EXPECT_EQ(mapDragging, 0);
+    EXPECT_EQ((std::vector{mapPanX, mapPanY}), (std::vector{panX, panY}));
+    harness.penMove(x + 4, y);
+    EXPECT_EQ(mapDragging, 1);
+    EXPECT_EQ((std::vector{mapPanX, mapPanY}), (std::vector{panX, panY}));
+    harness.penMove(x - 10, y);
+    EXPECT_EQ(((mapPanX - panX + 10) % 2415 + 2415) % 2415, 0);
+    harness.penMove(x, y);
+    harness.penUp(x, y);
+    EXPECT_EQ(mapDragging, 0);
+    EXPECT_EQ(ScreenSample(1), before);
+
+    const int step = ScaleX(200) - ScaleX(20);
+    int moved = 0;
+    while (moved + step < 2415) DragBy(x, y, step), moved += step;
+    DragBy(x, y, 2415 - moved);
+    EXPECT_EQ(mapPanY, panY);
+    EXPECT_EQ(ScreenSample(1), before);
+}
+
+// A tap at Accra (5.55 N, 0.20 W) sets the typed location and the Latitude
+// and Longitude fields to it, and draws the panel over the map; its greatest
+// eclipse lies within a minute of the site's circumstances and of the
+// reference table (09:11:25 UT), with a partial start and end. A tap outside
+// the view (the bottom strip) only sets the typed location.
+TEST_P(SolarViewsForm, TapPanelAtAccra) {
+    ChooseView(kEclipseMapView);
+    const int x = MapX(0.20) + mapPanX, y = MapY(5.55) + mapPanY + viewRect.y;
+    ASSERT_GT(x, 0);
+    ASSERT_LT(y, viewRect.y + viewRect.height);
+    const std::vector<uint32_t> map = ScreenSample(1);
+    Tap(pl::Point{x, y});
+    Shot(("solar_tap_" + std::to_string(GetParam().width) + ".png").c_str());
+    EXPECT_NEAR(typedLatitude, 5.55, 0.16);
+    EXPECT_NEAR(typedLongitude, 0.20, 0.16);
+    EXPECT_NEAR(ReadField(Text(2715)), typedLatitude, 0.002);
+    EXPECT_NEAR(ReadField(Text(2716)), typedLongitude, 0.002);
+    EXPECT_NE(ScreenSample(1), map);
+    // The Moon (53, 53, 53) over the Sun in the picture at the panel's right end.
+    const int screenW = GetParam().width, screenH = GetParam().height;
+    EXPECT_GT(Count(screenW / 2, screenH - ScaleY(80), screenW, screenH - ScaleY(22), 0x303030), ScaleX(20) * ScaleY(20));
+
+    const TapContacts c = ComputeTapContacts(besselianElements, ComputeDeltaT(2006, 3, 29), 10, typedLatitude,
+                                             typedLongitude);
+    LocalEclipseResult site{};
+    FindLocalEclipseCircumstances(&site, 2006, 3, 29, 10, 11, typedLatitude, typedLongitude);
+    EXPECT_NEAR(c.greatest, site.maximumTime, 1 / 60.0);
+    EXPECT_NEAR(c.greatest, 9 + 11 / 60.0 + 25 / 3600.0, 1 / 60.0);
+    const TapPanelLines lines = FormatTapContacts(c);
+    EXPECT_EQ(lines.start.rfind("Partial Start at 8h0", 0), 0u) << lines.start;
+    EXPECT_EQ(lines.end.rfind("Partial End at 10h", 0), 0u) << lines.end;
+
+    const std::vector<uint32_t> panel = ScreenSample(1);
+    Tap(pl::Point{screenW - 3, screenH - 3});
+    EXPECT_EQ(ScreenSample(1), panel);
+    EXPECT_LT(typedLatitude, 5.0);
+    EXPECT_NE(ReadField(Text(2715)), typedLatitude);
+}
+
+// The circumstances of a tapped place in the Info view (its button in the
+// Map view): Lagos (6.45 N, 3.40 E) sees a partial eclipse of magnitude 0.967
+// (reference table) at 09:17 UT, when the umbra is still on the Earth: the
+// umbra's magnitude on its axis (above 1) must not replace the site's.
+TEST_P(SolarViewsForm, TappedSiteKeepsItsMagnitudeInTheInfoView) {
+    ChooseView(kEclipseMapView);
+    Tap(pl::Point{MapX(-3.40) + mapPanX, MapY(6.45) + mapPanY + viewRect.y});
+    Tap(Centre(pl::GetDlgItem(form, 2724)));
+    ASSERT_EQ(currentEclipseView, kEclipseInfoView);
+    EXPECT_NEAR(observerLatitude, 6.45, 0.16);
+    EXPECT_NEAR(localResult.magnitude, 0.967, 0.01);
+    EXPECT_EQ(localResult.secondContact, -1.0);
+    EXPECT_EQ(viewHour * 60 + viewMinute, 9 * 60 + 18);
+    Shot(("solar_info_lagos_" + std::to_string(GetParam().width) + ".png").c_str());
+}
+
+// The Info view at 14:00 UT: no central shadow, the text naming greatest
+// eclipse (10:11) and no map strip; after the time's Set at 10:00 the fields
+// show the shadow centre, on the central line at 10:00 (within 0.1 degree),
+// and the strip shows the map.
+TEST_P(SolarViewsForm, InfoViewAtTwoTimes) {
+    ChooseView(kEclipseInfoView);
+    const int w = GetParam().width, h = GetParam().height, strip = ScaleY(224), bottom = h - ScaleY(22);
+    Shot(("solar_info_" + std::to_string(w) + ".png").c_str());
+    EXPECT_GT(MapPixels(0, strip, w, bottom), w * (bottom - strip) / 2);
+    SetTime("14:00:00");
+    EXPECT_EQ(localResult.time, 14.0);
+    EXPECT_NE(NoCentralEclipseText(eclipseList[1].hour, eclipseList[1].minute).find("is at 10:11 UT"), std::string::npos);
+    EXPECT_GT(Ink(0, ScaleY(68), w, ScaleY(120)), 50);
+    EXPECT_EQ(MapPixels(0, strip, w, bottom), 0);
+    Shot(("solar_info_none_" + std::to_string(w) + ".png").c_str());
+
+    SetTime("10:00:00");
+    EXPECT_EQ(Text(2712), "10:00:00");
+    double latitude, longitude, duration, width;
+    ComputeCentralLinePoint(besselianElements, 10.0, ComputeDeltaT(2006, 3, 29), &latitude, &longitude, &duration,
+                            &width);
+    EXPECT_NEAR(ReadField(Text(2715)), latitude, 0.1);
+    EXPECT_NEAR(ReadField(Text(2716)), longitude, 0.1);
+    EXPECT_GE(localResult.secondContact, 0);
+    EXPECT_GT(MapPixels(0, strip, w, bottom), w * (bottom - strip) / 2);
+}
+
+// Dragging the globe left past longitude 0 continues at 359; the textured
+// globe comes back when the pen is lifted. Drawn centred on greatest eclipse,
+// the globe puts that point within 2 pixels of its centre, with the red
+// limits of the central eclipse beside it (within 3 % of the radius).
+TEST_P(SolarViewsForm, DiagramGlobeCentredAndTurned) {
+    ChooseView(kEclipseDiagramView);
+    const EclipseGlobe g = EclipseGlobeGeometry(GetParam().width, GetParam().height);
+    int x = 0, y = 0;
+    Ui([&] { ProjectOnGlobe(&x, &y, g.centreX, g.centreY, kGreatestLongitude, kGreatestLatitude); });
+    EXPECT_LE(std::hypot(x - g.centreX, y - g.centreY), 2.0);
+    const int near = static_cast<int>(0.03 * g.radius) + 1;
+    EXPECT_GT(Count(x - near, y - near, x + near + 1, y + near + 1, kRed), 0);
+    Shot(("solar_diagram_" + std::to_string(GetParam().width) + ".png").c_str());
+    const std::vector<uint32_t> globe = Pixels(g.centreX - 20, g.centreY - 20, g.centreX + 20, g.centreY + 20);
+
+    const int d = ScaleX(3) + 1;
+    Ui([d] { globeLongitude = d - 1, globeLatitude = 23; });
+    harness.penDown(g.centreX, g.centreY);
+    harness.penMove(g.centreX - d, g.centreY);
+    EXPECT_EQ(globeRotating, 1);
+    EXPECT_EQ(globeLongitude, d - 1);
+    harness.penMove(g.centreX - d, g.centreY);
+    harness.penUp(g.centreX - d, g.centreY);
+    EXPECT_EQ(globeLongitude, 359);
+    EXPECT_EQ(globeLatitude, 23);
+    EXPECT_EQ(globeRotating, 0);
+    EXPECT_NE(Pixels(g.centreX - 20, g.centreY - 20, g.centreX + 20, g.centreY + 20), globe);
+    EXPECT_LT(Count(g.centreX - 20, g.centreY - 20, g.centreX + 20, g.centreY + 20, 0xF8F8F8), 100);  // textured
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, SolarViewsForm, ::testing::Values(Screen{240, 320, 96}, Screen{480, 640, 192}),
+                         [](const auto& info) { return std::to_string(info.param.width); });
+
+// On a 240 x 240 screen the Path view leaves out the central-duration line
+// that a 240 x 320 one shows below the three lines; the Diagram view's globe
+// has a radius of 80 units and the duration lines are shown.
+class SmallScreens : public SolarViewsForm {
+protected:
+    void SetUp() override {}
+    // The rows of the fourth line under the path's map (120 pixels high).
+    int FourthLineInk() const {
+        const int line = ScaleY(37) + 120 + ScaleY(2) + 3 * ScaleY(13);
+        EXPECT_GT(Ink(0, line - ScaleY(13), 240, line - 1), 20);  // the "End" line
+        return Ink(0, line, 240, line + ScaleY(12));
+    }
+};
+
+TEST_F(SmallScreens, PathDurationLineOn240By320) {
+    Start(Screen{240, 320, 96});
+    ChooseView(kEclipsePathView);
+    EXPECT_GT(FourthLineInk(), 20);
+}
+
+TEST_F(SmallScreens, PathAndDiagramOn240By240) {
+    Start(Screen{240, 240, 96});
+    ChooseView(kEclipsePathView);
+    EXPECT_EQ(FourthLineInk(), 0);
+    ChooseView(kEclipseDiagramView);
+    Shot("solar_diagram_240x240.png");
+    const EclipseGlobe g = EclipseGlobeGeometry(240, 240);
+    EXPECT_EQ(g.radius, 80);
+    EXPECT_GT(Ink(0, ScaleY(50), ScaleX(80), ScaleY(62)), 20);  // "Partial Duration:"
+    // The globe spans 80 pixels each side of its centre, white beyond.
+    EXPECT_EQ(Count(g.centreX - 75, g.centreY, g.centreX + 75, g.centreY + 1, 0xF8F8F8), 0);
+    EXPECT_EQ(Count(g.centreX + 84, g.centreY, 240, g.centreY + 1, 0xF8F8F8), 240 - g.centreX - 84);
+}
+
+}  // namespace
