@@ -292,7 +292,12 @@ TEST_F(TakahashiTest, HeldKeyResendsTheMotionEveryTwoSeconds) {
     for (int second = 0; second < 4; ++second) harness.advance(1000);
     harness.keyUp(pl::VK_UP);
     harness.advance(0);
-    EXPECT_EQ(Sent("M@\r\n"), "MI\r\nMI\r\nMI\r\nMI\r\nM@\r\n");
+    // The connect's last bytes ("Z") may reach the peer after the take above:
+    // compare what follows them.
+    std::string sent = Sent("M@\r\n");
+    const size_t connectEnd = sent.rfind("Z\r\n");
+    if (connectEnd != std::string::npos) sent.erase(0, connectEnd + 3);
+    EXPECT_EQ(sent, "MI\r\nMI\r\nMI\r\nMI\r\nM@\r\n");
     harness.stop();
 }
 
