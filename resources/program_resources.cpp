@@ -21,6 +21,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kCompassResources,
         &kEarthBitmapResources,
         &kPlanetDetailResources,
+        &kVisibilityBitmapResources,
     };
     return groups;
 }
