@@ -16,10 +16,12 @@ namespace {
 
 constexpr int kTopocentric = 2;
 constexpr int kCometEquinox = 2000;
+constexpr int kPlanetBodies = 10;  // Sun .. Pluto: a list entry names no other body
 
 int32_t Mag10(double magnitude) { return static_cast<int32_t>(static_cast<float>(magnitude) * 10.0f); }
 
 void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
+    if (e.sourceIndex >= kPlanetBodies) return;
     BodyPosition p{};
     int32_t& mode = preferences.word[kPrefPositionMode];
     const int32_t saved = mode;
