@@ -1,12 +1,12 @@
 #include "core/preferences_file.h"
 
-#include <array>
 #include <bit>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 #include <vector>
 
+#include "core/crc32.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -24,23 +24,6 @@ constexpr std::size_t kLargestFile = std::size_t{1} << 20;
 SavedAlignmentHook savedAlignmentHook;
 bool saveFailureShown = false;
 bool preferencesLoaded = false;
-
-// CRC-32 with the reflected polynomial 0xEDB88320, initial and final value
-// 0xFFFFFFFF (the check value of "123456789" is 0xCBF43926).
-uint32_t Crc32(const uint8_t* data, std::size_t size) {
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
-}
 
 struct ByteWriter {
     std::vector<uint8_t> bytes;
