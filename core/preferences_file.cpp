@@ -1,12 +1,12 @@
 #include "core/preferences_file.h"
 
 #include <bit>
-#include <cstdio>
 #include <cstring>
 #include <utility>
 #include <vector>
 
 #include "core/crc32.h"
+#include "core/kept_file.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -108,31 +108,6 @@ std::vector<uint8_t> EncodePreferences() {
     return file.bytes;
 }
 
-// Writes the temporary file and renames it over the file; a temporary file
-// this call made is removed when anything fails.
-bool ReplaceFile(const std::vector<uint8_t>& bytes) {
-    std::FILE* file = pl::OpenFile(kPreferencesTemporaryFile, "wb");
-    if (!file) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0) written = false;
-    if (written && pl::RenameFile(kPreferencesTemporaryFile, kPreferencesFile)) return true;
-    pl::RemoveFile(kPreferencesTemporaryFile);
-    return false;
-}
-
-// The whole file; false when it cannot be opened. A file larger than any
-// version writes is cut, and fails its checks.
-bool ReadAll(std::vector<uint8_t>* bytes) {
-    std::FILE* file = pl::OpenFile(kPreferencesFile, "rb");
-    if (!file) return false;
-    uint8_t chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0 && bytes->size() <= kLargestFile)
-        bytes->insert(bytes->end(), chunk, chunk + n);
-    std::fclose(file);
-    return true;
-}
-
 // Where the words end, or 0 when the file is not a whole preferences file of
 // this or a later version with at least the words this version knows.
 std::size_t CheckedWordCount(const std::vector<uint8_t>& bytes) {
@@ -166,20 +141,14 @@ void TakeFile(const std::vector<uint8_t>& bytes, std::size_t count) {
 }  // namespace
 
 bool SavePreferences() {
-    bool saved = ReplaceFile(EncodePreferences());
-    if (saved) {
-        saveFailureShown = false;
-    } else if (!saveFailureShown) {
-        saveFailureShown = true;
-        ShowInformation("Could not save the preferences.", "");
-    }
-    return saved;
+    return SaveKeptFile(kPreferencesFile, kPreferencesTemporaryFile, EncodePreferences(),
+                        "Could not save the preferences.", &saveFailureShown);
 }
 
 PreferencesLoad LoadPreferences() {
     if (!pl::FileExists(kPreferencesFile)) return PreferencesLoad::Missing;
     std::vector<uint8_t> bytes;
-    std::size_t count = ReadAll(&bytes) ? CheckedWordCount(bytes) : 0;
+    std::size_t count = ReadKeptFile(kPreferencesFile, kLargestFile, &bytes) ? CheckedWordCount(bytes) : 0;
     if (count == 0) {
         pl::RenameFile(kPreferencesFile, kPreferencesDamagedFile);
         ShowInformation("The saved preferences could not be read; the defaults are used.", "");

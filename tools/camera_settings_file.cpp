@@ -1,11 +1,11 @@
 #include "tools/camera_settings_file.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "catalog/record_db.h"
 #include "core/crc32.h"
+#include "core/kept_file.h"
 #include "core/services.h"
 #include "platform/files.h"
 
@@ -79,29 +79,6 @@ bool ReadSetting(Reader& r, ShotSetting* s) {
     return r.ok && s->isoRow >= 0 && s->isoRow < kIsoRows;
 }
 
-bool ReplaceFile(const std::vector<uint8_t>& bytes) {
-    std::FILE* file = pl::OpenFile(kShotSettingsTemporaryFile, "wb");
-    if (!file) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fflush(file) != 0) written = false;
-    if (std::fclose(file) != 0) written = false;
-    if (written && pl::RenameFile(kShotSettingsTemporaryFile, kShotSettingsFile)) return true;
-    pl::RemoveFile(kShotSettingsTemporaryFile);
-    return false;
-}
-
-// The whole file, cut past the largest a settings file can be.
-bool ReadAll(std::vector<uint8_t>* bytes) {
-    std::FILE* file = pl::OpenFile(kShotSettingsFile, "rb");
-    if (!file) return false;
-    uint8_t chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0 && bytes->size() <= kLargestFile)
-        bytes->insert(bytes->end(), chunk, chunk + n);
-    std::fclose(file);
-    return true;
-}
-
 }  // namespace
 
 std::vector<uint8_t> EncodeShotSettings(const std::vector<ShotSetting>& settings) {
@@ -141,14 +118,8 @@ bool DecodeShotSettings(const uint8_t* data, std::size_t size, std::vector<ShotS
 }
 
 bool SaveShotSettings() {
-    const bool saved = ReplaceFile(EncodeShotSettings(ShotSettings()));
-    if (saved) {
-        saveFailureShown = false;
-    } else if (!saveFailureShown) {
-        saveFailureShown = true;
-        ShowInformation("Could not save the camera settings.", "");
-    }
-    return saved;
+    return SaveKeptFile(kShotSettingsFile, kShotSettingsTemporaryFile, EncodeShotSettings(ShotSettings()),
+                        "Could not save the camera settings.", &saveFailureShown);
 }
 
 ShotSettingsLoad LoadShotSettings() {
@@ -156,7 +127,8 @@ ShotSettingsLoad LoadShotSettings() {
     if (!pl::FileExists(kShotSettingsFile)) return ShotSettingsLoad::Missing;
     std::vector<uint8_t> bytes;
     std::vector<ShotSetting> settings;
-    if (!ReadAll(&bytes) || !DecodeShotSettings(bytes.data(), bytes.size(), &settings)) {
+    if (!ReadKeptFile(kShotSettingsFile, kLargestFile, &bytes) ||
+        !DecodeShotSettings(bytes.data(), bytes.size(), &settings)) {
         pl::RenameFile(kShotSettingsFile, kShotSettingsDamagedFile);
         ShowInformation("The saved camera settings could not be read; they were moved aside.", "");
         return ShotSettingsLoad::Damaged;
