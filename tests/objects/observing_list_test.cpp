@@ -332,10 +332,13 @@ TEST_F(ObservingList, MovingEntriesRefreshedForADate) {
 
 // GetSelectedObject without a record copies nothing; a cleared target keeps
 // its record, index and catalogue but loses its name; opening the finder
-// with -1 keeps the catalogue it showed last.
+// with -1 keeps the catalogue it showed last. A record's name takes 19 of 25
+// characters.
 TEST_F(ObservingList, CurrentTarget) {
     ObjectRecord r = Record(kDesignationNgc, 7000, 23);
-    std::strcpy(r.name, "North America");
+    SetObjectRecordName(&r, "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    EXPECT_STREQ(r.name, "ABCDEFGHIJKLMNOPQRS");
+    SetObjectRecordName(&r, "North America");
     SetSelectedObject(&r, 42);
     int index = 7;
     EXPECT_EQ(GetSelectedObject(nullptr, &index), -1);
