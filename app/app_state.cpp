@@ -25,6 +25,7 @@
 #include "core/shared_state.h"
 #include "scope/scope_dispatch.h"
 #include "scope/serial_link.h"
+#include "tools/camera_settings_file.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
@@ -153,6 +154,7 @@ int InitApplicationState() {
     if ((currentSite.latitude == 0.0f && currentSite.longitude == 0.0f) || preferences.word[kPrefLastForm] == 0)
         preferences.word[kPrefLastForm] = kHomeFormId;
     LoadUserList("last_list.lst", 0);
+    LoadShotSettings();
     return 0;
 }
 

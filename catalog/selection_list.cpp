@@ -191,6 +191,18 @@ int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, con
     return 1;
 }
 
+int RemoveSelectionEntry(int position) {
+    const int count = std::min(selectionCount, allocated);
+    if (!selectionList || position < 0 || position >= count) return 0;
+    std::copy(selectionList + position + 1, selectionList + count, selectionList + position);
+    --selectionCount;
+    --selectionShownCount;
+    SelectionEntry& freed = selectionList[selectionCount];
+    freed.number = -1;
+    freed.name[0] = '\0';
+    return 1;
+}
+
 int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {
     bool filtered = classFilter >= 1 && classFilter <= 6;
     for (int type = 0; type < kObjectTypeCount; ++type)

@@ -47,6 +47,12 @@ void FreeSelectionList();
 // advances selectionShownCount.
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec);
 
+// Removes entry `position` of selectionList: the entries after it move down
+// one slot, the counts go down by one and the slot freed at the end is marked
+// free (number -1, empty name). 0, changing nothing, for a position that is
+// not an entry in use. The caller clears the finder target and rebuilds the view.
+int RemoveSelectionEntry(int position);
+
 // Rebuilds the shown rows over the first n of `entries` for a class filter
 // (0 or any value outside 1..6 keeps all) and returns their number; the shown
 // flags of objectTypeTable follow the filter.

@@ -41,7 +41,7 @@ constexpr PreferenceRule kRules[] = {
     {kPrefAge, 2, PrefCheck::Set, 0, 8, kKept},
     {kPrefVision, 8, PrefCheck::Set, 0, 10, kKept},
     {kPrefHorizon, 0, PrefCheck::Range, 0, 7, kKept},
-    {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 1, kKept},
+    {kPrefTimeUpdate, 0, PrefCheck::Set, 0, 1},  // not kept: the clock follows the device at every start
     {kPrefNightMode, 0, PrefCheck::Range, 0, 3, kKept},
     {kPrefStarColor, 0, PrefCheck::Set, 0, 1, kKept},
     {kPrefChartBackground, 2, PrefCheck::Set, 0, 2, kKept},

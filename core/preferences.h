@@ -157,7 +157,8 @@ int ValidatePreferences();
 // brought into its range: a value outside it, a float or double that is not
 // finite and a catalogue name not ended within its bytes or naming another
 // folder get the default. Every other word keeps its value: the start date and
-// time come from the clock, not from the last run.
+// time come from the clock, not from the last run, and "Time Update" (word
+// 23) starts Automatic, so a time fixed by hand lasts for its run only.
 void TakeSavedPreferences(const PreferencesBlock& saved);
 
 // Takes a site read back from the preferences file into currentSite with the

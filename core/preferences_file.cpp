@@ -1,12 +1,12 @@
 #include "core/preferences_file.h"
 
-#include <array>
 #include <bit>
-#include <cstdio>
 #include <cstring>
 #include <utility>
 #include <vector>
 
+#include "core/crc32.h"
+#include "core/kept_file.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -26,23 +26,6 @@ constexpr char kDefaultsUsed[] = "The saved preferences could not be read; the d
 SavedAlignmentHook savedAlignmentHook;
 bool saveFailureShown = false;
 bool preferencesLoaded = false;
-
-// CRC-32 with the reflected polynomial 0xEDB88320, initial and final value
-// 0xFFFFFFFF (the check value of "123456789" is 0xCBF43926).
-uint32_t Crc32(const uint8_t* data, std::size_t size) {
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
-}
 
 struct ByteWriter {
     std::vector<uint8_t> bytes;
@@ -127,36 +110,6 @@ std::vector<uint8_t> EncodePreferences() {
     return file.bytes;
 }
 
-// Writes the temporary file, puts it on the disk and renames it over the
-// file, then puts the folder on the disk, so that a power cut leaves the old
-// file or the new one; a temporary file this call made is removed when
-// anything fails.
-bool ReplaceFile(const std::vector<uint8_t>& bytes) {
-    std::FILE* file = pl::OpenFile(kPreferencesTemporaryFile, "wb");
-    if (!file) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && pl::SyncFile(file);
-    if (std::fclose(file) != 0) written = false;
-    if (written && pl::RenameFile(kPreferencesTemporaryFile, kPreferencesFile)) {
-        pl::SyncFolder("");
-        return true;
-    }
-    pl::RemoveFile(kPreferencesTemporaryFile);
-    return false;
-}
-
-// The whole file; false when it cannot be opened. A file larger than any
-// version writes is cut, and fails its checks.
-bool ReadAll(std::vector<uint8_t>* bytes) {
-    std::FILE* file = pl::OpenFile(kPreferencesFile, "rb");
-    if (!file) return false;
-    uint8_t chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0 && bytes->size() <= kLargestFile)
-        bytes->insert(bytes->end(), chunk, chunk + n);
-    std::fclose(file);
-    return true;
-}
-
 // Where the words end, or 0 when the file is not a whole preferences file of
 // this or a later version with at least the words this version knows.
 std::size_t CheckedWordCount(const std::vector<uint8_t>& bytes) {
@@ -193,20 +146,14 @@ bool TakeFile(const std::vector<uint8_t>& bytes, std::size_t count) {
 }  // namespace
 
 bool SavePreferences() {
-    bool saved = ReplaceFile(EncodePreferences());
-    if (saved) {
-        saveFailureShown = false;
-    } else if (!saveFailureShown) {
-        saveFailureShown = true;
-        ShowInformation("Could not save the preferences.", "");
-    }
-    return saved;
+    return SaveKeptFile(kPreferencesFile, kPreferencesTemporaryFile, EncodePreferences(),
+                        "Could not save the preferences.", &saveFailureShown);
 }
 
 PreferencesLoad LoadPreferences() {
     if (!pl::FileExists(kPreferencesFile)) return PreferencesLoad::Missing;
     std::vector<uint8_t> bytes;
-    std::size_t count = ReadAll(&bytes) ? CheckedWordCount(bytes) : 0;
+    std::size_t count = ReadKeptFile(kPreferencesFile, kLargestFile, &bytes) ? CheckedWordCount(bytes) : 0;
     if (count == 0) {
         pl::RenameFile(kPreferencesFile, kPreferencesDamagedFile);
         ShowInformation(kDefaultsUsed, "");

@@ -15,6 +15,6 @@ constexpr int kFinderForm = 2350;
 void OpenFinder(int returnForm, int preselectKind) {
     ClearSelectedObject();
     finderReturnForm = returnForm;
-    finderPreselectKind = preselectKind;
+    if (preselectKind >= 0) finderPreselectKind = preselectKind;
     GotoForm(kFinderForm);
 }

@@ -5,5 +5,6 @@
 extern int finderReturnForm;
 extern int finderPreselectKind;
 
-// Clears the finder target and opens the finder form.
+// Clears the finder target and opens the finder form, which returns to
+// `returnForm`; a negative `preselectKind` keeps the catalogue chosen last time.
 void OpenFinder(int returnForm, int preselectKind);

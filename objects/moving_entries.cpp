@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kTopocentric = 2;
 constexpr int kCometEquinox = 2000;
+constexpr int kPlanetBodies = 10;  // Sun .. Pluto: a list entry names no other body
 
 // Tenths of a magnitude, as the entry keeps them (whole float steps first).
 int32_t Mag10(double magnitude) {
@@ -26,6 +27,7 @@ int32_t Mag10(double magnitude) {
 }
 
 void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
+    if (e.sourceIndex >= kPlanetBodies) return;
     BodyPosition p{};
     int32_t& mode = preferences.word[kPrefPositionMode];
     const int32_t saved = mode;

@@ -7,6 +7,7 @@
 // civil date and time at currentSite. Planets are taken topocentric (the
 // position-mode preference is put back afterwards); comets and asteroids from
 // their orbits, equinox 2000.0. An entry whose body or orbit gives no place
-// (ComputeBody fails, the record does not read) is left as it was; other
+// (ComputeBody fails, a body number beyond Pluto, the record does not read)
+// is left as it was; other
 // entries are not touched.
 void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second);

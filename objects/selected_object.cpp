@@ -54,8 +54,10 @@ int ObjectKindToCatalogCode(const ObjectRecord* rec) {
 }
 
 void ClearSelectedObject() {
-    selectedObject = SelectedObjectRecord{};
-    selectedObject.index = -1;
+    selectedObject.isSet = 0;
+    selectedObject.found = 0;
+    selectedObject.entryDigits[0] = '\0';
+    selectedObject.name[0] = '\0';
 }
 
 void SetSelectedObject(const ObjectRecord* rec, int index) {
@@ -76,6 +78,13 @@ int GetSelectedObject(ObjectRecord* out, int* outIndex) {
     if (outIndex) *outIndex = selectedObject.index;
     return selectedObject.catalog;
 }
+
+int GetSelectedObjectName(char* dst) {
+    if (dst) std::snprintf(dst, sizeof selectedObject.name, "%s", selectedObject.name);
+    return 1;
+}
+
+int GetSelectedObjectCatalog() { return selectedObject.catalog; }
 
 uint8_t IsObjectSelected() { return selectedObject.isSet; }
 

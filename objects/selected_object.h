@@ -21,7 +21,8 @@ struct SelectedObjectRecord {
 
 extern SelectedObjectRecord selectedObject;
 
-// Clears the finder target.
+// Clears the finder target: not set, not found, no typed digits, no name. The
+// record, its index and its catalogue stay.
 void ClearSelectedObject();
 
 // Makes the record the target (nothing for a null record): the record copied,
@@ -32,6 +33,13 @@ void SetSelectedObject(const ObjectRecord* rec, int index);
 // Copies the target's record and index out and returns its finder catalogue;
 // -1, copying nothing, for a null record.
 int GetSelectedObject(ObjectRecord* out, int* outIndex);
+
+// Copies the target's name (at most 31 characters and the terminator) into
+// `dst`, which holds 32 bytes; returns 1.
+int GetSelectedObjectName(char* dst);
+
+// The target's finder catalogue (10 when set by SetSelectedObject).
+int GetSelectedObjectCatalog();
 
 // 1 when a target is set.
 uint8_t IsObjectSelected();

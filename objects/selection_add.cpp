@@ -28,7 +28,7 @@ int AddObjectToSelection(const ObjectRecord* rec, int source) {
     }
     ProjectObjectList(&selectionList[position], 1);
     if (selectionCount < capacity) ++selectionCount;
-    int result = RebuildSelectionView(position);
+    RebuildSelectionView(position);
     selectionCurrentRow = selectionShownCount - 1;
-    return result;
+    return FindSelectionIndex(position);
 }

@@ -10,6 +10,6 @@
 // entry replaced. An object already listed is not added again: its row becomes
 // current and is returned, or -1 with the class filter set to All when no shown
 // row holds it. Otherwise the new entry is projected for the chart, the view
-// rebuilt, and the rebuild's current row returned; the current row becomes the
-// last shown row.
+// rebuilt, the current row becomes the last shown row, and the new entry's
+// row is returned (-1 when the chart view does not show it).
 int AddObjectToSelection(const ObjectRecord* rec, int source);

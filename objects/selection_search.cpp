@@ -15,6 +15,7 @@
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
 #include "core/constellation.h"
+#include "core/date_text.h"
 #include "core/fixed_trig.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
@@ -27,6 +28,7 @@
 #include "ephemeris/planet_names.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
+#include "objects/visibility.h"
 #include "orbits/comet_place.h"
 #include "ui/draw_window.h"
 #include "ui/input_polling.h"
@@ -34,6 +36,7 @@
 #include "ui/primitives.h"
 #include "ui/text_drawing.h"
 
+const double visibilityClassBounds[6] = {10, 2, 1.5, 1, 0.5, -1};
 float selectionLst = 0.0f;
 int32_t selectionElevationThreshold = 0;
 
@@ -287,6 +290,55 @@ bool OneOf(int value, std::initializer_list<int> set) {
     return false;
 }
 
+// The eyepiece and visibility criteria, by the object's rating in the telescope.
+bool PassesRating(const SelectionCriteria& c, double magnitude, double size1, double size2) {
+    const double focal = GetScopeFocalLengthMm();
+    int power = 0;
+    double rating = 0.0;
+    RateObjectVisibility(GetScopeApertureMm(), focal, GetSkyConditionValue(), magnitude, size1, size2, &power,
+                         &rating);
+    if (c.eyepiece != 0) {
+        const double bestFocal = power < 1 ? 10000.0 : focal / power;
+        if (std::fabs(1.0 - c.eyepieceFocal / bestFocal) > 0.6) return false;
+    }
+    if (c.visibility >= 1 && c.visibility <= 4)
+        return rating >= visibilityClassBounds[c.visibility] && rating <= visibilityClassBounds[c.visibility - 1];
+    return true;
+}
+
+// Whether an entry passing the criteria may be removed: under a catalogue
+// searched by its own step, only the entries that step added.
+bool RemovableUnderCatalogue(int catalogue, int source) {
+    switch (catalogue) {
+    case kDesignationMessier: return source == kSourceMessier;
+    case kDesignationCaldwell: return source == kSourceCaldwell;
+    case kDesignationHerschel: return source == kSourceHerschel;
+    case kDesignationBestNgc: return source == kSourceBestNgc;
+    default: return true;
+    }
+}
+
+// Reads "a<sep>b[<sep>c]" of decimal numbers with nothing else but blanks
+// around; the count of numbers read (0 when the text is not of that form).
+int ReadNumbers(const char* text, char separator, int values[3]) {
+    int count = 0;
+    const char* p = text;
+    while (*p == ' ') ++p;
+    while (count < 3) {
+        if (*p < '0' || *p > '9') return 0;
+        long v = 0;
+        while (*p >= '0' && *p <= '9') {
+            v = v * 10 + (*p++ - '0');
+            if (v > 99999) return 0;
+        }
+        values[count++] = static_cast<int>(v);
+        if (*p != separator) break;
+        ++p;
+    }
+    while (*p == ' ') ++p;
+    return *p == '\0' ? count : 0;
+}
+
 }  // namespace
 
 float ComputeSelectionSkyState() {
@@ -363,7 +415,55 @@ int TestSelectionCriteria(const SelectionCriteria& c, const ObjectRecord& rec) {
         int above = TestElevation(selectionLst, rec.rightAscension, rec.declination, selectionElevationThreshold);
         if (c.elevation == 10 ? above : !above) return 0;
     }
+    if ((c.visibility != 0 || c.eyepiece != 0) && !PassesRating(c, magnitude, rec.size1, rec.size2)) return 0;
     return 1;
+}
+
+int ReadSelectionDateTime(const char* dateText, const char* timeText) {
+    int date[3] = {0, 0, 0};
+    if (!dateText || ReadNumbers(dateText, '/', date) != 3) return 0;
+    const bool monthFirst = GetDateFieldOrder() >= 1 && GetDateFieldOrder() <= 3;
+    const int day = monthFirst ? date[1] : date[0], month = monthFirst ? date[0] : date[1], year = date[2];
+    if (month < 1 || month > 12 || day < 1 || day > GetDaysInMonth(month, year)) return 0;
+    DateTime& t = currentDateTime;
+    t.year = year;
+    t.month = month;
+    t.day = day;
+    int time[3] = {0, 0, 0};
+    const int fields = timeText ? ReadNumbers(timeText, ':', time) : 0;
+    if (fields >= 2 && time[0] <= 23 && time[1] <= 59 && time[2] <= 59) {
+        t.hour = time[0];
+        t.minute = time[1];
+        t.second = time[2];
+    }
+    ComputeSelectionSkyState();
+    return 1;
+}
+
+void SetSelectionElevation(int elevation) {
+    selectionCriteria.elevation = static_cast<int16_t>(elevation);
+    double altitude = 0.0;
+    if (elevation == 1 || elevation == 10) altitude = GetHorizonAltitude();
+    else if (elevation >= 2 && elevation <= 9) altitude = 15.0 + 5.0 * (elevation - 2);
+    selectionElevationThreshold = ToFix(std::sin(altitude * kDegree));
+}
+
+int RemoveMatchingEntries() {
+    if (!selectionList || selectionCount < 0) return 0;
+    const SelectionCriteria& c = selectionCriteria;
+    const int count = std::min(selectionCount, GetSelectionListAllocated());
+    for (int i = count - 1; i >= 0; --i) {
+        if ((count - 1 - i) % 15 == 0) StepBusyIndicator(1);
+        ObjectRecord r{};
+        CopyObjectDisplayFields(&r, &selectionList[i]);
+        if (TestSelectionCriteria(c, r) && RemovableUnderCatalogue(c.catalogue, selectionList[i].source))
+            RemoveSelectionEntry(i);
+    }
+    if (selectionCount < GetSelectionListAllocated()) selectionList[selectionCount].number = -1;
+    selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
+    selectionCurrentRow = -1;
+    EndBusyIndicator(0);
+    return selectionCount;
 }
 
 void BuildSelectionList() {

@@ -13,6 +13,11 @@
 extern float selectionLst;
 extern int32_t selectionElevationThreshold;
 
+// The bounds of the visibility classes 1..4 (Very Easy .. Very Difficult):
+// class c accepts difficulty ratings from visibilityClassBounds[c] to
+// visibilityClassBounds[c - 1].
+extern const double visibilityClassBounds[6];
+
 // Resets the criteria for a one-shot search of objects of class byte `classByte`
 // (0 any) in catalogue `catalogue` (designation id, 0 any) of type `type` (0 any)
 // visible at currentDateTime: the fill limit, no finder target, the site's
@@ -33,8 +38,33 @@ float ComputeSelectionSkyState();
 int TestElevation(float lst, float ra, float dec, int32_t threshold);
 
 // 1 when the record passes the class, constellation, catalogue, type,
-// magnitude and elevation criteria.
+// magnitude, elevation, eyepiece and visibility criteria. The last two rate
+// the object in the telescope of the preferences under the site's sky
+// (RateObjectVisibility): the eyepiece passes within 60% of the focal length
+// giving the best power, the visibility when the rating lies in its class.
 int TestSelectionCriteria(const SelectionCriteria& c, const ObjectRecord& rec);
+
+// The date and time texts of the criteria form: the date as three numbers
+// separated by "/" (month first when the locale's date order puts it first,
+// else day first), the time as hours and minutes (and seconds) separated by
+// ":". When the date reads as a real date it becomes currentDateTime's date,
+// a time that reads (0..23 h, 0..59 min) its time, and the criteria take them
+// with the sidereal time, the sky state and both limits
+// (ComputeSelectionSkyState); returns 1. A date that does not read changes
+// nothing and returns 0.
+int ReadSelectionDateTime(const char* dateText, const char* timeText);
+
+// The elevation criterion (0 none, 1 above the horizon preference, 2..9 above
+// 15, 20, .. 50 degrees, 10 below the horizon preference) with its threshold,
+// the sine of the minimum altitude in 8.24 fixed point.
+void SetSelectionElevation(int elevation);
+
+// Removes every entry of the list that passes the criteria, from the last to
+// the first; with the Messier, Caldwell, Herschel or best-of-NGC catalogue
+// only entries that came from that catalogue. The slot after the last entry is
+// marked free, the view rebuilt under the class filter and no row is current.
+// Returns the entries left.
+int RemoveMatchingEntries();
 
 // Fills the list from the fill position on (selectionShownCount) with the
 // objects that pass, sorts them by name order, appends the bright stars for

@@ -22,6 +22,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kChartFormResources,
         &kEarthBitmapResources,
         &kPlanetDetailResources,
+        &kVisibilityBitmapResources,
     };
     return groups;
 }

@@ -64,6 +64,9 @@ extern const pl::ResourceGroup kChartFormResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;
+// The difficulty gauge of the visibility model (5000..5004 by day,
+// 5005..5009 at night).
+extern const pl::ResourceGroup kVisibilityBitmapResources;
 
 // Every group above, in the order they are installed.
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups();

@@ -16,6 +16,7 @@
 #include "platform/timer.h"
 #include "platform/window.h"
 #include "scope/serial_link.h"
+#include "tools/camera_settings_file.h"
 #include "tools/camera_shots.h"
 #include "tools/edit_date_time.h"
 #include "tools/shared_port.h"
@@ -244,11 +245,14 @@ void SaveSetting() {
     s.fileName = FieldText(kShotFileField, kShotFileNameChars);
     s.description = FieldText(kShotDescriptionField, kShotDescriptionChars);
     AddShotSetting(std::move(s));
+    SaveShotSettings();
     ShowSettingRows();
 }
 
 void DeleteSetting() {
-    if (RemoveShotSetting(Get(kShotSettingsList))) ShowSettingRows();
+    if (!RemoveShotSetting(Get(kShotSettingsList))) return;
+    SaveShotSettings();
+    ShowSettingRows();
 }
 
 // A tapped row of the stored settings fills the fields.

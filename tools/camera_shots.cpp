@@ -29,6 +29,8 @@ bool RemoveShotSetting(int row) {
 
 const std::vector<ShotSetting>& ShotSettings() { return settings; }
 
+void ReplaceShotSettings(std::vector<ShotSetting> all) { settings = std::move(all); }
+
 void ResetCameraShots() {
     shotsTimerState = ShotsTimerState{};
     settings.clear();

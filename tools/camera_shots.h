@@ -27,7 +27,7 @@ extern ShotsTimerState shotsTimerState;
 // exposure or starts the next one.
 inline bool SecondReached(int32_t now, int32_t target) { return now >= target; }
 
-// Stored exposure settings, kept for the run of the program.
+// Stored exposure settings, kept between runs (tools/camera_settings_file.h).
 constexpr int kShotFileNameChars = 19;
 constexpr int kShotDescriptionChars = 299;
 struct ShotSetting {
@@ -47,6 +47,8 @@ void AddShotSetting(ShotSetting setting);
 // Removes row `row`; false when there is no such row.
 bool RemoveShotSetting(int row);
 const std::vector<ShotSetting>& ShotSettings();
+// Replaces every stored setting (the settings read back from their file).
+void ReplaceShotSettings(std::vector<ShotSetting> all);
 
 // Back to the start of a run: no series, no stored settings (tests).
 void ResetCameraShots();

@@ -123,6 +123,10 @@ void ShowBlock(pl::Hwnd dialog) {
     InvalidateCalendar(dialog);
 }
 
+// A date or time the user chose holds: the program's clock stops following
+// the device again, even after "Now".
+void KeepChosenTime() { dateTimeFixed = 1; }
+
 void ClampDay() {
     DateTime& v = Value();
     v.day = std::min(v.day, GetDaysInMonth(v.month, v.year));
@@ -148,6 +152,7 @@ void TakeJulianDay(pl::Hwnd dialog) {
         ShowInformation("Invalid JD date", "");
         return;
     }
+    KeepChosenTime();
     ShowBlock(dialog);
 }
 
@@ -178,6 +183,7 @@ bool TakeForm() {
         ShowInformation("Invalid date or time", "");
         return false;
     }
+    if (t.minute != Value().minute || t.second != Value().second) KeepChosenTime();
     if (ShowsUT()) AddMinutes(&t, currentSite.zoneMinutes);
     Value() = t;
     return true;
@@ -253,6 +259,7 @@ void ChooseDateRow(pl::Hwnd dialog, int trigger) {
     if (trigger == kMonthTrigger) v.month = row + 1;
     if (trigger == kDayTrigger) v.day = row + 1;
     ClampDay();
+    KeepChosenTime();
     ShowBlock(dialog);
 }
 
@@ -268,6 +275,7 @@ void ChooseTimeRow(int list) {
         v.hour = row + (list == kAfternoonHourList ? 12 : 0);
         ShowHour();
     }
+    KeepChosenTime();
     ShowJulianDay();
 }
 
@@ -309,6 +317,7 @@ void TapCalendar(pl::Hwnd dialog, pl::LParam point) {
     int day = CalendarDayAtPixel(v.year, v.month, pl::PointX(point), pl::PointY(point));
     if (day == 0) return;
     v.day = day;
+    KeepChosenTime();
     MoveHighlight(dialog);
     SetPopupList(kDayTrigger, kDayList, day - 1);
     ListEnsureVisible(List(dialog, kDayList), std::max(day - 7, 0));

@@ -337,12 +337,15 @@ void OpenLocationForm() {
 }
 
 
+// Ok takes the fields into the site; the coordinates only when a tap on the
+// map picked a place, so that the site stays exactly as it was otherwise.
 void LeaveMapView(bool takePick) {
     locationMap.mapMode = 0;
     if (takePick) {
-        ReadSiteCoordinates();
+        if (locationMap.picked) ReadSiteCoordinates();
         ApplySiteFields();
     }
+    locationMap.picked = 0;
     ShowMapView();
     locationMap.mapRecentre = 1;
 }
@@ -350,10 +353,8 @@ void LeaveMapView(bool takePick) {
 void OpenMapView() {
     locationMap.mapMode = 1;
     ShowMapView();
-    const XywhRect& r = GetWorldMapRect();
-    const int x = r.x + r.width / 2, y = r.y + r.height / 2;
-    if (UseForm()) PickOnWorldMap(x, y);
-    stylus.lastX = x, stylus.lastY = y;
+    if (UseForm()) ShowSiteOnWorldMap(currentSite.longitude, currentSite.latitude);
+    stylus.lastX = locationMap.markX, stylus.lastY = locationMap.markY;
     SaveScreen();
 }
 

@@ -1,6 +1,7 @@
 #include "tools/world_map_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "chart/chart_marks.h"
@@ -127,6 +128,28 @@ void WorldMapPlace(int x, int y, double* longitude, double* latitude) {
     *latitude = 90 - (y - ScaleY(24) - map.offsetY) * kDegreesPerRow;
 }
 
+// The form pixel of a place on the large map as it is drawn: the column of
+// the band copy that falls on the map's rectangle.
+void WorldMapPixel(double longitude, double latitude, int* x, int* y) {
+    const int column = static_cast<int>(std::lround((180 - longitude) / kDegreesPerColumn));
+    *x = map.offsetX + column;
+    if (*x >= map.rect.x + map.rect.width) *x -= kBand;
+    *y = ScaleY(24) + map.offsetY + static_cast<int>(std::lround((90 - latitude) / kDegreesPerRow));
+}
+
+// A place's coordinates at the map's top left and the target mark at (x, y).
+void DrawPlace(double longitude, double latitude, int x, int y) {
+    int previousFont = GetScreenScale() > 1 ? SelectFont(4) : -1;
+    UseSchemeTextColours();
+    const int textX = map.rect.x + ScaleX(2), textY = map.rect.y + ScaleY(1);
+    DrawCoordWithHemisphere(longitude, 'W', 'E', textX, textY);
+    DrawCoordWithHemisphere(latitude, 'N', 'S', textX + ScaleX(75), textY);
+    if (previousFont >= 0) SelectFont(previousFont);
+    DrawTargetMark(x, y);
+    locationMap.markX = x;
+    locationMap.markY = y;
+}
+
 }  // namespace
 
 void SetWorldMapRect(const XywhRect& rect) { map.rect = rect; }
@@ -150,18 +173,21 @@ void PickOnWorldMap(int x, int y) {
     double longitude, latitude;
     WorldMapPlace(x, y, &longitude, &latitude);
     if (!DrawWorldMap(map.rect, longitude, latitude)) return;
-    int previousFont = GetScreenScale() > 1 ? SelectFont(4) : -1;
-    UseSchemeTextColours();
-    const int textX = map.rect.x + ScaleX(2), textY = map.rect.y + ScaleY(1);
-    DrawCoordWithHemisphere(longitude, 'W', 'E', textX, textY);
-    DrawCoordWithHemisphere(latitude, 'N', 'S', textX + ScaleX(75), textY);
-    if (previousFont >= 0) SelectFont(previousFont);
+    DrawPlace(longitude, latitude, x, y);
     char text[48];
     SetField(kLatitudeField, DegToStr(text, sizeof text, latitude));
     SetField(kLongitudeField, DegToStr(text, sizeof text, longitude));
     std::snprintf(text, sizeof text, "%d", ZoneMinutesFromLongitude(longitude));
     SetField(kZoneField, text);
-    DrawTargetMark(x, y);
+    locationMap.picked = 1;
+}
+
+void ShowSiteOnWorldMap(double longitude, double latitude) {
+    locationMap.picked = 0;
+    if (!DrawWorldMap(map.rect, longitude, latitude)) return;
+    int x = 0, y = 0;
+    WorldMapPixel(longitude, latitude, &x, &y);
+    DrawPlace(longitude, latitude, x, y);
 }
 
 void DragWorldMap(int dx, int dy, double longitude, double latitude) {

@@ -14,6 +14,9 @@
 struct LocationMapState {
     int mapMode = 0;      // 1 while the large map replaces the fields
     int mapRecentre = 1;  // set: the next drawing of the large map centres it on its point
+    int picked = 0;       // 1 once a tap on the large map has written a place into the fields
+    int markX = 0;        // where the target mark was last drawn on the large map (pixels)
+    int markY = 0;
 };
 extern LocationMapState locationMap;
 
@@ -34,8 +37,16 @@ bool DrawWorldMap(const XywhRect& rect, double longitude, double latitude);
 // A tap at (x, y) on the large map: the map drawn again, the place's
 // longitude and latitude in degrees and decimal minutes at its top left, the
 // latitude, longitude (signed, no letters) and zone fields of the form
-// written, and the target mark at the point. The site does not change.
+// written, and the target mark at the point; locationMap.picked is set. The
+// site does not change.
 void PickOnWorldMap(int x, int y);
+
+// The large map on opening: centred on the site as far as the map scrolls,
+// the site's longitude and latitude at its top left and the target mark on
+// the site's own pixel (off the centre where the map could not scroll
+// further). The fields are left as they are and locationMap.picked cleared,
+// so that the site stays exactly as it is until a tap picks a place.
+void ShowSiteOnWorldMap(double longitude, double latitude);
 
 // Moves the large map by (dx, dy) pixels and draws it again for the point.
 void DragWorldMap(int dx, int dy, double longitude, double latitude);

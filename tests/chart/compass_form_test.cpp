@@ -260,6 +260,25 @@ TEST_F(CompassForm, EditedTimeIsNotMovedByTheHourSpentOnTheForm) {
     EXPECT_EQ(Text(2834), "05/03/2024");  // FormatDate(day, month, year)
 }
 
+// A date chosen through the date field (day 6 in the day list) is the
+// chart's date, and stays when the form is drawn anew though the device
+// clock still reads the 5th.
+TEST_F(CompassForm, DateEditedThroughItsFieldStays) {
+    Start();
+    Put({DueSouth()}, 0);
+    Open();
+    Press(2834);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    Tap(Centre(pl::GetDlgItem(dialog, kDayTrigger)));
+    Tap(RowCentre(pl::GetDlgItem(dialog, kDayList), 5));
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
+    EXPECT_EQ(Text(2834), "06/03/2024");
+    harness.advance(60 * 1000);
+    Open();
+    EXPECT_EQ(Text(2834), "06/03/2024");
+    EXPECT_EQ((std::vector{currentDateTime.day, dateTimeFixed}), (std::vector{6, 1}));
+}
+
 // Back, the sky chart, object information (a planet goes to its tab, another
 // object becomes the finder target of catalogue 10) and the help text.
 TEST_F(CompassForm, Commands) {

@@ -189,6 +189,34 @@ TEST(DateTimeCalendar, PhasePicturesFollowThePublishedPhases) {
     for (int d : fullDays) EXPECT_LE(std::abs(d - 14), 3) << d;
 }
 
+// From the home form's clock: "Now" and then an hour and a minute chosen
+// hold past the clock's next tick (5 minutes); "Now" alone lets the clock
+// follow the device.
+TEST_F(DateTimeForm, TimeChosenAfterNowHoldsAndNowAloneFollowsTheDevice) {
+    const struct {
+        const char* what;
+        bool chooseTime;
+        std::vector<int> after;  // currentDateTime after the tick
+    } cases[] = {{"Now, 18:30, Ok", true, {2024, 3, 5, 18, 30}}, {"Now, Ok", false, {2024, 3, 5, 21, 15}}};
+    for (const auto& c : cases) {
+        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        Ui([] { dateTimeFixed = 1; });
+        FormCommand(5146);
+        dialog = pl::GetActiveWindow();
+        ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeNow), nullptr) << c.what;
+        Press(kDateTimeNow);
+        EXPECT_EQ(dateTimeFixed, 0) << c.what;
+        if (c.chooseTime) {
+            TapRow(kAfternoonHourList, 6);
+            TapRow(kMinuteList, 6);
+        }
+        Press(kDateTimeOk);
+        harness.advance(300000);
+        EXPECT_EQ(Fields(currentDateTime), c.after) << c.what;
+        EXPECT_EQ(dateTimeFixed, c.chooseTime ? 1 : 0) << c.what;
+    }
+}
+
 // A minute or second that is no number or outside 0..59 keeps the form open.
 TEST_F(DateTimeForm, OutOfRangeMinuteIsRefused) {
     Open({2006, 1, 10, 12, 0, 0});

@@ -4,6 +4,7 @@
 // the telescope sharing the port is a Meade drive on a serial peer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +32,7 @@
 #include "tools/observer_site.h"
 #include "tools/world_map_view.h"
 #include "ui/forms.h"
+#include "ui/screen_layout.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -117,6 +119,75 @@ TEST_F(LocationScreens, MapCentresOnTheSiteAndCancelRewritesTheFields) {
     EXPECT_EQ(Text(kLatitudeField), "51\xB0" "00'00 N");
     EXPECT_EQ(Text(kZoneField), "0");
     EXPECT_FLOAT_EQ(currentSite.latitude, 51.0f);
+}
+
+// "Map" then "Ok" with no tap keeps the site to the bit, on the small
+// screen and on the large one where London lies north of where the map can
+// centre: the mark is drawn on the site's own pixel, by the map's scrolling
+// rule (the band 1207 pixels for 180 degrees, the offset kept within it).
+struct MapScreen {
+    int width, height, dpi;
+};
+
+class LocationMapOnScreen : public LocationScreens, public ::testing::WithParamInterface<MapScreen> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();  // measured again for this screen: the mark's size follows it
+        LocationScreens::SetUp();
+    }
+    void TearDown() override {
+        LocationScreens::TearDown();
+        ResetScreenScale();
+    }
+};
+
+TEST_P(LocationMapOnScreen, MapAndOkWithoutATapKeepTheSite) {
+    const MapScreen& screen = GetParam();
+    const struct {
+        double longitude, latitude;
+        int16_t zone, daylight;
+    } sites[] = {{0.1278, 51.5074, 0, 0}, {3.7, 40.4168, 60, 1}};
+    for (const auto& c : sites) {
+        Ui([&] {
+            currentSite.daylightSaving = c.daylight;
+            SetObserverSite(c.longitude, c.latitude, static_cast<int16_t>(c.zone + 60 * c.daylight));
+            ShowSiteInForm();
+        });
+        const SiteRecord before = currentSite;
+        Press(kLocationMap);
+        const double s = screen.dpi / 96.0;
+        const int top = static_cast<int>(24 * s), band = screen.height - static_cast<int>(46 * s);
+        const int offset =
+            std::clamp(band / 2 - static_cast<int>((90 - before.latitude) * 6.705555555555556), band - 1207, 0);
+        EXPECT_EQ(locationMap.markY, top + offset + std::lround((90 - before.latitude) * 1207 / 180)) << c.longitude;
+        EXPECT_NEAR(locationMap.markX, screen.width / 2, 1) << c.longitude;
+        if (c.daylight == 0) Shot(("location_map_" + std::to_string(screen.width) + ".png").c_str());
+        Press(kLocationOk);
+        EXPECT_EQ(locationMap.mapMode, 0);
+        EXPECT_EQ((std::vector<float>{currentSite.latitude, currentSite.longitude, float(currentSite.zoneMinutes)}),
+                  (std::vector<float>{before.latitude, before.longitude, float(before.zoneMinutes)}))
+            << c.longitude;
+        EXPECT_EQ(currentSite.daylightSaving, c.daylight);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, LocationMapOnScreen,
+                         ::testing::Values(MapScreen{240, 320, 96}, MapScreen{480, 640, 192}));
+
+// A tap 40 pixels east and 25 up of the centre of the map over 51 N, 0
+// (offsets -1087 and -124 by the scrolling rule): 180 - 1247 x 360 / 2415 =
+// 5.886 E and 90 - 236 x 180 / 1207 = 54.806 N; "Ok" takes that place to the
+// second its text holds, zone 0.
+TEST_F(LocationScreens, MapTapThenOkSetsTheTappedPlace) {
+    ShowSite(0, 51, 60);
+    Press(kLocationMap);
+    Tap({160, 136});
+    EXPECT_EQ(Text(kZoneField), "0");
+    Press(kLocationOk);
+    EXPECT_NEAR(currentSite.longitude, -(1247 * 360.0 / 2415 - 180), 1.0 / 3600);
+    EXPECT_NEAR(currentSite.latitude, 90 - 236 * 180.0 / 1207, 1.0 / 3600);
+    EXPECT_EQ(currentSite.zoneMinutes, 0);
 }
 
 // The large map wraps every 2415 pixels; a move of 3 pixels does not pan, the

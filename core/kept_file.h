@@ -1,0 +1,23 @@
+// Files the program keeps for the user in its program folder (the
+// preferences, the camera settings): written whole through a temporary file
+// that is put on the disk and renamed over the old one (the folder synchronised
+// after), read back whole.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Writes `bytes` to `temporary` and renames it over `file`. False when any
+// step fails; the old file is then left as it was and the temporary removed.
+bool ReplaceKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes);
+
+// ReplaceKeptFile, telling a failure with the text `failure` (ShowInformation)
+// once: `*told` is set then and cleared by the next save that succeeds.
+bool SaveKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes, const char* failure,
+                  bool* told);
+
+// Appends the bytes of `file` to `bytes`, stopping once more than `largest`
+// have been read (such a file is no file of ours, and fails its checks).
+// False when it cannot be opened.
+bool ReadKeptFile(const char* file, std::size_t largest, std::vector<uint8_t>* bytes);
