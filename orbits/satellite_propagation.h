@@ -40,3 +40,7 @@ void ConvertStateToKm(double position[4], double velocity[4]);
 // and the sine and cosine of the point where the last step was taken (the one
 // before x). Returns the number of steps.
 int SolveSatelliteKepler(double u, double axN, double ayN, double* x, double* sinX, double* cosX);
+
+// The same from the sine and cosine of u; stores x - u in *offset.
+int SolveSatelliteKeplerAt(double sinU, double cosU, double axN, double ayN, double* offset, double* sinX,
+                           double* cosX);

@@ -111,18 +111,27 @@ bool PropagateSgp(double tsince, double position[4], double velocity[4], const S
 }
 
 int SolveSatelliteKepler(double u, double axN, double ayN, double* x, double* sinX, double* cosX) {
-    double xi = u, s = std::sin(u), c = std::cos(u);
+    double sinU, cosU, offset;
+    SineCosine(u, &sinU, &cosU);
+    int steps = SolveSatelliteKeplerAt(sinU, cosU, axN, ayN, &offset, sinX, cosX);
+    *x = u + offset;
+    return steps;
+}
+
+int SolveSatelliteKeplerAt(double sinU, double cosU, double axN, double ayN, double* offset, double* sinX,
+                           double* cosX) {
+    double d = 0.0, s = sinU, c = cosU;
     int steps = 0;
     while (true) {
         ++steps;
         *sinX = s;
         *cosX = c;
-        double change = (u - ayN * c + axN * s - xi) / (1.0 - ayN * s - axN * c);
-        xi += change;
+        double change = (axN * s - ayN * c - d) / (1.0 - ayN * s - axN * c);
+        d += change;
         if (std::fabs(change) <= 1e-6 || steps == 10) break;
         AddAngle(*sinX, *cosX, change, &s, &c);
     }
-    *x = xi;
+    *offset = d;
     return steps;
 }
 

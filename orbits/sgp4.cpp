@@ -32,6 +32,7 @@ struct Sgp4Init {
     double cosI, sinI, x3thm1, x1mth2, x7thm1, beta02;
     double eta, c1, c4, c5, d2, d3, d4, t2cof, t3cof, t4cof, t5cof;
     double mDot, omegaDot, nodeDot, omegaCof, mCof, nodeCof, lCof, ayCof, delM0, sinM0;
+    double bstarC4, bstarC5;
 };
 
 // The derived values of the last element set, keyed by its seven elements.
@@ -114,6 +115,8 @@ void DragTerms(const SatelliteElements* el, Sgp4Init* s) {
                  (-3.0 * s->x3thm1 * (1.0 - 2.0 * eeta + etasq * (1.5 - 0.5 * eeta)) +
                   0.75 * s->x1mth2 * (2.0 * etasq - eeta * (1.0 + etasq)) * std::cos(2.0 * el->argPerigee)));
     s->c5 = 2.0 * coef1 * a0 * s->beta02 * (1.0 + 2.75 * (etasq + eeta) + eeta * etasq);
+    s->bstarC4 = bstar * s->c4;
+    s->bstarC5 = bstar * s->c5;
     s->omegaCof = bstar * c3 * std::cos(el->argPerigee);
     s->mCof = e > kSmallEccentricity ? -kTwoThirds * coef * bstar / eeta : 0.0;
     s->t2cof = 1.5 * s->c1;
@@ -142,35 +145,46 @@ const Sgp4Init& InitFor(const SatelliteElements* el) {
     return sgp4Cache.init;
 }
 
-// Mean elements at t after secular gravity and drag.
+// Mean elements at t after secular gravity and drag. Angles are kept as sines
+// and cosines: the argument of perigee, the node, and the mean anomaly plus
+// the argument of perigee, to which Kepler's argument adds `drift` (the drag
+// term of the mean longitude) and the long-period term.
 struct MeanState {
-    double a, e, omega, node, l;
+    double a, e, drift;
+    double sinOmega, cosOmega, sinNode, cosNode, sinArg, cosArg;
     bool valid;  // e (before its floor of 1e-6) in [-0.001, 1)
 };
 
+// The three angles' sines and cosines depend on t alone and are taken
+// together; the drag correction to the mean anomaly and the perigee is a small
+// rotation of them that cancels in their sum.
 MeanState SecularUpdate(const SatelliteElements* el, const Sgp4Init& s, double t) {
     double mdf = el->meanAnomaly + s.mDot * t;
     double omegaDf = el->argPerigee + s.omegaDot * t;
-    double tsq = t * t;
+    double tsq = t * t, tcube = tsq * t, tfour = t * tcube;
+    double node = el->raan + s.nodeDot * t + s.nodeCof * tsq;
     MeanState m;
-    m.node = el->raan + s.nodeDot * t + s.nodeCof * tsq;
-    m.omega = omegaDf;
-    double mp = mdf;
-    double tempa = 1.0 - s.c1 * t, tempe = el->bstar * s.c4 * t, templ = s.t2cof * tsq;
+    double sinMdf, cosMdf;
+    TabulatedSineCosine(node, &m.sinNode, &m.cosNode);
+    TabulatedSineCosine(omegaDf, &m.sinOmega, &m.cosOmega);
+    TabulatedSineCosine(mdf, &sinMdf, &cosMdf);
+    SumOfAngles(sinMdf, cosMdf, m.sinOmega, m.cosOmega, &m.sinArg, &m.cosArg);
+    double tempa = 1.0 - s.c1 * t, tempe = s.bstarC4 * t, templ = s.t2cof * tsq;
     if (!s.simple) {
-        double temp = s.omegaCof * t + s.mCof * (Cube(1.0 + s.eta * std::cos(mdf)) - s.delM0);
-        mp = mdf + temp;
-        m.omega = omegaDf - temp;
-        double tcube = tsq * t, tfour = t * tcube;
+        double temp = s.omegaCof * t + s.mCof * (Cube(1.0 + s.eta * cosMdf) - s.delM0);
+        double sinTemp, cosTemp;
+        SmallAngleSineCosine(temp, &sinTemp, &cosTemp);
+        double sinMp = sinMdf * cosTemp + cosMdf * sinTemp;
+        SumOfAngles(m.sinOmega, m.cosOmega, -sinTemp, cosTemp, &m.sinOmega, &m.cosOmega);
         tempa = tempa - s.d2 * tsq - s.d3 * tcube - s.d4 * tfour;
-        tempe = tempe + el->bstar * s.c5 * (std::sin(mp) - s.sinM0);
+        tempe = tempe + s.bstarC5 * (sinMp - s.sinM0);
         templ = templ + s.t3cof * tcube + tfour * (s.t4cof + t * s.t5cof);
     }
     m.a = s.a0 * tempa * tempa;
     m.e = el->eccentricity - tempe;
     m.valid = m.e >= kLeastEccentricity && m.e < 1.0;
     if (m.e < kMinEccentricity) m.e = kMinEccentricity;
-    m.l = mp + m.omega + m.node + s.n0 * templ;
+    m.drift = s.n0 * templ;
     return m;
 }
 
@@ -186,15 +200,14 @@ PlaneState LongPeriodics(const Sgp4Init& s, const MeanState& m) {
     PlaneState p;
     double sqrtA = std::sqrt(m.a);
     p.xn = kKe / (m.a * sqrtA);
-    double sinOmega = std::sin(m.omega), cosOmega = std::cos(m.omega);
-    p.sinNode = std::sin(m.node);
-    p.cosNode = std::cos(m.node);
-    double axn = m.e * cosOmega;
+    p.sinNode = m.sinNode;
+    p.cosNode = m.cosNode;
+    double axn = m.e * m.cosOmega;
     double temp = 1.0 / (m.a * (1.0 - m.e * m.e));
-    double ayn = m.e * sinOmega + temp * s.ayCof;
-    double capu = Modulo2Pi(m.l + temp * s.lCof * axn - m.node);
-    double x, sinE, cosE;
-    SolveSatelliteKepler(capu, axn, ayn, &x, &sinE, &cosE);
+    double ayn = m.e * m.sinOmega + temp * s.ayCof;
+    double sinU, cosU, offset, sinE, cosE;
+    AddAngle(m.sinArg, m.cosArg, m.drift + temp * s.lCof * axn, &sinU, &cosU);
+    SolveSatelliteKeplerAt(sinU, cosU, axn, ayn, &offset, &sinE, &cosE);
     double ecose = axn * cosE + ayn * sinE, esine = axn * sinE - ayn * cosE;
     double elsq = axn * axn + ayn * ayn;
     p.pl = m.a * (1.0 - elsq);
