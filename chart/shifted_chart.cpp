@@ -64,6 +64,12 @@ int FrameX(const Frame& f, int x) {
 
 bool InFrame(const Frame& f, int x, int y) { return x >= f.r.left && x <= f.r.right && y >= f.r.top && y <= f.r.bottom; }
 
+// A line whose ends both lie beyond one side of the frame draws nothing there.
+bool MissesFrame(const Frame& f, int x1, int y1, int x2, int y2) {
+    return (x1 < f.r.left && x2 < f.r.left) || (x1 > f.r.right && x2 > f.r.right) ||
+           (y1 < f.r.top && y2 < f.r.top) || (y1 > f.r.bottom && y2 > f.r.bottom);
+}
+
 int IconSize(const StarRecord& s, int scale) { return (s.magnitude16 >> 4) + (scale == 1 ? 1 : 0); }
 
 void DrawStar(const Frame& f, const StarRecord& s, int x, int y) {
@@ -115,6 +121,7 @@ void DrawFigures(const Frame& f, pl::ColorRef line) {
         const StarRecord& s2 = brightStarTable[lines[i].secondStar];
         const int x1 = FrameX(f, s1.screenX), x2 = FrameX(f, s2.screenX);
         const int y1 = s1.screenY + f.dy, y2 = s2.screenY + f.dy;
+        if (MissesFrame(f, x1, y1, x2, y2)) continue;
         if (linesOn && (!f.panorama || IsPanoramaSegmentDrawn(x1, x2, f.width))) DrawLine(x1, y1, x2, y2);
         if (!endStars) continue;
         DrawStar(f, s2, x2, y2);
