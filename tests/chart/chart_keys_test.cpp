@@ -96,8 +96,9 @@ TEST_F(ChartKeys, SiderealDayStepKeepsTheStarsInPlace) {
 
 // The steps of the Time Step kinds from 5 March 2024 21:10, back (0xC1) and on
 // (0xC2): a minute, a day, a synodic month (29 d 764 min), 90 days (across the
-// leap day of 2024).
-TEST_F(ChartKeys, TimeStepKindsMoveTheDateAndTime) {
+// leap day of 2024); exactly, the 50 seconds since the chart clock's last step
+// not added.
+TEST_F(ChartKeys, TimeStepKindsMoveTheDateAndTimeExactly) {
     Start();
     PutCentre(180, 60);
     Open();
@@ -115,6 +116,7 @@ TEST_F(ChartKeys, TimeStepKindsMoveTheDateAndTime) {
             RestartChartTime();
         });
         SetWord(kPrefTimeStep, c.kind);
+        harness.advance(50000);
         Key(c.key);
         const DateTime& t = currentDateTime;
         EXPECT_EQ(std::vector<int>({t.year, t.month, t.day, t.hour, t.minute, t.second}),
@@ -190,6 +192,24 @@ TEST_F(ChartKeys, DirectionsFaceTheChart) {
     Choose(kChartDirectionTrigger, kChartDirectionList, 2);
     EXPECT_EQ(chartRecord.centreLongitude, 270.0f);
     EXPECT_EQ(selectionCurrentRow, -1);
+}
+
+// The direction popup in the Horizon View centres the chart on what lies at
+// the row's azimuth at the chart's middle height: "S" from azimuth 10 gives a
+// centre at azimuth 180 (within a pixel, 0.27 degree at zoom 3) and the
+// altitude the middle showed, 30.
+TEST_F(ChartKeys, HorizonViewDirectionCentresThatAzimuth) {
+    Start();
+    PutCentre(10, 30);
+    SetWord(kPrefChartZoom, 3);
+    Ui([] { chartView = 1; });
+    Open();
+    Choose(kChartDirectionTrigger, kChartDirectionList, 4);
+    EXPECT_EQ(selectionCurrentRow, -1);
+    EXPECT_NEAR(CentreAzimuth(), 180.0, 0.3);
+    EXPECT_NEAR(ComputeAltitude(chartTimeRecord.lstHours, chartSelection.rightAscension, chartSelection.declination,
+                                51.0),
+                30.0, 0.3);
 }
 
 // Enter on the row of M31 hands it to the object information form as Messier

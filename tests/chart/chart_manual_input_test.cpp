@@ -26,7 +26,6 @@ protected:
         const auto centre = PlaceAt(180, 60);
         Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second)}, 0);
         SetWord(kPrefChartZoom, 5);
-        Ui([] { ResetChartManualInput(); });
         SkyChartTest::Open();
     }
     // The chart centre's place under the middle of the screen.

@@ -12,10 +12,13 @@
 
 #include "catalog/designations.h"
 #include "catalog/stellar_catalog.h"
+#include "chart/chart_picks.h"
 #include "chart/chart_screen_lists.h"
 #include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
 #include "chart/sphere_projection.h"
+#include "core/shared_buffers.h"
+#include "objects/selected_object.h"
 #include "scope/scope_services.h"
 #include "sky_chart_fixture.h"
 #include "support/jpeg_file.h"
@@ -269,6 +272,7 @@ TEST_F(ChartTaps, TapModeOneRecentresOnlyNearTheEdge) {
     SetWord(kPrefChartZoom, 3);
     Open();
     const std::vector<std::pair<int, int>> stars = ShownStarPoints();
+    const std::vector<Point> entries = {EntryPoint(0), EntryPoint(1), EntryPoint(2)};
     const Point m = EntryPoint(1), e = EntryPoint(2);
     ASSERT_GT(m.y, 60);
     ASSERT_LT(m.y, 260);
@@ -278,8 +282,12 @@ TEST_F(ChartTaps, TapModeOneRecentresOnlyNearTheEdge) {
     TapAt(m);
     Shot("chart_pick_in_place_240.png");
     EXPECT_EQ(selectionCurrentRow, 1);
+    EXPECT_EQ(blinkPhase, -3);  // the distance text stays three ticks
     EXPECT_EQ(ShownStarPoints(), stars);
-    EXPECT_EQ(EntryPoint(0).x, 120);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(EntryPoint(i).x, entries[static_cast<std::size_t>(i)].x) << i;
+        EXPECT_EQ(EntryPoint(i).y, entries[static_cast<std::size_t>(i)].y) << i;
+    }
     TapAt(e);
     EXPECT_EQ(selectionCurrentRow, 2);
     EXPECT_NEAR(EntryPoint(2).x, 120, 1);
@@ -328,6 +336,144 @@ TEST_F(ChartTaps, SkyMapDragEndsOnTheSkyPointBroughtToTheMiddle) {
     EXPECT_NEAR(y, 160, 1);
     EXPECT_EQ(chartTimerPeriodMs, 1000u);
     SetWord(kPrefCursor, 0);
+}
+
+// A drill-down object of the object index: NGC 224, cross-referenced as M31,
+// is listed as Messier 31, its number kept one less as the list's Messier
+// entries count from 0, so that it is named "M31" (not "M32").
+TEST_F(ChartTaps, DrilldownObjectsArePickedByTheirCrossReference) {
+    const std::filesystem::path data = folder.path() / "data";
+    ObjectRecord ngc224{};
+    ngc224.designationId = kDesignationNgc;
+    ngc224.number = 224;
+    ngc224.objectType = 16;
+    WriteFile(data / "zendavori_obj_1k.ppc", record_writer::RecordDbBytes(26, 64, {record_writer::ObjectBytes(ngc224)}));
+    const auto a = PlaceAt(90, 84);
+    auto entry = [](int record, std::pair<float, float> place) {
+        return ObjectIndexEntry{static_cast<uint32_t>(224 + record), kDesignationNgc, static_cast<int16_t>(record),
+                                static_cast<int32_t>(place.first * 4392264.877774095),
+                                static_cast<int32_t>(place.second * 292817.65851827303), 16, 40};
+    };
+    WriteFile(data / "zendavori_obj_1k_idx.ppc",
+              record_writer::RecordDbBytes(1, 300, {record_writer::ObjectIndexBytes({entry(0, a)})}));
+    record_writer::CrossRef m31{kDesignationNgc, {kDesignationMessier, 0, 0}, 224, {31, 0, 0}, "Andromeda"};
+    WriteFile(data / "zendavori_obj_cross_ref.ppc",
+              record_writer::RecordDbBytes(1, 48, {record_writer::CrossRefBytes({}, 48), record_writer::CrossRefBytes(m31, 48)}));
+    Start();
+    PutCentreAndSide();
+    SetWord(kPrefChartZoom, 5);
+    Open();
+    ASSERT_EQ(BoxCount(), 0) << BoxText();
+    const ChartObjectEntry* list = chartScreenLists.objects;
+    ASSERT_EQ(list[0].record, 0);
+    ASSERT_EQ(list[1].record, kObjectListEnd);
+    TapAt({list[0].x, list[0].y});
+    EXPECT_EQ(static_cast<int>(chartSelection.designationId), kDesignationMessier);
+    ASSERT_GE(selectionCurrentRow, 0);
+    const SelectionEntry& e = selectionList[GetSelectionIndex(selectionCurrentRow)];
+    EXPECT_EQ(e.designation, kDesignationMessier);
+    EXPECT_EQ(e.number, 30);
+    EXPECT_STREQ(e.name, "M31");
+}
+
+// Tap mode 0 asks for the information form (and the chart closes): a picked
+// star is listed and handed over as the finder target; an empty sky point
+// with no row is listed too, its card written into the shared text buffer
+// and made the finder target with index 6.
+TEST_F(ChartTaps, TapModeZeroAsksForTheInformationForm) {
+    Start();
+    PutCentreAndSide();
+    SetWord(kPrefChartZoom, 3);
+    SetWord(kTapModeWord, 0);
+    Open();
+    TapAt(StarPoint(kUnnamedStar));
+    EXPECT_EQ(GetCurrentFormId(), 112);
+    EXPECT_EQ(IsObjectSelected(), 1);
+    EXPECT_EQ(selectedObject.index, 10);
+    EXPECT_EQ(selectedObject.record.number, 11);
+    EXPECT_STREQ(selectedObject.record.name, "HR11");
+    AnswerAll();
+    Open();
+    const int count = selectionCount;
+    TapAt({70, 230});
+    EXPECT_EQ(GetCurrentFormId(), 112);
+    EXPECT_EQ(selectionCount, count + 1);
+    EXPECT_EQ(selectedObject.index, 6);
+    EXPECT_EQ(selectedObject.record.objectType, 0u);
+    const std::string card = txtBuffer;
+    EXPECT_EQ(card.rfind("None0\n\x95 Andromeda (And)\n\x95 Ra   ", 0), 0u) << card;
+    EXPECT_NE(card.find("\n\x95 BV  0.0"), std::string::npos) << card;
+    AnswerAll();
+    SetWord(kTapModeWord, 1);
+}
+
+// The sphere views: a tap on a bright star picks it (kind 28), lists it and,
+// in tap mode 1, sets the view's centre on it for the next drawing (its
+// altitude, 79.5 degrees: hour angle 1 h, declination 60 at latitude 51); an
+// empty point gives number -1 at the place under the tap, no row. Tap mode 2
+// draws the chart about the pick.
+TEST_F(ChartTaps, SphereViewTaps) {
+    WriteNames();
+    Start();
+    PutCentreAndSide();
+    SetWord(kPrefChartZoom, 4);
+    Ui([] { chartView = 2; });
+    Open();
+    const XywhRect view = chartRecord.viewRect;
+    const Point star{StarPoint(kUnnamedStar).x + view.x, StarPoint(kUnnamedStar).y + view.y};
+    TapAt(star);
+    EXPECT_EQ(static_cast<int>(chartSelection.designationId), kDesignationHr);
+    EXPECT_EQ(chartSelection.number, 11);
+    ASSERT_GE(selectionCurrentRow, 0);
+    EXPECT_EQ(selectionList[GetSelectionIndex(selectionCurrentRow)].number, 11);
+    const double phi = 51.0 * kDegToRad, dec = 60.0 * kDegToRad, h = 15.0 * kDegToRad;
+    const double altitude = std::asin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(h));
+    EXPECT_NEAR(chartRecord.centreLatitude, altitude / kDegToRad, 0.5);
+    Fix24Angle ra = 0, decFix = 0;
+    Ui([&] { SkyMapPointToRaDec(70, 230, &ra, &decFix); });
+    TapAt({70, 230});
+    EXPECT_EQ(chartSelection.number, -1);
+    EXPECT_EQ(selectionCurrentRow, -1);
+    EXPECT_NEAR(chartSelection.rightAscension, ra * 12.0 / M_PI / 16777216.0, 1e-5);
+    EXPECT_NEAR(chartSelection.declination, decFix * 180.0 / M_PI / 16777216.0, 1e-4);
+    SetWord(kTapModeWord, 2);
+    const Point named{StarPoint(kNamedStar).x + view.x, StarPoint(kNamedStar).y + view.y};
+    TapAt(named);
+    EXPECT_EQ(SelectionName(), "Chosen");
+    EXPECT_NEAR(StarPoint(kNamedStar).x, view.width / 2, 1);
+    EXPECT_NEAR(StarPoint(kNamedStar).y, view.height / 2, 1);
+    SetWord(kTapModeWord, 1);
+}
+
+// A list row chosen after a star pick is the chart's selection with its own
+// name: the picked star's name is not drawn beside it.
+TEST_F(ChartTaps, ChosenRowDoesNotKeepThePickedStarsName) {
+    WriteNames();
+    Start();
+    PutCentreAndSide();
+    SetWord(kPrefChartZoom, 3);
+    Open();
+    TapAt(StarPoint(kNamedStar));
+    ASSERT_EQ(SelectionName(), "Chosen");
+    Choose(kChartObjectTrigger, kChartObjectList, 0);
+    EXPECT_EQ(SelectionName(), "Centre");
+    EXPECT_EQ(chartSelection.number, 1);
+}
+
+// Angular distances between places by the haversine formula, against
+// spherical geometry: along the equator an hour is 15 degrees; two points at
+// declination 60 twelve hours apart are 60 degrees apart over the pole; a
+// pole and the equator 90; a second of time on the equator 15 arcseconds;
+// opposite points 180; an hour across 0 h at declination 10, 14.77084 by the
+// spherical law of cosines (cos d = sin^2 10 + cos^2 10 cos 15).
+TEST(ChartPickDistance, AgreesWithSphericalGeometry) {
+    const struct {
+        double ra1, dec1, ra2, dec2, degrees;
+    } cases[] = {{0, 0, 1, 0, 15},           {0, 60, 12, 60, 60},       {3, 90, 17, 0, 90},
+                 {0, 0, 1 / 3600.0, 0, 15 / 3600.0}, {6, 20, 18, -20, 180},  {23.5, 10, 0.5, 10, 14.77084}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(ChartPickDistance(c.ra1, c.dec1, c.ra2, c.dec2), c.degrees, 1e-4)
+            << c.ra1 << " " << c.dec1 << " " << c.ra2 << " " << c.dec2;
 }
 
 }  // namespace

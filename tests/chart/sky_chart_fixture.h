@@ -19,8 +19,10 @@
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
 #include "chart/chart_form_controls.h"
+#include "chart/chart_manual_input.h"
 #include "chart/chart_redraw.h"
 #include "chart/chart_state.h"
+#include "chart/chart_taps.h"
 #include "chart/chart_views.h"
 #include "chart/sky_chart_form.h"
 #include "core/date_text.h"
@@ -122,6 +124,8 @@ protected:
             ResetStarCatalog();
             ReopenDatabases(1);
             ResetSkyChartForm();
+            ResetChartTaps();
+            ResetChartManualInput();
             SetTestSite(51.0, 0.0, 0);
             ResetDateFieldOrder();
             chartView = 0;
