@@ -45,7 +45,6 @@ namespace {
 constexpr int kCompassForm = 2830;
 constexpr int kObjectInfoForm = 112;
 constexpr int kTapModeWord = 40;
-constexpr int kStarColourWord = 25;
 constexpr int kStarFieldFromZoom = 5;
 constexpr int kStarListSearched = 1481;
 constexpr uint32_t kTypeStar = 30;
@@ -196,7 +195,7 @@ void DrawHorizonPickInPlace(const ObjectRecord& previous) {
     DrawChartStatusLine(chartTimeRecord.lstHours, &chartSelection);
     const int s = GetScreenScale();
     SaveStatusBox(nullptr, pickX - 16 * s, pickY - 16 * s);
-    const int starColour = preferences.word[kStarColourWord];
+    const int starColour = preferences.word[kPrefStarColor];
     if (starColour == 0 || starColour == 1) DrawChartSelectionLabel();
     DrawTargetMark(pickX, pickY);
     if (chartDistanceDisplay) DrawPickDistance(previous.rightAscension, previous.declination, pickX + ScaleX(4),

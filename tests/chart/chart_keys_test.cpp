@@ -43,8 +43,12 @@ protected:
         Redraw();
     }
     void Key(int vk, int holdPolls = 0) { harness.key(vk, holdPolls); }
+    // Azimuth and altitude of the chart's selection at latitude 51.
     static double CentreAzimuth() {
         return ComputeAzimuth(chartTimeRecord.lstHours, chartSelection.rightAscension, chartSelection.declination, 51.0);
+    }
+    static double CentreAltitude() {
+        return ComputeAltitude(chartTimeRecord.lstHours, chartSelection.rightAscension, chartSelection.declination, 51.0);
     }
 };
 
@@ -171,9 +175,7 @@ TEST_F(ChartKeys, HorizonViewScrollsPastTheFullTurn) {
     Key(pl::VK_RIGHT, 80);
     EXPECT_EQ(selectionCurrentRow, -1);
     EXPECT_NEAR(CentreAzimuth(), 325.0, 0.1);
-    EXPECT_NEAR(ComputeAltitude(chartTimeRecord.lstHours, chartSelection.rightAscension, chartSelection.declination,
-                                51.0),
-                30.0, 0.63);
+    EXPECT_NEAR(CentreAltitude(), 30.0, 0.63);
 }
 
 // "n" typed, and "N" of the direction popup, turn the Sky Map to -180 degrees;
@@ -207,9 +209,7 @@ TEST_F(ChartKeys, HorizonViewDirectionCentresThatAzimuth) {
     Choose(kChartDirectionTrigger, kChartDirectionList, 4);
     EXPECT_EQ(selectionCurrentRow, -1);
     EXPECT_NEAR(CentreAzimuth(), 180.0, 0.3);
-    EXPECT_NEAR(ComputeAltitude(chartTimeRecord.lstHours, chartSelection.rightAscension, chartSelection.declination,
-                                51.0),
-                30.0, 0.3);
+    EXPECT_NEAR(CentreAltitude(), 30.0, 0.3);
 }
 
 // Enter on the row of M31 hands it to the object information form as Messier
