@@ -8,7 +8,9 @@
 // - 110 observing-list entries, the first one above the horizon at the centre.
 // SkyMap, HorizonView and WholeSky redraw one view each; the first redraw of a view projects
 // the list and the bright stars, the later ones (the timed ones) draw from those projections,
-// as the chart does between two steps of its clock.
+// as the chart does between two steps of its clock. ShiftedSkyMap draws one frame of a drag of
+// that Sky Map (DrawShiftedChart) from the positions its redraw kept, each frame a few pixels
+// further, as the pen moves.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -28,6 +30,7 @@
 #include "chart/chart_zoom.h"
 #include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
+#include "chart/shifted_chart.h"
 #include "high_resolution_view.h"
 #include "sky_fixture.h"
 
@@ -149,7 +152,21 @@ void HorizonView(benchmark::State& state) { Redraw(state, 1); }
 void WholeSky(benchmark::State& state) { Redraw(state, 2); }
 // Nothing selected: the Horizon View about the zenith.
 void HorizonViewZenith(benchmark::State& state) { Redraw(state, 1, true); }
+// A drag's frame of the Sky Map at zoom 8.
+void ShiftedSkyMap(benchmark::State& state) {
+    Bench().Show(0);
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 40;
+        ShiftChart(3 * step, -2 * step, false);
+        benchmark::ClobberMemory();
+    }
+    int kept = 0;
+    while (kept < kChartStarListCapacity && chartScreenLists.stars[kept].id != kStarListEnd) ++kept;
+    state.counters["catalogue_stars_kept"] = kept;
+}
 BENCHMARK(SkyMap)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShiftedSkyMap)->Unit(benchmark::kMillisecond);
 BENCHMARK(HorizonView)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeSky)->Unit(benchmark::kMillisecond);
 BENCHMARK(HorizonViewZenith)->Unit(benchmark::kMillisecond);

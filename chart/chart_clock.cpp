@@ -64,6 +64,11 @@ int UpdateChartTime(int force) {
     return 1;
 }
 
+int RestartChartTime() {
+    chartTimeRecord.lastTickSeconds = 0;
+    return UpdateChartTime(1);
+}
+
 void SetChartDateTime(const ObjectRecord* rec, int year, int month, int day, int hour, int minute) {
     DateTime& t = currentDateTime;
     t.year = year;

@@ -17,6 +17,10 @@ void LoadDateTimeFromDevice();
 // records the time (elapsed 0).
 int UpdateChartTime(int force);
 
+// UpdateChartTime(1) after currentDateTime was set or stepped: the chart clock
+// starts again from it, none of the seconds since its last step added.
+int RestartChartTime();
+
 // Sets the chart date and time to the minute (the second is kept) and its
 // sidereal time; a changed sidereal time marks the projections stale. With a
 // record, it becomes the chart's selection. The chart's selection row becomes 0.

@@ -156,6 +156,8 @@ void DrawSelectedObjectName(int cx, int cy) {
     if (scaled) SelectFont(font);
 }
 
+bool IsEntryDrawnOnChart(const SelectionEntry& e) { return Drawn(e, ObjectLimit10()); }
+
 void DrawChartSelectionLabel() {
     const int row = selectionCurrentRow;
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;

@@ -19,6 +19,11 @@ void MarkSelectedEntry(SelectionEntry* entry);
 // the outline of an extended object at their true size.
 void DrawChartObjectPass(const pl::Rect& r);
 
+// Whether the object pass draws the entry (its screen point is then that of
+// the last drawing): above the horizon, in the class filter, and a body,
+// within the object limit or always shown.
+bool IsEntryDrawnOnChart(const SelectionEntry& e);
+
 // The chart's selection at the centre (cx, cy): its symbol when no list row
 // holds it and it is fainter than the object limit; its name 5 scaleX right
 // and 1 scaleY up unless it is an HR star.

@@ -36,6 +36,7 @@
 #include "ui/screen_layout.h"
 
 double scopeMarkerLastDec = -1000.0;
+int32_t blinkPhase = 0;
 
 namespace {
 
@@ -97,7 +98,6 @@ void RedrawSphereView() {
         RestoreChartLabel();
         ShowChartObjectRow(row);
         SetChartSelectionRecord(&e);
-        chartSelection.number = e.number;
         int32_t p, q, s;
         ProjectRaDecToChart(static_cast<Fix24Angle>(e.rightAscension * kFixPerHour),
                             static_cast<Fix24Angle>(e.declination * kFixPerDegree), &p, &q, &s);
@@ -135,7 +135,6 @@ int ChooseCentre(int32_t* a, int32_t* b) {
         SelectionEntry& e = selectionList[position];
         MarkSelectedEntry(&e);
         SetChartSelectionRecord(&e);
-        chartSelection.number = e.number;
         if (e.horizonHidden == 0) {
             *a = e.chartX;
             *b = e.chartY;
@@ -312,5 +311,6 @@ void ResetChartRedraw() {
     starsProjectedView = -1;
     starsProjectedLst = -1.0f;
     scopeMarkerLastDec = -1000.0;
+    blinkPhase = 0;
     chartApparentPlace = ChartApparentPlace{};
 }

@@ -35,6 +35,11 @@ extern ChartApparentPlace chartApparentPlace;
 // that the next timer tick draws the marker again).
 extern double scopeMarkerLastDec;
 
+// Phase of the blinking target mark (cursor mode 1) at the timer's ticks; a
+// negative value counts the ticks during which the mark is left alone, as a
+// pick's distance text stands beside it (a pick sets -3).
+extern int32_t blinkPhase;
+
 // The palette for night mode `night` (0 none; `intensity` its red level),
 // colour scheme `background` (word 26) and line colour `lineColour` (word 27).
 // A background outside 0..3 keeps `previous`'s text colour; the other roles

@@ -1,6 +1,7 @@
 #include "chart/chart_state.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "catalog/object_display.h"
 #include "catalog/selection_list.h"
@@ -93,7 +94,15 @@ int GetChartClassFilterRow() {
 
 int GetChartViewRow() { return chartView + 5; }
 
-void SetChartSelectionRecord(const SelectionEntry* entry) { CopyObjectDisplayFields(&chartSelection, entry); }
+void SetChartSelectionRecord(const SelectionEntry* entry) {
+    if (!entry) return;
+    CopyObjectDisplayFields(&chartSelection, entry);
+    chartSelection.number = entry->number;
+    char name[kSelectionNameSize];
+    std::memcpy(name, entry->name, sizeof name - 1);
+    name[sizeof name - 1] = '\0';
+    SetObjectRecordName(&chartSelection, name);
+}
 
 void CopyChartState16(ObjectRecord* out) { *out = chartSelection; }
 

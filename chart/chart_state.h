@@ -88,8 +88,10 @@ int GetChartSelectionRow();
 int GetChartClassFilterRow();
 int GetChartViewRow();
 
-// The list entry becomes the chart's selection (CopyObjectDisplayFields: the
-// distance and name stay). Nothing for a null entry.
+// The list entry becomes the chart's selection: its displayed fields
+// (CopyObjectDisplayFields; the distance stays), its number and its name, so
+// that no name of an earlier selection is drawn beside it. Nothing for a null
+// entry.
 void SetChartSelectionRecord(const SelectionEntry* entry);
 
 // The chart's selection, 16 words, copied out or in.

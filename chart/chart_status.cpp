@@ -25,6 +25,7 @@ constexpr int32_t kFixPerHour = 4392264;
 constexpr int32_t kFixPerMinute = 73204;
 constexpr double kDegPerFix = 180.0 / 52707178.6;
 constexpr double kDegToRad = 0.0174532925199433;
+constexpr double kFixPerDegree = 292817.65851827303;
 
 void DrawText(const char* text, int x, int y) { DrawPlainText(text, static_cast<int>(std::strlen(text)), x, y); }
 
@@ -150,4 +151,21 @@ void DrawSkyMapStatus(const XywhRect& rect, const SelectionEntry*, Fix24Angle an
     SetTextTransparent(false);
     DrawStatusLines(rect, bottom, angle, elevation);
     SetTextTransparent(transparent);
+}
+
+// The frame angle of a horizontal-frame picture is minus the azimuth, that of an
+// equatorial one the right ascension; the status reads the place's own.
+void DrawSkyMapPlaceStatus(const XywhRect& rect, Fix24Angle ra, Fix24Angle dec) {
+    if (preferences.word[kPrefAltAzGrid] == 0) {
+        DrawSkyMapStatus(rect, nullptr, ra / 15, dec, skyMapView.centreAngle, skyMapView.centreElevation);
+        return;
+    }
+    int32_t p, q, s;
+    UnitVectorToChartBy(skyRotation.matrix, StarUnitVector(ra, dec), &p, &q, &s);
+    double angle = std::atan2(static_cast<double>(p), static_cast<double>(q)) / kDegToRad;
+    angle -= 360.0 * std::floor(angle / 360.0);
+    const double elevation = std::asin(std::fmax(-1.0, std::fmin(1.0, s / 16777216.0))) / kDegToRad;
+    DrawSkyMapStatus(rect, nullptr, kFullTurn - static_cast<Fix24Angle>(angle * kFixPerDegree),
+                     static_cast<Fix24Angle>(elevation * kFixPerDegree), skyMapView.centreAngle,
+                     skyMapView.centreElevation);
 }

@@ -31,3 +31,8 @@ void DrawChartLegend(int x, int y, Fix24Angle azimuth, Fix24Angle altitude);
 // centre object) is not read.
 void DrawSkyMapStatus(const XywhRect& rect, const SelectionEntry* centre, Fix24Angle angle, Fix24Angle elevation,
                       Fix24Angle alpha0, Fix24Angle delta0);
+
+// DrawSkyMapStatus for a place of the picture (J2000, Fix24Angle): its right
+// ascension (as hours) and declination, or with "Alt/Az Grid" (word 126) its
+// azimuth and altitude, whatever the picture's frame.
+void DrawSkyMapPlaceStatus(const XywhRect& rect, Fix24Angle ra, Fix24Angle dec);

@@ -1,5 +1,6 @@
 #include "chart/hit_tests.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -45,10 +46,13 @@ int FindObjectInSquare(const SelectionEntry* objects, int count, int x0, int y0,
     return -1;
 }
 
-int FindPointInScreenList8(int x, int y, int r) {
+int FindPointInScreenList8(int x, int y, int r) { return FindStarInScreenList(x, y, r, false, kChartStarListCapacity); }
+
+int FindStarInScreenList(int x, int y, int r, bool strict, int maxEntries) {
     const ChartStarEntry* list = chartScreenLists.stars;
-    for (int i = 0; list && i < kChartStarListCapacity && list[i].id != kStarListEnd; ++i)
-        if (Within(int64_t{list[i].x} - x, int64_t{list[i].y} - y, r)) return i;
+    const int limit = std::min(maxEntries, kChartStarListCapacity);
+    for (int i = 0; list && i < limit && list[i].id != kStarListEnd; ++i)
+        if (Within(int64_t{list[i].x} - x, int64_t{list[i].y} - y, strict ? r - 1 : r)) return i;
     return -1;
 }
 

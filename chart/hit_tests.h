@@ -21,3 +21,8 @@ int FindObjectInSquare(const SelectionEntry* objects, int count, int x0, int y0,
 // 300 entries); -1 for none or no list.
 int FindPointInScreenList8(int x, int y, int r);
 int FindPointInScreenList16(int x, int y, int r);
+
+// The star screen list's first entry among its first `maxEntries` (and before
+// its end mark) within r of (x, y) on both axes: |d| < r when `strict`, else
+// |d| <= r. -1 for none or no list.
+int FindStarInScreenList(int x, int y, int r, bool strict, int maxEntries);

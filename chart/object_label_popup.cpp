@@ -15,7 +15,6 @@
 #include "chart/chart_status.h"
 #include "chart/hit_tests.h"
 #include "chart/save_under.h"
-#include "chart/sky_rotation.h"
 #include "chart/sphere_projection.h"
 #include "chart/star_labels.h"
 #include "core/preferences.h"
@@ -29,9 +28,7 @@ namespace {
 
 constexpr double kFixPerHour = 4392264.877774095;
 constexpr double kFixPerDegree = 292817.65851827303;
-constexpr double kRadToDeg = 57.29577951308232;
 constexpr int kTychoStarCount = 140000;
-constexpr Fix24Angle kFullTurn = 105414357;
 
 // What a search found: its label (or a bright star to label) and its place.
 struct Hit {
@@ -112,26 +109,6 @@ void DrawLabel(const Hit& hit, int x, int y) {
     DrawTargetMark(x, y);
 }
 
-// The picture's status for the hit's place: its right ascension (as hours, the angle / 15) and
-// declination, or with "Alt/Az Grid" (word 126) its azimuth and altitude. Both are the place's
-// own in either frame: the frame angle of a horizontal-frame picture is minus the azimuth, that
-// of an equatorial one the right ascension.
-void ShowPlaceStatus(const Hit& hit, const XywhRect& rect) {
-    if (preferences.word[kPrefAltAzGrid] == 0) {
-        DrawSkyMapStatus(rect, nullptr, hit.ra / 15, hit.dec, skyMapView.centreAngle, skyMapView.centreElevation);
-        return;
-    }
-    // Its horizontal place whatever the picture's frame.
-    int32_t p, q, s;
-    UnitVectorToChartBy(skyRotation.matrix, StarUnitVector(hit.ra, hit.dec), &p, &q, &s);
-    double angle = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
-    angle -= 360.0 * std::floor(angle / 360.0);
-    double elevation = std::asin(std::fmax(-1.0, std::fmin(1.0, s / 16777216.0))) * kRadToDeg;
-    DrawSkyMapStatus(rect, nullptr, kFullTurn - static_cast<Fix24Angle>(angle * kFixPerDegree),
-                     static_cast<Fix24Angle>(elevation * kFixPerDegree), skyMapView.centreAngle,
-                     skyMapView.centreElevation);
-}
-
 }  // namespace
 
 int ShowObjectLabelPopup(const SelectionEntry* objects, int count, const XywhRect& rect, int x, int y) {
@@ -154,6 +131,6 @@ int ShowObjectLabelPopup(const SelectionEntry* objects, int count, const XywhRec
     DrawLabel(hit, x, y);
     SelectFont(previousFont);
     SetTextTransparent(transparent);
-    ShowPlaceStatus(hit, rect);
+    DrawSkyMapPlaceStatus(rect, hit.ra, hit.dec);
     return 1;
 }

@@ -51,6 +51,11 @@ void FreeChartBitmaps() {
     }
 }
 
+void FreeChartMarkerBox() {
+    DeleteOffscreenWindow(chartMarkerBox.bitmap);
+    chartMarkerBox.bitmap = nullptr;
+}
+
 void SaveStatusBox(const DrawWindowRecord* source, int x, int y) {
     Save(&chartStatusBox, kStatusBoxWidth, kStatusBoxHeight, source, x, y);
 }

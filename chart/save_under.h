@@ -20,6 +20,8 @@ extern SaveUnderBox chartMarkerBox;
 
 // Frees both boxes; they are made again by the next save.
 void FreeChartBitmaps();
+// Frees the marker box alone.
+void FreeChartMarkerBox();
 
 // Copies the box's size of pixels at (x, y) of `source` (null: the current draw
 // window) into the box, making its picture on first use. Nothing is saved when

@@ -10,6 +10,10 @@
 #include "catalog/selection_list.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_form_controls.h"
+#include "chart/chart_keys.h"
+#include "chart/chart_manual_input.h"
+#include "chart/chart_taps.h"
+#include "chart/sky_chart_input.h"
 #include "chart/chart_overlays.h"
 #include "chart/chart_redraw.h"
 #include "chart/chart_state.h"
@@ -179,7 +183,7 @@ void EditChartDateTime() {
     if (EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second)) {
         SetCurrentDateTime(t.year, t.month, t.day, t.hour, t.minute, 0);
         RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, 0);
-        UpdateChartTime(1);
+        RestartChartTime();
     }
     RedrawSkyChart();
 }
@@ -229,12 +233,7 @@ void ChooseOrientation() {
 
 void ChooseZoom() {
     const int row = Get(kChartZoomList);
-    if (row < 0) return;
-    ClearSaveUnderPositions();
-    if (row != chartState.chartZoomIndex) RequestChartReprojection();
-    SetChartZoom(row);
-    RedrawWithFovLabel();
-    SetChartButtonBitmaps(std::min(chartState.chartZoomIndex, 9));
+    if (row >= 0) ChangeChartZoom(row);
 }
 
 void ChooseObjectRow() {
@@ -253,6 +252,11 @@ void RunPopupCommand(int listId) {
         case kChartOrientationList: ChooseOrientation(); return;
         case kChartZoomList: ChooseZoom(); return;
         case kChartObjectList: ChooseObjectRow(); return;
+        case kChartDirectionList: {
+            const int row = Get(kChartDirectionList);
+            if (row >= 0) SetChartDirection(row);
+            return;
+        }
         case kChartFilterList: {
             const int row = Get(kChartFilterList);
             ApplyChartListFilter(row);
@@ -322,6 +326,20 @@ void StartChartTimer(int afterTap) {
     pl::SetTimer(form, kChartTimer, chartTimerPeriodMs);
 }
 
+void StopChartTimer() {
+    if (pl::Hwnd form = ChartFormWindow()) pl::KillTimer(form, kChartTimer);
+    chartTimerPeriodMs = 0;
+}
+
+void ChangeChartZoom(int step) {
+    ClearSaveUnderPositions();
+    if (step != chartState.chartZoomIndex) RequestChartReprojection();
+    SetChartZoom(step);
+    RedrawWithFovLabel();
+    SetPopupList(kChartZoomTrigger, kChartZoomList, chartState.chartZoomIndex);
+    SetChartButtonBitmaps(std::min(chartState.chartZoomIndex, 9));
+}
+
 void RequestChartReprojection() {
     InvalidateHorizonProjection();
     chartState.chartDirty = 1;
@@ -386,6 +404,10 @@ int ChartButtonCommand(int id) {
             RedrawSkyChart();
             return 1;
         case kChartTurnToObject: TurnToSelection(); return 1;
+        case kChartObjectInfo:
+        case 1879: ShowChartObjectInfo(); return 1;
+        case kChartManualRaDec: RunChartManualInput(0); return 1;
+        case kChartManualAltAz: RunChartManualInput(1); return 1;
         default: return 0;
     }
 }
@@ -431,6 +453,13 @@ pl::LResult SkyChartDialogProc(pl::Hwnd form, uint32_t message, pl::WParam wPara
             return 1;
         }
         case pl::WM_CLOSE: CloseSkyChart(form); return 0;
+        case pl::WM_LBUTTONDOWN: OnChartPenDown(form, pl::PointX(lParam), pl::PointY(lParam)); return 1;
+        case pl::WM_MOUSEMOVE:
+            if (wParam & pl::MK_LBUTTON) OnChartPenMove(form, pl::PointX(lParam), pl::PointY(lParam));
+            return 1;
+        case pl::WM_LBUTTONUP: OnChartPenUp(form, pl::PointX(lParam), pl::PointY(lParam)); return 1;
+        case pl::WM_KEYDOWN: return OnChartKey(form, ChartKeyOfVirtualKey(static_cast<int>(wParam)));
+        case pl::WM_CHAR: return OnChartKey(form, ChartKeyOfCharacter(static_cast<int>(wParam)));
         case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
         case pl::WM_SETTINGCHANGE:
             if (wParam == pl::SETTINGCHANGE_RESET) TakeNewScreen();

@@ -8,8 +8,10 @@
 // controls as the chart code reaches them: chart/chart_form_controls.h.
 //
 // The stylus and keys, the manual positions, the direction popup and the
-// information button are handled by the chart's tap code; the telescope
-// marker, goto and the views and telescope popups by its telescope code.
+// information button are handled by the chart's tap code (chart/chart_taps.h,
+// chart/chart_scroll.h, chart/chart_keys.h, chart/chart_manual_input.h); the
+// telescope marker, goto and the views and telescope popups by its telescope
+// code.
 #pragma once
 
 #include <cstdint>
@@ -49,11 +51,18 @@ int ChartPopupCommand(int listId);
 // 10000 ms).
 uint32_t ChartTimerPeriod(int afterTap);
 void StartChartTimer(int afterTap);
+void StopChartTimer();
 // The period timer 1 was last started with; 0 while it is stopped.
 extern uint32_t chartTimerPeriodMs;
 
 // Request that the chart positions be projected again at the next redraw.
 void RequestChartReprojection();
+
+// Zoom step `step` (the zoom popup's choice or a zoom key): the save-under
+// positions cleared, the positions projected again when the step changes, the
+// chart drawn with the field-of-view label, the zoom row and the orientation
+// trigger shown for it.
+void ChangeChartZoom(int step);
 
 // Start values (tests).
 void ResetSkyChartForm();

@@ -36,6 +36,7 @@
 #include "platform/window.h"
 #include "support/list_entries.h"
 #include "support/program_fixture.h"
+#include "sky_chart_fixture.h"
 #include "support/test_site.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
@@ -55,154 +56,9 @@
 
 namespace {
 
-constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
-constexpr double kLstHours = 8.0 + 6.41 / 60.0;  // Meeus eq. 12.4 for 2024-03-05 21:10 UT
-constexpr uint32_t kGrid = 0x606060;             // RGB(102, 102, 102) at 5 bits a channel
+using namespace sky_chart_test;
 
-struct ChosenStar {
-    int index;
-    double raHours, decDegrees;
-    int magnitude16;
-};
-
-// Bright stars about the meridian, 20 to 50 degrees from the zenith.
-const ChosenStar kChosen[] = {
-    {10, kLstHours - 1.0, 60.0, 16}, {20, kLstHours + 0.5, 40.0, 24}, {30, kLstHours - 0.3, 30.0, 8},
-    {40, kLstHours + 1.2, 55.0, 32}, {50, kLstHours, 71.0, 16},
-};
-
-void WriteFile(const std::filesystem::path& path, const record_writer::Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// The chosen stars and the figure lines that join the first four one after another.
-void WriteDefaultStars(const std::filesystem::path& home) {
-    std::vector<record_writer::Bytes> records;
-    for (int i = 0; i < kBrightStarCount; ++i) {
-        record_writer::StarFile s;
-        s.hr = static_cast<int16_t>(i + 1);
-        s.raHours = static_cast<float>(std::fmod(i * 0.37, 24.0));
-        s.decDegrees = static_cast<float>(-80.0 + std::fmod(i * 7.3, 160.0));
-        s.magnitude16 = 15 * 16;
-        for (const ChosenStar& c : kChosen)
-            if (c.index == i) {
-                s.raHours = static_cast<float>(c.raHours);
-                s.decDegrees = static_cast<float>(c.decDegrees);
-                s.magnitude16 = static_cast<int16_t>(c.magnitude16);
-            }
-        records.push_back(record_writer::StarBytes(s));
-    }
-    WriteFile(home / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, records));
-    std::vector<record_writer::Bytes> lines;
-    for (int i = 1; i < 4; ++i)
-        lines.push_back(record_writer::ConstellationLineBytes(0, 0, static_cast<int16_t>(kChosen[i - 1].index),
-                                                              static_cast<int16_t>(kChosen[i].index)));
-    WriteFile(home / "data" / "zendavori_constellation.ppc", record_writer::RecordDbBytes(1, 8, lines));
-}
-
-// A star-catalogue entry of magnitude 5.
-SelectionEntry Entry(const char* name, int designation, int number, int type, float ra, float dec) {
-    SelectionEntry e = ListEntry(name, designation, number, type, ra, dec);
-    e.mag10 = 50;
-    e.source = kSourceStar;
-    return e;
-}
-
-// Right ascension (hours) and declination (degrees) of azimuth A (from north
-// through east) and altitude h at latitude 51 and sidereal time kLstHours, by
-// the standard horizontal-to-equatorial formulas (Meeus, eq. 13.5 and 13.6 inverted).
-std::pair<float, float> PlaceAt(double azimuthDeg, double altitudeDeg) {
-    const double a = azimuthDeg * kDegToRad, h = altitudeDeg * kDegToRad, phi = 51.0 * kDegToRad;
-    const double dec = std::asin(std::sin(phi) * std::sin(h) + std::cos(phi) * std::cos(h) * std::cos(a));
-    const double hourAngle = std::atan2(-std::sin(a) * std::cos(h), std::sin(h) * std::cos(phi) -
-                                                                      std::cos(h) * std::sin(phi) * std::cos(a));
-    const double ra = std::fmod(kLstHours - hourAngle / kDegToRad / 15.0 + 48.0, 24.0);
-    return {static_cast<float>(ra), static_cast<float>(dec / kDegToRad)};
-}
-
-class SkyChartForm : public ProgramTest {
-protected:
-    void Start(int width = 240, int height = 320, int dpi = 96) {
-        WriteDefaultStars(folder.path());
-        harness.changeScreen(width, height, dpi);
-        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
-        harness.setShortDatePattern("dd/MM/yy");
-        ASSERT_TRUE(StartProgram());
-        Ui([] {
-            ResetChartState();
-            ResetChartRedraw();
-            ResetStarCatalog();
-            ReopenDatabases(1);
-            ResetSkyChartForm();
-            SetTestSite(51.0, 0.0, 0);
-            ResetDateFieldOrder();
-            chartView = 0;
-        });
-    }
-    // The list holds `entries`, row `row` current.
-    void Put(const std::vector<SelectionEntry>& entries, int row) {
-        Ui([&entries, row] {
-            for (std::size_t i = 0; i < entries.size(); ++i) selectionList[i] = entries[i];
-            selectionList[entries.size()].number = -1;
-            selectionCount = static_cast<int>(entries.size());
-            selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
-            selectionCurrentRow = row;
-            InvalidateHorizonProjection();
-        });
-    }
-    void Open() {
-        MainCommand(1003);
-        ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
-    }
-    void Close() { MainCommand(1011); }
-    static pl::Hwnd Item(int id) { return pl::GetDlgItem(GetCurrentFormDialog(), id); }
-    uint32_t Pixel(int x, int y) const { return harness.pixel(x, y) & 0xF8F8F8; }
-    int Count(int x0, int y0, int x1, int y1, uint32_t colour) const {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) n += Pixel(x, y) == colour;
-        return n;
-    }
-    // Chooses row `row` of the popup whose list is `list` as a tap on it does.
-    void Choose(int trigger, int list, int row) {
-        Ui([trigger, list, row] {
-            Set(list, row);
-            pl::PostMessage(GetCurrentFormDialog(), pl::WM_COMMAND, pl::MakeWParam(trigger, list), 0);
-        });
-    }
-    void Redraw() {
-        Ui([] {
-            InitDrawWindowOwnDc(GetCurrentFormDialog());
-            RedrawSkyChart();
-        });
-    }
-    // The colour most pixels of the chart's middle have: its background.
-    uint32_t Background() const {
-        std::vector<std::pair<uint32_t, int>> counts;
-        for (int y = 40; y < 280; y += 3)
-            for (int x = 20; x < 200; x += 3) {
-                uint32_t c = Pixel(x, y);
-                auto it = std::find_if(counts.begin(), counts.end(), [c](const auto& p) { return p.first == c; });
-                if (it == counts.end()) counts.emplace_back(c, 1);
-                else ++it->second;
-            }
-        return std::max_element(counts.begin(), counts.end(),
-                                [](const auto& a, const auto& b) { return a.second < b.second; })->first;
-    }
-    void SetWord(int word, int value) {
-        Ui([word, value] { preferences.word[word] = value; });
-    }
-    void Zoom(int step) { Choose(kChartZoomTrigger, kChartZoomList, step); }
-    static std::vector<std::pair<int, int>> ShownStarPoints() {
-        std::vector<std::pair<int, int>> points;
-        for (const ChosenStar& c : kChosen) {
-            const StarRecord& s = brightStarTable[c.index];
-            if (s.hidden == 0) points.emplace_back(s.screenX, s.screenY);
-        }
-        return points;
-    }
-};
+class SkyChartForm : public SkyChartTest {};
 
 // Menu 1003 on an empty list: the visible planets fill it, row 0 is current
 // and the object list has the shown rows; no box, the form has the focus and

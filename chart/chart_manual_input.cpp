@@ -1,0 +1,92 @@
+#include "chart/chart_manual_input.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "catalog/designations.h"
+#include "chart/chart_form_controls.h"
+#include "chart/chart_picks.h"
+#include "chart/chart_redraw.h"
+#include "chart/chart_state.h"
+#include "chart/chart_views.h"
+#include "chart/horizon_projection.h"
+#include "chart/sphere_projection.h"
+#include "core/angle_text.h"
+#include "core/constellation.h"
+#include "core/julian_day.h"
+#include "core/shared_state.h"
+#include "ui/position_input_dialog.h"
+
+int32_t manualInputCounter = 30000;
+
+namespace {
+
+constexpr uint32_t kTypeNebula = 19;
+constexpr double kFixToHours = 12.0 / M_PI / 16777216.0;
+constexpr double kFixToDegrees = 180.0 / M_PI / 16777216.0;
+constexpr double kDegToRad = M_PI / 180.0;
+constexpr int kFieldSize = kPositionTextLength + 1;
+
+// The chart centre's place: right ascension (hours) and declination, or
+// azimuth and altitude (degrees).
+void CentrePlace(int altAz, double* first, double* second) {
+    if (chartView >= 2) {
+        Fix24Angle a = 0, b = 0;
+        if (altAz)
+            SkyMapPointToHorizon(0, 0, skyMapView.centreX, skyMapView.centreY, &a, &b);
+        else
+            SkyMapPointToRaDec(skyMapView.centreX, skyMapView.centreY, &a, &b);
+        *first = a * (altAz ? kFixToDegrees : kFixToHours);
+        *second = b * kFixToDegrees;
+        return;
+    }
+    const int x = chartState.chartWidth / 2, y = chartState.chartHeight / 2;
+    float a = 0, b = 0;
+    if (altAz)
+        ChartPointToAltAz(x, y, &a, &b);
+    else
+        ChartPointToRaDec(x, y, &a, &b);
+    *first = a;
+    *second = b;
+}
+
+ObjectRecord TypedObject(int altAz, const char* name, const char* first, const char* second) {
+    ObjectRecord r{};
+    r.designationId = kDesignationUser;
+    r.number = manualInputCounter++;
+    r.objectType = kTypeNebula;
+    double ra = 0, dec = 0;
+    if (altAz) {
+        HorizontalToEquatorial(chartTimeRecord.lstHours, ParseSignedValue(first) * kDegToRad,
+                               ParseSignedValue(second) * kDegToRad, &ra, &dec);
+    } else {
+        ra = ParseSignedDegrees(first);
+        dec = ParseSignedValue(second);
+    }
+    r.rightAscension = static_cast<float>(ra);
+    r.declination = static_cast<float>(dec);
+    const DateTime& t = currentDateTime;
+    const double jd = JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);
+    r.constellation = static_cast<uint32_t>(FindConstellation(ra, dec, jd));
+    SetObjectRecordName(&r, name);
+    return r;
+}
+
+}  // namespace
+
+void RunChartManualInput(int altAz) {
+    char name[kFieldSize] = "Manual Input", first[kFieldSize], second[kFieldSize];
+    double a = 0, b = 0;
+    CentrePlace(altAz, &a, &b);
+    if (altAz)
+        DegToStr(first, sizeof first, a);
+    else
+        HMSToStr(first, sizeof first, a);
+    DegToStr(second, sizeof second, b);
+    int type = 0;
+    if (RunPositionInputDialog(ChartFormWindow(), altAz ? 0 : 1, name, first, second, &type))
+        AddPickToSelection(TypedObject(altAz, name, first, second));
+    RedrawSkyChart();
+}
+
+void ResetChartManualInput() { manualInputCounter = 30000; }
