@@ -18,14 +18,17 @@
 #include "catalog/databases.h"
 #include "catalog/record_writer.h"
 #include "core/julian_day.h"
+#include "ephemeris/jupiter_central_meridian.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "platform/dialog.h"
+#include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
 #include "support/test_site.h"
+#include "tools/edit_date_time.h"
 #include "ui/control_access.h"
 #include "ui/control_records.h"
 #include "ui/popup_list.h"
@@ -305,6 +308,88 @@ TEST_F(PlanetDetailForm, HiddenMoonLeavesAGapInItsTrack) {
     EXPECT_EQ(ioPixels(start + 16, end - 16), 0);
     EXPECT_GT(ioPixels(start - 40, start - 10), 0);
     Shot("planet_detail_jupiter.png");
+}
+
+// The Events view searches a date once: drawn again for the same date it
+// keeps the table (a row put in by hand stays), and the form's time comes
+// back from the search; "now" on another day searches that day.
+TEST_F(PlanetDetailForm, EventsSearchOncePerDate) {
+    Ui([] {
+        planetDetailForm.firstOpen = 0;
+        planetDetailDate = PlanetDetailDate{2024, 1, 21, 9, 15};
+    });
+    Open(SetJupiterAssistantMode, kEventsView);
+    EXPECT_EQ(std::vector<int32_t>(eventSearchCache, eventSearchCache + 5), (std::vector<int32_t>{2024, 1, 21, 9, 15}));
+    int filled = 0;
+    for (const MoonEventSlot& slot : planetMoonState) filled += slot.startDay != 0;
+    EXPECT_GT(filled, 2);
+    const MoonEventSlot marker{3, 4, 21, 1, 2, 21, 3, 4};
+    Ui([&] {
+        planetMoonState[0] = marker;
+        planetDetailDate.hour = 18;
+    });
+    Choose(kViewTrigger, kViewList, kEventsView);
+    EXPECT_EQ(planetMoonState[0].kind, marker.kind);
+    EXPECT_EQ(planetDetailDate.hour, 9);
+    Shot("planet_detail_jupiter_events.png");
+    harness.setLocalTime(pl::LocalTime{2024, 1, 23, 22, 5, 0});
+    FormCommand(2458);  // now
+    EXPECT_EQ(Text(kPlanetDateField), "23/01/2024");
+    EXPECT_EQ(std::vector<int32_t>(eventSearchCache, eventSearchCache + 5), (std::vector<int32_t>{2024, 1, 23, 22, 5}));
+    EXPECT_NE(planetMoonState[0].kind, marker.kind);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Saturn's events with the moon filter on Titan, and the Red Spot table.
+TEST_F(PlanetDetailForm, SaturnEventsAndRedSpotShots) {
+    Ui([] {
+        planetDetailForm.firstOpen = 0;
+        planetDetailDate = PlanetDetailDate{2024, 8, 7, 12, 0};
+    });
+    Open(SetSaturnAssistantMode, kEventsView);
+    Choose(2381, 2382, 5);
+    EXPECT_EQ(planetDetailForm.saturnFilter, 5);
+    EXPECT_EQ(eventSearchCache[kCacheDay], 7);
+    Shot("planet_detail_saturn_events.png");
+    Open(SetJupiterAssistantMode, kRedSpotView);
+    EXPECT_EQ(Text(kPlanetDateField), "07/08/2024");
+    Shot("planet_detail_red_spot.png");
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Adjust asks for the observed transit in the date and time form, from
+// today at 00:00: on a day whose transits all lie two hours or more from
+// 00:00 that time is refused and the longitude kept; on a day with a
+// transit within two hours of it the longitude is fitted so that the
+// transit falls at 00:00, and the message shows it.
+TEST_F(PlanetDetailForm, AdjustFitsTheLongitudeToTheEnteredTransit) {
+    int far = 0, near = 0;
+    for (int day = 1; day <= 20 && (!far || !near); ++day) {
+        int hours[3], minutes[3];
+        ComputeJupiterCentralMeridian(2024, 2, day, hours, minutes);
+        if (hours[0] >= 2 && !far) far = day;
+        if (hours[0] == 1 && !near) near = day;
+    }
+    ASSERT_TRUE(far && near);
+    Open(SetJupiterAssistantMode, kRedSpotView);
+    for (int day : {far, near}) {
+        Ui([day] { currentDateTime = DateTime{2024, 2, day, 14, 0, 0}; });
+        FormCommand(2468);
+        pl::Hwnd dialog = pl::GetActiveWindow();
+        ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
+        Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
+        if (day == far) {
+            EXPECT_EQ(BoxText(), "It seems it is not a valid Red Spot UTC transit time\n");
+            EXPECT_EQ(preferences.GetFloat(kPrefGrsLongitude), 117.0f);
+        } else {
+            EXPECT_EQ(BoxText().rfind("Red Spot longitude ", 0), 0u) << BoxText();
+            int hours[3], minutes[3];
+            ComputeJupiterCentralMeridian(2024, 2, day, hours, minutes);
+            EXPECT_EQ(hours[0] * 60 + minutes[0], 0);
+        }
+        AnswerAll();
+        EXPECT_EQ(GetCurrentFormId(), kPlanetDetailForm);
+    }
 }
 
 }  // namespace
