@@ -200,27 +200,4 @@ TEST_F(MoonEvents, CompareMoonEvents) {
     }
 }
 
-// After a search the table runs moon by moon, each moon's events by start,
-// with the empty slots first; every filled slot is of the searched day and
-// names a kind 1..5.
-TEST_F(MoonEvents, TableIsSortedAfterASearch) {
-    for (int mode : {kJupiterMode, kSaturnMode}) {
-        Search(mode, 2025, 5, 4);
-        int filled = 0;
-        for (int i = 0; i < kMoonEventSlots; ++i) {
-            const MoonEventSlot& s = planetMoonState[i];
-            if (i > 0) EXPECT_LE(CompareMoonEvents(&planetMoonState[i - 1], &s), 0) << mode << " " << i;
-            if (s.startDay == 0) {
-                EXPECT_EQ(filled, 0) << "an empty slot after a filled one";
-                continue;
-            }
-            ++filled;
-            EXPECT_EQ(s.startDay, 4);
-            EXPECT_STRNE(MoonEventKindName(s.kind), "");
-            EXPECT_STRNE(MoonEventMoonName(mode, s.moon), "");
-        }
-        EXPECT_GT(filled, 0) << mode;
-    }
-}
-
 }  // namespace

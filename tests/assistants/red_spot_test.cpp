@@ -82,7 +82,8 @@ TEST_F(RedSpot, VisibilityAgainstPyEphem) {
     ASSERT_EQ(t.rows.size(), 3u * 289u);
     int seen[3] = {}, compared = 0;
     for (std::size_t first = 0; first < t.rows.size(); first += 289) {
-        const PlanetDetailDate start{int(t.Get(first, "year")), int(t.Get(first, "month")), int(t.Get(first, "day")), 0, 0};
+        const PlanetDetailDate start{int(t.Get(first, "year")), int(t.Get(first, "month")), int(t.Get(first, "day")),
+                                     0, 0};
         BodyPosition jupiter{}, sun{};
         Places(start, &jupiter, &sun);
         PlanetDetailDate day = start;
@@ -123,9 +124,10 @@ TEST_F(RedSpot, RowsStepByTheMonthLengthsOfTheirOwnYear) {
     const struct {
         PlanetDetailDate from, to;
     } cases[] = {
-        {{2024, 2, 28}, {2024, 2, 29}}, {{2024, 2, 29}, {2024, 3, 1}}, {{2023, 2, 28}, {2023, 3, 1}},
-        {{2023, 12, 31}, {2024, 1, 1}}, {{2100, 2, 28}, {2100, 3, 1}}, {{2000, 2, 28}, {2000, 2, 29}},
-        {{2024, 4, 30}, {2024, 5, 1}},  {{2024, 1, 31}, {2024, 2, 1}},
+        {{2024, 2, 28, 0, 0}, {2024, 2, 29, 0, 0}}, {{2024, 2, 29, 0, 0}, {2024, 3, 1, 0, 0}},
+        {{2023, 2, 28, 0, 0}, {2023, 3, 1, 0, 0}},  {{2023, 12, 31, 0, 0}, {2024, 1, 1, 0, 0}},
+        {{2100, 2, 28, 0, 0}, {2100, 3, 1, 0, 0}},  {{2000, 2, 28, 0, 0}, {2000, 2, 29, 0, 0}},
+        {{2024, 4, 30, 0, 0}, {2024, 5, 1, 0, 0}},  {{2024, 1, 31, 0, 0}, {2024, 2, 1, 0, 0}},
     };
     for (const auto& c : cases) {
         PlanetDetailDate d = c.from;

@@ -84,8 +84,9 @@ TEST_F(SaturnSatellites, AgainstPyEphem) {
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         const int year = int(t.Get(r, "year")), month = int(t.Get(r, "month")), day = int(t.Get(r, "day"));
         if (year < 2000 || year > 2039) continue;
-        const double jde = JulianDayFromDateTime(year, month, day, int(t.Get(r, "hour")), int(t.Get(r, "minute")), 0, 0) +
-                           ComputeDeltaT(year, month, day) / 86400.0;
+        const int hour = int(t.Get(r, "hour")), minute = int(t.Get(r, "minute"));
+        const double jde =
+            JulianDayFromDateTime(year, month, day, hour, minute, 0, 0) + ComputeDeltaT(year, month, day) / 86400.0;
         BuildSaturnMoonTable(jde - 3 * kStep, kStep, 6);
         int32_t states[5];
         GetSaturnMoonStates(jde, states);
@@ -192,9 +193,11 @@ TEST_F(SaturnSatellites, DiskTest) {
     const struct {
         double x, y, z;
         int inFront, behind;
-    } cases[] = {{1.0, 0.0, -3.0, 0, 0},         {-1.0, 0.0, 3.0, 0, 0},      {0.0, 1 / 1.108601, -3, 0, 0},
-                 {0.999, 0.0, -3.0, 1, 0},       {0.0, 0.9 / 1.108601, 3, 0, 1}, {0.3, -0.3, 0.0, 0, 1},
-                 {0.0, 0.95, -3.0, 0, 0},        {2.0, 0.0, -3.0, 0, 0}};
+    } cases[] = {
+        {1.0, 0.0, -3.0, 0, 0},   {-1.0, 0.0, 3.0, 0, 0},         {0.0, 1 / 1.108601, -3, 0, 0},
+        {0.999, 0.0, -3.0, 1, 0}, {0.0, 0.9 / 1.108601, 3, 0, 1}, {0.3, -0.3, 0.0, 0, 1},
+        {0.0, 0.95, -3.0, 0, 0},  {2.0, 0.0, -3.0, 0, 0},
+    };
     for (const auto& c : cases) {
         SaturnMoonPosition p{};
         p.xp = c.x, p.yp = c.y, p.zp = c.z;
