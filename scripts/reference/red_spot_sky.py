@@ -1,9 +1,8 @@
 #!/usr/bin/python3
 """Writes tests/reference/red_spot_sky_51n.csv: the altitudes of the Sun and of
-Jupiter seen from 51 N, 0 E (zone 0) every 10 minutes of two days from each
-of three dates (an evening sky of Jupiter in January 2024, the short nights
-of June 2024 near Jupiter's conjunction, and its opposition of November
-2023), for the visibility of the Red Spot's transits.
+Jupiter seen from 51 N, 0 E (zone 0) every 10 minutes of 21 and 22 January
+2024 (Jupiter in the evening sky), for the visibility of the Red Spot's
+transits and the Sun's and Jupiter's guide bars.
 
 Source, independent of the program: PyEphem (Debian python3-ephem,
 libastro): apparent topocentric places, no refraction (pressure 0), height
@@ -18,7 +17,7 @@ import ephem
 
 from common import write_table
 
-DATES = ((2024, 1, 21), (2024, 6, 21), (2023, 11, 3))
+DATES = ((2024, 1, 21),)
 
 
 def main():
@@ -36,7 +35,7 @@ def main():
                          f"{math.degrees(jupiter.alt):.3f}"])
     write_table("red_spot_sky_51n.csv",
                 ["Altitudes (degrees, no refraction) of the Sun and Jupiter at 51 N, 0 E every 10 minutes of two",
-                 "days from each date; minute counts from 0h UT of the date"],
+                 "days from the date; minute counts from 0h UT of the date"],
                 ["year", "month", "day", "minute", "sun_alt", "jupiter_alt"], rows,
                 source="PyEphem %s" % ephem.__version__)
 

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "core/preferences.h"
 #include "platform/color.h"
 #include "support/draw_fixture.h"
 #include "support/temp_program_folder.h"
@@ -14,81 +13,58 @@
 
 namespace {
 
-constexpr int kX = 10, kY = 5, kHeight = 18;
-constexpr uint16_t kPale = pl::ToPixel555(pl::Rgb(255, 255, 180));
-constexpr uint16_t kUp = pl::ToPixel555(pl::Rgb(249, 210, 20));
-constexpr uint16_t kWhite = pl::ToPixel555(pl::Rgb(255, 255, 255));
-
 class AltitudeGraph : public DrawFixture {
 protected:
     void SetUp() override {
         DrawFixture::SetUp();
         InstallSymbolFont(folder.path());
     }
-    TempProgramFolder folder{"altitude_graph"};
-    // The lower half one row below its top, where only the 0, 6, 12 and 18 h
-    // ticks (and the closing one) cross: '#' above the horizon, '.' below,
-    // '|' a tick, '?' anything else; 144 columns from x.
-    std::string Band(int width, float now, float rise, float transit, float set, uint16_t up = kUp,
-                     uint16_t down = kPale) {
-        DrawWindowRecord* r = DibWindow(180, 30);
-        Fill(r, kWhite);
+    // Width 130 at (10, 5), 18 high: 6-pixel hours. The lower half one row
+    // below its top, where only the 0, 6, 12, 18 h and closing ticks cross:
+    // '#' the lit colour, '.' the band's, '|' black; 144 columns.
+    std::string Band(float now, float rise, float transit, float set, pl::ColorRef lit, pl::ColorRef band) {
+        r = DibWindow(180, 30);
+        Fill(r, 0x7FFF);
         SetForeColor(pl::Rgb(255, 255, 255));
-        DrawAltitudeGraph24h(kX, kY, width, kHeight, now, rise, transit, set);
-        const int pitch = width / 25 + 1;
-        std::string band;
-        for (int c = 0; c < 24 * pitch; ++c) {
-            const uint16_t p = Pixel(r, kX + c, kY + kHeight / 2 + 1);
-            band += p == up ? '#' : p == down ? '.' : p == 0 ? '|' : '?';
+        DrawAltitudeGraph24h(10, 5, 130, 18, now, rise, transit, set);
+        std::string out;
+        for (int x = 10; x < 154; ++x) {
+            const uint16_t p = Pixel(r, x, 15);
+            out += p == pl::ToPixel555(lit) ? '#' : p == pl::ToPixel555(band) ? '.' : p == 0 ? '|' : '?';
         }
-        return band;
+        return out;
     }
+    TempProgramFolder folder{"altitude_graph"};
+    DrawWindowRecord* r = nullptr;
 };
 
-std::string Repeat(char c, int n) { return std::string(n, c); }
-
-// Width 130: 5-pixel hours on a 6-pixel pitch. Rise 22, transit 3, set 8
-// (values from the bar's formulas worked by hand): above the horizon over
-// x + 0..47 and x + 132..143, below between; the ticks of 6, 12 and 18 h at
-// x + 35, 71, 107 and the closing one at x + 143.
-TEST_F(AltitudeGraph, SpansByRiseTransitAndSet) {
-    std::string expected = Repeat('#', 48) + Repeat('.', 84) + Repeat('#', 12);
-    for (int h : {6, 12, 18}) expected[h * 6 - 1] = '|';
-    expected[143] = '|';
-    EXPECT_EQ(Band(130, -1, 22, 3, 8), expected);
-    // Never rises: nothing above; never sets: all of it; hours out of 0..24
-    // are brought into the day (46 is 22, -21 is 3, 32 is 8).
-    std::string never = Repeat('.', 144), always = Repeat('#', 144);
-    for (int h : {6, 12, 18}) never[h * 6 - 1] = always[h * 6 - 1] = '|';
-    never[143] = always[143] = '|';
-    EXPECT_EQ(Band(130, -1, 0, 0, 0), never);
-    EXPECT_EQ(Band(130, -1, 0, 13, 23.99f), always);
-    EXPECT_EQ(Band(130, -1, 46, -21, 32), expected);
+// The expected band: lit over [a, b) column ranges, the ticks at 35, 71,
+// 107 and 143 (values worked by hand from the bar's formulas).
+std::string Expected(std::initializer_list<std::pair<int, int>> lit) {
+    std::string s(144, '.');
+    for (auto [a, b] : lit) s.replace(a, b - a, b - a, '#');
+    for (int x : {35, 71, 107, 143}) s[x] = '|';
+    return s;
 }
 
-// A set after midnight: transit 20, set 2 (rise 14 before the transit) fills
-// 14..24 h and 0..2 h.
-TEST_F(AltitudeGraph, SetAfterMidnight) {
-    std::string expected = Repeat('#', 12) + Repeat('.', 72) + Repeat('#', 60);
-    for (int h : {6, 12, 18}) expected[h * 6 - 1] = '|';
-    expected[143] = '|';
-    EXPECT_EQ(Band(130, -1, 14, 20, 2), expected);
-}
-
-// Night mode 1 (intensity 102): the lower half (102, 0, 0), the hours above
-// the horizon (51, 0, 0); "now" draws a red line through the whole height.
-TEST_F(AltitudeGraph, NightColoursAndNowLine) {
+// Rise 22, transit 3, set 8 lights x + 0..47 and x + 132..143; hours out of
+// 0..24 are brought into the day; never rising lights nothing, never setting
+// all; a set after midnight (rise 14, transit 20, set 2) lights 0..2 h and
+// 14..24 h. Night mode 1 (intensity 102): band (102, 0, 0), lit (51, 0, 0).
+// "now" draws a red line through the whole height; the foreground comes back.
+TEST_F(AltitudeGraph, LitHoursColoursAndNowLine) {
+    const pl::ColorRef day = pl::Rgb(249, 210, 20), pale = pl::Rgb(255, 255, 180);
+    const std::string morning = Expected({{0, 48}, {132, 144}});
+    EXPECT_EQ(Band(-1, 22, 3, 8, day, pale), morning);
+    EXPECT_EQ(Band(-1, 46, -21, 32, day, pale), morning);
+    EXPECT_EQ(Band(-1, 0, 0, 0, day, pale), Expected({}));
+    EXPECT_EQ(Band(-1, 0, 13, 23.99f, day, pale), Expected({{0, 144}}));
+    EXPECT_EQ(Band(-1, 14, 20, 2, day, pale), Expected({{0, 12}, {84, 144}}));
     SetNightMode(1);
-    const std::string band =
-        Band(130, -1, 22, 3, 8, pl::ToPixel555(pl::Rgb(51, 0, 0)), pl::ToPixel555(pl::Rgb(102, 0, 0)));
-    EXPECT_EQ(band.substr(0, 30), Repeat('#', 30));
-    EXPECT_EQ(band.substr(50, 20), Repeat('.', 20));
+    EXPECT_EQ(Band(-1, 22, 3, 8, pl::Rgb(51, 0, 0), pl::Rgb(102, 0, 0)), morning);
     SetNightMode(0);
-    DrawWindowRecord* r = DibWindow(180, 30);
-    Fill(r, kWhite);
-    SetForeColor(pl::Rgb(255, 255, 255));
-    DrawAltitudeGraph24h(kX, kY, 130, kHeight, 12.5f, 22, 3, 8);
-    for (int y = kY; y < kY + kHeight; ++y) EXPECT_EQ(Pixel(r, kX + 75, y), pl::ToPixel555(pl::Rgb(200, 0, 0))) << y;
+    Band(12.5f, 22, 3, 8, day, pale);
+    for (int y = 5; y < 23; ++y) EXPECT_EQ(Pixel(r, 85, y), pl::ToPixel555(pl::Rgb(200, 0, 0))) << y;
     EXPECT_EQ(GetForeColorRef(), pl::Rgb(255, 255, 255));
 }
 
