@@ -13,6 +13,7 @@
 #include "assistants/planet_detail_mode.h"
 #include "assistants/planet_strip_view.h"
 #include "assistants/planet_strips.h"
+#include "assistants/red_spot.h"
 #include "assistants/saturn_view.h"
 #include "catalog/mars_features.h"
 #include "chart/object_icons.h"
@@ -212,7 +213,10 @@ int PlanetDetailCommand(int id) {
         ReleasePlanetDetailBitmaps();
         GoBackToPreviousForm();
         return 1;
-    case kAdjustButton: DrawPlanetDetailForm(); return 1;
+    case kAdjustButton:
+        AdjustRedSpotLongitude();
+        DrawPlanetDetailForm();
+        return 1;
     case kInfoButton: ShowHelp(); return 1;
     case kTypeList: ChooseMarsType(Get(kTypeList)); return 1;
     case kFeatureList: ChooseMarsFeature(Get(kFeatureList)); return 1;

@@ -2,8 +2,8 @@
 // Phase assistants (planetDetailMode), with its own date and time, a view
 // popup whose rows depend on the mode, and the controls of each view. The
 // views are drawn by planet_strip_view.h (strips and their detail),
-// jupiter_view.h, saturn_view.h and the Mars views; the Events and Red Spot
-// views show an empty table.
+// jupiter_view.h, saturn_view.h, the Mars views, moon_events_view.h (the
+// Events of Jupiter and Saturn) and red_spot_view.h.
 #pragma once
 
 #include <cstdint>

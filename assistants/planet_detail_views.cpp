@@ -5,10 +5,12 @@
 #include "assistants/assistant_colors.h"
 #include "assistants/mars_map_view.h"
 #include "assistants/mars_view.h"
+#include "assistants/moon_events_view.h"
 #include "assistants/planet_detail_form.h"
 #include "assistants/planet_detail_mode.h"
 #include "assistants/planet_strip_view.h"
 #include "assistants/planet_strips.h"
+#include "assistants/red_spot_view.h"
 #include "catalog/mars_features.h"
 #include "core/date_text.h"
 #include "core/preferences.h"
@@ -140,28 +142,6 @@ void SetPopups() {
     if (planetDetailMode == kMarsMode) SetPopupList(kTypeTrigger, kTypeList, planetDetailForm.marsTypeRow);
 }
 
-// The Events and Red Spot tables come with their searches; until then the
-// table's area and, for the events, its header.
-void DrawEmptyTable(bool events) {
-    int width = 0, height = 0;
-    GetScreenSize(&width, &height);
-    const int top = ScaleY(24);
-    SetForeColor(assistantColors.oddRow);
-    FillRectangle(XywhRect{0, top, width, ScaleY(height < 161 ? 133 : 196)}, 0);
-    if (!events) return;
-    const int font = SelectFont(1);
-    const bool wasTransparent = IsTextTransparent();
-    SetTextTransparent(true);
-    pl::ColorRef previous = SetTextColorRef(assistantColors.text);
-    const int y = top + (height > ScaleY(240) ? 2 : 0) * (ScaleY(13) + ScaleX(3));
-    const struct { const char* text; int x; } kHeader[] = {{"Satellite", 1}, {"Start", ScaleX(65)}, {"End", ScaleX(105)},
-                                                           {"Event", ScaleX(150)}};
-    for (const auto& h : kHeader) DrawPlainText(h.text, static_cast<int>(std::strlen(h.text)), h.x, y);
-    SetTextColorRef(previous);
-    SetTextTransparent(wasTransparent);
-    SelectFont(font);
-}
-
 void DrawMarsGlobe() {
     const XywhRect r = PlanetDetailViewRect();
     const PlanetDetailDate& d = planetDetailDate;
@@ -176,8 +156,10 @@ void DrawView() {
     } else if (mode == kMarsMode) {
         if (view == kMarsGlobeView) DrawMarsGlobe();
         else DrawMarsMapView();
+    } else if (view == kEventsView) {
+        SearchMoonEvents();
     } else {
-        DrawEmptyTable(view == kEventsView);
+        DrawRedSpotTransits();
     }
 }
 

@@ -45,7 +45,7 @@ void JupiterTracks(const PlanetDetailDate& t, int xFactor, StripTracks* s) {
 }
 
 void SaturnTracks(const PlanetDetailDate& t, int view, int xFactor, StripTracks* s) {
-    const SaturnMoons m = ComputeSaturnMoons(SaturnCenturies(t.year, t.month, t.day, t.hour, t.minute));
+    const SaturnMoons m = ComputeSaturnPicture(SaturnCenturies(t.year, t.month, t.day, t.hour, t.minute));
     const double scale = 2.0 * GetScreenScale();
     if (view == kRingsView) {
         AddPair(s, scale * m.tilt, 0);

@@ -78,7 +78,7 @@ double SaturnCenturies(int year, int month, int day, int hour, int minute) {
     return (jd - 2415020.0) / 36525.0;
 }
 
-SaturnMoons ComputeSaturnMoons(double t) {
+SaturnMoons ComputeSaturnPicture(double t) {
     const double earth = EarthLongitude(t);
     const double light = SaturnFromEarth(t, earth).delta * kLightCenturiesPerAu;
     const Geocentric g = SaturnFromEarth(t - light, earth);

@@ -30,7 +30,7 @@ double SaturnCenturies(int year, int month, int day, int hour, int minute);
 
 // Tilt and moons at t centuries from 1900 (dynamical time). A moon is hidden
 // when sqrt(x^2 + (1.108601 y)^2) <= 1 and 1.571 < theta < 4.712.
-SaturnMoons ComputeSaturnMoons(double t);
+SaturnMoons ComputeSaturnPicture(double t);
 
 // Frame 0..9 of the ringed planet (bitmap 6008) for a tilt in degrees, by |B|:
 // below 0.5, 1.5, 2.5, 4.0, 6.5, 10.5, 15.5, 20.5, 25.5 frames 0..8, else 9.

@@ -51,7 +51,7 @@ void DrawPicture(const SaturnMoons& s, int width, int top, int xFactor, int yFac
 
 void DrawSaturnMoons(int year, int month, int day, int hour, int minute, int width, int top, int kind,
                      double* xOut, double* yOut, int32_t* stateOut, int xFactor, int yFactor) {
-    const SaturnMoons s = ComputeSaturnMoons(SaturnCenturies(year, month, day, hour, minute));
+    const SaturnMoons s = ComputeSaturnPicture(SaturnCenturies(year, month, day, hour, minute));
     for (int k = 0; k < kSaturnMoonCount; ++k) {
         const bool ring = kind == kSaturnRings;
         if (xOut) xOut[k] = ring ? (k == 0 ? s.tilt : -s.tilt) : xFactor * s.x[k];

@@ -17,9 +17,20 @@ when transit and hidden keep their values at every 5 minutes within 30 minutes
 either side.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/galilean_moons.py
+
+With --events it writes tests/reference/galilean_events.csv instead: the
+moons' events around eight days of 2000-2039 (UT, zone 0), from a scan of
+PyEphem's states every minute from 6 h before the day to 6 h after it. A
+transit is the moon on the near side inside the flattened disk (as above),
+an occultation PyEphem's moon not visible from the Earth, an eclipse the
+moon not lit by the Sun while visible from the Earth. Each event that
+overlaps the day gets its first minute in the state (start) and the first
+minute after it (end), as minutes from the day's 0h, and the least distance
+from the disk's centre, sqrt(X^2 + (1.071374 Y)^2), while it lasts.
 """
 import math
 import random
+import sys
 
 import ephem
 
@@ -72,5 +83,49 @@ def main():
                 columns, rows, source="PyEphem %s" % ephem.__version__)
 
 
+def event_states(body, date):
+    m = body(date)
+    big_x, big_y = sky_to_equator(m.x, m.y, position_angle(date))
+    distance = math.hypot(big_x, FLATTENING * big_y)
+    transit = m.z > 0 and distance < 1.0
+    return {"transit": transit, "occultation": not m.earth_visible,
+            "eclipse": m.earth_visible and not m.sun_visible}, distance
+
+
+def day_events(year, month, day):
+    start = ephem.Date((year, month, day, 0, 0, 0))
+    rows = []
+    for name, body in MOONS:
+        open_events = {}
+        for k in range(-360, 1440 + 360 + 1):
+            states, distance = event_states(body, ephem.Date(start + k * ephem.minute))
+            for kind, on in states.items():
+                if on and kind not in open_events:
+                    open_events[kind] = [k, distance]
+                elif on:
+                    open_events[kind][1] = min(open_events[kind][1], distance)
+                elif kind in open_events:
+                    first, least = open_events.pop(kind)
+                    if k > 0 and first < 1440 and first > -360:
+                        rows.append([str(year), str(month), str(day), name, kind, str(first), str(k), f"{least:.3f}"])
+    return rows
+
+
+def events():
+    rng = random.Random(4414)
+    rows = []
+    for _ in range(8):
+        rows += day_events(rng.randint(2000, 2039), rng.randint(1, 12), rng.randint(1, 28))
+    write_table("galilean_events.csv",
+                ["Galilean moon events overlapping eight days (UT): PyEphem's states scanned every minute;",
+                 "start = first minute in the state, end = first minute after it, both from the day's 0h;",
+                 "least_distance = least sqrt(X^2 + (1.071374 Y)^2) during the event, Jupiter radii"],
+                ["year", "month", "day", "moon", "kind", "start_minute", "end_minute", "least_distance"], rows,
+                source="PyEphem %s" % ephem.__version__)
+
+
 if __name__ == "__main__":
-    main()
+    if len(sys.argv) == 2 and sys.argv[1] == "--events":
+        events()
+    else:
+        main()

@@ -18,14 +18,17 @@
 #include "catalog/databases.h"
 #include "catalog/record_writer.h"
 #include "core/julian_day.h"
+#include "ephemeris/jupiter_central_meridian.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "platform/dialog.h"
+#include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
 #include "support/test_site.h"
+#include "tools/edit_date_time.h"
 #include "ui/control_access.h"
 #include "ui/control_records.h"
 #include "ui/popup_list.h"
@@ -305,6 +308,66 @@ TEST_F(PlanetDetailForm, HiddenMoonLeavesAGapInItsTrack) {
     EXPECT_EQ(ioPixels(start + 16, end - 16), 0);
     EXPECT_GT(ioPixels(start - 40, start - 10), 0);
     Shot("planet_detail_jupiter.png");
+}
+
+// The Events view searches a date once: drawn again for the same date it
+// keeps the table (a row put in by hand stays), and the form's time comes
+// back from the search; "now" on another day searches that day.
+TEST_F(PlanetDetailForm, EventsSearchOncePerDate) {
+    Ui([] {
+        planetDetailForm.firstOpen = 0;
+        planetDetailDate = PlanetDetailDate{2024, 1, 21, 9, 15};
+    });
+    Open(SetJupiterAssistantMode, kEventsView);
+    EXPECT_EQ(std::vector<int32_t>(eventSearchCache, eventSearchCache + 5), (std::vector<int32_t>{2024, 1, 21, 9, 15}));
+    int filled = 0;
+    for (const MoonEventSlot& slot : planetMoonState) filled += slot.startDay != 0;
+    EXPECT_GT(filled, 2);
+    const MoonEventSlot marker{3, 4, 21, 1, 2, 21, 3, 4};
+    Ui([&] {
+        planetMoonState[0] = marker;
+        planetDetailDate.hour = 18;
+    });
+    Choose(kViewTrigger, kViewList, kEventsView);
+    EXPECT_EQ(planetMoonState[0].kind, marker.kind);
+    EXPECT_EQ(planetDetailDate.hour, 9);
+    Shot("planet_detail_jupiter_events.png");
+    harness.setLocalTime(pl::LocalTime{2024, 1, 23, 22, 5, 0});
+    FormCommand(2458);  // now
+    EXPECT_EQ(Text(kPlanetDateField), "23/01/2024");
+    EXPECT_EQ(std::vector<int32_t>(eventSearchCache, eventSearchCache + 5), (std::vector<int32_t>{2024, 1, 23, 22, 5}));
+    EXPECT_NE(planetMoonState[0].kind, marker.kind);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Adjust asks for the observed transit in the date and time form, from
+// today at 00:00; on a day with a transit within two hours of that time the
+// longitude is fitted so that the transit falls at 00:00, and the message
+// shows it. The table is drawn again.
+TEST_F(PlanetDetailForm, AdjustFitsTheLongitudeToTheEnteredTransit) {
+    int day = 1, hours[3], minutes[3];
+    for (; day <= 20; ++day) {
+        ComputeJupiterCentralMeridian(2024, 8, day, hours, minutes);
+        if (hours[0] == 1) break;
+    }
+    ASSERT_LE(day, 20);
+    Ui([day] {
+        planetDetailForm.firstOpen = 0;
+        planetDetailDate = PlanetDetailDate{2024, 8, 7, 12, 0};
+        currentDateTime = DateTime{2024, 8, day, 14, 0, 0};
+    });
+    Open(SetJupiterAssistantMode, kRedSpotView);
+    Shot("planet_detail_red_spot.png");
+    FormCommand(2468);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
+    EXPECT_EQ(BoxText().rfind("Red Spot longitude ", 0), 0u) << BoxText();
+    EXPECT_LT(preferences.GetFloat(kPrefGrsLongitude), 117.0f - 30);
+    ComputeJupiterCentralMeridian(2024, 8, day, hours, minutes);
+    EXPECT_EQ(hours[0] * 60 + minutes[0], 0);
+    AnswerAll();
+    EXPECT_EQ(GetCurrentFormId(), kPlanetDetailForm);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ protected:
         SetTestSite(51.0, 0.0, 0);
     }
     static SaturnMoons At(const ReferenceTable& t, std::size_t r) {
-        return ComputeSaturnMoons(SaturnCenturies(int(t.Get(r, "year")), int(t.Get(r, "month")), int(t.Get(r, "day")),
+        return ComputeSaturnPicture(SaturnCenturies(int(t.Get(r, "year")), int(t.Get(r, "month")), int(t.Get(r, "day")),
                                                   int(t.Get(r, "hour")), int(t.Get(r, "minute"))));
     }
 };
@@ -26,7 +26,7 @@ protected:
 // Meeus, Astronomical Algorithms, Example 45.a: B = 16.442 degrees on 1992
 // December 16 at 0h TD, within the model's 0.5 degree: frame 7 (15.5..20.5).
 TEST_F(SaturnMoonsTest, MeeusExample45a) {
-    const SaturnMoons s = ComputeSaturnMoons(SaturnCenturies(1992, 12, 16, 0, 0));
+    const SaturnMoons s = ComputeSaturnPicture(SaturnCenturies(1992, 12, 16, 0, 0));
     EXPECT_NEAR(s.tilt, 16.442, 0.5);
     EXPECT_EQ(SaturnRingFrame(s.tilt), 7);
 }
@@ -38,7 +38,7 @@ TEST_F(SaturnMoonsTest, MeeusExample45a) {
 // Before the radii were taken to equatorial radii Enceladus came out at +3.988 and Dione at
 // -5.592.
 TEST_F(SaturnMoonsTest, MeeusExample46aInEquatorialRadii) {
-    const SaturnMoons s = ComputeSaturnMoons((2451439.50074 - 2415020.0) / 36525.0);
+    const SaturnMoons s = ComputeSaturnPicture((2451439.50074 - 2415020.0) / 36525.0);
     const struct {
         int moon;
         double x, y;

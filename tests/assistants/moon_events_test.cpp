@@ -1,0 +1,176 @@
+// The moon events of a day (assistants/moon_events.h), without a window; the
+// site's zone is 0.
+#include "assistants/moon_events.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "assistants/jupiter_moons.h"
+#include "support/recording_services.h"
+#include "support/reference_table.h"
+#include "support/test_site.h"
+
+namespace {
+
+class MoonEvents : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetWithDefaults();
+        ResetPlanetDetailMode();
+    }
+    void TearDown() override { ResetPlanetDetailMode(); }
+
+    static void Search(int mode, int year, int month, int day) {
+        planetDetailMode = mode;
+        RunMoonEventSearch(mode, PlanetDetailDate{year, month, day, 15, 30});
+    }
+    // The filled slot of a moon and kind, or null.
+    static const MoonEventSlot* Slot(int moon, int kind) {
+        for (const MoonEventSlot& s : planetMoonState)
+            if (s.startDay != 0 && s.moon == moon && s.kind == kind) return &s;
+        return nullptr;
+    }
+    // Moon `moon`'s Galilean state code at a minute of a day of 2024.
+    static int Code(int month, int day, int minute, int moon) {
+        GalileanMoon moons[kGalileanMoonCount];
+        ComputeGalileanMoons(JupiterMoonDays(2024, month, day, 0, minute), moons);
+        return moons[moon].code;
+    }
+};
+
+int Start(const MoonEventSlot* s) { return s->startHour * 60 + s->startMinute; }
+int End(const MoonEventSlot* s) { return s->endHour * 60 + s->endMinute; }
+
+// Minutes a - b brought into -720..720 (times of day compared across midnight).
+int Wrapped(int a, int b) { return ((a - b) % 1440 + 2160) % 1440 - 720; }
+
+// Jupiter samples 00:12 .. 23:00 (115 times), Saturn 00:07 .. 23:06 (198):
+// the busy indicator steps once before and once a sample, and ends once; the
+// cache keeps the date and its hour and minute.
+TEST_F(MoonEvents, SampleCounts) {
+    for (const auto& [mode, steps] : {std::pair{kJupiterMode, 116}, std::pair{kSaturnMode, 199}}) {
+        RecordingServices services;
+        Search(mode, 2024, 3, 31);
+        EXPECT_EQ((std::vector{services.busySteps, services.busyEnds}), (std::vector{steps, 1})) << mode;
+        EXPECT_EQ(std::vector<int32_t>(eventSearchCache, eventSearchCache + 5),
+                  (std::vector<int32_t>{2024, 3, 31, 15, 30}));
+        EXPECT_TRUE(services.messages.empty());
+    }
+}
+
+// Against tests/reference/galilean_events.csv (scripts/reference/galilean_moons.py
+// --events, PyEphem 4.1.4, eight days): each transit and occultation passing
+// within 0.8 radii of the disk's centre and holding at a sample (with the
+// tolerance to spare) starts and ends within 3 minutes (Io), 8 (Europa), 15
+// (Ganymede), 20 (Callisto), a transit being the kinds 1 and 2 together;
+// each eclipse seen from the Earth for 30 minutes or more overlaps an
+// "Eclipse" row of its moon.
+TEST_F(MoonEvents, GalileanEventsAgainstPyEphem) {
+    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "galilean_events.csv");
+    const std::map<std::string, int> moons = {{"io", 0}, {"europa", 1}, {"ganymede", 2}, {"callisto", 3}};
+    const int tolerance[4] = {3, 8, 15, 20};
+    int compared = 0, eclipses = 0, searched = 0;
+    for (std::size_t r = 0; r < t.rows.size(); ++r) {
+        const int year = int(t.Get(r, "year")), month = int(t.Get(r, "month")), day = int(t.Get(r, "day"));
+        if (year * 10000 + month * 100 + day != searched) Search(kJupiterMode, year, month, day);
+        searched = year * 10000 + month * 100 + day;
+        const int moon = moons.at(t.Text(r, "moon")), tol = tolerance[moon];
+        const std::string kind = t.Text(r, "kind");
+        const int start = int(t.Get(r, "start_minute")), end = int(t.Get(r, "end_minute"));
+        SCOPED_TRACE(std::to_string(searched) + " " + t.Text(r, "moon") + " " + kind);
+        if (kind == "eclipse") {
+            if (end - start < 30 || end <= 12 || start >= 1380) continue;
+            const MoonEventSlot* s = Slot(moon, kMoonEclipse);
+            ASSERT_NE(s, nullptr);
+            const int ourStart = start + Wrapped(Start(s), start);
+            const int ourEnd = ourStart + (End(s) - Start(s) + 1440) % 1440;
+            EXPECT_TRUE(ourStart < end && ourEnd > start) << ourStart << ".." << ourEnd;
+            ++eclipses;
+            continue;
+        }
+        bool sampled = false;
+        for (int s = 12; s <= 1380; s += 12) sampled |= s >= start + tol && s < end - tol;
+        if (t.Get(r, "least_distance") > 0.8 || !sampled) continue;  // grazing, or between samples
+        int startError = 720, endError = -720;
+        for (int k : kind == "transit" ? std::vector{kMoonTransit, kMoonTransitShadow} : std::vector{kMoonOccultation})
+            if (const MoonEventSlot* s = Slot(moon, k)) {
+                startError = std::min(startError, Wrapped(Start(s), start));
+                endError = std::max(endError, Wrapped(End(s), end));
+            }
+        EXPECT_LE(std::abs(startError), tol);
+        EXPECT_LE(std::abs(endError), tol);
+        ++compared;
+    }
+    EXPECT_GE(compared, 12);
+    EXPECT_GE(eclipses, 2);
+}
+
+// A transit that began the evening before and holds at 00:12 starts at hour
+// 23, the first minute of the transit; its end lies in the day.
+TEST_F(MoonEvents, TransitInProgressAtFirstSampleStartsTheEveningBefore) {
+    int month = 0, day = 0, moon = -1;
+    for (int mo = 1; mo <= 12 && moon < 0; ++mo)
+        for (int d = 2; d <= 28 && moon < 0; ++d)
+            for (int m = 0; m < 4 && moon < 0; ++m)
+                if (Code(mo, d, -60, m) != kMoonTransit && Code(mo, d, 0, m) == kMoonTransit &&
+                    Code(mo, d, 12, m) == kMoonTransit)
+                    month = mo, day = d, moon = m;
+    ASSERT_GE(moon, 0);
+    Search(kJupiterMode, 2024, month, day);
+    const MoonEventSlot* s = Slot(moon, kMoonTransit);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ((std::vector{s->startHour, s->startDay}), (std::vector{23, day}));
+    EXPECT_NE(Code(month, day, Start(s) - 1441, moon), kMoonTransit);
+    EXPECT_EQ(Code(month, day, Start(s) - 1440, moon), kMoonTransit);
+    EXPECT_TRUE(End(s) > 12 && End(s) < 600) << End(s);
+}
+
+// A transit whose shadow reaches the disk while the moon is on it, the moon
+// leaving first: "Transit" ends at the minute "Transit+Shadow" starts.
+TEST_F(MoonEvents, TransitGainingItsShadowEndsWhereTheNextStarts) {
+    int day = 0, moon = -1, change = -1;
+    for (int d = 1; d <= 28 && moon < 0; ++d)
+        for (int m = 0; m < 4 && moon < 0; ++m) {
+            int first = -1, later = 0;
+            for (int minute = 60; minute < 1320; ++minute) {
+                const int code = Code(12, d, minute, m);
+                if (code == kMoonTransitShadow && first < 0 && Code(12, d, minute - 1, m) == kMoonTransit)
+                    first = minute;
+                later += code == kMoonTransit && first >= 0;
+            }
+            if (first >= 0 && !later && Code(12, d, first - 30, m) == kMoonTransit &&
+                Code(12, d, first + 30, m) == kMoonTransitShadow)
+                day = d, moon = m, change = first;
+        }
+    ASSERT_GE(moon, 0);
+    Search(kJupiterMode, 2024, 12, day);
+    ASSERT_TRUE(Slot(moon, kMoonTransit) && Slot(moon, kMoonTransitShadow));
+    EXPECT_EQ(End(Slot(moon, kMoonTransit)), change);
+    EXPECT_EQ(Start(Slot(moon, kMoonTransitShadow)), change);
+}
+
+// Moon, then start day, hour, minute, each difference as a signed 16-bit
+// value (65536 counts as none); empty slots (moon 0, day 0) sort first.
+TEST_F(MoonEvents, CompareMoonEvents) {
+    const struct {
+        MoonEventSlot a, b;
+        int sign;
+    } cases[] = {
+        {{1, 1, 5, 3, 0, 0, 0, 0}, {2, 1, 5, 1, 0, 0, 0, 0}, -1},
+        {{2, 4, 5, 9, 40, 0, 0, 0}, {2, 1, 5, 9, 10, 0, 0, 0}, 1},
+        {{3, 4, 5, 9, 10, 0, 0, 0}, {3, 1, 5, 9, 10, 0, 0, 0}, 0},
+        {{0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 5, 2, 0, 0, 0, 0}, -1},
+        {{65536, 1, 5, 2, 0, 0, 0, 0}, {0, 1, 5, 1, 0, 0, 0, 0}, 1},
+    };
+    for (const auto& c : cases) {
+        const int r = CompareMoonEvents(&c.a, &c.b);
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a.moon << " " << c.a.startHour;
+    }
+}
+
+}  // namespace
