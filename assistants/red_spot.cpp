@@ -126,6 +126,8 @@ int FitRedSpotLongitude(int year, int month, int day, int hour, int minute) {
 
 void AdjustRedSpotLongitude() {
     DateTime t{currentDateTime.year, currentDateTime.month, currentDateTime.day, 0, 0, 0};
-    if (!EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second)) return;
+    // A cancelled entry is no observed transit: the longitude stays.
+    EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
+    if (!DateTimeEditConfirmed()) return;
     FitRedSpotLongitude(t.year, t.month, t.day, t.hour, t.minute);
 }

@@ -347,6 +347,12 @@ bool SameDateTime(const DateTime& a, const DateTime& b) {
 
 }  // namespace
 
+namespace {
+bool lastEditConfirmed = false;
+}  // namespace
+
+bool DateTimeEditConfirmed() { return lastEditConfirmed; }
+
 int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* second) {
     DateTimeFormBlock& b = Block();
     const DateTime caller{*year, *month, *day, *hour, *minute, *second};
@@ -357,6 +363,7 @@ int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* s
     pl::Hwnd previous = GetCurrentFormWindow();
     int result = pl::DialogBox(kDateTimeForm, previous, DateTimeProc);
     b.modalRunning = 0;
+    lastEditConfirmed = result == kDateTimeOk;
     DeleteOffscreenWindow(b.highlightBits);
     b.highlightBits = nullptr;
     // The dialog's title made the dialog the draw window: the form it was

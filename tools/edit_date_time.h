@@ -56,6 +56,10 @@ extern DateTimeFormBlock dateTimeFormBlock;
 // recomputed); "Cancel" leaves them. Returns 1 whenever the form closes.
 int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* second);
 
+// Whether the last EditDateTime closed with "Ok" (false after "Cancel"), for
+// a caller that must not act on a cancelled entry.
+bool DateTimeEditConfirmed();
+
 // The time scale of the next use of the form: universal time, local time.
 void SetDateFormUT();
 void SetDateFormLocal();

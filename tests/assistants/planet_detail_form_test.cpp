@@ -370,4 +370,22 @@ TEST_F(PlanetDetailForm, AdjustFitsTheLongitudeToTheEnteredTransit) {
     EXPECT_EQ(GetCurrentFormId(), kPlanetDetailForm);
 }
 
+// The date and time form returns 1 however it closes; a cancelled entry is no
+// observed transit, so the longitude stays and nothing is said.
+TEST_F(PlanetDetailForm, CancelledAdjustKeepsTheLongitude) {
+    Ui([] {
+        planetDetailForm.firstOpen = 0;
+        planetDetailDate = PlanetDetailDate{2024, 8, 7, 12, 0};
+    });
+    Open(SetJupiterAssistantMode, kRedSpotView);
+    const float before = preferences.GetFloat(kPrefGrsLongitude);
+    FormCommand(2468);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeCancel), nullptr);
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeCancel)));
+    EXPECT_EQ(BoxText(), "");
+    EXPECT_EQ(preferences.GetFloat(kPrefGrsLongitude), before);
+    EXPECT_EQ(GetCurrentFormId(), kPlanetDetailForm);
+}
+
 }  // namespace
