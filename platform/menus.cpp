@@ -310,6 +310,7 @@ int TrackPopupMenu(Hmenu menu, uint32_t flags, int x, int y, Hwnd owner, Point* 
         RunMenuLoop(t);
         if (GetCapture() == t.window) ReleaseCapture();
         DestroyWindow(t.window);
+        PaintInvalidNow();
     }
     tracking = nullptr;
     if (closingTap) *closingTap = t.closingTap;

@@ -269,6 +269,8 @@ void RunPopupLoop(PopupRecord& r) {
     }
     if (loop.r) CloseList(r, chosen);
     Close(loop);
+    // What the list covered is painted before the chosen row's command runs.
+    pl::PaintInvalidNow();
 }
 
 pl::LResult TriggerProc(pl::Hwnd trigger, uint32_t message, pl::WParam wParam, pl::LParam lParam) {

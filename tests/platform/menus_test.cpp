@@ -4,14 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "platform/accelerators.h"
+#include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/framebuffer.h"
+#include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "support/message_boxes.h"
 #include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
@@ -206,6 +210,34 @@ TEST(PopupMenuUnwind, ExceptionOutOfTheMenuLoopLeftTheMenuTrackedAfterItsCallEnd
     EXPECT_THROW(TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 20, 30, owner), std::runtime_error);
     EXPECT_EQ(nullptr, OpenPopupMenu());
     ClearResourceGroups();
+}
+
+}  // namespace
+
+namespace {
+
+// What a box covered is painted before MessageBox returns, so a tap right
+// after OK lands on a screen that shows what it will hit; the same for a
+// popup menu.
+TEST_F(MenuTest, WhatABoxOrAMenuCoveredIsPaintedBeforeTheCallReturns) {
+    std::vector<int> paintsAtReturn;
+    harness.start([&] {
+        owner = rec.Top({0, 0, 240, 320});
+        MessageBox(owner, "Covering", "Information", MB_OK);
+        paintsAtReturn.push_back(rec.Count(WM_PAINT, owner));
+        TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 20, 20, owner);
+        paintsAtReturn.push_back(rec.Count(WM_PAINT, owner));
+        return RunMessageLoop();
+    });
+    const int beforeBox = rec.Count(WM_PAINT, owner);
+    ASSERT_TRUE(AnswerBox(harness, IDOK));
+    ASSERT_NE(OpenPopupMenu(), nullptr);
+    const int beforeMenu = rec.Count(WM_PAINT, owner);
+    harness.tap(230, 310);  // outside the menu: it closes
+    harness.stop();
+    ASSERT_EQ(paintsAtReturn.size(), 2u);
+    EXPECT_GT(paintsAtReturn[0], beforeBox);
+    EXPECT_GT(paintsAtReturn[1], beforeMenu);
 }
 
 }  // namespace
