@@ -90,7 +90,8 @@ TEST_F(MenuTest, TapOutsideGivesZeroAndKeepsTheClosingTapsPosition) {
     EXPECT_EQ(rec.Count(WM_LBUTTONDOWN, owner), 0);  // the closing tap went to the menu
 }
 
-// The buttons sit at x 0-38, 38-98, 98-138 (and 138-198) times the scale.
+// The buttons sit at x 0-38, 38-98, 98-138 (and 138-198) times the scale;
+// "Settings", wider than 40 in the system font, widens the third.
 TEST_F(MenuTest, MenuBarButtonsSitAtTheirXRanges) {
     for (int dpi : {96, 192}) {
         double scale = dpi / 96.0;
@@ -104,8 +105,12 @@ TEST_F(MenuTest, MenuBarButtonsSitAtTheirXRanges) {
         for (int i = 0; i < 3; ++i) {
             Rect r = MenuBarButtonRect(bar, i);
             EXPECT_EQ(r.left, static_cast<int>(edges[i] * scale)) << dpi;
-            EXPECT_EQ(r.right, static_cast<int>(edges[i + 1] * scale)) << dpi;
+            if (i < 2) {
+                EXPECT_EQ(r.right, static_cast<int>(edges[i + 1] * scale)) << dpi;
+            }
         }
+        // "Settings" needs 45 pixels in Tahoma at 12 (88 at 24) and 2 more each side.
+        EXPECT_EQ(MenuBarButtonRect(bar, 2).Width(), dpi == 96 ? 45 + 4 : 88 + 8) << dpi;
         EXPECT_TRUE(MenuBarButtonRect(bar, 3).IsEmpty());
         Rect w;
         GetWindowRect(bar, &w);
@@ -128,7 +133,8 @@ TEST_F(MenuTest, NightMenuBarUsesTheMenuOnItsColour) {
     });
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(MenuBarButtonCount(bar), 4);
-    EXPECT_EQ(MenuBarButtonRect(bar, 3), (Rect{138, 0, 198, 26}));
+    // The third button, "Settings", is 49 wide for its label: the fourth moves 9 right.
+    EXPECT_EQ(MenuBarButtonRect(bar, 3), (Rect{147, 0, 207, 26}));
     EXPECT_EQ(GetMenuBarSubMenu(bar, 3)->text, std::string("Devices"));
     EXPECT_EQ(ScreenPixel(230, 300), Rgb(120, 0, 0));
     std::vector<ShellCall> log = ShellCallLog();
