@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -140,9 +141,10 @@ protected:
                               std::max(bounds.bottom, y + 1)};
         }
         if (count == 0) return "";
-        return std::to_string(count) + " pixels within (" + std::to_string(bounds.left) + "," +
-               std::to_string(bounds.top) + ")-(" + std::to_string(bounds.right) + "," +
-               std::to_string(bounds.bottom) + ")";
+        char text[96];
+        std::snprintf(text, sizeof text, "%d pixels within (%d,%d)-(%d,%d)", count, bounds.left, bounds.top,
+                      bounds.right, bounds.bottom);
+        return text;
     }
 };
 

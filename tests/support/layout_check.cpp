@@ -1,5 +1,6 @@
 #include "support/layout_check.h"
 
+#include <cstdio>
 #include <functional>
 
 #include "platform/controls.h"
@@ -11,8 +12,9 @@ namespace {
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string Where(const pl::Rect& r) {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
+    char text[64];
+    std::snprintf(text, sizeof text, "(%d,%d)-(%d,%d)", r.left, r.top, r.right, r.bottom);
+    return text;
 }
 
 void ForEachDescendant(pl::Hwnd window, const std::function<void(pl::Hwnd)>& visit) {
