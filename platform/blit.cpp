@@ -57,11 +57,15 @@ void CopyRows(const Surface& source, RasterTarget& t, const Rect& area, int64_t 
 void LogBlock(const Surface& source, const RasterTarget& t, int x, int y, int w, int h, int sx, int sy, int sw,
               int sh) {
     Rect area{std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h)};
-    area = Intersect(Offset(area, t.originX, t.originY), Offset(t.ClipBounds(), t.originX, t.originY));
-    if (w == sw && h == sh)
-        LogCopy(source.serial, t.surface->serial, area, x + t.originX - sx, y + t.originY - sy);
-    else
-        LogFill(t.surface->serial, area);
+    area = Offset(area, t.originX, t.originY);
+    std::vector<Rect> parts;
+    for (const Rect& c : t.clip)
+        if (Rect part = Intersect(area, c); !part.IsEmpty()) parts.push_back(part);
+    if (w == sw && h == sh) {
+        LogCopy(source.serial, t.surface->serial, parts, x + t.originX - sx, y + t.originY - sy);
+        return;
+    }
+    for (const Rect& part : parts) LogFill(t.surface->serial, part);
 }
 
 bool Copy(Hdc dst, int x, int y, int w, int h, Hdc src, int sx, int sy, int sw, int sh, bool keyed,

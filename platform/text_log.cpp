@@ -1,5 +1,6 @@
 #include "platform/text_log.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -25,6 +26,11 @@ Log& TheLog() {
 bool Inside(const Rect& inner, const Rect& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
+}
+
+Rect Bounds(const Rect& a, const Rect& b) {
+    return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
 }
 
 // Drops the runs of a surface whose ink lies wholly in `area`.
@@ -99,24 +105,33 @@ void LogFill(uint64_t surface, const Rect& filled) {
     if (it != log.runs.end()) Cover(it->second, filled);
 }
 
-void LogCopy(uint64_t source, uint64_t destination, const Rect& destinationArea, int dx, int dy) {
+void LogCopy(uint64_t source, uint64_t destination, const std::vector<Rect>& destinationParts, int dx, int dy) {
     Log& log = TheLog();
     std::lock_guard lock(log.mutex);
-    if (!log.running || destinationArea.IsEmpty()) return;
+    if (!log.running || destinationParts.empty()) return;
     std::vector<TextRun> carried;
     if (auto it = log.runs.find(source); it != log.runs.end()) {
         for (TextRun r : it->second) {
             r.surface = destination;
             r.cell = Offset(r.cell, dx, dy);
-            Rect ink = Intersect(Offset(r.ink, dx, dy), destinationArea);
+            const Rect moved = Offset(r.ink, dx, dy);
+            // What of the ink lands: its parts in the destination's drawable rectangles.
+            Rect ink{};
+            int64_t landed = 0;
+            for (const Rect& part : destinationParts) {
+                Rect piece = Intersect(moved, part);
+                if (piece.IsEmpty()) continue;
+                landed += int64_t{piece.Width()} * piece.Height();
+                ink = ink.IsEmpty() ? piece : Bounds(ink, piece);
+            }
             if (ink.IsEmpty()) continue;
-            r.cut = r.cut || ink != Offset(r.ink, dx, dy);
+            r.cut = r.cut || landed < int64_t{moved.Width()} * moved.Height();
             r.ink = ink;
             carried.push_back(std::move(r));
         }
     }
     std::vector<TextRun>& runs = log.runs[destination];
-    Cover(runs, destinationArea);
+    for (const Rect& part : destinationParts) Cover(runs, part);
     runs.insert(runs.end(), carried.begin(), carried.end());
 }
 

@@ -50,10 +50,12 @@ public:
 };
 
 // Internal to the graphics code: a run drawn, a solid fill (surface
-// rectangles, after clipping) and a block copy (destination rectangle and the
-// offset from source to destination, both surfaces named by serial).
+// rectangles, after clipping) and a block copy (the disjoint destination
+// rectangles it wrote, after clipping, and the offset from source to
+// destination, both surfaces named by serial). A run carried only in part
+// (the rest under a window above, or past the copy's edge) is cut.
 void LogTextRun(TextRun run);
 void LogFill(uint64_t surface, const Rect& filled);
-void LogCopy(uint64_t source, uint64_t destination, const Rect& destinationArea, int dx, int dy);
+void LogCopy(uint64_t source, uint64_t destination, const std::vector<Rect>& destinationParts, int dx, int dy);
 
 }  // namespace pl

@@ -88,8 +88,9 @@ TEST_F(TextLog, CoveredTextsLeaveTheLog) {
     EXPECT_TRUE(Runs()[0].opaque);
 }
 
-// A block copy carries the runs of its source to the destination; a stretched
-// one only covers; exempt runs are marked.
+// A block copy carries the runs of its source to the destination (one that
+// lands only in part is cut); a stretched one only covers; exempt runs are
+// marked.
 TEST_F(TextLog, CopiesCarryTextsAndExemptionsAreMarked) {
     TestCanvas back(100, 60);
     {
@@ -105,6 +106,13 @@ TEST_F(TextLog, CopiesCarryTextsAndExemptionsAreMarked) {
     carried = pl::LoggedTexts(pl::SurfaceSerialOf(back.dc()));
     ASSERT_EQ(carried.size(), 2u);
     EXPECT_EQ(carried[1].cell.left, 60);
+    EXPECT_FALSE(carried[0].cut);
+    pl::TextOut(canvas.dc(), 40, 40, "Edge");
+    pl::BitBlt(back.dc(), 50, 0, 50, 60, canvas.dc(), 0, 0);  // "Edge" lands at 90, past the side
+    carried = pl::LoggedTexts(pl::SurfaceSerialOf(back.dc()));
+    ASSERT_EQ(carried.back().text, "Edge");
+    EXPECT_TRUE(carried.back().cut);
+    EXPECT_LE(carried.back().ink.right, 100);
     pl::StretchBlt(back.dc(), 0, 0, 100, 60, canvas.dc(), 0, 0, 50, 30);
     EXPECT_TRUE(pl::LoggedTexts(pl::SurfaceSerialOf(back.dc())).empty());
     pl::StopTextLog();
