@@ -12,8 +12,8 @@
 // so the choices a form makes on its first opening of a run (the location
 // form takes saved site 0) are made before the home form is sampled.
 // A view of a form that its opening does not show (a popup's other views, a
-// mode set by a menu command, an input box) gets one line in kStops below:
-// the form, a name, and the steps that show it.
+// mode set by a menu command, an input box) gets one line in kStops below: a
+// name that starts with the form's number, and the steps that show it.
 //
 // With ZENDAVORI_SHOT_DIR set, each screen checked is saved there as
 // tour_<form>[_<stop>]_<width>.png.
