@@ -73,6 +73,14 @@ const FormEntry* FindFormEntry(int formId) {
     return nullptr;
 }
 
+std::span<const FormEntry> FormTable() { return kForms; }
+
+bool FormTableCanOpen(int formId) {
+    if (formId == kMonitorForm || (formId == kScopeForm && preferences.word[kPrefDriveId] == 0)) return false;
+    const FormEntry* entry = FindFormEntry(formId);
+    return entry && entry->proc;
+}
+
 void OpenFormById(int formId) {
     if (formId == kMonitorForm) {
         ShowInformation("MonitorForm not done", "");

@@ -3,6 +3,8 @@
 // program yet, is refused with "Unkown form call".
 #pragma once
 
+#include <span>
+
 #include "platform/dialog.h"
 
 struct FormEntry {
@@ -12,6 +14,11 @@ struct FormEntry {
 
 // The entry of a form number, or null.
 const FormEntry* FindFormEntry(int formId);
+// Every entry, in form-number order.
+std::span<const FormEntry> FormTable();
+
+// Whether OpenFormById would open the form (installed as the FormCanOpen hook).
+bool FormTableCanOpen(int formId);
 
 // Opens form `formId` as a modeless dialog from its template, owned by the
 // main window; refuses 2300 ("MonitorForm not done"), 2400 without a chosen

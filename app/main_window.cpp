@@ -7,6 +7,7 @@
 #include "app/power_thread.h"
 #include "chart/chart_state.h"
 #include "core/preferences_file.h"
+#include "core/program_hooks.h"
 #include "core/services.h"
 #include "objects/selected_object.h"
 #include "orbits/comet_place.h"
@@ -172,6 +173,7 @@ int WinMain(void* instance, void*, const char*, int showCommand) {
     InstallChartStateHooks();
     InstallSelectedObjectHook();
     InstallCometPlace();
+    InstallFormCanOpenHook(FormTableCanOpen);
     bool first = !instanceRunning;
     if (first) {
         ResetShellState();

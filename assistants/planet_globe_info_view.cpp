@@ -1,5 +1,6 @@
 #include "assistants/planet_globe_info_view.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -74,11 +75,24 @@ void DrawGridCircle(const Grid& g, bool parallel, int fixed) {
     }
 }
 
-void DrawFigures(int x, int y, float positionAngle, float tilt, float diameter) {
+// The texts one a line from (x, y); a text wider than `width` puts its value
+// (what follows ": ") on a line of its own, indented, rather than lose it
+// past the panel's side. Returns the y below the last line.
+int DrawFigures(int x, int y, int width, float positionAngle, float tilt, float diameter) {
     const int line = ScaleY(12);
-    std::vector<std::string> texts = PlanetGlobeInfoTexts(positionAngle, tilt, diameter);
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        DrawPlainText(texts[k].c_str(), static_cast<int>(texts[k].size()), x, y + static_cast<int>(k) * line);
+    for (const std::string& text : PlanetGlobeInfoTexts(positionAngle, tilt, diameter)) {
+        const std::size_t colon = text.find(": ");
+        if (colon == std::string::npos || CharsWidth(text.c_str(), static_cast<int>(text.size())) <= width - x) {
+            DrawPlainText(text.c_str(), static_cast<int>(text.size()), x, y);
+        } else {
+            DrawPlainText(text.c_str(), static_cast<int>(colon + 1), x, y);
+            y += line;
+            const std::string value = text.substr(colon + 2);
+            DrawPlainText(value.c_str(), static_cast<int>(value.size()), x + ScaleX(10), y);
+        }
+        y += line;
+    }
+    return y;
 }
 
 pl::ColorRef LineColour(int showLabels) {
@@ -113,7 +127,7 @@ void DrawPlanetGlobeInfo(int left, int top, int width, int height, float a1, flo
     }
     SetTextTransparent(true);
     SetTextColorRef(GetNightMode() > 0 ? pl::Rgb(GetSchemeColor(), 0, 0) : pl::Rgb(0, 0, 0));
-    if (diameter > 0) DrawFigures(ox + 2, oy + 2, positionAngle, tilt, diameter);
+    const int textBottom = diameter > 0 ? DrawFigures(ox + 2, oy + 2, ox + width, positionAngle, tilt, diameter) : oy;
 
     Grid g{};
     g.t.mirrorMode = globeTransform.mirrorMode;
@@ -121,6 +135,9 @@ void DrawPlanetGlobeInfo(int left, int top, int width, int height, float a1, flo
     SetGlobeRotation(&g.t, DegreesToFix11(a1), DegreesToFix11(positionAngle), DegreesToFix11(-tilt));
     g.cx = ox + width / 2;
     g.cy = oy + height / 2;
+    // A small globe under the texts goes down below them while the panel has room.
+    const int radius = g.t.radius;
+    if (g.cy - radius <= textBottom) g.cy = std::max(g.cy, std::min(textBottom + radius + 2, oy + height - radius - 1));
     g.labels = showLabels != 0;
     SetForeColor(LineColour(showLabels));
     SetTextColorRef(LineColour(showLabels));

@@ -8,6 +8,7 @@
 #include "catalog/eyepieces.h"
 #include "chart/chart_colours.h"
 #include "core/preferences.h"
+#include "platform/text_log.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
@@ -91,6 +92,7 @@ void DrawSensorFrame(int cx, int cy, float pixelsPerArcmin, pl::ColorRef colour)
 
 void DrawFovLabel(int x, int y, int zoom) {
     if (zoom < 0 || zoom > 12) return;
+    const pl::TextLogExemption onTheChart;
     int previousFont = GetScreenScale() > 1 ? SelectFont(0) : GetCurrentFontId();
     const ChartColour& c = preferences.word[kPrefChartBackground] < 2 ? chartColours.entry[4]
                            : GetNightMode() < 2                       ? chartColours.ink

@@ -80,7 +80,10 @@ Fix24Angle IntoFullTurn(Fix24Angle angle) {
     return static_cast<Fix24Angle>(a < 0 ? a + kFullTurn : a);
 }
 
+// In the small font: in the normal one the two lines, 10 units apart, overprint
+// each other, and the first runs under the form's buttons at the chart's foot.
 void DrawStatusLines(const XywhRect& rect, int bottom, Fix24Angle angle, Fix24Angle elevation) {
+    const int previousFont = SelectFont(2);
     const SkyRotation& r = skyRotation;
     char date[16], line[96], first[32], second[32];
     FormatDateShort(date, sizeof date, r.day, r.month, r.year);
@@ -98,6 +101,7 @@ void DrawStatusLines(const XywhRect& rect, int bottom, Fix24Angle angle, Fix24An
     }
     std::snprintf(line, sizeof line, "%s  %s ", first, second);
     DrawText(line, rect.x + ScaleX(10) + ScaleY(40) + 1, bottom - ScaleY(12));
+    SelectFont(previousFont);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "chart/chart_symbols.h"
 #include "platform/text.h"
@@ -121,7 +122,14 @@ void DrawBodySymbol(const CompassSymbols& symbols, int body, int x, int y) {
     DrawObjectSymbol(symbols.type[body], symbols.index[body], 1, x, y);
 }
 
-void DrawCurveGrid(const CompassLayout& l, const CompassPalette& p) {
+// A text's cell at (x, y).
+pl::Rect CellAt(const std::string& text, int x, int y) {
+    const pl::Size s = TextSize(text);
+    return pl::Rect{x, y, x + s.width, y + s.height};
+}
+
+// The grid with its "45°" and "T" labels; their cells go to `labels`.
+void DrawCurveGrid(const CompassLayout& l, const CompassPalette& p, std::vector<pl::Rect>* labels) {
     const XywhRect& box = l.curveBox;
     const int right = box.x + box.width - 1, bottom = box.y + box.height - 1;
     const int tick = ScaleX(3);
@@ -137,11 +145,14 @@ void DrawCurveGrid(const CompassLayout& l, const CompassPalette& p) {
     }
     CompassCurvePoint(l, 0.0, 45.0, &x, &y);
     Text(Degrees(45), box.x + ScaleX(2), y + 1, p.pen);
+    labels->push_back(CellAt(Degrees(45), box.x + ScaleX(2), y + 1));
     CompassCurvePoint(l, 0.0, 0.0, &x, &y);
     Text("T", box.x + ScaleX(2), y + 1, p.pen);
+    labels->push_back(CellAt("T", box.x + ScaleX(2), y + 1));
 }
 
-void DrawCurveAzimuthLabels(const CompassLayout& l, const CompassPalette& p) {
+// The azimuth labels along the bottom; their cells go to `labels`.
+void DrawCurveAzimuthLabels(const CompassLayout& l, const CompassPalette& p, std::vector<pl::Rect>* labels) {
     const XywhRect& box = l.curveBox;
     for (int az = 45; az <= 360; az += 45) {
         std::string label = az % 90 == 0 ? std::string(1, "NESW"[(az / 90) % 4]) : Degrees(az);
@@ -150,12 +161,19 @@ void DrawCurveAzimuthLabels(const CompassLayout& l, const CompassPalette& p) {
         CompassCurvePoint(l, az, kCurveLowestAltitude, &x, &y);
         x = std::min(x - s.width / 2, box.x + box.width - s.width);
         Text(label, x, box.y + box.height - s.height - ScaleY(4), p.pen);
+        labels->push_back(CellAt(label, x, box.y + box.height - s.height - ScaleY(4)));
     }
 }
 
+bool MeetsAny(const pl::Rect& cell, const std::vector<pl::Rect>& labels) {
+    return std::any_of(labels.begin(), labels.end(),
+                       [&](const pl::Rect& r) { return !pl::Intersect(cell, r).IsEmpty(); });
+}
+
 // Whole hours along the path, each "%02d" beside its point unless it would
-// overlap the label written before it.
-void DrawHourLabels(const CompassLayout& l, const CompassPalette& p, const CompassPathPoint path[kCompassPathPoints]) {
+// overlap the label written before it or one of the grid's `labels`.
+void DrawHourLabels(const CompassLayout& l, const CompassPalette& p, const CompassPathPoint path[kCompassPathPoints],
+                    const std::vector<pl::Rect>& labels) {
     int lastX = -10000, lastY = -10000;
     for (int i = 0; i < kCompassPathPoints; ++i) {
         const CompassPlace& place = path[i].place;
@@ -168,6 +186,7 @@ void DrawHourLabels(const CompassLayout& l, const CompassPalette& p, const Compa
         x += ScaleX(2);
         y -= s.height;
         if (std::abs(x - lastX) < s.width && std::abs(y - lastY) < s.height) continue;
+        if (MeetsAny(pl::Rect{x, y, x + s.width, y + s.height}, labels)) continue;
         Text(hour, x, y, p.pen);
         lastX = x;
         lastY = y;
@@ -261,9 +280,10 @@ void DrawAltitudeCurve(const CompassLayout& l, const CompassPalette& p,
                        const CompassPathPoint path[kCompassPathPoints]) {
     SetForeColor(p.background);
     FillRectangle(l.curveBox, 0);
-    DrawCurveGrid(l, p);
-    DrawCurveAzimuthLabels(l, p);
+    std::vector<pl::Rect> labels;
+    DrawCurveGrid(l, p, &labels);
+    DrawCurveAzimuthLabels(l, p, &labels);
     SetClip(l.curveBox);
     DrawPath(l, p, path);
-    DrawHourLabels(l, p, path);
+    DrawHourLabels(l, p, path, labels);
 }

@@ -25,6 +25,7 @@
 #include "chart/star_fields.h"
 #include "core/preferences.h"
 #include "platform/gdi.h"
+#include "platform/text_log.h"
 #include "ui/colors.h"
 #include "ui/font_set.h"
 #include "ui/offscreen.h"
@@ -319,7 +320,9 @@ void DrawStatus(const SkyMapPicture& p, int centre) {
     DrawSkyMapStatus(p.area, centre >= 0 ? &p.objects[centre] : nullptr, angle, elevation, p.alpha0, p.delta0);
 }
 
-void DrawLayers(const SkyMapPicture& p, int* centre) {
+// Everything but the status lines; the names on a chart meet by nature.
+void DrawChartLayers(const SkyMapPicture& p, int* centre) {
+    const pl::TextLogExemption chartLabels;
     ProjectObjects(p);
     MarkLineEndStars(p);
     ProjectBrightStars(p);
@@ -348,6 +351,10 @@ void DrawLayers(const SkyMapPicture& p, int* centre) {
     if (LineEndStarsOnly(p))
         for (int i = 0; i < kBrightStarCount; ++i) brightStarTable[i].hidden = 1;
     if (p.zoom > kOverlaysAboveZoom) DrawSkyMapOverlays(p);
+}
+
+void DrawLayers(const SkyMapPicture& p, int* centre) {
+    DrawChartLayers(p, centre);
     DrawStatus(p, *centre);
 }
 

@@ -9,6 +9,7 @@ ChartScreenListHook chartScreenListHook = nullptr;
 FoundObjectHook foundObjectHook = nullptr;
 CometPlaceHook cometPlaceHook = nullptr;
 StopKeyHook stopKeyHook = nullptr;
+FormCanOpenHook formCanOpenHook = nullptr;
 
 }  // namespace
 
@@ -30,6 +31,8 @@ bool ComputeCometPlace(CometRecord* comet, double jd, int equinoxYear, CometPlac
 
 bool IsSearchStopKeyDown() { return stopKeyHook && stopKeyHook(); }
 
+bool FormCanOpen(int formId) { return !formCanOpenHook || formCanOpenHook(formId); }
+
 HorizonProjectionHook InstallHorizonProjectionHook(HorizonProjectionHook hook) {
     return std::exchange(horizonProjectionHook, hook);
 }
@@ -43,3 +46,5 @@ FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook) { return std::excha
 CometPlaceHook InstallCometPlaceHook(CometPlaceHook hook) { return std::exchange(cometPlaceHook, hook); }
 
 StopKeyHook InstallStopKeyHook(StopKeyHook hook) { return std::exchange(stopKeyHook, hook); }
+
+FormCanOpenHook InstallFormCanOpenHook(FormCanOpenHook hook) { return std::exchange(formCanOpenHook, hook); }

@@ -38,6 +38,11 @@ bool ComputeCometPlace(CometRecord* comet, double jd, int equinoxYear, CometPlac
 // False while no screen has installed the poll.
 bool IsSearchStopKeyDown();
 
+// False when form `formId` would be refused (no screen for it, or what it
+// needs is missing): the form that asks for it then stays open under the
+// refusal. True while the form table has not installed its check.
+bool FormCanOpen(int formId);
+
 // Installers; each returns the hook it replaces (null: none).
 using HorizonProjectionHook = void (*)();
 using ChartScreenListHook = void (*)();
@@ -49,3 +54,5 @@ ChartScreenListHook InstallChartScreenListHook(ChartScreenListHook hook);
 FoundObjectHook InstallFoundObjectHook(FoundObjectHook hook);
 CometPlaceHook InstallCometPlaceHook(CometPlaceHook hook);
 StopKeyHook InstallStopKeyHook(StopKeyHook hook);
+using FormCanOpenHook = bool (*)(int formId);
+FormCanOpenHook InstallFormCanOpenHook(FormCanOpenHook hook);

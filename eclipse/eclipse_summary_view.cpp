@@ -75,7 +75,9 @@ void DrawEclipseSummary(const EclipseEvent* events, int index, double* latitude,
     UseSchemeTextColours();
     XywhRect list;
     GetControlBounds(GetCurrentFormDialog(), kEclipseList, &list);
-    const int textY = list.y + list.height;
+    // One pixel below the list: the tops of the tallest glyphs of the small
+    // font pass its cell and would fall under the list's frame.
+    const int textY = list.y + list.height + 1;
     DrawEclipseText(EclipseSummaryText(e), static_cast<int>(s), textY);
     if (e.type != 0 && static_cast<int>(e.kind) == 2) return;
     const int y0 = textY + static_cast<int>(13 * s), x0 = static_cast<int>(width / 2 - 120 * s + s);

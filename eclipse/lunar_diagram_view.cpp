@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "core/date_text.h"
@@ -13,12 +15,14 @@
 #include "eclipse/lunar_eclipse_view.h"
 #include "ephemeris/body_positions.h"
 #include "platform/color.h"
+#include "platform/text_log.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
 #include "ui/primitives.h"
 #include "ui/screen_layout.h"
+#include "ui/text_drawing.h"
 
 namespace {
 
@@ -50,6 +54,7 @@ int OffsetX(const Diagram& g, double ra) { return static_cast<int>(static_cast<i
 int OffsetY(const Diagram& g, double dec) { return static_cast<int>(static_cast<int>((dec - g.dec) * 60) * g.k); }
 
 void DrawCompass(int bl, int bt, int bw, int bh, int s) {
+    const pl::TextLogExemption inDiagram;
     SelectFont(s >= 2 ? 5 : 0);
     DrawEclipseText("N", bl + bw / 2 - ScaleX(3), bt);
     DrawEclipseText("S", bl + bw / 2 - ScaleX(3), bt + bh - ScaleY(10));
@@ -83,6 +88,7 @@ void DrawShadow(const EclipseEvent& e, int s, Diagram* g, double* ap, double* au
 }
 
 void DrawMoonAt(const Diagram& g, const char* label, int y, int mo, int d, int h, int mi, int sec, int s) {
+    const pl::TextLogExemption inDiagram;  // the Moons' labels may meet the box's letters
     BodyPosition moon{};
     ComputeBody(&moon, 1, y, mo, d, h, mi + currentSite.zoneMinutes, sec);
     const int half = static_cast<int>((ScaleX(28) + 0.5) / 2);
@@ -107,7 +113,9 @@ void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double, double,
     DrawEclipseText(text, 0, ScaleY(37));
     SelectFont(s >= 2 ? 4 : 0);
     std::snprintf(text, sizeof text, "(Greatest at %02dh%02d:%02dmUT", e.hour, e.minute, e.second);
-    DrawEclipseText(text, 2 * x0 + ScaleX(112), ScaleY(24));
+    // Moved left as far as it would pass the view's right side.
+    const int headerWidth = CharsWidth(text, static_cast<int>(std::strlen(text)));
+    DrawEclipseText(text, std::max(0, std::min(2 * x0 + ScaleX(112), width - headerWidth - 1)), ScaleY(24));
     const int32_t savedMode = preferences.word[kPrefPositionMode];
     preferences.word[kPrefPositionMode] = 0;
     DrawCompass(bl, bt, bw, bh, s);

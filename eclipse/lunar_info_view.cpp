@@ -89,23 +89,37 @@ void DrawCurrentPositions(const EclipseEvent& e, InfoLayout* l, int hour, int mi
 
 void NextSection(InfoLayout* l) { l->y += l->rowHeight + ScaleY(4) + (l->large ? 0 : 2); }
 
+// The Moon's equatorial horizontal parallax (degrees) at the greatest
+// eclipse: the angle of one Earth radius at the Moon's distance.
+double MoonParallaxDeg(const EclipseEvent& e) {
+    BodyPosition moon{};
+    ComputeBody(&moon, 1, e.year, e.month, e.day, e.hour, e.minute + currentSite.zoneMinutes, e.second);
+    constexpr double kEarthRadiusKm = 6378.14, kAuKm = 149597870.7;
+    return std::asin(kEarthRadiusKm / (moon.distance * kAuKm)) * 180.0 / 3.141592653589793;
+}
+
 void DrawEclipseInformation(const EclipseEvent& e, const LunarEclipseContacts& c, InfoLayout* l) {
     NextSection(l);
     SelectLargeFont(*l, 5);
     DrawEclipseText("Eclipse Informations", 2, l->y);
     SelectLargeFont(*l, 4);
+    // The gamma and axis text would overprint the bold title: it takes a line of its own.
+    l->y += l->rowHeight;
     std::string axis = "Axis " + Number(e.closestSeparation / 3600.0, 3) + "\xB0)";
-    DrawEclipseText(l->large ? "(Gamma " + Number(c.gamma + 0.0005, 3) + ", " + axis : "(" + axis, 2 + ScaleX(100), l->y);
+    DrawEclipseText(l->large ? "(Gamma " + Number(c.gamma + 0.0005, 3) + ", " + axis : "(" + axis, 2 + ScaleX(5), l->y);
+    // The shadow radii are in Earth radii at the Moon's distance: times the
+    // Moon's parallax they are the angles the shadow diagram shows.
+    const double parallax = MoonParallaxDeg(e);
     l->y += l->rowHeight;
     DrawEclipseText("Penumbral Magnitude", 2 + ScaleX(5), l->y);
     DrawEclipseText(Number(c.penumbralMagnitude + 0.005, 2), 2 + ScaleX(115), l->y);
     DrawEclipseText("Radius", 2 + ScaleX(155), l->y);
-    DrawEclipseText(Number(c.penumbraRadius, 3) + "\xB0", 2 + ScaleX(195), l->y);
+    DrawEclipseText(Number(c.penumbraRadius * parallax, 3) + "\xB0", 2 + ScaleX(195), l->y);
     l->y += l->rowHeight;
     DrawEclipseText("Umbral Magnitude", 2 + ScaleX(5), l->y);
     DrawEclipseText(c.umbralMagnitude < 0 ? "-" : Number(c.umbralMagnitude + 0.005, 2), 2 + ScaleX(115), l->y);
     DrawEclipseText("Radius", 2 + ScaleX(155), l->y);
-    DrawEclipseText(Number(c.umbraRadius, 3) + "\xB0", 2 + ScaleX(195), l->y);
+    DrawEclipseText(Number(c.umbraRadius * parallax, 3) + "\xB0", 2 + ScaleX(195), l->y);
 }
 
 // One row of the full table: the Moon's altitude (and azimuth) at the instant.
@@ -128,11 +142,9 @@ void DrawContactRow(const char* label, const char* code, int y, int mo, int d, i
 
 void DrawFullTable(const EclipseEvent& e, const LunarEclipseContacts& c, InfoLayout* l, double longitude,
                    double latitude) {
+    // "Alt" and "Azt" head their columns; no "Axis" header, which had no column below it.
     DrawEclipseText("Alt", 2 + 3 * l->nudge + ScaleX(165), l->y);
-    if (l->large) {
-        DrawEclipseText("Azt", 2 + ScaleX(195), l->y);
-        DrawEclipseText("Axis", 2 + ScaleX(215), l->y);
-    }
+    if (l->large) DrawEclipseText("Azt", 2 + ScaleX(195), l->y);
     SelectLargeFont(*l, 4);
     const struct {
         const char* label;

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "core/date_text.h"
@@ -12,6 +14,7 @@
 #include "eclipse/lunar_eclipse_view.h"
 #include "ephemeris/low_precision_sun_moon.h"
 #include "platform/color.h"
+#include "platform/text_log.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
@@ -63,8 +66,14 @@ void DrawHorizonCurve(double jd, int left, int top, int width, int height, int c
 void DrawLabel(const char* code, int x, int y) {
     bool transparent = IsTextTransparent();
     SetTextTransparent(true);
-    DrawChars(code, 2, x, y);
+    DrawPlainText(code, 2, x, y);
     SetTextTransparent(transparent);
+}
+
+// A label near the map's side moved in, so that it shows whole.
+int WithinMap(const char* text, int x, int left, int width) {
+    const int w = CharsWidth(text, static_cast<int>(std::strlen(text)));
+    return std::clamp(x, left, std::max(left, left + width - w));
 }
 
 }  // namespace
@@ -74,6 +83,7 @@ int DrawLunarVisibilityMap(const EclipseEvent* list, const LunarEclipseContacts*
     const EclipseEvent& e = list[index];
     LunarEclipseContacts own;
     if (!contacts) ComputeLunarEclipseContacts(e, &own), contacts = &own;
+    const pl::TextLogExemption mapLabels;  // the curves' codes may meet on the map
     const bool night = GetNightMode() > 0;
     pl::ColorRef previousPen = SetForeColor(night ? pl::Rgb(231, 0, 0) : pl::Rgb(231, 231, 231));
     pl::ColorRef previousText = SetTextColorRef(night ? GetForegroundColor() : pl::Rgb(231, 231, 231));
@@ -101,9 +111,15 @@ int DrawLunarVisibilityMap(const EclipseEvent* list, const LunarEclipseContacts*
     const int x = static_cast<int>(width * l / 360 + left - 2);
     const int y = static_cast<int>(-(height / 2) * dec / 90 + height / 2 + top - 2);
     SetBackColor(pl::Rgb(255, 255, 255));
+    // On its white background the label is in the form's text colour: the
+    // curves' light grey would not show on it.
+    SetTextColorRef(GetForegroundColor());
     DrawBitmapTransparent(4076 + static_cast<int>(e.kind), x, y);
-    DrawEclipseText("All Eclipse", x - ScaleX(10), y + ScaleY(8));
-    DrawEclipseText("Visible", x - ScaleX(5), y + ScaleY(16));
+    // The second line goes a whole line below the first when 8u is less than
+    // the font's height.
+    const int line = std::max(ScaleY(8), CharsHeight());
+    DrawEclipseText("All Eclipse", WithinMap("All Eclipse", x - ScaleX(10), left, width), y + ScaleY(8));
+    DrawEclipseText("Visible", WithinMap("Visible", x - ScaleX(5), left, width), y + ScaleY(8) + line);
     SetForeColor(previousPen);
     if (!night) SetTextColorRef(previousText);
     return drawn;

@@ -6,6 +6,7 @@
 
 #include "platform/drawing.h"
 #include "platform/raster.h"
+#include "platform/text_log.h"
 
 namespace pl {
 namespace {
@@ -51,12 +52,29 @@ void CopyRows(const Surface& source, RasterTarget& t, const Rect& area, int64_t 
     }
 }
 
+// The text log follows an opaque copy: an unscaled one carries the source's
+// texts along, a scaled one only covers what was there.
+void LogBlock(const Surface& source, const RasterTarget& t, int x, int y, int w, int h, int sx, int sy, int sw,
+              int sh) {
+    Rect area{std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h)};
+    area = Offset(area, t.originX, t.originY);
+    std::vector<Rect> parts;
+    for (const Rect& c : t.clip)
+        if (Rect part = Intersect(area, c); !part.IsEmpty()) parts.push_back(part);
+    if (w == sw && h == sh) {
+        LogCopy(source.serial, t.surface->serial, parts, x + t.originX - sx, y + t.originY - sy);
+        return;
+    }
+    for (const Rect& part : parts) LogFill(t.surface->serial, part);
+}
+
 bool Copy(Hdc dst, int x, int y, int w, int h, Hdc src, int sx, int sy, int sw, int sh, bool keyed,
           ColorRef key) {
     RasterTarget t;
     int sox = 0, soy = 0;
     Surface* source = SourceSurface(src, &sox, &soy);
     if (!source || w == 0 || h == 0 || sw == 0 || sh == 0 || !ResolveTarget(dst, &t)) return false;
+    if (!keyed && TextLogRunning()) LogBlock(*source, t, x, y, w, h, sx + sox, sy + soy, sw, sh);
     Surface snapshot;
     if (source == t.surface) {  // overlapping copies read the pixels as they were
         snapshot = *source;

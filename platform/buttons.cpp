@@ -44,6 +44,20 @@ bool CommonMessage(Hwnd h, uint32_t m, WParam w, LParam l, LResult* result) {
     }
 }
 
+// Where a static's text goes: inside its border when it has one.
+Rect StaticTextArea(Hwnd h, const Rect& c) {
+    if (GetWindowStyle(h) & WS_BORDER) return Rect{c.left + 1, c.top + 1, c.right - 1, c.bottom - 1};
+    return c;
+}
+
+// A check box's square, as high as the box allows up to 13 pixels (scaled),
+// and its label right of it.
+Rect CheckSquare(const Rect& c) {
+    int side = std::min(c.Height(), 13 * PixelScale());
+    return Rect{c.left, c.top + (c.Height() - side) / 2, c.left + side, c.top + (c.Height() - side) / 2 + side};
+}
+Rect CheckLabelArea(const Rect& c) { return Rect{CheckSquare(c).right + 4 * PixelScale(), c.top, c.right, c.bottom}; }
+
 void PaintStatic(Hwnd h) {
     PaintStruct ps;
     Hdc dc = BeginPaint(h, &ps);
@@ -53,9 +67,7 @@ void PaintStatic(Hwnd h) {
     uint32_t style = GetWindowStyle(h);
     FillSolid(dc, c, GetSysColor(kColorStatic));
     ColorRef text = IsWindowEnabled(h) ? GetSysColor(kColorStaticText) : GetSysColor(kColorGrayText);
-    Rect inner = c;
-    if (style & WS_BORDER) inner = Rect{c.left + 1, c.top + 1, c.right - 1, c.bottom - 1};
-    DrawControlText(dc, StoredWindowText(h), inner, AlignmentOf(style) | kTextWordBreak, text);
+    DrawControlText(dc, StoredWindowText(h), StaticTextArea(h, c), AlignmentOf(style) | kTextWordBreak, text);
     if (style & WS_BORDER) FrameSolid(dc, c, GetSysColor(kColorWindowFrame));
     EndPaint(h, &ps);
 }
@@ -126,13 +138,12 @@ void DrawTick(Hdc dc, const Rect& box, ColorRef ink) {
 
 void PaintCheckBox(Hwnd h, Hdc dc, const ButtonState& s, const Rect& c) {
     FillSolid(dc, c, GetSysColor(kColorStatic));
-    int side = std::min(c.Height(), 13 * PixelScale());
-    Rect box{c.left, c.top + (c.Height() - side) / 2, c.left + side, c.top + (c.Height() - side) / 2 + side};
+    Rect box = CheckSquare(c);
     FillSolid(dc, box, s.pressed ? GetSysColor(kColorButtonFace) : GetSysColor(kColorWindow));
     FrameSolid(dc, box, GetSysColor(kColorWindowFrame));
     if (s.checked) DrawTick(dc, box, GetSysColor(kColorWindowText));
     ColorRef text = IsWindowEnabled(h) ? GetSysColor(kColorStaticText) : GetSysColor(kColorGrayText);
-    Rect label{box.right + 4 * PixelScale(), c.top, c.right, c.bottom};
+    Rect label = CheckLabelArea(c);
     DrawControlText(dc, StoredWindowText(h), label, kTextLeft | kTextVCenter | kTextSingleLine, text);
     if (GetFocus() == h) DrawFocusRect(dc, label);
 }
@@ -215,6 +226,24 @@ LResult ButtonProc(Hwnd h, uint32_t m, WParam w, LParam l) {
 }
 
 }  // namespace
+
+bool ControlTextFits(Hwnd control) {
+    std::string cls = GetClassName(control);
+    if (cls != kStaticClass && cls != kButtonClass) return true;
+    Rect c;
+    GetClientRect(control, &c);
+    // A push button's frame takes a pixel on each side.
+    Rect area = cls == kStaticClass  ? StaticTextArea(control, c)
+                : IsCheckBox(control) ? CheckLabelArea(c)
+                                      : Rect{c.left + 1, c.top + 1, c.right - 1, c.bottom - 1};
+    Rect need{0, 0, area.Width(), 0};
+    Hdc dc = CreateCompatibleDC(nullptr);
+    PrepareControlText(dc, 0);
+    DrawText(dc, StoredWindowText(control), &need,
+             kTextCalcRect | (cls == kStaticClass ? kTextWordBreak : kTextSingleLine));
+    DeleteDC(dc);
+    return need.Width() <= area.Width() && need.Height() <= area.Height();
+}
 
 void RegisterStaticClass() { RegisterClassOnce(kStaticClass, StaticProc); }
 void RegisterButtonClass() { RegisterClassOnce(kButtonClass, ButtonProc); }

@@ -23,6 +23,11 @@ inline constexpr const char* kListViewClass = "ListView";
 // Registers the control classes (again after ResetWindows); safe to repeat.
 void RegisterControlClasses();
 
+// Whether the text of a static, push button or check box lies whole inside
+// it as its paint lays it out (the dialog font; statics wrap between words).
+// True for every other control.
+bool ControlTextFits(Hwnd control);
+
 // Styles.
 constexpr uint32_t SS_CENTER = 0x0001;
 constexpr uint32_t SS_RIGHT = 0x0002;

@@ -42,6 +42,7 @@ struct Window {
     Region painting;             // area of the paint in progress (BeginPaint to EndPaint)
     bool eraseNeeded = false;
     int paintTakenDepth = -1;    // handler depth at which a paint was taken and not yet redone
+    int paintsRunning = 0;       // BeginPaint calls not yet ended
     bool destroying = false;
 };
 using WindowPtr = std::shared_ptr<Window>;

@@ -7,6 +7,7 @@
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/paint.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/sys_colors.h"
@@ -178,6 +179,7 @@ int DialogBox(int templateId, Hwnd owner, DlgProc proc, LParam param) {
         if (DialogState* s = StateOf(dialog)) s->done = nullptr;
         DestroyWindow(dialog);
     }
+    PaintInvalidNow();
     return result;
 }
 

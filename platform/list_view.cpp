@@ -149,8 +149,11 @@ void EnsureVisible(Hwnd h, ListState& s, int index) {
     else if (index >= s.top + perPage) SetTop(h, s, index - perPage + 1);
 }
 
-// Selects and focuses one row as a tap or a key does.
+// Selects and focuses one row as a tap or a key does: that row alone is selected.
 void Choose(Hwnd h, ListState& s, int index) {
+    if (!ValidRow(s, index)) return;
+    for (int i = 0; i < Count(s); ++i)
+        if (i != index && (s.rows[static_cast<size_t>(i)].state & LVIS_SELECTED)) SetRowState(h, s, i, 0, LVIS_SELECTED);
     if (!ValidRow(s, index)) return;
     SetState(h, s, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (!ValidRow(s, index)) return;

@@ -310,6 +310,7 @@ int TrackPopupMenu(Hmenu menu, uint32_t flags, int x, int y, Hwnd owner, Point* 
         RunMenuLoop(t);
         if (GetCapture() == t.window) ReleaseCapture();
         DestroyWindow(t.window);
+        PaintInvalidNow();
     }
     tracking = nullptr;
     if (closingTap) *closingTap = t.closingTap;
@@ -346,11 +347,29 @@ Hwnd ShCreateMenuBar(const ShMenuBarInfo& info) {
 
 Rect MenuBarButtonRect(Hwnd bar, int index) {
     Rect c;
-    if (!GetClientRect(bar, &c) || index < 0 || index >= MenuBarButtonCount(bar)) return Rect{};
+    MenuBarState* s = bars.Find(bar);
+    if (!s || !GetClientRect(bar, &c) || index < 0 || index >= MenuBarButtonCount(bar)) return Rect{};
     constexpr int kLast = static_cast<int>(std::size(kMenuBarEdges)) - 1;
-    int left = index < kLast ? kMenuBarEdges[index] : kMenuBarEdges[kLast] + 60 * (index - kLast);
-    int right = index < kLast ? kMenuBarEdges[index + 1] : left + 60;
-    return Rect{ScaledEdge(left), c.top, ScaledEdge(right), c.bottom};
+    // A label wider than its button widens it (with a margin each side) and
+    // moves the buttons after it right, so that every label shows whole.
+    Hdc dc = CreateCompatibleDC(nullptr);
+    PrepareText(dc, 0);
+    int shift = 0;
+    Rect r;
+    for (int i = 0; i <= index; ++i) {
+        int left = i < kLast ? kMenuBarEdges[i] : kMenuBarEdges[kLast] + 60 * (i - kLast);
+        int right = i < kLast ? kMenuBarEdges[i + 1] : left + 60;
+        Size text;
+        GetTextExtent(dc, MenuDisplayText(s->labels[static_cast<size_t>(i)].c_str()), &text);
+        r = Rect{ScaledEdge(left) + shift, c.top, ScaledEdge(right) + shift, c.bottom};
+        int need = text.width + 4 * PixelScale();
+        if (r.Width() < need) {
+            shift += need - r.Width();
+            r.right = r.left + need;
+        }
+    }
+    DeleteDC(dc);
+    return r;
 }
 
 Hmenu GetMenuBarSubMenu(Hwnd bar, int index) {

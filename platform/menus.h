@@ -57,6 +57,8 @@ struct ShMenuBarInfo {
 // kMenuBarEdges[i + 1] times the horizontal scale (pixels per inch over 96,
 // truncated per edge); its text is the menu-bar resource's string, or with
 // SHCMBF_HMENU the popup's text; SHCMBF_EMPTYBAR makes a bar without buttons.
+// A label wider than its button (less 2 pixels, scaled, each side) widens it
+// and moves the buttons after it right by as much.
 // A tap on a button opens its popup above it and posts the chosen command to
 // the owner. Null when the record's size is not 36 or the resources are
 // missing. Recorded in the shell-call log.

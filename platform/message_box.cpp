@@ -178,6 +178,7 @@ int MessageBox(Hwnd owner, const std::string& text, const std::string& caption, 
     if (disabled && IsWindow(ownerTop)) EnableWindow(ownerTop, true);
     listed.reset();
     if (IsWindow(box.info.hwnd)) DestroyWindow(box.info.hwnd);
+    PaintInvalidNow();
     return box.answer;
 }
 

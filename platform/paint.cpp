@@ -51,6 +51,13 @@ bool UpdateNow(Hwnd hwnd) {
     return true;
 }
 
+void PaintInvalidNow() {
+    for (Hwnd h : detail::PaintOrder()) {
+        WindowPtr w = Find(h);
+        if (w && w->paintsRunning == 0 && !w->update.IsEmpty() && detail::IsShown(*w)) SendMessage(h, WM_PAINT, 0, 0);
+    }
+}
+
 void InvalidateAllWindows() {
     for (Hwnd h : TopLevelWindows()) detail::InvalidateTree(h);
 }
@@ -65,6 +72,7 @@ Hdc BeginPaint(Hwnd hwnd, PaintStruct* ps) {
     w->update.Clear();
     w->eraseNeeded = false;
     w->paintTakenDepth = -1;
+    ++w->paintsRunning;
     ps->hdc = GetDC(hwnd);
     ps->erase = erase;
     if (erase && ps->hdc) ps->erase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WParam>(ps->hdc), 0) == 0;
@@ -73,7 +81,10 @@ Hdc BeginPaint(Hwnd hwnd, PaintStruct* ps) {
 
 bool EndPaint(Hwnd hwnd, const PaintStruct* ps) {
     WindowPtr w = Find(hwnd);
-    if (w) w->painting.Clear();
+    if (w) {
+        w->painting.Clear();
+        if (w->paintsRunning > 0) --w->paintsRunning;
+    }
     if (ps && ps->hdc) ReleaseDC(hwnd, ps->hdc);
     return w != nullptr;
 }

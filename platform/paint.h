@@ -24,6 +24,12 @@ bool GetUpdateRect(Hwnd hwnd, Rect* out);
 // Paints at once: sends WM_PAINT when the window is visible and has an invalid region.
 bool UpdateNow(Hwnd hwnd);
 
+// Paints at once every visible window with an invalid region, the bottom one
+// first, except a window whose own paint is running (it is painted later, as
+// usual). Closing a box, a modal dialog, a menu or a popup list calls it, so
+// that what they covered is back before the next input is read.
+void PaintInvalidNow();
+
 // Invalidates every window entirely, with erasing (after the system colours or
 // the screen changed).
 void InvalidateAllWindows();

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/text_log.h"
+
 namespace pl {
 namespace {
 
@@ -20,6 +22,7 @@ void FillRow(Surface& s, int y, int left, int right, uint32_t raw) {
 
 void FillRaw(RasterTarget& t, const Rect& rect, uint32_t raw) {
     Rect r = Offset(rect, t.originX, t.originY);
+    if (TextLogRunning()) LogFill(t.surface->serial, Intersect(r, Offset(t.ClipBounds(), t.originX, t.originY)));
     for (const Rect& c : t.clip) {
         Rect i = Intersect(r, c);
         if (i.IsEmpty()) continue;

@@ -1,6 +1,7 @@
 #include "platform/sdl_backend.h"
 
 #include <SDL2/SDL.h>
+#include <dlfcn.h>
 
 #include <cctype>
 #include <cstdlib>
@@ -57,12 +58,28 @@ void Present() {
     SDL_FreeSurface(source);
 }
 
+// ALSA's library writes every failure of its own to standard error (a
+// machine without a sound card gets a screenful at the first sound). SDL
+// loads the library by name when it probes its drivers; loaded first here,
+// the same library takes a handler that says nothing. Machines without the
+// library have nothing to silence.
+void QuietAlsaHandler(const char*, int, const char*, int, const char*, ...) {}
+
+void SilenceAlsaErrors() {
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    void* library = dlopen("libasound.so.2", RTLD_NOW | RTLD_GLOBAL);
+    if (!library) return;  // kept loaded for the rest of the run: SDL uses the same one
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(library, "snd_lib_error_set_handler"))) set(QuietAlsaHandler);
+}
+
 // Opens the audio device once, at the first sound, so that a machine without
-// a sound card is only probed (and its audio library only complains) when
-// something is to be heard. False when there is no device.
+// a sound card is only probed when something is to be heard; the probe is
+// silent. False when there is no device: the sounds are then skipped.
 bool OpenAudio() {
     if (sdl.audioTried) return sdl.audio != 0;
     sdl.audioTried = true;
+    SilenceAlsaErrors();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kSoundSampleRate;

@@ -1,6 +1,12 @@
 #include "platform/surface.h"
 
+#include <atomic>
+
 namespace pl {
+
+namespace {
+std::atomic<uint64_t> nextSerial{1};
+}  // namespace
 
 bool InitSurface(Surface* s, int width, int height, int bitsPerPixel, bool bottomUp) {
     *s = Surface{};
@@ -12,6 +18,7 @@ bool InitSurface(Surface* s, int width, int height, int bitsPerPixel, bool botto
     s->stride = ((width * bitsPerPixel + 31) / 32) * 4;
     s->bottomUp = bottomUp;
     s->storage.assign(static_cast<size_t>(s->stride) * static_cast<size_t>(height), 0);
+    s->serial = nextSerial++;
     return true;
 }
 

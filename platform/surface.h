@@ -19,6 +19,7 @@ struct Surface {
     int bitsPerPixel = 32;  // 16 or 32
     int stride = 0;         // bytes per stored row, a multiple of 4
     bool bottomUp = false;  // first stored row is the bottom row
+    uint64_t serial = 0;    // names the surface for the text log (platform/text_log.h)
     std::vector<uint8_t> storage;
 
     uint8_t* Bits() { return storage.data(); }

@@ -2,11 +2,14 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/font_internal.h"
 #include "platform/raster.h"
 #include "platform/text_encoding.h"
+#include "platform/text_log.h"
 
 namespace pl {
 namespace {
@@ -26,21 +29,50 @@ int Measure(Font* font, const std::u32string& codes, size_t begin, size_t end) {
     return width;
 }
 
-void DrawRun(Hdc dc, RasterTarget& t, const std::u32string& codes, size_t begin, size_t end, int x, int y) {
+// Hands a drawn line to the text log: its cell, the bounds of the pixels the
+// clip let through and whether the clip held some back.
+void LogRun(Hdc dc, const RasterTarget& t, std::string_view text, const Rect& cell, const Rect& ink, bool cut) {
+    TextRun run;
+    run.surface = t.surface->serial;
+    run.window = dc->kind == DcKind::Window ? dc->window : nullptr;
+    run.text = std::string(text);
+    run.cell = Offset(cell, t.originX, t.originY);
+    run.ink = ink;
+    run.cut = cut;
+    run.opaque = dc->bkMode == kOpaque;
+    LogTextRun(std::move(run));
+}
+
+void DrawRun(Hdc dc, RasterTarget& t, std::string_view text, const std::u32string& codes, size_t begin, size_t end,
+             int x, int y) {
     Font* font = dc->font;
-    if (dc->bkMode == kOpaque)
-        FillRaw(t, Rect{x, y, x + Measure(font, codes, begin, end), y + font->ascent + font->descent},
-                RawFromColor(*t.surface, dc->bkColor));
-    uint32_t ink = RawFromColor(*t.surface, dc->textColor);
+    Rect cell{x, y, x + Measure(font, codes, begin, end), y + font->ascent + font->descent};
+    if (dc->bkMode == kOpaque) FillRaw(t, cell, RawFromColor(*t.surface, dc->bkColor));
+    const bool logging = TextLogRunning();
+    Rect ink{};
+    bool cut = false;
+    uint32_t raw = RawFromColor(*t.surface, dc->textColor);
     int pen = x, baseline = y + font->ascent;
     for (size_t i = begin; i < end; ++i) {
         const Glyph& g = GetGlyph(font, codes[i]);
         for (int r = 0; r < g.rows; ++r)
-            for (int c = 0; c < g.width; ++c)
-                if (g.mask[static_cast<size_t>(r) * static_cast<size_t>(g.width) + static_cast<size_t>(c)])
-                    PlotRaw(t, pen + g.left + c, baseline - g.top + r, ink);
+            for (int c = 0; c < g.width; ++c) {
+                if (!g.mask[static_cast<size_t>(r) * static_cast<size_t>(g.width) + static_cast<size_t>(c)]) continue;
+                int px = pen + g.left + c, py = baseline - g.top + r;
+                PlotRaw(t, px, py, raw);
+                if (!logging) continue;
+                int sx = px + t.originX, sy = py + t.originY;
+                if (!t.Visible(sx, sy)) {
+                    cut = true;
+                } else {
+                    ink = ink.IsEmpty() ? Rect{sx, sy, sx + 1, sy + 1}
+                                        : Rect{std::min(ink.left, sx), std::min(ink.top, sy),
+                                               std::max(ink.right, sx + 1), std::max(ink.bottom, sy + 1)};
+                }
+            }
         pen += g.advance;
     }
+    if (logging) LogRun(dc, t, text.substr(begin, end - begin), cell, ink, cut);
 }
 
 size_t SkipSpaces(const std::u32string& codes, size_t i, size_t end) {
@@ -95,7 +127,7 @@ bool TextOut(Hdc dc, int x, int y, std::string_view text) {
     RasterTarget t;
     if (!ResolveTarget(dc, &t) || !dc->font) return false;
     std::u32string codes = Codes(dc, text);
-    DrawRun(dc, t, codes, 0, codes.size(), x, y);
+    DrawRun(dc, t, text, codes, 0, codes.size(), x, y);
     return true;
 }
 
@@ -142,7 +174,7 @@ int DrawText(Hdc dc, std::string_view text, Rect* rect, unsigned format) {
         int x = rect->left;
         if (format & kTextCenter) x += (rect->Width() - w) / 2;
         else if (format & kTextRight) x = rect->right - w;
-        DrawRun(dc, t, codes, l.begin, l.end, x, y);
+        DrawRun(dc, t, text, codes, l.begin, l.end, x, y);
         y += lineHeight;
     }
     return height;

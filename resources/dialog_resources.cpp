@@ -14,7 +14,7 @@ using pl::kStaticControl;
 constexpr int kNoId = -1;
 
 constexpr ControlTemplate kTextInput[] = {
-    {kStaticControl, 136, "", 5, 4, 36, 10, 0},
+    {kStaticControl, 136, "", 5, 4, 38, 20, 0},  // room for a title on two lines
     {kEditControl, 137, "", 44, 4, 87, 42, pl::kBorder | pl::kMultiLine},
     {kButtonControl, 1, "OK", 5, 48, 30, 12, pl::kDefaultButton},
     {kButtonControl, 2, "Cancel", 101, 48, 30, 12, 0},

@@ -44,7 +44,7 @@ constexpr ControlTemplate kLocation[] = {
     Label("GMT (min)", 70, 110, 38), Box(1204, 109, 110, 28),
     Label("T\xB0 (\xB0" "C)", 1, 119, 42), Box(1205, 44, 119, 22),
     Label("P (mbar)", 70, 119, 38), Box(1206, 109, 119, 28),
-    Label("Humidity (in %%)", 1, 128, 64), Box(1207, 66, 128, 20),
+    Label("Humidity (in %)", 1, 128, 64), Box(1207, 66, 128, 20),
     Button(1210, "Ok", 1, 152, 24), Button(1223, "Cancel", 27, 152, 26), Button(1211, "List", 55, 152, 22),
     Button(1212, "GPS", 87, 152, 22), Button(1224, "Map", 111, 152, 24),
 };

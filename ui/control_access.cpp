@@ -64,6 +64,9 @@ int SelectListRow(pl::Hwnd list, int row) {
         pl::ListViewSetItemState(list, -1, 0, pl::LVIS_SELECTED | pl::LVIS_FOCUSED);
         return previous;
     }
+    // The row becomes the one highlighted row: a selection left on another row
+    // (by an earlier mark or a tap) is taken away first.
+    pl::ListViewSetItemState(list, -1, 0, pl::LVIS_SELECTED);
     pl::ListViewSetSelectionMark(list, row);
     pl::ListViewSetItemState(list, row, pl::LVIS_SELECTED, pl::LVIS_SELECTED);
     pl::ListViewEnsureVisible(list, row);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/preferences.h"
+#include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_buffers.h"
 #include "platform/drawing.h"
@@ -52,6 +53,12 @@ pl::Hwnd GetCurrentFormDialog() { return currentFormDialog; }
 void SetCurrentFormDialog(pl::Hwnd form) { currentFormDialog = form; }
 
 void GotoForm(int formId) {
+    // A form that will be refused leaves the asking form open and painted
+    // under the refusal box.
+    if (!FormCanOpen(formId)) {
+        pl::PostMessage(mainWindow, pl::WM_COMMAND, kCmdOpenForm, formId);
+        return;
+    }
     CloseCurrentForm();
     pl::PostMessage(mainWindow, pl::WM_COMMAND, kCmdOpenForm, formId);
     SetCurrentFormId(formId);

@@ -31,6 +31,8 @@ pl::Hwnd GetCurrentFormDialog();
 void SetCurrentFormDialog(pl::Hwnd form);
 
 // Closes the open form and opens form `formId` when the message loop next runs.
+// A form that will be refused (FormCanOpen) leaves the open form as it is:
+// only the refusal shows, above it.
 void GotoForm(int formId);
 
 // Hides the open form, shows the bare main window filling the screen and sends

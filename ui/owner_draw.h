@@ -10,7 +10,8 @@
 using OwnerRowRoutine = void (*)(int16_t row, const XywhRect& rect, int selected, int itemWidth);
 
 // Fills the row (selected: the highlight brush under highlight-text coloured
-// text; others: the menu colour under pen-coloured text), makes the item's
+// text; others: the menu colour under pen-coloured text; opaque text cells in
+// the fill's colour), makes the item's
 // context with the list the current draw window and calls the routine; then
 // `window` becomes the current draw window with a context of its own (the
 // item's context ends with the list's paint).

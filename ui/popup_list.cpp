@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/drawing.h"
 #include "platform/focus.h"
+#include "platform/fonts.h"
 #include "platform/gdi.h"
 #include "platform/message_queue.h"
 #include "platform/paint.h"
@@ -97,6 +98,9 @@ void PaintTriggerText(PopupRecord& r, pl::Hdc dc, const pl::Rect& area) {
     } else if (mark != -1) {
         text = pl::ListViewGetItemText(r.list, mark).substr(0, kRowTextMax);
     }
+    // The trigger is a control of the form's template: its text is in the
+    // dialog font, as the labels beside it.
+    pl::SelectObject(dc, pl::GetDialogFont());
     pl::Rect textRect = area;
     pl::DrawText(dc, text, &textRect, pl::kTextSingleLine | pl::kTextVCenter);
 }
@@ -269,6 +273,8 @@ void RunPopupLoop(PopupRecord& r) {
     }
     if (loop.r) CloseList(r, chosen);
     Close(loop);
+    // What the list covered is painted before the chosen row's command runs.
+    pl::PaintInvalidNow();
 }
 
 pl::LResult TriggerProc(pl::Hwnd trigger, uint32_t message, pl::WParam wParam, pl::LParam lParam) {

@@ -36,6 +36,11 @@ int CharsWidth(const char* text, int length) {
     return pl::GetTextExtent(GetDrawDc(), Cut(text, length), &size) ? size.width : 0;
 }
 
+int CharsHeight() {
+    pl::TextMetrics metrics;
+    return pl::GetTextMetrics(GetDrawDc(), &metrics) ? metrics.height : 0;
+}
+
 void SetTextTransparent(bool transparent) { textTransparent = transparent; }
 bool IsTextTransparent() { return textTransparent; }
 

@@ -11,6 +11,8 @@ void DrawChars(const char* text, int length, int x, int y);
 
 // Width in pixels of the first `length` characters in the draw context's font.
 int CharsWidth(const char* text, int length);
+// Height of a line in the draw context's font.
+int CharsHeight();
 
 // While set, DrawPlainText, DrawLabelText and DrawSymbolChar leave the
 // background behind the text as it is.

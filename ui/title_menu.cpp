@@ -8,15 +8,11 @@
 #include "platform/messages.h"
 #include "platform/paint.h"
 #include "platform/window.h"
-#include "ui/draw_window.h"
 #include "ui/menu_bar.h"
 #include "ui/shell_state.h"
 #include "ui/title_control.h"
 
 namespace {
-
-// Left and right edges of the menu buttons in design pixels.
-constexpr int kMenuEdges[] = {0, 38, 98, 138, 198};
 
 struct MenuBarLayout {
     pl::Hwnd bar = nullptr;
@@ -37,8 +33,11 @@ MenuBarLayout PlaceMenuBar(pl::Hwnd bar) {
     pl::GetWindowRect(bar, &r);
     int height = r.Height() - 2;
     pl::SetWindowPos(bar, pl::HWND_TOP, 0, 0, r.Width(), height, pl::SWP_SHOWWINDOW);
-    for (int i = 0; i < ApplicationMenuCount(); ++i)
-        layout.buttons.push_back(pl::Rect{ScaleX(kMenuEdges[i]), 0, ScaleX(kMenuEdges[i + 1]), height - 1});
+    // The buttons where the bar draws them (a label wider than its button widens it).
+    for (int i = 0; i < ApplicationMenuCount(); ++i) {
+        pl::Rect button = pl::MenuBarButtonRect(bar, i);
+        layout.buttons.push_back(pl::Rect{button.left, 0, button.right, height - 1});
+    }
     return layout;
 }
 

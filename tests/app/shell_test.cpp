@@ -8,9 +8,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "app/app_state.h"
 #include "app/application_quit.h"
+#include "app/form_table.h"
 #include "app/home_form.h"
 #include "app/main_window.h"
 #include "app/menu_commands.h"
@@ -93,10 +95,13 @@ TEST_F(Shell, ASecondInstanceEndsWithoutAWindowAndRaisesTheFirst) {
     EXPECT_FALSE(pl::AcquireInstanceLock());  // another process finds the folder locked
 }
 
-// Refused forms leave no form open; a tap on the bare main window then opens
-// the home form. The scope form and command need a drive.
-TEST_F(Shell, RefusedFormsShowTheirMessages) {
+// A refused form leaves the home form open under its box, and after OK the
+// screen is the home form's again, pixel for pixel. The scope form and
+// command need a drive.
+TEST_F(Shell, RefusedFormsShowTheirMessagesOverTheFormThatAsked) {
     Ui([] { preferences.word[kPrefDriveId] = 0; });
+    pl::Hwnd home = GetCurrentFormDialog();
+    const std::vector<uint32_t> homePixels = ScreenSample(1);
     const struct {
         int form;
         const char* text;
@@ -107,15 +112,30 @@ TEST_F(Shell, RefusedFormsShowTheirMessages) {
     for (const auto& c : cases) {
         Goto(c.form);
         EXPECT_EQ(BoxText(), c.text) << c.form;
+        EXPECT_TRUE(pl::IsWindowVisible(home)) << c.form;
         Answer(pl::IDOK);
+        EXPECT_EQ(GetCurrentFormDialog(), home) << c.form;
+        EXPECT_EQ(GetCurrentFormId(), 1950) << c.form;
+        EXPECT_EQ(ScreenSample(1) == homePixels, true) << c.form;
     }
+    MainCommand(1013);
+    EXPECT_EQ(BoxText(), "Please chose a Telescope Drive in Preference 1/6.\n");
+    Answer(pl::IDOK);
+}
+
+// A form whose dialog cannot be made is refused after the asking form closed:
+// the bare main window shows, and a tap on it opens the home form.
+TEST_F(Shell, BareMainWindowAfterAFailedDialogOpensTheHomeFormOnATap) {
+    Ui([] {
+        CloseCurrentForm();
+        OpenFormById(1234);
+    });
+    EXPECT_EQ(BoxText(), "Unkown form call\n");
+    Answer(pl::IDOK);
     EXPECT_EQ(GetCurrentFormDialog(), nullptr);
     harness.tap(120, 160);
     EXPECT_EQ(GetCurrentFormId(), 1950);
     EXPECT_TRUE(pl::IsWindow(GetCurrentFormDialog()));
-    MainCommand(1013);
-    EXPECT_EQ(BoxText(), "Please chose a Telescope Drive in Preference 1/6.\n");
-    Answer(pl::IDOK);
 }
 
 TEST_F(Shell, SecondInitTitleClosesTheOpenFormFirst) {

@@ -11,6 +11,7 @@
 #include "core/date_text.h"
 #include "overlay_test.h"
 #include "ui/bitmaps.h"
+#include "ui/font_set.h"
 #include "ui/primitives.h"
 #include "ui/shapes.h"
 
@@ -146,8 +147,10 @@ TEST_F(OverlaysTest, SkyMapStatusShowsTheSiderealTimePast12Hours) {
     DrawWindowRecord* expected = Ground(240, 320);
     SetBackColor(ChartColourRef(chartColours.background));
     SetTextColorRef(ChartColourRef(chartColours.entry[4]));
+    const int font = SelectFont(2);  // the status lines' small font
     DrawPlainText(line.c_str(), static_cast<int>(line.size()), 57, 298);
     EXPECT_EQ(DifferencesIn(r, expected, 57, 298, CharsWidth(line.c_str(), static_cast<int>(line.size())), 8), 0);
+    SelectFont(font);
     preferences.word[kPrefHideInfoBar] = 1;
     r = Ground(240, 320);
     DrawSkyMapStatus(XywhRect{0, 21, 240, 299}, nullptr, 0, 0, 0, 0);

@@ -15,9 +15,11 @@
 #include "core/shared_state.h"
 #include "objects/current_object.h"
 #include "objects/selected_object.h"
+#include "platform/color.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
+#include "platform/message_queue.h"
 #include "platform/window.h"
 #include "support/jpeg_file.h"
 #include "support/list_entries.h"
@@ -25,6 +27,7 @@
 #include "support/reference_table.h"
 #include "support/test_site.h"
 #include "tools/edit_date_time.h"
+#include "ui/colors.h"
 #include "ui/control_records.h"
 #include "ui/forms.h"
 #include "ui/night_colors.h"
@@ -280,7 +283,9 @@ TEST_F(CompassForm, DateEditedThroughItsFieldStays) {
 }
 
 // Back, the sky chart, object information (a planet goes to its tab, another
-// object becomes the finder target of catalogue 10) and the help text.
+// object becomes the finder target of catalogue 10) and the help text. A form
+// that is not part of the program yet is refused over the compass chart,
+// which stays open.
 TEST_F(CompassForm, Commands) {
     const struct {
         int row, button, form;
@@ -288,8 +293,8 @@ TEST_F(CompassForm, Commands) {
     } cases[] = {
         {0, 2832, 1950, ""},
         {0, 2842, 1900, ""},
-        {0, 2840, 112, "Unkown form call\n"},
-        {1, 2840, 112, "Unkown form call\n"},
+        {0, 2840, kCompassFormId, "Unkown form call\n"},
+        {1, 2840, kCompassFormId, "Unkown form call\n"},
         {0, 2831, kCompassFormId,
          "\x95 Display object azimuth and altitude.\n\n\x95 Evolution of altitude of the object during the next "
          "hours is also displayed on wide screens.\n"},
@@ -320,7 +325,7 @@ TEST_F(CompassForm, FinderTargetIsTakenOnReturn) {
     Put({Entry("Jupiter", kDesignationPlanet, 5, 27, 2.5f, 14.0f)}, 0);
     Open();
     Press(2833);
-    EXPECT_EQ(GetCurrentFormId(), 2350);
+    EXPECT_EQ(BoxText(), "Unkown form call\n");  // the finder is not part of the program yet
     AnswerAll();
     Ui([] {
         ObjectRecord r{};
@@ -334,6 +339,61 @@ TEST_F(CompassForm, FinderTargetIsTakenOnReturn) {
     });
     EXPECT_EQ((std::vector{selectionCount, selectionCurrentRow, S().entry.number, S().currentBody, S().bodyCount}),
               (std::vector{2, 1, 7000, kCompassObject, 3}));
+}
+
+}  // namespace
+
+namespace {
+
+// Screen pixels of a rectangle, row by row, to 5 bits a channel.
+std::vector<uint32_t> Pixels(const pl::Harness& harness, const pl::Rect& r) {
+    std::vector<uint32_t> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) pixels.push_back(harness.pixel(x, y) & 0xF8F8F8u);
+    return pixels;
+}
+
+// The object popup open on row 0: that row's name in the highlight text
+// colour over the highlight (it was a blank white box); the other row plain.
+// After choosing row 1 nothing of the list is left: its rectangle is what a
+// fresh paint of the chart gives (pieces of the list stayed in the form's
+// back buffer).
+TEST_F(CompassForm, PopupRowShowsItsTextInHighlightColoursAndLeavesNothingBehind) {
+    Start();
+    Put(TwoEntries(), 0);
+    Open();
+    Press(2837);
+    pl::Hwnd list = Item(2838);
+    ASSERT_TRUE(pl::IsWindowVisible(list));
+    uint32_t text = 0, fill = 0;
+    Ui([&] {
+        text = pl::ToPixel888(GetHighlightTextColor()) & 0xF8F8F8u;
+        fill = pl::ToPixel888(GetHighlightColor()) & 0xF8F8F8u;
+    });
+    pl::Rect row;
+    pl::SendMessage(list, pl::LVM_GETITEMRECT, 0, reinterpret_cast<pl::LParam>(&row));
+    pl::Point origin{0, 0};
+    pl::ClientToScreen(list, &origin);
+    // The name's part of the row, right of the object's symbol.
+    pl::Rect name{origin.x + row.left + 18, origin.y + row.top, origin.x + row.right - 4, origin.y + row.bottom};
+    // Strokes are thin: the fill shows between and around the letters.
+    int inked = 0, filled = 0, other = 0;
+    for (uint32_t p : Pixels(harness, name)) {
+        inked += p == text;
+        filled += p == fill;
+        other += p != text && p != fill;
+    }
+    EXPECT_GT(inked, 20);
+    EXPECT_GT(filled, 2 * inked);
+    EXPECT_EQ(other, 0);
+    pl::Rect listRect;
+    pl::GetWindowRect(list, &listRect);
+    Tap(RowCentre(list, 1));
+    EXPECT_FALSE(pl::IsWindowVisible(list));
+    EXPECT_EQ(compassChartState.entry.number, 7000);
+    const std::vector<uint32_t> after = Pixels(harness, listRect);
+    Open();  // a fresh paint of the chart for the same object
+    EXPECT_EQ(after, Pixels(harness, listRect));
 }
 
 }  // namespace

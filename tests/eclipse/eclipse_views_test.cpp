@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "core/preferences.h"
@@ -12,6 +13,7 @@
 #include "eclipse/eclipse_summary_view.h"
 #include "eclipse/lunar_eclipse_view.h"
 #include "platform/screen.h"
+#include "platform/text_log.h"
 #include "resources/program_resources.h"
 #include "support/draw_fixture.h"
 #include "support/recording_services.h"
@@ -194,15 +196,16 @@ TEST_F(EclipseViews, KindIconOnlyAboveMultiplierOne) {
     }
 }
 
-// The Info view of the penumbral 2006-03-14: eight lines above the table,
-// then the full table's P1, Greatest and P4 on a 320-pixel view, the compact
-// table's one row at 240; the site is put back (sine and cosine recomputed,
-// within a float step).
+// The Info view of the penumbral 2006-03-14: nine lines above the table (the
+// gamma and axis on a line of their own below their bold title), then the
+// full table's P1, Greatest and P4 on a 320-pixel view, the compact table's
+// one row at 240; the site is put back (sine and cosine recomputed, within a
+// float step).
 TEST_F(EclipseViews, LunarInfoTablesAndTheSitePutBack) {
     currentSite.latitude = 48.85f, currentSite.longitude = -2.35f, currentSite.zoneMinutes = 60;
     currentSite.sinLatitude = std::sin(48.85f * 0.017453292f), currentSite.cosLatitude = std::cos(48.85f * 0.017453292f);
     const SiteRecord before = currentSite;
-    for (auto [height, lines] : {std::pair{320, 11}, std::pair{240, 9}}) {
+    for (auto [height, lines] : {std::pair{320, 12}, std::pair{240, 10}}) {
         DrawWindowRecord* r = Canvas(240, 320);
         DrawLunarEclipseInfo(eclipseList, 0, 240, height, 23, 47, 0, -30.0, 10.0);
         EXPECT_EQ(TextLines(r, 320), lines) << height;
@@ -214,18 +217,60 @@ TEST_F(EclipseViews, LunarInfoTablesAndTheSitePutBack) {
 }
 
 // The umbral magnitude of the penumbral 2006-03-14 shows "-" (one short
-// stroke in the value column of the seventh line); the partial 2006-09-07's
+// stroke in the value column of the eighth line); the partial 2006-09-07's
 // shows digits.
 TEST_F(EclipseViews, LunarInfoUmbralMagnitudeDashWhenPenumbral) {
     for (auto [index, dash] : {std::pair{0, true}, std::pair{2, false}}) {
         DrawWindowRecord* r = Canvas(240, 320);
         DrawLunarEclipseInfo(eclipseList, index, 240, 320, 23, 47, 0, -30.0, 10.0);
         const auto lines = InkLines(r, 7, 100, 68, 320);
-        ASSERT_GT(lines.size(), 6u) << index;
-        const auto value = InkLines(r, 2 + 115, 2 + 150, lines[6].first, lines[6].second + 1);
+        ASSERT_GT(lines.size(), 7u) << index;
+        const auto value = InkLines(r, 2 + 115, 2 + 150, lines[7].first, lines[7].second + 1);
         ASSERT_EQ(value.size(), 1u) << index;
         EXPECT_EQ(value[0].second - value[0].first < 2, dash) << index;
     }
+}
+
+// The texts a drawing left on a picture, in drawing order.
+std::vector<std::string> DrawnTexts(const DrawWindowRecord* r) {
+    std::vector<std::string> texts;
+    for (const pl::TextRun& run : pl::LoggedTexts(pl::SurfaceSerialOf(r->dc))) texts.push_back(run.text);
+    return texts;
+}
+
+// The number in "...=1.23\xB0" or "1.236\xB0".
+double DegreesIn(const std::string& text) {
+    const size_t start = text.find('=') == std::string::npos ? 0 : text.find('=') + 1;
+    return std::stod(text.substr(start));
+}
+
+// The total lunar eclipse of 2026-03-03: the Info view gives the shadow radii
+// in degrees, as the shadow diagram does (it gave 1.294 and 0.731, the radii
+// in Earth radii, with a degree sign); the two agree within 0.02 degrees.
+TEST_F(EclipseViews, LunarInfoRadiiInDegreesAgreeWithTheDiagram) {
+    FreeEclipseList();
+    eclipseCount = BuildEclipseList(&eclipseList, 6, 2026, 1, 1);
+    int index = -1;
+    for (int i = 0; i < eclipseCount; ++i)
+        if (eclipseList[i].type == 0 && eclipseList[i].month == 3 && eclipseList[i].day == 3) index = i;
+    ASSERT_GE(index, 0);
+    pl::StartTextLog();
+    DrawWindowRecord* r = Canvas(240, 320);
+    DrawLunarEclipseInfo(eclipseList, index, 240, 320, 11, 33, 0, -30.0, 10.0);
+    std::vector<double> info;
+    const std::vector<std::string> infoTexts = DrawnTexts(r);
+    for (size_t i = 0; i + 1 < infoTexts.size(); ++i)
+        if (infoTexts[i] == "Radius") info.push_back(DegreesIn(infoTexts[i + 1]));
+    r = Canvas(240, 320);
+    DrawLunarShadowDiagram(eclipseList, index, 0, 0, 240, 320);
+    std::vector<double> diagram;
+    for (const std::string& text : DrawnTexts(r))
+        if (text.rfind("P. Radius=", 0) == 0 || text.rfind("U. Radius=", 0) == 0) diagram.push_back(DegreesIn(text));
+    pl::StopTextLog();
+    ASSERT_EQ(info.size(), 2u);
+    ASSERT_EQ(diagram.size(), 2u);
+    for (int k = 0; k < 2; ++k) EXPECT_NEAR(info[k], diagram[k], 0.02) << k;
+    EXPECT_LT(info[0], 1.26);  // not the 1.29 Earth radii
 }
 
 }  // namespace

@@ -4,14 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "platform/accelerators.h"
+#include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/framebuffer.h"
+#include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "support/message_boxes.h"
 #include "support/message_loop.h"
 #include "support/recording_window.h"
 #include "support/test_harness.h"
@@ -86,7 +90,8 @@ TEST_F(MenuTest, TapOutsideGivesZeroAndKeepsTheClosingTapsPosition) {
     EXPECT_EQ(rec.Count(WM_LBUTTONDOWN, owner), 0);  // the closing tap went to the menu
 }
 
-// The buttons sit at x 0-38, 38-98, 98-138 (and 138-198) times the scale.
+// The buttons sit at x 0-38, 38-98, 98-138 (and 138-198) times the scale;
+// "Settings", wider than 40 in the system font, widens the third.
 TEST_F(MenuTest, MenuBarButtonsSitAtTheirXRanges) {
     for (int dpi : {96, 192}) {
         double scale = dpi / 96.0;
@@ -100,8 +105,12 @@ TEST_F(MenuTest, MenuBarButtonsSitAtTheirXRanges) {
         for (int i = 0; i < 3; ++i) {
             Rect r = MenuBarButtonRect(bar, i);
             EXPECT_EQ(r.left, static_cast<int>(edges[i] * scale)) << dpi;
-            EXPECT_EQ(r.right, static_cast<int>(edges[i + 1] * scale)) << dpi;
+            if (i < 2) {
+                EXPECT_EQ(r.right, static_cast<int>(edges[i + 1] * scale)) << dpi;
+            }
         }
+        // "Settings" needs 45 pixels in Tahoma at 12 (88 at 24) and 2 more each side.
+        EXPECT_EQ(MenuBarButtonRect(bar, 2).Width(), dpi == 96 ? 45 + 4 : 88 + 8) << dpi;
         EXPECT_TRUE(MenuBarButtonRect(bar, 3).IsEmpty());
         Rect w;
         GetWindowRect(bar, &w);
@@ -124,7 +133,8 @@ TEST_F(MenuTest, NightMenuBarUsesTheMenuOnItsColour) {
     });
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(MenuBarButtonCount(bar), 4);
-    EXPECT_EQ(MenuBarButtonRect(bar, 3), (Rect{138, 0, 198, 26}));
+    // The third button, "Settings", is 49 wide for its label: the fourth moves 9 right.
+    EXPECT_EQ(MenuBarButtonRect(bar, 3), (Rect{147, 0, 207, 26}));
     EXPECT_EQ(GetMenuBarSubMenu(bar, 3)->text, std::string("Devices"));
     EXPECT_EQ(ScreenPixel(230, 300), Rgb(120, 0, 0));
     std::vector<ShellCall> log = ShellCallLog();
@@ -206,6 +216,34 @@ TEST(PopupMenuUnwind, ExceptionOutOfTheMenuLoopLeftTheMenuTrackedAfterItsCallEnd
     EXPECT_THROW(TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 20, 30, owner), std::runtime_error);
     EXPECT_EQ(nullptr, OpenPopupMenu());
     ClearResourceGroups();
+}
+
+}  // namespace
+
+namespace {
+
+// What a box covered is painted before MessageBox returns, so a tap right
+// after OK lands on a screen that shows what it will hit; the same for a
+// popup menu.
+TEST_F(MenuTest, WhatABoxOrAMenuCoveredIsPaintedBeforeTheCallReturns) {
+    std::vector<int> paintsAtReturn;
+    harness.start([&] {
+        owner = rec.Top({0, 0, 240, 320});
+        MessageBox(owner, "Covering", "Information", MB_OK);
+        paintsAtReturn.push_back(rec.Count(WM_PAINT, owner));
+        TrackPopupMenu(GetSubMenu(102, 0), TPM_RETURNCMD, 20, 20, owner);
+        paintsAtReturn.push_back(rec.Count(WM_PAINT, owner));
+        return RunMessageLoop();
+    });
+    const int beforeBox = rec.Count(WM_PAINT, owner);
+    ASSERT_TRUE(AnswerBox(harness, IDOK));
+    ASSERT_NE(OpenPopupMenu(), nullptr);
+    const int beforeMenu = rec.Count(WM_PAINT, owner);
+    harness.tap(230, 310);  // outside the menu: it closes
+    harness.stop();
+    ASSERT_EQ(paintsAtReturn.size(), 2u);
+    EXPECT_GT(paintsAtReturn[0], beforeBox);
+    EXPECT_GT(paintsAtReturn[1], beforeMenu);
 }
 
 }  // namespace

@@ -275,6 +275,39 @@ TEST(SdlAudio, DeviceOpensAtTheFirstSoundNotAtStart) {
     StopSdlBackend();
 }
 
+// A machine without a sound card: the first sound finds no device and is
+// skipped without a word on standard error (the audio library wrote its
+// complaints there); on a machine with one it plays.
+TEST(SdlAudio, NoSoundCardWritesNothingOnStandardError) {
+    SetScreenInfo(kHeadlessScreen);
+    if (!TheDisplay().ready()) GTEST_SKIP() << "no X server could be started";
+    unsetenv("SDL_AUDIODRIVER");
+    // The real drivers are probed again even when an earlier test opened the dummy one.
+    while (SDL_WasInit(SDL_INIT_AUDIO)) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    ASSERT_TRUE(StartSdlBackend(1));
+    static constexpr ToneTemplate kBeep[] = {{1000, 20}};
+    static constexpr SoundTemplate kSounds[] = {{"stopTimer", kBeep}};
+    static const ResourceGroup kGroup = {.sounds = kSounds};
+    AddResourceGroup(kGroup);
+    std::FILE* captured = std::tmpfile();
+    ASSERT_NE(captured, nullptr);
+    std::fflush(stderr);
+    int savedErr = dup(2);
+    dup2(fileno(captured), 2);
+    bool played = PlaySound("stopTimer", false);
+    std::fflush(stderr);
+    dup2(savedErr, 2);
+    close(savedErr);
+    std::rewind(captured);
+    std::string written;
+    for (int c = std::fgetc(captured); c != EOF; c = std::fgetc(captured)) written += static_cast<char>(c);
+    std::fclose(captured);
+    EXPECT_EQ(written, "");
+    EXPECT_TRUE(played);
+    ClearResourceGroups();
+    StopSdlBackend();
+}
+
 // Without a display the program keeps the headless backend.
 TEST(SdlHeadless, NoDisplayLeavesTheHeadlessBackend) {
     if (SDL_WasInit(SDL_INIT_VIDEO)) GTEST_SKIP() << "SDL video is already open in this process";

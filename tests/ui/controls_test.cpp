@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/dialog.h"
@@ -119,6 +120,35 @@ TEST_F(Controls, DragOverRowsChoosesTheRowUnderThePenAtTheLift) {
     EXPECT_EQ(Selected(kTestPopupList), 2);
     EXPECT_EQ(Commands(kChoice), 1);
     EXPECT_EQ(RecordOf<PopupRecord>(Item(kTestTrigger))->selection, 2);
+}
+
+// Rows in the selected state, in order.
+std::vector<int> SelectedRows(pl::Hwnd list) {
+    std::vector<int> rows;
+    for (int i = 0; i < pl::ListViewGetItemCount(list); ++i)
+        if (pl::ListViewGetItemState(list, i, pl::LVIS_SELECTED)) rows.push_back(i);
+    return rows;
+}
+
+// However a row was reached (keys in the open popup, a drag, a tap on a plain
+// list, the program's Set), one row alone is highlighted: three rows used to
+// show the highlight at once.
+TEST_F(Controls, ExactlyOneRowIsHighlighted) {
+    pl::Hwnd popup = Item(kTestPopupList);
+    Tap(Centre(Item(kTestTrigger)));
+    harness.key(pl::VK_DOWN);
+    harness.key(pl::VK_UP);
+    harness.key(pl::VK_UP);
+    EXPECT_EQ(SelectedRows(popup), std::vector<int>{0});
+    harness.drag(RowCentre(popup, 0), RowCentre(popup, 2), 4);
+    EXPECT_EQ(SelectedRows(popup), std::vector<int>{2});
+    Ui([] { Set(kTestPopupList, 1); });
+    EXPECT_EQ(SelectedRows(popup), std::vector<int>{1});
+    pl::Hwnd list = Item(kTestList);
+    ASSERT_GE(pl::ListViewGetItemCount(list), 2);
+    Tap(RowCentre(list, 0));
+    Tap(RowCentre(list, 1));
+    EXPECT_EQ(SelectedRows(list), std::vector<int>{1});
 }
 
 // The nested loop takes the quit message; it posts it again so that the

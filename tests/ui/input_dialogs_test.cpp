@@ -86,6 +86,28 @@ TEST_F(InputDialogs, TextInputCancelKeepsTheOldTextAndAnEmptyTitleWidensTheEdit)
     harness.tap(203, kButtonsY);
 }
 
+// Every title the program gives the text input box shows whole beside the
+// field, on a second line where one is too narrow: on the double-resolution
+// screen "Nb of Shots:" broke after "of" and lost "Shots:" below the label.
+TEST_F(InputDialogs, EveryTitleOfTheInputBoxFitsOnBothScreens) {
+    const char* const titles[] = {"Nb of Shots:", "Time in Sec:", "Delay in Sec:", "Description:", "Width in mm:",
+                                  "Height in mm:", "Pixel Height:", "Scope Focal:", "Longitude:", "GMT (mn):",
+                                  "T\xB0 (C\xB0):", "Humidity (%):", "P (mbar):"};
+    for (int wide : {0, 1}) {
+        if (wide) {
+            harness.changeScreen(480, 640, 192);
+            form = GetCurrentFormDialog();
+        }
+        for (const char* title : titles) {
+            Ui([this, title] { RunTextInputDialog(form, 1419, title, 10); });
+            pl::Hwnd dialog = pl::GetActiveWindow();
+            ASSERT_NE(dialog, form) << title;
+            EXPECT_TRUE(pl::ControlTextFits(pl::GetDlgItem(dialog, 136))) << title << (wide ? " at 192 dpi" : "");
+            Ui([dialog] { pl::EndDialog(dialog, pl::IDCANCEL); });
+        }
+    }
+}
+
 // The dialog's shell menu bar is an empty one: a tap where a menu button
 // would be opens no application menu (it opened the application's menus).
 // OK keeps at most the maximum less one characters ("Az:" takes 7: six).
