@@ -22,6 +22,9 @@
 #include "tools/observer_log.h"
 #include "tools/observer_log_form.h"
 #include "tools/observer_site.h"
+#include "core/sky_brightness.h"
+#include "ui/popup_list.h"
+#include "ui/preference_values.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
 #include "ui/screen_layout.h"
@@ -70,6 +73,20 @@ protected:
     pl::Hwnd form = nullptr;
 };
 
+// An entry file written by hand: magic, name at 8, the date, the comments.
+void PutEntry(const fs::path& file, const std::string& name, uint32_t magic = 123456789) {
+    std::vector<char> b(456, 0);
+    for (int k = 0; k < 4; ++k) b[static_cast<std::size_t>(k)] = static_cast<char>(magic >> (8 * k));
+    std::copy(name.begin(), name.end(), b.begin() + 8);
+    const int date[] = {2005, 11, 2, 21, 30};
+    for (int i = 0; i < 5; ++i) b[28 + 4 * static_cast<std::size_t>(i)] = static_cast<char>(date[i] & 0xFF);
+    b[29] = static_cast<char>(2005 >> 8);
+    const std::string comments = "Seen at last";
+    std::copy(comments.begin(), comments.end(), b.begin() + 153);
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
+}
+
 TEST_F(ObserverLogForm, BrowseAndEntryScreens) {
     EXPECT_TRUE(Shown(kObserverLogList));
     EXPECT_FALSE(Shown(kLogSave));
@@ -78,6 +95,268 @@ TEST_F(ObserverLogForm, BrowseAndEntryScreens) {
     EXPECT_FALSE(Shown(kObserverLogList));
     EXPECT_TRUE(Shown(kLogSave));
     Shot("observer_log_entry.png");
+}
+
+TEST_F(ObserverLogForm, EmptyFolder) {
+    EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, kObserverLogList)), 0);
+    Press(kLogMemo);
+    EXPECT_EQ(BoxText(), "Nothing to export.\n");
+    Answer(pl::IDOK);
+    Press(kLogEdit);
+    EXPECT_EQ(BoxText(), "Please select an observation log.\n");
+    Answer(pl::IDOK);
+    EXPECT_TRUE(Shown(kObserverLogList));
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+TEST_F(ObserverLogForm, HelpOfEachMode) {
+    const std::string first = "\x95 Use this assistant to take notes during your observation session.\n\n";
+    Press(kLogHelp);
+    EXPECT_EQ(BoxText(), first + "\x95 You can create, edit or delete your observation logs.");
+    Answer(pl::IDOK);
+    Press(kLogNew);
+    Press(kLogHelp);
+    EXPECT_EQ(BoxText(), first + "\x95 You can add your own shots to each note. Just press on the binocular to get "
+                                 "the name and the location the file to follow.");
+    Answer(pl::IDOK);
+}
+
+// A new entry at 2006 March 14, 23:47 at 51 N 0 zone 0 (full Moon at 23:35 UT;
+// the Sun 41.06 degrees below the horizon by PyEphem): its fields and the
+// values drawn beside them.
+TEST_F(ObserverLogForm, NewEntryIsPrefilled) {
+    Press(kLogNew);
+    EXPECT_EQ(Text(kLogDateField), "14/03/2006");
+    EXPECT_EQ(Text(kLogTimeField), "23:47");
+    EXPECT_EQ(Text(kLogFilterField), "None");
+    EXPECT_EQ(Text(kLogScopeField), std::to_string(GetScopeApertureMm()) + "mm");
+    EXPECT_EQ(Text(kLogObjectField), "");
+    const ObserverLogRecord& r = *observerLogState.record;
+    EXPECT_GE(r.moonPercent, 99);
+    EXPECT_EQ(r.sunAltitude, -41);
+    SkyBrightnessRecord sky{};
+    Ui([&] { ComputeLimitingMagnitude(&sky, 2006, 3, 14, 23, 47); });
+    char limit[16];
+    std::snprintf(limit, sizeof limit, "%.1f", static_cast<int>(sky.limitingMagnitude * 10) / 10.0);
+    EXPECT_EQ(Text(kLogVisualLimitField), limit);
+    // The Moon's picture is drawn at (193, 65) and the Sun's at (200, 90).
+    const uint32_t background = harness.pixel(230, 110);
+    int moonInk = 0, sunInk = 0;
+    for (int y = 66; y < 79; ++y)
+        for (int x = 194; x < 207; ++x) moonInk += harness.pixel(x, y) != background;
+    for (int y = 84; y < 96; ++y)
+        for (int x = 194; x < 206; ++x) sunInk += harness.pixel(x, y) != background;
+    EXPECT_GT(moonInk, 60);
+    EXPECT_GT(sunInk, 20);
+}
+
+TEST_F(ObserverLogForm, SavedNamesAndTheirCuts) {
+    Press(kLogNew);
+    Type(kLogObjectField, std::string(25, 'N'));
+    Type(kLogLocationField, std::string(40, 'L'));
+    Type(kLogFilterField, std::string(20, 'F'));
+    Type(kLogScopeField, std::string(25, 'S'));
+    Type(kLogCommentsField, std::string(300, 'C'));
+    Press(kLogSave);
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_TRUE(Shown(kObserverLogList));
+    ASSERT_EQ(Files(), std::vector<std::string>{std::string(19, 'N') + ".log"});
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+    Press(kLogEdit);
+    ASSERT_TRUE(Shown(kLogSave));
+    EXPECT_EQ(Text(kLogObjectField), std::string(19, 'N'));
+    EXPECT_EQ(Text(kLogLocationField), std::string(29, 'L'));
+    EXPECT_EQ(Text(kLogFilterField), std::string(14, 'F'));
+    EXPECT_EQ(Text(kLogScopeField), std::string(19, 'S'));
+    EXPECT_EQ(Text(kLogCommentsField), std::string(287, 'C'));
+}
+
+TEST_F(ObserverLogForm, EditedEntrySavedUnderAnotherName) {
+    SaveNew("M 31");
+    EXPECT_EQ(Files(), std::vector<std::string>{"M 31.log"});
+    SaveNew("Vega");
+    SaveNew("Vega");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"M 31.log", "Vega.log"}));
+    Shot("observer_log_list.png");
+    const struct {
+        const char* name;
+        std::vector<std::string> files;
+    } steps[] = {{"M31", {"M31.log", "Vega.log"}}, {"M31", {"M31.log", "Vega.log"}}, {"m31", {"M31.log", "Vega.log"}}};
+    for (const auto& step : steps) {
+        Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+        Press(kLogEdit);
+        Type(kLogObjectField, step.name);
+        Type(kLogCommentsField, std::string("as ") + step.name);
+        Press(kLogSave);
+        EXPECT_EQ(Files(), step.files) << step.name;
+    }
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+    Press(kLogEdit);
+    EXPECT_EQ(Text(kLogCommentsField), "as m31");
+    EXPECT_EQ(Text(kLogDateField), "14/03/2006");
+    Press(kLogCancel);
+    // Delete at once, without a question.
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 1));
+    Press(kLogDelete);
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_EQ(Files(), std::vector<std::string>{"M31.log"});
+    EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, kObserverLogList)), 1);
+}
+
+TEST_F(ObserverLogForm, DamagedFilesAreTold) {
+    std::ofstream(Logs() / "a.log", std::ios::binary) << std::string(100, 'x');
+    PutEntry(Logs() / "b.log", "b", 5);
+    PutEntry(Logs() / "c.log", "c");
+    Press(kLogNew);
+    Press(kLogCancel);  // lists the folder again
+    const std::string path = pl::ProgramPath() + "userlogs\\";
+    const struct {
+        int row;
+        std::string box;
+    } cases[] = {{0, "Fail to read log file.\n" + path + "a.log"}, {1, "It seems your log data are corrupted.\n"}};
+    for (const auto& c : cases) {
+        Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), c.row));
+        Press(kLogEdit);
+        EXPECT_EQ(BoxText(), c.box);
+        Answer(pl::IDOK);
+        EXPECT_TRUE(Shown(kObserverLogList));
+    }
+    // The good entry opens on its own date and comments.
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 2));
+    Press(kLogEdit);
+    EXPECT_EQ(Text(kLogDateField), "02/11/2005");
+    EXPECT_EQ(Text(kLogTimeField), "21:30");
+    EXPECT_EQ(Text(kLogCommentsField), "Seen at last");
+    // Memo: the damaged entries are told, the good one exported.
+    Press(kLogCancel);
+    Press(kLogMemo);
+    EXPECT_EQ(BoxText(), "Do you want to export your Observer Logs to a text file ?\n");
+    Answer(pl::IDYES);
+    std::vector<std::string> boxes;
+    for (int i = 0; i < 4 && BoxCount() > 0; ++i) {
+        boxes.push_back(BoxText());
+        Answer(pl::IDOK);
+    }
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Fail to read log file.\n" + path + "a.log",
+                                               "It seems your log data are corrupted.\n" + path + "b.log",
+                                               "1 Observer log exported.\n"}));
+    EXPECT_TRUE(fs::exists(Logs() / "logs_3.txt"));
+}
+
+TEST_F(ObserverLogForm, FailedSaveKeepsTheEntryAndTheFile) {
+    SaveNew("M 31");
+    std::ifstream in(Logs() / "M 31.log", std::ios::binary);
+    const std::string before((std::istreambuf_iterator<char>(in)), {});
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+    Press(kLogEdit);
+    Type(kLogCommentsField, "typed");
+    pl::FailWritesAfter(10);
+    Press(kLogSave);
+    EXPECT_EQ(BoxText(), "Fail to write log file.\n" + pl::ProgramPath() + "userlogs\\M 31.log");
+    Answer(pl::IDOK);
+    pl::FailWritesAfter(-1);
+    EXPECT_TRUE(Shown(kLogSave));
+    EXPECT_EQ(Text(kLogCommentsField), "typed");
+    std::ifstream again(Logs() / "M 31.log", std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), {}), before);
+    // A visual limit that is no number: one box, nothing saved, the entry kept.
+    Type(kLogVisualLimitField, "abc");
+    Press(kLogSave);
+    EXPECT_EQ(BoxCount(), 1);
+    Answer(pl::IDOK);
+    EXPECT_TRUE(Shown(kLogSave));
+    Type(kLogVisualLimitField, "6.3");
+    Press(kLogSave);
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_TRUE(Shown(kObserverLogList));
+}
+
+// Transparency, seeing, eyepiece, filter and visual limit saved are what the
+// next new entry starts with.
+TEST_F(ObserverLogForm, SavedChoicesAreRemembered) {
+    Press(kLogNew);
+    Ui([] {
+        SetPopupList(kLogTransparencyTrigger, kLogTransparencyList, 2);
+        SetPopupList(kLogSeeingTrigger, kLogSeeingList, 1);
+    });
+    Type(kLogFilterField, "OIII");
+    Type(kLogVisualLimitField, "5.8");
+    Type(kLogObjectField, "NGC 7000");
+    Press(kLogSave);
+    Press(kLogNew);
+    EXPECT_EQ(Text(kLogFilterField), "OIII");
+    EXPECT_EQ(Text(kLogVisualLimitField), "5.8");
+    EXPECT_EQ(Get(kLogTransparencyList), 2);
+    EXPECT_EQ(Get(kLogSeeingList), 1);
+}
+
+// Opened by another form on a new entry: save and cancel go back to it.
+TEST_F(ObserverLogForm, NewEntryFromAnotherFormGoesBack) {
+    for (int button : {kLogSave, kLogCancel}) {
+        Press(kLogBack);
+        ASSERT_EQ(GetCurrentFormId(), kHomeFormId);
+        Ui([] { OpenObserverLogNewEntry(); });
+        ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
+        form = GetCurrentFormDialog();
+        EXPECT_TRUE(Shown(kLogSave));
+        Type(kLogObjectField, "Orion");
+        Press(button);
+        EXPECT_EQ(GetCurrentFormId(), kHomeFormId) << button;
+        EXPECT_EQ(observerLogState.mode, kLogBrowse);
+        EXPECT_EQ(observerLogState.returnAfterSave, 0);
+        Open();
+    }
+    EXPECT_EQ(Files(), std::vector<std::string>{"Orion.log"});
+}
+
+// The menu opens the form in the mode it was left in.
+TEST_F(ObserverLogForm, ModeSurvivesReopening) {
+    Press(kLogNew);
+    MainCommand(1011);
+    Open();
+    EXPECT_TRUE(Shown(kLogSave));
+    EXPECT_FALSE(Shown(kObserverLogList));
+    Ui([] { observerLogState.mode = 5; });
+    Press(kLogNow);
+    EXPECT_EQ(BoxText(), "ObsLog Unknown action\n");
+    Answer(pl::IDOK);
+}
+
+TEST_F(ObserverLogForm, PictureOfTheEntry) {
+    Press(kLogNew);
+    Press(kLogPicture);
+    EXPECT_EQ(BoxText(), "You should type an object (or event) name\n");
+    Answer(pl::IDOK);
+    Type(kLogObjectField, "M 42, Orion");
+    Press(kLogPicture);
+    EXPECT_EQ(BoxText(), "20060314M 42.jpg\nfile should be stored in shots/ folder to be linked to this "
+                         "observation log.");
+    Answer(pl::IDOK);
+}
+
+// On a screen wider and taller than 240 x 320 the list and the comments
+// grow, the bottom buttons move down and the right-hand ones right.
+TEST_F(ObserverLogForm, FollowsTheScreenSize) {
+    auto rect = [this](int id) {
+        pl::Rect r;
+        pl::GetWindowRect(pl::GetDlgItem(form, id), &r);
+        return r;
+    };
+    const pl::Rect list = rect(kObserverLogList), memo = rect(kLogMemo), back = rect(kLogBack), help = rect(kLogHelp);
+    const pl::Rect comments = rect(kLogCommentsField), save = rect(kLogSave);
+    Press(kLogBack);
+    harness.changeScreen(300, 400, 96);
+    Open();
+    EXPECT_EQ(rect(kObserverLogList).Width() - list.Width(), 60);
+    EXPECT_EQ(rect(kObserverLogList).Height() - list.Height(), 80);
+    EXPECT_EQ(rect(kLogCommentsField).Height() - comments.Height(), 80);
+    EXPECT_EQ(rect(kLogMemo).left - memo.left, 60);
+    EXPECT_EQ(rect(kLogMemo).top - memo.top, 80);
+    EXPECT_EQ(rect(kLogSave).left - save.left, 60);
+    EXPECT_EQ(rect(kLogBack).left - back.left, 0);
+    EXPECT_EQ(rect(kLogBack).top - back.top, 80);
+    EXPECT_EQ(rect(kLogHelp).left - help.left, 60);
+    EXPECT_EQ(rect(kLogHelp).top - help.top, 0);
 }
 
 class ObserverLogLarge : public ObserverLogForm {

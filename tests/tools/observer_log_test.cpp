@@ -21,6 +21,8 @@
 #include "objects/current_object.h"
 #include "objects/selected_object.h"
 #include "platform/files.h"
+#include "support/fuzz_corpus.h"
+#include "support/observer_log_records_entry.h"
 #include "support/recording_services.h"
 #include "support/temp_program_folder.h"
 #include "support/test_site.h"
@@ -133,6 +135,14 @@ TEST(ObserverLogRecord, FileNamesStayInTheFolder) {
         {"NGC 7000, North", "NGC 7000, North.log"},
     };
     for (const auto& c : cases) EXPECT_EQ(ObserverLogFileName(c.name), c.file) << c.name;
+}
+
+// The fuzz target's saved inputs (seeds of scripts/reference/
+// observer_log_seeds.py and every input that ever found a fault) pass its checks.
+TEST(ObserverLogRecord, SavedFuzzInputsPass) {
+    ResetWithDefaults();
+    EXPECT_GE(ReplayFuzzCorpus("observer_log_records", RunObserverLogRecord), 18);
+    ResetObserverLog();
 }
 
 // ---- the export line ----
