@@ -231,34 +231,22 @@ constexpr pl::ToneTemplate kStartTones[] = {{880, 70}, {0, 40}, {1320, 110}};
 constexpr pl::ToneTemplate kStopTones[] = {{1320, 70}, {0, 40}, {660, 140}};
 constexpr pl::SoundTemplate kSounds[] = {{"startTimer", kStartTones}, {"stopTimer", kStopTones}};
 
-constexpr uint32_t kFace = 0xD8DCE8;
-constexpr uint32_t kEdge = 0x505870;
-constexpr uint32_t kInk = 0x203070;
-
-// A light key face with a dark edge, 20 x 16, as the list manager's keys.
-IconCanvas Key(uint32_t* p, int w, int h) {
-    IconCanvas c(p, w, h);
-    c.Fill(kFace);
-    c.Frame(0, 0, w, h, kEdge);
-    return c;
-}
-
 // Edit: a pencil over a line of writing.
 void EditKey(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
+    IconCanvas c = KeyButton(p, w, h);
     c.Line(4, 13, 16, 13, 0x8090B0, 1);
     c.Line(6, 11, 14, 3, 0xE0A020, 3);
     c.Line(14, 3, 15.5, 1.5, 0xD06060, 3);
-    c.Line(4.5, 12.5, 6, 11, kInk, 1.5);
+    c.Line(4.5, 12.5, 6, 11, kKeyInk, 1.5);
 }
 
 // Cancel: an arrow turning back to the left.
 void CancelKey(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
-    c.Ring(11, 8.5, 5, 1.6, kInk);
-    c.Rect(4, 9, 8, 6, kFace);
-    c.Line(4, 8, 8, 4, kInk, 1.8);
-    c.Line(4, 8, 8, 11, kInk, 1.8);
+    IconCanvas c = KeyButton(p, w, h);
+    c.Ring(11, 8.5, 5, 1.6, kKeyInk);
+    c.Rect(4, 9, 8, 6, kKeyFace);
+    c.Line(4, 8, 8, 4, kKeyInk, 1.8);
+    c.Line(4, 8, 8, 11, kKeyInk, 1.8);
 }
 
 constexpr pl::BitmapTemplate kBitmaps[] = {

@@ -18,6 +18,7 @@
 #include "platform/dialog.h"
 #include "platform/files.h"
 #include "platform/window.h"
+#include "support/folder_files.h"
 #include "support/program_fixture.h"
 #include "tools/observer_log.h"
 #include "tools/observer_log_form.h"
@@ -57,13 +58,7 @@ protected:
         Ui([this, id, text] { pl::SetDlgItemText(form, id, text); });
     }
     fs::path Logs() const { return folder.path() / "userlogs"; }
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        if (!fs::exists(Logs())) return names;
-        for (const auto& e : fs::directory_iterator(Logs())) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Files() const { return FolderFileNames(Logs()); }
     // A new entry named `name`, saved.
     void SaveNew(const std::string& name) {
         Press(kLogNew);

@@ -21,6 +21,7 @@
 #include "objects/current_object.h"
 #include "objects/selected_object.h"
 #include "platform/files.h"
+#include "support/folder_files.h"
 #include "support/fuzz_corpus.h"
 #include "support/observer_log_records_entry.h"
 #include "support/recording_services.h"
@@ -229,13 +230,7 @@ protected:
         ObserverLogText::TearDown();
     }
     fs::path Logs() const { return folder.path() / "userlogs"; }
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        if (!fs::exists(Logs())) return names;
-        for (const auto& e : fs::directory_iterator(Logs())) names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Files() const { return FolderFileNames(Logs()); }
     void Put(const std::string& name, const Bytes& bytes) {
         fs::create_directories(Logs());
         std::ofstream(Logs() / name, std::ios::binary)
