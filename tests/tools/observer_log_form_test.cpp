@@ -17,12 +17,16 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/files.h"
+#include "platform/focus.h"
 #include "platform/window.h"
 #include "support/folder_files.h"
 #include "support/program_fixture.h"
 #include "tools/observer_log.h"
 #include "tools/observer_log_form.h"
 #include "tools/observer_site.h"
+#include "tools/edit_date_time.h"
+#include "objects/finder_open.h"
+#include "support/jpeg_file.h"
 #include "core/sky_brightness.h"
 #include "ui/popup_list.h"
 #include "ui/preference_values.h"
@@ -327,6 +331,89 @@ TEST_F(ObserverLogForm, PictureOfTheEntry) {
     EXPECT_EQ(BoxText(), "20060314M 42.jpg\nfile should be stored in shots/ folder to be linked to this "
                          "observation log.");
     Answer(pl::IDOK);
+}
+
+// The date or time field opens the date and time form on the entry's date;
+// "Ok" lays the entry out for the new hour; "now" takes the device clock.
+TEST_F(ObserverLogForm, DateTimeAndNow) {
+    Press(kLogNew);
+    Press(kLogTimeField);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
+    Ui([dialog] { pl::SetDlgItemText(dialog, kHourField, "12"); });
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    EXPECT_EQ(Text(kLogTimeField), "12:47");
+    EXPECT_EQ(observerLogState.record->sunAltitude, 35);  // 35.93 degrees by PyEphem at 12:47 UT
+    harness.setLocalTime(pl::LocalTime{2007, 8, 28, 10, 52, 0});
+    Press(kLogNow);
+    EXPECT_EQ(Text(kLogDateField), "28/08/2007");
+    EXPECT_EQ(Text(kLogTimeField), "10:52");
+}
+
+// The popups' rows in their order; the hardware OK key is Back in browse.
+TEST_F(ObserverLogForm, PopupRowsAndTheOkKey) {
+    const struct {
+        int list;
+        std::vector<std::string> rows;
+    } cases[] = {{kLogTransparencyList, {"Excellent", "Good", "Poor"}},
+                 {kLogSeeingList, {"Excellent", "Good", "Poor"}},
+                 {kLogDifficultyList, {"Evident", "Easy", "Difficult"}},
+                 {kLogBrightnessList, {"Bright", "Faint"}},
+                 {kLogEyepieceList, {"None"}}};
+    for (const auto& c : cases) {
+        pl::Hwnd list = pl::GetDlgItem(form, c.list);
+        std::vector<std::string> rows;
+        for (int i = 0; i < pl::ListViewGetItemCount(list); ++i) rows.push_back(pl::ListViewGetItemText(list, i));
+        EXPECT_EQ(rows, c.rows) << c.list;
+    }
+    FormCommand(pl::IDOK);
+    EXPECT_EQ(GetCurrentFormId(), kHomeFormId);
+}
+
+// The text input of each field: its title, and at most 71 characters of a
+// one-line field.
+TEST_F(ObserverLogForm, TextInputOfTheFields) {
+    Press(kLogNew);
+    const struct {
+        int field;
+        const char* title;
+    } cases[] = {{kLogLocationField, "Location"}, {kLogFilterField, "Filter"}, {kLogScopeField, "Scope"},
+                 {kLogObjectField, "Object/Event"}, {kLogVisualLimitField, "Visual Limit"}};
+    for (const auto& c : cases) {
+        Press(c.field);
+        pl::Hwnd input = pl::GetActiveWindow();
+        ASSERT_NE(input, form) << c.title;
+        EXPECT_EQ(pl::GetDlgItemText(input, 136), c.title);
+        Tap(Centre(pl::GetDlgItem(input, 2)));  // Cancel
+        EXPECT_FALSE(pl::IsWindow(input));
+    }
+    Type(kLogLocationField, "");
+    Press(kLogLocationField);
+    pl::Hwnd input = pl::GetActiveWindow();
+    harness.typeText(std::string(80, 'x'));
+    Tap(Centre(pl::GetDlgItem(input, 1)));
+    EXPECT_EQ(Text(kLogLocationField), std::string(71, 'x'));
+}
+
+// The finder opens on its way back to this form; a picture that exists in
+// "shots" is shown in the picture viewer.
+TEST_F(ObserverLogForm, FinderAndPicture) {
+    Press(kLogNew);
+    Type(kLogObjectField, "M 42");
+    fs::create_directories(folder.path() / "shots");
+    ASSERT_TRUE(WriteJpegFile((folder.path() / "shots" / "20060314M 42.jpg").string(), 16, 16,
+                              std::vector<unsigned char>(16 * 16 * 3, 200)));
+    Press(kLogPicture);
+    pl::Hwnd viewer = pl::GetActiveWindow();
+    EXPECT_NE(viewer, form);
+    EXPECT_EQ(BoxCount(), 0);
+    harness.tap(120, 160);
+    EXPECT_FALSE(pl::IsWindow(viewer));
+    EXPECT_TRUE(Shown(kLogSave));
+    Press(kLogFinder);
+    EXPECT_EQ(finderReturnForm, kObserverLogForm);
+    AnswerAll();
 }
 
 // On a screen wider and taller than 240 x 320 the list and the comments
