@@ -72,7 +72,8 @@ protected:
     pl::Hwnd form = nullptr;
 };
 
-// An entry file written by hand: magic, name at 8, the date, the comments.
+// An entry file written by hand: magic, name at 8, the date, codes outside
+// their popups' rows, the comments.
 void PutEntry(const fs::path& file, const std::string& name, uint32_t magic = 123456789) {
     std::vector<char> b(456, 0);
     for (int k = 0; k < 4; ++k) b[static_cast<std::size_t>(k)] = static_cast<char>(magic >> (8 * k));
@@ -80,6 +81,8 @@ void PutEntry(const fs::path& file, const std::string& name, uint32_t magic = 12
     const int date[] = {2005, 11, 2, 21, 30};
     for (int i = 0; i < 5; ++i) b[28 + 4 * static_cast<std::size_t>(i)] = static_cast<char>(date[i] & 0xFF);
     b[29] = static_cast<char>(2005 >> 8);
+    b[80] = 7;    // transparency outside its three rows
+    b[444] = 99;  // an eyepiece the database does not have
     const std::string comments = "Seen at last";
     std::copy(comments.begin(), comments.end(), b.begin() + 153);
     fs::create_directories(file.parent_path());
@@ -217,6 +220,8 @@ TEST_F(ObserverLogForm, DamagedFilesAreTold) {
     EXPECT_EQ(Text(kLogDateField), "02/11/2005");
     EXPECT_EQ(Text(kLogTimeField), "21:30");
     EXPECT_EQ(Text(kLogCommentsField), "Seen at last");
+    EXPECT_EQ(Get(kLogTransparencyList), 0);
+    EXPECT_EQ(Get(kLogEyepieceList), 0);
     // Memo: the damaged entries are told, the good one exported.
     Press(kLogCancel);
     Press(kLogMemo);
