@@ -16,6 +16,7 @@
 #include "tools/checklist_form.h"
 #include "tools/location_form.h"
 #include "tools/location_list_form.h"
+#include "tools/observer_log_form.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -55,7 +56,7 @@ constexpr FormEntry kForms[] = {
     {2520, nullptr},
     {2530, nullptr},
     {2550, nullptr},
-    {2600, nullptr},
+    {2600, ObserverLogFormProc},
     {2700, EclipseFormProc},
     {2800, nullptr},
     {2830, CompassChartFormProc},

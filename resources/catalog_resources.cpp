@@ -42,31 +42,20 @@ constexpr pl::DialogTemplate kDialogs[] = {
     {1050, 0, 0, 138, 186, "", kListManagerControls},
 };
 
-constexpr uint32_t kFace = 0xD8DCE8;
-constexpr uint32_t kEdge = 0x505870;
-constexpr uint32_t kInk = 0x203070;
 constexpr uint32_t kGreen = 0x209040;
 constexpr uint32_t kRed = 0xC02020;
 
-// A light key face with a dark edge, 20 x 16.
-IconCanvas Key(uint32_t* p, int w, int h) {
-    IconCanvas c(p, w, h);
-    c.Fill(kFace);
-    c.Frame(0, 0, w, h, kEdge);
-    return c;
-}
-
 // Back: an arrow to the left.
 void Back(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
-    c.Line(5, 8, 15, 8, kInk, 2);
-    c.Line(5, 8, 9, 4, kInk, 2);
-    c.Line(5, 8, 9, 12, kInk, 2);
+    IconCanvas c = KeyButton(p, w, h);
+    c.Line(5, 8, 15, 8, kKeyInk, 2);
+    c.Line(5, 8, 9, 4, kKeyInk, 2);
+    c.Line(5, 8, 9, 12, kKeyInk, 2);
 }
 
 // Load: an open folder with an arrow coming out of it.
 void Load(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
+    IconCanvas c = KeyButton(p, w, h);
     c.Rect(3, 7, 10, 6, 0xE0B040);
     c.Rect(3, 6, 4, 1, 0xE0B040);
     c.Frame(3, 7, 10, 6, 0x806020);
@@ -77,15 +66,15 @@ void Load(uint32_t* p, int w, int h) {
 
 // Save: a diskette.
 void Save(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
-    c.Rect(5, 2, 10, 12, kInk);
+    IconCanvas c = KeyButton(p, w, h);
+    c.Rect(5, 2, 10, 12, kKeyInk);
     c.Rect(7, 3, 6, 4, 0xF0F0F0);
     c.Rect(7, 9, 6, 4, 0x8090B0);
 }
 
 // Delete: a red cross.
 void Delete(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
+    IconCanvas c = KeyButton(p, w, h);
     c.Line(6, 4, 14, 12, kRed, 2.5);
     c.Line(14, 4, 6, 12, kRed, 2.5);
 }

@@ -81,3 +81,10 @@ void IconCanvas::Glyph(const char* const* rows, int count, int x, int y, uint32_
         for (int i = 0; rows[j][i] != '\0'; ++i)
             if (rows[j][i] == '#') Rect(x + i * scale, y + j * scale, scale, scale, colour);
 }
+
+IconCanvas KeyButton(uint32_t* pixels, int width, int height) {
+    IconCanvas c(pixels, width, height);
+    c.Fill(kKeyFace);
+    c.Frame(0, 0, width, height, kKeyEdge);
+    return c;
+}

@@ -37,3 +37,10 @@ private:
     int w_;
     int h_;
 };
+
+// The push-button bitmaps of the list manager and the observer log: a light
+// key face with a dark edge, drawn on in the key ink.
+constexpr uint32_t kKeyFace = 0xD8DCE8;
+constexpr uint32_t kKeyEdge = 0x505870;
+constexpr uint32_t kKeyInk = 0x203070;
+IconCanvas KeyButton(uint32_t* pixels, int width, int height);

@@ -1,7 +1,10 @@
 // Templates of the site and observing tools: the location form (1200), the
 // location list (1600), the date and time form (5200), the camera control form (5300), the three
-// checklist pages (2200, 2203, 2206) and the CCD assistant (1550), each filling
-// the 240 x 294 form area (138 x 168 units); and the camera's two sounds.
+// checklist pages (2200, 2203, 2206), the CCD assistant (1550) and the observer
+// log (2600), each filling the 240 x 294 form area (138 x 168 units); the
+// camera's two sounds and the observer log's edit (5160) and cancel (5161)
+// buttons.
+#include "resources/icon_canvas.h"
 #include "resources/program_resources.h"
 
 namespace {
@@ -176,12 +179,50 @@ constexpr ControlTemplate kCcd[] = {
     Button(1553, "Back", 2, 152, 30), Button(1564, "Update", 100, 152, 36),
 };
 
+// The observer log: the list of entries with Back, New, Memo, Edit and Delete
+// under it (browse), or the entry's fields (new and edit) with Cancel and Save;
+// right of the popups the form draws the Moon's phase and per cent and the
+// Sun's altitude (from 190 pixels across, 55 to 100 down).
+constexpr ControlTemplate Bitmap(int id, int x, int y, uint32_t style = 0) {
+    return {kButtonControl, id, "", x, y, 12, 10, style};
+}
+// A popup trigger and its hidden list of `rows` rows under it.
+constexpr ControlTemplate PopupList(int list, int x, int y, int width, int rows) {
+    return {kListViewControl, list, "", x, y + 10, width, 10 * rows, kPopupList};
+}
+constexpr ControlTemplate Caption(int id, const char* text, int x, int y, int width) {
+    return {kStaticControl, id, text, x, y, width, 9, 0};
+}
+
+constexpr ControlTemplate kObserverLog[] = {
+    {kStaticControl, 8030, "Title", 0, 0, 70, 14, 0}, Info(2601),
+    {kListViewControl, 2608, "", 2, 16, 134, 134,
+     pl::kOwnerDraw | pl::kOwnerData | pl::kNoHeader | pl::kSingleSelect | pl::kBorder},
+    Bitmap(2602, 2, 154), Bitmap(2606, 18, 154), Button(2642, "Memo", 80, 153, 26), Bitmap(2605, 108, 154),
+    Bitmap(2607, 124, 154),
+    Caption(2637, "Date&&Time", 2, 16, 54), Box(2609, 58, 16, 40), Box(2610, 100, 16, 22),
+    Bitmap(2611, 124, 15),
+    Caption(2638, "Location", 2, 27, 54), Box(2615, 58, 27, 78),
+    Caption(2636, "Transparency", 2, 38, 54), Box(2617, 58, 37, 48, 10), PopupList(2618, 58, 37, 48, 3),
+    Caption(2635, "Seeing", 2, 49, 54), Box(2619, 58, 48, 48, 10), PopupList(2620, 58, 48, 48, 3),
+    Caption(2641, "Visual Limit", 2, 60, 54), Box(2621, 58, 60, 24),
+    Caption(2633, "Filter", 2, 71, 24), Box(2628, 28, 71, 40),
+    Caption(2634, "Scope", 72, 71, 24), Box(2624, 98, 71, 38),
+    Box(2625, 2, 81, 96, 10), PopupList(2627, 2, 81, 96, 6),
+    Caption(2631, "Object/Event", 2, 93, 54), Box(2612, 58, 93, 62), Bitmap(2614, 124, 92),
+    Caption(2632, "Comments", 2, 104, 38), Bitmap(2613, 41, 103),
+    Box(2622, 56, 104, 40, 10), PopupList(2623, 56, 104, 40, 3),
+    Box(2629, 98, 104, 38, 10), PopupList(2630, 98, 104, 38, 2),
+    Box(2616, 2, 116, 134, 34),
+    Bitmap(2639, 2, 154), Bitmap(2640, 124, 154),
+};
+
 constexpr pl::DialogTemplate kDialogs[] = {
     {1200, 0, 0, 138, 168, "", kLocation}, {1600, 0, 0, 138, 168, "", kLocationList},
     {5200, 0, 0, 138, 168, "", kDateTime},
     {5300, 0, 0, 138, 168, "", kCamera},   {2200, 0, 0, 138, 168, "", kChecklist1},
     {2203, 0, 0, 138, 168, "", kChecklist2}, {2206, 0, 0, 138, 168, "", kChecklist3},
-    {1550, 0, 0, 138, 168, "", kCcd},
+    {1550, 0, 0, 138, 168, "", kCcd},      {2600, 0, 0, 138, 168, "", kObserverLog},
 };
 
 // The camera's exposure sounds: two rising beeps as the shutter opens, two
@@ -190,6 +231,29 @@ constexpr pl::ToneTemplate kStartTones[] = {{880, 70}, {0, 40}, {1320, 110}};
 constexpr pl::ToneTemplate kStopTones[] = {{1320, 70}, {0, 40}, {660, 140}};
 constexpr pl::SoundTemplate kSounds[] = {{"startTimer", kStartTones}, {"stopTimer", kStopTones}};
 
+// Edit: a pencil over a line of writing.
+void EditKey(uint32_t* p, int w, int h) {
+    IconCanvas c = KeyButton(p, w, h);
+    c.Line(4, 13, 16, 13, 0x8090B0, 1);
+    c.Line(6, 11, 14, 3, 0xE0A020, 3);
+    c.Line(14, 3, 15.5, 1.5, 0xD06060, 3);
+    c.Line(4.5, 12.5, 6, 11, kKeyInk, 1.5);
+}
+
+// Cancel: an arrow turning back to the left.
+void CancelKey(uint32_t* p, int w, int h) {
+    IconCanvas c = KeyButton(p, w, h);
+    c.Ring(11, 8.5, 5, 1.6, kKeyInk);
+    c.Rect(4, 9, 8, 6, kKeyFace);
+    c.Line(4, 8, 8, 4, kKeyInk, 1.8);
+    c.Line(4, 8, 8, 11, kKeyInk, 1.8);
+}
+
+constexpr pl::BitmapTemplate kBitmaps[] = {
+    pl::BitmapTemplate{5160, 20, 16, {}, {}, EditKey},
+    pl::BitmapTemplate{5161, 20, 16, {}, {}, CancelKey},
+};
+
 }  // namespace
 
-const pl::ResourceGroup kToolsResources = {.dialogs = kDialogs, .sounds = kSounds};
+const pl::ResourceGroup kToolsResources = {.dialogs = kDialogs, .bitmaps = kBitmaps, .sounds = kSounds};

@@ -1,9 +1,9 @@
-// Opening the observer log form (2600) from another form.
+// What other forms and the shell call of the observer log (tools/observer_log.h).
 #pragma once
 
-// 1 while the observer log is to open on a new entry; the log form reads and
-// clears it.
-extern int observerLogNewEntry;
-
-// Opens the observer log form on a new entry.
+// Opens the observer log form (2600) on a new entry; its save and cancel go
+// back to the form that asked.
 void OpenObserverLogNewEntry();
+
+// Frees the observer log's edit record (safe when there is none); at program exit.
+void FreeObserverLogRecord();

@@ -1,0 +1,430 @@
+// The observer log form (2600) over the running program in a fresh program
+// folder: browse, new, edit, delete and Memo through the buttons, the names
+// and the cuts of saved entries, the values a new entry starts with, and the
+// layouts of both screen sizes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "catalog/databases.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/files.h"
+#include "platform/focus.h"
+#include "platform/window.h"
+#include "support/folder_files.h"
+#include "support/program_fixture.h"
+#include "tools/observer_log.h"
+#include "tools/observer_log_form.h"
+#include "tools/observer_site.h"
+#include "tools/edit_date_time.h"
+#include "objects/finder_open.h"
+#include "support/jpeg_file.h"
+#include "core/sky_brightness.h"
+#include "ui/popup_list.h"
+#include "ui/preference_values.h"
+#include "ui/control_access.h"
+#include "ui/forms.h"
+#include "ui/screen_layout.h"
+#include "ui/shell_state.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ObserverLogForm : public ProgramTest {
+protected:
+    void SetUp() override {
+        harness.setLocalTime(pl::LocalTime{2006, 3, 14, 23, 47, 0});
+        ResetCatalogState();
+        ResetObserverLog();
+        ASSERT_TRUE(StartProgram());
+        Ui([] { SetObserverSite(0.0, 51.0, 0); });
+        Open();
+    }
+    void TearDown() override { Ui([] { ResetObserverLog(); }); }
+    void Open() {
+        MainCommand(1023);
+        form = GetCurrentFormDialog();
+        ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
+    }
+    void Press(int id) { Tap(Centre(pl::GetDlgItem(form, id))); }
+    bool Shown(int id) const { return pl::IsWindowVisible(pl::GetDlgItem(form, id)); }
+    std::string Text(int id) const { return pl::GetDlgItemText(form, id); }
+    void Type(int id, const std::string& text) {
+        Ui([this, id, text] { pl::SetDlgItemText(form, id, text); });
+    }
+    fs::path Logs() const { return folder.path() / "userlogs"; }
+    std::vector<std::string> Files() const { return FolderFileNames(Logs()); }
+    // A new entry named `name`, saved.
+    void SaveNew(const std::string& name) {
+        Press(kLogNew);
+        Type(kLogObjectField, name);
+        Press(kLogSave);
+    }
+    pl::Hwnd form = nullptr;
+};
+
+// An entry file written by hand: magic, name at 8, the date, codes outside
+// their popups' rows, the comments.
+void PutEntry(const fs::path& file, const std::string& name, uint32_t magic = 123456789) {
+    std::vector<char> b(456, 0);
+    for (int k = 0; k < 4; ++k) b[static_cast<std::size_t>(k)] = static_cast<char>(magic >> (8 * k));
+    std::copy(name.begin(), name.end(), b.begin() + 8);
+    const int date[] = {2005, 11, 2, 21, 30};
+    for (int i = 0; i < 5; ++i) b[28 + 4 * static_cast<std::size_t>(i)] = static_cast<char>(date[i] & 0xFF);
+    b[29] = static_cast<char>(2005 >> 8);
+    b[80] = 7;    // transparency outside its three rows
+    b[444] = 99;  // an eyepiece the database does not have
+    const std::string comments = "Seen at last";
+    std::copy(comments.begin(), comments.end(), b.begin() + 153);
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary).write(b.data(), static_cast<std::streamsize>(b.size()));
+}
+
+TEST_F(ObserverLogForm, BrowseAndEntryScreens) {
+    EXPECT_TRUE(Shown(kObserverLogList));
+    EXPECT_FALSE(Shown(kLogSave));
+    Shot("observer_log_browse.png");
+    Press(kLogNew);
+    EXPECT_FALSE(Shown(kObserverLogList));
+    EXPECT_TRUE(Shown(kLogSave));
+    Shot("observer_log_entry.png");
+}
+
+TEST_F(ObserverLogForm, EmptyFolder) {
+    EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, kObserverLogList)), 0);
+    Press(kLogMemo);
+    EXPECT_EQ(BoxText(), "Nothing to export.\n");
+    Answer(pl::IDOK);
+    Press(kLogEdit);
+    EXPECT_EQ(BoxText(), "Please select an observation log.\n");
+    Answer(pl::IDOK);
+    EXPECT_TRUE(Shown(kObserverLogList));
+    EXPECT_EQ(BoxCount(), 0);
+    FormCommand(pl::IDOK);  // the hardware OK key is Back in browse mode
+    EXPECT_EQ(GetCurrentFormId(), kHomeFormId);
+}
+
+TEST_F(ObserverLogForm, HelpOfEachMode) {
+    const std::string first = "\x95 Use this assistant to take notes during your observation session.\n\n";
+    Press(kLogHelp);
+    EXPECT_EQ(BoxText(), first + "\x95 You can create, edit or delete your observation logs.");
+    Answer(pl::IDOK);
+    Press(kLogNew);
+    Press(kLogHelp);
+    EXPECT_EQ(BoxText(), first + "\x95 You can add your own shots to each note. Just press on the binocular to get "
+                                 "the name and the location the file to follow.");
+    Answer(pl::IDOK);
+}
+
+// A new entry at 2006 March 14, 23:47 at 51 N 0 zone 0 (full Moon at 23:35 UT;
+// the Sun 41.06 degrees below the horizon by PyEphem): its fields and the
+// values drawn beside them.
+TEST_F(ObserverLogForm, NewEntryIsPrefilled) {
+    Press(kLogNew);
+    EXPECT_EQ(Text(kLogDateField), "14/03/2006");
+    EXPECT_EQ(Text(kLogTimeField), "23:47");
+    EXPECT_EQ(Text(kLogFilterField), "None");
+    EXPECT_EQ(Text(kLogScopeField), std::to_string(GetScopeApertureMm()) + "mm");
+    EXPECT_EQ(Text(kLogObjectField), "");
+    SkyBrightnessRecord sky{};
+    Ui([&] { ComputeLimitingMagnitude(&sky, 2006, 3, 14, 23, 47); });
+    char limit[16];
+    std::snprintf(limit, sizeof limit, "%.1f", static_cast<int>(sky.limitingMagnitude * 10) / 10.0);
+    EXPECT_EQ(Text(kLogVisualLimitField), limit);
+    // The Moon's picture is drawn at (193, 65) and the Sun's at (200, 90).
+    const uint32_t background = harness.pixel(230, 110);
+    int moonInk = 0, sunInk = 0;
+    for (int y = 66; y < 79; ++y)
+        for (int x = 194; x < 207; ++x) moonInk += harness.pixel(x, y) != background;
+    for (int y = 84; y < 96; ++y)
+        for (int x = 194; x < 206; ++x) sunInk += harness.pixel(x, y) != background;
+    EXPECT_GT(moonInk, 60);
+    EXPECT_GT(sunInk, 20);
+}
+
+TEST_F(ObserverLogForm, SavedNamesAndTheirCuts) {
+    Press(kLogNew);
+    Type(kLogObjectField, std::string(25, 'N'));
+    Type(kLogLocationField, std::string(40, 'L'));
+    Type(kLogFilterField, std::string(20, 'F'));
+    Type(kLogScopeField, std::string(25, 'S'));
+    Type(kLogCommentsField, std::string(300, 'C'));
+    Press(kLogSave);
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_TRUE(Shown(kObserverLogList));
+    ASSERT_EQ(Files(), std::vector<std::string>{std::string(19, 'N') + ".log"});
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+    Press(kLogEdit);
+    ASSERT_TRUE(Shown(kLogSave));
+    EXPECT_EQ(Text(kLogObjectField), std::string(19, 'N'));
+    EXPECT_EQ(Text(kLogLocationField), std::string(29, 'L'));
+    EXPECT_EQ(Text(kLogFilterField), std::string(14, 'F'));
+    EXPECT_EQ(Text(kLogScopeField), std::string(19, 'S'));
+    EXPECT_EQ(Text(kLogCommentsField), std::string(287, 'C'));
+}
+
+// An edited entry saved under another name leaves only the new file; Delete
+// acts at once, without a question.
+TEST_F(ObserverLogForm, EditAndDelete) {
+    SaveNew("M 31");
+    SaveNew("Vega");
+    Shot("observer_log_list.png");
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+    Press(kLogEdit);
+    EXPECT_EQ(Text(kLogDateField), "14/03/2006");
+    Type(kLogObjectField, "M31");
+    Type(kLogCommentsField, "as M31");
+    Press(kLogSave);
+    EXPECT_EQ(Files(), (std::vector<std::string>{"M31.log", "Vega.log"}));
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+    Press(kLogEdit);
+    EXPECT_EQ(Text(kLogCommentsField), "as M31");
+    Press(kLogCancel);
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 1));
+    Press(kLogDelete);
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_EQ(Files(), std::vector<std::string>{"M31.log"});
+    EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, kObserverLogList)), 1);
+}
+
+TEST_F(ObserverLogForm, DamagedFilesAreTold) {
+    std::ofstream(Logs() / "a.log", std::ios::binary) << std::string(100, 'x');
+    PutEntry(Logs() / "b.log", "b", 5);
+    PutEntry(Logs() / "c.log", "c");
+    Press(kLogNew);
+    Press(kLogCancel);  // lists the folder again
+    const std::string path = pl::ProgramPath() + "userlogs\\";
+    const struct {
+        int row;
+        std::string box;
+    } cases[] = {{0, "Fail to read log file.\n" + path + "a.log"}, {1, "It seems your log data are corrupted.\n"}};
+    for (const auto& c : cases) {
+        Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), c.row));
+        Press(kLogEdit);
+        EXPECT_EQ(BoxText(), c.box);
+        Answer(pl::IDOK);
+        EXPECT_TRUE(Shown(kObserverLogList));
+    }
+    // The good entry opens on its own date and comments.
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 2));
+    Press(kLogEdit);
+    EXPECT_EQ(Text(kLogDateField), "02/11/2005");
+    EXPECT_EQ(Text(kLogTimeField), "21:30");
+    EXPECT_EQ(Text(kLogCommentsField), "Seen at last");
+    EXPECT_EQ(Get(kLogTransparencyList), 0);
+    EXPECT_EQ(Get(kLogEyepieceList), 0);
+    // Memo: the damaged entries are told, the good one exported.
+    Press(kLogCancel);
+    Press(kLogMemo);
+    EXPECT_EQ(BoxText(), "Do you want to export your Observer Logs to a text file ?\n");
+    Answer(pl::IDYES);
+    std::vector<std::string> boxes;
+    for (int i = 0; i < 4 && BoxCount() > 0; ++i) {
+        boxes.push_back(BoxText());
+        Answer(pl::IDOK);
+    }
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Fail to read log file.\n" + path + "a.log",
+                                               "It seems your log data are corrupted.\n" + path + "b.log",
+                                               "1 Observer log exported.\n"}));
+    EXPECT_TRUE(fs::exists(Logs() / "logs_3.txt"));
+}
+
+// A save that fails, or a visual limit that is no number, is told once and
+// keeps the form on the entry with what was typed.
+TEST_F(ObserverLogForm, FailedSaveKeepsTheEntry) {
+    Press(kLogNew);
+    Type(kLogObjectField, "M 31");
+    Type(kLogCommentsField, "typed");
+    pl::FailWritesAfter(10);
+    Press(kLogSave);
+    EXPECT_EQ(BoxText(), "Fail to write log file.\n" + pl::ProgramPath() + "userlogs\\M 31.log");
+    Answer(pl::IDOK);
+    pl::FailWritesAfter(-1);
+    Type(kLogVisualLimitField, "abc");
+    Press(kLogSave);
+    EXPECT_EQ(BoxCount(), 1);
+    Answer(pl::IDOK);
+    EXPECT_TRUE(Shown(kLogSave));
+    EXPECT_EQ(Text(kLogCommentsField), "typed");
+    EXPECT_TRUE(Files().empty());
+    Type(kLogVisualLimitField, "6.3");
+    Press(kLogSave);
+    EXPECT_EQ(Files(), std::vector<std::string>{"M 31.log"});
+}
+
+// Transparency, seeing, eyepiece, filter and visual limit saved are what the
+// next new entry starts with.
+TEST_F(ObserverLogForm, SavedChoicesAreRemembered) {
+    Press(kLogNew);
+    Ui([] {
+        SetPopupList(kLogTransparencyTrigger, kLogTransparencyList, 2);
+        SetPopupList(kLogSeeingTrigger, kLogSeeingList, 1);
+    });
+    Type(kLogFilterField, "OIII");
+    Type(kLogVisualLimitField, "5.8");
+    Type(kLogObjectField, "NGC 7000");
+    Press(kLogSave);
+    Press(kLogNew);
+    EXPECT_EQ(Text(kLogFilterField), "OIII");
+    EXPECT_EQ(Text(kLogVisualLimitField), "5.8");
+    EXPECT_EQ(Get(kLogTransparencyList), 2);
+    EXPECT_EQ(Get(kLogSeeingList), 1);
+}
+
+// Opened by another form on a new entry: save and cancel go back to it.
+TEST_F(ObserverLogForm, NewEntryFromAnotherFormGoesBack) {
+    for (int button : {kLogSave, kLogCancel}) {
+        Press(kLogBack);
+        ASSERT_EQ(GetCurrentFormId(), kHomeFormId);
+        Ui([] { OpenObserverLogNewEntry(); });
+        ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
+        form = GetCurrentFormDialog();
+        EXPECT_TRUE(Shown(kLogSave));
+        Type(kLogObjectField, "Orion");
+        Press(button);
+        EXPECT_EQ(GetCurrentFormId(), kHomeFormId) << button;
+        EXPECT_EQ(observerLogState.mode, kLogBrowse);
+        EXPECT_EQ(observerLogState.returnAfterSave, 0);
+        Open();
+    }
+    EXPECT_EQ(Files(), std::vector<std::string>{"Orion.log"});
+}
+
+// The menu opens the form in the mode it was left in.
+TEST_F(ObserverLogForm, ModeSurvivesReopening) {
+    Press(kLogNew);
+    MainCommand(1011);
+    Open();
+    EXPECT_TRUE(Shown(kLogSave));
+    EXPECT_FALSE(Shown(kObserverLogList));
+    Ui([] { observerLogState.mode = 5; });
+    Press(kLogNow);
+    EXPECT_EQ(BoxText(), "ObsLog Unknown action\n");
+    Answer(pl::IDOK);
+}
+
+// The date or time field opens the date and time form on the entry's date;
+// "Ok" lays the entry out for the new hour; "now" takes the device clock.
+TEST_F(ObserverLogForm, DateTimeAndNow) {
+    Press(kLogNew);
+    Press(kLogTimeField);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
+    Ui([dialog] { pl::SetDlgItemText(dialog, kHourField, "12"); });
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
+    EXPECT_FALSE(pl::IsWindow(dialog));
+    EXPECT_EQ(Text(kLogTimeField), "12:47");
+    EXPECT_EQ(observerLogState.record->sunAltitude, 35);  // 35.93 degrees by PyEphem at 12:47 UT
+    harness.setLocalTime(pl::LocalTime{2007, 8, 28, 10, 52, 0});
+    Press(kLogNow);
+    EXPECT_EQ(Text(kLogDateField), "28/08/2007");
+    EXPECT_EQ(Text(kLogTimeField), "10:52");
+}
+
+// The text input of each field: its title, and at most 71 characters of a
+// one-line field.
+TEST_F(ObserverLogForm, TextInputOfTheFields) {
+    Press(kLogNew);
+    const struct {
+        int field;
+        const char* title;
+    } cases[] = {{kLogLocationField, "Location"}, {kLogFilterField, "Filter"}, {kLogScopeField, "Scope"},
+                 {kLogObjectField, "Object/Event"}, {kLogVisualLimitField, "Visual Limit"}};
+    for (const auto& c : cases) {
+        Press(c.field);
+        pl::Hwnd input = pl::GetActiveWindow();
+        ASSERT_NE(input, form) << c.title;
+        EXPECT_EQ(pl::GetDlgItemText(input, 136), c.title);
+        Tap(Centre(pl::GetDlgItem(input, 2)));  // Cancel
+        EXPECT_FALSE(pl::IsWindow(input));
+    }
+    Type(kLogLocationField, "");
+    Press(kLogLocationField);
+    pl::Hwnd input = pl::GetActiveWindow();
+    harness.typeText(std::string(80, 'x'));
+    Tap(Centre(pl::GetDlgItem(input, 1)));
+    EXPECT_EQ(Text(kLogLocationField), std::string(71, 'x'));
+}
+
+// The picture of the entry: a name is needed, a missing file is named, a
+// file in "shots" is shown in the picture viewer; the finder opens on its way
+// back to this form.
+TEST_F(ObserverLogForm, FinderAndPicture) {
+    Press(kLogNew);
+    Press(kLogPicture);
+    EXPECT_EQ(BoxText(), "You should type an object (or event) name\n");
+    Answer(pl::IDOK);
+    Type(kLogObjectField, "M 42, Orion");
+    Press(kLogPicture);
+    EXPECT_EQ(BoxText(), "20060314M 42.jpg\nfile should be stored in shots/ folder to be linked to this "
+                         "observation log.");
+    Answer(pl::IDOK);
+    fs::create_directories(folder.path() / "shots");
+    ASSERT_TRUE(WriteJpegFile((folder.path() / "shots" / "20060314M 42.jpg").string(), 16, 16,
+                              std::vector<unsigned char>(16 * 16 * 3, 200)));
+    Press(kLogPicture);
+    pl::Hwnd viewer = pl::GetActiveWindow();
+    EXPECT_NE(viewer, form);
+    EXPECT_EQ(BoxCount(), 0);
+    harness.tap(120, 160);
+    EXPECT_FALSE(pl::IsWindow(viewer));
+    EXPECT_TRUE(Shown(kLogSave));
+    Press(kLogFinder);
+    EXPECT_EQ(finderReturnForm, kObserverLogForm);
+    AnswerAll();
+}
+
+// On a screen wider and taller than 240 x 320 the list and the comments
+// grow, the bottom buttons move down and the right-hand ones right.
+TEST_F(ObserverLogForm, FollowsTheScreenSize) {
+    auto rect = [this](int id) {
+        pl::Rect r;
+        pl::GetWindowRect(pl::GetDlgItem(form, id), &r);
+        return r;
+    };
+    const pl::Rect list = rect(kObserverLogList), memo = rect(kLogMemo), back = rect(kLogBack), help = rect(kLogHelp);
+    const pl::Rect comments = rect(kLogCommentsField), save = rect(kLogSave);
+    Press(kLogBack);
+    harness.changeScreen(300, 400, 96);
+    Open();
+    EXPECT_EQ(rect(kObserverLogList).Width() - list.Width(), 60);
+    EXPECT_EQ(rect(kObserverLogList).Height() - list.Height(), 80);
+    EXPECT_EQ(rect(kLogCommentsField).Height() - comments.Height(), 80);
+    EXPECT_EQ(rect(kLogMemo).left - memo.left, 60);
+    EXPECT_EQ(rect(kLogMemo).top - memo.top, 80);
+    EXPECT_EQ(rect(kLogSave).left - save.left, 60);
+    EXPECT_EQ(rect(kLogBack).left - back.left, 0);
+    EXPECT_EQ(rect(kLogBack).top - back.top, 80);
+    EXPECT_EQ(rect(kLogHelp).left - help.left, 60);
+    EXPECT_EQ(rect(kLogHelp).top - help.top, 0);
+}
+
+class ObserverLogLarge : public ObserverLogForm {
+protected:
+    void SetUp() override {
+        harness.changeScreen(480, 640, 192);
+        ResetScreenScale();
+        ObserverLogForm::SetUp();
+    }
+    void TearDown() override {
+        ObserverLogForm::TearDown();
+        ResetScreenScale();
+    }
+};
+
+TEST_F(ObserverLogLarge, Screens) {
+    Shot("observer_log_browse_large.png");
+    Press(kLogNew);
+    Shot("observer_log_entry_large.png");
+}
+
+}  // namespace

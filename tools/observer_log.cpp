@@ -1,0 +1,299 @@
+#include "tools/observer_log.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "catalog/record_db.h"
+#include "catalog/selection_list.h"
+#include "core/horizontal.h"
+#include "core/julian_day.h"
+#include "core/kept_file.h"
+#include "core/services.h"
+#include "core/sidereal_time.h"
+#include "core/text_numbers.h"
+#include "ephemeris/body_positions.h"
+#include "ephemeris/moon_phase.h"
+#include "objects/current_object.h"
+#include "objects/selected_object.h"
+#include "platform/files.h"
+#include "tools/date_time_calendar.h"
+#include "ui/forms.h"
+#include "ui/preference_values.h"
+
+ObserverLogState observerLogState;
+
+namespace {
+
+constexpr char kReadFailure[] = "Fail to read log file.";
+constexpr char kWriteFailure[] = "Fail to write log file.";
+constexpr char kCorrupted[] = "It seems your log data are corrupted.";
+constexpr std::size_t kChunkLimit = 15884;  // a 16384-byte chunk less 500 for one more line
+constexpr int kObjectNameChars = 14;        // of a finder target or a list entry
+constexpr int kLastYear = kLastFormYear;
+
+ObserverLogState& State() { return observerLogState; }
+
+bool EqualNoCase(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b)
+        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
+    return *a == *b;
+}
+
+bool LessNoCase(const NameTableEntry& a, const NameTableEntry& b) {
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        int x = std::tolower(static_cast<unsigned char>(a[i])), y = std::tolower(static_cast<unsigned char>(b[i]));
+        if (x != y || x == 0) return x < y;
+    }
+    return false;
+}
+
+std::string EntryPath(int row) { return ObserverLogFolder() + State().names[row].data(); }
+
+enum class LogRead { Read, Failed, Corrupted };
+
+// Reads the record of a file into `record` (untouched unless read whole).
+LogRead ReadLogFile(const std::string& path, ObserverLogRecord* record) {
+    std::vector<uint8_t> bytes;
+    ObserverLogRecord read;
+    if (!ReadKeptFile(path.c_str(), kObserverLogRecordSize, &bytes) ||
+        !DecodeObserverLogRecord(bytes.data(), bytes.size(), &read))
+        return LogRead::Failed;
+    if (read.magic != kObserverLogMagic) return LogRead::Corrupted;
+    *record = read;
+    return LogRead::Read;
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+    const std::vector<uint8_t> bytes(text.begin(), text.end());
+    if (ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), bytes)) {
+        pl::SyncFolder(ObserverLogFolder());
+        return true;
+    }
+    ShowInformation(kWriteFailure, path);
+    return false;
+}
+
+void ShowExported(int exported, bool lineBreak) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d Observer log%s exported.%s", exported, exported >= 2 ? "s" : "",
+                  lineBreak ? "\n" : "");
+    ShowInformation(text, "");
+}
+
+std::string ChunkPath(int index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "logs_%d.txt", index);
+    return ObserverLogFolder() + name;
+}
+
+// The export loop over the listed entries; false when a chunk could not be written.
+bool ExportEntries(int* exported) {
+    ObserverLogState& s = State();
+    std::string text;
+    int chunk = 1;
+    for (int i = 0; i < s.names.Count(); ++i) {
+        std::string path = EntryPath(i);
+        LogRead read = ReadLogFile(path, s.record);
+        if (read != LogRead::Read) {
+            ShowInformation(read == LogRead::Failed ? kReadFailure : kCorrupted, path);
+            continue;
+        }
+        s.record->listIndex = i;
+        if (text.size() > kChunkLimit) {
+            if (!WriteTextFile(ChunkPath(i), text)) return false;
+            text.clear();
+            ShowExported(*exported, true);
+        }
+        if (text.empty()) text = ObserverLogExportHeader(chunk++);
+        FormatObserverLogLine(&text, *s.record);
+        ++*exported;
+    }
+    return WriteTextFile(ChunkPath(s.names.Count()), text);
+}
+
+bool IsLogDate(const ObserverLogRecord& r) {
+    return r.year >= 0 && r.year <= kLastYear && r.month >= 1 && r.month <= 12 && r.day >= 1 &&
+           r.day <= GetDaysInMonth(r.month, r.year) && r.hour >= 0 && r.hour <= 23 && r.minute >= 0 &&
+           r.minute <= 59;
+}
+
+// Name, type, magnitude and place of the finder target or the current list entry.
+void TakeWorkedObject(ObserverLogRecord* r) {
+    if (IsObjectSelected()) {
+        char name[32] = {};
+        int index = 0;
+        GetSelectedObject(&currentObject, &index);
+        GetSelectedObjectName(name);
+        SetLogText(r->name, name, kObjectNameChars);
+        r->objectType = static_cast<int32_t>(currentObject.objectType);
+        r->objectMagnitude = TruncateToInt32(currentObject.magnitude);
+        r->rightAscension = currentObject.rightAscension;
+        r->declination = currentObject.declination;
+        return;
+    }
+    if (!selectionList || selectionCurrentRow < 0 || selectionCurrentRow >= selectionShownCount) return;
+    int position = GetSelectionIndex(selectionCurrentRow);
+    if (position < 0 || position >= selectionCount || position >= GetSelectionListAllocated()) return;
+    const SelectionEntry& e = selectionList[position];
+    SetLogText(r->name, e.name, kObjectNameChars);
+    r->objectType = e.objectType;
+    r->objectMagnitude = e.mag10 / 10;
+    r->rightAscension = e.rightAscension;
+    r->declination = e.declination;
+}
+
+}  // namespace
+
+std::string ObserverLogFolder() {
+    char folder[512];
+    GetExeDirectory(folder, sizeof folder);
+    return std::string(folder) + "userlogs\\";
+}
+
+bool AllocObserverLogRecord() {
+    ObserverLogState& s = State();
+    if (!s.record) s.record = new (std::nothrow) ObserverLogRecord{};
+    if (s.record) return true;
+    ShowInformation("Can't allocated ObserverLog data.", "");
+    return false;
+}
+
+void FreeObserverLogRecord() {
+    delete observerLogState.record;
+    observerLogState.record = nullptr;
+}
+
+void OpenObserverLogNewEntry() {
+    observerLogState.mode = kLogNewEntry;
+    observerLogState.returnAfterSave = 1;
+    GotoForm(kObserverLogForm);
+}
+
+int ListObserverLogs() {
+    NameTable& names = State().names;
+    std::string folder = ObserverLogFolder();
+    folder.pop_back();
+    ScanNameTable(&names, folder.c_str(), "*.log");
+    std::vector<NameTableEntry> sorted;
+    for (int i = 0; i < names.Count(); ++i) sorted.push_back(names[i]);
+    std::stable_sort(sorted.begin(), sorted.end(), LessNoCase);
+    for (int i = 0; i < names.Count(); ++i) names[i] = sorted[static_cast<std::size_t>(i)];
+    return 1;
+}
+
+bool LoadObserverLogAt(int row) {
+    ObserverLogState& s = State();
+    if (row < 0 || row >= s.names.Count()) {
+        ShowInformation("Please select an observation log.", "");
+        return false;
+    }
+    if (!AllocObserverLogRecord()) return false;
+    pl::MakeDirectory(ObserverLogFolder());
+    std::string path = EntryPath(row);
+    switch (ReadLogFile(path, s.record)) {
+    case LogRead::Failed: ShowInformation(kReadFailure, path); return false;
+    case LogRead::Corrupted: ShowInformation(kCorrupted, ""); return false;
+    case LogRead::Read: break;
+    }
+    s.record->listIndex = row;
+    return true;
+}
+
+bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile) {
+    std::string folder = ObserverLogFolder();
+    pl::MakeDirectory(folder);
+    record->magic = kObserverLogMagic;
+    std::string file = ObserverLogFileName(record->name);
+    std::string path = folder + file;
+    if (!ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), EncodeObserverLogRecord(*record))) {
+        ShowInformation(kWriteFailure, path);
+        return false;
+    }
+    if (oldFile && *oldFile && !EqualNoCase(oldFile, file.c_str())) pl::RemoveFile(folder + oldFile);
+    pl::SyncFolder(folder);
+    return true;
+}
+
+void DeleteObserverLogAt(int row) {
+    if (row < 0 || row >= State().names.Count()) return;
+    pl::RemoveFile(EntryPath(row));
+    ListObserverLogs();
+}
+
+bool ExportObserverLogs() {
+    ListObserverLogs();
+    if (State().names.Count() == 0) {
+        ShowInformation("Nothing to export.", "");
+        return false;
+    }
+    if (AskYesNo("Do you want to export your Observer Logs to a text file ?", "") == 1) return false;
+    if (!AllocObserverLogRecord()) return false;
+    int exported = 0;
+    if (!ExportEntries(&exported)) return false;
+    ShowExported(exported, false);
+    return true;
+}
+
+void ComputeObserverLogSky() {
+    ObserverLogState& s = State();
+    const DateTime& t = s.working;
+    int age = 0;
+    s.moonFraction = GetMoonPhase(t.year, t.month, t.day, t.hour, &age);
+    BodyPosition sun{};
+    ComputeBody(&sun, 0, t.year, t.month, t.day, t.hour, t.minute, t.second);
+    s.siderealTime = GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.longitude,
+                                          currentSite.zoneMinutes);
+    s.sunAltitude = ComputeAltitude(s.siderealTime, sun.ra, sun.dec, currentSite.latitude);
+    if (!s.record) return;
+    s.record->moonPercent = TruncateToInt32(s.moonFraction * 100);
+    s.record->sunAltitude = TruncateToInt32(s.sunAltitude);
+}
+
+void BuildNewObserverLogRecord() {
+    ObserverLogState& s = State();
+    if (!s.record) return;
+    ObserverLogRecord& r = *s.record;
+    const ObserverLogDefaults& d = s.remembered;
+    r = ObserverLogRecord{};
+    ComputeObserverLogSky();
+    r.transparency = d.transparency;
+    r.seeing = d.seeing;
+    r.eyepiece = d.eyepiece;
+    const DateTime& t = s.working;
+    ComputeLimitingMagnitude(&s.sky, t.year, t.month, t.day, t.hour, t.minute);
+    r.visualLimit10 = d.visualLimit10 != -1 ? d.visualLimit10 : TruncateToInt32(s.sky.limitingMagnitude * 10);
+    SetLogText(r.filter, d.filter[0] ? d.filter : "None", kLogFilterWidth - 1);
+    char scope[24];
+    std::snprintf(scope, sizeof scope, "%dmm", GetScopeApertureMm());
+    SetLogText(r.scope, scope, kLogScopeWidth - 1);
+    SetLogText(r.location, currentSite.name, kLogLocationWidth - 1);
+    r.objectType = static_cast<int32_t>(currentObject.objectType);
+    r.objectMagnitude = TruncateToInt32(currentObject.magnitude);
+    r.rightAscension = currentObject.rightAscension;
+    r.declination = currentObject.declination;
+    TakeWorkedObject(&r);
+}
+
+bool TakeObserverLogRecordDate(const ObserverLogRecord& r) {
+    if (!IsLogDate(r)) return false;
+    DateTime& t = State().working;
+    t.year = r.year;
+    t.month = r.month;
+    t.day = r.day;
+    t.hour = r.hour;
+    t.minute = r.minute;
+    return true;
+}
+
+void ResetObserverLog() {
+    FreeObserverLogRecord();
+    observerLogState.mode = kLogBrowse;
+    observerLogState.returnAfterSave = 0;
+    observerLogState.working = DateTime{};
+    observerLogState.remembered = ObserverLogDefaults{};
+    observerLogState.names.Clear();
+}

@@ -1,0 +1,110 @@
+// The observer log: the user's notes taken at the telescope, one file
+// "<name>.log" per observed object or event in the "userlogs" folder of the
+// program folder, each holding one ObserverLogRecord. This file holds the
+// module state, the listing, loading, saving, deleting and text export of the
+// entries and the values a new entry starts with; the form (2600) is in
+// tools/observer_log_form.h.
+//
+// Files are written whole through a temporary file put on the disk and renamed
+// into place. Failures are told in the "Information" box ("Fail to read log
+// file.", "Fail to write log file.", "It seems your log data are corrupted.")
+// and leave the stored entries as they were.
+#pragma once
+
+#include <string>
+
+#include "catalog/name_table.h"
+#include "core/shared_state.h"
+#include "core/sky_brightness.h"
+#include "tools/observer_log_open.h"
+#include "tools/observer_log_record.h"
+
+constexpr int kObserverLogForm = 2600;
+constexpr int kObserverLogList = 2608;
+
+enum ObserverLogMode : int { kLogBrowse = 0, kLogNewEntry = 2, kLogEditEntry = 3 };
+
+// What a new entry starts with; kept in memory only, for the run.
+struct ObserverLogDefaults {
+    int transparency = 0;
+    int seeing = 0;
+    int eyepiece = 0;
+    char filter[kLogFilterWidth + 1] = {};  // empty: a new entry gets "None"
+    int visualLimit10 = -1;                 // -1: the computed limiting magnitude
+};
+
+struct ObserverLogState {
+    int mode = kLogBrowse;    // survives closing the form
+    int returnAfterSave = 0;  // save or cancel go back to the form that asked
+    DateTime working{};       // local date and time of the entry laid out
+    double moonFraction = 0;  // computed for the working date and hour
+    double sunAltitude = 0;   // degrees, at the working date and time
+    double siderealTime = 0;  // hours, at the site's longitude
+    SkyBrightnessRecord sky{};
+    ObserverLogRecord* record = nullptr;  // the one edit record, from the first drawing to exit
+    ObserverLogDefaults remembered;
+    NameTable names;  // the entries' file names, in listing order
+};
+
+extern ObserverLogState observerLogState;
+
+// The folder of the entries: the program folder followed by "userlogs\".
+std::string ObserverLogFolder();
+
+// Allocates the edit record, zeroed, when there is none: false with "Can't
+// allocated ObserverLog data." when it cannot be had.
+bool AllocObserverLogRecord();
+
+// Fills the name table with the "*.log" files of the folder (made when
+// missing), any case of the extension, sorted by name without regard to case,
+// each cut to 63 characters. Returns 1.
+int ListObserverLogs();
+
+// Loads entry `row` of the name table into the edit record: "Please select an
+// observation log." for a row outside the table, "Fail to read log file."
+// (with the path) for a file that cannot be opened or is shorter than a
+// record, "It seems your log data are corrupted." for a wrong magic; false
+// then, the edit record as it was. On success the record's listIndex is `row`.
+bool LoadObserverLogAt(int row);
+
+// Writes `record` (magic set) as the entry of its name: through a temporary
+// file renamed over "<name>.log". When `oldFile` is given (the file an edited
+// entry was loaded from) and names another file, without regard to case, it
+// is deleted after the new file is in place. False with "Fail to write log
+// file." and the path when the file cannot be made or written; nothing is
+// deleted then.
+bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile);
+
+// Deletes the file of entry `row` of the name table and lists the folder
+// again; nothing for a row outside the table.
+void DeleteObserverLogAt(int row);
+
+// Exports every entry, after the question "Do you want to export your
+// Observer Logs to a text file ?", as semicolon-separated lines in files
+// "logs_%d.txt" of the folder: a chunk holding more than 15884 characters
+// before an entry is written under that entry's listing position and the
+// "Information" box counts the entries so far; the rest goes under the
+// listing's count. "Nothing to export." for an empty folder. An entry that
+// cannot be read or is damaged is told and left out. A chunk that cannot be
+// written is told ("Fail to write log file.") and ends the export: false.
+// True after the closing "%d Observer log%s exported.".
+bool ExportObserverLogs();
+
+// Moon fraction, Sun altitude and local sidereal time for the working date
+// and time at the current site, into the state.
+void ComputeObserverLogSky();
+
+// Clears the edit record and fills it as a new entry: the sky values of
+// ComputeObserverLogSky, the remembered transparency, seeing and eyepiece,
+// the remembered visual limit or the computed one, the remembered filter or
+// "None", the scope "%dmm" of the telescope aperture, the site's name, the
+// type, magnitude and position of the current object, then the finder
+// target's, or else the current observing-list entry's, name and values.
+void BuildNewObserverLogRecord();
+
+// The working date and time take the record's when they make a date and time
+// of the years 0..2199; false, nothing changed, otherwise.
+bool TakeObserverLogRecordDate(const ObserverLogRecord& record);
+
+// Module state back to the start of a run: browse mode, defaults, no record.
+void ResetObserverLog();
