@@ -25,6 +25,7 @@
 #include "core/shared_state.h"
 #include "scope/scope_dispatch.h"
 #include "scope/serial_link.h"
+#include "tools/observer_log_open.h"
 #include "tools/camera_settings_file.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
@@ -175,6 +176,7 @@ void ShutdownApplication() {
     FreeSelectionList();
     FreeObjectIconBitmap();
     ReleasePlanetDetailBitmaps();
+    FreeObserverLogRecord();
     CloseAllDatabases();
     FreeStartupBuffers();
 }

@@ -5,6 +5,7 @@
 #include "platform/control_paint.h"
 #include "platform/controls.h"
 #include "platform/drawing.h"
+#include "platform/resources.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -67,7 +68,7 @@ void PaintStatic(Hwnd h) {
     uint32_t style = GetWindowStyle(h);
     FillSolid(dc, c, GetSysColor(kColorStatic));
     ColorRef text = IsWindowEnabled(h) ? GetSysColor(kColorStaticText) : GetSysColor(kColorGrayText);
-    DrawControlText(dc, StoredWindowText(h), StaticTextArea(h, c), AlignmentOf(style) | kTextWordBreak, text);
+    DrawControlText(dc, LabelDisplayText(StoredWindowText(h)), StaticTextArea(h, c), AlignmentOf(style) | kTextWordBreak, text);
     if (style & WS_BORDER) FrameSolid(dc, c, GetSysColor(kColorWindowFrame));
     EndPaint(h, &ps);
 }

@@ -137,6 +137,16 @@ std::string MenuDisplayText(const char* text) {
     return shown;
 }
 
+std::string LabelDisplayText(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        shown += text[i];
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&') ++i;
+    }
+    return shown;
+}
+
 int DialogUnitsToPixels(int units, double scale) { return static_cast<int>(std::lround(units * 1.75 * scale)); }
 
 }  // namespace pl

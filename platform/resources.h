@@ -189,6 +189,10 @@ std::vector<int16_t> RenderSound(const SoundTemplate& sound, int sampleRate);
 // Menu text as shown: "&&" becomes "&", a single "&" is dropped.
 std::string MenuDisplayText(const char* text);
 
+// A static label's text as it shows: "&&" is one "&"; a single "&" shows as
+// itself (the labels write it as plain text: "Eyepieces & Filters").
+std::string LabelDisplayText(const std::string& text);
+
 // Dialog units to pixels: round(units x 1.75 x scale), scale being the
 // screen's pixels per inch over 96 on that axis.
 int DialogUnitsToPixels(int units, double scale);

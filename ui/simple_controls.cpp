@@ -9,6 +9,7 @@
 #include "platform/controls.h"
 #include "platform/drawing.h"
 #include "platform/focus.h"
+#include "platform/resources.h"
 #include "platform/gdi.h"
 #include "platform/message_queue.h"
 #include "platform/paint.h"
@@ -166,7 +167,7 @@ void PaintLabel(pl::Hwnd label) {
     if (pl::Hfont bold = GetFontHandle(1)) pl::SelectObject(dc, bold);
     pl::SetBkColor(dc, GetBackgroundColor());
     pl::SetTextColor(dc, GetForegroundColor());
-    std::string text = pl::GetWindowText(label).substr(0, kLabelTextMax);
+    std::string text = pl::LabelDisplayText(pl::GetWindowText(label).substr(0, kLabelTextMax));
     pl::DrawText(dc, text, &c, pl::kTextSingleLine | pl::kTextVCenter);
     pl::EndPaint(label, &ps);
 }

@@ -109,4 +109,17 @@ TEST(MenuText, AmpersandsAsShown) {
     EXPECT_EQ(MenuDisplayText(nullptr), "");
 }
 
+// Labels show "&&" as one "&" ("Date&&Time" of the observer log) and keep a
+// single "&" of plain text ("Eyepieces & Filters").
+TEST(LabelText, DoubledAmpersandShowsOnce) {
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"Date&&Time", "Date&Time"}, {"Eyepieces & Filters", "Eyepieces & Filters"}, {"a&&&b", "a&&b"},
+        {"end&", "end&"}, {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LabelDisplayText(c.text), c.shown) << c.text;
+}
+
 }  // namespace
