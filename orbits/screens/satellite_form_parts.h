@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 
 #include "orbits/satellite_form_state.h"
 #include "platform/types.h"
@@ -100,6 +101,25 @@ int GlobeViewPenUp(int x, int y);
 
 // The details of result row `row` below list 2813; returns 1 when drawn.
 int ShowFlareDetails(int row);
+
+// The texts of those details for the current view, three lines of up to
+// three pieces (empty pieces are not drawn): with the Pass and Next views
+// "AOS", "Max" and "LOS" with the time "%02dh%02dm%02d", "Az: %d\xB0" and the
+// compass point, and "Alt: %d\xB0" above 1 degree; with Flare and Transit the
+// angle ("Intensity" or "Angle"), "Alt" and "Azt" at the peak. Reads the
+// row's record into the form's record buffer.
+struct SatelliteDetailTexts {
+    std::string pieces[3][3];
+};
+SatelliteDetailTexts FlareDetailTexts(const PassRow& row);
+
+// The segments of the globe's ground track drawn last, before and after the
+// form's time.
+struct GlobeTrackSegments {
+    int backward;
+    int forward;
+};
+GlobeTrackSegments LastGlobeTrackSegments();
 
 // Installs the search display of the form (the progress box and the result
 // list) for the satellite searches; RemoveSatelliteSearchDisplay puts the

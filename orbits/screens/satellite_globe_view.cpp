@@ -36,6 +36,8 @@ constexpr int kMostTrackSteps = 300;
 constexpr double kDegreesToFix24 = 292817.65851827303;
 constexpr pl::ColorRef kTrackColour = pl::Rgb(255, 0, 0);
 
+GlobeTrackSegments lastSegments{0, 0};
+
 GlobeBox Box() {
     const SatelliteFormState& s = satelliteFormState;
     return SatelliteGlobeBox(s.screenWidth, s.screenHeight, displayScale.scaleX, displayScale.scaleY);
@@ -54,27 +56,31 @@ int TrackSteps(double period) {
 }
 
 // One pass of the track from the form's time, `direction` 5-minute steps at
-// a time, joined point to point while it stays on the visible side.
-void DrawTrackPass(const GlobeBox& box, int direction) {
+// a time, joined point to point while it stays on the visible side. Returns
+// the segments drawn.
+int DrawTrackPass(const GlobeBox& box, int direction) {
     SatelliteFormState& s = satelliteFormState;
     const int cx = box.left + box.radius, cy = box.top + box.radius;
     int year = s.year, month = s.month, day = s.day, hour = s.hour, minute = s.minute;
     int previousX = 0, previousY = 0;
     const int steps = TrackSteps(s.elements->period);
+    int segments = 0;
     for (int step = 0; step <= steps; ++step) {
         ComputeSatellitePosition(year, month, day, hour, minute, s.second, s.elements);
         int x = 0, y = 0;
         if (!IsFinitePlace(*s.elements) ||
             !ProjectOnGlobe(&x, &y, cx, cy, static_cast<float>(s.elements->subLongitude),
                             static_cast<float>(s.elements->subLatitude)))
-            return;
+            break;
         if (step > 0) {
+            ++segments;
             DrawLine(previousX, previousY, x, y);
             for (int extra = 1; extra < ScaleX(1); ++extra) DrawLine(previousX + extra, previousY, x + extra, y);
         }
         previousX = x, previousY = y;
         AddMinutesToDateTime(&year, &month, &day, &hour, &minute, direction * kTrackStepMinutes);
     }
+    return segments;
 }
 
 std::string Value(double value, const char* unit) {
@@ -176,15 +182,14 @@ void DrawEarthGlobe(const GlobeBox& box, pl::ColorRef shading) {
 }  // namespace
 
 void DrawSatelliteGlobe() {
-    SatelliteFormState& s = satelliteFormState;
     ReleaseSatelliteMarker();
     SetListItems(pl::GetDlgItem(SatellitesFormWindow(), kSatNameList), nullptr, GetSatelliteCount());
     const GlobeBox box = Box();
     const pl::ColorRef shading = GetNightMode() > 0 ? pl::Rgb(20, 0, 0) : pl::Rgb(102, 102, 153);
     DrawEarthGlobe(box, shading);
     const pl::ColorRef kept = SetForeColor(kTrackColour);
-    DrawTrackPass(box, -1);
-    DrawTrackPass(box, 1);
+    lastSegments.backward = DrawTrackPass(box, -1);
+    lastSegments.forward = DrawTrackPass(box, 1);
     SetForeColor(kept);
     ComputeFormSatellitePosition();
 }
@@ -230,6 +235,8 @@ void DrawSatelliteGlobeView(int index) {
     SelectFont(0);
     SetTextTransparent(true);
 }
+
+GlobeTrackSegments LastGlobeTrackSegments() { return lastSegments; }
 
 int GlobeViewPenMove(int x, int y) {
     SatelliteFormState& s = satelliteFormState;

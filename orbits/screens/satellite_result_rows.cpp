@@ -86,16 +86,6 @@ XywhRect DetailsArea() {
     return {0, top, s.screenWidth, s.screenHeight - ScaleY(22) - top};
 }
 
-// One line of the details: up to three pieces at columns 2, 82 and 162 units.
-void DrawDetailLine(int line, const std::string& first, const std::string& second, const std::string& third) {
-    const XywhRect area = DetailsArea();
-    const int y = area.y + ScaleY(2 + 13 * line);
-    const std::string pieces[] = {first, second, third};
-    const int columns[] = {2, 82, 162};
-    for (int i = 0; i < 3; ++i)
-        if (!pieces[i].empty()) DrawSatelliteLine(pieces[i].c_str(), ScaleX(columns[i]), y);
-}
-
 // The look angles at a local Julian day, taken at universal time.
 void LookAnglesAtLocal(double localJd) {
     ComputeSatelliteLookAngles(localJd - currentSite.zoneMinutes / 1440.0, satelliteFormState.elements);
@@ -105,7 +95,7 @@ std::string Azimuth(double azimuth) {
     return std::isfinite(azimuth) ? Degrees(azimuth) + " " + CompassPointName(azimuth) : "-";
 }
 
-void DrawPassDetails(const PassRow& row) {
+void PassDetailTexts(const PassRow& row, SatelliteDetailTexts* out) {
     const SatelliteElements& el = *satelliteFormState.elements;
     const struct {
         const char* label;
@@ -115,33 +105,32 @@ void DrawPassDetails(const PassRow& row) {
                    {"LOS", row.setLocalJd}};
     for (int i = 0; i < 3; ++i) {
         LookAnglesAtLocal(moments[i].jd);
-        const std::string time = std::string(moments[i].label) + ": " + Clock(LocalTimeOf(moments[i].jd), "%02dh%02dm%02d");
-        const std::string altitude = el.elevation > 1.0 ? "Alt: " + Degrees(el.elevation) : "";
-        DrawDetailLine(i, time, "Az: " + Azimuth(el.azimuth), altitude);
+        out->pieces[i][0] = std::string(moments[i].label) + ": " + Clock(LocalTimeOf(moments[i].jd), "%02dh%02dm%02d");
+        out->pieces[i][1] = "Az: " + Azimuth(el.azimuth);
+        out->pieces[i][2] = el.elevation > 1.0 ? "Alt: " + Degrees(el.elevation) : "";
     }
 }
 
-void DrawPeakDetails(const PassRow& row) {
+void PeakDetailTexts(const PassRow& row, SatelliteDetailTexts* out) {
     const SatelliteFormState& s = satelliteFormState;
     SetSearchedSatellite(s.elements);
     ClearFlareBodyCache();
     const double peakJd = row.peakLocalJd - currentSite.zoneMinutes / 1440.0;
     const double angle = PeakAngleAt(peakJd) * kDegreesPerRadian;
     SetSearchedSatellite(nullptr);  // the elements go with the form
-    char text[64];
     if (s.transitMode) {
         char degrees[32] = "-";
         if (std::isfinite(angle)) DegToStr(degrees, sizeof degrees, angle);
-        DrawDetailLine(0, std::string("Angle: ") + degrees, "", "");
+        out->pieces[0][0] = std::string("Angle: ") + degrees;
     } else {
-        char decimals[32] = "-";
+        char decimals[32] = "-", text[64];
         if (std::isfinite(angle)) DoubleToStr(decimals, sizeof decimals, angle, 3);
         std::snprintf(text, sizeof text, "Intensity: %d (%s\xB0)", FlareIntensity(angle), decimals);
-        DrawDetailLine(0, text, "", "");
+        out->pieces[0][0] = text;
     }
     ComputeSatelliteLookAngles(peakJd, s.elements);
-    DrawDetailLine(1, "Alt: " + Degrees(s.elements->elevation), "", "");
-    DrawDetailLine(2, "Azt: " + Azimuth(s.elements->azimuth), "", "");
+    out->pieces[1][0] = "Alt: " + Degrees(s.elements->elevation);
+    out->pieces[2][0] = "Azt: " + Azimuth(s.elements->azimuth);
 }
 
 void PrepareResults() {
@@ -248,17 +237,31 @@ void DrawSearchResultRow(int row, const XywhRect& rect, int selected) {
     DrawAt((date + Clock(peak, " %02d:%02d:%02d")).c_str(), rect, 107);
 }
 
-int ShowFlareDetails(int row) {
+SatelliteDetailTexts FlareDetailTexts(const PassRow& row) {
     SatelliteFormState& s = satelliteFormState;
-    const PassRow* r = ResultRow(row);
-    if (!r || !s.record || !s.elements) return 0;
-    if (!GetSatelliteRecord(r->satelliteIndex, s.record)) return 0;
+    SatelliteDetailTexts texts;
+    if (!s.record || !s.elements || !GetSatelliteRecord(row.satelliteIndex, s.record)) return texts;
     InitSatelliteElements(s.record, s.elements);
-    EraseRectangle(DetailsArea());
+    if (s.view == kSatelliteViewPass || s.view == kSatelliteViewNext) PassDetailTexts(row, &texts);
+    else PeakDetailTexts(row, &texts);
+    return texts;
+}
+
+// Three lines 13 units apart between the result list and the bottom strip,
+// their pieces at 2, 82 and 162 units.
+int ShowFlareDetails(int row) {
+    const PassRow* r = ResultRow(row);
+    if (!r) return 0;
+    const SatelliteDetailTexts texts = FlareDetailTexts(*r);
+    const XywhRect area = DetailsArea();
+    EraseRectangle(area);
     SetTextColorRef(GetForegroundColor());
     SetBackColor(GetBackgroundColor());
-    if (s.view == kSatelliteViewPass || s.view == kSatelliteViewNext) DrawPassDetails(*r);
-    else DrawPeakDetails(*r);
+    const int columns[] = {2, 82, 162};
+    for (int line = 0; line < 3; ++line)
+        for (int i = 0; i < 3; ++i)
+            if (!texts.pieces[line][i].empty())
+                DrawSatelliteLine(texts.pieces[line][i].c_str(), ScaleX(columns[i]), area.y + ScaleY(2 + 13 * line));
     SelectFont(0);
     return 1;
 }
