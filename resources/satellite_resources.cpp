@@ -43,7 +43,7 @@ constexpr ControlTemplate kSatelliteControls[] = {
     List(2806, 1, 25, 112, 100, kPopupList | pl::kOwnerDraw | pl::kOwnerData),
     Trigger(2817, 104, 15, 33, kHidden),
     List(2818, 98, 25, 40, 80),
-    List(2813, 0, 27, 138, 116, kOwnerList | pl::kBorder | kHidden),
+    List(2813, 0, 27, 137, 116, kOwnerList | pl::kBorder | kHidden),
     Field(2819, 2, 33, 134, 32, kHidden),
     Field(2820, 2, 85, 134, 32, kHidden),
     Button(2804, "", 1, kStripY, 10),

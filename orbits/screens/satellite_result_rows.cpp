@@ -248,7 +248,7 @@ SatelliteDetailTexts FlareDetailTexts(const PassRow& row) {
 }
 
 // Three lines 13 units apart between the result list and the bottom strip,
-// their pieces at 2, 82 and 162 units.
+// their pieces at 2, 90 and 170 units.
 int ShowFlareDetails(int row) {
     const PassRow* r = ResultRow(row);
     if (!r) return 0;
@@ -257,7 +257,7 @@ int ShowFlareDetails(int row) {
     EraseRectangle(area);
     SetTextColorRef(GetForegroundColor());
     SetBackColor(GetBackgroundColor());
-    const int columns[] = {2, 82, 162};
+    const int columns[] = {2, 90, 170};
     for (int line = 0; line < 3; ++line)
         for (int i = 0; i < 3; ++i)
             if (!texts.pieces[line][i].empty())
