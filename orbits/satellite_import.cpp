@@ -173,6 +173,7 @@ int MergeSatelliteRecords(const std::vector<SatelliteRecord>& records) {
         ++placed;
     }
     const bool written = WriteDatabaseFile(DatabaseBytes(merged, version));
+    CloseRecordDb(&satelliteDb);
     OpenRecordDb(&satelliteDb, "pl12", kCreatorCode, kDataFolder, kDatabaseName);
     if (!written) {
         ShowInformation(kImportFailed, kDatabaseName);

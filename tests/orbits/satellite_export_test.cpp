@@ -45,6 +45,7 @@ protected:
                                                       FullLine("2 " + n + " ")));
         }
         folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, records);
+        CloseRecordDb(&satelliteDb);
         ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl12", "ZDV1", "data\\", "zendavori_satellites.ppc"));
     }
     std::string MemoFile() const {
