@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "chart/chart_symbols.h"
+#include "core/angle_text.h"
 #include "core/date_text.h"
 #include "core/julian_day.h"
 #include "core/shared_state.h"
@@ -15,6 +16,7 @@
 #include "ui/font_set.h"
 #include "ui/form_controls.h"
 #include "ui/offscreen.h"
+#include "ui/primitives.h"
 #include "ui/text_drawing.h"
 
 namespace {
@@ -113,20 +115,33 @@ void DrawSatelliteLine(const char* text, int x, int y) {
     DrawPlainText(text, static_cast<int>(std::strlen(text)), x, y);
 }
 
-void FormatSatelliteValue(char* out, int size, double value, const char* unit) {
-    if (!std::isfinite(value)) {
-        std::snprintf(out, static_cast<std::size_t>(size), "-");
-        return;
-    }
+std::string SatelliteValueText(double value, const char* unit) {
+    if (!std::isfinite(value)) return "-";
     char number[32];
     DoubleToStr(number, sizeof number, value, 1);
-    std::snprintf(out, static_cast<std::size_t>(size), "%s%s", number, unit);
+    return std::string(number) + unit;
 }
 
-void FormatSatelliteCoordinate(char* out, int size, double value, const char* positive, const char* negative) {
-    if (!std::isfinite(value)) {
-        std::snprintf(out, static_cast<std::size_t>(size), "-");
-        return;
-    }
-    FormatSatelliteValue(out, size, std::fabs(value), value < 0 ? negative : positive);
+std::string SatelliteCoordinateText(double value, const char* positive, const char* negative) {
+    if (!std::isfinite(value)) return "-";
+    return SatelliteValueText(std::fabs(value), value < 0 ? negative : positive);
+}
+
+std::string SatelliteRightAscensionText(double hours, std::size_t keep) {
+    if (!std::isfinite(hours)) return "-";
+    char text[32];
+    return std::string(HMSToStr(text, sizeof text, hours)).substr(0, keep);
+}
+
+std::string SatelliteDeclinationText(double degrees) {
+    if (!std::isfinite(degrees)) return "-";
+    char text[32];
+    return std::string(DegToStr(text, sizeof text, degrees)).substr(0, degrees > 0 ? 5 : 6);
+}
+
+bool HasSubPoint(const SatelliteElements& el) { return std::isfinite(el.subLongitude) && std::isfinite(el.subLatitude); }
+
+void DrawTrackLine(int x1, int y1, int x2, int y2) {
+    DrawLine(x1, y1, x2, y2);
+    for (int extra = 1; extra < ScaleX(1); ++extra) DrawLine(x1 + extra, y1, x2 + extra, y2);
 }

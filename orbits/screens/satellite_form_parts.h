@@ -80,11 +80,23 @@ void ReleaseSatelliteMarker();
 bool SatelliteLargeLayout();
 void DrawSatelliteHeader(const char* text, int x, int y);
 void DrawSatelliteLine(const char* text, int x, int y);
-// "%s" of a value with one decimal (DoubleToStr) followed by `unit`, "-" when
-// it is not a number.
-void FormatSatelliteValue(char* out, int size, double value, const char* unit);
-// The absolute value with one decimal and the hemisphere letter.
-void FormatSatelliteCoordinate(char* out, int size, double value, const char* positive, const char* negative);
+// A value with one decimal (DoubleToStr) followed by `unit`, "-" when it is
+// not a number.
+std::string SatelliteValueText(double value, const char* unit);
+// The absolute value with one decimal and the hemisphere's mark.
+std::string SatelliteCoordinateText(double value, const char* positive, const char* negative);
+// HMSToStr of a right ascension cut to `keep` characters; DegToStr of a
+// declination cut to 5 characters when it is above 0, else 6; "-" when not a
+// number.
+std::string SatelliteRightAscensionText(double hours, std::size_t keep);
+std::string SatelliteDeclinationText(double degrees);
+
+// True when the elements hold a sub-satellite point (a refused set holds none).
+bool HasSubPoint(const SatelliteElements& elements);
+
+// A track line in the foreground, one unit wide (a second pixel line on
+// screens of twice the scale).
+void DrawTrackLine(int x1, int y1, int x2, int y2);
 
 // The views.
 void ShowSatelliteInfo(int index);

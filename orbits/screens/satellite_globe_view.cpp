@@ -43,10 +43,6 @@ GlobeBox Box() {
     return SatelliteGlobeBox(s.screenWidth, s.screenHeight, displayScale.scaleX, displayScale.scaleY);
 }
 
-bool IsFinitePlace(const SatelliteElements& el) {
-    return std::isfinite(el.subLongitude) && std::isfinite(el.subLatitude);
-}
-
 // The steps of one track pass: one period of 5-minute steps, at most 300, so
 // that a pass of a satellite that never leaves the visible hemisphere ends.
 int TrackSteps(double period) {
@@ -68,34 +64,19 @@ int DrawTrackPass(const GlobeBox& box, int direction) {
     for (int step = 0; step <= steps; ++step) {
         ComputeSatellitePosition(year, month, day, hour, minute, s.second, s.elements);
         int x = 0, y = 0;
-        if (!IsFinitePlace(*s.elements) ||
+        if (!HasSubPoint(*s.elements) ||
             !ProjectOnGlobe(&x, &y, cx, cy, static_cast<float>(s.elements->subLongitude),
                             static_cast<float>(s.elements->subLatitude)))
             break;
         if (step > 0) {
             ++segments;
-            DrawLine(previousX, previousY, x, y);
-            for (int extra = 1; extra < ScaleX(1); ++extra) DrawLine(previousX + extra, previousY, x + extra, y);
+            DrawTrackLine(previousX, previousY, x, y);
         }
         previousX = x, previousY = y;
         AddMinutesToDateTime(&year, &month, &day, &hour, &minute, direction * kTrackStepMinutes);
     }
     return segments;
 }
-
-std::string Value(double value, const char* unit) {
-    char text[48];
-    FormatSatelliteValue(text, sizeof text, value, unit);
-    return text;
-}
-
-std::string Coordinate(double value, const char* positive, const char* negative) {
-    char text[48];
-    FormatSatelliteCoordinate(text, sizeof text, value, positive, negative);
-    return text;
-}
-
-std::string Cut(const char* text, std::size_t keep) { return std::string(text).substr(0, keep); }
 
 // Labels at the left edge with their values 20 units to the right, 13 units
 // apart after the header; returns the last line's top.
@@ -113,18 +94,15 @@ int DrawColumn(const char* header, int y, const std::string (&lines)[4][2], int 
 int DrawGlobeTexts(const GlobeBox& box) {
     const SatelliteFormState& s = satelliteFormState;
     const SatelliteElements& el = *s.elements;
-    const std::string earth[4][2] = {{"Lat", Coordinate(el.subLatitude, "\xB0N", "\xB0S")},
-                                     {"Lon", Coordinate(el.subLongitude, "\xB0W", "\xB0" "E")},
-                                     {"Alt", Value(el.height, "km")},
+    const std::string earth[4][2] = {{"Lat", SatelliteCoordinateText(el.subLatitude, "\xB0N", "\xB0S")},
+                                     {"Lon", SatelliteCoordinateText(el.subLongitude, "\xB0W", "\xB0" "E")},
+                                     {"Alt", SatelliteValueText(el.height, "km")},
                                      {"", ""}};
     DrawColumn("Earth", ScaleY(22 - 3 + 24), earth, 3);
-    char ra[32] = "-", dec[32] = "-";
-    if (std::isfinite(el.rightAscension)) HMSToStr(ra, sizeof ra, el.rightAscension);
-    if (std::isfinite(el.declination)) DegToStr(dec, sizeof dec, el.declination);
-    const std::string sky[4][2] = {{"Az", Value(el.azimuth, "\xB0")},
-                                   {"Alt", Value(el.elevation, "\xB0")},
-                                   {"RA", Cut(ra, 5)},
-                                   {"Dec", Cut(dec, el.declination > 0 ? 5 : 6)}};
+    const std::string sky[4][2] = {{"Az", SatelliteValueText(el.azimuth, "\xB0")},
+                                   {"Alt", SatelliteValueText(el.elevation, "\xB0")},
+                                   {"RA", SatelliteRightAscensionText(el.rightAscension, 5)},
+                                   {"Dec", SatelliteDeclinationText(el.declination)}};
     const bool tall = s.screenHeight > static_cast<int>(240 * displayScale.scaleX);
     const int skyY = box.top + box.radius + (tall ? box.radius / 2 : 0) + ScaleY(13);
     return DrawColumn("Sky", skyY, sky, 4);
@@ -214,14 +192,14 @@ void DrawSatelliteGlobeView(int index) {
             s.mapReady = 1;
             EraseRectangle(work);
             WriteSatelliteDateTimeFields();
-            s.globeLongitude = IsFinitePlace(el) ? static_cast<int>(el.subLongitude) : 0;
-            s.globeLatitude = IsFinitePlace(el) ? static_cast<int>(el.subLatitude) : 0;
+            s.globeLongitude = HasSubPoint(el) ? static_cast<int>(el.subLongitude) : 0;
+            s.globeLatitude = HasSubPoint(el) ? static_cast<int>(el.subLatitude) : 0;
             DrawSatelliteGlobe();
         }
         SetTextColorRef(GetForegroundColor());
         SetBackColor(GetBackgroundColor());
         SetTextTransparent(false);
-        if (!IsFinitePlace(el)) break;
+        if (!HasSubPoint(el)) break;
         if (ProjectOnGlobe(&x, &y, box.left + box.radius, box.top + box.radius, static_cast<float>(el.subLongitude),
                            static_cast<float>(el.subLatitude))) {
             RestoreSatelliteMarker();

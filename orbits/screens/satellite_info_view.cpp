@@ -38,16 +38,6 @@ MapFrame InfoMapFrame() {
 
 bool ScreenIsTall() { return satelliteFormState.screenHeight > static_cast<int>(240 * displayScale.scaleX); }
 
-// A line as wide as `units` of the design (a second pixel line on larger screens).
-void DrawTrackLine(MapPoint a, MapPoint b) {
-    DrawLine(a.x, a.y, b.x, b.y);
-    for (int extra = 1; extra < ScaleX(1); ++extra) DrawLine(a.x + extra, a.y, b.x + extra, b.y);
-}
-
-bool IsFinitePlace(const SatelliteElements& el) {
-    return std::isfinite(el.subLongitude) && std::isfinite(el.subLatitude);
-}
-
 // The ground track over one period, starting two steps before the form's time.
 void DrawInfoTrack(const MapFrame& map) {
     SatelliteFormState& s = satelliteFormState;
@@ -63,7 +53,7 @@ void DrawInfoTrack(const MapFrame& map) {
     MapPoint previous{};
     for (long covered = 0; covered < period; covered += step, jd += step / 1440.0) {
         ComputeSatelliteSubPoint(jd, el);
-        if (!IsFinitePlace(*el)) {
+        if (!HasSubPoint(*el)) {
             havePrevious = false;
             continue;
         }
@@ -72,7 +62,7 @@ void DrawInfoTrack(const MapFrame& map) {
         if (havePrevious) {
             MapPoint lines[4];
             const int n = TrackSegmentLines(previous, point, map.x0, map.width, lines);
-            for (int i = 0; i < n; ++i) DrawTrackLine(lines[2 * i], lines[2 * i + 1]);
+            for (int i = 0; i < n; ++i) DrawTrackLine(lines[2 * i].x, lines[2 * i].y, lines[2 * i + 1].x, lines[2 * i + 1].y);
         }
         previous = point;
         havePrevious = true;
@@ -115,54 +105,29 @@ void DrawFactsBlock(const MapFrame& map, int y, const Labelled* lines, int count
     DrawBlock("Informations", x, y, lines, count, column);
 }
 
-std::string Value(double value, const char* unit) {
-    char text[48];
-    FormatSatelliteValue(text, sizeof text, value, unit);
-    return text;
-}
-
-std::string Coordinate(double value, const char* positive, const char* negative) {
-    char text[48];
-    FormatSatelliteCoordinate(text, sizeof text, value, positive, negative);
-    return text;
-}
-
-// Right ascension and declination texts cut as the views show them.
-std::string RightAscensionText(double hours, std::size_t keep) {
-    if (!std::isfinite(hours)) return "-";
-    char text[32];
-    return std::string(HMSToStr(text, sizeof text, hours)).substr(0, keep);
-}
-
-std::string DeclinationText(double degrees) {
-    if (!std::isfinite(degrees)) return "-";
-    char text[32];
-    return std::string(DegToStr(text, sizeof text, degrees)).substr(0, degrees > 0 ? 5 : 6);
-}
-
 void DrawInfoTexts(const MapFrame& map) {
     const SatelliteFormState& s = satelliteFormState;
     const SatelliteElements& el = *s.elements;
     const bool tall = ScreenIsTall();
     const int y = ScaleY(168);
-    const Labelled earth[] = {{"Lat", Coordinate(el.subLatitude, "\xB0N", "\xB0S")},
-                              {"Lon", Coordinate(el.subLongitude, "\xB0W", "\xB0" "E")},
-                              {"Alt", Value(el.height, "km")}};
+    const Labelled earth[] = {{"Lat", SatelliteCoordinateText(el.subLatitude, "\xB0N", "\xB0S")},
+                              {"Lon", SatelliteCoordinateText(el.subLongitude, "\xB0W", "\xB0" "E")},
+                              {"Alt", SatelliteValueText(el.height, "km")}};
     DrawBlock("Earth Location", map.x0, y, earth, 3, ScaleX(20));
-    const Labelled sky[] = {{"Az", Value(el.azimuth, "\xB0")},
-                            {"Alt", Value(el.elevation, "\xB0")},
-                            {"RA", RightAscensionText(el.rightAscension, 6)},
-                            {"Dec", DeclinationText(el.declination)}};
+    const Labelled sky[] = {{"Az", SatelliteValueText(el.azimuth, "\xB0")},
+                            {"Alt", SatelliteValueText(el.elevation, "\xB0")},
+                            {"RA", SatelliteRightAscensionText(el.rightAscension, 6)},
+                            {"Dec", SatelliteDeclinationText(el.declination)}};
     DrawBlock("Sky Location", map.x0 + ScaleX(77), y, sky, tall ? 4 : 2, ScaleX(20));
     char period[32] = "-";
     if (std::isfinite(el.period) && std::fabs(el.period) < 1e9)
         std::snprintf(period, sizeof period, "%ldmin", std::lround(el.period));
     const double age = JulianDayFromDateTime(s.year, s.month, s.day, s.hour, s.minute, s.second, 0) - el.epochJd;
-    const Labelled facts[] = {{"Velocity", Value(el.rangeRate, "km/s")},
-                              {"Range", Value(el.range, "km")},
+    const Labelled facts[] = {{"Velocity", SatelliteValueText(el.rangeRate, "km/s")},
+                              {"Range", SatelliteValueText(el.range, "km")},
                               {"Orbit period", period},
-                              {"Inclination", Value(el.inclination * 57.29577951308232, "\xB0")},
-                              {"Age Of TLE", Value(age, " days")}};
+                              {"Inclination", SatelliteValueText(el.inclination * 57.29577951308232, "\xB0")},
+                              {"Age Of TLE", SatelliteValueText(age, " days")}};
     DrawFactsBlock(map, y, facts, tall ? 5 : 3);
     SelectFont(0);
 }
@@ -207,7 +172,7 @@ void ShowSatelliteInfo(int index) {
         ComputeFormSatellitePosition();
     }
     const SatelliteElements& el = *s.elements;
-    if (IsFinitePlace(el)) {
+    if (HasSubPoint(el)) {
         s.globeLongitude = static_cast<int>(el.subLongitude);
         s.globeLatitude = static_cast<int>(el.subLatitude);
         const MapPoint p = SatelliteMapPoint(el.subLongitude, el.subLatitude, map.x0, map.y0, map.width, map.height);

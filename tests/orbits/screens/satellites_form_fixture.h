@@ -20,18 +20,9 @@
 #include "platform/dialog.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
-#include "support/reference_table.h"
+#include "support/verification_sets.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
-
-// Lines 1 and 2 of verification set `number`.
-inline std::pair<std::string, std::string> VerificationSetLines(int number) {
-    static const ReferenceTable sets = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "sgp4_verification_sets.csv");
-    for (std::size_t i = 0; i < sets.rows.size(); ++i)
-        if (static_cast<int>(sets.Get(i, "number")) == number) return {sets.Text(i, "line1"), sets.Text(i, "line2")};
-    ADD_FAILURE() << "no verification set " << number;
-    return {};
-}
 
 class SatellitesFormTest : public ProgramTest {
 protected:
@@ -45,7 +36,7 @@ protected:
     void WriteSatellites(const std::vector<std::pair<std::string, int>>& satellites) {
         std::vector<record_writer::Bytes> records;
         for (const auto& [name, number] : satellites) {
-            auto [line1, line2] = VerificationSetLines(number);
+            auto [line1, line2] = VerificationLines(number);
             records.push_back(record_writer::SatelliteBytes(name, line1, line2));
         }
         const record_writer::Bytes bytes = record_writer::RecordDbBytes(1, 213, records);

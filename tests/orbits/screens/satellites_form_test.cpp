@@ -228,6 +228,11 @@ TEST_F(SatellitesForm, FlareAndTransitRowsInTheSky) {
         ExpectSkyPoints(peak - c.before / 86400.0, c.minutes);
         EXPECT_EQ(State().skyObjects[5].number, 1);
     }
+    // After the Flare view the keys do nothing until Pass, Transit or Next.
+    Ui([] { State().flareMode = 1; });
+    const int index = State().satelliteIndex;
+    harness.key(pl::VK_PRIOR);
+    EXPECT_EQ(State().satelliteIndex, index);
 }
 
 // Dragging the sky view: the altitude stops at 90 and the azimuth goes on
@@ -275,12 +280,20 @@ TEST_F(SatellitesForm, GlobeTrackDragAndGeostationaryTrack) {
     EXPECT_EQ(LastGlobeTrackSegments().backward, 288);
 }
 
-// Export from the Data view: every record into the memo of the minute.
+// Export from the Data view: every record into the memo of the minute. An
+// element line edited in the view stays in its field.
 TEST_F(SatellitesForm, ExportFromTheDataView) {
     StartWithSets();
     ChooseView(kSatelliteViewData);
     EXPECT_TRUE(Visible(2821));
     EXPECT_FALSE(Visible(2808));
+    EXPECT_EQ(Text(2820), VerificationLines(28057).second);
+    Press(2819);
+    pl::Hwnd input = pl::GetActiveWindow();
+    ASSERT_NE(input, form);
+    Ui([input] { pl::SetDlgItemText(input, 137, "1 EDITED"); });
+    harness.tap(35, 113 + 84 + 10);  // the text input's Ok
+    EXPECT_EQ(Text(2819), "1 EDITED");
     Press(2821);
     EXPECT_EQ(BoxText(), "3 Satellite records exported.\n\n");
     AnswerAll();
@@ -289,8 +302,9 @@ TEST_F(SatellitesForm, ExportFromTheDataView) {
     std::snprintf(name, sizeof name, "%04d%02d%02d_zendamemo_%02d%02d.txt", t.year, t.month, t.day, t.hour, t.minute);
     std::ifstream in(folder.path() / "userlists" / name, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), {});
-    auto [line1, line2] = VerificationSetLines(28626);
+    auto [line1, line2] = VerificationLines(28626);
     EXPECT_NE(text.find("GEO 28626\n" + line1 + "\n" + line2 + "\n"), std::string::npos);
+    EXPECT_NE(text.find(VerificationLines(28057).first), std::string::npos);  // not the edited line
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 9);
 }
 
@@ -306,7 +320,7 @@ TEST_F(SatellitesForm, ImportWithoutDatabase) {
     ChooseView(kSatelliteViewData);
     std::string text;
     for (int number : {29238, 28057, 8195, 28626}) {
-        auto [line1, line2] = VerificationSetLines(number);
+        auto [line1, line2] = VerificationLines(number);
         if (number == 8195) line1[68] = static_cast<char>('0' + (line1[68] - '0' + 1) % 10);
         text += "SET " + std::to_string(number) + "\n" + line1 + "\n" + line2 + "\n";
     }
@@ -324,13 +338,13 @@ TEST_F(SatellitesForm, ImportWithoutDatabase) {
     EXPECT_EQ(GetSatelliteCount(), 3);
     EXPECT_EQ(State().satelliteIndex, 0);
     EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, 2806)), 3);
-    EXPECT_EQ(Text(2819), VerificationSetLines(29238).first);
+    EXPECT_EQ(Text(2819), VerificationLines(29238).first);
 }
 
 // An element set of a period under 25 minutes (no real orbit) is drawn and
 // the Info view ends: the track's step is one minute.
 TEST_F(SatellitesForm, ShortPeriodTrackEnds) {
-    auto [line1, line2] = VerificationSetLines(29238);
+    auto [line1, line2] = VerificationLines(29238);
     line2.replace(52, 11, "60.00000000");
     std::vector<record_writer::Bytes> records = {record_writer::SatelliteBytes("FAST", line1, line2)};
     const record_writer::Bytes bytes = record_writer::RecordDbBytes(1, 213, records);
