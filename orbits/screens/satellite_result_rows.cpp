@@ -40,6 +40,27 @@ void DrawAt(const char* text, const XywhRect& rect, int units) {
     DrawPlainText(text, static_cast<int>(std::strlen(text)), rect.x + ScaleX(units), rect.y + ScaleY(1));
 }
 
+// Row texts lie on the row's own fill (the highlight, a band or the list's
+// colour) in the highlight text colour or the pen colour.
+class RowText {
+public:
+    explicit RowText(int selected)
+        : colour_(SetTextColorRef(selected ? GetHighlightTextColor() : GetForegroundColor())),
+          transparent_(IsTextTransparent()) {
+        SetTextTransparent(true);
+    }
+    ~RowText() {
+        SetTextTransparent(transparent_);
+        SetTextColorRef(colour_);
+    }
+    RowText(const RowText&) = delete;
+    RowText& operator=(const RowText&) = delete;
+
+private:
+    pl::ColorRef colour_;
+    bool transparent_;
+};
+
 struct LocalTime {
     int year, month, day, hour, minute, second;
 };
@@ -197,7 +218,10 @@ void DrawSatelliteNameRow(int row, const XywhRect& rect) {
     if (!GetSatelliteRecord(row, &record)) return;
     char name[kSatelliteLineSize];
     GetSatelliteLine(record.nameLine, name);
+    const bool transparent = IsTextTransparent();
+    SetTextTransparent(true);
     DrawPlainText(name, static_cast<int>(std::strlen(name)), rect.x + ScaleX(2), rect.y + ScaleY(1));
+    SetTextTransparent(transparent);
 }
 
 void DrawPassResultRow(int row, const XywhRect& rect, int selected) {
@@ -205,6 +229,7 @@ void DrawPassResultRow(int row, const XywhRect& rect, int selected) {
     const PassRow* r = ResultRow(row);
     if (!r) return;
     DrawBand(rect, row, selected);
+    const RowText text(selected);
     const LocalTime rise = LocalTimeOf(r->riseLocalJd), set = LocalTimeOf(r->setLocalJd);
     char date[16], elevation[16], duration[24];
     std::snprintf(date, sizeof date, "%02d/%02d", rise.day, rise.month);
@@ -222,6 +247,7 @@ void DrawSearchResultRow(int row, const XywhRect& rect, int selected) {
     const PassRow* r = ResultRow(row);
     if (!r) return;
     DrawBand(rect, row, selected);
+    const RowText text(selected);
     DrawAt(r->name, rect, 2);
     if (!s.flareMode && !s.transitMode) {
         const LocalTime middle = LocalTimeOf((r->riseLocalJd + r->setLocalJd) / 2.0);

@@ -18,10 +18,13 @@
 #include "core/shared_state.h"
 #include "orbits/satellite_geometry.h"
 #include "orbits/screens/satellite_form_parts.h"
+#include "platform/color.h"
 #include "platform/focus.h"
+#include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
 #include "satellites_form_fixture.h"
+#include "ui/colors.h"
 #include "ui/input_polling.h"
 
 namespace {
@@ -200,6 +203,34 @@ TEST_F(SatellitesForm, SearchesRowsDetailsAndTheirSky) {
     EXPECT_EQ(State().flareMode, 0);
     for (int i = 1; i < State().resultCount; ++i)
         EXPECT_NE(State().results[i].satelliteIndex, State().results[0].satelliteIndex);
+}
+
+// The tapped row shows its texts in the highlight text colour on the
+// highlight (drawn on opaque boxes of the background they were lost).
+TEST_F(SatellitesForm, SelectedResultRowShowsItsText) {
+    StartWithSets();
+    ChooseView(kSatelliteViewPass);
+    TapRow(2813, 0);
+    pl::Hwnd list = pl::GetDlgItem(form, 2813);
+    pl::Rect r;
+    pl::SendMessage(list, pl::LVM_GETITEMRECT, 0, reinterpret_cast<pl::LParam>(&r));
+    pl::Point origin{0, 0};
+    pl::ClientToScreen(list, &origin);
+    uint32_t text = 0, fill = 0;
+    Ui([&] {
+        text = pl::ToPixel888(GetHighlightTextColor()) & 0xF8F8F8u;
+        fill = pl::ToPixel888(GetHighlightColor()) & 0xF8F8F8u;
+    });
+    ASSERT_NE(text, fill);
+    int inked = 0, filled = 0, all = 0;
+    for (int y = r.top + 1; y < r.bottom - 1; ++y)
+        for (int x = r.left + 2; x < r.left + 200; ++x, ++all) {
+            const uint32_t p = harness.pixel(origin.x + x, origin.y + y) & 0xF8F8F8u;
+            inked += p == text;
+            filled += p == fill;
+        }
+    EXPECT_GT(inked, 100);           // the glyphs
+    EXPECT_GT(filled, all * 6 / 10);  // around them the highlight, not boxes of text colour
 }
 
 // A flare row goes to the sky from 6 s before its peak with 2/39 minutes a
