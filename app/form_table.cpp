@@ -11,6 +11,7 @@
 #include "core/preferences.h"
 #include "core/services.h"
 #include "eclipse/eclipse_form.h"
+#include "orbits/screens/satellites_form.h"
 #include "tools/camera_form.h"
 #include "tools/ccd_form.h"
 #include "tools/checklist_form.h"
@@ -58,7 +59,7 @@ constexpr FormEntry kForms[] = {
     {2550, nullptr},
     {2600, ObserverLogFormProc},
     {2700, EclipseFormProc},
-    {2800, nullptr},
+    {2800, SatellitesAssistantFormProc},
     {2830, CompassChartFormProc},
     {5200, nullptr},
     {5300, CameraFormProc},

@@ -248,6 +248,13 @@ int ExportMemo(const char* text) {
     return 1;
 }
 
+void BeginMemoExport() {
+    currentExport = MemoExport{};
+    currentExport.listExport = true;
+}
+
+void EndMemoExport() { currentExport = MemoExport{}; }
+
 void ExportHookEmpty() {}
 
 namespace {
@@ -264,8 +271,7 @@ const SelectionEntry* ShownEntry(int row) {
 int ExportListToMemo() {
     char* buffer = new (std::nothrow) char[kMemoBufferSize]();
     if (!buffer) return 1;
-    currentExport = MemoExport{};
-    currentExport.listExport = true;
+    BeginMemoExport();
     int exported = 0;
     std::size_t used = 0;
     for (int row = 0; row < selectionShownCount; ++row) {
@@ -284,7 +290,7 @@ int ExportListToMemo() {
     EndBusyIndicator(0);
     ExportMemo(buffer);
     ExportHookEmpty();
-    currentExport = MemoExport{};
+    EndMemoExport();
     delete[] buffer;
     char message[64];
     std::snprintf(message, sizeof message, "%d Object%s exported.\n", exported, exported > 1 ? "s" : "");

@@ -43,6 +43,12 @@ int FormatListLine(char* end, std::size_t room, const SelectionEntry* entry);
 // exporting memo." with the file name. Returns 1.
 int ExportMemo(const char* text);
 
+// Starts and ends an export of several writes: from BeginMemoExport until
+// EndMemoExport every ExportMemo adds to the one memo file of the minute the
+// export began, so that a later write never replaces an earlier one.
+void BeginMemoExport();
+void EndMemoExport();
+
 // An empty operation called after each export write.
 void ExportHookEmpty();
 

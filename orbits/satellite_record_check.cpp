@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "orbits/satellite_import.h"
 #include "orbits/satellite_propagation.h"
 
 namespace {
@@ -16,6 +17,10 @@ bool KeptContract(bool ok, double position[4], double velocity[4]) {
     if (!ok) return true;
     ConvertStateToKm(position, velocity);
     return std::isfinite(position[3]) && std::isfinite(velocity[3]);
+}
+
+bool FieldIsElementLine(const char* field, int lineNumber) {
+    return IsElementLine(field, strnlen(field, sizeof(SatelliteRecord::line1)), lineNumber);
 }
 
 }  // namespace
@@ -33,6 +38,20 @@ bool CheckSatelliteRecordBytes(const uint8_t* data, std::size_t size) {
             bool ok = propagate(tsince, position, velocity, &elements);
             held = KeptContract(ok, position, velocity) && held;
         }
+    }
+    return held;
+}
+
+bool CheckElementSetTextBytes(const uint8_t* data, std::size_t size) {
+    const char* text = reinterpret_cast<const char*>(data);
+    const ElementSetText read = ReadElementSetText(text, size);
+    std::size_t lines = size > 0 ? 1 : 0;
+    for (std::size_t i = 0; i < size; ++i) lines += text[i] == '\n';
+    bool held = read.skipped >= 0 && read.records.size() * 3 + static_cast<std::size_t>(read.skipped) <= lines;
+    for (const SatelliteRecord& record : read.records) {
+        held = held && record.nameLine[0] != '\0' && FieldIsElementLine(record.line1, 1) &&
+               FieldIsElementLine(record.line2, 2);
+        held = CheckSatelliteRecordBytes(reinterpret_cast<const uint8_t*>(&record), sizeof record) && held;
     }
     return held;
 }

@@ -11,3 +11,10 @@
 // success with finite vectors (and their lengths after ConvertStateToKm), or
 // failure with x, y, z not a number.
 bool CheckSatelliteRecordBytes(const uint8_t* data, std::size_t size);
+
+// Reads `size` bytes as an element-set text to import (ReadElementSetText of
+// orbits/satellite_import.h) and checks what it gave: every record's name line
+// is not empty, both element lines read again as element lines, no more
+// records and skipped lines than the text has lines, and every record keeps
+// the propagators' contract as CheckSatelliteRecordBytes does.
+bool CheckElementSetTextBytes(const uint8_t* data, std::size_t size);

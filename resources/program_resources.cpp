@@ -19,6 +19,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kMoonBitmapResources,
         &kEclipseResources,
         &kCompassResources,
+        &kSatelliteResources,
         &kChartFormResources,
         &kEarthBitmapResources,
         &kPlanetDetailResources,

@@ -61,6 +61,8 @@ extern const pl::ResourceGroup kCompassResources;
 // 5096, 5097, 5143, 5121, 1921, 1916, 5122, 5123, 5140, 5118, 5116, 5117, 5119,
 // 1919) and the object list's arrow (125).
 extern const pl::ResourceGroup kChartFormResources;
+// The satellites assistant (2800).
+extern const pl::ResourceGroup kSatelliteResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;

@@ -11,7 +11,9 @@
 
 namespace {
 
-int RunSatelliteRecords(const uint8_t* data, std::size_t size) { return CheckSatelliteRecordBytes(data, size) ? 0 : 1; }
+int RunSatelliteRecords(const uint8_t* data, std::size_t size) {
+    return CheckSatelliteRecordBytes(data, size) && CheckElementSetTextBytes(data, size) ? 0 : 1;
+}
 
 // Among the saved inputs: the decayed 28872, mean motions of 1e-8 to 1e-4
 // revolutions a day, a set that never sets for its site, a NaN inclination,

@@ -20,15 +20,7 @@
 #include "support/recording_services.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
-
-// Set `number` of tests/reference/sgp4_verification_sets.csv.
-inline std::pair<std::string, std::string> VerificationLines(int number) {
-    static const ReferenceTable sets = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "sgp4_verification_sets.csv");
-    for (std::size_t i = 0; i < sets.rows.size(); ++i)
-        if (static_cast<int>(sets.Get(i, "number")) == number) return {sets.Text(i, "line1"), sets.Text(i, "line2")};
-    ADD_FAILURE() << "no verification set " << number;
-    return {};
-}
+#include "support/verification_sets.h"
 
 inline SatelliteElements VerificationElements(int number) {
     auto [line1, line2] = VerificationLines(number);

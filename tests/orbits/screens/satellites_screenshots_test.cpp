@@ -1,0 +1,58 @@
+// Every view of the satellites assistant drawn at 240 x 320 at 96 dpi and at
+// 480 x 640 at 192 dpi (saved to ZENDAVORI_SHOT_DIR when set, to be looked
+// at), with the controls each view shows lying inside the screen and apart.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/screen.h"
+#include "satellites_form_fixture.h"
+
+namespace {
+
+class SatellitesScreens : public SatellitesFormTest, public ::testing::WithParamInterface<pl::ScreenInfo> {};
+
+// The visible controls' rectangles neither leave the screen nor overlap
+// (a popup's hidden list aside).
+void ExpectControlsApart(pl::Hwnd form, const pl::ScreenInfo& screen, const char* view) {
+    std::vector<std::pair<int, pl::Rect>> shown;
+    for (int id = 2801; id <= 2824; ++id) {
+        pl::Hwnd c = pl::GetDlgItem(form, id);
+        if (!c || !pl::IsWindowVisible(c)) continue;
+        pl::Rect r;
+        pl::GetWindowRect(c, &r);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= screen.width && r.bottom <= screen.height)
+            << view << " " << id;
+        shown.push_back({id, r});
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            const pl::Rect& a = shown[i].second;
+            const pl::Rect& b = shown[j].second;
+            const bool apart = a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+            EXPECT_TRUE(apart) << view << " " << shown[i].first << " and " << shown[j].first;
+        }
+}
+
+TEST_P(SatellitesScreens, EveryViewDrawn) {
+    const pl::ScreenInfo screen = GetParam();
+    WriteSatellites({{"SUNSYNC 28057", 28057}, {"LEO 29238", 29238}, {"GEO 28626", 28626}});
+    pl::SetScreenInfo(screen);
+    Start();
+    SetFormTime(2006, 6, 26, 21, 0);
+    Open();
+    const char* names[] = {"info", "sky", "pass", "next", "flare", "transit", "globe", "data"};
+    for (int view : {0, 1, 2, 7, 6, 3}) {
+        ChooseView(view);
+        if (view == 2) TapRow(2813, 0);
+        AnswerAll();
+        ExpectControlsApart(form, screen, names[view]);
+        Shot(("satellites_" + std::string(names[view]) + "_" + std::to_string(screen.width) + ".png").c_str());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, SatellitesScreens,
+                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
+
+}  // namespace
