@@ -181,10 +181,12 @@ void PenUp() {
     Redraw();
 }
 
+// A confirmed date and time rewrites the fields and the picture; after
+// Cancel the form comes back as it was.
 void EditDateAndTime() {
     DateTime& t = currentDateTime;
     EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
-    Redraw();
+    if (DateTimeEditConfirmed()) Redraw();
 }
 
 void Now() {
