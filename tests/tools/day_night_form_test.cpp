@@ -4,6 +4,7 @@
 // the program's date and time, the preference words and the screen's pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "platform/fonts.h"
 #include "platform/gdi.h"
 #include "platform/messages.h"
+#include "platform/text_log.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
@@ -39,7 +41,10 @@ std::vector<int> Fields(const DateTime& t) { return {t.year, t.month, t.day, t.h
 
 class DayNightForm : public ProgramTest {
 protected:
-    void TearDown() override { SetDayNightSkyViewMaker(nullptr); }
+    void TearDown() override {
+        pl::StopTextLog();
+        SetDayNightSkyViewMaker(nullptr);
+    }
     // Opens the form from the Tools menu on a screen, at a fixed local date and time.
     void Open(const Screen& s, const DateTime& t, int zone = 0) {
         harness.changeScreen(s.width, s.height, s.dpi);
@@ -220,6 +225,31 @@ TEST_F(DayNightForm, HighResolutionLayout) {
     EXPECT_EQ(dayNightState.map.width, 480);
     EXPECT_EQ(dayNightState.skyView, nullptr);
     EXPECT_GT(Ink(0, ScaleY(213), 480, ScaleY(290)), 1200);
+}
+
+// The panel on the screen, at 60 N on the meridian in mid-June (zone 0): its
+// lines where they belong (13 units apart from 213, the header 14 below the
+// night's line), and the whole-night twilights the rise and set engine gives
+// for a Sun that never reaches -12 or -18 degrees (PyEphem: always above
+// both that day).
+TEST_F(DayNightForm, PanelLinesOnTheScreen) {
+    Open(kSmall, {2006, 6, 15, 12, 0, 0});
+    Ui([] {
+        SetSiteLatitude(currentSite, 60.0);
+        currentSite.longitude = 0.0f;
+        pl::StartTextLog();
+    });
+    harness.key(pl::VK_RIGHT);
+    std::vector<std::pair<std::string, int>> shown;  // text, top of its cell
+    for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+        if (run.cell.top >= 213) shown.push_back({run.text, run.cell.top});
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"Day length", 213},    {"Night length", 226}, {"Rise", 240},     {"Set", 240},
+        {"Civil day", 253},     {"Nautical day", 266}, {": 00h00m", 266}, {"23h59m", 266},
+        {"Astronomical day", 279}, {": 00h00m", 279},   {"23h59m", 279},
+    };
+    for (const auto& e : expected)
+        EXPECT_NE(std::find(shown.begin(), shown.end(), e), shown.end()) << e.first << " at " << e.second;
 }
 
 // Every label of the template fits its control in the system font, at 96 and

@@ -198,7 +198,8 @@ TEST_F(DayNight, PanelAgainstPyEphem) {
         EXPECT_NEAR(ChangeSeconds(p.dayChange), change * 3600.0, 4.0) << site << " " << p.dayChange;
         const char* names[3] = {"civil", "nautical", "astronomical"};
         for (int k = 0; k < 3; ++k) {
-            const double r = ref.Get(i, std::string(names[k]) + "_rise_h"), s = ref.Get(i, std::string(names[k]) + "_set_h");
+            const std::string name = names[k];
+            const double r = ref.Get(i, name + "_rise_h"), s = ref.Get(i, name + "_set_h");
             if (s == 23.99) {  // never dark enough: the engine's whole-day values, shown as they are
                 EXPECT_EQ(p.twilightRiseText[k], ": 00h00m") << site << " " << names[k];
                 EXPECT_EQ(p.twilightSetText[k], "23h59m") << site << " " << names[k];
