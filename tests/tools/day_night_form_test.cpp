@@ -1,5 +1,6 @@
 // The day and night form (2423) over the running program, at 240 x 320
-// (96 dpi), 480 x 640 (192 dpi) and 480 x 640 (96 dpi, the sky view shown):
+// (96 dpi) and 480 x 640 (96 dpi, the sky view shown; the form tour sees it
+// at 480 x 640 and 192 dpi):
 // opened from the menu, driven by drags, keys and taps, read from its fields,
 // the program's date and time, the preference words and the screen's pixels.
 #include <gtest/gtest.h>
@@ -14,11 +15,8 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
-#include "platform/fonts.h"
-#include "platform/gdi.h"
 #include "platform/messages.h"
 #include "platform/text_log.h"
-#include "platform/text.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
 #include "tools/day_night.h"
@@ -35,7 +33,7 @@ namespace {
 struct Screen {
     int width, height, dpi;
 };
-constexpr Screen kSmall{240, 320, 96}, kLarge{480, 640, 192}, kSkyScreen{480, 640, 96};
+constexpr Screen kSmall{240, 320, 96}, kSkyScreen{480, 640, 96};
 
 std::vector<int> Fields(const DateTime& t) { return {t.year, t.month, t.day, t.hour, t.minute}; }
 
@@ -75,21 +73,6 @@ protected:
             for (int x = x0; x < x1; ++x) n += (harness.pixel(x, y) & 0xF8F8F8) != 0xF8F8F8;
         return n;
     }
-    // Every label of the template in the system font against its control's width.
-    void CheckLabelsFit() {
-        Ui([this] {
-            pl::Hdc dc = pl::CreateCompatibleDC(nullptr);
-            pl::SelectObject(dc, pl::GetSystemFont());
-            for (pl::Hwnd child : pl::ChildWindows(form)) {
-                const std::string text = pl::GetWindowText(child);
-                pl::Rect r;
-                pl::Size size;
-                if (text.empty() || !pl::GetWindowRect(child, &r) || !pl::GetTextExtent(dc, text, &size)) continue;
-                EXPECT_LE(size.width, r.Width()) << text;
-            }
-            pl::DeleteDC(dc);
-        });
-    }
     pl::Hwnd form = nullptr;
 };
 
@@ -120,7 +103,7 @@ TEST_F(DayNightForm, OpensWithItsFields) {
 
 // Dragging over the map 12 pixels to the left moves the time 60 minutes on,
 // drawn coarse while the stylus moves and fine again when it is lifted; to
-// the right it goes back. The time is the program's, fixed.
+// the right it goes back. The time is the program's, fixed, until "now".
 TEST_F(DayNightForm, DragOverTheMap) {
     Open(kSmall, {2006, 3, 20, 12, 0, 0});
     Ui([] { dateTimeFixed = 0; });
@@ -136,51 +119,44 @@ TEST_F(DayNightForm, DragOverTheMap) {
     // A drag that starts below the map moves nothing.
     harness.drag({from.x, ScaleY(200)}, {from.x - 40, from.y}, 4);
     EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 3, 20, 10, 30}));
-}
-
-// Page Up a day back and Page Down a day on; held, Page Up repeats with the
-// coarse map and ends on a fine one. Right and the hardware key 195 30
-// minutes on, Left and 196 back; Right held repeats.
-TEST_F(DayNightForm, KeysStepTheTime) {
-    Open(kSmall, {2006, 3, 1, 0, 15, 0});
-    harness.key(pl::VK_PRIOR);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 28, 0, 15}));
-    EXPECT_EQ(dayNightState.coarseMaps, 0);
-    harness.key(pl::VK_PRIOR, 2);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 25, 0, 15}));
-    EXPECT_EQ(dayNightState.coarseMaps, 2);
-    EXPECT_EQ(dayNightState.moving, 0);
-    harness.key(pl::VK_NEXT);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 26, 0, 15}));
-    harness.key(pl::VK_RIGHT);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 26, 0, 45}));
-    harness.key(pl::VK_LEFT);
-    harness.key(pl::VK_LEFT);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 25, 23, 45}));
-    harness.key(kKeyTimeOn);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 26, 0, 15}));
-    harness.key(kKeyTimeBack, 1);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 25, 23, 15}));
-    harness.key(pl::VK_RIGHT, 3);
-    EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 2, 26, 1, 15}));
-    EXPECT_EQ(Text(kDayNightDateField), "26/02/2006");
-}
-
-// "now" takes the device clock, which the time then follows again.
-TEST_F(DayNightForm, NowTakesTheClock) {
-    Open(kSmall, {2006, 3, 20, 12, 0, 0});
+    // "now" takes the device clock, which the time then follows again.
     Press(kDayNightNow);
     EXPECT_EQ(Fields(currentDateTime), (std::vector{2024, 3, 5, 21, 10}));
     EXPECT_EQ(Text(kDayNightDateField), "05/03/2024");
     EXPECT_EQ(dateTimeFixed, 0);
 }
 
+// Page Up a day back and Page Down a day on; held, Page Up repeats with the
+// coarse map and ends on a fine one. Right and the hardware key 195 30
+// minutes on, Left and 196 back, each repeating while held.
+TEST_F(DayNightForm, KeysStepTheTime) {
+    Open(kSmall, {2006, 3, 1, 0, 15, 0});
+    const struct {
+        int key, held;  // polls the key stays down
+        std::vector<int> after;
+        int coarse;     // coarse maps drawn
+    } cases[] = {
+        {pl::VK_PRIOR, 0, {2006, 2, 28, 0, 15}, 0}, {pl::VK_PRIOR, 2, {2006, 2, 25, 0, 15}, 2},
+        {pl::VK_NEXT, 0, {2006, 2, 26, 0, 15}, 0},  {pl::VK_RIGHT, 0, {2006, 2, 26, 0, 45}, 0},
+        {pl::VK_LEFT, 1, {2006, 2, 25, 23, 45}, 1}, {kKeyTimeOn, 0, {2006, 2, 26, 0, 15}, 0},
+        {kKeyTimeBack, 1, {2006, 2, 25, 23, 15}, 1}, {pl::VK_RIGHT, 3, {2006, 2, 26, 1, 15}, 3},
+    };
+    for (const auto& c : cases) {
+        Ui([] { dayNightState.coarseMaps = 0; });
+        harness.key(c.key, c.held);
+        EXPECT_EQ(Fields(currentDateTime), c.after) << c.key << " held " << c.held;
+        EXPECT_EQ(dayNightState.coarseMaps, c.coarse) << c.key << " held " << c.held;
+        EXPECT_EQ(dayNightState.moving, 0);
+    }
+    EXPECT_EQ(Text(kDayNightDateField), "26/02/2006");
+}
+
 // The date field opens the date and time form; "Ok" after a new minute
-// rewrites the date and time fields; the time field opens it too.
+// rewrites the date and time fields.
 TEST_F(DayNightForm, DateFieldOpensTheDateForm) {
     Open(kSmall, {2006, 3, 20, 12, 0, 0});
     Press(kDayNightDateField);
-    pl::Hwnd dialog = pl::GetActiveWindow();
+    const pl::Hwnd dialog = pl::GetActiveWindow();
     ASSERT_NE(pl::GetDlgItem(dialog, kMinuteList), nullptr);
     Tap(RowCentre(pl::GetDlgItem(dialog, kMinuteList), 3));
     Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
@@ -188,11 +164,6 @@ TEST_F(DayNightForm, DateFieldOpensTheDateForm) {
     EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 3, 20, 12, 15}));
     EXPECT_EQ(Text(kDayNightTimeField), "12:15");
     EXPECT_EQ(Text(kDayNightDateField), "20/03/2006");
-    Press(kDayNightTimeField);
-    dialog = pl::GetActiveWindow();
-    ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeCancel), nullptr);
-    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeCancel)));
-    EXPECT_EQ(Text(kDayNightTimeField), "12:15");
 }
 
 // Help shows its two lines; the back button goes to the form before, and the
@@ -209,22 +180,6 @@ TEST_F(DayNightForm, HelpAndBack) {
     EXPECT_EQ(GetCurrentFormId(), kHomeFormId);
     EXPECT_EQ(Fields(currentDateTime), (std::vector{2006, 3, 21, 12, 0}));
     EXPECT_EQ(BoxCount(), 0);
-}
-
-// At 480 x 640 and 192 dpi the map is 480 x 240 under the title, the help
-// button at the right edge, back at the bottom; no sky view (the screen is the
-// design's size).
-TEST_F(DayNightForm, HighResolutionLayout) {
-    Open(kLarge, {2006, 6, 21, 12, 0, 0});
-    Shot("day_night_480.png");
-    pl::Rect help, back;
-    pl::GetWindowRect(pl::GetDlgItem(form, kDayNightHelp), &help);
-    pl::GetWindowRect(pl::GetDlgItem(form, kDayNightBack), &back);
-    EXPECT_GT(help.right, 440);
-    EXPECT_GT(back.top, 590);
-    EXPECT_EQ(dayNightState.map.width, 480);
-    EXPECT_EQ(dayNightState.skyView, nullptr);
-    EXPECT_GT(Ink(0, ScaleY(213), 480, ScaleY(290)), 1200);
 }
 
 // The panel on the screen, at 60 N on the meridian in mid-June (zone 0): its
@@ -252,19 +207,8 @@ TEST_F(DayNightForm, PanelLinesOnTheScreen) {
         EXPECT_NE(std::find(shown.begin(), shown.end(), e), shown.end()) << e.first << " at " << e.second;
 }
 
-// Every label of the template fits its control in the system font, at 96 and
-// 192 pixels per inch.
-TEST_F(DayNightForm, LabelsFitAt96Dpi) {
-    Open(kSmall, {2006, 6, 21, 12, 0, 0});
-    CheckLabelsFit();
-}
-
-TEST_F(DayNightForm, LabelsFitAt192Dpi) {
-    Open(kLarge, {2006, 6, 21, 12, 0, 0});
-    CheckLabelsFit();
-}
-
-// At 480 x 640 and 96 dpi the sky view around the Sun fills the left half
+// At 480 x 640 and 96 dpi (help moved right, back down by the screen's
+// difference from the design) the sky view around the Sun fills the left half
 // under the panel; the six preference words it sets, and the time, are as
 // before afterwards.
 TEST_F(DayNightForm, SkyViewAroundTheSun) {
@@ -276,6 +220,11 @@ TEST_F(DayNightForm, SkyViewAroundTheSun) {
     });
     harness.key(pl::VK_RIGHT);
     Shot("day_night_sky.png");
+    pl::Rect help, back;
+    pl::GetWindowRect(pl::GetDlgItem(form, kDayNightHelp), &help);
+    pl::GetWindowRect(pl::GetDlgItem(form, kDayNightBack), &back);
+    EXPECT_GT(help.left, 440);
+    EXPECT_GT(back.top, 618);
     ASSERT_NE(dayNightState.skyView, nullptr);
     EXPECT_EQ(dayNightState.skyView->right, 240);
     EXPECT_EQ(dayNightState.skyView->bottom, 640 - 22 - 292);
