@@ -61,17 +61,17 @@ void DrawNight(int s, int sunColumn, int declination, bool moving) {
 
 bool DrawDayNightMap(int x, int y, int year, int month, int day, int hour, int minute, int second) {
     DayNightState& st = dayNightState;
+    const double u = hour + (minute - currentSite.zoneMinutes) / 60.0 + second / 3600.0;
+    st.utHours = u;
+    st.hourAngle = SubSolarHourAngle(day, month, year, u);
+    st.declination = static_cast<int>(SunDeclinationForDate(day, month, year, u));
+    st.equationOfTime = EquationOfTimeMinutes(day, month, year);
     const int s = GetScreenScale();
     DrawWindowRecord* map = CreateOffscreenDib(120 * s, 60 * s, 16);
     if (!map) {
         ShowInformation("Can't allocate offscreen window", "");
         return false;
     }
-    const double u = hour + (minute - currentSite.zoneMinutes) / 60.0 + second / 3600.0;
-    st.utHours = u;
-    st.hourAngle = SubSolarHourAngle(day, month, year, u);
-    st.declination = static_cast<int>(SunDeclinationForDate(day, month, year, u));
-    st.equationOfTime = EquationOfTimeMinutes(day, month, year);
     int column = 180 - static_cast<int>(std::floor(st.hourAngle + 0.5));
     if (column < 0) column += 360;
     if (column > 360) column -= 360;

@@ -17,7 +17,7 @@
 //   - the Sun's icon (small-icon cell 0) centred on (c s / 3, 30 s - d s / 3),
 //     cut at the map's edges.
 // dayNightState keeps the universal time, hour angle, whole-degree declination
-// and the equation of time at 12 h UT of the date (EquationOfTimeMinutes).
-// Returns false, with "Can't allocate offscreen window", when the map's
-// picture cannot be made.
+// and the equation of time at 12 h UT of the date (EquationOfTimeMinutes),
+// also when the map's picture cannot be made: then "Can't allocate offscreen
+// window" is shown, nothing drawn, and the result is false.
 bool DrawDayNightMap(int x, int y, int year, int month, int day, int hour, int minute, int second);
