@@ -15,6 +15,7 @@
 #include "tools/camera_form.h"
 #include "tools/ccd_form.h"
 #include "tools/checklist_form.h"
+#include "tools/day_night_form.h"
 #include "tools/location_form.h"
 #include "tools/location_list_form.h"
 #include "tools/observer_log_form.h"
@@ -50,7 +51,7 @@ constexpr FormEntry kForms[] = {
     {2350, nullptr},
     {2400, nullptr},
     {2410, nullptr},
-    {2423, nullptr},
+    {2423, DayNightProc},
     {2450, nullptr},
     {2460, PlanetDetailDlgProc},
     {2470, nullptr},

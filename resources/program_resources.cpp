@@ -10,6 +10,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kCatalogResources,
         &kDialogResources,
         &kToolsResources,
+        &kDayNightResources,
         &kPreferenceResources,
         &kHomeBitmapResources,
         &kChartBitmapResources,

@@ -29,6 +29,8 @@ extern const pl::ResourceGroup kDialogResources;
 // form (5300) with its sounds "startTimer" and "stopTimer", the checklist pages
 // (2200, 2203, 2206) and the CCD assistant (1550).
 extern const pl::ResourceGroup kToolsResources;
+// The day and night form (2423).
+extern const pl::ResourceGroup kDayNightResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;
 // The home form's icons, the status block's Sun and full and new Moon, the

@@ -44,6 +44,7 @@
 #include "support/layout_check.h"
 #include "support/program_fixture.h"
 #include "ui/forms.h"
+#include "ui/screen_layout.h"
 #include "ui/text_drawing.h"
 #include "ui/shell_state.h"
 
@@ -76,6 +77,7 @@ protected:
     void SetUp() override {
         harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
         harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();  // the layout multiplier of this screen, not of the one toured before
         // The location list of the program folder, as the catalogue converter makes it.
         record_writer::Bytes db = record_writer::RecordDbBytes(
             1, 64, {record_writer::LocationBytes("Paris", "Saint-Germain-en-Laye", 48.85f, 2.35f, 60)});
