@@ -1,17 +1,24 @@
 #include "orbits/satellite_form_state.h"
 
-#include <cstring>
+namespace {
 
-SatelliteFormState satelliteFormState;
-
-void ResetSatelliteFormState() {
-    std::memset(&satelliteFormState, 0, sizeof satelliteFormState);
-    satelliteFormState.year = -1;
-    satelliteFormState.satelliteIndex = -1;
-    satelliteFormState.selectedResult = -1;
-    satelliteFormState.fovIndex = 1;
-    satelliteFormState.transitMode = 1;
+SatelliteFormState StartState() {
+    SatelliteFormState s{};
+    s.year = -1;
+    s.satelliteIndex = -1;
+    s.selectedResult = -1;
+    s.fovIndex = 1;
+    s.transitMode = 1;
+    return s;
 }
+
+}  // namespace
+
+// The program starts with the start values too, not with zeros (a first
+// opening would otherwise show the date 00/00/0000).
+SatelliteFormState satelliteFormState = StartState();
+
+void ResetSatelliteFormState() { satelliteFormState = StartState(); }
 
 int MinimumPassElevation(int index) {
     static const int kDegrees[] = {2, 5, 10, 15, 20, 25, 30, 35, 40, 45};

@@ -79,9 +79,10 @@ struct Labelled {
 
 int TextWidth(const std::string& text) { return CharsWidth(text.c_str(), static_cast<int>(text.size())); }
 
-void DrawBlock(const char* header, int x, int y, const Labelled* lines, int count, int valueOffset) {
+void DrawBlock(const char* header, int x, int y, const Labelled* lines, int count, int valueOffset,
+               int headerX = -1) {
     SelectFont(3);
-    DrawPlainText(header, static_cast<int>(std::strlen(header)), x, y);
+    DrawPlainText(header, static_cast<int>(std::strlen(header)), headerX >= 0 ? headerX : x, y);
     SelectFont(2);
     for (int i = 0; i < count; ++i) {
         const int lineY = y + ScaleY(13 * (i + 1));
@@ -92,8 +93,10 @@ void DrawBlock(const char* header, int x, int y, const Labelled* lines, int coun
 
 // The block of orbit facts keeps its values in one column after its widest
 // label, and moves left from its place (147 units) as far as its widest value
-// needs to stay on the map's width.
-void DrawFactsBlock(const MapFrame& map, int y, const Labelled* lines, int count) {
+// needs to stay on the map's width. Its header stays right of the "Sky
+// Location" header on their common row (`skyHeaderRight`), within the map's
+// width.
+void DrawFactsBlock(const MapFrame& map, int y, const Labelled* lines, int count, int skyHeaderRight) {
     SelectFont(2);
     int labels = 0, values = 0;
     for (int i = 0; i < count; ++i) {
@@ -102,7 +105,10 @@ void DrawFactsBlock(const MapFrame& map, int y, const Labelled* lines, int count
     }
     const int column = labels + ScaleX(4);
     const int x = std::min(map.x0 + ScaleX(147), map.x0 + map.width - 1 - column - values);
-    DrawBlock("Informations", x, y, lines, count, column);
+    SelectFont(3);
+    const int headerWidth = TextWidth("Informations");
+    const int headerX = std::min(std::max(x, skyHeaderRight + ScaleX(4)), map.x0 + map.width - 1 - headerWidth);
+    DrawBlock("Informations", x, y, lines, count, column, headerX);
 }
 
 void DrawInfoTexts(const MapFrame& map) {
@@ -119,6 +125,8 @@ void DrawInfoTexts(const MapFrame& map) {
                             {"RA", SatelliteRightAscensionText(el.rightAscension, 6)},
                             {"Dec", SatelliteDeclinationText(el.declination)}};
     DrawBlock("Sky Location", map.x0 + ScaleX(77), y, sky, tall ? 4 : 2, ScaleX(20));
+    SelectFont(3);
+    const int skyHeaderRight = map.x0 + ScaleX(77) + TextWidth("Sky Location");
     char period[32] = "-";
     if (std::isfinite(el.period) && std::fabs(el.period) < 1e9)
         std::snprintf(period, sizeof period, "%ldmin", std::lround(el.period));
@@ -128,7 +136,7 @@ void DrawInfoTexts(const MapFrame& map) {
                               {"Orbit period", period},
                               {"Inclination", SatelliteValueText(el.inclination * 57.29577951308232, "\xB0")},
                               {"Age Of TLE", SatelliteValueText(age, " days")}};
-    DrawFactsBlock(map, y, facts, tall ? 5 : 3);
+    DrawFactsBlock(map, y, facts, tall ? 5 : 3, skyHeaderRight);
     SelectFont(0);
 }
 

@@ -43,6 +43,7 @@
 #include "platform/window.h"
 #include "support/layout_check.h"
 #include "support/program_fixture.h"
+#include "support/verification_sets.h"
 #include "ui/forms.h"
 #include "ui/screen_layout.h"
 #include "ui/text_drawing.h"
@@ -82,6 +83,11 @@ protected:
         record_writer::Bytes db = record_writer::RecordDbBytes(
             1, 64, {record_writer::LocationBytes("Paris", "Saint-Germain-en-Laye", 48.85f, 2.35f, 60)});
         std::ofstream(folder.path() / "data" / "zendavori_location.ppc", std::ios::binary)
+            .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
+        // One element set, so that the satellites form opens on a satellite.
+        auto [line1, line2] = VerificationLines(28057);
+        db = record_writer::RecordDbBytes(1, 213, {record_writer::SatelliteBytes("SUNSYNC 28057", line1, line2)});
+        std::ofstream(folder.path() / "data" / "zendavori_satellites.ppc", std::ios::binary)
             .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
         ASSERT_TRUE(StartProgram());
         ASSERT_EQ(BoxCount(), 0);

@@ -244,3 +244,18 @@ TEST_F(PassSearchTest, HeldPageKeyStopsTheSearchAndKeepsItsRows) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each test runs in a process of its own: before any reset, the form's state
+// holds the start values, so the first opening of the form takes the
+// program's date (it showed 00/00/0000).
+TEST(SatelliteFormStateAtStart, HoldsTheStartValuesNotZeros) {
+    EXPECT_EQ(satelliteFormState.year, -1);
+    EXPECT_EQ(satelliteFormState.satelliteIndex, -1);
+    EXPECT_EQ(satelliteFormState.selectedResult, -1);
+    EXPECT_EQ(satelliteFormState.fovIndex, 1);
+    EXPECT_EQ(satelliteFormState.transitMode, 1);
+}
+
+}  // namespace
