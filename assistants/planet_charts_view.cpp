@@ -87,7 +87,7 @@ void Label(const char* text, int x, int y) { DrawLabelText(text, static_cast<int
 void DrawLegend(const Plot& p) {
     const int h = ScaleX(1), y = p.area.y + ScaleY(2);
     for (int i = 0; i < kChartPlanets; ++i) {
-        DrawSmallIcon(kMercury + i, 0, 3 * h + 49 * h * i + 4 * h, y + ScaleY(6));
+        DrawSmallIcon(kMercury + i, 0, 3 * h + 49 * h * i, y + ScaleY(6));
         SetTextColorRef(SeriesColour(i));
         Label(planetNameTable[kMercury + i], 12 * h + 49 * h * i, y);
     }
@@ -104,16 +104,18 @@ void DrawGrid(const ChartScale& s, const Plot& p) {
     }
 }
 
-// Month initials every 30 days under the plot, and a line where January starts.
+// Month initials every 30 days under the plot, and a line where January
+// starts. A letter goes where its x differs from the last letter's: below one
+// pixel a day, x does not change every day, and a day count of 30 whose x
+// equals the day before's would lose its letter.
 void DrawTimeAxis(int startMonth, const ChartScale& s, const Plot& p) {
     static const char* const kInitials[12] = {"J", "F", "M", "A", "M", "J", "J", "A", "S", "O", "N", "D"};
     SetTextColorRef(LabelColour());
     const int bottom = p.Y(s.minimum), top = p.Y(s.maximum);
-    for (int u = 0, last = -1; u < kChartDays; ++u) {
+    for (int u = 0, last = -1; u < kChartDays; u += 30) {
         const int x = static_cast<int>(u * chartPixelsPerDay + 0.5);
         if (x == last) continue;
         last = x;
-        if (u % 30 != 0) continue;
         const int m = (u / 30 + startMonth - 1) % 12;
         char text[4];
         std::snprintf(text, sizeof text, "%s", kInitials[m]);
