@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "planet_page_fixture.h"
+#include "ui/bitmaps.h"
+#include "ui/offscreen.h"
 #include "support/recording_services.h"
 
 namespace {
@@ -53,6 +55,16 @@ TEST_F(PlanetEventPage, RowShowsItsTextAndIcons) {
     Page(240, 18);
     DrawPlanetEventRow(1, XywhRect{0, 0, 240, 18}, 0, 240);  // past the list
     EXPECT_EQ(Count(dib, kWhite), 240 * 18);
+}
+
+// The eclipse icons of the rows: 4072 + kind for the Sun (partial, annular,
+// total), 4076 + kind for the Moon (penumbral, partial, total); the Moon's phases.
+TEST_F(PlanetEventPage, RowIconsExist) {
+    for (int id : {4074, 4075, 4076, 4077, 4078, 4080, 6064, 6065}) {
+        DrawWindowRecord* icon = LoadBitmapResource16(id);
+        EXPECT_NE(icon, nullptr) << id;
+        DeleteOffscreenWindow(icon);
+    }
 }
 
 // Rows follow the filter: with "Opp." row 0 is the opposition.

@@ -129,6 +129,25 @@ TEST_F(PlanetTable, RiseSetRowsEndWithTheBar) {
     for (const char* h : {"Az ", "Alt ", "eLon", "eLat", "Cnst"}) EXPECT_TRUE(HeaderShown(h)) << h;
 }
 
+// While the date runs, Rise&Set takes the planets at 0 h of the date from the
+// approximate positions: their rows change, the Sun's and the Moon's do not.
+TEST_F(PlanetTable, AnimationTakesThePlanetsAtMidnight) {
+    assistantDate = AssistantDate{2024, 3, 5, 21, 10};
+    Draw(kPageRiseSet, 240);
+    const auto rows = [this](int first, int last) {
+        std::string s;
+        for (int y = 37 + 25 * first + 6; y < 37 + 25 * (last + 1) + 6; ++y)
+            for (int x = 20; x < 95; ++x) s += Pixel(dib, x, y) == kValue ? '#' : '.';
+        return s;
+    };
+    const std::string sunMoon = rows(0, 1), planets = rows(2, 9);
+    animating = 1;
+    Draw(kPageRiseSet, 240);
+    animating = 0;
+    EXPECT_EQ(rows(0, 1), sunMoon);
+    EXPECT_NE(rows(2, 9), planets);
+}
+
 TEST_F(PlanetTable, RowBandsAlternate) {
     const struct {
         int night;
