@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "assistants/planet_detail_form.h"
+#include "assistants/planet_events.h"
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
 #include "catalog/selection_list.h"
@@ -177,6 +178,7 @@ void ShutdownApplication() {
     FreeObjectIconBitmap();
     ReleasePlanetDetailBitmaps();
     FreeObserverLogRecord();
+    FreeEventList();
     CloseAllDatabases();
     FreeStartupBuffers();
 }
