@@ -198,10 +198,8 @@ TEST_F(ChartScope, ImprovePointingWithoutAnAlignmentIsRefused) {
 // object makes that object the selection, in the chart's centre.
 TEST_F(ChartScope, GetScopePositionCentresTheChartOnTheTelescope) {
     Start();
-    const auto centre = PlaceAt(180, 60), other = PlaceAt(120, 70);
-    OpenWith({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second),
-              Entry("Other", kDesignationNgc, 2, 2, other.first, other.second)},
-             0);
+    const auto other = PlaceAt(120, 70);
+    OpenOnCentreAnd(PlaceAt(180, 60), "Other", other, 5);
     Drive(0);
     Row(kGetScopeRow);
     EXPECT_EQ(TakeBox(), "No drive selected.\n");

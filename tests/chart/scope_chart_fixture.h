@@ -8,6 +8,7 @@
 
 #include "chart/chart_scope.h"
 #include "chart/scope_marker.h"
+#include "catalog/designations.h"
 #include "core/julian_day.h"
 #include "platform/dialog.h"
 #include "ephemeris/apparent_altaz.h"
@@ -66,6 +67,15 @@ protected:
         double ra = j2000.first, dec = j2000.second;
         ConvertJ2000ToDate(JulianDayFromDateTime(2024, 3, 5, 21, 10, 0, 0), &ra, &dec);
         return {ra, dec};
+    }
+    // The list: "Centre" at `centre`, the current row, and `name` at `other`
+    // (places of azimuth and altitude, PlaceAt), the chart opened at zoom `zoom`.
+    void OpenOnCentreAnd(std::pair<float, float> centre, const char* name, std::pair<float, float> other, int zoom) {
+        Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second),
+             Entry(name, kDesignationNgc, 2, 2, other.first, other.second)},
+            0);
+        SetWord(kPrefChartZoom, zoom);
+        Open();
     }
     std::string TakeBox() {
         std::string text = BoxText();

@@ -101,12 +101,7 @@ TEST_F(ScopeMarker, TheTargetMarkBlinksAtTheCentre) {
 TEST_F(ScopeMarker, APicksDistanceTextOutlastsTheTicks) {
     Start();
     SetWord(kPrefCursor, kCursorBlinking);
-    const auto centre = PlaceAt(180, 60), side = PlaceAt(140, 65);
-    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second),
-         Entry("Side", kDesignationNgc, 2, 2, side.first, side.second)},
-        0);
-    SetWord(kPrefChartZoom, 5);
-    Open();
+    OpenOnCentreAnd(PlaceAt(180, 60), "Side", PlaceAt(140, 65), 5);
     FormCommand(kChartDistance);
     ASSERT_EQ(chartDistanceDisplay, 1);
     const int x = selectionList[1].screenX, y = selectionList[1].screenY;
@@ -130,11 +125,7 @@ TEST_F(ScopeMarker, APicksDistanceTextOutlastsTheTicks) {
 TEST_F(ScopeMarker, ThePlaceOfDateIsDrawnOnItsJ2000Place) {
     Start();
     const auto centre = PlaceAt(200, 55), target = PlaceAt(203, 56);
-    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second),
-         Entry("Target", kDesignationNgc, 2, 2, target.first, target.second)},
-        0);
-    SetWord(kPrefChartZoom, 8);
-    Open();
+    OpenOnCentreAnd(centre, "Target", target, 8);
     Drive();
     Ui([] { scopeConnected = 1; });
     const int x = selectionList[1].screenX, y = selectionList[1].screenY;
