@@ -66,12 +66,6 @@ pl::ColorRef SecondLabelColour() {
     return preferences.word[kPrefChartBackground] < 2 ? pl::Rgb(153, 153, 153) : pl::Rgb(0, 0, 0);
 }
 
-// Red, or black on a light background by day: the Telrad, the sensor and eyepiece fields.
-pl::ColorRef OverlayColour() {
-    const ChartPalette& p = chartRecord.palette;
-    return preferences.word[kPrefChartBackground] >= 2 && GetNightMode() == 0 ? p.black : p.red;
-}
-
 // Views 2..4: the centre of the current row, the sphere renderer, the selection's caption.
 void RedrawSphereView() {
     ChartTimeRecord& t = chartTimeRecord;
@@ -238,10 +232,10 @@ void DrawScreenLayers(const pl::Rect& r) {
         DrawMagnitudeLegend(nullptr, zoom, ScaleX(6), ScaleY(61), static_cast<int>(std::lround(s.starLimit)));
     }
     const double perArcmin = HorizonPixelsPerArcminHalf(CentreAltitude());
-    if (Word(kPrefTelrad)) DrawTelrad(cx, cy, perArcmin, OverlayColour());
+    if (Word(kPrefTelrad)) DrawTelrad(cx, cy, perArcmin, ChartOverlayColour());
     if (Word(kPrefFovCcd) && zoom > kSensorAboveZoom)
-        DrawSensorFrame(cx, cy, static_cast<float>(perArcmin), OverlayColour());
-    if (Word(kPrefFovEyepiece)) DrawEyepieceCircle(cx, cy, static_cast<float>(perArcmin), OverlayColour());
+        DrawSensorFrame(cx, cy, static_cast<float>(perArcmin), ChartOverlayColour());
+    if (Word(kPrefFovEyepiece)) DrawEyepieceCircle(cx, cy, static_cast<float>(perArcmin), ChartOverlayColour());
     SaveStatusBox(nullptr, cx - 8 * scale, cy - 8 * scale);
     DrawSelectedObjectName(cx, cy);
     DrawChartLegend(0, r.bottom - ScaleY(20) - ScaleX(10),
@@ -296,6 +290,11 @@ void RedrawSkyChart() {
     if (!scopeConnected) FlushPenEvents();
     if (!chartTimeRecord.scrolling) MatchChartToolStrip();
     chartTimeRecord.scrolling = 0;
+}
+
+pl::ColorRef ChartOverlayColour() {
+    const ChartPalette& p = chartRecord.palette;
+    return preferences.word[kPrefChartBackground] >= 2 && GetNightMode() == 0 ? p.black : p.red;
 }
 
 double HorizonPixelsPerArcminHalf(double centreAltitudeDeg) {

@@ -50,6 +50,10 @@ ChartPalette BuildChartPalette(int night, int intensity, int background, int lin
 // clock step (at most every 120 s) and the palette.
 void PrepareChartRedraw();
 
+// Red, or black on a light background by day: the Telrad, the sensor and
+// eyepiece fields and the telescope cross.
+pl::ColorRef ChartOverlayColour();
+
 // The whole chart for the current view, zoom, time and selection.
 void RedrawSkyChart();
 

@@ -20,6 +20,7 @@
 #include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
 #include "chart/save_under.h"
+#include "chart/scope_marker.h"
 #include "chart/sky_chart_form.h"
 #include "core/angle_text.h"
 #include "core/horizontal.h"
@@ -296,11 +297,7 @@ int ChartPenUp(int x, int y) {
     if (Inside(x, y, 0, 0, chartState.chartWidth, 15)) return 0;
     int result = 0;
     if (tapArmed == 1) {
-        if (scopeConnected) {
-            DrawWindowRecord* window = GetDrawWindow();
-            RestoreMarkerBox(chartMarkerBox.x, chartMarkerBox.y, &chartRecord.chartRect, window);
-            FreeChartMarkerBox();
-        }
+        if (scopeConnected) EraseScopeMarker();
         const XywhRect& box = chartRecord.pictureBox;
         if (Inside(x, y, box.x, box.y, box.width, box.height)) {
             ChartButtonCommand(kChartPictureBox);

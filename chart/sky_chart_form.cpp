@@ -16,6 +16,9 @@
 #include "chart/sky_chart_input.h"
 #include "chart/chart_overlays.h"
 #include "chart/chart_redraw.h"
+#include "chart/chart_scope.h"
+#include "chart/chart_views_popup.h"
+#include "chart/scope_marker.h"
 #include "chart/chart_state.h"
 #include "chart/chart_views.h"
 #include "chart/chart_zoom.h"
@@ -74,6 +77,7 @@ constexpr uintptr_t kChartTimer = 1;
 constexpr int kPreferencePage5 = 1476;
 constexpr int kObjectRows = 110, kObjectRowsVisible = 18;
 constexpr int kTapModeWord = 40;
+constexpr int kCursorBlinking = 1;
 constexpr int kFilterRowsRedrawn = 8;  // rows 8..10 of 1909 leave the form
 constexpr pl::ColorRef kWhite = 0xFFFFFF, kBlack = 0x000000;
 constexpr uint16_t kWhite555 = 0x7FFF;
@@ -99,6 +103,7 @@ constexpr int kRegistered[] = {kChartBack,        kChartViewsTrigger,  kChartZoo
                                kChartManualRaDec, kChartManualAltAz,   kChartGoto};
 
 pl::ShActivateInfo activateInfo{};
+bool timerBusy = false;
 
 // Adds the rows in the reverse of the shown order (each new row goes to the top).
 template <std::size_t N>
@@ -195,17 +200,8 @@ void ToggleWord(int word) {
 // Turns the Sky Map once so that the selected object is straight up.
 void TurnToSelection() {
     FreeChartBitmaps();
-    if (chartView == 0) {
-        chartState.chartSelectionIndex = -3;
-        RequestChartReprojection();
-        int32_t& tapMode = preferences.word[kTapModeWord];
-        const int32_t kept = tapMode;
-        tapMode = 2;
-        RedrawSkyChart();
-        tapMode = kept;
-        return;
-    }
-    RedrawSkyChart();
+    if (chartView == 0) RedrawCentredOnSelection();
+    else RedrawSkyChart();
 }
 
 void ShowSelectionPicture() {
@@ -233,7 +229,9 @@ void ChooseOrientation() {
 
 void ChooseZoom() {
     const int row = Get(kChartZoomList);
-    if (row >= 0) ChangeChartZoom(row);
+    if (row < 0) return;
+    if (scopeConnected) EraseScopeMarker();
+    ChangeChartZoom(row);
 }
 
 void ChooseObjectRow() {
@@ -252,6 +250,8 @@ void RunPopupCommand(int listId) {
         case kChartOrientationList: ChooseOrientation(); return;
         case kChartZoomList: ChooseZoom(); return;
         case kChartObjectList: ChooseObjectRow(); return;
+        case kChartViewsList: ChartViewsPopupCommand(); return;
+        case kChartScopeList: ScopePopupCommand(&chartSelection, &scopeConnected); return;
         case kChartDirectionList: {
             const int row = Get(kChartDirectionList);
             if (row >= 0) SetChartDirection(row);
@@ -273,11 +273,24 @@ void RunInForm(pl::Hwnd form, int (*command)(int), int id) {
     if (GetCurrentFormDialog() == form && pl::IsWindow(form)) SaveScreen();
 }
 
-void OnTimer(pl::Hwnd form) {
-    if (UpdateChartTime(0) == 0) return;
+// The telescope's cross or the blinking target mark, then the chart clock.
+void Tick(pl::Hwnd form) {
     InitDrawWindowOwnDc(form);
-    RedrawSkyChart();
-    SaveScreen();
+    int drawn = 0;
+    if (preferences.word[kPrefCursor] != 0 || scopeConnected) drawn = DrawScopeMarker(0.0f, 0.0f);
+    if (ChartFormWindow() != form) return;
+    const int stepped = UpdateChartTime(0);
+    if (stepped) RedrawSkyChart();
+    if (drawn || stepped || preferences.word[kPrefCursor] == kCursorBlinking) SaveScreen();
+}
+
+// A tick that comes while an earlier one waits in a message box (a telescope
+// that failed to answer) is left out, so the failure is told once.
+void OnTimer(pl::Hwnd form) {
+    if (timerBusy) return;
+    timerBusy = true;
+    Tick(form);
+    timerBusy = false;
 }
 
 void MeasureItem(pl::MeasureItem* item) {
@@ -318,11 +331,13 @@ uint32_t ChartTimerPeriod(int afterTap) {
     return scopeConnected ? 250 : 10000;
 }
 
-void StartChartTimer(int afterTap) {
+void StartChartTimer(int afterTap) { RunChartTimer(ChartTimerPeriod(afterTap)); }
+
+void RunChartTimer(uint32_t periodMs) {
     pl::Hwnd form = ChartFormWindow();
     if (!form) form = GetCurrentFormDialog();
     if (!form) return;
-    chartTimerPeriodMs = ChartTimerPeriod(afterTap);
+    chartTimerPeriodMs = periodMs;
     pl::SetTimer(form, kChartTimer, chartTimerPeriodMs);
 }
 
@@ -343,6 +358,16 @@ void ChangeChartZoom(int step) {
 void RequestChartReprojection() {
     InvalidateHorizonProjection();
     chartState.chartDirty = 1;
+}
+
+void RedrawCentredOnSelection() {
+    chartState.chartSelectionIndex = -3;
+    RequestChartReprojection();
+    int32_t& tapMode = preferences.word[kTapModeWord];
+    const int32_t kept = tapMode;
+    tapMode = 2;
+    RedrawSkyChart();
+    tapMode = kept;
 }
 
 void ReleaseSkyChartControls(pl::Hwnd form) {
@@ -408,6 +433,7 @@ int ChartButtonCommand(int id) {
         case 1879: ShowChartObjectInfo(); return 1;
         case kChartManualRaDec: RunChartManualInput(0); return 1;
         case kChartManualAltAz: RunChartManualInput(1); return 1;
+        case kChartGoto: GotoChartSelection(&chartSelection); return 1;
         default: return 0;
     }
 }
@@ -470,6 +496,7 @@ pl::LResult SkyChartDialogProc(pl::Hwnd form, uint32_t message, pl::WParam wPara
 }
 
 void ResetSkyChartForm() {
+    timerBusy = false;
     chartFirstPaint = 1;
     chartPenArmed = 0;
     chartDistanceDisplay = 0;

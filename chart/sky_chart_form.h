@@ -10,8 +10,9 @@
 // The stylus and keys, the manual positions, the direction popup and the
 // information button are handled by the chart's tap code (chart/chart_taps.h,
 // chart/chart_scroll.h, chart/chart_keys.h, chart/chart_manual_input.h); the
-// telescope marker, goto and the views and telescope popups by its telescope
-// code.
+// telescope marker (chart/scope_marker.h), goto and the telescope popup
+// (chart/chart_scope.h) and the views popup (chart/chart_views_popup.h) by its
+// telescope and view code.
 #pragma once
 
 #include <cstdint>
@@ -51,12 +52,19 @@ int ChartPopupCommand(int listId);
 // 10000 ms).
 uint32_t ChartTimerPeriod(int afterTap);
 void StartChartTimer(int afterTap);
+// Timer 1 at a period of the caller's.
+void RunChartTimer(uint32_t periodMs);
 void StopChartTimer();
 // The period timer 1 was last started with; 0 while it is stopped.
 extern uint32_t chartTimerPeriodMs;
 
 // Request that the chart positions be projected again at the next redraw.
 void RequestChartReprojection();
+
+// One redraw about the chart's selection with the tap mode (word 40) forced
+// to 2: the selection index -3, the positions projected again, the Sky Map
+// turned so that the selection is straight up and centred.
+void RedrawCentredOnSelection();
 
 // Zoom step `step` (the zoom popup's choice or a zoom key): the save-under
 // positions cleared, the positions projected again when the step changes, the

@@ -144,7 +144,7 @@ TEST_F(ChartTaps, PictureBoxShowsThePictureOfTheEntry) {
 }
 
 // With a telescope connected on a Meade drive (no encoders) the scope-keys box
-// asks for the hardware keys.
+// asks for the hardware keys; the chart is as it was when the box closes.
 TEST_F(ChartTaps, ScopeKeysBoxAsksForTheHardwareKeys) {
     Start();
     PutCentreAndSide();
@@ -154,9 +154,11 @@ TEST_F(ChartTaps, ScopeKeysBoxAsksForTheHardwareKeys) {
         scopeConnected = 1;
     });
     ASSERT_EQ(IsEncoderDrive(), 0);
+    const auto before = Body();
     harness.tap(48, 35);
     EXPECT_EQ(BoxText(), "Please use hardware Keys to control your scope\n");
     AnswerAll();
+    EXPECT_TRUE(Body() == before);  // the box leaves no trace
     Ui([] {
         scopeConnected = 0;
         preferences.word[kPrefDriveId] = 0;

@@ -1,0 +1,239 @@
+#include "chart/chart_scope.h"
+
+#include <cstring>
+
+#include "catalog/selection_list.h"
+#include "chart/chart_form_controls.h"
+#include "chart/chart_redraw.h"
+#include "chart/chart_state.h"
+#include "chart/chart_taps.h"
+#include "chart/chart_views.h"
+#include "chart/horizon_projection.h"
+#include "chart/save_under.h"
+#include "chart/scope_marker.h"
+#include "chart/sky_chart_form.h"
+#include "chart/sphere_projection.h"
+#include "core/horizontal.h"
+#include "core/preferences.h"
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "core/sidereal_time.h"
+#include "ephemeris/apparent_altaz.h"
+#include "objects/current_object.h"
+#include "scope/n_star_list.h"
+#include "scope/scope_form.h"
+#include "scope/scope_services.h"
+#include "scope/serial_link.h"
+#include "ui/control_access.h"
+#include "ui/forms.h"
+#include "ui/input_polling.h"
+#include "ui/screen_layout.h"
+
+AlignmentStar improvePointingStar{};
+
+namespace {
+
+constexpr double kRadToDeg = 57.29577951308232;
+constexpr double kFixToHours = 12.0 / 3.14159265358979323846 / 16777216.0;
+constexpr double kFixToDegrees = 180.0 / 3.14159265358979323846 / 16777216.0;
+constexpr uint32_t kTypePlanet = 27, kTypeNebula = 19;
+constexpr uint32_t kDesignationComet = 12;
+constexpr int kOfDateMode = -1, kCatalogueMode = 3;
+constexpr int kTwoStarForm = 1300, kNStarForm = 2100, kDrivePage = 1400;
+constexpr uint32_t kScopeMarkerPeriodMs = 250;
+constexpr int kNameCharacters = 9;
+
+// "Stars" (word 28) while the marker mode is on.
+int32_t keptStarsWord = 0;
+
+struct Clock {
+    int year, month, day, hour, minute, second;
+    double HoursX15() const { return (hour + minute / 60.0 + second / 3600.0) * 15.0; }
+};
+
+Clock ReadClock() {
+    Clock c{};
+    GetLocalDateTime(&c.year, &c.month, &c.day, &c.hour, &c.minute, &c.second);
+    return c;
+}
+
+bool EqOutput() { return preferences.word[kPrefMountType] == 0; }
+
+// The place under the middle of the sphere view (right ascension hours,
+// declination degrees).
+void SphereCentrePlace(double* ra, double* dec) {
+    int32_t rect[4];
+    GetChartCentre(nullptr, nullptr, rect);
+    Fix24Angle fixRa = 0, fixDec = 0;
+    SkyMapPointToRaDec(rect[0] + rect[2] / 2, rect[1] + rect[3] / 2, &fixRa, &fixDec);
+    *ra = fixRa * kFixToHours;
+    *dec = fixDec * kFixToDegrees;
+}
+
+// The chart's centre: its selection in views 0 and 1 (the redraw centres on
+// it), the place under the view's middle in the sphere views, whose centre
+// words hold the frame's angles rather than a right ascension.
+void SyncOnChartCentre(const ObjectRecord* block) {
+    double ra = block->rightAscension, dec = block->declination;
+    if (chartView >= 2) SphereCentrePlace(&ra, &dec);
+    ScopeSync(ra, dec);
+}
+
+void ToggleMarkerMode(int32_t* mode) {
+    if (*mode) StopChartTimer();
+    *mode = (*mode + 1) % 2;
+    int32_t& stars = preferences.word[kPrefStars];
+    if (*mode) {
+        if (!ScopeConnect()) {
+            *mode = 0;
+            return;
+        }
+        RunChartTimer(kScopeMarkerPeriodMs);
+        keptStarsWord = stars;
+    } else {
+        stars = keptStarsWord;
+        ScopeDisconnect();
+        StartChartTimer(0);
+    }
+    RedrawSkyChart();
+}
+
+void OpenScopeAssistant() {
+    if (IsEncoderDrive()) SetPendingScopeTarget(0.0, kNoTargetDec);
+    OpenScopeForm(1);
+}
+
+// The reading (S1, S2) of the reference star in the units of the N-star list.
+bool ReadScope(double apparentRa, double apparentDec, double altitude, double azimuth, double* s1, double* s2) {
+    if (preferences.word[kPrefDriveId] != 0) {
+        if (!ScopeGetRaDec(s1, s2)) return false;
+        if (EqOutput()) *s1 *= 15.0;
+        return true;
+    }
+    *s1 = EqOutput() ? apparentRa * 15.0 : azimuth;
+    *s2 = EqOutput() ? apparentDec : altitude;
+    return true;
+}
+
+// The predicted place (P1, P2) of the star, degrees.
+void PredictPlace(AlignmentStar* star, double altitude, double azimuth, double* p1, double* p2) {
+    if (preferences.word[kPrefAlignMethod] == 0) {
+        *p1 = *p2 = 0.0;
+        if (!IsAlignmentValid()) return;
+        SkyToScope(star);
+        *p1 = star->model1 * kRadToDeg;
+        *p2 = star->model2 * kRadToDeg;
+        return;
+    }
+    *p1 = EqOutput() ? star->ra : azimuth;
+    *p2 = EqOutput() ? star->dec : altitude;
+}
+
+}  // namespace
+
+void GotoChartSelection(const ObjectRecord* selection) {
+    if (!selection) return;
+    const uint32_t type = selection->objectType & 0xFFFF, designation = selection->designationId & 0xFFFF;
+    if (type == kTypePlanet && selection->number == 0) {
+        ShowInformation("Sorry, GoTo to Sun is disable.", "");
+        return;
+    }
+    const bool ofDate =
+        type == kTypePlanet || (type == kTypeNebula && designation == 0) || designation == kDesignationComet;
+    ScopeGoto(selection->rightAscension, selection->declination, ofDate ? kOfDateMode : kCatalogueMode);
+}
+
+void ImprovePointingFromChart(int row) {
+    if (row < 0) {
+        ShowInformation("No Object or Star selected.", "");
+        return;
+    }
+    int position = GetSelectionIndex(row);
+    if (position < 0) position = row;
+    if (!selectionList || position >= selectionCount) return;
+    const SelectionEntry& entry = selectionList[position];
+    CopyChartState16(&currentObject);
+    const Clock c = ReadClock();
+    double apparentRa = 0, apparentDec = 0, altitude = 0, azimuth = 0;
+    ComputeApparentAltAz(chartSelection.rightAscension, chartSelection.declination, &apparentRa, &apparentDec,
+                         &altitude, &azimuth, kCatalogueMode, c.year, c.month, c.day, c.hour, c.minute, c.second);
+    AlignmentStar& star = improvePointingStar;
+    star = AlignmentStar{};
+    star.ra = apparentRa * 15.0;
+    star.dec = apparentDec;
+    star.time = c.HoursX15();
+    double s1 = 0, s2 = 0, p1 = 0, p2 = 0;
+    if (!ReadScope(apparentRa, apparentDec, altitude, azimuth, &s1, &s2)) return;
+    PredictPlace(&star, altitude, azimuth, &p1, &p2);
+    star.reading1 = star.model1 = star.corrected1 = p1;
+    star.reading2 = star.model2 = star.corrected2 = p2;
+    std::strncpy(star.name, entry.name, kNameCharacters);
+    star.name[kNameCharacters] = '\0';
+    star.index = entry.number;
+    star.kind = entry.designation;
+    AddNStarEntry(&star, s1, s2);
+    ComputePointingCorrection(1);
+}
+
+void ShowScopePositionOnChart(ObjectRecord* block) {
+    if (preferences.word[kPrefDriveId] == 0) {
+        ShowInformation("No drive selected.", "");
+        return;
+    }
+    if (!ScopeConnect()) return;
+    double ra = 0, dec = 0;
+    const int read = ScopeGetPosition(&ra, &dec);
+    ScopeDisconnect();
+    if (!read) return;
+    MountPlaceToJ2000(&ra, &dec);
+    if (chartView >= 2) {
+        block->rightAscension = static_cast<float>(ra);
+        block->declination = static_cast<float>(dec);
+        CentreChartOnRaDec(ra, dec);
+    } else {
+        const Clock c = ReadClock();
+        const double lst = GetLocalSiderealTime(c.year, c.month, c.day, c.hour, c.minute, c.second,
+                                                currentSite.longitude, currentSite.zoneMinutes);
+        if (ComputeAltitude(lst, ra, dec, currentSite.latitude) < 0.0) {
+            ShowInformation("Your scope doesn't seem to point to the sky",
+                            "Check your location information and current time.");
+            return;
+        }
+        block->rightAscension = static_cast<float>(ra);
+        block->declination = static_cast<float>(dec);
+        selectionCurrentRow = -1;
+        int32_t a, b;
+        if (ProjectRaDecToHorizon(chartTimeRecord.lstHours, block->rightAscension, block->declination, &a, &b)) {
+            int32_t x, y;
+            HorizonPointToScreen(a, b, &x, &y);
+            const int s = GetScreenScale();
+            IdentifyNearestObject(x, y, 3 * s);
+        }
+    }
+    FreeChartBitmaps();
+    RedrawSkyChart();
+}
+
+int ScopePopupCommand(ObjectRecord* block, int32_t* markerMode) {
+    switch (Get(kChartScopeList)) {
+        case 0: GotoForm(kTwoStarForm); break;
+        case 1: GotoForm(kNStarForm); break;
+        case 2: GotoChartSelection(block); break;
+        case 3: ShowScopePositionOnChart(block); break;
+        case 4: OpenScopeAssistant(); break;
+        case 5: ToggleMarkerMode(markerMode); break;
+        case 6: ImprovePointingFromChart(selectionCurrentRow); break;
+        case 7:
+            ClearSerialFlag();
+            GotoForm(kDrivePage);
+            break;
+        case 8: SyncOnChartCentre(block); break;
+        default: break;
+    }
+    return 1;
+}
+
+void ResetChartScope() {
+    keptStarsWord = 0;
+    improvePointingStar = AlignmentStar{};
+}
