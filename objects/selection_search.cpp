@@ -356,17 +356,31 @@ float ComputeSelectionSkyState() {
     c.eyeLimit = static_cast<float>(std::min(sky.limitingMagnitude, 7.0));
     c.skyValue1 = static_cast<float>(sky.skyMagnitude);
     c.skyValue2 = static_cast<float>(sky.limitingMagnitudeError);
+    c.scopeLimit = SelectionScopeLimit();
+    return c.scopeLimit;
+}
+
+float SelectionScopeLimit() {
     int centimetres = GetScopeApertureMm() / 10;
     double limit = 7.5 + 5.0 * std::log10(static_cast<double>(std::max(centimetres, 1)));
-    c.scopeLimit = static_cast<float>(static_cast<int>(limit * 10.0 + 0.5) * 0.1);
-    return c.scopeLimit;
+    return static_cast<float>(static_cast<int>(limit * 10.0 + 0.5) * 0.1);
+}
+
+void MarkSelectionSlotsFree() {
+    if (!selectionList) return;
+    const int free = std::min(GetSelectedItemsCapacity(), GetSelectionListAllocated());
+    for (int i = 0; i < free; ++i) selectionList[i].number = -1;
+}
+
+void StoreSelectionLatitude() {
+    sinLatitudeFix = ToFix(currentSite.sinLatitude);
+    cosLatitudeFix = ToFix(currentSite.cosLatitude);
 }
 
 void PrepareSelection(int classByte, int catalogue, int type) {
     selectionFillLimit = GetSelectedItemsCapacity();
     ClearSelectedObject();
-    sinLatitudeFix = ToFix(currentSite.sinLatitude);
-    cosLatitudeFix = ToFix(currentSite.cosLatitude);
+    StoreSelectionLatitude();
     if (dateTimeFixed == 0 || currentDateTime.year == 0) LoadDateTimeFromDevice();
     SelectionCriteria& c = selectionCriteria;
     c.catalogue = static_cast<int16_t>(catalogue);
@@ -382,8 +396,7 @@ void PrepareSelection(int classByte, int catalogue, int type) {
     selectionElevationThreshold = ToFix(std::sin(GetHorizonAltitude() * kDegree));
     ComputeSelectionSkyState();
     if (selectionShownCount < 1 && selectionList) {
-        int free = std::min(GetSelectedItemsCapacity(), GetSelectionListAllocated());
-        for (int i = 0; i < free; ++i) selectionList[i].number = -1;
+        MarkSelectionSlotsFree();
         selectionShownCount = 0;
     }
 }
