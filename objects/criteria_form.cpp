@@ -13,6 +13,7 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
+#include "objects/screen_change.h"
 #include "objects/selected_object.h"
 #include "objects/selection_search.h"
 #include "platform/messages.h"
@@ -424,7 +425,10 @@ pl::LResult CriteriaFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam,
     }
     case pl::WM_CLOSE: ReleaseCriteria(form); return 0;
     case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-    case pl::WM_SETTINGCHANGE: HandleFormSettingChange(form, wParam, lParam, &activateInfo); return 1;
+    case pl::WM_SETTINGCHANGE:
+        MeasureChangedScreen(wParam);
+        HandleFormSettingChange(form, wParam, lParam, &activateInfo);
+        return 1;
     default: return 0;
     }
 }

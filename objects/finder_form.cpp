@@ -19,6 +19,7 @@
 #include "objects/finder_detail_view.h"
 #include "objects/finder_lookup.h"
 #include "objects/finder_open.h"
+#include "objects/screen_change.h"
 #include "objects/selected_object.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -416,7 +417,10 @@ pl::LResult FinderFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, p
     }
     case pl::WM_CLOSE: ReleaseFinder(form); return 0;
     case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-    case pl::WM_SETTINGCHANGE: HandleFormSettingChange(form, wParam, lParam, &activateInfo); return 1;
+    case pl::WM_SETTINGCHANGE:
+        MeasureChangedScreen(wParam);
+        HandleFormSettingChange(form, wParam, lParam, &activateInfo);
+        return 1;
     default: return 0;
     }
 }

@@ -18,6 +18,7 @@
 #include "objects/finder_open.h"
 #include "objects/list_panel.h"
 #include "objects/list_panel_view.h"
+#include "objects/screen_change.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
 #include "platform/messages.h"
@@ -316,7 +317,10 @@ pl::LResult ObservingListProc(pl::Hwnd form, uint32_t message, pl::WParam wParam
     }
     case pl::WM_CLOSE: ReleaseObservingList(form); return 0;
     case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-    case pl::WM_SETTINGCHANGE: HandleFormSettingChange(form, wParam, lParam, &activateInfo); return 1;
+    case pl::WM_SETTINGCHANGE:
+        MeasureChangedScreen(wParam);
+        HandleFormSettingChange(form, wParam, lParam, &activateInfo);
+        return 1;
     default: return 0;
     }
 }

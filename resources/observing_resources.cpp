@@ -78,7 +78,7 @@ constexpr ControlTemplate kCriteriaControls[] = {
     List(1702, 52, 34, 84),
     Label(kNoId, "Best Eyepiece", 4, 35, 46),
     Popup(1703, 52, 35, 84),
-    List(1704, 52, 44, 84, kPopupList | pl::kOwnerDraw),
+    List(1704, 52, 44, 84, kOwnerPopupList),
     Label(kNoId, "Magnitude", 4, 45, 46),
     Popup(1705, 52, 45, 84),
     List(1706, 52, 54, 84),
