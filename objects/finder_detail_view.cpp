@@ -36,7 +36,7 @@ constexpr int kTypeMeteor = 29;
 constexpr int kAreaTop = 64;
 constexpr int kSymbolX = 14, kSymbolY = 80, kEyeX = 26, kEyeY = 68;
 constexpr int kPairsTop = 154, kRowHeight = 13;
-constexpr int kLeftLabel = 4, kLeftValue = 40, kRightLabel = 122, kRightValue = 152;
+constexpr int kLeftLabel = 4, kLeftValue = 46, kRightLabel = 122, kRightValue = 160;
 constexpr int kRiseSetLabel = 222, kBarTop = 236, kBarHeight = 18, kBarWidth = 232;
 constexpr int kDescriptionTop = 258;
 
