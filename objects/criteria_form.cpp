@@ -13,7 +13,7 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
-#include "objects/screen_change.h"
+#include "objects/form_messages.h"
 #include "objects/selected_object.h"
 #include "objects/selection_search.h"
 #include "platform/messages.h"
@@ -301,12 +301,6 @@ void Command(int id) {
         if (p.list == id) SetPopupList(p.trigger, p.list, Get(p.list));
 }
 
-void RunCommand(pl::Hwnd form, int id) {
-    InitDrawWindowOwnDc(form);
-    Command(id);
-    if (GetCurrentFormDialog() == form && pl::IsWindow(form)) SaveScreen();
-}
-
 // Help follows the right edge; New, back and Add the bottom; Remove the
 // bottom right. The date and time row and the bottom buttons show afterwards.
 void LayoutCriteria(pl::Hwnd form) {
@@ -402,33 +396,18 @@ void ReadSelectionCriteria() {
 }
 
 pl::LResult CriteriaFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
+    static const FormRoutines routines{&criteriaForm, &activateInfo, ReleaseCriteria, Command};
     switch (message) {
     case pl::WM_INITDIALOG: InitCriteria(form); return 1;
     case pl::WM_PAINT: PaintForm(form, OpenCriteriaForm, &firstPaint, ScaleY(22), 1); return 1;
-    case pl::WM_ERASEBKGND: return 1;
     case pl::WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const pl::DrawItem*>(lParam);
         if (item && item->ctlId == kCriteriaEyepieceList) DrawOwnerItem(form, item, DrawEyepieceRow);
         return 1;
     }
-    case kMsgEditField: RunCommand(form, static_cast<int>(wParam)); return 1;
-    case pl::WM_COMMAND: {
-        const int id = pl::LoWord(wParam), list = pl::HiWord(wParam);
-        if (id == kCmdCloseForm) {
-            ReleaseCriteria(form);
-            DestroyCurrentForm();
-            criteriaForm = nullptr;
-            return 1;
-        }
-        RunCommand(form, list != 0 ? list : id);
-        return 1;
+    case kMsgEditField: RunFormCommand(form, static_cast<int>(wParam), Command); return 1;
+    default: break;
     }
-    case pl::WM_CLOSE: ReleaseCriteria(form); return 0;
-    case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-    case pl::WM_SETTINGCHANGE:
-        MeasureChangedScreen(wParam);
-        HandleFormSettingChange(form, wParam, lParam, &activateInfo);
-        return 1;
-    default: return 0;
-    }
+    pl::LResult result = 0;
+    return HandleCommonFormMessage(form, message, wParam, lParam, routines, &result) ? result : 0;
 }

@@ -16,13 +16,11 @@
 #include "objects/finder_lookup.h"
 #include "objects/object_texts.h"
 #include "objects/selected_object.h"
-#include "objects/visibility.h"
 #include "objects/visibility_view.h"
 #include "ui/bitmaps.h"
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
 #include "ui/forms.h"
-#include "ui/preference_values.h"
 #include "ui/primitives.h"
 #include "ui/form_controls.h"
 #include "ui/simple_controls.h"
@@ -91,20 +89,16 @@ float DrawShower(const ObjectRecord& r) {
 // Magnitude, best eyepiece and size; the gauge rating (bright stars and
 // constellations 3.0, others by the visibility model).
 float DrawObjectValues(int kind, const ObjectRecord& r) {
-    const double focal = GetScopeFocalLengthMm();
-    int power = 0;
-    double rating = 0.0;
-    RateObjectVisibility(GetScopeApertureMm(), focal, GetSkyConditionValue(), r.magnitude, r.size1, r.size2, &power,
-                         &rating);
+    const TelescopeRating rated = RateInTelescope(r.magnitude, r.size1, r.size2);
     char text[32];
     DoubleToStr(text, sizeof text, r.magnitude, 1);
     Right("Mag", text, 0);
-    FormatBestEyepiece(text, sizeof text, focal, power);
+    FormatBestEyepiece(text, sizeof text, rated.focalLength, rated.power);
     Right("Eye.", text, 1);
     DoubleToStr(text, sizeof text, r.size1, 1);
     Right("Size", text, 2);
     const bool easy = kind == kDesignationBrightStar || kind == kDesignationConstellation;
-    return easy ? 3.0f : static_cast<float>(rating);
+    return easy ? 3.0f : static_cast<float>(rated.rating);
 }
 
 // The record a Caldwell or Messier target stands for, for its description.

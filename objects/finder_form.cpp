@@ -19,7 +19,7 @@
 #include "objects/finder_detail_view.h"
 #include "objects/finder_lookup.h"
 #include "objects/finder_open.h"
-#include "objects/screen_change.h"
+#include "objects/form_messages.h"
 #include "objects/selected_object.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -256,13 +256,6 @@ void EditField(pl::Hwnd form, int id) {
     if (id == kFinderIdField) RunTextInputDialog(form, id, "ID:", kIdFieldLength);
 }
 
-// Each command draws on the form and keeps the result, unless it left the form.
-void RunCommand(pl::Hwnd form, int id) {
-    InitDrawWindowOwnDc(form);
-    FinderCommand(id);
-    if (GetCurrentFormDialog() == form && pl::IsWindow(form)) SaveScreen();
-}
-
 // Help at the right edge; the object popup and the identifier field share a place.
 void LayoutFinder(pl::Hwnd form) {
     pl::Rect client;
@@ -397,30 +390,15 @@ void ResetFinderForm() {
 }
 
 pl::LResult FinderFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
+    static const FormRoutines routines{&finderForm, &activateInfo, ReleaseFinder, FinderCommand};
     switch (message) {
     case pl::WM_INITDIALOG: InitFinder(form); return 1;
     case pl::WM_PAINT: PaintForm(form, OpenFinderForm, &firstPaint, ScaleY(22), 1); return 1;
-    case pl::WM_ERASEBKGND: return 1;
     case pl::WM_MEASUREITEM: MeasureRow(reinterpret_cast<pl::MeasureItem*>(lParam)); return 1;
     case pl::WM_DRAWITEM: DrawOwnerItem(form, reinterpret_cast<const pl::DrawItem*>(lParam), DrawListRow); return 1;
     case kMsgEditField: EditField(form, static_cast<int>(wParam)); return 1;
-    case pl::WM_COMMAND: {
-        const int id = pl::LoWord(wParam), list = pl::HiWord(wParam);
-        if (id == kCmdCloseForm) {
-            ReleaseFinder(form);
-            DestroyCurrentForm();
-            finderForm = nullptr;
-            return 1;
-        }
-        RunCommand(form, list != 0 ? list : id);
-        return 1;
+    default: break;
     }
-    case pl::WM_CLOSE: ReleaseFinder(form); return 0;
-    case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-    case pl::WM_SETTINGCHANGE:
-        MeasureChangedScreen(wParam);
-        HandleFormSettingChange(form, wParam, lParam, &activateInfo);
-        return 1;
-    default: return 0;
-    }
+    pl::LResult result = 0;
+    return HandleCommonFormMessage(form, message, wParam, lParam, routines, &result) ? result : 0;
 }

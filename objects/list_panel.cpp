@@ -22,7 +22,6 @@
 #include "ephemeris/planet_names.h"
 #include "objects/object_texts.h"
 #include "objects/selection_search.h"
-#include "objects/visibility.h"
 #include "orbits/orbit_assistant_open.h"
 #include "ui/preference_values.h"
 
@@ -162,16 +161,12 @@ void ShowerTexts(int row, ListPanelTexts* p) {
 // The best eyepiece and the rating; "None" and 0 for an object the telescope
 // cannot show.
 void RatingTexts(const ObjectRecord& r, ListPanelTexts* p) {
-    const double focal = GetScopeFocalLengthMm();
-    int power = 0;
-    double rating = 0.0;
-    RateObjectVisibility(GetScopeApertureMm(), focal, GetSkyConditionValue(), r.magnitude, r.size1, r.size2, &power,
-                         &rating);
+    const TelescopeRating rated = RateInTelescope(r.magnitude, r.size1, r.size2);
     char text[16];
-    FormatBestEyepiece(text, sizeof text, focal, power);
+    FormatBestEyepiece(text, sizeof text, rated.focalLength, rated.power);
     p->eyepiece = text;
-    p->rating = static_cast<float>(rating);
-    if (r.magnitude >= SelectionScopeLimit() || !(rating > 0.0)) {
+    p->rating = static_cast<float>(rated.rating);
+    if (r.magnitude >= SelectionScopeLimit() || !(rated.rating > 0.0)) {
         p->eyepiece = "None";
         p->rating = 0.0f;
     }

@@ -1,6 +1,10 @@
 #include "objects/object_texts.h"
 
 #include <cstdlib>
+
+#include "core/text_numbers.h"
+#include "objects/visibility.h"
+#include "ui/preference_values.h"
 #include <cstdio>
 
 namespace {
@@ -32,4 +36,12 @@ void FormatArcminutes(char* text, std::size_t size, double arcminutes) {
     const int whole = static_cast<int>(arcminutes);
     const int seconds = static_cast<int>((arcminutes - whole) * 60.0);
     std::snprintf(text, size, "%d'%d", whole, std::abs(seconds));
+}
+
+TelescopeRating RateInTelescope(double magnitude, double size1, double size2) {
+    TelescopeRating r;
+    r.focalLength = GetScopeFocalLengthMm();
+    RateObjectVisibility(GetScopeApertureMm(), r.focalLength, GetSkyConditionValue(), magnitude, size1, size2, &r.power,
+                         &r.rating);
+    return r;
 }

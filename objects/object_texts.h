@@ -1,5 +1,6 @@
 // Texts and values that the finder and the observing list's panel show alike
-// for an object: meteor-shower dates and gauge, the best eyepiece, the size.
+// for an object: its rating in the telescope, meteor-shower dates and gauge,
+// the best eyepiece, the size.
 #pragma once
 
 #include <cstddef>
@@ -18,3 +19,13 @@ void FormatBestEyepiece(char* text, std::size_t size, double focalLength, int po
 
 // An angle in arcminutes as whole arcminutes and the remaining whole arcseconds, "%d'%d".
 void FormatArcminutes(char* text, std::size_t size, double arcminutes);
+
+// The best power and difficulty rating of an object (magnitude, sizes in
+// arcminutes) in the telescope of the preferences (aperture and focal length
+// in millimetres) under the sky of the site's condition (RateObjectVisibility).
+struct TelescopeRating {
+    double focalLength = 0.0;
+    int power = 0;
+    double rating = 0.0;
+};
+TelescopeRating RateInTelescope(double magnitude, double size1, double size2);

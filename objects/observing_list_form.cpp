@@ -18,7 +18,7 @@
 #include "objects/finder_open.h"
 #include "objects/list_panel.h"
 #include "objects/list_panel_view.h"
-#include "objects/screen_change.h"
+#include "objects/form_messages.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
 #include "platform/messages.h"
@@ -200,12 +200,6 @@ void Command(int id) {
     }
 }
 
-void RunCommand(pl::Hwnd form, int id) {
-    InitDrawWindowOwnDc(form);
-    ObservingListCommand(id);
-    if (GetCurrentFormDialog() == form && pl::IsWindow(form)) SaveScreen();
-}
-
 // The first drawing: history, the chart's symbols, the screen size, the rows.
 void OpenObservingList() {
     PushFormHistory(kObservingListFormId);
@@ -294,33 +288,18 @@ void ResetObservingListForm() {
 }
 
 pl::LResult ObservingListProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
+    static const FormRoutines routines{&listForm, &activateInfo, ReleaseObservingList, ObservingListCommand};
     switch (message) {
     case pl::WM_INITDIALOG: InitObservingList(form); return 1;
     case pl::WM_PAINT: PaintForm(form, OpenObservingList, &firstPaint, ScaleY(22), 1); return 1;
-    case pl::WM_ERASEBKGND: return 1;
     case pl::WM_MEASUREITEM: MeasureRow(reinterpret_cast<pl::MeasureItem*>(lParam)); return 1;
     case pl::WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const pl::DrawItem*>(lParam);
         if (item && item->ctlId == kListRows) DrawOwnerItem(form, item, DrawRow);
         return 1;
     }
-    case pl::WM_COMMAND: {
-        const int id = pl::LoWord(wParam), list = pl::HiWord(wParam);
-        if (id == kCmdCloseForm) {
-            ReleaseObservingList(form);
-            DestroyCurrentForm();
-            listForm = nullptr;
-            return 1;
-        }
-        RunCommand(form, list != 0 ? list : id);
-        return 1;
+    default: break;
     }
-    case pl::WM_CLOSE: ReleaseObservingList(form); return 0;
-    case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-    case pl::WM_SETTINGCHANGE:
-        MeasureChangedScreen(wParam);
-        HandleFormSettingChange(form, wParam, lParam, &activateInfo);
-        return 1;
-    default: return 0;
-    }
+    pl::LResult result = 0;
+    return HandleCommonFormMessage(form, message, wParam, lParam, routines, &result) ? result : 0;
 }

@@ -26,6 +26,7 @@
 #include "core/text_numbers.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
+#include "objects/object_texts.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
 #include "objects/visibility.h"
@@ -292,13 +293,10 @@ bool OneOf(int value, std::initializer_list<int> set) {
 
 // The eyepiece and visibility criteria, by the object's rating in the telescope.
 bool PassesRating(const SelectionCriteria& c, double magnitude, double size1, double size2) {
-    const double focal = GetScopeFocalLengthMm();
-    int power = 0;
-    double rating = 0.0;
-    RateObjectVisibility(GetScopeApertureMm(), focal, GetSkyConditionValue(), magnitude, size1, size2, &power,
-                         &rating);
+    const TelescopeRating rated = RateInTelescope(magnitude, size1, size2);
+    const double rating = rated.rating;
     if (c.eyepiece != 0) {
-        const double bestFocal = power < 1 ? 10000.0 : focal / power;
+        const double bestFocal = rated.power < 1 ? 10000.0 : rated.focalLength / rated.power;
         if (std::fabs(1.0 - c.eyepieceFocal / bestFocal) > 0.6) return false;
     }
     if (c.visibility >= 1 && c.visibility <= 4)
