@@ -35,7 +35,8 @@ constexpr int kAreaTop = 64;
 constexpr int kSymbolX = 14, kSymbolY = 80, kEyeX = 26, kEyeY = 68;
 constexpr int kPairsTop = 154, kRowHeight = 13;
 constexpr int kLeftLabel = 4, kLeftValue = 46, kRightLabel = 122, kRightValue = 160;
-constexpr int kRiseSetLabel = 222, kBarTop = 236, kBarHeight = 18, kBarWidth = 232;
+// The bar's 24 hour cells are width / 25 + 1 wide: 224 keeps its last "0h" inside the screen.
+constexpr int kRiseSetLabel = 222, kBarTop = 236, kBarHeight = 18, kBarWidth = 224;
 constexpr int kDescriptionTop = 258;
 
 void Text(const char* text, int x, int y) { DrawPlainText(text, static_cast<int>(std::strlen(text)), x, y); }

@@ -36,7 +36,9 @@ constexpr int kClearedFields[] = {kRa, kDec, kAz, kAlt, kTransitAltitude, kMagni
                                   kListPanelName};
 // Design pixels of the 240 x 320 layout.
 constexpr int kPictureX = 198, kPictureY = 26, kPictureSide = 42;
-constexpr int kBarX = 97, kBarY = 240, kBarWidth = 130, kBarHeight = 18;
+// The bar's hour cells are width / 25 + 1 wide: 124 keeps its 24 cells and
+// its last "0h" inside the screen.
+constexpr int kBarX = 97, kBarY = 240, kBarWidth = 124, kBarHeight = 18;
 constexpr int kYearX = 100, kYearY = 277, kYearWidth = 140, kYearHeight = 15;
 
 bool TallScreen() {

@@ -15,7 +15,6 @@
 //        under "Rise & Set" and "Alt at Transit"), and the bottom strip: back,
 //        sky and log at the left, criteria, row pictures, trash and List at
 //        the right.
-// Statics show their text as written: one "&" is one ampersand.
 #include "resources/program_resources.h"
 
 namespace {
@@ -96,7 +95,7 @@ constexpr ControlTemplate kCriteriaControls[] = {
     Label(kNoId, "Sky Elevation", 4, 89, 46),
     Popup(1711, 52, 89, 84),
     List(1712, 52, 98, 84),
-    Label(140, "Time & Date Criteria", 2, 100, 100, kHidden),
+    Label(140, "Time && Date Criteria", 2, 100, 100, kHidden),
     Label(141, "Obs. Date", 4, 110, 40, kHidden),
     Field(1713, 46, 110, 44, kHidden),
     Field(1714, 92, 110, 22, kHidden),
@@ -137,7 +136,7 @@ constexpr ControlTemplate kListControls[] = {
     Small(1841, "Mag", 57, 102, 19), Small(1819, "", 77, 102, 30),
     Small(1842, "Eyep", 57, 110, 19), Small(1823, "", 77, 110, 30),
     Small(1826, "Dist", 57, 118, 19), Small(1825, "", 77, 118, 58),
-    Label(140, "Rise & Set", 57, 127, 50),
+    Label(140, "Rise && Set", 57, 127, 50),
     Small(141, "Alt at Transit", 57, 149, 50), Small(1817, "", 108, 149, 24),
     Icon(1830, 1, kStripY),
     Icon(1832, 14, kStripY),
