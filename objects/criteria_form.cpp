@@ -28,7 +28,6 @@
 #include "ui/input_polling.h"
 #include "ui/owner_draw.h"
 #include "ui/popup_list.h"
-#include "ui/saved_screen.h"
 #include "ui/screen_layout.h"
 #include "ui/simple_controls.h"
 #include "ui/text_drawing.h"

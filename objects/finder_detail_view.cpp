@@ -23,7 +23,6 @@
 #include "ui/forms.h"
 #include "ui/primitives.h"
 #include "ui/form_controls.h"
-#include "ui/simple_controls.h"
 #include "ui/text_drawing.h"
 
 namespace {

@@ -35,7 +35,6 @@
 #include "ui/forms.h"
 #include "ui/owner_draw.h"
 #include "ui/popup_list.h"
-#include "ui/saved_screen.h"
 #include "ui/screen_layout.h"
 #include "ui/simple_controls.h"
 #include "ui/text_drawing.h"

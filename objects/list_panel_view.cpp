@@ -22,7 +22,6 @@
 #include "ui/forms.h"
 #include "ui/input_polling.h"
 #include "ui/primitives.h"
-#include "ui/simple_controls.h"
 #include "ui/text_drawing.h"
 
 namespace {

@@ -33,7 +33,6 @@
 #include "ui/forms.h"
 #include "ui/owner_draw.h"
 #include "ui/popup_list.h"
-#include "ui/saved_screen.h"
 #include "ui/screen_layout.h"
 #include "ui/simple_controls.h"
 #include "ui/title_control.h"
