@@ -1,6 +1,6 @@
 // Bitmaps of the observing-list screens, drawn by generators:
 //   2249, 2250, 2251  the criteria form's Add ("+"), Remove ("-") and New ("N")
-//                     keys, 20 x 16, light faces like the list manager's keys
+//                     keys, 20 x 16, on the list manager's key face
 //   5150              the observing list's row pictures: a picture with an
 //                     arrow to the next one, 20 x 16
 //   5131              the observer-log button at night: a page and a pencil in
@@ -17,48 +17,38 @@
 
 namespace {
 
-constexpr uint32_t kFace = 0xD8DCE8;
-constexpr uint32_t kEdge = 0x505870;
-constexpr uint32_t kInk = 0x203070;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kSky = 0x0A0E24;
 constexpr uint32_t kRed = 0xD02020;
 
-IconCanvas Key(uint32_t* p, int w, int h) {
-    IconCanvas c(p, w, h);
-    c.Fill(kFace);
-    c.Frame(0, 0, w, h, kEdge);
-    return c;
-}
-
 void Plus(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
+    IconCanvas c = KeyButton(p, w, h);
     c.Rect(5, 7, 10, 2, 0x208040);
     c.Rect(9, 3, 2, 10, 0x208040);
 }
 
 void Minus(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
+    IconCanvas c = KeyButton(p, w, h);
     c.Rect(5, 7, 10, 2, kRed);
 }
 
 void New(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
+    IconCanvas c = KeyButton(p, w, h);
     constexpr const char* kN[] = {"#...#", "##..#", "#.#.#", "#..##", "#...#"};
-    c.Glyph(kN, 5, 5, 3, kInk, 2);
+    c.Glyph(kN, 5, 5, 3, kKeyInk, 2);
 }
 
 // Row pictures: a small framed landscape and an arrow to the right.
 void RowPictures(uint32_t* p, int w, int h) {
-    IconCanvas c = Key(p, w, h);
+    IconCanvas c = KeyButton(p, w, h);
     c.Rect(3, 3, 10, 9, 0xF0F0F0);
     c.Rect(4, 4, 8, 7, 0x4878C8);
     c.Line(4, 10, 7, 6, 0x308030, 1.5);
     c.Line(7, 6, 11, 10, 0x308030, 1.5);
-    c.Line(14, 8, 18, 8, kInk, 1.5);
-    c.Line(18, 8, 16, 6, kInk, 1.2);
-    c.Line(18, 8, 16, 10, kInk, 1.2);
+    c.Line(14, 8, 18, 8, kKeyInk, 1.5);
+    c.Line(18, 8, 16, 6, kKeyInk, 1.2);
+    c.Line(18, 8, 16, 10, kKeyInk, 1.2);
 }
 
 // The observer log at night, as the chart's log button in reds.
