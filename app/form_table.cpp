@@ -11,6 +11,9 @@
 #include "core/preferences.h"
 #include "core/services.h"
 #include "eclipse/eclipse_form.h"
+#include "objects/criteria_form.h"
+#include "objects/finder_form.h"
+#include "objects/observing_list_form.h"
 #include "orbits/screens/satellites_form.h"
 #include "tools/camera_form.h"
 #include "tools/ccd_form.h"
@@ -39,8 +42,8 @@ constexpr FormEntry kForms[] = {
     {1550, CcdFormProc},
     {1600, LocationListProc},
     {1620, PreferencePageProc},
-    {1700, nullptr},
-    {1800, nullptr},
+    {1700, CriteriaFormProc},
+    {1800, ObservingListProc},
     {1900, SkyChartDialogProc},
     {1940, nullptr},
     {1950, HomeFormProc},
@@ -48,7 +51,7 @@ constexpr FormEntry kForms[] = {
     {2200, ChecklistPageProc},
     {2203, ChecklistPageProc},
     {2206, ChecklistPageProc},
-    {2350, nullptr},
+    {2350, FinderFormProc},
     {2400, nullptr},
     {2410, nullptr},
     {2423, DayNightProc},

@@ -26,6 +26,7 @@
 #include "core/text_numbers.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
+#include "objects/object_texts.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
 #include "objects/visibility.h"
@@ -292,13 +293,10 @@ bool OneOf(int value, std::initializer_list<int> set) {
 
 // The eyepiece and visibility criteria, by the object's rating in the telescope.
 bool PassesRating(const SelectionCriteria& c, double magnitude, double size1, double size2) {
-    const double focal = GetScopeFocalLengthMm();
-    int power = 0;
-    double rating = 0.0;
-    RateObjectVisibility(GetScopeApertureMm(), focal, GetSkyConditionValue(), magnitude, size1, size2, &power,
-                         &rating);
+    const TelescopeRating rated = RateInTelescope(magnitude, size1, size2);
+    const double rating = rated.rating;
     if (c.eyepiece != 0) {
-        const double bestFocal = power < 1 ? 10000.0 : focal / power;
+        const double bestFocal = rated.power < 1 ? 10000.0 : rated.focalLength / rated.power;
         if (std::fabs(1.0 - c.eyepieceFocal / bestFocal) > 0.6) return false;
     }
     if (c.visibility >= 1 && c.visibility <= 4)
@@ -356,17 +354,31 @@ float ComputeSelectionSkyState() {
     c.eyeLimit = static_cast<float>(std::min(sky.limitingMagnitude, 7.0));
     c.skyValue1 = static_cast<float>(sky.skyMagnitude);
     c.skyValue2 = static_cast<float>(sky.limitingMagnitudeError);
+    c.scopeLimit = SelectionScopeLimit();
+    return c.scopeLimit;
+}
+
+float SelectionScopeLimit() {
     int centimetres = GetScopeApertureMm() / 10;
     double limit = 7.5 + 5.0 * std::log10(static_cast<double>(std::max(centimetres, 1)));
-    c.scopeLimit = static_cast<float>(static_cast<int>(limit * 10.0 + 0.5) * 0.1);
-    return c.scopeLimit;
+    return static_cast<float>(static_cast<int>(limit * 10.0 + 0.5) * 0.1);
+}
+
+void MarkSelectionSlotsFree() {
+    if (!selectionList) return;
+    const int free = std::min(GetSelectedItemsCapacity(), GetSelectionListAllocated());
+    for (int i = 0; i < free; ++i) selectionList[i].number = -1;
+}
+
+void StoreSelectionLatitude() {
+    sinLatitudeFix = ToFix(currentSite.sinLatitude);
+    cosLatitudeFix = ToFix(currentSite.cosLatitude);
 }
 
 void PrepareSelection(int classByte, int catalogue, int type) {
     selectionFillLimit = GetSelectedItemsCapacity();
     ClearSelectedObject();
-    sinLatitudeFix = ToFix(currentSite.sinLatitude);
-    cosLatitudeFix = ToFix(currentSite.cosLatitude);
+    StoreSelectionLatitude();
     if (dateTimeFixed == 0 || currentDateTime.year == 0) LoadDateTimeFromDevice();
     SelectionCriteria& c = selectionCriteria;
     c.catalogue = static_cast<int16_t>(catalogue);
@@ -382,8 +394,7 @@ void PrepareSelection(int classByte, int catalogue, int type) {
     selectionElevationThreshold = ToFix(std::sin(GetHorizonAltitude() * kDegree));
     ComputeSelectionSkyState();
     if (selectionShownCount < 1 && selectionList) {
-        int free = std::min(GetSelectedItemsCapacity(), GetSelectionListAllocated());
-        for (int i = 0; i < free; ++i) selectionList[i].number = -1;
+        MarkSelectionSlotsFree();
         selectionShownCount = 0;
     }
 }

@@ -27,10 +27,21 @@ extern const double visibilityClassBounds[6];
 // state. A fill position below 1 empties the first maxSelectedItems slots.
 void PrepareSelection(int classByte, int catalogue, int type);
 
+// Marks the first "Max Selected items" slots of the list free (number -1).
+void MarkSelectionSlotsFree();
+
+// Keeps the sine and cosine of the site's latitude (8.24 fixed point) for the
+// elevation test.
+void StoreSelectionLatitude();
+
 // Stores currentDateTime in the criteria and computes the sidereal time, the
 // naked-eye limit (at most 7.0) and the telescope's limit (7.5 + 5 log10 of the
 // aperture in whole centimetres, to 0.1). Returns the telescope's limit.
 float ComputeSelectionSkyState();
+
+// The telescope's limit of the criteria: 7.5 + 5 log10 of the aperture in
+// whole centimetres (at least 1), to 0.1.
+float SelectionScopeLimit();
 
 // 1 when an object at right ascension `ra` (hours) and declination `dec`
 // (degrees) has sin(altitude) at or above `threshold` (8.24) at sidereal time

@@ -6,6 +6,7 @@
 #include "core/rise_set.h"
 #include "core/shared_state.h"
 #include "objects/visibility.h"
+#include "platform/text.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
@@ -84,7 +85,10 @@ void DrawDifficultyGauge(int controlId, float rating) {
     const char* word = DifficultyWord(difficulty);
     const int length = static_cast<int>(std::strlen(word));
     const pl::ColorRef before = Night() ? SetTextColorRef(GetForeColorRef()) : 0;
-    DrawPlainText(word, length, strip.x + (strip.width - CharsWidth(word, length)) / 2, strip.y);
+    pl::Size size{};
+    pl::GetTextExtent(GetDrawDc(), word, &size);
+    DrawPlainText(word, length, strip.x + (strip.width - CharsWidth(word, length)) / 2,
+                  strip.y + (strip.height - size.height) / 2);
     if (Night()) SetTextColorRef(before);
     SelectFont(previous);
 }

@@ -7,8 +7,8 @@
 // Sets the gauge bitmap of the rating's class on bitmap button `controlId` of
 // the current form (5000 + class by day, 5005 + class in any night mode) and
 // writes the class's word centred in a strip under it (x - 5s, y + h - s,
-// w + 10s, 15s; s the horizontal display scale), in font 4, or font 2 when
-// no font is current. A rating that is not a number draws nothing.
+// w + 10s, 15s; s the horizontal display scale), across and down, in font 4,
+// or font 2 when no font is current. A rating that is not a number draws nothing.
 void DrawDifficultyGauge(int controlId, float rating);
 
 // The year chart of an object at raHours, decDegrees in (x, y, width, height):

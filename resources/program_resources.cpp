@@ -25,6 +25,8 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kEarthBitmapResources,
         &kPlanetDetailResources,
         &kVisibilityBitmapResources,
+        &kObservingResources,
+        &kObservingBitmapResources,
     };
     return groups;
 }

@@ -68,6 +68,13 @@ extern const pl::ResourceGroup kSatelliteResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;
+// The finder (2350), the selection criteria (1700) and the observing list
+// (1800).
+extern const pl::ResourceGroup kObservingResources;
+// Their bitmaps: the criteria keys (2249..2251), the row pictures (5150), the
+// log at night (5131), the visibility eye (1943), the Sun, Moon and planet
+// pictures (4000..4009) and the comet picture (3996).
+extern const pl::ResourceGroup kObservingBitmapResources;
 // The difficulty gauge of the visibility model (5000..5004 by day,
 // 5005..5009 at night).
 extern const pl::ResourceGroup kVisibilityBitmapResources;

@@ -31,6 +31,8 @@
 #include "app/main_window.h"
 #include "catalog/record_writer.h"
 #include "eclipse/eclipse_form.h"
+#include "objects/criteria_form.h"
+#include "objects/finder_form.h"
 #include "tools/camera_form.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
@@ -162,6 +164,7 @@ struct Stop {
     void (*show)(FormTour& tour);
 };
 
+constexpr int kListCriteriaButton = 1831;
 constexpr int kPlanetViewTrigger = 2466, kPlanetViewList = 2467, kTitleControl = 8001;
 constexpr int kEclipseYear = 2708, kEclipseList = 2704, kEclipseViewTrigger = 2702, kEclipseViewList = 2703;
 
@@ -185,6 +188,18 @@ const Stop kStops[] = {
     {"5300_shots_box", [](FormTour& t) {
          t.Command(1026);
          t.Press(kShotsField);
+     }},
+    {"2350_jupiter", [](FormTour& t) {
+         t.Command(1014);
+         t.Choose(kFinderCatalogTrigger, kFinderCatalogList, 5);  // planets
+         t.Choose(kFinderObjectTrigger, kFinderObjectList, 5);
+     }},
+    {"1800_constellations", [](FormTour& t) {
+         t.Command(1004);
+         t.Press(kListCriteriaButton);
+         t.Press(kCriteriaObjectTrash);
+         t.Choose(kCriteriaTypeTrigger, kCriteriaTypeList, 14);
+         t.Press(kCriteriaNew);
      }},
 };
 

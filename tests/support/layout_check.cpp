@@ -38,7 +38,9 @@ bool CutsByDesign(pl::Hwnd control) {
 
 void LabelFaults(pl::Hwnd window, std::vector<std::string>* faults) {
     ForEachDescendant(window, [&](pl::Hwnd control) {
-        if (!pl::IsWindowVisible(control) || pl::ControlTextFits(control)) return;
+        // An empty label (a bitmap button's) has nothing to cut.
+        if (!pl::IsWindowVisible(control) || pl::StoredWindowText(control).empty() || pl::ControlTextFits(control))
+            return;
         pl::Rect r;
         pl::GetWindowRect(control, &r);
         faults->push_back("label " + Quoted(pl::StoredWindowText(control)) + " of control " +

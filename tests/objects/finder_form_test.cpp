@@ -1,0 +1,320 @@
+// The finder (form 2350) in the running program: typed identifiers, the
+// look-ups of every kind of catalogue, Ok and Sky from the home form and the
+// sky chart, the telescope goto on the simulated mount, and the buttons that
+// open other forms.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "catalog/object_pictures.h"
+#include "chart/chart_views.h"
+#include "list_screens_test.h"
+#include "objects/ephemeris_open.h"
+#include "objects/finder_lookup.h"
+#include "orbits/orbit_assistant_open.h"
+#include "scope/meade_simulation.h"
+#include "scope/scope_dispatch.h"
+#include "support/jpeg_file.h"
+
+namespace {
+
+using namespace list_screens_test;
+
+constexpr int kHome = 1950, kChart = 1900;
+constexpr int kMessierRow = 4, kPlanetRow = 5, kCaldwellRow = 0, kConstellationRow = 2, kCometRow = 1;
+constexpr double kPi = 3.14159265358979323846;
+
+class FinderForm : public ListScreensTest {
+protected:
+    // The finder opened by another form with a kind (-1: the last one).
+    void Open(int returnForm = kHome, int kind = -1) {
+        Ui([returnForm] { GotoForm(returnForm); });
+        Ui([returnForm, kind] { OpenFinder(returnForm, kind); });
+        ASSERT_EQ(GetCurrentFormId(), kFinderFormId) << BoxText();
+    }
+    void Keys(const char* digits) {
+        for (const char* d = digits; *d; ++d) Press(kFinderDigit0 + (*d - '0'));
+    }
+    void Catalog(int row) { Choose(kFinderCatalogTrigger, kFinderCatalogList, row); }
+    void Object(int row) { Choose(kFinderObjectTrigger, kFinderObjectList, row); }
+    static const SelectedObjectRecord& T() { return selectedObject; }
+};
+
+// Messier, keys 1, 1, 1: M111 does not exist, so the field keeps "M11"; Find
+// makes M11 the target (catalogue 5, index 11) and selects its row 10.
+TEST_F(FinderForm, MessierKeysStopAtTheRangeAndFindTakesTheTarget) {
+    Start();
+    Open();
+    Catalog(kMessierRow);
+    EXPECT_EQ(Text(kFinderIdField), "M");
+    Keys("111");
+    EXPECT_EQ(Text(kFinderIdField), "M11");
+    EXPECT_EQ(Label(kFinderObjectTrigger), "M11");
+    Press(kFinderFind);
+    EXPECT_EQ((std::vector<int>{T().found, T().isSet, T().catalog, T().index, Get(kFinderObjectList)}),
+              (std::vector<int>{1, 1, 5, 11, 10}));
+    EXPECT_STREQ(T().name, "M11");
+    EXPECT_TRUE(Visible(kFinderGauge));
+    // A digit after a found object starts a new identifier.
+    Keys("4");
+    EXPECT_EQ(Text(kFinderIdField), "M4");
+    EXPECT_EQ(T().found, 0);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Caldwell stops at C109; HR (a kind no popup row has) shows the identifier
+// field instead of the popup and stops at four digits; a longer identifier
+// typed in the field is refused; planets are chosen from the popup only.
+TEST_F(FinderForm, KeypadRefusalsByCatalogue) {
+    Start();
+    Open();
+    Catalog(kCaldwellRow);
+    Keys("1095");
+    EXPECT_EQ(Text(kFinderIdField), "C109");
+    Open(kHome, kDesignationHr);
+    EXPECT_EQ(Label(kFinderCatalogTrigger), "HR");
+    EXPECT_EQ((std::vector<bool>{Visible(kFinderIdField), Visible(kFinderObjectTrigger), Visible(kFinderDescription)}),
+              (std::vector<bool>{true, false, false}));
+    Keys("123456");
+    EXPECT_EQ(Text(kFinderIdField), "HR1234");
+    TypeInto(kFinderIdField, "HR123456");
+    Keys("7");
+    EXPECT_EQ(BoxText(), "To many digits\n");
+    Answer(pl::IDOK);
+    Open();  // the last catalogue, HR, again
+    EXPECT_EQ(FinderCurrentKind(), kDesignationHr);
+    Catalog(kPlanetRow);
+    Keys("3");
+    EXPECT_EQ(BoxText(), "Please use the popup list to select your object and not the numeric keyboard.\n");
+    Answer(pl::IDOK);
+    EXPECT_EQ(Text(kFinderIdField), "      ");  // the planets' blank prefix
+}
+
+// Opened with the Tycho kind: "TYC4660-123-1" is record 466000123 of the
+// Tycho catalogue; "TYC4660" alone is refused with the form to use.
+TEST_F(FinderForm, TychoIdentifierAndItsFormat) {
+    Start();
+    Open(kHome, kDesignationTycho);
+    TypeInto(kFinderIdField, "TYC4660-123-1");
+    Press(kFinderFind);
+    EXPECT_EQ((std::vector<int>{T().found, T().isSet, static_cast<int>(T().record.designationId), T().record.number,
+                                T().listRow}),
+              (std::vector<int>{1, 1, kDesignationTycho, 466000123, 466000123}));
+    EXPECT_STREQ(T().name, "TYC4660-123-1");
+    TypeInto(kFinderIdField, "TYC4660");
+    Press(kFinderFind);
+    EXPECT_EQ(BoxText(), "It seems the format is not correct.\nPlease use this one:\nTYCnnnn-nnnnnn-1");
+    Answer(pl::IDOK);
+    EXPECT_EQ(T().found, 0);
+}
+
+// A catalogue of the object file (NGC, opened by its prefix) is searched by
+// bisection of its record range: NGC 224 is record 89. With the file cut
+// after it was opened the search ends on the read failure: nothing found,
+// no name.
+TEST_F(FinderForm, PrefixKindIsSearchedByBisection) {
+    Start();
+    Open(kHome, kDesignationNgc);
+    EXPECT_EQ(pl::ListViewGetItemCount(Item(kFinderObjectList)), 1126 - 72);
+    Keys("224");
+    EXPECT_EQ(Text(kFinderIdField), "NGC224");
+    Press(kFinderFind);
+    EXPECT_EQ((std::vector<int>{T().found, T().index, T().listRow, T().catalog}), (std::vector<int>{1, 89, 89, 10}));
+    EXPECT_STREQ(T().name, "NGC224");
+    std::filesystem::resize_file(folder.path() / "data" / "zendavori_obj_1k.ppc", 16 + 64 * 80);
+    Press(kFinderFind);
+    AnswerAll();
+    EXPECT_EQ(T().found, 0);
+    EXPECT_STREQ(T().name, "");
+}
+
+// From the home form: M31 picked in the object popup, Ok goes back with M31
+// the target; the identifier field keeps nothing of a failed look-up.
+TEST_F(FinderForm, OkFromTheHomeFormKeepsTheTarget) {
+    Start();
+    FormCommand(5049);  // the home form's "Find"
+    ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
+    Catalog(kMessierRow);
+    Object(30);
+    EXPECT_EQ(Label(kFinderObjectTrigger), "M31");
+    EXPECT_STREQ(T().entryDigits, "31");
+    Press(kFinderOk);
+    EXPECT_EQ(GetCurrentFormId(), kHome);
+    EXPECT_EQ((std::vector<int>{T().isSet, T().found, T().index}), (std::vector<int>{1, 1, 31}));
+    EXPECT_STREQ(T().name, "M31");
+    EXPECT_EQ(selectionCount, 0);  // Ok adds nothing to the list
+}
+
+// From the sky chart: Ok with a found object acts as Sky (the target is
+// listed and the chart shown again); the Sun below the horizon in the Sky Map
+// asks first, and No stays; a full list takes nothing and the form stays.
+TEST_F(FinderForm, FromTheChartOkActsAsSky) {
+    Start();
+    Ui([] {
+        chartView = 0;
+        selectionCount = selectionShownCount = 0;
+    });
+    Ui([] { GotoForm(kChart); });
+    ASSERT_EQ(GetCurrentFormId(), kChart);
+    FormCommand(1880);  // the chart's finder button
+    ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
+    Catalog(kMessierRow);
+    Keys("31");
+    const int listed = selectionCount;  // the chart lists the planets above the horizon
+    Press(kFinderOk);
+    EXPECT_EQ(GetCurrentFormId(), kChart);
+    ASSERT_EQ(selectionCount, listed + 1);
+    EXPECT_STREQ(selectionList[listed].name, "M31");
+    FormCommand(1880);
+    Catalog(kPlanetRow);
+    Object(0);  // the Sun, 25 degrees below the horizon at 21:10
+    Press(kFinderSky);
+    EXPECT_EQ(BoxText(),
+              "This object is below horizon and will not be displayed in your current chart.\n\n\n"
+              "Do you want to change your chart to see it?");
+    Answer(pl::IDNO);
+    EXPECT_EQ(GetCurrentFormId(), kFinderFormId);
+    EXPECT_EQ((std::vector<int>{selectionCount, chartView}), (std::vector<int>{listed + 1, 0}));
+    std::vector<SelectionEntry> full;
+    const int capacity = GetSelectedItemsCapacity();
+    for (int i = 0; i < capacity; ++i) full.push_back(ListEntry("E", kDesignationIc, i, 16, 1.0f, 50.0f));
+    Put(full);
+    Ui([] { chartView = 2; });
+    Press(kFinderSky);
+    EXPECT_EQ(GetCurrentFormId(), kFinderFormId);
+    EXPECT_EQ((std::vector<int>{T().found, selectionCount}), (std::vector<int>{0, capacity}));
+}
+
+// Yes to the chart question: the Whole Sky view, the Sun listed, the chart opened.
+TEST_F(FinderForm, SkyBelowTheHorizonYesChangesTheView) {
+    Start();
+    Ui([] {
+        chartView = 1;
+        selectionCount = selectionShownCount = 0;
+    });
+    Open();
+    Catalog(kPlanetRow);
+    Object(0);
+    Press(kFinderSky);
+    Answer(pl::IDYES);
+    EXPECT_EQ(GetCurrentFormId(), kChart);
+    EXPECT_EQ(chartView, 2);
+    EXPECT_EQ(Names(), "Sun");
+}
+
+// The simulated mount's place once it has stopped moving.
+std::pair<double, double> MountRestsAt() {
+    double ra = 0.0, dec = 0.0;
+    for (int i = 0; i < 400; ++i) SimulatedMeadeQuery(&ra, &dec);
+    return {ra, dec};
+}
+
+// Mean place of J2000 precessed to a Julian day by the rigorous formulas of
+// Meeus, Astronomical Algorithms (1998), eq. 21.2 and 21.4 (hours, degrees).
+std::pair<double, double> Precessed(double raHours, double decDegrees, double jd) {
+    const double t = (jd - 2451545.0) / 36525.0, arcsec = kPi / 180.0 / 3600.0;
+    const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * arcsec;
+    const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * arcsec;
+    const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * arcsec;
+    const double a = raHours * 15.0 * kPi / 180.0, d = decDegrees * kPi / 180.0;
+    const double A = std::cos(d) * std::sin(a + zeta);
+    const double B = std::cos(theta) * std::cos(d) * std::cos(a + zeta) - std::sin(theta) * std::sin(d);
+    const double C = std::sin(theta) * std::cos(d) * std::cos(a + zeta) + std::cos(theta) * std::sin(d);
+    const double ra = std::fmod(std::atan2(A, B) + z + 4.0 * kPi, 2.0 * kPi);
+    return {ra * 12.0 / kPi, std::asin(C) * 180.0 / kPi};
+}
+
+// Angular distance in arcminutes of two places (hours, degrees).
+double ArcminutesApart(std::pair<double, double> p, std::pair<double, double> q) {
+    const double d1 = p.second * kPi / 180.0, d2 = q.second * kPi / 180.0;
+    const double c = std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos((p.first - q.first) * kPi / 12.0);
+    return std::acos(std::min(1.0, c)) * 180.0 / kPi * 60.0;
+}
+
+// Goto, by the object information form's rules, on the simulated mount
+// (drive 5): a catalogue object is sent as the place of date (NGC 224 of the
+// fixture, J2000 8h30m, -1 15', lands within 3' of its place precessed to
+// 5 March 2024, which is 18' from its catalogue place: the 3' cover
+// nutation, aberration and refraction at 37 degrees); Jupiter is looked up for
+// the date and lands on that very place. No object, one low in the sky and
+// the Sun are refused.
+TEST_F(FinderForm, GotoSendsCataloguePlacesOfDateAndPlanetsAsTheyAre) {
+    Start();
+    Ui([] {
+        preferences.word[kPrefDriveId] = 5;
+        scopeSimulation = 1;
+        ResetSimulatedMeade();
+    });
+    Open();
+    Press(kFinderGoto);
+    EXPECT_EQ(BoxText(), "Please select at least one object.\n");
+    Answer(pl::IDOK);
+    Catalog(kMessierRow);
+    Keys("31");
+    Press(kFinderGoto);
+    AnswerAll();  // no alignment yet; the scope form is not built
+    std::pair<double, double> landed;
+    Ui([&landed] { landed = MountRestsAt(); });
+    const std::pair<double, double> j2000{8.5, -1.25};
+    const double jd = 2460375.0 + (21.0 + 10.0 / 60.0 - 12.0) / 24.0;  // 5 March 2024 21:10 UT
+    EXPECT_LT(ArcminutesApart(landed, Precessed(j2000.first, j2000.second, jd)), 3.0);
+    EXPECT_GT(ArcminutesApart(landed, j2000), 12.0);
+    Open();
+    Catalog(kPlanetRow);
+    Object(5);  // Jupiter, in the west at 21:10
+    Press(kFinderGoto);
+    AnswerAll();
+    Ui([&landed] { landed = MountRestsAt(); });
+    EXPECT_NEAR(landed.first, T().record.rightAscension, 1e-5);
+    EXPECT_NEAR(landed.second, T().record.declination, 1e-4);
+    Open();  // the goto left for the scope form
+    Object(0);  // the Sun at night: low
+    Press(kFinderGoto);
+    EXPECT_EQ(BoxText(), "This object is below the horizon\n");
+    Answer(pl::IDOK);
+    harness.setLocalTime(pl::LocalTime{2024, 3, 5, 12, 0, 0});
+    Ui([] { currentDateTime = DateTime{2024, 3, 5, 12, 0, 0}; });
+    Press(kFinderGoto);
+    EXPECT_EQ(BoxText(), "Sorry, GoTo to Sun is disable.\n");
+    Answer(pl::IDOK);
+}
+
+// A constellation's picture is found by its row (Orion's file only): the
+// camera shows and opens it; the ephemeris button hands the target over.
+// A comet picked becomes the orbit assistant's.
+TEST_F(FinderForm, PictureEphemerisAndCometButtons) {
+    Start();
+    const std::string pictures = (folder.path() / "img" / "const").string();
+    std::filesystem::create_directories(pictures);
+    ASSERT_TRUE(WriteJpegFile(pictures + "/Ori.jpg", 8, 8, std::vector<unsigned char>(8 * 8 * 3, 200)));
+    Open();
+    Catalog(kConstellationRow);
+    Object(60);
+    EXPECT_EQ(Label(kFinderObjectTrigger), "Orion");
+    EXPECT_TRUE(Visible(kFinderCamera));
+    Press(kFinderCamera);
+    EXPECT_STREQ(imageRequest.tested, "Ori.jpg");
+    harness.tap(120, 160);  // closes the viewer
+    Object(0);  // Andromeda: no picture
+    EXPECT_FALSE(Visible(kFinderCamera));
+    Ui([] { orbitCometIndex = 5; });
+    Catalog(kCometRow);
+    Object(0);
+    Press(kFinderFind);
+    EXPECT_EQ(orbitCometIndex, 0);
+    EXPECT_STREQ(T().name, "C/2023 A3");
+    Catalog(kMessierRow);
+    Keys("31");
+    Press(kFinderFind);
+    Press(kFinderEphemeris);
+    EXPECT_EQ(BoxText(), "Unkown form call\n");  // the ephemeris assistant (2530) is not built yet
+    Answer(pl::IDOK);
+    EXPECT_EQ((std::vector<int>{ephemerisState.designation, ephemerisState.number, ephemerisState.year,
+                                ephemerisState.hour, ephemerisState.page}),
+              (std::vector<int>{kDesignationMessier, 30, 2024, 21, 0}));
+}
+
+}  // namespace

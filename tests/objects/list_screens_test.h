@@ -1,0 +1,132 @@
+// The observing-list screens (finder 2350, criteria 1700, list 1800) in the
+// running program: 5 March 2024 21:10 by the device clock at 51 N 0 E, zone
+// 0, with the object file of the shared fixture records (NGC 224 at record
+// 89, NGC 6705 among them), a Tycho star 4660-123-1, two eyepieces and one
+// comet. The local sidereal time then is 8 h 06.4 min (Meeus, Astronomical
+// Algorithms, eq. 12.4).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "catalog/comet_satellite_db.h"
+#include "catalog/databases.h"
+#include "catalog/designations.h"
+#include "catalog/record_writer.h"
+#include "catalog/selection_list.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "objects/finder_form.h"
+#include "objects/finder_open.h"
+#include "objects/observing_list_form.h"
+#include "objects/selected_object.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/focus.h"
+#include "platform/message_queue.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "support/list_entries.h"
+#include "support/object_file_fixture.h"
+#include "support/program_fixture.h"
+#include "support/test_site.h"
+#include "ui/control_access.h"
+#include "ui/control_records.h"
+#include "ui/forms.h"
+#include "ui/popup_list.h"
+#include "ui/shell_state.h"
+
+namespace list_screens_test {
+
+inline void WriteFile(const std::filesystem::path& path, const record_writer::Bytes& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The shared records as the small object file; a Tycho catalogue with star
+// 4660-123-1 (record number 466000123) and its index; eyepieces; one comet.
+inline void WriteCatalogues(const std::filesystem::path& home) {
+    std::vector<record_writer::Bytes> objects;
+    for (const ObjectRecord& o : fixture::SharedObjectRecords()) objects.push_back(record_writer::ObjectBytes(o));
+    WriteFile(home / "data" / "zendavori_obj_1k.ppc", record_writer::RecordDbBytes(26, 64, objects));
+    record_writer::PackedStarFile star{466000123, {1, 0, 0}, {20, 0, 0}, 0, 0};
+    WriteFile(home / "data" / "zendavori_tycho_2500k.ppc",
+              record_writer::RecordDbBytes(1, 504, {record_writer::StellarRecordBytes({star}, 42)}));
+    WriteFile(home / "data" / "zendavori_tycho_idx.ppc",
+              record_writer::RecordDbBytes(
+                  1, 8, std::vector<record_writer::Bytes>(9537, record_writer::TychoIndexBytes(19.0f, 21.0f))));
+    WriteFile(home / "data" / "zendavori_eyepiece.ppc",
+              record_writer::RecordDbBytes(1, 72, {record_writer::EyepieceBytes("TVPL", "Plossl 25mm", 25.0f, 52),
+                                                   record_writer::EyepieceBytes("TVNG", "Nagler 9mm", 9.0f, 82)}));
+    CometRecord comet{};
+    std::strcpy(comet.name, "C/2023 A3");
+    comet.kind = 13, comet.year = 2024, comet.month = 9, comet.day = 27.7f, comet.perihelionDistance = 0.39f;
+    comet.eccentricity = 1.0f, comet.argPerihelion = 308.5f, comet.node = 21.6f, comet.inclination = 139.1f;
+    comet.absoluteMagnitude = 6.0f, comet.slope = 10.0f;
+    WriteFile(home / "data" / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(comet)}));
+}
+
+class ListScreensTest : public ProgramTest {
+protected:
+    void Start(int width = 240, int height = 320, int dpi = 96) {
+        WriteCatalogues(folder.path());
+        harness.changeScreen(width, height, dpi);
+        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        harness.setShortDatePattern("dd/MM/yy");
+        ASSERT_TRUE(StartProgram());
+        Ui([] {
+            ReopenDatabases(1);
+            SetTestSite(51.0, 0.0, 0);
+            preferences.word[kPrefChartType] = 2;  // Whole Sky: every entry shown
+            preferences.word[kPrefCardCatalog] = 6;
+            selectionClassFilter = 0;
+            finderPreselectKind = -1;
+            ResetObservingListForm();
+        });
+    }
+    static pl::Hwnd Item(int id) { return pl::GetDlgItem(GetCurrentFormDialog(), id); }
+    static std::string Text(int id) { return pl::GetWindowText(Item(id)); }
+    static std::string Label(int trigger) {
+        const PopupRecord* r = RecordOf<PopupRecord>(Item(trigger));
+        return r ? r->label : "?";
+    }
+    static bool Visible(int id) { return pl::IsWindowVisible(Item(id)); }
+    void Press(int id) { Tap(Centre(Item(id))); }
+    // Row `row` of a popup chosen as a tap on it does.
+    void Choose(int trigger, int list, int row) {
+        Ui([trigger, list, row] {
+            Set(list, row);
+            pl::PostMessage(GetCurrentFormDialog(), pl::WM_COMMAND, pl::MakeWParam(trigger, list), 0);
+        });
+    }
+    // Types `text` into a tap-to-edit field through the text input.
+    void TypeInto(int field, const char* text) {
+        Tap(Centre(Item(field)));
+        pl::Hwnd input = pl::GetActiveWindow();
+        Ui([input, text] { pl::SetDlgItemText(input, 137, text); });
+        harness.tap(35, 207);  // Ok of the text input
+    }
+    // The list holds `entries`, none of them current.
+    void Put(const std::vector<SelectionEntry>& entries) {
+        Ui([&entries] {
+            for (std::size_t i = 0; i < entries.size(); ++i) selectionList[i] = entries[i];
+            selectionList[entries.size()].number = -1;
+            selectionCount = static_cast<int>(entries.size());
+            selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
+            selectionCurrentRow = 0;
+        });
+    }
+    static std::string Names() {
+        std::string s;
+        for (int i = 0; i < selectionCount; ++i) s += std::string(i ? " " : "") + selectionList[i].name;
+        return s;
+    }
+};
+
+}  // namespace list_screens_test
