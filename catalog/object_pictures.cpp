@@ -103,6 +103,8 @@ std::string ListEntryPictureName(const SelectionEntry& entry) {
     char name[kImageNameSize];
     if (entry.source == kSourceCaldwell)
         std::snprintf(name, sizeof name, "%s%ld", DesignationPrefix(entry.designation), static_cast<long>(entry.number));
+    else if (entry.designation == kDesignationConstellation)
+        std::snprintf(name, sizeof name, "%ld", static_cast<long>(entry.number));
     else
         std::snprintf(name, sizeof name, "%.*s", static_cast<int>(kSelectionNameSize - 1), entry.name);
     return name;

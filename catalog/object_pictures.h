@@ -57,7 +57,8 @@ std::string RequestedImagePath();
 
 // The name a picture of an observing-list entry is looked up by: the
 // designation prefix and number ("%s%ld") for a Caldwell-sourced entry (its
-// record is the catalogue object), the entry's own name otherwise.
+// record is the catalogue object), the row number for a constellation (its
+// pictures are found by row), the entry's own name otherwise.
 std::string ListEntryPictureName(const SelectionEntry& entry);
 
 // Module state back at the start of a run (tests).

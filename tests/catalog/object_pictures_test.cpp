@@ -62,4 +62,14 @@ TEST(ListEntryPictures, CaldwellEntriesByDesignationOthersByName) {
     }
 }
 
+// A constellation entry is named by its abbreviation, which holds no row
+// number: read as row 0, every constellation showed Andromeda's picture.
+TEST(ListEntryPictures, ConstellationEntryShowedAndromedaForEveryRow) {
+    SelectionEntry e{};
+    std::snprintf(e.name, sizeof e.name, "Ori");
+    e.number = 60;  // Orion's row
+    e.designation = kDesignationConstellation;
+    EXPECT_EQ(ListEntryPictureName(e), "60");
+}
+
 }  // namespace
