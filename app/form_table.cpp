@@ -4,6 +4,7 @@
 #include "app/preference_pages.h"
 #include "assistants/moon_assistant_form.h"
 #include "assistants/moon_map_form.h"
+#include "assistants/planet_assistant_form.h"
 #include "assistants/planet_detail_form.h"
 #include "catalog/screens/list_manager_form.h"
 #include "chart/compass_form.h"
@@ -55,7 +56,7 @@ constexpr FormEntry kForms[] = {
     {2400, nullptr},
     {2410, nullptr},
     {2423, DayNightProc},
-    {2450, nullptr},
+    {2450, PlanetAssistantDlgProc},
     {2460, PlanetDetailDlgProc},
     {2470, nullptr},
     {2520, nullptr},

@@ -10,6 +10,7 @@
 #include "assistants/moon_feature_view.h"
 #include "assistants/moon_map_form.h"
 #include "assistants/moon_map_view.h"
+#include "assistants/text_popup.h"
 #include "catalog/moon_features.h"
 #include "catalog/screens/image_viewer.h"
 #include "core/julian_day.h"
@@ -375,13 +376,6 @@ void EditField(pl::Hwnd form, int id) {
                         : ParseAssistantTime(text, &s.hour, &s.minute)))
         s.terminatorRow = -1;
     Redraw();
-}
-
-// Fills a text popup's list (rows are inserted on top, so in reverse order).
-template <size_t N>
-void InitTextPopup(pl::Hwnd form, int trigger, int list, const char* const (&rows)[N], int selection) {
-    for (size_t i = N; i-- > 0;) AddListRow(form, list, rows[i]);
-    InitPopupList(form, trigger, list, -1, 0, selection);
 }
 
 // Back down to the screen's bottom; the date, time and clock right and down;

@@ -15,6 +15,7 @@
 #include "assistants/planet_strips.h"
 #include "assistants/red_spot.h"
 #include "assistants/saturn_view.h"
+#include "assistants/text_popup.h"
 #include "catalog/mars_features.h"
 #include "chart/object_icons.h"
 #include "core/date_text.h"
@@ -74,12 +75,6 @@ int firstPaint = 1;
 pl::ShActivateInfo activateInfo{};
 
 pl::Hwnd Form() { return GetCurrentFormDialog(); }
-
-// A popup of fixed text rows; AddListRow shows them in the reverse order of the calls.
-void InitTextPopup(pl::Hwnd form, int trigger, int list, const char* const* rows, int count, int selection) {
-    for (int i = count - 1; i >= 0; --i) AddListRow(form, list, rows[i]);
-    InitPopupList(form, trigger, list, -1, 0, selection);
-}
 
 int ViewRowCount(int mode) { return mode == kMarsMode ? 4 : 3; }
 

@@ -99,15 +99,6 @@ void DrawBodyLine(int body, const PlannerEvent& e, int y) {
     SetForeColor(previous);
 }
 
-void ShowAssistantDateFields() {
-    if (!PlanetAssistantControlsShown()) return;
-    char text[32];
-    FormatDate(text, sizeof text, assistantDate.day, assistantDate.month, assistantDate.year);
-    SetField(kAssistantDateField, text);
-    std::snprintf(text, sizeof text, "%02d:%02d", assistantDate.hour, assistantDate.minute);
-    SetField(kAssistantTimeField, text);
-}
-
 }  // namespace
 
 void PlanetEventRowText(int index, char* text, int size) {
@@ -179,7 +170,8 @@ void DrawPlanetEventDetail(int row) {
     if (!found) return;
     const PlannerEvent e = *found;
     assistantDate = AssistantDate{e.year, e.month, e.day, e.hour, e.minute};
-    ShowAssistantDateFields();
+    ShowAssistantDateField();
+    ShowAssistantTimeField();
     const bool wasTransparent = IsTextTransparent();
     SetTextTransparent(true);
     DrawBodyLine(0, e, top);

@@ -1,5 +1,6 @@
 #include "assistants/planet_table_view.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -195,6 +196,15 @@ struct TableLayout {
     int Baseline(int u) const { return ScaleY(24) + ScaleY(13) + rowHeight * u + rowHeight / 4; }
 };
 
+// The widest 24-hour bar that `room` pixels hold with its last "0h" (in the
+// current font): its 24 cells of width / 25 + 1 pixels and the label, 5 h
+// left of their end. 0 when not even one-pixel cells fit.
+int BarWidth(int room) {
+    const int overhang = std::max(Width("0h") - ScaleX(5), 0);
+    const int cell = (room - overhang) / 24 - 1;
+    return cell >= 1 ? 25 * cell : 0;
+}
+
 // One row: its band, the body's icon, the columns that fit and on Rise&Set
 // the 24-hour bar after them. Headers go with row 0.
 void DrawRow(const TableRow& r, int u, const Column* columns, int count, const TableLayout& t,
@@ -215,11 +225,12 @@ void DrawRow(const TableRow& r, int u, const Column* columns, int count, const T
     if (assistantPage != kPageRiseSet) return;
     // The bar starts just right of the last column, so that it leaves the set time whole.
     const int previousFont = SelectFont(kBarFont);
-    const int x = edge + 4 * h;
+    const int x = edge + 4 * h, width = BarWidth(formWidth - x);
     SetForeColor(RowColour(u));
-    DrawAltitudeGraph24h(x, y, formWidth - x, t.rowHeight - 2 * ScaleY(1),
-                         static_cast<float>(assistantDate.hour + assistantDate.minute / 60.0),
-                         static_cast<float>(r.rise), static_cast<float>(r.transit), static_cast<float>(r.set));
+    if (width > 0)
+        DrawAltitudeGraph24h(x, y, width, t.rowHeight - 2 * ScaleY(1),
+                             static_cast<float>(assistantDate.hour + assistantDate.minute / 60.0),
+                             static_cast<float>(r.rise), static_cast<float>(r.transit), static_cast<float>(r.set));
     SelectFont(previousFont);
 }
 

@@ -28,6 +28,11 @@ int selectionFillLimit = 0;
 namespace {
 
 int allocated = 0;
+int shownRowsAllocated = 0;
+
+// Shown rows of a form's own table (the planets assistant's sky view holds 57
+// objects), whatever the list's capacity.
+constexpr int kShownRowsFloor = 60;
 
 constexpr int kItemsByRow[] = {25, 50, 100, 150, 200, 250, 300, 350, 400, 450, 500};
 constexpr int kClassCodeOfFilter[] = {0, 11, 4, 5, 6, 8, 1};
@@ -118,12 +123,13 @@ int GetSelectionListCapacity() { return GetBrightStarCount() + GetSelectedItemsC
 int AllocSelectionList() {
     FreeSelectionList();
     int capacity = GetSelectionListCapacity();
-    selectionListIndex = new (std::nothrow) int32_t[capacity];
+    int rows = std::max(capacity, kShownRowsFloor);
+    selectionListIndex = new (std::nothrow) int32_t[rows];
     if (!selectionListIndex) {
         ShowInformation("Can't allocate memory during initialization for selection list index", "");
         return 0;
     }
-    for (int i = 0; i < capacity; ++i) selectionListIndex[i] = -1;
+    for (int i = 0; i < rows; ++i) selectionListIndex[i] = -1;
     selectionList = new (std::nothrow) SelectionEntry[capacity]();
     if (!selectionList) {
         FreeSelectionList();
@@ -131,14 +137,15 @@ int AllocSelectionList() {
         return 0;
     }
     for (int i = 0; i < capacity; ++i) selectionList[i].number = -1;
-    selectionListPtr = new (std::nothrow) SelectionEntry*[capacity];
+    selectionListPtr = new (std::nothrow) SelectionEntry*[rows];
     if (!selectionListPtr) {
         FreeSelectionList();
         ShowInformation("Can't allocate memory selectionListPtr", "");
         return 0;
     }
-    for (int i = 0; i < capacity; ++i) selectionListPtr[i] = &selectionList[i];
+    for (int i = 0; i < rows; ++i) selectionListPtr[i] = i < capacity ? &selectionList[i] : nullptr;
     allocated = capacity;
+    shownRowsAllocated = rows;
     selectionFillLimit = GetSelectedItemsCapacity();
     InvalidateHorizonProjection();
     selectionCount = 0;
@@ -154,7 +161,7 @@ void FreeSelectionList() {
     selectionListIndex = nullptr;
     selectionList = nullptr;
     selectionListPtr = nullptr;
-    allocated = 0;
+    allocated = shownRowsAllocated = 0;
     selectionCurrentRow = -1;
     selectionShownCount = -1;
     selectionCount = -1;
@@ -208,7 +215,8 @@ int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {
     for (int type = 0; type < kObjectTypeCount; ++type)
         objectTypeTable[type].shown = !filtered || MapObjectTypeCode(type) == kClassCodeOfFilter[classFilter];
     if (!entries || !selectionListIndex || !selectionListPtr) return 0;
-    if (n > allocated) n = allocated;
+    const int limit = entries == selectionList ? allocated : shownRowsAllocated;
+    if (n > limit) n = limit;
     int rows = 0;
     for (int i = 0; i < n; ++i) {
         int type = entries[i].objectType;

@@ -30,7 +30,8 @@ int GetSelectedItemsCapacity();
 int GetSelectionListCapacity();
 
 // Frees and allocates again the three arrays for GetSelectionListCapacity()
-// entries (every entry free, number -1; every shown row -1), marks the chart's
+// entries (every entry free, number -1; every shown row -1; the shown-row
+// arrays hold at least 60 rows, for the tables of other forms), marks the chart's
 // horizon positions stale and empties the list (count 0, shown count -1, no
 // current row); the fill limit becomes GetSelectedItemsCapacity(). On a
 // failure shows which array could not be allocated and returns 0.
@@ -55,7 +56,8 @@ int RemoveSelectionEntry(int position);
 
 // Rebuilds the shown rows over the first n of `entries` for a class filter
 // (0 or any value outside 1..6 keeps all) and returns their number; the shown
-// flags of objectTypeTable follow the filter.
+// flags of objectTypeTable follow the filter. n is cut to the allocated
+// entries for selectionList, to the shown rows (60 at least) for another table.
 int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n);
 
 // Whether objects of this type pass the class filter (selectionClassFilter;

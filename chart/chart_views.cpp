@@ -1,5 +1,7 @@
 #include "chart/chart_views.h"
 
+#include <algorithm>
+
 #include "chart/sphere_projection.h"
 #include "core/preferences.h"
 
@@ -8,6 +10,16 @@ int32_t& chartView = preferences.word[kPrefChartType];
 const float skyMapFovTable[kZoomSteps] = {110, 100, 92, 87, 70, 61.1f, 40.1f, 26.65f, 13.4f, 6.7f, 3.55f, 2.05f, 1.35f, 0.7f};
 
 int32_t chartFlagB = 1;
+
+namespace {
+
+int starDotZoom = 0;
+
+}  // namespace
+
+void SetStarDotSizes(int zoom) { starDotZoom = std::clamp(zoom, 0, kZoomSteps - 1); }
+
+int GetStarDotZoom() { return starDotZoom; }
 
 float GetZoomFovForIndex(unsigned zoom) { return zoom < kZoomSteps ? skyMapFovTable[zoom] : 75.0f; }
 

@@ -20,6 +20,11 @@ float GetZoomFovForIndex(unsigned zoom);
 // zoom fields F = 180 .. 0.5 degrees, into table[0..13].
 void FillZoomScaleTable(float* table);
 
+// The zoom step (clamped to 0..13) the sphere view's star dots are sized for,
+// kept for the pictures of other forms; 0 at start.
+void SetStarDotSizes(int zoom);
+int GetStarDotZoom();
+
 // The sphere view's track-lines option (skyMapView.trackLines).
 void SetChartFlagA(int32_t value);
 

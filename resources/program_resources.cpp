@@ -24,6 +24,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kChartFormResources,
         &kEarthBitmapResources,
         &kPlanetDetailResources,
+        &kPlanetAssistantResources,
         &kVisibilityBitmapResources,
         &kObservingResources,
         &kObservingBitmapResources,

@@ -56,6 +56,8 @@ extern const pl::ResourceGroup kEclipseResources;
 // The planet detail form (2460), the Jupiter globe strip (1897), the ringed
 // Saturn (6008), the moon mark (4038) and the moon shadow (6006).
 extern const pl::ResourceGroup kPlanetDetailResources;
+// The planets assistant (2450).
+extern const pl::ResourceGroup kPlanetAssistantResources;
 // The compass chart (2830) and its finder and sky-chart buttons (5124, 5134,
 // 5094, 5138).
 extern const pl::ResourceGroup kCompassResources;

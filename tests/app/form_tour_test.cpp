@@ -166,6 +166,14 @@ struct Stop {
 
 constexpr int kListCriteriaButton = 1831;
 constexpr int kPlanetViewTrigger = 2466, kPlanetViewList = 2467, kTitleControl = 8001;
+constexpr int kPlanetPageTrigger = 2449, kPlanetPageList = 2448, kPlanetQuantityTrigger = 2438,
+              kPlanetQuantityList = 2439;
+
+// A page of the planets assistant (menu 1017).
+void PlanetPage(FormTour& t, int page) {
+    t.Command(1017);
+    t.Choose(kPlanetPageTrigger, kPlanetPageList, page);
+}
 constexpr int kEclipseYear = 2708, kEclipseList = 2704, kEclipseViewTrigger = 2702, kEclipseViewList = 2703;
 
 // The lunar eclipse of 3 March 2026: row 1 of the list that starts in 2026.
@@ -184,6 +192,17 @@ const Stop kStops[] = {
          t.Command(1027);
          t.Choose(kPlanetViewTrigger, kPlanetViewList, 0);
      }},
+    {"2450_sun_view", [](FormTour& t) { PlanetPage(t, 1); }},
+    {"2450_position", [](FormTour& t) { PlanetPage(t, 2); }},
+    {"2450_sky_view", [](FormTour& t) { PlanetPage(t, 3); }},
+    {"2450_info", [](FormTour& t) { PlanetPage(t, 4); }},
+    {"2450_rise_set", [](FormTour& t) { PlanetPage(t, 5); }},
+    {"2450_charts_elevation", [](FormTour& t) {
+         PlanetPage(t, 6);
+         t.Choose(kPlanetQuantityTrigger, kPlanetQuantityList, 4);
+     }},
+    {"2450_events", [](FormTour& t) { PlanetPage(t, 7); }},
+    {"2450_ecliptic", [](FormTour& t) { PlanetPage(t, 0); }},
     {"1950_menu_bar", [](FormTour& t) { t.Press(kTitleControl); }},
     {"5300_shots_box", [](FormTour& t) {
          t.Command(1026);

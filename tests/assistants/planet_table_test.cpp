@@ -129,6 +129,24 @@ TEST_F(PlanetTable, RiseSetRowsEndWithTheBar) {
     for (const char* h : {"Az ", "Alt ", "eLon", "eLat", "Cnst"}) EXPECT_TRUE(HeaderShown(h)) << h;
 }
 
+// The 24-hour bar keeps inside the form, its last "0h" with it: drawn into a
+// picture wider than the form, no bar pixel lies right of the form's edge; on
+// 240 pixels, where the Set column leaves no room, the bar is left out.
+TEST_F(PlanetTable, RiseSetBarStaysInsideTheForm) {
+    assistantDate = AssistantDate{2024, 3, 5, 21, 10};
+    for (int width : {240, 480}) {
+        Page(width + 80);
+        formWidth = width;
+        assistantPage = kPageRiseSet;
+        DrawPlanetTable();
+        const int outside = CountIn(XywhRect{width, 24, 80, 274}, kBarBand) + CountIn(XywhRect{width, 24, 80, 274}, kBarUp);
+        const int inside = CountIn(XywhRect{0, 24, width, 274}, kBarBand) + CountIn(XywhRect{0, 24, width, 274}, kBarUp);
+        EXPECT_EQ(outside, 0) << width;
+        EXPECT_EQ(inside > 0, width == 480) << width;
+        EXPECT_EQ(CountIn(XywhRect{width, 24, 80, 274}, kValue), 0) << width;  // no "0h" beyond the edge
+    }
+}
+
 // While the date runs, Rise&Set takes the planets at 0 h of the date from the
 // approximate positions: their rows change, the Sun's and the Moon's do not.
 TEST_F(PlanetTable, AnimationTakesThePlanetsAtMidnight) {

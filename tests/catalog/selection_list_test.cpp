@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "catalog/databases.h"
 #include "catalog/designations.h"
@@ -61,6 +62,23 @@ TEST_F(SelectionListTest, CapacityFollowsThePreferenceAndTheBrightStarNames) {
     ResetCatalogState();
     folder.WriteDb("data\\zendavori_brightstar.ppc", 1, 20, std::vector<fixture::Bytes>(10));
     EXPECT_EQ(GetSelectionListCapacity(), 5 + 50 + 5);  // 10 name records = 5 names
+}
+
+// A form's own table of 57 objects (the planets assistant's "90d" sky view)
+// is shown whole though the list holds 30 entries: the shown rows number 60 at
+// least; the list itself is still cut at its entries.
+TEST_F(SelectionListTest, ShownRowsHoldAFormsTableOfSixty) {
+    ASSERT_EQ(GetSelectionListAllocated(), 30);
+    std::vector<SelectionEntry> table(70);
+    const struct {
+        SelectionEntry* entries;
+        int n, rows;
+    } cases[] = {{table.data(), 57, 57}, {table.data(), 60, 60}, {table.data(), 70, 60}, {selectionList, 40, 30}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FilterSelectionByClass(0, c.entries, c.n), c.rows) << c.n;
+        EXPECT_EQ(selectionListPtr[c.rows - 1], &c.entries[c.rows - 1]) << c.n;
+        EXPECT_EQ(selectionListIndex[c.rows - 1], c.rows - 1) << c.n;
+    }
 }
 
 TEST_F(SelectionListTest, AllocationEmptiesTheList) {

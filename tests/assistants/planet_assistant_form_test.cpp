@@ -1,0 +1,469 @@
+// The planets assistant (form 2450) in the running program on a 240 x 320
+// screen at 96 dpi, zone 0 at 51 N on the Greenwich meridian, with the
+// fixture's empty catalogues: its date (first opening, keys, reopening, Now,
+// the fields), the page popup and its controls, the hand-over to the phase
+// view, the sky-chart button, the Sky View page's keys and stylus, what it
+// gives back when it closes, and its layout on other screens.
+#include "assistants/planet_assistant_form.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "assistants/planet_assistant.h"
+#include "assistants/planet_charts_view.h"
+#include "assistants/planet_detail_form.h"
+#include "assistants/planet_detail_mode.h"
+#include "assistants/planet_events.h"
+#include "catalog/selection_list.h"
+#include "chart/chart_views.h"
+#include "chart/sphere_projection.h"
+#include "core/preferences.h"
+#include "core/shared_state.h"
+#include "objects/object_selection.h"
+#include "platform/clock.h"
+#include "platform/dialog.h"
+#include "platform/focus.h"
+#include "platform/message_queue.h"
+#include "platform/messages.h"
+#include "platform/window.h"
+#include "support/program_fixture.h"
+#include "support/test_site.h"
+#include "ui/control_access.h"
+#include "ui/forms.h"
+#include "ui/screen_layout.h"
+#include "ui/shell_state.h"
+
+namespace {
+
+constexpr int kPageTrigger = 2449, kPageList = 2448, kInfo = 2453, kBack = 2451, kSkyChart = 2446, kNow = 2457;
+constexpr int kQuantityList = 2439, kTextInputEdit = 137;
+constexpr int kDetailBack = 2461, kDetailView = 2467, kDetailZoom = 2464;
+
+class PlanetAssistantForm : public ProgramTest {
+protected:
+    void SetUp() override {
+        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        ASSERT_TRUE(StartProgram());
+        Ui([] {
+            SetTestSite(51.0, 0.0, 0);
+            ResetPlanetAssistantState();
+            ResetPlanetAssistantForm();
+            FreeEventList();
+        });
+    }
+    void TearDown() override {
+        Ui([] { GotoForm(kHomeFormId); });
+        AnswerAll();
+        Ui([] {
+            ResetPlanetAssistantState();
+            FreeEventList();
+        });
+    }
+    void Open() {
+        MainCommand(1017);
+        ASSERT_EQ(GetCurrentFormId(), kPlanetAssistantForm);
+    }
+    void Home() {
+        Ui([] { GotoForm(kHomeFormId); });
+        ASSERT_EQ(GetCurrentFormId(), kHomeFormId);
+    }
+    // A popup's row chosen as a tap on it would choose it.
+    void Choose(int trigger, int list, int row) {
+        Ui([=] {
+            Set(list, row);
+            pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, static_cast<pl::WParam>(trigger | list << 16), 0);
+        });
+    }
+    void Page(int page) { Choose(kPageTrigger, kPageList, page); }
+    std::string Text(int id) {
+        std::string text;
+        Ui([&] { text = pl::GetWindowText(pl::GetDlgItem(GetCurrentFormDialog(), id)); });
+        return text;
+    }
+    bool Visible(int id) {
+        bool shown = false;
+        Ui([&] { shown = pl::IsWindowVisible(pl::GetDlgItem(GetCurrentFormDialog(), id)); });
+        return shown;
+    }
+    pl::Rect Bounds(int id) {
+        pl::Rect r{};
+        Ui([&] { pl::GetWindowRect(pl::GetDlgItem(GetCurrentFormDialog(), id), &r); });
+        return r;
+    }
+    // The field's text input, `text` typed and Ok pressed.
+    void Type(int field, const std::string& text) {
+        pl::Hwnd form = GetCurrentFormDialog();
+        Ui([form, field] { pl::PostMessage(form, kMsgEditField, static_cast<pl::WParam>(field), 0); });
+        pl::Hwnd input = pl::GetActiveWindow();
+        ASSERT_NE(input, form);
+        Ui([input, text] {
+            pl::SetDlgItemText(input, kTextInputEdit, text);
+            pl::SendMessage(input, pl::WM_COMMAND, pl::IDOK, 0);
+        });
+    }
+    static std::vector<int> Date() {
+        const AssistantDate& d = assistantDate;
+        return {d.year, d.month, d.day, d.hour, d.minute};
+    }
+};
+
+// With no program date the first opening takes the device clock; each pass
+// of a held Right moves the date a day (Left back); the next opening comes
+// back to the date of the last opening, and after Now to the device's date.
+TEST_F(PlanetAssistantForm, DateOfTheOpeningsTheKeysAndNow) {
+    Ui([] { currentDateTime = DateTime{}; });
+    Open();
+    EXPECT_EQ(Date(), (std::vector{2024, 3, 5, 21, 10}));
+    EXPECT_EQ(Text(kAssistantDateField), "05/03/2024");
+    harness.key(pl::VK_RIGHT, 4);  // five passes, each drawn into the offscreen picture
+    EXPECT_EQ(Text(kAssistantDateField), "10/03/2024");
+    int drawn = 0;
+    Ui([&] {
+        for (int y = chartRect.y; y < chartRect.y + chartRect.height; ++y)
+            for (int x = 0; x < chartRect.width; ++x)
+                drawn += ReadPixel16(DibPixelAddress(*assistantSurface, x, y)) != 0;
+    });
+    EXPECT_GT(drawn, chartRect.width * chartRect.height / 2);
+    harness.key(pl::VK_LEFT, 1);
+    EXPECT_EQ(Text(kAssistantDateField), "08/03/2024");
+    Home();
+    Open();
+    EXPECT_EQ(Text(kAssistantDateField), "05/03/2024");
+    harness.setLocalTime(pl::LocalTime{2024, 7, 1, 8, 30, 0});
+    FormCommand(kNow);
+    EXPECT_EQ(Date(), (std::vector{2024, 7, 1, 8, 30}));
+    EXPECT_EQ(Text(kAssistantDateField), "01/07/2024");
+    harness.key(pl::VK_RIGHT, 2);
+    Home();
+    Open();
+    EXPECT_EQ(Text(kAssistantDateField), "01/07/2024");
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Typed dates and times that read become the assistant's; others give the
+// field the unchanged value back.
+TEST_F(PlanetAssistantForm, TypedDateAndTime) {
+    Open();
+    const struct {
+        int field;
+        const char* typed;
+        std::vector<int> date;
+        const char* shown;
+    } cases[] = {
+        {kAssistantDateField, "12/04/2024", {2024, 4, 12, 21, 10}, "12/04/2024"},
+        {kAssistantDateField, "31/02/2024", {2024, 4, 12, 21, 10}, "12/04/2024"},
+        {kAssistantDateField, "tomorrow", {2024, 4, 12, 21, 10}, "12/04/2024"},
+        {kAssistantTimeField, "7:05", {2024, 4, 12, 7, 5}, "07:05"},
+        {kAssistantTimeField, "25:00", {2024, 4, 12, 7, 5}, "07:05"},
+        {kAssistantTimeField, "07:05 pm", {2024, 4, 12, 7, 5}, "07:05"},
+    };
+    for (const auto& c : cases) {
+        Type(c.field, c.typed);
+        EXPECT_EQ(Date(), c.date) << c.typed;
+        EXPECT_EQ(Text(c.field), c.shown) << c.typed;
+    }
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// The time field shows on every page but the Sky View while the Charts
+// quantity is Elevation, and only then; the sky-chart button on every page
+// but the Sky View, which has the Step and Field popups instead.
+TEST_F(PlanetAssistantForm, ControlsOfThePages) {
+    Open();
+    const struct {
+        int page, quantity;
+        bool time, skyChart, skyPopups, quantityPopup;
+    } cases[] = {
+        {kPageCharts, kChartElongation, false, true, false, true},
+        {kPageCharts, kChartElevation, true, true, false, true},
+        {kPageEcliptic, kChartElevation, true, true, false, false},
+        {kPageSkyView, kChartElevation, false, false, true, false},
+        {kPageRiseSet, kChartElevation, true, true, false, false},
+        {kPageCharts, kChartPhase, false, true, false, true},
+        {kPageEvents, kChartPhase, false, true, false, false},
+    };
+    for (const auto& c : cases) {
+        Page(kPageCharts);
+        Choose(kQuantityTrigger, kQuantityList, c.quantity);
+        Page(c.page);
+        const std::string at = std::to_string(c.page) + " " + std::to_string(c.quantity);
+        EXPECT_EQ(Visible(kAssistantTimeField), c.time) << at;
+        EXPECT_EQ(Visible(kSkyChart), c.skyChart) << at;
+        EXPECT_EQ(Visible(kStepTrigger) && Visible(kFieldTrigger), c.skyPopups) << at;
+        EXPECT_EQ(Visible(kQuantityTrigger), c.quantityPopup) << at;
+        EXPECT_EQ(Visible(kEventList), c.page == kPageEvents) << at;
+    }
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Row 8 "Phase" opens the planet detail form in its phase mode (zoom "1",
+// view "Mercury") and keeps the page; back, the page before shows again.
+TEST_F(PlanetAssistantForm, PhaseRowHandsOverAndBackComesToThePageBefore) {
+    Open();
+    Page(kPagePosition);
+    Page(8);
+    ASSERT_EQ(GetCurrentFormId(), kPlanetDetailForm);
+    EXPECT_EQ(GetPlanetDetailMode(), kPhaseMode);
+    int view = -1, zoom = -1;
+    Ui([&] { view = Get(kDetailView), zoom = Get(kDetailZoom); });
+    EXPECT_EQ((std::vector{planetDetailView, planetDetailZoom, view, zoom}), (std::vector{0, 0, 0, 0}));
+    EXPECT_EQ(assistantPage, kPagePosition);
+    FormCommand(kDetailBack);
+    ASSERT_EQ(GetCurrentFormId(), kPlanetAssistantForm);
+    int page = -1;
+    Ui([&] { page = Get(kPageList); });
+    EXPECT_EQ(page, kPagePosition);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// On the Events page the arrow keys leave the date alone; the filter sorts
+// the kept list again without a search, the period and Now free it (the next
+// drawing searches).
+TEST_F(PlanetAssistantForm, EventListKeptFreedAndSearched) {
+    Open();
+    Page(kPageEvents);
+    ASSERT_GT(plannerEventCount, 0);
+    const auto marked = [] {
+        for (int i = 0; i < plannerEventCount; ++i)
+            if (plannerEvents[i].flagB == 77) return true;
+        return false;
+    };
+    const auto mark = [this] { Ui([] { plannerEvents[plannerEventCount - 1].flagB = 77; }); };
+    mark();
+    harness.key(pl::VK_RIGHT, 3);
+    harness.key(pl::VK_LEFT, 3);
+    EXPECT_EQ(Text(kAssistantDateField), "05/03/2024");
+    Choose(kFilterTrigger, kFilterList, 2);  // "Moon"
+    EXPECT_EQ(eventFilter, 2);
+    EXPECT_TRUE(marked());
+    EXPECT_EQ(plannerEvents[FirstFilteredEventIndex()].kind, kEventLunation);
+    Choose(kPeriodTrigger, kPeriodList, 1);  // "3 months"
+    EXPECT_EQ(eventPeriod, 1);
+    EXPECT_FALSE(marked());
+    ASSERT_GT(plannerEventCount, 0);
+    mark();
+    harness.setLocalTime(pl::LocalTime{2024, 7, 1, 8, 30, 0});
+    FormCommand(kNow);
+    EXPECT_FALSE(marked());
+    EXPECT_GE(plannerEvents[0].year * 10000 + plannerEvents[0].month * 100 + plannerEvents[0].day, 20240701);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// The sky-chart button: the program's date and minute become the assistant's
+// (fixed), the observing list holds the planets the selection criteria admit
+// (at 2024-03-07 21:10 at 51 N Jupiter is up), and the sky chart opens at
+// that time.
+TEST_F(PlanetAssistantForm, SkyChartButtonOpensTheChartAtTheAssistantsTime) {
+    Open();
+    harness.key(pl::VK_RIGHT, 1);
+    ASSERT_EQ(Date(), (std::vector{2024, 3, 7, 21, 10}));
+    FormCommand(kSkyChart);
+    ASSERT_EQ(GetCurrentFormId(), 1900);
+    const DateTime& t = currentDateTime;
+    EXPECT_EQ((std::vector{t.year, t.month, t.day, t.hour, t.minute}), (std::vector{2024, 3, 7, 21, 10}));
+    EXPECT_EQ(dateTimeFixed, 1);
+    EXPECT_EQ((std::vector{savedAssistantDate[0], savedAssistantDate[1], savedAssistantDate[2]}),
+              (std::vector{2024, 3, 7}));
+    ASSERT_GT(selectionCount, 0);
+    bool jupiter = false;
+    for (int i = 0; i < selectionCount; ++i) {
+        EXPECT_EQ(selectionList[i].source, kSourcePlanet) << selectionList[i].name;
+        jupiter = jupiter || selectionList[i].sourceIndex == 5;
+    }
+    EXPECT_TRUE(jupiter);
+    AnswerAll();
+}
+
+// The Sky View: "1d" holds 37 objects and "90d" 57, each the shown list; a new
+// field of view with no tap keeps the centre; a tap without a drag names the
+// object under it and becomes the remembered point; Up held raises the centre
+// to +90 and no further; a drag to the right carries the centre past 360.
+TEST_F(PlanetAssistantForm, SkyViewKeysStylusAndField) {
+    Open();
+    Page(kPageSkyView);
+    EXPECT_EQ(skyObjectCount, 37);
+    EXPECT_EQ(selectionListPtr[36], &skyObjects[36]);
+    Choose(kStepTrigger, kStepList, 8);
+    EXPECT_EQ(skyObjectCount, 57);
+    EXPECT_EQ(selectionListPtr[56], &skyObjects[56]);
+    const float angle = skyViewCentre[0], elevation = skyViewCentre[1];
+    Choose(kFieldTrigger, kFieldList, 6);
+    EXPECT_EQ(skyViewZoom, 6);
+    EXPECT_EQ(GetStarDotZoom(), 6);
+    EXPECT_NEAR(skyViewCentre[0], angle, 0.05);
+    EXPECT_NEAR(skyViewCentre[1], elevation, 0.05);
+
+    // Jupiter's present place (entry 4), where this picture drew it.
+    const int x = skyObjects[4].screenX + chartRect.x, y = skyObjects[4].screenY + chartRect.y;
+    ASSERT_EQ(skyObjects[4].horizonHidden, 0);
+    ASSERT_TRUE(x > 10 && x < 230 && y > 40 && y < 280) << x << " " << y;
+    const auto label = [this, x, y] {
+        std::vector<uint32_t> box;
+        for (int v = y + 8; v < y + 22; ++v)
+            for (int u = x + 8; u < x + 60 && u < 240; ++u) box.push_back(harness.pixel(u, v));
+        return box;
+    };
+    const std::vector<uint32_t> before = label();
+    harness.tap(x, y);
+    EXPECT_NE(label(), before);
+    EXPECT_EQ((std::vector{skyViewPoint[0], skyViewPoint[1]}), (std::vector{x, y}));
+    EXPECT_EQ(skyViewDragged, 0);
+
+    harness.key(pl::VK_UP, 200);
+    EXPECT_EQ(skyViewCentre[1], 90.0f);
+    Ui([] { skyViewCentre[0] = 340.0f; });
+    harness.drag(pl::Point{40, 150}, pl::Point{190, 150});
+    EXPECT_EQ(skyViewDragged, 1);
+    // 150 pixels at 40.1 / 120 degrees a pixel (zoom 6): 340 + 50.1, less 360.
+    EXPECT_NEAR(skyViewCentre[0], 30.1, 0.5);
+    EXPECT_EQ(skyViewCentre[1], 90.0f);
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+// Closing gives back the chart's object-names and view words, its track
+// option (off) and option B (on), and the observing list's own shown rows.
+TEST_F(PlanetAssistantForm, ClosingGivesTheChartAndTheListBack) {
+    Ui([] {
+        preferences.word[kPrefObjectNames] = 1;
+        preferences.word[kPrefChartType] = 0;
+        RunObjectSelection(7, 0, 27);
+    });
+    const int shown = selectionShownCount;
+    ASSERT_GT(shown, 0);
+    Open();
+    Page(kPageSkyView);
+    EXPECT_EQ((std::vector{preferences.word[kPrefObjectNames], preferences.word[kPrefChartType]}),
+              (std::vector{0, 2}));
+    EXPECT_EQ((std::vector{skyMapView.trackLines, chartFlagB}), (std::vector{1, 0}));
+    EXPECT_EQ(selectionListPtr[0], &skyObjects[0]);
+    Home();
+    EXPECT_EQ((std::vector{preferences.word[kPrefObjectNames], preferences.word[kPrefChartType]}),
+              (std::vector{1, 0}));
+    EXPECT_EQ((std::vector{skyMapView.trackLines, chartFlagB}), (std::vector{0, 1}));
+    EXPECT_EQ(selectionShownCount, shown);
+    for (int row = 0; row < shown; ++row) EXPECT_EQ(selectionListPtr[row], &selectionList[row]) << row;
+    EXPECT_EQ(skyObjects, nullptr);
+    EXPECT_EQ(assistantSurface, nullptr);
+}
+
+// Inf helps on the page shown.
+TEST_F(PlanetAssistantForm, HelpOfThePage) {
+    Open();
+    Page(kPageSunView);
+    FormCommand(kInfo);
+    EXPECT_EQ(BoxText(), "\x95 Display heliocentric planet position among the sky to let you visualy determine date "
+                         "of conjonction, opposition of planets visible from earth\n\x95 Use Left PDA keys or Up and "
+                         "Down keys to change date.");
+    AnswerAll();
+    const struct {
+        int page;
+        const char* text;
+        const char* detail;
+    } cases[] = {
+        {0, "\x95 Display the relatives planet position among the sky",
+         "\x95 Use Left PDA keys or Up and Down keys to change date."},
+        {3, "\x95 Display a virtual sky with the planets path drawn.",
+         "\x95 Move your stylus on the chart to animate it."},
+        {6, "\x95 Display evolution among the year of the main planet information.",
+         "\x95 Tap any key to stop the chart refresh.\n\x95 Use your stylus to determine key date."},
+        {7, "\x95 Determine the most interresting planet events for a specific time frame.",
+         "\x95 Once computed, the list can be filtered to let you work on a specific type of event.\n\x95 "
+         "Displayed times are UT ones."},
+        {8, "", ""},
+    };
+    for (const auto& c : cases) {
+        std::string text, detail;
+        PlanetAssistantHelp(c.page, &text, &detail);
+        EXPECT_EQ(text, c.text) << c.page;
+        EXPECT_EQ(detail, c.detail) << c.page;
+    }
+}
+
+// On the Charts page a tap sets the date under it in the date field, and each
+// pass of a held Right moves the cursor a pixel, a twentieth of a second apart.
+TEST_F(PlanetAssistantForm, ChartCursorFollowsTheTapAndTheKeys) {
+    Open();
+    Page(kPageCharts);
+    const int left = 20;
+    const int x = left + static_cast<int>(10.5 * chartPixelsPerDay);
+    harness.tap(x, 150);
+    EXPECT_EQ(Text(kAssistantDateField), "11/03/2024");
+    EXPECT_EQ(cursorX, x);
+    const uint32_t ticks = pl::GetTickCount();
+    harness.key(pl::VK_RIGHT, 2);
+    EXPECT_EQ(cursorX, x + 3);
+    EXPECT_EQ(pl::GetTickCount() - ticks, 150u);
+    EXPECT_EQ(Date(), (std::vector{2024, 3, 5, 21, 10}));  // the assistant's own date stays
+}
+
+struct Screen {
+    int width, height, dpi, dx, dy;
+};
+
+class PlanetAssistantLayout : public ProgramTest, public ::testing::WithParamInterface<Screen> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();
+        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        ASSERT_TRUE(StartProgram());
+        Ui([] { ResetPlanetAssistantState(); });
+    }
+    void TearDown() override {
+        Ui([] { GotoForm(kHomeFormId); });
+        Ui([] { ResetPlanetAssistantState(); });
+    }
+    static pl::Rect Bounds(int id) {
+        pl::Rect r{};
+        pl::GetWindowRect(pl::GetDlgItem(GetCurrentFormDialog(), id), &r);
+        return r;
+    }
+};
+
+// Control places from the template (dialog units x 1.75 x scale, rounded)
+// and, on a screen that differs from 240 x 320 (dx, dy = the difference),
+// moved: Inf by (dx, 0), Now, the date and time fields and the Field and Step
+// triggers by (dx, dy), Back, the sky-chart button and the Period popup by
+// (0, dy), the event list grown by (dx, dy).
+TEST_P(PlanetAssistantLayout, ControlsFollowTheScreen) {
+    const Screen& s = GetParam();
+    MainCommand(1017);
+    ASSERT_EQ(GetCurrentFormId(), kPlanetAssistantForm);
+    const int k = s.dpi / 96;
+    const auto px = [k](double units) { return static_cast<int>(std::lround(units * 1.75 * k)); };
+    const struct {
+        int id, x, y, moveX, moveY;
+    } moved[] = {
+        {kInfo, 124, 1, 1, 0},
+        {kNow, 125, 171, 1, 1},
+        {kAssistantDateField, 45, 172, 1, 1},
+        {kAssistantTimeField, 85, 172, 1, 1},
+        {kFieldTrigger, 99, 171, 1, 1},
+        {kStepTrigger, 18, 171, 1, 1},
+        {kBack, 2, 171, 0, 1},
+        {kSkyChart, 14, 171, 0, 1},
+        {kPeriodTrigger, 30, 128, 0, 1},
+    };
+    for (const auto& m : moved) {
+        const pl::Rect r = Bounds(m.id);
+        EXPECT_EQ(r.left, px(m.x) + m.moveX * s.dx) << m.id;
+        EXPECT_EQ(r.top, px(m.y) + m.moveY * s.dy) << m.id;
+    }
+    const pl::Rect list = Bounds(kEventList);
+    EXPECT_EQ(list.right - list.left, px(134) + s.dx);
+    EXPECT_EQ(list.bottom - list.top, px(111) + s.dy);
+    Shot(("planet_assistant_" + std::to_string(s.width) + "x" + std::to_string(s.height) + ".png").c_str());
+    EXPECT_EQ(BoxCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, PlanetAssistantLayout,
+                         ::testing::Values(Screen{480, 640, 192, 0, 0}, Screen{320, 240, 96, 80, -80},
+                                           Screen{480, 800, 192, 0, 160}),
+                         [](const ::testing::TestParamInfo<Screen>& info) {
+                             return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+                         });
+
+}  // namespace
