@@ -17,13 +17,11 @@
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
 #include "core/angle_text.h"
-#include "core/constellation.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/rise_set.h"
 #include "core/text_numbers.h"
 #include "ephemeris/apparent_altaz.h"
-#include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
 #include "ephemeris/sun_moon_rise_set.h"
 #include "objects/list_panel.h"
@@ -55,16 +53,11 @@ constexpr int kTypePlanet = 27;
 constexpr int kTypeMeteor = 29;
 constexpr int kTypeStar = 30;
 constexpr int kMessierPictures = 2999;  // + the Messier number
-constexpr int kPlanetPictures = 4000;   // + the body
 constexpr int kCometPicture = 3996;
 constexpr int kNoPicture = 5029;
 
 int Type(const ObjectRecord& r) { return static_cast<int16_t>(r.objectType); }
 int Designation(const ObjectRecord& r) { return static_cast<int16_t>(r.designationId); }
-
-double JulianDayOf(const DateTime& t) {
-    return JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);
-}
 
 const MeteorShowerRow* ShowerOf(const ObjectRecord& r) {
     if (Type(r) != kTypeMeteor || r.number < 0 || r.number >= kMeteorShowerCount) return nullptr;
@@ -99,23 +92,12 @@ bool ByKind(int kind, int index, ObjectInfoObject* o, char* second, std::size_t 
 }
 
 bool Body(int body, const DateTime& t, ObjectInfoObject* o) {
-    BodyPosition p{};
-    if (body < 0 || body >= kBodies || ComputeBody(&p, body, t.year, t.month, t.day, t.hour, t.minute, t.second) != 0)
-        return false;
-    ObjectRecord& r = o->record;
-    r = ObjectRecord{};
-    r.designationId = kDesignationPlanet;
-    r.number = body;
-    r.objectType = kTypePlanet;
-    r.rightAscension = static_cast<float>(p.ra);
-    r.declination = static_cast<float>(p.dec);
-    r.size1 = r.size2 = static_cast<float>(p.apparentDiameter);
-    r.magnitude = static_cast<float>(p.magnitude);
-    r.distance = static_cast<float>(p.distance);
-    r.constellation = static_cast<uint32_t>(FindConstellation(p.ra, p.dec, JulianDayOf(t)));
-    SetObjectRecordName(&r, planetNameTable[body]);
-    std::snprintf(o->name, sizeof o->name, "%s", planetNameTable[body]);
-    o->picture = kPlanetPictures + body;
+    ListPanelObject shown;
+    if (!BuildBodyObject(body, t, &shown)) return false;
+    o->record = shown.record;
+    SetObjectRecordName(&o->record, shown.name);
+    std::snprintf(o->name, sizeof o->name, "%s", shown.name);
+    o->picture = shown.typeBitmap;
     return true;
 }
 

@@ -14,14 +14,13 @@
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
-#include "chart/chart_views.h"
 #include "core/date_text.h"
 #include "core/horizontal.h"
-#include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
 #include "objects/altitude_graph_open.h"
+#include "objects/chart_handover.h"
 #include "objects/current_object.h"
 #include "objects/ephemeris_open.h"
 #include "objects/finder_open.h"
@@ -59,7 +58,6 @@ namespace {
 constexpr int kSkyChartForm = 1900, kOrbitForm = 2550, kMoonForm = 6000, kPlanetDetailForm = 2460;
 constexpr int kOrbit3dView = 3;
 constexpr int kMoon = 1, kMars = 4, kJupiter = 5, kSaturn = 6;
-constexpr int kWholeSky = 2, kEquatorialSky = 4;
 constexpr double kGotoLowest = 2.0;  // degrees: no goto at or below this altitude
 constexpr int kImageSide = 160;
 constexpr int kListRowHeight = 15;  // design pixels
@@ -426,16 +424,9 @@ void ShowCurrentObjectOnChart() {
     if (selectionShownCount >= GetSelectedItemsCapacity()) return;
     AddObjectToSelection(&currentObject, code);
     selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject));
-    const double altitude = ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination,
-                                            currentSite.latitude);
-    if (chartView != kWholeSky && chartView != kEquatorialSky && altitude < 0.0) {
-        if (AskYesNo("This object is below horizon and will not be displayed in your current chart.\n\n",
-                     "Do you want to change your chart to see it?") != 0)
-            return;
-        chartView = kWholeSky;
-        UpdateChartTime(1);
-        InvalidateHorizonProjection();
-    }
+    if (!AgreeChartViewForAltitude(
+            ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, currentSite.latitude)))
+        return;
     GotoForm(kSkyChartForm);
 }
 

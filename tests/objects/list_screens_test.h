@@ -21,6 +21,7 @@
 #include "catalog/designations.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
+#include "catalog/stars.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/finder_form.h"
@@ -144,6 +145,7 @@ class ListScreensTest : public ProgramTest {
 protected:
     void Start(int width = 240, int height = 320, int dpi = 96) {
         WriteCatalogues(folder.path());
+        ResetStarCatalog();  // the star files of this test's folder, not those of a test before
         harness.changeScreen(width, height, dpi);
         harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
         harness.setShortDatePattern("dd/MM/yy");
