@@ -83,7 +83,7 @@ struct IconButton {
     bool whiteKeyed;
 };
 constexpr IconButton kIcons[] = {
-    {kInfoDetails, 5125, 5125, false},   {kInfoImage, 1941, 1941, true},     {kInfoPicture, 5029, 5029, false},
+    {kInfoDetails, 5125, 5125, false},   {kInfoImage, 1941, 1941, true},     {kInfoPicture, 3030, 3030, false},
     {kInfoGauge, 5002, 5007, false},     {kInfoEphemeris, 5125, 5125, false}, {kInfoAltitudeGraph, 5125, 5125, false},
     {kInfoBack, 5074, 5074, false},      {kInfoFinder, 5124, 5134, true},     {kInfoSky, 5094, 5138, true},
     {kInfoGoto, 5070, 5136, true},       {kInfoClock, 120, 120, false},

@@ -348,10 +348,25 @@ TEST_F(ObjectInfoForm, LowerPanelByObject) {
     panel = TextsFrom(222);
     EXPECT_TRUE(Has(panel, "Titan") && Has(panel, "Enceladus"));
     EXPECT_FALSE(Has(panel, "Io"));
+    // The chart's view, labels and star options, and the date, are as before the finder chart.
+    const int words[] = {kPrefChartType, kPrefObjectNames, kPrefMoreStars, kPrefObjDrilldown,
+                         kPrefStarsLegend, kPrefHideInfoBar, kPrefHideCompass, kPrefZoomViewFirst + 5};
+    std::vector<int32_t> before;
+    Ui([&] {
+        for (int w : words) before.push_back(preferences.word[w] = 3);
+        chartView = 0;
+        before[0] = 0;
+    });
+    const DateTime kept = currentDateTime;
     harness.key(pl::VK_DOWN);  // Uranus
     ASSERT_NE(ObjectInfoChart(), nullptr);
     EXPECT_EQ(ObjectInfoChart()->right, 240);
     EXPECT_EQ(ObjectInfoChart()->bottom, 320 - 22 - 222);
+    std::vector<int32_t> after;
+    for (int w : words) after.push_back(preferences.word[w]);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ((std::vector<int>{currentDateTime.day, currentDateTime.hour, currentDateTime.minute}),
+              (std::vector<int>{kept.day, kept.hour, kept.minute}));
     Press(kInfoBack);
     EXPECT_EQ(ObjectInfoChart(), nullptr);  // freed with the form
 }
@@ -467,6 +482,19 @@ TEST_F(ObjectInfoForm, DateTimeFieldsAndTheClock) {
     EXPECT_EQ((std::vector<int>{currentDateTime.year, currentDateTime.month, currentDateTime.day, currentDateTime.hour,
                                 currentDateTime.minute, currentDateTime.second}),
               (std::vector<int>{2022, 6, 1, 23, 15, 0}));
+    // A time field that does not read stops the display after the year chart:
+    // the place fields stay as they were.
+    Ui([] {
+        SetField(kInfoRa, "");
+        SetField(kInfoTime, "");
+        DrawObjectInfo(&currentObject);
+    });
+    EXPECT_EQ(Text(kInfoRa), "");
+    Ui([] {
+        SetField(kInfoTime, "21:10:00");
+        DrawObjectInfo(&currentObject);
+    });
+    EXPECT_EQ(Text(kInfoRa), "02:40:04");
 }
 
 // The hardware keys: back, the finder (returning here), Sky and Goto; the
