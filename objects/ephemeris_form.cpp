@@ -1,5 +1,6 @@
 #include "objects/ephemeris_form.h"
 
+#include "assistants/text_popup.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_views.h"
 #include "chart/sky_rotation.h"
@@ -46,11 +47,6 @@ pl::ShActivateInfo activateInfo{};
 int firstPaint = 1;
 
 EphemerisState& S() { return ephemerisState; }
-
-void InitTextPopup(pl::Hwnd form, int trigger, int list, const char* const* rows, int count, int selection) {
-    for (int i = count - 1; i >= 0; --i) AddListRow(form, list, rows[i]);
-    InitPopupList(form, trigger, list, -1, 0, selection);
-}
 
 void Redraw() { DrawEphemerisTable(S().page); }
 
