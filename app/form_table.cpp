@@ -13,7 +13,9 @@
 #include "core/services.h"
 #include "eclipse/eclipse_form.h"
 #include "objects/criteria_form.h"
+#include "objects/ephemeris_form.h"
 #include "objects/finder_form.h"
+#include "objects/object_info_form.h"
 #include "objects/observing_list_form.h"
 #include "orbits/screens/satellites_form.h"
 #include "tools/camera_form.h"
@@ -31,7 +33,7 @@ constexpr int kMonitorForm = 2300;
 constexpr int kScopeForm = 2400;
 
 constexpr FormEntry kForms[] = {
-    {112, nullptr},
+    {112, ObjectInfoFormProc},
     {1050, ListManagerProc},
     {1200, LocationFormProc},
     {1300, nullptr},
@@ -60,7 +62,7 @@ constexpr FormEntry kForms[] = {
     {2460, PlanetDetailDlgProc},
     {2470, nullptr},
     {2520, nullptr},
-    {2530, nullptr},
+    {2530, EphemerisFormProc},
     {2550, nullptr},
     {2600, ObserverLogFormProc},
     {2700, EclipseFormProc},

@@ -14,6 +14,8 @@ struct CurrentObjectBlock {
     int32_t pendingIndex = 0;  // position asked for, checked when the form shows it
     uint8_t valid = 0;         // 1 when an object is shown
     int32_t tab = 0;           // finder catalogue shown, 0..10
+    char graphName[20] = "";   // the shown name (19 characters), for the altitude graph
+    double rise = 0.0, transit = 0.0, set = 0.0;  // local hours of the last display
 };
 extern CurrentObjectBlock currentObjectBlock;
 

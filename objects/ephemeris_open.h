@@ -12,6 +12,7 @@ struct EphemerisState {
     int32_t number;       // record number or index passed to GetObjectByKind
     int32_t designation;  // designation id passed to GetObjectByKind
     int32_t page;         // 0 Rise/Set, 1 Position
+    int32_t ephemerisStep;  // row of the step popup, kept across openings
 };
 
 extern EphemerisState ephemerisState;

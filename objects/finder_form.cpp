@@ -11,10 +11,9 @@
 #include "catalog/screens/image_viewer.h"
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
-#include "chart/chart_views.h"
-#include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "objects/chart_handover.h"
 #include "objects/ephemeris_open.h"
 #include "objects/finder_detail_view.h"
 #include "objects/finder_lookup.h"
@@ -182,14 +181,7 @@ void Sky() {
         ShowInformation("Sorry, no object was found.", "");
         return;
     }
-    if (T().altitude < 0.0 && (chartView == 0 || chartView == 1 || chartView == 3)) {
-        if (AskYesNo("This object is below horizon and will not be displayed in your current chart.\n\n",
-                     "Do you want to change your chart to see it?") != 0)
-            return;
-        chartView = 2;
-        UpdateChartTime(1);
-        InvalidateHorizonProjection();
-    }
+    if (!AgreeChartViewForAltitude(T().altitude)) return;
     if (!AddTargetToSelection()) {
         T().found = 0;
         return;

@@ -56,26 +56,6 @@ void EntryName(ListPanelObject* o, const SelectionEntry& e) {
     std::snprintf(o->name, sizeof o->name, "%.*s", static_cast<int>(kSelectionNameSize - 1), e.name);
 }
 
-bool Planet(const SelectionEntry& e, const DateTime& t, ListPanelObject* o) {
-    const int body = e.sourceIndex;
-    BodyPosition p{};
-    if (body >= kPlanetCount || ComputeBody(&p, body, t.year, t.month, t.day, t.hour, t.minute, 0) != 0) return false;
-    ObjectRecord& r = o->record;
-    r.designationId = kDesignationPlanet;
-    r.number = body;
-    r.objectType = kTypePlanet;
-    r.rightAscension = static_cast<float>(p.ra);
-    r.declination = static_cast<float>(p.dec);
-    r.size1 = r.size2 = static_cast<float>(p.apparentDiameter);
-    r.magnitude = static_cast<float>(p.magnitude);
-    r.distance = static_cast<float>(p.distance);
-    SetConstellationFor(&r, t);
-    std::snprintf(o->name, sizeof o->name, "%s", planetNameTable[body]);
-    o->typeBitmap = kPlanetPictures + body;
-    o->planet = true;
-    return true;
-}
-
 // The record of a numbered table; false when the table does not give it.
 bool TableRecord(bool (*get)(int, ObjectRecord*), const SelectionEntry& e, ListPanelObject* o) {
     return get(e.sourceIndex, &o->record);
@@ -188,6 +168,26 @@ std::string TransitAltitude(const ObjectRecord& r, const DateTime& t, double tra
 
 }  // namespace
 
+bool BuildBodyObject(int body, const DateTime& t, ListPanelObject* o) {
+    BodyPosition p{};
+    if (body < 0 || body >= kPlanetCount || ComputeBody(&p, body, t.year, t.month, t.day, t.hour, t.minute, 0) != 0)
+        return false;
+    ObjectRecord& r = o->record;
+    r.designationId = kDesignationPlanet;
+    r.number = body;
+    r.objectType = kTypePlanet;
+    r.rightAscension = static_cast<float>(p.ra);
+    r.declination = static_cast<float>(p.dec);
+    r.size1 = r.size2 = static_cast<float>(p.apparentDiameter);
+    r.magnitude = static_cast<float>(p.magnitude);
+    r.distance = static_cast<float>(p.distance);
+    SetConstellationFor(&r, t);
+    std::snprintf(o->name, sizeof o->name, "%s", planetNameTable[body]);
+    o->typeBitmap = kPlanetPictures + body;
+    o->planet = true;
+    return true;
+}
+
 int DeepSkyTypeBitmap(const ObjectRecord& record) {
     int thumbnail = GetTypeCodeText(nullptr, record.classCode);
     const int type = static_cast<int16_t>(record.objectType);
@@ -199,7 +199,7 @@ ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime
     ListPanelObject o;
     switch (entry.source) {
     case kSourcePlanet:
-        if (Planet(entry, when, &o)) return o;
+        if (BuildBodyObject(entry.sourceIndex, when, &o)) return o;
         break;
     case kSourceMessier:
         if (!TableRecord(GetMessierObjectRecord, entry, &o)) break;

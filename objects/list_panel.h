@@ -26,6 +26,12 @@ struct ListPanelObject {
 // the constellation found for `when` where the entry's place is used.
 ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime& when);
 
+// Body `body` (0 the Sun .. 9 Pluto) computed for `when` (to the minute):
+// type 27, its size, magnitude and distance, the constellation of its place,
+// its name and picture 4000 + body. False for another body number or a date
+// the ephemeris refuses.
+bool BuildBodyObject(int body, const DateTime& when, ListPanelObject* out);
+
 // The type picture of a deep-sky record: 2999 + the thumbnail of its deep-sky
 // type code, else of its object type's row; 0 when both are 0.
 int DeepSkyTypeBitmap(const ObjectRecord& record);

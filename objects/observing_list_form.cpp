@@ -8,12 +8,11 @@
 #include "catalog/selection_list.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_symbols.h"
-#include "chart/chart_views.h"
 #include "core/horizontal.h"
-#include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
+#include "objects/chart_handover.h"
 #include "objects/current_object.h"
 #include "objects/finder_open.h"
 #include "objects/list_panel.h"
@@ -42,7 +41,6 @@ ObservingListState observingListState;
 namespace {
 
 constexpr int kCriteriaForm = 1700, kSkyChartForm = 1900;
-constexpr int kWholeSky = 2, kEquatorialSky = 4;
 constexpr int kClassFilters = 7;
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
 constexpr pl::ColorRef kWhite = 0xFFFFFF;
@@ -118,16 +116,9 @@ void ShowInChart() {
     const double lst = GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, 0, s.longitude, s.zoneMinutes);
     const bool object = S().panelEntry >= 0;
     SetChartDateTime(object ? &currentObject : nullptr, t.year, t.month, t.day, t.hour, t.minute);
-    const bool below =
-        object && ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, s.latitude) < 0.0;
-    if (below && chartView != kWholeSky && chartView != kEquatorialSky) {
-        if (AskYesNo("This object is below horizon and will not be displayed in your current chart.\n\n",
-                     "Do you want to change your chart to see it?") != 0)
-            return;
-        chartView = kWholeSky;
-        UpdateChartTime(1);
-        InvalidateHorizonProjection();
-    }
+    if (object &&
+        !AgreeChartViewForAltitude(ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, s.latitude)))
+        return;
     GotoForm(kSkyChartForm);
 }
 

@@ -28,6 +28,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kVisibilityBitmapResources,
         &kObservingResources,
         &kObservingBitmapResources,
+        &kObjectInfoResources,
     };
     return groups;
 }

@@ -81,6 +81,10 @@ extern const pl::ResourceGroup kObservingBitmapResources;
 // 5005..5009 at night).
 extern const pl::ResourceGroup kVisibilityBitmapResources;
 
+// The object information form (112), the ephemeris assistant (2530) and the
+// goto button at night (5136).
+extern const pl::ResourceGroup kObjectInfoResources;
+
 // Every group above, in the order they are installed.
 std::span<const pl::ResourceGroup* const> ProgramResourceGroups();
 

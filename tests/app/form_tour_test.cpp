@@ -32,7 +32,9 @@
 #include "catalog/record_writer.h"
 #include "eclipse/eclipse_form.h"
 #include "objects/criteria_form.h"
+#include "objects/ephemeris_form.h"
 #include "objects/finder_form.h"
+#include "objects/object_info_form.h"
 #include "tools/camera_form.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
@@ -184,6 +186,14 @@ void LunarEclipse2026(FormTour& t, int view) {
     t.Choose(kEclipseViewTrigger, kEclipseViewList, view);
 }
 
+// Object information on a row of a tab, from the menu.
+void ObjectInfoOn(FormTour& t, int tab, int row) {
+    t.Command(1007);
+    t.Choose(kInfoTabTrigger, kInfoTabList, tab);
+    t.Choose(kInfoObjectTrigger, kInfoObjectList, row);
+}
+constexpr int kPlanetTab = 7, kMeteorTab = 6, kConstellationTab = 3, kJupiterRow = 5, kSaturnRow = 6;
+
 const Stop kStops[] = {
     {"2700_lunar_info", [](FormTour& t) { LunarEclipse2026(t, kEclipseInfoView); }},
     {"2700_lunar_path", [](FormTour& t) { LunarEclipse2026(t, kEclipsePathView); }},
@@ -212,6 +222,19 @@ const Stop kStops[] = {
          t.Command(1014);
          t.Choose(kFinderCatalogTrigger, kFinderCatalogList, 5);  // planets
          t.Choose(kFinderObjectTrigger, kFinderObjectList, 5);
+     }},
+    {"112_jupiter", [](FormTour& t) { ObjectInfoOn(t, kPlanetTab, kJupiterRow); }},
+    {"112_saturn", [](FormTour& t) { ObjectInfoOn(t, kPlanetTab, kSaturnRow); }},
+    {"112_meteor_shower", [](FormTour& t) { ObjectInfoOn(t, kMeteorTab, 0); }},
+    {"112_finder_chart", [](FormTour& t) { ObjectInfoOn(t, kConstellationTab, 0); }},
+    {"2530_rise_set", [](FormTour& t) {
+         ObjectInfoOn(t, kPlanetTab, kJupiterRow);
+         t.Press(kInfoEphemeris);
+     }},
+    {"2530_position", [](FormTour& t) {
+         ObjectInfoOn(t, kPlanetTab, kJupiterRow);
+         t.Press(kInfoEphemeris);
+         t.Choose(kEphemerisPageTrigger, kEphemerisPageList, 1);
      }},
     {"1800_constellations", [](FormTour& t) {
          t.Command(1004);

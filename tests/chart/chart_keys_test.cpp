@@ -214,9 +214,8 @@ TEST_F(ChartKeys, HorizonViewDirectionCentresThatAzimuth) {
 }
 
 // Enter on the row of M31 hands it to the object information form as Messier
-// object 31 (source 2, number = its index within the source + 1); that form
-// is refused until it is built, so the chart stays open under the refusal's
-// box, which the release of Enter answers.
+// object 31 (source 2, number = its index within the source + 1), which opens
+// on its Messier tab.
 TEST_F(ChartKeys, EnterOpensTheInformationOfTheRow) {
     Start();
     SelectionEntry m31 = Entry("M31", kDesignationMessier, 30, 16, 0.712f, 41.27f);
@@ -225,10 +224,10 @@ TEST_F(ChartKeys, EnterOpensTheInformationOfTheRow) {
     Put({m31}, 0);
     Open();
     Key(pl::VK_RETURN);
-    EXPECT_EQ(currentObject.number, 31);
     EXPECT_EQ(currentObjectBlock.tab, 5);
-    EXPECT_EQ(BoxCount(), 0);
-    EXPECT_EQ(GetCurrentFormId(), 1900);
+    EXPECT_EQ(currentObjectBlock.index, 31);
+    EXPECT_EQ(BoxText(), "");
+    EXPECT_EQ(GetCurrentFormId(), 112);
     EXPECT_TRUE(pl::IsWindowVisible(GetCurrentFormDialog()));
 }
 

@@ -283,9 +283,8 @@ TEST_F(CompassForm, DateEditedThroughItsFieldStays) {
 }
 
 // Back, the sky chart, object information (a planet goes to its tab, another
-// object becomes the finder target of catalogue 10) and the help text. A form
-// that is not part of the program yet is refused over the compass chart,
-// which stays open.
+// object becomes the finder target of catalogue 10, which the form shows on
+// its finder tab) and the help text.
 TEST_F(CompassForm, Commands) {
     const struct {
         int row, button, form;
@@ -293,8 +292,8 @@ TEST_F(CompassForm, Commands) {
     } cases[] = {
         {0, 2832, 1950, ""},
         {0, 2842, 1900, ""},
-        {0, 2840, kCompassFormId, "Unkown form call\n"},
-        {1, 2840, kCompassFormId, "Unkown form call\n"},
+        {0, 2840, 112, ""},
+        {1, 2840, 112, ""},
         {0, 2831, kCompassFormId,
          "\x95 Display object azimuth and altitude.\n\n\x95 Evolution of altitude of the object during the next "
          "hours is also displayed on wide screens.\n"},
@@ -311,7 +310,7 @@ TEST_F(CompassForm, Commands) {
         if (c.button != 2840) continue;
         // A planet: its tab; another object: the finder target of any catalogue (10).
         EXPECT_EQ((std::vector{currentObjectBlock.tab, int{selectedObject.isSet}}),
-                  (c.row == 0 ? std::vector{7, 0} : std::vector{0, 1}));
+                  (c.row == 0 ? std::vector{7, 0} : std::vector{10, 1}));
         if (c.row == 1) {
             EXPECT_EQ(selectedObject.catalog, 10);
         }

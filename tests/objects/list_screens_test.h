@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +21,7 @@
 #include "catalog/designations.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
+#include "catalog/stars.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/finder_form.h"
@@ -31,6 +34,7 @@
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
+#include "scope/meade_simulation.h"
 #include "support/list_entries.h"
 #include "support/object_file_fixture.h"
 #include "support/program_fixture.h"
@@ -72,10 +76,76 @@ inline void WriteCatalogues(const std::filesystem::path& home) {
     WriteFile(home / "data" / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(comet)}));
 }
 
+// Three bright stars in the default stars (Polaris, HR 424, at entry 1;
+// Sirius, HR 2491, at 2; Vega, HR 7001, at 3; places J2000 from the Bright
+// Star Catalogue, 5th revised edition) and their names, in name order and in
+// HR order (the same order here).
+inline void WriteBrightStars(const std::filesystem::path& home) {
+    std::vector<record_writer::Bytes> stars(1646, record_writer::StarBytes({}));
+    stars[1] = record_writer::StarBytes({424, 84, 2.530301f, 89.264109f, 32, 6, 1, 'a', 0});
+    stars[2] = record_writer::StarBytes({2491, 20, 6.752481f, -16.716116f, -23, 0, 9, 'a', 0});
+    stars[3] = record_writer::StarBytes({7001, 52, 18.615649f, 38.783689f, 0, 0, 3, 'a', 0});
+    WriteFile(home / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, stars));
+    std::vector<record_writer::Bytes> names;
+    for (int pass = 0; pass < 2; ++pass)
+        for (auto [name, star] : {std::pair{"Polaris", 1}, std::pair{"Sirius", 2}, std::pair{"Vega", 3}})
+            names.push_back(record_writer::BrightStarNameBytes(name, static_cast<int16_t>(star)));
+    WriteFile(home / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
+}
+
+// Cross references, sorted by key: Polaris with three alternative
+// designations (HIP 11767, SAO 308, TYC 4628-237-1), Vega with two (HIP
+// 91262, SAO 67174), NGC 224 named "Andromeda Galaxy"; NGC 224's Dreyer
+// description "!!!,eB,eL,vmE".
+inline void WriteCrossReferences(const std::filesystem::path& home) {
+    const record_writer::CrossRef polaris{28, {26, 51, 60}, 424, {11767, 308, 462800237}, "Polaris*"};
+    const record_writer::CrossRef vega{28, {26, 51, 0}, 7001, {91262, 67174, 0}, "Vega*"};
+    const record_writer::CrossRef m31{42, {40, 0, 0}, 224, {31, 0, 0}, "Andromeda Galaxy*"};
+    WriteFile(home / "data" / "zendavori_obj_cross_ref.ppc",
+              record_writer::RecordDbBytes(1, 48,
+                                           {record_writer::CrossRefBytes({}, 48), record_writer::CrossRefBytes(polaris, 48),
+                                            record_writer::CrossRefBytes(vega, 48), record_writer::CrossRefBytes(m31, 48)}));
+    WriteFile(home / "data" / "zendavori_obj_18k_desc.ppc",
+              record_writer::RecordDbBytes(1, 72, {record_writer::DescriptionBytes(0, 0, "", 72),
+                                                   record_writer::DescriptionBytes(42, 224, "!!!,eB,eL,vmE", 72)}));
+}
+
+// The simulated mount's place once it has stopped moving.
+inline std::pair<double, double> MountRestsAt() {
+    double ra = 0.0, dec = 0.0;
+    for (int i = 0; i < 400; ++i) SimulatedMeadeQuery(&ra, &dec);
+    return {ra, dec};
+}
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Mean place of J2000 precessed to a Julian day by the rigorous formulas of
+// Meeus, Astronomical Algorithms (1998), eq. 21.2 and 21.4 (hours, degrees).
+inline std::pair<double, double> Precessed(double raHours, double decDegrees, double jd) {
+    const double t = (jd - 2451545.0) / 36525.0, arcsec = kPi / 180.0 / 3600.0;
+    const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * arcsec;
+    const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * arcsec;
+    const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * arcsec;
+    const double a = raHours * 15.0 * kPi / 180.0, d = decDegrees * kPi / 180.0;
+    const double A = std::cos(d) * std::sin(a + zeta);
+    const double B = std::cos(theta) * std::cos(d) * std::cos(a + zeta) - std::sin(theta) * std::sin(d);
+    const double C = std::sin(theta) * std::cos(d) * std::cos(a + zeta) + std::cos(theta) * std::sin(d);
+    const double ra = std::fmod(std::atan2(A, B) + z + 4.0 * kPi, 2.0 * kPi);
+    return {ra * 12.0 / kPi, std::asin(C) * 180.0 / kPi};
+}
+
+// Angular distance in arcminutes of two places (hours, degrees).
+inline double ArcminutesApart(std::pair<double, double> p, std::pair<double, double> q) {
+    const double d1 = p.second * kPi / 180.0, d2 = q.second * kPi / 180.0;
+    const double c = std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos((p.first - q.first) * kPi / 12.0);
+    return std::acos(std::min(1.0, c)) * 180.0 / kPi * 60.0;
+}
+
 class ListScreensTest : public ProgramTest {
 protected:
     void Start(int width = 240, int height = 320, int dpi = 96) {
         WriteCatalogues(folder.path());
+        ResetStarCatalog();  // the star files of this test's folder, not those of a test before
         harness.changeScreen(width, height, dpi);
         harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
         harness.setShortDatePattern("dd/MM/yy");

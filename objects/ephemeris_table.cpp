@@ -1,0 +1,120 @@
+#include "objects/ephemeris_table.h"
+
+#include <cstdio>
+
+#include "catalog/designations.h"
+#include "catalog/object_lookup.h"
+#include "core/angle_text.h"
+#include "core/constellation.h"
+#include "core/date_text.h"
+#include "core/horizontal.h"
+#include "core/julian_day.h"
+#include "core/rise_set.h"
+#include "core/sidereal_time.h"
+#include "core/text_numbers.h"
+#include "ephemeris/apparent_altaz.h"
+#include "ephemeris/sun_moon_rise_set.h"
+#include "ui/preference_values.h"
+
+const char* const ephemerisStepLabels[kEphemerisStepCount] = {"1d",  "2d",  "5d",  "7d", "10d",
+                                                              "14d", "30d", "60d", "90d"};
+const int ephemerisStepDays[kEphemerisStepCount] = {1, 2, 5, 7, 10, 14, 30, 60, 90};
+
+namespace {
+
+constexpr int kTimeCharacters = 5;
+
+std::string TimeText(double hours) {
+    char text[32];
+    return std::string(HMSToStr(text, sizeof text, hours)).substr(0, kTimeCharacters);
+}
+
+std::string Whole(double degrees) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(degrees));
+    return text;
+}
+
+double SiderealTime(const DateTime& t) {
+    return GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.longitude,
+                                currentSite.zoneMinutes);
+}
+
+// The local sidereal time at an hour of the row's date.
+double SiderealTimeAt(const DateTime& day, double hours) {
+    DateTime t = day;
+    t.hour = static_cast<int>(hours);
+    const double minutes = (hours - t.hour) * 60.0;
+    t.minute = static_cast<int>(minutes);
+    t.second = static_cast<int>((minutes - t.minute) * 60.0);
+    return SiderealTime(t);
+}
+
+std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) {
+    const int designation = static_cast<int16_t>(r.designationId);
+    double ra = r.rightAscension, dec = r.declination;
+    if (designation == kDesignationPlanet || designation == kDesignationComet) {
+        double altitude = 0.0, azimuth = 0.0;
+        ComputeApparentAltAz(r.rightAscension, r.declination, &ra, &dec, &altitude, &azimuth, -1, t.year, t.month,
+                             t.day, t.hour, t.minute, t.second);
+    }
+    double rise = 0.0, transit = 0.0, set = 0.0;
+    const SiteRecord& s = currentSite;
+    if (designation == kDesignationPlanet && r.number == 0)
+        ComputeSunRiseSet(t.year, t.month, t.day, &rise, &transit, &set);
+    else if (designation == kDesignationPlanet && r.number == 1)
+        ComputeMoonRiseSet(t.year, t.month, t.day, &rise, &transit, &set);
+    else
+        ComputeRiseTransitSetFixed(t.year, t.month, t.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
+                                   GetHorizonAltitude(), ra, dec, &rise, &transit, &set);
+    while (rise < 0.0) rise += 24.0;
+    while (set < 0.0) set += 24.0;
+    const double altitude = ComputeAltitude(SiderealTimeAt(t, transit), ra, dec, s.latitude);
+    return {TimeText(rise), TimeText(transit), Whole(altitude), TimeText(set)};
+}
+
+std::vector<std::string> PositionTexts(const ObjectRecord& r, const DateTime& t) {
+    char magnitude[32], ra[32], dec[32];
+    DoubleToStr(magnitude, sizeof magnitude, r.magnitude, 1);
+    const double jd = JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);
+    const double lst = SiderealTime(t), latitude = currentSite.latitude;
+    return {magnitude,
+            ConstellationAbbreviation(FindConstellation(r.rightAscension, r.declination, jd)),
+            HMSToStr(ra, sizeof ra, r.rightAscension),
+            DegToStr(dec, sizeof dec, r.declination),
+            Whole(ComputeAzimuth(lst, r.rightAscension, r.declination, latitude)),
+            Whole(ComputeAltitude(lst, r.rightAscension, r.declination, latitude))};
+}
+
+}  // namespace
+
+std::vector<const char*> EphemerisHeadings(int page) {
+    if (page == kEphemerisPosition) return {"Mag ", "Cnst", "RA", "Dec", "Az ", "Alt"};
+    return {"Rise ", "Transit ", "Alt", "Set"};
+}
+
+DateTime EphemerisRowTime(const EphemerisState& s, int stepRow, int row) {
+    DateTime t{s.year, s.month, s.day, s.hour, s.minute, 0};
+    const int step = stepRow >= 0 && stepRow < kEphemerisStepCount ? ephemerisStepDays[stepRow] : 1;
+    AddDaysToDate(&t.year, &t.month, &t.day, step * row);
+    return t;
+}
+
+bool FetchEphemerisObject(int designation, int number, const DateTime& when, ObjectRecord* record, char* name,
+                          std::size_t nameSize, char* second, std::size_t secondSize) {
+    const DateTime kept = currentDateTime;
+    currentDateTime = when;
+    const bool fetched = GetObjectByKind(designation, number, record, name, nameSize, second, secondSize, 1, nullptr);
+    currentDateTime = kept;
+    return fetched;
+}
+
+std::vector<std::string> EphemerisRowTexts(int page, const ObjectRecord& r, const DateTime& when) {
+    return page == kEphemerisPosition ? PositionTexts(r, when) : RiseSetTexts(r, when);
+}
+
+std::string EphemerisDateText(const DateTime& when) {
+    char text[16];
+    FormatDateShort(text, sizeof text, when.day, when.month, when.year);
+    return text;
+}

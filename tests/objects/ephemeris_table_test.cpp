@@ -1,0 +1,146 @@
+// The ephemeris assistant's rows without a window: their dates, the Moon's
+// rise and set against PyEphem, a circumpolar star, a fixed star's transit
+// moving by the sidereal day, and the Position page's columns.
+#include "objects/ephemeris_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "catalog/designations.h"
+#include "support/reference_csv.h"
+#include "support/reference_table.h"
+#include "support/test_site.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+class EphemerisTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetWithDefaults();
+        SetTestSite(51.0, 0.0, 0);
+        preferences.word[kPrefRaFormat] = 1;   // "23:45:00"
+        preferences.word[kPrefDecFormat] = 1;  // "-70:45:00"
+    }
+};
+
+// "hh:mm" as minutes of the day.
+int Minutes(const std::string& text) { return std::atoi(text.c_str()) * 60 + std::atoi(text.c_str() + 3); }
+
+ObjectRecord Star(double ra, double dec, float magnitude = 0.0f) {
+    ObjectRecord r{};
+    r.designationId = kDesignationHr;
+    r.number = 7001;
+    r.objectType = 30;
+    r.rightAscension = static_cast<float>(ra);
+    r.declination = static_cast<float>(dec);
+    r.magnitude = magnitude;
+    return r;
+}
+
+// Rows by steps of the step popup, carried through months and years: 30 days
+// after 15 January is 14 February and 60 days 16 March in a common year, 15
+// March in a leap year.
+TEST_F(EphemerisTable, RowDatesCarryThroughMonthsAndYears) {
+    const struct {
+        int year, month, day, stepRow, row;
+        std::vector<int> date;
+    } cases[] = {
+        {2023, 1, 15, 6, 0, {2023, 1, 15}},  {2023, 1, 15, 6, 1, {2023, 2, 14}}, {2023, 1, 15, 6, 2, {2023, 3, 16}},
+        {2024, 1, 15, 6, 2, {2024, 3, 15}},  {2023, 11, 15, 8, 1, {2024, 2, 13}}, {2023, 12, 31, 0, 1, {2024, 1, 1}},
+        {2024, 2, 28, 1, 1, {2024, 3, 1}},   {2023, 2, 28, 1, 1, {2023, 3, 2}},
+    };
+    for (const auto& c : cases) {
+        EphemerisState s{};
+        s.year = c.year, s.month = c.month, s.day = c.day, s.hour = 21, s.minute = 10, s.second = 42;
+        const DateTime t = EphemerisRowTime(s, c.stepRow, c.row);
+        EXPECT_EQ((std::vector<int>{t.year, t.month, t.day}), c.date) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ((std::vector<int>{t.hour, t.minute, t.second}), (std::vector<int>{21, 10, 0}));
+    }
+}
+
+// The Moon at 51 N in January 2024, a row a day: rise and set within 6
+// minutes of PyEphem's (5 minutes of the engine and the minute the text
+// drops) on the days it has them; no two days alike.
+TEST_F(EphemerisTable, MoonRowsAgainstPyEphem) {
+    const auto rows = ReadReferenceCsv("moon_rise_set_jan2024_51n_pyephem.csv");
+    ASSERT_FALSE(rows.empty());
+    std::string previous;
+    for (const auto& row : rows) {
+        const DateTime t{static_cast<int>(row[0]), static_cast<int>(row[1]), static_cast<int>(row[2]), 21, 0, 0};
+        ObjectRecord moon{};
+        ASSERT_TRUE(FetchEphemerisObject(kDesignationPlanet, 1, t, &moon, nullptr, 0, nullptr, 0));
+        const std::vector<std::string> cells = EphemerisRowTexts(kEphemerisRiseSet, moon, t);
+        ASSERT_EQ(cells.size(), 4u);
+        for (int k : {0, 1}) {
+            const double want = row[3 + static_cast<std::size_t>(k)];
+            if (want < 0) continue;
+            const int got = Minutes(cells[k == 0 ? 0 : 3]);
+            EXPECT_NEAR(got, want * 60, 6) << (k ? "set" : "rise") << " day " << t.day;
+        }
+        EXPECT_NE(cells[0] + cells[3], previous) << t.day;
+        previous = cells[0] + cells[3];
+    }
+}
+
+// A star 8 degrees from the pole never sets at 51 N: rise 00:00, set 23:59
+// (the never-setting sentinel of 23.99 h) on every row.
+TEST_F(EphemerisTable, CircumpolarStarRisesAtMidnightAndSetsAt2359) {
+    EphemerisState s{};
+    s.year = 2024, s.month = 1, s.day = 15, s.hour = 21;
+    for (int row = 0; row < 5; ++row) {
+        const DateTime t = EphemerisRowTime(s, 6, row);
+        const std::vector<std::string> cells = EphemerisRowTexts(kEphemerisRiseSet, Star(15.0, 82.0), t);
+        EXPECT_EQ(cells[0], "00:00") << row;
+        EXPECT_EQ(cells[3], "23:59") << row;
+    }
+}
+
+// A fixed star transits a sidereal day (23h56m04s) after its last transit:
+// 3m56s earlier each day, 1h58m earlier after 30 days (minute texts, so
+// within a minute). At transit it stands 90 - 51 + 38.8 degrees up: PyEphem
+// gives 77.796 for this place (year-chart reference), shown as 77.
+TEST_F(EphemerisTable, FixedStarTransitsEarlierBySiderealDays) {
+    const ObjectRecord vega = Star(18 + 37.2 / 60, 38.8);
+    EphemerisState s{};
+    s.year = 2024, s.month = 1, s.day = 15, s.hour = 21;
+    const struct {
+        int stepRow;
+        double minutesEarlier;
+    } steps[] = {{0, 3.93}, {3, 7 * 3.93}, {6, 30 * 3.93}};
+    for (const auto& step : steps) {
+        const std::vector<std::string> first = EphemerisRowTexts(0, vega, EphemerisRowTime(s, step.stepRow, 0));
+        const std::vector<std::string> next = EphemerisRowTexts(0, vega, EphemerisRowTime(s, step.stepRow, 1));
+        const int earlier = ((Minutes(first[1]) - Minutes(next[1])) % 1440 + 1440) % 1440;
+        EXPECT_NEAR(earlier, step.minutesEarlier, 1.0) << step.stepRow;
+        EXPECT_EQ(first[2], "77");
+    }
+}
+
+// The Position page: magnitude, Vega's constellation (Lyra), the place as
+// given, and azimuth and altitude in whole degrees at the row's sidereal time
+// (mean sidereal time by Meeus eq. 12.4, horizontal place by spherical
+// trigonometry here), at 21:10 UT on 5 March 2024 from 51 N 0 E.
+TEST_F(EphemerisTable, PositionPageColumns) {
+    const ObjectRecord vega = Star(18.615649, 38.783689, 0.03f);
+    const DateTime t{2024, 3, 5, 21, 10, 0};
+    const std::vector<std::string> cells = EphemerisRowTexts(kEphemerisPosition, vega, t);
+    ASSERT_EQ(cells.size(), 6u);
+    EXPECT_EQ((std::vector<std::string>{cells[0], cells[1], cells[2], cells[3]}),
+              (std::vector<std::string>{"0.0", "Lyr", "18:36:56", "38:47:01"}));
+    const double jd = 2460375.0 + (21.0 + 10.0 / 60.0 - 12.0) / 24.0;
+    const double gmst = std::fmod(280.46061837 + 360.98564736629 * (jd - 2451545.0), 360.0);
+    const double h = (gmst - 18.615649 * 15.0) * kPi / 180.0, d = 38.783689 * kPi / 180.0, f = 51.0 * kPi / 180.0;
+    const double altitude = std::asin(std::sin(f) * std::sin(d) + std::cos(f) * std::cos(d) * std::cos(h)) * 180.0 / kPi;
+    double azimuth = std::atan2(-std::cos(d) * std::sin(h), std::sin(d) * std::cos(f) - std::cos(d) * std::cos(h) * std::sin(f));
+    azimuth = std::fmod(azimuth * 180.0 / kPi + 360.0, 360.0);
+    EXPECT_NEAR(std::atoi(cells[4].c_str()), azimuth, 1.0);
+    EXPECT_NEAR(std::atoi(cells[5].c_str()), altitude, 1.0);
+}
+
+}  // namespace
