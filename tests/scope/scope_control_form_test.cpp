@@ -160,11 +160,12 @@ protected:
             if (t[i] == label && t[i + 1] == ":" && nth-- == 0) return t[i + 3];
         return "";
     }
-    // Pixels of the pad that are lit red (the pressed side's arrow).
-    int RedOnPad() const {
+    // Pixels of the pad (172..236, 26..90), or of its columns x0..x1, that are
+    // lit red (the pressed side's arrow).
+    int RedOnPad(int x0 = 172, int x1 = 236) const {
         int n = 0;
         for (int y = 26; y < 90; ++y)
-            for (int x = 172; x < 236; ++x) {
+            for (int x = x0; x < x1; ++x) {
                 uint32_t p = harness.pixel(x, y);
                 n += ((p >> 16) & 0xFF) > 0xC0 && ((p >> 8) & 0xFF) < 0x40 && (p & 0xFF) < 0x40;
             }
@@ -199,7 +200,6 @@ TEST_F(ScopeControlForm, MeadeTicksReadTheMountAndShowItsPlace) {
             45.0 + 30.0 / 60.0 + 15.0 / 3600.0, 51.0, &az, &alt);
     EXPECT_NEAR(std::atof(ValueAfter("Scope Az").c_str()), az, 1.0 / 60.0);
     EXPECT_NEAR(std::atof(ValueAfter("Scope Alt").c_str()), alt, 1.0 / 60.0);
-    Shot("scope_control_meade.png");
     harness.advance(5 * kScopeTimerMs);
     EXPECT_GE(Count(SentSoFar(), "#:GR#:GD#"), 2);
     EXPECT_EQ(BoxCount(), 0);
@@ -215,7 +215,8 @@ TEST_F(ScopeControlForm, HeldAndReleasedKeysSlewWest) {
     Sent("#:RS#");
     EXPECT_EQ(RedOnPad(), 0);
     harness.keyDown(pl::VK_LEFT);
-    EXPECT_GT(RedOnPad(), 20);
+    EXPECT_GT(RedOnPad(172, 204), 20);  // the west half of the pad
+    EXPECT_EQ(RedOnPad(204, 236), 0);
     harness.advance(1000);
     harness.keyUp(pl::VK_LEFT);
     harness.advance(0);
@@ -403,7 +404,6 @@ TEST_F(ScopeControlForm, EncoderReadOutAndItsRefreshRate) {
     EXPECT_NEAR(std::atof(SecondValueAfter("Hor & Elv", 1).c_str()), 30.0, 1e-4);
     EXPECT_NEAR(std::atof(ValueAfter("Delta Hor & Elv").c_str()), -18.4375, 1e-4);  // 351.5625 - 10 - 360
     EXPECT_NEAR(std::atof(SecondValueAfter("Delta Hor & Elv").c_str()), 15.0, 1e-4);
-    Shot("scope_control_encoder.png");
     Choose(kRefreshRateTrigger, kRefreshRateList, 6);
     EXPECT_EQ(encoderRefreshPeriod, 4000);
     SentSoFar();
@@ -429,35 +429,47 @@ TEST_F(ScopeControlForm, PadTapShowsTheHelp) {
     AnswerAll();
 }
 
-// Day and night: the pad and the panel's labels are drawn; at night no pixel
-// of the panel gives green or blue light.
+// Day and night, for a mount with motors and for an encoder box: the pad or
+// the read-out drawn; at night no pixel of the panel gives green or blue light.
 TEST_F(ScopeControlForm, DayAndNightPictures) {
-    Use(5);
+    const struct {
+        int drive;
+        const char* label;
+        const char* name;
+    } cases[] = {{5, "Scope RA", "scope_control_meade"}, {3, "Encoder positions", "scope_control_encoder"}};
     MeadeMount();
-    for (int night : {0, 3}) {
-        Ui([night] {
-            preferences.word[kPrefNightMode] = night;
-            ApplyNightModeColors(night);
-        });
-        Ui([] { pl::StartTextLog(); });
-        Open();
-        harness.advance(kScopeTimerMs);
-        Shot(night ? "scope_control_night.png" : "scope_control_day.png");
-        EXPECT_EQ(ValueAfter("Scope RA"), "05:30:00") << night;
-        int ink = 0, notRed = 0;
-        for (int y = 24; y < 262; ++y)
-            for (int x = 0; x < 240; ++x) {
-                uint32_t p = harness.pixel(x, y);
-                ink += p != harness.pixel(120, 80);
-                notRed += ((p >> 8) & 0xFF) >= 0x20 || (p & 0xFF) >= 0x20;
+    peer.Respond("Z08192 08192\n", "R");
+    peer.Respond("Q", "+08000\t+01024");
+    for (const auto& c : cases)
+        for (int night : {0, 3}) {
+            SCOPED_TRACE(std::string(c.name) + (night ? " night" : " day"));
+            Ui([night] {
+                ResetSerialLink();
+                ResetScopeDispatch();
+                preferences.word[kPrefNightMode] = night;
+                ApplyNightModeColors(night);
+            });
+            Use(c.drive, c.drive == 3 ? 2 : 0);
+            Ui([] { pl::StartTextLog(); });
+            Open();
+            harness.advance(kScopeTimerMs);
+            Shot((std::string(c.name) + (night ? "_night.png" : "_day.png")).c_str());
+            EXPECT_NE(ValueAfter(c.label), "");
+            int ink = 0, notRed = 0;
+            for (int y = 24; y < 262; ++y)
+                for (int x = 0; x < 240; ++x) {
+                    uint32_t p = harness.pixel(x, y);
+                    ink += p != harness.pixel(1, 250);
+                    notRed += ((p >> 8) & 0xFF) >= 0x20 || (p & 0xFF) >= 0x20;
+                }
+            EXPECT_GT(ink, 1000);
+            if (night) {
+                EXPECT_EQ(notRed, 0);
             }
-        EXPECT_GT(ink, 2000) << night;
-        if (night) {
-            EXPECT_EQ(notRed, 0);
+            Press(kScopeOk);
+            pl::StopTextLog();
+            EXPECT_EQ(BoxCount(), 0) << BoxText();
         }
-        Press(kScopeOk);
-        pl::StopTextLog();
-    }
     Ui([] {
         preferences.word[kPrefNightMode] = 0;
         ApplyNightModeColors(0);

@@ -25,9 +25,11 @@
 #include "scope/alignment.h"
 #include "scope/alignment_restore.h"
 #include "scope/encoder_box.h"
+#include "scope/scope_form.h"
 #include "scope/scope_dispatch.h"
 #include "scope/two_star.h"
 #include "support/program_fixture.h"
+#include "ui/night_colors.h"
 
 namespace {
 
@@ -204,7 +206,6 @@ TEST_F(TwoStarForm, StarsChosenOnTheChartAlignAsThemselves) {
         EXPECT_NEAR(s->reading1, s->ra, 0.5 * 15 * kArcsecond);
         EXPECT_NEAR(s->reading2, s->dec, 0.0001);
     }
-    Shot("two_star_chosen.png");
     Press(kTwoStarAlign);
     ASSERT_EQ(BoxCount(), 0) << BoxText();
     EXPECT_EQ(IsAlignmentValid(), 1);
@@ -419,6 +420,59 @@ TEST_F(TwoStarForm, InfShowsTheHelp) {
               "Read. Repeat with Star2 and then tap Align.\n\x95 You can also manually enter stars, then press the "
               "Read button.");
     AnswerAll();
+}
+
+// The chart's telescope popup opens this form and the scope control form
+// (as its rows "2-StarAligment" and "ScopeAssistant" do): Ok of each goes
+// back to the chart.
+TEST_F(TwoStarForm, FormsOpenedFromTheChartGoBackToIt) {
+    Open();
+    Ui([] { GotoForm(kTwoStarForm); });
+    ASSERT_EQ(GetCurrentFormId(), kTwoStarForm);
+    Press(kTwoStarOk);
+    EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId);
+    Ui([] {
+        scopeSimulation = 1;
+        preferences.word[kPrefDriveId] = 5;
+        OpenScopeForm(1);
+    });
+    ASSERT_EQ(GetCurrentFormId(), 2400) << BoxText();
+    Press(2403);  // Ok
+    EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId);
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    Ui([] { scopeSimulation = 0; });
+}
+
+// Day and night pictures of the form with two stars: at night no pixel of
+// the form gives green or blue light.
+TEST_F(TwoStarForm, DayAndNightPictures) {
+    OpenForm();
+    ChooseOnChart(kChooseStar1, "Adhara");
+    ChooseOnChart(kChooseStar2, "Bellatrix");
+    for (int night : {0, 3}) {
+        Ui([night] {
+            preferences.word[kPrefNightMode] = night;
+            ApplyNightModeColors(night);
+        });
+        OpenForm();
+        Shot(night ? "two_star_night.png" : "two_star_day.png");
+        EXPECT_NE(Text(kRaField2), "");
+        int notRed = 0;
+        for (int y = 0; y < 294; ++y)
+            for (int x = 0; x < 240; ++x) {
+                uint32_t p = harness.pixel(x, y);
+                notRed += ((p >> 8) & 0xFF) >= 0x20 || (p & 0xFF) >= 0x20;
+            }
+        if (night) {
+            EXPECT_EQ(notRed, 0);
+        } else {
+            EXPECT_GT(notRed, 10000);  // a white form
+        }
+    }
+    Ui([] {
+        preferences.word[kPrefNightMode] = 0;
+        ApplyNightModeColors(0);
+    });
 }
 
 // The star filters at their edges.
