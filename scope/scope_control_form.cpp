@@ -159,8 +159,7 @@ void FillPopup(pl::Hwnd form, int trigger, int list, const char* const* rows, in
     InitPopupList(form, trigger, list, -1, count, selection);
 }
 
-// Ok and Stop on the bottom line with the rate popup; for an encoder box the
-// refresh popup in place of the rate popup and its label.
+// Ok, Stop and the rate popup follow the screen's bottom edge.
 void LayoutScopeForm(pl::Hwnd form) {
     pl::Rect client;
     int dx = 0, dy = 0;
@@ -168,6 +167,7 @@ void LayoutScopeForm(pl::Hwnd form) {
         for (int id : kBottomControls) MoveControl(form, id, 0, dy, 0, 0);
 }
 
+// For an encoder box the refresh popup in place of the rate popup and its label.
 void ShowDriveControls(pl::Hwnd form) {
     const bool encoder = IsEncoderDrive();
     for (int id : {kSlewLabel, kSlewRateTrigger}) encoder ? HideObject(form, id) : ShowObject(form, id);

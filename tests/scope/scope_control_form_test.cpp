@@ -33,6 +33,7 @@
 #include "scope/scope_position_panel.h"
 #include "scope/serial_link.h"
 #include "scope/takahashi.h"
+#include "support/meeus_horizon.h"
 #include "support/program_fixture.h"
 #include "support/serial_peer.h"
 #include "support/test_site.h"
@@ -45,30 +46,6 @@ namespace {
 
 constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
 const std::string kHighDec = "+45\xDF" "30'15#";  // a Meade mount's declination, high precision
-
-// Local mean sidereal time (hours) at longitude 0 of a UT date and time:
-// Meeus, Astronomical Algorithms (1998), eq. 12.4.
-double MeeusSiderealTime(int year, int month, int day, double hours) {
-    if (month <= 2) {
-        year -= 1;
-        month += 12;
-    }
-    const int a = year / 100, b = 2 - a + a / 4;
-    const double jd = std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b - 1524.5 +
-                      hours / 24.0;
-    const double t = (jd - 2451545.0) / 36525.0;
-    const double theta = 280.46061837 + 360.98564736629 * (jd - 2451545.0) + 0.000387933 * t * t;
-    return std::fmod(std::fmod(theta, 360.0) + 360.0, 360.0) / 15.0;
-}
-
-// Altitude and azimuth (from north through east) of RA/Dec at a sidereal time
-// and latitude: Meeus, eq. 13.5 and 13.6, azimuth turned to count from north.
-void Horizon(double lstHours, double raHours, double decDeg, double latDeg, double* az, double* alt) {
-    const double h = (lstHours - raHours) * 15.0 * kDegToRad, d = decDeg * kDegToRad, p = latDeg * kDegToRad;
-    *alt = std::asin(std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(h)) / kDegToRad;
-    const double south = std::atan2(std::sin(h), std::cos(h) * std::sin(p) - std::tan(d) * std::cos(p)) / kDegToRad;
-    *az = std::fmod(south + 180.0 + 360.0, 360.0);
-}
 
 class ScopeControlForm : public ProgramTest {
 protected:
@@ -196,8 +173,8 @@ TEST_F(ScopeControlForm, MeadeTicksReadTheMountAndShowItsPlace) {
     pl::LocalTime now;
     pl::GetLocalTime(&now);
     double az, alt;
-    Horizon(MeeusSiderealTime(now.year, now.month, now.day, now.hour + now.minute / 60.0 + now.second / 3600.0), 5.5,
-            45.0 + 30.0 / 60.0 + 15.0 / 3600.0, 51.0, &az, &alt);
+    const double lst = MeeusSiderealTime(now.year, now.month, now.day, now.hour + now.minute / 60.0 + now.second / 3600.0);
+    MeeusHorizon(lst, 5.5, 45.0 + 30.0 / 60.0 + 15.0 / 3600.0, 51.0, &az, &alt);
     EXPECT_NEAR(std::atof(ValueAfter("Scope Az").c_str()), az, 1.0 / 60.0);
     EXPECT_NEAR(std::atof(ValueAfter("Scope Alt").c_str()), alt, 1.0 / 60.0);
     harness.advance(5 * kScopeTimerMs);

@@ -28,6 +28,7 @@
 #include "scope/scope_form.h"
 #include "scope/scope_dispatch.h"
 #include "scope/two_star.h"
+#include "support/meeus_horizon.h"
 #include "support/program_fixture.h"
 #include "ui/night_colors.h"
 
@@ -48,30 +49,6 @@ struct NamedStar {
 // degrees high; D too high for a first star; E opposite A (no second star).
 const NamedStar kStars[] = {{"Adhara", 10, 180, 40}, {"Bellatrix", 20, 270, 35}, {"Capella", 30, 90, 50},
                             {"Deneb", 40, 200, 75},  {"Elnath", 50, 0, 40}};
-
-// Local mean sidereal time (hours) at longitude 0 of a UT date and time:
-// Meeus, Astronomical Algorithms (1998), eq. 12.4.
-double MeeusSiderealTime(int year, int month, int day, double hours) {
-    if (month <= 2) {
-        year -= 1;
-        month += 12;
-    }
-    const int a = year / 100, b = 2 - a + a / 4;
-    const double jd = std::floor(365.25 * (year + 4716)) + std::floor(30.6001 * (month + 1)) + day + b - 1524.5 +
-                      hours / 24.0;
-    const double t = (jd - 2451545.0) / 36525.0;
-    const double theta = 280.46061837 + 360.98564736629 * (jd - 2451545.0) + 0.000387933 * t * t;
-    return std::fmod(std::fmod(theta, 360.0) + 360.0, 360.0) / 15.0;
-}
-
-// Azimuth (from north through east) and altitude of RA/Dec at a sidereal time
-// and latitude 51: Meeus, eq. 13.5 and 13.6.
-void Horizon(double lstHours, double raHours, double decDeg, double* az, double* alt) {
-    const double h = (lstHours - raHours) * 15.0 * kDegToRad, d = decDeg * kDegToRad, p = 51.0 * kDegToRad;
-    *alt = std::asin(std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(h)) / kDegToRad;
-    const double south = std::atan2(std::sin(h), std::cos(h) * std::sin(p) - std::tan(d) * std::cos(p)) / kDegToRad;
-    *az = std::fmod(south + 180.0 + 360.0, 360.0);
-}
 
 // The sidereal time of a clock time given as hours x 15 on 5 March 2024.
 double SiderealAt(double timeDegrees) { return MeeusSiderealTime(2024, 3, 5, timeDegrees / 15.0); }
@@ -229,7 +206,7 @@ TEST_F(TwoStarForm, AltAzReadingsPredictAThirdStarWithinAnArcsecond) {
     Press(kReadStar2);
     for (const AlignmentStar* s : {&alignStar1, &alignStar2}) {
         double az, alt;
-        Horizon(SiderealAt(s->time), s->ra / 15.0, s->dec, &az, &alt);
+        MeeusHorizon(SiderealAt(s->time), s->ra / 15.0, s->dec, 51.0, &az, &alt);
         EXPECT_NEAR(s->reading1, az, 0.0001) << s->name;
         EXPECT_NEAR(s->reading2, alt, 0.0001) << s->name;
     }
@@ -241,7 +218,7 @@ TEST_F(TwoStarForm, AltAzReadingsPredictAThirdStarWithinAnArcsecond) {
     third.dec = 20.0;
     Ui([&third] { SkyToScope(&third); });
     double az, alt;
-    Horizon(SiderealAt(third.time), third.ra / 15.0, third.dec, &az, &alt);
+    MeeusHorizon(SiderealAt(third.time), third.ra / 15.0, third.dec, 51.0, &az, &alt);
     EXPECT_LT(Separation(third.model1 / kDegToRad, third.model2 / kDegToRad, az, alt), kArcsecond);
 }
 
