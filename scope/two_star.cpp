@@ -208,7 +208,7 @@ bool TakeChosenObject(Chosen* c) {
     if (position >= 0 && position < selectionCount) {
         const SelectionEntry& e = selectionList[position];
         *c = Chosen{e.rightAscension, e.declination, row, position, e.objectType, {}};
-        std::strncpy(c->name, e.name, kNameLength);
+        std::snprintf(c->name, sizeof c->name, "%.*s", kNameLength, e.name);
         return true;
     }
     ObjectRecord rec{};
@@ -220,7 +220,7 @@ bool TakeChosenObject(Chosen* c) {
     }
     const int found = selectionList ? FindSelectionEntry(selectionList, &rec) : -1;
     *c = Chosen{rec.rightAscension, rec.declination, found >= 0 ? FindSelectionIndex(found) : -1, found, kind, {}};
-    std::strncpy(c->name, rec.name, kNameLength);
+    std::snprintf(c->name, sizeof c->name, "%.*s", kNameLength, rec.name);
     return true;
 }
 

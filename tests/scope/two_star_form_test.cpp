@@ -280,18 +280,6 @@ TEST_F(TwoStarForm, TypedStarsAreAlignedOn) {
     ExpectTransform(rotation, 1e-9);
 }
 
-// A typed RA past 24 h is refused by its field and the star keeps its place.
-TEST_F(TwoStarForm, TypedRaPastADayIsRefused) {
-    OpenForm();
-    Type(kRaField1, "05:30:00");
-    Type(kRaField1, "24:00:01");
-    EXPECT_EQ(BoxText().substr(0, BoxText().find('\n')), "Star 1 RA must be between 0 and 24 h");
-    AnswerAll();
-    Ui([] { pl::SendMessage(pl::GetActiveWindow(), pl::WM_COMMAND, pl::IDCANCEL, 0); });
-    EXPECT_DOUBLE_EQ(alignStar1.ra, 82.5);
-    EXPECT_EQ(Text(kRaField1), "05:30:00");
-}
-
 // Clear: the ten fields empty, no star, no alignment, the reference at the
 // clock's time.
 TEST_F(TwoStarForm, ClearForgetsBothStars) {
