@@ -18,6 +18,8 @@
 #include "objects/object_info_form.h"
 #include "objects/observing_list_form.h"
 #include "orbits/screens/satellites_form.h"
+#include "scope/scope_control_form.h"
+#include "scope/two_star_form.h"
 #include "tools/camera_form.h"
 #include "tools/ccd_form.h"
 #include "tools/checklist_form.h"
@@ -36,7 +38,7 @@ constexpr FormEntry kForms[] = {
     {112, ObjectInfoFormProc},
     {1050, ListManagerProc},
     {1200, LocationFormProc},
-    {1300, nullptr},
+    {1300, TwoStarDialogProc},
     {1337, PreferencePageProc},
     {1400, PreferencePageProc},
     {1430, PreferencePageProc},
@@ -55,7 +57,7 @@ constexpr FormEntry kForms[] = {
     {2203, ChecklistPageProc},
     {2206, ChecklistPageProc},
     {2350, FinderFormProc},
-    {2400, nullptr},
+    {2400, ScopeControlDialogProc},
     {2410, nullptr},
     {2423, DayNightProc},
     {2450, PlanetAssistantDlgProc},

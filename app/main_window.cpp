@@ -22,6 +22,7 @@
 #include "platform/sdl_backend.h"
 #include "platform/window.h"
 #include "resources/program_resources.h"
+#include "scope/two_star_form.h"
 #include "ui/background_paint.h"
 #include "ui/busy_indicator.h"
 #include "ui/control_registry.h"
@@ -174,6 +175,8 @@ int WinMain(void* instance, void*, const char*, int showCommand) {
     InstallSelectedObjectHook();
     InstallCometPlace();
     InstallFormCanOpenHook(FormTableCanOpen);
+    // The 2-star alignment: its restore and its saved stars in the preferences file.
+    InstallTwoStarAlignment();
     bool first = !instanceRunning;
     if (first) {
         ResetShellState();

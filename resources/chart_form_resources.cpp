@@ -7,8 +7,9 @@
 // 18 on white; the buttons 5143 (preferences), 5121 (observer log), 1921
 // (names), 1916 (drill-down), 5122 (grid), 5123 (Telrad), 5140 (distance), 5118
 // (turn to the object), 5116 (RA/Dec input), 5117 (Alt/Az input), 5119 (goto)
-// and 1919 (tool strip), 17 x 17 on white; the object list's arrow 125; and
-// the telescope icon 5084, 64 x 64 on white.
+// and 1919 (tool strip), 17 x 17 on white; and the object list's arrow 125.
+// The telescope's corner picture 5084 is the scope control form's direction
+// pad at rest (scope_resources.cpp).
 #include "resources/icon_canvas.h"
 #include "resources/program_resources.h"
 
@@ -251,19 +252,6 @@ void ToolStripButton(uint32_t* p, int w, int h) {
     c.Line(5, 11.5, 8, 8.5, kGrey, 1.5);
 }
 
-// The connected telescope, drawn over the chart at a quarter of its size: an
-// amber tube with its eyepiece on a grey tripod, keyed white, so that it shows
-// on the black and on the white chart backgrounds alike.
-void ScopeIcon(uint32_t* p, int w, int h) {
-    IconCanvas c = White(p, w, h);
-    c.Line(8, 40, 52, 12, kStar, 13.0);
-    c.Disc(54, 11, 7, kStar);
-    c.Line(14, 38, 8, 30, kGrey, 5.0);
-    c.Line(30, 30, 14, 60, kGrey, 5.0);
-    c.Line(30, 30, 46, 60, kGrey, 5.0);
-    c.Line(30, 30, 30, 60, kGrey, 5.0);
-}
-
 // The object list's arrow: as the popup arrow, in the chart's blue.
 constexpr const char* kListArrowRows[] = {
     "         ", "         ", "#########", " ####### ", "  #####  ",
@@ -271,7 +259,7 @@ constexpr const char* kListArrowRows[] = {
 };
 constexpr pl::PaletteEntry kListArrowPalette[] = {{' ', 0xFFFFFF}, {'#', kSky}};
 
-constexpr int kTriggerWidth = 20, kTriggerHeight = 18, kButton = 17, kScopeIconSide = 64;
+constexpr int kTriggerWidth = 20, kTriggerHeight = 18, kButton = 17;
 
 constexpr pl::BitmapTemplate Trigger(int id, void (*generate)(uint32_t*, int, int)) {
     return pl::BitmapTemplate{id, kTriggerWidth, kTriggerHeight, {}, {}, generate};
@@ -287,7 +275,6 @@ constexpr pl::BitmapTemplate kBitmaps[] = {
     Icon(5122, GridButton),        Icon(5123, TelradButton),        Icon(5140, DistanceButton),
     Icon(5118, TurnButton),        Icon(5116, RaDecButton),         Icon(5117, AltAzButton),
     Icon(5119, GotoButton),        Icon(1919, ToolStripButton),
-    {5084, kScopeIconSide, kScopeIconSide, {}, {}, ScopeIcon},
     {125, 9, 10, kListArrowRows, kListArrowPalette},
 };
 

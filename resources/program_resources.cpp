@@ -29,6 +29,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kObservingResources,
         &kObservingBitmapResources,
         &kObjectInfoResources,
+        &kScopeResources,
     };
     return groups;
 }

@@ -80,6 +80,9 @@ extern const pl::ResourceGroup kObservingBitmapResources;
 // The difficulty gauge of the visibility model (5000..5004 by day,
 // 5005..5009 at night).
 extern const pl::ResourceGroup kVisibilityBitmapResources;
+// The scope control form (2400) with its direction pad (5084..5088) and the
+// 2-star alignment form (1300).
+extern const pl::ResourceGroup kScopeResources;
 
 // The object information form (112), the ephemeris assistant (2530) and the
 // goto button at night (5136).

@@ -4,12 +4,22 @@
 // thread: no messages are dispatched until it ends.
 #pragma once
 
+#include <cstdint>
+
+// The refresh period of the running slew, ms: 125, or 2000 for Takahashi,
+// whose controller needs its motion command again at each refresh.
+extern int slewRefreshPeriod;
+// 1 on the poll at which a refresh fell due (Takahashi then re-sends the
+// motion command), 0 on the others.
+extern uint8_t takahashiResend;
+
 // Called every refresh period while the slew runs (125 ms, 2000 ms for
 // Takahashi), e.g. to read and draw the position.
 using SlewRefresh = void (*)(int direction);
 
 // Starts the slew, then while the arrow-key state stays as first read: every
-// refresh period calls `refresh` (may be null) and, for Takahashi, sends the
+// refresh period calls `refresh` (may be null; one that outlasts the period
+// is followed by a whole period without one) and, for Takahashi, sends the
 // start again; without `keyStarted` the stylus is read and a lifted stylus
 // ends the loop. A slew started by a key that is already released stops at
 // once. Then the slew stops and queued key events are dropped.

@@ -25,6 +25,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/form_table.h"
@@ -45,6 +46,11 @@
 #include "platform/screen.h"
 #include "platform/text_log.h"
 #include "platform/window.h"
+#include "core/preferences.h"
+#include "scope/alignment.h"
+#include "scope/encoder_box.h"
+#include "scope/scope_control_form.h"
+#include "scope/scope_dispatch.h"
 #include "support/layout_check.h"
 #include "support/program_fixture.h"
 #include "support/verification_sets.h"
@@ -77,6 +83,8 @@ public:
         });
     }
     void Command(int id) { MainCommand(id); }
+    void Advance(uint32_t ms) { harness.advance(ms); }
+    void OnUi(const std::function<void()>& call) { Ui(call); }
 
 protected:
     void SetUp() override {
@@ -95,8 +103,13 @@ protected:
             .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
         ASSERT_TRUE(StartProgram());
         ASSERT_EQ(BoxCount(), 0);
+        // The scope control form talks to the simulated mount, not to a port.
+        Ui([] { scopeSimulation = 1; });
     }
-    void TearDown() override { pl::StopTextLog(); }
+    void TearDown() override {
+        pl::StopTextLog();
+        scopeSimulation = 0;
+    }
 
     static pl::Hwnd Item(int id) { return pl::GetDlgItem(GetCurrentFormDialog(), id); }
     void Goto(int formId) {
@@ -176,6 +189,7 @@ void PlanetPage(FormTour& t, int page) {
     t.Command(1017);
     t.Choose(kPlanetPageTrigger, kPlanetPageList, page);
 }
+constexpr int kScopeControlCommand = 1013, kTwoStarCommand = 1005;
 constexpr int kEclipseYear = 2708, kEclipseList = 2704, kEclipseViewTrigger = 2702, kEclipseViewList = 2703;
 
 // The lunar eclipse of 3 March 2026: row 1 of the list that starts in 2026.
@@ -242,6 +256,45 @@ const Stop kStops[] = {
          t.Press(kCriteriaObjectTrash);
          t.Choose(kCriteriaTypeTrigger, kCriteriaTypeList, 14);
          t.Press(kCriteriaNew);
+     }},
+    {"2400_panel", [](FormTour& t) {
+         t.Command(kScopeControlCommand);
+         t.Advance(kScopeTimerMs);
+     }},
+    {"2400_encoder", [](FormTour& t) {  // every line of the read-out: an alignment and a pending target
+         static int32_t steps[2];
+         t.OnUi([] {
+             preferences.word[kPrefDriveId] = 3;
+             steps[0] = std::exchange(preferences.word[kPrefEncoderStepsAz], 8192);
+             steps[1] = std::exchange(preferences.word[kPrefEncoderStepsAlt], 8192);
+             alignmentModel.transform[0][0] = alignmentModel.transform[1][1] = alignmentModel.transform[2][2] = 1;
+             alignmentModel.valid = 1;
+             pendingScopeTarget = ScopeTarget{5.5, 20.0};
+         });
+         t.Command(kScopeControlCommand);
+         t.Advance(kScopeTimerMs);
+         t.OnUi([] {
+             preferences.word[kPrefDriveId] = 5;
+             preferences.word[kPrefEncoderStepsAz] = steps[0];
+             preferences.word[kPrefEncoderStepsAlt] = steps[1];
+             ResetAlignmentModel();
+             ResetEncoderBox();
+         });
+     }},
+    {"1300_stars", [](FormTour& t) {
+         t.Command(kTwoStarCommand);
+         for (int field : {1307, 1308, 1315, 1316}) t.Type(field, "23:59:59");
+         for (int field : {1309, 1310, 1313, 1314}) t.Type(field, "-89:59:59");
+         for (int field : {1305, 1306}) t.Type(field, "23:59:59");
+     }},
+    {"1300_platform", [](FormTour& t) {
+         t.OnUi([] { preferences.word[kPrefMountType] = 2; });
+         t.Command(kTwoStarCommand);
+         t.Press(1345);
+         t.OnUi([] {
+             preferences.word[kPrefMountType] = 0;
+             SetPlatformMode(0);
+         });
      }},
 };
 

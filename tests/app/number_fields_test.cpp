@@ -19,6 +19,8 @@
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
+#include "scope/alignment.h"
+#include "scope/two_star.h"
 #include "support/program_fixture.h"
 #include "tools/camera_form.h"
 #include "tools/camera_shots.h"
@@ -39,6 +41,7 @@ struct Opening {
 };
 constexpr Opening kPage1{1400, 0}, kPage2{1430, 0}, kPage5{1476, 0}, kPage6{1337, 0};
 constexpr Opening kLocation{1200, 1002}, kEclipse{2700, 1029}, kCamera{kCameraForm, 1026}, kCcd{kCcdForm, 1020};
+constexpr Opening kTwoStar{1300, 1005};
 
 double Word(int w) { return preferences.word[w]; }
 double Site(int16_t SiteRecord::*field) { return currentSite.*field; }
@@ -122,6 +125,18 @@ const std::vector<FieldCase>& Cases() {
          740, kCcdUpdate, [] { return Word(kPrefCcdWidth + 3); }},
         {kCcd, kCcdFocalField, "Scope focal must be a whole number between 0 and 20000 mm", {"-1", "20001"}, "1000",
          1000, kCcdUpdate, [] { return Word(kPrefCcdFocal); }},
+        // The 2-star form takes each star field into its star at once (EQ
+        // output: the readings are right ascension hours and declination).
+        {kTwoStar, kTimeField1, "Star 1 time must be between 0 and 24 h", {"24:00:01", "-0:00:01"}, "21:30:00",
+         322.5, 0, [] { return alignStar1.time; }},
+        {kTwoStar, kRaField2, "Star 2 RA must be between 0 and 24 h", {"24:00:01", "-0:00:01"}, "05:30:00", 82.5, 0,
+         [] { return alignStar2.ra; }},
+        {kTwoStar, kDecField1, "Star 1 Dec must be between -90 and 90\xB0", {"90:00:01", "-90:00:01"}, "-10:15:00",
+         -10.25, 0, [] { return alignStar1.dec; }},
+        {kTwoStar, kAxis1Field2, "Star 2 scope RA must be between 0 and 24 h", {"24:00:01"}, "06:00:00", 90, 0,
+         [] { return alignStar2.reading1; }},
+        {kTwoStar, kAxis2Field1, "Star 1 scope Dec must be between -90 and 90\xB0", {"-90:00:01"}, "45:30:00", 45.5, 0,
+         [] { return alignStar1.reading2; }},
     };
     return cases;
 }
@@ -147,6 +162,8 @@ protected:
 
     // Opens the case's form; the eclipse form gets a time and a place to take.
     void Open(const Opening& o) {
+        // The 2-star form would connect the encoder box of the set-up.
+        if (o.form == kTwoStar.form) Ui([] { preferences.word[kPrefDriveId] = 0; });
         if (o.menu) MainCommand(o.menu);
         else Ui([o] { GotoForm(o.form); });
         ASSERT_EQ(GetCurrentFormId(), o.form);
@@ -276,7 +293,7 @@ TEST_F(ZoneField, DaylightSavingMovesTheZoneFieldsRangeByAnHour) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, NumberFields,
                          ::testing::Values(kPage1.form, kPage2.form, kPage5.form, kPage6.form, kLocation.form,
-                                           kEclipse.form, kCamera.form, kCcd.form),
+                                           kEclipse.form, kCamera.form, kCcd.form, kTwoStar.form),
                          [](const ::testing::TestParamInfo<int>& info) { return "Form" + std::to_string(info.param); });
 
 }  // namespace

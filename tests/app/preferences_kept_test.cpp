@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/files.h"
+#include "platform/focus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -225,7 +227,9 @@ TEST_F(KeptPreferences, SavedAlignmentIsOfferedWithinHalfADayWhenItsStarsAreKept
         if (c.starsKept) InstallSavedAlignStars();
         else InstallSavedAlignmentHook({});
         std::filesystem::remove(File(kPreferencesFile));
-        Start(kFirstRun);
+        // A stand-in restore keeps the start-up from installing the program's
+        // own with its star-pair hook: the case's hook stays as set above.
+        Start(kFirstRun, [] { restoreAlignmentHook = [] {}; });
         Ui([] {
             std::strcpy(savedAlignStar1.name, "Vega");
             savedAlignStar2.dec = 45.28;
@@ -250,6 +254,44 @@ TEST_F(KeptPreferences, SavedAlignmentIsOfferedWithinHalfADayWhenItsStarsAreKept
         }
         Quit();
     }
+}
+
+// The 2-star form's Align is kept with the preferences: a start three hours
+// later offers it from the home form's first drawing (the start-up installs
+// the alignment's restore and its star pair), and Yes gives the same matrix.
+TEST_F(KeptPreferences, TwoStarAlignmentIsOfferedAfterARestart) {
+    InstallSavedAlignmentHook({});
+    std::filesystem::remove(File(kPreferencesFile));
+    Start(kFirstRun);
+    Open(1300);
+    // Star 1 at RA 05:30, Dec -10:15 read an hour east; star 2 at 11 h, +40.
+    const std::pair<int, const char*> typed[] = {{1307, "05:30:00"}, {1309, "-10:15:00"}, {1315, "06:30:00"},
+                                                 {1313, "-10:15:00"}, {1308, "11:00:00"}, {1310, "40:00:00"},
+                                                 {1316, "12:00:00"},  {1314, "40:00:00"}};
+    for (const auto& [field, text] : typed) {
+        pl::Hwnd form = GetCurrentFormDialog();
+        Ui([form, field = field] { pl::PostMessage(form, kMsgEditField, static_cast<pl::WParam>(field), 0); });
+        pl::Hwnd input = pl::GetActiveWindow();
+        ASSERT_NE(input, form);
+        Ui([input, text = text] {
+            pl::SetDlgItemText(input, 137, text);
+            pl::SendMessage(input, pl::WM_COMMAND, pl::IDOK, 0);
+        });
+    }
+    Ui([] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, 1321, 0); });  // Align
+    ASSERT_EQ(IsAlignmentValid(), 1) << OpenBoxText();
+    double aligned[3][3];
+    std::memcpy(aligned, alignmentModel.transform, sizeof aligned);
+    EXPECT_TRUE(Quit().empty());
+
+    Start(pl::LocalTime{2024, 3, 6, 0, 0, 0});
+    EXPECT_EQ(OpenBoxText(), "Would you want to restore your last alignment?\n");
+    AnswerBox(*harness, pl::IDYES);
+    EXPECT_EQ(IsAlignmentValid(), 1);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) EXPECT_EQ(alignmentModel.transform[i][j], aligned[i][j]) << i << "," << j;
+    const double c = std::cos(15.0 * 3.14159265358979323846 / 180.0);
+    EXPECT_NEAR(alignmentModel.transform[0][0], c, 1e-9);  // a turn of 15 degrees about the pole
 }
 
 // Damaged files: the program starts on the defaults, says so once and keeps the

@@ -134,7 +134,8 @@ TEST_F(ChartScope, ASuccessfulGotoAsksForTheScopeForm) {
     FormCommand(kChartGoto);
     EXPECT_EQ(scopeFormRequested, 1);
     EXPECT_EQ(AskedForms(), std::vector<int>{2400});
-    EXPECT_EQ(TakeBox(), kUnknownForm);
+    EXPECT_EQ(TakeBox(), "");
+    EXPECT_EQ(GetCurrentFormId(), 2400);
 }
 
 // Improve Pointing with the source "External" and EQ output: without a row,
@@ -277,7 +278,15 @@ TEST_F(ChartScope, RowsOpenTheirForms) {
     for (const auto& f : forms) {
         Row(f.row);
         EXPECT_EQ(AskedForms(), std::vector<int>{f.form});
-        EXPECT_EQ(TakeBox(), kUnknownForm);
+        if (f.form == 1300) {  // the 2-star form opens; its Ok comes back to the chart
+            EXPECT_EQ(TakeBox(), "");
+            EXPECT_EQ(GetCurrentFormId(), 1300);
+            FormCommand(1319);
+            ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId);
+            AskedForms();
+        } else {
+            EXPECT_EQ(TakeBox(), kUnknownForm);
+        }
     }
     Drive(0);
     Row(kAssistantRow);
@@ -291,7 +300,8 @@ TEST_F(ChartScope, RowsOpenTheirForms) {
     EXPECT_EQ(pendingScopeTarget.ra, 0.0);
     EXPECT_EQ(pendingScopeTarget.dec, -100.0);
     EXPECT_EQ(AskedForms(), std::vector<int>{2400});
-    EXPECT_EQ(TakeBox(), kUnknownForm);
+    EXPECT_EQ(TakeBox(), "");
+    EXPECT_EQ(GetCurrentFormId(), 2400);
 
     OpenWith({}, -1);
     Ui([] { serialPortState.status = 3; });
