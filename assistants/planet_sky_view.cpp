@@ -46,7 +46,7 @@ constexpr Group kInner{3, {2, 3, 4}}, kMiddle{3, {4, 5, 6}}, kOuter{5, {5, 6, 7,
 const Group& GroupOfStep(int step) { return step <= 2 ? kInner : step <= 5 ? kMiddle : kOuter; }
 
 void MakeEntry(SelectionEntry* e, int body, const float* place, const char* name) {
-    std::snprintf(e->name, sizeof e->name, "%s", name);
+    std::snprintf(e->name, sizeof e->name, "%.*s", static_cast<int>(sizeof e->name - 1), name);
     e->number = body;
     e->sourceIndex = static_cast<uint16_t>(body);
     e->source = kSourcePlanet;

@@ -1,5 +1,6 @@
 #include "chart/chart_scope.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "catalog/selection_list.h"
@@ -167,8 +168,7 @@ void ImprovePointingFromChart(int row) {
     PredictPlace(&star, altitude, azimuth, &p1, &p2);
     star.reading1 = star.model1 = star.corrected1 = p1;
     star.reading2 = star.model2 = star.corrected2 = p2;
-    std::strncpy(star.name, entry.name, kNameCharacters);
-    star.name[kNameCharacters] = '\0';
+    std::snprintf(star.name, kNameCharacters + 1, "%.*s", kNameCharacters, entry.name);
     star.index = entry.number;
     star.kind = entry.designation;
     AddNStarEntry(&star, s1, s2);

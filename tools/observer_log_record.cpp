@@ -114,8 +114,9 @@ std::string ObserverLogFileName(const char* name) {
         file += unsafe ? '_' : *c;
         if (*c != '.') dotsOnly = false;
     }
-    if (dotsOnly) file = "_";
-    return file + ".log";
+    if (dotsOnly) file.assign(1, '_');
+    file.append(".log");
+    return file;
 }
 
 std::string ObserverLogExportHeader(int chunk) {

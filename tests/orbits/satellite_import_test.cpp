@@ -37,6 +37,12 @@ std::string Text(const std::vector<Published>& sets, const char* end = "\n") {
 }
 
 // The same line with its last (check) digit moved on by one.
+// The line with byte `at` replaced by `byte`.
+std::string WithByte(std::string line, size_t at, char byte) {
+    line[at] = byte;
+    return line;
+}
+
 std::string WrongCheckDigit(std::string line) {
     line[68] = static_cast<char>('0' + (line[68] - '0' + 1) % 10);
     return line;
@@ -62,8 +68,8 @@ TEST(ElementLine, CheckDigitAndShape) {
         {iss.line1 + "  ", 1, true, "71 characters"},
         {iss.line1 + "   ", 1, false, "72 characters"},
         {"1X" + iss.line1.substr(2), 1, false, "no blank after the line number"},
-        {std::string(iss.line1).replace(20, 1, "\x01"), 1, false, "a control character"},
-        {std::string(iss.line1).replace(20, 1, "\xE9"), 1, false, "a byte above ASCII"},
+        {WithByte(iss.line1, 20, '\x01'), 1, false, "a control character"},
+        {WithByte(iss.line1, 20, '\xE9'), 1, false, "a byte above ASCII"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsElementLine(c.line.c_str(), c.line.size(), c.number), c.element) << c.why;
