@@ -18,6 +18,7 @@
 #include "objects/object_info_form.h"
 #include "objects/observing_list_form.h"
 #include "orbits/screens/satellites_form.h"
+#include "scope/n_star_form.h"
 #include "scope/scope_control_form.h"
 #include "scope/two_star_form.h"
 #include "tools/camera_form.h"
@@ -52,7 +53,7 @@ constexpr FormEntry kForms[] = {
     {1900, SkyChartDialogProc},
     {1940, nullptr},
     {1950, HomeFormProc},
-    {2100, nullptr},
+    {2100, NStarDialogProc},
     {2200, ChecklistPageProc},
     {2203, ChecklistPageProc},
     {2206, ChecklistPageProc},

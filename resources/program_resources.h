@@ -84,6 +84,9 @@ extern const pl::ResourceGroup kVisibilityBitmapResources;
 // 2-star alignment form (1300).
 extern const pl::ResourceGroup kScopeResources;
 
+// The N-star alignment form (2100).
+extern const pl::ResourceGroup kNStarResources;
+
 // The object information form (112), the ephemeris assistant (2530) and the
 // goto button at night (5136).
 extern const pl::ResourceGroup kObjectInfoResources;
