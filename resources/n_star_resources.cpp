@@ -16,7 +16,7 @@ using pl::kStaticControl;
 constexpr int kNoId = -1;
 constexpr uint32_t kPopupList = pl::kHidden | pl::kNoHeader;
 constexpr uint32_t kStarRows = pl::kNoHeader | pl::kOwnerDraw | pl::kSingleSelect | pl::kBorder;
-constexpr int kLabelX = 45, kRaX = 66, kDecX = 102, kFieldWidth = 34;
+constexpr int kLabelX = 45, kRaX = 64, kDecX = 99, kFieldWidth = 33;
 
 constexpr ControlTemplate Label(int id, const char* text, int x, int y, int width) {
     return {kStaticControl, id, text, x, y, width, 9, 0};
@@ -36,7 +36,7 @@ constexpr ControlTemplate kNStar[] = {
     Label(kNoId, "Obs :", kLabelX, 25, 20), Box(2103, kRaX, 25, kFieldWidth), Box(2104, kDecX, 25, kFieldWidth),
     Label(kNoId, "True:", kLabelX, 36, 20), Box(2105, kRaX, 36, kFieldWidth), Box(2106, kDecX, 36, kFieldWidth),
     Label(kNoId, "Calc:", kLabelX, 47, 20), Box(2107, kRaX, 47, kFieldWidth), Box(2108, kDecX, 47, kFieldWidth),
-    Label(kNoId, "Mean Error :", kLabelX, 59, 40), Box(2112, 86, 59, 50),
+    Label(kNoId, "Mean Error :", kLabelX, 59, 40), Box(2112, 86, 59, 46),
     {kStaticControl, 2118, "type popup", 42, 124, 46, 10, 0},
     {kListViewControl, 2119, "", 42, 134, 46, 60, kPopupList},
     {kStaticControl, 2120, "type popup", 90, 124, 46, 10, 0},

@@ -16,14 +16,12 @@
 #include "scope/n_star_list.h"
 #include "ui/control_access.h"
 #include "ui/control_registry.h"
-#include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
 #include "ui/number_field.h"
 #include "ui/owner_draw.h"
 #include "ui/popup_list.h"
-#include "ui/primitives.h"
 #include "ui/screen_layout.h"
 #include "ui/simple_controls.h"
 #include "ui/text_drawing.h"
@@ -62,12 +60,6 @@ void DrawRow(int16_t row, const XywhRect& rect, int, int) {
     if (e.kind == kDesignationHr) DrawStarName(e.index, x, y, 0);
     else DrawPlainText(e.name, static_cast<int>(strnlen(e.name, sizeof e.name - 1)), x, y);
     SetTextTransparent(transparent);
-}
-
-// The frame of the "Star position" box (design pixels), its label on the top edge.
-void DrawStarPositionFrame() {
-    SetForeColor(GetForegroundColor());
-    DrawRectangleOutline(XywhRect{ScaleX(75), ScaleY(31), ScaleX(163), ScaleY(96)});
 }
 
 void InitScalePopup(pl::Hwnd form, int trigger, int list, int row) {
@@ -142,7 +134,6 @@ pl::LResult Command(int id) {
 
 void NStarOpen() {
     PushFormHistory(kNStarForm);
-    DrawStarPositionFrame();
     if (!IsStarCatalogLoaded()) LoadStarCatalog(1);
     RedrawNStarForm();
 }

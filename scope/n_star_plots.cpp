@@ -13,6 +13,7 @@ namespace {
 
 // Design pixels of the 240 x 320 screen.
 constexpr int kPlotX = 73, kPlotY = 130, kPlotSide = 83;
+constexpr XywhRect kStarPositionBox{75, 31, 163, 96};  // its label sits on the top edge
 constexpr int kCrossArm = 4;
 constexpr int kMarker = 5;
 constexpr pl::ColorRef kBlack = 0x000000;
@@ -80,8 +81,7 @@ void DrawNStarPlots(const AlignmentStar* list, int n, int current, double h1, do
     const int top = std::max(0, first.y - margin), bottom = std::min(client.bottom, first.y + first.height + margin);
     EraseRectangle(XywhRect{0, top, client.right, bottom - top});
     for (int plot = 0; plot < 2; ++plot) DrawFrame(NStarPlotRect(plot));
-    if (!list) return;
-    for (int plot = 0; plot < 2; ++plot) {
+    for (int plot = 0; list && plot < 2; ++plot) {
         const XywhRect r = NStarPlotRect(plot);
         for (int i = 0; i < n; ++i) {
             if (i == current) continue;
@@ -95,4 +95,7 @@ void DrawNStarPlots(const AlignmentStar* list, int n, int current, double h1, do
             DrawMarker(r, d1, d2, h[plot], true);
         }
     }
+    SetForeColor(GetForegroundColor());
+    DrawRectangleOutline(XywhRect{ScaleX(kStarPositionBox.x), ScaleY(kStarPositionBox.y),
+                                  ScaleX(kStarPositionBox.width), ScaleY(kStarPositionBox.height)});
 }

@@ -25,5 +25,6 @@ XywhRect NStarPlotRect(int which);
 bool NStarMarkerOffset(double d1, double d2, double h, int side, int* dx, int* dy);
 
 // Both plots into the current draw window: the frames erased and drawn, then
-// the markers of the n entries with entry `current` on top.
+// the markers of the n entries with entry `current` on top; last the frame of
+// the form's "Star position" box above them, which the erase may have cut.
 void DrawNStarPlots(const AlignmentStar* list, int n, int current, double h1, double h2);
