@@ -7,6 +7,7 @@
 #include "chart/star_labels.h"
 #include "core/services.h"
 #include "platform/controls.h"
+#include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
 #include "platform/text.h"
@@ -80,6 +81,7 @@ void InitNStarForm(pl::Hwnd form) {
     firstPaint = 1;
     InitFormWindow(form, kInitFlags);
     InitTitle(form, kNStarTitle, "   N-Star   ");
+    pl::SetDlgItemText(form, kNStarTitle, "   N-Star   ");  // the control's text is the title shown
     InitBitmapButton(form, kNStarInfo, kInfoBitmap, 1, kInfoKey);
     for (int id : kTextFields) InitTextField(form, id, 0);
     InitTextField(form, kMeanErrorField, 1);
