@@ -23,6 +23,7 @@
 #include "scope/n_star_list.h"
 #include "scope/n_star_plots.h"
 #include "scope/scope_dispatch.h"
+#include "scope/star_field_text.h"
 #include "ui/control_access.h"
 #include "ui/draw_window.h"
 #include "ui/form_controls.h"
@@ -69,35 +70,17 @@ constexpr NumberField kAltAzFields[] = {
     {kCalcAxis2Field, "Calculated altitude", "Dec", 12, -180, 180, NumberForm::Sexagesimal, "\xB0"},
 };
 
-struct Clock {
-    int year, month, day, hour, minute, second;
-    double Angle() const { return (second / 3600.0 + minute / 60.0 + hour) * 15.0; }
-};
+using Clock = AlignmentClock;
 
-Clock Now() {
-    Clock c{};
-    GetLocalDateTime(&c.year, &c.month, &c.day, &c.hour, &c.minute, &c.second);
-    return c;
-}
+Clock Now() { return ReadAlignmentClock(); }
 
 bool EqOutput() { return preferences.word[kPrefMountType] == 0; }
 bool OwnAlignment() { return preferences.word[kPrefAlignMethod] == 0; }
 bool NoDrive() { return preferences.word[kPrefDriveId] == 0; }
 
-void ShowHours(int field, double degrees) {
-    char text[32];
-    HMSToStr(text, sizeof text, degrees / 15.0);
-    SetField(field, text);
-}
-
-void ShowDegrees(int field, double degrees) {
-    char text[32];
-    DegToStr(text, sizeof text, degrees);
-    SetField(field, text);
-}
 
 // Axis 1 of a reading: hours for EQ output, degrees otherwise.
-void ShowAxis1(int field, double degrees) { EqOutput() ? ShowHours(field, degrees) : ShowDegrees(field, degrees); }
+void ShowAxis1(int field, double degrees) { EqOutput() ? ShowHoursField(field, degrees) : ShowDegreesField(field, degrees); }
 
 // The scope's reading now (degrees; axis 1 right ascension x 15 for EQ).
 void ReadMount(double* m1, double* m2) {
@@ -148,8 +131,8 @@ void TakeChosenStar() {
     if (!NoDrive()) ReadMount(&m1, &m2);
     TakeIdentity(chosen, &s);
     if (AddNStarEntry(&s, m1, m2)) {
-        ShowHours(kObsRaField, s.ra);
-        ShowDegrees(kObsDecField, s.dec);
+        ShowHoursField(kObsRaField, s.ra);
+        ShowDegreesField(kObsDecField, s.dec);
     }
 }
 
@@ -241,12 +224,12 @@ void RefreshNStarFields() {
         for (int id : fields) SetField(id, "");
     } else {
         const AlignmentStar& e = GetAlignmentStarList()[nStarCurrentRow];
-        ShowHours(kObsRaField, e.ra);
-        ShowDegrees(kObsDecField, e.dec);
+        ShowHoursField(kObsRaField, e.ra);
+        ShowDegreesField(kObsDecField, e.dec);
         ShowAxis1(kTrueAxis1Field, e.measured1);
-        ShowDegrees(kTrueAxis2Field, e.measured2);
+        ShowDegreesField(kTrueAxis2Field, e.measured2);
         ShowAxis1(kCalcAxis1Field, e.corrected1);
-        ShowDegrees(kCalcAxis2Field, e.corrected2);
+        ShowDegreesField(kCalcAxis2Field, e.corrected2);
     }
     DrawPlotsOnForm();
 }
