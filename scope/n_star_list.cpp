@@ -10,7 +10,7 @@
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
-#include "scope/mount_error_fit.h"
+#include "scope/mount_fit.h"
 #include "scope/pointing_model.h"
 #include "ui/control_access.h"
 #include "ui/input_polling.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "scope/mount_error_fit.h"
+#include "scope/mount_fit.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/primitives.h"

@@ -2,7 +2,7 @@
 // visiting order of the constants, and the fit on the readings of an
 // equatorial mount with known mount errors made by ERFA
 // (tests/reference/mount_errors_erfa.csv, scripts/reference/mount_errors_erfa.py).
-#include "scope/mount_error_fit.h"
+#include "scope/mount_fit.h"
 
 #include <gtest/gtest.h>
 

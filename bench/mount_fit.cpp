@@ -10,7 +10,7 @@
 
 #include "core/preferences.h"
 #include "scope/alignment.h"
-#include "scope/mount_error_fit.h"
+#include "scope/mount_fit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "scope/mount_error_fit.h"
+#include "scope/mount_fit.h"
 
 #include <cmath>
 #include <cstdio>
