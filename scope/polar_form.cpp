@@ -255,6 +255,10 @@ void AlarmTick(pl::Hwnd form) {
 void PickedRow(int list) {
     const int row = Get(list);
     if (row < 0) return;
+    const int trigger = list == kPolarMethodList ? kPolarMethodTrigger
+                        : list == kPolarReticleList ? kPolarReticleTrigger
+                                                    : kPolarAlarmTrigger;
+    SetPopupList(trigger, list, row);
     if (list == kPolarMethodList) {
         polarMethod = row;
         RedrawView();
@@ -284,7 +288,7 @@ void PolarRefresh() {
     const bool quick = polarMethod == 0;
     for (int id : kDriftControls) quick ? HideObject(form, id) : ShowObject(form, id);
     for (int id : kDateTimeFields) ShowObject(form, id);
-    ErasePolarView(quick);
+    ErasePolarView();
     if (quick) {
         DrawPolarFinder();
         return;

@@ -23,6 +23,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kFinderRadius = 60;
 constexpr int kFinderTop = 48;        // below the method row
+constexpr int kViewTop = 47;          // the views are erased from here down
 constexpr int kFinderMarkInset = 3;   // Polaris stays this far inside the rim
 constexpr int kTwoRowsAbove = 240;    // a taller form shows a second row
 constexpr int kBox = 59;              // the reticle box, design pixels
@@ -190,11 +191,8 @@ void DrawDriftPicture(int reticleType, DriftPicture what, int x, int y) {
     }
 }
 
-void ErasePolarView(bool quick) {
+void ErasePolarView() {
     const pl::Rect client = GetDrawClientRect();
-    if (quick)
-        EraseRectangle(XywhRect{0, ScaleY(kFinderTop), client.right - client.left,
-                                client.bottom - client.top - ScaleY(kFinderTop)});
-    else
-        EraseRectangle(PictureRect());
+    const int top = ScaleY(kViewTop);
+    EraseRectangle(XywhRect{0, top, client.right - client.left, client.bottom - client.top - top});
 }

@@ -33,5 +33,5 @@ XywhRect PolarReticleBox();
 // (y up).
 void DrawDriftPicture(int reticleType, DriftPicture what, int x = 0, int y = 0);
 
-// The area the Quick view and the drift picture are drawn in, erased.
-void ErasePolarView(bool quick);
+// Erases the form below the method row, where the views are drawn.
+void ErasePolarView();
