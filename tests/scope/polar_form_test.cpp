@@ -267,6 +267,54 @@ TEST_F(PolarForm, TapBeforeTheAlarmRemovesIt) {
     EXPECT_EQ(BoxCount(), 0);  // no alarm any more
 }
 
+TEST_F(PolarForm, TargetStarFillsItsPlace) {
+    Method(2);
+    FormCommand(kPolarTargetStar);
+    ASSERT_EQ(BoxText(),
+              "\x95 Choose a star close to the object you want to\nfollow and put it at the center of the field of view "
+              "(Position A).");
+    Answer(pl::IDOK);
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    Ui([] {
+        preferences.word[kPrefRaFormat] = 1;
+        preferences.word[kPrefDecFormat] = 1;
+        ObjectRecord star{};
+        star.rightAscension = 6.5f;
+        star.declination = -12.25f;
+        star.objectType = 30;
+        SetChartState16(&star);
+    });
+    FormCommand(kChartBack);
+    ASSERT_EQ(GetCurrentFormId(), kPolarForm) << BoxText();
+    EXPECT_EQ(polarStep, 3);
+    EXPECT_EQ(Text(kPolarRaField), "06:30:00");
+    EXPECT_EQ(Text(kPolarDecField), "-12:15:00");
+    EXPECT_EQ(Text(kPolarCorrectField), "-12:15:00");
+    // "2" is taken after "3" too.
+    FormCommand(kPolarMeasure);
+    EXPECT_NE(BoxText().find("Put the star on the"), std::string::npos) << BoxText();
+}
+
+TEST_F(PolarForm, ClockAndHelp) {
+    harness.setLocalTime(pl::LocalTime{2024, 3, 5, 23, 45, 0});
+    FormCommand(kPolarClock);
+    EXPECT_EQ(Text(kPolarTimeField), "23:45");
+    FormCommand(kPolarHelp);
+    EXPECT_EQ(BoxText(),
+              "\x95 Displays the current position of Polaris as seen through a PolarFinder scope for a quick "
+              "alignment.\n\x95 Use clock button to update time or tap on date and time to manually adjust.");
+    Answer(pl::IDOK);
+    Method(1);
+    FormCommand(kPolarHelp);
+    EXPECT_EQ(BoxText().substr(0, 30), "\x95 Use the King method to achie");
+    Answer(pl::IDOK);
+    Method(2);
+    FormCommand(kPolarHelp);
+    EXPECT_EQ(BoxText(),
+              "\x95 Use the Rambaut method to achieve a polar alignment everywhere.\n\x95 Tap on the numbered "
+              "assistants to take you through the process.");
+}
+
 // The same form on a high-resolution screen: the views scale with it.
 class PolarFormLarge : public PolarForm {
 protected:
