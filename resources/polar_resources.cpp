@@ -37,8 +37,8 @@ constexpr int kLeftValue = 25, kRightLabel = 70, kRightValue = 93, kValueWidth =
 constexpr ControlTemplate kPolar[] = {
     {kStaticControl, 8032, "PolarAssistant", 0, 0, 70, 14, 0},
     Button(2506, "", 126, 1, 12),
-    Popup(2472, 2, 16, 36), List(2473, 2, 26, 40, 40),
-    Box(2495, 40, 17, 37), Box(2497, 78, 17, 32),
+    Popup(2472, 2, 16, 34), List(2473, 2, 26, 40, 40),
+    Box(2495, 38, 17, 39), Box(2497, 80, 17, 30),
     Button(2505, "", 112, 16, 12), Button(2471, "", 126, 16, 12),
     Label(2482, "Resolution", 2, 31, 32), Box(2483, 35, 31, 28),
     Button(2501, "1", 66, 30, 12), Button(2504, "2", 81, 30, 12),

@@ -31,7 +31,8 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
-void ShowFixed(int id, double value, int decimals) { SetField(id, Fixed(value, decimals).c_str()); }
+// A zero result shows as "0.00", never "-0.00" (adding 0.0 makes -0 +0).
+void ShowFixed(int id, double value, int decimals) { SetField(id, Fixed(value + 0.0, decimals).c_str()); }
 
 std::string Format(const char* pattern, const std::string& count) {
     char text[160];

@@ -109,6 +109,7 @@ void DrawFinderReticle(int k, int cx, int cy, int r, double raHours) {
     PolarisMarkOffset(r, kFinderMarkInset * displayScale.scaleX, raHours, HourAngleAfter(30 * k, raHours), &dx, &dy);
     SetForeColor(StarColor());
     FillDot(cx + dx, cy + dy, ScaleX(3));
+    DrawCircle(cx + dx, cy + dy, ScaleX(5));
 }
 
 XywhRect PictureRect() {

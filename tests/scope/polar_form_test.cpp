@@ -17,6 +17,7 @@
 #include "platform/window.h"
 #include "scope/polar_form.h"
 #include "scope/polar_view.h"
+#include "ui/night_colors.h"
 #include "support/meeus_horizon.h"
 
 namespace {
@@ -229,7 +230,7 @@ TEST_F(PolarForm, AlarmThenATapAtTheCentreGivesNoError) {
     AnswerBoxes(1, "Move the north end of the hh axis 0.00 FOV to the ");
     AnswerBoxes(1, "with star at declination 5 degree 0.00 FOV to the ");
     AnswerBoxes(1, "elevation of the hh axis 0.00 FOV");
-    EXPECT_EQ(Text(kPolarLambdaField), "0.00");
+    for (int id : {kPolarLambdaField, kPolarAzimuthField, kPolarAltitudeField}) EXPECT_EQ(Text(id), "0.00") << id;
     EXPECT_EQ(polarStep, 4);
 }
 
@@ -313,6 +314,44 @@ TEST_F(PolarForm, ClockAndHelp) {
     EXPECT_EQ(BoxText(),
               "\x95 Use the Rambaut method to achieve a polar alignment everywhere.\n\x95 Tap on the numbered "
               "assistants to take you through the process.");
+}
+
+// At night the reticles are drawn in the night red less 5 and nothing of
+// the form gives green or blue light.
+TEST_F(PolarForm, NightQuickViewIsRed) {
+    Ui([] {
+        preferences.word[kPrefNightMode] = 1;
+        ApplyNightModeColors(1);
+    });
+    FormCommand(kPolarBack);
+    MainCommand(1019);
+    ASSERT_EQ(GetCurrentFormId(), kPolarForm) << BoxText();
+    Shot("polar_quick_night.png");
+    EXPECT_GT(CountNear(60, 108, 60, 0x600000), 300);  // red 102 - 5 = 97 at 5 bits a channel
+    int notRed = 0;
+    for (int y = 0; y < 294; ++y)
+        for (int x = 0; x < 240; ++x) {
+            const uint32_t p = harness.pixel(x, y);
+            notRed += ((p >> 8) & 0xFF) >= 0x20 || (p & 0xFF) >= 0x20;
+        }
+    EXPECT_EQ(notRed, 0);
+    Ui([] {
+        preferences.word[kPrefNightMode] = 0;
+        ApplyNightModeColors(0);
+    });
+}
+
+TEST_F(PolarForm, AlarmOutlivesALeaveOfTheForm) {
+    Method(1);
+    Choose(kPolarAlarmTrigger, kPolarAlarmList, 0);
+    AnswerBoxes(1, "in 8mn");
+    FormCommand(kPolarBack);
+    ASSERT_NE(GetCurrentFormId(), kPolarForm);
+    harness.advance(60000);
+    MainCommand(1019);
+    ASSERT_EQ(GetCurrentFormId(), kPolarForm) << BoxText();
+    harness.advance(7 * 60 * 1000);
+    EXPECT_EQ(BoxText(), "Tap on the reticule chart where the star is now.\n");
 }
 
 // The same form on a high-resolution screen: the views scale with it.
