@@ -156,7 +156,6 @@ void InitPolarForm(pl::Hwnd form) {
     if (pl::GetClientRect(form, &client) && GetScreenSizeDelta(0, client.Width(), client.Height(), &dx, &dy)) {
         MoveControl(form, kPolarHelp, dx, 0, 0, 0);
         MoveControl(form, kPolarBack, dx, 0, 0, 0);
-        MoveControl(form, kPolarClock, dx, 0, 0, 0);
     }
 }
 
