@@ -18,6 +18,7 @@
 #include "objects/object_info_form.h"
 #include "objects/observing_list_form.h"
 #include "orbits/screens/satellites_form.h"
+#include "scope/polar_form.h"
 #include "scope/scope_control_form.h"
 #include "scope/two_star_form.h"
 #include "tools/camera_form.h"
@@ -62,7 +63,7 @@ constexpr FormEntry kForms[] = {
     {2423, DayNightProc},
     {2450, PlanetAssistantDlgProc},
     {2460, PlanetDetailDlgProc},
-    {2470, nullptr},
+    {2470, PolarDialogProc},
     {2520, nullptr},
     {2530, EphemerisFormProc},
     {2550, nullptr},

@@ -30,6 +30,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kObservingBitmapResources,
         &kObjectInfoResources,
         &kScopeResources,
+        &kPolarResources,
     };
     return groups;
 }

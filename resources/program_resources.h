@@ -83,6 +83,8 @@ extern const pl::ResourceGroup kVisibilityBitmapResources;
 // The scope control form (2400) with its direction pad (5084..5088) and the
 // 2-star alignment form (1300).
 extern const pl::ResourceGroup kScopeResources;
+// The polar alignment assistant (2470) and its alarm sound "polarAlarm".
+extern const pl::ResourceGroup kPolarResources;
 
 // The object information form (112), the ephemeris assistant (2530) and the
 // goto button at night (5136).
