@@ -13,6 +13,7 @@
 #include "core/angle_text.h"
 #include "core/constellation.h"
 #include "core/julian_day.h"
+#include "core/kept_file.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
@@ -222,17 +223,14 @@ namespace {
 void WriteMemoFile(const std::string& name, const std::string& text) {
     std::string path = MemoPath(name);
     std::string temporary = path + ".tmp";
-    std::FILE* file = pl::OpenFile(temporary, "w");
+    std::FILE* file = OpenKeptTemporary(temporary.c_str(), "w");
     if (!file) {
         ShowInformation("Can't open memo:", name);
         return;
     }
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (std::fclose(file) != 0) written = false;
-    if (!written || !pl::RenameFile(temporary, path)) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (!CommitKeptFile(file, temporary.c_str(), path.c_str(), written))
         ShowInformation("Error while exporting memo.", name);
-        pl::RemoveFile(temporary);
-    }
 }
 
 }  // namespace
