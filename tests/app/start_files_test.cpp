@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,11 +30,10 @@ Bytes ListFile(int count) {
     const int32_t words[] = {2026, 12, 7, 21, 30, count};
     for (int k = 0; k < 6; ++k) StoreU32(file.data(), 44 + 4 * k, static_cast<uint32_t>(words[k]));
     for (int i = 0; i < count; ++i) {
-        char text[16];
-        std::snprintf(text, sizeof text, "Obj%d", i);
+        SelectionEntry e = ListEntry("", kDesignationUser, i, 16, 0.2f * static_cast<float>(i % 100), 10.0f);
+        std::snprintf(e.name, sizeof e.name, "Obj%d", i);
         uint8_t entry[kSelectionEntrySize];
-        StoreSelectionEntry(ListEntry(text, kDesignationUser, i, 16, 0.2f * static_cast<float>(i % 100), 10.0f),
-                            entry);
+        StoreSelectionEntry(e, entry);
         file.insert(file.end(), entry, entry + sizeof entry);
     }
     return file;
