@@ -86,8 +86,8 @@ bool IsDamagedEntry(const SelectionEntry& e) {
 }
 
 struct ReadCounts {
-    int whole = 0;    // whole entries read from the file
-    int kept = 0;     // of which put in the list
+    int whole = 0;  // whole entries read from the file
+    int kept = 0;   // of which put in the list
 };
 
 // Reads up to n entries into the list, leaving out the damaged ones.
@@ -105,8 +105,7 @@ ReadCounts ReadEntries(std::FILE* file, int n) {
 
 // Entries of the file after the first `read`, up to the header's count.
 long EntriesLeft(std::FILE* file, int32_t count, int read) {
-    const long here = std::ftell(file);
-    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
+    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
     const long end = std::ftell(file);
     const long inFile = (end - kUserListHeaderSize) / kSelectionEntrySize;
     return (inFile < count ? inFile : count) - read;

@@ -255,8 +255,7 @@ void Wake() {
 
 constexpr const char* kDisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
 
-// SDL falls back on drivers that show nothing when there is no display; the
-// program is headless then.
+// SDL falls back on drivers that show nothing when no display answers.
 bool ShowsOnADisplay() {
     const char* driver = SDL_GetCurrentVideoDriver();
     return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
@@ -282,13 +281,7 @@ bool Refuse(std::string* reason, const std::string& why) {
 
 // Without a named display SDL would only probe, complain and fall back on a
 // driver that shows nothing.
-bool DisplayNamed() {
-    for (const char* name : kDisplayVariables) {
-        const char* value = std::getenv(name);
-        if (value && *value) return true;
-    }
-    return false;
-}
+bool DisplayNamed() { return !NamedDisplays().empty(); }
 
 bool StartSdlBackend(int zoom, std::string* reason) {
     if (sdl.window) return true;
