@@ -1,0 +1,150 @@
+// The twilight graph's computations without a window: the chart's geometry,
+// the rows of a band and of an event, the zone of each time base, the dates
+// of the day indexes past the month's end, the name cut, and a comet with no
+// place.
+#include "tools/night_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/julian_day.h"
+#include "support/test_site.h"
+#include "tools/twilight_graph.h"
+
+namespace {
+
+// At 96 dpi: p = (H - 22 - 24) / 24 and 13 h at the chart's top (y 24); the
+// days from x 20 at (W - 8) / N pixels, N = 380 up to 240 pixels, else 720.
+TEST(NightChart, GeometryOfTheDesignScreens) {
+    const struct {
+        int width, height, days;
+        double p;
+    } cases[] = {{240, 320, 380, 274.0 / 24}, {480, 640, 720, 594.0 / 24}, {241, 320, 720, 274.0 / 24}};
+    for (const auto& c : cases) {
+        const NightChartGeometry g = NightChartGeometryFor(c.width, c.height);
+        EXPECT_NEAR(g.hourPixels, c.p, 1e-5) << c.width;
+        EXPECT_NEAR(g.top + 13 * g.hourPixels, 24.0, 1e-4) << c.width;
+        EXPECT_NEAR(g.top + 37 * g.hourPixels, c.height - 22.0, 1e-4) << c.width;
+        EXPECT_EQ(g.days, c.days) << c.width;
+        EXPECT_NEAR(g.dayPixels, (c.width - 8.0) / c.days, 1e-6) << c.width;
+        EXPECT_EQ(g.margin, 20);
+    }
+}
+
+// The band from the evening's set to the next morning's rise (hours as the
+// rise and set routine gives them, rows in hours of the chart): a set after
+// midnight belongs to the next day; never down gives no band; never up the
+// whole chart from 14 h to 10 h; a set before 14 h and a rise after 10 h are
+// held at those hours, unless the rise comes after 14 h and not after the set.
+TEST(NightChart, BandRows) {
+    const struct {
+        double rise, set;
+        bool drawn;
+        double from, to;  // hours of the chart (24 = midnight)
+    } cases[] = {
+        {6.0, 18.0, true, 18.0, 30.0},     // an ordinary night
+        {3.0, 0.5, true, 24.5, 27.0},      // dark after midnight, light before 3 h
+        {0.0, 23.99, false, 0.0, 0.0},     // never below the altitude
+        {0.0, 0.0, true, 14.0, 34.0},      // never above: 14 h .. 10 h
+        {8.0, 13.5, true, 14.0, 32.0},     // set before 14 h (polar afternoon)
+        {10.5, 16.0, true, 16.0, 34.0},    // rise after 10 h
+        {12.0, 11.5, true, 14.0, 34.0},    // set 11.5 h, rise 12 h: held at both ends
+        {20.0, 16.0, true, 16.0, 34.0},    // rise after the set in the evening: held at 10 h
+        {15.0, 22.0, true, 22.0, 15.0},    // rise after 14 h before the set: back by a day
+    };
+    const double p = 10.0;
+    for (const auto& c : cases) {
+        double y1 = -1.0, y2 = -1.0;
+        EXPECT_EQ(NightBandRows(c.rise, c.set, p, &y1, &y2), c.drawn) << c.rise << " " << c.set;
+        if (!c.drawn) continue;
+        EXPECT_DOUBLE_EQ(y1, c.from * p) << c.rise << " " << c.set;
+        EXPECT_DOUBLE_EQ(y2, c.to * p) << c.rise << " " << c.set;
+    }
+}
+
+// Evening hours from 14 h, morning hours up to 10 h the next day, none between.
+TEST(NightChart, EventRows) {
+    const struct {
+        double t;
+        bool drawn;
+        double hour;
+    } cases[] = {{14.0, true, 14.0}, {23.5, true, 23.5}, {0.0, true, 24.0}, {10.0, true, 34.0},
+                 {10.01, false, 0.0}, {13.99, false, 0.0}};
+    for (const auto& c : cases) {
+        double y = -1.0;
+        EXPECT_EQ(NightEventRow(c.t, 2.0, &y), c.drawn) << c.t;
+        if (c.drawn) {
+            EXPECT_DOUBLE_EQ(y, c.hour * 2.0) << c.t;
+        }
+    }
+}
+
+// Local time leaves out the site's daylight-saving hour, universal time the
+// whole zone; "LT&DayLight" adds an hour on the days whose month x 30 +
+// index, modulo 365, lies in (110, 320].
+TEST(NightChart, ZoneOfEachTimeBase) {
+    ResetWithDefaults();
+    SetTestSite(51.5, 0.0, 120);
+    currentSite.daylightSaving = 1;
+    EXPECT_EQ(NightChartZoneMinutes(0, 1, 0), 60);
+    EXPECT_EQ(NightChartZoneMinutes(2, 1, 0), 0);
+    EXPECT_EQ(NightChartZoneMinutes(2, 6, 100), 0);
+    const struct {
+        int month, index, zone;
+    } summer[] = {
+        {1, 80, 60}, {1, 81, 120}, {1, 290, 120}, {1, 291, 60},     // q = 110, 111, 320, 321
+        {11, 34, 60}, {11, 146, 120}, {11, 145, 60}, {4, 0, 120},  // q wraps at 365
+    };
+    for (const auto& c : summer) EXPECT_EQ(NightChartZoneMinutes(1, c.month, c.index), c.zone) << c.month << " " << c.index;
+    currentSite.daylightSaving = 0;
+    EXPECT_EQ(NightChartZoneMinutes(0, 1, 0), 120);
+    EXPECT_EQ(NightChartZoneMinutes(1, 1, 81), 180);
+    ResetWithDefaults();
+}
+
+// Day 0 is the last day of the month before; day indexes run on past the
+// month's end into real dates (checked through their Julian days), so a day
+// 400 is never an invalid date.
+TEST(NightChart, DayIndexesPastTheMonthsEnd) {
+    const struct {
+        int year, month, index;
+    } cases[] = {{2024, 3, 0}, {2024, 1, 0}, {2024, 1, 400}, {2024, 2, 29}, {2023, 12, 719}, {2024, 11, 60}};
+    for (const auto& c : cases) {
+        int y = 0, m = 0, d = 0;
+        NightChartDate(c.year, c.month, c.index, &y, &m, &d);
+        EXPECT_GE(d, 1);
+        EXPECT_LE(d, GetDaysInMonth(m, y)) << y << "-" << m << "-" << d;
+        EXPECT_DOUBLE_EQ(JulianDayFromDate(y, m, d), JulianDayFromDate(c.year, c.month, 1) + c.index - 1)
+            << c.year << "-" << c.month << " + " << c.index;
+    }
+    int y = 0, m = 0, d = 0;
+    NightChartDate(2024, 1, 400, &y, &m, &d);
+    EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{2025, 2, 3}));  // 2024 has 366 days
+}
+
+// A name is cut to 14 characters and a terminator, whatever its length.
+TEST(NightChart, LongNameDoesNotOverrunTheGraphName) {
+    SetGraphObjectName("C109, User1234567890");
+    EXPECT_STREQ(graphObjectName, "C109, User1234");
+    SetGraphObjectName("M31");
+    EXPECT_STREQ(graphObjectName, "M31");
+    SetGraphObjectName(nullptr);
+    EXPECT_STREQ(graphObjectName, "");
+    ResetTwilightGraphState();
+}
+
+// A fixed place is the object's place; one that is not a number has none.
+TEST(NightChart, FixedPlaceAndAPlaceThatIsNotANumber) {
+    double ra = 0.0, dec = 0.0;
+    EXPECT_TRUE(NightChartObjectPlace(42, 0, 4.4f, 20.0f, -1, 2025, 1, 400, &ra, &dec));
+    EXPECT_DOUBLE_EQ(ra, 4.4f);
+    EXPECT_DOUBLE_EQ(dec, 20.0f);
+    EXPECT_FALSE(NightChartObjectPlace(42, 0, std::numeric_limits<float>::quiet_NaN(), 20.0f, -1, 2025, 1, 1, &ra,
+                                       &dec));
+}
+
+}  // namespace
