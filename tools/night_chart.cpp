@@ -58,8 +58,9 @@ struct DayColumns {
     double rise = 0.0, transit = 0.0, set = 0.0;
 };
 
+// The object's dots are computed while *object is set; a record that cannot be read clears it.
 DayColumns ComputeDay(const NightChartGeometry& g, int year, int month, int i, int zone, int kind, int index,
-                      float ra, float dec, int planet) {
+                      float ra, float dec, int planet, bool* object) {
     DayColumns day;
     int y = 0, m = 0, d = 0;
     NightChartDate(year, month, i, &y, &m, &d);
@@ -75,7 +76,10 @@ DayColumns ComputeDay(const NightChartGeometry& g, int year, int month, int i, i
         day.band[b] = NightBandRows(rise, set, g.hourPixels, &day.y1[b], &day.y2[b]);
     }
     double objectRa = 0.0, objectDec = 0.0;
-    if (ra < 0 || !NightChartObjectPlace(kind, index, ra, dec, planet, y, m, d, &objectRa, &objectDec)) return day;
+    if (!*object) return day;
+    const int placed = NightChartObjectPlace(kind, index, ra, dec, planet, y, m, d, &objectRa, &objectDec);
+    *object = placed != kNoObjectRecord;
+    if (placed != kObjectPlaced) return day;
     ComputeRiseTransitSetFixed(y, m, d, s.latitude, s.longitude, zone, s.elevation, 0.0, objectRa, objectDec,
                                &day.rise, &day.transit, &day.set);
     day.object = day.transit != 0;
@@ -104,6 +108,7 @@ void DrawColumn(const NightChartGeometry& g, const DayColumns& day, int x) {
 void DrawDays(const NightChartGeometry& g, int kind, int index, float ra, float dec, int planet, int year,
               int month, int timeBase) {
     int lastColumn = -1;
+    bool object = ra >= 0;
     daysDrawn = 0;
     for (int i = 0; i < g.days; ++i) {
         if (IsArrowKeyDown()) break;
@@ -112,7 +117,7 @@ void DrawDays(const NightChartGeometry& g, int kind, int index, float ra, float 
             const int end = static_cast<int>(x);
             if (end > lastColumn) {
                 const int zone = NightChartZoneMinutes(timeBase, month, i);
-                const DayColumns day = ComputeDay(g, year, month, i, zone, kind, index, ra, dec, planet);
+                const DayColumns day = ComputeDay(g, year, month, i, zone, kind, index, ra, dec, planet, &object);
                 for (int x = lastColumn + 1; x <= end; ++x) DrawColumn(g, day, x + g.margin);
                 lastColumn = end;
             }
@@ -226,8 +231,8 @@ void NightChartDate(int year, int month, int dayIndex, int* outYear, int* outMon
     AddDaysToDate(outYear, outMonth, outDay, dayIndex - 1);
 }
 
-bool NightChartObjectPlace(int kind, int index, float ra, float dec, int planet, int year, int month, int day,
-                           double* outRa, double* outDec) {
+int NightChartObjectPlace(int kind, int index, float ra, float dec, int planet, int year, int month, int day,
+                          double* outRa, double* outDec) {
     if (planet == kSun) {
         ComputeSunPosition(outRa, outDec, year, month, day, 0, 0, 0);
     } else if (planet == kMoon) {
@@ -242,12 +247,12 @@ bool NightChartObjectPlace(int kind, int index, float ra, float dec, int planet,
         ObjectRecord record{};
         const bool found = GetObjectByKind(kGraphCometKind, index, &record, nullptr, 0, nullptr, 0, 1, nullptr);
         currentDateTime = kept;
-        if (!found) return false;
+        if (!found) return kNoObjectRecord;
         *outRa = record.rightAscension, *outDec = record.declination;
     } else {
         *outRa = ra, *outDec = dec;
     }
-    return std::isfinite(*outRa) && std::isfinite(*outDec);
+    return std::isfinite(*outRa) && std::isfinite(*outDec) ? kObjectPlaced : kNoPlaceThatDay;
 }
 
 void DrawNightChart(const char* name, int kind, int index, float ra, float dec, int planet, int year, int month,

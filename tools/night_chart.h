@@ -54,13 +54,17 @@ void NightChartDate(int year, int month, int dayIndex, int* outYear, int* outMon
 // The object's right ascension (hours) and declination (degrees) on a day:
 // a planet (body 2..9; 0 the Sun, 1 the Moon) at 0:00, a comet or asteroid
 // (kind 12) from its record with currentDateTime at that day's 0:00:00 and
-// put back after, anything else the fixed place. False when there is no
-// place (the record could not be read or its place is not a number).
-bool NightChartObjectPlace(int kind, int index, float ra, float dec, int planet, int year, int month, int day,
-                           double* outRa, double* outDec);
+// put back after, anything else the fixed place. Returns kObjectPlaced, or
+// kNoPlaceThatDay when the place is not a number (a failed orbit solution),
+// or kNoObjectRecord when the record could not be read.
+constexpr int kObjectPlaced = 1, kNoPlaceThatDay = 0, kNoObjectRecord = -1;
+int NightChartObjectPlace(int kind, int index, float ra, float dec, int planet, int year, int month, int day,
+                          double* outRa, double* outDec);
 
 // Draws the chart, its grid, the month initials and the legend (with the
-// object's name and dot colours when ra >= 0) for the chart starting on the
+// object's name and dot colours when ra >= 0; the dots of the days on
+// which it has a place, none after a record that could not be read, so that
+// its message shows once) for the chart starting on the
 // first of (year, month) in a time base (see NightChartZoneMinutes). Sets
 // the geometry SetDateFromChartTap reads (chartPixelsPerDay, chartRect,
 // formWidth, formHeight and the cursor line) and frees the cursor's saved

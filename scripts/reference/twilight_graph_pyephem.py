@@ -11,6 +11,7 @@ geometric centre (no atmosphere). A Sun that never goes that low gives rise 0
 and set 23.99, one that never comes up gives 0 and 0.
 
 Rows "star": the transit (transit_h) of a fixed place of date (ra_h, dec_deg).
+Rows "jupiter": the transit of Jupiter (its geocentric apparent place).
 Rows "comet": the transit of the comet C/2023 A3 with the elements of the test
 catalogue (perihelion 2024-09-27.7 TT taken as UT, q 0.39 AU, e 1, argument of
 perihelion 308.5, node 21.6, inclination 139.1 degrees, equinox J2000).
@@ -40,6 +41,7 @@ STAR_CASES = [
     ("star", (2025, 1, 10), 4.4, 20.0),
     ("star", (2025, 2, 9), 4.4, 20.0),
 ]
+JUPITER_DATES = [(2025, 1, 10), (2025, 3, 10)]
 COMET_DATES = [(2024, 3, 10), (2024, 4, 9), (2024, 5, 10)]
 
 
@@ -96,6 +98,8 @@ def main():
         star = ephem.FixedBody()
         star._ra, star._dec, star._epoch = ephem.hours(ra * math.pi / 12), ephem.degrees(math.radians(dec)), ephem.date((y, m, d))
         rows.append(["star", name, y, m, d, 51.0, 0.0, 0, 0, ra, dec, 0, 0, transit(star, (y, m, d), 51.0, 0.0, 0)])
+    for (y, m, d) in JUPITER_DATES:
+        rows.append(["jupiter", "Jupiter", y, m, d, 51.0, 0.0, 0, 0, 0, 0, 0, 0, transit(ephem.Jupiter(), (y, m, d), 51.0, 0.0, 0)])
     for (y, m, d) in COMET_DATES:
         rows.append(["comet", "C/2023 A3", y, m, d, 51.0, 0.0, 0, 0, 0, 0, 0, 0, transit(comet(), (y, m, d), 51.0, 0.0, 0)])
     with open(OUT, "w") as f:

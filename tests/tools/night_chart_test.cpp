@@ -1,5 +1,5 @@
 // The twilight graph's computations without a window: the chart's geometry,
-// the rows of a band and of an event, the zone of each time base, the dates
+// the rows of a band, the zone of each time base, the dates
 // of the day indexes past the month's end, the name cut, and a comet with no
 // place.
 #include "tools/night_chart.h"
@@ -66,23 +66,6 @@ TEST(NightChart, BandRows) {
     }
 }
 
-// Evening hours from 14 h, morning hours up to 10 h the next day, none between.
-TEST(NightChart, EventRows) {
-    const struct {
-        double t;
-        bool drawn;
-        double hour;
-    } cases[] = {{14.0, true, 14.0}, {23.5, true, 23.5}, {0.0, true, 24.0}, {10.0, true, 34.0},
-                 {10.01, false, 0.0}, {13.99, false, 0.0}};
-    for (const auto& c : cases) {
-        double y = -1.0;
-        EXPECT_EQ(NightEventRow(c.t, 2.0, &y), c.drawn) << c.t;
-        if (c.drawn) {
-            EXPECT_DOUBLE_EQ(y, c.hour * 2.0) << c.t;
-        }
-    }
-}
-
 // Local time leaves out the site's daylight-saving hour, universal time the
 // whole zone; "LT&DayLight" adds an hour on the days whose month x 30 +
 // index, modulo 365, lies in (110, 320].
@@ -140,11 +123,11 @@ TEST(NightChart, LongNameDoesNotOverrunTheGraphName) {
 // A fixed place is the object's place; one that is not a number has none.
 TEST(NightChart, FixedPlaceAndAPlaceThatIsNotANumber) {
     double ra = 0.0, dec = 0.0;
-    EXPECT_TRUE(NightChartObjectPlace(42, 0, 4.4f, 20.0f, -1, 2025, 1, 400, &ra, &dec));
+    EXPECT_EQ(NightChartObjectPlace(42, 0, 4.4f, 20.0f, -1, 2025, 1, 400, &ra, &dec), kObjectPlaced);
     EXPECT_DOUBLE_EQ(ra, 4.4f);
     EXPECT_DOUBLE_EQ(dec, 20.0f);
-    EXPECT_FALSE(NightChartObjectPlace(42, 0, std::numeric_limits<float>::quiet_NaN(), 20.0f, -1, 2025, 1, 1, &ra,
-                                       &dec));
+    EXPECT_EQ(NightChartObjectPlace(42, 0, std::numeric_limits<float>::quiet_NaN(), 20.0f, -1, 2025, 1, 1, &ra, &dec),
+              kNoPlaceThatDay);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "assistants/planet_charts_view.h"
@@ -334,7 +335,8 @@ TEST_F(TwilightForm, FixedObjectTransitsEarlierEachDay) {
 // A comet (kind 12) takes its place day by day: its transit dots follow
 // PyEphem's transits of the same orbit within a pixel on 10 March, 9 April
 // and 10 May 2024, far from a fixed place's 118 minutes a month; the
-// program's date and time are what they were.
+// program's date and time are what they were, also after a record that
+// cannot be read.
 TEST_F(TwilightForm, CometTakesItsPlaceEachDay) {
     const ReferenceTable ref = Reference();
     Begin(kSmall, 51.0, 0.0, 0);
@@ -347,6 +349,13 @@ TEST_F(TwilightForm, CometTakesItsPlaceEachDay) {
     const DateTime after = currentDateTime;
     EXPECT_EQ((std::vector<int>{after.year, after.month, after.day, after.hour, after.minute, after.second}),
               (std::vector<int>{before.year, before.month, before.day, before.hour, before.minute, before.second}));
+    Ui([] {
+        const DateTime kept = currentDateTime;
+        double ra = 0.0, dec = 0.0;
+        EXPECT_EQ(NightChartObjectPlace(kGraphCometKind, 7, 0.0f, 0.0f, -1, 2024, 3, 1, &ra, &dec), kNoObjectRecord);
+        EXPECT_EQ(currentDateTime.day * 100 + currentDateTime.hour, kept.day * 100 + kept.hour);
+    });
+    AnswerAll();
     const struct {
         int day, month, dayOfMonth;
     } cases[] = {{10, 3, 10}, {40, 4, 9}, {71, 5, 10}};
@@ -357,9 +366,23 @@ TEST_F(TwilightForm, CometTakesItsPlaceEachDay) {
     }
 }
 
+// A comet record that cannot be read gets no dots and its message once,
+// not once a day.
+TEST_F(TwilightForm, UnreadableCometRecordIsReportedOnce) {
+    Begin(kSmall, 51.0, 0.0, 0);
+    Ui([] { OpenAltitudeGraph("Gone", kGraphCometKind, 7, 0.0f, 0.0f, -1, 2024, 3); });
+    EXPECT_EQ(BoxCount(), 1);
+    EXPECT_EQ(BoxText().rfind("GetCometData: Could not retrieve comet record!", 0), 0u) << BoxText();
+    AnswerAll();
+    EXPECT_EQ(GetCurrentFormId(), kTwilightForm);
+    EXPECT_TRUE(Rows(layout.Column(10), kTransit).empty());
+}
+
 // A planet chosen from the popup replaces the object: its name labels the
-// chart, graphPlanet is its body index and its dots are drawn.
+// chart, graphPlanet is its body index and its transits follow PyEphem's
+// Jupiter within a pixel on 10 January and 10 March 2025.
 TEST_F(TwilightForm, PlanetFromThePopup) {
+    const ReferenceTable ref = Reference();
     Open(kSmall, 51.0, 0.0, 0, 2025, 1);
     Ui([] { pl::StartTextLog(); });
     Choose(kTwilightPlanetTrigger, kTwilightPlanetList, 3);
@@ -370,7 +393,11 @@ TEST_F(TwilightForm, PlanetFromThePopup) {
     std::vector<std::string> texts;
     for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) texts.push_back(run.text);
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Jupiter"), texts.end());
-    EXPECT_EQ(Rows(layout.Column(10), kTransit).size(), 1u);
+    for (auto [day, month, dayOfMonth] : {std::tuple{10, 1, 10}, std::tuple{69, 3, 10}}) {
+        const std::vector<int> rows = Rows(layout.Column(day), kTransit);
+        ASSERT_EQ(rows.size(), 1u) << day;
+        EXPECT_LE(std::abs(rows[0] - layout.Row(TransitOf(ref, "jupiter", month, dayOfMonth))), 1) << day;
+    }
     Shot("twilight_jupiter_240.png");
 }
 
@@ -498,6 +525,7 @@ TEST_F(TwilightForm, HelpAndToday) {
     EXPECT_EQ((std::vector<int>{graphYear, graphMonth}), (std::vector<int>{2024, 3}));
     Press(kTwilightBack);
     EXPECT_EQ(GetCurrentFormId(), kHomeFormId);
+    EXPECT_EQ(BoxCount(), 0);  // every control released
 }
 
 // On the larger screen the buttons of the right move right and those of the
