@@ -75,8 +75,8 @@ DayColumns ComputeDay(const NightChartGeometry& g, int year, int month, int i, i
                                    sunDec, &rise, &transit, &set);
         day.band[b] = NightBandRows(rise, set, g.hourPixels, &day.y1[b], &day.y2[b]);
     }
-    double objectRa = 0.0, objectDec = 0.0;
     if (!*object) return day;
+    double objectRa = 0.0, objectDec = 0.0;
     const int placed = NightChartObjectPlace(kind, index, ra, dec, planet, y, m, d, &objectRa, &objectDec);
     *object = placed != kNoObjectRecord;
     if (placed != kObjectPlaced) return day;
@@ -112,9 +112,9 @@ void DrawDays(const NightChartGeometry& g, int kind, int index, float ra, float 
     daysDrawn = 0;
     for (int i = 0; i < g.days; ++i) {
         if (IsArrowKeyDown()) break;
-        const float x = static_cast<float>(i) * g.dayPixels;
-        if (static_cast<int>(x + 0.5f) > lastColumn) {
-            const int end = static_cast<int>(x);
+        const float at = static_cast<float>(i) * g.dayPixels;
+        if (static_cast<int>(at + 0.5f) > lastColumn) {
+            const int end = static_cast<int>(at);
             if (end > lastColumn) {
                 const int zone = NightChartZoneMinutes(timeBase, month, i);
                 const DayColumns day = ComputeDay(g, year, month, i, zone, kind, index, ra, dec, planet, &object);

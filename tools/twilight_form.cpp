@@ -70,7 +70,9 @@ void TakeDeviceMonth() {
 }
 
 // The finder's target: a Caldwell or Messier entry by the record it stands
-// for, named with its entry number; the name cut to 14 characters.
+// for, named with its entry number; the name cut to 14 characters. A body of
+// the planets catalogue is followed day by day and named as a planet chosen
+// from the popup is, rather than frozen at its place of today.
 void TakeFinderTarget() {
     ObjectRecord record{};
     int number = 0;
@@ -87,12 +89,13 @@ void TakeFinderTarget() {
         std::snprintf(name, sizeof name, "M%d, %s%ld", number, prefix, targetNumber);
     else
         std::snprintf(name, sizeof name, "%s%ld", prefix, targetNumber);
-    SetGraphObjectName(name);
     graphObjectRA = target.rightAscension;
     graphObjectDec = target.declination;
     graphObjectKind = static_cast<int16_t>(target.designationId);
     graphObjectIndex = target.number;
-    graphPlanet = -1;
+    const bool body = graphObjectKind == kDesignationPlanet && target.number >= 0 && target.number < kPlanetNameCount;
+    graphPlanet = body ? target.number : -1;
+    SetGraphObjectName(body ? planetNameTable[target.number] : name);
     graphObjectSet = 1;
 }
 

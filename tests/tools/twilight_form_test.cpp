@@ -402,7 +402,8 @@ TEST_F(TwilightForm, PlanetFromThePopup) {
 }
 
 // The finder opened from the form: Caldwell 14 becomes the object, named
-// "C14, " and its record's prefix and number (NGC 869), at its place.
+// "C14, " and its record's prefix and number (NGC 869), at its place; a
+// planet of the finder becomes the graph's planet.
 TEST_F(TwilightForm, FinderTargetFromCaldwell) {
     Open(kSmall, 51.0, 0.0, 0, 2024, 9);
     Ui([] { graphPlanet = 5; });
@@ -420,6 +421,14 @@ TEST_F(TwilightForm, FinderTargetFromCaldwell) {
     EXPECT_EQ(graphObjectRA, ngc869.rightAscension);
     EXPECT_EQ(graphObjectDec, ngc869.declination);
     EXPECT_EQ((std::vector<int>{graphPlanet, graphObjectSet, graphFromFinder}), (std::vector<int>{-1, 1, 0}));
+    // A planet of the finder is followed as one of the popup's.
+    Press(kTwilightFinder);
+    Choose(kFinderCatalogTrigger, kFinderCatalogList, 5);  // planets
+    Choose(kFinderObjectTrigger, kFinderObjectList, 5);    // Jupiter
+    Press(kFinderOk);
+    ASSERT_EQ(GetCurrentFormId(), kTwilightForm);
+    EXPECT_EQ(graphPlanet, 5);
+    EXPECT_STREQ(graphObjectName, "Jupiter");
 }
 
 // The month initials start with the chart's month and wrap after "D": a
@@ -489,8 +498,8 @@ TEST_F(TwilightForm, HeldArrowKeyStopsTheDrawing) {
 }
 
 // A tap on the date field edits the date with the date and time form: 10
-// February 2007 confirmed starts the chart on 1 February 2007 (its first
-// initial "F", the cursor's first day the 1st) and shows the date.
+// February 2007 (typed as Julian day 2454141.5) confirmed starts the chart on
+// 1 February 2007, the cursor's first day, and shows the date; Cancel keeps it.
 TEST_F(TwilightForm, DateFieldPicksTheChartMonth) {
     Open(kSmall, 51.0, 0.0, 0, 2024, 3);
     Press(kTwilightDateField);
