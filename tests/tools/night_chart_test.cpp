@@ -1,7 +1,6 @@
-// The twilight graph's computations without a window: the chart's geometry,
-// the rows of a band, the zone of each time base, the dates
-// of the day indexes past the month's end, the name cut, and a comet with no
-// place.
+// The twilight graph's computations without a window: the rows of a band,
+// the zone of each time base, the dates of the day indexes past the month's
+// end, the name cut, and a place that is not a number.
 #include "tools/night_chart.h"
 
 #include <gtest/gtest.h>
@@ -16,24 +15,6 @@
 #include "tools/twilight_graph.h"
 
 namespace {
-
-// At 96 dpi: p = (H - 22 - 24) / 24 and 13 h at the chart's top (y 24); the
-// days from x 20 at (W - 8) / N pixels, N = 380 up to 240 pixels, else 720.
-TEST(NightChart, GeometryOfTheDesignScreens) {
-    const struct {
-        int width, height, days;
-        double p;
-    } cases[] = {{240, 320, 380, 274.0 / 24}, {480, 640, 720, 594.0 / 24}, {241, 320, 720, 274.0 / 24}};
-    for (const auto& c : cases) {
-        const NightChartGeometry g = NightChartGeometryFor(c.width, c.height);
-        EXPECT_NEAR(g.hourPixels, c.p, 1e-5) << c.width;
-        EXPECT_NEAR(g.top + 13 * g.hourPixels, 24.0, 1e-4) << c.width;
-        EXPECT_NEAR(g.top + 37 * g.hourPixels, c.height - 22.0, 1e-4) << c.width;
-        EXPECT_EQ(g.days, c.days) << c.width;
-        EXPECT_NEAR(g.dayPixels, (c.width - 8.0) / c.days, 1e-6) << c.width;
-        EXPECT_EQ(g.margin, 20);
-    }
-}
 
 // The band from the evening's set to the next morning's rise (hours as the
 // rise and set routine gives them, rows in hours of the chart): a set after

@@ -287,6 +287,10 @@ TEST_F(TwilightForm, NightModeColours) {
 TEST_F(TwilightForm, UniversalTimeIgnoresTheZone) {
     Open(kSmall, 51.5, 0.0, 0, 2024, 12, 2);
     EXPECT_EQ(Get(kTwilightTimeBaseList), 2);
+    Press(kTwilightTimeBaseTrigger);
+    Shot("twilight_time_bases_240.png");
+    Tap(RowCentre(Item(kTwilightTimeBaseList), 2));
+    EXPECT_EQ(graphTimeBase, 2);
     const std::vector<int> zone0 = AllEdges();
     const int night0 = Edge(layout.Column(22), 3, true);
     Ui([] { currentSite.zoneMinutes = 120; });
@@ -385,7 +389,11 @@ TEST_F(TwilightForm, PlanetFromThePopup) {
     const ReferenceTable ref = Reference();
     Open(kSmall, 51.0, 0.0, 0, 2025, 1);
     Ui([] { pl::StartTextLog(); });
-    Choose(kTwilightPlanetTrigger, kTwilightPlanetList, 3);
+    Press(kTwilightPlanetTrigger);
+    ASSERT_TRUE(Visible(kTwilightPlanetList));
+    Shot("twilight_planets_240.png");
+    EXPECT_EQ(pl::ListViewGetItemCount(Item(kTwilightPlanetList)), 8);
+    Tap(RowCentre(Item(kTwilightPlanetList), 3));
     EXPECT_EQ(graphPlanet, 5);
     EXPECT_EQ(graphObjectSet, 1);
     EXPECT_STREQ(graphObjectName, "Jupiter");
