@@ -28,6 +28,7 @@
 #include "tools/location_form.h"
 #include "tools/location_list_form.h"
 #include "tools/observer_log_form.h"
+#include "tools/twilight_form.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -59,7 +60,7 @@ constexpr FormEntry kForms[] = {
     {2206, ChecklistPageProc},
     {2350, FinderFormProc},
     {2400, ScopeControlDialogProc},
-    {2410, nullptr},
+    {2410, TwilightFormProc},
     {2423, DayNightProc},
     {2450, PlanetAssistantDlgProc},
     {2460, PlanetDetailDlgProc},

@@ -11,6 +11,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kDialogResources,
         &kToolsResources,
         &kDayNightResources,
+        &kTwilightResources,
         &kPreferenceResources,
         &kHomeBitmapResources,
         &kChartBitmapResources,

@@ -31,6 +31,8 @@ extern const pl::ResourceGroup kDialogResources;
 extern const pl::ResourceGroup kToolsResources;
 // The day and night form (2423).
 extern const pl::ResourceGroup kDayNightResources;
+// The twilight graph (2410) and its planet popup's bitmap (5152).
+extern const pl::ResourceGroup kTwilightResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;
 // The home form's icons, the status block's Sun and full and new Moon, the
