@@ -110,7 +110,7 @@ TEST_F(Shell, RefusedFormsShowTheirMessagesOverTheFormThatAsked) {
         const char* text;
     } cases[] = {{2300, "MonitorForm not done\n"},
                  {2400, "No Scope Drive Selected\n"},
-                 {2470, "Unkown form call\n"},
+                 {9999, "Unkown form call\n"},
                  {1234, "Unkown form call\n"}};
     for (const auto& c : cases) {
         Goto(c.form);
