@@ -20,7 +20,7 @@
 #include "objects/object_info.h"
 #include "objects/object_info_form.h"
 #include "objects/object_info_panel.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "platform/message_box.h"
 #include "platform/text_log.h"
 #include "scope/scope_dispatch.h"
