@@ -30,9 +30,9 @@ bool Number(const std::string& text, double* value) {
     while (*s == ' ') ++s;
     if (*s == '\0') return false;
     char* end = nullptr;
-    std::strtod(s, &end);
+    const double read = std::strtod(s, &end);
     while (end && *end == ' ') ++end;
-    if (!end || *end != '\0') return false;
+    if (!end || *end != '\0' || !std::isfinite(read)) return false;
     *value = ParseDouble(s);
     return std::isfinite(*value);
 }
