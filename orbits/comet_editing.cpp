@@ -121,6 +121,8 @@ bool Rewrite(const std::vector<record_writer::Bytes>& records) {
         ShowInformation("Could not save comet database", "");
         return false;
     }
+    // The open handle still reads the old file.
+    CloseRecordDb(&cometDb);
     OpenRecordDb(&cometDb, "pl11", kCreatorCode, kDataFolder, kCometName);
     return true;
 }
