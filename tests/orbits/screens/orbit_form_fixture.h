@@ -23,6 +23,8 @@
 #include "platform/window.h"
 #include "support/program_fixture.h"
 #include "ui/control_access.h"
+#include "ui/control_records.h"
+#include "ui/popup_list.h"
 #include "ui/forms.h"
 
 // A comet record: name, perihelion date (day with fraction), q, e, angles in
@@ -79,6 +81,13 @@ protected:
     }
 
     std::string Text(int id) const { return pl::GetDlgItemText(form, id); }
+    // What a popup trigger shows: its label, else its list's selected row.
+    std::string PopupText(int trigger) const {
+        const PopupRecord* p = RecordOf<PopupRecord>(pl::GetDlgItem(form, trigger));
+        if (!p) return "";
+        if (p->label[0] != '\0') return p->label;
+        return p->selection >= 0 ? pl::ListViewGetItemText(p->list, p->selection) : "";
+    }
     bool Visible(int id) const { return pl::IsWindowVisible(pl::GetDlgItem(form, id)); }
     void Press(int id) { Tap(Centre(pl::GetDlgItem(form, id))); }
     void TapRow(int list, int row) { Tap(RowCentre(pl::GetDlgItem(form, list), row)); }
