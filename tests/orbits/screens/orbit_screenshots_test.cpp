@@ -50,6 +50,10 @@ TEST_P(OrbitScreens, EveryViewDrawn) {
     pl::SetScreenInfo(screen);
     Start();
     Open();
+    Press(2561);  // the record popup dropped: symbol and name of each record
+    Shot(("orbit_records_" + std::to_string(screen.width) + "_" + std::to_string(screen.dpi) + ".png").c_str());
+    TapRow(2562, 0);
+    EXPECT_EQ(orbitCometIndex, 0);
     const char* names[] = {"ephemeris", "best", "brightest", "3d", "sky", "data"};
     for (int view : {0, 1, 2, 3, 4, 5}) {
         ChooseView(view);
@@ -58,6 +62,11 @@ TEST_P(OrbitScreens, EveryViewDrawn) {
         Shot(("orbit_" + std::string(names[view]) + "_" + std::to_string(screen.width) + "_" +
               std::to_string(screen.dpi) + ".png")
                  .c_str());
+        if (view == 4) {
+            Choose(2548, 2549, 4);  // 60 degrees
+            EXPECT_EQ(orbitSkyFov, 4);
+            Shot(("orbit_sky60_" + std::to_string(screen.width) + "_" + std::to_string(screen.dpi) + ".png").c_str());
+        }
     }
 }
 
