@@ -70,6 +70,27 @@ bool BestDateOf(int index, const CometRecord& record, double now, CometMagEntry*
     return true;
 }
 
+// A new list of the rows `row` makes of the readable records (work words
+// filled; false leaves a record out), one busy step each, sorted by `compare`.
+template <class RowOf>
+int Collect(RowOf row, int (*compare)(const CometMagEntry&, const CometMagEntry&)) {
+    if (!MakeList()) return -1;
+    const int count = GetCometCount();
+    CometRecord record{};
+    for (int index = 0; index < count; ++index) {
+        if (!GetCometData(index, &record)) continue;
+        FillCometWorkWords(&record);
+        if (!row(index, record, &CometMagList[cometMagCount])) continue;
+        StepBusyIndicator(1);
+        ++cometMagCount;
+    }
+    EndBusyIndicator(0);
+    if (cometMagCount > 1)
+        std::stable_sort(CometMagList, CometMagList + cometMagCount,
+                         [compare](const CometMagEntry& a, const CometMagEntry& b) { return compare(a, b) < 0; });
+    return cometMagCount;
+}
+
 }  // namespace
 
 void FreeCometMagList() {
@@ -107,44 +128,20 @@ double CometReferenceDate(const CometRecord& record) {
 }
 
 int CollectBestDates(double now) {
-    if (!MakeList()) return -1;
-    const int count = GetCometCount();
-    CometRecord record{};
-    for (int index = 0; index < count; ++index) {
-        if (!GetCometData(index, &record)) continue;
-        FillCometWorkWords(&record);
-        if (!BestDateOf(index, record, now, &CometMagList[cometMagCount])) continue;
-        StepBusyIndicator(1);
-        ++cometMagCount;
-    }
-    EndBusyIndicator(0);
-    if (cometMagCount > 1)
-        std::stable_sort(CometMagList, CometMagList + cometMagCount,
-                         [](const CometMagEntry& a, const CometMagEntry& b) { return CompareCometDate(a, b) < 0; });
-    return cometMagCount;
+    return Collect([now](int index, const CometRecord& record, CometMagEntry* entry) {
+        return BestDateOf(index, record, now, entry);
+    }, CompareCometDate);
 }
 
 int CollectBrightest(double now, int year, int month, int day, int hour, int minute) {
-    if (!MakeList()) return -1;
-    const int count = GetCometCount();
-    CometRecord record{};
-    for (int index = 0; index < count; ++index) {
-        if (!GetCometData(index, &record)) continue;
-        FillCometWorkWords(&record);
+    return Collect([=](int index, const CometRecord& record, CometMagEntry* entry) {
         const Place at = PlaceAt(record, now, year);
-        if (at.status == 0) continue;
+        if (at.status == 0) return false;
         const double m = ComputeCometMagnitude(&record, at.delta, at.r, at.phase);
-        if (!IsCometMagnitudeListed(m)) continue;
-        CometMagEntry& e = CometMagList[cometMagCount++];
-        e.index = index;
-        e.magnitude = static_cast<float>(m);
-        SetDate(&e, year, month, day, hour, minute);
-        StepBusyIndicator(1);
-    }
-    EndBusyIndicator(0);
-    if (cometMagCount > 1)
-        std::stable_sort(CometMagList, CometMagList + cometMagCount, [](const CometMagEntry& a, const CometMagEntry& b) {
-            return CompareCometMagnitude(a, b) < 0;
-        });
-    return cometMagCount;
+        if (!IsCometMagnitudeListed(m)) return false;
+        entry->index = index;
+        entry->magnitude = static_cast<float>(m);
+        SetDate(entry, year, month, day, hour, minute);
+        return true;
+    }, CompareCometMagnitude);
 }

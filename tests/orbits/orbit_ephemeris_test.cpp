@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "comet_db_fixture.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "orbits/comet_position.h"
@@ -18,12 +19,7 @@ namespace {
 // Orbit 0 of tests/reference/comet_places.csv: q 1.2, e 0.5, w 30, node 80,
 // i 10, perihelion JD 2451600.5 (2000-02-26 0h UT); H 6, K 10.
 CometRecord ReferenceOrbit() {
-    CometRecord c{};
-    c.kind = 13;
-    c.year = 2000, c.month = 2, c.day = 26.0f;
-    c.perihelionDistance = 1.2f, c.eccentricity = 0.5f;
-    c.argPerihelion = 30.0f, c.node = 80.0f, c.inclination = 10.0f;
-    c.absoluteMagnitude = 6.0f, c.slope = 10.0f;
+    CometRecord c = TestComet("Reference", 2000, 2, 26.0f, 1.2f, 0.5f, 30.0f, 80.0f, 10.0f, 6.0f, 10.0f);
     FillCometWorkWords(&c);
     return c;
 }

@@ -22,8 +22,8 @@ namespace {
 
 // Two ordinary comets near the end of 2006.
 std::vector<CometRecord> TwoComets() {
-    return {MakeComet("C/2006 P1 (McNaught)", 2007, 1, 12.8f, 0.1707f, 1.0f, 155.9f, 267.4f, 77.8f, 5.5f, 10.0f),
-            MakeComet("2P/Encke", 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f)};
+    return {TestComet("C/2006 P1 (McNaught)", 2007, 1, 12.8f, 0.1707f, 1.0f, 155.9f, 267.4f, 77.8f, 5.5f, 10.0f),
+            TestComet("2P/Encke", 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f)};
 }
 
 class OrbitForm : public OrbitFormTest {
@@ -96,7 +96,7 @@ TEST_F(OrbitForm, OpensOnThe3dViewAndZoomEnds) {
 // A minor planet whose epoch is JD 2453000.5 (2003 December 27, 0h) shows
 // 2003, 12 and 27.0000 with the minor-planet labels.
 TEST_F(OrbitForm, MinorPlanetEpochInTheDataView) {
-    CometRecord minor = MakeComet("Minor", 2003, 8, 28.0f, 2.25f, 0.1f, 10.0f, 20.0f, 5.0f, 7.0f, 0.15f);
+    CometRecord minor = TestComet("Minor", 2003, 8, 28.0f, 2.25f, 0.1f, 10.0f, 20.0f, 5.0f, 7.0f, 0.15f);
     minor.kind = 18;
     minor.epochJulianDay = 2453000.5f;
     minor.semiMajorAxis = 2.5f;
@@ -127,7 +127,7 @@ TEST_F(OrbitForm, ZoneOfTheListsAndOfTheTable) {
     ReferenceTable table = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "comet_places.csv");
     ASSERT_GT(table.rows.size(), 2u);
     ASSERT_EQ(table.Get(2, "jd"), 2451620.5);
-    WriteComets({MakeComet("Reference", 2000, 2, 26.0f, 1.2f, 0.5f, 30.0f, 80.0f, 10.0f, 6.0f, 10.0f)});
+    WriteComets({TestComet("Reference", 2000, 2, 26.0f, 1.2f, 0.5f, 30.0f, 80.0f, 10.0f, 6.0f, 10.0f)});
     Start(2000, 3, 17, 0, 0);
     Ui([] { currentSite.zoneMinutes = 120; });
     Open();

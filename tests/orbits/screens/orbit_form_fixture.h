@@ -16,6 +16,7 @@
 #include "catalog/record_writer.h"
 #include "core/date_text.h"
 #include "core/shared_state.h"
+#include "orbits/comet_db_fixture.h"
 #include "orbits/orbit_assistant_state.h"
 #include "orbits/screens/orbit_assistant_form.h"
 #include "platform/controls.h"
@@ -26,19 +27,6 @@
 #include "ui/control_records.h"
 #include "ui/popup_list.h"
 #include "ui/forms.h"
-
-// A comet record: name, perihelion date (day with fraction), q, e, angles in
-// degrees, H and K.
-inline CometRecord MakeComet(const char* name, int year, int month, float day, float q, float e, float w = 0.0f,
-                             float node = 0.0f, float inc = 0.0f, float h = 5.0f, float k = 10.0f) {
-    CometRecord c{};
-    c.kind = 13;
-    std::strncpy(c.name, name, sizeof c.name - 1);
-    c.year = static_cast<int16_t>(year), c.month = static_cast<int16_t>(month), c.day = day;
-    c.perihelionDistance = q, c.eccentricity = e, c.argPerihelion = w, c.node = node, c.inclination = inc;
-    c.absoluteMagnitude = h, c.slope = k;
-    return c;
-}
 
 class OrbitFormTest : public ProgramTest {
 protected:

@@ -10,43 +10,29 @@
 
 #include "orbit_form_fixture.h"
 #include "platform/screen.h"
+#include "support/layout_check.h"
 
 namespace {
 
 class OrbitScreens : public OrbitFormTest, public ::testing::WithParamInterface<pl::ScreenInfo> {};
 
-void ExpectControlsApart(pl::Hwnd form, const pl::ScreenInfo& screen, const char* view) {
-    std::vector<std::pair<int, pl::Rect>> shown;
+// The controls of the template (2547..2583 and the labels 138..154).
+std::vector<int> OrbitControlIds() {
     std::vector<int> ids;
     for (int id = 2547; id <= 2583; ++id) ids.push_back(id);
     for (int id = 138; id <= 154; ++id) ids.push_back(id);
-    for (int id : ids) {
-        pl::Hwnd c = pl::GetDlgItem(form, id);
-        if (!c || !pl::IsWindowVisible(c)) continue;
-        pl::Rect r;
-        pl::GetWindowRect(c, &r);
-        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= screen.width && r.bottom <= screen.height)
-            << view << " " << id;
-        shown.push_back({id, r});
-    }
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        for (std::size_t j = i + 1; j < shown.size(); ++j) {
-            const pl::Rect& a = shown[i].second;
-            const pl::Rect& b = shown[j].second;
-            const bool apart = a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
-            EXPECT_TRUE(apart) << view << " " << shown[i].first << " and " << shown[j].first;
-        }
+    return ids;
 }
 
 TEST_P(OrbitScreens, EveryViewDrawn) {
     const pl::ScreenInfo screen = GetParam();
-    CometRecord minor = MakeComet("Ceres", 2006, 8, 10.5f, 2.55f, 0.0797f, 73.0f, 80.3f, 10.6f, 3.34f, 0.12f);
+    CometRecord minor = TestComet("Ceres", 2006, 8, 10.5f, 2.55f, 0.0797f, 73.0f, 80.3f, 10.6f, 3.34f, 0.12f);
     minor.kind = 18;
     minor.epochJulianDay = 2453000.5f;
     minor.semiMajorAxis = 2.766f;
     minor.meanAnomaly = 150.0f;
-    WriteComets({MakeComet("C/2006 P1 (McNaught)", 2007, 1, 12.8f, 0.1707f, 1.0f, 155.9f, 267.4f, 77.8f, 5.5f, 10.0f),
-                 MakeComet("2P/Encke", 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f), minor});
+    WriteComets({TestComet("C/2006 P1 (McNaught)", 2007, 1, 12.8f, 0.1707f, 1.0f, 155.9f, 267.4f, 77.8f, 5.5f, 10.0f),
+                 TestComet("2P/Encke", 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f), minor});
     pl::SetScreenInfo(screen);
     Start();
     Open();
@@ -58,7 +44,8 @@ TEST_P(OrbitScreens, EveryViewDrawn) {
     for (int view : {0, 1, 2, 3, 4, 5}) {
         ChooseView(view);
         AnswerAll();
-        ExpectControlsApart(form, screen, names[view]);
+        for (const std::string& fault : ControlsNotApart(form, OrbitControlIds(), screen.width, screen.height))
+            ADD_FAILURE() << names[view] << ": " << fault;
         Shot(("orbit_" + std::string(names[view]) + "_" + std::to_string(screen.width) + "_" +
               std::to_string(screen.dpi) + ".png")
                  .c_str());
