@@ -201,7 +201,8 @@ TEST_F(OrbitForm, SkyViewCentre) {
 }
 
 // Save writes the fields into the record (q reads back equal); New and Save
-// append a record; Del removes the current one.
+// append a record (the kind button of a new record switches its kind); Del
+// removes the current one.
 TEST_F(OrbitForm, SaveNewAndDelete) {
     WriteComets(TwoComets());
     Start();
@@ -219,6 +220,13 @@ TEST_F(OrbitForm, SaveNewAndDelete) {
     EXPECT_EQ(orbitCometIndex, -1);
     EXPECT_EQ(PopupText(2561), "<New>");
     EXPECT_EQ(Text(2565), "New comet");
+    Press(2581);  // a new record's kind button switches it: a minor planet
+    EXPECT_TRUE(Visible(2582) && Visible(2583));
+    EXPECT_EQ(Text(138), "Epoch");
+    Press(2582);  // and back to a comet
+    EXPECT_TRUE(Visible(2581));
+    EXPECT_FALSE(Visible(2583));
+    EXPECT_EQ(Text(139), "q");
     SetText(2568, "1.0000");
     Press(2575);
     EXPECT_EQ(FileCount(), 3u);
