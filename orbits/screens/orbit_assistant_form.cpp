@@ -428,6 +428,13 @@ void UpdateOrbitForm(int index) {
     SetPopupList(kOrbitViewTrigger, kOrbitViewList, orbitAssistantView);
     WriteOrbitDateTimeFields();
     ShowViewControls(orbitAssistantView);
+    // The pictures cover their area themselves: while a key steps them their
+    // background is left alone; every other drawing starts on a clean area
+    // (the table, and the "Earth:" line below the lists).
+    if (orbitViewState.keyRepeat || !IsPictureView()) {
+        const XywhRect area = OrbitDrawArea();
+        EraseRectangle(area);
+    }
     const OrbitFormTime& t = orbitFormTime;
     switch (orbitAssistantView) {
     case kOrbitViewEphemeris: DrawOrbitEphemeris(); return;

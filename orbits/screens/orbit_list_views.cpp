@@ -75,8 +75,13 @@ void DrawHeaders(const Columns& c, int y) {
 // The day's altitude bar of a row, right of the distance column.
 void DrawRowGraph(const OrbitEphemerisRow& row, int x, int y) {
     const SiteRecord& s = currentSite;
-    const int width = OrbitDrawArea().width - ScaleX(5) - x;
-    if (width <= 0 || !row.valid) return;
+    // The bar's hour cells are width / 25 + 1 wide and its last "0h" label
+    // starts 5 units before the 24th: the width leaves that label inside the
+    // room up to 5 units from the right edge.
+    const int room = OrbitDrawArea().width - ScaleX(5) - x;
+    const int cell = (room - 24 - Width("0h") + 5 * ScaleX(1)) / 24;
+    const int width = 25 * cell;
+    if (cell <= 0 || !row.valid) return;
     double rise = 0, transit = 0, set = 0;
     ComputeRiseTransitSetFixed(row.year, row.month, row.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
                                GetHorizonAltitude(), row.rightAscension, row.declination, &rise, &transit, &set);

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "orbit_form_fixture.h"
+#include "platform/messages.h"
 #include "platform/screen.h"
+#include "platform/text_log.h"
 #include "support/layout_check.h"
 
 namespace {
@@ -54,6 +56,29 @@ TEST_P(OrbitScreens, EveryViewDrawn) {
             EXPECT_EQ(orbitSkyFov, 4);
             Shot(("orbit_sky60_" + std::to_string(screen.width) + "_" + std::to_string(screen.dpi) + ".png").c_str());
         }
+    }
+}
+
+// Keys redraw a view in place: after Page Down and Right the ephemeris table
+// and the Best Dates list show no text over an older one.
+TEST_P(OrbitScreens, KeysRedrawInPlace) {
+    const pl::ScreenInfo screen = GetParam();
+    WriteComets({TestComet("C/2006 P1 (McNaught)", 2007, 1, 12.8f, 0.1707f, 1.0f, 155.9f, 267.4f, 77.8f, 5.5f, 10.0f),
+                 TestComet("2P/Encke", 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f)});
+    pl::SetScreenInfo(screen);
+    Start();
+    Open();
+    for (int view : {0, 1}) {
+        ChooseView(view);
+        if (view == 1) TapRow(2547, 1);  // "Earth: ..." below the list
+        Ui([] { pl::StartTextLog(); });
+        harness.key(pl::VK_NEXT);
+        harness.key(pl::VK_RIGHT);
+        std::vector<std::string> faults;
+        Ui([&] { faults = LayoutFaults(form); });
+        Ui([] { pl::StopTextLog(); });
+        for (const std::string& fault : faults) ADD_FAILURE() << view << ": " << fault;
+        Shot(("orbit_keys_" + std::to_string(view) + "_" + std::to_string(screen.width) + ".png").c_str());
     }
 }
 
