@@ -16,6 +16,7 @@
 #include "orbits/comet_lists.h"
 #include "platform/files.h"
 #include "platform/messages.h"
+#include "platform/text_log.h"
 #include "support/reference_table.h"
 
 namespace {
@@ -198,6 +199,28 @@ TEST_F(OrbitForm, SkyViewCentre) {
     Choose(2577, 2578, 3);
     EXPECT_EQ(orbitViewState.centreLongitude, longitude);
     EXPECT_EQ(orbitViewState.centreLatitude, latitude);
+}
+
+// A tap on a track point of the sky view (without a drag) names it with its
+// date.
+TEST_F(OrbitForm, TapNamesATrackPoint) {
+    WriteComets(TwoComets());
+    Start(2006, 12, 28, 21, 0);
+    SetOrbitAssistantView(4);
+    Open();
+    ASSERT_NE(OrbitSkyTrack(), nullptr);
+    const SelectionEntry point = OrbitSkyTrack()[6];
+    ASSERT_EQ(point.horizonHidden, 0);
+    Ui([] { pl::StartTextLog(); });
+    harness.tap(point.screenX, 46 + point.screenY);  // the picture starts 46 units down
+    bool named = false;
+    Ui([&] {
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            if (run.text == point.name) named = true;
+        pl::StopTextLog();
+    });
+    EXPECT_TRUE(named) << point.name;
+    EXPECT_EQ(std::string(point.name), DateText(2007, 2, 8));  // the seventh date, 6 weeks on
 }
 
 // Save writes the fields into the record (q reads back equal); New and Save
