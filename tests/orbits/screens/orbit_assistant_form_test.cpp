@@ -10,7 +10,9 @@
 #include <cstring>
 #include <string>
 
+#include "chart/chart_views.h"
 #include "chart/solar_system_view.h"
+#include "core/preferences.h"
 #include "core/shared_state.h"
 #include "orbit_form_fixture.h"
 #include "orbits/comet_lists.h"
@@ -18,6 +20,7 @@
 #include "platform/messages.h"
 #include "platform/text_log.h"
 #include "support/reference_table.h"
+#include "ui/shell_state.h"
 
 namespace {
 
@@ -41,6 +44,52 @@ protected:
         Ui([&] { pl::SetDlgItemText(form, id, text); });
     }
 };
+
+// While the form is open the chart view is "Whole Sky" (2) and object names
+// and word 76 are off; the form's time is the program's with second 0; Back
+// returns to the form before and puts the words back.
+TEST_F(OrbitForm, OpeningAndClosing) {
+    WriteComets(TwoComets());
+    Start(2006, 12, 28, 21, 7);
+    Ui([] {
+        preferences.word[kPrefChartType] = 0;
+        preferences.word[kPrefObjectNames] = 1;
+        preferences.word[76] = 3;
+        currentDateTime.second = 42;
+    });
+    Open();
+    EXPECT_EQ(preferences.word[kPrefChartType], 2);
+    EXPECT_EQ(preferences.word[kPrefObjectNames], 0);
+    EXPECT_EQ(preferences.word[76], 0);
+    EXPECT_EQ(chartFlagB, 0);
+    EXPECT_EQ(GetStarDotZoom(), 0);
+    EXPECT_EQ(orbitFormTime.minute, 7);
+    EXPECT_EQ(orbitFormTime.second, 0);
+    EXPECT_EQ(Text(2558), "21:07");
+    Press(2554);
+    EXPECT_EQ(GetCurrentFormId(), 1950);
+    EXPECT_EQ(preferences.word[kPrefChartType], 0);
+    EXPECT_EQ(preferences.word[kPrefObjectNames], 1);
+    EXPECT_EQ(preferences.word[76], 3);
+    EXPECT_EQ(chartFlagB, 1);
+}
+
+// The help of the view: bulleted lines, the second line of a two-line
+// message after a line break.
+TEST_F(OrbitForm, HelpOfTheView) {
+    WriteComets(TwoComets());
+    Start();
+    Open();
+    Press(2553);
+    EXPECT_EQ(BoxText(),
+              "\x95 Select a comet in the list to display its ephemeris,\n\x95 Use Up and Down keys to change comet,\n"
+              "\x95 Select date step and use left/right pda keys to change the start date.");
+    AnswerAll();
+    ChooseView(5);
+    Press(2553);
+    EXPECT_EQ(BoxText(), "\x95 Select a comet in the list to display its orbital information.\n");
+    AnswerAll();
+}
 
 // With one record, Page Up and Page Down keep record 0.
 TEST_F(OrbitForm, RecordKeysHeldWithOneRecord) {
