@@ -17,6 +17,7 @@
 #include "objects/finder_form.h"
 #include "objects/object_info_form.h"
 #include "objects/observing_list_form.h"
+#include "orbits/screens/orbit_assistant_form.h"
 #include "orbits/screens/satellites_form.h"
 #include "scope/polar_form.h"
 #include "scope/scope_control_form.h"
@@ -67,7 +68,7 @@ constexpr FormEntry kForms[] = {
     {2470, PolarDialogProc},
     {2520, nullptr},
     {2530, EphemerisFormProc},
-    {2550, nullptr},
+    {2550, OrbitAssistantFormProc},
     {2600, ObserverLogFormProc},
     {2700, EclipseFormProc},
     {2800, SatellitesAssistantFormProc},

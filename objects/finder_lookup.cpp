@@ -18,7 +18,7 @@
 #include "ephemeris/planet_names.h"
 #include "objects/finder_open.h"
 #include "objects/selected_object.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "ui/preference_values.h"
 
 int32_t finderKindTable[kCatalogNameListMax] = {};

@@ -30,7 +30,7 @@
 #include "objects/selected_object.h"
 #include "objects/selection_add.h"
 #include "objects/selection_search.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
 #include "platform/window.h"

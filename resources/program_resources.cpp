@@ -22,6 +22,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kEclipseResources,
         &kCompassResources,
         &kSatelliteResources,
+        &kOrbitResources,
         &kChartFormResources,
         &kEarthBitmapResources,
         &kPlanetDetailResources,

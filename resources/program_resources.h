@@ -69,6 +69,8 @@ extern const pl::ResourceGroup kCompassResources;
 extern const pl::ResourceGroup kChartFormResources;
 // The satellites assistant (2800).
 extern const pl::ResourceGroup kSatelliteResources;
+// The orbit assistant (2550).
+extern const pl::ResourceGroup kOrbitResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;

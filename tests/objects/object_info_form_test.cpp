@@ -19,7 +19,7 @@
 #include "objects/object_info.h"
 #include "objects/object_info_form.h"
 #include "objects/object_info_panel.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "platform/message_box.h"
 #include "platform/text_log.h"
 #include "scope/scope_dispatch.h"
@@ -284,8 +284,8 @@ TEST_F(ObjectInfoForm, FaintObjectGaugeAndFieldHelp) {
     }
 }
 
-// The details button by kind: a comet opens the orbit assistant's 3D view
-// (refused until that form is built), Jupiter the planet detail form in its
+// The details button by kind: a comet opens the orbit assistant's 3D view,
+// Jupiter the planet detail form in its
 // mode, the Moon the Moon assistant; a bright star shows its identifiers, a
 // deep-sky object its description or that it has none.
 TEST_F(ObjectInfoForm, DetailsOfEachKindOfObject) {
@@ -294,8 +294,9 @@ TEST_F(ObjectInfoForm, DetailsOfEachKindOfObject) {
     EXPECT_EQ(Shown(), "C/2023 A3");
     Press(kInfoDetails);
     EXPECT_EQ(orbitAssistantView, 3);
-    EXPECT_EQ(BoxText(), "Unkown form call\n");
-    Answer(pl::IDOK);
+    EXPECT_EQ(GetCurrentFormId(), 2550);
+    EXPECT_EQ(orbitCometIndex, 0);
+    AnswerAll();
     OpenOn(kPlanetTab, 6);
     Ui([] { SetSaturnAssistantMode(); });
     Press(kInfoDetails);
