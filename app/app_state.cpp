@@ -164,7 +164,8 @@ void ShutdownApplication() {
     const int32_t fields[5] = {currentDateTime.year, currentDateTime.month, currentDateTime.day,
                                currentDateTime.hour, currentDateTime.minute};
     for (int i = 0; i < 5; ++i) preferences.word[kPrefStartYear + i] = fields[i];
-    SaveUserList("last_list");
+    // A last list cut at its load and not changed since stays whole on disk.
+    if (!IsCutListUnchanged("last_list.lst")) SaveUserList("last_list");
     if (preferences.word[kPrefNightMode] != 0) ApplyNightModeColors(0);
     DeleteColorSet();
     SetSerialPersistent(0);

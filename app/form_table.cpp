@@ -17,8 +17,10 @@
 #include "objects/finder_form.h"
 #include "objects/object_info_form.h"
 #include "objects/observing_list_form.h"
+#include "orbits/screens/orbit_assistant_form.h"
 #include "orbits/screens/satellites_form.h"
 #include "scope/n_star_form.h"
+#include "scope/polar_form.h"
 #include "scope/scope_control_form.h"
 #include "scope/two_star_form.h"
 #include "tools/camera_form.h"
@@ -28,6 +30,7 @@
 #include "tools/location_form.h"
 #include "tools/location_list_form.h"
 #include "tools/observer_log_form.h"
+#include "tools/twilight_form.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -59,14 +62,14 @@ constexpr FormEntry kForms[] = {
     {2206, ChecklistPageProc},
     {2350, FinderFormProc},
     {2400, ScopeControlDialogProc},
-    {2410, nullptr},
+    {2410, TwilightFormProc},
     {2423, DayNightProc},
     {2450, PlanetAssistantDlgProc},
     {2460, PlanetDetailDlgProc},
-    {2470, nullptr},
+    {2470, PolarDialogProc},
     {2520, nullptr},
     {2530, EphemerisFormProc},
-    {2550, nullptr},
+    {2550, OrbitAssistantFormProc},
     {2600, ObserverLogFormProc},
     {2700, EclipseFormProc},
     {2800, SatellitesAssistantFormProc},

@@ -1,9 +1,12 @@
-// The zendavori program. With a display it runs in a window (ZENDAVORI_SCREEN,
-// default 480x640@192, zoomed by ZENDAVORI_ZOOM). Without one it runs headless:
-// it starts, renders the first screen, writes it to the PNG named by
-// ZENDAVORI_SCREENSHOT (default zendavori-screen.png), answers the message
-// boxes that opened (they are in the picture) with their default button, shuts
-// down and exits 0.
+// The zendavori program. With a display named it runs in a window
+// (ZENDAVORI_SCREEN, default 480x640@192, zoomed by ZENDAVORI_ZOOM); when no
+// window can be made there it says why on standard error and exits 1. With
+// no display named it runs headless: it starts, renders the first screen,
+// writes it to the PNG named by ZENDAVORI_SCREENSHOT (default
+// zendavori-screen.png), answers the message boxes that opened (they are in
+// the picture) with their default button, shuts down and exits 0. A start in
+// a program folder another instance holds says so on standard error and exits
+// 1. Each environment value that cannot be used is reported once.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,6 +14,7 @@
 
 #include "app/application_quit.h"
 #include "app/main_window.h"
+#include "app/start_environment.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/harness.h"
@@ -20,11 +24,6 @@
 #include "platform/window.h"
 
 namespace {
-
-void WarnBadScreen(const pl::ScreenInfo& used) {
-    std::fprintf(stderr, "zendavori: ZENDAVORI_SCREEN is not WxH@DPI; using %dx%d@%d\n", used.width, used.height,
-                 used.dpi);
-}
 
 // Answers every open box with its first button; a box may open another.
 void AnswerOpenBoxes(pl::Harness& harness) {
@@ -36,12 +35,18 @@ void AnswerOpenBoxes(pl::Harness& harness) {
     }
 }
 
-int RunHeadless() {
+int AlreadyRunning() {
+    std::fprintf(stderr, "zendavori: %s\n", kAlreadyRunningText);
+    return kAlreadyRunningExit;
+}
+
+int RunHeadless(const pl::ScreenInfo& screen) {
     pl::HarnessOptions options;
     pl::GetLocalTime(&options.start);
-    if (!pl::ScreenFromEnvironment(pl::kHeadlessScreen, &options.screen)) WarnBadScreen(options.screen);
+    options.screen = screen;
     pl::Harness harness(options);
     harness.start([] { return WinMain(nullptr, nullptr, "", pl::SW_SHOW); });
+    if (!harness.running() && harness.exitCode() == kAlreadyRunningExit) return AlreadyRunning();
     const char* name = std::getenv("ZENDAVORI_SCREENSHOT");
     std::string path = name && name[0] ? name : "zendavori-screen.png";
     bool saved = harness.savePng(path);
@@ -59,11 +64,18 @@ int RunHeadless() {
 }  // namespace
 
 int main() {
-    pl::ScreenInfo screen;
-    if (!pl::ScreenFromEnvironment(pl::kWindowScreen, &screen)) WarnBadScreen(screen);
-    pl::SetScreenInfo(screen);
-    if (!pl::StartSdlBackend(pl::ZoomFromEnvironment())) return RunHeadless();
+    const bool window = pl::DisplayNamed();
+    const StartEnvironment environment = ReadStartEnvironment(window);
+    for (const std::string& warning : environment.warnings) std::fprintf(stderr, "zendavori: %s\n", warning.c_str());
+    if (!window) return RunHeadless(environment.screen);
+    pl::SetScreenInfo(environment.screen);
+    std::string reason;
+    if (!pl::StartSdlBackend(environment.zoom, &reason)) {
+        std::fprintf(stderr, "zendavori: cannot open a window on the display: %s\n", reason.c_str());
+        return 1;
+    }
     int code = WinMain(nullptr, nullptr, "", pl::SW_SHOW);
     pl::StopSdlBackend();
+    if (code == kAlreadyRunningExit) return AlreadyRunning();
     return code;
 }

@@ -15,6 +15,7 @@
 #include "platform/focus.h"
 #include "platform/gdi.h"
 #include "platform/instance_lock.h"
+#include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/paint.h"
 #include "platform/resources.h"
@@ -45,6 +46,7 @@ constexpr int kQuitCommand = 1035;  // closing the window quits as the menu's Qu
 
 void* hInstance = nullptr;
 bool instanceRunning = false;  // past the single-instance test in this process
+bool anotherInstance = false;  // the last start found another instance
 bool shutdownDone = false;
 
 void PaintBackground(pl::Hwnd hwnd) {
@@ -141,7 +143,11 @@ bool InitInstance(void* instance, int showCommand) {
     char title[kStringLength + 1];
     pl::LoadString(kClassString, className, sizeof className);
     pl::LoadString(kTitleString, title, sizeof title);
-    if (AnotherInstanceRuns(className, title)) return false;
+    anotherInstance = AnotherInstanceRuns(className, title);
+    if (anotherInstance) {
+        if (pl::SdlBackendRunning()) pl::MessageBox(nullptr, kAlreadyRunningText, title, pl::MB_OK | pl::MB_TOPMOST);
+        return false;
+    }
     instanceRunning = true;
     shutdownDone = false;
     InitDisplayScale();
@@ -191,6 +197,8 @@ int WinMain(void* instance, void*, const char*, int showCommand) {
         // A quit message from elsewhere ends the loop before the shut-down ran.
         RunShutdown(false);
         if (pl::IsWindow(mainWindow)) pl::DestroyWindow(mainWindow);
+    } else if (anotherInstance) {
+        code = kAlreadyRunningExit;
     }
     if (first) {
         instanceRunning = false;

@@ -9,7 +9,6 @@
 #include "app/preference_tables.h"
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
-#include "catalog/eyepieces.h"
 #include "catalog/selection_list.h"
 #include "catalog/stellar_catalog.h"
 #include "chart/chart_clock.h"
@@ -132,18 +131,8 @@ void InitPortPopups(pl::Hwnd form) {
     }
 }
 
-// Row 0 "None", row n eyepiece record n - 1 (rows show in the reverse order
-// of their additions).
 void InitEyepiecePopup(pl::Hwnd form) {
-    int count = CheckEyepieceDatabase();
-    for (int i = count; i-- > 0;) {
-        char text[48];
-        uint32_t value = 0;
-        float focal = 0;
-        GetEyepieceRecord(i, &value, &focal, text, sizeof text);
-        AddListRow(form, kEyepieceList, text);
-    }
-    AddListRow(form, kEyepieceList, "None");
+    AddEyepieceRows(form, kEyepieceList);
     InitPopupList(form, kEyepieceTrigger, kEyepieceList, -1, 10, 0);
 }
 

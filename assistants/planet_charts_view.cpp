@@ -26,6 +26,8 @@
 float chartPixelsPerDay = 1.0f;
 int32_t cursorX = 0;
 DrawWindowRecord* cursorSavedBits = nullptr;
+int32_t chartCursorTop = 0;
+int32_t chartCursorBottom = 0;
 
 namespace {
 
@@ -156,6 +158,8 @@ void DrawPlanetCharts(int year, int month, int quantity) {
     chartPixelsPerDay = static_cast<float>((formWidth - ChartLeft()) / 380.0);
     const Plot p = MakePlot(s);
     chartRect = p.area;
+    chartCursorTop = ScaleY(21) + ScaleY(24);
+    chartCursorBottom = formHeight - ScaleY(22) - ScaleY(24);
     pl::Hdc dc = GetDrawDc();
     pl::Rect previousClip{};
     const bool hadClip = dc && pl::GetClipBox(dc, &previousClip);
@@ -194,7 +198,7 @@ int SetDateFromChartTap(int x, int y, int dateFieldId, int timeFieldId, int star
     cursorSavedBits = SaveBits(XywhRect{x, 0, 0, formHeight - 1});
     savedColumnX = x;
     SetForeColor(Rgb(155, 0, 0));
-    DrawLine(x, ScaleY(21) + ScaleY(24), x, formHeight - ScaleY(22) - ScaleY(24));
+    DrawLine(x, chartCursorTop, x, chartCursorBottom);
     int year = 0, month = 0, day = 0;
     ChartTapDate(x, startYear, startMonth, &year, &month, &day);
     char text[32];

@@ -18,9 +18,11 @@
 extern float chartPixelsPerDay;              // set by DrawPlanetCharts
 extern int32_t cursorX;                      // the date cursor's x
 extern DrawWindowRecord* cursorSavedBits;    // the pixel column under the cursor line
+extern int32_t chartCursorTop;               // the cursor line's first and last rows, set by
+extern int32_t chartCursorBottom;            // the chart drawn last
 
 // Draws the page for the chart starting on the 1st of (year, month); sets
-// chartRect to the chart's rectangle. The position-mode preference is 0
+// chartRect to the chart's rectangle and the cursor line to 45v .. H - 46v. The position-mode preference is 0
 // while it draws. Samples are skipped while an arrow key is held.
 void DrawPlanetCharts(int year, int month, int quantity);
 
@@ -32,7 +34,7 @@ void ChartTapDate(int x, int startYear, int startMonth, int* year, int* month, i
 // chartRect's width, 24v .. H - 21v - 22v) cursorX is held at the area's
 // nearer side and 0 is returned. Inside, the column under the former cursor
 // comes back, the new one is saved and the cursor drawn in red (155, 0, 0)
-// from 45v to H - 46v; the date under x goes to the date field (FormatDate)
+// from chartCursorTop to chartCursorBottom; the date under x goes to the date field (FormatDate)
 // and "00:00" to the time field when its id is not 0, when the open form has
 // them. Returns 1. The assistant's date is not changed.
 int SetDateFromChartTap(int x, int y, int dateFieldId, int timeFieldId, int startYear, int startMonth);

@@ -108,6 +108,9 @@ int OpenAllDatabases() {
 void CloseAllDatabases() {
     openStellarLevel = -1;
     for (RecordDbHandle** slot : longLivedSlots) CloseRecordDb(slot);
+    // The next ReopenDatabases(0) opens them again (a program started anew in
+    // the same process found them closed but marked open).
+    databasesOpen = false;
 }
 
 int ReopenDatabases(int closeFirst) {

@@ -13,6 +13,7 @@
 #include "core/angle_text.h"
 #include "core/constellation.h"
 #include "core/julian_day.h"
+#include "core/kept_file.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
@@ -139,16 +140,20 @@ std::string LineForMessage(const char* text, std::size_t limit) {
     return std::string(text, n < limit ? n : limit);
 }
 
-// Adds one parsed line to the list; false when the list refused it.
-bool AddImportedLine(const char* line, ObjectRecord* rec) {
+enum class LineAdded { Added, AlreadyListed, NoRoom };
+
+// Adds one parsed line to the list. A line already in the list is told of
+// at once; lines beyond the list's room are counted by the caller.
+LineAdded AddImportedLine(const char* line, ObjectRecord* rec) {
+    if (SelectionFillIsFull()) return LineAdded::NoRoom;
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
     if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
-        return false;
+        return LineAdded::AlreadyListed;
     }
     ++selectionShownCount;
-    return true;
+    return LineAdded::Added;
 }
 
 }  // namespace
@@ -222,17 +227,14 @@ namespace {
 void WriteMemoFile(const std::string& name, const std::string& text) {
     std::string path = MemoPath(name);
     std::string temporary = path + ".tmp";
-    std::FILE* file = pl::OpenFile(temporary, "w");
+    std::FILE* file = OpenKeptTemporary(temporary.c_str(), "w");
     if (!file) {
         ShowInformation("Can't open memo:", name);
         return;
     }
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (std::fclose(file) != 0) written = false;
-    if (!written || !pl::RenameFile(temporary, path)) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (!CommitKeptFile(file, temporary.c_str(), path.c_str(), written))
         ShowInformation("Error while exporting memo.", name);
-        pl::RemoveFile(temporary);
-    }
 }
 
 }  // namespace
@@ -339,6 +341,7 @@ int ImportMemoText(const char* text) {
     selectionShownCount = 0;
     const int length = static_cast<int>(std::strlen(text));
     int offset = 0;
+    int notImported = 0;
     while (offset < length) {
         offset += SkipLineEnds(text + offset);
         if (offset >= length) break;
@@ -349,10 +352,15 @@ int ImportMemoText(const char* text) {
             ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
             break;
         }
-        AddImportedLine(text + offset, &rec);
+        if (AddImportedLine(text + offset, &rec) == LineAdded::NoRoom) ++notImported;
         offset += consumed;
     }
     EndBusyIndicator(0);
+    if (notImported > 0) {
+        char message[64];
+        std::snprintf(message, sizeof message, "List full: %d lines not imported.", notImported);
+        ShowInformation(message, "");
+    }
     selectionCount = selectionShownCount;
     return selectionCount;
 }

@@ -1,5 +1,6 @@
 #include "catalog/object_catalog.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -31,6 +32,10 @@ void DecodeObjectRecord(const uint8_t* r, bool nameAt40, ObjectRecord* o) {
     LoadText(r, nameAt40 ? 40 : 44, sizeof o->name, o->name, sizeof o->name);
 }
 
+ObjectReadResult PlaceResult(const ObjectRecord& r) {
+    return IsSkyPlace(r.rightAscension, r.declination) ? kObjectRead : kObjectDamaged;
+}
+
 int CompareKeys(int32_t probeId, int32_t probeNumber, int32_t id, int32_t number) {
     if (probeId != id) return probeId > id ? 1 : -1;
     if (probeNumber != number) return probeNumber > number ? 1 : -1;
@@ -39,34 +44,41 @@ int CompareKeys(int32_t probeId, int32_t probeNumber, int32_t id, int32_t number
 
 }  // namespace
 
-bool GetObjectRecord(int index, ObjectRecord* record) {
+bool IsSkyPlace(double rightAscension, double declination) {
+    return std::isfinite(rightAscension) && rightAscension >= 0.0 && rightAscension < 24.0 &&
+           std::isfinite(declination) && declination >= -90.0 && declination <= 90.0;
+}
+
+ObjectReadResult ReadObjectRecord(int index, ObjectRecord* record) {
     if (!objectDb) {
         ShowInformation("Object database isn't open!", "");
-        return false;
+        return kObjectFailed;
     }
-    if (index < 0 || index >= GetRecDbCount(objectDb)) return false;
+    if (index < 0 || index >= GetRecDbCount(objectDb)) return kObjectFailed;
     const uint8_t* r = FetchRecord(objectDb, index, kObjectRecordSize);
     if (!r) {
         ShowInformation("Could not retrieve object record!", "");
-        return false;
+        return kObjectFailed;
     }
     DecodeObjectRecord(r, false, record);
     record->name[0] = '\0';
-    return true;
+    return PlaceResult(*record);
 }
+
+bool GetObjectRecord(int index, ObjectRecord* record) { return ReadObjectRecord(index, record) == kObjectRead; }
 
 int GetUserObjectCount() { return GetRecDbCount(userCatalogDb); }
 
-bool GetUserObjectRecord(int index, ObjectRecord* record) {
+ObjectReadResult ReadUserObjectRecord(int index, ObjectRecord* record) {
     if (!userCatalogDb) {
         ShowInformation("User Object database isn't open!", "");
-        return false;
+        return kObjectFailed;
     }
-    if (index < 0 || index >= GetUserObjectCount()) return false;
+    if (index < 0 || index >= GetUserObjectCount()) return kObjectFailed;
     const uint8_t* r = FetchRecord(userCatalogDb, index, kObjectRecordSize);
     if (!r) {
         ShowInformation("Could not retrieve user object record!", "");
-        return false;
+        return kObjectFailed;
     }
     int version = 0;
     GetDbVersion(userCatalogDb, &version);
@@ -74,7 +86,11 @@ bool GetUserObjectRecord(int index, ObjectRecord* record) {
     if (record->name[0] == '\0' || record->name[0] == ' ')
         std::snprintf(record->name, sizeof record->name, "%s%ld", DesignationPrefix(record->designationId & 0xFFFF),
                       static_cast<long>(record->number));
-    return true;
+    return PlaceResult(*record);
+}
+
+bool GetUserObjectRecord(int index, ObjectRecord* record) {
+    return ReadUserObjectRecord(index, record) == kObjectRead;
 }
 
 bool FindDreyerDescription(int designationId, int32_t number, char* destination, std::size_t size) {

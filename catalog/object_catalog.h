@@ -29,9 +29,22 @@ constexpr std::size_t kObjectRecordSize = 64;
 // Copies at most 19 characters of `source` into the record's name, terminated.
 void SetObjectRecordName(ObjectRecord* rec, const char* source);
 
+// True when the place is one on the sky: right ascension finite and in [0, 24)
+// hours, declination finite and in [-90, 90] degrees.
+bool IsSkyPlace(double rightAscension, double declination);
+
+// What reading one object record gave. kObjectDamaged: the record was read and
+// decoded, but its place is no place on the sky (see IsSkyPlace), so it is
+// not an object to show or test; its key fields can still guide a search.
+enum ObjectReadResult { kObjectRead, kObjectDamaged, kObjectFailed };
+
 // Object database record `index` with an empty name (names come from the cross
-// references). False: "Object database isn't open!", an index outside the record
-// count (silently), or "Could not retrieve object record!".
+// references). kObjectFailed: "Object database isn't open!", an index outside
+// the record count (silently), or "Could not retrieve object record!".
+ObjectReadResult ReadObjectRecord(int index, ObjectRecord* record);
+
+// ReadObjectRecord, true only for a record with a place on the sky (a damaged
+// one is refused silently).
 bool GetObjectRecord(int index, ObjectRecord* record);
 
 // Number of user-catalogue records; 0 when it is not open.
@@ -39,9 +52,12 @@ int GetUserObjectCount();
 
 // User-catalogue record `index`. A catalogue older than version 26 has the name at
 // byte 40 and no distance (0). An empty name, or one beginning with a blank,
-// becomes the designation prefix and the number ("NGC891"). False: "User Object
-// database isn't open!", an index outside the count (silently), or "Could not
-// retrieve user object record!".
+// becomes the designation prefix and the number ("NGC891"). kObjectFailed: "User
+// Object database isn't open!", an index outside the count (silently), or "Could
+// not retrieve user object record!"; kObjectDamaged as for ReadObjectRecord.
+ObjectReadResult ReadUserObjectRecord(int index, ObjectRecord* record);
+
+// ReadUserObjectRecord, true only for a record with a place on the sky.
 bool GetUserObjectRecord(int index, ObjectRecord* record);
 
 // The coded description of an object (at most 49 characters, cut to fit `size`

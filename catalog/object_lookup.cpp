@@ -85,8 +85,10 @@ Search SearchCatalogueRange(int designation, int32_t number, ObjectRecord* recor
     if (row.first == kNoDesignationRecords || first > last) return Search::NotFound;
     while (first <= last) {
         int mid = (first + last) / 2;
-        if (!GetObjectRecord(mid, record)) return Search::ReadFailure;
-        if (record->number == number && Designation(record) == designation) {
+        // A damaged record is never the answer, but its key still steers the search.
+        ObjectReadResult read = ReadObjectRecord(mid, record);
+        if (read == kObjectFailed) return Search::ReadFailure;
+        if (read == kObjectRead && record->number == number && Designation(record) == designation) {
             *recordIndex = mid;
             return Search::Found;
         }

@@ -167,9 +167,11 @@ void FreeSelectionList() {
     selectionCount = -1;
 }
 
+bool SelectionFillIsFull() { return selectionShownCount >= selectionFillLimit || selectionShownCount >= allocated; }
+
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec) {
     int p = selectionShownCount;
-    if (!entries || !rec || p < 0 || p >= selectionFillLimit || p >= allocated) return 0;
+    if (!entries || !rec || p < 0 || SelectionFillIsFull()) return 0;
     int designation = static_cast<int16_t>(rec->designationId);
     if (IsListed(entries, p, designation, rec->number)) return 0;
     if (selectionListIndex) selectionListIndex[p] = p;

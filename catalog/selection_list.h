@@ -48,6 +48,10 @@ void FreeSelectionList();
 // advances selectionShownCount.
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec);
 
+// True when MakeSelectionEntry would refuse any record for want of room: the
+// fill position has reached the fill limit or the list's allocation.
+bool SelectionFillIsFull();
+
 // Removes entry `position` of selectionList: the entries after it move down
 // one slot, the counts go down by one and the slot freed at the end is marked
 // free (number -1, empty name). 0, changing nothing, for a position that is

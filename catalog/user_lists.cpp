@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "catalog/databases.h"
+#include "catalog/designations.h"
+#include "catalog/object_catalog.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
+#include "core/kept_file.h"
 #include "core/preferences.h"
 #include "core/program_hooks.h"
 #include "core/services.h"
@@ -74,12 +77,64 @@ void DecodeHeader(const uint8_t* bytes, UserListHeader* header) {
     header->count = LoadI32(bytes, 64);
 }
 
-// Reads up to n entries into the list; returns how many whole entries were read.
-int ReadEntries(std::FILE* file, int n) {
+// An entry no search or form makes: a designation or object type outside its
+// table, or a place that is no place on the sky. A list file carries no magic
+// number, so this is how garbage is told from a list.
+bool IsDamagedEntry(const SelectionEntry& e) {
+    return e.designation < 0 || e.designation >= kDesignationCount || e.objectType < 0 ||
+           e.objectType >= kObjectTypeCount || !IsSkyPlace(e.rightAscension, e.declination);
+}
+
+struct ReadCounts {
+    int whole = 0;  // whole entries read from the file
+    int kept = 0;   // of which put in the list
+};
+
+// Reads up to n entries into the list, leaving out the damaged ones.
+ReadCounts ReadEntries(std::FILE* file, int n) {
     std::vector<uint8_t> bytes(static_cast<std::size_t>(n) * kSelectionEntrySize);
-    int whole = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file) / kSelectionEntrySize);
-    for (int i = 0; i < whole; ++i) LoadSelectionEntry(&bytes[i * kSelectionEntrySize], &selectionList[i]);
-    return whole;
+    ReadCounts counts;
+    counts.whole = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file) / kSelectionEntrySize);
+    for (int i = 0; i < counts.whole; ++i) {
+        SelectionEntry entry;
+        LoadSelectionEntry(&bytes[i * kSelectionEntrySize], &entry);
+        if (!IsDamagedEntry(entry)) selectionList[counts.kept++] = entry;
+    }
+    return counts;
+}
+
+// Entries of the file after the first `read`, up to the header's count.
+long EntriesLeft(std::FILE* file, int32_t count, int read) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+    const long end = std::ftell(file);
+    const long inFile = (end - kUserListHeaderSize) / kSelectionEntrySize;
+    return (inFile < count ? inFile : count) - read;
+}
+
+// The list as a load left it when the file held more entries than fitted:
+// the file, and the entries without the words the chart rewrites at every
+// drawing (projection, screen place, hidden flag).
+struct CutLoad {
+    std::string file;
+    std::vector<uint8_t> entries;
+};
+CutLoad cutLoad;
+
+std::vector<uint8_t> ListIdentity() {
+    std::vector<uint8_t> bytes(static_cast<std::size_t>(selectionCount) * kSelectionEntrySize);
+    for (int i = 0; i < selectionCount; ++i) {
+        SelectionEntry entry = selectionList[i];
+        entry.chartX = entry.chartY = entry.chartZ = entry.screenX = entry.screenY = 0;
+        entry.horizonHidden = 0;
+        StoreSelectionEntry(entry, &bytes[i * kSelectionEntrySize]);
+    }
+    return bytes;
+}
+
+void ShowCountMessage(const char* format, long count, const char* name = "") {
+    char text[200];
+    std::snprintf(text, sizeof text, format, static_cast<int>(count), name);
+    ShowInformation(text, "");
 }
 
 }  // namespace
@@ -100,20 +155,14 @@ void SaveUserList(const char* listName) {
     }
     std::string path = ListPath(listName) + ".lst";
     std::string temporary = path + ".tmp";
-    std::FILE* file = pl::OpenFile(temporary, "wb");
+    std::FILE* file = OpenKeptTemporary(temporary.c_str(), "wb");
     if (!file) return;
     uint8_t header[kUserListHeaderSize];
     BuildHeader(listName, count, header);
-    bool written = WriteList(file, header, count);
-    if (std::fclose(file) != 0 && written) {
+    const bool written = WriteList(file, header, count);
+    // A failed write has said which; a failure after it is one of the data.
+    if (!CommitKeptFile(file, temporary.c_str(), path.c_str(), written) && written)
         ShowInformation("Can't write data.", "");
-        written = false;
-    }
-    if (written && !pl::RenameFile(temporary, path)) {
-        ShowInformation("Can't write data.", "");
-        written = false;
-    }
-    if (!written) pl::RemoveFile(temporary);
 }
 
 void LoadUserList(const char* fileName, int asCatalog) {
@@ -138,7 +187,7 @@ void LoadUserList(const char* fileName, int asCatalog) {
         return;
     }
     int n = header.count;
-    int capacity = GetSelectionListAllocated();
+    const int capacity = GetSelectionListAllocated();
     if (n >= capacity) n = capacity - 1;
     selectionCriteria.year = static_cast<int16_t>(header.year);
     selectionCriteria.month = static_cast<int16_t>(header.month);
@@ -146,11 +195,22 @@ void LoadUserList(const char* fileName, int asCatalog) {
     selectionCriteria.hour = static_cast<int16_t>(header.hour);
     selectionCriteria.minute = static_cast<int16_t>(header.minute);
     selectionCurrentRow = 0;
-    selectionCount = ReadEntries(file, n);
-    if (selectionCount < n) ShowInformation("Can't read data.", "");
+    const ReadCounts read = ReadEntries(file, n);
+    selectionCount = read.kept;
+    const long left = read.whole < n ? 0 : EntriesLeft(file, header.count, n);
+    if (read.whole < n) ShowInformation("Can't read data.", "");
+    if (left > 0)
+        ShowCountMessage("%d entries of %s could not be loaded; raise Max Selected items to see them.", left, fileName);
+    if (read.whole > read.kept) ShowCountMessage("%d damaged entries were skipped.", read.whole - read.kept);
     selectionList[selectionCount].number = -1;
     std::fclose(file);
     RebuildListView();
+    cutLoad.file = left > 0 ? fileName : "";
+    cutLoad.entries = left > 0 ? ListIdentity() : std::vector<uint8_t>();
+}
+
+bool IsCutListUnchanged(const char* fileName) {
+    return !cutLoad.file.empty() && cutLoad.file == fileName && selectionList && ListIdentity() == cutLoad.entries;
 }
 
 UserListHeaderResult ReadUserListHeader(const char* fileName, UserListHeader* header) {

@@ -26,11 +26,19 @@ void SaveUserList(const char* listName);
 // restores the list's date and time into the selection criteria. A missing file
 // changes nothing and says nothing; a short header or a negative count shows
 // "Can't read header." and changes nothing; a short file keeps the whole entries
-// read and shows "Can't read data.".
+// read and shows "Can't read data.". Entries of the file beyond the list's room
+// are told in "%d entries of %s could not be loaded; raise Max Selected items
+// to see them."; entries whose designation, object type or place is out of
+// range are left out, told in one "%d damaged entries were skipped.".
 // asCatalog not 0: makes `fileName` the user catalogue (at most 51 characters)
 // and opens it; the list entries are unchanged.
 // Both rebuild the shown rows under the class filter.
 void LoadUserList(const char* fileName, int asCatalog);
+
+// True when the last load of `fileName` could not take all its entries and
+// the list has not changed since (the words the chart rewrites aside): saving
+// it over that file would lose the entries left out.
+bool IsCutListUnchanged(const char* fileName);
 
 // The header of a list file, as the list manager shows it.
 struct UserListHeader {

@@ -73,6 +73,11 @@ Fields SplitFixUnits(int64_t u, int64_t* remainder) {
     return {static_cast<int>(major), static_cast<int>(m), static_cast<int>(s)};
 }
 
+// A field already reduced below 60 or 360, truncated. Beyond about 5e304
+// degrees x 3600 is infinite and its remainder not a number: that field,
+// which no longer carries information, is 0.
+int FieldBelow(double reduced) { return std::isfinite(reduced) ? static_cast<int>(reduced) : 0; }
+
 // Thousandths of the unit in a remainder below one unit.
 int FixThousandths(int64_t remainder) { return static_cast<int>(remainder * 1000 / kFixUnitsPerDegree); }
 
@@ -192,8 +197,8 @@ char* DegToStr(char* buffer, std::size_t size, double degrees) {
     const double x = (negative ? -degrees : degrees) + 0.0001388888888888889;
     // fmod results stay below 60, so no field needs a carry; the degrees field
     // is reduced before its conversion so that huge angles cannot overflow.
-    const int s = static_cast<int>(std::fmod(x * 3600.0, 60.0));
-    const Fields f = {static_cast<int>(std::fmod(std::floor(x), 360.0)), static_cast<int>(std::fmod(x * 60.0, 60.0)),
+    const int s = FieldBelow(std::fmod(x * 3600.0, 60.0));
+    const Fields f = {FieldBelow(std::fmod(std::floor(x), 360.0)), FieldBelow(std::fmod(x * 60.0, 60.0)),
                       code == 3 ? s * 10 / 60 : s};
     WriteDegreeFields(buffer, size, code, negative, f);
     return buffer;

@@ -1,22 +1,60 @@
 #include "core/kept_file.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "core/services.h"
 #include "platform/files.h"
 
-bool ReplaceKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes) {
-    std::FILE* out = pl::OpenFile(temporary, "wb");
-    if (!out) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    if (std::fflush(out) != 0 || !pl::SyncFile(out)) written = false;
+namespace {
+
+// The folder of a program path ("userlists" of "userlists\\a.lst"); "" for
+// the program folder itself.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Removes the temporaries "<folder>\\*<kind>" of a temporary whose name ends
+// with `kind` (".lst.tmp"): only the program writes such names. Files only:
+// whatever else stands there is left, and the save then fails on it.
+void RemoveStrayTemporaries(const std::string& temporary) {
+    const std::string folder = FolderOf(temporary);
+    const std::string name = temporary.substr(folder.empty() ? 0 : folder.size() + 1);
+    const std::size_t dot = name.rfind('.', name.size() >= 5 ? name.size() - 5 : 0);
+    const std::string kind = dot == std::string::npos || dot == 0 ? name : name.substr(dot);
+    const std::string prefix = folder.empty() ? std::string() : folder + "\\";
+    for (const std::string& stray : pl::ListDirectory(prefix + "*" + kind)) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(pl::HostPath(prefix + stray), error)) pl::RemoveFile(prefix + stray);
+    }
+}
+
+}  // namespace
+
+std::FILE* OpenKeptTemporary(const char* temporary, const char* mode) {
+    RemoveStrayTemporaries(temporary);
+    return pl::OpenFile(temporary, mode);
+}
+
+bool CommitKeptFile(std::FILE* out, const char* temporary, const char* file, bool written) {
+    if (written && (std::fflush(out) != 0 || !pl::SyncFile(out))) written = false;
     if (std::fclose(out) != 0) written = false;
     if (written && pl::RenameFile(temporary, file)) {
-        pl::SyncFolder("");
+        pl::SyncFolder(FolderOf(file));
         return true;
     }
     pl::RemoveFile(temporary);
     return false;
+}
+
+bool ReplaceKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes) {
+    std::FILE* out = OpenKeptTemporary(temporary, "wb");
+    if (!out) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return CommitKeptFile(out, temporary, file, written);
 }
 
 bool SaveKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes, const char* failure,

@@ -6,7 +6,21 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
+
+// Opens the temporary file of a save (mode "wb" or "w"), after removing the
+// temporaries of its kind that a save killed midway left in its folder: for
+// "userlists\\a.lst.tmp" every "userlists\\*.lst.tmp". Null when it cannot
+// be opened.
+std::FILE* OpenKeptTemporary(const char* temporary, const char* mode);
+
+// Ends a save begun with OpenKeptTemporary: the temporary is put on the disk
+// and closed, then renamed over `file` and the folder synchronised, so a power
+// cut leaves the old file or the new one. With `written` false (a write
+// failed), or when any step fails, the temporary is removed, the old file
+// left as it was, and the result is false.
+bool CommitKeptFile(std::FILE* out, const char* temporary, const char* file, bool written);
 
 // Writes `bytes` to `temporary` and renames it over `file`. False when any
 // step fails; the old file is then left as it was and the temporary removed.

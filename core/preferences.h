@@ -64,6 +64,7 @@ enum PreferenceWord : int {
     kPrefTimeStep = 29,      // "Time Step": row 0 "None" .. 17 "90 Days"
     kPrefHorizonProjection = 35,  // horizon chart by hour angle (0, fixed point) or by RA and LST (1)
     kPrefGrsLongitude = 37,  // float, System II longitude of the Great Red Spot, degrees
+    kPrefPolarResolution = 38,  // float, field resolution of the polar drift reticle, arcseconds per pixel
     kPrefCurrentDeltaT = 39,     // float, seconds
     kPrefObjectNames = 41,   // "Obj. Names"
     kPrefHideGrid = 42,      // "Hide Grid"

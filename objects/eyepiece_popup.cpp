@@ -1,6 +1,7 @@
 #include "objects/eyepiece_popup.h"
 
 #include "catalog/eyepieces.h"
+#include "ui/control_access.h"
 #include "ui/popup_list.h"
 
 void SetEyepiecePopupLabel(int eyepiece, int popupId, int listId, const char* noneText) {
@@ -14,4 +15,18 @@ void SetEyepiecePopupLabel(int eyepiece, int popupId, int listId, const char* no
     float focal = 0;
     GetEyepieceRecord(eyepiece - 1, &value, &focal, text, sizeof text);
     SetPopupLabel(popupId, text);
+}
+
+int AddEyepieceRows(pl::Hwnd form, int listId) {
+    // Rows show in the reverse order of their additions.
+    int count = CheckEyepieceDatabase();
+    for (int i = count; i-- > 0;) {
+        char text[48];
+        uint32_t value = 0;
+        float focal = 0;
+        GetEyepieceRecord(i, &value, &focal, text, sizeof text);
+        AddListRow(form, listId, text);
+    }
+    AddListRow(form, listId, "None");
+    return count + 1;
 }

@@ -18,7 +18,7 @@
 #include "ephemeris/planet_names.h"
 #include "objects/finder_open.h"
 #include "objects/selected_object.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "ui/preference_values.h"
 
 int32_t finderKindTable[kCatalogNameListMax] = {};
@@ -145,8 +145,10 @@ void LookupInRange(int kind, int32_t n) {
     ObjectRecord r{};
     while (low <= high) {
         const int mid = (low + high) / 2;
-        if (!GetObjectRecord(mid, &r)) break;
-        if (r.number == n && static_cast<int16_t>(r.designationId) == kind) {
+        // A damaged record is never the answer, but its key still steers the search.
+        const ObjectReadResult read = ReadObjectRecord(mid, &r);
+        if (read == kObjectFailed) break;
+        if (read == kObjectRead && r.number == n && static_cast<int16_t>(r.designationId) == kind) {
             t.record = r;
             t.index = mid;
             t.catalog = ObjectKindToFinderCatalog(&r);

@@ -22,7 +22,7 @@
 #include "ephemeris/planet_names.h"
 #include "objects/object_texts.h"
 #include "objects/selection_search.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "ui/preference_values.h"
 
 namespace {

@@ -26,7 +26,7 @@
 #include "ephemeris/sun_moon_rise_set.h"
 #include "objects/list_panel.h"
 #include "objects/object_texts.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "ui/input_polling.h"
 #include "ui/preference_values.h"
 

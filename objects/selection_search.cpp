@@ -221,7 +221,9 @@ void SearchUserObjects(Search& s) {
     if (count == 0 && s.c.catalogue == kDesignationUser) ShowInformation("No personnal object found.", "");
     for (int i = 0; i < count && !s.Full(); ++i) {
         ObjectRecord r{};
-        if (!GetUserObjectRecord(i, &r)) break;
+        const ObjectReadResult read = ReadUserObjectRecord(i, &r);
+        if (read == kObjectFailed) break;
+        if (read == kObjectDamaged) continue;
         int designation = RecordDesignation(r);
         if (designation < 0 || designation >= kDesignationCount) {
             r.designationId = kDesignationUser;
@@ -249,7 +251,9 @@ void SearchObjectDatabase(Search& s) {
             DrawStepTitle(title);
         }
         ObjectRecord r{};
-        if (!GetObjectRecord(i, &r)) break;
+        const ObjectReadResult read = ReadObjectRecord(i, &r);
+        if (read == kObjectFailed) break;
+        if (read == kObjectDamaged) continue;
         s.Offer(r, i, MapObjectTypeCode(RecordType(r)));
     }
 }
@@ -400,9 +404,9 @@ void PrepareSelection(int classByte, int catalogue, int type) {
 }
 
 int TestElevation(float lst, float ra, float dec, int32_t threshold) {
-    double h = lst - ra;
-    while (h > 12.0) h -= 24.0;
-    while (h < -12.0) h += 24.0;
+    // Into -12..12 h in one step, whatever the size of lst - ra (a loop of
+    // 24 h steps would never end on a huge or infinite value).
+    const double h = std::remainder(static_cast<double>(lst) - ra, 24.0);
     int32_t cosH, sinH, cosDec, sinDec;
     FixSinCos24(ToFix(h * 15.0 * kDegree), &cosH, &sinH);
     FixSinCos24(ToFix(dec * kDegree), &cosDec, &sinDec);

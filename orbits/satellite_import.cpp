@@ -6,6 +6,7 @@
 
 #include "catalog/databases.h"
 #include "catalog/record_writer.h"
+#include "core/kept_file.h"
 #include "core/services.h"
 #include "platform/files.h"
 
@@ -90,23 +91,17 @@ record_writer::Bytes DatabaseBytes(const std::vector<SatelliteRecord>& records, 
     return record_writer::RecordDbBytes(version, sizeof(SatelliteRecord), encoded);
 }
 
-// Writes the file through a temporary one that then takes its name.
+// Writes the file through a temporary one that then takes its name; the
+// database is closed before the rename (its caller opens it again).
 bool WriteDatabaseFile(const record_writer::Bytes& bytes) {
     const std::string path = std::string(kDataFolder) + kDatabaseName;
     const std::string temporary = path + ".tmp";
     pl::MakeDirectory("data");
-    std::FILE* file = pl::OpenFile(temporary, "wb");
+    std::FILE* file = OpenKeptTemporary(temporary.c_str(), "wb");
     if (!file) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = pl::SyncFile(file) && written;
-    if (std::fclose(file) != 0) written = false;
-    if (written) {
-        CloseRecordDb(&satelliteDb);
-        written = pl::RenameFile(temporary, path);
-        pl::SyncFolder("data");
-    }
-    if (!written) pl::RemoveFile(temporary);
-    return written;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (written) CloseRecordDb(&satelliteDb);
+    return CommitKeptFile(file, temporary.c_str(), path.c_str(), written);
 }
 
 }  // namespace

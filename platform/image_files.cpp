@@ -5,7 +5,6 @@
 #include <vector>
 
 #include <jpeglib.h>
-#include <jerror.h>
 #include <png.h>
 
 #include "platform/files.h"
@@ -15,20 +14,24 @@
 namespace pl {
 namespace {
 
+// The largest picture side decoded: a few kilobytes may declare a picture of
+// gigabytes, and no form shows more than a screen of pixels.
+constexpr unsigned kMaxPictureSide = 4096;
+
 struct JpegError {
     jpeg_error_mgr manager;
     std::jmp_buf jump;
-    bool truncated;
 };
 
 void OnJpegError(j_common_ptr info) {
     std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
 }
 
-// Warnings are not printed; a file that ends early counts as damaged.
+// Warnings are not printed. Every warning (a file that ends early, data cut
+// before a marker, a bad Huffman code) means a damaged picture: decoding
+// stops there.
 void OnJpegMessage(j_common_ptr info, int level) {
-    auto* error = reinterpret_cast<JpegError*>(info->err);
-    if (level < 0 && error->manager.msg_code == JWRN_JPEG_EOF) error->truncated = true;
+    if (level < 0) OnJpegError(info);
 }
 
 // Decodes into rgb (3 bytes a pixel); false on any library error. Holds no
@@ -39,7 +42,6 @@ bool DecodeJpeg(std::FILE* file, std::vector<unsigned char>* rgb, int* width, in
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = OnJpegError;
     error.manager.emit_message = OnJpegMessage;
-    error.truncated = false;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -48,8 +50,8 @@ bool DecodeJpeg(std::FILE* file, std::vector<unsigned char>* rgb, int* width, in
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
-    if (info.image_width < 1 || info.image_height < 1 || info.image_width > kMaxSurfaceSide ||
-        info.image_height > kMaxSurfaceSide) {
+    if (info.image_width < 1 || info.image_height < 1 || info.image_width > kMaxPictureSide ||
+        info.image_height > kMaxPictureSide) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -63,7 +65,7 @@ bool DecodeJpeg(std::FILE* file, std::vector<unsigned char>* rgb, int* width, in
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return !error.truncated;
+    return true;
 }
 
 // Writes rows of 0x00RRGGBB words; false on any library error.

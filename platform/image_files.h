@@ -10,7 +10,8 @@ namespace pl {
 
 // Decodes a JPEG file (a program path) into a new 32-bit bitmap of the
 // picture's size. Null when the file is missing, is not a JPEG the library can
-// turn into RGB, is damaged, or is larger than 16384 pixels on a side.
+// turn into RGB, is damaged (any warning of the library counts), or declares
+// more than 4096 pixels on a side (refused from its header, before decoding).
 Hbitmap LoadImageFile(const std::string& path);
 
 // Writes the screen to a PNG file (a host path), 8-bit RGB; false when the file

@@ -253,32 +253,43 @@ void Wake() {
     SDL_PushEvent(&e);
 }
 
-// SDL falls back on drivers that show nothing when there is no display; the
-// program is headless then.
+constexpr const char* kDisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"};
+
+// SDL falls back on drivers that show nothing when no display answers.
 bool ShowsOnADisplay() {
     const char* driver = SDL_GetCurrentVideoDriver();
     return driver && std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
 }
 
-// True when some display server or an explicit SDL driver is named; without
-// one SDL would only probe, complain and fall back on a driver that shows nothing.
-bool DisplayNamed() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+// "DISPLAY=:1" and the others that are set, for a message.
+std::string NamedDisplays() {
+    std::string named;
+    for (const char* name : kDisplayVariables) {
         const char* value = std::getenv(name);
-        if (value && *value) return true;
+        if (!value || !*value) continue;
+        named += (named.empty() ? "" : ", ") + std::string(name) + "=" + value;
     }
+    return named;
+}
+
+bool Refuse(std::string* reason, const std::string& why) {
+    if (reason) *reason = why;
     return false;
 }
 
 }  // namespace
 
-bool StartSdlBackend(int zoom) {
+// Without a named display SDL would only probe, complain and fall back on a
+// driver that shows nothing.
+bool DisplayNamed() { return !NamedDisplays().empty(); }
+
+bool StartSdlBackend(int zoom, std::string* reason) {
     if (sdl.window) return true;
-    if (!DisplayNamed()) return false;
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    if (!DisplayNamed()) return Refuse(reason, "no display is named");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return Refuse(reason, SDL_GetError());
     if (!ShowsOnADisplay()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return false;
+        return Refuse(reason, "no display answers at " + NamedDisplays() + "; only a driver that shows nothing opened");
     }
     sdl.zoom = zoom < 1 ? 1 : zoom;
     ScreenInfo screen = GetScreenInfo();
@@ -286,8 +297,9 @@ bool StartSdlBackend(int zoom) {
                                   screen.width * sdl.zoom, screen.height * sdl.zoom, SDL_WINDOW_SHOWN);
     sdl.wakeEvent = SDL_RegisterEvents(1);
     if (!sdl.window || sdl.wakeEvent == static_cast<uint32_t>(-1)) {
+        const std::string why = SDL_GetError();
         StopSdlBackend();
-        return false;
+        return Refuse(reason, why);
     }
     SDL_StartTextInput();
     SetSoundOutput(PlaySamples);
@@ -311,12 +323,21 @@ void StopSdlBackend() {
 
 bool SdlBackendRunning() { return sdl.window != nullptr; }
 
-int ZoomFromEnvironment() {
+bool ZoomFromEnvironment(int* zoom) {
+    *zoom = 1;
     const char* text = std::getenv("ZENDAVORI_ZOOM");
-    if (!text || !*text) return 1;
+    if (!text || !*text) return true;
     char* end = nullptr;
-    long zoom = std::strtol(text, &end, 10);
-    return *end == '\0' && zoom >= 1 && zoom <= 8 ? static_cast<int>(zoom) : 1;
+    const long value = std::strtol(text, &end, 10);
+    if (*end != '\0' || value < 1 || value > 8) return false;
+    *zoom = static_cast<int>(value);
+    return true;
+}
+
+int ZoomFromEnvironment() {
+    int zoom;
+    ZoomFromEnvironment(&zoom);
+    return zoom;
 }
 
 void SetCloseCommand(Hwnd window, int command) {

@@ -9,20 +9,29 @@
 // through SDL audio when there is a device, and the wait cursor shows.
 #pragma once
 
+#include <string>
+
 #include "platform/types.h"
 
 namespace pl {
 
+// True when a display server or an SDL video driver is named in the
+// environment (DISPLAY, WAYLAND_DISPLAY or SDL_VIDEODRIVER).
+bool DisplayNamed();
+
 // Opens the window for the present screen and makes it the backend, on the
-// UI thread. False when no display can be opened (the program then stays on
-// the headless backend) or SDL fails; nothing is changed then.
-bool StartSdlBackend(int zoom);
+// UI thread. False when no display is named or none can be opened (the
+// program then stays on the headless backend) or SDL fails; nothing is
+// changed then, and `reason` (when given) says why.
+bool StartSdlBackend(int zoom, std::string* reason = nullptr);
 // Closes the window and puts the headless backend back (SDL stays loaded).
 void StopSdlBackend();
 bool SdlBackendRunning();
 
 // ZENDAVORI_ZOOM when it is a whole number 1..8, else 1.
 int ZoomFromEnvironment();
+// The same into `zoom`; false when the variable is set to anything else.
+bool ZoomFromEnvironment(int* zoom);
 
 // What closing the window does: WM_COMMAND with `command` posted to `window`;
 // without a valid window, the quit message.

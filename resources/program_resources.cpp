@@ -11,6 +11,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kDialogResources,
         &kToolsResources,
         &kDayNightResources,
+        &kTwilightResources,
         &kPreferenceResources,
         &kHomeBitmapResources,
         &kChartBitmapResources,
@@ -21,6 +22,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kEclipseResources,
         &kCompassResources,
         &kSatelliteResources,
+        &kOrbitResources,
         &kChartFormResources,
         &kEarthBitmapResources,
         &kPlanetDetailResources,
@@ -31,6 +33,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kObjectInfoResources,
         &kScopeResources,
         &kNStarResources,
+        &kPolarResources,
     };
     return groups;
 }

@@ -31,6 +31,8 @@ extern const pl::ResourceGroup kDialogResources;
 extern const pl::ResourceGroup kToolsResources;
 // The day and night form (2423).
 extern const pl::ResourceGroup kDayNightResources;
+// The twilight graph (2410) and its planet popup's bitmap (5152).
+extern const pl::ResourceGroup kTwilightResources;
 // The six preference pages (1400, 1430, 1450, 1620, 1476, 1337).
 extern const pl::ResourceGroup kPreferenceResources;
 // The home form's icons, the status block's Sun and full and new Moon, the
@@ -67,6 +69,8 @@ extern const pl::ResourceGroup kCompassResources;
 extern const pl::ResourceGroup kChartFormResources;
 // The satellites assistant (2800).
 extern const pl::ResourceGroup kSatelliteResources;
+// The orbit assistant (2550).
+extern const pl::ResourceGroup kOrbitResources;
 // The Earth: world maps 1221 and 6010, the land halves 6015 and 6016 and the
 // globe textures 6042..6045.
 extern const pl::ResourceGroup kEarthBitmapResources;
@@ -83,6 +87,8 @@ extern const pl::ResourceGroup kVisibilityBitmapResources;
 // The scope control form (2400) with its direction pad (5084..5088) and the
 // 2-star alignment form (1300).
 extern const pl::ResourceGroup kScopeResources;
+// The polar alignment assistant (2470) and its alarm sound "polarAlarm".
+extern const pl::ResourceGroup kPolarResources;
 
 // The N-star alignment form (2100).
 extern const pl::ResourceGroup kNStarResources;

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "catalog/eyepieces.h"
 #include "catalog/object_pictures.h"
 #include "catalog/screens/image_viewer.h"
 #include "catalog/screens/name_rows.h"
@@ -118,19 +117,8 @@ int SelectedRow() {
     return row >= 0 && row < State().names.Count() ? row : -1;
 }
 
-// Row 0 "None", row n the eyepiece of record n - 1 (rows show in the
-// reverse order of their additions).
 void InitEyepiecePopup(pl::Hwnd form) {
-    int count = CheckEyepieceDatabase();
-    for (int i = count; i-- > 0;) {
-        char text[48];
-        uint32_t value = 0;
-        float focal = 0;
-        GetEyepieceRecord(i, &value, &focal, text, sizeof text);
-        AddListRow(form, kLogEyepieceList, text);
-    }
-    AddListRow(form, kLogEyepieceList, "None");
-    eyepieceRows = count + 1;
+    eyepieceRows = AddEyepieceRows(form, kLogEyepieceList);
     InitPopupList(form, kLogEyepieceTrigger, kLogEyepieceList, -1, 10, 0);
 }
 

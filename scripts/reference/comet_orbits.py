@@ -11,6 +11,10 @@ equinox match to 0.02") from the same exact orbits and the Earth's heliocentric
 position of ERFA's eraEpv00; the elements are taken on the J2000 ecliptic with the
 IAU 1980 obliquity 84381.448". Elongation and phase angle from the vectors.
 
+Printed (and copied into the Best Dates test): the date of least Earth distance of an
+elliptic and a near-parabolic orbit within 30 days of perihelion, by golden-section
+search on the exact orbit and the Earth of eraEpv00 (heliocentric, ICRS).
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/comet_orbits.py
 """
 import math
@@ -125,3 +129,32 @@ write_table("comet_places.csv",
              "exact Kepler orbits on the J2000 ecliptic and the Earth of eraEpv00.",
              "columns: orbit, JD, RA (h), Dec (deg), delta (AU), r (AU), elongation and phase (rad)"],
             ["orbit", "jd", "ra", "dec", "delta", "r", "elongation", "phase"], place_rows())
+
+
+def earth_distance(el, t_peri, dt):
+    helio = heliocentric(el, dt)
+    earth = erfa.epv00(t_peri + dt, 0.0)[0][0]
+    return math.sqrt(sum((helio[j] - earth[j]) ** 2 for j in range(3)))
+
+
+def least_earth_distance(el, t_peri):
+    """Days after perihelion and distance of the least Earth distance in [-30, 30] days."""
+    start = min(range(-30, 31), key=lambda d: earth_distance(el, t_peri, d))
+    lo, hi = start - 1.0, start + 1.0
+    g = (math.sqrt(5.0) - 1.0) / 2.0
+    while hi - lo > 1e-7:
+        a, b = hi - g * (hi - lo), lo + g * (hi - lo)
+        if earth_distance(el, t_peri, a) < earth_distance(el, t_peri, b):
+            hi = b
+        else:
+            lo = a
+    dt = 0.5 * (lo + hi)
+    return dt, earth_distance(el, t_peri, dt)
+
+
+print("least Earth distance (perihelion JD 2460500.5 = 2024-07-09 0h UT), exact orbits, Earth of eraEpv00")
+for label, (q, e, w, node, inc) in [("elliptic", (0.9, 0.6, 165.0, 120.0, 5.0)),
+                                    ("near-parabolic", (1.0, 0.995, 150.0, 135.0, 15.0))]:
+    dt, delta = least_earth_distance((f32(q), f32(e), f32(w), f32(node), f32(inc)), 2460500.5)
+    print("%s q=%g e=%g w=%g node=%g i=%g: JD %.6f (%+.6f d), delta %.6f AU"
+          % (label, q, e, w, node, inc, 2460500.5 + dt, dt, delta))

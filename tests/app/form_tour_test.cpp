@@ -101,6 +101,17 @@ protected:
         db = record_writer::RecordDbBytes(1, 213, {record_writer::SatelliteBytes("SUNSYNC 28057", line1, line2)});
         std::ofstream(folder.path() / "data" / "zendavori_satellites.ppc", std::ios::binary)
             .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
+        // One comet near the tour's date, so that the orbit assistant's views have rows.
+        CometRecord comet{};
+        comet.kind = 13;
+        std::snprintf(comet.name, sizeof comet.name, "12P/Pons-Brooks");
+        comet.year = 2024, comet.month = 4, comet.day = 21.1f;
+        comet.perihelionDistance = 0.781f, comet.eccentricity = 0.9546f;
+        comet.argPerihelion = 198.9f, comet.node = 255.9f, comet.inclination = 74.2f;
+        comet.absoluteMagnitude = 5.0f, comet.slope = 10.0f;
+        db = record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(comet)});
+        std::ofstream(folder.path() / "data" / "zendavori_comet.ppc", std::ios::binary)
+            .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
         ASSERT_TRUE(StartProgram());
         ASSERT_EQ(BoxCount(), 0);
         // The scope control form talks to the simulated mount, not to a port.
@@ -208,7 +219,21 @@ void ObjectInfoOn(FormTour& t, int tab, int row) {
 }
 constexpr int kPlanetTab = 7, kMeteorTab = 6, kConstellationTab = 3, kJupiterRow = 5, kSaturnRow = 6;
 
+constexpr int kOrbitCommand = 1028, kOrbitViewTrigger = 2551, kOrbitViewList = 2552;
+
+// A view of the orbit assistant.
+void OrbitView(FormTour& t, int view) {
+    t.Command(kOrbitCommand);
+    t.Choose(kOrbitViewTrigger, kOrbitViewList, view);
+}
+
 const Stop kStops[] = {
+    {"2550_best_dates", [](FormTour& t) { OrbitView(t, 1); }},
+    {"2550_brightest", [](FormTour& t) { OrbitView(t, 2); }},
+    {"2550_3d_view", [](FormTour& t) { OrbitView(t, 3); }},
+    {"2550_sky_view", [](FormTour& t) { OrbitView(t, 4); }},
+    {"2550_data", [](FormTour& t) { OrbitView(t, 5); }},
+    {"2550_ephemeris", [](FormTour& t) { OrbitView(t, 0); }},
     {"2700_lunar_info", [](FormTour& t) { LunarEclipse2026(t, kEclipseInfoView); }},
     {"2700_lunar_path", [](FormTour& t) { LunarEclipse2026(t, kEclipsePathView); }},
     {"2700_lunar_diagram", [](FormTour& t) { LunarEclipse2026(t, kEclipseDiagramView); }},

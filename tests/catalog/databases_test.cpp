@@ -45,6 +45,17 @@ TEST_F(DatabasesTest, EmptyDataFolderReportsStarsObjectsAndVersionInOrder) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+// Closed at a quit, the databases open again at the next start in the same
+// process (a second program run of the tests found them marked open).
+TEST_F(DatabasesTest, ClosedDatabasesOpenAgainOnTheNextReopen) {
+    WriteRequired();
+    EXPECT_EQ(ReopenDatabases(0), 1);
+    CloseAllDatabases();
+    EXPECT_FALSE(databasesOpen);
+    EXPECT_EQ(ReopenDatabases(0), 1);
+    for (RecordDbHandle* slot : {objectDb, defaultStarDb, moonDb}) EXPECT_NE(slot, nullptr);
+}
+
 // Acceptance: -1 while a required database (the moon database alone also) is missing.
 TEST_F(DatabasesTest, OpenAllReturnsMinusOneWhenARequiredDatabaseIsMissing) {
     EXPECT_EQ(OpenAllDatabases(), -1);

@@ -214,6 +214,17 @@ TEST_F(MemoTest, RepeatedBadAndOutOfTableLines) {
               std::make_tuple(std::string("M200"), int16_t{kDesignationMessier}, 200, uint16_t{0}, uint16_t{200}));
 }
 
+// 40 different objects and room for 25 ("Max Selected items" at its default):
+// one message for the 15 lines left out, none of "Already loaded:" (they
+// never were). A line already in the list is still told of.
+TEST_F(MemoTest, LinesBeyondTheListsRoomAreToldOfOnce) {
+    std::string text = "NGC;7;dup;GALXY; ;0;0;3.4;1;1;0\nNGC;7;dup;GALXY; ;0;0;3.4;1;1;0\n";
+    for (int i = 1; i <= 39; ++i) text += "NGC;" + std::to_string(1000 + i) + ";x;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n";
+    ASSERT_EQ(ImportMemoText(text.c_str()), 25);
+    EXPECT_EQ(TakeMessages(), (Texts{"Already loaded:|NGC;7;dup;GALXY; ;0;0;3.4;1;1;", "List full: 15 lines not imported.|"}));
+    EXPECT_EQ(selectionList[24].number, 1024);
+}
+
 // The file is named by the minute; a later export of the same minute replaces it.
 TEST_F(MemoTest, ExportNamesTheFileByTheMinuteAndCountsTheObjects) {
     ImportMemoText(kListText);

@@ -137,6 +137,25 @@ TEST_F(ObjectLookupTest, CatalogueRangeByNumberAndInFileOrder) {
     EXPECT_FALSE(Lookup(kDesignationNgc, 39));
 }
 
+// Records whose place is no place on the sky: NGC 224 (record 89) with an
+// infinite RA is not delivered, and record 598, the first probe of the
+// bisection of the NGC records 72..1125, with a NaN declination, still steers
+// the search to NGC 188 and NGC 7814 while being no answer itself.
+TEST_F(ObjectLookupTest, RecordsWithoutAPlaceAreNotDelivered) {
+    std::vector<ObjectRecord> objects = fixture::SharedObjectRecords();
+    objects[89].rightAscension = std::numeric_limits<float>::infinity();
+    objects[598].declination = std::nanf("");
+    const int32_t probed = objects[598].number;
+    OpenShared(objects);
+    EXPECT_FALSE(Lookup(kDesignationNgc, 224));
+    EXPECT_FALSE(Lookup(kDesignationNgc, probed));
+    EXPECT_TRUE(Lookup(kDesignationNgc, 188));
+    EXPECT_TRUE(Lookup(kDesignationNgc, 7814));
+    EXPECT_EQ(ReadObjectRecord(598, &record), kObjectDamaged);
+    EXPECT_EQ(record.number, probed);
+    EXPECT_TRUE(services.messages.empty());
+}
+
 TEST_F(ObjectLookupTest, KindWithoutRecordsFailsWithoutReading) {
     CloseRecordDb(&objectDb);  // a read would say "Object database isn't open!"
     // "Be" (first 50000), Abell (no records in the 1k file), ids outside the table.

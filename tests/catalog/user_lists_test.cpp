@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
+#include "catalog/designations.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
 #include "catalog_test.h"
@@ -33,7 +35,8 @@ protected:
         CatalogTest::TearDown();
     }
     // n entries with every byte of the record in use (chart words, codes above
-    // 127), objects of type 16 and 30 in turn.
+    // 127), objects of type 16 and 30 in turn, their catalogues and places in
+    // range.
     void FillList(int n) {
         for (int i = 0; i < n; ++i) {
             Bytes b(kSelectionEntrySize);
@@ -43,7 +46,8 @@ protected:
             std::snprintf(e.name, sizeof e.name, "Entry %d", i % 100);
             e.number = 1000 + i;
             e.objectType = static_cast<int16_t>(i % 2 ? 30 : 16);
-            e.rightAscension = 23.999f - i;
+            e.designation = static_cast<int16_t>(i % kDesignationCount);
+            e.rightAscension = 23.999f - 0.5f * static_cast<float>(i);
             e.declination = -89.5f + i;
             e.distance = 1.0e30f;
         }
@@ -178,12 +182,15 @@ TEST_F(UserListTest, ShortOrOverlongFileKeepsTheWholeEntriesThatFit) {
     EXPECT_EQ(TakeTexts(), Texts{"Can't read data."});
     EXPECT_EQ(std::make_tuple(selectionCount, selectionList[2].number, selectionShownCount, selectionCriteria.year),
               std::make_tuple(2, -1, 2, 1999));
+    // The one entry of the 30 in the file that did not fit is told of, even
+    // when the header counts more than the file holds.
     for (int32_t count : {30, 2000000000}) {
         WriteListFile("full.lst", count, entries);
         LoadUserList("full.lst", 0);
         EXPECT_EQ(std::make_tuple(selectionCount, selectionList[29].number), std::make_tuple(29, -1)) << count;
+        EXPECT_EQ(TakeTexts(),
+                  Texts{"1 entries of full.lst could not be loaded; raise Max Selected items to see them."});
     }
-    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(UserListTest, LoadedListIsShownUnderTheClassFilter) {
@@ -226,6 +233,64 @@ TEST_F(UserListTest, HeaderNameIsReadAsAtMost40Bytes) {
     EXPECT_EQ(ReadUserListHeader("short.lst", &header), kHeaderShort);
     EXPECT_EQ(ReadUserListHeader("missing.lst", &header), kHeaderNoFile);
     EXPECT_EQ(ReadUserListHeader("../x", &header), kHeaderNoFile);
+}
+
+// A list file has no magic number: entries whose catalogue, object type or
+// place is out of range are garbage, left out with one message.
+TEST_F(UserListTest, DamagedEntriesAreSkippedWithOneMessage) {
+    FillList(7);
+    selectionList[1].designation = kDesignationCount;                        // no such catalogue
+    selectionList[2].objectType = -1;                                       // no such type
+    selectionList[3].rightAscension = std::numeric_limits<float>::infinity();
+    selectionList[4].declination = 90.5f;
+    selectionList[5].rightAscension = 24.0f;
+    const Bytes entries = EntryBytes(7);
+    const std::string kept[] = {selectionList[0].name, selectionList[6].name};
+    WriteListFile("damaged.lst", 7, entries);
+    LoadUserList("damaged.lst", 0);
+    EXPECT_EQ(TakeTexts(), Texts{"5 damaged entries were skipped."});
+    ASSERT_EQ(selectionCount, 2);
+    EXPECT_EQ(std::make_tuple(std::string(selectionList[0].name), std::string(selectionList[1].name),
+                              selectionList[2].number),
+              std::make_tuple(kept[0], kept[1], -1));
+}
+
+// A list cut at its load counts as unchanged while only the chart's words
+// change; any change of an entry, or a later whole load, ends that.
+TEST_F(UserListTest, CutListIsKnownUnchangedUntilItChanges) {
+    FillList(30);
+    SaveUserList("long");
+    FillList(2);
+    SaveUserList("short");
+    LoadUserList("long.lst", 0);
+    EXPECT_EQ(TakeTexts(), Texts{"1 entries of long.lst could not be loaded; raise Max Selected items to see them."});
+    EXPECT_TRUE(IsCutListUnchanged("long.lst"));
+    EXPECT_FALSE(IsCutListUnchanged("short.lst"));
+    selectionList[3].chartX = 77;
+    selectionList[3].screenY = 12;
+    selectionList[3].horizonHidden = 1;
+    EXPECT_TRUE(IsCutListUnchanged("long.lst"));
+    selectionList[3].alwaysShow = 1;
+    EXPECT_FALSE(IsCutListUnchanged("long.lst"));
+    selectionList[3].alwaysShow = 0;
+    selectionCount = 28;
+    EXPECT_FALSE(IsCutListUnchanged("long.lst"));
+    LoadUserList("short.lst", 0);
+    EXPECT_FALSE(IsCutListUnchanged("long.lst"));
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// A save killed before its rename leaves "<name>.lst.tmp" behind; the next
+// list save removes every such file, and only those.
+TEST_F(UserListTest, NextSaveRemovesStrayTemporariesOfKilledSaves) {
+    folder.WriteRaw("userlists\\killed.lst.tmp", Bytes(100, 7));
+    folder.WriteRaw("userlists\\last_list.lst.tmp", Bytes(10, 7));
+    folder.WriteRaw("userlists\\memo.txt.tmp", Bytes(10, 7));
+    folder.WriteRaw("userlists\\notes.tmp", Bytes(10, 7));
+    FillList(3);
+    SaveUserList("kept");
+    EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), (Texts{"kept.lst", "memo.txt.tmp", "notes.tmp"}));
+    EXPECT_EQ(FileBytes("kept.lst").size(), 68u + 3u * 76u);
 }
 
 }  // namespace

@@ -168,6 +168,19 @@ TEST_F(AngleText, NonFiniteValuesAreWrittenAsSuch) {
     EXPECT_EQ(std::string(HoursToHMSText(buf, sizeof buf, INFINITY)), "inf");
 }
 
+// Beyond about 5e304 degrees the seconds product is infinite, and beyond
+// about 3e306 the minutes product too: those fields are 0. The others as
+// Python's IEEE doubles give them (math.fmod): 1e305 -> 280 degrees (1e305
+// mod 360 in exact integers), minutes fmod(6e306, 60) = 12; 3e306 -> 160.
+TEST_F(AngleText, DegToStrOfHugeAnglesWritesDefinedFields) {
+    char buf[32];
+    SetFormats(1, 1);
+    EXPECT_EQ(std::string(DegToStr(buf, sizeof buf, 1e305)), "280:12:00");
+    EXPECT_EQ(std::string(DegToStr(buf, sizeof buf, -3e306)), "-160:00:00");
+    SetFormats(1, 3);
+    EXPECT_EQ(std::string(DegToStr(buf, sizeof buf, 1e305)), "280\xB0" "12.0");
+}
+
 // ---- Round trips -----------------------------------------------------------
 
 const double kHourGrid[] = {-5.25, -0.5, 0.0, 0.0001, 6.123456, 12.5, Hms(23, 59, 59.9), 23.5, 30.25};

@@ -14,7 +14,7 @@
 #include "list_screens_test.h"
 #include "objects/ephemeris_open.h"
 #include "objects/finder_lookup.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "scope/meade_simulation.h"
 #include "scope/scope_dispatch.h"
 #include "support/jpeg_file.h"

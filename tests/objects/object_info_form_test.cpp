@@ -14,17 +14,17 @@
 #include "chart/chart_views.h"
 #include "ephemeris/jupiter_central_meridian.h"
 #include "list_screens_test.h"
-#include "objects/altitude_graph_open.h"
 #include "objects/current_object.h"
 #include "objects/ephemeris_open.h"
 #include "objects/object_info.h"
 #include "objects/object_info_form.h"
 #include "objects/object_info_panel.h"
-#include "orbits/orbit_assistant_open.h"
+#include "orbits/orbit_assistant_state.h"
 #include "platform/message_box.h"
 #include "platform/text_log.h"
 #include "scope/scope_dispatch.h"
 #include "support/jpeg_file.h"
+#include "tools/twilight_graph.h"
 #include "ui/simple_controls.h"
 
 namespace {
@@ -284,8 +284,8 @@ TEST_F(ObjectInfoForm, FaintObjectGaugeAndFieldHelp) {
     }
 }
 
-// The details button by kind: a comet opens the orbit assistant's 3D view
-// (refused until that form is built), Jupiter the planet detail form in its
+// The details button by kind: a comet opens the orbit assistant's 3D view,
+// Jupiter the planet detail form in its
 // mode, the Moon the Moon assistant; a bright star shows its identifiers, a
 // deep-sky object its description or that it has none.
 TEST_F(ObjectInfoForm, DetailsOfEachKindOfObject) {
@@ -294,8 +294,9 @@ TEST_F(ObjectInfoForm, DetailsOfEachKindOfObject) {
     EXPECT_EQ(Shown(), "C/2023 A3");
     Press(kInfoDetails);
     EXPECT_EQ(orbitAssistantView, 3);
-    EXPECT_EQ(BoxText(), "Unkown form call\n");
-    Answer(pl::IDOK);
+    EXPECT_EQ(GetCurrentFormId(), 2550);
+    EXPECT_EQ(orbitCometIndex, 0);
+    AnswerAll();
     OpenOn(kPlanetTab, 6);
     Ui([] { SetSaturnAssistantMode(); });
     Press(kInfoDetails);
@@ -391,19 +392,19 @@ TEST_F(ObjectInfoForm, FailedChartOffscreenIsReportedAndTheFormGoesOn) {
 }
 
 // Rise&Set hands the object to the ephemeris assistant with the form's date
-// and time; Best Period keeps it for the altitude graph, which is refused
-// until that form is built.
+// and time; Best Period hands it to the altitude graph, which opens on it.
 TEST_F(ObjectInfoForm, ObjectHandedToTheEphemerisAndTheAltitudeGraph) {
     Begin();
     OpenOn(kMessierTab, 31);
     Press(kInfoAltitudeGraph);
-    EXPECT_EQ(BoxText(), "Unkown form call\n");
-    Answer(pl::IDOK);
-    const AltitudeGraphObject& g = altitudeGraphObject;
-    EXPECT_STREQ(g.name, "M31, NGC224");
-    EXPECT_EQ((std::vector<int>{g.designation, g.index, g.planet, g.year, g.month}),
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_EQ(GetCurrentFormId(), kTwilightForm);
+    EXPECT_STREQ(graphObjectName, "M31, NGC224");
+    EXPECT_EQ((std::vector<int>{graphObjectKind, graphObjectIndex, graphPlanet, graphYear, graphMonth}),
               (std::vector<int>{kDesignationMessier, 30, -1, 2024, 3}));
-    EXPECT_NEAR(g.rightAscension, 8.5, 1e-6);
+    EXPECT_NEAR(graphObjectRA, 8.5, 1e-6);
+    EXPECT_EQ(graphObjectSet, 1);
+    OpenOn(kMessierTab, 31);
     Press(kInfoEphemeris);
     EXPECT_EQ(GetCurrentFormId(), 2530);
     const EphemerisState& e = ephemerisState;
@@ -412,8 +413,9 @@ TEST_F(ObjectInfoForm, ObjectHandedToTheEphemerisAndTheAltitudeGraph) {
     OpenOn(kPlanetTab, 6);
     Press(kInfoAltitudeGraph);
     AnswerAll();
-    EXPECT_EQ((std::vector<int>{altitudeGraphObject.designation, altitudeGraphObject.index, altitudeGraphObject.planet}),
+    EXPECT_EQ((std::vector<int>{graphObjectKind, graphObjectIndex, graphPlanet}),
               (std::vector<int>{kDesignationPlanet, 5, 5}));
+    Ui([] { ResetTwilightGraphState(); });
 }
 
 // A constellation's picture is found by its row (Orion's file only): the

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/object_catalog.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
@@ -266,6 +268,68 @@ TEST_F(SelectionSearchTest, MovingEntriesKeepDamagedCometsAsTheyWere) {
     EXPECT_NE(selectionList[0].declination, -5.0f);
     for (int i = 1; i < 4; ++i) EXPECT_EQ(std::make_pair(selectionList[i].mag10, selectionList[i].declination),
                                           std::make_pair(77, -5.0f)) << i;
+}
+
+}  // namespace
+
+namespace {
+
+// A user catalogue whose records are one good object (RA 6 h, Dec +60, always
+// up at 51 N) and objects whose places are no places: RA = +inf, 1e13 h, 24 h,
+// -1 h, a NaN declination and Dec = 95. A search over it once never ended on
+// the infinite or huge RA.
+TEST_F(SelectionSearchTest, SearchOverInfiniteOrHugeRightAscensionEndsAndSkipsThem) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::pair<float, float> places[] = {{inf, 10.0f}, {1e13f, 10.0f}, {6.0f, 60.0f}, {24.0f, 0.0f},
+                                              {-1.0f, 0.0f}, {3.0f, std::nanf("")}, {3.0f, 95.0f}};
+    std::vector<fixture::Bytes> records;
+    int n = 0;
+    for (auto [ra, dec] : places) {
+        ObjectRecord o{};
+        o.designationId = kDesignationUser;
+        o.number = ++n;
+        o.objectType = 16;
+        o.rightAscension = ra;
+        o.declination = dec;
+        o.magnitude = 9.0f;
+        std::snprintf(o.name, sizeof o.name, "Obj%d", n);
+        records.push_back(fixture::ObjectBytes(o));
+    }
+    folder.WriteDb("usercatalogs\\user.pdb", 26, 64, records);
+    char* name = reinterpret_cast<char*>(&preferences.word[kPrefUserCatalogName]);
+    std::memset(name, 0, kUserCatalogNameSize);
+    std::strcpy(name, "user.pdb");
+    ASSERT_TRUE(OpenUserCatalog());
+    PrepareSelection(0, kDesignationUser, 0);
+    ASSERT_EQ(selectionCriteria.elevation, 1);  // the hour angle of every record is taken
+    BuildSelectionList();
+    ASSERT_EQ(selectionCount, 1);
+    EXPECT_EQ(Name(0), "Obj3");
+    ObjectRecord r{};
+    EXPECT_FALSE(GetUserObjectRecord(0, &r));
+    EXPECT_EQ(ReadUserObjectRecord(0, &r), kObjectDamaged);
+    EXPECT_EQ(ReadUserObjectRecord(2, &r), kObjectRead);
+}
+
+// Hour angles a whole number of days apart give the same answer, however
+// many: on the meridian at 51 N an equatorial object stands 39 degrees up.
+TEST_F(SelectionSearchTest, ElevationReducesAnyHourAngleInOneStep) {
+    PrepareSelection(0, 0, 0);
+    EXPECT_EQ(TestElevation(6.0f, 6.0f + 24.0f * 1000.0f, 0.0f, 0), 1);
+    EXPECT_EQ(TestElevation(6.0f, 18.0f - 24.0f * 1000.0f, 0.0f, 0), 0);
+    // Not a place: answered at once, either way.
+    const int infinite = TestElevation(6.0f, std::numeric_limits<float>::infinity(), 0.0f, 0);
+    EXPECT_TRUE(infinite == 0 || infinite == 1);
+}
+
+TEST(SkyPlace, RangesOfRightAscensionAndDeclination) {
+    const struct {
+        double ra, dec;
+        bool valid;
+    } cases[] = {{0.0, -90.0, true},  {23.999, 90.0, true}, {24.0, 0.0, false},    {-0.001, 0.0, false},
+                 {12.0, 90.01, false}, {12.0, -91.0, false}, {NAN, 0.0, false},    {1.0, NAN, false},
+                 {INFINITY, 0.0, false}, {1.0, -INFINITY, false}};
+    for (const auto& c : cases) EXPECT_EQ(IsSkyPlace(c.ra, c.dec), c.valid) << c.ra << " " << c.dec;
 }
 
 }  // namespace

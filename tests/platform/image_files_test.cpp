@@ -81,6 +81,59 @@ TEST_F(ImageFiles, MissingOrDamagedJpegGivesNothing) {
         EXPECT_EQ(pl::LoadImageFile(name), nullptr) << name;
 }
 
+// The bytes of a JPEG with the size fields of its start-of-frame header
+// (big-endian height, then width, after the marker FF C0, its length and the
+// sample precision) changed.
+std::vector<unsigned char> WithDeclaredSize(std::vector<unsigned char> bytes, int width, int height) {
+    for (std::size_t i = 2; i + 9 < bytes.size(); ++i) {
+        if (bytes[i] != 0xFF || bytes[i + 1] != 0xC0) continue;
+        bytes[i + 5] = static_cast<unsigned char>(height >> 8);
+        bytes[i + 6] = static_cast<unsigned char>(height & 0xFF);
+        bytes[i + 7] = static_cast<unsigned char>(width >> 8);
+        bytes[i + 8] = static_cast<unsigned char>(width & 0xFF);
+        return bytes;
+    }
+    ADD_FAILURE() << "no start-of-frame header";
+    return bytes;
+}
+
+// A picture of a few hundred bytes that declares 16152 x 6144 pixels (1.2
+// GB as 32-bit pixels) is refused from its header; so is a whole picture one
+// pixel wider than 4096, while one of 4096 is decoded.
+TEST_F(ImageFiles, PictureDeclaringMoreThan4096PixelsOnASideIsRefused) {
+    std::vector<unsigned char> grey(8 * 8 * 3, 128);
+    std::vector<unsigned char> bomb = WithDeclaredSize(EncodeJpeg(8, 8, grey), 16152, 6144);
+    EXPECT_LT(bomb.size(), 1000u);
+    WriteBytes("bomb.jpg", bomb);
+    EXPECT_EQ(pl::LoadImageFile("img\\bomb.jpg"), nullptr);
+
+    std::vector<unsigned char> row(4097 * 3, 90);
+    WriteBytes("wide.jpg", EncodeJpeg(4097, 1, row));
+    EXPECT_EQ(pl::LoadImageFile("img\\wide.jpg"), nullptr);
+    row.resize(4096 * 3);
+    WriteBytes("widest.jpg", EncodeJpeg(4096, 1, row));
+    pl::Hbitmap widest = pl::LoadImageFile("img\\widest.jpg");
+    ASSERT_NE(widest, nullptr);
+    pl::BitmapInfo info;
+    ASSERT_TRUE(pl::GetBitmapInfo(widest, &info));
+    EXPECT_EQ(info.width, 4096);
+    pl::DeleteObject(widest);
+}
+
+// A picture cut in the middle of its data but still ending with the
+// end-of-image marker (FF D9) was once taken as whole: the library only warns
+// that the data ended early.
+TEST_F(ImageFiles, PictureCutBeforeItsEndMarkerIsDamaged) {
+    std::vector<unsigned char> noise;
+    for (int i = 0; i < 64 * 64 * 3; ++i) noise.push_back(static_cast<unsigned char>((i * 7919) % 251));
+    std::vector<unsigned char> bytes = EncodeJpeg(64, 64, noise);
+    std::vector<unsigned char> cut(bytes.begin(), bytes.end() - static_cast<long>(bytes.size() / 3));
+    cut.push_back(0xFF);
+    cut.push_back(0xD9);
+    WriteBytes("cut.jpg", cut);
+    EXPECT_EQ(pl::LoadImageFile("img\\cut.jpg"), nullptr);
+}
+
 TEST_F(ImageFiles, PngOfTheScreenReadsBackIdentically) {
     pl::SetScreenInfo(pl::ScreenInfo{7, 5, 96});
     pl::Surface& screen = pl::ScreenSurface();

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "platform/controls.h"
+#include "platform/dialog.h"
 #include "platform/text_log.h"
 #include "platform/window.h"
 
@@ -70,6 +72,28 @@ std::vector<std::string> LayoutFaults(pl::Hwnd window) {
             if (pl::Intersect(a.ink, b.ink).IsEmpty() || (a.text == b.text && a.cell == b.cell)) continue;
             faults.push_back("text " + Quoted(a.text) + " at " + Where(a.ink) + " overlaps " + Quoted(b.text) +
                              " at " + Where(b.ink));
+        }
+    return faults;
+}
+
+std::vector<std::string> ControlsNotApart(pl::Hwnd form, const std::vector<int>& ids, int width, int height) {
+    std::vector<std::string> faults;
+    std::vector<std::pair<int, pl::Rect>> shown;
+    for (int id : ids) {
+        pl::Hwnd c = pl::GetDlgItem(form, id);
+        if (!c || !pl::IsWindowVisible(c)) continue;
+        pl::Rect r;
+        pl::GetWindowRect(c, &r);
+        if (!(r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height))
+            faults.push_back(std::to_string(id) + " leaves the screen at " + Where(r));
+        shown.push_back({id, r});
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            const pl::Rect& a = shown[i].second;
+            const pl::Rect& b = shown[j].second;
+            if (a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top) continue;
+            faults.push_back(std::to_string(shown[i].first) + " and " + std::to_string(shown[j].first) + " overlap");
         }
     return faults;
 }

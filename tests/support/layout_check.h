@@ -13,3 +13,7 @@
 
 // One line per fault, naming the text and the control or the other text.
 std::vector<std::string> LayoutFaults(pl::Hwnd window);
+
+// The visible controls among `ids` of `form` that leave the screen of
+// width x height pixels, and the pairs of them that overlap: one line each.
+std::vector<std::string> ControlsNotApart(pl::Hwnd form, const std::vector<int>& ids, int width, int height);

@@ -8,6 +8,7 @@
 
 #include "platform/screen.h"
 #include "satellites_form_fixture.h"
+#include "support/layout_check.h"
 
 namespace {
 
@@ -16,23 +17,10 @@ class SatellitesScreens : public SatellitesFormTest, public ::testing::WithParam
 // The visible controls' rectangles neither leave the screen nor overlap
 // (a popup's hidden list aside).
 void ExpectControlsApart(pl::Hwnd form, const pl::ScreenInfo& screen, const char* view) {
-    std::vector<std::pair<int, pl::Rect>> shown;
-    for (int id = 2801; id <= 2824; ++id) {
-        pl::Hwnd c = pl::GetDlgItem(form, id);
-        if (!c || !pl::IsWindowVisible(c)) continue;
-        pl::Rect r;
-        pl::GetWindowRect(c, &r);
-        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= screen.width && r.bottom <= screen.height)
-            << view << " " << id;
-        shown.push_back({id, r});
-    }
-    for (std::size_t i = 0; i < shown.size(); ++i)
-        for (std::size_t j = i + 1; j < shown.size(); ++j) {
-            const pl::Rect& a = shown[i].second;
-            const pl::Rect& b = shown[j].second;
-            const bool apart = a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
-            EXPECT_TRUE(apart) << view << " " << shown[i].first << " and " << shown[j].first;
-        }
+    std::vector<int> ids;
+    for (int id = 2801; id <= 2824; ++id) ids.push_back(id);
+    for (const std::string& fault : ControlsNotApart(form, ids, screen.width, screen.height))
+        ADD_FAILURE() << view << " " << fault;
 }
 
 TEST_P(SatellitesScreens, EveryViewDrawn) {

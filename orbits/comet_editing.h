@@ -1,0 +1,43 @@
+// Editing the comet database from the orbit assistant's element display: the
+// texts of the element fields read into a record (with the checks that keep
+// a record the orbit solver can use), and the record rewritten, appended or
+// removed through a temporary copy of the database renamed over it.
+#pragma once
+
+#include <string>
+
+#include "catalog/comet_satellite_db.h"
+
+// The texts of the element fields: the date (perihelion time of a comet, epoch
+// of a minor planet), q or a, the mean anomaly (minor planets), e, the
+// argument of perihelion, the node, the inclination and H.
+struct CometElementTexts {
+    std::string name, year, month, day, distance, meanAnomaly, eccentricity, argPerihelion, node, inclination,
+        magnitude;
+};
+
+// Reads the texts into `record` (kind 13 for a comet, 18 for a minor planet;
+// the slope and the bytes not shown are kept). A minor planet also gets what
+// the solver reads: q = a (1 - e) and the perihelion time epoch - M / n with
+// n = 0.9856076686 / a^1.5 degrees a day, as year, month and day. Refuses a
+// month outside 1..12, a day outside the month (0 .. its last day + 1, so
+// that the astronomers' day 0 stays possible), a year outside -32768..32767,
+// q or a of 0 or less, e below 0, e of 1 or more for a minor planet, and any
+// value that is not a finite number: false with the label of the refused
+// field in *refused and the record untouched.
+bool ReadCometElementTexts(const CometElementTexts& texts, bool comet, CometRecord* record, std::string* refused);
+
+// The texts of a record as the element display shows them (a comet's
+// perihelion date; a minor planet's epoch with day + hour / 24 + minute /
+// 1440, seconds dropped, its a and M).
+CometElementTexts CometElementTextsOf(const CometRecord& record);
+
+// Writes `record` over record `index` of the comet database, or appends it
+// when `index` is -1 (a new database when there is none); then opens the
+// database again. Returns the record's index, or -1 after "Could not save
+// comet database" with the file as it was.
+int SaveCometRecord(int index, const CometRecord& record);
+
+// Removes record `index`; false after "Could not save comet database" (the
+// file as it was) or when there is no such record.
+bool DeleteCometRecord(int index);

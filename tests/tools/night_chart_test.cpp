@@ -1,0 +1,114 @@
+// The twilight graph's computations without a window: the rows of a band,
+// the zone of each time base, the dates of the day indexes past the month's
+// end, the name cut, and a place that is not a number.
+#include "tools/night_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/julian_day.h"
+#include "support/test_site.h"
+#include "tools/twilight_graph.h"
+
+namespace {
+
+// The band from the evening's set to the next morning's rise (hours as the
+// rise and set routine gives them, rows in hours of the chart): a set after
+// midnight belongs to the next day; never down gives no band; never up the
+// whole chart from 14 h to 10 h; a set before 14 h and a rise after 10 h are
+// held at those hours, unless the rise comes after 14 h and not after the set.
+TEST(NightChart, BandRows) {
+    const struct {
+        double rise, set;
+        bool drawn;
+        double from, to;  // hours of the chart (24 = midnight)
+    } cases[] = {
+        {6.0, 18.0, true, 18.0, 30.0},     // an ordinary night
+        {3.0, 0.5, true, 24.5, 27.0},      // dark after midnight, light before 3 h
+        {0.0, 23.99, false, 0.0, 0.0},     // never below the altitude
+        {0.0, 0.0, true, 14.0, 34.0},      // never above: 14 h .. 10 h
+        {8.0, 13.5, true, 14.0, 32.0},     // set before 14 h (polar afternoon)
+        {10.5, 16.0, true, 16.0, 34.0},    // rise after 10 h
+        {12.0, 11.5, true, 14.0, 34.0},    // set 11.5 h, rise 12 h: held at both ends
+        {20.0, 16.0, true, 16.0, 34.0},    // rise after the set in the evening: held at 10 h
+        {15.0, 22.0, true, 22.0, 15.0},    // rise after 14 h before the set: back by a day
+    };
+    const double p = 10.0;
+    for (const auto& c : cases) {
+        double y1 = -1.0, y2 = -1.0;
+        EXPECT_EQ(NightBandRows(c.rise, c.set, p, &y1, &y2), c.drawn) << c.rise << " " << c.set;
+        if (!c.drawn) continue;
+        EXPECT_DOUBLE_EQ(y1, c.from * p) << c.rise << " " << c.set;
+        EXPECT_DOUBLE_EQ(y2, c.to * p) << c.rise << " " << c.set;
+    }
+}
+
+// Local time leaves out the site's daylight-saving hour, universal time the
+// whole zone; "LT&DayLight" adds an hour on the days whose month x 30 +
+// index, modulo 365, lies in (110, 320].
+TEST(NightChart, ZoneOfEachTimeBase) {
+    ResetWithDefaults();
+    SetTestSite(51.5, 0.0, 120);
+    currentSite.daylightSaving = 1;
+    EXPECT_EQ(NightChartZoneMinutes(0, 1, 0), 60);
+    EXPECT_EQ(NightChartZoneMinutes(2, 1, 0), 0);
+    EXPECT_EQ(NightChartZoneMinutes(2, 6, 100), 0);
+    const struct {
+        int month, index, zone;
+    } summer[] = {
+        {1, 80, 60}, {1, 81, 120}, {1, 290, 120}, {1, 291, 60},     // q = 110, 111, 320, 321
+        {11, 34, 60}, {11, 146, 120}, {11, 145, 60}, {4, 0, 120},  // q wraps at 365
+    };
+    for (const auto& c : summer) EXPECT_EQ(NightChartZoneMinutes(1, c.month, c.index), c.zone) << c.month << " " << c.index;
+    currentSite.daylightSaving = 0;
+    EXPECT_EQ(NightChartZoneMinutes(0, 1, 0), 120);
+    EXPECT_EQ(NightChartZoneMinutes(1, 1, 81), 180);
+    ResetWithDefaults();
+}
+
+// Day 0 is the last day of the month before; day indexes run on past the
+// month's end into real dates (checked through their Julian days), so a day
+// 400 is never an invalid date.
+TEST(NightChart, DayIndexesPastTheMonthsEnd) {
+    const struct {
+        int year, month, index;
+    } cases[] = {{2024, 3, 0}, {2024, 1, 0}, {2024, 1, 400}, {2024, 2, 29}, {2023, 12, 719}, {2024, 11, 60}};
+    for (const auto& c : cases) {
+        int y = 0, m = 0, d = 0;
+        NightChartDate(c.year, c.month, c.index, &y, &m, &d);
+        EXPECT_GE(d, 1);
+        EXPECT_LE(d, GetDaysInMonth(m, y)) << y << "-" << m << "-" << d;
+        EXPECT_DOUBLE_EQ(JulianDayFromDate(y, m, d), JulianDayFromDate(c.year, c.month, 1) + c.index - 1)
+            << c.year << "-" << c.month << " + " << c.index;
+    }
+    int y = 0, m = 0, d = 0;
+    NightChartDate(2024, 1, 400, &y, &m, &d);
+    EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{2025, 2, 3}));  // 2024 has 366 days
+}
+
+// A name is cut to 14 characters and a terminator, whatever its length.
+TEST(NightChart, LongNameDoesNotOverrunTheGraphName) {
+    SetGraphObjectName("C109, User1234567890");
+    EXPECT_STREQ(graphObjectName, "C109, User1234");
+    SetGraphObjectName("M31");
+    EXPECT_STREQ(graphObjectName, "M31");
+    SetGraphObjectName(nullptr);
+    EXPECT_STREQ(graphObjectName, "");
+    ResetTwilightGraphState();
+}
+
+// A fixed place is the object's place; one that is not a number has none.
+TEST(NightChart, FixedPlaceAndAPlaceThatIsNotANumber) {
+    double ra = 0.0, dec = 0.0;
+    EXPECT_EQ(NightChartObjectPlace(42, 0, 4.4f, 20.0f, -1, 2025, 1, 400, &ra, &dec), kObjectPlaced);
+    EXPECT_DOUBLE_EQ(ra, 4.4f);
+    EXPECT_DOUBLE_EQ(dec, 20.0f);
+    EXPECT_EQ(NightChartObjectPlace(42, 0, std::numeric_limits<float>::quiet_NaN(), 20.0f, -1, 2025, 1, 1, &ra, &dec),
+              kNoPlaceThatDay);
+}
+
+}  // namespace

@@ -1,0 +1,565 @@
+// The twilight graph (form 2410) in the running program on 240 x 320 and
+// 480 x 640 screens at 96 dpi, with the observing-list screens' catalogues
+// (NGC 869 among the objects, the comet C/2023 A3) and the device clock at
+// 5 March 2024: its bands and dots read from the screen's pixels against
+// PyEphem (tests/reference/twilight_graph_pyephem.csv), the time bases, the
+// planet popup, the finder, the month initials, the keys, the stylus and the
+// date field.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "assistants/planet_charts_view.h"
+#include "objects/list_screens_test.h"
+#include "platform/text_log.h"
+#include "support/reference_table.h"
+#include "tools/edit_date_time.h"
+#include "tools/night_chart.h"
+#include "tools/twilight_form.h"
+#include "tools/twilight_graph.h"
+#include "catalog/object_lookup.h"
+#include "ui/colors.h"
+#include "ui/night_colors.h"
+
+namespace {
+
+using namespace list_screens_test;
+
+struct Screen {
+    int width, height;
+};
+constexpr Screen kSmall{240, 320}, kLarge{480, 640};
+
+constexpr uint32_t Rgb(int r, int g, int b) { return static_cast<uint32_t>(r << 16 | g << 8 | b); }
+// Colours compared at the 5 bits a channel of the form's back buffer.
+bool Same(uint32_t pixel, uint32_t rgb) { return (pixel & 0xF8F8F8) == (rgb & 0xF8F8F8); }
+
+constexpr uint32_t kBackground = Rgb(102, 102, 153), kSunSet = Rgb(51, 102, 204), kTwilight = Rgb(0, 0, 102),
+                   kNight = Rgb(0, 0, 0), kGrid = Rgb(60, 60, 102), kTransit = Rgb(255, 0, 0);
+
+// The chart's layout at 96 dpi as the form's design gives it: the chart from
+// y 24 to H - 22 with 13:00 at its top and 13:00 of the next day at its
+// bottom, the days from x 20 at (W - 8) / N pixels, N = 380 or 720 days;
+// a day draws the columns after the last drawn one up to int(i d) when
+// int(i d + 0.5) passes the last drawn one.
+struct Layout {
+    double p = 0.0, top = 0.0;
+    int width = 0, days = 0;
+    float d = 0.0f;
+    std::vector<int> dayOfColumn;
+
+    explicit Layout(Screen s) : width(s.width) {
+        p = static_cast<float>(s.height - 46) / 24.0f;
+        top = 24 - 13 * p;
+        days = s.width > 240 ? 720 : 380;
+        d = static_cast<float>(s.width - 8) / static_cast<float>(days);
+        int last = -1;
+        for (int i = 0; i < days; ++i) {
+            const float x = static_cast<float>(i) * d;
+            const int end = static_cast<int>(x);
+            if (static_cast<int>(x + 0.5f) <= last || end <= last) continue;
+            dayOfColumn.resize(static_cast<std::size_t>(end + 1), -1);
+            for (int x = last + 1; x <= end; ++x) dayOfColumn[static_cast<std::size_t>(x)] = i;
+            last = end;
+        }
+    }
+    // Row of a local hour: evenings from 14 h, mornings (up to 10 h) of the next day.
+    int Row(double hour) const { return static_cast<int>(top + (hour >= 14 ? hour : hour + 24) * p); }
+    int Column(int day) const {
+        for (std::size_t x = 0; x < dayOfColumn.size(); ++x)
+            if (dayOfColumn[x] == day) return static_cast<int>(x) + 20;
+        return -1;
+    }
+};
+
+// The levels of the bands: 0 the background, 1 Sun Set, 2 Twilight, 3 Night; -1 anything else.
+int Level(uint32_t pixel) {
+    const uint32_t colours[] = {kBackground, kSunSet, kTwilight, kNight};
+    for (int i = 0; i < 4; ++i)
+        if (Same(pixel, colours[i])) return i;
+    return -1;
+}
+
+class TwilightForm : public ListScreensTest {
+protected:
+    void TearDown() override {
+        pl::StopTextLog();
+        Ui([] { GotoForm(kHomeFormId); });
+        AnswerAll();
+        Ui([] {
+            ResetTwilightGraphState();
+            preferences.word[kPrefNightMode] = 0;
+            ApplyNightModeColors(0);
+        });
+    }
+    // The program on a screen with a site, the form not open yet.
+    void Begin(Screen s, double latitude, double longitudeWest, int zone) {
+        Start(s.width, s.height, 96);
+        Ui([=] {
+            ResetTwilightGraphState();
+            SetTestSite(latitude, longitudeWest, zone);
+        });
+        layout = Layout(s);
+    }
+    // The form from the Tools menu on a chart that starts on the first of (year, month).
+    void Open(Screen s, double latitude, double longitudeWest, int zone, int year, int month, int timeBase = 0) {
+        Begin(s, latitude, longitudeWest, zone);
+        Ui([=] {
+            graphYear = year, graphMonth = month;
+            graphTimeBase = timeBase;
+        });
+        MainCommand(1022);
+        ASSERT_EQ(GetCurrentFormId(), kTwilightForm) << BoxText();
+    }
+    // The time base chosen from its popup, which draws the chart again.
+    void TimeBase(int row) { Choose(kTwilightTimeBaseTrigger, kTwilightTimeBaseList, row); }
+    uint32_t At(int x, int y) const { return harness.pixel(x, y); }
+    // First row at or below `from` (down) or above `from` (up) of the column
+    // whose band level is at least `level`, grid rows skipped; -1 when none.
+    int Edge(int x, int level, bool down) const {
+        const int first = layout.Row(14), last = layout.Row(10);
+        for (int k = 0; k <= last - first; ++k) {
+            const int y = down ? first + k : last - k;
+            if (Level(At(x, y)) >= level) return y;
+        }
+        return -1;
+    }
+    // The rows of the column in a colour, between 14 h and 10 h.
+    std::vector<int> Rows(int x, uint32_t colour) const {
+        std::vector<int> rows;
+        for (int y = layout.Row(14); y <= layout.Row(10); ++y)
+            if (Same(At(x, y), colour)) rows.push_back(y);
+        return rows;
+    }
+    // Tolerance of an edge: one pixel, and one more when a grid line lies on it.
+    bool Near(int x, int found, int expected) const {
+        const bool grid = Same(At(x, found - 1), kGrid) || Same(At(x, found + 1), kGrid);
+        return std::abs(found - expected) <= (grid ? 2 : 1);
+    }
+    // Every band edge of a column against the almanac rows of the date.
+    void ExpectBandsOf(int x, const ReferenceTable& ref, const std::string& site, int month, int day) {
+        int level = 1;
+        for (std::size_t r = 0; r < ref.rows.size(); ++r) {
+            if (ref.Text(r, "kind") != "sun" || ref.Text(r, "site") != site || ref.Get(r, "month") != month ||
+                ref.Get(r, "day") != day)
+                continue;
+            const double rise = ref.Get(r, "rise_h"), set = ref.Get(r, "set_h");
+            SCOPED_TRACE(site + " " + std::to_string(month) + "/" + std::to_string(day) + " level " +
+                         std::to_string(level));
+            if (rise == 0 && set > 23.9) {
+                EXPECT_EQ(Edge(x, level, true), -1);
+            } else {
+                const int evening = Edge(x, level, true), morning = Edge(x, level, false);
+                EXPECT_TRUE(Near(x, evening, layout.Row(set))) << evening << " for " << layout.Row(set);
+                EXPECT_TRUE(Near(x, morning, layout.Row(rise) - 1)) << morning << " for " << layout.Row(rise);
+            }
+            ++level;
+        }
+        EXPECT_EQ(level, 4) << "three reference rows";
+    }
+    // The six band edges of every column on the screen.
+    std::vector<int> AllEdges() const {
+        std::vector<int> edges;
+        for (int x = 20; x < layout.width; ++x)
+            for (int level = 1; level <= 3; ++level) {
+                edges.push_back(Edge(x, level, true));
+                edges.push_back(Edge(x, level, false));
+            }
+        return edges;
+    }
+    void FirstOpening(Screen s) {
+        Begin(s, 51.0, 0.0, 0);
+        MainCommand(1022);
+        ASSERT_EQ(GetCurrentFormId(), kTwilightForm);
+        Shot(s.width == 240 ? "twilight_240.png" : "twilight_480.png");
+        EXPECT_EQ((std::vector<int>{graphYear, graphMonth, graphDay, graphObjectSet}),
+                  (std::vector<int>{2024, 3, 1, 0}));
+        EXPECT_EQ(graphObjectRA, -1.0f);
+        EXPECT_EQ(formHistory[kFormHistorySize - 1], kTwilightForm);
+        EXPECT_EQ(Text(kTwilightDateField), "01/03/2024");
+        EXPECT_EQ(Get(kTwilightTimeBaseList), 0);
+        EXPECT_EQ(GetNightChartDaysDrawn(), layout.days);
+        EXPECT_FLOAT_EQ(chartPixelsPerDay, (s.width - 8.0f) / static_cast<float>(layout.days));
+        EXPECT_EQ(BoxCount(), 0);
+    }
+    void GreenwichBands(Screen s) {
+        const ReferenceTable ref = Reference();
+        ASSERT_FALSE(ref.rows.empty());
+        Open(s, 51.5, 0.0, 0, 2024, 12);
+        Shot(s.width == 240 ? "twilight_december_240.png" : "twilight_december_480.png");
+        const int december22 = layout.Column(22), march14 = layout.Column(104);
+        ASSERT_GT(december22, 0);
+        ASSERT_GT(march14, 0);
+        EXPECT_TRUE(Same(At(december22, layout.Row(23)), kNight));
+        EXPECT_TRUE(Same(At(december22, layout.Row(15)), kBackground));
+        ExpectBandsOf(december22, ref, "Greenwich", 12, 22);
+        ExpectBandsOf(march14, ref, "Greenwich", 3, 14);
+    }
+    static ReferenceTable Reference() { return ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "twilight_graph_pyephem.csv"); }
+    Layout layout{kSmall};
+};
+
+double TransitOf(const ReferenceTable& ref, const std::string& kind, int month, int day) {
+    for (std::size_t r = 0; r < ref.rows.size(); ++r)
+        if (ref.Text(r, "kind") == kind && ref.Get(r, "month") == month && ref.Get(r, "day") == day)
+            return ref.Get(r, "transit_h");
+    ADD_FAILURE() << "no reference row " << kind << " " << month << "/" << day;
+    return 0.0;
+}
+
+// The first opening without an object: the device clock's month, day 1, no
+// object, the local time base; 380 days at 240 pixels, 720 on the wider
+// screen, with the pixels per day the date cursor reads.
+TEST_F(TwilightForm, FirstOpeningTakesTheDeviceMonth240) { FirstOpening(kSmall); }
+TEST_F(TwilightForm, FirstOpeningTakesTheDeviceMonth480) { FirstOpening(kLarge); }
+
+// 51.5 N on the Greenwich meridian, zone 0, the chart from December 2024: at
+// 23 h of 22 December the Night colour, at 15 h the chart's background (odd
+// hours: the even ones carry the grid); every band edge of 22 December and
+// 14 March within a pixel of PyEphem's Sun at -1.61, -6.61 and -18.61
+// degrees, at both screen sizes.
+TEST_F(TwilightForm, BandsAgreeWithTheAlmanac240) { GreenwichBands(kSmall); }
+TEST_F(TwilightForm, BandsAgreeWithTheAlmanac480) { GreenwichBands(kLarge); }
+
+// Sydney (zone +10 h, east of its zone meridian) in June likewise.
+TEST_F(TwilightForm, BandsAgreeWithTheAlmanacInTheSouth) {
+    Open(kSmall, -33.87, -151.21, 600, 2025, 6);
+    ExpectBandsOf(layout.Column(22), Reference(), "Sydney", 6, 22);
+}
+
+// At 58 N the Sun stays above -18 degrees in June (its lowest altitude is
+// -(90 - 58 - 23.44) = -8.56 degrees at the solstice): no pixel of June is
+// the Night colour, the Sun Set and Twilight bands are there and agree with
+// the almanac. At 60 N the lowest altitude, -6.56 degrees, stays above the
+// -6.61 degrees of the Twilight band: only the Sun Set band is left.
+TEST_F(TwilightForm, NoNightInAHighLatitudeSummer) {
+    const ReferenceTable ref = Reference();
+    Open(kSmall, 58.0, 0.0, 0, 2025, 6);
+    Shot("twilight_58n_240.png");
+    for (int day = 1; day <= 30; ++day) {
+        const int x = layout.Column(day);
+        if (x >= 0) {
+            EXPECT_TRUE(Rows(x, kNight).empty()) << day;
+        }
+    }
+    const int june22 = layout.Column(22);
+    EXPECT_FALSE(Rows(june22, kSunSet).empty());
+    EXPECT_FALSE(Rows(june22, kTwilight).empty());
+    ExpectBandsOf(june22, ref, "58N", 6, 22);
+    EXPECT_FALSE(Rows(layout.Column(200), kNight).empty());  // January has its nights
+    Ui([] {
+        SetTestSite(60.0, 0.0, 0);
+        graphTimeBase = 0;
+    });
+    TimeBase(0);
+    EXPECT_FALSE(Rows(layout.Column(22), kSunSet).empty());
+    EXPECT_TRUE(Rows(layout.Column(22), kTwilight).empty());
+    EXPECT_TRUE(Rows(layout.Column(22), kNight).empty());
+}
+
+// In night mode the chart is black with red bands: Sun Set (90, 0, 0) and
+// Twilight (65, 0, 0) at hours between the almanac's edges of 22 December,
+// the night and the background black, the grid (60, 0, 0).
+TEST_F(TwilightForm, NightModeColours) {
+    Begin(kSmall, 51.5, 0.0, 0);
+    Ui([] {
+        preferences.word[kPrefNightMode] = 2;
+        ApplyNightModeColors(2);
+        graphYear = 2024, graphMonth = 12;
+    });
+    MainCommand(1022);
+    Shot("twilight_night_240.png");
+    const int x = layout.Column(22);
+    EXPECT_TRUE(Same(At(x, layout.Row(16.3)), Rgb(90, 0, 0)));  // Sun between -1.61 and -6.61 degrees
+    EXPECT_TRUE(Same(At(x, layout.Row(17.3)), Rgb(65, 0, 0)));  // between -6.61 and -18.61
+    EXPECT_TRUE(Same(At(x, layout.Row(23)), Rgb(0, 0, 0)));
+    EXPECT_TRUE(Same(At(x, layout.Row(15)), Rgb(0, 0, 0)));
+    EXPECT_TRUE(Same(At(x, layout.Row(18)), Rgb(60, 0, 0)));
+}
+
+// "Universal Time (UT)" draws the same chart for zones 0 and +120 at the
+// same place: every band edge of every column the same; in local time the
+// zone moves the bands by two hours.
+TEST_F(TwilightForm, UniversalTimeIgnoresTheZone) {
+    Open(kSmall, 51.5, 0.0, 0, 2024, 12, 2);
+    EXPECT_EQ(Get(kTwilightTimeBaseList), 2);
+    Press(kTwilightTimeBaseTrigger);
+    Shot("twilight_time_bases_240.png");
+    Tap(RowCentre(Item(kTwilightTimeBaseList), 2));
+    EXPECT_EQ(graphTimeBase, 2);
+    const std::vector<int> zone0 = AllEdges();
+    const int night0 = Edge(layout.Column(22), 3, true);
+    Ui([] { currentSite.zoneMinutes = 120; });
+    TimeBase(2);
+    EXPECT_EQ(AllEdges(), zone0);
+    TimeBase(0);
+    EXPECT_NEAR(Edge(layout.Column(22), 3, true) - night0, 2 * layout.p, 1.5);
+}
+
+// "LT&DayLight" adds an hour from the day whose month x 30 + index passes
+// 110 (January: index 81, 22 March) to the one that passes 320 (index 291,
+// 17 October): the Night band starts p pixels later across the first and
+// earlier across the second; in local time nothing jumps there.
+TEST_F(TwilightForm, SummerTimeMovesTheBandsAnHour) {
+    Open(kSmall, 51.5, 0.0, 0, 2025, 1, 1);
+    auto around = [&](int lastWinter) {
+        int before = lastWinter, after = lastWinter + 1;
+        while (layout.Column(before) < 0) --before;
+        while (layout.Column(after) < 0) ++after;
+        return Edge(layout.Column(after), 3, true) - Edge(layout.Column(before), 3, true);
+    };
+    EXPECT_NEAR(around(80), layout.p, 2.0);
+    EXPECT_NEAR(around(290), -layout.p, 2.0);
+    TimeBase(0);
+    EXPECT_LE(std::abs(around(80)), 2);
+    EXPECT_LE(std::abs(around(290)), 2);
+}
+
+// A fixed object handed over by OpenAltitudeGraph: its transit dot within a
+// pixel of PyEphem's transit on 10 January and 9 February 2025, and 118
+// minutes (30 sidereal-day shifts of 3 min 56 s) higher after 30 days.
+TEST_F(TwilightForm, FixedObjectTransitsEarlierEachDay) {
+    const ReferenceTable ref = Reference();
+    Begin(kSmall, 51.0, 0.0, 0);
+    Ui([] { OpenAltitudeGraph("Star", kDesignationNgc, 0, 4.4f, 20.0f, -1, 2025, 1); });
+    ASSERT_EQ(GetCurrentFormId(), kTwilightForm);
+    Shot("twilight_object_240.png");
+    const std::vector<int> first = Rows(layout.Column(10), kTransit), second = Rows(layout.Column(40), kTransit);
+    ASSERT_EQ(first.size(), 1u);
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_LE(std::abs(first[0] - layout.Row(TransitOf(ref, "star", 1, 10))), 1);
+    EXPECT_LE(std::abs(second[0] - layout.Row(TransitOf(ref, "star", 2, 9))), 1);
+    EXPECT_NEAR(first[0] - second[0], 118.0 / 60.0 * layout.p, 1.0);
+}
+
+// A comet (kind 12) takes its place day by day: its transit dots follow
+// PyEphem's transits of the same orbit within a pixel on 10 March, 9 April
+// and 10 May 2024, far from a fixed place's 118 minutes a month; the
+// program's date and time are what they were, also after a record that
+// cannot be read.
+TEST_F(TwilightForm, CometTakesItsPlaceEachDay) {
+    const ReferenceTable ref = Reference();
+    Begin(kSmall, 51.0, 0.0, 0);
+    ObjectRecord comet{};
+    Ui([&comet] { ASSERT_TRUE(GetObjectByKind(kGraphCometKind, 0, &comet, nullptr, 0, nullptr, 0, 0, nullptr)); });
+    ASSERT_STREQ(comet.name, "C/2023 A3");
+    const DateTime before = currentDateTime;
+    Ui([] { OpenAltitudeGraph("C/2023 A3", kGraphCometKind, 0, 0.0f, 0.0f, -1, 2024, 3); });
+    ASSERT_EQ(GetCurrentFormId(), kTwilightForm);
+    const DateTime after = currentDateTime;
+    EXPECT_EQ((std::vector<int>{after.year, after.month, after.day, after.hour, after.minute, after.second}),
+              (std::vector<int>{before.year, before.month, before.day, before.hour, before.minute, before.second}));
+    Ui([] {
+        const DateTime kept = currentDateTime;
+        double ra = 0.0, dec = 0.0;
+        EXPECT_EQ(NightChartObjectPlace(kGraphCometKind, 7, 0.0f, 0.0f, -1, 2024, 3, 1, &ra, &dec), kNoObjectRecord);
+        EXPECT_EQ(currentDateTime.day * 100 + currentDateTime.hour, kept.day * 100 + kept.hour);
+    });
+    AnswerAll();
+    const struct {
+        int day, month, dayOfMonth;
+    } cases[] = {{10, 3, 10}, {40, 4, 9}, {71, 5, 10}};
+    for (const auto& c : cases) {
+        const std::vector<int> rows = Rows(layout.Column(c.day), kTransit);
+        ASSERT_EQ(rows.size(), 1u) << c.day;
+        EXPECT_LE(std::abs(rows[0] - layout.Row(TransitOf(ref, "comet", c.month, c.dayOfMonth))), 1) << c.day;
+    }
+}
+
+// A comet record that cannot be read gets no dots and its message once,
+// not once a day.
+TEST_F(TwilightForm, UnreadableCometRecordIsReportedOnce) {
+    Begin(kSmall, 51.0, 0.0, 0);
+    Ui([] { OpenAltitudeGraph("Gone", kGraphCometKind, 7, 0.0f, 0.0f, -1, 2024, 3); });
+    EXPECT_EQ(BoxCount(), 1);
+    EXPECT_EQ(BoxText().rfind("GetCometData: Could not retrieve comet record!", 0), 0u) << BoxText();
+    AnswerAll();
+    EXPECT_EQ(GetCurrentFormId(), kTwilightForm);
+    EXPECT_TRUE(Rows(layout.Column(10), kTransit).empty());
+}
+
+// A planet chosen from the popup replaces the object: its name labels the
+// chart, graphPlanet is its body index and its transits follow PyEphem's
+// Jupiter within a pixel on 10 January and 10 March 2025.
+TEST_F(TwilightForm, PlanetFromThePopup) {
+    const ReferenceTable ref = Reference();
+    Open(kSmall, 51.0, 0.0, 0, 2025, 1);
+    Ui([] { pl::StartTextLog(); });
+    Press(kTwilightPlanetTrigger);
+    ASSERT_TRUE(Visible(kTwilightPlanetList));
+    Shot("twilight_planets_240.png");
+    EXPECT_EQ(pl::ListViewGetItemCount(Item(kTwilightPlanetList)), 8);
+    Tap(RowCentre(Item(kTwilightPlanetList), 3));
+    EXPECT_EQ(graphPlanet, 5);
+    EXPECT_EQ(graphObjectSet, 1);
+    EXPECT_STREQ(graphObjectName, "Jupiter");
+    EXPECT_FALSE(Visible(kTwilightPlanetList));
+    std::vector<std::string> texts;
+    for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) texts.push_back(run.text);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Jupiter"), texts.end());
+    for (auto [day, month, dayOfMonth] : {std::tuple{10, 1, 10}, std::tuple{69, 3, 10}}) {
+        const std::vector<int> rows = Rows(layout.Column(day), kTransit);
+        ASSERT_EQ(rows.size(), 1u) << day;
+        EXPECT_LE(std::abs(rows[0] - layout.Row(TransitOf(ref, "jupiter", month, dayOfMonth))), 1) << day;
+    }
+    Shot("twilight_jupiter_240.png");
+}
+
+// The finder opened from the form: Caldwell 14 becomes the object, named
+// "C14, " and its record's prefix and number (NGC 869), at its place; a
+// planet of the finder becomes the graph's planet.
+TEST_F(TwilightForm, FinderTargetFromCaldwell) {
+    Open(kSmall, 51.0, 0.0, 0, 2024, 9);
+    Ui([] { graphPlanet = 5; });
+    Press(kTwilightFinder);
+    ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
+    EXPECT_EQ(graphFromFinder, 1);
+    Choose(kFinderCatalogTrigger, kFinderCatalogList, 0);  // Caldwell
+    for (int digit : {1, 4}) Press(kFinderDigit0 + digit);
+    Press(kFinderFind);
+    Press(kFinderOk);
+    ASSERT_EQ(GetCurrentFormId(), kTwilightForm);
+    EXPECT_STREQ(graphObjectName, "C14, NGC869");
+    ObjectRecord ngc869{};
+    Ui([&ngc869] { ASSERT_TRUE(GetCaldwellObjectRecord(13, &ngc869)); });
+    EXPECT_EQ(graphObjectRA, ngc869.rightAscension);
+    EXPECT_EQ(graphObjectDec, ngc869.declination);
+    EXPECT_EQ((std::vector<int>{graphPlanet, graphObjectSet, graphFromFinder}), (std::vector<int>{-1, 1, 0}));
+    // A planet of the finder is followed as one of the popup's.
+    Press(kTwilightFinder);
+    Choose(kFinderCatalogTrigger, kFinderCatalogList, 5);  // planets
+    Choose(kFinderObjectTrigger, kFinderObjectList, 5);    // Jupiter
+    Press(kFinderOk);
+    ASSERT_EQ(GetCurrentFormId(), kTwilightForm);
+    EXPECT_EQ(graphPlanet, 5);
+    EXPECT_STREQ(graphObjectName, "Jupiter");
+}
+
+// The month initials start with the chart's month and wrap after "D": a
+// chart from November shows N, D, J, F, ... one every 30 days, but for the
+// thirteenth, which the screen's edge would cut.
+TEST_F(TwilightForm, MonthInitialsWrapAfterDecember) {
+    Begin(kSmall, 51.0, 0.0, 0);
+    Ui([] {
+        graphYear = 2024, graphMonth = 11;
+        pl::StartTextLog();
+    });
+    MainCommand(1022);
+    const int row = static_cast<int>(layout.top + 24 * layout.p) - 6;
+    std::string initials;
+    for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+        if (run.cell.top == row && run.text.size() == 1) initials += run.text;
+    EXPECT_EQ(initials, "NDJFMAMJJASO");
+}
+
+// Right moves the date cursor a pixel and the date field follows it; at the
+// chart's right edge the step is undone. A drag of less than 3 units moves
+// nothing; a longer one moves the cursor once.
+TEST_F(TwilightForm, KeysAndStylusMoveTheDateCursor) {
+    Open(kSmall, 51.0, 0.0, 0, 2024, 3);
+    harness.key(pl::VK_RIGHT);
+    EXPECT_EQ(graphCursorX, 21);
+    EXPECT_EQ(cursorX, 21);
+    EXPECT_EQ(Text(kTwilightDateField), "02/03/2024");  // int(1 / 0.6105) = 1 day after the 1st
+    harness.key(pl::VK_RIGHT, 2);                       // held for two more steps
+    EXPECT_EQ(graphCursorX, 24);
+    EXPECT_EQ(Text(kTwilightDateField), "07/03/2024");  // int(4 / 0.6105) = 6 days
+    harness.key(kTwilightKeyLeft);
+    EXPECT_EQ(graphCursorX, 23);
+    harness.tap(239, 100);
+    EXPECT_EQ(cursorX, 239);
+    const std::string edge = Text(kTwilightDateField);
+    EXPECT_EQ(edge, "22/02/2025");  // int(219 / 0.6105) = 358 days after 1 March 2024
+    harness.key(pl::VK_RIGHT);
+    EXPECT_EQ(graphCursorX, 239);
+    EXPECT_EQ(Text(kTwilightDateField), edge);
+    harness.penDown(100, 150);
+    harness.penMove(102, 151);
+    EXPECT_EQ(cursorX, 239);
+    EXPECT_EQ(Text(kTwilightDateField), edge);
+    harness.penMove(110, 150);  // the form reads where the stylus goes next
+    harness.penMove(112, 150);
+    EXPECT_EQ(cursorX, 112);
+    EXPECT_EQ(Text(kTwilightDateField), "29/07/2024");  // int(92 / 0.6105) = 150 days
+    harness.penMove(130, 150);
+    harness.penUp(130, 150);
+    EXPECT_EQ(cursorX, 112);  // the drag ended with the first move
+    EXPECT_EQ(graphCursorX, 112);
+}
+
+// A held arrow key stops the drawing of the days where it is: the chart
+// stays on its background; once it is let go the next drawing is whole.
+TEST_F(TwilightForm, HeldArrowKeyStopsTheDrawing) {
+    Open(kSmall, 51.5, 0.0, 0, 2024, 12);
+    harness.keyDown(pl::VK_UP);
+    TimeBase(0);
+    EXPECT_EQ(GetNightChartDaysDrawn(), 0);
+    EXPECT_TRUE(Same(At(layout.Column(22), layout.Row(23)), kBackground));
+    harness.keyUp(pl::VK_UP);
+    TimeBase(0);
+    EXPECT_EQ(GetNightChartDaysDrawn(), 380);
+    EXPECT_TRUE(Same(At(layout.Column(22), layout.Row(23)), kNight));
+}
+
+// A tap on the date field edits the date with the date and time form: 10
+// February 2007 (typed as Julian day 2454141.5) confirmed starts the chart on
+// 1 February 2007, the cursor's first day, and shows the date; Cancel keeps it.
+TEST_F(TwilightForm, DateFieldPicksTheChartMonth) {
+    Open(kSmall, 51.0, 0.0, 0, 2024, 3);
+    Press(kTwilightDateField);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
+    Ui([dialog] { pl::SetDlgItemText(dialog, kJulianDayField, "2454141.5"); });  // 10 February 2007, 0 h
+    Tap(Centre(pl::GetDlgItem(dialog, kJulianDayButton)));
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
+    ASSERT_EQ(GetCurrentFormId(), kTwilightForm);
+    EXPECT_EQ((std::vector<int>{graphYear, graphMonth, graphDay}), (std::vector<int>{2007, 2, 10}));
+    EXPECT_EQ(Text(kTwilightDateField), "10/02/2007");
+    harness.tap(20, 100);
+    EXPECT_EQ(Text(kTwilightDateField), "01/02/2007");
+    // Cancel keeps the chart.
+    Press(kTwilightDateField);
+    dialog = pl::GetActiveWindow();
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeCancel)));
+    EXPECT_EQ((std::vector<int>{graphYear, graphMonth, graphDay}), (std::vector<int>{2007, 2, 10}));
+}
+
+// The help button's box, the today button's month and the finder's and
+// planet popup's bitmaps in night mode.
+TEST_F(TwilightForm, HelpAndToday) {
+    Open(kSmall, 51.0, 0.0, 0, 2007, 2);
+    Press(kTwilightHelp);
+    EXPECT_EQ(BoxText(),
+              "\x95 Display the sky darkness among the year and let you see the best period to observe an object "
+              "(when the area between rise and set curves cross the darkest part of the chart).\n\x95 Tap on the "
+              "graph or use navigation keys to find a particular date.");
+    Answer(pl::IDOK);
+    Press(kTwilightToday);
+    EXPECT_EQ((std::vector<int>{graphYear, graphMonth}), (std::vector<int>{2024, 3}));
+    Press(kTwilightBack);
+    EXPECT_EQ(GetCurrentFormId(), kHomeFormId);
+    EXPECT_EQ(BoxCount(), 0);  // every control released
+}
+
+// On the larger screen the buttons of the right move right and those of the
+// bottom strip down with the screen.
+TEST_F(TwilightForm, LayoutFollowsTheScreen) {
+    Open(kLarge, 51.0, 0.0, 0, 2024, 3);
+    Shot("twilight_layout_480.png");
+    auto bounds = [this](int id) {
+        pl::Rect r{};
+        pl::GetWindowRect(Item(id), &r);
+        return r;
+    };
+    EXPECT_GE(bounds(kTwilightHelp).left, 400);
+    for (int id : {kTwilightBack, kTwilightFinder, kTwilightPlanetTrigger, kTwilightDateField, kTwilightToday})
+        EXPECT_GE(bounds(id).top, 610) << id;
+    EXPECT_GE(bounds(kTwilightToday).left, 400);
+    EXPECT_LT(bounds(kTwilightFinder).left, 60);
+}
+
+}  // namespace
