@@ -287,6 +287,39 @@ TEST_F(NStarForm, PlotsPlaceAndColourTheMarkers) {
     EXPECT_TRUE(MarkerAt(kCentre2X + 5, kCentreY - 3, kBlack));
 }
 
+// At night ("Bright", red at 204) the other entries are red at two thirds of
+// that level (136) and the current one at the level itself, on black.
+TEST_F(NStarForm, NightMarkersAreRedAtTwoThirds) {
+    PutEntries(2);
+    Ui([] {
+        AlignmentStar* l = GetAlignmentStarList();
+        l[0].reading1 += 1.0, l[0].reading2 -= 0.5;
+        l[1].reading1 -= 2.0, l[1].reading2 += 1.0;
+        nStarCurrentRow = 1;
+        preferences.word[kPrefNightMode] = 3;
+        ApplyNightModeColors(3);
+    });
+    OpenForm();
+    EXPECT_TRUE(MarkerAt(kCentre1X + 5, kCentreY - 3, 0x880000));
+    EXPECT_TRUE(MarkerAt(kCentre1X - 10, kCentreY + 5, 0xC80000));
+    EXPECT_EQ(Pixel(kCentre1X - 5, kCentreY + 3), 0x000000);
+    Ui([] {
+        preferences.word[kPrefNightMode] = 0;
+        ApplyNightModeColors(0);
+    });
+}
+
+// Inf shows the form's help.
+TEST_F(NStarForm, InfShowsTheHelp) {
+    OpenForm();
+    FormCommand(kNStarInfo);
+    EXPECT_EQ(BoxText(),
+              "Tap Add to choose 4 or more stars. For each, center it in your reticle eyepiece. Then tap Sync after "
+              "each entry. In case of manual inputs tap Sync after.\nCalc will compute the pointing correction "
+              "parameters.");
+    AnswerAll();
+}
+
 // Save, an emptied list, Load: the same entries come back with their rows.
 TEST_F(NStarForm, SaveThenLoadRestoresTheList) {
     PutEntries(4);
