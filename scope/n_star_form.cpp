@@ -68,12 +68,16 @@ void InitScalePopup(pl::Hwnd form, int trigger, int list, int row) {
     InitPopupList(form, trigger, list, -1, 0, row);
 }
 
-// The buttons along the bottom follow the screen's bottom edge.
+// On a larger screen the buttons along the bottom follow its bottom edge, the
+// list of stars grows down to them and the help button follows the right edge.
 void LayoutNStarForm(pl::Hwnd form) {
     pl::Rect client;
     int dx = 0, dy = 0;
-    if (pl::GetClientRect(form, &client) && GetScreenSizeDelta(0, client.Width(), client.Height(), &dx, &dy))
-        for (int id : kBottomButtons) MoveControl(form, id, 0, dy, 0, 0);
+    if (!pl::GetClientRect(form, &client) || !GetScreenSizeDelta(0, client.Width(), client.Height(), &dx, &dy))
+        return;
+    for (int id : kBottomButtons) MoveControl(form, id, 0, dy, 0, 0);
+    MoveControl(form, kNStarList, 0, 0, 0, dy);
+    MoveControl(form, kNStarInfo, dx, 0, 0, 0);
 }
 
 void InitNStarForm(pl::Hwnd form) {
