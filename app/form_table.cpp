@@ -19,6 +19,7 @@
 #include "objects/observing_list_form.h"
 #include "orbits/screens/orbit_assistant_form.h"
 #include "orbits/screens/satellites_form.h"
+#include "scope/n_star_form.h"
 #include "scope/polar_form.h"
 #include "scope/scope_control_form.h"
 #include "scope/two_star_form.h"
@@ -55,7 +56,7 @@ constexpr FormEntry kForms[] = {
     {1900, SkyChartDialogProc},
     {1940, nullptr},
     {1950, HomeFormProc},
-    {2100, nullptr},
+    {2100, NStarDialogProc},
     {2200, ChecklistPageProc},
     {2203, ChecklistPageProc},
     {2206, ChecklistPageProc},

@@ -32,6 +32,7 @@ std::span<const pl::ResourceGroup* const> ProgramResourceGroups() {
         &kObservingBitmapResources,
         &kObjectInfoResources,
         &kScopeResources,
+        &kNStarResources,
         &kPolarResources,
     };
     return groups;

@@ -90,6 +90,9 @@ extern const pl::ResourceGroup kScopeResources;
 // The polar alignment assistant (2470) and its alarm sound "polarAlarm".
 extern const pl::ResourceGroup kPolarResources;
 
+// The N-star alignment form (2100).
+extern const pl::ResourceGroup kNStarResources;
+
 // The object information form (112), the ephemeris assistant (2530) and the
 // goto button at night (5136).
 extern const pl::ResourceGroup kObjectInfoResources;

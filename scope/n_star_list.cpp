@@ -3,13 +3,16 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/angle_text.h"
 #include "core/horizontal.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_buffers.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
+#include "scope/mount_fit.h"
 #include "scope/pointing_model.h"
+#include "ui/control_access.h"
 #include "ui/input_polling.h"
 
 int32_t alignmentStarCount = 0;
@@ -19,6 +22,8 @@ namespace {
 
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr int kNameCharacters = 9;
+constexpr int kMountFitLeast = 4;   // entries the mount-error fit needs
+constexpr int kMeanErrorField = 2112;
 
 bool OwnAlignment() { return preferences.word[kPrefAlignMethod] == 0; }
 bool EqOutput() { return preferences.word[kPrefMountType] == 0; }
@@ -31,9 +36,9 @@ bool Crowded(const AlignmentStar* list, const AlignmentStar& c) {
     return false;
 }
 
-// The predicted place of an entry (its ra, dec, time and sidereal filled) in
-// model1/2, degrees; false without a valid alignment of the program's own.
-bool PredictPlace(AlignmentStar* e) {
+}  // namespace
+
+bool PredictNStarPlace(AlignmentStar* e) {
     if (OwnAlignment()) {
         if (!IsAlignmentValid()) return false;
         SkyToScope(e);
@@ -49,8 +54,6 @@ bool PredictPlace(AlignmentStar* e) {
     }
     return true;
 }
-
-}  // namespace
 
 AlignmentStar* GetAlignmentStarList() { return reinterpret_cast<AlignmentStar*>(alignmentStars); }
 
@@ -73,7 +76,7 @@ int AddNStarEntry(const AlignmentStar* candidate, double m1, double m2) {
     e.time = (second / 3600.0 + minute / 60.0 + hour) * 15.0;
     e.sidereal = GetLocalSiderealTime(year, month, day, hour, minute, second, currentSite.longitude,
                                       currentSite.zoneMinutes);
-    if (!PredictPlace(&e)) {
+    if (!PredictNStarPlace(&e)) {
         ShowInformation("Please do 2 stars alignment first.", "");
         return 0;
     }
@@ -88,10 +91,29 @@ int AddNStarEntry(const AlignmentStar* candidate, double m1, double m2) {
 
 int ComputePointingCorrection(int flag) {
     AlignmentStar* list = GetAlignmentStarList();
-    if (OwnAlignment() && flag == 0) return 0;
+    if (OwnAlignment() && flag == 0) {
+        if (!list || alignmentStarCount < kMountFitLeast) return 0;
+        if (!IsAlignmentValid()) {
+            ShowInformation("Please do 2 stars alignment first", "");
+            return 1;
+        }
+        FitMountErrors(alignmentReferenceText, &alignStar1, &alignStar2, list, alignmentStarCount);
+        CorrectMountEntries(list, alignmentStarCount);
+        return 1;
+    }
     if (!list || alignmentStarCount < 1) return 0;
-    FitPointingModel(list, alignmentStarCount);
+    if (FitPointingModel(list, alignmentStarCount) != 0)
+        ShowInformation("Pointing correction failed", "Add stars spread over the sky.");
     return 1;
+}
+
+double ShowAlignmentResidual(const AlignmentStar* list, int n) {
+    const double value =
+        OwnAlignment() ? MeanAlignmentResidual(list, n) * kRadToDeg : PointingModelResidual(list, n);
+    char text[32] = "No stars";
+    if (list && n >= 1) DegToStr(text, sizeof text, value);
+    SetField(kMeanErrorField, text);
+    return value;
 }
 
 void ResetNStarList() {

@@ -34,12 +34,29 @@ AlignmentStar* GetAlignmentStarList();
 // alignment first."); a refused candidate is not counted.
 int AddNStarEntry(const AlignmentStar* candidate, double m1, double m2);
 
-// Refits the corrections from the list. With "External", or with flag 1 (the
-// sky chart's Improve Pointing): the pointing-error model (FitPointingModel)
-// from at least one entry; 1, or 0 for an empty list. The program's own
-// alignment with flag 0 (the N-star form's fit of the mount errors) is not
-// in the program yet: 0.
+// The predicted place of an entry (its ra, dec and sidereal filled) in
+// model1/2, degrees: the two-star model's angles with the program's own
+// alignment, else the place itself (EQ output) or its azimuth and altitude
+// at the entry's sidereal time. False, the entry untouched, with the program's
+// own alignment source and no valid alignment.
+bool PredictNStarPlace(AlignmentStar* e);
+
+// Refits the corrections from the list.
+// - The program's own alignment with flag 0 (the N-star form's Calc): 0 with
+//   fewer than 4 entries; without a valid alignment "Please do 2 stars
+//   alignment first" and 1; else the mount errors and offsets are fitted
+//   (FitMountErrors) and every entry's corrected place follows: 1.
+// - "External", or flag 1 (the sky chart's Improve Pointing): the
+//   pointing-error model (FitPointingModel) from at least one entry; a fit
+//   that fails is told ("Pointing correction failed" / "Add stars spread over
+//   the sky.") and leaves the model cleared; 1, or 0 for an empty list.
 int ComputePointingCorrection(int flag);
+
+// The error shown beside "Mean Error :" (field 2112 of the N-star form):
+// PointingModelResidual with "External", else MeanAlignmentResidual in
+// degrees; the field shows it as an angle, or "No stars" without entries.
+// Returns the value (degrees).
+double ShowAlignmentResidual(const AlignmentStar* list, int n);
 
 // An empty list (tests).
 void ResetNStarList();

@@ -26,6 +26,7 @@
 #include "scope/encoder_box.h"
 #include "scope/encoder_offsets.h"
 #include "scope/scope_dispatch.h"
+#include "scope/star_field_text.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
 #include "ui/input_polling.h"
@@ -44,16 +45,9 @@ constexpr int kBodyType = 27;
 constexpr int kNameLength = 9;  // the forms keep this much of a star's name
 constexpr int kChosenPlaceMode = kModeTopocentricRefracted;
 
-struct Clock {
-    int year, month, day, hour, minute, second;
-    double Angle() const { return (second / 3600.0 + minute / 60.0 + hour) * 15.0; }
-};
+using Clock = AlignmentClock;
 
-Clock Now() {
-    Clock c{};
-    GetLocalDateTime(&c.year, &c.month, &c.day, &c.hour, &c.minute, &c.second);
-    return c;
-}
+Clock Now() { return ReadAlignmentClock(); }
 
 void TimeText(char* text, std::size_t size, int hour, int minute, int second) {
     std::snprintf(text, size, "%02d:%02d:%02d", hour, minute, second);
@@ -87,32 +81,21 @@ int StarOfField(int id) {
     return 0;
 }
 
-void ShowHours(int field, double degrees) {
-    char text[32];
-    HMSToStr(text, sizeof text, degrees / 15.0);
-    SetField(field, text);
-}
-
-void ShowDegrees(int field, double degrees) {
-    char text[32];
-    DegToStr(text, sizeof text, degrees);
-    SetField(field, text);
-}
 
 void ShowReadings(const StarFields& f) {
-    if (EqOutput()) ShowHours(f.axis1, f.star->reading1);
-    else ShowDegrees(f.axis1, f.star->reading1);
-    ShowDegrees(f.axis2, f.star->reading2);
+    if (EqOutput()) ShowHoursField(f.axis1, f.star->reading1);
+    else ShowDegreesField(f.axis1, f.star->reading1);
+    ShowDegreesField(f.axis2, f.star->reading2);
 }
 
 // The star's fields, each when its value is not 0 (a field left as it is
 // keeps what the user typed).
 void ShowStar(const StarFields& f) {
     const AlignmentStar& s = *f.star;
-    if (s.ra != 0) ShowHours(f.ra, s.ra);
-    if (s.dec != 0) ShowDegrees(f.dec, s.dec);
-    if (s.reading1 != 0) EqOutput() ? ShowHours(f.axis1, s.reading1) : ShowDegrees(f.axis1, s.reading1);
-    if (s.reading2 != 0) ShowDegrees(f.axis2, s.reading2);
+    if (s.ra != 0) ShowHoursField(f.ra, s.ra);
+    if (s.dec != 0) ShowDegreesField(f.dec, s.dec);
+    if (s.reading1 != 0) EqOutput() ? ShowHoursField(f.axis1, s.reading1) : ShowDegreesField(f.axis1, s.reading1);
+    if (s.reading2 != 0) ShowDegreesField(f.axis2, s.reading2);
     if (s.time != 0) {
         char text[16];
         HoursToHMSText(text, sizeof text, s.time);

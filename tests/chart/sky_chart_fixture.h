@@ -11,6 +11,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,40 @@ inline std::pair<float, float> PlaceAt(double azimuthDeg, double altitudeDeg) {
                                                                       std::cos(h) * std::sin(phi) * std::cos(a));
     const double ra = std::fmod(kLstHours - hourAngle / kDegToRad / 15.0 + 48.0, 24.0);
     return {static_cast<float>(ra), static_cast<float>(dec / kDegToRad)};
+}
+
+// A bright star with a proper name, placed by azimuth and altitude (PlaceAt).
+struct NamedStar {
+    const char* name;
+    int index;  // in the default-star file
+    double azimuth, altitude;
+};
+
+// The default-star file with the named stars at magnitude 1 and every other
+// star at magnitude 15, and the bright-star names file that names them.
+inline void WriteNamedStars(const std::filesystem::path& home, std::span<const NamedStar> stars) {
+    std::vector<record_writer::Bytes> records;
+    for (int i = 0; i < kBrightStarCount; ++i) {
+        record_writer::StarFile s;
+        s.hr = static_cast<int16_t>(i + 1);
+        s.raHours = static_cast<float>(std::fmod(i * 0.37, 24.0));
+        s.decDegrees = static_cast<float>(-80.0 + std::fmod(i * 7.3, 160.0));
+        s.magnitude16 = 15 * 16;
+        for (const NamedStar& n : stars)
+            if (n.index == i) {
+                auto [ra, dec] = PlaceAt(n.azimuth, n.altitude);
+                s.raHours = ra;
+                s.decDegrees = dec;
+                s.magnitude16 = 16;
+            }
+        records.push_back(record_writer::StarBytes(s));
+    }
+    WriteFile(home / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, records));
+    std::vector<record_writer::Bytes> names;
+    for (int half = 0; half < 2; ++half)  // in name order, then in HR order: the same order here
+        for (const NamedStar& n : stars)
+            names.push_back(record_writer::BrightStarNameBytes(n.name, static_cast<int16_t>(n.index)));
+    WriteFile(home / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
 }
 
 class SkyChartTest : public ProgramTest {

@@ -188,3 +188,84 @@ TEST_F(NStarList, NoBufferNoEntry) {
 }
 
 }  // namespace
+
+namespace {
+
+// The N-star form's fit with the program's own alignment (flag 0) needs four
+// entries: three give 0 and nothing is fitted; with four, whose readings are
+// those of an equatorial mount with known mount errors (ERFA,
+// mount_errors_erfa.csv), the mount errors are fitted, told, and every
+// entry's corrected place follows. Without a valid alignment the fit is
+// refused with its message rather than run on an empty matrix.
+TEST_F(NStarList, OwnAlignmentFitNeedsFourEntries) {
+    preferences.word[kPrefAlignMethod] = 0;
+    ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "mount_errors_erfa.csv");
+    ASSERT_GE(t.rows.size(), 6u);
+    AlignmentStar* star[2] = {&alignStar1, &alignStar2};
+    for (int k = 0; k < 2; ++k) {
+        *star[k] = AlignmentStar{};
+        star[k]->time = ParseHoursToDegrees(t.Text(k, "clock").c_str());
+        star[k]->ra = t.Get(k, "ra_h") * 15.0;
+        star[k]->dec = t.Get(k, "dec_deg");
+        star[k]->reading1 = t.Get(k, "axis1_deg");
+        star[k]->reading2 = t.Get(k, "axis2_deg");
+    }
+    std::snprintf(alignmentReferenceText, sizeof alignmentReferenceText, "%s", t.Text(0, "clock").c_str());
+    ASSERT_EQ(ComputeAlignmentMatrix(alignmentReferenceText, &alignStar1, &alignStar2), 1);
+    for (std::size_t r = 2; r < 6; ++r) {
+        AlignmentStar c = Candidate("Ref", t.Get(r, "ra_h") * 15.0, t.Get(r, "dec_deg"));
+        ASSERT_EQ(AddNStarEntry(&c, t.Get(r, "axis1_deg"), t.Get(r, "axis2_deg")), 1);
+        if (r == 4) {
+            EXPECT_EQ(ComputePointingCorrection(0), 0);
+        }
+    }
+    ClearAlignmentValid();
+    EXPECT_EQ(ComputePointingCorrection(0), 1);
+    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Please do 2 stars alignment first"});
+    services.messages.clear();
+    ASSERT_EQ(ComputeAlignmentMatrix(alignmentReferenceText, &alignStar1, &alignStar2), 1);
+    EXPECT_EQ(ComputePointingCorrection(0), 1);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text.rfind("Converge in ", 0), 0u) << services.messages[0].text;
+    // Four stars fix the constants less well than many (z1 = 0.002 rad).
+    EXPECT_NEAR(alignmentModel.z1, 0.002, 5e-4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NE(Entry(i).corrected1, Entry(i).reading1) << i;
+        EXPECT_NEAR(Entry(i).corrected2, t.Get(2 + i, "axis2_deg"), 0.002) << i;
+    }
+    ResetAlignmentModel();
+}
+
+// "External": a fit that fails (three entries at the pole of an equatorial
+// mount, where collimation and non-perpendicularity are undefined) is told,
+// and the model stays cleared.
+TEST_F(NStarList, AFailedPointingFitIsTold) {
+    for (int i = 0; i < 3; ++i) {
+        AlignmentStar c = Candidate("Pole", i * 120.0, 90.0 - i * 1.5);
+        ASSERT_EQ(AddNStarEntry(&c, i * 120.0 + 0.1, 89.0), 1);
+        GetAlignmentStarList()[i].reading2 = 90.0;
+    }
+    pointingCoefficients[0] = 0.5;
+    EXPECT_EQ(ComputePointingCorrection(0), 1);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Pointing correction failed");
+    EXPECT_EQ(services.messages[0].detail, "Add stars spread over the sky.");
+    for (double c : pointingCoefficients) EXPECT_EQ(c, 0.0);
+}
+
+// The error beside "Mean Error :": with "External" the pointing model's
+// figure (the root of the summed squares over the count: entries 3' and 4'
+// off give 5'/2), with the own alignment the mean angular error in degrees
+// ((3' + 4') / 2 for the same entries, one axis each).
+TEST_F(NStarList, ShownErrorFollowsTheSource) {
+    AlignmentStar e[2] = {};
+    e[0].model1 = e[0].measured1 = 100.0;
+    e[0].model2 = 20.0, e[0].measured2 = 20.0 + 3.0 / 60.0;
+    e[1].model1 = 200.0, e[1].measured1 = 200.0 - 4.0 / 60.0;
+    e[1].model2 = e[1].measured2 = -10.0;
+    EXPECT_NEAR(ShowAlignmentResidual(e, 2), 5.0 / 60.0 / 2.0, 1e-12);
+    preferences.word[kPrefAlignMethod] = 0;
+    EXPECT_NEAR(ShowAlignmentResidual(e, 2), 7.0 / 60.0 / 2.0, 1e-12);
+}
+
+}  // namespace

@@ -40,11 +40,6 @@ constexpr int kTextInputEdit = 137;
 constexpr int kTextInputTitle = 136;
 constexpr double kArcsecond = 1.0 / 3600.0;
 
-struct NamedStar {
-    const char* name;
-    int index;  // in the default-star file
-    double azimuth, altitude;
-};
 // A and its right-angle neighbours B (west) and C (east) between 20 and 60
 // degrees high; D too high for a first star; E opposite A (no second star).
 const NamedStar kStars[] = {{"Adhara", 10, 180, 40}, {"Bellatrix", 20, 270, 35}, {"Capella", 30, 90, 50},
@@ -89,30 +84,7 @@ protected:
             ResetAlignmentRestore();
         });
     }
-    void WriteStars() {
-        std::vector<record_writer::Bytes> records;
-        for (int i = 0; i < kBrightStarCount; ++i) {
-            record_writer::StarFile s;
-            s.hr = static_cast<int16_t>(i + 1);
-            s.raHours = static_cast<float>(std::fmod(i * 0.37, 24.0));
-            s.decDegrees = static_cast<float>(-80.0 + std::fmod(i * 7.3, 160.0));
-            s.magnitude16 = 15 * 16;
-            for (const NamedStar& n : kStars)
-                if (n.index == i) {
-                    auto [ra, dec] = PlaceAt(n.azimuth, n.altitude);
-                    s.raHours = ra;
-                    s.decDegrees = dec;
-                    s.magnitude16 = 16;
-                }
-            records.push_back(record_writer::StarBytes(s));
-        }
-        WriteFile(folder.path() / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, records));
-        std::vector<record_writer::Bytes> names;
-        for (int half = 0; half < 2; ++half)  // in name order, then in HR order: the same order here
-            for (const NamedStar& n : kStars)
-                names.push_back(record_writer::BrightStarNameBytes(n.name, static_cast<int16_t>(n.index)));
-        WriteFile(folder.path() / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
-    }
+    void WriteStars() { WriteNamedStars(folder.path(), kStars); }
 
     void OpenForm() {
         MainCommand(1005);

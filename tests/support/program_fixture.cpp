@@ -48,6 +48,9 @@ void InstallEmptyDatabases(const std::filesystem::path& home) {
 }
 
 ProgramTest::ProgramTest() : harness(TestHarnessOptions()) {
+    // The program installs its own message boxes; they go when it ends.
+    previousHooks_ = InstallServiceHooks(ServiceHooks{});
+    InstallServiceHooks(previousHooks_);
     pl::ResetShell();
     ResetSharedState();
     InstallSymbolFont(folder.path());
@@ -57,6 +60,7 @@ ProgramTest::ProgramTest() : harness(TestHarnessOptions()) {
 ProgramTest::~ProgramTest() {
     QuitProgram();
     harness.stop();
+    InstallServiceHooks(previousHooks_);
     ResetSharedState();
 }
 

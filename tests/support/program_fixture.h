@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/services.h"
 #include "platform/harness.h"
 #include "platform/message_box.h"
 #include "support/temp_program_folder.h"
@@ -63,4 +64,7 @@ protected:
 
     TempProgramFolder folder{"program"};
     pl::Harness harness;
+
+private:
+    ServiceHooks previousHooks_{};
 };
