@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "catalog/designations.h"
 #include "core/angle_text.h"
@@ -17,8 +18,8 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 
 // The text without its last `n` characters.
 std::string Cut(const char* text, std::size_t n) {
-    const std::string s(text);
-    return s.size() > n ? s.substr(0, s.size() - n) : std::string();
+    const std::size_t length = std::strlen(text);
+    return length > n ? std::string(text, length - n) : std::string();
 }
 
 std::string Decimals(double value, int decimals) {
@@ -49,7 +50,7 @@ OrbitEphemerisTexts OrbitEphemerisRowTexts(const OrbitEphemerisRow& row) {
     FormatDateShort(text, sizeof text, row.day, row.month, row.year);
     t.date = text;
     if (!row.valid) {
-        t.rightAscension = "-";
+        t.rightAscension.assign(1, '-');  // = "-" trips a false GCC 12 -Wrestrict warning
         return t;
     }
     t.rightAscension = Cut(HMSToStr(text, sizeof text, row.rightAscension), 3);
