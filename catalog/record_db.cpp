@@ -52,6 +52,9 @@ uint32_t CheckedRecordCount(const std::string& name, std::FILE* file, uint32_t h
     return present;
 }
 
+// The file's size now; -1 when it cannot be told.
+off_t FileSize(std::FILE* file) { return fseeko(file, 0, SEEK_END) == 0 ? ftello(file) : -1; }
+
 // Reads up to the window's capacity from `offset` on into the window. False
 // when nothing could be read (a seek or read error, or the end of the file).
 bool FillWindow(RecordDbHandle* handle, off_t offset) {
@@ -113,8 +116,7 @@ int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
     h->recordSize = recordSize;
     h->record = buffer;
     h->file = file;
-    const off_t size = fseeko(file, 0, SEEK_END) == 0 ? ftello(file) : -1;
-    if (!MakeWindow(h, size)) {
+    if (!MakeWindow(h, FileSize(file))) {
         CloseRecDb(h);
         return 1;
     }
@@ -142,6 +144,8 @@ int ReadRecDbRecord(RecordDbHandle* handle, long index, const uint8_t** record) 
         return offset >= handle->windowStart &&
                offset - handle->windowStart + handle->recordSize <= static_cast<off_t>(handle->windowSize);
     };
+    // A file cut since it was opened no longer holds the record.
+    if (FileSize(handle->file) < offset + static_cast<off_t>(handle->recordSize)) return 1;
     if (!inWindow() && (handle->wholeFile || !FillWindow(handle, offset) || !inWindow())) return 1;
     std::memcpy(handle->record, handle->window + (offset - handle->windowStart), handle->recordSize);
     *record = handle->record;

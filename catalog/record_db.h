@@ -15,7 +15,8 @@
 // overwrites the buffer. The file's bytes are read into a window in memory and
 // records are copied from there: a file of up to 1 MiB is read whole when it
 // is opened, a larger one 64 KiB (or one record) at a time from the record
-// asked for, so that reading a file record by record reads it once.
+// asked for, so that reading a file record by record reads it once. A record
+// that the file no longer holds (a file cut after it was opened) fails to read.
 struct RecordDbHandle {
     uint32_t version;
     uint32_t recordSize;   // 1..65536
