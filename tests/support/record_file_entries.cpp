@@ -1,5 +1,6 @@
 #include "support/record_file_entries.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -47,10 +48,10 @@ bool Terminated(const char* text, std::size_t size) { return std::memchr(text, '
 
 // The indexes to read of a file of `count` records: the first ones, the last
 // and the ones just outside.
-std::vector<int> IndexesToRead(int count) {
+std::vector<int> IndexesToRead(int count, int first = kFirstRecords) {
     std::vector<int> indexes{-1};
-    for (int i = 0; i < count && i < kFirstRecords; ++i) indexes.push_back(i);
-    if (count > kFirstRecords) indexes.push_back(count - 1);
+    for (int i = 0; i < count && i < first; ++i) indexes.push_back(i);
+    if (count > first) indexes.push_back(count - 1);
     indexes.push_back(count);
     return indexes;
 }
@@ -265,12 +266,21 @@ int RunDefaultStars(const uint8_t* data, std::size_t size) {
 
 int RunBrightStarNames(const uint8_t* data, std::size_t size) {
     EntryScope scope;
-    WriteData(scope.folder, "zendavori_default_stars.ppc", FixtureDefaultStars());
+    // The star table the names point into, loaded from the fixture once and
+    // put back for each input (loading it is most of the work otherwise).
+    static std::vector<StarRecord> table;
+    if (table.empty()) {
+        WriteData(scope.folder, "zendavori_default_stars.ppc", FixtureDefaultStars());
+        if (!OpenRecordDb(&defaultStarDb, "pl01", "ZDV1", "data\\", "zendavori_default_stars.ppc")) return 0;
+        LoadStarCatalog(0);
+        table.assign(brightStarTable, brightStarTable + kBrightStarTableCapacity);
+        CloseRecordDb(&defaultStarDb);
+    }
+    std::copy(table.begin(), table.end(), brightStarTable);
     scope.folder.Write("data\\zendavori_brightstar.ppc", data, size);
-    if (!OpenRecordDb(&defaultStarDb, "pl01", "ZDV1", "data\\", "zendavori_default_stars.ppc")) return 0;
-    LoadStarCatalog(0);
     const int count = GetBrightStarCount();
-    for (int index : IndexesToRead(2 * count)) {
+    // Each name read opens the file again (as the program does), so fewer.
+    for (int index : IndexesToRead(2 * count, 16)) {
         BrightStarName name;
         std::memset(&name, 0x55, sizeof name);
         if (!ReadBrightStarRecord(index, &name)) continue;
@@ -388,9 +398,7 @@ int RunMarsFeatures(const uint8_t* data, std::size_t size) {
 
 int RunConstellationLines(const uint8_t* data, std::size_t size) {
     EntryScope scope;
-    WriteData(scope.folder, "zendavori_default_stars.ppc", FixtureDefaultStars());
     scope.folder.Write("data\\zendavori_constellation.ppc", data, size);
-    if (OpenRecordDb(&defaultStarDb, "pl01", "ZDV1", "data\\", "zendavori_default_stars.ppc")) LoadStarCatalog(0);
     for (int set : {0, 1, 0}) {
         LoadConstellationData(set);
         int count = 0;

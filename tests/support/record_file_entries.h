@@ -62,8 +62,7 @@ int RunMoonFeatures(const uint8_t* data, std::size_t size);
 // outside the file, 2 a name not terminated.
 int RunMarsFeatures(const uint8_t* data, std::size_t size);
 
-// "data\zendavori_constellation.ppc" beside a fixture default-star file: both
-// figure sets. 1 a line whose stars are not entries of the star table.
+// "data\zendavori_constellation.ppc": both figure sets. 1 a line whose stars are not entries of the star table.
 int RunConstellationLines(const uint8_t* data, std::size_t size);
 
 // "data\zendavori_eyepiece.ppc": every eyepiece. 1 a text not terminated.
