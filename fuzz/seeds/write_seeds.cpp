@@ -91,20 +91,28 @@ void ObjectFiles() {
 
     using record_writer::CrossRef;
     std::vector<Bytes> refs{Bytes(48, 0)};
-    refs.push_back(record_writer::CrossRefBytes(CrossRef{kDesignationHr, {kDesignationHip, 0, 0}, 2491, {32349, 0, 0}, "Sirius"}, 48));
+    refs.push_back(record_writer::CrossRefBytes(
+        CrossRef{kDesignationHr, {kDesignationHip, 0, 0}, 2491, {32349, 0, 0}, "Sirius"}, 48));
     refs.push_back(record_writer::CrossRefBytes(CrossRef{kDesignationIc, {0, 0, 0}, 1, {0, 0, 0}, ""}, 48));
     refs.push_back(record_writer::CrossRefBytes(
-        CrossRef{kDesignationNgc, {kDesignationMessier, kDesignationCaldwell, -3}, 224, {31, 0, 7}, "Andromeda Galaxy"}, 48));
+        CrossRef{kDesignationNgc, {kDesignationMessier, kDesignationCaldwell, -3}, 224, {31, 0, 7}, "Andromeda Galaxy"},
+        48));
     Seed("cross_references", "three_objects", record_writer::RecordDbBytes(1, 48, refs));
     Seed("cross_references", "names_fill_their_field",
-         record_writer::RecordDbBytes(1, 30, {Bytes(30, 0), record_writer::CrossRefBytes(CrossRef{kDesignationNgc, {}, 224, {}, "Andromeda Galaxy"}, 30)}));
+         record_writer::RecordDbBytes(
+             1, 30,
+             {Bytes(30, 0),
+              record_writer::CrossRefBytes(CrossRef{kDesignationNgc, {}, 224, {}, "Andromeda Galaxy"}, 30)}));
 
     std::vector<Bytes> descriptions{Bytes(57, 0)};
     descriptions.push_back(record_writer::DescriptionBytes(kDesignationIc, 434, "F, vL, dif, * 2.5 sp", 57));
     descriptions.push_back(record_writer::DescriptionBytes(kDesignationNgc, 1, "F, S, R, bM (= IC 1) *12 np", 57));
-    descriptions.push_back(record_writer::DescriptionBytes(kDesignationNgc, 224, "!!! eB, eL, vmE (Andromeda) = M31", 57));
+    descriptions.push_back(
+        record_writer::DescriptionBytes(kDesignationNgc, 224, "!!! eB, eL, vmE (Andromeda) = M31", 57));
     Seed("descriptions", "three_objects", record_writer::RecordDbBytes(1, 57, descriptions));
-    Seed("descriptions", "short_records", record_writer::RecordDbBytes(1, 20, {Bytes(20, 0), record_writer::DescriptionBytes(kDesignationNgc, 224, "vB, vL, E", 20)}));
+    Seed("descriptions", "short_records",
+         record_writer::RecordDbBytes(
+             1, 20, {Bytes(20, 0), record_writer::DescriptionBytes(kDesignationNgc, 224, "vB, vL, E", 20)}));
 
     std::vector<Bytes> user{record_writer::ObjectBytes(Object(kDesignationUser, 1, 12.5f, -12.5f, 9.9f, "My galaxy")),
                             record_writer::ObjectBytes(Object(kDesignationNgc, 891, 2.375f, 42.35f, 9.9f, "")),
@@ -112,7 +120,8 @@ void ObjectFiles() {
     Seed("user_catalog", "version_26", record_writer::RecordDbBytes(26, 64, user));
     std::vector<Bytes> old;
     for (int i = 0; i < 3; ++i)
-        old.push_back(record_writer::ObjectBytesV25(Object(kDesignationUser, i + 1, 1.0f + i, 10.0f * i, 5.0f, "Old one")));
+        old.push_back(
+            record_writer::ObjectBytesV25(Object(kDesignationUser, i + 1, 1.0f + i, 10.0f * i, 5.0f, "Old one")));
     Seed("user_catalog", "version_25", record_writer::RecordDbBytes(25, 64, old));
 
     Seed("criteria_search", "user_catalogue",
@@ -153,7 +162,8 @@ void Stars() {
     std::vector<Bytes> lines;
     for (int i = 0; i < 12; ++i)
         lines.push_back(record_writer::ConstellationLineBytes(static_cast<int16_t>(i % 2), static_cast<int16_t>(i % 3),
-                                                             static_cast<int16_t>(10 * i), static_cast<int16_t>(10 * i + 5)));
+                                                              static_cast<int16_t>(10 * i),
+                                                              static_cast<int16_t>(10 * i + 5)));
     lines.push_back(record_writer::ConstellationLineBytes(0, 1, 1645, 1646));
     Seed("constellation_lines", "both_sets", record_writer::RecordDbBytes(1, 8, lines));
 
@@ -228,9 +238,10 @@ void Features() {
     Seed("mars_features", "five_features", record_writer::RecordDbBytes(1, 36, mars));
 
     Seed("eyepieces", "three_eyepieces",
-         record_writer::RecordDbBytes(1, 72, {record_writer::EyepieceBytes("TVNA", "Nagler 13mm Type 6", 13.0f, 82),
-                                             record_writer::EyepieceBytes("PLSL", "Ploessl 25 mm", 25.0f, 52),
-                                             record_writer::EyepieceBytes("XXXX", std::string(32, 'M'), 4.5f, 110)}));
+         record_writer::RecordDbBytes(1, 72,
+                                      {record_writer::EyepieceBytes("TVNA", "Nagler 13mm Type 6", 13.0f, 82),
+                                       record_writer::EyepieceBytes("PLSL", "Ploessl 25 mm", 25.0f, 52),
+                                       record_writer::EyepieceBytes("XXXX", std::string(32, 'M'), 4.5f, 110)}));
 
     Seed("satellite_database", "two_sets",
          record_writer::RecordDbBytes(
@@ -264,7 +275,8 @@ void Lists() {
                         entry("NGC891", kDesignationNgc, 891, 3, 2.375f, 42.35f),
                         entry("Mars", kDesignationPlanet, 4, 30, 1.17f, 10.3f)});
     Seed("user_lists", "three_entries", three);
-    Seed("user_lists", "count_beyond_the_entries", Join({header("Cut", 40), entry("M1", kDesignationMessier, 1, 2, 5.57f, 22.0f)}));
+    Seed("user_lists", "count_beyond_the_entries",
+         Join({header("Cut", 40), entry("M1", kDesignationMessier, 1, 2, 5.57f, 22.0f)}));
     Seed("user_lists", "header_only", header(std::string(40, 'L'), 0));
 
     Seed("memos", "nine_lines",
@@ -279,23 +291,45 @@ void Lists() {
          "Foo;7;Odd one;NEBUL;Sbc;21:00:00;-60:30:15;9.9;4;4;-1\n");
     Seed("memos", "other_formats_crlf",
          "NGC;224;Andromeda;GALXY;Sb;0.7122;41.2692;3.4;178;63;35\r\n"
-         "IC;434;Horsehead;DRKNB; ;05h40m59;-02\xB0" "27'30;6.8;60;10;0\r\n"
-         "NGC;7000;North America;BRTNB; ;20h59.3;44\xB0" "31.0;4.0;120;100;0\r\n");
+         "IC;434;Horsehead;DRKNB; ;05h40m59;-02\xB0"
+         "27'30;6.8;60;10;0\r\n"
+         "NGC;7000;North America;BRTNB; ;20h59.3;44\xB0"
+         "31.0;4.0;120;100;0\r\n");
     Seed("memos", "cut_line", "M;31;M31;GALXY;Sb;00:42:44\n");
 }
 
 void Texts() {
     const std::pair<const char*, std::string> numbers[] = {
         {"year", std::string("\x00", 1) + "2024"},
-        {"aperture_decimal_comma", "\x01" "166,5"},
-        {"delta_t_open_low", "\x02" "40"},
-        {"hours_sexagesimal", "\x03" "23h45m00"},
-        {"latitude_south", "\x04" "51\xB0" "28'38 S"},
-        {"longitude_decimal_minutes", "\x05" "-0\xB0" "07.5 E"},
-        {"declination_seconds", "\x06" "-70:45:30.5"},
-        {"zone_small_buffer", "\x87" "-5"},
-        {"date", "\x00" "12/31/2024"},
-        {"long_digits", "\x01" "99999999999999999999999"},
+        {"aperture_decimal_comma",
+         "\x01"
+         "166,5"},
+        {"delta_t_open_low",
+         "\x02"
+         "40"},
+        {"hours_sexagesimal",
+         "\x03"
+         "23h45m00"},
+        {"latitude_south",
+         "\x04"
+         "51\xB0"
+         "28'38 S"},
+        {"longitude_decimal_minutes",
+         "\x05"
+         "-0\xB0"
+         "07.5 E"},
+        {"declination_seconds",
+         "\x06"
+         "-70:45:30.5"},
+        {"zone_small_buffer",
+         "\x87"
+         "-5"},
+        {"date",
+         "\x00"
+         "12/31/2024"},
+        {"long_digits",
+         "\x01"
+         "99999999999999999999999"},
     };
     for (const auto& [name, text] : numbers) Seed("number_fields", name, text);
 
@@ -307,11 +341,21 @@ void Texts() {
     for (const auto& [name, text] : environments) Seed("environment_values", name, text);
 
     const std::pair<const char*, std::string> descriptions[] = {
-        {"faint_small_round", "\xC8" "vF, S, R, bM"},
-        {"bright_nebula", "\x00" "!!! eB, eL, vmE (Andromeda) = M31"},
-        {"pretty_and_numbers", "\x05" "pB, pL, iF, 2 st 12, *10 p 15\""},
-        {"cut_buffer", "\x01" "cL, vRi, pC, st 9...13"},
-        {"full_length", "\x04" "vF, vS, R, gbM, * 11 nf 2', sp of 2, dif neb, vlbM"},
+        {"faint_small_round",
+         "\xC8"
+         "vF, S, R, bM"},
+        {"bright_nebula",
+         "\x00"
+         "!!! eB, eL, vmE (Andromeda) = M31"},
+        {"pretty_and_numbers",
+         "\x05"
+         "pB, pL, iF, 2 st 12, *10 p 15\""},
+        {"cut_buffer",
+         "\x01"
+         "cL, vRi, pC, st 9...13"},
+        {"full_length",
+         "\x04"
+         "vF, vS, R, gbM, * 11 nf 2', sp of 2, dif neb, vlbM"},
     };
     for (const auto& [name, text] : descriptions) Seed("dreyer_text", name, text);
 
@@ -319,7 +363,8 @@ void Texts() {
         {"plain", std::string("\x00\x02\x02", 3) + "Messier 31 Andromeda"},
         {"symbol_letters", std::string("\x06\x00\x00", 3) + "abgdezhq"},
         {"degree_and_bullet", std::string("\x01\xF0\x10", 3) + "12\xB0 30' \x95 G\xF6tterd\xE4mmerung"},
-        {"wrapped", std::string("\x02\x04\x04", 3) + "A long line of words that wraps inside the rectangle\nand a second"},
+        {"wrapped",
+         std::string("\x02\x04\x04", 3) + "A long line of words that wraps inside the rectangle\nand a second"},
     };
     for (const auto& [name, text] : drawn) Seed("drawn_text", name, text);
 }

@@ -52,7 +52,8 @@ int RunCriteriaSearch(const uint8_t* data, std::size_t size) {
         UseObjectFileRanges(false);
         OpenUserCatalog();
         static const int catalogues[] = {kDesignationUser, kDesignationNgc, kDesignationIc, kDesignationMessier};
-        PrepareSelection((selector >> 1) & 7, catalogues[(selector >> 4) % 4], (selector >> 6) == 3 ? 0 : selector >> 6);
+        PrepareSelection((selector >> 1) & 7, catalogues[(selector >> 4) % 4],
+                         (selector >> 6) == 3 ? 0 : selector >> 6);
         BuildSelectionList();
         if (selectionCount > GetSelectionListAllocated()) result = 1;
         for (int i = 0; i < selectionCount && result == 0; ++i)

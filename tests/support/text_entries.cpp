@@ -96,9 +96,12 @@ int RunNumberFields(const uint8_t* data, std::size_t size) {
     ParseDate(text.c_str(), &first, &second, &year);
     char date[16];
     FormatDate(date, sizeof date, first, second, year);
-    const double values[] = {static_cast<double>(ParseInt(text.c_str())), ParseDouble(text.c_str()),
-                             ParseSignedDegrees(text.c_str()), ParseSignedValue(text.c_str()),
-                             ParseHoursToDegrees(text.c_str()), value};
+    const double values[] = {static_cast<double>(ParseInt(text.c_str())),
+                             ParseDouble(text.c_str()),
+                             ParseSignedDegrees(text.c_str()),
+                             ParseSignedValue(text.c_str()),
+                             ParseHoursToDegrees(text.c_str()),
+                             value};
     const std::size_t bufferSize = selector >= 128 ? 7 : 40;
     for (double v : values)
         if (int failed = WriteBack(v, bufferSize)) return failed;
@@ -162,8 +165,9 @@ int RunDrawnText(const uint8_t* data, std::size_t size) {
     const int font = size > 0 ? data[0] % kFontCount : 0;
     const int x = size > 1 ? static_cast<int8_t>(data[1]) : 0;
     const int y = size > 2 ? static_cast<int8_t>(data[2]) : 0;
-    const std::string text = size > 3 ? std::string(reinterpret_cast<const char*>(data + 3), std::min<std::size_t>(size - 3, 256))
-                                      : std::string();
+    const std::string text =
+        size > 3 ? std::string(reinterpret_cast<const char*>(data + 3), std::min<std::size_t>(size - 3, 256))
+                 : std::string();
     const int length = static_cast<int>(text.size());
     SelectFont(font);
     DrawChars(text.data(), length, x, y);
