@@ -417,8 +417,9 @@ int RunEyepieces(const uint8_t* data, std::size_t size) {
     EntryScope scope;
     scope.folder.Write("data\\zendavori_eyepiece.ppc", data, size);
     const int count = CheckEyepieceDatabase();
-    for (int index : IndexesToRead(count)) {
-        for (std::size_t bufferSize : {std::size_t{4}, std::size_t{48}}) {
+    // Each eyepiece read opens the file again (as the program does), so fewer.
+    for (int index : IndexesToRead(count, 16)) {
+        for (std::size_t bufferSize : {std::size_t{48}, static_cast<std::size_t>(4 + (index & 7) * 4)}) {
             char text[48];
             std::memset(text, 0x55, sizeof text);
             uint32_t value = 0;
