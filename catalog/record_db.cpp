@@ -1,5 +1,6 @@
 #include "catalog/record_db.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <set>
@@ -11,6 +12,10 @@
 namespace {
 
 constexpr uint32_t kMaxRecordSize = 65536;
+// A file up to this size is read whole when it is opened.
+constexpr off_t kWholeFileBytes = 1 << 20;
+// Bytes read at once from a larger file.
+constexpr std::size_t kWindowBytes = 1 << 16;
 
 // The file name without its folder, for messages.
 std::string BaseName(const std::string& name) {
@@ -45,6 +50,32 @@ uint32_t CheckedRecordCount(const std::string& name, std::FILE* file, uint32_t h
                                                             std::to_string(headerCount & 0xFFFF) +
                                                             " records its header counts; only those are read.");
     return present;
+}
+
+// The file's size now; -1 when it cannot be told.
+off_t FileSize(std::FILE* file) { return fseeko(file, 0, SEEK_END) == 0 ? ftello(file) : -1; }
+
+// Reads up to the window's capacity from `offset` on into the window. False
+// when nothing could be read (a seek or read error, or the end of the file).
+bool FillWindow(RecordDbHandle* handle, off_t offset) {
+    handle->windowSize = 0;
+    if (fseeko(handle->file, offset, SEEK_SET) != 0) return false;
+    handle->windowStart = offset;
+    handle->windowSize = std::fread(handle->window, 1, handle->windowCapacity, handle->file);
+    return handle->windowSize > 0;
+}
+
+// Reads the whole file of `size` bytes into the window, when it is small
+// enough; a larger file gets an empty window of kWindowBytes (at least one
+// record) that is filled on the first read.
+bool MakeWindow(RecordDbHandle* handle, off_t size) {
+    handle->wholeFile = size > 0 && size <= kWholeFileBytes;
+    handle->windowCapacity = handle->wholeFile ? static_cast<std::size_t>(size)
+                                               : std::max<std::size_t>(kWindowBytes, handle->recordSize);
+    handle->window = new (std::nothrow) uint8_t[handle->windowCapacity];
+    if (!handle->window) return false;
+    if (handle->wholeFile) FillWindow(handle, 0);  // a failed read leaves it empty: every read fails
+    return true;
 }
 
 }  // namespace
@@ -85,6 +116,10 @@ int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
     h->recordSize = recordSize;
     h->record = buffer;
     h->file = file;
+    if (!MakeWindow(h, FileSize(file))) {
+        CloseRecDb(h);
+        return 1;
+    }
     *handle = h;
     return 0;
 }
@@ -93,6 +128,7 @@ void CloseRecDb(RecordDbHandle* handle) {
     if (!handle) return;
     if (handle->file) std::fclose(handle->file);
     delete[] handle->record;
+    delete[] handle->window;
     delete handle;
 }
 
@@ -102,9 +138,16 @@ int GetRecDbCount(const RecordDbHandle* handle) { return handle ? static_cast<in
 
 int ReadRecDbRecord(RecordDbHandle* handle, long index, const uint8_t** record) {
     if (!handle || index < 0) return 1;
-    off_t offset = 16 + static_cast<off_t>(index) * handle->recordSize;
-    if (fseeko(handle->file, offset, SEEK_SET) != 0) return 1;
-    if (std::fread(handle->record, 1, handle->recordSize, handle->file) != handle->recordSize) return 1;
+    if (index > 0x7FFFFFFFL) return 1;
+    const off_t offset = 16 + static_cast<off_t>(index) * handle->recordSize;
+    auto inWindow = [handle, offset] {
+        return offset >= handle->windowStart &&
+               offset - handle->windowStart + handle->recordSize <= static_cast<off_t>(handle->windowSize);
+    };
+    // A file cut since it was opened no longer holds the record.
+    if (FileSize(handle->file) < offset + static_cast<off_t>(handle->recordSize)) return 1;
+    if (!inWindow() && (handle->wholeFile || !FillWindow(handle, offset) || !inWindow())) return 1;
+    std::memcpy(handle->record, handle->window + (offset - handle->windowStart), handle->recordSize);
     *record = handle->record;
     return 0;
 }

@@ -12,7 +12,11 @@
 #include <string>
 
 // One open record-database file with its one record buffer; every read
-// overwrites the buffer.
+// overwrites the buffer. The file's bytes are read into a window in memory and
+// records are copied from there: a file of up to 1 MiB is read whole when it
+// is opened, a larger one 64 KiB (or one record) at a time from the record
+// asked for, so that reading a file record by record reads it once. A record
+// that the file no longer holds (a file cut after it was opened) fails to read.
 struct RecordDbHandle {
     uint32_t version;
     uint32_t recordSize;   // 1..65536
@@ -20,6 +24,11 @@ struct RecordDbHandle {
                            // holds fewer; the low 16 bits are used
     uint8_t* record;       // recordSize bytes
     std::FILE* file;
+    uint8_t* window;       // windowCapacity bytes, null until first needed
+    std::size_t windowCapacity;
+    std::size_t windowSize;  // bytes held, from windowStart on
+    int64_t windowStart;     // file offset of window[0]
+    bool wholeFile;          // the window holds the whole file as it was opened
 };
 
 // ---- one file ----

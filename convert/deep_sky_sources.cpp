@@ -66,7 +66,11 @@ DsoObject ReadObject(QtStream& s) {
     DsoObject o;
     o.id = s.U32();
     double ra = s.Double(), dec = s.Double();
-    o.raHours = std::fmod(ra * 12.0 / kPi + 24.0, 24.0);
+    // Any angle, however many turns below zero, into [0, 24) h; a value just
+    // below 0 that rounds up to 24 is 0.
+    o.raHours = std::fmod(ra * 12.0 / kPi, 24.0);
+    if (o.raHours < 0.0) o.raHours += 24.0;
+    if (o.raHours >= 24.0) o.raHours = 0.0;
     o.decDegrees = dec * 180.0 / kPi;
     o.bmag = s.Double();
     o.vmag = s.Double();

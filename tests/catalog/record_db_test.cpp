@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "catalog/record_db.h"
 #include "catalog_test.h"
@@ -158,6 +159,83 @@ TEST_F(RecordDbTest, ExeDirectoryEndsInABackslashAndFitsTheBuffer) {
     EXPECT_EQ(path[std::strlen(path) - 1], '\\');
     GetExeDirectory(small, sizeof small);
     EXPECT_EQ(std::strlen(small), 4u);
+}
+
+// Records whose bytes tell their number and place: byte k of record i is
+// (7 i + k) mod 251, so a record read from the wrong place shows at once.
+std::vector<Bytes> PatternRecords(int count, std::size_t recordSize) {
+    std::vector<Bytes> records;
+    for (int i = 0; i < count; ++i) {
+        Bytes r(recordSize);
+        for (std::size_t k = 0; k < recordSize; ++k) r[k] = static_cast<uint8_t>((7 * i + k) % 251);
+        records.push_back(r);
+    }
+    return records;
+}
+
+bool HoldsPattern(const uint8_t* record, int i, std::size_t recordSize) {
+    for (std::size_t k = 0; k < recordSize; ++k)
+        if (record[k] != static_cast<uint8_t>((7 * i + k) % 251)) return false;
+    return true;
+}
+
+// A file larger than is read at once (1500 records of 1000 bytes, 1.5 MB):
+// every record reads whole forwards, backwards and by jumps, also those that
+// straddle the 64 KiB steps of the reads (record 65 spans bytes 65016..66015).
+TEST_F(RecordDbTest, LargeFileReadsEveryRecordInAnyOrder) {
+    constexpr std::size_t kSize = 1000;
+    folder.WriteDb("data\\large.ppc", 1, kSize, PatternRecords(1500, kSize));
+    RecordDbHandle* h = Open("data\\large.ppc");
+    ASSERT_NE(h, nullptr);
+    ASSERT_EQ(GetRecDbCount(h), 1500);
+    std::vector<int> order;
+    for (int i = 0; i < 1500; ++i) order.push_back(i);
+    for (int i = 1499; i >= 0; --i) order.push_back(i);
+    for (int i : {65, 1499, 0, 1312, 64, 66, 750}) order.push_back(i);
+    for (int i : order) {
+        const uint8_t* record = nullptr;
+        ASSERT_EQ(ReadRecDbRecord(h, i, &record), 0) << i;
+        ASSERT_TRUE(HoldsPattern(record, i, kSize)) << i;
+    }
+    const uint8_t* record = nullptr;
+    EXPECT_EQ(ReadRecDbRecord(h, 1500, &record), 1);
+    EXPECT_EQ(ReadRecDbRecord(h, -1, &record), 1);
+    CloseRecDb(h);
+}
+
+// Records of the largest size (64 KiB) in a file of 2.6 MB: one record is
+// read at a time at least.
+TEST_F(RecordDbTest, LargestRecordsReadWhole) {
+    constexpr std::size_t kSize = 65536;
+    folder.WriteDb("data\\wide.ppc", 1, kSize, PatternRecords(40, kSize));
+    RecordDbHandle* h = Open("data\\wide.ppc");
+    ASSERT_NE(h, nullptr);
+    for (int i : {39, 0, 20, 21, 1}) {
+        const uint8_t* record = nullptr;
+        ASSERT_EQ(ReadRecDbRecord(h, i, &record), 0) << i;
+        EXPECT_TRUE(HoldsPattern(record, i, kSize)) << i;
+    }
+    CloseRecDb(h);
+}
+
+// A small file is read whole when it opens; once it is cut to three records
+// (after it was opened), the records it no longer holds fail to read and the
+// ones it keeps read as before, in any order.
+TEST_F(RecordDbTest, SmallFileCutAfterOpeningKeepsOnlyItsRecords) {
+    folder.WriteDb("data\\small.ppc", 1, 24, PatternRecords(5, 24));
+    RecordDbHandle* h = Open("data\\small.ppc");
+    ASSERT_NE(h, nullptr);
+    const uint8_t* record = nullptr;
+    ASSERT_EQ(ReadRecDbRecord(h, 4, &record), 0);
+    EXPECT_TRUE(HoldsPattern(record, 4, 24));
+    folder.Resize("data\\small.ppc", 16 + 3 * 24);
+    EXPECT_EQ(ReadRecDbRecord(h, 4, &record), 1);
+    EXPECT_EQ(ReadRecDbRecord(h, 3, &record), 1);
+    for (int i : {2, 0, 1}) {
+        ASSERT_EQ(ReadRecDbRecord(h, i, &record), 0) << i;
+        EXPECT_TRUE(HoldsPattern(record, i, 24)) << i;
+    }
+    CloseRecDb(h);
 }
 
 }  // namespace

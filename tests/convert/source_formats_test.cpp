@@ -3,6 +3,8 @@
 // damaged sources named with their place.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -138,6 +140,50 @@ TEST(CrossId, HrStarsKeepTheirOwnComponent) {
     }
     EXPECT_EQ(hr.size(), 5u);  // the row without an HR number gives none
     EXPECT_EQ(convert::ParseCrossIdHipToHr(text).at(50583), 4057);
+}
+
+// A catalog.dat stream (big-endian Qt data) of objects that differ only in
+// their right ascension, in radians.
+std::string DsoStreamOfRightAscensions(const std::vector<double>& radians) {
+    std::string bytes;
+    auto u32 = [&bytes](uint32_t v) {
+        for (int s = 24; s >= 0; s -= 8) bytes += static_cast<char>(v >> s);
+    };
+    auto f64 = [&bytes](double d) {
+        uint64_t v;
+        std::memcpy(&v, &d, sizeof v);
+        for (int s = 56; s >= 0; s -= 8) bytes += static_cast<char>(v >> s);
+    };
+    u32(0);  // version and edition: empty texts
+    u32(0);
+    for (double ra : radians) {
+        u32(1);
+        f64(ra);
+        for (int k = 0; k < 3; ++k) f64(k == 0 ? 0.5 : 9.0);  // declination, B and V magnitudes
+        u32(0);  // type
+        u32(0);  // morphology: empty text
+        f64(0.1);
+        f64(0.1);
+        u32(0);
+        for (int k = 0; k < 6; ++k) f64(0.0);
+        for (int c = 0; c < convert::kDsoColumns; ++c) u32(0);  // numbers, and empty texts
+    }
+    return bytes;
+}
+
+// Right ascensions below zero by more than a turn (found by fuzzing: -12220
+// rad gave a negative hour) wrap into [0, 24) h: -3 pi rad is -36 h = 12 h,
+// -pi/12 is -1 h = 23 h, 25 h is 1 h, and -1e-17 rad is 0 h, not 24.
+TEST(DeepSkyCatalogue, RightAscensionsWrapIntoOneDay) {
+    const double pi = 3.14159265358979323846;
+    const std::vector<convert::DsoObject> objects =
+        convert::ParseDsoCatalog(DsoStreamOfRightAscensions({-3 * pi, -pi / 12, 25 * pi / 12, -1e-17, -12220.0}), "dat");
+    ASSERT_EQ(objects.size(), 5u);
+    EXPECT_NEAR(objects[0].raHours, 12.0, 1e-12);
+    EXPECT_NEAR(objects[1].raHours, 23.0, 1e-12);
+    EXPECT_NEAR(objects[2].raHours, 1.0, 1e-12);
+    EXPECT_EQ(objects[3].raHours, 0.0);
+    for (const convert::DsoObject& o : objects) EXPECT_TRUE(o.raHours >= 0.0 && o.raHours < 24.0) << o.raHours;
 }
 
 // The seeds and every input that ever found a fault in the source readers

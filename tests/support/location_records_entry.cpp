@@ -2,11 +2,10 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 #include "core/shared_state.h"
+#include "support/fuzz_folder.h"
 #include "support/recording_services.h"
-#include "support/temp_program_folder.h"
 #include "tools/observer_site.h"
 
 namespace {
@@ -23,12 +22,12 @@ int CheckRecord(const LocationDbRecord& r) {
 }  // namespace
 
 int RunLocationRecords(const uint8_t* data, std::size_t size) {
-    TempProgramFolder folder("location_records");
-    std::filesystem::create_directories(folder.path() / "data");
-    std::ofstream(folder.path() / "data" / "zendavori_location.ppc", std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    FuzzFolder folder;
+    folder.Write("data\\zendavori_location.ppc", data, size);
     RecordingServices services;
-    for (int index = -1; index < 70; ++index) {
+    // Each record read opens the file again (as the program does): the first
+    // records, and those at the end of the longest inputs.
+    for (int index = -1; index < 70; index = index == 15 ? 60 : index + 1) {
         LocationDbRecord record;
         std::memset(&record, 0x7F, sizeof record);
         if (!GetLocationRecord(index, &record)) continue;

@@ -1,6 +1,6 @@
 // The entry of the location database fuzz target and of its replay test:
-// the input is the whole "data\zendavori_location.ppc" file, read record by
-// record through GetLocationRecord and taken into the site.
+// the input is the whole "data\zendavori_location.ppc" file, its records
+// -1..15 and 60..69 read through GetLocationRecord and taken into the site.
 #pragma once
 
 #include <cstddef>

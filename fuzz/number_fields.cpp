@@ -1,0 +1,13 @@
+// Fuzz target: the readers of typed numbers, angles and dates, and the writers
+// of the values they give (tests/support/text_entries.h gives the input
+// layout). A check that fails stops the run like a sanitizer report.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "support/text_entries.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (RunNumberFields(data, size) != 0) std::abort();
+    return 0;
+}

@@ -1,0 +1,13 @@
+// Fuzz target: a user list file: its header, the list loaded, saved and loaded
+// again (tests/support/list_file_entries.h gives the input layout). A check
+// that fails stops the run like a sanitizer report.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "support/list_file_entries.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (RunUserLists(data, size) != 0) std::abort();
+    return 0;
+}

@@ -1,0 +1,96 @@
+#include "support/list_file_entries.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "catalog/databases.h"
+#include "catalog/designations.h"
+#include "catalog/memo.h"
+#include "catalog/record_writer.h"
+#include "catalog/selection_list.h"
+#include "catalog/user_lists.h"
+#include "core/shared_state.h"
+#include "support/fuzz_folder.h"
+#include "support/object_file_fixture.h"
+#include "support/recording_services.h"
+
+namespace {
+
+struct ListScope {
+    ListScope() {
+        ResetCatalogState();
+        ResetSharedState();
+        selectionClassFilter = 0;
+    }
+    ~ListScope() {
+        FreeSelectionList();
+        ResetCatalogState();
+    }
+    FuzzFolder folder;
+    RecordingServices services;
+};
+
+// 1 when the list holds more entries than its allocation, 2 when a name is
+// not terminated.
+int CheckList() {
+    if (selectionCount > GetSelectionListAllocated()) return 1;
+    for (int i = 0; i < selectionCount; ++i)
+        if (!std::memchr(selectionList[i].name, '\0', sizeof selectionList[i].name)) return 2;
+    return 0;
+}
+
+}  // namespace
+
+int RunUserLists(const uint8_t* data, std::size_t size) {
+    ListScope scope;
+    scope.folder.Write("userlists\\list.lst", data, size);
+    scope.folder.Remove("userlists\\again.lst");
+    UserListHeader header;
+    if (ReadUserListHeader("list.lst", &header) == kHeaderRead && !std::memchr(header.name, '\0', sizeof header.name))
+        return 2;
+    if (AllocSelectionList() != 1) return 0;
+    LoadUserList("list.lst", 0);
+    if (int failed = CheckList()) return failed;
+    selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
+    const std::vector<SelectionEntry> loaded(selectionList, selectionList + selectionCount);
+    SaveUserList("again");
+    LoadUserList("again.lst", 0);
+    if (int failed = CheckList()) return failed;
+    if (selectionCount != static_cast<int>(loaded.size())) return 3;
+    for (int i = 0; i < selectionCount; ++i) {
+        uint8_t before[kSelectionEntrySize];
+        uint8_t after[kSelectionEntrySize];
+        StoreSelectionEntry(loaded[i], before);
+        StoreSelectionEntry(selectionList[i], after);
+        if (std::memcmp(before, after, sizeof before) != 0) return 3;
+    }
+    return 0;
+}
+
+int RunMemos(const uint8_t* data, std::size_t size) {
+    ListScope scope;
+    static const record_writer::Bytes objects = [] {
+        std::vector<record_writer::Bytes> records;
+        for (const ObjectRecord& o : fixture::SharedObjectRecords()) records.push_back(record_writer::ObjectBytes(o));
+        return record_writer::RecordDbBytes(26, 64, records);
+    }();
+    scope.folder.WriteOnce("data\\zendavori_obj_1k.ppc", objects);
+    scope.folder.Write("userlists\\memo.txt", data, size);
+    if (!OpenRecordDb(&objectDb, "pl00", "ZDV1", "data\\", "zendavori_obj_1k.ppc")) return 0;
+    UseObjectFileRanges(false);
+    currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
+    static char text[kMemoBufferSize];
+    if (!ReadMemoFile("memo.txt", text, sizeof text)) return 0;
+    const std::size_t length = std::strlen(text);
+    for (std::size_t at = 0; at < length;) {
+        ObjectRecord record;
+        int consumed = ParseListLine(text + at, &record);
+        if (consumed < 0) break;
+        if (consumed == 0 || at + static_cast<std::size_t>(consumed) > length + 1) return 3;
+        if (!std::memchr(record.name, '\0', sizeof record.name)) return 2;
+        at += static_cast<std::size_t>(consumed);
+    }
+    ImportMemoText(text);
+    return CheckList();
+}

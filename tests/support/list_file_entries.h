@@ -1,0 +1,19 @@
+// The entries of the user list and memo fuzz targets and of their replay tests:
+// the input is the whole file in "userlists", read by the program's own
+// functions into the observing list. Each returns 0 when every check held,
+// otherwise the number of the first check that failed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// "userlists\list.lst": its header as the list manager reads it, the list
+// loaded, its rows shown and the list saved and loaded again. 1 more entries
+// than the list holds, 2 a name not terminated, 3 the saved list read back
+// other than it was.
+int RunUserLists(const uint8_t* data, std::size_t size);
+
+// "userlists\memo.txt" beside a fixture object file: the memo read and
+// imported, and each of its lines parsed. 1 more entries than the list holds,
+// 2 a name not terminated, 3 a line parsed past its text.
+int RunMemos(const uint8_t* data, std::size_t size);
