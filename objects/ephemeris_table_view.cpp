@@ -32,7 +32,7 @@ constexpr int kSideMargin = 3;   // scale units
 
 // The widest text a column shows, after the date column.
 constexpr const char* kRiseSetSamples[] = {"00h00", "00h00", "-00", "00h00"};
-constexpr const char* kPositionSamples[] = {"-00.0", "Www", "00h00m00", "-00\xB0" "00'00", "000", "-00"};
+constexpr const char* kPositionSamples[] = {"-00.0", "Www", "00h00m00", ("-00\xB0" "00'00"), "000", "-00"};
 constexpr const char* kDateSample = "00/00/00";
 
 pl::ColorRef Rgb(int r, int g, int b) { return static_cast<pl::ColorRef>(r | (g << 8) | (b << 16)); }

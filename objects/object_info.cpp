@@ -47,7 +47,6 @@ const ObjectInfoTabRow objectInfoTabs[kObjectInfoTabCount] = {
 namespace {
 
 constexpr int kBodies = 10;  // the Sun, the Moon, Mercury .. Pluto
-constexpr int kTypeComet = 13;
 constexpr int kTypeConstellation = 14;
 constexpr int kTypePlanet = 27;
 constexpr int kTypeMeteor = 29;

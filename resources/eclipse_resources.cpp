@@ -15,8 +15,6 @@ using pl::kHidden;
 using pl::kListViewControl;
 using pl::kStaticControl;
 
-constexpr int kNoId = -1;
-
 constexpr ControlTemplate Field(int id, int x, int y, int width, uint32_t flags = 0) {
     return {kStaticControl, id, "", x, y, width, 10, flags};
 }

@@ -47,7 +47,7 @@ constexpr int kPanelTop = 24;     // under the title's line
 constexpr int kPanelBottom = 262;  // above the buttons
 constexpr int kLabelX = 4;
 constexpr int kColonX = 62, kValueX = 70;                  // position lines
-constexpr int kEncoderColonX = 104, kEncoderValueX = 112;  // encoder lines
+constexpr int kEncoderColonX = 104;  // encoder lines
 constexpr int kSecondValueX = 176;
 constexpr int kLinesTop = 28, kLineHeight = 14, kHeadingGap = 4;
 constexpr int kPadX = 172, kPadY = 26, kPadSize = 64;
