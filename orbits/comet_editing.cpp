@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "catalog/databases.h"
@@ -23,24 +24,25 @@ constexpr char kCometTemporary[] = "data\\zendavori_comet.ppc.tmp";
 constexpr char kCometName[] = "zendavori_comet.ppc";
 constexpr double kGaussDegreesPerDay = 0.9856076686;
 
-// A number of a text, false when the text is not a finite number (blank,
-// letters, trailing rubbish).
+// A number of a text, false when the text is not a plain finite decimal
+// number (blank, letters, an exponent or hexadecimal form, trailing rubbish):
+// the value checked is the value stored.
 bool Number(const std::string& text, double* value) {
     const char* s = text.c_str();
     while (*s == ' ') ++s;
-    if (*s == '\0') return false;
+    if (*s == '\0' || std::strspn(s, "0123456789+-. ") != std::strlen(s)) return false;
     char* end = nullptr;
     const double read = std::strtod(s, &end);
     while (end && *end == ' ') ++end;
     if (!end || *end != '\0' || !std::isfinite(read)) return false;
     *value = ParseDouble(s);
-    return std::isfinite(*value);
+    return *value == read;
 }
 
 bool Whole(const std::string& text, long low, long high, int* value) {
     double v = 0;
     if (!Number(text, &v) || v != std::floor(v) || v < low || v > high) return false;
-    *value = ParseInt(text.c_str());
+    *value = static_cast<int>(v);
     return true;
 }
 
@@ -62,6 +64,21 @@ struct Checked {
     double day = 0, distance = 0, meanAnomaly = 0, e = 0, w = 0, node = 0, inc = 0, magnitude = 0;
 };
 
+double EpochOf(const Checked& c) {
+    const double whole = std::floor(c.day);
+    return JulianDayFromDateTime(c.year, c.month, static_cast<int>(whole), 0, 0, 0, 0) + (c.day - whole);
+}
+
+// A minor planet's perihelion time T = epoch - M / n (days), NaN when it falls
+// outside the years a record holds.
+double PerihelionTime(const Checked& c) {
+    const double motion = kGaussDegreesPerDay / std::pow(c.distance, 1.5);
+    const double t = EpochOf(c) - c.meanAnomaly / motion;
+    const double first = JulianDayFromDateTime(-32767, 1, 1, 0, 0, 0, 0);
+    const double last = JulianDayFromDateTime(32767, 12, 31, 0, 0, 0, 0);
+    return t >= first && t <= last ? t : std::numeric_limits<double>::quiet_NaN();
+}
+
 // The texts checked; the label of the first refused field, or "".
 std::string Check(const CometElementTexts& t, bool comet, Checked* c) {
     const char* date = comet ? "Time of perihelion" : "Epoch";
@@ -76,22 +93,20 @@ std::string Check(const CometElementTexts& t, bool comet, Checked* c) {
     if (!Number(t.node, &c->node)) return "Longitude Asc. Node";
     if (!Number(t.inclination, &c->inc)) return "Inclination";
     if (!Number(t.magnitude, &c->magnitude)) return "Absolute Magnitude";
+    // The perihelion time of a minor planet must be a date of the record.
+    if (!comet && !std::isfinite(PerihelionTime(*c))) return "Mean Anomaly";
     return "";
 }
 
 // The minor planet's epoch date and elements, with the perihelion distance and
 // time the solver reads.
 void StoreMinorPlanet(const Checked& c, CometRecord* r) {
-    const double whole = std::floor(c.day);
-    const double epoch =
-        JulianDayFromDateTime(c.year, c.month, static_cast<int>(whole), 0, 0, 0, 0) + (c.day - whole);
-    r->epochJulianDay = static_cast<float>(epoch);
+    r->epochJulianDay = static_cast<float>(EpochOf(c));
     r->semiMajorAxis = static_cast<float>(c.distance);
     r->meanAnomaly = static_cast<float>(c.meanAnomaly);
     r->perihelionDistance = static_cast<float>(c.distance * (1.0 - c.e));
-    const double motion = kGaussDegreesPerDay / std::pow(c.distance, 1.5);
     int year = 0, month = 0;
-    DateOfJulianDay(epoch - c.meanAnomaly / motion, &year, &month, &r->day);
+    DateOfJulianDay(PerihelionTime(c), &year, &month, &r->day);
     r->year = static_cast<int16_t>(year);
     r->month = static_cast<int16_t>(month);
 }

@@ -104,7 +104,11 @@ double EarthDistanceAt(double jd) {
 }
 
 int CompareCometMagnitude(const CometMagEntry& a, const CometMagEntry& b) {
-    return static_cast<int16_t>(static_cast<int32_t>(a.magnitude * 100.0 - b.magnitude * 100.0));
+    // The 16-bit difference of hundredths; a difference beyond the int32 range
+    // (an absurd typed magnitude) saturates before the conversion.
+    const double difference = a.magnitude * 100.0 - b.magnitude * 100.0;
+    if (!std::isfinite(difference)) return 0;
+    return static_cast<int16_t>(static_cast<int32_t>(std::clamp(difference, -2147483648.0, 2147483647.0)));
 }
 
 int CompareCometDate(const CometMagEntry& a, const CometMagEntry& b) {

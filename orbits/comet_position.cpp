@@ -1,6 +1,7 @@
 #include "orbits/comet_position.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 #include "core/julian_day.h"
@@ -193,6 +194,13 @@ int ComputeCometPosition(const CometRecord* c, double jd, int equinoxYear, float
     *r = static_cast<float>(rs);
     *elongation = static_cast<float>(ClampedAcos((d * d + sunDistance * sunDistance - rs * rs) / (2 * d * sunDistance)));
     *phaseAngle = static_cast<float>(ClampedAcos((rs * rs + d * d - sunDistance * sunDistance) / (2 * rs * d)));
+    // Angles of a damaged record that are not numbers give no place.
+    for (float value : {*rightAscension, *declination, *delta, *r, *elongation, *phaseAngle}) {
+        if (std::isfinite(value)) continue;
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        *rightAscension = *declination = *delta = *r = *elongation = *phaseAngle = nan;
+        return 0;
+    }
     return status;
 }
 

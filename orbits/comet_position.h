@@ -34,7 +34,8 @@ int SolveOrbit(const CometRecord* record, double jd, float out[3]);
 // `equinoxYear` (50.29" a year of general precession added to the ecliptic
 // longitude only): right ascension hours [0, 24), declination degrees, Earth
 // distance delta and Sun distance r in AU, elongation and phase angle in
-// radians. Returns the solver's status; on 0 every output is NaN.
+// radians. Returns the solver's status, or 0 when a place is not a number
+// (angles of a damaged record); on 0 every output is NaN.
 int ComputeCometPosition(const CometRecord* record, double jd, int equinoxYear, float* rightAscension,
                          float* declination, float* delta, float* r, float* elongation, float* phaseAngle);
 

@@ -34,7 +34,7 @@ bool ReadWhole(std::string_view text, long* value) {
     char* end = nullptr;
     errno = 0;
     const long v = std::strtol(s.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || v < INT32_MIN || v > INT32_MAX || std::isspace(static_cast<unsigned char>(s[0])))
+    if (errno != 0 || end != s.c_str() + s.size() || v < INT32_MIN || v > INT32_MAX || std::isspace(static_cast<unsigned char>(s[0])))
         return false;
     *value = v;
     return true;
@@ -45,7 +45,7 @@ bool ReadNumber(std::string_view text, double* value) {
     std::string s(text);
     char* end = nullptr;
     const double v = std::strtod(s.c_str(), &end);
-    if (*end != '\0' || !std::isfinite(v) || std::isspace(static_cast<unsigned char>(s[0]))) return false;
+    if (end != s.c_str() + s.size() || !std::isfinite(v) || std::isspace(static_cast<unsigned char>(s[0]))) return false;
     *value = v;
     return true;
 }

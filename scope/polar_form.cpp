@@ -330,8 +330,9 @@ void MeasureResolution() {
 void StartDriftTiming(int row) {
     pl::Hwnd form = polarForm;
     PolarDateTime& t = polarDateTime;
-    int year = 0, month = 0, day = 0;
-    GetLocalDateTime(&year, &month, &day, &t.hour, &t.minute, &t.second);
+    // The drift starts now: the clock's date and time, so that the starting
+    // hour angle holds after midnight or a typed date.
+    GetLocalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
     ShowDate();
     ShowTime(true);
     driftStart = GetSeconds();

@@ -25,6 +25,7 @@ namespace {
 constexpr int kLabelDate = 138, kLabelSymbol = 139, kLabelDistance = 140;
 constexpr int kMeanAnomalyLabels[] = {142, 143, 144};
 constexpr int kFieldText = 64;
+constexpr float kFirstEpoch = -1e7f, kLastEpoch = 1.3e7f;  // Julian days of about the years -32600 .. 30800
 
 void SetLabel(int id, const char* text) {
     if (pl::Hwnd form = OrbitFormWindow()) pl::SetDlgItemText(form, id, text);
@@ -124,13 +125,18 @@ void ChangeOrbitCometKind() {
 
 void EditOrbitElementDate() {
     const CometRecord& r = orbitWorkRecord;
-    int year = r.year, month = r.month, day = 0, hour = 0, minute = 0, second = 0;
+    // A damaged date (a day or epoch that is not a number or far out) starts
+    // the editor on the 1st of the record's month instead of converting it.
+    int year = r.year, month = r.month >= 1 && r.month <= 12 ? r.month : 1, day = 1, hour = 0, minute = 0,
+        second = 0;
     if (r.kind == kCometRecordKind) {
-        const double whole = std::floor(r.day), fraction = r.day - whole;
-        day = static_cast<int>(whole);
-        hour = static_cast<int>(24.0 * fraction);
-        minute = static_cast<int>(std::lround(1440.0 * (fraction - hour / 24.0)));
-    } else {
+        if (r.day >= 0.0f && r.day < 32.0f) {
+            const double whole = std::floor(r.day), fraction = r.day - whole;
+            day = static_cast<int>(whole);
+            hour = static_cast<int>(24.0 * fraction);
+            minute = static_cast<int>(std::lround(1440.0 * (fraction - hour / 24.0)));
+        }
+    } else if (r.epochJulianDay >= kFirstEpoch && r.epochJulianDay <= kLastEpoch) {
         CalendarFromJulianDay(r.epochJulianDay, &year, &month, &day, &hour, &minute, &second);
         second = 0;
     }

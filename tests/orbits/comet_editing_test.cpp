@@ -72,6 +72,12 @@ TEST(CometElementTexts, RefusedFieldsKeepTheRecord) {
         {"angle not a number", with([](CometElementTexts& t) { t.node = "nan"; }), true, "Longitude Asc. Node"},
         {"inclination empty", with([](CometElementTexts& t) { t.inclination = ""; }), true, "Inclination"},
         {"magnitude infinite", with([](CometElementTexts& t) { t.magnitude = "inf"; }), true, "Absolute Magnitude"},
+        {"exponent form", with([](CometElementTexts& t) { t.distance = "1.5e-3"; }), true, "Perihelion Distance"},
+        {"hexadecimal", with([](CometElementTexts& t) { t.node = "0x10"; }), true, "Longitude Asc. Node"},
+        {"perihelion time beyond the years", with([](CometElementTexts& t) {
+             t.distance = "100000000", t.eccentricity = "0.1", t.meanAnomaly = "359";
+         }),
+         false, "Mean Anomaly"},
     };
     for (const Case& c : cases) {
         CometRecord record = TestComet("Kept", 2001, 2, 3.0f, 1.5f, 0.3f);
@@ -85,6 +91,12 @@ TEST(CometElementTexts, RefusedFieldsKeepTheRecord) {
     std::string refused;
     EXPECT_TRUE(ReadCometElementTexts(Texts("1", "0"), true, &record, &refused));
     EXPECT_TRUE(ReadCometElementTexts(Texts("2", "29.99"), true, &record, &refused));  // 2024 is a leap year
+    // Blanks before a whole number: the value checked is the value stored.
+    CometElementTexts blanks = Texts(" 12");
+    blanks.year = " 2023";
+    ASSERT_TRUE(ReadCometElementTexts(blanks, true, &record, &refused));
+    EXPECT_EQ(record.year, 2023);
+    EXPECT_EQ(record.month, 12);
 }
 
 // A comet's texts are stored as they read and shown back the same.

@@ -31,7 +31,9 @@ TEST(CometListOrder, SixteenBitDifferences) {
         int expected;
     };
     for (const Case& c : {Case{5.0f, 5.25f, -25}, Case{19.0f, -2.5f, 2150}, Case{1.004f, 1.0f, 0},
-                          Case{400.0f, -300.0f, static_cast<int16_t>(70000)}})
+                          Case{400.0f, -300.0f, static_cast<int16_t>(70000)},
+                          // A typed magnitude far beyond any list saturates before the conversion.
+                          Case{-1e9f, 10.0f, static_cast<int16_t>(INT32_MIN)}, Case{1e9f, 10.0f, -1}})
         EXPECT_EQ(CompareCometMagnitude(Entry(c.a), Entry(c.b)), c.expected) << c.a << " " << c.b;
     EXPECT_EQ(CompareCometDate(Entry(0, 2025, 1, 1), Entry(0, 2024, 12, 31)), 1);
     EXPECT_EQ(CompareCometDate(Entry(0, 2024, 3, 1), Entry(0, 2024, 5, 30)), -2);

@@ -229,3 +229,20 @@ TEST(CometPlaceAt, DamagedElementsHaveNoPlace) {
 }
 
 }  // namespace
+
+// A record whose orbit solves but whose angles are not numbers has no place:
+// status 0 and every output NaN, so that no caller converts a NaN place.
+TEST(CometPosition, AnglesThatAreNotNumbersGiveNoPlace) {
+    for (float CometRecord::*field : {&CometRecord::node, &CometRecord::inclination, &CometRecord::argPerihelion}) {
+        CometRecord comet = StoredComet();
+        comet.*field = kNan;
+        FillCometWorkWords(&comet);
+        float ra = 0, dec = 0, delta = 0, r = 0, elongation = 0, phase = 0;
+        EXPECT_EQ(ComputeCometPosition(&comet, 2451540.5, 2000, &ra, &dec, &delta, &r, &elongation, &phase), 0);
+        for (float value : {ra, dec, delta, r, elongation, phase}) EXPECT_TRUE(std::isnan(value));
+    }
+    CometRecord comet = StoredComet();
+    FillCometWorkWords(&comet);
+    float ra = 0, dec = 0, delta = 0, r = 0, elongation = 0, phase = 0;
+    EXPECT_EQ(ComputeCometPosition(&comet, 2451540.5, 2000, &ra, &dec, &delta, &r, &elongation, &phase), 1);
+}

@@ -185,3 +185,17 @@ TEST_F(NStarFile, RefusalsLoseNothing) {
 }
 
 }  // namespace
+
+// A NUL inside a number ends the C text early: the field is damaged, not read
+// as the digits before it.
+TEST(NStarFileCorpus, NulInsideANumberIsDamage) {
+    for (const char* field : {"317.5", "7001"}) {
+        std::string text = Seed("two_entries");
+        const std::size_t at = text.find(field);
+        ASSERT_NE(at, std::string::npos);
+        text.insert(at + std::strlen(field), std::string("\0" "9", 2));
+        NStarFileContents r = Parse(text);
+        EXPECT_EQ(r.entries.size(), 1u) << field;
+        EXPECT_EQ(r.damagedLines, std::vector<int>{1}) << field;
+    }
+}

@@ -296,6 +296,20 @@ TEST_F(PolarForm, TargetStarFillsItsPlace) {
     EXPECT_NE(BoxText().find("Put the star on the"), std::string::npos) << BoxText();
 }
 
+// A drift started after midnight takes the clock's date with its time, so
+// the starting hour angle is today's, not that of the date the form showed.
+TEST_F(PolarForm, DriftStartTakesTheClocksDate) {
+    Method(2);
+    harness.setLocalTime(pl::LocalTime{2024, 3, 6, 0, 20, 0});
+    Choose(kPolarAlarmTrigger, kPolarAlarmList, 4);
+    AnswerBoxes(1, "Wait some minutes");
+    EXPECT_EQ(polarDateTime.year, 2024);
+    EXPECT_EQ(polarDateTime.month, 3);
+    EXPECT_EQ(polarDateTime.day, 6);
+    EXPECT_EQ(polarDateTime.hour, 0);
+    EXPECT_EQ(polarDateTime.minute, 20);
+}
+
 TEST_F(PolarForm, ClockAndHelp) {
     harness.setLocalTime(pl::LocalTime{2024, 3, 5, 23, 45, 0});
     FormCommand(kPolarClock);
