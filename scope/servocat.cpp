@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "core/services.h"
 #include "scope/controller_link.h"
@@ -11,7 +11,15 @@
 
 namespace {
 
-constexpr int kReplyLength = 14;
+// The controller's answer to CR: " HH.HHH sDD.DDD" and a NUL.
+constexpr int kReplyLength = 16;
+// The place in the answer: 'd' a digit, 's' the sign, other bytes as shown.
+constexpr char kPlaceForm[] = "dd.ddd sdd.ddd";
+constexpr int kPlaceLength = sizeof kPlaceForm - 1;
+// A goto is answered within 1 s ('G' taken, 'X' refused) by firmware 6.1 and
+// later, not at all by older firmware. A read gives up after 400 ms of
+// silence, so three reads cover the second.
+constexpr int kAnswerReads = 3;
 // Guards the truncation of fractions that are whole thousandths in decimal
 // but fall just short in binary (5.1 h must go out as 05.100).
 constexpr double kThousandthGuard = 1e-6;
@@ -30,6 +38,41 @@ void FormatGoto(double ra, double dec, char* out, std::size_t size) {
     SplitThousandths(hours, &h, &hFraction);
     SplitThousandths(std::fabs(dec), &d, &dFraction);
     std::snprintf(out, size, "g%02d.%03d %c%02d.%03d", h, hFraction, dec > 0.0 ? '+' : '-', d, dFraction);
+}
+
+// Second line of "Goto failed": why the controller did not take the last goto.
+const char* gotoFailure = "";
+
+const char* GotoFailure() { return gotoFailure; }
+
+// Whether the n bytes of `text` are the place form followed by nothing but
+// NULs.
+bool IsPlaceReply(const char* text, int n) {
+    if (n < kPlaceLength) return false;
+    for (int i = 0; i < kPlaceLength; ++i) {
+        char c = text[i], f = kPlaceForm[i];
+        bool fits = f == 'd' ? c >= '0' && c <= '9' : f == 's' ? c == '+' || c == '-' : c == f;
+        if (!fits) return false;
+    }
+    return std::all_of(text + kPlaceLength, text + n, [](char c) { return c == '\0'; });
+}
+
+// Exclusive-or of the place bytes of a goto: the controller's check byte.
+char Checksum(const std::string& place) {
+    char sum = 0;
+    for (char c : place) sum = static_cast<char>(sum ^ c);
+    return sum;
+}
+
+// The controller's answer to a goto; true when it took the place or said
+// nothing (older firmware), else the reason goes to gotoFailure.
+bool GotoTaken() {
+    char answer = 0;
+    bool answered = false;
+    for (int i = 0; i < kAnswerReads && !answered; ++i) answered = SerialRead(&answer, 1) == 1;
+    if (!answered || answer == 'G') return true;
+    gotoFailure = answer == 'X' ? kMountRefusedCoordinates : kMountReplyNotUnderstood;
+    return false;
 }
 
 int GotoAndDisconnect(double ra, double dec) {
@@ -58,23 +101,31 @@ int QueryServoCat(double* ra, double* dec) {
     }
     char reply[kReplyLength];
     int n = SerialRead(reply, kReplyLength);
+    int start = n > 0 && reply[0] == ' ' ? 1 : 0;
     double hours = 0.0, degrees = 0.0;
-    if (n < kReplyLength || !ReadReplyNumber(reply, n, 0, 6, &hours) || !ReadReplyNumber(reply, n, 7, 14, &degrees))
+    if (!IsPlaceReply(reply + start, n - start) || !ReadReplyNumber(reply, n, start, start + 6, &hours) ||
+        !ReadReplyNumber(reply, n, start + 7, start + kPlaceLength, &degrees))
         return 0;
     return AcceptSkyPlace(hours, degrees, ra, dec) ? 1 : 0;
 }
 
 int GotoServoCat(double ra, double dec) {
-    char command[64];
-    FormatGoto(ra, dec, command, sizeof command);
-    if (SerialWrite(command, static_cast<int>(std::strlen(command)))) return 1;
-    ShowSendFailure(command);
-    return 0;
+    gotoFailure = "";
+    char text[64];
+    FormatGoto(ra, dec, text, sizeof text);
+    std::string command = text;
+    command += Checksum(command.substr(1));
+    if (!SerialWrite(command.data(), static_cast<int>(command.size()))) {
+        ShowSendFailure(command);
+        return 0;
+    }
+    return GotoTaken() ? 1 : 0;
 }
 
 const DriveRoutes kServoCatRoutes{.connect = ConnectServoCat,
                                   .disconnect = DisconnectServoCat,
                                   .query = ReadPlaceOfDate<QueryServoCat>,
                                   .gotoPlace = GotoAndDisconnect,
+                                  .gotoRefusal = GotoFailure,
                                   .readFailure = "Failed to get Servocat RA and Dec",
                                   .gotoUnconfirmed = true};

@@ -23,6 +23,14 @@ constexpr double kGotoSpeed = 0.27963816350913123;
 constexpr double kSlewSpeed = 0.09321272116971041;
 constexpr long kFarTarget = 1073741824;
 constexpr double kCountLimit = 2147483647.0;
+// The position read's message; also why a goto that could not read the
+// first axis was not sent.
+constexpr char kReadFailure[] = "Failed to get SiderealTech RA and Dec";
+
+// Second line of "Goto failed" for the last goto.
+const char* gotoFailure = "";
+
+const char* GotoFailure() { return gotoFailure; }
 
 int Write(const char* text) { return SerialWrite(text, static_cast<int>(std::strlen(text))); }
 
@@ -75,6 +83,11 @@ void GotoAxes(double ra, double dec, double* first, double* second) {
     *second = ComputeAltitude(lst, ra, dec, currentSite.latitude);
 }
 
+// The target angle of the first axis moved by whole turns to within half a
+// turn of where the axis is now (degrees, counted without wrapping): the
+// short way round, never unwinding a turn the axis has made.
+double NearestTurn(double target, double current) { return target + 360.0 * std::round((current - target) / 360.0); }
+
 int QueryByOutput(double* first, double* second) {
     return preferences.word[kPrefMountType] != 0 ? QueryAxesSiderealTech(first, second)
                                                   : QueryEqSiderealTech(first, second);
@@ -118,8 +131,15 @@ int QueryEqSiderealTech(double* first, double* second) {
 }
 
 int GotoSiderealTech(double ra, double dec) {
+    gotoFailure = "";
+    long count = 0;
+    if (azResolution < 1 || !Ask("Y\r", &count)) {
+        gotoFailure = kReadFailure;
+        return 0;
+    }
     double first, second;
     GotoAxes(ra, dec, &first, &second);
+    first = NearestTurn(first, static_cast<double>(count) / azResolution * 360.0);
     char y[48], x[48];
     std::snprintf(y, sizeof y, "Y%ldS%ld\r", Steps(first / 360.0 * azResolution), Steps(azResolution * kGotoSpeed));
     std::snprintf(x, sizeof x, "X%ldS%ld\r", Steps(altResolution * second / 360.0), Steps(altResolution * kGotoSpeed));
@@ -156,4 +176,5 @@ const DriveRoutes kSiderealTechRoutes{.connect = ConnectSiderealTech,
                                       .stopSlew = StopSlew,
                                       .abort = StopSiderealTech,
                                       .forgetProbe = ForgetSiderealTechResolutions,
-                                      .readFailure = "Failed to get SiderealTech RA and Dec"};
+                                      .gotoRefusal = GotoFailure,
+                                      .readFailure = kReadFailure};

@@ -37,10 +37,14 @@ int QueryEqSiderealTech(double* first, double* second);
 
 // Sends the axes of a place: right ascension x 15 and declination for EQ
 // output or the program's own alignment source, else the place's azimuth and
-// altitude at the clock's sidereal time and the site's latitude. Writes
+// altitude at the clock's sidereal time and the site's latitude. First reads
+// the Y count ("Y\r") and moves the first angle by whole turns to the one
+// nearest that count, so the axis goes the short way. Writes
 // "Y<steps>S<speed>\r" then "X<steps>S<speed>\r", the steps truncated from
 // angle / 360 x resolution, the speed resolution x 0.27963816350913123. 1
-// when both writes succeed.
+// when both writes succeed; a count that cannot be read sends nothing and
+// gives 0, with the read's message as the dispatcher's second line of "Goto
+// failed".
 int GotoSiderealTech(double ra, double dec);
 
 // Rate 0..3 (fast .. guide): "XS<speed>\r" then "YS<speed>\r" with speed =

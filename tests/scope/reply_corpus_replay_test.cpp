@@ -21,7 +21,7 @@ TEST(ReplyCorpus, EverySavedInputPassesTheChecks) {
         int seeds;
     } targets[] = {{"meade_replies", RunMeadeReplies, 11},
                    {"nexstar_replies", RunNexStarReplies, 12},
-                   {"small_drive_replies", RunSmallDriveReplies, 13},
+                   {"small_drive_replies", RunSmallDriveReplies, 15},
                    {"encoder_replies", RunEncoderReplies, 11}};
     testwin::VirtualClock clock;
     for (const auto& t : targets) EXPECT_GE(ReplayCorpus(ZENDAVORI_SOURCE_DIR, t.target, t.entry), t.seeds) << t.target;

@@ -49,7 +49,7 @@ TEST_F(SiderealTechTest, ResolutionsOncePerRunThenGotoRatesSlewsAndStopInSteps) 
     ScopeDisconnect();
     ASSERT_EQ(IsSerialOpen(), 0);
     ASSERT_EQ(ScopeGoto(6.0, 30.0, -1), 1);
-    EXPECT_EQ(Sent("X166666S559276\r"), "Q\rXXU\rXXV\rY1000000S1118552\rX166666S559276\r");
+    EXPECT_EQ(Sent("X166666S559276\r"), "Q\rXXU\rXXV\rY\rY1000000S1118552\rX166666S559276\r");
     std::string expected;
     const char* rates[] = {"XS559276\rYS1118552\r", "XS93212\rYS186425\r", "XS3107\rYS6214\r", "XS1553\rYS3107\r"};
     const char* starts[] = {"X1073741824\r", "X-1073741824\r", "Y1073741824\r", "Y-1073741824\r"};
@@ -62,6 +62,38 @@ TEST_F(SiderealTechTest, ResolutionsOncePerRunThenGotoRatesSlewsAndStopInSteps) 
     EXPECT_EQ(ScopeStartSlew(4), 0);
     EXPECT_EQ(ScopeAbort(), 1);
     EXPECT_EQ(Sent(expected + "XN\rYN\r"), expected + "XN\rYN\r");
+}
+
+// The goto reads the Y count first and sends the target the short way: the
+// count of the target angle plus the whole turns that bring it within half a
+// turn of the reading, truncated (Y 4000000 a turn; -30 deg reads -333333,
+// 516 deg 5733333). 345 deg from -30 is -15 deg (-166666.7); 117.6 deg from
+// 516 is 477.6 deg (5306666.7). Dec 30 deg stays X 166666. A silent Y read
+// sends no goto: "Goto failed" with the read's message (then a stop marks
+// the end of what was sent).
+TEST_F(SiderealTechTest, GotoTakesTheFirstAxisTheShortWay) {
+    const struct {
+        std::string y;
+        double ra;
+        std::string sent, failure;  // failure: second line of "Goto failed"
+    } cases[] = {
+        {"=-333333\r", 23.0, "Y\rY-166666S1118552\rX166666S559276\r", ""},
+        {"=5733333\r", 7.84, "Y\rY5306666S1118552\rX166666S559276\r", ""},
+        {"", 6.0, "Y\rXN\rYN\r", "Failed to get SiderealTech RA and Dec"},
+    };
+    ASSERT_EQ(ScopeConnect(), 1);
+    Sent("XXV\r");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sent);
+        Controller("=2000000\r", c.y);
+        services.messages.clear();
+        bool sent = c.failure.empty();
+        EXPECT_EQ(ScopeGoto(c.ra, 30.0, -1), sent ? 1 : 0);
+        EXPECT_EQ(sent || (ScopeConnect() && StopSiderealTech()), true);
+        EXPECT_EQ(Sent(c.sent), c.sent);
+        EXPECT_EQ(services.Texts(), sent ? Texts{} : Texts{"Goto failed"});
+        EXPECT_EQ(sent ? "" : services.messages.at(0).detail, c.failure);
+    }
 }
 
 // X 500000 of 2000000 is 90 deg, Y 1000000 of 4000000 is 90 deg: EQ output

@@ -35,8 +35,24 @@ int Read(Query query, int (*check)(int, double, double)) {
     return check(ok, a, b);
 }
 
-// Commands are printable ASCII ended by CR or LF.
-int CheckWritten(const std::string& written) {
+// Takes the check byte of each ServoCat goto ('g' and 14 place bytes) out of
+// `written`; false when one is not the exclusive-or of its place bytes.
+bool TakeOutCheckBytes(std::string* written) {
+    constexpr std::size_t kPlaceBytes = 14;
+    for (std::size_t g = written->find('g'); g != std::string::npos; g = written->find('g', g + 1)) {
+        if (g + kPlaceBytes + 1 >= written->size()) return false;
+        char sum = 0;
+        for (std::size_t i = g + 1; i <= g + kPlaceBytes; ++i) sum = static_cast<char>(sum ^ (*written)[i]);
+        if ((*written)[g + kPlaceBytes + 1] != sum) return false;
+        written->erase(g + kPlaceBytes + 1, 1);
+    }
+    return true;
+}
+
+// Commands are printable ASCII ended by CR or LF, and a ServoCat goto's
+// check byte.
+int CheckWritten(std::string written, int drive) {
+    if (drive == 13 && !TakeOutCheckBytes(&written)) return 7;
     for (unsigned char c : written)
         if ((c < 0x20 || c > 0x7E) && c != '\r' && c != '\n') return 4;
     return 0;
@@ -100,10 +116,10 @@ int RunSmallDriveReplies(const uint8_t* data, std::size_t size) {
     preferences.word[kPrefMountType] = (choice >> 2) & 1;
     ScriptedSerial line;
     line.ReplyEach(data, size);
-    if (!ScopeConnect()) return IsSerialOpen() ? 5 : CheckWritten(line.written);
     int drive = preferences.word[kPrefDriveId];
+    if (!ScopeConnect()) return IsSerialOpen() ? 5 : CheckWritten(line.written, drive);
     int result = RunFamily(drive);
     if (result == 0) result = Read(ScopeGetRaDec, drive == 18 ? CheckAxes : CheckPlace);
-    if (result == 0) result = CheckWritten(line.written);
+    if (result == 0) result = CheckWritten(line.written, drive);
     return result;
 }

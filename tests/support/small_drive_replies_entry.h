@@ -17,5 +17,6 @@
 // 1 a failed read left a non-zero output, 2 a read gave a place out of range
 // (or not finite), 4 the driver wrote a byte no command holds, 5 a failed
 // connect left the port open, 6 a connect succeeded with a SiderealTech
-// resolution below 1.
+// resolution below 1, 7 a ServoCat goto's check byte was not the
+// exclusive-or of its place.
 int RunSmallDriveReplies(const uint8_t* data, std::size_t size);
