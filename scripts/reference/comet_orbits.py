@@ -11,6 +11,8 @@ equinox match to 0.02") from the same exact orbits and the Earth's heliocentric
 position of ERFA's eraEpv00; the elements are taken on the J2000 ecliptic with the
 IAU 1980 obliquity 84381.448". Elongation and phase angle from the vectors.
 
+comet_places_pyephem.csv: PyEphem's astrometric places of ten comets (see below).
+
 Printed (and copied into the Best Dates test): the date of least Earth distance of an
 elliptic and a near-parabolic orbit within 30 days of perihelion, by golden-section
 search on the exact orbit and the Earth of eraEpv00 (heliocentric, ICRS).
@@ -25,6 +27,7 @@ import sys
 sys.path.insert(0, os.path.dirname(__file__))
 from common import write_table, ra_dec  # noqa: E402
 
+import ephem  # noqa: E402
 import erfa  # noqa: E402
 
 K = 0.01720209895
@@ -166,7 +169,6 @@ for label, (q, e, w, node, inc) in [("elliptic", (0.9, 0.6, 165.0, 120.0, 5.0)),
 # equinox of the date and for J2000, and its Earth distance. The perihelion time is the
 # record's date (year, month, day with fraction) read as a universal-time Julian day, as
 # the program reads it.
-import ephem  # noqa: E402
 
 # name, perihelion (year, month, day), q, e, argument of perihelion, node, inclination, dates
 COMETS = [
