@@ -240,11 +240,9 @@ double InterpolatedRoot(int body, double offset, double jd, double h) {
     double n = 0;
     for (int i = 0; i < 20; ++i) {
         const double next = -2.0 * y2 / (a + b + c * n);
-        if (!std::isfinite(next) || std::fabs(next - n) < 1e-9) {
-            n = next;
-            break;
-        }
+        const bool settled = !(std::fabs(next - n) >= 1e-9);  // a value that is not a number ends it too
         n = next;
+        if (settled) break;
     }
     return std::fabs(n) <= 1.0 ? jd + n * h : std::nan("");
 }
