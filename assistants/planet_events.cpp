@@ -4,11 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <new>
 
 #include "assistants/planet_assistant.h"
-#include "core/interpolation.h"
 #include "core/julian_day.h"
+#include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "ephemeris/approx_planets.h"
@@ -29,6 +30,8 @@ constexpr double kOppositionLimit = 1.0;    // heliocentric angle, degrees
 constexpr double kCandidateLimit = 2.0;     // daily geocentric separation, degrees
 constexpr double kConjunctionLimit = 3.0;   // refined separation, degrees
 constexpr int kMercury = 2, kVenus = 3, kPluto = 9, kEarth = 10;
+// Two refined entries of the same bodies and kind closer than this are one event.
+constexpr double kSameEventDays = 2.0;
 
 struct Date {
     int year, month, day;
@@ -49,19 +52,31 @@ void AddAtInstant(int body1, int body2, int kind, double value, double jd) {
     AddAt(body1, body2, kind, value, Date{year, month, day}, hour, minute);
 }
 
+// The period in universal-time Julian days: from 0 h local time of the start
+// date, `days` days long.
+struct Period {
+    double from, to;
+    bool Holds(double jd) const { return jd >= from && jd < to; }
+};
+
+Period PeriodOf(const Date& start, int days) {
+    const double from = JulianDayFromDateTime(start.year, start.month, start.day, 0, 0, 0, currentSite.zoneMinutes);
+    return Period{from, from + days};
+}
+
 // The full Moons (phase 0.5, lunar eclipses) or new Moons (phase 0, solar
-// eclipses) of the period: one lunation per 30 days from the lunation the
-// lunation routine picks for the start date.
-void AddLunations(double phase, int eclipseKind, const Date& start, int days) {
-    int k = 0;
-    for (int i = 0; i < days; i += 30) {
+// eclipses) that fall in the period, each with its eclipse when that falls in
+// it too: one busy step a lunation listed.
+void AddLunations(double phase, int eclipseKind, const Date& start, const Period& period) {
+    int k = FirstLunationFrom(phase, period.from, start.year, start.month, start.day);
+    for (;; ++k) {
         double kind = kEclipseNone, eclipseTime = 0;
-        const double jd = ComputeLunation(phase, 1, &kind, &eclipseTime, &k, i == 0, start.day, start.month,
+        const double jd = ComputeLunation(phase, 1, &kind, &eclipseTime, &k, false, start.day, start.month,
                                           start.year, 0, 0, nullptr);
+        if (!period.Holds(jd)) break;
         StepBusyIndicator(1);
         AddAtInstant(0, 0, kEventLunation, phase == 0.5 ? 100.0 : 0.0, jd);
-        if (kind != kEclipseNone) AddAtInstant(0, 0, eclipseKind, kind, eclipseTime);
-        ++k;
+        if (kind != kEclipseNone && period.Holds(eclipseTime)) AddAtInstant(0, 0, eclipseKind, kind, eclipseTime);
     }
 }
 
@@ -135,11 +150,14 @@ void AddConjunctionCandidates(const DayScan& s) {
         }
 }
 
+// The days of the period and the first day after it, whose sample closes
+// the last day's interval (its candidates are refined and then kept only
+// when their instant falls in the period); one busy step a period day.
 void ScanPlanets(const Date& start, int days) {
     DayScan before;
-    for (int d = 0; d < days; ++d) {
+    for (int d = 0; d <= days; ++d) {
         const DayScan now = ScanDay(AfterDays(start, d));
-        StepBusyIndicator(1);
+        if (d < days) StepBusyIndicator(1);
         AddOppositions(now);
         if (d > 0) AddMissedInferiorConjunctions(before, now);
         AddConjunctionCandidates(now);
@@ -147,35 +165,131 @@ void ScanPlanets(const Date& start, int days) {
     }
 }
 
-// Right ascension and declination (radians) of a body at 0 h universal time
-// of a date: the local clock then reads the zone's minutes past midnight.
-void PlaceAtUniversalMidnight(int body, const Date& d, double* ra, double* dec) {
-    int year = d.year, month = d.month, day = d.day, hour = 0, minute = 0;
-    AddMinutesToDateTime(&year, &month, &day, &hour, &minute, currentSite.zoneMinutes);
+// A body's geocentric place at the universal-time Julian day jd: the local
+// clock then reads the zone's minutes later. The search's places are
+// geocentric whatever the position-mode preference.
+BodyPosition PlaceAt(int body, double jd) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    CalendarFromJulianDay(jd + currentSite.zoneMinutes / 1440.0, &year, &month, &day, &hour, &minute, &second);
+    int32_t& mode = preferences.word[kPrefPositionMode];
+    const int32_t saved = mode;
+    mode = 0;
     BodyPosition p{};
-    ComputeBody(&p, body, year, month, day, hour, minute, 0);
-    *ra = p.ra * M_PI / 12.0;
-    *dec = p.dec * M_PI / 180.0;
+    ComputeBody(&p, body, year, month, day, hour, minute, second);
+    mode = saved;
+    return p;
 }
 
-// The least separation (degrees) of the entry's bodies and its Julian day (UT).
-double LeastSeparation(const PlannerEvent& e, double* jd) {
-    double t[3], ra1[3], dec1[3], ra2[3], dec2[3];
-    for (int k = 0; k < 3; ++k) {
-        const Date d = AfterDays(Date{e.year, e.month, e.day}, k - 1);
-        t[k] = JulianDayFromDate(d.year, d.month, d.day);
-        PlaceAtUniversalMidnight(e.body1, d, &ra1[k], &dec1[k]);
-        PlaceAtUniversalMidnight(e.body2, d, &ra2[k], &dec2[k]);
+double Radians(double degrees) { return degrees * M_PI / 180.0; }
+
+double SeparationAt(int body1, int body2, double jd) {
+    const BodyPosition a = PlaceAt(body1, jd), b = PlaceAt(body2, jd);
+    const double c = std::sin(Radians(a.dec)) * std::sin(Radians(b.dec)) +
+                     std::cos(Radians(a.dec)) * std::cos(Radians(b.dec)) * std::cos(Radians(15.0 * (a.ra - b.ra)));
+    return std::acos(std::clamp(c, -1.0, 1.0)) * kDegreesPerRadian;
+}
+
+// The instant (UT Julian day) of least separation near jd: the samples h
+// days apart are walked towards the smaller side until the middle one is the
+// least of three (at most kMinimumWalk steps, else not a number), and the
+// vertex of the parabola through them is taken.
+constexpr int kMinimumWalk = 60;
+
+double MinimumNear(int body1, int body2, double jd, double h) {
+    double s[3] = {SeparationAt(body1, body2, jd - h), SeparationAt(body1, body2, jd),
+                   SeparationAt(body1, body2, jd + h)};
+    for (int step = 0; !(s[1] <= s[0] && s[1] <= s[2]); ++step) {
+        if (step == kMinimumWalk) return std::nan("");
+        if (s[0] < s[2]) {
+            jd -= h;
+            s[2] = s[1], s[1] = s[0], s[0] = SeparationAt(body1, body2, jd - h);
+        } else {
+            jd += h;
+            s[0] = s[1], s[1] = s[2], s[2] = SeparationAt(body1, body2, jd + h);
+        }
     }
-    double arcseconds = 0;
-    FindMinimumSeparation(t, ra1, dec1, ra2, dec2, &arcseconds, jd);
-    return arcseconds / 3600.0;
+    const double curvature = s[0] - 2.0 * s[1] + s[2];
+    return curvature > 0 ? jd + 0.5 * h * (s[0] - s[2]) / curvature : jd;
+}
+
+// The least separation (degrees) of the entry's bodies and its Julian day
+// (UT): bracketed between places a day apart from the entry's date, then
+// between places two hours apart. Not a number when no minimum is found.
+double LeastSeparation(const PlannerEvent& e, double* jd) {
+    const double day = MinimumNear(e.body1, e.body2, JulianDayFromDate(e.year, e.month, e.day), 1.0);
+    if (std::isnan(day)) return day;
+    *jd = MinimumNear(e.body1, e.body2, day, 1.0 / 12.0);
+    return std::isnan(*jd) ? *jd : SeparationAt(e.body1, e.body2, *jd);
+}
+
+// The ecliptic longitude of a body less the Sun's, less `offset`, in -180..180.
+double LongitudeFromSun(int body, double offset, double jd) {
+    const double gap = PlaceAt(body, jd).eclipticLongitude - PlaceAt(0, jd).eclipticLongitude - offset;
+    return std::remainder(gap, 360.0);
+}
+
+// The instant (UT Julian day) at which the body's geocentric ecliptic
+// longitude stands `offset` degrees from the Sun's (180 an opposition, 0 a
+// conjunction), from three samples h days apart around jd: the root of the
+// interpolating parabola (Meeus ch. 3); not a number when it lies beyond
+// the samples.
+double InterpolatedRoot(int body, double offset, double jd, double h) {
+    const double y1 = LongitudeFromSun(body, offset, jd - h), y2 = LongitudeFromSun(body, offset, jd),
+                 y3 = LongitudeFromSun(body, offset, jd + h);
+    const double a = y2 - y1, b = y3 - y2, c = b - a;
+    double n = 0;
+    for (int i = 0; i < 20; ++i) {
+        const double next = -2.0 * y2 / (a + b + c * n);
+        const bool settled = !(std::fabs(next - n) >= 1e-9);  // a value that is not a number ends it too
+        n = next;
+        if (settled) break;
+    }
+    return std::fabs(n) <= 1.0 ? jd + n * h : std::nan("");
+}
+
+// The instant of the entry's opposition (inferior conjunction for Mercury
+// and Venus) within a day or two of its sampled day, from places a day and
+// then three hours apart; not a number when none lies there.
+double OppositionInstant(const PlannerEvent& e) {
+    const double offset = e.body1 == kMercury || e.body1 == kVenus ? 0.0 : 180.0;
+    const double day = JulianDayFromDate(e.year, e.month, e.day);
+    double near = std::nan("");
+    for (double shift : {0.0, -1.0, 1.0})
+        if (std::isnan(near)) near = InterpolatedRoot(e.body1, offset, day + shift, 1.0);
+    if (std::isnan(near)) return near;
+    const double fine = InterpolatedRoot(e.body1, offset, near, 1.0 / 8.0);
+    return std::isnan(fine) ? near : fine;
+}
+
+double EventJulianDay(const PlannerEvent& e) {
+    return JulianDayFromDateTime(e.year, e.month, e.day, e.hour, e.minute, 0, 0);
+}
+
+void SetInstant(PlannerEvent& e, double jd) {
+    int second = 0;
+    CalendarFromJulianDay(jd, &e.year, &e.month, &e.day, &e.hour, &e.minute, &second);
 }
 
 void RemoveEvent(int index) {
     std::memmove(plannerEvents + index, plannerEvents + index + 1,
                  sizeof(PlannerEvent) * static_cast<std::size_t>(plannerEventCount - index - 1));
     --plannerEventCount;
+}
+
+// Leaves out the planets' events whose refined instant falls outside the
+// period, and every later entry of an event already listed.
+void KeepPlanetEventsOnce(const Period& period) {
+    for (int i = 0; plannerEvents && i < plannerEventCount;) {
+        const PlannerEvent& e = plannerEvents[i];
+        bool drop = e.body1 != 0 && !period.Holds(EventJulianDay(e));
+        for (int j = 0; j < i && !drop; ++j) {
+            const PlannerEvent& o = plannerEvents[j];
+            drop = o.kind == e.kind && o.body1 == e.body1 && o.body2 == e.body2 &&
+                   std::fabs(EventJulianDay(o) - EventJulianDay(e)) < kSameEventDays;
+        }
+        if (drop) RemoveEvent(i);
+        else ++i;
+    }
 }
 
 }  // namespace
@@ -267,20 +381,31 @@ void RefinePlanetConjunctions() {
             RemoveEvent(i);
             continue;
         }
-        int second = 0;
         e.value = static_cast<float>(separation);
-        CalendarFromJulianDay(jd, &e.year, &e.month, &e.day, &e.hour, &e.minute, &second);
+        SetInstant(e, jd);
         ++i;
+    }
+}
+
+void RefinePlanetOppositions() {
+    for (int i = 0; plannerEvents && i < plannerEventCount; ++i) {
+        PlannerEvent& e = plannerEvents[i];
+        if (e.kind != kEventOpposition) continue;
+        const double jd = OppositionInstant(e);
+        if (!std::isnan(jd)) SetInstant(e, jd);
     }
 }
 
 void RunPlanetEventSearch(int year, int month, int day, int days) {
     const Date start{year, month, day};
-    AddLunations(0.5, kEventLunarEclipse, start, days);
-    AddLunations(0.0, kEventSolarEclipse, start, days);
+    const Period period = PeriodOf(start, days);
+    AddLunations(0.5, kEventLunarEclipse, start, period);
+    AddLunations(0.0, kEventSolarEclipse, start, period);
     SortPlanetEvents();
     ScanPlanets(start, days);
+    RefinePlanetOppositions();
     RefinePlanetConjunctions();
+    KeepPlanetEventsOnce(period);
     SortPlanetEvents();
     EndBusyIndicator(0);
 }

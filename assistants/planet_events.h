@@ -4,12 +4,11 @@
 // or Venus with the Sun) over a period that starts at the assistant's date.
 // The list is kept for the whole run until FreeEventList.
 //
-// Instants: lunations and eclipses as ComputeLunation gives them (universal
-// time; Meeus ch. 49 and 54); conjunctions at the least geocentric separation
-// interpolated from three ComputeBody places at 0 h UT of the day before, the
-// day and the day after (Meeus ch. 17); oppositions and inferior conjunctions
-// at 12:00 of the day of the smallest heliocentric angle (the approximate
-// planets of ephemeris/approx_planets.h, sampled daily at 0 h local time).
+// Instants, universal time: lunations and eclipses as ComputeLunation gives
+// them (Meeus ch. 49 and 54); conjunctions at the least geocentric separation
+// and oppositions and inferior conjunctions in ecliptic longitude, both from
+// geocentric ComputeBody places around the candidates that the daily scan of
+// the approximate planets (ephemeris/approx_planets.h, 0 h local time) finds.
 #pragma once
 
 #include <cstdint>
@@ -77,14 +76,27 @@ int FirstFilteredEventIndex();
 // Number of entries that pass eventFilter (all of them with filter 0).
 int FilteredEventCount();
 
-// Fills the empty list for `days` days from the local date: the lunations
-// (one per 30 days), then the daily scan of the planets, then the refinement
-// of the conjunctions; sorted at the end. Steps the busy indicator once per
-// lunation and per day and ends it.
+// Fills the empty list for the `days` days from 0 h local time of the date:
+// the full and new Moons and eclipses that fall in them, then the daily scan
+// of the planets, the refinement of the oppositions and conjunctions, and the
+// planets' events kept once each and only when their instant falls in the
+// period; sorted at the end. Steps the busy indicator once per lunation
+// listed and per day and ends it.
 void RunPlanetEventSearch(int year, int month, int day, int days);
 
 // Refines every conjunction (kind 2) of the list in list order: its value
 // becomes the least geocentric separation in degrees and its date and time
 // (universal time) that instant when below 3 degrees; an entry at 3 degrees
-// or more is removed.
+// or more, or with no minimum within 60 days, is removed. The minimum is
+// bracketed between places a day apart (walking from the entry's date), then
+// between places two hours apart, each time at the vertex of the parabola
+// through the three separations; its separation is that of the places at
+// that instant.
 void RefinePlanetConjunctions();
+
+// Dates every opposition (kind 1) at its instant (universal time): the
+// geocentric ecliptic longitude 180 degrees from the Sun's, or for Mercury
+// and Venus equal to it (inferior conjunction), by inverse interpolation of
+// places a day and then three hours apart around the entry's date (Meeus
+// ch. 3). An entry with no such instant within two days keeps its date.
+void RefinePlanetOppositions();

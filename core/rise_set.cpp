@@ -151,6 +151,46 @@ int NeverRises(double* rise, double* transit, double* set) {
     return 1;
 }
 
+// Transit of a fixed place from the local sidereal time at local noon, and
+// its passages through the altitude whose sine is sinAltitude.
+int FixedPlaceEvents(int year, int month, int day, double longitude, int zone, double sinAltitude, double ra,
+                     double dec, double* rise, double* transit, double* set) {
+    NoonSiderealCache& c = noonCache;
+    if (!(c.year == year && c.month == month && c.day == day && c.zone == zone &&
+          c.longitude == longitude)) {
+        c = {year, month,     day,
+             zone, longitude, GetLocalSiderealTime(year, month, day, 12, 0, 0, longitude, zone)};
+        ++noonSiderealCount;
+    }
+    // Right ascension less the sidereal time at noon, sidereal hours in -12..12, turned into
+    // civil hours from noon.
+    double offset = ra - c.siderealTime;
+    if (offset < -12) {
+        offset += 24;
+    } else if (offset > 12) {
+        offset -= 24;
+    }
+    const double t = 12.0 + offset * kSolarPerSidereal;
+    *transit = t;
+    const double sinPhi = currentSite.sinLatitude, cosPhi = currentSite.cosLatitude;
+    const double cosH0 = (sinAltitude - sinPhi * std::sin(dec * kDegToRad)) / (cosPhi * std::cos(dec * kDegToRad));
+    if (cosH0 > 1) {
+        *rise = *transit = *set = 0;
+        return 0;
+    }
+    if (cosH0 < -1) {
+        *rise = 0;
+        *set = kNeverSets;
+        return 0;
+    }
+    // The half arc in civil hours; an event carried into the day moves by a sidereal day.
+    const double halfArc = std::acos(cosH0) * kRadToDeg / 15.0 * kSolarPerSidereal;
+    const double siderealDay = 24.0 * kSolarPerSidereal;
+    *rise = t - halfArc < 0 ? t - halfArc + siderealDay : t - halfArc;
+    *set = t + halfArc > 24 ? t + halfArc - siderealDay : t + halfArc;
+    return 0;
+}
+
 }  // namespace
 
 int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second, double ra1,
@@ -194,42 +234,14 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/
     // Depression of the horizon seen from `height` on a sphere of the Earth's
     // radius; none for a site at or below sea level.
     const double dip = height > 0 ? std::acos(6378140.0 / (height + 6378140.0)) : 0.0;
-    NoonSiderealCache& c = noonCache;
-    if (!(c.year == year && c.month == month && c.day == day && c.zone == zone &&
-          c.longitude == longitude)) {
-        c = {year, month,     day,
-             zone, longitude, GetLocalSiderealTime(year, month, day, 12, 0, 0, longitude, zone)};
-        ++noonSiderealCount;
-    }
-    // Right ascension less the sidereal time at noon, sidereal hours in -12..12, turned into
-    // civil hours from noon.
-    double offset = ra - c.siderealTime;
-    if (offset < -12) {
-        offset += 24;
-    } else if (offset > 12) {
-        offset -= 24;
-    }
-    const double t = 12.0 + offset * kSolarPerSidereal;
-    *transit = t;
-    const double sinPhi = currentSite.sinLatitude, cosPhi = currentSite.cosLatitude;
-    const double cosH0 =
-        (std::sin(h0 * kDegToRad - (dip + 0.010646508)) - sinPhi * std::sin(dec * kDegToRad)) /
-        (cosPhi * std::cos(dec * kDegToRad));
-    if (cosH0 > 1) {
-        *rise = *transit = *set = 0;
-        return 0;
-    }
-    if (cosH0 < -1) {
-        *rise = 0;
-        *set = kNeverSets;
-        return 0;
-    }
-    // The half arc in civil hours; an event carried into the day moves by a sidereal day.
-    const double halfArc = std::acos(cosH0) * kRadToDeg / 15.0 * kSolarPerSidereal;
-    const double siderealDay = 24.0 * kSolarPerSidereal;
-    *rise = t - halfArc < 0 ? t - halfArc + siderealDay : t - halfArc;
-    *set = t + halfArc > 24 ? t + halfArc - siderealDay : t + halfArc;
-    return 0;
+    return FixedPlaceEvents(year, month, day, longitude, zone, std::sin(h0 * kDegToRad - (dip + 0.010646508)), ra,
+                            dec, rise, transit, set);
+}
+
+int ComputeFixedAltitudeCrossings(int year, int month, int day, double longitude, int zone, double altitude,
+                                  double ra, double dec, double* rise, double* transit, double* set) {
+    return FixedPlaceEvents(year, month, day, longitude, zone, std::sin(altitude * kDegToRad), ra, dec, rise,
+                            transit, set);
 }
 
 long GetFixedRiseSetSiderealTimeCount() { return noonSiderealCount; }

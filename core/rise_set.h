@@ -53,6 +53,15 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double latitude, do
                                int zone, int height, double h0, double ra, double dec,
                                double* rise, double* transit, double* set);
 
-// Number of sidereal times ComputeRiseTransitSetFixed computed since the
-// start (calls served from its one-entry cache do not count).
+// The same engine for a place's centre passing a geometric altitude (degrees),
+// with no allowance for refraction, semi-diameter or the dip of the horizon:
+// the twilight graph's bands of the Sun's centre at -1, -6 and -18 degrees.
+// Transit, crossings and sentinels as ComputeRiseTransitSetFixed gives them;
+// the site's latitude is read from currentSite. Always returns 0.
+int ComputeFixedAltitudeCrossings(int year, int month, int day, double longitude, int zone, double altitude,
+                                  double ra, double dec, double* rise, double* transit, double* set);
+
+// Number of sidereal times ComputeRiseTransitSetFixed and
+// ComputeFixedAltitudeCrossings computed since the start (calls served from
+// their one-entry cache do not count).
 long GetFixedRiseSetSiderealTimeCount();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/delta_t.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
@@ -103,7 +104,12 @@ JupiterMeridian ComputeJupiterMeridian(double jd) {
     m.declination = std::atan(s / std::sqrt(1.0 - s * s)) * kRadToDeg;
     m.distance = std::sqrt(R * R + j.r * j.r - 2.0 * R * j.r * CosD(j.u - LE));
     m.poleAngle = PoleAngle(T, alpha, m.declination);
-    double W = Wrap360(43.3 + kRotationRate * d);
+    // System II turns in dynamical time: at the universal-time day it would lag by
+    // Delta T x 870.27 degrees a day (two-thirds of a degree in 2010).
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    CalendarFromJulianDay(jd, &year, &month, &day, &hour, &minute, &second);
+    const double de = d + ComputeDeltaT(year, month, day) / 86400.0;
+    double W = Wrap360(43.3 + kRotationRate * de);
     m.centralMeridian = W - kLightTime * m.distance - m.poleAngle;
     return m;
 }

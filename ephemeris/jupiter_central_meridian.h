@@ -7,11 +7,12 @@
 // (System II degrees). hour[n], minute[n] count from that midnight: the later
 // transits can pass 24 h, and a Red Spot more than a turn behind the meridian
 // gives a negative first hour. Jupiter and the Earth come from linear J2000
-// mean elements with a first-order equation of the centre, in universal time
-// with no Delta T; the central meridian is corrected for light time and the
-// planet's pole. Over 1950-2050 the central meridian stays within 0.3 degree
-// (half a minute of transit time) of one from ERFA's plan94 and epv00 places
-// with the same System II rotation. Returns minute[2].
+// mean elements with a first-order equation of the centre; the System II
+// rotation runs in dynamical time (universal time plus ComputeDeltaT), and the
+// central meridian is corrected for light time and the planet's pole. Over
+// 2000-2040 it stays within 0.3 degree (half a minute of transit time) of the
+// IAU rotation model with PyEphem's Jupiter, given the same Delta T. Returns
+// minute[2].
 int ComputeJupiterCentralMeridian(int year, int month, int day, int hour[3], int minute[3]);
 
 // The steps of the central meridian at one instant.

@@ -211,3 +211,11 @@ double ComputeLunation(double phase, int eclipseFlag, double* kind, double* ecli
     if (contacts) FillContacts(a, g, greatest, contacts);
     return result;
 }
+
+int FirstLunationFrom(double phase, double jd, int year, int month, int day) {
+    // The lunation nearest the date, less two, is certainly before it; each step is a lunation.
+    int k = DeriveLunation(year, month, day, 0, 0) - 2;
+    for (int step = 0; step < 6; ++step, ++k)
+        if (ComputeLunation(phase, 0, nullptr, nullptr, &k, false, day, month, year, 0, 0, nullptr) >= jd) break;
+    return k;
+}

@@ -53,3 +53,8 @@ struct LunarEclipseContacts {
 double ComputeLunation(double phase, int eclipseFlag, double* kind, double* eclipseTime, int* k,
                        bool deriveK, int day, int month, int year, int hour, int minute,
                        LunarEclipseContacts* contacts);
+
+// The lowest lunation number whose phase (as ComputeLunation takes it) falls at or after the
+// Julian day jd (universal time), for jd within a few days of 0 h of year, month, day: that
+// date's Delta T turns the phases into universal time, as in ComputeLunation.
+int FirstLunationFrom(double phase, double jd, int year, int month, int day);

@@ -12,8 +12,8 @@
 #include "core/rise_set.h"
 #include "core/sidereal_time.h"
 #include "core/text_numbers.h"
-#include "ephemeris/apparent_altaz.h"
 #include "ephemeris/sun_moon_rise_set.h"
+#include "objects/object_info.h"
 #include "ui/preference_values.h"
 
 const char* const ephemerisStepLabels[kEphemerisStepCount] = {"1d",  "2d",  "5d",  "7d", "10d",
@@ -52,12 +52,8 @@ double SiderealTimeAt(const DateTime& day, double hours) {
 
 std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) {
     const int designation = static_cast<int16_t>(r.designationId);
-    double ra = r.rightAscension, dec = r.declination;
-    if (designation == kDesignationPlanet || designation == kDesignationComet) {
-        double altitude = 0.0, azimuth = 0.0;
-        ComputeApparentAltAz(r.rightAscension, r.declination, &ra, &dec, &altitude, &azimuth, -1, t.year, t.month,
-                             t.day, t.hour, t.minute, t.second);
-    }
+    double ra = 0.0, dec = 0.0;
+    RiseSetPlace(r, t, &ra, &dec);
     double rise = 0.0, transit = 0.0, set = 0.0;
     const SiteRecord& s = currentSite;
     if (designation == kDesignationPlanet && r.number == 0)

@@ -36,10 +36,10 @@ bool FetchEphemerisObject(int designation, int number, const DateTime& when, Obj
 // The texts of one row after its date, in the order of the headings, for the
 // object at `when` at currentSite:
 //   Rise/Set: rise, transit and set as the first five characters of HMSToStr
-//   (bodies and comets from their apparent place; the Sun and the Moon by
-//   their own routines, others from the place with the horizon preference;
-//   negative rise and set hours moved on by a day), and the altitude at
-//   transit in whole degrees;
+//   (the Sun and the Moon by their own routines, others from their place of
+//   the row's date, RiseSetPlace of objects/object_info.h, with the horizon
+//   preference; negative rise and set hours moved on by a day), and the
+//   altitude at transit in whole degrees;
 //   Position: the magnitude with one decimal, the constellation of the place
 //   at the row's Julian day, RA by HMSToStr, Dec by DegToStr, azimuth and
 //   altitude at the row's local sidereal time in whole degrees.

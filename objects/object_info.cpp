@@ -17,6 +17,7 @@
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
 #include "core/angle_text.h"
+#include "core/delta_t.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/rise_set.h"
@@ -286,9 +287,21 @@ ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime
         return e;
     }
     const SiteRecord& s = currentSite;
+    double ra = 0.0, dec = 0.0;
+    RiseSetPlace(r, when, &ra, &dec);
     ComputeRiseTransitSetFixed(when.year, when.month, when.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
-                               GetHorizonAltitude(), r.rightAscension, r.declination, &e.rise, &e.transit, &e.set);
+                               GetHorizonAltitude(), ra, dec, &e.rise, &e.transit, &e.set);
     return e;
+}
+
+void RiseSetPlace(const ObjectRecord& r, const DateTime& when, double* ra, double* dec) {
+    *ra = r.rightAscension;
+    *dec = r.declination;
+    const int designation = Designation(r);
+    if (designation == kDesignationPlanet || designation == kDesignationComet) return;
+    const double ut = JulianDayFromDateTime(when.year, when.month, when.day, when.hour, when.minute, when.second,
+                                            currentSite.zoneMinutes);
+    ConvertJ2000ToDate(ut + ComputeDeltaT(when.year, when.month, when.day) / 86400.0, ra, dec);
 }
 
 ObjectInfoPlace ComputeObjectInfoPlace(const ObjectRecord& r, const DateTime& when) {

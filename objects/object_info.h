@@ -82,11 +82,19 @@ float ObjectInfoGauge(int tab, const ObjectRecord& r, float scopeLimit);
 
 // Rise, transit and set in local hours of the form's date: the Sun and the
 // Moon (bodies 0 and 1) by their own routines, each hour brought into
-// [0, 24); any other object from its place with the horizon preference.
+// [0, 24); any other object from its place of date (RiseSetPlace) with the
+// horizon preference.
 struct ObjectInfoRiseSet {
     double rise = 0.0, transit = 0.0, set = 0.0;
 };
 ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime& when);
+
+// The place (RA hours, Dec degrees) from which an object's rise, transit and
+// set are found for `when` (local civil time): a body's or a comet's place as
+// it is (of date already); a catalogue place (J2000.0) precessed and nutated
+// to the true equator and equinox of that instant, as the chart's places are
+// (ConvertJ2000ToDate, IAU 1976/1980).
+void RiseSetPlace(const ObjectRecord& r, const DateTime& when, double* ra, double* dec);
 
 // The place fields: the apparent place for `when` in the position-mode
 // preference (bodies and comets, whose places are of date already: mode -1),

@@ -66,8 +66,10 @@ int SetPlane(float out[3], double x, double y) {
     return std::isfinite(out[0]) && std::isfinite(out[1]) ? 1 : 0;
 }
 
-// The Sun's geocentric ecliptic position (mean equinox of date), AU.
-void LowPrecisionSun(double jd, double* x0, double* y0, double* distance) {
+// The Sun's geocentric ecliptic position, AU, for the mean equinox of
+// `equinoxYear` as the comet's is taken (the longitude of date less the
+// general precession since then, 50.29" a year).
+void LowPrecisionSun(double jd, int equinoxYear, double* x0, double* y0, double* distance) {
     double t = (jd - 2451545.0) / 36525.0;
     double l0 = std::fmod(280.46646 + 36000.76983 * t + 0.0003032 * t * t, 360.0);
     double m = std::fmod(357.52911 + 35999.05029 * t - 0.0001537 * t * t, 360.0) * kRadians;
@@ -76,9 +78,23 @@ void LowPrecisionSun(double jd, double* x0, double* y0, double* distance) {
                0.000289 * std::sin(3 * m);
     double nu = m + c * kRadians;
     *distance = 1.000001018 * (1.0 - e0 * e0) / (1.0 + e0 * std::cos(nu));
-    double lambda = (l0 + c) * kRadians;
+    double sinceEquinox = (jd - 2451545.0) / 365.25 - (equinoxYear - 2000);
+    double lambda = (l0 + c) * kRadians - sinceEquinox * kPrecessionPerYear;
     *x0 = *distance * std::cos(lambda);
     *y0 = *distance * std::sin(lambda);
+}
+
+// The perihelion time T (Julian day). The work word holds it in single
+// precision, to a quarter of a day near 2.45 million; when it is the stored
+// date's T so rounded (FillCometWorkWords filled it from the date), the date
+// gives T in full. A work word set otherwise is taken as it is.
+double PerihelionTime(const CometRecord* c) {
+    const double word = c->workPerihelionTime;
+    const double whole = std::floor(static_cast<double>(c->day));
+    if (!(std::fabs(whole) <= kDayLimit)) return word;
+    const double exact = JulianDayFromDateTime(c->year, c->month, static_cast<int>(whole), 0, 0, 0, 0) +
+                         (static_cast<double>(c->day) - whole);
+    return static_cast<float>(exact) == c->workPerihelionTime ? exact : word;
 }
 
 // Angle whose cosine is c, with c clamped into [-1, 1].
@@ -109,7 +125,7 @@ int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {
     if (q == 0.0 || !(e < 1.0)) return 0;
     double a = q / (1.0 - e);
     // Whole revolutions taken out, so that the iterations keep their precision.
-    double m = std::remainder(kGauss * (jd - c->workPerihelionTime) / (a * std::sqrt(a)), 2.0 * kPi);
+    double m = std::remainder(kGauss * (jd - PerihelionTime(c)) / (a * std::sqrt(a)), 2.0 * kPi);
     double ea;
     if (!SolveKepler(m, e, &ea)) return 0;
     float e2 = static_cast<float>(e) * static_cast<float>(e);
@@ -119,7 +135,7 @@ int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {
 int SolveParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
     double q = c->workPerihelionDistance;
     if (q == 0.0) return 0;
-    double w = kGauss * (jd - c->workPerihelionTime) / PerihelionTerm(q);
+    double w = kGauss * (jd - PerihelionTime(c)) / PerihelionTerm(q);
     double s = w;
     if (!SolveBarker(w, &s)) return 0;
     return SetPlane(out, q * (1.0 - s * s), 2.0 * q * s);
@@ -137,7 +153,7 @@ int SolveNearParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
     bool converged = false;
     for (int n = 0; n < kMaxIterations && !converged; ++n) {
         double previous = a;
-        double w = (jd - c->workPerihelionTime) * c1 * b * kGauss / d;
+        double w = (jd - PerihelionTime(c)) * c1 * b * kGauss / d;
         if (!SolveBarker(w, &s)) return 0;
         a = c5 * s * s;
         c1 = 1.0 - 0.017142857 * a * a - 0.003809524 * a * a * a;
@@ -167,7 +183,7 @@ int ComputeCometPosition(const CometRecord* c, double jd, int equinoxYear, float
         return 0;
     }
     double x0, y0, sunDistance;
-    LowPrecisionSun(jd, &x0, &y0, &sunDistance);
+    LowPrecisionSun(jd, equinoxYear, &x0, &y0, &sunDistance);
     double v = std::atan2(plane[1], plane[0]);
     double radius = std::sqrt(static_cast<double>(plane[0] * plane[0]) + static_cast<double>(plane[1] * plane[1]));
     double sinNode, cosNode, sinI, cosI, sinU, cosU;

@@ -1,9 +1,11 @@
 // Comets and minor planets from their orbital elements: the position in the
 // orbital plane by one of three solutions of the equation of motion (elliptic,
 // parabolic, near-parabolic), and the geocentric place with a low-precision Sun.
-// The computation reads only the eight work words of the record (T, e, a, q,
+// The computation reads the eight work words of the record (T, e, a, q,
 // argument of perihelion, node, inclination, equinox), which the caller fills
-// before every call (FillCometWorkWords). Elements are referred to the ecliptic
+// before every call (FillCometWorkWords); T, a single-precision word, is taken
+// in double precision from the record's year, month and day when it was
+// filled from them. Elements are referred to the ecliptic
 // and equinox J2000.0; times are universal-time Julian days, no Delta T; no
 // light time, aberration or nutation is applied.
 // Method: Meeus, Astronomical Algorithms, chapters 25, 30, 33 to 35.
@@ -32,7 +34,7 @@ int SolveOrbit(const CometRecord* record, double jd, float out[3]);
 
 // Geometric geocentric place at Julian day `jd` for the mean equinox of
 // `equinoxYear` (50.29" a year of general precession added to the ecliptic
-// longitude only): right ascension hours [0, 24), declination degrees, Earth
+// longitude only, of the object and, from the date, of the Sun alike): right ascension hours [0, 24), declination degrees, Earth
 // distance delta and Sun distance r in AU, elongation and phase angle in
 // radians. Returns the solver's status, or 0 when a place is not a number
 // (angles of a damaged record); on 0 every output is NaN.

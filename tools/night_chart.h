@@ -1,9 +1,10 @@
 // The twilight graph's chart: a year of nights for the current site, one
 // column per day from day 0 (the last day of the month before the first
 // month) on, the hours from 13:00 down to 13:00 of the next day, with the
-// bands of the Sun below -1, -6 and -18 degrees (its place at 12:00 of the
-// chart's time base, ComputeRiseTransitSetFixed), and the rise, set and transit of an object as
-// dots. Drawn into the current draw window of the screen's size.
+// bands of the Sun's centre below -1, -6 and -18 degrees of geometric
+// altitude (NightBandCrossings), and the rise, set and transit of an object
+// (ComputeRiseTransitSetFixed, the engine's horizon) as dots. Drawn into the
+// current draw window of the screen's size.
 //
 // Layout (u: a design unit scaled by displayScale; W x H the screen): the
 // chart from y 24u to H - 22u; p = (H - 46u) / 24 pixels an hour, its top at
@@ -36,9 +37,16 @@ NightChartGeometry NightChartGeometryFor(int width, int height);
 // in (110, 320].
 int NightChartZoneMinutes(int timeBase, int month, int dayIndex);
 
+// The morning and evening times (local hours of the zone's clock on the date)
+// at which the Sun's centre passes the geometric altitude of band `band`
+// (kNightBandAltitude), from its place at 12:00 of that clock taken as fixed
+// (ComputeFixedAltitudeCrossings: no refraction, semi-diameter or dip; the
+// place of noon moves the next morning's edge by up to a few minutes).
+void NightBandCrossings(int year, int month, int day, int zone, int band, double* rise, double* set);
+
 // The rows (from the chart's hour 0, in pixels, p an hour) of a band whose
 // Sun goes down through its altitude at `set` and comes up at `rise` (local
-// hours, ComputeRiseTransitSetFixed's values): from the set, no earlier than
+// hours, NightBandCrossings's values): from the set, no earlier than
 // 14 h, to the next rise, no later than 10 h; a Sun that never goes down
 // gives no band (false), one that never comes up the whole band 14 h .. 10 h.
 bool NightBandRows(double rise, double set, double p, double* y1, double* y2);

@@ -11,6 +11,8 @@ equinox match to 0.02") from the same exact orbits and the Earth's heliocentric
 position of ERFA's eraEpv00; the elements are taken on the J2000 ecliptic with the
 IAU 1980 obliquity 84381.448". Elongation and phase angle from the vectors.
 
+comet_places_pyephem.csv: PyEphem's astrometric places of ten comets (see below).
+
 Printed (and copied into the Best Dates test): the date of least Earth distance of an
 elliptic and a near-parabolic orbit within 30 days of perihelion, by golden-section
 search on the exact orbit and the Earth of eraEpv00 (heliocentric, ICRS).
@@ -25,6 +27,7 @@ import sys
 sys.path.insert(0, os.path.dirname(__file__))
 from common import write_table, ra_dec  # noqa: E402
 
+import ephem  # noqa: E402
 import erfa  # noqa: E402
 
 K = 0.01720209895
@@ -158,3 +161,81 @@ for label, (q, e, w, node, inc) in [("elliptic", (0.9, 0.6, 165.0, 120.0, 5.0)),
     dt, delta = least_earth_distance((f32(q), f32(e), f32(w), f32(node), f32(inc)), 2460500.5)
     print("%s q=%g e=%g w=%g node=%g i=%g: JD %.6f (%+.6f d), delta %.6f AU"
           % (label, q, e, w, node, inc, 2460500.5 + dt, dt, delta))
+
+
+# comet_places_pyephem.csv: ten comets from elements close to their published ones (rounded;
+# stored in single precision, as the program's records hold them), each on three dates at
+# 0 h UT: PyEphem's astrometric geocentric place (light time, no aberration) for the mean
+# equinox of the date and for J2000, and its Earth distance. The perihelion time is the
+# record's date (year, month, day with fraction) read as a universal-time Julian day, as
+# the program reads it.
+
+# name, perihelion (year, month, day), q, e, argument of perihelion, node, inclination, dates
+COMETS = [
+    ("C/2020 F3", (2020, 7, 3.6797), 0.29478, 0.99918, 37.28, 61.01, 128.94,
+     [(2020, 6, 20), (2020, 7, 13), (2020, 8, 10)]),
+    ("C/2023 A3", (2024, 9, 27.74), 0.39144, 1.00011, 308.49, 21.56, 139.11,
+     [(2024, 9, 1), (2024, 10, 8), (2024, 11, 15)]),
+    ("1P/Halley", (1986, 2, 9.46), 0.58710, 0.96714, 111.87, 58.86, 162.24,
+     [(1985, 12, 1), (1986, 3, 20), (1986, 4, 25)]),
+    ("C/1995 O1", (1997, 4, 1.137), 0.91420, 0.99511, 130.59, 282.47, 89.43,
+     [(1997, 2, 15), (1997, 3, 22), (1997, 5, 30)]),
+    ("2P/Encke", (2023, 10, 22.5), 0.33930, 0.84710, 187.00, 334.20, 11.35,
+     [(2023, 9, 1), (2023, 10, 20), (2023, 12, 1)]),
+    ("12P/Pons-Brooks", (2024, 4, 21.1), 0.78080, 0.95460, 199.00, 255.90, 74.20,
+     [(2024, 1, 15), (2024, 4, 1), (2024, 6, 10)]),
+    ("67P/Churyumov-Gerasimenko", (2021, 11, 2.0), 1.21060, 0.64970, 22.10, 36.30, 3.87,
+     [(2021, 9, 1), (2021, 11, 12), (2022, 1, 20)]),
+    ("C/2022 E3", (2023, 1, 12.8), 1.11230, 1.00030, 145.80, 302.60, 109.20,
+     [(2022, 12, 1), (2023, 2, 1), (2023, 2, 20)]),
+    ("C/2021 A1", (2022, 1, 3.3), 0.61540, 1.00010, 225.10, 255.90, 132.70,
+     [(2021, 12, 6), (2021, 12, 20), (2022, 1, 20)]),
+    ("46P/Wirtanen", (2018, 12, 12.9), 1.05540, 0.65890, 356.34, 82.16, 11.75,
+     [(2018, 11, 15), (2018, 12, 16), (2019, 1, 30)]),
+]
+
+
+def pyephem_comet(t_peri, q, e, w, node, inc):
+    if e < 1.0:
+        c = ephem.EllipticalBody()
+        c._a, c._M, c._epoch_M = q / (1.0 - e), 0.0, t_peri
+    elif e == 1.0:
+        c = ephem.ParabolicBody()
+        c._epoch_p = t_peri
+    else:
+        c = ephem.HyperbolicBody()
+        c._epoch_p = t_peri
+    if e != 1.0:
+        c._e = e
+    if e >= 1.0:
+        c._q = q
+    c._inc, c._Om, c._om, c._epoch = inc, node, w, ephem.J2000
+    return c
+
+
+def comet_rows():
+    rows = []
+    for name, (year, month, day), *elements, dates in COMETS:
+        q, e, w, node, inc = (f32(x) for x in elements)
+        day = f32(day)
+        t_peri = ephem.Date((year, month, 1)) + (day - 1.0)
+        for when in dates:
+            d = ephem.Date(when)
+            c = pyephem_comet(t_peri, q, e, w, node, inc)
+            c.compute(d, epoch=d)
+            ra_date, dec_date = math.degrees(c.a_ra) / 15.0, math.degrees(c.a_dec)
+            c.compute(d, epoch=ephem.J2000)
+            rows.append((name, str(year), str(month), "%.9g" % day, "%.9g" % q, "%.9g" % e, "%.9g" % w,
+                         "%.9g" % node, "%.9g" % inc, str(when[0]), str(when[1]), str(when[2]),
+                         "%.7f" % ra_date, "%.6f" % dec_date, "%.7f" % (math.degrees(c.a_ra) / 15.0),
+                         "%.6f" % math.degrees(c.a_dec), "%.6f" % c.earth_distance))
+    return rows
+
+
+write_table("comet_places_pyephem.csv",
+            ["Astrometric geocentric places of ten comets (elements in single precision, perihelion",
+             "time from the record's date as UT) at 0 h UT of three dates each: RA (h) and Dec (deg)",
+             "for the mean equinox of the date and for J2000, and the Earth distance (AU)"],
+            ["name", "year", "month", "day", "q", "e", "w", "node", "i", "on_year", "on_month", "on_day",
+             "ra_date", "dec_date", "ra_2000", "dec_2000", "delta"], comet_rows(),
+            source="PyEphem %s" % ephem.__version__)

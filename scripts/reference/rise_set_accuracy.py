@@ -18,6 +18,15 @@ tests/reference/fixed_rise_set_pyephem.csv
     dip of a horizon seen from the site's height on a sphere of 6378140 m, with
     no refraction (pressure 0). PyEphem adds aberration and nutation to the
     place (under 40"): a few seconds of time at most.
+tests/reference/catalogue_rise_set_pyephem.csv
+    Rising, transit and setting of ten catalogue objects from their J2000.0
+    places (PyEphem precesses them to the date and adds nutation and
+    aberration) at Munich (520 m), Cape Town (0 m) and Denver (1609 m) on a
+    date of 2025, 2030 and 2035, hours of local civil time after 0 h of the
+    date, with the program's horizon for a fixed place as above (horizon
+    preference 0). The transit is the first after 0 h; where an object rises
+    or sets twice in the date, the rising before that transit and the setting
+    after it are taken when they fall in the date (the other one otherwise).
 tests/reference/rise_set_linear_body_erfa.csv
     A body whose right ascension grows by exactly 1 h a day at a fixed
     declination: its rising, transit and setting through h0 in closed form,
@@ -114,6 +123,59 @@ def fixed_table():
     return lines
 
 
+# J2000.0 places: SIMBAD's for the stars and the clusters, the nuclei of the galaxies
+CATALOGUE = [("M31", 0.712306, 41.269167), ("Antares", 16.490128, -26.432003), ("M42", 5.588139, -5.391111),
+             ("Vega", 18.615649, 38.783689), ("M13", 16.694778, 36.459722), ("Canopus", 6.399197, -52.695661),
+             ("M57", 18.893083, 33.029167), ("Betelgeuse", 5.919529, 7.407064), ("M104", 12.666500, -11.623056),
+             ("Fomalhaut", 22.960847, -29.622236)]
+# latitude, longitude (degrees, west positive), zone minutes, height (m)
+CATALOGUE_SITES = [(48.137, -11.575, 60, 520), (-33.925, -18.424, 120, 0), (39.739, 104.990, -420, 1609)]
+CATALOGUE_DATES = [(2025, 3, 15), (2030, 12, 1), (2035, 8, 10)]
+
+
+def catalogue_events(ra_h, dec, site, when):
+    lat, lon_west, zone, height = site
+    start = ephem.Date(ephem.Date(when) - zone / 1440.0)
+    observer = ephem.Observer()
+    observer.lat, observer.lon = str(lat), str(-lon_west)
+    observer.elevation, observer.pressure = height, 0
+    dip = math.acos(6378140.0 / (height + 6378140.0)) if height > 0 else 0.0
+    observer.horizon = -(dip + 0.010646508)
+    star = ephem.FixedBody()
+    star._ra, star._dec, star._epoch = math.radians(ra_h * 15), math.radians(dec), ephem.J2000
+    observer.date = start
+    transit = observer.next_transit(star)
+    try:
+        observer.date = transit
+        rise = observer.previous_rising(star)
+        if rise < start:
+            rise = observer.next_rising(star)
+        observer.date = transit
+        setting = observer.next_setting(star)
+        if setting >= start + 1:
+            setting = observer.previous_setting(star)
+    except ephem.AlwaysUpError:
+        return 0.0, (transit - start) * 24.0, 23.99  # the program's sentinels of a star that never sets
+    except ephem.NeverUpError:
+        return 0.0, 0.0, 0.0  # and of one that never rises
+    return tuple((t - start) * 24.0 for t in (rise, transit, setting))
+
+
+def catalogue_table():
+    lines = ["# Rising, transit and setting of catalogue objects from their J2000.0 places, hours of",
+             "# local time after 0 h, from PyEphem %s (precession, nutation and aberration to the date);"
+             % ephem.__version__,
+             "# horizon h0 - 0.61 deg - dip, no refraction; scripts/reference/rise_set_accuracy.py",
+             "name,year,month,day,latitude,longitude_west,zone_min,height_m,ra_j2000_h,dec_j2000,rise_h,transit_h,set_h"]
+    for lat, lon_west, zone, height in CATALOGUE_SITES:
+        for date in CATALOGUE_DATES:
+            for name, ra_h, dec in CATALOGUE:
+                times = catalogue_events(ra_h, dec, (lat, lon_west, zone, height), date)
+                lines.append("%s,%d,%d,%d,%s,%s,%d,%d,%.6f,%.6f,%.6f,%.6f,%.6f"
+                             % (name, *date, lat, lon_west, zone, height, ra_h, dec, *times))
+    return lines
+
+
 # date, latitude, longitude west, zone minutes, ra2 (h), dec, h0
 LINEAR_CASES = [((2190, 6, 15), 40.0, 75.0, -300, 6.0, 10.0, -0.5667),
                 ((2190, 11, 3), -33.9, -18.4, 120, 22.0, -25.0, 0.125),
@@ -161,6 +223,7 @@ def main():
     write("moon_geocentric_2024_pyephem.csv", moon_table())
     write("fixed_rise_set_pyephem.csv", fixed_table())
     write("rise_set_linear_body_erfa.csv", linear_table())
+    write("catalogue_rise_set_pyephem.csv", catalogue_table())
 
 
 if __name__ == "__main__":

@@ -4,17 +4,27 @@ draws, in hours of local civil time from 0 h of the date.
 
 Rows "sun": the Sun's centre going down through an altitude in the evening of
 the date (set_h) and coming up through it in the morning of the same date
-(rise_h). The graph's bands are the Sun below -1, -6 and -18 degrees, taken
-0.61 degree lower for refraction and the semi-diameter as its rise and set
-routine does, so the altitudes here are -1.61, -6.61 and -18.61 degrees of the
-geometric centre (no atmosphere). A Sun that never goes that low gives rise 0
-and set 23.99, one that never comes up gives 0 and 0.
+(rise_h). The graph's bands are the Sun's centre below -1, -6 and -18 degrees
+of geometric altitude (no atmosphere). A Sun that never goes that low gives
+rise 0 and set 23.99, one that never comes up gives 0 and 0.
 
 Rows "star": the transit (transit_h) of a fixed place of date (ra_h, dec_deg).
 Rows "jupiter": the transit of Jupiter (its geocentric apparent place).
 Rows "comet": the transit of the comet C/2023 A3 with the elements of the test
 catalogue (perihelion 2024-09-27.7 TT taken as UT, q 0.39 AU, e 1, argument of
 perihelion 308.5, node 21.6, inclination 139.1 degrees, equinox J2000).
+
+Also tests/reference/twilight_bands_pyephem.csv: the band edges at Munich,
+Cape Town and Tromso on ten dates of 2025-2027, hours of the site's zone
+clock from 0 h of the date: the first passage of the Sun's centre down
+through the band's altitude after 12:00 of the date (set_h) and the first
+passage up after that (rise_h, above 24 on the next morning), -1 when there is
+none before 12:00 of the next day; the same for a Sun held at its apparent
+place of 12:00 of the date, as the graph takes it: its passage down after
+12:00 (set_noon_h) and its passage up in the morning before 12:00 of the
+date, 24 h later (rise_noon_h: the graph's next morning);
+and the lowest altitude of the Sun's centre from 12:00 to 12:00 (lowest, by a
+two-minute scan refined to a second).
 
 Source: PyEphem (Debian python3-ephem, libastro), an independent almanac
 computation (its own VSOP87 Sun and orbit code, events found by iteration).
@@ -26,6 +36,7 @@ import math
 import ephem
 
 OUT = "tests/reference/twilight_graph_pyephem.csv"
+BANDS = "tests/reference/twilight_bands_pyephem.csv"
 
 # (name, date, latitude, longitude west-positive, zone minutes)
 SUN_CASES = [
@@ -34,7 +45,7 @@ SUN_CASES = [
     ("Sydney", (2025, 6, 22), -33.87, -151.21, 600),
     ("58N", (2025, 6, 22), 58.0, 0.0, 0),
 ]
-ALTITUDES = [-1.61, -6.61, -18.61]
+ALTITUDES = [-1.0, -6.0, -18.0]
 
 # (name, date, right ascension hours, declination degrees) from 51 N 0 E, zone 0.
 STAR_CASES = [
@@ -88,6 +99,75 @@ def comet():
     return c
 
 
+BAND_SITES = [("Munich", 48.137, -11.575, 60), ("Cape Town", -33.925, -18.424, 120), ("Tromso", 69.649, -18.956, 60)]
+BAND_DATES = [(2025, 1, 15), (2025, 3, 20), (2025, 6, 21), (2025, 9, 22), (2025, 12, 21), (2026, 2, 10),
+              (2026, 6, 18), (2026, 8, 5), (2026, 10, 30), (2027, 4, 15)]
+
+
+def crossings(obs, body, noon):
+    """Hours after 0 h (noon - 12 h) of the first setting after noon and the next rising, -1 for none."""
+    out = []
+    start = noon
+    for find in (obs.next_setting, obs.next_rising):
+        try:
+            t = find(body, start=start, use_center=True)
+        except (ephem.AlwaysUpError, ephem.NeverUpError):
+            return [-1.0, -1.0]
+        if t >= noon + 1:
+            return [-1.0, -1.0]
+        out.append((t - noon) * 24.0 + 12.0)
+        start = t
+    return out
+
+
+def lowest(obs, noon):
+    def altitude(t):
+        obs.date = ephem.Date(t)
+        return math.degrees(ephem.Sun(obs).alt)
+    t = min((noon + k / 720.0 for k in range(721)), key=altitude)
+    a, b = t - 1 / 720.0, t + 1 / 720.0
+    while b - a > 1 / 86400.0:
+        m1, m2 = a + (b - a) / 3, b - (b - a) / 3
+        if altitude(m1) < altitude(m2):
+            b = m2
+        else:
+            a = m1
+    return altitude((a + b) / 2)
+
+
+def bands():
+    rows = []
+    for name, lat, lon_west, zone in BAND_SITES:
+        for date in BAND_DATES:
+            obs = observer(lat, lon_west, date, zone)
+            noon = ephem.Date(obs.date + 0.5)
+            obs.date = noon
+            sun = ephem.Sun(obs)
+            held = ephem.FixedBody()
+            held._ra, held._dec, held._epoch = sun.g_ra, sun.g_dec, noon
+            low = lowest(obs, noon)
+            for altitude in ALTITUDES:
+                obs.horizon = str(altitude)
+                moving = crossings(obs, ephem.Sun(), noon)
+                fixed = crossings(obs, held, noon)
+                if fixed[1] >= 0:
+                    fixed[1] = (obs.previous_rising(held, start=noon, use_center=True) - noon) * 24.0 + 36.0
+                rows.append([name, lat, lon_west, zone, *date, altitude, *moving, *fixed, low])
+    write(BANDS, "The twilight graph's band edges at three sites, hours of the zone clock (see the script).",
+          "site,latitude,longitude_west,zone_min,year,month,day,altitude,set_h,rise_h,set_noon_h,rise_noon_h,lowest",
+          rows)
+
+
+def write(path, title, columns, rows):
+    with open(path, "w") as f:
+        f.write("# %s\n" % title)
+        f.write("# generated by scripts/reference/twilight_graph_pyephem.py with python3-ephem %s\n" % ephem.__version__)
+        f.write(columns + "\n")
+        for r in rows:
+            f.write(",".join(str(v) if isinstance(v, (int, str)) else "%.6f" % v for v in r) + "\n")
+    print("wrote", path, len(rows), "rows")
+
+
 def main():
     rows = []
     for name, (y, m, d), lat, lon, zone in SUN_CASES:
@@ -102,13 +182,10 @@ def main():
         rows.append(["jupiter", "Jupiter", y, m, d, 51.0, 0.0, 0, 0, 0, 0, 0, 0, transit(ephem.Jupiter(), (y, m, d), 51.0, 0.0, 0)])
     for (y, m, d) in COMET_DATES:
         rows.append(["comet", "C/2023 A3", y, m, d, 51.0, 0.0, 0, 0, 0, 0, 0, 0, transit(comet(), (y, m, d), 51.0, 0.0, 0)])
-    with open(OUT, "w") as f:
-        f.write("# The twilight graph's band edges and transits, local hours (see the script).\n")
-        f.write("# generated by scripts/reference/twilight_graph_pyephem.py with python3-ephem %s\n" % ephem.__version__)
-        f.write("kind,site,year,month,day,latitude,longitude_west,zone_min,altitude,ra_h,dec_deg,rise_h,set_h,transit_h\n")
-        for r in rows:
-            f.write(",".join(str(v) if isinstance(v, (int, str)) else "%.6f" % v for v in r) + "\n")
-    print("wrote", OUT, len(rows), "rows")
+    write(OUT, "The twilight graph's band edges and transits, local hours (see the script).",
+          "kind,site,year,month,day,latitude,longitude_west,zone_min,altitude,ra_h,dec_deg,rise_h,set_h,transit_h",
+          rows)
+    bands()
 
 
 main()

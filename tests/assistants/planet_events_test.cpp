@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "assistants/planet_assistant.h"
 #include "assistants/planet_events_view.h"
 #include "core/julian_day.h"
+#include "ephemeris/body_positions.h"
 #include "support/recording_services.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
@@ -82,17 +84,20 @@ TEST_F(PlanetEvents, OneMonthHoldsOneFullAndOneNewMoon) {
     EXPECT_EQ(services.busyEnds, 1);
 }
 
-TEST_F(PlanetEvents, OneYearHoldsThirteenOfEachPhase) {
+// USNO phases of the Moon: the 370 days from 2024-01-01 hold the 13 new Moons from
+// 11 January to 30 December 2024 and the 12 full Moons from 25 January to 15 December
+// (the next, 13 January 2025, falls after them).
+TEST_F(PlanetEvents, OneYearHoldsThePhasesOfItsDays) {
     Search(2024, 1, 1, 3);
     int full = 0, fresh = 0;
     for (const PlannerEvent& e : Events(kEventLunation)) (e.value > 0.9f ? full : fresh)++;
-    EXPECT_EQ(full, 13);
+    EXPECT_EQ(full, 12);
     EXPECT_EQ(fresh, 13);
 }
 
-// NASA's eclipse canon, 2024-03-01 .. 2025-03-05.
+// NASA's eclipse canon, 2024-03-10 .. 2025-03-14 (the last day of the 370).
 TEST_F(PlanetEvents, OneYearFindsTheEclipsesOfTheCanon) {
-    Search(2024, 3, 1, 3);
+    Search(2024, 3, 10, 3);
     const struct {
         int kind, year, month, day;
         float value;
@@ -178,7 +183,7 @@ TEST_F(PlanetEventsAgainstPyEphem, OppositionsWithinOneDay) {
 // "Conj." row with the Sun only where the separation from the Sun stays under 3 degrees.
 TEST_F(PlanetEventsAgainstPyEphem, MercuryInferiorConjunctions) {
     Search(2024, 3, 1, 3);
-    const std::vector<std::size_t> rows = Rows("crossing", JulianDayFromDate(2024, 3, 1), 370);
+    const std::vector<std::size_t> rows = Rows("inferior", JulianDayFromDate(2024, 3, 1), 370);
     int mercury = 0;
     for (std::size_t r : rows) {
         if (table.Get(r, "body1") != 2) continue;
@@ -200,7 +205,7 @@ TEST_F(PlanetEventsAgainstPyEphem, MercuryInferiorConjunctions) {
 // The daily angle passes 1 degree by on 2025-11-19/20 (Mercury gains 5 degrees a day).
 TEST_F(PlanetEventsAgainstPyEphem, InferiorConjunctionBetweenTwoDaysIsNotMissed) {
     Search(2025, 9, 1, 2);
-    const std::vector<std::size_t> rows = Rows("crossing", JulianDayFromDate(2025, 9, 1), 180);
+    const std::vector<std::size_t> rows = Rows("inferior", JulianDayFromDate(2025, 9, 1), 180);
     ASSERT_EQ(rows.size(), 1u);
     const double jd = table.Get(rows[0], "jd");
     const PlannerEvent* e = Nearest(kEventOpposition, 2, 0, jd);
@@ -235,6 +240,116 @@ TEST_F(PlanetEventsAgainstPyEphem, CloseConjunctionsMatchTheReferenceMinima) {
                                   table.Get(r, "value") < 3.1 && std::abs(table.Get(r, "jd") - JulianDay(e)) < 2);
         EXPECT_TRUE(matched) << e.body1 << "-" << e.body2 << " " << e.year << "/" << e.month << "/" << e.day;
     }
+}
+
+// Ten starting dates of 2024-2029, each with a 30-day and a one-year period: the
+// reference events (PyEphem, ERFA's eclipses; scripts/reference/planet_events.py) whose
+// instant falls in the period's days from 0 h UT of the date.
+class PlanetEventPeriods : public PlanetEventsAgainstPyEphem {
+protected:
+    template <class Check>
+    void ForEachPeriod(Check check) {
+        const int starts[][3] = {{2024, 3, 25}, {2024, 4, 1},   {2025, 3, 1},  {2025, 3, 10}, {2025, 6, 20},
+                                 {2026, 2, 1},  {2026, 10, 15}, {2027, 9, 20}, {2028, 5, 20}, {2029, 12, 20}};
+        for (const auto& d : starts)
+            for (int period : {0, 3}) {
+                SCOPED_TRACE(std::to_string(d[0] * 10000 + d[1] * 100 + d[2]) + " +" +
+                             std::to_string(EventPeriodDays(period)));
+                Search(d[0], d[1], d[2], period);
+                check(JulianDayFromDate(d[0], d[1], d[2]), EventPeriodDays(period));
+            }
+    }
+    std::vector<PlannerEvent> Matching(int kind, int body1, int body2, float value) const {
+        std::vector<PlannerEvent> out;
+        for (const PlannerEvent& e : Events(kind))
+            if (e.body1 == body1 && e.body2 == body2 && (value < 0 || e.value == value)) out.push_back(e);
+        return out;
+    }
+    // Error (arcseconds) of the program's place of a body at a reference row's instant.
+    double PlaceError(int body, std::size_t r, const char* ra, const char* dec) const {
+        int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+        CalendarFromJulianDay(table.Get(r, "jd"), &year, &month, &day, &hour, &minute, &second);
+        BodyPosition p{};
+        ComputeBody(&p, body, year, month, day, hour, minute, second);
+        return SeparationArcsec(p.ra, p.dec, table.Get(r, ra), table.Get(r, dec));
+    }
+};
+
+// Every new and full Moon and eclipse of the period, within 2 minutes, and none outside
+// (a penumbral eclipse of penumbral magnitude below 0.05 may be listed or not).
+TEST_F(PlanetEventPeriods, EveryLunationAndEclipseOfThePeriodOnly) {
+    const struct {
+        const char* kind;
+        int event;
+        float value;  // of a lunation; an eclipse's is its kind in the table
+    } kinds[] = {{"new", kEventLunation, 0.0f}, {"full", kEventLunation, 100.0f},
+                 {"lunar", kEventLunarEclipse, -1.0f}, {"solar", kEventSolarEclipse, -1.0f}};
+    ForEachPeriod([&](double from, int days) {
+        for (const auto& k : kinds) {
+            const std::vector<PlannerEvent> listed = Matching(k.event, 0, 0, k.value);
+            auto listedAt = [&](std::size_t r) {
+                const float value = k.value < 0 ? static_cast<float>(table.Get(r, "value")) : k.value;
+                for (const PlannerEvent& e : listed)
+                    if (e.value == value && std::abs(JulianDay(e) - table.Get(r, "jd")) * 1440 <= 2.0) return true;
+                return false;
+            };
+            const std::vector<std::size_t> rows = Rows(k.kind, from, days);
+            std::size_t expected = rows.size();
+            for (std::size_t r : rows) EXPECT_TRUE(listedAt(r)) << k.kind << " " << table.Get(r, "jd");
+            if (k.event == kEventLunarEclipse)
+                for (std::size_t r : Rows("lunar_marginal", from, days)) expected += listedAt(r);
+            EXPECT_EQ(listed.size(), expected) << k.kind;
+        }
+    });
+}
+
+// Oppositions and inferior conjunctions (in ecliptic longitude) on their UT date and
+// within 30 minutes, each once, none outside the period.
+TEST_F(PlanetEventPeriods, OppositionsAndInferiorConjunctionsAtTheirHour) {
+    ForEachPeriod([&](double from, int days) {
+        std::vector<std::size_t> rows = Rows("opposition", from, days);
+        for (std::size_t r : Rows("inferior", from, days)) rows.push_back(r);
+        EXPECT_EQ(Events(kEventOpposition).size(), rows.size());
+        for (std::size_t r : rows) {
+            const PlannerEvent* e = Nearest(kEventOpposition, static_cast<int>(table.Get(r, "body1")), 0, table.Get(r, "jd"));
+            ASSERT_NE(e, nullptr) << table.Get(r, "body1");
+            EXPECT_EQ(e->year * 10000 + e->month * 100 + e->day,
+                      table.Get(r, "year") * 10000 + table.Get(r, "month") * 100 + table.Get(r, "day"));
+            EXPECT_LE(std::abs(JulianDay(*e) - table.Get(r, "jd")) * 1440, 30.0) << table.Get(r, "body1");
+        }
+    });
+}
+
+// Appulses once each: every minimum of two planets below 1.8 degrees in the period listed
+// once; every conjunction listed is a reference minimum, its separation within the errors
+// of the two places plus 5", its time within an hour, or where the minimum is so flat that
+// the places' errors move it further, within the time over which the reference separation
+// stays within those errors of its least (Saturn and Neptune, both near their stationary
+// points in July 2025).
+TEST_F(PlanetEventPeriods, AppulsesOnceEachAtTheirLeastSeparation) {
+    ForEachPeriod([&](double from, int days) {
+        for (std::size_t r : Rows("minimum", from, days)) {
+            if (table.Get(r, "body2") == 0 || table.Get(r, "value") >= 1.8) continue;
+            int listed = 0;
+            for (const PlannerEvent& e : Matching(kEventConjunction, static_cast<int>(table.Get(r, "body1")),
+                                                  static_cast<int>(table.Get(r, "body2")), -1.0f))
+                listed += std::abs(JulianDay(e) - table.Get(r, "jd")) < 5.0;
+            EXPECT_EQ(listed, 1) << table.Get(r, "body1") << "-" << table.Get(r, "body2") << " " << table.Get(r, "jd");
+        }
+        for (const PlannerEvent& e : Events(kEventConjunction)) {
+            std::size_t match = table.rows.size();
+            for (std::size_t r : Rows("minimum", from - 5, days + 10))
+                if (table.Get(r, "body1") == e.body1 && table.Get(r, "body2") == e.body2 &&
+                    std::abs(JulianDay(e) - table.Get(r, "jd")) < 5.0)
+                    match = r;
+            ASSERT_LT(match, table.rows.size()) << e.body1 << "-" << e.body2 << " " << e.year << "/" << e.month << "/" << e.day;
+            const double errors = PlaceError(e.body1, match, "ra1", "dec1") + PlaceError(e.body2, match, "ra2", "dec2");
+            EXPECT_LE(std::abs(e.value - table.Get(match, "value")) * 3600, errors + 5.0) << e.body1 << "-" << e.body2;
+            const double flatHours = 24.0 * std::sqrt(2.0 * errors / table.Get(match, "curvature"));
+            EXPECT_LE(std::abs(JulianDay(e) - table.Get(match, "jd")) * 24, std::max(1.0, flatHours))
+                << e.body1 << "-" << e.body2 << " " << e.year << "/" << e.month << "/" << e.day;
+        }
+    });
 }
 
 // The refined instants are universal time whatever the zone.

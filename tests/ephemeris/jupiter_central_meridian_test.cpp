@@ -8,6 +8,7 @@
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "support/reference_table.h"
 
 namespace {
 
@@ -19,9 +20,9 @@ protected:
     }
     void TearDown() override { ResetSharedState(); }
     // Minutes after local midnight of the three transits on 2010-06-01.
-    static std::array<int, 3> Transits() {
+    static std::array<int, 3> Transits(int year = 2010, int month = 6, int day = 1) {
         int hour[3], minute[3];
-        ComputeJupiterCentralMeridian(2010, 6, 1, hour, minute);
+        ComputeJupiterCentralMeridian(year, month, day, hour, minute);
         return {hour[0] * 60 + minute[0], hour[1] * 60 + minute[1], hour[2] * 60 + minute[2]};
     }
 };
@@ -33,12 +34,15 @@ TEST_F(JupiterCentralMeridian, GrsLongitudeIsSetTo117AtEveryStart) {
 }
 
 // The worked cases of the routine's documentation (zone 0, Red Spot at 117.0): geometry at
-// local midnight (on 2010-06-01 the pole angle K lies near -179 degrees) and the three transit
-// times; the routine returns the last minute.
+// local midnight (on 2010-06-01 the pole angle K lies near -179 degrees), with the central
+// meridians of 428.08 and 117.10 degrees that the documentation works out in universal time
+// turned on by the rotation in Delta T (66.184 s, the default, x 870.27 degrees a day =
+// 0.6667 degree), and the three transit times 1.10 minutes earlier than there (1 h 20.95,
+// 11 h 16.6, 21 h 12.3 and 9 h 55.5, 19 h 51.2, 29 h 46.9); the routine returns the last minute.
 TEST_F(JupiterCentralMeridian, DocumentedDates) {
     const struct { int year, month; double declination, distance, centralMeridian; int hours[3], minutes[3]; }
-        cases[] = {{2010, 6, -1.36, 5.212, 428.08, {1, 11, 21}, {20, 16, 12}},
-                   {2009, 12, -15.43, NAN, 117.10, {9, 19, 29}, {55, 51, 46}}};
+        cases[] = {{2010, 6, -1.36, 5.212, 428.08 + 0.6667, {1, 11, 21}, {19, 15, 11}},
+                   {2009, 12, -15.43, NAN, 117.10 + 0.6667, {9, 19, 29}, {54, 50, 45}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year * 100 + c.month);
         JupiterMeridian m = ComputeJupiterMeridian(JulianDayFromDate(c.year, c.month, 1));
@@ -75,6 +79,32 @@ TEST_F(JupiterCentralMeridian, ZoneShiftsLocalMidnight) {
     const int utc = Transits()[0];
     currentSite.zoneMinutes = 60;
     EXPECT_NEAR(Transits()[0] - utc, 60.0, 1.0);
+}
+
+// System II against the IAU rotation model (tests/reference/jupiter_system2.csv, made by
+// scripts/reference/jupiter_system2.py from PyEphem's Jupiter and the IAU 2009 pole) on 40
+// dates of 2000-2040: the central meridian at local midnight within 0.3 degree, and the Red
+// Spot's transits at 117 degrees within a minute of the minute shown. The program is given
+// the reference's Delta T where its Delta T is the user's value.
+TEST_F(JupiterCentralMeridian, SystemTwoRunsInDynamicalTime) {
+    const ReferenceTable table = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "jupiter_system2.csv");
+    ASSERT_EQ(table.rows.size(), 40u);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const int year = static_cast<int>(table.Get(r, "year")), month = static_cast<int>(table.Get(r, "month")),
+                  day = static_cast<int>(table.Get(r, "day")), zone = static_cast<int>(table.Get(r, "zone_min"));
+        SCOPED_TRACE(year * 10000 + month * 100 + day);
+        currentSite.zoneMinutes = static_cast<int16_t>(zone);
+        preferences.SetFloat(kPrefCurrentDeltaT, static_cast<float>(table.Get(r, "delta_t")));
+        const double cm = ComputeJupiterMeridian(JulianDayFromDateTime(year, month, day, 0, 0, 0, zone)).centralMeridian;
+        const double off = std::remainder(cm - table.Get(r, "cm"), 360.0);
+        EXPECT_LE(std::fabs(off), 0.3);
+        const std::array<int, 3> shown = Transits(year, month, day);
+        for (int n = 0; n < 3; ++n) {
+            // The minute shown is truncated: the transit lies in it, give or take the meridian's error.
+            const double late = table.Get(r, n == 0 ? "t1_min" : n == 1 ? "t2_min" : "t3_min") - (shown[n] + 0.5);
+            EXPECT_LE(std::fabs(late), 1.0) << n;
+        }
+    }
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "platform/clock.h"
 #include "support/catalog_fixture.h"
 #include "support/recording_services.h"
+#include "support/reference_table.h"
 
 namespace {
 
@@ -268,6 +269,48 @@ TEST_F(SelectionSearchTest, MovingEntriesKeepDamagedCometsAsTheyWere) {
     EXPECT_NE(selectionList[0].declination, -5.0f);
     for (int i = 1; i < 4; ++i) EXPECT_EQ(std::make_pair(selectionList[i].mag10, selectionList[i].declination),
                                           std::make_pair(77, -5.0f)) << i;
+}
+
+// Observing-list entries of ten comets moved to three dates each (zone 0)
+// against PyEphem's astrometric J2000 places (tests/reference/
+// comet_places_pyephem.csv, scripts/reference/comet_orbits.py): within
+// 36"/delta (the low-precision Sun) + 80". The entries once met a J2000 comet
+// with the Sun of date, 38.5' off for C/2023 A3 on 2024-10-08.
+TEST_F(SelectionSearchTest, CometEntriesAtTheirJ2000Places) {
+    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "comet_places_pyephem.csv");
+    ASSERT_EQ(t.rows.size(), 30u);
+    std::vector<fixture::Bytes> records;
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        if (!names.empty() && names.back() == t.Text(i, "name")) continue;
+        names.push_back(t.Text(i, "name"));
+        CometRecord c{};
+        std::snprintf(c.name, sizeof c.name, "%s", t.Text(i, "name").c_str());
+        c.kind = 13, c.year = static_cast<int16_t>(t.Get(i, "year")), c.month = static_cast<int16_t>(t.Get(i, "month"));
+        c.day = static_cast<float>(t.Get(i, "day"));
+        c.perihelionDistance = static_cast<float>(t.Get(i, "q")), c.eccentricity = static_cast<float>(t.Get(i, "e"));
+        c.argPerihelion = static_cast<float>(t.Get(i, "w")), c.node = static_cast<float>(t.Get(i, "node"));
+        c.inclination = static_cast<float>(t.Get(i, "i"));
+        c.absoluteMagnitude = 6.0f, c.slope = 10.0f;
+        records.push_back(fixture::CometBytes(c));
+    }
+    folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, records);
+    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl00", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        selectionList[i] = SelectionEntry{};
+        selectionList[i].designation = kDesignationComet;
+        selectionList[i].number = static_cast<int32_t>(i);
+    }
+    selectionCount = static_cast<int>(names.size());
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        RefreshMovingSelectionEntries(static_cast<int>(t.Get(i, "on_year")), static_cast<int>(t.Get(i, "on_month")),
+                                      static_cast<int>(t.Get(i, "on_day")), 0, 0, 0);
+        const std::size_t n = static_cast<std::size_t>(std::find(names.begin(), names.end(), t.Text(i, "name")) - names.begin());
+        const SelectionEntry& e = selectionList[n];
+        EXPECT_LE(SeparationArcsec(e.rightAscension, e.declination, t.Get(i, "ra_2000"), t.Get(i, "dec_2000")),
+                  36.0 / t.Get(i, "delta") + 80.0)
+            << names[n] << " " << t.Get(i, "on_year") << "-" << t.Get(i, "on_month");
+    }
 }
 
 }  // namespace

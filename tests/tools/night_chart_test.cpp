@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "core/julian_day.h"
+#include "support/reference_table.h"
 #include "support/test_site.h"
 #include "tools/twilight_graph.h"
 
@@ -44,6 +46,48 @@ TEST(NightChart, BandRows) {
         if (!c.drawn) continue;
         EXPECT_DOUBLE_EQ(y1, c.from * p) << c.rise << " " << c.set;
         EXPECT_DOUBLE_EQ(y2, c.to * p) << c.rise << " " << c.set;
+    }
+}
+
+// The bands where the Sun's centre stands at -1, -6 and -18 degrees of
+// geometric altitude (PyEphem, tests/reference/twilight_bands_pyephem.csv) at
+// Munich, Cape Town and Tromso on ten dates, at heights 0 and 500 m (a band is
+// no horizon: the height plays no part): each band drawn exactly when the Sun
+// goes below its altitude that night (nights whose lowest Sun is within 0.5
+// degree of it left out), its edges within 3 minutes plus what the graph's
+// Sun of 12:00 moves them by (the same search with the Sun held there). The
+// bands were once taken 0.61 degree and the dip lower, an hour and more off in
+// a northern summer.
+TEST(NightChart, BandsWhereTheSunsCentreStandsAtTheirAltitude) {
+    ResetWithDefaults();
+    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "twilight_bands_pyephem.csv");
+    ASSERT_EQ(t.rows.size(), 90u);
+    for (int height : {0, 500}) {
+        for (std::size_t i = 0; i < t.rows.size(); ++i) {
+            SCOPED_TRACE(t.Text(i, "site") + " " + std::to_string(t.Get(i, "month")) + "/" +
+                         std::to_string(t.Get(i, "day")) + " " + std::to_string(t.Get(i, "altitude")) + " " +
+                         std::to_string(height) + " m");
+            const int zone = static_cast<int>(t.Get(i, "zone_min"));
+            SetTestSite(t.Get(i, "latitude"), t.Get(i, "longitude_west"), zone, height);
+            const int band = t.Get(i, "altitude") == -1 ? 0 : t.Get(i, "altitude") == -6 ? 1 : 2;
+            double rise = 0.0, set = 0.0, from = 0.0, to = 0.0;
+            NightBandCrossings(static_cast<int>(t.Get(i, "year")), static_cast<int>(t.Get(i, "month")),
+                               static_cast<int>(t.Get(i, "day")), zone, band, &rise, &set);
+            const bool drawn = NightBandRows(rise, set, 1.0, &from, &to);  // one pixel an hour
+            const double below = t.Get(i, "altitude") - t.Get(i, "lowest");
+            if (std::fabs(below) < 0.5) continue;
+            ASSERT_EQ(drawn, below > 0);
+            if (!drawn) continue;
+            const double held[2] = {t.Get(i, "set_noon_h"), t.Get(i, "rise_noon_h")};
+            const double shown[2] = {from, to};
+            for (int k = 0; k < 2; ++k) {
+                const double moving = t.Get(i, k == 0 ? "set_h" : "rise_h");
+                // A Sun that never comes up through the altitude fills the chart from 14 h to 10 h.
+                const double expected = moving < 0 ? (k == 0 ? 14.0 : 34.0) : std::clamp(moving, 14.0, 34.0);
+                const double noonError = moving < 0 ? 0.0 : std::fabs(std::clamp(held[k], 14.0, 34.0) - expected);
+                EXPECT_LE(std::fabs(shown[k] - expected) * 60, 3.0 + noonError * 60) << (k == 0 ? "evening" : "morning");
+            }
+        }
     }
 }
 
