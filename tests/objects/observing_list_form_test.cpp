@@ -278,7 +278,7 @@ TEST_F(ListForm, HelpTexts) {
     for (int key : {2, 2, 4}) Press(kFinderDigit0 + key);
     Press(kFinderFind);
     Press(kFinderDescription);
-    EXPECT_EQ(BoxText(), "No description available.\n");
+    EXPECT_EQ(BoxText(), "No description available.\nNot found: data/zendavori_obj_18k_desc.ppc");
     Answer(pl::IDOK);
 }
 
