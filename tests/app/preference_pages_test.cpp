@@ -159,7 +159,7 @@ TEST_F(PreferencePages, NextAndPrevWalkThePagesWithLabelHeadings) {
 }
 
 // Page 2's Night Mode takes effect when chosen: the colour set and the system
-// colours follow the new mode (intensity 204 for "Bright", Part's table), and
+// colours follow the new mode (intensity 204 for "Bright", the night-mode table), and
 // "Off" brings back white.
 TEST_F(PreferencePages, NightModeChosenOnPage2BuildsTheColoursOfTheNewMode) {
     Open(1430);

@@ -360,7 +360,7 @@ TEST_F(ConvertTest, HipparcosFilesKeepTheBrightestComponentAndFillSpareSlots) {
 
 TEST_F(ConvertTest, MoonAndMarsFeaturesReadBack) {
     ConvertAndOpen();
-    // Near-side features of the Part's types with the landing site: not the far-side
+    // Near-side features of the mapped types with the landing site: not the far-side
     // crater, not the rima.
     ASSERT_EQ(GetMoonRecordCount(), 4);
     const char* byName[] = {"Apollo 11", "Copernicus", "Mare Imbrium", "Sinus Medii"};
