@@ -62,6 +62,7 @@ struct PortPopup {
 constexpr PortPopup kPorts[] = {{1407, 1408, 1}, {1401, 1402, 3}, {1428, 1429, 133}};
 constexpr int kEyepieceTrigger = 1467;
 constexpr int kEyepieceList = 1468;
+constexpr int kRenderingHelp = 1469;  // page 3's help: rendering and the eyepiece
 constexpr int kCursorTrigger = 1398;
 constexpr int kCursorLabel = 148;
 constexpr int kDiameterField = 1535;
@@ -286,7 +287,8 @@ bool ReopenStellarCatalog() {
     int card = Word(kPrefCardCatalog);
     if (card == 0 || SelectStellarCatalog(4 + card)) return true;
     ShowInformation("It seems the optional stellar catalog you selected isn't on your card.",
-                    "Please check you put Zendavori catalogs under in the right folder.");
+                    WithMissingDataFile("Please check you put Zendavori catalogs under in the right folder.",
+                                        StellarCatalogFileOf(4 + card)));
     Word(kPrefCardCatalog) = 0;
     SetPopupList(1472, 1473, 0);
     return false;
@@ -406,7 +408,8 @@ bool SavePreferencePage(int page) {
 
 void HandlePreferenceCommand(int id) {
     if (const PreferenceHelp* h = FindPreferenceHelp(id)) {
-        ShowInformation(h->text, h->detail);
+        // Page 3's help, which speaks of the eyepiece, names the eyepiece file when it is missing.
+        ShowInformation(h->text, id == kRenderingHelp ? WithMissingDataFile(h->detail, kEyepieceFile) : h->detail);
         return;
     }
     if (LeavePage(openPage, id)) return;

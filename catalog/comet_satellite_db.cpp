@@ -64,7 +64,7 @@ int GetSatelliteCount() { return GetRecDbCount(satelliteDb); }
 
 bool GetSatelliteRecord(int index, SatelliteRecord* record) {
     if (!satelliteDb) {
-        ShowInformation("Satellite database isn't open!", "");
+        ShowInformation("Satellite database isn't open!", WithMissingDataFile("", kSatelliteFile));
         return false;
     }
     const uint8_t* r = FetchRecord(satelliteDb, index, sizeof(SatelliteRecord));

@@ -11,6 +11,7 @@
 #include "core/preferences.h"
 #include "core/program_hooks.h"
 #include "core/services.h"
+#include "platform/files.h"
 
 RecordDbHandle* objectDb = nullptr;
 RecordDbHandle* userCatalogDb = nullptr;
@@ -66,6 +67,11 @@ std::string UserCatalogName() {
 
 }  // namespace
 
+std::string WithMissingDataFile(const std::string& detail, const char* name) {
+    if (!name || pl::FileExists(std::string(kDataFolder) + name)) return detail;
+    return detail + (detail.empty() ? "" : "\n") + "Not found: data/" + name;
+}
+
 int OpenAllDatabases() {
     CloseAllDatabases();
     InstallMoonRecordReaders();
@@ -95,9 +101,9 @@ int OpenAllDatabases() {
         result = -1;
     }
     OpenData(&marsDb, "pl09", "zendavori_mars.ppc");
-    OpenData(&descriptionDb, "pl10", "zendavori_obj_18k_desc.ppc");
+    OpenData(&descriptionDb, "pl10", kDescriptionFile);
     OpenData(&cometDb, "pl11", "zendavori_comet.ppc");
-    OpenData(&satelliteDb, "pl12", "zendavori_satellites.ppc");
+    OpenData(&satelliteDb, "pl12", kSatelliteFile);
     OpenObjIndexDb();
     OpenData(&crossRefDb, "pl80", "zendavori_obj_cross_ref.ppc");
     CloseUserCatalog();

@@ -14,9 +14,9 @@ extern RecordDbHandle* defaultStarDb;  // "zendavori_default_stars.ppc"
 extern RecordDbHandle* stellarDb;      // the stellar catalogue of openStellarLevel
 extern RecordDbHandle* moonDb;         // "zendavori_moon.ppc"
 extern RecordDbHandle* marsDb;         // "zendavori_mars.ppc"
-extern RecordDbHandle* descriptionDb;  // "zendavori_obj_18k_desc.ppc"
+extern RecordDbHandle* descriptionDb;  // kDescriptionFile
 extern RecordDbHandle* cometDb;        // "zendavori_comet.ppc"
-extern RecordDbHandle* satelliteDb;    // "zendavori_satellites.ppc"
+extern RecordDbHandle* satelliteDb;    // kSatelliteFile
 extern RecordDbHandle* objectIndexDb;  // objectIndexName
 extern RecordDbHandle* crossRefDb;     // "zendavori_obj_cross_ref.ppc"
 
@@ -30,6 +30,14 @@ extern char objectIndexName[27];
 constexpr char kDataFolder[] = "data\\";
 constexpr char kUserCatalogFolder[] = "usercatalogs\\";
 constexpr char kCreatorCode[] = "ZDV1";
+constexpr char kDescriptionFile[] = "zendavori_obj_18k_desc.ppc";
+constexpr char kSatelliteFile[] = "zendavori_satellites.ppc";
+constexpr char kEyepieceFile[] = "zendavori_eyepiece.ppc";
+
+// `detail` followed by the line "Not found: data/<name>" when the data file
+// `name` is missing (after a line break when `detail` has text); `detail` as
+// it is when the file is there (or `name` is null).
+std::string WithMissingDataFile(const std::string& detail, const char* name);
 
 // Opens every long-lived database and then the user catalogue; reports a missing
 // default-star or object database, and an object or moon database of another

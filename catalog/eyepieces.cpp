@@ -9,7 +9,7 @@ namespace {
 constexpr std::size_t kEyepieceRecordSize = 72;
 
 bool OpenEyepieces(RecordDbHandle** db) {
-    return OpenRecordDb(db, "pl62", kCreatorCode, kDataFolder, "zendavori_eyepiece.ppc");
+    return OpenRecordDb(db, "pl62", kCreatorCode, kDataFolder, kEyepieceFile);
 }
 
 }  // namespace

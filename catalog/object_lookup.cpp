@@ -279,8 +279,9 @@ bool SelectLookupCatalog(int level, bool holdCap) {
     int saved = preferences.word[kPrefCardCatalog];
     if (holdCap) preferences.word[kPrefCardCatalog] = kStellarCapForLookups;
     bool open = SelectStellarCatalog(level);
+    const char* file = StellarCatalogFileOf(level);
     preferences.word[kPrefCardCatalog] = saved;
-    if (!open) ShowInformation("Can't find stellar catalog", "");
+    if (!open) ShowInformation("Can't find stellar catalog", WithMissingDataFile("", file));
     return open;
 }
 

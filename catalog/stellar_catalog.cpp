@@ -1,5 +1,6 @@
 #include "catalog/stellar_catalog.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -85,7 +86,7 @@ bool ReadIndexEntry(const char* indexName, int32_t number, int* entry) {
 bool ReadTychoRegion(uint32_t region, float* lowest, float* highest) {
     RecordDbHandle* index = nullptr;
     if (!OpenRecordDb(&index, "pl60", kCreatorCode, kDataFolder, "zendavori_tycho_idx.ppc")) {
-        ShowInformation("Can't open Tycho index.", "");
+        ShowInformation("Can't open Tycho index.", WithMissingDataFile("", "zendavori_tycho_idx.ppc"));
         return false;
     }
     const uint8_t* record = region <= 0xFFFF ? FetchRecord(index, region, kTychoIndexRecordSize) : nullptr;
@@ -119,14 +120,28 @@ int LargestHipparcosCatalogInstalled() {
     return 0;
 }
 
-bool SelectStellarCatalog(int level) {
+namespace {
+
+// The file index of a level under the preference's cap; -1 for none.
+int StellarFileIndex(int level) {
     int cap = preferences.word[kPrefCardCatalog];
-    if (cap <= 0 || level < 0 || level >= kStellarLevelCount) return false;
+    if (cap <= 0 || level < 0 || level >= kStellarLevelCount) return -1;
+    return std::min(kLevelFile[level], cap);
+}
+
+}  // namespace
+
+const char* StellarCatalogFileOf(int level) {
+    int fileIndex = StellarFileIndex(level);
+    return fileIndex >= 0 && fileIndex < kStellarCatalogFileCount ? stellarCatalogFiles[fileIndex] : nullptr;
+}
+
+bool SelectStellarCatalog(int level) {
+    int fileIndex = StellarFileIndex(level);
+    if (fileIndex < 0) return false;
     if (level == openStellarLevel) return IsStellarCatalogOpen();
     CloseRecordDb(&stellarDb);
     openStellarLevel = level;
-    int fileIndex = kLevelFile[level];
-    if (cap < fileIndex) fileIndex = cap;
     if (!OpenStellarFile(fileIndex)) {
         starsPerRecord = 0;
         openStellarLevel = -1;

@@ -45,6 +45,10 @@ int LargestHipparcosCatalogInstalled();
 // records cannot hold their stars is reported as damaged and not used.
 bool SelectStellarCatalog(int level);
 
+// The file that SelectStellarCatalog(level) opens under the present "Card
+// Catalog" preference; null when it opens none.
+const char* StellarCatalogFileOf(int level);
+
 // Stars per record of the open catalogue: 80 for a file of more than 25000
 // records, else 42.
 int GetStellarStarsPerRecord();

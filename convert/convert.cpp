@@ -7,6 +7,7 @@
 #include "catalog/record_writer.h"
 #include "convert/deep_sky_sources.h"
 #include "convert/object_files.h"
+#include "convert/picture_files.h"
 #include "convert/small_files.h"
 #include "convert/source_files.h"
 #include "convert/star_files.h"
@@ -38,6 +39,9 @@ constexpr char kDsoNames[] = "nebulae/default/names.dat";
 constexpr char kNomenclature[] = "data/nomenclature.dat";
 constexpr char kClassicFigures[] = "skycultures/western/constellationship.fab";
 constexpr char kReyFigures[] = "skycultures/western_rey/constellationship.fab";
+constexpr char kPictureFolder[] = "nebulae/default/";
+constexpr char kPictureCredits[] = "nebulae/default/textures.json";
+constexpr int kPictureLongSide = 1024;
 
 struct MadeFile {
     std::string name;
@@ -117,6 +121,24 @@ std::vector<MadeFile> MakeFiles(const Sources& s) {
     return files;
 }
 
+void WriteByRename(const std::filesystem::path& target, const std::string& bytes) {
+    std::filesystem::path temporary = target;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            throw SourceError(target.string() + ": cannot be written");
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) throw SourceError(target.string() + ": cannot be written (" + error.message() + ")");
+}
+
 std::string Credits(const Sources& s) {
     return "The catalogue files in this folder were made on this computer by zendavori-convert from data\n"
            "of Debian packages (downloaded, unpacked into the source cache, never installed):\n\n"
@@ -136,22 +158,112 @@ std::string Credits(const Sources& s) {
            "lacks the letter). Material under CC BY-SA 4.0 keeps that licence when passed on.\n";
 }
 
-void WriteByRename(const std::filesystem::path& target, const std::string& bytes) {
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw SourceError(target.string() + ": cannot be written");
-        }
-    }
+// The pictures of the package's nebulae/default folder, planned.
+std::vector<PicturePlan> PlanSourcePictures(const Sources& s) {
+    const std::string folder = s.Stellarium(kPictureFolder);
+    std::vector<std::string> files;
     std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) throw SourceError(target.string() + ": cannot be written (" + error.message() + ")");
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (it->path().extension() == ".png") files.push_back(it->path().filename().string());
+    if (error) throw SourceError(folder + ": cannot be read");
+    const std::string credits = s.Stellarium(kPictureCredits);
+    return PlanPictures(files, ParsePictureCredits(ReadFile(credits), credits));
+}
+
+struct MadePicture {
+    PicturePlan plan;
+    std::string jpeg;
+};
+
+std::vector<MadePicture> MakePictures(const Sources& s) {
+    std::vector<MadePicture> made;
+    for (PicturePlan& plan : PlanSourcePictures(s)) {
+        const std::string path = s.Stellarium(kPictureFolder + plan.file);
+        RgbPicture picture = ShrinkPicture(DecodePng(ReadFile(path), path), kPictureLongSide);
+        std::string jpeg = EncodePictureJpeg(picture, "stellarium-data " + std::string(kPictureFolder) + plan.file);
+        made.push_back({std::move(plan), std::move(jpeg)});
+    }
+    return made;
+}
+
+// Licences of pictures by a credited author that the package's copyright file
+// names; every other picture is under its "Files: *" licence.
+struct AuthorLicence {
+    const char* author;
+    const char* licence;
+};
+constexpr AuthorLicence kPictureLicences[] = {
+    {"Grasslands Observatory", "free use, changes and copies when credited"},
+    {"Herm Perez", "free use, credited in commercial use"},
+    {"Oleg Bryzgalov", "CC BY 3.0"},
+    {"Kuznetsov", "CC BY 3.0"},
+    {"Georg Zotti", "CC BY 3.0"}};
+
+std::string PictureLicence(const std::string& credit) {
+    for (const AuthorLicence& a : kPictureLicences)
+        if (credit.find(a.author) != std::string::npos) return a.licence;
+    return "GPL-2+";
+}
+
+std::string PictureCredits(const Sources& s, const std::vector<std::string>& lines) {
+    std::string text =
+        "\nThe deep-sky pictures in img/ were made by zendavori-convert from the PNG pictures of\n"
+        "nebulae/default/ in stellarium-data " + s.Version("stellarium-data") + " (Debian main): turned into JPEG,\n"
+        "at most 1024 pixels on the long side. The package's copyright file\n"
+        "(/usr/share/doc/stellarium-data/copyright) gives them under the GNU GPL version 2 or later\n"
+        "(its \"Files: *\" stanza), but for the authors it names with other terms: the Grasslands\n"
+        "Observatory (Tim Hunter and James McGaha; free use, changes and copies when credited), Herm\n"
+        "Perez (free use; credited in commercial use), and Oleg Bryzgalov, Andrey Kuznetsov and Georg\n"
+        "Zotti (CC BY 3.0). Each picture with the credit of the package's textures.json and its licence:\n\n";
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+// True when `target` is a JPEG the converter did not make: the user's own.
+bool UsersOwnPicture(const std::filesystem::path& target) {
+    std::ifstream in(target, std::ios::binary);
+    if (!in) return false;
+    std::string head(512, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    return !MadeByConverter(head.substr(0, static_cast<std::size_t>(in.gcount())));
+}
+
+// Puts `bytes` at `target` by rename: as a hard link to `linkTo` when one is
+// given and the file system allows it (one object's names share the disk
+// space), else as a file of its own.
+void PlacePicture(const std::filesystem::path& target, const std::string& bytes, const std::filesystem::path& linkTo) {
+    if (!linkTo.empty()) {
+        std::filesystem::path temporary = target;
+        temporary += ".tmp";
+        std::error_code error;
+        std::filesystem::remove(temporary, error);
+        std::filesystem::create_hard_link(linkTo, temporary, error);
+        if (!error) std::filesystem::rename(temporary, target, error);
+        if (!error) return;
+        std::filesystem::remove(temporary, error);
+    }
+    WriteByRename(target, bytes);
+}
+
+// Writes each picture under its paths below `home`, but where a JPEG the
+// converter did not make (the user's own) is; the credit lines of what was written.
+std::vector<std::string> WritePictures(const std::string& home, const std::vector<MadePicture>& made) {
+    std::vector<std::string> lines;
+    for (const MadePicture& m : made) {
+        std::string written;
+        std::filesystem::path first;
+        for (const std::string& path : m.plan.paths) {
+            std::filesystem::path target = std::filesystem::path(home) / path;
+            std::error_code error;
+            std::filesystem::create_directories(target.parent_path(), error);
+            if (UsersOwnPicture(target)) continue;
+            PlacePicture(target, m.jpeg, first);
+            if (first.empty()) first = target;
+            written += (written.empty() ? "" : ", ") + path;
+        }
+        if (!written.empty()) lines.push_back(written + ": " + m.plan.credit + " (" + PictureLicence(m.plan.credit) + ")");
+    }
+    return lines;
 }
 
 }  // namespace
@@ -168,9 +280,19 @@ const std::vector<std::string>& MadeFileNames() {
     return names;
 }
 
-void ConvertCatalogues(const std::string& sources, const std::string& data, const std::set<std::string>& keep) {
+std::vector<std::string> PicturePaths(const std::string& sources) {
+    std::vector<std::string> paths;
+    for (const PicturePlan& plan : PlanSourcePictures(Sources(sources)))
+        paths.insert(paths.end(), plan.paths.begin(), plan.paths.end());
+    return paths;
+}
+
+void ConvertCatalogues(const std::string& sources, const std::string& data, const std::set<std::string>& keep,
+                       const std::string& home) {
     Sources s(sources);
     std::vector<MadeFile> files = MakeFiles(s);
+    std::vector<MadePicture> pictures;
+    if (!home.empty()) pictures = MakePictures(s);
     std::error_code error;
     std::filesystem::create_directories(data, error);
     for (const MadeFile& f : files) {
@@ -178,7 +300,9 @@ void ConvertCatalogues(const std::string& sources, const std::string& data, cons
         Bytes bytes = record_writer::RecordDbBytes(f.version, f.recordSize, f.records);
         WriteByRename(std::filesystem::path(data) / f.name, std::string(bytes.begin(), bytes.end()));
     }
-    WriteByRename(std::filesystem::path(data) / "SOURCES.txt", Credits(s));
+    std::string credits = Credits(s);
+    if (!home.empty()) credits += PictureCredits(s, WritePictures(home, pictures));
+    WriteByRename(std::filesystem::path(data) / "SOURCES.txt", credits);
 }
 
 }  // namespace convert

@@ -61,8 +61,8 @@ void DrawHorizonCurve(double jd, int left, int top, int width, int height, int c
     }
 }
 
-// The codes are drawn without their background: the Part's label background
-// is the label colour itself, which would hide them.
+// The codes are drawn without their background: the labels' background
+// colour is the label colour itself, which would hide them.
 void DrawLabel(const char* code, int x, int y) {
     bool transparent = IsTextTransparent();
     SetTextTransparent(true);

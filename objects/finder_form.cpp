@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/dreyer.h"
 #include "catalog/object_lookup.h"
@@ -227,7 +228,7 @@ void ShowDescription() {
     if (currentKind == kDesignationMessier && !GetMessierObjectRecord(t.index - 1, &r)) r = t.record;
     char code[64] = "";
     if (!FindDreyerDescription(static_cast<int16_t>(r.designationId), r.number, code, sizeof code)) {
-        ShowInformation("No description available.", "");
+        ShowInformation("No description available.", WithMissingDataFile("", kDescriptionFile));
         return;
     }
     char translation[kDreyerLongSize];

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "assistants/planet_detail_mode.h"
+#include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/object_display.h"
 #include "catalog/object_lookup.h"
@@ -223,7 +224,7 @@ void ShowDetails() {
     } else {
         std::string text, detail;
         if (ObjectInfoDescription(r, &text, &detail)) ShowInformation(text, detail);
-        else ShowInformation("No description available.", "");
+        else ShowInformation("No description available.", WithMissingDataFile("", kDescriptionFile));
     }
 }
 

@@ -7,8 +7,9 @@
 // texts used for PowerFlex and Dynastar, naming the drive.
 #pragma once
 
-// 1 while the Meade drivers and the slews of drives without motors answer
-// from a simulated mount and never touch the port. 0 at start; the start-up
+// 1 while the Meade drivers, the encoder boxes (connect and reads) and the
+// slews of drives without motors answer from a simulated mount and never
+// touch the port. 0 at start; the start-up
 // sets it from ZENDAVORI_SCOPE_SIMULATION=1.
 extern int scopeSimulation;
 // The sky chart's telescope marker flag: the chart sets and clears it; the

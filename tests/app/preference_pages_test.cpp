@@ -102,7 +102,8 @@ TEST_F(PreferencePages, MissingStellarCatalogKeepsThePage) {
     for (int i = 0; i < 5 && BoxText().rfind("It seems", 0) != 0 && BoxCount() > 0; ++i) Answer(pl::IDOK);
     EXPECT_EQ(BoxText(),
               "It seems the optional stellar catalog you selected isn't on your card.\n"
-              "Please check you put Zendavori catalogs under in the right folder.");
+              "Please check you put Zendavori catalogs under in the right folder.\n"
+              "Not found: data/zendavori_hip_32k.ppc");
     AnswerAll();
     EXPECT_EQ(GetCurrentFormId(), 1450);
     EXPECT_EQ(preferences.word[kPrefCardCatalog], 0);
@@ -158,7 +159,7 @@ TEST_F(PreferencePages, NextAndPrevWalkThePagesWithLabelHeadings) {
 }
 
 // Page 2's Night Mode takes effect when chosen: the colour set and the system
-// colours follow the new mode (intensity 204 for "Bright", Part's table), and
+// colours follow the new mode (intensity 204 for "Bright", the night-mode table), and
 // "Off" brings back white.
 TEST_F(PreferencePages, NightModeChosenOnPage2BuildsTheColoursOfTheNewMode) {
     Open(1430);
@@ -222,6 +223,18 @@ TEST_F(PreferencePages, HelpTextsAreExact) {
               "\x95 Jupiter's Great Red Spot (GRS) longitude is used to compute its transit time.\n"
               "\x95 DeltaT (difference between \"Terrestrial Time\" TT, and \"Universal Time\" UT) is used to "
               "compute Topocentric positions.");
+    AnswerAll();
+}
+
+// Page 3's help, which speaks of the eyepiece, names the eyepiece file the
+// lists are read from when it is missing (the lists then hold only "None").
+TEST_F(PreferencePages, EyepieceHelpNamesTheMissingFile) {
+    Open(1450);
+    Command(1469);
+    EXPECT_EQ(BoxText(),
+              "\x95 Set Rendering to Precision to get more accurate star and object positions.\n"
+              "\x95 Select your eyepiece to display its field of view within Skychart.\n"
+              "Not found: data/zendavori_eyepiece.ppc");
     AnswerAll();
 }
 

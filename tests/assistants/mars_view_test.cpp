@@ -38,8 +38,8 @@ MarsFeatureRecord Feature(const char* name, int16_t type, int16_t size, float la
     return f;
 }
 
-// Texts of the features, the call-out and the panel, each from the Part's
-// tables and rules.
+// Texts of the features, the call-out and the panel, each from the feature
+// type table and the call-out and panel layouts.
 TEST(MarsTexts, FeatureCalloutAndPanelTexts) {
     const std::pair<int16_t, const char*> sizes[] = {
         {0, "Cavus 1500 km "},   {1, "Mons 1500 km "},    {2, "Crater 1500 km "}, {3, "Plannitia 1500 km "},

@@ -261,6 +261,7 @@ TEST_F(ObjectLookupTest, HipparcosKindLeavesTheCapAsItWas) {
     preferences.word[kPrefCardCatalog] = 0;
     EXPECT_FALSE(Lookup(kDesignationHip, 91262));
     EXPECT_EQ(services.Texts(), Texts{"Can't find stellar catalog"});
+    EXPECT_EQ(services.messages.back().detail, "Not found: data/zendavori_hip_110k.ppc");  // the file looked for
     EXPECT_EQ(preferences.word[kPrefCardCatalog], 0);
     fixture::PackedStarFile star{91262, {18, 36, 56}, {38, 47, 1}, 1, 2};  // 91262 = 42 x 2172 + 38
     folder.WriteFullDb("data\\zendavori_hip_110k.ppc", 1, 504, {fixture::StellarRecordBytes({star}, 42)}, 2810);

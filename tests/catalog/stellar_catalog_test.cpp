@@ -239,6 +239,8 @@ TEST_F(StellarTest, TychoStarFoundBetweenTheDeclinationsOfItsRegion) {
     EXPECT_TRUE(services.messages.empty());
     ASSERT_TRUE(SelectStellarCatalog(9));
     EXPECT_FALSE(GetTychoStar(100007, &u));
+    ASSERT_FALSE(services.messages.empty());
+    EXPECT_EQ(services.messages.back().detail, "Not found: data/zendavori_tycho_idx.ppc");  // the file looked for
     EXPECT_EQ(TakeTexts(), Texts{"Can't open Tycho index."});
     folder.WriteDb("data\\zendavori_tycho_idx.ppc", 1, 8,
                    {fixture::TychoIndexBytes(0, 0), fixture::TychoIndexBytes(-5.5f, 10.5f)});

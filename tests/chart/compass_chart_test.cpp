@@ -1,5 +1,5 @@
 // The compass chart's numbers: the Sun and the Moon against PyEphem, and the
-// layout the Part's formulas give for the screens the program runs on.
+// layout its formulas give for the screens the program runs on.
 #include "chart/compass_chart.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +70,7 @@ TEST(CompassChart, ObjectOnTheMeridianAndItsPath) {
     EXPECT_LT(path[6].place.azimuth, 180.0);
 }
 
-// The layout by the Part's formulas: R = min(w, h) / 3 - trunc(3 sx), the
+// The layout by the compass formulas: R = min(w, h) / 3 - trunc(3 sx), the
 // rose centre (xr + R + 2R/3 - trunc(2 sx), trunc(36 sy) + R) with
 // xr = (w - trunc(240 sx)) / 4 + trunc(32 sx), the bar at
 // xb + trunc(32 sx) with xb = (w - trunc(240 sx)) / 3, the curve box only when

@@ -116,7 +116,7 @@ TEST_F(CompassForm, OpensFromTheMenuWithTheVisiblePlanets) {
     EXPECT_EQ(S().bodyCount, 3);
 }
 
-// The geometry by the Part's formulas for an entry due south at altitude 60:
+// The geometry by the compass formulas for an entry due south at altitude 60:
 // its symbol on the rose ring, the red line from the centre to the rim (and not
 // beyond), its bar mark and the red line across the bar, 2 x trunc(24 sx) long;
 // the rose light blue inside its rim at 25 degrees of azimuth; grid pixels in
@@ -124,7 +124,7 @@ TEST_F(CompassForm, OpensFromTheMenuWithTheVisiblePlanets) {
 // on 240 x 240.
 class CompassOnScreen : public CompassForm, public ::testing::WithParamInterface<Screen> {};
 
-TEST_P(CompassOnScreen, RoseBarAndCurveWhereThePartPutsThem) {
+TEST_P(CompassOnScreen, RoseBarAndCurveWhereTheLayoutFormulasPutThem) {
     const Screen& c = GetParam();
     Start(c.width, c.height, c.dpi);
     Put({DueSouth()}, 0);

@@ -1,6 +1,8 @@
 // scripts/catalogues with the tiny sources as its cache (so it fetches
 // nothing) and the converter program: it converts once, says "up to date"
-// after that, keeps an edited comet file, and offline changes nothing.
+// after that, keeps an edited comet file, makes the pictures of a program
+// folder, fetches a package again whose cache lacks a file, and offline
+// changes nothing.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -27,11 +29,13 @@ protected:
         fs::remove_all(root_, ignored);
     }
 
-    // Runs the script with `cache` for DATA; its output, and its exit status in *status.
-    std::string Run(const std::string& cache, const std::string& environment = "", int* status = nullptr) {
+    // Runs the script with `cache` for DATA (and the program folder `home`
+    // when one is given); its output, and its exit status in *status.
+    std::string Run(const std::string& cache, const std::string& environment = "", int* status = nullptr,
+                    const std::string& home = "") {
         std::string command = environment + " ZENDAVORI_SOURCE_CACHE='" + cache + "' ZENDAVORI_CONVERT='" +
                               ZENDAVORI_CONVERT_PROGRAM + "' " ZENDAVORI_SOURCE_DIR "/scripts/catalogues '" + Data() +
-                              "' 2>&1";
+                              "'" + (home.empty() ? "" : " '" + home + "'") + " 2>&1";
         std::FILE* pipe = popen(command.c_str(), "r");
         std::string output;
         char buffer[256];
@@ -77,6 +81,28 @@ TEST_F(CataloguesScriptTest, OfflineFetchIsNamedAndChangesNothing) {
     EXPECT_EQ(output, "catalogues: could not fetch the Debian package xplanet (offline?); catalogue files left as they are\n");
     EXPECT_FALSE(fs::exists(Data()));
     EXPECT_TRUE(fs::is_empty(root_ + "/cache"));
+}
+
+// With the program folder the pictures are made too, once; a missing picture
+// is made again. A cache that lacks a file the script keeps (a cache made
+// before the pictures were kept) is fetched again: here, offline, that fails
+// and is named.
+TEST_F(CataloguesScriptTest, PicturesMadeOnceAndCacheLackingAKeptFileFetchedAgain) {
+    EXPECT_EQ(Run(sources.root(), "", nullptr, root_),
+              "catalogues: made 19 files in " + Data() + " and 10 pictures in " + root_ + "/img\n");
+    EXPECT_EQ(Run(sources.root(), "", nullptr, root_), "catalogues: up to date\n");
+    fs::remove(root_ + "/img/ngc/NGC224.jpg");
+    EXPECT_EQ(Run(sources.root(), "", nullptr, root_),
+              "catalogues: made 19 files in " + Data() + " and 10 pictures in " + root_ + "/img\n");
+    EXPECT_TRUE(fs::exists(root_ + "/img/ngc/NGC224.jpg"));
+
+    fs::create_directories(root_ + "/bin");
+    std::ofstream(root_ + "/bin/apt-get") << "#!/bin/sh\nexit 100\n";
+    fs::permissions(root_ + "/bin/apt-get", fs::perms::owner_all);
+    fs::remove(sources.Path("stellarium-data/usr/share/stellarium/nebulae/default/textures.json"));
+    EXPECT_EQ(Run(sources.root(), "PATH='" + root_ + "/bin':\"$PATH\"", nullptr, root_),
+              "catalogues: could not fetch the Debian package stellarium-data (offline?); catalogue files left as "
+              "they are\n");
 }
 
 }  // namespace

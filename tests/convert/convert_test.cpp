@@ -3,6 +3,7 @@
 // the record layouts, or from the published values quoted beside them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -26,7 +27,10 @@
 #include "core/moon_records.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "platform/drawing.h"
+#include "platform/image_files.h"
 #include "support/catalog_fixture.h"
+#include "support/jpeg_file.h"
 #include "support/recording_services.h"
 
 namespace {
@@ -356,7 +360,7 @@ TEST_F(ConvertTest, HipparcosFilesKeepTheBrightestComponentAndFillSpareSlots) {
 
 TEST_F(ConvertTest, MoonAndMarsFeaturesReadBack) {
     ConvertAndOpen();
-    // Near-side features of the Part's types with the landing site: not the far-side
+    // Near-side features of the mapped types with the landing site: not the far-side
     // crater, not the rima.
     ASSERT_EQ(GetMoonRecordCount(), 4);
     const char* byName[] = {"Apollo 11", "Copernicus", "Mare Imbrium", "Sinus Medii"};
@@ -469,6 +473,55 @@ TEST_F(ConvertTest, KeptFileIsLeftAsItIs) {
     for (const std::string& name : convert::MadeFileNames()) EXPECT_TRUE(std::filesystem::exists(Data() + "/" + name)) << name;
     EXPECT_TRUE(std::filesystem::exists(Data() + "/SOURCES.txt"));
     EXPECT_FALSE(std::filesystem::exists(Data() + "/zendavori_mars.ppc.tmp"));
+}
+
+// The pictures go under every name the picture look-ups ask by (M31's picture
+// also as M32, M110 and their NGC numbers; the Pleiades as M45 and Mel 22), as
+// colour JPEGs the program's reader opens, shrunk to 1024 pixels on the long
+// side; a picture without a credit or of no catalogue object is left out, a
+// user's own JPEG is kept, and SOURCES.txt credits what was written.
+TEST_F(ConvertTest, PicturesGoUnderEveryNameTheLookupsAskBy) {
+    std::filesystem::create_directories(folder.root() + "/img/messier");
+    ASSERT_TRUE(WriteJpegFile(folder.root() + "/img/messier/M32.jpg", 2, 2, std::vector<unsigned char>(12, 7)));
+    convert::ConvertCatalogues(sources.root(), Data(), {}, folder.root());
+    const struct {
+        const char* path;
+        int width, height;
+        int red, green, blue;  // the source pixel, on black where it is transparent
+    } cases[] = {
+        {"img\\messier\\M31.jpg", 1024, 18, 200, 40, 30},  {"img\\messier\\M110.jpg", 1024, 18, 200, 40, 30},
+        {"img\\ngc\\NGC224.jpg", 1024, 18, 200, 40, 30},   {"img\\ngc\\NGC221.jpg", 1024, 18, 200, 40, 30},
+        {"img\\ngc\\NGC205.jpg", 1024, 18, 200, 40, 30},   {"img\\ngc\\NGC7000.jpg", 8, 8, 40, 220, 60},
+        {"img\\messier\\M45.jpg", 4, 4, 150, 150, 150},    {"img\\misc\\Mel22.jpg", 4, 4, 150, 150, 150},
+        {"img\\ic\\IC434.jpg", 4, 2, 0, 0, 0},             {"img\\messier\\M32.jpg", 2, 2, 7, 7, 7}};
+    for (const auto& c : cases) {
+        pl::Hbitmap picture = pl::LoadImageFile(c.path);
+        ASSERT_NE(picture, nullptr) << c.path;
+        pl::BitmapInfo info;
+        ASSERT_TRUE(pl::GetBitmapInfo(picture, &info));
+        EXPECT_EQ((std::vector<int>{info.width, info.height}), (std::vector<int>{c.width, c.height})) << c.path;
+        pl::Hdc dc = pl::CreateCompatibleDC(nullptr);
+        pl::Hbitmap old = pl::SelectObject(dc, picture);
+        pl::ColorRef pixel = pl::GetPixel(dc, info.width / 2, info.height / 2);
+        EXPECT_NEAR(pl::RedOf(pixel), c.red, 8) << c.path;
+        EXPECT_NEAR(pl::GreenOf(pixel), c.green, 8) << c.path;
+        EXPECT_NEAR(pl::BlueOf(pixel), c.blue, 8) << c.path;
+        pl::SelectObject(dc, old);
+        pl::DeleteDC(dc);
+        pl::DeleteObject(picture);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.root() + "/img/ngc/NGC1.jpg"));
+    std::ifstream in(Data() + "/SOURCES.txt");
+    std::string credits((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* line :
+         {"\nimg/messier/M31.jpg, img/messier/M110.jpg, img/ngc/NGC224.jpg, img/ngc/NGC221.jpg, img/ngc/NGC205.jpg: "
+          "Tiny Observatory (GPL-2+)\n",
+          "\nimg/ngc/NGC7000.jpg: Oleg Bryzgalov, http://olegbr.example/ (CC BY 3.0)\n",
+          "\nimg/ic/IC434.jpg: DSS (GPL-2+)\n"})
+        EXPECT_NE(credits.find(line), std::string::npos) << line;
+    std::vector<std::string> listed = convert::PicturePaths(sources.root());
+    EXPECT_EQ(listed.size(), 10u);
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "img/messier/M32.jpg"), listed.end());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The converter's readers and field rules on single values: text in
 // Windows-1252, deep-sky type texts from morphologies, packed star fields, and
-// damaged sources named with their place.
+// damaged sources named with their place, and the deep-sky pictures' names,
+// credits and shrinking.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 
 #include "convert/deep_sky_sources.h"
 #include "convert/object_files.h"
+#include "convert/picture_files.h"
 #include "convert/source_files.h"
 #include "convert/star_files.h"
 #include "convert/star_sources.h"
@@ -186,10 +188,58 @@ TEST(DeepSkyCatalogue, RightAscensionsWrapIntoOneDay) {
     for (const convert::DsoObject& o : objects) EXPECT_TRUE(o.raHours >= 0.0 && o.raHours < 24.0) << o.raHours;
 }
 
+// The objects of a picture file by its name: the leading number after the
+// catalogue letters (suffixes of photographers and parts ignored); M31's and
+// M42's pictures show their neighbours too; other names show no object.
+TEST(PictureFiles, ObjectsOfTheFileName) {
+    using Objects = std::vector<std::pair<int, long>>;
+    const std::pair<const char*, Objects> cases[] = {
+        {"m1dumont.png", {{40, 1}}},
+        {"m31.png", {{40, 31}, {40, 32}, {40, 110}}},
+        {"m42.png", {{40, 42}, {40, 43}}},
+        {"n869-884spano.png", {{42, 869}}},
+        {"ic2118-2.png", {{29, 2118}}},
+        {"pleiades.png", {{40, 45}}},
+        {"m.png", {}},
+        {"Medusa-vasey.png", {}},
+        {"barnard22.png", {}}};
+    for (const auto& [file, expected] : cases) {
+        Objects got;
+        for (const convert::PictureObject& o : convert::PictureFileObjects(file)) got.emplace_back(o.designation, o.number);
+        EXPECT_EQ(got, expected) << file;
+    }
+}
+
+// textures.json read leniently: numbers starting with their point, a comma
+// before a closing bracket, "Short" or "short", the infoUrl after the credit;
+// a point inside a text stays as it is; an entry without a credit is left out.
+TEST(PictureFiles, CreditsReadLeniently) {
+    using Credits = std::map<std::string, std::string>;
+    const std::pair<const char*, Credits> cases[] = {
+        {R"({"subTiles": [{"imageCredits": {"short": "A"}, "imageUrl": "m1.png", "c": [-.5, .25]},]})", {{"m1.png", "A"}}},
+        {R"([{"imageCredits": {"Short": " B ", "infoUrl": "http://b/"}, "imageUrl": "n2.png"}])", {{"n2.png", "B, http://b/"}}},
+        {R"({"subTiles": [{"subTiles": [{"imageCredits": {"short": "St. .9"}, "imageUrl": "ic3.png"}]}]})",
+         {{"ic3.png", "St. .9"}}},
+        {R"([{"imageUrl": "m4.png"}, {"imageCredits": {}, "imageUrl": "m5.png"}])", {}}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(convert::ParsePictureCredits(text, "textures.json"), expected) << text;
+    EXPECT_THROW(convert::ParsePictureCredits("{\"imageUrl\": ", "textures.json"), convert::SourceError);
+}
+
+// A picture shrinks to the long side asked for, each pixel the mean of those
+// it covers: columns alternating 0 and 200 become 100.
+TEST(PictureFiles, ShrinkAveragesTheCoveredPixels) {
+    convert::RgbPicture p;
+    p.width = 4, p.height = 2;
+    for (int i = 0; i < 8; ++i) p.rgb.insert(p.rgb.end(), 3, static_cast<unsigned char>(i % 2 ? 200 : 0));
+    convert::RgbPicture small = convert::ShrinkPicture(p, 2);
+    EXPECT_EQ((std::vector<int>{small.width, small.height}), (std::vector<int>{2, 1}));
+    EXPECT_EQ(small.rgb, std::vector<unsigned char>(6, 100));
+}
+
 // The seeds and every input that ever found a fault in the source readers
 // (fuzz/corpus/catalogue_sources) pass the fuzz target's checks.
 TEST(CatalogueSourcesCorpus, PassesTheChecks) {
-    EXPECT_GE(ReplayFuzzCorpus("catalogue_sources", RunCatalogueSources), 15);
+    EXPECT_GE(ReplayFuzzCorpus("catalogue_sources", RunCatalogueSources), 17);
 }
 
 }  // namespace

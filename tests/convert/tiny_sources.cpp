@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include <png.h>
 #include <sqlite3.h>
 #include <zlib.h>
 
@@ -131,6 +132,24 @@ std::string BscLines() {
     return text;
 }
 
+// A PNG of `width` x `height` pixels of one value in libpng's `format`.
+std::string Png(int width, int height, png_uint_32 format, const std::vector<unsigned char>& pixel) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = format;
+    std::vector<unsigned char> pixels;
+    for (int i = 0; i < width * height; ++i) pixels.insert(pixels.end(), pixel.begin(), pixel.end());
+    png_alloc_size_t size = 0;
+    png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr);
+    std::string bytes(size, '\0');
+    if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, nullptr))
+        throw std::runtime_error("cannot make a PNG");
+    bytes.resize(size);
+    return bytes;
+}
+
 }  // namespace
 
 SourceFolder::SourceFolder() {
@@ -140,6 +159,12 @@ SourceFolder::SourceFolder() {
     WriteStars();
     WriteDeepSky();
     WriteSmallSources();
+    WritePictures();
+    for (const char* notice : {"xplanet/usr/share/doc/xplanet/copyright", "kstars-data/usr/share/doc/kstars-data/copyright",
+                               "stellarium-data/usr/share/doc/stellarium-data/copyright",
+                               "stellarium-data/usr/share/stellarium/skycultures/western/info.ini",
+                               "stellarium-data/usr/share/stellarium/skycultures/western_rey/info.ini"})
+        Write(notice, "kept, not read\n");
     Write("xplanet/VERSION", "1.3.1-3+b1\n");
     Write("kstars-data/VERSION", "5:3.6.2-2\n");
     Write("stellarium-data/VERSION", "0.22.2-1\n");
@@ -290,6 +315,28 @@ void SourceFolder::WriteSmallSources() const {
           "\"38.7\",\"TNO\"],"
           "[\"   433 Eros (A898 PA)\",\"10.39\",null,\"59800\",\"0.2229\",\"1.4580\",\"10.83\",\"304.3\",\"178.9\","
           "\"310.6\",\"AMO\"]],\"count\":3}");
+}
+
+void SourceFolder::WritePictures() const {
+    const std::string folder = std::string(kStellarium) + "nebulae/default/";
+    Write(folder + "m31.png", Png(kM31PictureWidth, 20, PNG_FORMAT_RGB, {200, 40, 30}));
+    Write(folder + "n7000.png", Png(8, 8, PNG_FORMAT_RGBA, {40, 220, 60, 255}));
+    Write(folder + "pleiades.png", Png(4, 4, PNG_FORMAT_GRAY, {150}));
+    Write(folder + "ic434.png", Png(4, 2, PNG_FORMAT_GA, {90, 0}));
+    Write(folder + "n1.png", Png(2, 2, PNG_FORMAT_GRAY, {99}));
+    Write(folder + "barnard22.png", Png(2, 2, PNG_FORMAT_GRAY, {99}));
+    // Credits as textures.json gives them: numbers that start with their point,
+    // "Short" as well as "short", a comma before a closing bracket; none for n1.png.
+    Write(folder + "textures.json",
+          "{\"shortName\": \"Nebulae\", \"subTiles\" : [\n"
+          "{\"imageCredits\": {\"short\" : \"Tiny Observatory\"}, \"imageUrl\" : \"m31.png\",\n"
+          " \"worldCoords\" : [[[10.6, 41.2], [10.7, -.9794]]], \"minResolution\" : .05},\n"
+          "{\"imageCredits\" : {\"Short\": \"Oleg Bryzgalov\", \"infoUrl\": \"http://olegbr.example/\"},\n"
+          " \"imageUrl\" : \"n7000.png\", \"worldCoords\" : [[[314.7, 44.3],]]},\n"
+          "{\"imageCredits\": {\"short\" : \"Grasslands Observatory\"}, \"imageUrl\" : \"pleiades.png\"},\n"
+          "{\"imageCredits\": {\"short\" : \" DSS \"}, \"imageUrl\" : \"ic434.png\"},\n"
+          "{\"imageCredits\": {\"short\" : \"Someone\"}, \"imageUrl\" : \"barnard22.png\"},\n"
+          "]}\n");
 }
 
 }  // namespace tiny

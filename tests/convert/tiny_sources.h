@@ -24,6 +24,10 @@ constexpr double kNgc1205RaHours = 6.78, kNgc1205Dec = 1.3;  // catalog.dat's pl
 constexpr int kHipPolaris = 11767;      // in zone 0 of level 0 at its centre, V 1.5 (a fainter component in level 1);
                                         // HIP 11768 is HR 424 too
 constexpr int kHipSirius = 32349;       // zone 0 of level 0, V -1.5
+// Pictures of nebulae/default: m31.png (kM31PictureWidth x 20, red), n7000.png
+// (8 x 8, green, with alpha), pleiades.png (4 x 4 grey), ic434.png (4 x 2 grey,
+// transparent), n1.png (no credit) and barnard22.png (no catalogue object).
+constexpr int kM31PictureWidth = 1100;
 constexpr int kHipDouble = 20000;       // components A (HR 4057, B-V index 54) and B (HR 4058, index 40) in level 0
 
 class SourceFolder {
@@ -43,6 +47,7 @@ private:
     void WriteStars() const;
     void WriteDeepSky() const;
     void WriteSmallSources() const;
+    void WritePictures() const;
 
     std::string root_;
 };

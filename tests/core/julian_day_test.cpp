@@ -125,7 +125,7 @@ TEST(CalendarFromJulianDay, MeeusExamples) {
 // day (and into a leap day).
 TEST(CalendarFromJulianDay, NeverReadsSixtySecondsAndCarriesAtMidnight) {
     double jd = JulianDayFromDateTime(2009, 6, 1, 1, 0, 0, 0);
-    EXPECT_EQ(ByTruncation(jd), (Civil{2009, 6, 1, 0, 59, 59}));  // truncation, as specified
+    EXPECT_EQ(ByTruncation(jd), (Civil{2009, 6, 1, 0, 59, 59}));  // truncated: the double lies a hair below 01:00
     EXPECT_EQ(ByRounding(jd), (Civil{2009, 6, 1, 1, 0, 0}));
     for (int s = 0; s < 86400; s += 7) {
         Civil c = ByRounding(2451544.5 + s / 86400.0);
@@ -153,7 +153,8 @@ TEST(SetCurrentDateTime, WritesCriteriaThenCurrentDateTime) {
     ResetSharedState();
 }
 
-// The Part's cases with the leap-year flag each returns; a delta of 0 changes nothing.
+// Worked carries across a month, a year and a leap day (checked by hand on the
+// calendar), with the leap-year flag each returns; a delta of 0 changes nothing.
 TEST(AddMinutesAndDays, CarryAcrossMonthYearAndLeapDay) {
     const struct { bool days; Civil from; int delta; Civil to; int leap; } cases[] = {
         {false, {2008, 12, 31, 23, 30, 0}, 45, {2009, 1, 1, 0, 15, 0}, 0},

@@ -23,7 +23,7 @@ constexpr double kMinute = 1 / 60.0;
 // completes it to the second.
 EclipseEvent Total2006() { return EclipseEvent{1, 4.0, 2006, 3, 29, 10, 11, 18, 0, 0}; }
 
-// The map's constants: 180 W at x 0, 0 at x 1207.5 (the Part's worked taps),
+// The map's constants: 180 W at x 0, 0 at x 1207.5 (worked taps on the map),
 // north at the top; a point put on the map and read back stays within a pixel.
 TEST(EclipseMapProjection, TapsAndPlacesAgree) {
     const struct {

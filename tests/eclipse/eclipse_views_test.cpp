@@ -115,7 +115,7 @@ protected:
 };
 
 // 2006-03-29's point of greatest eclipse (NASA 23 09.1' N, 16 44.9' E) as
-// the Part places it: x = width/2 + s - 120 s lon/180, y = y0 + 60 s - 60 s
+// the summary map places it: x = width/2 + s - 120 s lon/180, y = y0 + 60 s - 60 s
 // lat/90 with y0 13 s below the list (none here: 0); at scale 2 every offset
 // doubles and bitmap 6010 fills 480 x 240 pixels.
 TEST_F(EclipseViews, SummaryCrossAtThePointOfGreatestEclipse) {

@@ -287,4 +287,18 @@ TEST_F(FinderForm, PictureEphemerisAndCometButtons) {
               (std::vector<int>{kDesignationMessier, 30, 2024, 21, 0}));
 }
 
+// M31's picture shows from the finder both as Messier 31 and as NGC 224.
+TEST_F(FinderForm, M31PictureShowsAsMessierAndAsNgc) {
+    Start();
+    WriteM31Pictures();
+    for (int kind : {kDesignationMessier, kDesignationNgc}) {
+        Open(kHome, kind);
+        Keys(kind == kDesignationMessier ? "31" : "224");
+        Press(kFinderFind);
+        ASSERT_TRUE(Visible(kFinderCamera)) << kind;
+        Press(kFinderCamera);
+        EXPECT_TRUE(PictureShownAndClosed()) << kind;
+    }
+}
+
 }  // namespace

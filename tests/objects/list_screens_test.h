@@ -35,6 +35,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "scope/meade_simulation.h"
+#include "support/jpeg_file.h"
 #include "support/list_entries.h"
 #include "support/object_file_fixture.h"
 #include "support/program_fixture.h"
@@ -191,6 +192,27 @@ protected:
             selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
             selectionCurrentRow = 0;
         });
+    }
+    // M31's picture under the names the set-up gives it (its Messier name and
+    // its NGC number), 64 x 48 pixels of kPictureColour.
+    static constexpr uint32_t kPictureColour = 0xC83C28;
+    void WriteM31Pictures() const {
+        std::vector<unsigned char> pixels;
+        for (int i = 0; i < 64 * 48; ++i) pixels.insert(pixels.end(), {0xC8, 0x3C, 0x28});
+        for (const char* path : {"img/messier/M31.jpg", "img/ngc/NGC224.jpg"}) {
+            std::filesystem::create_directories((folder.path() / path).parent_path());
+            ASSERT_TRUE(WriteJpegFile((folder.path() / path).string(), 64, 48, pixels));
+        }
+    }
+    // The picture viewer shows the picture at the screen's centre (not a blank
+    // screen); a tap then closes it.
+    bool PictureShownAndClosed() {
+        const uint32_t p = harness.pixel(120, 160);
+        auto near = [p](int shift) { return std::abs(static_cast<int>((p >> shift) & 0xFF) -
+                                                     static_cast<int>((kPictureColour >> shift) & 0xFF)) <= 12; };
+        const bool shown = near(16) && near(8) && near(0);
+        harness.tap(120, 160);
+        return shown;
     }
     static std::string Names() {
         std::string s;

@@ -525,4 +525,16 @@ TEST_F(ObjectInfoForm, HardwareKeysAndUsage) {
     EXPECT_EQ(Names(), "Jupiter");
 }
 
+// M31's picture, as the set-up names it, shows from the Messier tab: the
+// picture button opens the viewer on it.
+TEST_F(ObjectInfoForm, M31PictureShows) {
+    Begin();
+    WriteM31Pictures();
+    OpenOn(kMessierTab, 31);
+    ASSERT_TRUE(Visible(kInfoImage));
+    Press(kInfoImage);
+    EXPECT_STREQ(imageRequest.tested, "M31.jpg");
+    EXPECT_TRUE(PictureShownAndClosed());
+}
+
 }  // namespace

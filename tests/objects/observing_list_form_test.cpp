@@ -278,7 +278,7 @@ TEST_F(ListForm, HelpTexts) {
     for (int key : {2, 2, 4}) Press(kFinderDigit0 + key);
     Press(kFinderFind);
     Press(kFinderDescription);
-    EXPECT_EQ(BoxText(), "No description available.\n");
+    EXPECT_EQ(BoxText(), "No description available.\nNot found: data/zendavori_obj_18k_desc.ppc");
     Answer(pl::IDOK);
 }
 
@@ -306,5 +306,24 @@ TEST_P(ListLayout, ListGrowsByTheExtraHeight) {
 INSTANTIATE_TEST_SUITE_P(Screens, ListLayout,
                          ::testing::Values(std::tuple{480, 640, 192, 466, true}, std::tuple{240, 400, 96, 313, true},
                                            std::tuple{320, 240, 96, 153, false}));
+
+// M31's picture shows from the observing list for an entry of the Messier
+// list and for the NGC record of the same object.
+TEST_F(ListForm, M31PictureShowsForItsMessierAndNgcEntries) {
+    Start();
+    WriteM31Pictures();
+    SelectionEntry messier = ListEntry("M31", kDesignationMessier, 31, 0, 0.71f, 41.27f);
+    messier.source = kSourceMessier, messier.sourceIndex = 30;
+    SelectionEntry ngc = ListEntry("NGC224", kDesignationNgc, 224, 0, 0.71f, 41.27f);
+    ngc.source = 8;
+    Put({messier, ngc});
+    Open();
+    for (int row : {0, 1}) {
+        TapRow(row);
+        ASSERT_TRUE(Visible(kPicture)) << row;
+        Press(kPicture);
+        EXPECT_TRUE(PictureShownAndClosed()) << row;
+    }
+}
 
 }  // namespace

@@ -215,6 +215,26 @@ TEST_F(SdlBackendTest, KeysBecomeTheHandheldsKeysAndTextItsCharacters) {
     EXPECT_EQ(chars, (std::vector<WParam>{'a', 0xE9, 0x95}));
 }
 
+// The key map the README gives: F1 to F4 are the handheld's four hardware
+// keys, Enter (the main one or the keypad's) its action key, the arrows its
+// direction pad.
+TEST_F(SdlBackendTest, ReadmeKeyMapGivesTheHandheldsKeys) {
+    SetFocus(main);
+    const std::pair<SDL_Keycode, WParam> map[] = {
+        {SDLK_F1, VK_APP1},       {SDLK_F2, VK_APP2},         {SDLK_F3, VK_APP3}, {SDLK_F4, VK_APP4},
+        {SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_UP, VK_UP},   {SDLK_DOWN, VK_DOWN},
+        {SDLK_LEFT, VK_LEFT},     {SDLK_RIGHT, VK_RIGHT}};
+    std::vector<WParam> expected, keys;
+    for (auto [key, vk] : map) {
+        Push(Key(SDL_KEYDOWN, key));
+        Push(Key(SDL_KEYUP, key));
+        expected.push_back(vk);
+    }
+    Pump();
+    for (const testwin::Record& r : rec.Of(WM_KEYDOWN, main)) keys.push_back(r.wParam);
+    EXPECT_EQ(keys, expected);
+}
+
 // Control let go before the letter: the letter's release still comes.
 TEST_F(SdlBackendTest, LetterReleasedAfterControlStayedDownForEver) {
     SetFocus(main);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "convert/deep_sky_sources.h"
+#include "convert/picture_files.h"
 #include "convert/small_files.h"
 #include "convert/source_files.h"
 #include "convert/star_sources.h"
@@ -77,12 +78,29 @@ int CheckMarkers(const std::string& bytes) {
     return 0;
 }
 
+int CheckPictureCredits(const std::string& bytes) {
+    for (const auto& [file, credit] : convert::ParsePictureCredits(bytes, "textures.json"))
+        if (file.size() > bytes.size() || credit.size() > bytes.size()) return 5;
+    return 0;
+}
+
+int CheckPng(const std::string& bytes) {
+    convert::RgbPicture p = convert::DecodePng(bytes, "picture.png");
+    if (p.rgb.size() != std::size_t{3} * p.width * p.height) return 6;
+    convert::RgbPicture small = convert::ShrinkPicture(p, 16);
+    if (small.width > 16 || small.height > 16 || small.rgb.size() != std::size_t{3} * small.width * small.height)
+        return 6;
+    return 0;
+}
+
 }  // namespace
 
 int RunCatalogueSources(const uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    static int (*const kReaders[])(const std::string&) = {CheckDeepSky, CheckNames,   CheckStars,        CheckBsc,
-                                                          CheckCrossId, CheckFigures, CheckNomenclature, CheckMarkers};
+    static int (*const kReaders[])(const std::string&) = {CheckDeepSky,        CheckNames,   CheckStars,
+                                                          CheckBsc,            CheckCrossId, CheckFigures,
+                                                          CheckNomenclature,   CheckMarkers, CheckPictureCredits,
+                                                          CheckPng};
     std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     try {
         return kReaders[data[0] % std::size(kReaders)](bytes);

@@ -344,7 +344,7 @@ TEST_F(SatellitesForm, ExportFromTheDataView) {
 TEST_F(SatellitesForm, ImportWithoutDatabase) {
     Start();
     MainCommand(1032);
-    EXPECT_EQ(BoxText(), "Satellite database isn't open!\n");
+    EXPECT_EQ(BoxText(), "Satellite database isn't open!\nNot found: data/zendavori_satellites.ppc");
     AnswerAll();
     form = GetCurrentFormDialog();
     EXPECT_EQ(State().satelliteIndex, -1);
