@@ -5,10 +5,14 @@
 
 namespace {
 
+// The bound in plain decimals, without trailing zeros: "10000", "0.00001".
 std::string Bound(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", v);
-    return text;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.10f", v);
+    std::string bound = text;
+    bound.erase(bound.find_last_not_of('0') + 1);
+    if (bound.back() == '.') bound.pop_back();
+    return bound == "-0" ? "0" : bound;
 }
 
 }  // namespace

@@ -20,5 +20,5 @@ bool InValueRange(double value, const ValueRange& range);
 // "<label> must be between <low> and <high><unit>"; "above <low>" for an open
 // low end, "below <high>" for an open high end ("at least" and "at most" for
 // the closed end beside it); "a whole number " before the range for whole
-// numbers. Bounds are written with up to 10 significant digits.
+// numbers. Bounds are written in plain decimals (up to 10 after the point).
 std::string ValueRangeRefusal(const char* label, const ValueRange& range);

@@ -25,17 +25,19 @@ constexpr char kCometName[] = "zendavori_comet.ppc";
 constexpr double kGaussDegreesPerDay = 0.9856076686;
 
 // The values each element field accepts: the record's years, the calendar,
-// distances above 0 up to 10000 AU, angles of a circle (inclinations of half
-// of one), an eccentricity below 1 for a minor planet (a comet's up to 100,
-// far beyond any hyperbolic visitor) and magnitudes within 100.
+// distances from the least the display shows (0.00001 AU) up to 10000 AU,
+// angles of a circle (inclinations of half of one), an eccentricity that the
+// display shows below 1 for a minor planet (a comet's up to 100, far beyond
+// any hyperbolic visitor) and magnitudes within 100. Every bound is one the
+// display can show, so that a value taken shows a text that is taken again.
 constexpr char kDegrees[] = "\xB0";
 constexpr ValueRange kYears{-32768, 32767, false, false, true};
 constexpr ValueRange kMonths{1, 12, false, false, true};
-constexpr ValueRange kDistances{0, 10000, true, false, false, " AU"};
+constexpr ValueRange kDistances{0.00001, 10000, false, false, false, " AU"};
 constexpr ValueRange kCircle{0, 360, false, false, false, kDegrees};
 constexpr ValueRange kInclinations{0, 180, false, false, false, kDegrees};
 constexpr ValueRange kCometEccentricities{0, 100};
-constexpr ValueRange kMinorPlanetEccentricities{0, 1, false, true};
+constexpr ValueRange kMinorPlanetEccentricities{0, 0.99999};
 constexpr ValueRange kMagnitudes{-100, 100};
 
 // A plain decimal text (blanks around it, an optional sign, digits with an
@@ -60,8 +62,12 @@ bool ReadPlainNumber(const std::string& text, T* value) {
 // the field's refusal in *refused.
 template <typename T>
 bool Take(const std::string& text, const char* label, const ValueRange& range, T* value, std::string* refused) {
+    // The bounds as T holds them, so that a bound typed is a bound taken.
+    ValueRange bounds = range;
+    bounds.low = static_cast<T>(range.low);
+    bounds.high = static_cast<T>(range.high);
     T read{};
-    if (ReadPlainNumber(text, &read) && InValueRange(read, range)) {
+    if (ReadPlainNumber(text, &read) && InValueRange(read, bounds)) {
         *value = read;
         return true;
     }
@@ -104,14 +110,15 @@ double PerihelionTime(const Checked& c) {
 }
 
 // The date fields: whole year and month, the day from 0 (the astronomers' day
-// 0) to below the month's last day + 1.
+// 0, the month before's last) to the month's last day + 1 (the next month's
+// first).
 bool CheckDate(const CometElementTexts& t, bool comet, Checked* c, std::string* refused) {
     double year = 0, month = 0;
     if (!Take(t.year, "Year", kYears, &year, refused) || !Take(t.month, "Month", kMonths, &month, refused))
         return false;
     c->year = static_cast<int>(year);
     c->month = static_cast<int>(month);
-    const ValueRange days{0, GetDaysInMonth(c->month, c->year) + 1.0, false, true};
+    const ValueRange days{0, GetDaysInMonth(c->month, c->year) + 1.0};
     if (!comet) return Take(t.day, "Day", days, &c->day, refused);
     float day = 0;
     if (!Take(t.day, "Day", days, &day, refused)) return false;

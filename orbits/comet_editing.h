@@ -21,11 +21,11 @@ struct CometElementTexts {
 // plain decimal number (blanks around it and a sign allowed; no exponent),
 // correctly rounded to the precision the record keeps it in, and that value is
 // checked and stored: a whole year -32768..32767 and month 1..12, a day from 0
-// (the astronomers' day 0) to below the month's last day + 1, q or a above 0
-// and at most 10000 AU, the mean anomaly (minor planets), the argument of
-// perihelion and the node 0..360 degrees, the inclination 0..180 degrees, e
-// from 0 (below 1 for a minor planet, at most 100 for a comet), H within
-// -100..100. A minor planet also gets what the solver reads: q = a (1 - e) and
+// (the astronomers' day 0) to the month's last day + 1, q or a 0.00001..10000
+// AU, the mean anomaly (minor planets), the argument of perihelion and the
+// node 0..360 degrees, the inclination 0..180 degrees, e from 0 to 0.99999
+// for a minor planet and to 100 for a comet, H within -100..100: every value
+// taken shows a text that is taken again. A minor planet also gets what the solver reads: q = a (1 - e) and
 // the perihelion time epoch - M / n with n = 0.9856076686 / a^1.5 degrees a
 // day, as year, month and day, which must fall in the years -32767..32767.
 // False with the refusal of the first field refused in *refused ("Inclination

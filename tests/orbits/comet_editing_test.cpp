@@ -42,7 +42,7 @@ double EccentricAnomaly(double m, double e) {
 }
 
 // Every refusal is the field's message with its range, and leaves the record
-// as it was; the astronomers' day 0 and the last day's fraction are accepted.
+// as it was; the astronomers' day 0 and the next month's first are accepted.
 TEST(CometElementTexts, RefusedFieldsKeepTheRecord) {
     struct Case {
         const char* what;
@@ -57,16 +57,16 @@ TEST(CometElementTexts, RefusedFieldsKeepTheRecord) {
     };
     const char* const month = "Month must be a whole number between 1 and 12";
     const char* const year = "Year must be a whole number between -32768 and 32767";
-    const char* const q = "Perihelion Distance must be above 0 and at most 10000 AU";
+    const char* const q = "Perihelion Distance must be between 0.00001 and 10000 AU";
     const char* const node = "Longitude Asc. Node must be between 0 and 360\xB0";
     const char* const inclination = "Inclination must be between 0 and 180\xB0";
-    const char* const minorE = "Orbit Eccentricity must be at least 0 and below 1";
+    const char* const minorE = "Orbit Eccentricity must be between 0 and 0.99999";
     const Case cases[] = {
         {"month 13", Texts("13"), true, month},
         {"month 0", Texts("0"), true, month},
-        {"day 32 of July", Texts("07", "32.0"), true, "Day must be at least 0 and below 32"},
-        {"day 30 of February 2024", with([](CometElementTexts& t) { t.month = "2", t.day = "30"; }), true,
-         "Day must be at least 0 and below 30"},
+        {"day 32.5 of July", Texts("07", "32.5"), true, "Day must be between 0 and 32"},
+        {"day 30.5 of February 2024", with([](CometElementTexts& t) { t.month = "2", t.day = "30.5"; }), true,
+         "Day must be between 0 and 30"},
         {"year out of range", with([](CometElementTexts& t) { t.year = "40000"; }), true, year},
         {"letters", with([](CometElementTexts& t) { t.year = "20x4"; }), false, year},
         {"q 0", with([](CometElementTexts& t) { t.distance = "0"; }), true, q},
@@ -75,15 +75,16 @@ TEST(CometElementTexts, RefusedFieldsKeepTheRecord) {
         {"q 12500000000000000000 AU", with([](CometElementTexts& t) { t.distance = "12500000000000000000"; }), true,
          q},
         {"a negative", with([](CometElementTexts& t) { t.distance = "-2"; }), false,
-         "Semi Major Axis must be above 0 and at most 10000 AU"},
+         "Semi Major Axis must be between 0.00001 and 10000 AU"},
         {"M missing", with([](CometElementTexts& t) { t.distance = "2"; }), false,
          "Mean Anomaly must be between 0 and 360\xB0"},
         {"e negative", with([](CometElementTexts& t) { t.eccentricity = "-0.1"; }), true,
          "Orbit Eccentricity must be between 0 and 100"},
         {"e 1 of a minor planet", with([](CometElementTexts& t) { t.eccentricity = "1", t.meanAnomaly = "5"; }),
          false, minorE},
-        {"e that rounds to 1 in single precision",
-         with([](CometElementTexts& t) { t.eccentricity = "0.999999999", t.meanAnomaly = "5"; }), false, minorE},
+        {"e that the display shows as 1",
+         with([](CometElementTexts& t) { t.eccentricity = "0.999996", t.meanAnomaly = "5"; }), false, minorE},
+        {"q that the display shows as 0", with([](CometElementTexts& t) { t.distance = "0.000004"; }), true, q},
         {"angle not a number", with([](CometElementTexts& t) { t.node = "nan"; }), true, node},
         {"node of 73 digits", with([](CometElementTexts& t) { t.node = "1" + std::string(72, '0'); }), true, node},
         {"node 360.5", with([](CometElementTexts& t) { t.node = "360.5"; }), true, node},
@@ -111,7 +112,7 @@ TEST(CometElementTexts, RefusedFieldsKeepTheRecord) {
     CometRecord record{};
     std::string refused;
     EXPECT_TRUE(ReadCometElementTexts(Texts("1", "0"), true, &record, &refused));
-    EXPECT_TRUE(ReadCometElementTexts(Texts("2", "29.99"), true, &record, &refused));  // 2024 is a leap year
+    EXPECT_TRUE(ReadCometElementTexts(Texts("2", "30"), true, &record, &refused));  // 2024 is a leap year
     // Blanks before a whole number: the value checked is the value stored.
     CometElementTexts blanks = Texts(" 12");
     blanks.year = " 2023";

@@ -329,7 +329,7 @@ TEST_F(OrbitForm, RefusedAndFailedSaves) {
         {2567, "13", "Month must be a whole number between 1 and 12\n"},
         {2572, "1" + std::string(72, '0'), "Longitude Asc. Node must be between 0 and 360\xB0\n"},
         {2573, "440000000000000000000000", "Inclination must be between 0 and 180\xB0\n"},
-        {2569, "12500000000000000000", "Perihelion Distance must be above 0 and at most 10000 AU\n"},
+        {2569, "12500000000000000000", "Perihelion Distance must be between 0.00001 and 10000 AU\n"},
     };
     for (const auto& c : cases) {
         Ui([] { NewCometElements(0); });
