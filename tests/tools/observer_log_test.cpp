@@ -122,7 +122,7 @@ TEST(ObserverLogRecord, FileNamesStayInTheFolder) {
 // observer_log_seeds.py and every input that ever found a fault) pass its checks.
 TEST(ObserverLogRecord, SavedFuzzInputsPass) {
     ResetWithDefaults();
-    EXPECT_GE(ReplayFuzzCorpus("observer_log_records", RunObserverLogRecord), 18);
+    EXPECT_GE(ReplayFuzzCorpus("observer_log_records", RunObserverLogRecord), 22);
     ResetObserverLog();
 }
 
