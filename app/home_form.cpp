@@ -194,11 +194,15 @@ void ShowButtons(pl::Hwnd form) {
     for (const IconButton& b : kIcons) ShowObject(form, b.id);
 }
 
+// The date and time form on the program's clock. A time chosen with Ok runs
+// on from the moment of Ok (the chart clock starts again from it, none of the
+// seconds before added); after Cancel nothing changes.
 void EditClock() {
     DateTime& t = currentDateTime;
-    if (EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second)) {
+    EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
+    if (DateTimeEditConfirmed()) {
         SetCurrentDateTime(t.year, t.month, t.day, t.hour, t.minute, 0);
-        UpdateChartTime(1);
+        RestartChartTime();
     }
     DrawHomeStatus();
     SaveScreen();

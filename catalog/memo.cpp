@@ -85,9 +85,12 @@ bool NextField(const char* text, int length, int* offset, char* field, int max) 
     return true;
 }
 
+// Appends a field after its separator. A ';' inside it becomes ',' and a CR
+// or LF a blank, so that the line reads back as the same eleven fields.
 void AppendField(std::string& line, const char* text) {
     if (!line.empty()) line += ';';
-    line += text[0] ? text : " ";
+    if (!text[0]) line += ' ';
+    for (const char* c = text; *c; ++c) line += *c == ';' ? ',' : IsLineEnd(*c) ? ' ' : *c;
 }
 
 // The entry as its line names it: planets by body index, the built-in lists by
@@ -352,7 +355,12 @@ int ImportMemoText(const char* text) {
             ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
             break;
         }
-        if (AddImportedLine(text + offset, &rec) == LineAdded::NoRoom) ++notImported;
+        // A place the list loader would drop is refused here, before the
+        // list and the chart take it.
+        if (!IsSkyPlace(rec.rightAscension, rec.declination))
+            ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
+        else if (AddImportedLine(text + offset, &rec) == LineAdded::NoRoom)
+            ++notImported;
         offset += consumed;
     }
     EndBusyIndicator(0);

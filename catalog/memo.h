@@ -31,8 +31,9 @@ int ReadMemoField(const char* src, char* dst, int max);
 int ParseListLine(const char* text, ObjectRecord* out);
 
 // Appends the line of `entry` at `end`, where `room` bytes are free; an empty
-// text field is written as one blank. Returns 1, or 0 (nothing written) when the
-// line does not fit.
+// text field is written as one blank, and inside a field ';' becomes ',' and
+// CR or LF a blank, so the line reads back as the same eleven fields. Returns
+// 1, or 0 (nothing written) when the line does not fit.
 int FormatListLine(char* end, std::size_t room, const SelectionEntry* entry);
 
 // Writes `text` to the memo file of the current minute,
@@ -64,7 +65,10 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size);
 
 // Builds a new observing list from memo text: the date and time of the list
 // become the current ones; Messier, Caldwell, Herschel 400 and best-of-NGC
-// lines take their catalogue records. A bad line stops the reading ("Failed to
-// load data. Check line"), a repeated object shows "Already loaded:". Returns
+// lines take their catalogue records. A line cut before its eleventh field
+// stops the reading ("Failed to load data. Check line" with the line); a line
+// whose place is no place on the sky (IsSkyPlace) is told the same way and
+// left out, and the reading goes on; a repeated object shows "Already
+// loaded:". Returns
 // the number of entries made; 0 also when the list cannot be allocated.
 int ImportMemoText(const char* text);

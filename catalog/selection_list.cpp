@@ -103,13 +103,13 @@ bool ShownInChartView(const SelectionEntry& e) {
     }
 }
 
+}  // namespace
+
 bool IsListed(const SelectionEntry* entries, int count, int designation, int32_t number) {
     for (int i = 0; i < count; ++i)
         if (entries[i].number == number && entries[i].designation == designation) return true;
     return false;
 }
-
-}  // namespace
 
 int GetSelectionListAllocated() { return allocated; }
 

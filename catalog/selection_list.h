@@ -48,6 +48,9 @@ void FreeSelectionList();
 // advances selectionShownCount.
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec);
 
+// Whether one of the first `count` entries has the number and designation.
+bool IsListed(const SelectionEntry* entries, int count, int designation, int32_t number);
+
 // True when MakeSelectionEntry would refuse any record for want of room: the
 // fill position has reached the fill limit or the list's allocation.
 bool SelectionFillIsFull();

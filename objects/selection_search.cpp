@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <set>
+#include <utility>
 
 #include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
@@ -98,19 +100,40 @@ void DrawStepTitle(const char* title, int dx = 10, int dy = 10) {
     DrawChars(title, Length(title), searchBox.x + dx, searchBox.y + dy);
 }
 
-// The search state of one run: the fill position and the criteria.
+// The search state of one run: where it began to fill, the fill position,
+// the criteria, and the objects that passed once the list was full (by
+// designation and number, each once), so that the search can tell how many
+// it found.
 struct Search {
+    int start;
     int fill;
     const SelectionCriteria& c;
+    std::set<std::pair<int, int32_t>> beyond;
     bool Full() const { return fill >= selectionFillLimit; }
     // Tests the record and makes it the next entry; the entry, or null.
     SelectionEntry* Offer(const ObjectRecord& rec, int sourceIndex, int source) {
         if (!TestSelectionCriteria(c, rec)) return nullptr;
+        if (Full()) {
+            if (!IsListed(selectionList, fill, RecordDesignation(rec), rec.number))
+                beyond.emplace(RecordDesignation(rec), rec.number);
+            return nullptr;
+        }
         selectionShownCount = fill;
         if (!MakeSelectionEntry(sourceIndex, source, selectionList, &rec)) return nullptr;
         return &selectionList[fill++];
     }
 };
+
+// A search cut at the list's size says how many objects it found.
+void TellCutSearch(const Search& s) {
+    if (s.beyond.empty()) return;
+    const int held = s.fill - s.start;
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "%d objects found and the list holds the first %d; raise Max Selected items to see them.",
+                  held + static_cast<int>(s.beyond.size()), held);
+    ShowInformation(text, "");
+}
 
 // The entry's display name: the first 14 characters of `name`.
 void CutName(SelectionEntry* entry, const char* name) {
@@ -126,7 +149,7 @@ void SearchPlanets(Search& s) {
     preferences.word[kPrefPositionMode] = kTopocentric;
     const SelectionCriteria& c = s.c;
     double jd = CriteriaJulianDay();
-    for (int body = 0; body < 10 && !s.Full(); ++body) {
+    for (int body = 0; body < 10; ++body) {
         BodyPosition p{};
         if (ComputeBody(&p, body, c.year, c.month, c.day, c.hour, c.minute, 0) != 0) continue;
         ObjectRecord r{};
@@ -147,7 +170,7 @@ void SearchPlanets(Search& s) {
 
 void SearchConstellations(Search& s) {
     DrawStepTitle("Checking Constellation");
-    for (int row = 0; row < kConstellationCount && !s.Full(); ++row) {
+    for (int row = 0; row < kConstellationCount; ++row) {
         const ConstellationRow& k = constellationTable[row];
         ObjectRecord r{};
         r.designationId = kDesignationConstellation;
@@ -164,7 +187,7 @@ void SearchConstellations(Search& s) {
 void SearchMeteorShowers(Search& s) {
     DrawStepTitle("Checking Meteor Showers", 5);
     double jd = CriteriaJulianDay();
-    for (int row = 0; row < kMeteorShowerCount && !s.Full(); ++row) {
+    for (int row = 0; row < kMeteorShowerCount; ++row) {
         const MeteorShowerRow& m = meteorShowerTable[row];
         ObjectRecord r{};
         r.designationId = kDesignationMeteor;
@@ -183,7 +206,7 @@ void SearchComets(Search& s) {
     DrawStepTitle("Checking Comets&Asteroid", 5);
     double jd = CriteriaJulianDay();
     int count = GetCometCount();
-    for (int i = 0; i < count && !s.Full(); ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i % 10 == 0) StepBusyIndicator(1);
         CometRecord comet;
         if (!GetCometData(i, &comet)) break;  // its message once; the records after it are no better
@@ -206,7 +229,7 @@ void SearchComets(Search& s) {
 // One of the numbered tables (Messier, Caldwell, best of NGC, Herschel).
 void SearchTable(Search& s, const char* title, bool (*get)(int, ObjectRecord*), int count, int source, int busyStep) {
     DrawStepTitle(title);
-    for (int i = 0; i < count && !s.Full(); ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i % busyStep == 0) StepBusyIndicator(1);
         ObjectRecord r{};
         if (!get(i, &r)) continue;
@@ -219,7 +242,7 @@ void SearchUserObjects(Search& s) {
     DrawStepTitle("Press any key to stop.", 10, 21);
     int count = GetUserObjectCount();
     if (count == 0 && s.c.catalogue == kDesignationUser) ShowInformation("No personnal object found.", "");
-    for (int i = 0; i < count && !s.Full(); ++i) {
+    for (int i = 0; i < count; ++i) {
         ObjectRecord r{};
         const ObjectReadResult read = ReadUserObjectRecord(i, &r);
         if (read == kObjectFailed) break;
@@ -243,7 +266,7 @@ void SearchObjectDatabase(Search& s) {
         first = designationTable[c].first;
         last = designationTable[c].last;
     }
-    for (int i = first; i < last && !s.Full(); ++i) {
+    for (int i = first; i < last; ++i) {
         if ((i - first) % 50 == 0) {
             if (i != first && IsArrowKeyDown()) break;
             char title[32];
@@ -267,7 +290,7 @@ void SearchBrightStars(Search& s) {
     selectionFillLimit = GetSelectedItemsCapacity() + count;
     int16_t savedType = selectionCriteria.type;
     selectionCriteria.type = kTypeStar;
-    for (int i = 0; i < count && !s.Full(); ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i % 15 == 0) StepBusyIndicator(1);
         BrightStarName name;
         if (!ReadBrightStarRecord(i, &name) || name.starIndex < 0 || name.starIndex >= kBrightStarTableCapacity) continue;
@@ -485,7 +508,8 @@ void BuildSelectionList() {
     selectionFillLimit = GetSelectedItemsCapacity();
     const SelectionCriteria& c = selectionCriteria;
     const int C = c.catalogue, T = c.type, K = c.classByte;
-    Search s{std::max(selectionShownCount, 0), c};
+    const int start = std::max(selectionShownCount, 0);
+    Search s{start, start, c, {}};
     DrawSearchBox();
     if ((T == kTypePlanet || T == 0) && (C == 0 || C == kDesignationPlanet) && K != kClassDoubleStar) SearchPlanets(s);
     if (C == kDesignationConstellation || T == kTypeConstellation) SearchConstellations(s);
@@ -508,6 +532,7 @@ void BuildSelectionList() {
     if (C == kDesignationBrightStar && T == 0) SearchBrightStars(s);
     InvalidateHorizonProjection();
     EndBusyIndicator(0);
+    TellCutSearch(s);
     selectionCount = s.fill;
     if (s.fill < GetSelectionListAllocated()) selectionList[s.fill].number = -1;
     selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, s.fill);

@@ -1,8 +1,8 @@
 #include "orbits/comet_editing.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -12,7 +12,7 @@
 #include "core/julian_day.h"
 #include "core/kept_file.h"
 #include "core/services.h"
-#include "core/text_numbers.h"
+#include "core/value_range.h"
 #include "orbits/comet_lists.h"
 
 namespace {
@@ -24,26 +24,55 @@ constexpr char kCometTemporary[] = "data\\zendavori_comet.ppc.tmp";
 constexpr char kCometName[] = "zendavori_comet.ppc";
 constexpr double kGaussDegreesPerDay = 0.9856076686;
 
-// A number of a text, false when the text is not a plain finite decimal
-// number (blank, letters, an exponent or hexadecimal form, trailing rubbish):
-// the value checked is the value stored.
-bool Number(const std::string& text, double* value) {
-    const char* s = text.c_str();
-    while (*s == ' ') ++s;
-    if (*s == '\0' || std::strspn(s, "0123456789+-. ") != std::strlen(s)) return false;
-    char* end = nullptr;
-    const double read = std::strtod(s, &end);
-    while (end && *end == ' ') ++end;
-    if (!end || *end != '\0' || !std::isfinite(read)) return false;
-    *value = ParseDouble(s);
-    return *value == read;
+// The values each element field accepts: the record's years, the calendar,
+// distances from the least the display shows (0.00001 AU) up to 10000 AU,
+// angles of a circle (inclinations of half of one), an eccentricity that the
+// display shows below 1 for a minor planet (a comet's up to 100, far beyond
+// any hyperbolic visitor) and magnitudes within 100. Every bound is one the
+// display can show, so that a value taken shows a text that is taken again.
+constexpr char kDegrees[] = "\xB0";
+constexpr ValueRange kYears{-32768, 32767, false, false, true};
+constexpr ValueRange kMonths{1, 12, false, false, true};
+constexpr ValueRange kDistances{0.00001, 10000, false, false, false, " AU"};
+constexpr ValueRange kCircle{0, 360, false, false, false, kDegrees};
+constexpr ValueRange kInclinations{0, 180, false, false, false, kDegrees};
+constexpr ValueRange kCometEccentricities{0, 100};
+constexpr ValueRange kMinorPlanetEccentricities{0, 0.99999};
+constexpr ValueRange kMagnitudes{-100, 100};
+
+// A plain decimal text (blanks around it, an optional sign, digits with an
+// optional fraction after '.'; no exponent, "inf", "nan" or hexadecimal form)
+// read once, correctly rounded to T: the value checked is the value stored.
+// False for any other text and for a value beyond T's range.
+template <typename T>
+bool ReadPlainNumber(const std::string& text, T* value) {
+    const char* s = text.data();
+    const char* end = s + text.size();
+    while (s < end && *s == ' ') ++s;
+    while (end > s && end[-1] == ' ') --end;
+    if (s < end && *s == '+' && ++s < end && *s == '-') return false;
+    T read{};
+    const auto [stop, error] = std::from_chars(s, end, read, std::chars_format::fixed);
+    if (s == end || error != std::errc() || stop != end || !std::isfinite(read)) return false;
+    *value = read;
+    return true;
 }
 
-bool Whole(const std::string& text, long low, long high, int* value) {
-    double v = 0;
-    if (!Number(text, &v) || v != std::floor(v) || v < low || v > high) return false;
-    *value = static_cast<int>(v);
-    return true;
+// One field read into *value when its text reads and lies in its range; else
+// the field's refusal in *refused.
+template <typename T>
+bool Take(const std::string& text, const char* label, const ValueRange& range, T* value, std::string* refused) {
+    // The bounds as T holds them, so that a bound typed is a bound taken.
+    ValueRange bounds = range;
+    bounds.low = static_cast<T>(range.low);
+    bounds.high = static_cast<T>(range.high);
+    T read{};
+    if (ReadPlainNumber(text, &read) && InValueRange(read, bounds)) {
+        *value = read;
+        return true;
+    }
+    *refused = ValueRangeRefusal(label, range);
+    return false;
 }
 
 std::string Fixed(double value, int decimals) {
@@ -61,7 +90,8 @@ void DateOfJulianDay(double jd, int* year, int* month, float* day) {
 
 struct Checked {
     int year = 0, month = 0;
-    double day = 0, distance = 0, meanAnomaly = 0, e = 0, w = 0, node = 0, inc = 0, magnitude = 0;
+    double day = 0;  // a comet's is the single-precision value it keeps
+    float distance = 0, meanAnomaly = 0, e = 0, w = 0, node = 0, inc = 0, magnitude = 0;
 };
 
 double EpochOf(const Checked& c) {
@@ -72,39 +102,58 @@ double EpochOf(const Checked& c) {
 // A minor planet's perihelion time T = epoch - M / n (days), NaN when it falls
 // outside the years a record holds.
 double PerihelionTime(const Checked& c) {
-    const double motion = kGaussDegreesPerDay / std::pow(c.distance, 1.5);
+    const double motion = kGaussDegreesPerDay / std::pow(static_cast<double>(c.distance), 1.5);
     const double t = EpochOf(c) - c.meanAnomaly / motion;
     const double first = JulianDayFromDateTime(-32767, 1, 1, 0, 0, 0, 0);
     const double last = JulianDayFromDateTime(32767, 12, 31, 0, 0, 0, 0);
     return t >= first && t <= last ? t : std::numeric_limits<double>::quiet_NaN();
 }
 
-// The texts checked; the label of the first refused field, or "".
-std::string Check(const CometElementTexts& t, bool comet, Checked* c) {
-    const char* date = comet ? "Time of perihelion" : "Epoch";
-    if (!Whole(t.year, -32768, 32767, &c->year)) return date;
-    if (!Whole(t.month, 1, 12, &c->month)) return date;
-    if (!Number(t.day, &c->day) || c->day < 0 || c->day >= GetDaysInMonth(c->month, c->year) + 1) return date;
-    if (!Number(t.distance, &c->distance) || c->distance <= 0)
-        return comet ? "Perihelion Distance" : "Semi Major Axis";
-    if (!comet && !Number(t.meanAnomaly, &c->meanAnomaly)) return "Mean Anomaly";
-    if (!Number(t.eccentricity, &c->e) || c->e < 0 || (!comet && c->e >= 1)) return "Orbit Eccentricity";
-    if (!Number(t.argPerihelion, &c->w)) return "Argmt. of Perihelion";
-    if (!Number(t.node, &c->node)) return "Longitude Asc. Node";
-    if (!Number(t.inclination, &c->inc)) return "Inclination";
-    if (!Number(t.magnitude, &c->magnitude)) return "Absolute Magnitude";
+// The date fields: whole year and month, the day from 0 (the astronomers' day
+// 0, the month before's last) to the month's last day + 1 (the next month's
+// first).
+bool CheckDate(const CometElementTexts& t, bool comet, Checked* c, std::string* refused) {
+    double year = 0, month = 0;
+    if (!Take(t.year, "Year", kYears, &year, refused) || !Take(t.month, "Month", kMonths, &month, refused))
+        return false;
+    c->year = static_cast<int>(year);
+    c->month = static_cast<int>(month);
+    const ValueRange days{0, GetDaysInMonth(c->month, c->year) + 1.0};
+    if (!comet) return Take(t.day, "Day", days, &c->day, refused);
+    float day = 0;
+    if (!Take(t.day, "Day", days, &day, refused)) return false;
+    c->day = day;
+    return true;
+}
+
+// The texts checked, each read once; false with the refusal of the first
+// field refused.
+bool Check(const CometElementTexts& t, bool comet, Checked* c, std::string* refused) {
+    if (!CheckDate(t, comet, c, refused) ||
+        !Take(t.distance, comet ? "Perihelion Distance" : "Semi Major Axis", kDistances, &c->distance, refused) ||
+        (!comet && !Take(t.meanAnomaly, "Mean Anomaly", kCircle, &c->meanAnomaly, refused)) ||
+        !Take(t.eccentricity, "Orbit Eccentricity", comet ? kCometEccentricities : kMinorPlanetEccentricities,
+              &c->e, refused) ||
+        !Take(t.argPerihelion, "Argmt. of Perihelion", kCircle, &c->w, refused) ||
+        !Take(t.node, "Longitude Asc. Node", kCircle, &c->node, refused) ||
+        !Take(t.inclination, "Inclination", kInclinations, &c->inc, refused) ||
+        !Take(t.magnitude, "Absolute Magnitude", kMagnitudes, &c->magnitude, refused))
+        return false;
     // The perihelion time of a minor planet must be a date of the record.
-    if (!comet && !std::isfinite(PerihelionTime(*c))) return "Mean Anomaly";
-    return "";
+    if (!comet && !std::isfinite(PerihelionTime(*c))) {
+        *refused = "The perihelion time of these elements falls outside the years -32767 to 32767";
+        return false;
+    }
+    return true;
 }
 
 // The minor planet's epoch date and elements, with the perihelion distance and
 // time the solver reads.
 void StoreMinorPlanet(const Checked& c, CometRecord* r) {
     r->epochJulianDay = static_cast<float>(EpochOf(c));
-    r->semiMajorAxis = static_cast<float>(c.distance);
-    r->meanAnomaly = static_cast<float>(c.meanAnomaly);
-    r->perihelionDistance = static_cast<float>(c.distance * (1.0 - c.e));
+    r->semiMajorAxis = c.distance;
+    r->meanAnomaly = c.meanAnomaly;
+    r->perihelionDistance = static_cast<float>(c.distance * (1.0 - static_cast<double>(c.e)));
     int year = 0, month = 0;
     DateOfJulianDay(PerihelionTime(c), &year, &month, &r->day);
     r->year = static_cast<int16_t>(year);
@@ -146,22 +195,22 @@ bool Rewrite(const std::vector<record_writer::Bytes>& records) {
 
 bool ReadCometElementTexts(const CometElementTexts& t, bool comet, CometRecord* record, std::string* refused) {
     Checked c;
-    *refused = Check(t, comet, &c);
-    if (!refused->empty()) return false;
+    refused->clear();
+    if (!Check(t, comet, &c, refused)) return false;
     CometRecord r = *record;
     r.kind = comet ? kCometRecordKind : kMinorPlanetRecordKind;
     std::memset(r.name, 0, sizeof r.name);
     std::snprintf(r.name, sizeof r.name, "%s", t.name.c_str());
-    r.eccentricity = static_cast<float>(c.e);
-    r.argPerihelion = static_cast<float>(c.w);
-    r.node = static_cast<float>(c.node);
-    r.inclination = static_cast<float>(c.inc);
-    r.absoluteMagnitude = static_cast<float>(c.magnitude);
+    r.eccentricity = c.e;
+    r.argPerihelion = c.w;
+    r.node = c.node;
+    r.inclination = c.inc;
+    r.absoluteMagnitude = c.magnitude;
     if (comet) {
         r.year = static_cast<int16_t>(c.year);
         r.month = static_cast<int16_t>(c.month);
         r.day = static_cast<float>(c.day);
-        r.perihelionDistance = static_cast<float>(c.distance);
+        r.perihelionDistance = c.distance;
     } else {
         StoreMinorPlanet(c, &r);
     }

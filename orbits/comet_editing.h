@@ -17,14 +17,19 @@ struct CometElementTexts {
 };
 
 // Reads the texts into `record` (kind 13 for a comet, 18 for a minor planet;
-// the slope and the bytes not shown are kept). A minor planet also gets what
-// the solver reads: q = a (1 - e) and the perihelion time epoch - M / n with
-// n = 0.9856076686 / a^1.5 degrees a day, as year, month and day. Refuses a
-// month outside 1..12, a day outside the month (0 .. its last day + 1, so
-// that the astronomers' day 0 stays possible), a year outside -32768..32767,
-// q or a of 0 or less, e below 0, e of 1 or more for a minor planet, and any
-// value that is not a finite number: false with the label of the refused
-// field in *refused and the record untouched.
+// the slope and the bytes not shown are kept). Each field is read once as a
+// plain decimal number (blanks around it and a sign allowed; no exponent),
+// correctly rounded to the precision the record keeps it in, and that value is
+// checked and stored: a whole year -32768..32767 and month 1..12, a day from 0
+// (the astronomers' day 0) to the month's last day + 1, q or a 0.00001..10000
+// AU, the mean anomaly (minor planets), the argument of perihelion and the
+// node 0..360 degrees, the inclination 0..180 degrees, e from 0 to 0.99999
+// for a minor planet and to 100 for a comet, H within -100..100: every value
+// taken shows a text that is taken again. A minor planet also gets what the solver reads: q = a (1 - e) and
+// the perihelion time epoch - M / n with n = 0.9856076686 / a^1.5 degrees a
+// day, as year, month and day, which must fall in the years -32767..32767.
+// False with the refusal of the first field refused in *refused ("Inclination
+// must be between 0 and 180\xB0") and the record untouched.
 bool ReadCometElementTexts(const CometElementTexts& texts, bool comet, CometRecord* record, std::string* refused);
 
 // The texts of a record as the element display shows them (a comet's

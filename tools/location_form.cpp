@@ -145,6 +145,13 @@ void TakeConditionAndName() {
     ReadField(kSiteNameField, kSiteNameChars, currentSite.name);
 }
 
+// The site's mark on the small world map, on the open form's field view.
+void DrawSiteMark() {
+    if (locationMap.mapMode != 0 || !SmallWorldMapShown() || !UseForm()) return;
+    DrawSmallWorldMap(currentSite.longitude, currentSite.latitude);
+    SaveScreen();
+}
+
 // The chart's state after a change of site: its clock and sidereal time, the
 // horizon positions of its object table, its sky rotation.
 void RefreshChartForSite() {
@@ -208,6 +215,18 @@ void SelectLocation() {
     ShowSiteInForm();
 }
 
+void ShowSiteOnOpening() {
+    if (locationListChoice >= 0) return SelectLocation();
+    siteLoaded = 1;
+    ReopenDatabases(0);
+    if (savedSiteIndex < 0) {
+        const int holder = FindSavedSiteOfSite();
+        savedSiteIndex = holder < 0 ? 0 : holder;
+    }
+    SetPopupList(kSiteTrigger, kSiteList, savedSiteIndex);
+    ShowSiteInForm();
+}
+
 void ShowSiteInForm() {
     const SiteRecord& site = currentSite;
     SetCheckbox(GetCurrentFormWindow(), kDaylightCheck, site.daylightSaving == 1);
@@ -217,7 +236,7 @@ void ShowSiteInForm() {
     SetField(kSiteNameField, name);
     ShowCoordinate(kLatitudeField, site.latitude, 'N', 'S');
     ShowCoordinate(kLongitudeField, site.longitude, 'W', 'E');
-    ReadSiteCoordinates();
+    DrawSiteMark();
     SetNumber(kElevationField, site.elevation);
     SetNumber(kZoneField, site.zoneMinutes - (site.daylightSaving == 1 ? 60 : 0));
     SetNumber(kTemperatureField, site.temperature);
@@ -231,9 +250,7 @@ void ReadSiteCoordinates() {
     // A value beyond the pole or the date line is no place: the site keeps its own.
     if (std::fabs(latitude) <= 90.0) SetSiteLatitude(currentSite, latitude);
     if (std::fabs(longitude) <= 180.0) currentSite.longitude = static_cast<float>(longitude);
-    if (locationMap.mapMode != 0 || !SmallWorldMapShown() || !UseForm()) return;
-    DrawSmallWorldMap(currentSite.longitude, currentSite.latitude);
-    SaveScreen();
+    DrawSiteMark();
 }
 
 bool ApplySiteFields() {
@@ -333,7 +350,7 @@ void OpenLocationForm() {
     PushFormHistory(kLocationForm);
     SetWorldMapRect(XywhRect{0, ScaleY(24), width, height - ScaleY(46)});
     locationMap.mapMode = 0;
-    SelectLocation();
+    ShowSiteOnOpening();
 }
 
 

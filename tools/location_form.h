@@ -59,6 +59,12 @@ void ReleaseLocationControls(pl::Hwnd form);
 // ("Latitude:" 12, "GMT (mn):" 5, ...); false for any other control.
 bool EditLocationField(pl::Hwnd form, int fieldId);
 
+// What the form shows when it opens: the place chosen in the location list
+// (through SelectLocation) when there is one; otherwise the site as it is,
+// unchanged to the bit, under the saved site that holds it (saved site 0
+// when none does, for the first selection of a run).
+void ShowSiteOnOpening();
+
 // Loads the site chosen in the location list (locationListChoice), else the
 // saved site savedSiteIndex, and shows it in the form. The first selection of
 // a run picks the saved site that holds the site; when none does, saved site 0
@@ -66,9 +72,10 @@ bool EditLocationField(pl::Hwnd form, int fieldId);
 void SelectLocation();
 
 // Writes the site into the controls: daylight saving, condition, name, the
-// coordinates with their hemisphere letters (read back at once by
-// ReadSiteCoordinates), elevation, the zone of standard time, temperature,
-// pressure and humidity.
+// coordinates with their hemisphere letters (with the site's mark on the
+// small world map; the site keeps its own values, the texts are read only
+// when the user types them), elevation, the zone of standard time,
+// temperature, pressure and humidity.
 void ShowSiteInForm();
 
 // Takes the latitude and longitude fields into the site (a last "S" or "E"

@@ -34,6 +34,7 @@ constexpr char kCorrupted[] = "It seems your log data are corrupted.";
 constexpr std::size_t kChunkLimit = 15884;  // a 16384-byte chunk less 500 for one more line
 constexpr int kObjectNameChars = 14;        // of a finder target or a list entry
 constexpr int kLastYear = kLastFormYear;
+constexpr int kMostEntriesOfAName = 9999;
 
 ObserverLogState& State() { return observerLogState; }
 
@@ -49,6 +50,32 @@ bool LessNoCase(const NameTableEntry& a, const NameTableEntry& b) {
         if (x != y || x == 0) return x < y;
     }
     return false;
+}
+
+// Whether `file` is "<stem>_<n>.log" (n of digits), in any case: the file a
+// later entry of the same name was kept in.
+bool IsNumberedFileOf(const std::string& file, const std::string& stem) {
+    const std::size_t n = stem.size();
+    if (file.size() < n + 6 || !EqualNoCase(file.substr(0, n).c_str(), stem.c_str()) || file[n] != '_' ||
+        !EqualNoCase(file.c_str() + file.size() - 4, ".log"))
+        return false;
+    return file.find_first_not_of("0123456789", n + 1) == file.size() - 4;
+}
+
+// The file an entry is written to. An edited entry that keeps its name stays
+// in the file it was loaded from; any other goes to "<name>.log", or beside an
+// entry of the same name to the first of "<name>_2.log", "<name>_3.log", ...
+// that no entry holds. "" when none is free.
+std::string FreeEntryFile(const std::string& folder, const char* name, const char* oldFile) {
+    const std::string file = ObserverLogFileName(name);
+    const std::string stem = file.substr(0, file.size() - 4);
+    if (oldFile && (EqualNoCase(oldFile, file.c_str()) || IsNumberedFileOf(oldFile, stem))) return oldFile;
+    if (!pl::FileExists(folder + file)) return file;
+    for (int n = 2; n <= kMostEntriesOfAName; ++n) {
+        std::string numbered = stem + "_" + std::to_string(n) + ".log";
+        if (!pl::FileExists(folder + numbered)) return numbered;
+    }
+    return "";
 }
 
 std::string EntryPath(int row) { return ObserverLogFolder() + State().names[row].data(); }
@@ -207,9 +234,9 @@ bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile) {
     std::string folder = ObserverLogFolder();
     pl::MakeDirectory(folder);
     record->magic = kObserverLogMagic;
-    std::string file = ObserverLogFileName(record->name);
-    std::string path = folder + file;
-    if (!ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), EncodeObserverLogRecord(*record))) {
+    const std::string file = FreeEntryFile(folder, record->name, oldFile && *oldFile ? oldFile : nullptr);
+    const std::string path = folder + (file.empty() ? ObserverLogFileName(record->name) : file);
+    if (file.empty() || !ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), EncodeObserverLogRecord(*record))) {
         ShowInformation(kWriteFailure, path);
         return false;
     }

@@ -1,5 +1,6 @@
 // The observer log: the user's notes taken at the telescope, one file
-// "<name>.log" per observed object or event in the "userlogs" folder of the
+// "<name>.log" (or "<name>_<n>.log" beside another entry of the same name)
+// per observed object or event in the "userlogs" folder of the
 // program folder, each holding one ObserverLogRecord. This file holds the
 // module state, the listing, loading, saving, deleting and text export of the
 // entries and the values a new entry starts with; the form (2600) is in
@@ -67,12 +68,15 @@ int ListObserverLogs();
 // then, the edit record as it was. On success the record's listIndex is `row`.
 bool LoadObserverLogAt(int row);
 
-// Writes `record` (magic set) as the entry of its name: through a temporary
-// file renamed over "<name>.log". When `oldFile` is given (the file an edited
-// entry was loaded from) and names another file, without regard to case, it
-// is deleted after the new file is in place. False with "Fail to write log
-// file." and the path when the file cannot be made or written; nothing is
-// deleted then.
+// Writes `record` (magic set) through a temporary file renamed into place. A
+// new entry never replaces another: it goes to "<name>.log", or beside an
+// entry of that name to the first free "<name>_2.log", "<name>_3.log", ...
+// (its own name unchanged). `oldFile` is the file an edited entry was loaded
+// from: while it is "<name>.log" or "<name>_<n>.log" of the record's name
+// (any case) the entry is written over it; an entry saved under another name
+// goes to a free file of that name and the old file is deleted after the new
+// one is in place. False with "Fail to write log file." and the path when the
+// file cannot be made or written; nothing is deleted then.
 bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile);
 
 // Deletes the file of entry `row` of the name table and lists the folder

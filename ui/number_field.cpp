@@ -1,10 +1,10 @@
 #include "ui/number_field.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "core/services.h"
+#include "core/value_range.h"
 #include "platform/dialog.h"
 #include "ui/text_input_dialog.h"
 
@@ -109,15 +109,8 @@ int HemisphereSign(const NumberField& field, char letter) {
     return 0;
 }
 
-bool InRange(const NumberField& field, double v) {
-    bool aboveLow = field.lowOpen ? v > field.low : v >= field.low;
-    return aboveLow && v <= field.high;
-}
-
-std::string Number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", v);
-    return text;
+ValueRange RangeOf(const NumberField& field) {
+    return ValueRange{field.low, field.high, field.lowOpen, false, field.form == NumberForm::Count, field.unit};
 }
 
 const char* ExampleOf(NumberForm form) {
@@ -149,17 +142,12 @@ bool ParseNumberField(const NumberField& field, const char* text, double* value)
     }
     if (*c.p != '\0' || !std::isfinite(magnitude)) return false;
     const bool hemisphereForm = field.form == NumberForm::Latitude || field.form == NumberForm::Longitude;
-    if (!InRange(field, hemisphereForm ? magnitude : sign * magnitude)) return false;
+    if (!InValueRange(hemisphereForm ? magnitude : sign * magnitude, RangeOf(field))) return false;
     *value = sign * magnitude;
     return true;
 }
 
-std::string NumberFieldMessage(const NumberField& field) {
-    std::string range = field.lowOpen ? "above " + Number(field.low) + " and at most " + Number(field.high)
-                                      : "between " + Number(field.low) + " and " + Number(field.high);
-    const char* kind = field.form == NumberForm::Count ? "a whole number " : "";
-    return std::string(field.label) + " must be " + kind + range + (field.unit ? field.unit : "");
-}
+std::string NumberFieldMessage(const NumberField& field) { return ValueRangeRefusal(field.label, RangeOf(field)); }
 
 void ShowNumberFieldRefusal(const NumberField& field) {
     ShowInformation(NumberFieldMessage(field), ExampleOf(field.form));

@@ -296,6 +296,39 @@ void Lists() {
          "NGC;7000;North America;BRTNB; ;20h59.3;44\xB0"
          "31.0;4.0;120;100;0\r\n");
     Seed("memos", "cut_line", "M;31;M31;GALXY;Sb;00:42:44\n");
+    Seed("memos", "place_off_the_sky",
+         "User;1;Far;GALXY; ;1000;10;9;0;0;0\n"
+         "User;2;South;GALXY; ;1;-95;9;0;0;0\n"
+         "NGC;224;Andromeda;GALXY;Sb;00:42:44;41:16:09;3.4;178;63;35\n");
+    Seed("memos", "places_at_the_ends",
+         "User;1;End of day;GALXY; ;23:59:59.9;89:59:59.9;9;0;0;0\n"
+         "User;2;Start;GALXY; ;0;-90;9;0;0;0\n"
+         "User;3;Late;GALXY; ;23.99999;-0.00001;9;0;0;0\n");
+}
+
+// Texts of the element fields, NUL-separated after the kind byte (odd: comet).
+void ElementTexts() {
+    auto texts = [](char kind, std::initializer_list<std::string> fields) {
+        std::string all(1, kind);
+        for (const std::string& f : fields) all += (all.size() > 1 ? std::string(1, '\0') : "") + f;
+        return all;
+    };
+    const std::pair<const char*, std::string> seeds[] = {
+        {"p2000_r2_linear", texts(1, {"P/2000 R2 (LINEAR)", "2019", "06", "17.8277", "1.62465", "", "0.53147",
+                                      "176.58420", "160.28551", "11.68710", "18.00"})},
+        {"ceres", texts(0, {"1 Ceres (A801 AA)", "2022", "08", "9.0000", "2.76662", "334.32718", "0.07864",
+                                "73.53162", "80.26643", "10.58679", "3.33"})},
+        {"hyperbolic_borisov", texts(1, {"2I/Borisov", "2019", "12", "8.5549", "2.00655", "", "3.35664", "209.12511",
+                                         "308.14801", "44.05270", "11.00"})},
+        {"node_of_73_digits", texts(1, {"Long", "2024", "07", "9.5", "0.9", "", "0.6", "165", "1" + std::string(72, '0')})},
+        {"inclination_4_4e23", texts(1, {"Wide", "2024", "07", "9.5", "0.9", "", "0.6", "165", "120",
+                                         "440000000000000000000000"})},
+        {"q_1_25e19", texts(1, {"Far", "2024", "07", "9.5", "12500000000000000000"})},
+        {"e_rounding_to_one", texts(0, {"Edge", "2003", "12", "27", "2.5", "30", "0.999999999"})},
+        {"exponent_and_signs", texts(1, {"Odd", " +2024 ", "7", "0", "1.5e-3", "", "+-0.5", "0x10", "nan", "inf"})},
+        {"kind_only", std::string(1, '\1')},
+    };
+    for (const auto& [name, text] : seeds) Seed("comet_element_texts", name, text);
 }
 
 void Texts() {
@@ -399,6 +432,7 @@ int main(int argc, char** argv) {
     Stars();
     Features();
     Lists();
+    ElementTexts();
     Texts();
     Pictures();
     return 0;

@@ -160,7 +160,7 @@ void SaveOrbitElements() {
     CometRecord record = orbitWorkRecord;
     std::string refused;
     if (!ReadCometElementTexts(FieldTexts(), orbitCometMode == 1, &record, &refused)) {
-        ShowInformation("Invalid orbital elements", refused);
+        ShowInformation(refused, "");
         return;
     }
     const int index = SaveCometRecord(orbitCometIndex, record);

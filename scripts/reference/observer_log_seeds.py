@@ -58,6 +58,10 @@ def main():
         "date_29_february_2023": entry(date=(2023, 2, 29, 12, 0)),
         "date_year_2200": entry(date=(2200, 1, 1, 0, 0)),
         "longer_file": entry() + b"\x00" * 100,
+        "name_jupiter": entry(name=b"Jupiter", comments=b"GRS on the meridian"),
+        "name_numbered_like_a_kept_entry": entry(name=b"Jupiter_2"),
+        "name_dots_only": entry(name=b".."),
+        "degree_signs": entry(location=b"Alt 12\xb0", comments=b"Sun -8\xb0, Moon 45\xb0"),
     }
     for name, data in seeds.items():
         with open(os.path.join(OUT, name), "wb") as f:

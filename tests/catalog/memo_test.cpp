@@ -214,6 +214,43 @@ TEST_F(MemoTest, RepeatedBadAndOutOfTableLines) {
               std::make_tuple(std::string("M200"), int16_t{kDesignationMessier}, 200, uint16_t{0}, uint16_t{200}));
 }
 
+// A line whose place is no place on the sky (as the list loader would find
+// it) is told with its text and left out; the next line is still read.
+TEST_F(MemoTest, LineOffTheSkyIsToldAndTheNextLineTaken) {
+    const std::string good = "NGC;224;M31;GALXY; ;00:42:44;41:16:09;3.4;178;63;0\n";
+    for (const char* bad : {"User;1;Far;GALXY; ;1000;10;9;0;0;0", "User;1;Far;GALXY; ;-0.5;10;9;0;0;0",
+                            "User;1;Far;GALXY; ;24:00:00;10;9;0;0;0", "User;1;Far;GALXY; ;1;95;9;0;0;0"}) {
+        ASSERT_EQ(ImportMemoText((std::string(bad) + "\n" + good).c_str()), 1) << bad;
+        EXPECT_EQ(TakeMessages(), Texts{std::string("Failed to load data. Check line|") + bad});
+        EXPECT_EQ(selectionList[0].number, 224) << bad;
+    }
+}
+
+// Names holding the separator or a line break are written so that the memo
+// imports back to as many entries at the same places.
+TEST_F(MemoTest, NamesWithSeparatorsReadBack) {
+    ASSERT_EQ(AllocSelectionList(), 1);
+    const char* names[] = {"Alpha;Beta", "Gamma", "Delta\r\nX"};
+    for (selectionShownCount = 0; selectionShownCount < 3; ++selectionShownCount) {
+        ObjectRecord r = fixture::SharedObject(kDesignationUser, selectionShownCount + 1);
+        std::snprintf(r.name, sizeof r.name, "%s", names[selectionShownCount]);
+        r.rightAscension = 1.5f + selectionShownCount, r.declination = -20.25f + 10 * selectionShownCount;
+        ASSERT_EQ(MakeSelectionEntry(selectionShownCount + 1, kSourceUser, selectionList, &r), 1);
+    }
+    selectionCount = 3;
+    ShowAll();
+    const std::vector<SelectionEntry> before = Entries();
+    ExportListToMemo();
+    char text[kMemoBufferSize];
+    ASSERT_TRUE(ReadMemoFile("20240305_zendamemo_2107.txt", text, sizeof text));
+    ASSERT_EQ(ImportMemoText(text), 3) << text;
+    EXPECT_EQ(std::string(selectionList[0].name) + "|" + selectionList[2].name, "Alpha,Beta|Delta  X");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(selectionList[i].rightAscension, before[i].rightAscension, 0.5 / 3600) << i;
+        EXPECT_NEAR(selectionList[i].declination, before[i].declination, 0.5 / 3600) << i;
+    }
+}
+
 // 40 different objects and room for 25 ("Max Selected items" at its default):
 // one message for the 15 lines left out, none of "Already loaded:" (they
 // never were). A line already in the list is still told of.

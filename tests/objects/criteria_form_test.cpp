@@ -82,6 +82,10 @@ TEST_F(CriteriaForm, NewReplacesAndAddAppends) {
     Open();
     Choose(kCriteriaCatalogTrigger, kCriteriaCatalogList, kMessierRow);
     FormCommand(kCriteriaAdd);
+    // The Messier objects are more than the list's room: the search says so.
+    EXPECT_EQ(BoxText().substr(BoxText().find(" objects found")),
+              " objects found and the list holds the first 23; raise Max Selected items to see them.\n");
+    AnswerAll();
     ASSERT_EQ(GetCurrentFormId(), kObservingListFormId);
     ASSERT_EQ(selectionCount, GetSelectedItemsCapacity());
     EXPECT_EQ(std::string(selectionList[0].name) + " " + selectionList[1].name + " " + selectionList[2].name,
@@ -89,6 +93,7 @@ TEST_F(CriteriaForm, NewReplacesAndAddAppends) {
     EXPECT_FALSE(InHistory(kCriteriaFormId));
     Open();
     FormCommand(kCriteriaNew);
+    AnswerAll();
     ASSERT_EQ(GetCurrentFormId(), kObservingListFormId);
     EXPECT_EQ(std::string(selectionList[0].name) + " " + selectionList[24].name, "M1 M25");
     EXPECT_FALSE(InHistory(kCriteriaFormId));

@@ -87,13 +87,46 @@ TEST_F(SelectionSearchTest, WholeSkyViewListsEveryBodyInBodyOrder) {
     EXPECT_EQ(selectionList[10].number, -1);
 }
 
-TEST_F(SelectionSearchTest, SearchStopsAtTheFillLimit) {
-    preferences.word[117] = 2;
-    preferences.word[18] = 0;  // 25 objects
-    PrepareSelection(0, 13, 0);
-    BuildSelectionList();
-    EXPECT_EQ(selectionCount, 25);
-    EXPECT_EQ(Name(0), "Andromeda");  // the constellation's full name, not its abbreviation
+// The list stops at "Max Selected items" (25) in catalogue order, and a search
+// cut there says how many objects it found: 40 user objects, the 89
+// constellations; the 10 bodies fit without a word.
+TEST_F(SelectionSearchTest, SearchCutAtTheFillLimitSaysHowManyItFound) {
+    std::vector<fixture::Bytes> records;
+    for (int n = 1; n <= 40; ++n) {
+        ObjectRecord o{};
+        o.designationId = kDesignationUser;
+        o.number = n;
+        o.objectType = 16;
+        o.rightAscension = 0.5f * n;
+        o.magnitude = 9.0f;
+        std::snprintf(o.name, sizeof o.name, "Obj%02d", n);
+        records.push_back(fixture::ObjectBytes(o));
+    }
+    folder.WriteDb("usercatalogs\\user.pdb", 26, 64, records);
+    std::strcpy(reinterpret_cast<char*>(&preferences.word[kPrefUserCatalogName]), "user.pdb");
+    ASSERT_TRUE(OpenUserCatalog());
+    preferences.word[117] = 2;  // the whole sky: no elevation criterion
+    preferences.word[18] = 0;   // 25 objects
+    const struct {
+        int catalogue, type, count;
+        const char* first;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {kDesignationUser, 0, 25, "Obj01",
+         {"40 objects found and the list holds the first 25; raise Max Selected items to see them."}},
+        {13, 0, 25, "Andromeda",  // the constellation's full name, not its abbreviation
+         {"89 objects found and the list holds the first 25; raise Max Selected items to see them."}},
+        {kDesignationPlanet, 27, 10, "Sun", {}},
+    };
+    for (const auto& c : cases) {
+        selectionShownCount = 0;
+        PrepareSelection(0, c.catalogue, c.type);
+        BuildSelectionList();
+        EXPECT_EQ(selectionCount, c.count) << c.first;
+        EXPECT_EQ(Name(0), c.first);
+        EXPECT_EQ(services.Texts(), c.messages) << c.first;
+        services.messages.clear();
+    }
 }
 
 TEST_F(SelectionSearchTest, OneShotCriteria) {

@@ -5,6 +5,7 @@
 
 #include "core/shared_state.h"
 #include "orbits/satellite_record_check.h"
+#include "support/comet_element_texts_entry.h"
 #include "support/comet_records_entry.h"
 #include "support/corpus_replay.h"
 #include "support/satellite_passes_entry.h"
@@ -17,7 +18,8 @@ int RunSatelliteRecords(const uint8_t* data, std::size_t size) {
 
 // Among the saved inputs: the decayed 28872, mean motions of 1e-8 to 1e-4
 // revolutions a day, a set that never sets for its site, a NaN inclination,
-// H = 1e30 and a perihelion of 1e-28 AU.
+// H = 1e30 and a perihelion of 1e-28 AU; element texts of real records, of
+// a node of 73 digits, an inclination of 4.4e23 and q of 1.25e19 AU.
 TEST(OrbitCorpus, EverySavedInputPassesTheChecks) {
     const struct {
         const char* target;
@@ -25,7 +27,8 @@ TEST(OrbitCorpus, EverySavedInputPassesTheChecks) {
         int seeds;
     } targets[] = {{"satellite_records", RunSatelliteRecords, 11},
                    {"satellite_passes", RunSatellitePasses, 11},
-                   {"comet_records", RunCometRecords, 11}};
+                   {"comet_records", RunCometRecords, 11},
+                   {"comet_element_texts", RunCometElementTexts, 9}};
     for (const auto& t : targets) EXPECT_GE(ReplayCorpus(ZENDAVORI_SOURCE_DIR, t.target, t.entry), t.seeds) << t.target;
     ResetSharedState();
 }

@@ -1,5 +1,6 @@
 #include "support/list_file_entries.h"
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/memo.h"
+#include "catalog/object_catalog.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
@@ -37,6 +39,27 @@ int CheckList() {
     if (selectionCount > GetSelectionListAllocated()) return 1;
     for (int i = 0; i < selectionCount; ++i)
         if (!std::memchr(selectionList[i].name, '\0', sizeof selectionList[i].name)) return 2;
+    return 0;
+}
+
+// 4 when an imported entry's place is no place on the sky; 5 when the list
+// exported and imported again holds another number of entries or other
+// places (beyond the half second of the display format, the hours wrapping).
+int CheckMemoRoundTrip() {
+    const std::vector<SelectionEntry> imported(selectionList, selectionList + selectionCount);
+    for (const SelectionEntry& e : imported)
+        if (!IsSkyPlace(e.rightAscension, e.declination)) return 4;
+    selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
+    ExportListToMemo();
+    static char again[kMemoBufferSize];
+    if (!ReadMemoFile("20240305_zendamemo_2107.txt", again, sizeof again)) return imported.empty() ? 0 : 5;
+    if (ImportMemoText(again) != static_cast<int>(imported.size())) return 5;
+    for (std::size_t i = 0; i < imported.size(); ++i) {
+        const double hours = std::fabs(selectionList[i].rightAscension - imported[i].rightAscension);
+        if (std::fmin(hours, 24.0 - hours) > 1.0 / 3600 ||
+            std::fabs(selectionList[i].declination - imported[i].declination) > 1.0 / 3600)
+            return 5;
+    }
     return 0;
 }
 
@@ -92,5 +115,6 @@ int RunMemos(const uint8_t* data, std::size_t size) {
         at += static_cast<std::size_t>(consumed);
     }
     ImportMemoText(text);
-    return CheckList();
+    if (int failed = CheckList()) return failed;
+    return CheckMemoRoundTrip();
 }

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/julian_day.h"
 #include "core/preferences.h"
+#include "support/fuzz_folder.h"
+#include "support/recording_services.h"
 #include "tools/observer_log.h"
 
 namespace {
@@ -27,6 +32,38 @@ bool OneLineOfFields(const std::string& line) {
 bool IsDate(const DateTime& t) {
     return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= GetDaysInMonth(t.month, t.year) && t.hour >= 0 &&
            t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.year >= 0;
+}
+
+std::vector<uint8_t> FileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// The record saved as a new entry, then again with other comments: two files
+// listed, the first as it was written, each reading back as saved.
+bool KeptBesideItself(ObserverLogRecord r) {
+    FuzzFolder folder;
+    RecordingServices services;
+    std::filesystem::remove_all(folder.path() / "userlogs");
+    ObserverLogRecord second = r;
+    SetLogText(second.comments, "second", kLogCommentsWidth - 1);
+    if (!WriteObserverLogEntry(&r, nullptr)) return false;
+    ListObserverLogs();
+    if (observerLogState.names.Count() != 1) return false;
+    const std::filesystem::path first = folder.path() / "userlogs" / observerLogState.names[0].data();
+    const std::vector<uint8_t> written = FileBytes(first);
+    if (!WriteObserverLogEntry(&second, nullptr)) return false;
+    ListObserverLogs();
+    if (observerLogState.names.Count() != 2 || FileBytes(first) != written ||
+        written != EncodeObserverLogRecord(r))
+        return false;
+    const std::vector<uint8_t> saved[] = {EncodeObserverLogRecord(r), EncodeObserverLogRecord(second)};
+    int matched = 0;
+    for (int i = 0; i < 2; ++i) {
+        const std::vector<uint8_t> bytes = FileBytes(folder.path() / "userlogs" / observerLogState.names[i].data());
+        matched += bytes == saved[0] || bytes == saved[1];
+    }
+    return matched == 2;
 }
 
 }  // namespace
@@ -55,5 +92,5 @@ int RunObserverLogRecord(const uint8_t* data, std::size_t size) {
     const bool taken = TakeObserverLogRecordDate(r);
     const DateTime& t = observerLogState.working;
     if (taken ? !IsDate(t) : std::memcmp(&t, &before, sizeof t) != 0) return 5;
-    return 0;
+    return KeptBesideItself(r) ? 0 : 6;
 }

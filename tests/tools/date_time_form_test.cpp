@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalog/databases.h"
+#include "chart/chart_clock.h"
 #include "core/shared_state.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
@@ -215,6 +216,39 @@ TEST_F(DateTimeForm, TimeChosenAfterNowHoldsAndNowAloneFollowsTheDevice) {
         EXPECT_EQ(Fields(currentDateTime), c.after) << c.what;
         EXPECT_EQ(dateTimeFixed, c.chooseTime ? 1 : 0) << c.what;
     }
+}
+
+// The home clock: 21:05:00 chosen 73 s after the chart clock's last tick
+// runs on from the moment of Ok, so a tick 130 s later gives 21:07:10; ten
+// rounds of opening and Cancel change nothing, and the next tick adds just
+// the 130 s that passed meanwhile.
+TEST_F(DateTimeForm, ChosenTimeRunsOnFromOkAndCancelKeepsIt) {
+    auto openClock = [this] {
+        FormCommand(5146);
+        dialog = pl::GetActiveWindow();
+        ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
+    };
+    auto tick = [this] {
+        Ui([] { EXPECT_EQ(UpdateChartTime(0), 1); });
+        return std::vector<int>{currentDateTime.hour, currentDateTime.minute, currentDateTime.second};
+    };
+    Ui([] { RestartChartTime(); });
+    harness.advance(73000);
+    openClock();
+    TapRow(kAfternoonHourList, 9);
+    TapRow(kMinuteList, 1);
+    Press(kDateTimeOk);
+    harness.advance(130000);
+    EXPECT_EQ(tick(), (std::vector<int>{21, 7, 10}));
+    openClock();
+    EXPECT_EQ(Text(kHourField) + ":" + Text(kMinuteField) + ":" + Text(kSecondField), "21:07:10");
+    Press(kDateTimeCancel);
+    for (int round = 0; round < 10; ++round) {
+        harness.advance(13000);
+        openClock();
+        Press(kDateTimeCancel);
+    }
+    EXPECT_EQ(tick(), (std::vector<int>{21, 9, 20}));
 }
 
 // A minute or second that is no number or outside 0..59 keeps the form open.

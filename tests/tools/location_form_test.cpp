@@ -57,7 +57,7 @@ protected:
             CloseCurrentForm();
             SetCurrentFormId(kLocationForm);
             pl::CreateDialog(kLocationForm, mainWindow, LocationControlsProc);
-            SelectLocation();
+            ShowSiteOnOpening();
         });
         form = GetCurrentFormDialog();
         ASSERT_NE(pl::GetDlgItem(form, kLatitudeField), nullptr);
@@ -67,26 +67,24 @@ protected:
     pl::Hwnd form = nullptr;
 };
 
-// A first start shows saved site 0 under "Site1"; after a start that loaded
-// the preferences, a site of the earlier run that no saved site holds stays.
-TEST_F(LocationControls, FirstSelectionTakesSavedSiteZeroOnlyOnAFirstStart) {
-    EXPECT_STREQ(currentSite.name, "");
-    EXPECT_EQ((std::vector<double>{currentSite.latitude, currentSite.longitude, double(currentSite.zoneMinutes),
-                                   double(currentSite.elevation), double(currentSite.skyCondition)}),
-              (std::vector<double>{0, 0, 0, 0, 3}));
+// Opening shows the site as it is: on a first start the start site under
+// "Site1"; a site that a saved site holds under that saved site's row.
+TEST_F(LocationControls, OpeningShowsTheSiteUnderTheSavedSiteHoldingIt) {
+    EXPECT_STREQ(currentSite.name, "None");
+    EXPECT_EQ((std::vector<double>{currentSite.latitude, currentSite.longitude, double(currentSite.zoneMinutes)}),
+              (std::vector<double>{51, 0, 0}));
     pl::Hwnd sites = pl::GetDlgItem(form, kSiteList);
     EXPECT_EQ(pl::ListViewGetItemText(sites, pl::ListViewGetSelectionMark(sites)), "Site1");
+    EXPECT_EQ(Text(kLatitudeField).back(), 'N');
     Ui([] {
         SetObserverSite(-2.35, 48.85, 60);
         std::strcpy(currentSite.name, "Kept");
-        SavePreferences();
-        ResetSiteRecord(currentSite);
-        LoadPreferences();
+        StoreSavedSite(2);
         ResetSiteSelection();
-        SelectLocation();
+        ShowSiteOnOpening();
     });
+    EXPECT_EQ(pl::ListViewGetItemText(sites, pl::ListViewGetSelectionMark(sites)), "Site3");
     EXPECT_STREQ(currentSite.name, "Kept");
-    EXPECT_FLOAT_EQ(currentSite.latitude, 48.85f);
     EXPECT_EQ(Text(kLongitudeField).back(), 'E');
 }
 
@@ -186,6 +184,7 @@ TEST_F(LocationControls, CoordinatesReadWithTheirHemispheres) {
                 preferences.word[kPrefDecFormat] = format;
                 SetObserverSite(p[1], p[0], 0);
                 ShowSiteInForm();
+                ReadSiteCoordinates();
             });
             double tolerance = (format == 3 ? 6.0 : 0.5) / 3600;
             EXPECT_NEAR(currentSite.latitude, p[0], tolerance) << format << " " << Text(kLatitudeField);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -119,6 +121,45 @@ TEST_F(LocationScreens, MapCentresOnTheSiteAndCancelRewritesTheFields) {
     EXPECT_EQ(Text(kLatitudeField), "51\xB0" "00'00 N");
     EXPECT_EQ(Text(kZoneField), "0");
     EXPECT_FLOAT_EQ(currentSite.latitude, 51.0f);
+}
+
+// Opening the form and leaving it with Cancel leave every field of the site
+// as it was, to the bit: on a first start (no saved site) and with a saved
+// site chosen that differs from the site.
+TEST_F(LocationScreens, OpeningAndCancelKeepTheSite) {
+    const struct {
+        const char* what;
+        void (*prepare)();
+    } cases[] = {
+        {"first start", [] { ResetSiteRecord(currentSite); }},
+        {"saved site 2 differs",
+         [] {
+             SetObserverSite(-151.215297, -33.856784, 600);
+             std::strcpy(currentSite.name, "Sydney");
+             currentSite.elevation = 58, currentSite.daylightSaving = 1, currentSite.skyCondition = 1;
+             currentSite.savedSites[1] = SavedSite{"Paris", 48.85f, -2.35f, 2, 35, 60, 0};
+             savedSiteIndex = 1;
+         }},
+    };
+    auto bytes = [] {
+        std::vector<uint8_t> b(offsetof(SiteRecord, daylightSaving) + sizeof currentSite.daylightSaving);
+        std::memcpy(b.data(), &currentSite, b.size());
+        return b;
+    };
+    for (const auto& c : cases) {
+        Press(kLocationCancel);
+        ASSERT_NE(GetCurrentFormId(), kLocationForm) << c.what;
+        Ui([&] {
+            ResetSiteSelection();
+            c.prepare();
+        });
+        const std::vector<uint8_t> before = bytes();
+        MainCommand(1002);
+        ASSERT_EQ(GetCurrentFormId(), kLocationForm) << c.what;
+        Press(kLocationCancel);
+        EXPECT_EQ(bytes(), before) << c.what;
+        MainCommand(1002);
+    }
 }
 
 // "Map" then "Ok" with no tap keeps the site to the bit, on the small
@@ -244,9 +285,9 @@ TEST_F(LocationScreens, LocationListChoosesWithWrappingPageKeys) {
         EXPECT_EQ(Text(kListLatitudeField), s.latitude);
         EXPECT_EQ(Text(kListLongitudeField), s.longitude);
     }
-    Press(kLocationListCancel);
+    Press(kLocationListCancel);  // the site stays as it was
     ASSERT_EQ(GetCurrentFormId(), kLocationForm);
-    EXPECT_EQ((std::vector<float>{currentSite.latitude, currentSite.longitude}), (std::vector<float>{0, 0}));
+    EXPECT_EQ((std::vector<float>{currentSite.latitude, currentSite.longitude}), (std::vector<float>{51, 0}));
     Press(kLocationListButton);
     Tap(RowCentre(pl::GetDlgItem(Form(), kLocationRows), 0));
     Press(kLocationListOk);

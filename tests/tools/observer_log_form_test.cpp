@@ -196,6 +196,33 @@ TEST_F(ObserverLogForm, EditAndDelete) {
     EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, kObserverLogList)), 1);
 }
 
+// A second entry for Jupiter is kept beside the first: after the program
+// quit, the log read afresh lists both and reads them back whole, the first
+// file as it was written.
+TEST_F(ObserverLogForm, SecondEntryOfAnObjectKeepsTheFirst) {
+    for (const char* comments : {"first night", "second night"}) {
+        Press(kLogNew);
+        Type(kLogObjectField, "Jupiter");
+        Type(kLogCommentsField, comments);
+        Press(kLogSave);
+    }
+    ASSERT_EQ(Files(), (std::vector<std::string>{"Jupiter.log", "Jupiter_2.log"}));
+    EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, kObserverLogList)), 2);
+    std::ifstream in(Logs() / "Jupiter.log", std::ios::binary);
+    const std::string first((std::istreambuf_iterator<char>(in)), {});
+    QuitProgram();
+    ResetObserverLog();
+    ListObserverLogs();
+    ASSERT_EQ(observerLogState.names.Count(), 2);
+    for (int row : {0, 1}) {
+        ASSERT_TRUE(LoadObserverLogAt(row));
+        EXPECT_EQ(std::string(observerLogState.record->name) + "|" + observerLogState.record->comments,
+                  row == 0 ? "Jupiter|first night" : "Jupiter|second night");
+    }
+    std::ifstream again(Logs() / "Jupiter.log", std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), {}), first);
+}
+
 TEST_F(ObserverLogForm, DamagedFilesAreTold) {
     std::ofstream(Logs() / "a.log", std::ios::binary) << std::string(100, 'x');
     PutEntry(Logs() / "b.log", "b", 5);

@@ -122,7 +122,7 @@ TEST(ObserverLogRecord, FileNamesStayInTheFolder) {
 // observer_log_seeds.py and every input that ever found a fault) pass its checks.
 TEST(ObserverLogRecord, SavedFuzzInputsPass) {
     ResetWithDefaults();
-    EXPECT_GE(ReplayFuzzCorpus("observer_log_records", RunObserverLogRecord), 18);
+    EXPECT_GE(ReplayFuzzCorpus("observer_log_records", RunObserverLogRecord), 22);
     ResetObserverLog();
 }
 
@@ -267,13 +267,19 @@ TEST_F(ObserverLogFiles, SavedNames) {
     ASSERT_TRUE(DecodeObserverLogRecord(b.data(), b.size(), &r));
     EXPECT_EQ(std::string(r.comments), "fourth");
     EXPECT_EQ(r.magic, 123456789u);
-    // Two new entries of one name are one file; "a/b" stays in the folder.
+    // A new entry never replaces another of its name: it is kept beside it
+    // under the first free number, its own name unchanged; an edited one
+    // stays in its own file. "a/b" stays in the folder.
     ASSERT_TRUE(Write("Vega"));
+    const Bytes first = Read("Vega.log");
     ASSERT_TRUE(Write("Vega", "again"));
+    ASSERT_TRUE(Write("VEGA", "third"));
+    ASSERT_TRUE(Write("Vega", "edited", "Vega_2.log"));
     ASSERT_TRUE(Write("a/b"));
-    EXPECT_EQ(Files().size(), 3u);
-    EXPECT_TRUE(fs::exists(Logs() / "Vega.log"));
-    EXPECT_TRUE(fs::exists(Logs() / "a_b.log"));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"M31.log", "VEGA_3.log", "Vega.log", "Vega_2.log", "a_b.log"}));
+    EXPECT_EQ(Read("Vega.log"), first);
+    ASSERT_TRUE(DecodeObserverLogRecord(Read("Vega_2.log").data(), kObserverLogRecordSize, &r));
+    EXPECT_EQ(std::string(r.name) + "|" + r.comments, "Vega|edited");
     EXPECT_TRUE(services.messages.empty());
 }
 
@@ -291,7 +297,7 @@ TEST_F(ObserverLogFiles, FailedSaveKeepsTheEarlierFile) {
     }
     ASSERT_EQ(services.messages.size(), 6u);
     EXPECT_EQ(services.messages[0].text, "Fail to write log file.");
-    EXPECT_EQ(services.messages[0].detail, Path("M 31.log"));
+    EXPECT_EQ(services.messages[0].detail, Path("M 31_2.log"));
     EXPECT_EQ(services.messages[1].detail, Path("M31.log"));
 }
 

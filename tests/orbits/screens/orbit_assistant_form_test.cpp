@@ -309,19 +309,45 @@ TEST_F(OrbitForm, SaveNewAndDelete) {
     EXPECT_STREQ(read.name, "2P/Encke");
 }
 
-// Month 13 is refused with the field's label and the file is unchanged; a
-// write that fails (a full disk) leaves the database as it was.
+// Ordinary values are taken and saved as read (node 6.56 and inclination
+// 11.68710, which a reader that was not correctly rounded refused); a value
+// beyond the field's single precision or outside its range is refused with
+// the field's one message and the file is unchanged; a write that fails (a
+// full disk) leaves the database as it was.
 TEST_F(OrbitForm, RefusedAndFailedSaves) {
     WriteComets(TwoComets());
     Start();
     Open();
     ChooseView(5);
+    const struct {
+        int field;
+        std::string text;
+        const char* box;  // "" when taken
+    } cases[] = {
+        {2572, "6.56", ""},
+        {2573, "11.68710", ""},
+        {2567, "13", "Month must be a whole number between 1 and 12\n"},
+        {2572, "1" + std::string(72, '0'), "Longitude Asc. Node must be between 0 and 360\xB0\n"},
+        {2573, "440000000000000000000000", "Inclination must be between 0 and 180\xB0\n"},
+        {2569, "12500000000000000000", "Perihelion Distance must be between 0.00001 and 10000 AU\n"},
+    };
+    for (const auto& c : cases) {
+        Ui([] { NewCometElements(0); });
+        const std::vector<char> before = CometFileBytes();
+        SetText(c.field, c.text.c_str());
+        Press(2575);
+        EXPECT_EQ(BoxCount(), *c.box ? 1 : 0) << c.text;
+        EXPECT_EQ(BoxText(), c.box) << c.text;
+        AnswerAll();
+        if (*c.box) {
+            EXPECT_EQ(CometFileBytes(), before) << c.text;
+        }
+    }
+    CometRecord read{};
+    Ui([&] { GetCometData(0, &read); });
+    EXPECT_EQ(std::vector<float>({read.node, read.inclination}), std::vector<float>({6.56f, 11.6871f}));
+    Ui([] { NewCometElements(0); });
     const std::vector<char> before = CometFileBytes();
-    SetText(2567, "13");
-    Press(2575);
-    EXPECT_EQ(BoxText(), "Invalid orbital elements\nTime of perihelion");
-    AnswerAll();
-    EXPECT_EQ(CometFileBytes(), before);
     SetText(2567, "02");
     pl::FailWritesAfter(100);
     Press(2575);
@@ -329,7 +355,6 @@ TEST_F(OrbitForm, RefusedAndFailedSaves) {
     EXPECT_EQ(BoxText(), "Could not save comet database\n");
     AnswerAll();
     EXPECT_EQ(CometFileBytes(), before);
-    CometRecord read{};
     Ui([&] { GetCometData(0, &read); });
     EXPECT_EQ(read.month, 1);
 }
