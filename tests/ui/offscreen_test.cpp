@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+
 #include "platform/drawing.h"
 #include "platform/framebuffer.h"
 #include "platform/screen.h"
@@ -11,6 +15,7 @@
 #include "support/recording_window.h"
 #include "ui/colors.h"
 #include "ui/primitives.h"
+#include "ui/rotated_curves.h"
 
 namespace {
 
@@ -125,12 +130,89 @@ TEST_F(OffscreenTest, DibLineIncludesBothEnds) {
     }
 }
 
+// Lines whose ends lie two thousand million pixels away still draw the pixels
+// of their walk that fall on the picture.
 TEST_F(OffscreenTest, PixelsOutsideTheDibAreDropped) {
     DrawWindowRecord* r = DibWindow(3, 3);
     SetForeColor(0x0000FF);
     for (auto [x, y] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 3}}) DrawPixel(x, y);
     DrawLine(-5, 1, 10, 1);
     EXPECT_EQ(Drawn(r), "...\n###\n...");
+    Fill(r, 0);
+    DrawLine(-2000000000, -2000000000, 2000000000, 2000000000);
+    DrawLine(2000000000, 0, -2000000000, 0);
+    EXPECT_EQ(Drawn(r), "###\n.#.\n..#");
+}
+
+// Lines and turned rings and parabolas that run far off the picture on every
+// side, each line drawn both ways, leave on it exactly the pixels that the
+// same drawing leaves in that area of a picture large enough to hold them
+// whole: on a DIB (both ends drawn) and on a bitmap without bits (the
+// platform's polyline), at the sizes of both screens.
+TEST_F(OffscreenTest, LinesFarOffThePictureDrawTheirPixelsOnIt) {
+    const double turn = 0.5, tilt = 1.1;  // radians about the screen's y axis, then its x axis
+    const double m[9] = {std::cos(turn), 0, std::sin(turn), std::sin(tilt) * std::sin(turn), std::cos(tilt),
+                         -std::sin(tilt) * std::cos(turn), -std::cos(tilt) * std::sin(turn), std::sin(tilt),
+                         std::cos(tilt) * std::cos(turn)};
+    int32_t matrix[9];
+    for (int i = 0; i < 9; ++i) matrix[i] = static_cast<int32_t>(std::lround(m[i] * (1 << 24)));
+    for (auto [w, h] : {std::pair{240, 320}, {480, 640}}) {
+        const int margin = h;  // how far past each side the lines reach
+        auto drawAll = [&](int dx, int dy) {
+            std::mt19937 rng(static_cast<unsigned>(w));
+            std::uniform_int_distribution<int> x(-margin, w + margin), y(-margin, h + margin);
+            // Along the edges, through the corners, and at slopes of 1/2 and 2,
+            // where the error term meets zero every other step.
+            const int edges[][4] = {{-margin, 0, w + margin, 0},
+                                    {-margin, h - 1, w + margin, h},
+                                    {-1, -margin, -1, h + margin},
+                                    {w - 1, -margin, w, h + margin},
+                                    {-margin, -margin, w + margin, h + margin},
+                                    {w + margin, -margin, -margin, h + margin},
+                                    {-margin, h / 2, w / 2, -margin},
+                                    {-margin, -margin / 2, w + margin, (w + margin) / 2},
+                                    {w / 2 - margin / 2, -margin, w / 2 + margin / 2, margin},
+                                    {w + margin, 7 - margin, -margin, 7 + w / 2}};
+            for (int i = 0; i < 300; ++i) {
+                int a[4] = {x(rng), y(rng), x(rng), y(rng)};
+                if (i < static_cast<int>(std::size(edges))) std::copy(edges[i], edges[i] + 4, a);
+                SetForeColor(i % 2 ? 0x0000FF : 0x00FF00);
+                DrawLine(a[0] + dx, a[1] + dy, a[2] + dx, a[3] + dy);
+                SetForeColor(i % 2 ? 0xFF0000 : 0x00FFFF);
+                DrawLine(a[2] + dx, a[3] + dy, a[0] + dx, a[1] + dy);
+            }
+            DrawRotatedRing(matrix, w / 2 + dx, h / 3 + dy, h, h / 2, 0x0000FF, 0xFF0000);
+            DrawRotatedRing(matrix, -w / 2 + dx, h + dy, w, w, 0x00FF00, 0xFFFF00);
+            DrawRotatedParabola(matrix, w / 3 + dx, h / 2 + dy, h / 4 * 4096, 0xFF00FF, 0x00FFFF);
+        };
+        for (bool dib : {true, false}) {
+            DrawWindowRecord* screen = DibWindow(w, h);
+            DrawWindowRecord* whole = dib ? Dib(w + 2 * margin, h + 2 * margin)
+                                          : CreateOffscreenWindow(w + 2 * margin, h + 2 * margin);
+            DrawWindowRecord* part = dib ? screen : CreateOffscreenWindow(w, h);
+            ASSERT_TRUE(whole && part);
+            SetDrawWindow(whole);
+            drawAll(margin, margin);
+            SetDrawWindow(part);
+            drawAll(0, 0);
+            DrawWindowRecord* cut = Dib(w, h);
+            CopyRectangle(whole, cut, XywhRect{margin, margin, w, h}, 0, 0, 0);
+            if (!dib) CopyRectangle(part, screen, XywhRect{0, 0, w, h}, 0, 0, 0);
+            int differ = 0, drawn = 0;
+            for (int py = 0; py < h; ++py)
+                for (int px = 0; px < w; ++px) {
+                    differ += Pixel(screen, px, py) != Pixel(cut, px, py);
+                    drawn += Pixel(screen, px, py) != 0;
+                }
+            EXPECT_EQ(differ, 0) << w << " x " << h << (dib ? " DIB" : " bitmap");
+            EXPECT_GT(drawn, 10 * w) << w << " x " << h << (dib ? " DIB" : " bitmap");
+            SetDrawWindow(screen);
+            if (!dib) {
+                DeleteOffscreenWindow(whole);
+                DeleteOffscreenWindow(part);
+            }
+        }
+    }
 }
 
 TEST_F(OffscreenTest, RectanglesFillOutlineAndRound) {
