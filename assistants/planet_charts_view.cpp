@@ -11,7 +11,6 @@
 #include "core/preferences.h"
 #include "ephemeris/planet_names.h"
 #include "platform/gdi.h"
-#include "platform/line_walk.h"
 #include "platform/window.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
@@ -74,14 +73,7 @@ Plot MakePlot(const ChartScale& s) {
 // clip does not reach it.
 void ClippedLine(int x1, int y1, int x2, int y2, pl::ColorRef colour, const XywhRect& clip) {
     SetForeColor(colour);
-    const DrawWindowRecord* r = GetDrawWindow();
-    if (!r || !r->dibBits) {
-        DrawLine(x1, y1, x2, y2);
-        return;
-    }
-    pl::WalkLine(x1, y1, x2, y2, true, [&clip](int x, int y) {
-        if (PointInRect(x, y, clip)) DrawPixel(x, y);
-    });
+    DrawLineInside(x1, y1, x2, y2, clip);
 }
 
 void Label(const char* text, int x, int y) { DrawLabelText(text, static_cast<int>(std::strlen(text)), x, y); }

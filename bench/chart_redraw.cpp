@@ -10,7 +10,9 @@
 // the list and the bright stars, the later ones (the timed ones) draw from those projections,
 // as the chart does between two steps of its clock. ShiftedSkyMap draws one frame of a drag of
 // that Sky Map (DrawShiftedChart) from the positions its redraw kept, each frame a few pixels
-// further, as the pen moves.
+// further, as the pen moves. SkyMapAtZoom and HorizonViewAtZoom redraw the same sky at the
+// widest field (step 0) and at the narrow steps 10..13, where most grid and figure lines run
+// far off the picture. record_system_calls: the record layer's system calls per redraw.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -19,6 +21,7 @@
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
 #include "catalog/object_catalog.h"
+#include "catalog/record_db.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/stellar_catalog.h"
@@ -101,10 +104,10 @@ struct ChartRedrawBench {
         CloseAllDatabases();
         ResetConstellationData();
     }
-    // The view at zoom 8, its projections made by a first redraw.
-    void Show(int view) {
+    // The view at a zoom step, its projections made by a first redraw.
+    void Show(int view, int zoom = kZoom) {
         chartView = view;
-        SetChartZoom(kZoom);
+        SetChartZoom(zoom);
         chartTimeRecord.horizonProjectionReady = 0;
         chartTimeRecord.sphereViewReady = 0;
         selectionCurrentRow = -1;
@@ -130,17 +133,20 @@ ChartRedrawBench& Bench() {
     return bench;
 }
 
-void Redraw(benchmark::State& state, int view, bool zenith = false) {
-    Bench().Show(view);
+void Redraw(benchmark::State& state, int view, bool zenith = false, int zoom = kZoom) {
+    Bench().Show(view, zoom);
     if (zenith) {
         selectionCurrentRow = -1;
         chartSelection = ObjectRecord{};
         RedrawSkyChart();
     }
+    const uint64_t calls = RecordDbSystemCalls();
     for (auto _ : state) {
         RedrawSkyChart();
         benchmark::ClobberMemory();
     }
+    state.counters["record_system_calls"] =
+        static_cast<double>(RecordDbSystemCalls() - calls) / static_cast<double>(state.iterations());
     int kept = 0;
     while (kept < kChartStarListCapacity && chartScreenLists.stars[kept].id != kStarListEnd) ++kept;
     state.counters["catalogue_stars_kept"] = kept;
@@ -152,6 +158,8 @@ void HorizonView(benchmark::State& state) { Redraw(state, 1); }
 void WholeSky(benchmark::State& state) { Redraw(state, 2); }
 // Nothing selected: the Horizon View about the zenith.
 void HorizonViewZenith(benchmark::State& state) { Redraw(state, 1, true); }
+void SkyMapAtZoom(benchmark::State& state) { Redraw(state, 0, false, static_cast<int>(state.range(0))); }
+void HorizonViewAtZoom(benchmark::State& state) { Redraw(state, 1, false, static_cast<int>(state.range(0))); }
 // A drag's frame of the Sky Map at zoom 8.
 void ShiftedSkyMap(benchmark::State& state) {
     Bench().Show(0);
@@ -170,5 +178,7 @@ BENCHMARK(ShiftedSkyMap)->Unit(benchmark::kMillisecond);
 BENCHMARK(HorizonView)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeSky)->Unit(benchmark::kMillisecond);
 BENCHMARK(HorizonViewZenith)->Unit(benchmark::kMillisecond);
+BENCHMARK(SkyMapAtZoom)->Arg(0)->DenseRange(10, 13)->Unit(benchmark::kMillisecond);
+BENCHMARK(HorizonViewAtZoom)->Arg(0)->DenseRange(10, 13)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -5,7 +5,7 @@
 // uniformly on the sphere with magnitudes 4..16, sizes 0.1'..60' and object
 // types of every class; a few hundred pass, fewer than the fill limit, so
 // every record is rated. Counters: the records of the file the object step
-// walks and the entries found.
+// walks, the entries found and the record layer's system calls per search.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -17,6 +17,7 @@
 
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/record_db.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
@@ -73,6 +74,7 @@ void BM_BuildSelectionList(benchmark::State& state) {
     preferences.word[kPrefChartType] = 2;
     AllocSelectionList();
     int found = 0;
+    const uint64_t calls = RecordDbSystemCalls();
     for (auto _ : state) {
         selectionShownCount = 0;
         PrepareSelection(0, 0, 0);
@@ -81,6 +83,8 @@ void BM_BuildSelectionList(benchmark::State& state) {
         BuildSelectionList();
         found = selectionCount;
     }
+    state.counters["record_system_calls"] =
+        static_cast<double>(RecordDbSystemCalls() - calls) / static_cast<double>(state.iterations());
     state.counters["records_tested"] = objectDb ? GetRecDbCount(objectDb) : 0;
     state.counters["entries_found"] = found;
     FreeSelectionList();

@@ -5,6 +5,8 @@
 //   constellation names and the stars of a 110,000-star stellar file ("Card Catalog" word 115 = 4,
 //   words 54 = 4 and 57 = 5: stars to 7.5 at zoom 5). Zoom 5 reads the file of level 5, so the
 //   110,000 stars are written under that name.
+//   Each frame is a batch of record reads, as in the chart's redraw; record_system_calls counts
+//   the record layer's system calls per frame.
 // - FormPicture: a form's simple picture (full 0) at zoom 3 of the same sky, 480 x 480.
 // Stars are uniform on the sphere (fixed seeds); catalogue magnitudes follow N(< m) ~ 10^(0.45 m),
 // about 14,000 stars to 7.5.
@@ -18,6 +20,7 @@
 
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
+#include "catalog/record_db.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
@@ -77,10 +80,14 @@ SkyMapBench& Bench() {
 void ChartFrame(benchmark::State& state) {
     SkyMapBench& b = Bench();
     int drawn = 0;
+    const uint64_t calls = RecordDbSystemCalls();
     for (auto _ : state) {
+        StartRecordBatch();
         DrawSkyMap(selectionList, kListEntries, XywhRect{0, 0, 480, 640}, b.surface, 5, 180.0f, 40.0f, 1);
         benchmark::ClobberMemory();
     }
+    state.counters["record_system_calls"] =
+        static_cast<double>(RecordDbSystemCalls() - calls) / static_cast<double>(state.iterations());
     for (int i = 0; i < kBrightStarCount; ++i) drawn += brightStarTable[i].hidden == 0;
     state.counters["bright_stars_drawn"] = drawn;
     int kept = 0;

@@ -1,6 +1,10 @@
 #include "catalog/record_db.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
 #include <set>
@@ -12,8 +16,6 @@
 namespace {
 
 constexpr uint32_t kMaxRecordSize = 65536;
-// A file up to this size is read whole when it is opened.
-constexpr off_t kWholeFileBytes = 1 << 20;
 // Bytes read at once from a larger file.
 constexpr std::size_t kWindowBytes = 1 << 16;
 
@@ -29,18 +31,21 @@ std::string BaseName(const std::string& name) {
 std::set<std::string> reportedCutFiles;
 constexpr std::size_t kReportedCutFilesMax = 64;
 
+// The current batch of reads, and the system calls made so far.
+uint64_t readBatch = 1;
+uint64_t systemCalls = 0;
+
 // The records a file of `fileSize` bytes holds whole.
-uint32_t RecordsPresent(off_t fileSize, uint32_t recordSize) {
+uint32_t RecordsPresent(int64_t fileSize, uint32_t recordSize) {
     if (fileSize <= 16) return 0;
-    off_t present = (fileSize - 16) / recordSize;
+    int64_t present = (fileSize - 16) / recordSize;
     return present > 0xFFFF ? 0xFFFFu : static_cast<uint32_t>(present);
 }
 
-// The header's count, or the records present when the file holds fewer (a
-// cut download, a full card): that file is reported as damaged.
-uint32_t CheckedRecordCount(const std::string& name, std::FILE* file, uint32_t headerCount, uint32_t recordSize) {
-    if (fseeko(file, 0, SEEK_END) != 0) return headerCount;
-    const off_t size = ftello(file);
+// The header's count, or the records present in a file of `size` bytes when it
+// holds fewer (a cut download, a full card): that file is reported as damaged.
+uint32_t CheckedRecordCount(const std::string& name, int64_t size, uint32_t headerCount, uint32_t recordSize) {
+    if (size < 0) return headerCount;
     const uint32_t present = RecordsPresent(size, recordSize);
     if ((headerCount & 0xFFFF) <= present) return headerCount;
     std::string key = name + "|" + std::to_string(size) + "|" + std::to_string(headerCount & 0xFFFF);
@@ -52,24 +57,48 @@ uint32_t CheckedRecordCount(const std::string& name, std::FILE* file, uint32_t h
     return present;
 }
 
+std::FILE* OpenFile(const std::string& name) {
+    ++systemCalls;
+    return pl::OpenFile(name, "rb");
+}
+
+void CloseFile(std::FILE* file) {
+    ++systemCalls;
+    std::fclose(file);
+}
+
 // The file's size now; -1 when it cannot be told.
-off_t FileSize(std::FILE* file) { return fseeko(file, 0, SEEK_END) == 0 ? ftello(file) : -1; }
+int64_t FileSize(std::FILE* file) {
+    struct stat info;
+    ++systemCalls;
+    return fstat(fileno(file), &info) == 0 ? static_cast<int64_t>(info.st_size) : -1;
+}
+
+// Reads up to `size` bytes from `offset` on without moving the stream; the
+// bytes read: fewer at the end of the file (a regular file reads short only
+// there), none on an error.
+std::size_t ReadAt(std::FILE* file, uint8_t* buffer, std::size_t size, int64_t offset) {
+    for (;;) {
+        ++systemCalls;
+        ssize_t n = pread(fileno(file), buffer, size, static_cast<off_t>(offset));
+        if (n >= 0) return static_cast<std::size_t>(n);
+        if (errno != EINTR) return 0;
+    }
+}
 
 // Reads up to the window's capacity from `offset` on into the window. False
-// when nothing could be read (a seek or read error, or the end of the file).
-bool FillWindow(RecordDbHandle* handle, off_t offset) {
-    handle->windowSize = 0;
-    if (fseeko(handle->file, offset, SEEK_SET) != 0) return false;
+// when nothing could be read (a read error, or the end of the file).
+bool FillWindow(RecordDbHandle* handle, int64_t offset) {
     handle->windowStart = offset;
-    handle->windowSize = std::fread(handle->window, 1, handle->windowCapacity, handle->file);
+    handle->windowSize = ReadAt(handle->file, handle->window, handle->windowCapacity, offset);
     return handle->windowSize > 0;
 }
 
 // Reads the whole file of `size` bytes into the window, when it is small
 // enough; a larger file gets an empty window of kWindowBytes (at least one
 // record) that is filled on the first read.
-bool MakeWindow(RecordDbHandle* handle, off_t size) {
-    handle->wholeFile = size > 0 && size <= kWholeFileBytes;
+bool MakeWindow(RecordDbHandle* handle, int64_t size) {
+    handle->wholeFile = size > 0 && size <= kRecordDbWholeFileBytes;
     handle->windowCapacity = handle->wholeFile ? static_cast<std::size_t>(size)
                                                : std::max<std::size_t>(kWindowBytes, handle->recordSize);
     handle->window = new (std::nothrow) uint8_t[handle->windowCapacity];
@@ -90,16 +119,16 @@ void GetExeDirectory(char* dst, std::size_t size) {
 
 int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
     *handle = nullptr;
-    std::FILE* file = pl::OpenFile(name, "rb");
+    std::FILE* file = OpenFile(name);
     if (!file) return 1;
     uint8_t header[16];
-    if (std::fread(header, 1, sizeof header, file) != sizeof header) {
-        std::fclose(file);
+    if (ReadAt(file, header, sizeof header, 0) != sizeof header) {
+        CloseFile(file);
         return 1;
     }
     uint32_t recordSize = LoadU32(header, 12);
     if (recordSize == 0 || recordSize > kMaxRecordSize) {
-        std::fclose(file);
+        CloseFile(file);
         ShowInformation(BaseName(name) + " is damaged", "");
         return 1;
     }
@@ -108,15 +137,17 @@ int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
     if (!h || !buffer) {
         delete h;
         delete[] buffer;
-        std::fclose(file);
+        CloseFile(file);
         return 1;
     }
     h->version = LoadU32(header, 0);
-    h->recordCount = CheckedRecordCount(name, file, LoadU32(header, 8), recordSize);
+    h->fileSize = FileSize(file);
+    h->sizeBatch = readBatch;
+    h->recordCount = CheckedRecordCount(name, h->fileSize, LoadU32(header, 8), recordSize);
     h->recordSize = recordSize;
     h->record = buffer;
     h->file = file;
-    if (!MakeWindow(h, FileSize(file))) {
+    if (!MakeWindow(h, h->fileSize)) {
         CloseRecDb(h);
         return 1;
     }
@@ -126,7 +157,7 @@ int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
 
 void CloseRecDb(RecordDbHandle* handle) {
     if (!handle) return;
-    if (handle->file) std::fclose(handle->file);
+    if (handle->file) CloseFile(handle->file);
     delete[] handle->record;
     delete[] handle->window;
     delete handle;
@@ -134,18 +165,27 @@ void CloseRecDb(RecordDbHandle* handle) {
 
 void ResetRecordDbReports() { reportedCutFiles.clear(); }
 
+void StartRecordBatch() { ++readBatch; }
+
+uint64_t RecordDbSystemCalls() { return systemCalls; }
+
 int GetRecDbCount(const RecordDbHandle* handle) { return handle ? static_cast<int>(handle->recordCount & 0xFFFF) : 0; }
 
 int ReadRecDbRecord(RecordDbHandle* handle, long index, const uint8_t** record) {
     if (!handle || index < 0) return 1;
     if (index > 0x7FFFFFFFL) return 1;
-    const off_t offset = 16 + static_cast<off_t>(index) * handle->recordSize;
+    const int64_t offset = 16 + static_cast<int64_t>(index) * handle->recordSize;
     auto inWindow = [handle, offset] {
         return offset >= handle->windowStart &&
-               offset - handle->windowStart + handle->recordSize <= static_cast<off_t>(handle->windowSize);
+               offset - handle->windowStart + handle->recordSize <= static_cast<int64_t>(handle->windowSize);
     };
-    // A file cut since it was opened no longer holds the record.
-    if (FileSize(handle->file) < offset + static_cast<off_t>(handle->recordSize)) return 1;
+    // A file cut since it was opened no longer holds the record: its size is
+    // asked for once in each batch of reads.
+    if (handle->sizeBatch != readBatch) {
+        handle->fileSize = FileSize(handle->file);
+        handle->sizeBatch = readBatch;
+    }
+    if (handle->fileSize < offset + static_cast<int64_t>(handle->recordSize)) return 1;
     if (!inWindow() && (handle->wholeFile || !FillWindow(handle, offset) || !inWindow())) return 1;
     std::memcpy(handle->record, handle->window + (offset - handle->windowStart), handle->recordSize);
     *record = handle->record;

@@ -13,10 +13,13 @@
 
 // One open record-database file with its one record buffer; every read
 // overwrites the buffer. The file's bytes are read into a window in memory and
-// records are copied from there: a file of up to 1 MiB is read whole when it
-// is opened, a larger one 64 KiB (or one record) at a time from the record
-// asked for, so that reading a file record by record reads it once. A record
-// that the file no longer holds (a file cut after it was opened) fails to read.
+// records are copied from there: a file of up to kRecordDbWholeFileBytes is
+// read whole when it is opened, a larger one 64 KiB (or one record) at a time
+// from the record asked for, so that reading a file record by record reads it
+// once. The file's size is asked of the system when the file is opened and
+// then once in each batch of reads (StartRecordBatch), not at every read: a
+// record that the file no longer holds (a file cut after it was opened) fails
+// to read from the next batch on.
 struct RecordDbHandle {
     uint32_t version;
     uint32_t recordSize;   // 1..65536
@@ -29,7 +32,12 @@ struct RecordDbHandle {
     std::size_t windowSize;  // bytes held, from windowStart on
     int64_t windowStart;     // file offset of window[0]
     bool wholeFile;          // the window holds the whole file as it was opened
+    int64_t fileSize;        // the file's size when it was last asked for
+    uint64_t sizeBatch;      // the batch of reads in which it was asked for
 };
+
+// A file up to this size is read whole when it is opened.
+constexpr int64_t kRecordDbWholeFileBytes = 4 << 20;
 
 // ---- one file ----
 
@@ -48,6 +56,17 @@ int OpenRecDb(const std::string& name, RecordDbHandle** handle);
 // Forgets which cut files were reported (a new start, tests).
 void ResetRecordDbReports();
 
+// Starts a batch of reads (a chart frame, a search): the first read of each
+// open file in the batch asks the system for the file's size again, later
+// reads in the batch answer from memory. Callers start a batch where they
+// begin a long run of reads, so that a file cut meanwhile is noticed there.
+void StartRecordBatch();
+
+// The system calls this layer has made since the program started, for the
+// benchmarks: each open, read, size asked for and close counts one (the
+// folder look-up of the platform's file opening is not counted).
+uint64_t RecordDbSystemCalls();
+
 // Closes the file and frees the handle; a null handle is accepted.
 void CloseRecDb(RecordDbHandle* handle);
 
@@ -55,8 +74,8 @@ void CloseRecDb(RecordDbHandle* handle);
 int GetRecDbCount(const RecordDbHandle* handle);
 
 // Reads record `index` into the handle's buffer. Returns 0 and sets *record to the
-// buffer on success; 1 when the index is negative, the seek fails or the file does
-// not hold the whole record.
+// buffer on success; 1 when the index is negative, the read fails or the file does
+// not hold the whole record (by its size as last asked for).
 int ReadRecDbRecord(RecordDbHandle* handle, long index, const uint8_t** record);
 
 // Reads record `index` and returns the buffer when the record holds at least

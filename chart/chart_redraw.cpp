@@ -278,6 +278,7 @@ void RedrawHorizonChart() {
 }  // namespace
 
 void RedrawSkyChart() {
+    StartRecordBatch();
     scopeMarkerLastDec = -1000.0;
     PrepareChartRedraw();
     const pl::Rect& r = chartRecord.chartRect;

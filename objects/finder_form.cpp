@@ -9,6 +9,7 @@
 #include "catalog/dreyer.h"
 #include "catalog/object_lookup.h"
 #include "catalog/object_pictures.h"
+#include "catalog/record_db.h"
 #include "catalog/screens/image_viewer.h"
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
@@ -343,6 +344,7 @@ void FinderKeypadDigit(int digit) {
 }
 
 void FindFinderTarget(int redraw) {
+    StartRecordBatch();
     ApplyLookup(LookupFinderTarget(currentKind, FieldText().c_str(), Get(kFinderObjectList)));
     if (redraw) DrawFinderDetail(currentKind);
     else ComputeFinderPlace();

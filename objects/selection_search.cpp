@@ -505,6 +505,7 @@ int RemoveMatchingEntries() {
 }
 
 void BuildSelectionList() {
+    StartRecordBatch();
     selectionFillLimit = GetSelectedItemsCapacity();
     const SelectionCriteria& c = selectionCriteria;
     const int C = c.catalogue, T = c.type, K = c.classByte;

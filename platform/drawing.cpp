@@ -121,13 +121,11 @@ bool Polyline(Hdc dc, const Point* points, int count) {
     RasterTarget t;
     if (!points || count < 2 || !ResolveTarget(dc, &t)) return false;
     uint32_t raw = RawFromColor(*t.surface, dc->pen ? dc->pen->color : 0);
-    Rect reach = t.ClipBounds();
+    const PixelRows rows = RowsOf(t);
     for (int i = 0; i + 1 < count; ++i) {
         const Point& a = points[i];
         const Point& b = points[i + 1];
-        Rect box{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1};
-        if (Intersect(box, reach).IsEmpty()) continue;  // wholly outside: nothing to walk
-        WalkLine(a.x, a.y, b.x, b.y, false, [&](int x, int y) { PlotRaw(t, x, y, raw); });
+        for (const Rect& c : t.clip) WalkLine(a.x, a.y, b.x, b.y, false, Intersect(c, t.surface->Bounds()), rows, raw);
     }
     return true;
 }

@@ -14,4 +14,10 @@ inline void PlotRaw(RasterTarget& t, int x, int y, uint32_t raw) {
 // Fills a rectangle given in context coordinates.
 void FillRaw(RasterTarget& t, const Rect& rect, uint32_t raw);
 
+// The target's surface as memory for WalkLine, with the target's origin.
+inline PixelRows RowsOf(RasterTarget& t) {
+    Surface& s = *t.surface;
+    return PixelRows{s.Bits(), s.stride, s.height, s.bottomUp, s.bitsPerPixel / 8, t.originX, t.originY};
+}
+
 }  // namespace pl

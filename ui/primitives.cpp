@@ -25,6 +25,14 @@ bool DrawsIntoDib() {
     return r && r->dibBits;
 }
 
+// The line's pixels inside `clip` (within the DIB), both ends included,
+// written straight into the DIB's bits in the foreground pixel word.
+void DrawDibLine(const DrawWindowRecord& r, int x1, int y1, int x2, int y2, const pl::Rect& clip) {
+    const pl::PixelRows rows{r.dibBits, r.stride, r.bottom, true, r.bytesPerPixel, 0, 0};
+    pl::WalkLine(x1, y1, x2, y2, true, pl::Intersect(clip, pl::Rect{0, 0, r.right, r.bottom}), rows,
+                 GetForePixel());
+}
+
 void FillWithBrush(pl::Hdc dc, const XywhRect& rect, pl::Hbrush brush) { pl::FillRect(dc, XywhToRect(rect), brush); }
 
 void FillWindowPart(pl::Hwnd window, int topInset) {
@@ -56,14 +64,24 @@ void DrawPixelColor(int x, int y, uint32_t value) {
 }
 
 void DrawLine(int x1, int y1, int x2, int y2) {
-    if (DrawsIntoDib()) {
-        pl::WalkLine(x1, y1, x2, y2, true, DrawPixel);
+    const DrawWindowRecord* r = GetDrawWindow();
+    if (r && r->dibBits) {
+        DrawDibLine(*r, x1, y1, x2, y2, pl::Rect{0, 0, r->right, r->bottom});
         return;
     }
     pl::Hdc dc = GetDrawDc();
     if (GetForegroundPen()) pl::SelectObject(dc, GetForegroundPen());
     pl::Point points[2] = {{x1, y1}, {x2, y2}};
     pl::Polyline(dc, points, 2);
+}
+
+void DrawLineInside(int x1, int y1, int x2, int y2, const XywhRect& clip) {
+    const DrawWindowRecord* r = GetDrawWindow();
+    if (r && r->dibBits) {
+        DrawDibLine(*r, x1, y1, x2, y2, XywhToRect(clip));
+        return;
+    }
+    DrawLine(x1, y1, x2, y2);
 }
 
 void DrawLineColor(int x1, int y1, int x2, int y2, uint32_t color) {

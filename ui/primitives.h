@@ -22,6 +22,10 @@ void DrawPixelColor(int x, int y, uint32_t value);
 // last point out.
 void DrawLine(int x1, int y1, int x2, int y2);
 
+// DrawLine kept inside `clip` too: in a DIB the pixels outside it are not
+// written; a window's line is the platform's, clipped to the window only.
+void DrawLineInside(int x1, int y1, int x2, int y2, const XywhRect& clip);
+
 // DrawLine in a colour: in a DIB only the pixel word changes to the colour's
 // 5-5-5 form; otherwise the colour becomes the foreground colour.
 void DrawLineColor(int x1, int y1, int x2, int y2, uint32_t color);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "catalog/record_db.h"
@@ -179,38 +180,40 @@ bool HoldsPattern(const uint8_t* record, int i, std::size_t recordSize) {
     return true;
 }
 
-// A file larger than is read at once (1500 records of 1000 bytes, 1.5 MB):
-// every record reads whole forwards, backwards and by jumps, also those that
+// A file larger than is read whole (5000 records of 1000 bytes, 5 MB): every
+// record reads whole forwards, backwards and by jumps, also those that
 // straddle the 64 KiB steps of the reads (record 65 spans bytes 65016..66015).
 TEST_F(RecordDbTest, LargeFileReadsEveryRecordInAnyOrder) {
     constexpr std::size_t kSize = 1000;
-    folder.WriteDb("data\\large.ppc", 1, kSize, PatternRecords(1500, kSize));
+    constexpr int kCount = 5000;
+    static_assert(16 + kCount * kSize > kRecordDbWholeFileBytes);
+    folder.WriteDb("data\\large.ppc", 1, kSize, PatternRecords(kCount, kSize));
     RecordDbHandle* h = Open("data\\large.ppc");
     ASSERT_NE(h, nullptr);
-    ASSERT_EQ(GetRecDbCount(h), 1500);
+    ASSERT_EQ(GetRecDbCount(h), kCount);
     std::vector<int> order;
-    for (int i = 0; i < 1500; ++i) order.push_back(i);
-    for (int i = 1499; i >= 0; --i) order.push_back(i);
-    for (int i : {65, 1499, 0, 1312, 64, 66, 750}) order.push_back(i);
+    for (int i = 0; i < kCount; ++i) order.push_back(i);
+    for (int i = kCount - 1; i >= 0; --i) order.push_back(i);
+    for (int i : {65, kCount - 1, 0, 1312, 64, 66, 4750}) order.push_back(i);
     for (int i : order) {
         const uint8_t* record = nullptr;
         ASSERT_EQ(ReadRecDbRecord(h, i, &record), 0) << i;
         ASSERT_TRUE(HoldsPattern(record, i, kSize)) << i;
     }
     const uint8_t* record = nullptr;
-    EXPECT_EQ(ReadRecDbRecord(h, 1500, &record), 1);
+    EXPECT_EQ(ReadRecDbRecord(h, kCount, &record), 1);
     EXPECT_EQ(ReadRecDbRecord(h, -1, &record), 1);
     CloseRecDb(h);
 }
 
-// Records of the largest size (64 KiB) in a file of 2.6 MB: one record is
+// Records of the largest size (64 KiB) in a file of 5.2 MB: one record is
 // read at a time at least.
 TEST_F(RecordDbTest, LargestRecordsReadWhole) {
     constexpr std::size_t kSize = 65536;
-    folder.WriteDb("data\\wide.ppc", 1, kSize, PatternRecords(40, kSize));
+    folder.WriteDb("data\\wide.ppc", 1, kSize, PatternRecords(80, kSize));
     RecordDbHandle* h = Open("data\\wide.ppc");
     ASSERT_NE(h, nullptr);
-    for (int i : {39, 0, 20, 21, 1}) {
+    for (int i : {79, 0, 40, 41, 1}) {
         const uint8_t* record = nullptr;
         ASSERT_EQ(ReadRecDbRecord(h, i, &record), 0) << i;
         EXPECT_TRUE(HoldsPattern(record, i, kSize)) << i;
@@ -219,8 +222,8 @@ TEST_F(RecordDbTest, LargestRecordsReadWhole) {
 }
 
 // A small file is read whole when it opens; once it is cut to three records
-// (after it was opened), the records it no longer holds fail to read and the
-// ones it keeps read as before, in any order.
+// (after it was opened), the next batch of reads finds that the records it no
+// longer holds fail to read and the ones it keeps read as before, in any order.
 TEST_F(RecordDbTest, SmallFileCutAfterOpeningKeepsOnlyItsRecords) {
     folder.WriteDb("data\\small.ppc", 1, 24, PatternRecords(5, 24));
     RecordDbHandle* h = Open("data\\small.ppc");
@@ -229,6 +232,7 @@ TEST_F(RecordDbTest, SmallFileCutAfterOpeningKeepsOnlyItsRecords) {
     ASSERT_EQ(ReadRecDbRecord(h, 4, &record), 0);
     EXPECT_TRUE(HoldsPattern(record, 4, 24));
     folder.Resize("data\\small.ppc", 16 + 3 * 24);
+    StartRecordBatch();
     EXPECT_EQ(ReadRecDbRecord(h, 4, &record), 1);
     EXPECT_EQ(ReadRecDbRecord(h, 3, &record), 1);
     for (int i : {2, 0, 1}) {
@@ -236,6 +240,23 @@ TEST_F(RecordDbTest, SmallFileCutAfterOpeningKeepsOnlyItsRecords) {
         EXPECT_TRUE(HoldsPattern(record, i, 24)) << i;
     }
     CloseRecDb(h);
+}
+
+// Reading every record in one batch asks the system only for the file's size,
+// at the first read, and, for a file too large to be read whole, for one 64 KiB
+// window per run of 65 records of 1000 bytes (5000 / 65, rounded up, for 5 MB).
+TEST_F(RecordDbTest, ReadsInABatchAskTheSystemOnlyForNewBytes) {
+    for (auto [count, size, calls] : {std::tuple{5, 24, 1}, {5000, 1000, 1 + 77}}) {
+        folder.WriteDb("data\\count.ppc", 1, size, PatternRecords(count, size));
+        RecordDbHandle* h = Open("data\\count.ppc");
+        ASSERT_NE(h, nullptr);
+        StartRecordBatch();
+        const uint64_t start = RecordDbSystemCalls();
+        const uint8_t* record = nullptr;
+        for (int i = 0; i < count; ++i) ASSERT_EQ(ReadRecDbRecord(h, i, &record), 0);
+        EXPECT_EQ(RecordDbSystemCalls() - start, static_cast<uint64_t>(calls)) << count;
+        CloseRecDb(h);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "platform/drawing.h"
 #include "platform/framebuffer.h"
 #include "platform/screen.h"
@@ -11,6 +14,7 @@
 #include "support/recording_window.h"
 #include "ui/colors.h"
 #include "ui/primitives.h"
+#include "ui/rotated_curves.h"
 
 namespace {
 
@@ -125,12 +129,71 @@ TEST_F(OffscreenTest, DibLineIncludesBothEnds) {
     }
 }
 
+// Lines whose ends lie two thousand million pixels away still draw the pixels
+// of their walk that fall on the picture.
 TEST_F(OffscreenTest, PixelsOutsideTheDibAreDropped) {
     DrawWindowRecord* r = DibWindow(3, 3);
     SetForeColor(0x0000FF);
     for (auto [x, y] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 3}}) DrawPixel(x, y);
     DrawLine(-5, 1, 10, 1);
     EXPECT_EQ(Drawn(r), "...\n###\n...");
+    Fill(r, 0);
+    DrawLine(-2000000000, -2000000000, 2000000000, 2000000000);
+    DrawLine(2000000000, 0, -2000000000, 0);
+    EXPECT_EQ(Drawn(r), "###\n.#.\n..#");
+}
+
+// Lines and turned rings and parabolas that run far off the picture on every
+// side, each line drawn both ways, leave on it exactly the pixels that the
+// same drawing leaves in that area of a picture large enough to hold them
+// whole: on a DIB (both ends drawn) and on a bitmap without bits (the
+// platform's polyline), at the sizes of both screens. Besides random lines:
+// lines along the edges, through the corners, and of slopes 1/2 and 2, whose
+// error term meets zero every other step.
+TEST_F(OffscreenTest, LinesFarOffThePictureDrawTheirPixelsOnIt) {
+    // Turned 0.5 rad about the screen's y axis, then 1.1 rad about its x axis (8.24).
+    const int32_t turn[9] = {14723392, 0, 8043426, 7168360, 7610080, -13121595, -3648467, 14951978, 6678474};
+    for (auto [w, h] : {std::pair{240, 320}, {480, 640}}) {
+        const int m = h;  // how far past each side the lines reach
+        const int lines[][4] = {{-m, 0, w + m, 0},      {-m, h - 1, w + m, h},      {-1, -m, -1, h + m},
+                                {w - 1, -m, w, h + m},  {-m, -m, w + m, h + m},     {w + m, -m, -m, h + m},
+                                {-m, -m / 2, w + m, (w + m) / 2}, {w / 2 - m / 2, -m, w / 2 + m / 2, m}};
+        auto drawAll = [&](int dx, int dy) {
+            std::mt19937 rng(static_cast<unsigned>(w));
+            std::uniform_int_distribution<int> x(-m, w + m), y(-m, h + m);
+            for (int i = 0; i < 300; ++i) {
+                int a[4] = {x(rng), y(rng), x(rng), y(rng)};
+                if (i < static_cast<int>(std::size(lines))) std::copy(lines[i], lines[i] + 4, a);
+                DrawLineColor(a[0] + dx, a[1] + dy, a[2] + dx, a[3] + dy, i % 2 ? 0x0000FF : 0x00FF00);
+                DrawLineColor(a[2] + dx, a[3] + dy, a[0] + dx, a[1] + dy, i % 2 ? 0xFF0000 : 0x00FFFF);
+            }
+            DrawRotatedRing(turn, w / 2 + dx, h / 3 + dy, h, h / 2, 0x0000FF, 0xFF0000);
+            DrawRotatedRing(turn, -w / 2 + dx, h + dy, w, w, 0x00FF00, 0xFFFF00);
+            DrawRotatedParabola(turn, w / 3 + dx, h / 2 + dy, h / 4 * 4096, 0xFF00FF, 0x00FFFF);
+        };
+        for (bool dib : {true, false}) {
+            DrawWindowRecord* screen = DibWindow(w, h);
+            DrawWindowRecord* whole = dib ? Dib(w + 2 * m, h + 2 * m) : CreateOffscreenWindow(w + 2 * m, h + 2 * m);
+            DrawWindowRecord* part = dib ? screen : CreateOffscreenWindow(w, h);
+            ASSERT_TRUE(whole && part);
+            SetDrawWindow(whole);
+            drawAll(m, m);
+            SetDrawWindow(part);
+            drawAll(0, 0);
+            DrawWindowRecord* cut = Dib(w, h);
+            CopyRectangle(whole, cut, XywhRect{m, m, w, h}, 0, 0, 0);
+            if (!dib) CopyRectangle(part, screen, XywhRect{0, 0, w, h}, 0, 0, 0);
+            int differ = 0;
+            for (int p = 0; p < w * h; ++p) differ += Pixel(screen, p % w, p / w) != Pixel(cut, p % w, p / w);
+            EXPECT_EQ(differ, 0) << w << (dib ? " DIB" : " bitmap");
+            EXPECT_LT(Count(screen, 0), w * h * 9 / 10) << w << (dib ? " DIB" : " bitmap");
+            SetDrawWindow(screen);
+            if (!dib) {
+                DeleteOffscreenWindow(whole);
+                DeleteOffscreenWindow(part);
+            }
+        }
+    }
 }
 
 TEST_F(OffscreenTest, RectanglesFillOutlineAndRound) {
