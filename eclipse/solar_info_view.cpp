@@ -35,13 +35,13 @@ std::string Hms(double hours) {
     return text;
 }
 
-// "%d.%d" of the whole degrees and the minutes of arc of an angle (its
-// minutes rounded, a full 60 carried into the degrees; the sign kept for
+// "%d\xB0%02d'" of the whole degrees and the minutes of arc of an angle
+// (its minutes rounded, a full 60 carried into the degrees; the sign kept for
 // angles between 0 and -1 degree).
 std::string DegreesAndMinutes(double degrees) {
     const long minutes = std::lround(std::fabs(degrees) * 60);
     const char* sign = degrees < 0 && minutes / 60 == 0 && minutes > 0 ? "-" : "";
-    return FormatText("%s%ld.%ld", sign, (degrees < 0 ? -1 : 1) * (minutes / 60), minutes % 60);
+    return FormatText("%s%ld\xB0%02ld'", sign, (degrees < 0 ? -1 : 1) * (minutes / 60), minutes % 60);
 }
 
 // A value with three decimals, rounded (a truncated Delta T of 66.184 s,
@@ -58,8 +58,8 @@ double SignedAzimuth(double azimuth) { return azimuth <= 180 ? -azimuth : 360 - 
 
 void AddCentralSection(const LocalEclipseResult& r, int screenWidth, std::vector<EclipseViewText>* out, int* row) {
     const double azimuth = SignedAzimuth(r.sunAzimuth);
-    out->push_back({"Alt " + DegreesAndMinutes(r.sunAltitude) + "\xB0  Azimuth " + DegreesAndMinutes(azimuth) +
-                        "\xB0 " + (azimuth < 0 ? "E" : "W"),
+    out->push_back({"Alt " + DegreesAndMinutes(r.sunAltitude) + "  Azimuth " + DegreesAndMinutes(std::fabs(azimuth)) +
+                        " " + (azimuth < 0 ? "E" : "W"),
                     ScaleX(1), Row(4), kBold});
     const double d = r.centralDuration;
     out->push_back({FormatText("%02dm%02ds on center %dkm/h", static_cast<int>(d / 60), static_cast<int>(d + 0.5) % 60,
