@@ -98,6 +98,10 @@ void CompleteSelectedEclipse() {
     if (selectedEclipse < 0) selectedEclipse = 0;
     DrawEclipseSummary(eclipseList, selectedEclipse, &localResult.pointLatitude, &localResult.pointLongitude,
                        screenWidth, screenHeight);
+    // "No eclipse" belongs to the place it was found for, not to the point the observer moves to.
+    if (observerSeesNoEclipse &&
+        (observerLatitude != localResult.pointLatitude || observerLongitude != localResult.pointLongitude))
+        ForgetLocalCircumstances();
     observerLatitude = localResult.pointLatitude;
     observerLongitude = localResult.pointLongitude;
 }

@@ -79,6 +79,23 @@ void DrawGreatestHeader(const EclipseEvent& e, int x, int width, int s) {
     SelectFont(s >= 2 ? 4 : 0);
 }
 
+// "P. Radius=" and "U. Radius=" at x on the rows after `firstRow`: the
+// shadow's radii in degrees without the atmosphere's enlargement.
+void DrawRadiusTexts(const EclipseEvent& e, int x, int firstRow) {
+    BodyPosition sun{}, moon{};
+    const int minute = e.minute + currentSite.zoneMinutes;
+    ComputeBody(&sun, 0, e.year, e.month, e.day, e.hour, minute, e.second);
+    ComputeBody(&moon, 1, e.year, e.month, e.day, e.hour, minute, e.second);
+    const double r = moon.distance / sun.distance;
+    const double ap = (r * 701378.14 + 6378.14) * moon.apparentDiameter / 1738;
+    const double au = (6378.14 - r * 688621.86) * moon.apparentDiameter / 1738;
+    char number[32];
+    DoubleToStr(number, sizeof number, ap / 120 + 0.005, 2);
+    DrawEclipseText(std::string("P. Radius=") + number + "\xB0", x, ScaleY(24) + ScaleY(13) * (firstRow + 1));
+    DoubleToStr(number, sizeof number, au / 120 + 0.005, 2);
+    DrawEclipseText(std::string("U. Radius=") + number + "\xB0", x, ScaleY(24) + ScaleY(13) * (firstRow + 2));
+}
+
 }  // namespace
 
 void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double, double, int width, int height) {
@@ -98,20 +115,8 @@ void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double, double,
     DrawCompass(bl, bt, bw, bh, s);
     const LunarDiagram g = ComputeLunarDiagram(e, c, cx, cy, ScaleX(28));
     DrawShadow(g, cx, cy);
-    // The radii of the texts: the shadow without the atmosphere's enlargement.
-    BodyPosition sun{}, moon{};
-    const int minute = e.minute + currentSite.zoneMinutes;
-    ComputeBody(&sun, 0, e.year, e.month, e.day, e.hour, minute, e.second);
-    ComputeBody(&moon, 1, e.year, e.month, e.day, e.hour, minute, e.second);
-    const double r = moon.distance / sun.distance;
-    const double ap = (r * 701378.14 + 6378.14) * moon.apparentDiameter / 1738;
-    const double au = (6378.14 - r * 688621.86) * moon.apparentDiameter / 1738;
-    const int column = s == 1 ? -118 : x0, firstRow = s == 1 ? 13 : 0;
-    char number[32];
-    DoubleToStr(number, sizeof number, ap / 120 + 0.005, 2);
-    DrawEclipseText(std::string("P. Radius=") + number + "\xB0", 2 * column + ScaleX(157), ScaleY(24) + ScaleY(13) * (firstRow + 1));
-    DoubleToStr(number, sizeof number, au / 120 + 0.005, 2);
-    DrawEclipseText(std::string("U. Radius=") + number + "\xB0", 2 * column + ScaleX(157), ScaleY(24) + ScaleY(13) * (firstRow + 2));
+    const int firstRow = s == 1 ? 13 : 0;
+    DrawRadiusTexts(e, 2 * (s == 1 ? -118 : x0) + ScaleX(157), firstRow);
     int row = firstRow + 2;  // the row of "U. Radius=", below the date
     for (const LunarDiagramMoon& m : g.moons) {
         if (m.label != "G") {

@@ -323,7 +323,8 @@ protected:
 // the Info view shows the place in the fields and no circumstances (it showed
 // those of the central line, "Umbra transit (Total Eclipse m=1.025)" and the
 // contacts); in the Map view, centred on the place, a tap there says that
-// there is no eclipse instead of giving contacts.
+// there is no eclipse instead of giving contacts; back in the list, the best
+// place shown there has its circumstances again.
 TEST_F(EclipseOfYear, PlaceOutsideThePenumbraShowsNoCircumstances) {
     const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_eclipse_unseen_pyephem.csv");
     ASSERT_EQ(ref.rows.size(), 4u);
@@ -354,6 +355,9 @@ TEST_F(EclipseOfYear, PlaceOutsideThePenumbraShowsNoCircumstances) {
         EXPECT_TRUE(Logged("No Eclipse found!"));
         EXPECT_FALSE(Logged("Partial Start at"));
         Ui([] { pl::StopTextLog(); });
+        ChooseView(kEclipseListView);  // the observer moves to the list's best place, which sees the eclipse
+        ChooseView(kEclipseInfoView);
+        EXPECT_GE(localResult.firstContact, 0);
     }
 }
 
