@@ -197,19 +197,18 @@ TEST_F(EclipseViews, ShadowDiagramToOneScale) {
             SCOPED_TRACE(std::to_string(year) + " at " + std::to_string(w));
             FreeEclipseList();
             eclipseCount = BuildEclipseList(&eclipseList, 6, year, 1, 1);
-            int index = -1;
-            for (int i = 0; i < eclipseCount; ++i)
-                if (eclipseList[i].type == 0 && eclipseList[i].month == ref.Get(k, "month") &&
-                    eclipseList[i].day == ref.Get(k, "day"))
-                    index = i;
-            ASSERT_GE(index, 0);
-            CompleteLunarEclipse(&eclipseList[index]);  // greatest eclipse, as a selection does
+            const int index = static_cast<int>(std::find_if(eclipseList, eclipseList + eclipseCount, [&](const auto& x) {
+                                                   return x.type == 0 && x.month == ref.Get(k, "month");
+                                               }) - eclipseList);
+            ASSERT_LT(index, eclipseCount);
+            EclipseEvent& e = eclipseList[index];
+            CompleteLunarEclipse(&e);  // greatest eclipse, as a selection does
             DrawWindowRecord* r = Canvas(w, h);
             DrawLunarShadowDiagram(eclipseList, index, 0, 0, w, h);
             LunarEclipseContacts c;
-            ComputeLunarEclipseContacts(eclipseList[index], &c);
+            ComputeLunarEclipseContacts(e, &c);
             const int cx = w / 2, cy = 180 * scale;
-            const LunarDiagram g = ComputeLunarDiagram(eclipseList[index], c, cx, cy, 28 * scale);
+            const LunarDiagram g = ComputeLunarDiagram(e, c, cx, cy, 28 * scale);
             // A disc's edge on the four rays from the centre, up to the colour
             // beyond it (Moons may cover it on some rays).
             const auto radius = [&](uint16_t colour, uint16_t beyond) {
@@ -239,10 +238,8 @@ TEST_F(EclipseViews, ShadowDiagramToOneScale) {
             // Greatest eclipse at the foot of the perpendicular from the centre to the track P1-P4.
             const LunarDiagramMoon &p1 = g.moons.front(), &p4 = g.moons.back();
             const double ux = p4.x - p1.x, uy = p4.y - p1.y, t = ((cx - p1.x) * ux + (cy - p1.y) * uy) / (ux * ux + uy * uy);
-            for (const LunarDiagramMoon& m : g.moons) {
-                if (m.label != "G") continue;
-                EXPECT_LE(std::hypot(m.x - p1.x - t * ux, m.y - p1.y - t * uy), 2.0);
-            }
+            const auto greatest = std::find_if(g.moons.begin(), g.moons.end(), [](const auto& m) { return m.label == "G"; });
+            EXPECT_LE(std::hypot(greatest->x - p1.x - t * ux, greatest->y - p1.y - t * uy), 2.0);
         }
     }
     SetScale(1);

@@ -19,8 +19,6 @@
 #include "eclipse/solar_eclipse_views.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
-#include "platform/focus.h"
-#include "platform/message_queue.h"
 #include "platform/text_log.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
@@ -300,20 +298,14 @@ protected:
             if (run.text.rfind(prefix, 0) == 0) return true;
         return false;
     }
+    // The form opened again on a list that starts on the eclipse's date: its
+    // first row, completed.
     void Select(int year, int month, int day) {
-        ChooseView(kEclipseListView);
-        Tap(Centre(pl::GetDlgItem(form, 2708)));
-        Ui([year] {
-            pl::Hwnd box = pl::GetActiveWindow();
-            pl::SetDlgItemText(box, 137, std::to_string(year).c_str());
-            pl::SendMessage(box, pl::WM_COMMAND, pl::IDOK, 0);
-        });
-        int row = -1;
-        for (int i = 0; i < eclipseCount; ++i)
-            if (eclipseList[i].type == 1 && eclipseList[i].month == month && eclipseList[i].day == day) row = i;
-        ASSERT_GE(row, 0);
-        Ui([this, row] { pl::ListViewEnsureVisible(pl::GetDlgItem(form, 2704), row); });
-        Tap(RowCentre(pl::GetDlgItem(form, 2704), row));
+        Ui([=] { listStartYear = year, listStartMonth = month, listStartDay = day; });
+        MainCommand(1029);
+        form = GetCurrentFormDialog();
+        ASSERT_EQ((std::vector{eclipseList[0].type, eclipseList[0].month, eclipseList[0].day, selectedEclipse}),
+                  (std::vector{1, month, day, 0}));
     }
 };
 
