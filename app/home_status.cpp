@@ -21,9 +21,8 @@ void FormatHoursMinutes(char* out, std::size_t size, double hours) {
 }
 
 void FormatPhasePercent(char* out, std::size_t size, float fraction) {
-    float p = 100.0f * fraction + 0.5f;
     char number[16];
-    DoubleToStr(number, sizeof number, p, 0);
+    DoubleToStr(number, sizeof number, 100.0f * fraction, 0);
     std::snprintf(out, size, ": %s%%", number);
 }
 

@@ -13,7 +13,7 @@ void FormatUniversalTime(char* out, std::size_t size, const DateTime& local, int
 // ": %02dh%02d" of a time in hours, truncated to the minute.
 void FormatHoursMinutes(char* out, std::size_t size, double hours);
 
-// ": %s%%" of the illuminated fraction f: 100 f + 0.5 written with no decimals.
+// ": %s%%" of the illuminated fraction f: 100 f rounded once to a whole percent.
 void FormatPhasePercent(char* out, std::size_t size, float fraction);
 
 // The bitmap of the Moon's phase for an illuminated fraction and direction:

@@ -133,13 +133,15 @@ void DrawEquatorLines(const Band& b) {
 
 // Right ascension (hours) and declination (degrees) of body b at the
 // assistant's date and time: ComputeBody, or the fast routines while the
-// date animation runs.
+// date animation runs; not-a-number for a date the body's theory does not
+// cover.
 void BodyPlace(int body, double* hours, double* degrees) {
     const AssistantDate& d = assistantDate;
     if (!animating) {
         BodyPosition p{};
-        ComputeBody(&p, body, d.year, d.month, d.day, d.hour, d.minute, 0);
-        *hours = p.ra, *degrees = p.dec;
+        const bool known = ComputeBody(&p, body, d.year, d.month, d.day, d.hour, d.minute, 0) == 0;
+        *hours = known ? p.ra : std::nan("");
+        *degrees = known ? p.dec : std::nan("");
     } else if (body == 0) {
         ComputeSunPosition(hours, degrees, d.year, d.month, d.day, d.hour, d.minute, 0);
     } else if (body == kMoon) {
@@ -155,6 +157,7 @@ void BodyPlace(int body, double* hours, double* degrees) {
 // the others as their small icons.
 void DrawBodies(const Band& b, double hours[kBodies], double degrees[kBodies]) {
     for (int body : kDrawOrder) {
+        if (!std::isfinite(hours[body]) || !std::isfinite(degrees[body])) continue;
         const int x = EclipticBandX(hours[body], b.width), y = b.Y(degrees[body]);
         if (body != kMoon) {
             DrawSmallIcon(body, 0, x, y);
@@ -179,7 +182,7 @@ void DrawLegend(const Band& b, double hours[kBodies], double degrees[kBodies]) {
         LegendRow(b, i, &x, &y);
         DrawSmallIcon(i, 0, x + ScaleX(10), y + PageTextHeight() / 2);
         DrawPageText(planetNameTable[i], x + ScaleX(25), y);
-        if (!TableShown()) continue;
+        if (!TableShown() || !std::isfinite(hours[i]) || !std::isfinite(degrees[i])) continue;
         char text[32];
         DrawPageTextRight(HMSToStr(text, sizeof text, hours[i]), ScaleX(140), y);
         DrawPageTextRight(DegToStr(text, sizeof text, degrees[i]), ScaleX(210), y);

@@ -66,7 +66,10 @@ void DrawBands(const StripLayout& s, int width) {
         if (k >= labels) continue;
         char text[16];
         std::snprintf(text, sizeof text, "%dh", 6 * k);
-        Label(s.yearStrip ? kYearLabels[k] : text, width - ScaleX(15), y + 1);
+        const char* label = s.yearStrip ? kYearLabels[k] : text;
+        // 15 units from the right edge, less where the label would pass it ("12h" read "12l").
+        const int labelWidth = CharsWidth(label, static_cast<int>(std::strlen(label)));
+        Label(label, std::min(width - ScaleX(15), width - labelWidth - ScaleX(1)), y + 1);
     }
 }
 

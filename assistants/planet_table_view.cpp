@@ -73,6 +73,7 @@ struct TableRow {
     int body = 0;
     BodyPosition p{};
     double rise = 0, transit = 0, set = 0;
+    bool known = true;  // false: a date the body's theory does not cover; the row shows blanks
 };
 
 // What every row needs of the assistant's date.
@@ -131,9 +132,9 @@ void ComputeRows(TableRow rows[kRows], bool riseSet) {
             rows[b].p.ra = place[2 * b];
             rows[b].p.dec = place[2 * b + 1];
         } else {
-            ComputeBody(&rows[b].p, b, d.year, d.month, d.day, d.hour, d.minute, 0);
+            rows[b].known = ComputeBody(&rows[b].p, b, d.year, d.month, d.day, d.hour, d.minute, 0) == 0;
         }
-        if (riseSet) RiseSetOf(&rows[b], d);
+        if (riseSet && rows[b].known) RiseSetOf(&rows[b], d);
     }
 }
 
@@ -217,8 +218,8 @@ void DrawRow(const TableRow& r, int u, const Column* columns, int count, const T
     for (int i = 0; i < count; ++i) {
         if (i > 0) edge += Width(columns[i].sample);
         if (columns[i].fitsOnly && edge >= formWidth) break;
-        char text[40];
-        ColumnText(columns[i].value, r, c, text, sizeof text);
+        char text[40] = "";
+        if (r.known) ColumnText(columns[i].value, r, c, text, sizeof text);
         DrawPlainText(text, static_cast<int>(std::strlen(text)), edge - Width(text), y);
         if (u == 0) DrawCenteredText(columns[i].header, edge - columns[i].headerLeft * h, ScaleY(28));
     }
@@ -227,7 +228,7 @@ void DrawRow(const TableRow& r, int u, const Column* columns, int count, const T
     const int previousFont = SelectFont(kBarFont);
     const int x = edge + 4 * h, width = BarWidth(formWidth - x);
     SetForeColor(RowColour(u));
-    if (width > 0)
+    if (width > 0 && r.known)
         DrawAltitudeGraph24h(x, y, width, t.rowHeight - 2 * ScaleY(1),
                              static_cast<float>(assistantDate.hour + assistantDate.minute / 60.0),
                              static_cast<float>(r.rise), static_cast<float>(r.transit), static_cast<float>(r.set));

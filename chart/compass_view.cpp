@@ -170,11 +170,12 @@ bool MeetsAny(const pl::Rect& cell, const std::vector<pl::Rect>& labels) {
                        [&](const pl::Rect& r) { return !pl::Intersect(cell, r).IsEmpty(); });
 }
 
-// Whole hours along the path, each "%02d" beside its point unless it would
-// overlap the label written before it or one of the grid's `labels`.
+// Whole hours along the path, each "%02d" beside its point unless its cell,
+// with 3 units clear on either side, would meet an hour written before it or
+// one of the grid's `labels` (hours side by side read as one number, "2021").
 void DrawHourLabels(const CompassLayout& l, const CompassPalette& p, const CompassPathPoint path[kCompassPathPoints],
-                    const std::vector<pl::Rect>& labels) {
-    int lastX = -10000, lastY = -10000;
+                    std::vector<pl::Rect> labels) {
+    const int gap = ScaleX(3);
     for (int i = 0; i < kCompassPathPoints; ++i) {
         const CompassPlace& place = path[i].place;
         if (path[i].minute != 0 || !place.valid || place.altitude < kCurveLowestAltitude) continue;
@@ -185,11 +186,9 @@ void DrawHourLabels(const CompassLayout& l, const CompassPalette& p, const Compa
         const pl::Size s = TextSize(hour);
         x += ScaleX(2);
         y -= s.height;
-        if (std::abs(x - lastX) < s.width && std::abs(y - lastY) < s.height) continue;
-        if (MeetsAny(pl::Rect{x, y, x + s.width, y + s.height}, labels)) continue;
+        if (MeetsAny(pl::Rect{x - gap, y, x + s.width + gap, y + s.height}, labels)) continue;
         Text(hour, x, y, p.pen);
-        lastX = x;
-        lastY = y;
+        labels.push_back(pl::Rect{x, y, x + s.width, y + s.height});
     }
 }
 

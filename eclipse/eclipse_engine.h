@@ -79,7 +79,8 @@ struct UmbraEllipse {
 // at 20000 km, since it grows without bound as the Sun nears the horizon (altitude radians).
 double UmbraLengthAlongAzimuth(double radius, double altitude);
 
-// Rings of equal central duration inside the ellipse: none at 25 s or less; else 4 rings
+// Rings of equal central duration inside the ellipse, the arrays cleared first: none at 25 s
+// or less (the rings of an earlier instant do not stay); else 4 rings
 // (below 45 s) or 8, at multiples of 5 ceil(d / 55) seconds, by bisection across the track.
 void ComputeDurationRings(LocalEclipseResult* result, const UmbraEllipse& ellipse);
 

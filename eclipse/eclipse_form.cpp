@@ -142,6 +142,7 @@ void LocationStep() {
         const EclipseEvent& e = *Selected();
         FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, typedLatitude,
                                       typedLongitude);
+        observerSeesNoEclipse = localResult.firstContact < 0;
         const double t = localResult.maximumTime;
         viewHour = static_cast<int>(t);
         viewMinute = static_cast<int>(std::fmod(t * 60, 60) + 0.5);
@@ -167,7 +168,7 @@ void SetTimeOfInterest() {
     viewHour = static_cast<int>(seconds / 3600);
     viewMinute = static_cast<int>(seconds / 60 % 60);
     viewSecond = static_cast<int>(seconds % 60);
-    localResult.firstContact = -1.0;
+    ForgetLocalCircumstances();
     if (SolarSelected()) observerLatitude = -500;
     DrawEclipseView();
 }

@@ -18,6 +18,10 @@ extern int viewHour, viewMinute, viewSecond;  // the time of interest, UT
 extern double typedLatitude, typedLongitude;  // the location typed or tapped (west positive)
 extern double observerLatitude, observerLongitude;  // the place the views show; latitude -500: unset
 extern LocalEclipseResult localResult;  // shared by the solar views; firstContact < 0: not computed
+// Set when the circumstances at the observer point were computed and found no
+// eclipse there (no first contact): the Info view then shows the place and no
+// circumstances, not those of the shadow centre.
+extern bool observerSeesNoEclipse;
 extern XywhRect viewRect;  // below the title, above the bottom strip
 extern int screenWidth, screenHeight;
 extern DrawWindowRecord* savedViewBits;  // the last map drawn; deleted at every draw
@@ -43,6 +47,10 @@ int HandleEclipseControl(int id);
 // eclipse, and for a solar one the elements, the point of greatest eclipse and
 // the Sun and Moon caches), sets the time of interest and draws the summary.
 void CompleteSelectedEclipse();
+
+// Marks the local circumstances as not computed (the Info view computes them
+// at the shadow centre of the time of interest).
+void ForgetLocalCircumstances();
 
 // One row of the list 2704: date, "Sun" or "Moon", the kind name and, on larger
 // layouts, the kind icon.

@@ -130,7 +130,7 @@ TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT,
         LocalContactCircumstances c{};
         for (int k = 0; k < 5; ++k) LocalContactStep(elements, side, latitude, longitude, 0, deltaT, &ut, &c);
         *times[side + 1] = ut;
-        if (side == 0) out.percent = static_cast<int>(c.obscuration + 0.5);
+        if (side == 0) out.percent = static_cast<int>(c.obscuration + 0.5), out.eclipse = c.magnitude > 0;
     }
     return out;
 }
@@ -147,6 +147,7 @@ std::string ContactLine(const char* label, double t, const char* tail) {
 }  // namespace
 
 TapPanelLines FormatTapContacts(const TapContacts& c) {
+    if (!c.eclipse) return {"No Eclipse found!", "", ""};
     char percent[16];
     std::snprintf(percent, sizeof percent, ", %d%%", c.percent);
     return {ContactLine("Partial Start", c.start, ""), ContactLine("Greatest", c.greatest, percent),

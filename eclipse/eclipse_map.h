@@ -112,17 +112,20 @@ void MapTimeLabel(double t, char* text, int size);
 // The contacts at a tapped place (latitude, west longitude, sea level): five
 // LocalContactSteps each for the first contact, greatest eclipse and the last
 // contact, every search starting at `startHour` (UT); the obscuration at
-// greatest rounded to a whole percent.
+// greatest rounded to a whole percent. A place the penumbra never reaches has
+// no eclipse (its contacts are the time of greatest approach).
 struct TapContacts {
     double start, greatest, end;  // hours UT
     int percent;
+    bool eclipse;  // the magnitude at greatest is above 0
 };
 TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT, int startHour, double latitude,
                                double longitude);
 
 // The panel's three lines: "Partial Start at %dh%02dm%02d UT", "Greatest at
 // %dh%02dm%02d UT, %d%%" and "Partial End at %dh%02dm%02d UT", the fields the
-// truncated parts of each time.
+// truncated parts of each time; for a place without eclipse "No Eclipse
+// found!" and two empty lines.
 struct TapPanelLines {
     std::string start, greatest, end;
 };

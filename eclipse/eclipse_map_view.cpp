@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "platform/color.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
+#include "ui/font_set.h"
 #include "ui/draw_window.h"
 #include "ui/offscreen.h"
 #include "ui/primitives.h"
@@ -96,28 +98,52 @@ void ComputePositions(const EclipseEvent& e, double deltaT, const XywhRect& rect
     mapPositionCount = ComputeMapPositions(e, besselianElements, deltaT, &localResult, mapPositions, ShowProgress);
 }
 
-// The umbra's ellipse of a position and, for odd entries, its time label with
-// a leader line, above or below the ellipse as the track climbs or falls.
-void DrawPosition(const MapPosition& p, int x, int y, bool labelled, int previousY) {
+// The cell of a label drawn at (x, y) (DrawLabelText writes font 0 in font 2).
+pl::Rect LabelCell(const char* text, int x, int y) {
+    const int previous = GetCurrentFontId();
+    if (previous == 0) SelectFont(2);
+    const int width = CharsWidth(text, static_cast<int>(std::strlen(text))), height = CharsHeight();
+    SelectFont(previous);
+    return pl::Rect{x, y, x + width, y + height};
+}
+
+// The umbra's ellipse of a position and, when `labels` is given, its time
+// label with a leader line, above or below the ellipse as the track climbs or
+// falls; a label whose cell, with a few pixels around it, would meet a label
+// already drawn is left out (side by side they read as one, "10:01 10:06"),
+// and so is one that the view would cut.
+void DrawPosition(const MapPosition& p, int x, int y, std::vector<pl::Rect>* labels, int previousY,
+                  const XywhRect& view) {
     if (x < 1 || y < 1) return;
     const int across = p.umbraRadius / 25, along = p.umbraSemiMajor / 25;
     DrawEllipse(x, y, static_cast<float>(across), static_cast<float>(along), static_cast<float>(p.azimuthMod180), 1,
                 1);
-    if (!labelled) return;
+    if (!labels) return;
     const int d = y > previousY ? -1 : 1;
-    const int lx = x + along + 5;
-    DrawLine(x, y, lx, y + d * p.umbraRadius * 40 / 250 + 5 * d);
+    const int lx = x + along + 5, ly = d == 1 ? y + 3 * (across + 5) : y - 4 * (across + 5);
     char text[16];
     MapTimeLabel(p.time, text, sizeof text);
-    DrawEclipseText(text, lx, d == 1 ? y + 3 * (across + 5) : y - 4 * (across + 5));
+    const pl::Rect cell = LabelCell(text, lx, ly);
+    if (cell.left < view.x || cell.top < view.y || cell.right > view.x + view.width ||
+        cell.bottom > view.y + view.height)
+        return;
+    const int gap = ScaleX(4);
+    const pl::Rect clear{cell.left - gap, cell.top, cell.right + gap, cell.bottom};
+    for (const pl::Rect& other : *labels)
+        if (!pl::Intersect(clear, other).IsEmpty()) return;
+    labels->push_back(cell);
+    DrawLine(x, y, lx, y + d * p.umbraRadius * 40 / 250 + 5 * d);
+    DrawEclipseText(text, lx, ly);
 }
 
 void DrawTrack(const XywhRect& rect) {
     std::vector<MapTrackLine> lines = LayOutMapTrack(mapPositions, mapPositionCount, mapPanX + rect.x, mapPanY,
                                                      rect.y);
+    std::vector<pl::Rect> labels;
     for (int i = 0; i < mapPositionCount; ++i) {
         const MapPosition& p = mapPositions[i];
-        DrawPosition(p, p.screenX, p.screenY, i % 2 == 1, i > 0 ? mapPositions[i - 1].screenY : p.screenY);
+        DrawPosition(p, p.screenX, p.screenY, i % 2 == 1 ? &labels : nullptr,
+                     i > 0 ? mapPositions[i - 1].screenY : p.screenY, rect);
     }
     for (const MapTrackLine& l : lines) DrawLine(l.x1, l.y1, l.x2, l.y2);
 }
@@ -127,7 +153,7 @@ void DrawCurrentPoint() {
     const MapPosition p = MapPositionFromResult(localResult);
     int x = 0, y = 0;
     PlaceMapPoint(p.latitude, p.longitude, mapPanX, mapPanY, 0, &x, &y);
-    DrawPosition(p, x, y, false, y);
+    DrawPosition(p, x, y, nullptr, y, XywhRect{});
 }
 
 // Sea, then the two land halves at the wrapped pan.

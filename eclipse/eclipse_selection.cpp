@@ -21,6 +21,7 @@ int viewHour = 0, viewMinute = 0, viewSecond = 0;
 double typedLatitude = 0, typedLongitude = 0;
 double observerLatitude = 0, observerLongitude = 0;
 LocalEclipseResult localResult{};
+bool observerSeesNoEclipse = false;
 XywhRect viewRect{};
 int screenWidth = 0, screenHeight = 0;
 DrawWindowRecord* savedViewBits = nullptr;
@@ -37,7 +38,7 @@ constexpr int kMapButton = 2721;
 int WholeDegrees(double degrees) { return (static_cast<int>(std::lround(degrees)) % 360 + 360) % 360; }
 
 void SelectRecord(int row) {
-    localResult.firstContact = -1.0;
+    ForgetLocalCircumstances();
     mapPositionCount = 0;
     mapRecentre = -1;
     selectedEclipse = row;
@@ -77,9 +78,15 @@ void ResetEclipseForm() {
     viewHour = viewMinute = viewSecond = 0;
     typedLatitude = typedLongitude = observerLatitude = observerLongitude = 0;
     localResult = LocalEclipseResult{};
+    observerSeesNoEclipse = false;
     FreeEclipseMap();
     mapRecentre = -1, mapPanX = mapPanY = 0, mapDragging = 0;
     globeLongitude = globeLatitude = 0, globeRotating = 0;
+}
+
+void ForgetLocalCircumstances() {
+    localResult.firstContact = -1.0;
+    observerSeesNoEclipse = false;
 }
 
 void CompleteSelectedEclipse() {
@@ -91,6 +98,10 @@ void CompleteSelectedEclipse() {
     if (selectedEclipse < 0) selectedEclipse = 0;
     DrawEclipseSummary(eclipseList, selectedEclipse, &localResult.pointLatitude, &localResult.pointLongitude,
                        screenWidth, screenHeight);
+    // "No eclipse" belongs to the place it was found for, not to the point the observer moves to.
+    if (observerSeesNoEclipse &&
+        (observerLatitude != localResult.pointLatitude || observerLongitude != localResult.pointLongitude))
+        ForgetLocalCircumstances();
     observerLatitude = localResult.pointLatitude;
     observerLongitude = localResult.pointLongitude;
 }

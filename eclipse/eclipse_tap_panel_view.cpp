@@ -100,7 +100,8 @@ void DrawEclipseTapPanel(int x, int y) {
     const TapContacts c = ComputeTapContacts(besselianElements, ComputeDeltaT(e.year, e.month, e.day), e.hour,
                                              typedLatitude, typedLongitude);
     const TapPanelLines lines = FormatTapContacts(c);
-    for (const std::string* text : {&lines.start, &lines.greatest, &lines.end}) DrawEclipseText(*text, left, row += line);
+    for (const std::string* text : {&lines.start, &lines.greatest, &lines.end})
+        if (!text->empty()) DrawEclipseText(*text, left, row += line);
     DrawSunAndMoon(box, e, c.greatest, typedLatitude, typedLongitude);
     SetForeColor(previous);
 }

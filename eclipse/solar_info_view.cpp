@@ -35,13 +35,13 @@ std::string Hms(double hours) {
     return text;
 }
 
-// "%d.%d" of the whole degrees and the minutes of arc of an angle (its
-// minutes rounded, a full 60 carried into the degrees; the sign kept for
+// "%d\xB0%02d'" of the whole degrees and the minutes of arc of an angle
+// (its minutes rounded, a full 60 carried into the degrees; the sign kept for
 // angles between 0 and -1 degree).
 std::string DegreesAndMinutes(double degrees) {
     const long minutes = std::lround(std::fabs(degrees) * 60);
     const char* sign = degrees < 0 && minutes / 60 == 0 && minutes > 0 ? "-" : "";
-    return FormatText("%s%ld.%ld", sign, (degrees < 0 ? -1 : 1) * (minutes / 60), minutes % 60);
+    return FormatText("%s%ld\xB0%02ld'", sign, (degrees < 0 ? -1 : 1) * (minutes / 60), minutes % 60);
 }
 
 // A value with three decimals, rounded (a truncated Delta T of 66.184 s,
@@ -58,8 +58,8 @@ double SignedAzimuth(double azimuth) { return azimuth <= 180 ? -azimuth : 360 - 
 
 void AddCentralSection(const LocalEclipseResult& r, int screenWidth, std::vector<EclipseViewText>* out, int* row) {
     const double azimuth = SignedAzimuth(r.sunAzimuth);
-    out->push_back({"Alt " + DegreesAndMinutes(r.sunAltitude) + "\xB0  Azimuth " + DegreesAndMinutes(azimuth) +
-                        "\xB0 " + (azimuth < 0 ? "E" : "W"),
+    out->push_back({"Alt " + DegreesAndMinutes(r.sunAltitude) + "  Azimuth " + DegreesAndMinutes(std::fabs(azimuth)) +
+                        " " + (azimuth < 0 ? "E" : "W"),
                     ScaleX(1), Row(4), kBold});
     const double d = r.centralDuration;
     out->push_back({FormatText("%02dm%02ds on center %dkm/h", static_cast<int>(d / 60), static_cast<int>(d + 0.5) % 60,
@@ -111,12 +111,41 @@ std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& e, const LocalEc
     return out;
 }
 
+namespace {
+
+void SetTimeAndPlaceFields() {
+    SetField(2712, FormatText("%02d:%02d:%02d", viewHour, viewMinute, viewSecond).c_str());
+    SetLocationFields(observerLongitude, observerLatitude);
+}
+
+// The strip of the world map below the texts, centred on the observer point,
+// with the shadow of the time of interest.
+void DrawMapStrip() {
+    mapRecentre = -1;
+    const int top = ScaleY(kMapStripTop);
+    DrawEclipseMap(0, XywhRect{0, top, screenWidth, screenHeight - ScaleY(22) - top});
+    mapRecentre = -1;
+}
+
+// A place whose circumstances show no eclipse: the place and the time in the
+// fields, Delta T, "No Eclipse found!" and the map strip around the place
+// (without it when the shadow misses the Earth at the time of interest).
+void DrawPlaceWithoutEclipse(const EclipseEvent& e, double deltaT) {
+    SetTimeAndPlaceFields();
+    DrawEclipseTexts({{"(UT-ET=" + ThreeDecimals(deltaT) + "s)", ScaleX(120), ScaleY(27), 0},
+                      {"No Eclipse found!", ScaleX(1), Row(4), kBold}});
+    if (ComputeUmbraEllipseAt(&localResult, e.year, e.month, e.day, viewHour, viewMinute, viewSecond)) DrawMapStrip();
+}
+
+}  // namespace
+
 void DrawSolarInformationView() {
     if (!eclipseList || selectedEclipse < 0 || selectedEclipse >= eclipseCount) return;
     const EclipseEvent& e = eclipseList[selectedEclipse];
     const double deltaT = ComputeDeltaT(e.year, e.month, e.day);
     SelectSunMoonSource(1);
     UseSchemeTextColours();
+    if (observerSeesNoEclipse) return DrawPlaceWithoutEclipse(e, deltaT);
     // The umbra's magnitude on the axis would replace the one found at the
     // observer point, which the umbra transit line shows.
     const bool local = localResult.firstContact >= 0;
@@ -133,14 +162,10 @@ void DrawSolarInformationView() {
         observerLatitude = localResult.pointLatitude;
         observerLongitude = localResult.pointLongitude;
     }
-    SetField(2712, FormatText("%02d:%02d:%02d", viewHour, viewMinute, viewSecond).c_str());
-    SetLocationFields(observerLongitude, observerLatitude);
+    SetTimeAndPlaceFields();
     if (!local)
         FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, localResult.pointLatitude,
                                       localResult.pointLongitude);
     DrawEclipseTexts(SolarInfoTexts(e, localResult, deltaT, screenWidth));
-    mapRecentre = -1;
-    const int top = ScaleY(kMapStripTop);
-    DrawEclipseMap(0, XywhRect{0, top, screenWidth, screenHeight - ScaleY(22) - top});
-    mapRecentre = -1;
+    DrawMapStrip();
 }

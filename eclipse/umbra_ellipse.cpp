@@ -128,10 +128,10 @@ int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int d
 
 void ComputeDurationRings(LocalEclipseResult* result, const UmbraEllipse& e) {
     const double d = e.duration;
-    if (!(d > 25)) return;
     std::fill(std::begin(result->ringSemiAxis), std::end(result->ringSemiAxis), 0);
     std::fill(std::begin(result->ringDuration), std::end(result->ringDuration), 0);
     std::fill(std::begin(result->ringOtherAxis), std::end(result->ringOtherAxis), 0);
+    if (!(d > 25)) return;
     const double step = -5 * std::floor(d * -0.01818181818181818);
     const int count = d < 45 ? 5 : 9;
     for (int i = count, ring = 0; i >= 2; --i, ++ring) {

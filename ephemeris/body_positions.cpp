@@ -157,7 +157,6 @@ void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int
     case kBodyIndexSun:
         ComputeApparentSun(out, t);
         out->apparentDiameter = GetApparentDiameter(kBodyIndexSun, out->distance);
-        out->magnitude = -24.6;
         out->bodyConstant = 3.0;
         break;
     case kBodyIndexEarthShadow: ComputeApparentEarthShadow(out, t, sun.longitude); break;

@@ -13,7 +13,8 @@
 //   ra (hours, [0, 24)), dec (degrees), distance (AU), eclipticLongitude
 //   ([0, 360)) and eclipticLatitude (degrees, mean ecliptic of date): all;
 //   sunMoonFraction: Sun (1.0), Moon and shadow;
-//   magnitude: all but the Earth (Saturn with its rings);
+//   magnitude: all but the Earth (the Sun -26.74 + 5 log10 of its distance, Saturn with its
+//     rings);
 //   illuminatedFraction: planets, Pluto, the Earth and the Moon (the quick
 //     phase routine, for the requested date and whole hour);
 //   apparentDiameter (arcminutes): all (0 for the Earth);

@@ -83,5 +83,7 @@ void ComputeApparentSun(BodyPosition* record, double t) {
     record->distance = w.distance;
     EclipticToEquatorial(w.longitude, w.latitude, eps, &record->ra, &record->dec);
     record->sunMoonFraction = 1.0;
-    record->magnitude = -24.6;
+    record->magnitude = SunMagnitude(w.distance);
 }
+
+double SunMagnitude(double distance) { return -26.74 + 5 * std::log10(distance); }

@@ -16,6 +16,11 @@ void ComputeGeometricSun(double t, double* longitude, double* latitude, double* 
 
 // Apparent place of the Sun at T (nutation IAU 1980, aberration 20.4898"/R, true obliquity):
 // writes record->ra (radians, [0, 2 pi)), dec (radians), distance (AU), sunMoonFraction (1.0)
-// and magnitude (-24.6); leaves the other fields. Leaves the apparent longitude, the latitude
+// and magnitude (SunMagnitude); leaves the other fields. Leaves the apparent longitude, the latitude
 // and R in ephemerisWork.
 void ComputeApparentSun(BodyPosition* record, double t);
+
+// The Sun's apparent visual magnitude at a distance from the Earth (AU): -26.74 at 1 AU, the
+// flux falling as the inverse square of the distance (-26.78 in early January, -26.71 in
+// early July).
+double SunMagnitude(double distance);

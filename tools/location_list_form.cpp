@@ -34,13 +34,17 @@ RecordDbHandle* locationDb = nullptr;  // open from the first paint until the fo
 int recordCount = 0;
 
 // Row i: the record's two names over the row's fill, so that the selected
-// row shows them in the highlight colours.
+// row shows them in the highlight colours; a first name too long for its
+// column is cut short of the second.
 void DrawLocationRow(int16_t row, const XywhRect& rect, int, int) {
     LocationDbRecord r;
     if (!ReadLocationRecord(locationDb, row, &r)) return;
     const bool previousMode = IsTextTransparent();
     SetTextTransparent(true);
-    DrawPlainText(r.firstName, static_cast<int>(std::strlen(r.firstName)), rect.x + ScaleX(1), rect.y);
+    // The first name stops a space before the second one's column.
+    const int room = ScaleX(95) - ScaleX(1) - CharsWidth(" ", 1);
+    DrawPlainText(r.firstName, CharsFitting(r.firstName, static_cast<int>(std::strlen(r.firstName)), room),
+                  rect.x + ScaleX(1), rect.y);
     DrawPlainText(r.secondName, static_cast<int>(std::strlen(r.secondName)), rect.x + ScaleX(95), rect.y);
     SetTextTransparent(previousMode);
 }

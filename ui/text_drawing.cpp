@@ -36,6 +36,12 @@ int CharsWidth(const char* text, int length) {
     return pl::GetTextExtent(GetDrawDc(), Cut(text, length), &size) ? size.width : 0;
 }
 
+int CharsFitting(const char* text, int length, int room) {
+    int n = static_cast<int>(Cut(text, length).size());
+    while (n > 0 && CharsWidth(text, n) > room) --n;
+    return n;
+}
+
 int CharsHeight() {
     pl::TextMetrics metrics;
     return pl::GetTextMetrics(GetDrawDc(), &metrics) ? metrics.height : 0;

@@ -11,6 +11,9 @@ void DrawChars(const char* text, int length, int x, int y);
 
 // Width in pixels of the first `length` characters in the draw context's font.
 int CharsWidth(const char* text, int length);
+// How many of the first `length` characters fit in `room` pixels in the draw
+// context's font (a text clipped there rather than run into its neighbour).
+int CharsFitting(const char* text, int length, int room);
 // Height of a line in the draw context's font.
 int CharsHeight();
 

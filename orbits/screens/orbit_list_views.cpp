@@ -90,8 +90,27 @@ void DrawRowGraph(const OrbitEphemerisRow& row, int x, int y) {
                          static_cast<float>(rise), static_cast<float>(transit), static_cast<float>(set));
 }
 
+// The longest start of `text` that is at most `room` pixels wide.
+std::string Clipped(const std::string& text, int room) {
+    return text.substr(0, static_cast<std::size_t>(CharsFitting(text.c_str(), static_cast<int>(text.size()), room)));
+}
+
+// The distance with as many of its 3 decimals as leave a space before it in
+// its column (10 AU and more lose decimals instead of running into the
+// constellation, "Oct51.762").
+std::string FittingDistance(const OrbitEphemerisRow& row, const std::string& text, int room) {
+    if (!row.valid || Width(text.c_str()) <= room) return text;
+    for (int decimals = 2; decimals >= 0; --decimals) {
+        char shorter[32];
+        DoubleToStr(shorter, sizeof shorter, row.delta, decimals);
+        if (Width(shorter) <= room || decimals == 0) return Clipped(shorter, room);
+    }
+    return text;
+}
+
 void DrawRow(const OrbitEphemerisRow& row, const Columns& c, int y) {
-    const OrbitEphemerisTexts t = OrbitEphemerisRowTexts(row);
+    OrbitEphemerisTexts t = OrbitEphemerisRowTexts(row);
+    t.distance = FittingDistance(row, t.distance, c.edge[6] - c.edge[5] - Width(" "));
     DrawRight(t.date, c.edge[0], y);
     DrawRight(t.rightAscension, c.edge[1], y);
     DrawRight(t.declination, c.edge[2], y);
@@ -189,10 +208,12 @@ void DrawCometMagRow(int row, const XywhRect& rect) {
         nameX = rect.x + std::max(Width("00/00/000") + ScaleX(1), 1 + Width(date) + ScaleX(4));
     }
     const std::string name(record.name, strnlen(record.name, sizeof record.name));
-    DrawText(best ? name.substr(0, kNameCharacters) : name, nameX, y);
     char magnitude[32];
     DoubleToStr(magnitude, sizeof magnitude, e.magnitude, 1);
     const int edge = nameX + Width("AAAAAAAAAAAAAAA") + Width("-00h00") + (best ? 0 : ScaleX(50));
+    // The name stops a space before the magnitude rather than run under it.
+    const int room = edge - Width(magnitude) - Width(" ") - nameX;
+    DrawText(Clipped(best ? name.substr(0, kNameCharacters) : name, room), nameX, y);
     DrawRight(magnitude, edge, y);
     SetTextTransparent(transparent);
 }

@@ -234,7 +234,8 @@ void DrawPassResultRow(int row, const XywhRect& rect, int selected) {
     char date[16], elevation[16], duration[24];
     std::snprintf(date, sizeof date, "%02d/%02d", rise.day, rise.month);
     std::snprintf(elevation, sizeof elevation, "%d\xB0", r->maxElevation);
-    std::snprintf(duration, sizeof duration, "%dm%d", r->durationSeconds / 60, r->durationSeconds % 60);
+    // Seconds in two digits: "10m1" read as a cut "10m12".
+    std::snprintf(duration, sizeof duration, "%dm%02d", r->durationSeconds / 60, r->durationSeconds % 60);
     DrawAt(date, rect, 2);
     DrawAt(Clock(rise, "%02d:%02d:%02d").c_str(), rect, 42);
     DrawAt(Clock(set, "%02d:%02d:%02d").c_str(), rect, 97);

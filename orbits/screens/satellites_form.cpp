@@ -126,7 +126,9 @@ void ShowHelp() {
 
 void ChooseView(int row) {
     SatelliteFormState& s = State();
-    if (row < 0 || row >= static_cast<int>(std::size(kViewRows)) || row == s.view) return;
+    if (row < 0 || row >= static_cast<int>(std::size(kViewRows))) return;
+    // The command erased the form: the view already chosen is drawn again.
+    if (row == s.view) return ShowSatelliteView(s.satelliteIndex);
     StopTimer();
     if (IsSearchView(s.view) && IsSearchView(row)) s.resultCount = 0;
     s.mapReady = 0;
@@ -145,7 +147,7 @@ void ChooseSatellite(int row) {
         char name[kSatelliteLineSize];
         SatelliteNameLine(name);
         SetPopupLabel(kSatNameTrigger, name);
-        return;
+        return ShowSatelliteView(row);
     }
     s.skyObjectCount = 0;
     s.satelliteIndex = row;
@@ -204,7 +206,8 @@ void ShowResultInSky() {
 
 void ChooseMinimumElevation(int row) {
     SatelliteFormState& s = State();
-    if (row < 0 || row == s.minElevationIndex) return;
+    if (row < 0) return;
+    if (row == s.minElevationIndex) return ShowSatelliteView(s.satelliteIndex);
     s.minElevationIndex = row;
     SetPopupList(kSatElevationTrigger, kSatElevationList, row);
     s.resultCount = 0;

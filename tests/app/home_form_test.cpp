@@ -40,11 +40,12 @@ TEST(HomeStatusTexts, UniversalTimeMarkers) {
     EXPECT_EQ(UniversalTime(1, 0, 30, 60), ": 23h30 >");
 }
 
-// The percentage rounds twice (45.2 + 0.5 = 45.7 -> "46"); hours and minutes
-// are truncated.
+// The percentage is the illuminated fraction rounded once (it was rounded
+// twice: 2.2 % showed "3%", a full Moon "101%"); hours and minutes are
+// truncated.
 TEST(HomeStatusTexts, PercentAndHoursTexts) {
     char text[16];
-    for (auto [phase, expected] : {std::pair{0.452f, ": 46%"}, {1.0f, ": 101%"}}) {
+    for (auto [phase, expected] : {std::pair{0.022f, ": 2%"}, {0.452f, ": 45%"}, {0.456f, ": 46%"}, {1.0f, ": 100%"}}) {
         FormatPhasePercent(text, sizeof text, phase);
         EXPECT_STREQ(text, expected);
     }

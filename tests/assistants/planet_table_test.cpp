@@ -10,9 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "assistants/ecliptic_band_view.h"
+#include "catalog/constellation_lines.h"
+#include "catalog/stars.h"
 #include "core/julian_day.h"
 #include "ephemeris/body_positions.h"
 #include "planet_page_fixture.h"
+#include "platform/text_log.h"
 #include "support/test_site.h"
 
 namespace {
@@ -184,6 +188,35 @@ TEST_F(PlanetTable, RowBandsAlternate) {
         }
         EXPECT_GT(CountIn(XywhRect{30, 40, 210, 250}, c.text), 500) << c.night;
     }
+}
+
+// Dates the planets' theory does not cover (1694-2296): the table pages and
+// the ecliptic band show blanks for the planets (they printed "nan"), and
+// the Sun and the Moon still have their values.
+TEST_F(PlanetTable, DatesTheTheoryDoesNotCoverShowBlanksNotNan) {
+    ResetStarCatalog();
+    ResetConstellationData();
+    for (int year : {1600, 2400})
+        for (int page : {kPagePosition, kPageInfo, kPageRiseSet, kPageEcliptic}) {
+            assistantDate = AssistantDate{year, 1, 1, 0, 0};
+            pl::StartTextLog();
+            if (page == kPageEcliptic) {
+                Page(240);
+                DrawEclipticBand();
+            } else {
+                Draw(page, 480);
+            }
+            int values = 0;
+            for (const pl::TextRun& run : pl::LoggedTexts(pl::SurfaceSerialOf(dib->dc))) {
+                EXPECT_EQ(run.text.find("nan"), std::string::npos) << year << " page " << page << ": " << run.text;
+                EXPECT_EQ(run.text.find("inf"), std::string::npos) << year << " page " << page << ": " << run.text;
+                values += run.text.find_first_of("0123456789") != std::string::npos;
+            }
+            pl::StopTextLog();
+            EXPECT_GE(values, 4) << year << " page " << page;  // the Sun's and the Moon's
+        }
+    ResetStarCatalog();
+    ResetConstellationData();
 }
 
 }  // namespace

@@ -18,9 +18,9 @@ class CompassGraph : public DrawFixture {};
 
 // A path a little below 45 degrees, from azimuth 0 on the hour (its label,
 // written above the point, would stand on "45°") eastwards with an hour
-// every six points: the hour that would cover "45°" is left out, the others
-// are drawn, and no two texts of the graph meet (hour labels were written
-// over "45°").
+// every six points: the hour that would cover "45°" is left out, and so is
+// the next, which would run into it; the others are drawn, and no two texts
+// of the graph meet (hour labels were written over "45°").
 TEST_F(CompassGraph, HourLabelsKeepOffTheGridLabels) {
     const CompassLayout layout = ComputeCompassLayout(240, 320, 1.0, 1.0);
     CompassPathPoint path[kCompassPathPoints];
@@ -39,7 +39,7 @@ TEST_F(CompassGraph, HourLabelsKeepOffTheGridLabels) {
     std::vector<std::string> hours;
     for (const pl::TextRun& run : runs)
         if (run.text.size() == 2 && run.text[0] == '0') hours.push_back(run.text);
-    EXPECT_GE(hours.size(), 5u);
+    EXPECT_GE(hours.size(), 4u);
     EXPECT_EQ(std::count(hours.begin(), hours.end(), "00"), 0);  // at azimuth 0, over "45°"
     for (size_t i = 0; i < runs.size(); ++i)
         for (size_t j = i + 1; j < runs.size(); ++j)

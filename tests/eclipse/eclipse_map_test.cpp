@@ -185,11 +185,22 @@ TEST_F(EclipseMapTest, TapContactsAgreeWithTheReferenceCircumstances) {
     EXPECT_NEAR(ComputeTapContacts(ElementsFor(2006, 3, 29), kDeltaT, 10, 5.55, 0.20).greatest, r.maximumTime, kMinute);
 }
 
+// A place without eclipse gets no contact lines (it got three lines of the
+// same time, its greatest approach, and 0%).
 TEST(EclipseMapProjection, TapPanelLines) {
-    const TapPanelLines lines = FormatTapContacts(TapContacts{8.5, 9.25, 10.75, 97});
-    EXPECT_EQ(lines.start, "Partial Start at 8h30m00 UT");
-    EXPECT_EQ(lines.greatest, "Greatest at 9h15m00 UT, 97%");
-    EXPECT_EQ(lines.end, "Partial End at 10h45m00 UT");
+    const struct {
+        TapContacts contacts;
+        const char *start, *greatest, *end;
+    } cases[] = {
+        {{8.5, 9.25, 10.75, 97, true}, "Partial Start at 8h30m00 UT", "Greatest at 9h15m00 UT, 97%",
+         "Partial End at 10h45m00 UT"},
+        {{10.909, 10.909, 10.909, 0, false}, "No Eclipse found!", "", ""},
+    };
+    for (const auto& c : cases) {
+        const TapPanelLines lines = FormatTapContacts(c.contacts);
+        EXPECT_EQ((std::vector<std::string>{lines.start, lines.greatest, lines.end}),
+                  (std::vector<std::string>{c.start, c.greatest, c.end}));
+    }
 }
 
 }  // namespace

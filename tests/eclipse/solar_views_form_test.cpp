@@ -19,8 +19,10 @@
 #include "eclipse/solar_eclipse_views.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "support/reference_table.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/screen_layout.h"
@@ -283,6 +285,88 @@ TEST_F(SmallScreens, PathAndDiagramOn240By240) {
     // The globe spans 80 pixels each side of its centre, white beyond.
     EXPECT_EQ(Count(g.centreX - 75, g.centreY, g.centreX + 75, g.centreY + 1, 0xF8F8F8), 0);
     EXPECT_EQ(Count(g.centreX + 84, g.centreY, 240, g.centreY + 1, 0xF8F8F8), 240 - g.centreX - 84);
+}
+
+// The solar eclipses of other years, at 240 x 320: the list started at the
+// eclipse's year through the year field, its row tapped.
+class EclipseOfYear : public SolarViewsForm {
+protected:
+    void SetUp() override { Start(Screen{240, 320, 96}); }
+    void TearDown() override { pl::StopTextLog(); }
+    bool Logged(const std::string& prefix) const {
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            if (run.text.rfind(prefix, 0) == 0) return true;
+        return false;
+    }
+    // The form opened again on a list that starts on the eclipse's date: its
+    // first row, completed.
+    void Select(int year, int month, int day) {
+        Ui([=] { listStartYear = year, listStartMonth = month, listStartDay = day; });
+        MainCommand(1029);
+        form = GetCurrentFormDialog();
+        ASSERT_EQ((std::vector{eclipseList[0].type, eclipseList[0].month, eclipseList[0].day, selectedEclipse}),
+                  (std::vector{1, month, day, 0}));
+    }
+};
+
+// Places the penumbra never reaches (PyEphem: the limbs of the Sun and the
+// Moon stay apart all day there, solar_eclipse_unseen_pyephem.csv), Sydney on
+// 2006-03-29 among them: the location's Set gives "No Eclipse found!", then
+// the Info view shows the place in the fields and no circumstances (it showed
+// those of the central line, "Umbra transit (Total Eclipse m=1.025)" and the
+// contacts); in the Map view, centred on the place, a tap there says that
+// there is no eclipse instead of giving contacts; back in the list, the best
+// place shown there has its circumstances again.
+TEST_F(EclipseOfYear, PlaceOutsideThePenumbraShowsNoCircumstances) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_eclipse_unseen_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 4u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        SCOPED_TRACE(ref.Text(k, "place"));
+        ASSERT_GT(ref.Get(k, "limb_gap_arcmin"), 10);
+        Select(static_cast<int>(ref.Get(k, "year")), static_cast<int>(ref.Get(k, "month")),
+               static_cast<int>(ref.Get(k, "day")));
+        ChooseView(kEclipseInfoView);
+        const double latitude = ref.Get(k, "latitude"), longitude = ref.Get(k, "longitude_west");
+        Ui([&] {
+            pl::SetDlgItemText(form, 2715, (std::to_string(std::fabs(latitude)) + (latitude < 0 ? " S" : " N")).c_str());
+            pl::SetDlgItemText(form, 2716, (std::to_string(std::fabs(longitude)) + (longitude < 0 ? " E" : " W")).c_str());
+            pl::StartTextLog();
+        });
+        Tap(Centre(pl::GetDlgItem(form, 2717)));
+        EXPECT_EQ(BoxText(), "No Eclipse found!\n");
+        AnswerAll();
+        EXPECT_NEAR(ReadField(Text(2715)), latitude, 0.002);
+        EXPECT_NEAR(ReadField(Text(2716)), longitude, 0.002);
+        EXPECT_TRUE(Logged("No Eclipse found!"));
+        for (const char* line : {"Umbra transit", "  Partial from", "  Total from", "Alt "}) EXPECT_FALSE(Logged(line)) << line;
+
+        ChooseView(kEclipseMapView);
+        Ui([] { pl::StartTextLog(); });
+        Tap(pl::Point{((MapX(longitude) + mapPanX) % 2415 + 2415) % 2415, MapY(latitude) + mapPanY + viewRect.y});
+        EXPECT_NEAR(typedLatitude, latitude, 0.16);
+        EXPECT_TRUE(Logged("No Eclipse found!"));
+        EXPECT_FALSE(Logged("Partial Start at"));
+        Ui([] { pl::StopTextLog(); });
+        ChooseView(kEclipseListView);  // the observer moves to the list's best place, which sees the eclipse
+        ChooseView(kEclipseInfoView);
+        EXPECT_GE(localResult.firstContact, 0);
+    }
+}
+
+// The hybrid eclipse of 2013-11-03 lasts 1m40s on the central line at
+// greatest (NASA's eclipse page): the Info view lists rings from 90 s; at
+// 11:07:00, with 25 s or less on the centre, it lists none (it kept the
+// rings of greatest eclipse).
+TEST_F(EclipseOfYear, InfoViewListsOnlyTheRingsOfItsTime) {
+    Select(2013, 11, 3);
+    ChooseView(kEclipseInfoView);
+    EXPECT_EQ(localResult.ringDuration[0], 90);
+    Ui([] { pl::StartTextLog(); });
+    SetTime("11:07:00");
+    EXPECT_LE(localResult.centralDuration, 25.5);
+    EXPECT_EQ(localResult.ringDuration[0], 0);
+    EXPECT_FALSE(Logged(" 90s ("));
+    EXPECT_FALSE(Logged(" 20s ("));
 }
 
 }  // namespace

@@ -256,9 +256,10 @@ TEST_F(SolarViewsTest, InfoTextsOfTotalAnnularAndPartialSites) {
 }
 
 // The rings end at the first zero duration, three a row up to 240 units wide
-// and four beyond; the Sun's altitude and azimuth in degrees and minutes,
-// east azimuths negative; Delta T and the magnitude to three decimals,
-// rounded; a magnitude above 1 reads as a total eclipse.
+// and four beyond; the Sun's altitude and azimuth in degrees and minutes of
+// arc (45 degrees 30' was written "45.30", which reads as a decimal), the
+// azimuth's size with E or W (it read "-100.0 E"); Delta T and the magnitude
+// to three decimals, rounded; a magnitude above 1 reads as a total eclipse.
 TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
     const EclipseEvent e{1, 4.0, 2006, 3, 29, 10, 11, 18, 0, 0};
     LocalEclipseResult r{};
@@ -277,12 +278,12 @@ TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
         EXPECT_EQ(rings[perRow]->y - rings[0]->y, ScaleY(15)) << width;
         EXPECT_EQ(rings[1]->x - rings[0]->x, ScaleX(76)) << width;
         EXPECT_TRUE(Has(t, "(UT-ET=66.184s)"));
-        EXPECT_TRUE(Has(t, "Alt 45.30\xB0  Azimuth -100.0\xB0 E"));
+        EXPECT_TRUE(Has(t, "Alt 45\xB0" "30'  Azimuth 100\xB0" "00' E"));
         EXPECT_TRUE(Has(t, "(Total Eclipse m=1.012)"));
         EXPECT_FALSE(Has(t, "  Partial from"));
     }
     r.sunAzimuth = 260.25, r.sunAltitude = -0.5;
-    EXPECT_TRUE(Has(SolarInfoTexts(e, r, kDeltaT, 240), "Alt -0.30\xB0  Azimuth 99.45\xB0 W"));
+    EXPECT_TRUE(Has(SolarInfoTexts(e, r, kDeltaT, 240), "Alt -0\xB0" "30'  Azimuth 99\xB0" "45' W"));
     const std::string none = NoCentralEclipseText(10, 11);
     EXPECT_EQ(none.rfind("No central eclipse at this time.\n\nThe maximun of this eclipse is at 10:11 UT,", 0), 0u);
     const std::string end = "with the Path module the start and the end of the central eclipse.";

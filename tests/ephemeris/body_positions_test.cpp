@@ -204,7 +204,7 @@ TEST_F(Bodies, FieldsLeftAsTheCallerLeftThem) {
     const int bodies[5] = {0, 1, 4, 9, 10};
     for (int i = 0; i < 5; ++i) ComputeBody(&p[i], bodies[i], 2020, 1, 1, 0, 0, 0);
     const auto& [sun, moon, mars, pluto, earth] = p;
-    EXPECT_TRUE(sun.sunMoonFraction == 1.0 && sun.magnitude == -24.6 && sun.bodyConstant == 3.0);
+    EXPECT_TRUE(sun.sunMoonFraction == 1.0 && sun.bodyConstant == 3.0);
     EXPECT_NEAR(sun.apparentDiameter, 1919.26 / 60 / sun.distance, 1e-12);
     EXPECT_TRUE(sun.illuminatedFraction == -777.0 && sun.elongation == -777.0 && moon.elongation == -777.0);
     EXPECT_EQ(moon.bodyConstant, 3.0);
@@ -275,6 +275,20 @@ TEST_F(Bodies, HeliocentricPlaces) {
     double lon = -1, lat = -1, radius = -1;
     GetHeliocentricXYZ(11, 2451545.0, &lon, &lat, &radius);
     EXPECT_TRUE(lon == -1 && radius == -1);
+}
+
+// The Sun's magnitude follows its distance: -26.74 at 1 AU, within 0.05 of -26.74 + 5 log10(r)
+// with PyEphem's distance on four dates of 2024 (sun_magnitude_pyephem.csv); it was -24.6 on
+// every date.
+TEST_F(Bodies, SunMagnitudeFollowsItsDistance) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "sun_magnitude_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 4u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        BodyPosition sun{};
+        const auto date = [&](const char* column) { return static_cast<int>(ref.Get(k, column)); };
+        ComputeBody(&sun, 0, date("year"), date("month"), date("day"), 0, 0, 0);
+        EXPECT_NEAR(sun.magnitude, ref.Get(k, "magnitude"), 0.05) << date("month") << "/" << date("day");
+    }
 }
 
 }  // namespace

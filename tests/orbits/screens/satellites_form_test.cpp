@@ -390,4 +390,25 @@ TEST_F(SatellitesForm, ShortPeriodTrackEnds) {
     EXPECT_EQ(State().view, kSatelliteViewGlobe);
 }
 
+// Choosing again the view, the satellite or the minimum elevation already
+// chosen draws the view again as it was: the form was erased and the sky
+// view was gone.
+TEST_F(SatellitesForm, ChoosingTheChosenRowAgainRedrawsTheView) {
+    StartWithSets();
+    const struct {
+        int view, trigger, list;
+    } cases[] = {
+        {kSatelliteViewSky, 2802, 2803},
+        {kSatelliteViewSky, 2805, 2806},
+        {kSatelliteViewPass, 2817, 2818},
+    };
+    for (const auto& c : cases) {
+        ChooseView(c.view);
+        const std::vector<uint32_t> drawn = ScreenSample(1);
+        const int row = c.list == 2803 ? c.view : c.list == 2806 ? State().satelliteIndex : State().minElevationIndex;
+        Choose(c.trigger, c.list, row);
+        EXPECT_EQ(ScreenSample(1), drawn) << c.view << " " << c.list;
+    }
+}
+
 }  // namespace
