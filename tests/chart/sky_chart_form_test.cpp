@@ -53,6 +53,9 @@
 #include "catalog/screens/list_manager_form.h"
 #include "chart/horizon_projection.h"
 #include "chart/horizon_passes.h"
+#include "objects/observing_list_form.h"
+#include "tools/observer_log.h"
+#include "tools/observer_log_form.h"
 
 namespace {
 
@@ -479,6 +482,34 @@ TEST_F(SkyChartForm, PreferencePagesReturnWhereTheyCameFrom) {
     ASSERT_EQ(GetCurrentFormId(), 1400);
     FormCommand(1425);  // Ok
     EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+// The chart opened a second time from the observing list (chart, Edit List,
+// the list's Sky): each form opened from the chart comes back to it, and
+// Ctrl+Q on the chart goes back to the list, as its Back does (the key's
+// command 1 was taken for a choice of popup list 1 and did nothing; the
+// forms went back to the list, which stayed newer than the chart).
+TEST_F(SkyChartForm, FormsOpenedFromTheChartComeBackToIt) {
+    Start();
+    Open();
+    Choose(kChartFilterTrigger, kChartFilterList, 8);  // Edit List
+    ASSERT_EQ(GetCurrentFormId(), kObservingListFormId);
+    FormCommand(kListSky);
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId);
+    const struct {
+        int button, form, back;
+    } opened[] = {{kChartPreferences, 1476, 1479}, {kChartLogEntry, kObserverLogForm, kLogCancel},
+                  {kChartLogEntry, kObserverLogForm, kLogBack}};
+    for (const auto& o : opened) {
+        FormCommand(o.button);
+        ASSERT_EQ(GetCurrentFormId(), o.form) << BoxText();
+        FormCommand(o.back);
+        EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId) << o.form << " " << o.back;
+    }
+    harness.keyDown(pl::VK_CONTROL);
+    harness.key('Q');
+    harness.keyUp(pl::VK_CONTROL);
+    EXPECT_EQ(GetCurrentFormId(), kObservingListFormId);
 }
 
 }  // namespace
