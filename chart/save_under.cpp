@@ -56,8 +56,12 @@ void FreeChartMarkerBox() {
     chartMarkerBox.bitmap = nullptr;
 }
 
-void SaveStatusBox(const DrawWindowRecord* source, int x, int y) {
+void SaveStatusBox(const DrawWindowRecord* source, int x, int y, int dx, int dy) {
     Save(&chartStatusBox, kStatusBoxWidth, kStatusBoxHeight, source, x, y);
+    if (chartStatusBox.bitmap) {
+        chartStatusBox.x = x + dx;
+        chartStatusBox.y = y + dy;
+    }
 }
 
 void SaveMarkerBox(const DrawWindowRecord* source, int x, int y) {

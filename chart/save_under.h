@@ -11,7 +11,7 @@
 
 struct SaveUnderBox {
     DrawWindowRecord* bitmap;  // null until the first save, and after FreeChartBitmaps
-    int32_t x, y;              // where the saved pixels were taken from
+    int32_t x, y;              // where the saved pixels belong in the window that shows them
 };
 
 // The status box is 78 x 28 GetScreenScale pixels, the marker box 28 square.
@@ -25,8 +25,9 @@ void FreeChartMarkerBox();
 
 // Copies the box's size of pixels at (x, y) of `source` (null: the current draw
 // window) into the box, making its picture on first use. Nothing is saved when
-// the picture cannot be made.
-void SaveStatusBox(const DrawWindowRecord* source, int x, int y);
+// the picture cannot be made. A picture drawn off the screen and copied onto it
+// at (dx, dy) gives that offset: the box belongs at (x + dx, y + dy).
+void SaveStatusBox(const DrawWindowRecord* source, int x, int y, int dx = 0, int dy = 0);
 void SaveMarkerBox(const DrawWindowRecord* source, int x, int y);
 
 // Copies the saved status box to (x, y) of `destination`, within `clip`. Says

@@ -109,6 +109,8 @@ void DrawSpherePickInPlace(const SpherePick& pick, const ObjectRecord& previous)
     chartRecord.centreLatitude = static_cast<float>(std::asin(std::clamp(s / kUnit, -1.0, 1.0)) * (180.0 / M_PI));
     const int scale = GetScreenScale();
     SaveStatusBox(nullptr, pick.x - 8 * scale, pick.y - 8 * scale);
+    skyMapView.markCornerX = pick.x - 8 * scale;  // the blinking mark follows the new centre
+    skyMapView.markCornerY = pick.y - 8 * scale;
     if (displayScale.scaleX > 1.0) DrawChartSelectionLabel();
     DrawTargetMark(pick.x, pick.y);
     if (chartDistanceDisplay)
