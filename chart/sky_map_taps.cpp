@@ -93,6 +93,7 @@ Search SearchAt(int x, int y, int m, SpherePick* pick) {
 // Tap mode 1: the pick marked on the picture as it stands, the view's centre
 // moved onto it for the next drawing, its place in the status lines.
 void DrawSpherePickInPlace(const SpherePick& pick, const ObjectRecord& previous) {
+    RestoreChartLabel();  // the previous selection's picture and caption
     const int row = selectionCurrentRow;
     if (row >= 0 && row < selectionShownCount) MarkSelectedEntry(&selectionList[GetSelectionIndex(row)]);
     const XywhRect view = chartRecord.viewRect;

@@ -19,6 +19,7 @@
 #include "chart/sphere_projection.h"
 #include "core/shared_buffers.h"
 #include "objects/selected_object.h"
+#include "platform/drawing.h"
 #include "scope/scope_services.h"
 #include "sky_chart_fixture.h"
 #include "support/jpeg_file.h"
@@ -496,6 +497,46 @@ TEST_F(ChartTaps, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) {
                         changed += before[i] != after[i];
                 }
             EXPECT_EQ(changed, 0) << sc.width << " view " << view;
+        }
+    }
+}
+
+// A star picked in place, in the Sky Map and in the Whole Sky: the picture
+// box and the caption under it show what the chart picture has there, neither
+// the thumbnail nor the caption of the selection before ("M80" with its
+// thumbnail, "Sun"), both of which stayed.
+TEST_F(ChartTaps, AStarPickedLeavesNoPictureOfThePreviousSelection) {
+    Start(480, 640, 192);
+    const auto m80 = PlaceAt(180, 86), sun = PlaceAt(0, 88);
+    SelectionEntry messier = ListEntry("M80", kDesignationMessier, 80, 3, m80.first, m80.second);
+    messier.source = kSourceMessier;
+    messier.sourceIndex = 79;  // thumbnail 3079
+    SelectionEntry body = ListEntry("Sun", kDesignationPlanet, 0, 27, sun.first, sun.second);
+    body.source = kSourcePlanet;
+    Put({messier, body}, 0);
+    SetWord(kPrefChartZoom, 3);
+    Open();
+    for (int view : {0, 2}) {
+        for (int row = 0; row < 2; ++row) {
+            Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+            Choose(kChartObjectTrigger, kChartObjectList, row);
+            const XywhRect v = chartRecord.viewRect;
+            const int dx = view < 2 ? 0 : v.x, dy = view < 2 ? 0 : v.y;  // the sphere's picture starts at the view
+            // The box and its caption: 0..60 x 21..73 at scale 2; on the screen, and in the chart's picture.
+            auto differing = [dx, dy, this] {
+                int n = 0;
+                Ui([&n, dx, dy, this] {
+                    for (int y = 42; y < 146; ++y)
+                        for (int x = 0; x < 120; ++x)
+                            n += (pl::GetPixel(chartRecord.offscreen->dc, x - dx, y - dy) & 0xF8F8F8) != Pixel(x, y);
+                });
+                return n;
+            };
+            ASSERT_GT(differing(), 20) << view << " " << row;  // the thumbnail or the caption
+            const Point star = StarPoint(kUnnamedStar);
+            TapAt({star.x + dx, star.y + dy});
+            ASSERT_EQ(chartSelection.objectType, 30u) << view << " " << row;
+            EXPECT_EQ(differing(), 0) << view << " " << row;
         }
     }
 }
