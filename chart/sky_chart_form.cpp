@@ -173,8 +173,8 @@ void RedrawWithFovLabel() {
     const int32_t kept = hideCompass;
     hideCompass = 1;
     RedrawSkyChart();
-    // In the dials' place, kept clear of the status line beside it.
-    SetClip(XywhRect{0, 0, ScaleX(7) + ScaleY(40) - 1, chartState.chartHeight});
+    // In the dials' place, left of the status lines' place texts.
+    SetClip(XywhRect{0, 0, ChartCornerWidth(), chartState.chartHeight});
     DrawFovLabel(0, chartState.chartHeight - ScaleY(23), chartState.chartZoomIndex);
     pl::SelectClipRect(GetDrawDc(), nullptr);
     hideCompass = kept;

@@ -385,6 +385,7 @@ double SkyMapPixelsPerArcminHalf(const SkyMapPicture& picture) {
 int DrawSkyMap(SelectionEntry* objects, int count, const XywhRect& rect, DrawWindowRecord* surface, int zoom,
                float centreAngle, float centreElevation, int full) {
     LoadConstellationData(preferences.word[kPrefConstLinesFigures]);
+    skyMapStatusTexts.count = 0;  // a new picture: no status lines under the next ones
     SkyMapPicture p = SetUpPicture(objects, count, rect, surface, zoom, full);
     DrawWindowRecord* previous = surface ? SetDrawWindow(surface) : nullptr;
     if (!surface) SetClip(rect);

@@ -453,53 +453,50 @@ TEST_F(ChartTaps, SphereViewTaps) {
 // over the picture as it stands, so no pixel changes outside the old and the
 // new mark's boxes (78 x 28 GetScreenScale from 8 above and left of the mark),
 // the selection's name in the header's popup and in the picture box's caption,
-// and the status lines at the bottom. (The
-// box saved under the old mark was put back 21 scaleY too high: the names and
-// lines under it showed twice.)
-TEST_F(ChartTaps, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) {
+// and the status lines at the bottom. (The box saved under the old mark was
+// put back 21 scaleY too high: the names and lines under it showed twice.)
+class ChartTapsOnScreen : public ChartTaps, public ::testing::WithParamInterface<ChartScreen> {};
+
+TEST_P(ChartTapsOnScreen, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) {
+    const ChartScreen sc = GetParam();
     WriteNames();
-    Start();
+    Start(sc.width, sc.height, sc.dpi);
     PutCentreAndSide();
     SetWord(kPrefChartZoom, 4);
     SetWord(kPrefObjectNames, 1);
     Open();
-    const struct {
-        int width, height, dpi;
-    } screens[] = {{240, 320, 96}, {480, 640, 192}};
-    for (const auto& sc : screens) {
-        harness.changeScreen(sc.width, sc.height, sc.dpi);
-        const int s = GetScreenScale();
-        const double sx = sc.dpi / 96.0, sy = sx;
-        for (int view = 2; view <= 4; ++view) {
-            Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
-            ASSERT_EQ(chartView, view);
-            const std::vector<uint32_t> before = ScreenSample(1);
-            const Point old{skyMapView.markCornerX, skyMapView.markCornerY};
-            const Point tap{sc.width / 5, sc.height * 11 / 20};
-            TapAt(tap);
-            Point mark = tap;  // the sky point, or the star or object picked near it
-            if (selectionCurrentRow >= 0) {
-                const SelectionEntry& e = selectionList[GetSelectionIndex(selectionCurrentRow)];
-                mark = {e.screenX + chartRecord.viewRect.x, e.screenY + chartRecord.viewRect.y};
-            }
-            const Point now{mark.x - 8 * s, mark.y - 8 * s};
-            auto inside = [s](Point box, int x, int y) {
-                return x >= box.x && x < box.x + 78 * s && y >= box.y && y < box.y + 28 * s;
-            };
-            const std::vector<uint32_t> after = ScreenSample(1);
-            int changed = 0;
-            for (int y = 0; y < sc.height; ++y)
-                for (int x = 0; x < sc.width; ++x) {
-                    const bool label = y < 21 * sy || (x < 100 * sx && y < 73 * sy);  // the header's popup too
-                    const bool status = y >= sc.height - 33 * sy;
-                    const std::size_t i = static_cast<std::size_t>(y * sc.width + x);
-                    if (!inside(old, x, y) && !inside(now, x, y) && !label && !status)
-                        changed += before[i] != after[i];
-                }
-            EXPECT_EQ(changed, 0) << sc.width << " view " << view;
+    const int s = GetScreenScale();
+    const double sy = sc.dpi / 96.0;
+    for (int view = 2; view <= 4; ++view) {
+        Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+        ASSERT_EQ(chartView, view);
+        const std::vector<uint32_t> before = ScreenSample(1);
+        const Point old{skyMapView.markCornerX, skyMapView.markCornerY};
+        const Point tap{sc.width / 5, sc.height * 11 / 20};
+        TapAt(tap);
+        Point mark = tap;  // the sky point, or the star or object picked near it
+        if (selectionCurrentRow >= 0) {
+            const SelectionEntry& e = selectionList[GetSelectionIndex(selectionCurrentRow)];
+            mark = {e.screenX + chartRecord.viewRect.x, e.screenY + chartRecord.viewRect.y};
         }
+        const Point now{mark.x - 8 * s, mark.y - 8 * s};
+        auto inside = [s](Point box, int x, int y) {
+            return x >= box.x && x < box.x + 78 * s && y >= box.y && y < box.y + 28 * s;
+        };
+        const std::vector<uint32_t> after = ScreenSample(1);
+        int changed = 0;
+        for (int y = 0; y < sc.height; ++y)
+            for (int x = 0; x < sc.width; ++x) {
+                const bool label = y < 21 * sy || (x < 100 * sy && y < 73 * sy);  // the header's popup too
+                const bool status = y >= sc.height - 33 * sy;
+                const std::size_t i = static_cast<std::size_t>(y * sc.width + x);
+                if (!inside(old, x, y) && !inside(now, x, y) && !label && !status) changed += before[i] != after[i];
+            }
+        EXPECT_EQ(changed, 0) << "view " << view;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ChartTapsOnScreen, ::testing::ValuesIn(kChartScreens), ChartScreenName);
 
 // A star picked in place, in the Sky Map and in the Whole Sky: the picture
 // box and the caption under it show what the chart picture has there, neither

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <span>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,7 @@
 #include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/primitives.h"
+#include "ui/screen_layout.h"
 #include "ui/shell_state.h"
 #include "ui/text_drawing.h"
 
@@ -145,11 +147,23 @@ inline void WriteNamedStars(const std::filesystem::path& home, std::span<const N
     WriteFile(home / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
 }
 
+// The two screens the chart is checked on: the 240 x 320 design at 96 dpi and
+// 480 x 640 at 192 dpi, each started afresh (the fonts are made for the screen
+// the program starts on).
+struct ChartScreen {
+    int width, height, dpi;
+};
+inline constexpr ChartScreen kChartScreens[] = {{240, 320, 96}, {480, 640, 192}};
+inline std::string ChartScreenName(const ::testing::TestParamInfo<ChartScreen>& info) {
+    return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+}
+
 class SkyChartTest : public ProgramTest {
 protected:
     void Start(int width = 240, int height = 320, int dpi = 96) {
         WriteDefaultStars(folder.path());
         harness.changeScreen(width, height, dpi);
+        ResetScreenScale();  // this screen's, not that of a test run before in the same process
         harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
         harness.setShortDatePattern("dd/MM/yy");
         ASSERT_TRUE(StartProgram());

@@ -53,6 +53,11 @@
 #include "catalog/screens/list_manager_form.h"
 #include "chart/horizon_projection.h"
 #include "chart/horizon_passes.h"
+#include "chart/chart_overlays.h"
+#include "chart/chart_status.h"
+#include "chart/scope_marker.h"
+#include "platform/drawing.h"
+#include "scope/scope_services.h"
 #include "objects/observing_list_form.h"
 #include "tools/observer_log.h"
 #include "tools/observer_log_form.h"
@@ -238,14 +243,15 @@ TEST_F(SkyChartForm, HiddenInfoBarStillComputesTheAltitude) {
 
 // The second status line reads "05/03/24 21:10 LST:08:06  ", as that text
 // drawn in the same font and colours into a scratch picture shows it (the
-// rows above the first line, which the second overlaps).
+// rows above the first line; the second stands 22 scaleY above the chart's
+// foot, clear of the first).
 TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
     Start();
     Put({Entry("Zenith", kDesignationNgc, 1, 2, static_cast<float>(kLstHours), 51.0f)}, 0);
     SetWord(kPrefChartZoom, 8);
     Open();
     Redraw();
-    const int x0 = ScaleX(13) + ScaleY(40), y0 = 320 - ScaleY(20);
+    const int x0 = ScaleX(13) + ScaleY(40), y0 = 320 - ScaleY(22);
     std::vector<uint32_t> expected;
     int width = 0, height = 0;
     Ui([&] {
@@ -261,7 +267,7 @@ TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
         DrawLabelText(text, static_cast<int>(std::strlen(text)), 0, 0);
         SetTextTransparent(true);
         width = CharsWidth(text, static_cast<int>(std::strlen(text)));
-        height = ScaleY(20) - ScaleY(12);  // the rows above the first line, drawn after it
+        height = ScaleY(22) - ScaleY(12);  // the rows above the first line
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < 200; ++x) expected.push_back((ReadPixel16(DibPixelAddress(*scratch, x, y)) & 0x10) == 0);
         SetDrawWindow(previous);
@@ -279,6 +285,101 @@ TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
     EXPECT_GT(ink, 100);
     EXPECT_EQ(mismatched, 0);
 }
+
+// The status lines and the field-of-view label on both screens, in the Sky
+// Map and the Whole Sky: after the chart opens at zoom 9 (the label
+// "O<11, S<11", four digits: its widest), after a pick drawn in place, after a
+// tick of the telescope's cross and after a pick whose place text is shorter
+// (decimal formats), the cells of the status lines before and after hold just
+// the new texts as drawn on a clean area, and every pixel of the label's ink is
+// there. (A shorter first line left the tail of the longer one, at 480 x 640
+// the second line's background covered the top of the first, and the first
+// line cut the label's second line.)
+class StatusLines : public SkyChartTest, public ::testing::WithParamInterface<ChartScreen> {
+protected:
+    // Pixels of the cells of `before` and `now` that differ from the texts of
+    // `now` drawn at the anchor (x, y) on a clean picture of `now`'s paper;
+    // with `label`, also the pixels of the field-of-view label's ink, drawn
+    // alone on a clean picture, that differ.
+    int Misdrawn(const StatusTexts& before, const StatusTexts& now, int x, int y, bool label) {
+        int n = 0;
+        Ui([&] {
+            const int width = chartState.chartWidth, height = chartState.chartHeight;
+            DrawWindowRecord* clean = CreateOffscreenDib(width, height, 16);
+            DrawWindowRecord* previous = SetDrawWindow(clean);
+            auto at = [clean](int u, int v) { return pl::GetPixel(clean->dc, u, v) & 0xF8F8F8; };
+            SetForeColor(now.paper);
+            FillRectangle(XywhRect{0, 0, width, height}, 0);
+            const uint32_t paper = at(0, 0);
+            SetTextColorRef(now.ink);
+            SetTextTransparent(true);
+            for (int i = 0; i < now.count; ++i) {
+                SelectFont(now.line[i].font);
+                const StatusText& t = now.line[i];
+                DrawPlainText(t.text, static_cast<int>(std::strlen(t.text)), x + t.dx, y + t.dy);
+            }
+            for (const StatusTexts* set : {&before, &now})
+                for (int i = 0; i < set->count; ++i) {
+                    const StatusText& t = set->line[i];
+                    for (int v = y + t.dy; v < y + t.dy + t.height; ++v)
+                        for (int u = x + t.dx; u < x + t.dx + t.width; ++u) n += at(u, v) != Pixel(u, v);
+                }
+            if (label) {
+                FillRectangle(XywhRect{0, 0, width, height}, 0);
+                const int top = height - ScaleY(23);
+                DrawFovLabel(0, top, 9);
+                for (int v = top; v < height; ++v)
+                    for (int u = 0; u < width / 2; ++u) n += at(u, v) != paper && at(u, v) != Pixel(u, v);
+            }
+            SelectFont(0);
+            SetDrawWindow(previous);
+            DeleteOffscreenWindow(clean);
+        });
+        return n;
+    }
+};
+
+TEST_P(StatusLines, StatusLinesAndTheFieldLabelReadWhole) {
+    const ChartScreen sc = GetParam();
+    Start(sc.width, sc.height, sc.dpi);
+    const auto centre = PlaceAt(180, 60);
+    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second)}, 0);
+    SetWord(kPrefChartZoom, 9);
+    Open();
+    for (int view : {0, 2}) {
+        SCOPED_TRACE(view);
+        SetWord(kPrefRaFormat, 2);
+        SetWord(kPrefDecFormat, 2);
+        Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+        Zoom(9);
+        const StatusTexts& kept = view < 2 ? chartStatusTexts : skyMapStatusTexts;
+        const int place = view < 2 ? 0 : 1;  // the line with the place
+        const XywhRect v = chartRecord.viewRect;
+        const int x = v.x, y = v.y + v.height;
+        ASSERT_EQ(kept.count, 2);
+        EXPECT_EQ(Misdrawn(StatusTexts{}, kept, x, y, true), 0) << "open";
+        StatusTexts before = kept;
+        harness.tap(sc.width * 7 / 20, sc.height * 9 / 20);
+        EXPECT_EQ(Misdrawn(before, kept, x, y, false), 0) << "pick";
+        before = kept;
+        Ui([] {
+            InitDrawWindowOwnDc(GetCurrentFormDialog());
+            scopeConnected = 1;
+            DrawScopeMarker(chartSelection.rightAscension + 0.01f, chartSelection.declination + 0.05f);
+            scopeConnected = 0;
+        });
+        EXPECT_STRNE(kept.line[place].text, before.line[place].text);
+        EXPECT_EQ(Misdrawn(before, kept, x, y, false), 0) << "tick";
+        before = kept;
+        SetWord(kPrefRaFormat, 0);
+        SetWord(kPrefDecFormat, 0);
+        harness.tap(sc.width * 12 / 20, sc.height * 8 / 20);
+        EXPECT_LT(kept.line[place].width, before.line[place].width);
+        EXPECT_EQ(Misdrawn(before, kept, x, y, false), 0) << "shorter";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, StatusLines, ::testing::ValuesIn(kChartScreens), ChartScreenName);
 
 TEST(ChartTimeLine, SiderealMinutesAreTruncated) {
     const struct {
