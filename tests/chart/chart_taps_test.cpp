@@ -449,12 +449,11 @@ TEST_F(ChartTaps, SphereViewTaps) {
     SetWord(kTapModeWord, 1);
 }
 
-// A tap in each sphere view with names on, on both screens: the pick is drawn
-// over the picture as it stands, so no pixel changes outside the old and the
-// new mark's boxes (78 x 28 GetScreenScale from 8 above and left of the mark),
-// the selection's name in the header's popup and in the picture box's caption,
-// and the status lines at the bottom. (The box saved under the old mark was
-// put back 21 scaleY too high: the names and lines under it showed twice.)
+// A tap in each sphere view with names on, on both screens: no pixel changes
+// outside the old and the new mark's boxes (78 x 28 GetScreenScale from 8 up
+// and left of the mark), the selection's name in the header and the picture
+// box's caption, and the status lines. (The box saved under the old mark was
+// put back 21 scaleY too high: names and lines under it showed twice.)
 class ChartTapsOnScreen : public ChartTaps, public ::testing::WithParamInterface<ChartScreen> {};
 
 TEST_P(ChartTapsOnScreen, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) {
@@ -465,43 +464,36 @@ TEST_P(ChartTapsOnScreen, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) 
     SetWord(kPrefChartZoom, 4);
     SetWord(kPrefObjectNames, 1);
     Open();
-    const int s = GetScreenScale();
-    const double sy = sc.dpi / 96.0;
+    const int s = GetScreenScale(), sy = sc.dpi / 96;
     for (int view = 2; view <= 4; ++view) {
         Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
-        ASSERT_EQ(chartView, view);
         const std::vector<uint32_t> before = ScreenSample(1);
-        const Point old{skyMapView.markCornerX, skyMapView.markCornerY};
-        const Point tap{sc.width / 5, sc.height * 11 / 20};
+        const Point old{skyMapView.markCornerX, skyMapView.markCornerY}, tap{sc.width / 5, sc.height * 11 / 20};
         TapAt(tap);
         Point mark = tap;  // the sky point, or the star or object picked near it
         if (selectionCurrentRow >= 0) {
             const SelectionEntry& e = selectionList[GetSelectionIndex(selectionCurrentRow)];
             mark = {e.screenX + chartRecord.viewRect.x, e.screenY + chartRecord.viewRect.y};
         }
-        const Point now{mark.x - 8 * s, mark.y - 8 * s};
-        auto inside = [s](Point box, int x, int y) {
-            return x >= box.x && x < box.x + 78 * s && y >= box.y && y < box.y + 28 * s;
+        auto inBox = [s](Point corner, int x, int y) {
+            return x >= corner.x && x < corner.x + 78 * s && y >= corner.y && y < corner.y + 28 * s;
         };
         const std::vector<uint32_t> after = ScreenSample(1);
         int changed = 0;
-        for (int y = 0; y < sc.height; ++y)
-            for (int x = 0; x < sc.width; ++x) {
-                const bool label = y < 21 * sy || (x < 100 * sy && y < 73 * sy);  // the header's popup too
-                const bool status = y >= sc.height - 33 * sy;
+        for (int y = 21 * sy; y < sc.height - 33 * sy; ++y)
+            for (int x = y < 73 * sy ? 100 * sy : 0; x < sc.width; ++x) {
                 const std::size_t i = static_cast<std::size_t>(y * sc.width + x);
-                if (!inside(old, x, y) && !inside(now, x, y) && !label && !status) changed += before[i] != after[i];
+                if (!inBox(old, x, y) && !inBox({mark.x - 8 * s, mark.y - 8 * s}, x, y)) changed += before[i] != after[i];
             }
         EXPECT_EQ(changed, 0) << "view " << view;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, ChartTapsOnScreen, ::testing::ValuesIn(kChartScreens), ChartScreenName);
+INSTANTIATE_TEST_SUITE_P(BothScreens, ChartTapsOnScreen, ::testing::ValuesIn(kChartScreens));
 
-// A star picked in place, in the Sky Map and in the Whole Sky: the picture
-// box and the caption under it show what the chart picture has there, neither
-// the thumbnail nor the caption of the selection before ("M80" with its
-// thumbnail, "Sun"), both of which stayed.
+// A star picked in place, in the Sky Map and the Whole Sky, after "M80" (with
+// its thumbnail) or "Sun" (a caption): the picture box and its caption show
+// what the chart picture has there (the previous selection's stayed).
 TEST_F(ChartTaps, AStarPickedLeavesNoPictureOfThePreviousSelection) {
     Start(480, 640, 192);
     const auto m80 = PlaceAt(180, 86), sun = PlaceAt(0, 88);
@@ -513,29 +505,25 @@ TEST_F(ChartTaps, AStarPickedLeavesNoPictureOfThePreviousSelection) {
     Put({messier, body}, 0);
     SetWord(kPrefChartZoom, 3);
     Open();
-    for (int view : {0, 2}) {
+    for (int view : {0, 2})
         for (int row = 0; row < 2; ++row) {
             Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
             Choose(kChartObjectTrigger, kChartObjectList, row);
-            const XywhRect v = chartRecord.viewRect;
-            const int dx = view < 2 ? 0 : v.x, dy = view < 2 ? 0 : v.y;  // the sphere's picture starts at the view
-            // The box and its caption: 0..60 x 21..73 at scale 2; on the screen, and in the chart's picture.
-            auto differing = [dx, dy, this] {
+            const int dy = view < 2 ? 0 : chartRecord.viewRect.y;  // where the sphere's picture starts
+            auto differing = [dy, this] {  // in the box and its caption, 0..60 x 21..73 at scale 2
                 int n = 0;
-                Ui([&n, dx, dy, this] {
+                Ui([&n, dy, this] {
                     for (int y = 42; y < 146; ++y)
                         for (int x = 0; x < 120; ++x)
-                            n += (pl::GetPixel(chartRecord.offscreen->dc, x - dx, y - dy) & 0xF8F8F8) != Pixel(x, y);
+                            n += (pl::GetPixel(chartRecord.offscreen->dc, x, y - dy) & 0xF8F8F8) != Pixel(x, y);
                 });
                 return n;
             };
             ASSERT_GT(differing(), 20) << view << " " << row;  // the thumbnail or the caption
-            const Point star = StarPoint(kUnnamedStar);
-            TapAt({star.x + dx, star.y + dy});
+            TapAt({StarPoint(kUnnamedStar).x, StarPoint(kUnnamedStar).y + dy});
             ASSERT_EQ(chartSelection.objectType, 30u) << view << " " << row;
             EXPECT_EQ(differing(), 0) << view << " " << row;
         }
-    }
 }
 
 // A list row chosen after a star pick is the chart's selection with its own

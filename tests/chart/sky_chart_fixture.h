@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <span>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -147,16 +146,12 @@ inline void WriteNamedStars(const std::filesystem::path& home, std::span<const N
     WriteFile(home / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
 }
 
-// The two screens the chart is checked on: the 240 x 320 design at 96 dpi and
-// 480 x 640 at 192 dpi, each started afresh (the fonts are made for the screen
-// the program starts on).
+// The screens the chart is checked on, each started afresh (its fonts are made
+// for the screen it starts on): the 240 x 320 design and 480 x 640 at 192 dpi.
 struct ChartScreen {
     int width, height, dpi;
 };
 inline constexpr ChartScreen kChartScreens[] = {{240, 320, 96}, {480, 640, 192}};
-inline std::string ChartScreenName(const ::testing::TestParamInfo<ChartScreen>& info) {
-    return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
-}
 
 class SkyChartTest : public ProgramTest {
 protected:

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -287,24 +289,21 @@ TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
 }
 
 // The status lines and the field-of-view label on both screens, in the Sky
-// Map and the Whole Sky: after the chart opens at zoom 9 (the label
-// "O<11, S<11", four digits: its widest), after a pick drawn in place, after a
-// tick of the telescope's cross and after a pick whose place text is shorter
-// (decimal formats), the cells of the status lines before and after hold just
-// the new texts as drawn on a clean area, and every pixel of the label's ink is
-// there. (A shorter first line left the tail of the longer one, at 480 x 640
-// the second line's background covered the top of the first, and the first
-// line cut the label's second line.)
+// Map and the Whole Sky, after the chart opens at zoom 9 (the widest label,
+// "O<11, S<11"), a pick drawn in place, a tick of the telescope's cross and a
+// pick with a shorter place text (decimal formats): the cells of the lines
+// before and after hold just the new texts as drawn on a clean area, and the
+// label's ink is all there. (A shorter line left the tail of the longer, at
+// 480 x 640 the date line's background covered the top of the place line, and
+// the place line cut the label.)
 class StatusLines : public SkyChartTest, public ::testing::WithParamInterface<ChartScreen> {
 protected:
-    // Pixels of the cells of `before` and `now` that differ from the texts of
-    // `now` drawn at the anchor (x, y) on a clean picture of `now`'s paper;
-    // with `label`, also the pixels of the field-of-view label's ink, drawn
-    // alone on a clean picture, that differ.
+    // Pixels of the cells of `before` and `now` (anchored at x, y) unlike `now`
+    // drawn on a clean picture; with `label`, pixels of the label's ink unlike it.
     int Misdrawn(const StatusTexts& before, const StatusTexts& now, int x, int y, bool label) {
         int n = 0;
         Ui([&] {
-            const int width = chartState.chartWidth, height = chartState.chartHeight;
+            const int width = chartState.chartWidth, height = chartState.chartHeight, top = height - ScaleY(23);
             DrawWindowRecord* clean = CreateOffscreenDib(width, height, 16);
             DrawWindowRecord* previous = SetDrawWindow(clean);
             auto at = [clean](int u, int v) { return pl::GetPixel(clean->dc, u, v) & 0xF8F8F8; };
@@ -313,25 +312,18 @@ protected:
             const uint32_t paper = at(0, 0);
             SetTextColorRef(now.ink);
             SetTextTransparent(true);
-            for (int i = 0; i < now.count; ++i) {
-                SelectFont(now.line[i].font);
-                const StatusText& t = now.line[i];
+            for (const StatusText& t : std::span(now.line, now.count)) {
+                SelectFont(t.font);
                 DrawPlainText(t.text, static_cast<int>(std::strlen(t.text)), x + t.dx, y + t.dy);
             }
             for (const StatusTexts* set : {&before, &now})
-                for (int i = 0; i < set->count; ++i) {
-                    const StatusText& t = set->line[i];
+                for (const StatusText& t : std::span(set->line, set->count))
                     for (int v = y + t.dy; v < y + t.dy + t.height; ++v)
                         for (int u = x + t.dx; u < x + t.dx + t.width; ++u) n += at(u, v) != Pixel(u, v);
-                }
-            if (label) {
-                FillRectangle(XywhRect{0, 0, width, height}, 0);
-                const int top = height - ScaleY(23);
-                DrawFovLabel(0, top, 9);
-                for (int v = top; v < height; ++v)
-                    for (int u = 0; u < width / 2; ++u) n += at(u, v) != paper && at(u, v) != Pixel(u, v);
-            }
-            SelectFont(0);
+            FillRectangle(XywhRect{0, 0, width, height}, 0);
+            DrawFovLabel(0, top, 9);
+            for (int v = top; label && v < height; ++v)
+                for (int u = 0; u < width / 2; ++u) n += at(u, v) != paper && at(u, v) != Pixel(u, v);
             SetDrawWindow(previous);
             DeleteOffscreenWindow(clean);
         });
@@ -344,42 +336,43 @@ TEST_P(StatusLines, StatusLinesAndTheFieldLabelReadWhole) {
     Start(sc.width, sc.height, sc.dpi);
     const auto centre = PlaceAt(180, 60);
     Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second)}, 0);
-    SetWord(kPrefChartZoom, 9);
     Open();
+    auto tick = [] {
+        InitDrawWindowOwnDc(GetCurrentFormDialog());
+        scopeConnected = 1;
+        DrawScopeMarker(chartSelection.rightAscension + 0.01f, chartSelection.declination + 0.05f);
+        scopeConnected = 0;
+    };
+    const std::pair<std::string, std::function<void()>> events[] = {
+        {"open", [this] { Zoom(9); }},
+        {"pick", [&] { harness.tap(sc.width * 7 / 20, sc.height * 9 / 20); }},
+        {"tick", [&] { Ui(tick); }},
+        {"shorter", [&] {
+             SetWord(kPrefRaFormat, 0);
+             SetWord(kPrefDecFormat, 0);
+             harness.tap(sc.width * 12 / 20, sc.height * 8 / 20);
+         }}};
     for (int view : {0, 2}) {
-        SCOPED_TRACE(view);
         SetWord(kPrefRaFormat, 2);
         SetWord(kPrefDecFormat, 2);
         Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
-        Zoom(9);
         const StatusTexts& kept = view < 2 ? chartStatusTexts : skyMapStatusTexts;
         const int place = view < 2 ? 0 : 1;  // the line with the place
         const XywhRect v = chartRecord.viewRect;
-        const int x = v.x, y = v.y + v.height;
-        ASSERT_EQ(kept.count, 2);
-        EXPECT_EQ(Misdrawn(StatusTexts{}, kept, x, y, true), 0) << "open";
-        StatusTexts before = kept;
-        harness.tap(sc.width * 7 / 20, sc.height * 9 / 20);
-        EXPECT_EQ(Misdrawn(before, kept, x, y, false), 0) << "pick";
-        before = kept;
-        Ui([] {
-            InitDrawWindowOwnDc(GetCurrentFormDialog());
-            scopeConnected = 1;
-            DrawScopeMarker(chartSelection.rightAscension + 0.01f, chartSelection.declination + 0.05f);
-            scopeConnected = 0;
-        });
-        EXPECT_STRNE(kept.line[place].text, before.line[place].text);
-        EXPECT_EQ(Misdrawn(before, kept, x, y, false), 0) << "tick";
-        before = kept;
-        SetWord(kPrefRaFormat, 0);
-        SetWord(kPrefDecFormat, 0);
-        harness.tap(sc.width * 12 / 20, sc.height * 8 / 20);
-        EXPECT_LT(kept.line[place].width, before.line[place].width);
-        EXPECT_EQ(Misdrawn(before, kept, x, y, false), 0) << "shorter";
+        for (const auto& [name, event] : events) {
+            const StatusTexts before = name == "open" ? StatusTexts{} : kept;
+            event();
+            ASSERT_EQ(kept.count, 2) << name;
+            EXPECT_STRNE(kept.line[place].text, before.line[place].text) << name;
+            if (name == "shorter") {
+                EXPECT_LT(kept.line[place].width, before.line[place].width);
+            }
+            EXPECT_EQ(Misdrawn(before, kept, v.x, v.y + v.height, name == "open"), 0) << view << " " << name;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, StatusLines, ::testing::ValuesIn(kChartScreens), ChartScreenName);
+INSTANTIATE_TEST_SUITE_P(BothScreens, StatusLines, ::testing::ValuesIn(kChartScreens));
 
 TEST(ChartTimeLine, SiderealMinutesAreTruncated) {
     const struct {
@@ -585,27 +578,23 @@ TEST_F(SkyChartForm, PreferencePagesReturnWhereTheyCameFrom) {
     EXPECT_EQ(GetCurrentFormId(), 1950);
 }
 
-// The chart opened a second time from the observing list (chart, Edit List,
-// the list's Sky): each form opened from the chart comes back to it, and
-// Ctrl+Q on the chart goes back to the list, as its Back does (the key's
-// command 1 was taken for a choice of popup list 1 and did nothing; the
-// forms went back to the list, which stayed newer than the chart).
+// Opened again from the observing list (chart, Edit List, the list's Sky),
+// the chart is where the forms of its tool strip come back to (they went back
+// to the list), and Ctrl+Q, read as a choice of popup list 1 before, goes back
+// to the list as the chart's Back.
 TEST_F(SkyChartForm, FormsOpenedFromTheChartComeBackToIt) {
     Start();
     Open();
     Choose(kChartFilterTrigger, kChartFilterList, 8);  // Edit List
-    ASSERT_EQ(GetCurrentFormId(), kObservingListFormId);
     FormCommand(kListSky);
-    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId);
-    const struct {
-        int button, form, back;
-    } opened[] = {{kChartPreferences, 1476, 1479}, {kChartLogEntry, kObserverLogForm, kLogCancel},
-                  {kChartLogEntry, kObserverLogForm, kLogBack}};
+    const int opened[][3] = {{kChartPreferences, 1476, 1479},
+                             {kChartLogEntry, kObserverLogForm, kLogCancel},
+                             {kChartLogEntry, kObserverLogForm, kLogBack}};
     for (const auto& o : opened) {
-        FormCommand(o.button);
-        ASSERT_EQ(GetCurrentFormId(), o.form) << BoxText();
-        FormCommand(o.back);
-        EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId) << o.form << " " << o.back;
+        FormCommand(o[0]);
+        ASSERT_EQ(GetCurrentFormId(), o[1]) << BoxText();
+        FormCommand(o[2]);
+        EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId) << o[1] << " " << o[2];
     }
     harness.keyDown(pl::VK_CONTROL);
     harness.key('Q');
