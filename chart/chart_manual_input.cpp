@@ -50,19 +50,15 @@ void CentrePlace(int altAz, double* first, double* second) {
     *second = b;
 }
 
-ObjectRecord TypedObject(int altAz, const char* name, const char* first, const char* second) {
+// The user object at (a, b): right ascension and declination, or azimuth and
+// altitude turned into them at the chart's sidereal time.
+ObjectRecord TypedObject(int altAz, const char* name, double a, double b) {
     ObjectRecord r{};
     r.designationId = kDesignationUser;
     r.number = manualInputCounter++;
     r.objectType = kTypeNebula;
-    double ra = 0, dec = 0;
-    if (altAz) {
-        HorizontalToEquatorial(chartTimeRecord.lstHours, ParseSignedValue(first) * kDegToRad,
-                               ParseSignedValue(second) * kDegToRad, &ra, &dec);
-    } else {
-        ra = ParseSignedDegrees(first);
-        dec = ParseSignedValue(second);
-    }
+    double ra = a, dec = b;
+    if (altAz) HorizontalToEquatorial(chartTimeRecord.lstHours, a * kDegToRad, b * kDegToRad, &ra, &dec);
     r.rightAscension = static_cast<float>(ra);
     r.declination = static_cast<float>(dec);
     const DateTime& t = currentDateTime;
@@ -84,8 +80,10 @@ void RunChartManualInput(int altAz) {
         HMSToStr(first, sizeof first, a);
     DegToStr(second, sizeof second, b);
     int type = 0;
-    if (RunPositionInputDialog(ChartFormWindow(), altAz ? 0 : 1, name, first, second, &type))
-        AddPickToSelection(TypedObject(altAz, name, first, second));
+    const int equatorial = altAz ? 0 : 1;
+    if (RunPositionInputDialog(ChartFormWindow(), equatorial, name, first, second, &type) &&
+        ReadPositionInput(equatorial, first, second, &a, &b))
+        AddPickToSelection(TypedObject(altAz, name, a, b));
     RedrawSkyChart();
 }
 

@@ -14,10 +14,11 @@ extern int32_t manualInputCounter;
 // (DegToStr), else its azimuth and altitude (DegToStr), read under the centre
 // of the sphere view or of the horizon chart. Ok: a user object (kind 63,
 // number manualInputCounter, type 19, the name typed, "Manual Input" at
-// first) at the place read back by ParseSignedDegrees (hours) and
-// ParseSignedValue, an azimuth and altitude turned into right ascension and
-// declination at the chart's sidereal time; listed and made the current row.
-// Ok or Cancel, the chart is drawn again.
+// first) at the place read back by ReadPositionInput (the dialog refuses a
+// coordinate out of its range with one box and stays open), an azimuth and
+// altitude turned into right ascension and declination at the chart's
+// sidereal time; listed and made the current row. Ok or Cancel, the chart is
+// drawn again.
 void RunChartManualInput(int altAz);
 
 // Back to 30000 (tests).

@@ -33,7 +33,8 @@ constexpr int kTrueSizeFromZoom = 8;
 constexpr double kSmallestOutline = 4.0;  // pixels of the major axis
 constexpr double kRadToDeg = 57.2957795;
 
-XywhRect labelRect{};  // where the selection's caption was drawn; width 0 for none
+XywhRect labelRect{};    // where the selection's caption was drawn; width 0 for none
+XywhRect pictureRect{};  // the picture box, while its thumbnail or picture mark is drawn
 
 int NameLength(const char* name, int size) { return static_cast<int>(strnlen(name, static_cast<std::size_t>(size))); }
 
@@ -159,11 +160,14 @@ void DrawSelectedObjectName(int cx, int cy) {
 bool IsEntryDrawnOnChart(const SelectionEntry& e) { return Drawn(e, ObjectLimit10()); }
 
 void DrawChartSelectionLabel() {
+    RestoreChartLabel();
     const int row = selectionCurrentRow;
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
     const ObjectRecord& rec = chartSelection;
     if (position < 0 || rec.objectType == 0 || rec.objectType == kTypeStar) return;
     const XywhRect box = chartRecord.pictureBox;
+    pictureRect = box;
+    SaveRestoreChartPatch(0, pictureRect, kPatchPicture);
     DrawImageMarker(box.x, box.y, position);
     if (displayScale.scaleX <= 1.0 || rec.name[0] == '\0') return;
     const int font = SelectFont(2);
@@ -176,7 +180,12 @@ void DrawChartSelectionLabel() {
 }
 
 void RestoreChartLabel() {
-    if (labelRect.width <= 0) return;
-    SaveRestoreChartPatch(1, labelRect);
+    if (labelRect.width > 0) SaveRestoreChartPatch(1, labelRect);
+    if (pictureRect.width > 0) SaveRestoreChartPatch(1, pictureRect, kPatchPicture);
+    ForgetChartLabel();
+}
+
+void ForgetChartLabel() {
     labelRect = XywhRect{};
+    pictureRect = XywhRect{};
 }

@@ -112,3 +112,11 @@ void DrawFovLabel(int x, int y, int zoom) {
     DrawText(text, x + 1, y + ScaleY(10));
     if (GetCurrentFontId() != previousFont) SelectFont(previousFont);
 }
+
+int ChartCornerWidth() {
+    const int previousFont = SelectFont(0);
+    constexpr char kWidest[] = "O<00, S<00";  // digits are equally wide
+    const int label = 1 + CharsWidth(kWidest, static_cast<int>(sizeof kWidest - 1)) + ScaleX(2);
+    if (GetCurrentFontId() != previousFont) SelectFont(previousFont);
+    return std::max(ScaleX(48), label);
+}

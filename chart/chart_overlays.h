@@ -31,3 +31,9 @@ void DrawSensorFrame(int cx, int cy, float pixelsPerArcmin, pl::ColorRef colour)
 // colour entry 4 of chartColours on backgrounds 0 and 1, else the ink colour
 // (night mode 0 or 1) or entry 0. Nothing for a step outside 0..12.
 void DrawFovLabel(int x, int y, int zoom);
+
+// The width of the chart's bottom-left corner, where the legend's dials stand
+// or, after a zoom change, the field-of-view label: the dials' 48 scaleX, or
+// the widest label drawn at x = 0 ("O<00, S<00" in font 0 from x = 1) and 2
+// scaleX more when that is wider. Measured in the current draw window.
+int ChartCornerWidth();

@@ -280,6 +280,8 @@ void RedrawHorizonChart() {
 void RedrawSkyChart() {
     StartRecordBatch();
     scopeMarkerLastDec = -1000.0;
+    ForgetChartLabel();  // the picture under them is drawn anew
+    chartStatusTexts.count = 0;
     PrepareChartRedraw();
     const pl::Rect& r = chartRecord.chartRect;
     chartRecord.viewRect = XywhRect{r.left, r.top, r.right - r.left, r.bottom - r.top};

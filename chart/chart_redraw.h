@@ -81,11 +81,14 @@ void FormatChartTimeLine(char* buffer, int size, const char* date, int hour, int
 // View: the altitude scale.
 double HorizonPixelsPerArcminHalf(double centreAltitudeDeg);
 
-// The selection's caption under the picture box (on screens of display scale
-// above 1, with the thumbnail) and its erasing: the part under it is kept in
-// the label patch and put back by RestoreChartLabel.
+// The selection's thumbnail or picture mark in the picture box and its
+// caption under it (on screens of display scale above 1), after the previous
+// selection's are erased: nothing for a star, a sky point or no row. What lies
+// under them is kept in patches and put back by RestoreChartLabel;
+// ForgetChartLabel drops the patches when the whole picture is drawn anew.
 void DrawChartSelectionLabel();
 void RestoreChartLabel();
+void ForgetChartLabel();
 
 // Start values of the module (tests).
 void ResetChartRedraw();

@@ -92,7 +92,7 @@ void StepSkyMapCentre(double dLongitude, double dLatitude, double* longitude, do
     const int row = DrawSkyMap(selectionList, selectionCount, chartRecord.viewRect, chartRecord.offscreen,
                                chartState.chartZoomIndex, chartRecord.centreLongitude, chartRecord.centreLatitude, 0);
     selectionCurrentRow = row;
-    RestoreChartLabel();
+    ForgetChartLabel();  // the new picture has neither
     if (row < 0) chartSelection.number = -1;
     ShowChartObjectRow(row);
 }

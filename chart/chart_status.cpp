@@ -1,10 +1,12 @@
 #include "chart/chart_status.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "chart/chart_colours.h"
+#include "chart/chart_overlays.h"
 #include "chart/save_under.h"
 #include "chart/sky_rotation.h"
 #include "chart/sphere_projection.h"
@@ -83,15 +85,16 @@ Fix24Angle IntoFullTurn(Fix24Angle angle) {
 // In the small font: in the normal one the two lines, 10 units apart, overprint
 // each other, and the first runs under the form's buttons at the chart's foot.
 void DrawStatusLines(const XywhRect& rect, int bottom, Fix24Angle angle, Fix24Angle elevation) {
-    const int previousFont = SelectFont(2);
     const SkyRotation& r = skyRotation;
-    char date[16], line[96], first[32], second[32];
+    StatusText lines[2]{};
+    char date[16], first[32], second[32];
     FormatDateShort(date, sizeof date, r.day, r.month, r.year);
     int64_t theta = static_cast<int64_t>(kFix24Pi) - r.siderealComplement;
     if (theta < 0) theta += kFullTurn;
-    std::snprintf(line, sizeof line, "%s %02d:%02d  LST:%02d:%02d", date, r.hour, r.minute,
+    std::snprintf(lines[0].text, sizeof lines[0].text, "%s %02d:%02d  LST:%02d:%02d", date, r.hour, r.minute,
                   static_cast<int>(theta / kFixPerHour), static_cast<int>(theta % kFixPerHour / kFixPerMinute));
-    DrawText(line, rect.x + ScaleX(16) + ScaleY(40) + 1, bottom - ScaleY(22));
+    lines[0].dx = ScaleX(16) + ScaleY(40) + 1;
+    lines[0].dy = -ScaleY(22);
     if (skyMapView.horizontalStatus != 0) {
         AngleFixToStr(first, sizeof first, elevation);
         AngleFixToStr(second, sizeof second, angle);
@@ -99,18 +102,62 @@ void DrawStatusLines(const XywhRect& rect, int bottom, Fix24Angle angle, Fix24An
         HmsFixToStr(first, sizeof first, angle);
         AngleFixToStr(second, sizeof second, elevation);
     }
-    std::snprintf(line, sizeof line, "%s  %s ", first, second);
-    DrawText(line, rect.x + ScaleX(10) + ScaleY(40) + 1, bottom - ScaleY(12));
-    SelectFont(previousFont);
+    std::snprintf(lines[1].text, sizeof lines[1].text, "%s  %s ", first, second);
+    lines[1].dx = StatusPlaceLineX(ScaleX(10) + ScaleY(40) + 1);
+    lines[1].dy = -ScaleY(12);
+    lines[0].font = lines[1].font = 2;
+    DrawStatusTexts(&skyMapStatusTexts, rect.x, bottom, lines, 2, ChartColourRef(chartColours.entry[4]),
+                    ChartColourRef(chartColours.background));
 }
 
 }  // namespace
+
+StatusTexts chartStatusTexts{};
+StatusTexts skyMapStatusTexts{};
+
+void DrawStatusTexts(StatusTexts* kept, int x, int y, const StatusText* lines, int count, pl::ColorRef ink,
+                     pl::ColorRef paper) {
+    count = std::clamp(count, 0, 2);
+    const int previousFont = GetCurrentFontId();
+    StatusTexts drawn{};
+    for (int i = 0; i < count; ++i) {
+        StatusText& line = drawn.line[i];
+        line = lines[i];
+        SelectFont(line.font);
+        line.width = CharsWidth(line.text, static_cast<int>(std::strlen(line.text)));
+        line.height = CharsHeight();
+    }
+    drawn.count = count;
+    drawn.ink = ink;
+    drawn.paper = paper;
+    const pl::ColorRef foreground = SetForeColor(paper);
+    const StatusTexts* cleared[] = {kept, &drawn};
+    for (const StatusTexts* set : cleared)
+        for (int i = 0; i < set->count; ++i) {
+            const StatusText& line = set->line[i];
+            FillRectangle(XywhRect{x + line.dx, y + line.dy, line.width, line.height}, 0);
+        }
+    SetForeColor(foreground);
+    SetTextColorRef(ink);
+    const bool transparent = IsTextTransparent();
+    SetTextTransparent(true);
+    for (int i = 0; i < count; ++i) {
+        const StatusText& line = drawn.line[i];
+        SelectFont(line.font);
+        DrawText(line.text, x + line.dx, y + line.dy);
+    }
+    SetTextTransparent(transparent);
+    SelectFont(previousFont);
+    *kept = drawn;
+}
+
+int StatusPlaceLineX(int designed) { return std::max(designed, ChartCornerWidth() + ScaleX(2)); }
 
 void DrawChartLegend(int x, int y, Fix24Angle azimuth, Fix24Angle altitude) {
     if (preferences.word[kPrefHideCompass] != 0) return;
     DrawWindowRecord* window = GetDrawWindow();
     // Two dials side by side, each with its value below it.
-    const int r = ScaleX(10), width = ScaleX(48), height = 2 * r + 2 + ScaleY(9);
+    const int r = ScaleX(10), width = ChartCornerWidth(), height = 2 * r + 2 + ScaleY(9);
     DrawWindowRecord* box = ChartPatchRecord(kPatchLegend, width, height);
     if (!window || !box) return;
     SetDrawWindow(box);
@@ -149,12 +196,7 @@ void DrawSkyMapStatus(const XywhRect& rect, const SelectionEntry*, Fix24Angle an
     DrawChartLegend(rect.x, bottom - ScaleY(12) - ScaleY(20) + static_cast<int>(displayScale.scaleX), azimuth,
                     altitude);
     if (preferences.word[kPrefHideInfoBar] != 0) return;
-    SetBackColor(ChartColourRef(chartColours.background));
-    SetTextColorRef(ChartColourRef(chartColours.entry[4]));
-    bool transparent = IsTextTransparent();
-    SetTextTransparent(false);
     DrawStatusLines(rect, bottom, angle, elevation);
-    SetTextTransparent(transparent);
 }
 
 // The frame angle of a horizontal-frame picture is minus the azimuth, that of an

@@ -1,9 +1,9 @@
 // The chart's two status lines and the place of the selection they show.
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "chart/chart_redraw.h"
+#include "chart/chart_status.h"
 #include "core/angle_text.h"
 #include "core/date_text.h"
 #include "core/preferences.h"
@@ -11,7 +11,6 @@
 #include "ephemeris/apparent_altaz.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
-#include "ui/font_set.h"
 #include "ui/text_drawing.h"
 
 ChartApparentPlace chartApparentPlace{};
@@ -21,13 +20,6 @@ namespace {
 constexpr int kTypeBody = 27;
 constexpr int kTypeCount = 42;
 constexpr int kConstellationRows = 89;  // Vulpecula is row 88
-constexpr int kTextSize = 64;
-
-void DrawLine(const char* text, int x, int y, bool label) {
-    const int length = static_cast<int>(std::strlen(text));
-    if (label) DrawLabelText(text, length, x, y);
-    else DrawPlainText(text, length, x, y);
-}
 
 // First line: the place as the mount reads it (word 9: 0 equatorial, else altitude and azimuth).
 void FormatPlaceLine(char* text, int size) {
@@ -64,22 +56,26 @@ void DrawChartStatusLine(double lstHours, ObjectRecord* selected) {
     ComputeChartSelectionPlace(selected);
     if (preferences.word[kPrefHideInfoBar] != 0) return;
     const ChartPalette& palette = chartRecord.palette;
-    const int bottom = chartRecord.chartRect.bottom;
-    SetBackColor(palette.background);
-    SetTextColorRef(palette.text);
-    SetForeColor(palette.text);
-    const int font = SelectFont(0);
-    SetTextTransparent(false);
-    char text[kTextSize];
-    FormatPlaceLine(text, kTextSize);
-    DrawLine(text, ScaleX(7) + ScaleY(40), bottom - ScaleY(12), false);
+    StatusText lines[2]{};
+    FormatPlaceLine(lines[0].text, sizeof lines[0].text);
+    lines[0].font = 0;
+    lines[0].dx = StatusPlaceLineX(ScaleX(7) + ScaleY(40));
+    lines[0].dy = -ScaleY(12);
     const DateTime& t = currentDateTime;
     char date[16];
     FormatDateShort(date, sizeof date, t.day, t.month, t.year);
     if (selected->objectType >= kTypeCount) selected->objectType = 0;
     if (selected->constellation >= kConstellationRows) selected->constellation = 0;
-    FormatChartTimeLine(text, kTextSize, date, t.hour, t.minute, lstHours);
-    DrawLine(text, ScaleX(13) + ScaleY(40), bottom - ScaleY(20), true);
-    SelectFont(font);
+    FormatChartTimeLine(lines[1].text, sizeof lines[1].text, date, t.hour, t.minute, lstHours);
+    // In the label text of font 0, as high as the sphere pictures' date line:
+    // clear of the place line below it and of the field-of-view label's
+    // second line beside it on every screen.
+    lines[1].font = 2;
+    lines[1].dx = ScaleX(13) + ScaleY(40);
+    lines[1].dy = -ScaleY(22);
+    SetBackColor(palette.background);
+    SetForeColor(palette.text);
+    DrawStatusTexts(&chartStatusTexts, chartRecord.chartRect.left, chartRecord.chartRect.bottom, lines, 2,
+                    palette.text, palette.background);
     SetTextTransparent(true);
 }

@@ -183,6 +183,7 @@ void PickSkyPoint(int x, int y) {
 // the legend and status lines of the new selection, its caption and target
 // mark, and with the distance display its distance from `previous`.
 void DrawHorizonPickInPlace(const ObjectRecord& previous) {
+    RestoreChartLabel();  // a star picked keeps no picture or caption of the previous selection
     const pl::Rect& chart = chartRecord.chartRect;
     pl::Rect clip = chart;
     if (preferences.word[kPrefHideToolBar] == 0) clip.right -= ScaleX(13);

@@ -38,7 +38,7 @@ SaveUnderBox chartStatusBox{};
 
 namespace {
 
-constexpr int kPatchSlots = 2;
+constexpr int kPatchSlots = 3;
 DrawWindowRecord* patches[kPatchSlots] = {};
 
 }  // namespace
@@ -56,8 +56,12 @@ void FreeChartMarkerBox() {
     chartMarkerBox.bitmap = nullptr;
 }
 
-void SaveStatusBox(const DrawWindowRecord* source, int x, int y) {
+void SaveStatusBox(const DrawWindowRecord* source, int x, int y, int dx, int dy) {
     Save(&chartStatusBox, kStatusBoxWidth, kStatusBoxHeight, source, x, y);
+    if (chartStatusBox.bitmap) {
+        chartStatusBox.x = x + dx;
+        chartStatusBox.y = y + dy;
+    }
 }
 
 void SaveMarkerBox(const DrawWindowRecord* source, int x, int y) {
@@ -89,15 +93,15 @@ DrawWindowRecord* ChartPatchRecord(int slot, int width, int height) {
     return patch;
 }
 
-void SaveRestoreChartPatch(int restore, const XywhRect& rect) {
+void SaveRestoreChartPatch(int restore, const XywhRect& rect, int slot) {
     const DrawWindowRecord* window = GetDrawWindow();
-    if (!window || !window->dc) return;
+    if (!window || !window->dc || slot < 0 || slot >= kPatchSlots) return;
     if (restore == 0) {
-        DrawWindowRecord* patch = ChartPatchRecord(kPatchLabel, rect.width, rect.height);
+        DrawWindowRecord* patch = ChartPatchRecord(slot, rect.width, rect.height);
         if (patch) pl::BitBlt(patch->dc, 0, 0, rect.width, rect.height, window->dc, rect.x, rect.y);
         return;
     }
-    const DrawWindowRecord* patch = patches[kPatchLabel];
+    const DrawWindowRecord* patch = patches[slot];
     if (patch) pl::BitBlt(window->dc, rect.x, rect.y, patch->right, patch->bottom, patch->dc, 0, 0);
 }
 

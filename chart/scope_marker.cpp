@@ -54,15 +54,11 @@ bool CentreBoxCorner(int* x, int* y) {
     if (chartView < 2) {
         *x = chartState.chartWidth / 2 - 8 * s;
         *y = chartState.chartHeight / 2 - 8 * s;
-        return chartStatusBox.bitmap && chartStatusBox.x == *x && chartStatusBox.y == *y;
+    } else {
+        *x = skyMapView.markCornerX;
+        *y = skyMapView.markCornerY;
     }
-    // The sphere renderer saves it from the chart picture, whose corner is the view's.
-    *x = skyMapView.markCornerX;
-    *y = skyMapView.markCornerY;
-    const XywhRect& v = chartRecord.viewRect;
-    const bool onScreen = chartStatusBox.x == *x && chartStatusBox.y == *y;
-    const bool inPicture = chartStatusBox.x + v.x == *x && chartStatusBox.y + v.y == *y;
-    return chartStatusBox.bitmap && (onScreen || inPicture);
+    return chartStatusBox.bitmap && chartStatusBox.x == *x && chartStatusBox.y == *y;
 }
 
 int BlinkTargetMark() {

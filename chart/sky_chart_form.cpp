@@ -79,6 +79,7 @@ constexpr int kObjectRows = 110, kObjectRowsVisible = 18;
 constexpr int kTapModeWord = 40;
 constexpr int kCursorBlinking = 1;
 constexpr int kFilterRowsRedrawn = 8;  // rows 8..10 of 1909 leave the form
+constexpr int kFromAccelerator = 1;    // WM_COMMAND's high word for a command of the accelerator table
 constexpr pl::ColorRef kWhite = 0xFFFFFF, kBlack = 0x000000;
 constexpr uint16_t kWhite555 = 0x7FFF;
 constexpr uint32_t kInitFlags = pl::SHIDIF_DONEBUTTON | pl::SHIDIF_SIPDOWN | pl::SHIDIF_FULLSCREENNOMENUBAR;
@@ -172,8 +173,8 @@ void RedrawWithFovLabel() {
     const int32_t kept = hideCompass;
     hideCompass = 1;
     RedrawSkyChart();
-    // In the dials' place, kept clear of the status line beside it.
-    SetClip(XywhRect{0, 0, ScaleX(7) + ScaleY(40) - 1, chartState.chartHeight});
+    // In the dials' place, left of the status lines' place texts.
+    SetClip(XywhRect{0, 0, ChartCornerWidth(), chartState.chartHeight});
     DrawFovLabel(0, chartState.chartHeight - ScaleY(23), chartState.chartZoomIndex);
     pl::SelectClipRect(GetDrawDc(), nullptr);
     hideCompass = kept;
@@ -387,7 +388,10 @@ void OpenSkyChart() {
     chartState.chartHeight = height;
     ShowLoadingSky(form, width);
     PrepareChartOpening();
-    PushFormHistory(kSkyChartFormId);
+    // Newest even when an earlier visit left it deeper in the history: the
+    // forms opened from the chart come back to it, and its Back goes to the
+    // form that opened it.
+    PushFormHistoryNewest(kSkyChartFormId);
     SetPopupList(kChartZoomTrigger, kChartZoomList, chartState.chartZoomIndex);
     FillListForChart();
     KeepChartStarColours();
@@ -474,7 +478,7 @@ pl::LResult SkyChartDialogProc(pl::Hwnd form, uint32_t message, pl::WParam wPara
                 DestroyCurrentForm();
                 return 1;
             }
-            if (list != 0) ChartPopupCommand(list);
+            if (list != 0 && list != kFromAccelerator) ChartPopupCommand(list);
             else RunInForm(form, ChartButtonCommand, id);
             return 1;
         }

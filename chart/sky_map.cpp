@@ -362,9 +362,9 @@ void DrawLayers(const SkyMapPicture& p, int* centre) {
 void MarkCentre(const SkyMapPicture& p) {
     const int s = ScreenScale();
     const int x = p.frame.cx - 8 * s, y = p.frame.cy - 8 * s;
-    SaveStatusBox(p.surface, x, y);
     skyMapView.markCornerX = x + (p.surface ? p.rect.x : 0);
     skyMapView.markCornerY = y + (p.surface ? p.rect.y : 0);
+    SaveStatusBox(p.surface, x, y, skyMapView.markCornerX - x, skyMapView.markCornerY - y);
     if (preferences.word[kPrefCursor] < 2) DrawTargetMark(p.frame.cx, p.frame.cy);
 }
 
@@ -385,6 +385,7 @@ double SkyMapPixelsPerArcminHalf(const SkyMapPicture& picture) {
 int DrawSkyMap(SelectionEntry* objects, int count, const XywhRect& rect, DrawWindowRecord* surface, int zoom,
                float centreAngle, float centreElevation, int full) {
     LoadConstellationData(preferences.word[kPrefConstLinesFigures]);
+    skyMapStatusTexts.count = 0;  // a new picture: no status lines under the next ones
     SkyMapPicture p = SetUpPicture(objects, count, rect, surface, zoom, full);
     DrawWindowRecord* previous = surface ? SetDrawWindow(surface) : nullptr;
     if (!surface) SetClip(rect);

@@ -93,6 +93,7 @@ Search SearchAt(int x, int y, int m, SpherePick* pick) {
 // Tap mode 1: the pick marked on the picture as it stands, the view's centre
 // moved onto it for the next drawing, its place in the status lines.
 void DrawSpherePickInPlace(const SpherePick& pick, const ObjectRecord& previous) {
+    RestoreChartLabel();  // the previous selection's picture and caption
     const int row = selectionCurrentRow;
     if (row >= 0 && row < selectionShownCount) MarkSelectedEntry(&selectionList[GetSelectionIndex(row)]);
     const XywhRect view = chartRecord.viewRect;
@@ -109,6 +110,8 @@ void DrawSpherePickInPlace(const SpherePick& pick, const ObjectRecord& previous)
     chartRecord.centreLatitude = static_cast<float>(std::asin(std::clamp(s / kUnit, -1.0, 1.0)) * (180.0 / M_PI));
     const int scale = GetScreenScale();
     SaveStatusBox(nullptr, pick.x - 8 * scale, pick.y - 8 * scale);
+    skyMapView.markCornerX = pick.x - 8 * scale;  // the blinking mark follows the new centre
+    skyMapView.markCornerY = pick.y - 8 * scale;
     if (displayScale.scaleX > 1.0) DrawChartSelectionLabel();
     DrawTargetMark(pick.x, pick.y);
     if (chartDistanceDisplay)

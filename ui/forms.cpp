@@ -106,6 +106,17 @@ void PushFormHistory(int formId) {
     formHistory[kFormHistorySize - 1] = formId;
 }
 
+void PushFormHistoryNewest(int formId) {
+    int* end = formHistory + kFormHistorySize;
+    int* found = std::find(formHistory, end, formId);
+    if (formId == kHomeFormId || found == end) {
+        PushFormHistory(formId);
+        return;
+    }
+    preferences.word[kPrefLastForm] = formId;
+    std::rotate(found, found + 1, end);
+}
+
 int GetPreviousFormId() { return formHistory[kFormHistorySize - 2]; }
 
 void PopFormHistory() {

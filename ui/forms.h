@@ -48,6 +48,10 @@ void DestroyCurrentForm();
 // becomes entry 6 (entries 2..6 move down to 1..5, entry 0 stays); a form
 // already in it changes nothing.
 void PushFormHistory(int formId);
+// PushFormHistory, except that a form already in the history leaves its older
+// place (the entries after it move down one) and becomes entry 6: the form
+// that opens it and every form it opens then come back to the right place.
+void PushFormHistoryNewest(int formId);
 // Entry 5: the form shown before the current one.
 int GetPreviousFormId();
 // Entries 0..5 move up to 1..6; entry 0 becomes 1950.

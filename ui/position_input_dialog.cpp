@@ -79,6 +79,21 @@ void InitPositionInput(pl::Hwnd dialog) {
     positionInput.closing = 0;
 }
 
+// The coordinates as right ascension (hours) and declination, or azimuth and
+// altitude (degrees), in any angle text.
+constexpr NumberField kEquatorialFields[] = {
+    {kFirst, "RA", "RA:", kBufferSize, 0, 24, NumberForm::Sexagesimal, " h"},
+    {kSecond, "Dec", "Dec:", kBufferSize, -90, 90, NumberForm::Sexagesimal, "\xB0"},
+};
+constexpr NumberField kHorizontalFields[] = {
+    {kFirst, "Az", "Az:", kBufferSize, 0, 360, NumberForm::Sexagesimal, "\xB0"},
+    {kSecond, "Alt", "Alt:", kBufferSize, -90, 90, NumberForm::Sexagesimal, "\xB0"},
+};
+
+std::span<const NumberField> CoordinateFields(int equatorial) {
+    return equatorial ? std::span(kEquatorialFields) : std::span(kHorizontalFields);
+}
+
 void Keep(pl::Hwnd dialog, int id, char* buffer) {
     std::snprintf(buffer, kBufferSize, "%s", pl::GetDlgItemText(dialog, id).c_str());
 }
@@ -98,6 +113,14 @@ void Close(pl::Hwnd dialog, int command) {
     pl::EndDialog(dialog, command);
 }
 
+// Ok takes only coordinates that read; after a refusal the dialog stays open
+// with the texts as typed.
+bool CoordinatesRead(pl::Hwnd dialog) {
+    double a = 0, b = 0;
+    return ReadPositionInput(positionInput.equatorial, pl::GetDlgItemText(dialog, kFirst).c_str(),
+                             pl::GetDlgItemText(dialog, kSecond).c_str(), &a, &b);
+}
+
 void ChooseType() {
     int row = Get(kTypeList);
     if (row < 0) return;
@@ -113,25 +136,13 @@ void Paint(pl::Hwnd dialog) {
     pl::EndPaint(dialog, &ps);
 }
 
-// The coordinates as right ascension (hours) and declination, or azimuth and
-// altitude (degrees), in any angle text.
-constexpr NumberField kEquatorialFields[] = {
-    {kFirst, "RA", "RA:", kBufferSize, 0, 24, NumberForm::Sexagesimal, " h"},
-    {kSecond, "Dec", "Dec:", kBufferSize, -90, 90, NumberForm::Sexagesimal, "\xB0"},
-};
-constexpr NumberField kHorizontalFields[] = {
-    {kFirst, "Az", "Az:", kBufferSize, 0, 360, NumberForm::Sexagesimal, "\xB0"},
-    {kSecond, "Alt", "Alt:", kBufferSize, -90, 90, NumberForm::Sexagesimal, "\xB0"},
-};
-
 void EditField(pl::Hwnd dialog, int id) {
     if (id == kName) {
         RunTextInputDialog(dialog, id, "Name:", kBufferSize);
         return;
     }
-    const std::span<const NumberField> fields = positionInput.equatorial ? std::span(kEquatorialFields)
-                                                                        : std::span(kHorizontalFields);
-    if (const NumberField* f = FindNumberField(fields, id)) EditNumberField(dialog, *f);
+    if (const NumberField* f = FindNumberField(CoordinateFields(positionInput.equatorial), id))
+        EditNumberField(dialog, *f);
 }
 
 pl::LResult PositionInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, pl::LParam) {
@@ -143,7 +154,7 @@ pl::LResult PositionInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wPar
     case pl::WM_COMMAND: {
         int id = pl::LoWord(wParam);
         if (pl::HiWord(wParam) == kTypeList) ChooseType();
-        else if (id == pl::IDOK || id == kOk || id == kCancel) Close(dialog, id);
+        else if (id == kCancel || ((id == pl::IDOK || id == kOk) && CoordinatesRead(dialog))) Close(dialog, id);
         return 1;
     }
     case pl::WM_ACTIVATE:
@@ -181,4 +192,18 @@ int RunPositionInputDialog(pl::Hwnd owner, int equatorial, char* name, char* fir
     std::snprintf(second, kBufferSize, "%s", positionInput.second);
     *type = positionInput.type;
     return 1;
+}
+
+bool ReadPositionInput(int equatorial, const char* first, const char* second, double* a, double* b) {
+    const std::span<const NumberField> fields = CoordinateFields(equatorial);
+    auto read = [](const NumberField& field, const char* text, double* value) {
+        if (ParseNumberField(field, text, value)) return true;
+        ShowNumberFieldRefusal(field);
+        return false;
+    };
+    double x = 0, y = 0;
+    if (!read(fields[0], first, &x) || !read(fields[1], second, &y)) return false;
+    *a = x;
+    *b = y;
+    return true;
 }

@@ -12,4 +12,11 @@ constexpr int kPositionTextLength = 14;
 // characters each, *type the shown row of the type list (0 "None" .. 7
 // "Star"; kept from one call to the next), and 1. After "Cancel": 0 and the
 // buffers untouched.
+// "Ok" with a coordinate that ReadPositionInput refuses keeps the dialog open.
 int RunPositionInputDialog(pl::Hwnd owner, int equatorial, char* name, char* first, char* second, int* type);
+
+// Reads the two coordinates as the dialog's fields take them (any angle text):
+// right ascension 0 to 24 h and declination -90 to 90 degrees, or (equatorial
+// 0) azimuth 0 to 360 and altitude -90 to 90 degrees. False after one refusal
+// box for the first text refused, *a and *b untouched.
+bool ReadPositionInput(int equatorial, const char* first, const char* second, double* a, double* b);

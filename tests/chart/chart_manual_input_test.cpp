@@ -121,4 +121,33 @@ TEST_F(ChartManualInput, AltAzBecomesRightAscensionAndDeclination) {
     EXPECT_EQ(Current().number, 30001);
 }
 
+// A coordinate out of its range, typed into the field, is refused at Ok with
+// one box; the dialog stays open with the text, and Cancel adds nothing (RA
+// 30 h and Dec 100 degrees became list entries). The ends of the ranges pass.
+TEST_F(ChartManualInput, OutOfRangeCoordinatesAreRefusedOnce) {
+    Start();
+    Open();
+    const struct {
+        int button;
+        const char *first, *second, *box;
+    } cases[] = {{kChartManualRaDec, "30:00:00", nullptr, "RA must be between 0 and 24 h"},
+                 {kChartManualRaDec, nullptr, "100", "Dec must be between -90 and 90\xB0"},
+                 {kChartManualAltAz, "360:00:01", nullptr, "Az must be between 0 and 360\xB0"},
+                 {kChartManualAltAz, nullptr, "-91", "Alt must be between -90 and 90\xB0"}};
+    const int count = selectionCount;
+    for (const auto& c : cases) {
+        Input(c.button, kOk, c.first, c.second);
+        EXPECT_EQ(BoxCount(), 1);
+        EXPECT_EQ(BoxText(), std::string(c.box) + "\nAs 12:30:00 or 12.5");
+        AnswerAll();
+        const pl::Hwnd dialog = pl::GetActiveWindow();
+        EXPECT_EQ(pl::GetDlgItemText(dialog, c.first ? kFirstField : kSecondField), c.first ? c.first : c.second);
+        Ui([dialog] { pl::SendMessage(dialog, pl::WM_COMMAND, kCancel, 0); });
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(selectionCount, count) << c.box;
+    }
+    Input(kChartManualRaDec, kOk, "24", "+90");
+    EXPECT_EQ(Current().number, 30000);
+}
+
 }  // namespace

@@ -122,8 +122,8 @@ TEST_F(ChartScope, GotoSendsEachKindInItsPositionMode) {
     EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId);
 }
 
-// A goto that the mount takes asks for the scope control form (not built
-// yet: the program answers that it has no such form over the chart).
+// A goto that the mount takes asks for the scope control form, which opens
+// in place of the chart with no box.
 TEST_F(ChartScope, ASuccessfulGotoAsksForTheScopeForm) {
     Start();
     const auto high = PlaceAt(150, 50);
@@ -264,9 +264,10 @@ TEST_F(ChartScope, TheMarkerModeConnectsAndLetsGo) {
     EXPECT_EQ(chartTimerPeriodMs, 10000u);
 }
 
-// Rows 0 and 1 ask for the alignment forms (not built yet); row 4 opens
-// nothing without a drive, and for an encoder box first clears its pending
-// target; row 7 clears the serial flag and opens preference page 1.
+// Rows 0 and 1 open the 2-star and the N-star alignment forms, whose Ok comes
+// back to the chart; row 4 opens nothing without a drive, and for an encoder
+// box first clears its pending target, then opens the scope control form;
+// row 7 clears the serial flag and opens preference page 1.
 TEST_F(ChartScope, RowsOpenTheirForms) {
     Start();
     const struct {

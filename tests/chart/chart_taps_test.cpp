@@ -19,6 +19,7 @@
 #include "chart/sphere_projection.h"
 #include "core/shared_buffers.h"
 #include "objects/selected_object.h"
+#include "platform/drawing.h"
 #include "scope/scope_services.h"
 #include "sky_chart_fixture.h"
 #include "support/jpeg_file.h"
@@ -446,6 +447,83 @@ TEST_F(ChartTaps, SphereViewTaps) {
     EXPECT_NEAR(StarPoint(kNamedStar).x, view.width / 2, 1);
     EXPECT_NEAR(StarPoint(kNamedStar).y, view.height / 2, 1);
     SetWord(kTapModeWord, 1);
+}
+
+// A tap in each sphere view with names on, on both screens: no pixel changes
+// outside the old and the new mark's boxes (78 x 28 GetScreenScale from 8 up
+// and left of the mark), the selection's name in the header and the picture
+// box's caption, and the status lines. (The box saved under the old mark was
+// put back 21 scaleY too high: names and lines under it showed twice.)
+class ChartTapsOnScreen : public ChartTaps, public ::testing::WithParamInterface<ChartScreen> {};
+
+TEST_P(ChartTapsOnScreen, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) {
+    const ChartScreen sc = GetParam();
+    WriteNames();
+    Start(sc.width, sc.height, sc.dpi);
+    PutCentreAndSide();
+    SetWord(kPrefChartZoom, 4);
+    SetWord(kPrefObjectNames, 1);
+    Open();
+    const int s = GetScreenScale(), sy = sc.dpi / 96;
+    for (int view = 2; view <= 4; ++view) {
+        Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+        const std::vector<uint32_t> before = ScreenSample(1);
+        const Point old{skyMapView.markCornerX, skyMapView.markCornerY}, tap{sc.width / 5, sc.height * 11 / 20};
+        TapAt(tap);
+        Point mark = tap;  // the sky point, or the star or object picked near it
+        if (selectionCurrentRow >= 0) {
+            const SelectionEntry& e = selectionList[GetSelectionIndex(selectionCurrentRow)];
+            mark = {e.screenX + chartRecord.viewRect.x, e.screenY + chartRecord.viewRect.y};
+        }
+        auto inBox = [s](Point corner, int x, int y) {
+            return x >= corner.x && x < corner.x + 78 * s && y >= corner.y && y < corner.y + 28 * s;
+        };
+        const std::vector<uint32_t> after = ScreenSample(1);
+        int changed = 0;
+        for (int y = 21 * sy; y < sc.height - 33 * sy; ++y)
+            for (int x = y < 73 * sy ? 100 * sy : 0; x < sc.width; ++x) {
+                const std::size_t i = static_cast<std::size_t>(y * sc.width + x);
+                if (!inBox(old, x, y) && !inBox({mark.x - 8 * s, mark.y - 8 * s}, x, y)) changed += before[i] != after[i];
+            }
+        EXPECT_EQ(changed, 0) << "view " << view;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ChartTapsOnScreen, ::testing::ValuesIn(kChartScreens));
+
+// A star picked in place, in the Sky Map and the Whole Sky, after "M80" (with
+// its thumbnail) or "Sun" (a caption): the picture box and its caption show
+// what the chart picture has there (the previous selection's stayed).
+TEST_F(ChartTaps, AStarPickedLeavesNoPictureOfThePreviousSelection) {
+    Start(480, 640, 192);
+    const auto m80 = PlaceAt(180, 86), sun = PlaceAt(0, 88);
+    SelectionEntry messier = ListEntry("M80", kDesignationMessier, 80, 3, m80.first, m80.second);
+    messier.source = kSourceMessier;
+    messier.sourceIndex = 79;  // thumbnail 3079
+    SelectionEntry body = ListEntry("Sun", kDesignationPlanet, 0, 27, sun.first, sun.second);
+    body.source = kSourcePlanet;
+    Put({messier, body}, 0);
+    SetWord(kPrefChartZoom, 3);
+    Open();
+    for (int view : {0, 2})
+        for (int row = 0; row < 2; ++row) {
+            Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+            Choose(kChartObjectTrigger, kChartObjectList, row);
+            const int dy = view < 2 ? 0 : chartRecord.viewRect.y;  // where the sphere's picture starts
+            auto differing = [dy, this] {  // in the box and its caption, 0..60 x 21..73 at scale 2
+                int n = 0;
+                Ui([&n, dy, this] {
+                    for (int y = 42; y < 146; ++y)
+                        for (int x = 0; x < 120; ++x)
+                            n += (pl::GetPixel(chartRecord.offscreen->dc, x, y - dy) & 0xF8F8F8) != Pixel(x, y);
+                });
+                return n;
+            };
+            ASSERT_GT(differing(), 20) << view << " " << row;  // the thumbnail or the caption
+            TapAt({StarPoint(kUnnamedStar).x, StarPoint(kUnnamedStar).y + dy});
+            ASSERT_EQ(chartSelection.objectType, 30u) << view << " " << row;
+            EXPECT_EQ(differing(), 0) << view << " " << row;
+        }
 }
 
 // A list row chosen after a star pick is the chart's selection with its own

@@ -40,6 +40,7 @@
 #include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/primitives.h"
+#include "ui/screen_layout.h"
 #include "ui/shell_state.h"
 #include "ui/text_drawing.h"
 
@@ -145,11 +146,19 @@ inline void WriteNamedStars(const std::filesystem::path& home, std::span<const N
     WriteFile(home / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
 }
 
+// The screens the chart is checked on, each started afresh (its fonts are made
+// for the screen it starts on): the 240 x 320 design and 480 x 640 at 192 dpi.
+struct ChartScreen {
+    int width, height, dpi;
+};
+inline constexpr ChartScreen kChartScreens[] = {{240, 320, 96}, {480, 640, 192}};
+
 class SkyChartTest : public ProgramTest {
 protected:
     void Start(int width = 240, int height = 320, int dpi = 96) {
         WriteDefaultStars(folder.path());
         harness.changeScreen(width, height, dpi);
+        ResetScreenScale();  // this screen's, not that of a test run before in the same process
         harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
         harness.setShortDatePattern("dd/MM/yy");
         ASSERT_TRUE(StartProgram());

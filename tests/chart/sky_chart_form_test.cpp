@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,14 @@
 #include "catalog/screens/list_manager_form.h"
 #include "chart/horizon_projection.h"
 #include "chart/horizon_passes.h"
+#include "chart/chart_overlays.h"
+#include "chart/chart_status.h"
+#include "chart/scope_marker.h"
+#include "platform/drawing.h"
+#include "scope/scope_services.h"
+#include "objects/observing_list_form.h"
+#include "tools/observer_log.h"
+#include "tools/observer_log_form.h"
 
 namespace {
 
@@ -235,14 +245,15 @@ TEST_F(SkyChartForm, HiddenInfoBarStillComputesTheAltitude) {
 
 // The second status line reads "05/03/24 21:10 LST:08:06  ", as that text
 // drawn in the same font and colours into a scratch picture shows it (the
-// rows above the first line, which the second overlaps).
+// rows above the first line; the second stands 22 scaleY above the chart's
+// foot, clear of the first).
 TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
     Start();
     Put({Entry("Zenith", kDesignationNgc, 1, 2, static_cast<float>(kLstHours), 51.0f)}, 0);
     SetWord(kPrefChartZoom, 8);
     Open();
     Redraw();
-    const int x0 = ScaleX(13) + ScaleY(40), y0 = 320 - ScaleY(20);
+    const int x0 = ScaleX(13) + ScaleY(40), y0 = 320 - ScaleY(22);
     std::vector<uint32_t> expected;
     int width = 0, height = 0;
     Ui([&] {
@@ -258,7 +269,7 @@ TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
         DrawLabelText(text, static_cast<int>(std::strlen(text)), 0, 0);
         SetTextTransparent(true);
         width = CharsWidth(text, static_cast<int>(std::strlen(text)));
-        height = ScaleY(20) - ScaleY(12);  // the rows above the first line, drawn after it
+        height = ScaleY(22) - ScaleY(12);  // the rows above the first line
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < 200; ++x) expected.push_back((ReadPixel16(DibPixelAddress(*scratch, x, y)) & 0x10) == 0);
         SetDrawWindow(previous);
@@ -276,6 +287,92 @@ TEST_F(SkyChartForm, StatusLineShowsDateTimeAndSiderealTime) {
     EXPECT_GT(ink, 100);
     EXPECT_EQ(mismatched, 0);
 }
+
+// The status lines and the field-of-view label on both screens, in the Sky
+// Map and the Whole Sky, after the chart opens at zoom 9 (the widest label,
+// "O<11, S<11"), a pick drawn in place, a tick of the telescope's cross and a
+// pick with a shorter place text (decimal formats): the cells of the lines
+// before and after hold just the new texts as drawn on a clean area, and the
+// label's ink is all there. (A shorter line left the tail of the longer, at
+// 480 x 640 the date line's background covered the top of the place line, and
+// the place line cut the label.)
+class StatusLines : public SkyChartTest, public ::testing::WithParamInterface<ChartScreen> {
+protected:
+    // Pixels of the cells of `before` and `now` (anchored at x, y) unlike `now`
+    // drawn on a clean picture; with `label`, pixels of the label's ink unlike it.
+    int Misdrawn(const StatusTexts& before, const StatusTexts& now, int x, int y, bool label) {
+        int n = 0;
+        Ui([&] {
+            const int width = chartState.chartWidth, height = chartState.chartHeight, top = height - ScaleY(23);
+            DrawWindowRecord* clean = CreateOffscreenDib(width, height, 16);
+            DrawWindowRecord* previous = SetDrawWindow(clean);
+            auto at = [clean](int u, int v) { return pl::GetPixel(clean->dc, u, v) & 0xF8F8F8; };
+            SetForeColor(now.paper);
+            FillRectangle(XywhRect{0, 0, width, height}, 0);
+            const uint32_t paper = at(0, 0);
+            SetTextColorRef(now.ink);
+            SetTextTransparent(true);
+            for (const StatusText& t : std::span(now.line, now.count)) {
+                SelectFont(t.font);
+                DrawPlainText(t.text, static_cast<int>(std::strlen(t.text)), x + t.dx, y + t.dy);
+            }
+            for (const StatusTexts* set : {&before, &now})
+                for (const StatusText& t : std::span(set->line, set->count))
+                    for (int v = y + t.dy; v < y + t.dy + t.height; ++v)
+                        for (int u = x + t.dx; u < x + t.dx + t.width; ++u) n += at(u, v) != Pixel(u, v);
+            FillRectangle(XywhRect{0, 0, width, height}, 0);
+            DrawFovLabel(0, top, 9);
+            for (int v = top; label && v < height; ++v)
+                for (int u = 0; u < width / 2; ++u) n += at(u, v) != paper && at(u, v) != Pixel(u, v);
+            SetDrawWindow(previous);
+            DeleteOffscreenWindow(clean);
+        });
+        return n;
+    }
+};
+
+TEST_P(StatusLines, StatusLinesAndTheFieldLabelReadWhole) {
+    const ChartScreen sc = GetParam();
+    Start(sc.width, sc.height, sc.dpi);
+    const auto centre = PlaceAt(180, 60);
+    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second)}, 0);
+    Open();
+    auto tick = [] {
+        InitDrawWindowOwnDc(GetCurrentFormDialog());
+        scopeConnected = 1;
+        DrawScopeMarker(chartSelection.rightAscension + 0.01f, chartSelection.declination + 0.05f);
+        scopeConnected = 0;
+    };
+    const std::pair<std::string, std::function<void()>> events[] = {
+        {"open", [this] { Zoom(9); }},
+        {"pick", [&] { harness.tap(sc.width * 7 / 20, sc.height * 9 / 20); }},
+        {"tick", [&] { Ui(tick); }},
+        {"shorter", [&] {
+             SetWord(kPrefRaFormat, 0);
+             SetWord(kPrefDecFormat, 0);
+             harness.tap(sc.width * 12 / 20, sc.height * 8 / 20);
+         }}};
+    for (int view : {0, 2}) {
+        SetWord(kPrefRaFormat, 2);
+        SetWord(kPrefDecFormat, 2);
+        Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+        const StatusTexts& kept = view < 2 ? chartStatusTexts : skyMapStatusTexts;
+        const int place = view < 2 ? 0 : 1;  // the line with the place
+        const XywhRect v = chartRecord.viewRect;
+        for (const auto& [name, event] : events) {
+            const StatusTexts before = name == "open" ? StatusTexts{} : kept;
+            event();
+            ASSERT_EQ(kept.count, 2) << name;
+            EXPECT_STRNE(kept.line[place].text, before.line[place].text) << name;
+            if (name == "shorter") {
+                EXPECT_LT(kept.line[place].width, before.line[place].width);
+            }
+            EXPECT_EQ(Misdrawn(before, kept, v.x, v.y + v.height, name == "open"), 0) << view << " " << name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, StatusLines, ::testing::ValuesIn(kChartScreens));
 
 TEST(ChartTimeLine, SiderealMinutesAreTruncated) {
     const struct {
@@ -479,6 +576,30 @@ TEST_F(SkyChartForm, PreferencePagesReturnWhereTheyCameFrom) {
     ASSERT_EQ(GetCurrentFormId(), 1400);
     FormCommand(1425);  // Ok
     EXPECT_EQ(GetCurrentFormId(), 1950);
+}
+
+// Opened again from the observing list (chart, Edit List, the list's Sky),
+// the chart is where the forms of its tool strip come back to (they went back
+// to the list), and Ctrl+Q, read as a choice of popup list 1 before, goes back
+// to the list as the chart's Back.
+TEST_F(SkyChartForm, FormsOpenedFromTheChartComeBackToIt) {
+    Start();
+    Open();
+    Choose(kChartFilterTrigger, kChartFilterList, 8);  // Edit List
+    FormCommand(kListSky);
+    const int opened[][3] = {{kChartPreferences, 1476, 1479},
+                             {kChartLogEntry, kObserverLogForm, kLogCancel},
+                             {kChartLogEntry, kObserverLogForm, kLogBack}};
+    for (const auto& o : opened) {
+        FormCommand(o[0]);
+        ASSERT_EQ(GetCurrentFormId(), o[1]) << BoxText();
+        FormCommand(o[2]);
+        EXPECT_EQ(GetCurrentFormId(), kSkyChartFormId) << o[1] << " " << o[2];
+    }
+    harness.keyDown(pl::VK_CONTROL);
+    harness.key('Q');
+    harness.keyUp(pl::VK_CONTROL);
+    EXPECT_EQ(GetCurrentFormId(), kObservingListFormId);
 }
 
 }  // namespace

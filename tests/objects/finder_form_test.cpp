@@ -225,7 +225,7 @@ TEST_F(FinderForm, GotoSendsCataloguePlacesOfDateAndPlanetsAsTheyAre) {
     Catalog(kMessierRow);
     Keys("31");
     Press(kFinderGoto);
-    AnswerAll();  // no alignment yet; the scope form is not built
+    AnswerAll();  // the goto is taken: no box, the scope control form opens
     std::pair<double, double> landed;
     Ui([&landed] { landed = MountRestsAt(); });
     const std::pair<double, double> j2000{8.5, -1.25};
