@@ -65,18 +65,20 @@ Period PeriodOf(const Date& start, int days) {
 }
 
 // The full Moons (phase 0.5, lunar eclipses) or new Moons (phase 0, solar
-// eclipses) that fall in the period, each with its eclipse when that falls in
-// it too: one busy step a lunation listed.
+// eclipses) that fall in the period, and the eclipses that fall in it, also
+// those of the lunations just before and just after it (an eclipse's greatest
+// phase and its lunation lie minutes apart): one busy step a lunation listed.
 void AddLunations(double phase, int eclipseKind, const Date& start, const Period& period) {
-    int k = FirstLunationFrom(phase, period.from, start.year, start.month, start.day);
-    for (;; ++k) {
+    for (int k = FirstLunationFrom(phase, period.from, start.year, start.month, start.day) - 1;; ++k) {
         double kind = kEclipseNone, eclipseTime = 0;
         const double jd = ComputeLunation(phase, 1, &kind, &eclipseTime, &k, false, start.day, start.month,
                                           start.year, 0, 0, nullptr);
-        if (!period.Holds(jd)) break;
-        StepBusyIndicator(1);
-        AddAtInstant(0, 0, kEventLunation, phase == 0.5 ? 100.0 : 0.0, jd);
+        if (period.Holds(jd)) {
+            StepBusyIndicator(1);
+            AddAtInstant(0, 0, kEventLunation, phase == 0.5 ? 100.0 : 0.0, jd);
+        }
         if (kind != kEclipseNone && period.Holds(eclipseTime)) AddAtInstant(0, 0, eclipseKind, kind, eclipseTime);
+        if (jd >= period.to) break;
     }
 }
 

@@ -93,14 +93,24 @@ std::string Credit(const nlohmann::json& credits) {
     return credit;
 }
 
-void CollectCredits(const nlohmann::json& value, std::map<std::string, std::string>* credits) {
-    if (value.is_object() && value.contains("imageUrl") && value["imageUrl"].is_string() &&
-        value.contains("imageCredits")) {
-        std::string credit = Credit(value["imageCredits"]);
-        if (!credit.empty()) credits->emplace(value["imageUrl"].get<std::string>(), credit);
+// The credits of every picture entry below `root`, the first entry of a file
+// in document order winning; walked with a list of its own rather than by
+// recursion, so that no nesting depth can exhaust the stack.
+void CollectCredits(const nlohmann::json& root, std::map<std::string, std::string>* credits) {
+    std::vector<const nlohmann::json*> pending{&root};
+    while (!pending.empty()) {
+        const nlohmann::json& value = *pending.back();
+        pending.pop_back();
+        if (value.is_object() && value.contains("imageUrl") && value["imageUrl"].is_string() &&
+            value.contains("imageCredits")) {
+            std::string credit = Credit(value["imageCredits"]);
+            if (!credit.empty()) credits->emplace(value["imageUrl"].get<std::string>(), credit);
+        }
+        if (!value.is_object() && !value.is_array()) continue;
+        const std::size_t first = pending.size();
+        for (const nlohmann::json& child : value) pending.push_back(&child);
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
     }
-    if (value.is_object() || value.is_array())
-        for (const nlohmann::json& child : value) CollectCredits(child, credits);
 }
 
 }  // namespace

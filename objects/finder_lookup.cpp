@@ -17,6 +17,7 @@
 #include "ephemeris/apparent_altaz.h"
 #include "ephemeris/planet_names.h"
 #include "objects/finder_open.h"
+#include "objects/object_info.h"
 #include "objects/selected_object.h"
 #include "orbits/orbit_assistant_state.h"
 #include "ui/preference_values.h"
@@ -298,9 +299,11 @@ void ComputeFinderPlace() {
     finderPosition[3] = azimuth;
     t.altitude = altitude;
     const SiteRecord& s = currentSite;
+    double placeRa = 0.0, placeDec = 0.0;  // of date, as the rise and set want it
+    RiseSetPlace(t.record, d, &placeRa, &placeDec);
     ComputeRiseTransitSetFixed(d.year, d.month, d.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
-                               GetHorizonAltitude(), t.record.rightAscension, t.record.declination,
-                               &finderRiseSet[0], &finderRiseSet[1], &finderRiseSet[2]);
+                               GetHorizonAltitude(), placeRa, placeDec, &finderRiseSet[0], &finderRiseSet[1],
+                               &finderRiseSet[2]);
     finderRiseSet[3] = d.hour + d.minute / 60.0;
 }
 

@@ -20,6 +20,7 @@
 #include "ephemeris/apparent_altaz.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
+#include "objects/object_info.h"
 #include "objects/object_texts.h"
 #include "objects/selection_search.h"
 #include "orbits/orbit_assistant_state.h"
@@ -246,8 +247,10 @@ ListPanelTexts ComputeListPanelTexts(const ListPanelObject& object, int source, 
     p.azimuth = Degrees(azimuth);
     p.altitude = Degrees(altitude);
     const SiteRecord& s = currentSite;
+    double placeRa = 0.0, placeDec = 0.0;  // of date, as the rise and set want it
+    RiseSetPlace(r, t, &placeRa, &placeDec);
     ComputeRiseTransitSetFixed(t.year, t.month, t.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
-                               GetHorizonAltitude(), r.rightAscension, r.declination, &p.rise, &p.transit, &p.set);
+                               GetHorizonAltitude(), placeRa, placeDec, &p.rise, &p.transit, &p.set);
     p.now = t.hour + t.minute / 60.0;
     p.transitAltitude = TransitAltitude(r, t, p.transit);
     char text[32];

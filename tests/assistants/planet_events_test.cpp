@@ -129,6 +129,29 @@ TEST_F(PlanetEvents, OneYearFindsTheEclipsesOfTheCanon) {
     }
 }
 
+// An eclipse minutes inside the period whose syzygy falls just outside it (NASA's
+// canon, and PyEphem's phases in tests/reference/planet_events.csv): the partial solar
+// eclipse of 2029-12-05 15:02 UT follows the new Moon of 14:52, and the period from 0 h
+// JST starts at 15:00 UT; the penumbral lunar eclipse of 2030-12-09 22:27 UT precedes
+// the full Moon of 22:40, and the 30 days from 2030-11-10 at zone +1:30 end at 22:30
+// UT. The eclipse is listed, its lunation is not.
+TEST_F(PlanetEvents, EclipseInThePeriodWhoseLunationIsNot) {
+    const struct {
+        int zone, year, month, day, kind, eclipseDay;
+        float lunation;
+    } cases[] = {{540, 2029, 12, 6, kEventSolarEclipse, 5, 0.0f}, {90, 2030, 11, 10, kEventLunarEclipse, 9, 100.0f}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        SetTestSite(51.0, 0.0, c.zone);
+        Search(c.year, c.month, c.day, 0);
+        const std::vector<PlannerEvent> eclipses = Events(c.kind);
+        ASSERT_EQ(eclipses.size(), 1u);
+        EXPECT_EQ(eclipses[0].day, c.eclipseDay);
+        for (const PlannerEvent& e : Events(kEventLunation))
+            EXPECT_FALSE(e.value == c.lunation && std::abs(JulianDay(e) - JulianDay(eclipses[0])) < 1) << e.day;
+    }
+}
+
 TEST_F(PlanetEvents, FilterWithoutEventsShowsNoRows) {
     Search(2024, 5, 1, 0);  // May 2024: no eclipse
     eventFilter = 4;

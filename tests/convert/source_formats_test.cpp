@@ -223,6 +223,10 @@ TEST(PictureFiles, CreditsReadLeniently) {
         {R"([{"imageUrl": "m4.png"}, {"imageCredits": {}, "imageUrl": "m5.png"}])", {}}};
     for (const auto& [text, expected] : cases) EXPECT_EQ(convert::ParsePictureCredits(text, "textures.json"), expected) << text;
     EXPECT_THROW(convert::ParsePictureCredits("{\"imageUrl\": ", "textures.json"), convert::SourceError);
+    // Arrays nested deeper than any picture list: no credit, and the reader's stack holds.
+    const std::size_t depth = 100000;
+    EXPECT_EQ(convert::ParsePictureCredits(std::string(depth, '[') + std::string(depth, ']'), "textures.json"),
+              Credits{});
 }
 
 // A picture shrinks to the long side asked for, each pixel the mean of those
