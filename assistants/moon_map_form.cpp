@@ -10,6 +10,7 @@
 #include "assistants/moon_map_view.h"
 #include "catalog/object_pictures.h"
 #include "catalog/screens/image_viewer.h"
+#include "chart/chart_clock.h"
 #include "core/julian_day.h"
 #include "core/services.h"
 #include "platform/controls.h"
@@ -292,6 +293,9 @@ pl::LResult Key(int key) {
         s.selectedFeature = -1;
         DateTime& t = currentDateTime;
         AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, minutes);
+        // A fixed time runs on from the step; one that follows the device
+        // goes back to it at the chart clock's next step.
+        if (dateTimeFixed != 0) RestartChartTime();
         PrepareAndRender();
         Refresh();
     } while (IsKeyDown(key));
@@ -354,9 +358,12 @@ void ShowSelectedFeature(bool picture) {
     else ShowInformation(MoonFeatureInfoText(f, currentDateTime, currentSite.zoneMinutes), "");
 }
 
+// A date and time taken with Ok runs on from that moment (the chart clock
+// starts again from it); Cancel changes nothing.
 void EditDate() {
     DateTime& t = currentDateTime;
     EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
+    if (DateTimeEditConfirmed()) RestartChartTime();
     GotoForm(kMoonMapForm);
 }
 

@@ -224,6 +224,7 @@ void ShowSkyChart() {
     dateTimeFixed = 1;
     RunObjectSelection(7, 0, 27);
     SetChartDateTime(nullptr, d.year, d.month, d.day, d.hour, d.minute);
+    RestartChartTime();  // the chart runs on from this time, none of the seconds before added
     GotoForm(kSkyChartForm);
 }
 

@@ -11,7 +11,7 @@
 struct CometRecord {
     uint32_t kind;              //   0: 13 comet (perihelion elements), 18 minor planet (mean anomaly)
     char name[44];              //   4: NUL-terminated
-    float day;                  //  48: day of month with fraction of the perihelion time or epoch
+    float day;                  //  48: day of month with fraction of the perihelion time (also a minor planet's)
     float epochJulianDay;       //  52: epoch of a minor planet
     float workPerihelionTime;   //  56: work word T, Julian day
     float workEccentricity;     //  60
@@ -30,7 +30,7 @@ struct CometRecord {
     float absoluteMagnitude;    // 112: H
     float slope;                // 116: K (comet) or G (minor planet)
     uint16_t reserved1;         // 120
-    int16_t year;               // 122: of the perihelion time or epoch
+    int16_t year;               // 122: of the perihelion time
     int16_t month;              // 124
     uint16_t reserved2;         // 126
 };

@@ -10,7 +10,7 @@
 
 #include "convert/source_files.h"
 #include "convert/text_1252.h"
-#include "core/julian_day.h"
+#include "orbits/comet_position.h"
 
 namespace convert {
 namespace {
@@ -128,7 +128,8 @@ CometRecord CometFromMpc(const nlohmann::json& c) {
     return r;
 }
 
-// A JPL row as a minor planet; false for a trans-Neptunian object or a row without elements.
+// A JPL row as a minor planet; false for a trans-Neptunian object, a row
+// without elements or one whose perihelion time no record can hold.
 bool MinorPlanetFromJpl(const std::map<std::string, std::size_t>& column, const nlohmann::json& row, CometRecord* r) {
     auto text = [&](const char* key) -> std::string {
         auto it = column.find(key);
@@ -146,15 +147,9 @@ bool MinorPlanetFromJpl(const std::map<std::string, std::size_t>& column, const 
     r->kind = 18;
     std::string name = ToWindows1252(Trim(text("full_name")));
     std::strncpy(r->name, Cut(name, sizeof r->name - 1).c_str(), sizeof r->name - 1);
-    double jd = mjd + 2400000.5;
-    int year, month, day, hour, minute, second;
-    CalendarFromJulianDay(jd, &year, &month, &day, &hour, &minute, &second);
-    r->year = static_cast<int16_t>(year);
-    r->month = static_cast<int16_t>(month);
-    r->day = static_cast<float>(day + (hour * 3600 + minute * 60 + second) / 86400.0);
-    r->epochJulianDay = static_cast<float>(jd);
+    const double epoch = mjd + 2400000.5;
+    r->epochJulianDay = static_cast<float>(epoch);
     r->semiMajorAxis = static_cast<float>(a);
-    r->perihelionDistance = static_cast<float>(a * (1 - e));
     r->meanAnomaly = static_cast<float>(m);
     r->eccentricity = static_cast<float>(e);
     r->argPerihelion = static_cast<float>(peri);
@@ -162,7 +157,9 @@ bool MinorPlanetFromJpl(const std::map<std::string, std::size_t>& column, const 
     r->inclination = static_cast<float>(i);
     r->absoluteMagnitude = static_cast<float>(h);
     r->slope = static_cast<float>(g);
-    return true;
+    // The date fields hold the perihelion time the orbit computation reads (as
+    // the orbit assistant's Save writes it), not the epoch.
+    return SetMinorPlanetPerihelion(r, epoch);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "catalog/eyepieces.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
+#include "chart/chart_clock.h"
 #include "core/date_text.h"
 #include "core/program_hooks.h"
 #include "core/services.h"
@@ -391,7 +392,10 @@ void ReadSelectionCriteria() {
     GetField(kCriteriaDateField, date, sizeof date);
     GetField(kCriteriaTimeField, time, sizeof time);
     c.year = c.month = c.day = c.hour = c.minute = 0;
-    ReadSelectionDateTime(date, time);
+    // The date and time read become the program's; a fixed one runs on from
+    // now (the chart clock starts again from it), one that follows the device
+    // goes back to it at the chart clock's next step.
+    if (ReadSelectionDateTime(date, time) && dateTimeFixed != 0) RestartChartTime();
 }
 
 pl::LResult CriteriaFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {

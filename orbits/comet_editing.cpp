@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 #include <vector>
 
 #include "catalog/databases.h"
@@ -14,6 +13,7 @@
 #include "core/services.h"
 #include "core/value_range.h"
 #include "orbits/comet_lists.h"
+#include "orbits/comet_position.h"
 
 namespace {
 
@@ -22,7 +22,6 @@ constexpr uint32_t kNewDatabaseVersion = 1;
 constexpr char kCometFile[] = "data\\zendavori_comet.ppc";
 constexpr char kCometTemporary[] = "data\\zendavori_comet.ppc.tmp";
 constexpr char kCometName[] = "zendavori_comet.ppc";
-constexpr double kGaussDegreesPerDay = 0.9856076686;
 
 // The values each element field accepts: the record's years, the calendar,
 // distances from the least the display shows (0.00001 AU) up to 10000 AU,
@@ -81,13 +80,6 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
-// The day with fraction of a Julian day's calendar date, and its year and month.
-void DateOfJulianDay(double jd, int* year, int* month, float* day) {
-    int d = 0, hour = 0, minute = 0, second = 0;
-    CalendarFromJulianDay(jd, year, month, &d, &hour, &minute, &second);
-    *day = static_cast<float>(d + (hour * 3600.0 + minute * 60.0 + second) / 86400.0);
-}
-
 struct Checked {
     int year = 0, month = 0;
     double day = 0;  // a comet's is the single-precision value it keeps
@@ -97,16 +89,6 @@ struct Checked {
 double EpochOf(const Checked& c) {
     const double whole = std::floor(c.day);
     return JulianDayFromDateTime(c.year, c.month, static_cast<int>(whole), 0, 0, 0, 0) + (c.day - whole);
-}
-
-// A minor planet's perihelion time T = epoch - M / n (days), NaN when it falls
-// outside the years a record holds.
-double PerihelionTime(const Checked& c) {
-    const double motion = kGaussDegreesPerDay / std::pow(static_cast<double>(c.distance), 1.5);
-    const double t = EpochOf(c) - c.meanAnomaly / motion;
-    const double first = JulianDayFromDateTime(-32767, 1, 1, 0, 0, 0, 0);
-    const double last = JulianDayFromDateTime(32767, 12, 31, 0, 0, 0, 0);
-    return t >= first && t <= last ? t : std::numeric_limits<double>::quiet_NaN();
 }
 
 // The date fields: whole year and month, the day from 0 (the astronomers' day
@@ -140,7 +122,7 @@ bool Check(const CometElementTexts& t, bool comet, Checked* c, std::string* refu
         !Take(t.magnitude, "Absolute Magnitude", kMagnitudes, &c->magnitude, refused))
         return false;
     // The perihelion time of a minor planet must be a date of the record.
-    if (!comet && !std::isfinite(PerihelionTime(*c))) {
+    if (!comet && !std::isfinite(MinorPlanetPerihelionTime(EpochOf(*c), c->distance, c->meanAnomaly))) {
         *refused = "The perihelion time of these elements falls outside the years -32767 to 32767";
         return false;
     }
@@ -153,11 +135,7 @@ void StoreMinorPlanet(const Checked& c, CometRecord* r) {
     r->epochJulianDay = static_cast<float>(EpochOf(c));
     r->semiMajorAxis = c.distance;
     r->meanAnomaly = c.meanAnomaly;
-    r->perihelionDistance = static_cast<float>(c.distance * (1.0 - static_cast<double>(c.e)));
-    int year = 0, month = 0;
-    DateOfJulianDay(PerihelionTime(c), &year, &month, &r->day);
-    r->year = static_cast<int16_t>(year);
-    r->month = static_cast<int16_t>(month);
+    SetMinorPlanetPerihelion(r, EpochOf(c));
 }
 
 // The raw records of the open database.

@@ -19,6 +19,7 @@ constexpr double kObliquity = 0.4090928042221351;             // 23.4392911 degr
 constexpr double kHoursPerRadian = 3.819718634205488;
 constexpr int kCometKind = 13;
 constexpr float kDayLimit = 1e7f;  // a day field beyond this (or not a number) is damaged
+constexpr double kGaussDegreesPerDay = 0.9856076686;  // k in degrees a day
 
 double PerihelionTerm(double q) { return q * std::sqrt(q) * std::sqrt(2.0); }
 
@@ -117,6 +118,26 @@ void FillCometWorkWords(CometRecord* c) {
     c->workNode = c->node;
     c->workInclination = c->inclination;
     c->workEquinox = 2000.0f;
+}
+
+double MinorPlanetPerihelionTime(double epoch, double semiMajorAxis, double meanAnomaly) {
+    const double motion = kGaussDegreesPerDay / std::pow(semiMajorAxis, 1.5);
+    const double t = epoch - meanAnomaly / motion;
+    const double first = JulianDayFromDateTime(-32767, 1, 1, 0, 0, 0, 0);
+    const double last = JulianDayFromDateTime(32767, 12, 31, 0, 0, 0, 0);
+    return t >= first && t <= last ? t : std::numeric_limits<double>::quiet_NaN();
+}
+
+bool SetMinorPlanetPerihelion(CometRecord* c, double epoch) {
+    const double t = MinorPlanetPerihelionTime(epoch, c->semiMajorAxis, c->meanAnomaly);
+    if (!std::isfinite(t)) return false;
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    CalendarFromJulianDay(t, &year, &month, &day, &hour, &minute, &second);
+    c->perihelionDistance = static_cast<float>(c->semiMajorAxis * (1.0 - static_cast<double>(c->eccentricity)));
+    c->year = static_cast<int16_t>(year);
+    c->month = static_cast<int16_t>(month);
+    c->day = static_cast<float>(day + (hour * 3600.0 + minute * 60.0 + second) / 86400.0);
+    return true;
 }
 
 int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {

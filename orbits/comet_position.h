@@ -19,6 +19,21 @@
 // 2000.0. A damaged day (not a number, or beyond 1e7) leaves T not a number.
 void FillCometWorkWords(CometRecord* record);
 
+// A minor planet's perihelion time from its elements at an epoch: T = epoch -
+// M / n, with n = 0.9856076686 / a^1.5 degrees a day (the mean motion that
+// Gauss's constant gives), `epoch` a universal-time Julian day, a in AU and M
+// in degrees [0, 360), so that T is the last perihelion before the epoch. NaN
+// when T falls outside the years -32767..32767 that a record holds.
+double MinorPlanetPerihelionTime(double epoch, double semiMajorAxis, double meanAnomaly);
+
+// What the orbit computation reads of a minor planet, made from the record's
+// semi-major axis, eccentricity and mean anomaly at `epoch` (given in full:
+// the record's epoch word keeps a quarter day): q = a (1 - e) and the year,
+// month and day with fraction of the perihelion time
+// (MinorPlanetPerihelionTime). False, with the record untouched, when there
+// is no such time.
+bool SetMinorPlanetPerihelion(CometRecord* record, double epoch);
+
 // Position in the orbital plane at Julian day `jd`: out[0] towards perihelion,
 // out[1] 90 degrees ahead in the direction of motion, out[2] = 0, AU. Each
 // returns 1, or 0 when q is 0, an iteration does not converge to 1e-12 within

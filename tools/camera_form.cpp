@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "chart/chart_clock.h"
 #include "core/date_text.h"
 #include "core/preferences.h"
 #include "core/services.h"
@@ -173,6 +174,7 @@ int TakeNumberField(int id, int characters) {
 void Start(pl::Hwnd form) {
     DateTime& t = currentDateTime;
     GetLocalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
+    RestartChartTime();  // the device's time runs on from now
     ShowDateTime(false);
     ShotsTimerState& s = State();
     s.shotsLeft = s.shotsTotal = TakeNumberField(kShotsField, kShotsChars);
@@ -207,10 +209,14 @@ void Clear() {
     SetPopupList(kIsoTrigger, kIsoList, 0);
 }
 
+// A date and time taken with Ok runs on from that moment (the chart clock
+// starts again from it); Cancel changes nothing.
 void EditDateAndTime() {
     DateTime& t = currentDateTime;
     if (t.year == 0) GetLocalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
-    if (EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second)) ShowDateTime(true);
+    EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
+    if (DateTimeEditConfirmed()) RestartChartTime();
+    ShowDateTime(true);
 }
 
 void EditField(pl::Hwnd form, int id) {

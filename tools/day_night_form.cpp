@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "chart/chart_clock.h"
 #include "core/julian_day.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -116,17 +117,24 @@ void Redraw() {
     SaveScreen();
 }
 
-// The program's date and time moved by the form: it stays fixed at the new value.
+// The program's date and time moved by the form: it stays fixed at the new
+// value and runs on from now (the chart clock starts again from it, none of
+// the seconds since its last step added).
+void KeepSteppedTime() {
+    dateTimeFixed = 1;
+    RestartChartTime();
+}
+
 void StepMinutes(int minutes) {
     DateTime& t = currentDateTime;
     AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, minutes);
-    dateTimeFixed = 1;
+    KeepSteppedTime();
 }
 
 void StepDays(int days) {
     DateTime& t = currentDateTime;
     AddDaysToDate(&t.year, &t.month, &t.day, days);
-    dateTimeFixed = 1;
+    KeepSteppedTime();
 }
 
 // One step and a redraw, then more while the key is held, drawn coarse, and a
@@ -181,12 +189,14 @@ void PenUp() {
     Redraw();
 }
 
-// A confirmed date and time rewrites the fields and the picture; after
-// Cancel the form comes back as it was.
+// A confirmed date and time runs on from the moment of Ok and rewrites the
+// fields and the picture; after Cancel the form comes back as it was.
 void EditDateAndTime() {
     DateTime& t = currentDateTime;
     EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
-    if (DateTimeEditConfirmed()) Redraw();
+    if (!DateTimeEditConfirmed()) return;
+    RestartChartTime();
+    Redraw();
 }
 
 void Now() {

@@ -13,6 +13,9 @@ IAU 1980 obliquity 84381.448". Elongation and phase angle from the vectors.
 
 comet_places_pyephem.csv: PyEphem's astrometric places of ten comets (see below).
 
+minor_planet_places_pyephem.csv: PyEphem's astrometric places of four minor planets from
+their JPL osculating elements at an epoch (see below).
+
 Printed (and copied into the Best Dates test): the date of least Earth distance of an
 elliptic and a near-parabolic orbit within 30 days of perihelion, by golden-section
 search on the exact orbit and the Earth of eraEpv00 (heliocentric, ICRS).
@@ -238,4 +241,52 @@ write_table("comet_places_pyephem.csv",
              "for the mean equinox of the date and for J2000, and the Earth distance (AU)"],
             ["name", "year", "month", "day", "q", "e", "w", "node", "i", "on_year", "on_month", "on_day",
              "ra_date", "dec_date", "ra_2000", "dec_2000", "delta"], comet_rows(),
+            source="PyEphem %s" % ephem.__version__)
+
+
+# minor_planet_places_pyephem.csv: four minor planets from the rows of the JPL Small-Body
+# Database that Debian's kstars-data 5:3.6.2-2 ships (usr/share/kstars/asteroids.dat,
+# osculating elements at MJD 59800 = 2022 August 9.0), copied verbatim: Ceres, Vesta, Eros
+# (mean anomaly 358.8 degrees) and Elvira (350.4 degrees; no G given: empty). Each on four
+# dates at 0 h UT: PyEphem's EllipticalBody of the elements (in single precision, as the
+# program's records hold them; the epoch read as a universal-time Julian day, as the program
+# reads it), its astrometric place for the mean equinox of the date and its Earth distance.
+
+# full_name, epoch_mjd, e, a, i, om, w, ma, H, G
+MINOR_PLANETS = [
+    ("1 Ceres (A801 AA)", "59800", ".07863575691875528", "2.766619044655007", "10.58679512153367",
+     "80.2664361119415", "73.53162522557164", "334.3271698971151", "3.33", "0.12"),
+    ("4 Vesta (A807 FA)", "59800", ".08840189374260063", "2.361987199696643", "7.140782834645754",
+     "103.800809741353", "151.2577798334132", "61.19229900418838", "3.20", "0.32"),
+    ("433 Eros (A898 PA)", "59800", ".2227328427416296", "1.4581505451557", "10.82795835269297",
+     "304.2910556026917", "178.9325148860407", "358.8212586092838", "10.31", "0.46"),
+    ("277 Elvira (A888 JA)", "59800", ".09307856168213308", "2.887619970130515", "1.163017007353213",
+     "231.0728149157475", "136.2540591793594", "350.3844989399835", "9.97", ""),
+]
+MINOR_PLANET_DATES = [(2021, 6, 1), (2022, 8, 9), (2023, 3, 15), (2024, 11, 1)]
+
+
+def minor_planet_rows():
+    rows = []
+    for name, mjd, *elements, h, g in MINOR_PLANETS:
+        e, a, inc, node, w, m = (f32(float(x)) for x in elements)
+        for when in MINOR_PLANET_DATES:
+            d = ephem.Date(when)
+            c = ephem.EllipticalBody()
+            c._a, c._e, c._inc, c._Om, c._om, c._M = a, e, inc, node, w, m
+            c._epoch_M = ephem.Date(float(mjd) + 2400000.5 - 2415020.0)
+            c._epoch = ephem.J2000
+            c.compute(d, epoch=d)
+            rows.append((name, mjd, *elements, h, g, str(when[0]), str(when[1]), str(when[2]),
+                         "%.7f" % (math.degrees(c.a_ra) / 15.0), "%.6f" % math.degrees(c.a_dec),
+                         "%.6f" % c.earth_distance))
+    return rows
+
+
+write_table("minor_planet_places_pyephem.csv",
+            ["Astrometric geocentric places of four minor planets from JPL osculating elements at",
+             "an epoch (elements in single precision, the epoch as UT) at 0 h UT of four dates each:",
+             "RA (h) and Dec (deg) for the mean equinox of the date, and the Earth distance (AU)"],
+            ["name", "epoch_mjd", "e", "a", "i", "om", "w", "ma", "H", "G", "on_year", "on_month", "on_day",
+             "ra_date", "dec_date", "delta"], minor_planet_rows(),
             source="PyEphem %s" % ephem.__version__)

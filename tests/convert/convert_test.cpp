@@ -420,8 +420,9 @@ TEST_F(ConvertTest, CometsAndLocationsReadBack) {
     EXPECT_EQ(c.year * 100 + c.month, 199703);
     ASSERT_TRUE(GetCometData(1, &c));
     EXPECT_EQ(c.kind, 18u);
-    EXPECT_EQ(c.year * 10000 + c.month * 100 + static_cast<int>(c.day), 20220809);  // MJD 59800
-    EXPECT_FLOAT_EQ(c.epochJulianDay, 2459800.5f);
+    // The perihelion time, epoch less M / n: Ceres passed perihelion on 2018 May 1.
+    EXPECT_EQ(c.year * 10000 + c.month * 100 + static_cast<int>(c.day), 20180501);
+    EXPECT_FLOAT_EQ(c.epochJulianDay, 2459800.5f);  // MJD 59800
     EXPECT_FLOAT_EQ(c.slope, 0.12f);
     ASSERT_TRUE(GetCometData(2, &c));
     EXPECT_FLOAT_EQ(c.slope, 0.15f);  // no G given

@@ -242,7 +242,8 @@ TEST_F(CometRecordStore, RewriteAppendRemove) {
 }
 
 // A record as the catalogue converter writes it: kind, name, year, month,
-// day, epoch, then q, a, M, e, w, node, i, H and the slope.
+// day (of the perihelion time), epoch, then q, a, M, e, w, node, i, H and the
+// slope.
 CometRecord Converted(uint32_t kind, const char* name, int year, int month, const std::vector<float>& v) {
     CometRecord r = TestComet(name, year, month, v[0], v[2], v[5], v[6], v[7], v[8], v[9], v[10]);
     r.kind = kind;
@@ -262,11 +263,11 @@ TEST_F(CometRecordStore, ConvertedRecordsSaveAsShown) {
                   {17.8276997f, 0, 1.62464595f, 0, 0, 0.531472981f, 176.584198f, 160.285507f, 11.6871004f, 18, 10}),
         Converted(13, "2I/Borisov", 2019, 12,
                   {8.55490017f, 0, 2.00654793f, 0, 0, 3.35663605f, 209.125107f, 308.14801f, 44.0527f, 11, 10}),
-        Converted(18, "1 Ceres (A801 AA)", 2022, 8,
-                  {9, 2459800.5f, 2.54906392f, 2.76661897f, 334.327179f, 0.0786357597f, 73.5316238f, 80.2664337f,
+        Converted(18, "1 Ceres (A801 AA)", 2018, 5,
+                  {1.04049766f, 2459800.5f, 2.54906368f, 2.76661897f, 334.327179f, 0.0786357597f, 73.5316238f, 80.2664337f,
                    10.5867949f, 3.32999992f, 0.119999997f}),
-        Converted(18, "(2008 LC18)", 2022, 8,
-                  {9, 2459800.5f, 27.6564693f, 30.0681343f, 199.989716f, 0.080206655f, 3.31927395f, 88.5259933f,
+        Converted(18, "(2008 LC18)", 1931, 1,
+                  {3.82460642f, 2459800.5f, 27.6564693f, 30.0681343f, 199.989716f, 0.080206655f, 3.31927395f, 88.5259933f,
                    27.5326443f, 8.22999954f, 0.150000006f}),
     };
     OpenComets(sample);

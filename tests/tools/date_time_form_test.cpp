@@ -2,20 +2,30 @@
 // from the home form, driven by taps, read from its controls and pixels.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "assistants/moon_map_form.h"
+#include "assistants/planet_assistant.h"
 #include "catalog/databases.h"
 #include "chart/chart_clock.h"
+#include "core/julian_day.h"
 #include "core/shared_state.h"
+#include "objects/criteria_form.h"
+#include "objects/observing_list_form.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "tools/camera_form.h"
 #include "tools/date_time_calendar.h"
+#include "tools/day_night_form.h"
 #include "tools/edit_date_time.h"
 #include "ui/control_registry.h"
+#include "ui/forms.h"
 
 namespace {
 
@@ -249,6 +259,63 @@ TEST_F(DateTimeForm, ChosenTimeRunsOnFromOkAndCancelKeepsIt) {
         Press(kDateTimeCancel);
     }
     EXPECT_EQ(tick(), (std::vector<int>{21, 9, 20}));
+}
+
+// The other screens that set the program's date and time (the day and night
+// map's date field and keys, the Moon map's date button and keys, the camera's
+// date field, the criteria date that New takes, the planet assistant's sky
+// chart): a time set 73 s after the chart clock's last tick runs on from that
+// moment, so a tick 130 s later finds it 130 s on (the tick once added the
+// 73 s as well); Cancel changes nothing, and the clock runs on as it did (203 s).
+TEST_F(DateTimeForm, TimeSetOnOtherScreensRunsOnFromThenAndCancelKeepsIt) {
+    const DateTime start{2024, 3, 5, 18, 35, 0}, at2105{2024, 3, 5, 21, 5, 0};
+    auto field = [this](int id) { return [this, id] { Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), id))); }; };
+    auto command = [this](int id) { return [this, id] { FormCommand(id); }; };
+    auto menu = [this](int id) { return [this, id] { MainCommand(id); }; };
+    auto right = [this] { harness.key(pl::VK_RIGHT, 0); };
+    auto moonMap = [this] { Ui([] { GotoForm(kMoonMapForm); }); };
+    auto criteria = [this] { Ui([] { GotoForm(kObservingListFormId); }), FormCommand(kListCriteria); };
+    const struct {
+        const char* what;
+        std::function<void()> open, set;
+        int answer;  // the date and time form's button, 0 when the screen sets the time itself
+        DateTime chosen;
+        int secondsOn;
+        int then = 0;  // a command of the screen after the date and time form
+    } cases[] = {
+        {"day and night, date field, Ok", menu(1024), field(kDayNightDateField), kDateTimeOk, at2105, 130},
+        {"day and night, Right", menu(1024), right, 0, {2024, 3, 5, 19, 5, 0}, 130},
+        {"day and night, Cancel", menu(1024), field(kDayNightDateField), kDateTimeCancel, start, 203},
+        {"Moon map, date button, Ok", moonMap, command(6039), kDateTimeOk, at2105, 130},
+        {"Moon map, Right", moonMap, right, 0, {2024, 3, 5, 19, 35, 0}, 130},
+        {"Moon map, Cancel", moonMap, command(6039), kDateTimeCancel, start, 203},
+        {"camera, date field, Ok", menu(1026), field(kShotDateField), kDateTimeOk, at2105, 130},
+        {"camera, Cancel", menu(1026), field(kShotDateField), kDateTimeCancel, start, 203},
+        {"criteria, date field, Ok, New", criteria, field(kCriteriaDateField), kDateTimeOk, at2105, 130, kCriteriaNew},
+        {"planet assistant, sky chart", menu(1017), command(2446), 0, start, 130},
+    };
+    auto seconds = [](const DateTime& t) {
+        return std::llround(JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, 0) * 86400);
+    };
+    for (const auto& c : cases) {
+        Ui([start] { ResetPlanetAssistantState(), currentDateTime = start, dateTimeFixed = 1, RestartChartTime(); });
+        c.open();
+        AnswerAll();
+        harness.advance(73000);
+        c.set();
+        if (c.answer != 0) {
+            dialog = pl::GetActiveWindow();
+            TapRow(kAfternoonHourList, 9);  // 21:05
+            TapRow(kMinuteList, 1);
+            Press(c.answer);
+        }
+        if (c.then != 0) FormCommand(c.then);
+        AnswerAll();
+        EXPECT_EQ(Fields(currentDateTime), Fields(c.chosen)) << c.what;
+        harness.advance(130000);
+        Ui([] { UpdateChartTime(1); });
+        EXPECT_EQ(seconds(currentDateTime) - seconds(c.chosen), c.secondsOn) << c.what;
+    }
 }
 
 // A minute or second that is no number or outside 0..59 keeps the form open.
