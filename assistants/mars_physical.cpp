@@ -25,15 +25,15 @@ double WrapInto360(double a) {
     return a;
 }
 
-// Mars's apparent geocentric place with the position mode forced to 0.
-BodyPosition GeocentricMars(int year, int month, int day, int hour, int minute) {
+// Mars's apparent geocentric place with the position mode forced to 0; false
+// for a date its theory does not cover.
+bool GeocentricMars(int year, int month, int day, int hour, int minute, BodyPosition* mars) {
     int32_t& mode = preferences.word[kPrefPositionMode];
     int32_t saved = mode;
     mode = 0;
-    BodyPosition mars{};
-    ComputeBody(&mars, 4, year, month, day, hour, minute, 0);
+    const int status = ComputeBody(mars, 4, year, month, day, hour, minute, 0);
     mode = saved;
-    return mars;
+    return status == 0;
 }
 
 // An argument given in revolutions as a + b d: its fractional part in radians.
@@ -98,8 +98,10 @@ double NormalizeDegrees360(double angle) {
     return (turns - std::floor(turns)) * 360.0;
 }
 
-void ComputeMarsPhysical(int year, int month, int day, int hour, int minute, float* centralMeridian,
+bool ComputeMarsPhysical(int year, int month, int day, int hour, int minute, float* centralMeridian,
                          float* positionAngle, float* earthDeclination, float* diameter) {
+    BodyPosition mars{};
+    if (!GeocentricMars(year, month, day, hour, minute, &mars)) return false;
     double jd = JulianDayFromDateTime(year, month, day, hour, minute, 0, currentSite.zoneMinutes);
     double T = (jd - 2451545.0) / 36525.0;
     double lambda0 = (352.9065 + 1.1733 * T) * kDegToRad;
@@ -110,7 +112,6 @@ void ComputeMarsPhysical(int year, int month, int day, int hour, int minute, flo
     while (alpha0 < 0) alpha0 += 2 * std::numbers::pi;
     double delta0 = std::asin(std::sin(beta0) * std::cos(eps) + std::cos(beta0) * std::sin(eps) * std::sin(lambda0));
 
-    BodyPosition mars = GeocentricMars(year, month, day, hour, minute);
     double alpha = mars.ra * 15.0 * kDegToRad;
     double delta = mars.dec * kDegToRad;
     double lambda = std::atan2(std::sin(alpha) * std::cos(eps) + std::tan(delta) * std::sin(eps), std::cos(alpha));
@@ -133,6 +134,7 @@ void ComputeMarsPhysical(int year, int month, int day, int hour, int minute, flo
     *positionAngle = static_cast<float>(WrapInto360(p));
     *earthDeclination = static_cast<float>(de * kRadToDeg);
     *diameter = static_cast<float>(mars.apparentDiameter);
+    return true;
 }
 
 void ComputeMarsEphemeris(double jd, MarsEphemeris* out) {

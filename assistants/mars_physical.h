@@ -27,8 +27,10 @@ double NormalizeDegrees360(double angle);
 // tilted towards the Earth when positive); diameter in arcminutes.
 // Against Meeus's Example 42.a: P and D_E within 0.01 degree; against the
 // IAU 2009 rotation with PyEphem's places over 1950-2050, P and D_E within
-// 0.05 degree, the central meridian within 0.1 degree.
-void ComputeMarsPhysical(int year, int month, int day, int hour, int minute, float* centralMeridian,
+// 0.05 degree, the central meridian within 0.1 degree. False, the outputs
+// untouched, for a date ComputeBody has no place of Mars for (outside its
+// theory's years).
+bool ComputeMarsPhysical(int year, int month, int day, int hour, int minute, float* centralMeridian,
                          float* positionAngle, float* earthDeclination, float* diameter);
 
 // The same orientation from a short series (the Sun and Mars from mean

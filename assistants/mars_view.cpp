@@ -49,7 +49,7 @@ void DrawMarsView(int left, int top, int width, int height, int year, int month,
                   const pl::ColorRef moonColours[2], int mirrorMode) {
     EraseRectangle(XywhRect{left, top, width, height});
     float meridian = 0, positionAngle = 0, tilt = 0, diameter = 0;
-    ComputeMarsPhysical(year, month, day, hour, minute, &meridian, &positionAngle, &tilt, &diameter);
+    const bool known = ComputeMarsPhysical(year, month, day, hour, minute, &meridian, &positionAngle, &tilt, &diameter);
     globeTransform.mirrorMode = static_cast<int16_t>(mirrorMode);
     int font = HighResolution() ? SelectFont(4) : GetCurrentFontId();
     bool night = GetNightMode() > 0;
@@ -61,7 +61,9 @@ void DrawMarsView(int left, int top, int width, int height, int year, int month,
 
     const int half = width / 2;
     if (height > ScaleY(240)) {
-        DrawPlanetGlobeInfo(left, top, half, ScaleY(84), 0, positionAngle, tilt, static_cast<float>(-ScaleX(25)), 0);
+        if (known)
+            DrawPlanetGlobeInfo(left, top, half, ScaleY(84), 0, positionAngle, tilt, static_cast<float>(-ScaleX(25)),
+                                0);
         Text("Orientation:", left + ScaleX(5), top + 1);
     }
     Text("Satelites positions:", left + half, top + 1);
@@ -75,12 +77,16 @@ void DrawMarsView(int left, int top, int width, int height, int year, int month,
     Text("View of Mars:", left + ScaleX(5), top + offset);
     int cx, cy;
     GetMarsViewGlobeCentre(left, top, height, &cx, &cy);
-    DrawMapOnSphere(kMapFirstHalf, kMapFirstHalf + 1, cx, cy, 1, meridian, positionAngle, -tilt, 0, -1, kDiscColour);
+    if (known)
+        DrawMapOnSphere(kMapFirstHalf, kMapFirstHalf + 1, cx, cy, 1, meridian, positionAngle, -tilt, 0, -1,
+                        kDiscColour);
 
     SetTextColorRef(ink);
     const int line = ScaleY(13);
-    RightHalfText("Axis (\xB0): " + OneDecimalText(positionAngle), left, width, top + height - 2 * line);
-    RightHalfText("Meridian Long. (\xB0): " + OneDecimalText(meridian), left, width, top + height - line);
+    RightHalfText("Axis (\xB0): " + (known ? OneDecimalText(positionAngle) : ""), left, width,
+                  top + height - 2 * line);
+    RightHalfText("Meridian Long. (\xB0): " + (known ? OneDecimalText(meridian) : ""), left, width,
+                  top + height - line);
 
     SetTextColorRef(previousText);
     SetTextTransparent(wasTransparent);

@@ -18,7 +18,9 @@
 // central meridian, the position angle P (counter-clockwise in the screen)
 // and -D_E, as the panel: the pole the Earth sees is the one drawn, within a
 // few degrees of P (globe_transform.h; Mars's P stays within 45 degrees of 0).
-// mirrorMode (0..3, globe_transform.h) holds for the view only.
+// mirrorMode (0..3, globe_transform.h) holds for the view only. On a date
+// Mars's theory does not cover, the panel and the globe are left out and the
+// two values are blank.
 void DrawMarsView(int left, int top, int width, int height, int year, int month, int day, int hour, int minute,
                   const pl::ColorRef moonColours[2], int mirrorMode);
 

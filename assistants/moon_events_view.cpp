@@ -44,16 +44,17 @@ void FillRow(const Layout& l, int row, pl::ColorRef colour) {
     FillRectangle(XywhRect{0, l.RowY(row), l.width, l.rowHeight}, 0);
 }
 
-// A body's row: its name and the hours it spends above the horizon.
+// A body's row: its name and the hours it spends above the horizon (no bar
+// for a date the body's theory does not cover).
 void DrawGuideBar(const Layout& l, int row, int body, const char* name) {
     const PlanetDetailDate& d = planetDetailDate;
+    Text(name, 1, l.RowY(row));
     BodyPosition p{};
-    ComputeBody(&p, body, d.year, d.month, d.day, 21, 0, 0);
+    if (ComputeBody(&p, body, d.year, d.month, d.day, 21, 0, 0) != 0) return;
     double rise = 0, transit = 0, set = 0;
     ComputeRiseTransitSetFixed(d.year, d.month, d.day, currentSite.latitude, currentSite.longitude,
                                currentSite.zoneMinutes, currentSite.elevation, GetHorizonAltitude(), p.ra, p.dec, &rise,
                                &transit, &set);
-    Text(name, 1, l.RowY(row));
     SetForeColor(assistantColors.oddRow);
     DrawAltitudeGraph24h(ScaleX(43), l.RowY(row), l.width - ScaleX(55), l.rowHeight, -1.0f, static_cast<float>(rise),
                          static_cast<float>(transit), static_cast<float>(set));

@@ -169,7 +169,9 @@ void ScanPlanets(const Date& start, int days) {
 
 // A body's geocentric place at the universal-time Julian day jd: the local
 // clock then reads the zone's minutes later. The search's places are
-// geocentric whatever the position-mode preference.
+// geocentric whatever the position-mode preference. At an instant the body's
+// theory does not cover, the place's angles are not a number, so that every
+// separation and longitude taken from it is not a number either.
 BodyPosition PlaceAt(int body, double jd) {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     CalendarFromJulianDay(jd + currentSite.zoneMinutes / 1440.0, &year, &month, &day, &hour, &minute, &second);
@@ -177,15 +179,20 @@ BodyPosition PlaceAt(int body, double jd) {
     const int32_t saved = mode;
     mode = 0;
     BodyPosition p{};
-    ComputeBody(&p, body, year, month, day, hour, minute, second);
+    if (ComputeBody(&p, body, year, month, day, hour, minute, second) != 0)
+        p.ra = p.dec = p.eclipticLongitude = std::nan("");
     mode = saved;
     return p;
 }
 
+bool Covered(int body, double jd) { return !std::isnan(PlaceAt(body, jd).ra); }
+
 double Radians(double degrees) { return degrees * M_PI / 180.0; }
 
+// Not a number when either body has no place at jd.
 double SeparationAt(int body1, int body2, double jd) {
     const BodyPosition a = PlaceAt(body1, jd), b = PlaceAt(body2, jd);
+    if (std::isnan(a.ra) || std::isnan(b.ra)) return std::nan("");
     const double c = std::sin(Radians(a.dec)) * std::sin(Radians(b.dec)) +
                      std::cos(Radians(a.dec)) * std::cos(Radians(b.dec)) * std::cos(Radians(15.0 * (a.ra - b.ra)));
     return std::acos(std::clamp(c, -1.0, 1.0)) * kDegreesPerRadian;
@@ -194,14 +201,15 @@ double SeparationAt(int body1, int body2, double jd) {
 // The instant (UT Julian day) of least separation near jd: the samples h
 // days apart are walked towards the smaller side until the middle one is the
 // least of three (at most kMinimumWalk steps, else not a number), and the
-// vertex of the parabola through them is taken.
+// vertex of the parabola through them is taken. A sample without a place
+// ends the walk with not a number.
 constexpr int kMinimumWalk = 60;
 
 double MinimumNear(int body1, int body2, double jd, double h) {
     double s[3] = {SeparationAt(body1, body2, jd - h), SeparationAt(body1, body2, jd),
                    SeparationAt(body1, body2, jd + h)};
     for (int step = 0; !(s[1] <= s[0] && s[1] <= s[2]); ++step) {
-        if (step == kMinimumWalk) return std::nan("");
+        if (step == kMinimumWalk || std::isnan(s[0] + s[1] + s[2])) return std::nan("");
         if (s[0] < s[2]) {
             jd -= h;
             s[2] = s[1], s[1] = s[0], s[0] = SeparationAt(body1, body2, jd - h);
@@ -390,11 +398,19 @@ void RefinePlanetConjunctions() {
 }
 
 void RefinePlanetOppositions() {
-    for (int i = 0; plannerEvents && i < plannerEventCount; ++i) {
+    for (int i = 0; plannerEvents && i < plannerEventCount;) {
         PlannerEvent& e = plannerEvents[i];
-        if (e.kind != kEventOpposition) continue;
+        if (e.kind != kEventOpposition) {
+            ++i;
+            continue;
+        }
+        if (!Covered(e.body1, EventJulianDay(e))) {
+            RemoveEvent(i);
+            continue;
+        }
         const double jd = OppositionInstant(e);
         if (!std::isnan(jd)) SetInstant(e, jd);
+        ++i;
     }
 }
 

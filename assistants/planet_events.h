@@ -87,7 +87,8 @@ void RunPlanetEventSearch(int year, int month, int day, int days);
 // Refines every conjunction (kind 2) of the list in list order: its value
 // becomes the least geocentric separation in degrees and its date and time
 // (universal time) that instant when below 3 degrees; an entry at 3 degrees
-// or more, or with no minimum within 60 days, is removed. The minimum is
+// or more, with no minimum within 60 days, or reaching a date the planets'
+// theory does not cover (ComputeBody refuses it), is removed. The minimum is
 // bracketed between places a day apart (walking from the entry's date), then
 // between places two hours apart, each time at the vertex of the parabola
 // through the three separations; its separation is that of the places at
@@ -98,5 +99,7 @@ void RefinePlanetConjunctions();
 // geocentric ecliptic longitude 180 degrees from the Sun's, or for Mercury
 // and Venus equal to it (inferior conjunction), by inverse interpolation of
 // places a day and then three hours apart around the entry's date (Meeus
-// ch. 3). An entry with no such instant within two days keeps its date.
+// ch. 3). An entry with no such instant within two days keeps its date; one
+// whose planet has no place on its date (outside the theory's years) is
+// removed.
 void RefinePlanetOppositions();

@@ -74,17 +74,19 @@ bool KnownKind(int kind) {
 
 // Rising, transit and setting (local hours) of a body on the event's date:
 // the Sun's for the date, the others' from their place at the event's time.
-void EventRiseSet(int body, const PlannerEvent& e, double* rise, double* transit, double* set) {
+// False when the body's theory does not cover the date.
+bool EventRiseSet(int body, const PlannerEvent& e, double* rise, double* transit, double* set) {
     *rise = *transit = *set = 0.0;
     if (body == 0) {
         ComputeSunRiseSet(e.year, e.month, e.day, rise, transit, set);
-        return;
+        return true;
     }
     BodyPosition p{};
-    ComputeBody(&p, body, e.year, e.month, e.day, e.hour, e.minute, 0);
+    if (ComputeBody(&p, body, e.year, e.month, e.day, e.hour, e.minute, 0) != 0) return false;
     ComputeRiseTransitSetFixed(e.year, e.month, e.day, currentSite.latitude, currentSite.longitude,
                                currentSite.zoneMinutes, currentSite.elevation, GetHorizonAltitude(), p.ra, p.dec,
                                rise, transit, set);
+    return true;
 }
 
 void DrawBodyLine(int body, const PlannerEvent& e, int y) {
@@ -92,7 +94,7 @@ void DrawBodyLine(int body, const PlannerEvent& e, int y) {
     DrawSmallIcon(body, 0, 10 * sx, y + 6 * sy);
     DrawLabelText(planetNameTable[body], static_cast<int>(std::strlen(planetNameTable[body])), 20 * sx, y);
     double rise = 0, transit = 0, set = 0;
-    EventRiseSet(body, e, &rise, &transit, &set);
+    if (!EventRiseSet(body, e, &rise, &transit, &set)) return;
     const pl::ColorRef previous = SetForeColor(GetBackgroundColor());
     DrawAltitudeGraph24h(80 * sx, y, formWidth - 90 * sx, 13 * sy + 4, static_cast<float>(e.hour + e.minute / 60.0),
                          static_cast<float>(rise), static_cast<float>(transit), static_cast<float>(set));

@@ -114,11 +114,13 @@ void MoveMarker(int y, int width) {
 
 void DrawMarsDetail(const PlanetDetailDate& t, const XywhRect& panel) {
     float meridian = 0, positionAngle = 0, tilt = 0, diameter = 0;
-    ComputeMarsPhysical(t.year, t.month, t.day, t.hour, t.minute, &meridian, &positionAngle, &tilt, &diameter);
+    const bool known =
+        ComputeMarsPhysical(t.year, t.month, t.day, t.hour, t.minute, &meridian, &positionAngle, &tilt, &diameter);
     const bool moons = planetDetailView == kSatellitesView;
     const int globeWidth = moons ? panel.width / 2 : panel.width;
     globeTransform.mirrorMode = static_cast<int16_t>(moons ? planetDetailOrientation : 0);
-    DrawPlanetGlobeInfo(panel.x, panel.y, globeWidth, panel.height, meridian, positionAngle, tilt, diameter, 0);
+    if (known)  // else the panel stays blank: no orientation outside the theory's years
+        DrawPlanetGlobeInfo(panel.x, panel.y, globeWidth, panel.height, meridian, positionAngle, tilt, diameter, 0);
     globeTransform.mirrorMode = 0;
     if (!moons) return;
     double x[2], y[2];

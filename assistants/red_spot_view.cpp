@@ -69,14 +69,16 @@ int DrawTransit(const Layout& l, int x, int y, const RedSpotTransit& t, pl::Colo
     return x + width + l.iconWidth + gap;
 }
 
-void DrawDay(const Layout& l, int row, const PlanetDetailDate& day, const BodyPosition& jupiter,
+// A day's row: its date and its transits, none when Jupiter has no place
+// (a date outside its theory's years: where it stands in the sky is unknown).
+void DrawDay(const Layout& l, int row, const PlanetDetailDate& day, const BodyPosition* jupiter,
              const BodyPosition& sun, pl::ColorRef red) {
     char date[16];
     FormatDate(date, sizeof date, day.day, day.month, day.year);
     const int y = l.RowY(row);
     Text(date, 1, y);
     RedSpotTransit transits[3];
-    const int count = GetRedSpotTransits(day, jupiter, sun, transits);
+    const int count = jupiter ? GetRedSpotTransits(day, *jupiter, sun, transits) : 0;
     int x = l.timesX;
     for (int i = 0; i < count; ++i) {
         if (row == 1 && i == 0) {
@@ -94,7 +96,7 @@ void DrawRedSpotTransits() {
     const Layout l = MeasureLayout();
     const PlanetDetailDate& d = planetDetailDate;
     BodyPosition jupiter{}, sun{};
-    ComputeBody(&jupiter, 5, d.year, d.month, d.day, 21, 0, 0);
+    const bool jupiterKnown = ComputeBody(&jupiter, 5, d.year, d.month, d.day, 21, 0, 0) == 0;
     ComputeBody(&sun, 0, d.year, d.month, d.day, 12, 0, 0);
     InitAssistantColors();
     const pl::ColorRef red = pl::Rgb(GetSchemeColor(), 0, 0);
@@ -106,7 +108,8 @@ void DrawRedSpotTransits() {
     Text("Date", 1, l.top);
     SelectFont(0);
     PlanetDetailDate day{d.year, d.month, d.day, 0, 0};
-    for (int r = 1; r < l.rows; ++r, NextRedSpotDay(&day)) DrawDay(l, r, day, jupiter, sun, red);
+    for (int r = 1; r < l.rows; ++r, NextRedSpotDay(&day))
+        DrawDay(l, r, day, jupiterKnown ? &jupiter : nullptr, sun, red);
     SetTextColorRef(previous);
     SetTextTransparent(wasTransparent);
     SelectFont(font);

@@ -10,6 +10,7 @@
 // with the Sun at or above -10 degrees the small icon 0 (the Sun) follows the
 // time; with Jupiter at or below 10 degrees at night, the small icon 5 and a
 // red line through the time. Jupiter's place is taken at 21:00 and the Sun's
-// at 12:00 of the form's date for the whole table. The form's date is left
+// at 12:00 of the form's date for the whole table; on a date Jupiter's theory
+// does not cover the rows show their dates alone. The form's date is left
 // as it was.
 void DrawRedSpotTransits();

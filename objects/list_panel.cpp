@@ -230,6 +230,7 @@ ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime
     }
     o = ListPanelObject{};
     Other(entry, when, &o);
+    o.placeKnown = entry.source != kSourcePlanet;
     return o;
 }
 

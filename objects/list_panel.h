@@ -16,6 +16,7 @@ struct ListPanelObject {
     char name[32] = "";
     int typeBitmap = 0;  // 0 none
     bool planet = false; // its place is already topocentric
+    bool placeKnown = true;  // false: a planet on a date its theory does not cover
 };
 
 // The entry's object by its source: a planet computed for `when` (type 27,
@@ -23,7 +24,9 @@ struct ListPanelObject {
 // from its table (Messier picture 3000 + its index, Caldwell by the deep-sky
 // type), a star or a comet or constellation from the entry itself (a comet
 // also becomes the orbit assistant's), anything else rebuilt from the entry;
-// the constellation found for `when` where the entry's place is used.
+// the constellation found for `when` where the entry's place is used. A
+// planet on a date its theory does not cover is rebuilt from the entry too,
+// with placeKnown false: the entry's place is not that of `when`.
 ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime& when);
 
 // Body `body` (0 the Sun .. 9 Pluto) computed for `when` (to the minute):

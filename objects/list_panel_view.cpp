@@ -92,6 +92,13 @@ void DrawGraphs(const ListPanelTexts& t, const ObjectRecord& r, const DateTime& 
                   when.day, r.rightAscension, r.declination);
 }
 
+// The graphs' places emptied, where DrawGraphs draws them.
+void EraseGraphs() {
+    if (!TallScreen()) return;
+    EraseRectangle(XywhRect{ScaleX(kBarX) - ScaleX(1), ScaleY(kBarY), ScaleX(kBarWidth) + 1, ScaleY(kBarHeight)});
+    EraseRectangle(XywhRect{ScaleX(kYearX), ScaleY(kYearY), ScaleX(kYearWidth), ScaleY(kYearHeight)});
+}
+
 void ClearPanel() {
     for (int id : kClearedFields) SetField(id, "");
     DrawTypePicture(0);
@@ -130,9 +137,12 @@ int UpdateListPanel(int row) {
     SetField(kListPanelName, std::string(object.name, strnlen(object.name, kNameShown)).c_str());
     DrawTypePicture(object.typeBitmap);
     ShowPictureButton(entry);
-    const ListPanelTexts texts = ComputeListPanelTexts(object, entry.source, entry.sourceIndex, when);
+    // A planet without a place for the date shows its name and blank values.
+    const ListPanelTexts texts =
+        object.placeKnown ? ComputeListPanelTexts(object, entry.source, entry.sourceIndex, when) : ListPanelTexts{};
     SetTexts(texts);
-    DrawGraphs(texts, object.record, when);
+    if (object.placeKnown) DrawGraphs(texts, object.record, when);
+    else EraseGraphs();
     DrawDifficultyGauge(kListPanelGauge, texts.rating);
     selectionCurrentRow = row;
     return position;

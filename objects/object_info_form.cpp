@@ -377,8 +377,11 @@ void ShowCurrentObject() {
     b.valid = 0;
     ObjectInfoObject o;
     if (!CheckPosition() || !LoadShownObject(&o)) {
+        // No object (or a planet on a date its theory does not cover): no
+        // values are left from the object shown before.
         SetPopupLabel(kInfoObjectTrigger, "");
         HideObject(form, kInfoGauge);
+        for (int id : kClearedFields) SetField(id, "");
         return;
     }
     b.valid = 1;

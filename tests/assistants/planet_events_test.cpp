@@ -449,6 +449,21 @@ TEST_F(PlanetEvents, RefinementRemovesWideCandidates) {
     EXPECT_NEAR((JulianDay(e) - (JulianDayFromDate(2024, 4, 29) + (4 + 31 / 60.0) / 24)) * 24, 0.0, 2.0);
 }
 
+// A year that runs past the end of the planets' theory (JD 2560000.5, 2296
+// December 10 by PyEphem's calendar): its planets' events before the end are
+// listed, none after it (refined there from zero places, conjunctions were
+// listed at a separation of 0); Pluto's series has no end.
+TEST_F(PlanetEvents, NoPlanetEventPastTheEndOfItsTheory) {
+    Search(2296, 6, 1, 3);
+    int listed = 0;
+    for (const PlannerEvent& e : std::vector<PlannerEvent>(plannerEvents, plannerEvents + plannerEventCount)) {
+        if (e.kind > kEventConjunction || e.body1 == 9) continue;
+        EXPECT_LT(JulianDay(e), 2560000.5) << e.body1 << " " << e.body2;
+        ++listed;
+    }
+    EXPECT_GT(listed, 5);
+}
+
 TEST_F(PlanetEvents, OrderAndFilter) {
     const Entry list[] = {{5, 0, 1, 0.5f, 2024, 12, 7}, {0, 0, 3, 100, 2024, 3, 25},
                                  {0, 0, 5, 1, 2024, 3, 25},    {4, 8, 2, 0.1f, 2024, 4, 29},

@@ -79,19 +79,20 @@ TEST_F(PlanetEventPage, RowsCountFromTheFirstFilteredEntry) {
     EXPECT_TRUE(TextAt(dib, InkOf("2024/12/07 Opp. ", 0), 0, 2, 2));
 }
 
+// A planet on a date its theory does not cover (1600) gets no bar.
 TEST_F(PlanetEventPage, DetailSetsTheDateAndDrawsOneBarPerBody) {
     const struct {
-        int body1, body2, kind, bars;
-    } cases[] = {{4, 5, 2, 3}, {0, 0, 3, 2}, {2, 0, 1, 2}};
+        int body1, body2, kind, bars, year;
+    } cases[] = {{4, 5, 2, 3, 2024}, {0, 0, 3, 2, 2024}, {2, 0, 1, 2, 2024}, {5, 0, 1, 1, 1600}};
     for (const auto& c : cases) {
         FreeEventList();
-        AddPlanetEvent(0, c.body1, 0, c.body2, c.kind, 0.3f, 2024, 8, 14, 14, 53, 1, 0);
+        AddPlanetEvent(0, c.body1, 0, c.body2, c.kind, 0.3f, c.year, 8, 14, 14, 53, 1, 0);
         Page(240);
         assistantDate = AssistantDate{2024, 1, 1, 0, 0};
         DrawPlanetEventDetail(0);
         const AssistantDate& d = assistantDate;
         EXPECT_EQ((std::vector<int>{d.year, d.month, d.day, d.hour, d.minute}),
-                  (std::vector<int>{2024, 8, 14, 14, 53})) << c.kind;
+                  (std::vector<int>{c.year, 8, 14, 14, 53})) << c.kind;
         for (int k = 0; k < 3; ++k) EXPECT_EQ(BarPixels(k) > 500, k < c.bars) << c.kind << " line " << k;
     }
 }
