@@ -53,7 +53,7 @@ double SiderealTimeAt(const DateTime& day, double hours) {
 std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) {
     const int designation = static_cast<int16_t>(r.designationId);
     double ra = r.rightAscension, dec = r.declination;
-    if (designation == kDesignationPlanet || designation == kDesignationComet) {
+    if (IsPlaceOfDate(designation)) {
         double altitude = 0.0, azimuth = 0.0;
         ComputeApparentAltAz(r.rightAscension, r.declination, &ra, &dec, &altitude, &azimuth, -1, t.year, t.month,
                              t.day, t.hour, t.minute, t.second);

@@ -293,7 +293,7 @@ ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime
 
 ObjectInfoPlace ComputeObjectInfoPlace(const ObjectRecord& r, const DateTime& when) {
     const int designation = Designation(r);
-    const bool ofDate = designation == kDesignationPlanet || designation == kDesignationComet;
+    const bool ofDate = IsPlaceOfDate(designation);
     double ra = 0.0, dec = 0.0, azimuth = 0.0;
     ObjectInfoPlace p;
     ComputeApparentAltAz(r.rightAscension, r.declination, &ra, &dec, &p.altitudeDegrees, &azimuth,

@@ -249,6 +249,24 @@ TEST_F(SelectionSearchTest, CometSearchSkipsDamagedOrbits) {
     EXPECT_TRUE(std::isfinite(selectionList[0].declination));
 }
 
+// A comet entry moved to the search's own time keeps the search's place: both
+// are of the date's equinox, as the chart and the telescope take them (the
+// date refresh once gave the J2000 place, 17' away in 2024).
+TEST_F(SelectionSearchTest, MovedCometEntryStaysOfDate) {
+    CometRecord good;
+    folder.WriteDb("data\\zendavori_comet.ppc", 1, 128, CometsWithDamagedCopies(&good));
+    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl00", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    preferences.word[117] = 2;
+    PrepareSelection(0, kDesignationComet, 0);
+    selectionCriteria.magnitude = 0;
+    BuildSelectionList();
+    ASSERT_EQ(selectionCount, 1);
+    const SelectionEntry found = selectionList[0];
+    RefreshMovingSelectionEntries(2024, 3, 5, 12, 0, 0);
+    EXPECT_FLOAT_EQ(selectionList[0].rightAscension, found.rightAscension);
+    EXPECT_FLOAT_EQ(selectionList[0].declination, found.declination);
+}
+
 // Moving the observing list to another date leaves the entries of damaged
 // comets as they were; the good comet gets its place and a magnitude.
 TEST_F(SelectionSearchTest, MovingEntriesKeepDamagedCometsAsTheyWere) {
