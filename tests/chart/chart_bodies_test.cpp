@@ -55,18 +55,8 @@ protected:
             records.push_back(record_writer::StarBytes(s));
         }
         WriteFile(folder.path() / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, records));
-        harness.changeScreen(kWidth, kHeight, 192);
-        harness.setShortDatePattern("dd/MM/yy");
-        ASSERT_TRUE(StartProgram());
-        Ui([] {
-            ResetChartState();
-            ResetChartRedraw();
-            ResetStarCatalog();
-            ReopenDatabases(1);
-            ResetSkyChartForm();
-            SetTestSite(kLondonLatitude, kLondonWest, kLondonZone);
-            chartView = 0;
-        });
+        Boot(kWidth, kHeight, 192);
+        Ui([] { SetTestSite(kLondonLatitude, kLondonWest, kLondonZone); });
     }
     // The list holds `entries` (bodies moved to the device time), row 0 current, at `time`.
     void ListAt(const pl::LocalTime& time, std::vector<SelectionEntry> entries) {
