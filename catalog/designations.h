@@ -38,6 +38,13 @@ enum DesignationId : int {
     kDesignationUser = 63
 };
 
+// True for the catalogues whose places are computed for the time asked, so of date: the
+// planets, the Sun and the Moon (45, apparent places) and comets and asteroids (12, mean
+// equinox of the year). Every other catalogue gives J2000 places.
+constexpr bool IsPlaceOfDate(int designation) {
+    return designation == kDesignationPlanet || designation == kDesignationComet;
+}
+
 // The record ranges follow the open object file (see UseObjectFileRanges).
 extern DesignationRow designationTable[kDesignationCount];
 

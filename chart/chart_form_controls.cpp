@@ -1,6 +1,7 @@
 #include "chart/chart_form_controls.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "catalog/screens/list_manager_form.h"
@@ -136,6 +137,21 @@ void SetChartButtonBitmaps(int zoom) {
     const bool white = preferences.word[kPrefChartBackground] >= 2 && GetNightMode() == 0;
     SetPopupDisplay(form, kChartOrientationTrigger, (white ? 1682 : 2008) + choice, 1, 0x7FFF);
     RedrawControl(form, kChartOrientationTrigger);
+}
+
+int ChartToolColumnLeft() {
+    pl::Hwnd form = ChartFormWindow();
+    if (!form || preferences.word[kPrefHideToolBar] != 0) return INT_MAX;
+    int left = INT_MAX;
+    for (int id : kColumn) {
+        pl::Rect r;
+        pl::Hwnd control = pl::GetDlgItem(form, id);
+        if (!control || !pl::GetWindowRect(control, &r)) continue;
+        pl::Point corner{r.left, r.top};
+        pl::ScreenToClient(form, &corner);
+        left = std::min(left, corner.x);
+    }
+    return left;
 }
 
 int LayoutChartForm(pl::Hwnd form, int width, int height) {

@@ -54,6 +54,10 @@ void ShowChartToolStrip();
 // HideChartToolStrip or ShowChartToolStrip as "Hide ToolBar" (word 235) says.
 void MatchChartToolStrip();
 
+// The left edge (form client x) of the right-hand column while "Hide ToolBar" (word 235) lets
+// it show; INT_MAX with the column hidden or the chart form closed.
+int ChartToolColumnLeft();
+
 // The orientation trigger 1893 shows the orientation choice of the zoom step
 // (clamped to 9): bitmap 1682 + choice on a white background by day, else
 // 2008 + choice.

@@ -66,6 +66,16 @@ pl::ColorRef SecondLabelColour() {
     return preferences.word[kPrefChartBackground] < 2 ? pl::Rgb(153, 153, 153) : pl::Rgb(0, 0, 0);
 }
 
+// The tool column of `view` (window coordinates) painted in `colour` on the current draw
+// window, whose origin lies at (x0, y0) of the window. Lines and pixels drawn into a picture
+// heed no clip, so the column is cleared after the sky is drawn.
+void ClearToolColumn(const XywhRect& view, int x0, int y0, pl::ColorRef colour) {
+    const XywhRect sky = ChartSkyArea(view);
+    if (sky.width >= view.width) return;
+    SetForeColor(colour);
+    FillRectangle(XywhRect{sky.x + sky.width - x0, view.y - y0, view.width - sky.width, view.height}, 0);
+}
+
 // Views 2..4: the centre of the current row, the sphere renderer, the selection's caption.
 void RedrawSphereView() {
     ChartTimeRecord& t = chartTimeRecord;
@@ -93,8 +103,7 @@ void RedrawSphereView() {
         ShowChartObjectRow(row);
         SetChartSelectionRecord(&e);
         int32_t p, q, s;
-        ProjectRaDecToChart(static_cast<Fix24Angle>(e.rightAscension * kFixPerHour),
-                            static_cast<Fix24Angle>(e.declination * kFixPerDegree), &p, &q, &s);
+        ProjectListPlace(e.rightAscension, e.declination, e.designation, &p, &q, &s);
         double longitude = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
         if (longitude < 0) longitude += 360.0;
         chartRecord.centreLongitude = static_cast<float>(longitude);
@@ -103,8 +112,7 @@ void RedrawSphereView() {
     }
     if (Word(kPrefCardCatalog)) SelectStellarCatalog(chartState.chartZoomIndex);
     OpenObjIndexDb();
-    DrawSkyMap(selectionList, selectionCount, view, chartRecord.offscreen, chartState.chartZoomIndex,
-               chartRecord.centreLongitude, chartRecord.centreLatitude, 1);
+    DrawChartSkyMap(1);
     DrawChartSelectionLabel();
     pl::SelectClipRect(GetDrawDc(), nullptr);
     MatchChartToolStrip();
@@ -261,12 +269,14 @@ void RedrawHorizonChart() {
         FillRectangle(box, 0);
     }
     DrawSkyLayers(r);
+    ClearToolColumn(box, 0, 0, chartRecord.palette.background);
     if (picture) {
         pl::SelectClipRect(GetDrawDc(), nullptr);
         SetDrawWindow(screen);
         if (screen) CopyRectangle(picture, screen, box, r.left, r.top, 0);
         SetClip(box);
     }
+    SetClip(ChartSkyArea(box));
     t.scrollDx = t.scrollDy = 0;
     DrawScreenLayers(r);
     if (picture && screen) CopyRectangle(screen, picture, box, r.left, r.top, 0);
@@ -293,6 +303,33 @@ void RedrawSkyChart() {
     if (!scopeConnected) FlushPenEvents();
     if (!chartTimeRecord.scrolling) MatchChartToolStrip();
     chartTimeRecord.scrolling = 0;
+}
+
+XywhRect ChartSkyArea(const XywhRect& view) {
+    const int left = ChartToolColumnLeft();
+    XywhRect sky = view;
+    if (left > view.x && left < view.x + view.width) sky.width = left - view.x;
+    return sky;
+}
+
+int DrawChartSkyMap(int full) {
+    const XywhRect view = chartRecord.viewRect;
+    const pl::ColorRef background = chartRecord.palette.background;
+    ChartColour& own = chartColours.background;
+    if (GetNightMode() == 0)
+        own = ChartColour{own.index, static_cast<uint8_t>(pl::RedOf(background)),
+                          static_cast<uint8_t>(pl::GreenOf(background)), static_cast<uint8_t>(pl::BlueOf(background))};
+    DrawWindowRecord* surface = chartRecord.offscreen;
+    const int row = DrawSkyMap(selectionList, selectionCount, view, surface, chartState.chartZoomIndex,
+                               chartRecord.centreLongitude, chartRecord.centreLatitude, full);
+    const pl::ColorRef colour = ChartColourRef(chartColours.background);
+    if (surface) {
+        DrawWindowRecord* window = SetDrawWindow(surface);
+        ClearToolColumn(view, view.x, view.y, colour);
+        SetDrawWindow(window);
+    }
+    ClearToolColumn(view, 0, 0, colour);
+    return row;
 }
 
 pl::ColorRef ChartOverlayColour() {

@@ -57,6 +57,17 @@ pl::ColorRef ChartOverlayColour();
 // The whole chart for the current view, zoom, time and selection.
 void RedrawSkyChart();
 
+// The part of a chart rectangle the sky is drawn in: all of it but the right-hand tool column
+// while that shows (ChartToolColumnLeft). The column keeps the chart's background, so nothing
+// drawn on the chart, however large, reaches the tool strip.
+XywhRect ChartSkyArea(const XywhRect& view);
+
+// A sphere view of the chart (views 2..4) drawn by DrawSkyMap over the observing list into the
+// chart picture (or the screen without one) at chartRecord's view rectangle and centre, the
+// chart's zoom step and `full`: on the chart's background (by day the palette's, as the Sky
+// Map and Horizon View have it) and kept to ChartSkyArea. Returns DrawSkyMap's result.
+int DrawChartSkyMap(int full);
+
 // Status-line step 1: the apparent place, altitude and azimuth of `selected`
 // for the chart date and time (mode -1 for Sun, Moon and planets, else the
 // position mode of word 10) into chartApparentPlace.

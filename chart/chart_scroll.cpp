@@ -89,8 +89,7 @@ void StepSkyMapCentre(double dLongitude, double dLatitude, double* longitude, do
     *latitude = std::clamp(*latitude + dLatitude, chartView == kVisibleSky ? 0.0 : -90.0, 90.0);
     chartRecord.centreLongitude = static_cast<float>(*longitude);
     chartRecord.centreLatitude = static_cast<float>(*latitude);
-    const int row = DrawSkyMap(selectionList, selectionCount, chartRecord.viewRect, chartRecord.offscreen,
-                               chartState.chartZoomIndex, chartRecord.centreLongitude, chartRecord.centreLatitude, 0);
+    const int row = DrawChartSkyMap(0);
     selectionCurrentRow = row;
     ForgetChartLabel();  // the new picture has neither
     if (row < 0) chartSelection.number = -1;

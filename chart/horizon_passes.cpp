@@ -115,8 +115,6 @@ int ProjectPlace(float lstHours, float raHours, float decDeg, int32_t* a, int32_
                                      static_cast<Fix24Angle>(decDeg * kFixPerDegree), a, b);
 }
 
-bool IsPlaceOfDate(int designation) { return designation == kDesignationPlanet || designation == kDesignationComet; }
-
 double JulianDayNow() {
     const DateTime& t = currentDateTime;
     return JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);

@@ -1,5 +1,6 @@
 #include "chart/sky_rotation.h"
 
+#include "catalog/designations.h"
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_colours.h"
@@ -16,12 +17,12 @@ namespace {
 
 constexpr double kFixPerHour = 4392264.877774095;
 constexpr double kFixPerDegree = 292817.65851827303;
-constexpr int16_t kDesignationComet = 12;
-constexpr int16_t kDesignationPlanet = 45;
 
-constexpr SkyRotation kStartRotation = {
-    0, {kFix24One, 0, 0, 0, kFix24One, 0, 0, 0, kFix24One}, {kFix24One, 0, 0, 0, kFix24One, 0, 0, 0, kFix24One},
-    0, 0, 0, 0, 0, 0, -1, 0};
+constexpr SkyRotation kStartRotation = {0,
+                                        {kFix24One, 0, 0, 0, kFix24One, 0, 0, 0, kFix24One},
+                                        {kFix24One, 0, 0, 0, kFix24One, 0, 0, 0, kFix24One},
+                                        {kFix24One, 0, 0, 0, kFix24One, 0, 0, 0, kFix24One},
+                                        0, 0, 0, 0, 0, 0, -1, 0};
 
 void ToFix(const double* m, int32_t* out) {
     for (int k = 0; k < 9; ++k) out[k] = static_cast<int32_t>(m[k] * 16777216.0);
@@ -57,12 +58,14 @@ void BuildSkyRotation(int year, int month, int day, int hour, int minute, int se
     int32_t lstFix = static_cast<int32_t>(lst * kFixPerHour);
     int32_t complement = kFix24Pi - lstFix;
     skyRotation.siderealComplement = complement < 0 ? 158121535 - lstFix : complement;
-    double pn[9], h[9], m[9];
+    double pn[9], back[9], h[9], m[9];
     ComputeJ2000ToDateMatrix(jd, pn);
+    Transpose(pn, back);
     ComputeHourAngleFromLst(year, month, day, hour, minute, second, h);
     Matrix3Multiply(h, pn, m);
     ToFix(h, skyRotation.hourAngle);
     ToFix(m, skyRotation.matrix);
+    ToFix(back, skyRotation.dateToJ2000);
 }
 
 void SetChartView(int rotate, int year, int month, int day, int hour, int minute, int second, int force) {
@@ -99,17 +102,21 @@ void ReprojectStarTable() {
     }
 }
 
+void ProjectListPlace(float raHours, float decDegrees, int designation, int32_t* p, int32_t* q, int32_t* s) {
+    const bool on = skyRotation.flag != 0;
+    const int32_t* m = on ? skyRotation.matrix : nullptr;
+    if (IsPlaceOfDate(designation)) m = on ? skyRotation.hourAngle : skyRotation.dateToJ2000;
+    UnitVector v = StarUnitVector(static_cast<int32_t>(raHours * kFixPerHour),
+                                  static_cast<int32_t>(decDegrees * kFixPerDegree));
+    UnitVectorToChartBy(m, v, p, q, s);
+}
+
 void ProjectObjectList(SelectionEntry* table, int count) {
     if (!table) return;
     if (chartView == 0 || chartView == 1) chartTimeRecord.horizonProjectionReady = 0;
-    const bool on = skyRotation.flag != 0;
     for (int i = 0; i < count; ++i) {
         SelectionEntry& e = table[i];
-        bool ofDate = e.designation == kDesignationPlanet || e.designation == kDesignationComet;
-        const int32_t* m = on ? (ofDate ? skyRotation.hourAngle : skyRotation.matrix) : nullptr;
-        UnitVector v = StarUnitVector(static_cast<int32_t>(e.rightAscension * kFixPerHour),
-                                      static_cast<int32_t>(e.declination * kFixPerDegree));
-        UnitVectorToChartBy(m, v, &e.chartX, &e.chartY, &e.chartZ);
+        ProjectListPlace(e.rightAscension, e.declination, e.designation, &e.chartX, &e.chartY, &e.chartZ);
     }
 }
 

@@ -24,6 +24,7 @@ struct SkyRotation {
     int32_t flag;
     int32_t matrix[9];       // M, row-major, unit x 2^24 (truncated)
     int32_t hourAngle[9];    // H alone, for bodies whose places are already of date
+    int32_t dateToJ2000[9];  // transpose(transpose(N) x P): places of date back to J2000
     Fix24Angle siderealComplement;  // pi - lst of the last build, kept non-negative
     int32_t year, month, day, hour, minute;  // chart date and time of the last build
     int32_t second;          // -1 before the first build
@@ -57,10 +58,16 @@ void EnableViewRotation();
 // star's chart triple into its chartWords[0..2].
 void ReprojectStarTable();
 
+// The chart triple (unit x 2^24) of a list place (hours, degrees) of designation `designation`,
+// in the frame of the stars: a place of date (IsPlaceOfDate, catalog/designations.h) goes
+// through H alone in the horizontal frame and back to J2000 (dateToJ2000) in the equatorial
+// one; any other place as ProjectRaDecToChart.
+void ProjectListPlace(float raHours, float decDegrees, int designation, int32_t* p, int32_t* q, int32_t* s);
+
 // Writes the chart triple of each of `count` entries of an object table (the selection list or
-// a form's table of the same layout) into its chartX, chartY, chartZ. Planets and comets
-// (designations 45 and 12), whose places are of date, go through H instead of M. In views 0
-// and 1 the horizon positions of the table are first marked stale. Nothing for a null table.
+// a form's table of the same layout) into its chartX, chartY, chartZ by ProjectListPlace. In
+// views 0 and 1 the horizon positions of the table are first marked stale. Nothing for a null
+// table.
 void ProjectObjectList(SelectionEntry* table, int count);
 
 // Start values: rotation off, identity matrices, no build yet (tests).

@@ -185,6 +185,7 @@ void Sky() {
     }
     if (!AgreeChartViewForAltitude(T().altitude)) return;
     if (!AddTargetToSelection()) {
+        ShowInformation("The observing list is full: raise Max Selected items or remove an entry.", "");
         T().found = 0;
         return;
     }
@@ -210,8 +211,7 @@ void Goto() {
         return;
     }
     // Planets, the Moon and comets are looked up for the date already.
-    const bool ofDate = designation == kDesignationPlanet || designation == kDesignationComet;
-    ScopeGoto(t.record.rightAscension, t.record.declination, ofDate ? -1 : 3);
+    ScopeGoto(t.record.rightAscension, t.record.declination, IsPlaceOfDate(designation) ? -1 : 3);
 }
 
 void ShowCameraPicture() {

@@ -291,8 +291,11 @@ void ComputeFinderPlace() {
     SelectedObjectRecord& t = selectedObject;
     const DateTime& d = currentDateTime;
     double ra = 0.0, dec = 0.0, altitude = 0.0, azimuth = 0.0;
-    ComputeApparentAltAz(t.record.rightAscension, t.record.declination, &ra, &dec, &altitude, &azimuth,
-                         preferences.word[kPrefPositionMode], d.year, d.month, d.day, d.hour, d.minute, d.second);
+    // Planets and comets are looked up for the date: their places are not precessed again.
+    const bool ofDate = IsPlaceOfDate(static_cast<int16_t>(t.record.designationId));
+    const int mode = ofDate ? -1 : preferences.word[kPrefPositionMode];
+    ComputeApparentAltAz(t.record.rightAscension, t.record.declination, &ra, &dec, &altitude, &azimuth, mode, d.year,
+                         d.month, d.day, d.hour, d.minute, d.second);
     finderPosition[0] = ra;
     finderPosition[1] = dec;
     finderPosition[2] = altitude;

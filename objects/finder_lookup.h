@@ -74,8 +74,9 @@ struct FinderLookupResult {
 // Nothing is looked up without typed digits.
 FinderLookupResult LookupFinderTarget(int kind, const char* field, int popupRow);
 
-// The target's apparent place (the position-mode preference) for
-// currentDateTime at currentSite into finderPosition and its altitude into
+// The target's apparent place (the position-mode preference; planets and
+// comets, looked up for the date, as they are) for currentDateTime at
+// currentSite into finderPosition and its altitude into
 // selectedObject.altitude; its rise, transit and set (horizon preference) and
 // now into finderRiseSet.
 void ComputeFinderPlace();

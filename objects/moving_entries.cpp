@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int kTopocentric = 2;
-constexpr int kCometEquinox = 2000;
 constexpr int kPlanetBodies = 10;  // Sun .. Pluto: a list entry names no other body
 
 // Tenths of a magnitude, as the entry keeps them (whole float steps first).
@@ -43,11 +42,13 @@ void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
     e.constellation = static_cast<int16_t>(FindConstellation(p.ra, p.dec, jd));
 }
 
-void RefreshComet(SelectionEntry& e, double jd) {
+// For the equinox of the date's year, as the look-ups and the search give comets: the chart and
+// the telescope take comet entries as places of date.
+void RefreshComet(SelectionEntry& e, double jd, int year) {
     CometRecord comet;
     CometPlace place{};
     if (e.number < 0 || !GetCometData(e.number, &comet)) return;
-    if (!CometPlaceAt(&comet, jd, kCometEquinox, &place)) return;
+    if (!CometPlaceAt(&comet, jd, year, &place)) return;
     e.rightAscension = place.rightAscension;
     e.declination = place.declination;
     e.mag10 = Mag10(place.magnitude);
@@ -65,6 +66,6 @@ void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int m
     for (int i = 0; i < count; ++i) {
         SelectionEntry& e = selectionList[i];
         if (e.designation == kDesignationPlanet) RefreshPlanet(e, t, jd);
-        else if (e.designation == kDesignationComet) RefreshComet(e, jd);
+        else if (e.designation == kDesignationComet) RefreshComet(e, jd, year);
     }
 }

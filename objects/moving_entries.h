@@ -6,7 +6,8 @@
 // apparent diameter) and comet or asteroid (12) entries of the list for a local
 // civil date and time at currentSite. Planets are taken topocentric (the
 // position-mode preference is put back afterwards); comets and asteroids from
-// their orbits, equinox 2000.0. An entry whose body or orbit gives no place
+// their orbits, for the equinox of the date's year (places of date, as the
+// look-ups give them). An entry whose body or orbit gives no place
 // (ComputeBody fails, a body number beyond Pluto, the record does not read)
 // is left as it was; other
 // entries are not touched.

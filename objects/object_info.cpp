@@ -298,7 +298,7 @@ void RiseSetPlace(const ObjectRecord& r, const DateTime& when, double* ra, doubl
     *ra = r.rightAscension;
     *dec = r.declination;
     const int designation = Designation(r);
-    if (designation == kDesignationPlanet || designation == kDesignationComet) return;
+    if (IsPlaceOfDate(designation)) return;
     const double ut = JulianDayFromDateTime(when.year, when.month, when.day, when.hour, when.minute, when.second,
                                             currentSite.zoneMinutes);
     ConvertJ2000ToDate(ut + ComputeDeltaT(when.year, when.month, when.day) / 86400.0, ra, dec);
@@ -306,7 +306,7 @@ void RiseSetPlace(const ObjectRecord& r, const DateTime& when, double* ra, doubl
 
 ObjectInfoPlace ComputeObjectInfoPlace(const ObjectRecord& r, const DateTime& when) {
     const int designation = Designation(r);
-    const bool ofDate = designation == kDesignationPlanet || designation == kDesignationComet;
+    const bool ofDate = IsPlaceOfDate(designation);
     double ra = 0.0, dec = 0.0, azimuth = 0.0;
     ObjectInfoPlace p;
     ComputeApparentAltAz(r.rightAscension, r.declination, &ra, &dec, &p.altitudeDegrees, &azimuth,

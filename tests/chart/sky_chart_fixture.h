@@ -157,12 +157,17 @@ class SkyChartTest : public ProgramTest {
 protected:
     void Start(int width = 240, int height = 320, int dpi = 96) {
         WriteDefaultStars(folder.path());
+        Boot(width, height, dpi);
+    }
+    // The program started on the star file already written, with the chart state reset.
+    void Boot(int width, int height, int dpi) {
         harness.changeScreen(width, height, dpi);
         ResetScreenScale();  // this screen's, not that of a test run before in the same process
         harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
         harness.setShortDatePattern("dd/MM/yy");
         ASSERT_TRUE(StartProgram());
         Ui([] {
+            ResetScreenScale();  // this screen's layout multiplier, not that of a test before
             ResetChartState();
             ResetChartRedraw();
             ResetStarCatalog();

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "catalog/object_pictures.h"
+#include "chart/chart_state.h"
 #include "chart/chart_views.h"
+#include "chart/sphere_projection.h"
 #include "list_screens_test.h"
 #include "objects/ephemeris_open.h"
 #include "objects/finder_lookup.h"
@@ -18,6 +20,8 @@
 #include "scope/meade_simulation.h"
 #include "scope/scope_dispatch.h"
 #include "support/jpeg_file.h"
+#include "support/reference_table.h"
+#include "support/wrapped_difference.h"
 
 namespace {
 
@@ -149,7 +153,8 @@ TEST_F(FinderForm, OkFromTheHomeFormKeepsTheTarget) {
 
 // From the sky chart: Ok with a found object acts as Sky (the target is
 // listed and the chart shown again); the Sun below the horizon in the Sky Map
-// asks first, and No stays; a full list takes nothing and the form stays.
+// asks first, and No stays; a full list takes nothing, says so once, and the
+// form stays.
 TEST_F(FinderForm, FromTheChartOkActsAsSky) {
     Start();
     Ui([] {
@@ -183,25 +188,68 @@ TEST_F(FinderForm, FromTheChartOkActsAsSky) {
     Put(full);
     Ui([] { chartView = 2; });
     Press(kFinderSky);
+    EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
+    Answer(pl::IDOK);
+    EXPECT_EQ(BoxCount(), 0);
     EXPECT_EQ(GetCurrentFormId(), kFinderFormId);
     EXPECT_EQ((std::vector<int>{T().found, selectionCount}), (std::vector<int>{0, capacity}));
 }
 
-// Yes to the chart question: the Whole Sky view, the Sun listed, the chart opened.
-TEST_F(FinderForm, SkyBelowTheHorizonYesChangesTheView) {
+// Yes to the chart question on Jupiter below the horizon (5 March 2024 at
+// 4:00): the chart opens in the Whole Sky with Jupiter listed, selected and
+// drawn at the centre (it once opened on an empty field 0.36 degree away).
+TEST_F(FinderForm, SkyBelowTheHorizonYesOpensWholeSkyOnIt) {
     Start();
+    harness.setLocalTime(pl::LocalTime{2024, 3, 5, 4, 0, 0});
     Ui([] {
+        currentDateTime = DateTime{2024, 3, 5, 4, 0, 0};
         chartView = 1;
+        preferences.word[kPrefChartZoom] = 13;
         selectionCount = selectionShownCount = 0;
     });
     Open();
     Catalog(kPlanetRow);
-    Object(0);
+    Object(5);
     Press(kFinderSky);
     Answer(pl::IDYES);
     EXPECT_EQ(GetCurrentFormId(), kChart);
     EXPECT_EQ(chartView, 2);
-    EXPECT_EQ(Names(), "Sun");
+    EXPECT_EQ(Names(), "Jupiter");
+    ASSERT_EQ(selectionCurrentRow, 0);
+    EXPECT_EQ(selectionList[0].horizonHidden, 0);  // drawn, at the picture's centre (kept in window terms)
+    EXPECT_LE(std::abs(selectionList[0].screenX + chartRecord.viewRect.x - skyMapView.centreX), 2);
+    EXPECT_LE(std::abs(selectionList[0].screenY + chartRecord.viewRect.y - skyMapView.centreY), 2);
+}
+
+// Finder -> Planet at London on three dates shows each planet's topocentric
+// place of date as looked up, not precessed again (0.36 degree in 2026), against
+// PyEphem (scripts/reference/chart_bodies_pyephem.py): within each theory's
+// tolerance as in the body-position tests (Simon et al. 1994 errors seen from
+// the Earth plus 2" for PyEphem; Pluto 80"), altitude and azimuth within 2'.
+TEST_F(FinderForm, PlanetPlaceIsOfDateNotPrecessedAgain) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "finder_planets_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 24u);
+    const double simon[] = {4, 5, 17, 71, 81, 86, 11};  // arcsec, Mercury .. Neptune; the Earth's is 6
+    Start();
+    Ui([] { SetTestSite(51.5074, 0.1278, 0), preferences.word[kPrefPositionMode] = 2; });
+    Open();
+    Catalog(kPlanetRow);
+    for (std::size_t i = 0; i < ref.rows.size(); ++i) {
+        const auto v = [&](const char* column) { return ref.Get(i, column); };
+        const int body = int(v("body"));
+        const DateTime t{int(v("year")), int(v("month")), int(v("day")), int(v("hour")), int(v("minute")), 0};
+        SCOPED_TRACE(::testing::Message() << "body " << body << " in " << t.year);
+        harness.setLocalTime(pl::LocalTime{t.year, t.month, t.day, t.hour, t.minute, 0});
+        Ui([t] { currentDateTime = t; });
+        Object(body);
+        Press(kFinderFind);
+        const double tolerance =
+            body == 9 ? 80 : (simon[body - 2] * v("sun_distance_au") + 6 * v("earth_sun_au")) / v("distance_au") + 2;
+        EXPECT_LT(SeparationArcsec(finderPosition[0], finderPosition[1], v("ra_h"), v("dec_deg")), tolerance);
+        EXPECT_NEAR(finderPosition[2], v("alt_deg"), 2.0 / 60);
+        EXPECT_NEAR(WrappedDifference(finderPosition[3], v("az_deg"), 360) * std::cos(v("alt_deg") * kPi / 180), 0,
+                    2.0 / 60);
+    }
 }
 
 // Goto, by the object information form's rules, on the simulated mount
