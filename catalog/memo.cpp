@@ -1,5 +1,6 @@
 #include "catalog/memo.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -160,6 +161,11 @@ LineAdded AddImportedLine(const char* line, ObjectRecord* rec) {
 }
 
 }  // namespace
+
+std::size_t MemoImportBufferSize() {
+    const std::size_t lines = static_cast<std::size_t>(std::max(GetSelectionListCapacity(), 0)) * kLineRoom + 1;
+    return std::max(kMemoBufferSize, lines);
+}
 
 int ReadMemoField(const char* src, char* dst, int max) {
     int n = 0;

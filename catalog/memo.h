@@ -15,6 +15,11 @@
 constexpr std::size_t kMemoBufferSize = 16384;
 constexpr std::size_t kMemoFlushBytes = 16184;
 
+// The size of the import's text buffer: kMemoBufferSize, or room for a line
+// of every entry the observing list can hold when that is more, so that a
+// memo the program exported reads back whole.
+std::size_t MemoImportBufferSize();
+
 // Copies the text up to the first ';', LF, CR or the end into dst, keeping at
 // most `max` characters (dst holds max + 1 bytes, terminated). Returns the
 // number of characters up to the separator plus 1, so that the separator is

@@ -181,12 +181,14 @@ void RedrawWithFovLabel() {
 }
 
 // The date and time form on the chart time (reloaded from the device first
-// while it follows the device); a change is kept to the minute and moves the
-// list's planets and comets.
+// while it follows the device); a time taken with Ok is kept to the minute,
+// runs on from that moment and moves the list's planets and comets; after
+// Cancel the time and the chart clock go on as they were.
 void EditChartDateTime() {
     DateTime& t = currentDateTime;
     if (dateTimeFixed == 0) LoadDateTimeFromDevice();
-    if (EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second)) {
+    EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
+    if (DateTimeEditConfirmed()) {
         SetCurrentDateTime(t.year, t.month, t.day, t.hour, t.minute, 0);
         RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, 0);
         RestartChartTime();

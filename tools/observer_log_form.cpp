@@ -227,9 +227,12 @@ void ShowPicture() {
     Relayout();
 }
 
+// A date and time taken with Ok lays the entry out again for it; after
+// Cancel the entry stays as it was, with what was typed into it.
 void EditDateAndTime() {
     DateTime& t = State().working;
-    if (EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second)) Relayout();
+    EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
+    if (DateTimeEditConfirmed()) Relayout();
 }
 
 void EditField(pl::Hwnd form, int id) {

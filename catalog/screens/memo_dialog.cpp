@@ -172,9 +172,10 @@ char* ImportMemoFile(char* buffer, std::size_t size) {
 }
 
 int ImportListFromMemo() {
-    char* buffer = new (std::nothrow) char[kMemoBufferSize]();
+    const std::size_t size = MemoImportBufferSize();
+    char* buffer = new (std::nothrow) char[size]();
     if (!buffer) return 0;
-    ImportMemoFile(buffer, kMemoBufferSize);
+    ImportMemoFile(buffer, size);
     if (buffer[0] == '\0') {
         delete[] buffer;
         GotoForm(GetCurrentFormId());

@@ -141,13 +141,16 @@ void EditOrbitElementDate() {
         second = 0;
     }
     EditDateTime(&year, &month, &day, &hour, &minute, &second);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d", year);
-    SetField(kOrbitYearField, text);
-    std::snprintf(text, sizeof text, "%02d", month);
-    SetField(kOrbitMonthField, text);
-    std::snprintf(text, sizeof text, "%.4f", day + hour / 24.0 + minute / 1440.0);
-    SetField(kOrbitDayField, text);
+    // After Cancel the three fields keep what they hold.
+    if (DateTimeEditConfirmed()) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d", year);
+        SetField(kOrbitYearField, text);
+        std::snprintf(text, sizeof text, "%02d", month);
+        SetField(kOrbitMonthField, text);
+        std::snprintf(text, sizeof text, "%.4f", day + hour / 24.0 + minute / 1440.0);
+        SetField(kOrbitDayField, text);
+    }
     FreeSavedScreen();
     if (pl::Hwnd form = OrbitFormWindow()) {
         EraseFormBelowTitleLine(form);

@@ -11,6 +11,7 @@
 #include "assistants/planet_assistant.h"
 #include "catalog/databases.h"
 #include "chart/chart_clock.h"
+#include "chart/chart_form_controls.h"
 #include "core/julian_day.h"
 #include "core/shared_state.h"
 #include "objects/criteria_form.h"
@@ -264,7 +265,7 @@ TEST_F(DateTimeForm, ChosenTimeRunsOnFromOkAndCancelKeepsIt) {
 // The other screens that set the program's date and time (the day and night
 // map's date field and keys, the Moon map's date button and keys, the camera's
 // date field, the criteria date that New takes, the planet assistant's sky
-// chart): a time set 73 s after the chart clock's last tick runs on from that
+// chart, the sky chart's date command): a time set 73 s after the chart clock's last tick runs on from that
 // moment, so a tick 130 s later finds it 130 s on (the tick once added the
 // 73 s as well); Cancel changes nothing, and the clock runs on as it did (203 s).
 TEST_F(DateTimeForm, TimeSetOnOtherScreensRunsOnFromThenAndCancelKeepsIt) {
@@ -275,6 +276,7 @@ TEST_F(DateTimeForm, TimeSetOnOtherScreensRunsOnFromThenAndCancelKeepsIt) {
     auto right = [this] { harness.key(pl::VK_RIGHT, 0); };
     auto moonMap = [this] { Ui([] { GotoForm(kMoonMapForm); }); };
     auto criteria = [this] { Ui([] { GotoForm(kObservingListFormId); }), FormCommand(kListCriteria); };
+    auto skyChart = [this] { Ui([] { GotoForm(kSkyChartFormId); }); };
     const struct {
         const char* what;
         std::function<void()> open, set;
@@ -293,6 +295,8 @@ TEST_F(DateTimeForm, TimeSetOnOtherScreensRunsOnFromThenAndCancelKeepsIt) {
         {"camera, Cancel", menu(1026), field(kShotDateField), kDateTimeCancel, start, 203},
         {"criteria, date field, Ok, New", criteria, field(kCriteriaDateField), kDateTimeOk, at2105, 130, kCriteriaNew},
         {"planet assistant, sky chart", menu(1017), command(2446), 0, start, 130},
+        {"sky chart, date command, Ok", skyChart, command(1878), kDateTimeOk, at2105, 130},
+        {"sky chart, Cancel", skyChart, command(1878), kDateTimeCancel, start, 203},
     };
     auto seconds = [](const DateTime& t) {
         return std::llround(JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, 0) * 86400);

@@ -357,6 +357,24 @@ TEST_F(ObserverLogForm, DateTimeAndNow) {
     EXPECT_EQ(Text(kLogTimeField), "10:52");
 }
 
+// Cancel on the date and time form leaves the entry as it was: what was
+// typed into a new or an edited entry stays (a layout would rebuild it).
+TEST_F(ObserverLogForm, CancelledDateKeepsWhatWasTyped) {
+    SaveNew("Vega");
+    for (int button : {kLogNew, kLogEdit}) {
+        Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+        Press(button);
+        Type(kLogObjectField, "Typed name");
+        Type(kLogCommentsField, "Typed comments");
+        Press(kLogDateField);
+        pl::Hwnd dialog = pl::GetActiveWindow();
+        ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeCancel), nullptr) << button;
+        Tap(Centre(pl::GetDlgItem(dialog, kDateTimeCancel)));
+        EXPECT_EQ(Text(kLogObjectField) + "|" + Text(kLogCommentsField), "Typed name|Typed comments") << button;
+        Press(kLogCancel);
+    }
+}
+
 // The text input of each field: its title, and at most 71 characters of a
 // one-line field.
 TEST_F(ObserverLogForm, TextInputOfTheFields) {

@@ -12,6 +12,7 @@
 #include "catalog/memo.h"
 #include "catalog/screens/memo_dialog.h"
 #include "catalog/selection_list.h"
+#include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "platform/controls.h"
@@ -232,6 +233,31 @@ TEST_F(MemoImport, AnExportedListComesBackThroughTheMenusAndExportDrawsThroughAL
         EXPECT_EQ(selectionList[i].number, before[i].number);
         EXPECT_EQ(selectionList[i].mag10, before[i].mag10);
     }
+}
+
+// A list of 400 objects ("Max Selected items" 400) makes a memo longer than
+// 16384 bytes; Import Memo to List reads it back whole (it used to be cut
+// with "Memo file too long.").
+TEST_F(MemoImport, ALongExportedListComesBackWhole) {
+    Ui([] {
+        currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
+        preferences.word[kPrefMaxSelectedItems] = 8;
+        std::string text;
+        for (int n = 1; n <= 400; ++n)
+            text += "User;" + std::to_string(n) + ";Long name " + std::to_string(n) + ";GALXY; ;" +
+                    std::to_string(n % 24) + ":30:00;" + std::to_string(n % 90) + ":15:00;9.0;1;1;0\n";
+        ImportMemoText(text.c_str());
+        selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
+    });
+    ASSERT_EQ(selectionCount, 400);
+    MainCommand(kExportCommand);
+    Answer(pl::IDOK);
+    ASSERT_GT(std::filesystem::file_size(folder.path() / "userlists" / "20240305_zendamemo_2107.txt"), 16384u);
+    OpenDialog();
+    ChooseRow(RowOf("20240305_zendamemo_2107.txt"));
+    TapItem(kImport);
+    EXPECT_EQ(BoxText(), "");
+    EXPECT_EQ(selectionCount, 400);
 }
 
 // The rows show the file name two pixels in. Their paint context ended with

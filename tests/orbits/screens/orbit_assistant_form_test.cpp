@@ -17,9 +17,11 @@
 #include "orbit_form_fixture.h"
 #include "orbits/comet_lists.h"
 #include "platform/files.h"
+#include "platform/focus.h"
 #include "platform/messages.h"
 #include "platform/text_log.h"
 #include "support/reference_table.h"
+#include "tools/edit_date_time.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -307,6 +309,23 @@ TEST_F(OrbitForm, SaveNewAndDelete) {
     EXPECT_EQ(FileCount(), 2u);
     Ui([&] { GetCometData(1, &read); });
     EXPECT_STREQ(read.name, "2P/Encke");
+}
+
+// Cancel on the date and time form opened from the element date leaves the
+// three fields as they were typed (they were written again from the record,
+// the day rounded to the minute).
+TEST_F(OrbitForm, CancelledElementDateKeepsTheFields) {
+    WriteComets(TwoComets());
+    Start();
+    Open();
+    ChooseView(5);
+    SetText(2566, "2010");
+    SetText(2568, "12.8277");
+    Press(2568);
+    pl::Hwnd dialog = pl::GetActiveWindow();
+    ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeCancel), nullptr);
+    Tap(Centre(pl::GetDlgItem(dialog, kDateTimeCancel)));
+    EXPECT_EQ(Text(2566) + "|" + Text(2567) + "|" + Text(2568), "2010|01|12.8277");
 }
 
 // Ordinary values are taken and saved as read (node 6.56 and inclination
