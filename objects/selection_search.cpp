@@ -128,10 +128,15 @@ struct Search {
 void TellCutSearch(const Search& s) {
     if (s.beyond.empty()) return;
     const int held = s.fill - s.start;
+    const int found = held + static_cast<int>(s.beyond.size());
     char text[160];
-    std::snprintf(text, sizeof text,
-                  "%d objects found and the list holds the first %d; raise Max Selected items to see them.",
-                  held + static_cast<int>(s.beyond.size()), held);
+    if (held == 0)  // an Add to a list that was full already
+        std::snprintf(text, sizeof text,
+                      "%d objects found and the list is full; raise Max Selected items to see them.", found);
+    else
+        std::snprintf(text, sizeof text,
+                      "%d objects found and the list holds the first %d; raise Max Selected items to see them.",
+                      found, held);
     ShowInformation(text, "");
 }
 

@@ -111,15 +111,18 @@ TEST_F(SelectionSearchTest, SearchCutAtTheFillLimitSaysHowManyItFound) {
         int catalogue, type, count;
         const char* first;
         std::vector<std::string> messages;
+        bool add = false;  // appends to the list the row before left
     } cases[] = {
         {kDesignationUser, 0, 25, "Obj01",
          {"40 objects found and the list holds the first 25; raise Max Selected items to see them."}},
+        // An Add to the full list: 25 of the 40 are listed already.
+        {kDesignationUser, 0, 25, "Obj01", {"15 objects found and the list is full; raise Max Selected items to see them."}, true},
         {13, 0, 25, "Andromeda",  // the constellation's full name, not its abbreviation
          {"89 objects found and the list holds the first 25; raise Max Selected items to see them."}},
         {kDesignationPlanet, 27, 10, "Sun", {}},
     };
     for (const auto& c : cases) {
-        selectionShownCount = 0;
+        selectionShownCount = c.add ? selectionCount : 0;
         PrepareSelection(0, c.catalogue, c.type);
         BuildSelectionList();
         EXPECT_EQ(selectionCount, c.count) << c.first;
