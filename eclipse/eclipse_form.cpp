@@ -142,7 +142,8 @@ void LocationStep() {
         const EclipseEvent& e = *Selected();
         FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, typedLatitude,
                                       typedLongitude);
-        observerSeesNoEclipse = localResult.firstContact < 0;
+        observerCircumstancesComputed = true;
+        observerSeesNoEclipse = localResult.magnitude < 0;
         const double t = localResult.maximumTime;
         viewHour = static_cast<int>(t);
         viewMinute = static_cast<int>(std::fmod(t * 60, 60) + 0.5);

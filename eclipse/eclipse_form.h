@@ -18,9 +18,13 @@ extern int viewHour, viewMinute, viewSecond;  // the time of interest, UT
 extern double typedLatitude, typedLongitude;  // the location typed or tapped (west positive)
 extern double observerLatitude, observerLongitude;  // the place the views show; latitude -500: unset
 extern LocalEclipseResult localResult;  // shared by the solar views; firstContact < 0: not computed
-// Set when the circumstances at the observer point were computed and found no
-// eclipse there (no first contact): the Info view then shows the place and no
-// circumstances, not those of the shadow centre.
+// Set when the circumstances at the observer point were computed there (the
+// location's Set, a map tap's Info): the Info view shows them even when the
+// first contact came before 0h UT of the eclipse's date and is negative.
+extern bool observerCircumstancesComputed;
+// Set when those circumstances found no eclipse there (a magnitude below 0):
+// the Info view then shows the place and no circumstances, not those of the
+// shadow centre.
 extern bool observerSeesNoEclipse;
 extern XywhRect viewRect;  // below the title, above the bottom strip
 extern int screenWidth, screenHeight;

@@ -137,7 +137,10 @@ TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT,
 
 namespace {
 
+// A contact before 0h UT of the eclipse's date (a negative time) reads as the
+// previous day's clock time.
 std::string ContactLine(const char* label, double t, const char* tail) {
+    if (t < 0) t += 24;
     char text[64];
     std::snprintf(text, sizeof text, "%s at %dh%02dm%02d UT%s", label, static_cast<int>(t),
                   static_cast<int>(t * 60) % 60, static_cast<int>(t * 3600) % 60, tail);

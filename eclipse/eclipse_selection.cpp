@@ -21,6 +21,7 @@ int viewHour = 0, viewMinute = 0, viewSecond = 0;
 double typedLatitude = 0, typedLongitude = 0;
 double observerLatitude = 0, observerLongitude = 0;
 LocalEclipseResult localResult{};
+bool observerCircumstancesComputed = false;
 bool observerSeesNoEclipse = false;
 XywhRect viewRect{};
 int screenWidth = 0, screenHeight = 0;
@@ -78,7 +79,7 @@ void ResetEclipseForm() {
     viewHour = viewMinute = viewSecond = 0;
     typedLatitude = typedLongitude = observerLatitude = observerLongitude = 0;
     localResult = LocalEclipseResult{};
-    observerSeesNoEclipse = false;
+    observerCircumstancesComputed = observerSeesNoEclipse = false;
     FreeEclipseMap();
     mapRecentre = -1, mapPanX = mapPanY = 0, mapDragging = 0;
     globeLongitude = globeLatitude = 0, globeRotating = 0;
@@ -86,7 +87,7 @@ void ResetEclipseForm() {
 
 void ForgetLocalCircumstances() {
     localResult.firstContact = -1.0;
-    observerSeesNoEclipse = false;
+    observerCircumstancesComputed = observerSeesNoEclipse = false;
 }
 
 void CompleteSelectedEclipse() {
@@ -98,8 +99,8 @@ void CompleteSelectedEclipse() {
     if (selectedEclipse < 0) selectedEclipse = 0;
     DrawEclipseSummary(eclipseList, selectedEclipse, &localResult.pointLatitude, &localResult.pointLongitude,
                        screenWidth, screenHeight);
-    // "No eclipse" belongs to the place it was found for, not to the point the observer moves to.
-    if (observerSeesNoEclipse &&
+    // Circumstances belong to the place they were found for, not to the point the observer moves to.
+    if (observerCircumstancesComputed &&
         (observerLatitude != localResult.pointLatitude || observerLongitude != localResult.pointLongitude))
         ForgetLocalCircumstances();
     observerLatitude = localResult.pointLatitude;

@@ -148,7 +148,7 @@ void DrawSolarInformationView() {
     if (observerSeesNoEclipse) return DrawPlaceWithoutEclipse(e, deltaT);
     // The umbra's magnitude on the axis would replace the one found at the
     // observer point, which the umbra transit line shows.
-    const bool local = localResult.firstContact >= 0;
+    const bool local = observerCircumstancesComputed || localResult.firstContact >= 0;
     const double localMagnitude = localResult.magnitude;
     if (!ComputeUmbraEllipseAt(&localResult, e.year, e.month, e.day, viewHour, viewMinute, viewSecond)) {
         const std::string text = NoCentralEclipseText(e.hour, e.minute);

@@ -186,7 +186,8 @@ TEST_F(EclipseMapTest, TapContactsAgreeWithTheReferenceCircumstances) {
 }
 
 // A place without eclipse gets no contact lines (it got three lines of the
-// same time, its greatest approach, and 0%).
+// same time, its greatest approach, and 0%); a contact before 0h UT reads as
+// the clock time of the day before.
 TEST(EclipseMapProjection, TapPanelLines) {
     const struct {
         TapContacts contacts;
@@ -195,6 +196,9 @@ TEST(EclipseMapProjection, TapPanelLines) {
         {{8.5, 9.25, 10.75, 97, true}, "Partial Start at 8h30m00 UT", "Greatest at 9h15m00 UT, 97%",
          "Partial End at 10h45m00 UT"},
         {{10.909, 10.909, 10.909, 0, false}, "No Eclipse found!", "", ""},
+        // Darwin on 2016-03-09: the eclipse began at 23:37:40 UT the day before ("0h-22m-19").
+        {{-0.3722, 0.75, 2.25, 59, true}, "Partial Start at 23h37m40 UT", "Greatest at 0h45m00 UT, 59%",
+         "Partial End at 2h15m00 UT"},
     };
     for (const auto& c : cases) {
         const TapPanelLines lines = FormatTapContacts(c.contacts);

@@ -307,6 +307,20 @@ protected:
         ASSERT_EQ((std::vector{eclipseList[0].type, eclipseList[0].month, eclipseList[0].day, selectedEclipse}),
                   (std::vector{1, month, day, 0}));
     }
+    // The eclipse of row k of a reference table, its Info view, the row's
+    // place typed and Set with the text log running.
+    void SetPlaceInInfo(const ReferenceTable& ref, std::size_t k) {
+        Select(static_cast<int>(ref.Get(k, "year")), static_cast<int>(ref.Get(k, "month")),
+               static_cast<int>(ref.Get(k, "day")));
+        ChooseView(kEclipseInfoView);
+        const double latitude = ref.Get(k, "latitude"), longitude = ref.Get(k, "longitude_west");
+        Ui([&] {
+            pl::SetDlgItemText(form, 2715, (std::to_string(std::fabs(latitude)) + (latitude < 0 ? " S" : " N")).c_str());
+            pl::SetDlgItemText(form, 2716, (std::to_string(std::fabs(longitude)) + (longitude < 0 ? " E" : " W")).c_str());
+            pl::StartTextLog();
+        });
+        Tap(Centre(pl::GetDlgItem(form, 2717)));
+    }
 };
 
 // Places the penumbra never reaches (PyEphem: the limbs of the Sun and the
@@ -323,16 +337,8 @@ TEST_F(EclipseOfYear, PlaceOutsideThePenumbraShowsNoCircumstances) {
     for (std::size_t k = 0; k < ref.rows.size(); ++k) {
         SCOPED_TRACE(ref.Text(k, "place"));
         ASSERT_GT(ref.Get(k, "limb_gap_arcmin"), 10);
-        Select(static_cast<int>(ref.Get(k, "year")), static_cast<int>(ref.Get(k, "month")),
-               static_cast<int>(ref.Get(k, "day")));
-        ChooseView(kEclipseInfoView);
+        SetPlaceInInfo(ref, k);
         const double latitude = ref.Get(k, "latitude"), longitude = ref.Get(k, "longitude_west");
-        Ui([&] {
-            pl::SetDlgItemText(form, 2715, (std::to_string(std::fabs(latitude)) + (latitude < 0 ? " S" : " N")).c_str());
-            pl::SetDlgItemText(form, 2716, (std::to_string(std::fabs(longitude)) + (longitude < 0 ? " E" : " W")).c_str());
-            pl::StartTextLog();
-        });
-        Tap(Centre(pl::GetDlgItem(form, 2717)));
         EXPECT_EQ(BoxText(), "No Eclipse found!\n");
         AnswerAll();
         EXPECT_NEAR(ReadField(Text(2715)), latitude, 0.002);
@@ -350,6 +356,26 @@ TEST_F(EclipseOfYear, PlaceOutsideThePenumbraShowsNoCircumstances) {
         ChooseView(kEclipseListView);  // the observer moves to the list's best place, which sees the eclipse
         ChooseView(kEclipseInfoView);
         EXPECT_GE(localResult.firstContact, 0);
+    }
+}
+
+// Places whose partial eclipse begins before 0h UT of the eclipse's date
+// (PyEphem, solar_eclipse_before_midnight_pyephem.csv): the location's Set
+// gives no message and the Info view keeps the place's own circumstances (the
+// negative first contact read as no eclipse, "No Eclipse found!").
+TEST_F(EclipseOfYear, PlaceWhoseEclipseBeganBeforeMidnightKeepsItsCircumstances) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_eclipse_before_midnight_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 2u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        SCOPED_TRACE(ref.Text(k, "place"));
+        ASSERT_LT(ref.Get(k, "first_contact_ut"), 0);
+        SetPlaceInInfo(ref, k);
+        EXPECT_EQ(BoxText(), "");
+        EXPECT_FALSE(Logged("No Eclipse found!"));
+        EXPECT_NEAR(ReadField(Text(2715)), ref.Get(k, "latitude"), 0.002);
+        EXPECT_NEAR(localResult.firstContact, ref.Get(k, "first_contact_ut"), 1 / 60.0);
+        EXPECT_NEAR(localResult.magnitude, ref.Get(k, "magnitude"), 0.005);
+        Ui([] { pl::StopTextLog(); });
     }
 }
 
