@@ -55,4 +55,5 @@ void LoadSelectionEntry(const uint8_t* b, SelectionEntry* e) {
     e->horizonHidden = LoadU16(b, 68);
     e->alwaysShow = LoadU16(b, 70);
     e->distance = LoadF32(b, 72);
+    e->placeUnknown = 0;
 }

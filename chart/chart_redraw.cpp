@@ -66,16 +66,6 @@ pl::ColorRef SecondLabelColour() {
     return preferences.word[kPrefChartBackground] < 2 ? pl::Rgb(153, 153, 153) : pl::Rgb(0, 0, 0);
 }
 
-// The tool column of `view` (window coordinates) painted in `colour` on the current draw
-// window, whose origin lies at (x0, y0) of the window. Lines and pixels drawn into a picture
-// heed no clip, so the column is cleared after the sky is drawn.
-void ClearToolColumn(const XywhRect& view, int x0, int y0, pl::ColorRef colour) {
-    const XywhRect sky = ChartSkyArea(view);
-    if (sky.width >= view.width) return;
-    SetForeColor(colour);
-    FillRectangle(XywhRect{sky.x + sky.width - x0, view.y - y0, view.width - sky.width, view.height}, 0);
-}
-
 // Views 2..4: the centre of the current row, the sphere renderer, the selection's caption.
 void RedrawSphereView() {
     ChartTimeRecord& t = chartTimeRecord;
@@ -102,12 +92,7 @@ void RedrawSphereView() {
         RestoreChartLabel();
         ShowChartObjectRow(row);
         SetChartSelectionRecord(&e);
-        int32_t p, q, s;
-        ProjectListPlace(e.rightAscension, e.declination, e.designation, &p, &q, &s);
-        double longitude = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
-        if (longitude < 0) longitude += 360.0;
-        chartRecord.centreLongitude = static_cast<float>(longitude);
-        chartRecord.centreLatitude = static_cast<float>(std::asin(std::clamp(s / kUnit, -1.0, 1.0)) * kRadToDeg);
+        CentreSphereViewOn(e.rightAscension, e.declination, e.designation);
         chartState.chartSelectionIndex = row;
     }
     if (Word(kPrefCardCatalog)) SelectStellarCatalog(chartState.chartZoomIndex);
@@ -269,7 +254,7 @@ void RedrawHorizonChart() {
         FillRectangle(box, 0);
     }
     DrawSkyLayers(r);
-    ClearToolColumn(box, 0, 0, chartRecord.palette.background);
+    ClearChartToolColumn(box, 0, 0, chartRecord.palette.background);
     if (picture) {
         pl::SelectClipRect(GetDrawDc(), nullptr);
         SetDrawWindow(screen);
@@ -305,11 +290,27 @@ void RedrawSkyChart() {
     chartTimeRecord.scrolling = 0;
 }
 
+void CentreSphereViewOn(float raHours, float decDegrees, int designation) {
+    int32_t p, q, s;
+    ProjectListPlace(raHours, decDegrees, designation, &p, &q, &s);
+    double longitude = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
+    if (longitude < 0) longitude += 360.0;
+    chartRecord.centreLongitude = static_cast<float>(longitude);
+    chartRecord.centreLatitude = static_cast<float>(std::asin(std::clamp(s / kUnit, -1.0, 1.0)) * kRadToDeg);
+}
+
 XywhRect ChartSkyArea(const XywhRect& view) {
     const int left = ChartToolColumnLeft();
     XywhRect sky = view;
     if (left > view.x && left < view.x + view.width) sky.width = left - view.x;
     return sky;
+}
+
+void ClearChartToolColumn(const XywhRect& view, int x0, int y0, pl::ColorRef colour) {
+    const XywhRect sky = ChartSkyArea(view);
+    if (sky.width >= view.width) return;
+    SetForeColor(colour);
+    FillRectangle(XywhRect{sky.x + sky.width - x0, view.y - y0, view.width - sky.width, view.height}, 0);
 }
 
 int DrawChartSkyMap(int full) {
@@ -325,10 +326,10 @@ int DrawChartSkyMap(int full) {
     const pl::ColorRef colour = ChartColourRef(chartColours.background);
     if (surface) {
         DrawWindowRecord* window = SetDrawWindow(surface);
-        ClearToolColumn(view, view.x, view.y, colour);
+        ClearChartToolColumn(view, view.x, view.y, colour);
         SetDrawWindow(window);
     }
-    ClearToolColumn(view, 0, 0, colour);
+    ClearChartToolColumn(view, 0, 0, colour);
     return row;
 }
 

@@ -57,10 +57,20 @@ pl::ColorRef ChartOverlayColour();
 // The whole chart for the current view, zoom, time and selection.
 void RedrawSkyChart();
 
+// The sphere view's centre (chartRecord's centre longitude and latitude, degrees) on a list
+// place (hours, degrees) of designation `designation`, in the frame ProjectListPlace draws it
+// in: a body's place of date is centred where its symbol stands among the stars.
+void CentreSphereViewOn(float raHours, float decDegrees, int designation);
+
 // The part of a chart rectangle the sky is drawn in: all of it but the right-hand tool column
 // while that shows (ChartToolColumnLeft). The column keeps the chart's background, so nothing
 // drawn on the chart, however large, reaches the tool strip.
 XywhRect ChartSkyArea(const XywhRect& view);
+
+// The tool column of `view` (window coordinates; ChartSkyArea) painted in `colour` on the
+// current draw window, whose origin lies at (x0, y0) of the window. Lines and pixels drawn
+// into a picture heed no clip, so the column is cleared after the sky is drawn.
+void ClearChartToolColumn(const XywhRect& view, int x0, int y0, pl::ColorRef colour);
 
 // A sphere view of the chart (views 2..4) drawn by DrawSkyMap over the observing list into the
 // chart picture (or the screen without one) at chartRecord's view rectangle and centre, the

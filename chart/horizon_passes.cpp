@@ -128,7 +128,7 @@ void MarkListEntries(float lstHours) {
         SelectionEntry& e = selectionList[i];
         float ra = e.rightAscension, dec = e.declination;
         if (IsPlaceOfDate(e.designation)) DateToJ2000(m, &ra, &dec);
-        e.horizonHidden = ProjectPlace(lstHours, ra, dec, &e.chartX, &e.chartY) ? 0 : 1;
+        e.horizonHidden = e.placeUnknown == 0 && ProjectPlace(lstHours, ra, dec, &e.chartX, &e.chartY) ? 0 : 1;
     }
     RefreshChartObjectList();
     EndBusyIndicator(1);

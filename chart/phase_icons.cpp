@@ -51,6 +51,16 @@ void ShadePhaseDisc(int x, int y, int width, int height, int percent, bool waxin
     SetForeColor(previous);
 }
 
+// Whether the body's lit per cent grows: against the same time a day earlier, or on the first
+// day its theory covers, a day later.
+bool PhaseGrows(int body, int year, int month, int day, int hour, int minute, double percent) {
+    BodyPosition other{};
+    if (ComputeBody(&other, body, year, month, day - 1, hour, minute, 0) == 0)
+        return other.illuminatedFraction * 100 < percent;
+    return ComputeBody(&other, body, year, month, day + 1, hour, minute, 0) == 0 &&
+           other.illuminatedFraction * 100 > percent;
+}
+
 }  // namespace
 
 int ComputeMoonIconState(int year, int month, int day, int hour) {
@@ -73,7 +83,7 @@ void DrawChartMoonPhase(int width, int height, int left, int top, int stepX, int
 
 void DrawPlanetPhaseDisc(int body, int year, int month, int day, int hour, int minute, int radiusX, int radiusY,
                          int x, int y, int* outPercent, int* outSizeArcsec, int* outPhaseAngle) {
-    BodyPosition now{}, before{};
+    BodyPosition now{};
     if (ComputeBody(&now, body, year, month, day, hour, minute, 0) != 0) {
         for (int* out : {outPercent, outSizeArcsec, outPhaseAngle})
             if (out) *out = 0;
@@ -85,8 +95,7 @@ void DrawPlanetPhaseDisc(int body, int year, int month, int day, int hour, int m
     if (outSizeArcsec) *outSizeArcsec = static_cast<int>(now.apparentDiameter * 60 + 0.5);
     double phaseAngle = std::acos(std::clamp(2 * f - 1, -1.0, 1.0)) * kDegPerRad;
     if (outPhaseAngle) *outPhaseAngle = static_cast<int>(phaseAngle + 0.5);
-    ComputeBody(&before, body, year, month, day - 1, hour, minute, 0);
-    ShadePhaseDisc(x, y, radiusX, radiusY, lit, before.illuminatedFraction * 100 < percent);
+    ShadePhaseDisc(x, y, radiusX, radiusY, lit, PhaseGrows(body, year, month, day, hour, minute, percent));
 }
 
 void ResetMoonIconState() {

@@ -30,7 +30,8 @@ void DrawChartMoonPhase(int width, int height, int left, int top, int stepX, int
 // and time; radiusX and radiusY are handed to DrawMoonPhaseShading as the
 // disc's width and height. White on black from the left limb for the per cent
 // lit while the lit fraction grows since the same time a day earlier (day - 1,
-// so day 0 on the 1st of a month), else black on white from the left limb for
+// so day 0 on the 1st of a month; on the first day the theory covers, towards
+// the same time a day later), else black on white from the left limb for
 // the per cent dark; then a black circle of radius radiusX / 2. The foreground
 // colour is restored. Out (each may be null): the per cent lit, the apparent
 // diameter in arcseconds and the phase angle acos(2f - 1) in degrees, each

@@ -245,6 +245,7 @@ int DrawShiftedChart(DrawWindowRecord* window, int dx, int dy, int zoom, const S
     const int row = DrawObjects(f, colours.label);
     DrawCentreMarks(colours);
     DrawCentrePlace(f, colours.label);
+    ClearChartToolColumn(box, 0, 0, colours.background);  // the moved sky stays off the tool strip
     pl::SelectClipRect(GetDrawDc(), nullptr);
     SetDrawWindow(screen);
     if (screen && screen != window) CopyRectangle(window, screen, box, bounds.left, bounds.top, 0);

@@ -131,7 +131,7 @@ void ProjectObjects(const SkyMapPicture& p) {
     for (int i = 0; i < p.count; ++i) {
         SelectionEntry& e = p.objects[i];
         e.horizonHidden = 1;
-        if (!FacesAndVisible(p, e.chartZ)) continue;
+        if (e.placeUnknown != 0 || !FacesAndVisible(p, e.chartZ)) continue;
         if (e.mag10 > p.objectThreshold && i != p.selected && e.alwaysShow == 0) continue;
         int32_t x, y;
         if (!SkyMapPointInside(p.frame, e.chartX, e.chartY, e.chartZ, &x, &y)) continue;

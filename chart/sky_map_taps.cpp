@@ -1,5 +1,4 @@
 // The tap search of the sphere views (Whole Sky, Visible Sky, Equatorial Sky).
-#include <algorithm>
 #include <cmath>
 
 #include "catalog/selection_list.h"
@@ -28,7 +27,6 @@ constexpr double kFixPerHour = 4392264.877774095;
 constexpr double kFixPerDegree = 292817.65851827303;
 constexpr double kFixToHours = 12.0 / M_PI / 16777216.0;
 constexpr double kFixToDegrees = 180.0 / M_PI / 16777216.0;
-constexpr double kUnit = 16777216.0;
 constexpr float kStarSize = 0.1f;
 
 enum class Search { kFound, kUnreadable };
@@ -102,12 +100,9 @@ void DrawSpherePickInPlace(const SpherePick& pick, const ObjectRecord& previous)
     if (chartStatusBox.bitmap && window) RestoreStatusBox(chartStatusBox.x, chartStatusBox.y, &clip, window);
     const auto ra = static_cast<Fix24Angle>(chartSelection.rightAscension * kFixPerHour);
     const auto dec = static_cast<Fix24Angle>(chartSelection.declination * kFixPerDegree);
-    int32_t p, q, s;
-    ProjectRaDecToChart(ra, dec, &p, &q, &s);
-    double longitude = std::atan2(static_cast<double>(p), static_cast<double>(q)) * (180.0 / M_PI);
-    if (longitude < 0) longitude += 360.0;
-    chartRecord.centreLongitude = static_cast<float>(longitude);
-    chartRecord.centreLatitude = static_cast<float>(std::asin(std::clamp(s / kUnit, -1.0, 1.0)) * (180.0 / M_PI));
+    // The centre where the pick is drawn (a body's place of date as the redraw centres it).
+    CentreSphereViewOn(chartSelection.rightAscension, chartSelection.declination,
+                       static_cast<int16_t>(chartSelection.designationId));
     const int scale = GetScreenScale();
     SaveStatusBox(nullptr, pick.x - 8 * scale, pick.y - 8 * scale);
     skyMapView.markCornerX = pick.x - 8 * scale;  // the blinking mark follows the new centre

@@ -95,32 +95,27 @@ int ComputeApparentAltAz(double ra, double dec, double* outRa, double* outDec, d
     double ut = JulianDayFromDateTime(year, month, day, hour, minute, second,
                                       currentSite.zoneMinutes);
     double tt = ut + deltaT / 86400.0;
+    int code = 0;
     if (mode >= kModeTopocentric) {
         SetBody(0, kBodyEarth, "Earth", &earthDescriptor);
         star.ra = ra;
         star.dec = dec;
-        int code = ComputeTopocentricStarPlace(tt, &earthDescriptor, deltaT, &star, &site, outRa,
-                                               outDec);
-        if (code != 0) {
-            *outRa = *outDec = 0.0;
-            *altitude = -90.0;
-            *azimuth = 0.0;
-            return code;
-        }
-    } else if (mode >= 0) {
+        code = ComputeTopocentricStarPlace(tt, &earthDescriptor, deltaT, &star, &site, outRa, outDec);
+    }
+    if (mode < 0) {
+        *outRa = ra;
+        *outDec = dec;
+    } else if (mode < kModeTopocentric || code != 0) {
         *outRa = ra;
         *outDec = dec;
         ConvertJ2000ToDate(tt, outRa, outDec);
-    } else {
-        *outRa = ra;
-        *outDec = dec;
     }
     bool refract = mode == kModeGeocentricRefracted || mode == kModeTopocentricRefracted;
     double zenithDistance;
     ComputeHorizontalPlace(tt, deltaT, 0.0, 0.0, &site, *outRa, *outDec, refract ? 2 : 0,
                            &zenithDistance, azimuth, outRa, outDec);
     *altitude = 90.0 - zenithDistance;
-    return 0;
+    return code;
 }
 
 void ConvertJ2000ToDate(double jd, double* ra, double* dec) {

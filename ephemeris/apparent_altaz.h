@@ -18,8 +18,10 @@ enum PositionMode : int {
 // in a position mode: 0 geocentric (precession and nutation only), 1 the same refracted,
 // 2 topocentric apparent place, 3 the same refracted; a negative mode takes RA and Dec as of
 // date. outRa and outDec receive the place used (of date, refracted where refraction applies).
-// Returns 0, or in modes 2 and 3 the chain's code for a date outside JD 2340000.5 to
-// 2560000.5; on failure RA = Dec = 0, altitude = -90 and azimuth = 0 (below the horizon).
+// Modes 2 and 3 hold wherever the Earth's solar series does (-4000 to +2800, beyond the
+// planets' range: a star needs the Earth alone). Returns 0, or in modes 2 and 3 the chain's
+// code for a date outside that span; the place is then mode 0's (1's when refracted): the
+// apparent place less the aberration, some 20".
 int ComputeApparentAltAz(double ra, double dec, double* outRa, double* outDec, double* altitude,
                          double* azimuth, int mode, int year, int month, int day, int hour,
                          int minute, int second);

@@ -54,17 +54,33 @@ struct Observer {
     double helioPosition[3];
 };
 
-int GeocentricObserver(double jd, const BodyDescriptor* earth, Observer* o) {
+// The Earth of a star's place beyond the planets' range: from its solar series alone, whose
+// span is far wider (GetEarthSeriesState); a star needs no planet. Not kept in the cache of
+// GetEarthState, so the planets' places there fail as before.
+int SeriesObserver(double jd, Observer* o) {
+    double jdTt, tdbMinusTt, helioVelocity[3];
+    ConvertTdbToTt(jd, &jdTt, &tdbMinusTt);
+    o->tdb = jd + tdbMinusTt / 86400.0;
+    int code = GetEarthSeriesState(o->tdb, kOriginBarycentre, o->baryPosition, o->baryVelocity);
+    if (code == 0) code = GetEarthSeriesState(o->tdb, kOriginSun, o->helioPosition, helioVelocity);
+    return code;
+}
+
+// The observer at the centre of the Earth; for a star (`star`) the Earth beyond the body
+// source's range comes from SeriesObserver.
+int GeocentricObserver(double jd, const BodyDescriptor* earth, Observer* o, bool star = false) {
     double helioVelocity[3];
-    return GetEarthState(jd, earth, &o->tdb, o->baryPosition, o->baryVelocity, o->helioPosition,
-                         helioVelocity);
+    int code = GetEarthState(jd, earth, &o->tdb, o->baryPosition, o->baryVelocity, o->helioPosition,
+                             helioVelocity);
+    if (code == 1 && star && earth->type == 0 && earth->number == kBodyEarth) code = SeriesObserver(jd, o);
+    return code;
 }
 
 // The observer on the Earth's surface at JD (TT), J2000 frame.
 int TopocentricObserver(double jd, const BodyDescriptor* earth, double deltaT,
-                        const AstroSite* site, Observer* o) {
+                        const AstroSite* site, Observer* o, bool star = false) {
     double ut = jd - deltaT / 86400.0;
-    int code = GeocentricObserver(jd, earth, o);
+    int code = GeocentricObserver(jd, earth, o, star);
     if (code != 0) return code;
     double e0, e, ee, dpsi, deps;
     ComputeEarthTilt(o->tdb, &e0, &e, &ee, &dpsi, &deps);
@@ -282,7 +298,7 @@ void RaDecToVector(double ra, double dec, double distance, double* out) {
 int ComputeApparentStarPlace(double jd, const BodyDescriptor* earth, const CatalogStar* star,
                              double* ra, double* dec) {
     Observer o;
-    int code = GeocentricObserver(jd, earth, &o);
+    int code = GeocentricObserver(jd, earth, &o, true);
     if (code != 0) {
         *ra = *dec = 0.0;
         return code;
@@ -295,7 +311,7 @@ int ComputeTopocentricStarPlace(double jd, const BodyDescriptor* earth, double d
                                 const CatalogStar* star, const AstroSite* site, double* ra,
                                 double* dec) {
     Observer o;
-    int code = TopocentricObserver(jd, earth, deltaT, site, &o);
+    int code = TopocentricObserver(jd, earth, deltaT, site, &o, true);
     if (code != 0) {
         *ra = *dec = 0.0;
         return code;

@@ -3,7 +3,9 @@
 // deflection by the Sun, relativistic annual aberration, IAU 1976 precession and IAU 1980
 // nutation. Results refer to the true equator and equinox of date. Vectors are in AU or
 // AU/day, J2000 mean equator unless stated; output vectors must not be input vectors.
-// Valid for JD 2340000.5 to 2560000.5 (the body source's range). Not reentrant.
+// Valid for JD 2340000.5 to 2560000.5 (the body source's range); the places of stars, which
+// need the Earth alone, over the span of its solar series (kSolarSeriesFirstJd to
+// kSolarSeriesLastJd). Not reentrant.
 #pragma once
 
 #include <cstdint>
@@ -33,7 +35,8 @@ struct AstroSite {
 };
 
 // Apparent place of a star at JD (TT), seen from the centre of the Earth: RA (hours), Dec
-// (degrees). Returns 0, or the body source's code (1: date out of range) with RA = Dec = 0.
+// (degrees). Returns 0, or the body source's code (1: date outside the span of the Earth's
+// solar series) with RA = Dec = 0.
 int ComputeApparentStarPlace(double jd, const BodyDescriptor* earth, const CatalogStar* star,
                              double* ra, double* dec);
 

@@ -150,6 +150,16 @@ bool HasSource(int number) {
     return (number >= kBodyMercury && number <= kBodyNeptune) || number == kBodySun;
 }
 
+// A heliocentric state at JD moved to the solar-system barycentre for origin 0.
+void FromOrigin(double jd, int origin, double* position, double* velocity) {
+    if (origin == kOriginSun) return;
+    UpdateBarycentre(jd);
+    for (int k = 0; k < 3; ++k) {
+        position[k] -= barycentrePosition[k];
+        velocity[k] -= barycentreVelocity[k];
+    }
+}
+
 }  // namespace
 
 int SetBody(int type, int number, const char* name, BodyDescriptor* body) {
@@ -210,12 +220,15 @@ int GetSolarSystemBody(double jd, int number, int origin, double* position, doub
             velocity[k] = pv[3 + k];
         }
     }
-    if (origin == kOriginSun) return 0;
-    UpdateBarycentre(jd);
-    for (int k = 0; k < 3; ++k) {
-        position[k] -= barycentrePosition[k];
-        velocity[k] -= barycentreVelocity[k];
-    }
+    FromOrigin(jd, origin, position, velocity);
+    return 0;
+}
+
+int GetEarthSeriesState(double jd, int origin, double* position, double* velocity) {
+    PrepareConstants();
+    if (jd < kSolarSeriesFirstJd || jd > kSolarSeriesLastJd) return 1;
+    EarthFromSunSeries(jd, position, velocity);
+    FromOrigin(jd, origin, position, velocity);
     return 0;
 }
 

@@ -50,6 +50,17 @@ int GetBodyState(double jd, const BodyDescriptor* body, int origin, double* posi
 // written on failure.
 int GetSolarSystemBody(double jd, int number, int origin, double* position, double* velocity);
 
+// The span of the Earth's solar series (Bretagnon & Simon): JD of -4000 January 1 (Julian
+// calendar) and of +2800 January 1.
+constexpr double kSolarSeriesFirstJd = 260057.5;
+constexpr double kSolarSeriesLastJd = 2743738.5;
+
+// The Earth's state as GetSolarSystemBody gives it for number 3 (the solar series, and the
+// giant planets' circular orbits for the barycentre), over the series' own span
+// kSolarSeriesFirstJd to kSolarSeriesLastJd (TDB) rather than the planets' range: what a
+// star's apparent place needs. Returns 0, or 1 outside the span, writing nothing then.
+int GetEarthSeriesState(double jd, int origin, double* position, double* velocity);
+
 // Geometric Sun of the mean equator and equinox of date at JD (TT) by the 50-term series of
 // Bretagnon & Simon (Planetary Programs and Tables from -4000 to +2800): RA (hours), Dec
 // (degrees), distance (AU). A few arcseconds over 1900-2100.

@@ -33,6 +33,7 @@ void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
     mode = kTopocentric;
     int status = ComputeBody(&p, e.sourceIndex, t.year, t.month, t.day, t.hour, t.minute, t.second);
     mode = saved;
+    e.placeUnknown = status != 0 ? 1 : 0;
     if (status != 0) return;
     e.rightAscension = static_cast<float>(p.ra);
     e.declination = static_cast<float>(p.dec);

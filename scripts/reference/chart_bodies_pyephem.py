@@ -17,6 +17,9 @@ tests/reference/finder_planets_pyephem.csv
     and declination of date, altitude and azimuth, and the distances that set
     each theory's tolerance: from the Earth, of the body and of the Earth from
     the Sun (AU).
+tests/reference/sky_view_planets_pyephem.csv
+    Mercury at 0 h UT of two dates: its geocentric astrometric place, equinox
+    J2000 (the frame of a star file), and its apparent place of date.
 
 Source: PyEphem (Debian python3-ephem, libastro): VSOP87 for the Sun and the
 planets, its Moon theory, Chapront's Pluto, its star catalogue for Regulus
@@ -37,6 +40,7 @@ CENTRE_CASES = [(0, (2026, 12, 7)), (1, (2026, 12, 7)), (5, (2026, 12, 7)), (4, 
                 (5, (2000, 1, 1)), (5, (2050, 6, 1))]
 PAIR_TIME = (2026, 12, 7, 1, 0, 0)
 FINDER_TIMES = [(2026, 12, 7, 5, 0, 0), (2000, 1, 1, 18, 0, 0), (2050, 6, 1, 22, 30, 0)]
+SKY_VIEW_DAYS = [(2026, 12, 7), (2050, 6, 1)]
 
 
 def site_at(when):
@@ -96,11 +100,20 @@ def finder_rows():
     return rows
 
 
-def write(name, columns, rows, what):
+def sky_view_rows():
+    rows = []
+    for day in SKY_VIEW_DAYS:
+        b = ephem.Mercury()
+        b.compute(ephem.Date(day), epoch=ephem.J2000)
+        rows.append("2,%d,%d,%d,%.9f,%.8f,%.9f,%.8f" % (
+            *day, hours(b.a_ra), math.degrees(b.a_dec), hours(b.g_ra), math.degrees(b.g_dec)))
+    return rows
+
+
+def write(name, columns, rows, what, places="apparent topocentric places of date seen\n"
+          "# from London (51.5074 N, 0.1278 W, 0 m, zone 0), no refraction"):
     with open("tests/reference/" + name, "w") as f:
-        f.write("# %s from PyEphem %s (libastro), apparent topocentric places of date seen\n" % (
-            what, ephem.__version__))
-        f.write("# from London (51.5074 N, 0.1278 W, 0 m, zone 0), no refraction; written by\n")
+        f.write("# %s from PyEphem %s (libastro), %s; written by\n" % (what, ephem.__version__, places))
         f.write("# scripts/reference/chart_bodies_pyephem.py\n")
         f.write(columns + "\n" + "\n".join(rows) + "\n")
     print("wrote", name, len(rows), "rows")
@@ -115,6 +128,9 @@ def main():
           "body,year,month,day,hour,minute,ra_h,dec_deg,alt_deg,az_deg,distance_au,sun_distance_au,"
           "earth_sun_au",
           finder_rows(), "Mercury to Pluto")
+    write("sky_view_planets_pyephem.csv", "body,year,month,day,ra2000_h,dec2000_deg,ra_h,dec_deg",
+          sky_view_rows(), "Mercury at 0 h UT",
+          "geocentric astrometric places, equinox J2000,\n# and apparent places of date")
 
 
 if __name__ == "__main__":

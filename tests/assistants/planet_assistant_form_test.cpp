@@ -30,6 +30,7 @@
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
+#include "support/reference_table.h"
 #include "support/test_site.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
@@ -321,6 +322,33 @@ TEST_F(PlanetAssistantForm, SkyViewKeysStylusAndField) {
     EXPECT_NEAR(skyViewCentre[0], 30.1, 0.5);
     EXPECT_EQ(skyViewCentre[1], 90.0f);
     EXPECT_EQ(BoxCount(), 0);
+}
+
+// At the narrowest field the Sky View keeps Mercury, its first centre, on the
+// centre at its J2000 place among the stars: PyEphem's astrometric place
+// (scripts/reference/chart_bodies_pyephem.py) within the approximate
+// planets' 0.05 degree. Its places are J2000 and go through precession as
+// the stars do; a place of date precessed again would be 0.37 degree off.
+TEST_F(PlanetAssistantForm, SkyViewDrawsMercuryOnTheCentreAtItsJ2000Place) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "sky_view_planets_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 2u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        Ui([&ref, k] {
+            ResetPlanetAssistantState();
+            currentDateTime = DateTime{int(ref.Get(k, "year")), int(ref.Get(k, "month")), int(ref.Get(k, "day")), 0, 0, 0};
+        });
+        Open();
+        Page(kPageSkyView);
+        Choose(kFieldTrigger, kFieldList, 13);
+        const int x = skyObjects[0].screenX + chartRect.x, y = skyObjects[0].screenY + chartRect.y;
+        EXPECT_NEAR(x, chartRect.x + chartRect.width / 2, 1) << k;
+        EXPECT_NEAR(y, chartRect.y + chartRect.height / 2, 1) << k;
+        Fix24Angle ra = 0, dec = 0;
+        Ui([&] { SkyMapPointToRaDec(x, y, &ra, &dec); });
+        EXPECT_LT(SeparationArcsec(ra / 4392264.877774095, dec / 292817.65851827303, ref.Get(k, "ra2000_h"),
+                                   ref.Get(k, "dec2000_deg")), 0.05 * 3600) << k;
+        Home();
+    }
 }
 
 // Closing gives back the chart's object-names and view words, its track

@@ -44,7 +44,7 @@ TEST(DistanceText, ByTypeUnitAndSize) {
 // Magnitude 57 tenths is 5.7, index 30 number 31 (0xFFFF reads as -1: 0); the
 // byte codes and 16-bit fields keep their signs; distance and name stay.
 TEST(DisplayFields, CopiedFromAListEntry) {
-    SelectionEntry e{"", 0, 0, 30, -2, 16, 88, 20.5f, -12.25f, 0, 0, 0, 12, -3, 0, 0xF0, 0x7F, 57, 0, 0, 0, 0, 0};
+    SelectionEntry e{"", 0, 0, 30, -2, 16, 88, 20.5f, -12.25f, 0, 0, 0, 12, -3, 0, 0xF0, 0x7F, 57, 0, 0, 0, 0, 0, 0};
     ObjectRecord r{};
     r.distance = 9.0f;
     SetObjectRecordName(&r, "Kept");

@@ -341,6 +341,34 @@ TEST_F(ChartTaps, SkyMapDragEndsOnTheSkyPointBroughtToTheMiddle) {
     SetWord(kPrefCursor, 0);
 }
 
+// Mid-drag in the Sky Map and the Horizon View no pixel of the right tool
+// column changes: the moved sky (grid, horizon line, stars) was once drawn
+// under the strip until the redraw at the end of the drag.
+TEST_F(ChartTaps, DragDrawsNothingOnTheToolStrip) {
+    Start();
+    PutCentreAndSide();
+    SetWord(kPrefChartZoom, 3);
+    Open();
+    for (int view : {0, 1}) {
+        Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+        int left = 0;
+        Ui([&left] { left = ChartToolColumnLeft(); });
+        ASSERT_LT(left, 240);
+        auto column = [this, left] {
+            std::vector<uint32_t> pixels;
+            for (int y = 21; y < 320; ++y)
+                for (int x = left; x < 240; ++x) pixels.push_back(Pixel(x, y));
+            return pixels;
+        };
+        const std::vector<uint32_t> before = column();
+        harness.penDown(100, 200);
+        harness.penMove(140, 150);  // the drag loop now polls the pen
+        ASSERT_EQ(chartTimeRecord.scrolling, 1);
+        EXPECT_EQ(column(), before) << "view " << view;
+        harness.penUp(140, 150);
+    }
+}
+
 // A drill-down object of the object index: NGC 224, cross-referenced as M31,
 // is listed as Messier 31, its number kept one less as the list's Messier
 // entries count from 0, so that it is named "M31" (not "M32").
