@@ -43,7 +43,6 @@ namespace {
 constexpr double kFixPerHour = 4392264.877774095;
 constexpr double kFixPerDegree = 292817.65851827303;
 constexpr double kRadToDeg = 57.2957795;
-constexpr double kUnit = 16777216.0;
 constexpr int kTapModeWord = 40;
 constexpr int kNoGridFromZoom = 8;
 constexpr int kStarFieldFromZoom = 5;
@@ -291,12 +290,7 @@ void RedrawSkyChart() {
 }
 
 void CentreSphereViewOn(float raHours, float decDegrees, int designation) {
-    int32_t p, q, s;
-    ProjectListPlace(raHours, decDegrees, designation, &p, &q, &s);
-    double longitude = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
-    if (longitude < 0) longitude += 360.0;
-    chartRecord.centreLongitude = static_cast<float>(longitude);
-    chartRecord.centreLatitude = static_cast<float>(std::asin(std::clamp(s / kUnit, -1.0, 1.0)) * kRadToDeg);
+    ListPlaceCentre(raHours, decDegrees, designation, &chartRecord.centreLongitude, &chartRecord.centreLatitude);
 }
 
 XywhRect ChartSkyArea(const XywhRect& view) {

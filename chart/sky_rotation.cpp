@@ -1,5 +1,8 @@
 #include "chart/sky_rotation.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "catalog/designations.h"
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
@@ -109,6 +112,17 @@ void ProjectListPlace(float raHours, float decDegrees, int designation, int32_t*
     UnitVector v = StarUnitVector(static_cast<int32_t>(raHours * kFixPerHour),
                                   static_cast<int32_t>(decDegrees * kFixPerDegree));
     UnitVectorToChartBy(m, v, p, q, s);
+}
+
+void ListPlaceCentre(float raHours, float decDegrees, int designation, float* angle, float* elevation) {
+    constexpr double kRadToDeg = 57.2957795;
+    constexpr double kUnit = 16777216.0;
+    int32_t p, q, s;
+    ProjectListPlace(raHours, decDegrees, designation, &p, &q, &s);
+    double longitude = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
+    if (longitude < 0) longitude += 360.0;
+    *angle = static_cast<float>(longitude);
+    *elevation = static_cast<float>(std::asin(std::clamp(s / kUnit, -1.0, 1.0)) * kRadToDeg);
 }
 
 void ProjectObjectList(SelectionEntry* table, int count) {

@@ -64,6 +64,10 @@ void ReprojectStarTable();
 // one; any other place as ProjectRaDecToChart.
 void ProjectListPlace(float raHours, float decDegrees, int designation, int32_t* p, int32_t* q, int32_t* s);
 
+// The sphere-view centre (degrees: frame angle atan2(p, q) in [0, 360) and elevation) on which
+// a list place of designation `designation` stands where ProjectListPlace draws it.
+void ListPlaceCentre(float raHours, float decDegrees, int designation, float* angle, float* elevation);
+
 // Writes the chart triple of each of `count` entries of an object table (the selection list or
 // a form's table of the same layout) into its chartX, chartY, chartZ by ProjectListPlace. In
 // views 0 and 1 the horizon positions of the table are first marked stale. Nothing for a null

@@ -100,7 +100,10 @@ void DrawFinderChart(const ObjectRecord& r, const DateTime& t, const XywhRect& r
     SetChartView(0, t.year, t.month, t.day, t.hour, t.minute, t.second, 0);
     SelectionEntry e = ChartEntry(r);
     ProjectObjectList(&e, 1);
-    DrawSkyMap(&e, 1, rect, surface, kChartZoom, r.rightAscension * 15.0f, r.declination, 0);
+    // A body's place of date is centred where it is drawn among the J2000 stars.
+    float angle = r.rightAscension * 15.0f, elevation = r.declination;
+    if (IsPlaceOfDate(e.designation)) ListPlaceCentre(r.rightAscension, r.declination, e.designation, &angle, &elevation);
+    DrawSkyMap(&e, 1, rect, surface, kChartZoom, angle, elevation, 0);
     currentDateTime = keptTime;
     for (int i = 0; i < kChartWordCount; ++i) preferences.word[kChartWords[i].word] = saved[i];
     SelectChartBitmapSet(1);
