@@ -40,7 +40,6 @@ int32_t blinkPhase = 0;
 
 namespace {
 
-constexpr double kFixPerHour = 4392264.877774095;
 constexpr double kFixPerDegree = 292817.65851827303;
 constexpr double kRadToDeg = 57.2957795;
 constexpr int kTapModeWord = 40;
