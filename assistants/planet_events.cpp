@@ -68,8 +68,10 @@ Period PeriodOf(const Date& start, int days) {
 // eclipses) that fall in the period, and the eclipses that fall in it, also
 // those of the lunations just before and just after it (an eclipse's greatest
 // phase and its lunation lie minutes apart): one busy step a lunation listed.
+// The lunations are walked from two before the one nearest the start date,
+// which lie before the period, to the first after it.
 void AddLunations(double phase, int eclipseKind, const Date& start, const Period& period) {
-    for (int k = FirstLunationFrom(phase, period.from, start.year, start.month, start.day) - 1;; ++k) {
+    for (int k = DeriveLunation(start.year, start.month, start.day, 0, 0) - 2;; ++k) {
         double kind = kEclipseNone, eclipseTime = 0;
         const double jd = ComputeLunation(phase, 1, &kind, &eclipseTime, &k, false, start.day, start.month,
                                           start.year, 0, 0, nullptr);
