@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 #include <new>
 
@@ -68,8 +67,10 @@ Period PeriodOf(const Date& start, int days) {
 // eclipses) that fall in the period, and the eclipses that fall in it, also
 // those of the lunations just before and just after it (an eclipse's greatest
 // phase and its lunation lie minutes apart): one busy step a lunation listed.
+// The lunations are walked from two before the one nearest the start date,
+// which lie before the period, to the first after it.
 void AddLunations(double phase, int eclipseKind, const Date& start, const Period& period) {
-    for (int k = FirstLunationFrom(phase, period.from, start.year, start.month, start.day) - 1;; ++k) {
+    for (int k = DeriveLunation(start.year, start.month, start.day, 0, 0) - 2;; ++k) {
         double kind = kEclipseNone, eclipseTime = 0;
         const double jd = ComputeLunation(phase, 1, &kind, &eclipseTime, &k, false, start.day, start.month,
                                           start.year, 0, 0, nullptr);
@@ -280,26 +281,30 @@ void SetInstant(PlannerEvent& e, double jd) {
     CalendarFromJulianDay(jd, &e.year, &e.month, &e.day, &e.hour, &e.minute, &second);
 }
 
-void RemoveEvent(int index) {
-    std::memmove(plannerEvents + index, plannerEvents + index + 1,
-                 sizeof(PlannerEvent) * static_cast<std::size_t>(plannerEventCount - index - 1));
-    --plannerEventCount;
+// Keeps, in order, the entries for which keep(entry, kept) is true, kept the
+// number of entries kept before it (the first ones of the list by then);
+// keep may change the entry it keeps.
+template <typename Keep>
+void KeepEvents(Keep keep) {
+    if (!plannerEvents) return;
+    int kept = 0;
+    for (int i = 0; i < plannerEventCount; ++i)
+        if (keep(plannerEvents[i], kept)) plannerEvents[kept++] = plannerEvents[i];
+    plannerEventCount = kept;
 }
 
 // Leaves out the planets' events whose refined instant falls outside the
 // period, and every later entry of an event already listed.
 void KeepPlanetEventsOnce(const Period& period) {
-    for (int i = 0; plannerEvents && i < plannerEventCount;) {
-        const PlannerEvent& e = plannerEvents[i];
+    KeepEvents([&period](const PlannerEvent& e, int kept) {
         bool drop = e.body1 != 0 && !period.Holds(EventJulianDay(e));
-        for (int j = 0; j < i && !drop; ++j) {
+        for (int j = 0; j < kept && !drop; ++j) {
             const PlannerEvent& o = plannerEvents[j];
             drop = o.kind == e.kind && o.body1 == e.body1 && o.body2 == e.body2 &&
                    std::fabs(EventJulianDay(o) - EventJulianDay(e)) < kSameEventDays;
         }
-        if (drop) RemoveEvent(i);
-        else ++i;
-    }
+        return !drop;
+    });
 }
 
 }  // namespace
@@ -379,39 +384,25 @@ int FilteredEventCount() {
 }
 
 void RefinePlanetConjunctions() {
-    for (int i = 0; plannerEvents && i < plannerEventCount;) {
-        PlannerEvent& e = plannerEvents[i];
-        if (e.kind != kEventConjunction) {
-            ++i;
-            continue;
-        }
+    KeepEvents([](PlannerEvent& e, int) {
+        if (e.kind != kEventConjunction) return true;
         double jd = 0;
         const double separation = LeastSeparation(e, &jd);
-        if (!(separation < kConjunctionLimit)) {
-            RemoveEvent(i);
-            continue;
-        }
+        if (!(separation < kConjunctionLimit)) return false;
         e.value = static_cast<float>(separation);
         SetInstant(e, jd);
-        ++i;
-    }
+        return true;
+    });
 }
 
 void RefinePlanetOppositions() {
-    for (int i = 0; plannerEvents && i < plannerEventCount;) {
-        PlannerEvent& e = plannerEvents[i];
-        if (e.kind != kEventOpposition) {
-            ++i;
-            continue;
-        }
-        if (!Covered(e.body1, EventJulianDay(e))) {
-            RemoveEvent(i);
-            continue;
-        }
+    KeepEvents([](PlannerEvent& e, int) {
+        if (e.kind != kEventOpposition) return true;
+        if (!Covered(e.body1, EventJulianDay(e))) return false;
         const double jd = OppositionInstant(e);
         if (!std::isnan(jd)) SetInstant(e, jd);
-        ++i;
-    }
+        return true;
+    });
 }
 
 void RunPlanetEventSearch(int year, int month, int day, int days) {

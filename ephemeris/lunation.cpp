@@ -94,14 +94,6 @@ double PhaseJde(const LunationArguments& a, int index) {
     }
 }
 
-// The nearest lunation to a date: trunc(12.3685 (Y - 2000) + 0.5), one lower when negative.
-int DeriveLunation(int year, int month, int day, int hour, int minute) {
-    double y = DateToDecimalYear(year, month, day, hour, minute, 0);
-    int k = static_cast<int>(12.3685 * (y - 2000) + 0.5);
-    if (k < 0) k -= 1;
-    return k;
-}
-
 // Eclipse geometry of a new or full Moon (Meeus 54).
 struct EclipseGeometry {
     double F1;
@@ -184,6 +176,13 @@ void FillContacts(const LunationArguments& a, const EclipseGeometry& g, double g
 
 }  // namespace
 
+int DeriveLunation(int year, int month, int day, int hour, int minute) {
+    double y = DateToDecimalYear(year, month, day, hour, minute, 0);
+    int k = static_cast<int>(12.3685 * (y - 2000) + 0.5);
+    if (k < 0) k -= 1;
+    return k;
+}
+
 double ComputeLunation(double phase, int eclipseFlag, double* kind, double* eclipseTime, int* k,
                        bool deriveK, int day, int month, int year, int hour, int minute,
                        LunarEclipseContacts* contacts) {
@@ -210,12 +209,4 @@ double ComputeLunation(double phase, int eclipseFlag, double* kind, double* ecli
     if (eclipseTime) *eclipseTime = greatest;
     if (contacts) FillContacts(a, g, greatest, contacts);
     return result;
-}
-
-int FirstLunationFrom(double phase, double jd, int year, int month, int day) {
-    // The lunation nearest the date, less two, is certainly before it; each step is a lunation.
-    int k = DeriveLunation(year, month, day, 0, 0) - 2;
-    for (int step = 0; step < 6; ++step, ++k)
-        if (ComputeLunation(phase, 0, nullptr, nullptr, &k, false, day, month, year, 0, 0, nullptr) >= jd) break;
-    return k;
 }

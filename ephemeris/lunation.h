@@ -54,7 +54,7 @@ double ComputeLunation(double phase, int eclipseFlag, double* kind, double* ecli
                        bool deriveK, int day, int month, int year, int hour, int minute,
                        LunarEclipseContacts* contacts);
 
-// The lowest lunation number whose phase (as ComputeLunation takes it) falls at or after the
-// Julian day jd (universal time), for jd within a few days of 0 h of year, month, day: that
-// date's Delta T turns the phases into universal time, as in ComputeLunation.
-int FirstLunationFrom(double phase, double jd, int year, int month, int day);
+// The lunation number nearest to a date by its decimal year: trunc(12.3685 (Y - 2000) + 0.5),
+// one lower when negative (k = 0 the new Moon of 2000 January 6): its new Moon lies within
+// about half a lunation of the date.
+int DeriveLunation(int year, int month, int day, int hour, int minute);

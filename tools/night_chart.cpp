@@ -65,11 +65,10 @@ DayColumns ComputeDay(const NightChartGeometry& g, int year, int month, int i, i
     int y = 0, m = 0, d = 0;
     NightChartDate(year, month, i, &y, &m, &d);
     const SiteRecord& s = currentSite;
-    for (int b = 0; b < kNightBandCount; ++b) {
-        double rise = 0.0, set = 0.0;
-        NightBandCrossings(y, m, d, zone, b, &rise, &set);
-        day.band[b] = NightBandRows(rise, set, g.hourPixels, &day.y1[b], &day.y2[b]);
-    }
+    double rise[kNightBandCount] = {}, set[kNightBandCount] = {};
+    NightBandCrossings(y, m, d, zone, rise, set);
+    for (int b = 0; b < kNightBandCount; ++b)
+        day.band[b] = NightBandRows(rise[b], set[b], g.hourPixels, &day.y1[b], &day.y2[b]);
     if (!*object) return day;
     double objectRa = 0.0, objectDec = 0.0;
     const int placed = NightChartObjectPlace(kind, index, ra, dec, planet, y, m, d, &objectRa, &objectDec);
@@ -177,14 +176,16 @@ void DrawLegend(const NightChartGeometry& g, const char* name, bool object, int 
 
 }  // namespace
 
-void NightBandCrossings(int year, int month, int day, int zone, int band, double* rise, double* set) {
+void NightBandCrossings(int year, int month, int day, int zone, double rise[kNightBandCount],
+                        double set[kNightBandCount]) {
     const SiteRecord& s = currentSite;
     // The Sun at 12:00 of the chart's clock (the site's clock runs s.zoneMinutes - zone
     // minutes ahead of it), so that the bands depend on the time base alone.
     double sunRa = 0.0, sunDec = 0.0, transit = 0.0;
     ComputeSunPosition(&sunRa, &sunDec, year, month, day, 12, s.zoneMinutes - zone, 0);
-    ComputeFixedAltitudeCrossings(year, month, day, s.longitude, zone, kNightBandAltitude[band], sunRa, sunDec, rise,
-                                  &transit, set);
+    for (int b = 0; b < kNightBandCount; ++b)
+        ComputeFixedAltitudeCrossings(year, month, day, s.longitude, zone, kNightBandAltitude[b], sunRa, sunDec,
+                                      &rise[b], &transit, &set[b]);
 }
 
 NightChartGeometry NightChartGeometryFor(int width, int height) {

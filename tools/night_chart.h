@@ -38,11 +38,13 @@ NightChartGeometry NightChartGeometryFor(int width, int height);
 int NightChartZoneMinutes(int timeBase, int month, int dayIndex);
 
 // The morning and evening times (local hours of the zone's clock on the date)
-// at which the Sun's centre passes the geometric altitude of band `band`
-// (kNightBandAltitude), from its place at 12:00 of that clock taken as fixed
-// (ComputeFixedAltitudeCrossings: no refraction, semi-diameter or dip; the
-// place of noon moves the next morning's edge by up to a few minutes).
-void NightBandCrossings(int year, int month, int day, int zone, int band, double* rise, double* set);
+// at which the Sun's centre passes the geometric altitude of each band b
+// (kNightBandAltitude[b]): rise[b] and set[b], from its place at 12:00 of
+// that clock taken as fixed (ComputeFixedAltitudeCrossings: no refraction,
+// semi-diameter or dip; the place of noon moves the next morning's edge by up
+// to a few minutes).
+void NightBandCrossings(int year, int month, int day, int zone, double rise[kNightBandCount],
+                        double set[kNightBandCount]);
 
 // The rows (from the chart's hour 0, in pixels, p an hour) of a band whose
 // Sun goes down through its altitude at `set` and comes up at `rise` (local

@@ -70,10 +70,10 @@ TEST(NightChart, BandsWhereTheSunsCentreStandsAtTheirAltitude) {
             const int zone = static_cast<int>(t.Get(i, "zone_min"));
             SetTestSite(t.Get(i, "latitude"), t.Get(i, "longitude_west"), zone, height);
             const int band = t.Get(i, "altitude") == -1 ? 0 : t.Get(i, "altitude") == -6 ? 1 : 2;
-            double rise = 0.0, set = 0.0, from = 0.0, to = 0.0;
+            double rise[kNightBandCount] = {}, set[kNightBandCount] = {}, from = 0.0, to = 0.0;
             NightBandCrossings(static_cast<int>(t.Get(i, "year")), static_cast<int>(t.Get(i, "month")),
-                               static_cast<int>(t.Get(i, "day")), zone, band, &rise, &set);
-            const bool drawn = NightBandRows(rise, set, 1.0, &from, &to);  // one pixel an hour
+                               static_cast<int>(t.Get(i, "day")), zone, rise, set);
+            const bool drawn = NightBandRows(rise[band], set[band], 1.0, &from, &to);  // one pixel an hour
             const double below = t.Get(i, "altitude") - t.Get(i, "lowest");
             if (std::fabs(below) < 0.5) continue;
             ASSERT_EQ(drawn, below > 0);
