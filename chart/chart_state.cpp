@@ -1,6 +1,5 @@
 #include "chart/chart_state.h"
 
-#include <cmath>
 #include <cstring>
 
 #include "catalog/object_display.h"
@@ -9,9 +8,9 @@
 #include "chart/chart_symbols.h"
 #include "chart/chart_views.h"
 #include "chart/chart_zoom.h"
+#include "chart/sky_rotation.h"
 #include "chart/object_icons.h"
 #include "chart/save_under.h"
-#include "chart/sphere_projection.h"
 #include "core/preferences.h"
 #include "core/program_hooks.h"
 #include "platform/window.h"
@@ -61,10 +60,7 @@ constexpr ChartRecord kStartRecord = {
 
 constexpr ObjectRecord kEmptySelection = {0, 0, 0, 0, 0.0f, 0.0f, 0.0f, 16.0f, 0.0f, 0, 0, 0.0f, {}};
 
-constexpr double kFixPerHour = 4392264.877774095;
-constexpr double kFixPerDegree = 292817.65851827303;
-constexpr double kUnit = 16777216.0;
-constexpr double kRadToDeg = 57.29577951308232;
+constexpr int kFixedPlace = 0;  // a designation whose place is J2000, not of date
 
 }  // namespace
 
@@ -138,16 +134,7 @@ void RefreshChartObjectList() {
 void CentreChartOnRaDec(double raHours, double decDegrees) {
     FreeChartBitmaps();
     float a = static_cast<float>(raHours), b = static_cast<float>(decDegrees);
-    if (chartView >= 2) {
-        int32_t p, q, s;
-        ProjectRaDecToChart(static_cast<Fix24Angle>(raHours * kFixPerHour),
-                            static_cast<Fix24Angle>(decDegrees * kFixPerDegree), &p, &q, &s);
-        double angle = std::atan2(static_cast<double>(p), static_cast<double>(q)) * kRadToDeg;
-        if (angle < 0.0) angle += 360.0;
-        if (angle >= 360.0) angle -= 360.0;
-        a = static_cast<float>(angle);
-        b = static_cast<float>(std::asin(std::fmax(-1.0, std::fmin(1.0, s / kUnit))) * kRadToDeg);
-    }
+    if (chartView >= 2) ListPlaceCentre(raHours, decDegrees, kFixedPlace, &a, &b);
     SetChartCentre(a, b);
     selectionCurrentRow = -1;
 }

@@ -105,7 +105,7 @@ void ReprojectStarTable() {
     }
 }
 
-void ProjectListPlace(float raHours, float decDegrees, int designation, int32_t* p, int32_t* q, int32_t* s) {
+void ProjectListPlace(double raHours, double decDegrees, int designation, int32_t* p, int32_t* q, int32_t* s) {
     const bool on = skyRotation.flag != 0;
     const int32_t* m = on ? skyRotation.matrix : nullptr;
     if (IsPlaceOfDate(designation)) m = on ? skyRotation.hourAngle : skyRotation.dateToJ2000;
@@ -114,7 +114,7 @@ void ProjectListPlace(float raHours, float decDegrees, int designation, int32_t*
     UnitVectorToChartBy(m, v, p, q, s);
 }
 
-void ListPlaceCentre(float raHours, float decDegrees, int designation, float* angle, float* elevation) {
+void ListPlaceCentre(double raHours, double decDegrees, int designation, float* angle, float* elevation) {
     constexpr double kRadToDeg = 57.2957795;
     constexpr double kUnit = 16777216.0;
     int32_t p, q, s;

@@ -62,11 +62,12 @@ void ReprojectStarTable();
 // in the frame of the stars: a place of date (IsPlaceOfDate, catalog/designations.h) goes
 // through H alone in the horizontal frame and back to J2000 (dateToJ2000) in the equatorial
 // one; any other place as ProjectRaDecToChart.
-void ProjectListPlace(float raHours, float decDegrees, int designation, int32_t* p, int32_t* q, int32_t* s);
+void ProjectListPlace(double raHours, double decDegrees, int designation, int32_t* p, int32_t* q, int32_t* s);
 
 // The sphere-view centre (degrees: frame angle atan2(p, q) in [0, 360) and elevation) on which
-// a list place of designation `designation` stands where ProjectListPlace draws it.
-void ListPlaceCentre(float raHours, float decDegrees, int designation, float* angle, float* elevation);
+// a list place of designation `designation` stands where ProjectListPlace draws it; a fixed
+// place (designation 0) is centred as ProjectRaDecToChart projects it.
+void ListPlaceCentre(double raHours, double decDegrees, int designation, float* angle, float* elevation);
 
 // Writes the chart triple of each of `count` entries of an object table (the selection list or
 // a form's table of the same layout) into its chartX, chartY, chartZ by ProjectListPlace. In

@@ -538,9 +538,9 @@ void BuildSelectionList() {
     if (C == kDesignationBrightStar && T == 0) SearchBrightStars(s);
     InvalidateHorizonProjection();
     EndBusyIndicator(0);
-    TellCutSearch(s);
     selectionCount = s.fill;
     if (s.fill < GetSelectionListAllocated()) selectionList[s.fill].number = -1;
     selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, s.fill);
     selectionCurrentRow = 0;
+    TellCutSearch(s);  // once the list is whole: the box lets other windows draw it
 }

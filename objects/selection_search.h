@@ -81,6 +81,6 @@ int RemoveMatchingEntries();
 // objects that pass, sorts them by name order, appends the bright stars for
 // the bright-star catalogue and rebuilds the view; the current row becomes 0.
 // Once the list is full the search goes on counting the objects that pass
-// (each once), and then tells "%d objects found and the list holds the first
+// (each once), and with the list built tells "%d objects found and the list holds the first
 // %d; raise Max Selected items to see them.".
 void BuildSelectionList();

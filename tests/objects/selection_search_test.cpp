@@ -19,6 +19,7 @@
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
+#include "core/services.h"
 #include "core/shared_state.h"
 #include "objects/moving_entries.h"
 #include "objects/selection_search.h"
@@ -87,10 +88,23 @@ TEST_F(SelectionSearchTest, WholeSkyViewListsEveryBodyInBodyOrder) {
     EXPECT_EQ(selectionList[10].number, -1);
 }
 
+// The list's count when the last message was shown.
+ServiceHooks recordingHooks;
+int countAtMessage = -1;
+int RecordCountAtMessage(const std::string& text, const std::string& detail) {
+    countAtMessage = selectionCount;
+    return recordingHooks.showInformation(text, detail);
+}
+
 // The list stops at "Max Selected items" (25) in catalogue order, and a search
 // cut there says how many objects it found: 40 user objects, the 89
-// constellations; the 10 bodies fit without a word.
+// constellations; the 10 bodies fit without a word. The message comes once
+// the list is built (its box lets the chart draw the list meanwhile).
 TEST_F(SelectionSearchTest, SearchCutAtTheFillLimitSaysHowManyItFound) {
+    recordingHooks = InstallServiceHooks({});
+    ServiceHooks hooks = recordingHooks;
+    hooks.showInformation = RecordCountAtMessage;
+    InstallServiceHooks(hooks);
     std::vector<fixture::Bytes> records;
     for (int n = 1; n <= 40; ++n) {
         ObjectRecord o{};
@@ -128,6 +142,9 @@ TEST_F(SelectionSearchTest, SearchCutAtTheFillLimitSaysHowManyItFound) {
         EXPECT_EQ(selectionCount, c.count) << c.first;
         EXPECT_EQ(Name(0), c.first);
         EXPECT_EQ(services.Texts(), c.messages) << c.first;
+        if (!c.messages.empty()) {
+            EXPECT_EQ(countAtMessage, c.count) << c.first;
+        }
         services.messages.clear();
     }
 }
