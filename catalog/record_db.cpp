@@ -1,10 +1,6 @@
 #include "catalog/record_db.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <new>
 #include <set>
@@ -69,21 +65,15 @@ void CloseFile(std::FILE* file) {
 
 // The file's size now; -1 when it cannot be told.
 int64_t FileSize(std::FILE* file) {
-    struct stat info;
     ++systemCalls;
-    return fstat(fileno(file), &info) == 0 ? static_cast<int64_t>(info.st_size) : -1;
+    return pl::FileSize(file);
 }
 
-// Reads up to `size` bytes from `offset` on without moving the stream; the
-// bytes read: fewer at the end of the file (a regular file reads short only
-// there), none on an error.
+// Reads up to `size` bytes from `offset` on; fewer at the end of the file,
+// none on an error.
 std::size_t ReadAt(std::FILE* file, uint8_t* buffer, std::size_t size, int64_t offset) {
-    for (;;) {
-        ++systemCalls;
-        ssize_t n = pread(fileno(file), buffer, size, static_cast<off_t>(offset));
-        if (n >= 0) return static_cast<std::size_t>(n);
-        if (errno != EINTR) return 0;
-    }
+    ++systemCalls;
+    return pl::ReadAt(file, buffer, size, offset);
 }
 
 // Reads up to the window's capacity from `offset` on into the window. False

@@ -24,6 +24,7 @@ constexpr int kStarsSmallRecord = 42;
 constexpr int32_t kMaxCatalogNumber = 121000;
 constexpr int kIndexEntries = 42;
 constexpr std::size_t kIndexRecordSize = 2 * kIndexEntries;
+constexpr char kTychoIndexFile[] = "zendavori_tycho_idx.ppc";
 constexpr std::size_t kTychoIndexRecordSize = 8;
 constexpr uint32_t kTychoRegion = 100000;
 
@@ -85,8 +86,8 @@ bool ReadIndexEntry(const char* indexName, int32_t number, int* entry) {
 // Lowest and highest declination of Tycho region `region`; false with its message.
 bool ReadTychoRegion(uint32_t region, float* lowest, float* highest) {
     RecordDbHandle* index = nullptr;
-    if (!OpenRecordDb(&index, "pl60", kCreatorCode, kDataFolder, "zendavori_tycho_idx.ppc")) {
-        ShowInformation("Can't open Tycho index.", WithMissingDataFile("", "zendavori_tycho_idx.ppc"));
+    if (!OpenRecordDb(&index, "pl60", kCreatorCode, kDataFolder, kTychoIndexFile)) {
+        ShowInformation("Can't open Tycho index.", WithMissingDataFile("", kTychoIndexFile));
         return false;
     }
     const uint8_t* record = region <= 0xFFFF ? FetchRecord(index, region, kTychoIndexRecordSize) : nullptr;

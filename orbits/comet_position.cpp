@@ -170,11 +170,12 @@ int SolveNearParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
     double oneMinusE = 1.0f - c->workEccentricity;
     double c5 = 5.0 * oneMinusE / (9.0 * e + 1.0);
     double d = PerihelionTerm(q);
+    const double sincePerihelion = jd - PerihelionTime(c);
     double a = 1.0, c1 = 1.0, s = 1.0;
     bool converged = false;
     for (int n = 0; n < kMaxIterations && !converged; ++n) {
         double previous = a;
-        double w = (jd - PerihelionTime(c)) * c1 * b * kGauss / d;
+        double w = sincePerihelion * c1 * b * kGauss / d;
         if (!SolveBarker(w, &s)) return 0;
         a = c5 * s * s;
         c1 = 1.0 - 0.017142857 * a * a - 0.003809524 * a * a * a;

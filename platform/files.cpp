@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -179,6 +180,22 @@ std::FILE* OpenFile(const std::string& programPath, const char* mode) {
         writeBudget = -1;
     }
     return budget < 0 ? f : WrapWithBudget(f, budget);
+}
+
+int64_t FileSize(std::FILE* file) {
+    struct stat info;
+    const int fd = ::fileno(file);
+    return fd >= 0 && ::fstat(fd, &info) == 0 ? static_cast<int64_t>(info.st_size) : -1;
+}
+
+std::size_t ReadAt(std::FILE* file, void* buffer, std::size_t size, int64_t offset) {
+    const int fd = ::fileno(file);
+    if (fd < 0 || offset < 0) return 0;
+    for (;;) {
+        const ssize_t n = ::pread(fd, buffer, size, static_cast<off_t>(offset));
+        if (n >= 0) return static_cast<std::size_t>(n);
+        if (errno != EINTR) return 0;
+    }
 }
 
 void FailWritesAfter(long bytes) {

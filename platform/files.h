@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,6 +27,15 @@ std::string HostPath(const std::string& programPath);
 
 // Opens a file like fopen; nullptr when it cannot be opened.
 std::FILE* OpenFile(const std::string& programPath, const char* mode);
+
+// The size in bytes of a file opened by OpenFile, as the file system tells it
+// now; -1 when it cannot be told.
+int64_t FileSize(std::FILE* file);
+
+// Reads up to `size` bytes from byte `offset` of a file opened for reading by
+// OpenFile, without moving its stream. Returns the bytes read: fewer only at
+// the end of the file, none on an error.
+std::size_t ReadAt(std::FILE* file, void* buffer, std::size_t size, int64_t offset);
 
 // Test hook: the next file OpenFile opens for writing accepts `bytes` bytes and
 // then fails every write, as a full disk does. A negative count turns it off.

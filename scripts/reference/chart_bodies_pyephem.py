@@ -27,11 +27,13 @@ planets, its Moon theory, Chapront's Pluto, its star catalogue for Regulus
 and sidereal time; no refraction (pressure 0).
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/chart_bodies_pyephem.py
-(needs python3-ephem)
+(needs python3-ephem and python3-erfa)
 """
 import math
 
 import ephem
+
+from common import pyephem_site
 
 LATITUDE, LONGITUDE_WEST = 51.5074, 0.1278
 BODIES = {0: ephem.Sun, 1: ephem.Moon, 2: ephem.Mercury, 3: ephem.Venus, 4: ephem.Mars,
@@ -44,13 +46,7 @@ SKY_VIEW_DAYS = [(2026, 12, 7), (2050, 6, 1)]
 
 
 def site_at(when):
-    site = ephem.Observer()
-    site.lat, site.lon = str(LATITUDE), str(-LONGITUDE_WEST)
-    site.elevation = 0
-    site.pressure = 0
-    site.date = ephem.Date(when)
-    site.epoch = site.date  # places of date
-    return site
+    return pyephem_site(LATITUDE, -LONGITUDE_WEST, when)
 
 
 def hours(angle):

@@ -1,9 +1,11 @@
-"""Shared helpers of the reference-data scripts: file header and number formatting."""
+"""Shared helpers of the reference-data scripts: file header and number formatting, searches,
+PyEphem sites."""
 import math
 import os
 import sys
 import warnings
 
+import ephem
 import erfa
 
 # eraEpv00 warns outside 1900-2100; its accuracy there is still far better than the chain's.
@@ -54,6 +56,26 @@ def golden(f, a, b, tol):
             d = a + r * (b - a)
             fd = f(d)
     return (a + b) / 2
+
+
+def pyephem_site(latitude, east_longitude, when=None):
+    """A PyEphem observer at the latitude and east longitude (degrees), height 0 m, no refraction
+    (pressure 0); with `when` (a date PyEphem reads) set to that instant, with places of date."""
+    site = ephem.Observer()
+    site.lat, site.lon = str(latitude), str(east_longitude)
+    site.elevation, site.pressure = 0, 0
+    if when is not None:
+        site.date = ephem.Date(when)
+        site.epoch = site.date
+    return site
+
+
+def sun_moon_steps(site, start, steps, step_seconds):
+    """(date, Sun, Moon) seen from a PyEphem site at start + k step_seconds for each k of `steps`,
+    start and date as PyEphem day numbers."""
+    for k in steps:
+        site.date = start + k * step_seconds / 86400.0
+        yield float(site.date), ephem.Sun(site), ephem.Moon(site)
 
 
 def pole_position_angle(body, jd, alpha0, delta0):

@@ -16,11 +16,13 @@ theory, apparent geocentric places; the least distance found by golden-section
 search within 3 h of the given hour.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/lunar_diagram_pyephem.py
-(needs python3-ephem)
+(needs python3-ephem and python3-erfa)
 """
 import math
 
 import ephem
+
+from common import golden
 
 OUT = "tests/reference/lunar_diagram_pyephem.csv"
 EARTH_RADIUS_KM = 6378.14
@@ -42,15 +44,7 @@ def shadow_distance(t):
 
 
 def greatest(t0):
-    a, b = t0 - 3 / 24.0, t0 + 3 / 24.0
-    g = (math.sqrt(5) - 1) / 2
-    for _ in range(60):
-        c, d = b - g * (b - a), a + g * (b - a)
-        if shadow_distance(c) < shadow_distance(d):
-            b = d
-        else:
-            a = c
-    return (a + b) / 2
+    return golden(shadow_distance, t0 - 3 / 24.0, t0 + 3 / 24.0, 1e-9)
 
 
 def main():

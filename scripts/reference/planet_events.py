@@ -34,6 +34,8 @@ import math
 
 import ephem
 
+from common import golden
+
 EVENTS = "tests/reference/planet_events.csv"
 CHART = "tests/reference/planet_year_chart.csv"
 START, END = ephem.Date("2024/1/1"), ephem.Date("2031/2/1")
@@ -57,22 +59,6 @@ def separation(n1, n2, when):
     return math.degrees(ephem.separation((a.ra, a.dec), (b.ra, b.dec)))
 
 
-def golden(f, a, b, tol=10.0 / 86400):
-    r = (math.sqrt(5) - 1) / 2
-    c, d = b - r * (b - a), a + r * (b - a)
-    fc, fd = f(c), f(d)
-    while b - a > tol:
-        if fc < fd:
-            b, d, fd = d, c, fc
-            c = b - r * (b - a)
-            fc = f(c)
-        else:
-            a, c, fc = c, d, fd
-            d = a + r * (b - a)
-            fd = f(d)
-    return (a + b) / 2
-
-
 def minima(f, step, limit):
     """Instants of the local minima of f below limit, sampled every `step` days."""
     found = []
@@ -80,7 +66,7 @@ def minima(f, step, limit):
     while t + step < END:
         now = f(t + step)
         if prev1 <= prev2 and prev1 < now and prev1 < limit + 1.0:
-            when = golden(f, t - step, t + step)
+            when = golden(f, t - step, t + step, 10.0 / 86400)
             if f(when) < limit:
                 found.append((when, f(when)))
         prev2, prev1, t = prev1, now, t + step

@@ -12,9 +12,11 @@ steps from 5 h before to 5 h after the eclipse's greatest (NASA's eclipse
 pages: 2016-03-09 01:57 UT).
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/solar_eclipse_before_midnight_pyephem.py
-(needs python3-ephem)
+(needs python3-ephem and python3-erfa)
 """
 import ephem
+
+from common import pyephem_site, sun_moon_steps
 
 OUT = "tests/reference/solar_eclipse_before_midnight_pyephem.csv"
 # (year, month, day, greatest UT in hours, place, latitude, east longitude)
@@ -25,16 +27,11 @@ CASES = [
 
 
 def circumstances(y, m, d, hours, lat, lon):
-    site = ephem.Observer()
-    site.lat, site.lon = str(lat), str(lon)
-    site.elevation, site.pressure = 0, 0
     day = float(ephem.Date((y, m, d, 0, 0, 0)))
     first, best = None, None
-    for k in range(-900, 901):
-        site.date = day + hours / 24.0 + k * 20 / 86400.0
-        sun, moon = ephem.Sun(site), ephem.Moon(site)
+    for when, sun, moon in sun_moon_steps(pyephem_site(lat, lon), day + hours / 24.0, range(-900, 901), 20):
         magnitude = (sun.radius + moon.radius - ephem.separation(sun, moon)) / (2 * sun.radius)
-        ut = (float(site.date) - day) * 24
+        ut = (when - day) * 24
         if magnitude > 0 and first is None:
             first = ut
         if best is None or magnitude > best[0]:

@@ -12,11 +12,13 @@ steps from 4 h before to 4 h after the eclipse's greatest (NASA's eclipse
 pages).
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/solar_eclipse_unseen_pyephem.py
-(needs python3-ephem)
+(needs python3-ephem and python3-erfa)
 """
 import math
 
 import ephem
+
+from common import pyephem_site, sun_moon_steps
 
 OUT = "tests/reference/solar_eclipse_unseen_pyephem.csv"
 # (year, month, day, greatest UT in hours, place, latitude, east longitude)
@@ -29,17 +31,12 @@ CASES = [
 
 
 def least_limb_distance(y, m, d, hours, lat, lon):
-    site = ephem.Observer()
-    site.lat, site.lon = str(lat), str(lon)
-    site.elevation, site.pressure = 0, 0
     start = ephem.Date((y, m, d, 0, 0, 0)) + hours / 24.0
     best = None
-    for k in range(-240, 241):
-        site.date = start + k / 1440.0
-        sun, moon = ephem.Sun(site), ephem.Moon(site)
+    for when, sun, moon in sun_moon_steps(pyephem_site(lat, lon), start, range(-240, 241), 60):
         gap = (ephem.separation(sun, moon) - sun.radius - moon.radius) * 180 / math.pi * 60
         if best is None or gap < best[0]:
-            best = (gap, float(site.date), sun.alt * 180 / math.pi)
+            best = (gap, when, sun.alt * 180 / math.pi)
     return best
 
 

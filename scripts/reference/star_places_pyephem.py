@@ -10,11 +10,13 @@ Source: PyEphem (Debian python3-ephem, libastro): its precession, IAU 1980 nutat
 annual aberration from its VSOP87 Earth, its Earth figure and sidereal time; pressure 0.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/star_places_pyephem.py
-(needs python3-ephem)
+(needs python3-ephem and python3-erfa)
 """
 import math
 
 import ephem
+
+from common import pyephem_site
 
 LATITUDE, LONGITUDE_WEST = 51.5074, 0.1278
 STARS = [("Regulus", 10.139532, 11.967208), ("Polaris", 2.530301, 89.264109),
@@ -23,15 +25,9 @@ TIMES = [(1600, 3, 1, 22, 0, 0), (1690, 12, 31, 6, 0, 0), (2400, 9, 1, 3, 0, 0),
 
 
 def place(ra_h, dec_deg, when):
-    site = ephem.Observer()
-    site.lat, site.lon = str(LATITUDE), str(-LONGITUDE_WEST)
-    site.elevation = 0
-    site.pressure = 0
-    site.date = ephem.Date(when)
-    site.epoch = site.date  # places of date
     star = ephem.FixedBody()
     star._ra, star._dec, star._epoch = math.radians(ra_h * 15.0), math.radians(dec_deg), ephem.J2000
-    star.compute(site)
+    star.compute(pyephem_site(LATITUDE, -LONGITUDE_WEST, when))
     return star
 
 

@@ -39,13 +39,28 @@ const LayerRow* RowOf(const std::string& path) {
 
 bool IsSource(const fs::path& p) { return p.extension() == ".h" || p.extension() == ".cpp"; }
 
+// Headers of the operating system and of the window and font libraries, which
+// only platform/ includes.
+bool IsSystemHeader(const std::string& header) {
+    static const std::regex kSystem(
+        R"re((sys|arpa|netinet|linux|SDL2|freetype)/.*|(unistd|fcntl|dirent|termios|poll|pthread|dlfcn|SDL|ft2build)\.h)re");
+    return std::regex_match(header, kSystem);
+}
+
 void CheckFile(const fs::path& file, const std::string& rel, const LayerRow& own, std::vector<LayerFinding>* out) {
     static const std::regex kInclude(R"re(^\s*#\s*include\s*"([^"]+)")re");
+    static const std::regex kSystemInclude(R"re(^\s*#\s*include\s*<([^>]+)>)re");
     std::ifstream in(file);
     std::string text;
     std::smatch m;
     for (int line = 1; std::getline(in, text); ++line) {
-        if (text.find("include") == std::string::npos || !std::regex_search(text, m, kInclude)) continue;
+        if (text.find("include") == std::string::npos) continue;
+        if (std::regex_search(text, m, kSystemInclude)) {
+            if (own.layer > 0 && IsSystemHeader(m[1].str()))
+                out->push_back({rel, line, "#include <" + m[1].str() + "> is a system header outside platform"});
+            continue;
+        }
+        if (!std::regex_search(text, m, kInclude)) continue;
         const LayerRow* target = RowOf(m[1].str());
         if (!target)  // a relative path ("../app/x.h", "memo.h") would slip past the table
             out->push_back({rel, line, "#include \"" + m[1].str() + "\" is not a path from the top of the tree"});

@@ -3,8 +3,9 @@
 //   platform; core; ephemeris; catalog; orbits; ui and resources; the form
 //   subsystems chart, objects, scope, assistants, eclipse, tools and the
 //   screens folders catalog/screens and orbits/screens; app and convert.
-// tests/, bench/, fuzz/, scripts/ and build folders may include anything and are
-// not read.
+// Only platform/ includes the headers of the operating system (<unistd.h>,
+// <sys/...>) and of SDL and FreeType. tests/, bench/, fuzz/, scripts/ and
+// build folders may include anything and are not read.
 #pragma once
 
 #include <filesystem>
@@ -24,7 +25,7 @@ struct LayerFinding {
 };
 
 // Reads every .h and .cpp of the source folders under `root` and reports each
-// include of a higher layer, each quoted include that is not a path from the
+// include of a higher layer, each system header outside platform/, each quoted include that is not a path from the
 // top of the tree (it could not be placed), and each top-level folder holding
 // sources that the table does not place (line 0). Sorted by file and line.
 std::vector<LayerFinding> CheckIncludeLayers(const std::filesystem::path& root);

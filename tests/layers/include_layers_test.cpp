@@ -80,6 +80,21 @@ TEST_F(FakeTree, RelativeIncludesAreNamed) {
               }));
 }
 
+// Operating-system headers belong to platform/ alone; the standard library
+// and the converter's libraries may be included anywhere.
+TEST_F(FakeTree, SystemHeadersOutsidePlatformAreNamed) {
+    Write("platform/files.cpp", "#include <sys/stat.h>\n#include <unistd.h>\n#include <SDL.h>\n");
+    Write("catalog/records.cpp", "#include <cstdio>\n#include <sys/stat.h>\n# include <unistd.h>\n");
+    Write("convert/pictures.cpp", "#include <png.h>\n#include <SDL2/SDL.h>\n");
+    Write("tests/catalog/records_test.cpp", "#include <unistd.h>\n");
+    EXPECT_EQ(Texts(CheckIncludeLayers(folder.path())),
+              (std::vector<std::string>{
+                  "catalog/records.cpp:2: #include <sys/stat.h> is a system header outside platform",
+                  "catalog/records.cpp:3: #include <unistd.h> is a system header outside platform",
+                  "convert/pictures.cpp:2: #include <SDL2/SDL.h> is a system header outside platform",
+              }));
+}
+
 // A source folder that the table does not place is reported, so that the table
 // grows with the tree.
 TEST_F(FakeTree, FolderOutsideTheTableIsReported) {
