@@ -173,9 +173,16 @@ void RedrawWithFovLabel() {
     const int32_t kept = hideCompass;
     hideCompass = 1;
     RedrawSkyChart();
-    // In the dials' place, left of the status lines' place texts.
+    // In the dials' place, left of the status lines' place texts, on the
+    // chart's background as the status lines are: stars and names under it
+    // would make it unreadable.
     SetClip(XywhRect{0, 0, ChartCornerWidth(), chartState.chartHeight});
+    const pl::ColorRef paper = SetBackColor(chartRecord.palette.background);
+    const bool transparent = IsTextTransparent();
+    SetTextTransparent(false);
     DrawFovLabel(0, chartState.chartHeight - ScaleY(23), chartState.chartZoomIndex);
+    SetTextTransparent(transparent);
+    SetBackColor(paper);
     pl::SelectClipRect(GetDrawDc(), nullptr);
     hideCompass = kept;
 }

@@ -133,9 +133,15 @@ void DrawSolarDiagram(const EclipseEvent& e) {
 
 void DrawLunarDiagram(const EclipseEvent& e) {
     const bool large = GetScreenScale() > 1;
-    if (large) SelectFont(5);
     const std::string title = std::string(EclipseKindName(e.kind)) + (large ? " Lunar Eclipse" : "");
+    if (large) {
+        // In the header's font where the large one would run into the header's column.
+        SelectFont(5);
+        const int room = LunarDiagramHeaderColumn(screenWidth) - ScaleX(2);
+        if (CharsWidth(title.c_str(), static_cast<int>(title.size())) >= room) SelectFont(4);
+    }
     DrawEclipseText(title, 0, ScaleY(24));
+    if (large) SelectFont(5);  // the date below it keeps the large font
     DrawLunarShadowDiagram(eclipseList, selectedEclipse, localResult.pointLatitude, localResult.pointLongitude,
                            screenWidth, screenHeight);
     SelectFont(0);

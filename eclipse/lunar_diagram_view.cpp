@@ -98,6 +98,8 @@ void DrawRadiusTexts(const EclipseEvent& e, int x, int firstRow) {
 
 }  // namespace
 
+int LunarDiagramHeaderColumn(int width) { return 2 * ((width - ScaleX(240)) / 2) + ScaleX(112); }
+
 void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double, double, int width, int height) {
     const EclipseEvent& e = list[index];
     const int s = GetScreenScale();
@@ -109,7 +111,7 @@ void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double, double,
     char text[64];
     FormatDate(text, sizeof text, e.day, e.month, e.year);
     DrawEclipseText(text, 0, ScaleY(37));
-    DrawGreatestHeader(e, 2 * x0 + ScaleX(112), width, s);
+    DrawGreatestHeader(e, LunarDiagramHeaderColumn(width), width, s);
     const int32_t savedMode = preferences.word[kPrefPositionMode];
     preferences.word[kPrefPositionMode] = 0;
     DrawCompass(bl, bt, bw, bh, s);

@@ -27,6 +27,10 @@ void DrawLunarEclipsePath(const EclipseEvent* list, int index, int width, int he
 int DrawLunarVisibilityMap(const EclipseEvent* list, const LunarEclipseContacts* contacts, int index, int left,
                            int top, int width, int height);
 
+// The left edge of the Diagram view's "(Greatest at ...)" header on a view
+// `width` pixels wide: the titles left of it end before it.
+int LunarDiagramHeaderColumn(int width);
+
 // The Diagram view of list[index]; the point arguments are not used.
 void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double latitude, double longitude, int width,
                             int height);

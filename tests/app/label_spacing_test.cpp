@@ -101,10 +101,14 @@ void ShowCompassOnTheEquator(LabelSpacing& t) {
 }
 
 // A view of the total eclipse of 2027-08-02 (greatest at 10:06, so that both
-// passes of the map's track label a time next to it): row 0 of a list from
-// its date.
-void EclipseView(LabelSpacing& t, int view) {
-    t.OnUi([] { listStartYear = 2027, listStartMonth = 8, listStartDay = 2; });
+// passes of the map's track label a time next to it), or of another event:
+// row 0 of a list built from its date.
+void EclipseView(LabelSpacing& t, int view, int year = 2027, int month = 8, int day = 2) {
+    t.OnUi([year, month, day] {
+        GotoForm(kHomeFormId);
+        FreeEclipseList();
+        listStartYear = year, listStartMonth = month, listStartDay = day;
+    });
     t.Command(1029);
     t.Choose(2702, 2703, view);
 }
@@ -124,6 +128,9 @@ void OrbitView(LabelSpacing& t, int view) {
 const LabelStop kStops[] = {
     {"compass_hours", ShowCompassOnTheEquator, "\\d\\d", ""},
     {"eclipse_map_times", [](LabelSpacing& t) { EclipseView(t, 3); }, "\\d\\d:\\d\\d", ""},
+    // The partial eclipse of 2028-01-12: the longest kind name the list shows.
+    {"lunar_diagram_title", [](LabelSpacing& t) { EclipseView(t, 4, 2028, 1, 1); },
+     "Partial Lunar Eclipse|\\(Greatest at .*", ""},
     {"eclipse_info_alt_az", [](LabelSpacing& t) { EclipseView(t, 1); }, "Alt .*",
      "Alt -?\\d+\xB0\\d\\d'  Azimuth \\d+\xB0\\d\\d' [EW]"},
     {"orbit_cnst_dist", [](LabelSpacing& t) { OrbitView(t, 0); }, "[A-Z][A-Za-z]{2}|\\d+\\.\\d+", ""},

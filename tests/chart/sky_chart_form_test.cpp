@@ -36,6 +36,7 @@
 #include "platform/focus.h"
 #include "platform/timer.h"
 #include "platform/window.h"
+#include "ui/preference_values.h"
 #include "support/list_entries.h"
 #include "support/program_fixture.h"
 #include "sky_chart_fixture.h"
@@ -370,6 +371,45 @@ TEST_P(StatusLines, StatusLinesAndTheFieldLabelReadWhole) {
             EXPECT_EQ(Misdrawn(before, kept, v.x, v.y + v.height, name == "open"), 0) << view << " " << name;
         }
     }
+}
+
+// An entry and its name under the field-of-view label at zoom 9 ("FOV 5°" and
+// its limits): the label's two lines read as on the chart's background alone
+// (they were drawn over the chart's stars and names).
+TEST_P(StatusLines, FieldLabelReadsOverWhatLiesUnderIt) {
+    const ChartScreen sc = GetParam();
+    Start(sc.width, sc.height, sc.dpi);
+    const auto centre = PlaceAt(180, 60);
+    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second)}, 0);
+    Open();
+    Zoom(9);
+    float ra = 0, dec = 0;
+    Ui([&] { ChartPointToRaDec(ScaleX(10), chartState.chartHeight - ScaleY(12), &ra, &dec); });
+    Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second),
+         Entry("Under the label", kDesignationNgc, 2, 2, ra, dec)},
+        0);
+    Zoom(9);
+    int differing = 0;
+    Ui([&] {
+        const int height = chartState.chartHeight, top = height - ScaleY(23);
+        DrawWindowRecord* clean = CreateOffscreenDib(sc.width, height, 16);
+        DrawWindowRecord* previous = SetDrawWindow(clean);
+        SetForeColor(chartRecord.palette.background);
+        FillRectangle(XywhRect{0, 0, sc.width, height}, 0);
+        DrawFovLabel(0, top, 9);
+        float stars = 0, objects = 0;
+        GetZoomMagnitudeLimits(9, &stars, &objects);
+        const std::string lines[2] = {"FOV 5\xB0", "O<" + std::to_string(int(objects)) + ", S<" + std::to_string(int(stars))};
+        const int font = SelectFont(0);
+        for (int i = 0; i < 2; ++i)
+            for (int v = top + i * ScaleY(10); v < top + i * ScaleY(10) + CharsHeight(); ++v)
+                for (int u = 1; u < 1 + CharsWidth(lines[i].c_str(), static_cast<int>(lines[i].size())); ++u)
+                    differing += (pl::GetPixel(clean->dc, u, v) & 0xF8F8F8) != Pixel(u, v);
+        SelectFont(font);
+        SetDrawWindow(previous);
+        DeleteOffscreenWindow(clean);
+    });
+    EXPECT_EQ(differing, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, StatusLines, ::testing::ValuesIn(kChartScreens));
