@@ -386,7 +386,7 @@ TEST_P(StatusLines, FieldLabelReadsOverWhatLiesUnderIt) {
     float ra = 0, dec = 0;
     Ui([&] { ChartPointToRaDec(ScaleX(10), chartState.chartHeight - ScaleY(12), &ra, &dec); });
     Put({Entry("Centre", kDesignationNgc, 1, 2, centre.first, centre.second),
-         Entry("Under the label", kDesignationNgc, 2, 2, ra, dec)},
+         Entry("Under label", kDesignationNgc, 2, 2, ra, dec)},
         0);
     Zoom(9);
     int differing = 0;
