@@ -159,7 +159,8 @@ int MergeSatelliteRecords(const std::vector<SatelliteRecord>& records, int* left
     bool changed = false;
     for (const SatelliteRecord& record : records) {
         const std::string name = NameOf(record);
-        auto old = std::find_if(merged.begin(), merged.end(), [&](const SatelliteRecord& r) { return NameOf(r) == name; });
+        auto old =
+            std::find_if(merged.begin(), merged.end(), [&](const SatelliteRecord& r) { return NameOf(r) == name; });
         if (old != merged.end()) {
             changed = changed || std::memcmp(&*old, &record, sizeof record) != 0;
             *old = record;
