@@ -9,7 +9,7 @@
 #include "app/preference_tables.h"
 #include "catalog/constellation_lines.h"
 #include "catalog/databases.h"
-#include "catalog/selection_list.h"
+#include "catalog/user_lists.h"
 #include "catalog/stellar_catalog.h"
 #include "chart/chart_clock.h"
 #include "chart/object_icons.h"
@@ -276,7 +276,7 @@ bool SavePage2() {
     if (ratioRow >= 0) Word(kPrefFRatio) = ratio;
     if (Word(53) != 0) Word(53) = Word(kPrefFRatio);
     if (Word(kPrefNightMode) != night) ApplyNightModeColors(Word(kPrefNightMode));
-    if (Word(kPrefMaxSelectedItems) != items) AllocSelectionList();
+    if (Word(kPrefMaxSelectedItems) != items) CarryListToNewCapacity();
     return true;
 }
 

@@ -72,6 +72,14 @@ std::string WithMissingDataFile(const std::string& detail, const char* name) {
     return detail + (detail.empty() ? "" : "\n") + "Not found: data/" + name;
 }
 
+bool IsDataFileUnreadable(const RecordDbHandle* slot, const char* name) {
+    return !slot && pl::FileExists(std::string(kDataFolder) + name);
+}
+
+std::string UnreadableDataFile(const char* name) {
+    return std::string("data/") + name + " could not be read; it is left as it is.";
+}
+
 int OpenAllDatabases() {
     CloseAllDatabases();
     InstallMoonRecordReaders();

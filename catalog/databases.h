@@ -39,6 +39,15 @@ constexpr char kEyepieceFile[] = "zendavori_eyepiece.ppc";
 // it is when the file is there (or `name` is null).
 std::string WithMissingDataFile(const std::string& detail, const char* name);
 
+// True when the data file `name` is there but its database `slot` is closed
+// (a damaged header): a file that must not be replaced by one written without
+// its records.
+bool IsDataFileUnreadable(const RecordDbHandle* slot, const char* name);
+
+// "data/<name> could not be read; it is left as it is.": the detail of a save
+// refused because the file it would replace could not be read.
+std::string UnreadableDataFile(const char* name);
+
 // Opens every long-lived database and then the user catalogue; reports a missing
 // default-star or object database, and an object or moon database of another
 // version. Returns 0, or -1 when the default stars, the object database or the

@@ -120,37 +120,112 @@ int GetSelectedItemsCapacity() {
 
 int GetSelectionListCapacity() { return GetBrightStarCount() + GetSelectedItemsCapacity() + 5; }
 
-int AllocSelectionList() {
-    FreeSelectionList();
-    int capacity = GetSelectionListCapacity();
-    int rows = std::max(capacity, kShownRowsFloor);
-    selectionListIndex = new (std::nothrow) int32_t[rows];
-    if (!selectionListIndex) {
+namespace {
+
+// The three arrays of one allocation.
+struct ListArrays {
+    int32_t* index = nullptr;
+    SelectionEntry* entries = nullptr;
+    SelectionEntry** pointers = nullptr;
+    int capacity = 0;
+    int rows = 0;
+};
+
+void FreeArrays(ListArrays& a) {
+    delete[] a.index;
+    delete[] a.entries;
+    delete[] a.pointers;
+    a = ListArrays{};
+}
+
+// Arrays for `capacity` entries: every entry free (number -1), every shown row
+// -1 and pointing at its entry. False, nothing allocated, after the message of
+// the array that could not be allocated.
+bool AllocateArrays(int capacity, ListArrays* a) {
+    a->capacity = capacity;
+    a->rows = std::max(capacity, kShownRowsFloor);
+    a->index = new (std::nothrow) int32_t[a->rows];
+    if (!a->index) {
         ShowInformation("Can't allocate memory during initialization for selection list index", "");
-        return 0;
+        return false;
     }
-    for (int i = 0; i < rows; ++i) selectionListIndex[i] = -1;
-    selectionList = new (std::nothrow) SelectionEntry[capacity]();
-    if (!selectionList) {
-        FreeSelectionList();
+    for (int i = 0; i < a->rows; ++i) a->index[i] = -1;
+    a->entries = new (std::nothrow) SelectionEntry[capacity]();
+    if (!a->entries) {
+        FreeArrays(*a);
         ShowInformation("Can't allocate memory during initialization for selection", "");
-        return 0;
+        return false;
     }
-    for (int i = 0; i < capacity; ++i) selectionList[i].number = -1;
-    selectionListPtr = new (std::nothrow) SelectionEntry*[rows];
-    if (!selectionListPtr) {
-        FreeSelectionList();
+    for (int i = 0; i < capacity; ++i) a->entries[i].number = -1;
+    a->pointers = new (std::nothrow) SelectionEntry*[a->rows];
+    if (!a->pointers) {
+        FreeArrays(*a);
         ShowInformation("Can't allocate memory selectionListPtr", "");
-        return 0;
+        return false;
     }
-    for (int i = 0; i < rows; ++i) selectionListPtr[i] = i < capacity ? &selectionList[i] : nullptr;
-    allocated = capacity;
-    shownRowsAllocated = rows;
+    for (int i = 0; i < a->rows; ++i) a->pointers[i] = i < capacity ? &a->entries[i] : nullptr;
+    return true;
+}
+
+// Makes the arrays the list's (the old ones already freed).
+void InstallArrays(const ListArrays& a) {
+    selectionListIndex = a.index;
+    selectionList = a.entries;
+    selectionListPtr = a.pointers;
+    allocated = a.capacity;
+    shownRowsAllocated = a.rows;
     selectionFillLimit = GetSelectedItemsCapacity();
     InvalidateHorizonProjection();
+}
+
+// The shown rows of the old arrays that point at one of the first `kept`
+// entries, carried into `a` in their order; the number of rows carried.
+int CarryShownRows(int kept, ListArrays* a) {
+    int rows = 0;
+    const int shown = std::min(selectionShownCount, shownRowsAllocated);
+    for (int row = 0; row < shown; ++row) {
+        const int position = selectionListIndex[row];
+        if (position < 0 || position >= kept) continue;
+        a->index[rows] = position;
+        a->pointers[rows] = &a->entries[position];
+        ++rows;
+    }
+    return rows;
+}
+
+}  // namespace
+
+int AllocSelectionList() {
+    FreeSelectionList();
+    ListArrays a;
+    if (!AllocateArrays(GetSelectionListCapacity(), &a)) return 0;
+    InstallArrays(a);
     selectionCount = 0;
     selectionShownCount = -1;
     selectionCurrentRow = -1;
+    return 1;
+}
+
+int ReallocSelectionList(int* leftOut) {
+    *leftOut = 0;
+    if (!selectionList || selectionCount < 0) return AllocSelectionList();
+    ListArrays a;
+    if (!AllocateArrays(GetSelectionListCapacity(), &a)) return 0;
+    const int count = std::min(selectionCount, allocated);
+    const int kept = std::min(count, a.capacity - 1);  // one entry stays free for the end mark
+    std::copy(selectionList, selectionList + kept, a.entries);
+    *leftOut = count - kept;
+    const int held = selectionCurrentRow >= 0 ? GetSelectionIndex(selectionCurrentRow) : -1;
+    const int shown = selectionShownCount < 0 ? -1 : CarryShownRows(kept, &a);
+    int row = -1;
+    for (int r = 0; r < shown && row < 0; ++r)
+        if (a.index[r] == held) row = r;
+    if (row < 0 && selectionCurrentRow >= 0 && shown > 0) row = 0;
+    FreeSelectionList();
+    InstallArrays(a);
+    selectionCount = kept;
+    selectionShownCount = shown;
+    selectionCurrentRow = row;
     return 1;
 }
 

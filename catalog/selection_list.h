@@ -37,6 +37,16 @@ int GetSelectionListCapacity();
 // failure shows which array could not be allocated and returns 0.
 int AllocSelectionList();
 
+// Allocates the arrays again for GetSelectionListCapacity() entries (a changed
+// "Max Selected items") and carries the list into them: the first entries that
+// fit (the allocation less the end entry), in their order, the shown rows that
+// point at them and the current row, which follows its entry (row 0 when that
+// entry was left out, -1 with no row left). *leftOut gets the entries that did
+// not fit. Without a list it is AllocSelectionList. On an allocation failure
+// shows which array could not be allocated, keeps the list in its old arrays
+// and returns 0.
+int ReallocSelectionList(int* leftOut);
+
 // Frees the arrays and sets the counts and the current row to -1.
 void FreeSelectionList();
 

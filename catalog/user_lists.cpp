@@ -111,14 +111,15 @@ long EntriesLeft(std::FILE* file, int32_t count, int read) {
     return (inFile < count ? inFile : count) - read;
 }
 
-// The list as a load left it when the file held more entries than fitted:
-// the file, and the entries without the words the chart rewrites at every
-// drawing (projection, screen place, hidden flag).
-struct CutLoad {
+// The list as the last load left it: the file, the entries without the words
+// the chart rewrites at every drawing (projection, screen place, hidden flag),
+// and whether the file holds entries that the list left out.
+struct LoadedList {
     std::string file;
     std::vector<uint8_t> entries;
+    bool cut = false;
 };
-CutLoad cutLoad;
+LoadedList loaded;
 
 std::vector<uint8_t> ListIdentity() {
     std::vector<uint8_t> bytes(static_cast<std::size_t>(selectionCount) * kSelectionEntrySize);
@@ -205,12 +206,19 @@ void LoadUserList(const char* fileName, int asCatalog) {
     selectionList[selectionCount].number = -1;
     std::fclose(file);
     RebuildListView();
-    cutLoad.file = left > 0 ? fileName : "";
-    cutLoad.entries = left > 0 ? ListIdentity() : std::vector<uint8_t>();
+    loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }
 
 bool IsCutListUnchanged(const char* fileName) {
-    return !cutLoad.file.empty() && cutLoad.file == fileName && selectionList && ListIdentity() == cutLoad.entries;
+    return loaded.cut && loaded.file == fileName && selectionList && ListIdentity() == loaded.entries;
+}
+
+void CarryListToNewCapacity() {
+    const bool unchanged = !loaded.file.empty() && selectionList && ListIdentity() == loaded.entries;
+    int leftOut = 0;
+    if (!ReallocSelectionList(&leftOut) || leftOut == 0) return;
+    if (unchanged) loaded = LoadedList{loaded.file, ListIdentity(), true};
+    ShowCountMessage("%d entries did not fit in the list and were left out.", leftOut);
 }
 
 UserListHeaderResult ReadUserListHeader(const char* fileName, UserListHeader* header) {

@@ -35,10 +35,18 @@ void SaveUserList(const char* listName);
 // Both rebuild the shown rows under the class filter.
 void LoadUserList(const char* fileName, int asCatalog);
 
-// True when the last load of `fileName` could not take all its entries and
-// the list has not changed since (the words the chart rewrites aside): saving
+// True when the last load of `fileName` could not take all its entries, or
+// the list was cut to a smaller "Max Selected items" since, and the list has
+// not changed otherwise (the words the chart rewrites aside): saving
 // it over that file would lose the entries left out.
 bool IsCutListUnchanged(const char* fileName);
+
+// Carries the observing list into arrays for a changed "Max Selected items"
+// (ReallocSelectionList): entries, order, shown rows and current row. The
+// entries left out for want of room are told in one "%d entries did not fit in
+// the list and were left out."; when the list was as its last load left it,
+// that file counts as cut (IsCutListUnchanged), so that it is not saved over.
+void CarryListToNewCapacity();
 
 // The header of a list file, as the list manager shows it.
 struct UserListHeader {

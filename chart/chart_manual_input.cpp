@@ -59,7 +59,10 @@ ObjectRecord TypedObject(int altAz, const char* name, double a, double b) {
     r.objectType = kTypeNebula;
     double ra = a, dec = b;
     if (altAz) HorizontalToEquatorial(chartTimeRecord.lstHours, a * kDegToRad, b * kDegToRad, &ra, &dec);
+    // A right ascension that comes to 24 h (exactly, or rounded up to the float
+    // kept) is the same place as 0 h, which is where the list keeps it.
     r.rightAscension = static_cast<float>(ra);
+    if (r.rightAscension >= 24.0f) r.rightAscension = 0.0f;
     r.declination = static_cast<float>(dec);
     const DateTime& t = currentDateTime;
     const double jd = JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);

@@ -17,7 +17,8 @@ extern int32_t manualInputCounter;
 // first) at the place read back by ReadPositionInput (the dialog refuses a
 // coordinate out of its range with one box and stays open), an azimuth and
 // altitude turned into right ascension and declination at the chart's
-// sidereal time; listed and made the current row. Ok or Cancel, the chart is
+// sidereal time (a right ascension that comes to 24 h kept as 0 h); listed and
+// made the current row. Ok or Cancel, the chart is
 // drawn again.
 void RunChartManualInput(int altAz);
 

@@ -138,20 +138,19 @@ void StoreMinorPlanet(const Checked& c, CometRecord* r) {
     SetMinorPlanetPerihelion(r, EpochOf(c));
 }
 
-// The raw records of the open database.
-std::vector<record_writer::Bytes> ReadAll(bool* ok) {
-    std::vector<record_writer::Bytes> records;
-    *ok = true;
+// The raw records of the open database; false, after the refusal naming the
+// file, when the file is there and a record or the file itself cannot be read:
+// a file written from what was read would lose the rest.
+bool ReadAll(std::vector<record_writer::Bytes>* records) {
+    bool read = !IsDataFileUnreadable(cometDb, kCometName);
     const int count = GetCometCount();
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; read && i < count; ++i) {
         const uint8_t* bytes = FetchRecord(cometDb, i, kCometRecordBytes);
-        if (!bytes) {
-            *ok = false;
-            break;
-        }
-        records.emplace_back(bytes, bytes + kCometRecordBytes);
+        read = bytes != nullptr;
+        if (read) records->emplace_back(bytes, bytes + kCometRecordBytes);
     }
-    return records;
+    if (!read) ShowInformation("Could not save comet database", UnreadableDataFile(kCometName));
+    return read;
 }
 
 bool Rewrite(const std::vector<record_writer::Bytes>& records) {
@@ -227,10 +226,10 @@ CometElementTexts CometElementTextsOf(const CometRecord& r) {
 }
 
 int SaveCometRecord(int index, const CometRecord& record) {
-    bool ok = false;
-    std::vector<record_writer::Bytes> records = ReadAll(&ok);
+    std::vector<record_writer::Bytes> records;
+    if (!ReadAll(&records)) return -1;
     const int count = static_cast<int>(records.size());
-    if (!ok || index < -1 || index >= count) {
+    if (index < -1 || index >= count) {
         ShowInformation("Could not save comet database", "");
         return -1;
     }
@@ -241,9 +240,8 @@ int SaveCometRecord(int index, const CometRecord& record) {
 }
 
 bool DeleteCometRecord(int index) {
-    bool ok = false;
-    std::vector<record_writer::Bytes> records = ReadAll(&ok);
-    if (!ok || index < 0 || index >= static_cast<int>(records.size())) return false;
+    std::vector<record_writer::Bytes> records;
+    if (!ReadAll(&records) || index < 0 || index >= static_cast<int>(records.size())) return false;
     records.erase(records.begin() + index);
     return Rewrite(records);
 }

@@ -40,7 +40,9 @@ CometElementTexts CometElementTextsOf(const CometRecord& record);
 // Writes `record` over record `index` of the comet database, or appends it
 // when `index` is -1 (a new database when there is none); then opens the
 // database again. Returns the record's index, or -1 after "Could not save
-// comet database" with the file as it was.
+// comet database" with the file as it was; nothing is written when the file is
+// there but it or one of its records cannot be read (the detail "data/<file>
+// could not be read; it is left as it is.").
 int SaveCometRecord(int index, const CometRecord& record);
 
 // Removes record `index`; false after "Could not save comet database" (the

@@ -1,5 +1,6 @@
 #include "orbits/satellite_import.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -146,44 +147,59 @@ ElementSetText ReadElementSetText(const char* text, std::size_t size) {
     return result;
 }
 
-int MergeSatelliteRecords(const std::vector<SatelliteRecord>& records) {
+int MergeSatelliteRecords(const std::vector<SatelliteRecord>& records, int* leftOut) {
+    *leftOut = 0;
     std::vector<SatelliteRecord> merged;
     const uint32_t version = satelliteDb ? satelliteDb->version : 1;
-    if (!ReadDatabase(&merged)) {
-        ShowInformation(kImportFailed, kDatabaseName);
-        return 0;
+    if (IsDataFileUnreadable(satelliteDb, kDatabaseName) || !ReadDatabase(&merged)) {
+        ShowInformation(kImportFailed, UnreadableDataFile(kDatabaseName));
+        return -1;
     }
     int placed = 0;
+    bool changed = false;
     for (const SatelliteRecord& record : records) {
         const std::string name = NameOf(record);
-        bool replaced = false;
-        for (SatelliteRecord& old : merged) {
-            if (NameOf(old) != name) continue;
-            old = record;
-            replaced = true;
-            break;
+        auto old =
+            std::find_if(merged.begin(), merged.end(), [&](const SatelliteRecord& r) { return NameOf(r) == name; });
+        if (old != merged.end()) {
+            changed = changed || std::memcmp(&*old, &record, sizeof record) != 0;
+            *old = record;
+        } else if (merged.size() >= kMostRecords) {
+            ++*leftOut;
+            continue;
+        } else {
+            merged.push_back(record);
+            changed = true;
         }
-        if (!replaced && merged.size() >= kMostRecords) continue;
-        if (!replaced) merged.push_back(record);
         ++placed;
     }
+    if (!changed) return placed;
     const bool written = WriteDatabaseFile(DatabaseBytes(merged, version));
     CloseRecordDb(&satelliteDb);
     OpenRecordDb(&satelliteDb, "pl12", kCreatorCode, kDataFolder, kDatabaseName);
     if (!written) {
         ShowInformation(kImportFailed, kDatabaseName);
-        return 0;
+        return -1;
     }
     return placed;
 }
 
 int ImportSatelliteText(const char* text, std::size_t size) {
     const ElementSetText read = ReadElementSetText(text, size);
-    const int imported = read.records.empty() ? 0 : MergeSatelliteRecords(read.records);
-    if (!read.records.empty() && imported == 0) return 0;
-    char message[64], detail[32] = "";
+    int leftOut = 0;
+    const int imported = read.records.empty() ? 0 : MergeSatelliteRecords(read.records, &leftOut);
+    if (imported < 0) return 0;
+    char message[64], line[96];
+    std::string detail;
     std::snprintf(message, sizeof message, "%d Satellite record%s imported.", imported, imported > 1 ? "s" : "");
-    if (read.skipped > 0) std::snprintf(detail, sizeof detail, "%d skipped.", read.skipped);
+    if (read.skipped > 0) {
+        std::snprintf(line, sizeof line, "%d skipped.", read.skipped);
+        detail = line;
+    }
+    if (leftOut > 0) {
+        std::snprintf(line, sizeof line, "%d left out: the satellite file is full (%d sets).", leftOut, kMostRecords);
+        detail += (detail.empty() ? "" : "\n") + std::string(line);
+    }
     ShowInformation(message, detail);
     return imported;
 }

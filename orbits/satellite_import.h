@@ -30,14 +30,19 @@ ElementSetText ReadElementSetText(const char* text, std::size_t size);
 
 // The satellite database with `records` merged in: a record whose name line
 // (trailing blanks aside) equals one of the database replaces it, any other is
-// appended, up to 65535 records. The file is written whole beside its name
-// and then takes it, so a failed write leaves the old file as it was
-// ("Error while importing satellites." with the file name); the database is
-// opened again either way. Returns the records written, 0 on a failure.
-int MergeSatelliteRecords(const std::vector<SatelliteRecord>& records);
+// appended, up to 65535 records; *leftOut counts those refused for want of
+// room. The file is written whole beside its name and then takes it, so a
+// failed write leaves the old file as it was ("Error while importing
+// satellites." with the file name); the database is opened again either way.
+// Nothing is written when no record changes, nor when the file is there but
+// cannot be read ("Error while importing satellites." with "data/<file> could
+// not be read; it is left as it is."). Returns the records placed, -1 on a
+// failure.
+int MergeSatelliteRecords(const std::vector<SatelliteRecord>& records, int* leftOut);
 
 // Reads `text`, merges what it holds (nothing is written when no record
 // reads) and reports "%d Satellite record%s imported." ("s" above 1) with the
-// detail "%d skipped." when anything was skipped. Returns the records
-// imported.
+// detail "%d skipped." when anything was skipped and "%d left out: the
+// satellite file is full (65535 sets)." when the file had no room. Returns the
+// records imported.
 int ImportSatelliteText(const char* text, std::size_t size);

@@ -110,7 +110,8 @@ int HemisphereSign(const NumberField& field, char letter) {
 }
 
 ValueRange RangeOf(const NumberField& field) {
-    return ValueRange{field.low, field.high, field.lowOpen, false, field.form == NumberForm::Count, field.unit};
+    return ValueRange{field.low, field.high, field.lowOpen, field.highOpen, field.form == NumberForm::Count,
+                      field.unit};
 }
 
 const char* ExampleOf(NumberForm form) {
@@ -142,7 +143,9 @@ bool ParseNumberField(const NumberField& field, const char* text, double* value)
     }
     if (*c.p != '\0' || !std::isfinite(magnitude)) return false;
     const bool hemisphereForm = field.form == NumberForm::Latitude || field.form == NumberForm::Longitude;
-    if (!InValueRange(hemisphereForm ? magnitude : sign * magnitude, RangeOf(field))) return false;
+    double checked = hemisphereForm ? magnitude : sign * magnitude;
+    if (field.storedAsFloat) checked = static_cast<float>(checked);  // 23:59:59.999 is kept as 24.0
+    if (!InValueRange(checked, RangeOf(field))) return false;
     *value = sign * magnitude;
     return true;
 }

@@ -54,6 +54,8 @@ struct NumberField {
     NumberForm form = NumberForm::Decimal;
     const char* unit = "";  // written after the range: " s", " mm", "\xB0"
     bool lowOpen = false;   // low itself is refused ("above 40 and at most 200")
+    bool highOpen = false;  // high itself is refused ("at least 0 and below 24")
+    bool storedAsFloat = false;  // the range is checked on the value rounded to the float the form keeps
 };
 
 // Reads `text` as the field's form and range. True with *value set; false,
@@ -62,7 +64,8 @@ bool ParseNumberField(const NumberField& field, const char* text, double* value)
 
 // The refusal: "<label> must be between <low> and <high><unit>", "... must be
 // a whole number between ..." for a count, "... must be above <low> and at
-// most <high>..." for an open low end.
+// most <high>..." for an open low end, "... at least <low> and below <high>..."
+// for an open high end.
 std::string NumberFieldMessage(const NumberField& field);
 
 // Shows the refusal in the "Information" box; the detail gives an example of

@@ -80,9 +80,10 @@ void InitPositionInput(pl::Hwnd dialog) {
 }
 
 // The coordinates as right ascension (hours) and declination, or azimuth and
-// altitude (degrees), in any angle text.
+// altitude (degrees), in any angle text. A right ascension is kept as a float
+// and must stay below 24 h as such: a list entry at 24 h is no place.
 constexpr NumberField kEquatorialFields[] = {
-    {kFirst, "RA", "RA:", kBufferSize, 0, 24, NumberForm::Sexagesimal, " h"},
+    {kFirst, "RA", "RA:", kBufferSize, 0, 24, NumberForm::Sexagesimal, " h", false, true, true},
     {kSecond, "Dec", "Dec:", kBufferSize, -90, 90, NumberForm::Sexagesimal, "\xB0"},
 };
 constexpr NumberField kHorizontalFields[] = {

@@ -16,7 +16,8 @@ constexpr int kPositionTextLength = 14;
 int RunPositionInputDialog(pl::Hwnd owner, int equatorial, char* name, char* first, char* second, int* type);
 
 // Reads the two coordinates as the dialog's fields take them (any angle text):
-// right ascension 0 to 24 h and declination -90 to 90 degrees, or (equatorial
+// right ascension from 0 h up to but not 24 h once rounded to a float (so
+// "23:59:59.999" is refused) and declination -90 to 90 degrees, or (equatorial
 // 0) azimuth 0 to 360 and altitude -90 to 90 degrees. False after one refusal
 // box for the first text refused, *a and *b untouched.
 bool ReadPositionInput(int equatorial, const char* first, const char* second, double* a, double* b);

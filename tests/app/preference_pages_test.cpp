@@ -11,6 +11,7 @@
 #include "catalog/databases.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
+#include "catalog/stars.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "platform/dialog.h"
@@ -19,6 +20,7 @@
 #include "platform/messages.h"
 #include "platform/sys_colors.h"
 #include "platform/window.h"
+#include "support/list_entries.h"
 #include "support/preference_driver.h"
 #include "support/program_fixture.h"
 #include "ui/colors.h"
@@ -174,14 +176,47 @@ TEST_F(PreferencePages, NightModeChosenOnPage2BuildsTheColoursOfTheNewMode) {
     EXPECT_EQ(GetForegroundColor(), 0x000000u);
 }
 
-TEST_F(PreferencePages, MaxSelectedItemsEmptiesTheList) {
-    Ui([] { selectionCount = 4; });
+// A change of "Max Selected items" carries the list into its new arrays. No
+// bright-star names are installed (GetBrightStarCount() 0), so "25" gives room
+// for 25 + 5 - 1 (the end entry) = 29 of the 30 entries; the one left out is told.
+TEST_F(PreferencePages, MaxSelectedItemsKeepsTheListCutToItsRoom) {
+    ASSERT_EQ(GetBrightStarCount(), 0);
     Open(1430);
-    Choose(1442, 3);
+    Choose(1442, 1);  // "50", from "25", with the list empty
     Command(1447);
-    EXPECT_EQ(preferences.word[kPrefMaxSelectedItems], 3);
-    EXPECT_EQ(selectionCount, 0);
-    EXPECT_EQ(GetSelectedItemsCapacity(), 150);
+    EXPECT_EQ(BoxCount(), 0);
+    Ui([] {
+        for (int i = 0; i < 30; ++i) {
+            selectionList[i] = ListEntry(("Obj" + std::to_string(i)).c_str(), 63, i, i % 2 ? 30 : 16, 1.0f, 2.0f);
+            selectionListIndex[i] = 29 - i;  // shown rows in an order of their own
+            selectionListPtr[i] = &selectionList[29 - i];
+        }
+        selectionCount = selectionShownCount = 30;
+        selectionCurrentRow = 7;  // entry 22
+    });
+    const struct {
+        int row, capacity, count;
+        std::string box;
+    } steps[] = {{2, 100, 30, ""}, {0, 25, 29, "1 entries did not fit in the list and were left out.\n"}};
+    for (const auto& s : steps) {
+        Open(1430);
+        Choose(1442, s.row);
+        Command(1447);
+        EXPECT_EQ(GetSelectedItemsCapacity(), s.capacity);
+        EXPECT_EQ(BoxText(), s.box);
+        EXPECT_EQ(BoxCount(), s.box.empty() ? 0 : 1);
+        AnswerAll();
+        ASSERT_EQ(selectionCount, s.count) << s.capacity;
+        EXPECT_EQ(selectionShownCount, s.count) << s.capacity;
+        for (int i = 0; i < s.count; ++i) {
+            EXPECT_EQ(selectionList[i].name, "Obj" + std::to_string(i)) << s.capacity;
+            const int shown = 29 - i - (30 - s.count);  // entry 29 left out with its row 0
+            EXPECT_EQ(selectionListIndex[i], shown) << s.capacity;
+            EXPECT_EQ(selectionListPtr[i], &selectionList[shown]) << s.capacity;
+        }
+        EXPECT_EQ(selectionList[s.count].number, -1);
+        EXPECT_EQ(GetSelectionIndex(selectionCurrentRow), 22) << s.capacity;
+    }
 }
 
 TEST_F(PreferencePages, ChecksTelradAndConstants) {

@@ -16,6 +16,8 @@
 #include "app/home_form.h"
 #include "app/main_window.h"
 #include "app/preference_tables.h"
+#include "catalog/selection_list.h"
+#include "catalog/stars.h"
 #include "core/julian_day.h"
 #include "core/preferences_file.h"
 #include "core/shared_state.h"
@@ -30,6 +32,7 @@
 #include "platform/window.h"
 #include "scope/alignment.h"
 #include "scope/alignment_restore.h"
+#include "support/list_entries.h"
 #include "support/message_boxes.h"
 #include "support/preference_driver.h"
 #include "support/program_fixture.h"
@@ -217,6 +220,46 @@ TEST_F(KeptPreferences, CameraSettingsSurviveARestart) {
     EXPECT_EQ(pl::ListViewGetItemCount(pl::GetDlgItem(form, kShotSettingsList)), 0);
     EXPECT_FALSE(std::filesystem::exists(File(kShotSettingsFile)));
     EXPECT_EQ(Read(kShotSettingsDamagedFile), damaged);
+}
+
+// "Max Selected items" row 1 is "50" (room for 50 + 5 - 1 = 54 entries with
+// no bright-star names installed), row 0 "25" (room for 29). A last list loaded
+// whole and then cut by "25" is as a list cut at its load: while unchanged, the
+// quit leaves its file as it was; the next start reads the first 29 back.
+TEST_F(KeptPreferences, LastListCutByMaxSelectedItemsIsNotSavedOverAndIsReadBack) {
+    auto names = [this] {
+        std::vector<std::string> listed;
+        Ui([&] {
+            for (int i = 0; i < selectionCount; ++i) listed.push_back(selectionList[i].name);
+        });
+        return listed;
+    };
+    std::vector<std::string> thirty;
+    for (int i = 0; i < 30; ++i) thirty.push_back("Obj" + std::to_string(i));
+    Start(kFirstRun);
+    Open(1430);
+    Choose(1442, 1);
+    Command(1447);
+    Ui([] {
+        ASSERT_EQ(GetBrightStarCount(), 0);
+        for (int i = 0; i < 30; ++i)
+            selectionList[i] = ListEntry(("Obj" + std::to_string(i)).c_str(), 63, i, 16, 0.5f * i, 10.0f);
+        selectionCount = 30;
+    });
+    EXPECT_TRUE(Quit().empty());
+    const Bytes saved = Read("userlists/last_list.lst");
+    ASSERT_EQ(saved.size(), 68u + 30u * 76u);
+    Start(kFirstRun);
+    EXPECT_EQ(names(), thirty);
+    Open(1430);
+    Choose(1442, 0);
+    Command(1447);
+    EXPECT_EQ(AnswerBoxes(), std::vector<std::string>{"1 entries did not fit in the list and were left out.\n"});
+    EXPECT_TRUE(Quit().empty());
+    EXPECT_EQ(Read("userlists/last_list.lst"), saved);
+    Start(kFirstRun);
+    AnswerBoxes();
+    EXPECT_EQ(names(), std::vector<std::string>(thirty.begin(), thirty.begin() + 29));
 }
 
 // An alignment saved in the first run is offered at the next start's first

@@ -6,9 +6,12 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <utility>
 
 #include "catalog/designations.h"
+#include "catalog/user_lists.h"
 #include "chart/horizon_projection.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
@@ -123,14 +126,18 @@ TEST_F(ChartManualInput, AltAzBecomesRightAscensionAndDeclination) {
 
 // A coordinate out of its range, typed into the field, is refused at Ok with
 // one box; the dialog stays open with the text, and Cancel adds nothing (RA
-// 30 h and Dec 100 degrees became list entries). The ends of the ranges pass.
+// 30 h and Dec 100 degrees became list entries). 24 h is the next day's 0 h,
+// and 23:59:59.999 becomes 24 h in the float the entry keeps: both refused.
+// The ends of the ranges pass.
 TEST_F(ChartManualInput, OutOfRangeCoordinatesAreRefusedOnce) {
     Start();
     Open();
     const struct {
         int button;
         const char *first, *second, *box;
-    } cases[] = {{kChartManualRaDec, "30:00:00", nullptr, "RA must be between 0 and 24 h"},
+    } cases[] = {{kChartManualRaDec, "30:00:00", nullptr, "RA must be at least 0 and below 24 h"},
+                 {kChartManualRaDec, "24:00:00", nullptr, "RA must be at least 0 and below 24 h"},
+                 {kChartManualRaDec, "23:59:59.999", nullptr, "RA must be at least 0 and below 24 h"},
                  {kChartManualRaDec, nullptr, "100", "Dec must be between -90 and 90\xB0"},
                  {kChartManualAltAz, "360:00:01", nullptr, "Az must be between 0 and 360\xB0"},
                  {kChartManualAltAz, nullptr, "-91", "Alt must be between -90 and 90\xB0"}};
@@ -146,8 +153,48 @@ TEST_F(ChartManualInput, OutOfRangeCoordinatesAreRefusedOnce) {
         EXPECT_EQ(BoxCount(), 0);
         EXPECT_EQ(selectionCount, count) << c.box;
     }
-    Input(kChartManualRaDec, kOk, "24", "+90");
+    Input(kChartManualRaDec, kOk, "23:59:59", "+90");
     EXPECT_EQ(Current().number, 30000);
+}
+
+// RA 23:59:59 typed is kept as typed; an Alt/Az place whose right ascension
+// comes to 3e-7 h short of 24 h (which the float rounds up to 24) is kept as
+// 0 h. The list saved at the quit gives both back as the next start reads it
+// (an entry at 24 h was dropped there as damaged).
+TEST_F(ChartManualInput, RightAscensionOf24HoursIsNeverKept) {
+    Start();
+    Open();
+    // The right ascension kept for entry `number`, -1 when it is not listed.
+    auto kept = [](int32_t number) {
+        for (int i = 0; i < selectionCount; ++i)
+            if (selectionList[i].number == number) return selectionList[i].rightAscension;
+        return -1.0f;
+    };
+    Input(kChartManualRaDec, kOk, "23:59:59", "60");
+    const float lastSecond = static_cast<float>(23 + 59 / 60.0 + 59 / 3600.0);
+    EXPECT_EQ(kept(30000), lastSecond);
+    // Azimuth (from north) and altitude of hour angle H = LST - RA at Dec 60,
+    // by the standard equatorial-to-horizontal formulas (Meeus, eq. 13.5, 13.6).
+    double lst = 0, phi = 0;
+    Ui([&] {
+        lst = chartTimeRecord.lstHours;
+        phi = std::atan2(currentSite.sinLatitude, currentSite.cosLatitude);
+    });
+    const double h = (lst - (24.0 - 3e-7)) * 15.0 * kDegToRad, dec = 60.0 * kDegToRad;
+    const double alt = std::asin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(h));
+    const double az = std::atan2(-std::cos(dec) * std::sin(h),
+                                 std::sin(dec) * std::cos(phi) - std::cos(dec) * std::sin(phi) * std::cos(h));
+    char azText[16], altText[16];
+    std::snprintf(azText, sizeof azText, "%.10f", std::fmod(az / kDegToRad + 360.0, 360.0));
+    std::snprintf(altText, sizeof altText, "%.10f", alt / kDegToRad);
+    Input(kChartManualAltAz, kOk, azText, altText);
+    EXPECT_EQ(kept(30001), 0.0f);
+    QuitProgram();
+    ASSERT_EQ(AllocSelectionList(), 1);
+    LoadUserList("last_list.lst", 0);
+    const std::pair<float, float> read{kept(30000), kept(30001)};
+    FreeSelectionList();
+    EXPECT_EQ(read, std::make_pair(lastSecond, 0.0f));
 }
 
 }  // namespace

@@ -301,4 +301,31 @@ TEST_F(CometRecordStore, FailedWriteLeavesTheDatabase) {
     EXPECT_EQ(GetCometCount(), 2);
 }
 
+// A comet file that is there but cannot be read (record size 0, a header cut
+// short, records shorter than a comet's) is not replaced by a file of the new
+// comet alone: it stays byte for byte, with one message naming it.
+TEST_F(CometRecordStore, UnreadableFileIsLeftAsItIs) {
+    const struct {
+        std::size_t at;  // the header byte changed, or the length the file is cut to
+        char value;
+        bool cut;
+    } damages[] = {{12, '\0', false}, {10, 0, true}, {12, 100, false}};
+    for (const auto& d : damages) {
+        OpenComets(std::vector<CometRecord>(5, TestComet("A", 2024, 1, 1.0f, 1.0f, 0.5f)));
+        std::vector<char> bytes = FileBytes();
+        if (d.cut) bytes.resize(d.at);
+        else bytes[d.at] = d.value;
+        folder.WriteRaw("data\\zendavori_comet.ppc", fixture::Bytes(bytes.begin(), bytes.end()));
+        CloseRecordDb(&cometDb);
+        OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc");
+        services.messages.clear();
+        EXPECT_EQ(SaveCometRecord(-1, TestComet("NEW", 2025, 1, 1.0f, 1.0f, 0.5f)), -1) << d.at;
+        ASSERT_EQ(services.messages.size(), 1u) << d.at;
+        EXPECT_EQ(services.messages[0].text, "Could not save comet database");
+        EXPECT_EQ(services.messages[0].detail, "data/zendavori_comet.ppc could not be read; it is left as it is.");
+        EXPECT_EQ(FileBytes(), bytes) << d.at;
+        EXPECT_FALSE(pl::FileExists("data\\zendavori_comet.ppc.tmp"));
+    }
+}
+
 }  // namespace

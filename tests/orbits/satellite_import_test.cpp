@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -213,6 +214,62 @@ TEST_F(SatelliteImportTest, ArbitraryBytesAddNothing) {
     EXPECT_EQ(services.messages[0].detail, std::to_string(read.skipped) + " skipped.");
     EXPECT_GT(read.skipped, 0);
     EXPECT_EQ(DatabaseBytes(), before);
+}
+
+// A file whose header is damaged (record size 0) does not open; importing
+// into it would write a file of the new sets alone. It is left byte for byte,
+// with one message naming it.
+TEST_F(SatelliteImportTest, UnreadableFileIsLeftAsItIs) {
+    auto [line1, line2] = VerificationLines(88888);
+    folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213,
+                   std::vector<fixture::Bytes>(50, fixture::SatelliteBytes("OLD", line1, line2)));
+    std::string bytes = DatabaseBytes();
+    bytes[12] = '\0';  // the record size word
+    folder.WriteRaw("data\\zendavori_satellites.ppc", fixture::Bytes(bytes.begin(), bytes.end()));
+    EXPECT_FALSE(OpenRecordDb(&satelliteDb, "pl12", "ZDV1", "data\\", "zendavori_satellites.ppc"));
+    services.messages.clear();
+    EXPECT_EQ(Import(Text({Set("ISS", 29238)})), 0);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, "Error while importing satellites.");
+    EXPECT_EQ(services.messages[0].detail, "data/zendavori_satellites.ppc could not be read; it is left as it is.");
+    EXPECT_EQ(DatabaseBytes(), bytes);
+    EXPECT_FALSE(pl::FileExists("data\\zendavori_satellites.ppc.tmp"));
+}
+
+// A file of 65535 sets (the most a record file counts) takes no new one: the
+// sets left out are told, and a file that nothing changed is not written
+// again (a link made beside it still shares its data). With room for 5 of 10
+// new sets, 5 are imported and 5 told.
+TEST_F(SatelliteImportTest, FullFileTellsTheSetsLeftOut) {
+    const struct {
+        int sets, added;
+        const char* message;
+        const char* detail;
+        bool rewritten;
+    } cases[] = {
+        {65535, 1, "0 Satellite record imported.", "1 left out: the satellite file is full (65535 sets).", false},
+        {65530, 10, "5 Satellite records imported.", "5 left out: the satellite file is full (65535 sets).", true},
+    };
+    const std::filesystem::path file = std::filesystem::path(folder.root()) / "data" / "zendavori_satellites.ppc";
+    const std::filesystem::path link = file.string() + ".link";
+    for (const auto& c : cases) {
+        ResetCatalogState();
+        services.messages.clear();
+        folder.WriteFullDb("data\\zendavori_satellites.ppc", 1, 213, {}, c.sets);
+        std::filesystem::remove(link);
+        std::filesystem::create_hard_link(file, link);
+        ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl12", "ZDV1", "data\\", "zendavori_satellites.ppc"));
+        std::vector<Published> added;
+        for (int i = 0; i < c.added; ++i) added.push_back(Set(("NEW" + std::to_string(i)).c_str(), 29238));
+        Import(Text(added));
+        ASSERT_EQ(services.messages.size(), 1u) << c.sets;
+        EXPECT_EQ(services.messages[0].text, c.message);
+        EXPECT_EQ(services.messages[0].detail, c.detail);
+        EXPECT_EQ(std::filesystem::hard_link_count(file), c.rewritten ? 1u : 2u) << c.sets;
+        EXPECT_EQ(std::filesystem::file_size(file), 16u + 65535u * 213u) << c.sets;
+        EXPECT_FALSE(pl::FileExists("data\\zendavori_satellites.ppc.tmp"));
+    }
+    EXPECT_EQ(Names().back(), "NEW4");
 }
 
 }  // namespace

@@ -171,14 +171,16 @@ TEST_F(InputDialogs, PositionFieldEditKeepsTheFormsBackBuffer) {
 }
 
 // The position input's coordinates are read as angle texts: right ascension
-// 0 to 24 h and declination -90 to 90 degrees, azimuth 0 to 360 degrees.
+// from 0 h up to but not 24 h (the next day's 0 h) and declination -90 to 90
+// degrees, azimuth 0 to 360 degrees.
 TEST_F(InputDialogs, PositionInputCoordinatesAreCheckedAsTyped) {
     const struct {
         int equatorial, field;
         const char* typed;
         const char* box;  // "" when the text is taken
     } cases[] = {
-        {1, 2952, "25:00:00", "RA must be between 0 and 24 h\nAs 12:30:00 or 12.5"},
+        {1, 2952, "25:00:00", "RA must be at least 0 and below 24 h\nAs 12:30:00 or 12.5"},
+        {1, 2952, "24:00:00", "RA must be at least 0 and below 24 h\nAs 12:30:00 or 12.5"},
         {1, 2952, "05:35:17", ""},
         {1, 2954, "-90:00:01", "Dec must be between -90 and 90\xB0\nAs 12:30:00 or 12.5"},
         {1, 2954, "-05\xB0" "23'28", ""},

@@ -17,6 +17,8 @@ constexpr NumberField kHours{5, "Time", "", 10, 0, 24, NumberForm::Sexagesimal, 
 constexpr NumberField kDeclination{6, "Dec", "", 15, -90, 90, NumberForm::Sexagesimal};
 constexpr NumberField kLatitude{7, "Latitude", "", 12, 0, 90, NumberForm::Latitude};
 constexpr NumberField kLongitude{8, "Longitude", "", 12, 0, 180, NumberForm::Longitude};
+// A right ascension kept as a float: 24 h, and a text that the float rounds to it, are refused.
+constexpr NumberField kRightAscension{9, "RA", "", 15, 0, 24, NumberForm::Sexagesimal, " h", false, true, true};
 
 constexpr double kArcsecond = 1.0 / 3600.0;
 
@@ -66,6 +68,8 @@ TEST(ParseNumberField, AcceptedTextsAndTheirValues) {
         {kLongitude, "2.35 e", -2.35},
         {kLongitude, "180 W", 180},
         {kLongitude, "12.5", 12.5},
+        {kRightAscension, "23:59:59", 23 + 59 / 60.0 + 59 / 3600.0},
+        {kRightAscension, "23:59:59.99", 23 + 59 / 60.0 + 59.99 / 3600.0},  // 2.8e-6 h below 24: float 23.9999981
     };
     for (const auto& c : cases) {
         double value = -999;
@@ -98,6 +102,7 @@ TEST(ParseNumberField, RefusedTextsLeaveTheValue) {
         {kDeclination, "1e400"}, {kLatitude, "95 N"},   {kLatitude, "90.001"},    {kLatitude, "-12 S"},
         {kLatitude, "12 W"},     {kLatitude, "12 N x"}, {kLatitude, "N"},         {kLatitude, "1e400"},
         {kLongitude, "180.01 E"},{kLongitude, "1e400"}, {kLongitude, "12 N"},     {kLongitude, "+12 W"},
+        {kRightAscension, "24"}, {kRightAscension, "24:00:00"}, {kRightAscension, "23:59:59.999"},
     };
     for (const auto& c : cases) {
         double value = 42;
@@ -122,6 +127,7 @@ TEST(NumberFieldMessage, NamesTheFieldAndTheRange) {
         {kDecimal, "F-Ratio must be between 1.2 and 100"},
         {kOpenLow, "DeltaT must be above 40 and at most 200 s"},
         {kHours, "Time must be between 0 and 24 h"},
+        {kRightAscension, "RA must be at least 0 and below 24 h"},
     };
     for (const auto& c : cases) EXPECT_EQ(NumberFieldMessage(c.field), c.message);
 }
