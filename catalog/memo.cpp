@@ -1,10 +1,12 @@
 #include "catalog/memo.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
@@ -42,6 +44,8 @@ struct MemoExport {
 MemoExport currentExport;
 
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
 int SkipLineEnds(const char* text) {
     int n = 0;
@@ -59,6 +63,56 @@ std::string MemoFileName() {
 }
 
 std::string MemoPath(const std::string& name) { return kListFolder + name; }
+
+// A decimal number: digits with at most one '.' or ',' among or after them.
+bool IsDecimalText(std::string_view s) {
+    std::size_t digits = 0, marks = 0;
+    for (char c : s) {
+        if (IsDigit(c)) ++digits;
+        else if ((c == '.' || c == ',') && ++marks == 1) continue;
+        else return false;
+    }
+    return digits > 0;
+}
+
+// Whether the text has the form given: 'D' stands for 1 to 3 digits, 'M' for 1
+// or 2 digits below 60, 'T' for one digit; every other character for itself.
+bool HasSexagesimalForm(std::string_view s, const char* form) {
+    std::size_t i = 0;
+    for (const char* f = form; *f; ++f) {
+        if (*f != 'D' && *f != 'M' && *f != 'T') {
+            if (i >= s.size() || s[i++] != *f) return false;
+            continue;
+        }
+        const std::size_t start = i, most = *f == 'D' ? 3 : *f == 'M' ? 2 : 1;
+        int value = 0;
+        while (i < s.size() && i - start < most && IsDigit(s[i])) value = value * 10 + (s[i++] - '0');
+        if (i == start || (i < s.size() && IsDigit(s[i])) || (*f == 'M' && value >= 60)) return false;
+    }
+    return i == s.size();
+}
+
+// Whether a right ascension (hours) or declination field holds a place: blanks
+// around, an optional sign, then a decimal number or a form the "RA Format"
+// and "Dec Format" preferences write ("23:45:00", "23h45m00", "23h45.0";
+// "-70:45:00", "-70\xB0" "45'00", "-70\xB0" "45.0"). The sexagesimal reader
+// would take any other text, a blank field as 0 and letters as separators.
+bool IsPlaceText(const char* text, bool hours) {
+    std::string_view s(text);
+    while (!s.empty() && IsBlankChar(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlankChar(s.back())) s.remove_suffix(1);
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+    static const char* const hourForms[] = {"D:M:M", "DhMmM", "DhM.T"};
+    static const char* const degreeForms[] = {"D:M:M", "D\xB0M'M", "D\xB0M.T"};
+    for (const char* form : hours ? hourForms : degreeForms)
+        if (HasSexagesimalForm(s, form)) return true;
+    return IsDecimalText(s);
+}
+
+// The value of a place field, or NaN (no place on the sky) when it holds none.
+float PlaceValue(const char* field, bool hours) {
+    return IsPlaceText(field, hours) ? static_cast<float>(ParseSignedValue(field)) : std::nanf("");
+}
 
 // The row whose prefix is the field; 63 (user object) when none is. Rows with a
 // blank prefix (constellation, planet, bright star) are told apart by the type.
@@ -194,9 +248,9 @@ int ParseListLine(const char* text, ObjectRecord* out) {
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
     out->classCode = static_cast<int16_t>(FindTypeCodeByText(field));
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->rightAscension = static_cast<float>(ParseSignedValue(field));
+    out->rightAscension = PlaceValue(field, true);
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->declination = static_cast<float>(ParseSignedValue(field));
+    out->declination = PlaceValue(field, false);
     // The coordinates are taken as equinox J2000.
     out->constellation = static_cast<uint32_t>(
         FindConstellation(out->rightAscension, out->declination, JulianDayFromDateTime(2000, 1, 1, 0, 0, 0, 0)));

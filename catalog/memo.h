@@ -29,10 +29,12 @@ int ReadMemoField(const char* src, char* dst, int max);
 // Reads the line at `text` (line ends before it are skipped) into *out:
 // designation by prefix (63 when no prefix matches; a blank prefix is a planet,
 // a star or a constellation by the object type field), number, name (18
-// characters), object type by code, type code by type text, RA and Dec in any
-// display format, the constellation of that position as J2000, magnitude, sizes
-// and the small code. Returns the characters consumed, or -1 when the text ends
-// before the eleventh field.
+// characters), object type by code, type code by type text, RA and Dec, the
+// constellation of that position as J2000, magnitude, sizes and the small
+// code. RA and Dec are read from a decimal number or a form the display
+// formats write, with an optional sign; any other field (blank, letters, a
+// minute of 60) gives NaN, a place IsSkyPlace refuses. Returns the characters
+// consumed, or -1 when the text ends before the eleventh field.
 int ParseListLine(const char* text, ObjectRecord* out);
 
 // Appends the line of `entry` at `end`, where `room` bytes are free; an empty

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -89,6 +90,44 @@ TEST(MemoLines, DisplayFormatsOfPositionsAllReadBack) {
         ASSERT_GT(ParseListLine(line, &r), 0) << line;
         EXPECT_FLOAT_EQ(r.rightAscension, 5.5f) << line;
         EXPECT_FLOAT_EQ(r.declination, -20.25f) << line;
+    }
+}
+
+// A right ascension or declination is taken as a decimal number or a form the
+// display formats write, with a sign; anything else is no place (NaN), as a
+// blank field or letters that the sexagesimal reader would take as 0. The
+// expected values are the sexagesimal fields summed by hand.
+TEST(MemoLines, PlaceFieldsAreTakenOnlyAsANumberOrAWrittenForm) {
+    const double nan = std::nan("");
+    const struct {
+        const char* ra;
+        const char* dec;
+        double hours, degrees;
+    } cases[] = {
+        {"00:42:44", "+41:16:09", 0.7122222, 41.2691667},
+        {"23.75", "-70.75", 23.75, -70.75},
+        {"23:45:00", "-70:45:00", 23.75, -70.75},
+        {"23h45m00", "-70\xB0" "45'00", 23.75, -70.75},
+        {"23h45.0", "-70\xB0" "45.0", 23.75, -70.75},
+        {" 5,5 ", "-00:30:00", 5.5, -0.5},
+        {"", "10", nan, 10},
+        {" ", "10", nan, 10},
+        {"abcdef", "ghij", nan, nan},
+        {"12:60:00", "10:00:60", nan, nan},
+        {"12:30", "12h30m00", nan, nan},
+        {"12h30m", "10\xB0" "30", nan, nan},
+        {"1.2.3", "--10", nan, nan},
+        {"23:59:59.9", "+ 10", nan, nan},
+    };
+    for (const auto& c : cases) {
+        const std::string line = std::string("User;1;x;GALXY; ;") + c.ra + ";" + c.dec + ";9.0;1;1;0";
+        ObjectRecord r;
+        ASSERT_GT(ParseListLine(line.c_str(), &r), 0) << line;
+        const double got[] = {r.rightAscension, r.declination}, expected[] = {c.hours, c.degrees};
+        for (int i = 0; i < 2; ++i) {
+            if (std::isnan(expected[i])) EXPECT_TRUE(std::isnan(got[i])) << line << " " << got[i];
+            else EXPECT_NEAR(got[i], expected[i], 1e-5) << line;  // float storage: 0.04 arcsecond
+        }
     }
 }
 
@@ -219,11 +258,15 @@ TEST_F(MemoTest, RepeatedBadAndOutOfTableLines) {
 TEST_F(MemoTest, LineOffTheSkyIsToldAndTheNextLineTaken) {
     const std::string good = "NGC;224;M31;GALXY; ;00:42:44;41:16:09;3.4;178;63;0\n";
     for (const char* bad : {"User;1;Far;GALXY; ;1000;10;9;0;0;0", "User;1;Far;GALXY; ;-0.5;10;9;0;0;0",
-                            "User;1;Far;GALXY; ;24:00:00;10;9;0;0;0", "User;1;Far;GALXY; ;1;95;9;0;0;0"}) {
+                            "User;1;Far;GALXY; ;24:00:00;10;9;0;0;0", "User;1;Far;GALXY; ;1;95;9;0;0;0",
+                            ";;;;;;;;;;", "X;3;Letters;GALXY;Sb ;abcdef;ghij;zz;q;q;q"}) {
         ASSERT_EQ(ImportMemoText((std::string(bad) + "\n" + good).c_str()), 1) << bad;
         EXPECT_EQ(TakeMessages(), Texts{std::string("Failed to load data. Check line|") + bad});
         EXPECT_EQ(selectionList[0].number, 224) << bad;
     }
+    // A signed declination is a place.
+    ASSERT_EQ(ImportMemoText("1;M;M31;GALXY;Sb ;00:42:44;+41:16:09;3.4;178;63;0"), 1);
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // Names holding the separator or a line break are written so that the memo
