@@ -363,7 +363,8 @@ int ExportListToMemo() {
     return 1;
 }
 
-bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size) {
+bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size, bool* cut) {
+    if (cut) *cut = false;
     if (!buffer || size == 0) return false;
     buffer[0] = '\0';
     if (!IsValidListName(fileName)) {
@@ -388,12 +389,54 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size) {
         // Only whole lines are imported.
         char* lastEnd = std::strrchr(buffer, '\n');
         if (lastEnd) lastEnd[1] = '\0';
-        ShowInformation("Memo file too long.", fileName);
+        if (cut) *cut = true;
+        else ShowInformation("Memo file too long.", fileName);
     }
     return true;
 }
 
-int ImportMemoText(const char* text) {
+namespace {
+
+enum class MemoLine { Place, NoPlace, Cut };
+
+// Calls visit(line, record, kind) for each line of the text in turn, up to and
+// including a line cut before its eleventh field, while it returns true.
+template <class Visit>
+void WalkMemoLines(const char* text, Visit visit) {
+    const int length = static_cast<int>(std::strlen(text));
+    int offset = 0;
+    while (offset < length) {
+        offset += SkipLineEnds(text + offset);
+        if (offset >= length) return;
+        ObjectRecord rec;
+        const int consumed = ParseListLine(text + offset, &rec);
+        if (consumed < 0) {
+            visit(text + offset, rec, MemoLine::Cut);
+            return;
+        }
+        // A place the list loader would drop is refused, before the list
+        // and the chart take it.
+        const bool place = IsSkyPlace(rec.rightAscension, rec.declination);
+        if (!visit(text + offset, rec, place ? MemoLine::Place : MemoLine::NoPlace)) return;
+        offset += consumed;
+    }
+}
+
+// Whether a line of the text gives an entry: a whole line with a place, before
+// any line cut short.
+bool GivesAnEntry(const char* text) {
+    bool found = false;
+    WalkMemoLines(text, [&](const char*, ObjectRecord&, MemoLine kind) {
+        found = kind == MemoLine::Place;
+        return !found;
+    });
+    return found;
+}
+
+// Replaces the list by the entries of the lines, telling each damaged line,
+// the first line cut short (which ends the reading) and the lines the list
+// has no room for. The list's date and time become the current ones.
+int FillListFromMemo(const char* text) {
     const DateTime& t = currentDateTime;
     selectionCriteria.year = static_cast<int16_t>(t.year);
     selectionCriteria.month = static_cast<int16_t>(t.month);
@@ -402,27 +445,15 @@ int ImportMemoText(const char* text) {
     selectionCriteria.minute = static_cast<int16_t>(t.minute);
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
-    const int length = static_cast<int>(std::strlen(text));
-    int offset = 0;
     int notImported = 0;
-    while (offset < length) {
-        offset += SkipLineEnds(text + offset);
-        if (offset >= length) break;
+    WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
         StepBusyIndicator(1);
-        ObjectRecord rec;
-        int consumed = ParseListLine(text + offset, &rec);
-        if (consumed < 0) {
-            ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
-            break;
-        }
-        // A place the list loader would drop is refused here, before the
-        // list and the chart take it.
-        if (!IsSkyPlace(rec.rightAscension, rec.declination))
-            ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
-        else if (AddImportedLine(text + offset, &rec) == LineAdded::NoRoom)
+        if (kind != MemoLine::Place)
+            ShowInformation("Failed to load data. Check line", LineForMessage(line, 255));
+        else if (AddImportedLine(line, &rec) == LineAdded::NoRoom)
             ++notImported;
-        offset += consumed;
-    }
+        return true;
+    });
     EndBusyIndicator(0);
     if (notImported > 0) {
         char message[64];
@@ -431,4 +462,17 @@ int ImportMemoText(const char* text) {
     }
     selectionCount = selectionShownCount;
     return selectionCount;
+}
+
+}  // namespace
+
+int ImportMemoText(const char* text) { return GivesAnEntry(text) ? FillListFromMemo(text) : 0; }
+
+int ImportMemoFileText(const char* fileName, const char* text, bool cut) {
+    if (!GivesAnEntry(text)) {
+        ShowInformation("No object found in memo:", fileName);
+        return 0;
+    }
+    if (cut) ShowInformation("Memo file too long.", fileName);
+    return FillListFromMemo(text);
 }

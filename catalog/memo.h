@@ -65,10 +65,11 @@ void ExportHookEmpty();
 int ExportListToMemo();
 
 // Reads the memo file "userlists\<fileName>" into `buffer` of `size` bytes,
-// terminated. A file too long for the buffer is cut after its last whole line
-// and reported ("Memo file too long."). False with "Can't open file." (the path
-// as detail), "Can't read file." or "Invalid list name.".
-bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size);
+// terminated. A file too long for the buffer is cut after its last whole line;
+// `*cut` tells so, or without `cut` the message "Memo file too long." (the
+// file name as detail). False with "Can't open file." (the path as detail),
+// "Can't read file." or "Invalid list name.".
+bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size, bool* cut = nullptr);
 
 // Builds a new observing list from memo text: the date and time of the list
 // become the current ones; Messier, Caldwell, Herschel 400 and best-of-NGC
@@ -76,6 +77,13 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size);
 // stops the reading ("Failed to load data. Check line" with the line); a line
 // whose place is no place on the sky (IsSkyPlace) is told the same way and
 // left out, and the reading goes on; a repeated object shows "Already
-// loaded:". Returns
-// the number of entries made; 0 also when the list cannot be allocated.
+// loaded:". The lines are read before the list is touched: when none gives an
+// entry the list is left as it was, nothing is shown and the result is 0.
+// Returns the number of entries made; 0 also when the list cannot be
+// allocated.
 int ImportMemoText(const char* text);
+
+// ImportMemoText of the text read from memo file `fileName` (`cut`: it was cut
+// for length). When no line gives an entry, only "No object found in memo:"
+// with the file name is shown; otherwise "Memo file too long." first when cut.
+int ImportMemoFileText(const char* fileName, const char* text, bool cut);

@@ -313,6 +313,7 @@ void Lists() {
          "User;2;b;GALXY; ;12:60:00;10\xB0" "30;9;0;0;0\n"
          "User;3;c;GALXY; ;12h30m;+ 10;9;0;0;0\n"
          "User;4;d;GALXY; ;1.2.3;--10;9;0;0;0\n");
+    Seed("memos", "line_ends_only", "\n\r\n\n\r\r\n\n");
 }
 
 // Texts of the element fields, NUL-separated after the kind byte (odd: comet).

@@ -377,6 +377,23 @@ TEST_F(MemoTest, FailedExportKeepsTheOlderMemo) {
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"20240305_zendamemo_2107.txt"});
 }
 
+// A memo cut for length still gives its whole lines, with the message; one
+// that gives no entry says only that, naming the file, and keeps the list.
+TEST_F(MemoTest, CutMemoIsToldOnlyWhenItGivesEntries) {
+    const struct {
+        const char* text;
+        int entries;
+        Texts messages;
+    } cases[] = {{"NGC;1;a;GALXY; ;01:00:00;10:00:00;1.0;1;1;0\n", 1, {"Memo file too long.|long.txt"}},
+                 {"NGC;2;b;GALXY; ; ;10:00:00;1.0;1;1;0\n", 0, {"No object found in memo:|long.txt"}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ImportMemoFileText("long.txt", c.text, true), c.entries) << c.text;
+        EXPECT_EQ(TakeMessages(), c.messages) << c.text;
+        ASSERT_EQ(selectionCount, 1);
+        EXPECT_EQ(selectionList[0].number, 1);
+    }
+}
+
 TEST_F(MemoTest, ReadingMemoFiles) {
     char text[64];
     folder.WriteRaw("userlists\\a.txt", Bytes{'x', ';', 'y', '\r', '\n'});
