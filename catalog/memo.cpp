@@ -32,13 +32,14 @@ constexpr int kTypePlanet = 27;
 constexpr int kTypeStar = 30;
 // Room left below the flush mark; a line takes at most about 110 characters.
 constexpr std::size_t kLineRoom = kMemoBufferSize - kMemoFlushBytes;
+// Memos of one minute: "<name>.txt", then "<name>_2.txt" up to this number.
+constexpr int kMostMemosOfAMinute = 999;
 
-// The memo export in progress: while a list is exported, every write adds to
-// the same file; a single write outside one makes a memo of its own.
+// The memo export in progress: from BeginMemoExport to EndMemoExport the
+// writes are gathered here, and the file is written once at the end.
 struct MemoExport {
-    bool listExport = false;
-    std::string name;  // file name of the export's minute
-    std::string text;  // everything written so far
+    bool open = false;
+    std::string text;
 };
 
 MemoExport currentExport;
@@ -285,40 +286,60 @@ int FormatListLine(char* end, std::size_t room, const SelectionEntry* e) {
 
 namespace {
 
-// Writes the whole memo through a temporary file that then takes its name, so a
-// failed write leaves the file as it was.
-void WriteMemoFile(const std::string& name, const std::string& text) {
-    std::string path = MemoPath(name);
-    std::string temporary = path + ".tmp";
+// The first of "<minute>.txt", "<minute>_2.txt", "<minute>_3.txt", ... that no
+// file of "userlists" has, so that an export never replaces another memo; ""
+// when none is free.
+std::string FreeMemoName() {
+    const std::string name = MemoFileName();
+    if (!pl::FileExists(MemoPath(name))) return name;
+    const std::string stem = name.substr(0, name.size() - 4);
+    for (int n = 2; n <= kMostMemosOfAMinute; ++n) {
+        std::string numbered = stem + "_" + std::to_string(n) + ".txt";
+        if (!pl::FileExists(MemoPath(numbered))) return numbered;
+    }
+    return "";
+}
+
+// Writes a whole memo under a free name through a temporary file that then
+// takes that name, so that a failed or killed write leaves no memo behind.
+// False after telling the failure.
+bool WriteMemoFile(const std::string& text) {
+    const std::string name = FreeMemoName();
+    if (name.empty()) {
+        ShowInformation("Can't open memo:", MemoFileName());
+        return false;
+    }
+    const std::string path = MemoPath(name);
+    const std::string temporary = path + ".tmp";
     std::FILE* file = OpenKeptTemporary(temporary.c_str(), "w");
     if (!file) {
         ShowInformation("Can't open memo:", name);
-        return;
+        return false;
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (!CommitKeptFile(file, temporary.c_str(), path.c_str(), written))
-        ShowInformation("Error while exporting memo.", name);
+    if (CommitKeptFile(file, temporary.c_str(), path.c_str(), written)) return true;
+    ShowInformation("Error while exporting memo.", name);
+    return false;
 }
 
 }  // namespace
 
 int ExportMemo(const char* text) {
-    if (!currentExport.listExport || currentExport.name.empty()) {
-        currentExport.name = MemoFileName();
-        currentExport.text.clear();
-    }
-    currentExport.text += text;
-    WriteMemoFile(currentExport.name, currentExport.text);
-    if (!currentExport.listExport) currentExport = MemoExport{};
+    if (currentExport.open) currentExport.text += text;
+    else WriteMemoFile(text);
     return 1;
 }
 
 void BeginMemoExport() {
     currentExport = MemoExport{};
-    currentExport.listExport = true;
+    currentExport.open = true;
 }
 
-void EndMemoExport() { currentExport = MemoExport{}; }
+bool EndMemoExport() {
+    const bool written = currentExport.open && WriteMemoFile(currentExport.text);
+    currentExport = MemoExport{};
+    return written;
+}
 
 void ExportHookEmpty() {}
 
@@ -355,8 +376,9 @@ int ExportListToMemo() {
     EndBusyIndicator(0);
     ExportMemo(buffer);
     ExportHookEmpty();
-    EndMemoExport();
+    const bool written = EndMemoExport();
     delete[] buffer;
+    if (!written) return 1;
     char message[64];
     std::snprintf(message, sizeof message, "%d Object%s exported.\n", exported, exported > 1 ? "s" : "");
     ShowInformation(message, "");

@@ -10,8 +10,8 @@
 #include "catalog/object_catalog.h"
 #include "catalog/selection_entry.h"
 
-// Text buffers of the import and the export; the export writes its buffer out
-// whenever more than kMemoFlushBytes are in use.
+// Text buffers of the import and the export; the export hands its buffer to
+// the memo being gathered whenever more than kMemoFlushBytes are in use.
 constexpr std::size_t kMemoBufferSize = 16384;
 constexpr std::size_t kMemoFlushBytes = 16184;
 
@@ -43,25 +43,29 @@ int ParseListLine(const char* text, ObjectRecord* out);
 // 1, or 0 (nothing written) when the line does not fit.
 int FormatListLine(char* end, std::size_t room, const SelectionEntry* entry);
 
-// Writes `text` to the memo file of the current minute,
-// "userlists\%04d%02d%02d_zendamemo_%02d%02d.txt": outside a list export as a
-// memo of its own; within one, the first write creates the file and later ones
-// add to it. The file is written whole beside its name and then takes it, so a
-// failed write leaves it as it was. Reports "Can't open memo:" or "Error while
-// exporting memo." with the file name. Returns 1.
+// Within an export (BeginMemoExport) adds `text` to the memo being gathered.
+// Outside one, writes `text` as a memo of its own: the file
+// "userlists\%04d%02d%02d_zendamemo_%02d%02d.txt" of the current minute, or
+// when a file has that name the first free of "..._2.txt", "..._3.txt", ...,
+// so that no memo is ever replaced. The file is written whole beside its name
+// and then takes it, so a failed or killed write leaves no memo. Reports
+// "Can't open memo:" or "Error while exporting memo." with the file name.
+// Returns 1.
 int ExportMemo(const char* text);
 
 // Starts and ends an export of several writes: from BeginMemoExport until
-// EndMemoExport every ExportMemo adds to the one memo file of the minute the
-// export began, so that a later write never replaces an earlier one.
+// EndMemoExport every ExportMemo adds to one text, which EndMemoExport writes
+// once as one memo (as ExportMemo outside an export writes). EndMemoExport
+// returns true when the memo was written whole, false after telling why (or
+// when no export was begun).
 void BeginMemoExport();
-void EndMemoExport();
+bool EndMemoExport();
 
 // An empty operation called after each export write.
 void ExportHookEmpty();
 
-// Writes the rows shown in the observing list into the memo file of the current
-// minute and shows "%d Object%s exported.\n". Returns 1.
+// Writes the rows shown in the observing list as one memo (EndMemoExport) and,
+// once it is written whole, shows "%d Object%s exported.\n". Returns 1.
 int ExportListToMemo();
 
 // Reads the memo file "userlists\<fileName>" into `buffer` of `size` bytes,

@@ -110,6 +110,7 @@ int RunMemos(const uint8_t* data, std::size_t size) {
     }();
     scope.folder.WriteOnce("data\\zendavori_obj_1k.ppc", objects);
     scope.folder.Write("userlists\\memo.txt", data, size);
+    scope.folder.Remove("userlists\\20240305_zendamemo_2107.txt");
     if (!OpenRecordDb(&objectDb, "pl00", "ZDV1", "data\\", "zendavori_obj_1k.ppc")) return 0;
     UseObjectFileRanges(false);
     currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
