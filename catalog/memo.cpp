@@ -1,10 +1,12 @@
 #include "catalog/memo.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
@@ -30,18 +32,21 @@ constexpr int kTypePlanet = 27;
 constexpr int kTypeStar = 30;
 // Room left below the flush mark; a line takes at most about 110 characters.
 constexpr std::size_t kLineRoom = kMemoBufferSize - kMemoFlushBytes;
+// Memos of one minute: "<name>.txt", then "<name>_2.txt" up to this number.
+constexpr int kMostMemosOfAMinute = 999;
 
-// The memo export in progress: while a list is exported, every write adds to
-// the same file; a single write outside one makes a memo of its own.
+// The memo export in progress: from BeginMemoExport to EndMemoExport the
+// writes are gathered here, and the file is written once at the end.
 struct MemoExport {
-    bool listExport = false;
-    std::string name;  // file name of the export's minute
-    std::string text;  // everything written so far
+    bool open = false;
+    std::string text;
 };
 
 MemoExport currentExport;
 
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
 int SkipLineEnds(const char* text) {
     int n = 0;
@@ -59,6 +64,56 @@ std::string MemoFileName() {
 }
 
 std::string MemoPath(const std::string& name) { return kListFolder + name; }
+
+// A decimal number: digits with at most one '.' or ',' among or after them.
+bool IsDecimalText(std::string_view s) {
+    std::size_t digits = 0, marks = 0;
+    for (char c : s) {
+        if (IsDigit(c)) ++digits;
+        else if ((c == '.' || c == ',') && ++marks == 1) continue;
+        else return false;
+    }
+    return digits > 0;
+}
+
+// Whether the text has the form given: 'D' stands for 1 to 3 digits, 'M' for 1
+// or 2 digits below 60, 'T' for one digit; every other character for itself.
+bool HasSexagesimalForm(std::string_view s, const char* form) {
+    std::size_t i = 0;
+    for (const char* f = form; *f; ++f) {
+        if (*f != 'D' && *f != 'M' && *f != 'T') {
+            if (i >= s.size() || s[i++] != *f) return false;
+            continue;
+        }
+        const std::size_t start = i, most = *f == 'D' ? 3 : *f == 'M' ? 2 : 1;
+        int value = 0;
+        while (i < s.size() && i - start < most && IsDigit(s[i])) value = value * 10 + (s[i++] - '0');
+        if (i == start || (i < s.size() && IsDigit(s[i])) || (*f == 'M' && value >= 60)) return false;
+    }
+    return i == s.size();
+}
+
+// Whether a right ascension (hours) or declination field holds a place: blanks
+// around, an optional sign, then a decimal number or a form the "RA Format"
+// and "Dec Format" preferences write ("23:45:00", "23h45m00", "23h45.0";
+// "-70:45:00", "-70\xB0" "45'00", "-70\xB0" "45.0"). The sexagesimal reader
+// would take any other text, a blank field as 0 and letters as separators.
+bool IsPlaceText(const char* text, bool hours) {
+    std::string_view s(text);
+    while (!s.empty() && IsBlankChar(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlankChar(s.back())) s.remove_suffix(1);
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+    static const char* const hourForms[] = {"D:M:M", "DhMmM", "DhM.T"};
+    static const char* const degreeForms[] = {"D:M:M", "D\xB0M'M", "D\xB0M.T"};
+    for (const char* form : hours ? hourForms : degreeForms)
+        if (HasSexagesimalForm(s, form)) return true;
+    return IsDecimalText(s);
+}
+
+// The value of a place field, or NaN (no place on the sky) when it holds none.
+float PlaceValue(const char* field, bool hours) {
+    return IsPlaceText(field, hours) ? static_cast<float>(ParseSignedValue(field)) : std::nanf("");
+}
 
 // The row whose prefix is the field; 63 (user object) when none is. Rows with a
 // blank prefix (constellation, planet, bright star) are told apart by the type.
@@ -194,9 +249,9 @@ int ParseListLine(const char* text, ObjectRecord* out) {
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
     out->classCode = static_cast<int16_t>(FindTypeCodeByText(field));
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->rightAscension = static_cast<float>(ParseSignedValue(field));
+    out->rightAscension = PlaceValue(field, true);
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->declination = static_cast<float>(ParseSignedValue(field));
+    out->declination = PlaceValue(field, false);
     // The coordinates are taken as equinox J2000.
     out->constellation = static_cast<uint32_t>(
         FindConstellation(out->rightAscension, out->declination, JulianDayFromDateTime(2000, 1, 1, 0, 0, 0, 0)));
@@ -231,40 +286,60 @@ int FormatListLine(char* end, std::size_t room, const SelectionEntry* e) {
 
 namespace {
 
-// Writes the whole memo through a temporary file that then takes its name, so a
-// failed write leaves the file as it was.
-void WriteMemoFile(const std::string& name, const std::string& text) {
-    std::string path = MemoPath(name);
-    std::string temporary = path + ".tmp";
+// The first of "<minute>.txt", "<minute>_2.txt", "<minute>_3.txt", ... that no
+// file of "userlists" has, so that an export never replaces another memo; ""
+// when none is free.
+std::string FreeMemoName() {
+    const std::string name = MemoFileName();
+    if (!pl::FileExists(MemoPath(name))) return name;
+    const std::string stem = name.substr(0, name.size() - 4);
+    for (int n = 2; n <= kMostMemosOfAMinute; ++n) {
+        std::string numbered = stem + "_" + std::to_string(n) + ".txt";
+        if (!pl::FileExists(MemoPath(numbered))) return numbered;
+    }
+    return "";
+}
+
+// Writes a whole memo under a free name through a temporary file that then
+// takes that name, so that a failed or killed write leaves no memo behind.
+// False after telling the failure.
+bool WriteMemoFile(const std::string& text) {
+    const std::string name = FreeMemoName();
+    if (name.empty()) {
+        ShowInformation("Can't open memo:", MemoFileName());
+        return false;
+    }
+    const std::string path = MemoPath(name);
+    const std::string temporary = path + ".tmp";
     std::FILE* file = OpenKeptTemporary(temporary.c_str(), "w");
     if (!file) {
         ShowInformation("Can't open memo:", name);
-        return;
+        return false;
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (!CommitKeptFile(file, temporary.c_str(), path.c_str(), written))
-        ShowInformation("Error while exporting memo.", name);
+    if (CommitKeptFile(file, temporary.c_str(), path.c_str(), written)) return true;
+    ShowInformation("Error while exporting memo.", name);
+    return false;
 }
 
 }  // namespace
 
 int ExportMemo(const char* text) {
-    if (!currentExport.listExport || currentExport.name.empty()) {
-        currentExport.name = MemoFileName();
-        currentExport.text.clear();
-    }
-    currentExport.text += text;
-    WriteMemoFile(currentExport.name, currentExport.text);
-    if (!currentExport.listExport) currentExport = MemoExport{};
+    if (currentExport.open) currentExport.text += text;
+    else WriteMemoFile(text);
     return 1;
 }
 
 void BeginMemoExport() {
     currentExport = MemoExport{};
-    currentExport.listExport = true;
+    currentExport.open = true;
 }
 
-void EndMemoExport() { currentExport = MemoExport{}; }
+bool EndMemoExport() {
+    const bool written = currentExport.open && WriteMemoFile(currentExport.text);
+    currentExport = MemoExport{};
+    return written;
+}
 
 void ExportHookEmpty() {}
 
@@ -301,15 +376,17 @@ int ExportListToMemo() {
     EndBusyIndicator(0);
     ExportMemo(buffer);
     ExportHookEmpty();
-    EndMemoExport();
+    const bool written = EndMemoExport();
     delete[] buffer;
+    if (!written) return 1;
     char message[64];
     std::snprintf(message, sizeof message, "%d Object%s exported.\n", exported, exported > 1 ? "s" : "");
     ShowInformation(message, "");
     return 1;
 }
 
-bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size) {
+bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size, bool* cut) {
+    if (cut) *cut = false;
     if (!buffer || size == 0) return false;
     buffer[0] = '\0';
     if (!IsValidListName(fileName)) {
@@ -334,12 +411,54 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size) {
         // Only whole lines are imported.
         char* lastEnd = std::strrchr(buffer, '\n');
         if (lastEnd) lastEnd[1] = '\0';
-        ShowInformation("Memo file too long.", fileName);
+        if (cut) *cut = true;
+        else ShowInformation("Memo file too long.", fileName);
     }
     return true;
 }
 
-int ImportMemoText(const char* text) {
+namespace {
+
+enum class MemoLine { Place, NoPlace, Cut };
+
+// Calls visit(line, record, kind) for each line of the text in turn, up to and
+// including a line cut before its eleventh field, while it returns true.
+template <class Visit>
+void WalkMemoLines(const char* text, Visit visit) {
+    const int length = static_cast<int>(std::strlen(text));
+    int offset = 0;
+    while (offset < length) {
+        offset += SkipLineEnds(text + offset);
+        if (offset >= length) return;
+        ObjectRecord rec;
+        const int consumed = ParseListLine(text + offset, &rec);
+        if (consumed < 0) {
+            visit(text + offset, rec, MemoLine::Cut);
+            return;
+        }
+        // A place the list loader would drop is refused, before the list
+        // and the chart take it.
+        const bool place = IsSkyPlace(rec.rightAscension, rec.declination);
+        if (!visit(text + offset, rec, place ? MemoLine::Place : MemoLine::NoPlace)) return;
+        offset += consumed;
+    }
+}
+
+// Whether a line of the text gives an entry: a whole line with a place, before
+// any line cut short.
+bool GivesAnEntry(const char* text) {
+    bool found = false;
+    WalkMemoLines(text, [&](const char*, ObjectRecord&, MemoLine kind) {
+        found = kind == MemoLine::Place;
+        return !found;
+    });
+    return found;
+}
+
+// Replaces the list by the entries of the lines, telling each damaged line,
+// the first line cut short (which ends the reading) and the lines the list
+// has no room for. The list's date and time become the current ones.
+int FillListFromMemo(const char* text) {
     const DateTime& t = currentDateTime;
     selectionCriteria.year = static_cast<int16_t>(t.year);
     selectionCriteria.month = static_cast<int16_t>(t.month);
@@ -348,27 +467,15 @@ int ImportMemoText(const char* text) {
     selectionCriteria.minute = static_cast<int16_t>(t.minute);
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
-    const int length = static_cast<int>(std::strlen(text));
-    int offset = 0;
     int notImported = 0;
-    while (offset < length) {
-        offset += SkipLineEnds(text + offset);
-        if (offset >= length) break;
+    WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
         StepBusyIndicator(1);
-        ObjectRecord rec;
-        int consumed = ParseListLine(text + offset, &rec);
-        if (consumed < 0) {
-            ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
-            break;
-        }
-        // A place the list loader would drop is refused here, before the
-        // list and the chart take it.
-        if (!IsSkyPlace(rec.rightAscension, rec.declination))
-            ShowInformation("Failed to load data. Check line", LineForMessage(text + offset, 255));
-        else if (AddImportedLine(text + offset, &rec) == LineAdded::NoRoom)
+        if (kind != MemoLine::Place)
+            ShowInformation("Failed to load data. Check line", LineForMessage(line, 255));
+        else if (AddImportedLine(line, &rec) == LineAdded::NoRoom)
             ++notImported;
-        offset += consumed;
-    }
+        return true;
+    });
     EndBusyIndicator(0);
     if (notImported > 0) {
         char message[64];
@@ -377,4 +484,17 @@ int ImportMemoText(const char* text) {
     }
     selectionCount = selectionShownCount;
     return selectionCount;
+}
+
+}  // namespace
+
+int ImportMemoText(const char* text) { return GivesAnEntry(text) ? FillListFromMemo(text) : 0; }
+
+int ImportMemoFileText(const char* fileName, const char* text, bool cut) {
+    if (!GivesAnEntry(text)) {
+        ShowInformation("No object found in memo:", fileName);
+        return 0;
+    }
+    if (cut) ShowInformation("Memo file too long.", fileName);
+    return FillListFromMemo(text);
 }

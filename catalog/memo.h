@@ -10,8 +10,8 @@
 #include "catalog/object_catalog.h"
 #include "catalog/selection_entry.h"
 
-// Text buffers of the import and the export; the export writes its buffer out
-// whenever more than kMemoFlushBytes are in use.
+// Text buffers of the import and the export; the export hands its buffer to
+// the memo being gathered whenever more than kMemoFlushBytes are in use.
 constexpr std::size_t kMemoBufferSize = 16384;
 constexpr std::size_t kMemoFlushBytes = 16184;
 
@@ -29,10 +29,12 @@ int ReadMemoField(const char* src, char* dst, int max);
 // Reads the line at `text` (line ends before it are skipped) into *out:
 // designation by prefix (63 when no prefix matches; a blank prefix is a planet,
 // a star or a constellation by the object type field), number, name (18
-// characters), object type by code, type code by type text, RA and Dec in any
-// display format, the constellation of that position as J2000, magnitude, sizes
-// and the small code. Returns the characters consumed, or -1 when the text ends
-// before the eleventh field.
+// characters), object type by code, type code by type text, RA and Dec, the
+// constellation of that position as J2000, magnitude, sizes and the small
+// code. RA and Dec are read from a decimal number or a form the display
+// formats write, with an optional sign; any other field (blank, letters, a
+// minute of 60) gives NaN, a place IsSkyPlace refuses. Returns the characters
+// consumed, or -1 when the text ends before the eleventh field.
 int ParseListLine(const char* text, ObjectRecord* out);
 
 // Appends the line of `entry` at `end`, where `room` bytes are free; an empty
@@ -41,32 +43,37 @@ int ParseListLine(const char* text, ObjectRecord* out);
 // 1, or 0 (nothing written) when the line does not fit.
 int FormatListLine(char* end, std::size_t room, const SelectionEntry* entry);
 
-// Writes `text` to the memo file of the current minute,
-// "userlists\%04d%02d%02d_zendamemo_%02d%02d.txt": outside a list export as a
-// memo of its own; within one, the first write creates the file and later ones
-// add to it. The file is written whole beside its name and then takes it, so a
-// failed write leaves it as it was. Reports "Can't open memo:" or "Error while
-// exporting memo." with the file name. Returns 1.
+// Within an export (BeginMemoExport) adds `text` to the memo being gathered.
+// Outside one, writes `text` as a memo of its own: the file
+// "userlists\%04d%02d%02d_zendamemo_%02d%02d.txt" of the current minute, or
+// when a file has that name the first free of "..._2.txt", "..._3.txt", ...,
+// so that no memo is ever replaced. The file is written whole beside its name
+// and then takes it, so a failed or killed write leaves no memo. Reports
+// "Can't open memo:" or "Error while exporting memo." with the file name.
+// Returns 1.
 int ExportMemo(const char* text);
 
 // Starts and ends an export of several writes: from BeginMemoExport until
-// EndMemoExport every ExportMemo adds to the one memo file of the minute the
-// export began, so that a later write never replaces an earlier one.
+// EndMemoExport every ExportMemo adds to one text, which EndMemoExport writes
+// once as one memo (as ExportMemo outside an export writes). EndMemoExport
+// returns true when the memo was written whole, false after telling why (or
+// when no export was begun).
 void BeginMemoExport();
-void EndMemoExport();
+bool EndMemoExport();
 
 // An empty operation called after each export write.
 void ExportHookEmpty();
 
-// Writes the rows shown in the observing list into the memo file of the current
-// minute and shows "%d Object%s exported.\n". Returns 1.
+// Writes the rows shown in the observing list as one memo (EndMemoExport) and,
+// once it is written whole, shows "%d Object%s exported.\n". Returns 1.
 int ExportListToMemo();
 
 // Reads the memo file "userlists\<fileName>" into `buffer` of `size` bytes,
-// terminated. A file too long for the buffer is cut after its last whole line
-// and reported ("Memo file too long."). False with "Can't open file." (the path
-// as detail), "Can't read file." or "Invalid list name.".
-bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size);
+// terminated. A file too long for the buffer is cut after its last whole line;
+// `*cut` tells so, or without `cut` the message "Memo file too long." (the
+// file name as detail). False with "Can't open file." (the path as detail),
+// "Can't read file." or "Invalid list name.".
+bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size, bool* cut = nullptr);
 
 // Builds a new observing list from memo text: the date and time of the list
 // become the current ones; Messier, Caldwell, Herschel 400 and best-of-NGC
@@ -74,6 +81,13 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size);
 // stops the reading ("Failed to load data. Check line" with the line); a line
 // whose place is no place on the sky (IsSkyPlace) is told the same way and
 // left out, and the reading goes on; a repeated object shows "Already
-// loaded:". Returns
-// the number of entries made; 0 also when the list cannot be allocated.
+// loaded:". The lines are read before the list is touched: when none gives an
+// entry the list is left as it was, nothing is shown and the result is 0.
+// Returns the number of entries made; 0 also when the list cannot be
+// allocated.
 int ImportMemoText(const char* text);
+
+// ImportMemoText of the text read from memo file `fileName` (`cut`: it was cut
+// for length). When no line gives an entry, only "No object found in memo:"
+// with the file name is shown; otherwise "Memo file too long." first when cut.
+int ImportMemoFileText(const char* fileName, const char* text, bool cut);

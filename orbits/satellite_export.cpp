@@ -53,7 +53,7 @@ int ExportSatelliteRecords(SatelliteMemoWriter writeMemo) {
 int ExportSatellites() {
     BeginMemoExport();
     const int exported = ExportSatelliteRecords(ExportMemo);
-    EndMemoExport();
+    if (!EndMemoExport()) return 1;
     char message[64];
     std::snprintf(message, sizeof message, "%d Satellite record%s exported.\n", exported, exported > 1 ? "s" : "");
     ShowInformation(message, "");

@@ -1,6 +1,6 @@
 // The export of the satellite database as text: every record as its name line
 // and its two element lines, each up to 71 characters and ended by "\n", in
-// database order, written into memo files of "userlists".
+// database order, written as one memo file of "userlists".
 #pragma once
 
 #include <string>
@@ -23,7 +23,8 @@ using SatelliteMemoWriter = int (*)(const char* text);
 // exported.
 int ExportSatelliteRecords(SatelliteMemoWriter writeMemo);
 
-// ExportSatelliteRecords into the memo file of the export's minute (all its
-// memos added to that one file), then "%d Satellite record%s exported.\n" in
-// the "Information" box ("s" above 1). Returns 1.
+// ExportSatelliteRecords into one memo, written once when every record is
+// gathered (EndMemoExport: under a name no other memo has), then, once it is
+// written whole, "%d Satellite record%s exported.\n" in the "Information" box
+// ("s" above 1). Returns 1.
 int ExportSatellites();

@@ -45,9 +45,12 @@ constexpr int kRowTextIndent = 2;
 constexpr uint32_t kDialogInitFlags = pl::SHIDIF_DONEBUTTON | pl::SHIDIF_SIPDOWN | pl::SHIDIF_FULLSCREENNOMENUBAR;
 
 int firstPaint = 1;
-// Where the chosen file's text goes while the dialog runs.
+// Where the chosen file's text goes while the dialog runs; the name of the
+// file read into it ("" when none was) and whether it was cut for length.
 char* importBuffer = nullptr;
 std::size_t importSize = 0;
+std::string importedName;
+bool importedCut = false;
 
 // Ok stays at the left and moves down with the screen, Import moves right and
 // down, the list grows with both.
@@ -127,7 +130,7 @@ void CloseMemoDialog(pl::Hwnd dialog) {
 void ImportSelected(pl::Hwnd dialog) {
     const char* name = SelectedName(dialog);
     if (ListRowCount(dialog) < 1 || !name) return;
-    if (importBuffer) ReadMemoFile(name, importBuffer, importSize);
+    if (importBuffer && ReadMemoFile(name, importBuffer, importSize, &importedCut)) importedName = name;
     CloseMemoDialog(dialog);
 }
 
@@ -165,6 +168,8 @@ char* ImportMemoFile(char* buffer, std::size_t size) {
     buffer[0] = '\0';
     importBuffer = buffer;
     importSize = size;
+    importedName.clear();
+    importedCut = false;
     RunDialogResource(kMemoDialog, MemoImportDialogProc);
     importBuffer = nullptr;
     importSize = 0;
@@ -176,13 +181,13 @@ int ImportListFromMemo() {
     char* buffer = new (std::nothrow) char[size]();
     if (!buffer) return 0;
     ImportMemoFile(buffer, size);
-    if (buffer[0] == '\0') {
-        delete[] buffer;
+    // A file that gives no entry leaves the list as it was.
+    const bool imported = !importedName.empty() && ImportMemoFileText(importedName.c_str(), buffer, importedCut) > 0;
+    delete[] buffer;
+    if (!imported) {
         GotoForm(GetCurrentFormId());
         return 0;
     }
-    ImportMemoText(buffer);
-    delete[] buffer;
     GotoForm(kVezizIvodoziForm);
     return 1;
 }

@@ -19,9 +19,10 @@ extern NameTable memoNameTable;
 char* ImportMemoFile(char* buffer, std::size_t size);
 
 // Menu command "Import Memo to List": the chosen memo file becomes the new
-// observing list and the VezizIvodozi form (1800) opens. Returns 1 when a file
-// was read; 0 when the dialog was left without one (the current form is then
-// opened again) or the text buffer cannot be allocated.
+// observing list (ImportMemoFileText) and the VezizIvodozi form (1800) opens.
+// Returns 1 when the list was replaced; 0 when the dialog was left without a
+// file, or the file gave no entry (the list is then left as it was and the
+// current form opened again), or the text buffer cannot be allocated.
 int ImportListFromMemo();
 
 // The dialog's procedure.

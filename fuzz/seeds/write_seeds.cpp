@@ -304,6 +304,16 @@ void Lists() {
          "User;1;End of day;GALXY; ;23:59:59.9;89:59:59.9;9;0;0;0\n"
          "User;2;Start;GALXY; ;0;-90;9;0;0;0\n"
          "User;3;Late;GALXY; ;23.99999;-0.00001;9;0;0;0\n");
+    Seed("memos", "no_place_fields",
+         ";;;;;;;;;;\n"
+         "X;3;Letters;GALXY;Sb ;abcdef;ghij;zz;q;q;q\n"
+         "1;M;M31;GALXY;Sb ;00:42:44;+41:16:09;3.4;178;63;0\n");
+    Seed("memos", "sexagesimal_look_alikes",
+         "User;1;a;GALXY; ;12a30b00;10:00:00;9;0;0;0\n"
+         "User;2;b;GALXY; ;12:60:00;10\xB0" "30;9;0;0;0\n"
+         "User;3;c;GALXY; ;12h30m;+ 10;9;0;0;0\n"
+         "User;4;d;GALXY; ;1.2.3;--10;9;0;0;0\n");
+    Seed("memos", "line_ends_only", "\n\r\n\n\r\r\n\n");
 }
 
 // Texts of the element fields, NUL-separated after the kind byte (odd: comet).

@@ -1,8 +1,14 @@
 // Memo import and export of the observing list.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -18,6 +24,7 @@
 namespace {
 
 constexpr double kJ2000Day0 = 2451544.5;  // 2000-01-01 0h, the equinox of memo positions
+constexpr char kMemoOfTheMinute[] = "20240305_zendamemo_2107.txt";
 
 class MemoTest : public CatalogTest {
 protected:
@@ -34,9 +41,21 @@ protected:
         FreeSelectionList();
         CatalogTest::TearDown();
     }
-    std::string MemoText() const {
-        std::ifstream in(folder.root() + "/userlists/20240305_zendamemo_2107.txt", std::ios::binary);
+    std::string MemoText(const std::string& name = kMemoOfTheMinute) const {
+        std::ifstream in(folder.root() + "/userlists/" + name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // `count` user objects, all shown ("Max Selected items" 500).
+    void FillUserObjects(int count) {
+        preferences.word[kPrefMaxSelectedItems] = 10;
+        ASSERT_EQ(AllocSelectionList(), 1);
+        for (selectionShownCount = 0; selectionShownCount < count; ++selectionShownCount) {
+            ObjectRecord r = fixture::SharedObject(kDesignationUser, selectionShownCount + 1);
+            std::snprintf(r.name, sizeof r.name, "Obj %d", selectionShownCount);
+            ASSERT_EQ(MakeSelectionEntry(selectionShownCount, kSourceUser, selectionList, &r), 1);
+        }
+        selectionCount = count;
+        ShowAll();
     }
     long MemoLines() const {
         std::string text = MemoText();
@@ -89,6 +108,44 @@ TEST(MemoLines, DisplayFormatsOfPositionsAllReadBack) {
         ASSERT_GT(ParseListLine(line, &r), 0) << line;
         EXPECT_FLOAT_EQ(r.rightAscension, 5.5f) << line;
         EXPECT_FLOAT_EQ(r.declination, -20.25f) << line;
+    }
+}
+
+// A right ascension or declination is taken as a decimal number or a form the
+// display formats write, with a sign; anything else is no place (NaN), as a
+// blank field or letters that the sexagesimal reader would take as 0. The
+// expected values are the sexagesimal fields summed by hand.
+TEST(MemoLines, PlaceFieldsAreTakenOnlyAsANumberOrAWrittenForm) {
+    const double nan = std::nan("");
+    const struct {
+        const char* ra;
+        const char* dec;
+        double hours, degrees;
+    } cases[] = {
+        {"00:42:44", "+41:16:09", 0.7122222, 41.2691667},
+        {"23.75", "-70.75", 23.75, -70.75},
+        {"23:45:00", "-70:45:00", 23.75, -70.75},
+        {"23h45m00", "-70\xB0" "45'00", 23.75, -70.75},
+        {"23h45.0", "-70\xB0" "45.0", 23.75, -70.75},
+        {" 5,5 ", "-00:30:00", 5.5, -0.5},
+        {"", "10", nan, 10},
+        {" ", "10", nan, 10},
+        {"abcdef", "ghij", nan, nan},
+        {"12:60:00", "10:00:60", nan, nan},
+        {"12:30", "12h30m00", nan, nan},
+        {"12h30m", "10\xB0" "30", nan, nan},
+        {"1.2.3", "--10", nan, nan},
+        {"23:59:59.9", "+ 10", nan, nan},
+    };
+    for (const auto& c : cases) {
+        const std::string line = std::string("User;1;x;GALXY; ;") + c.ra + ";" + c.dec + ";9.0;1;1;0";
+        ObjectRecord r;
+        ASSERT_GT(ParseListLine(line.c_str(), &r), 0) << line;
+        const double got[] = {r.rightAscension, r.declination}, expected[] = {c.hours, c.degrees};
+        for (int i = 0; i < 2; ++i) {
+            if (std::isnan(expected[i])) EXPECT_TRUE(std::isnan(got[i])) << line << " " << got[i];
+            else EXPECT_NEAR(got[i], expected[i], 1e-5) << line;  // float storage: 0.04 arcsecond
+        }
     }
 }
 
@@ -219,11 +276,15 @@ TEST_F(MemoTest, RepeatedBadAndOutOfTableLines) {
 TEST_F(MemoTest, LineOffTheSkyIsToldAndTheNextLineTaken) {
     const std::string good = "NGC;224;M31;GALXY; ;00:42:44;41:16:09;3.4;178;63;0\n";
     for (const char* bad : {"User;1;Far;GALXY; ;1000;10;9;0;0;0", "User;1;Far;GALXY; ;-0.5;10;9;0;0;0",
-                            "User;1;Far;GALXY; ;24:00:00;10;9;0;0;0", "User;1;Far;GALXY; ;1;95;9;0;0;0"}) {
+                            "User;1;Far;GALXY; ;24:00:00;10;9;0;0;0", "User;1;Far;GALXY; ;1;95;9;0;0;0",
+                            ";;;;;;;;;;", "X;3;Letters;GALXY;Sb ;abcdef;ghij;zz;q;q;q"}) {
         ASSERT_EQ(ImportMemoText((std::string(bad) + "\n" + good).c_str()), 1) << bad;
         EXPECT_EQ(TakeMessages(), Texts{std::string("Failed to load data. Check line|") + bad});
         EXPECT_EQ(selectionList[0].number, 224) << bad;
     }
+    // A signed declination is a place.
+    ASSERT_EQ(ImportMemoText("1;M;M31;GALXY;Sb ;00:42:44;+41:16:09;3.4;178;63;0"), 1);
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // Names holding the separator or a line break are written so that the memo
@@ -262,30 +323,36 @@ TEST_F(MemoTest, LinesBeyondTheListsRoomAreToldOfOnce) {
     EXPECT_EQ(selectionList[24].number, 1024);
 }
 
-// The file is named by the minute; a later export of the same minute replaces it.
+// The file is named by the minute; a later export of the same minute goes to
+// the next free "_2", "_3" name and leaves the earlier memos as they were.
 TEST_F(MemoTest, ExportNamesTheFileByTheMinuteAndCountsTheObjects) {
     ImportMemoText(kListText);
     ShowAll();
     EXPECT_EQ(ExportListToMemo(), 1);
     EXPECT_EQ(services.Texts().back(), "9 Objects exported.\n");
     EXPECT_EQ(MemoLines(), 9);
+    const std::string first = MemoText();
     selectionShownCount = 1;
     ExportListToMemo();
     EXPECT_EQ(services.Texts().back(), "1 Object exported.\n");
-    EXPECT_EQ(MemoLines(), 1);
+    const std::string second = MemoText("20240305_zendamemo_2107_2.txt");
+    EXPECT_EQ(std::count(second.begin(), second.end(), '\n'), 1);
     selectionShownCount = 0;
     ExportListToMemo();
     EXPECT_EQ(services.Texts().back(), "0 Object exported.\n");
-    EXPECT_EQ(MemoText(), "");
-    EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"20240305_zendamemo_2107.txt"});
+    EXPECT_EQ(MemoText("20240305_zendamemo_2107_3.txt"), "");
+    EXPECT_EQ(MemoText(), first);
+    EXPECT_EQ(pl::ListDirectory("userlists\\*.*"),
+              (Texts{"20240305_zendamemo_2107.txt", "20240305_zendamemo_2107_2.txt", "20240305_zendamemo_2107_3.txt"}));
 }
 
-// Outside a list export each text is a memo of its own.
+// Outside a list export each text is a memo of its own, under its own name.
 TEST_F(MemoTest, SingleExportWriteMakesAMemoOfItsOwn) {
     EXPECT_EQ(ExportMemo("first\n"), 1);
     EXPECT_EQ(MemoText(), "first\n");
     ExportMemo("second\n");
-    EXPECT_EQ(MemoText(), "second\n");
+    EXPECT_EQ(MemoText(), "first\n");
+    EXPECT_EQ(MemoText("20240305_zendamemo_2107_2.txt"), "second\n");
     EXPECT_TRUE(services.messages.empty());
 }
 
@@ -301,15 +368,7 @@ TEST_F(MemoTest, ExportWritesTheRowsShownUnderTheClassFilter) {
 
 // A list longer than the export buffer is written whole into one file.
 TEST_F(MemoTest, LongListIsExportedWholeIntoOneFile) {
-    preferences.word[kPrefMaxSelectedItems] = 10;  // 500 objects
-    ASSERT_EQ(AllocSelectionList(), 1);
-    for (selectionShownCount = 0; selectionShownCount < 500; ++selectionShownCount) {
-        ObjectRecord r = fixture::SharedObject(kDesignationUser, selectionShownCount + 1);
-        std::snprintf(r.name, sizeof r.name, "Obj %d", selectionShownCount);
-        ASSERT_EQ(MakeSelectionEntry(selectionShownCount, kSourceUser, selectionList, &r), 1);
-    }
-    selectionCount = 500;
-    ShowAll();
+    FillUserObjects(500);
     ExportListToMemo();
     std::string text = MemoText();
     ASSERT_GT(text.size(), kMemoFlushBytes);
@@ -329,9 +388,89 @@ TEST_F(MemoTest, FailedExportKeepsTheOlderMemo) {
     pl::FailWritesAfter(10);
     ExportListToMemo();
     ASSERT_GE(services.messages.size(), 1u);
-    EXPECT_EQ(TakeMessages()[0], "Error while exporting memo.|20240305_zendamemo_2107.txt");
+    EXPECT_EQ(TakeMessages()[0], "Error while exporting memo.|20240305_zendamemo_2107_2.txt");
     EXPECT_EQ(MemoText(), older);
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"20240305_zendamemo_2107.txt"});
+}
+
+// Writes that fail at the start, after the first 16 KB buffer's worth, or a
+// file that cannot be made (a folder stands at the temporary's name): one
+// error box, no count, the earlier memo byte-identical and no memo added.
+TEST_F(MemoTest, FailedExportIsToldOnceWithoutACount) {
+    FillUserObjects(480);
+    ExportListToMemo();
+    const std::string older = MemoText();
+    const std::string second = "20240305_zendamemo_2107_2.txt";
+    const struct {
+        long writeBudget;
+        bool folderInTheWay;
+        std::string message;
+    } cases[] = {{0, false, "Error while exporting memo.|" + second},
+                 {20000, false, "Error while exporting memo.|" + second},
+                 {-1, true, "Can't open memo:|" + second}};
+    for (const auto& c : cases) {
+        services.messages.clear();
+        const std::string inTheWay = folder.root() + "/userlists/" + second + ".tmp";
+        if (c.folderInTheWay) std::filesystem::create_directory(inTheWay);
+        pl::FailWritesAfter(c.writeBudget);
+        EXPECT_EQ(ExportListToMemo(), 1);
+        pl::FailWritesAfter(-1);
+        std::filesystem::remove(inTheWay);
+        EXPECT_EQ(TakeMessages(), Texts{c.message}) << c.writeBudget;
+        EXPECT_EQ(MemoText(), older) << c.writeBudget;
+        EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{kMemoOfTheMinute}) << c.writeBudget;
+    }
+}
+
+// The export killed while it writes (the process stopped by the file-size
+// limit, between two buffers of its write, at byte 0, 1, 4096, 16384 or one
+// short of the whole): the earlier memo stays byte-identical and the new one
+// is either absent or whole; never a part of the list. With no limit the new
+// memo holds all 480 lines.
+TEST_F(MemoTest, KilledExportLeavesNoNewMemoOrAWholeOne) {
+    FillUserObjects(480);
+    ExportListToMemo();
+    const std::string whole = MemoText();
+    ASSERT_EQ(std::count(whole.begin(), whole.end(), '\n'), 480);
+    const rlim_t limits[] = {0, 1, 4096, 16384, whole.size() - 1, RLIM_INFINITY};
+    for (rlim_t limit : limits) {
+        std::filesystem::remove(folder.root() + "/userlists/20240305_zendamemo_2107_2.txt");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const rlimit size{limit, limit}, core{0, 0};
+            setrlimit(RLIMIT_CORE, &core);
+            std::signal(SIGXFSZ, SIG_DFL);
+            if (setrlimit(RLIMIT_FSIZE, &size) != 0) _exit(2);
+            ExportListToMemo();
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ;
+        EXPECT_EQ(killed, limit != RLIM_INFINITY) << limit;
+        EXPECT_EQ(MemoText(), whole) << limit;
+        const Texts memos = pl::ListDirectory("userlists\\*.txt");
+        if (killed) EXPECT_EQ(memos, Texts{kMemoOfTheMinute}) << limit;
+        else EXPECT_EQ(MemoText("20240305_zendamemo_2107_2.txt"), whole);
+    }
+}
+
+// A memo cut for length still gives its whole lines, with the message; one
+// that gives no entry says only that, naming the file, and keeps the list.
+TEST_F(MemoTest, CutMemoIsToldOnlyWhenItGivesEntries) {
+    const struct {
+        const char* text;
+        int entries;
+        Texts messages;
+    } cases[] = {{"NGC;1;a;GALXY; ;01:00:00;10:00:00;1.0;1;1;0\n", 1, {"Memo file too long.|long.txt"}},
+                 {"NGC;2;b;GALXY; ; ;10:00:00;1.0;1;1;0\n", 0, {"No object found in memo:|long.txt"}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ImportMemoFileText("long.txt", c.text, true), c.entries) << c.text;
+        EXPECT_EQ(TakeMessages(), c.messages) << c.text;
+        ASSERT_EQ(selectionCount, 1);
+        EXPECT_EQ(selectionList[0].number, 1);
+    }
 }
 
 TEST_F(MemoTest, ReadingMemoFiles) {

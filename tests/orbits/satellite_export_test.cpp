@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "catalog/databases.h"
+#include "catalog/memo.h"
 #include "core/shared_state.h"
 #include "platform/files.h"
 #include "support/catalog_fixture.h"
@@ -48,8 +50,8 @@ protected:
         CloseRecordDb(&satelliteDb);
         ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl12", "ZDV1", "data\\", "zendavori_satellites.ppc"));
     }
-    std::string MemoFile() const {
-        std::ifstream in(folder.root() + "/userlists/20240305_zendamemo_2107.txt", std::ios::binary);
+    std::string MemoFile(const std::string& name = "20240305_zendamemo_2107.txt") const {
+        std::ifstream in(folder.root() + "/userlists/" + name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     static int RecordMemo(const char* text) {
@@ -122,6 +124,7 @@ TEST_F(SatelliteExportTest, CountWithoutPluralForOneAndNone) {
     for (const auto& c : cases) {
         services.messages.clear();
         memos.clear();
+        std::filesystem::remove(folder.root() + "/userlists/20240305_zendamemo_2107.txt");
         OpenFullRecords(c.records);
         EXPECT_EQ(ExportSatelliteRecords(RecordMemo), c.records);
         EXPECT_EQ(memos.size(), 1u);
@@ -130,6 +133,33 @@ TEST_F(SatelliteExportTest, CountWithoutPluralForOneAndNone) {
         EXPECT_EQ(MemoFile().size(), c.records * 216u) << c.records;
     }
     EXPECT_EQ(memos[0].size(), 2u * 216);
+}
+
+// Two memos of the minute stand (a list export and a second one): the
+// satellite export takes "_3" and leaves both byte-identical. With its writes
+// failing it is told once, without a count, and adds no file.
+TEST_F(SatelliteExportTest, ExportNeverReplacesAnotherMemoAndAFailureIsToldOnce) {
+    OpenFullRecords(40);
+    ExportMemo("User;1;Kept;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n");
+    ExportMemo("User;2;Kept too;GALXY; ;02:00:00;20:00:00;9.0;1;1;0\n");
+    const std::vector<std::string> earlier{"20240305_zendamemo_2107.txt", "20240305_zendamemo_2107_2.txt"};
+    const std::string first = MemoFile(earlier[0]), second = MemoFile(earlier[1]);
+    const struct {
+        long writeBudget;
+        std::vector<std::string> messages;
+    } cases[] = {{5000, {"Error while exporting memo."}}, {-1, {"40 Satellite records exported.\n"}}};
+    for (const auto& c : cases) {
+        services.messages.clear();
+        pl::FailWritesAfter(c.writeBudget);
+        ExportSatellites();
+        pl::FailWritesAfter(-1);
+        EXPECT_EQ(services.Texts(), c.messages);
+        EXPECT_EQ(MemoFile(earlier[0]), first);
+        EXPECT_EQ(MemoFile(earlier[1]), second);
+    }
+    EXPECT_EQ(RecordNumbers(MemoFile("20240305_zendamemo_2107_3.txt")), Range(1, 40));
+    EXPECT_EQ(pl::ListDirectory("userlists\\*.*"),
+              (std::vector<std::string>{earlier[0], earlier[1], "20240305_zendamemo_2107_3.txt"}));
 }
 
 }  // namespace

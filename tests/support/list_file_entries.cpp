@@ -63,6 +63,16 @@ int CheckMemoRoundTrip() {
     return 0;
 }
 
+constexpr char kKeptLine[] = "User;1;Kept;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n";
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes EntryBytes(const SelectionEntry& e) {
+    Bytes bytes(kSelectionEntrySize);
+    StoreSelectionEntry(e, bytes.data());
+    return bytes;
+}
+
 }  // namespace
 
 int RunUserLists(const uint8_t* data, std::size_t size) {
@@ -100,11 +110,13 @@ int RunMemos(const uint8_t* data, std::size_t size) {
     }();
     scope.folder.WriteOnce("data\\zendavori_obj_1k.ppc", objects);
     scope.folder.Write("userlists\\memo.txt", data, size);
+    scope.folder.Remove("userlists\\20240305_zendamemo_2107.txt");
     if (!OpenRecordDb(&objectDb, "pl00", "ZDV1", "data\\", "zendavori_obj_1k.ppc")) return 0;
     UseObjectFileRanges(false);
     currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
     static char text[kMemoBufferSize];
-    if (!ReadMemoFile("memo.txt", text, sizeof text)) return 0;
+    bool cut = false;
+    if (!ReadMemoFile("memo.txt", text, sizeof text, &cut)) return 0;
     const std::size_t length = std::strlen(text);
     for (std::size_t at = 0; at < length;) {
         ObjectRecord record;
@@ -114,7 +126,11 @@ int RunMemos(const uint8_t* data, std::size_t size) {
         if (!std::memchr(record.name, '\0', sizeof record.name)) return 2;
         at += static_cast<std::size_t>(consumed);
     }
-    ImportMemoText(text);
+    // A text that gives no entry leaves the list as it was.
+    if (ImportMemoText(kKeptLine) != 1) return 6;
+    const Bytes kept = EntryBytes(selectionList[0]);
+    if (ImportMemoFileText("memo.txt", text, cut) == 0 && (selectionCount != 1 || EntryBytes(selectionList[0]) != kept))
+        return 6;
     if (int failed = CheckList()) return failed;
     return CheckMemoRoundTrip();
 }

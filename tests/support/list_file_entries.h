@@ -14,8 +14,9 @@
 int RunUserLists(const uint8_t* data, std::size_t size);
 
 // "userlists\memo.txt" beside a fixture object file: the memo read and
-// imported, and each of its lines parsed; the list then exported and imported
-// again. 1 more entries than the list holds, 2 a name not terminated, 3 a line
-// parsed past its text, 4 an entry whose place is no place on the sky, 5 the
-// list read back from its export with another number of entries or places.
+// imported over a list of one entry, and each of its lines parsed; the list
+// then exported and imported again. 1 more entries than the list holds, 2 a
+// name not terminated, 3 a line parsed past its text, 4 an entry whose place
+// is no place on the sky, 5 the list read back from its export with another
+// number of entries or places, 6 a memo that gives no entry changing the list.
 int RunMemos(const uint8_t* data, std::size_t size);

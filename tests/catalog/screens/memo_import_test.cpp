@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -304,6 +305,66 @@ TEST_F(MemoImport, ControlsFollowTheScreenSize) {
     EXPECT_EQ(ScreenRect(kImport), pl::Offset(import, 80, 160));
     EXPECT_EQ(ScreenRect(kFileList), (pl::Rect{list.left, list.top, list.right + 80, list.bottom + 160}));
     TapItem(kOk);
+}
+
+// A file that gives no entry (100,000 random bytes, longer than the import
+// buffer; line ends only) leaves a list of 4 entries byte-identical, with one
+// message naming the file and neither "Memo file too long." nor a damaged
+// line told. A memo of 20 good lines and 2 with a lettered right ascension
+// replaces the list with the 20 and tells each of the 2.
+TEST_F(MemoImport, AFileThatGivesNoEntryLeavesTheListAsItWas) {
+    std::mt19937 random(86);
+    std::string noise(100000, '\0');
+    for (char& c : noise) c = static_cast<char>(random() & 0xFF);
+    noise[0] = 'x';  // the preview shows a beginning
+    const std::string lettered[] = {"User;98;Odd;GALXY; ;12a30b00;10:00:00;9.0;1;1;0",
+                                    "User;99;Odder;GALXY; ;XII;10:00:00;9.0;1;1;0"};
+    std::string mixed;
+    for (int n = 1; n <= 20; ++n) {
+        mixed += "User;" + std::to_string(n) + ";Obj " + std::to_string(n) + ";GALXY; ;01:00:00;" +
+                 std::to_string(n) + ":00:00;9.0;1;1;0\n";
+        if (n == 5 || n == 15) mixed += lettered[n / 10] + "\n";
+    }
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> boxes;
+        int entries;  // 0: the list kept
+    } cases[] = {
+        {"noise.txt", noise, {"No object found in memo:\nnoise.txt"}, 0},
+        {"ends.txt", std::string(3000, '\n') + "\r\n\r\n", {"No object found in memo:\nends.txt"}, 0},
+        {"mixed.txt",
+         mixed,
+         {"Failed to load data. Check line\n" + lettered[0], "Failed to load data. Check line\n" + lettered[1]},
+         20},
+    };
+    ASSERT_GT(noise.size(), MemoImportBufferSize());
+    for (const auto& c : cases) {
+        WriteMemo(c.name, c.text);
+        Ui([] { ImportMemoText((MemoText("\n") + "User;4;Fourth;GALXY; ;03:00:00;30:00:00;9.0;1;1;0\n").c_str()); });
+        ASSERT_EQ(selectionCount, 4);
+        const std::vector<SelectionEntry> before = Entries();
+        OpenDialog();
+        ChooseRow(RowOf(c.name));
+        TapItem(kImport);
+        std::vector<std::string> boxes;
+        for (int i = 0; i < 10 && BoxCount() > 0; ++i) {
+            boxes.push_back(BoxText());
+            Answer(pl::IDOK);
+        }
+        EXPECT_EQ(boxes, c.boxes) << c.name;
+        if (c.entries == 0) {
+            EXPECT_EQ(imported, 0) << c.name;
+            ASSERT_EQ(selectionCount, 4) << c.name;
+            for (int i = 0; i < 4; ++i)
+                EXPECT_EQ(std::memcmp(&selectionList[i], &before[i], sizeof before[i]), 0) << c.name;
+        } else {
+            EXPECT_EQ(imported, 1);
+            ASSERT_EQ(selectionCount, c.entries);
+            EXPECT_STREQ(selectionList[19].name, "Obj 20");
+        }
+        Ui([] { GotoForm(kHomeFormId); });
+    }
 }
 
 }  // namespace
