@@ -181,6 +181,23 @@ bool ParseAssistantTime(const char* text, int* hour, int* minute) {
     return true;
 }
 
+bool TakeAssistantDate(const char* text, int* day, int* month, int* year) {
+    if (ParseAssistantDate(text, day, month, year)) return true;
+    char example[24];
+    FormatDate(example, sizeof example, *day, *month, *year);
+    ShowInformation("Date must be a day of the years 1 to " + std::to_string(kLastFormYear),
+                    std::string("As ") + example);
+    return false;
+}
+
+bool TakeAssistantTime(const char* text, int* hour, int* minute) {
+    if (ParseAssistantTime(text, hour, minute)) return true;
+    char example[16];
+    std::snprintf(example, sizeof example, "As %02d:%02d", *hour, *minute);
+    ShowInformation("Time must be between 00:00 and 23:59", example);
+    return false;
+}
+
 std::vector<MoonCalendarDay> ComputeMoonCalendar(int year, int month) {
     int days = GetDaysInMonth(month, year), age = 0;
     std::vector<MoonCalendarDay> calendar(static_cast<size_t>(std::max(days, 0)));

@@ -109,6 +109,15 @@ bool ParseAssistantDate(const char* text, int* day, int* month, int* year);
 // leaving the outputs alone, for anything else.
 bool ParseAssistantTime(const char* text, int* hour, int* minute);
 
+// An edited date or time field of the planets and Moon assistants taken as
+// ParseAssistantDate and ParseAssistantTime take it; a text that does not read
+// is refused with one message naming what the field takes, "Date must be a day
+// of the years 1 to 2199" or "Time must be between 00:00 and 23:59", with the
+// unchanged value as the example ("As 05/03/2024" in the date order, "As
+// 21:10"), and false.
+bool TakeAssistantDate(const char* text, int* day, int* month, int* year);
+bool TakeAssistantTime(const char* text, int* hour, int* minute);
+
 // ---- Calendar -------------------------------------------------------------
 
 constexpr int kMoonIconFull = 6094;

@@ -360,9 +360,10 @@ pl::LResult Command(int id) {
     }
 }
 
-// An edited date or time becomes the assistant's; a text left as it was or
-// that does not read as one changes nothing. The view is drawn again (and
-// the field with it).
+// An edited date or time becomes the assistant's and the view is drawn again
+// (and the field with it); a text left as it was changes nothing but is drawn
+// again too. An edited text that does not read as a date or time is refused
+// with one message, stays in the field, and the view stays as it was.
 void EditField(pl::Hwnd form, int id) {
     MoonAssistantState& s = State();
     bool date = id == kDateField;
@@ -371,10 +372,11 @@ void EditField(pl::Hwnd form, int id) {
     GetField(id, before, sizeof before);
     RunTextInputDialog(form, id, date ? "Date:" : "Time:", date ? kDateInputSize : kTimeInputSize);
     GetField(id, text, sizeof text);
-    bool edited = std::string(text) != before;
-    if (edited && (date ? ParseAssistantDate(text, &s.day, &s.month, &s.year)
-                        : ParseAssistantTime(text, &s.hour, &s.minute)))
+    if (std::string(text) != before) {
+        if (!(date ? TakeAssistantDate(text, &s.day, &s.month, &s.year) : TakeAssistantTime(text, &s.hour, &s.minute)))
+            return;
         s.terminatorRow = -1;
+    }
     Redraw();
 }
 

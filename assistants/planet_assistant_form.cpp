@@ -215,11 +215,15 @@ void ChooseZoom(int row) {
     ZoomPlanetSkyView(row);
 }
 
+// The sky chart at the date of the date field; a field that does not read as
+// a date is refused (one message) and the form stays.
 void ShowSkyChart() {
-    KeepAssistantDate();
     char text[kTextInputSize] = "";
     AssistantDate& d = assistantDate;
-    if (GetField(kAssistantDateField, text, sizeof text)) ParseAssistantDate(text, &d.day, &d.month, &d.year);
+    int day = d.day, month = d.month, year = d.year;
+    if (GetField(kAssistantDateField, text, sizeof text) && !TakeAssistantDate(text, &day, &month, &year)) return;
+    KeepAssistantDate();
+    d.day = day, d.month = month, d.year = year;
     SetCurrentDateTime(d.year, d.month, d.day, d.hour, d.minute, 0);
     dateTimeFixed = 1;
     RunObjectSelection(7, 0, 27);
@@ -244,7 +248,8 @@ void ShowHelp() {
 }
 
 // A finished edit of the date or time field: a text that reads becomes the
-// assistant's date or time; any other gets the unchanged one back.
+// assistant's date or time and the page is drawn for it; any other is refused
+// with one message, the typed text left in the field and the page as it was.
 void EditField(pl::Hwnd form, int id) {
     const bool date = id == kAssistantDateField;
     if (!date && id != kAssistantTimeField) return;
@@ -252,8 +257,8 @@ void EditField(pl::Hwnd form, int id) {
     char text[kTextInputSize] = "";
     GetField(id, text, sizeof text);
     AssistantDate& d = assistantDate;
-    if (date) ParseAssistantDate(text, &d.day, &d.month, &d.year);
-    else ParseAssistantTime(text, &d.hour, &d.minute);
+    if (!(date ? TakeAssistantDate(text, &d.day, &d.month, &d.year) : TakeAssistantTime(text, &d.hour, &d.minute)))
+        return;
     ShowAssistantTimeField();
     InitDrawWindowOwnDc(form);
     ShowPlanetAssistantPage();

@@ -143,7 +143,7 @@ void LocationStep() {
         FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, typedLatitude,
                                       typedLongitude);
         observerCircumstancesComputed = true;
-        observerSeesNoEclipse = localResult.magnitude < 0;
+        observerSeesNoEclipse = localResult.magnitude < 0 || localResult.sunBelowHorizon;
         const double t = localResult.maximumTime;
         viewHour = static_cast<int>(t);
         viewMinute = static_cast<int>(std::fmod(t * 60, 60) + 0.5);

@@ -22,7 +22,8 @@ extern LocalEclipseResult localResult;  // shared by the solar views; firstConta
 // location's Set, a map tap's Info): the Info view shows them even when the
 // first contact came before 0h UT of the eclipse's date and is negative.
 extern bool observerCircumstancesComputed;
-// Set when those circumstances found no eclipse there (a magnitude below 0):
+// Set when those circumstances found no eclipse there (a magnitude below 0, or
+// the Sun below the horizon from the first to the last contact):
 // the Info view then shows the place and no circumstances, not those of the
 // shadow centre.
 extern bool observerSeesNoEclipse;

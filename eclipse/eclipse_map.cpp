@@ -8,6 +8,7 @@
 #include "core/services.h"
 #include "eclipse/eclipse_list.h"
 #include "eclipse/eclipse_path.h"
+#include "eclipse/local_eclipse.h"
 
 int mapPanX = 0, mapPanY = 0;
 int mapDragging = 0;
@@ -132,6 +133,13 @@ TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT,
         *times[side + 1] = ut;
         if (side == 0) out.percent = static_cast<int>(c.obscuration + 0.5), out.eclipse = c.magnitude > 0;
     }
+    // On the night side the limbs meet behind the Earth: no eclipse is seen there.
+    const auto sunAltitude = [&](double ut) {
+        LocalContactCircumstances c{};
+        LocalContactStep(elements, 0, latitude, longitude, 0, deltaT, &ut, &c);
+        return c.sunAltitude;
+    };
+    if (out.eclipse && SunStaysBelowHorizon(out.start, out.end, sunAltitude)) out.eclipse = false;
     return out;
 }
 

@@ -113,7 +113,9 @@ void MapTimeLabel(double t, char* text, int size);
 // LocalContactSteps each for the first contact, greatest eclipse and the last
 // contact, every search starting at `startHour` (UT); the obscuration at
 // greatest rounded to a whole percent. A place the penumbra never reaches has
-// no eclipse (its contacts are the time of greatest approach).
+// no eclipse (its contacts are the time of greatest approach), nor has one
+// where the Sun stays below the horizon from the first to the last contact
+// (SunStaysBelowHorizon).
 struct TapContacts {
     double start, greatest, end;  // hours UT
     int percent;

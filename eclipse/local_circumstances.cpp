@@ -1,4 +1,5 @@
 // Greatest eclipse and contacts at a site: FindLocalEclipseCircumstances and its steps.
+#include <algorithm>
 #include <cmath>
 
 #include "core/brent.h"
@@ -16,6 +17,8 @@ constexpr double kMoonOverSunDiameter = 0.0024963052860620598;  // 3476.18 / 139
 constexpr double kSunRadiiPerRadianAu = 107.42883097671145;     // 1 / 2 of 1 / 960"
 constexpr int kMaxCrossingSteps = 20;
 constexpr int kRefinements = 3;
+constexpr double kSunRiseAltitude = -0.8333;  // degrees: the upper limb with 34' of refraction
+constexpr double kAltitudeStep = 0.05;        // hours between the samples of the Sun's altitude
 
 // Fraction of the Sun's area hidden by the Moon: diameter ratio k, separation q in Sun radii.
 double ObscuredFraction(double k, double q) {
@@ -50,7 +53,28 @@ double MagnitudeAt(double t, double ut) {
     return magnitude;
 }
 
+// The Sun's altitude (degrees) at the site at ut.
+double SunAltitudeAt(double t, double ut) {
+    MagnitudeAt(t, ut);
+    return eclipseWorkBlock.altitude * kRadToDeg;
+}
+
+// A site on the night side: the limbs meet behind the Earth, no eclipse is seen.
+void SetNightSide(LocalEclipseResult* result) {
+    result->sunBelowHorizon = true;
+    ShowInformation("No Eclipse found!", "");
+    result->obscuration = 0;
+    result->firstContact = result->secondContact = result->thirdContact = result->fourthContact = -1;
+}
+
 }  // namespace
+
+bool SunStaysBelowHorizon(double first, double last, const std::function<double(double)>& altitudeAt) {
+    const int steps = std::max(1, static_cast<int>(std::ceil((last - first) / kAltitudeStep)));
+    for (int i = 0; i <= steps; ++i)
+        if (!(altitudeAt(first + (last - first) * i / steps) < kSunRiseAltitude)) return false;
+    return true;
+}
 
 void ComputeLocalMagnitude(double t, double* ratio, double* magnitude) {
     EclipseWorkBlock& w = eclipseWorkBlock;
@@ -118,6 +142,7 @@ void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int mon
     EclipseWorkBlock& w = eclipseWorkBlock;
     result->firstContact = result->secondContact = result->thirdContact = result->fourthContact =
         -1;
+    result->sunBelowHorizon = false;
     SetUpEclipseTime(year, month, day, hour, minute, 0);
     w.latitude = latitude;
     w.longitude = longitude;
@@ -142,5 +167,10 @@ void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int mon
     } else if (magnitude > ratio) {
         FindContactPair(&result->secondContact, &result->thirdContact, w.centuries, 0.03, ratio);
     }
+    const double t = w.centuries;
+    if (magnitude >= 0 && result->firstContact != -1 && result->fourthContact != -1 &&
+        SunStaysBelowHorizon(result->firstContact, result->fourthContact,
+                             [t](double ut) { return SunAltitudeAt(t, ut); }))
+        SetNightSide(result);
     EndBusyIndicator(1);
 }

@@ -16,6 +16,8 @@
 // central durations within 3 s and ground speeds within 1 %.
 #pragma once
 
+#include <functional>
+
 // The results that the eclipse views read; owned by the caller.
 struct LocalEclipseResult {
     double magnitude;        // fraction of the Sun's diameter covered (on the axis: half the
@@ -43,6 +45,8 @@ struct LocalEclipseResult {
     int trackAngle;      // degrees
     int trackWidth;      // km
     int azimuthMod180;   // degrees, the Sun's azimuth less whole half turns
+    bool sunBelowHorizon;  // FindLocalEclipseCircumstances: the Sun stays below the horizon
+                           // from the first to the last contact, so none of it is seen
 };
 
 // Sets the engine's date and time (universal time), the Delta T of the date and the sidereal
@@ -61,6 +65,14 @@ int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int d
 // maximumTime, magnitude (negative: no eclipse), separation, sunAltitude and sunAzimuth (of the
 // Sun at greatest), obscuration (0 without an eclipse, 100 when total), the first and fourth
 // contacts and, for a total or annular eclipse there, the second and third; -1 for a contact
-// not found. A site without an eclipse shows "No Eclipse found!".
+// not found. A site without an eclipse shows "No Eclipse found!", and so does a site on the
+// night side, where the limbs meet behind the Earth while the Sun stays below the horizon from
+// the first to the last contact: sunBelowHorizon, obscuration 0 and every contact -1 (the
+// magnitude and the greatest eclipse are kept).
 void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int month, int day,
                                    int hour, int minute, double latitude, double longitude);
+
+// True when the Sun's altitude (degrees, `altitudeAt` of a UT in hours) stays below -0.8333,
+// the upper limb on the horizon with the standard refraction, from `first` to `last`: sampled
+// at both ends and every 3 minutes between (it moves at most 0.75 degree in that time).
+bool SunStaysBelowHorizon(double first, double last, const std::function<double(double)>& altitudeAt);

@@ -74,12 +74,16 @@ std::vector<std::string> PositionTexts(const ObjectRecord& r, const DateTime& t)
     DoubleToStr(magnitude, sizeof magnitude, r.magnitude, 1);
     const double jd = JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);
     const double lst = SiderealTime(t), latitude = currentSite.latitude;
+    // Az and Alt from the place of date, as on the Rise/Set page: a J2000 place
+    // turned by the sidereal time of date is off by the precession since 2000.
+    double placeRa = 0.0, placeDec = 0.0;
+    RiseSetPlace(r, t, &placeRa, &placeDec);
     return {magnitude,
             ConstellationAbbreviation(FindConstellation(r.rightAscension, r.declination, jd)),
             HMSToStr(ra, sizeof ra, r.rightAscension),
             DegToStr(dec, sizeof dec, r.declination),
-            Whole(ComputeAzimuth(lst, r.rightAscension, r.declination, latitude)),
-            Whole(ComputeAltitude(lst, r.rightAscension, r.declination, latitude))};
+            Whole(ComputeAzimuth(lst, placeRa, placeDec, latitude)),
+            Whole(ComputeAltitude(lst, placeRa, placeDec, latitude))};
 }
 
 }  // namespace

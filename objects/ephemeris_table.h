@@ -41,8 +41,9 @@ bool FetchEphemerisObject(int designation, int number, const DateTime& when, Obj
 //   preference; negative rise and set hours moved on by a day), and the
 //   altitude at transit in whole degrees;
 //   Position: the magnitude with one decimal, the constellation of the place
-//   at the row's Julian day, RA by HMSToStr, Dec by DegToStr, azimuth and
-//   altitude at the row's local sidereal time in whole degrees.
+//   at the row's Julian day, RA by HMSToStr, Dec by DegToStr (the place as
+//   fetched), azimuth and altitude of the place of date (RiseSetPlace) at the
+//   row's local sidereal time in whole degrees, truncated.
 std::vector<std::string> EphemerisRowTexts(int page, const ObjectRecord& r, const DateTime& when);
 
 // The date column: FormatDateShort of the row's date ("%02d/%02d/%02d").

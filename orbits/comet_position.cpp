@@ -34,27 +34,65 @@ bool SolveBarker(double w, double* s) {
     return false;
 }
 
-// Eccentric anomaly of mean anomaly m: fixed-point iteration below e = 0.6,
-// Newton's method above.
-bool SolveKepler(double m, double e, double* eccentricAnomaly) {
-    double ea = m + e * std::sin(m);
+// Newton's method on an increasing function f, convex from the root to the
+// start, from a start where f >= 0: every step stays between the root and the
+// one before, so it converges for any eccentricity. Stops when a step is no
+// longer above the tolerance; false after 80 steps.
+template <typename Function>
+bool NewtonFromAbove(Function f, double* x) {
     for (int n = 0; n < kMaxIterations; ++n) {
-        if (e < 0.6) {
-            double next = m + e * std::sin(ea);
-            bool done = !(std::fabs(next - ea) > kTolerance);
-            ea = next;
-            if (done) break;
-        } else {
-            double f = m + e * std::sin(ea) - ea;
-            double slope = 1.0 - e * std::cos(ea);
-            if (std::fabs(f) < kTolerance || std::fabs(slope) < kTolerance) break;
-            double step = f / slope;
-            ea += step;
-            if (!(std::fabs(step) > kTolerance)) break;
-        }
-        if (n == kMaxIterations - 1) return false;
+        double value = 0, slope = 0;
+        f(*x, &value, &slope);
+        if (value == 0 || !(slope > 0)) return value == 0;
+        const double step = value / slope;
+        *x -= step;
+        if (!(std::fabs(step) > kTolerance)) return true;
     }
-    *eccentricAnomaly = ea;
+    return false;
+}
+
+// Eccentric anomaly of mean anomaly m in [-pi, pi]: fixed-point iteration below
+// e = 0.6; above, Newton's method on E - e sin E - M from min(M + e, pi,
+// M / (1 - e)), each a start where the function is not negative and convex
+// towards the root (mirrored for negative M), which converges up to e = 1.
+bool SolveKepler(double m, double e, double* eccentricAnomaly) {
+    if (e < 0.6) {
+        double ea = m + e * std::sin(m);
+        for (int n = 0; n < kMaxIterations; ++n) {
+            const double next = m + e * std::sin(ea);
+            const bool done = !(std::fabs(next - ea) > kTolerance);
+            ea = next;
+            if (done) {
+                *eccentricAnomaly = ea;
+                return true;
+            }
+        }
+        return false;
+    }
+    const double sign = m < 0 ? -1.0 : 1.0, mean = std::fabs(m);
+    double ea = std::fmin(std::fmin(mean + e, kPi), mean / (1.0 - e));
+    const auto kepler = [&](double x, double* value, double* slope) {
+        *value = x - e * std::sin(x) - mean;
+        *slope = 1.0 - e * std::cos(x);
+    };
+    if (!NewtonFromAbove(kepler, &ea)) return false;
+    *eccentricAnomaly = sign * ea;
+    return true;
+}
+
+// Hyperbolic anomaly H of mean anomaly m (e sinh H - H = M, e > 1): Newton's
+// method from min(asinh(M / (e - 1)), cbrt(6 M)), both starts where the
+// function is not negative (e sinh H - H >= (e - 1) sinh H and >= H^3 / 6),
+// mirrored for negative M.
+bool SolveHyperbolicKepler(double m, double e, double* anomaly) {
+    const double sign = m < 0 ? -1.0 : 1.0, mean = std::fabs(m);
+    double h = std::fmin(std::asinh(mean / (e - 1.0)), std::cbrt(6.0 * mean));
+    const auto kepler = [&](double x, double* value, double* slope) {
+        *value = e * std::sinh(x) - x - mean;
+        *slope = e * std::cosh(x) - 1.0;
+    };
+    if (!NewtonFromAbove(kepler, &h)) return false;
+    *anomaly = sign * h;
     return true;
 }
 
@@ -149,8 +187,10 @@ int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {
     double m = std::remainder(kGauss * (jd - PerihelionTime(c)) / (a * std::sqrt(a)), 2.0 * kPi);
     double ea;
     if (!SolveKepler(m, e, &ea)) return 0;
-    float e2 = static_cast<float>(e) * static_cast<float>(e);
-    return SetPlane(out, a * (std::cos(ea) - e), a * std::sqrt(1.0 - e2) * std::sin(ea));
+    // a (cos E - e) and a sqrt(1 - e^2) sin E, written without the differences
+    // that lose the digits near e = 1.
+    const double half = std::sin(ea / 2);
+    return SetPlane(out, q - 2.0 * a * half * half, q * std::sqrt((1.0 + e) / (1.0 - e)) * std::sin(ea));
 }
 
 int SolveParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
@@ -162,37 +202,23 @@ int SolveParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
     return SetPlane(out, q * (1.0 - s * s), 2.0 * q * s);
 }
 
-int SolveNearParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
+int SolveHyperbolicOrbit(const CometRecord* c, double jd, float out[3]) {
     double q = c->workPerihelionDistance;
     double e = c->workEccentricity;
-    if (q == 0.0) return 0;
-    double b = std::sqrt((9.0 * e + 1.0) * 0.1);
-    double oneMinusE = 1.0f - c->workEccentricity;
-    double c5 = 5.0 * oneMinusE / (9.0 * e + 1.0);
-    double d = PerihelionTerm(q);
-    const double sincePerihelion = jd - PerihelionTime(c);
-    double a = 1.0, c1 = 1.0, s = 1.0;
-    bool converged = false;
-    for (int n = 0; n < kMaxIterations && !converged; ++n) {
-        double previous = a;
-        double w = sincePerihelion * c1 * b * kGauss / d;
-        if (!SolveBarker(w, &s)) return 0;
-        a = c5 * s * s;
-        c1 = 1.0 - 0.017142857 * a * a - 0.003809524 * a * a * a;
-        converged = !(std::fabs(a - previous) > kTolerance);
-    }
-    if (!converged) return 0;
-    double c2 = 1.0 - a + 0.2 * a * a + 0.00571429 * a * a * a;
-    double c3 = 1.0 + 0.4 * a + 0.21714286 * a * a + 0.12495238 * a * a * a;
-    double u = c3 * std::sqrt(5.0 * (1.0 + e) / (9.0 * e + 1.0)) * s;
-    return SetPlane(out, q * c2 * (1.0 - u * u), 2.0 * q * c2 * u);
+    if (q == 0.0 || !(e > 1.0)) return 0;
+    double a = q / (e - 1.0);
+    double h;
+    if (!SolveHyperbolicKepler(kGauss * (jd - PerihelionTime(c)) / (a * std::sqrt(a)), e, &h)) return 0;
+    // a (e - cosh H) and a sqrt(e^2 - 1) sinh H, as for the ellipse.
+    const double half = std::sinh(h / 2);
+    return SetPlane(out, q - 2.0 * a * half * half, q * std::sqrt((e + 1.0) / (e - 1.0)) * std::sinh(h));
 }
 
 int SolveOrbit(const CometRecord* c, double jd, float out[3]) {
     double e = c->workEccentricity;
-    if (e < 0.98) return SolveEllipticOrbit(c, jd, out);
     if (std::fabs(e - 1.0) < kTolerance) return SolveParabolicOrbit(c, jd, out);
-    return SolveNearParabolicOrbit(c, jd, out);
+    if (e < 1.0) return SolveEllipticOrbit(c, jd, out);
+    return SolveHyperbolicOrbit(c, jd, out);
 }
 
 int ComputeCometPosition(const CometRecord* c, double jd, int equinoxYear, float* rightAscension, float* declination,

@@ -1,6 +1,6 @@
 // Comets and minor planets from their orbital elements: the position in the
 // orbital plane by one of three solutions of the equation of motion (elliptic,
-// parabolic, near-parabolic), and the geocentric place with a low-precision Sun.
+// parabolic, hyperbolic), and the geocentric place with a low-precision Sun.
 // The computation reads the eight work words of the record (T, e, a, q,
 // argument of perihelion, node, inclination, equinox), which the caller fills
 // before every call (FillCometWorkWords); T, a single-precision word, is taken
@@ -8,7 +8,8 @@
 // filled from them. Elements are referred to the ecliptic
 // and equinox J2000.0; times are universal-time Julian days, no Delta T; no
 // light time, aberration or nutation is applied.
-// Method: Meeus, Astronomical Algorithms, chapters 25, 30, 33 to 35.
+// Method: Meeus, Astronomical Algorithms, chapters 25, 30, 33 and 34, with
+// Kepler's equation in its hyperbolic form for e > 1.
 #pragma once
 
 #include "catalog/comet_satellite_db.h"
@@ -37,14 +38,20 @@ bool SetMinorPlanetPerihelion(CometRecord* record, double epoch);
 // Position in the orbital plane at Julian day `jd`: out[0] towards perihelion,
 // out[1] 90 degrees ahead in the direction of motion, out[2] = 0, AU. Each
 // returns 1, or 0 when q is 0, an iteration does not converge to 1e-12 within
-// 80 steps (the elliptic solution also for e of 1 or more), or damaged work
-// words (not a number, infinite) give no finite position.
+// 80 steps, the eccentricity is not the solution's (the elliptic one takes
+// e < 1, the hyperbolic one e > 1), or damaged work words (not a number,
+// infinite) give no finite position.
+// Elliptic: Kepler's equation E - e sin E = M by fixed-point iteration below
+// e = 0.6, by Newton's method from a start that converges for every e < 1
+// above. Parabolic: Barker's equation s^3 / 3 + s = W, s = tan(v / 2).
+// Hyperbolic: e sinh H - H = M by Newton's method. In double precision all
+// three keep the single precision of the results (3e-7 of the radius) for
+// every eccentricity and time from perihelion.
 int SolveEllipticOrbit(const CometRecord* record, double jd, float out[3]);
 int SolveParabolicOrbit(const CometRecord* record, double jd, float out[3]);
-int SolveNearParabolicOrbit(const CometRecord* record, double jd, float out[3]);
+int SolveHyperbolicOrbit(const CometRecord* record, double jd, float out[3]);
 
-// Elliptic below e = 0.98, parabolic for e = 1, near-parabolic otherwise
-// (hyperbolic orbits included).
+// Parabolic for e = 1 (|e - 1| < 1e-12), elliptic below, hyperbolic above.
 int SolveOrbit(const CometRecord* record, double jd, float out[3]);
 
 // Geometric geocentric place at Julian day `jd` for the mean equinox of

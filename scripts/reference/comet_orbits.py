@@ -13,6 +13,9 @@ IAU 1980 obliquity 84381.448". Elongation and phase angle from the vectors.
 
 comet_places_pyephem.csv: PyEphem's astrometric places of ten comets (see below).
 
+comet_file_places.csv: records of the converted comet file from the same exact orbits and the
+Earth of eraEpv00 (see below).
+
 minor_planet_places_pyephem.csv: PyEphem's astrometric places of four minor planets from
 their JPL osculating elements at an epoch (see below).
 
@@ -96,6 +99,20 @@ def plane_rows():
         for dt in dts:
             x, y = plane(f32(q), f32(e), dt)
             rows.append((q, e, dt, x, y))
+    # Orbits near e = 1 on both sides: ellipses 0.01 to 3 periods from perihelion (negative:
+    # before it), hyperbolas up to 60 years from it (dt in days).
+    for q, e, periods in [(0.005, 0.9999, 0.01), (0.005, 0.9999, 2.999), (0.05, 0.985, -0.02),
+                          (0.04, 0.981, 1.25), (0.5, 0.999, 0.05), (0.5, 0.999, -1.5), (1.5, 0.995, 0.1),
+                          (1.5, 0.995, 2.0001), (5.0, 0.98, 0.3), (5.0, 0.9999, 0.01), (0.2, 0.9905, 0.0102),
+                          (0.01, 0.998, 3.0)]:
+        a = f32(q) / (1.0 - f32(e))
+        dt = periods * 2.0 * math.pi * a ** 1.5 / K
+        x, y = plane(f32(q), f32(e), dt)
+        rows.append((q, e, dt, x, y))
+    for q, e, dt in [(0.005, 1.0001, 10.0), (0.005, 1.0001, -3652.5), (2.0, 3.36, 730.5), (0.25, 1.2, -1826.25),
+                     (1.0, 1.001, 21915.0), (5.0, 6.0, 21915.0), (0.05, 6.0, -21915.0), (3.0, 1.05, 0.01)]:
+        x, y = plane(f32(q), f32(e), dt)
+        rows.append((q, e, dt, x, y))
     return rows
 
 
@@ -164,6 +181,52 @@ for label, (q, e, w, node, inc) in [("elliptic", (0.9, 0.6, 165.0, 120.0, 5.0)),
     dt, delta = least_earth_distance((f32(q), f32(e), f32(w), f32(node), f32(inc)), 2460500.5)
     print("%s q=%g e=%g w=%g node=%g i=%g: JD %.6f (%+.6f d), delta %.6f AU"
           % (label, q, e, w, node, inc, 2460500.5 + dt, dt, delta))
+
+
+# comet_file_places.csv: records of the converted comet file (MPC elements as scripts/catalogues
+# converts them, in single precision; the perihelion time the record's date read as a universal-time
+# Julian day): the SOHO comets near e = 1 with periods of a few years, 153P (e 0.990), the two
+# interstellar objects and 1P for comparison, each at 0 h UT of three dates. Geometric geocentric
+# places (no light time) from the exact orbits above and the Earth of eraEpv00, as comet_places.csv.
+
+# name, perihelion (year, month, day), q, e, argument of perihelion, node, inclination
+COMET_FILE_RECORDS = [
+    ("P/2010 H3 (SOHO)", (2021, 2, 7.87510014), 0.0444249995, 0.985369027, 26.1464996, 77.0957031, 23.0746994),
+    ("321P/SOHO", (2023, 10, 26.5636997), 0.0457950011, 0.981103003, 172.748901, 165.017303, 20.0918999),
+    ("323P/SOHO", (2021, 1, 17.8295994), 0.0392760001, 0.984795988, 353.045105, 324.394287, 5.32919979),
+    ("342P/SOHO", (2021, 10, 19.2877998), 0.0524040014, 0.982770979, 73.2586975, 27.7096004, 11.6666002),
+    ("153P/Ikeya-Zhang", (2002, 3, 2.87949991), 0.518873990, 0.989709020, 34.8115997, 93.3794022, 28.0550003),
+    ("1I/Oumuamua", (2017, 9, 9.48859978), 0.255239993, 1.19925201, 241.684494, 24.5997009, 122.677803),
+    ("2I/Borisov", (2019, 12, 8.55490017), 2.00654793, 3.35663605, 209.125107, 308.148010, 44.0527000),
+    ("1P/Halley", (1986, 2, 22.6949997), 0.598630011, 0.966503024, 112.140800, 59.2191010, 162.194595),
+]
+COMET_FILE_DATES = [(2025, 1, 1), (2026, 12, 7), (2027, 6, 1)]
+
+
+def comet_file_rows():
+    rows = []
+    for name, (year, month, day), *elements in COMET_FILE_RECORDS:
+        el = tuple(f32(x) for x in elements)
+        day = f32(day)
+        t_peri = sum(erfa.cal2jd(year, month, 1)) + day - 1.0
+        for when in COMET_FILE_DATES:
+            jd = sum(erfa.cal2jd(*when))
+            earth = erfa.epv00(jd, 0.0)[0][0]
+            helio = heliocentric(el, jd - t_peri)
+            geo = [helio[j] - earth[j] for j in range(3)]
+            ra, dec = ra_dec(geo)
+            rows.append((name, str(year), str(month), "%.9g" % day, *("%.9g" % x for x in el), str(when[0]),
+                         str(when[1]), str(when[2]), "%.8f" % ra, "%.7f" % dec,
+                         "%.7f" % math.sqrt(sum(c * c for c in geo)), "%.7f" % math.sqrt(sum(c * c for c in helio))))
+    return rows
+
+
+write_table("comet_file_places.csv",
+            ["Geometric geocentric places (ICRS) of records of the converted comet file at 0 h UT of",
+             "three dates: exact two-body orbits of the elements (single precision) and the Earth of",
+             "eraEpv00. columns: elements, date, RA (h), Dec (deg), delta (AU), r (AU)"],
+            ["name", "year", "month", "day", "q", "e", "w", "node", "i", "on_year", "on_month", "on_day",
+             "ra", "dec", "delta", "r"], comet_file_rows())
 
 
 # comet_places_pyephem.csv: ten comets from elements close to their published ones (rounded;

@@ -97,6 +97,15 @@ protected:
         return red;
     }
     bool Yellow(int x, int y) const { return (harness.pixel(x, y) & 0xF8F8F8) == 0xF8F800; }
+    // Every other pixel of the view, from below the header to above the date field.
+    std::vector<uint32_t> ViewPixels() const {
+        pl::Rect field{};
+        pl::GetWindowRect(Item(6002), &field);
+        std::vector<uint32_t> out;
+        for (int y = 24; y < field.top - 1; y += 2)
+            for (int x = 0; x < 240; x += 2) out.push_back(harness.pixel(x, y));
+        return out;
+    }
 };
 
 // The month keys wrap the year both ways; in the Features view they move
@@ -221,22 +230,29 @@ TEST_F(MoonAssistantForm, FeaturesViewPicturesAndMissingData) {
 }
 
 // Edits of the date and time fields in the text input (OK at (35, 207)):
-// a date in the date order or an "hh:mm" time becomes the assistant's;
-// text that does not read as one changes nothing.
+// a date in the date order or an "hh:mm" time becomes the assistant's; text
+// that does not read as one (01/01/2200 beyond the years the assistant shows
+// among them) is refused with one message naming what the field takes, stays
+// in the field, and the Rise/Set table stays as it was (it was ignored
+// without a word).
 TEST_F(MoonAssistantForm, EditedDateAndTimeFields) {
     Start(true);
     ChooseView(kMoonViewRiseSet);
+    const std::string date = "Date must be a day of the years 1 to 2199\nAs 05/03/2024";
     struct {
         int field;
         const char* text;
         std::vector<int> date;  // year, month, day, hour, minute after the edit
+        std::string message;
     } edits[] = {
-        {6002, "05/03/2024", {2024, 3, 5, 12, 0}},  {6002, "31/02/2024", {2024, 3, 5, 12, 0}},
-        {6002, "tomorrow", {2024, 3, 5, 12, 0}},    {5988, "21:30", {2024, 3, 5, 21, 30}},
-        {5988, "25:00", {2024, 3, 5, 21, 30}},
+        {6002, "05/03/2024", {2024, 3, 5, 12, 0}, ""},     {6002, "01/01/2200", {2024, 3, 5, 12, 0}, date},
+        {6002, "31/02/2024", {2024, 3, 5, 12, 0}, date},   {6002, "tomorrow", {2024, 3, 5, 12, 0}, date},
+        {5988, "21:30", {2024, 3, 5, 21, 30}, ""},
+        {5988, "25:00", {2024, 3, 5, 21, 30}, "Time must be between 00:00 and 23:59\nAs 21:30"},
     };
     for (auto& e : edits) {
         if (e.field == 5988) ChooseView(kMoonViewFeatures);
+        const std::vector<uint32_t> view = ViewPixels();
         Tap(Centre(Item(e.field)));
         pl::Hwnd dialog = pl::GetActiveWindow();
         ASSERT_NE(dialog, GetCurrentFormDialog()) << e.text;
@@ -244,6 +260,11 @@ TEST_F(MoonAssistantForm, EditedDateAndTimeFields) {
         Ui([dialog, text] { pl::SetDlgItemText(dialog, 137, text); });
         harness.tap(35, 207);
         EXPECT_EQ((std::vector{S().year, S().month, S().day, S().hour, S().minute}), e.date) << e.text;
+        EXPECT_EQ(BoxText(), e.message) << e.text;
+        AnswerAll();
+        if (e.message.empty()) continue;
+        EXPECT_EQ(pl::GetWindowText(Item(e.field)), e.text);
+        EXPECT_EQ(ViewPixels(), view) << e.text;
     }
 }
 

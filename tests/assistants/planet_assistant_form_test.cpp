@@ -105,6 +105,13 @@ protected:
             pl::SendMessage(input, pl::WM_COMMAND, pl::IDOK, 0);
         });
     }
+    // Every other pixel of the table pages' area below the header.
+    std::vector<uint32_t> TablePixels() const {
+        std::vector<uint32_t> out;
+        for (int y = chartRect.y; y < chartRect.y + chartRect.height; y += 2)
+            for (int x = 0; x < chartRect.width; x += 2) out.push_back(harness.pixel(x, y));
+        return out;
+    }
     static std::vector<int> Date() {
         const AssistantDate& d = assistantDate;
         return {d.year, d.month, d.day, d.hour, d.minute};
@@ -144,29 +151,53 @@ TEST_F(PlanetAssistantForm, DateOfTheOpeningsTheKeysAndNow) {
     EXPECT_EQ(BoxCount(), 0);
 }
 
-// Typed dates and times that read become the assistant's; others give the
-// field the unchanged value back.
+// Typed dates and times that read become the assistant's; others (07/12/2400
+// beyond the years the assistant shows, 31 February, words, 25:00) are refused
+// with one message naming what the field takes, the typed text stays in the
+// field and the Position table as it was (they were ignored without a word).
+// The sky-chart button then refuses the field's date the same way instead of
+// opening the chart at the old date.
 TEST_F(PlanetAssistantForm, TypedDateAndTime) {
     Open();
+    Page(kPagePosition);
+    const std::string date = "Date must be a day of the years 1 to 2199\nAs 12/04/2024";
+    const std::string time = "Time must be between 00:00 and 23:59\nAs 07:05";
     const struct {
         int field;
         const char* typed;
         std::vector<int> date;
         const char* shown;
+        std::string message;
     } cases[] = {
-        {kAssistantDateField, "12/04/2024", {2024, 4, 12, 21, 10}, "12/04/2024"},
-        {kAssistantDateField, "31/02/2024", {2024, 4, 12, 21, 10}, "12/04/2024"},
-        {kAssistantDateField, "tomorrow", {2024, 4, 12, 21, 10}, "12/04/2024"},
-        {kAssistantTimeField, "7:05", {2024, 4, 12, 7, 5}, "07:05"},
-        {kAssistantTimeField, "25:00", {2024, 4, 12, 7, 5}, "07:05"},
-        {kAssistantTimeField, "07:05 pm", {2024, 4, 12, 7, 5}, "07:05"},
+        {kAssistantDateField, "12/04/2024", {2024, 4, 12, 21, 10}, "12/04/2024", ""},
+        {kAssistantDateField, "07/12/2400", {2024, 4, 12, 21, 10}, "07/12/2400", date},
+        {kAssistantDateField, "31/02/2024", {2024, 4, 12, 21, 10}, "31/02/2024", date},
+        {kAssistantDateField, "tomorrow", {2024, 4, 12, 21, 10}, "tomorrow", date},
+        {kAssistantTimeField, "7:05", {2024, 4, 12, 7, 5}, "07:05", ""},
+        {kAssistantTimeField, "25:00", {2024, 4, 12, 7, 5}, "25:00", time},
+        {kAssistantTimeField, "7h05", {2024, 4, 12, 7, 5}, "7h05", time},
     };
     for (const auto& c : cases) {
+        const std::vector<uint32_t> table = TablePixels();
         Type(c.field, c.typed);
         EXPECT_EQ(Date(), c.date) << c.typed;
+        EXPECT_EQ(BoxCount(), c.message.empty() ? 0 : 1) << c.typed;
+        EXPECT_EQ(BoxText(), c.message) << c.typed;
+        AnswerAll();
         EXPECT_EQ(Text(c.field), c.shown) << c.typed;
+        if (!c.message.empty()) {
+            EXPECT_EQ(TablePixels(), table) << c.typed;
+        }
     }
-    EXPECT_EQ(BoxCount(), 0);
+    Type(kAssistantDateField, "07/12/2400");
+    AnswerAll();
+    const DateTime before = currentDateTime;
+    FormCommand(kSkyChart);
+    EXPECT_EQ(BoxText(), date);
+    AnswerAll();
+    EXPECT_EQ(GetCurrentFormId(), kPlanetAssistantForm);
+    EXPECT_EQ((std::vector{currentDateTime.year, currentDateTime.month, currentDateTime.day}),
+              (std::vector{before.year, before.month, before.day}));
 }
 
 // The time field shows on every page but the Sky View while the Charts

@@ -379,6 +379,41 @@ TEST_F(EclipseOfYear, PlaceWhoseEclipseBeganBeforeMidnightKeepsItsCircumstances)
     }
 }
 
+// The eclipse of 2027-08-02 (PyEphem, solar_eclipse_night_side_pyephem.csv):
+// where the Sun stays below the horizon from the first to the last contact
+// (the limbs meet behind the Earth; 150 E 30 S showed "Eclipse at 58%,
+// m=0.661, Partial from 10h33m29 to 11h52m35") the location's Set gives "No
+// Eclipse found!", the Info view no circumstances, and a tap there in the Map
+// view the same; at Padang, where the Sun sets during the eclipse, and at
+// London the Info view keeps the contacts (within a minute of PyEphem's) and
+// the tap panel lists them.
+TEST_F(EclipseOfYear, NightSidePlacesSeeNoEclipse) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_eclipse_night_side_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 5u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        SCOPED_TRACE(ref.Text(k, "place"));
+        const bool night = ref.Get(k, "sun_alt_highest") < -1;
+        SetPlaceInInfo(ref, k);
+        EXPECT_EQ(BoxText(), night ? "No Eclipse found!\n" : "");
+        AnswerAll();
+        EXPECT_EQ(Logged("No Eclipse found!"), night);
+        EXPECT_EQ(Logged("  Partial from"), !night);
+        if (!night) {
+            EXPECT_NEAR(localResult.firstContact, ref.Get(k, "first_contact_ut"), 1 / 60.0);
+            EXPECT_NEAR(localResult.fourthContact, ref.Get(k, "last_contact_ut"), 1 / 60.0);
+            EXPECT_NEAR(localResult.magnitude, ref.Get(k, "magnitude"), 0.005);
+        }
+        ChooseView(kEclipseMapView);
+        Ui([] { pl::StartTextLog(); });
+        const double latitude = ref.Get(k, "latitude"), longitude = ref.Get(k, "longitude_west");
+        Tap(pl::Point{((MapX(longitude) + mapPanX) % 2415 + 2415) % 2415, MapY(latitude) + mapPanY + viewRect.y});
+        EXPECT_NEAR(typedLatitude, latitude, 0.16);
+        EXPECT_EQ(Logged("No Eclipse found!"), night);
+        EXPECT_EQ(Logged("Partial Start at"), !night);
+        Ui([] { pl::StopTextLog(); });
+    }
+}
+
 // The hybrid eclipse of 2013-11-03 lasts 1m40s on the central line at
 // greatest (NASA's eclipse page): the Info view lists rings from 90 s; at
 // 11:07:00, with 25 s or less on the centre, it lists none (it kept the

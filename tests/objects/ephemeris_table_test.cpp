@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog/designations.h"
@@ -141,6 +142,34 @@ TEST_F(EphemerisTable, PositionPageColumns) {
     azimuth = std::fmod(azimuth * 180.0 / kPi + 360.0, 360.0);
     EXPECT_NEAR(std::atoi(cells[4].c_str()), azimuth, 1.0);
     EXPECT_NEAR(std::atoi(cells[5].c_str()), altitude, 1.0);
+}
+
+// The Position page's Az and Alt of ten stars from Cape Town, Tokyo and Denver
+// against PyEphem's (place of date, no refraction; ephemeris_position_pyephem.csv),
+// truncated to whole degrees, where PyEphem's value is not within 0.02 degree of
+// a whole one. From the J2000 place Sirius stood at Alt 64 for 65.05 at Cape
+// Town on 2026-03-20 at 21:00.
+TEST_F(EphemerisTable, PositionPageAzimuthAndAltitudeOfDate) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "ephemeris_position_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 30u);
+    int compared = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), static_cast<int>(ref.Get(k, "zone_minutes")));
+        const DateTime t{static_cast<int>(ref.Get(k, "year")), static_cast<int>(ref.Get(k, "month")),
+                         static_cast<int>(ref.Get(k, "day")), static_cast<int>(ref.Get(k, "hour")),
+                         static_cast<int>(ref.Get(k, "minute")), 0};
+        const std::vector<std::string> cells =
+            EphemerisRowTexts(kEphemerisPosition, Star(ref.Get(k, "ra2000_h"), ref.Get(k, "dec2000_deg")), t);
+        ASSERT_EQ(cells.size(), 6u);
+        for (const auto& [column, cell] : {std::pair{"az_deg", 4}, std::pair{"alt_deg", 5}}) {
+            const double want = ref.Get(k, column);
+            if (std::fabs(want - std::round(want)) < 0.02) continue;
+            EXPECT_EQ(cells[static_cast<std::size_t>(cell)], std::to_string(static_cast<int>(want)))
+                << ref.Text(k, "site") << " " << ref.Text(k, "star") << " " << column;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 50);
 }
 
 }  // namespace
