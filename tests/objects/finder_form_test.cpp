@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "scope/meade_simulation.h"
 #include "scope/scope_dispatch.h"
 #include "support/jpeg_file.h"
+#include "support/popup_scrolling.h"
 #include "support/reference_table.h"
 #include "support/wrapped_difference.h"
 
@@ -333,6 +335,44 @@ TEST_F(FinderForm, PictureEphemerisAndCometButtons) {
     EXPECT_EQ((std::vector<int>{ephemerisState.designation, ephemerisState.number, ephemerisState.year,
                                 ephemerisState.hour, ephemerisState.page}),
               (std::vector<int>{kDesignationMessier, 30, 2024, 21, 0}));
+}
+
+// The Comet&Asteroid popup over 3,949 records scrolls on its scroll bar and
+// with Page Down without picking (a tap on the bar used to pick the row at
+// its height); a tap on a row then picks that comet. On both screens.
+TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
+    Start();
+    std::vector<record_writer::Bytes> comets;
+    for (int i = 0; i < 3949; ++i) {
+        CometRecord c{};
+        std::snprintf(c.name, sizeof c.name, "P/%04d", i);
+        c.kind = 13, c.year = 2024, c.month = 1, c.day = 1.0f, c.perihelionDistance = 1.0f, c.eccentricity = 0.5f;
+        comets.push_back(record_writer::CometBytes(c));
+    }
+    WriteFile(folder.path() / "data" / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, comets));
+    Ui([] { ReopenDatabases(1); });
+    struct Screen {
+        int width, height, dpi;
+    };
+    for (const Screen& screen : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
+        SCOPED_TRACE(screen.width);
+        harness.changeScreen(screen.width, screen.height, screen.dpi);
+        Open();
+        Catalog(kMessierRow);
+        Catalog(kCometRow);
+        pl::Hwnd list = Item(kFinderObjectList);
+        ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
+        Press(kFinderObjectTrigger);
+        const int middle = ScrollOpenPopup(harness, list);
+        EXPECT_EQ(T().found, 0);
+        Tap(RowCentre(list, middle));
+        EXPECT_FALSE(Visible(kFinderObjectList));
+        char name[8];
+        std::snprintf(name, sizeof name, "P/%04d", middle);
+        EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));
+        EXPECT_EQ(Label(kFinderObjectTrigger), name);
+        EXPECT_EQ(BoxCount(), 0);
+    }
 }
 
 // M31's picture shows from the finder both as Messier 31 and as NGC 224.

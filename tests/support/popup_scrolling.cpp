@@ -48,12 +48,12 @@ int ScrollOpenPopup(pl::Harness& harness, pl::Hwnd list) {
     const int lastTop = count - perPage;
     EXPECT_TRUE(pl::IsWindowVisible(list));
     EXPECT_EQ(TopRow(list), 0);
-    EXPECT_GT(lastTop, 3 * perPage) << "too few rows to scroll";
+    EXPECT_GT(lastTop, perPage) << "too few rows to scroll";
     const int before = pl::ListViewGetSelectionMark(list);
     harness.key(pl::VK_NEXT);
-    EXPECT_EQ(TopRow(list), perPage) << "Page Down";
+    EXPECT_EQ(TopRow(list), std::min(perPage, lastTop)) << "Page Down";
     const int selected = pl::ListViewGetSelectionMark(list);
-    EXPECT_EQ(selected, (before < 0 ? 0 : before) + perPage) << "Page Down";
+    EXPECT_EQ(selected, std::min(std::max(before, 0) + perPage, count - 1)) << "Page Down";
     struct Step {
         const char* what;
         pl::Point ScrollBarPoints::*at;
@@ -63,7 +63,7 @@ int ScrollOpenPopup(pl::Harness& harness, pl::Hwnd list) {
         const int top = TopRow(list);
         const pl::Point p = ScrollBarOf(list).*s.at;
         harness.tap(p.x, p.y);
-        EXPECT_EQ(TopRow(list), top + s.moves) << s.what;
+        EXPECT_EQ(TopRow(list), std::min(top + s.moves, lastTop)) << s.what;
         EXPECT_TRUE(pl::IsWindowVisible(list)) << s.what;
         EXPECT_EQ(pl::ListViewGetSelectionMark(list), selected) << s.what;
     }
