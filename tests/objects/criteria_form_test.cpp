@@ -12,6 +12,7 @@
 #include "list_screens_test.h"
 #include "objects/criteria_form.h"
 #include "objects/selection_search.h"
+#include "support/both_screens.h"
 #include "support/popup_scrolling.h"
 #include "tools/edit_date_time.h"
 
@@ -194,12 +195,7 @@ TEST_F(CriteriaForm, DateAndTimeFields) {
 // "Constellation"); a tap on a row then picks that type. On both screens.
 TEST_F(CriteriaForm, TypePopupScrollsAndPicksTheRowTapped) {
     Start();
-    struct Screen {
-        int width, height, dpi;
-    };
-    for (const Screen& screen : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
-        SCOPED_TRACE(screen.width);
-        harness.changeScreen(screen.width, screen.height, screen.dpi);
+    OnBothScreens(harness, [&] {
         Open();
         Choose(kCriteriaTypeTrigger, kCriteriaTypeList, 0);
         pl::Hwnd list = Item(kCriteriaTypeList);
@@ -211,7 +207,7 @@ TEST_F(CriteriaForm, TypePopupScrollsAndPicksTheRowTapped) {
         EXPECT_EQ((std::vector<int>{Row(kCriteriaTypeList), RecordOf<PopupRecord>(Item(kCriteriaTypeTrigger))->selection}),
                   (std::vector<int>{middle, middle}));
         EXPECT_EQ(BoxCount(), 0);
-    }
+    });
 }
 
 // Lists of many rows show 13 rows on a screen 240 pixels high, 19 otherwise.

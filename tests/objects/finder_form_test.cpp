@@ -20,6 +20,7 @@
 #include "orbits/orbit_assistant_state.h"
 #include "scope/meade_simulation.h"
 #include "scope/scope_dispatch.h"
+#include "support/both_screens.h"
 #include "support/jpeg_file.h"
 #include "support/popup_scrolling.h"
 #include "support/reference_table.h"
@@ -203,12 +204,7 @@ TEST_F(FinderForm, FromTheChartOkActsAsSky) {
 // full-list message once and the finder stays. On both screens.
 TEST_F(FinderForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
     Start();
-    struct Screen {
-        int width, height, dpi;
-    };
-    for (const Screen& screen : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
-        SCOPED_TRACE(screen.width);
-        harness.changeScreen(screen.width, screen.height, screen.dpi);
+    OnBothScreens(harness, [&] {
         Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
         Open();
         Catalog(kMessierRow);
@@ -238,7 +234,7 @@ TEST_F(FinderForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
         EXPECT_EQ(BoxCount(), 0);
         EXPECT_EQ(GetCurrentFormId(), kFinderFormId);
         EXPECT_EQ(selectionCount, capacity);
-    }
+    });
 }
 
 // Yes to the chart question on Jupiter below the horizon (5 March 2024 at
@@ -395,12 +391,7 @@ TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
     }
     WriteFile(folder.path() / "data" / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, comets));
     Ui([] { ReopenDatabases(1); });
-    struct Screen {
-        int width, height, dpi;
-    };
-    for (const Screen& screen : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
-        SCOPED_TRACE(screen.width);
-        harness.changeScreen(screen.width, screen.height, screen.dpi);
+    OnBothScreens(harness, [&] {
         Open();
         Catalog(kMessierRow);
         Catalog(kCometRow);
@@ -416,7 +407,7 @@ TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
         EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));
         EXPECT_EQ(Label(kFinderObjectTrigger), name);
         EXPECT_EQ(BoxCount(), 0);
-    }
+    });
 }
 
 // M31's picture shows from the finder both as Messier 31 and as NGC 224.

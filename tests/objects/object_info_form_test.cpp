@@ -23,6 +23,7 @@
 #include "platform/message_box.h"
 #include "platform/text_log.h"
 #include "scope/scope_dispatch.h"
+#include "support/both_screens.h"
 #include "support/jpeg_file.h"
 #include "tools/twilight_graph.h"
 #include "ui/simple_controls.h"
@@ -216,12 +217,7 @@ TEST_F(ObjectInfoForm, BelowTheHorizonSkyAsksForTheWholeSky) {
 // screens.
 TEST_F(ObjectInfoForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
     Begin();
-    struct Screen {
-        int width, height, dpi;
-    };
-    for (const Screen& screen : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
-        SCOPED_TRACE(screen.width);
-        harness.changeScreen(screen.width, screen.height, screen.dpi);
+    OnBothScreens(harness, [&] {
         Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
         OpenOn(kMessierTab, 31);
         Press(kInfoSky);
@@ -243,7 +239,7 @@ TEST_F(ObjectInfoForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
         EXPECT_EQ(BoxCount(), 0);
         EXPECT_EQ(GetCurrentFormId(), kObjectInfoFormId);
         EXPECT_EQ(selectionCount, capacity);
-    }
+    });
 }
 
 // Without an object shown both Sky and Goto ask for one; the gauge hides.

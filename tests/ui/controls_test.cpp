@@ -16,6 +16,7 @@
 #include "platform/paint.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
 #include "support/popup_scrolling.h"
 #include "support/program_fixture.h"
 #include "test_form.h"
@@ -202,12 +203,7 @@ TEST_F(Controls, PopupLoopReadsNoRecordFreedWithItsForm) {
 // used to pick the row at its height and close the list. On both screens.
 TEST_F(Controls, LongPopupScrollsAndPicksTheRowTapped) {
     const pl::WParam choice = pl::MakeWParam(kTestLongTrigger, kTestLongList);
-    struct Screen {
-        int width, height, dpi;
-    };
-    for (const Screen& screen : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
-        SCOPED_TRACE(screen.width);
-        harness.changeScreen(screen.width, screen.height, screen.dpi);
+    OnBothScreens(harness, [&] {
         Ui([] { OpenTestForm(); });
         form = GetCurrentFormDialog();
         pl::Hwnd list = Item(kTestLongList);
@@ -222,7 +218,7 @@ TEST_F(Controls, LongPopupScrollsAndPicksTheRowTapped) {
         EXPECT_EQ(Commands(choice), choices + 1);
         EXPECT_EQ(Selected(kTestLongList), middle);
         EXPECT_EQ(RecordOf<PopupRecord>(Item(kTestLongTrigger))->selection, middle);
-    }
+    });
 }
 
 // A tap on a row tells the form once; Up and Down stop at the ends and tell

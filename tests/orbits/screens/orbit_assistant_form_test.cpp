@@ -21,6 +21,7 @@
 #include "platform/focus.h"
 #include "platform/messages.h"
 #include "platform/text_log.h"
+#include "support/both_screens.h"
 #include "support/popup_scrolling.h"
 #include "support/reference_table.h"
 #include "tools/edit_date_time.h"
@@ -120,12 +121,7 @@ TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
     }
     WriteComets(comets);
     Start();
-    struct Screen {
-        int width, height, dpi;
-    };
-    for (const Screen& screen : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
-        SCOPED_TRACE(screen.width);
-        harness.changeScreen(screen.width, screen.height, screen.dpi);
+    OnBothScreens(harness, [&] {
         Ui([] { orbitCometIndex = 0; });
         Open();
         pl::Hwnd list = pl::GetDlgItem(form, kOrbitRecordList);
@@ -139,7 +135,7 @@ TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
         EXPECT_EQ(orbitCometIndex, middle);
         EXPECT_EQ(PopupText(kOrbitRecordTrigger), name);
         EXPECT_EQ(BoxCount(), 0);
-    }
+    });
 }
 
 // The step popup starts on "7d"; Right moves 2006-12-28 to 2007-01-04 and
