@@ -25,6 +25,7 @@
 #include "objects/moving_entries.h"
 #include "objects/object_selection.h"
 #include "objects/selected_object.h"
+#include "objects/selection_add.h"
 #include "platform/controls.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
@@ -225,7 +226,7 @@ void OpenCompassChart() {
     if (s.finderReturn && IsObjectSelected()) {
         int index = 0;
         GetSelectedObject(&currentObject, &index);
-        AddTargetToSelection();
+        if (!AddTargetToSelection()) NoteSelectionListFull();
     } else if (selectionShownCount < 1) {
         RunObjectSelection(7, kDesignationPlanet, 27);
     }
@@ -369,7 +370,10 @@ void ReleaseCompassChartControls(pl::Hwnd form) {
 pl::LResult CompassChartFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
     switch (message) {
     case pl::WM_INITDIALOG: InitCompassChart(form); return 1;
-    case pl::WM_PAINT: PaintForm(form, OpenCompassChart, &S().firstPaint, ScaleY(22), 0); return 1;
+    case pl::WM_PAINT:
+        PaintForm(form, OpenCompassChart, &S().firstPaint, ScaleY(22), 0);
+        ShowNotedSelectionListFull();
+        return 1;
     case pl::WM_ERASEBKGND: return 1;
     case pl::WM_MEASUREITEM: MeasureRow(reinterpret_cast<pl::MeasureItem*>(lParam)); return 1;
     case pl::WM_DRAWITEM: DrawItem(form, reinterpret_cast<const pl::DrawItem*>(lParam)); return 1;

@@ -22,6 +22,7 @@
 #include "objects/finder_open.h"
 #include "objects/form_messages.h"
 #include "objects/selected_object.h"
+#include "objects/selection_add.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
@@ -185,7 +186,7 @@ void Sky() {
     }
     if (!AgreeChartViewForAltitude(T().altitude)) return;
     if (!AddTargetToSelection()) {
-        ShowInformation("The observing list is full: raise Max Selected items or remove an entry.", "");
+        ShowSelectionListFull();
         T().found = 0;
         return;
     }

@@ -425,7 +425,10 @@ void ShowCurrentObjectOnChart() {
     if (selectionShownCount < 0) selectionShownCount = 0;
     const DateTime& t = currentDateTime;
     SetChartDateTime(nullptr, t.year, t.month, t.day, t.hour, t.minute);
-    if (selectionShownCount >= GetSelectedItemsCapacity()) return;
+    if (SelectionHasNoRoomFor(&currentObject)) {
+        ShowSelectionListFull();
+        return;
+    }
     AddObjectToSelection(&currentObject, code);
     selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject));
     if (!AgreeChartViewForAltitude(

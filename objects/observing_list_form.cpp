@@ -19,6 +19,7 @@
 #include "objects/list_panel_view.h"
 #include "objects/form_messages.h"
 #include "objects/selected_object.h"
+#include "objects/selection_add.h"
 #include "objects/selection_sort.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
@@ -251,7 +252,7 @@ void MeasureRow(pl::MeasureItem* item) {
 void RefreshObservingList(int keep) {
     if (IsObjectSelected()) {
         const ObjectRecord target = selectedObject.record;
-        AddTargetToSelection();
+        if (!AddTargetToSelection()) NoteSelectionListFull();
         ClearSelectedObject();
         keep = FindSelectionEntry(selectionList, &target);
     }
@@ -281,7 +282,10 @@ pl::LResult ObservingListProc(pl::Hwnd form, uint32_t message, pl::WParam wParam
     static const FormRoutines routines{&listForm, &activateInfo, ReleaseObservingList, ObservingListCommand};
     switch (message) {
     case pl::WM_INITDIALOG: InitObservingList(form); return 1;
-    case pl::WM_PAINT: PaintForm(form, OpenObservingList, &firstPaint, ScaleY(22), 1); return 1;
+    case pl::WM_PAINT:
+        PaintForm(form, OpenObservingList, &firstPaint, ScaleY(22), 1);
+        ShowNotedSelectionListFull();
+        return 1;
     case pl::WM_MEASUREITEM: MeasureRow(reinterpret_cast<pl::MeasureItem*>(lParam)); return 1;
     case pl::WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const pl::DrawItem*>(lParam);

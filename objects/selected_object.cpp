@@ -89,9 +89,9 @@ int GetSelectedObjectCatalog() { return selectedObject.catalog; }
 uint8_t IsObjectSelected() { return selectedObject.isSet; }
 
 int AddTargetToSelection() {
-    if (selectionShownCount >= GetSelectedItemsCapacity()) return 0;
     // Adding resets the criteria, which clears the target: work on a copy.
     const ObjectRecord target = selectedObject.record;
+    if (SelectionHasNoRoomFor(&target)) return 0;
     AddObjectToSelection(&target, -1);
     selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &target));
     return 1;

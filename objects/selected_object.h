@@ -45,7 +45,8 @@ int GetSelectedObjectCatalog();
 uint8_t IsObjectSelected();
 
 // Adds the target to the observing list and makes its row current: 1, or 0
-// when the list has no room (as many shown rows as "Max Selected items").
+// when it would have to be added and the list has no room (as many shown rows
+// as "Max Selected items"). A target already listed gets its row, full or not.
 int AddTargetToSelection();
 
 // Finder catalogue of a record's designation: 54 bright stars 0, 9 Caldwell 1,

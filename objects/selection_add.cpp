@@ -2,6 +2,7 @@
 
 #include "catalog/selection_list.h"
 #include "chart/sky_rotation.h"
+#include "core/services.h"
 #include "objects/selected_object.h"
 #include "objects/selection_search.h"
 
@@ -13,10 +14,11 @@ int AddObjectToSelection(const ObjectRecord* rec, int source) {
         selectionCount = 0;
         shown = 0;
     }
+    const bool listed = FindSelectionEntry(selectionList, rec) >= 0;
     selectionShownCount = selectionCount;
     PrepareSelection(0, 0, 0);
     const int capacity = GetSelectedItemsCapacity();
-    if (selectionCount >= capacity) selectionShownCount = selectionCount - 1;
+    if (selectionCount >= capacity && !listed) selectionShownCount = selectionCount - 1;
     const int position = selectionShownCount;
     if (!MakeSelectionEntry(rec->number, source, selectionList, rec)) {
         int existing = FindSelectionEntry(selectionList, rec);
@@ -31,4 +33,26 @@ int AddObjectToSelection(const ObjectRecord* rec, int source) {
     RebuildSelectionView(position);
     selectionCurrentRow = selectionShownCount - 1;
     return FindSelectionIndex(position);
+}
+
+bool SelectionHasNoRoomFor(const ObjectRecord* rec) {
+    return FindSelectionEntry(selectionList, rec) < 0 && selectionShownCount >= GetSelectedItemsCapacity();
+}
+
+namespace {
+
+bool fullListNoted = false;
+
+}  // namespace
+
+void ShowSelectionListFull() {
+    ShowInformation("The observing list is full: raise Max Selected items or remove an entry.", "");
+}
+
+void NoteSelectionListFull() { fullListNoted = true; }
+
+void ShowNotedSelectionListFull() {
+    if (!fullListNoted) return;
+    fullListNoted = false;
+    ShowSelectionListFull();
 }

@@ -7,9 +7,24 @@
 // Adds the record with source code `source` (negative: the code of its
 // designation) and makes it the current row. The criteria are reset for a
 // one-shot run first; a list holding "Max Selected items" entries has its last
-// entry replaced. An object already listed is not added again: its row becomes
+// entry replaced by an object not listed. An object already listed is not
+// added again, however full the list: its row becomes
 // current and is returned, or -1 with the class filter set to All when no shown
 // row holds it. Otherwise the new entry is projected for the chart, the view
 // rebuilt, the current row becomes the last shown row, and the new entry's
 // row is returned (-1 when the chart view does not show it).
 int AddObjectToSelection(const ObjectRecord* rec, int source);
+
+// Whether an object would have to be added to the observing list and the
+// list has no room for it (as many shown rows as "Max Selected items"). An
+// object already listed always finds its row.
+bool SelectionHasNoRoomFor(const ObjectRecord* rec);
+
+// The message for an object that the full observing list cannot take.
+void ShowSelectionListFull();
+
+// The same message from a form's drawing: noted, and shown by the form once
+// its drawing is over (a box opened while it draws would be kept in the
+// form's saved picture).
+void NoteSelectionListFull();
+void ShowNotedSelectionListFull();

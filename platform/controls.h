@@ -114,8 +114,9 @@ struct LvColumn {
 };
 
 struct LvHitTest {
-    Point pt;       // client coordinates
-    int item = -1;  // the row there, or -1
+    Point pt;                  // client coordinates
+    int item = -1;             // the row there, or -1
+    bool onScrollBar = false;  // the point is on the list's vertical scroll bar
 };
 
 // WM_NOTIFY: lParam points to a header (or a record that begins with one).
@@ -186,6 +187,9 @@ bool ListViewSetItemState(Hwnd list, int index, uint32_t state, uint32_t mask);
 uint32_t ListViewGetItemState(Hwnd list, int index, uint32_t mask);
 bool ListViewEnsureVisible(Hwnd list, int index);
 int ListViewHitTest(Hwnd list, Point client);
+// Whether a client point of the list is on its vertical scroll bar (false
+// when the rows fit and no bar is shown).
+bool ListViewOnScrollBar(Hwnd list, Point client);
 std::string ListViewGetItemText(Hwnd list, int index, int column = 0);
 int ListViewGetTopIndex(Hwnd list);
 

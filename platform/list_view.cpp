@@ -330,20 +330,26 @@ void PenDown(Hwnd h, ListState& s, Point p) {
     Notify(h, NM_CLICK);
 }
 
+// Arrows step a row; the Page keys move the row by a page (from the first
+// shown row when none has the focus), and the view with it when the row was
+// shown, so that the row keeps its place on screen.
 bool Key(Hwnd h, ListState& s, int vk) {
     int perPage = LayoutOf(h, s).perPage;
     int from = FocusedRow(s);
     int to;
+    int page = 0;
+    if (from < 0 && (vk == VK_PRIOR || vk == VK_NEXT)) from = s.top;
     switch (vk) {
     case VK_UP: to = from < 0 ? 0 : from - 1; break;
     case VK_DOWN: to = from + 1; break;
-    case VK_PRIOR: to = from - perPage; break;
-    case VK_NEXT: to = from < 0 ? perPage - 1 : from + perPage; break;
+    case VK_PRIOR: to = from - perPage; page = -perPage; break;
+    case VK_NEXT: to = from + perPage; page = perPage; break;
     case VK_HOME: to = 0; break;
     case VK_END: to = Count(s) - 1; break;
     default: return false;
     }
     if (Count(s) == 0) return true;
+    if (page != 0 && from >= s.top && from < s.top + perPage) SetTop(h, s, s.top + page);
     Choose(h, s, std::clamp(to, 0, Count(s) - 1));
     return true;
 }
@@ -435,6 +441,8 @@ LResult ListMessage(Hwnd h, ListState& s, uint32_t m, WParam w, LParam l) {
         auto* hit = reinterpret_cast<LvHitTest*>(l);
         if (!hit) return -1;
         hit->item = HitRow(h, s, hit->pt);
+        Layout layout = LayoutOf(h, s);
+        hit->onScrollBar = !layout.bar.IsEmpty() && layout.bar.Contains(hit->pt);
         return hit->item;
     }
     case LVM_GETITEMTEXT: return GetItemText(h, s, index, reinterpret_cast<LvItem*>(l));
@@ -561,6 +569,13 @@ int ListViewHitTest(Hwnd list, Point client) {
     LvHitTest hit;
     hit.pt = client;
     return IsWindow(list) ? static_cast<int>(SendMessage(list, LVM_HITTEST, 0, reinterpret_cast<LParam>(&hit))) : -1;
+}
+
+bool ListViewOnScrollBar(Hwnd list, Point client) {
+    LvHitTest hit;
+    hit.pt = client;
+    if (IsWindow(list)) SendMessage(list, LVM_HITTEST, 0, reinterpret_cast<LParam>(&hit));
+    return hit.onScrollBar;
 }
 
 std::string ListViewGetItemText(Hwnd list, int index, int column) {

@@ -149,7 +149,8 @@ struct PopupLoop {
 
     PopupRecord* r;     // null once the trigger is destroyed
     PopupLoop* outer;
-    bool guard = true;  // until a pen-down lands on a row, moves and releases are ignored
+    bool guard = true;       // until a pen-down lands on a row, moves and releases are ignored
+    bool scrolling = false;  // a pen-down went to the list's scroll bar: its moves and release follow it
     int remembered = -1;
     std::vector<pl::Hwnd> dropped;
 };
@@ -179,6 +180,23 @@ void Close(PopupLoop& loop) {
         if (pl::IsWindow(w)) pl::Invalidate(w, nullptr, false);
 }
 
+// The list's own handling of a message: its scroll bar and its Page keys.
+void PassToList(const PopupRecord& r, const pl::Msg& msg) { pl::SendMessage(r.list, msg.id, msg.wParam, msg.lParam); }
+
+// Page Up or Down moves the list's row, and its view, by a page from the
+// popup's row; the trigger follows as it does for Up and Down.
+void PageRows(PopupRecord& r, const pl::Msg& msg) {
+    if (r.selection >= 0) pl::ListViewSetItemState(r.list, r.selection, pl::LVIS_FOCUSED, pl::LVIS_FOCUSED);
+    PassToList(r, msg);
+    int mark = pl::ListViewGetSelectionMark(r.list);
+    if (mark >= 0 && mark != r.selection) ChooseRow(r, mark);
+    pl::UpdateNow(r.list);
+}
+
+bool OnScrollBar(const PopupRecord& r, pl::LParam point) {
+    return pl::ListViewOnScrollBar(r.list, pl::Point{pl::PointX(point), pl::PointY(point)});
+}
+
 // Handles one message; true when the loop is over.
 bool PopupStep(PopupLoop& loop, const pl::Msg& msg, bool* chosen) {
     PopupRecord& r = *loop.r;
@@ -187,6 +205,12 @@ bool PopupStep(PopupLoop& loop, const pl::Msg& msg, bool* chosen) {
     case pl::WM_LBUTTONDOWN:
     case pl::WM_LBUTTONDBLCLK: {
         if (!onList) return true;
+        if (OnScrollBar(r, msg.lParam)) {
+            loop.scrolling = true;
+            PassToList(r, msg);
+            pl::UpdateNow(r.list);
+            return false;
+        }
         int row = RowAt(r, msg.lParam);
         if (row < 0) return false;
         r.pressedInList = 1;
@@ -196,6 +220,11 @@ bool PopupStep(PopupLoop& loop, const pl::Msg& msg, bool* chosen) {
         return false;
     }
     case pl::WM_MOUSEMOVE: {
+        if (loop.scrolling) {
+            if (onList) PassToList(r, msg);
+            pl::UpdateNow(r.list);
+            return false;
+        }
         if (!onList || loop.guard || !PointerInside(r.list, msg.lParam)) return false;
         int row = RowAt(r, msg.lParam);
         if (row < 0) return false;
@@ -207,6 +236,11 @@ bool PopupStep(PopupLoop& loop, const pl::Msg& msg, bool* chosen) {
         return false;
     }
     case pl::WM_LBUTTONUP: {
+        if (loop.scrolling) {
+            loop.scrolling = false;
+            if (onList) PassToList(r, msg);
+            return false;
+        }
         if (!onList || !r.pressedInList || loop.guard) return false;
         int row = RowAt(r, msg.lParam);
         if (row < 0) return false;
@@ -219,6 +253,8 @@ bool PopupStep(PopupLoop& loop, const pl::Msg& msg, bool* chosen) {
         int last = pl::ListViewGetItemCount(r.list) - 1;
         if (msg.wParam == static_cast<pl::WParam>(pl::VK_UP)) ChooseRow(r, std::max(r.selection - 1, 0));
         if (msg.wParam == static_cast<pl::WParam>(pl::VK_DOWN)) ChooseRow(r, std::min(r.selection + 1, last));
+        if (msg.wParam == static_cast<pl::WParam>(pl::VK_PRIOR) || msg.wParam == static_cast<pl::WParam>(pl::VK_NEXT))
+            PageRows(r, msg);
         return false;
     }
     case pl::WM_PAINT:
@@ -249,6 +285,8 @@ void CloseList(PopupRecord& r, bool chosen) {
 // message without touching the freed record.
 void RunPopupLoop(PopupRecord& r) {
     SelectListRow(r.list, r.selection);
+    // A list scrolled away from its row when it was last open shows the row again.
+    pl::ListViewEnsureVisible(r.list, r.selection);
     pl::ShowWindow(r.list, pl::SW_SHOW);
     pl::BringWindowToTop(r.list);
     pl::SetFocus(r.list);

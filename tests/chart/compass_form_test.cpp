@@ -340,6 +340,41 @@ TEST_F(CompassForm, FinderTargetIsTakenOnReturn) {
               (std::vector{2, 1, 7000, kCompassObject, 3}));
 }
 
+// Back from the finder with the list full: a target already listed is made
+// current and taken without a message; one that would have to be added gets
+// the full-list message once (it was left out without a word).
+TEST_F(CompassForm, FullListTakesAListedTargetAndSaysWhenOneCannotBeAdded) {
+    Start();
+    struct Case {
+        int number;
+        const char* box;
+        int row, taken;
+    } cases[] = {{7000, "", 1, 7000}, {7001, "The observing list is full: raise Max Selected items or remove an entry.\n", 0, 5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        std::vector<SelectionEntry> full(static_cast<std::size_t>(GetSelectedItemsCapacity()), TwoEntries()[0]);
+        full[1] = TwoEntries()[1];
+        for (std::size_t i = 2; i < full.size(); ++i) full[i] = Entry("E", kDesignationIc, static_cast<int>(i), 16, 1.0f, 50.0f);
+        Put(full, 0);
+        Open();
+        Press(2833);
+        Ui([&c] {
+            ObjectRecord r{};
+            r.designationId = kDesignationNgc;
+            r.number = c.number;
+            r.objectType = 23;
+            r.rightAscension = 20.98f;
+            r.declination = 44.3f;
+            SetSelectedObject(&r, c.number);
+            GotoForm(kCompassFormId);
+        });
+        EXPECT_EQ(BoxText(), c.box);
+        AnswerAll();
+        EXPECT_EQ((std::vector{selectionCount, selectionCurrentRow, S().entry.number}),
+                  (std::vector{GetSelectedItemsCapacity(), c.row, c.taken}));
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -12,6 +12,8 @@
 #include "list_screens_test.h"
 #include "objects/criteria_form.h"
 #include "objects/selection_search.h"
+#include "support/both_screens.h"
+#include "support/popup_scrolling.h"
 #include "tools/edit_date_time.h"
 
 namespace {
@@ -186,6 +188,26 @@ TEST_F(CriteriaForm, DateAndTimeFields) {
     const SelectionCriteria& c = selectionCriteria;
     EXPECT_EQ((std::vector<int>{c.year, c.month, c.day, c.hour, c.minute}), (std::vector<int>(5, 0)));
     EXPECT_EQ(selectionLst, lst);
+}
+
+// The Type popup scrolls on its scroll bar and with Page Down without
+// picking (a tap on the bar used to pick the row at its height,
+// "Constellation"); a tap on a row then picks that type. On both screens.
+TEST_F(CriteriaForm, TypePopupScrollsAndPicksTheRowTapped) {
+    Start();
+    OnBothScreens(harness, [&] {
+        Open();
+        Choose(kCriteriaTypeTrigger, kCriteriaTypeList, 0);
+        pl::Hwnd list = Item(kCriteriaTypeList);
+        ASSERT_EQ(pl::ListViewGetItemCount(list), kObjectTypeCount);
+        Press(kCriteriaTypeTrigger);
+        const int middle = ScrollOpenPopup(harness, list);
+        Tap(RowCentre(list, middle));
+        EXPECT_FALSE(Visible(kCriteriaTypeList));
+        EXPECT_EQ((std::vector<int>{Row(kCriteriaTypeList), RecordOf<PopupRecord>(Item(kCriteriaTypeTrigger))->selection}),
+                  (std::vector<int>{middle, middle}));
+        EXPECT_EQ(BoxCount(), 0);
+    });
 }
 
 // Lists of many rows show 13 rows on a screen 240 pixels high, 19 otherwise.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@
 #include "orbits/orbit_assistant_state.h"
 #include "scope/meade_simulation.h"
 #include "scope/scope_dispatch.h"
+#include "support/both_screens.h"
 #include "support/jpeg_file.h"
+#include "support/popup_scrolling.h"
 #include "support/reference_table.h"
 #include "support/wrapped_difference.h"
 
@@ -195,6 +198,45 @@ TEST_F(FinderForm, FromTheChartOkActsAsSky) {
     EXPECT_EQ((std::vector<int>{T().found, selectionCount}), (std::vector<int>{0, capacity}));
 }
 
+// With the list full, an object already in it opens on the chart selected,
+// with no message and nothing replaced (Sky said the list was full, and the
+// chart did not open); an object that would have to be added gets the
+// full-list message once and the finder stays. On both screens.
+TEST_F(FinderForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
+    Start();
+    OnBothScreens(harness, [&] {
+        Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
+        Open();
+        Catalog(kMessierRow);
+        Keys("31");
+        Press(kFinderSky);
+        ASSERT_EQ(GetCurrentFormId(), kChart);
+        const SelectionEntry m31 = selectionList[0];
+        const int capacity = GetSelectedItemsCapacity();
+        PutFullList(&m31);
+        Open();
+        Catalog(kMessierRow);
+        Keys("31");
+        Press(kFinderSky);
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), kChart);
+        EXPECT_EQ((std::vector<int>{selectionCount, selectionCurrentRow, chartState.chartSelectionIndex}),
+                  (std::vector<int>{capacity, capacity - 1, capacity - 1}));
+        EXPECT_EQ(CurrentName(), "M31");
+        EXPECT_STREQ(selectionList[capacity - 2].name, "E");
+        PutFullList();
+        Open();
+        Catalog(kMessierRow);
+        Keys("42");
+        Press(kFinderSky);
+        EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
+        Answer(pl::IDOK);
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), kFinderFormId);
+        EXPECT_EQ(selectionCount, capacity);
+    });
+}
+
 // Yes to the chart question on Jupiter below the horizon (5 March 2024 at
 // 4:00): the chart opens in the Whole Sky with Jupiter listed, selected and
 // drawn at the centre (it once opened on an empty field 0.36 degree away).
@@ -333,6 +375,39 @@ TEST_F(FinderForm, PictureEphemerisAndCometButtons) {
     EXPECT_EQ((std::vector<int>{ephemerisState.designation, ephemerisState.number, ephemerisState.year,
                                 ephemerisState.hour, ephemerisState.page}),
               (std::vector<int>{kDesignationMessier, 30, 2024, 21, 0}));
+}
+
+// The Comet&Asteroid popup over 3,949 records scrolls on its scroll bar and
+// with Page Down without picking (a tap on the bar used to pick the row at
+// its height); a tap on a row then picks that comet. On both screens.
+TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
+    Start();
+    std::vector<record_writer::Bytes> comets;
+    for (int i = 0; i < 3949; ++i) {
+        CometRecord c{};
+        std::snprintf(c.name, sizeof c.name, "P/%04d", i);
+        c.kind = 13, c.year = 2024, c.month = 1, c.day = 1.0f, c.perihelionDistance = 1.0f, c.eccentricity = 0.5f;
+        comets.push_back(record_writer::CometBytes(c));
+    }
+    WriteFile(folder.path() / "data" / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, comets));
+    Ui([] { ReopenDatabases(1); });
+    OnBothScreens(harness, [&] {
+        Open();
+        Catalog(kMessierRow);
+        Catalog(kCometRow);
+        pl::Hwnd list = Item(kFinderObjectList);
+        ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
+        Press(kFinderObjectTrigger);
+        const int middle = ScrollOpenPopup(harness, list);
+        EXPECT_EQ(T().found, 0);
+        Tap(RowCentre(list, middle));
+        EXPECT_FALSE(Visible(kFinderObjectList));
+        char name[8];
+        std::snprintf(name, sizeof name, "P/%04d", middle);
+        EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));
+        EXPECT_EQ(Label(kFinderObjectTrigger), name);
+        EXPECT_EQ(BoxCount(), 0);
+    });
 }
 
 // M31's picture shows from the finder both as Messier 31 and as NGC 224.

@@ -193,6 +193,20 @@ protected:
             selectionCurrentRow = 0;
         });
     }
+    // A full list ("Max Selected items" entries of IC objects); `last`, when
+    // given, as its last entry.
+    void PutFullList(const SelectionEntry* last = nullptr) {
+        std::vector<SelectionEntry> full;
+        for (int i = 0; i < GetSelectedItemsCapacity(); ++i)
+            full.push_back(ListEntry("E", kDesignationIc, i, 16, 1.0f, 50.0f));
+        if (last) full.back() = *last;
+        Put(full);
+    }
+    // The current row's entry of the list, and the chart's selected row.
+    static std::string CurrentName() {
+        const int row = selectionCurrentRow;
+        return row >= 0 && row < selectionShownCount ? selectionList[GetSelectionIndex(row)].name : "";
+    }
     // M31's picture under the names the set-up gives it (its Messier name and
     // its NGC number), 64 x 48 pixels of kPictureColour.
     static constexpr uint32_t kPictureColour = 0xC83C28;

@@ -23,6 +23,7 @@
 #include "platform/message_box.h"
 #include "platform/text_log.h"
 #include "scope/scope_dispatch.h"
+#include "support/both_screens.h"
 #include "support/jpeg_file.h"
 #include "tools/twilight_graph.h"
 #include "ui/simple_controls.h"
@@ -208,6 +209,37 @@ TEST_F(ObjectInfoForm, BelowTheHorizonSkyAsksForTheWholeSky) {
     EXPECT_EQ(GetCurrentFormId(), kChart);
     EXPECT_EQ(chartView, 2);
     EXPECT_EQ(Names(), "Saturn");
+}
+
+// With the list full, Sky on an object already in it opens the chart on it
+// with no message (it did nothing, without a word); an object that would
+// have to be added gets the full-list message and the form stays. On both
+// screens.
+TEST_F(ObjectInfoForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
+    Begin();
+    OnBothScreens(harness, [&] {
+        Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
+        OpenOn(kMessierTab, 31);
+        Press(kInfoSky);
+        ASSERT_EQ(GetCurrentFormId(), kChart);
+        const SelectionEntry m31 = selectionList[0];
+        const int capacity = GetSelectedItemsCapacity();
+        PutFullList(&m31);
+        OpenOn(kMessierTab, 31);
+        Press(kInfoSky);
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), kChart);
+        EXPECT_EQ((std::vector<int>{selectionCount, selectionCurrentRow}), (std::vector<int>{capacity, capacity - 1}));
+        EXPECT_EQ(CurrentName(), "M31");
+        PutFullList();
+        OpenOn(kMessierTab, 42);
+        Press(kInfoSky);
+        EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
+        Answer(pl::IDOK);
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), kObjectInfoFormId);
+        EXPECT_EQ(selectionCount, capacity);
+    });
 }
 
 // Without an object shown both Sky and Goto ask for one; the gauge hides.

@@ -16,6 +16,8 @@
 #include "platform/paint.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
+#include "support/popup_scrolling.h"
 #include "support/program_fixture.h"
 #include "test_form.h"
 #include "ui/control_access.h"
@@ -194,6 +196,29 @@ TEST_F(Controls, PopupLoopReadsNoRecordFreedWithItsForm) {
         EXPECT_EQ(harness.running(), c.goesOn);
     }
     EXPECT_EQ(harness.exitCode(), 0);
+}
+
+// A popup of 3,949 rows scrolls on its scroll bar and with the Page keys
+// while it stays open; a tap on a row then picks that row. A tap on the bar
+// used to pick the row at its height and close the list. On both screens.
+TEST_F(Controls, LongPopupScrollsAndPicksTheRowTapped) {
+    const pl::WParam choice = pl::MakeWParam(kTestLongTrigger, kTestLongList);
+    OnBothScreens(harness, [&] {
+        Ui([] { OpenTestForm(); });
+        form = GetCurrentFormDialog();
+        pl::Hwnd list = Item(kTestLongList);
+        ASSERT_EQ(pl::ListViewGetItemCount(list), kTestLongRows);
+        const int choices = Commands(choice);
+        Tap(Centre(Item(kTestLongTrigger)));
+        ASSERT_TRUE(pl::IsWindowVisible(list));
+        const int middle = ScrollOpenPopup(harness, list);
+        EXPECT_EQ(Commands(choice), choices);
+        Tap(RowCentre(list, middle));
+        EXPECT_FALSE(pl::IsWindowVisible(list));
+        EXPECT_EQ(Commands(choice), choices + 1);
+        EXPECT_EQ(Selected(kTestLongList), middle);
+        EXPECT_EQ(RecordOf<PopupRecord>(Item(kTestLongTrigger))->selection, middle);
+    });
 }
 
 // A tap on a row tells the form once; Up and Down stop at the ends and tell

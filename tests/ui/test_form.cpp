@@ -29,6 +29,8 @@ constexpr ControlTemplate kControls[] = {
     {pl::kButtonControl, kTestButton, "", 10, 130, 10, 10, 0},
     {pl::kStaticControl, kTestLowTrigger, "", 10, 160, 60, 10, 0},
     {pl::kListViewControl, kTestLowList, "", 10, 170, 60, 40, pl::kHidden | pl::kNoHeader},
+    {pl::kStaticControl, kTestLongTrigger, "", 75, 75, 55, 10, 0},
+    {pl::kListViewControl, kTestLongList, "", 75, 85, 55, 40, pl::kHidden | pl::kNoHeader | pl::kOwnerData},
     {pl::kStaticControl, kTestLabelA, "A", 80, 100, 30, 10, 0},
     {pl::kStaticControl, kTestLabelB, "B", 80, 115, 30, 10, 0},
 };
@@ -45,8 +47,8 @@ constexpr pl::DialogTemplate kDialogs[] = {
 
 const pl::ResourceGroup kTestResources = {.dialogs = kDialogs};
 
-constexpr int kAllIds[] = {kTestTitle,      kTestTrigger, kTestList,   kTestField, kTestButton,
-                           kTestLowTrigger, kTestLabelA,  kTestLabelB};
+constexpr int kAllIds[] = {kTestTitle,  kTestTrigger, kTestList,   kTestField,     kTestButton,
+                           kTestLowTrigger, kTestLabelA, kTestLabelB, kTestLongTrigger};
 
 int firstPaint = 1;
 pl::ShActivateInfo activateInfo{};
@@ -69,6 +71,7 @@ void SetUp(pl::Hwnd form) {
     InitPopupList(form, kTestTrigger, kTestPopupList, -1, 3, 1);
     for (const char* row : {"X", "Y"}) AddListRow(form, kTestLowList, row);
     InitPopupList(form, kTestLowTrigger, kTestLowList, -1, 2, 0);
+    InitPopupList(form, kTestLongTrigger, kTestLongList, kTestLongRows, 10, 0);
     for (const char* row : {"r3", "r2", "r1", "r0"}) AddListRow(form, kTestList, row);
     InitList(form, kTestList, -1, 0, 0);
     InitTextField(form, kTestField, 0);
@@ -83,6 +86,7 @@ pl::LResult TestFormProc(pl::Hwnd form, uint32_t message, pl::WParam wParam, pl:
     case pl::WM_INITDIALOG: SetUp(form); return 1;
     case pl::WM_PAINT: PaintForm(form, DrawTestForm, &firstPaint, 0, 1); return 1;
     case kMsgEditField: testFormMessages.push_back({message, wParam}); return 1;
+    case pl::WM_NOTIFY: return ListDisplayText(lParam);
     case pl::WM_COMMAND:
         testFormMessages.push_back({message, wParam});
         if (pl::LoWord(wParam) == kCmdCloseForm) {

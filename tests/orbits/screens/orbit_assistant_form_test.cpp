@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -20,6 +21,8 @@
 #include "platform/focus.h"
 #include "platform/messages.h"
 #include "platform/text_log.h"
+#include "support/both_screens.h"
+#include "support/popup_scrolling.h"
 #include "support/reference_table.h"
 #include "tools/edit_date_time.h"
 #include "ui/shell_state.h"
@@ -103,6 +106,36 @@ TEST_F(OrbitForm, RecordKeysHeldWithOneRecord) {
         EXPECT_EQ(orbitCometIndex, 0) << key;
     }
     EXPECT_EQ(PopupText(2561), "C/2006 P1 (McNaught)");
+}
+
+// The comet popup over 3,949 records scrolls on its scroll bar and with Page
+// Down without picking, so a comet far down the list is reached without
+// hundreds of key presses; a tap on a row then makes that comet the form's.
+// On both screens.
+TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
+    std::vector<CometRecord> comets;
+    char name[16];
+    for (int i = 0; i < 3949; ++i) {
+        std::snprintf(name, sizeof name, "P/%04d", i);
+        comets.push_back(TestComet(name, 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f));
+    }
+    WriteComets(comets);
+    Start();
+    OnBothScreens(harness, [&] {
+        Ui([] { orbitCometIndex = 0; });
+        Open();
+        pl::Hwnd list = pl::GetDlgItem(form, kOrbitRecordList);
+        ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
+        Press(kOrbitRecordTrigger);
+        const int middle = ScrollOpenPopup(harness, list);
+        EXPECT_EQ(orbitCometIndex, 0);
+        TapRow(kOrbitRecordList, middle);
+        EXPECT_FALSE(Visible(kOrbitRecordList));
+        std::snprintf(name, sizeof name, "P/%04d", middle);
+        EXPECT_EQ(orbitCometIndex, middle);
+        EXPECT_EQ(PopupText(kOrbitRecordTrigger), name);
+        EXPECT_EQ(BoxCount(), 0);
+    });
 }
 
 // The step popup starts on "7d"; Right moves 2006-12-28 to 2007-01-04 and
