@@ -7,9 +7,7 @@
 
 #include <filesystem>
 #include <set>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "platform/drawing.h"
 #include "platform/files.h"
@@ -220,32 +218,6 @@ TEST(DrawText, WordWrapReturnsHeightUsed) {
     int h = pl::DrawText(c.dc(), "aaa aaa aaa", &r, pl::kTextWordBreak | pl::kTextCalcRect);
     EXPECT_EQ(r, (pl::Rect{5, 5, 5 + two.width, 5 + h}));
     EXPECT_EQ(c.Count(Rgb(0, 255, 0)), 100 * 60);
-}
-
-// The lines of a word-wrapped text, as DrawText breaks them: spaces at a
-// break dropped, a word wider than the width alone, line feeds kept apart.
-TEST(DrawText, BreakTextLinesAsDrawTextBreaksThem) {
-    TestCanvas c(100, 60);
-    pl::Size two;
-    pl::GetTextExtent(c.dc(), "aaa aaa", &two);
-    const struct {
-        const char* text;
-        int width;
-        std::vector<std::string> lines;
-    } cases[] = {
-        {"aaa aaa aaa", two.width, {"aaa aaa", "aaa"}},
-        {"aaa aaa aaa", two.width - 1, {"aaa", "aaa", "aaa"}},
-        {"abcdefgh x", 5, {"abcdefgh", "x"}},
-        {"a\nb\n\nc", 100, {"a", "b", "", "c"}},
-    };
-    for (const auto& k : cases) {
-        EXPECT_EQ(pl::BreakTextLines(c.dc(), k.text, k.width), k.lines) << k.text << " " << k.width;
-        pl::Rect r{0, 0, k.width, 60};
-        pl::TextMetrics m;
-        pl::GetTextMetrics(c.dc(), &m);
-        EXPECT_EQ(pl::DrawText(c.dc(), k.text, &r, pl::kTextWordBreak | pl::kTextCalcRect),
-                  static_cast<int>(k.lines.size()) * m.height);
-    }
 }
 
 TEST(DrawText, SingleLineCentredAndClipped) {
