@@ -87,11 +87,13 @@ void DrawTableRow(int x, int y, int year, int month, int day, const DayWindow& w
 }
 
 // Row r (0..5) of the grid filled with its colour: across the screen, the
-// last row across its first two cells.
-void DrawCalendarRow(const MoonCalendarGrid& grid, int r, int screenWidth, const ViewColours& colours) {
+// last row across its first two cells, and only for a month that has days
+// in it (its place is erased otherwise: a block stood under the last week).
+void DrawCalendarRow(const MoonCalendarGrid& grid, int r, int screenWidth, bool used, const ViewColours& colours) {
     int y = grid.top + r * grid.cellHeight;
     int width = r < 5 ? screenWidth : 2 * grid.cellWidth + ScaleX(6);
-    FillRow(XywhRect{0, y, width, grid.cellHeight}, r % 2 == 0 ? colours.evenRow : colours.oddRow);
+    if (!used) EraseRectangle(XywhRect{0, y, width, grid.cellHeight});
+    else FillRow(XywhRect{0, y, width, grid.cellHeight}, r % 2 == 0 ? colours.evenRow : colours.oddRow);
 }
 
 // Today: the device date, or currentDateTime while the date is fixed.
@@ -186,9 +188,10 @@ void DrawMoonCalendar(const MoonAssistantState& s) {
     pl::ColorRef foreground = SetForeColor(colours.evenRow);
     TextStyle style(colours.text);
     DrawWeekLetters(s);
-    for (int r = 0; r < 6; ++r) DrawCalendarRow(grid, r, s.screenWidth, colours);
     const std::vector<MoonCalendarDay> days = ComputeMoonCalendar(s.year, s.month);
     const int first = MoonCalendarFirstColumn(s.year, s.month);
+    const int lastRow = (first + static_cast<int>(days.size()) - 1) / 7;
+    for (int r = 0; r < 6; ++r) DrawCalendarRow(grid, r, s.screenWidth, r < 5 || r <= lastRow, colours);
     const bool thisMonth = todayYear == s.year && todayMonth == s.month;
     for (int d = 1; d <= static_cast<int>(days.size()); ++d) {
         DrawCalendarDay(grid, first + d - 1, d, days[static_cast<size_t>(d - 1)]);

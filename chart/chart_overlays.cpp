@@ -90,27 +90,74 @@ void DrawSensorFrame(int cx, int cy, float pixelsPerArcmin, pl::ColorRef colour)
     DrawLine(cx - hw, cy + hh, cx - hw, cy - hh);
 }
 
+namespace {
+
+// The label's two lines for a zoom step in 0..12.
+void FovLabelTexts(int zoom, char* first, char* second, std::size_t size) {
+    const int t = kFovTenths[zoom];
+    if (t % 10 != 0) std::snprintf(first, size, "FOV %d.%d\xB0", t / 10, t % 10);
+    else std::snprintf(first, size, "FOV %d\xB0", t / 10);
+    float starLimit, objectLimit;
+    GetZoomMagnitudeLimits(zoom, &starLimit, &objectLimit);
+    if (objectLimit != 100.0f)
+        std::snprintf(second, size, "O<%d, S<%d", static_cast<int>(objectLimit), static_cast<int>(starLimit));
+    else
+        std::snprintf(second, size, "All, S<%d", static_cast<int>(starLimit));
+}
+
+// The label's font made current; the font that was.
+int SelectFovLabelFont() { return GetScreenScale() > 1 ? SelectFont(0) : GetCurrentFontId(); }
+
+void RestoreFont(int previous) {
+    if (GetCurrentFontId() != previous) SelectFont(previous);
+}
+
+}  // namespace
+
 void DrawFovLabel(int x, int y, int zoom) {
     if (zoom < 0 || zoom > 12) return;
     const pl::TextLogExemption onTheChart;
-    int previousFont = GetScreenScale() > 1 ? SelectFont(0) : GetCurrentFontId();
+    const int previousFont = SelectFovLabelFont();
     const ChartColour& c = preferences.word[kPrefChartBackground] < 2 ? chartColours.entry[4]
                            : GetNightMode() < 2                       ? chartColours.ink
                                                                       : chartColours.entry[0];
     SetTextColorRef(ChartColourRef(c));
-    int t = kFovTenths[zoom];
-    char text[32];
-    if (t % 10 != 0) std::snprintf(text, sizeof text, "FOV %d.%d\xB0", t / 10, t % 10);
-    else std::snprintf(text, sizeof text, "FOV %d\xB0", t / 10);
-    DrawText(text, x + 1, y);
-    float starLimit, objectLimit;
-    GetZoomMagnitudeLimits(zoom, &starLimit, &objectLimit);
-    if (objectLimit != 100.0f)
-        std::snprintf(text, sizeof text, "O<%d, S<%d", static_cast<int>(objectLimit), static_cast<int>(starLimit));
-    else
-        std::snprintf(text, sizeof text, "All, S<%d", static_cast<int>(starLimit));
-    DrawText(text, x + 1, y + ScaleY(10));
-    if (GetCurrentFontId() != previousFont) SelectFont(previousFont);
+    char first[32], second[32];
+    FovLabelTexts(zoom, first, second, sizeof first);
+    DrawText(first, x + 1, y);
+    DrawText(second, x + 1, y + ScaleY(10));
+    RestoreFont(previousFont);
+}
+
+void MeasureFovLabel(int x, int y, int zoom, pl::Rect cells[2]) {
+    cells[0] = cells[1] = pl::Rect{};
+    if (zoom < 0 || zoom > 12) return;
+    const int previousFont = SelectFovLabelFont();
+    char texts[2][32];
+    FovLabelTexts(zoom, texts[0], texts[1], sizeof texts[0]);
+    for (int i = 0; i < 2; ++i) {
+        const int top = y + i * ScaleY(10);
+        cells[i] = pl::Rect{x + 1, top, x + 1 + CharsWidth(texts[i], static_cast<int>(std::strlen(texts[i]))),
+                            top + CharsHeight()};
+    }
+    RestoreFont(previousFont);
+}
+
+int FovLabelTop(int designed, int zoom, const pl::Rect* status, int count) {
+    pl::Rect cells[2];
+    MeasureFovLabel(0, designed, zoom, cells);
+    const int gap = ScaleX(3);
+    bool meets = false;
+    int highest = designed + cells[1].bottom - cells[1].top;
+    for (int i = 0; i < count; ++i) {
+        if (status[i].IsEmpty()) continue;
+        highest = std::min(highest, status[i].top);
+        for (const pl::Rect& cell : cells)
+            meets = meets || (!cell.IsEmpty() &&
+                              !pl::Intersect(pl::Rect{cell.left - gap, cell.top, cell.right + gap, cell.bottom},
+                                             status[i]).IsEmpty());
+    }
+    return meets ? designed - std::max(cells[1].bottom - highest, 0) : designed;
 }
 
 int ChartCornerWidth() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/color.h"
+#include "platform/types.h"
 
 // The field of the eyepiece of preference word 46 (1-based: record word - 1
 // of the eyepiece file; its value at byte 68 is the apparent field in
@@ -31,6 +32,17 @@ void DrawSensorFrame(int cx, int cy, float pixelsPerArcmin, pl::ColorRef colour)
 // colour entry 4 of chartColours on backgrounds 0 and 1, else the ink colour
 // (night mode 0 or 1) or entry 0. Nothing for a step outside 0..12.
 void DrawFovLabel(int x, int y, int zoom);
+
+// The cells of the label's two lines as DrawFovLabel(x, y, zoom) draws them;
+// both empty for a step outside 0..12.
+void MeasureFovLabel(int x, int y, int zoom, pl::Rect cells[2]);
+
+// The top of the label of `zoom` drawn at x = 0 beside the status lines whose
+// cells on the chart are `status`: `designed` while each line of the label
+// keeps 3 scaleX clear of them; else higher, its second line ending on the top
+// of the highest status line (in a wide face "FOV 120°" and its limits ran
+// into the date).
+int FovLabelTop(int designed, int zoom, const pl::Rect* status, int count);
 
 // The width of the chart's bottom-left corner, where the legend's dials stand
 // or, after a zoom change, the field-of-view label: the dials' 48 scaleX, or

@@ -17,6 +17,7 @@ constexpr int kTopocentric = 2;
 constexpr double kDegree = 0.0174532925199433;
 constexpr int kPathStartMinutes = -120;
 constexpr int kPathStepMinutes = 10;
+static_assert(-kPathStartMinutes / kPathStepMinutes == kCompassPathNow);
 
 int Scaled(double designPixels, double scale) { return static_cast<int>(designPixels * scale); }
 

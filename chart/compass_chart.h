@@ -35,8 +35,10 @@ int ComputeCompassPlaces(const DateTime& t, double objectRa, double objectDec, C
 
 // The path of `body` (kCompassSun, kCompassMoon, or the object at the fixed
 // objectRa and objectDec) from 2 hours before t to 10 hours after it, a point
-// every 10 minutes, with the local hour and minute of each.
+// every 10 minutes, with the local hour and minute of each (seconds dropped);
+// point kCompassPathNow is at t.
 constexpr int kCompassPathPoints = 73;
+constexpr int kCompassPathNow = 12;
 struct CompassPathPoint {
     CompassPlace place;
     int hour = 0;

@@ -170,26 +170,72 @@ bool MeetsAny(const pl::Rect& cell, const std::vector<pl::Rect>& labels) {
                        [&](const pl::Rect& r) { return !pl::Intersect(cell, r).IsEmpty(); });
 }
 
-// Whole hours along the path, each "%02d" beside its point unless its cell,
-// with 3 units clear on either side, would meet an hour written before it or
-// one of the grid's `labels` (hours side by side read as one number, "2021").
+// A point of the path that the curve is drawn through: in the box's height.
+bool OnTheCurve(const CompassPlace& place) { return place.valid && place.altitude >= kCurveLowestAltitude; }
+
+// A whole hour along the path: its place on the curve, and how far along the
+// path it falls, in points from the first.
+struct HourMark {
+    int hour;
+    double along;
+    int x, y;
+};
+
+// The whole hour at point i, or between it and point i + 1, placed on the
+// line that joins them; false when there is none, or when the curve is not
+// drawn there (a point below the box, or a jump across north).
+bool WholeHourFrom(const CompassLayout& l, const CompassPathPoint path[kCompassPathPoints], int i, HourMark* mark) {
+    const CompassPathPoint& a = path[i];
+    const CompassPathPoint* b = &a;
+    double f = 0.0;
+    if (a.minute != 0) {
+        if (i + 1 >= kCompassPathPoints) return false;
+        b = &path[i + 1];
+        if (b->hour == a.hour || b->minute == 0) return false;
+        f = (60.0 - a.minute) / (b->minute + 60.0 - a.minute);
+    }
+    if (!OnTheCurve(a.place) || !OnTheCurve(b->place)) return false;
+    int ax, ay, bx, by;
+    CompassCurvePoint(l, a.place.azimuth, a.place.altitude, &ax, &ay);
+    CompassCurvePoint(l, b->place.azimuth, b->place.altitude, &bx, &by);
+    if (std::abs(bx - ax) >= l.curveBox.width / 2) return false;
+    *mark = HourMark{b->hour, i + f, ax + static_cast<int>(std::lround(f * (bx - ax))),
+                     ay + static_cast<int>(std::lround(f * (by - ay)))};
+    return true;
+}
+
+// "%02d" of a mark beside its place unless its cell, with `gap` clear on
+// either side, would meet one of `labels`; a label written joins them.
+void DrawHourLabel(const HourMark& mark, const CompassPalette& p, int gap, std::vector<pl::Rect>* labels) {
+    char hour[8];
+    std::snprintf(hour, sizeof hour, "%02d", mark.hour);
+    const pl::Size s = TextSize(hour);
+    const int x = mark.x + ScaleX(2), y = mark.y - s.height;
+    if (MeetsAny(pl::Rect{x - gap, y, x + s.width + gap, y + s.height}, *labels)) return;
+    Text(hour, x, y, p.pen);
+    labels->push_back(pl::Rect{x, y, x + s.width, y + s.height});
+}
+
+// The whole hours along the path, whatever the minute of the chart time,
+// each labelled unless its label would come within 3 units of one written
+// before it or meet one of the grid's `labels` (hours side by side read as
+// one number, "2021"). They are taken outwards from the hour nearest the
+// chart time, later hours first, so that the same hours give way whatever
+// the minute of the chart time.
 void DrawHourLabels(const CompassLayout& l, const CompassPalette& p, const CompassPathPoint path[kCompassPathPoints],
                     std::vector<pl::Rect> labels) {
-    const int gap = ScaleX(3);
+    std::vector<HourMark> marks;
     for (int i = 0; i < kCompassPathPoints; ++i) {
-        const CompassPlace& place = path[i].place;
-        if (path[i].minute != 0 || !place.valid || place.altitude < kCurveLowestAltitude) continue;
-        int x, y;
-        CompassCurvePoint(l, place.azimuth, place.altitude, &x, &y);
-        char hour[8];
-        std::snprintf(hour, sizeof hour, "%02d", path[i].hour);
-        const pl::Size s = TextSize(hour);
-        x += ScaleX(2);
-        y -= s.height;
-        if (MeetsAny(pl::Rect{x - gap, y, x + s.width + gap, y + s.height}, labels)) continue;
-        Text(hour, x, y, p.pen);
-        labels.push_back(pl::Rect{x, y, x + s.width, y + s.height});
+        HourMark mark;
+        if (WholeHourFrom(l, path, i, &mark)) marks.push_back(mark);
     }
+    if (marks.empty()) return;
+    const auto nearest = std::min_element(marks.begin(), marks.end(), [](const HourMark& a, const HourMark& b) {
+        return std::fabs(a.along - kCompassPathNow) < std::fabs(b.along - kCompassPathNow);
+    });
+    const int gap = ScaleX(3);
+    for (auto it = nearest; it != marks.end(); ++it) DrawHourLabel(*it, p, gap, &labels);
+    for (auto it = nearest; it != marks.begin();) DrawHourLabel(*--it, p, gap, &labels);
 }
 
 // Lines between the points of the path inside the box; a jump across north
@@ -200,7 +246,7 @@ void DrawPath(const CompassLayout& l, const CompassPalette& p, const CompassPath
     for (int i = 0; i < kCompassPathPoints; ++i) {
         const CompassPlace& place = path[i].place;
         int x = 0, y = 0;
-        const bool here = place.valid && place.altitude >= kCurveLowestAltitude;
+        const bool here = OnTheCurve(place);
         if (here) CompassCurvePoint(l, place.azimuth, place.altitude, &x, &y);
         if (here && last && std::abs(x - lastX) < l.curveBox.width / 2) SegmentIn(p.pointer, lastX, lastY, x, y);
         last = here;

@@ -49,6 +49,7 @@ void DrawCompassTexts(const CompassLayout& layout, const CompassPalette& palette
 // The curve box: the grid (altitude lines at -45, 0, 45 and 90 degrees, "45°"
 // and "T" for the horizon; azimuth ticks every 10 degrees, "N", "E", "S", "W"
 // at the quarters and "%d°" at 45, 135, 225 and 315), then the path as lines
-// between points of the box with each whole hour labelled "%02d".
+// between points of the box with the whole hours along it labelled "%02d"
+// where they fall, on a point or between two, kept 3 units apart.
 void DrawAltitudeCurve(const CompassLayout& layout, const CompassPalette& palette,
                        const CompassPathPoint path[kCompassPathPoints]);

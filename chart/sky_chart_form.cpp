@@ -20,6 +20,7 @@
 #include "chart/chart_views_popup.h"
 #include "chart/scope_marker.h"
 #include "chart/chart_state.h"
+#include "chart/chart_status.h"
 #include "chart/chart_views.h"
 #include "chart/chart_zoom.h"
 #include "chart/horizon_projection.h"
@@ -167,23 +168,49 @@ void CloseSkyChart(pl::Hwnd form) {
     ReleaseSkyChartControls(form);
 }
 
-// Redraw with the dials left out and the field-of-view label in their place.
+// The cells on the chart of the status lines the view shows.
+int ShownStatusCells(pl::Rect cells[2]) {
+    const StatusTexts& shown = chartView < 2 ? chartStatusTexts : skyMapStatusTexts;
+    const XywhRect& v = chartRecord.viewRect;
+    for (int i = 0; i < shown.count; ++i) {
+        const StatusText& t = shown.line[i];
+        const int x = v.x + t.dx, y = v.y + v.height + t.dy;
+        cells[i] = pl::Rect{x, y, x + t.width, y + t.height};
+    }
+    return shown.count;
+}
+
+// The field-of-view label at `top` in the dials' place, on the chart's
+// background as the status lines are (stars and names under it would make it
+// unreadable): both its cells cleared first, then its lines written
+// transparent, so that in a face taller than their 10 scaleY spacing the
+// second line's cell does not cut into the first line's letters.
+void DrawFovLabelOnBackground(int top) {
+    const int zoom = chartState.chartZoomIndex;
+    SetClip(XywhRect{0, 0, ChartCornerWidth(), chartState.chartHeight});
+    pl::Rect cells[2];
+    MeasureFovLabel(0, top, zoom, cells);
+    const pl::ColorRef foreground = SetForeColor(chartRecord.palette.background);
+    for (const pl::Rect& c : cells) FillRectangle(XywhRect{c.left, c.top, c.Width(), c.Height()}, 0);
+    SetForeColor(foreground);
+    const bool transparent = IsTextTransparent();
+    SetTextTransparent(true);
+    DrawFovLabel(0, top, zoom);
+    SetTextTransparent(transparent);
+    pl::SelectClipRect(GetDrawDc(), nullptr);
+}
+
+// Redraw with the dials left out and the field-of-view label in their place,
+// left of the status lines' place texts and clear of their date.
 void RedrawWithFovLabel() {
     int32_t& hideCompass = preferences.word[kPrefHideCompass];
     const int32_t kept = hideCompass;
     hideCompass = 1;
     RedrawSkyChart();
-    // In the dials' place, left of the status lines' place texts, on the
-    // chart's background as the status lines are: stars and names under it
-    // would make it unreadable.
-    SetClip(XywhRect{0, 0, ChartCornerWidth(), chartState.chartHeight});
-    const pl::ColorRef paper = SetBackColor(chartRecord.palette.background);
-    const bool transparent = IsTextTransparent();
-    SetTextTransparent(false);
-    DrawFovLabel(0, chartState.chartHeight - ScaleY(23), chartState.chartZoomIndex);
-    SetTextTransparent(transparent);
-    SetBackColor(paper);
-    pl::SelectClipRect(GetDrawDc(), nullptr);
+    pl::Rect status[2];
+    const int statusLines = ShownStatusCells(status);
+    DrawFovLabelOnBackground(
+        FovLabelTop(chartState.chartHeight - ScaleY(23), chartState.chartZoomIndex, status, statusLines));
     hideCompass = kept;
 }
 

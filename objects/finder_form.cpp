@@ -295,14 +295,21 @@ void OpenFinderForm() {
     LoadStarCatalog(0);
     if (dateTimeFixed == 0 || currentDateTime.year == 0) LoadDateTimeFromDevice();
     ChooseOpeningKind();
+    // Back from a form the finder opened (the ephemeris assistant's Rise/Set
+    // or Position page), the target found before, picked in the list or
+    // looked up, is still the target: its designation shows again, its row
+    // in the object popup as after its look-up (both were left empty, and a
+    // target picked in the list was lost to Sky and Find).
     SelectedObjectRecord& t = T();
-    if (t.isSet) {
+    if (t.isSet || t.found) {
         SetField(kFinderIdField, Cut(t.name).c_str());
     } else {
         SetField(kFinderIdField, "");
         t.entryDigits[0] = '\0';
     }
     RebuildFinderList();
+    const int row = Get(kFinderObjectList);
+    if (t.found && row >= 0) SelectObjectRow(row);
     DrawFinderDetail(currentKind);
 }
 

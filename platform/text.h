@@ -3,7 +3,9 @@
 // The cell of a line is ascent + descent high; x, y name its top-left corner.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/gdi.h"
 
@@ -40,5 +42,9 @@ enum TextFormat : unsigned {
 // result is the height the text used (lines times the font's height); 0 when
 // nothing could be drawn.
 int DrawText(Hdc dc, std::string_view text, Rect* rect, unsigned format);
+
+// The lines DrawText with kTextWordBreak makes of `text` in a rectangle
+// `width` pixels wide (line feeds break lines too); none without a font.
+std::vector<std::string> BreakTextLines(Hdc dc, std::string_view text, int width);
 
 }  // namespace pl

@@ -180,4 +180,13 @@ int DrawText(Hdc dc, std::string_view text, Rect* rect, unsigned format) {
     return height;
 }
 
+std::vector<std::string> BreakTextLines(Hdc dc, std::string_view text, int width) {
+    std::vector<std::string> lines;
+    if (!dc || !dc->font) return lines;
+    const std::u32string codes = Codes(dc, text);
+    for (const Line& l : BreakLines(dc->font, codes, width, kTextWordBreak))
+        lines.emplace_back(text.substr(l.begin, l.end - l.begin));
+    return lines;
+}
+
 }  // namespace pl

@@ -115,18 +115,24 @@ pl::LResult ButtonProc(pl::Hwnd button, uint32_t message, pl::WParam wParam, pl:
     return CallPrevious<BitmapButtonRecord>(button, message, wParam, lParam);
 }
 
-// Ruled lines every 13 x scaleY + 1 pixels, at least one.
+// The spacing of a field's ruled lines: 13 x scaleY + 1 pixels.
+int RulePitch() { return ScaleY(13) + 1; }
+
+// Ruled lines every RulePitch() pixels, at least one.
 void DrawRules(pl::Hdc dc, const pl::Rect& c) {
     int step = ScaleY(13);
     int lines = std::max(1, step > 0 ? c.Height() / step : 1);
     pl::SelectObject(dc, GetColorSet().pen);
     for (int i = 1; i <= lines; ++i) {
-        int y = i * (step + 1);
+        int y = i * RulePitch();
         const pl::Point line[2] = {{0, y}, {c.right, y}};
         pl::Polyline(dc, line, 2);
     }
 }
 
+// The text word-wrapped, each line standing on its rule (line i ends on rule
+// i + 1): lines one font height apart drifted off the rules, which then ran
+// through the letters of the lines below the first.
 void PaintTextField(pl::Hwnd field) {
     pl::PaintStruct ps;
     pl::Rect c;
@@ -134,9 +140,15 @@ void PaintTextField(pl::Hwnd field) {
     if (!dc) return;
     pl::SetBkColor(dc, GetBackgroundColor());
     pl::SetTextColor(dc, GetForegroundColor());
-    std::string text = pl::GetWindowText(field).substr(0, kFieldTextMax);
-    pl::Rect area = c;
-    pl::DrawText(dc, text, &area, pl::kTextWordBreak);
+    const std::string text = pl::GetWindowText(field).substr(0, kFieldTextMax);
+    pl::TextMetrics metrics;
+    pl::GetTextMetrics(dc, &metrics);
+    int bottom = RulePitch();
+    for (const std::string& line : pl::BreakTextLines(dc, text, c.Width())) {
+        pl::Rect row{c.left, bottom - metrics.height, c.right, bottom};
+        pl::DrawText(dc, line, &row, pl::kTextSingleLine);
+        bottom += RulePitch();
+    }
     DrawRules(dc, c);
     pl::EndPaint(field, &ps);
 }

@@ -13,6 +13,8 @@ warnings.filterwarnings("ignore", category=erfa.ErfaWarning)
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 OUT_DIR = os.path.join(REPO, "tests", "reference")
+# Source data of the scripts that read one: the shared data folder beside the checkout.
+SHARED_DATA = os.path.normpath(os.path.join(REPO, "..", "shared", "data"))
 
 
 def write_table(name, header_lines, columns, rows, source=None):

@@ -18,17 +18,22 @@ The altitude over a feature is the elevation of the Sun's direction above the
 feature's horizon on a spherical Moon. The Julian days are taken as TT.
 
 Run from the top folder:
-  /usr/bin/python3 scripts/reference/lunar_lighting_reference.py [moon_libration_meeus53.csv]
+  /usr/bin/python3 scripts/reference/lunar_lighting_reference.py [path/to/moon_libration_meeus53.csv]
+Without the argument: ../shared/data/moon_libration_meeus53.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 """
 import csv
 import math
+import os
 import random
 import sys
 
 import erfa
 import numpy as np
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/moon_libration_meeus53.csv"
+from common import SHARED_DATA
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else os.path.join(SHARED_DATA, "moon_libration_meeus53.csv")
 INCLINATION = math.radians(1.54242)
 
 

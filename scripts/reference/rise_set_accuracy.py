@@ -10,7 +10,7 @@ tests/reference/moon_geocentric_2024_pyephem.csv
     Moon's altitude from it at any instant of 2024.
 tests/reference/fixed_rise_set_pyephem.csv
     Rising, transit and setting of the 20 brightest named stars of the IAU
-    list (J2000 places from /work/shared/data/bright_star_names.csv, taken as
+    list (J2000 places from bright_star_names.csv of the shared data, taken as
     the places of the date) at three sites, in hours of local civil time after
     0 h of the date: the first event after local midnight, from PyEphem (the
     program's sentinels where the star never sets or never rises). The
@@ -36,16 +36,21 @@ tests/reference/rise_set_linear_body_erfa.csv
     right ascension, so each event solves a linear equation in time.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/rise_set_accuracy.py
-(needs python3-ephem and python3-erfa)
+(needs python3-ephem and python3-erfa). The star list is read from
+../shared/data/bright_star_names.csv from the repository top (the shared data folder beside
+the checkout, found from the script's own place).
 """
 import csv
 import math
+import os
 
 import ephem
 import erfa
 
+from common import SHARED_DATA
+
 OUT = "tests/reference/"
-STARS = "/work/shared/data/bright_star_names.csv"
+STARS = os.path.join(SHARED_DATA, "bright_star_names.csv")
 DUBLIN_JD = 2415020.0
 
 

@@ -2,12 +2,16 @@
 """Converts the IAU star names of HR stars into convert/bright_star_names.cpp.
 
 Usage: convert_bright_star_names.py [folder holding bright_star_names.csv]   (run from the repository top)
+Without the argument: ../shared/data from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 """
 import csv
 import os
 import sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source()
 OUT = "convert/bright_star_names.cpp"
 
 with open(os.path.join(SRC, "bright_star_names.csv")) as f:

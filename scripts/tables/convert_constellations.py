@@ -3,12 +3,16 @@
 core/constellation_table.cpp.
 
 Usage: convert_constellations.py [path/to/constellation_roman1987.csv]   (run from the repository top)
+Without the argument: ../shared/data/constellation_roman1987.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 """
 import csv
 import os
 import sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/constellation_roman1987.csv"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source("constellation_roman1987.csv")
 OUT = "core/constellation_table.cpp"
 
 with open(SRC) as f:

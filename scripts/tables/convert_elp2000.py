@@ -2,6 +2,8 @@
 """Converts the truncated ELP 2000-82B lunar series (1156 rows) into ephemeris/elp2000_table.cpp.
 
 Usage: convert_elp2000.py [path/to/elp2000_82b_truncated.csv]   (run from the repository top)
+Without the argument: ../shared/data/elp2000_82b_truncated.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 
 Rows are written in the order of the sums (the file's seq column): longitude = 370 main-problem
 terms, 13 planetary, 17 Earth-figure; latitude = 398 main-problem, 4 Earth-figure, 8 planetary
@@ -11,7 +13,9 @@ import csv
 import os
 import sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/elp2000_82b_truncated.csv"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source("elp2000_82b_truncated.csv")
 OUT = "ephemeris/elp2000_table.cpp"
 
 with open(SRC) as f:

@@ -3,6 +3,8 @@
 ephemeris/lunar_libration_terms.cpp.
 
 Usage: convert_moon_libration.py [path/to/moon_libration_meeus53.csv]   (run from the repository top)
+Without the argument: ../shared/data/moon_libration_meeus53.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 
 The CSV holds the terms of Meeus, Astronomical Algorithms, 2nd ed. (1998), ch. 53, in published
 order, with integer multipliers of D, M, M', F, Omega, K1 and K2 and the power of E.
@@ -10,7 +12,9 @@ order, with integer multipliers of D, M, M', F, Omega, K1 and K2 and the power o
 import csv
 import sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/moon_libration_meeus53.csv"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source("moon_libration_meeus53.csv")
 OUT = "ephemeris/lunar_libration_terms.cpp"
 COUNTS = {"rho": 10, "sigma": 13, "tau": 19}
 NAMES = {"rho": "librationRho", "sigma": "librationSigma", "tau": "librationTau"}

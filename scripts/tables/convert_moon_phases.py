@@ -4,12 +4,16 @@ into ephemeris/lunation_tables.cpp.
 
 Usage: convert_moon_phases.py [data folder]   (run from the repository top; the folder holds
 moon_phases_meeus49.csv and moon_phases_meeus49_planetary.csv)
+Without the argument: ../shared/data from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 """
 import csv
 import os
 import sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source()
 OUT = "ephemeris/lunation_tables.cpp"
 
 

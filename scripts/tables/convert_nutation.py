@@ -2,6 +2,8 @@
 """Converts the IAU 1980 nutation table (106 terms) into core/nutation_tables.cpp.
 
 Usage: convert_nutation.py [path/to/nutation_iau1980.csv]   (run from the repository top)
+Without the argument: ../shared/data/nutation_iau1980.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 
 The series is evaluated from an argument table of 106 sine/cosine pairs. Entries 0..4 are
 direct evaluations (l, l', 2F, D, Omega), entries 5..9 are 2l, 3l, 2l', 2D, 2 Omega, and every
@@ -15,7 +17,9 @@ rate list we check against (rows 12 and 39 are stored negated, all other rate ro
 """
 import csv, math, os, sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/nutation_iau1980.csv"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source("nutation_iau1980.csv")
 OUT = "core/nutation_tables.cpp"
 OUT_H = "core/nutation_tables.h"
 NEGATED_RATE_ROWS = {12, 39}

@@ -3,6 +3,8 @@
 
 Usage: convert_object_lists.py [folder holding messier.csv, caldwell.csv, herschel400.csv,
        best_of_ngc_110.csv and meteor_showers.csv]   (run from the repository top)
+Without the argument: ../shared/data from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 
 Each number-table entry is the catalogue key (designation id, number) of the object, with a
 second key for an alias number of the same object; the lookup finds the record of the key in
@@ -12,7 +14,9 @@ import csv
 import os
 import sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source()
 OUT = "catalog/object_list_tables.cpp"
 
 NGC, IC, CR, MEL, SH2, MESSIER, CALDWELL = 42, 29, 11, 39, 52, 40, 9

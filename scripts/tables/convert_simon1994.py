@@ -2,6 +2,8 @@
 """Converts the Simon et al. (1994) planetary tables (600 numbers) into ephemeris/simon_elements.cpp.
 
 Usage: convert_simon1994.py [path/to/simon1994_elements.csv]   (run from the repository top)
+Without the argument: ../shared/data/simon1994_elements.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 
 The values keep their published digits and the storage order of simonElements: twelve
 consecutive arrays (a, lambda, e, varpi, i, Omega, na, Ca, Sa, nl, Cl, Sl), each indexed
@@ -9,7 +11,9 @@ first by planet 0..7 then by slot.
 """
 import csv, os, sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/simon1994_elements.csv"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source("simon1994_elements.csv")
 OUT = "ephemeris/simon_elements.cpp"
 NAMES = ["a", "lambda", "e", "varpi", "i", "Omega", "na", "Ca", "Sa", "nl", "Cl", "Sl"]
 SLOTS = [3, 3, 3, 3, 3, 3, 9, 9, 9, 10, 10, 10]

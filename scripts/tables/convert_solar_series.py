@@ -2,10 +2,14 @@
 """Converts the Bretagnon & Simon solar series (50 rows) into core/solar_series_table.cpp.
 
 Usage: convert_solar_series.py [path/to/solar_bretagnon_simon.csv]   (run from the repository top)
+Without the argument: ../shared/data/solar_bretagnon_simon.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 """
 import csv, os, sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/solar_bretagnon_simon.csv"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source("solar_bretagnon_simon.csv")
 OUT = "core/solar_series_table.cpp"
 
 with open(SRC) as f:

@@ -2,6 +2,8 @@
 """Converts the abridged VSOP87D Earth series (195 terms) into ephemeris/vsop87_earth_table.cpp.
 
 Usage: convert_vsop87_earth.py [path/to/vsop87_earth_meeus.csv]   (run from the repository top)
+Without the argument: ../shared/data/vsop87_earth_meeus.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 
 Each term is A cos(B + C T) with T in Julian centuries: A and B as the program stores them
 (a zero-frequency term of phase pi becomes the negative constant -A with phase 0) and C the
@@ -11,7 +13,9 @@ import csv
 import os
 import sys
 
-SRC = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/vsop87_earth_meeus.csv"
+from shared_data import source
+
+SRC = sys.argv[1] if len(sys.argv) > 1 else source("vsop87_earth_meeus.csv")
 OUT = "ephemeris/vsop87_earth_table.cpp"
 SERIES = ["L0", "L1", "L2", "L3", "L4", "L5", "B0", "B1", "R0", "R1", "R2", "R3", "R4"]
 COUNTS = [64, 34, 20, 7, 3, 1, 5, 2, 40, 10, 6, 2, 1]

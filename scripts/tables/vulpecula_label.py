@@ -10,12 +10,16 @@ inside the region. Output: right ascension in thousandths of an hour and
 declination in hundredths of a degree, as the table stores them.
 
 Usage: /usr/bin/python3 scripts/tables/vulpecula_label.py [path/to/constellation_roman1987.csv]
+Without the argument: ../shared/data/constellation_roman1987.csv from the repository top
+(the shared data folder beside the checkout, found from the script's own place).
 """
 import math
 import sys
 
 import erfa
 import numpy as np
+
+from shared_data import source
 
 VULPECULA = 88
 B1875_JD = 2405889.25855
@@ -42,7 +46,7 @@ def classify(rows, ra_s, dec_as):
 
 
 def main():
-    path = sys.argv[1] if len(sys.argv) > 1 else "/work/shared/data/constellation_roman1987.csv"
+    path = sys.argv[1] if len(sys.argv) > 1 else source("constellation_roman1987.csv")
     rows = read_rows(path)
     own = [r for r in rows if r[3] == VULPECULA]
     ra_lo = min(r[0] for r in own)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assistants/moon_assistant.h"
+#include "assistants/moon_calendar_view.h"
 #include "assistants/moon_map_form.h"
 #include "catalog/databases.h"
 #include "catalog/moon_features.h"
@@ -23,6 +24,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
+#include "platform/screen.h"
 #include "platform/window.h"
 #include "support/program_fixture.h"
 #include "ui/form_controls.h"
@@ -58,10 +60,10 @@ class MoonAssistantForm : public ProgramTest {
 protected:
     void SetUp() override {}
     // Starts the program with the feature file (or without one) and opens 6000.
-    void Start(bool withFeatures) {
+    void Start(bool withFeatures, pl::ScreenInfo screen = {240, 320, 96}) {
         if (withFeatures) WriteFeatureFile();
         ResetCatalogState();
-        harness.changeScreen(240, 320, 96);
+        harness.changeScreen(screen.width, screen.height, screen.dpi);
         harness.setLocalTime(kDeviceTime);
         ASSERT_TRUE(StartProgram());
         Ui([] {
@@ -178,6 +180,39 @@ TEST_F(MoonAssistantForm, CalendarTodayAndTaps) {
     Answer(pl::IDOK);
     EXPECT_EQ(BoxCount(), 0);
 }
+
+// The sixth row's block only for a month with a day in that row: September
+// 2024 (Sunday the 1st, its 30th alone there) has it; October 2024 drawn after
+// it and February 2024 (five weeks each) have no pixel of the block's colour
+// (130, 130, 250) below their fifth row (a block stood there at the left).
+class MoonCalendarRows : public MoonAssistantForm, public ::testing::WithParamInterface<pl::ScreenInfo> {};
+
+TEST_P(MoonCalendarRows, SixthRowOnlyForAMonthThatReachesIt) {
+    Start(false, GetParam());
+    const struct {
+        int year, month;
+        bool sixthRow;
+    } months[] = {{2024, 9, true}, {2024, 10, false}, {2024, 2, false}};
+    for (const auto& m : months) {
+        Ui([&m] { moonAssistantState.year = m.year, moonAssistantState.month = m.month + 1; });
+        harness.key(pl::VK_PRIOR);
+        ASSERT_EQ(S().month, m.month);
+        int top = 0, bottom = 0, width = S().screenWidth;
+        Ui([&] {
+            const MoonCalendarGrid grid = GetMoonCalendarGrid(S());
+            top = grid.top + 5 * grid.cellHeight;
+            bottom = std::min(top + grid.cellHeight, grid.bottom);
+        });
+        int block = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < width; ++x) block += (harness.pixel(x, y) & 0xF8F8F8) == 0x8080F8;
+        EXPECT_EQ(block > 0, m.sixthRow) << m.month << ": " << block;
+        Shot(("moon_calendar_" + std::to_string(m.month) + "_" + std::to_string(width) + ".png").c_str());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, MoonCalendarRows,
+                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
 
 // The Terminator view lists 100 features in record order; "Size" sorts
 // them; a new row keeps that order (no rebuild); the size popup and Now

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
+#include "platform/screen.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
 #include "support/jpeg_file.h"
 #include "support/list_entries.h"
@@ -429,5 +433,74 @@ TEST_F(CompassForm, PopupRowShowsItsTextInHighlightColoursAndLeavesNothingBehind
     Open();  // a fresh paint of the chart for the same object
     EXPECT_EQ(after, Pixels(harness, listRect));
 }
+
+}  // namespace
+
+namespace {
+
+// Saturn near opposition, at a fixed place (RA 23.197 h, Dec -7.549: PyEphem
+// 4.1 for 8 September 2024, 19:00 UT, at 51 N 0 E), with the chart at 18:57,
+// 19:00 and 19:03. 18:57 and 19:03 label the hours 19:00 labels, at their
+// places then (on the path's points at the whole hours), but for one more or
+// fewer at the curve's ends (18:57 had none: only path points on the hour were
+// labelled); no two texts of the curve meet.
+class CompassHours : public CompassForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
+protected:
+    // The hour labels of the curve (hour -> cell) with the chart at 18:00 +
+    // `minutes`; every text of the curve apart.
+    std::map<int, pl::Rect> HourLabels(int minutes) {
+        harness.setLocalTime(pl::LocalTime{2024, 9, 8, 18 + minutes / 60, minutes % 60, 0});
+        pl::StartTextLog();
+        Press(2835);
+        const XywhRect& b = S().layout.curveBox;
+        const pl::Rect box{b.x, b.y, b.x + b.width, b.y + b.height};
+        std::vector<pl::TextRun> runs;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            if (!pl::Intersect(run.cell, box).IsEmpty()) runs.push_back(run);
+        pl::StopTextLog();
+        std::map<int, pl::Rect> hours;
+        for (size_t i = 0; i < runs.size(); ++i) {
+            for (size_t j = i + 1; j < runs.size(); ++j)
+                EXPECT_TRUE(pl::Intersect(runs[i].ink, runs[j].ink).IsEmpty())
+                    << minutes << ": \"" << runs[i].text << "\" meets \"" << runs[j].text << "\"";
+            const std::string& t = runs[i].text;
+            if (t.size() == 2 && t.find_first_not_of("0123456789") == std::string::npos)
+                hours[std::stoi(t)] = runs[i].cell;
+        }
+        return hours;
+    }
+};
+
+TEST_P(CompassHours, WholeHoursAreLabelledWhateverTheMinute) {
+    const pl::ScreenInfo screen = GetParam();
+    Start(screen.width, screen.height, screen.dpi);
+    Put({Entry("Saturn", kDesignationNgc, 1, 16, 23.197f, -7.549f)}, 0);
+    Open();
+    const std::map<int, pl::Rect> onTheHour = HourLabels(60);
+    EXPECT_GE(onTheHour.size(), 5u);
+    // Hours in the curve's order, 17:00 first.
+    auto order = [](int hour) { return (hour - 17 + 24) % 24; };
+    for (int minutes : {57, 60, 63}) {
+        const std::map<int, pl::Rect> labels = HourLabels(minutes);
+        Shot(("compass_hours_" + std::to_string(screen.width) + "_" + std::to_string(minutes) + ".png").c_str());
+        EXPECT_GE(labels.size(), onTheHour.size() - 1) << minutes;
+        std::vector<int> all;
+        for (const auto& [hour, cell] : labels) {
+            all.push_back(order(hour));
+            if (!onTheHour.count(hour)) continue;
+            const pl::Rect& at = onTheHour.at(hour);  // on a point of the path at the whole hour
+            EXPECT_LE(std::max(std::abs(cell.left - at.left), std::abs(cell.top - at.top)), 1) << minutes << " " << hour;
+        }
+        for (const auto& [hour, cell] : onTheHour) all.push_back(order(hour));
+        const auto [first, last] = std::minmax_element(all.begin(), all.end());
+        for (int hour = 0; hour < 24; ++hour)
+            if (labels.count(hour) != onTheHour.count(hour)) {
+                EXPECT_TRUE(order(hour) == *first || order(hour) == *last) << minutes << ": " << hour;
+            }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(TallScreens, CompassHours,
+                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
 
 }  // namespace

@@ -60,6 +60,8 @@
 #include "chart/chart_status.h"
 #include "chart/scope_marker.h"
 #include "platform/drawing.h"
+#include "platform/fonts.h"
+#include "platform/text_log.h"
 #include "scope/scope_services.h"
 #include "objects/observing_list_form.h"
 #include "tools/observer_log.h"
@@ -413,6 +415,86 @@ TEST_P(StatusLines, FieldLabelReadsOverWhatLiesUnderIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, StatusLines, ::testing::ValuesIn(kChartScreens));
+
+// The field-of-view label at every zoom step, in the Sky Map and the Whole
+// Sky, on both screens, in the system face and in the face that stands in
+// for it when its files are missing (DejaVu Sans, wider): the cells of its two
+// lines meet neither status line, and it is whole on the chart. (In the wider
+// face "FOV 120°" and its limits ran into the date.)
+struct FaceAndScreen {
+    bool standIn;
+    ChartScreen screen;
+};
+
+class FieldLabelBoxes : public SkyChartTest, public ::testing::WithParamInterface<FaceAndScreen> {
+protected:
+    // Pixels of the label's ink on the screen unlike the label alone drawn at
+    // `top` on the chart's background (a line's cell cut into the other's
+    // letters in a face taller than their spacing).
+    int Misread(int top, int zoom, const std::vector<pl::TextRun>& label) {
+        int n = 0;
+        Ui([&] {
+            const int width = chartState.chartWidth, height = chartState.chartHeight;
+            DrawWindowRecord* clean = CreateOffscreenDib(width, height, 16);
+            DrawWindowRecord* previous = SetDrawWindow(clean);
+            SetForeColor(chartRecord.palette.background);
+            FillRectangle(XywhRect{0, 0, width, height}, 0);
+            SetTextTransparent(true);
+            DrawFovLabel(0, top, zoom);
+            for (const pl::TextRun& run : label)
+                for (int v = run.ink.top; v < run.ink.bottom; ++v)
+                    for (int u = run.ink.left; u < run.ink.right; ++u)
+                        n += (pl::GetPixel(clean->dc, u, v) & 0xF8F8F8) != Pixel(u, v);
+            SetDrawWindow(previous);
+            DeleteOffscreenWindow(clean);
+        });
+        return n;
+    }
+    // The system face of the test, put back when the test ends.
+    struct Face {
+        explicit Face(bool standIn) { pl::SetTahomaFolder(standIn ? "/nonexistent/fonts/" : ""); }
+        ~Face() { pl::SetTahomaFolder(""); }
+    };
+};
+
+TEST_P(FieldLabelBoxes, LabelAndStatusLinesApartAtEveryZoom) {
+    const FaceAndScreen p = GetParam();
+    const Face face(p.standIn);
+    Start(p.screen.width, p.screen.height, p.screen.dpi);
+    Open();
+    for (int view : {0, 2}) {
+        Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+        const StatusTexts& status = view < 2 ? chartStatusTexts : skyMapStatusTexts;
+        for (int zoom = 0; zoom <= 12; ++zoom) {
+            pl::StartTextLog();
+            Zoom(zoom);
+            std::vector<pl::TextRun> label, lines;
+            for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) {
+                if (run.text.rfind("FOV ", 0) == 0 || run.text.rfind("O<", 0) == 0 || run.text.rfind("All, S<", 0) == 0)
+                    label.push_back(run);
+                for (int i = 0; i < status.count; ++i)
+                    if (run.text == status.line[i].text) lines.push_back(run);
+            }
+            pl::StopTextLog();
+            if (zoom == 2)
+                Shot(("fov_label_" + std::string(p.standIn ? "standin_" : "system_") +
+                      std::to_string(p.screen.width) + "_" + std::to_string(view) + ".png").c_str());
+            ASSERT_EQ((std::vector{label.size(), lines.size()}), (std::vector<size_t>{2, 2})) << view << " " << zoom;
+            for (const pl::TextRun& l : label) {
+                EXPECT_FALSE(l.cut) << l.text;
+                EXPECT_LE(l.cell.bottom, chartState.chartHeight) << l.text;
+                for (const pl::TextRun& s : lines)
+                    EXPECT_TRUE(pl::Intersect(l.cell, s.cell).IsEmpty())
+                        << view << " " << zoom << ": \"" << l.text << "\" meets \"" << s.text << "\"";
+            }
+            EXPECT_EQ(Misread(label[0].cell.top, zoom, label), 0) << view << " " << zoom;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FacesAndScreens, FieldLabelBoxes,
+                         ::testing::Values(FaceAndScreen{false, kChartScreens[0]}, FaceAndScreen{false, kChartScreens[1]},
+                                           FaceAndScreen{true, kChartScreens[0]}, FaceAndScreen{true, kChartScreens[1]}));
 
 TEST(ChartTimeLine, SiderealMinutesAreTruncated) {
     const struct {

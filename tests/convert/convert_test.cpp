@@ -90,7 +90,7 @@ TEST_F(ConvertTest, ObjectFilesHoldTheListedObjectsAndTheirRanges) {
     EXPECT_FLOAT_EQ(r.size1, 177.83f);
     EXPECT_FLOAT_EQ(r.size2, 69.66f);
     EXPECT_EQ(r.objectCode, 35);
-    EXPECT_EQ(r.classCode, 252);  // "Sb", Part table of type texts
+    EXPECT_EQ(r.classCode, 252);  // "Sb" in the deep-sky type texts (GetTypeCodeText)
     EXPECT_FLOAT_EQ(r.distance, 71.0f * 778);
     EXPECT_EQ(r.constellation, 0u);  // Andromeda
     int ids[3] = {}, numbers[3] = {};

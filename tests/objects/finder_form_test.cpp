@@ -4,6 +4,7 @@
 // open other forms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +19,8 @@
 #include "objects/ephemeris_open.h"
 #include "objects/finder_lookup.h"
 #include "orbits/orbit_assistant_state.h"
+#include "platform/screen.h"
+#include "platform/text_log.h"
 #include "scope/meade_simulation.h"
 #include "scope/scope_dispatch.h"
 #include "support/both_screens.h"
@@ -423,5 +426,57 @@ TEST_F(FinderForm, M31PictureShowsAsMessierAndAsNgc) {
         EXPECT_TRUE(PictureShownAndClosed()) << kind;
     }
 }
+
+// Back from the ephemeris assistant's Rise/Set or Position page, opened on M31
+// picked in the Messier list or typed and found, the object popup reads
+// "M31 NGC224" again, its row as after the look-up (it was left empty), and
+// Find still finds M31 (a target picked in the list was lost).
+class FinderReturn : public FinderForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
+protected:
+    // The texts drawn on the object popup since `StartTextLog`, left to right.
+    std::string PopupReads() {
+        pl::Hwnd trigger = Item(kFinderObjectTrigger);
+        std::vector<pl::TextRun> runs;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            if (run.window == trigger) runs.push_back(run);
+        std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.cell.left < b.cell.left; });
+        std::string text;
+        for (const pl::TextRun& run : runs) text += (text.empty() ? "" : " ") + run.text;
+        return text;
+    }
+};
+
+TEST_P(FinderReturn, DesignationShowsAgainAfterTheEphemerisPages) {
+    const pl::ScreenInfo screen = GetParam();
+    Start(screen.width, screen.height, screen.dpi);
+    const struct {
+        bool typed;
+        int page;  // 0 Rise/Set, 1 Position
+    } cases[] = {{false, 0}, {false, 1}, {true, 0}};
+    for (const auto& c : cases) {
+        Open();
+        Catalog(kMessierRow);
+        if (c.typed) {
+            Keys("31");
+            Press(kFinderFind);
+        } else {
+            Object(30);
+        }
+        Press(kFinderEphemeris);
+        ASSERT_EQ(GetCurrentFormId(), 2530);
+        Choose(2541, 2542, c.page);
+        pl::StartTextLog();
+        Press(2531);  // back
+        ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
+        EXPECT_EQ(PopupReads(), "M31 NGC224") << c.typed << " " << c.page;
+        pl::StopTextLog();
+        Shot(("finder_back_" + std::to_string(screen.width) + "_" + std::to_string(c.page) + ".png").c_str());
+        Press(kFinderFind);  // still the target
+        EXPECT_EQ((std::vector<int>{T().found, T().index, Get(kFinderObjectList)}), (std::vector<int>{1, 31, 30}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, FinderReturn,
+                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
 
 }  // namespace

@@ -7,8 +7,11 @@
 #include <vector>
 
 #include "platform/screen.h"
+#include "platform/text_log.h"
+#include "platform/window.h"
 #include "satellites_form_fixture.h"
 #include "support/layout_check.h"
+#include "ui/draw_window.h"
 
 namespace {
 
@@ -38,6 +41,38 @@ TEST_P(SatellitesScreens, EveryViewDrawn) {
         ExpectControlsApart(form, screen, names[view]);
         Shot(("satellites_" + std::string(names[view]) + "_" + std::to_string(screen.width) + ".png").c_str());
     }
+}
+
+// The Data view's element lines, wrapped in their fields 2819 and 2820: each
+// piece ends within its field, and no rule of the field runs through its
+// letters (the lines, a font height apart, drifted off the rules 13 units +
+// 1 pixel apart, which crossed the second line).
+TEST_P(SatellitesScreens, DataViewElementLinesStayOffTheRules) {
+    const pl::ScreenInfo screen = GetParam();
+    WriteSatellites({{"SUNSYNC 28057", 28057}});
+    pl::SetScreenInfo(screen);
+    Start();
+    SetFormTime(2006, 6, 26, 21, 0);
+    Open();
+    pl::StartTextLog();
+    ChooseView(kSatelliteViewData);
+    int pitch = 0;
+    Ui([&pitch] { pitch = ScaleY(13) + 1; });
+    for (int id : {2819, 2820}) {
+        pl::Hwnd field = pl::GetDlgItem(form, id);
+        pl::Rect box;
+        pl::GetWindowRect(field, &box);
+        int pieces = 0;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) {
+            if (run.window != field) continue;
+            ++pieces;
+            EXPECT_EQ(pl::Intersect(run.ink, box), run.ink) << id << " \"" << run.text << "\"";
+            for (int rule = box.top + pitch; rule < box.bottom; rule += pitch)
+                EXPECT_TRUE(rule < run.ink.top || rule >= run.ink.bottom) << id << " \"" << run.text << "\" " << rule;
+        }
+        EXPECT_EQ(pieces, 2) << id;
+    }
+    pl::StopTextLog();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, SatellitesScreens,
