@@ -54,8 +54,17 @@ void PrepareChartRedraw();
 // eyepiece fields and the telescope cross.
 pl::ColorRef ChartOverlayColour();
 
-// The whole chart for the current view, zoom, time and selection.
+// The whole chart for the current view, zoom, time and selection. A body or
+// comet selected while no list row is current (one below the horizon is not
+// among the shown rows) first takes its list entry's place for the chart's
+// date.
 void RedrawSkyChart();
+
+// The place (right ascension hours, declination degrees, as the record gives
+// it) that the Sky Map and Horizon View were last centred on: the selection's,
+// or the zenith's when the selection lies below the horizon, the selection
+// then keeping its own record. `centreIsSelection` (may be null) tells which.
+void GetHorizonChartCentre(float* raHours, float* decDegrees, bool* centreIsSelection);
 
 // The sphere view's centre (chartRecord's centre longitude and latitude, degrees) on a list
 // place (hours, degrees) of designation `designation`, in the frame ProjectListPlace draws it
@@ -95,6 +104,10 @@ void DrawChartStatusLine(double lstHours, ObjectRecord* selected);
 // hour and minute, and the sidereal time's whole hours and minutes (truncated:
 // 23.9999 h reads 23:59).
 void FormatChartTimeLine(char* buffer, int size, const char* date, int hour, int minute, double lstHours);
+
+// The altitude of the Sky Map's centre (degrees): the selection's as the
+// status line computed it last, 90 while the chart is centred on the zenith.
+double ChartCentreAltitude();
 
 // Pixels per arcminute, halved, at the chart centre of the horizon views: an
 // overlay size that is a diameter in arcminutes times it is a true radius.

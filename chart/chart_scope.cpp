@@ -5,10 +5,12 @@
 
 #include "catalog/selection_list.h"
 #include "chart/chart_form_controls.h"
+#include "chart/chart_picks.h"
 #include "chart/chart_redraw.h"
 #include "chart/chart_state.h"
 #include "chart/chart_taps.h"
 #include "chart/chart_views.h"
+#include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
 #include "chart/save_under.h"
 #include "chart/scope_marker.h"
@@ -72,11 +74,20 @@ void SphereCentrePlace(double* ra, double* dec) {
 }
 
 // The chart's centre: its selection in views 0 and 1 (the redraw centres on
-// it), the place under the view's middle in the sphere views, whose centre
-// words hold the frame's angles rather than a right ascension.
+// it), or the zenith they are centred on while the selection lies below the
+// horizon; the place under the view's middle in the sphere views, whose
+// centre words hold the frame's angles rather than a right ascension.
 void SyncOnChartCentre(const ObjectRecord* block) {
     double ra = block->rightAscension, dec = block->declination;
-    if (chartView >= 2) SphereCentrePlace(&ra, &dec);
+    int32_t a, b;
+    if (chartView >= 2) {
+        SphereCentrePlace(&ra, &dec);
+    } else if (!ProjectHorizonPlace(chartTimeRecord.lstHours, block->rightAscension, block->declination,
+                                    static_cast<int16_t>(block->designationId), &a, &b)) {
+        float zenithRa = 0.0f, zenithDec = 0.0f;
+        GetHorizonChartCentre(&zenithRa, &zenithDec, nullptr);
+        ra = zenithRa, dec = zenithDec;
+    }
     ScopeSync(ra, dec);
 }
 
@@ -187,8 +198,7 @@ void ShowScopePositionOnChart(ObjectRecord* block) {
     if (!read) return;
     MountPlaceToJ2000(&ra, &dec);
     if (chartView >= 2) {
-        block->rightAscension = static_cast<float>(ra);
-        block->declination = static_cast<float>(dec);
+        *block = SkyPointRecord(ra, dec, -1);  // the telescope's place, not the object selected before
         CentreChartOnRaDec(ra, dec);
     } else {
         const Clock c = ReadClock();

@@ -38,16 +38,19 @@ void ImprovePointingFromChart(int row);
 // "Check your location information and current time." and changes nothing;
 // else what the chart shows there (IdentifyNearestObject within 3
 // GetScreenScale) becomes the selection and the chart is redrawn about it.
-// Sphere views: the view is centred on the place (CentreChartOnRaDec).
-// `block` (the chart's selection) takes the place.
+// Sphere views: `block` (the chart's selection) becomes the sky point of the
+// place (number -1) and the view is centred on it (CentreChartOnRaDec). Views
+// 0 and 1: `block` takes the place before the pick.
 void ShowScopePositionOnChart(ObjectRecord* block);
 
 // Row r of list 1912: 0 the 2-star form (1300), 1 the N-star form (2100),
 // 2 goto, 3 the telescope's place, 4 the scope form (2400) after a connect,
 // the encoder boxes' pending target cleared first, 5 the marker mode on or
 // off, 6 Improve Pointing, 7 the serial flag cleared and preference page 1
-// (1400) opened, 8 the telescope synchronised on the chart's centre. Other
-// rows do nothing. Returns 1.
+// (1400) opened, 8 the telescope synchronised on the chart's centre (the
+// selection in the Sky Map and Horizon View, or the zenith they are centred
+// on while it lies below the horizon; the place under a sphere view's
+// middle). Other rows do nothing. Returns 1.
 // The marker mode `*markerMode` (the chart passes scopeConnected): turned on,
 // the drive is connected (refused: the mode stays 0 and nothing else
 // happens), timer 1 runs at 250 ms and "Stars" (word 28) is kept; turned off,

@@ -369,6 +369,8 @@ void ShowChartObjectInfo() {
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
     if (position >= 0) {
         HandOverEntry(selectionList[position]);
+    } else if (const SelectionEntry* body = FindListedBody(chartSelection)) {
+        HandOverEntry(*body);  // a listed body off the shown rows (below the horizon) is still that body
     } else if (chartSelection.number != -1) {
         WriteStarInfoText(chartSelection);
         AddPickToSelection(chartSelection);
