@@ -93,7 +93,7 @@ void RedrawSphereView() {
         RestoreChartLabel();
         ShowChartObjectRow(row);
         SetChartSelectionRecord(&e);
-        CentreSphereViewOn(e.rightAscension, e.declination, e.designation);
+        if (e.placeUnknown == 0) CentreSphereViewOn(e.rightAscension, e.declination, e.designation);
         chartState.chartSelectionIndex = row;
     }
     if (Word(kPrefCardCatalog)) SelectStellarCatalog(chartState.chartZoomIndex);
@@ -113,7 +113,8 @@ void CentreOnSelection() {
 }
 
 // Step 6: the current row's entry, or the kept record, is the selection and
-// the centre; one below the horizon gives the centre to the zenith (the selection keeps its own record; a row is dropped). Returns
+// the centre; one below the horizon or without a place gives the centre to
+// the zenith (the selection keeps its own record; a row is dropped). Returns
 // the row (-1 for none) and the centre's projection.
 int ChooseCentre(int32_t* a, int32_t* b) {
     const int row = selectionCurrentRow;
@@ -130,7 +131,8 @@ int ChooseCentre(int32_t* a, int32_t* b) {
             CentreOnSelection();
             return row;
         }
-    } else if (ProjectHorizonPlace(lst, chartSelection.rightAscension, chartSelection.declination,
+    } else if (ChartRecordHasPlace(chartSelection) &&
+               ProjectHorizonPlace(lst, chartSelection.rightAscension, chartSelection.declination,
                                    static_cast<int>(chartSelection.designationId), a, b)) {
         CentreOnSelection();
         return -1;
@@ -160,7 +162,7 @@ void SetUpHorizonChart() {
     s.horizonScale = scale;
     chartRecord.xScale = s.xSign * scale;
     chartRecord.yScale = s.ySign * scale;
-    if (chartView == 0 && preferences.word[kTapModeWord] != 1)
+    if (chartView == 0 && preferences.word[kTapModeWord] != 1 && ChartRecordHasPlace(chartSelection))
         TurnChartToTarget(&chartSelection, &t.chartRotation, t.lstHours);
     centreA = centreB = 0;
     const int row = ChooseCentre(&centreA, &centreB);
@@ -229,9 +231,10 @@ void DrawScreenLayers(const pl::Rect& r) {
     if (Word(kPrefFovEyepiece)) DrawEyepieceCircle(cx, cy, static_cast<float>(perArcmin), ChartOverlayColour());
     SaveStatusBox(nullptr, cx - 8 * scale, cy - 8 * scale);
     if (centreIsSelection) DrawSelectedObjectName(cx, cy);
-    DrawChartLegend(0, r.bottom - ScaleY(20) - ScaleX(10),
-                    static_cast<Fix24Angle>(chartApparentPlace.azimuth * kFixPerDegree),
-                    static_cast<Fix24Angle>(chartApparentPlace.altitude * kFixPerDegree));
+    if (chartApparentPlace.placed)
+        DrawChartLegend(0, r.bottom - ScaleY(20) - ScaleX(10),
+                        static_cast<Fix24Angle>(chartApparentPlace.azimuth * kFixPerDegree),
+                        static_cast<Fix24Angle>(chartApparentPlace.altitude * kFixPerDegree));
     DrawTargetMark(cx, cy);
     DrawChartStatusLine(chartTimeRecord.lstHours, &chartSelection);
 }

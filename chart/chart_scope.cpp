@@ -46,6 +46,10 @@ constexpr int kTwoStarForm = 1300, kNStarForm = 2100, kDrivePage = 1400;
 constexpr uint32_t kScopeMarkerPeriodMs = 250;
 constexpr int kNameCharacters = 9;
 
+// A body or comet the list's refresh found no place for at the chart's date
+// (outside the planets' theory, an orbit that gives none).
+constexpr const char* kNoPlaceText = "Sorry, this object has no position at the chart's date.";
+
 // "Stars" (word 28) while the marker mode is on.
 int32_t keptStarsWord = 0;
 
@@ -73,11 +77,20 @@ void SphereCentrePlace(double* ra, double* dec) {
     *dec = fixDec * kFixToDegrees;
 }
 
+// Refuses a telescope action on a record without a place: true after the message.
+bool RefusedWithoutPlace(const ObjectRecord& record) {
+    if (ChartRecordHasPlace(record)) return false;
+    ShowInformation(kNoPlaceText, "");
+    return true;
+}
+
 // The chart's centre: its selection in views 0 and 1 (the redraw centres on
 // it), or the zenith they are centred on while the selection lies below the
 // horizon; the place under the view's middle in the sphere views, whose
-// centre words hold the frame's angles rather than a right ascension.
+// centre words hold the frame's angles rather than a right ascension. Refused
+// while the selection has no place.
 void SyncOnChartCentre(const ObjectRecord* block) {
+    if (RefusedWithoutPlace(*block)) return;
     double ra = block->rightAscension, dec = block->declination;
     int32_t a, b;
     if (chartView >= 2) {
@@ -150,6 +163,7 @@ void GotoChartSelection(const ObjectRecord* selection) {
         ShowInformation("Sorry, GoTo to Sun is disable.", "");
         return;
     }
+    if (RefusedWithoutPlace(*selection)) return;
     const bool ofDate =
         type == kTypePlanet || (type == kTypeNebula && designation == 0) || designation == kDesignationComet;
     ScopeGoto(selection->rightAscension, selection->declination, ofDate ? kOfDateMode : kCatalogueMode);
@@ -164,6 +178,7 @@ void ImprovePointingFromChart(int row) {
     if (position < 0) position = row;
     if (!selectionList || position >= selectionCount) return;
     const SelectionEntry& entry = selectionList[position];
+    if (RefusedWithoutPlace(chartSelection)) return;
     CopyChartState16(&currentObject);
     const Clock c = ReadClock();
     double apparentRa = 0, apparentDec = 0, altitude = 0, azimuth = 0;

@@ -150,6 +150,11 @@ SelectionEntry* FindListedBody(const ObjectRecord& record) {
     return nullptr;
 }
 
+bool ChartRecordHasPlace(const ObjectRecord& record) {
+    const SelectionEntry* e = FindListedBody(record);
+    return !e || e->placeUnknown == 0;
+}
+
 int ReleaseSkyChart() {
     SelectChartBitmapSet(1);
     preferences.word[kPrefChartZoom] = chartState.chartZoomIndex;

@@ -123,6 +123,11 @@ void CentreChartOnRaDec(double raHours, double decDegrees);
 // none.
 SelectionEntry* FindListedBody(const ObjectRecord& record);
 
+// False while `record` is a listed body or comet that the refresh marked
+// without a place for the chart's date (placeUnknown): the chart neither
+// centres on it nor shows, sends or measures from a place of it.
+bool ChartRecordHasPlace(const ObjectRecord& record);
+
 // Closing the chart form: the light bitmap set, the zoom step kept in
 // preference word 153 for the next opening, the object screen list emptied,
 // the save-under boxes, the label and legend patches, the marker strips, the

@@ -200,8 +200,8 @@ void DrawHorizonPickInPlace(const ObjectRecord& previous) {
     const int starColour = preferences.word[kPrefStarColor];
     if (starColour == 0 || starColour == 1) DrawChartSelectionLabel();
     DrawTargetMark(pickX, pickY);
-    if (chartDistanceDisplay) DrawPickDistance(previous.rightAscension, previous.declination, pickX + ScaleX(4),
-                                               pickY - ScaleY(16));
+    if (chartDistanceDisplay && ChartRecordHasPlace(previous))
+        DrawPickDistance(previous.rightAscension, previous.declination, pickX + ScaleX(4), pickY - ScaleY(16));
 }
 
 void RedrawDirty() {
