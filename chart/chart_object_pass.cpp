@@ -51,7 +51,7 @@ bool NorthPoint(const SelectionEntry& e, int32_t* x, int32_t* y) {
 // From zoom 8: the Sun's disc, the Moon's picture, a planet's circle and the
 // outline of an extended object, at their true size (sizes are diameters).
 void DrawTrueSize(const SelectionEntry& e, int x, int y) {
-    const double perArcmin = HorizonPixelsPerArcminHalf(chartApparentPlace.altitude);
+    const double perArcmin = HorizonPixelsPerArcminHalf(ChartCentreAltitude());
     const int r = static_cast<int>(e.size1 * perArcmin);
     if (e.objectType == kTypeBody) {
         if (r < 1 || r > 4 * std::max(chartState.chartWidth, chartState.chartHeight)) return;

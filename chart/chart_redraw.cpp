@@ -53,6 +53,9 @@ constexpr int32_t kPanoramaScale = 13421772;  // 0.8 x 2^24
 int starsProjectedView = -1;
 float starsProjectedLst = -1.0f;
 int32_t centreA = 0, centreB = 0;  // the chart centre's projection (step 7), placed again in step 9.9
+// The place views 0 and 1 are centred on (hours, degrees) and whether it is the selection's.
+float centreRa = 0.0f, centreDec = 0.0f;
+bool centreIsSelection = true;
 
 bool Word(int w) { return preferences.word[w] != 0; }
 
@@ -90,7 +93,7 @@ void RedrawSphereView() {
         RestoreChartLabel();
         ShowChartObjectRow(row);
         SetChartSelectionRecord(&e);
-        CentreSphereViewOn(e.rightAscension, e.declination, e.designation);
+        if (e.placeUnknown == 0) CentreSphereViewOn(e.rightAscension, e.declination, e.designation);
         chartState.chartSelectionIndex = row;
     }
     if (Word(kPrefCardCatalog)) SelectStellarCatalog(chartState.chartZoomIndex);
@@ -102,20 +105,21 @@ void RedrawSphereView() {
     t.scrolling = 0;
 }
 
-// The zenith as the chart's selection: type 0 at the sidereal time and the site's latitude.
-void SelectZenith() {
-    chartSelection = ObjectRecord{};
-    chartSelection.rightAscension = chartTimeRecord.lstHours;
-    chartSelection.declination = currentSite.latitude;
-    chartSelection.size1 = 16.0f;
+// The centre taken from the selection's record.
+void CentreOnSelection() {
+    centreRa = chartSelection.rightAscension;
+    centreDec = chartSelection.declination;
+    centreIsSelection = true;
 }
 
-// Step 6: the current row's entry, or the kept record, becomes the centre; one
-// below the horizon gives way to the zenith. Returns the row (-1 for none) and
-// the centre's projection.
+// Step 6: the current row's entry, or the kept record, is the selection and
+// the centre; one below the horizon or without a place gives the centre to
+// the zenith (the selection keeps its own record; a row is dropped). Returns
+// the row (-1 for none) and the centre's projection.
 int ChooseCentre(int32_t* a, int32_t* b) {
-    int row = selectionCurrentRow;
+    const int row = selectionCurrentRow;
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
+    const float lst = chartTimeRecord.lstHours;
     if (position >= 0) {
         SelectionEntry& e = selectionList[position];
         MarkSelectedEntry(&e);
@@ -124,16 +128,21 @@ int ChooseCentre(int32_t* a, int32_t* b) {
             *a = e.chartX;
             *b = e.chartY;
             ShowChartObjectRow(row);
+            CentreOnSelection();
             return row;
         }
-    } else if (ProjectHorizonPlace(chartTimeRecord.lstHours, chartSelection.rightAscension,
-                                   chartSelection.declination, static_cast<int>(chartSelection.designationId), a, b)) {
+    } else if (ChartRecordHasPlace(chartSelection) &&
+               ProjectHorizonPlace(lst, chartSelection.rightAscension, chartSelection.declination,
+                                   static_cast<int>(chartSelection.designationId), a, b)) {
+        CentreOnSelection();
         return -1;
     }
-    SelectZenith();
+    centreRa = lst;
+    centreDec = static_cast<float>(currentSite.latitude);
+    centreIsSelection = false;
     selectionCurrentRow = -1;
     ShowChartObjectRow(-1);
-    ProjectHorizonPlace(chartTimeRecord.lstHours, chartSelection.rightAscension, chartSelection.declination, 0, a, b);
+    ProjectHorizonPlace(lst, centreRa, centreDec, 0, a, b);
     return -1;
 }
 
@@ -153,7 +162,7 @@ void SetUpHorizonChart() {
     s.horizonScale = scale;
     chartRecord.xScale = s.xSign * scale;
     chartRecord.yScale = s.ySign * scale;
-    if (chartView == 0 && preferences.word[kTapModeWord] != 1)
+    if (chartView == 0 && preferences.word[kTapModeWord] != 1 && ChartRecordHasPlace(chartSelection))
         TurnChartToTarget(&chartSelection, &t.chartRotation, t.lstHours);
     centreA = centreB = 0;
     const int row = ChooseCentre(&centreA, &centreB);
@@ -172,9 +181,8 @@ void DrawSkyLayers(const pl::Rect& r) {
     const ChartPalette& palette = chartRecord.palette;
     const int zoom = s.chartZoomIndex;
     if (chartView == 0 && zoom < kNoGridFromZoom) {
-        DrawSkyMapHorizonGrid(t.lstHours, static_cast<int>(chartSelection.rightAscension),
-                              static_cast<int>(chartSelection.declination), zoom, palette.grid, SecondLabelColour(),
-                              1, 15);
+        DrawSkyMapHorizonGrid(t.lstHours, static_cast<int>(centreRa), static_cast<int>(centreDec), zoom,
+                              palette.grid, SecondLabelColour(), 1, 15);
     } else if (chartView == 1) {
         DrawHorizonScale(zoom, palette.horizon, palette.red, palette.label, s.horizonScale, s.originX, s.originY);
     }
@@ -187,7 +195,7 @@ void DrawSkyLayers(const pl::Rect& r) {
         DrawBrightStarsHorizon(zoom, static_cast<int>(s.starLimit), r.left, r.right, r.top, r.bottom);
         if (zoom >= kStarFieldFromZoom && stars == 0) {
             EmptyChartStarList();
-            LoadStarFieldForChart(r, zoom, t.lstHours, chartSelection.rightAscension, chartSelection.declination,
+            LoadStarFieldForChart(r, zoom, t.lstHours, centreRa, centreDec,
                                   preferences.word[kPrefHorizonProjection] == 0);
             chartState.chartDirty = 0;
         } else if (zoom >= kStarFieldFromZoom && (stars == 2 || stars == 3)) {
@@ -199,12 +207,6 @@ void DrawSkyLayers(const pl::Rect& r) {
         }
     }
     DrawChartObjectPass(r);
-}
-
-// The centre's altitude, for the overlays' scale.
-double CentreAltitude() {
-    if (chartView == 0) return chartApparentPlace.altitude;
-    return 0.0;
 }
 
 // Steps 9.8 to 9.18, on the screen.
@@ -222,16 +224,17 @@ void DrawScreenLayers(const pl::Rect& r) {
         SetTextColorRef(chartRecord.palette.label);
         DrawMagnitudeLegend(nullptr, zoom, ScaleX(6), ScaleY(61), static_cast<int>(std::lround(s.starLimit)));
     }
-    const double perArcmin = HorizonPixelsPerArcminHalf(CentreAltitude());
+    const double perArcmin = HorizonPixelsPerArcminHalf(ChartCentreAltitude());
     if (Word(kPrefTelrad)) DrawTelrad(cx, cy, perArcmin, ChartOverlayColour());
     if (Word(kPrefFovCcd) && zoom > kSensorAboveZoom)
         DrawSensorFrame(cx, cy, static_cast<float>(perArcmin), ChartOverlayColour());
     if (Word(kPrefFovEyepiece)) DrawEyepieceCircle(cx, cy, static_cast<float>(perArcmin), ChartOverlayColour());
     SaveStatusBox(nullptr, cx - 8 * scale, cy - 8 * scale);
-    DrawSelectedObjectName(cx, cy);
-    DrawChartLegend(0, r.bottom - ScaleY(20) - ScaleX(10),
-                    static_cast<Fix24Angle>(chartApparentPlace.azimuth * kFixPerDegree),
-                    static_cast<Fix24Angle>(chartApparentPlace.altitude * kFixPerDegree));
+    if (centreIsSelection) DrawSelectedObjectName(cx, cy);
+    if (chartApparentPlace.placed)
+        DrawChartLegend(0, r.bottom - ScaleY(20) - ScaleX(10),
+                        static_cast<Fix24Angle>(chartApparentPlace.azimuth * kFixPerDegree),
+                        static_cast<Fix24Angle>(chartApparentPlace.altitude * kFixPerDegree));
     DrawTargetMark(cx, cy);
     DrawChartStatusLine(chartTimeRecord.lstHours, &chartSelection);
 }
@@ -268,10 +271,18 @@ void RedrawHorizonChart() {
     pl::SelectClipRect(GetDrawDc(), nullptr);
 }
 
+// A body or comet selected without a current row follows its list entry to the chart's date.
+void FollowListedBody() {
+    const int row = selectionCurrentRow;
+    if (row >= 0 && row < selectionShownCount) return;
+    if (const SelectionEntry* e = FindListedBody(chartSelection)) SetChartSelectionRecord(e);
+}
+
 }  // namespace
 
 void RedrawSkyChart() {
     StartRecordBatch();
+    FollowListedBody();
     scopeMarkerLastDec = -1000.0;
     ForgetChartLabel();  // the picture under them is drawn anew
     chartStatusTexts.count = 0;
@@ -286,6 +297,12 @@ void RedrawSkyChart() {
     if (!scopeConnected) FlushPenEvents();
     if (!chartTimeRecord.scrolling) MatchChartToolStrip();
     chartTimeRecord.scrolling = 0;
+}
+
+void GetHorizonChartCentre(float* raHours, float* decDegrees, bool* isSelection) {
+    *raHours = centreRa;
+    *decDegrees = centreDec;
+    if (isSelection) *isSelection = centreIsSelection;
 }
 
 void CentreSphereViewOn(float raHours, float decDegrees, int designation) {
@@ -331,6 +348,8 @@ pl::ColorRef ChartOverlayColour() {
     return preferences.word[kPrefChartBackground] >= 2 && GetNightMode() == 0 ? p.black : p.red;
 }
 
+double ChartCentreAltitude() { return centreIsSelection ? chartApparentPlace.altitude : 90.0; }
+
 double HorizonPixelsPerArcminHalf(double centreAltitudeDeg) {
     constexpr double kArcminPerRadianTwice = 6875.4935;
     const double scale = std::abs(static_cast<double>(chartState.horizonScale));
@@ -346,4 +365,6 @@ void ResetChartRedraw() {
     scopeMarkerLastDec = -1000.0;
     blinkPhase = 0;
     chartApparentPlace = ChartApparentPlace{};
+    centreRa = centreDec = 0.0f;
+    centreIsSelection = true;
 }

@@ -22,12 +22,15 @@
 
 // The chart's selection as the status line computed it last: apparent right
 // ascension (hours) and declination (degrees) of date, altitude and azimuth
-// (degrees, azimuth from north through east).
+// (degrees, azimuth from north through east). `placed` is false for the
+// chart's selection while it has no place (ChartRecordHasPlace); the other
+// fields then keep what they held.
 struct ChartApparentPlace {
     double rightAscension;
     double declination;
     double altitude;
     double azimuth;
+    bool placed;
 };
 extern ChartApparentPlace chartApparentPlace;
 
@@ -54,8 +57,18 @@ void PrepareChartRedraw();
 // eyepiece fields and the telescope cross.
 pl::ColorRef ChartOverlayColour();
 
-// The whole chart for the current view, zoom, time and selection.
+// The whole chart for the current view, zoom, time and selection. A body or
+// comet selected while no list row is current (one below the horizon is not
+// among the shown rows) first takes its list entry's place for the chart's
+// date.
 void RedrawSkyChart();
+
+// The place (right ascension hours, declination degrees, as the record gives
+// it) that the Sky Map and Horizon View were last centred on: the selection's,
+// or the zenith's when the selection lies below the horizon or has no place,
+// the selection then keeping its own record. `centreIsSelection` (may be
+// null) tells which.
+void GetHorizonChartCentre(float* raHours, float* decDegrees, bool* centreIsSelection);
 
 // The sphere view's centre (chartRecord's centre longitude and latitude, degrees) on a list
 // place (hours, degrees) of designation `designation`, in the frame ProjectListPlace draws it
@@ -80,13 +93,15 @@ int DrawChartSkyMap(int full);
 
 // Status-line step 1: the apparent place, altitude and azimuth of `selected`
 // for the chart date and time (mode -1 for Sun, Moon and planets, else the
-// position mode of word 10) into chartApparentPlace.
+// position mode of word 10) into chartApparentPlace; only `placed` (false)
+// for the chart's selection while it has no place (ChartRecordHasPlace).
 void ComputeChartSelectionPlace(const ObjectRecord* selected);
 
 // ComputeChartSelectionPlace, then (unless "Hide InfoBar", word 240) the two
 // status lines at the chart's bottom left in the palette's text colour on its
 // background: the place (RA and Dec, or altitude
-// and azimuth with a mount reading altitude and azimuth, word 9) and
+// and azimuth with a mount reading altitude and azimuth, word 9; blank for a
+// selection without a place) and
 // "<date> hh:mm LST:hh:mm  ". The record's type becomes 0 outside 0..41 and
 // its constellation 0 outside 0..88.
 void DrawChartStatusLine(double lstHours, ObjectRecord* selected);
@@ -95,6 +110,10 @@ void DrawChartStatusLine(double lstHours, ObjectRecord* selected);
 // hour and minute, and the sidereal time's whole hours and minutes (truncated:
 // 23.9999 h reads 23:59).
 void FormatChartTimeLine(char* buffer, int size, const char* date, int hour, int minute, double lstHours);
+
+// The altitude of the Sky Map's centre (degrees): the selection's as the
+// status line computed it last, 90 while the chart is centred on the zenith.
+double ChartCentreAltitude();
 
 // Pixels per arcminute, halved, at the chart centre of the horizon views: an
 // overlay size that is a diameter in arcminutes times it is a true radius.

@@ -5,10 +5,12 @@
 
 #include "catalog/selection_list.h"
 #include "chart/chart_form_controls.h"
+#include "chart/chart_picks.h"
 #include "chart/chart_redraw.h"
 #include "chart/chart_state.h"
 #include "chart/chart_taps.h"
 #include "chart/chart_views.h"
+#include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
 #include "chart/save_under.h"
 #include "chart/scope_marker.h"
@@ -44,6 +46,10 @@ constexpr int kTwoStarForm = 1300, kNStarForm = 2100, kDrivePage = 1400;
 constexpr uint32_t kScopeMarkerPeriodMs = 250;
 constexpr int kNameCharacters = 9;
 
+// A body or comet the list's refresh found no place for at the chart's date
+// (outside the planets' theory, an orbit that gives none).
+constexpr const char* kNoPlaceText = "Sorry, this object has no position at the chart's date.";
+
 // "Stars" (word 28) while the marker mode is on.
 int32_t keptStarsWord = 0;
 
@@ -71,12 +77,30 @@ void SphereCentrePlace(double* ra, double* dec) {
     *dec = fixDec * kFixToDegrees;
 }
 
+// Refuses a telescope action on a record without a place: true after the message.
+bool RefusedWithoutPlace(const ObjectRecord& record) {
+    if (ChartRecordHasPlace(record)) return false;
+    ShowInformation(kNoPlaceText, "");
+    return true;
+}
+
 // The chart's centre: its selection in views 0 and 1 (the redraw centres on
-// it), the place under the view's middle in the sphere views, whose centre
-// words hold the frame's angles rather than a right ascension.
+// it), or the zenith they are centred on while the selection lies below the
+// horizon; the place under the view's middle in the sphere views, whose
+// centre words hold the frame's angles rather than a right ascension. Refused
+// while the selection has no place.
 void SyncOnChartCentre(const ObjectRecord* block) {
+    if (RefusedWithoutPlace(*block)) return;
     double ra = block->rightAscension, dec = block->declination;
-    if (chartView >= 2) SphereCentrePlace(&ra, &dec);
+    int32_t a, b;
+    if (chartView >= 2) {
+        SphereCentrePlace(&ra, &dec);
+    } else if (!ProjectHorizonPlace(chartTimeRecord.lstHours, block->rightAscension, block->declination,
+                                    static_cast<int16_t>(block->designationId), &a, &b)) {
+        float zenithRa = 0.0f, zenithDec = 0.0f;
+        GetHorizonChartCentre(&zenithRa, &zenithDec, nullptr);
+        ra = zenithRa, dec = zenithDec;
+    }
     ScopeSync(ra, dec);
 }
 
@@ -139,6 +163,7 @@ void GotoChartSelection(const ObjectRecord* selection) {
         ShowInformation("Sorry, GoTo to Sun is disable.", "");
         return;
     }
+    if (RefusedWithoutPlace(*selection)) return;
     const bool ofDate =
         type == kTypePlanet || (type == kTypeNebula && designation == 0) || designation == kDesignationComet;
     ScopeGoto(selection->rightAscension, selection->declination, ofDate ? kOfDateMode : kCatalogueMode);
@@ -153,6 +178,7 @@ void ImprovePointingFromChart(int row) {
     if (position < 0) position = row;
     if (!selectionList || position >= selectionCount) return;
     const SelectionEntry& entry = selectionList[position];
+    if (RefusedWithoutPlace(chartSelection)) return;
     CopyChartState16(&currentObject);
     const Clock c = ReadClock();
     double apparentRa = 0, apparentDec = 0, altitude = 0, azimuth = 0;
@@ -187,8 +213,7 @@ void ShowScopePositionOnChart(ObjectRecord* block) {
     if (!read) return;
     MountPlaceToJ2000(&ra, &dec);
     if (chartView >= 2) {
-        block->rightAscension = static_cast<float>(ra);
-        block->declination = static_cast<float>(dec);
+        *block = SkyPointRecord(ra, dec, -1);  // the telescope's place, not the object selected before
         CentreChartOnRaDec(ra, dec);
     } else {
         const Clock c = ReadClock();

@@ -13,7 +13,9 @@ extern AlignmentStar improvePointingStar;
 
 // Sends the telescope to the selection (right ascension hours, declination
 // degrees): the Sun (a planet, type 27, numbered 0) is refused with "Sorry,
-// GoTo to Sun is disable."; planets (type 27), nebulae (type 19) of
+// GoTo to Sun is disable."; a body or comet without a place at the chart's
+// date (ChartRecordHasPlace) with "Sorry, this object has no position at the
+// chart's date.", nothing sent; planets (type 27), nebulae (type 19) of
 // designation 0 and comets and asteroids (designation 12), whose places are of
 // date, go with position mode -1, everything else with mode 3 (topocentric
 // and refracted, from J2000). The telescope code reports its own failures.
@@ -21,7 +23,8 @@ void GotoChartSelection(const ObjectRecord* selection);
 
 // The chart's selection as one more reference star of the N-star list, with
 // the telescope's reading on it, and the pointing model fitted again. `row`
-// is the list's current row: negative says "No Object or Star selected.".
+// is the list's current row: negative says "No Object or Star selected.", a
+// selection without a place the goto's refusal.
 // The star's place is its apparent place of date (position mode 3) at the
 // device clock; the reading is the mount's (ScopeGetRaDec, right ascension x
 // 15 for EQ output; a failed read ends it) with a drive, else the star's own
@@ -38,15 +41,19 @@ void ImprovePointingFromChart(int row);
 // "Check your location information and current time." and changes nothing;
 // else what the chart shows there (IdentifyNearestObject within 3
 // GetScreenScale) becomes the selection and the chart is redrawn about it.
-// Sphere views: the view is centred on the place (CentreChartOnRaDec).
-// `block` (the chart's selection) takes the place.
+// Sphere views: `block` (the chart's selection) becomes the sky point of the
+// place (number -1) and the view is centred on it (CentreChartOnRaDec). Views
+// 0 and 1: `block` takes the place before the pick.
 void ShowScopePositionOnChart(ObjectRecord* block);
 
 // Row r of list 1912: 0 the 2-star form (1300), 1 the N-star form (2100),
 // 2 goto, 3 the telescope's place, 4 the scope form (2400) after a connect,
 // the encoder boxes' pending target cleared first, 5 the marker mode on or
 // off, 6 Improve Pointing, 7 the serial flag cleared and preference page 1
-// (1400) opened, 8 the telescope synchronised on the chart's centre. Other
+// (1400) opened, 8 the telescope synchronised on the chart's centre (the
+// selection in the Sky Map and Horizon View, or the zenith they are centred
+// on while it lies below the horizon; the place under a sphere view's
+// middle; refused as a goto is for a selection without a place). Other
 // rows do nothing. Returns 1.
 // The marker mode `*markerMode` (the chart passes scopeConnected): turned on,
 // the drive is connected (refused: the mode stays 0 and nothing else

@@ -1,7 +1,9 @@
 #include "chart/chart_state.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "catalog/designations.h"
 #include "catalog/object_display.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_screen_lists.h"
@@ -117,8 +119,6 @@ void GetChartCentre(float* longitude, float* latitude, int32_t rect[4]) {
 }
 
 void SetChartCentre(float a, float b) {
-    chartSelection.rightAscension = a;
-    chartSelection.declination = b;
     chartRecord.centreLongitude = a;
     chartRecord.centreLatitude = b;
 }
@@ -137,6 +137,22 @@ void CentreChartOnRaDec(double raHours, double decDegrees) {
     if (chartView >= 2) ListPlaceCentre(raHours, decDegrees, kFixedPlace, &a, &b);
     SetChartCentre(a, b);
     selectionCurrentRow = -1;
+}
+
+SelectionEntry* FindListedBody(const ObjectRecord& record) {
+    const auto designation = static_cast<int16_t>(record.designationId);
+    if (!IsPlaceOfDate(designation) || !selectionList) return nullptr;
+    const int count = std::min(selectionCount, GetSelectionListAllocated());
+    for (int i = 0; i < count; ++i) {
+        SelectionEntry& e = selectionList[i];
+        if (e.designation == designation && e.number == record.number) return &e;
+    }
+    return nullptr;
+}
+
+bool ChartRecordHasPlace(const ObjectRecord& record) {
+    const SelectionEntry* e = FindListedBody(record);
+    return !e || e->placeUnknown == 0;
 }
 
 int ReleaseSkyChart() {

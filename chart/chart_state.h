@@ -100,7 +100,9 @@ void SetChartState16(const ObjectRecord* in);
 
 // The sphere view centre (degrees) and its rectangle {x, y, w, h}; each output may be null.
 void GetChartCentre(float* longitude, float* latitude, int32_t rect[4]);
-// a and b become the selection's right ascension and declination and the sphere view centre.
+// a and b (the frame angle and the elevation, degrees) become the sphere view
+// centre. The selection keeps its own record and place: the centre is held
+// apart from it.
 void SetChartCentre(float a, float b);
 void GetChartLstHours(float* hours);
 
@@ -111,8 +113,20 @@ void RefreshChartObjectList();
 // Centres the chart on a place (right ascension hours, declination degrees):
 // in the sphere views the centre is the place's frame angle atan2(p, q) in
 // [0, 360) and its elevation asin s, in degrees; in views 0 and 1 the place
-// itself. The save-under boxes are freed and no list row is current afterwards.
+// itself. The save-under boxes are freed and no list row is current
+// afterwards; the selection keeps its record.
 void CentreChartOnRaDec(double raHours, double decDegrees);
+
+// The observing list's entry of a body or comet record (designation 45 or 12,
+// whose place the list's refresh moves with the date): the entry of the same
+// designation and number; null for any other record or when the list holds
+// none.
+SelectionEntry* FindListedBody(const ObjectRecord& record);
+
+// False while `record` is a listed body or comet that the refresh marked
+// without a place for the chart's date (placeUnknown): the chart neither
+// centres on it nor shows, sends or measures from a place of it.
+bool ChartRecordHasPlace(const ObjectRecord& record);
 
 // Closing the chart form: the light bitmap set, the zoom step kept in
 // preference word 153 for the next opening, the object screen list emptied,

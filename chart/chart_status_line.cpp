@@ -21,10 +21,13 @@ constexpr int kTypeBody = 27;
 constexpr int kTypeCount = 42;
 constexpr int kConstellationRows = 89;  // Vulpecula is row 88
 
-// First line: the place as the mount reads it (word 9: 0 equatorial, else altitude and azimuth).
+// First line: the place as the mount reads it (word 9: 0 equatorial, else altitude and azimuth);
+// blank for a selection without a place.
 void FormatPlaceLine(char* text, int size) {
     char first[24], second[24];
     const ChartApparentPlace& p = chartApparentPlace;
+    text[0] = '\0';
+    if (!p.placed) return;
     if (preferences.word[kPrefMountType] != 0) {
         DegToStr(first, sizeof first, p.altitude);
         DegToStr(second, sizeof second, p.azimuth);
@@ -41,6 +44,8 @@ void ComputeChartSelectionPlace(const ObjectRecord* selected) {
     const DateTime& t = currentDateTime;
     const int mode = selected->objectType == kTypeBody ? -1 : preferences.word[kPrefPositionMode];
     ChartApparentPlace& p = chartApparentPlace;
+    p.placed = selected != &chartSelection || ChartRecordHasPlace(chartSelection);
+    if (!p.placed) return;
     ComputeApparentAltAz(selected->rightAscension, selected->declination, &p.rightAscension, &p.declination,
                          &p.altitude, &p.azimuth, mode, t.year, t.month, t.day, t.hour, t.minute, t.second);
 }

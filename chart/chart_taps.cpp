@@ -200,8 +200,8 @@ void DrawHorizonPickInPlace(const ObjectRecord& previous) {
     const int starColour = preferences.word[kPrefStarColor];
     if (starColour == 0 || starColour == 1) DrawChartSelectionLabel();
     DrawTargetMark(pickX, pickY);
-    if (chartDistanceDisplay) DrawPickDistance(previous.rightAscension, previous.declination, pickX + ScaleX(4),
-                                               pickY - ScaleY(16));
+    if (chartDistanceDisplay && ChartRecordHasPlace(previous))
+        DrawPickDistance(previous.rightAscension, previous.declination, pickX + ScaleX(4), pickY - ScaleY(16));
 }
 
 void RedrawDirty() {
@@ -369,6 +369,8 @@ void ShowChartObjectInfo() {
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
     if (position >= 0) {
         HandOverEntry(selectionList[position]);
+    } else if (const SelectionEntry* body = FindListedBody(chartSelection)) {
+        HandOverEntry(*body);  // a listed body off the shown rows (below the horizon) is still that body
     } else if (chartSelection.number != -1) {
         WriteStarInfoText(chartSelection);
         AddPickToSelection(chartSelection);

@@ -90,10 +90,12 @@ void DrawShiftedGrid(const Frame& f) {
         return;
     }
     if (f.zoom >= kNoGridFromZoom) return;
+    float ra = 0.0f, dec = 0.0f;
+    GetHorizonChartCentre(&ra, &dec, nullptr);
     s.originX += f.dx;
     s.originY += f.dy;
-    DrawSkyMapHorizonGrid(chartTimeRecord.lstHours, static_cast<int>(chartSelection.rightAscension),
-                          static_cast<int>(chartSelection.declination), f.zoom, p.grid, p.grid, 1, 15);
+    DrawSkyMapHorizonGrid(chartTimeRecord.lstHours, static_cast<int>(ra), static_cast<int>(dec), f.zoom, p.grid,
+                          p.grid, 1, 15);
     s.originX -= f.dx;
     s.originY -= f.dy;
 }
@@ -217,7 +219,7 @@ void DrawCentrePlace(const Frame& f, pl::ColorRef label) {
 
 void DrawCentreMarks(const ShiftedChartColours& colours) {
     const int cx = chartState.chartWidth / 2, cy = chartState.chartHeight / 2;
-    if (Word(kPrefTelrad)) DrawTelrad(cx, cy, HorizonPixelsPerArcminHalf(chartApparentPlace.altitude), colours.red);
+    if (Word(kPrefTelrad)) DrawTelrad(cx, cy, HorizonPixelsPerArcminHalf(ChartCentreAltitude()), colours.red);
     DrawTargetMark(cx, cy);
 }
 

@@ -109,7 +109,7 @@ void DrawSpherePickInPlace(const SpherePick& pick, const ObjectRecord& previous)
     skyMapView.markCornerY = pick.y - 8 * scale;
     if (displayScale.scaleX > 1.0) DrawChartSelectionLabel();
     DrawTargetMark(pick.x, pick.y);
-    if (chartDistanceDisplay)
+    if (chartDistanceDisplay && ChartRecordHasPlace(previous))
         DrawPickDistance(previous.rightAscension, previous.declination, pick.x + 2 * scale, pick.y - 8 * scale);
     DrawSkyMapPlaceStatus(view, ra, dec);
 }

@@ -7,9 +7,10 @@
 // civil date and time at currentSite. Planets are taken topocentric (the
 // position-mode preference is put back afterwards); comets and asteroids from
 // their orbits, for the equinox of the date's year (places of date, as the
-// look-ups give them). An entry whose body or orbit gives no place
-// (ComputeBody fails, a body number beyond Pluto, the record does not read)
-// is left as it was, except that a planet whose ComputeBody fails (a date its
-// theory does not cover) is marked placeUnknown until a later refresh finds its
-// place; other entries are not touched.
+// look-ups give them). An entry whose body or orbit gives no place keeps the
+// values it had and is marked placeUnknown until a later refresh finds its
+// place: a planet whose ComputeBody fails (a date its theory does not cover),
+// a comet or asteroid whose record does not read or whose orbit gives no place
+// (CometPlaceAt fails). A body number beyond Pluto is left as it was; other
+// entries are not touched.
 void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second);

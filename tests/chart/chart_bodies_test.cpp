@@ -6,18 +6,25 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "catalog/comet_satellite_db.h"
 #include "catalog/designations.h"
 #include "chart/chart_clock.h"
+#include "chart/chart_scope.h"
+#include "chart/chart_status.h"
 #include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
 #include "chart/sky_angles.h"
 #include "chart/sphere_projection.h"
 #include "ephemeris/planet_names.h"
 #include "objects/moving_entries.h"
+#include "objects/object_info_form.h"
+#include "scope/scope_dispatch.h"
 #include "sky_chart_fixture.h"
 #include "support/reference_table.h"
+#include "support/scripted_serial.h"
 
 namespace {
 
@@ -189,9 +196,9 @@ TEST_F(ChartBodies, BodyPickedInPlaceCentresWhereItIsDrawn) {
 }
 
 // Moved from 2026 to 1600 or 2400, where the planets' theory gives no place,
-// Jupiter is drawn in no view and a tap where the chart has it (the sphere
-// views centre on it) picks something else: its entry once kept the 2026
-// place and the chart drew it there.
+// Jupiter is drawn in no view and a tap where the chart once had it (the
+// middle of the sphere views, which centred on it) picks something else: its
+// entry once kept the 2026 place and the chart drew it there.
 TEST_F(ChartBodies, PlanetWithoutAPlaceIsNeitherDrawnNorPicked) {
     const std::size_t jupiter = 2;
     ASSERT_EQ(ref.Get(jupiter, "body"), 5.0);
@@ -254,6 +261,97 @@ TEST_F(ChartBodies, SunDiscOffTheToolStripAndNoWhitePageBelowTheHorizon) {
                          return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
                      });
     EXPECT_EQ(white, 0);
+}
+
+// Mercury on 1600-01-01 (the planets' theory serves 1694-2296) and a comet
+// whose record gives no orbit (q = 0), each left in the list at a place high in
+// the sky: with another entry current it is neither drawn nor picked in any
+// view; made the selection it is not centred on, the status line leaves its
+// place blank, object information shows none, and a goto, a sync or Improve
+// Pointing is refused with one message and nothing on the serial line. The
+// comet's entry once went unmarked, and the centring, the status line and the
+// telescope took either body's place of another date.
+TEST_F(ChartBodies, BodyWithoutAPlaceIsNotShownCentredNorSent) {
+    CometRecord broken{};  // q = 0
+    broken.kind = 13, broken.year = 2026, broken.month = 1, broken.day = 5.0f, broken.eccentricity = 1.0f;
+    WriteFile(folder.path() / "data" / "zendavori_comet.ppc",
+              record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(broken)}));
+    OpenAtLondon();
+    SelectionEntry comet = ListEntry("C/2000 Z9", kDesignationComet, 0, 13, 0.0f, 0.0f), mercury = Body(2);
+    comet.source = kSourceComet, mercury.source = kSourcePlanet;
+    const struct {
+        SelectionEntry entry;
+        int year, month, day;
+    } cases[] = {{mercury, 1600, 1, 1}, {comet, 2026, 12, 7}};
+    ScriptedSerial line;
+    Ui([] { preferences.word[kPrefDriveId] = 5, preferences.word[kPrefScopePort] = 1, scopeSimulation = 0; });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry.name);
+        ListAt(c.year, c.month, c.day, 21, {Entry("Middle", kDesignationNgc, 1, 16, 0.0f, 0.0f), c.entry});
+        ASSERT_EQ(selectionList[1].placeUnknown, 1u);
+        Ui([] {  // the middle and the kept place near the zenith, 3 degrees apart
+            const float lst = chartTimeRecord.lstHours;
+            selectionList[0].rightAscension = lst, selectionList[0].declination = 60.0f;
+            selectionList[1].rightAscension = std::fmod(lst + 0.4f, 24.0f), selectionList[1].declination = 60.0f;
+        });
+        for (int view = 0; view < 5; ++view) {
+            SCOPED_TRACE(::testing::Message() << "view " << view);
+            Ui([] { selectionCurrentRow = 0; });
+            View(view, 6);
+            const int16_t type = c.entry.objectType;
+            EXPECT_EQ(Drawn([] { selectionList[1].objectType = kNothingDrawn; },
+                            [type] { selectionList[1].objectType = type; }).count, 0);
+            int x = -1, y = -1;  // where the kept place is drawn once the mark is lifted
+            Ui([&x, &y] {
+                for (uint32_t mark : {0u, 1u}) {
+                    selectionList[1].placeUnknown = mark;
+                    InvalidateHorizonProjection();
+                    RedrawSkyChart();
+                    const XywhRect r = chartView >= 2 ? chartRecord.viewRect : XywhRect{};
+                    const SelectionEntry& e = selectionList[1];
+                    if (mark == 0 && e.horizonHidden == 0) x = e.screenX + r.x, y = e.screenY + r.y;
+                }
+            });
+            ASSERT_GE(x, 0);
+            harness.tap(x, y);
+            EXPECT_NE(chartSelection.designationId, uint32_t(c.entry.designation));
+            const float longitude = chartRecord.centreLongitude, latitude = chartRecord.centreLatitude;
+            Ui([] {
+                selectionCurrentRow = FindSelectionIndex(1);
+                SetChartSelectionRecord(&selectionList[1]);
+            });
+            Redraw();
+            ASSERT_EQ(chartSelection.designationId, uint32_t(c.entry.designation));
+            float ra, dec;
+            bool onSelection = true;
+            Ui([&] { GetHorizonChartCentre(&ra, &dec, &onSelection); });
+            if (view < 2) {
+                EXPECT_FALSE(onSelection);
+                EXPECT_EQ(std::string(chartStatusTexts.line[0].text), "");
+            } else {
+                EXPECT_EQ(chartRecord.centreLongitude, longitude);
+                EXPECT_EQ(chartRecord.centreLatitude, latitude);
+            }
+            const std::function<void()> actions[] = {
+                [this] { FormCommand(kChartGoto); },
+                [this] { Choose(kChartScopeTrigger, kChartScopeList, 8); },  // Sync Coord
+                [this] { Ui([] { ImprovePointingFromChart(1); }); },
+            };
+            for (const auto& action : actions) {
+                action();
+                EXPECT_EQ(BoxCount(), 1);
+                EXPECT_EQ(BoxText(), "Sorry, this object has no position at the chart's date.\n");
+                AnswerAll();
+            }
+            EXPECT_EQ(line.opens + line.written.size(), 0u);
+        }
+        FormCommand(kChartObjectInfo);
+        ASSERT_EQ(GetCurrentFormId(), kObjectInfoFormId) << BoxText();
+        for (int id : {kInfoRa, kInfoDec, kInfoAz, kInfoAlt})
+            EXPECT_EQ(pl::GetWindowText(pl::GetDlgItem(GetCurrentFormDialog(), id)), "") << id;
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        Open();
+    }
 }
 
 }  // namespace

@@ -224,17 +224,26 @@ TEST_F(ChartScope, GetScopePositionCentresTheChartOnTheTelescope) {
 }
 
 // In the Whole Sky the mount at the zenith of date (right ascension the local
-// sidereal time, declination the latitude) centres the view on the zenith.
+// sidereal time, declination the latitude) centres the view on the zenith, and
+// the selection becomes that place, a sky point (number -1) turned to J2000:
+// the view's frame angles once became its right ascension and declination,
+// under the name and type of the object selected before.
 TEST_F(ChartScope, GetScopePositionCentresASphereViewOnTheZenith) {
     Start();
     SetWord(kPrefChartType, 2);
-    OpenWith({}, -1);
+    OpenWith({Entry("Before", kDesignationNgc, 1, 2, 1.0f, 10.0f)}, 0);
     Drive();
     MountAt({kLstHours, 51.0});
     Row(kGetScopeRow);
     EXPECT_EQ(TakeBox(), "");
     EXPECT_NEAR(chartRecord.centreLatitude, 90.0, 0.1);
     EXPECT_EQ(selectionCurrentRow, -1);
+    double ra = kLstHours, dec = 51.0;
+    Ui([&ra, &dec] { MountPlaceToJ2000(&ra, &dec); });
+    EXPECT_LT(SeparationArcsec(chartSelection.rightAscension, chartSelection.declination, ra, dec), 1.0);
+    EXPECT_EQ(chartSelection.objectType, 0u);
+    EXPECT_EQ(chartSelection.number, -1);
+    EXPECT_EQ(chartSelection.name[0], '\0');
 }
 
 // The marker mode: without a drive the connect's refusal, the mode stays

@@ -183,18 +183,22 @@ TEST_F(ChartStateTest, ReleaseKeepsTheZoomAndFreesThePictures) {
 }
 
 // Equatorial Sky (rotation off): atan2(cos d sin a, cos d cos a) = a and
-// asin(sin d) = d; the horizon views keep the place as it is.
+// asin(sin d) = d; the horizon views keep the place as it is. The selection
+// keeps its own place: the frame angle once became its right ascension.
 TEST_F(ChartStateTest, CentreChartOnRaDecTakesTheFrameAngles) {
     for (const auto& c : {std::array{4.0, 18.0, 60.0, 270.0}, {0.0, 5.5, -20.25, 5.5}}) {  // view, place, angle
         chartView = static_cast<int>(c[0]);
         selectionCurrentRow = 3;
+        chartSelection.rightAscension = 1.25f;
+        chartSelection.declination = -7.5f;
         SaveStatusBox(Pattern(), 0, 0);
         CentreChartOnRaDec(c[1], c[2]);
         float centre[2];
         GetChartCentre(&centre[0], &centre[1], nullptr);
         EXPECT_NEAR(centre[0], c[3], 1e-4);
         EXPECT_NEAR(centre[1], c[2], 1e-4);
-        EXPECT_EQ(chartSelection.rightAscension, centre[0]);
+        EXPECT_EQ(chartSelection.rightAscension, 1.25f);
+        EXPECT_EQ(chartSelection.declination, -7.5f);
         EXPECT_EQ(selectionCurrentRow, -1);
         EXPECT_EQ(chartStatusBox.bitmap, nullptr);
     }

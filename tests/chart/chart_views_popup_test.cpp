@@ -6,13 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <tuple>
 
 #include "catalog/designations.h"
+#include "chart/chart_clock.h"
+#include "chart/chart_status.h"
 #include "chart/sphere_projection.h"
+#include "ephemeris/planet_names.h"
+#include "objects/moving_entries.h"
+#include "objects/object_info_form.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "sky_chart_fixture.h"
 #include "support/reference_table.h"
+#include "ui/control_records.h"
+#include "ui/popup_list.h"
 
 namespace {
 
@@ -113,5 +124,68 @@ TEST_F(ChartViewsPopup, NightModeReopensTheChartInRed) {
     EXPECT_EQ(preferences.word[kPrefNightMode], 2);
     EXPECT_EQ(Background(), 0x880000u);  // (140, 0, 0) at 5 bits a channel
 }
+
+// The Sun (London, 2026-12-07 18:00, below the horizon) chosen in the Whole
+// Sky, then the Visible Sky and the Horizon View from the views popup, on both
+// screens, against PyEphem (scripts/reference/chart_selection_pyephem.py):
+// after each change the selection is the Sun at its place of date, the status
+// line's altitude and azimuth are the Sun's (the sphere views' centre, held on
+// it; the Horizon View's selection, while the chart is centred on the zenith),
+// and object information opened from it shows the Sun. The view centre's frame
+// angles once became the selection's right ascension and declination, and the
+// Horizon View then centred on that made-up place, named "Sun".
+class SelectionThroughViews : public ChartViewsPopup,
+                              public ::testing::WithParamInterface<std::tuple<ChartScreen, int>> {};
+
+TEST_P(SelectionThroughViews, SunKeepsItsPlaceAndRecord) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "chart_selection_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 1u);
+    const auto sun = [&ref](const char* column) { return ref.Get(0, column); };
+    const auto [screen, changes] = GetParam();
+    Start(screen.width, screen.height, screen.dpi);
+    // Decimal places; the status lines read altitude and azimuth.
+    for (int word : {kPrefRaFormat, kPrefDecFormat}) SetWord(word, 0);
+    for (int word : {kPrefMountType, kPrefAltAzGrid}) SetWord(word, 1);
+    SelectionEntry entry = ListEntry(planetNameTable[0], kDesignationPlanet, 0, 27, 0.0f, 0.0f);
+    entry.source = kSourcePlanet;
+    Put({entry}, 0);
+    harness.setLocalTime(pl::LocalTime{int(sun("year")), int(sun("month")), int(sun("day")), int(sun("hour")), 0, 0});
+    Ui([] {
+        SetTestSite(51.5074, 0.1278, 0);
+        dateTimeFixed = 0;
+        RestartChartTime();
+        const DateTime& t = currentDateTime;
+        RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, t.second);
+    });
+    Open();
+    Row(7);  // the Whole Sky
+    Choose(kChartObjectTrigger, kChartObjectList, 0);
+    ASSERT_EQ(selectionCurrentRow, 0);
+    const int rows[] = {8, 6};  // Visible Sky, Horizon View
+    for (int k = 0; k <= changes; ++k) {
+        if (k > 0) Row(rows[k - 1]);
+        SCOPED_TRACE(::testing::Message() << "view " << chartView);
+        EXPECT_EQ(std::string(chartSelection.name) + " " + std::to_string(chartSelection.designationId) + " " +
+                      std::to_string(chartSelection.number),
+                  "Sun 45 0");
+        EXPECT_LT(SeparationArcsec(chartSelection.rightAscension, chartSelection.declination, sun("ra_h"),
+                                   sun("dec_deg")), 60.0);
+        double alt = -999, az = -999;
+        const StatusText& line = chartView >= 2 ? skyMapStatusTexts.line[1] : chartStatusTexts.line[0];
+        std::sscanf(line.text, "%lf %lf", &alt, &az);
+        EXPECT_NEAR(alt, sun("alt_deg"), 1.0 / 60.0);
+        EXPECT_NEAR(az, sun("az_deg"), 1.0 / 60.0);
+    }
+    FormCommand(kChartObjectInfo);
+    ASSERT_EQ(GetCurrentFormId(), kObjectInfoFormId) << BoxText();
+    const auto field = [](int id) { return pl::GetWindowText(pl::GetDlgItem(GetCurrentFormDialog(), id)); };
+    EXPECT_EQ(std::string(RecordOf<PopupRecord>(Item(kInfoObjectTrigger))->label), "Sun");
+    EXPECT_NEAR(std::strtod(field(kInfoRa).c_str(), nullptr), sun("ra_h"), 1.0 / 60.0 / 15.0);
+    EXPECT_NEAR(std::strtod(field(kInfoDistance).c_str(), nullptr), sun("distance_au"), 1e-3);
+    EXPECT_NE(field(kInfoDistance).find(" AU"), std::string::npos) << field(kInfoDistance);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, SelectionThroughViews,
+                         ::testing::Combine(::testing::ValuesIn(kChartScreens), ::testing::Values(0, 1, 2)));
 
 }  // namespace

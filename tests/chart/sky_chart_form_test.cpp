@@ -121,8 +121,9 @@ TEST_F(SkyChartForm, ZoomRowIsKeptAcrossOpenings) {
 }
 
 // The Sky Map keeps the current entry at the middle of the screen; an entry
-// below the horizon gives way to the zenith (type 0 at the sidereal time and
-// the latitude), no row and an empty object label.
+// below the horizon gives the centre to the zenith (the sidereal time and the
+// latitude), no row and an empty object label, while the selection keeps the
+// entry's own record and place (it once became a type 0 record of the zenith).
 TEST_F(SkyChartForm, SkyMapCentresTheSelectionOrTheZenith) {
     Start();
     const auto high = PlaceAt(120, 40), low = PlaceAt(0, -30);
@@ -136,9 +137,15 @@ TEST_F(SkyChartForm, SkyMapCentresTheSelectionOrTheZenith) {
          Entry("High", kDesignationNgc, 1, 2, high.first, high.second)},
         0);
     Redraw();
-    EXPECT_EQ(chartSelection.objectType, 0u);
-    EXPECT_NEAR(chartSelection.declination, 51.0, 0.01);
-    EXPECT_NEAR(chartSelection.rightAscension, kLstHours, 0.01);
+    float ra = 0, dec = 0;
+    bool onSelection = true;
+    Ui([&] { GetHorizonChartCentre(&ra, &dec, &onSelection); });
+    EXPECT_FALSE(onSelection);
+    EXPECT_NEAR(dec, 51.0, 0.01);
+    EXPECT_NEAR(ra, kLstHours, 0.01);
+    EXPECT_EQ(std::string(chartSelection.name), "Low");
+    EXPECT_EQ(chartSelection.rightAscension, low.first);
+    EXPECT_EQ(chartSelection.declination, low.second);
     EXPECT_EQ(selectionCurrentRow, -1);
     EXPECT_EQ(std::string(RecordOf<PopupRecord>(Item(kChartObjectTrigger))->label).find_first_not_of(' '),
               std::string::npos);
