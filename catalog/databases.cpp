@@ -72,8 +72,9 @@ std::string WithMissingDataFile(const std::string& detail, const char* name) {
     return detail + (detail.empty() ? "" : "\n") + "Not found: data/" + name;
 }
 
-bool IsDataFileUnreadable(const RecordDbHandle* slot, const char* name) {
-    return !slot && pl::FileExists(std::string(kDataFolder) + name);
+bool IsDataFileUnreadable(const RecordDbHandle* slot, const char* name, uint32_t recordSize) {
+    if (!slot) return pl::FileExists(std::string(kDataFolder) + name);
+    return slot->recordSize != recordSize || GetRecDbRecordsPresent(slot) > GetRecDbCount(slot);
 }
 
 std::string UnreadableDataFile(const char* name) {

@@ -39,10 +39,11 @@ constexpr char kEyepieceFile[] = "zendavori_eyepiece.ppc";
 // it is when the file is there (or `name` is null).
 std::string WithMissingDataFile(const std::string& detail, const char* name);
 
-// True when the data file `name` is there but its database `slot` is closed
-// (a damaged header): a file that must not be replaced by one written without
-// its records.
-bool IsDataFileUnreadable(const RecordDbHandle* slot, const char* name);
+// True when the data file `name` is there but cannot be read whole as records
+// of `recordSize` bytes: its database `slot` is closed (a damaged header), or
+// its header gives another record size, or counts fewer records than the file
+// holds. Such a file must not be replaced by one written from what was read.
+bool IsDataFileUnreadable(const RecordDbHandle* slot, const char* name, uint32_t recordSize);
 
 // "data/<name> could not be read; it is left as it is.": the detail of a save
 // refused because the file it would replace could not be read.

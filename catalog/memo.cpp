@@ -286,25 +286,11 @@ int FormatListLine(char* end, std::size_t room, const SelectionEntry* e) {
 
 namespace {
 
-// The first of "<minute>.txt", "<minute>_2.txt", "<minute>_3.txt", ... that no
-// file of "userlists" has, so that an export never replaces another memo; ""
-// when none is free.
-std::string FreeMemoName() {
-    const std::string name = MemoFileName();
-    if (!pl::FileExists(MemoPath(name))) return name;
-    const std::string stem = name.substr(0, name.size() - 4);
-    for (int n = 2; n <= kMostMemosOfAMinute; ++n) {
-        std::string numbered = stem + "_" + std::to_string(n) + ".txt";
-        if (!pl::FileExists(MemoPath(numbered))) return numbered;
-    }
-    return "";
-}
-
 // Writes a whole memo under a free name through a temporary file that then
 // takes that name, so that a failed or killed write leaves no memo behind.
 // False after telling the failure.
 bool WriteMemoFile(const std::string& text) {
-    const std::string name = FreeMemoName();
+    const std::string name = FirstFreeNumberedName(kListFolder, MemoFileName(), kMostMemosOfAMinute);
     if (name.empty()) {
         ShowInformation("Can't open memo:", MemoFileName());
         return false;

@@ -161,6 +161,10 @@ uint64_t RecordDbSystemCalls() { return systemCalls; }
 
 int GetRecDbCount(const RecordDbHandle* handle) { return handle ? static_cast<int>(handle->recordCount & 0xFFFF) : 0; }
 
+int GetRecDbRecordsPresent(const RecordDbHandle* handle) {
+    return handle ? static_cast<int>(RecordsPresent(handle->fileSize, handle->recordSize)) : 0;
+}
+
 int ReadRecDbRecord(RecordDbHandle* handle, long index, const uint8_t** record) {
     if (!handle || index < 0) return 1;
     if (index > 0x7FFFFFFFL) return 1;

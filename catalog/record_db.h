@@ -73,6 +73,10 @@ void CloseRecDb(RecordDbHandle* handle);
 // Low 16 bits of the record count; 0 for a null handle.
 int GetRecDbCount(const RecordDbHandle* handle);
 
+// The whole records the file holds by its size as last asked for (at most
+// 65535), whatever its header counts; 0 for a null handle.
+int GetRecDbRecordsPresent(const RecordDbHandle* handle);
+
 // Reads record `index` into the handle's buffer. Returns 0 and sets *record to the
 // buffer on success; 1 when the index is negative, the read fails or the file does
 // not hold the whole record (by its size as last asked for).

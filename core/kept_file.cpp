@@ -69,6 +69,17 @@ bool SaveKeptFile(const char* file, const char* temporary, const std::vector<uin
     return saved;
 }
 
+std::string FirstFreeNumberedName(const std::string& folder, const std::string& name, int most) {
+    if (!pl::FileExists(folder + name)) return name;
+    const std::size_t dot = name.rfind('.');
+    const std::string stem = name.substr(0, dot), extension = dot == std::string::npos ? "" : name.substr(dot);
+    for (int n = 2; n <= most; ++n) {
+        std::string numbered = stem + "_" + std::to_string(n) + extension;
+        if (!pl::FileExists(folder + numbered)) return numbered;
+    }
+    return "";
+}
+
 bool ReadKeptFile(const char* file, std::size_t largest, std::vector<uint8_t>* bytes) {
     std::FILE* in = pl::OpenFile(file, "rb");
     if (!in) return false;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 // Opens the temporary file of a save (mode "wb" or "w"), after removing the
@@ -30,6 +31,11 @@ bool ReplaceKeptFile(const char* file, const char* temporary, const std::vector<
 // once: `*told` is set then and cleared by the next save that succeeds.
 bool SaveKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes, const char* failure,
                   bool* told);
+
+// The first of `name` ("a.txt"), "a_2.txt", "a_3.txt" ... "a_<most>.txt"
+// that no file of `folder` ("userlists\\") has, so that a new file never
+// replaces another; "" when none is free.
+std::string FirstFreeNumberedName(const std::string& folder, const std::string& name, int most);
 
 // Appends the bytes of `file` to `bytes`, stopping once more than `largest`
 // have been read (such a file is no file of ours, and fails its checks).

@@ -142,7 +142,7 @@ void StoreMinorPlanet(const Checked& c, CometRecord* r) {
 // file, when the file is there and a record or the file itself cannot be read:
 // a file written from what was read would lose the rest.
 bool ReadAll(std::vector<record_writer::Bytes>* records) {
-    bool read = !IsDataFileUnreadable(cometDb, kCometName);
+    bool read = !IsDataFileUnreadable(cometDb, kCometName, kCometRecordBytes);
     const int count = GetCometCount();
     for (int i = 0; read && i < count; ++i) {
         const uint8_t* bytes = FetchRecord(cometDb, i, kCometRecordBytes);

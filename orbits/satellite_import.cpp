@@ -151,7 +151,7 @@ int MergeSatelliteRecords(const std::vector<SatelliteRecord>& records, int* left
     *leftOut = 0;
     std::vector<SatelliteRecord> merged;
     const uint32_t version = satelliteDb ? satelliteDb->version : 1;
-    if (IsDataFileUnreadable(satelliteDb, kDatabaseName) || !ReadDatabase(&merged)) {
+    if (IsDataFileUnreadable(satelliteDb, kDatabaseName, sizeof(SatelliteRecord)) || !ReadDatabase(&merged)) {
         ShowInformation(kImportFailed, UnreadableDataFile(kDatabaseName));
         return -1;
     }

@@ -70,12 +70,7 @@ std::string FreeEntryFile(const std::string& folder, const char* name, const cha
     const std::string file = ObserverLogFileName(name);
     const std::string stem = file.substr(0, file.size() - 4);
     if (oldFile && (EqualNoCase(oldFile, file.c_str()) || IsNumberedFileOf(oldFile, stem))) return oldFile;
-    if (!pl::FileExists(folder + file)) return file;
-    for (int n = 2; n <= kMostEntriesOfAName; ++n) {
-        std::string numbered = stem + "_" + std::to_string(n) + ".log";
-        if (!pl::FileExists(folder + numbered)) return numbered;
-    }
-    return "";
+    return FirstFreeNumberedName(folder, file, kMostEntriesOfAName);
 }
 
 std::string EntryPath(int row) { return ObserverLogFolder() + State().names[row].data(); }

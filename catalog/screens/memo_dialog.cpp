@@ -163,8 +163,12 @@ pl::LResult MemoImportDialogProc(pl::Hwnd dialog, uint32_t message, pl::WParam w
     }
 }
 
-char* ImportMemoFile(char* buffer, std::size_t size) {
-    if (!buffer || size == 0) return buffer;
+namespace {
+
+// Runs the dialog: the chosen file's text into `buffer`, its name into
+// importedName ("" when none was read) and whether it was cut into
+// importedCut, with nothing told of the cut.
+void ReadChosenMemo(char* buffer, std::size_t size) {
     buffer[0] = '\0';
     importBuffer = buffer;
     importSize = size;
@@ -173,6 +177,14 @@ char* ImportMemoFile(char* buffer, std::size_t size) {
     RunDialogResource(kMemoDialog, MemoImportDialogProc);
     importBuffer = nullptr;
     importSize = 0;
+}
+
+}  // namespace
+
+char* ImportMemoFile(char* buffer, std::size_t size) {
+    if (!buffer || size == 0) return buffer;
+    ReadChosenMemo(buffer, size);
+    if (importedCut) ShowInformation("Memo file too long.", importedName);
     return buffer;
 }
 
@@ -180,7 +192,7 @@ int ImportListFromMemo() {
     const std::size_t size = MemoImportBufferSize();
     char* buffer = new (std::nothrow) char[size]();
     if (!buffer) return 0;
-    ImportMemoFile(buffer, size);
+    ReadChosenMemo(buffer, size);
     // A file that gives no entry leaves the list as it was.
     const bool imported = !importedName.empty() && ImportMemoFileText(importedName.c_str(), buffer, importedCut) > 0;
     delete[] buffer;

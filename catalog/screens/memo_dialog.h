@@ -15,7 +15,9 @@ extern NameTable memoNameTable;
 
 // Runs dialog 2900 modally over the active form. On return `buffer` (`size`
 // bytes) holds the chosen file's text, terminated, or is empty when none was
-// read. Returns `buffer`.
+// read; a file too long for it is cut after its last whole line, and "Memo
+// file too long." (the file name as detail) is shown once the dialog has
+// closed. Returns `buffer`.
 char* ImportMemoFile(char* buffer, std::size_t size);
 
 // Menu command "Import Memo to List": the chosen memo file becomes the new

@@ -302,19 +302,21 @@ TEST_F(CometRecordStore, FailedWriteLeavesTheDatabase) {
 }
 
 // A comet file that is there but cannot be read (record size 0, a header cut
-// short, records shorter than a comet's) is not replaced by a file of the new
-// comet alone: it stays byte for byte, with one message naming it.
+// short, records shorter or longer than a comet's, a count below the records
+// it holds) is not replaced by a file of the new comet alone, of comets read
+// askew or of the records counted: it stays byte for byte, with one message
+// naming it.
 TEST_F(CometRecordStore, UnreadableFileIsLeftAsItIs) {
     const struct {
         std::size_t at;  // the header byte changed, or the length the file is cut to
-        char value;
+        uint8_t value;
         bool cut;
-    } damages[] = {{12, '\0', false}, {10, 0, true}, {12, 100, false}};
+    } damages[] = {{12, 0, false}, {10, 0, true}, {12, 100, false}, {12, 200, false}, {8, 2, false}};
     for (const auto& d : damages) {
         OpenComets(std::vector<CometRecord>(5, TestComet("A", 2024, 1, 1.0f, 1.0f, 0.5f)));
         std::vector<char> bytes = FileBytes();
         if (d.cut) bytes.resize(d.at);
-        else bytes[d.at] = d.value;
+        else bytes[d.at] = static_cast<char>(d.value);
         folder.WriteRaw("data\\zendavori_comet.ppc", fixture::Bytes(bytes.begin(), bytes.end()));
         CloseRecordDb(&cometDb);
         OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc");

@@ -216,24 +216,33 @@ TEST_F(SatelliteImportTest, ArbitraryBytesAddNothing) {
     EXPECT_EQ(DatabaseBytes(), before);
 }
 
-// A file whose header is damaged (record size 0) does not open; importing
-// into it would write a file of the new sets alone. It is left byte for byte,
-// with one message naming it.
+// A file whose header is damaged does not open (record size 0), or opens as
+// records of another size (250 bytes: each read across two sets), or counts
+// 5 of the 50 sets it holds: importing into it would write a file of the new
+// sets alone, of sets read askew, or of the 5 counted. It is left byte for
+// byte, with one message naming it.
 TEST_F(SatelliteImportTest, UnreadableFileIsLeftAsItIs) {
     auto [line1, line2] = VerificationLines(88888);
-    folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213,
-                   std::vector<fixture::Bytes>(50, fixture::SatelliteBytes("OLD", line1, line2)));
-    std::string bytes = DatabaseBytes();
-    bytes[12] = '\0';  // the record size word
-    folder.WriteRaw("data\\zendavori_satellites.ppc", fixture::Bytes(bytes.begin(), bytes.end()));
-    EXPECT_FALSE(OpenRecordDb(&satelliteDb, "pl12", "ZDV1", "data\\", "zendavori_satellites.ppc"));
-    services.messages.clear();
-    EXPECT_EQ(Import(Text({Set("ISS", 29238)})), 0);
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].text, "Error while importing satellites.");
-    EXPECT_EQ(services.messages[0].detail, "data/zendavori_satellites.ppc could not be read; it is left as it is.");
-    EXPECT_EQ(DatabaseBytes(), bytes);
-    EXPECT_FALSE(pl::FileExists("data\\zendavori_satellites.ppc.tmp"));
+    const struct {
+        std::size_t at;  // the header byte changed
+        uint8_t value;
+    } damages[] = {{12, 0}, {12, 250}, {8, 5}};
+    for (const auto& d : damages) {
+        folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213,
+                       std::vector<fixture::Bytes>(50, fixture::SatelliteBytes("OLD", line1, line2)));
+        std::string bytes = DatabaseBytes();
+        bytes[d.at] = static_cast<char>(d.value);
+        folder.WriteRaw("data\\zendavori_satellites.ppc", fixture::Bytes(bytes.begin(), bytes.end()));
+        CloseRecordDb(&satelliteDb);
+        EXPECT_EQ(OpenRecordDb(&satelliteDb, "pl12", "ZDV1", "data\\", "zendavori_satellites.ppc"), d.value != 0);
+        services.messages.clear();
+        EXPECT_EQ(Import(Text({Set("ISS", 29238)})), 0) << d.at;
+        ASSERT_EQ(services.messages.size(), 1u) << d.at;
+        EXPECT_EQ(services.messages[0].text, "Error while importing satellites.");
+        EXPECT_EQ(services.messages[0].detail, "data/zendavori_satellites.ppc could not be read; it is left as it is.");
+        EXPECT_TRUE(DatabaseBytes() == bytes) << d.at;  // not printed: 10 KB
+        EXPECT_FALSE(pl::FileExists("data\\zendavori_satellites.ppc.tmp"));
+    }
 }
 
 // A file of 65535 sets (the most a record file counts) takes no new one: the

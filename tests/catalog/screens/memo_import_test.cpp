@@ -152,6 +152,25 @@ TEST_F(MemoImport, OnlyTheMemoFilesOfUserlistsAreListed) {
     EXPECT_EQ(imported, 0);
 }
 
+// The satellites' Import reads its element file through the same dialog into
+// a buffer of its own: a file longer than that is cut after its last whole
+// line and told (the list import came to tell the cut itself, and the
+// satellites' import was left without the message).
+TEST_F(MemoImport, AFileCutForTheCallersBufferIsTold) {
+    const std::string first(40, 'a'), second(40, 'b');
+    WriteMemo("sets.txt", first + "\n" + second + "\n");
+    static char buffer[64];
+    Ui([] { ImportMemoFile(buffer, sizeof buffer); });
+    ASSERT_NE(Dialog(), nullptr);
+    ChooseRow(RowOf("sets.txt"));
+    TapItem(kImport);
+    EXPECT_EQ(Dialog(), nullptr);
+    EXPECT_EQ(BoxText(), "Memo file too long.\nsets.txt");
+    EXPECT_EQ(BoxCount(), 1);
+    AnswerAll();
+    EXPECT_EQ(std::string(buffer), first + "\n");
+}
+
 // The preview of a file shorter than its 255-byte buffer used to say the
 // header could not be read.
 TEST_F(MemoImport, ATapOnARowShowsTheBeginningOfTheFileEvenWhenShort) {
