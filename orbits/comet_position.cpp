@@ -24,12 +24,14 @@ constexpr double kGaussDegreesPerDay = 0.9856076686;  // k in degrees a day
 double PerihelionTerm(double q) { return q * std::sqrt(q) * std::sqrt(2.0); }
 
 // Solves s^3 / 3 + s = w for s (s = tan(v / 2)) by Newton's method from `s`;
-// false when 80 steps do not bring two values within the tolerance.
+// false when 80 steps do not bring two values within the tolerance, taken
+// relative to s beyond |s| = 1: far out (|s| above about 4,000) a step of
+// 1e-12 is below the last digit of s and was never reached.
 bool SolveBarker(double w, double* s) {
     for (int n = 0; n < kMaxIterations; ++n) {
         double previous = *s;
         *s = (2.0 / 3.0 * previous * previous * previous + w) / (previous * previous + 1.0);
-        if (!(std::fabs(*s - previous) > kTolerance)) return true;
+        if (!(std::fabs(*s - previous) > kTolerance * std::fmax(1.0, std::fabs(*s)))) return true;
     }
     return false;
 }

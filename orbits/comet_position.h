@@ -37,16 +37,18 @@ bool SetMinorPlanetPerihelion(CometRecord* record, double epoch);
 
 // Position in the orbital plane at Julian day `jd`: out[0] towards perihelion,
 // out[1] 90 degrees ahead in the direction of motion, out[2] = 0, AU. Each
-// returns 1, or 0 when q is 0, an iteration does not converge to 1e-12 within
-// 80 steps, the eccentricity is not the solution's (the elliptic one takes
-// e < 1, the hyperbolic one e > 1), or damaged work words (not a number,
-// infinite) give no finite position.
+// returns 1, or 0 when q is 0, an iteration does not converge to 1e-12 (of s
+// beyond |s| = 1 for the parabola) within 80 steps, the eccentricity is not
+// the solution's (the elliptic one takes e < 1, the hyperbolic one e > 1), or
+// damaged work words (not a number, infinite) give no finite position.
 // Elliptic: Kepler's equation E - e sin E = M by fixed-point iteration below
 // e = 0.6, by Newton's method from a start that converges for every e < 1
 // above. Parabolic: Barker's equation s^3 / 3 + s = W, s = tan(v / 2).
 // Hyperbolic: e sinh H - H = M by Newton's method. In double precision all
 // three keep the single precision of the results (3e-7 of the radius) for
-// every eccentricity and time from perihelion.
+// every eccentricity, measured for q 1e-5 to 50 AU up to 23,000 years either
+// side of perihelion (an ellipse past 1e7 radians of mean anomaly carries
+// the rounding of the day instead).
 int SolveEllipticOrbit(const CometRecord* record, double jd, float out[3]);
 int SolveParabolicOrbit(const CometRecord* record, double jd, float out[3]);
 int SolveHyperbolicOrbit(const CometRecord* record, double jd, float out[3]);

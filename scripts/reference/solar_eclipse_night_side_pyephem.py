@@ -22,8 +22,9 @@ from common import pyephem_site, sun_moon_steps
 OUT = "tests/reference/solar_eclipse_night_side_pyephem.csv"
 GREATEST = 10 + 7 / 60
 # place, latitude, east longitude
-PLACES = [("London", 51.5074, -0.1278), ("Padang", -0.95, 100.35), ("150E 30S", -30.0, 150.0),
-          ("160E 10S", -10.0, 160.0), ("130E 35S", -35.0, 130.0)]
+# (the Sun sets during the eclipse at Padang and rises during it at 60W 50N)
+PLACES = [("London", 51.5074, -0.1278), ("Padang", -0.95, 100.35), ("60W 50N", 50.0, -60.0),
+          ("150E 30S", -30.0, 150.0), ("160E 10S", -10.0, 160.0), ("130E 35S", -35.0, 130.0)]
 
 
 def partial_phase(lat, lon):

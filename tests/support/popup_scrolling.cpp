@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 #include "platform/controls.h"
 #include "platform/message_queue.h"
@@ -49,17 +50,25 @@ int ScrollOpenPopup(pl::Harness& harness, pl::Hwnd list) {
     EXPECT_TRUE(pl::IsWindowVisible(list));
     EXPECT_EQ(TopRow(list), 0);
     EXPECT_GT(lastTop, perPage) << "too few rows to scroll";
-    const int before = pl::ListViewGetSelectionMark(list);
-    harness.key(pl::VK_NEXT);
-    EXPECT_EQ(TopRow(list), std::min(perPage, lastTop)) << "Page Down";
-    const int selected = pl::ListViewGetSelectionMark(list);
-    EXPECT_EQ(selected, std::min(std::max(before, 0) + perPage, count - 1)) << "Page Down";
+    const int first = std::max(pl::ListViewGetSelectionMark(list), 0);
+    const int selected = std::min(first + perPage, count - 1);
+    // Page Down, back with Page Up, and down again: the row and the view move
+    // by a page each time.
+    for (const auto& [key, top, row] : {std::tuple{pl::VK_NEXT, std::min(perPage, lastTop), selected},
+                                        std::tuple{pl::VK_PRIOR, 0, first},
+                                        std::tuple{pl::VK_NEXT, std::min(perPage, lastTop), selected}}) {
+        harness.key(key);
+        EXPECT_EQ(TopRow(list), top) << (key == pl::VK_NEXT ? "Page Down" : "Page Up");
+        EXPECT_EQ(pl::ListViewGetSelectionMark(list), row) << (key == pl::VK_NEXT ? "Page Down" : "Page Up");
+        EXPECT_TRUE(pl::IsWindowVisible(list));
+    }
     struct Step {
         const char* what;
         pl::Point ScrollBarPoints::*at;
         int moves;
     };
-    for (const Step& s : {Step{"down arrow", &ScrollBarPoints::down, 1}, Step{"trough", &ScrollBarPoints::troughBelow, perPage}}) {
+    for (const Step& s : {Step{"down arrow", &ScrollBarPoints::down, 1}, Step{"up arrow", &ScrollBarPoints::up, -1},
+                          Step{"trough", &ScrollBarPoints::troughBelow, perPage}}) {
         const int top = TopRow(list);
         const pl::Point p = ScrollBarOf(list).*s.at;
         harness.tap(p.x, p.y);

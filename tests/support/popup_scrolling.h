@@ -13,12 +13,13 @@ struct ScrollBarPoints {
 };
 ScrollBarPoints ScrollBarOf(pl::Hwnd list);
 
-// With `list` open as a popup, scrolled to its first row: Page Down, a tap
-// on the down arrow, a tap on the trough under the thumb and a drag of the
-// thumb to the track's middle. Checks (as test expectations) that the popup
-// stays open after each, that only Page Down moves the selected row, and
-// that the first shown row moves by a page, one row, a page (each as far as
-// the last page allows), and to the middle of the rows (within what one
-// pixel of the thumb covers). Returns
-// the row shown in the middle of the list at the end.
+// With `list` open as a popup, scrolled to its first row: Page Down, Page
+// Up, Page Down, a tap on the down arrow, one on the up arrow, one on the
+// trough under the thumb and a drag of the thumb to the track's middle.
+// Checks (as test expectations) that the popup stays open after each, that
+// only the Page keys move the selected row (a page each), and that the first
+// shown row moves by a page each key, one row down and up, a page (each as
+// far as the last page allows), and to the middle of the rows (within what
+// one pixel of the thumb covers). Returns the row shown in the middle of the
+// list at the end.
 int ScrollOpenPopup(pl::Harness& harness, pl::Hwnd list);
