@@ -146,7 +146,7 @@ void MeasureFovLabel(int x, int y, int zoom, pl::Rect cells[2]) {
 int FovLabelTop(int designed, int zoom, const pl::Rect* status, int count) {
     pl::Rect cells[2];
     MeasureFovLabel(0, designed, zoom, cells);
-    const int gap = ScaleX(3);
+    const int gap = ScaleX(1);  // 3 scaleX from the status texts: their boxes hold the other 2
     bool meets = false;
     int highest = designed + cells[1].bottom - cells[1].top;
     for (int i = 0; i < count; ++i) {

@@ -38,10 +38,10 @@ void DrawFovLabel(int x, int y, int zoom);
 void MeasureFovLabel(int x, int y, int zoom, pl::Rect cells[2]);
 
 // The top of the label of `zoom` drawn at x = 0 beside the status lines whose
-// cells on the chart are `status`: `designed` while each line of the label
-// keeps 3 scaleX clear of them; else higher, its second line ending on the top
-// of the highest status line (in a wide face "FOV 120°" and its limits ran
-// into the date).
+// boxes on the chart (StatusLineBox: their cells and 2 scaleX either side)
+// are `status`: `designed` while each line of the label keeps 1 scaleX clear
+// of them, 3 of their texts; else higher, its second line ending on the top of
+// the highest box (in a wide face "FOV 120°" and its limits ran into the date).
 int FovLabelTop(int designed, int zoom, const pl::Rect* status, int count);
 
 // The width of the chart's bottom-left corner, where the legend's dials stand

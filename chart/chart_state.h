@@ -110,10 +110,11 @@ void GetChartLstHours(float* hours);
 // 0 or more; nothing while the chart form is not open.
 void RefreshChartObjectList();
 
-// Centres the chart on a place (right ascension hours, declination degrees):
-// in the sphere views the centre is the place's frame angle atan2(p, q) in
-// [0, 360) and its elevation asin s, in degrees; in views 0 and 1 the place
-// itself. The save-under boxes are freed and no list row is current
+// Centres a sphere view on a place (right ascension hours, declination
+// degrees): the centre becomes the place's frame angle atan2(p, q) in
+// [0, 360) and its elevation asin s, in degrees. In views 0 and 1, which
+// centre on the selection, the centre words take the place itself and move
+// nothing. The save-under boxes are freed and no list row is current
 // afterwards; the selection keeps its record.
 void CentreChartOnRaDec(double raHours, double decDegrees);
 

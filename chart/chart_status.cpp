@@ -115,6 +115,11 @@ void DrawStatusLines(const XywhRect& rect, int bottom, Fix24Angle angle, Fix24An
 StatusTexts chartStatusTexts{};
 StatusTexts skyMapStatusTexts{};
 
+XywhRect StatusLineBox(const StatusText& line, int x, int y) {
+    const int margin = ScaleX(2);
+    return XywhRect{x + line.dx - margin, y + line.dy, line.width + 2 * margin, line.height};
+}
+
 void DrawStatusTexts(StatusTexts* kept, int x, int y, const StatusText* lines, int count, pl::ColorRef ink,
                      pl::ColorRef paper) {
     count = std::clamp(count, 0, 2);
@@ -133,10 +138,7 @@ void DrawStatusTexts(StatusTexts* kept, int x, int y, const StatusText* lines, i
     const pl::ColorRef foreground = SetForeColor(paper);
     const StatusTexts* cleared[] = {kept, &drawn};
     for (const StatusTexts* set : cleared)
-        for (int i = 0; i < set->count; ++i) {
-            const StatusText& line = set->line[i];
-            FillRectangle(XywhRect{x + line.dx, y + line.dy, line.width, line.height}, 0);
-        }
+        for (int i = 0; i < set->count; ++i) FillRectangle(StatusLineBox(set->line[i], x, y), 0);
     SetForeColor(foreground);
     SetTextColorRef(ink);
     const bool transparent = IsTextTransparent();

@@ -31,12 +31,17 @@ struct StatusTexts {
 extern StatusTexts chartStatusTexts;
 extern StatusTexts skyMapStatusTexts;
 
+// What a status line at the anchor (x, y) clears before its text is written:
+// its cell widened by 2 scaleX on either side, so that a name or a line of the
+// chart that it cuts at its ends stops short of its letters ("Tu|02h38m44").
+XywhRect StatusLineBox(const StatusText& line, int x, int y);
+
 // Draws `lines` (text, font and place set; `count` at most 2) at the anchor
-// (x, y): the cells of the lines kept in `kept` and of the new ones are filled
-// with `paper` first, then the texts drawn in `ink` on a transparent
-// background; they become the kept lines. So a shorter text leaves no tail of
-// the longer one, and no line's background covers a neighbour that its cell
-// overlaps.
+// (x, y): the boxes (StatusLineBox) of the lines kept in `kept` and of the new
+// ones are filled with `paper` first, then the texts drawn in `ink` on a
+// transparent background; they become the kept lines. So a shorter text
+// leaves no tail of the longer one, and no line's background covers a
+// neighbour that its box overlaps.
 void DrawStatusTexts(StatusTexts* kept, int x, int y, const StatusText* lines, int count, pl::ColorRef ink,
                      pl::ColorRef paper);
 

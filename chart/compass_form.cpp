@@ -144,7 +144,7 @@ void TakeRow(int row) {
 }
 
 // The taken entry's place again from the list, where a planet or comet moved
-// with the date.
+// with the date, with the list's mark of a date that gives it none.
 void RetakeMovedEntry() {
     CompassChartState& s = S();
     const int p = s.entryPosition;
@@ -153,6 +153,23 @@ void RetakeMovedEntry() {
     if (e.designation != s.entry.designation || e.number != s.entry.number) return;
     s.entry.rightAscension = e.rightAscension;
     s.entry.declination = e.declination;
+    s.entry.placeUnknown = e.placeUnknown;
+}
+
+// The list's planets and comets, and the taken entry, moved to the chart's date.
+void MoveListedBodies() {
+    const DateTime& t = currentDateTime;
+    RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, t.second);
+    RetakeMovedEntry();
+}
+
+// The taken object's right ascension as the drawing takes it: -1 (no object)
+// while the list has no place for it at the chart's date (a planet outside its
+// theory's years, a comet whose orbit gives none), so that it is drawn nowhere
+// and its texts stay blank rather than showing another date's place.
+double DrawnObjectRa() {
+    const SelectionEntry& e = S().entry;
+    return e.placeUnknown != 0 ? -1.0 : e.rightAscension;
 }
 
 // The rose, the bar and the bodies in an offscreen picture in form
@@ -183,7 +200,7 @@ void DrawRoseAndBar(const CompassPalette& palette) {
 void DrawCurve(const CompassPalette& palette) {
     CompassChartState& s = S();
     CompassPathPoint path[kCompassPathPoints];
-    ComputeCompassPath(s.currentBody, currentDateTime, s.entry.rightAscension, s.entry.declination, path);
+    ComputeCompassPath(s.currentBody, currentDateTime, DrawnObjectRa(), s.entry.declination, path);
     const int font = SelectFont(0);
     DrawAltitudeCurve(s.layout, palette, path);
     ClipToWindow();
@@ -197,7 +214,7 @@ void DrawCompass() {
     ShowPictureButton();
     ShowDateAndTime();
     if (s.taken && IsHrStar(s.entry)) SetPopupLabel(kObjectTrigger, "");
-    s.bodyCount = ComputeCompassPlaces(currentDateTime, s.entry.rightAscension, s.entry.declination, s.places);
+    s.bodyCount = ComputeCompassPlaces(currentDateTime, DrawnObjectRa(), s.entry.declination, s.places);
     const CompassPlace none;
     FormatCompassTexts(s.currentBody < s.bodyCount ? s.places[s.currentBody] : none, s.altitudeText, s.azimuthText,
                        sizeof s.altitudeText);
@@ -241,6 +258,7 @@ void ReadDeviceClock() {
     DateTime& t = currentDateTime;
     GetLocalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
     ComputeMoonIconState(t.year, t.month, t.day, t.hour);
+    MoveListedBodies();
 }
 
 // The date and time form on a copy of the chart time; a change is stored to
@@ -254,9 +272,8 @@ void EditChartTime() {
         // step: that time goes to the old value, so the new one stays as typed.
         UpdateChartTime(1);
         SetCurrentDateTime(t.year, t.month, t.day, t.hour, t.minute, 0);
-        RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, 0);
         UpdateChartTime(1);
-        RetakeMovedEntry();
+        MoveListedBodies();
     }
     InitDrawWindowOwnDc(compassForm);
     DrawCompass();

@@ -168,15 +168,11 @@ void CloseSkyChart(pl::Hwnd form) {
     ReleaseSkyChartControls(form);
 }
 
-// The cells on the chart of the status lines the view shows.
-int ShownStatusCells(pl::Rect cells[2]) {
+// The boxes on the chart that the status lines the view shows clear.
+int ShownStatusBoxes(pl::Rect boxes[2]) {
     const StatusTexts& shown = chartView < 2 ? chartStatusTexts : skyMapStatusTexts;
     const XywhRect& v = chartRecord.viewRect;
-    for (int i = 0; i < shown.count; ++i) {
-        const StatusText& t = shown.line[i];
-        const int x = v.x + t.dx, y = v.y + v.height + t.dy;
-        cells[i] = pl::Rect{x, y, x + t.width, y + t.height};
-    }
+    for (int i = 0; i < shown.count; ++i) boxes[i] = XywhToRect(StatusLineBox(shown.line[i], v.x, v.y + v.height));
     return shown.count;
 }
 
@@ -208,7 +204,7 @@ void RedrawWithFovLabel() {
     hideCompass = 1;
     RedrawSkyChart();
     pl::Rect status[2];
-    const int statusLines = ShownStatusCells(status);
+    const int statusLines = ShownStatusBoxes(status);
     DrawFovLabelOnBackground(
         FovLabelTop(chartState.chartHeight - ScaleY(23), chartState.chartZoomIndex, status, statusLines));
     hideCompass = kept;

@@ -504,3 +504,30 @@ INSTANTIATE_TEST_SUITE_P(TallScreens, CompassHours,
                          ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
 
 }  // namespace
+
+namespace {
+
+// Mercury of the list at a date its theory does not serve (1 January 1600; it
+// serves 1694-2296): "now" at that date marks the entry without a place and
+// the compass shows it nowhere (no symbol on the rose or the bar, no curve)
+// with blank texts; "now" at a date with a place shows it again. It was drawn
+// at the place of the last date that had one.
+TEST_F(CompassForm, PlanetWithoutAPlaceIsShownNowhere) {
+    Start(480, 640, 192);
+    SelectionEntry mercury = Entry("Mercury", kDesignationPlanet, 2, 27, 2.5f, 14.0f);
+    mercury.sourceIndex = 2, mercury.source = kSourcePlanet;
+    Put({mercury}, 0);
+    Open();
+    for (int year : {2024, 1600, 2024}) {
+        harness.setLocalTime(pl::LocalTime{year, 1, 1, 21, 10, 0});
+        Press(2835);
+        const bool placed = year != 1600;
+        EXPECT_EQ(S().places[kCompassObject].valid, placed) << year;
+        EXPECT_EQ(S().roseX[kCompassObject] != 0 && S().barY[kCompassObject] != 0, placed) << year;
+        EXPECT_EQ(S().altitudeText[0] != '\0' && S().azimuthText[0] != '\0', placed) << year;
+        const XywhRect& box = S().layout.curveBox;
+        EXPECT_EQ(Count(box.x, box.y, box.x + box.width, box.y + box.height, kRed) > 0, placed) << year;
+    }
+}
+
+}  // namespace
