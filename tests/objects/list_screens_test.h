@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
+#include "chart/chart_form_controls.h"
+#include "chart/chart_state.h"
+#include "chart/chart_views.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/finder_form.h"
@@ -206,6 +210,36 @@ protected:
     static std::string CurrentName() {
         const int row = selectionCurrentRow;
         return row >= 0 && row < selectionShownCount ? selectionList[GetSelectionIndex(row)].name : "";
+    }
+    // A form that lists its target, with the list full: `list("31")` lists
+    // M31 (form `listed` then open); on a full list ending in M31 it makes
+    // that entry current with no message and nothing replaced; `list("42")`
+    // on a full list without M42 gives the full-list message once and leaves
+    // form `adding` open and the list as it was.
+    void ExpectFullListRule(const std::function<void(const char*)>& list, int listed, int adding) {
+        Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
+        list("31");
+        ASSERT_EQ(GetCurrentFormId(), listed);
+        ASSERT_EQ(Names(), "M31");
+        const SelectionEntry m31 = selectionList[0];
+        const int capacity = GetSelectedItemsCapacity();
+        PutFullList(&m31);
+        list("31");
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), listed);
+        EXPECT_EQ((std::vector<int>{selectionCount, selectionCurrentRow}), (std::vector<int>{capacity, capacity - 1}));
+        EXPECT_EQ(CurrentName(), "M31");
+        EXPECT_STREQ(selectionList[capacity - 2].name, "E");
+        if (listed == kSkyChartFormId) {
+            EXPECT_EQ(chartState.chartSelectionIndex, capacity - 1);
+        }
+        PutFullList();
+        list("42");
+        EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
+        Answer(pl::IDOK);
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), adding);
+        EXPECT_EQ(selectionCount, capacity);
     }
     // M31's picture under the names the set-up gives it (its Messier name and
     // its NGC number), 64 x 48 pixels of kPictureColour.
