@@ -200,10 +200,7 @@ TEST_F(CriteriaForm, TypePopupScrollsAndPicksTheRowTapped) {
         Choose(kCriteriaTypeTrigger, kCriteriaTypeList, 0);
         pl::Hwnd list = Item(kCriteriaTypeList);
         ASSERT_EQ(pl::ListViewGetItemCount(list), kObjectTypeCount);
-        Press(kCriteriaTypeTrigger);
-        const int middle = ScrollOpenPopup(harness, list);
-        Tap(RowCentre(list, middle));
-        EXPECT_FALSE(Visible(kCriteriaTypeList));
+        const int middle = ScrollAndPick(harness, Item(kCriteriaTypeTrigger), list);
         EXPECT_EQ((std::vector<int>{Row(kCriteriaTypeList), RecordOf<PopupRecord>(Item(kCriteriaTypeTrigger))->selection}),
                   (std::vector<int>{middle, middle}));
         EXPECT_EQ(BoxCount(), 0);

@@ -377,11 +377,7 @@ TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
         Catalog(kCometRow);
         pl::Hwnd list = Item(kFinderObjectList);
         ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
-        Press(kFinderObjectTrigger);
-        const int middle = ScrollOpenPopup(harness, list);
-        EXPECT_EQ(T().found, 0);
-        Tap(RowCentre(list, middle));
-        EXPECT_FALSE(Visible(kFinderObjectList));
+        const int middle = ScrollAndPick(harness, Item(kFinderObjectTrigger), list);
         char name[8];
         std::snprintf(name, sizeof name, "P/%04d", middle);
         EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));

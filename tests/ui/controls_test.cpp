@@ -209,12 +209,7 @@ TEST_F(Controls, LongPopupScrollsAndPicksTheRowTapped) {
         pl::Hwnd list = Item(kTestLongList);
         ASSERT_EQ(pl::ListViewGetItemCount(list), kTestLongRows);
         const int choices = Commands(choice);
-        Tap(Centre(Item(kTestLongTrigger)));
-        ASSERT_TRUE(pl::IsWindowVisible(list));
-        const int middle = ScrollOpenPopup(harness, list);
-        EXPECT_EQ(Commands(choice), choices);
-        Tap(RowCentre(list, middle));
-        EXPECT_FALSE(pl::IsWindowVisible(list));
+        const int middle = ScrollAndPick(harness, Item(kTestLongTrigger), list);
         EXPECT_EQ(Commands(choice), choices + 1);
         EXPECT_EQ(Selected(kTestLongList), middle);
         EXPECT_EQ(RecordOf<PopupRecord>(Item(kTestLongTrigger))->selection, middle);

@@ -126,11 +126,7 @@ TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
         Open();
         pl::Hwnd list = pl::GetDlgItem(form, kOrbitRecordList);
         ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
-        Press(kOrbitRecordTrigger);
-        const int middle = ScrollOpenPopup(harness, list);
-        EXPECT_EQ(orbitCometIndex, 0);
-        TapRow(kOrbitRecordList, middle);
-        EXPECT_FALSE(Visible(kOrbitRecordList));
+        const int middle = ScrollAndPick(harness, pl::GetDlgItem(form, kOrbitRecordTrigger), list);
         std::snprintf(name, sizeof name, "P/%04d", middle);
         EXPECT_EQ(orbitCometIndex, middle);
         EXPECT_EQ(PopupText(kOrbitRecordTrigger), name);
