@@ -60,16 +60,6 @@ protected:
         Put(entries, 0);
         MoveTo(y, m, d, h);
     }
-    // The chart and the list's bodies at local time y-m-d h:00.
-    void MoveTo(int y, int m, int d, int h) {
-        harness.setLocalTime(pl::LocalTime{y, m, d, h, 0, 0});
-        Ui([] {
-            dateTimeFixed = 0;
-            RestartChartTime();
-            const DateTime& t = currentDateTime;
-            RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, t.second);
-        });
-    }
     static SelectionEntry Body(int body) {
         SelectionEntry e = ListEntry(planetNameTable[body], kDesignationPlanet, body, 27, 0.0f, 0.0f);
         e.sourceIndex = static_cast<uint16_t>(body);
