@@ -157,10 +157,9 @@ TEST_F(ChartManualInput, OutOfRangeCoordinatesAreRefusedOnce) {
     EXPECT_EQ(Current().number, 30000);
 }
 
-// RA 23:59:59 typed is kept as typed; an Alt/Az place whose right ascension
-// comes to 3e-7 h short of 24 h (which the float rounds up to 24) is kept as
-// 0 h. The list saved at the quit gives both back as the next start reads it
-// (an entry at 24 h was dropped there as damaged).
+// RA 23:59:59 typed is kept; an Alt/Az place whose right ascension comes to
+// 3e-7 h short of 24 h (the float rounds it to 24) is kept as 0 h. The next
+// start reads both back (an entry at 24 h was dropped as damaged).
 TEST_F(ChartManualInput, RightAscensionOf24HoursIsNeverKept) {
     Start();
     Open();

@@ -344,9 +344,9 @@ TEST_F(CompassForm, FinderTargetIsTakenOnReturn) {
               (std::vector{2, 1, 7000, kCompassObject, 3}));
 }
 
-// Back from the finder with the list full: a target already listed is made
-// current and taken without a message; one that would have to be added gets
-// the full-list message once (it was left out without a word).
+// Back from the finder with the list full: a listed target is made current
+// without a message; one that would have to be added gets the full-list
+// message once (it was left out without a word).
 TEST_F(CompassForm, FullListTakesAListedTargetAndSaysWhenOneCannotBeAdded) {
     Start();
     struct Case {
@@ -438,16 +438,15 @@ TEST_F(CompassForm, PopupRowShowsItsTextInHighlightColoursAndLeavesNothingBehind
 
 namespace {
 
-// Saturn near opposition, at a fixed place (RA 23.197 h, Dec -7.549: PyEphem
-// 4.1 for 8 September 2024, 19:00 UT, at 51 N 0 E), with the chart at 18:57,
-// 19:00 and 19:03. 18:57 and 19:03 label the hours 19:00 labels, at their
-// places then (on the path's points at the whole hours), but for one more or
-// fewer at the curve's ends (18:57 had none: only path points on the hour were
-// labelled); no two texts of the curve meet.
+// Saturn near opposition (RA 23.197 h, Dec -7.549: PyEphem 4.1 for 8
+// September 2024, 19:00 UT, at 51 N 0 E) with the chart at 18:57, 19:00 and
+// 19:03: at 18:57 and 19:03 the curve labels the hours it labels at 19:00, in
+// the same places, but for one more or fewer at its ends (18:57 had none); no
+// two texts of the curve meet.
 class CompassHours : public CompassForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
 protected:
-    // The hour labels of the curve (hour -> cell) with the chart at 18:00 +
-    // `minutes`; every text of the curve apart.
+    // The curve's hour labels (hour -> cell) at 18:00 + `minutes`; checks
+    // that its texts stand apart.
     std::map<int, pl::Rect> HourLabels(int minutes) {
         harness.setLocalTime(pl::LocalTime{2024, 9, 8, 18 + minutes / 60, minutes % 60, 0});
         pl::StartTextLog();
@@ -507,11 +506,9 @@ INSTANTIATE_TEST_SUITE_P(TallScreens, CompassHours,
 
 namespace {
 
-// Mercury of the list at a date its theory does not serve (1 January 1600; it
-// serves 1694-2296): "now" at that date marks the entry without a place and
-// the compass shows it nowhere (no symbol on the rose or the bar, no curve)
-// with blank texts; "now" at a date with a place shows it again. It was drawn
-// at the place of the last date that had one.
+// Mercury of the list on 1 January 1600 (its theory serves 1694-2296): "now"
+// at that date shows it nowhere (no symbol on the rose or the bar, no curve,
+// blank texts; it stayed at the last date's place); "now" in 2024 shows it again.
 TEST_F(CompassForm, PlanetWithoutAPlaceIsShownNowhere) {
     Start(480, 640, 192);
     SelectionEntry mercury = Entry("Mercury", kDesignationPlanet, 2, 27, 2.5f, 14.0f);

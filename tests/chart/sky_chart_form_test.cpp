@@ -423,15 +423,13 @@ TEST_P(StatusLines, FieldLabelReadsOverWhatLiesUnderIt) {
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, StatusLines, ::testing::ValuesIn(kChartScreens));
 
-// The field-of-view label and the status lines at every zoom step, in the Sky
-// Map and the Whole Sky, on both screens, in the system face and in the face
-// that stands in for it when its files are missing (DejaVu Sans, wider): the
-// cells of the label's two lines meet neither status line, and it is whole on
-// the chart (in the wider face "FOV 120°" and its limits ran into the date).
-// In the system face the status lines stand on the chart's background with 2
-// scaleX of it either side of their cells, so that what they cut stops short
-// of their letters (pieces of a constellation's name stood against the place
-// text).
+// The field-of-view label and the status lines at every zoom step of the Sky
+// Map and the Whole Sky, on both screens, in the system face and in its wider
+// stand-in (DejaVu Sans): the label's two lines are whole, apart from the
+// status lines ("FOV 120°" ran into the date in the stand-in) and read as on
+// the chart's background alone. In the system face the status lines keep 2
+// scaleX of background either side, so that what they cut stops short of
+// their letters (pieces of "Tuc" stood against the place text).
 struct FaceAndScreen {
     bool standIn;
     ChartScreen screen;
@@ -439,9 +437,9 @@ struct FaceAndScreen {
 
 class FieldLabelBoxes : public SkyChartTest, public ::testing::WithParamInterface<FaceAndScreen> {
 protected:
-    // Pixels of the label's ink on the screen unlike the label alone drawn at
-    // `top` on the chart's background (a line's cell cut into the other's
-    // letters in a face taller than their spacing).
+    // Pixels of the label's ink unlike the label drawn alone at `top` on the
+    // background (in a face taller than their spacing a line's cell cut into
+    // the other's letters).
     int Misread(int top, int zoom, const std::vector<pl::TextRun>& label) {
         int n = 0;
         Ui([&] {

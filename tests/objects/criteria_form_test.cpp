@@ -190,9 +190,9 @@ TEST_F(CriteriaForm, DateAndTimeFields) {
     EXPECT_EQ(selectionLst, lst);
 }
 
-// The Type popup scrolls on its scroll bar and with Page Down without
-// picking (a tap on the bar used to pick the row at its height,
-// "Constellation"); a tap on a row then picks that type. On both screens.
+// The Type popup scrolls without picking (a tap on its scroll bar picked the
+// row at its height, "Constellation"); a tap on a row picks that type. On
+// both screens.
 TEST_F(CriteriaForm, TypePopupScrollsAndPicksTheRowTapped) {
     Start();
     OnBothScreens(harness, [&] {

@@ -357,9 +357,9 @@ TEST_F(FinderForm, PictureEphemerisAndCometButtons) {
               (std::vector<int>{kDesignationMessier, 30, 2024, 21, 0}));
 }
 
-// The Comet&Asteroid popup over 3,949 records scrolls on its scroll bar and
-// with Page Down without picking (a tap on the bar used to pick the row at
-// its height); a tap on a row then picks that comet. On both screens.
+// The Comet&Asteroid popup over 3,949 records scrolls without picking (a tap
+// on its scroll bar picked the row at its height); a tap on a row picks that
+// comet. On both screens.
 TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
     Start();
     std::vector<record_writer::Bytes> comets;
@@ -400,10 +400,9 @@ TEST_F(FinderForm, M31PictureShowsAsMessierAndAsNgc) {
     }
 }
 
-// Back from the ephemeris assistant's Rise/Set or Position page, opened on M31
-// picked in the Messier list or typed and found, the object popup reads
-// "M31 NGC224" again, its row as after the look-up (it was left empty), and
-// Find still finds M31 (a target picked in the list was lost).
+// Back from the ephemeris assistant's Rise/Set or Position page on M31, picked
+// in the Messier list or typed, the object popup reads "M31 NGC224" again (it
+// was empty) and Find still finds M31 (a target picked in the list was lost).
 class FinderReturn : public FinderForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
 protected:
     // The texts drawn on the object popup since `StartTextLog`, left to right.

@@ -199,8 +199,8 @@ TEST_F(Controls, PopupLoopReadsNoRecordFreedWithItsForm) {
 }
 
 // A popup of 3,949 rows scrolls on its scroll bar and with the Page keys
-// while it stays open; a tap on a row then picks that row. A tap on the bar
-// used to pick the row at its height and close the list. On both screens.
+// without picking (a tap on the bar picked the row at its height); a tap on
+// a row picks that row, telling the form once. On both screens.
 TEST_F(Controls, LongPopupScrollsAndPicksTheRowTapped) {
     const pl::WParam choice = pl::MakeWParam(kTestLongTrigger, kTestLongList);
     OnBothScreens(harness, [&] {

@@ -108,10 +108,9 @@ TEST_F(OrbitForm, RecordKeysHeldWithOneRecord) {
     EXPECT_EQ(PopupText(2561), "C/2006 P1 (McNaught)");
 }
 
-// The comet popup over 3,949 records scrolls on its scroll bar and with Page
-// Down without picking, so a comet far down the list is reached without
-// hundreds of key presses; a tap on a row then makes that comet the form's.
-// On both screens.
+// The comet popup over 3,949 records scrolls without picking, so that a comet
+// far down is reached without hundreds of key presses; a tap on a row makes
+// that comet the form's. On both screens.
 TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
     std::vector<CometRecord> comets;
     char name[16];
