@@ -349,16 +349,15 @@ TEST_F(CompassForm, FinderTargetIsTakenOnReturn) {
 // message once (it was left out without a word).
 TEST_F(CompassForm, FullListTakesAListedTargetAndSaysWhenOneCannotBeAdded) {
     Start();
-    struct Case {
+    const struct {
         int number;
         const char* box;
         int row, taken;
     } cases[] = {{7000, "", 1, 7000}, {7001, "The observing list is full: raise Max Selected items or remove an entry.\n", 0, 5}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
-        std::vector<SelectionEntry> full(static_cast<std::size_t>(GetSelectedItemsCapacity()), TwoEntries()[0]);
-        full[1] = TwoEntries()[1];
-        for (std::size_t i = 2; i < full.size(); ++i) full[i] = Entry("E", kDesignationIc, static_cast<int>(i), 16, 1.0f, 50.0f);
+        std::vector<SelectionEntry> full = TwoEntries();
+        full.resize(static_cast<std::size_t>(GetSelectedItemsCapacity()), Entry("E", kDesignationIc, 2, 16, 1.0f, 50.0f));
         Put(full, 0);
         Open();
         Press(2833);
