@@ -203,18 +203,18 @@ TEST_F(FinderForm, FromTheChartOkActsAsSky) {
 
 // With the list full, Sky on an object already in it opens the chart on it
 // (Sky said the list was full, and the chart did not open). On both screens.
-TEST_F(FinderForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
-    Start();
-    OnBothScreens(harness, [&] {
-        ExpectFullListRule(
-            [&](const char* messier) {
-                Open();
-                Catalog(kMessierRow);
-                Keys(messier);
-                Press(kFinderSky);
-            },
-            kChart, kFinderFormId);
-    });
+using FinderScreens = OnBothScreens<FinderForm>;
+
+TEST_P(FinderScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
+    Start(GetParam());
+    ExpectFullListRule(
+        [&](const char* messier) {
+            Open();
+            Catalog(kMessierRow);
+            Keys(messier);
+            Press(kFinderSky);
+        },
+        kChart, kFinderFormId);
 }
 
 // Yes to the chart question on Jupiter below the horizon (5 March 2024 at
@@ -360,8 +360,8 @@ TEST_F(FinderForm, PictureEphemerisAndCometButtons) {
 // The Comet&Asteroid popup over 3,949 records scrolls without picking (a tap
 // on its scroll bar picked the row at its height); a tap on a row picks that
 // comet. On both screens.
-TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
-    Start();
+TEST_P(FinderScreens, CometPopupScrollsAndPicksTheRowTapped) {
+    Start(GetParam());
     std::vector<record_writer::Bytes> comets;
     for (int i = 0; i < 3949; ++i) {
         CometRecord c{};
@@ -371,20 +371,20 @@ TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
     }
     WriteFile(folder.path() / "data" / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, comets));
     Ui([] { ReopenDatabases(1); });
-    OnBothScreens(harness, [&] {
-        Open();
-        Catalog(kMessierRow);
-        Catalog(kCometRow);
-        pl::Hwnd list = Item(kFinderObjectList);
-        ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
-        const int middle = ScrollAndPick(harness, Item(kFinderObjectTrigger), list);
-        char name[8];
-        std::snprintf(name, sizeof name, "P/%04d", middle);
-        EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));
-        EXPECT_EQ(Label(kFinderObjectTrigger), name);
-        EXPECT_EQ(BoxCount(), 0);
-    });
+    Open();
+    Catalog(kMessierRow);
+    Catalog(kCometRow);
+    pl::Hwnd list = Item(kFinderObjectList);
+    ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
+    const int middle = ScrollAndPick(harness, Item(kFinderObjectTrigger), list);
+    char name[8];
+    std::snprintf(name, sizeof name, "P/%04d", middle);
+    EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));
+    EXPECT_EQ(Label(kFinderObjectTrigger), name);
+    EXPECT_EQ(BoxCount(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, FinderScreens, ::testing::ValuesIn(kBothScreens));
 
 // M31's picture shows from the finder both as Messier 31 and as NGC 224.
 TEST_F(FinderForm, M31PictureShowsAsMessierAndAsNgc) {

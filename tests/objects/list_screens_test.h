@@ -37,6 +37,7 @@
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/screen.h"
 #include "platform/window.h"
 #include "scope/meade_simulation.h"
 #include "support/jpeg_file.h"
@@ -165,6 +166,7 @@ protected:
             ResetObservingListForm();
         });
     }
+    void Start(const pl::ScreenInfo& s) { Start(s.width, s.height, s.dpi); }
     static pl::Hwnd Item(int id) { return pl::GetDlgItem(GetCurrentFormDialog(), id); }
     static std::string Text(int id) { return pl::GetWindowText(Item(id)); }
     static std::string Label(int trigger) {

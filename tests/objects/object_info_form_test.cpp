@@ -42,10 +42,10 @@ protected:
         pl::StopTextLog();
         SetObjectInfoChartMaker(nullptr);
     }
-    void Begin() {
+    void Begin(const pl::ScreenInfo& screen = pl::kHeadlessScreen) {
         WriteBrightStars(folder.path());
         WriteCrossReferences(folder.path());
-        Start();
+        Start(screen.width, screen.height, screen.dpi);
         Ui([] { preferences.word[kPrefRaFormat] = 1; });
     }
     // Form 112 opened by another form on position `position` of tab `tab`.
@@ -214,17 +214,19 @@ TEST_F(ObjectInfoForm, BelowTheHorizonSkyAsksForTheWholeSky) {
 
 // With the list full, Sky on an object already in it opens the chart on it
 // (it did nothing, without a word). On both screens.
-TEST_F(ObjectInfoForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
-    Begin();
-    OnBothScreens(harness, [&] {
-        ExpectFullListRule(
-            [&](const char* messier) {
-                OpenOn(kMessierTab, std::atoi(messier));
-                Press(kInfoSky);
-            },
-            kChart, kObjectInfoFormId);
-    });
+using ObjectInfoScreens = OnBothScreens<ObjectInfoForm>;
+
+TEST_P(ObjectInfoScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
+    Begin(GetParam());
+    ExpectFullListRule(
+        [&](const char* messier) {
+            OpenOn(kMessierTab, std::atoi(messier));
+            Press(kInfoSky);
+        },
+        kChart, kObjectInfoFormId);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ObjectInfoScreens, ::testing::ValuesIn(kBothScreens));
 
 // Without an object shown both Sky and Goto ask for one; the gauge hides.
 TEST_F(ObjectInfoForm, NothingShownRefusesSkyAndGoto) {

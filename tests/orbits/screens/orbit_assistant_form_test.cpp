@@ -111,7 +111,9 @@ TEST_F(OrbitForm, RecordKeysHeldWithOneRecord) {
 // The comet popup over 3,949 records scrolls without picking, so that a comet
 // far down is reached without hundreds of key presses; a tap on a row makes
 // that comet the form's. On both screens.
-TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
+using OrbitFormScreens = OnBothScreens<OrbitForm>;
+
+TEST_P(OrbitFormScreens, CometPopupScrollsAndPicksTheRowTapped) {
     std::vector<CometRecord> comets;
     char name[16];
     for (int i = 0; i < 3949; ++i) {
@@ -119,19 +121,19 @@ TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
         comets.push_back(TestComet(name, 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f));
     }
     WriteComets(comets);
+    harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
     Start();
-    OnBothScreens(harness, [&] {
-        Ui([] { orbitCometIndex = 0; });
-        Open();
-        pl::Hwnd list = pl::GetDlgItem(form, kOrbitRecordList);
-        ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
-        const int middle = ScrollAndPick(harness, pl::GetDlgItem(form, kOrbitRecordTrigger), list);
-        std::snprintf(name, sizeof name, "P/%04d", middle);
-        EXPECT_EQ(orbitCometIndex, middle);
-        EXPECT_EQ(PopupText(kOrbitRecordTrigger), name);
-        EXPECT_EQ(BoxCount(), 0);
-    });
+    Open();
+    pl::Hwnd list = pl::GetDlgItem(form, kOrbitRecordList);
+    ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
+    const int middle = ScrollAndPick(harness, pl::GetDlgItem(form, kOrbitRecordTrigger), list);
+    std::snprintf(name, sizeof name, "P/%04d", middle);
+    EXPECT_EQ(orbitCometIndex, middle);
+    EXPECT_EQ(PopupText(kOrbitRecordTrigger), name);
+    EXPECT_EQ(BoxCount(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, OrbitFormScreens, ::testing::ValuesIn(kBothScreens));
 
 // The step popup starts on "7d"; Right moves 2006-12-28 to 2007-01-04 and
 // Left back, crossing the year's end.
