@@ -213,11 +213,10 @@ protected:
         const int row = selectionCurrentRow;
         return row >= 0 && row < selectionShownCount ? selectionList[GetSelectionIndex(row)].name : "";
     }
-    // A form that lists its target, with the list full: `list("31")` lists
-    // M31 (form `listed` then open); on a full list ending in M31 it makes
-    // that entry current with no message and nothing replaced; `list("42")`
-    // on a full list without M42 gives the full-list message once and leaves
-    // form `adding` open and the list as it was.
+    // `list("31")` lists M31 (form `listed` then open); on a full list ending
+    // in M31 it makes that entry current, no message and nothing replaced;
+    // `list("42")` on a full list without M42 gives the full-list message once,
+    // form `adding` stays open and the list as it was.
     void ExpectFullListRule(const std::function<void(const char*)>& list, int listed, int adding) {
         Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
         list("31");

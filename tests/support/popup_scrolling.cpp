@@ -22,16 +22,14 @@ pl::Point OnScreen(pl::Hwnd list, int x, int y) {
     return p;
 }
 
-// Screen points of a list's vertical scroll bar as it is drawn now: the
-// middle of each arrow, of the thumb, of the trough under the thumb and of
-// the whole track.
+// Screen points of a list's vertical scroll bar as it is drawn now, the middle
+// of each: the strip right of the rows, one system scroll-bar width wide,
+// square arrows at its ends (a third of its height at most) and a thumb sized
+// by the shown share of the rows, at least half an arrow high.
 struct ScrollBarPoints {
     pl::Point up, down, thumb, troughBelow, trackMiddle;
 };
 
-// The bar is the strip right of the rows, one system scroll-bar width wide:
-// square arrows at its ends (a third of its height at most) and a thumb
-// sized by the shown share of the rows, at least half an arrow high.
 ScrollBarPoints ScrollBarOf(pl::Hwnd list) {
     pl::Rect client, row;
     pl::GetClientRect(list, &client);
