@@ -26,6 +26,7 @@
 #include "platform/focus.h"
 #include "platform/screen.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
 #include "support/program_fixture.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
@@ -184,7 +185,7 @@ TEST_F(MoonAssistantForm, CalendarTodayAndTaps) {
 // A sixth row's block only for a month with a day there: September 2024 (its
 // 30th) has it; October 2024, drawn after it, and February 2024 have no pixel
 // of the block's colour (130, 130, 250) below their fifth row (one stood there).
-class MoonCalendarRows : public MoonAssistantForm, public ::testing::WithParamInterface<pl::ScreenInfo> {};
+using MoonCalendarRows = OnBothScreens<MoonAssistantForm>;
 
 TEST_P(MoonCalendarRows, SixthRowOnlyForAMonthThatReachesIt) {
     Start(false, GetParam());
@@ -210,8 +211,7 @@ TEST_P(MoonCalendarRows, SixthRowOnlyForAMonthThatReachesIt) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, MoonCalendarRows,
-                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
+INSTANTIATE_TEST_SUITE_P(BothScreens, MoonCalendarRows, ::testing::ValuesIn(kBothScreens));
 
 // The Terminator view lists 100 features in record order; "Size" sorts
 // them; a new row keeps that order (no rebuild); the size popup and Now

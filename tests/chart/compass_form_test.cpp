@@ -25,6 +25,7 @@
 #include "platform/screen.h"
 #include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
 #include "support/jpeg_file.h"
 #include "support/list_entries.h"
 #include "support/program_fixture.h"
@@ -442,7 +443,7 @@ namespace {
 // 19:03: at 18:57 and 19:03 the curve labels the hours it labels at 19:00, in
 // the same places, but for one more or fewer at its ends (18:57 had none); no
 // two texts of the curve meet.
-class CompassHours : public CompassForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
+class CompassHours : public OnBothScreens<CompassForm> {
 protected:
     // The curve's hour labels (hour -> cell) at 18:00 + `minutes`; checks
     // that its texts stand apart.
@@ -498,8 +499,7 @@ TEST_P(CompassHours, WholeHoursAreLabelledWhateverTheMinute) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TallScreens, CompassHours,
-                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
+INSTANTIATE_TEST_SUITE_P(TallScreens, CompassHours, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace
 

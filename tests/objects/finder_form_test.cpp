@@ -384,8 +384,6 @@ TEST_P(FinderScreens, CometPopupScrollsAndPicksTheRowTapped) {
     EXPECT_EQ(BoxCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, FinderScreens, ::testing::ValuesIn(kBothScreens));
-
 // M31's picture shows from the finder both as Messier 31 and as NGC 224.
 TEST_F(FinderForm, M31PictureShowsAsMessierAndAsNgc) {
     Start();
@@ -403,24 +401,19 @@ TEST_F(FinderForm, M31PictureShowsAsMessierAndAsNgc) {
 // Back from the ephemeris assistant's Rise/Set or Position page on M31, picked
 // in the Messier list or typed, the object popup reads "M31 NGC224" again (it
 // was empty) and Find still finds M31 (a target picked in the list was lost).
-class FinderReturn : public FinderForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
-protected:
+TEST_P(FinderScreens, DesignationShowsAgainAfterTheEphemerisPages) {
     // The texts drawn on the object popup since `StartTextLog`, left to right.
-    std::string PopupReads() {
-        pl::Hwnd trigger = Item(kFinderObjectTrigger);
+    const auto popupReads = [this] {
         std::vector<pl::TextRun> runs;
         for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
-            if (run.window == trigger) runs.push_back(run);
+            if (run.window == Item(kFinderObjectTrigger)) runs.push_back(run);
         std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.cell.left < b.cell.left; });
         std::string text;
         for (const pl::TextRun& run : runs) text += (text.empty() ? "" : " ") + run.text;
         return text;
-    }
-};
-
-TEST_P(FinderReturn, DesignationShowsAgainAfterTheEphemerisPages) {
+    };
     const pl::ScreenInfo screen = GetParam();
-    Start(screen.width, screen.height, screen.dpi);
+    Start(screen);
     const struct {
         bool typed;
         int page;  // 0 Rise/Set, 1 Position
@@ -440,7 +433,7 @@ TEST_P(FinderReturn, DesignationShowsAgainAfterTheEphemerisPages) {
         pl::StartTextLog();
         Press(2531);  // back
         ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
-        EXPECT_EQ(PopupReads(), "M31 NGC224") << c.typed << " " << c.page;
+        EXPECT_EQ(popupReads(), "M31 NGC224") << c.typed << " " << c.page;
         pl::StopTextLog();
         Shot(("finder_back_" + std::to_string(screen.width) + "_" + std::to_string(c.page) + ".png").c_str());
         Press(kFinderFind);  // still the target
@@ -448,7 +441,6 @@ TEST_P(FinderReturn, DesignationShowsAgainAfterTheEphemerisPages) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, FinderReturn,
-                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
+INSTANTIATE_TEST_SUITE_P(BothScreens, FinderScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace
