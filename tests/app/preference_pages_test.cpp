@@ -176,9 +176,10 @@ TEST_F(PreferencePages, NightModeChosenOnPage2BuildsTheColoursOfTheNewMode) {
     EXPECT_EQ(GetForegroundColor(), 0x000000u);
 }
 
-// A change of "Max Selected items" carries the list into its new arrays. No
-// bright-star names are installed (GetBrightStarCount() 0), so "25" gives room
-// for 25 + 5 - 1 (the end entry) = 29 of the 30 entries; the one left out is told.
+// A change of "Max Selected items" carries the list, its shown rows and its
+// current row into the new arrays. With no bright-star names installed "25"
+// gives room for 25 + 5 - 1 (the end entry) = 29 of 30 entries; the one left
+// out is told.
 TEST_F(PreferencePages, MaxSelectedItemsKeepsTheListCutToItsRoom) {
     ASSERT_EQ(GetBrightStarCount(), 0);
     Open(1430);

@@ -222,10 +222,10 @@ TEST_F(KeptPreferences, CameraSettingsSurviveARestart) {
     EXPECT_EQ(Read(kShotSettingsDamagedFile), damaged);
 }
 
-// "Max Selected items" row 1 is "50" (room for 50 + 5 - 1 = 54 entries with
-// no bright-star names installed), row 0 "25" (room for 29). A last list loaded
-// whole and then cut by "25" is as a list cut at its load: while unchanged, the
-// quit leaves its file as it was; the next start reads the first 29 back.
+// A last list of 30 entries loaded whole and cut by "Max Selected items" 25
+// (room for 25 + 5 - 1 = 29 with no bright-star names) is as a list cut at its
+// load: while unchanged the quit leaves its file as it was, and the next start
+// reads the first 29 back.
 TEST_F(KeptPreferences, LastListCutByMaxSelectedItemsIsNotSavedOverAndIsReadBack) {
     auto names = [this] {
         std::vector<std::string> listed;

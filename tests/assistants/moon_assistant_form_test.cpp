@@ -26,6 +26,7 @@
 #include "platform/focus.h"
 #include "platform/screen.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
 #include "support/program_fixture.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
@@ -181,11 +182,10 @@ TEST_F(MoonAssistantForm, CalendarTodayAndTaps) {
     EXPECT_EQ(BoxCount(), 0);
 }
 
-// The sixth row's block only for a month with a day in that row: September
-// 2024 (Sunday the 1st, its 30th alone there) has it; October 2024 drawn after
-// it and February 2024 (five weeks each) have no pixel of the block's colour
-// (130, 130, 250) below their fifth row (a block stood there at the left).
-class MoonCalendarRows : public MoonAssistantForm, public ::testing::WithParamInterface<pl::ScreenInfo> {};
+// A sixth row's block only for a month with a day there: September 2024 (its
+// 30th) has it; October 2024, drawn after it, and February 2024 have no pixel
+// of the block's colour (130, 130, 250) below their fifth row (one stood there).
+using MoonCalendarRows = OnBothScreens<MoonAssistantForm>;
 
 TEST_P(MoonCalendarRows, SixthRowOnlyForAMonthThatReachesIt) {
     Start(false, GetParam());
@@ -211,8 +211,7 @@ TEST_P(MoonCalendarRows, SixthRowOnlyForAMonthThatReachesIt) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, MoonCalendarRows,
-                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
+INSTANTIATE_TEST_SUITE_P(BothScreens, MoonCalendarRows, ::testing::ValuesIn(kBothScreens));
 
 // The Terminator view lists 100 features in record order; "Size" sorts
 // them; a new row keeps that order (no rebuild); the size popup and Now
@@ -265,11 +264,10 @@ TEST_F(MoonAssistantForm, FeaturesViewPicturesAndMissingData) {
 }
 
 // Edits of the date and time fields in the text input (OK at (35, 207)):
-// a date in the date order or an "hh:mm" time becomes the assistant's; text
-// that does not read as one (01/01/2200 beyond the years the assistant shows
-// among them) is refused with one message naming what the field takes, stays
-// in the field, and the Rise/Set table stays as it was (it was ignored
-// without a word).
+// a date in the date order or an "hh:mm" time becomes the assistant's; other
+// text (01/01/2200 among it) is refused with one message naming what the
+// field takes, stays in the field, and the view stays as it was (it was
+// ignored without a word).
 TEST_F(MoonAssistantForm, EditedDateAndTimeFields) {
     Start(true);
     ChooseView(kMoonViewRiseSet);

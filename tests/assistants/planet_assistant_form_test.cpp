@@ -151,12 +151,11 @@ TEST_F(PlanetAssistantForm, DateOfTheOpeningsTheKeysAndNow) {
     EXPECT_EQ(BoxCount(), 0);
 }
 
-// Typed dates and times that read become the assistant's; others (07/12/2400
-// beyond the years the assistant shows, 31 February, words, 25:00) are refused
-// with one message naming what the field takes, the typed text stays in the
-// field and the Position table as it was (they were ignored without a word).
-// The sky-chart button then refuses the field's date the same way instead of
-// opening the chart at the old date.
+// Typed dates and times that read become the assistant's; others (07/12/2400,
+// 31 February, words, 25:00) are refused with one message naming what the
+// field takes, the text stays in the field and the table as it was (they were
+// ignored without a word). The sky-chart button then refuses the field's date
+// the same way (it opened the chart at the old date).
 TEST_F(PlanetAssistantForm, TypedDateAndTime) {
     Open();
     Page(kPagePosition);

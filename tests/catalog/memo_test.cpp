@@ -111,10 +111,9 @@ TEST(MemoLines, DisplayFormatsOfPositionsAllReadBack) {
     }
 }
 
-// A right ascension or declination is taken as a decimal number or a form the
-// display formats write, with a sign; anything else is no place (NaN), as a
-// blank field or letters that the sexagesimal reader would take as 0. The
-// expected values are the sexagesimal fields summed by hand.
+// A right ascension or declination is a decimal number or a form the display
+// formats write; anything else, blank or letters once read as 0, is no place
+// (NaN). Expected values: the sexagesimal fields summed by hand.
 TEST(MemoLines, PlaceFieldsAreTakenOnlyAsANumberOrAWrittenForm) {
     const double nan = std::nan("");
     const struct {
@@ -393,9 +392,8 @@ TEST_F(MemoTest, FailedExportKeepsTheOlderMemo) {
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"20240305_zendamemo_2107.txt"});
 }
 
-// Writes that fail at the start, after the first 16 KB buffer's worth, or a
-// file that cannot be made (a folder stands at the temporary's name): one
-// error box, no count, the earlier memo byte-identical and no memo added.
+// Writes that fail at once or after the first 16 KB, or a temporary file that
+// cannot be made: one error box, no count, the earlier memo kept, none added.
 TEST_F(MemoTest, FailedExportIsToldOnceWithoutACount) {
     FillUserObjects(480);
     ExportListToMemo();
@@ -422,11 +420,10 @@ TEST_F(MemoTest, FailedExportIsToldOnceWithoutACount) {
     }
 }
 
-// The export killed while it writes (the process stopped by the file-size
-// limit, between two buffers of its write, at byte 0, 1, 4096, 16384 or one
-// short of the whole): the earlier memo stays byte-identical and the new one
-// is either absent or whole; never a part of the list. With no limit the new
-// memo holds all 480 lines.
+// The export killed by the file-size limit at byte 0, 1, 4096, 16384 or one
+// short of the whole: the earlier memo stays byte-identical and the new one is
+// absent, never a part of the list (274 of 480 lines were left); with no limit
+// it holds all 480 lines.
 TEST_F(MemoTest, KilledExportLeavesNoNewMemoOrAWholeOne) {
     FillUserObjects(480);
     ExportListToMemo();

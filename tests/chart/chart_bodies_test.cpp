@@ -60,16 +60,6 @@ protected:
         Put(entries, 0);
         MoveTo(y, m, d, h);
     }
-    // The chart and the list's bodies at local time y-m-d h:00.
-    void MoveTo(int y, int m, int d, int h) {
-        harness.setLocalTime(pl::LocalTime{y, m, d, h, 0, 0});
-        Ui([] {
-            dateTimeFixed = 0;
-            RestartChartTime();
-            const DateTime& t = currentDateTime;
-            RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, t.second);
-        });
-    }
     static SelectionEntry Body(int body) {
         SelectionEntry e = ListEntry(planetNameTable[body], kDesignationPlanet, body, 27, 0.0f, 0.0f);
         e.sourceIndex = static_cast<uint16_t>(body);
@@ -263,14 +253,12 @@ TEST_F(ChartBodies, SunDiscOffTheToolStripAndNoWhitePageBelowTheHorizon) {
     EXPECT_EQ(white, 0);
 }
 
-// Mercury on 1600-01-01 (the planets' theory serves 1694-2296) and a comet
-// whose record gives no orbit (q = 0), each left in the list at a place high in
-// the sky: with another entry current it is neither drawn nor picked in any
-// view; made the selection it is not centred on, the status line leaves its
-// place blank, object information shows none, and a goto, a sync or Improve
-// Pointing is refused with one message and nothing on the serial line. The
-// comet's entry once went unmarked, and the centring, the status line and the
-// telescope took either body's place of another date.
+// Mercury on 1600-01-01 (its theory serves 1694-2296) and a comet of q = 0,
+// each left at a place high in the sky: in no view drawn or picked; selected,
+// not centred on, its place blank in the status line and object information,
+// and a goto, sync or Improve Pointing refused with one message and nothing
+// sent (the comet went unmarked, and either body's place of another date was
+// centred, shown and sent).
 TEST_F(ChartBodies, BodyWithoutAPlaceIsNotShownCentredNorSent) {
     CometRecord broken{};  // q = 0
     broken.kind = 13, broken.year = 2026, broken.month = 1, broken.day = 5.0f, broken.eccentricity = 1.0f;

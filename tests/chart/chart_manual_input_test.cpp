@@ -16,6 +16,7 @@
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "sky_chart_fixture.h"
+#include "support/meeus_horizon.h"
 
 namespace {
 
@@ -157,10 +158,9 @@ TEST_F(ChartManualInput, OutOfRangeCoordinatesAreRefusedOnce) {
     EXPECT_EQ(Current().number, 30000);
 }
 
-// RA 23:59:59 typed is kept as typed; an Alt/Az place whose right ascension
-// comes to 3e-7 h short of 24 h (which the float rounds up to 24) is kept as
-// 0 h. The list saved at the quit gives both back as the next start reads it
-// (an entry at 24 h was dropped there as damaged).
+// RA 23:59:59 typed is kept; an Alt/Az place whose right ascension comes to
+// 3e-7 h short of 24 h (the float rounds it to 24) is kept as 0 h. The next
+// start reads both back (an entry at 24 h was dropped as damaged).
 TEST_F(ChartManualInput, RightAscensionOf24HoursIsNeverKept) {
     Start();
     Open();
@@ -173,20 +173,15 @@ TEST_F(ChartManualInput, RightAscensionOf24HoursIsNeverKept) {
     Input(kChartManualRaDec, kOk, "23:59:59", "60");
     const float lastSecond = static_cast<float>(23 + 59 / 60.0 + 59 / 3600.0);
     EXPECT_EQ(kept(30000), lastSecond);
-    // Azimuth (from north) and altitude of hour angle H = LST - RA at Dec 60,
-    // by the standard equatorial-to-horizontal formulas (Meeus, eq. 13.5, 13.6).
-    double lst = 0, phi = 0;
+    double lst = 0, latitude = 0, az = 0, alt = 0;
     Ui([&] {
         lst = chartTimeRecord.lstHours;
-        phi = std::atan2(currentSite.sinLatitude, currentSite.cosLatitude);
+        latitude = std::atan2(currentSite.sinLatitude, currentSite.cosLatitude) / kDegToRad;
     });
-    const double h = (lst - (24.0 - 3e-7)) * 15.0 * kDegToRad, dec = 60.0 * kDegToRad;
-    const double alt = std::asin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(h));
-    const double az = std::atan2(-std::cos(dec) * std::sin(h),
-                                 std::sin(dec) * std::cos(phi) - std::cos(dec) * std::sin(phi) * std::cos(h));
+    MeeusHorizon(lst, 24.0 - 3e-7, 60.0, latitude, &az, &alt);
     char azText[16], altText[16];
-    std::snprintf(azText, sizeof azText, "%.10f", std::fmod(az / kDegToRad + 360.0, 360.0));
-    std::snprintf(altText, sizeof altText, "%.10f", alt / kDegToRad);
+    std::snprintf(azText, sizeof azText, "%.10f", az);
+    std::snprintf(altText, sizeof altText, "%.10f", alt);
     Input(kChartManualAltAz, kOk, azText, altText);
     EXPECT_EQ(kept(30001), 0.0f);
     QuitProgram();

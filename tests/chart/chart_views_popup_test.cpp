@@ -12,11 +12,9 @@
 #include <tuple>
 
 #include "catalog/designations.h"
-#include "chart/chart_clock.h"
 #include "chart/chart_status.h"
 #include "chart/sphere_projection.h"
 #include "ephemeris/planet_names.h"
-#include "objects/moving_entries.h"
 #include "objects/object_info_form.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
@@ -126,14 +124,11 @@ TEST_F(ChartViewsPopup, NightModeReopensTheChartInRed) {
 }
 
 // The Sun (London, 2026-12-07 18:00, below the horizon) chosen in the Whole
-// Sky, then the Visible Sky and the Horizon View from the views popup, on both
-// screens, against PyEphem (scripts/reference/chart_selection_pyephem.py):
-// after each change the selection is the Sun at its place of date, the status
-// line's altitude and azimuth are the Sun's (the sphere views' centre, held on
-// it; the Horizon View's selection, while the chart is centred on the zenith),
-// and object information opened from it shows the Sun. The view centre's frame
-// angles once became the selection's right ascension and declination, and the
-// Horizon View then centred on that made-up place, named "Sun".
+// Sky, then the Visible Sky and the Horizon View, on both screens, against
+// PyEphem (scripts/reference/chart_selection_pyephem.py): after each change
+// the selection, the status line's altitude and azimuth and object
+// information are the Sun's. The view centre's frame angles once became the
+// selection's place, and the Horizon View centred on that place, named "Sun".
 class SelectionThroughViews : public ChartViewsPopup,
                               public ::testing::WithParamInterface<std::tuple<ChartScreen, int>> {};
 
@@ -149,14 +144,8 @@ TEST_P(SelectionThroughViews, SunKeepsItsPlaceAndRecord) {
     SelectionEntry entry = ListEntry(planetNameTable[0], kDesignationPlanet, 0, 27, 0.0f, 0.0f);
     entry.source = kSourcePlanet;
     Put({entry}, 0);
-    harness.setLocalTime(pl::LocalTime{int(sun("year")), int(sun("month")), int(sun("day")), int(sun("hour")), 0, 0});
-    Ui([] {
-        SetTestSite(51.5074, 0.1278, 0);
-        dateTimeFixed = 0;
-        RestartChartTime();
-        const DateTime& t = currentDateTime;
-        RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, t.second);
-    });
+    Ui([] { SetTestSite(51.5074, 0.1278, 0); });
+    MoveTo(int(sun("year")), int(sun("month")), int(sun("day")), int(sun("hour")));
     Open();
     Row(7);  // the Whole Sky
     Choose(kChartObjectTrigger, kChartObjectList, 0);

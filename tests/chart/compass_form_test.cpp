@@ -25,6 +25,7 @@
 #include "platform/screen.h"
 #include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
 #include "support/jpeg_file.h"
 #include "support/list_entries.h"
 #include "support/program_fixture.h"
@@ -344,21 +345,20 @@ TEST_F(CompassForm, FinderTargetIsTakenOnReturn) {
               (std::vector{2, 1, 7000, kCompassObject, 3}));
 }
 
-// Back from the finder with the list full: a target already listed is made
-// current and taken without a message; one that would have to be added gets
-// the full-list message once (it was left out without a word).
+// Back from the finder with the list full: a listed target is made current
+// without a message; one that would have to be added gets the full-list
+// message once (it was left out without a word).
 TEST_F(CompassForm, FullListTakesAListedTargetAndSaysWhenOneCannotBeAdded) {
     Start();
-    struct Case {
+    const struct {
         int number;
         const char* box;
         int row, taken;
     } cases[] = {{7000, "", 1, 7000}, {7001, "The observing list is full: raise Max Selected items or remove an entry.\n", 0, 5}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
-        std::vector<SelectionEntry> full(static_cast<std::size_t>(GetSelectedItemsCapacity()), TwoEntries()[0]);
-        full[1] = TwoEntries()[1];
-        for (std::size_t i = 2; i < full.size(); ++i) full[i] = Entry("E", kDesignationIc, static_cast<int>(i), 16, 1.0f, 50.0f);
+        std::vector<SelectionEntry> full = TwoEntries();
+        full.resize(static_cast<std::size_t>(GetSelectedItemsCapacity()), Entry("E", kDesignationIc, 2, 16, 1.0f, 50.0f));
         Put(full, 0);
         Open();
         Press(2833);
@@ -438,16 +438,15 @@ TEST_F(CompassForm, PopupRowShowsItsTextInHighlightColoursAndLeavesNothingBehind
 
 namespace {
 
-// Saturn near opposition, at a fixed place (RA 23.197 h, Dec -7.549: PyEphem
-// 4.1 for 8 September 2024, 19:00 UT, at 51 N 0 E), with the chart at 18:57,
-// 19:00 and 19:03. 18:57 and 19:03 label the hours 19:00 labels, at their
-// places then (on the path's points at the whole hours), but for one more or
-// fewer at the curve's ends (18:57 had none: only path points on the hour were
-// labelled); no two texts of the curve meet.
-class CompassHours : public CompassForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
+// Saturn near opposition (RA 23.197 h, Dec -7.549: PyEphem 4.1 for 8
+// September 2024, 19:00 UT, at 51 N 0 E) with the chart at 18:57, 19:00 and
+// 19:03: at 18:57 and 19:03 the curve labels the hours it labels at 19:00, in
+// the same places, but for one more or fewer at its ends (18:57 had none); no
+// two texts of the curve meet.
+class CompassHours : public OnBothScreens<CompassForm> {
 protected:
-    // The hour labels of the curve (hour -> cell) with the chart at 18:00 +
-    // `minutes`; every text of the curve apart.
+    // The curve's hour labels (hour -> cell) at 18:00 + `minutes`; checks
+    // that its texts stand apart.
     std::map<int, pl::Rect> HourLabels(int minutes) {
         harness.setLocalTime(pl::LocalTime{2024, 9, 8, 18 + minutes / 60, minutes % 60, 0});
         pl::StartTextLog();
@@ -500,18 +499,15 @@ TEST_P(CompassHours, WholeHoursAreLabelledWhateverTheMinute) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TallScreens, CompassHours,
-                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
+INSTANTIATE_TEST_SUITE_P(TallScreens, CompassHours, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace
 
 namespace {
 
-// Mercury of the list at a date its theory does not serve (1 January 1600; it
-// serves 1694-2296): "now" at that date marks the entry without a place and
-// the compass shows it nowhere (no symbol on the rose or the bar, no curve)
-// with blank texts; "now" at a date with a place shows it again. It was drawn
-// at the place of the last date that had one.
+// Mercury of the list on 1 January 1600 (its theory serves 1694-2296): "now"
+// at that date shows it nowhere (no symbol on the rose or the bar, no curve,
+// blank texts; it stayed at the last date's place); "now" in 2024 shows it again.
 TEST_F(CompassForm, PlanetWithoutAPlaceIsShownNowhere) {
     Start(480, 640, 192);
     SelectionEntry mercury = Entry("Mercury", kDesignationPlanet, 2, 27, 2.5f, 14.0f);

@@ -19,6 +19,7 @@
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
+#include "chart/chart_clock.h"
 #include "chart/chart_form_controls.h"
 #include "chart/chart_manual_input.h"
 #include "chart/chart_redraw.h"
@@ -29,6 +30,7 @@
 #include "core/date_text.h"
 #include "core/preferences.h"
 #include "core/program_hooks.h"
+#include "objects/moving_entries.h"
 #include "platform/controls.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
@@ -189,6 +191,16 @@ protected:
             selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
             selectionCurrentRow = row;
             InvalidateHorizonProjection();
+        });
+    }
+    // The chart and the list's bodies at local time y-m-d h:00.
+    void MoveTo(int y, int m, int d, int h) {
+        harness.setLocalTime(pl::LocalTime{y, m, d, h, 0, 0});
+        Ui([] {
+            dateTimeFixed = 0;
+            RestartChartTime();
+            const DateTime& t = currentDateTime;
+            RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, t.second);
         });
     }
     void Open() {

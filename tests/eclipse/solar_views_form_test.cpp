@@ -380,13 +380,10 @@ TEST_F(EclipseOfYear, PlaceWhoseEclipseBeganBeforeMidnightKeepsItsCircumstances)
 }
 
 // The eclipse of 2027-08-02 (PyEphem, solar_eclipse_night_side_pyephem.csv):
-// where the Sun stays below the horizon from the first to the last contact
-// (the limbs meet behind the Earth; 150 E 30 S showed "Eclipse at 58%,
-// m=0.661, Partial from 10h33m29 to 11h52m35") the location's Set gives "No
-// Eclipse found!", the Info view no circumstances, and a tap there in the Map
-// view the same; at Padang, where the Sun sets during the eclipse, at 60 W
-// 50 N, where it rises during it, and at London the Info view keeps the
-// contacts (within a minute of PyEphem's) and the tap panel lists them.
+// where the Sun stays below the horizon throughout (150 E 30 S showed a
+// partial eclipse of 58%) the Info view and a tap in the Map view give "No
+// Eclipse found!"; at Padang (the Sun sets during it), 60 W 50 N (it rises)
+// and London both list the contacts, within a minute of PyEphem's.
 TEST_F(EclipseOfYear, NightSidePlacesSeeNoEclipse) {
     const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_eclipse_night_side_pyephem.csv");
     ASSERT_EQ(ref.rows.size(), 6u);

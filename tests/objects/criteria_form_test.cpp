@@ -190,25 +190,24 @@ TEST_F(CriteriaForm, DateAndTimeFields) {
     EXPECT_EQ(selectionLst, lst);
 }
 
-// The Type popup scrolls on its scroll bar and with Page Down without
-// picking (a tap on the bar used to pick the row at its height,
-// "Constellation"); a tap on a row then picks that type. On both screens.
-TEST_F(CriteriaForm, TypePopupScrollsAndPicksTheRowTapped) {
-    Start();
-    OnBothScreens(harness, [&] {
-        Open();
-        Choose(kCriteriaTypeTrigger, kCriteriaTypeList, 0);
-        pl::Hwnd list = Item(kCriteriaTypeList);
-        ASSERT_EQ(pl::ListViewGetItemCount(list), kObjectTypeCount);
-        Press(kCriteriaTypeTrigger);
-        const int middle = ScrollOpenPopup(harness, list);
-        Tap(RowCentre(list, middle));
-        EXPECT_FALSE(Visible(kCriteriaTypeList));
-        EXPECT_EQ((std::vector<int>{Row(kCriteriaTypeList), RecordOf<PopupRecord>(Item(kCriteriaTypeTrigger))->selection}),
-                  (std::vector<int>{middle, middle}));
-        EXPECT_EQ(BoxCount(), 0);
-    });
+// The Type popup scrolls without picking (a tap on its scroll bar picked the
+// row at its height, "Constellation"); a tap on a row picks that type. On
+// both screens.
+using CriteriaScreens = OnBothScreens<CriteriaForm>;
+
+TEST_P(CriteriaScreens, TypePopupScrollsAndPicksTheRowTapped) {
+    Start(GetParam());
+    Open();
+    Choose(kCriteriaTypeTrigger, kCriteriaTypeList, 0);
+    pl::Hwnd list = Item(kCriteriaTypeList);
+    ASSERT_EQ(pl::ListViewGetItemCount(list), kObjectTypeCount);
+    const int middle = ScrollAndPick(harness, Item(kCriteriaTypeTrigger), list);
+    EXPECT_EQ((std::vector<int>{Row(kCriteriaTypeList), RecordOf<PopupRecord>(Item(kCriteriaTypeTrigger))->selection}),
+              (std::vector<int>{middle, middle}));
+    EXPECT_EQ(BoxCount(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, CriteriaScreens, ::testing::ValuesIn(kBothScreens));
 
 // Lists of many rows show 13 rows on a screen 240 pixels high, 19 otherwise.
 class CriteriaLists : public CriteriaForm, public ::testing::WithParamInterface<std::tuple<int, int, int>> {};

@@ -144,11 +144,10 @@ TEST_F(EphemerisTable, PositionPageColumns) {
     EXPECT_NEAR(std::atoi(cells[5].c_str()), altitude, 1.0);
 }
 
-// The Position page's Az and Alt of ten stars from Cape Town, Tokyo and Denver
-// against PyEphem's (place of date, no refraction; ephemeris_position_pyephem.csv),
-// truncated to whole degrees, where PyEphem's value is not within 0.02 degree of
-// a whole one. From the J2000 place Sirius stood at Alt 64 for 65.05 at Cape
-// Town on 2026-03-20 at 21:00.
+// The Position page's Az and Alt of ten stars from Cape Town, Tokyo and Denver:
+// PyEphem's of date without refraction (ephemeris_position_pyephem.csv)
+// truncated, except within 0.02 degree of a whole one. From the J2000 place
+// Sirius stood at Alt 64 for 65.05 at Cape Town on 2026-03-20 at 21:00.
 TEST_F(EphemerisTable, PositionPageAzimuthAndAltitudeOfDate) {
     const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "ephemeris_position_pyephem.csv");
     ASSERT_EQ(ref.rows.size(), 30u);

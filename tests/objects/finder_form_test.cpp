@@ -201,43 +201,20 @@ TEST_F(FinderForm, FromTheChartOkActsAsSky) {
     EXPECT_EQ((std::vector<int>{T().found, selectionCount}), (std::vector<int>{0, capacity}));
 }
 
-// With the list full, an object already in it opens on the chart selected,
-// with no message and nothing replaced (Sky said the list was full, and the
-// chart did not open); an object that would have to be added gets the
-// full-list message once and the finder stays. On both screens.
-TEST_F(FinderForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
-    Start();
-    OnBothScreens(harness, [&] {
-        Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
-        Open();
-        Catalog(kMessierRow);
-        Keys("31");
-        Press(kFinderSky);
-        ASSERT_EQ(GetCurrentFormId(), kChart);
-        const SelectionEntry m31 = selectionList[0];
-        const int capacity = GetSelectedItemsCapacity();
-        PutFullList(&m31);
-        Open();
-        Catalog(kMessierRow);
-        Keys("31");
-        Press(kFinderSky);
-        EXPECT_EQ(BoxCount(), 0);
-        EXPECT_EQ(GetCurrentFormId(), kChart);
-        EXPECT_EQ((std::vector<int>{selectionCount, selectionCurrentRow, chartState.chartSelectionIndex}),
-                  (std::vector<int>{capacity, capacity - 1, capacity - 1}));
-        EXPECT_EQ(CurrentName(), "M31");
-        EXPECT_STREQ(selectionList[capacity - 2].name, "E");
-        PutFullList();
-        Open();
-        Catalog(kMessierRow);
-        Keys("42");
-        Press(kFinderSky);
-        EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
-        Answer(pl::IDOK);
-        EXPECT_EQ(BoxCount(), 0);
-        EXPECT_EQ(GetCurrentFormId(), kFinderFormId);
-        EXPECT_EQ(selectionCount, capacity);
-    });
+// With the list full, Sky on an object already in it opens the chart on it
+// (Sky said the list was full, and the chart did not open). On both screens.
+using FinderScreens = OnBothScreens<FinderForm>;
+
+TEST_P(FinderScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
+    Start(GetParam());
+    ExpectFullListRule(
+        [&](const char* messier) {
+            Open();
+            Catalog(kMessierRow);
+            Keys(messier);
+            Press(kFinderSky);
+        },
+        kChart, kFinderFormId);
 }
 
 // Yes to the chart question on Jupiter below the horizon (5 March 2024 at
@@ -380,11 +357,11 @@ TEST_F(FinderForm, PictureEphemerisAndCometButtons) {
               (std::vector<int>{kDesignationMessier, 30, 2024, 21, 0}));
 }
 
-// The Comet&Asteroid popup over 3,949 records scrolls on its scroll bar and
-// with Page Down without picking (a tap on the bar used to pick the row at
-// its height); a tap on a row then picks that comet. On both screens.
-TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
-    Start();
+// The Comet&Asteroid popup over 3,949 records scrolls without picking (a tap
+// on its scroll bar picked the row at its height); a tap on a row picks that
+// comet. On both screens.
+TEST_P(FinderScreens, CometPopupScrollsAndPicksTheRowTapped) {
+    Start(GetParam());
     std::vector<record_writer::Bytes> comets;
     for (int i = 0; i < 3949; ++i) {
         CometRecord c{};
@@ -394,23 +371,17 @@ TEST_F(FinderForm, CometPopupScrollsAndPicksTheRowTapped) {
     }
     WriteFile(folder.path() / "data" / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, comets));
     Ui([] { ReopenDatabases(1); });
-    OnBothScreens(harness, [&] {
-        Open();
-        Catalog(kMessierRow);
-        Catalog(kCometRow);
-        pl::Hwnd list = Item(kFinderObjectList);
-        ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
-        Press(kFinderObjectTrigger);
-        const int middle = ScrollOpenPopup(harness, list);
-        EXPECT_EQ(T().found, 0);
-        Tap(RowCentre(list, middle));
-        EXPECT_FALSE(Visible(kFinderObjectList));
-        char name[8];
-        std::snprintf(name, sizeof name, "P/%04d", middle);
-        EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));
-        EXPECT_EQ(Label(kFinderObjectTrigger), name);
-        EXPECT_EQ(BoxCount(), 0);
-    });
+    Open();
+    Catalog(kMessierRow);
+    Catalog(kCometRow);
+    pl::Hwnd list = Item(kFinderObjectList);
+    ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
+    const int middle = ScrollAndPick(harness, Item(kFinderObjectTrigger), list);
+    char name[8];
+    std::snprintf(name, sizeof name, "P/%04d", middle);
+    EXPECT_EQ((std::vector<int>{T().found, T().listRow, Get(kFinderObjectList)}), (std::vector<int>{1, middle, middle}));
+    EXPECT_EQ(Label(kFinderObjectTrigger), name);
+    EXPECT_EQ(BoxCount(), 0);
 }
 
 // M31's picture shows from the finder both as Messier 31 and as NGC 224.
@@ -427,28 +398,22 @@ TEST_F(FinderForm, M31PictureShowsAsMessierAndAsNgc) {
     }
 }
 
-// Back from the ephemeris assistant's Rise/Set or Position page, opened on M31
-// picked in the Messier list or typed and found, the object popup reads
-// "M31 NGC224" again, its row as after the look-up (it was left empty), and
-// Find still finds M31 (a target picked in the list was lost).
-class FinderReturn : public FinderForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
-protected:
+// Back from the ephemeris assistant's Rise/Set or Position page on M31, picked
+// in the Messier list or typed, the object popup reads "M31 NGC224" again (it
+// was empty) and Find still finds M31 (a target picked in the list was lost).
+TEST_P(FinderScreens, DesignationShowsAgainAfterTheEphemerisPages) {
     // The texts drawn on the object popup since `StartTextLog`, left to right.
-    std::string PopupReads() {
-        pl::Hwnd trigger = Item(kFinderObjectTrigger);
+    const auto popupReads = [this] {
         std::vector<pl::TextRun> runs;
         for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
-            if (run.window == trigger) runs.push_back(run);
+            if (run.window == Item(kFinderObjectTrigger)) runs.push_back(run);
         std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.cell.left < b.cell.left; });
         std::string text;
         for (const pl::TextRun& run : runs) text += (text.empty() ? "" : " ") + run.text;
         return text;
-    }
-};
-
-TEST_P(FinderReturn, DesignationShowsAgainAfterTheEphemerisPages) {
+    };
     const pl::ScreenInfo screen = GetParam();
-    Start(screen.width, screen.height, screen.dpi);
+    Start(screen);
     const struct {
         bool typed;
         int page;  // 0 Rise/Set, 1 Position
@@ -468,7 +433,7 @@ TEST_P(FinderReturn, DesignationShowsAgainAfterTheEphemerisPages) {
         pl::StartTextLog();
         Press(2531);  // back
         ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
-        EXPECT_EQ(PopupReads(), "M31 NGC224") << c.typed << " " << c.page;
+        EXPECT_EQ(popupReads(), "M31 NGC224") << c.typed << " " << c.page;
         pl::StopTextLog();
         Shot(("finder_back_" + std::to_string(screen.width) + "_" + std::to_string(c.page) + ".png").c_str());
         Press(kFinderFind);  // still the target
@@ -476,7 +441,6 @@ TEST_P(FinderReturn, DesignationShowsAgainAfterTheEphemerisPages) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, FinderReturn,
-                         ::testing::Values(pl::ScreenInfo{240, 320, 96}, pl::ScreenInfo{480, 640, 192}));
+INSTANTIATE_TEST_SUITE_P(BothScreens, FinderScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
+#include "chart/chart_form_controls.h"
+#include "chart/chart_state.h"
+#include "chart/chart_views.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/finder_form.h"
@@ -33,6 +37,7 @@
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/screen.h"
 #include "platform/window.h"
 #include "scope/meade_simulation.h"
 #include "support/jpeg_file.h"
@@ -161,6 +166,7 @@ protected:
             ResetObservingListForm();
         });
     }
+    void Start(const pl::ScreenInfo& s) { Start(s.width, s.height, s.dpi); }
     static pl::Hwnd Item(int id) { return pl::GetDlgItem(GetCurrentFormDialog(), id); }
     static std::string Text(int id) { return pl::GetWindowText(Item(id)); }
     static std::string Label(int trigger) {
@@ -206,6 +212,35 @@ protected:
     static std::string CurrentName() {
         const int row = selectionCurrentRow;
         return row >= 0 && row < selectionShownCount ? selectionList[GetSelectionIndex(row)].name : "";
+    }
+    // `list("31")` lists M31 (form `listed` then open); on a full list ending
+    // in M31 it makes that entry current, no message and nothing replaced;
+    // `list("42")` on a full list without M42 gives the full-list message once,
+    // form `adding` stays open and the list as it was.
+    void ExpectFullListRule(const std::function<void(const char*)>& list, int listed, int adding) {
+        Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
+        list("31");
+        ASSERT_EQ(GetCurrentFormId(), listed);
+        ASSERT_EQ(Names(), "M31");
+        const SelectionEntry m31 = selectionList[0];
+        const int capacity = GetSelectedItemsCapacity();
+        PutFullList(&m31);
+        list("31");
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), listed);
+        EXPECT_EQ((std::vector<int>{selectionCount, selectionCurrentRow}), (std::vector<int>{capacity, capacity - 1}));
+        EXPECT_EQ(CurrentName(), "M31");
+        EXPECT_STREQ(selectionList[capacity - 2].name, "E");
+        if (listed == kSkyChartFormId) {
+            EXPECT_EQ(chartState.chartSelectionIndex, capacity - 1);
+        }
+        PutFullList();
+        list("42");
+        EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
+        Answer(pl::IDOK);
+        EXPECT_EQ(BoxCount(), 0);
+        EXPECT_EQ(GetCurrentFormId(), adding);
+        EXPECT_EQ(selectionCount, capacity);
     }
     // M31's picture under the names the set-up gives it (its Messier name and
     // its NGC number), 64 x 48 pixels of kPictureColour.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -41,10 +42,10 @@ protected:
         pl::StopTextLog();
         SetObjectInfoChartMaker(nullptr);
     }
-    void Begin() {
+    void Begin(const pl::ScreenInfo& screen = pl::kHeadlessScreen) {
         WriteBrightStars(folder.path());
         WriteCrossReferences(folder.path());
-        Start();
+        Start(screen.width, screen.height, screen.dpi);
         Ui([] { preferences.word[kPrefRaFormat] = 1; });
     }
     // Form 112 opened by another form on position `position` of tab `tab`.
@@ -212,35 +213,20 @@ TEST_F(ObjectInfoForm, BelowTheHorizonSkyAsksForTheWholeSky) {
 }
 
 // With the list full, Sky on an object already in it opens the chart on it
-// with no message (it did nothing, without a word); an object that would
-// have to be added gets the full-list message and the form stays. On both
-// screens.
-TEST_F(ObjectInfoForm, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
-    Begin();
-    OnBothScreens(harness, [&] {
-        Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
-        OpenOn(kMessierTab, 31);
-        Press(kInfoSky);
-        ASSERT_EQ(GetCurrentFormId(), kChart);
-        const SelectionEntry m31 = selectionList[0];
-        const int capacity = GetSelectedItemsCapacity();
-        PutFullList(&m31);
-        OpenOn(kMessierTab, 31);
-        Press(kInfoSky);
-        EXPECT_EQ(BoxCount(), 0);
-        EXPECT_EQ(GetCurrentFormId(), kChart);
-        EXPECT_EQ((std::vector<int>{selectionCount, selectionCurrentRow}), (std::vector<int>{capacity, capacity - 1}));
-        EXPECT_EQ(CurrentName(), "M31");
-        PutFullList();
-        OpenOn(kMessierTab, 42);
-        Press(kInfoSky);
-        EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
-        Answer(pl::IDOK);
-        EXPECT_EQ(BoxCount(), 0);
-        EXPECT_EQ(GetCurrentFormId(), kObjectInfoFormId);
-        EXPECT_EQ(selectionCount, capacity);
-    });
+// (it did nothing, without a word). On both screens.
+using ObjectInfoScreens = OnBothScreens<ObjectInfoForm>;
+
+TEST_P(ObjectInfoScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
+    Begin(GetParam());
+    ExpectFullListRule(
+        [&](const char* messier) {
+            OpenOn(kMessierTab, std::atoi(messier));
+            Press(kInfoSky);
+        },
+        kChart, kObjectInfoFormId);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ObjectInfoScreens, ::testing::ValuesIn(kBothScreens));
 
 // Without an object shown both Sky and Goto ask for one; the gauge hides.
 TEST_F(ObjectInfoForm, NothingShownRefusesSkyAndGoto) {

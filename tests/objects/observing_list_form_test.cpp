@@ -97,38 +97,23 @@ TEST_F(ListForm, FinderTargetIsAddedOnceAndSelected) {
 }
 
 // With the list full, the finder's object already in it is selected on
-// return, with no message; one that would have to be added gets the
-// full-list message once (it was left out without a word) and the list
-// stays as it was, its screen whole again once the message is answered.
+// return (one that would have to be added was left out without a word); the
+// screen is whole again once the full-list message is answered.
 TEST_F(ListForm, FullListSelectsAListedTargetAndSaysWhenOneCannotBeAdded) {
     Start();
-    const auto addFromFinder = [this](const char* digits) {
-        Press(kListAdd);
-        ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
-        Choose(kFinderCatalogTrigger, kFinderCatalogList, kMessierRow);
-        for (const char* d = digits; *d; ++d) Press(kFinderDigit0 + (*d - '0'));
-        Press(kFinderOk);
-    };
-    Open();
-    addFromFinder("31");
-    ASSERT_EQ(Names(), "M31");
-    const SelectionEntry m31 = selectionList[0];
-    const int capacity = GetSelectedItemsCapacity();
-    PutFullList(&m31);
-    Open();
-    addFromFinder("31");
-    EXPECT_EQ(BoxCount(), 0);
-    EXPECT_EQ((std::vector<int>{selectionCount, Row()}), (std::vector<int>{capacity, capacity - 1}));
-    EXPECT_EQ(CurrentName(), "M31");
-    PutFullList();
-    Open();
-    const std::vector<uint32_t> before = ScreenSample(4);
-    addFromFinder("42");
-    EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
-    Answer(pl::IDOK);
-    EXPECT_EQ(BoxCount(), 0);
-    EXPECT_EQ(GetCurrentFormId(), kObservingListFormId);
-    EXPECT_EQ(selectionCount, capacity);
+    std::vector<uint32_t> before;
+    ExpectFullListRule(
+        [&](const char* messier) {
+            Open();
+            before = ScreenSample(4);
+            Press(kListAdd);
+            ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
+            Choose(kFinderCatalogTrigger, kFinderCatalogList, kMessierRow);
+            for (const char* d = messier; *d; ++d) Press(kFinderDigit0 + (*d - '0'));
+            Press(kFinderOk);
+            EXPECT_EQ(Row(), selectionCurrentRow);
+        },
+        kObservingListFormId, kObservingListFormId);
     EXPECT_EQ(ScreenSample(4), before);
 }
 

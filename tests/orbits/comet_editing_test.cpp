@@ -301,11 +301,10 @@ TEST_F(CometRecordStore, FailedWriteLeavesTheDatabase) {
     EXPECT_EQ(GetCometCount(), 2);
 }
 
-// A comet file that is there but cannot be read (record size 0, a header cut
-// short, records shorter or longer than a comet's, a count below the records
-// it holds) is not replaced by a file of the new comet alone, of comets read
-// askew or of the records counted: it stays byte for byte, with one message
-// naming it.
+// A comet file that cannot be read (record size 0, a header cut short,
+// records of another size, a count below the records it holds) is not
+// replaced by the new comet alone, comets read askew or those counted: it
+// stays byte for byte, with one message naming it.
 TEST_F(CometRecordStore, UnreadableFileIsLeftAsItIs) {
     const struct {
         std::size_t at;  // the header byte changed, or the length the file is cut to

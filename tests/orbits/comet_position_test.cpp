@@ -68,9 +68,8 @@ double LowPrecisionSunAllowance(double delta) { return 36.0 / delta + 80.0; }
 // Solver error against exact solutions (tests/reference/orbit_plane.csv, made by
 // scripts/reference/comet_orbits.py, perihelion rows included): all three
 // solutions agree to 3e-7 of the radius, the single precision of the results,
-// also for the ellipses of e 0.98 to 0.9999 up to 3 periods from perihelion and
-// the hyperbolas of e 1.0001 to 6 up to 60 years out (the near-parabolic series
-// that took 0.98 <= e, e != 1, put them up to 177 degrees off).
+// near e = 1 too (e 0.98 to 6, where the near-parabolic series was up to 177
+// degrees off).
 TEST(OrbitSolvers, AgreeWithExactSolutions) {
     ReferenceTable table = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "orbit_plane.csv");
     ASSERT_EQ(table.rows.size(), 58u);
@@ -181,12 +180,11 @@ TEST(CometPosition, PlacesOfTenCometsAgainstPyEphem) {
 // The dates on which the converted comet file's records are checked, 0 h UT.
 const int kFileDates[][3] = {{2025, 1, 1}, {2026, 12, 7}, {2027, 6, 1}};
 
-// Records of the converted comet file (tests/reference/comet_file_places.csv:
-// the SOHO comets of e 0.981 to 0.985, 153P, 1I, 2I and 1P) on those dates
-// against the geometric places of exact two-body orbits and ERFA's Earth, J2000:
-// within the same allowance, r to 1e-6 of itself. The near-parabolic series put
-// 342P at 6h46m +34.3 for 18h55m -30.6 on 2026-12-07 and 2I 77 to 87 degrees
-// off, and gave 1I no place.
+// Records of the converted comet file (comet_file_places.csv: the SOHO comets,
+// 153P, 1I, 2I and 1P) on those dates against exact two-body orbits and
+// ERFA's Earth, geometric, J2000: within the same allowance, r to 1e-6. The
+// near-parabolic series put 342P at 6h46m +34.3 for 18h55m -30.6, 2I 77 to 87
+// degrees off, and gave 1I no place.
 TEST(CometPosition, ConvertedCometRecordsAgainstTwoBodyOrbits) {
     const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "comet_file_places.csv");
     ASSERT_EQ(t.rows.size(), 24u);
@@ -386,14 +384,11 @@ std::vector<double> ExactPlace(const CometRecord& c, double jd) {
     return place;
 }
 
-// Every solution against the exact one over a sweep of orbits on both sides
-// of e = 1 (the float neighbours of 1 included), q from 1e-5 to 50 AU and
-// times from 1e-3 day to 23,000 years either side of perihelion: a place
-// within 3e-7 of the radius, the single precision of the results. Ellipses
-// whose mean anomaly passes 1e7 radians are left out: there the day's own
-// rounding moves them more. A parabola with q = 1e-5 AU 3,000 years out
-// (s = tan(v / 2) near 1e5) got no place: the iteration stopped on an
-// absolute step of 1e-12 that s in double precision cannot take.
+// A sweep of orbits on both sides of e = 1 (its float neighbours included), q
+// 1e-5 to 50 AU, 1e-3 day to 23,000 years from perihelion: within 3e-7 of the
+// radius of the exact solution (ellipses past 1e7 radians of mean anomaly
+// left out: the day's own rounding moves them more). A parabola with q = 1e-5
+// AU 3,000 years out got no place (an absolute step of 1e-12 on s near 1e5).
 TEST(OrbitSolvers, EveryOrbitOfASweepAgreesWithTheExactSolution) {
     const double eccentricities[] = {0.3,       0.6,    0.9,   0.98,   0.995, 0.9999, 0.999999, 0.99999994, 1.0,
                                      1.00000012, 1.0001, 1.01, 1.2, 3.36, 6.0, 1e4};
@@ -420,11 +415,9 @@ TEST(OrbitSolvers, EveryOrbitOfASweepAgreesWithTheExactSolution) {
 
 class ConvertedCometFile : public CometDbTest {};
 
-// Every record of the converted comet file (comets and minor planets), where
-// scripts/run has made it beside the build, on the three dates against the
-// exact two-body orbit of its elements (the Earth of the series good to a few
-// arcseconds): within the same allowance, and without a place only where the
-// orbit has none.
+// Every record of the converted comet file, where scripts/run made it, on the
+// three dates against the exact two-body orbit of its elements: within the
+// same allowance, and without a place only where the orbit has none.
 TEST_F(ConvertedCometFile, EveryRecordAgainstItsTwoBodyOrbit) {
     const std::filesystem::path converted =
         std::filesystem::path(ZENDAVORI_SOURCE_DIR) / "build" / "release" / "data" / "zendavori_comet.ppc";

@@ -135,9 +135,9 @@ TEST_F(SatelliteExportTest, CountWithoutPluralForOneAndNone) {
     EXPECT_EQ(memos[0].size(), 2u * 216);
 }
 
-// Two memos of the minute stand (a list export and a second one): the
-// satellite export takes "_3" and leaves both byte-identical. With its writes
-// failing it is told once, without a count, and adds no file.
+// With two memos of the minute, the satellite export takes "_3" and leaves
+// both byte-identical; with its writes failing it is told once, without a
+// count, and adds no file.
 TEST_F(SatelliteExportTest, ExportNeverReplacesAnotherMemoAndAFailureIsToldOnce) {
     OpenFullRecords(40);
     ExportMemo("User;1;Kept;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n");

@@ -216,11 +216,10 @@ TEST_F(SatelliteImportTest, ArbitraryBytesAddNothing) {
     EXPECT_EQ(DatabaseBytes(), before);
 }
 
-// A file whose header is damaged does not open (record size 0), or opens as
-// records of another size (250 bytes: each read across two sets), or counts
-// 5 of the 50 sets it holds: importing into it would write a file of the new
-// sets alone, of sets read askew, or of the 5 counted. It is left byte for
-// byte, with one message naming it.
+// A file whose header gives record size 0 (it does not open) or 250 (sets
+// read askew), or counts 5 of its 50 sets, was rewritten with the new sets
+// alone, the askew ones or the 5: it is left byte for byte, with one message
+// naming it.
 TEST_F(SatelliteImportTest, UnreadableFileIsLeftAsItIs) {
     auto [line1, line2] = VerificationLines(88888);
     const struct {
@@ -246,9 +245,9 @@ TEST_F(SatelliteImportTest, UnreadableFileIsLeftAsItIs) {
 }
 
 // A file of 65535 sets (the most a record file counts) takes no new one: the
-// sets left out are told, and a file that nothing changed is not written
-// again (a link made beside it still shares its data). With room for 5 of 10
-// new sets, 5 are imported and 5 told.
+// set left out is told and the file not written again (a hard link beside it
+// still shares its data). With room for 5 of 10 new sets, 5 are imported and
+// 5 told.
 TEST_F(SatelliteImportTest, FullFileTellsTheSetsLeftOut) {
     const struct {
         int sets, added;

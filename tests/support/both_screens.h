@@ -1,21 +1,16 @@
-// The two screens of the handheld, for tests that check a form on both.
+// The two screens of the handheld, 240 x 320 at 96 dpi and 480 x 640 at 192,
+// for tests that check a form on both. The program keeps the layout scale and
+// the fonts of the screen it started on, so each screen is a test of its own
+// that starts the program there.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include "platform/screen.h"
 
-#include "platform/harness.h"
+inline constexpr pl::ScreenInfo kBothScreens[] = {pl::kHeadlessScreen, pl::kWindowScreen};
 
-// Runs `body` once on each screen, 240 x 320 at 96 dpi and 480 x 640 at 192,
-// after the harness changed to it; failures name the screen's width.
-inline void OnBothScreens(pl::Harness& harness, const std::function<void()>& body) {
-    struct Screen {
-        int width, height, dpi;
-    };
-    for (const Screen& s : {Screen{240, 320, 96}, Screen{480, 640, 192}}) {
-        SCOPED_TRACE(s.width);
-        harness.changeScreen(s.width, s.height, s.dpi);
-        body();
-    }
-}
+// `Fixture` with a screen as its parameter, to instantiate with
+// ::testing::ValuesIn(kBothScreens).
+template <class Fixture>
+class OnBothScreens : public Fixture, public ::testing::WithParamInterface<pl::ScreenInfo> {};

@@ -9,6 +9,7 @@
 #include "platform/controls.h"
 #include "platform/message_queue.h"
 #include "platform/window.h"
+#include "support/program_fixture.h"
 
 namespace {
 
@@ -21,11 +22,14 @@ pl::Point OnScreen(pl::Hwnd list, int x, int y) {
     return p;
 }
 
-}  // namespace
+// Screen points of a list's vertical scroll bar as it is drawn now, the middle
+// of each: the strip right of the rows, one system scroll-bar width wide,
+// square arrows at its ends (a third of its height at most) and a thumb sized
+// by the shown share of the rows, at least half an arrow high.
+struct ScrollBarPoints {
+    pl::Point up, down, thumb, troughBelow, trackMiddle;
+};
 
-// The bar is the strip right of the rows, one system scroll-bar width wide:
-// square arrows at its ends (a third of its height at most) and a thumb
-// sized by the shown share of the rows, at least half an arrow high.
 ScrollBarPoints ScrollBarOf(pl::Hwnd list) {
     pl::Rect client, row;
     pl::GetClientRect(list, &client);
@@ -44,7 +48,11 @@ ScrollBarPoints ScrollBarOf(pl::Hwnd list) {
             OnScreen(list, x, trackTop + trackHeight / 2)};
 }
 
-int ScrollOpenPopup(pl::Harness& harness, pl::Hwnd list) {
+}  // namespace
+
+int ScrollAndPick(pl::Harness& harness, pl::Hwnd trigger, pl::Hwnd list) {
+    const pl::Point opener = ProgramTest::Centre(trigger);
+    harness.tap(opener.x, opener.y);
     const int count = pl::ListViewGetItemCount(list), perPage = PerPage(list);
     const int lastTop = count - perPage;
     EXPECT_TRUE(pl::IsWindowVisible(list));
@@ -83,5 +91,8 @@ int ScrollOpenPopup(pl::Harness& harness, pl::Hwnd list) {
     EXPECT_LE(std::abs(middle - count / 2), rowsPerPixel + perPage) << "thumb dragged to the middle shows " << middle;
     EXPECT_TRUE(pl::IsWindowVisible(list));
     EXPECT_EQ(pl::ListViewGetSelectionMark(list), selected);
+    const pl::Point row = ProgramTest::RowCentre(list, middle);
+    harness.tap(row.x, row.y);
+    EXPECT_FALSE(pl::IsWindowVisible(list));
     return middle;
 }

@@ -27,6 +27,11 @@ void InstallSymbolFont(const std::filesystem::path& home);
 void InstallEmptyDatabases(const std::filesystem::path& home);
 
 class ProgramTest : public ::testing::Test {
+public:
+    // Screen centre of a window, and of row `row` of a list view.
+    static pl::Point Centre(pl::Hwnd window);
+    static pl::Point RowCentre(pl::Hwnd list, int row);
+
 protected:
     ProgramTest();
     ~ProgramTest() override;
@@ -50,9 +55,6 @@ protected:
     // Sends WM_COMMAND `id` to the main window, or to the open form.
     void MainCommand(int id);
     void FormCommand(int id);
-    // Screen centre of a window, and of row `row` of a list view.
-    static pl::Point Centre(pl::Hwnd window);
-    static pl::Point RowCentre(pl::Hwnd list, int row);
     void Tap(pl::Point p) { harness.tap(p.x, p.y); }
     // Every `step`-th pixel of the screen in both directions, row by row, to
     // the 5 bits per channel of the 16-bit back buffers.

@@ -199,27 +199,28 @@ TEST_F(Controls, PopupLoopReadsNoRecordFreedWithItsForm) {
 }
 
 // A popup of 3,949 rows scrolls on its scroll bar and with the Page keys
-// while it stays open; a tap on a row then picks that row. A tap on the bar
-// used to pick the row at its height and close the list. On both screens.
-TEST_F(Controls, LongPopupScrollsAndPicksTheRowTapped) {
+// without picking (a tap on the bar picked the row at its height); a tap on
+// a row picks that row, telling the form once. On both screens.
+class ControlScreens : public OnBothScreens<Controls> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        Controls::SetUp();
+    }
+};
+
+TEST_P(ControlScreens, LongPopupScrollsAndPicksTheRowTapped) {
     const pl::WParam choice = pl::MakeWParam(kTestLongTrigger, kTestLongList);
-    OnBothScreens(harness, [&] {
-        Ui([] { OpenTestForm(); });
-        form = GetCurrentFormDialog();
-        pl::Hwnd list = Item(kTestLongList);
-        ASSERT_EQ(pl::ListViewGetItemCount(list), kTestLongRows);
-        const int choices = Commands(choice);
-        Tap(Centre(Item(kTestLongTrigger)));
-        ASSERT_TRUE(pl::IsWindowVisible(list));
-        const int middle = ScrollOpenPopup(harness, list);
-        EXPECT_EQ(Commands(choice), choices);
-        Tap(RowCentre(list, middle));
-        EXPECT_FALSE(pl::IsWindowVisible(list));
-        EXPECT_EQ(Commands(choice), choices + 1);
-        EXPECT_EQ(Selected(kTestLongList), middle);
-        EXPECT_EQ(RecordOf<PopupRecord>(Item(kTestLongTrigger))->selection, middle);
-    });
+    pl::Hwnd list = Item(kTestLongList);
+    ASSERT_EQ(pl::ListViewGetItemCount(list), kTestLongRows);
+    const int choices = Commands(choice);
+    const int middle = ScrollAndPick(harness, Item(kTestLongTrigger), list);
+    EXPECT_EQ(Commands(choice), choices + 1);
+    EXPECT_EQ(Selected(kTestLongList), middle);
+    EXPECT_EQ(RecordOf<PopupRecord>(Item(kTestLongTrigger))->selection, middle);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ControlScreens, ::testing::ValuesIn(kBothScreens));
 
 // A tap on a row tells the form once; Up and Down stop at the ends and tell
 // the form once per key (they were passed on twice).

@@ -152,10 +152,9 @@ TEST_F(MemoImport, OnlyTheMemoFilesOfUserlistsAreListed) {
     EXPECT_EQ(imported, 0);
 }
 
-// The satellites' Import reads its element file through the same dialog into
-// a buffer of its own: a file longer than that is cut after its last whole
-// line and told (the list import came to tell the cut itself, and the
-// satellites' import was left without the message).
+// The satellites' Import reads its element file through this dialog into a
+// buffer of its own: a longer file is cut after its last whole line and told
+// (once the list import told the cut itself, the satellites' went untold).
 TEST_F(MemoImport, AFileCutForTheCallersBufferIsTold) {
     const std::string first(40, 'a'), second(40, 'b');
     WriteMemo("sets.txt", first + "\n" + second + "\n");
@@ -326,11 +325,10 @@ TEST_F(MemoImport, ControlsFollowTheScreenSize) {
     TapItem(kOk);
 }
 
-// A file that gives no entry (100,000 random bytes, longer than the import
-// buffer; line ends only) leaves a list of 4 entries byte-identical, with one
-// message naming the file and neither "Memo file too long." nor a damaged
-// line told. A memo of 20 good lines and 2 with a lettered right ascension
-// replaces the list with the 20 and tells each of the 2.
+// A file that gives no entry (100,000 random bytes; line ends only) leaves a
+// list of 4 entries byte-identical with one message naming the file (not
+// "Memo file too long." nor a damaged line). A memo of 20 good lines and 2
+// with a lettered right ascension gives the 20 and tells each of the 2.
 TEST_F(MemoImport, AFileThatGivesNoEntryLeavesTheListAsItWas) {
     std::mt19937 random(86);
     std::string noise(100000, '\0');

@@ -108,11 +108,12 @@ TEST_F(OrbitForm, RecordKeysHeldWithOneRecord) {
     EXPECT_EQ(PopupText(2561), "C/2006 P1 (McNaught)");
 }
 
-// The comet popup over 3,949 records scrolls on its scroll bar and with Page
-// Down without picking, so a comet far down the list is reached without
-// hundreds of key presses; a tap on a row then makes that comet the form's.
-// On both screens.
-TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
+// The comet popup over 3,949 records scrolls without picking, so that a comet
+// far down is reached without hundreds of key presses; a tap on a row makes
+// that comet the form's. On both screens.
+using OrbitFormScreens = OnBothScreens<OrbitForm>;
+
+TEST_P(OrbitFormScreens, CometPopupScrollsAndPicksTheRowTapped) {
     std::vector<CometRecord> comets;
     char name[16];
     for (int i = 0; i < 3949; ++i) {
@@ -120,23 +121,19 @@ TEST_F(OrbitForm, CometPopupScrollsAndPicksTheRowTapped) {
         comets.push_back(TestComet(name, 2007, 4, 19.3f, 0.3393f, 0.8471f, 186.5f, 334.6f, 11.8f, 11.5f, 6.0f));
     }
     WriteComets(comets);
+    harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
     Start();
-    OnBothScreens(harness, [&] {
-        Ui([] { orbitCometIndex = 0; });
-        Open();
-        pl::Hwnd list = pl::GetDlgItem(form, kOrbitRecordList);
-        ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
-        Press(kOrbitRecordTrigger);
-        const int middle = ScrollOpenPopup(harness, list);
-        EXPECT_EQ(orbitCometIndex, 0);
-        TapRow(kOrbitRecordList, middle);
-        EXPECT_FALSE(Visible(kOrbitRecordList));
-        std::snprintf(name, sizeof name, "P/%04d", middle);
-        EXPECT_EQ(orbitCometIndex, middle);
-        EXPECT_EQ(PopupText(kOrbitRecordTrigger), name);
-        EXPECT_EQ(BoxCount(), 0);
-    });
+    Open();
+    pl::Hwnd list = pl::GetDlgItem(form, kOrbitRecordList);
+    ASSERT_EQ(pl::ListViewGetItemCount(list), 3949);
+    const int middle = ScrollAndPick(harness, pl::GetDlgItem(form, kOrbitRecordTrigger), list);
+    std::snprintf(name, sizeof name, "P/%04d", middle);
+    EXPECT_EQ(orbitCometIndex, middle);
+    EXPECT_EQ(PopupText(kOrbitRecordTrigger), name);
+    EXPECT_EQ(BoxCount(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, OrbitFormScreens, ::testing::ValuesIn(kBothScreens));
 
 // The step popup starts on "7d"; Right moves 2006-12-28 to 2007-01-04 and
 // Left back, crossing the year's end.

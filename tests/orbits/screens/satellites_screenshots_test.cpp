@@ -43,10 +43,9 @@ TEST_P(SatellitesScreens, EveryViewDrawn) {
     }
 }
 
-// The Data view's element lines, wrapped in their fields 2819 and 2820: each
-// piece ends within its field, and no rule of the field runs through its
-// letters (the lines, a font height apart, drifted off the rules 13 units +
-// 1 pixel apart, which crossed the second line).
+// The Data view's element lines, wrapped in fields 2819 and 2820, end within
+// their fields and clear of the field's rules (lines a font height apart
+// drifted off rules 13 units + 1 pixel apart, which crossed the second line).
 TEST_P(SatellitesScreens, DataViewElementLinesStayOffTheRules) {
     const pl::ScreenInfo screen = GetParam();
     WriteSatellites({{"SUNSYNC 28057", 28057}});
