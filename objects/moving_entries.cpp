@@ -62,14 +62,16 @@ void RefreshComet(SelectionEntry& e, double jd, int year) {
 
 }  // namespace
 
-void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second) {
-    if (!selectionList) return;
+void RefreshMovingEntry(SelectionEntry& entry, int year, int month, int day, int hour, int minute, int second) {
     const DateTime t{year, month, day, hour, minute, second};
     const double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, currentSite.zoneMinutes);
+    if (entry.designation == kDesignationPlanet) RefreshPlanet(entry, t, jd);
+    else if (entry.designation == kDesignationComet) RefreshComet(entry, jd, year);
+}
+
+void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second) {
+    if (!selectionList) return;
     const int count = std::min(selectionCount, GetSelectionListAllocated());
-    for (int i = 0; i < count; ++i) {
-        SelectionEntry& e = selectionList[i];
-        if (e.designation == kDesignationPlanet) RefreshPlanet(e, t, jd);
-        else if (e.designation == kDesignationComet) RefreshComet(e, jd, year);
-    }
+    for (int i = 0; i < count; ++i)
+        RefreshMovingEntry(selectionList[i], year, month, day, hour, minute, second);
 }

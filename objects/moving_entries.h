@@ -1,6 +1,8 @@
 // Planets, comets and asteroids of the observing list moved to another date.
 #pragma once
 
+struct SelectionEntry;
+
 // Recomputes the right ascension, declination, magnitude (mag10), distance and
 // constellation of the planet (designation 45, also their sizes from the
 // apparent diameter) and comet or asteroid (12) entries of the list for a local
@@ -14,3 +16,7 @@
 // (CometPlaceAt fails). A body number beyond Pluto is left as it was; other
 // entries are not touched.
 void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second);
+
+// The same computation for one entry, which need not be in the list (a telescope
+// command's copy of an entry, placed for the moment it is sent).
+void RefreshMovingEntry(SelectionEntry& entry, int year, int month, int day, int hour, int minute, int second);
