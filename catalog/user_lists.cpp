@@ -204,6 +204,7 @@ void LoadUserList(const char* fileName, int asCatalog) {
         ShowCountMessage("%d entries of %s could not be loaded; raise Max Selected items to see them.", left, fileName);
     if (read.whole > read.kept) ShowCountMessage("%d damaged entries were skipped.", read.whole - read.kept);
     selectionList[selectionCount].number = -1;
+    ++selectionListChanges;
     std::fclose(file);
     RebuildListView();
     loaded = LoadedList{fileName, ListIdentity(), left > 0};

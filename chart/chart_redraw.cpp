@@ -28,6 +28,7 @@
 #include "chart/chart_object_pass.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "objects/moving_entries.h"
 #include "scope/scope_services.h"
 #include "ui/colors.h"
 #include "ui/input_polling.h"
@@ -271,6 +272,14 @@ void RedrawHorizonChart() {
     pl::SelectClipRect(GetDrawDc(), nullptr);
 }
 
+// The list's planets and comets at their places of the chart's time, computed
+// only when that time, the site or the list changed since, and then projected anew.
+void MoveListedBodiesToChartTime() {
+    const DateTime& t = currentDateTime;
+    if (MakeMovingEntriesCurrent(t.year, t.month, t.day, t.hour, t.minute, t.second))
+        chartTimeRecord.horizonProjectionReady = 0;
+}
+
 // A body or comet selected without a current row follows its list entry to the chart's date.
 void FollowListedBody() {
     const int row = selectionCurrentRow;
@@ -282,11 +291,12 @@ void FollowListedBody() {
 
 void RedrawSkyChart() {
     StartRecordBatch();
-    FollowListedBody();
     scopeMarkerLastDec = -1000.0;
     ForgetChartLabel();  // the picture under them is drawn anew
     chartStatusTexts.count = 0;
-    PrepareChartRedraw();
+    PrepareChartRedraw();  // steps the chart clock when it is due
+    MoveListedBodiesToChartTime();
+    FollowListedBody();
     const pl::Rect& r = chartRecord.chartRect;
     chartRecord.viewRect = XywhRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
     if (chartView >= 2) {
