@@ -112,8 +112,10 @@ long EntriesLeft(std::FILE* file, int32_t count, int read) {
 }
 
 // The list as the last load left it: the file, the entries without the words
-// the chart rewrites at every drawing (projection, screen place, hidden flag),
-// and whether the file holds entries that the list left out.
+// the chart rewrites at every drawing (projection, screen place, hidden flag)
+// and those that move a planet or comet to the chart's time (place, magnitude,
+// distance, constellation, size), and whether the file holds entries that the
+// list left out.
 struct LoadedList {
     std::string file;
     std::vector<uint8_t> entries;
@@ -121,12 +123,20 @@ struct LoadedList {
 };
 LoadedList loaded;
 
+void ForgetMovedWords(SelectionEntry& e) {
+    if (!IsPlaceOfDate(e.designation)) return;
+    e.rightAscension = e.declination = e.distance = 0.0f;
+    e.mag10 = 0;
+    e.constellation = e.size1 = e.size2 = 0;
+}
+
 std::vector<uint8_t> ListIdentity() {
     std::vector<uint8_t> bytes(static_cast<std::size_t>(selectionCount) * kSelectionEntrySize);
     for (int i = 0; i < selectionCount; ++i) {
         SelectionEntry entry = selectionList[i];
         entry.chartX = entry.chartY = entry.chartZ = entry.screenX = entry.screenY = 0;
         entry.horizonHidden = 0;
+        ForgetMovedWords(entry);
         StoreSelectionEntry(entry, &bytes[i * kSelectionEntrySize]);
     }
     return bytes;
