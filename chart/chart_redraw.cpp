@@ -155,6 +155,7 @@ void SetUpHorizonChart() {
     EnableViewRotation();
     ScaleHorizonZoomTable();
     int starsDone = t.horizonProjectionReady != 0 && starsProjectedView == chartView && starsProjectedLst == t.lstHours;
+    const bool entriesMarked = t.horizonProjectionReady == 0;
     MarkHiddenBelowHorizon(t.lstHours, &t.horizonProjectionReady, &starsDone, &s.chartDirty);
     starsProjectedView = chartView;
     starsProjectedLst = t.lstHours;
@@ -166,7 +167,14 @@ void SetUpHorizonChart() {
     if (chartView == 0 && preferences.word[kTapModeWord] != 1 && ChartRecordHasPlace(chartSelection))
         TurnChartToTarget(&chartSelection, &t.chartRotation, t.lstHours);
     centreA = centreB = 0;
-    const int row = ChooseCentre(&centreA, &centreB);
+    int row = ChooseCentre(&centreA, &centreB);
+    if (entriesMarked) {
+        // The object popup lists the entries this view places now (above the horizon at this
+        // time), not those another view or time placed; the chosen entry keeps its row.
+        ApplyChartListFilterListPart();
+        row = selectionCurrentRow;
+        ShowChartObjectRow(row);
+    }
     s.originX = s.originY = 0;
     int32_t x0, y0;
     HorizonPointToScreen(centreA, centreB, &x0, &y0);
