@@ -112,8 +112,8 @@ long EntriesLeft(std::FILE* file, int32_t count, int read) {
 }
 
 // The list as the last load left it: the file, the entries without the words
-// the chart rewrites at every drawing (projection, screen place, hidden flag)
-// and those that move a planet or comet to the chart's time (place, magnitude,
+// the chart rewrites at every drawing and pick (projection, screen place,
+// hidden flag, the selection's mark) and those that move a planet or comet to the chart's time (place, magnitude,
 // distance, constellation, size), and whether the file holds entries that the
 // list left out.
 struct LoadedList {
@@ -135,7 +135,7 @@ std::vector<uint8_t> ListIdentity() {
     for (int i = 0; i < selectionCount; ++i) {
         SelectionEntry entry = selectionList[i];
         entry.chartX = entry.chartY = entry.chartZ = entry.screenX = entry.screenY = 0;
-        entry.horizonHidden = 0;
+        entry.horizonHidden = entry.alwaysShow = 0;
         ForgetMovedWords(entry);
         StoreSelectionEntry(entry, &bytes[i * kSelectionEntrySize]);
     }
