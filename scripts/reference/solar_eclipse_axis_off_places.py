@@ -45,7 +45,7 @@ def main():
                  "axis is off the Earth or leaving it; axis start and end, contacts and greatest in UT hours",
                  "(-1: none), magnitude, obscuration %. Delta T 66.184 s. Sun: ERFA epv00; Moon: Swiss",
                  "Ephemeris semo_18.se1 (JPL DE431); geometry of solar_eclipse_reference.py."],
-                ["place", "year", "month", "day", "latitude", "longitude_w", "axis_start_ut", "axis_end_ut",
+                ["place", "year", "month", "day", "latitude", "longitude_west", "axis_start_ut", "axis_end_ut",
                  "c1", "c2", "greatest", "c3", "c4", "magnitude", "obscuration"], rows)
 
 
