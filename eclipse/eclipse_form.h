@@ -17,10 +17,20 @@ extern int currentEclipseView;  // 0 at every opening
 extern int viewHour, viewMinute, viewSecond;  // the time of interest, UT
 extern double typedLatitude, typedLongitude;  // the location typed or tapped (west positive)
 extern double observerLatitude, observerLongitude;  // the place the views show; latitude -500: unset
-extern LocalEclipseResult localResult;  // shared by the solar views; firstContact < 0: not computed
+// Three records kept apart, so that a place or a time set in one view leaves
+// the others as they were:
+// - the circumstances at the observer point (firstContact < 0: not computed);
+extern LocalEclipseResult localResult;
+// - the umbra at a time (the Info view's time of interest, the map's steps);
+extern LocalEclipseResult umbraResult;
+// - the selected eclipse's place of greatest eclipse (degrees, west positive;
+//   for a lunar eclipse the sub-lunar point then), set by the selection and
+//   the summary only: the list's best place, the Path and Diagram views.
+extern double greatestLatitude, greatestLongitude;
 // Set when the circumstances at the observer point were computed there (the
-// location's Set, a map tap's Info): the Info view shows them even when the
-// first contact came before 0h UT of the eclipse's date and is negative.
+// location's Set, a map tap's Info): the Info view shows them whatever the
+// shadow's axis does at their time, and even when the first contact came
+// before 0h UT of the eclipse's date and is negative.
 extern bool observerCircumstancesComputed;
 // Set when those circumstances found no eclipse there (a magnitude below 0, or
 // the Sun below the horizon from the first to the last contact):

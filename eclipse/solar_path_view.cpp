@@ -161,9 +161,9 @@ void DrawSolarPathView() {
     ComputeCentralLinePoint(besselianElements, start + kHalfSecond, deltaT, &latitude, &startLongitude, &duration, &width);
     ComputeCentralLinePoint(besselianElements, end - kHalfSecond, deltaT, &latitude, &endLongitude, &duration, &width);
     for (const ViewLine& l : SolarPathBandLines(besselianElements, deltaT, startLongitude, endLongitude,
-                                                localResult.pointLatitude, map.width, map.height))
+                                                greatestLatitude, map.width, map.height))
         DrawLine(x0 + l.x1, top + l.y1, x0 + l.x2, top + l.y2);
-    DrawCross(x0 + map.X(localResult.pointLongitude), top + map.Y(localResult.pointLatitude), 5 * multiplier);
+    DrawCross(x0 + map.X(greatestLongitude), top + map.Y(greatestLatitude), 5 * multiplier);
     if (screenHeight > ScaleY(240)) {
         const double d = CentralDurationAtGreatest(e);
         char text[64];

@@ -424,4 +424,5 @@ def main():
                  "c1", "c2", "greatest", "c3", "c4", "magnitude", "obscuration"], site_rows())
 
 
-main()
+if __name__ == "__main__":
+    main()

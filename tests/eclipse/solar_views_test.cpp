@@ -241,7 +241,7 @@ TEST_F(SolarViewsTest, InfoTextsOfTotalAnnularAndPartialSites) {
         const EclipseEvent& e = c.event;
         LocalEclipseResult r{};
         FindLocalEclipseCircumstances(&r, e.year, e.month, e.day, e.hour, e.minute, c.latitude, c.longitude);
-        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, kDeltaT, 240);
+        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, &r, kDeltaT, 240);
         EXPECT_TRUE(Has(t, "  Partial from")) << c.latitude;
         if (c.central) {
             EXPECT_TRUE(Has(t, c.central)) << c.latitude;
@@ -269,7 +269,7 @@ TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
     const int durations[] = {40, 35, 30, 25, 20, 0, 15};
     for (int i = 0; i < 7; ++i) r.ringDuration[i] = durations[i], r.ringSemiAxis[i] = 10 * i, r.ringOtherAxis[i] = i;
     for (auto [width, perRow] : {std::pair{240, 3}, std::pair{320, 4}}) {
-        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, 66.1839981, width);
+        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, &r, 66.1839981, width);
         std::vector<const EclipseViewText*> rings;
         for (const EclipseViewText& x : t)
             if (x.font == 2) rings.push_back(&x);
@@ -283,7 +283,7 @@ TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
         EXPECT_FALSE(Has(t, "  Partial from"));
     }
     r.sunAzimuth = 260.25, r.sunAltitude = -0.5;
-    EXPECT_TRUE(Has(SolarInfoTexts(e, r, kDeltaT, 240), "Alt -0\xB0" "30'  Azimuth 99\xB0" "45' W"));
+    EXPECT_TRUE(Has(SolarInfoTexts(e, r, &r, kDeltaT, 240), "Alt -0\xB0" "30'  Azimuth 99\xB0" "45' W"));
     const std::string none = NoCentralEclipseText(10, 11);
     EXPECT_EQ(none.rfind("No central eclipse at this time.\n\nThe maximun of this eclipse is at 10:11 UT,", 0), 0u);
     const std::string end = "with the Path module the start and the end of the central eclipse.";
