@@ -59,7 +59,6 @@ namespace {
 constexpr int kSkyChartForm = 1900, kOrbitForm = 2550, kMoonForm = 6000, kPlanetDetailForm = 2460;
 constexpr int kOrbit3dView = 3;
 constexpr int kMoon = 1, kMars = 4, kJupiter = 5, kSaturn = 6;
-constexpr double kGotoLowest = 2.0;  // degrees: no goto at or below this altitude
 constexpr int kImageSide = 160;
 constexpr int kListRowHeight = 15;  // design pixels
 constexpr int kTypeComet = 13, kTypeMeteor = 29, kTypePlanet = 27;
@@ -444,10 +443,7 @@ void GotoCurrentObject() {
         return;
     }
     const ObjectRecord& r = currentObject;
-    if (AltitudeNow(r) <= kGotoLowest) {
-        ShowInformation("This object is below the horizon", "");
-        return;
-    }
+    if (GotoRefusedBelowHorizon(AltitudeNow(r))) return;
     if (b.tab == kTabPlanets && b.index == 1) {
         ShowInformation("Sorry, GoTo to Sun is disable.", "");
         return;
