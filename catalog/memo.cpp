@@ -334,7 +334,9 @@ void BeginMemoExport() {
 }
 
 bool EndMemoExport() {
-    const bool written = currentExport.open && WriteMemoFile(currentExport.text);
+    const bool empty = currentExport.open && currentExport.text.empty();
+    if (empty) ShowInformation("Nothing to export.", "");
+    const bool written = currentExport.open && !empty && WriteMemoFile(currentExport.text);
     currentExport = MemoExport{};
     return written;
 }

@@ -58,7 +58,8 @@ int ExportMemo(const char* text);
 // EndMemoExport every ExportMemo adds to one text, which EndMemoExport writes
 // once as one memo (as ExportMemo outside an export writes). EndMemoExport
 // returns true when the memo was written whole, false after telling why (or
-// when no export was begun).
+// when no export was begun); an export that gathered no text writes no file
+// and says "Nothing to export.".
 void BeginMemoExport();
 bool EndMemoExport();
 
@@ -66,7 +67,8 @@ bool EndMemoExport();
 void ExportHookEmpty();
 
 // Writes the rows shown in the observing list as one memo (EndMemoExport) and,
-// once it is written whole, shows "%d Object%s exported.\n". Returns 1.
+// once it is written whole, shows "%d Object%s exported.\n"; with no row,
+// "Nothing to export." and no file. Returns 1.
 int ExportListToMemo();
 
 // Reads the memo file "userlists\<fileName>" into `buffer` of `size` bytes,
