@@ -133,11 +133,25 @@ int ObjectTypeOfCode(const char* code) {
     return 0;
 }
 
-// Reads the next field of the line at text + *offset into field; false when
-// the text or the line (a line end after a field before the eleventh) has ended.
+// Whether a field follows at text + offset: false when the text or the line
+// (a line end after a field before the eleventh) has ended.
+bool FieldFollows(const char* text, int length, int offset) { return offset <= length && text[offset - 1] == ';'; }
+
+// Reads the next field of the line at text + *offset into field, at most
+// `max` characters; false when none follows.
 bool NextField(const char* text, int length, int* offset, char* field, int max) {
-    if (*offset > length || text[*offset - 1] != ';') return false;
+    if (!FieldFollows(text, length, *offset)) return false;
     *offset += ReadMemoField(text + *offset, field, max);
+    return true;
+}
+
+// Reads the next field whole as a place (hours or degrees) into *value, NaN
+// when it holds anything but a place; false when no field follows.
+bool NextPlaceField(const char* text, int length, int* offset, bool hours, float* value) {
+    if (!FieldFollows(text, length, *offset)) return false;
+    const std::size_t n = std::strcspn(text + *offset, ";\r\n");
+    *value = PlaceValue(std::string(text + *offset, n).c_str(), hours);
+    *offset += static_cast<int>(n) + 1;
     return true;
 }
 
@@ -248,10 +262,8 @@ int ParseListLine(const char* text, ObjectRecord* out) {
     out->designationId = static_cast<uint32_t>(DesignationOfPrefix(prefix, static_cast<int>(out->objectType)));
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
     out->classCode = static_cast<int16_t>(FindTypeCodeByText(field));
-    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->rightAscension = PlaceValue(field, true);
-    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->declination = PlaceValue(field, false);
+    if (!NextPlaceField(text, length, &offset, true, &out->rightAscension)) return -1;
+    if (!NextPlaceField(text, length, &offset, false, &out->declination)) return -1;
     // The coordinates are taken as equinox J2000.
     out->constellation = static_cast<uint32_t>(
         FindConstellation(out->rightAscension, out->declination, JulianDayFromDateTime(2000, 1, 1, 0, 0, 0, 0)));
@@ -322,7 +334,9 @@ void BeginMemoExport() {
 }
 
 bool EndMemoExport() {
-    const bool written = currentExport.open && WriteMemoFile(currentExport.text);
+    const bool empty = currentExport.open && currentExport.text.empty();
+    if (empty) ShowInformation("Nothing to export.", "");
+    const bool written = currentExport.open && !empty && WriteMemoFile(currentExport.text);
     currentExport = MemoExport{};
     return written;
 }
