@@ -63,6 +63,11 @@ int HandleEclipseControl(int id);
 // the Sun and Moon caches), sets the time of interest and draws the summary.
 void CompleteSelectedEclipse();
 
+// Sets the time of interest to a UT in hours rounded once to the whole second
+// (09:55:58.4 is 09:55:58, 11:47:59.6 is 11:48:00); past 24 h the hours go on,
+// before 0 h they are negative with the minutes and seconds counted forward.
+void SetViewTime(double hours);
+
 // Marks the local circumstances as not computed (the Info view computes them
 // at the shadow centre of the time of interest).
 void ForgetLocalCircumstances();

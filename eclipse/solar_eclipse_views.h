@@ -25,9 +25,9 @@ struct EclipseEvent;
 // interest, or says that there is no central eclipse then.
 void DrawSolarInformationView();
 
-// "No central eclipse at this time." with the hour and minute of the event's
-// greatest eclipse.
-std::string NoCentralEclipseText(int hour, int minute);
+// "No central eclipse at this time." with the time of the event's greatest
+// eclipse rounded to the minute.
+std::string NoCentralEclipseText(int hour, int minute, int second);
 
 // The Info view's texts for the circumstances `result` at the observer point:
 // the Delta T line; the central section of `umbra` (the umbra at the time of
@@ -45,6 +45,14 @@ std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& event, const Loc
 // from here: the form's result holds it only once a view has computed the
 // umbra at that time.
 double CentralDurationAtGreatest(const EclipseEvent& event);
+
+// Minutes and seconds of a central duration (seconds, as the results hold
+// it) for the Info and Path views: rounded once to the whole second, then
+// split, so 59.6 s is 1 min 0 s and 119.6 s 2 min 0 s.
+struct DurationMinutes {
+    int minutes, seconds;
+};
+DurationMinutes SplitCentralDuration(double centralDuration);
 
 // The Path view of the selected solar event.
 void DrawSolarPathView();

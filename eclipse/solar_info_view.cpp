@@ -62,10 +62,9 @@ void AddCentralSection(const LocalEclipseResult& r, int screenWidth, std::vector
     out->push_back({"Alt " + DegreesAndMinutes(r.sunAltitude) + "  Azimuth " + DegreesAndMinutes(std::fabs(azimuth)) +
                         " " + (azimuth < 0 ? "E" : "W"),
                     ScaleX(1), Row(4), kBold});
-    const double d = r.centralDuration;
-    out->push_back({FormatText("%02dm%02ds on center %dkm/h", static_cast<int>(d / 60), static_cast<int>(d + 0.5) % 60,
-                           r.groundSpeed),
-                    ScaleX(1), Row(5), kBold});
+    const DurationMinutes d = SplitCentralDuration(r.centralDuration);
+    out->push_back({FormatText("%02dm%02ds on center %dkm/h", d.minutes, d.seconds, r.groundSpeed), ScaleX(1), Row(5),
+                    kBold});
     const int perRow = screenWidth > ScaleX(240) ? 4 : 3;
     for (int i = 0; i < 10 && r.ringDuration[i] != 0; ++i)
         out->push_back({FormatText(" %ds (%dkm, %ds)", r.ringDuration[i], r.ringSemiAxis[i], r.ringOtherAxis[i]),
@@ -82,11 +81,12 @@ void AddCentralSection(const LocalEclipseResult& r, int screenWidth, std::vector
 
 }  // namespace
 
-std::string NoCentralEclipseText(int hour, int minute) {
+std::string NoCentralEclipseText(int hour, int minute, int second) {
+    const ClockFields t = SplitRoundedTime(hour * 3600.0 + minute * 60 + second, 60);
     return FormatText("No central eclipse at this time.\n\nThe maximun of this eclipse is at %02d:%02d UT, so please "
                   "select a time closer to this time or check with the Path module the start and the end of the "
                   "central eclipse.",
-                  hour, minute);
+                  t.hours % 24, t.minutes);
 }
 
 std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& e, const LocalEclipseResult& r,
@@ -154,7 +154,7 @@ void DrawSolarInformationView() {
     UseSchemeTextColours();
     if (observerCircumstancesComputed) return DrawSetPlace(e, deltaT);
     if (!ComputeUmbraEllipseAt(&umbraResult, e.year, e.month, e.day, viewHour, viewMinute, viewSecond)) {
-        const std::string text = NoCentralEclipseText(e.hour, e.minute);
+        const std::string text = NoCentralEclipseText(e.hour, e.minute, e.second);
         DrawTextInRect(text.c_str(), 0, ScaleY(68), screenWidth, screenHeight - ScaleY(22) - ScaleY(68));
         observerLatitude = umbraResult.pointLatitude;
         observerLongitude = umbraResult.pointLongitude;
