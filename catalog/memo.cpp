@@ -215,16 +215,17 @@ std::string LineForMessage(const char* text, std::size_t limit) {
 
 enum class LineAdded { Added, AlreadyListed, NoRoom };
 
-// Adds one parsed line to the list. A line already in the list is told of
-// at once; lines beyond the list's room are counted by the caller.
+// Adds one parsed line to the list. A line whose object is in the list
+// already, under any of its designations, is told of at once, however full the
+// list; lines beyond the list's room are counted by the caller.
 LineAdded AddImportedLine(const char* line, ObjectRecord* rec) {
-    if (SelectionFillIsFull()) return LineAdded::NoRoom;
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
-    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) {
+    if (IsListed(selectionList, selectionShownCount, rec, source, sourceIndex)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
         return LineAdded::AlreadyListed;
     }
+    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) return LineAdded::NoRoom;
     ++selectionShownCount;
     return LineAdded::Added;
 }

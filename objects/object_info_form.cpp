@@ -424,12 +424,12 @@ void ShowCurrentObjectOnChart() {
     if (selectionShownCount < 0) selectionShownCount = 0;
     const DateTime& t = currentDateTime;
     SetChartDateTime(nullptr, t.year, t.month, t.day, t.hour, t.minute);
-    if (SelectionHasNoRoomFor(&currentObject)) {
+    if (SelectionHasNoRoomFor(&currentObject, code)) {
         ShowSelectionListFull();
         return;
     }
     AddObjectToSelection(&currentObject, code);
-    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject));
+    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject, code));
     if (!AgreeChartViewForAltitude(
             ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, currentSite.latitude)))
         return;

@@ -317,12 +317,15 @@ TEST_F(MemoTest, NamesWithSeparatorsReadBack) {
 
 // 40 different objects and room for 25 ("Max Selected items" at its default):
 // one message for the 15 lines left out, none of "Already loaded:" (they
-// never were). A line already in the list is still told of.
+// never were). A line already in the list, under any designation, is still
+// told of, also once the list is full (it was counted as not imported).
 TEST_F(MemoTest, LinesBeyondTheListsRoomAreToldOfOnce) {
-    std::string text = "NGC;7;dup;GALXY; ;0;0;3.4;1;1;0\nNGC;7;dup;GALXY; ;0;0;3.4;1;1;0\n";
+    std::string text = "NGC;224;dup;GALXY; ;0;0;3.4;1;1;0\nNGC;224;dup;GALXY; ;0;0;3.4;1;1;0\n";
     for (int i = 1; i <= 39; ++i) text += "NGC;" + std::to_string(1000 + i) + ";x;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n";
+    text += "M;31;M31;GALXY; ;0;0;3.4;1;1;0\n";
     ASSERT_EQ(ImportMemoText(text.c_str()), 25);
-    EXPECT_EQ(TakeMessages(), (Texts{"Already loaded:|NGC;7;dup;GALXY; ;0;0;3.4;1;1;", "List full: 15 lines not imported.|"}));
+    EXPECT_EQ(TakeMessages(), (Texts{"Already loaded:|NGC;224;dup;GALXY; ;0;0;3.4;1;", "Already loaded:|M;31;M31;GALXY; ;0;0;3.4;1;1;0",
+                                     "List full: 15 lines not imported.|"}));
     EXPECT_EQ(selectionList[24].number, 1024);
 }
 
