@@ -46,9 +46,10 @@ std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& event, const Loc
 // umbra at that time.
 double CentralDurationAtGreatest(const EclipseEvent& event);
 
-// Minutes and seconds of a central duration (seconds, as the results hold
-// it) for the Info and Path views: rounded once to the whole second, then
-// split, so 59.6 s is 1 min 0 s and 119.6 s 2 min 0 s.
+// Minutes and seconds of a central duration for the Info and Path views. The
+// results hold it in seconds with the half second that rounds it when cut to a
+// whole second already added: it is cut once, then split, so a duration of
+// 59.6 s (held as 60.1) is 1 min 0 s and one of 59.3 s (59.8) 0 min 59 s.
 struct DurationMinutes {
     int minutes, seconds;
 };

@@ -75,7 +75,7 @@ void DrawCross(int x, int y, int half) {
 }  // namespace
 
 DurationMinutes SplitCentralDuration(double centralDuration) {
-    const ClockFields d = SplitRoundedTime(centralDuration, 1);
+    const ClockFields d = SplitRoundedTime(std::floor(centralDuration), 1);
     return {d.hours * 60 + d.minutes, d.seconds};
 }
 

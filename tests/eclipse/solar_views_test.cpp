@@ -294,6 +294,7 @@ TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
 
 // Times and durations rounded once to their last unit, then split: the map's label at 09:59:35
 // read 09:00, central durations of 59.6 and 119.6 s 00m00s and 01m00s, a summary's 1h02m30s 01h02m.
+// A duration is held with the half second that rounds it added: 59.3 s must not round up twice.
 TEST_F(SolarViewsTest, TimesAndDurationsRoundedOnceThenSplit) {
     char label[8];
     MapTimeLabel(9 + 59 / 60.0 + 35 / 3600.0, label, sizeof label);
@@ -301,7 +302,8 @@ TEST_F(SolarViewsTest, TimesAndDurationsRoundedOnceThenSplit) {
     r.secondContact = 10.1;
     const auto onCenter = [&r](double d) { return r.centralDuration = d, SolarInfoTexts({}, r, &r, 0, 240)[2].text; };
     const std::pair<std::string, std::string> cases[] = {
-        {label, "10:00"}, {onCenter(59.6), "01m00s on center 0km/h"}, {onCenter(119.6), "02m00s on center 0km/h"},
+        {label, "10:00"}, {onCenter(59.6 + 0.5), "01m00s on center 0km/h"}, {onCenter(119.6 + 0.5), "02m00s on center 0km/h"},
+        {onCenter(59.3 + 0.5), "00m59s on center 0km/h"},
         {EclipseSummaryText({0, 1.0, 2006, 3, 14, 23, 47, 5, 3750, 1400}), "At 23h47'05UT duration 01h03m(23'20)"}};
     for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
 }
