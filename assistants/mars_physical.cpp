@@ -161,15 +161,26 @@ void ComputeMarsEphemeris(double jd, MarsEphemeris* out) {
                                         std::sin(delta0) * std::cos(m.delta) -
                                             std::cos(delta0) * std::sin(m.delta) * std::cos(da));
     out->positionAngle = NormalizeDegrees360(p);
+    out->earthLongitude = NormalizeDegrees360(q);
+    out->distance = m.distance;
 }
 
 void ComputeMarsMoons(double jd, const MarsEphemeris& ephemeris, double x[2], double y[2], int32_t visible[2]) {
-    constexpr double kRevolutionsPerDay[2] = {3.135898133787674, 0.7922608439574758};
-    constexpr double kEpoch[2] = {2452821.84222, 2452822.06971};
+    // Sidereal mean motions (degrees a day) of JPL's mean orbital elements of the Martian
+    // satellites (Jacobson's ephemeris). Mean longitudes at 2025 January 1.0 UT in Mars's equator
+    // of date from its ascending node on the Earth's equator, fitted to PyEphem 4.1.4's moons over
+    // 2020-2030 by scripts/reference/mars_moons_pyephem.py: residuals at most 2.8 degrees for
+    // Phobos (1.3 rms, mostly its orbit's eccentricity) and 0.5 for Deimos (0.1 rms).
+    constexpr double kMeanMotion[2] = {1128.8445, 285.1618};
+    constexpr double kLongitudeAtEpoch[2] = {22.036, 334.624};
+    constexpr double kEpoch = 2460676.5;
     double u = 6 * GetScreenScale();
     double sinTilt = std::sin(ephemeris.earthDeclination * 0.0174532925);
+    double emitted = jd - kLightDaysPerAu * ephemeris.distance;
     for (int k = 0; k < 2; ++k) {
-        double m = NormalizeDegrees360(360.0 * kRevolutionsPerDay[k] * (jd - kEpoch[k])) * 0.0174532925;
+        // M counts from the orbit's point nearest the Earth.
+        double longitude = kLongitudeAtEpoch[k] + kMeanMotion[k] * (emitted - kEpoch);
+        double m = NormalizeDegrees360(std::fmod(longitude - ephemeris.earthLongitude, 360.0)) * 0.0174532925;
         double rho = k == 0 ? u : 3 * u;
         double p = rho * std::sin(m);
         double q = rho * sinTilt * std::cos(m);

@@ -19,8 +19,12 @@ constexpr int kFrameHeight = 20;
 
 DrawWindowRecord* rotationStrip = nullptr;
 
-// One moon: a dot of radius 1 and its letter below it, in its colour.
-void DrawMoon(const char* letter, int x, int y, pl::ColorRef colour) {
+// One moon: a dot of radius 1 and its letter below it, in its colour; nothing
+// when either would leave the picture (Deimos, six disc radii out, can).
+void DrawMoon(const char* letter, int x, int y, pl::ColorRef colour, const XywhRect& picture) {
+    if (x - 1 < picture.x || x + CharsWidth(letter, 1) > picture.x + picture.width || y - 1 < picture.y ||
+        y + 2 + CharsHeight() > picture.y + picture.height)
+        return;
     pl::ColorRef previousFore = SetForeColor(colour);
     pl::ColorRef previousText = SetTextColorRef(colour);
     DrawCircle(x, y, 1);
@@ -68,7 +72,8 @@ void DrawMarsSatellites(int year, int month, int day, int hour, int minute, int 
         SetTextColorRef(previous);
     }
     auto moon = [&](int k) {
-        DrawMoon(letters[k], cx + static_cast<int>(x[k] * scaleX), cy + static_cast<int>(y[k] * scaleY), colours[k]);
+        DrawMoon(letters[k], cx + static_cast<int>(x[k] * scaleX), cy + static_cast<int>(y[k] * scaleY), colours[k],
+                 XywhRect{left, top, width, height});
     };
     for (int k = 0; k < 2; ++k)
         if (!visible[k]) moon(k);

@@ -13,7 +13,8 @@
 // "Deimos" at the top in their colours, then in painter's order the hidden
 // moons, the globe frame of the central meridian centred in the rectangle,
 // and the visible moons, each a small marker at (centre + x scaleX, centre +
-// y scaleY) with its letter ("P" or "D") 2 pixels lower.
+// y scaleY) with its letter ("P" or "D") 2 pixels lower, left out when the
+// marker or the letter would leave the rectangle.
 void DrawMarsSatellites(int year, int month, int day, int hour, int minute, int left, int top, int width,
                         int height, double x[2], double y[2], int32_t visible[2], int drawFlag,
                         const pl::ColorRef colours[2], double scaleX, double scaleY);

@@ -23,9 +23,9 @@ struct EclipseMapView : HighResolutionView {
         eclipseList[0] = EclipseEvent{1, 4.0, 2006, 3, 29, 10, 11, 18, 0, 0};
         eclipseCount = 1;
         selectedEclipse = 0;
-        PrepareSolarEclipse(&eclipseList[0], &observerLatitude, &observerLongitude);
-        localResult.pointLatitude = observerLatitude;
-        localResult.pointLongitude = observerLongitude;
+        PrepareSolarEclipse(&eclipseList[0], &greatestLatitude, &greatestLongitude);
+        umbraResult.pointLatitude = observerLatitude = greatestLatitude;
+        umbraResult.pointLongitude = observerLongitude = greatestLongitude;
         screenWidth = 480, screenHeight = 640;
         viewRect = XywhRect{0, 48, 480, 640 - 44 - 48};
     }

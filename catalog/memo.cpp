@@ -133,11 +133,25 @@ int ObjectTypeOfCode(const char* code) {
     return 0;
 }
 
-// Reads the next field of the line at text + *offset into field; false when
-// the text or the line (a line end after a field before the eleventh) has ended.
+// Whether a field follows at text + offset: false when the text or the line
+// (a line end after a field before the eleventh) has ended.
+bool FieldFollows(const char* text, int length, int offset) { return offset <= length && text[offset - 1] == ';'; }
+
+// Reads the next field of the line at text + *offset into field, at most
+// `max` characters; false when none follows.
 bool NextField(const char* text, int length, int* offset, char* field, int max) {
-    if (*offset > length || text[*offset - 1] != ';') return false;
+    if (!FieldFollows(text, length, *offset)) return false;
     *offset += ReadMemoField(text + *offset, field, max);
+    return true;
+}
+
+// Reads the next field whole as a place (hours or degrees) into *value, NaN
+// when it holds anything but a place; false when no field follows.
+bool NextPlaceField(const char* text, int length, int* offset, bool hours, float* value) {
+    if (!FieldFollows(text, length, *offset)) return false;
+    const std::size_t n = std::strcspn(text + *offset, ";\r\n");
+    *value = PlaceValue(std::string(text + *offset, n).c_str(), hours);
+    *offset += static_cast<int>(n) + 1;
     return true;
 }
 
@@ -201,16 +215,17 @@ std::string LineForMessage(const char* text, std::size_t limit) {
 
 enum class LineAdded { Added, AlreadyListed, NoRoom };
 
-// Adds one parsed line to the list. A line already in the list is told of
-// at once; lines beyond the list's room are counted by the caller.
+// Adds one parsed line to the list. A line whose object is in the list
+// already, under any of its designations, is told of at once, however full the
+// list; lines beyond the list's room are counted by the caller.
 LineAdded AddImportedLine(const char* line, ObjectRecord* rec) {
-    if (SelectionFillIsFull()) return LineAdded::NoRoom;
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
-    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) {
+    if (IsListed(selectionList, selectionShownCount, rec, source, sourceIndex)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
         return LineAdded::AlreadyListed;
     }
+    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) return LineAdded::NoRoom;
     ++selectionShownCount;
     return LineAdded::Added;
 }
@@ -248,10 +263,8 @@ int ParseListLine(const char* text, ObjectRecord* out) {
     out->designationId = static_cast<uint32_t>(DesignationOfPrefix(prefix, static_cast<int>(out->objectType)));
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
     out->classCode = static_cast<int16_t>(FindTypeCodeByText(field));
-    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->rightAscension = PlaceValue(field, true);
-    if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->declination = PlaceValue(field, false);
+    if (!NextPlaceField(text, length, &offset, true, &out->rightAscension)) return -1;
+    if (!NextPlaceField(text, length, &offset, false, &out->declination)) return -1;
     // The coordinates are taken as equinox J2000.
     out->constellation = static_cast<uint32_t>(
         FindConstellation(out->rightAscension, out->declination, JulianDayFromDateTime(2000, 1, 1, 0, 0, 0, 0)));
@@ -322,7 +335,9 @@ void BeginMemoExport() {
 }
 
 bool EndMemoExport() {
-    const bool written = currentExport.open && WriteMemoFile(currentExport.text);
+    const bool empty = currentExport.open && currentExport.text.empty();
+    if (empty) ShowInformation("Nothing to export.", "");
+    const bool written = currentExport.open && !empty && WriteMemoFile(currentExport.text);
     currentExport = MemoExport{};
     return written;
 }

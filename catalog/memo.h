@@ -33,8 +33,9 @@ int ReadMemoField(const char* src, char* dst, int max);
 // constellation of that position as J2000, magnitude, sizes and the small
 // code. RA and Dec are read from a decimal number or a form the display
 // formats write, with an optional sign; any other field (blank, letters, a
-// minute of 60) gives NaN, a place IsSkyPlace refuses. Returns the characters
-// consumed, or -1 when the text ends before the eleventh field.
+// minute of 60) gives NaN, a place IsSkyPlace refuses; each of the two fields
+// is judged whole, whatever its length. Returns the characters consumed, or
+// -1 when the text ends before the eleventh field.
 int ParseListLine(const char* text, ObjectRecord* out);
 
 // Appends the line of `entry` at `end`, where `room` bytes are free; an empty
@@ -57,7 +58,8 @@ int ExportMemo(const char* text);
 // EndMemoExport every ExportMemo adds to one text, which EndMemoExport writes
 // once as one memo (as ExportMemo outside an export writes). EndMemoExport
 // returns true when the memo was written whole, false after telling why (or
-// when no export was begun).
+// when no export was begun); an export that gathered no text writes no file
+// and says "Nothing to export.".
 void BeginMemoExport();
 bool EndMemoExport();
 
@@ -65,7 +67,8 @@ bool EndMemoExport();
 void ExportHookEmpty();
 
 // Writes the rows shown in the observing list as one memo (EndMemoExport) and,
-// once it is written whole, shows "%d Object%s exported.\n". Returns 1.
+// once it is written whole, shows "%d Object%s exported.\n"; with no row,
+// "Nothing to export." and no file. Returns 1.
 int ExportListToMemo();
 
 // Reads the memo file "userlists\<fileName>" into `buffer` of `size` bytes,

@@ -8,6 +8,7 @@
 
 #include "catalog/designations.h"
 #include "catalog/object_display.h"
+#include "catalog/object_identity.h"
 #include "catalog/stars.h"
 #include "catalog/stellar_catalog.h"
 #include "core/preferences.h"
@@ -104,12 +105,17 @@ bool ShownInChartView(const SelectionEntry& e) {
     }
 }
 
+// Position of the first of the `count` entries that names the object; -1 when none.
+int FindObject(const SelectionEntry* entries, int count, const ObjectIdentity& id) {
+    for (int i = 0; i < count; ++i)
+        if (NamesObject(entries[i], id)) return i;
+    return -1;
+}
+
 }  // namespace
 
-bool IsListed(const SelectionEntry* entries, int count, int designation, int32_t number) {
-    for (int i = 0; i < count; ++i)
-        if (entries[i].number == number && entries[i].designation == designation) return true;
-    return false;
+bool IsListed(const SelectionEntry* entries, int count, const ObjectRecord* rec, int source, int sourceIndex) {
+    return entries && rec && FindObject(entries, count, IdentifyObject(*rec, source, sourceIndex)) >= 0;
 }
 
 int GetSelectionListAllocated() { return allocated; }
@@ -249,8 +255,8 @@ bool SelectionFillIsFull() { return selectionShownCount >= selectionFillLimit ||
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec) {
     int p = selectionShownCount;
     if (!entries || !rec || p < 0 || SelectionFillIsFull()) return 0;
+    if (IsListed(entries, p, rec, source, sourceIndex)) return 0;
     int designation = static_cast<int16_t>(rec->designationId);
-    if (IsListed(entries, p, designation, rec->number)) return 0;
     if (selectionListIndex) selectionListIndex[p] = p;
     SelectionEntry& e = entries[p];
     e = SelectionEntry{};
@@ -325,13 +331,10 @@ int GetSelectionIndex(int row) {
     return selectionListIndex[row];
 }
 
-int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec) {
+int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec, int source) {
     if (!entries || !rec) return -1;
-    int designation = static_cast<int16_t>(rec->designationId);
-    int count = std::min(selectionCount, allocated);
-    for (int i = 0; i < count; ++i)
-        if (entries[i].number == rec->number && entries[i].designation == designation) return i;
-    return -1;
+    if (source < 0) source = NumberTableSource(static_cast<int16_t>(rec->designationId));
+    return FindObject(entries, std::min(selectionCount, allocated), IdentifyObject(*rec, source, rec->number));
 }
 
 int FindSelectionIndex(int position) {

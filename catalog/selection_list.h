@@ -55,15 +55,18 @@ int ReallocSelectionList(int* leftOut);
 void FreeSelectionList();
 
 // Fills entry selectionShownCount of `entries` from the record: 1, or 0 when the
-// fill limit is reached or an entry before it has the record's number and
-// designation. The name follows the source code (planet names, "M%d" and "C%d"
-// of sourceIndex + 1, prefix and number, cross-reference names of HR stars,
-// Tycho numbers, the record's own name), cut to 14 characters. The caller
-// advances selectionShownCount.
+// fill limit is reached or an entry before it names the same object (IsListed).
+// The name follows the source code (planet names, "M%d" and "C%d" of
+// sourceIndex + 1, prefix and number, cross-reference names of HR stars, Tycho
+// numbers, the record's own name), cut to 14 characters. The caller advances
+// selectionShownCount.
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec);
 
-// Whether one of the first `count` entries has the number and designation.
-bool IsListed(const SelectionEntry* entries, int count, int designation, int32_t number);
+// Whether one of the first `count` entries names the object that an entry made
+// from the record with `source` and `sourceIndex` would name, under any of its
+// designations: the object file's record, which a Messier, Caldwell, Herschel
+// or best-of-NGC entry gives by its table row (see IdentifyObject).
+bool IsListed(const SelectionEntry* entries, int count, const ObjectRecord* rec, int source, int sourceIndex);
 
 // True when MakeSelectionEntry would refuse any record for want of room: the
 // fill position has reached the fill limit or the list's allocation.
@@ -93,9 +96,11 @@ int IsEntryInCurrentClass(int position);
 // row or one past the allocated rows.
 int GetSelectionIndex(int row);
 
-// Position of the first of the selectionCount entries of `entries` with the
-// record's number and designation; -1 when none.
-int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec);
+// Position of the first of the selectionCount entries of `entries` that names
+// the record's object (IsListed), the record taken as a single add lists it:
+// with source code `source` (negative: that of a number table's designation,
+// NumberTableSource) and its number as source index. -1 when none.
+int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec, int source = -1);
 
 // Shown row that holds entry `position`; -1 when no shown row does.
 int FindSelectionIndex(int position);

@@ -1,5 +1,6 @@
 #include "catalog/user_lists.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -20,8 +21,12 @@
 namespace {
 
 constexpr char kListFolder[] = "userlists\\";
+// The largest list file that is copied aside (it is read whole into memory).
+constexpr std::size_t kLargestCopiedList = std::size_t{1} << 24;
+// Older copies of damaged lists: "<name>.lst_2.bad" up to this number.
+constexpr int kMostDamagedCopies = 99;
 
-std::string ListPath(const char* fileName) { return std::string(kListFolder) + fileName; }
+std::string ListPath(const std::string& fileName) { return kListFolder + fileName; }
 
 // The header of the list in memory, named `listName` (cut to 39 characters).
 void BuildHeader(const char* listName, int count, uint8_t* header) {
@@ -33,19 +38,25 @@ void BuildHeader(const char* listName, int count, uint8_t* header) {
     StoreU32(header, 64, static_cast<uint32_t>(count));
 }
 
-// Writes header and entries to an open file; false with its message.
+// Writes header and entries to an open file; false when a write fails.
 bool WriteList(std::FILE* file, const uint8_t* header, int count) {
-    if (std::fwrite(header, 1, kUserListHeaderSize, file) != static_cast<std::size_t>(kUserListHeaderSize)) {
-        ShowInformation("Can't write header.", "");
+    if (std::fwrite(header, 1, kUserListHeaderSize, file) != static_cast<std::size_t>(kUserListHeaderSize))
         return false;
-    }
     std::vector<uint8_t> entries(static_cast<std::size_t>(count) * kSelectionEntrySize);
     for (int i = 0; i < count; ++i) StoreSelectionEntry(selectionList[i], &entries[i * kSelectionEntrySize]);
-    if (std::fwrite(entries.data(), 1, entries.size(), file) != entries.size()) {
-        ShowInformation("Can't write data.", "");
-        return false;
-    }
-    return true;
+    return std::fwrite(entries.data(), 1, entries.size(), file) == entries.size();
+}
+
+// Writes the first `count` entries as "userlists\<fileName>" through a
+// temporary file; false when it cannot be created or written.
+bool WriteListFile(const std::string& fileName, const char* listName, int count) {
+    const std::string path = ListPath(fileName), temporary = path + ".tmp";
+    std::FILE* file = OpenKeptTemporary(temporary.c_str(), "wb");
+    if (!file) return false;
+    uint8_t header[kUserListHeaderSize];
+    BuildHeader(listName, count, header);
+    const bool written = WriteList(file, header, count);
+    return CommitKeptFile(file, temporary.c_str(), path.c_str(), written);
 }
 
 void RebuildListView() {
@@ -103,19 +114,57 @@ ReadCounts ReadEntries(std::FILE* file, int n) {
     return counts;
 }
 
-// Entries of the file after the first `read`, up to the header's count.
-long EntriesLeft(std::FILE* file, int32_t count, int read) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
-    const long end = std::ftell(file);
-    const long inFile = (end - kUserListHeaderSize) / kSelectionEntrySize;
-    return (inFile < count ? inFile : count) - read;
+// The whole entries after the header of an open list file, and whether the
+// file is its header and as many entries as that counts, nothing more.
+struct ListFileShape {
+    int64_t entries = 0;
+    bool whole = false;
+};
+
+ListFileShape ShapeOf(std::FILE* file, int32_t count) {
+    constexpr int64_t kEntrySize = kSelectionEntrySize;
+    const int64_t size = pl::FileSize(file);
+    ListFileShape shape;
+    if (size >= kUserListHeaderSize) shape.entries = (size - kUserListHeaderSize) / kEntrySize;
+    shape.whole = count >= 0 && size == kUserListHeaderSize + count * kEntrySize;
+    return shape;
+}
+
+// Copies list file `fileName` byte for byte to "<fileName>.bad" through a
+// temporary file. A copy of the same bytes already there is the copy; an
+// older copy of other bytes is first renamed to the first free
+// "<fileName>_2.bad", "<fileName>_3.bad" ... so that no copy is lost. False
+// when the copy could not be made.
+bool CopyDamagedList(const std::string& fileName) {
+    std::vector<uint8_t> bytes, older;
+    if (!ReadKeptFile(ListPath(fileName).c_str(), kLargestCopiedList, &bytes) || bytes.size() > kLargestCopiedList)
+        return false;
+    const std::string copy = fileName + ".bad";
+    if (ReadKeptFile(ListPath(copy).c_str(), bytes.size(), &older)) {
+        if (older == bytes) return true;
+        const std::string aside = FirstFreeNumberedName(kListFolder, copy, kMostDamagedCopies);
+        if (aside.empty() || !pl::RenameFile(ListPath(copy), ListPath(aside))) return false;
+    }
+    return ReplaceKeptFile(ListPath(copy).c_str(), (ListPath(copy) + ".tmp").c_str(), bytes);
+}
+
+// Whether list file `fileName` may be replaced: it is missing, shorter than a
+// header, whole, or copied aside (the copy is made now when it is missing).
+bool MayReplaceListFile(const std::string& fileName) {
+    std::FILE* file = pl::OpenFile(ListPath(fileName), "rb");
+    if (!file) return true;
+    uint8_t header[kUserListHeaderSize];
+    const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+    const bool whole = !read || ShapeOf(file, LoadI32(header, 64)).whole;
+    std::fclose(file);
+    return whole || CopyDamagedList(fileName);
 }
 
 // The list as the last load left it: the file, the entries without the words
 // the chart rewrites at every drawing and pick (projection, screen place,
-// hidden flag, the selection's mark) and those that move a planet or comet to the chart's time (place, magnitude,
-// distance, constellation, size), and whether the file holds entries that the
-// list left out.
+// hidden flag, the pick's mark) and those that move a planet or comet to the
+// chart's time (place, magnitude, distance, constellation, size), and whether
+// the file holds entries that the list left out.
 struct LoadedList {
     std::string file;
     std::vector<uint8_t> entries;
@@ -142,10 +191,37 @@ std::vector<uint8_t> ListIdentity() {
     return bytes;
 }
 
+// Shows `format` with the count and the file name for each of its "%s".
 void ShowCountMessage(const char* format, long count, const char* name = "") {
     char text[200];
-    std::snprintf(text, sizeof text, format, static_cast<int>(count), name);
+    std::snprintf(text, sizeof text, format, static_cast<int>(count), name, name);
     ShowInformation(text, "");
+}
+
+void RestoreListDate(const UserListHeader& header) {
+    selectionCriteria.year = static_cast<int16_t>(header.year);
+    selectionCriteria.month = static_cast<int16_t>(header.month);
+    selectionCriteria.day = static_cast<int16_t>(header.day);
+    selectionCriteria.hour = static_cast<int16_t>(header.hour);
+    selectionCriteria.minute = static_cast<int16_t>(header.minute);
+}
+
+// Tells how a load went: a file that is not whole is copied aside first (one
+// message of what was read, or of the copy that failed); a whole file tells a
+// failed read or the entries beyond the list's room. Damaged entries are
+// told apart.
+void TellListRead(const char* fileName, bool whole, const ReadCounts& read, int asked, int64_t left) {
+    if (!whole) {
+        if (CopyDamagedList(fileName))
+            ShowCountMessage("%d entries of %s were read; the file is kept as %s.bad.", read.kept, fileName);
+        else
+            ShowInformation("Can't save list:", std::string(fileName) + ".bad");
+    } else if (read.whole < asked) {
+        ShowInformation("Can't read data.", "");
+    } else if (left > 0) {
+        ShowCountMessage("%d entries of %s could not be loaded; raise Max Selected items to see them.", left, fileName);
+    }
+    if (read.whole > read.kept) ShowCountMessage("%d damaged entries were skipped.", read.whole - read.kept);
 }
 
 }  // namespace
@@ -164,16 +240,9 @@ void SaveUserList(const char* listName) {
         ShowInformation("Invalid list name.", "");
         return;
     }
-    std::string path = ListPath(listName) + ".lst";
-    std::string temporary = path + ".tmp";
-    std::FILE* file = OpenKeptTemporary(temporary.c_str(), "wb");
-    if (!file) return;
-    uint8_t header[kUserListHeaderSize];
-    BuildHeader(listName, count, header);
-    const bool written = WriteList(file, header, count);
-    // A failed write has said which; a failure after it is one of the data.
-    if (!CommitKeptFile(file, temporary.c_str(), path.c_str(), written) && written)
-        ShowInformation("Can't write data.", "");
+    const std::string fileName = std::string(listName) + ".lst";
+    if (!MayReplaceListFile(fileName) || !WriteListFile(fileName, listName, count))
+        ShowInformation("Can't save list:", fileName);
 }
 
 void LoadUserList(const char* fileName, int asCatalog) {
@@ -189,33 +258,24 @@ void LoadUserList(const char* fileName, int asCatalog) {
     std::FILE* file = pl::OpenFile(ListPath(fileName), "rb");
     if (!file) return;
     uint8_t bytes[kUserListHeaderSize];
-    UserListHeader header;
-    bool headerRead = std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes;
-    if (headerRead) DecodeHeader(bytes, &header);
-    if (!headerRead || header.count < 0) {
+    if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes) {
         ShowInformation("Can't read header.", "");
         std::fclose(file);
         return;
     }
-    int n = header.count;
-    const int capacity = GetSelectionListAllocated();
-    if (n >= capacity) n = capacity - 1;
-    selectionCriteria.year = static_cast<int16_t>(header.year);
-    selectionCriteria.month = static_cast<int16_t>(header.month);
-    selectionCriteria.day = static_cast<int16_t>(header.day);
-    selectionCriteria.hour = static_cast<int16_t>(header.hour);
-    selectionCriteria.minute = static_cast<int16_t>(header.minute);
+    UserListHeader header;
+    DecodeHeader(bytes, &header);
+    const ListFileShape shape = ShapeOf(file, header.count);
+    const int n = static_cast<int>(std::min<int64_t>(shape.entries, GetSelectionListAllocated() - 1));
+    RestoreListDate(header);
     selectionCurrentRow = 0;
     const ReadCounts read = ReadEntries(file, n);
+    std::fclose(file);
     selectionCount = read.kept;
-    const long left = read.whole < n ? 0 : EntriesLeft(file, header.count, n);
-    if (read.whole < n) ShowInformation("Can't read data.", "");
-    if (left > 0)
-        ShowCountMessage("%d entries of %s could not be loaded; raise Max Selected items to see them.", left, fileName);
-    if (read.whole > read.kept) ShowCountMessage("%d damaged entries were skipped.", read.whole - read.kept);
+    const int64_t left = shape.entries - read.whole;
+    TellListRead(fileName, shape.whole, read, n, left);
     selectionList[selectionCount].number = -1;
     ++selectionListChanges;
-    std::fclose(file);
     RebuildListView();
     loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }

@@ -16,17 +16,24 @@ bool IsValidListName(const char* name);
 
 // Writes the whole observing list to "userlists\<listName>.lst" through a
 // temporary file renamed over the old one, so a failed save leaves the old
-// list as it was. Nothing happens for an empty list or a file that cannot be
-// created; an invalid name shows "Invalid list name."; a failed write shows
-// "Can't write header." or "Can't write data.".
+// list as it was. Nothing happens for an empty list; an invalid name shows
+// "Invalid list name."; a file that cannot be created or written shows "Can't
+// save list:" with the file's name, once. A file there that does not read
+// whole is never replaced before its copy "<name>.lst.bad" exists (made now
+// when missing; a save that cannot make it fails as above).
 void SaveUserList(const char* listName);
 
 // asCatalog 0: replaces the observing list by the file "userlists\<fileName>"
 // (the name with its extension), keeping one entry free for the end mark, and
 // restores the list's date and time into the selection criteria. A missing file
-// changes nothing and says nothing; a short header or a negative count shows
-// "Can't read header." and changes nothing; a short file keeps the whole entries
-// read and shows "Can't read data.". Entries of the file beyond the list's room
+// changes nothing and says nothing; a file shorter than a header shows "Can't
+// read header." and changes nothing. The whole entries of the file are read,
+// up to the list's room, whatever its header counts. A file whose header
+// counts other than the entries it holds (more, fewer, a negative count) is
+// copied byte for byte to "<fileName>.bad" (an older copy of other bytes is
+// kept as "<fileName>_2.bad", "_3" ...) and told once in "%d entries of %s were
+// read; the file is kept as %s.bad." ("Can't save list:" with the copy's name
+// when the copy cannot be made). Entries of a whole file beyond the list's room
 // are told in "%d entries of %s could not be loaded; raise Max Selected items
 // to see them."; entries whose designation, object type or place is out of
 // range are left out, told in one "%d damaged entries were skipped.".

@@ -95,7 +95,8 @@ bool DrilldownPickRecord(int index, ObjectRecord* record) {
         r.designationId = static_cast<uint32_t>(ids[0]);
         r.number = numbers[0];
     }
-    if (static_cast<int16_t>(r.designationId) == kDesignationMessier) --r.number;
+    const int designation = static_cast<int16_t>(r.designationId);
+    if (designation == kDesignationMessier || designation == kDesignationCaldwell) --r.number;
     *record = r;
     return true;
 }

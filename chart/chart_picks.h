@@ -26,8 +26,9 @@ ObjectRecord BrightStarPickRecord(int index);
 bool CatalogueStarPickRecord(int position, int tychoFromStars, ObjectRecord* record);
 
 // Object `index` of the object database: kind and number of its first
-// cross-reference when that has a kind above 0; a Messier number is kept one
-// less (the list's Messier entries count from 0). False when it cannot be read.
+// cross-reference when that has a kind above 0; a Messier or Caldwell number
+// is kept one less (the list's Messier and Caldwell entries count from 0).
+// False when it cannot be read.
 bool DrilldownPickRecord(int index, ObjectRecord* record);
 
 // An empty sky point: type 0, magnitude and B-V 0, the given number, size 16.

@@ -23,8 +23,10 @@
 #include "core/sidereal_time.h"
 #include "ephemeris/apparent_altaz.h"
 #include "objects/current_object.h"
+#include "objects/moving_entries.h"
 #include "scope/n_star_list.h"
 #include "scope/scope_form.h"
+#include "scope/scope_place.h"
 #include "scope/scope_services.h"
 #include "scope/serial_link.h"
 #include "ui/control_access.h"
@@ -84,24 +86,61 @@ bool RefusedWithoutPlace(const ObjectRecord& record) {
     return true;
 }
 
+// What a telescope command sends: right ascension hours, declination degrees
+// and the position mode of ScopeGoto and ScopeSync.
+struct ChartTarget {
+    double ra, dec;
+    int mode;
+};
+
+// The place a telescope command sends for `record` at the device clock `c`.
+// A body or comet of the list moves while the chart may show another date:
+// it is computed for the clock into a copy of its entry (the list keeps its
+// places of the chart's time) and goes as a place of date. Other places of
+// date (planets, nebulae of designation 0, comets) go as they stand in mode
+// -1, everything else as a J2000 place in mode 3. False after the refusal
+// for a record without a place at the chart's date or at the clock.
+bool TargetAtClock(const ObjectRecord& record, const Clock& c, ChartTarget* target) {
+    if (RefusedWithoutPlace(record)) return false;
+    const uint32_t type = record.objectType & 0xFFFF, designation = record.designationId & 0xFFFF;
+    const bool ofDate =
+        type == kTypePlanet || (type == kTypeNebula && designation == 0) || designation == kDesignationComet;
+    *target = {record.rightAscension, record.declination, ofDate ? kOfDateMode : kCatalogueMode};
+    const SelectionEntry* listed = FindListedBody(record);
+    if (!listed) return true;
+    SelectionEntry moved = *listed;
+    RefreshMovingEntry(moved, c.year, c.month, c.day, c.hour, c.minute, c.second);
+    if (moved.placeUnknown != 0) {
+        ShowInformation(kNoPlaceText, "");
+        return false;
+    }
+    *target = {moved.rightAscension, moved.declination, kOfDateMode};
+    return true;
+}
+
 // The chart's centre: its selection in views 0 and 1 (the redraw centres on
 // it), or the zenith they are centred on while the selection lies below the
 // horizon; the place under the view's middle in the sphere views, whose
-// centre words hold the frame's angles rather than a right ascension. Refused
-// while the selection has no place.
+// centre words hold the frame's angles rather than a right ascension, but
+// for a body or comet of the list that is the current row, on which each
+// drawing centres them. The selection goes as a goto sends it
+// (TargetAtClock). Refused while the selection has no place.
 void SyncOnChartCentre(const ObjectRecord* block) {
     if (RefusedWithoutPlace(*block)) return;
-    double ra = block->rightAscension, dec = block->declination;
+    ChartTarget target{block->rightAscension, block->declination, kSyncPositionMode};
     int32_t a, b;
-    if (chartView >= 2) {
-        SphereCentrePlace(&ra, &dec);
-    } else if (!ProjectHorizonPlace(chartTimeRecord.lstHours, block->rightAscension, block->declination,
-                                    static_cast<int16_t>(block->designationId), &a, &b)) {
+    if (chartView >= 2 && (selectionCurrentRow < 0 || !FindListedBody(*block))) {
+        SphereCentrePlace(&target.ra, &target.dec);
+    } else if (chartView < 2 && !ProjectHorizonPlace(chartTimeRecord.lstHours, block->rightAscension,
+                                                     block->declination, static_cast<int16_t>(block->designationId),
+                                                     &a, &b)) {
         float zenithRa = 0.0f, zenithDec = 0.0f;
         GetHorizonChartCentre(&zenithRa, &zenithDec, nullptr);
-        ra = zenithRa, dec = zenithDec;
+        target.ra = zenithRa, target.dec = zenithDec;
+    } else if (!TargetAtClock(*block, ReadClock(), &target)) {
+        return;
     }
-    ScopeSync(ra, dec);
+    ScopeSync(target.ra, target.dec, target.mode);
 }
 
 void ToggleMarkerMode(int32_t* mode) {
@@ -158,15 +197,16 @@ void PredictPlace(AlignmentStar* star, double altitude, double azimuth, double* 
 
 void GotoChartSelection(const ObjectRecord* selection) {
     if (!selection) return;
-    const uint32_t type = selection->objectType & 0xFFFF, designation = selection->designationId & 0xFFFF;
-    if (type == kTypePlanet && selection->number == 0) {
+    if ((selection->objectType & 0xFFFF) == kTypePlanet && selection->number == 0) {
         ShowInformation("Sorry, GoTo to Sun is disable.", "");
         return;
     }
-    if (RefusedWithoutPlace(*selection)) return;
-    const bool ofDate =
-        type == kTypePlanet || (type == kTypeNebula && designation == 0) || designation == kDesignationComet;
-    ScopeGoto(selection->rightAscension, selection->declination, ofDate ? kOfDateMode : kCatalogueMode);
+    ChartTarget target{};
+    if (!TargetAtClock(*selection, ReadClock(), &target)) return;
+    double ra = 0, dec = 0, altitude = 0;
+    PlaceOfDate(target.ra, target.dec, target.mode, &ra, &dec, &altitude, nullptr);
+    if (GotoRefusedBelowHorizon(altitude)) return;
+    ScopeGoto(target.ra, target.dec, target.mode);
 }
 
 void ImprovePointingFromChart(int row) {
@@ -178,12 +218,13 @@ void ImprovePointingFromChart(int row) {
     if (position < 0) position = row;
     if (!selectionList || position >= selectionCount) return;
     const SelectionEntry& entry = selectionList[position];
-    if (RefusedWithoutPlace(chartSelection)) return;
-    CopyChartState16(&currentObject);
     const Clock c = ReadClock();
+    ChartTarget target{};
+    if (!TargetAtClock(chartSelection, c, &target)) return;
+    CopyChartState16(&currentObject);
     double apparentRa = 0, apparentDec = 0, altitude = 0, azimuth = 0;
-    ComputeApparentAltAz(chartSelection.rightAscension, chartSelection.declination, &apparentRa, &apparentDec,
-                         &altitude, &azimuth, kCatalogueMode, c.year, c.month, c.day, c.hour, c.minute, c.second);
+    ComputeApparentAltAz(target.ra, target.dec, &apparentRa, &apparentDec, &altitude, &azimuth, target.mode, c.year,
+                         c.month, c.day, c.hour, c.minute, c.second);
     AlignmentStar& star = improvePointingStar;
     star = AlignmentStar{};
     star.ra = apparentRa * 15.0;

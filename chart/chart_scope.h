@@ -15,20 +15,28 @@ extern AlignmentStar improvePointingStar;
 // degrees): the Sun (a planet, type 27, numbered 0) is refused with "Sorry,
 // GoTo to Sun is disable."; a body or comet without a place at the chart's
 // date (ChartRecordHasPlace) with "Sorry, this object has no position at the
-// chart's date.", nothing sent; planets (type 27), nebulae (type 19) of
+// chart's date.", nothing sent. A body or comet of the list goes to its place
+// at the device clock, computed by the list's refresh into a copy of its
+// entry (RefreshMovingEntry; the chart may show another date), refused as
+// above when it has none then; other planets (type 27), nebulae (type 19) of
 // designation 0 and comets and asteroids (designation 12), whose places are of
-// date, go with position mode -1, everything else with mode 3 (topocentric
-// and refracted, from J2000). The telescope code reports its own failures.
+// date, go as they stand; all these with position mode -1, everything else
+// with mode 3 (topocentric and refracted, from J2000). A place whose altitude
+// at the device clock, as the mount would be sent it, is not above 2 degrees
+// is refused (GotoRefusedBelowHorizon), nothing sent. The telescope code
+// reports its own failures.
 void GotoChartSelection(const ObjectRecord* selection);
 
 // The chart's selection as one more reference star of the N-star list, with
 // the telescope's reading on it, and the pointing model fitted again. `row`
 // is the list's current row: negative says "No Object or Star selected.", a
 // selection without a place the goto's refusal.
-// The star's place is its apparent place of date (position mode 3) at the
-// device clock; the reading is the mount's (ScopeGetRaDec, right ascension x
-// 15 for EQ output; a failed read ends it) with a drive, else the star's own
-// place (azimuth and altitude for AZ and Encoder output). Its predicted place
+// The star's place is the one a goto sends (GotoChartSelection: a body of
+// the list at the device clock), as its apparent place of date at the device
+// clock (position mode 3 for a J2000 place, -1 for one of date); the reading
+// is the mount's (ScopeGetRaDec, right ascension x 15 for EQ output; a failed
+// read ends it) with a drive, else the star's own place (azimuth and
+// altitude for AZ and Encoder output). Its predicted place
 // is the two-star model's with the program's own alignment (0, 0 without a
 // valid one) or the star's own place with "External". Name (9 characters),
 // number and designation come from the row's entry.
@@ -53,8 +61,10 @@ void ShowScopePositionOnChart(ObjectRecord* block);
 // (1400) opened, 8 the telescope synchronised on the chart's centre (the
 // selection in the Sky Map and Horizon View, or the zenith they are centred
 // on while it lies below the horizon; the place under a sphere view's
-// middle; refused as a goto is for a selection without a place). Other
-// rows do nothing. Returns 1.
+// middle, or a body of the list that is the current row, on which the view
+// is centred; the selection sent as a goto sends it, without the horizon
+// rule; refused as a goto is for a selection without a place). Other rows
+// do nothing. Returns 1.
 // The marker mode `*markerMode` (the chart passes scopeConnected): turned on,
 // the drive is connected (refused: the mode stays 0 and nothing else
 // happens), timer 1 runs at 250 ms and "Stars" (word 28) is kept; turned off,

@@ -146,6 +146,17 @@ double ParseSignedValue(const char* text) { return ParseSignedDegrees(text); }
 
 double ParseHoursToDegrees(const char* text) { return ParseSignedDegrees(text) * 15.0; }
 
+ClockFields SplitRoundedTime(double seconds, int unitSeconds) {
+    // Half a unit rounds up, also from a hair below: hours built from whole
+    // seconds (10:11:03 to the tenth of a minute) carry errors of 1e-12 s.
+    const double units = std::floor(seconds / unitSeconds + 0.5 + 1e-9);
+    if (!std::isfinite(units) || std::fabs(units * unitSeconds) > 3.6e9) return {0, 0, 0};
+    const int64_t total = static_cast<int64_t>(units) * unitSeconds;
+    const int64_t hours = total >= 0 ? total / 3600 : -((-total + 3599) / 3600);
+    const int64_t rest = total - hours * 3600;
+    return {static_cast<int>(hours), static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+}
+
 char* HMSToStr(char* buffer, std::size_t size, double hours) {
     if (!std::isfinite(hours)) return WriteDecimal(buffer, size, hours);
     const int code = preferences.word[kPrefRaFormat];

@@ -45,6 +45,19 @@ double ParseSignedValue(const char* text);
 // applying to the whole value ("-00:30:00" is -7.5).
 double ParseHoursToDegrees(const char* text);
 
+// A time of day or a duration in seconds split into whole hours, minutes and
+// seconds after one rounding to a multiple of `unitSeconds` (1 when the
+// seconds are shown, 6 for tenths of a minute, 60 for whole minutes), half a
+// unit rounding up: no field reads 60 and the carry reaches the hours (9:59:35
+// to the minute is 10:00). The hours are not reduced to a day; before 0 h they
+// are negative with the minutes and seconds counted forward (-900 s is -1 h 45
+// min), so the fields always add up to the rounded value. A value that is not
+// finite or lies beyond a million hours gives zeros.
+struct ClockFields {
+    int hours, minutes, seconds;
+};
+ClockFields SplitRoundedTime(double seconds, int unitSeconds);
+
 // Writes hours in the "RA Format", reduced to [0, 24) h: seconds rounded to the
 // nearest, code 3 rounds the tenth of a minute up. An unknown code writes the
 // code 2 form and shows "HMSToStr Unkown hour format".

@@ -139,6 +139,11 @@ void CalendarFromJulianDay(double jd, int* year, int* month, int* day, int* hour
     *second = s % 60;
 }
 
+void CalendarMinuteFromJulianDay(double jd, int* year, int* month, int* day, int* hour, int* minute) {
+    int second = 0;
+    CalendarFromJulianDay(std::floor(jd * 1440.0 + 0.5) / 1440.0, year, month, day, hour, minute, &second);
+}
+
 double DateToDecimalYear(int year, int month, int day, int hour, int minute, int second) {
     int leap = IsLeapYear(year);
     int length = leap ? 366 : 365;

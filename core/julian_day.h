@@ -41,6 +41,11 @@ void JDToCalendar(double jd, int* year, int* month, int* day, int* hour, int* mi
 void CalendarFromJulianDay(double jd, int* year, int* month, int* day, int* hour, int* minute,
                            int* second);
 
+// Civil date and time of a Julian day to the nearest whole minute: the Julian
+// day itself is rounded (a day starts a whole number of minutes after noon),
+// so 23:59:30 carries to 0h of the next day and nothing is rounded twice.
+void CalendarMinuteFromJulianDay(double jd, int* year, int* month, int* day, int* hour, int* minute);
+
 // Decimal year: year + (day of year + time of day in days) / days in the year.
 // 1 January 0h gives year + 1/L, 31 December 0h gives exactly year + 1.
 double DateToDecimalYear(int year, int month, int day, int hour, int minute, int second);

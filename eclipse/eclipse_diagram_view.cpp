@@ -123,8 +123,10 @@ void DrawSolarDiagram(const EclipseEvent& e) {
     DrawTimeAndPlaces(e, deltaT, jdTT);
     double ut = e.hour + e.minute / 60.0 + e.second / 3600.0;
     LocalContactCircumstances c{};
-    LocalContactStep(besselianElements, 0, localResult.pointLatitude, localResult.pointLongitude, 0, deltaT, &ut, &c);
-    LocalEclipseResult figures = localResult;
+    LocalContactStep(besselianElements, 0, greatestLatitude, greatestLongitude, 0, deltaT, &ut, &c);
+    LocalEclipseResult figures{};
+    figures.pointLatitude = greatestLatitude;
+    figures.pointLongitude = greatestLongitude;
     figures.centralDuration = CentralDurationAtGreatest(e);
     DrawEclipseTexts(DiagramFigureTexts(e, figures, c.partialDuration, screenWidth, screenHeight));
     if (GetScreenScale() > 1) SelectFont(0);
@@ -142,8 +144,7 @@ void DrawLunarDiagram(const EclipseEvent& e) {
     }
     DrawEclipseText(title, 0, ScaleY(24));
     if (large) SelectFont(5);  // the date below it keeps the large font
-    DrawLunarShadowDiagram(eclipseList, selectedEclipse, localResult.pointLatitude, localResult.pointLongitude,
-                           screenWidth, screenHeight);
+    DrawLunarShadowDiagram(eclipseList, selectedEclipse, greatestLatitude, greatestLongitude, screenWidth, screenHeight);
     SelectFont(0);
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/angle_text.h"
 #include "core/services.h"
 #include "eclipse/eclipse_controls_view.h"
 #include "eclipse/eclipse_list.h"
@@ -144,10 +145,7 @@ void LocationStep() {
                                       typedLongitude);
         observerCircumstancesComputed = true;
         observerSeesNoEclipse = localResult.magnitude < 0 || localResult.sunBelowHorizon;
-        const double t = localResult.maximumTime;
-        viewHour = static_cast<int>(t);
-        viewMinute = static_cast<int>(std::fmod(t * 60, 60) + 0.5);
-        viewSecond = static_cast<int>(std::fmod(t * 3600, 60) + 0.5);
+        SetViewTime(localResult.maximumTime);
     }
     DrawEclipseView();
 }
@@ -165,10 +163,7 @@ void SetTypedLocation() {
 void SetTimeOfInterest() {
     double hours = 0;
     if (!ReadNumberField(eclipseForm, kTime, &hours)) return DrawEclipseView();
-    const long seconds = std::lround(hours * 3600.0);
-    viewHour = static_cast<int>(seconds / 3600);
-    viewMinute = static_cast<int>(seconds / 60 % 60);
-    viewSecond = static_cast<int>(seconds % 60);
+    SetViewTime(hours);
     ForgetLocalCircumstances();
     if (SolarSelected()) observerLatitude = -500;
     DrawEclipseView();
@@ -263,6 +258,11 @@ void CloseForm(pl::Hwnd form) {
 }
 
 }  // namespace
+
+void SetViewTime(double hours) {
+    const ClockFields t = SplitRoundedTime(hours * 3600, 1);
+    viewHour = t.hours, viewMinute = t.minutes, viewSecond = t.seconds;
+}
 
 void OpenEclipseForm() {
     currentEclipseView = kEclipseListView;

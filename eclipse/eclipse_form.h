@@ -17,10 +17,20 @@ extern int currentEclipseView;  // 0 at every opening
 extern int viewHour, viewMinute, viewSecond;  // the time of interest, UT
 extern double typedLatitude, typedLongitude;  // the location typed or tapped (west positive)
 extern double observerLatitude, observerLongitude;  // the place the views show; latitude -500: unset
-extern LocalEclipseResult localResult;  // shared by the solar views; firstContact < 0: not computed
+// Three records kept apart, so that a place or a time set in one view leaves
+// the others as they were:
+// - the circumstances at the observer point (firstContact < 0: not computed);
+extern LocalEclipseResult localResult;
+// - the umbra at a time (the Info view's time of interest, the map's steps);
+extern LocalEclipseResult umbraResult;
+// - the selected eclipse's place of greatest eclipse (degrees, west positive;
+//   for a lunar eclipse the sub-lunar point then), set by the selection and
+//   the summary only: the list's best place, the Path and Diagram views.
+extern double greatestLatitude, greatestLongitude;
 // Set when the circumstances at the observer point were computed there (the
-// location's Set, a map tap's Info): the Info view shows them even when the
-// first contact came before 0h UT of the eclipse's date and is negative.
+// location's Set, a map tap's Info): the Info view shows them whatever the
+// shadow's axis does at their time, and even when the first contact came
+// before 0h UT of the eclipse's date and is negative.
 extern bool observerCircumstancesComputed;
 // Set when those circumstances found no eclipse there (a magnitude below 0, or
 // the Sun below the horizon from the first to the last contact):
@@ -52,6 +62,11 @@ int HandleEclipseControl(int id);
 // eclipse, and for a solar one the elements, the point of greatest eclipse and
 // the Sun and Moon caches), sets the time of interest and draws the summary.
 void CompleteSelectedEclipse();
+
+// Sets the time of interest to a UT in hours rounded once to the whole second
+// (09:55:58.4 is 09:55:58, 11:47:59.6 is 11:48:00); past 24 h the hours go on,
+// before 0 h they are negative with the minutes and seconds counted forward.
+void SetViewTime(double hours);
 
 // Marks the local circumstances as not computed (the Info view computes them
 // at the shadow centre of the time of interest).

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/angle_text.h"
 #include "core/julian_day.h"
 #include "core/services.h"
 #include "eclipse/eclipse_list.h"
@@ -118,8 +119,8 @@ std::vector<MapTrackLine> LayOutMapTrack(MapPosition* table, int count, int panX
 }
 
 void MapTimeLabel(double t, char* text, int size) {
-    std::snprintf(text, static_cast<size_t>(size), "%02d:%02d", static_cast<int>(std::fmod(t + 0.005, 24.0)),
-                  static_cast<int>(std::fmod(t * 60 + 0.5, 60.0)));
+    const ClockFields c = SplitRoundedTime(t * 3600, 60);
+    std::snprintf(text, static_cast<size_t>(size), "%02d:%02d", (c.hours % 24 + 24) % 24, c.minutes);
 }
 
 TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT, int startHour, double latitude,
@@ -148,10 +149,10 @@ namespace {
 // A contact before 0h UT of the eclipse's date (a negative time) reads as the
 // previous day's clock time.
 std::string ContactLine(const char* label, double t, const char* tail) {
-    if (t < 0) t += 24;
+    const ClockFields c = SplitRoundedTime(t * 3600, 1);
     char text[64];
-    std::snprintf(text, sizeof text, "%s at %dh%02dm%02d UT%s", label, static_cast<int>(t),
-                  static_cast<int>(t * 60) % 60, static_cast<int>(t * 3600) % 60, tail);
+    std::snprintf(text, sizeof text, "%s at %dh%02dm%02d UT%s", label, c.hours < 0 ? c.hours + 24 : c.hours,
+                  c.minutes, c.seconds, tail);
     return text;
 }
 

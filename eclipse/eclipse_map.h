@@ -105,8 +105,8 @@ struct MapTrackLine {
 // wrap).
 std::vector<MapTrackLine> LayOutMapTrack(MapPosition* table, int count, int panX, int panY, int top);
 
-// "%02d:%02d" of a position's time t: hours (t + 0.005) modulo 24, minutes
-// (t x 60 + 0.5) modulo 60, integer parts.
+// "%02d:%02d" of a position's time t (hours UT) rounded once to the whole
+// minute, the hours modulo 24 (9:59:35 reads 10:00, 23:59:30 00:00).
 void MapTimeLabel(double t, char* text, int size);
 
 // The contacts at a tapped place (latitude, west longitude, sea level): five
@@ -125,8 +125,8 @@ TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT,
                                double longitude);
 
 // The panel's three lines: "Partial Start at %dh%02dm%02d UT", "Greatest at
-// %dh%02dm%02d UT, %d%%" and "Partial End at %dh%02dm%02d UT", the fields the
-// truncated parts of each time; for a place without eclipse "No Eclipse
+// %dh%02dm%02d UT, %d%%" and "Partial End at %dh%02dm%02d UT", each time
+// rounded once to the whole second; for a place without eclipse "No Eclipse
 // found!" and two empty lines.
 struct TapPanelLines {
     std::string start, greatest, end;

@@ -95,7 +95,7 @@ void ComputePositions(const EclipseEvent& e, double deltaT, const XywhRect& rect
     StepBusyIndicator(1);
     DrawEclipseText("Please wait until positions are computated.", 0, ScaleY(40));
     viewMinute = viewSecond = 0;
-    mapPositionCount = ComputeMapPositions(e, besselianElements, deltaT, &localResult, mapPositions, ShowProgress);
+    mapPositionCount = ComputeMapPositions(e, besselianElements, deltaT, &umbraResult, mapPositions, ShowProgress);
 }
 
 // The cell of a label drawn at (x, y) (DrawLabelText writes font 0 in font 2).
@@ -148,9 +148,9 @@ void DrawTrack(const XywhRect& rect) {
     for (const MapTrackLine& l : lines) DrawLine(l.x1, l.y1, l.x2, l.y2);
 }
 
-// The result's current point, into the buffer (whose origin is the view's).
+// The umbra of the time of interest, into the buffer (whose origin is the view's).
 void DrawCurrentPoint() {
-    const MapPosition p = MapPositionFromResult(localResult);
+    const MapPosition p = MapPositionFromResult(umbraResult);
     int x = 0, y = 0;
     PlaceMapPoint(p.latitude, p.longitude, mapPanX, mapPanY, 0, &x, &y);
     DrawPosition(p, x, y, nullptr, y, XywhRect{});

@@ -14,10 +14,10 @@
 // (with the "Please wait until positions are computated." text and a line per
 // step), the map copied to the screen, the whole track drawn over it and the
 // view saved in savedViewBits; compute 0 (while dragging): the map and only
-// the result's current point drawn offscreen, then copied. Drawing the track
-// leaves the form's result as it was found (a computation of the positions
-// leaves it describing the umbra at greatest eclipse, the time of interest's
-// minute and second at 0). "Can't allocate offscreen Buffer to draw map" when
+// the umbra of umbraResult drawn offscreen, then copied. Drawing the track
+// leaves umbraResult as it was found (a computation of the positions leaves it
+// describing the umbra at greatest eclipse, the time of interest's minute and
+// second at 0). "Can't allocate offscreen Buffer to draw map" when
 // the picture cannot be made (nothing drawn). A lunar event with compute 1
 // gets the lunar visibility curves over the map.
 void DrawEclipseMap(int compute, const XywhRect& rect);

@@ -21,6 +21,8 @@ int viewHour = 0, viewMinute = 0, viewSecond = 0;
 double typedLatitude = 0, typedLongitude = 0;
 double observerLatitude = 0, observerLongitude = 0;
 LocalEclipseResult localResult{};
+LocalEclipseResult umbraResult{};
+double greatestLatitude = 0, greatestLongitude = 0;
 bool observerCircumstancesComputed = false;
 bool observerSeesNoEclipse = false;
 XywhRect viewRect{};
@@ -48,17 +50,17 @@ void SelectRecord(int row) {
     Show(form, kMapButton, e.type != 0);
     if (e.type != 0) {
         if (e.closestSeparation < 0) FindSolarGreatestEclipse(&e);
-        double latitude = 0, longitude = 0;
-        PrepareSolarEclipse(&e, &latitude, &longitude);
-        localResult.pointLatitude = observerLatitude = latitude;
-        localResult.pointLongitude = observerLongitude = longitude;
-        globeLongitude = WholeDegrees(longitude);
-        globeLatitude = WholeDegrees(latitude);
-    } else {
-        if (e.closestSeparation < 0) CompleteLunarEclipse(&e);
-        observerLatitude = localResult.pointLatitude;
-        observerLongitude = localResult.pointLongitude;
+        PrepareSolarEclipse(&e, &greatestLatitude, &greatestLongitude);
+        // Until the umbra of a time is computed, its point is the place of greatest eclipse.
+        umbraResult.pointLatitude = greatestLatitude;
+        umbraResult.pointLongitude = greatestLongitude;
+        globeLongitude = WholeDegrees(greatestLongitude);
+        globeLatitude = WholeDegrees(greatestLatitude);
+    } else if (e.closestSeparation < 0) {
+        CompleteLunarEclipse(&e);
     }
+    observerLatitude = greatestLatitude;
+    observerLongitude = greatestLongitude;
     viewHour = e.hour;
     viewMinute = e.minute;
     viewSecond = e.second;
@@ -78,7 +80,8 @@ void ResetEclipseForm() {
     currentEclipseView = kEclipseListView;
     viewHour = viewMinute = viewSecond = 0;
     typedLatitude = typedLongitude = observerLatitude = observerLongitude = 0;
-    localResult = LocalEclipseResult{};
+    localResult = umbraResult = LocalEclipseResult{};
+    greatestLatitude = greatestLongitude = 0;
     observerCircumstancesComputed = observerSeesNoEclipse = false;
     FreeEclipseMap();
     mapRecentre = -1, mapPanX = mapPanY = 0, mapDragging = 0;
@@ -97,14 +100,12 @@ void CompleteSelectedEclipse() {
     if (row >= eclipseCount) row = -1;
     if (row >= 0 && row != selectedEclipse) SelectRecord(row);
     if (selectedEclipse < 0) selectedEclipse = 0;
-    DrawEclipseSummary(eclipseList, selectedEclipse, &localResult.pointLatitude, &localResult.pointLongitude,
-                       screenWidth, screenHeight);
+    DrawEclipseSummary(eclipseList, selectedEclipse, &greatestLatitude, &greatestLongitude, screenWidth, screenHeight);
     // Circumstances belong to the place they were found for, not to the point the observer moves to.
-    if (observerCircumstancesComputed &&
-        (observerLatitude != localResult.pointLatitude || observerLongitude != localResult.pointLongitude))
+    if (observerCircumstancesComputed && (observerLatitude != greatestLatitude || observerLongitude != greatestLongitude))
         ForgetLocalCircumstances();
-    observerLatitude = localResult.pointLatitude;
-    observerLongitude = localResult.pointLongitude;
+    observerLatitude = greatestLatitude;
+    observerLongitude = greatestLongitude;
 }
 
 void DrawEclipseRow(int16_t row, const XywhRect& rect, int selected, int) {

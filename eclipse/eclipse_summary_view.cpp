@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/angle_text.h"
 #include "core/horizontal.h"
 #include "core/preferences.h"
 #include "core/sidereal_time.h"
@@ -49,9 +50,10 @@ std::string EclipseSummaryText(const EclipseEvent& e) {
     const int v = e.closestSeparation, d = e.durationSeconds;
     if (e.type != 0 && static_cast<int>(e.kind) == 2)
         std::snprintf(text + n, sizeof text - n, "No Central Line (%02d'%02d)", v / 60, v % 60);
-    else if (d >= 3600)
-        std::snprintf(text + n, sizeof text - n, "duration %02dh%02dm(%02d'%02d)", d / 3600, d % 3600 / 60, v / 60, v % 60);
-    else
+    else if (d >= 3600) {
+        const ClockFields h = SplitRoundedTime(d, 60);
+        std::snprintf(text + n, sizeof text - n, "duration %02dh%02dm(%02d'%02d)", h.hours, h.minutes, v / 60, v % 60);
+    } else
         std::snprintf(text + n, sizeof text - n, "duration %02dm%02ds(%02d'%02d)", d / 60, d % 60, v / 60, v % 60);
     return text;
 }

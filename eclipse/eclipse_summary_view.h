@@ -8,7 +8,9 @@
 
 struct EclipseEvent;
 
-// The summary's text line for a record.
+// The summary's text line for a record: a duration of an hour or more in
+// hours and minutes (rounded once to the minute), a shorter one in minutes and
+// seconds.
 std::string EclipseSummaryText(const EclipseEvent& event);
 
 // The sub-lunar point (latitude, west longitude, degrees) of a lunar record's

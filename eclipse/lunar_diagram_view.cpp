@@ -122,8 +122,8 @@ void DrawLunarShadowDiagram(const EclipseEvent* list, int index, double, double,
     int row = firstRow + 2;  // the row of "U. Radius=", below the date
     for (const LunarDiagramMoon& m : g.moons) {
         if (m.label != "G") {
-            int y, mo, d, h, mi, sec;
-            JDToCalendar(m.jd, &y, &mo, &d, &h, &mi, &sec);
+            int y, mo, d, h, mi;
+            CalendarMinuteFromJulianDay(m.jd, &y, &mo, &d, &h, &mi);
             DrawEclipseText(m.label + "=", 2, ScaleY(24) + ScaleY(13) * row);
             std::snprintf(text, sizeof text, "%02d:%02d", h, mi);
             DrawEclipseText(text, 2 + ScaleX(25), ScaleY(24) + ScaleY(13) * row);

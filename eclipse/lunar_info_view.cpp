@@ -57,11 +57,15 @@ std::string UtText(int hour, int minute) {
     return text;
 }
 
-// "%02d:%02d UT" of a contact rounded to the second.
+// "%02d:%02d UT" of an instant rounded once to the minute, whose date and
+// time it also gives.
 std::string ContactText(double jd, int* y, int* mo, int* d, int* h, int* mi) {
-    int s = 0;
-    JDToCalendar(jd + 0.5 / 86400, y, mo, d, h, mi, &s);
+    CalendarMinuteFromJulianDay(jd, y, mo, d, h, mi);
     return UtText(*h, *mi);
+}
+
+double GreatestJulianDay(const EclipseEvent& e) {
+    return JulianDayFromDateTime(e.year, e.month, e.day, e.hour, e.minute, e.second, 0);
 }
 
 void SelectLargeFont(const InfoLayout& l, int font) {
@@ -149,23 +153,25 @@ void DrawFullTable(const EclipseEvent& e, const LunarEclipseContacts& c, InfoLay
     const struct {
         const char* label;
         const char* code;
-        double time;  // 0: greatest
+        double time;
         bool shown;
     } rows[] = {{"Penumbra Start", ": P1=", c.p1, true}, {"Umbra Start", ": U1=", c.u1, c.u1 > 0},
-                {"Total start", ": U2=", c.u2, c.u2 > 0}, {"Greatest", " ", 0, true},
+                {"Total start", ": U2=", c.u2, c.u2 > 0}, {"Greatest", " ", GreatestJulianDay(e), true},
                 {"Total End", ": U3=", c.u3, c.u3 > 0},     {"Umbra End", ": U4=", c.u4, c.u1 > 0},
                 {"Penumbra End", ": P4=", c.p4, true}};
     for (const auto& r : rows) {
         if (!r.shown) continue;
         l->y += l->rowHeight;
-        int y = e.year, mo = e.month, d = e.day, h = e.hour, mi = e.minute;
-        if (r.time != 0) ContactText(r.time, &y, &mo, &d, &h, &mi);
+        int y, mo, d, h, mi;
+        ContactText(r.time, &y, &mo, &d, &h, &mi);
         DrawContactRow(r.label, r.code, y, mo, d, h, mi, *l, longitude, latitude);
     }
 }
 
 void DrawCompactTable(const EclipseEvent& e, const LunarEclipseContacts& c, InfoLayout* l) {
-    DrawEclipseText("(Greatest at " + UtText(e.hour, e.minute) + ")", 2 + l->nudge + ScaleX(160), l->y);
+    int y, mo, d, h, mi;
+    DrawEclipseText("(Greatest at " + ContactText(GreatestJulianDay(e), &y, &mo, &d, &h, &mi) + ")",
+                    2 + l->nudge + ScaleX(160), l->y);
     const struct {
         const char* label;
         const char* first;
@@ -177,7 +183,6 @@ void DrawCompactTable(const EclipseEvent& e, const LunarEclipseContacts& c, Info
                 {"Umbra", ": U1=", c.u1, " U4=", c.u4, c.u1 > 0},
                 {"Total", ": U2=", c.u2, " U3=", c.u3, c.u2 > 0}};
     const int x0 = 2 + ScaleX(5);
-    int y, mo, d, h, mi;
     for (const auto& r : rows) {
         if (!r.shown) continue;
         l->y += l->rowHeight;

@@ -27,9 +27,10 @@ namespace {
 
 constexpr double kDegrees = 57.29577951308232;
 
+// "%02d:%02d UT" of an instant rounded once to the minute.
 std::string ContactTime(double jd) {
-    int y, mo, d, h, mi, s;
-    JDToCalendar(jd + 0.5 / 86400, &y, &mo, &d, &h, &mi, &s);
+    int y, mo, d, h, mi;
+    CalendarMinuteFromJulianDay(jd, &y, &mo, &d, &h, &mi);
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d UT", h, mi);
     return text;

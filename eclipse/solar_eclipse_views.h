@@ -1,6 +1,6 @@
 // The views of a solar eclipse in the eclipse form besides the map: the Info
-// view (the umbra at the time of interest and the circumstances at the
-// observer point, over a strip of the world map), the Path view (a small world
+// view (the circumstances at the observer point and the umbra at the time of
+// interest, over a strip of the world map), the Path view (a small world
 // map with the band and the central line's start, greatest eclipse and end)
 // and the Diagram view (a textured Earth globe with the band, turned with the
 // stylus, and the figures of greatest eclipse). They draw into the current
@@ -19,20 +19,25 @@
 struct EclipseEvent;
 
 // The Info view of the selected solar event (the dispatcher has erased the
-// view and shown the Time and Location controls).
+// view and shown the Time and Location controls). A place set in the view
+// gets its own circumstances (or "No Eclipse found!") whatever the umbra does
+// at its time; otherwise the view describes the shadow centre at the time of
+// interest, or says that there is no central eclipse then.
 void DrawSolarInformationView();
 
-// "No central eclipse at this time." with the hour and minute of the event's
-// greatest eclipse.
-std::string NoCentralEclipseText(int hour, int minute);
+// "No central eclipse at this time." with the time of the event's greatest
+// eclipse rounded to the minute.
+std::string NoCentralEclipseText(int hour, int minute, int second);
 
-// The Info view's texts for an umbra on the Earth at the time of interest: the
-// Delta T line, the central section when the result has a central phase
-// (second contact 0 or more), and the umbra transit with the magnitude, the
-// partial phase and the central phase. deltaT in seconds; the layout follows
-// the screen's width (three rings a row up to 240 units, else four).
+// The Info view's texts for the circumstances `result` at the observer point:
+// the Delta T line; the central section of `umbra` (the umbra at the time of
+// interest) when the place has a central phase (second contact 0 or more), or
+// "The shadow's axis does not meet the Earth at this time." when `umbra` is
+// null; then the umbra transit with the place's magnitude, its partial phase
+// and its central phase. deltaT in seconds; the layout follows the screen's
+// width (three rings a row up to 240 units, else four).
 std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& event, const LocalEclipseResult& result,
-                                            double deltaT, int screenWidth);
+                                            const LocalEclipseResult* umbra, double deltaT, int screenWidth);
 
 // The central duration (seconds, 0.5 added) of the umbra at the event's
 // greatest eclipse, from the interpolated Sun and Moon; 0 without a central
@@ -40,6 +45,15 @@ std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& event, const Loc
 // from here: the form's result holds it only once a view has computed the
 // umbra at that time.
 double CentralDurationAtGreatest(const EclipseEvent& event);
+
+// Minutes and seconds of a central duration for the Info and Path views. The
+// results hold it in seconds with the half second that rounds it when cut to a
+// whole second already added: it is cut once, then split, so a duration of
+// 59.6 s (held as 60.1) is 1 min 0 s and one of 59.3 s (59.8) 0 min 59 s.
+struct DurationMinutes {
+    int minutes, seconds;
+};
+DurationMinutes SplitCentralDuration(double centralDuration);
 
 // The Path view of the selected solar event.
 void DrawSolarPathView();
@@ -84,9 +98,10 @@ struct EclipseGlobe {
 EclipseGlobe EclipseGlobeGeometry(int screenWidth, int screenHeight);
 
 // The figures of greatest eclipse over the globe: the title with the kind
-// and the date, the time of greatest eclipse and the point of the result (west
-// longitude, latitude), and on screens taller than 160 pixels the partial
-// duration there (seconds) and the result's central duration.
+// and the date, the time of greatest eclipse and the point of the result (the
+// place of greatest eclipse: west longitude, latitude), and on screens taller
+// than 160 pixels the partial duration there (seconds) and the result's
+// central duration.
 std::vector<EclipseViewText> DiagramFigureTexts(const EclipseEvent& event, const LocalEclipseResult& result,
                                                 double partialSeconds, int screenWidth, int screenHeight);
 

@@ -24,6 +24,7 @@ constexpr int kMapStripTop = 224;
 // for the columns of the 240-unit layout ("(Total Eclipse m=1.026)" at 95 units).
 constexpr int kBold = 3;
 constexpr int kSmall = 2;
+constexpr char kAxisOffEarth[] = "The shadow's axis does not meet the Earth at this time.";
 
 // Rows 15 units apart, 2 units below their multiples of 15: row 4 would
 // otherwise start under the Location fields, which end at 61 units.
@@ -61,10 +62,9 @@ void AddCentralSection(const LocalEclipseResult& r, int screenWidth, std::vector
     out->push_back({"Alt " + DegreesAndMinutes(r.sunAltitude) + "  Azimuth " + DegreesAndMinutes(std::fabs(azimuth)) +
                         " " + (azimuth < 0 ? "E" : "W"),
                     ScaleX(1), Row(4), kBold});
-    const double d = r.centralDuration;
-    out->push_back({FormatText("%02dm%02ds on center %dkm/h", static_cast<int>(d / 60), static_cast<int>(d + 0.5) % 60,
-                           r.groundSpeed),
-                    ScaleX(1), Row(5), kBold});
+    const DurationMinutes d = SplitCentralDuration(r.centralDuration);
+    out->push_back({FormatText("%02dm%02ds on center %dkm/h", d.minutes, d.seconds, r.groundSpeed), ScaleX(1), Row(5),
+                    kBold});
     const int perRow = screenWidth > ScaleX(240) ? 4 : 3;
     for (int i = 0; i < 10 && r.ringDuration[i] != 0; ++i)
         out->push_back({FormatText(" %ds (%dkm, %ds)", r.ringDuration[i], r.ringSemiAxis[i], r.ringOtherAxis[i]),
@@ -81,19 +81,21 @@ void AddCentralSection(const LocalEclipseResult& r, int screenWidth, std::vector
 
 }  // namespace
 
-std::string NoCentralEclipseText(int hour, int minute) {
+std::string NoCentralEclipseText(int hour, int minute, int second) {
+    const ClockFields t = SplitRoundedTime(hour * 3600.0 + minute * 60 + second, 60);
     return FormatText("No central eclipse at this time.\n\nThe maximun of this eclipse is at %02d:%02d UT, so please "
                   "select a time closer to this time or check with the Path module the start and the end of the "
                   "central eclipse.",
-                  hour, minute);
+                  t.hours % 24, t.minutes);
 }
 
-std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& e, const LocalEclipseResult& r, double deltaT,
-                                            int screenWidth) {
+std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& e, const LocalEclipseResult& r,
+                                            const LocalEclipseResult* umbra, double deltaT, int screenWidth) {
     std::vector<EclipseViewText> out;
     out.push_back({"(UT-ET=" + ThreeDecimals(deltaT) + "s)", ScaleX(120), ScaleY(27), 0});
     int row = 4;
-    if (r.secondContact >= 0) AddCentralSection(r, screenWidth, &out, &row);
+    if (!umbra) out.push_back({kAxisOffEarth, ScaleX(1), Row(row++), kSmall});
+    else if (r.secondContact >= 0) AddCentralSection(*umbra, screenWidth, &out, &row);
     const std::string m = ThreeDecimals(r.magnitude);
     out.push_back({"Umbra transit", ScaleX(1), Row(row), kBold});
     out.push_back({r.magnitude > 1 ? "(Total Eclipse m=" + m + ")" : FormatText("(Eclipse at %d%%, m=", r.obscuration) + m + ")",
@@ -119,7 +121,7 @@ void SetTimeAndPlaceFields() {
 }
 
 // The strip of the world map below the texts, centred on the observer point,
-// with the shadow of the time of interest.
+// with the shadow of the time of interest (umbraResult).
 void DrawMapStrip() {
     mapRecentre = -1;
     const int top = ScaleY(kMapStripTop);
@@ -127,14 +129,19 @@ void DrawMapStrip() {
     mapRecentre = -1;
 }
 
-// A place whose circumstances show no eclipse: the place and the time in the
-// fields, Delta T, "No Eclipse found!" and the map strip around the place
-// (without it when the shadow misses the Earth at the time of interest).
-void DrawPlaceWithoutEclipse(const EclipseEvent& e, double deltaT) {
+// A place set in the view (its Set or a map tap's Info): the place and its
+// time in the fields, Delta T, then its own circumstances, or "No Eclipse
+// found!" where it sees none. The umbra of that time is described, and the map
+// strip drawn around the place, only when the shadow's axis meets the Earth.
+void DrawSetPlace(const EclipseEvent& e, double deltaT) {
     SetTimeAndPlaceFields();
-    DrawEclipseTexts({{"(UT-ET=" + ThreeDecimals(deltaT) + "s)", ScaleX(120), ScaleY(27), 0},
-                      {"No Eclipse found!", ScaleX(1), Row(4), kBold}});
-    if (ComputeUmbraEllipseAt(&localResult, e.year, e.month, e.day, viewHour, viewMinute, viewSecond)) DrawMapStrip();
+    const bool onEarth = ComputeUmbraEllipseAt(&umbraResult, e.year, e.month, e.day, viewHour, viewMinute, viewSecond);
+    if (observerSeesNoEclipse)
+        DrawEclipseTexts({{"(UT-ET=" + ThreeDecimals(deltaT) + "s)", ScaleX(120), ScaleY(27), 0},
+                          {"No Eclipse found!", ScaleX(1), Row(4), kBold}});
+    else
+        DrawEclipseTexts(SolarInfoTexts(e, localResult, onEarth ? &umbraResult : nullptr, deltaT, screenWidth));
+    if (onEarth) DrawMapStrip();
 }
 
 }  // namespace
@@ -145,27 +152,22 @@ void DrawSolarInformationView() {
     const double deltaT = ComputeDeltaT(e.year, e.month, e.day);
     SelectSunMoonSource(1);
     UseSchemeTextColours();
-    if (observerSeesNoEclipse) return DrawPlaceWithoutEclipse(e, deltaT);
-    // The umbra's magnitude on the axis would replace the one found at the
-    // observer point, which the umbra transit line shows.
-    const bool local = observerCircumstancesComputed || localResult.firstContact >= 0;
-    const double localMagnitude = localResult.magnitude;
-    if (!ComputeUmbraEllipseAt(&localResult, e.year, e.month, e.day, viewHour, viewMinute, viewSecond)) {
-        const std::string text = NoCentralEclipseText(e.hour, e.minute);
+    if (observerCircumstancesComputed) return DrawSetPlace(e, deltaT);
+    if (!ComputeUmbraEllipseAt(&umbraResult, e.year, e.month, e.day, viewHour, viewMinute, viewSecond)) {
+        const std::string text = NoCentralEclipseText(e.hour, e.minute, e.second);
         DrawTextInRect(text.c_str(), 0, ScaleY(68), screenWidth, screenHeight - ScaleY(22) - ScaleY(68));
-        observerLatitude = localResult.pointLatitude;
-        observerLongitude = localResult.pointLongitude;
+        observerLatitude = umbraResult.pointLatitude;
+        observerLongitude = umbraResult.pointLongitude;
         return;
     }
-    if (local) localResult.magnitude = localMagnitude;
     if (observerLatitude < -490) {
-        observerLatitude = localResult.pointLatitude;
-        observerLongitude = localResult.pointLongitude;
+        observerLatitude = umbraResult.pointLatitude;
+        observerLongitude = umbraResult.pointLongitude;
     }
     SetTimeAndPlaceFields();
-    if (!local)
-        FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, localResult.pointLatitude,
-                                      localResult.pointLongitude);
-    DrawEclipseTexts(SolarInfoTexts(e, localResult, deltaT, screenWidth));
+    if (localResult.firstContact < 0)
+        FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, umbraResult.pointLatitude,
+                                      umbraResult.pointLongitude);
+    DrawEclipseTexts(SolarInfoTexts(e, localResult, &umbraResult, deltaT, screenWidth));
     DrawMapStrip();
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/angle_text.h"
 #include "core/date_text.h"
 #include "core/delta_t.h"
 #include "core/eclipse_work.h"
@@ -55,10 +56,9 @@ void AddPathLine(const char* label, int timeX, double ut, double pointUt, const 
                  double deltaT, int x0, int y, int font, std::vector<EclipseViewText>* out) {
     double latitude = 0, longitude = 0, duration = 0, width = 0;
     ComputeCentralLinePoint(elements, pointUt, deltaT, &latitude, &longitude, &duration, &width);
-    const int seconds = static_cast<int>(ut * 3600) % 60;
+    const ClockFields t = SplitRoundedTime(ut * 3600, 6);  // to the tenth of a minute
     char text[32];
-    std::snprintf(text, sizeof text, ": %02dh%02d.%d UT", static_cast<int>(ut), static_cast<int>(ut * 60) % 60,
-                  seconds * 10 / 60);
+    std::snprintf(text, sizeof text, ": %02dh%02d.%d UT", t.hours, t.minutes, t.seconds / 6);
     out->push_back({label, x0 + ScaleX(1), y, font});
     out->push_back({text, x0 + timeX, y, font});
     out->push_back({CoordWithHemisphereText(longitude, 'W', 'E', ""), x0 + ScaleX(120), y, font});
@@ -73,6 +73,11 @@ void DrawCross(int x, int y, int half) {
 }
 
 }  // namespace
+
+DurationMinutes SplitCentralDuration(double centralDuration) {
+    const ClockFields d = SplitRoundedTime(std::floor(centralDuration), 1);
+    return {d.hours * 60 + d.minutes, d.seconds};
+}
 
 double CentralDurationAtGreatest(const EclipseEvent& e) {
     SelectSunMoonSource(1);
@@ -161,14 +166,13 @@ void DrawSolarPathView() {
     ComputeCentralLinePoint(besselianElements, start + kHalfSecond, deltaT, &latitude, &startLongitude, &duration, &width);
     ComputeCentralLinePoint(besselianElements, end - kHalfSecond, deltaT, &latitude, &endLongitude, &duration, &width);
     for (const ViewLine& l : SolarPathBandLines(besselianElements, deltaT, startLongitude, endLongitude,
-                                                localResult.pointLatitude, map.width, map.height))
+                                                greatestLatitude, map.width, map.height))
         DrawLine(x0 + l.x1, top + l.y1, x0 + l.x2, top + l.y2);
-    DrawCross(x0 + map.X(localResult.pointLongitude), top + map.Y(localResult.pointLatitude), 5 * multiplier);
+    DrawCross(x0 + map.X(greatestLongitude), top + map.Y(greatestLatitude), 5 * multiplier);
     if (screenHeight > ScaleY(240)) {
-        const double d = CentralDurationAtGreatest(e);
+        const DurationMinutes d = SplitCentralDuration(CentralDurationAtGreatest(e));
         char text[64];
-        std::snprintf(text, sizeof text, "At Greatest time:Central duration: %dm%ds", static_cast<int>(d / 60),
-                      static_cast<int>(d + 0.5) % 60);
+        std::snprintf(text, sizeof text, "At Greatest time:Central duration: %dm%ds", d.minutes, d.seconds);
         DrawEclipseText(text, x0 + ScaleX(1), first + 3 * line);
     }
     if (multiplier > 1) SelectFont(0);

@@ -30,7 +30,9 @@
 // Returns 0, or for the planets and the Earth the chain's code (11 for a date
 // outside JD 2340000.5 to 2560000.5, 12 for a body number without a source);
 // the record is then filled from the zero place the chain leaves, and the
-// caller should leave the body out. Bodies 0, 1, 9 and 13 always return 0.
+// caller should leave the body out. Pluto returns 1 outside the years its
+// series holds (1885 to 2099, TT) and leaves the record as it was. Bodies 0,
+// 1 and 13 always return 0.
 int ComputeBody(BodyPosition* out, int body, int year, int month, int day, int hour, int minute,
                 int second);
 

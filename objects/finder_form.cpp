@@ -49,7 +49,6 @@ constexpr int kSkyChartForm = 1900;
 constexpr int kIdFieldLength = 16;  // the text input keeps 15 characters
 constexpr int kNameShown = 10;      // characters of a name or prefix put in the identifier field
 constexpr int kVisibleRows = 10;
-constexpr double kGotoLowest = 2.0;  // degrees: no goto at or below this altitude
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
 constexpr uint32_t kInitFlags = pl::SHIDIF_DONEBUTTON | pl::SHIDIF_SIPDOWN | pl::SHIDIF_FULLSCREENNOMENUBAR;
 
@@ -202,10 +201,7 @@ void Goto() {
         ShowInformation("Please select at least one object.", "");
         return;
     }
-    if (t.altitude <= kGotoLowest) {
-        ShowInformation("This object is below the horizon", "");
-        return;
-    }
+    if (GotoRefusedBelowHorizon(t.altitude)) return;
     const int designation = static_cast<int16_t>(t.record.designationId);
     if (designation == kDesignationPlanet && t.record.number == 0) {
         ShowInformation("Sorry, GoTo to Sun is disable.", "");

@@ -59,7 +59,6 @@ namespace {
 constexpr int kSkyChartForm = 1900, kOrbitForm = 2550, kMoonForm = 6000, kPlanetDetailForm = 2460;
 constexpr int kOrbit3dView = 3;
 constexpr int kMoon = 1, kMars = 4, kJupiter = 5, kSaturn = 6;
-constexpr double kGotoLowest = 2.0;  // degrees: no goto at or below this altitude
 constexpr int kImageSide = 160;
 constexpr int kListRowHeight = 15;  // design pixels
 constexpr int kTypeComet = 13, kTypeMeteor = 29, kTypePlanet = 27;
@@ -425,12 +424,12 @@ void ShowCurrentObjectOnChart() {
     if (selectionShownCount < 0) selectionShownCount = 0;
     const DateTime& t = currentDateTime;
     SetChartDateTime(nullptr, t.year, t.month, t.day, t.hour, t.minute);
-    if (SelectionHasNoRoomFor(&currentObject)) {
+    if (SelectionHasNoRoomFor(&currentObject, code)) {
         ShowSelectionListFull();
         return;
     }
     AddObjectToSelection(&currentObject, code);
-    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject));
+    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject, code));
     if (!AgreeChartViewForAltitude(
             ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, currentSite.latitude)))
         return;
@@ -444,10 +443,7 @@ void GotoCurrentObject() {
         return;
     }
     const ObjectRecord& r = currentObject;
-    if (AltitudeNow(r) <= kGotoLowest) {
-        ShowInformation("This object is below the horizon", "");
-        return;
-    }
+    if (GotoRefusedBelowHorizon(AltitudeNow(r))) return;
     if (b.tab == kTabPlanets && b.index == 1) {
         ShowInformation("Sorry, GoTo to Sun is disable.", "");
         return;

@@ -16,14 +16,14 @@ int AddObjectToSelection(const ObjectRecord* rec, int source) {
         selectionCount = 0;
         shown = 0;
     }
-    const bool listed = FindSelectionEntry(selectionList, rec) >= 0;
+    const bool listed = FindSelectionEntry(selectionList, rec, source) >= 0;
     selectionShownCount = selectionCount;
     PrepareSelection(0, 0, 0);
     const int capacity = GetSelectedItemsCapacity();
     if (selectionCount >= capacity && !listed) selectionShownCount = selectionCount - 1;
     const int position = selectionShownCount;
     if (!MakeSelectionEntry(rec->number, source, selectionList, rec)) {
-        int existing = FindSelectionEntry(selectionList, rec);
+        int existing = FindSelectionEntry(selectionList, rec, source);
         selectionShownCount = shown;
         int row = FindSelectionIndex(existing);
         if (row < 0) selectionClassFilter = 0;
@@ -41,8 +41,9 @@ int AddObjectToSelection(const ObjectRecord* rec, int source) {
     return FindSelectionIndex(position);
 }
 
-bool SelectionHasNoRoomFor(const ObjectRecord* rec) {
-    return FindSelectionEntry(selectionList, rec) < 0 && selectionShownCount >= GetSelectedItemsCapacity();
+bool SelectionHasNoRoomFor(const ObjectRecord* rec, int source) {
+    if (source < 0) source = ObjectKindToCatalogCode(rec);
+    return FindSelectionEntry(selectionList, rec, source) < 0 && selectionShownCount >= GetSelectedItemsCapacity();
 }
 
 namespace {

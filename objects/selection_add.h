@@ -15,10 +15,11 @@
 // row is returned (-1 when the chart view does not show it).
 int AddObjectToSelection(const ObjectRecord* rec, int source);
 
-// Whether an object would have to be added to the observing list and the
-// list has no room for it (as many shown rows as "Max Selected items"). An
-// object already listed always finds its row.
-bool SelectionHasNoRoomFor(const ObjectRecord* rec);
+// Whether an object that AddObjectToSelection(rec, source) would have to add
+// finds no room in the observing list (as many shown rows as "Max Selected
+// items"). An object already listed, under any of its designations, always
+// finds its row.
+bool SelectionHasNoRoomFor(const ObjectRecord* rec, int source = -1);
 
 // The message for an object that the full observing list cannot take.
 void ShowSelectionListFull();

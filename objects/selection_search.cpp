@@ -114,7 +114,7 @@ struct Search {
     SelectionEntry* Offer(const ObjectRecord& rec, int sourceIndex, int source) {
         if (!TestSelectionCriteria(c, rec)) return nullptr;
         if (Full()) {
-            if (!IsListed(selectionList, fill, RecordDesignation(rec), rec.number))
+            if (!IsListed(selectionList, fill, &rec, source, sourceIndex))
                 beyond.emplace(RecordDesignation(rec), rec.number);
             return nullptr;
         }

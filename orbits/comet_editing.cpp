@@ -121,21 +121,39 @@ bool Check(const CometElementTexts& t, bool comet, Checked* c, std::string* refu
         !Take(t.inclination, "Inclination", kInclinations, &c->inc, refused) ||
         !Take(t.magnitude, "Absolute Magnitude", kMagnitudes, &c->magnitude, refused))
         return false;
-    // The perihelion time of a minor planet must be a date of the record.
-    if (!comet && !std::isfinite(MinorPlanetPerihelionTime(EpochOf(*c), c->distance, c->meanAnomaly))) {
-        *refused = "The perihelion time of these elements falls outside the years -32767 to 32767";
-        return false;
-    }
     return true;
 }
 
-// The minor planet's epoch date and elements, with the perihelion distance and
-// time the solver reads.
-void StoreMinorPlanet(const Checked& c, CometRecord* r) {
-    r->epochJulianDay = static_cast<float>(EpochOf(c));
-    r->semiMajorAxis = c.distance;
-    r->meanAnomaly = c.meanAnomaly;
-    SetMinorPlanetPerihelion(r, EpochOf(c));
+// Whether a field holds a text other than the one the record shows: only such
+// a field takes the value typed; the others keep the record's value bit for
+// bit, so that the display's rounding is never written back. Every field of a
+// record saved as another kind is taken.
+class EditedFields {
+public:
+    EditedFields(const CometElementTexts& typed, const CometRecord& record, bool comet)
+        : typed_(typed), shown_(CometElementTextsOf(record)),
+          sameKind_(record.kind == (comet ? kCometRecordKind : kMinorPlanetRecordKind)) {}
+    bool operator()(std::string CometElementTexts::*field) const {
+        return !sameKind_ || typed_.*field != shown_.*field;
+    }
+
+private:
+    const CometElementTexts& typed_;
+    CometElementTexts shown_;
+    bool sameKind_;
+};
+
+// The minor planet's epoch, a and M where edited, then the perihelion
+// distance and time the solver reads, made again when the epoch, a, e or M
+// changed. False when that perihelion time is no date of the record.
+bool StoreMinorPlanet(const Checked& c, const EditedFields& edited, CometRecord* r) {
+    using T = CometElementTexts;
+    const bool date = edited(&T::year) || edited(&T::month) || edited(&T::day);
+    if (date) r->epochJulianDay = static_cast<float>(EpochOf(c));
+    if (edited(&T::distance)) r->semiMajorAxis = c.distance;
+    if (edited(&T::meanAnomaly)) r->meanAnomaly = c.meanAnomaly;
+    if (!date && !edited(&T::distance) && !edited(&T::eccentricity) && !edited(&T::meanAnomaly)) return true;
+    return SetMinorPlanetPerihelion(r, date ? EpochOf(c) : r->epochJulianDay);
 }
 
 // The raw records of the open database; false, after the refusal naming the
@@ -174,22 +192,28 @@ bool ReadCometElementTexts(const CometElementTexts& t, bool comet, CometRecord* 
     Checked c;
     refused->clear();
     if (!Check(t, comet, &c, refused)) return false;
+    using T = CometElementTexts;
+    const EditedFields edited(t, *record, comet);
     CometRecord r = *record;
     r.kind = comet ? kCometRecordKind : kMinorPlanetRecordKind;
-    std::memset(r.name, 0, sizeof r.name);
-    std::snprintf(r.name, sizeof r.name, "%s", t.name.c_str());
-    r.eccentricity = c.e;
-    r.argPerihelion = c.w;
-    r.node = c.node;
-    r.inclination = c.inc;
-    r.absoluteMagnitude = c.magnitude;
+    if (edited(&T::name)) {
+        std::memset(r.name, 0, sizeof r.name);
+        std::snprintf(r.name, sizeof r.name, "%s", t.name.c_str());
+    }
+    if (edited(&T::eccentricity)) r.eccentricity = c.e;
+    if (edited(&T::argPerihelion)) r.argPerihelion = c.w;
+    if (edited(&T::node)) r.node = c.node;
+    if (edited(&T::inclination)) r.inclination = c.inc;
+    if (edited(&T::magnitude)) r.absoluteMagnitude = c.magnitude;
     if (comet) {
+        // A year and a month shown read back as the whole numbers stored.
         r.year = static_cast<int16_t>(c.year);
         r.month = static_cast<int16_t>(c.month);
-        r.day = static_cast<float>(c.day);
-        r.perihelionDistance = c.distance;
-    } else {
-        StoreMinorPlanet(c, &r);
+        if (edited(&T::day)) r.day = static_cast<float>(c.day);
+        if (edited(&T::distance)) r.perihelionDistance = c.distance;
+    } else if (!StoreMinorPlanet(c, edited, &r)) {
+        *refused = "The perihelion time of these elements falls outside the years -32767 to 32767";
+        return false;
     }
     *record = r;
     return true;
@@ -233,9 +257,12 @@ int SaveCometRecord(int index, const CometRecord& record) {
         ShowInformation("Could not save comet database", "");
         return -1;
     }
+    const record_writer::Bytes bytes = record_writer::CometBytes(record);
+    // A record saved as it is stored leaves the file as it is.
+    if (index >= 0 && records[index] == bytes) return index;
     const int target = index == -1 ? count : index;
     if (index == -1) records.emplace_back();
-    records[target] = record_writer::CometBytes(record);
+    records[target] = bytes;
     return Rewrite(records) ? target : -1;
 }
 

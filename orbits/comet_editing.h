@@ -16,8 +16,11 @@ struct CometElementTexts {
         magnitude;
 };
 
-// Reads the texts into `record` (kind 13 for a comet, 18 for a minor planet;
-// the slope and the bytes not shown are kept). Each field is read once as a
+// Reads the texts into `record`, the record whose texts the editor showed
+// (kind 13 for a comet, 18 for a minor planet; the slope and the bytes not
+// shown are kept). A field whose text is the one `record` shows keeps its
+// stored value bit for bit; only an edited field takes the value typed (every
+// field when the record is of the other kind). Each field is read once as a
 // plain decimal number (blanks around it and a sign allowed; no exponent),
 // correctly rounded to the precision the record keeps it in, and that value is
 // checked and stored: a whole year -32768..32767 and month 1..12, a day from 0
@@ -25,9 +28,10 @@ struct CometElementTexts {
 // AU, the mean anomaly (minor planets), the argument of perihelion and the
 // node 0..360 degrees, the inclination 0..180 degrees, e from 0 to 0.99999
 // for a minor planet and to 100 for a comet, H within -100..100: every value
-// taken shows a text that is taken again. A minor planet also gets what the solver reads: q = a (1 - e) and
-// the perihelion time epoch - M / n with n = 0.9856076686 / a^1.5 degrees a
-// day, as year, month and day, which must fall in the years -32767..32767.
+// taken shows a text that is taken again. A minor planet whose epoch, a, e or
+// M was edited also gets what the solver reads: q = a (1 - e) and the
+// perihelion time epoch - M / n with n = 0.9856076686 / a^1.5 degrees a day,
+// as year, month and day, which must fall in the years -32767..32767.
 // False with the refusal of the first field refused in *refused ("Inclination
 // must be between 0 and 180\xB0") and the record untouched.
 bool ReadCometElementTexts(const CometElementTexts& texts, bool comet, CometRecord* record, std::string* refused);
@@ -39,10 +43,11 @@ CometElementTexts CometElementTextsOf(const CometRecord& record);
 
 // Writes `record` over record `index` of the comet database, or appends it
 // when `index` is -1 (a new database when there is none); then opens the
-// database again. Returns the record's index, or -1 after "Could not save
-// comet database" with the file as it was; nothing is written when the file is
-// there but it or one of its records cannot be read (the detail "data/<file>
-// could not be read; it is left as it is.").
+// database again. A record equal to the one stored writes nothing. Returns
+// the record's index, or -1 after "Could not save comet database" with the
+// file as it was; nothing is written when the file is there but it or one of
+// its records cannot be read (the detail "data/<file> could not be read; it
+// is left as it is.").
 int SaveCometRecord(int index, const CometRecord& record);
 
 // Removes record `index`; false after "Could not save comet database" (the

@@ -26,5 +26,6 @@ int ExportSatelliteRecords(SatelliteMemoWriter writeMemo);
 // ExportSatelliteRecords into one memo, written once when every record is
 // gathered (EndMemoExport: under a name no other memo has), then, once it is
 // written whole, "%d Satellite record%s exported.\n" in the "Information" box
-// ("s" above 1). Returns 1.
+// ("s" above 1). With no record read (no satellite file, an empty one):
+// "Nothing to export." and no file. Returns 1.
 int ExportSatellites();

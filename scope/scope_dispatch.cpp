@@ -281,7 +281,7 @@ int ScopeGetPosition(double* ra, double* dec) {
     return 1;
 }
 
-int ScopeSync(double ra, double dec) {
+int ScopeSync(double ra, double dec, int positionMode) {
     if (!ScopeConnect()) return 0;
     int id = Drive();
     const DriveRoutes* r = SelectedRoutes();
@@ -289,7 +289,7 @@ int ScopeSync(double ra, double dec) {
     int ok = 0;
     if (canSync) {
         double placeRa = ra, placeDec = dec;
-        PlaceOfDate(ra, dec, kSyncPositionMode, &placeRa, &placeDec, nullptr, nullptr);
+        PlaceOfDate(ra, dec, positionMode, &placeRa, &placeDec, nullptr, nullptr);
         ok = r->sync(placeRa, placeDec);
     } else {
         ShowInformation("Sorry, this function is not implemented for your telescope", "");

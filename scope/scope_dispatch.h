@@ -65,13 +65,17 @@ int ScopeGetRaDec(double* ra, double* dec);
 // sidereal time. Outputs 0 unless it returns 1.
 int ScopeGetPosition(double* ra, double* dec);
 
-// Synchronises the mount on a J2000 place, sent as the topocentric refracted
-// place of the clock's date and time (as a goto sends it). Returns the
-// family's result after disconnecting; "Sync failed" when it failed (the
-// mount's reason, when the driver knows it, as second line), or "Sorry, this
-// function is not implemented for your telescope" alone for a drive without
-// sync.
-int ScopeSync(double ra, double dec);
+// A sync is sent as a goto of an alignment star is: topocentric, refracted.
+constexpr int kSyncPositionMode = 3;
+
+// Synchronises the mount on a place, sent as its place of date in a position
+// mode at the clock's date and time (as a goto sends it): a J2000 place in
+// modes 0..3, by default topocentric and refracted; a place already of date
+// (a body's) for a negative mode. Returns the family's result after
+// disconnecting; "Sync failed" when it failed (the mount's reason, when the
+// driver knows it, as second line), or "Sorry, this function is not
+// implemented for your telescope" alone for a drive without sync.
+int ScopeSync(double ra, double dec, int positionMode = kSyncPositionMode);
 
 // Sends the mount to a place (J2000 in positionMode 0..3 as the alignment
 // stars take it, of date for a negative mode): the mount receives the place
@@ -88,6 +92,11 @@ int ScopeSync(double ra, double dec);
 // counts no success. ServoCat and SkyCommander gotos are sent but never a
 // success (ServoCat disconnects). Returns 1 on success.
 int ScopeGoto(double ra, double dec, int positionMode);
+
+// The goto's horizon rule, the same for every form that sends one: a target
+// whose altitude (degrees) is not above 2.0 is refused with "This object is
+// below the horizon" (true); nothing is sent to the mount then.
+bool GotoRefusedBelowHorizon(double altitude);
 
 // Back to the start of a run: flags 0, the last connected drive forgotten
 // (tests).

@@ -18,6 +18,7 @@ namespace {
 constexpr int kSkyChartForm = 1900;
 constexpr int kScopeForm = 2400;
 constexpr int kNexStar58 = 8;
+constexpr double kGotoLowest = 2.0;  // degrees: no goto at or below this altitude
 
 struct GotoPlaces {
     double targetRa, targetDec;  // as the caller gave it
@@ -126,4 +127,10 @@ int ScopeGoto(double ra, double dec, int positionMode) {
         GotoForm(kScopeForm);
     }
     return 1;
+}
+
+bool GotoRefusedBelowHorizon(double altitude) {
+    if (altitude > kGotoLowest) return false;
+    ShowInformation("This object is below the horizon", "");
+    return true;
 }

@@ -5,9 +5,6 @@
 // altitude and azimuth in degrees; the site is currentSite.
 #pragma once
 
-// A sync is sent as a goto of an alignment star is: topocentric, refracted.
-constexpr int kSyncPositionMode = 3;
-
 // The apparent place of date of a J2000 place (of date for a negative mode)
 // in a position mode at the clock's date and time, with its altitude and
 // azimuth (either may be null). When it cannot be computed the place is the

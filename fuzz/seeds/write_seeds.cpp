@@ -278,6 +278,8 @@ void Lists() {
     Seed("user_lists", "count_beyond_the_entries",
          Join({header("Cut", 40), entry("M1", kDesignationMessier, 1, 2, 5.57f, 22.0f)}));
     Seed("user_lists", "header_only", header(std::string(40, 'L'), 0));
+    Seed("user_lists", "count_unusable",
+         Join({header("Unusable", -1), entry("M1", kDesignationMessier, 1, 2, 5.57f, 22.0f)}));
 
     Seed("memos", "nine_lines",
          "M;31;M31;GALXY;Sb      ;00:42:44;41:16:09;3.4;178;63;35\n"

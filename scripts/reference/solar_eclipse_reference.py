@@ -25,7 +25,8 @@ Geometry, written here from the definitions and not from the program:
   semidiameters (Sun 959.63" at 1 AU, Moon 0.2725076 x 6378.137 km); greatest eclipse at the
   least separation; the contacts where the separation equals the sum (1st, 4th) or the
   difference (2nd, 3rd) of the semidiameters, by bisection to a millisecond; magnitude as the
-  fraction of the Sun's diameter covered, obscuration as the fraction of its area.
+  fraction of the Sun's diameter covered, obscuration as the fraction of its area. The same
+  greatest eclipse over a grid of places around three eclipses' central points.
 - Central duration on the central line: the local 2nd to 3rd contact at the central point.
   Path width: the distance between the two sites on the ground perpendicular to the track
   whose greatest eclipse just touches the inner tangency.
@@ -86,6 +87,11 @@ SITES = [
     ((2023, 10, 14), (17, 0), None, None, "annular centre"),
     ((2024, 4, 8), (18, 30), None, None, "total centre"),
 ]
+# Grid of places for the greatest eclipse: date and an instant near greatest eclipse (UT hours);
+# the places lie every 4 degrees of latitude and 6 of longitude within 32 and 48 degrees of the
+# central point then (whole degrees), and are kept where the magnitude exceeds 0.02 and the Sun
+# stands more than 1 degree high at greatest.
+GRID = [((2006, 3, 29), 10.19), ((2023, 10, 14), 18.0), ((2024, 4, 8), 18.3)]
 # Central line samples: date and universal times (hours).
 CENTRAL = [
     ((2006, 3, 29), [10 + 11 / 60 + 18 / 3600, 9 + 21 / 60, 8 + 50 / 60, 11 + 20 / 60]),
@@ -245,19 +251,33 @@ def ground_speed_kmh(date, ut_h):
 class Site:
     def __init__(self, date, lat, lon_w):
         self.date = date
+        self.lat, self.lon_w = math.radians(lat), math.radians(lon_w)
         self.fixed = erfa.gd2gc(1, math.radians(-lon_w), math.radians(lat), 0.0) / 1000
 
-    def disc_state(self, ut_h):
-        """Separation, Sun and Moon semidiameters (radians) seen from the site."""
+    def bodies(self, ut_h):
+        """Sun, Moon and the site (km, true equator of date) and the sidereal angle."""
         sun, moon = sun_moon_km(tt_of(self.date, ut_h))
         theta = sidereal(jd0(self.date) + ut_h / 24)
         f = self.fixed
         site = np.array([f[0] * math.cos(theta) - f[1] * math.sin(theta),
                          f[0] * math.sin(theta) + f[1] * math.cos(theta), f[2]])
+        return sun, moon, site, theta
+
+    def disc_state(self, ut_h):
+        """Separation, Sun and Moon semidiameters (radians) seen from the site."""
+        sun, moon, site, _ = self.bodies(ut_h)
         s, m = sun - site, moon - site
         sep = math.atan2(np.linalg.norm(np.cross(s, m)), s @ m)
         return (sep, math.asin(SUN_RADIUS_KM / np.linalg.norm(s)),
                 math.asin(MOON_RADIUS_KM / np.linalg.norm(m)))
+
+    def sun_altitude(self, ut_h):
+        """Geometric altitude of the Sun's centre above the site's horizon (degrees)."""
+        sun, _, site, theta = self.bodies(ut_h)
+        up = np.array([math.cos(self.lat) * math.cos(theta - self.lon_w),
+                       math.cos(self.lat) * math.sin(theta - self.lon_w), math.sin(self.lat)])
+        s = sun - site
+        return math.degrees(math.asin(up @ s / np.linalg.norm(s)))
 
     def outer(self, ut):
         sep, rs, rm = self.disc_state(ut)
@@ -392,6 +412,25 @@ def site_rows():
     return rows
 
 
+def grid_rows():
+    rows = []
+    for date, near in GRID:
+        g = greatest_ut(date, near)
+        lat0, lon0, _ = central_point(date, g)
+        hour, minute = int(g), int((g - int(g)) * 60)
+        for lat in range(round(lat0) - 32, round(lat0) + 33, 4):
+            for lon in range(round(lon0) - 48, round(lon0) + 49, 6):
+                lon_w = (lon + 180) % 360 - 180
+                site = Site(date, lat, lon_w)
+                tmax = site.greatest(g)
+                sep, rs, rm = site.disc_state(tmax)
+                magnitude = (rs + rm - sep) / (2 * rs)
+                if magnitude > 0.02 and site.sun_altitude(tmax) > 1:
+                    rows.append(list(date) + [hour, minute, lat, lon_w, tmax, magnitude])
+        print("grid", date, len(rows), "places so far")
+    return rows
+
+
 def main():
     common = ["Delta T 66.184 s. Sun: ERFA epv00 (light time, aberration); Moon: Swiss Ephemeris "
               "semo_18.se1 (JPL DE431) at the retarded time;",
@@ -422,6 +461,14 @@ def main():
                 + common,
                 ["site", "year", "month", "day", "hour", "minute", "latitude", "longitude_w",
                  "c1", "c2", "greatest", "c3", "c4", "magnitude", "obscuration"], site_rows())
+    write_table("solar_greatest_grid_reference.csv",
+                ["Greatest eclipse at a grid of places (height 0) around each eclipse's central point,",
+                 "where the magnitude exceeds 0.02 and the Sun is more than 1 degree high then:",
+                 "UT hours of the least separation; hour and minute: greatest eclipse on the axis."]
+                + common,
+                ["year", "month", "day", "hour", "minute", "latitude", "longitude_w", "greatest",
+                 "magnitude"], grid_rows())
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -1,19 +1,24 @@
 // Files the program finds at its start: a kept list longer than the list's
-// room, and a second start in a program folder already in use.
+// room or whose header does not match its entries, and a second start in a
+// program folder already in use.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalog/designations.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
+#include "core/preferences.h"
 #include "core/shared_state.h"
+#include "support/both_screens.h"
 #include "support/list_entries.h"
 #include "support/program_fixture.h"
 
@@ -76,5 +81,35 @@ TEST_F(StartFiles, ChangedCutLastListIsSavedAtTheQuit) {
     QuitProgram();
     EXPECT_EQ(Read(file).size(), 68u + 10u * 76u);
 }
+
+// A last list of 40 entries whose header counts 30, 50, -1 or 2147483647 (room for 54): the start reads the
+// 40 and says once that the file is kept as last_list.lst.bad; after a quit, the list unchanged or one entry
+// added, the copy is the file and the list file holds the 40 (a count of 30 lost entries 31-40, -1 all).
+class DamagedLastList : public ProgramTest,
+                        public ::testing::WithParamInterface<std::tuple<pl::ScreenInfo, int32_t, bool>> {};
+
+TEST_P(DamagedLastList, EveryEntryStaysInAFileAfterTheQuit) {
+    const auto [screen, count, oneAdded] = GetParam();
+    harness.changeScreen(screen.width, screen.height, screen.dpi);
+    const std::filesystem::path lists = folder.path() / "userlists";
+    Bytes file = ListFile(40);
+    StoreU32(file.data(), 64, static_cast<uint32_t>(count));
+    Write(lists / "last_list.lst", file);
+    preferences.word[kPrefMaxSelectedItems] = 1;
+    ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(BoxText(), "40 entries of last_list.lst were read; the file is kept as last_list.lst.bad.\n");
+    EXPECT_EQ(BoxCount(), 1);
+    AnswerAll();
+    if (oneAdded) Ui([] { selectionList[selectionCount++] = ListEntry("Added", kDesignationUser, 40, 16, 1, 10); });
+    QuitProgram();
+    EXPECT_EQ(Read(lists / "last_list.lst.bad"), file);
+    const Bytes kept = Read(lists / "last_list.lst");
+    ASSERT_EQ(kept.size(), 68u + 76u * (oneAdded ? 41 : 40));
+    EXPECT_TRUE(std::equal(file.begin() + 68, file.end(), kept.begin() + 68));
+}
+
+INSTANTIATE_TEST_SUITE_P(HeaderCounts, DamagedLastList,
+                         ::testing::Combine(::testing::ValuesIn(kBothScreens),
+                                            ::testing::Values(30, 50, -1, 2147483647), ::testing::Bool()));
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
+#include "assistants/mars_satellites_view.h"
 #include "core/delta_t.h"
 #include "core/julian_day.h"
 #include "support/reference_table.h"
@@ -74,8 +76,8 @@ TEST_F(MarsPhysical, BothModelsAgainstIauRotation) {
 TEST_F(MarsPhysical, MoonsRepeatCollapseAndHide) {
     ResetScreenScale();
     const double u = 6 * GetScreenScale();
-    const double periods[2] = {1 / 3.135898133787674, 1 / 0.7922608439574758};
-    const MarsEphemeris tilted{0, 25, 30};
+    const double periods[2] = {360 / 1128.8445, 360 / 285.1618};
+    const MarsEphemeris tilted{0, 25, 30, 40, 1.5};
     double x[2], y[2], x2[2], y2[2];
     int32_t v[2], v2[2];
     for (double jd : {2451545.0, 2460000.3, 2470000.7}) {
@@ -87,7 +89,7 @@ TEST_F(MarsPhysical, MoonsRepeatCollapseAndHide) {
             EXPECT_EQ(v2[k], v[k]);
         }
     }
-    const MarsEphemeris edgeOn{0, 0, 30};
+    const MarsEphemeris edgeOn{0, 0, 30, 40, 1.5};
     const double kP = 30 * 0.017453292519943295;
     int hidden = 0, farOutside = 0;
     for (int step = 0; step < 200; ++step) {
@@ -96,11 +98,10 @@ TEST_F(MarsPhysical, MoonsRepeatCollapseAndHide) {
         for (int k = 0; k < 2; ++k) {
             // Along the direction P - 90 degrees: x sin P + y cos P = 0.
             EXPECT_NEAR(x[k] * std::sin(kP) + y[k] * std::cos(kP), 0, 1e-6);
-            double m = std::fmod(360.0 * (k == 0 ? 3.135898133787674 : 0.7922608439574758) *
-                                     (jd - (k == 0 ? 2452821.84222 : 2452822.06971)),
-                                 360.0);
-            if (m < 0) m += 360;
-            bool far = m * 0.0174532925 > 1.571 && m * 0.0174532925 < 4.712;
+        }
+        ComputeMarsMoons(jd, tilted, x, y, v);
+        for (int k = 0; k < 2; ++k) {
+            bool far = x[k] * std::sin(kP) + y[k] * std::cos(kP) < 0;  // towards the pole the Earth sees
             bool inside = std::hypot(x[k], y[k]) < u - 1;
             EXPECT_EQ(v[k], far && inside ? 0 : 1) << jd << " moon " << k;
             hidden += v[k] == 0;
@@ -109,6 +110,25 @@ TEST_F(MarsPhysical, MoonsRepeatCollapseAndHide) {
     }
     EXPECT_GT(hidden, 0);
     EXPECT_GT(farOutside, 0);
+}
+
+// At 20 instants of 2020-2030 each moon is drawn within 10 degrees of PyEphem's angle around the disc (east of
+// north) where PyEphem has it over half a radius out (scripts/reference/mars_moons_pyephem.py); it was anywhere.
+TEST_F(MarsPhysical, MoonsDrawnAtPyEphemsAngleAroundTheDisc) {
+    ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "mars_moons_pyephem.csv");
+    ASSERT_EQ(t.rows.size(), 20u);
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        double x[2], y[2];
+        int32_t v[2];
+        DrawMarsSatellites(int(t.Get(i, "year")), int(t.Get(i, "month")), int(t.Get(i, "day")),
+                           int(t.Get(i, "hour")), int(t.Get(i, "minute")), 0, 0, 0, 0, x, y, v, 0, nullptr, 1, 1);
+        for (const std::string moon : {"phobos", "deimos"}) {
+            const int k = moon == "deimos";
+            if (t.Get(i, moon + "_offset_radii") <= 0.5) continue;
+            const double angle = std::atan2(-x[k], -y[k]) * 180 / M_PI;
+            EXPECT_NEAR(WrappedDifference(angle, t.Get(i, moon + "_angle_deg"), 360), 0, 10) << i << " " << moon;
+        }
+    }
 }
 
 }  // namespace

@@ -192,11 +192,11 @@ TEST_F(PlanetTable, RowBandsAlternate) {
 
 // Dates the planets' theory does not cover (1694-2296): the table pages and
 // the ecliptic band show blanks for the planets (they printed "nan"), and
-// the Sun and the Moon still have their values.
+// the Sun and the Moon still have their values; Pluto's row outside 1885-2099 too.
 TEST_F(PlanetTable, DatesTheTheoryDoesNotCoverShowBlanksNotNan) {
     ResetStarCatalog();
     ResetConstellationData();
-    for (int year : {1600, 2400})
+    for (int year : {1600, 2150, 2400})
         for (int page : {kPagePosition, kPageInfo, kPageRiseSet, kPageEcliptic}) {
             assistantDate = AssistantDate{year, 1, 1, 0, 0};
             pl::StartTextLog();
@@ -214,6 +214,8 @@ TEST_F(PlanetTable, DatesTheTheoryDoesNotCoverShowBlanksNotNan) {
             }
             pl::StopTextLog();
             EXPECT_GE(values, 4) << year << " page " << page;  // the Sun's and the Moon's
+            const int plutoRow = page == kPageEcliptic ? 0 : CountIn(XywhRect{30, 267, 450, 25}, kValue);
+            EXPECT_EQ(plutoRow, 0) << year << " page " << page;
         }
     ResetStarCatalog();
     ResetConstellationData();

@@ -43,7 +43,7 @@ TEST(CatalogCorpus, FeatureAndSmallFilesPassEveryCheck) {
 }
 
 TEST(CatalogCorpus, ListsMemosAndDescriptionsPassEveryCheck) {
-    ReplayAll({{"user_lists", RunUserLists, 3}, {"memos", RunMemos, 8}, {"dreyer_text", RunDreyerText, 5}});
+    ReplayAll({{"user_lists", RunUserLists, 4}, {"memos", RunMemos, 8}, {"dreyer_text", RunDreyerText, 5}});
 }
 
 }  // namespace

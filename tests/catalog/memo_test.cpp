@@ -271,18 +271,22 @@ TEST_F(MemoTest, RepeatedBadAndOutOfTableLines) {
 }
 
 // A line whose place is no place on the sky (as the list loader would find
-// it) is told with its text and left out; the next line is still read.
+// it), or whose place field holds more than a place past its first 29
+// characters, is told with its text and left out; the next line is still read.
 TEST_F(MemoTest, LineOffTheSkyIsToldAndTheNextLineTaken) {
     const std::string good = "NGC;224;M31;GALXY; ;00:42:44;41:16:09;3.4;178;63;0\n";
     for (const char* bad : {"User;1;Far;GALXY; ;1000;10;9;0;0;0", "User;1;Far;GALXY; ;-0.5;10;9;0;0;0",
                             "User;1;Far;GALXY; ;24:00:00;10;9;0;0;0", "User;1;Far;GALXY; ;1;95;9;0;0;0",
-                            ";;;;;;;;;;", "X;3;Letters;GALXY;Sb ;abcdef;ghij;zz;q;q;q"}) {
+                            ";;;;;;;;;;", "X;3;Letters;GALXY;Sb ;abcdef;ghij;zz;q;q;q",
+                            "User;1;a;GALXY; ;00:42:44                     xyz;41:16:09;3.4;1;1;0",
+                            "User;1;b;GALXY; ;22.600000000000000000000000000xyz;41:16:09;3.4;1;1;0",
+                            "User;1;c;GALXY; ;00:42:44;+42:20:57                     letters;3.4;1;1;0"}) {
         ASSERT_EQ(ImportMemoText((std::string(bad) + "\n" + good).c_str()), 1) << bad;
         EXPECT_EQ(TakeMessages(), Texts{std::string("Failed to load data. Check line|") + bad});
         EXPECT_EQ(selectionList[0].number, 224) << bad;
     }
-    // A signed declination is a place.
-    ASSERT_EQ(ImportMemoText("1;M;M31;GALXY;Sb ;00:42:44;+41:16:09;3.4;178;63;0"), 1);
+    // A signed declination is a place, and so is one with blanks after it.
+    ASSERT_EQ(ImportMemoText("1;M;M31;GALXY;Sb ;00:42:44;+41:16:09                              ;3.4;178;63;0"), 1);
     EXPECT_TRUE(services.messages.empty());
 }
 
@@ -313,17 +317,21 @@ TEST_F(MemoTest, NamesWithSeparatorsReadBack) {
 
 // 40 different objects and room for 25 ("Max Selected items" at its default):
 // one message for the 15 lines left out, none of "Already loaded:" (they
-// never were). A line already in the list is still told of.
+// never were). A line already in the list, under any designation, is still
+// told of, also once the list is full (it was counted as not imported).
 TEST_F(MemoTest, LinesBeyondTheListsRoomAreToldOfOnce) {
-    std::string text = "NGC;7;dup;GALXY; ;0;0;3.4;1;1;0\nNGC;7;dup;GALXY; ;0;0;3.4;1;1;0\n";
+    std::string text = "NGC;224;dup;GALXY; ;0;0;3.4;1;1;0\nNGC;224;dup;GALXY; ;0;0;3.4;1;1;0\n";
     for (int i = 1; i <= 39; ++i) text += "NGC;" + std::to_string(1000 + i) + ";x;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n";
+    text += "M;31;M31;GALXY; ;0;0;3.4;1;1;0\n";
     ASSERT_EQ(ImportMemoText(text.c_str()), 25);
-    EXPECT_EQ(TakeMessages(), (Texts{"Already loaded:|NGC;7;dup;GALXY; ;0;0;3.4;1;1;", "List full: 15 lines not imported.|"}));
+    EXPECT_EQ(TakeMessages(), (Texts{"Already loaded:|NGC;224;dup;GALXY; ;0;0;3.4;1;", "Already loaded:|M;31;M31;GALXY; ;0;0;3.4;1;1;0",
+                                     "List full: 15 lines not imported.|"}));
     EXPECT_EQ(selectionList[24].number, 1024);
 }
 
 // The file is named by the minute; a later export of the same minute goes to
-// the next free "_2", "_3" name and leaves the earlier memos as they were.
+// the next free "_2" name and leaves the earlier memos as they were; an
+// export of no row writes none.
 TEST_F(MemoTest, ExportNamesTheFileByTheMinuteAndCountsTheObjects) {
     ImportMemoText(kListText);
     ShowAll();
@@ -338,11 +346,10 @@ TEST_F(MemoTest, ExportNamesTheFileByTheMinuteAndCountsTheObjects) {
     EXPECT_EQ(std::count(second.begin(), second.end(), '\n'), 1);
     selectionShownCount = 0;
     ExportListToMemo();
-    EXPECT_EQ(services.Texts().back(), "0 Object exported.\n");
-    EXPECT_EQ(MemoText("20240305_zendamemo_2107_3.txt"), "");
+    EXPECT_EQ(services.Texts().back(), "Nothing to export.");
     EXPECT_EQ(MemoText(), first);
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"),
-              (Texts{"20240305_zendamemo_2107.txt", "20240305_zendamemo_2107_2.txt", "20240305_zendamemo_2107_3.txt"}));
+              (Texts{"20240305_zendamemo_2107.txt", "20240305_zendamemo_2107_2.txt"}));
 }
 
 // Outside a list export each text is a memo of its own, under its own name.

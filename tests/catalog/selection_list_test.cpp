@@ -2,19 +2,24 @@
 // filter, and the entry record's byte layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/object_display.h"
 #include "catalog/selection_list.h"
+#include "catalog_test.h"
+#include "chart/chart_picks.h"
 #include "chart/chart_state.h"
 #include "core/shared_state.h"
 #include "objects/selected_object.h"
 #include "support/catalog_fixture.h"
+#include "support/object_file_fixture.h"
 #include "support/owner_hooks.h"
 #include "support/recording_services.h"
 
@@ -171,6 +176,41 @@ TEST_F(SelectionListTest, DuplicateAndFullListAreRefused) {
     EXPECT_EQ(Make(0, 6, Record(kDesignationNgc, 99999)), nullptr);
     selectionShownCount = -1;
     EXPECT_EQ(MakeSelectionEntry(0, 6, selectionList, nullptr), 0);
+}
+
+// One object, one entry, under any designation: M31 as a search lists it (the
+// file's NGC 224 on Messier row 30) is the finder's (Messier 40, number 30),
+// object information's (NGC, the tab's row) and NGC 224, with the object file
+// or without; C14 listed as NGC 869 is the chart's drill-down C14; M45, which
+// the file holds as Messier 45, is the object step's. NGC 30 is another.
+using ListedObject = CatalogTest;
+
+TEST_F(ListedObject, OneEntryUnderAnyDesignation) {
+    const std::vector<ObjectRecord> objects = fixture::SharedObjectRecords();
+    OpenObjects(objects, "zendavori_obj_1k.ppc");
+    OpenData(&crossRefDb, "zendavori_obj_cross_ref.ppc", 48, {fixture::CrossRefBytes({42, {9}, 869, {14}, ""}, 48)});
+    UseObjectFileRanges(false);
+    ASSERT_EQ(AllocSelectionList(), 1);
+    selectionShownCount = 0;
+    ObjectRecord drilled;
+    const auto ngc869 = std::find_if(objects.begin(), objects.end(), [](auto& o) { return o.number == 869; }) - objects.begin();
+    ASSERT_TRUE(DrilldownPickRecord(static_cast<int>(ngc869), &drilled));
+    for (auto [index, source, rec] : {std::tuple{30, 2, objects[89]}, std::tuple{0, 6, objects[ngc869]}, std::tuple{44, 2, objects[1126]}})
+        selectionCount = selectionShownCount += MakeSelectionEntry(index, source, selectionList, &rec);
+    const struct {
+        ObjectRecord r;
+        int source, position;
+    } cases[] = {{fixture::SharedObject(40, 30), 2, 0}, {fixture::SharedObject(42, 30), 2, 0}, {objects[89], 99, 0},
+                 {drilled, 3, 1}, {fixture::SharedObject(40, 45), 6, 2}, {fixture::SharedObject(42, 30), 99, -1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindSelectionEntry(selectionList, &c.r, c.source), c.position) << &c - cases;
+        EXPECT_EQ(MakeSelectionEntry(c.r.number, c.source, selectionList, &c.r), c.position < 0) << &c - cases;
+    }
+    CloseRecordDb(&objectDb);
+    EXPECT_EQ((std::vector{FindSelectionEntry(selectionList, &cases[0].r, 2), FindSelectionEntry(selectionList, &objects[89])}),
+              (std::vector{0, 0}));
+    EXPECT_EQ(TakeTexts(), Texts{});
+    FreeSelectionList();
 }
 
 TEST_F(SelectionListTest, ClassFilterShowsTheEntriesOfItsClass) {

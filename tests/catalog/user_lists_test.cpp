@@ -130,11 +130,11 @@ TEST_F(UserListTest, FailedSaveLeavesTheOldListIntact) {
     FillList(6);
     pl::FailWritesAfter(kUserListHeaderSize + 10);  // the header is written, the entries fail
     SaveUserList("last_list");
-    EXPECT_EQ(TakeTexts(), Texts{"Can't write data."});
+    EXPECT_EQ(TakeMessages(), Texts{"Can't save list:|last_list.lst"});
     EXPECT_EQ(FileBytes("last_list.lst"), old);
     pl::FailWritesAfter(10);
     SaveUserList("last_list");
-    EXPECT_EQ(TakeTexts(), Texts{"Can't write header."});
+    EXPECT_EQ(TakeMessages(), Texts{"Can't save list:|last_list.lst"});
     EXPECT_EQ(FileBytes("last_list.lst"), old);
     EXPECT_EQ(pl::ListDirectory("userlists\\*.*"), Texts{"last_list.lst"});
 }
@@ -156,7 +156,7 @@ TEST_F(UserListTest, NamesLeavingTheFolderOrRefusedByTheDeviceAreRefused) {
     EXPECT_TRUE(IsValidListName("last_list.lst"));
 }
 
-// A missing file, a short header or a negative count leave the list unchanged.
+// A missing file or a short header leave the list unchanged.
 TEST_F(UserListTest, MissingOrDamagedHeaderLeavesTheListUnchanged) {
     FillList(2);
     Bytes before = EntryBytes(2);
@@ -164,33 +164,47 @@ TEST_F(UserListTest, MissingOrDamagedHeaderLeavesTheListUnchanged) {
     EXPECT_TRUE(services.messages.empty());
     folder.WriteRaw("userlists\\short.lst", Bytes(67, 0));
     LoadUserList("short.lst", 0);
-    WriteListFile("negative.lst", -1, Bytes(76, 0));
-    LoadUserList("negative.lst", 0);
-    EXPECT_EQ(services.Texts(), Texts(2, "Can't read header."));
+    EXPECT_EQ(services.Texts(), Texts{"Can't read header."});
     EXPECT_EQ(selectionCount, 2);
     EXPECT_EQ(EntryBytes(2), before);
     EXPECT_EQ(selectionCriteria.year, 2024);
 }
 
-// A file shorter than its count keeps the whole entries read, ends the list and
-// shows it; a count reaching the capacity keeps one slot for the end mark.
+// A file shorter or longer than its count keeps the whole entries that fit, ends the list, shows it and
+// is copied aside, an older copy kept as "_2"; a count reaching the capacity keeps one slot for the end mark.
 TEST_F(UserListTest, ShortOrOverlongFileKeepsTheWholeEntriesThatFit) {
     FillList(30);
     Bytes entries = EntryBytes(30);
-    WriteListFile("cut.lst", 5, Bytes(entries.begin(), entries.begin() + 76 * 2 + 30));
-    LoadUserList("cut.lst", 0);
-    EXPECT_EQ(TakeTexts(), Texts{"Can't read data."});
+    WriteListFile("full.lst", 5, Bytes(entries.begin(), entries.begin() + 76 * 2 + 30));
+    LoadUserList("full.lst", 0);
+    EXPECT_EQ(TakeTexts(), Texts{"2 entries of full.lst were read; the file is kept as full.lst.bad."});
     EXPECT_EQ(std::make_tuple(selectionCount, selectionList[2].number, selectionShownCount, selectionCriteria.year),
               std::make_tuple(2, -1, 2, 1999));
-    // The one entry of the 30 in the file that did not fit is told of, even
-    // when the header counts more than the file holds.
+    const Bytes older = FileBytes("full.lst");
+    // The one entry of the 30 in the file that did not fit is told of, or the
+    // 29 read when the header counts more than the file holds.
     for (int32_t count : {30, 2000000000}) {
         WriteListFile("full.lst", count, entries);
         LoadUserList("full.lst", 0);
         EXPECT_EQ(std::make_tuple(selectionCount, selectionList[29].number), std::make_tuple(29, -1)) << count;
-        EXPECT_EQ(TakeTexts(),
-                  Texts{"1 entries of full.lst could not be loaded; raise Max Selected items to see them."});
+        const char* told = count == 30 ? "1 entries of full.lst could not be loaded; raise Max Selected items to see them."
+                                       : "29 entries of full.lst were read; the file is kept as full.lst.bad.";
+        EXPECT_EQ(TakeTexts(), Texts{told}) << count;
     }
+    EXPECT_EQ(std::make_pair(FileBytes("full.lst.bad"), FileBytes("full.lst_2.bad")),
+              std::make_pair(FileBytes("full.lst"), older));
+}
+
+// A list that did not read whole is not saved over while its copy cannot be made.
+TEST_F(UserListTest, ListNotReadWholeIsNotReplacedWithoutItsCopy) {
+    FillList(3);
+    WriteListFile("x.lst", -1, EntryBytes(3));
+    const Bytes damaged = FileBytes("x.lst");
+    std::filesystem::create_directory(HostFile("x.lst.bad.tmp"));
+    LoadUserList("x.lst", 0);
+    SaveUserList("x");
+    EXPECT_EQ(TakeMessages(), (Texts{"Can't save list:|x.lst.bad", "Can't save list:|x.lst"}));
+    EXPECT_EQ(FileBytes("x.lst"), damaged);
 }
 
 TEST_F(UserListTest, LoadedListIsShownUnderTheClassFilter) {

@@ -253,7 +253,7 @@ TEST_F(ChartBodies, SunDiscOffTheToolStripAndNoWhitePageBelowTheHorizon) {
     EXPECT_EQ(white, 0);
 }
 
-// Mercury on 1600-01-01 (its theory serves 1694-2296) and a comet of q = 0,
+// Mercury on 1600-01-01 (its theory serves 1694-2296), Pluto in 2150 and a comet of q = 0,
 // each left at a place high in the sky: in no view drawn or picked; selected,
 // not centred on, its place blank in the status line and object information,
 // and a goto, sync or Improve Pointing refused with one message and nothing
@@ -265,12 +265,13 @@ TEST_F(ChartBodies, BodyWithoutAPlaceIsNotShownCentredNorSent) {
     WriteFile(folder.path() / "data" / "zendavori_comet.ppc",
               record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(broken)}));
     OpenAtLondon();
-    SelectionEntry comet = ListEntry("C/2000 Z9", kDesignationComet, 0, 13, 0.0f, 0.0f), mercury = Body(2);
-    comet.source = kSourceComet, mercury.source = kSourcePlanet;
+    SelectionEntry comet = ListEntry("C/2000 Z9", kDesignationComet, 0, 13, 0.0f, 0.0f), mercury = Body(2),
+                   pluto = Body(9);
+    comet.source = kSourceComet, mercury.source = pluto.source = kSourcePlanet;
     const struct {
         SelectionEntry entry;
         int year, month, day;
-    } cases[] = {{mercury, 1600, 1, 1}, {comet, 2026, 12, 7}};
+    } cases[] = {{mercury, 1600, 1, 1}, {pluto, 2150, 1, 1}, {comet, 2026, 12, 7}};
     ScriptedSerial line;
     Ui([] { preferences.word[kPrefDriveId] = 5, preferences.word[kPrefScopePort] = 1, scopeSimulation = 0; });
     for (const auto& c : cases) {

@@ -16,7 +16,9 @@
 #include "platform/dialog.h"
 #include "scope/serial_link.h"
 #include "scope_chart_fixture.h"
+#include "support/both_screens.h"
 #include "support/reference_table.h"
+#include "support/scripted_serial.h"
 #include "ui/saved_screen.h"
 
 namespace {
@@ -26,7 +28,7 @@ using namespace sky_chart_test;
 constexpr int kCentreX = 120, kCentreY = 160;
 constexpr int kTwoStarRow = 0, kNStarRow = 1, kGotoRow = 2, kGetScopeRow = 3, kAssistantRow = 4,
               kMarkerRow = 5, kImproveRow = 6, kChangeScopeRow = 7, kSyncRow = 8;
-constexpr int kTypePlanet = 27, kTypeNebula = 19, kTypeStar = 30, kTypeComet = 25;
+constexpr int kTypePlanet = 27, kTypeNebula = 19, kTypeStar = 30;
 constexpr int kBBox = 3;
 
 // The forms asked for (GotoForm asks the form table whether it can open one).
@@ -78,9 +80,10 @@ protected:
 };
 
 // Goto from the button 1892 and from row 2: the Sun is refused and the mount
-// stays at rest; the Moon and the planets, comets and nebulae of designation 0
-// (places of date) end where they are; a galaxy and a star (J2000) end at
-// their apparent topocentric place of date.
+// stays at rest; a nebula of designation 0 (a place of date) ends where it
+// is; a galaxy and a star (J2000) end at their apparent topocentric place of
+// date. The bodies and comets of the list go to their place at the device
+// clock (TheTelescopeTakesTheBodyWhereItIsByTheDeviceClock).
 TEST_F(ChartScope, GotoSendsEachKindInItsPositionMode) {
     Start();
     const auto high = PlaceAt(150, 50);
@@ -90,9 +93,6 @@ TEST_F(ChartScope, GotoSendsEachKindInItsPositionMode) {
         int designation, number, type;
         bool ofDate, byButton;
     } cases[] = {
-        {"Moon", kDesignationPlanet, 1, kTypePlanet, true, true},
-        {"Mars", kDesignationPlanet, 4, kTypePlanet, true, false},
-        {"C/2023 A3", kDesignationComet, 7, kTypeComet, true, true},
         {"Nebula", 0, 3, kTypeNebula, true, false},
         {"NGC 224", kDesignationNgc, 224, kTypeNebula, false, true},
         {"Vega", kDesignationBrightStar, 12, kTypeStar, false, false},
@@ -336,5 +336,87 @@ TEST_F(ChartScope, SyncPutsTheMountOnTheChartsCentre) {
     EXPECT_LE(std::abs(markerX - kCentreX), 1);
     EXPECT_LE(std::abs(markerY - kCentreY), 1);
 }
+
+// The chart on each screen at the device clock of a row of chart_scope_clock_pyephem.csv
+// (rows 0, 1: case clock; 2..5: horizon), showing its chart time 10 days on, with the
+// row's body or J2000 point current.
+class ChartScopeScreens : public OnBothScreens<ChartScope> {
+protected:
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "chart_scope_clock_pyephem.csv");
+    void ShowRow(std::size_t i, int view) {
+        auto at = [this, i](const std::string& p) {
+            auto get = [&](const char* column) { return static_cast<int>(ref.Get(i, p + column)); };
+            return pl::LocalTime{get("year"), get("month"), get("day"), get("hour"), get("minute"), 0};
+        };
+        const int body = static_cast<int>(ref.Get(i, "body"));
+        const bool point = body < 0;  // a body starts at 0 h, 0 deg: the list's refresh places it
+        SelectionEntry e = Entry("Object", point ? kDesignationNgc : kDesignationPlanet, body, point ? 2 : kTypePlanet,
+                                 point ? ref.Get(i, "ra_h") : 0.0, point ? ref.Get(i, "dec_deg") : 0.0);
+        e.sourceIndex = static_cast<uint16_t>(body);
+        const pl::LocalTime c = at("chart_");
+        harness.setLocalTime(at(""));
+        Choose(kChartViewsTrigger, kChartViewsList, 5 + view);
+        Put({e}, 0);
+        Ui([c] {
+            currentDateTime = DateTime{c.year, c.month, c.day, c.hour, c.minute, 0}, dateTimeFixed = 1;
+            RestartChartTime();
+            RefreshMovingSelectionEntries(c.year, c.month, c.day, c.hour, c.minute, 0);
+        });
+        RedrawShown();
+    }
+    // Row `row` of the telescope popup (-1: the goto key) to the LX200, simulated or on the line.
+    void Command(int row, bool simulated) {
+        Drive(kMeadeLx200Gps, simulated);
+        Ui([] { scopeActive = 1; });
+        row < 0 ? FormCommand(kChartGoto) : Row(row);
+    }
+};
+
+// Goto by row and key, Sync in the Sky Map and the Whole Sky and Improve
+// Pointing on the Moon and Jupiter: the simulated LX200 (the N-star list) gets
+// the place at the device clock within 1', the list keeps the chart time's.
+// They once sent that place, and Improve Pointing precessed it once more.
+TEST_P(ChartScopeScreens, TheTelescopeTakesTheBodyWhereItIsByTheDeviceClock) {
+    Start(GetParam().width, GetParam().height, GetParam().dpi);
+    OpenWith({}, -1);
+    ASSERT_EQ(ref.rows.size(), 6u);
+    const struct { int row, view; } paths[] = {{kGotoRow, 0}, {-1, 0}, {kSyncRow, 0}, {kSyncRow, 2}, {kImproveRow, 0}};
+    for (std::size_t i = 0; i < ref.rows.size() && ref.Text(i, "case") == "clock"; ++i)
+        for (const auto& p : paths) {
+            SCOPED_TRACE(::testing::Message() << "body " << ref.Get(i, "body") << " row " << p.row << " in " << p.view);
+            ShowRow(i, p.view);
+            const std::pair<float, float> kept{selectionList[0].rightAscension, selectionList[0].declination};
+            Command(p.row, true);
+            EXPECT_EQ(TakeBox(), "");
+            const AlignmentStar& star = GetAlignmentStarList()[0];
+            const auto sent = p.row == kImproveRow ? std::pair{star.ra / 15.0, star.dec} : MountAtRest();
+            EXPECT_LT(Arcsec(sent, {ref.Get(i, "ra_h"), ref.Get(i, "dec_deg")}), 60.0);
+            EXPECT_EQ(kept, std::pair(selectionList[0].rightAscension, selectionList[0].declination));
+        }
+}
+
+// Goto by row and key on points at -10 and +1 degrees and on the Moon, up at
+// the chart's time but at -10 degrees by the device clock: object
+// information's one message, nothing on the serial line; at +20 degrees sent.
+TEST_P(ChartScopeScreens, GotoBelowTheHorizonIsRefusedAndSendsNothing) {
+    Start(GetParam().width, GetParam().height, GetParam().dpi);
+    OpenWith({}, -1);
+    ASSERT_EQ(ref.rows.size(), 6u);
+    for (std::size_t i = 2; i < ref.rows.size(); ++i)
+        for (int row : {kGotoRow, -1}) {
+            const bool sent = ref.Get(i, "alt_deg") > 2.0;
+            SCOPED_TRACE(::testing::Message() << "altitude " << ref.Get(i, "alt_deg") << " row " << row);
+            ShowRow(i, 0);
+            ScriptedSerial line;
+            for (const char* reply : {"+45\xDF" "30'15#", "1", "1", "0"}) line.Reply(reply);
+            Command(row, false);
+            EXPECT_EQ(BoxCount(), sent ? 0 : 1);
+            EXPECT_EQ(TakeBox(), sent ? "" : "This object is below the horizon\n");
+            EXPECT_EQ(line.opens > 0 && line.written.find("#:MS#") != std::string::npos, sent) << line.written;
+            Ui([] { ScopeDisconnect(); });
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ChartScopeScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

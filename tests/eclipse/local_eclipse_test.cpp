@@ -4,8 +4,10 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/nutation.h"
+#include "eclipse/eclipse_form.h"
 #include "ephemeris/eclipse_sources.h"
 #include "solar_eclipse_fixture.h"
 #include "support/wrapped_difference.h"
@@ -125,6 +127,22 @@ TEST(UmbraLength, IsHeldNearTheHorizon) {
     EXPECT_EQ(UmbraLengthAlongAzimuth(60, 0.1 * degree), 20000);
     EXPECT_EQ(UmbraLengthAlongAzimuth(60, 0), 20000);
     EXPECT_EQ(UmbraLengthAlongAzimuth(60, std::nan("")), 20000);
+}
+
+// A place's Set takes the time of interest from its greatest eclipse: at the 760 day-side places
+// of the grid of scripts/reference/solar_eclipse_reference.py, the program's own maximum rounded
+// once to the second (09:55:58.4 read 09:56:58, 11:48:00.0 11:48:60), within 6 s of the grid's.
+TEST_F(LocalEclipseTest, TimeOfInterestIsTheMaximumRoundedOnce) {
+    const ReferenceTable ref = Table("solar_greatest_grid_reference.csv");
+    ASSERT_GE(ref.rows.size(), 500u);
+    LocalEclipseResult r{};
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        Find(&r, ref, k);
+        SetViewTime(r.maximumTime);
+        const Clock c = ClockOf(r.maximumTime);
+        EXPECT_EQ((std::vector{viewHour, viewMinute, viewSecond}), (std::vector{c.hour, c.minute, c.second})) << k;
+        EXPECT_NEAR(viewHour * 3600 + viewMinute * 60 + viewSecond, ref.Get(k, "greatest") * 3600, 6) << k;
+    }
 }
 
 // Away from the path's ends the axis misses the Earth: only the time is set.

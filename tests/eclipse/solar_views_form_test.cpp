@@ -180,7 +180,8 @@ TEST_P(SolarViewsForm, TapPanelAtAccra) {
 // The circumstances of a tapped place in the Info view (its button in the
 // Map view): Lagos (6.45 N, 3.40 E) sees a partial eclipse of magnitude 0.967
 // (reference table) at 09:17 UT, when the umbra is still on the Earth: the
-// umbra's magnitude on its axis (above 1) must not replace the site's.
+// umbra's magnitude on its axis (above 1) must not replace the site's. The
+// Time field shows its maximum rounded once (09:17:3x read 09:18:3x).
 TEST_P(SolarViewsForm, TappedSiteKeepsItsMagnitudeInTheInfoView) {
     ChooseView(kEclipseMapView);
     Tap(pl::Point{MapX(-3.40) + mapPanX, MapY(6.45) + mapPanY + viewRect.y});
@@ -189,7 +190,10 @@ TEST_P(SolarViewsForm, TappedSiteKeepsItsMagnitudeInTheInfoView) {
     EXPECT_NEAR(observerLatitude, 6.45, 0.16);
     EXPECT_NEAR(localResult.magnitude, 0.967, 0.01);
     EXPECT_EQ(localResult.secondContact, -1.0);
-    EXPECT_EQ(viewHour * 60 + viewMinute, 9 * 60 + 18);
+    LocalEclipseResult site{};
+    FindLocalEclipseCircumstances(&site, 2006, 3, 29, 10, 11, typedLatitude, typedLongitude);
+    const long s = std::lround(site.maximumTime * 3600);
+    EXPECT_EQ(Text(2712), FormatText("%02ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60));
     Shot(("solar_info_lagos_" + std::to_string(GetParam().width) + ".png").c_str());
 }
 
@@ -203,8 +207,9 @@ TEST_P(SolarViewsForm, InfoViewAtTwoTimes) {
     Shot(("solar_info_" + std::to_string(w) + ".png").c_str());
     EXPECT_GT(MapPixels(0, strip, w, bottom), w * (bottom - strip) / 2);
     SetTime("14:00:00");
-    EXPECT_EQ(localResult.time, 14.0);
-    EXPECT_NE(NoCentralEclipseText(eclipseList[1].hour, eclipseList[1].minute).find("is at 10:11 UT"), std::string::npos);
+    EXPECT_EQ(umbraResult.time, 14.0);
+    const EclipseEvent& e = eclipseList[1];
+    EXPECT_NE(NoCentralEclipseText(e.hour, e.minute, e.second).find("is at 10:11 UT"), std::string::npos);
     EXPECT_GT(Ink(0, ScaleY(68), w, ScaleY(120)), 50);
     EXPECT_EQ(MapPixels(0, strip, w, bottom), 0);
     Shot(("solar_info_none_" + std::to_string(w) + ".png").c_str());
@@ -312,8 +317,10 @@ protected:
     void SetPlaceInInfo(const ReferenceTable& ref, std::size_t k) {
         Select(static_cast<int>(ref.Get(k, "year")), static_cast<int>(ref.Get(k, "month")),
                static_cast<int>(ref.Get(k, "day")));
+        TypePlace(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"));
+    }
+    void TypePlace(double latitude, double longitude) {
         ChooseView(kEclipseInfoView);
-        const double latitude = ref.Get(k, "latitude"), longitude = ref.Get(k, "longitude_west");
         Ui([&] {
             pl::SetDlgItemText(form, 2715, (std::to_string(std::fabs(latitude)) + (latitude < 0 ? " S" : " N")).c_str());
             pl::SetDlgItemText(form, 2716, (std::to_string(std::fabs(longitude)) + (longitude < 0 ? " E" : " W")).c_str());
@@ -411,6 +418,46 @@ TEST_F(EclipseOfYear, NightSidePlacesSeeNoEclipse) {
     }
 }
 
+// Places whose maximum comes while the shadow's axis is off the Earth or leaving it, set
+// in Info: their own contacts and magnitude (solar_axis_off_places_reference.csv), never
+// "No central eclipse"; the axis line for the partial ones, "  Total from" at a path's end.
+TEST_F(EclipseOfYear, PlaceKeepsItsCircumstancesWhileTheAxisIsOffTheEarth) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_axis_off_places_reference.csv");
+    ASSERT_EQ(ref.rows.size(), 6u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        SCOPED_TRACE(ref.Text(k, "place"));
+        SetPlaceInInfo(ref, k);
+        const LocalEclipseResult& r = localResult;
+        for (auto [found, c] : {std::pair{r.firstContact, "c1"}, {r.secondContact, "c2"}, {r.thirdContact, "c3"},
+                                {r.fourthContact, "c4"}, {r.magnitude, "magnitude"}})
+            EXPECT_NEAR(found, ref.Get(k, c), c[0] == 'c' ? 6 / 3600.0 : 0.005) << c;
+        const bool total = ref.Get(k, "c2") >= 0, axis = Logged("The shadow's axis does not meet the Earth at this time.");
+        EXPECT_EQ((std::vector{Logged("No central eclipse"), Logged("  Total from"), total || axis}),
+                  (std::vector{false, total, true}));
+        Ui([] { pl::StopTextLog(); });
+    }
+}
+
+// 2027-08-02's place of greatest eclipse (best place and cross, Path cross, Diagram's Long=
+// and Lat=) stays after Info at 150 E 30 S (it went to 7 N 55 E) and London, a Time Set, a map tap.
+TEST_F(EclipseOfYear, GreatestEclipsePlaceStaysAfterInfoAndMap) {
+    Select(2027, 8, 2);
+    std::vector<uint32_t> first;
+    for (int step = 0; step < 5; ++step) {
+        if (step == 1) TypePlace(-30, -150), AnswerAll();
+        if (step == 2) TypePlace(51.5074, 0.1278);
+        if (step == 3) ChooseView(kEclipseInfoView), SetTime("09:00:00");
+        if (step == 4) ChooseView(kEclipseMapView), Tap({120, 150}), Tap(Centre(pl::GetDlgItem(form, 2724)));
+        std::vector<uint32_t> views;
+        for (int view : {kEclipseListView, kEclipsePathView, kEclipseDiagramView}) {
+            ChooseView(view);
+            for (uint32_t p : Pixels(0, ScaleY(view ? 24 : 148), 240, 320 - ScaleY(22))) views.push_back(p);
+        }
+        if (step == 0) first = views;
+        EXPECT_TRUE(views == first) << step;
+    }
+}
+
 // The hybrid eclipse of 2013-11-03 lasts 1m40s on the central line at
 // greatest (NASA's eclipse page): the Info view lists rings from 90 s; at
 // 11:07:00, with 25 s or less on the centre, it lists none (it kept the
@@ -418,11 +465,11 @@ TEST_F(EclipseOfYear, NightSidePlacesSeeNoEclipse) {
 TEST_F(EclipseOfYear, InfoViewListsOnlyTheRingsOfItsTime) {
     Select(2013, 11, 3);
     ChooseView(kEclipseInfoView);
-    EXPECT_EQ(localResult.ringDuration[0], 90);
+    EXPECT_EQ(umbraResult.ringDuration[0], 90);
     Ui([] { pl::StartTextLog(); });
     SetTime("11:07:00");
-    EXPECT_LE(localResult.centralDuration, 25.5);
-    EXPECT_EQ(localResult.ringDuration[0], 0);
+    EXPECT_LE(umbraResult.centralDuration, 25.5);
+    EXPECT_EQ(umbraResult.ringDuration[0], 0);
     EXPECT_FALSE(Logged(" 90s ("));
     EXPECT_FALSE(Logged(" 20s ("));
 }

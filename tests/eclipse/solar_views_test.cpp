@@ -18,7 +18,9 @@
 #include "eclipse/eclipse_band_view.h"
 #include "eclipse/eclipse_engine.h"
 #include "eclipse/eclipse_list.h"
+#include "eclipse/eclipse_map.h"
 #include "eclipse/eclipse_path.h"
+#include "eclipse/eclipse_summary_view.h"
 #include "eclipse/solar_eclipse_views.h"
 #include "platform/screen.h"
 #include "resources/program_resources.h"
@@ -241,7 +243,7 @@ TEST_F(SolarViewsTest, InfoTextsOfTotalAnnularAndPartialSites) {
         const EclipseEvent& e = c.event;
         LocalEclipseResult r{};
         FindLocalEclipseCircumstances(&r, e.year, e.month, e.day, e.hour, e.minute, c.latitude, c.longitude);
-        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, kDeltaT, 240);
+        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, &r, kDeltaT, 240);
         EXPECT_TRUE(Has(t, "  Partial from")) << c.latitude;
         if (c.central) {
             EXPECT_TRUE(Has(t, c.central)) << c.latitude;
@@ -269,7 +271,7 @@ TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
     const int durations[] = {40, 35, 30, 25, 20, 0, 15};
     for (int i = 0; i < 7; ++i) r.ringDuration[i] = durations[i], r.ringSemiAxis[i] = 10 * i, r.ringOtherAxis[i] = i;
     for (auto [width, perRow] : {std::pair{240, 3}, std::pair{320, 4}}) {
-        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, 66.1839981, width);
+        const std::vector<EclipseViewText> t = SolarInfoTexts(e, r, &r, 66.1839981, width);
         std::vector<const EclipseViewText*> rings;
         for (const EclipseViewText& x : t)
             if (x.font == 2) rings.push_back(&x);
@@ -283,11 +285,27 @@ TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
         EXPECT_FALSE(Has(t, "  Partial from"));
     }
     r.sunAzimuth = 260.25, r.sunAltitude = -0.5;
-    EXPECT_TRUE(Has(SolarInfoTexts(e, r, kDeltaT, 240), "Alt -0\xB0" "30'  Azimuth 99\xB0" "45' W"));
-    const std::string none = NoCentralEclipseText(10, 11);
+    EXPECT_TRUE(Has(SolarInfoTexts(e, r, &r, kDeltaT, 240), "Alt -0\xB0" "30'  Azimuth 99\xB0" "45' W"));
+    const std::string none = NoCentralEclipseText(10, 11, 18);
     EXPECT_EQ(none.rfind("No central eclipse at this time.\n\nThe maximun of this eclipse is at 10:11 UT,", 0), 0u);
     const std::string end = "with the Path module the start and the end of the central eclipse.";
     EXPECT_EQ(none.substr(none.size() - end.size()), end);
+}
+
+// Times and durations rounded once to their last unit, then split: the map's label at 09:59:35
+// read 09:00, central durations of 59.6 and 119.6 s 00m00s and 01m00s, a summary's 1h02m30s 01h02m.
+// A duration is held with the half second that rounds it added: 59.3 s must not round up twice.
+TEST_F(SolarViewsTest, TimesAndDurationsRoundedOnceThenSplit) {
+    char label[8];
+    MapTimeLabel(9 + 59 / 60.0 + 35 / 3600.0, label, sizeof label);
+    LocalEclipseResult r{};
+    r.secondContact = 10.1;
+    const auto onCenter = [&r](double d) { return r.centralDuration = d, SolarInfoTexts({}, r, &r, 0, 240)[2].text; };
+    const std::pair<std::string, std::string> cases[] = {
+        {label, "10:00"}, {onCenter(59.6 + 0.5), "01m00s on center 0km/h"}, {onCenter(119.6 + 0.5), "02m00s on center 0km/h"},
+        {onCenter(59.3 + 0.5), "00m59s on center 0km/h"},
+        {EclipseSummaryText({0, 1.0, 2006, 3, 14, 23, 47, 5, 3750, 1400}), "At 23h47'05UT duration 01h03m(23'20)"}};
+    for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
 }
 
 // A partial duration of 2 h 10 min 20 s shows as 2h10m, one of 2 h 10 min 40

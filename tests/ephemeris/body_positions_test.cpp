@@ -217,12 +217,14 @@ TEST_F(Bodies, FieldsLeftAsTheCallerLeftThem) {
                 earth.sunMoonFraction == -777.0);
 }
 
-// Outside JD 2340000.5-2560000.5 (1694-2296) the chain has no planets: the code says so. The
-// Sun, the Moon, Pluto and the shadow have no limit; body 11 is none.
+// Outside JD 2340000.5-2560000.5 (1694-2296) the chain has no planets, nor Pluto's series outside
+// 1885-2099: the code says so. The Sun, the Moon and the shadow have no limit; body 11 is none.
 TEST_F(Bodies, DateOutsideTheChainRange) {
     BodyPosition p{};
+    EXPECT_EQ(ComputeBody(&p, 9, 1885, 1, 1, 1, 0, 0) + ComputeBody(&p, 9, 2099, 12, 31, 23, 0, 0), 0);
+    EXPECT_EQ(ComputeBody(&p, 9, 1884, 12, 31, 23, 0, 0) + ComputeBody(&p, 9, 2100, 1, 1, 1, 0, 0), 2);
     for (int body : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13}) {
-        const int code = body >= 2 && body <= 10 && body != 9 ? 11 : 0;
+        const int code = body == 9 ? 1 : body >= 2 && body <= 10 ? 11 : 0;
         EXPECT_EQ(ComputeBody(&p, body, 1650, 6, 1, 0, 0, 0), code) << body;
         EXPECT_EQ(ComputeBody(&p, body, 2310, 6, 1, 0, 0, 0), code) << body;
     }

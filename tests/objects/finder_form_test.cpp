@@ -14,6 +14,7 @@
 #include "catalog/object_pictures.h"
 #include "chart/chart_state.h"
 #include "chart/chart_views.h"
+#include "chart/compass_form.h"
 #include "chart/sphere_projection.h"
 #include "list_screens_test.h"
 #include "objects/ephemeris_open.h"
@@ -33,7 +34,7 @@ namespace {
 
 using namespace list_screens_test;
 
-constexpr int kHome = 1950, kChart = 1900;
+constexpr int kHome = 1950, kChart = 1900, kCompassFinder = 2833;
 constexpr int kMessierRow = 4, kPlanetRow = 5, kCaldwellRow = 0, kConstellationRow = 2, kCometRow = 1;
 
 class FinderForm : public ListScreensTest {
@@ -208,13 +209,26 @@ using FinderScreens = OnBothScreens<FinderForm>;
 TEST_P(FinderScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
     Start(GetParam());
     ExpectFullListRule(
-        [&](const char* messier) {
-            Open();
-            Catalog(kMessierRow);
-            Keys(messier);
+        [&](int kind, const char* number) {
+            Open(kHome, kind);
+            Keys(number);
             Press(kFinderSky);
         },
         kChart, kFinderFormId);
+}
+
+// Back from the finder to the compass chart, an object listed under another
+// designation is taken (the full list refused it, or it was listed twice).
+TEST_P(FinderScreens, CompassTakesAnObjectListedUnderAnotherDesignation) {
+    Start(GetParam());
+    ExpectOneEntryUnderAnyName(
+        [&](int kind, const char* number) {
+            Ui([kind] { finderPreselectKind = kind, GotoForm(kCompassFormId); });
+            Press(kCompassFinder);
+            Keys(number);
+            Press(kFinderOk);
+        },
+        kCompassFormId);
 }
 
 // Yes to the chart question on Jupiter below the horizon (5 March 2024 at

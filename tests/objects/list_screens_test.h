@@ -15,6 +15,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "catalog/comet_satellite_db.h"
@@ -30,6 +31,7 @@
 #include "core/shared_state.h"
 #include "objects/finder_form.h"
 #include "objects/finder_open.h"
+#include "objects/object_selection.h"
 #include "objects/observing_list_form.h"
 #include "objects/selected_object.h"
 #include "platform/controls.h"
@@ -213,19 +215,45 @@ protected:
         const int row = selectionCurrentRow;
         return row >= 0 && row < selectionShownCount ? selectionList[GetSelectionIndex(row)].name : "";
     }
-    // `list("31")` lists M31 (form `listed` then open); on a full list ending
-    // in M31 it makes that entry current, no message and nothing replaced;
-    // `list("42")` on a full list without M42 gives the full-list message once,
-    // form `adding` stays open and the list as it was.
-    void ExpectFullListRule(const std::function<void(const char*)>& list, int listed, int adding) {
+    // `list(kind, number)` lists object "1" of catalogue 40 (Messier): an
+    // object listed under another designation is made current, never listed
+    // twice, the list full or not (it said "full", or added it again): M1 as
+    // the criteria search lists it (Messier galaxies, the first 25) asked for
+    // as M1 and NGC 1952; C14 listed by the same path as NGC 869. Form `listed`
+    // opens on it, with no message.
+    using ListPath = std::function<void(int kind, const char* number)>;
+    void ExpectOneEntryUnderAnyName(const ListPath& list, int listed) {
+        Ui([] { chartView = 2, RunObjectSelection(0, kDesignationMessier, 16); });
+        AnswerAll();
+        const int capacity = GetSelectedItemsCapacity();
+        for (int count : {capacity, capacity - 1}) {
+            Ui([] { RemoveSelectionEntry(1), selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount); });
+            if (count == capacity) list(kDesignationNgc, "869");
+            for (auto [kind, number, name] : {std::tuple{kDesignationMessier, "1", "M1"},
+                                              std::tuple{kDesignationNgc, "1952", "M1"},
+                                              std::tuple{kDesignationCaldwell, "14", "NGC869"}}) {
+                list(kind, number);
+                EXPECT_EQ(BoxText(), "") << number;
+                EXPECT_EQ((std::vector{GetCurrentFormId(), selectionCount}), (std::vector{listed, count})) << number;
+                EXPECT_EQ(CurrentName(), name);
+            }
+        }
+    }
+    // After ExpectOneEntryUnderAnyName: `list(40, "31")` lists M31 (form
+    // `listed` then open); on a full list ending in M31 it makes that entry
+    // current, no message and nothing replaced; `list(40, "42")` on a full
+    // list without M42 gives the full-list message once, form `adding` stays
+    // open and the list as it was.
+    void ExpectFullListRule(const ListPath& list, int listed, int adding) {
+        ExpectOneEntryUnderAnyName(list, listed);
         Ui([] { chartView = 2, selectionCount = selectionShownCount = 0; });
-        list("31");
+        list(kDesignationMessier, "31");
         ASSERT_EQ(GetCurrentFormId(), listed);
         ASSERT_EQ(Names(), "M31");
         const SelectionEntry m31 = selectionList[0];
         const int capacity = GetSelectedItemsCapacity();
         PutFullList(&m31);
-        list("31");
+        list(kDesignationMessier, "31");
         EXPECT_EQ(BoxCount(), 0);
         EXPECT_EQ(GetCurrentFormId(), listed);
         EXPECT_EQ((std::vector<int>{selectionCount, selectionCurrentRow}), (std::vector<int>{capacity, capacity - 1}));
@@ -235,7 +263,7 @@ protected:
             EXPECT_EQ(chartState.chartSelectionIndex, capacity - 1);
         }
         PutFullList();
-        list("42");
+        list(kDesignationMessier, "42");
         EXPECT_EQ(BoxText(), "The observing list is full: raise Max Selected items or remove an entry.\n");
         Answer(pl::IDOK);
         EXPECT_EQ(BoxCount(), 0);

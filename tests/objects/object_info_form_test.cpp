@@ -33,7 +33,7 @@ namespace {
 
 using namespace list_screens_test;
 
-constexpr int kBrightStarTab = 0, kCometTab = 2, kConstellationTab = 3, kMessierTab = 5, kPlanetTab = 7;
+constexpr int kBrightStarTab = 0, kCaldwellTab = 1, kCometTab = 2, kConstellationTab = 3, kMessierTab = 5, kPlanetTab = 7;
 constexpr int kHome = 1950, kChart = 1900;
 
 class ObjectInfoForm : public ListScreensTest {
@@ -219,8 +219,10 @@ using ObjectInfoScreens = OnBothScreens<ObjectInfoForm>;
 TEST_P(ObjectInfoScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
     Begin(GetParam());
     ExpectFullListRule(
-        [&](const char* messier) {
-            OpenOn(kMessierTab, std::atoi(messier));
+        [&](int kind, const char* number) {
+            // An NGC object as the finder hands it over: the object file's record.
+            if (kind == kDesignationNgc) OpenOnTarget(fixture::SharedObject(kind, std::atoi(number)));
+            else OpenOn(kind == kDesignationMessier ? kMessierTab : kCaldwellTab, std::atoi(number));
             Press(kInfoSky);
         },
         kChart, kObjectInfoFormId);

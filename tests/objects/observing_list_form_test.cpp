@@ -15,6 +15,7 @@
 #include "chart/chart_views.h"
 #include "list_screens_test.h"
 #include "objects/current_object.h"
+#include "support/both_screens.h"
 #include "support/jpeg_file.h"
 #include "tools/observer_log.h"
 #include "ui/control_records.h"
@@ -96,26 +97,30 @@ TEST_F(ListForm, FinderTargetIsAddedOnceAndSelected) {
     }
 }
 
-// With the list full, the finder's object already in it is selected on
-// return (one that would have to be added was left out without a word); the
-// screen is whole again once the full-list message is answered.
-TEST_F(ListForm, FullListSelectsAListedTargetAndSaysWhenOneCannotBeAdded) {
-    Start();
+// With the list full, the finder's object already in it (under any of its
+// designations) is selected on return, one to add gets the full-list message;
+// the screen is whole again once that is answered. On both screens.
+using ListScreens = OnBothScreens<ListForm>;
+
+TEST_P(ListScreens, FullListSelectsAListedTargetAndSaysWhenOneCannotBeAdded) {
+    Start(GetParam());
     std::vector<uint32_t> before;
     ExpectFullListRule(
-        [&](const char* messier) {
+        [&](int kind, const char* number) {
             Open();
             before = ScreenSample(4);
+            Ui([kind] { finderPreselectKind = kind; });  // the finder's catalogue of the last time
             Press(kListAdd);
             ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
-            Choose(kFinderCatalogTrigger, kFinderCatalogList, kMessierRow);
-            for (const char* d = messier; *d; ++d) Press(kFinderDigit0 + (*d - '0'));
+            for (const char* d = number; *d; ++d) Press(kFinderDigit0 + (*d - '0'));
             Press(kFinderOk);
             EXPECT_EQ(Row(), selectionCurrentRow);
         },
         kObservingListFormId, kObservingListFormId);
     EXPECT_EQ(ScreenSample(4), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ListScreens, ::testing::ValuesIn(kBothScreens));
 
 // A class filter keeps the selected object when it passes, else row 0; the
 // sort popup reorders the whole list.

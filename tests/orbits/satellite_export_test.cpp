@@ -114,12 +114,13 @@ TEST_F(SatelliteExportTest, AllMemosOfAnExportStayInItsFile) {
     EXPECT_EQ(services.Texts(), std::vector<std::string>{"40 Satellite records exported.\n"});
 }
 
-// One record has no plural; none writes one empty memo and no plural either.
+// One record has no plural; none gives one empty text, which is no memo:
+// nothing is written and that is said.
 TEST_F(SatelliteExportTest, CountWithoutPluralForOneAndNone) {
     const struct {
         int records;
         const char* message;
-    } cases[] = {{1, "1 Satellite record exported.\n"}, {0, "0 Satellite record exported.\n"},
+    } cases[] = {{1, "1 Satellite record exported.\n"}, {0, "Nothing to export."},
                  {2, "2 Satellite records exported.\n"}};
     for (const auto& c : cases) {
         services.messages.clear();
@@ -130,6 +131,7 @@ TEST_F(SatelliteExportTest, CountWithoutPluralForOneAndNone) {
         EXPECT_EQ(memos.size(), 1u);
         ExportSatellites();
         EXPECT_EQ(services.Texts(), std::vector<std::string>{c.message}) << c.records;
+        EXPECT_EQ(std::filesystem::exists(folder.root() + "/userlists/20240305_zendamemo_2107.txt"), c.records > 0);
         EXPECT_EQ(MemoFile().size(), c.records * 216u) << c.records;
     }
     EXPECT_EQ(memos[0].size(), 2u * 216);

@@ -79,6 +79,7 @@ int RunUserLists(const uint8_t* data, std::size_t size) {
     ListScope scope;
     scope.folder.Write("userlists\\list.lst", data, size);
     scope.folder.Remove("userlists\\again.lst");
+    scope.folder.Remove("userlists\\list.lst.bad");
     UserListHeader header;
     if (ReadUserListHeader("list.lst", &header) == kHeaderRead && !std::memchr(header.name, '\0', sizeof header.name))
         return 2;

@@ -19,6 +19,7 @@
 #include "platform/focus.h"
 #include "platform/window.h"
 #include "screens_test.h"
+#include "support/both_screens.h"
 #include "support/catalog_fixture.h"
 #include "support/program_fixture.h"
 #include "ui/forms.h"
@@ -64,7 +65,7 @@ protected:
         pl::Hwnd input = pl::GetActiveWindow();
         ASSERT_EQ(pl::GetDlgItemText(input, 136), "Name");
         Ui([input, name] { pl::SetDlgItemText(input, 137, name); });
-        harness.tap(35, 207);  // OK of the text input
+        Tap(Centre(pl::GetDlgItem(input, 1)));  // OK of the text input
         FormCommand(kSave);
     }
     Names Files(const char* sub) const {
@@ -206,6 +207,28 @@ TEST_F(ListManager, ModeSetBeforeOpeningListsTheUserCatalogs) {
     for (int id : {kName, kDate, kTime, kSave, kDelete}) EXPECT_FALSE(pl::IsWindowVisible(Item(id))) << id;
     EXPECT_TRUE(pl::IsWindowVisible(Item(142)));
 }
+
+// A Save whose file cannot be made (a folder in the way of its temporary
+// file: a read-only "userlists" does not stop root) says so once, naming the
+// file, and keeps the old file (nothing was said). On both screens.
+class ListManagerScreens : public ListManager, public ::testing::WithParamInterface<pl::ScreenInfo> {
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ListManager::SetUp();
+    }
+};
+
+TEST_P(ListManagerScreens, SaveThatCannotMakeItsFileIsToldOnce) {
+    Ui([] { FillObservingList(3); SaveUserList("Winter"); FillObservingList(2); });
+    fs::create_directory(folder.path() / "userlists" / "Winter.lst.tmp");
+    Open();
+    SaveAs("Winter");
+    EXPECT_EQ(BoxText(), "Can't save list:\nWinter.lst");
+    EXPECT_EQ(BoxCount(), 1);
+    EXPECT_EQ(fs::file_size(folder.path() / "userlists" / "Winter.lst"), 68u + 76u * 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ListManagerScreens, ::testing::ValuesIn(kBothScreens));
 
 // The help's three lines; on a screen larger than the design the information
 // button moves right, Back, Load and Save down, Delete both, and the list

@@ -133,6 +133,27 @@ TEST_P(OrbitFormScreens, CometPopupScrollsAndPicksTheRowTapped) {
     EXPECT_EQ(BoxCount(), 0);
 }
 
+// Save keeps what was not edited byte for byte (a minor planet's H 10.557 was
+// saved as the 10.560 shown); an edited q changes the comet's q alone.
+TEST_P(OrbitFormScreens, SaveKeepsWhatWasNotEdited) {
+    CometRecord minor =
+        TestComet("(2022 OH10)", 2043, 2, 9.75f, 14.879968f, 0.2400689f, 103.5f, 302.25f, 22.118946f, 10.557f, 0.15f);
+    minor.kind = kMinorPlanetRecordKind, minor.epochJulianDay = 2459800.5f, minor.semiMajorAxis = 19.580866f;
+    WriteComets({minor, TwoComets()[1]});
+    harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+    Start();
+    Open();
+    ChooseView(5);
+    std::vector<char> file = CometFileBytes();
+    Press(2575);
+    harness.key(pl::VK_PRIOR);
+    SetText(2569, "0.34000");
+    Press(2575);
+    const float q = 0.34f;
+    std::memcpy(file.data() + 16 + 128 + 88, &q, sizeof q);  // the comet's q (little-endian)
+    EXPECT_EQ(CometFileBytes(), file);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScreens, OrbitFormScreens, ::testing::ValuesIn(kBothScreens));
 
 // The step popup starts on "7d"; Right moves 2006-12-28 to 2007-01-04 and

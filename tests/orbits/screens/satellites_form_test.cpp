@@ -340,15 +340,23 @@ TEST_F(SatellitesForm, ExportFromTheDataView) {
 }
 
 // With no satellite database (the data set-up installs none) an import makes
-// it, and the form then lists the imported sets.
+// it, and the form then lists the imported sets. Before it, Export and the
+// list's export with the list empty have nothing to write: no file.
 TEST_F(SatellitesForm, ImportWithoutDatabase) {
     Start();
+    MainCommand(1034);
+    EXPECT_EQ(BoxText(), "Nothing to export.\n");
+    AnswerAll();
     MainCommand(1032);
     EXPECT_EQ(BoxText(), "Satellite database isn't open!\nNot found: data/zendavori_satellites.ppc");
     AnswerAll();
     form = GetCurrentFormDialog();
     EXPECT_EQ(State().satelliteIndex, -1);
     ChooseView(kSatelliteViewData);
+    Press(2821);
+    EXPECT_EQ(BoxText(), "Nothing to export.\n");
+    AnswerAll();
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "userlists"));
     std::string text;
     for (int number : {29238, 28057, 8195, 28626}) {
         auto [line1, line2] = VerificationLines(number);
