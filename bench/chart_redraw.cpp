@@ -196,7 +196,7 @@ struct ChartRedrawBench {
             const SelectionEntry& e = selectionList[i];
             if (!ProjectHorizonPlace(chartTimeRecord.lstHours, e.rightAscension, e.declination, e.designation, &a, &b))
                 continue;
-            selectionCurrentRow = i;
+            selectionCurrentRow = FindSelectionIndex(i);
             return;
         }
     }
