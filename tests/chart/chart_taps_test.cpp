@@ -520,17 +520,17 @@ TEST_P(ChartTapsOnScreen, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ChartTapsOnScreen, ::testing::ValuesIn(kChartScreens));
 
 // A star picked in place, in the Sky Map and the Whole Sky, after "M80" (with
-// its thumbnail) or a user object (a caption): the picture box and its caption
-// show what the chart picture has there (the previous selection's stayed).
+// its thumbnail) or "Sun" (a user object's caption): the picture box and its caption show
+// what the chart picture has there (the previous selection's stayed).
 TEST_F(ChartTaps, AStarPickedLeavesNoPictureOfThePreviousSelection) {
     Start(480, 640, 192);
-    const auto m80 = PlaceAt(180, 86), own = PlaceAt(0, 88);
+    const auto m80 = PlaceAt(180, 86), sun = PlaceAt(0, 88);
     SelectionEntry messier = ListEntry("M80", kDesignationMessier, 80, 3, m80.first, m80.second);
     messier.source = kSourceMessier;
     messier.sourceIndex = 79;  // thumbnail 3079
-    SelectionEntry user = ListEntry("Own", kDesignationUser, 1, 16, own.first, own.second);
-    user.source = kSourceUser;
-    Put({messier, user}, 0);
+    SelectionEntry body = ListEntry("Sun", kDesignationUser, 0, 16, sun.first, sun.second);  // not moved to the Sun
+    body.source = kSourceUser;
+    Put({messier, body}, 0);
     SetWord(kPrefChartZoom, 3);
     Open();
     for (int view : {0, 2})
