@@ -60,7 +60,8 @@ int HandleEclipseControl(int id);
 
 // Selects row 0 when none is, completes the selected record if needed (greatest
 // eclipse, and for a solar one the elements, the point of greatest eclipse and
-// the Sun and Moon caches), sets the time of interest and draws the summary.
+// the Sun and Moon caches), sets the time of interest and draws the summary. A
+// place set in Info gives way to the place and time of greatest eclipse.
 void CompleteSelectedEclipse();
 
 // Sets the time of interest to a UT in hours rounded once to the whole second
