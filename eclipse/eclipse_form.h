@@ -70,7 +70,7 @@ void CompleteSelectedEclipse();
 void SetViewTime(double hours);
 
 // Marks the local circumstances as not computed (the Info view computes them
-// at the shadow centre of the time of interest).
+// at the observer point, after the time's Set the shadow centre of that time).
 void ForgetLocalCircumstances();
 
 // One row of the list 2704: date, "Sun" or "Moon", the kind name and, on larger

@@ -136,6 +136,9 @@ TEST_P(SolarViewsForm, MapPositionsAndDrags) {
     DragBy(x, y, 2415 - moved);
     EXPECT_EQ(mapPanY, panY);
     EXPECT_EQ(ScreenSample(1), before);
+    ChooseView(kEclipseInfoView);  // the contacts of its fields' place (they were the 10:00 shadow centre's)
+    EXPECT_NEAR(ReadField(Text(2715)), localResult.pointLatitude, 0.002);
+    EXPECT_NEAR(ReadField(Text(2716)), localResult.pointLongitude, 0.002);
 }
 
 // A tap at Accra (5.55 N, 0.20 W) sets the typed location and the Latitude
