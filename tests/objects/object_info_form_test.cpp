@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "assistants/planet_detail_mode.h"
@@ -229,6 +230,22 @@ TEST_P(ObjectInfoScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ObjectInfoScreens, ::testing::ValuesIn(kBothScreens));
+
+// Sky lists an object of the Herschel, SAC and Messier tabs under the object
+// file's designation, as the criteria search does: Herschel and SAC row 0 are
+// one entry "NGC40" (it was "NGC0"), and M42 (NGC 1976) no longer carries
+// NGC and its row, 41, so NGC 41 is listed apart.
+TEST_F(ObjectInfoForm, SkyListsATableObjectUnderItsOwnDesignation) {
+    Begin();
+    Ui([] { chartView = 2; });
+    for (auto [tab, position, names] :
+         {std::tuple{kTabHerschel, 1, "NGC40"}, std::tuple{kTabBestNgc, 1, "NGC40"},
+          std::tuple{kTabMessier, 42, "NGC40 M42"}, std::tuple{kTabFinder, 41, "NGC40 M42 NGC41"}}) {
+        tab == kTabFinder ? OpenOnTarget(fixture::SharedObject(kDesignationNgc, position)) : OpenOn(tab, position);
+        Press(kInfoSky);
+        EXPECT_EQ(Names(), names);
+    }
+}
 
 // Without an object shown both Sky and Goto ask for one; the gauge hides.
 TEST_F(ObjectInfoForm, NothingShownRefusesSkyAndGoto) {
