@@ -89,7 +89,7 @@ ObjectIdentity IdentifyObject(const ObjectRecord& rec, int source, int sourceInd
 }
 
 bool NamesObject(const SelectionEntry& entry, const ObjectIdentity& id) {
-    if (id.allRows && IsRowOf(TableOfSource(entry.source), entry.sourceIndex))
-        return HasRow(id, entry.source, entry.sourceIndex);
-    return HasKey(id, entry.designation, entry.number) || HasRow(id, entry.source, entry.sourceIndex);
+    if (HasRow(id, entry.source, entry.sourceIndex)) return true;
+    return HasKey(id, entry.designation, entry.number) &&
+           !(id.allRows && IsRowOf(TableOfSource(entry.source), entry.sourceIndex));
 }
