@@ -229,14 +229,12 @@ TEST_P(ObjectInfoScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
         kChart, kObjectInfoFormId);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothScreens, ObjectInfoScreens, ::testing::ValuesIn(kBothScreens));
-
 // Sky lists an object of the Herschel, SAC and Messier tabs under the object
 // file's designation, as the criteria search does: Herschel and SAC row 0 are
 // one entry "NGC40" (it was "NGC0"), and M42 (NGC 1976) no longer carries
-// NGC and its row, 41, so NGC 41 is listed apart.
-TEST_F(ObjectInfoForm, SkyListsATableObjectUnderItsOwnDesignation) {
-    Begin();
+// NGC and its row, 41, so NGC 41 is listed apart. On both screens.
+TEST_P(ObjectInfoScreens, SkyListsATableObjectUnderItsOwnDesignation) {
+    Begin(GetParam());
     Ui([] { chartView = 2; });
     for (auto [tab, position, names] :
          {std::tuple{kTabHerschel, 1, "NGC40"}, std::tuple{kTabBestNgc, 1, "NGC40"},
@@ -246,6 +244,8 @@ TEST_F(ObjectInfoForm, SkyListsATableObjectUnderItsOwnDesignation) {
         EXPECT_EQ(Names(), names);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ObjectInfoScreens, ::testing::ValuesIn(kBothScreens));
 
 // Without an object shown both Sky and Goto ask for one; the gauge hides.
 TEST_F(ObjectInfoForm, NothingShownRefusesSkyAndGoto) {
