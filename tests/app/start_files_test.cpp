@@ -85,10 +85,9 @@ TEST_F(StartFiles, ChangedCutLastListIsSavedAtTheQuit) {
     EXPECT_EQ(Read(file).size(), 68u + 10u * 76u);
 }
 
-// A last list of 40 entries whose header counts 30, 50, -1 or 2147483647 (room for 54), read by the start
-// or, as "Winter", by the list manager's Load: the 40 are read and it is said once that the file is kept as
-// <name>.lst.bad; after a quit, the list unchanged or one entry added, the copy is the file and the last
-// list holds the 40 (a count of 30 lost entries 31-40, -1 all).
+// A last list of 40 entries whose header counts 30, 50, -1 or 2147483647 (room for 54), read by the start or,
+// as "Winter", the list manager's Load: the 40 are read, the file said kept as <name>.lst.bad; after a quit, the
+// list unchanged or one entry added, the copy is the file and the last list holds the 40 (30 lost 31-40, -1 all).
 class DamagedLastList
     : public ProgramTest,
       public ::testing::WithParamInterface<std::tuple<pl::ScreenInfo, int32_t, bool, std::string>> {};

@@ -229,10 +229,9 @@ TEST_P(ObjectInfoScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
         kChart, kObjectInfoFormId);
 }
 
-// Sky lists an object of the Herschel, SAC and Messier tabs under the object
-// file's designation, as the criteria search does: Herschel and SAC row 0 are
-// one entry "NGC40" (it was "NGC0"), and M42 (NGC 1976) no longer carries
-// NGC and its row, 41, so NGC 41 is listed apart. On both screens.
+// Sky lists a Herschel, SAC or Messier object under its own designation, as the
+// search does: Herschel and SAC row 0 are one "NGC40" (it was "NGC0"), and M42
+// (NGC 1976) no longer carries NGC 41, which is listed apart. Both screens.
 TEST_P(ObjectInfoScreens, SkyListsATableObjectUnderItsOwnDesignation) {
     Begin(GetParam());
     Ui([] { chartView = 2; });

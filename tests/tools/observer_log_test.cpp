@@ -328,7 +328,8 @@ TEST_F(ObserverLogFiles, ExportCountsHeaderAndLines) {
 TEST_F(ObserverLogFiles, ExportOfOnlyDamagedEntriesWritesNothing) {
     Put("Bad.log", Bytes(kObserverLogRecordSize, 0));
     EXPECT_FALSE(ExportObserverLogs());
-    EXPECT_EQ(services.Texts(), (std::vector<std::string>{"It seems your log data are corrupted.", "Nothing to export."}));
+    EXPECT_EQ(services.Texts(),
+              (std::vector<std::string>{"It seems your log data are corrupted.", "Nothing to export."}));
     EXPECT_EQ(Files(), std::vector<std::string>{"Bad.log"});
 }
 
