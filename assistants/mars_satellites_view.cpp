@@ -3,6 +3,7 @@
 #include "assistants/mars_physical.h"
 #include "core/julian_day.h"
 #include "core/shared_state.h"
+#include "platform/drawing.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
@@ -36,7 +37,7 @@ void DrawMoon(const char* letter, int x, int y, pl::ColorRef colour, const XywhR
 
 }  // namespace
 
-void DrawMarsRotationFrame(int x, int y, int angle) {
+void DrawMarsRotationFrame(int x, int y, int angle, double scaleX, double scaleY) {
     if (!rotationStrip) {
         rotationStrip = LoadBitmapResource16(kStripId);
         if (!rotationStrip) return;
@@ -46,8 +47,9 @@ void DrawMarsRotationFrame(int x, int y, int angle) {
     while (angle < 0) angle += 360;
     while (angle >= 360) angle -= 360;
     int frame = angle / 15;
-    BlitDibTransparent(rotationStrip, GetDrawWindow(), XywhRect{kFrameWidth * frame, 0, kFrameWidth, kFrameHeight},
-                       x, y);
+    pl::TransparentBlt(GetDrawDc(), x, y, static_cast<int>(kFrameWidth * scaleX),
+                       static_cast<int>(kFrameHeight * scaleY), rotationStrip->dc, kFrameWidth * frame, 0, kFrameWidth,
+                       kFrameHeight, rotationStrip->transparentColor);
 }
 
 void ForgetMarsRotationStrip() {
@@ -72,12 +74,13 @@ void DrawMarsSatellites(int year, int month, int day, int hour, int minute, int 
         SetTextColorRef(previous);
     }
     auto moon = [&](int k) {
-        DrawMoon(letters[k], cx + static_cast<int>(x[k] * scaleX), cy + static_cast<int>(y[k] * scaleY), colours[k],
+        DrawMoon(letters[k], cx + static_cast<int>(x[k]), cy + static_cast<int>(y[k]), colours[k],
                  XywhRect{left, top, width, height});
     };
     for (int k = 0; k < 2; ++k)
         if (!visible[k]) moon(k);
-    DrawMarsRotationFrame(cx - 10, cy - 10, static_cast<int>(mars.centralMeridian));
+    DrawMarsRotationFrame(cx - static_cast<int>(10 * scaleX), cy - static_cast<int>(10 * scaleY),
+                          static_cast<int>(mars.centralMeridian), scaleX, scaleY);
     for (int k = 0; k < 2; ++k)
         if (visible[k]) moon(k);
 }

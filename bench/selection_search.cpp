@@ -4,8 +4,13 @@
 // draw window. The 18,000 records (catalog/record_writer, fixed seed) lie
 // uniformly on the sphere with magnitudes 4..16, sizes 0.1'..60' and object
 // types of every class; a few hundred pass, fewer than the fill limit, so
-// every record is rated. Counters: the records of the file the object step
-// walks, the entries found and the record layer's system calls per search.
+// every record is rated (Args 1, 1). With no visibility or elevation asked
+// (Args 0, 0) the list fills at 500 and each of the 17,500 records beyond is
+// looked for in it to be counted. Counters: the records of the file the
+// object step walks, the entries found and the record layer's system calls
+// per search. Then FindSelectionEntry of an object not listed over lists of
+// 500 and 5000 entries (room made by 4600 bright-star names), a third of them
+// on Messier rows.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -19,6 +24,7 @@
 #include "catalog/designations.h"
 #include "catalog/record_db.h"
 #include "catalog/record_writer.h"
+#include "catalog/selection_entry.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
@@ -59,10 +65,15 @@ void WriteDataFolder(const std::filesystem::path& data) {
               record_writer::RecordDbBytes(24, 44, {record_writer::Bytes(44), record_writer::Bytes(44)}));
 }
 
-void BM_BuildSelectionList(benchmark::State& state) {
-    const std::filesystem::path home = std::filesystem::temp_directory_path() / "zendavori-bench-selection";
+// The program folder `home` with the data files and `brightStarNames` names,
+// its databases open and an observing list of "Max Selected items" 500 plus
+// the names; undone by CloseProgramFolder.
+void OpenProgramFolder(const std::filesystem::path& home, int brightStarNames) {
     std::filesystem::create_directories(home / "data");
     WriteDataFolder(home / "data");
+    const std::vector<record_writer::Bytes> names(2 * brightStarNames, record_writer::BrightStarNameBytes("Star", 0));
+    if (brightStarNames > 0)
+        WriteFile(home / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
     pl::SetProgramFolder(home.string());
     pl::UseVirtualClock(pl::LocalTime{2024, 3, 5, 21, 0, 0});
     ResetSharedState();
@@ -73,13 +84,26 @@ void BM_BuildSelectionList(benchmark::State& state) {
     preferences.word[kPrefMaxSelectedItems] = 10;  // 500
     preferences.word[kPrefChartType] = 2;
     AllocSelectionList();
+}
+
+void CloseProgramFolder(const std::filesystem::path& home) {
+    FreeSelectionList();
+    ResetCatalogState();
+    pl::UseRealClock();
+    pl::SetProgramFolder("");
+    std::filesystem::remove_all(home);
+}
+
+void BM_BuildSelectionList(benchmark::State& state) {
+    const std::filesystem::path home = std::filesystem::temp_directory_path() / "zendavori-bench-selection";
+    OpenProgramFolder(home, 0);
     int found = 0;
     const uint64_t calls = RecordDbSystemCalls();
     for (auto _ : state) {
         selectionShownCount = 0;
         PrepareSelection(0, 0, 0);
-        selectionCriteria.visibility = 1;
-        SetSelectionElevation(9);
+        selectionCriteria.visibility = static_cast<int16_t>(state.range(0));
+        if (state.range(1)) SetSelectionElevation(9);
         BuildSelectionList();
         found = selectionCount;
     }
@@ -87,12 +111,29 @@ void BM_BuildSelectionList(benchmark::State& state) {
         static_cast<double>(RecordDbSystemCalls() - calls) / static_cast<double>(state.iterations());
     state.counters["records_tested"] = objectDb ? GetRecDbCount(objectDb) : 0;
     state.counters["entries_found"] = found;
-    FreeSelectionList();
-    ResetCatalogState();
-    pl::UseRealClock();
-    pl::SetProgramFolder("");
-    std::filesystem::remove_all(home);
+    CloseProgramFolder(home);
 }
-BENCHMARK(BM_BuildSelectionList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildSelectionList)->Args({1, 1})->Args({0, 0})->Unit(benchmark::kMillisecond);
+
+void BM_FindSelectionEntry(benchmark::State& state) {
+    const std::filesystem::path home = std::filesystem::temp_directory_path() / "zendavori-bench-find";
+    OpenProgramFolder(home, 4600);
+    const int n = static_cast<int>(state.range(0));
+    for (int i = 0; i < n; ++i) {
+        SelectionEntry& e = selectionList[i];
+        e = SelectionEntry{};
+        e.designation = kDesignationNgc;
+        e.number = 1001 + i;
+        e.source = static_cast<uint16_t>(i % 3 == 0 ? kSourceMessier : 6);
+        e.sourceIndex = static_cast<uint16_t>(i % 3 == 0 ? i % 110 : i);
+    }
+    selectionCount = n;
+    ObjectRecord rec{};
+    rec.designationId = kDesignationNgc;
+    rec.number = 17999;
+    for (auto _ : state) benchmark::DoNotOptimize(FindSelectionEntry(selectionList, &rec));
+    CloseProgramFolder(home);
+}
+BENCHMARK(BM_FindSelectionEntry)->Arg(500)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -84,9 +84,12 @@ ObjectIdentity IdentifyObject(const ObjectRecord& rec, int source, int sourceInd
             if (!keyed || HasRow(id, t.source, row)) continue;
             if (t.record(row, &found) && HasKey(id, Designation(found), found.number)) AddRow(&id, t.source, row);
         }
+    id.allRows = true;
     return id;
 }
 
 bool NamesObject(const SelectionEntry& entry, const ObjectIdentity& id) {
-    return HasKey(id, entry.designation, entry.number) || HasRow(id, entry.source, entry.sourceIndex);
+    if (HasRow(id, entry.source, entry.sourceIndex)) return true;
+    return HasKey(id, entry.designation, entry.number) &&
+           !(id.allRows && IsRowOf(TableOfSource(entry.source), entry.sourceIndex));
 }

@@ -13,11 +13,13 @@
 
 // One object: the designation and number of its object-file record (those it
 // was given when it has no table row, or its row's record cannot be read), and
-// the table rows that point at that record, as (source code, row).
+// the table rows that point at that record, as (source code, row); allRows
+// when these are every row that does (the object file was read).
 struct ObjectIdentity {
     static constexpr int kMostRows = 8;  // a record is on at most one row of each of the four tables
     int designation = 0;
     int32_t number = 0;
+    bool allRows = false;
     int rowCount = 0;
     int rowSource[kMostRows] = {};
     int rowIndex[kMostRows] = {};
@@ -36,6 +38,10 @@ int NumberTableSource(int designation);
 ObjectIdentity IdentifyObject(const ObjectRecord& rec, int source, int sourceIndex);
 
 // Whether the entry names the object: its table row is one of the object's, or
-// its designation and number are the object's. Compares numbers only, cheap
-// enough for every entry of a long list.
+// its designation and number are the object's. An entry with a table row is
+// that row's object alone once all the object's rows are known: a single add
+// gives a Messier or Caldwell entry the table's designation and the row as its
+// number, which another object's record may carry (the file's Messier 45 is
+// the finder's M46). Compares numbers only, cheap enough for every entry of a
+// long list.
 bool NamesObject(const SelectionEntry& entry, const ObjectIdentity& id);

@@ -331,10 +331,11 @@ int GetSelectionIndex(int row) {
     return selectionListIndex[row];
 }
 
-int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec, int source) {
+int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec, int source, int sourceIndex) {
     if (!entries || !rec) return -1;
     if (source < 0) source = NumberTableSource(static_cast<int16_t>(rec->designationId));
-    return FindObject(entries, std::min(selectionCount, allocated), IdentifyObject(*rec, source, rec->number));
+    if (sourceIndex < 0) sourceIndex = rec->number;
+    return FindObject(entries, std::min(selectionCount, allocated), IdentifyObject(*rec, source, sourceIndex));
 }
 
 int FindSelectionIndex(int position) {

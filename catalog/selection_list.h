@@ -99,8 +99,9 @@ int GetSelectionIndex(int row);
 // Position of the first of the selectionCount entries of `entries` that names
 // the record's object (IsListed), the record taken as a single add lists it:
 // with source code `source` (negative: that of a number table's designation,
-// NumberTableSource) and its number as source index. -1 when none.
-int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec, int source = -1);
+// NumberTableSource) and source index `sourceIndex` (negative: its number).
+// -1 when none.
+int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec, int source = -1, int sourceIndex = -1);
 
 // Shown row that holds entry `position`; -1 when no shown row does.
 int FindSelectionIndex(int position);

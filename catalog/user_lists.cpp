@@ -148,14 +148,27 @@ bool CopyDamagedList(const std::string& fileName) {
     return ReplaceKeptFile(ListPath(copy).c_str(), (ListPath(copy) + ".tmp").c_str(), bytes);
 }
 
+// Whether the open list file holds, from where it is read on, an entry that a
+// load leaves out as damaged.
+bool HoldsDamagedEntry(std::FILE* file) {
+    uint8_t bytes[kSelectionEntrySize];
+    SelectionEntry entry;
+    while (std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes) {
+        LoadSelectionEntry(bytes, &entry);
+        if (IsDamagedEntry(entry)) return true;
+    }
+    return false;
+}
+
 // Whether list file `fileName` may be replaced: it is missing, shorter than a
-// header, whole, or copied aside (the copy is made now when it is missing).
+// header, whole with no damaged entry, or copied aside (the copy is made now
+// when it is missing).
 bool MayReplaceListFile(const std::string& fileName) {
     std::FILE* file = pl::OpenFile(ListPath(fileName), "rb");
     if (!file) return true;
     uint8_t header[kUserListHeaderSize];
     const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
-    const bool whole = !read || ShapeOf(file, LoadI32(header, 64)).whole;
+    const bool whole = !read || (ShapeOf(file, LoadI32(header, 64)).whole && !HoldsDamagedEntry(file));
     std::fclose(file);
     return whole || CopyDamagedList(fileName);
 }

@@ -19,8 +19,9 @@ bool IsValidListName(const char* name);
 // list as it was. Nothing happens for an empty list; an invalid name shows
 // "Invalid list name."; a file that cannot be created or written shows "Can't
 // save list:" with the file's name, once. A file there that does not read
-// whole is never replaced before its copy "<name>.lst.bad" exists (made now
-// when missing; a save that cannot make it fails as above).
+// whole (its header counts other than its entries, or it holds an entry a load
+// leaves out as damaged) is never replaced before its copy "<name>.lst.bad"
+// exists (made now when missing; a save that cannot make it fails as above).
 void SaveUserList(const char* listName);
 
 // asCatalog 0: replaces the observing list by the file "userlists\<fileName>"

@@ -53,7 +53,7 @@ bool CommitKeptFile(std::FILE* out, const char* temporary, const char* file, boo
 bool ReplaceKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes) {
     std::FILE* out = OpenKeptTemporary(temporary, "wb");
     if (!out) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
     return CommitKeptFile(out, temporary, file, written);
 }
 

@@ -60,7 +60,8 @@ int HandleEclipseControl(int id);
 
 // Selects row 0 when none is, completes the selected record if needed (greatest
 // eclipse, and for a solar one the elements, the point of greatest eclipse and
-// the Sun and Moon caches), sets the time of interest and draws the summary.
+// the Sun and Moon caches), sets the time of interest and draws the summary. A
+// place set in Info gives way to the place and time of greatest eclipse.
 void CompleteSelectedEclipse();
 
 // Sets the time of interest to a UT in hours rounded once to the whole second
@@ -69,7 +70,7 @@ void CompleteSelectedEclipse();
 void SetViewTime(double hours);
 
 // Marks the local circumstances as not computed (the Info view computes them
-// at the shadow centre of the time of interest).
+// at the observer point, after the time's Set the shadow centre of that time).
 void ForgetLocalCircumstances();
 
 // One row of the list 2704: date, "Sun" or "Moon", the kind name and, on larger

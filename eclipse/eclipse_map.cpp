@@ -147,12 +147,12 @@ TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT,
 namespace {
 
 // A contact before 0h UT of the eclipse's date (a negative time) reads as the
-// previous day's clock time.
+// previous day's clock time, one from 24h on as the next day's.
 std::string ContactLine(const char* label, double t, const char* tail) {
     const ClockFields c = SplitRoundedTime(t * 3600, 1);
     char text[64];
-    std::snprintf(text, sizeof text, "%s at %dh%02dm%02d UT%s", label, c.hours < 0 ? c.hours + 24 : c.hours,
-                  c.minutes, c.seconds, tail);
+    std::snprintf(text, sizeof text, "%s at %dh%02dm%02d UT%s", label, (c.hours % 24 + 24) % 24, c.minutes,
+                  c.seconds, tail);
     return text;
 }
 

@@ -126,8 +126,8 @@ TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT,
 
 // The panel's three lines: "Partial Start at %dh%02dm%02d UT", "Greatest at
 // %dh%02dm%02d UT, %d%%" and "Partial End at %dh%02dm%02d UT", each time
-// rounded once to the whole second; for a place without eclipse "No Eclipse
-// found!" and two empty lines.
+// rounded once to the whole second and read on the clock of its day (24.5 h is
+// 0h30m00); for a place without eclipse "No Eclipse found!" and two empty lines.
 struct TapPanelLines {
     std::string start, greatest, end;
 };

@@ -101,9 +101,17 @@ void CompleteSelectedEclipse() {
     if (row >= 0 && row != selectedEclipse) SelectRecord(row);
     if (selectedEclipse < 0) selectedEclipse = 0;
     DrawEclipseSummary(eclipseList, selectedEclipse, &greatestLatitude, &greatestLongitude, screenWidth, screenHeight);
-    // Circumstances belong to the place they were found for, not to the point the observer moves to.
-    if (observerCircumstancesComputed && (observerLatitude != greatestLatitude || observerLongitude != greatestLongitude))
+    const EclipseEvent& e = eclipseList[selectedEclipse];
+    // A place set in Info gives way to the best place, with the time of greatest eclipse (at the
+    // place's time the umbra may miss the Earth); circumstances belong to the place they were
+    // found for. Else a solar observer stays the place whose circumstances Info shows.
+    if (observerCircumstancesComputed &&
+        (observerLatitude != greatestLatitude || observerLongitude != greatestLongitude)) {
         ForgetLocalCircumstances();
+        viewHour = e.hour, viewMinute = e.minute, viewSecond = e.second;
+    } else if (e.type != 0) {
+        return;
+    }
     observerLatitude = greatestLatitude;
     observerLongitude = greatestLongitude;
 }

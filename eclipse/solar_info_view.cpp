@@ -165,9 +165,11 @@ void DrawSolarInformationView() {
         observerLongitude = umbraResult.pointLongitude;
     }
     SetTimeAndPlaceFields();
+    // The circumstances of the place the fields show: after a selection the place of greatest
+    // eclipse, also when the time of interest has left it (the first Map drawing sets a whole hour).
     if (localResult.firstContact < 0)
-        FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, umbraResult.pointLatitude,
-                                      umbraResult.pointLongitude);
+        FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, observerLatitude,
+                                      observerLongitude);
     DrawEclipseTexts(SolarInfoTexts(e, localResult, &umbraResult, deltaT, screenWidth));
     DrawMapStrip();
 }

@@ -9,6 +9,7 @@
 #include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/object_display.h"
+#include "catalog/object_identity.h"
 #include "catalog/object_lookup.h"
 #include "catalog/object_pictures.h"
 #include "catalog/screens/image_viewer.h"
@@ -411,7 +412,11 @@ void ShowCurrentObjectOnChart() {
     RefreshObjectInfoDateTime();
     const double lst = SiderealTimeNow();
     int code = b.tab < kTabFinder ? objectInfoTabs[b.tab].source : 0;
-    currentObject.number = b.index - 1;
+    // An object of the Messier, Caldwell, Herschel or best-of-NGC table keeps
+    // its own designation and number, which name it (as the criteria search
+    // lists it); its row is the entry's source index.
+    const int row = NumberTableSource(TabDesignation()) >= 0 ? b.index - 1 : -1;
+    if (row < 0) currentObject.number = b.index - 1;
     if (b.tab == kTabComets) currentObject.objectType = kTypeComet;
     if (b.tab == kTabMeteors) currentObject.objectType = kTypeMeteor;
     if (b.tab == kTabPlanets) currentObject.objectType = kTypePlanet;
@@ -424,12 +429,12 @@ void ShowCurrentObjectOnChart() {
     if (selectionShownCount < 0) selectionShownCount = 0;
     const DateTime& t = currentDateTime;
     SetChartDateTime(nullptr, t.year, t.month, t.day, t.hour, t.minute);
-    if (SelectionHasNoRoomFor(&currentObject, code)) {
+    if (SelectionHasNoRoomFor(&currentObject, code, row)) {
         ShowSelectionListFull();
         return;
     }
-    AddObjectToSelection(&currentObject, code);
-    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject, code));
+    AddObjectToSelection(&currentObject, code, row);
+    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject, code, row));
     if (!AgreeChartViewForAltitude(
             ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, currentSite.latitude)))
         return;

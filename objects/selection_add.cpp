@@ -8,22 +8,23 @@
 #include "objects/selected_object.h"
 #include "objects/selection_search.h"
 
-int AddObjectToSelection(const ObjectRecord* rec, int source) {
+int AddObjectToSelection(const ObjectRecord* rec, int source, int sourceIndex) {
     if (!rec || !selectionList) return -1;
     if (source < 0) source = ObjectKindToCatalogCode(rec);
+    if (sourceIndex < 0) sourceIndex = rec->number;
     int shown = selectionShownCount;
     if (shown < 0 || selectionCount < 0) {
         selectionCount = 0;
         shown = 0;
     }
-    const bool listed = FindSelectionEntry(selectionList, rec, source) >= 0;
+    const bool listed = FindSelectionEntry(selectionList, rec, source, sourceIndex) >= 0;
     selectionShownCount = selectionCount;
     PrepareSelection(0, 0, 0);
     const int capacity = GetSelectedItemsCapacity();
     if (selectionCount >= capacity && !listed) selectionShownCount = selectionCount - 1;
     const int position = selectionShownCount;
-    if (!MakeSelectionEntry(rec->number, source, selectionList, rec)) {
-        int existing = FindSelectionEntry(selectionList, rec, source);
+    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) {
+        int existing = FindSelectionEntry(selectionList, rec, source, sourceIndex);
         selectionShownCount = shown;
         int row = FindSelectionIndex(existing);
         if (row < 0) selectionClassFilter = 0;
@@ -41,9 +42,10 @@ int AddObjectToSelection(const ObjectRecord* rec, int source) {
     return FindSelectionIndex(position);
 }
 
-bool SelectionHasNoRoomFor(const ObjectRecord* rec, int source) {
+bool SelectionHasNoRoomFor(const ObjectRecord* rec, int source, int sourceIndex) {
     if (source < 0) source = ObjectKindToCatalogCode(rec);
-    return FindSelectionEntry(selectionList, rec, source) < 0 && selectionShownCount >= GetSelectedItemsCapacity();
+    return FindSelectionEntry(selectionList, rec, source, sourceIndex) < 0 &&
+           selectionShownCount >= GetSelectedItemsCapacity();
 }
 
 namespace {

@@ -5,21 +5,22 @@
 #include "catalog/object_catalog.h"
 
 // Adds the record with source code `source` (negative: the code of its
-// designation) and makes it the current row. The criteria are reset for a
-// one-shot run first; a list holding "Max Selected items" entries has its last
-// entry replaced by an object not listed. An object already listed is not
-// added again, however full the list: its row becomes
-// current and is returned, or -1 with the class filter set to All when no shown
-// row holds it. Otherwise the new entry is projected for the chart, the view
-// rebuilt, the current row becomes the last shown row, and the new entry's
-// row is returned (-1 when the chart view does not show it).
-int AddObjectToSelection(const ObjectRecord* rec, int source);
+// designation) and source index `sourceIndex` (negative: the record's number)
+// and makes it the current row. The criteria are reset for a one-shot run
+// first; a list holding "Max Selected items" entries has its last entry
+// replaced by an object not listed. An object already listed is not added
+// again, however full the list: its row becomes current and is returned, or
+// -1 with the class filter set to All when no shown row holds it. Otherwise
+// the new entry is projected for the chart, the view rebuilt, the current row
+// becomes the last shown row, and the new entry's row is returned (-1 when
+// the chart view does not show it).
+int AddObjectToSelection(const ObjectRecord* rec, int source, int sourceIndex = -1);
 
-// Whether an object that AddObjectToSelection(rec, source) would have to add
-// finds no room in the observing list (as many shown rows as "Max Selected
-// items"). An object already listed, under any of its designations, always
-// finds its row.
-bool SelectionHasNoRoomFor(const ObjectRecord* rec, int source = -1);
+// Whether an object that AddObjectToSelection(rec, source, sourceIndex) would
+// have to add finds no room in the observing list (as many shown rows as "Max
+// Selected items"). An object already listed, under any of its designations,
+// always finds its row.
+bool SelectionHasNoRoomFor(const ObjectRecord* rec, int source = -1, int sourceIndex = -1);
 
 // The message for an object that the full observing list cannot take.
 void ShowSelectionListFull();

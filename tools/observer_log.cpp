@@ -112,7 +112,8 @@ std::string ChunkPath(int index) {
     return ObserverLogFolder() + name;
 }
 
-// The export loop over the listed entries; false when a chunk could not be written.
+// The export loop over the listed entries; false when a chunk could not be
+// written, or when no entry could be read ("Nothing to export.", no file).
 bool ExportEntries(int* exported) {
     ObserverLogState& s = State();
     std::string text;
@@ -133,6 +134,10 @@ bool ExportEntries(int* exported) {
         if (text.empty()) text = ObserverLogExportHeader(chunk++);
         FormatObserverLogLine(&text, *s.record);
         ++*exported;
+    }
+    if (*exported == 0) {
+        ShowInformation("Nothing to export.", "");
+        return false;
     }
     return WriteTextFile(ChunkPath(s.names.Count()), text);
 }

@@ -89,9 +89,10 @@ void DeleteObserverLogAt(int row);
 // before an entry is written under that entry's listing position and the
 // "Information" box counts the entries so far; the rest goes under the
 // listing's count. "Nothing to export." for an empty folder. An entry that
-// cannot be read or is damaged is told and left out. A chunk that cannot be
-// written is told ("Fail to write log file.") and ends the export: false.
-// True after the closing "%d Observer log%s exported.".
+// cannot be read or is damaged is told and left out; when no entry is left,
+// "Nothing to export." and no file: false. A chunk that cannot be written is
+// told ("Fail to write log file.") and ends the export: false. True after the
+// closing "%d Observer log%s exported.".
 bool ExportObserverLogs();
 
 // Moon fraction, Sun altitude and local sidereal time for the working date

@@ -15,12 +15,15 @@
 
 #include "catalog/designations.h"
 #include "catalog/record_db.h"
+#include "catalog/screens/list_manager_form.h"
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "platform/window.h"
 #include "support/both_screens.h"
 #include "support/list_entries.h"
 #include "support/program_fixture.h"
+#include "ui/forms.h"
 
 namespace {
 
@@ -82,27 +85,33 @@ TEST_F(StartFiles, ChangedCutLastListIsSavedAtTheQuit) {
     EXPECT_EQ(Read(file).size(), 68u + 10u * 76u);
 }
 
-// A last list of 40 entries whose header counts 30, 50, -1 or 2147483647 (room for 54): the start reads the
-// 40 and says once that the file is kept as last_list.lst.bad; after a quit, the list unchanged or one entry
-// added, the copy is the file and the list file holds the 40 (a count of 30 lost entries 31-40, -1 all).
-class DamagedLastList : public ProgramTest,
-                        public ::testing::WithParamInterface<std::tuple<pl::ScreenInfo, int32_t, bool>> {};
+// A last list of 40 entries whose header counts 30, 50, -1 or 2147483647 (room for 54), read by the start or,
+// as "Winter", the list manager's Load: the 40 are read, the file said kept as <name>.lst.bad; after a quit, the
+// list unchanged or one entry added, the copy is the file and the last list holds the 40 (30 lost 31-40, -1 all).
+class DamagedLastList
+    : public ProgramTest,
+      public ::testing::WithParamInterface<std::tuple<pl::ScreenInfo, int32_t, bool, std::string>> {};
 
 TEST_P(DamagedLastList, EveryEntryStaysInAFileAfterTheQuit) {
-    const auto [screen, count, oneAdded] = GetParam();
+    const auto [screen, count, oneAdded, name] = GetParam();
     harness.changeScreen(screen.width, screen.height, screen.dpi);
     const std::filesystem::path lists = folder.path() / "userlists";
     Bytes file = ListFile(40);
     StoreU32(file.data(), 64, static_cast<uint32_t>(count));
-    Write(lists / "last_list.lst", file);
+    Write(lists / (name + ".lst"), file);
     preferences.word[kPrefMaxSelectedItems] = 1;
     ASSERT_TRUE(StartProgram());
-    EXPECT_EQ(BoxText(), "40 entries of last_list.lst were read; the file is kept as last_list.lst.bad.\n");
+    if (name != "last_list") {
+        Ui([] { GotoForm(kListManagerForm); });
+        Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), 1051), 0));
+        FormCommand(1056);  // Load
+    }
+    EXPECT_EQ(BoxText(), "40 entries of " + name + ".lst were read; the file is kept as " + name + ".lst.bad.\n");
     EXPECT_EQ(BoxCount(), 1);
     AnswerAll();
     if (oneAdded) Ui([] { selectionList[selectionCount++] = ListEntry("Added", kDesignationUser, 40, 16, 1, 10); });
     QuitProgram();
-    EXPECT_EQ(Read(lists / "last_list.lst.bad"), file);
+    EXPECT_EQ(Read(lists / (name + ".lst.bad")), file);
     const Bytes kept = Read(lists / "last_list.lst");
     ASSERT_EQ(kept.size(), 68u + 76u * (oneAdded ? 41 : 40));
     EXPECT_TRUE(std::equal(file.begin() + 68, file.end(), kept.begin() + 68));
@@ -110,6 +119,7 @@ TEST_P(DamagedLastList, EveryEntryStaysInAFileAfterTheQuit) {
 
 INSTANTIATE_TEST_SUITE_P(HeaderCounts, DamagedLastList,
                          ::testing::Combine(::testing::ValuesIn(kBothScreens),
-                                            ::testing::Values(30, 50, -1, 2147483647), ::testing::Bool()));
+                                            ::testing::Values(30, 50, -1, 2147483647), ::testing::Bool(),
+                                            ::testing::Values("last_list", "Winter")));
 
 }  // namespace

@@ -128,7 +128,7 @@ TEST_F(MarsViewTest, RotationFrameOfTheAngle) {
     for (const auto& c : cases) {
         DrawWindowRecord* r = DibWindow(30, 30);
         Fill(r, kGround);
-        DrawMarsRotationFrame(4, 5, c[0]);
+        DrawMarsRotationFrame(4, 5, c[0], 1, 1);
         int bad = 0;
         for (int j = 0; j < 20; ++j)
             for (int i = 0; i < 22; ++i) {
@@ -136,6 +136,26 @@ TEST_F(MarsViewTest, RotationFrameOfTheAngle) {
                 bad += Pixel(r, 4 + i, 5 + j) != (v == 0 ? kGround : To555(v));
             }
         EXPECT_EQ(bad, 0) << c[0];
+    }
+}
+
+// The 480 x 640 picture is the 240 x 320 one at twice the size: a disc of 10 pixels a unit of scale and
+// Phobos's dot at its offset, as many disc radii out as PyEphem's 2.55 Mars radii within the scheme (its
+// orbit 2.4 radii, the true one 2.76). On 480 x 640 the offsets were doubled around a small disc: 9 radii.
+TEST_F(MarsViewTest, PhobosAtTheSameDiscRadiiOnBothScreens) {
+    const pl::ColorRef moons[2] = {pl::Rgb(0, 248, 0), pl::Rgb(0, 0, 248)};
+    for (int s : {1, 2}) {
+        pl::SetScreenInfo(pl::ScreenInfo{240 * s, 320 * s, 96 * s});
+        ResetScreenScale();
+        SetScale(s);
+        DrawWindowRecord* r = DibWindow(120 * s, 120 * s);
+        Fill(r, kGround);
+        double x[2], y[2];
+        int32_t v[2];
+        DrawMarsSatellites(2026, 12, 7, 22, 17, 0, 0, 120 * s, 120 * s, x, y, v, 1, moons, s, s);
+        EXPECT_TRUE(Pixel(r, 69 * s, 60 * s) != kGround && Pixel(r, 70 * s, 60 * s) == kGround) << s;  // rim
+        EXPECT_EQ(Pixel(r, 60 * s + int(x[0]), 60 * s + int(y[0])), To555(0x00F800)) << s;
+        EXPECT_NEAR(std::hypot(x[0], y[0]) / (10 * s), 2.55, 0.3) << s;
     }
 }
 

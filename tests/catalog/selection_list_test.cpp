@@ -180,9 +180,11 @@ TEST_F(SelectionListTest, DuplicateAndFullListAreRefused) {
 
 // One object, one entry, under any designation: M31 as a search lists it (the
 // file's NGC 224 on Messier row 30) is the finder's (Messier 40, number 30),
-// object information's (NGC, the tab's row) and NGC 224, with the object file
-// or without; C14 listed as NGC 869 is the chart's drill-down C14; M45, which
-// the file holds as Messier 45, is the object step's. NGC 30 is another.
+// NGC with the row as number (as lists of earlier runs hold it) and NGC 224,
+// with the object file or without; C14 listed as NGC 869 is the chart's
+// drill-down C14; M45, which the file holds as Messier 45, is the object
+// step's. NGC 30 is another, and so is the file's C9 (Caldwell 9) to the
+// finder's C10 (Caldwell 9 too, its row): C9 was taken as listed.
 using ListedObject = CatalogTest;
 
 TEST_F(ListedObject, OneEntryUnderAnyDesignation) {
@@ -195,13 +197,15 @@ TEST_F(ListedObject, OneEntryUnderAnyDesignation) {
     ObjectRecord drilled;
     const auto ngc869 = std::find_if(objects.begin(), objects.end(), [](auto& o) { return o.number == 869; }) - objects.begin();
     ASSERT_TRUE(DrilldownPickRecord(static_cast<int>(ngc869), &drilled));
-    for (auto [index, source, rec] : {std::tuple{30, 2, objects[89]}, std::tuple{0, 6, objects[ngc869]}, std::tuple{44, 2, objects[1126]}})
+    for (auto [index, source, rec] : {std::tuple{30, 2, objects[89]}, std::tuple{0, 6, objects[ngc869]},
+                                      std::tuple{44, 2, objects[1126]}, std::tuple{9, 3, fixture::SharedObject(9, 9)}})
         selectionCount = selectionShownCount += MakeSelectionEntry(index, source, selectionList, &rec);
     const struct {
         ObjectRecord r;
         int source, position;
     } cases[] = {{fixture::SharedObject(40, 30), 2, 0}, {fixture::SharedObject(42, 30), 2, 0}, {objects[89], 99, 0},
-                 {drilled, 3, 1}, {fixture::SharedObject(40, 45), 6, 2}, {fixture::SharedObject(42, 30), 99, -1}};
+                 {drilled, 3, 1}, {fixture::SharedObject(40, 45), 6, 2}, {fixture::SharedObject(42, 30), 99, -1},
+                 {objects[1127], 6, -1}};
     for (const auto& c : cases) {
         EXPECT_EQ(FindSelectionEntry(selectionList, &c.r, c.source), c.position) << &c - cases;
         EXPECT_EQ(MakeSelectionEntry(c.r.number, c.source, selectionList, &c.r), c.position < 0) << &c - cases;

@@ -250,7 +250,8 @@ TEST_F(UserListTest, HeaderNameIsReadAsAtMost40Bytes) {
 }
 
 // A list file has no magic number: entries whose catalogue, object type or
-// place is out of range are garbage, left out with one message.
+// place is out of range are garbage, left out with one message; the file is
+// copied aside before a save replaces it (they were lost without a copy).
 TEST_F(UserListTest, DamagedEntriesAreSkippedWithOneMessage) {
     FillList(7);
     selectionList[1].designation = kDesignationCount;                        // no such catalogue
@@ -267,6 +268,10 @@ TEST_F(UserListTest, DamagedEntriesAreSkippedWithOneMessage) {
     EXPECT_EQ(std::make_tuple(std::string(selectionList[0].name), std::string(selectionList[1].name),
                               selectionList[2].number),
               std::make_tuple(kept[0], kept[1], -1));
+    const Bytes file = FileBytes("damaged.lst");
+    SaveUserList("damaged");
+    EXPECT_EQ(FileBytes("damaged.lst.bad"), file);
+    EXPECT_EQ(FileBytes("damaged.lst").size(), std::size_t{68 + 2 * 76});
 }
 
 // A list cut at its load counts as unchanged while only the chart's words

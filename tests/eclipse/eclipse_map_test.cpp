@@ -187,7 +187,7 @@ TEST_F(EclipseMapTest, TapContactsAgreeWithTheReferenceCircumstances) {
 
 // A place without eclipse gets no contact lines (it got three lines of the
 // same time, its greatest approach, and 0%); a contact before 0h UT reads as
-// the clock time of the day before.
+// the clock time of the day before, one from 24h (read 24h29m39) the next day's.
 TEST(EclipseMapProjection, TapPanelLines) {
     const struct {
         TapContacts contacts;
@@ -199,6 +199,8 @@ TEST(EclipseMapProjection, TapPanelLines) {
         // Darwin on 2016-03-09: the eclipse began at 23:37:40 UT the day before ("0h-22m-19").
         {{-0.3722, 0.75, 2.25, 59, true}, "Partial Start at 23h37m40 UT", "Greatest at 0h45m00 UT, 59%",
          "Partial End at 2h15m00 UT"},
+        {{22.842, 23.999975, 24.4943, 81, true}, "Partial Start at 22h50m31 UT", "Greatest at 0h00m00 UT, 81%",
+         "Partial End at 0h29m39 UT"},
     };
     for (const auto& c : cases) {
         const TapPanelLines lines = FormatTapContacts(c.contacts);

@@ -136,6 +136,9 @@ TEST_P(SolarViewsForm, MapPositionsAndDrags) {
     DragBy(x, y, 2415 - moved);
     EXPECT_EQ(mapPanY, panY);
     EXPECT_EQ(ScreenSample(1), before);
+    ChooseView(kEclipseInfoView);  // the contacts of its fields' place (they were the 10:00 shadow centre's)
+    EXPECT_NEAR(ReadField(Text(2715)), localResult.pointLatitude, 0.002);
+    EXPECT_NEAR(ReadField(Text(2716)), localResult.pointLongitude, 0.002);
 }
 
 // A tap at Accra (5.55 N, 0.20 W) sets the typed location and the Latitude
@@ -440,6 +443,7 @@ TEST_F(EclipseOfYear, PlaceKeepsItsCircumstancesWhileTheAxisIsOffTheEarth) {
 
 // 2027-08-02's place of greatest eclipse (best place and cross, Path cross, Diagram's Long=
 // and Lat=) stays after Info at 150 E 30 S (it went to 7 N 55 E) and London, a Time Set, a map tap.
+// Back from the list Info describes its fields' place, a set place's time gone with the place.
 TEST_F(EclipseOfYear, GreatestEclipsePlaceStaysAfterInfoAndMap) {
     Select(2027, 8, 2);
     std::vector<uint32_t> first;
@@ -455,6 +459,10 @@ TEST_F(EclipseOfYear, GreatestEclipsePlaceStaysAfterInfoAndMap) {
         }
         if (step == 0) first = views;
         EXPECT_TRUE(views == first) << step;
+        ChooseView(kEclipseInfoView);
+        EXPECT_EQ(Text(2712), step == 3 ? "09:00:00" : "10:06:44") << step;
+        EXPECT_NEAR(ReadField(Text(2715)), localResult.pointLatitude, 0.002) << step;
+        EXPECT_NEAR(ReadField(Text(2716)), localResult.pointLongitude, 0.002) << step;
     }
 }
 

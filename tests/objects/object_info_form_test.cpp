@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "assistants/planet_detail_mode.h"
@@ -226,6 +227,21 @@ TEST_P(ObjectInfoScreens, SkyOnAListedObjectOpensTheChartWhenTheListIsFull) {
             Press(kInfoSky);
         },
         kChart, kObjectInfoFormId);
+}
+
+// Sky lists a Herschel, SAC or Messier object under its own designation, as the
+// search does: Herschel and SAC row 0 are one "NGC40" (it was "NGC0"), and M42
+// (NGC 1976) no longer carries NGC 41, which is listed apart. Both screens.
+TEST_P(ObjectInfoScreens, SkyListsATableObjectUnderItsOwnDesignation) {
+    Begin(GetParam());
+    Ui([] { chartView = 2; });
+    for (auto [tab, position, names] :
+         {std::tuple{kTabHerschel, 1, "NGC40"}, std::tuple{kTabBestNgc, 1, "NGC40"},
+          std::tuple{kTabMessier, 42, "NGC40 M42"}, std::tuple{kTabFinder, 41, "NGC40 M42 NGC41"}}) {
+        tab == kTabFinder ? OpenOnTarget(fixture::SharedObject(kDesignationNgc, position)) : OpenOn(tab, position);
+        Press(kInfoSky);
+        EXPECT_EQ(Names(), names);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ObjectInfoScreens, ::testing::ValuesIn(kBothScreens));

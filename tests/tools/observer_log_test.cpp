@@ -323,6 +323,16 @@ TEST_F(ObserverLogFiles, ExportCountsHeaderAndLines) {
     EXPECT_FALSE(fs::exists(Logs() / "logs_2.txt"));
 }
 
+// Entries that are all damaged are told and nothing is exported: no file and
+// no count (it wrote an empty logs_1.txt and said "0 Observer log exported.").
+TEST_F(ObserverLogFiles, ExportOfOnlyDamagedEntriesWritesNothing) {
+    Put("Bad.log", Bytes(kObserverLogRecordSize, 0));
+    EXPECT_FALSE(ExportObserverLogs());
+    EXPECT_EQ(services.Texts(),
+              (std::vector<std::string>{"It seems your log data are corrupted.", "Nothing to export."}));
+    EXPECT_EQ(Files(), std::vector<std::string>{"Bad.log"});
+}
+
 // Every text field full: each line has the same length, counted here from its
 // fields; a chunk is written before the entry that finds more than 15884
 // characters, under that entry's position.
