@@ -5,20 +5,27 @@
 // - zendavori_hip_110k.ppc with 110,000 stars uniform on the sphere, magnitudes 5.5 .. 10
 //   ("Card Catalog" word 115 = 4, word 57 = 5: zoom 8 reads that file);
 // - an object file of 1,100 objects with its index, "Obj. Drilldown" on;
-// - 110 observing-list entries, the first one above the horizon at the centre.
+// - 110 observing-list entries, the first one above the horizon at the centre, the last ten the
+//   Sun, the Moon and the planets.
 // SkyMap, HorizonView and WholeSky redraw one view each; the first redraw of a view projects
 // the list and the bright stars, the later ones (the timed ones) draw from those projections,
 // as the chart does between two steps of its clock. ShiftedSkyMap draws one frame of a drag of
 // that Sky Map (DrawShiftedChart) from the positions its redraw kept, each frame a few pixels
 // further, as the pen moves. SkyMapAtZoom and HorizonViewAtZoom redraw the same sky at the
 // widest field (step 0) and at the narrow steps 10..13, where most grid and figure lines run
-// far off the picture. record_system_calls: the record layer's system calls per redraw.
+// far off the picture; ViewAtZoom redraws each of the five views at every zoom step, for the
+// rule that no step may be slower than three times the widest. record_system_calls: the record
+// layer's system calls per redraw.
+// RefreshMovingEntries: the list's planets and comets moved on one minute (as the chart clock
+// moves them), in a list of 500 entries: the ten bodies, 20 comets of a comet file and 470
+// Messier objects.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <vector>
 
 #include "catalog/constellation_lines.h"
+#include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/object_catalog.h"
 #include "catalog/record_db.h"
@@ -34,6 +41,7 @@
 #include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
 #include "chart/shifted_chart.h"
+#include "objects/moving_entries.h"
 #include "high_resolution_view.h"
 #include "sky_fixture.h"
 
@@ -43,6 +51,8 @@ constexpr int kCatalogueStars = 110000;
 constexpr int kObjects = 1100;
 constexpr int kObjectsPerRecord = kObjectIndexEntries;
 constexpr int kZoom = 8;
+constexpr int kBodies = 10, kComets = 20, kRefreshedEntries = 500;
+constexpr int kMaxItemsRow500 = 10, kMaxItemsRow150 = 3;
 
 double CatalogueMagnitude(std::mt19937& rng) { return std::uniform_real_distribution<double>(5.5, 10.0)(rng); }
 
@@ -70,6 +80,37 @@ void WriteObjects(const std::filesystem::path& data) {
               record_writer::RecordDbBytes(26, 64, std::vector<Bytes>(kObjects, record_writer::ObjectBytes({}))));
 }
 
+// Comets on elliptic orbits of varied shapes and orientations, perihelion in 2026.
+void WriteComets(const std::filesystem::path& data) {
+    std::vector<Bytes> records;
+    for (int i = 0; i < kComets; ++i) {
+        CometRecord c{};
+        std::snprintf(c.name, sizeof c.name, "C/2026 A%d", i + 1);
+        c.kind = 13;
+        c.year = 2026;
+        c.month = static_cast<int16_t>(1 + i % 12);
+        c.day = 1.5f + static_cast<float>(i);
+        c.perihelionDistance = 0.4f + 0.15f * static_cast<float>(i);
+        c.eccentricity = 0.5f + 0.02f * static_cast<float>(i);
+        c.argPerihelion = 17.0f * static_cast<float>(i);
+        c.node = 23.0f * static_cast<float>(i);
+        c.inclination = 8.0f * static_cast<float>(i);
+        c.absoluteMagnitude = 8.0f;
+        c.slope = 10.0f;
+        records.push_back(record_writer::CometBytes(c));
+    }
+    WriteFile(data / "zendavori_comet.ppc", record_writer::RecordDbBytes(1, 128, records));
+}
+
+// The entry becomes body `body`, as a search makes it (its place follows the chart's time).
+void MakeBodyEntry(SelectionEntry& e, int body) {
+    e.designation = 45;
+    e.source = 1;
+    e.objectType = 27;
+    e.number = body;
+    e.sourceIndex = static_cast<uint16_t>(body);
+}
+
 struct ChartRedrawBench {
     HighResolutionView view{"zendavori_bench_chart_redraw"};
     ChartRedrawBench() {
@@ -78,6 +119,7 @@ struct ChartRedrawBench {
         WriteStellarFile(data / "zendavori_hip_110k.ppc", kCatalogueStars, CatalogueMagnitude);
         WriteFigureLines(data);
         WriteObjects(data);
+        WriteComets(data);
         SetSiteLatitude(currentSite, 51.0);
         SetHorizonRotation(0);
         const std::pair<int, int> words[] = {
@@ -88,8 +130,7 @@ struct ChartRedrawBench {
         for (auto [word, value] : words) preferences.word[word] = value;
         OpenAllDatabases();
         FillBrightStars();
-        FillList();
-        selectionCurrentRow = 0;
+        FillChartList();
         AllocChartScreenLists();
         ResetConstellationData();
         LoadConstellationData(0);
@@ -103,6 +144,39 @@ struct ChartRedrawBench {
         FreeChartScreenLists();
         CloseAllDatabases();
         ResetConstellationData();
+    }
+    // The 110 entries of the chart, the last ten the bodies.
+    static void FillChartList() {
+        preferences.word[kPrefMaxSelectedItems] = kMaxItemsRow150;
+        FillList();
+        for (int body = 0; body < kBodies; ++body) MakeBodyEntry(selectionList[kListEntries - kBodies + body], body);
+        selectionCurrentRow = 0;
+    }
+    // 500 entries: the ten bodies, the comets of the file, Messier objects.
+    static void FillRefreshedList() {
+        preferences.word[kPrefMaxSelectedItems] = kMaxItemsRow500;
+        AllocSelectionList();
+        for (int i = 0; i < kRefreshedEntries; ++i) {
+            SelectionEntry& e = selectionList[i];
+            e = SelectionEntry{};
+            std::snprintf(e.name, sizeof e.name, "E%d", i);
+            e.designation = 40;
+            e.objectType = 16;
+            e.number = i + 1;
+            e.rightAscension = static_cast<float>(i % 24);
+            e.declination = static_cast<float>(i % 90);
+        }
+        for (int body = 0; body < kBodies; ++body) MakeBodyEntry(selectionList[body], body);
+        for (int k = 0; k < kComets; ++k) {
+            SelectionEntry& e = selectionList[kBodies + k * 20];
+            e.designation = 12;
+            e.source = 12;
+            e.objectType = 25;
+            e.number = k;
+            e.sourceIndex = static_cast<uint16_t>(k);
+        }
+        selectionCount = kRefreshedEntries;
+        selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
     }
     // The view at a zoom step, its projections made by a first redraw.
     void Show(int view, int zoom = kZoom) {
@@ -122,7 +196,7 @@ struct ChartRedrawBench {
             const SelectionEntry& e = selectionList[i];
             if (!ProjectHorizonPlace(chartTimeRecord.lstHours, e.rightAscension, e.declination, e.designation, &a, &b))
                 continue;
-            selectionCurrentRow = i;
+            selectionCurrentRow = FindSelectionIndex(i);
             return;
         }
     }
@@ -158,8 +232,10 @@ void HorizonView(benchmark::State& state) { Redraw(state, 1); }
 void WholeSky(benchmark::State& state) { Redraw(state, 2); }
 // Nothing selected: the Horizon View about the zenith.
 void HorizonViewZenith(benchmark::State& state) { Redraw(state, 1, true); }
-void SkyMapAtZoom(benchmark::State& state) { Redraw(state, 0, false, static_cast<int>(state.range(0))); }
-void HorizonViewAtZoom(benchmark::State& state) { Redraw(state, 1, false, static_cast<int>(state.range(0))); }
+// View range(0) at zoom step range(1).
+void ViewAtZoom(benchmark::State& state) {
+    Redraw(state, static_cast<int>(state.range(0)), false, static_cast<int>(state.range(1)));
+}
 // A drag's frame of the Sky Map at zoom 8.
 void ShiftedSkyMap(benchmark::State& state) {
     Bench().Show(0);
@@ -178,7 +254,26 @@ BENCHMARK(ShiftedSkyMap)->Unit(benchmark::kMillisecond);
 BENCHMARK(HorizonView)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeSky)->Unit(benchmark::kMillisecond);
 BENCHMARK(HorizonViewZenith)->Unit(benchmark::kMillisecond);
-BENCHMARK(SkyMapAtZoom)->Arg(0)->DenseRange(10, 13)->Unit(benchmark::kMillisecond);
-BENCHMARK(HorizonViewAtZoom)->Arg(0)->DenseRange(10, 13)->Unit(benchmark::kMillisecond);
+// The list's moving entries moved on one minute per iteration.
+void RefreshMovingEntries(benchmark::State& state) {
+    Bench();
+    ChartRedrawBench::FillRefreshedList();
+    int minute = 0;
+    for (auto _ : state) {
+        minute = (minute + 1) % 600;
+        RefreshMovingSelectionEntries(2026, 3, 5, 18 + minute / 60, minute % 60, 0);
+        benchmark::ClobberMemory();
+    }
+    int placed = 0;
+    for (int i = 0; i < kRefreshedEntries; ++i) {
+        const SelectionEntry& e = selectionList[i];
+        placed += (e.designation == 45 || e.designation == 12) && e.placeUnknown == 0 && e.distance > 0.0f;
+    }
+    state.counters["moving_entries_placed"] = placed;
+    ChartRedrawBench::FillChartList();
+}
+BENCHMARK(ViewAtZoom)->ArgsProduct({benchmark::CreateDenseRange(0, 4, 1), benchmark::CreateDenseRange(0, 13, 1)})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(RefreshMovingEntries)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

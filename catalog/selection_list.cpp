@@ -25,6 +25,7 @@ int selectionShownCount = -1;
 int selectionCurrentRow = -1;
 int selectionClassFilter = 0;
 int selectionFillLimit = 0;
+uint32_t selectionListChanges = 0;
 
 namespace {
 
@@ -181,6 +182,7 @@ void InstallArrays(const ListArrays& a) {
     allocated = a.capacity;
     shownRowsAllocated = a.rows;
     selectionFillLimit = GetSelectedItemsCapacity();
+    ++selectionListChanges;
     InvalidateHorizonProjection();
 }
 
@@ -278,6 +280,7 @@ int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, con
     std::size_t length = std::strlen(name);
     if (length > sizeof e.name - 1) length = sizeof e.name - 1;  // cut to 14 characters; byte 14 stays 0
     std::memcpy(e.name, name, length);
+    ++selectionListChanges;
     return 1;
 }
 

@@ -174,8 +174,10 @@ bool MayReplaceListFile(const std::string& fileName) {
 }
 
 // The list as the last load left it: the file, the entries without the words
-// the chart rewrites at every drawing (projection, screen place, hidden flag),
-// and whether the file holds entries that the list left out.
+// the chart rewrites at every drawing and pick (projection, screen place,
+// hidden flag, the pick's mark) and those that move a planet or comet to the
+// chart's time (place, magnitude, distance, constellation, size), and whether
+// the file holds entries that the list left out.
 struct LoadedList {
     std::string file;
     std::vector<uint8_t> entries;
@@ -183,12 +185,20 @@ struct LoadedList {
 };
 LoadedList loaded;
 
+void ForgetMovedWords(SelectionEntry& e) {
+    if (!IsPlaceOfDate(e.designation)) return;
+    e.rightAscension = e.declination = e.distance = 0.0f;
+    e.mag10 = 0;
+    e.constellation = e.size1 = e.size2 = 0;
+}
+
 std::vector<uint8_t> ListIdentity() {
     std::vector<uint8_t> bytes(static_cast<std::size_t>(selectionCount) * kSelectionEntrySize);
     for (int i = 0; i < selectionCount; ++i) {
         SelectionEntry entry = selectionList[i];
         entry.chartX = entry.chartY = entry.chartZ = entry.screenX = entry.screenY = 0;
-        entry.horizonHidden = 0;
+        entry.horizonHidden = entry.alwaysShow = 0;
+        ForgetMovedWords(entry);
         StoreSelectionEntry(entry, &bytes[i * kSelectionEntrySize]);
     }
     return bytes;
@@ -278,6 +288,7 @@ void LoadUserList(const char* fileName, int asCatalog) {
     const int64_t left = shape.entries - read.whole;
     TellListRead(fileName, shape.whole, read, n, left);
     selectionList[selectionCount].number = -1;
+    ++selectionListChanges;
     RebuildListView();
     loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }

@@ -45,8 +45,9 @@ void LoadUserList(const char* fileName, int asCatalog);
 
 // True when the last load of `fileName` could not take all its entries, or
 // the list was cut to a smaller "Max Selected items" since, and the list has
-// not changed otherwise (the words the chart rewrites aside): saving
-// it over that file would lose the entries left out.
+// not changed otherwise (the words the chart rewrites aside, and the place,
+// magnitude, distance, constellation and size that move a planet or comet to
+// another time): saving it over that file would lose the entries left out.
 bool IsCutListUnchanged(const char* fileName);
 
 // Carries the observing list into arrays for a changed "Max Selected items"

@@ -28,6 +28,7 @@
 #include "chart/chart_object_pass.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "objects/moving_entries.h"
 #include "scope/scope_services.h"
 #include "ui/colors.h"
 #include "ui/input_polling.h"
@@ -154,6 +155,7 @@ void SetUpHorizonChart() {
     EnableViewRotation();
     ScaleHorizonZoomTable();
     int starsDone = t.horizonProjectionReady != 0 && starsProjectedView == chartView && starsProjectedLst == t.lstHours;
+    const bool entriesMarked = t.horizonProjectionReady == 0;
     MarkHiddenBelowHorizon(t.lstHours, &t.horizonProjectionReady, &starsDone, &s.chartDirty);
     starsProjectedView = chartView;
     starsProjectedLst = t.lstHours;
@@ -165,7 +167,14 @@ void SetUpHorizonChart() {
     if (chartView == 0 && preferences.word[kTapModeWord] != 1 && ChartRecordHasPlace(chartSelection))
         TurnChartToTarget(&chartSelection, &t.chartRotation, t.lstHours);
     centreA = centreB = 0;
-    const int row = ChooseCentre(&centreA, &centreB);
+    int row = ChooseCentre(&centreA, &centreB);
+    if (entriesMarked) {
+        // The object popup lists the entries this view places now (above the horizon at this
+        // time), not those another view or time placed; the chosen entry keeps its row.
+        ApplyChartListFilterListPart();
+        row = selectionCurrentRow;
+        ShowChartObjectRow(row);
+    }
     s.originX = s.originY = 0;
     int32_t x0, y0;
     HorizonPointToScreen(centreA, centreB, &x0, &y0);
@@ -271,6 +280,14 @@ void RedrawHorizonChart() {
     pl::SelectClipRect(GetDrawDc(), nullptr);
 }
 
+// The list's planets and comets at their places of the chart's time, computed
+// only when that time, the site or the list changed since, and then projected anew.
+void MoveListedBodiesToChartTime() {
+    const DateTime& t = currentDateTime;
+    if (MakeMovingEntriesCurrent(t.year, t.month, t.day, t.hour, t.minute, t.second))
+        chartTimeRecord.horizonProjectionReady = 0;
+}
+
 // A body or comet selected without a current row follows its list entry to the chart's date.
 void FollowListedBody() {
     const int row = selectionCurrentRow;
@@ -282,11 +299,12 @@ void FollowListedBody() {
 
 void RedrawSkyChart() {
     StartRecordBatch();
-    FollowListedBody();
     scopeMarkerLastDec = -1000.0;
     ForgetChartLabel();  // the picture under them is drawn anew
     chartStatusTexts.count = 0;
-    PrepareChartRedraw();
+    PrepareChartRedraw();  // steps the chart clock when it is due
+    MoveListedBodiesToChartTime();
+    FollowListedBody();
     const pl::Rect& r = chartRecord.chartRect;
     chartRecord.viewRect = XywhRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
     if (chartView >= 2) {

@@ -5,7 +5,6 @@
 #include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
-#include "objects/moving_entries.h"
 
 namespace {
 
@@ -29,7 +28,6 @@ void StepChartTime(int direction, int* year, int* month, int* day, int* hour, in
     if (step.minutes) AddMinutesToDateTime(year, month, day, hour, minute, direction * step.minutes);
     dateTimeFixed = 1;
     SetCurrentDateTime(*year, *month, *day, *hour, *minute, 0);
-    RefreshMovingSelectionEntries(*year, *month, *day, *hour, *minute, 0);
     RestartChartTime();
     RedrawSkyChart();
 }

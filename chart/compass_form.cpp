@@ -156,10 +156,11 @@ void RetakeMovedEntry() {
     s.entry.placeUnknown = e.placeUnknown;
 }
 
-// The list's planets and comets, and the taken entry, moved to the chart's date.
+// The list's planets and comets at their places of the chart's time (computed
+// only when that time, the site or the list changed), and the taken entry's with them.
 void MoveListedBodies() {
     const DateTime& t = currentDateTime;
-    RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, t.second);
+    MakeMovingEntriesCurrent(t.year, t.month, t.day, t.hour, t.minute, t.second);
     RetakeMovedEntry();
 }
 
@@ -210,6 +211,7 @@ void DrawCurve(const CompassPalette& palette) {
 // The compass drawing for currentDateTime.
 void DrawCompass() {
     CompassChartState& s = S();
+    MoveListedBodies();
     s.layout = ComputeCompassLayout(s.screenWidth, s.screenHeight, displayScale.scaleX, displayScale.scaleY);
     ShowPictureButton();
     ShowDateAndTime();
@@ -258,11 +260,11 @@ void ReadDeviceClock() {
     DateTime& t = currentDateTime;
     GetLocalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
     ComputeMoonIconState(t.year, t.month, t.day, t.hour);
-    MoveListedBodies();
 }
 
 // The date and time form on a copy of the chart time; a change is stored to
-// the minute and moves the list's planets and comets and the chart clock.
+// the minute and moves the chart clock (the drawing moves the list's planets
+// and comets).
 void EditChartTime() {
     DateTime t = currentDateTime;
     EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
@@ -273,7 +275,6 @@ void EditChartTime() {
         UpdateChartTime(1);
         SetCurrentDateTime(t.year, t.month, t.day, t.hour, t.minute, 0);
         UpdateChartTime(1);
-        MoveListedBodies();
     }
     InitDrawWindowOwnDc(compassForm);
     DrawCompass();

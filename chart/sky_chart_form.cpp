@@ -35,7 +35,6 @@
 #include "core/shared_state.h"
 #include "core/julian_day.h"
 #include "objects/finder_open.h"
-#include "objects/moving_entries.h"
 #include "objects/object_selection.h"
 #include "objects/selection_search.h"
 #include "platform/controls.h"
@@ -211,16 +210,15 @@ void RedrawWithFovLabel() {
 }
 
 // The date and time form on the chart time (reloaded from the device first
-// while it follows the device); a time taken with Ok is kept to the minute,
-// runs on from that moment and moves the list's planets and comets; after
-// Cancel the time and the chart clock go on as they were.
+// while it follows the device); a time taken with Ok is kept to the minute and
+// runs on from that moment (the redraw moves the list's planets and comets);
+// after Cancel the time and the chart clock go on as they were.
 void EditChartDateTime() {
     DateTime& t = currentDateTime;
     if (dateTimeFixed == 0) LoadDateTimeFromDevice();
     EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
     if (DateTimeEditConfirmed()) {
         SetCurrentDateTime(t.year, t.month, t.day, t.hour, t.minute, 0);
-        RefreshMovingSelectionEntries(t.year, t.month, t.day, t.hour, t.minute, 0);
         RestartChartTime();
     }
     RedrawSkyChart();

@@ -20,6 +20,7 @@
 #include "ephemeris/apparent_altaz.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
+#include "objects/moving_entries.h"
 #include "objects/object_info.h"
 #include "objects/object_texts.h"
 #include "objects/selection_search.h"
@@ -196,7 +197,11 @@ int DeepSkyTypeBitmap(const ObjectRecord& record) {
     return thumbnail > 0 ? kTypePictures + thumbnail : 0;
 }
 
-ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime& when) {
+ListPanelObject BuildListPanelObject(const SelectionEntry& listed, const DateTime& when) {
+    // A comet or asteroid at its place of `when`, as a planet is: the list holds places of the chart's time.
+    SelectionEntry entry = listed;
+    if (entry.designation == kDesignationComet)
+        RefreshMovingEntry(entry, when.year, when.month, when.day, when.hour, when.minute, 0);
     ListPanelObject o;
     switch (entry.source) {
     case kSourcePlanet:
@@ -224,13 +229,14 @@ ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime
     case kSourceComet:
         SetOrbitCometIndex(entry.sourceIndex);
         FromEntry(entry, when, &o);
+        o.placeKnown = entry.placeUnknown == 0;
         return o;
     case kSourceConstellation: FromEntry(entry, when, &o); return o;
     default: break;
     }
     o = ListPanelObject{};
     Other(entry, when, &o);
-    o.placeKnown = entry.source != kSourcePlanet;
+    o.placeKnown = entry.source != kSourcePlanet && entry.placeUnknown == 0;
     return o;
 }
 

@@ -16,17 +16,19 @@ struct ListPanelObject {
     char name[32] = "";
     int typeBitmap = 0;  // 0 none
     bool planet = false; // its place is already topocentric
-    bool placeKnown = true;  // false: a planet on a date its theory does not cover
+    bool placeKnown = true;  // false: a planet or comet without a place for the date
 };
 
 // The entry's object by its source: a planet computed for `when` (type 27,
 // picture 4000 + body), a Messier, Caldwell, Herschel or best-of-NGC record
 // from its table (Messier picture 3000 + its index, Caldwell by the deep-sky
-// type), a star or a comet or constellation from the entry itself (a comet
-// also becomes the orbit assistant's), anything else rebuilt from the entry;
-// the constellation found for `when` where the entry's place is used. A
-// planet on a date its theory does not cover is rebuilt from the entry too,
-// with placeKnown false: the entry's place is not that of `when`.
+// type), a star or a constellation from the entry itself, a comet or asteroid
+// from the entry at its place computed for `when` (a comet also becomes the
+// orbit assistant's), anything else rebuilt from the entry; the constellation
+// found for `when` where the entry's place is used. A planet on a date its
+// theory does not cover, or a comet whose orbit gives no place then, is
+// rebuilt from the entry too, with placeKnown false: the entry's place is not
+// that of `when`.
 ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime& when);
 
 // Body `body` (0 the Sun .. 9 Pluto) computed for `when` (to the minute):

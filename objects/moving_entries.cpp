@@ -60,6 +60,24 @@ void RefreshComet(SelectionEntry& e, double jd, int year) {
     e.constellation = static_cast<int16_t>(FindConstellation(place.rightAscension, place.declination, jd));
 }
 
+// What the list's places were last computed for.
+struct Placing {
+    int32_t when[6];
+    float latitude, longitude;
+    int16_t elevation, zoneMinutes, temperature, pressure;
+    uint32_t listChanges;
+    bool operator==(const Placing&) const = default;
+};
+
+Placing PlacingFor(int year, int month, int day, int hour, int minute, int second) {
+    const SiteRecord& s = currentSite;
+    return Placing{{year, month, day, hour, minute, second}, s.latitude,    s.longitude, s.elevation,
+                   s.zoneMinutes,                            s.temperature, s.pressure,  selectionListChanges};
+}
+
+Placing lastPlacing{};
+bool placed = false;
+
 }  // namespace
 
 void RefreshMovingEntry(SelectionEntry& entry, int year, int month, int day, int hour, int minute, int second) {
@@ -74,4 +92,12 @@ void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int m
     const int count = std::min(selectionCount, GetSelectionListAllocated());
     for (int i = 0; i < count; ++i)
         RefreshMovingEntry(selectionList[i], year, month, day, hour, minute, second);
+    lastPlacing = PlacingFor(year, month, day, hour, minute, second);
+    placed = true;
+}
+
+bool MakeMovingEntriesCurrent(int year, int month, int day, int hour, int minute, int second) {
+    if (placed && lastPlacing == PlacingFor(year, month, day, hour, minute, second)) return false;
+    RefreshMovingSelectionEntries(year, month, day, hour, minute, second);
+    return true;
 }

@@ -17,6 +17,16 @@ struct SelectionEntry;
 // entries are not touched.
 void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second);
 
+// Makes the list's planet, comet and asteroid entries hold their places for a
+// local civil date and time at currentSite before something shows or uses them
+// (the charts, a telescope command): RefreshMovingSelectionEntries when the
+// last refresh was for another moment (to the second), another site (latitude,
+// longitude, height, zone, temperature, pressure) or a list that has changed
+// since (selectionListChanges: an entry made, a list loaded or emptied).
+// Otherwise nothing, so it costs nothing to ask before every use. True when
+// it recomputed the entries.
+bool MakeMovingEntriesCurrent(int year, int month, int day, int hour, int minute, int second);
+
 // The same computation for one entry, which need not be in the list (a telescope
 // command's copy of an entry, placed for the moment it is sent).
 void RefreshMovingEntry(SelectionEntry& entry, int year, int month, int day, int hour, int minute, int second);

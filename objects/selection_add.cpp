@@ -3,6 +3,8 @@
 #include "catalog/selection_list.h"
 #include "chart/sky_rotation.h"
 #include "core/services.h"
+#include "core/shared_state.h"
+#include "objects/moving_entries.h"
 #include "objects/selected_object.h"
 #include "objects/selection_search.h"
 
@@ -29,6 +31,10 @@ int AddObjectToSelection(const ObjectRecord* rec, int source, int sourceIndex) {
         else selectionCurrentRow = row;
         return row;
     }
+    // A planet or comet holds the place a refresh gives it (topocentric, of the chart's time), whatever
+    // place the record had in the position mode of the form that found it.
+    const DateTime& t = currentDateTime;
+    RefreshMovingEntry(selectionList[position], t.year, t.month, t.day, t.hour, t.minute, t.second);
     ProjectObjectList(&selectionList[position], 1);
     if (selectionCount < capacity) ++selectionCount;
     RebuildSelectionView(position);

@@ -275,7 +275,8 @@ TEST_F(UserListTest, DamagedEntriesAreSkippedWithOneMessage) {
 }
 
 // A list cut at its load counts as unchanged while only the chart's words
-// change; any change of an entry, or a later whole load, ends that.
+// change (its pick's mark among them: a pick is no change of the list); any
+// change of an entry, or a later whole load, ends that.
 TEST_F(UserListTest, CutListIsKnownUnchangedUntilItChanges) {
     FillList(30);
     SaveUserList("long");
@@ -287,11 +288,11 @@ TEST_F(UserListTest, CutListIsKnownUnchangedUntilItChanges) {
     EXPECT_FALSE(IsCutListUnchanged("short.lst"));
     selectionList[3].chartX = 77;
     selectionList[3].screenY = 12;
-    selectionList[3].horizonHidden = 1;
+    selectionList[3].horizonHidden = selectionList[3].alwaysShow = 1;
     EXPECT_TRUE(IsCutListUnchanged("long.lst"));
-    selectionList[3].alwaysShow = 1;
+    ++selectionList[3].typeCode;
     EXPECT_FALSE(IsCutListUnchanged("long.lst"));
-    selectionList[3].alwaysShow = 0;
+    --selectionList[3].typeCode;
     selectionCount = 28;
     EXPECT_FALSE(IsCutListUnchanged("long.lst"));
     LoadUserList("short.lst", 0);

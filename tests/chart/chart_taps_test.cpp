@@ -520,7 +520,7 @@ TEST_P(ChartTapsOnScreen, SphereViewTapsChangeOnlyTheMarksTheLabelAndTheStatus) 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ChartTapsOnScreen, ::testing::ValuesIn(kChartScreens));
 
 // A star picked in place, in the Sky Map and the Whole Sky, after "M80" (with
-// its thumbnail) or "Sun" (a caption): the picture box and its caption show
+// its thumbnail) or "Sun" (a user object's caption): the picture box and its caption show
 // what the chart picture has there (the previous selection's stayed).
 TEST_F(ChartTaps, AStarPickedLeavesNoPictureOfThePreviousSelection) {
     Start(480, 640, 192);
@@ -528,8 +528,8 @@ TEST_F(ChartTaps, AStarPickedLeavesNoPictureOfThePreviousSelection) {
     SelectionEntry messier = ListEntry("M80", kDesignationMessier, 80, 3, m80.first, m80.second);
     messier.source = kSourceMessier;
     messier.sourceIndex = 79;  // thumbnail 3079
-    SelectionEntry body = ListEntry("Sun", kDesignationPlanet, 0, 27, sun.first, sun.second);
-    body.source = kSourcePlanet;
+    SelectionEntry body = ListEntry("Sun", kDesignationUser, 0, 16, sun.first, sun.second);  // not moved to the Sun
+    body.source = kSourceUser;
     Put({messier, body}, 0);
     SetWord(kPrefChartZoom, 3);
     Open();

@@ -162,10 +162,10 @@ protected:
         Boot(width, height, dpi);
     }
     // The program started on the star file already written, with the chart state reset.
-    void Boot(int width, int height, int dpi) {
+    void Boot(int width, int height, int dpi, pl::LocalTime now = {2024, 3, 5, 21, 10, 0}) {
         harness.changeScreen(width, height, dpi);
         ResetScreenScale();  // this screen's, not that of a test run before in the same process
-        harness.setLocalTime(pl::LocalTime{2024, 3, 5, 21, 10, 0});
+        harness.setLocalTime(now);
         harness.setShortDatePattern("dd/MM/yy");
         ASSERT_TRUE(StartProgram());
         Ui([] {
