@@ -161,16 +161,17 @@ bool HoldsDamagedEntry(std::FILE* file) {
 }
 
 // Whether list file `fileName` may be replaced: it is missing, shorter than a
-// header, whole with no damaged entry, or copied aside (the copy is made now
-// when it is missing).
-bool MayReplaceListFile(const std::string& fileName) {
+// header, whole with no damaged entry and no entry the list left out for want
+// of room (`leftOut`), or copied aside (the copy is made now when it is
+// missing).
+bool MayReplaceListFile(const std::string& fileName, bool leftOut) {
     std::FILE* file = pl::OpenFile(ListPath(fileName), "rb");
     if (!file) return true;
     uint8_t header[kUserListHeaderSize];
     const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
     const bool whole = !read || (ShapeOf(file, LoadI32(header, 64)).whole && !HoldsDamagedEntry(file));
     std::fclose(file);
-    return whole || CopyDamagedList(fileName);
+    return (whole && !leftOut) || CopyDamagedList(fileName);
 }
 
 // The list as the last load left it: the file, the entries without the words
@@ -254,8 +255,13 @@ void SaveUserList(const char* listName) {
         return;
     }
     const std::string fileName = std::string(listName) + ".lst";
-    if (!MayReplaceListFile(fileName) || !WriteListFile(fileName, listName, count))
+    const bool loadedFile = loaded.file == fileName;
+    if (!MayReplaceListFile(fileName, loadedFile && loaded.cut) || !WriteListFile(fileName, listName, count)) {
         ShowInformation("Can't save list:", fileName);
+        return;
+    }
+    // The file now holds the list as it is: nothing of it is left out any more.
+    if (loadedFile) loaded = LoadedList{fileName, ListIdentity(), false};
 }
 
 void LoadUserList(const char* fileName, int asCatalog) {

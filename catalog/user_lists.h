@@ -20,8 +20,10 @@ bool IsValidListName(const char* name);
 // "Invalid list name."; a file that cannot be created or written shows "Can't
 // save list:" with the file's name, once. A file there that does not read
 // whole (its header counts other than its entries, or it holds an entry a load
-// leaves out as damaged) is never replaced before its copy "<name>.lst.bad"
-// exists (made now when missing; a save that cannot make it fails as above).
+// leaves out as damaged), and the file the list was last loaded from while
+// entries of it were left out for want of room, are never replaced before the
+// copy "<name>.lst.bad" exists (made now when missing; a save that cannot make
+// it fails as above).
 void SaveUserList(const char* listName);
 
 // asCatalog 0: replaces the observing list by the file "userlists\<fileName>"

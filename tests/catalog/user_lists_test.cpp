@@ -274,6 +274,24 @@ TEST_F(UserListTest, DamagedEntriesAreSkippedWithOneMessage) {
     EXPECT_EQ(FileBytes("damaged.lst").size(), std::size_t{68 + 2 * 76});
 }
 
+// A list cut at its load and then changed is saved over its file only once the
+// whole file is kept aside as .bad (the entries beyond the room were lost); a
+// second save over the same file needs no further copy.
+TEST_F(UserListTest, ChangedCutListKeepsTheWholeFileAsideBeforeItIsSaved) {
+    FillList(30);
+    SaveUserList("long");
+    const Bytes whole = FileBytes("long.lst");
+    LoadUserList("long.lst", 0);
+    TakeTexts();
+    --selectionCount;
+    SaveUserList("long");
+    SaveUserList("long");
+    EXPECT_EQ(FileBytes("long.lst.bad"), whole);
+    EXPECT_EQ(FileBytes("long.lst").size(), std::size_t{68 + 28 * 76});
+    EXPECT_FALSE(std::filesystem::exists(HostFile("long.lst_2.bad")));
+    EXPECT_TRUE(services.messages.empty());
+}
+
 // A list cut at its load counts as unchanged while only the chart's words
 // change (its pick's mark among them: a pick is no change of the list); any
 // change of an entry, or a later whole load, ends that.
