@@ -19,8 +19,8 @@ extern int selectionCurrentRow;   // current row, -1 for none
 extern int selectionClassFilter;  // 0 All, 1 Star, 2 Cluster, 3 Double Star, 4 Galaxy, 5 Nebula, 6 Planet
 extern int selectionFillLimit;    // entries a search or a single add may fill
 // Goes up whenever entries may hold other objects or places than before: an entry made
-// (MakeSelectionEntry), the arrays allocated, a list file loaded. Places computed for the list
-// before it changed are not those of its entries after.
+// (MakeSelectionEntry), the arrays allocated, a list file loaded, the comet file rewritten. Places
+// computed for the list before it changed are not those of its entries after.
 extern uint32_t selectionListChanges;
 
 // Entries of the allocated arrays; 0 before allocation.

@@ -13,9 +13,39 @@ namespace {
 constexpr uint32_t kStepSeconds = 120;
 constexpr double kFixPerHour = 4392264.877774;
 
+// The date, time and site the sidereal time was last computed for.
+struct SiderealBasis {
+    DateTime time;
+    float longitude;
+    int16_t zoneMinutes;
+};
+SiderealBasis siderealBasis{};
+
+SiderealBasis ShownBasis() { return {currentDateTime, currentSite.longitude, currentSite.zoneMinutes}; }
+
+bool SameBasis(const SiderealBasis& a, const SiderealBasis& b) {
+    const DateTime &s = a.time, &t = b.time;
+    return s.year == t.year && s.month == t.month && s.day == t.day && s.hour == t.hour && s.minute == t.minute &&
+           s.second == t.second && a.longitude == b.longitude && a.zoneMinutes == b.zoneMinutes;
+}
+
 void SetLst(double hours) {
     chartTimeRecord.lstHours = static_cast<float>(hours);
     chartTimeRecord.lst = static_cast<int32_t>(chartTimeRecord.lstHours * kFixPerHour);
+    siderealBasis = ShownBasis();
+}
+
+// The sidereal time of currentDateTime at the site, and what a new chart time makes stale.
+void TakeShownTime() {
+    const DateTime& t = currentDateTime;
+    SetLst(GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.longitude,
+                                currentSite.zoneMinutes));
+    chartTimeRecord.sphereViewReady = 0;
+    chartTimeRecord.horizonProjectionReady = 0;
+    SetHorizonRotation(chartTimeRecord.chartRotation);
+    ComputeMoonIconState(t.year, t.month, t.day, t.hour);
+    chartState.chartDirty = 1;
+    chartTimeRecord.scrolling = 0;
 }
 
 // Moves the fixed time on by `elapsed` seconds.
@@ -51,16 +81,14 @@ int UpdateChartTime(int force) {
         LoadDateTimeFromDevice();
     else
         StepFixedTime(elapsed);
-    const DateTime& t = currentDateTime;
-    SetLst(GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.longitude,
-                                currentSite.zoneMinutes));
     chartTimeRecord.lastTickSeconds = now;
-    chartTimeRecord.sphereViewReady = 0;
-    chartTimeRecord.horizonProjectionReady = 0;
-    SetHorizonRotation(chartTimeRecord.chartRotation);
-    ComputeMoonIconState(t.year, t.month, t.day, t.hour);
-    chartState.chartDirty = 1;
-    chartTimeRecord.scrolling = 0;
+    TakeShownTime();
+    return 1;
+}
+
+int FollowShownTime() {
+    if (chartTimeRecord.lstHours == 0.0f || SameBasis(siderealBasis, ShownBasis())) return 0;
+    TakeShownTime();
     return 1;
 }
 

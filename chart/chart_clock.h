@@ -17,6 +17,13 @@ void LoadDateTimeFromDevice();
 // records the time (elapsed 0).
 int UpdateChartTime(int force);
 
+// The sidereal time again, as a step computes it, when currentDateTime or the
+// site's longitude or zone changed since it was computed (a form set the
+// program's time without the chart clock: Day/Night's Now, the compass
+// chart's now, the observing list's criteria time), so that the chart draws
+// the sky of the time it shows; 1 then. 0 with no sidereal time yet.
+int FollowShownTime();
+
 // UpdateChartTime(1) after currentDateTime was set or stepped: the chart clock
 // starts again from it, none of the seconds since its last step added.
 int RestartChartTime();

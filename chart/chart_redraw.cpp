@@ -8,6 +8,7 @@
 #include "catalog/stars.h"
 #include "catalog/stellar_catalog.h"
 #include "catalog/databases.h"
+#include "chart/chart_clock.h"
 #include "chart/chart_colours.h"
 #include "chart/chart_form_controls.h"
 #include "chart/chart_marks.h"
@@ -303,6 +304,7 @@ void RedrawSkyChart() {
     ForgetChartLabel();  // the picture under them is drawn anew
     chartStatusTexts.count = 0;
     PrepareChartRedraw();  // steps the chart clock when it is due
+    FollowShownTime();
     MoveListedBodiesToChartTime();
     FollowListedBody();
     const pl::Rect& r = chartRecord.chartRect;

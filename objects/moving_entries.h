@@ -22,7 +22,8 @@ void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int m
 // (the charts, a telescope command): RefreshMovingSelectionEntries when the
 // last refresh was for another moment (to the second), another site (latitude,
 // longitude, height, zone, temperature, pressure) or a list that has changed
-// since (selectionListChanges: an entry made, a list loaded or emptied).
+// since (selectionListChanges: an entry made, a list loaded or emptied, the
+// comet file rewritten by the element editor).
 // Otherwise nothing, so it costs nothing to ask before every use. True when
 // it recomputed the entries.
 bool MakeMovingEntriesCurrent(int year, int month, int day, int hour, int minute, int second);

@@ -8,6 +8,7 @@
 
 #include "catalog/databases.h"
 #include "catalog/record_writer.h"
+#include "catalog/selection_list.h"
 #include "core/julian_day.h"
 #include "core/kept_file.h"
 #include "core/services.h"
@@ -183,6 +184,7 @@ bool Rewrite(const std::vector<record_writer::Bytes>& records) {
     // The open handle still reads the old file.
     CloseRecordDb(&cometDb);
     OpenRecordDb(&cometDb, "pl11", kCreatorCode, kDataFolder, kCometName);
+    ++selectionListChanges;  // the list's comets and asteroids are placed again from these records
     return true;
 }
 

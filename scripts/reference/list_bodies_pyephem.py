@@ -9,8 +9,8 @@ zone 0: local civil time is universal time), as the list tests take them:
   steps.
 Each row: the list entry's catalogue (45 a body, number = body index; 12 the comet, number 0),
 the local date and time, the apparent topocentric right ascension (hours) and declination
-(degrees) of date, and the altitude and azimuth (degrees, azimuth from north through east)
-without refraction (pressure 0). At the later time every altitude and azimuth is more than
+(degrees) of date, the altitude and azimuth (degrees, azimuth from north through east)
+without refraction (pressure 0), and the local sidereal time (hours) the sky is drawn for. At the later time every altitude and azimuth is more than
 0.1 degree from a half degree, so its whole-degree text is not in doubt.
 
 The comet (elliptic, elements on the J2000 ecliptic and equinox): perihelion 2027 March 10.0 TT,
@@ -41,8 +41,10 @@ def comet():
 
 
 def place(body, when):
-    body.compute(pyephem_site(LATITUDE, -LONGITUDE_WEST, when))
-    return [math.degrees(body.ra) / 15.0, math.degrees(body.dec), math.degrees(body.alt), math.degrees(body.az)]
+    site = pyephem_site(LATITUDE, -LONGITUDE_WEST, when)
+    body.compute(site)
+    return [math.degrees(body.ra) / 15.0, math.degrees(body.dec), math.degrees(body.alt), math.degrees(body.az),
+            math.degrees(site.sidereal_time()) / 15.0]
 
 
 def row(case, designation, number, body, when):
@@ -70,9 +72,9 @@ def main():
     write_table("list_bodies_pyephem.csv",
                 ["The Moon, Mars, Jupiter, a comet and Mercury seen from London (51.5074 N, 0.1278 W, 0 m,",
                  "zone 0) for a list kept from 17 January 2027 and used on 16 February 2027: apparent",
-                 "topocentric place of date, altitude and azimuth without refraction"],
+                 "topocentric place of date, altitude and azimuth without refraction, local sidereal time"],
                 ["case", "designation", "number", "year", "month", "day", "hour", "minute", "second", "ra_h",
-                 "dec_deg", "alt_deg", "az_deg"],
+                 "dec_deg", "alt_deg", "az_deg", "lst_h"],
                 rows, "PyEphem %s (libastro)" % ephem.__version__)
 
 

@@ -18,7 +18,7 @@ namespace {
 using namespace sky_chart_test;
 
 const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "list_bodies_pyephem.csv");
-enum Path { kKept, kLoad, kMemo, kFinder, kSearch, kAfter1600AndNow };
+enum Path { kKept, kLoad, kMemo, kFinder, kSearch, kAfter1600AndNow, kAfter1600AndCompassNow };
 double Get(std::size_t r, const char* column) { return ref.Get(r, column); }
 int Listed(std::size_t r) {  // rows 0..3 earlier, 4..8 later (with Mercury), 9.. the clock's
     for (int i = 0; i < selectionCount; ++i)
@@ -50,9 +50,10 @@ std::string ListFile(int others) {
 class ListBodies : public SkyChartTest, public ::testing::WithParamInterface<std::tuple<ChartScreen, Path>> {};
 
 // Every path to a list from an earlier night (kept and cut at its load, Load, Import Memo, the finder in
-// geocentric mode, the search, the chart set to 1600 then Day/Night Now): the compass chart's texts, the
-// places and the Sky Map's popup and centring are of the chart's time (they were of the list's night), the
-// list form's of its own time, a finder entry keeps its place, a cut list is kept and the clock moves the Moon.
+// geocentric mode, the search, the chart set to 1600 then Day/Night Now or the compass chart's now): the compass
+// chart's texts, the places, the Sky Map's popup, centring and sidereal time are of the chart's time (they were of
+// the list's night, 1600's), the list form's of its own, a finder entry keeps its place, a cut list is kept and
+// the clock moves the Moon.
 TEST_P(ListBodies, BodiesOfAnEarlierListAreWhereTheyAreAtTheChartsTime) {
     const auto [screen, path] = GetParam();
     WriteDefaultStars(folder.path());
@@ -66,7 +67,7 @@ TEST_P(ListBodies, BodiesOfAnEarlierListAreWhereTheyAreAtTheChartsTime) {
     AnswerAll();  // the kept list was cut at its load
     Ui([path = path] {
         SetTestSite(51.5074, 0.1278, 0);
-        if (path == kLoad || path == kMemo || path == kAfter1600AndNow) LoadUserList("earlier.lst", 0);
+        if (path == kLoad || path == kMemo || path >= kAfter1600AndNow) LoadUserList("earlier.lst", 0);
         std::string memo(4096, '\0');
         for (int i = 0; path == kMemo && i < 4; ++i)
             FormatListLine(&memo[std::strlen(memo.data())], 256, &selectionList[i]);
@@ -82,12 +83,13 @@ TEST_P(ListBodies, BodiesOfAnEarlierListAreWhereTheyAreAtTheChartsTime) {
             if (path == kSearch) PrepareSelection(0, catalogue, 0), BuildSelectionList();
         dateTimeFixed = 0;
     });
-    if (path == kAfter1600AndNow) {  // the chart's date form set to 1600-01-01, then Now
+    if (path >= kAfter1600AndNow) {  // the chart's date form set to 1600-01-01, then Now or the compass's now
         Open();
-        Ui([] { SetCurrentDateTime(1600, 1, 1, 21, 10, 0), dateTimeFixed = 1, RestartChartTime(), chartView = 2; });
+        Ui([] { SetCurrentDateTime(1600, 1, 1, 21, 10, 0), dateTimeFixed = 1, RestartChartTime(); });
+        Ui([path = path] { chartView = path == kAfter1600AndNow ? 2 : 0; });  // the Sky Map opens on its last one
         Redraw();
-        Ui([] { GotoForm(kDayNightForm); });
-        FormCommand(kDayNightNow);
+        Ui([path = path] { GotoForm(path == kAfter1600AndNow ? kDayNightForm : kCompassFormId); });
+        FormCommand(path == kAfter1600AndNow ? kDayNightNow : 2835);
     }
     const std::vector<SelectionEntry> made(selectionList, selectionList + selectionCount);
     for (int step : {path % 2, 1 - path % 2}) {  // 0 the sky chart, 1 the compass chart: first on odd paths
@@ -101,7 +103,11 @@ TEST_P(ListBodies, BodiesOfAnEarlierListAreWhereTheyAreAtTheChartsTime) {
             EXPECT_EQ(std::string(compassChartState.altitudeText) + " " + compassChartState.azimuthText, texts) << r;
         }
         for (std::size_t r = 4; step == 0 && r < 8; ++r) {
-            if (r == 4) Open(), Choose(kChartViewsTrigger, kChartViewsList, 5);
+            if (r == 4) {
+                Open();
+                EXPECT_NEAR(chartTimeRecord.lstHours, Get(4, "lst_h"), 1.0 / 60);  // the sky of the time shown
+                Choose(kChartViewsTrigger, kChartViewsList, 5);
+            }
             Choose(kChartObjectTrigger, kChartObjectList, FindSelectionIndex(Listed(r)));
             EXPECT_LT(Off(r), r == 4 ? 60.0 : 120.0) << r;
             const SelectionEntry& e = selectionList[Listed(r)];
@@ -128,6 +134,7 @@ TEST_P(ListBodies, BodiesOfAnEarlierListAreWhereTheyAreAtTheChartsTime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PathsOnBothScreens, ListBodies, ::testing::Combine(::testing::ValuesIn(kChartScreens),
-                         ::testing::Values(kKept, kLoad, kMemo, kFinder, kSearch, kAfter1600AndNow)));
+                         ::testing::Values(kKept, kLoad, kMemo, kFinder, kSearch, kAfter1600AndNow,
+                                           kAfter1600AndCompassNow)));
 
 }  // namespace

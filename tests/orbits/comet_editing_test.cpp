@@ -12,6 +12,7 @@
 #include <iterator>
 #include <numbers>
 
+#include "catalog/selection_list.h"
 #include "comet_db_fixture.h"
 #include "core/julian_day.h"
 #include "orbits/comet_lists.h"
@@ -213,12 +214,15 @@ protected:
 };
 
 // A rewritten record reads back equal, the others untouched; a new one is
-// appended; a removed one is gone with the rest in order.
+// appended; a removed one is gone with the rest in order. A rewrite counts as
+// a change of the list, whose comets are placed from the records.
 TEST_F(CometRecordStore, RewriteAppendRemove) {
     OpenComets({TestComet("A", 2024, 1, 1.0f, 1.0f, 0.5f), TestComet("B", 2024, 2, 2.0f, 2.0f, 0.5f)});
     CometRecord b = TestComet("B", 2024, 2, 2.0f, 2.0f, 0.5f);
     b.perihelionDistance = 1.23456f;
+    const uint32_t listChanges = selectionListChanges;
     EXPECT_EQ(SaveCometRecord(1, b), 1);
+    EXPECT_NE(selectionListChanges, listChanges);
     CometRecord read{};
     ASSERT_TRUE(GetCometData(1, &read));
     EXPECT_EQ(read.perihelionDistance, 1.23456f);
