@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/shared_state.h"
+#include "ephemeris/body_positions.h"
 #include "support/reference_csv.h"
 #include "support/wrapped_difference.h"
 
@@ -61,7 +62,7 @@ void EclipticAngles(const double v[3], double* longitude, double* latitude) {
 
 // The same two-body orbits solved exactly by the reference script: the float outputs match to
 // their precision (1e-6 AU, 0.1 arcsecond). Against independent planets at 50 dates of
-// 1800-2050 (ERFA plan94 and epv00, PyEphem's Pluto): heliocentric longitudes within the
+// 1800-2050 (ERFA plan94 and epv00, PyEphem's Pluto from 1885): heliocentric longitudes within the
 // accuracy of the linear elements, measured 0.20 degree for Saturn (near 1800) and 0.12 for
 // Jupiter, whose mutual perturbations they leave out, 0.05 or less for the others; latitudes
 // within 0.03 (the Earth's orbit is the J2000 ecliptic, which moves by 0.026 degree to 1800).
@@ -74,6 +75,10 @@ TEST_F(ApproxPlanets, MatchesIndependentPlanetsFrom1800To2050) {
         const int b = int(r[kBody]);
         SCOPED_TRACE(testing::Message() << r[kYear] << '-' << r[kMonth] << '-' << r[kDay] << " body " << b);
         const Output out = Compute(r, 2);
+        if (b == 9 && r[kYear] < 1885) {  // before the years of Pluto's series: no place
+            EXPECT_TRUE(std::isnan(out.view[27]) && std::isnan(out.place[18]));
+            continue;
+        }
         const double mine[3] = {out.view[3 * b], out.view[3 * b + 1], out.view[3 * b + 2]};
         for (int k = 0; k < 3; ++k)
             EXPECT_NEAR(mine[k], r[kKepX + k], 1e-6 + 1.2e-7 * std::fabs(r[kKepX + k])) << k;
@@ -169,6 +174,24 @@ TEST_F(ApproxPlanets, RangeModesAndDatesFillOnlyTheirEntries) {
     ComputeApproxPlanet(2012, 1, 40, 6, 30, a.view, a.place, 2, 2, 10);
     ComputeApproxPlanet(2012, 2, 9, 6, 30, b.view, b.place, 2, 2, 10);
     for (int i = 4; i < kApproxPlanetViewSize; ++i) EXPECT_EQ(a.view[i], b.view[i]) << i;
+}
+
+// Pluto is placed only in the years its series holds, 1885-2099 (TT), as
+// ComputeBody places it; else its place and view are not a number (it was drawn
+// 21 degrees off in 1600). Neptune is placed at every date.
+TEST_F(ApproxPlanets, PlutoPlacedOnlyInItsSeriesYears) {
+    const struct { int year, month, day; bool placed; } cases[] = {
+        {1600, 1, 1, false}, {1884, 12, 31, false}, {1885, 1, 2, true},
+        {2099, 12, 31, true}, {2100, 1, 2, false},  {2150, 6, 1, false}};
+    for (const auto& c : cases) {
+        Output out;
+        BodyPosition p{};
+        ComputeApproxPlanet(c.year, c.month, c.day, 0, 0, out.view, out.place, 2, 2, 10);
+        EXPECT_EQ(ComputeBody(&p, 9, c.year, c.month, c.day, 0, 0, 0) == 0, c.placed) << c.year;
+        EXPECT_EQ(std::isfinite(out.place[18]) && std::isfinite(out.view[27]), c.placed) << c.year;
+        EXPECT_EQ(std::isnan(out.place[19]) && std::isnan(out.view[29]), !c.placed) << c.year;
+        EXPECT_TRUE(std::isfinite(out.place[16]) && std::isfinite(out.view[24])) << c.year;
+    }
 }
 
 }  // namespace
