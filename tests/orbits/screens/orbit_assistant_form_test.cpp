@@ -10,23 +10,18 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <utility>
 
 #include "chart/chart_views.h"
 #include "chart/solar_system_view.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "orbit_form_fixture.h"
-#include "catalog/designations.h"
-#include "catalog/selection_list.h"
-#include "objects/moving_entries.h"
 #include "orbits/comet_lists.h"
 #include "platform/files.h"
 #include "platform/focus.h"
 #include "platform/messages.h"
 #include "platform/text_log.h"
 #include "support/both_screens.h"
-#include "support/list_entries.h"
 #include "support/popup_scrolling.h"
 #include "support/reference_table.h"
 #include "tools/edit_date_time.h"
@@ -365,40 +360,6 @@ TEST_F(OrbitForm, SaveNewAndDelete) {
     EXPECT_EQ(FileCount(), 2u);
     Ui([&] { GetCometData(1, &read); });
     EXPECT_STREQ(read.name, "2P/Encke");
-}
-
-// Del of the first record: the observing list's entries of the comets after it
-// stay where those comets are (they took the place of the next record), and the
-// removed comet's entry has no place, also once a kept list loads it again.
-TEST_F(OrbitForm, DeletedRecordMovesNoListEntryToAnotherComet) {
-    std::vector<CometRecord> comets = TwoComets();
-    comets.push_back(TestComet("C/2006 M4 (SWAN)", 2006, 9, 28.8f, 0.783f, 1.0f, 90.0f, 68.2f, 111.8f, 8.0f));
-    WriteComets(comets);
-    Start();
-    float before[3][2] = {};
-    Ui([&] {
-        for (int i = 0; i < 3; ++i) selectionList[i] = ListEntry(comets[i].name, kDesignationComet, i, 13, 0, 0);
-        selectionCount = 3;
-        RefreshMovingSelectionEntries(2006, 12, 28, 21, 0, 0);
-        for (int i = 0; i < 3; ++i) before[i][0] = selectionList[i].rightAscension, before[i][1] = selectionList[i].declination;
-    });
-    Open();
-    ChooseView(5);
-    Press(2576);
-    Ui([&] {
-        MakeMovingEntriesCurrent(2006, 12, 28, 21, 0, 0);
-        SelectionEntry kept = selectionList[0];
-        kept.placeUnknown = 0;  // as a list file loads it
-        RefreshMovingEntry(kept, 2006, 12, 28, 21, 0, 0);
-        EXPECT_EQ(kept.placeUnknown, 1u);
-        const std::pair<int32_t, uint32_t> expected[] = {{-1, 1}, {0, 0}, {1, 0}};  // number, placeUnknown
-        for (int i = 0; i < 3; ++i) {
-            const SelectionEntry& e = selectionList[i];
-            EXPECT_EQ(std::make_pair(e.number, e.placeUnknown), expected[i]) << i;
-            EXPECT_EQ(std::make_pair(e.rightAscension, e.declination), std::make_pair(before[i][0], before[i][1])) << i;
-        }
-    });
-    EXPECT_EQ(BoxCount(), 0) << BoxText();
 }
 
 // Cancel on the date and time form opened from the element date leaves the
