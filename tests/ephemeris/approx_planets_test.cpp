@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/shared_state.h"
-#include "ephemeris/body_positions.h"
 #include "support/reference_csv.h"
 #include "support/wrapped_difference.h"
 
@@ -174,24 +173,6 @@ TEST_F(ApproxPlanets, RangeModesAndDatesFillOnlyTheirEntries) {
     ComputeApproxPlanet(2012, 1, 40, 6, 30, a.view, a.place, 2, 2, 10);
     ComputeApproxPlanet(2012, 2, 9, 6, 30, b.view, b.place, 2, 2, 10);
     for (int i = 4; i < kApproxPlanetViewSize; ++i) EXPECT_EQ(a.view[i], b.view[i]) << i;
-}
-
-// Pluto is placed only in the years its series holds, 1885-2099 (TT), as
-// ComputeBody places it; else its place and view are not a number (it was drawn
-// 21 degrees off in 1600). Neptune is placed at every date.
-TEST_F(ApproxPlanets, PlutoPlacedOnlyInItsSeriesYears) {
-    const struct { int year, month, day; bool placed; } cases[] = {
-        {1600, 1, 1, false}, {1884, 12, 31, false}, {1885, 1, 2, true},
-        {2099, 12, 31, true}, {2100, 1, 2, false},  {2150, 6, 1, false}};
-    for (const auto& c : cases) {
-        Output out;
-        BodyPosition p{};
-        ComputeApproxPlanet(c.year, c.month, c.day, 0, 0, out.view, out.place, 2, 2, 10);
-        EXPECT_EQ(ComputeBody(&p, 9, c.year, c.month, c.day, 0, 0, 0) == 0, c.placed) << c.year;
-        EXPECT_EQ(std::isfinite(out.place[18]) && std::isfinite(out.view[27]), c.placed) << c.year;
-        EXPECT_EQ(std::isnan(out.place[19]) && std::isnan(out.view[29]), !c.placed) << c.year;
-        EXPECT_TRUE(std::isfinite(out.place[16]) && std::isfinite(out.view[24])) << c.year;
-    }
 }
 
 }  // namespace
