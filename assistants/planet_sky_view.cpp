@@ -51,6 +51,9 @@ void MakeEntry(SelectionEntry* e, int body, const float* place, const char* name
     e->sourceIndex = static_cast<uint16_t>(body);
     e->source = kSourcePlanet;
     e->objectType = kTypePlanet;
+    // Pluto outside its series' years: an entry the map leaves out.
+    e->placeUnknown = std::isfinite(place[2 * body]) ? 0 : 1;
+    if (e->placeUnknown != 0) return;
     e->rightAscension = place[2 * body];
     e->declination = place[2 * body + 1];
     e->constellation = static_cast<int16_t>(FindConstellation(e->rightAscension, e->declination, kJ2000));

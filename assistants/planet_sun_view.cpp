@@ -77,6 +77,7 @@ void DrawBodies(int cx, int cy, const float* view) {
     const int k = Scale();
     DrawSmallIcon(0, 0, cx, cy);
     for (int b = kMercury; b <= kEarth; ++b) {
+        if (!std::isfinite(view[3 * b])) continue;  // Pluto outside its series' years
         const int x = cx + static_cast<int>(k * view[3 * b]), y = cy + static_cast<int>(k * view[3 * b + 1]);
         DrawSmallIcon(b, 0, x, y);
         DrawChartLabel(planetNameTable[b], x, y, cx);

@@ -131,6 +131,7 @@ void ComputeRows(TableRow rows[kRows], bool riseSet) {
         if (fast && b >= 2) {
             rows[b].p.ra = place[2 * b];
             rows[b].p.dec = place[2 * b + 1];
+            rows[b].known = std::isfinite(rows[b].p.ra);
         } else {
             rows[b].known = ComputeBody(&rows[b].p, b, d.year, d.month, d.day, d.hour, d.minute, 0) == 0;
         }

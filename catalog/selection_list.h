@@ -78,6 +78,13 @@ bool SelectionFillIsFull();
 // not an entry in use. The caller clears the finder target and rebuilds the view.
 int RemoveSelectionEntry(int position);
 
+// Record `removed` taken out of the comet file: the list's comet and asteroid
+// entries (designation 12) of the records after it take the index one lower
+// (number and source index), so that each still names its own record; those of
+// the removed record name none (number -1) and are marked without a place
+// (placeUnknown), so that no screen places or sends them. A change of the list.
+void RenumberListedComets(int removed);
+
 // Rebuilds the shown rows over the first n of `entries` for a class filter
 // (0 or any value outside 1..6 keeps all) and returns their number; the shown
 // flags of objectTypeTable follow the filter. n is cut to the allocated

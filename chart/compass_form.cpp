@@ -143,25 +143,56 @@ void TakeRow(int row) {
     SetPopupLabel(kObjectTrigger, s.entry.name);
 }
 
-// The taken entry's place again from the list, where a planet or comet moved
-// with the date, with the list's mark of a date that gives it none.
-void RetakeMovedEntry() {
+// A comet's or asteroid's number is its record's index, which a record removed
+// before it lowers, so that another comet's entry may carry it: the name must
+// agree too.
+bool SameCometName(const SelectionEntry& listed) {
+    const SelectionEntry& e = S().entry;
+    return e.designation != kDesignationComet || std::strncmp(listed.name, e.name, kNameLength) == 0;
+}
+
+// Position in the list of the entry that names the taken object: its own
+// position while the entry there does, else wherever the list holds it now
+// (sorted, loaded or changed since); -1 once it holds it no more.
+int TakenEntryPosition() {
+    const SelectionEntry& e = S().entry;
+    const int p = S().entryPosition;
+    if (p >= 0 && p < selectionCount && selectionList[p].designation == e.designation &&
+        selectionList[p].number == e.number && SameCometName(selectionList[p]))
+        return p;
+    ObjectRecord record{};
+    record.designationId = static_cast<uint32_t>(static_cast<int32_t>(e.designation));
+    record.number = e.number;
+    const int found = FindSelectionEntry(selectionList, &record, e.source, e.sourceIndex);
+    return found >= 0 && SameCometName(selectionList[found]) ? found : -1;
+}
+
+// The taken entry again from the list, where a planet or comet moved with the
+// date (with the list's mark of a date that gives it none); nothing is taken
+// once the list holds it no more.
+void RetakeListedEntry() {
     CompassChartState& s = S();
-    const int p = s.entryPosition;
-    if (!s.taken || p < 0 || p >= selectionCount) return;
-    const SelectionEntry& e = selectionList[p];
-    if (e.designation != s.entry.designation || e.number != s.entry.number) return;
-    s.entry.rightAscension = e.rightAscension;
-    s.entry.declination = e.declination;
-    s.entry.placeUnknown = e.placeUnknown;
+    if (!s.taken) return;
+    const int p = TakenEntryPosition();
+    s.taken = p >= 0 ? 1 : 0;
+    s.entryPosition = p;
+    if (p >= 0) {
+        s.entry = selectionList[p];
+        s.entry.name[kNameLength] = '\0';
+        return;
+    }
+    s.entry = SelectionEntry{};
+    s.entry.rightAscension = -1.0f;
+    if (s.currentBody == kCompassObject) s.currentBody = kCompassSun;
+    SetPopupLabel(kObjectTrigger, "");
 }
 
 // The list's planets and comets at their places of the chart's time (computed
-// only when that time, the site or the list changed), and the taken entry's with them.
+// only when that time, the site or the list changed), and the taken entry with them.
 void MoveListedBodies() {
     const DateTime& t = currentDateTime;
     MakeMovingEntriesCurrent(t.year, t.month, t.day, t.hour, t.minute, t.second);
-    RetakeMovedEntry();
+    RetakeListedEntry();
 }
 
 // The taken object's right ascension as the drawing takes it: -1 (no object)

@@ -19,8 +19,8 @@ constexpr int kCompassFormId = 2830;
 struct CompassChartState {
     int32_t firstPaint = 1;
     int32_t entryPosition = -1;  // position of the taken entry in selectionList
-    SelectionEntry entry{};      // the entry taken last; rightAscension -1 while none was
-    int32_t taken = 0;           // 1 once an entry has been taken
+    SelectionEntry entry{};      // the entry taken last, as the list holds it now; rightAscension -1 while none is
+    int32_t taken = 0;           // 1 while an entry is taken (it is let go when it leaves the list)
     int32_t currentBody = kCompassSun;  // kCompassSun, kCompassMoon or kCompassObject
     int32_t finderReturn = 0;    // 1 while the finder was opened from here
     int32_t screenWidth = 0;

@@ -1,9 +1,12 @@
 #include "ephemeris/approx_planets.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/julian_day.h"
 #include "core/shared_state.h"
+#include "ephemeris/low_precision_sun_moon.h"
+#include "ephemeris/pluto.h"
 
 int planetBandOriginX = 0;
 int planetBandOriginY = 0;
@@ -19,6 +22,7 @@ constexpr double kRadToHoursSun = 3.819718633706737;
 constexpr double kRadToDeg = 57.29577950560105;
 constexpr int kBandWidth = 240;
 constexpr int kBandHeight = 80;
+constexpr int kPluto = 9;
 constexpr int kEarth = 10;
 constexpr double kEarthOrbitScale = 40.5;
 // Newton steps needed for e <= 0.25 stay below ten; the bound only keeps the loop finite.
@@ -183,6 +187,14 @@ void WriteEarthView(const EarthPlace& earth, int mode, float* view) {
     if (mode == 2) WriteView(view, earth.x, earth.y, 0);
 }
 
+// A body without a place: its place and the view entries of the mode not a number.
+void WriteNoPlace(int mode, float* view, float* place) {
+    constexpr float kNone = std::numeric_limits<float>::quiet_NaN();
+    place[0] = place[1] = kNone;
+    if (mode == 0) view[0] = view[1] = kNone;
+    if (mode >= 1 && mode <= 3) WriteView(view, kNone, kNone, kNone);
+}
+
 // Index 10: the Sun seen from the Earth, at (-xE, -yE, 0) in the ecliptic. The Earth's own
 // view entry of modes 1 and 2 is written after the range.
 void ComputeSunEntry(const EarthPlace& earth, int mode, float* view, float* place) {
@@ -209,9 +221,12 @@ void ComputeApproxPlanet(int year, int month, int day, int hour, int minute, flo
     EarthPlace earth = ComputeEarth(d);
     if (first < 2) first = 2;
     if (last > kEarth) last = kEarth;
+    const bool plutoPlaced = PlutoSeriesHolds(DynamicalJulianDay(year, month, day, hour, minute, 0));
     for (int b = first; b <= last; ++b) {
         if (b == kEarth)
             ComputeSunEntry(earth, mode, view + 3 * b, place + 2 * b);
+        else if (b == kPluto && !plutoPlaced)
+            WriteNoPlace(mode, view + 3 * b, place + 2 * b);
         else
             ComputePlanetEntry(b, d, earth, mode, view + 3 * b, place + 2 * b);
     }

@@ -3,7 +3,7 @@
 // for approximate positions of the major planets, mean ecliptic and equinox
 // J2000.0, valid 1800-2050; Pluto's mean motion the published 522747.90" a
 // century). Measured over 1800-2050 against ERFA's plan94 and epv00 (PyEphem
-// for Pluto), heliocentric longitudes: Saturn 0.20 degree (near 1800),
+// for Pluto, from 1885), heliocentric longitudes: Saturn 0.20 degree (near 1800),
 // Jupiter 0.12, Mars and Uranus 0.05, Mercury, Venus, Neptune, Pluto and the
 // Earth 0.02; latitudes within 0.03 (the Earth is kept in the J2000 ecliptic,
 // which has moved by 0.026 degree by 1800). Geocentric places add the
@@ -31,6 +31,9 @@ constexpr int kApproxPlanetViewSize = 3 * 11;
 //   3 (geocentric distance, heliocentric distance, Earth-Sun distance) in AU;
 //     for the Earth all three are the Earth-Sun distance;
 //   any other mode: the view array is not written.
+// Pluto has no place outside the years its series holds for ComputeBody
+// (1885-2099, TT): its place and the view entries of the mode are then not a
+// number, and the caller leaves it out.
 // In modes 1 and 2 the Earth's view entry is written whatever the range.
 // first is raised to 2 and last lowered to 10; entries outside the range are
 // not touched. place needs kApproxPlanetPlaceSize floats, view kApproxPlanetViewSize.

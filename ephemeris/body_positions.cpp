@@ -183,7 +183,7 @@ void ComputeSunMoonPluto(BodyPosition* out, int body, double jdTT, int year, int
 int ComputeBody(BodyPosition* out, int body, int year, int month, int day, int hour, int minute,
                 int second) {
     const double jd = DynamicalJulianDay(year, month, day, hour, minute, second);
-    if (body == kBodyIndexPluto && (jd < kPlutoSeriesFirstDay || jd >= kPlutoSeriesEndDay)) return 1;
+    if (body == kBodyIndexPluto && !PlutoSeriesHolds(jd)) return 1;
     if (body == kBodyIndexSun || body == kBodyIndexMoon || body == kBodyIndexPluto ||
         body == kBodyIndexEarthShadow) {
         ComputeSunMoonPluto(out, body, jd, year, month, day, hour);

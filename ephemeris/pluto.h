@@ -15,3 +15,6 @@ void ComputePlutoHeliocentric(double t, double* longitude, double* latitude, dou
 // degrees by 1600.
 constexpr double kPlutoSeriesFirstDay = 2409542.5;
 constexpr double kPlutoSeriesEndDay = 2488069.5;
+
+// Whether Pluto is placed at the Julian day jdTT (TT): only within those years.
+constexpr bool PlutoSeriesHolds(double jdTT) { return jdTT >= kPlutoSeriesFirstDay && jdTT < kPlutoSeriesEndDay; }

@@ -45,12 +45,12 @@ void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
 
 // For the equinox of the date's year, as the look-ups and the search give comets: the chart and
 // the telescope take comet entries as places of date.
-// An entry whose record does not read or whose orbit gives no place is marked placeUnknown.
+// An entry that names no record (its record was removed), whose record does not read or whose
+// orbit gives no place is marked placeUnknown.
 void RefreshComet(SelectionEntry& e, double jd, int year) {
-    if (e.number < 0) return;
     CometRecord comet;
     CometPlace place{};
-    const bool placed = GetCometData(e.number, &comet) && CometPlaceAt(&comet, jd, year, &place);
+    const bool placed = e.number >= 0 && GetCometData(e.number, &comet) && CometPlaceAt(&comet, jd, year, &place);
     e.placeUnknown = placed ? 0 : 1;
     if (!placed) return;
     e.rightAscension = place.rightAscension;

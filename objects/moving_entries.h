@@ -12,9 +12,10 @@ struct SelectionEntry;
 // look-ups give them). An entry whose body or orbit gives no place keeps the
 // values it had and is marked placeUnknown until a later refresh finds its
 // place: a planet whose ComputeBody fails (a date its theory does not cover),
-// a comet or asteroid whose record does not read or whose orbit gives no place
-// (CometPlaceAt fails). A body number beyond Pluto is left as it was; other
-// entries are not touched.
+// a comet or asteroid that names no record (number -1, its record removed),
+// whose record does not read or whose orbit gives no place (CometPlaceAt
+// fails). A body number beyond Pluto is left as it was; other entries are not
+// touched.
 void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second);
 
 // Makes the list's planet, comet and asteroid entries hold their places for a

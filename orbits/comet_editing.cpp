@@ -272,5 +272,7 @@ bool DeleteCometRecord(int index) {
     std::vector<record_writer::Bytes> records;
     if (!ReadAll(&records) || index < 0 || index >= static_cast<int>(records.size())) return false;
     records.erase(records.begin() + index);
-    return Rewrite(records);
+    if (!Rewrite(records)) return false;
+    RenumberListedComets(index);
+    return true;
 }

@@ -50,6 +50,8 @@ CometElementTexts CometElementTextsOf(const CometRecord& record);
 // is left as it is.").
 int SaveCometRecord(int index, const CometRecord& record);
 
-// Removes record `index`; false after "Could not save comet database" (the
-// file as it was) or when there is no such record.
+// Removes record `index`, and the observing list's comet and asteroid entries
+// follow their records (RenumberListedComets); false after "Could not save
+// comet database" (the file and the list as they were) or when there is no
+// such record.
 bool DeleteCometRecord(int index);

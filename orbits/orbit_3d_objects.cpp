@@ -95,6 +95,7 @@ int FillOrbit3DObjects(Orbit3DObject objects[kOrbit3DSlots], const CometRecord& 
             status = FillSmallBody(o, record, jd, zoom);
             continue;
         }
+        if (std::isnan(view[3 * slot])) continue;  // Pluto outside its series' years: left empty, not drawn
         std::snprintf(o->name, sizeof o->name, "%s", kSlotNames[slot]);
         SlotOrbit orbit;
         double longitude = 0.0;

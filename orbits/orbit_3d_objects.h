@@ -38,6 +38,8 @@ int32_t ClampToInt32(double value);
 // Fills the 11 objects for `record` (work words filled) at the local date
 // and time, the zone in minutes, and zoom `zoom`. The small body's place is
 // its orbit at that instant (none, place 0, when the orbit does not solve).
+// A planet the approximate planets do not place (Pluto outside 1885-2099) is
+// left all zero, which the picture does not draw.
 // Returns the solver's status.
 int FillOrbit3DObjects(Orbit3DObject objects[kOrbit3DSlots], const CometRecord& record, int year, int month, int day,
                        int hour, int minute, int zoneMinutes, int zoom);

@@ -185,6 +185,23 @@ TEST_F(CompassForm, WithoutAnEntryTheLinePointsAtTheSun) {
     EXPECT_EQ(red, 5);
 }
 
+// With no current row the object is the list's entry of the one taken last, wherever it is now and
+// at its place of the chart's time; none once it left the list (it stayed, drawn at an old place).
+TEST_F(CompassForm, TakenObjectFollowsItsListEntryOrLeavesWithIt) {
+    Start();
+    SelectionEntry mercury = Entry("Mercury", kDesignationPlanet, 2, 27, 2.5f, 14.0f);
+    mercury.sourceIndex = 2, mercury.source = kSourcePlanet;
+    Put({mercury}, 0);
+    Open();
+    harness.setLocalTime(pl::LocalTime{2024, 4, 5, 21, 10, 0});
+    for (const bool listed : {true, false}) {
+        Put(listed ? std::vector{TwoEntries()[1], mercury} : TwoEntries(), -1);
+        Open();
+        EXPECT_EQ(S().places[kCompassObject].valid, listed);
+        EXPECT_EQ(S().entry.rightAscension, listed ? selectionList[1].rightAscension : -1.0f);
+    }
+}
+
 // Night mode 2: black background, a dark red rose, the night bitmaps of the
 // finder and sky chart buttons.
 TEST_F(CompassForm, NightModeTurnsTheChartRed) {

@@ -61,7 +61,7 @@ void EclipticAngles(const double v[3], double* longitude, double* latitude) {
 
 // The same two-body orbits solved exactly by the reference script: the float outputs match to
 // their precision (1e-6 AU, 0.1 arcsecond). Against independent planets at 50 dates of
-// 1800-2050 (ERFA plan94 and epv00, PyEphem's Pluto): heliocentric longitudes within the
+// 1800-2050 (ERFA plan94 and epv00, PyEphem's Pluto from 1885): heliocentric longitudes within the
 // accuracy of the linear elements, measured 0.20 degree for Saturn (near 1800) and 0.12 for
 // Jupiter, whose mutual perturbations they leave out, 0.05 or less for the others; latitudes
 // within 0.03 (the Earth's orbit is the J2000 ecliptic, which moves by 0.026 degree to 1800).
@@ -74,6 +74,10 @@ TEST_F(ApproxPlanets, MatchesIndependentPlanetsFrom1800To2050) {
         const int b = int(r[kBody]);
         SCOPED_TRACE(testing::Message() << r[kYear] << '-' << r[kMonth] << '-' << r[kDay] << " body " << b);
         const Output out = Compute(r, 2);
+        if (b == 9 && r[kYear] < 1885) {  // before the years of Pluto's series: no place
+            EXPECT_TRUE(std::isnan(out.view[27]) && std::isnan(out.place[18]));
+            continue;
+        }
         const double mine[3] = {out.view[3 * b], out.view[3 * b + 1], out.view[3 * b + 2]};
         for (int k = 0; k < 3; ++k)
             EXPECT_NEAR(mine[k], r[kKepX + k], 1e-6 + 1.2e-7 * std::fabs(r[kKepX + k])) << k;

@@ -12,12 +12,15 @@
 #include <iterator>
 #include <numbers>
 
+#include "catalog/designations.h"
 #include "catalog/selection_list.h"
 #include "comet_db_fixture.h"
 #include "core/julian_day.h"
+#include "objects/moving_entries.h"
 #include "orbits/comet_lists.h"
 #include "orbits/comet_position.h"
 #include "platform/files.h"
+#include "support/list_entries.h"
 
 namespace {
 
@@ -215,7 +218,8 @@ protected:
 
 // A rewritten record reads back equal, the others untouched; a new one is
 // appended; a removed one is gone with the rest in order. A rewrite counts as
-// a change of the list, whose comets are placed from the records.
+// a change of the list, whose comets are placed from the records; the list's
+// entries of later records follow them, the removed one's has no place.
 TEST_F(CometRecordStore, RewriteAppendRemove) {
     OpenComets({TestComet("A", 2024, 1, 1.0f, 1.0f, 0.5f), TestComet("B", 2024, 2, 2.0f, 2.0f, 0.5f)});
     CometRecord b = TestComet("B", 2024, 2, 2.0f, 2.0f, 0.5f);
@@ -230,7 +234,16 @@ TEST_F(CometRecordStore, RewriteAppendRemove) {
     EXPECT_STREQ(read.name, "A");
     EXPECT_EQ(SaveCometRecord(-1, TestComet("C", 2024, 3, 3.0f, 3.0f, 0.5f)), 2);
     EXPECT_EQ(GetCometCount(), 3);
+    ASSERT_TRUE(AllocSelectionList());
+    selectionList[0] = ListEntry("A", kDesignationComet, 0, 13, 0.0f, 0.0f);
+    selectionList[1] = ListEntry("C", kDesignationComet, 2, 13, 0.0f, 0.0f);
+    selectionCount = 2;
     ASSERT_TRUE(DeleteCometRecord(0));
+    selectionList[0].placeUnknown = 0;  // as a list file loads it
+    RefreshMovingSelectionEntries(2024, 2, 1, 0, 0, 0);
+    EXPECT_EQ((std::vector<int64_t>{selectionList[0].number, selectionList[0].placeUnknown, selectionList[1].number}),
+              (std::vector<int64_t>{-1, 1, 1}));
+    FreeSelectionList();
     EXPECT_EQ(GetCometCount(), 2);
     ASSERT_TRUE(GetCometData(0, &read));
     EXPECT_STREQ(read.name, "B");
