@@ -60,6 +60,15 @@ void RefreshComet(SelectionEntry& e, double jd, int year) {
     e.constellation = static_cast<int16_t>(FindConstellation(place.rightAscension, place.declination, jd));
 }
 
+double JulianDay(const DateTime& t) {
+    return JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.zoneMinutes);
+}
+
+void RefreshEntry(SelectionEntry& e, const DateTime& t, double jd) {
+    if (e.designation == kDesignationPlanet) RefreshPlanet(e, t, jd);
+    else if (e.designation == kDesignationComet) RefreshComet(e, jd, t.year);
+}
+
 // What the list's places were last computed for.
 struct Placing {
     int32_t when[6];
@@ -82,16 +91,15 @@ bool placed = false;
 
 void RefreshMovingEntry(SelectionEntry& entry, int year, int month, int day, int hour, int minute, int second) {
     const DateTime t{year, month, day, hour, minute, second};
-    const double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, currentSite.zoneMinutes);
-    if (entry.designation == kDesignationPlanet) RefreshPlanet(entry, t, jd);
-    else if (entry.designation == kDesignationComet) RefreshComet(entry, jd, year);
+    RefreshEntry(entry, t, JulianDay(t));
 }
 
 void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second) {
     if (!selectionList) return;
+    const DateTime t{year, month, day, hour, minute, second};
+    const double jd = JulianDay(t);
     const int count = std::min(selectionCount, GetSelectionListAllocated());
-    for (int i = 0; i < count; ++i)
-        RefreshMovingEntry(selectionList[i], year, month, day, hour, minute, second);
+    for (int i = 0; i < count; ++i) RefreshEntry(selectionList[i], t, jd);
     lastPlacing = PlacingFor(year, month, day, hour, minute, second);
     placed = true;
 }
