@@ -20,6 +20,10 @@
 namespace pl {
 namespace {
 
+// A box's text wraps between words, and a word too long for a line (a long
+// file name) between characters, so that none of it is cut off.
+constexpr unsigned kBoxTextFormat = kTextWordBreak | kTextBreakLongWords;
+
 struct OpenBox {
     MessageBoxInfo info;
     bool done = false;
@@ -56,7 +60,7 @@ int TextHeight(const std::string& text, int width) {
     Hdc dc = CreateCompatibleDC(nullptr);
     PrepareText(dc, 0);
     Rect r{0, 0, width, 0};
-    int h = DrawText(dc, text, &r, kTextWordBreak | kTextCalcRect);
+    int h = DrawText(dc, text, &r, kBoxTextFormat | kTextCalcRect);
     DeleteDC(dc);
     return h;
 }
@@ -73,7 +77,7 @@ void PaintBox(Hwnd h, const OpenBox& box) {
     FillSolid(dc, caption, GetSysColor(kColorActiveCaption));
     DrawTextIn(dc, box.info.caption, Rect{caption.left + l.margin, caption.top, caption.right, caption.bottom},
                kTextLeft | kTextVCenter | kTextSingleLine, GetSysColor(kColorCaptionText));
-    DrawTextIn(dc, box.info.text, TextRect(l, c.Height()), kTextWordBreak, GetSysColor(kColorWindowText));
+    DrawTextIn(dc, box.info.text, TextRect(l, c.Height()), kBoxTextFormat, GetSysColor(kColorWindowText));
     FrameSolid(dc, c, GetSysColor(kColorWindowFrame));
     EndPaint(h, &ps);
 }

@@ -32,13 +32,15 @@ enum TextFormat : unsigned {
     kTextVCenter = 4,      // with kTextSingleLine: the line centred vertically
     kTextWordBreak = 0x10, // lines broken between words to fit the width
     kTextSingleLine = 0x20,
+    kTextBreakLongWords = 0x40,  // with kTextWordBreak: a word wider than the rectangle broken between characters
     kTextNoClip = 0x100,   // else nothing is drawn outside the rectangle
     kTextCalcRect = 0x400, // measure only: right and bottom become those of the text
 };
 
 // Text in a rectangle. Line feeds break lines (except with kTextSingleLine).
 // With kTextWordBreak a line ends before the word that would pass the right
-// side, and a word wider than the rectangle stands alone on its line. The
+// side, and a word wider than the rectangle stands alone on its line (broken
+// between characters with kTextBreakLongWords). The
 // result is the height the text used (lines times the font's height); 0 when
 // nothing could be drawn.
 int DrawText(Hdc dc, std::string_view text, Rect* rect, unsigned format);

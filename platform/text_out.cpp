@@ -80,9 +80,20 @@ size_t SkipSpaces(const std::u32string& codes, size_t i, size_t end) {
     return i;
 }
 
-// Breaks one paragraph into lines no wider than width where words allow.
+// The end of the longest run of characters from `begin` (one at least, before
+// `end`) that fits in width.
+size_t FittingCharacters(Font* font, const std::u32string& codes, size_t begin, size_t end, int width) {
+    size_t k = begin + 1;
+    int used = GetGlyph(font, codes[begin]).advance;
+    while (k < end && (used += GetGlyph(font, codes[k]).advance) <= width) ++k;
+    return k;
+}
+
+// Breaks one paragraph into lines no wider than width where words allow; a
+// word wider than the rectangle stands alone, or with breakLongWords is broken
+// between characters.
 void WrapParagraph(Font* font, const std::u32string& codes, size_t begin, size_t end, int width,
-                   std::vector<Line>* lines) {
+                   bool breakLongWords, std::vector<Line>* lines) {
     size_t pos = begin;
     do {
         size_t lineEnd = pos, j = pos;
@@ -92,9 +103,11 @@ void WrapParagraph(Font* font, const std::u32string& codes, size_t begin, size_t
             while (k < end && codes[k] != U' ') ++k;
             int w = used + Measure(font, codes, j, k);
             if (w > width && lineEnd != pos) break;
+            const size_t word = SkipSpaces(codes, j, k);
+            if (w > width && breakLongWords && word < k) k = FittingCharacters(font, codes, word, k, width);
             lineEnd = j = k;
             used = w;
-            if (w > width) break;  // a word wider than the rectangle stands alone
+            if (w > width) break;
         }
         size_t trimmed = lineEnd;
         while (trimmed > pos && codes[trimmed - 1] == U' ') --trimmed;
@@ -113,7 +126,8 @@ std::vector<Line> BreakLines(Font* font, const std::u32string& codes, int width,
     while (true) {
         size_t end = codes.find(U'\n', begin);
         if (end == std::u32string::npos) end = codes.size();
-        if (format & kTextWordBreak) WrapParagraph(font, codes, begin, end, width, &lines);
+        if (format & kTextWordBreak)
+            WrapParagraph(font, codes, begin, end, width, (format & kTextBreakLongWords) != 0, &lines);
         else lines.push_back(Line{begin, end});
         if (end == codes.size()) break;
         begin = end + 1;

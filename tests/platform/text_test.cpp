@@ -208,6 +208,12 @@ TEST(DrawText, WordWrapReturnsHeightUsed) {
     // A word wider than the rectangle stands alone; line feeds always break.
     pl::Rect tiny{0, 0, 5, 60};
     EXPECT_EQ(pl::DrawText(c.dc(), "abcdefgh x", &tiny, pl::kTextWordBreak), 2 * m.height);
+    // With kTextBreakLongWords (the message boxes' long file names) it is broken between characters.
+    pl::Size three;
+    pl::GetTextExtent(c.dc(), "aaa", &three);
+    pl::Rect threeWide{0, 0, three.width, 60};
+    EXPECT_EQ(pl::DrawText(c.dc(), "aaaaaaa", &threeWide, pl::kTextWordBreak | pl::kTextBreakLongWords), 3 * m.height);
+    EXPECT_EQ(pl::DrawText(c.dc(), "aaaaaaa", &tiny, pl::kTextWordBreak | pl::kTextBreakLongWords), 7 * m.height);
     pl::Rect wide{0, 0, 100, 60};
     EXPECT_EQ(pl::DrawText(c.dc(), "a\nb\n\nc", &wide, pl::kTextWordBreak), 4 * m.height);
     EXPECT_EQ(pl::DrawText(c.dc(), "a\nb", &wide, pl::kTextLeft), 2 * m.height);
