@@ -204,13 +204,17 @@ bool WholeHourFrom(const CompassLayout& l, const CompassPathPoint path[kCompassP
     return true;
 }
 
-// "%02d" of a mark beside its place unless its cell, with `gap` clear on
-// either side, would meet one of `labels`; a label written joins them.
-void DrawHourLabel(const HourMark& mark, const CompassPalette& p, int gap, std::vector<pl::Rect>* labels) {
+// "%02d" of a mark beside its place (right of it, or left where the box's
+// right side would cut it) unless its cell, with `gap` clear on either side,
+// would meet one of `labels`; a label written joins them.
+void DrawHourLabel(const HourMark& mark, const XywhRect& box, const CompassPalette& p, int gap,
+                   std::vector<pl::Rect>* labels) {
     char hour[8];
     std::snprintf(hour, sizeof hour, "%02d", mark.hour);
     const pl::Size s = TextSize(hour);
-    const int x = mark.x + ScaleX(2), y = mark.y - s.height;
+    int x = mark.x + ScaleX(2);
+    if (x + s.width > box.x + box.width) x = mark.x - ScaleX(2) - s.width;
+    const int y = mark.y - s.height;
     if (MeetsAny(pl::Rect{x - gap, y, x + s.width + gap, y + s.height}, *labels)) return;
     Text(hour, x, y, p.pen);
     labels->push_back(pl::Rect{x, y, x + s.width, y + s.height});
@@ -234,8 +238,8 @@ void DrawHourLabels(const CompassLayout& l, const CompassPalette& p, const Compa
         return std::fabs(a.along - kCompassPathNow) < std::fabs(b.along - kCompassPathNow);
     });
     const int gap = ScaleX(3);
-    for (auto it = nearest; it != marks.end(); ++it) DrawHourLabel(*it, p, gap, &labels);
-    for (auto it = nearest; it != marks.begin();) DrawHourLabel(*--it, p, gap, &labels);
+    for (auto it = nearest; it != marks.end(); ++it) DrawHourLabel(*it, l.curveBox, p, gap, &labels);
+    for (auto it = nearest; it != marks.begin();) DrawHourLabel(*--it, l.curveBox, p, gap, &labels);
 }
 
 // Lines between the points of the path inside the box; a jump across north

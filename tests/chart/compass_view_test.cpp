@@ -47,4 +47,26 @@ TEST_F(CompassGraph, HourLabelsKeepOffTheGridLabels) {
                 << "\"" << runs[i].text << "\" meets \"" << runs[j].text << "\"";
 }
 
+// An hour on the curve's last few degrees before north is labelled on the
+// left of its place: on the right the box cut "03" to "0".
+TEST_F(CompassGraph, HourAtTheRightEdgeIsLabelledWhole) {
+    const CompassLayout layout = ComputeCompassLayout(240, 320, 1.0, 1.0);
+    CompassPathPoint path[kCompassPathPoints];
+    for (int i = 0; i < kCompassPathPoints; ++i) {
+        const int fromLast = kCompassPathPoints - 1 - i;
+        path[i].place.valid = fromLast < 6;  // the last hour alone on the curve
+        path[i].place.azimuth = 359.0 - fromLast * 2.0;
+        path[i].place.altitude = 20.0;
+        path[i].hour = (27 - (fromLast + 5) / 6) % 24;
+        path[i].minute = (6 - fromLast % 6) % 6 * 10;
+    }
+    DrawWindowRecord* r = DibWindow(240, 320);
+    pl::StartTextLog();
+    DrawAltitudeCurve(layout, GetCompassPalette(0), path);
+    std::vector<pl::TextRun> runs = pl::LoggedTexts(pl::SurfaceSerialOf(r->dc));
+    pl::StopTextLog();
+    EXPECT_TRUE(std::any_of(runs.begin(), runs.end(), [](const pl::TextRun& run) { return run.text == "03"; }));
+    for (const pl::TextRun& run : runs) EXPECT_FALSE(run.cut) << run.text;
+}
+
 }  // namespace
