@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_form_controls.h"
 #include "chart/chart_picks.h"
@@ -23,7 +24,6 @@
 #include "core/sidereal_time.h"
 #include "ephemeris/apparent_altaz.h"
 #include "objects/current_object.h"
-#include "objects/moving_entries.h"
 #include "scope/n_star_list.h"
 #include "scope/scope_form.h"
 #include "scope/scope_place.h"

@@ -6,6 +6,7 @@
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_display.h"
 #include "catalog/object_lists.h"
 #include "catalog/object_lookup.h"
@@ -20,7 +21,6 @@
 #include "ephemeris/apparent_altaz.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
-#include "objects/moving_entries.h"
 #include "objects/object_info.h"
 #include "objects/object_texts.h"
 #include "objects/selection_search.h"
