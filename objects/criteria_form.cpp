@@ -10,6 +10,7 @@
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
 #include "core/date_text.h"
+#include "core/list_date.h"
 #include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -99,6 +100,16 @@ void CriteriaFromDevice() {
     c.hour = static_cast<int16_t>(hour), c.minute = static_cast<int16_t>(minute);
 }
 
+// The list's time into the criteria: its own date and time, else the
+// program's time (ListDateTime), as the search will take it.
+void CriteriaFromListTime() {
+    const DateTime t = ListDateTime();
+    SelectionCriteria& c = C();
+    c.year = static_cast<int16_t>(t.year), c.month = static_cast<int16_t>(t.month);
+    c.day = static_cast<int16_t>(t.day), c.hour = static_cast<int16_t>(t.hour);
+    c.minute = static_cast<int16_t>(t.minute);
+}
+
 void ShowCriteriaDateTime() {
     const SelectionCriteria& c = C();
     char text[24];
@@ -184,18 +195,9 @@ void OpenCriteriaForm() {
     if (selectionShownCount < 1) {
         MarkSelectionSlotsFree();
         selectionCount = selectionShownCount = 0;
-        const DateTime& t = currentDateTime;
-        if (dateTimeFixed != 0 && t.year != 0) {
-            SelectionCriteria& c = C();
-            c.year = static_cast<int16_t>(t.year), c.month = static_cast<int16_t>(t.month);
-            c.day = static_cast<int16_t>(t.day), c.hour = static_cast<int16_t>(t.hour);
-            c.minute = static_cast<int16_t>(t.minute);
-        } else {
-            CriteriaFromDevice();
-        }
     }
     ShowCriteria();
-    if (dateTimeFixed == 0) CriteriaFromDevice();
+    CriteriaFromListTime();
     ShowCriteriaDateTime();
 }
 
@@ -239,7 +241,8 @@ void RemoveFromList() {
 }
 
 // The date and time editor on the criteria's date (the device clock's when
-// none); Ok takes the new date and time, Cancel changes nothing.
+// none); Ok takes the new date and time as the list's own, Cancel changes
+// nothing.
 void EditCriteriaDateTime() {
     SelectionCriteria& c = C();
     if (c.year == 0) CriteriaFromDevice();
@@ -248,6 +251,7 @@ void EditCriteriaDateTime() {
     if (!DateTimeEditConfirmed()) return;
     c.year = static_cast<int16_t>(year), c.month = static_cast<int16_t>(month), c.day = static_cast<int16_t>(day);
     c.hour = static_cast<int16_t>(hour), c.minute = static_cast<int16_t>(minute);
+    KeepListDateAsOwn();
     ShowCriteriaDateTime();
 }
 
