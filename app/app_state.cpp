@@ -123,11 +123,8 @@ void SetStartDateTime() {
         ReadDeviceClock(now);
         currentDateTime = DateTime{now[0], now[1], now[2], now[3], now[4], now[5]};
     }
-    selectionCriteria.year = static_cast<int16_t>(currentDateTime.year);
-    selectionCriteria.month = static_cast<int16_t>(currentDateTime.month);
-    selectionCriteria.day = static_cast<int16_t>(currentDateTime.day);
-    selectionCriteria.hour = static_cast<int16_t>(currentDateTime.hour);
-    selectionCriteria.minute = static_cast<int16_t>(currentDateTime.minute);
+    const DateTime& t = currentDateTime;
+    SetCriteriaDate(t.year, t.month, t.day, t.hour, t.minute);
 }
 
 }  // namespace

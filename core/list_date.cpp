@@ -36,18 +36,22 @@ DateTime ProgramDateTime() {
     return t;
 }
 
-void KeepListDateAsOwn() {
-    own.kept = true;
-    CriteriaDate(own.when);
-}
-
-void TakeListDate(int year, int month, int day, int hour, int minute) {
+void SetCriteriaDate(int year, int month, int day, int hour, int minute) {
     SelectionCriteria& c = selectionCriteria;
     c.year = static_cast<int16_t>(year);
     c.month = static_cast<int16_t>(month);
     c.day = static_cast<int16_t>(day);
     c.hour = static_cast<int16_t>(hour);
     c.minute = static_cast<int16_t>(minute);
+}
+
+void KeepListDateAsOwn() {
+    own.kept = true;
+    CriteriaDate(own.when);
+}
+
+void TakeListDate(int year, int month, int day, int hour, int minute) {
+    SetCriteriaDate(year, month, day, hour, minute);
     KeepListDateAsOwn();
     own.kept = AfterDeviceClock(own.when);
 }

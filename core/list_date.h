@@ -10,6 +10,10 @@
 // no year yet. Local civil time.
 DateTime ProgramDateTime();
 
+// Stores a local civil date and time (to the minute) as the criteria's, which
+// the list's screens and a saved list file take; no time of the list's own.
+void SetCriteriaDate(int year, int month, int day, int hour, int minute);
+
 // The criteria's date and time as they stand become a time of the list's own:
 // the user set them (the criteria form's date and time).
 void KeepListDateAsOwn();

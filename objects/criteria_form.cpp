@@ -95,19 +95,14 @@ void Select(int trigger, int list, int row) { SetPopupList(trigger, list, row); 
 void CriteriaFromDevice() {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     GetLocalDateTime(&year, &month, &day, &hour, &minute, &second);
-    SelectionCriteria& c = C();
-    c.year = static_cast<int16_t>(year), c.month = static_cast<int16_t>(month), c.day = static_cast<int16_t>(day);
-    c.hour = static_cast<int16_t>(hour), c.minute = static_cast<int16_t>(minute);
+    SetCriteriaDate(year, month, day, hour, minute);
 }
 
 // The list's time into the criteria: its own date and time, else the
 // program's time (ListDateTime), as the search will take it.
 void CriteriaFromListTime() {
     const DateTime t = ListDateTime();
-    SelectionCriteria& c = C();
-    c.year = static_cast<int16_t>(t.year), c.month = static_cast<int16_t>(t.month);
-    c.day = static_cast<int16_t>(t.day), c.hour = static_cast<int16_t>(t.hour);
-    c.minute = static_cast<int16_t>(t.minute);
+    SetCriteriaDate(t.year, t.month, t.day, t.hour, t.minute);
 }
 
 void ShowCriteriaDateTime() {
@@ -249,8 +244,7 @@ void EditCriteriaDateTime() {
     int year = c.year, month = c.month, day = c.day, hour = c.hour, minute = c.minute, second = 0;
     EditDateTime(&year, &month, &day, &hour, &minute, &second);
     if (!DateTimeEditConfirmed()) return;
-    c.year = static_cast<int16_t>(year), c.month = static_cast<int16_t>(month), c.day = static_cast<int16_t>(day);
-    c.hour = static_cast<int16_t>(hour), c.minute = static_cast<int16_t>(minute);
+    SetCriteriaDate(year, month, day, hour, minute);
     KeepListDateAsOwn();
     ShowCriteriaDateTime();
 }

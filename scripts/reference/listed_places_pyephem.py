@@ -28,6 +28,7 @@ import struct
 import ephem
 
 from common import pyephem_site, write_table
+from list_bodies_pyephem import comet
 
 LATITUDE, LONGITUDE_WEST = 51.5074, 0.1278
 TIMES = [("kept", (2027, 1, 17, 21, 10, 0)), ("now", (2027, 2, 16, 21, 10, 0)), ("ahead", (2027, 2, 21, 21, 10, 0))]
@@ -46,14 +47,6 @@ def vesta():
     v._a, v._e, v._inc, v._Om, v._om, v._M = a, e, inc, node, w, m
     v._epoch_M, v._epoch = ephem.Date(59800 + 2400000.5 - 2415020.0), ephem.J2000
     return v
-
-
-def comet():
-    c = ephem.EllipticalBody()
-    q, e = 1.1, 0.8
-    c._a, c._e, c._M, c._epoch_M = q / (1.0 - e), e, 0.0, ephem.Date((2027, 3, 10))
-    c._inc, c._Om, c._om, c._epoch = 40.0, 90.0, 60.0, ephem.J2000
-    return c
 
 
 def m31():
