@@ -482,4 +482,71 @@ TEST_F(EclipseOfYear, InfoViewListsOnlyTheRingsOfItsTime) {
     EXPECT_FALSE(Logged(" 20s ("));
 }
 
+// The eclipses of other years on both screens.
+class EclipseOfYearOnBoth : public EclipseOfYear {
+protected:
+    void SetUp() override { Start(GetParam()); }
+    // The place typed as texts ("89:59:59 N") and Set in the Info view, the text log running.
+    void TypePlaceText(const std::string& latitude, const std::string& longitude) {
+        ChooseView(kEclipseInfoView);
+        Ui([&] {
+            pl::SetDlgItemText(form, 2715, latitude.c_str());
+            pl::SetDlgItemText(form, 2716, longitude.c_str());
+            pl::StartTextLog();
+        });
+        Tap(Centre(pl::GetDlgItem(form, 2717)));
+    }
+    // The texts on the screen whose cells lie between two heights, in drawing order.
+    std::vector<std::string> TextsBetween(int top, int bottom) const {
+        std::vector<std::string> out;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            if (run.cell.top >= top && run.cell.bottom <= bottom) out.push_back(run.text);
+        return out;
+    }
+};
+
+// A place at exactly 90 degrees was taken for the other pole (its reduced latitude from the
+// tangent, which the rounding of the degree makes negative): "No Eclipse found!" at the North
+// Pole on 2026-08-12, a partial eclipse at the South Pole on 2023-10-14. Each pole shows the
+// Info texts of 89 59' 59" (all the rows between the fields and the map strip) with the same
+// contacts, magnitude, obscuration and the Sun's altitude, which agree with the reference
+// (solar_eclipse_poles_reference.csv: JPL DE431 Moon, within the contacts' 8 s elsewhere).
+TEST_P(EclipseOfYearOnBoth, ExactPoleIsNotTakenForTheOtherPole) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_eclipse_poles_reference.csv");
+    ASSERT_EQ(ref.rows.size(), 4u);
+    for (std::size_t k = 0; k < ref.rows.size(); k += 2) {  // the pole, then its last arcsecond
+        const bool north = ref.Get(k, "latitude") > 0, eclipse = ref.Get(k, "magnitude") > 0;
+        Select(static_cast<int>(ref.Get(k, "year")), static_cast<int>(ref.Get(k, "month")),
+               static_cast<int>(ref.Get(k, "day")));
+        std::vector<std::string> texts[2];
+        LocalEclipseResult results[2];
+        for (int place = 0; place < 2; ++place) {
+            SCOPED_TRACE(ref.Text(k + place, "place") + " on " + std::to_string(GetParam().width));
+            TypePlaceText((place == 0 ? "90:00:00" : "89:59:59") + std::string(north ? " N" : " S"), "0:00:00 W");
+            EXPECT_EQ(BoxText(), eclipse ? "" : "No Eclipse found!\n");
+            AnswerAll();
+            texts[place] = TextsBetween(ScaleY(60), ScaleY(224));
+            results[place] = localResult;
+            const LocalEclipseResult& r = localResult;
+            for (auto [found, c] : {std::pair{r.firstContact, "c1"}, {r.secondContact, "c2"}, {r.thirdContact, "c3"},
+                                    {r.fourthContact, "c4"}})
+                EXPECT_NEAR(found, ref.Get(k + place, c), ref.Get(k + place, c) < 0 ? 0 : 8 / 3600.0) << c;
+            EXPECT_NEAR(r.magnitude, ref.Get(k + place, "magnitude"), 0.001);
+            EXPECT_NEAR(r.obscuration, ref.Get(k + place, "obscuration"), 1);
+            EXPECT_NEAR(r.sunAltitude, ref.Get(k + place, "sun_altitude"), 0.01);
+            Ui([] { pl::StopTextLog(); });
+        }
+        EXPECT_EQ(texts[0], texts[1]);
+        EXPECT_FALSE(texts[0].empty());
+        EXPECT_NEAR(results[0].firstContact, results[1].firstContact, 1 / 3600.0);
+        EXPECT_NEAR(results[0].fourthContact, results[1].fourthContact, 1 / 3600.0);
+        EXPECT_NEAR(results[0].magnitude, results[1].magnitude, 1e-4);
+        EXPECT_EQ(results[0].obscuration, results[1].obscuration);
+        EXPECT_NEAR(results[0].sunAltitude, results[1].sunAltitude, 0.01);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EclipseOfYearOnBoth, ::testing::Values(Screen{240, 320, 96}, Screen{480, 640, 192}),
+                         [](const auto& info) { return std::to_string(info.param.width); });
+
 }  // namespace
