@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -503,7 +504,24 @@ protected:
             if (run.cell.top >= top && run.cell.bottom <= bottom) out.push_back(run.text);
         return out;
     }
+    // The last text on the screen that holds `part`, and the one drawn after it on its row.
+    std::string TextWith(const std::string& part, bool next = false) const {
+        std::string found;
+        const std::vector<pl::TextRun> runs = pl::LoggedTexts(pl::ScreenSurfaceSerial());
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            if (runs[i].text.find(part) == std::string::npos) continue;
+            const bool beside = i + 1 < runs.size() && runs[i + 1].cell.top == runs[i].cell.top;
+            found = !next ? runs[i].text : beside ? runs[i + 1].text : "";
+        }
+        return found;
+    }
 };
+
+// Minutes and seconds read back from a text with its format (two numbers).
+int Seconds(const std::string& text, const char* format) {
+    int minutes = -1, seconds = -1;
+    return std::sscanf(text.c_str(), format, &minutes, &seconds) == 2 ? minutes * 60 + seconds : -1;
+}
 
 // A place at exactly 90 degrees was taken for the other pole (its reduced latitude from the
 // tangent, which the rounding of the degree makes negative): "No Eclipse found!" at the North
@@ -543,6 +561,46 @@ TEST_P(EclipseOfYearOnBoth, ExactPoleIsNotTakenForTheOtherPole) {
         EXPECT_NEAR(results[0].magnitude, results[1].magnitude, 1e-4);
         EXPECT_EQ(results[0].obscuration, results[1].obscuration);
         EXPECT_NEAR(results[0].sunAltitude, results[1].sunAltitude, 0.01);
+    }
+}
+
+// The central duration came from three computations: on 2027-08-02 at greatest eclipse the
+// list read 06m27s, Info 06m25s and the Diagram 6m25 (NASA: 6m22.6s); at the sunrise end of the
+// 2023-10-14 path Info read 274 s. The list (truncated), Info's "on center" and the Diagram
+// (rounded) now show one value, the second to the third contact at the shadow's centre, within
+// 3 s of the reference there (solar_central_duration_reference.csv: at greatest eclipse, and
+// near both ends of each path in Info at the row's time) and of NASA's 6m23s.
+TEST_P(EclipseOfYearOnBoth, OneCentralDurationFromTheContactsOnEveryScreen) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_central_duration_reference.csv");
+    ASSERT_EQ(ref.rows.size(), 6u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        const int year = static_cast<int>(ref.Get(k, "year"));
+        const double expected = ref.Get(k, "duration_s");
+        SCOPED_TRACE(std::to_string(year) + " " + ref.Text(k, "what") + " on " + std::to_string(GetParam().width));
+        Ui([] { pl::StartTextLog(); });
+        Select(year, static_cast<int>(ref.Get(k, "month")), static_cast<int>(ref.Get(k, "day")));
+        const int list = Seconds(TextWith("UT duration "), "At %*dh%*d'%*dUT duration %dm%ds");
+        ChooseView(kEclipseInfoView);
+        if (ref.Text(k, "what") != "greatest") {
+            const long s = std::lround(ref.Get(k, "ut") * 3600);
+            SetTime(FormatText("%02ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60).c_str());
+            ASSERT_NEAR(umbraResult.time, s / 3600.0, 1e-9);
+            EXPECT_NEAR(Seconds(TextWith(" on center "), "%dm%ds"), expected, 3);
+            Ui([] { pl::StopTextLog(); });
+            continue;
+        }
+        const int info = Seconds(TextWith(" on center "), "%dm%ds");
+        ChooseView(kEclipseDiagramView);
+        const int diagram = Seconds(TextWith("Central Duration:", true), "%dm%d");
+        EXPECT_EQ(info, diagram);
+        EXPECT_TRUE(list == info || list == info - 1) << list << " " << info;
+        for (int shown : {list, info}) {
+            EXPECT_NEAR(shown, expected, 3);
+            if (year == 2027) {
+                EXPECT_NEAR(shown, 6 * 60 + 22.6, 3);  // NASA's eclipse page
+            }
+        }
+        Ui([] { pl::StopTextLog(); });
     }
 }
 
