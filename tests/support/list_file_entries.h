@@ -18,5 +18,6 @@ int RunUserLists(const uint8_t* data, std::size_t size);
 // then exported and imported again. 1 more entries than the list holds, 2 a
 // name not terminated, 3 a line parsed past its text, 4 an entry whose place
 // is no place on the sky, 5 the list read back from its export with another
-// number of entries or places, 6 a memo that gives no entry changing the list.
+// number of entries or places, 6 a memo that gives no entry changing the list,
+// 7 a line given a place whose RA or Dec is a whole number beyond 32 bits.
 int RunMemos(const uint8_t* data, std::size_t size);
