@@ -280,6 +280,10 @@ void Lists() {
     Seed("user_lists", "header_only", header(std::string(40, 'L'), 0));
     Seed("user_lists", "count_unusable",
          Join({header("Unusable", -1), entry("M1", kDesignationMessier, 1, 2, 5.57f, 22.0f)}));
+    Bytes unterminated = entry("NGC891", kDesignationNgc, 891, 3, 2.375f, 42.35f);
+    std::memset(unterminated.data(), 'N', 15);  // the whole name field, no terminating zero
+    Seed("user_lists", "name_without_terminator",
+         Join({header("Cut name", 2), entry("M31", kDesignationMessier, 31, 3, 0.712f, 41.27f), unterminated}));
 
     Seed("memos", "nine_lines",
          "M;31;M31;GALXY;Sb      ;00:42:44;41:16:09;3.4;178;63;35\n"

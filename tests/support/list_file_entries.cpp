@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -98,6 +100,18 @@ int CheckWholeNumberPlaces(const char* text, const ObjectRecord& record) {
     return 0;
 }
 
+// Whether a list file holds an entry whose name field has no terminating zero.
+bool HoldsUnterminatedName(const uint8_t* data, std::size_t size) {
+    for (std::size_t at = kUserListHeaderSize; at + kSelectionEntrySize <= size; at += kSelectionEntrySize)
+        if (!std::memchr(data + at, '\0', kSelectionNameSize)) return true;
+    return false;
+}
+
+Bytes FileBytes(const FuzzFolder& folder, const std::string& name) {
+    std::ifstream in(folder.path() / "userlists" / name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
 Bytes EntryBytes(const SelectionEntry& e) {
     Bytes bytes(kSelectionEntrySize);
     StoreSelectionEntry(e, bytes.data());
@@ -130,6 +144,12 @@ int RunUserLists(const uint8_t* data, std::size_t size) {
         StoreSelectionEntry(selectionList[i], after);
         if (std::memcmp(before, after, sizeof before) != 0) return 3;
     }
+    // The file saved over comes after its copy when a name in it had no terminating zero.
+    SaveUserList("list");
+    const Bytes input(data, data + size);
+    if (HoldsUnterminatedName(data, size) && FileBytes(scope.folder, "list.lst") != input &&
+        FileBytes(scope.folder, "list.lst.bad") != input)
+        return 4;
     return 0;
 }
 

@@ -8,9 +8,10 @@
 #include <cstdint>
 
 // "userlists\list.lst": its header as the list manager reads it, the list
-// loaded, its rows shown and the list saved and loaded again. 1 more entries
-// than the list holds, 2 a name not terminated, 3 the saved list read back
-// other than it was.
+// loaded, its rows shown and the list saved and loaded again, then saved over
+// the file. 1 more entries than the list holds, 2 a name not terminated, 3 the
+// saved list read back other than it was, 4 a file holding an entry name
+// without its terminating zero saved over before its copy was made.
 int RunUserLists(const uint8_t* data, std::size_t size);
 
 // "userlists\memo.txt" beside a fixture object file: the memo read and
