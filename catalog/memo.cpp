@@ -255,7 +255,8 @@ int ParseListLine(const char* text, ObjectRecord* out) {
     if (offset >= length) return -1;
     offset += ReadMemoField(text + offset, prefix, kPrefixMax);
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->number = ParseInt(field);
+    bool numberFits = true, codeFits = true;
+    out->number = ParseInt(field, &numberFits);
     if (!NextField(text, length, &offset, field, kNameMax)) return -1;
     if (!IsBlank(field)) std::memcpy(out->name, field, std::strlen(field) + 1);
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
@@ -274,7 +275,9 @@ int ParseListLine(const char* text, ObjectRecord* out) {
         *value = static_cast<float>(ParseDouble(field));
     }
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->objectCode = static_cast<uint16_t>(ParseInt(field) & 0xFF);
+    out->objectCode = static_cast<uint16_t>(ParseInt(field, &codeFits) & 0xFF);
+    // A whole number beyond 32 bits is no number: the line is left without a place, which refuses it.
+    if (!numberFits || !codeFits) out->rightAscension = out->declination = std::nanf("");
     return offset;
 }
 

@@ -33,9 +33,11 @@ int ReadMemoField(const char* src, char* dst, int max);
 // constellation of that position as J2000, magnitude, sizes and the small
 // code. RA and Dec are read from a decimal number or a form the display
 // formats write, with an optional sign; any other field (blank, letters, a
-// minute of 60) gives NaN, a place IsSkyPlace refuses; each of the two fields
-// is judged whole, whatever its length. Returns the characters consumed, or
-// -1 when the text ends before the eleventh field.
+// minute of 60, a whole number beyond the 32-bit range) gives NaN, a place
+// IsSkyPlace refuses; each of the two fields is judged whole, whatever its
+// length. A number or small code beyond the 32-bit range leaves both NaN.
+// Returns the characters consumed, or -1 when the text ends before the
+// eleventh field.
 int ParseListLine(const char* text, ObjectRecord* out);
 
 // Appends the line of `entry` at `end`, where `room` bytes are free; an empty

@@ -54,6 +54,9 @@ enum SelectionSource : int {
     kSourceNone = 99
 };
 
-// The 76 bytes of an entry as the list files hold it, and back.
+// The 76 bytes of an entry as the list files hold it, and back. The name's
+// 15th byte is loaded as 0; LoadSelectionEntry returns false when the name
+// field held no terminating zero (the entry is loaded all the same, its name
+// cut to 14 characters).
 void StoreSelectionEntry(const SelectionEntry& entry, uint8_t* bytes);
-void LoadSelectionEntry(const uint8_t* bytes, SelectionEntry* entry);
+bool LoadSelectionEntry(const uint8_t* bytes, SelectionEntry* entry);

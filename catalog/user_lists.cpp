@@ -97,8 +97,9 @@ bool IsDamagedEntry(const SelectionEntry& e) {
 }
 
 struct ReadCounts {
-    int whole = 0;  // whole entries read from the file
-    int kept = 0;   // of which put in the list
+    int whole = 0;         // whole entries read from the file
+    int kept = 0;          // of which put in the list
+    int unterminated = 0;  // of which with a name that had no terminating zero
 };
 
 // Reads up to n entries into the list, leaving out the damaged ones.
@@ -108,7 +109,7 @@ ReadCounts ReadEntries(std::FILE* file, int n) {
     counts.whole = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file) / kSelectionEntrySize);
     for (int i = 0; i < counts.whole; ++i) {
         SelectionEntry entry;
-        LoadSelectionEntry(&bytes[i * kSelectionEntrySize], &entry);
+        if (!LoadSelectionEntry(&bytes[i * kSelectionEntrySize], &entry)) ++counts.unterminated;
         if (!IsDamagedEntry(entry)) selectionList[counts.kept++] = entry;
     }
     return counts;
@@ -149,14 +150,13 @@ bool CopyDamagedList(const std::string& fileName) {
 }
 
 // Whether the open list file holds, from where it is read on, an entry that a
-// load leaves out as damaged.
+// load leaves out as damaged or whose name has no terminating zero (a save
+// would write it back otherwise).
 bool HoldsDamagedEntry(std::FILE* file) {
     uint8_t bytes[kSelectionEntrySize];
     SelectionEntry entry;
-    while (std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes) {
-        LoadSelectionEntry(bytes, &entry);
-        if (IsDamagedEntry(entry)) return true;
-    }
+    while (std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes)
+        if (!LoadSelectionEntry(bytes, &entry) || IsDamagedEntry(entry)) return true;
     return false;
 }
 
@@ -185,6 +185,13 @@ struct LoadedList {
     bool cut = false;
 };
 LoadedList loaded;
+
+// Whether two list file names name one file as the program finds it (a name
+// not there as written is looked up without regard to case): "obs.lst" is
+// the "Obs.lst" that was loaded.
+bool IsLoadedFile(const std::string& fileName) {
+    return !loaded.file.empty() && pl::HostPath(ListPath(loaded.file)) == pl::HostPath(ListPath(fileName));
+}
 
 void ForgetMovedWords(SelectionEntry& e) {
     if (!IsPlaceOfDate(e.designation)) return;
@@ -255,7 +262,7 @@ void SaveUserList(const char* listName) {
         return;
     }
     const std::string fileName = std::string(listName) + ".lst";
-    const bool loadedFile = loaded.file == fileName;
+    const bool loadedFile = IsLoadedFile(fileName);
     if (!MayReplaceListFile(fileName, loadedFile && loaded.cut) || !WriteListFile(fileName, listName, count)) {
         ShowInformation("Can't save list:", fileName);
         return;
@@ -292,7 +299,8 @@ void LoadUserList(const char* fileName, int asCatalog) {
     std::fclose(file);
     selectionCount = read.kept;
     const int64_t left = shape.entries - read.whole;
-    TellListRead(fileName, shape.whole, read, n, left);
+    // A name without its terminating zero is read cut: the file is not read as it is.
+    TellListRead(fileName, shape.whole && read.unterminated == 0, read, n, left);
     selectionList[selectionCount].number = -1;
     ++selectionListChanges;
     RebuildListView();
@@ -300,7 +308,7 @@ void LoadUserList(const char* fileName, int asCatalog) {
 }
 
 bool IsCutListUnchanged(const char* fileName) {
-    return loaded.cut && loaded.file == fileName && selectionList && ListIdentity() == loaded.entries;
+    return loaded.cut && IsLoadedFile(fileName) && selectionList && ListIdentity() == loaded.entries;
 }
 
 void CarryListToNewCapacity() {
