@@ -10,6 +10,7 @@
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
+#include "catalog/listed_comets.h"
 #include "catalog/object_lookup.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
@@ -487,6 +488,7 @@ int FillListFromMemo(const char* text) {
         ShowInformation(message, "");
     }
     selectionCount = selectionShownCount;
+    MatchListedComets();  // a memo holds the record numbers of when it was written
     return selectionCount;
 }
 

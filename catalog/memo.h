@@ -89,7 +89,7 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size, bool* cu
 // loaded:". The lines are read before the list is touched: when none gives an
 // entry the list is left as it was, nothing is shown and the result is 0.
 // Returns the number of entries made; 0 also when the list cannot be
-// allocated.
+// allocated. Comet lines find their records by name (MatchListedComets).
 int ImportMemoText(const char* text);
 
 // ImportMemoText of the text read from memo file `fileName` (`cut`: it was cut

@@ -33,9 +33,10 @@ struct SelectionEntry {
     uint16_t alwaysShow;            // 70: 0 when made; otherwise drawn whatever its magnitude
     float distance;                 // 72: the object record's distance, unchanged
     // Not in the files (0 after a load): 1 while the entry holds the place of another date
-    // because a refresh found none for the date asked (RefreshMovingSelectionEntries), or its
-    // comet record was removed (RenumberListedComets). The chart's projections leave such an
-    // entry out, so it is neither drawn nor picked.
+    // because a refresh found none for the date asked (RefreshMovingSelectionEntries), or it is a
+    // comet entry that names no record, or another one than its place was computed for, until the
+    // list is placed again (MatchListedComets). The chart's projections leave such an entry out,
+    // so it is neither drawn nor picked.
     uint32_t placeUnknown;
 };
 

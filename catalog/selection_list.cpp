@@ -296,22 +296,6 @@ int RemoveSelectionEntry(int position) {
     return 1;
 }
 
-void RenumberListedComets(int removed) {
-    const int count = selectionList ? std::min(selectionCount, allocated) : 0;
-    for (int i = 0; i < count; ++i) {
-        SelectionEntry& e = selectionList[i];
-        if (e.designation != kDesignationComet) continue;
-        if (e.number == removed) {
-            e.number = -1;
-            e.placeUnknown = 1;
-        } else if (e.number > removed) {
-            --e.number;
-            if (e.sourceIndex > removed) --e.sourceIndex;
-        }
-    }
-    ++selectionListChanges;
-}
-
 int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {
     bool filtered = classFilter >= 1 && classFilter <= 6;
     for (int type = 0; type < kObjectTypeCount; ++type)

@@ -8,6 +8,7 @@
 
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/listed_comets.h"
 #include "catalog/object_catalog.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
@@ -176,9 +177,9 @@ bool MayReplaceListFile(const std::string& fileName, bool leftOut) {
 
 // The list as the last load left it: the file, the entries without the words
 // the chart rewrites at every drawing and pick (projection, screen place,
-// hidden flag, the pick's mark) and those that move a planet or comet to the
-// chart's time (place, magnitude, distance, constellation, size), and whether
-// the file holds entries that the list left out.
+// hidden flag, the pick's mark), those that move a planet or comet to the
+// chart's time (place, magnitude, distance, constellation, size) and a comet's
+// record number, and whether the file holds entries that the list left out.
 struct LoadedList {
     std::string file;
     std::vector<uint8_t> entries;
@@ -195,6 +196,8 @@ bool IsLoadedFile(const std::string& fileName) {
 
 void ForgetMovedWords(SelectionEntry& e) {
     if (!IsPlaceOfDate(e.designation)) return;
+    // A comet entry is its name: its record number follows the comet file (MatchListedComets).
+    if (e.designation == kDesignationComet) e.number = e.sourceIndex = 0;
     e.rightAscension = e.declination = e.distance = 0.0f;
     e.mag10 = 0;
     e.constellation = e.size1 = e.size2 = 0;
@@ -303,6 +306,7 @@ void LoadUserList(const char* fileName, int asCatalog) {
     TellListRead(fileName, shape.whole && read.unterminated == 0, read, n, left);
     selectionList[selectionCount].number = -1;
     ++selectionListChanges;
+    MatchListedComets();
     RebuildListView();
     loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }

@@ -29,7 +29,8 @@ void SaveUserList(const char* listName);
 
 // asCatalog 0: replaces the observing list by the file "userlists\<fileName>"
 // (the name with its extension), keeping one entry free for the end mark, and
-// restores the list's date and time into the selection criteria. A missing file
+// restores the list's date and time into the selection criteria. Its comet
+// entries find their records by name (MatchListedComets). A missing file
 // changes nothing and says nothing; a file shorter than a header shows "Can't
 // read header." and changes nothing. The whole entries of the file are read,
 // up to the list's room, whatever its header counts. A file whose header
@@ -50,9 +51,10 @@ void LoadUserList(const char* fileName, int asCatalog);
 
 // True when the last load of `fileName` could not take all its entries, or
 // the list was cut to a smaller "Max Selected items" since, and the list has
-// not changed otherwise (the words the chart rewrites aside, and the place,
+// not changed otherwise (the words the chart rewrites aside, the place,
 // magnitude, distance, constellation and size that move a planet or comet to
-// another time): saving it over that file would lose the entries left out.
+// another time, and the record number that a comet entry finds by its name):
+// saving it over that file would lose the entries left out.
 bool IsCutListUnchanged(const char* fileName);
 
 // Carries the observing list into arrays for a changed "Max Selected items"
