@@ -11,6 +11,7 @@
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
 #include "catalog/listed_comets.h"
+#include "catalog/object_identity.h"
 #include "catalog/object_lookup.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
@@ -216,17 +217,19 @@ std::string LineForMessage(const char* text, std::size_t limit) {
 
 enum class LineAdded { Added, AlreadyListed, NoRoom };
 
-// Adds one parsed line to the list. A line whose object is in the list
-// already, under any of its designations, is told of at once, however full the
-// list; lines beyond the list's room are counted by the caller.
-LineAdded AddImportedLine(const char* line, ObjectRecord* rec) {
+// Adds one parsed line to the list, whose entries `listed` holds. A line whose
+// object is in the list already, under any of its designations, is told of at
+// once, however full the list; lines beyond the list's room are counted by the
+// caller.
+LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ListedObjects& listed) {
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
-    if (IsListed(selectionList, selectionShownCount, rec, source, sourceIndex)) {
+    const ObjectIdentity id = IdentifyObject(*rec, source, sourceIndex);
+    if (listed.Names(id)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
         return LineAdded::AlreadyListed;
     }
-    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) return LineAdded::NoRoom;
+    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec, id, listed)) return LineAdded::NoRoom;
     ++selectionShownCount;
     return LineAdded::Added;
 }
@@ -472,12 +475,13 @@ int FillListFromMemo(const char* text) {
     selectionCriteria.minute = static_cast<int16_t>(t.minute);
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
+    ListedObjects listed(selectionList, 0);
     int notImported = 0;
     WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
         StepBusyIndicator(1);
         if (kind != MemoLine::Place)
             ShowInformation("Failed to load data. Check line", LineForMessage(line, 255));
-        else if (AddImportedLine(line, &rec) == LineAdded::NoRoom)
+        else if (AddImportedLine(line, &rec, listed) == LineAdded::NoRoom)
             ++notImported;
         return true;
     });

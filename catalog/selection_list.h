@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "catalog/object_catalog.h"
+#include "catalog/object_identity.h"
 #include "catalog/selection_entry.h"
 
 // Entries (capacity of them), and for each shown row its entry's position and address.
@@ -62,6 +63,13 @@ void FreeSelectionList();
 // numbers, the record's own name), cut to 14 characters. The caller advances
 // selectionShownCount.
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec);
+
+// MakeSelectionEntry for a run that fills the list (a search, an import) and
+// keeps what its first selectionShownCount entries name in `listed`: the object
+// `id` (IdentifyObject of the record, source and source index) is looked for
+// there instead of in the entries, and the entry made is added to it.
+int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec,
+                       const ObjectIdentity& id, ListedObjects& listed);
 
 // Whether one of the first `count` entries names the object that an entry made
 // from the record with `source` and `sourceIndex` would name, under any of its
