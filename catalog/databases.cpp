@@ -4,6 +4,7 @@
 
 #include "catalog/constellation_lines.h"
 #include "catalog/designations.h"
+#include "catalog/listed_comets.h"
 #include "catalog/moon_features.h"
 #include "catalog/object_file_ranges.h"
 #include "catalog/object_catalog.h"
@@ -117,6 +118,9 @@ int OpenAllDatabases() {
     OpenData(&crossRefDb, "pl80", "zendavori_obj_cross_ref.ppc");
     CloseUserCatalog();
     OpenUserCatalog();
+    // A list loaded while the comet file was closed (the kept list at start) holds the numbers
+    // its file was saved with.
+    MatchListedComets();
     return result;
 }
 

@@ -51,8 +51,9 @@ std::string UnreadableDataFile(const char* name);
 
 // Opens every long-lived database and then the user catalogue; reports a missing
 // default-star or object database, and an object or moon database of another
-// version. Returns 0, or -1 when the default stars, the object database or the
-// moon database could not be opened.
+// version. The list's comet entries then find their records (MatchListedComets).
+// Returns 0, or -1 when the default stars, the object database or the moon
+// database could not be opened.
 int OpenAllDatabases();
 
 // Closes every long-lived database and forgets the open stellar level.

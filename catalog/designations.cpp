@@ -12,6 +12,8 @@ bool fullRangesSaved = false;
 
 }  // namespace
 
+uint32_t designationRangeChanges = 0;
+
 DesignationRow designationTable[kDesignationCount] = {
     {"None", "No Criteria", 50000, 0},  // 0
     {"Abell", "Abell", 1130, 3869},  // 1
@@ -261,6 +263,7 @@ DesignationRow BuiltInDesignation(int id) {
 
 void UseObjectFileRanges(bool fullCatalogue) {
     SaveFullRanges();
+    ++designationRangeChanges;
     for (int i = 0; i < kDesignationCount; ++i) {
         designationTable[i].first = fullCatalogue ? fullRanges[i].first : kNoDesignationRecords;
         designationTable[i].last = fullCatalogue ? fullRanges[i].last : 0;

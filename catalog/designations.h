@@ -47,6 +47,9 @@ constexpr bool IsPlaceOfDate(int designation) {
 
 // The record ranges follow the open object file (see UseObjectFileRanges).
 extern DesignationRow designationTable[kDesignationCount];
+// Goes up whenever the record ranges are set (UseObjectFileRanges, ReadObjectFileRanges):
+// what was looked up through them before may be found elsewhere after.
+extern uint32_t designationRangeChanges;
 
 // Object type: class (0 other, 1 cluster, 2 supernova remnant, 3 galaxy, 4 nebula,
 // 5 star, 6 multiple star, 7 planet, 8 constellation, 9 comet or minor planet,

@@ -10,7 +10,9 @@
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
+#include "catalog/listed_comets.h"
 #include "catalog/listed_places.h"
+#include "catalog/object_identity.h"
 #include "catalog/object_lookup.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
@@ -217,17 +219,19 @@ std::string LineForMessage(const char* text, std::size_t limit) {
 
 enum class LineAdded { Added, AlreadyListed, NoRoom };
 
-// Adds one parsed line to the list. A line whose object is in the list
-// already, under any of its designations, is told of at once, however full the
-// list; lines beyond the list's room are counted by the caller.
-LineAdded AddImportedLine(const char* line, ObjectRecord* rec) {
+// Adds one parsed line to the list, whose entries `listed` holds. A line whose
+// object is in the list already, under any of its designations, is told of at
+// once, however full the list; lines beyond the list's room are counted by the
+// caller.
+LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ListedObjects& listed) {
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
-    if (IsListed(selectionList, selectionShownCount, rec, source, sourceIndex)) {
+    const ObjectIdentity id = IdentifyObject(*rec, source, sourceIndex);
+    if (listed.Names(id)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
         return LineAdded::AlreadyListed;
     }
-    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) return LineAdded::NoRoom;
+    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec, id, listed)) return LineAdded::NoRoom;
     ++selectionShownCount;
     return LineAdded::Added;
 }
@@ -257,7 +261,8 @@ int ParseListLine(const char* text, ObjectRecord* out) {
     if (offset >= length) return -1;
     offset += ReadMemoField(text + offset, prefix, kPrefixMax);
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->number = ParseInt(field);
+    bool numberFits = true, codeFits = true;
+    out->number = ParseInt(field, &numberFits);
     if (!NextField(text, length, &offset, field, kNameMax)) return -1;
     if (!IsBlank(field)) std::memcpy(out->name, field, std::strlen(field) + 1);
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
@@ -276,7 +281,9 @@ int ParseListLine(const char* text, ObjectRecord* out) {
         *value = static_cast<float>(ParseDouble(field));
     }
     if (!NextField(text, length, &offset, field, kFieldMax)) return -1;
-    out->objectCode = static_cast<uint16_t>(ParseInt(field) & 0xFF);
+    out->objectCode = static_cast<uint16_t>(ParseInt(field, &codeFits) & 0xFF);
+    // A whole number beyond 32 bits is no number: the line is left without a place, which refuses it.
+    if (!numberFits || !codeFits) out->rightAscension = out->declination = std::nanf("");
     return offset;
 }
 
@@ -458,12 +465,13 @@ int FillListFromMemo(const char* text) {
     TakeListDate(t.year, t.month, t.day, t.hour, t.minute);
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
+    ListedObjects listed(selectionList, 0);
     int notImported = 0;
     WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
         StepBusyIndicator(1);
         if (kind != MemoLine::Place)
             ShowInformation("Failed to load data. Check line", LineForMessage(line, 255));
-        else if (AddImportedLine(line, &rec) == LineAdded::NoRoom)
+        else if (AddImportedLine(line, &rec, listed) == LineAdded::NoRoom)
             ++notImported;
         return true;
     });
@@ -474,6 +482,7 @@ int FillListFromMemo(const char* text) {
         ShowInformation(message, "");
     }
     selectionCount = selectionShownCount;
+    MatchListedComets();  // a memo holds the record numbers of when it was written
     return selectionCount;
 }
 

@@ -33,9 +33,11 @@ int ReadMemoField(const char* src, char* dst, int max);
 // constellation of that position as J2000, magnitude, sizes and the small
 // code. RA and Dec are read from a decimal number or a form the display
 // formats write, with an optional sign; any other field (blank, letters, a
-// minute of 60) gives NaN, a place IsSkyPlace refuses; each of the two fields
-// is judged whole, whatever its length. Returns the characters consumed, or
-// -1 when the text ends before the eleventh field.
+// minute of 60, a whole number beyond the 32-bit range) gives NaN, a place
+// IsSkyPlace refuses; each of the two fields is judged whole, whatever its
+// length. A number or small code beyond the 32-bit range leaves both NaN.
+// Returns the characters consumed, or -1 when the text ends before the
+// eleventh field.
 int ParseListLine(const char* text, ObjectRecord* out);
 
 // Appends the line of `entry` at `end`, where `room` bytes are free; an empty
@@ -89,7 +91,7 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size, bool* cu
 // loaded:". The lines are read before the list is touched: when none gives an
 // entry the list is left as it was, nothing is shown and the result is 0.
 // Returns the number of entries made; 0 also when the list cannot be
-// allocated.
+// allocated. Comet lines find their records by name (MatchListedComets).
 int ImportMemoText(const char* text);
 
 // ImportMemoText of the text read from memo file `fileName` (`cut`: it was cut

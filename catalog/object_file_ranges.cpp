@@ -28,4 +28,5 @@ void ReadObjectFileRanges(RecordDbHandle* objectFile) {
         if (row.first == kNoDesignationRecords) row.first = static_cast<uint16_t>(i);
         row.last = static_cast<int16_t>(i + 1);
     }
+    ++designationRangeChanges;
 }

@@ -10,6 +10,7 @@
 
 #include "catalog/object_catalog.h"
 #include "catalog/selection_entry.h"
+#include "core/key_index.h"
 
 // One object: the designation and number of its object-file record (those it
 // was given when it has no table row, or its row's record cannot be read), and
@@ -32,9 +33,10 @@ int NumberTableSource(int designation);
 // The object that an entry made from `rec` with `source` and `sourceIndex`
 // names: with a table source and a row inside that table, the row's record;
 // else the record's own designation and number. The rows of the four tables
-// that point at that record are found by their keys (the object file read only
-// for rows whose keys match); without an open object file only the entry's own
-// row counts.
+// that point at that record are taken from an index of every row's record,
+// made from the open object file at the first identification after the file
+// was opened or its record ranges set; without an open object file only the
+// entry's own row counts.
 ObjectIdentity IdentifyObject(const ObjectRecord& rec, int source, int sourceIndex);
 
 // Whether the entry names the object: its table row is one of the object's, or
@@ -45,3 +47,24 @@ ObjectIdentity IdentifyObject(const ObjectRecord& rec, int source, int sourceInd
 // the finder's M46). Compares numbers only, cheap enough for every entry of a
 // long list.
 bool NamesObject(const SelectionEntry& entry, const ObjectIdentity& id);
+
+// The objects that a run of list entries names, for a search or an import that
+// adds many entries: whether one of them names an object (NamesObject) is then
+// a few look-ups, whatever the number of entries. It holds what NamesObject
+// reads of each entry (table row, designation and number), not positions: it
+// stays right while those entries are moved among themselves (a sort), as
+// long as every entry made after them is added and none of them is removed or
+// changed.
+class ListedObjects {
+public:
+    // The objects that the first `count` of `entries` name (none for null entries).
+    ListedObjects(const SelectionEntry* entries, int count);
+    void Add(const SelectionEntry& entry);
+    // Whether an entry given so far names the object.
+    bool Names(const ObjectIdentity& id) const;
+
+private:
+    KeyIndex rows_;            // (source code, row) of the entries with a table row
+    KeyIndex keysWithRow_;     // (designation, number) of those entries
+    KeyIndex keysWithoutRow_;  // (designation, number) of the other entries
+};

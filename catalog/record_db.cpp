@@ -27,9 +27,10 @@ std::string BaseName(const std::string& name) {
 std::set<std::string> reportedCutFiles;
 constexpr std::size_t kReportedCutFilesMax = 64;
 
-// The current batch of reads, and the system calls made so far.
+// The current batch of reads, the system calls made so far and the files opened so far.
 uint64_t readBatch = 1;
 uint64_t systemCalls = 0;
+uint64_t openSerials = 0;
 
 // The records a file of `fileSize` bytes holds whole.
 uint32_t RecordsPresent(int64_t fileSize, uint32_t recordSize) {
@@ -133,6 +134,7 @@ int OpenRecDb(const std::string& name, RecordDbHandle** handle) {
     h->version = LoadU32(header, 0);
     h->fileSize = FileSize(file);
     h->sizeBatch = readBatch;
+    h->openSerial = ++openSerials;
     h->recordCount = CheckedRecordCount(name, h->fileSize, LoadU32(header, 8), recordSize);
     h->recordSize = recordSize;
     h->record = buffer;

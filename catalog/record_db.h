@@ -34,6 +34,8 @@ struct RecordDbHandle {
     bool wholeFile;          // the window holds the whole file as it was opened
     int64_t fileSize;        // the file's size when it was last asked for
     uint64_t sizeBatch;      // the batch of reads in which it was asked for
+    uint64_t openSerial;     // 1 for the first file opened in the run, then 2, ...: tells a
+                             // file opened anew from the one a cache was made of
 };
 
 // A file up to this size is read whole when it is opened.

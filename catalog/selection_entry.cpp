@@ -30,7 +30,8 @@ void StoreSelectionEntry(const SelectionEntry& e, uint8_t* b) {
     StoreF32(b, 72, e.distance);
 }
 
-void LoadSelectionEntry(const uint8_t* b, SelectionEntry* e) {
+bool LoadSelectionEntry(const uint8_t* b, SelectionEntry* e) {
+    const bool terminated = std::memchr(b, 0, kSelectionNameSize) != nullptr;
     std::memcpy(e->name, b, kSelectionNameSize);
     e->name[kSelectionNameSize - 1] = '\0';
     e->reserved = b[15];
@@ -56,4 +57,5 @@ void LoadSelectionEntry(const uint8_t* b, SelectionEntry* e) {
     e->alwaysShow = LoadU16(b, 70);
     e->distance = LoadF32(b, 72);
     e->placeUnknown = 0;
+    return terminated;
 }

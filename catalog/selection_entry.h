@@ -33,9 +33,10 @@ struct SelectionEntry {
     uint16_t alwaysShow;            // 70: 0 when made; otherwise drawn whatever its magnitude
     float distance;                 // 72: the object record's distance, unchanged
     // Not in the files (0 after a load): 1 while the entry holds the place of another date
-    // because a refresh found none for the date asked (RefreshMovingSelectionEntries), or its
-    // comet record was removed (RenumberListedComets). The chart's projections leave such an
-    // entry out, so it is neither drawn nor picked.
+    // because a refresh found none for the date asked (RefreshMovingSelectionEntries), or it is a
+    // comet entry that names no record, or another one than its place was computed for, until the
+    // list is placed again (MatchListedComets). The chart's projections leave such an entry out,
+    // so it is neither drawn nor picked.
     uint32_t placeUnknown;
 };
 
@@ -54,6 +55,9 @@ enum SelectionSource : int {
     kSourceNone = 99
 };
 
-// The 76 bytes of an entry as the list files hold it, and back.
+// The 76 bytes of an entry as the list files hold it, and back. The name's
+// 15th byte is loaded as 0; LoadSelectionEntry returns false when the name
+// field held no terminating zero (the entry is loaded all the same, its name
+// cut to 14 characters).
 void StoreSelectionEntry(const SelectionEntry& entry, uint8_t* bytes);
-void LoadSelectionEntry(const uint8_t* bytes, SelectionEntry* entry);
+bool LoadSelectionEntry(const uint8_t* bytes, SelectionEntry* entry);

@@ -252,10 +252,15 @@ void FreeSelectionList() {
 
 bool SelectionFillIsFull() { return selectionShownCount >= selectionFillLimit || selectionShownCount >= allocated; }
 
-int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec) {
-    int p = selectionShownCount;
-    if (!entries || !rec || p < 0 || SelectionFillIsFull()) return 0;
-    if (IsListed(entries, p, rec, source, sourceIndex)) return 0;
+namespace {
+
+// Whether an entry may be made at the fill position.
+bool CanMakeEntry(const SelectionEntry* entries, const ObjectRecord* rec) {
+    return entries && rec && selectionShownCount >= 0 && !SelectionFillIsFull();
+}
+
+// Makes entry p of `entries` from the record.
+void FillEntry(int p, int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec) {
     int designation = static_cast<int16_t>(rec->designationId);
     if (selectionListIndex) selectionListIndex[p] = p;
     SelectionEntry& e = entries[p];
@@ -281,6 +286,23 @@ int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, con
     if (length > sizeof e.name - 1) length = sizeof e.name - 1;  // cut to 14 characters; byte 14 stays 0
     std::memcpy(e.name, name, length);
     ++selectionListChanges;
+}
+
+}  // namespace
+
+int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec) {
+    const int p = selectionShownCount;
+    if (!CanMakeEntry(entries, rec) || IsListed(entries, p, rec, source, sourceIndex)) return 0;
+    FillEntry(p, sourceIndex, source, entries, rec);
+    return 1;
+}
+
+int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec,
+                       const ObjectIdentity& id, ListedObjects& listed) {
+    const int p = selectionShownCount;
+    if (!CanMakeEntry(entries, rec) || listed.Names(id)) return 0;
+    FillEntry(p, sourceIndex, source, entries, rec);
+    listed.Add(entries[p]);
     return 1;
 }
 
@@ -294,22 +316,6 @@ int RemoveSelectionEntry(int position) {
     freed.number = -1;
     freed.name[0] = '\0';
     return 1;
-}
-
-void RenumberListedComets(int removed) {
-    const int count = selectionList ? std::min(selectionCount, allocated) : 0;
-    for (int i = 0; i < count; ++i) {
-        SelectionEntry& e = selectionList[i];
-        if (e.designation != kDesignationComet) continue;
-        if (e.number == removed) {
-            e.number = -1;
-            e.placeUnknown = 1;
-        } else if (e.number > removed) {
-            --e.number;
-            if (e.sourceIndex > removed) --e.sourceIndex;
-        }
-    }
-    ++selectionListChanges;
 }
 
 int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "catalog/object_catalog.h"
+#include "catalog/object_identity.h"
 #include "catalog/selection_entry.h"
 
 // Entries (capacity of them), and for each shown row its entry's position and address.
@@ -19,8 +20,9 @@ extern int selectionCurrentRow;   // current row, -1 for none
 extern int selectionClassFilter;  // 0 All, 1 Star, 2 Cluster, 3 Double Star, 4 Galaxy, 5 Nebula, 6 Planet
 extern int selectionFillLimit;    // entries a search or a single add may fill
 // Goes up whenever entries may hold other objects or places than before: an entry made
-// (MakeSelectionEntry), the arrays allocated, a list file loaded, the comet file rewritten. Places
-// computed for the list before it changed are not those of its entries after.
+// (MakeSelectionEntry), the arrays allocated, a list file loaded, the comet file rewritten, a comet
+// entry moved to another record (MatchListedComets). Places computed for the list before it changed
+// are not those of its entries after.
 extern uint32_t selectionListChanges;
 
 // Entries of the allocated arrays; 0 before allocation.
@@ -62,6 +64,13 @@ void FreeSelectionList();
 // selectionShownCount.
 int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec);
 
+// MakeSelectionEntry for a run that fills the list (a search, an import) and
+// keeps what its first selectionShownCount entries name in `listed`: the object
+// `id` (IdentifyObject of the record, source and source index) is looked for
+// there instead of in the entries, and the entry made is added to it.
+int MakeSelectionEntry(int sourceIndex, int source, SelectionEntry* entries, const ObjectRecord* rec,
+                       const ObjectIdentity& id, ListedObjects& listed);
+
 // Whether one of the first `count` entries names the object that an entry made
 // from the record with `source` and `sourceIndex` would name, under any of its
 // designations: the object file's record, which a Messier, Caldwell, Herschel
@@ -77,13 +86,6 @@ bool SelectionFillIsFull();
 // free (number -1, empty name). 0, changing nothing, for a position that is
 // not an entry in use. The caller clears the finder target and rebuilds the view.
 int RemoveSelectionEntry(int position);
-
-// Record `removed` taken out of the comet file: the list's comet and asteroid
-// entries (designation 12) of the records after it take the index one lower
-// (number and source index), so that each still names its own record; those of
-// the removed record name none (number -1) and are marked without a place
-// (placeUnknown), so that no screen places or sends them. A change of the list.
-void RenumberListedComets(int removed);
 
 // Rebuilds the shown rows over the first n of `entries` for a class filter
 // (0 or any value outside 1..6 keeps all) and returns their number; the shown

@@ -8,6 +8,7 @@
 
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/listed_comets.h"
 #include "catalog/object_catalog.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
@@ -98,8 +99,9 @@ bool IsDamagedEntry(const SelectionEntry& e) {
 }
 
 struct ReadCounts {
-    int whole = 0;  // whole entries read from the file
-    int kept = 0;   // of which put in the list
+    int whole = 0;         // whole entries read from the file
+    int kept = 0;          // of which put in the list
+    int unterminated = 0;  // of which with a name that had no terminating zero
 };
 
 // Reads up to n entries into the list, leaving out the damaged ones.
@@ -109,7 +111,7 @@ ReadCounts ReadEntries(std::FILE* file, int n) {
     counts.whole = static_cast<int>(std::fread(bytes.data(), 1, bytes.size(), file) / kSelectionEntrySize);
     for (int i = 0; i < counts.whole; ++i) {
         SelectionEntry entry;
-        LoadSelectionEntry(&bytes[i * kSelectionEntrySize], &entry);
+        if (!LoadSelectionEntry(&bytes[i * kSelectionEntrySize], &entry)) ++counts.unterminated;
         if (!IsDamagedEntry(entry)) selectionList[counts.kept++] = entry;
     }
     return counts;
@@ -150,14 +152,13 @@ bool CopyDamagedList(const std::string& fileName) {
 }
 
 // Whether the open list file holds, from where it is read on, an entry that a
-// load leaves out as damaged.
+// load leaves out as damaged or whose name has no terminating zero (a save
+// would write it back otherwise).
 bool HoldsDamagedEntry(std::FILE* file) {
     uint8_t bytes[kSelectionEntrySize];
     SelectionEntry entry;
-    while (std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes) {
-        LoadSelectionEntry(bytes, &entry);
-        if (IsDamagedEntry(entry)) return true;
-    }
+    while (std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes)
+        if (!LoadSelectionEntry(bytes, &entry) || IsDamagedEntry(entry)) return true;
     return false;
 }
 
@@ -177,9 +178,9 @@ bool MayReplaceListFile(const std::string& fileName, bool leftOut) {
 
 // The list as the last load left it: the file, the entries without the words
 // the chart rewrites at every drawing and pick (projection, screen place,
-// hidden flag, the pick's mark) and those that move a planet or comet to the
-// chart's time (place, magnitude, distance, constellation, size), and whether
-// the file holds entries that the list left out.
+// hidden flag, the pick's mark), those that move a planet or comet to the
+// chart's time (place, magnitude, distance, constellation, size) and a comet's
+// record number, and whether the file holds entries that the list left out.
 struct LoadedList {
     std::string file;
     std::vector<uint8_t> entries;
@@ -187,8 +188,17 @@ struct LoadedList {
 };
 LoadedList loaded;
 
+// Whether two list file names name one file as the program finds it (a name
+// not there as written is looked up without regard to case): "obs.lst" is
+// the "Obs.lst" that was loaded.
+bool IsLoadedFile(const std::string& fileName) {
+    return !loaded.file.empty() && pl::HostPath(ListPath(loaded.file)) == pl::HostPath(ListPath(fileName));
+}
+
 void ForgetMovedWords(SelectionEntry& e) {
     if (!IsPlaceOfDate(e.designation)) return;
+    // A comet entry is its name: its record number follows the comet file (MatchListedComets).
+    if (e.designation == kDesignationComet) e.number = e.sourceIndex = 0;
     e.rightAscension = e.declination = e.distance = 0.0f;
     e.mag10 = 0;
     e.constellation = e.size1 = e.size2 = 0;
@@ -253,7 +263,7 @@ void SaveUserList(const char* listName) {
         return;
     }
     const std::string fileName = std::string(listName) + ".lst";
-    const bool loadedFile = loaded.file == fileName;
+    const bool loadedFile = IsLoadedFile(fileName);
     if (!MayReplaceListFile(fileName, loadedFile && loaded.cut) || !WriteListFile(fileName, listName, count)) {
         ShowInformation("Can't save list:", fileName);
         return;
@@ -290,15 +300,17 @@ void LoadUserList(const char* fileName, int asCatalog) {
     std::fclose(file);
     selectionCount = read.kept;
     const int64_t left = shape.entries - read.whole;
-    TellListRead(fileName, shape.whole, read, n, left);
+    // A name without its terminating zero is read cut: the file is not read as it is.
+    TellListRead(fileName, shape.whole && read.unterminated == 0, read, n, left);
     selectionList[selectionCount].number = -1;
     ++selectionListChanges;
+    MatchListedComets();
     RebuildListView();
     loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }
 
 bool IsCutListUnchanged(const char* fileName) {
-    return loaded.cut && loaded.file == fileName && selectionList && ListIdentity() == loaded.entries;
+    return loaded.cut && IsLoadedFile(fileName) && selectionList && ListIdentity() == loaded.entries;
 }
 
 void CarryListToNewCapacity() {

@@ -20,24 +20,28 @@ bool IsValidListName(const char* name);
 // "Invalid list name."; a file that cannot be created or written shows "Can't
 // save list:" with the file's name, once. A file there that does not read
 // whole (its header counts other than its entries, or it holds an entry a load
-// leaves out as damaged), and the file the list was last loaded from while
-// entries of it were left out for want of room, are never replaced before the
-// copy "<name>.lst.bad" exists (made now when missing; a save that cannot make
-// it fails as above).
+// leaves out as damaged or a name without its terminating zero), and the file
+// the list was last loaded from while entries of it were left out for want of
+// room, are never replaced before the copy "<name>.lst.bad" exists (made now
+// when missing; a save that cannot make it fails as above). The loaded file is
+// known under any spelling the program finds it by ("obs" for "Obs.lst").
 void SaveUserList(const char* listName);
 
 // asCatalog 0: replaces the observing list by the file "userlists\<fileName>"
 // (the name with its extension), keeping one entry free for the end mark, and
 // restores the list's date and time into the selection criteria (a time of the
-// list's own only when after the device clock, TakeListDate). A missing file
+// list's own only when after the device clock, TakeListDate). Its comet
+// entries find their records by name (MatchListedComets). A missing file
 // changes nothing and says nothing; a file shorter than a header shows "Can't
 // read header." and changes nothing. The whole entries of the file are read,
 // up to the list's room, whatever its header counts. A file whose header
-// counts other than the entries it holds (more, fewer, a negative count) is
-// copied byte for byte to "<fileName>.bad" (an older copy of other bytes is
-// kept as "<fileName>_2.bad", "_3" ...) and told once in "%d entries of %s were
-// read; the file is kept as %s.bad." ("Can't save list:" with the copy's name
-// when the copy cannot be made). Entries of a whole file beyond the list's room
+// counts other than the entries it holds (more, fewer, a negative count), or
+// one of whose entries read has a name without its terminating zero (read cut
+// to 14 characters and kept), is copied byte for byte to "<fileName>.bad" (an
+// older copy of other bytes is kept as "<fileName>_2.bad", "_3" ...) and told
+// once in "%d entries of %s were read; the file is kept as %s.bad." ("Can't
+// save list:" with the copy's name when the copy cannot be made). Entries of a
+// whole file beyond the list's room
 // are told in "%d entries of %s could not be loaded; raise Max Selected items
 // to see them."; entries whose designation, object type or place is out of
 // range are left out, told in one "%d damaged entries were skipped.".
@@ -48,9 +52,10 @@ void LoadUserList(const char* fileName, int asCatalog);
 
 // True when the last load of `fileName` could not take all its entries, or
 // the list was cut to a smaller "Max Selected items" since, and the list has
-// not changed otherwise (the words the chart rewrites aside, and the place,
+// not changed otherwise (the words the chart rewrites aside, the place,
 // magnitude, distance, constellation and size that move a planet or comet to
-// another time): saving it over that file would lose the entries left out.
+// another time, and the record number that a comet entry finds by its name):
+// saving it over that file would lose the entries left out.
 bool IsCutListUnchanged(const char* fileName);
 
 // Carries the observing list into arrays for a changed "Max Selected items"

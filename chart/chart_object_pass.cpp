@@ -56,7 +56,7 @@ void DrawTrueSize(const SelectionEntry& e, int x, int y) {
     if (e.objectType == kTypeBody) {
         if (r < 1 || r > 4 * std::max(chartState.chartWidth, chartState.chartHeight)) return;
         if (e.number == 0) {
-            SetForeColor(chartRecord.palette.yellow);
+            SetForeColor(GetNightMode() > 0 ? chartRecord.palette.label : chartRecord.palette.yellow);
             for (int dy = -r; dy <= r; ++dy) {
                 const int dx = static_cast<int>(std::sqrt(static_cast<double>(r) * r - dy * dy));
                 DrawLine(x - dx, y + dy, x + dx, y + dy);
@@ -175,7 +175,10 @@ void DrawChartSelectionLabel() {
     labelRect = XywhRect{box.x, box.y + box.height + 1, CharsWidth(rec.name, length) + ScaleX(2), ScaleY(11)};
     SaveRestoreChartPatch(0, labelRect);
     SetTextColorRef(chartRecord.palette.label);
+    const bool transparent = IsTextTransparent();
+    SetTextTransparent(true);  // over the chart, with no box of the window's own background
     DrawPlainText(rec.name, length, labelRect.x + ScaleX(1), labelRect.y);
+    SetTextTransparent(transparent);
     SelectFont(font);
 }
 

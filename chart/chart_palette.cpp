@@ -9,6 +9,7 @@
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/preference_values.h"
+#include "ui/text_drawing.h"
 
 namespace {
 
@@ -24,6 +25,17 @@ void SelectBitmapSetFor(int background) {
     if (background < 0 || background > 3) return;
     const int wanted = background >= 2 && GetNightMode() == 0 ? 1 : 0;
     if (wanted != chartBitmapSet) SelectChartBitmapSet(wanted);
+}
+
+// At night every role is drawn in the night reds on a dark ground: the dark
+// blue ground turns black, and white stars and objects take the label's red
+// (the light grey ground is dark red already). The named colours stay as they
+// are for the drawings that choose between them by day.
+void ApplyNightRoles(ChartPalette* p) {
+    if (p->background == p->darkBlue) p->background = p->black;
+    if (p->star == p->white) p->star = p->label;
+    if (p->object == p->white) p->object = p->grid;
+    p->line = p->red;
 }
 
 }  // namespace
@@ -55,7 +67,7 @@ ChartPalette BuildChartPalette(int night, int intensity, int background, int lin
         case 3: p.line = p.black; break;
         default: p.line = p.purple; break;
     }
-    if (night) p.line = p.red;
+    if (night) ApplyNightRoles(&p);
     return p;
 }
 
@@ -75,4 +87,6 @@ void PrepareChartRedraw() {
     chartRecord.palette = BuildChartPalette(GetNightMode(), GetSchemeColor(), background,
                                             preferences.word[kPrefLineColor], chartRecord.palette);
     SelectBitmapSetFor(background);
+    // Text on the chart is laid over the sky; a pass that wants a box sets one itself.
+    SetTextTransparent(true);
 }

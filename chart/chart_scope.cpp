@@ -28,6 +28,7 @@
 #include "scope/scope_form.h"
 #include "scope/scope_place.h"
 #include "scope/scope_services.h"
+#include "scope/scope_target.h"
 #include "scope/serial_link.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
@@ -41,30 +42,18 @@ namespace {
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kFixToHours = 12.0 / 3.14159265358979323846 / 16777216.0;
 constexpr double kFixToDegrees = 180.0 / 3.14159265358979323846 / 16777216.0;
-constexpr uint32_t kTypePlanet = 27, kTypeNebula = 19;
-constexpr uint32_t kDesignationComet = 12;
-constexpr int kOfDateMode = -1, kCatalogueMode = 3;
+constexpr uint32_t kTypePlanet = 27;
 constexpr int kTwoStarForm = 1300, kNStarForm = 2100, kDrivePage = 1400;
 constexpr uint32_t kScopeMarkerPeriodMs = 250;
 constexpr int kNameCharacters = 9;
 
 // A body or comet the list's refresh found no place for at the chart's date
-// (outside the planets' theory, an orbit that gives none).
+// (outside the planets' theory, an orbit that gives none), or that has none
+// at the device clock.
 constexpr const char* kNoPlaceText = "Sorry, this object has no position at the chart's date.";
 
 // "Stars" (word 28) while the marker mode is on.
 int32_t keptStarsWord = 0;
-
-struct Clock {
-    int year, month, day, hour, minute, second;
-    double HoursX15() const { return (hour + minute / 60.0 + second / 3600.0) * 15.0; }
-};
-
-Clock ReadClock() {
-    Clock c{};
-    GetLocalDateTime(&c.year, &c.month, &c.day, &c.hour, &c.minute, &c.second);
-    return c;
-}
 
 bool EqOutput() { return preferences.word[kPrefMountType] == 0; }
 
@@ -86,36 +75,10 @@ bool RefusedWithoutPlace(const ObjectRecord& record) {
     return true;
 }
 
-// What a telescope command sends: right ascension hours, declination degrees
-// and the position mode of ScopeGoto and ScopeSync.
-struct ChartTarget {
-    double ra, dec;
-    int mode;
-};
-
-// The place a telescope command sends for `record` at the device clock `c`.
-// A body or comet of the list moves while the chart may show another date:
-// it is computed for the clock into a copy of its entry (the list keeps its
-// places of the chart's time) and goes as a place of date. Other places of
-// date (planets, nebulae of designation 0, comets) go as they stand in mode
-// -1, everything else as a J2000 place in mode 3. False after the refusal
-// for a record without a place at the chart's date or at the clock.
-bool TargetAtClock(const ObjectRecord& record, const Clock& c, ChartTarget* target) {
-    if (RefusedWithoutPlace(record)) return false;
-    const uint32_t type = record.objectType & 0xFFFF, designation = record.designationId & 0xFFFF;
-    const bool ofDate =
-        type == kTypePlanet || (type == kTypeNebula && designation == 0) || designation == kDesignationComet;
-    *target = {record.rightAscension, record.declination, ofDate ? kOfDateMode : kCatalogueMode};
-    const SelectionEntry* listed = FindListedBody(record);
-    if (!listed) return true;
-    SelectionEntry moved = *listed;
-    RefreshMovingEntry(moved, c.year, c.month, c.day, c.hour, c.minute, c.second);
-    if (moved.placeUnknown != 0) {
-        ShowInformation(kNoPlaceText, "");
-        return false;
-    }
-    *target = {moved.rightAscension, moved.declination, kOfDateMode};
-    return true;
+// The place a telescope command sends for `record` at the device clock `c`
+// (TargetAtClock), refused as the chart refuses it.
+bool ChartTargetAtClock(const ObjectRecord& record, const DeviceClock& c, TelescopeTarget* target) {
+    return !RefusedWithoutPlace(record) && TargetAtClock(record, c, kNoPlaceText, target);
 }
 
 // The chart's centre: its selection in views 0 and 1 (the redraw centres on
@@ -127,7 +90,7 @@ bool TargetAtClock(const ObjectRecord& record, const Clock& c, ChartTarget* targ
 // (TargetAtClock). Refused while the selection has no place.
 void SyncOnChartCentre(const ObjectRecord* block) {
     if (RefusedWithoutPlace(*block)) return;
-    ChartTarget target{block->rightAscension, block->declination, kSyncPositionMode};
+    TelescopeTarget target{block->rightAscension, block->declination, kSyncPositionMode};
     int32_t a, b;
     if (chartView >= 2 && (selectionCurrentRow < 0 || !FindListedBody(*block))) {
         SphereCentrePlace(&target.ra, &target.dec);
@@ -137,7 +100,7 @@ void SyncOnChartCentre(const ObjectRecord* block) {
         float zenithRa = 0.0f, zenithDec = 0.0f;
         GetHorizonChartCentre(&zenithRa, &zenithDec, nullptr);
         target.ra = zenithRa, target.dec = zenithDec;
-    } else if (!TargetAtClock(*block, ReadClock(), &target)) {
+    } else if (!ChartTargetAtClock(*block, ReadDeviceClock(), &target)) {
         return;
     }
     ScopeSync(target.ra, target.dec, target.mode);
@@ -201,12 +164,8 @@ void GotoChartSelection(const ObjectRecord* selection) {
         ShowInformation("Sorry, GoTo to Sun is disable.", "");
         return;
     }
-    ChartTarget target{};
-    if (!TargetAtClock(*selection, ReadClock(), &target)) return;
-    double ra = 0, dec = 0, altitude = 0;
-    PlaceOfDate(target.ra, target.dec, target.mode, &ra, &dec, &altitude, nullptr);
-    if (GotoRefusedBelowHorizon(altitude)) return;
-    ScopeGoto(target.ra, target.dec, target.mode);
+    if (RefusedWithoutPlace(*selection)) return;
+    GotoAtClock(*selection, kNoPlaceText);
 }
 
 void ImprovePointingFromChart(int row) {
@@ -218,9 +177,9 @@ void ImprovePointingFromChart(int row) {
     if (position < 0) position = row;
     if (!selectionList || position >= selectionCount) return;
     const SelectionEntry& entry = selectionList[position];
-    const Clock c = ReadClock();
-    ChartTarget target{};
-    if (!TargetAtClock(chartSelection, c, &target)) return;
+    const DeviceClock c = ReadDeviceClock();
+    TelescopeTarget target{};
+    if (!ChartTargetAtClock(chartSelection, c, &target)) return;
     CopyChartState16(&currentObject);
     double apparentRa = 0, apparentDec = 0, altitude = 0, azimuth = 0;
     ComputeApparentAltAz(target.ra, target.dec, &apparentRa, &apparentDec, &altitude, &azimuth, target.mode, c.year,
@@ -229,7 +188,7 @@ void ImprovePointingFromChart(int row) {
     star = AlignmentStar{};
     star.ra = apparentRa * 15.0;
     star.dec = apparentDec;
-    star.time = c.HoursX15();
+    star.time = c.Angle();
     double s1 = 0, s2 = 0, p1 = 0, p2 = 0;
     if (!ReadScope(apparentRa, apparentDec, altitude, azimuth, &s1, &s2)) return;
     PredictPlace(&star, altitude, azimuth, &p1, &p2);
@@ -257,7 +216,7 @@ void ShowScopePositionOnChart(ObjectRecord* block) {
         *block = SkyPointRecord(ra, dec, -1);  // the telescope's place, not the object selected before
         CentreChartOnRaDec(ra, dec);
     } else {
-        const Clock c = ReadClock();
+        const DeviceClock c = ReadDeviceClock();
         const double lst = GetLocalSiderealTime(c.year, c.month, c.day, c.hour, c.minute, c.second,
                                                 currentSite.longitude, currentSite.zoneMinutes);
         if (ComputeAltitude(lst, ra, dec, currentSite.latitude) < 0.0) {

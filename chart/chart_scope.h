@@ -15,24 +15,24 @@ extern AlignmentStar improvePointingStar;
 // degrees): the Sun (a planet, type 27, numbered 0) is refused with "Sorry,
 // GoTo to Sun is disable."; a body or comet without a place at the chart's
 // date (ChartRecordHasPlace) with "Sorry, this object has no position at the
-// chart's date.", nothing sent. A body or comet of the list goes to its place
-// at the device clock, computed by the list's refresh into a copy of its
-// entry (RefreshMovingEntry; the chart may show another date), refused as
-// above when it has none then; other planets (type 27), nebulae (type 19) of
-// designation 0 and comets and asteroids (designation 12), whose places are of
-// date, go as they stand; all these with position mode -1, everything else
-// with mode 3 (topocentric and refracted, from J2000). A place whose altitude
-// at the device clock, as the mount would be sent it, is not above 2 degrees
-// is refused (GotoRefusedBelowHorizon), nothing sent. The telescope code
-// reports its own failures.
+// chart's date.", nothing sent. Then the goto at the device clock
+// (GotoAtClock): a body or comet goes to its place at the clock, computed
+// into a copy of its list entry or of an entry made from the record (the
+// chart may show another date), refused as above when it has none then;
+// other bodies (type 27) and nebulae (type 19) of designation 0, whose
+// places are of date, go as they stand; all these with position mode -1,
+// everything else with mode 3 (topocentric and refracted, from J2000). A
+// place whose altitude at the device clock, as the mount would be sent it,
+// is not above 2 degrees is refused (GotoRefusedBelowHorizon), nothing sent.
+// The telescope code reports its own failures.
 void GotoChartSelection(const ObjectRecord* selection);
 
 // The chart's selection as one more reference star of the N-star list, with
 // the telescope's reading on it, and the pointing model fitted again. `row`
 // is the list's current row: negative says "No Object or Star selected.", a
 // selection without a place the goto's refusal.
-// The star's place is the one a goto sends (GotoChartSelection: a body of
-// the list at the device clock), as its apparent place of date at the device
+// The star's place is the one a goto sends (GotoChartSelection: a body at
+// the device clock), as its apparent place of date at the device
 // clock (position mode 3 for a J2000 place, -1 for one of date); the reading
 // is the mount's (ScopeGetRaDec, right ascension x 15 for EQ output; a failed
 // read ends it) with a drive, else the star's own place (azimuth and

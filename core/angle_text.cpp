@@ -34,6 +34,23 @@ bool IsDecimalComma(const char* p) {
     return *SkipBlanks(SkipDigits(p + 1)) == '\0';
 }
 
+// The fields after the first, from the character that ended it: minutes, then
+// seconds or tenths of a minute (c = 6 x the first digit after a point). False
+// when a field holds a whole number beyond the 32-bit range.
+bool ParseMinutesAndSeconds(const char* p, int32_t* b, int32_t* c) {
+    if (*p == '\0') return true;
+    bool minutesFit = true, secondsFit = true;
+    *b = ParseInt(++p, &minutesFit);
+    p = SkipDigits(p);
+    if (*p == '.') {
+        // Tenths of a minute: only the first digit after the point counts.
+        if (IsDigit(p[1])) *c = 6 * (p[1] - '0');
+    } else if (*p != '\0') {
+        *c = ParseInt(++p, &secondsFit);
+    }
+    return minutesFit && secondsFit;
+}
+
 // ---- Writing ---------------------------------------------------------------
 
 // Degrees or hours, minutes, and seconds (or tenths of a minute for code 3).
@@ -116,26 +133,21 @@ int ParseSexagesimal(const char* text, char /*separator*/, int32_t* a, int32_t* 
     if (!text) return 0;
     const char* p = SkipBlanks(text);
     if (*p == '\0') return 0;
-    *a = ParseInt(p);
+    bool fits = true;
+    *a = ParseInt(p, &fits);
     if (*p == '+' || *p == '-') ++p;
     p = SkipDigits(p);
     if (*p == '.' || IsDecimalComma(p)) return 0;
-    if (*p == '\0') return 1;
-    *b = ParseInt(++p);
-    p = SkipDigits(p);
-    if (*p == '.') {
-        // Tenths of a minute: only the first digit after the point counts.
-        if (IsDigit(p[1])) *c = 6 * (p[1] - '0');
-        return 1;
-    }
-    if (*p == '\0') return 1;
-    *c = ParseInt(++p);
-    return 1;
+    if (fits && ParseMinutesAndSeconds(p, b, c)) return 1;
+    *a = *b = *c = 0;
+    return -1;
 }
 
 double ParseSignedDegrees(const char* text) {
     int32_t a, b, c;
-    if (!ParseSexagesimal(text, ':', &a, &b, &c)) return ParseDouble(text);
+    const int form = ParseSexagesimal(text, ':', &a, &b, &c);
+    if (form < 0) return std::nan("");
+    if (form == 0) return ParseDouble(text);
     const double fraction = (c * kSixtieth + b) * kSixtieth;
     // The sign comes from the text, so that "-00:30" is negative.
     if (*SkipBlanks(text) == '-') return -(fraction + std::fabs(static_cast<double>(a)));

@@ -29,20 +29,23 @@ constexpr int32_t kFixUnitsPerDegree = 292818;
 // minutes gives tenths of a minute (c = 6 x its first digit). Returns 1 for a
 // sexagesimal text (a bare integer counts, with b = c = 0), 0 for an empty text
 // or a plain decimal number ("12.5", "12,5"), which then keeps a = its integer
-// part. The separator is not consulted; callers pass ':' or '/'.
+// part, and -1 for a sexagesimal text one of whose fields holds a whole number
+// beyond the 32-bit range ("4294967297"), which is no value: a, b and c are 0.
+// The separator is not consulted; callers pass ':' or '/'.
 int ParseSexagesimal(const char* text, char separator, int32_t* a, int32_t* b, int32_t* c);
 
 // Reads degrees (or any signed sexagesimal value) from a text written in any
 // format: a + b/60 + c/3600, negated when the text starts with '-' (so
-// "-00:30:00" is -0.5); a plain number is read by ParseDouble. Never fails: a
-// text that is neither gives 0 or its leading integer.
+// "-00:30:00" is -0.5); a plain number is read by ParseDouble. A text that is
+// neither gives 0 or its leading integer; one whose field does not fit 32 bits
+// (ParseSexagesimal -1) gives NaN.
 double ParseSignedDegrees(const char* text);
 
 // The same reading as ParseSignedDegrees, under the name the forms use.
 double ParseSignedValue(const char* text);
 
 // Reads hours in any format and returns degrees (hours x 15), the text's sign
-// applying to the whole value ("-00:30:00" is -7.5).
+// applying to the whole value ("-00:30:00" is -7.5); NaN as ParseSignedDegrees.
 double ParseHoursToDegrees(const char* text);
 
 // A time of day or a duration in seconds split into whole hours, minutes and

@@ -15,7 +15,8 @@ void FormatDate(char* destination, std::size_t size, int first, int second, int 
 void FormatDateShort(char* destination, std::size_t size, int first, int second, int year);
 
 // Reads "a/b/c" (decimal fields, ParseInt each; a missing field is 0) into
-// first, second and year, the first two exchanged by the same rule.
+// first, second and year, the first two exchanged by the same rule. A field
+// beyond the 32-bit range is held at the range's end, which no date takes.
 void ParseDate(const char* text, int* first, int* second, int* year);
 
 // Forgets the field order found, so that the next use looks again (tests).

@@ -1,5 +1,6 @@
 #include "core/text_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -10,7 +11,8 @@ void SinCos(double angle, double* sine, double* cosine) {
     *cosine = std::cos(angle);
 }
 
-int32_t ParseInt(const char* text) {
+int32_t ParseInt(const char* text, bool* fits) {
+    if (fits) *fits = true;
     if (!text) return 0;
     bool negative = false;
     if (*text == '-') {
@@ -18,10 +20,14 @@ int32_t ParseInt(const char* text) {
         ++text;
     }
     if (*text == '+') ++text;
-    uint32_t value = 0;  // wraps like the handheld's 32-bit arithmetic, without UB
-    while (*text >= '0' && *text <= '9') value = value * 10u + static_cast<uint32_t>(*text++ - '0');
-    if (negative) value = 0u - value;
-    return static_cast<int32_t>(value);
+    // The magnitude is counted up to one past the int32_t range and held there.
+    constexpr int64_t kBeyond = int64_t{INT32_MAX} + 2;
+    int64_t magnitude = 0;
+    while (*text >= '0' && *text <= '9') magnitude = std::min(magnitude * 10 + (*text++ - '0'), kBeyond);
+    const int64_t value = negative ? -magnitude : magnitude;
+    if (value >= INT32_MIN && value <= INT32_MAX) return static_cast<int32_t>(value);
+    if (fits) *fits = false;
+    return negative ? INT32_MIN : INT32_MAX;
 }
 
 double ParseDouble(const char* text) {

@@ -9,7 +9,9 @@ void SinCos(double angle, double* sine, double* cosine);
 
 // Decimal integer: an optional '-' then an optional '+', digits up to the first
 // other character. A null text or no digit gives 0. No blanks are skipped.
-int32_t ParseInt(const char* text);
+// A value beyond the int32_t range is held at its largest or smallest value
+// and *fits (when given) is set false; otherwise *fits is set true.
+int32_t ParseInt(const char* text, bool* fits = nullptr);
 
 // Decimal number: leading blanks, an optional sign, digits, and a fraction after
 // '.' or ','. No exponent. A null text or no digit gives 0.

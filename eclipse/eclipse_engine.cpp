@@ -145,7 +145,9 @@ double ApplyEllipsoidParallax(EclipseBody body, double* ra, double* dec, double 
         const double phi = w.latitude * kDegToRad;
         const double h = (15 * (w.localSiderealTime - *ra) - w.longitude) * kDegToRad;
         const double p = kEarthRadiusAu / distance;
-        const double u = std::atan(kSqrtOneMinusE2 * std::tan(phi));
+        // Reduced latitude from sine and cosine: at 90 degrees phi exceeds pi/2 by the rounding
+        // of the degree, and atan of its tangent put a pole's site at the other pole.
+        const double u = std::atan2(kSqrtOneMinusE2 * std::sin(phi), std::cos(phi));
         const double denominator = p * std::cos(u) * std::cos(h) - std::cos(*dec);
         const double dRa = std::atan2(p * std::cos(u) * std::sin(h), denominator);
         toward = (std::cos(h) * std::cos(u) * std::cos(*dec) +
@@ -162,7 +164,7 @@ double ApplyEllipsoidParallax(EclipseBody body, double* ra, double* dec, double 
 
 void CopySubShadowPoint(LocalEclipseResult* result) {
     EclipseWorkBlock& w = eclipseWorkBlock;
-    result->pointLatitude = std::fmod(w.latitude, 90.0);
+    result->pointLatitude = std::fabs(w.latitude) <= 90 ? w.latitude : std::fmod(w.latitude, 90.0);
     double longitude = std::fmod(w.longitude, 360.0);
     if (longitude < -180) longitude += 360;
     result->pointLongitude = longitude;

@@ -62,8 +62,8 @@ void ComputeShadowAxisPoint(double sunRa, double sunDec, double moonRa, double m
 enum class EclipseBody { Sun, Moon };
 double ApplyEllipsoidParallax(EclipseBody body, double* ra, double* dec, double distance);
 
-// Writes the work point into the result (latitude, longitude in -180..+180) and keeps it as
-// the previous point.
+// Writes the work point into the result (a latitude beyond +-90 as its remainder by 90, the
+// poles kept; longitude in -180..+180) and keeps it as the previous point.
 void CopySubShadowPoint(LocalEclipseResult* result);
 
 // The half-axes of the umbra's ground ellipse (km) in the track frame and what the rings need.

@@ -128,9 +128,8 @@ void PrepareSolarEclipse(EclipseEvent* e, double* latitude, double* longitude) {
     double duration = 0, width = 0;
     ComputeCentralLinePoint(besselianElements, e->hour + e->minute / 60.0 + e->second / 3600.0, deltaT, latitude,
                             longitude, &duration, &width);
-    bool central = std::isfinite(*latitude) && std::isfinite(*longitude) && std::isfinite(duration);
-    if (!central) *latitude = *longitude = duration = 0;
-    e->durationSeconds = static_cast<int>(duration);
+    const bool central = std::isfinite(*latitude) && std::isfinite(*longitude) && std::isfinite(duration);
+    if (!central) *latitude = *longitude = 0;
 
     double start = 0, end = 0, span = 1.0 / 0.2 - 0.25;  // one hour a step without a central shadow
     if (ComputeShadowStartEnd(besselianElements, deltaT, &start, &end) && end > start) span = end - start;
@@ -140,6 +139,15 @@ void PrepareSolarEclipse(EclipseEvent* e, double* latitude, double* longitude) {
     ComputeNutationSeries(tg, &nutationLongitude, &nutationObliquity);
     BuildSunInterpCache(tg - 2 * step, step, nutationLongitude * kArcsecondsToRadians);
     BuildMoonInterpCache(tg - 2 * step, step, nutationLongitude * kArcsecondsToRadians);
+    // The views' value without the half second that rounds it, truncated.
+    e->durationSeconds = central ? static_cast<int>(CentralDurationAtGreatest(*e) - 0.5) : 0;
+}
+
+double CentralDurationAtGreatest(const EclipseEvent& e) {
+    SelectSunMoonSource(1);
+    LocalEclipseResult r{};
+    if (!ComputeUmbraEllipseAt(&r, e.year, e.month, e.day, e.hour, e.minute, e.second)) return 0;
+    return r.centralDuration;
 }
 
 void CompleteLunarEclipse(EclipseEvent* e) {

@@ -60,10 +60,19 @@ void FindSolarGreatestEclipse(EclipseEvent* event);
 // What the solar views need of a completed solar record: besselianElements for
 // the whole hour nearest to greatest eclipse, the central line's point at
 // greatest eclipse (latitude, west longitude; 0, 0 when the shadow axis misses
-// the Earth) with durationSeconds its central duration (0 then), and the Sun and
-// Moon interpolation caches around greatest eclipse (the span of the shadow axis
-// on the Earth in five steps; one hour a step when it never meets the Earth).
+// the Earth), the Sun and Moon interpolation caches around greatest eclipse (the
+// span of the shadow axis on the Earth in five steps; one hour a step when it
+// never meets the Earth), selected, and durationSeconds: CentralDurationAtGreatest
+// truncated to whole seconds (0 without a central line).
 void PrepareSolarEclipse(EclipseEvent* event, double* latitude, double* longitude);
+
+// The central duration (seconds, 0.5 added for rounding) at a solar record's
+// greatest eclipse: that of the umbra at its date and time (ComputeUmbraEllipseAt,
+// the second to the third contact at the shadow's centre), from the interpolated
+// Sun and Moon, which it selects; 0 without a central shadow then. The list (its
+// durationSeconds), the Info view at that time, the Diagram and the Path view all
+// show this one value.
+double CentralDurationAtGreatest(const EclipseEvent& event);
 
 // The greatest eclipse of a lunar record not yet completed (FindGreatestLunarEclipse):
 // sets the date and time and closestSeparation.

@@ -78,7 +78,9 @@ const EclipseEvent* SelectedEvent() {
                                                                                 : nullptr;
 }
 
-pl::ColorRef InkColour() { return GetNightMode() > 0 ? pl::Rgb(255, 255, 255) : pl::Rgb(0, 0, 0); }
+// Labels and texts: black by day, the night pen's red at night (never white,
+// which would spoil the eyes' adaptation to the dark).
+pl::ColorRef InkColour() { return GetNightMode() > 0 ? GetForegroundColor() : pl::Rgb(0, 0, 0); }
 pl::ColorRef TrackColour() { return GetNightMode() > 0 ? pl::Rgb(100, 0, 0) : pl::Rgb(0, 0, 0); }
 
 void ShowProgress(int hour, int minute) {

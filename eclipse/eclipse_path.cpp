@@ -191,7 +191,9 @@ double LocalContactStep(const BesselianElements& e, int side, double latitude, d
                         double height, double deltaT, double* ut, LocalContactCircumstances* out) {
     const ElementsAt at = Evaluate(e, TauOf(e, *ut, deltaT));
     const double phi = latitude * kDegToRad;
-    const double reduced = std::atan(kSqrtOneMinusE2 * std::tan(phi));
+    // From sine and cosine: at 90 degrees phi exceeds pi/2 by the rounding of the degree, and atan
+    // of its tangent put a pole's site at the other pole.
+    const double reduced = std::atan2(kSqrtOneMinusE2 * std::sin(phi), std::cos(phi));
     const double h = height * kEarthRadiiPerMetre;
     const SiteGeometry g = Geometry(e, at, HourAngle(at, longitude, deltaT),
                                     kSqrtOneMinusE2 * std::sin(reduced) + h * std::sin(phi),

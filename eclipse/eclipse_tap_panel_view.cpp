@@ -61,6 +61,10 @@ SkyDisc BodyAt(int body, const EclipseEvent& e, double ut, double latitude, doub
     return {p.apparentDiameter, r * std::cos(azimuth * kRadians), r * std::sin(azimuth * kRadians)};
 }
 
+// A yellow Sun and a grey Moon by day; at night the night pen's red and a dim red.
+pl::ColorRef SunColour() { return GetNightMode() > 0 ? GetForegroundColor() : pl::Rgb(255, 255, 0); }
+pl::ColorRef MoonColour() { return GetNightMode() > 0 ? pl::Rgb(53, 0, 0) : pl::Rgb(53, 53, 53); }
+
 // The Sun centred in a square at the right end of the panel, the Moon offset
 // from it by the difference of the projected directions.
 void DrawSunAndMoon(const XywhRect& box, const EclipseEvent& e, double ut, double latitude, double longitude) {
@@ -71,10 +75,10 @@ void DrawSunAndMoon(const XywhRect& box, const EclipseEvent& e, double ut, doubl
     const int cx = square.x + square.width / 2, cy = square.y + square.height / 2;
     DrawRectangleOutline(square);
     SetClip(square);
-    DrawFilledDisc(cx, cy, static_cast<int>((sun.diameter + 0.5) * scale), pl::Rgb(255, 255, 0));
+    DrawFilledDisc(cx, cy, static_cast<int>((sun.diameter + 0.5) * scale), SunColour());
     DrawFilledDisc(cx + static_cast<int>((moon.x - sun.x) * kPixelsPerProjectedUnit * scale),
                    cy - static_cast<int>((moon.y - sun.y) * kPixelsPerProjectedUnit * scale),
-                   static_cast<int>((moon.diameter + 0.5) * scale), pl::Rgb(53, 53, 53));
+                   static_cast<int>((moon.diameter + 0.5) * scale), MoonColour());
     ClipToWindow();
 }
 

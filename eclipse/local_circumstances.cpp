@@ -67,6 +67,30 @@ void SetNightSide(LocalEclipseResult* result) {
     result->firstContact = result->secondContact = result->thirdContact = result->fourthContact = -1;
 }
 
+// The work point's greatest eclipse within 3 hours of `start` (UT hours): the least
+// topocentric separation. Leaves the block at that instant (maximumTime too) and returns it,
+// with the diameter ratio Moon / Sun and the magnitude then.
+double FindGreatestAtWorkPoint(double start, double* ratio, double* magnitude) {
+    EclipseWorkBlock& w = eclipseWorkBlock;
+    double best = start;
+    BrentMinimize(&best, start - 3, start, start + 3, 3.472222222222222e-12, SeparationAtTime);
+    w.ut = best;
+    ComputeLocalMagnitude(w.centuries, ratio, magnitude);
+    w.maximumTime = best;
+    return best;
+}
+
+// The second and third contacts around the work point's greatest eclipse (UT hours): where the
+// magnitude crosses 1 (total) or the diameter ratio (annular); left as they are without either.
+void FindInnerContacts(double ratio, double magnitude, double* second, double* third) {
+    const double t = eclipseWorkBlock.centuries;
+    if (magnitude > 1) {
+        FindContactPair(second, third, t, 0.03, 1);
+    } else if (magnitude > ratio) {
+        FindContactPair(second, third, t, 0.03, ratio);
+    }
+}
+
 }  // namespace
 
 bool SunStaysBelowHorizon(double first, double last, const std::function<double(double)>& altitudeAt) {
@@ -147,13 +171,8 @@ void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int mon
     w.latitude = latitude;
     w.longitude = longitude;
     CopySubShadowPoint(result);
-    const double start = hour + minute / 60.0;
-    double best = start;
-    BrentMinimize(&best, start - 3, start, start + 3, 3.472222222222222e-12, SeparationAtTime);
     double ratio, magnitude;
-    w.ut = best;
-    ComputeLocalMagnitude(w.centuries, &ratio, &magnitude);
-    w.maximumTime = result->maximumTime = best;
+    result->maximumTime = FindGreatestAtWorkPoint(hour + minute / 60.0, &ratio, &magnitude);
     CopySubShadowPoint(result);
     result->sunAltitude = w.altitude * kRadToDeg;
     result->sunAzimuth = w.azimuth * kRadToDeg;
@@ -162,15 +181,24 @@ void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int mon
     SetGreatestObscuration(result, ratio, magnitude);
     result->firstContact = FindMagnitudeCrossing(w.centuries, -0.3, 0);
     result->fourthContact = FindMagnitudeCrossing(w.centuries, 0.3, 0);
-    if (magnitude > 1) {
-        FindContactPair(&result->secondContact, &result->thirdContact, w.centuries, 0.03, 1);
-    } else if (magnitude > ratio) {
-        FindContactPair(&result->secondContact, &result->thirdContact, w.centuries, 0.03, ratio);
-    }
+    FindInnerContacts(ratio, magnitude, &result->secondContact, &result->thirdContact);
     const double t = w.centuries;
     if (magnitude >= 0 && result->firstContact != -1 && result->fourthContact != -1 &&
         SunStaysBelowHorizon(result->firstContact, result->fourthContact,
                              [t](double ut) { return SunAltitudeAt(t, ut); }))
         SetNightSide(result);
     EndBusyIndicator(1);
+}
+
+double CentralDurationAtPlace(int year, int month, int day, double ut, double latitude, double longitude) {
+    EclipseWorkBlock& w = eclipseWorkBlock;
+    const int second = static_cast<int>(ut * 3600);
+    SetUpEclipseTime(year, month, day, second / 3600, second / 60 % 60, second % 60);
+    w.latitude = latitude;
+    w.longitude = longitude;
+    double ratio, magnitude, secondContact = -1, thirdContact = -1;
+    FindGreatestAtWorkPoint(ut, &ratio, &magnitude);
+    FindInnerContacts(ratio, magnitude, &secondContact, &thirdContact);
+    EndBusyIndicator(1);
+    return secondContact >= 0 && thirdContact >= 0 ? (thirdContact - secondContact) * 3600 : 0;
 }

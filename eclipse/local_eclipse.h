@@ -55,8 +55,8 @@ void SetEclipseLocalTime(int year, int month, int day, int hour, int minute, int
 
 // The umbra at a universal time. Returns 1, or 0 when the shadow axis misses the Earth at that
 // instant or one second later (only `time` is then set). Sets magnitude, the sub-shadow point,
-// centralDuration, sunAltitude and sunAzimuth (of the axis direction), groundSpeed, the rings,
-// and the ellipse fields.
+// centralDuration (CentralDurationAtPlace at the sub-shadow point), sunAltitude and sunAzimuth
+// (of the axis direction), groundSpeed, the rings, and the ellipse fields.
 int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int day, int hour,
                           int minute, int second);
 
@@ -71,6 +71,13 @@ int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int d
 // magnitude and the greatest eclipse are kept).
 void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int month, int day,
                                    int hour, int minute, double latitude, double longitude);
+
+// The central duration at a place (latitude degrees north, longitude degrees west): the time in
+// seconds between the second and third contacts there (FindLocalEclipseCircumstances' contacts,
+// geometric: the Sun's altitude is not looked at), around the greatest eclipse found within 3
+// hours of `ut` (UT hours of the date); 0 where the place sees no total or annular phase. Every
+// central duration the eclipse views show comes from here, through ComputeUmbraEllipseAt.
+double CentralDurationAtPlace(int year, int month, int day, double ut, double latitude, double longitude);
 
 // True when the Sun's altitude (degrees, `altitudeAt` of a UT in hours) stays below -0.8333,
 // the upper limb on the horizon with the standard refraction, from `first` to `last`: sampled

@@ -39,13 +39,6 @@ std::string NoCentralEclipseText(int hour, int minute, int second);
 std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& event, const LocalEclipseResult& result,
                                             const LocalEclipseResult* umbra, double deltaT, int screenWidth);
 
-// The central duration (seconds, 0.5 added) of the umbra at the event's
-// greatest eclipse, from the interpolated Sun and Moon; 0 without a central
-// shadow then. The views that show the duration at greatest eclipse take it
-// from here: the form's result holds it only once a view has computed the
-// umbra at that time.
-double CentralDurationAtGreatest(const EclipseEvent& event);
-
 // Minutes and seconds of a central duration for the Info and Path views. The
 // results hold it in seconds with the half second that rounds it when cut to a
 // whole second already added: it is cut once, then split, so a duration of

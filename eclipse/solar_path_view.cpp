@@ -79,13 +79,6 @@ DurationMinutes SplitCentralDuration(double centralDuration) {
     return {d.hours * 60 + d.minutes, d.seconds};
 }
 
-double CentralDurationAtGreatest(const EclipseEvent& e) {
-    SelectSunMoonSource(1);
-    LocalEclipseResult r{};
-    if (!ComputeUmbraEllipseAt(&r, e.year, e.month, e.day, e.hour, e.minute, e.second)) return 0;
-    return r.centralDuration;
-}
-
 std::vector<EclipseViewText> SolarPathLineTexts(const EclipseEvent& e, const BesselianElements& elements,
                                                 double deltaT, int x0, int y, int font, int labelWidth) {
     std::vector<EclipseViewText> out;

@@ -111,10 +111,14 @@ int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int d
     if (!w.hit) return 0;
     double track, speed;
     TrackFromPreviousPoint(&track, &speed);
+    UmbraEllipse e = GroundEllipse(r, bigR, azimuth, track);
+    // The duration at the centre from the contacts there: the ellipse's length over the point's
+    // speed is a flat-ground estimate that runs long where the Sun is low (by half a minute
+    // near a path's end).
+    e.duration = CentralDurationAtPlace(year, month, day, result->time, result->pointLatitude,
+                                        result->pointLongitude);
     w.altitude = altitude;
     w.azimuth = azimuth;
-    UmbraEllipse e = GroundEllipse(r, bigR, azimuth, track);
-    e.duration = e.halfLength / speed * 120;
     w.groundSpeed = speed;
     w.centralDuration = e.duration;
     result->centralDuration = e.duration + 0.5;

@@ -110,7 +110,8 @@ int ComputeApparentAltAz(double ra, double dec, double* outRa, double* outDec, d
         *outDec = dec;
         ConvertJ2000ToDate(tt, outRa, outDec);
     }
-    bool refract = mode == kModeGeocentricRefracted || mode == kModeTopocentricRefracted;
+    bool refract = mode == kModeGeocentricRefracted || mode == kModeTopocentricRefracted ||
+                   mode == kModeOfDateRefracted;
     double zenithDistance;
     ComputeHorizontalPlace(tt, deltaT, 0.0, 0.0, &site, *outRa, *outDec, refract ? 2 : 0,
                            &zenithDistance, azimuth, outRa, outDec);

@@ -5,8 +5,9 @@
 #include "ephemeris/apparent_places.h"
 
 // The kinds of place of the position-mode preference; a negative mode takes RA and Dec as
-// already of date.
+// already of date, refracted in mode kModeOfDateRefracted alone.
 enum PositionMode : int {
+    kModeOfDateRefracted = -3,
     kModeGeocentric = 0,
     kModeGeocentricRefracted = 1,
     kModeTopocentric = 2,
@@ -17,7 +18,8 @@ enum PositionMode : int {
 // at J2000 RA (hours) and Dec (degrees), for the current site at a local civil date and time,
 // in a position mode: 0 geocentric (precession and nutation only), 1 the same refracted,
 // 2 topocentric apparent place, 3 the same refracted; a negative mode takes RA and Dec as of
-// date. outRa and outDec receive the place used (of date, refracted where refraction applies).
+// date (kModeOfDateRefracted, -3, refracts them; other negative modes do not). outRa and
+// outDec receive the place used (of date, refracted where refraction applies).
 // Modes 2 and 3 hold wherever the Earth's solar series does (-4000 to +2800, beyond the
 // planets' range: a star needs the Earth alone). Returns 0, or in modes 2 and 3 the chain's
 // code for a date outside that span; the place is then mode 0's (1's when refracted): the

@@ -28,7 +28,7 @@
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/window.h"
-#include "scope/scope_dispatch.h"
+#include "scope/scope_target.h"
 #include "ui/colors.h"
 #include "ui/control_access.h"
 #include "ui/control_registry.h"
@@ -193,22 +193,15 @@ void Sky() {
     else GotoForm(kSkyChartForm);
 }
 
-// The telescope sent to the target, under the object information form's rules.
+// The telescope sent to the target where it is by the device clock, under
+// the object information form's rules (GotoAtClock).
 void Goto() {
     FindFinderTarget(0);
-    const SelectedObjectRecord& t = T();
-    if (!t.found) {
+    if (!T().found) {
         ShowInformation("Please select at least one object.", "");
         return;
     }
-    if (GotoRefusedBelowHorizon(t.altitude)) return;
-    const int designation = static_cast<int16_t>(t.record.designationId);
-    if (designation == kDesignationPlanet && t.record.number == 0) {
-        ShowInformation("Sorry, GoTo to Sun is disable.", "");
-        return;
-    }
-    // Planets, the Moon and comets are looked up for the date already.
-    ScopeGoto(t.record.rightAscension, t.record.declination, IsPlaceOfDate(designation) ? -1 : 3);
+    GotoAtClock(T().record, kNoPlaceNowText);
 }
 
 void ShowCameraPicture() {

@@ -249,10 +249,13 @@ FinderDigit ApplyFinderDigit(int kind, const char* field, int digit, std::string
 }
 
 bool ParseTychoDigits(const char* digits, int32_t* recordNumber) {
-    const int32_t region = ParseInt(digits);
+    bool regionFits = true, starFits = true;
+    const int32_t region = ParseInt(digits, &regionFits);
     const char* rest = SkipDigits(digits);
     if (*rest == '\0' || rest[1] == '\0') return false;
-    *recordNumber = region * 100000 + ParseInt(rest + 1);
+    const int64_t record = int64_t{region} * 100000 + ParseInt(rest + 1, &starFits);
+    if (!regionFits || !starFits || record < INT32_MIN || record > INT32_MAX) return false;
+    *recordNumber = static_cast<int32_t>(record);
     return true;
 }
 

@@ -55,7 +55,8 @@ enum class FinderDigit {
 FinderDigit ApplyFinderDigit(int kind, const char* field, int digit, std::string* written);
 
 // The Tycho record number of "rrrr-ssssss-1" (the text after "TYC"):
-// region x 100000 + star. False when nothing follows the region's digits.
+// region x 100000 + star. False when nothing follows the region's digits or
+// a number or the record number does not fit 32 bits.
 bool ParseTychoDigits(const char* digits, int32_t* recordNumber);
 
 // What a look-up asks of the form besides the target.

@@ -36,7 +36,7 @@
 #include "platform/messages.h"
 #include "platform/shell.h"
 #include "platform/window.h"
-#include "scope/scope_dispatch.h"
+#include "scope/scope_target.h"
 #include "tools/twilight_graph.h"
 #include "ui/bitmaps.h"
 #include "ui/colors.h"
@@ -112,10 +112,6 @@ double SiderealTimeNow() {
     const DateTime& t = currentDateTime;
     return GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.longitude,
                                 currentSite.zoneMinutes);
-}
-
-double AltitudeNow(const ObjectRecord& r) {
-    return ComputeAltitude(SiderealTimeNow(), r.rightAscension, r.declination, currentSite.latitude);
 }
 
 // Below the popups down to the bottom row: what the form draws itself.
@@ -441,22 +437,14 @@ void ShowCurrentObjectOnChart() {
     GotoForm(kSkyChartForm);
 }
 
+// The telescope goes where the object is by the device clock, whatever the
+// form's time (GotoAtClock).
 void GotoCurrentObject() {
-    const CurrentObjectBlock& b = B();
-    if (!b.valid) {
+    if (!B().valid) {
         ShowInformation("Please select at least one object.", "");
         return;
     }
-    const ObjectRecord& r = currentObject;
-    if (GotoRefusedBelowHorizon(AltitudeNow(r))) return;
-    if (b.tab == kTabPlanets && b.index == 1) {
-        ShowInformation("Sorry, GoTo to Sun is disable.", "");
-        return;
-    }
-    const int designation = static_cast<int16_t>(r.designationId);
-    const bool ofDate = b.tab == kTabPlanets || b.tab == kTabComets || designation == kDesignationPlanet ||
-                        designation == kDesignationComet;
-    ScopeGoto(r.rightAscension, r.declination, ofDate ? -1 : 3);
+    GotoAtClock(currentObject, kNoPlaceNowText);
 }
 
 bool ObjectInfoKey(int key) {

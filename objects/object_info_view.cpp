@@ -45,7 +45,7 @@ bool FormDateTime(DateTime* t) {
     ParseDate(text, &t->day, &t->month, &t->year);
     GetField(kInfoTime, text, sizeof text);
     int32_t hour = 0, minute = 0, second = 0;
-    if (!ParseSexagesimal(text, ':', &hour, &minute, &second)) return false;
+    if (ParseSexagesimal(text, ':', &hour, &minute, &second) != 1) return false;
     t->hour = hour, t->minute = minute, t->second = second;
     return true;
 }

@@ -12,6 +12,7 @@
 #include "catalog/designations.h"
 #include "catalog/listed_places.h"
 #include "catalog/object_display.h"
+#include "catalog/object_identity.h"
 #include "catalog/object_lists.h"
 #include "catalog/object_lookup.h"
 #include "catalog/selection_list.h"
@@ -102,25 +103,26 @@ void DrawStepTitle(const char* title, int dx = 10, int dy = 10) {
 }
 
 // The search state of one run: where it began to fill, the fill position,
-// the criteria, and the objects that passed once the list was full (by
-// designation and number, each once), so that the search can tell how many
-// it found.
+// the criteria, what the entries before the fill position name, and the
+// objects that passed once the list was full (by designation and number, each
+// once), so that the search can tell how many it found.
 struct Search {
     int start;
     int fill;
     const SelectionCriteria& c;
+    ListedObjects listed;
     std::set<std::pair<int, int32_t>> beyond;
     bool Full() const { return fill >= selectionFillLimit; }
     // Tests the record and makes it the next entry; the entry, or null.
     SelectionEntry* Offer(const ObjectRecord& rec, int sourceIndex, int source) {
         if (!TestSelectionCriteria(c, rec)) return nullptr;
+        const ObjectIdentity id = IdentifyObject(rec, source, sourceIndex);
         if (Full()) {
-            if (!IsListed(selectionList, fill, &rec, source, sourceIndex))
-                beyond.emplace(RecordDesignation(rec), rec.number);
+            if (!listed.Names(id)) beyond.emplace(RecordDesignation(rec), rec.number);
             return nullptr;
         }
         selectionShownCount = fill;
-        if (!MakeSelectionEntry(sourceIndex, source, selectionList, &rec)) return nullptr;
+        if (!MakeSelectionEntry(sourceIndex, source, selectionList, &rec, id, listed)) return nullptr;
         return &selectionList[fill++];
     }
 };
@@ -517,7 +519,7 @@ void BuildSelectionList() {
     const SelectionCriteria& c = selectionCriteria;
     const int C = c.catalogue, T = c.type, K = c.classByte;
     const int start = std::max(selectionShownCount, 0);
-    Search s{start, start, c, {}};
+    Search s{start, start, c, ListedObjects(selectionList, start), {}};
     DrawSearchBox();
     if ((T == kTypePlanet || T == 0) && (C == 0 || C == kDesignationPlanet) && K != kClassDoubleStar) SearchPlanets(s);
     if (C == kDesignationConstellation || T == kTypeConstellation) SearchConstellations(s);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalog/databases.h"
+#include "catalog/listed_comets.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "core/julian_day.h"
@@ -172,7 +173,9 @@ bool ReadAll(std::vector<record_writer::Bytes>* records) {
     return read;
 }
 
-bool Rewrite(const std::vector<record_writer::Bytes>& records) {
+// Writes the records as the comet file and opens it again; the list's comet
+// entries follow their records (`removed`: the record taken out, or -1).
+bool Rewrite(const std::vector<record_writer::Bytes>& records, int removed = -1) {
     int version = 0;
     if (!GetDbVersion(cometDb, &version)) version = kNewDatabaseVersion;
     const record_writer::Bytes bytes =
@@ -185,6 +188,7 @@ bool Rewrite(const std::vector<record_writer::Bytes>& records) {
     CloseRecordDb(&cometDb);
     OpenRecordDb(&cometDb, "pl11", kCreatorCode, kDataFolder, kCometName);
     ++selectionListChanges;  // the list's comets and asteroids are placed again from these records
+    MatchListedComets(removed);
     return true;
 }
 
@@ -272,7 +276,5 @@ bool DeleteCometRecord(int index) {
     std::vector<record_writer::Bytes> records;
     if (!ReadAll(&records) || index < 0 || index >= static_cast<int>(records.size())) return false;
     records.erase(records.begin() + index);
-    if (!Rewrite(records)) return false;
-    RenumberListedComets(index);
-    return true;
+    return Rewrite(records, index);
 }

@@ -119,6 +119,40 @@ private:
     OpenBox* box_;
 };
 
+// A box is modal to the whole program: every top-level window (the owner
+// among them) is disabled while it is up, so no tap or key reaches a window
+// under it, while their timers and posted messages still run in the box's
+// loop. Windows made while it is up (a box over it) take input as usual. The
+// windows disabled here are enabled again, and the stylus capture given back
+// to the window that held it when it still may take it.
+class ProgramDisabled {
+public:
+    ProgramDisabled() : capture_(GetCapture()) {
+        for (Hwnd h : TopLevelWindows())
+            if (IsWindowEnabled(h)) {
+                EnableWindow(h, false);
+                disabled_.push_back(h);
+            }
+    }
+    ~ProgramDisabled() {
+        for (Hwnd h : disabled_)
+            if (IsWindow(h)) EnableWindow(h, true);
+        if (capture_ && !GetCapture() && IsWindowVisible(capture_) && IsEnabledWithAncestors(capture_))
+            SetCapture(capture_);
+    }
+    ProgramDisabled(const ProgramDisabled&) = delete;
+    ProgramDisabled& operator=(const ProgramDisabled&) = delete;
+
+private:
+    static bool IsEnabledWithAncestors(Hwnd h) {
+        for (; h; h = GetParent(h))
+            if (!IsWindowEnabled(h)) return false;
+        return true;
+    }
+    Hwnd capture_;
+    std::vector<Hwnd> disabled_;
+};
+
 Hwnd CreateBoxWindow(const MessageBoxInfo& info, Hwnd owner) {
     BoxLayout l = LayoutOfBox();
     int textHeight = std::max(SystemFontHeight(), TextHeight(info.text, l.width - 2 * l.margin));
@@ -169,8 +203,7 @@ int MessageBox(Hwnd owner, const std::string& text, const std::string& caption, 
     Hwnd ownerTop = owner ? GetTopLevel(owner) : nullptr;
     box.info.owner = ownerTop;
     std::optional<Listed> listed(&box);
-    bool disabled = ownerTop && IsWindowEnabled(ownerTop);
-    if (disabled) EnableWindow(ownerTop, false);
+    std::optional<ProgramDisabled> modal(std::in_place);
     box.info.hwnd = CreateBoxWindow(box.info, ownerTop);
     if (box.info.hwnd) {
         ShowWindow(box.info.hwnd, SW_SHOW);
@@ -179,7 +212,7 @@ int MessageBox(Hwnd owner, const std::string& text, const std::string& caption, 
         RunModalLoop(&box.done);
     }
     if (!box.done) box.answer = box.info.buttons.back();
-    if (disabled && IsWindow(ownerTop)) EnableWindow(ownerTop, true);
+    modal.reset();
     listed.reset();
     if (IsWindow(box.info.hwnd)) DestroyWindow(box.info.hwnd);
     PaintInvalidNow();

@@ -19,8 +19,10 @@ constexpr uint32_t MB_TOPMOST = 0x00040000;        // the box stays above every 
 inline constexpr const char* kMessageBoxClass = "MessageBox";
 
 // Shows the box and waits for an answer: IDOK, IDYES or IDNO (platform/dialog.h).
-// The owner's top-level window (none: no owner) is disabled meanwhile and
-// active again afterwards. Texts are program text; "\n" breaks lines. When the
+// Every top-level window of the program, the owner's among them, is disabled
+// meanwhile (no tap or key reaches a window under the box; timers and posted
+// messages run on) and enabled again afterwards, when the owner (none: no
+// owner) is active again. Texts are program text; "\n" breaks lines. When the
 // loop takes the quit message (posted again) the box closes with IDOK, or
 // IDNO for Yes/No.
 int MessageBox(Hwnd owner, const std::string& text, const std::string& caption, uint32_t type);

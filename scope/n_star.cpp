@@ -17,12 +17,12 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
-#include "ephemeris/apparent_altaz.h"
 #include "objects/object_selection.h"
 #include "platform/window.h"
 #include "scope/n_star_list.h"
 #include "scope/n_star_plots.h"
 #include "scope/scope_dispatch.h"
+#include "scope/scope_target.h"
 #include "scope/star_field_text.h"
 #include "ui/control_access.h"
 #include "ui/draw_window.h"
@@ -47,7 +47,6 @@ constexpr int kVisibleSkyView = 3;
 constexpr int kPrefChooseStar = 125;  // set before a star is chosen on the chart
 constexpr int kNameLength = 9;        // the forms keep this much of a star's name
 constexpr int kUserObjects = 63;      // kinds below this one have a designation prefix
-constexpr int kChosenPlaceMode = kModeTopocentricRefracted;
 
 // The six fields, typed through the text input titled "Ra" or "Dec" (12
 // characters): right ascension hours and declination; the readings and the
@@ -70,9 +69,9 @@ constexpr NumberField kAltAzFields[] = {
     {kCalcAxis2Field, "Calculated altitude", "Dec", 12, -180, 180, NumberForm::Sexagesimal, "\xB0"},
 };
 
-using Clock = AlignmentClock;
+using Clock = DeviceClock;
 
-Clock Now() { return ReadAlignmentClock(); }
+Clock Now() { return ReadDeviceClock(); }
 
 bool EqOutput() { return preferences.word[kPrefMountType] == 0; }
 bool OwnAlignment() { return preferences.word[kPrefAlignMethod] == 0; }
@@ -112,16 +111,18 @@ void TakeIdentity(const ObjectRecord& chartObject, AlignmentStar* s) {
     }
 }
 
-// The chart's chosen object joins the list with its apparent place now and
-// the reading: its own place without a drive (a perfect scope), else the
-// mount's.
+// The chart's chosen object joins the list with its apparent place now (a
+// body's place of date at the clock refracted as a star's, not precessed
+// again) and the reading: its own place without a drive (a perfect scope),
+// else the mount's.
 void TakeChosenStar() {
     ObjectRecord chosen{};
     CopyChartState16(&chosen);
     const Clock c = Now();
-    double ra = chosen.rightAscension, dec = chosen.declination, alt = 0, az = 0;
-    ComputeApparentAltAz(chosen.rightAscension, chosen.declination, &ra, &dec, &alt, &az, kChosenPlaceMode, c.year,
-                         c.month, c.day, c.hour, c.minute, c.second);
+    TelescopeTarget place{};
+    if (!TargetAtClock(chosen, c, kNoPlaceNowText, &place)) return;
+    double ra = 0, dec = 0, alt = 0, az = 0;
+    AlignmentPlaceAtClock(place, c, &ra, &dec, &alt, &az);
     AlignmentStar& s = nStarCandidate;
     s = AlignmentStar{};
     s.time = c.Angle();

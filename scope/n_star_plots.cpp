@@ -40,12 +40,15 @@ void DrawFrame(const XywhRect& r) {
 }
 
 void DrawMarker(const XywhRect& plot, double d1, double d2, double h, bool current) {
-    int dx = 0, dy = 0;
-    if (!NStarMarkerOffset(d1, d2, h, plot.width, &dx, &dy)) return;
     const int size = ScaleX(kMarker);
+    int dx = 0, dy = 0;
+    bool pinned = false;
+    if (!NStarMarkerOffset(d1, d2, h, plot.width, size, &dx, &dy, &pinned)) return;
     const int x = plot.x + plot.width / 2 + dx, y = plot.y + plot.height / 2 + dy;
+    const XywhRect mark{x - size / 2, y - size / 2, size, size};
     SetForeColor(MarkerColour(current));
-    FillRectangle(XywhRect{x - size / 2, y - size / 2, size, size}, 0);
+    if (pinned) DrawRectangleOutline(XywhRect{mark.x, mark.y, mark.width - 1, mark.height - 1});
+    else FillRectangle(mark, 0);
 }
 
 // The errors before (plot 0) and after (plot 1) the correction.
@@ -62,10 +65,16 @@ XywhRect NStarPlotRect(int which) {
     return XywhRect{ScaleX(kPlotX) + (which == 0 ? 0 : side), ScaleY(kPlotY), side, side};
 }
 
-bool NStarMarkerOffset(double d1, double d2, double h, int side, int* dx, int* dy) {
-    if (!(h > 0)) return false;
-    const double k = side / 2.0 / h, x = d1 * k, y = d2 * k;
-    if (!(std::fabs(x) <= side && std::fabs(y) <= side)) return false;
+bool NStarMarkerOffset(double d1, double d2, double h, int side, int marker, int* dx, int* dy, bool* pinned) {
+    if (!(h > 0) || !std::isfinite(d1) || !std::isfinite(d2)) return false;
+    const double k = side / 2.0 / h;
+    double x = d1 * k, y = d2 * k;
+    // The frame's sides stand on the square's edges, `side` pixels apart; a
+    // marker centred within `reach` of the centre keeps a pixel clear of them.
+    const double reach = std::max(0, side / 2 - marker / 2 - 2);
+    const double far = std::max(std::fabs(x), std::fabs(y));
+    *pinned = far > reach;
+    if (*pinned) x *= reach / far, y *= reach / far;
     *dx = static_cast<int>(std::lround(x));
     *dy = static_cast<int>(std::lround(y));
     return true;
@@ -73,14 +82,11 @@ bool NStarMarkerOffset(double d1, double d2, double h, int side, int* dx, int* d
 
 void DrawNStarPlots(const AlignmentStar* list, int n, int current, double h1, double h2) {
     const double h[2] = {h1, h2};
-    const XywhRect first = NStarPlotRect(0);
-    const pl::Rect client = GetDrawClientRect();
-    // Markers may lie up to one side beyond a square's centre: the band they
-    // can reach is cleared with the squares.
-    const int margin = first.width / 2 + ScaleX(kMarker);
-    const int top = std::max(0, first.y - margin), bottom = std::min(client.bottom, first.y + first.height + margin);
-    EraseRectangle(XywhRect{0, top, client.right, bottom - top});
-    for (int plot = 0; plot < 2; ++plot) DrawFrame(NStarPlotRect(plot));
+    for (int plot = 0; plot < 2; ++plot) {
+        const XywhRect r = NStarPlotRect(plot);
+        EraseRectangle(XywhRect{r.x, r.y, r.width + 1, r.height + 1});
+        DrawFrame(r);
+    }
     for (int plot = 0; list && plot < 2; ++plot) {
         const XywhRect r = NStarPlotRect(plot);
         for (int i = 0; i < n; ++i) {

@@ -8,10 +8,12 @@
 // circles of diameters S and S/2 about its centre and a centre cross, in the
 // pen colour. An error (d1, d2) is drawn at (d1, d2) x (S/2)/h from the
 // centre (screen x and y as they are), h being the plot's half-width in
-// degrees; a marker beyond +/-S on either axis is not drawn. The current
-// entry is black and the others red (200, 0, 0); in night mode the others are
-// red at two thirds of the night colour level and the current one at that
-// level.
+// degrees. An error beyond the square is pinned to its edge in the error's
+// direction and drawn hollow: every marker stays inside its plot, and one on
+// the edge tells that the error passes the chosen scale (a wider scale shows
+// where). The current entry is black and the others red (200, 0, 0); in night
+// mode the others are red at two thirds of the night colour level and the
+// current one at that level.
 #pragma once
 
 #include "scope/alignment.h"
@@ -20,11 +22,14 @@
 // Square `which` (0 or 1) in form pixels.
 XywhRect NStarPlotRect(int which);
 
-// The marker's offset from the centre in pixels for an error (d1, d2) in a
-// plot of side `side` and half-width h; false when it lies beyond +/-side.
-bool NStarMarkerOffset(double d1, double d2, double h, int side, int* dx, int* dy);
+// The offset from the centre in pixels of a marker `marker` pixels wide for an
+// error (d1, d2) in a plot of side `side` and half-width h. An offset that
+// would put the marker on or past the square's frame is shortened, keeping
+// its direction, until the marker lies just inside; *pinned tells so. False
+// (nothing to draw) for h <= 0 or an error that is not a number.
+bool NStarMarkerOffset(double d1, double d2, double h, int side, int marker, int* dx, int* dy, bool* pinned);
 
-// Both plots into the current draw window: the frames erased and drawn, then
+// Both plots into the current draw window: the squares erased and drawn, then
 // the markers of the n entries with entry `current` on top; last the frame of
-// the form's "Star position" box above them, which the erase may have cut.
+// the form's "Star position" box above them.
 void DrawNStarPlots(const AlignmentStar* list, int n, int current, double h1, double h2);

@@ -2,13 +2,6 @@
 
 #include "core/angle_text.h"
 #include "ui/control_access.h"
-#include "ui/input_polling.h"
-
-AlignmentClock ReadAlignmentClock() {
-    AlignmentClock c{};
-    GetLocalDateTime(&c.year, &c.month, &c.day, &c.hour, &c.minute, &c.second);
-    return c;
-}
 
 void ShowHoursField(int field, double degrees) {
     char text[32];

@@ -19,13 +19,13 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
-#include "ephemeris/apparent_altaz.h"
 #include "objects/object_selection.h"
 #include "scope/alignment_restore.h"
 #include "scope/drive_table.h"
 #include "scope/encoder_box.h"
 #include "scope/encoder_offsets.h"
 #include "scope/scope_dispatch.h"
+#include "scope/scope_target.h"
 #include "scope/star_field_text.h"
 #include "ui/control_access.h"
 #include "ui/forms.h"
@@ -43,11 +43,10 @@ constexpr int kPrefChooseStar = 125;  // set before a star is chosen on the char
 constexpr int kStarType = 30;
 constexpr int kBodyType = 27;
 constexpr int kNameLength = 9;  // the forms keep this much of a star's name
-constexpr int kChosenPlaceMode = kModeTopocentricRefracted;
 
-using Clock = AlignmentClock;
+using Clock = DeviceClock;
 
-Clock Now() { return ReadAlignmentClock(); }
+Clock Now() { return ReadDeviceClock(); }
 
 void TimeText(char* text, std::size_t size, int hour, int minute, int second) {
     std::snprintf(text, size, "%02d:%02d:%02d", hour, minute, second);
@@ -178,21 +177,22 @@ void KeepSecondStarCandidates(int first, double firstAzimuth) {
     InvalidateHorizonProjection();
 }
 
-// What was chosen on the chart: J2000 place, name, list row and kind.
+// What was chosen on the chart: its place as a telescope takes it at the
+// clock, name, list row and kind.
 struct Chosen {
-    double ra, dec;
+    TelescopeTarget place;
     int row, position, kind;
     char name[kNameLength + 1];
 };
 
-bool TakeChosenObject(Chosen* c) {
+bool TakeChosenObject(const Clock& now, Chosen* c) {
     const int row = selectionCurrentRow;
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
     if (position >= 0 && position < selectionCount) {
         const SelectionEntry& e = selectionList[position];
-        *c = Chosen{e.rightAscension, e.declination, row, position, e.objectType, {}};
+        *c = Chosen{{}, row, position, e.objectType, {}};
         std::snprintf(c->name, sizeof c->name, "%.*s", kNameLength, e.name);
-        return true;
+        return EntryTargetAtClock(e, now, kNoPlaceNowText, &c->place);
     }
     ObjectRecord rec{};
     CopyChartState16(&rec);
@@ -202,19 +202,18 @@ bool TakeChosenObject(Chosen* c) {
         return false;
     }
     const int found = selectionList ? FindSelectionEntry(selectionList, &rec) : -1;
-    *c = Chosen{rec.rightAscension, rec.declination, found >= 0 ? FindSelectionIndex(found) : -1, found, kind, {}};
+    *c = Chosen{{}, found >= 0 ? FindSelectionIndex(found) : -1, found, kind, {}};
     std::snprintf(c->name, sizeof c->name, "%.*s", kNameLength, rec.name);
-    return true;
+    return TargetAtClock(rec, now, kNoPlaceNowText, &c->place);
 }
 
-// The chosen object becomes star `which`: its apparent place now, the clock
-// time, the encoder box zeroed on it, its reading; after star 1 the list is
-// cut to the candidates for star 2.
-void TakeChosenStar(int which, const Chosen& chosen) {
-    const Clock c = Now();
-    double ra = chosen.ra, dec = chosen.dec, alt = 0, az = 0;
-    ComputeApparentAltAz(chosen.ra, chosen.dec, &ra, &dec, &alt, &az, kChosenPlaceMode, c.year, c.month, c.day,
-                         c.hour, c.minute, c.second);
+// The chosen object becomes star `which`: its apparent place at the clock
+// `c` (a body's place of date refracted as a star's, not precessed again),
+// the clock time, the encoder box zeroed on it, its reading; after star 1
+// the list is cut to the candidates for star 2.
+void TakeChosenStar(int which, const Chosen& chosen, const Clock& c) {
+    double ra = 0, dec = 0, alt = 0, az = 0;
+    AlignmentPlaceAtClock(chosen.place, c, &ra, &dec, &alt, &az);
     if (which == 1) ClearTwoStar();
     AlignmentStar& s = *Fields(which).star;
     std::memcpy(s.name, chosen.name, sizeof chosen.name);
@@ -348,8 +347,9 @@ void RefreshTwoStarForm() {
     SetField(kAxis2Label, EqOutput() ? "Scope Dec" : "Scope Alt");
     if (twoStarPendingChoice >= 0) {
         twoStarPendingChoice = -1;
+        const Clock now = Now();
         Chosen chosen{};
-        if (TakeChosenObject(&chosen)) TakeChosenStar(alignTargetRaField == kRaField1 ? 1 : 2, chosen);
+        if (TakeChosenObject(now, &chosen)) TakeChosenStar(alignTargetRaField == kRaField1 ? 1 : 2, chosen, now);
     }
     if (alignmentReferenceText[0] == '\0') SetReferenceToNow();
     SetField(kReferenceField, alignmentReferenceText);

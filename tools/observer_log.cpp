@@ -36,6 +36,7 @@ constexpr std::size_t kChunkLimit = 15884;  // a 16384-byte chunk less 500 for o
 constexpr int kObjectNameChars = 14;        // of a finder target or a list entry
 constexpr int kLastYear = kLastFormYear;
 constexpr int kMostEntriesOfAName = 9999;
+constexpr char kLogFolderName[] = "userlogs\\";
 
 ObserverLogState& State() { return observerLogState; }
 
@@ -76,6 +77,13 @@ std::string FreeEntryFile(const std::string& folder, const char* name, const cha
 
 std::string EntryPath(int row) { return ObserverLogFolder() + State().names[row].data(); }
 
+// A log file as the messages name it: from the program folder, "userlogs\bad.log".
+std::string ShownPath(const std::string& path) {
+    const std::string folder = ObserverLogFolder();
+    if (path.compare(0, folder.size(), folder) != 0) return path;
+    return kLogFolderName + path.substr(folder.size());
+}
+
 enum class LogRead { Read, Failed, Corrupted };
 
 // Reads the record of a file into `record` (untouched unless read whole).
@@ -96,7 +104,7 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
         pl::SyncFolder(ObserverLogFolder());
         return true;
     }
-    ShowInformation(kWriteFailure, path);
+    ShowInformation(kWriteFailure, ShownPath(path));
     return false;
 }
 
@@ -123,7 +131,7 @@ bool ExportEntries(int* exported) {
         std::string path = EntryPath(i);
         LogRead read = ReadLogFile(path, s.record);
         if (read != LogRead::Read) {
-            ShowInformation(read == LogRead::Failed ? kReadFailure : kCorrupted, path);
+            ShowInformation(read == LogRead::Failed ? kReadFailure : kCorrupted, ShownPath(path));
             continue;
         }
         s.record->listIndex = i;
@@ -180,7 +188,7 @@ void TakeWorkedObject(ObserverLogRecord* r) {
 std::string ObserverLogFolder() {
     char folder[512];
     GetExeDirectory(folder, sizeof folder);
-    return std::string(folder) + "userlogs\\";
+    return folder + std::string(kLogFolderName);
 }
 
 bool AllocObserverLogRecord() {
@@ -224,7 +232,7 @@ bool LoadObserverLogAt(int row) {
     pl::MakeDirectory(ObserverLogFolder());
     std::string path = EntryPath(row);
     switch (ReadLogFile(path, s.record)) {
-    case LogRead::Failed: ShowInformation(kReadFailure, path); return false;
+    case LogRead::Failed: ShowInformation(kReadFailure, ShownPath(path)); return false;
     case LogRead::Corrupted: ShowInformation(kCorrupted, ""); return false;
     case LogRead::Read: break;
     }
@@ -239,7 +247,7 @@ bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile) {
     const std::string file = FreeEntryFile(folder, record->name, oldFile && *oldFile ? oldFile : nullptr);
     const std::string path = folder + (file.empty() ? ObserverLogFileName(record->name) : file);
     if (file.empty() || !ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), EncodeObserverLogRecord(*record))) {
-        ShowInformation(kWriteFailure, path);
+        ShowInformation(kWriteFailure, ShownPath(path));
         return false;
     }
     if (oldFile && *oldFile && !EqualNoCase(oldFile, file.c_str())) pl::RemoveFile(folder + oldFile);

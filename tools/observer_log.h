@@ -9,7 +9,8 @@
 // Files are written whole through a temporary file put on the disk and renamed
 // into place. Failures are told in the "Information" box ("Fail to read log
 // file.", "Fail to write log file.", "It seems your log data are corrupted.")
-// and leave the stored entries as they were.
+// with the file named from the program folder ("userlogs\M 31.log") and leave
+// the stored entries as they were.
 #pragma once
 
 #include <string>

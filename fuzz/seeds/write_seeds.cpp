@@ -280,6 +280,10 @@ void Lists() {
     Seed("user_lists", "header_only", header(std::string(40, 'L'), 0));
     Seed("user_lists", "count_unusable",
          Join({header("Unusable", -1), entry("M1", kDesignationMessier, 1, 2, 5.57f, 22.0f)}));
+    Bytes unterminated = entry("NGC891", kDesignationNgc, 891, 3, 2.375f, 42.35f);
+    std::memset(unterminated.data(), 'N', 15);  // the whole name field, no terminating zero
+    Seed("user_lists", "name_without_terminator",
+         Join({header("Cut name", 2), entry("M31", kDesignationMessier, 31, 3, 0.712f, 41.27f), unterminated}));
 
     Seed("memos", "nine_lines",
          "M;31;M31;GALXY;Sb      ;00:42:44;41:16:09;3.4;178;63;35\n"
@@ -316,6 +320,13 @@ void Lists() {
          "User;3;c;GALXY; ;12h30m;+ 10;9;0;0;0\n"
          "User;4;d;GALXY; ;1.2.3;--10;9;0;0;0\n");
     Seed("memos", "line_ends_only", "\n\r\n\n\r\r\n\n");
+    Seed("memos", "whole_numbers_beyond_32_bits",
+         "User;1;Dec;GALXY; ;1;4294967341;9;0;0;0\n"
+         "User;2;Ra;GALXY; ;4294967297;10;9;0;0;0\n"
+         "User;3;South;GALXY; ;1;-4294967321;9;0;0;0\n"
+         "User;4;Long;GALXY; ;1;9999999999999999999999999999999955;9;0;0;0\n"
+         "User;4294967297;Number;GALXY; ;1;10;9;0;0;0\n"
+         "NGC;224;Andromeda;GALXY;Sb;00:42:44;41:16:09;3.4;178;63;35\n");
 }
 
 // Texts of the element fields, NUL-separated after the kind byte (odd: comet).

@@ -1,6 +1,6 @@
 // Files the program finds at its start: a kept list longer than the list's
-// room or whose header does not match its entries, and a second start in a
-// program folder already in use.
+// room, whose header does not match its entries or with a name that has no
+// terminating zero, and a second start in a program folder already in use.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -121,5 +121,30 @@ INSTANTIATE_TEST_SUITE_P(HeaderCounts, DamagedLastList,
                          ::testing::Combine(::testing::ValuesIn(kBothScreens),
                                             ::testing::Values(30, 50, -1, 2147483647), ::testing::Bool(),
                                             ::testing::Values("last_list", "Winter")));
+
+// A last list whose entry 3 has a name of 15 bytes without its terminating
+// zero: read with the name cut and told once, and the quit's save comes after
+// the copy, which holds the file as it was (the quit saved over it without a
+// copy or a word).
+class UnterminatedNameLastList : public ProgramTest, public ::testing::WithParamInterface<pl::ScreenInfo> {};
+
+TEST_P(UnterminatedNameLastList, FileIsKeptAsideBeforeTheQuitSavesOverIt) {
+    harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+    const std::filesystem::path lists = folder.path() / "userlists";
+    Bytes file = ListFile(10);
+    std::fill_n(file.begin() + 68 + 3 * 76, 15, 'N');
+    Write(lists / "last_list.lst", file);
+    ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(BoxText(), "10 entries of last_list.lst were read; the file is kept as last_list.lst.bad.\n");
+    EXPECT_EQ(BoxCount(), 1);
+    AnswerAll();
+    QuitProgram();
+    EXPECT_EQ(Read(lists / "last_list.lst.bad"), file);
+    const Bytes kept = Read(lists / "last_list.lst");
+    ASSERT_EQ(kept.size(), file.size());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&kept[68 + 3 * 76])), std::string(14, 'N'));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, UnterminatedNameLastList, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

@@ -276,9 +276,16 @@ TEST_F(MemoTest, RepeatedBadAndOutOfTableLines) {
 // A line whose place is no place on the sky (as the list loader would find
 // it), or whose place field holds more than a place past its first 29
 // characters, is told with its text and left out; the next line is still read.
+// So is a line with a whole number beyond 32 bits: its Dec 4294967341,
+// -4294967321 or 10^34 - 45 was taken at +45, -25 or -45 degrees, its RA
+// 4294967297 at 1 h, its number 4294967297 as 1.
 TEST_F(MemoTest, LineOffTheSkyIsToldAndTheNextLineTaken) {
     const std::string good = "NGC;224;M31;GALXY; ;00:42:44;41:16:09;3.4;178;63;0\n";
-    for (const char* bad : {"User;1;Far;GALXY; ;1000;10;9;0;0;0", "User;1;Far;GALXY; ;-0.5;10;9;0;0;0",
+    const std::string longDec = "User;1;Far;GALXY; ;1;" + std::string(32, '9') + "55;9;0;0;0";
+    for (const char* bad : {"User;1;Far;GALXY; ;1;4294967341;9;0;0;0", "User;1;Far;GALXY; ;4294967297;10;9;0;0;0",
+                            "User;1;Far;GALXY; ;1;-4294967321;9;0;0;0", longDec.c_str(),
+                            "User;4294967297;Far;GALXY; ;1;10;9;0;0;0", "User;1;Far;GALXY; ;1;10;9;0;0;4294967297",
+                            "User;1;Far;GALXY; ;1000;10;9;0;0;0", "User;1;Far;GALXY; ;-0.5;10;9;0;0;0",
                             "User;1;Far;GALXY; ;24:00:00;10;9;0;0;0", "User;1;Far;GALXY; ;1;95;9;0;0;0",
                             ";;;;;;;;;;", "X;3;Letters;GALXY;Sb ;abcdef;ghij;zz;q;q;q",
                             "User;1;a;GALXY; ;00:42:44                     xyz;41:16:09;3.4;1;1;0",

@@ -57,7 +57,8 @@ class ListBodies : public SkyChartTest, public ::testing::WithParamInterface<std
 TEST_P(ListBodies, BodiesOfAnEarlierListAreWhereTheyAreAtTheChartsTime) {
     const auto [screen, path] = GetParam();
     WriteDefaultStars(folder.path());
-    CometRecord c{};  // the reference script's comet
+    CometRecord c{};  // the reference script's comet, named as the list names it
+    std::strcpy(c.name, "C/2027 Z1");
     c.kind = 13, c.year = 2027, c.month = 3, c.day = 10.0f, c.perihelionDistance = 1.1f, c.eccentricity = 0.8f;
     c.argPerihelion = 60.0f, c.node = 90.0f, c.inclination = 40.0f, c.absoluteMagnitude = 8.0f, c.slope = 10.0f;
     const record_writer::Bytes comet = record_writer::CometBytes(c);

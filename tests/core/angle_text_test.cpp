@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,10 @@ TEST_F(AngleText, ParseSexagesimalFields) {
         {"12\xB0" "30'15", {1, 12, 30, 15}}, {"12h30.5", {1, 12, 30, 30}}, {"12h30.57", {1, 12, 30, 30}},
         {"12,30,15", {1, 12, 30, 15}},  {" 12:30", {1, 12, 30, 0}},     {"-05:10:20", {1, -5, 10, 20}},
         {"05/12/2026", {1, 5, 12, 2026}},
+        // A field beyond 32 bits is no value (it wrapped: 4294967297 read as 1); a plain decimal keeps its
+        // integer part held at the range's end.
+        {"4294967297", {-1, 0, 0, 0}},  {"12:4294967330:00", {-1, 0, 0, 0}}, {"-5:30:4294967297", {-1, 0, 0, 0}},
+        {"4294967297.5", {0, INT32_MAX, 0, 0}},
     };
     for (const Case& k : cases) {
         std::array<int32_t, 4> got{0, -1, -1, -1};
@@ -76,6 +81,17 @@ TEST_F(AngleText, ParseSignedDegreesValues) {
         EXPECT_NEAR(ParseSignedValue(k.text), k.expected, 1e-12) << k.text;
     }
     EXPECT_EQ(ParseSignedDegrees(nullptr), 0.0);
+}
+
+// Whole numbers beyond 32 bits wrapped: the memo's Dec "4294967341" was read
+// as +45, "-4294967321" as -25, 10^34 - 45 as -45, an RA "4294967297" as 1 h.
+TEST_F(AngleText, WholeNumberBeyond32BitsReadsAsNoValue) {
+    const std::string longDigits = std::string(32, '9') + "55";
+    for (const char* text : {"4294967341", "-4294967321", longDigits.c_str(), "4294967297", "10:4294967297:00"}) {
+        EXPECT_TRUE(std::isnan(ParseSignedDegrees(text))) << text;
+        EXPECT_TRUE(std::isnan(ParseHoursToDegrees(text))) << text;
+    }
+    EXPECT_EQ(ParseSignedDegrees("2147483647"), 2147483647.0);
 }
 
 // The text's sign once applied to the hours field alone, so "-00:30:00" read as +7.5 degrees.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "core/shared_state.h"
 
 namespace {
@@ -12,11 +15,23 @@ std::string Str(double v, int decimals) {
     return buf;
 }
 
-// '-' then '+' are both skipped; no blanks are skipped; no exponent form.
+// '-' then '+' are both skipped; no blanks are skipped; no exponent form. A
+// value beyond int32_t is held at its end and said not to fit (it wrapped:
+// 4294967297 read as 1, 10^34 - 45 as -45).
 TEST(ParseNumbers, SignsDigitsFractionsAndStops) {
-    const struct { const char* text; int value; } ints[] = {
-        {"123abc", 123}, {"-45", -45}, {"-+7", -7}, {"+8", 8}, {" 9", 0}, {"-", 0}};
-    for (const auto& c : ints) EXPECT_EQ(ParseInt(c.text), c.value) << c.text;
+    const std::string longDigits = std::string(32, '9') + "55";
+    const struct { const char* text; int32_t value; bool fits; } ints[] = {
+        {"123abc", 123, true}, {"-45", -45, true}, {"-+7", -7, true}, {"+8", 8, true}, {" 9", 0, true},
+        {"-", 0, true}, {"2147483647", INT32_MAX, true}, {"-2147483648", INT32_MIN, true},
+        {"2147483648", INT32_MAX, false}, {"-2147483649", INT32_MIN, false}, {"4294967297", INT32_MAX, false},
+        {"-+4294967321", INT32_MIN, false}, {longDigits.c_str(), INT32_MAX, false},
+        {"0000000000000000000000012", 12, true}};
+    for (const auto& c : ints) {
+        bool fits = !c.fits;
+        EXPECT_EQ(ParseInt(c.text, &fits), c.value) << c.text;
+        EXPECT_EQ(fits, c.fits) << c.text;
+        EXPECT_EQ(ParseInt(c.text), c.value) << c.text;
+    }
     EXPECT_EQ(ParseInt(nullptr), 0);
     const struct { const char* text; double value; } doubles[] = {
         {"  12.5x", 12.5}, {"12,25", 12.25}, {"-0.75", -0.75}, {"+3", 3.0}, {"1e5", 1.0}, {"abc", 0.0}};

@@ -185,6 +185,23 @@ TEST_F(EclipseMapTest, TapContactsAgreeWithTheReferenceCircumstances) {
     EXPECT_NEAR(ComputeTapContacts(ElementsFor(2006, 3, 29), kDeltaT, 10, 5.55, 0.20).greatest, r.maximumTime, kMinute);
 }
 
+// A tap at exactly 90 degrees was taken for the other pole: the North Pole saw no eclipse on
+// 2026-08-12. The panel's contacts at each pole and at its last arcsecond against the reference
+// (solar_eclipse_poles_reference.csv), within a minute as elsewhere.
+TEST_F(EclipseMapTest, TapAtAPoleIsNotTakenForTheOtherPole) {
+    const ReferenceTable ref = Table("solar_eclipse_poles_reference.csv");
+    ASSERT_EQ(ref.rows.size(), 4u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        BesselianElements elements{};
+        BuildBesselianElements(&elements, Date(ref, k, "year"), Date(ref, k, "month"), Date(ref, k, "day"), 18);
+        const TapContacts c = ComputeTapContacts(elements, kDeltaT, 17, ref.Get(k, "latitude"), 0);
+        EXPECT_EQ(c.eclipse, ref.Get(k, "magnitude") > 0) << ref.Text(k, "place");
+        if (!c.eclipse) continue;
+        for (auto [found, column] : {std::pair{c.start, "c1"}, {c.greatest, "greatest"}, {c.end, "c4"}})
+            EXPECT_NEAR(found, ref.Get(k, column), kMinute) << ref.Text(k, "place") << column;
+    }
+}
+
 // A place without eclipse gets no contact lines (it got three lines of the
 // same time, its greatest approach, and 0%); a contact before 0h UT reads as
 // the clock time of the day before, one from 24h (read 24h29m39) the next day's.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -481,5 +482,86 @@ TEST_F(EclipseOfYear, InfoViewListsOnlyTheRingsOfItsTime) {
     EXPECT_FALSE(Logged(" 90s ("));
     EXPECT_FALSE(Logged(" 20s ("));
 }
+
+// The eclipses of other years on both screens, read from the text log.
+class EclipseOfYearOnBoth : public EclipseOfYear {
+protected:
+    void SetUp() override { Start(GetParam()); }
+    std::vector<std::string> TextsBetween(int top, int bottom) const {
+        std::vector<std::string> out;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            if (run.cell.top >= top && run.cell.bottom <= bottom) out.push_back(run.text);
+        return out;
+    }
+    // Minutes and seconds (two numbers in `format`) of the last text holding `part`, or of the
+    // text drawn after it with `next`; -1 without one.
+    static int Seconds(const std::string& part, const char* format, bool next = false) {
+        const std::vector<pl::TextRun> runs = pl::LoggedTexts(pl::ScreenSurfaceSerial());
+        int minutes = -1, seconds = -1;
+        for (std::size_t i = 0; i + next < runs.size(); ++i)
+            if (runs[i].text.find(part) != std::string::npos &&
+                std::sscanf(runs[i + next].text.c_str(), format, &minutes, &seconds) != 2)
+                minutes = seconds = -1;
+        return minutes < 0 ? -1 : minutes * 60 + seconds;
+    }
+};
+
+// A place at exactly 90 degrees was taken for the other pole: "No Eclipse found!" at the North
+// Pole on 2026-08-12, a partial eclipse at the South Pole on 2023-10-14. Each pole shows the Info
+// texts of its last arcsecond (89 59' 59"), and its contacts, magnitude, obscuration and the Sun's
+// altitude agree with the reference (solar_eclipse_poles_reference.csv) as the arcsecond's do.
+TEST_P(EclipseOfYearOnBoth, ExactPoleIsNotTakenForTheOtherPole) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_eclipse_poles_reference.csv");
+    ASSERT_EQ(ref.rows.size(), 4u);
+    std::vector<std::string> texts[4];
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {  // a pole, then its last arcsecond
+        SCOPED_TRACE(ref.Text(k, "place") + " on " + std::to_string(GetParam().width));
+        SetPlaceInInfo(ref, k);
+        EXPECT_EQ(BoxText(), ref.Get(k, "magnitude") > 0 ? "" : "No Eclipse found!\n");
+        AnswerAll();
+        texts[k] = TextsBetween(ScaleY(60), ScaleY(224));
+        const LocalEclipseResult& r = localResult;
+        for (auto [found, c, tolerance] :
+             {std::tuple{r.firstContact, "c1", 8 / 3600.0}, {r.fourthContact, "c4", 8 / 3600.0},
+              {r.magnitude, "magnitude", 0.001}, {r.sunAltitude, "sun_altitude", 0.01}, {r.obscuration + 0.0, "obscuration", 1.0}})
+            EXPECT_NEAR(found, ref.Get(k, c), tolerance) << c;
+        Ui([] { pl::StopTextLog(); });
+    }
+    EXPECT_EQ(texts[0], texts[1]);
+    EXPECT_EQ(texts[2], texts[3]);
+}
+
+// The list (06m27s), Info (06m25s) and the Diagram (6m25) showed three central durations on
+// 2027-08-02 at greatest eclipse (NASA's eclipse page: 6m22.6s), and Info 288 s at the sunrise
+// end of the 2023-10-14 path. They show one value, the list's truncated and the others rounded,
+// within 3 s of the reference (solar_central_duration_reference.csv: the second to the third
+// contact on the central line at greatest eclipse, and near the path's ends in Info at that time).
+TEST_P(EclipseOfYearOnBoth, OneCentralDurationFromTheContactsOnEveryScreen) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_central_duration_reference.csv");
+    ASSERT_EQ(ref.rows.size(), 6u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        const bool greatest = ref.Text(k, "what") == "greatest";
+        SCOPED_TRACE(ref.Text(k, "year") + " " + ref.Text(k, "what") + " on " + std::to_string(GetParam().width));
+        Ui([] { pl::StartTextLog(); });
+        const auto at = [&](const char* c) { return static_cast<int>(ref.Get(k, c)); };
+        Select(at("year"), at("month"), at("day"));
+        const int list = Seconds("UT duration ", "At %*dh%*d'%*dUT duration %dm%ds");
+        ChooseView(kEclipseInfoView);
+        const long s = std::lround(ref.Get(k, "ut") * 3600);
+        if (!greatest) SetTime(FormatText("%02ld:%02ld:%02ld", s / 3600, s / 60 % 60, s % 60).c_str());
+        const int info = Seconds(" on center ", "%dm%ds");
+        EXPECT_NEAR(info, ref.Get(k, "duration_s"), 3);
+        if (!greatest) continue;
+        ChooseView(kEclipseDiagramView);
+        EXPECT_EQ(Seconds("Central Duration:", "%dm%d", true), info);
+        EXPECT_TRUE(list == info || list == info - 1) << list << " " << info;
+        if (at("year") == 2027) {
+            EXPECT_NEAR(info, 382.6, 3);  // NASA's eclipse page
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, EclipseOfYearOnBoth, ::testing::Values(Screen{240, 320, 96}, Screen{480, 640, 192}),
+                         [](const auto& info) { return std::to_string(info.param.width); });
 
 }  // namespace

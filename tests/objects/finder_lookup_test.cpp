@@ -95,6 +95,8 @@ TEST(TychoIdentifier, RegionAndStarMakeTheRecordNumber) {
         {"4660-123-1", true, 466000123}, {"4660-123", true, 466000123}, {"1-1-1", true, 100001},
         {"9537-99999-1", true, 953799999}, {"4660", false, 0},          {"4660-", false, 0},
         {"", false, 0},
+        // Beyond 32 bits: the region times 100000, or the star itself (read as 1 when it wrapped).
+        {"99999-1-1", false, 0}, {"1-4294967297-1", false, 0},
     };
     for (const auto& c : cases) {
         int32_t record = 0;

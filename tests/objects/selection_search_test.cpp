@@ -7,8 +7,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -17,8 +19,10 @@
 #include "catalog/designations.h"
 #include "catalog/listed_places.h"
 #include "catalog/object_catalog.h"
+#include "catalog/object_lookup.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
+#include "catalog/user_lists.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -26,7 +30,9 @@
 #include "objects/selection_sort.h"
 #include "orbits/comet_place.h"
 #include "platform/clock.h"
+#include "platform/files.h"
 #include "support/catalog_fixture.h"
+#include "support/object_file_fixture.h"
 #include "support/recording_services.h"
 #include "support/reference_table.h"
 
@@ -238,6 +244,56 @@ TEST_F(SelectionSearchTest, NameOrderPutsPlanetsMessierCaldwellFirst) {
     for (int i = 0; i < n; ++i) {
         EXPECT_EQ(selectionList[i].designation, expected[i][0]) << i;
         EXPECT_EQ(selectionList[i].number, expected[i][1]) << i;
+    }
+}
+
+// A search that adds to the list lists each Messier object once, whatever
+// became of the list before: loaded from its file, an entry removed (M31,
+// which the search then adds again), sorted, carried into a larger
+// allocation. The list holds M31 as the finder lists it (Messier 40, number
+// 30, row 30), M1 as the object step does (NGC 1952) and M2 as the Messier
+// step does (row 1).
+TEST_F(SelectionSearchTest, AddingSearchListsEachObjectOnceAfterTheListChanged) {
+    std::vector<fixture::Bytes> records;
+    for (const ObjectRecord& o : fixture::SharedObjectRecords()) records.push_back(fixture::ObjectBytes(o));
+    folder.WriteDb("data\\zendavori_obj_1k.ppc", 26, 64, records);
+    ASSERT_TRUE(OpenRecordDb(&objectDb, "pl00", "ZDV1", "data\\", "zendavori_obj_1k.ppc"));
+    UseObjectFileRanges(false);
+    ASSERT_TRUE(pl::MakeDirectory("userlists"));
+    preferences.word[117] = 2;  // the whole sky
+    preferences.word[18] = 3;   // 150 objects
+    const auto searchMessier = [] {
+        PrepareSelection(0, kDesignationMessier, 0);
+        BuildSelectionList();
+        return selectionCount;
+    };
+    AllocSelectionList();
+    selectionShownCount = 0;
+    const int messierObjects = searchMessier();
+    ObjectRecord m2;
+    ASSERT_TRUE(GetMessierObjectRecord(1, &m2));
+    const std::tuple<int, int, ObjectRecord> listed[] = {{30, 2, fixture::SharedObject(kDesignationMessier, 30)},
+                                                         {0, 6, fixture::SharedObject(kDesignationNgc, 1952)},
+                                                         {1, 2, m2}};
+    const std::function<void()> changes[] = {[] {
+                                                 SaveUserList("kept");
+                                                 AllocSelectionList();
+                                                 LoadUserList("kept.lst", 0);
+                                             },
+                                             [] { RemoveSelectionEntry(0); },
+                                             [] { SortSelectionList(kSortByName); },
+                                             [] {
+                                                 preferences.word[18] = 4;  // 200 objects
+                                                 CarryListToNewCapacity();
+                                             }};
+    for (const std::function<void()>& change : changes) {
+        AllocSelectionList();
+        selectionShownCount = 0;
+        for (const auto& [index, source, rec] : listed)
+            selectionCount = selectionShownCount += MakeSelectionEntry(index, source, selectionList, &rec);
+        change();
+        selectionShownCount = selectionCount;
+        EXPECT_EQ(searchMessier(), messierObjects) << &change - changes;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,7 +17,7 @@
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
-#include "chart/sky_chart_fixture.h"
+#include "chart/scope_chart_fixture.h"
 #include "core/preferences.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
@@ -42,7 +43,7 @@ constexpr int kCentre1X = 114, kCentre2X = 197, kCentreY = 171;
 const NamedStar kStars[] = {
     {"Adhara", 10, 180, 40}, {"Bellatrix", 20, 270, 35}, {"Capella", 30, 90, 50}, {"Dubhe", 40, 180.2, 40.1}};
 
-class NStarForm : public SkyChartTest {
+class NStarForm : public ScopeChartTest {
 protected:
     void SetUp() override { SetUpAt(240, 320, 96); }
     void SetUpAt(int width, int height, int dpi) {
@@ -63,6 +64,7 @@ protected:
         });
     }
     void TearDown() override {
+        ScopeChartTest::TearDown();
         Ui([] {
             ResetNStarList();
             ResetNStar();
@@ -120,6 +122,15 @@ protected:
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx)
                 if (Pixel(x + dx, y + dy) != colour) return false;
+        return true;
+    }
+    // The 5 x 5 marker about (x, y) is a ring of one colour round a white hole.
+    bool HollowMarkerAt(int x, int y, uint32_t colour) const {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const bool ring = std::abs(dx) == 2 || std::abs(dy) == 2;
+                if (Pixel(x + dx, y + dy) != (ring ? colour : kWhite)) return false;
+            }
         return true;
     }
     // Two stars read at their own places make the identity alignment.
@@ -252,9 +263,11 @@ TEST_F(NStarForm, SyncTakesTheTypedReading) {
 // The plots: an entry off by (1, -0.5) deg, current, sits black at
 // 41.5 / 8 x (1, -0.5) = (5, -3) pixels from the first centre at the first
 // scale row; another, off by (-2, 1), red at (-10, 5). After the correction,
-// an error of 16 deg (2 h) on axis 2 is drawn 83 pixels below the second
-// centre, one of 16.5 deg is not drawn. The scale popup's second row (h = 4)
-// doubles the distances.
+// errors of 16 and 16.5 deg (2 h and more) on axis 2 lie beyond the square:
+// each is pinned hollow 37 pixels below the second centre, inside the frame
+// (the square's edge 41 pixels away, less the marker's half and a clear
+// pixel), and nothing is drawn 83 pixels below it any more. The scale popup's
+// second row (h = 4) doubles the distances.
 TEST_F(NStarForm, PlotsPlaceAndColourTheMarkers) {
     PutEntries(3);
     Ui([] {
@@ -273,18 +286,57 @@ TEST_F(NStarForm, PlotsPlaceAndColourTheMarkers) {
     EXPECT_TRUE(MarkerAt(kCentre1X - 10, kCentreY + 5, kRed));
     EXPECT_TRUE(MarkerAt(kCentre2X + 5, kCentreY - 3, kBlack));
     EXPECT_EQ(Pixel(kCentre1X - 5, kCentreY + 3), kWhite);  // nothing at the mirrored place
-    EXPECT_TRUE(MarkerAt(kCentre2X, kCentreY + 83, kRed));
+    EXPECT_TRUE(HollowMarkerAt(kCentre2X, kCentreY + 37, kRed));
+    EXPECT_EQ(Pixel(kCentre2X, kCentreY + 83), kWhite);
     Ui([] {
         GetAlignmentStarList()[1].corrected2 += 0.5;
         GetAlignmentStarList()[2].corrected2 += 0.5;
         RedrawNStarForm();
     });
-    EXPECT_EQ(Pixel(kCentre2X, kCentreY + 83), kWhite);
+    EXPECT_TRUE(HollowMarkerAt(kCentre2X, kCentreY + 37, kRed));
     EXPECT_EQ(Pixel(kCentre2X, kCentreY + 86), kWhite);
     Choose(kScale1Trigger, kScale1List, 1);
     EXPECT_EQ(nStarScale1, 1);
     EXPECT_TRUE(MarkerAt(kCentre1X + 10, kCentreY - 5, kBlack));
     EXPECT_TRUE(MarkerAt(kCentre2X + 5, kCentreY - 3, kBlack));
+}
+
+// Improve Pointing on the chart with the mount 12 deg south of the selected
+// object's apparent place (the simulated mount, source "External"): the
+// entry's error before the correction, +12 deg on axis 2, passes the first
+// plot's half-width of 8 deg ("10°"). Its marker was drawn 62 pixels below
+// the centre, outside the square and over the "10°" popup under it; it is
+// pinned hollow 37 pixels below the centre, and the strip under the square
+// looks as it does for an entry without error.
+TEST_F(NStarForm, ImprovePointingErrorPastTheScaleIsDrawnInsideItsPlot) {
+    const auto place = PlaceAt(200, 45);
+    Put({Entry("Target", kDesignationNgc, 5, 2, place.first, place.second)}, 0);
+    SetWord(kPrefChartZoom, 5);
+    Open();
+    Drive();
+    double ra = 0, dec = 0, altitude = 0, azimuth = 0;
+    ComputeApparentAltAz(place.first, place.second, &ra, &dec, &altitude, &azimuth, 3, 2024, 3, 5, 21, 10, 0);
+    MountAt({ra, dec - 12.0});
+    Choose(kChartScopeTrigger, kChartScopeList, 6);  // Improve Pointing
+    ASSERT_EQ(alignmentStarCount, 1) << BoxText();
+    const AlignmentStar& e = GetAlignmentStarList()[0];
+    EXPECT_NEAR(e.reading2 - e.measured2, 12.0, 0.01);
+    OpenForm();
+    Shot("n_star_improve_pointing.png");
+    EXPECT_TRUE(HollowMarkerAt(kCentre1X, kCentreY + 37, kBlack));  // the current and only entry
+    const auto strip = [this] {  // 30 rows under the square's bottom edge at 130 + 83 = 213
+        std::vector<uint32_t> pixels;
+        for (int y = 214; y < 244; ++y)
+            for (int x = kCentre1X - 10; x <= kCentre1X + 10; ++x) pixels.push_back(Pixel(x, y));
+        return pixels;
+    };
+    const std::vector<uint32_t> withError = strip();
+    Ui([] {
+        AlignmentStar& first = GetAlignmentStarList()[0];
+        first.reading2 = first.measured2;
+        RedrawNStarForm();
+    });
+    EXPECT_EQ(withError, strip());
 }
 
 // At night ("Bright", red at 204) the other entries are red at two thirds of

@@ -1,7 +1,10 @@
 #include "support/list_file_entries.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -64,9 +67,51 @@ int CheckMemoRoundTrip() {
     return 0;
 }
 
+using Bytes = std::vector<uint8_t>;
+
 constexpr char kKeptLine[] = "User;1;Kept;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n";
 
-using Bytes = std::vector<uint8_t>;
+// Whether a place field is a whole number (blanks around, an optional sign,
+// digits) beyond the 32-bit range, judged on its decimal digits.
+bool IsWholeBeyond32Bits(std::string field) {
+    const std::size_t first = field.find_first_not_of(" \t"), last = field.find_last_not_of(" \t");
+    if (first == std::string::npos) return false;
+    field = field.substr(first, last - first + 1);
+    const bool negative = field[0] == '-';
+    if (field[0] == '-' || field[0] == '+') field.erase(0, 1);
+    if (field.empty() || field.find_first_not_of("0123456789") != std::string::npos) return false;
+    field.erase(0, std::min(field.find_first_not_of('0'), field.size() - 1));
+    const std::string limit = negative ? "2147483648" : "2147483647";
+    return field.size() > limit.size() || (field.size() == limit.size() && field > limit);
+}
+
+// 7 when the line at `text` (line ends before it skipped) has a place although
+// its RA or Dec field is a whole number beyond 32 bits (it wrapped into one).
+int CheckWholeNumberPlaces(const char* text, const ObjectRecord& record) {
+    text += std::strspn(text, "\r\n");
+    const std::string line(text, std::strcspn(text, "\r\n"));
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+        if (c == ';') fields.emplace_back();
+        else fields.back().push_back(c);
+    }
+    const bool place = IsSkyPlace(record.rightAscension, record.declination);
+    for (std::size_t k : {5u, 6u})
+        if (place && k < fields.size() && IsWholeBeyond32Bits(fields[k])) return 7;
+    return 0;
+}
+
+// Whether a list file holds an entry whose name field has no terminating zero.
+bool HoldsUnterminatedName(const uint8_t* data, std::size_t size) {
+    for (std::size_t at = kUserListHeaderSize; at + kSelectionEntrySize <= size; at += kSelectionEntrySize)
+        if (!std::memchr(data + at, '\0', kSelectionNameSize)) return true;
+    return false;
+}
+
+Bytes FileBytes(const FuzzFolder& folder, const std::string& name) {
+    std::ifstream in(folder.path() / "userlists" / name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
 
 Bytes EntryBytes(const SelectionEntry& e) {
     Bytes bytes(kSelectionEntrySize);
@@ -100,6 +145,12 @@ int RunUserLists(const uint8_t* data, std::size_t size) {
         StoreSelectionEntry(selectionList[i], after);
         if (std::memcmp(before, after, sizeof before) != 0) return 3;
     }
+    // The file saved over comes after its copy when a name in it had no terminating zero.
+    SaveUserList("list");
+    const Bytes input(data, data + size);
+    if (HoldsUnterminatedName(data, size) && FileBytes(scope.folder, "list.lst") != input &&
+        FileBytes(scope.folder, "list.lst.bad") != input)
+        return 4;
     return 0;
 }
 
@@ -126,6 +177,7 @@ int RunMemos(const uint8_t* data, std::size_t size) {
         if (consumed < 0) break;
         if (consumed == 0 || at + static_cast<std::size_t>(consumed) > length + 1) return 3;
         if (!std::memchr(record.name, '\0', sizeof record.name)) return 2;
+        if (int failed = CheckWholeNumberPlaces(text + at, record)) return failed;
         at += static_cast<std::size_t>(consumed);
     }
     // A text that gives no entry leaves the list as it was.

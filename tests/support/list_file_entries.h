@@ -8,9 +8,10 @@
 #include <cstdint>
 
 // "userlists\list.lst": its header as the list manager reads it, the list
-// loaded, its rows shown and the list saved and loaded again. 1 more entries
-// than the list holds, 2 a name not terminated, 3 the saved list read back
-// other than it was.
+// loaded, its rows shown and the list saved and loaded again, then saved over
+// the file. 1 more entries than the list holds, 2 a name not terminated, 3 the
+// saved list read back other than it was, 4 a file holding an entry name
+// without its terminating zero saved over before its copy was made.
 int RunUserLists(const uint8_t* data, std::size_t size);
 
 // "userlists\memo.txt" beside a fixture object file: the memo read and
@@ -18,5 +19,6 @@ int RunUserLists(const uint8_t* data, std::size_t size);
 // then exported and imported again. 1 more entries than the list holds, 2 a
 // name not terminated, 3 a line parsed past its text, 4 an entry whose place
 // is no place on the sky, 5 the list read back from its export with another
-// number of entries or places, 6 a memo that gives no entry changing the list.
+// number of entries or places, 6 a memo that gives no entry changing the list,
+// 7 a line given a place whose RA or Dec is a whole number beyond 32 bits.
 int RunMemos(const uint8_t* data, std::size_t size);

@@ -232,7 +232,8 @@ protected:
         return WriteObserverLogEntry(&r, oldFile);
     }
     std::string Listed(int i) const { return observerLogState.names[i].data(); }
-    std::string Path(const std::string& name) const { return pl::ProgramPath() + "userlogs\\" + name; }
+    // A file as the messages name it, from the program folder.
+    std::string Path(const std::string& name) const { return "userlogs\\" + name; }
 
     TempProgramFolder folder{"observer_log"};
     RecordingServices services;

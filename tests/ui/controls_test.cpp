@@ -15,10 +15,14 @@
 #include "platform/message_queue.h"
 #include "platform/paint.h"
 #include "platform/shell.h"
+#include "platform/timer.h"
 #include "platform/window.h"
 #include "support/both_screens.h"
 #include "support/popup_scrolling.h"
 #include "support/program_fixture.h"
+#include "catalog/memo.h"
+#include "catalog/selection_list.h"
+#include "objects/observing_list_form.h"
 #include "test_form.h"
 #include "ui/control_access.h"
 #include "ui/control_records.h"
@@ -351,12 +355,20 @@ TEST_F(Controls, TheTitleOfAModalDialogOpensNoMenu) {
 class TitleMenu : public ProgramTest {
 protected:
     void SetUp() override { ASSERT_TRUE(StartProgram()); }
-    void TapTitle() {
+    void TapTitle(int title = 8001) {
         pl::Rect r;
-        pl::GetWindowRect(pl::GetDlgItem(GetCurrentFormDialog(), 8001), &r);
+        pl::GetWindowRect(pl::GetDlgItem(GetCurrentFormDialog(), title), &r);
         harness.tap(r.left + 5, r.top + 5);
     }
 };
+
+// A window whose timer counts its ticks.
+int ticks = 0;
+pl::LResult TickCounterProc(pl::Hwnd hwnd, uint32_t message, pl::WParam wParam, pl::LParam lParam) {
+    if (message != pl::WM_TIMER) return pl::DefWindowProc(hwnd, message, wParam, lParam);
+    ++ticks;
+    return 0;
+}
 
 // A tap on the title opens menu bar 102 with the menu used last; a tap on
 // another button of the bar opens that menu; a tap on no button closes them.
@@ -391,6 +403,54 @@ TEST_F(TitleMenu, TheMenuLoopPassesTheQuitMessageOn) {
     Ui([] { pl::PostQuitMessage(4); });
     EXPECT_FALSE(harness.running());
     EXPECT_EQ(harness.exitCode(), 4);
+}
+
+// "1 Object exported." open over the list form (Export List to Memo, the
+// last row of Settings, chosen from the title menu): a tap on the title
+// opened the menus under the box, and Export chosen there wrote a second
+// memo; a tap on the form's Criteria button opened that form. Until OK
+// neither acts, while a timer of the program goes on ticking; after OK the
+// title opens the menus again.
+TEST_F(TitleMenu, AnOpenBoxBlocksTheTitleMenuAndTheFormUnderIt) {
+    constexpr int kListTitle = 8014, kCriteriaButton = 1831, kSettingsButtonX = 110;
+    Ui([] {
+        ImportMemoText("User;3;My galaxy;GALXY;III 1m:b;12:34:56;-12:34:56;12.3;5;2;-56");
+        selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
+        ticks = 0;
+        pl::WindowClass c;
+        c.name = "TickCounter";
+        c.proc = TickCounterProc;
+        pl::RegisterClass(c);
+        pl::CreateParams p;
+        p.className = "TickCounter";
+        p.parent = mainWindow;
+        pl::SetTimer(pl::CreateWindow(p), 1, 100);
+    });
+    MainCommand(1004);
+    ASSERT_EQ(GetCurrentFormId(), kObservingListFormId);
+    const auto exportFromTheTitle = [this] {
+        TapTitle(kListTitle);
+        harness.tap(kSettingsButtonX, 8);
+        pl::Rect menu;
+        pl::GetWindowRect(pl::OpenPopupMenu(), &menu);
+        harness.tap(menu.left + 10, menu.bottom - 5);  // its last row
+    };
+    exportFromTheTitle();
+    ASSERT_EQ(BoxText(), "1 Object exported.\n\n");
+    Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), kCriteriaButton)));
+    const std::size_t bars = ShellCalls("CreateMenuBar").size();
+    TapTitle(kListTitle);
+    EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
+    EXPECT_EQ(ShellCalls("CreateMenuBar").size(), bars);
+    harness.advance(300);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(BoxCount(), 1);
+    EXPECT_EQ(GetCurrentFormId(), kObservingListFormId);
+    Answer(pl::IDOK);
+    EXPECT_EQ(BoxCount(), 0);
+    exportFromTheTitle();
+    EXPECT_EQ(BoxText(), "1 Object exported.\n\n");
+    Answer(pl::IDOK);
 }
 
 TEST_F(TitleMenu, AShortScreenGetsTheMenuBarWithDevices) {

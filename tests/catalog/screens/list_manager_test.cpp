@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "screens_test.h"
 #include "support/both_screens.h"
 #include "support/catalog_fixture.h"
+#include "support/list_entries.h"
 #include "support/program_fixture.h"
 #include "ui/forms.h"
 #include "ui/shell_state.h"
@@ -226,6 +228,42 @@ TEST_P(ListManagerScreens, SaveThatCannotMakeItsFileIsToldOnce) {
     EXPECT_EQ(BoxText(), "Can't save list:\nWinter.lst");
     EXPECT_EQ(BoxCount(), 1);
     EXPECT_EQ(fs::file_size(folder.path() / "userlists" / "Winter.lst"), 68u + 76u * 3u);
+}
+
+// "Obs.lst" of 600 entries with room for 504 (500 "Max Selected items" and 5,
+// less the end mark), loaded, one entry removed and saved as "obs": the
+// program finds "obs.lst" as "Obs.lst", so the whole file is kept as .bad
+// first, whatever its case (it was saved over and the 96 left out were lost).
+TEST_P(ListManagerScreens, CutListSavedUnderAnotherCaseOfItsNameIsKeptWhole) {
+    std::string file(68, '\0');
+    file[64] = static_cast<char>(600 & 0xFF), file[65] = static_cast<char>(600 >> 8);
+    for (int i = 0; i < 600; ++i) {
+        SelectionEntry e = ListEntry("", kDesignationUser, i, 16, 0.04f * static_cast<float>(i % 500), 10.0f);
+        std::snprintf(e.name, sizeof e.name, "Obs%d", i);
+        uint8_t entry[kSelectionEntrySize];
+        StoreSelectionEntry(e, entry);
+        file.append(reinterpret_cast<const char*>(entry), sizeof entry);
+    }
+    std::ofstream(folder.path() / "userlists" / "Obs.lst", std::ios::binary) << file;
+    Ui([] {
+        preferences.word[kPrefMaxSelectedItems] = 10;
+        CarryListToNewCapacity();
+    });
+    Open();
+    TapRow(0);
+    FormCommand(kLoad);
+    EXPECT_EQ(BoxText(), "96 entries of Obs.lst could not be loaded; raise Max Selected items to see them.\n");
+    AnswerAll();
+    Ui([] { selectionShownCount = FilterSelectionByClass(0, selectionList, --selectionCount); });
+    Open();
+    SaveAs("obs");
+    EXPECT_EQ(BoxCount(), 0);
+    const Names files = Files("userlists");  // the list and its copy, named in whichever case
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0], "Obs.lst");
+    std::ifstream in(folder.path() / "userlists" / files[1], std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), file);
+    EXPECT_EQ(fs::file_size(folder.path() / "userlists" / "Obs.lst"), 68u + 76u * 503u);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListManagerScreens, ::testing::ValuesIn(kBothScreens));

@@ -1,0 +1,21 @@
+// The observing list's comet and asteroid entries (designation 12) name their
+// record of the comet file by the name they show. The record number an entry
+// holds is only where that name was last found: a list file or a memo written
+// before a record was removed holds numbers that now lead to other records.
+#pragma once
+
+// Finds each comet entry's record again by its name. A record's name as the
+// list shows it is its first 14 characters (a shorter name whole), and an
+// entry names the record whose name it shows: it keeps its number when that
+// record still shows its name, else takes the first record of its name that no
+// other entry holds, else names none (number -1: shown, but placed and sent
+// nowhere). An entry that takes another record is marked placeUnknown until the
+// list is placed again, and its source index follows its number.
+// `removed` >= 0: that record was just taken out of the file, and the entries
+// of the records after it first move down one with them, so that each entry of
+// two records of one name keeps its own.
+// The comet file's names are read once per call, and only for a list that has
+// comet entries. Nothing happens while the comet file is closed: the numbers
+// wait for it. selectionListChanges goes up when an entry changed; returns
+// whether one did.
+bool MatchListedComets(int removed = -1);

@@ -1,0 +1,108 @@
+// Night mode ("Bright") at 480 x 640, 192 dpi: the sky chart with a Messier
+// object of the list selected (its thumbnail and caption top left) and the
+// eclipse map of 2006 March 29 (row 1 of the list from 2006) show no pixel
+// with more green or blue than the drawing layer's night colours.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "catalog/designations.h"
+#include "chart/sky_chart_fixture.h"
+#include "eclipse/eclipse_form.h"
+#include "ui/colors.h"
+#include "ui/night_colors.h"
+
+namespace {
+
+using namespace sky_chart_test;
+
+// 5-bit channels of a COLORREF (0x00BBGGRR) and of a screen pixel (0x00RRGGBB).
+uint32_t Green(uint32_t colour) { return (colour >> 8) & 0xF8u; }
+uint32_t ColourBlue(pl::ColorRef c) { return (c >> 16) & 0xF8u; }
+uint32_t PixelBlue(uint32_t p) { return p & 0xF8u; }
+
+class NightMode : public SkyChartTest {
+protected:
+    void SetUp() override {
+        Start(480, 640, 192);
+        const auto high = PlaceAt(180, 60);
+        SelectionEntry m42 = Entry("Orion Nebula", kDesignationMessier, 42, 19, high.first, high.second);
+        m42.source = kSourceMessier, m42.sourceIndex = 42, m42.size1 = 60, m42.size2 = 40;
+        Put({m42}, 0);
+        Ui([] {
+            ResetEclipseForm();
+            preferences.word[kPrefNightMode] = 3;
+            ApplyNightModeColors(3);
+        });
+    }
+    void TearDown() override { Ui([] { ApplyNightModeColors(preferences.word[kPrefNightMode] = 0); }); }
+    // Pixels with more green or blue than any colour of the night set; and
+    // how many show its pen colour, the night red of the labels.
+    std::pair<int, int> Count() const {
+        uint32_t green = 0, blue = 0;
+        for (pl::ColorRef c : {GetBackgroundColor(), GetForegroundColor(), GetHighlightColor(), GetHighlightTextColor()})
+            green = std::max(green, Green(c)), blue = std::max(blue, ColourBlue(c));
+        const pl::ColorRef c = GetForegroundColor();
+        const uint32_t pen = ((c & 0xF8u) << 16) | Green(c) << 8 | ColourBlue(c);
+        int beyond = 0, ink = 0;
+        for (int y = 0; y < 640; ++y)
+            for (int x = 0; x < 480; ++x) {
+                const uint32_t p = harness.pixel(x, y) & 0xF8F8F8u;
+                beyond += Green(p) > green || PixelBlue(p) > blue;
+                ink += p == pen;
+            }
+        return {beyond, ink};
+    }
+    // The chart opened anew in a view, colour scheme (word 26) and zoom step,
+    // its text opaque as the program starts.
+    std::function<void()> Chart(int view, int background, int zoom) {
+        return [=, this] {
+            Close();
+            SetWord(kPrefChartBackground, background);
+            SetWord(kPrefChartZoom, zoom);
+            Ui([view] {
+                chartState.zoomSlotSky = chartState.zoomSlotHorizon = -1;
+                chartView = view;
+                SetTextTransparent(false);
+            });
+            Open();
+        };
+    }
+    void EclipseMap() {
+        MainCommand(1029);
+        const pl::Hwnd form = GetCurrentFormDialog();
+        Tap(RowCentre(pl::GetDlgItem(form, 2704), 1));
+        Tap(Centre(pl::GetDlgItem(form, 2702)));
+        Tap(RowCentre(pl::GetDlgItem(form, 2703), kEclipseMapView));
+    }
+};
+
+// The chart drew the constellations' names, the grid's labels and the
+// selection's caption on white boxes, and kept the dark blue ground; the
+// eclipse map wrote its time labels in white and its tap panel drew a yellow
+// Sun and a grey Moon.
+TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
+    const struct {
+        const char* name;
+        std::function<void()> show;
+    } cases[] = {
+        {"Sky Map, white scheme, 180 deg", Chart(0, 2, 0)},
+        {"Sky Map, white scheme, 1 deg", Chart(0, 2, 12)},
+        {"Sky Map, dark blue scheme, 1 deg", Chart(0, 1, 12)},
+        {"Horizon View, black scheme, 180 deg", Chart(1, 0, 0)},
+        {"Whole Sky, dark blue scheme, 1 deg", Chart(2, 1, 12)},
+        {"eclipse map", [this] { EclipseMap(); }},
+        {"eclipse map with a tapped place's panel", [this] { Tap(pl::Point{150, 380}); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.show();
+        Shot("night_mode.png");
+        const auto [beyond, ink] = Count();
+        EXPECT_EQ(beyond, 0);
+        EXPECT_GT(ink, 200);
+    }
+}
+
+}  // namespace
