@@ -45,12 +45,14 @@ void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
 // For the equinox of the date's year, as the look-ups and the search give comets: the chart and
 // the telescope take comet entries as places of date.
 // An entry that names no record (its record was removed), whose record does not read or whose
-// orbit gives no place (or no orbit computation is installed) is marked placeUnknown.
+// orbit gives no place (or no orbit computation is installed) is marked placeUnknown. A number
+// beyond the file (a list loaded while it was closed, before its comets are matched by name) is
+// no record, and is passed over without the look-up's message: the refresh runs inside drawings.
 void RefreshComet(SelectionEntry& e, double jd, int year) {
     CometRecord comet;
     CometPlace place{};
-    const bool placed =
-        e.number >= 0 && GetCometData(e.number, &comet) && ComputeCometPlace(&comet, jd, year, &place);
+    const bool placed = e.number >= 0 && e.number < GetCometCount() && GetCometData(e.number, &comet) &&
+                        ComputeCometPlace(&comet, jd, year, &place);
     e.placeUnknown = placed ? 0 : 1;
     if (!placed) return;
     e.rightAscension = place.rightAscension;

@@ -79,8 +79,8 @@ TEST_P(ListedComets, ListsKeptBeforeADeleteNameAndPlaceTheirOwnComets) {
         }
     }
     const uint32_t changes = selectionListChanges;
-    Ui([] { ReopenDatabases(1); });  // each found where it is: no change of the list
-    EXPECT_EQ(selectionListChanges, changes);
+    Ui([] { ReopenDatabases(1); });  // each found where it is, placed again from the file reopened
+    EXPECT_GT(selectionListChanges, changes);
     EXPECT_EQ(BoxCount(), 0) << BoxText();
 }
 
