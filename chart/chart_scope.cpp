@@ -182,8 +182,7 @@ void ImprovePointingFromChart(int row) {
     if (!ChartTargetAtClock(chartSelection, c, &target)) return;
     CopyChartState16(&currentObject);
     double apparentRa = 0, apparentDec = 0, altitude = 0, azimuth = 0;
-    ComputeApparentAltAz(target.ra, target.dec, &apparentRa, &apparentDec, &altitude, &azimuth, target.mode, c.year,
-                         c.month, c.day, c.hour, c.minute, c.second);
+    AlignmentPlaceAtClock(target, c, &apparentRa, &apparentDec, &altitude, &azimuth);
     AlignmentStar& star = improvePointingStar;
     star = AlignmentStar{};
     star.ra = apparentRa * 15.0;
