@@ -18,6 +18,7 @@
 #include "chart/phase_icons.h"
 #include "chart/save_under.h"
 #include "core/date_text.h"
+#include "core/list_date.h"
 #include "core/nutation.h"
 #include "core/preferences.h"
 #include "core/preferences_file.h"
@@ -110,8 +111,10 @@ void FreeStartupBuffers() {
 }
 
 // The start date and time: the preference words when a year is stored, else
-// the device clock; the first five fields also go to the list criteria.
+// the device clock; the first five fields also go to the list criteria, no
+// date of the list's own (the last list's date may make one, TakeListDate).
 void SetStartDateTime() {
+    ForgetOwnListDate();
     const int32_t* w = &preferences.word[kPrefStartYear];
     if (w[0] != 0) {
         currentDateTime = DateTime{w[0], w[1], w[2], w[3], w[4], 0};
@@ -120,11 +123,8 @@ void SetStartDateTime() {
         ReadDeviceClock(now);
         currentDateTime = DateTime{now[0], now[1], now[2], now[3], now[4], now[5]};
     }
-    selectionCriteria.year = static_cast<int16_t>(currentDateTime.year);
-    selectionCriteria.month = static_cast<int16_t>(currentDateTime.month);
-    selectionCriteria.day = static_cast<int16_t>(currentDateTime.day);
-    selectionCriteria.hour = static_cast<int16_t>(currentDateTime.hour);
-    selectionCriteria.minute = static_cast<int16_t>(currentDateTime.minute);
+    const DateTime& t = currentDateTime;
+    SetCriteriaDate(t.year, t.month, t.day, t.hour, t.minute);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "catalog/constellation_lines.h"
 #include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_catalog.h"
 #include "catalog/record_db.h"
 #include "catalog/record_writer.h"
@@ -41,8 +42,8 @@
 #include "chart/horizon_passes.h"
 #include "chart/horizon_projection.h"
 #include "chart/shifted_chart.h"
-#include "objects/moving_entries.h"
 #include "high_resolution_view.h"
+#include "orbits/comet_place.h"
 #include "sky_fixture.h"
 
 namespace {
@@ -120,6 +121,7 @@ struct ChartRedrawBench {
         WriteFigureLines(data);
         WriteObjects(data);
         WriteComets(data);
+        InstallCometPlace();  // the list's comets are placed through the orbits' hook, as at start-up
         SetSiteLatitude(currentSite, 51.0);
         SetHorizonRotation(0);
         const std::pair<int, int> words[] = {

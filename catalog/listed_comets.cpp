@@ -100,6 +100,8 @@ bool MatchListedComets(int removed) {
         if (record >= 0) held[static_cast<std::size_t>(record)] = true;
         changed |= Renumber(*e, record);
     }
-    if (changed) ++selectionListChanges;
+    // The file may hold other orbits under the same names, and places computed while it was
+    // closed are none: the list's places are computed again at their next use.
+    ++selectionListChanges;
     return changed;
 }

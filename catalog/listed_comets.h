@@ -16,6 +16,6 @@
 // two records of one name keeps its own.
 // The comet file's names are read once per call, and only for a list that has
 // comet entries. Nothing happens while the comet file is closed: the numbers
-// wait for it. selectionListChanges goes up when an entry changed; returns
-// whether one did.
+// wait for it. Otherwise selectionListChanges goes up (the places are computed
+// again from the file as it is now); returns whether an entry changed record.
 bool MatchListedComets(int removed = -1);

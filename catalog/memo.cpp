@@ -11,6 +11,7 @@
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
 #include "catalog/listed_comets.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_identity.h"
 #include "catalog/object_lookup.h"
 #include "catalog/selection_list.h"
@@ -19,6 +20,7 @@
 #include "core/constellation.h"
 #include "core/julian_day.h"
 #include "core/kept_file.h"
+#include "core/list_date.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
@@ -351,25 +353,16 @@ bool EndMemoExport() {
 
 void ExportHookEmpty() {}
 
-namespace {
-
-// Entry of shown row `row`, or null.
-const SelectionEntry* ShownEntry(int row) {
-    if (!selectionListIndex || row >= GetSelectionListAllocated()) return nullptr;
-    int position = selectionListIndex[row];
-    return position >= 0 && position < selectionCount ? &selectionList[position] : nullptr;
-}
-
-}  // namespace
-
 int ExportListToMemo() {
     char* buffer = new (std::nothrow) char[kMemoBufferSize]();
     if (!buffer) return 1;
+    // The planets, comets and asteroids at their places of the program's time, which also names the file.
+    const DateTime when = currentDateTime;
     BeginMemoExport();
     int exported = 0;
     std::size_t used = 0;
     for (int row = 0; row < selectionShownCount; ++row) {
-        const SelectionEntry* entry = ShownEntry(row);
+        const SelectionEntry* entry = ShownEntryAt(row, when);
         if (!entry) break;
         if (row % 5 == 0) StepBusyIndicator(1);
         if (used > kMemoFlushBytes || kMemoBufferSize - used < kLineRoom) {
@@ -465,14 +458,11 @@ bool GivesAnEntry(const char* text) {
 
 // Replaces the list by the entries of the lines, telling each damaged line,
 // the first line cut short (which ends the reading) and the lines the list
-// has no room for. The list's date and time become the current ones.
+// has no room for. The list's date and time become the current ones (a time
+// of the list's own only when after the device clock, TakeListDate).
 int FillListFromMemo(const char* text) {
     const DateTime& t = currentDateTime;
-    selectionCriteria.year = static_cast<int16_t>(t.year);
-    selectionCriteria.month = static_cast<int16_t>(t.month);
-    selectionCriteria.day = static_cast<int16_t>(t.day);
-    selectionCriteria.hour = static_cast<int16_t>(t.hour);
-    selectionCriteria.minute = static_cast<int16_t>(t.minute);
+    TakeListDate(t.year, t.month, t.day, t.hour, t.minute);
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
     ListedObjects listed(selectionList, 0);

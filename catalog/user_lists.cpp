@@ -13,6 +13,7 @@
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
 #include "core/kept_file.h"
+#include "core/list_date.h"
 #include "core/preferences.h"
 #include "core/program_hooks.h"
 #include "core/services.h"
@@ -222,12 +223,9 @@ void ShowCountMessage(const char* format, long count, const char* name = "") {
     ShowInformation(text, "");
 }
 
+// The file's date into the criteria, a time of the list's own only when after the device clock.
 void RestoreListDate(const UserListHeader& header) {
-    selectionCriteria.year = static_cast<int16_t>(header.year);
-    selectionCriteria.month = static_cast<int16_t>(header.month);
-    selectionCriteria.day = static_cast<int16_t>(header.day);
-    selectionCriteria.hour = static_cast<int16_t>(header.hour);
-    selectionCriteria.minute = static_cast<int16_t>(header.minute);
+    TakeListDate(header.year, header.month, header.day, header.hour, header.minute);
 }
 
 // Tells how a load went: a file that is not whole is copied aside first (one

@@ -29,7 +29,8 @@ void SaveUserList(const char* listName);
 
 // asCatalog 0: replaces the observing list by the file "userlists\<fileName>"
 // (the name with its extension), keeping one entry free for the end mark, and
-// restores the list's date and time into the selection criteria. Its comet
+// restores the list's date and time into the selection criteria (a time of the
+// list's own only when after the device clock, TakeListDate). Its comet
 // entries find their records by name (MatchListedComets). A missing file
 // changes nothing and says nothing; a file shorter than a header shows "Can't
 // read header." and changes nothing. The whole entries of the file are read,

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
 #include "catalog/stellar_catalog.h"
@@ -29,7 +30,6 @@
 #include "chart/chart_object_pass.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
-#include "objects/moving_entries.h"
 #include "scope/scope_services.h"
 #include "ui/colors.h"
 #include "ui/input_polling.h"

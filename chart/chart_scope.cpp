@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_form_controls.h"
 #include "chart/chart_picks.h"
@@ -23,7 +24,6 @@
 #include "core/sidereal_time.h"
 #include "ephemeris/apparent_altaz.h"
 #include "objects/current_object.h"
-#include "objects/moving_entries.h"
 #include "scope/n_star_list.h"
 #include "scope/scope_form.h"
 #include "scope/scope_place.h"
@@ -182,8 +182,7 @@ void ImprovePointingFromChart(int row) {
     if (!ChartTargetAtClock(chartSelection, c, &target)) return;
     CopyChartState16(&currentObject);
     double apparentRa = 0, apparentDec = 0, altitude = 0, azimuth = 0;
-    ComputeApparentAltAz(target.ra, target.dec, &apparentRa, &apparentDec, &altitude, &azimuth, target.mode, c.year,
-                         c.month, c.day, c.hour, c.minute, c.second);
+    AlignmentPlaceAtClock(target, c, &apparentRa, &apparentDec, &altitude, &azimuth);
     AlignmentStar& star = improvePointingStar;
     star = AlignmentStar{};
     star.ra = apparentRa * 15.0;

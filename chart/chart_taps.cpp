@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_display.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
@@ -367,10 +368,12 @@ int IdentifyNearestObject(int x, int y, int r) {
 void ShowChartObjectInfo() {
     const int row = selectionCurrentRow;
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
-    if (position >= 0) {
-        HandOverEntry(selectionList[position]);
-    } else if (const SelectionEntry* body = FindListedBody(chartSelection)) {
-        HandOverEntry(*body);  // a listed body off the shown rows (below the horizon) is still that body
+    // A listed planet, comet or asteroid at its place of the chart's time; a listed body off the
+    // shown rows (below the horizon) is still that body.
+    const SelectionEntry* listed = ListedEntryAt(position, currentDateTime);
+    if (!listed && ListedPlacesAt(currentDateTime)) listed = FindListedBody(chartSelection);
+    if (listed) {
+        HandOverEntry(*listed);
     } else if (chartSelection.number != -1) {
         WriteStarInfoText(chartSelection);
         AddPickToSelection(chartSelection);

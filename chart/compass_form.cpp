@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_display.h"
 #include "catalog/object_pictures.h"
 #include "catalog/screens/image_viewer.h"
@@ -22,7 +23,6 @@
 #include "core/shared_state.h"
 #include "objects/current_object.h"
 #include "objects/finder_open.h"
-#include "objects/moving_entries.h"
 #include "objects/object_selection.h"
 #include "objects/selected_object.h"
 #include "objects/selection_add.h"

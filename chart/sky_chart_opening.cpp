@@ -4,6 +4,7 @@
 
 #include "catalog/constellation_lines.h"
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_form_controls.h"
@@ -71,9 +72,9 @@ void PrepareChartOpening() {
 void FillListForChart() {
     if (selectionShownCount < 1) {
         RunObjectSelection(kPlanets, kDesignationPlanet, kPlanetType);
-        if (selectionShownCount > 0) {
-            SetChartSelectionRecord(selectionListPtr[0]);
-            const DateTime& t = currentDateTime;
+        const DateTime& t = currentDateTime;
+        if (const SelectionEntry* first = selectionShownCount > 0 ? ShownEntryAt(0, t) : nullptr) {
+            SetChartSelectionRecord(first);
             SetChartDateTime(&chartSelection, t.year, t.month, t.day, t.hour, t.minute);
             selectionCurrentRow = 0;
         }

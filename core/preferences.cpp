@@ -283,6 +283,12 @@ PreferenceClock SetPreferenceClock(PreferenceClock clock) {
     return previous;
 }
 
+bool ReadPreferenceClock(int32_t fields[6]) {
+    if (!preferenceClock) return false;
+    preferenceClock(fields);
+    return true;
+}
+
 int ValidatePreferences() {
     for (const PreferenceRule& r : kRules) ApplyRule(r.word, r);
     for (const PreferenceRun& run : kRuns)

@@ -147,6 +147,10 @@ using PreferenceClock = void (*)(int32_t fields[6]);
 // left as they are. Returns the clock it replaces.
 PreferenceClock SetPreferenceClock(PreferenceClock clock);
 
+// Reads the installed clock (the device's local date and time) into `fields`;
+// false, leaving them as they were, while none is installed.
+bool ReadPreferenceClock(int32_t fields[6]);
+
 // Gives the words their defaults and range checks, the site (currentSite) its
 // start values and checks, and the start date and time words 134..138 and 252
 // the device clock's. Returns 1.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/list_date.h"
 #include "core/preferences_file.h"
 
 DateTime currentDateTime{};
@@ -41,4 +42,5 @@ void ResetSharedState() {
     ValidatePreferences();
     ResetPreferencesFile();
     selectionCriteria = SelectionCriteria{};
+    ForgetOwnListDate();
 }

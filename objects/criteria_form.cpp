@@ -10,6 +10,7 @@
 #include "catalog/stars.h"
 #include "chart/chart_clock.h"
 #include "core/date_text.h"
+#include "core/list_date.h"
 #include "core/program_hooks.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -94,9 +95,14 @@ void Select(int trigger, int list, int row) { SetPopupList(trigger, list, row); 
 void CriteriaFromDevice() {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     GetLocalDateTime(&year, &month, &day, &hour, &minute, &second);
-    SelectionCriteria& c = C();
-    c.year = static_cast<int16_t>(year), c.month = static_cast<int16_t>(month), c.day = static_cast<int16_t>(day);
-    c.hour = static_cast<int16_t>(hour), c.minute = static_cast<int16_t>(minute);
+    SetCriteriaDate(year, month, day, hour, minute);
+}
+
+// The list's time into the criteria: its own date and time, else the
+// program's time (ListDateTime), as the search will take it.
+void CriteriaFromListTime() {
+    const DateTime t = ListDateTime();
+    SetCriteriaDate(t.year, t.month, t.day, t.hour, t.minute);
 }
 
 void ShowCriteriaDateTime() {
@@ -184,18 +190,9 @@ void OpenCriteriaForm() {
     if (selectionShownCount < 1) {
         MarkSelectionSlotsFree();
         selectionCount = selectionShownCount = 0;
-        const DateTime& t = currentDateTime;
-        if (dateTimeFixed != 0 && t.year != 0) {
-            SelectionCriteria& c = C();
-            c.year = static_cast<int16_t>(t.year), c.month = static_cast<int16_t>(t.month);
-            c.day = static_cast<int16_t>(t.day), c.hour = static_cast<int16_t>(t.hour);
-            c.minute = static_cast<int16_t>(t.minute);
-        } else {
-            CriteriaFromDevice();
-        }
     }
     ShowCriteria();
-    if (dateTimeFixed == 0) CriteriaFromDevice();
+    CriteriaFromListTime();
     ShowCriteriaDateTime();
 }
 
@@ -239,15 +236,16 @@ void RemoveFromList() {
 }
 
 // The date and time editor on the criteria's date (the device clock's when
-// none); Ok takes the new date and time, Cancel changes nothing.
+// none); Ok takes the new date and time as the list's own, Cancel changes
+// nothing.
 void EditCriteriaDateTime() {
     SelectionCriteria& c = C();
     if (c.year == 0) CriteriaFromDevice();
     int year = c.year, month = c.month, day = c.day, hour = c.hour, minute = c.minute, second = 0;
     EditDateTime(&year, &month, &day, &hour, &minute, &second);
     if (!DateTimeEditConfirmed()) return;
-    c.year = static_cast<int16_t>(year), c.month = static_cast<int16_t>(month), c.day = static_cast<int16_t>(day);
-    c.hour = static_cast<int16_t>(hour), c.minute = static_cast<int16_t>(minute);
+    SetCriteriaDate(year, month, day, hour, minute);
+    KeepListDateAsOwn();
     ShowCriteriaDateTime();
 }
 

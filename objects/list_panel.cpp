@@ -6,6 +6,7 @@
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_display.h"
 #include "catalog/object_lists.h"
 #include "catalog/object_lookup.h"
@@ -20,7 +21,6 @@
 #include "ephemeris/apparent_altaz.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
-#include "objects/moving_entries.h"
 #include "objects/object_info.h"
 #include "objects/object_texts.h"
 #include "objects/selection_search.h"
@@ -168,6 +168,19 @@ std::string TransitAltitude(const ObjectRecord& r, const DateTime& t, double tra
     return text;
 }
 
+// The position mode the panel's place is computed in. A catalogue place (J2000) takes the
+// preference, which ComputeApparentAltAz turns into: 0 the geocentric place of date (precession
+// and nutation, no aberration), 1 the same refracted, 2 the topocentric apparent place of date
+// (aberration and light deflection too), 3 the same refracted. A planet (computed for `when` in
+// the preference's geocentric or topocentric kind), a comet or an asteroid (its geometric
+// geocentric place for the mean equinox of the date's year, as the list holds it) is a place of
+// date already: shown as it is (mode -1: not precessed again, not refracted). The kinds then
+// differ only by the aberration (20"), the nutation (under 20") and a comet's precession within
+// its year (under 1'), not by the precession since 2000 that a second conversion would add.
+int PanelPlaceMode(const ObjectRecord& r) {
+    return IsPlaceOfDate(static_cast<int16_t>(r.designationId)) ? -1 : preferences.word[kPrefPositionMode];
+}
+
 }  // namespace
 
 bool BuildBodyObject(int body, const DateTime& t, ListPanelObject* o) {
@@ -246,7 +259,7 @@ ListPanelTexts ComputeListPanelTexts(const ListPanelObject& object, int source, 
     const DateTime& t = when;
     ListPanelTexts p;
     double ra = 0.0, dec = 0.0, altitude = 0.0, azimuth = 0.0;
-    const int mode = object.planet ? -1 : preferences.word[kPrefPositionMode];
+    const int mode = PanelPlaceMode(r);
     ComputeApparentAltAz(r.rightAscension, r.declination, &ra, &dec, &altitude, &azimuth, mode, t.year, t.month,
                          t.day, t.hour, t.minute, 0);
     p.ra = Hours(ra);

@@ -53,9 +53,10 @@ struct ListPanelTexts {
 };
 
 // The panel's texts for the object at local time `when` at currentSite: the
-// place by ComputeApparentAltAz in the position-mode preference (mode -1 for a
-// planet), the altitude at the local sidereal time of transit plus 0.5
-// truncated, the magnitude and the visibility rating in the telescope of the
+// place by ComputeApparentAltAz in the position-mode preference for a
+// catalogue place (J2000), as it stands (mode -1) for a planet, comet or
+// asteroid, whose place is of date already; the altitude at the local sidereal
+// time of transit plus 0.5 truncated, the magnitude and the visibility rating in the telescope of the
 // preferences; a meteor shower's start, maximum ("Var." without one) and end
 // dates and the gauge of its activity class.
 ListPanelTexts ComputeListPanelTexts(const ListPanelObject& object, int source, int sourceIndex, const DateTime& when);

@@ -4,12 +4,13 @@
 #include <cstring>
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_pictures.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_symbols.h"
 #include "chart/object_icons.h"
 #include "chart/star_labels.h"
-#include "core/julian_day.h"
+#include "core/list_date.h"
 #include "core/shared_state.h"
 #include "objects/current_object.h"
 #include "objects/list_panel.h"
@@ -46,14 +47,12 @@ bool TallScreen() {
     return height > 240 * displayScale.scaleY;
 }
 
-// The criteria's date and time (seconds 0) become the current ones; the
-// device's when the criteria have no year.
+// The list's time becomes the current one: its own date and time (seconds 0),
+// else the program's time as it runs (ListDateTime). A list date that is not
+// the list's own (the night a kept list was made) is no time of its own.
 DateTime PanelTime() {
-    const SelectionCriteria& c = selectionCriteria;
-    DateTime& t = currentDateTime;
-    if (c.year != 0) SetCurrentDateTime(c.year, c.month, c.day, c.hour, c.minute, 0);
-    else GetLocalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
-    return t;
+    currentDateTime = ListDateTime();
+    return currentDateTime;
 }
 
 void DrawTypePicture(int bitmap) {
@@ -126,12 +125,14 @@ void DrawListEntryRow(const SelectionEntry& e, const XywhRect& rect) {
 int UpdateListPanel(int row) {
     HideObject(GetCurrentFormDialog(), kListPanelPicture);
     const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
-    if (position < 0 || position >= selectionCount) {
+    const bool inUse = position >= 0 && position < selectionCount;
+    const DateTime when = inUse ? PanelTime() : currentDateTime;
+    const SelectionEntry* listed = inUse ? ListedEntryAt(position, when) : nullptr;
+    if (!listed) {
         ClearPanel();
         return -1;
     }
-    const SelectionEntry entry = selectionList[position];
-    const DateTime when = PanelTime();
+    const SelectionEntry entry = *listed;
     const ListPanelObject object = BuildListPanelObject(entry, when);
     SetCurrentObject(&object.record, entry.source);
     SetField(kListPanelName, std::string(object.name, strnlen(object.name, kNameShown)).c_str());

@@ -15,8 +15,9 @@ void DrawListEntryRow(const SelectionEntry& entry, const XywhRect& rect);
 
 // The panel for shown row `row` (no row: every field cleared); returns the
 // entry's position, -1 for none. The object becomes the current object
-// (SetCurrentObject), its time (the criteria's, else the device's) the
-// current date and time. The rows of the distance, eyepiece, rise and set
-// and the altitude at transit are drawn only on screens taller than 240
-// design pixels.
+// (SetCurrentObject), the list's time (ListDateTime: its own date, else the
+// program's time) the current date and time, and a planet, comet or asteroid
+// is shown at its place of that time (ListedEntryAt). The rows of the
+// distance, eyepiece, rise and set and the altitude at transit are drawn only
+// on screens taller than 240 design pixels.
 int UpdateListPanel(int row);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_clock.h"
 #include "core/shared_state.h"
@@ -27,11 +28,11 @@ void RunObjectSelection(int kind, int catalogue, int option) {
     selectionShownCount = 0;
     LimitComets(catalogue);
     BuildSelectionList();
-    if (selectionShownCount > 0) {
-        const SelectionEntry& first = *selectionListPtr[0];
-        currentObject.rightAscension = first.rightAscension;
-        currentObject.declination = first.declination;
-        const DateTime& t = currentDateTime;
+    const DateTime& t = currentDateTime;
+    // The first row's planet or comet at its place of the program's time, as the chart will draw it.
+    if (const SelectionEntry* first = selectionShownCount > 0 ? ShownEntryAt(0, t) : nullptr) {
+        currentObject.rightAscension = first->rightAscension;
+        currentObject.declination = first->declination;
         SetChartDateTime(&currentObject, t.year, t.month, t.day, t.hour, t.minute);
     }
 }

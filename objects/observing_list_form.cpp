@@ -9,6 +9,7 @@
 #include "chart/chart_clock.h"
 #include "chart/chart_symbols.h"
 #include "core/horizontal.h"
+#include "core/list_date.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
@@ -107,12 +108,13 @@ void DeleteRow() {
     RefreshObservingList(-1);
 }
 
-// The current object in the sky chart at the criteria's date and time; in
-// the views that show only the sky above the horizon an object below it is
-// first offered the Whole Sky view.
+// The current object in the sky chart at the list's time (its own date, else
+// the program's time); in the views that show only the sky above the horizon
+// an object below it is first offered the Whole Sky view. A night of the
+// list's own holds in the chart as a time the user chose: the chart clock runs
+// on from it instead of going back to the device clock at its next step.
 void ShowInChart() {
-    const SelectionCriteria& c = selectionCriteria;
-    const DateTime t = c.year != 0 ? DateTime{c.year, c.month, c.day, c.hour, c.minute, 0} : currentDateTime;
+    const DateTime t = ListDateTime();
     const SiteRecord& s = currentSite;
     const double lst = GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, 0, s.longitude, s.zoneMinutes);
     const bool object = S().panelEntry >= 0;
@@ -120,6 +122,10 @@ void ShowInChart() {
     if (object &&
         !AgreeChartViewForAltitude(ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, s.latitude)))
         return;
+    if (IsListDateOwn()) {
+        dateTimeFixed = 1;
+        RestartChartTime();
+    }
     GotoForm(kSkyChartForm);
 }
 

@@ -1,10 +1,10 @@
 #include "objects/selection_add.h"
 
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "chart/sky_rotation.h"
 #include "core/services.h"
 #include "core/shared_state.h"
-#include "objects/moving_entries.h"
 #include "objects/selected_object.h"
 #include "objects/selection_search.h"
 

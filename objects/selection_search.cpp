@@ -10,6 +10,7 @@
 #include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_display.h"
 #include "catalog/object_identity.h"
 #include "catalog/object_lists.h"
@@ -497,6 +498,7 @@ int RemoveMatchingEntries() {
     if (!selectionList || selectionCount < 0) return 0;
     const SelectionCriteria& c = selectionCriteria;
     const int count = std::min(selectionCount, GetSelectionListAllocated());
+    ListedPlacesAt(currentDateTime);  // planets, comets and asteroids tested at their places of the search's time
     for (int i = count - 1; i >= 0; --i) {
         if ((count - 1 - i) % 15 == 0) StepBusyIndicator(1);
         ObjectRecord r{};

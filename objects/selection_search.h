@@ -72,8 +72,10 @@ void SetSelectionElevation(int elevation);
 
 // Removes every entry of the list that passes the criteria, from the last to
 // the first; with the Messier, Caldwell, Herschel or best-of-NGC catalogue
-// only entries that came from that catalogue. The slot after the last entry is
-// marked free, the view rebuilt under the class filter and no row is current.
+// only entries that came from that catalogue; planets, comets and asteroids are
+// tested at their places of currentDateTime (the search's time, ListedPlacesAt).
+// The slot after the last entry is marked free, the view rebuilt under the
+// class filter and no row is current.
 // Returns the entries left.
 int RemoveMatchingEntries();
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "core/horizontal.h"
+#include "core/list_date.h"
 #include "core/rise_set.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
@@ -17,8 +19,7 @@ bool ByDesignationThenNumber(const SelectionEntry& a, const SelectionEntry& b) {
 }
 
 // The key an entry is sorted by, smaller first.
-double Key(int order, const SelectionEntry& e, double lst) {
-    const DateTime& t = currentDateTime;
+double Key(int order, const SelectionEntry& e, const DateTime& t, double lst) {
     switch (order) {
     case kSortByMagnitude: return e.mag10;
     case kSortByRa: return e.rightAscension;
@@ -34,9 +35,8 @@ double Key(int order, const SelectionEntry& e, double lst) {
     }
 }
 
-// Sorts the entries by a key computed once for each.
-void SortByKey(int order, int count) {
-    const DateTime& t = currentDateTime;
+// Sorts the entries by a key computed once for each, for local time t.
+void SortByKey(int order, int count, const DateTime& t) {
     const double lst = GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, t.second,
                                             currentSite.longitude, currentSite.zoneMinutes);
     struct Keyed {
@@ -45,7 +45,7 @@ void SortByKey(int order, int count) {
     };
     std::vector<Keyed> keyed;
     keyed.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) keyed.push_back({Key(order, selectionList[i], lst), selectionList[i]});
+    for (int i = 0; i < count; ++i) keyed.push_back({Key(order, selectionList[i], t, lst), selectionList[i]});
     std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         if (a.key != b.key) return a.key < b.key;
         return ByDesignationThenNumber(a.entry, b.entry);
@@ -81,8 +81,11 @@ void SortSelectionByName(int count, bool firstPass) {
 void SortSelectionList(int order) {
     const int count = std::min(selectionCount, GetSelectionListAllocated());
     if (!selectionList || count < 1 || order < kSortByName || order > kSortByAltitude) return;
+    // The planets, comets and asteroids at their magnitudes, sizes and places of the list's time.
+    const DateTime when = ListDateTime();
+    ListedPlacesAt(when);
     if (order == kSortByName) SortSelectionByName(count, true);
     else if (order == kSortBySize) SortBySize(count);
-    else SortByKey(order, count);
+    else SortByKey(order, count, when);
     selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, count);
 }

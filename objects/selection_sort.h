@@ -20,7 +20,9 @@ void SortSelectionByName(int count, bool firstPass);
 // Sorts all selectionCount entries in `order` (an order outside 0..5 leaves
 // them) and rebuilds the shown view under the class filter. Apart from the
 // Name order's first pass, ties go to the designation, then the number, both
-// ascending. Transit times (ComputeRiseTransitSetFixed, local hours) and
-// altitudes (degrees) are for currentDateTime at currentSite, each computed
-// once per sort.
+// ascending. Every order takes the list's time (ListDateTime: its own date,
+// else the program's time): the planets, comets and asteroids at their places,
+// magnitudes and sizes of that time (ListedPlacesAt), the transit times
+// (ComputeRiseTransitSetFixed, local hours) and altitudes (degrees) for it at
+// currentSite, each computed once per sort.
 void SortSelectionList(int order);

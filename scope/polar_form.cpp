@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_display.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
@@ -187,10 +188,12 @@ void TakeTarget() {
 void FillStarList() {
     const int shownBefore = selectionShownCount;
     RunObjectSelectionKeepIndex(0, kDesignationBrightStar, 0);
-    if (shownBefore <= 0 && selectionCount > 0 && selectionList) {
+    if (shownBefore > 0) return;
+    const PolarDateTime& t = polarDateTime;
+    // A listed planet or comet at its place of the form's time.
+    if (const SelectionEntry* listed = ListedEntryAt(0, DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second})) {
         ObjectRecord first{};
-        CopyObjectDisplayFields(&first, &selectionList[0]);
-        const PolarDateTime& t = polarDateTime;
+        CopyObjectDisplayFields(&first, listed);
         SetChartDateTime(&first, t.year, t.month, t.day, t.hour, t.minute);
         selectionCurrentRow = 0;
     }

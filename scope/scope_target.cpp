@@ -1,10 +1,10 @@
 #include "scope/scope_target.h"
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "chart/chart_state.h"
 #include "core/services.h"
 #include "ephemeris/apparent_altaz.h"
-#include "objects/moving_entries.h"
 #include "scope/scope_dispatch.h"
 #include "ui/input_polling.h"
 

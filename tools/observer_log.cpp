@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "catalog/listed_places.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
 #include "core/horizontal.h"
@@ -156,7 +157,8 @@ bool IsLogDate(const ObserverLogRecord& r) {
            r.minute <= 59;
 }
 
-// Name, type, magnitude and place of the finder target or the current list entry.
+// Name, type, magnitude and place of the finder target or the current list entry
+// (a planet, comet or asteroid at its place of the program's time).
 void TakeWorkedObject(ObserverLogRecord* r) {
     if (IsObjectSelected()) {
         char name[32] = {};
@@ -170,10 +172,10 @@ void TakeWorkedObject(ObserverLogRecord* r) {
         r->declination = currentObject.declination;
         return;
     }
-    if (!selectionList || selectionCurrentRow < 0 || selectionCurrentRow >= selectionShownCount) return;
-    int position = GetSelectionIndex(selectionCurrentRow);
-    if (position < 0 || position >= selectionCount || position >= GetSelectionListAllocated()) return;
-    const SelectionEntry& e = selectionList[position];
+    if (selectionCurrentRow < 0 || selectionCurrentRow >= selectionShownCount) return;
+    const SelectionEntry* listed = ShownEntryAt(selectionCurrentRow, currentDateTime);
+    if (!listed) return;
+    const SelectionEntry& e = *listed;
     SetLogText(r->name, e.name, kObjectNameChars);
     r->objectType = e.objectType;
     r->objectMagnitude = e.mag10 / 10;

@@ -7,6 +7,7 @@
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
 #include "core/date_text.h"
+#include "core/list_date.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "objects/object_selection.h"
@@ -105,12 +106,7 @@ void ShowControls(bool lists) {
 void FillCriteriaDateFromDevice() {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
     GetLocalDateTime(&year, &month, &day, &hour, &minute, &second);
-    SelectionCriteria& c = selectionCriteria;
-    c.year = static_cast<int16_t>(year);
-    c.month = static_cast<int16_t>(month);
-    c.day = static_cast<int16_t>(day);
-    c.hour = static_cast<int16_t>(hour);
-    c.minute = static_cast<int16_t>(minute);
+    SetCriteriaDate(year, month, day, hour, minute);
 }
 
 // The first drawing: history, the criteria's date, the mode and the files.

@@ -200,14 +200,15 @@ const char* const kListText =
     "User;3;My galaxy;GALXY;III 1m:b;12:34:56;-12:34:56;12.3;5;2;200\n"
     "Foo;7;Odd one;NEBUL;Sbc;21:00:00;-60:30:15;9.9;4;4;-1\n";
 
-// Acceptance: the same list for every display format.
+// Acceptance: the same list for every display format (Mars as the export
+// wrote it, at its place of the program's time).
 TEST_P(MemoRoundTripTest, ExportedListImportsAsTheSameList) {
     ASSERT_EQ(ImportMemoText(kListText), 9);
-    std::vector<SelectionEntry> before = Entries();
     ShowAll();
     preferences.word[kPrefRaFormat] = GetParam().first;
     preferences.word[kPrefDecFormat] = GetParam().second;
     ExportListToMemo();
+    std::vector<SelectionEntry> before = Entries();
     char text[kMemoBufferSize];
     ASSERT_TRUE(ReadMemoFile("20240305_zendamemo_2107.txt", text, sizeof text));
     ASSERT_EQ(ImportMemoText(text), 9) << text;
@@ -220,6 +221,8 @@ TEST_P(MemoRoundTripTest, ExportedListImportsAsTheSameList) {
         EXPECT_NEAR(b.declination, before[i].declination, resolution[GetParam().second] + 1e-5) << i;
         b.rightAscension = before[i].rightAscension;
         b.declination = before[i].declination;
+        if (b.designation == kDesignationPlanet)  // a memo carries no distance; the constellation is of J2000
+            b.distance = before[i].distance, b.constellation = before[i].constellation;
         EXPECT_EQ(EntryBytes(b), EntryBytes(before[i])) << before[i].name;
     }
     EXPECT_EQ(selectionList[4].source, kSourcePlanet);

@@ -11,6 +11,7 @@
 
 #include "catalog/comet_satellite_db.h"
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "chart/chart_clock.h"
 #include "chart/chart_scope.h"
 #include "chart/chart_status.h"
@@ -19,7 +20,6 @@
 #include "chart/sky_angles.h"
 #include "chart/sphere_projection.h"
 #include "ephemeris/planet_names.h"
-#include "objects/moving_entries.h"
 #include "objects/object_info_form.h"
 #include "scope/scope_dispatch.h"
 #include "sky_chart_fixture.h"

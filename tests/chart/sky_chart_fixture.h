@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "catalog/databases.h"
+#include "catalog/listed_places.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/stars.h"
@@ -30,7 +31,6 @@
 #include "core/date_text.h"
 #include "core/preferences.h"
 #include "core/program_hooks.h"
-#include "objects/moving_entries.h"
 #include "platform/controls.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"

@@ -11,6 +11,7 @@
 
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "core/horizontal.h"
 #include "core/preferences.h"
@@ -19,7 +20,6 @@
 #include "core/sidereal_time.h"
 #include "ephemeris/body_positions.h"
 #include "objects/finder_open.h"
-#include "objects/moving_entries.h"
 #include "objects/selected_object.h"
 #include "objects/selection_add.h"
 #include "objects/selection_search.h"

@@ -17,6 +17,7 @@
 #include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_catalog.h"
 #include "catalog/object_lookup.h"
 #include "catalog/record_db.h"
@@ -25,9 +26,9 @@
 #include "core/preferences.h"
 #include "core/services.h"
 #include "core/shared_state.h"
-#include "objects/moving_entries.h"
 #include "objects/selection_search.h"
 #include "objects/selection_sort.h"
+#include "orbits/comet_place.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "support/catalog_fixture.h"
@@ -58,8 +59,12 @@ protected:
         FreeSelectionList();
         ResetCatalogState();
         pl::UseRealClock();
+        InstallCometPlaceHook(previousCometPlace);
     }
     static std::string Name(int i) { return selectionList[i].name; }
+
+    // The orbits' comet place, as the program installs it at start-up: the list's comets are placed through it.
+    CometPlaceHook previousCometPlace = InstallCometPlaceHook(CometPlaceAt);
 
     fixture::CatalogFolder folder;
     RecordingServices services;

@@ -13,10 +13,10 @@
 #include <numbers>
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "comet_db_fixture.h"
 #include "core/julian_day.h"
-#include "objects/moving_entries.h"
 #include "orbits/comet_lists.h"
 #include "orbits/comet_position.h"
 #include "platform/files.h"

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "chart/chart_scope.h"
 #include "chart/scope_chart_fixture.h"
 #include "ephemeris/planet_names.h"
 #include "objects/current_object.h"
@@ -118,8 +119,8 @@ TEST_P(ScopeTarget, ObjectInfoAndFinderSendTheMoonWhereItIsByTheDeviceClock) {
 }
 
 // Jupiter and Mars from the list (placed for the program's time, 2 hours
-// before the device clock) as the 2-star alignment's stars and as an N-star
-// entry: each stored place within 1' of PyEphem's topocentric place at the
+// before the device clock) as the 2-star alignment's stars, as an N-star
+// entry and by the chart's Improve Pointing: each stored place within 1' of PyEphem's topocentric place at the
 // device clock refracted as a star's is (1013 mbar, 10 C). They were taken
 // as J2000 places and precessed again (22' off).
 TEST_P(ScopeTarget, PlanetsFromTheListAreAlignedOnTheirPlaceOfDate) {
@@ -141,9 +142,11 @@ TEST_P(ScopeTarget, PlanetsFromTheListAreAlignedOnTheirPlaceOfDate) {
     ChooseOnChart(kChooseStar2, kTwoStarForm, 1);
     MainCommand(kNStarMenu);
     ChooseOnChart(kNStarAdd, kNStarForm, 1);
-    const AlignmentStar& entry = GetAlignmentStarList()[0];
+    const AlignmentStar entry = GetAlignmentStarList()[0];
+    Ui([] { ImprovePointingFromChart(1); });  // the chart's Improve Pointing on its selection, Mars
+    AnswerAll();
     const std::pair<const AlignmentStar*, std::size_t> stars[] = {
-        {&alignStar1, jupiter}, {&alignStar2, mars}, {&entry, mars}};
+        {&alignStar1, jupiter}, {&alignStar2, mars}, {&entry, mars}, {&improvePointingStar, mars}};
     for (const auto& [star, i] : stars) {
         SCOPED_TRACE(star->name);
         EXPECT_LT(SeparationArcsec(star->ra / 15.0, star->dec, ref.Get(i, "ra_h"), ref.Get(i, "dec_deg")), 60.0);

@@ -47,13 +47,14 @@ int CheckList() {
 
 // 4 when an imported entry's place is no place on the sky; 5 when the list
 // exported and imported again holds another number of entries or other
-// places (beyond the half second of the display format, the hours wrapping).
+// places than the export wrote (a planet's of the program's time; beyond the
+// half second of the display format, the hours wrapping).
 int CheckMemoRoundTrip() {
-    const std::vector<SelectionEntry> imported(selectionList, selectionList + selectionCount);
-    for (const SelectionEntry& e : imported)
-        if (!IsSkyPlace(e.rightAscension, e.declination)) return 4;
+    for (int i = 0; i < selectionCount; ++i)
+        if (!IsSkyPlace(selectionList[i].rightAscension, selectionList[i].declination)) return 4;
     selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
     ExportListToMemo();
+    const std::vector<SelectionEntry> imported(selectionList, selectionList + selectionCount);
     static char again[kMemoBufferSize];
     if (!ReadMemoFile("20240305_zendamemo_2107.txt", again, sizeof again)) return imported.empty() ? 0 : 5;
     if (ImportMemoText(again) != static_cast<int>(imported.size())) return 5;

@@ -226,7 +226,8 @@ TEST_F(MemoImport, ImportReadsTheChosenFileIntoANewList) {
 }
 
 // Export List to Memo writes the list into the memo of the current minute,
-// which Import Memo to List reads back as the same list. The export's busy
+// which Import Memo to List reads back as the same list (its planet as the
+// export wrote it, at its place of the program's time). The export's busy
 // indicator used to draw through the form's ended paint context.
 TEST_F(MemoImport, AnExportedListComesBackThroughTheMenusAndExportDrawsThroughALiveContext) {
     Ui([] {
@@ -234,8 +235,8 @@ TEST_F(MemoImport, AnExportedListComesBackThroughTheMenusAndExportDrawsThroughAL
         ImportMemoText(MemoText("\n").c_str());
         selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
     });
-    std::vector<SelectionEntry> before = Entries();
     MainCommand(kExportCommand);
+    std::vector<SelectionEntry> before = Entries();
     EXPECT_EQ(BoxText(), "3 Objects exported.\n\n");
     Answer(pl::IDOK);
     EXPECT_TRUE(harness.failures().empty());

@@ -1,4 +1,4 @@
-#include "objects/moving_entries.h"
+#include "catalog/listed_places.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,10 +9,9 @@
 #include "core/constellation.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
-#include "core/shared_state.h"
+#include "core/program_hooks.h"
 #include "core/text_numbers.h"
 #include "ephemeris/body_positions.h"
-#include "orbits/comet_place.h"
 
 namespace {
 
@@ -46,11 +45,14 @@ void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
 // For the equinox of the date's year, as the look-ups and the search give comets: the chart and
 // the telescope take comet entries as places of date.
 // An entry that names no record (its record was removed), whose record does not read or whose
-// orbit gives no place is marked placeUnknown.
+// orbit gives no place (or no orbit computation is installed) is marked placeUnknown. A number
+// beyond the file (a list loaded while it was closed, before its comets are matched by name) is
+// no record, and is passed over without the look-up's message: the refresh runs inside drawings.
 void RefreshComet(SelectionEntry& e, double jd, int year) {
     CometRecord comet;
     CometPlace place{};
-    const bool placed = e.number >= 0 && GetCometData(e.number, &comet) && CometPlaceAt(&comet, jd, year, &place);
+    const bool placed = e.number >= 0 && e.number < GetCometCount() && GetCometData(e.number, &comet) &&
+                        ComputeCometPlace(&comet, jd, year, &place);
     e.placeUnknown = placed ? 0 : 1;
     if (!placed) return;
     e.rightAscension = place.rightAscension;
@@ -108,4 +110,21 @@ bool MakeMovingEntriesCurrent(int year, int month, int day, int hour, int minute
     if (placed && lastPlacing == PlacingFor(year, month, day, hour, minute, second)) return false;
     RefreshMovingSelectionEntries(year, month, day, hour, minute, second);
     return true;
+}
+
+SelectionEntry* ListedPlacesAt(const DateTime& when) {
+    if (!selectionList) return nullptr;
+    MakeMovingEntriesCurrent(when.year, when.month, when.day, when.hour, when.minute, when.second);
+    return selectionList;
+}
+
+const SelectionEntry* ListedEntryAt(int position, const DateTime& when) {
+    const int count = std::min(selectionCount, GetSelectionListAllocated());
+    if (position < 0 || position >= count) return nullptr;
+    SelectionEntry* list = ListedPlacesAt(when);
+    return list ? &list[position] : nullptr;
+}
+
+const SelectionEntry* ShownEntryAt(int row, const DateTime& when) {
+    return ListedEntryAt(GetSelectionIndex(row), when);
 }
