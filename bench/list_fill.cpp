@@ -24,6 +24,7 @@
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "list_program.h"
 #include "objects/selection_search.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -47,16 +48,7 @@ bool OpenRealFolder(const fs::path& home, int itemsRow) {
     fs::remove_all(home);
     fs::create_directories(home / "userlists");
     fs::create_directory_symlink(data, home / "data");
-    pl::SetProgramFolder(home.string());
-    pl::UseVirtualClock(pl::LocalTime{2024, 3, 5, 21, 0, 0});
-    ResetSharedState();
-    ValidatePreferences();
-    ResetCatalogState();
-    ReopenDatabases(0);
-    SetSiteLatitude(currentSite, 51.0);
-    preferences.word[kPrefMaxSelectedItems] = itemsRow;
-    preferences.word[kPrefChartType] = 2;
-    AllocSelectionList();
+    StartListProgram(home.string(), itemsRow);
     return true;
 }
 

@@ -28,6 +28,7 @@
 #include "catalog/selection_list.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
+#include "list_program.h"
 #include "objects/selection_search.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -74,16 +75,7 @@ void OpenProgramFolder(const std::filesystem::path& home, int brightStarNames) {
     const std::vector<record_writer::Bytes> names(2 * brightStarNames, record_writer::BrightStarNameBytes("Star", 0));
     if (brightStarNames > 0)
         WriteFile(home / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
-    pl::SetProgramFolder(home.string());
-    pl::UseVirtualClock(pl::LocalTime{2024, 3, 5, 21, 0, 0});
-    ResetSharedState();
-    ValidatePreferences();
-    ResetCatalogState();
-    ReopenDatabases(0);
-    SetSiteLatitude(currentSite, 51.0);
-    preferences.word[kPrefMaxSelectedItems] = 10;  // 500
-    preferences.word[kPrefChartType] = 2;
-    AllocSelectionList();
+    StartListProgram(home.string(), 10);  // 500
 }
 
 void CloseProgramFolder(const std::filesystem::path& home) {

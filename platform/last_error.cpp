@@ -1,5 +1,6 @@
 #include "platform/last_error.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace pl {
@@ -17,7 +18,10 @@ std::string ErrorText(uint32_t code) {
     char buf[256];
     // The GNU strerror_r returns its text, which may or may not be in buf.
     const char* text = strerror_r(static_cast<int>(code), buf, sizeof buf);
-    return text ? std::string(text) : std::string("Unknown error ") + std::to_string(code);
+    if (text) return text;
+    char unknown[32];
+    std::snprintf(unknown, sizeof unknown, "Unknown error %u", static_cast<unsigned>(code));
+    return unknown;
 }
 
 }  // namespace pl
