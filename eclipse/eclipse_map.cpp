@@ -82,7 +82,7 @@ int ComputeMapPositions(const EclipseEvent& e, const BesselianElements& elements
         int year = e.year, month = e.month, day = e.day, hour = e.hour, minute = e.minute;
         for (int k = 0; k < kMapPositionCapacity && count < kMapPositionCapacity; ++k) {
             StepBusyIndicator(1);
-            if (!ComputeUmbraEllipseAt(result, year, month, day, hour, minute, 0)) break;
+            if (!ComputeUmbraEllipseAt(result, year, month, day, hour, minute, 0, false)) break;
             if (progress) progress(hour, minute);
             table[count++] = PositionFrom(*result, elements, deltaT, hour, minute);
             AddMinutesToDateTime(&year, &month, &day, &hour, &minute, step);

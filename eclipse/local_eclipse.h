@@ -56,9 +56,10 @@ void SetEclipseLocalTime(int year, int month, int day, int hour, int minute, int
 // The umbra at a universal time. Returns 1, or 0 when the shadow axis misses the Earth at that
 // instant or one second later (only `time` is then set). Sets magnitude, the sub-shadow point,
 // centralDuration (CentralDurationAtPlace at the sub-shadow point), sunAltitude and sunAzimuth
-// (of the axis direction), groundSpeed, the rings, and the ellipse fields.
+// (of the axis direction), groundSpeed, the rings, and the ellipse fields. Without
+// `withDuration` (the map's track, which shows neither) the central duration and the rings are 0.
 int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int day, int hour,
-                          int minute, int second);
+                          int minute, int second, bool withDuration = true);
 
 // The greatest eclipse and the contacts at a site (latitude degrees north, longitude degrees
 // west), searched within 3 hours of hour:minute UT of the date. Sets the point (the site),

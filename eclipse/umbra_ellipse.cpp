@@ -88,7 +88,7 @@ void SetEclipseLocalTime(int year, int month, int day, int hour, int minute, int
 }
 
 int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int day, int hour,
-                          int minute, int second) {
+                          int minute, int second, bool withDuration) {
     EclipseWorkBlock& w = eclipseWorkBlock;
     SetUpEclipseTime(year, month, day, hour, minute, second);
     result->time = w.ut;
@@ -115,13 +115,14 @@ int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int d
     // The duration at the centre from the contacts there: the ellipse's length over the point's
     // speed is a flat-ground estimate that runs long where the Sun is low (by half a minute
     // near a path's end).
-    e.duration = CentralDurationAtPlace(year, month, day, result->time, result->pointLatitude,
-                                        result->pointLongitude);
+    e.duration = withDuration ? CentralDurationAtPlace(year, month, day, result->time, result->pointLatitude,
+                                                       result->pointLongitude)
+                              : 0;
     w.altitude = altitude;
     w.azimuth = azimuth;
     w.groundSpeed = speed;
     w.centralDuration = e.duration;
-    result->centralDuration = e.duration + 0.5;
+    result->centralDuration = withDuration ? e.duration + 0.5 : 0;
     result->sunAltitude = altitude * kRadToDeg;
     result->sunAzimuth = azimuth * kRadToDeg;
     result->groundSpeed = 10 * Truncated(speed * 6 + 0.5);
