@@ -356,8 +356,9 @@ void ExportHookEmpty() {}
 int ExportListToMemo() {
     char* buffer = new (std::nothrow) char[kMemoBufferSize]();
     if (!buffer) return 1;
-    // The planets, comets and asteroids at their places of the program's time, which also names the file.
-    const DateTime when = currentDateTime;
+    // The planets, comets and asteroids at their places of the program's time as it runs (the
+    // device clock's while the program follows it), which also names the file.
+    const DateTime when = ProgramDateTime();
     BeginMemoExport();
     int exported = 0;
     std::size_t used = 0;

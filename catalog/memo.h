@@ -69,8 +69,8 @@ bool EndMemoExport();
 void ExportHookEmpty();
 
 // Writes the rows shown in the observing list as one memo (EndMemoExport), its
-// planets, comets and asteroids at their places of the program's time
-// (currentDateTime, which also names the file), and,
+// planets, comets and asteroids at their places of the program's time as it
+// runs (ProgramDateTime, which also names the file), and,
 // once it is written whole, shows "%d Object%s exported.\n"; with no row,
 // "Nothing to export." and no file. Returns 1.
 int ExportListToMemo();

@@ -13,6 +13,7 @@
 #include "core/horizontal.h"
 #include "core/julian_day.h"
 #include "core/kept_file.h"
+#include "core/list_date.h"
 #include "core/services.h"
 #include "core/sidereal_time.h"
 #include "core/text_numbers.h"
@@ -158,7 +159,8 @@ bool IsLogDate(const ObserverLogRecord& r) {
 }
 
 // Name, type, magnitude and place of the finder target or the current list entry
-// (a planet, comet or asteroid at its place of the program's time).
+// (a planet, comet or asteroid at its place of the program's time as it runs,
+// ProgramDateTime).
 void TakeWorkedObject(ObserverLogRecord* r) {
     if (IsObjectSelected()) {
         char name[32] = {};
@@ -173,7 +175,7 @@ void TakeWorkedObject(ObserverLogRecord* r) {
         return;
     }
     if (selectionCurrentRow < 0 || selectionCurrentRow >= selectionShownCount) return;
-    const SelectionEntry* listed = ShownEntryAt(selectionCurrentRow, currentDateTime);
+    const SelectionEntry* listed = ShownEntryAt(selectionCurrentRow, ProgramDateTime());
     if (!listed) return;
     const SelectionEntry& e = *listed;
     SetLogText(r->name, e.name, kObjectNameChars);

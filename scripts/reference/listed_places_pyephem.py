@@ -4,7 +4,8 @@ London (51.5074 N, 0.1278 W, height 0 m, zone 0: local civil time is universal t
 list-reader tests take them:
 - case "kept": 17 January 2027 21:10, the night the list was kept (its stale places);
 - case "now": 16 February 2027 21:10, the device clock when the program is started again;
-- case "ahead": 21 February 2027 21:10, a night five days ahead that a list is planned for.
+- case "ahead": 21 February 2027 21:10, a night five days ahead that a list is planned for;
+- case "later": 16 February 2027 23:10, two hours after the start, the device clock having run on.
 Rows: the Moon, Mars, Jupiter (designation 45, number the body index), 4 Vesta and a comet
 (designation 12, number the comet file's record) and M31 (a J2000 catalogue place, designation 63),
 each with its apparent topocentric right ascension (hours) and declination (degrees) of date,
@@ -31,7 +32,8 @@ from common import pyephem_site, write_table
 from list_bodies_pyephem import comet
 
 LATITUDE, LONGITUDE_WEST = 51.5074, 0.1278
-TIMES = [("kept", (2027, 1, 17, 21, 10, 0)), ("now", (2027, 2, 16, 21, 10, 0)), ("ahead", (2027, 2, 21, 21, 10, 0))]
+TIMES = [("kept", (2027, 1, 17, 21, 10, 0)), ("now", (2027, 2, 16, 21, 10, 0)), ("ahead", (2027, 2, 21, 21, 10, 0)),
+         ("later", (2027, 2, 16, 23, 10, 0))]
 # e, a (AU), i, node, argument of perihelion, mean anomaly (degrees) at MJD 59800, as asteroids.dat gives them.
 VESTA = (".08840189374260063", "2.361987199696643", "7.140782834645754", "103.800809741353", "151.2577798334132",
          "61.19229900418838")
@@ -71,7 +73,8 @@ def main():
     write_table("listed_places_pyephem.csv",
                 ["The Moon, Mars, Jupiter, 4 Vesta, a comet and M31 seen from London (51.5074 N, 0.1278 W,",
                  "0 m, zone 0) on the night a list was kept (17 January 2027), when it is used (16 February)",
-                 "and five days ahead: apparent topocentric RA (h) and Dec (deg) of date, no refraction"],
+                 "and two hours later, and five days ahead: apparent topocentric RA (h) and Dec (deg) of",
+                 "date, no refraction"],
                 ["case", "name", "designation", "number", "year", "month", "day", "hour", "minute", "second",
                  "ra_h", "dec_deg"],
                 rows, "PyEphem %s (libastro)" % ephem.__version__)

@@ -1,6 +1,7 @@
 // The screens that read a list's planets, comets and asteroids without a chart, and the list's
 // date, against PyEphem (scripts/reference/listed_places_pyephem.py): London, the device clock on
-// 16 February 2027 21:10, a last list kept on 17 January or planned for 21 February.
+// 16 February 2027 21:10 (23:10 once it has run on), a last list kept on 17 January or planned
+// for 21 February.
 #include <cstdio>
 
 #include "catalog/record_db.h"
@@ -21,7 +22,7 @@ using namespace sky_chart_test;
 
 const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "listed_places_pyephem.csv");
 constexpr int kBodies = 6;              // rows of a case: Moon, Mars, Jupiter, 4 Vesta, the comet, M31
-enum Night { kKept, kNow, kAhead };     // the reference's cases, in its order
+enum Night { kKept, kNow, kAhead, kLater };  // the reference's cases, in its order
 enum Scenario { kKeptList, kPlannedInCriteria, kPlannedList };
 std::size_t Row(int night, int body) { return static_cast<std::size_t>(night * kBodies + body); }
 
@@ -30,6 +31,19 @@ void ExpectAt(int night, int body, double ra, double dec, const char* reader) {
     const std::size_t r = Row(night, body);
     EXPECT_LT(SeparationArcsec(ra, dec, ref.Get(r, "ra_h"), ref.Get(r, "dec_deg")), body == 0 ? 60.0 : 120.0)
         << reader << " " << ref.Text(r, "name");
+}
+
+// The memo `file` holds the moving bodies at their places of `night`.
+void ExpectMemoAt(const std::filesystem::path& file, int night) {
+    std::ifstream memo(file);
+    EXPECT_TRUE(memo.is_open()) << file;
+    std::string line;
+    for (int b = 0; b < kBodies - 1; ++b) {
+        double ra = -1.0, dec = 0.0;  // fields 6 and 7 of the body's line
+        std::getline(memo, line);
+        EXPECT_EQ(std::sscanf(line.c_str(), "%*[^;];%*[^;];%*[^;];%*[^;];%*[^;];%lf;%lf", &ra, &dec), 2) << line;
+        ExpectAt(night, b, ra, dec, "memo");
+    }
 }
 
 // The list file: the bodies at their places of the night kept (M31 at the script's J2000 place,
@@ -110,14 +124,7 @@ TEST_P(ListedReaders, ListedBodiesAreReadAtTheScreensTime) {
         Stale();
         MainCommand(1034);
         AnswerAll();
-        std::ifstream memo(folder.path() / "userlists" / "20270216_zendamemo_2110.txt");
-        std::string line;
-        for (int b = 0; b < kBodies - 1; ++b) {
-            double ra = -1.0, dec = 0.0;  // fields 6 and 7 of the body's line
-            std::getline(memo, line);
-            EXPECT_EQ(std::sscanf(line.c_str(), "%*[^;];%*[^;];%*[^;];%*[^;];%*[^;];%lf;%lf", &ra, &dec), 2) << line;
-            ExpectAt(kNow, b, ra, dec, "memo");
-        }
+        ExpectMemoAt(folder.path() / "userlists" / "20270216_zendamemo_2110.txt", kNow);
         for (int b = 0; b < kBodies - 1; ++b) {
             Stale();
             Ui([b] { selectionCurrentRow = b, OpenObserverLogNewEntry(); });
@@ -162,5 +169,40 @@ TEST_P(ListedReaders, ListedBodiesAreReadAtTheScreensTime) {
 INSTANTIATE_TEST_SUITE_P(ScenariosOnBothScreens, ListedReaders,
                          ::testing::Combine(::testing::ValuesIn(kChartScreens),
                                             ::testing::Values(kKeptList, kPlannedInCriteria, kPlannedList)));
+
+enum Reader { kLogEntry, kMemoExport };
+class ListedReadersOnTheClock : public SkyChartTest,
+                                public ::testing::WithParamInterface<std::tuple<ChartScreen, Reader>> {};
+
+// The kept list on the list form, left there while the device clock runs on two hours: the observer
+// log's new entry (whose own time is the device clock's) and the memo export (named for the
+// program's time) take the places of 23:10. They took those of the program's time as a screen last
+// stored it (21:10, the Moon 1 degree off).
+TEST_P(ListedReadersOnTheClock, ReadersWithoutAClockOfTheirOwnTakeTheRunningClock) {
+    const auto [screen, reader] = GetParam();
+    WriteDefaultStars(folder.path());
+    WriteComets(folder.path());
+    std::ofstream(folder.path() / "userlists" / "last_list.lst") << ListFile(kKept);
+    Boot(screen.width, screen.height, screen.dpi, {2027, 2, 16, 21, 10, 0});
+    Ui([] {
+        SetTestSite(51.5074, 0.1278, 0);
+        preferences.word[kPrefRaFormat] = preferences.word[kPrefDecFormat] = 0;  // decimal hours and degrees
+        GotoForm(kObservingListFormId);
+    });
+    harness.advance(2 * 3600 * 1000);
+    if (reader == kMemoExport) {
+        MainCommand(1034);
+        AnswerAll();
+        ExpectMemoAt(folder.path() / "userlists" / "20270216_zendamemo_2310.txt", kLater);
+    }
+    for (int b = 0; reader == kLogEntry && b < kBodies - 1; ++b) {
+        Ui([b] { selectionCurrentRow = b, OpenObserverLogNewEntry(); });
+        ExpectAt(kLater, b, observerLogState.record->rightAscension, observerLogState.record->declination, "log");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadersOnBothScreens, ListedReadersOnTheClock,
+                         ::testing::Combine(::testing::ValuesIn(kChartScreens),
+                                            ::testing::Values(kLogEntry, kMemoExport)));
 
 }  // namespace

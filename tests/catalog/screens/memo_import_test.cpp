@@ -230,6 +230,7 @@ TEST_F(MemoImport, ImportReadsTheChosenFileIntoANewList) {
 // export wrote it, at its place of the program's time). The export's busy
 // indicator used to draw through the form's ended paint context.
 TEST_F(MemoImport, AnExportedListComesBackThroughTheMenusAndExportDrawsThroughALiveContext) {
+    harness.setLocalTime({2024, 3, 5, 21, 7, 0});  // the device clock, which the program's time follows
     Ui([] {
         currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
         ImportMemoText(MemoText("\n").c_str());
@@ -259,6 +260,7 @@ TEST_F(MemoImport, AnExportedListComesBackThroughTheMenusAndExportDrawsThroughAL
 // 16384 bytes; Import Memo to List reads it back whole (it used to be cut
 // with "Memo file too long.").
 TEST_F(MemoImport, ALongExportedListComesBackWhole) {
+    harness.setLocalTime({2024, 3, 5, 21, 7, 0});
     Ui([] {
         currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
         preferences.word[kPrefMaxSelectedItems] = 8;
