@@ -240,7 +240,7 @@ ListPanelObject BuildListPanelObject(const SelectionEntry& listed, const DateTim
         return o;
     case kSourceStar: Star(entry, &o); return o;
     case kSourceComet:
-        SetOrbitCometIndex(entry.sourceIndex);
+        if (entry.number >= 0) SetOrbitCometIndex(entry.number);  // an entry whose record is gone names none
         FromEntry(entry, when, &o);
         o.placeKnown = entry.placeUnknown == 0;
         return o;

@@ -12,8 +12,10 @@
 #include "catalog/object_lookup.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
+#include "objects/list_panel.h"
 #include "objects/selection_add.h"
 #include "orbit_form_fixture.h"
+#include "orbits/orbit_assistant_state.h"
 #include "platform/shell.h"
 #include "support/both_screens.h"
 #include "support/test_harness.h"
@@ -82,6 +84,13 @@ TEST_P(ListedComets, ListsKeptBeforeADeleteNameAndPlaceTheirOwnComets) {
     Ui([] { ReopenDatabases(1); });  // each found where it is, placed again from the file reopened
     EXPECT_GT(selectionListChanges, changes);
     EXPECT_EQ(BoxCount(), 0) << BoxText();
+    Ui([] {  // an entry left without a record leaves the orbit assistant on its comet
+        orbitCometIndex = 2;
+        SelectionEntry lost = selectionList[0];
+        lost.number = -1;
+        BuildListPanelObject(lost, currentDateTime);
+    });
+    EXPECT_EQ(orbitCometIndex, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListedComets, ::testing::ValuesIn(kBothScreens));
