@@ -85,12 +85,12 @@ TEST_P(ListedComets, ListsKeptBeforeADeleteNameAndPlaceTheirOwnComets) {
     EXPECT_GT(selectionListChanges, changes);
     EXPECT_EQ(BoxCount(), 0) << BoxText();
     Ui([] {  // an entry left without a record leaves the orbit assistant on its comet
-        orbitCometIndex = 2;
+        orbitCometIndex = 4;
         SelectionEntry lost = selectionList[0];
-        lost.number = -1;
+        lost.number = -1, lost.sourceIndex = 1, lost.source = kSourceComet;
         BuildListPanelObject(lost, currentDateTime);
     });
-    EXPECT_EQ(orbitCometIndex, 2);
+    EXPECT_EQ(orbitCometIndex, 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListedComets, ::testing::ValuesIn(kBothScreens));
