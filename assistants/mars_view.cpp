@@ -109,7 +109,9 @@ int PickMarsGlobeFeature(MarsFeatureRecord* record, int centreX, int centreY, in
         int font = HighResolution() ? SelectFont(5) : GetCurrentFontId();
         bool wasTransparent = IsTextTransparent();
         SetTextTransparent(true);
-        pl::ColorRef previous = SetTextColorRef(pl::Rgb(255, 255, 255));
+        // White over the globe; at night the night pen's red.
+        pl::ColorRef previous =
+            SetTextColorRef(GetNightMode() > 0 ? GetForegroundColor() : pl::Rgb(255, 255, 255));
         DrawPlainText(f.name, static_cast<int>(strnlen(f.name, sizeof f.name)), x, y);
         SetTextColorRef(previous);
         SetTextTransparent(wasTransparent);

@@ -1,5 +1,6 @@
 #include "core/shared_state.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/list_date.h"
@@ -10,9 +11,17 @@ SiteRecord currentSite{};
 SelectionCriteria selectionCriteria{};
 int32_t& dateTimeFixed = preferences.word[kPrefTimeUpdate];
 
+namespace {
+
+constexpr double kHalfPi = 1.5707963267948966;
+
+}  // namespace
+
 void SetSiteLatitude(SiteRecord& site, double latitudeDegrees) {
     site.latitude = static_cast<float>(latitudeDegrees);
-    double r = static_cast<double>(site.latitude) * 0.0174532925199433;
+    // 90 degrees times the rounded degree passes pi/2, where the cosine turns negative: a site at a
+    // pole would have its sky turned over (the summer Sun never rising at the North Pole).
+    const double r = std::clamp(static_cast<double>(site.latitude) * 0.0174532925199433, -kHalfPi, kHalfPi);
     site.sinLatitude = static_cast<float>(std::sin(r));
     site.cosLatitude = static_cast<float>(std::cos(r));
 }

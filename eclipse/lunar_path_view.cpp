@@ -111,9 +111,9 @@ int DrawLunarVisibilityMap(const EclipseEvent* list, const LunarEclipseContacts*
     if (l < 0) l += 360;
     const int x = static_cast<int>(width * l / 360 + left - 2);
     const int y = static_cast<int>(-(height / 2) * dec / 90 + height / 2 + top - 2);
-    SetBackColor(pl::Rgb(255, 255, 255));
-    // On its white background the label is in the form's text colour: the
-    // curves' light grey would not show on it.
+    // On its white background (black at night) the label is in the form's text
+    // colour: the curves' light grey would not show on it.
+    SetBackColor(night ? GetBackgroundColor() : pl::Rgb(255, 255, 255));
     SetTextColorRef(GetForegroundColor());
     DrawBitmapTransparent(4076 + static_cast<int>(e.kind), x, y);
     // The second line goes a whole line below the first when 8u is less than

@@ -46,7 +46,9 @@ void ApplyTopocentricParallax(double t, double* ra, double* dec, double* azimuth
     hourAngle *= kDegToRad;
 
     const double phi = latitude * kDegToRad;
-    const double u = std::atan(kPolarRatio * std::tan(phi));
+    // From sine and cosine: 90 degrees times the rounded degree passes pi/2, and atan of its
+    // tangent put a pole's site at the other pole.
+    const double u = std::atan2(kPolarRatio * std::sin(phi), std::cos(phi));
     const double rhoSin = kPolarRatio * std::sin(u) + height * kPerEquatorialMetre * std::sin(phi);
     const double rhoCos = std::cos(u) + height * kPerEquatorialMetre * std::cos(phi);
 

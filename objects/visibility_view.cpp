@@ -44,9 +44,9 @@ void Fill(int x, int y, int width, int height) {
 void VerticalLine(int x, int y1, int y2) { Fill(x, y1, 1, y2 - y1 + 1); }
 
 // Text in font 2 when no font is current, else in the current one; in night
-// mode in the colour given.
-void DrawLabel(const char* text, int x, int y, pl::ColorRef nightColour) {
-    const pl::ColorRef before = Night() ? SetTextColorRef(nightColour) : 0;
+// mode in the night pen's red (the foreground is the black of the ground then).
+void DrawLabel(const char* text, int x, int y) {
+    const pl::ColorRef before = Night() ? SetTextColorRef(GetForegroundColor()) : 0;
     DrawLabelText(text, static_cast<int>(std::strlen(text)), x, y);
     if (Night()) SetTextColorRef(before);
 }
@@ -84,7 +84,7 @@ void DrawDifficultyGauge(int controlId, float rating) {
     const int previous = SelectFont(GetCurrentFontId() == 0 ? 2 : 4);
     const char* word = DifficultyWord(difficulty);
     const int length = static_cast<int>(std::strlen(word));
-    const pl::ColorRef before = Night() ? SetTextColorRef(GetForeColorRef()) : 0;
+    const pl::ColorRef before = Night() ? SetTextColorRef(GetForegroundColor()) : 0;
     pl::Size size{};
     pl::GetTextExtent(GetDrawDc(), word, &size);
     DrawPlainText(word, length, strip.x + (strip.width - CharsWidth(word, length)) / 2,
@@ -113,7 +113,7 @@ void DrawYearChart(int x, int y, int width, int height, int year, int month, int
     static const char* const kLetters[12] = {"J", "F", "M", "A", "M", "J", "J", "A", "S", "O", "N", "D"};
     for (int m = 0; m < 12; ++m) {
         VerticalLine(x + m * pitch - 1, lower + (m > 0 ? 2 : 0), y + height - 1);
-        DrawLabel(kLetters[m], x + m * pitch + cw / 4, y - 1, foreground);
+        DrawLabel(kLetters[m], x + m * pitch + cw / 4, y - 1);
     }
     VerticalLine(x + 12 * pitch - 1, lower, y + height - 1);
     if (GetScreenScale() == 1) {
@@ -152,9 +152,9 @@ void DrawAltitudeGraph24h(int x, int y, int width, int height, float nowHours, f
     SetForeColor(kBlack);
     for (int h = 0; h < 24; ++h) VerticalLine(x - 1 + h * pitch, lower + (h % 6 == 0 ? 0 : 2 * s), y + height - s);
     VerticalLine(x + 24 * pitch - 1, lower, y + height - s);
-    DrawLabel("0h", x, y - s, foreground);
-    DrawLabel("12h", x + 12 * pitch - 3 * s, y - s, foreground);
-    DrawLabel("0h", x + 24 * pitch - 5 * s, y - s, foreground);
+    DrawLabel("0h", x, y - s);
+    DrawLabel("12h", x + 12 * pitch - 3 * s, y - s);
+    DrawLabel("0h", x + 24 * pitch - 5 * s, y - s);
     if (nowHours >= 0) {
         SetForeColor(kMarker);
         VerticalLine(x + Trunc(pitch * static_cast<double>(nowHours)), y, y + height - 1);

@@ -109,6 +109,11 @@ int16_t GetKeyState(int vk) {
     return syncDown[vk & 0xFF] ? static_cast<int16_t>(0x8000) : 0;
 }
 
+bool IsStylusDown() {
+    std::lock_guard<std::mutex> lock(detail::Mutex());
+    return asyncDown[VK_LBUTTON];
+}
+
 bool GetCursorPos(Point* out) {
     std::lock_guard<std::mutex> lock(detail::Mutex());
     *out = cursor;

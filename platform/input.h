@@ -41,6 +41,9 @@ void FeedInput(const std::vector<InputEvent>& events);
 int16_t GetAsyncKeyState(int vk);
 // The key's state as of the last message taken from the queue (not a poll).
 int16_t GetKeyState(int vk);
+// Whether the stylus is down as the input events taken so far left it, also
+// those that made no message (a pen-up over a disabled window). Not a poll.
+bool IsStylusDown();
 // Last stylus position, screen coordinates.
 bool GetCursorPos(Point* out);
 

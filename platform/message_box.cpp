@@ -9,6 +9,7 @@
 #include "platform/dialog.h"
 #include "platform/drawing.h"
 #include "platform/focus.h"
+#include "platform/input.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/paint.h"
@@ -124,7 +125,9 @@ private:
 // under it, while their timers and posted messages still run in the box's
 // loop. Windows made while it is up (a box over it) take input as usual. The
 // windows disabled here are enabled again, and the stylus capture given back
-// to the window that held it when it still may take it.
+// to the window that held it when it still may take it and the stylus is
+// still down (a box closed from the keyboard): one lifted meanwhile never
+// reached that window, which would otherwise take the next tap anywhere.
 class ProgramDisabled {
 public:
     ProgramDisabled() : capture_(GetCapture()) {
@@ -137,7 +140,7 @@ public:
     ~ProgramDisabled() {
         for (Hwnd h : disabled_)
             if (IsWindow(h)) EnableWindow(h, true);
-        if (capture_ && !GetCapture() && IsWindowVisible(capture_) && IsEnabledWithAncestors(capture_))
+        if (capture_ && IsStylusDown() && !GetCapture() && IsWindowVisible(capture_) && IsEnabledWithAncestors(capture_))
             SetCapture(capture_);
     }
     ProgramDisabled(const ProgramDisabled&) = delete;

@@ -99,6 +99,12 @@ bool ResetForeground() {
     return true;
 }
 
+void UseSchemeTextColors(pl::Hdc dc) {
+    if (!dc || !colorSet.backgroundBrush) return;
+    pl::SetTextColor(dc, colorSet.penColor);
+    pl::SetBkColor(dc, colorSet.backgroundColor);
+}
+
 pl::ColorRef SetBackColor(pl::ColorRef color) { return pl::SetBkColor(GetDrawDc(), color); }
 
 pl::ColorRef SetTextColorRef(pl::ColorRef color) { return pl::SetTextColor(GetDrawDc(), color); }

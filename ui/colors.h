@@ -62,6 +62,12 @@ pl::Hbrush GetForegroundBrush();
 // background colour. True when there was a brush.
 bool ResetForeground();
 
+// Gives a new context the scheme's text colours: the pen colour on the
+// background colour (black on white by day, as a context starts; the night red
+// on black at night, so that no text box of a view lights white). Nothing
+// before the colour set is built.
+void UseSchemeTextColors(pl::Hdc dc);
+
 // Text background and text colour of the draw context; each returns the previous one.
 pl::ColorRef SetBackColor(pl::ColorRef color);
 pl::ColorRef SetTextColorRef(pl::ColorRef color);

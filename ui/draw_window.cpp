@@ -40,6 +40,7 @@ void InitDrawWindow(pl::Hwnd window, pl::Hdc dc) {
     if (ResetForeground()) ResetCurrentFontId();
     if (dc != state.ownDc) ReleaseOwnDc();
     state.windowRecord = DrawWindowRecord{window, dc};
+    UseSchemeTextColors(dc);
     state.clientRect = pl::Rect{};
     pl::GetClientRect(window, &state.clientRect);
     state.current = &state.windowRecord;

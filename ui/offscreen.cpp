@@ -27,6 +27,7 @@ DrawWindowRecord* MakeRecord(pl::Hbitmap bitmap, int width, int height) {
     record->dc = dc;
     record->bitmap = bitmap;
     record->previousBitmap = pl::SelectObject(dc, bitmap);
+    UseSchemeTextColors(dc);
     record->right = width;
     record->bottom = height;
     liveRecords.insert(record);

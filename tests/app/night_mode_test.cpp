@@ -10,6 +10,9 @@
 #include "catalog/designations.h"
 #include "chart/sky_chart_fixture.h"
 #include "eclipse/eclipse_form.h"
+#include "platform/focus.h"
+#include "objects/finder_form.h"
+#include "objects/object_info_form.h"
 #include "ui/colors.h"
 #include "ui/night_colors.h"
 
@@ -99,6 +102,56 @@ TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
         SCOPED_TRACE(c.name);
         c.show();
         Shot("night_mode.png");
+        const auto [beyond, ink] = Count();
+        EXPECT_EQ(beyond, 0);
+        EXPECT_GT(ink, 200);
+    }
+}
+
+
+// Texts that a view draws opaque on the context's own background (month
+// letters and hours of the visibility pictures, the twilight table, the place
+// of a lunar eclipse's "All Eclipse Visible") lay white boxes at night, the
+// context keeping its day background; the visibility pictures' labels were
+// black. Text is opaque until a chart drawing makes it transparent.
+TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
+    const auto choose = [this](int trigger, int list, int row) {
+        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), trigger)));
+        Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), list), row));
+    };
+    const struct {
+        const char* name;
+        std::function<void()> show;
+    } cases[] = {
+        {"observing list, M42's panel", [this] { MainCommand(1004); }},
+        {"object information, Jupiter", [&] {
+             MainCommand(1007);
+             choose(kInfoTabTrigger, kInfoTabList, 7);
+             choose(kInfoObjectTrigger, kInfoObjectList, 5);
+         }},
+        {"finder, Jupiter", [&] {
+             MainCommand(1014);
+             choose(kFinderCatalogTrigger, kFinderCatalogList, 5);
+             choose(kFinderObjectTrigger, kFinderObjectList, 5);
+         }},
+        {"day and night", [this] { MainCommand(1024); }},
+        {"lunar eclipse path of 2026 March 3", [&] {
+             MainCommand(1029);
+             Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), 2708)));
+             Ui([] {
+                 pl::Hwnd box = pl::GetActiveWindow();
+                 pl::SetDlgItemText(box, 137, "2026");
+                 pl::SendMessage(box, pl::WM_COMMAND, pl::IDOK, 0);
+             });
+             Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), 2704), 1));
+             choose(2702, 2703, kEclipsePathView);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Ui([] { SetTextTransparent(false); });  // as the program starts, before a chart drawing
+        c.show();
+        Shot("night_mode_views.png");
         const auto [beyond, ink] = Count();
         EXPECT_EQ(beyond, 0);
         EXPECT_GT(ink, 200);

@@ -274,4 +274,31 @@ TEST_F(GlobeTest, TapOnARegionsDrawnPlaceNamesIt) {
     ResetCatalogState();
 }
 
+// The tapped region's name was written in white also in night mode, light
+// that the night's reds exist to keep off the screen: it is the night pen's
+// red ((204, 0, 0) in mode 3, "Bright"), and no pixel turns white.
+TEST_F(GlobeTest, TappedRegionNameWasWhiteAtNight) {
+    fixture::CatalogFolder folder;
+    ResetCatalogState();
+    MarsFeatureRecord f{"Region", 3, 0, 0, 1500, static_cast<float>(kMarkers[6].lat), static_cast<float>(kMarkers[6].lon)};
+    folder.WriteDb("data\\zendavori_mars.ppc", 1, 36, {fixture::MarsBytes(f)});
+    ASSERT_TRUE(OpenRecordDb(&marsDb, "pl00", "ZDV1", "data\\", "zendavori_mars.ppc"));
+    double cx = 0, cy = 0;  // the region's place, from its marker drawn by day
+    ASSERT_TRUE(Centroid(Globe(0, 30, 0), To555(MarkerColour(6)), &cx, &cy));
+    SetNightMode(3);
+    DrawWindowRecord* r = Globe(0, 30, 0);
+    const auto count = [r](uint16_t pixel) {
+        int n = 0;
+        for (int y = 0; y < r->bottom; ++y)
+            for (int x = 0; x < r->right; ++x) n += Pixel(r, x, y) == pixel;
+        return n;
+    };
+    const int white = count(0x7FFF), red = count(To555(0xCC0000));
+    MarsFeatureRecord found{};
+    ASSERT_EQ(PickMarsGlobeFeature(&found, 100, 100, static_cast<int>(cx), static_cast<int>(cy)), 1);
+    EXPECT_GT(count(To555(0xCC0000)), red + 10);
+    EXPECT_EQ(count(0x7FFF), white);
+    ResetCatalogState();
+}
+
 }  // namespace

@@ -53,10 +53,14 @@ TEST_F(RiseSet, MeeusVenusAtBoston) {
 
 // A star at declination +89 from 50 N never sets; from 50 S it never rises.
 // The fixed engine gives the real transit of a star that never sets (-1 below).
+// So too at the poles, exactly 90 degrees included: 90 times the rounded degree
+// passed pi/2, and the site's cosine, negative, turned a pole's sky over.
 TEST_F(RiseSet, CircumpolarAndNeverRising) {
     const struct { double latitude; bool fixed; int result; double rise, transit, set; } cases[] = {
         {50.0, false, 0, 0.0, 12.0, 23.99}, {50.0, true, 0, 0.0, -1, 23.99},
         {-50.0, false, 1, 0.0, 0.0, 0.0},   {-50.0, true, 0, 0.0, 0.0, 0.0},
+        {90.0, false, 0, 0.0, 12.0, 23.99}, {90.0, true, 0, 0.0, -1, 23.99},
+        {-90.0, false, 1, 0.0, 0.0, 0.0},   {-90.0, true, 0, 0.0, 0.0, 0.0},
     };
     for (const auto& c : cases) {
         SetTestSite(c.latitude, -10.0, 60);

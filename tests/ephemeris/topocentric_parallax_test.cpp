@@ -94,4 +94,22 @@ TEST(TopocentricParallax, HugeHourAngleDidNotEndItsReduction) {
     }
 }
 
+// A site at exactly 90 degrees was taken for the other pole (90 times the rounded degree passes
+// pi/2, and the reduced latitude came from atan of its tangent): the Moon was moved away from the
+// South Pole's zenith as seen from the North Pole. At a pole at sea level the site is (0, 0,
+// +-b/a) in Earth radii: the Moon at declination d and D Earth radii (of 6378.14 km; an AU of
+// 149597870 km) is seen at atan2(sin d -+ (b/a) / D, cos d), its right ascension unchanged; the
+// last 0.0001 degree before the pole moves it by under 0.01".
+TEST(TopocentricParallax, PoleWasTakenForTheOtherPole) {
+    const double delta = 0.0025, d = 0.3, distance = delta * 149597870.0 / 6378.14;
+    for (double latitude : {90.0, -90.0, 89.9999, -89.9999}) {
+        const double pole = latitude > 0 ? 0.99664719 : -0.99664719;
+        double ra = 1.0, dec = d;
+        ApplyTopocentricParallax(0.2, &ra, &dec, nullptr, nullptr, delta, 10.0, latitude, 0);
+        EXPECT_NEAR(dec / kDeg * 3600, std::atan2(std::sin(d) - pole / distance, std::cos(d)) / kDeg * 3600, 0.05)
+            << latitude;
+        EXPECT_NEAR(ra, 1.0, 1e-6) << latitude;
+    }
+}
+
 }  // namespace

@@ -133,6 +133,34 @@ TEST_F(VisibilityViewTest, YearChartFillsTheMonthsOfNightTransits) {
     EXPECT_EQ(expected, "BBBFFFFBBBBB");
 }
 
+// At night the labels of both pictures (month letters; "0h", "12h", "0h") were
+// drawn in the foreground, which is the black ground at night, on the
+// context's white: white boxes with black letters. They are the night pen's
+// red (102, 0, 0 in mode 1) on black, above the band (which has that red too).
+TEST_F(VisibilityViewTest, NightLabelsWereBlackOnWhiteBoxes) {
+    const struct {
+        const char* picture;
+        void (*draw)();
+    } cases[] = {
+        {"year chart", [] { DrawYearChart(kX, kY, kWidth, kHeight, 2024, 7, 15, 12.0f, -80.0f); }},
+        {"day bar", [] { DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, -1, 22, 3, 8); }},
+    };
+    SetNightMode(1);
+    for (const auto& c : cases) {
+        dib = DibWindow(170, 40);
+        SetForeColor(GetBackgroundColor());  // as a form's draw window has it
+        c.draw();
+        int white = 0, red = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 170; ++x) {
+                white += Pixel(dib, x, y) == Word555(255, 255, 255);
+                red += y < kY + kHeight / 2 && Pixel(dib, x, y) == Word555(102, 0, 0);
+            }
+        EXPECT_EQ(white, 0) << c.picture;
+        EXPECT_GT(red, 20) << c.picture;
+    }
+}
+
 class GaugeTest : public ProgramTest {
 protected:
     int Bitmap() const {

@@ -94,4 +94,49 @@ TEST(MessageBoxUnwind, ExceptionOutOfTheBoxLoopLeftTheBoxListedAfterItsCallEnded
     EXPECT_TRUE(OpenMessageBoxes().empty());
 }
 
+// A window that held the stylus when a box opened over it (it opens the box on
+// a pen-down) got the capture back when the box closed, even with the stylus
+// lifted meanwhile: the next tap anywhere went to it. It gets it back only
+// while the stylus is still down (the box closed from the keyboard).
+TEST(MessageBoxCapture, CaptureCameBackAfterTheStylusWasLifted) {
+    const struct {
+        bool lifted, tapOk;
+    } cases[] = {{true, true}, {true, false}, {false, false}};
+    for (const auto [lifted, tapOk] : cases) {
+        SCOPED_TRACE(::testing::Message() << "lifted " << lifted << ", OK " << (tapOk ? "tapped" : "by Enter"));
+        Harness harness{TestHarnessOptions()};
+        testwin::Recorder rec;
+        Hwnd a = nullptr, b = nullptr, captureAfter = nullptr;
+        harness.start([&] {
+            a = rec.Top({0, 0, 240, 160});
+            b = rec.Top({0, 160, 240, 320});
+            rec.onMessage = [&](const testwin::Record& r, LResult*) {
+                if (r.hwnd == a && r.id == WM_LBUTTONUP && GetCapture() == a) ReleaseCapture();
+                if (r.hwnd != a || r.id != WM_LBUTTONDOWN || !OpenMessageBoxes().empty() || captureAfter) return false;
+                SetCapture(a);
+                MessageBox(a, "x", "Information", MB_OK);
+                captureAfter = GetCapture() ? GetCapture() : b;  // b: none
+                return true;
+            };
+            return RunMessageLoop();
+        });
+        harness.penDown(100, 80);
+        ASSERT_EQ(OpenMessageBoxes().size(), 1u);
+        if (lifted) harness.penUp(100, 80);
+        if (tapOk) {
+            Rect ok;
+            GetWindowRect(GetDlgItem(OpenMessageBoxes().back().hwnd, IDOK), &ok);
+            harness.tap((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
+        } else {
+            harness.key(VK_RETURN);
+        }
+        ASSERT_TRUE(OpenMessageBoxes().empty());
+        EXPECT_EQ(captureAfter, lifted ? b : a);
+        if (!lifted) harness.penUp(100, 80);  // to the window that holds the stylus, which lets it go
+        harness.tap(100, 240);
+        EXPECT_EQ(rec.Count(WM_LBUTTONDOWN, b), 1);
+        harness.stop();
+    }
+}
+
 }  // namespace
