@@ -93,9 +93,11 @@ double SeparationAtTime(double ut);
 
 // The instant at which the magnitude falls below the threshold, stepping by `step` hours from
 // the last greatest eclipse (itself the first sample): linear between the two samples around
-// the crossing, refined by three false-position steps inside them. -1 when greatest is already
-// below the threshold or 20 steps find no crossing.
-double FindMagnitudeCrossing(double t, double step, double threshold);
+// the crossing, refined by three false-position steps inside them. *time is in UT hours of the
+// block's date, negative before its 0h and 24 or more after its end. Returns false, *time NaN,
+// when greatest is already below the threshold or 20 steps find no crossing.
+bool FindMagnitudeCrossing(double t, double step, double threshold, double* time);
 
-// The crossings before and after greatest eclipse.
-void FindContactPair(double* before, double* after, double t, double step, double threshold);
+// The crossings before and after greatest eclipse (as FindMagnitudeCrossing); true when both
+// are found.
+bool FindContactPair(double* before, double* after, double t, double step, double threshold);

@@ -143,7 +143,7 @@ void LocationStep() {
         const EclipseEvent& e = *Selected();
         FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, typedLatitude,
                                       typedLongitude);
-        observerCircumstancesComputed = true;
+        observerCircumstancesComputed = localResultComputed = true;
         observerSeesNoEclipse = localResult.magnitude < 0 || localResult.sunBelowHorizon;
         SetViewTime(localResult.maximumTime);
     }

@@ -19,8 +19,10 @@ extern double typedLatitude, typedLongitude;  // the location typed or tapped (w
 extern double observerLatitude, observerLongitude;  // the place the views show; latitude -500: unset
 // Three records kept apart, so that a place or a time set in one view leaves
 // the others as they were:
-// - the circumstances at the observer point (firstContact < 0: not computed);
+// - the circumstances at the observer point, computed there when
+//   localResultComputed is set;
 extern LocalEclipseResult localResult;
+extern bool localResultComputed;
 // - the umbra at a time (the Info view's time of interest, the map's steps);
 extern LocalEclipseResult umbraResult;
 // - the selected eclipse's place of greatest eclipse (degrees, west positive;
@@ -29,8 +31,7 @@ extern LocalEclipseResult umbraResult;
 extern double greatestLatitude, greatestLongitude;
 // Set when the circumstances at the observer point were computed there (the
 // location's Set, a map tap's Info): the Info view shows them whatever the
-// shadow's axis does at their time, and even when the first contact came
-// before 0h UT of the eclipse's date and is negative.
+// shadow's axis does at their time.
 extern bool observerCircumstancesComputed;
 // Set when those circumstances found no eclipse there (a magnitude below 0, or
 // the Sun below the horizon from the first to the last contact):

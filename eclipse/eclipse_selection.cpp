@@ -21,6 +21,7 @@ int viewHour = 0, viewMinute = 0, viewSecond = 0;
 double typedLatitude = 0, typedLongitude = 0;
 double observerLatitude = 0, observerLongitude = 0;
 LocalEclipseResult localResult{};
+bool localResultComputed = false;
 LocalEclipseResult umbraResult{};
 double greatestLatitude = 0, greatestLongitude = 0;
 bool observerCircumstancesComputed = false;
@@ -81,6 +82,7 @@ void ResetEclipseForm() {
     viewHour = viewMinute = viewSecond = 0;
     typedLatitude = typedLongitude = observerLatitude = observerLongitude = 0;
     localResult = umbraResult = LocalEclipseResult{};
+    localResultComputed = false;
     greatestLatitude = greatestLongitude = 0;
     observerCircumstancesComputed = observerSeesNoEclipse = false;
     FreeEclipseMap();
@@ -89,7 +91,7 @@ void ResetEclipseForm() {
 }
 
 void ForgetLocalCircumstances() {
-    localResult.firstContact = -1.0;
+    localResultComputed = false;
     observerCircumstancesComputed = observerSeesNoEclipse = false;
 }
 

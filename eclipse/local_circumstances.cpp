@@ -59,12 +59,18 @@ double SunAltitudeAt(double t, double ut) {
     return eclipseWorkBlock.altitude * kRadToDeg;
 }
 
+// Every contact not found: NaN, and neither phase.
+void ClearContacts(LocalEclipseResult* result) {
+    result->firstContact = result->secondContact = result->thirdContact = result->fourthContact = std::nan("");
+    result->partialPhase = result->centralPhase = false;
+}
+
 // A site on the night side: the limbs meet behind the Earth, no eclipse is seen.
 void SetNightSide(LocalEclipseResult* result) {
     result->sunBelowHorizon = true;
     ShowInformation("No Eclipse found!", "");
     result->obscuration = 0;
-    result->firstContact = result->secondContact = result->thirdContact = result->fourthContact = -1;
+    ClearContacts(result);
 }
 
 // The work point's greatest eclipse within 3 hours of `start` (UT hours): the least
@@ -80,15 +86,14 @@ double FindGreatestAtWorkPoint(double start, double* ratio, double* magnitude) {
     return best;
 }
 
-// The second and third contacts around the work point's greatest eclipse (UT hours): where the
-// magnitude crosses 1 (total) or the diameter ratio (annular); left as they are without either.
-void FindInnerContacts(double ratio, double magnitude, double* second, double* third) {
+// The second and third contacts around the work point's greatest eclipse (UT hours of the
+// date): where the magnitude crosses 1 (total) or the diameter ratio (annular). True when both
+// are found; left as they are without either phase.
+bool FindInnerContacts(double ratio, double magnitude, double* second, double* third) {
     const double t = eclipseWorkBlock.centuries;
-    if (magnitude > 1) {
-        FindContactPair(second, third, t, 0.03, 1);
-    } else if (magnitude > ratio) {
-        FindContactPair(second, third, t, 0.03, ratio);
-    }
+    if (magnitude > 1) return FindContactPair(second, third, t, 0.03, 1);
+    if (magnitude > ratio) return FindContactPair(second, third, t, 0.03, ratio);
+    return false;
 }
 
 }  // namespace
@@ -125,17 +130,18 @@ double SeparationAtTime(double ut) {
     return eclipseWorkBlock.doubleSeparation;
 }
 
-double FindMagnitudeCrossing(double t, double step, double threshold) {
+bool FindMagnitudeCrossing(double t, double step, double threshold, double* time) {
+    *time = std::nan("");
     double inside = eclipseWorkBlock.maximumTime, outside = inside;
     double insideMagnitude = MagnitudeAt(t, inside), outsideMagnitude = insideMagnitude;
-    if (!(insideMagnitude >= threshold)) return -1;
+    if (!(insideMagnitude >= threshold)) return false;
     for (int i = 0; i < kMaxCrossingSteps && outsideMagnitude >= threshold; ++i) {
         inside = outside;
         insideMagnitude = outsideMagnitude;
         outside += step;
         outsideMagnitude = MagnitudeAt(t, outside);
     }
-    if (outsideMagnitude >= threshold) return -1;
+    if (outsideMagnitude >= threshold) return false;
     // Linear between the two samples around the crossing, then a few false-position steps
     // inside that bracket: the magnitude bends near greatest eclipse, and one chord over a
     // 108-second step put the inner contacts up to 12 s off.
@@ -153,19 +159,19 @@ double FindMagnitudeCrossing(double t, double step, double threshold) {
             outsideMagnitude = magnitude;
         }
     }
-    return crossing;
+    *time = crossing;
+    return true;
 }
 
-void FindContactPair(double* before, double* after, double t, double step, double threshold) {
-    *before = FindMagnitudeCrossing(t, -step, threshold);
-    *after = FindMagnitudeCrossing(t, step, threshold);
+bool FindContactPair(double* before, double* after, double t, double step, double threshold) {
+    const bool found = FindMagnitudeCrossing(t, -step, threshold, before);
+    return FindMagnitudeCrossing(t, step, threshold, after) && found;
 }
 
 void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int month, int day,
                                    int hour, int minute, double latitude, double longitude) {
     EclipseWorkBlock& w = eclipseWorkBlock;
-    result->firstContact = result->secondContact = result->thirdContact = result->fourthContact =
-        -1;
+    ClearContacts(result);
     result->sunBelowHorizon = false;
     SetUpEclipseTime(year, month, day, hour, minute, 0);
     w.latitude = latitude;
@@ -179,11 +185,10 @@ void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int mon
     result->separation = std::fabs(w.doubleSeparation) * 28.64788975654116 + 0.008333333333333333;
     result->magnitude = magnitude;
     SetGreatestObscuration(result, ratio, magnitude);
-    result->firstContact = FindMagnitudeCrossing(w.centuries, -0.3, 0);
-    result->fourthContact = FindMagnitudeCrossing(w.centuries, 0.3, 0);
-    FindInnerContacts(ratio, magnitude, &result->secondContact, &result->thirdContact);
+    result->partialPhase = FindContactPair(&result->firstContact, &result->fourthContact, w.centuries, 0.3, 0);
+    result->centralPhase = FindInnerContacts(ratio, magnitude, &result->secondContact, &result->thirdContact);
     const double t = w.centuries;
-    if (magnitude >= 0 && result->firstContact != -1 && result->fourthContact != -1 &&
+    if (magnitude >= 0 && result->partialPhase &&
         SunStaysBelowHorizon(result->firstContact, result->fourthContact,
                              [t](double ut) { return SunAltitudeAt(t, ut); }))
         SetNightSide(result);
@@ -196,9 +201,9 @@ double CentralDurationAtPlace(int year, int month, int day, double ut, double la
     SetUpEclipseTime(year, month, day, second / 3600, second / 60 % 60, second % 60);
     w.latitude = latitude;
     w.longitude = longitude;
-    double ratio, magnitude, secondContact = -1, thirdContact = -1;
+    double ratio, magnitude, secondContact, thirdContact;
     FindGreatestAtWorkPoint(ut, &ratio, &magnitude);
-    FindInnerContacts(ratio, magnitude, &secondContact, &thirdContact);
+    const bool central = FindInnerContacts(ratio, magnitude, &secondContact, &thirdContact);
     EndBusyIndicator(1);
-    return secondContact >= 0 && thirdContact >= 0 ? (thirdContact - secondContact) * 3600 : 0;
+    return central ? (thirdContact - secondContact) * 3600 : 0;
 }

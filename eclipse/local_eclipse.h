@@ -6,9 +6,10 @@
 //   (ComputeUmbraEllipseAt);
 // - for a site and a day, the greatest eclipse with its magnitude and obscuration and the four
 //   contacts (FindLocalEclipseCircumstances).
-// Times in and out are universal time (hours of the given date); the Sun and Moon are taken
-// at UT + Delta T (ComputeDeltaT). Latitudes are degrees north, longitudes degrees positive
-// west. The engine keeps one program-wide work block (eclipse/eclipse_engine.h): UI thread only.
+// Times in and out are universal time in hours of the given date (negative before its 0h, 24
+// or more after its end); the Sun and Moon are taken at UT + Delta T (ComputeDeltaT). Latitudes
+// are degrees north, longitudes degrees positive west. The engine keeps one program-wide work
+// block (eclipse/eclipse_engine.h): UI thread only.
 //
 // Accuracy, against JPL DE431 and a direct shadow geometry (scripts/reference/
 // solar_eclipse_reference.py): greatest eclipse and the contacts within a few seconds (the
@@ -30,10 +31,12 @@ struct LocalEclipseResult {
     double sunAzimuth;       // degrees from north through east, 0..360
     double time;             // UT hours of ComputeUmbraEllipseAt
     double maximumTime;      // UT hours of the greatest eclipse
-    double secondContact;    // UT hours, -1 when not found
-    double thirdContact;
+    double secondContact;    // UT hours of the date (negative: the day before), NaN when not
+    double thirdContact;     // found; the phases' flags tell which were found
     double firstContact;
     double fourthContact;
+    bool partialPhase;       // the first and fourth contacts were found
+    bool centralPhase;       // the second and third contacts were found
     int obscuration;       // percent of the Sun's area, rounded
     int groundSpeed;       // km/h, to tens
     int ringSemiAxis[10];  // km (the first nine are used; a zero duration ends the list)
@@ -65,19 +68,21 @@ int ComputeUmbraEllipseAt(LocalEclipseResult* result, int year, int month, int d
 // west), searched within 3 hours of hour:minute UT of the date. Sets the point (the site),
 // maximumTime, magnitude (negative: no eclipse), separation, sunAltitude and sunAzimuth (of the
 // Sun at greatest), obscuration (0 without an eclipse, 100 when total), the first and fourth
-// contacts and, for a total or annular eclipse there, the second and third; -1 for a contact
-// not found. A site without an eclipse shows "No Eclipse found!", and so does a site on the
-// night side, where the limbs meet behind the Earth while the Sun stays below the horizon from
-// the first to the last contact: sunBelowHorizon, obscuration 0 and every contact -1 (the
-// magnitude and the greatest eclipse are kept).
+// contacts (partialPhase) and, for a total or annular eclipse there, the second and third
+// (centralPhase), in UT hours of the date also when they fall on the day before or after; a
+// contact not found is NaN, its phase's flag false. A site without an eclipse shows "No Eclipse
+// found!", and so does a site on the night side, where the limbs meet behind the Earth while
+// the Sun stays below the horizon from the first to the last contact: sunBelowHorizon,
+// obscuration 0 and no contact nor phase (the magnitude and the greatest eclipse are kept).
 void FindLocalEclipseCircumstances(LocalEclipseResult* result, int year, int month, int day,
                                    int hour, int minute, double latitude, double longitude);
 
 // The central duration at a place (latitude degrees north, longitude degrees west): the time in
 // seconds between the second and third contacts there (FindLocalEclipseCircumstances' contacts,
 // geometric: the Sun's altitude is not looked at), around the greatest eclipse found within 3
-// hours of `ut` (UT hours of the date); 0 where the place sees no total or annular phase. Every
-// central duration the eclipse views show comes from here, through ComputeUmbraEllipseAt.
+// hours of `ut` (UT hours of the date, negative before its 0h); 0 where the place sees no total
+// or annular phase. Every central duration the eclipse views show comes from here, through
+// ComputeUmbraEllipseAt.
 double CentralDurationAtPlace(int year, int month, int day, double ut, double latitude, double longitude);
 
 // True when the Sun's altitude (degrees, `altitudeAt` of a UT in hours) stays below -0.8333,

@@ -31,11 +31,13 @@ std::string NoCentralEclipseText(int hour, int minute, int second);
 
 // The Info view's texts for the circumstances `result` at the observer point:
 // the Delta T line; the central section of `umbra` (the umbra at the time of
-// interest) when the place has a central phase (second contact 0 or more), or
-// "The shadow's axis does not meet the Earth at this time." when `umbra` is
-// null; then the umbra transit with the place's magnitude, its partial phase
-// and its central phase. deltaT in seconds; the layout follows the screen's
-// width (three rings a row up to 240 units, else four).
+// interest) when the place has a central phase (centralPhase), or "The
+// shadow's axis does not meet the Earth at this time." when `umbra` is null;
+// then the umbra transit with the place's magnitude, its partial phase and its
+// central phase, each when found, their contacts (UT hours of the eclipse's
+// date) read on the clock of their own day (-2.5 h is 21h30m00). deltaT in
+// seconds; the layout follows the screen's width (three rings a row up to 240
+// units, else four).
 std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& event, const LocalEclipseResult& result,
                                             const LocalEclipseResult* umbra, double deltaT, int screenWidth);
 

@@ -95,17 +95,17 @@ std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& e, const LocalEc
     out.push_back({"(UT-ET=" + ThreeDecimals(deltaT) + "s)", ScaleX(120), ScaleY(27), 0});
     int row = 4;
     if (!umbra) out.push_back({kAxisOffEarth, ScaleX(1), Row(row++), kSmall});
-    else if (r.secondContact >= 0) AddCentralSection(*umbra, screenWidth, &out, &row);
+    else if (r.centralPhase) AddCentralSection(*umbra, screenWidth, &out, &row);
     const std::string m = ThreeDecimals(r.magnitude);
     out.push_back({"Umbra transit", ScaleX(1), Row(row), kBold});
     out.push_back({r.magnitude > 1 ? "(Total Eclipse m=" + m + ")" : FormatText("(Eclipse at %d%%, m=", r.obscuration) + m + ")",
                    ScaleX(95), Row(row), kBold});
-    if (r.firstContact >= 0) {
+    if (r.partialPhase) {
         out.push_back({"  Partial from", ScaleX(1), Row(row + 1), kBold});
         out.push_back({Hms(r.firstContact), ScaleX(86), Row(row + 1), kBold});
         out.push_back({Hms(r.fourthContact), ScaleX(146), Row(row + 1), kBold});
     }
-    if (r.secondContact >= 0) {
+    if (r.centralPhase) {
         out.push_back({static_cast<int>(e.kind) == 4 ? "  Total from" : "  Annular from ", ScaleX(1), Row(row + 2), kBold});
         out.push_back({Hms(r.secondContact), ScaleX(86), Row(row + 2), kBold});
         out.push_back({Hms(r.thirdContact), ScaleX(146), Row(row + 2), kBold});
@@ -167,9 +167,11 @@ void DrawSolarInformationView() {
     SetTimeAndPlaceFields();
     // The circumstances of the place the fields show: after a selection the place of greatest
     // eclipse, also when the time of interest has left it (the first Map drawing sets a whole hour).
-    if (localResult.firstContact < 0)
+    if (!localResultComputed) {
         FindLocalEclipseCircumstances(&localResult, e.year, e.month, e.day, e.hour, e.minute, observerLatitude,
                                       observerLongitude);
+        localResultComputed = true;
+    }
     DrawEclipseTexts(SolarInfoTexts(e, localResult, &umbraResult, deltaT, screenWidth));
     DrawMapStrip();
 }

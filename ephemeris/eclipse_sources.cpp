@@ -16,6 +16,7 @@ SunMoonInterpCache moonInterpCache{};
 namespace {
 
 constexpr int kNodes = 5;
+constexpr double kTwoPi = 6.283185307179586;
 
 void FreeCache(SunMoonInterpCache& cache) {
     for (double** a : {&cache.abscissae, &cache.weights, &cache.longitudes, &cache.latitudes,
@@ -43,6 +44,9 @@ void MoonSeries(double t, double* lon, double* lat, double* dist) {
     ComputeGeometricMoon(t, lon, lat, dist);
 }
 
+// Each node's longitude is kept within half a turn of the node before it: the series reduce
+// theirs, and a step of a whole turn between two nodes (the Moon at 0 degrees, the Sun at 180)
+// would sweep the interpolation through the circle. Readers take only its sine and cosine.
 void BuildCache(SunMoonInterpCache& cache, Series series, double t0, double step,
                 double lonOffset) {
     FreeCache(cache);
@@ -53,6 +57,9 @@ void BuildCache(SunMoonInterpCache& cache, Series series, double t0, double step
             cache.abscissae[k] = t;
             series(t, &cache.longitudes[k], &cache.latitudes[k], &cache.distances[k]);
             cache.longitudes[k] += lonOffset;
+            if (k > 0)
+                cache.longitudes[k] +=
+                    kTwoPi * std::round((cache.longitudes[k - 1] - cache.longitudes[k]) / kTwoPi);
         }
         ComputeLagrangeWeights(kNodes, cache.abscissae, cache.weights);
     }

@@ -10,7 +10,8 @@
 #pragma once
 
 // One cache: five arrays of five doubles (null when missing): abscissae t0 + k step (T),
-// their Lagrange weights, longitude plus offset (radians), latitude (radians), distance (AU).
+// their Lagrange weights, longitude plus offset (radians, continuous: each node within half a
+// turn of the one before, not reduced), latitude (radians), distance (AU).
 struct SunMoonInterpCache {
     double* abscissae;
     double* weights;
@@ -36,13 +37,13 @@ void ComputeEclipseMoon(double t, double* ra, double* dec, double* dist);
 void EclipseEclipticToEquatorial();
 
 // (Re)builds a cache: the series at t0 + k step, k = 0..4, longitudes plus lonOffset
-// (radians), with the busy indicator stepped at each node. A failed allocation leaves the
-// cache empty.
+// (radians, each node moved by whole turns to within half a turn of the one before), with the
+// busy indicator stepped at each node. A failed allocation leaves the cache empty.
 void BuildSunInterpCache(double t0, double step, double lonOffset);
 void BuildMoonInterpCache(double t0, double step, double lonOffset);
 
-// Interpolated longitude (with the build's offset), latitude and distance at T. An empty (or
-// partly missing) cache writes nothing.
+// Interpolated longitude (with the build's offset; radians, not reduced: take its sine and
+// cosine), latitude and distance at T. An empty (or partly missing) cache writes nothing.
 void EvalSunInterpCache(double t, double* lon, double* lat, double* dist);
 void EvalMoonInterpCache(double t, double* lon, double* lat, double* dist);
 

@@ -57,13 +57,10 @@ C_AU_PER_DAY = 173.1446326846693
 DELTA_T = 66.184
 SECOND = 1 / 86400
 
-swe = ctypes.CDLL("libswe.so.2.0")
-swe.swe_set_ephe_path(b"/usr/share/libswe/ephe")
-swe.swe_calc.argtypes = [ctypes.c_double, ctypes.c_int, ctypes.c_int,
-                         ctypes.POINTER(ctypes.c_double), ctypes.c_char_p]
 # Swiss Ephemeris file, geometric, J2000, no nutation, deflection or aberration, equatorial,
 # rectangular, ICRS.
 SWE_MOON_FLAGS = 2 | 16 | 32 | 64 | 512 | 1024 | 2048 | 4096 | 128 * 1024
+_swe = []
 
 # Eclipses: date, kind, and an instant near greatest eclipse (UT hours) to start from.
 ECLIPSES = [
@@ -107,10 +104,23 @@ def jd0(date):
     return d1 + d2
 
 
+def swiss_ephemeris():
+    """The Swiss Ephemeris library, loaded at its first use (scripts that import the geometry
+    with another Moon do without it)."""
+    if not _swe:
+        swe = ctypes.CDLL("libswe.so.2.0")
+        swe.swe_set_ephe_path(b"/usr/share/libswe/ephe")
+        swe.swe_calc.argtypes = [ctypes.c_double, ctypes.c_int, ctypes.c_int,
+                                 ctypes.POINTER(ctypes.c_double), ctypes.c_char_p]
+        _swe.append(swe)
+    return _swe[0]
+
+
 def moon_icrs_km(jd_tt):
+    """The Moon's geometric geocentric ICRS position (km) at jd_tt."""
     xx = (ctypes.c_double * 6)()
     err = ctypes.create_string_buffer(256)
-    assert swe.swe_calc(jd_tt, 1, SWE_MOON_FLAGS, xx, err) == SWE_MOON_FLAGS, err.value
+    assert swiss_ephemeris().swe_calc(jd_tt, 1, SWE_MOON_FLAGS, xx, err) == SWE_MOON_FLAGS, err.value
     return np.array(xx[:3]) * AU_KM
 
 

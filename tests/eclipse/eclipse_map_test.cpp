@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "core/delta_t.h"
 #include "eclipse/eclipse_list.h"
 #include "solar_eclipse_fixture.h"
 #include "support/wrapped_difference.h"
@@ -200,6 +202,31 @@ TEST_F(EclipseMapTest, TapAtAPoleIsNotTakenForTheOtherPole) {
         for (auto [found, column] : {std::pair{c.start, "c1"}, {c.greatest, "greatest"}, {c.end, "c4"}})
             EXPECT_NEAR(found, ref.Get(k, column), kMinute) << ref.Text(k, "place") << column;
     }
+}
+
+// 1746-03-22, whose Moon crosses 0 degrees of longitude between two nodes of the caches the
+// list builds: the map's positions every 5 minutes run from within 5 minutes of the shadow
+// axis's first instant on the Earth to within 5 minutes of its last, each within 0.35 degree
+// (40 km) of the reference central line at its minute
+// (solar_moon_crossing_line_pyephem.csv; PyEphem's Moon puts the shadow about 15 s, 0.1 degree,
+// behind ours at greatest). The cache's jump of a turn had left the map without a position.
+TEST_F(EclipseMapTest, TrackFollowsTheCentralLineAcrossZeroLongitude) {
+    const ReferenceTable ref = Table("solar_moon_crossing_line_pyephem.csv");  // start, end, then each minute
+    const EclipseEvent e = ListedSolarEclipse(1746, 3, 22);
+    std::vector<MapPosition> table(kMapPositionCapacity);
+    LocalEclipseResult r{};
+    table.resize(ComputeMapPositions(e, besselianElements, ComputeDeltaT(1746, 3, 22), &r, table.data(), nullptr));
+    ASSERT_GT(table.size(), 20u);
+    for (const MapPosition& p : table) {
+        const std::size_t k = 2 + static_cast<std::size_t>(std::lround((p.time - ref.Get(2, "ut")) * 60));
+        ASSERT_TRUE(k < ref.rows.size() && std::fabs(ref.Get(k, "ut") - p.time) < 1e-9) << p.time;
+        const double west = ref.Get(k, "longitude_west");
+        EXPECT_LT(SeparationArcsec(p.longitude / 15, p.latitude, west / 15, ref.Get(k, "latitude")), 0.35 * 3600) << p.time;
+    }
+    const auto [first, last] =
+        std::minmax_element(table.begin(), table.end(), [](auto& a, auto& b) { return a.time < b.time; });
+    EXPECT_NEAR(first->time, ref.Get(0, "ut"), 5 * kMinute);
+    EXPECT_NEAR(last->time, ref.Get(1, "ut"), 5 * kMinute);
 }
 
 // A place without eclipse gets no contact lines (it got three lines of the

@@ -13,6 +13,9 @@
 #include "core/preferences.h"
 #include "eclipse/besselian.h"
 #include "eclipse/eclipse_engine.h"
+#include "eclipse/eclipse_list.h"
+#include "eclipse/local_eclipse.h"
+#include "ephemeris/eclipse_sources.h"
 #include "support/recording_services.h"
 #include "support/reference_table.h"
 
@@ -24,7 +27,11 @@ public:
         SelectSunMoonSource(0);
         ResetEclipseWorkBlock();
     }
-    void TearDown() override { ResetEclipseWork(); }
+    void TearDown() override {
+        FreeSunInterpCache();
+        FreeMoonInterpCache();
+        ResetEclipseWork();
+    }
 
     static constexpr double kDeltaT = 66.184;
 
@@ -52,9 +59,38 @@ public:
         return cache[key] = e;
     }
 
+    // The solar eclipse of a date completed as the eclipse list completes its selected record:
+    // greatest eclipse, elements, and the Sun and Moon caches around it, selected.
+    static EclipseEvent ListedSolarEclipse(int year, int month, int day) {
+        EclipseEvent found{};
+        eclipseCount = BuildEclipseList(&eclipseList, 4, year, month, 1);
+        for (int i = 0; i < eclipseCount; ++i)
+            if (eclipseList[i].type == 1 && eclipseList[i].day == day) found = eclipseList[i];
+        FreeEclipseList();
+        EXPECT_EQ(found.type, 1) << "no solar eclipse on " << year << "-" << month << "-" << day;
+        double latitude, longitude;
+        FindSolarGreatestEclipse(&found);
+        PrepareSolarEclipse(&found, &latitude, &longitude);
+        return found;
+    }
+
     static int Date(const ReferenceTable& ref, std::size_t k, const char* column) {
         return static_cast<int>(ref.Get(k, column));
     }
 
     RecordingServices services;
 };
+
+// The contacts of a result against row k of a reference table whose c1..c4 read -1 where there
+// is none: each phase found exactly where the table has its contacts, each contact within
+// `tolerance` hours.
+inline void ExpectContactsAsTabled(const LocalEclipseResult& r, const ReferenceTable& ref, std::size_t k,
+                                   double tolerance) {
+    for (auto [found, phase, column] : {std::tuple{r.firstContact, r.partialPhase, "c1"},
+                                        {r.secondContact, r.centralPhase, "c2"},
+                                        {r.thirdContact, r.centralPhase, "c3"},
+                                        {r.fourthContact, r.partialPhase, "c4"}}) {
+        EXPECT_EQ(phase, ref.Get(k, column) >= 0) << column;
+        EXPECT_NEAR(phase ? found : -1, ref.Get(k, column), tolerance) << column;
+    }
+}

@@ -265,7 +265,7 @@ TEST_F(SolarViewsTest, InfoTextsOfTotalAnnularAndPartialSites) {
 TEST_F(SolarViewsTest, InfoTextsRingsAngleAndNumbers) {
     const EclipseEvent e{1, 4.0, 2006, 3, 29, 10, 11, 18, 0, 0};
     LocalEclipseResult r{};
-    r.secondContact = 10.1, r.thirdContact = 10.2, r.firstContact = -1;
+    r.secondContact = 10.1, r.thirdContact = 10.2, r.centralPhase = true, r.partialPhase = false;
     r.magnitude = 1.0116, r.obscuration = 100;
     r.sunAltitude = 45.5, r.sunAzimuth = 100;
     const int durations[] = {40, 35, 30, 25, 20, 0, 15};
@@ -299,7 +299,7 @@ TEST_F(SolarViewsTest, TimesAndDurationsRoundedOnceThenSplit) {
     char label[8];
     MapTimeLabel(9 + 59 / 60.0 + 35 / 3600.0, label, sizeof label);
     LocalEclipseResult r{};
-    r.secondContact = 10.1;
+    r.centralPhase = true;
     const auto onCenter = [&r](double d) { return r.centralDuration = d, SolarInfoTexts({}, r, &r, 0, 240)[2].text; };
     const std::pair<std::string, std::string> cases[] = {
         {label, "10:00"}, {onCenter(59.6 + 0.5), "01m00s on center 0km/h"}, {onCenter(119.6 + 0.5), "02m00s on center 0km/h"},

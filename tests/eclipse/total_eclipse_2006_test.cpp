@@ -97,8 +97,7 @@ TEST_F(TotalEclipse2006Test, LocalCircumstancesMatchTheBulletin) {
     EXPECT_NEAR(r.maximumTime, Hours(9, 11, 0), 60 * kSecond);
     FindLocalEclipseCircumstances(&r, 2006, 3, 29, 10, 11, 6.45, -3.40);
     EXPECT_NEAR(r.magnitude, 0.968, 0.01);
-    EXPECT_EQ(r.secondContact, -1.0);
-    EXPECT_EQ(r.thirdContact, -1.0);
+    EXPECT_FALSE(r.centralPhase);
     EXPECT_TRUE(services.messages.empty());
     FindLocalEclipseCircumstances(&r, 2006, 3, 29, 10, 11, -33.87, -151.21);
     EXPECT_EQ(r.obscuration, 0);

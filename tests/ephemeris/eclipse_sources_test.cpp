@@ -67,9 +67,12 @@ TEST_F(EclipseSources, SeriesSourceAgreesWithErfa) {
 
 // In source 1 the cached longitudes already carry the nutation (the build's offset, the
 // complete series'); it was added a second time by the conversion, moving the Sun and the
-// Moon by up to 17". The 18-term and the complete nutation differ by up to 0.03".
+// Moon by up to 17". The 18-term and the complete nutation differ by up to 0.03". The last two
+// instants have a series' longitude pass a whole turn between two nodes, which swept the
+// interpolation through the circle: the Moon at 0 degrees at the greatest eclipse of 1746-03-22
+// (03:03 UT), the Sun's series from 540 to 180 degrees at the September equinox of 2023.
 TEST_F(EclipseSources, CachedSourceCarriesNutationOnce) {
-    for (double jd : {2451564.7, 2458867.3, 2460409.26}) {
+    for (double jd : {2451564.7, 2458867.3, 2460409.26, 2358853.6269, 2460210.7855}) {
         const double t = (jd - 2451545.0) / 36525;
         double dpsi, deps;
         ComputeNutationSeries(t, &dpsi, &deps);
