@@ -4,21 +4,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
+#include "core/shared_state.h"
 #include "eclipse/eclipse_list.h"
 #include "platform/color.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
 #include "support/program_fixture.h"
+#include "support/reference_table.h"
 #include "ui/colors.h"
+#include "ui/draw_window.h"
 #include "ui/forms.h"
+#include "ui/screen_layout.h"
 
 namespace {
 
@@ -158,5 +166,129 @@ TEST_F(EclipseForm, TypedLocationSouthAndEastAreNegative) {
     EXPECT_DOUBLE_EQ(observerLatitude, -12.5);
     Shot("eclipse_info.png");
 }
+
+
+// Texts of the lines logged on the screen, top down, each line left to right.
+std::vector<std::vector<std::string>> LoggedLines() {
+    std::map<int, std::vector<pl::TextRun>> lines;
+    for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) lines[run.cell.top].push_back(run);
+    std::vector<std::vector<std::string>> out;
+    for (auto& [top, runs] : lines) {
+        std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.cell.left < b.cell.left; });
+        out.emplace_back();
+        for (const pl::TextRun& run : runs) out.back().push_back(run.text);
+    }
+    return out;
+}
+
+// A contact row of the lunar Info view: its label, UT minute of the day and
+// the Moon's altitude as shown (whole degrees).
+struct ContactRow {
+    std::string label;
+    int minute;
+    int altitude;
+};
+
+std::vector<ContactRow> LoggedContactRows() {
+    std::vector<ContactRow> rows;
+    for (const auto& line : LoggedLines()) {
+        for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+            const std::string& t = line[i];
+            if (t.size() != 8 || t.substr(5) != " UT" || line[i + 1].back() != '\xB0') continue;
+            rows.push_back({line[0], std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2)), std::stoi(line[i + 1])});
+            break;
+        }
+    }
+    return rows;
+}
+
+// The total lunar eclipse of 2025-09-07 (PyEphem, lunar_eclipse_local_pyephem.csv)
+// on both screens at zone 0, 40 N 105 W (-7 h) and Sydney (+10 h, daylight
+// saving +1 h): the summary's best place within 0.5 degree of the sub-lunar
+// point at greatest eclipse; Info there with the Moon at 88..90 degrees at
+// greatest; Info at the sub-lunar point with each contact's altitude (whole
+// degrees, truncated) that of an altitude within 0.2 degree of the Moon's there
+// at the row's minute; the Path's mark of greatest eclipse where it is at zone
+// 0, within a pixel of the sub-lunar point's place on the map.
+class LunarViewsAtZones : public OnBothScreens<EclipseForm> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();
+        EclipseForm::SetUp();
+    }
+    void TearDown() override { Ui([] { pl::StopTextLog(); }); }
+    void SelectSeptember2025() {
+        Ui([] { listStartYear = 2025, listStartMonth = 9, listStartDay = 1; });
+        Open();
+        ASSERT_EQ((std::vector{eclipseList[0].type, eclipseList[0].month, eclipseList[0].day, selectedEclipse}),
+                  (std::vector{0, 9, 7, 0}));
+    }
+    // The view drawn with the text log running.
+    void ChooseLogged(int view) {
+        Ui([] { pl::StartTextLog(); });
+        ChooseView(view);
+    }
+    pl::Point LoggedTextCorner(const std::string& text) const {
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            if (run.text == text) return {run.cell.left, run.cell.top};
+        return {-1, -1};
+    }
+};
+
+TEST_P(LunarViewsAtZones, MoonAtTheInstantsUniversalTime) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "lunar_eclipse_local_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 346u);
+    const double latitude = ref.Get(0, "latitude"), longitude = ref.Get(0, "longitude_west");
+    const auto altitudeAt = [&ref](int minute) {
+        const int first = static_cast<int>(ref.Get(0, "hour") * 60 + ref.Get(0, "minute"));
+        return ref.Get(static_cast<std::size_t>(minute - first), "moon_alt");
+    };
+    pl::Point markAtZoneZero{-1, -1};
+    for (const int zone : {0, -420, 660}) {
+        SCOPED_TRACE(zone);
+        Ui([zone] {
+            currentSite.zoneMinutes = static_cast<int16_t>(zone);
+            currentSite.daylightSaving = zone == 660 ? 1 : 0;
+        });
+        SelectSeptember2025();
+        EXPECT_NEAR(greatestLatitude, latitude, 0.5);
+        EXPECT_NEAR(greatestLongitude, longitude, 0.5);
+
+        ChooseLogged(kEclipseInfoView);
+        const std::vector<ContactRow> atBestPlace = LoggedContactRows();
+        const auto greatest = std::find_if(atBestPlace.begin(), atBestPlace.end(),
+                                           [](const ContactRow& r) { return r.label == "Greatest"; });
+        ASSERT_NE(greatest, atBestPlace.end());
+        EXPECT_TRUE(greatest->altitude == 88 || greatest->altitude == 89) << greatest->altitude;
+        Ui([&] {
+            pl::SetDlgItemText(form, 2715, (std::to_string(-latitude) + " S").c_str());
+            pl::SetDlgItemText(form, 2716, (std::to_string(-longitude) + " E").c_str());
+            pl::StartTextLog();
+        });
+        Press(2717);
+        const std::vector<ContactRow> rows = LoggedContactRows();
+        EXPECT_EQ(rows.size(), 7u);
+        for (const ContactRow& r : rows) {
+            const double reference = altitudeAt(r.minute);
+            EXPECT_GE(r.altitude, static_cast<int>(reference - 0.2)) << r.label << " " << reference;
+            EXPECT_LE(r.altitude, static_cast<int>(reference + 0.2)) << r.label << " " << reference;
+        }
+
+        ChooseLogged(kEclipsePathView);
+        const pl::Point mark = LoggedTextCorner("All Eclipse");
+        if (zone == 0) markAtZoneZero = mark;
+        EXPECT_EQ(mark.x, markAtZoneZero.x);
+        EXPECT_EQ(mark.y, markAtZoneZero.y);
+        // The map: 240 x 120 units, longitude -180 at its left edge; the label 8 units below the mark.
+        const double x = screenWidth / 2 - ScaleX(120) + ScaleX(240) * (180 - longitude) / 360 - 2;
+        const double y = ScaleY(37) + ScaleY(60) - ScaleY(60) * latitude / 90 - 2;
+        EXPECT_NEAR(mark.x, x - ScaleX(10), 1.0);
+        EXPECT_NEAR(mark.y, y + ScaleY(8), 1.0);
+        Ui([] { pl::StopTextLog(); });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, LunarViewsAtZones, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace
