@@ -8,12 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -37,6 +35,7 @@
 #include "platform/text_log.h"
 #include "platform/window.h"
 #include "support/both_screens.h"
+#include "support/logged_lines.h"
 #include "support/program_fixture.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
@@ -465,18 +464,12 @@ TEST_F(PlanetAssistantForm, ChartCursorFollowsTheTapAndTheKeys) {
     EXPECT_EQ(Date(), (std::vector{2024, 3, 5, 21, 10}));  // the assistant's own date stays
 }
 
-// The texts drawn on the screen in lines of six or more but the headers' (the
-// Position page's rows, top down), each line's texts left to right.
+// The Position page's rows as logged, top down: the lines of six texts or
+// more but the headers'.
 std::vector<std::vector<std::string>> LoggedTableRows() {
-    std::map<int, std::vector<pl::TextRun>> lines;
-    for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) lines[run.cell.top].push_back(run);
     std::vector<std::vector<std::string>> rows;
-    for (auto& [top, runs] : lines) {
-        std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.cell.left < b.cell.left; });
-        if (runs.size() < 6 || runs[0].text == "RA") continue;
-        rows.emplace_back();
-        for (const pl::TextRun& run : runs) rows.back().push_back(run.text);
-    }
+    for (auto& line : LoggedScreenLines())
+        if (line.size() >= 6 && line[0] != "RA") rows.push_back(line);
     return rows;
 }
 

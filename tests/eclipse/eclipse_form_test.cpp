@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -21,6 +20,7 @@
 #include "platform/text_log.h"
 #include "platform/window.h"
 #include "support/both_screens.h"
+#include "support/logged_lines.h"
 #include "support/program_fixture.h"
 #include "support/reference_table.h"
 #include "ui/colors.h"
@@ -167,20 +167,6 @@ TEST_F(EclipseForm, TypedLocationSouthAndEastAreNegative) {
     Shot("eclipse_info.png");
 }
 
-
-// Texts of the lines logged on the screen, top down, each line left to right.
-std::vector<std::vector<std::string>> LoggedLines() {
-    std::map<int, std::vector<pl::TextRun>> lines;
-    for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) lines[run.cell.top].push_back(run);
-    std::vector<std::vector<std::string>> out;
-    for (auto& [top, runs] : lines) {
-        std::sort(runs.begin(), runs.end(), [](const auto& a, const auto& b) { return a.cell.left < b.cell.left; });
-        out.emplace_back();
-        for (const pl::TextRun& run : runs) out.back().push_back(run.text);
-    }
-    return out;
-}
-
 // A contact row of the lunar Info view: its label, UT minute of the day and
 // the Moon's altitude as shown (whole degrees).
 struct ContactRow {
@@ -191,7 +177,7 @@ struct ContactRow {
 
 std::vector<ContactRow> LoggedContactRows() {
     std::vector<ContactRow> rows;
-    for (const auto& line : LoggedLines()) {
+    for (const auto& line : LoggedScreenLines()) {
         for (std::size_t i = 0; i + 1 < line.size(); ++i) {
             const std::string& t = line[i];
             if (t.size() != 8 || t.substr(5) != " UT" || line[i + 1].back() != '\xB0') continue;
