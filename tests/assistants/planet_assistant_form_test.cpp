@@ -8,10 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -464,24 +462,12 @@ TEST_F(PlanetAssistantForm, ChartCursorFollowsTheTapAndTheKeys) {
     EXPECT_EQ(Date(), (std::vector{2024, 3, 5, 21, 10}));  // the assistant's own date stays
 }
 
-// The Position page's rows as logged, top down: the lines of six texts or
-// more but the headers'.
-std::vector<std::vector<std::string>> LoggedTableRows() {
-    std::vector<std::vector<std::string>> rows;
-    for (auto& line : LoggedScreenLines())
-        if (line.size() >= 6 && line[0] != "RA") rows.push_back(line);
-    return rows;
-}
-
 // "-69\xB050" (degrees and whole arcminutes) as signed degrees.
 double DegreesOfText(const std::string& text) {
-    const bool negative = !text.empty() && text[0] == '-';
-    const char* at = text.c_str() + (negative ? 1 : 0);
-    char* end = nullptr;
-    const double degrees = std::strtod(at, &end);
-    while (*end && !std::isdigit(static_cast<unsigned char>(*end))) ++end;
-    const double value = degrees + std::strtod(end, nullptr) / 60.0;
-    return negative ? -value : value;
+    const bool negative = text[0] == '-';
+    int degrees = 0, minutes = 0;
+    std::sscanf(text.c_str() + negative, "%d%*[^0-9]%d", &degrees, &minutes);
+    return (negative ? -1 : 1) * (degrees + minutes / 60.0);
 }
 
 // At 40 N 105 W (zone -7 h) and Sydney (+10 h, daylight saving +1 h), on both
@@ -502,7 +488,7 @@ protected:
         Ui([] { pl::StopTextLog(); });
         PlanetAssistantForm::TearDown();
     }
-    // The row of the filtered list with the event of reference row k.
+    // The row of the filtered list (Moon or Conj.) with the event of reference row k.
     int RowOf(const ReferenceTable& ref, std::size_t k) {
         int found = -1;
         Ui([&] {
@@ -510,10 +496,9 @@ protected:
             for (int i = first; i < first + FilteredEventCount(); ++i) {
                 const PlannerEvent& e = plannerEvents[i];
                 const double jd = JulianDayFromDateTime(e.year, e.month, e.day, e.hour, e.minute, 0, 0);
-                const bool full = e.kind == kEventLunation && e.value > 0.9f;
-                const bool pair = e.kind == kEventConjunction && e.body1 == ref.Get(k, "body1") &&
-                                  e.body2 == ref.Get(k, "body2");
-                if ((full || pair) && std::fabs(jd - ref.Get(k, "jd_ut")) < 0.5) found = i - first;
+                if (e.body1 == ref.Get(k, "body1") && e.body2 == ref.Get(k, "body2") &&
+                    std::fabs(jd - ref.Get(k, "jd_ut")) < 0.5)
+                    found = i - first;
             }
         });
         return found;
@@ -549,7 +534,9 @@ TEST_P(PlanetEventsAtZones, TappedEventSetsTheLocalInstant) {
 
         Ui([] { pl::StartTextLog(); });
         Page(kPagePosition);
-        const std::vector<std::vector<std::string>> rows = LoggedTableRows();
+        std::vector<std::vector<std::string>> rows;  // the table's rows: lines of 6 texts or more but the headers
+        for (auto& line : LoggedScreenLines())
+            if (line.size() >= 6 && line[0] != "RA") rows.push_back(line);
         Ui([] { pl::StopTextLog(); });
         ASSERT_EQ(rows.size(), 10u);
         std::size_t at = k;
