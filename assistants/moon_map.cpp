@@ -115,18 +115,18 @@ std::vector<int> BuildMoonListRows() {
     return rows;
 }
 
-void FormatMoonMapHeader(const DateTime& now, std::string* line1, std::string* line2) {
+void FormatMoonMapHeader(const DateTime& now, int zoneMinutes, std::string* line1, std::string* line2) {
     *line1 = DateTimeText(now.day, now.month, now.year, now.hour, now.minute);
     int k = 0;
     double jd = ComputeLunation(0.0, 0, nullptr, nullptr, &k, true, now.day - 1, now.month, now.year, now.hour,
                                 now.minute, nullptr);
-    if (jd > JulianDayFromDateTime(now.year, now.month, now.day, now.hour, now.minute, 0, 0)) {
+    if (jd > JulianDayFromDateTime(now.year, now.month, now.day, now.hour, now.minute, 0, zoneMinutes)) {
         --k;
         jd = ComputeLunation(0.0, 0, nullptr, nullptr, &k, false, now.day - 1, now.month, now.year, now.hour,
                              now.minute, nullptr);
     }
     int year, month, day, hour, minute, second;
-    JDToCalendar(jd, &year, &month, &day, &hour, &minute, &second);
+    JDToCalendar(jd + zoneMinutes / 1440.0, &year, &month, &day, &hour, &minute, &second);
     *line2 = "New: " + DateTimeText(day, month, year, hour, minute);
 }
 

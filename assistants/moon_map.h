@@ -32,11 +32,12 @@ int PickMoonFeature(int mx, int my);
 // every record; empty when a record cannot be read.
 std::vector<int> BuildMoonListRows();
 
-// The header's two lines for a local date and time: FormatDate and " %02d:%02d"
-// of it, and "New: " with the date and time of the last new Moon (the lunation
-// nearest the day before; the one before it when that new Moon comes after
-// the date and time read as universal time), as universal time.
-void FormatMoonMapHeader(const DateTime& now, std::string* line1, std::string* line2);
+// The header's two lines for a local date and time of a site `zoneMinutes`
+// ahead of universal time: FormatDate and " %02d:%02d" of it, and "New: "
+// with the local date and time of the last new Moon (the lunation nearest
+// the day before; the one before it when that new Moon's instant, universal
+// time, comes after the date and time's).
+void FormatMoonMapHeader(const DateTime& now, int zoneMinutes, std::string* line1, std::string* line2);
 
 // The sunrise over a feature that FindFeatureSunrise finds from a local date
 // and time of a site `zoneMinutes` ahead of universal time (the last one while

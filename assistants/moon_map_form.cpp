@@ -104,7 +104,7 @@ void UseForm() {
 
 void DrawHeader() {
     std::string line1, line2;
-    FormatMoonMapHeader(currentDateTime, &line1, &line2);
+    FormatMoonMapHeader(currentDateTime, currentSite.zoneMinutes, &line1, &line2);
     DrawMoonMapHeader(line1, line2);
 }
 

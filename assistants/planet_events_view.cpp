@@ -7,6 +7,7 @@
 #include "assistants/planet_events.h"
 #include "core/angle_text.h"
 #include "core/date_text.h"
+#include "core/julian_day.h"
 #include "core/rise_set.h"
 #include "core/shared_state.h"
 #include "eclipse/eclipse_list.h"
@@ -72,32 +73,44 @@ bool KnownKind(int kind) {
            kind == kEventLunarEclipse || kind == kEventSolarEclipse;
 }
 
-// Rising, transit and setting (local hours) of a body on the event's date:
-// the Sun's for the date, the others' from their place at the event's time.
-// False when the body's theory does not cover the date.
-bool EventRiseSet(int body, const PlannerEvent& e, double* rise, double* transit, double* set) {
+// An event's instant (the list's universal-time fields) as the site's local
+// civil date and time: the zone's minutes (daylight saving included) added.
+AssistantDate LocalDateOf(const PlannerEvent& e) {
+    AssistantDate d{e.year, e.month, e.day, e.hour, e.minute};
+    AddMinutesToDateTime(&d.year, &d.month, &d.day, &d.hour, &d.minute, currentSite.zoneMinutes);
+    return d;
+}
+
+// Rising, transit and setting (local hours) of a body on the local date of
+// the event's instant `local` (local civil time): the Sun's for the date, the
+// others' from their place at that instant. False when the body's theory
+// does not cover the date.
+bool EventRiseSet(int body, const AssistantDate& local, double* rise, double* transit, double* set) {
     *rise = *transit = *set = 0.0;
     if (body == 0) {
-        ComputeSunRiseSet(e.year, e.month, e.day, rise, transit, set);
+        ComputeSunRiseSet(local.year, local.month, local.day, rise, transit, set);
         return true;
     }
     BodyPosition p{};
-    if (ComputeBody(&p, body, e.year, e.month, e.day, e.hour, e.minute, 0) != 0) return false;
-    ComputeRiseTransitSetFixed(e.year, e.month, e.day, currentSite.latitude, currentSite.longitude,
+    if (ComputeBody(&p, body, local.year, local.month, local.day, local.hour, local.minute, 0) != 0) return false;
+    ComputeRiseTransitSetFixed(local.year, local.month, local.day, currentSite.latitude, currentSite.longitude,
                                currentSite.zoneMinutes, currentSite.elevation, GetHorizonAltitude(), p.ra, p.dec,
                                rise, transit, set);
     return true;
 }
 
-void DrawBodyLine(int body, const PlannerEvent& e, int y) {
+// A body's line of the panel: its bar for the local date of the event's
+// instant `local` (local civil time), with that instant marked.
+void DrawBodyLine(int body, const AssistantDate& local, int y) {
     const int sx = ScaleX(1), sy = ScaleY(1);
     DrawSmallIcon(body, 0, 10 * sx, y + 6 * sy);
     DrawLabelText(planetNameTable[body], static_cast<int>(std::strlen(planetNameTable[body])), 20 * sx, y);
     double rise = 0, transit = 0, set = 0;
-    if (!EventRiseSet(body, e, &rise, &transit, &set)) return;
+    if (!EventRiseSet(body, local, &rise, &transit, &set)) return;
     const pl::ColorRef previous = SetForeColor(GetBackgroundColor());
-    DrawAltitudeGraph24h(80 * sx, y, formWidth - 90 * sx, 13 * sy + 4, static_cast<float>(e.hour + e.minute / 60.0),
-                         static_cast<float>(rise), static_cast<float>(transit), static_cast<float>(set));
+    DrawAltitudeGraph24h(80 * sx, y, formWidth - 90 * sx, 13 * sy + 4,
+                         static_cast<float>(local.hour + local.minute / 60.0), static_cast<float>(rise),
+                         static_cast<float>(transit), static_cast<float>(set));
     SetForeColor(previous);
 }
 
@@ -171,13 +184,13 @@ void DrawPlanetEventDetail(int row) {
     const PlannerEvent* found = EventOfRow(row);
     if (!found) return;
     const PlannerEvent e = *found;
-    assistantDate = AssistantDate{e.year, e.month, e.day, e.hour, e.minute};
+    assistantDate = LocalDateOf(e);
     ShowAssistantDateField();
     ShowAssistantTimeField();
     const bool wasTransparent = IsTextTransparent();
     SetTextTransparent(true);
-    DrawBodyLine(0, e, top);
-    DrawBodyLine(e.body1 != 0 ? e.body1 : kMoon, e, top + lineStep);
-    if (e.body2 != 0) DrawBodyLine(e.body2, e, top + 2 * lineStep);
+    DrawBodyLine(0, assistantDate, top);
+    DrawBodyLine(e.body1 != 0 ? e.body1 : kMoon, assistantDate, top + lineStep);
+    if (e.body2 != 0) DrawBodyLine(e.body2, assistantDate, top + 2 * lineStep);
     SetTextTransparent(wasTransparent);
 }

@@ -25,11 +25,15 @@ void ShowPlanetEventDetail();
 
 // The panel (formHeight - 76 scaleY down, the full width, 90 scaleY high)
 // erased; for a row of the filtered list, the assistant's date and time
-// become the event's (and its date and time fields show them), then one line
-// per body: the Sun, body 1 (the Moon for lunations and eclipses) and body 2
-// when there is one, each with its icon, its name and its 24-hour bar with
-// the event's time marked. A row of -1 or past the list only erases.
+// (local civil time) become the event's instant, whose fields are universal
+// time, moved by currentSite.zoneMinutes (daylight saving included); the date
+// and time fields show them. Then one line per body: the Sun, body 1 (the
+// Moon for lunations and eclipses) and body 2 when there is one, each with
+// its icon, its name and its 24-hour bar of rise and set (local hours) for
+// that local date, the local time of the instant marked. A row of -1 or past
+// the list only erases.
 void DrawPlanetEventDetail(int row);
 
-// The text of a list entry as its row shows it ("%04d/%02d/%02d Opp. ", ...).
+// The text of a list entry as its row shows it ("%04d/%02d/%02d Opp. ", ...),
+// its date the universal-time date of the event.
 void PlanetEventRowText(int index, char* text, int size);

@@ -60,7 +60,7 @@ std::string EclipseSummaryText(const EclipseEvent& e) {
 
 SubLunarPoint ComputeSubLunarPoint(const EclipseEvent& e) {
     double ra = 0, dec = 0;
-    ComputeMoonPosition(&ra, &dec, e.year, e.month, e.day, e.hour, e.minute, e.second);
+    ComputeMoonPositionUT(&ra, &dec, e.year, e.month, e.day, e.hour, e.minute, e.second);
     double gst = GetLocalSiderealTime(e.year, e.month, e.day, e.hour, e.minute, e.second, 0.0, 0);
     double g = 15 * NormalizeHours(gst - ra);
     double l = 180 - g;

@@ -13,9 +13,10 @@ struct EclipseEvent;
 // seconds.
 std::string EclipseSummaryText(const EclipseEvent& event);
 
-// The sub-lunar point (latitude, west longitude, degrees) of a lunar record's
-// time, and the Moon's Greenwich hour angle G (degrees, -180..180) and
-// declination (degrees) that the shading uses.
+// The sub-lunar point (latitude, west longitude, degrees) at a lunar record's
+// time of greatest eclipse (universal time, whatever the site's zone), and
+// the Moon's Greenwich hour angle G (degrees, -180..180) and declination
+// (degrees) that the shading uses.
 struct SubLunarPoint {
     double latitude, longitude, hourAngle, declination;
 };

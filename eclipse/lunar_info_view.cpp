@@ -126,7 +126,9 @@ void DrawEclipseInformation(const EclipseEvent& e, const LunarEclipseContacts& c
     DrawEclipseText(Number(c.umbraRadius * parallax, 3) + "\xB0", 2 + ScaleX(195), l->y);
 }
 
-// One row of the full table: the Moon's altitude (and azimuth) at the instant.
+// One row of the full table: the Moon's altitude (and azimuth) at the
+// instant y, mo, d, h, mi (universal time) for the place at longitude (west)
+// and latitude, whatever the site's zone.
 void DrawContactRow(const char* label, const char* code, int y, int mo, int d, int h, int mi, const InfoLayout& l,
                     double longitude, double latitude) {
     const int x0 = 2 + ScaleX(5);
@@ -134,7 +136,7 @@ void DrawContactRow(const char* label, const char* code, int y, int mo, int d, i
     DrawEclipseText(code, x0 + ScaleX(80), l.y);
     DrawEclipseText(UtText(h, mi), x0 + l.nudge + ScaleX(110), l.y);
     double ra = 0, dec = 0;
-    ComputeMoonPosition(&ra, &dec, y, mo, d, h, mi, 0);
+    ComputeMoonPositionUT(&ra, &dec, y, mo, d, h, mi, 0);
     double lst = GetLocalSiderealTime(y, mo, d, h, mi, 0, longitude, 0);
     char text[16];
     std::snprintf(text, sizeof text, "%d\xB0", static_cast<int>(ComputeAltitude(lst, ra, dec, latitude)));

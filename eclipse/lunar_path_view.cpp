@@ -39,7 +39,7 @@ std::string ContactTime(double jd) {
 // The Moon's Greenwich hour angle (degrees) and declination at a UT instant.
 void MoonHourAngle(int y, int mo, int d, int h, int mi, double* hourAngle, double* dec) {
     double ra = 0;
-    ComputeMoonPosition(&ra, dec, y, mo, d, h, mi, 0);
+    ComputeMoonPositionUT(&ra, dec, y, mo, d, h, mi, 0);
     *hourAngle = NormalizeHours(GetLocalSiderealTime(y, mo, d, h, mi, 0, 0.0, 0) - ra) * 15;
 }
 

@@ -38,6 +38,24 @@ void ShiftTowardsSite(double alpha, double delta, double distance, double d, dou
     *dec = std::asin(z / std::sqrt(x * x + y * y + z * z)) * kRadToDeg;
 }
 
+// The short-series Moon at the Julian day jd (TT), moved towards the site.
+void MoonAtDynamicalDay(double jd, double* ra, double* dec) {
+    double d = jd - 2451545.0;
+    double t = d * kPerCentury;
+    ShortLunarSums sums;
+    SumShortLunarSeries(t, &sums);
+    double lambda =
+        sums.meanLongitude * kDegToRad + std::fmod(sums.longitude * 1e-6, 360.0) * kDegToRad;
+    double beta = sums.latitude * 1.7453292519943298e-8;
+    // 384999727.927 puts the Moon about 1000 times too far: the site shift stays tiny, so the
+    // result is in effect geocentric (the rise and set search relies on that).
+    double delta = (sums.distance * 0.001 + 384999727.927) * 0.00015678552054360675;
+    double eps = (84381.448 - 46.815 * t - 0.00059 * t * t) * 0.0002777777777777778 * kDegToRad;
+    double alpha, declination;
+    EclipticToEquatorial(lambda, beta, eps, &alpha, &declination);
+    ShiftTowardsSite(alpha, declination, delta, d, t, ra, dec);
+}
+
 }  // namespace
 
 int SolveKeplerSigned(double meanAnomaly, double eccentricity, double* eccentricAnomaly) {
@@ -93,21 +111,14 @@ void ComputeSunPosition(double* ra, double* dec, int year, int month, int day, i
     *dec = std::asin(std::sin(lambda) * std::sin(eps)) * kRadToDeg;
 }
 
+void ComputeMoonPositionUT(double* ra, double* dec, int year, int month, int day, int hour,
+                           int minute, int second) {
+    MoonAtDynamicalDay(JulianDayFromDateTime(year, month, day, hour, minute,
+                                             second + WholeSecondsDeltaT(year, month, day), 0),
+                       ra, dec);
+}
+
 void ComputeMoonPosition(double* ra, double* dec, int year, int month, int day, int hour,
                          int minute, int second) {
-    double jd = DynamicalJulianDay(year, month, day, hour, minute, second);
-    double d = jd - 2451545.0;
-    double t = d * kPerCentury;
-    ShortLunarSums sums;
-    SumShortLunarSeries(t, &sums);
-    double lambda =
-        sums.meanLongitude * kDegToRad + std::fmod(sums.longitude * 1e-6, 360.0) * kDegToRad;
-    double beta = sums.latitude * 1.7453292519943298e-8;
-    // 384999727.927 puts the Moon about 1000 times too far: the site shift stays tiny, so the
-    // result is in effect geocentric (the rise and set search relies on that).
-    double delta = (sums.distance * 0.001 + 384999727.927) * 0.00015678552054360675;
-    double eps = (84381.448 - 46.815 * t - 0.00059 * t * t) * 0.0002777777777777778 * kDegToRad;
-    double alpha, declination;
-    EclipticToEquatorial(lambda, beta, eps, &alpha, &declination);
-    ShiftTowardsSite(alpha, declination, delta, d, t, ra, dec);
+    MoonAtDynamicalDay(DynamicalJulianDay(year, month, day, hour, minute, second), ra, dec);
 }

@@ -17,6 +17,12 @@ void ComputeSunPosition(double* ra, double* dec, int year, int month, int day, i
 void ComputeMoonPosition(double* ra, double* dec, int year, int month, int day, int hour,
                          int minute, int second);
 
+// The same Moon at a date and time of universal time, whatever the site's zone: for
+// instants that come as universal time (eclipse contacts, greatest eclipse). Delta T is
+// that of the universal-time date.
+void ComputeMoonPositionUT(double* ra, double* dec, int year, int month, int day, int hour,
+                           int minute, int second);
+
 // Julian day (TT) of a local civil date and time at currentSite: Delta T in whole seconds
 // (truncated toward zero) added to the seconds, the site's zone minutes subtracted.
 double DynamicalJulianDay(int year, int month, int day, int hour, int minute, int second);

@@ -85,9 +85,14 @@ int HandleOrbitKey(int key);
 // The views (Part of the drawing is in orbit_list_views.cpp,
 // orbit_track_views.cpp and orbit_element_view.cpp).
 void DrawOrbitEphemeris();
+// Best Dates and Brightest from the form's date and time read as universal
+// time; the rows show the lists' dates (Best Dates: universal time).
 void BuildBestDatesList();
 void BuildBrightestList();
 void DrawCometMagRow(int row, const XywhRect& rect);
+// The row's record becomes the current one and the form's date the row's in
+// local civil time (a Best Dates row's universal time moved by the zone), the
+// time field showing that local time.
 void TakeUpCometRow(int row);
 int BuildOrbit3DObjects(int zoom);
 void DrawOrbit3DView();

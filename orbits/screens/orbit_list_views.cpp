@@ -150,6 +150,16 @@ double FormTimeAsUniversal() {
     return JulianDayFromDateTime(t.year, t.month, t.day, t.hour, t.minute, 0, 0);
 }
 
+// A row's date and time in local civil time: a Best Dates row holds the
+// universal time of the least Earth distance, moved by the site's zone
+// (daylight saving included); a Brightest row the form's own date and time.
+OrbitFormTime RowLocalTime(const CometMagEntry& e) {
+    OrbitFormTime t{e.year, e.month, e.day, e.hour, e.minute, 0};
+    if (orbitAssistantView == kOrbitViewBestDates)
+        AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, currentSite.zoneMinutes);
+    return t;
+}
+
 }  // namespace
 
 const std::vector<OrbitEphemerisRow>& LastOrbitEphemerisRows() { return lastRows; }
@@ -233,11 +243,12 @@ void TakeUpCometRow(int row) {
     const double jd = JulianDayFromDateTime(e.year, e.month, e.day, 0, 0, 0, 0);
     const int solved = ComputeCometPosition(&record, jd, record.year, &ra, &dec, &delta, &r, &elongation, &phase);
     ClearOrbitSkyCentre();
+    const OrbitFormTime local = RowLocalTime(e);
     OrbitFormTime& t = orbitFormTime;
-    t.year = e.year, t.month = e.month, t.day = e.day;
+    t.year = local.year, t.month = local.month, t.day = local.day;
     char date[32], time[16];
     FormatDate(date, sizeof date, t.day, t.month, t.year);
-    std::snprintf(time, sizeof time, "%02d:%02d", e.hour, e.minute);
+    std::snprintf(time, sizeof time, "%02d:%02d", local.hour, local.minute);
     SetField(kOrbitDateField, date);
     SetField(kOrbitTimeField, time);
     char distance[32] = "-";

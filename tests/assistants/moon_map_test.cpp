@@ -125,9 +125,32 @@ TEST(MoonMapHeader, LastNewMoonBeforeTheDate) {
     };
     for (const auto& c : cases) {
         std::string line1, line2;
-        FormatMoonMapHeader(c.now, &line1, &line2);
+        FormatMoonMapHeader(c.now, 0, &line1, &line2);
         EXPECT_EQ(line1, DateAndTime(c.now.day, c.now.month, c.now.year, c.now.hour == 12 ? " 12:00" : " 11:00"));
         EXPECT_EQ(line2, "New: " + c.newMoon);
+    }
+}
+
+// The same new Moons (USNO, UT) away from zone 0: the date and time are the
+// site's local time, compared with the new Moon's instant as UT and the new
+// Moon shown in local time. 05:00 at -7 h is 12:00 UT, after the new Moon of
+// 11:57 UT (04:57 local); 22:00 at +11 h is 11:00 UT, before it, so the one
+// of 12 December 23:32 UT shows (13 December 10:32 local).
+TEST(MoonMapHeader, LastNewMoonInTheSiteLocalTime) {
+    ResetWithDefaults();
+    const struct {
+        int zone;
+        DateTime now;
+        std::string newMoon;
+    } cases[] = {
+        {-420, {2024, 1, 11, 5, 0, 0}, DateAndTime(11, 1, 2024, " 04:57")},
+        {660, {2024, 1, 11, 22, 0, 0}, DateAndTime(13, 12, 2023, " 10:32")},
+        {660, {2024, 1, 11, 23, 30, 0}, DateAndTime(11, 1, 2024, " 22:57")},
+    };
+    for (const auto& c : cases) {
+        std::string line1, line2;
+        FormatMoonMapHeader(c.now, c.zone, &line1, &line2);
+        EXPECT_EQ(line2, "New: " + c.newMoon) << c.zone;
     }
 }
 

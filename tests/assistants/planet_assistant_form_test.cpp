@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "catalog/selection_list.h"
 #include "chart/chart_views.h"
 #include "chart/sphere_projection.h"
+#include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/object_selection.h"
@@ -28,7 +30,10 @@
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
+#include "support/logged_lines.h"
 #include "support/program_fixture.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
@@ -456,6 +461,94 @@ TEST_F(PlanetAssistantForm, ChartCursorFollowsTheTapAndTheKeys) {
     EXPECT_EQ(pl::GetTickCount() - ticks, 150u);
     EXPECT_EQ(Date(), (std::vector{2024, 3, 5, 21, 10}));  // the assistant's own date stays
 }
+
+// "-69\xB050" (degrees and whole arcminutes) as signed degrees.
+double DegreesOfText(const std::string& text) {
+    const bool negative = text[0] == '-';
+    int degrees = 0, minutes = 0;
+    std::sscanf(text.c_str() + negative, "%d%*[^0-9]%d", &degrees, &minutes);
+    return (negative ? -1 : 1) * (degrees + minutes / 60.0);
+}
+
+// At 40 N 105 W (zone -7 h) and Sydney (+10 h, daylight saving +1 h), on both
+// screens: a full Moon and the least separation of two planets tapped in the
+// Events list (PyEphem's instants, planet_event_local_pyephem.csv) set the
+// assistant to the instant in the site's local civil time, a day earlier at
+// 40 N and a day later for Sydney's conjunction than the list's UT date; the
+// Position page then gives every body's altitude (topocentric, no refraction)
+// at that minute within 0.1 degree and the page's whole arcminute.
+class PlanetEventsAtZones : public OnBothScreens<PlanetAssistantForm> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();
+        PlanetAssistantForm::SetUp();
+    }
+    void TearDown() override {
+        Ui([] { pl::StopTextLog(); });
+        PlanetAssistantForm::TearDown();
+    }
+    // The row of the filtered list (Moon or Conj.) with the event of reference row k.
+    int RowOf(const ReferenceTable& ref, std::size_t k) {
+        int found = -1;
+        Ui([&] {
+            const int first = FirstFilteredEventIndex();
+            for (int i = first; i < first + FilteredEventCount(); ++i) {
+                const PlannerEvent& e = plannerEvents[i];
+                const double jd = JulianDayFromDateTime(e.year, e.month, e.day, e.hour, e.minute, 0, 0);
+                if (e.body1 == ref.Get(k, "body1") && e.body2 == ref.Get(k, "body2") &&
+                    std::fabs(jd - ref.Get(k, "jd_ut")) < 0.5)
+                    found = i - first;
+            }
+        });
+        return found;
+    }
+};
+
+TEST_P(PlanetEventsAtZones, TappedEventSetsTheLocalInstant) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "planet_event_local_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 24u);
+    Open();
+    for (std::size_t k = 0; k < ref.rows.size(); k += 6) {
+        SCOPED_TRACE(ref.Text(k, "site") + " " + ref.Text(k, "kind"));
+        const int zone = static_cast<int>(ref.Get(k, "zone_min"));
+        const int year = static_cast<int>(ref.Get(k, "year")), month = static_cast<int>(ref.Get(k, "month"));
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), zone);
+            currentSite.daylightSaving = zone == 660 ? 1 : 0;
+            preferences.word[kPrefPositionMode] = 2;
+            FreeEventList();
+            assistantDate = AssistantDate{year, month, 1, 0, 0};
+        });
+        Page(kPageEvents);
+        Choose(kFilterTrigger, kFilterList, ref.Text(k, "kind") == "full" ? 2 : 1);
+        const int row = RowOf(ref, k);
+        ASSERT_GE(row, 0);
+        Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), kEventList), row));
+        const std::vector<int> d = Date();
+        const double local = JulianDayFromDateTime(d[0], d[1], d[2], d[3], d[4], 0, 0);
+        EXPECT_NEAR((local - ref.Get(k, "jd_ut")) * 1440.0, zone, 1.5);
+        char time[8];
+        std::snprintf(time, sizeof time, "%02d:%02d", d[3], d[4]);
+        EXPECT_EQ(Text(kAssistantTimeField), time);
+
+        Ui([] { pl::StartTextLog(); });
+        Page(kPagePosition);
+        std::vector<std::vector<std::string>> rows;  // the table's rows: lines of 6 texts or more but the headers
+        for (auto& line : LoggedScreenLines())
+            if (line.size() >= 6 && line[0] != "RA") rows.push_back(line);
+        Ui([] { pl::StopTextLog(); });
+        ASSERT_EQ(rows.size(), 10u);
+        std::size_t at = k;
+        while (at < k + 6 && ref.Get(at, "hour") * 60 + ref.Get(at, "minute") != d[3] * 60 + d[4]) ++at;
+        ASSERT_LT(at, k + 6);
+        for (int body = 0; body < 10; ++body)
+            EXPECT_NEAR(DegreesOfText(rows[body][3]), ref.Get(at, "alt_" + std::to_string(body)), 0.1 + 1 / 60.0)
+                << "body " << body << " " << rows[body][3];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, PlanetEventsAtZones, ::testing::ValuesIn(kBothScreens));
 
 struct Screen {
     int width, height, dpi, dx, dy;

@@ -97,6 +97,30 @@ TEST_F(PlanetEventPage, DetailSetsTheDateAndDrawsOneBarPerBody) {
     }
 }
 
+// The bars mark the event's instant in the site's local time: the list's UT
+// 01:28 of 2026-12-24 is 18:28 of the 23rd at zone -7 h, UT 12:17 of
+// 2027-01-22 23:17 at Sydney's +11 h; on each line of the panel the marker
+// (200, 0, 0) stands at that hour of the bar (page 280 wide: cells 8 pixels apart).
+TEST_F(PlanetEventPage, BarsMarkTheLocalTimeOfTheEvent) {
+    const struct {
+        int zone, year, month, day, hour, minute;
+        double localHours;
+        int localDay;
+    } cases[] = {{-420, 2026, 12, 24, 1, 28, 18 + 28 / 60.0, 23}, {660, 2027, 1, 22, 12, 17, 23 + 17 / 60.0, 22},
+                 {0, 2027, 1, 22, 12, 17, 12 + 17 / 60.0, 22}};
+    for (const auto& c : cases) {
+        FreeEventList();
+        currentSite.zoneMinutes = static_cast<int16_t>(c.zone);
+        AddPlanetEvent(0, 0, 0, 0, 3, 100, c.year, c.month, c.day, c.hour, c.minute, 1, 0);
+        Page(280);
+        DrawPlanetEventDetail(0);
+        EXPECT_EQ(assistantDate.day, c.localDay) << c.zone;
+        const int markX = 80 + static_cast<int>(8 * c.localHours);
+        for (int k = 0; k < 2; ++k)
+            EXPECT_EQ(CountIn(XywhRect{markX, 244 + 18 * k, 1, 17}, Word555(200, 0, 0)), 17) << c.zone << " line " << k;
+    }
+}
+
 TEST_F(PlanetEventPage, NoSelectedRowOnlyErasesThePanel) {
     AddPlanetEvent(0, 4, 0, 5, 2, 0.3f, 2024, 8, 14, 14, 53, 1, 0);
     Page(240);

@@ -4,21 +4,30 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "catalog/databases.h"
 #include "core/preferences.h"
+#include "core/shared_state.h"
 #include "eclipse/eclipse_list.h"
 #include "platform/color.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/message_queue.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
+#include "support/logged_lines.h"
 #include "support/program_fixture.h"
+#include "support/reference_table.h"
 #include "ui/colors.h"
+#include "ui/draw_window.h"
 #include "ui/forms.h"
+#include "ui/screen_layout.h"
 
 namespace {
 
@@ -158,5 +167,93 @@ TEST_F(EclipseForm, TypedLocationSouthAndEastAreNegative) {
     EXPECT_DOUBLE_EQ(observerLatitude, -12.5);
     Shot("eclipse_info.png");
 }
+
+// The contact rows of the lunar Info view as logged: label -> the row's UT
+// minute of the day and the Moon's altitude shown (whole degrees).
+std::map<std::string, std::pair<int, int>> LoggedContactRows() {
+    std::map<std::string, std::pair<int, int>> rows;
+    for (const auto& line : LoggedScreenLines())
+        for (std::size_t i = 1; i + 1 < line.size(); ++i) {
+            const std::string& t = line[i];
+            if (t.size() == 8 && t.substr(5) == " UT" && line[i + 1].back() == '\xB0')
+                rows[line[0]] = {std::stoi(t.substr(0, 2)) * 60 + std::stoi(t.substr(3, 2)), std::stoi(line[i + 1])};
+        }
+    return rows;
+}
+
+// The total lunar eclipse of 2025-09-07 (PyEphem, lunar_eclipse_local_pyephem.csv)
+// on both screens at zone 0, 40 N 105 W (-7 h) and Sydney (+10 h, daylight
+// saving +1 h): the summary's best place within 0.5 degree of the sub-lunar
+// point at greatest eclipse; Info there with the Moon at 88..90 degrees at
+// greatest; Info at the sub-lunar point with each contact's altitude (whole
+// degrees, truncated) that of an altitude within 0.2 degree of the Moon's there
+// at the row's minute; the Path's mark of greatest eclipse within a pixel of
+// the sub-lunar point's place on the map, where it is at zone 0.
+class LunarViewsAtZones : public OnBothScreens<EclipseForm> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();
+        EclipseForm::SetUp();
+    }
+    void TearDown() override { Ui([] { pl::StopTextLog(); }); }
+    // The view drawn with the text log running.
+    void ChooseLogged(int view) {
+        Ui([] { pl::StartTextLog(); });
+        ChooseView(view);
+    }
+};
+
+TEST_P(LunarViewsAtZones, MoonAtTheInstantsUniversalTime) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "lunar_eclipse_local_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 346u);
+    const double latitude = ref.Get(0, "latitude"), longitude = ref.Get(0, "longitude_west");
+    const int firstMinute = static_cast<int>(ref.Get(0, "hour") * 60 + ref.Get(0, "minute"));
+    for (const int zone : {0, -420, 660}) {
+        SCOPED_TRACE(zone);
+        Ui([zone] {
+            currentSite.zoneMinutes = static_cast<int16_t>(zone);
+            currentSite.daylightSaving = zone == 660 ? 1 : 0;
+            listStartYear = 2025, listStartMonth = 9, listStartDay = 1;
+        });
+        Open();
+        ASSERT_EQ((std::vector{eclipseList[0].type, eclipseList[0].month, eclipseList[0].day}), (std::vector{0, 9, 7}));
+        EXPECT_NEAR(greatestLatitude, latitude, 0.5);
+        EXPECT_NEAR(greatestLongitude, longitude, 0.5);
+
+        ChooseLogged(kEclipseInfoView);
+        const int greatest = LoggedContactRows()["Greatest"].second;
+        EXPECT_TRUE(greatest == 88 || greatest == 89) << greatest;
+        Ui([&] {
+            pl::SetDlgItemText(form, 2715, (std::to_string(-latitude) + " S").c_str());
+            pl::SetDlgItemText(form, 2716, (std::to_string(-longitude) + " E").c_str());
+            pl::StartTextLog();
+        });
+        Press(2717);
+        const auto rows = LoggedContactRows();
+        EXPECT_EQ(rows.size(), 7u);
+        for (const auto& [label, row] : rows) {
+            const double reference = ref.Get(static_cast<std::size_t>(row.first - firstMinute), "moon_alt");
+            EXPECT_GE(row.second, static_cast<int>(reference - 0.2)) << label << " " << reference;
+            EXPECT_LE(row.second, static_cast<int>(reference + 0.2)) << label << " " << reference;
+        }
+
+        ChooseLogged(kEclipsePathView);
+        // The map: 240 x 120 units, longitude -180 at its left edge; the label 10 units left of the mark, 8 below.
+        const double x = screenWidth / 2 - ScaleX(120) + ScaleX(240) * (180 - longitude) / 360 - 2 - ScaleX(10);
+        const double y = ScaleY(37) + ScaleY(60) - ScaleY(60) * latitude / 90 - 2 + ScaleY(8);
+        int labels = 0;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) {
+            if (run.text != "All Eclipse") continue;
+            ++labels;
+            EXPECT_NEAR(run.cell.left, x, 1.0);
+            EXPECT_NEAR(run.cell.top, y, 1.0);
+        }
+        EXPECT_EQ(labels, 1);
+        Ui([] { pl::StopTextLog(); });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, LunarViewsAtZones, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

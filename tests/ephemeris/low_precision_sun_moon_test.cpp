@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "support/reference_table.h"
@@ -62,6 +63,23 @@ TEST_F(LowPrecisionTest, SunAndMoonAgreeWithCompleteTheories) {
             EXPECT_LT(SeparationArcsec(ra, dec, ref.Get(k, "ra_h"), ref.Get(k, "dec_deg")), c.bound)
                 << c.file << ' ' << k;
         }
+    }
+}
+
+// The same complete-theory Moon reached through universal time: each row's
+// local date and time less its zone, at a site whose zone is another one
+// (+11 h), is good to the same 0.06 degree.
+TEST_F(LowPrecisionTest, MoonAtUniversalTimeWhateverTheSiteZone) {
+    ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "moon_low_precision_reference.csv");
+    ASSERT_EQ(ref.rows.size(), 200u);
+    currentSite.zoneMinutes = 660;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        int y = int(ref.Get(k, "year")), mo = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        int h = int(ref.Get(k, "hour")), mi = int(ref.Get(k, "minute"));
+        AddMinutesToDateTime(&y, &mo, &d, &h, &mi, -int(ref.Get(k, "zone_min")));
+        double ra, dec;
+        ComputeMoonPositionUT(&ra, &dec, y, mo, d, h, mi, int(ref.Get(k, "second")));
+        EXPECT_LT(SeparationArcsec(ra, dec, ref.Get(k, "ra_h"), ref.Get(k, "dec_deg")), 216.0) << k;
     }
 }
 

@@ -10,9 +10,11 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "chart/chart_views.h"
 #include "chart/solar_system_view.h"
+#include "core/julian_day.h"
 #include "core/preferences.h"
 #include "core/shared_state.h"
 #include "orbit_form_fixture.h"
@@ -263,6 +265,33 @@ TEST_F(OrbitForm, TakingUpABestDatesRow) {
     EXPECT_EQ(Text(2557), DateText(second.year, second.month, second.day));
     EXPECT_EQ(orbitFormTime.year, second.year);
     EXPECT_EQ(orbitFormTime.day, second.day);
+}
+
+// Best Dates at zones of -7 h and +11 h: a row taken up sets the form's date,
+// and its time field, to the row's instant (universal time, the list's date)
+// in the site's local time (Encke's, in the afternoon UT, falls on the next
+// local day at +11 h).
+TEST_F(OrbitForm, TakenUpBestDateInTheSiteLocalTime) {
+    WriteComets(TwoComets());
+    Start(2006, 12, 28, 21, 0);
+    Open();
+    ChooseView(1);
+    ASSERT_EQ(cometMagCount, 2);
+    const struct {
+        int row, zone;
+    } cases[] = {{0, -420}, {1, 660}};
+    for (const auto& c : cases) {
+        Ui([&c] { currentSite.zoneMinutes = static_cast<int16_t>(c.zone); });
+        const CometMagEntry e = CometMagList[c.row];
+        int y = e.year, mo = e.month, d = e.day, h = e.hour, mi = e.minute;
+        AddMinutesToDateTime(&y, &mo, &d, &h, &mi, c.zone);
+        TapRow(2547, c.row);
+        char time[8];
+        std::snprintf(time, sizeof time, "%02d:%02d", h, mi);
+        EXPECT_EQ(Text(2557), DateText(y, mo, d)) << c.zone;
+        EXPECT_EQ(Text(2558), time) << c.zone;
+        EXPECT_EQ((std::vector{orbitFormTime.year, orbitFormTime.month, orbitFormTime.day}), (std::vector{y, mo, d}));
+    }
 }
 
 // A drag of 200 units to the right turns the 3D view's third angle by 400
