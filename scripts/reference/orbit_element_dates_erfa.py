@@ -1,6 +1,6 @@
-"""Calendar dates (universal time) of orbital-element Julian days, as the orbit assistant's date fields
-show them: year, month and the day with its fraction to 4 decimals, from ERFA's jd2cal (Gregorian
-calendar; every row is after 1582)."""
+"""Calendar dates (universal time) of orbital-element Julian days as the orbit assistant's date fields
+show them: year ("%04d"), month ("%02d") and the day with its fraction to 4 decimals, from ERFA's
+jd2cal (Gregorian calendar; every row is after 1582)."""
 import erfa
 
 from common import write_table
@@ -17,7 +17,7 @@ CASES = [
 
 def calendar_row(what, jd):
     year, month, day, fraction = erfa.jd2cal(jd, 0.0)
-    return [what, str(int(year)), str(int(month)), "%.4f" % (int(day) + float(fraction)), jd]
+    return [what, "%04d" % year, "%02d" % month, "%.4f" % (int(day) + float(fraction)), jd]
 
 
 write_table("orbit_element_dates_erfa.csv",
