@@ -93,6 +93,16 @@ double EpochOf(const Checked& c) {
     return JulianDayFromDateTime(c.year, c.month, static_cast<int>(whole), 0, 0, 0, 0) + (c.day - whole);
 }
 
+// The date fields' texts: year, month and the day with its fraction.
+void SetDateTexts(int year, int month, double day, CometElementTexts* t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d", year);
+    t->year = text;
+    std::snprintf(text, sizeof text, "%02d", month);
+    t->month = text;
+    t->day = Fixed(day, 4);
+}
+
 // The date fields: whole year and month, the day from 0 (the astronomers' day
 // 0, the month before's last) to the month's last day + 1 (the next month's
 // first).
@@ -228,22 +238,13 @@ bool ReadCometElementTexts(const CometElementTexts& t, bool comet, CometRecord* 
 CometElementTexts CometElementTextsOf(const CometRecord& r) {
     CometElementTexts t;
     t.name = std::string(r.name, strnlen(r.name, sizeof r.name));
-    char text[32];
     if (r.kind == kCometRecordKind) {
-        std::snprintf(text, sizeof text, "%04d", r.year);
-        t.year = text;
-        std::snprintf(text, sizeof text, "%02d", r.month);
-        t.month = text;
-        t.day = Fixed(r.day, 4);
+        SetDateTexts(r.year, r.month, r.day, &t);
         t.distance = Fixed(r.perihelionDistance, 5);
     } else {
         int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
         CalendarFromJulianDay(r.epochJulianDay, &year, &month, &day, &hour, &minute, &second);
-        std::snprintf(text, sizeof text, "%04d", year);
-        t.year = text;
-        std::snprintf(text, sizeof text, "%02d", month);
-        t.month = text;
-        t.day = Fixed(day + hour / 24.0 + minute / 1440.0, 4);
+        SetDateTexts(year, month, day + hour / 24.0 + minute / 1440.0, &t);
         t.distance = Fixed(r.semiMajorAxis, 5);
         t.meanAnomaly = Fixed(r.meanAnomaly, 5);
     }
@@ -253,6 +254,20 @@ CometElementTexts CometElementTextsOf(const CometRecord& r) {
     t.inclination = Fixed(r.inclination, 5);
     t.magnitude = Fixed(r.absoluteMagnitude, 2);
     return t;
+}
+
+bool ReadCometElementDate(const CometElementTexts& texts, DateTime* t) {
+    Checked c;
+    std::string refused;
+    if (!CheckDate(texts, false, &c, &refused)) return false;
+    DateTime d{};
+    CalendarFromJulianDay(EpochOf(c), &d.year, &d.month, &d.day, &d.hour, &d.minute, &d.second);
+    *t = d;
+    return true;
+}
+
+void WriteCometElementDate(const DateTime& t, CometElementTexts* texts) {
+    SetDateTexts(t.year, t.month, t.day + t.hour / 24.0 + t.minute / 1440.0 + t.second / 86400.0, texts);
 }
 
 int SaveCometRecord(int index, const CometRecord& record) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "catalog/comet_satellite_db.h"
+#include "core/shared_state.h"
 
 // The texts of the element fields: the date (perihelion time of a comet, epoch
 // of a minor planet), q or a, the mean anomaly (minor planets), e, the
@@ -40,6 +41,17 @@ bool ReadCometElementTexts(const CometElementTexts& texts, bool comet, CometReco
 // perihelion date; a minor planet's epoch with day + hour / 24 + minute /
 // 1440, seconds dropped, its a and M).
 CometElementTexts CometElementTextsOf(const CometRecord& record);
+
+// The date the date fields show (a comet's perihelion time or a minor
+// planet's epoch, both universal time: year, month and day with fraction) as
+// a calendar date and time, to the nearest second. False, and `t` untouched,
+// when the texts are no date that ReadCometElementTexts takes.
+bool ReadCometElementDate(const CometElementTexts& texts, DateTime* t);
+
+// The date fields' texts of a date and time in universal time: the year, the
+// month and the day with the fraction of its hours, minutes and seconds (4
+// decimals), as ReadCometElementTexts reads them.
+void WriteCometElementDate(const DateTime& t, CometElementTexts* texts);
 
 // Writes `record` over record `index` of the comet database, or appends it
 // when `index` is -1 (a new database when there is none); then opens the

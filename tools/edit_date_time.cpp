@@ -49,6 +49,14 @@ DateTimeFormBlock& Block() { return dateTimeFormBlock; }
 DateTime& Value() { return dateTimeFormBlock.value; }
 bool ShowsUT() { return dateFormUT == 1; }
 
+// Minutes ahead of universal time of the caller's values: the site's zone for
+// a caller in local civil time, 0 for one in universal time.
+int callerZoneMinutes = 0;
+
+// Minutes to add to the caller's values to have them in the scale the form
+// shows (and to take away on the way back).
+int ShownMinusCaller() { return (ShowsUT() ? 0 : currentSite.zoneMinutes) - callerZoneMinutes; }
+
 // Texts of numbered rows: "%04d" years, "%02d" days and minutes, "%2d" hours.
 template <int N>
 struct NumberRows {
@@ -167,8 +175,9 @@ bool ReadClockField(int id, int* value) {
     return std::isdigit(static_cast<unsigned char>(*p)) && *value >= 0 && *value <= 59;
 }
 
-// "Ok": the date from the lists, the time from the fields, back in local
-// time. A minute or second that is no number or out of 0..59 keeps the form open.
+// "Ok": the date from the lists, the time from the fields, back in the
+// caller's time scale. A minute or second that is no number or out of 0..59
+// keeps the form open.
 bool TakeForm() {
     DateTime t = Value();
     int year = Get(kYearList), month = Get(kMonthList), day = Get(kDayList);
@@ -184,7 +193,7 @@ bool TakeForm() {
         return false;
     }
     if (t.minute != Value().minute || t.second != Value().second) KeepChosenTime();
-    if (ShowsUT()) AddMinutes(&t, currentSite.zoneMinutes);
+    AddMinutes(&t, -ShownMinusCaller());
     Value() = t;
     return true;
 }
@@ -345,20 +354,18 @@ bool SameDateTime(const DateTime& a, const DateTime& b) {
            a.second == b.second;
 }
 
-}  // namespace
-
-namespace {
 bool lastEditConfirmed = false;
-}  // namespace
 
-bool DateTimeEditConfirmed() { return lastEditConfirmed; }
-
-int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* second) {
+// Runs the form on six values `zone` minutes ahead of universal time; "Ok"
+// copies the edited values back in that scale when they differ. Returns
+// whether they were copied.
+bool RunDateTimeForm(int* const values[6], int zone) {
     DateTimeFormBlock& b = Block();
-    const DateTime caller{*year, *month, *day, *hour, *minute, *second};
+    const DateTime caller{*values[0], *values[1], *values[2], *values[3], *values[4], *values[5]};
     b.value = caller;
     b.modalRunning = 1;
-    if (ShowsUT()) AddMinutes(&b.value, -currentSite.zoneMinutes);
+    callerZoneMinutes = zone;
+    AddMinutes(&b.value, ShownMinusCaller());
     b.opened = b.value;
     pl::Hwnd previous = GetCurrentFormWindow();
     int result = pl::DialogBox(kDateTimeForm, previous, DateTimeProc);
@@ -369,17 +376,32 @@ int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* s
     // The dialog's title made the dialog the draw window: the form it was
     // opened over draws again.
     if (pl::IsWindow(previous)) InitDrawWindowOwnDc(previous);
-    if (result == kDateTimeOk && !SameDateTime(b.value, caller)) {
-        *year = b.value.year;
-        *month = b.value.month;
-        *day = b.value.day;
-        *hour = b.value.hour;
-        *minute = b.value.minute;
-        *second = b.value.second;
-        ComputeSelectionSkyState();
-    }
     SetCurrentFormWindow(previous);
+    if (result != kDateTimeOk || SameDateTime(b.value, caller)) return false;
+    const DateTime& v = b.value;
+    const int edited[6] = {v.year, v.month, v.day, v.hour, v.minute, v.second};
+    for (int i = 0; i < 6; ++i) *values[i] = edited[i];
+    return true;
+}
+
+}  // namespace
+
+bool DateTimeEditConfirmed() { return lastEditConfirmed; }
+
+int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* second) {
+    int* const values[6] = {year, month, day, hour, minute, second};
+    if (RunDateTimeForm(values, currentSite.zoneMinutes)) ComputeSelectionSkyState();
     return 1;
+}
+
+bool EditUniversalDateTime(int* year, int* month, int* day, int* hour, int* minute, int* second) {
+    const int32_t scale = dateFormUT, fixed = dateTimeFixed;
+    dateFormUT = 1;
+    int* const values[6] = {year, month, day, hour, minute, second};
+    const bool changed = RunDateTimeForm(values, 0);
+    dateFormUT = scale;
+    dateTimeFixed = fixed;
+    return changed;
 }
 
 void SetDateFormUT() { dateFormUT = 1; }

@@ -56,8 +56,16 @@ extern DateTimeFormBlock dateTimeFormBlock;
 // recomputed); "Cancel" leaves them. Returns 1 whenever the form closes.
 int EditDateTime(int* year, int* month, int* day, int* hour, int* minute, int* second);
 
-// Whether the last EditDateTime closed with "Ok" (false after "Cancel"), for
-// a caller that must not act on a cancelled entry.
+// The form on six values in universal time, for a date that is no clock time
+// (an orbit's epoch or perihelion time): it opens showing universal time, its
+// Julian day that of the values; "Ok" copies the edited universal date and
+// time back when it differs and returns true. The time scale of later uses,
+// the program's clock state (dateTimeFixed) and the observing list's criteria
+// are left as they were.
+bool EditUniversalDateTime(int* year, int* month, int* day, int* hour, int* minute, int* second);
+
+// Whether the last EditDateTime or EditUniversalDateTime closed with "Ok"
+// (false after "Cancel"), for a caller that must not act on a cancelled entry.
 bool DateTimeEditConfirmed();
 
 // The time scale of the next use of the form: universal time, local time.

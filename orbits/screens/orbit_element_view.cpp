@@ -1,7 +1,6 @@
 // The Data view of the orbit assistant: the orbital elements of the current
 // record in fields the user edits, with their labels for a comet or a minor
 // planet, and Save, Del and New, which change the comet database.
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -25,7 +24,6 @@ namespace {
 constexpr int kLabelDate = 138, kLabelSymbol = 139, kLabelDistance = 140;
 constexpr int kMeanAnomalyLabels[] = {142, 143, 144};
 constexpr int kFieldText = 64;
-constexpr float kFirstEpoch = -1e7f, kLastEpoch = 1.3e7f;  // Julian days of about the years -32600 .. 30800
 
 void SetLabel(int id, const char* text) {
     if (pl::Hwnd form = OrbitFormWindow()) pl::SetDlgItemText(form, id, text);
@@ -123,33 +121,22 @@ void ChangeOrbitCometKind() {
     ShowTexts(CometElementTextsOf(orbitWorkRecord));
 }
 
+// The date the fields show is edited in universal time, the scale of the
+// record's date; the fields are written again only when the date changed, so
+// that Ok on the date as it was keeps a day like 12.3456 exactly.
 void EditOrbitElementDate() {
-    const CometRecord& r = orbitWorkRecord;
-    // A damaged date (a day or epoch that is not a number or far out) starts
-    // the editor on the 1st of the record's month instead of converting it.
-    int year = r.year, month = r.month >= 1 && r.month <= 12 ? r.month : 1, day = 1, hour = 0, minute = 0,
-        second = 0;
-    if (r.kind == kCometRecordKind) {
-        if (r.day >= 0.0f && r.day < 32.0f) {
-            const double whole = std::floor(r.day), fraction = r.day - whole;
-            day = static_cast<int>(whole);
-            hour = static_cast<int>(24.0 * fraction);
-            minute = static_cast<int>(std::lround(1440.0 * (fraction - hour / 24.0)));
-        }
-    } else if (r.epochJulianDay >= kFirstEpoch && r.epochJulianDay <= kLastEpoch) {
-        CalendarFromJulianDay(r.epochJulianDay, &year, &month, &day, &hour, &minute, &second);
-        second = 0;
+    DateTime t{};
+    if (!ReadCometElementDate(FieldTexts(), &t)) {
+        // A damaged date starts the editor on the 1st of the record's month.
+        const CometRecord& r = orbitWorkRecord;
+        t = {r.year, r.month >= 1 && r.month <= 12 ? r.month : 1, 1, 0, 0, 0};
     }
-    EditDateTime(&year, &month, &day, &hour, &minute, &second);
-    // After Cancel the three fields keep what they hold.
-    if (DateTimeEditConfirmed()) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%04d", year);
-        SetField(kOrbitYearField, text);
-        std::snprintf(text, sizeof text, "%02d", month);
-        SetField(kOrbitMonthField, text);
-        std::snprintf(text, sizeof text, "%.4f", day + hour / 24.0 + minute / 1440.0);
-        SetField(kOrbitDayField, text);
+    if (EditUniversalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second)) {
+        CometElementTexts texts;
+        WriteCometElementDate(t, &texts);
+        SetField(kOrbitYearField, texts.year.c_str());
+        SetField(kOrbitMonthField, texts.month.c_str());
+        SetField(kOrbitDayField, texts.day.c_str());
     }
     FreeSavedScreen();
     if (pl::Hwnd form = OrbitFormWindow()) {

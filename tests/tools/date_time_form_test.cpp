@@ -110,6 +110,26 @@ TEST_F(DateTimeForm, UniversalTimeShownAndGivenBackInLocalTime) {
     EXPECT_NE(selectionCriteria.scopeLimit, -1.0f);
 }
 
+// A caller in universal time at zone 120, the form last used in local time:
+// it opens on "UT Time" with 00:30 on 1 January 2006 as given (JD 2453736.5 is
+// 2006 January 1.0 UT in the almanacs), shows 02:30 in local time, and a
+// minute chosen there comes back in universal time.
+TEST_F(DateTimeForm, UniversalCallerGetsUniversalTimeBack) {
+    caller = {2006, 1, 1, 0, 30, 0};
+    Ui([this] {
+        currentSite.zoneMinutes = 120;
+        EditUniversalDateTime(&caller.year, &caller.month, &caller.day, &caller.hour, &caller.minute, &caller.second);
+    });
+    dialog = pl::GetActiveWindow();
+    EXPECT_EQ(Text(kJulianDayField), "2453736.520833");
+    Press(kTimeScaleTrigger);
+    TapRow(kTimeScaleList, 0);
+    EXPECT_EQ(Text(kHourField) + ":" + Text(kMinuteField), "02:30");
+    TapRow(kMinuteList, 3);
+    Press(kDateTimeOk);
+    EXPECT_EQ(Fields(caller), (std::vector{2006, 1, 1, 0, 15}));
+}
+
 // The Julian-day field of 2006-01-01 00:00 at zone 60 is that of 2005-12-31
 // 23:00 UT; typed days are shown in local time at zone 60: J2000.0 at 13:00,
 // the ends of [1721057.5, 2524593.5) kept, values outside and text refused.

@@ -26,6 +26,7 @@
 #include "support/both_screens.h"
 #include "support/popup_scrolling.h"
 #include "support/reference_table.h"
+#include "support/test_site.h"
 #include "tools/edit_date_time.h"
 #include "ui/shell_state.h"
 
@@ -154,6 +155,65 @@ TEST_P(OrbitFormScreens, SaveKeepsWhatWasNotEdited) {
     const float q = 0.34f;
     std::memcpy(file.data() + 16 + 128 + 88, &q, sizeof q);  // the comet's q (little-endian)
     EXPECT_EQ(CometFileBytes(), file);
+}
+
+// At Sydney in daylight time (+11 h) and at 40 N 105 W (-7 h) an element's
+// date is edited in universal time: the date form opens showing "UT Time" on
+// the record's own Julian day (within half a second); each Julian day typed
+// gives the fields and the saved record the date of
+// tests/reference/orbit_element_dates_erfa.csv (ERFA's jd2cal). Ok on the date
+// as it was, and the comet's own day 12.3456 typed back, leave the comet file
+// byte for byte; the form's time scale, the program's clock (following the
+// device) and the list's criteria date stay as they were.
+TEST_P(OrbitFormScreens, ElementDatesEditedInUniversalTime) {
+    const ReferenceTable dates = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "orbit_element_dates_erfa.csv");
+    ASSERT_EQ(dates.rows.size(), 5u);
+    CometRecord ceres = TestComet("1 Ceres", 2022, 1, 21.0f, 2.55f, 0.0785f, 73.4f, 80.3f, 10.6f, 3.3f, 0.12f);
+    ceres.kind = kMinorPlanetRecordKind, ceres.epochJulianDay = 2459600.5f, ceres.semiMajorAxis = 2.766f;
+    WriteComets({ceres, TestComet("C/2022 X1", 2022, 8, 12.3456f, 1.2f, 0.99f, 30.0f, 80.0f, 10.0f)});
+    harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+    Start();
+    Open();
+    ChooseView(5);
+    Ui([] { SetDateFormLocal(), dateTimeFixed = 0, selectionCriteria.day = 3; });
+    // The date form from the day field opening on row `from`'s Julian day, row
+    // `to`'s typed (the same row: Ok on the date as it was), Ok and Save.
+    auto edit = [&](int from, int to) {
+        Press(kOrbitDayField);
+        const pl::Hwnd dialog = pl::GetActiveWindow();
+        EXPECT_EQ(pl::ListViewGetSelectionMark(pl::GetDlgItem(dialog, kTimeScaleList)), 1);
+        EXPECT_NEAR(std::stod(pl::GetDlgItemText(dialog, kJulianDayField)), dates.Get(from, "jd"), 0.5 / 86400);
+        if (to != from) {
+            Tap(Centre(pl::GetDlgItem(dialog, kJulianDayField)));
+            const pl::Hwnd input = pl::GetActiveWindow();
+            harness.typeText(std::string(16, '\b') + dates.Text(to, "jd"));  // over the Julian day shown
+            Tap(Centre(pl::GetDlgItem(input, 1)));
+            Tap(Centre(pl::GetDlgItem(dialog, kJulianDayButton)));
+        }
+        Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
+        EXPECT_EQ(Text(kOrbitYearField) + Text(kOrbitMonthField) + Text(kOrbitDayField),
+                  dates.Text(to, "year") + dates.Text(to, "month") + dates.Text(to, "day"));
+        Press(kOrbitSave);
+    };
+    CometRecord read{};
+    for (int zone : {660, -420}) {
+        Ui([zone] { SetTestSite(zone > 0 ? -33.87 : 40.0, zone > 0 ? -151.21 : 105.0, zone); });
+        const std::vector<char> original = CometFileBytes();
+        harness.key(pl::VK_PRIOR);  // the comet
+        for (auto [from, to] : {std::pair{2, 2}, {2, 3}, {3, 4}, {4, 0}, {0, 2}}) {
+            edit(from, to);
+            Ui([&] { GetCometData(1, &read); });
+            EXPECT_EQ(read.day, std::stof(dates.Text(to, "day"))) << zone << " " << to;
+        }
+        EXPECT_EQ(CometFileBytes(), original) << zone;
+        harness.key(pl::VK_NEXT);  // Ceres
+        for (auto [from, to] : {std::pair{1, 0}, {0, 1}}) {
+            edit(from, to);
+            Ui([&] { GetCometData(0, &read); });
+            EXPECT_EQ(read.epochJulianDay, static_cast<float>(dates.Get(to, "jd"))) << zone << " " << to;
+        }
+    }
+    EXPECT_EQ(std::vector<int>({dateFormUT, dateTimeFixed, selectionCriteria.day}), std::vector<int>({0, 0, 3}));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, OrbitFormScreens, ::testing::ValuesIn(kBothScreens));
