@@ -75,19 +75,22 @@ protected:
 };
 
 // Acceptance: the file is 68 + 76 x count bytes and the entries come back
-// byte-identical, with the list's date (negative words sign-extended); the
-// program's own date is not changed.
+// byte-identical, with the list's date (negative words sign-extended as they
+// are written); the program's own date is not changed.
 TEST_F(UserListTest, SavedListLoadsBackByteIdentical) {
     FillList(7);
     Bytes before = EntryBytes(7);
     selectionCriteria.day = -5;
+    SaveUserList("Signed");
+    EXPECT_EQ(LoadI32(FileBytes("Signed.lst").data(), 52), -5);
+    selectionCriteria.day = 5;
     SaveUserList("My list");
     Bytes file = FileBytes("My list.lst");
     ASSERT_EQ(file.size(), 68u + 76u * 7u);
     EXPECT_EQ(Bytes(file.begin() + 68, file.end()), before);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[4])), "My list");
     EXPECT_EQ(LoadU32(file.data(), 0), 0u);
-    const int32_t date[] = {2024, 3, -5, 21, 45, 7};  // the date words and the count
+    const int32_t date[] = {2024, 3, 5, 21, 45, 7};  // the date words and the count
     for (int k = 0; k < 6; ++k) EXPECT_EQ(LoadI32(file.data(), 44 + 4 * k), date[k]);
     EXPECT_FALSE(std::filesystem::exists(HostFile("My list.lst.tmp")));
 
@@ -205,6 +208,36 @@ TEST_F(UserListTest, ListNotReadWholeIsNotReplacedWithoutItsCopy) {
     SaveUserList("x");
     EXPECT_EQ(TakeMessages(), (Texts{"Can't save list:|x.lst.bad", "Can't save list:|x.lst"}));
     EXPECT_EQ(FileBytes("x.lst"), damaged);
+}
+
+// Date words that make no date and time (a month 13, 29 February 2023, hour 24, a negative hour,
+// a year past 2199, one that 16 bits would cut to 2000) are not the list's: the criteria take the
+// program's time, and the file, as one not read whole, is copied aside and told once; with its copy
+// gone, a save copies it aside again before it replaces it.
+TEST_F(UserListTest, DateWordsThatAreNoDateAreNotKept) {
+    FillList(2);
+    const Bytes entries = EntryBytes(2);
+    const int32_t damaged[][5] = {{2027, 13, 99, 30, 99}, {2023, 2, 29, 21, 10}, {2027, 2, 21, 24, 0},
+                                  {2027, 2, 21, -1, 10},  {32767, 1, 1, 0, 0},   {67536, 1, 1, 0, 0}};
+    currentDateTime = DateTime{2030, 1, 1, 0, 0, 0};
+    dateTimeFixed = 1;
+    for (const auto& words : damaged) {
+        WriteListFile("undated.lst", 2, entries);
+        Bytes file = FileBytes("undated.lst");
+        for (int k = 0; k < 5; ++k) StoreU32(file.data(), 44 + 4 * k, static_cast<uint32_t>(words[k]));
+        folder.WriteRaw("userlists\\undated.lst", file);
+        std::filesystem::remove(HostFile("undated.lst.bad"));
+        LoadUserList("undated.lst", 0);
+        EXPECT_EQ(TakeTexts(), Texts{"2 entries of undated.lst were read; the file is kept as undated.lst.bad."});
+        EXPECT_EQ(FileBytes("undated.lst.bad"), file) << words[0];
+        const SelectionCriteria& c = selectionCriteria;
+        EXPECT_EQ((std::vector<int>{c.year, c.month, c.day, c.hour, c.minute}), (std::vector<int>{2030, 1, 1, 0, 0}));
+    }
+    std::filesystem::remove(HostFile("undated.lst.bad"));
+    const Bytes file = FileBytes("undated.lst");
+    SaveUserList("undated");
+    EXPECT_EQ(FileBytes("undated.lst.bad"), file);
+    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(UserListTest, LoadedListIsShownUnderTheClassFilter) {
