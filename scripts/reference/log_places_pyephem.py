@@ -16,12 +16,11 @@ orbits for Vesta and the comet, its own precession, nutation, aberration, Delta 
 Run from the top folder:  /usr/bin/python3 scripts/reference/log_places_pyephem.py
 """
 import datetime
-import math
 
 import ephem
 
 from common import pyephem_site, write_table
-from listed_places_pyephem import LISTED
+from listed_places_pyephem import LISTED, listed_rows
 
 LATITUDE, EAST_LONGITUDE, ZONE_HOURS = 40.0, -105.0, -7
 TIMES = [("clock", (2027, 2, 16, 21, 10)), ("ahead", (2027, 2, 21, 21, 10)), ("edited", (2027, 2, 18, 23, 40))]
@@ -32,11 +31,7 @@ def main():
     for case, local in TIMES:
         ut = datetime.datetime(*local) - datetime.timedelta(hours=ZONE_HOURS)
         site = pyephem_site(LATITUDE, EAST_LONGITUDE, (ut.year, ut.month, ut.day, ut.hour, ut.minute, 0))
-        for name, designation, number, make in LISTED[:5]:
-            body = make()
-            body.compute(site)
-            rows.append([case, name, str(designation), str(number), *[str(v) for v in local],
-                         math.degrees(body.ra) / 15.0, math.degrees(body.dec)])
+        rows += listed_rows(case, local, site, LISTED[:5])
     write_table("log_places_pyephem.csv",
                 ["The Moon, Mars, Jupiter, 4 Vesta and a comet seen from 40 N 105 W (0 m, zone -7 h) at the",
                  "device clock (16 February 2027 21:10 local), five days ahead and at a date typed into the",
