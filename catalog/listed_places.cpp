@@ -128,3 +128,30 @@ const SelectionEntry* ListedEntryAt(int position, const DateTime& when) {
 const SelectionEntry* ShownEntryAt(int row, const DateTime& when) {
     return ListedEntryAt(GetSelectionIndex(row), when);
 }
+
+SelectionEntry* FindListedBody(const ObjectRecord& record) {
+    const auto designation = static_cast<int16_t>(record.designationId);
+    if (!IsPlaceOfDate(designation) || !selectionList) return nullptr;
+    const int count = std::min(selectionCount, GetSelectionListAllocated());
+    for (int i = 0; i < count; ++i) {
+        SelectionEntry& e = selectionList[i];
+        if (e.designation == designation && e.number == record.number) return &e;
+    }
+    return nullptr;
+}
+
+SelectionEntry BodyEntryAt(const ObjectRecord& record, const DateTime& when) {
+    SelectionEntry e{};
+    if (const SelectionEntry* listed = FindListedBody(record)) {
+        e = *listed;
+    } else {
+        e.designation = static_cast<int16_t>(record.designationId);
+        e.objectType = static_cast<int16_t>(record.objectType);
+        e.number = record.number;
+        e.sourceIndex = static_cast<uint16_t>(record.number);
+        e.rightAscension = record.rightAscension;
+        e.declination = record.declination;
+    }
+    RefreshEntry(e, when, JulianDay(when));
+    return e;
+}

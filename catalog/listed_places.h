@@ -2,6 +2,7 @@
 // with the date, and the one way every screen reads a listed place.
 #pragma once
 
+#include "catalog/object_catalog.h"
 #include "catalog/selection_entry.h"
 #include "core/shared_state.h"
 
@@ -48,3 +49,17 @@ const SelectionEntry* ListedEntryAt(int position, const DateTime& when);
 // The entry of shown row `row` (selectionListIndex) placed for `when`; null
 // when the row shows no entry in use.
 const SelectionEntry* ShownEntryAt(int row, const DateTime& when);
+
+// The observing list's entry of a body or comet record (designation 45 or 12,
+// whose place the list's refresh moves with the date): the entry of the same
+// designation and number; null for any other record or when the list holds
+// none.
+SelectionEntry* FindListedBody(const ObjectRecord& record);
+
+// A body or comet record (designation 45 or 12) as the list places it for
+// local civil time `when` at currentSite: a copy of its list entry
+// (FindListedBody), else an entry made from the record (designation, type,
+// number; a planet's body number is its record number), computed for `when`
+// by RefreshMovingEntry. placeUnknown is set when its body or orbit gives no
+// place then (the entry keeps the record's or list's values).
+SelectionEntry BodyEntryAt(const ObjectRecord& record, const DateTime& when);

@@ -12,6 +12,7 @@
 #include "catalog/object_catalog.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
+#include "core/julian_day.h"
 #include "core/kept_file.h"
 #include "core/list_date.h"
 #include "core/preferences.h"
@@ -162,8 +163,15 @@ bool HoldsDamagedEntry(std::FILE* file) {
     return false;
 }
 
+// Whether the header's date words make a date and time (IsCalendarDateTime).
+bool HoldsListDate(const uint8_t* header) {
+    UserListHeader h;
+    DecodeHeader(header, &h);
+    return IsCalendarDateTime(h.year, h.month, h.day, h.hour, h.minute);
+}
+
 // Whether list file `fileName` may be replaced: it is missing, shorter than a
-// header, whole with no damaged entry and no entry the list left out for want
+// header, whole with a date and no damaged entry and no entry the list left out for want
 // of room (`leftOut`), or copied aside (the copy is made now when it is
 // missing).
 bool MayReplaceListFile(const std::string& fileName, bool leftOut) {
@@ -171,7 +179,8 @@ bool MayReplaceListFile(const std::string& fileName, bool leftOut) {
     if (!file) return true;
     uint8_t header[kUserListHeaderSize];
     const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
-    const bool whole = !read || (ShapeOf(file, LoadI32(header, 64)).whole && !HoldsDamagedEntry(file));
+    const bool whole =
+        !read || (HoldsListDate(header) && ShapeOf(file, LoadI32(header, 64)).whole && !HoldsDamagedEntry(file));
     std::fclose(file);
     return (whole && !leftOut) || CopyDamagedList(fileName);
 }
@@ -223,9 +232,10 @@ void ShowCountMessage(const char* format, long count, const char* name = "") {
     ShowInformation(text, "");
 }
 
-// The file's date into the criteria, a time of the list's own only when after the device clock.
-void RestoreListDate(const UserListHeader& header) {
-    TakeListDate(header.year, header.month, header.day, header.hour, header.minute);
+// The file's date into the criteria, a time of the list's own only when after the device clock;
+// false for date words that make no date and time (the criteria take the program's time).
+bool RestoreListDate(const UserListHeader& header) {
+    return TakeListDate(header.year, header.month, header.day, header.hour, header.minute);
 }
 
 // Tells how a load went: a file that is not whole is copied aside first (one
@@ -294,14 +304,15 @@ void LoadUserList(const char* fileName, int asCatalog) {
     DecodeHeader(bytes, &header);
     const ListFileShape shape = ShapeOf(file, header.count);
     const int n = static_cast<int>(std::min<int64_t>(shape.entries, GetSelectionListAllocated() - 1));
-    RestoreListDate(header);
+    const bool dated = RestoreListDate(header);
     selectionCurrentRow = 0;
     const ReadCounts read = ReadEntries(file, n);
     std::fclose(file);
     selectionCount = read.kept;
     const int64_t left = shape.entries - read.whole;
-    // A name without its terminating zero is read cut: the file is not read as it is.
-    TellListRead(fileName, shape.whole && read.unterminated == 0, read, n, left);
+    // A name without its terminating zero is read cut, damaged date words are not kept: either way the
+    // file is not read as it is.
+    TellListRead(fileName, shape.whole && read.unterminated == 0 && dated, read, n, left);
     selectionList[selectionCount].number = -1;
     ++selectionListChanges;
     MatchListedComets();

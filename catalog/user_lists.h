@@ -19,8 +19,9 @@ bool IsValidListName(const char* name);
 // list as it was. Nothing happens for an empty list; an invalid name shows
 // "Invalid list name."; a file that cannot be created or written shows "Can't
 // save list:" with the file's name, once. A file there that does not read
-// whole (its header counts other than its entries, or it holds an entry a load
-// leaves out as damaged or a name without its terminating zero), and the file
+// whole (its header counts other than its entries or holds date words that
+// make no date and time, or it holds an entry a load leaves out as damaged or
+// a name without its terminating zero), and the file
 // the list was last loaded from while entries of it were left out for want of
 // room, are never replaced before the copy "<name>.lst.bad" exists (made now
 // when missing; a save that cannot make it fails as above). The loaded file is
@@ -30,14 +31,17 @@ void SaveUserList(const char* listName);
 // asCatalog 0: replaces the observing list by the file "userlists\<fileName>"
 // (the name with its extension), keeping one entry free for the end mark, and
 // restores the list's date and time into the selection criteria (a time of the
-// list's own only when after the device clock, TakeListDate). Its comet
+// list's own only when after the device clock, TakeListDate; date words that
+// make no date and time are not kept, the criteria take the program's time and
+// the file counts as not read whole, below). Its comet
 // entries find their records by name (MatchListedComets). A missing file
 // changes nothing and says nothing; a file shorter than a header shows "Can't
 // read header." and changes nothing. The whole entries of the file are read,
 // up to the list's room, whatever its header counts. A file whose header
 // counts other than the entries it holds (more, fewer, a negative count), or
 // one of whose entries read has a name without its terminating zero (read cut
-// to 14 characters and kept), is copied byte for byte to "<fileName>.bad" (an
+// to 14 characters and kept), or whose date words make no date and time, is
+// copied byte for byte to "<fileName>.bad" (an
 // older copy of other bytes is kept as "<fileName>_2.bad", "_3" ...) and told
 // once in "%d entries of %s were read; the file is kept as %s.bad." ("Can't
 // save list:" with the copy's name when the copy cannot be made). Entries of a

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "catalog/designations.h"
+#include "catalog/listed_places.h"
 #include "catalog/object_display.h"
 #include "catalog/selection_list.h"
 #include "chart/chart_screen_lists.h"
@@ -137,17 +138,6 @@ void CentreChartOnRaDec(double raHours, double decDegrees) {
     if (chartView >= 2) ListPlaceCentre(raHours, decDegrees, kFixedPlace, &a, &b);
     SetChartCentre(a, b);
     selectionCurrentRow = -1;
-}
-
-SelectionEntry* FindListedBody(const ObjectRecord& record) {
-    const auto designation = static_cast<int16_t>(record.designationId);
-    if (!IsPlaceOfDate(designation) || !selectionList) return nullptr;
-    const int count = std::min(selectionCount, GetSelectionListAllocated());
-    for (int i = 0; i < count; ++i) {
-        SelectionEntry& e = selectionList[i];
-        if (e.designation == designation && e.number == record.number) return &e;
-    }
-    return nullptr;
 }
 
 bool ChartRecordHasPlace(const ObjectRecord& record) {

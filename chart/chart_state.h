@@ -118,12 +118,6 @@ void RefreshChartObjectList();
 // afterwards; the selection keeps its record.
 void CentreChartOnRaDec(double raHours, double decDegrees);
 
-// The observing list's entry of a body or comet record (designation 45 or 12,
-// whose place the list's refresh moves with the date): the entry of the same
-// designation and number; null for any other record or when the list holds
-// none.
-SelectionEntry* FindListedBody(const ObjectRecord& record);
-
 // False while `record` is a listed body or comet that the refresh marked
 // without a place for the chart's date (placeUnknown): the chart neither
 // centres on it nor shows, sends or measures from a place of it.

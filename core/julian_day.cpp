@@ -85,6 +85,11 @@ int GetDaysInMonth(int month, int year) {
     return kDays[month];
 }
 
+bool IsCalendarDateTime(int year, int month, int day, int hour, int minute) {
+    return year >= 0 && year <= kLastCalendarYear && day >= 1 && day <= GetDaysInMonth(month, year) && hour >= 0 &&
+           hour <= 23 && minute >= 0 && minute <= 59;
+}
+
 double JulianDayFromDate(int year, int month, int day) {
     double b = 0.0;
     bool gregorian = IsGregorianDate(year, month, day);

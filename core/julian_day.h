@@ -16,6 +16,14 @@ int IsLeapYear(int year);
 // October 1582 counts 31 days: the reform gap is handled by the stepping routines.
 int GetDaysInMonth(int month, int year);
 
+// The last year of the program's dates: the date form's year list ends there.
+constexpr int kLastCalendarYear = 2199;
+
+// True for a civil date and time of the years 0..kLastCalendarYear: month
+// 1..12, the day within its month (GetDaysInMonth), hour 0..23, minute 0..59.
+// How a date kept in a file (a log entry, a list) is told from damaged words.
+bool IsCalendarDateTime(int year, int month, int day, int hour, int minute);
+
 // Julian day of 0h of a civil date (so it ends in .5). Dates before 1582-10-15
 // are Julian-calendar dates. Valid for every year, negative ones included.
 double JulianDayFromDate(int year, int month, int day);

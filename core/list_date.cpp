@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "core/julian_day.h"
 #include "core/preferences.h"
 
 namespace {
@@ -50,10 +51,17 @@ void KeepListDateAsOwn() {
     CriteriaDate(own.when);
 }
 
-void TakeListDate(int year, int month, int day, int hour, int minute) {
+bool TakeListDate(int year, int month, int day, int hour, int minute) {
+    if (!IsCalendarDateTime(year, month, day, hour, minute)) {
+        const DateTime t = ProgramDateTime();
+        SetCriteriaDate(t.year, t.month, t.day, t.hour, t.minute);
+        ForgetOwnListDate();
+        return false;
+    }
     SetCriteriaDate(year, month, day, hour, minute);
     KeepListDateAsOwn();
     own.kept = AfterDeviceClock(own.when);
+    return true;
 }
 
 bool IsListDateOwn() {

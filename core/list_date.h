@@ -21,8 +21,11 @@ void KeepListDateAsOwn();
 // A loaded or imported list's date and time (local civil, to the minute) into
 // the criteria. They are the list's own when they lie after the device clock
 // (a list planned for a later night); a date not after it (the night a list
-// was kept, or no clock to tell) is no time of the list's own.
-void TakeListDate(int year, int month, int day, int hour, int minute);
+// was kept, or no clock to tell) is no time of the list's own. Words that make
+// no date and time (IsCalendarDateTime: month 13, 30 February, hour 99, year
+// 32767) are not kept: the criteria take the program's time (ProgramDateTime)
+// as no time of the list's own, and the result is false.
+bool TakeListDate(int year, int month, int day, int hour, int minute);
 
 // Whether the criteria hold the date and time kept as the list's own. Any
 // other date in the criteria (the program's time that a search, a screen or

@@ -2,7 +2,6 @@
 
 #include "catalog/designations.h"
 #include "catalog/listed_places.h"
-#include "chart/chart_state.h"
 #include "core/services.h"
 #include "ephemeris/apparent_altaz.h"
 #include "scope/scope_dispatch.h"
@@ -21,29 +20,15 @@ TelescopeTarget StandingTarget(double ra, double dec, int type, int designation)
     return {ra, dec, ofDate ? kOfDateMode : kModeTopocentricRefracted};
 }
 
-// `moved` computed for the clock: its topocentric place of date, or the
-// refusal when its body or orbit gives none.
-bool MovedTarget(SelectionEntry moved, const DeviceClock& c, const char* noPlaceText, TelescopeTarget* target) {
-    RefreshMovingEntry(moved, c.year, c.month, c.day, c.hour, c.minute, c.second);
-    if (moved.placeUnknown != 0) {
+// `placed`, an entry computed for the clock: its topocentric place of date,
+// or the refusal when its body or orbit gives none.
+bool PlacedTarget(const SelectionEntry& placed, const char* noPlaceText, TelescopeTarget* target) {
+    if (placed.placeUnknown != 0) {
         ShowInformation(noPlaceText, "");
         return false;
     }
-    *target = {moved.rightAscension, moved.declination, kOfDateMode};
+    *target = {placed.rightAscension, placed.declination, kOfDateMode};
     return true;
-}
-
-// The entry a body record would have in the list; a planet's body number is
-// its record number.
-SelectionEntry EntryOfRecord(const ObjectRecord& record) {
-    SelectionEntry e{};
-    e.designation = static_cast<int16_t>(record.designationId);
-    e.objectType = static_cast<int16_t>(record.objectType);
-    e.number = record.number;
-    e.sourceIndex = static_cast<uint16_t>(record.number);
-    e.rightAscension = record.rightAscension;
-    e.declination = record.declination;
-    return e;
 }
 
 }  // namespace
@@ -56,7 +41,11 @@ DeviceClock ReadDeviceClock() {
 
 bool EntryTargetAtClock(const SelectionEntry& entry, const DeviceClock& c, const char* noPlaceText,
                         TelescopeTarget* target) {
-    if (IsPlaceOfDate(entry.designation)) return MovedTarget(entry, c, noPlaceText, target);
+    if (IsPlaceOfDate(entry.designation)) {
+        SelectionEntry moved = entry;
+        RefreshMovingEntry(moved, c.year, c.month, c.day, c.hour, c.minute, c.second);
+        return PlacedTarget(moved, noPlaceText, target);
+    }
     *target = StandingTarget(entry.rightAscension, entry.declination, entry.objectType, entry.designation);
     return true;
 }
@@ -67,8 +56,8 @@ bool TargetAtClock(const ObjectRecord& record, const DeviceClock& c, const char*
         *target = StandingTarget(record.rightAscension, record.declination, record.objectType & 0xFFFF, designation);
         return true;
     }
-    const SelectionEntry* listed = FindListedBody(record);
-    return MovedTarget(listed ? *listed : EntryOfRecord(record), c, noPlaceText, target);
+    const DateTime clock{c.year, c.month, c.day, c.hour, c.minute, c.second};
+    return PlacedTarget(BodyEntryAt(record, clock), noPlaceText, target);
 }
 
 double TargetAltitude(const TelescopeTarget& target, const DeviceClock& c) {

@@ -33,10 +33,9 @@ inline constexpr const char* kNoPlaceNowText = "Sorry, this object has no positi
 
 // The target of `record` at the clock `c`. A moving body, a planet record
 // (designation 45: the Sun .. Pluto, the Moon) or a comet or asteroid (12),
-// is computed for the clock (RefreshMovingEntry) into a copy of its list
-// entry when the list holds it (FindListedBody), else into an entry made
-// from the record (designation, number and, for a planet, its body number),
-// and goes as its topocentric place of date in mode -1. Other places of date
+// is computed for the clock as the list places it (BodyEntryAt: a copy of its
+// list entry when the list holds it, else an entry made from the record) and
+// goes as its topocentric place of date in mode -1. Other places of date
 // (bodies of type 27, nebulae of type 19 and designation 0) go as they stand
 // in mode -1, everything else as a J2000 place in mode 3. A moving body
 // without a place at the clock is refused with `noPlaceText`

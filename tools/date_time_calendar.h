@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "core/julian_day.h"
 #include "core/shared_state.h"
 
 // The Julian days the form accepts: 1 January of year 0, 0h UT, up to (not
@@ -14,7 +15,7 @@
 constexpr double kFirstFormJulianDay = 1721057.5;
 constexpr double kEndFormJulianDay = 2524593.5;
 // Years the form's year list holds.
-constexpr int kLastFormYear = 2199;
+constexpr int kLastFormYear = kLastCalendarYear;
 
 // Phase picture index 0..12 of each day 1..31 of a month (index 0 new Moon,
 // 6 and 7 full): the Moon's whole-day age a on day 1 at 12h local time

@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "catalog/designations.h"
 #include "catalog/listed_places.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
@@ -22,7 +23,6 @@
 #include "objects/current_object.h"
 #include "objects/selected_object.h"
 #include "platform/files.h"
-#include "tools/date_time_calendar.h"
 #include "ui/forms.h"
 #include "ui/preference_values.h"
 
@@ -35,7 +35,6 @@ constexpr char kWriteFailure[] = "Fail to write log file.";
 constexpr char kCorrupted[] = "It seems your log data are corrupted.";
 constexpr std::size_t kChunkLimit = 15884;  // a 16384-byte chunk less 500 for one more line
 constexpr int kObjectNameChars = 14;        // of a finder target or a list entry
-constexpr int kLastYear = kLastFormYear;
 constexpr int kMostEntriesOfAName = 9999;
 constexpr char kLogFolderName[] = "userlogs\\";
 
@@ -152,15 +151,33 @@ bool ExportEntries(int* exported) {
     return WriteTextFile(ChunkPath(s.names.Count()), text);
 }
 
-bool IsLogDate(const ObserverLogRecord& r) {
-    return r.year >= 0 && r.year <= kLastYear && r.month >= 1 && r.month <= 12 && r.day >= 1 &&
-           r.day <= GetDaysInMonth(r.month, r.year) && r.hour >= 0 && r.hour <= 23 && r.minute >= 0 &&
-           r.minute <= 59;
+// The entry's date and time as it keeps them, to the minute: the time of the
+// object place it stores.
+DateTime EntryTime() {
+    DateTime t = State().working;
+    t.second = 0;
+    return t;
 }
 
-// Name, type, magnitude and place of the finder target or the current list entry
-// (a planet, comet or asteroid at its place of the program's time as it runs,
-// ProgramDateTime).
+// Type, magnitude and place of an object record; a planet, the Moon, a comet
+// or an asteroid at its place of the entry's time as the list places it
+// (BodyEntryAt), or as the record holds it when its body or orbit gives none
+// then.
+void TakeRecordValues(const ObjectRecord& o, ObserverLogRecord* r) {
+    r->objectType = static_cast<int32_t>(o.objectType);
+    r->objectMagnitude = TruncateToInt32(o.magnitude);
+    r->rightAscension = o.rightAscension;
+    r->declination = o.declination;
+    if (!IsPlaceOfDate(static_cast<int16_t>(o.designationId))) return;
+    const SelectionEntry placed = BodyEntryAt(o, EntryTime());
+    if (placed.placeUnknown != 0) return;
+    r->objectMagnitude = placed.mag10 / 10;
+    r->rightAscension = placed.rightAscension;
+    r->declination = placed.declination;
+}
+
+// Name, type, magnitude and place of the finder target or the current list
+// entry, a planet, comet or asteroid at its place of the entry's time.
 void TakeWorkedObject(ObserverLogRecord* r) {
     if (IsObjectSelected()) {
         char name[32] = {};
@@ -168,14 +185,11 @@ void TakeWorkedObject(ObserverLogRecord* r) {
         GetSelectedObject(&currentObject, &index);
         GetSelectedObjectName(name);
         SetLogText(r->name, name, kObjectNameChars);
-        r->objectType = static_cast<int32_t>(currentObject.objectType);
-        r->objectMagnitude = TruncateToInt32(currentObject.magnitude);
-        r->rightAscension = currentObject.rightAscension;
-        r->declination = currentObject.declination;
+        TakeRecordValues(currentObject, r);
         return;
     }
     if (selectionCurrentRow < 0 || selectionCurrentRow >= selectionShownCount) return;
-    const SelectionEntry* listed = ShownEntryAt(selectionCurrentRow, ProgramDateTime());
+    const SelectionEntry* listed = ShownEntryAt(selectionCurrentRow, EntryTime());
     if (!listed) return;
     const SelectionEntry& e = *listed;
     SetLogText(r->name, e.name, kObjectNameChars);
@@ -310,15 +324,12 @@ void BuildNewObserverLogRecord() {
     std::snprintf(scope, sizeof scope, "%dmm", GetScopeApertureMm());
     SetLogText(r.scope, scope, kLogScopeWidth - 1);
     SetLogText(r.location, currentSite.name, kLogLocationWidth - 1);
-    r.objectType = static_cast<int32_t>(currentObject.objectType);
-    r.objectMagnitude = TruncateToInt32(currentObject.magnitude);
-    r.rightAscension = currentObject.rightAscension;
-    r.declination = currentObject.declination;
+    TakeRecordValues(currentObject, &r);
     TakeWorkedObject(&r);
 }
 
 bool TakeObserverLogRecordDate(const ObserverLogRecord& r) {
-    if (!IsLogDate(r)) return false;
+    if (!IsCalendarDateTime(r.year, r.month, r.day, r.hour, r.minute)) return false;
     DateTime& t = State().working;
     t.year = r.year;
     t.month = r.month;

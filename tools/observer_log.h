@@ -105,11 +105,15 @@ void ComputeObserverLogSky();
 // the remembered visual limit or the computed one, the remembered filter or
 // "None", the scope "%dmm" of the telescope aperture, the site's name, the
 // type, magnitude and position of the current object, then the finder
-// target's, or else the current observing-list entry's, name and values.
+// target's, or else the current observing-list entry's, name and values. A
+// planet, the Moon, a comet or an asteroid among them is placed for the
+// working date and time to the minute (local civil time, currentSite), the
+// entry's own, as the observing list places it (topocentric, of date), so
+// each layout after a new date or "now" places it again.
 void BuildNewObserverLogRecord();
 
 // The working date and time take the record's when they make a date and time
-// of the years 0..2199; false, nothing changed, otherwise.
+// (IsCalendarDateTime: the years 0..2199); false, nothing changed, otherwise.
 bool TakeObserverLogRecordDate(const ObserverLogRecord& record);
 
 // Module state back to the start of a run: browse mode, defaults, no record.

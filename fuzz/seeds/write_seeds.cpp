@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalog/designations.h"
+#include "catalog/record_db.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_entry.h"
 #include "support/jpeg_file.h"
@@ -282,6 +283,10 @@ void Lists() {
          Join({header("Unusable", -1), entry("M1", kDesignationMessier, 1, 2, 5.57f, 22.0f)}));
     Bytes unterminated = entry("NGC891", kDesignationNgc, 891, 3, 2.375f, 42.35f);
     std::memset(unterminated.data(), 'N', 15);  // the whole name field, no terminating zero
+    Bytes undated = three;  // dated 2027-13-99 30:99
+    const uint32_t words[] = {2027, 13, 99, 30, 99};
+    for (int k = 0; k < 5; ++k) StoreU32(undated.data(), 44 + 4 * k, words[k]);
+    Seed("user_lists", "date_not_a_date", undated);
     Seed("user_lists", "name_without_terminator",
          Join({header("Cut name", 2), entry("M31", kDesignationMessier, 31, 3, 0.712f, 41.27f), unterminated}));
 

@@ -61,15 +61,22 @@ LISTED = [("Moon", 45, 1, ephem.Moon), ("Mars", 45, 4, ephem.Mars), ("Jupiter", 
           ("4 Vesta", 12, 0, vesta), ("C/2027 Z1", 12, 1, comet), ("M31", 63, 31, m31)]
 
 
+def listed_rows(case, when, site, listed=LISTED):
+    """One row per listed body seen from a PyEphem site: the case, its name, designation and number,
+    the fields of `when` (the local time) and its RA (h) and Dec (deg)."""
+    rows = []
+    for name, designation, number, make in listed:
+        body = make()
+        body.compute(site)
+        rows.append([case, name, str(designation), str(number), *[str(v) for v in when],
+                     math.degrees(body.ra) / 15.0, math.degrees(body.dec)])
+    return rows
+
+
 def main():
     rows = []
     for case, when in TIMES:
-        site = pyephem_site(LATITUDE, -LONGITUDE_WEST, when)
-        for name, designation, number, make in LISTED:
-            body = make()
-            body.compute(site)
-            rows.append([case, name, str(designation), str(number), *[str(v) for v in when],
-                         math.degrees(body.ra) / 15.0, math.degrees(body.dec)])
+        rows += listed_rows(case, when, pyephem_site(LATITUDE, -LONGITUDE_WEST, when))
     write_table("listed_places_pyephem.csv",
                 ["The Moon, Mars, Jupiter, 4 Vesta, a comet and M31 seen from London (51.5074 N, 0.1278 W,",
                  "0 m, zone 0) on the night a list was kept (17 January 2027), when it is used (16 February)",

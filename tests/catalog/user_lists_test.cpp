@@ -75,19 +75,22 @@ protected:
 };
 
 // Acceptance: the file is 68 + 76 x count bytes and the entries come back
-// byte-identical, with the list's date (negative words sign-extended); the
-// program's own date is not changed.
+// byte-identical, with the list's date (negative words sign-extended as they
+// are written); the program's own date is not changed.
 TEST_F(UserListTest, SavedListLoadsBackByteIdentical) {
     FillList(7);
     Bytes before = EntryBytes(7);
     selectionCriteria.day = -5;
+    SaveUserList("Signed");
+    EXPECT_EQ(LoadI32(FileBytes("Signed.lst").data(), 52), -5);
+    selectionCriteria.day = 5;
     SaveUserList("My list");
     Bytes file = FileBytes("My list.lst");
     ASSERT_EQ(file.size(), 68u + 76u * 7u);
     EXPECT_EQ(Bytes(file.begin() + 68, file.end()), before);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[4])), "My list");
     EXPECT_EQ(LoadU32(file.data(), 0), 0u);
-    const int32_t date[] = {2024, 3, -5, 21, 45, 7};  // the date words and the count
+    const int32_t date[] = {2024, 3, 5, 21, 45, 7};  // the date words and the count
     for (int k = 0; k < 6; ++k) EXPECT_EQ(LoadI32(file.data(), 44 + 4 * k), date[k]);
     EXPECT_FALSE(std::filesystem::exists(HostFile("My list.lst.tmp")));
 
@@ -205,6 +208,20 @@ TEST_F(UserListTest, ListNotReadWholeIsNotReplacedWithoutItsCopy) {
     SaveUserList("x");
     EXPECT_EQ(TakeMessages(), (Texts{"Can't save list:|x.lst.bad", "Can't save list:|x.lst"}));
     EXPECT_EQ(FileBytes("x.lst"), damaged);
+}
+
+// A file whose date words make no date and time (a month 13) is not read whole: a save over it, not
+// loaded, first copies it aside.
+TEST_F(UserListTest, FileWhoseDateIsNoDateIsCopiedAsideBeforeASave) {
+    FillList(2);
+    WriteListFile("undated.lst", 2, EntryBytes(2));
+    Bytes file = FileBytes("undated.lst");
+    StoreU32(file.data(), 48, 13);
+    folder.WriteRaw("userlists\\undated.lst", file);
+    SaveUserList("undated");
+    EXPECT_EQ(FileBytes("undated.lst.bad"), file);
+    EXPECT_EQ(FileBytes("undated.lst").size(), std::size_t{68 + 2 * 76});
+    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(UserListTest, LoadedListIsShownUnderTheClassFilter) {

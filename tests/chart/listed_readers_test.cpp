@@ -1,19 +1,23 @@
 // The screens that read a list's planets, comets and asteroids without a chart, and the list's
 // date, against PyEphem (scripts/reference/listed_places_pyephem.py): London, the device clock on
 // 16 February 2027 21:10 (23:10 once it has run on), a last list kept on 17 January or planned
-// for 21 February.
+// for 21 February. The observer log's entries and the list's date words at 40 N 105 W, zone -7 h
+// (scripts/reference/log_places_pyephem.py).
 #include <cstdio>
 
 #include "catalog/record_db.h"
 #include "catalog/user_lists.h"
 #include "objects/criteria_form.h"
+#include "objects/finder_form.h"
 #include "objects/observing_list_form.h"
+#include "objects/selected_object.h"
 #include "objects/selection_sort.h"
 #include "orbits/comet_position.h"
 #include "platform/focus.h"
 #include "sky_chart_fixture.h"
 #include "support/reference_table.h"
 #include "tools/edit_date_time.h"
+#include "tools/observer_log_form.h"
 #include "tools/observer_log.h"
 
 namespace {
@@ -26,11 +30,15 @@ enum Night { kKept, kNow, kAhead, kLater };  // the reference's cases, in its or
 enum Scenario { kKeptList, kPlannedInCriteria, kPlannedList };
 std::size_t Row(int night, int body) { return static_cast<std::size_t>(night * kBodies + body); }
 
-// Within 1' for the Moon, 2' for the others of `night`'s reference; `place` in hours and degrees.
+// Within 1' for the Moon, 2' for the others of row `r` of `table`; `place` in hours and degrees.
+void ExpectNear(const ReferenceTable& table, std::size_t r, double ra, double dec, const char* reader) {
+    const double tolerance = table.Text(r, "name") == "Moon" ? 60.0 : 120.0;
+    EXPECT_LT(SeparationArcsec(ra, dec, table.Get(r, "ra_h"), table.Get(r, "dec_deg")), tolerance)
+        << reader << " " << table.Text(r, "case") << " " << table.Text(r, "name");
+}
+
 void ExpectAt(int night, int body, double ra, double dec, const char* reader) {
-    const std::size_t r = Row(night, body);
-    EXPECT_LT(SeparationArcsec(ra, dec, ref.Get(r, "ra_h"), ref.Get(r, "dec_deg")), body == 0 ? 60.0 : 120.0)
-        << reader << " " << ref.Text(r, "name");
+    ExpectNear(ref, Row(night, body), ra, dec, reader);
 }
 
 // The memo `file` holds the moving bodies at their places of `night`.
@@ -46,13 +54,14 @@ void ExpectMemoAt(const std::filesystem::path& file, int night) {
     }
 }
 
+using DateWords = std::array<int32_t, 5>;  // year, month, day, hour, minute
+
 // The list file: the bodies at their places of the night kept (M31 at the script's J2000 place,
-// 0h42m44.3s +41d16'09"), dated `night`.
-std::string ListFile(int night) {
+// 0h42m44.3s +41d16'09"), dated `date`.
+std::string ListFile(const DateWords& date) {
     std::string file(kUserListHeaderSize + kBodies * kSelectionEntrySize, '\0');
     auto* bytes = reinterpret_cast<uint8_t*>(file.data());
-    const std::size_t d = Row(night, 0);
-    for (int k = 0; k < 5; ++k) StoreU32(bytes, 44 + 4 * k, uint32_t(ref.Get(d, ref.columns[4 + k])));
+    for (int k = 0; k < 5; ++k) StoreU32(bytes, 44 + 4 * k, uint32_t(date[k]));
     StoreU32(bytes, 64, kBodies);
     constexpr int kTypes[] = {27, 27, 27, 18, 13, 16}, kSources[] = {1, 1, 1, 12, 12, 15};
     for (int b = 0; b < kBodies; ++b) {
@@ -65,6 +74,13 @@ std::string ListFile(int night) {
         StoreSelectionEntry(e, bytes + kUserListHeaderSize + kSelectionEntrySize * b);
     }
     return file;
+}
+
+// The list file dated `night`.
+std::string ListFile(int night) {
+    DateWords date;
+    for (int k = 0; k < 5; ++k) date[k] = int32_t(ref.Get(Row(night, 0), ref.columns[4 + k]));
+    return ListFile(date);
 }
 
 // 4 Vesta from its JPL elements at MJD 59800 (as the script takes them) and the script's comet.
@@ -82,7 +98,7 @@ void WriteComets(const std::filesystem::path& home) {
               record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(vesta), record_writer::CometBytes(comet)}));
 }
 
-class ListedReaders : public SkyChartTest, public ::testing::WithParamInterface<std::tuple<ChartScreen, Scenario>> {
+class ListedScreens : public SkyChartTest {
 protected:
     // The list's moving entries back at the places of the night kept, as a reader that takes
     // the stored words would find them.
@@ -99,6 +115,9 @@ protected:
         for (int k = 0; k < fields; ++k) EXPECT_EQ(t[k], ref.Get(d, ref.columns[4 + k])) << where << " " << k;
     }
 };
+
+class ListedReaders : public ListedScreens,
+                      public ::testing::WithParamInterface<std::tuple<ChartScreen, Scenario>> {};
 
 // A last list kept 30 days before: the memo export, the observer log's new entry and the sort by RA
 // (each finding the list's places of the night kept) take the places of the program's time; the
@@ -204,5 +223,140 @@ TEST_P(ListedReadersOnTheClock, ReadersWithoutAClockOfTheirOwnTakeTheRunningCloc
 INSTANTIATE_TEST_SUITE_P(ReadersOnBothScreens, ListedReadersOnTheClock,
                          ::testing::Combine(::testing::ValuesIn(kChartScreens),
                                             ::testing::Values(kLogEntry, kMemoExport)));
+
+// The observer log and the list's date at 40 N 105 W, zone -7 h: the device clock on 16 February
+// 2027 21:10 local, a last list dated `listDate`.
+const ReferenceTable logRef = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "log_places_pyephem.csv");
+enum LogTime { kClock, kPlanned, kEdited };  // log_places_pyephem.csv's cases, in its order
+constexpr int kMoving = kBodies - 1;         // the Moon .. the comet
+std::size_t LogRow(int when, int body) { return static_cast<std::size_t>(when * kMoving + body); }
+
+class AwayFromZoneZero : public ListedScreens, public ::testing::WithParamInterface<std::tuple<ChartScreen, int>> {
+protected:
+    void StartAt(const ChartScreen& screen, const DateWords& listDate) {
+        WriteDefaultStars(folder.path());
+        WriteComets(folder.path());
+        std::ofstream(folder.path() / "userlists" / "last_list.lst") << ListFile(listDate);
+        Boot(screen.width, screen.height, screen.dpi, {2027, 2, 16, 21, 10, 0});
+        Ui([] {
+            SetTestSite(40.0, 105.0, -7 * 60);
+            preferences.word[kPrefRaFormat] = preferences.word[kPrefDecFormat] = 0;  // decimal hours and degrees
+            preferences.word[kPrefPositionMode] = 2;
+            chartView = 2;  // the Whole Sky: no question for a body below the horizon
+        });
+    }
+    // The new entry's object place is `body`'s at `when`.
+    void ExpectEntryAt(int when, int body, const char* where) {
+        const ObserverLogRecord& r = *observerLogState.record;
+        EXPECT_EQ(r.name, logRef.Text(LogRow(when, body), "name")) << where;
+        ExpectNear(logRef, LogRow(when, body), r.rightAscension, r.declination, where);
+    }
+    // The entry's date set to 18 February 23:40 in the date and time form.
+    void EditEntryDate() {
+        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), kLogDateField)));
+        const pl::Hwnd form = pl::GetActiveWindow();
+        Ui([form] { Set(kDayList, 17), pl::PostMessage(form, pl::WM_COMMAND, pl::MakeWParam(kDayTrigger, kDayList), 0); });
+        Ui([form] { pl::SetDlgItemText(form, kHourField, "23"), pl::SetDlgItemText(form, kMinuteField, "40"); });
+        Tap(Centre(pl::GetDlgItem(form, kDateTimeOk)));
+    }
+    // The date words the criteria hold, the time the last screen worked at, are `when`'s.
+    void ExpectDates(int when, const char* where) {
+        const std::size_t r = LogRow(when, 0);
+        const SelectionCriteria& c = selectionCriteria;
+        const int32_t* t = &currentDateTime.year;
+        const int shown[] = {c.year, c.month, c.day, c.hour, c.minute};
+        for (int k = 0; k < 5; ++k) {
+            EXPECT_EQ(shown[k], logRef.Get(r, logRef.columns[4 + k])) << where << " criteria " << k;
+            EXPECT_EQ(t[k], logRef.Get(r, logRef.columns[4 + k])) << where << " " << k;
+        }
+    }
+};
+
+using LogPlaces = AwayFromZoneZero;
+
+// A list planned five days ahead, its Sky, then Log on each listed body from the list form, Log
+// from the chart with the Moon selected and the Moon taken through the entry's finder: each entry
+// holds the places of its own date and time (the device clock's), again after its date is changed
+// in the date form, and after "now". They took the list's date (the Moon 66 degrees off), the
+// chart's, and the finder's target the time it was looked up at.
+TEST_P(LogPlaces, NewEntryPlacesAreThoseOfItsOwnDateAndTime) {
+    StartAt(std::get<0>(GetParam()), {2027, 2, 21, 21, 10});
+    Ui([] { GotoForm(kObservingListFormId); });
+    FormCommand(kListSky);
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    FormCommand(kChartBack);
+    for (int b = 0; b < kMoving; ++b) {
+        ASSERT_EQ(GetCurrentFormId(), kObservingListFormId) << BoxText();
+        Ui([b] { selectionCurrentRow = b; });
+        FormCommand(kListLog);
+        ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
+        ExpectEntryAt(kClock, b, "listed, new entry");
+        EditEntryDate();
+        ExpectEntryAt(kEdited, b, "listed, date changed");
+        FormCommand(kLogCancel);
+    }
+    FormCommand(kListSky);
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    int moonRow = -1;
+    Ui([&moonRow] { moonRow = FindSelectionIndex(0); });
+    Choose(kChartObjectTrigger, kChartObjectList, moonRow);
+    FormCommand(kChartLogEntry);
+    ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
+    ExpectEntryAt(kClock, 0, "the chart's selection");
+    EditEntryDate();
+    ExpectEntryAt(kEdited, 0, "the chart's selection, date changed");
+    FormCommand(kLogFinder);
+    Choose(kFinderCatalogTrigger, kFinderCatalogList, 5);  // the planets
+    Choose(kFinderObjectTrigger, kFinderObjectList, 1);    // the Moon
+    FormCommand(kFinderOk);
+    ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
+    ASSERT_TRUE(IsObjectSelected());
+    ExpectEntryAt(kClock, 0, "the finder's target");  // the form opened again on the device clock
+    EditEntryDate();
+    ExpectEntryAt(kEdited, 0, "the finder's target, date changed");
+    FormCommand(kLogNow);
+    ExpectEntryAt(kClock, 0, "the finder's target, now");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, LogPlaces,
+                         ::testing::Combine(::testing::ValuesIn(kChartScreens), ::testing::Values(0)));
+
+using ListDates = AwayFromZoneZero;
+// The last case is a date; 67536 would be read as 2000 in the criteria's 16 bits.
+const DateWords kListDates[] = {{2027, 13, 99, 30, 99}, {2027, 2, 30, 21, 10},  {2027, 2, 21, 99, 10},
+                                {2027, 2, 21, -1, 10},  {32767, 2, 21, 21, 10}, {67536, 2, 21, 21, 10},
+                                {2027, 2, 21, 21, 10}};
+
+// A last list whose date words make no date and time: one message at start, the .bad copy equal
+// to the file, the criteria, the list form (Mars) and its Sky at the program's time. A date five
+// days ahead (the last case) is still the list's own. Such words were taken as a time after the
+// device clock: the list form at "2027-13-99 30:99", its Sky at 2028-01-01 07:39.
+TEST_P(ListDates, ListDateIsTheListsOwnOnlyWhenItIsADate) {
+    const auto [screen, scenario] = GetParam();
+    const DateWords& date = kListDates[scenario];
+    const bool own = &date == &std::end(kListDates)[-1];
+    StartAt(screen, date);
+    const std::string file = ListFile(date), bad = (folder.path() / "userlists" / "last_list.lst.bad").string();
+    if (!own) {
+        EXPECT_EQ(BoxText(), "6 entries of last_list.lst were read; the file is kept as last_list.lst.bad.\n");
+        Answer(pl::IDOK);
+        std::ifstream copy(bad, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copy), {}), file);
+    }
+    EXPECT_EQ(BoxCount(), 0);
+    EXPECT_EQ(std::filesystem::exists(bad), !own);
+    const int when = own ? kPlanned : kClock;
+    Ui([] { GotoForm(kObservingListFormId); });
+    Ui([] { Set(kListRows, 1); });
+    FormCommand(kListRows);
+    ExpectNear(logRef, LogRow(when, 1), Field(1804), Field(1805), "list form");
+    ExpectDates(when, "list form");
+    FormCommand(kListSky);
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    ExpectDates(when, "chart");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ListDates,
+                         ::testing::Combine(::testing::ValuesIn(kChartScreens), ::testing::Range(0, 7)));
 
 }  // namespace

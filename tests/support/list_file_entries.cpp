@@ -15,6 +15,7 @@
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
+#include "core/julian_day.h"
 #include "core/shared_state.h"
 #include "support/fuzz_folder.h"
 #include "support/object_file_fixture.h"
@@ -127,11 +128,15 @@ int RunUserLists(const uint8_t* data, std::size_t size) {
     scope.folder.Remove("userlists\\again.lst");
     scope.folder.Remove("userlists\\list.lst.bad");
     UserListHeader header;
-    if (ReadUserListHeader("list.lst", &header) == kHeaderRead && !std::memchr(header.name, '\0', sizeof header.name))
-        return 2;
+    const bool headed = ReadUserListHeader("list.lst", &header) == kHeaderRead;
+    if (headed && !std::memchr(header.name, '\0', sizeof header.name)) return 2;
     if (AllocSelectionList() != 1) return 0;
     LoadUserList("list.lst", 0);
     if (int failed = CheckList()) return failed;
+    const Bytes input(data, data + size);
+    if (headed && !IsCalendarDateTime(header.year, header.month, header.day, header.hour, header.minute) &&
+        FileBytes(scope.folder, "list.lst.bad") != input)
+        return 5;
     selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
     const std::vector<SelectionEntry> loaded(selectionList, selectionList + selectionCount);
     SaveUserList("again");
@@ -147,7 +152,6 @@ int RunUserLists(const uint8_t* data, std::size_t size) {
     }
     // The file saved over comes after its copy when a name in it had no terminating zero.
     SaveUserList("list");
-    const Bytes input(data, data + size);
     if (HoldsUnterminatedName(data, size) && FileBytes(scope.folder, "list.lst") != input &&
         FileBytes(scope.folder, "list.lst.bad") != input)
         return 4;

@@ -11,7 +11,8 @@
 // loaded, its rows shown and the list saved and loaded again, then saved over
 // the file. 1 more entries than the list holds, 2 a name not terminated, 3 the
 // saved list read back other than it was, 4 a file holding an entry name
-// without its terminating zero saved over before its copy was made.
+// without its terminating zero saved over before its copy was made, 5 a file
+// whose date words make no date and time loaded without its copy.
 int RunUserLists(const uint8_t* data, std::size_t size);
 
 // "userlists\memo.txt" beside a fixture object file: the memo read and

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/record_db.h"
 #include "catalog/user_lists.h"
 #include "core/date_text.h"
 #include "core/preferences.h"
@@ -236,7 +237,8 @@ TEST_P(ListManagerScreens, SaveThatCannotMakeItsFileIsToldOnce) {
 // first, whatever its case (it was saved over and the 96 left out were lost).
 TEST_P(ListManagerScreens, CutListSavedUnderAnotherCaseOfItsNameIsKeptWhole) {
     std::string file(68, '\0');
-    file[64] = static_cast<char>(600 & 0xFF), file[65] = static_cast<char>(600 >> 8);
+    const uint32_t header[] = {2024, 3, 5, 21, 45, 600};  // a date and time, the count
+    for (int k = 0; k < 6; ++k) StoreU32(reinterpret_cast<uint8_t*>(file.data()), 44 + 4 * k, header[k]);
     for (int i = 0; i < 600; ++i) {
         SelectionEntry e = ListEntry("", kDesignationUser, i, 16, 0.04f * static_cast<float>(i % 500), 10.0f);
         std::snprintf(e.name, sizeof e.name, "Obs%d", i);
