@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -32,14 +33,17 @@
 #include "platform/window.h"
 #include "scope/alignment.h"
 #include "scope/alignment_restore.h"
+#include "support/both_screens.h"
 #include "support/list_entries.h"
 #include "support/message_boxes.h"
 #include "support/preference_driver.h"
 #include "support/program_fixture.h"
 #include "support/test_harness.h"
 #include "tools/camera_form.h"
+#include "tools/ccd_form.h"
 #include "ui/forms.h"
 #include "ui/popup_list.h"
+#include "ui/preference_values.h"
 #include "tools/camera_settings_file.h"
 #include "tools/camera_shots.h"
 #include "ui/shell_state.h"
@@ -76,6 +80,7 @@ protected:
         if (before) before();
         pl::HarnessOptions options = TestHarnessOptions();
         options.start = clock;
+        options.screen = screen;
         harness.emplace(options);
         harness->start([] { return WinMain(nullptr, nullptr, "", pl::SW_SHOW); });
     }
@@ -106,6 +111,7 @@ protected:
     }
 
     TempProgramFolder folder{"kept"};
+    pl::ScreenInfo screen = pl::kHeadlessScreen;  // of every start
     std::optional<pl::Harness> harness;
     SavedAlignmentHook previousHook;
 };
@@ -171,6 +177,65 @@ TEST_F(KeptPreferences, TimeFixedInOneRunIsNotFixedAtTheNextStart) {
     EXPECT_EQ((std::vector<int>{currentDateTime.day, currentDateTime.hour, currentDateTime.minute}),
               (std::vector<int>{6, 20, 20}));
 }
+
+// Degrees of a "Dec Format" text "00\xB0" "31'16".
+double DegreesOf(const std::string& text) {
+    int degrees = 0, minutes = 0, seconds = 0;
+    EXPECT_EQ(std::sscanf(text.c_str(), "%d\xB0%d'%d", &degrees, &minutes, &seconds), 3) << text;
+    return degrees + minutes / 60.0 + seconds / 3600.0;
+}
+
+// The CCD focal length is a length: 1660 mm typed in the CCD assistant before a 15.1 x 10 mm
+// sensor of 9 um pixels, on the default telescope (166 mm at f/10). Page 2's Ok with nothing
+// changed keeps it, and the assistant's fields of view, after a restart too; a new F-ratio of
+// f/8 makes it the telescope's focal length, 166 x 8 = 1328 mm; left at 0 (the telescope's) it
+// stays 0. Page 2's Ok wrote the F-ratio's row (6) into it, a field of view of 103 degrees.
+using KeptCcdFocalLength = OnBothScreens<KeptPreferences>;
+
+TEST_P(KeptCcdFocalLength, PageTwoOkKeepsTheCcdFocalLengthUntilTheTelescopeChanges) {
+    screen = GetParam();
+    Start(kFirstRun);
+    Open(kCcdForm);
+    for (auto [id, text] : {std::pair{kCcdWidthField, "15.1"}, {kCcdHeightField, "10"}, {kCcdPixelWidthField, "9"},
+                            {kCcdPixelHeightField, "9"}, {kCcdFocalField, "1660"}})
+        SetText(id, text);
+    Ui([] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, kCcdUpdate, 0); });
+    // FOV = 2 atan(side / 2f): 31'16.3" and 20'42.5", shown to the second.
+    const double kDegree = 180.0 / 3.14159265358979323846;
+    EXPECT_NEAR(DegreesOf(Text(kCcdFovWidth)), 2 * std::atan(15.1 / 2 / 1660) * kDegree, 1 / 3600.0);
+    EXPECT_NEAR(DegreesOf(Text(kCcdFovHeight)), 2 * std::atan(10.0 / 2 / 1660) * kDegree, 1 / 3600.0);
+    auto shown = [this] { return Text(kCcdFocalField) + " " + Text(kCcdFovWidth) + " " + Text(kCcdFovHeight); };
+    const std::string typed = shown();
+    for (bool restarted : {false, true}) {
+        SCOPED_TRACE(restarted ? "after a restart" : "in the same run");
+        if (restarted) {
+            EXPECT_TRUE(Quit().empty());
+            Start(pl::LocalTime{2024, 3, 6, 20, 15, 0});
+        }
+        Open(1430);
+        Command(1447);  // Ok, nothing changed
+        EXPECT_EQ(preferences.word[kPrefCcdFocal], 1660);
+        Open(kCcdForm);
+        EXPECT_EQ(shown(), typed);
+    }
+    const struct {
+        int focal, ratioRow, after, telescope;  // the word before, the F-ratio row chosen, the word after, in mm
+    } changes[] = {{1660, 4, 1328, 1328}, {0, 6, 0, 1660}};
+    Open(kHomeFormId);  // page 2's Ok goes back there, not to the CCD assistant, which fills a word of 0
+    for (const auto& c : changes) {
+        Ui([&] { preferences.word[kPrefCcdFocal] = c.focal; });
+        Open(1430);
+        Choose(1440, c.ratioRow);
+        Command(1447);
+        int telescope = 0;
+        Ui([&] { telescope = GetScopeFocalLengthMm(); });
+        EXPECT_EQ(std::vector<int>({preferences.word[kPrefCcdFocal], telescope}),
+                  std::vector<int>({c.after, c.telescope}))
+            << c.focal;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, KeptCcdFocalLength, ::testing::ValuesIn(kBothScreens));
 
 // Two camera settings saved in one run are listed at the next start with
 // every value; a settings file that cannot be read costs the list, is said
