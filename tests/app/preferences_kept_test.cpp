@@ -5,7 +5,6 @@
 #include <zlib.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -178,13 +177,6 @@ TEST_F(KeptPreferences, TimeFixedInOneRunIsNotFixedAtTheNextStart) {
               (std::vector<int>{6, 20, 20}));
 }
 
-// Degrees of a "Dec Format" text "00\xB0" "31'16".
-double DegreesOf(const std::string& text) {
-    int degrees = 0, minutes = 0, seconds = 0;
-    EXPECT_EQ(std::sscanf(text.c_str(), "%d\xB0%d'%d", &degrees, &minutes, &seconds), 3) << text;
-    return degrees + minutes / 60.0 + seconds / 3600.0;
-}
-
 // The CCD focal length is a length: 1660 mm typed in the CCD assistant before a 15.1 x 10 mm
 // sensor of 9 um pixels, on the default telescope (166 mm at f/10). Page 2's Ok with nothing
 // changed keeps it, and the assistant's fields of view, after a restart too; a new F-ratio of
@@ -200,10 +192,6 @@ TEST_P(KeptCcdFocalLength, PageTwoOkKeepsTheCcdFocalLengthUntilTheTelescopeChang
                             {kCcdPixelHeightField, "9"}, {kCcdFocalField, "1660"}})
         SetText(id, text);
     Ui([] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, kCcdUpdate, 0); });
-    // FOV = 2 atan(side / 2f): 31'16.3" and 20'42.5", shown to the second.
-    const double kDegree = 180.0 / 3.14159265358979323846;
-    EXPECT_NEAR(DegreesOf(Text(kCcdFovWidth)), 2 * std::atan(15.1 / 2 / 1660) * kDegree, 1 / 3600.0);
-    EXPECT_NEAR(DegreesOf(Text(kCcdFovHeight)), 2 * std::atan(10.0 / 2 / 1660) * kDegree, 1 / 3600.0);
     auto shown = [this] { return Text(kCcdFocalField) + " " + Text(kCcdFovWidth) + " " + Text(kCcdFovHeight); };
     const std::string typed = shown();
     for (bool restarted : {false, true}) {
@@ -218,9 +206,8 @@ TEST_P(KeptCcdFocalLength, PageTwoOkKeepsTheCcdFocalLengthUntilTheTelescopeChang
         Open(kCcdForm);
         EXPECT_EQ(shown(), typed);
     }
-    const struct {
-        int focal, ratioRow, after, telescope;  // the word before, the F-ratio row chosen, the word after, in mm
-    } changes[] = {{1660, 4, 1328, 1328}, {0, 6, 0, 1660}};
+    // The word before, the F-ratio row chosen, the word and the telescope's focal length after, mm.
+    const struct { int focal, ratioRow, after, telescope; } changes[] = {{1660, 4, 1328, 1328}, {0, 6, 0, 1660}};
     Open(kHomeFormId);  // page 2's Ok goes back there, not to the CCD assistant, which fills a word of 0
     for (const auto& c : changes) {
         Ui([&] { preferences.word[kPrefCcdFocal] = c.focal; });
