@@ -168,8 +168,6 @@ void ShutdownApplication() {
     if (!IsCutListUnchanged("last_list.lst")) SaveUserList("last_list");
     if (preferences.word[kPrefNightMode] != 0) ApplyNightModeColors(0);
     DeleteColorSet();
-    SetSerialPersistent(0);
-    SerialClose();
     FreeConstellationData();
     FreeChartBitmaps();
     FreeChartPatches();

@@ -19,6 +19,7 @@ void ReadDeviceClock(int32_t fields[6]);
 int InitApplicationState();
 
 // Stores the date and time in the preference words, saves the observing list
-// as "last_list", puts the day colours back, closes the serial port and the
-// databases and frees every buffer (each pointer null afterwards).
+// as "last_list", puts the day colours back, closes the databases and frees
+// every buffer (each pointer null afterwards). The serial port stays open: the
+// shut-down closes it after the open form's release, which may stop the mount.
 void ShutdownApplication();

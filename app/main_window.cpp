@@ -23,6 +23,7 @@
 #include "platform/sdl_backend.h"
 #include "platform/window.h"
 #include "resources/program_resources.h"
+#include "scope/serial_link.h"
 #include "scope/two_star_form.h"
 #include "ui/background_paint.h"
 #include "ui/busy_indicator.h"
@@ -100,11 +101,13 @@ void ForgetDestroyedForm() {
 }
 
 // The shut-down, once: the power thread first, then the application state,
-// the drawing state and fonts, the open form, the preferences saved (after
-// the form's release has put back the words it holds for its own display),
-// the task bar back, and the quit message (unless the loop has ended
-// already). Quitting by command runs it before the main window is destroyed,
-// so the open form is still there to release its controls.
+// the drawing state and fonts, the open form, the serial port (after the
+// form's release, so that the scope control form stops a connected mount
+// before the line closes), the preferences saved (after the form's release
+// has put back the words it holds for its own display), the task bar back,
+// and the quit message (unless the loop has ended already). Quitting by
+// command runs it before the main window is destroyed, so the open form is
+// still there to release its controls.
 void RunShutdown(bool postQuit) {
     if (shutdownDone) return;
     shutdownDone = true;
@@ -115,6 +118,8 @@ void RunShutdown(bool postQuit) {
     ReleaseFonts();
     ForgetDestroyedForm();
     CloseCurrentForm();
+    SetSerialPersistent(0);
+    SerialClose();
     SavePreferences();
     pl::ShFullScreen(mainWindow, kFullScreenRestore);
     if (postQuit) pl::PostQuitMessage(0);

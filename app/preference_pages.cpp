@@ -263,6 +263,15 @@ bool SavePage1() {
     return true;
 }
 
+// The CCD focal length (word 53, millimetres; 0 follows the telescope) set
+// in the CCD assistant stays as it is unless the telescope itself changed:
+// then it becomes the new telescope's focal length in millimetres.
+void FollowTelescopeFocalLength(int apertureBefore, int focalBefore) {
+    const int focal = GetScopeFocalLengthMm();
+    if (Word(kPrefCcdFocal) == 0 || (GetScopeApertureMm() == apertureBefore && focal == focalBefore)) return;
+    Word(kPrefCcdFocal) = std::clamp(focal, 0, kCcdFocalMaxMm);
+}
+
 bool SavePage2() {
     int diameterRow = Get(kDiameterList), ratioRow = Get(kFRatioList);
     double typedDiameter = diameterRow, typedRatio = 0;
@@ -271,10 +280,11 @@ bool SavePage2() {
     int diameter = static_cast<int>(typedDiameter);
     int ratio = ratioRow == kFocalRatioRowCount ? static_cast<int>(typedRatio * 10.0) : ratioRow;
     int night = Word(kPrefNightMode), items = Word(kPrefMaxSelectedItems);
+    const int aperture = GetScopeApertureMm(), focal = GetScopeFocalLengthMm();
     SavePopups(2);
     if (diameterRow >= 0) Word(kPrefDiameter) = diameter;
     if (ratioRow >= 0) Word(kPrefFRatio) = ratio;
-    if (Word(53) != 0) Word(53) = Word(kPrefFRatio);
+    FollowTelescopeFocalLength(aperture, focal);
     if (Word(kPrefNightMode) != night) ApplyNightModeColors(Word(kPrefNightMode));
     if (Word(kPrefMaxSelectedItems) != items) CarryListToNewCapacity();
     return true;

@@ -18,12 +18,15 @@ constexpr std::size_t kCometRecordSize = 128;
 constexpr std::size_t kCometNameOffset = 4;
 constexpr std::size_t kShownName = kSelectionNameSize - 1;  // the characters of a name an entry keeps
 
+// Records by a name, in file order.
+using NameIndex = std::unordered_map<std::string, std::vector<int>>;
+
 // The comet file's names as the list shows them, by record, and the records
-// of each name in file order. The table ends before a record that does not
-// read: no entry can name it or a record after it.
+// of each name. The table ends before a record that does not read: no entry
+// can name it or a record after it.
 struct CometNames {
     std::vector<std::string> byRecord;
-    std::unordered_map<std::string, std::vector<int>> records;
+    NameIndex records;
 };
 
 CometNames ReadCometNames() {
@@ -45,18 +48,50 @@ bool IsComet(const SelectionEntry& e) { return e.designation == kDesignationCome
 
 std::string ShownName(const SelectionEntry& e) { return std::string(e.name, strnlen(e.name, kShownName)); }
 
-bool ShowsItsRecord(const SelectionEntry& e, const CometNames& names) {
-    return e.number >= 0 && e.number < static_cast<int>(names.byRecord.size()) &&
-           names.byRecord[static_cast<std::size_t>(e.number)] == ShownName(e);
+// How a record's shown name names an entry's stored name: the same name, or
+// the name continued after a space ("C/2027 Z1 (PanSTARRS)" continues
+// "C/2027 Z1"; "C/2027 Z10" does not).
+enum class Naming { Same, Continued };
+
+bool Names(const std::string& record, const std::string& entry, Naming naming) {
+    if (naming == Naming::Same) return record == entry;
+    return !entry.empty() && record.size() > entry.size() && record[entry.size()] == ' ' &&
+           record.compare(0, entry.size(), entry) == 0;
 }
 
-// The first record of the entry's name that no entry holds; -1 when none.
-int FirstFreeRecord(const SelectionEntry& e, const CometNames& names, const std::vector<bool>& held) {
-    const auto found = names.records.find(ShownName(e));
-    if (found == names.records.end()) return -1;
+bool ShowsItsRecord(const SelectionEntry& e, const CometNames& names, Naming naming) {
+    return e.number >= 0 && e.number < static_cast<int>(names.byRecord.size()) &&
+           Names(names.byRecord[static_cast<std::size_t>(e.number)], ShownName(e), naming);
+}
+
+// The records under each name that theirs continues after a space:
+// "C/2027 Z1 (PanSTARRS)" under "C/2027" and "C/2027 Z1".
+NameIndex ContinuedNames(const std::vector<std::string>& byRecord) {
+    NameIndex stems;
+    for (std::size_t record = 0; record < byRecord.size(); ++record) {
+        const std::string& name = byRecord[record];
+        for (std::size_t space = 1; space < name.size(); ++space)
+            if (name[space] == ' ') stems[name.substr(0, space)].push_back(static_cast<int>(record));
+    }
+    return stems;
+}
+
+// The first record of `index` under the entry's name that no entry holds; -1 when none.
+int FirstFreeRecord(const SelectionEntry& e, const NameIndex& index, const std::vector<bool>& held) {
+    const auto found = index.find(ShownName(e));
+    if (found == index.end()) return -1;
     for (int record : found->second)
         if (!held[static_cast<std::size_t>(record)]) return record;
     return -1;
+}
+
+// Calls `place` on each entry of `lost` in list order; those it places leave `lost`.
+template <typename Place>
+void PlaceLost(std::vector<SelectionEntry*>& lost, Place place) {
+    std::vector<SelectionEntry*> left;
+    for (SelectionEntry* e : lost)
+        if (!place(*e)) left.push_back(e);
+    lost.swap(left);
 }
 
 // The entry names record `number` (-1: none); an entry that changed record, or
@@ -87,19 +122,31 @@ bool MatchListedComets(int removed) {
     if (!cometDb || std::none_of(first, last, IsComet)) return false;
     bool changed = removed >= 0 && FollowRemovedRecord(first, last, removed);
     const CometNames names = ReadCometNames();
-    // First every entry that still shows its record holds it, so that no other takes it.
+    // A record is held by at most one entry. The same name comes first: every entry whose record
+    // shows its name keeps it, then the others take the first free record of their name; only
+    // then does an entry keep, or take, a record whose name continues its own.
     std::vector<bool> held(names.byRecord.size());
     std::vector<SelectionEntry*> lost;
-    for (SelectionEntry* e = first; e != last; ++e) {
-        if (!IsComet(*e)) continue;
-        if (ShowsItsRecord(*e, names)) held[static_cast<std::size_t>(e->number)] = true;
-        else lost.push_back(e);
+    for (SelectionEntry* e = first; e != last; ++e)
+        if (IsComet(*e)) lost.push_back(e);
+    NameIndex stems;
+    for (Naming naming : {Naming::Same, Naming::Continued}) {
+        if (lost.empty()) break;
+        if (naming == Naming::Continued) stems = ContinuedNames(names.byRecord);
+        PlaceLost(lost, [&](SelectionEntry& e) {
+            if (!ShowsItsRecord(e, names, naming) || held[static_cast<std::size_t>(e.number)]) return false;
+            held[static_cast<std::size_t>(e.number)] = true;
+            return true;
+        });
+        PlaceLost(lost, [&](SelectionEntry& e) {
+            const int record = FirstFreeRecord(e, naming == Naming::Same ? names.records : stems, held);
+            if (record < 0) return false;
+            held[static_cast<std::size_t>(record)] = true;
+            changed |= Renumber(e, record);
+            return true;
+        });
     }
-    for (SelectionEntry* e : lost) {
-        const int record = FirstFreeRecord(*e, names, held);
-        if (record >= 0) held[static_cast<std::size_t>(record)] = true;
-        changed |= Renumber(*e, record);
-    }
+    for (SelectionEntry* e : lost) changed |= Renumber(*e, -1);
     // The file may hold other orbits under the same names, and places computed while it was
     // closed are none: the list's places are computed again at their next use.
     ++selectionListChanges;

@@ -71,10 +71,10 @@ void DrawEyepieceCircle(int cx, int cy, float pixelsPerArcmin, pl::ColorRef colo
 
 void DrawSensorFrame(int cx, int cy, float pixelsPerArcmin, pl::ColorRef colour) {
     const int32_t* w = preferences.word;
-    if (w[48] == 0 && w[49] == 0) return;
-    int focal = w[53] != 0 ? w[53] : GetScopeFocalLengthMm();
+    if (w[kPrefCcdCamera] == 0 && w[kPrefCcdWidth] == 0) return;
+    int focal = w[kPrefCcdFocal] != 0 ? w[kPrefCcdFocal] : GetScopeFocalLengthMm();
     if (focal <= 0) return;
-    double widthField = SideField(w[49], focal), heightField = SideField(w[50], focal);
+    double widthField = SideField(w[kPrefCcdWidth], focal), heightField = SideField(w[kPrefCcdWidth + 1], focal);
     double halfWidth = widthField * pixelsPerArcmin, halfHeight = heightField * pixelsPerArcmin;
     if (!DrawableRadius(halfWidth) || !DrawableRadius(halfHeight)) return;
     int hw = static_cast<int>(halfWidth), hh = static_cast<int>(halfHeight);

@@ -58,12 +58,12 @@ constexpr PreferenceRule kRules[] = {
     {kPrefFovEyepiece, 0, PrefCheck::None, 0, 1, kKept},
     {kPrefEyepiece, 0, PrefCheck::Range, 0, 400, kKept},
     {kPrefStarsLegend, 0, PrefCheck::Range, 0, 1, kKept},
-    {48, 0, PrefCheck::Range, 0, 14, kKept},  // row of the CCD assistant's 15 cameras
-    {49, 0, PrefCheck::Range, 0, 20000, kKept},
-    {50, 0, PrefCheck::Range, 0, 20000, kKept},
-    {51, 0, PrefCheck::Range, 0, 10000, kKept},
-    {52, 0, PrefCheck::Range, 0, 10000, kKept},
-    {53, 0, PrefCheck::Range, 0, 20000, kKept},
+    {kPrefCcdCamera, 0, PrefCheck::Range, 0, 14, kKept},  // row of the CCD assistant's 15 cameras
+    {kPrefCcdWidth, 0, PrefCheck::Range, 0, 20000, kKept},
+    {kPrefCcdWidth + 1, 0, PrefCheck::Range, 0, 20000, kKept},
+    {kPrefCcdWidth + 2, 0, PrefCheck::Range, 0, 10000, kKept},
+    {kPrefCcdWidth + 3, 0, PrefCheck::Range, 0, 10000, kKept},
+    {kPrefCcdFocal, 0, PrefCheck::Range, 0, kCcdFocalMaxMm, kKept},
     {76, 0, PrefCheck::Range, 0, 2},
     {kPrefCardCatalog, 0, PrefCheck::Range, 0, 6, kKept},
     {kPrefFontSize, 1, PrefCheck::Set, 0, 2, kKept},

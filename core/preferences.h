@@ -73,6 +73,9 @@ enum PreferenceWord : int {
     kPrefFovEyepiece = 45,   // "FOV: Eyepiece"
     kPrefEyepiece = 46,      // "Eyepiece": eyepiece record, 0 none
     kPrefStarsLegend = 47,   // "Stars Legend"
+    kPrefCcdCamera = 48,     // CCD assistant: row of its camera list, 0 "User Data"
+    kPrefCcdWidth = 49,      // sensor width, height (mm x 100), pixel width, height (um x 100): words 49..52
+    kPrefCcdFocal = 53,      // focal length before the camera in mm (up to kCcdFocalMaxMm), 0 the telescope's
     kPrefStarLimitFirst = 54,    // star limit of zoom steps 5..9 (words 54..58)
     kPrefObjectLimitFirst = 65,  // object limit of zoom steps 0..9 (words 65..74)
     kPrefCardCatalog = 115,      // "Card Catalog": largest stellar catalogue file installed, 0 none .. 6
@@ -116,6 +119,9 @@ enum PreferenceWord : int {
 };
 constexpr int kUserCatalogNameSize = 52;
 constexpr char kDefaultUserCatalogName[] = "zendavori_user_catalog.pdb";
+
+// The longest CCD focal length word 53 keeps, millimetres.
+constexpr int32_t kCcdFocalMaxMm = 20000;
 
 constexpr float kDefaultDeltaT = 66.184f;
 constexpr float kDefaultGrsLongitude = 117.0f;

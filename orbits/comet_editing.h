@@ -56,12 +56,13 @@ void WriteCometElementDate(const DateTime& t, CometElementTexts* texts);
 // Writes `record` over record `index` of the comet database, or appends it
 // when `index` is -1 (a new database when there is none); then opens the
 // database again, and the list's comet entries find their records by name
-// (MatchListedComets: a record renamed within its first 14 characters no
-// longer holds the entries of its old name). A record equal to the one stored
-// writes nothing. Returns the record's index, or -1 after "Could not save
-// comet database" with the file as it was; nothing is written when the file
-// is there but it or one of its records cannot be read (the detail
-// "data/<file> could not be read; it is left as it is.").
+// (MatchListedComets: a record renamed within its first 14 characters keeps
+// the entries of its old name only when it continues that name after a
+// space). A record equal to the one stored writes nothing. Returns the
+// record's index, or -1 after "Could not save comet database" with the file
+// as it was; nothing is written when the file is there but it or one of its
+// records cannot be read (the detail "data/<file> could not be read; it is
+// left as it is.").
 int SaveCometRecord(int index, const CometRecord& record);
 
 // Removes record `index`, and the observing list's comet and asteroid entries

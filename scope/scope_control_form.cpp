@@ -116,7 +116,7 @@ void OnTimer(pl::Hwnd form) {
 void ReleaseMount() {
     if (mountReleased) return;
     mountReleased = true;
-    if (Drive() != kSkyScan && !readsStopped) ScopeAbort();
+    if (Drive() != kSkyScan && !readsStopped) ScopeAbortOnLeaving();
     ScopeDisconnect();
 }
 

@@ -139,6 +139,12 @@ int RefuseUnconnected() {
     return 0;
 }
 
+// A drive with motors whose commands go out on the port (a Meade mount not
+// simulated, every other such family always).
+bool TalksOnPort(int id, DriveFamily family) {
+    return HasMotors(id) && !(family == DriveFamily::kMeade && scopeSimulation);
+}
+
 int Slew(SlewOp op, int arg) {
     int id = Drive();
     DriveFamily family = GetDriveFamily(id);
@@ -148,7 +154,7 @@ int Slew(SlewOp op, int arg) {
     }
     int idle = op == SlewOp::kAbort ? 0 : arg;
     if (HasMotors(id)) {
-        if (!IsSerialOpen() && !(family == DriveFamily::kMeade && scopeSimulation)) return RefuseUnconnected();
+        if (TalksOnPort(id, family) && !IsSerialOpen()) return RefuseUnconnected();
         const DriveRoutes* r = FamilyRoutes(family);
         return r ? CallSlew(*r, op, arg) : idle;
     }
@@ -237,6 +243,12 @@ int ScopeSetSlewRate(int rate) { return Slew(SlewOp::kRate, rate); }
 int ScopeStartSlew(int direction) { return Slew(SlewOp::kStart, direction); }
 int ScopeStopSlew(int direction) { return Slew(SlewOp::kStop, direction); }
 int ScopeAbort() { return Slew(SlewOp::kAbort, 0); }
+
+int ScopeAbortOnLeaving() {
+    const int id = Drive();
+    if (TalksOnPort(id, GetDriveFamily(id)) && !IsSerialOpen() && (lastDrive < 0 || !ScopeConnect())) return 0;
+    return ScopeAbort();
+}
 
 int ScopeGetRaDec(double* ra, double* dec) {
     *ra = *dec = 0.0;

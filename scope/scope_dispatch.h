@@ -43,6 +43,14 @@ int ScopeStartSlew(int direction);
 int ScopeStopSlew(int direction);
 int ScopeAbort();
 
+// The abort of a form that leaves the mount (the scope control form's Ok and
+// its release, the quit included): with the port closed since a mount was
+// connected in this run (a drive with motors, not the simulated Meade) the
+// mount is connected again first, as any command connects it; with no mount
+// connected in this run there is nothing to stop: 0, and nothing is said.
+// Else ScopeAbort's result.
+int ScopeAbortOnLeaving();
+
 // Connects, reads the mount's right ascension and declination, disconnects.
 // Both outputs are 0 unless it returns 1; a failed read says the family's
 // text ("Failed to get Meade RA and Dec.", "Failed to get Celestron RA and

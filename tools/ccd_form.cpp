@@ -50,8 +50,8 @@ constexpr NumberField kSizeFields[] = {
     {kCcdPixelWidthField, "Pixel width", "Pixel Width:", 5, 0, 100, NumberForm::Decimal, " \xB5m"},
     {kCcdPixelHeightField, "Pixel height", "Pixel Height:", 7, 0, 100, NumberForm::Decimal, " \xB5m"},
 };
-constexpr NumberField kFocalField{kCcdFocalField, "Scope focal", "Scope Focal:", 6, 0, 20000, NumberForm::Count,
-                                  " mm"};
+constexpr NumberField kFocalField{kCcdFocalField, "Scope focal", "Scope Focal:", 6, 0, kCcdFocalMaxMm,
+                                  NumberForm::Count, " mm"};
 
 constexpr char kHelpText[] = "To display your CCD Field Of View (FOV) in SkyChart:";
 constexpr char kHelpDetail[] =

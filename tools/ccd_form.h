@@ -4,6 +4,7 @@
 // them to draw the camera's field.
 #pragma once
 
+#include "core/preferences.h"  // the camera's words kPrefCcdCamera, kPrefCcdWidth, kPrefCcdFocal
 #include "platform/types.h"
 
 constexpr int kCcdForm = 1550;
@@ -29,13 +30,6 @@ constexpr int kCcdDiagonalLabel = 1565;
 constexpr int kCcdPixelLabel = 1566;
 constexpr int kCcdPixelSeparator = 1567;
 constexpr int kCcdPixelUnit = 1568;
-
-// Preference words of the camera: the row of the list (0 "User Data"), the
-// sensor width and height (mm x 100), the pixel width and height (um x 100),
-// the focal length (mm, 0 not set).
-constexpr int kPrefCcdCamera = 48;
-constexpr int kPrefCcdWidth = 49;
-constexpr int kPrefCcdFocal = 53;
 
 // Fills the fields from the chosen camera (its values go into the words; for
 // "User Data" the words stay) and the focal word, then computes.

@@ -32,14 +32,17 @@
 #include "platform/window.h"
 #include "scope/alignment.h"
 #include "scope/alignment_restore.h"
+#include "support/both_screens.h"
 #include "support/list_entries.h"
 #include "support/message_boxes.h"
 #include "support/preference_driver.h"
 #include "support/program_fixture.h"
 #include "support/test_harness.h"
 #include "tools/camera_form.h"
+#include "tools/ccd_form.h"
 #include "ui/forms.h"
 #include "ui/popup_list.h"
+#include "ui/preference_values.h"
 #include "tools/camera_settings_file.h"
 #include "tools/camera_shots.h"
 #include "ui/shell_state.h"
@@ -76,6 +79,7 @@ protected:
         if (before) before();
         pl::HarnessOptions options = TestHarnessOptions();
         options.start = clock;
+        options.screen = screen;
         harness.emplace(options);
         harness->start([] { return WinMain(nullptr, nullptr, "", pl::SW_SHOW); });
     }
@@ -106,6 +110,7 @@ protected:
     }
 
     TempProgramFolder folder{"kept"};
+    pl::ScreenInfo screen = pl::kHeadlessScreen;  // of every start
     std::optional<pl::Harness> harness;
     SavedAlignmentHook previousHook;
 };
@@ -171,6 +176,53 @@ TEST_F(KeptPreferences, TimeFixedInOneRunIsNotFixedAtTheNextStart) {
     EXPECT_EQ((std::vector<int>{currentDateTime.day, currentDateTime.hour, currentDateTime.minute}),
               (std::vector<int>{6, 20, 20}));
 }
+
+// The CCD focal length is a length: 1660 mm typed in the CCD assistant before a 15.1 x 10 mm
+// sensor of 9 um pixels, on the default telescope (166 mm at f/10). Page 2's Ok with nothing
+// changed keeps it, and the assistant's fields of view, after a restart too; a new F-ratio of
+// f/8 makes it the telescope's focal length, 166 x 8 = 1328 mm; left at 0 (the telescope's) it
+// stays 0. Page 2's Ok wrote the F-ratio's row (6) into it, a field of view of 103 degrees.
+using KeptCcdFocalLength = OnBothScreens<KeptPreferences>;
+
+TEST_P(KeptCcdFocalLength, PageTwoOkKeepsTheCcdFocalLengthUntilTheTelescopeChanges) {
+    screen = GetParam();
+    Start(kFirstRun);
+    Open(kCcdForm);
+    for (auto [id, text] : {std::pair{kCcdWidthField, "15.1"}, {kCcdHeightField, "10"}, {kCcdPixelWidthField, "9"},
+                            {kCcdPixelHeightField, "9"}, {kCcdFocalField, "1660"}})
+        SetText(id, text);
+    Ui([] { pl::SendMessage(GetCurrentFormDialog(), pl::WM_COMMAND, kCcdUpdate, 0); });
+    auto shown = [this] { return Text(kCcdFocalField) + " " + Text(kCcdFovWidth) + " " + Text(kCcdFovHeight); };
+    const std::string typed = shown();
+    for (bool restarted : {false, true}) {
+        SCOPED_TRACE(restarted ? "after a restart" : "in the same run");
+        if (restarted) {
+            EXPECT_TRUE(Quit().empty());
+            Start(pl::LocalTime{2024, 3, 6, 20, 15, 0});
+        }
+        Open(1430);
+        Command(1447);  // Ok, nothing changed
+        EXPECT_EQ(preferences.word[kPrefCcdFocal], 1660);
+        Open(kCcdForm);
+        EXPECT_EQ(shown(), typed);
+    }
+    // The word before, the F-ratio row chosen, the word and the telescope's focal length after, mm.
+    const struct { int focal, ratioRow, after, telescope; } changes[] = {{1660, 4, 1328, 1328}, {0, 6, 0, 1660}};
+    Open(kHomeFormId);  // page 2's Ok goes back there, not to the CCD assistant, which fills a word of 0
+    for (const auto& c : changes) {
+        Ui([&] { preferences.word[kPrefCcdFocal] = c.focal; });
+        Open(1430);
+        Choose(1440, c.ratioRow);
+        Command(1447);
+        int telescope = 0;
+        Ui([&] { telescope = GetScopeFocalLengthMm(); });
+        EXPECT_EQ(std::vector<int>({preferences.word[kPrefCcdFocal], telescope}),
+                  std::vector<int>({c.after, c.telescope}))
+            << c.focal;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, KeptCcdFocalLength, ::testing::ValuesIn(kBothScreens));
 
 // Two camera settings saved in one run are listed at the next start with
 // every value; a settings file that cannot be read costs the list, is said

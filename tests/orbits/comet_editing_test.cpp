@@ -11,8 +11,11 @@
 #include <fstream>
 #include <iterator>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "catalog/designations.h"
+#include "catalog/listed_comets.h"
 #include "catalog/listed_places.h"
 #include "catalog/selection_list.h"
 #include "comet_db_fixture.h"
@@ -252,6 +255,43 @@ TEST_F(CometRecordStore, RewriteAppendRemove) {
     EXPECT_FALSE(DeleteCometRecord(5));
     EXPECT_TRUE(services.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(folder.root()) / "data" / "zendavori_comet.ppc.tmp"));
+}
+
+// Comet entries find their records by name (entry names as the list keeps them, 14
+// characters; numbers as saved): a record renamed so that its name goes on after a space
+// keeps its entry, a record of exactly the entry's name comes first, another comet whose
+// name merely begins alike ("C/2027 Z10") is never taken, and a record holds one entry.
+// The renamed record lost its entry, which was then shown without a place.
+TEST_F(CometRecordStore, RenamedRecordKeepsItsEntryByItsName) {
+    const struct {
+        const char* why;
+        std::vector<const char*> records;
+        std::vector<std::pair<const char*, int>> entries;  // name, number held
+        std::vector<int64_t> numbers;                      // afterwards
+    } cases[] = {
+        {"renamed", {"C/2027 Z10", "C/2027 Z1 (PanSTARRS)"}, {{"C/2027 Z1", 1}}, {1}},
+        {"stale number", {"C/2027 Z10", "C/2027 Z1 (PanSTARRS)"}, {{"C/2027 Z1", 0}}, {1}},
+        {"beyond the file", {"C/2027 Z1 (PanSTARRS)"}, {{"C/2027 Z1", 7}}, {0}},
+        {"only alike", {"C/2027 Z10", "C/2027 Z1X"}, {{"C/2027 Z1", 0}}, {-1}},
+        {"same name first", {"C/2027 Z1 (PanSTARRS)", "C/2027 Z1"}, {{"C/2027 Z1", 5}}, {1}},
+        {"same name beats continued", {"P/2003 F2", "P/2003 F2 (NEAT)"},
+         {{"P/2003 F2", 1}, {"P/2003 F2 (NEA", 2}}, {0, 1}},
+        {"one entry a record", {"C/2027 Z1 (PanSTARRS)"}, {{"C/2027 Z1", 0}, {"C/2027 Z1", 0}}, {0, -1}},
+    };
+    for (const auto& c : cases) {
+        std::vector<CometRecord> records;
+        for (const char* name : c.records) records.push_back(TestComet(name, 2027, 3, 10.0f, 1.1f, 0.8f));
+        OpenComets(records);
+        ASSERT_TRUE(AllocSelectionList());
+        selectionCount = 0;
+        for (const auto& [name, number] : c.entries)
+            selectionList[selectionCount++] = ListEntry(name, kDesignationComet, number, 13, 0.0f, 0.0f);
+        MatchListedComets();
+        std::vector<int64_t> numbers;
+        for (int i = 0; i < selectionCount; ++i) numbers.push_back(selectionList[i].number);
+        EXPECT_EQ(numbers, c.numbers) << c.why;
+        FreeSelectionList();
+    }
 }
 
 // A record as the catalogue converter writes it: kind, name, year, month,

@@ -33,6 +33,7 @@
 #include "scope/scope_position_panel.h"
 #include "scope/serial_link.h"
 #include "scope/takahashi.h"
+#include "support/both_screens.h"
 #include "support/meeus_horizon.h"
 #include "support/program_fixture.h"
 #include "support/serial_peer.h"
@@ -453,5 +454,40 @@ TEST_F(ScopeControlForm, DayAndNightPictures) {
         ApplyNightModeColors(0);
     });
 }
+
+// With the connection "Upon need", on both screens: a Goto on the LX200 opens Scope Control,
+// which polls the mount; the menu's Quit then sends the stop "#:Q#" before the port closes, and
+// no box appears. The quit had closed the port before the form's release, which could not send
+// the stop and said "Connection not open!" over a black screen.
+class ScopeControlQuit : public ScopeControlForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ScopeControlForm::SetUp();
+    }
+};
+
+TEST_P(ScopeControlQuit, QuitStopsThePolledMountBeforeThePortCloses) {
+    SerialPeer line{2, false};  // the line hangs up while the program's port is closed
+    Use(5);
+    Ui([] { preferences.word[kPrefScopePort] = 2, preferences.word[kPrefConnection] = 0; });
+    line.Respond("#:GD#", kHighDec);
+    line.Respond("#:GR#", "05:30:00#");
+    line.RespondToCommand(":Sr", '#', "1");
+    line.RespondToCommand(":Sd", '#', "1");
+    line.Respond("#:MS#", "0");
+    Ui([] { ScopeGoto(5.5, 45.5, -1); });
+    ASSERT_EQ(GetCurrentFormId(), kScopeControlForm) << BoxText();
+    harness.advance(2 * kScopeTimerMs);
+    EXPECT_NE(Drain(line).find("#:MS#"), std::string::npos);
+    EXPECT_TRUE(line.IsPortOpen());
+    MainCommand(1035);  // Tools, Quit
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    EXPECT_FALSE(harness.running());
+    EXPECT_EQ(Drain(line), "#:Q#");
+    EXPECT_FALSE(line.IsPortOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ScopeControlQuit, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

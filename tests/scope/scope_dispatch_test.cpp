@@ -12,6 +12,7 @@
 #include "core/preferences.h"
 #include "platform/harness.h"
 #include "platform/messages.h"
+#include "scope/meade.h"
 #include "scope/scope_form.h"
 #include "scope/scope_slew.h"
 #include "scope/serial_link.h"
@@ -210,6 +211,30 @@ TEST_F(DispatchTest, SlewCommandsOfAMeadeMount) {
     EXPECT_EQ(ScopeSetSlewRate(4), 0);  // outside 0..3: nothing sent
     EXPECT_EQ(ScopeAbort(), 1);
     EXPECT_EQ(Sent("#:Q#"), expected + "#:Q#");
+}
+
+// The stop of a form that leaves the mount: a mount connected on its open port is stopped; one
+// whose port was closed since (the connection "Upon need") is connected again first, as any
+// command connects it; with no mount connected in this run nothing is sent and nothing is said,
+// where a plain abort says "Connection not open!".
+TEST_F(DispatchTest, StopOnLeavingConnectsAsAnyCommandOrSaysNothing) {
+    const struct { const char* why; bool connected, closedSince; } cases[] = {
+        {"port open", true, false}, {"port closed since", true, true}, {"never connected", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        ResetSerialLink(), ResetScopeDispatch(), ResetMeadeDriver();
+        if (c.connected) {
+            ASSERT_EQ(ScopeConnect(), 1);
+            Sent("#:GD#");
+        }
+        if (c.closedSince) SetSerialPersistent(0), SerialClose();
+        EXPECT_EQ(ScopeAbortOnLeaving(), c.connected ? 1 : 0);
+        const std::string sent = c.connected ? Sent("#:Q#") : "";
+        EXPECT_EQ(sent.find("#:GD#") != std::string::npos, c.closedSince) << sent;  // the connect's probe first
+        EXPECT_EQ(IsSerialOpen(), c.connected);
+    }
+    EXPECT_EQ(ScopeAbort(), 0);  // the only message
+    EXPECT_EQ(services.Texts(), std::vector<std::string>{"Connection not open!"});
 }
 
 // Drives without their own slews do nothing unless simulating (then the

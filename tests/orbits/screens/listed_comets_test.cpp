@@ -1,5 +1,6 @@
 // Comet entries of lists kept before a comet record was deleted in the orbit
-// assistant, read back after the program was killed and started again.
+// assistant, read back after the program was killed and started again, and
+// the entry of a comet whose record was renamed there.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,13 +13,24 @@
 #include "catalog/object_lookup.h"
 #include "catalog/selection_list.h"
 #include "catalog/user_lists.h"
+#include "chart/chart_form_controls.h"
+#include "chart/chart_views.h"
+#include "core/preferences.h"
 #include "objects/list_panel.h"
+#include "objects/observing_list_form.h"
 #include "objects/selection_add.h"
 #include "orbit_form_fixture.h"
 #include "orbits/orbit_assistant_state.h"
+#include "orbits/screens/orbit_assistant_form.h"
 #include "platform/shell.h"
+#include "scope/meade_simulation.h"
+#include "scope/scope_dispatch.h"
 #include "support/both_screens.h"
+#include "support/reference_table.h"
 #include "support/test_harness.h"
+#include "support/test_site.h"
+#include "ui/forms.h"
+#include "ui/shell_state.h"
 
 namespace {
 
@@ -91,6 +103,82 @@ TEST_P(ListedComets, ListsKeptBeforeADeleteNameAndPlaceTheirOwnComets) {
         BuildListPanelObject(lost, currentDateTime);
     });
     EXPECT_EQ(orbitCometIndex, 4);
+}
+
+// The comet of scripts/reference/listed_places_pyephem.py (perihelion 2027 March 10.0, q 1.1 AU,
+// e 0.8, w 60, node 90, i 40 degrees) as record 1, after another comet "C/2027 Z10".
+std::vector<CometRecord> RenamedComets() {
+    return {TestComet("C/2027 Z10", 2027, 5, 1.0f, 2.0f, 0.5f, 10.0f, 200.0f, 80.0f, 8.0f),
+            TestComet("C/2027 Z1", 2027, 3, 10.0f, 1.1f, 0.8f, 60.0f, 90.0f, 40.0f, 8.0f)};
+}
+
+// "C/2027 Z1" listed, its record renamed "C/2027 Z1 (PanSTARRS)" in the Data view and saved, then
+// the list as saved and memo lines of the comet with its own number and with the number of
+// "C/2027 Z10": each time the entry holds the renamed record, placed where PyEphem puts the comet
+// for London on 16 February 2027 21:10 (within 1'), drawn on the Sky Map and sent by the chart's
+// Goto to the simulated mount. The save left the entry without a record (no place, not drawn,
+// the goto refused).
+TEST_P(ListedComets, RenamedRecordKeepsItsEntry) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "listed_places_pyephem.csv");
+    constexpr std::size_t kNow = 10;  // the comet on 16 February 2027
+    ASSERT_EQ(ref.Text(kNow, "case") + " " + ref.Text(kNow, "name"), "now C/2027 Z1");
+    const double ra = ref.Get(kNow, "ra_h"), dec = ref.Get(kNow, "dec_deg");
+    WriteComets(RenamedComets());
+    harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+    Start(2027, 2, 16, 21, 10);
+    Ui([] {
+        SetTestSite(51.5074, 0.1278, 0);
+        preferences.word[kPrefDriveId] = 5, scopeSimulation = 1;
+        AllocSelectionList();
+        ObjectRecord rec{};
+        GetObjectByKind(kDesignationComet, 1, &rec, nullptr, 0, nullptr, 0, 1, nullptr);
+        AddObjectToSelection(&rec, -1);
+    });
+    Open();
+    Choose(kOrbitRecordTrigger, kOrbitRecordList, 1);
+    ChooseView(5);
+    Ui([this] { pl::SetDlgItemText(form, 2565, "C/2027 Z1 (PanSTARRS)"); });
+    Press(2575);
+    ASSERT_EQ(BoxCount(), 0) << BoxText();
+    CometRecord renamed{};
+    Ui([&] { GetCometData(1, &renamed); });
+    ASSERT_STREQ(renamed.name, "C/2027 Z1 (PanSTARRS)");
+    auto memoLine = [this](int number) {  // the entry as the memo export writes it, with `number`
+        std::string line(256, '\0');
+        SelectionEntry e = selectionList[0];
+        e.number = number;
+        Ui([&] { FormatListLine(line.data(), line.size(), &e); });
+        return line;
+    };
+    const struct {
+        const char* source;
+        std::string memo;  // "": the list as the save left it
+    } sources[] = {{"the list", ""}, {"memo, its number", memoLine(1)}, {"memo, C/2027 Z10's number", memoLine(0)}};
+    for (const auto& c : sources) {
+        SCOPED_TRACE(c.source);
+        if (!c.memo.empty()) Ui([&] { ImportMemoText(c.memo.c_str()); });
+        ASSERT_EQ(selectionCount, 1);
+        Ui([] {
+            RefreshMovingSelectionEntries(2027, 2, 16, 21, 10, 0);
+            selectionCurrentRow = 0, chartView = 0;
+            ResetSimulatedMeade();
+            GotoForm(kObservingListFormId);
+        });
+        const SelectionEntry& e = selectionList[0];
+        EXPECT_EQ(std::string(e.name) + " " + std::to_string(e.number), "C/2027 Z1 1");
+        EXPECT_LT(SeparationArcsec(e.rightAscension, e.declination, ra, dec), 60.0);
+        FormCommand(kListSky);
+        ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+        EXPECT_EQ(e.horizonHidden, 0);
+        FormCommand(kChartGoto);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        AnswerAll();
+        double mountRa = 0, mountDec = 0;
+        Ui([&] {
+            for (int i = 0; i < 400; ++i) SimulatedMeadeQuery(&mountRa, &mountDec);
+        });
+        EXPECT_LT(SeparationArcsec(mountRa, mountDec, ra, dec), 60.0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListedComets, ::testing::ValuesIn(kBothScreens));
