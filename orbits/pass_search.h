@@ -10,8 +10,8 @@
 #include "orbits/satellite_form_state.h"
 #include "orbits/satellite_geometry.h"
 
-// The next pass between startJd and endJd: steps through time by SGP look
-// angles (from one minute at the horizon to about 25 minutes far below it),
+// The next pass between startJd and endJd: steps through time by the look
+// angles of ComputeSatelliteLookAngles (from one minute at the horizon to about 25 minutes far below it),
 // then solves for the horizon crossings (geometric horizon, elevation 0) with
 // Brent's method to 100 us (rise) and 30 us (set). A satellite already up at
 // startJd gets the rise before it. A bracket of 20 minutes that holds no

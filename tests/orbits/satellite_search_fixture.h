@@ -16,6 +16,7 @@
 #include "orbits/satellite_search_display.h"
 #include "platform/device_services.h"
 #include "satellite_fixtures.h"
+#include "support/aged_satellite_sets.h"
 #include "support/catalog_fixture.h"
 #include "support/recording_services.h"
 #include "support/reference_table.h"
@@ -65,11 +66,16 @@ protected:
 
     // The satellites (name line, verification set) as the satellite database.
     void OpenSatellites(const std::vector<std::pair<std::string, int>>& satellites) {
-        std::vector<fixture::Bytes> records;
+        std::vector<NamedElementSet> sets;
         for (const auto& [name, number] : satellites) {
             auto [line1, line2] = VerificationLines(number);
-            records.push_back(fixture::SatelliteBytes(name, line1, line2));
+            sets.push_back({name, line1, line2});
         }
+        OpenElementSets(sets);
+    }
+    void OpenElementSets(const std::vector<NamedElementSet>& sets) {
+        std::vector<fixture::Bytes> records;
+        for (const NamedElementSet& set : sets) records.push_back(fixture::SatelliteBytes(set.name, set.line1, set.line2));
         folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, records);
         ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl00", "ZDV1", "data\\", "zendavori_satellites.ppc"));
     }
