@@ -154,68 +154,59 @@ TEST_F(FlareSearchTest, NextSearchOverACutFileShowsNoBoxPerMissingRecord) {
 
 namespace {
 
-using AgedSetsSearchTest = SatelliteSearchTest;
-
-// The Next list of the sets of the Pass list's test (1, 10, 36 and 20 days
-// old) from Sydney and 40 N 105 W: each satellite's first skyfield pass from
-// an hour before the form's time, listed when it reaches 1.5 degrees half-way;
-// rise and set within 1 s, the listed maximum (half-way) within 10 s of the
-// culmination, the elevation within 0.6 degree of skyfield's.
-TEST_F(AgedSetsSearchTest, NextListHoldsEachSetsFirstSgp4Pass) {
-    const std::vector<NamedElementSet> sets = AgedElementSets();
-    for (const AgedSite& site : AgedSites()) {
+// Element sets like the space station's 1, 10 and 36 days old (real drag
+// terms) and a low-drag set 20 days old, from Sydney (+11 h, 58 m) and 40 N
+// 105 W (-7 h, 1600 m), against skyfield's SGP4 (satellite_aged_*.csv).
+class AgedSetsSearchTest : public SatelliteSearchTest {
+protected:
+    void Search(const AgedSite& site, const std::string& prefix, int flareMode, double days = 0.0) {
         Restart();
         UseAgedSite(site);
+        std::vector<NamedElementSet> sets = AgedElementSets();
+        for (NamedElementSet& set : sets) set.name = prefix + set.name;
         OpenElementSets(sets);
         satelliteFormState.minElevationIndex = 0;
-        SetFormTime(site.startJd);
+        satelliteFormState.flareMode = flareMode;
+        SetFormTime(site.startJd + days);
         SearchFlares(0);
-        const double zone = site.zone / 1440.0, start = site.startJd - 1.0 / 24;
-        for (std::size_t k = 0; k < sets.size(); ++k) {
-            const std::vector<AgedPass> passes = AgedPasses(sets[k].name, site.name);
-            auto first = std::find_if(passes.begin(), passes.end(), [start](const AgedPass& p) { return p.set > start; });
-            ASSERT_NE(first, passes.end());
-            const std::vector<PassRow> found = Rows();
-            auto row = std::find_if(found.begin(), found.end(),
-                                    [k](const PassRow& r) { return r.satelliteIndex == static_cast<int>(k); });
-            const bool listed = first->rise < start + 0.5 && first->middleAltitude >= 1.5;
-            ASSERT_EQ(row != found.end(), listed) << site.name << " " << sets[k].name;
-            if (!listed) continue;
-            const double rise = row->riseLocalJd - zone, set = row->setLocalJd - zone;
-            EXPECT_LT(SecondsApart(rise, first->rise), 1.0) << site.name << " " << sets[k].name;
-            EXPECT_LT(SecondsApart(set, first->set), 1.0) << site.name << " " << sets[k].name;
-            EXPECT_LT(SecondsApart((rise + set) / 2, first->culmination), 10.0) << site.name << " " << sets[k].name;
-            EXPECT_NEAR(row->maxElevation, first->middleAltitude, 0.6) << site.name << " " << sets[k].name;
+    }
+};
+
+// Next: each satellite's first pass from an hour before the form's time,
+// listed when it reaches 1.5 degrees half-way (the elevation rounds to the
+// least of 2). By SGP the rises and sets were up to 19 s off.
+TEST_F(AgedSetsSearchTest, NextListHoldsEachSetsFirstSgp4Pass) {
+    for (const AgedSite& site : AgedSites()) {
+        Search(site, "", 0);
+        const std::vector<PassRow> found = Rows();
+        for (const NamedElementSet& set : AgedElementSets()) {
+            const std::vector<AgedPass> passes = AgedPasses(set.name, site.name);
+            const double start = site.startJd - 1.0 / 24;
+            auto first = std::find_if(passes.begin(), passes.end(), [=](const AgedPass& p) { return p.set > start; });
+            auto row = std::find_if(found.begin(), found.end(), [&](const PassRow& r) { return r.name == set.name; });
+            ASSERT_NE(first, passes.end()) << set.name;
+            ASSERT_EQ(row != found.end(), first->rise < start + 0.5 && first->middleAltitude >= 1.5) << set.name;
+            if (row != found.end()) ExpectRowOfPass(*row, *first, site.zone, site.name + " " + set.name);
         }
     }
 }
 
-// The Flare list of the same sets (named "IR ..." for the search) over 6 days
-// in three searches of 2 days: every listed flare is one of skyfield's (the
-// same panel model), its peak within 10 s and its angle within 0.1 degree,
-// the rise and set of its row within 1 s of skyfield's pass (by SGP, 5 s);
-// every flare of skyfield's of 1.3 degrees or less, 2.5 degrees or more up,
-// in twilight (Sun 2 to 12 degrees down, where neither daylight nor the dark
-// of the night leaves it out) is listed.
+// Flare (the sets named "IR ...") over 6 days in three searches of 2 days:
+// every listed flare is one of skyfield's (the same panel model), its peak
+// within 10 s, its angle within 0.1 degree, its row that of skyfield's pass
+// (by SGP its set was 1.2 s off); every flare of skyfield's of 1.3
+// degrees or less, 2.5 degrees or more up, in twilight (the Sun 2 to 12
+// degrees down, where neither daylight nor the dark of the night leaves it
+// out) is listed.
 TEST_F(AgedSetsSearchTest, FlareListHoldsTheSgp4Flares) {
-    std::vector<NamedElementSet> sets = AgedElementSets();
-    for (NamedElementSet& set : sets) set.name = "IR " + set.name;
     int twilight = 0;
     for (const AgedSite& site : AgedSites()) {
-        Restart();
-        UseAgedSite(site);
-        OpenElementSets(sets);
-        satelliteFormState.minElevationIndex = 0;
-        satelliteFormState.flareMode = 1;
-        const double zone = site.zone / 1440.0;
         std::vector<std::pair<std::string, double>> listed;  // set, peak (UT)
-        for (int days : {0, 2, 4}) {
-            satelliteFormState.resultCount = 0;
-            SetFormTime(site.startJd + days);
-            SearchFlares(0);
+        for (double days : {0.0, 2.0, 4.0}) {
+            Search(site, "IR ", 1, days);
             for (const PassRow& row : Rows()) {
                 const std::string name = std::string(row.name).substr(3);
-                const double peak = row.peakLocalJd - zone;
+                const double peak = row.peakLocalJd - site.zone / 1440.0;
                 listed.push_back({name, peak});
                 const std::vector<AgedFlare> flares = AgedFlares(name, site.name);
                 auto want = std::find_if(flares.begin(), flares.end(),
@@ -226,8 +217,7 @@ TEST_F(AgedSetsSearchTest, FlareListHoldsTheSgp4Flares) {
                 const std::vector<AgedPass> passes = AgedPasses(name, site.name);
                 const AgedPass* pass = OverlappingPass(passes, peak, peak);
                 ASSERT_NE(pass, nullptr) << site.name << " " << name << " " << peak;
-                EXPECT_LT(SecondsApart(row.riseLocalJd - zone, pass->rise), 1.0) << site.name << " " << name;
-                EXPECT_LT(SecondsApart(row.setLocalJd - zone, pass->set), 1.0) << site.name << " " << name;
+                ExpectRowOfPass(row, *pass, site.zone, site.name + " " + name);
             }
         }
         for (const NamedElementSet& set : AgedElementSets()) {

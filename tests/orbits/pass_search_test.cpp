@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -134,55 +133,6 @@ TEST_F(PassSearchTest, PassRowsHoldLocalTimes) {
     }
     EXPECT_TRUE(services.messages.empty());
     EXPECT_GT(pl::IdleTimerResetCount(), 0);
-}
-
-// Element sets like the space station's 1, 10 and 36 days old and a low-drag
-// set 20 days old, from Sydney (+11 h, 58 m) and 40 N 105 W (-7 h, 1600 m):
-// the Pass list holds skyfield's SGP4 passes that reach 1.5 degrees half-way
-// (the listed elevation rounds to the least of 2), rises and sets
-// within 1 s, the listed maximum (half-way) within 10 s of the culmination,
-// the listed elevation within 0.6 degree of skyfield's; the position of Info
-// and the views at the listed maximum, to its second, within 0.6 degree of
-// the listed elevation (below 80 degrees: near the zenith a second moves the
-// satellite by a degree). By SGP the 36-day set's passes came up to 11
-// minutes early.
-TEST_F(PassSearchTest, AgedSetsListTheSgp4Passes) {
-    for (const AgedSite& site : AgedSites()) {
-        for (const NamedElementSet& set : AgedElementSets()) {
-            Restart();
-            UseAgedSite(site);
-            OpenElementSets({set});
-            satelliteFormState.minElevationIndex = 0;
-            SetFormTime(site.startJd);
-            ASSERT_EQ(SearchSatellitePasses(0), 1);
-            const std::vector<AgedPass> expected = AgedPasses(set.name, site.name);
-            const std::vector<PassRow> rows = Rows();
-            const double zone = site.zone / 1440.0;
-            double end = site.passesToJd;  // as far as both lists go
-            if (rows.size() == kMaxPassRows) end = std::min(end, rows.back().setLocalJd - zone + 1.0 / 86400);
-            int listed = 0;
-            for (const PassRow& row : rows) {
-                const double rise = row.riseLocalJd - zone, set = row.setLocalJd - zone;
-                if (set > end) break;
-                ++listed;
-                const AgedPass* want = OverlappingPass(expected, rise, set);
-                ASSERT_NE(want, nullptr) << site.name << " " << row.name << " " << rise;
-                EXPECT_LT(SecondsApart(rise, want->rise), 1.0) << site.name << " " << row.name << " " << rise;
-                EXPECT_LT(SecondsApart(set, want->set), 1.0) << site.name << " " << row.name << " " << rise;
-                EXPECT_LT(SecondsApart((rise + set) / 2, want->culmination), 10.0) << site.name << " " << rise;
-                EXPECT_NEAR(row.maxElevation, want->middleAltitude, 0.6) << site.name << " " << row.name << " " << rise;
-                int y, mo, d, h, mi, sec;
-                JDToCalendar((row.riseLocalJd + row.setLocalJd) / 2, &y, &mo, &d, &h, &mi, &sec);
-                ASSERT_EQ(ComputeSatellitePosition(y, mo, d, h, mi, sec, &elements), 1);
-                if (row.maxElevation < 80) {
-                    EXPECT_NEAR(elements.elevation, row.maxElevation, 0.6) << site.name << " " << row.name << " " << rise;
-                }
-            }
-            int passes = 0;
-            for (const AgedPass& p : expected) passes += p.set > site.startJd && p.set <= end && p.middleAltitude >= 1.5;
-            EXPECT_EQ(listed, passes) << site.name << " " << set.name;
-        }
-    }
 }
 
 // Searches without rows: a geostationary satellite (no message), one that

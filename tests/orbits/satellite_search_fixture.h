@@ -30,6 +30,17 @@ inline SatelliteElements VerificationElements(int number) {
 
 inline double SecondsApart(double a, double b) { return std::fabs(a - b) * 86400.0; }
 
+// `row` (local Julian days at `zone` minutes) as skyfield's pass `want`: rise
+// and set within 1 s, the listed maximum (half-way) within 10 s of the
+// culmination, the listed elevation within 0.6 degree of the altitude half-way.
+inline void ExpectRowOfPass(const PassRow& row, const AgedPass& want, double zone, const std::string& what) {
+    const double rise = row.riseLocalJd - zone / 1440.0, set = row.setLocalJd - zone / 1440.0;
+    EXPECT_LT(SecondsApart(rise, want.rise), 1.0) << what;
+    EXPECT_LT(SecondsApart(set, want.set), 1.0) << what;
+    EXPECT_LT(SecondsApart((rise + set) / 2, want.culmination), 10.0) << what;
+    EXPECT_NEAR(row.maxElevation, want.middleAltitude, 0.6) << what;
+}
+
 // What the searches showed: the name line of every progress box, the row
 // count of every redraw, every row whose details were asked for.
 struct SearchDisplayLog {
@@ -75,7 +86,8 @@ protected:
     }
     void OpenElementSets(const std::vector<NamedElementSet>& sets) {
         std::vector<fixture::Bytes> records;
-        for (const NamedElementSet& set : sets) records.push_back(fixture::SatelliteBytes(set.name, set.line1, set.line2));
+        for (const NamedElementSet& set : sets)
+            records.push_back(fixture::SatelliteBytes(set.name, set.line1, set.line2));
         folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, records);
         ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl00", "ZDV1", "data\\", "zendavori_satellites.ppc"));
     }

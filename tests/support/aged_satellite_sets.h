@@ -14,12 +14,10 @@ struct NamedElementSet {
 };
 
 // A site (east longitude, height in metres, zone in minutes with daylight
-// time), the start of its searches and the span of its passes.
+// time) and the start of its searches.
 struct AgedSite {
     std::string name;
-    double latitude, longitude, height;
-    int zone;
-    double startJd, passesFromJd, passesToJd;
+    double latitude, longitude, height, zone, startJd;
 };
 
 struct AgedPass {
@@ -41,35 +39,40 @@ inline std::vector<NamedElementSet> AgedElementSets() {
 inline std::vector<AgedSite> AgedSites() {
     const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "satellite_aged_sites.csv");
     std::vector<AgedSite> out;
-    for (std::size_t i = 0; i < t.rows.size(); ++i)
-        out.push_back({t.Text(i, "site"), t.Get(i, "latitude"), t.Get(i, "longitude"), t.Get(i, "height"),
-                       static_cast<int>(t.Get(i, "zone")), t.Get(i, "start_jd"), t.Get(i, "passes_from_jd"),
-                       t.Get(i, "passes_to_jd")});
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        const std::vector<double>& r = t.rows[i];
+        out.push_back({t.Text(i, "site"), r[1], r[2], r[3], r[4], r[5]});
+    }
     return out;
 }
 
 // The site as the program keeps it (longitude west positive, whole metres).
 inline void UseAgedSite(const AgedSite& site) {
-    SetTestSite(site.latitude, -site.longitude, site.zone, static_cast<int>(site.height));
+    SetTestSite(site.latitude, -site.longitude, static_cast<int>(site.zone), static_cast<int>(site.height));
     currentSite.daylightSaving = site.name == "Sydney" ? 1 : 0;
 }
 
-inline std::vector<AgedPass> AgedPasses(const std::string& set, const std::string& site) {
-    static const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "satellite_aged_passes_skyfield.csv");
-    std::vector<AgedPass> out;
+// The numbers after the set and site columns of each row of `table` for that set and site.
+inline std::vector<std::vector<double>> AgedRows(const char* table, const std::string& set, const std::string& site) {
+    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, table);
+    std::vector<std::vector<double>> out;
     for (std::size_t i = 0; i < t.rows.size(); ++i)
         if (t.Text(i, "name") == set && t.Text(i, "site") == site)
-            out.push_back({t.Get(i, "rise_jd"), t.Get(i, "culmination_jd"), t.Get(i, "set_jd"),
-                           t.Get(i, "max_altitude"), t.Get(i, "middle_altitude")});
+            out.emplace_back(t.rows[i].begin() + 2, t.rows[i].end());
+    return out;
+}
+
+inline std::vector<AgedPass> AgedPasses(const std::string& set, const std::string& site) {
+    std::vector<AgedPass> out;
+    for (const auto& r : AgedRows("satellite_aged_passes_skyfield.csv", set, site))
+        out.push_back({r[0], r[1], r[2], r[3], r[4]});
     return out;
 }
 
 inline std::vector<AgedFlare> AgedFlares(const std::string& set, const std::string& site) {
-    static const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "satellite_aged_flares_skyfield.csv");
     std::vector<AgedFlare> out;
-    for (std::size_t i = 0; i < t.rows.size(); ++i)
-        if (t.Text(i, "name") == set && t.Text(i, "site") == site)
-            out.push_back({t.Get(i, "peak_jd"), t.Get(i, "angle"), t.Get(i, "altitude"), t.Get(i, "sun_altitude")});
+    for (const auto& r : AgedRows("satellite_aged_flares_skyfield.csv", set, site))
+        out.push_back({r[0], r[1], r[2], r[3]});
     return out;
 }
 
