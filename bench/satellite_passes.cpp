@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/shared_state.h"
+#include "element_set_variants.h"
 #include "orbits/pass_search.h"
 
 namespace {
@@ -36,17 +37,6 @@ const BaseSet kBaseSets[] = {
     {"1 29238U 06022G   06177.28732010  .00766286  10823-4  13334-2 0   101",
      "2 29238  51.5595 213.7903 0202579  95.2503 267.9010 15.73823839  1061"},
 };
-
-// Line 2 with the node (columns 17-24) and the mean anomaly (43-50) turned.
-std::string Shifted(const char* line2, double node, double anomaly) {
-    std::string line = line2;
-    char field[16];
-    std::snprintf(field, sizeof field, "%8.4f", std::fmod(std::stod(line.substr(17, 8)) + node, 360.0));
-    line.replace(17, 8, field);
-    std::snprintf(field, sizeof field, "%8.4f", std::fmod(std::stod(line.substr(43, 8)) + anomaly, 360.0));
-    line.replace(43, 8, field);
-    return line;
-}
 
 std::vector<SatelliteElements> BenchmarkSets() {
     std::vector<SatelliteElements> sets;

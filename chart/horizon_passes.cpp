@@ -95,18 +95,6 @@ void DrawAltitudeLines(float pxPerDegY, int horizonY, int height) {
     }
 }
 
-// An of-date place (hours, degrees) turned back to J2000 by the transpose of
-// the J2000-to-date rotation `m`.
-void DateToJ2000(const double* m, float* raHours, float* decDeg) {
-    double a = *raHours / kRadToHours, d = *decDeg / kRadToDeg;
-    const double v[3] = {std::cos(d) * std::sin(a), std::cos(d) * std::cos(a), std::sin(d)};
-    double w[3];
-    for (int c = 0; c < 3; ++c) w[c] = m[c] * v[0] + m[3 + c] * v[1] + m[6 + c] * v[2];
-    double ra = std::atan2(w[0], w[1]) * kRadToHours;
-    *raHours = static_cast<float>(ra < 0 ? ra + 24 : ra);
-    *decDeg = static_cast<float>(std::asin(std::fmax(-1.0, std::fmin(1.0, w[2]))) * kRadToDeg);
-}
-
 // 1 when the place is above the horizon, with (a, b) written.
 int ProjectPlace(float lstHours, float raHours, float decDeg, int32_t* a, int32_t* b) {
     if (preferences.word[kPrefHorizonProjection] != 0) return ProjectRaDecToHorizon(lstHours, raHours, decDeg, a, b);

@@ -54,6 +54,17 @@ void ComputeJ2000ToDateMatrix(double jd, double* matrix) {
     Matrix3Multiply(meanToTrue, precession, matrix);
 }
 
+void DateToJ2000(const double* m, float* raHours, float* decDeg) {
+    constexpr double kRadToHours = 3.819718634205488, kRadToDeg = 57.29577951308232;
+    double a = *raHours / kRadToHours, d = *decDeg / kRadToDeg;
+    const double v[3] = {std::cos(d) * std::sin(a), std::cos(d) * std::cos(a), std::sin(d)};
+    double w[3];
+    for (int c = 0; c < 3; ++c) w[c] = m[c] * v[0] + m[3 + c] * v[1] + m[6 + c] * v[2];
+    double ra = std::atan2(w[0], w[1]) * kRadToHours;
+    *raHours = static_cast<float>(ra < 0 ? ra + 24 : ra);
+    *decDeg = static_cast<float>(std::asin(std::fmax(-1.0, std::fmin(1.0, w[2]))) * kRadToDeg);
+}
+
 void BuildSkyRotation(int year, int month, int day, int hour, int minute, int second) {
     const int zone = currentSite.zoneMinutes;
     double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, zone);

@@ -37,6 +37,10 @@ extern SkyRotation skyRotation;
 // equinox of date, for (y, x, z) vectors (row-major).
 void ComputeJ2000ToDateMatrix(double jd, double* matrix);
 
+// An of-date place (hours, degrees) turned back to J2000 in place by the transpose of the
+// J2000-to-date rotation `m` of ComputeJ2000ToDateMatrix.
+void DateToJ2000(const double* m, float* raHours, float* decDeg);
+
 // Builds M, H and the sidereal complement for a local civil date and time at currentSite.
 void BuildSkyRotation(int year, int month, int day, int hour, int minute, int second);
 

@@ -14,7 +14,6 @@
 #include "ephemeris/sun_moon_rise_set.h"
 #include "orbits/pass_search.h"
 #include "orbits/satellite_math.h"
-#include "orbits/satellite_propagation.h"
 #include "orbits/satellite_search_display.h"
 
 namespace {
@@ -149,7 +148,7 @@ bool SearchSatellite(int index, const FlareWindow& w) {
     SatelliteElements* el = &flareElements;
     *el = SatelliteElements{};
     InitSatelliteElements(&record, el);
-    const ObserverSite observer = ObserverFromCurrentSite(0.0);
+    const ObserverSite observer = SiteObserver();
     if (!IsSatelliteVisibleFromSite(el, observer.latitude)) return true;
     for (double t = w.start; form.resultCount < kMaxPassRows;) {
         StepBusyIndicator(1);
@@ -221,11 +220,9 @@ double PeakAngleAt(double jd) {
         ComputeCachedBody(year, month, day, hour, minute + currentSite.zoneMinutes, second);
     SatelliteElements* el = GetSearchedSatellite();
     if (!el) return kNaN;
-    el->lastJd = jd;
     double position[4], velocity[4];
-    if (!PropagateSgp4((jd - el->epochJd) * 1440.0, position, velocity, el)) return kNaN;
-    ConvertStateToKm(position, velocity);
-    ObserverSite site = ObserverFromCurrentSite(currentSite.elevation * 0.001);
+    if (!PropagateSatelliteTo(jd, el, position, velocity)) return kNaN;
+    ObserverSite site = SiteObserver();
     LookAngles look;
     if (!satelliteFormState.flareMode) {
         ComputeTopocentricRaDec(jd, position, velocity, &site, &look);

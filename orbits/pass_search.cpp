@@ -214,7 +214,7 @@ int SearchSatellitePasses(int recordIndex) {
     char name[kSatelliteLineSize];
     GetSatelliteLine(form.record->nameLine, name);
     ShowSearchSatelliteName(name);
-    const ObserverSite observer = ObserverFromCurrentSite(0.0);
+    const ObserverSite observer = SiteObserver();
     if (!IsSatelliteVisibleFromSite(&searchElements, observer.latitude)) {
         ShowInformation("This satellite is not visible from your location.", "");
         return 0;

@@ -10,13 +10,13 @@
 #include "orbits/satellite_form_state.h"
 #include "orbits/satellite_geometry.h"
 
-// The next pass between startJd and endJd: steps through time by SGP look
-// angles (from one minute at the horizon to about 25 minutes far below it),
-// then solves for the horizon crossings (geometric horizon, elevation 0) with
-// Brent's method to 100 us (rise) and 30 us (set). A satellite already up at
-// startJd gets the rise before it. A bracket of 20 minutes that holds no
-// crossing is widened by 20 minutes at a time, up to one period, polling the
-// stop key.
+// The next pass between startJd and endJd: steps through time by the look
+// angles of ComputeSatelliteLookAngles (from one minute at the horizon to
+// about 25 minutes far below it), then solves for the horizon crossings
+// (geometric horizon, elevation 0) with Brent's method to 100 us (rise) and
+// 30 us (set). A satellite already up at startJd gets the rise before it. A
+// bracket of 20 minutes that holds no crossing is widened by 20 minutes at a
+// time, up to one period, polling the stop key.
 // Returns 1 with *riseJd and *setJd (each optional, 0 until found); 0 when the
 // window ends, a stop key is held, the elevation is not a number (a refused
 // set), the orbit cannot rise for `observer`'s latitude, the satellite is

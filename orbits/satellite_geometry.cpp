@@ -42,12 +42,9 @@ void ClearPositionFields(SatelliteElements* el) {
     el->subLongitude = el->subLatitude = el->height = kNaN;
 }
 
-// Propagates by SGP to `jd` into the work vectors (km, km/s).
-bool PropagateSgpTo(double jd, SatelliteElements* el) {
-    el->lastJd = jd;
-    if (!PropagateSgp((jd - el->epochJd) * 1440.0, work.position, work.velocity, el)) return false;
-    ConvertStateToKm(work.position, work.velocity);
-    return true;
+// Propagates by SGP4 to `jd` into the work vectors (km, km/s).
+bool PropagateToWork(double jd, SatelliteElements* el) {
+    return PropagateSatelliteTo(jd, el, work.position, work.velocity);
 }
 
 void StoreLookAngles(const LookAngles& look, SatelliteElements* el) {
@@ -96,6 +93,15 @@ ObserverSite ObserverFromCurrentSite(double heightKm) {
     return {currentSite.latitude * kRadiansPerDegree, -currentSite.longitude * kRadiansPerDegree, heightKm, 0.0};
 }
 
+ObserverSite SiteObserver() { return ObserverFromCurrentSite(currentSite.elevation * 0.001); }
+
+bool PropagateSatelliteTo(double jd, SatelliteElements* el, double position[4], double velocity[4]) {
+    el->lastJd = jd;
+    if (!PropagateSgp4((jd - el->epochJd) * 1440.0, position, velocity, el)) return false;
+    ConvertStateToKm(position, velocity);
+    return true;
+}
+
 int ComputeSatellitePosition(int year, int month, int day, int hour, int minute, int second,
                              SatelliteElements* el) {
     double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, currentSite.zoneMinutes);
@@ -104,19 +110,14 @@ int ComputeSatellitePosition(int year, int month, int day, int hour, int minute,
         return 0;
     }
     InitSatelliteElements(satelliteFormState.record, el);
-    double d = jd - el->epochJd;
-    auto propagate = std::fabs(d) < 5.0 ? PropagateSgp : PropagateSgp4;
-    el->lastJd = jd;
-    work.tsince = d * 1440.0;
-    if (!propagate(work.tsince, work.position, work.velocity, el)) {
+    work.tsince = (jd - el->epochJd) * 1440.0;
+    if (!PropagateToWork(jd, el)) {
         ClearPositionFields(el);
         return 0;
     }
-    ConvertStateToKm(work.position, work.velocity);
     ComputeSubSatellitePoint(jd, work.position, &work.subPoint);
     StoreSubPoint(work.subPoint, el);
-    VectorMagnitude(work.velocity);
-    work.site = ObserverFromCurrentSite(0.0);
+    work.site = SiteObserver();
     ComputeTopocentricLookAngles(jd, work.position, work.velocity, &work.site, &work.look);
     StoreLookAngles(work.look, el);
     LookAngles raDec;
@@ -127,14 +128,14 @@ int ComputeSatellitePosition(int year, int month, int day, int hour, int minute,
 }
 
 void ComputeSatelliteLookAngles(double jd, SatelliteElements* el) {
-    if (!PropagateSgpTo(jd, el)) return ClearLookFields(el);
-    work.site = ObserverFromCurrentSite(currentSite.elevation * 0.001);
+    if (!PropagateToWork(jd, el)) return ClearLookFields(el);
+    work.site = SiteObserver();
     ComputeTopocentricLookAngles(jd, work.position, work.velocity, &work.site, &work.look);
     StoreLookAngles(work.look, el);
 }
 
 void ComputeSatelliteSubPoint(double jd, SatelliteElements* el) {
-    if (!PropagateSgpTo(jd, el)) {
+    if (!PropagateToWork(jd, el)) {
         el->subLatitude = el->subLongitude = el->height = kNaN;
         return;
     }

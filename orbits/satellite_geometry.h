@@ -2,8 +2,11 @@
 // sub-satellite point) and in the observer's sky (azimuth, elevation, range,
 // range rate, topocentric right ascension and declination), and two quick
 // tests on an element set (can it rise for a site; is it geostationary).
-// Positions in km and velocities in km/s in the inertial frame of the element
-// set (satellite_propagation.h); Julian days are universal time, taken as UT1
+// Every entry point that propagates uses SGP4 (satellite_propagation.h), so
+// that the searches, their rows and the views place a satellite alike, and
+// observes from the site's height (ObserverFromCurrentSite of the height in metres that
+// currentSite keeps). Positions in km and velocities in km/s in the inertial
+// frame of the element set; Julian days are universal time, taken as UT1
 // for the sidereal angle. The Earth is the ellipsoid of equatorial radius
 // 6378.135 km and squared eccentricity 0.006694379990141316, turning at
 // 7.292115e-5 rad/s. Method: Kelso, "Orbital Coordinate Systems" I-III
@@ -59,22 +62,30 @@ const SatelliteWorkValues& GetSatelliteWorkValues();
 // both in radians, at `heightKm`.
 ObserverSite ObserverFromCurrentSite(double heightKm);
 
+// The observer of currentSite at the site's own height (metres to km): the
+// one every look angle of the searches, their rows and the views is taken for.
+ObserverSite SiteObserver();
+
+// The satellite's inertial position (km) and velocity (km/s), lengths in [3],
+// at the Julian day `jd` (UT) by SGP4; writes elements->lastJd. False, with
+// x, y, z not a number, when SGP4 refuses the set there.
+bool PropagateSatelliteTo(double jd, SatelliteElements* elements, double position[4], double velocity[4]);
+
 // The full position at a local civil date and time (the site's zone): decodes
 // the satellites form's current record into `elements` again, propagates by
-// SGP within 5 days of the epoch and by SGP4 beyond, and fills every result
-// field of `elements` (lastJd, right ascension, declination, sub-point, height,
-// elevation, azimuth, range, range rate) for an observer at height 0. Returns 1,
-// or 0 with the result fields not a number when the form holds no record or
-// the propagator refuses the set.
+// SGP4 and fills every result field of `elements` (lastJd, right ascension,
+// declination, sub-point, height, elevation, azimuth, range, range rate) for
+// SiteObserver. Returns 1, or 0 with the result fields not a number when the
+// form holds no record or the propagator refuses the set.
 int ComputeSatellitePosition(int year, int month, int day, int hour, int minute, int second,
                              SatelliteElements* elements);
 
-// At the Julian day `jd` (UT), by SGP, for an observer at the site's height:
-// lastJd, elevation, azimuth (degrees, [0, 360)), range (km) and range rate
-// (km/s). A refused set leaves them not a number.
+// At the Julian day `jd` (UT), by SGP4, for SiteObserver: lastJd, elevation,
+// azimuth (degrees, [0, 360)), range (km) and range rate (km/s). A refused set
+// leaves them not a number.
 void ComputeSatelliteLookAngles(double jd, SatelliteElements* elements);
 
-// At the Julian day `jd` (UT), by SGP: lastJd, sub-satellite latitude and
+// At the Julian day `jd` (UT), by SGP4: lastJd, sub-satellite latitude and
 // longitude (degrees, longitude west positive) and height (km).
 void ComputeSatelliteSubPoint(double jd, SatelliteElements* elements);
 

@@ -6,7 +6,10 @@
 // of four-double vectors; ConvertStateToKm turns them into km and km/s.
 // There is no deep-space model: every satellite, whatever its period, goes
 // through the near-Earth equations, so only periods below 225 minutes keep the
-// model's accuracy. SGP4 agrees with the published verification vectors of
+// model's accuracy. The program propagates with SGP4 alone (the satellite
+// geometry of satellite_geometry.h, which every search and view calls): it is
+// the model element sets are fitted for; SGP stays for the report's own test
+// case and the propagators' checks. SGP4 agrees with the published verification vectors of
 // Vallado et al., "Revisiting Spacetrack Report #3" (AIAA 2006-6753), within
 // 10 m and 1e-5 km/s for those satellites.
 // Both return false for a set outside the model (mean motion not above 0,

@@ -130,7 +130,7 @@ void DrawInfoTexts(const MapFrame& map) {
     char period[32] = "-";
     if (std::isfinite(el.period) && std::fabs(el.period) < 1e9)
         std::snprintf(period, sizeof period, "%ldmin", std::lround(el.period));
-    const double age = JulianDayFromDateTime(s.year, s.month, s.day, s.hour, s.minute, s.second, 0) - el.epochJd;
+    const double age = SatelliteFormJulianDay() - el.epochJd;  // both universal time
     const Labelled facts[] = {{"Velocity", SatelliteValueText(el.rangeRate, "km/s")},
                               {"Range", SatelliteValueText(el.range, "km")},
                               {"Orbit period", period},

@@ -53,7 +53,11 @@ void SelectCardCatalog(int zoom) {
     if (preferences.word[kPrefCardCatalog] != 0) SelectStellarCatalog(zoom);
 }
 
-void MakeMoonEntry(SelectionEntry* e, int year, int month, int day, int hour, int minute, int second) {
+// The sky map takes J2000 places; the Moon's and the satellite's are of date
+// (the satellite's in the frame of its element set, true equator of date),
+// so each is turned back by `toDate`, the J2000-to-date rotation of the start.
+void MakeMoonEntry(SelectionEntry* e, const double* toDate, int year, int month, int day, int hour, int minute,
+                   int second) {
     int32_t& mode = preferences.word[kPrefPositionMode];
     const int32_t saved = mode;
     mode = 2;
@@ -66,6 +70,7 @@ void MakeMoonEntry(SelectionEntry* e, int year, int month, int day, int hour, in
     e->objectType = kTypePlanet;
     e->rightAscension = static_cast<float>(moon.ra);
     e->declination = static_cast<float>(moon.dec);
+    DateToJ2000(toDate, &e->rightAscension, &e->declination);
     e->size1 = e->size2 = static_cast<int16_t>(std::isfinite(moon.apparentDiameter) ? moon.apparentDiameter : 0.0);
 }
 
@@ -78,9 +83,10 @@ int BuildSkyObjects(int index, int trackSpan) {
     const int span = SkyTrackSpanMinutes(Get(kSatStepList), trackSpan, s.elements->period);
     const double step = span / 1440.0 / kTrackPoints;
     int year = s.year, month = s.month, day = s.day, hour = s.hour, minute = s.minute, second = s.second;
-    MakeMoonEntry(&s.skyObjects[0], year, month, day, hour, minute, second);
+    double jd = SatelliteFormJulianDay(), toDate[9];
+    ComputeJ2000ToDateMatrix(jd, toDate);
+    MakeMoonEntry(&s.skyObjects[0], toDate, year, month, day, hour, minute, second);
     int count = 1;
-    double jd = SatelliteFormJulianDay();
     for (int point = 1; point <= kTrackPoints; ++point) {
         StepBusyIndicator(1);
         ComputeSatellitePosition(year, month, day, hour, minute, second, s.elements);
@@ -93,6 +99,7 @@ int BuildSkyObjects(int index, int trackSpan) {
             e.objectType = kTypeSatellite;
             e.rightAscension = static_cast<float>(el.rightAscension);
             e.declination = static_cast<float>(el.declination);
+            DateToJ2000(toDate, &e.rightAscension, &e.declination);
         }
         jd += step;
         JDToCalendar(jd + currentSite.zoneMinutes / 1440.0, &year, &month, &day, &hour, &minute, &second);

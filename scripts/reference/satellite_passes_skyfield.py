@@ -10,8 +10,8 @@ Sun and the Moon from Debian's python3-ephem (apparent topocentric places,
 no refraction).
 
 satellite_passes_skyfield.csv: every complete pass (rise and set, geometric
-horizon, find_events) over 3 days from the epoch, for 51.5 N 0 E and
-35 S 150 E at height 0.
+horizon: find_events, each crossing then bisected to 1 ms) over 3 days from the
+epoch, for 51.5 N 0 E and 35 S 150 E at height 0.
 
 satellite_pass_sets.csv and satellite_passes_ten_days_skyfield.csv: the sets of
 the pass benchmark (bench/satellite_passes.cpp) and the other near-Earth sets of
@@ -19,8 +19,9 @@ the verification set (period below 225 minutes), with the benchmark's variants
 5, 10 and 15 of its five base sets (node turned by 18 degrees and mean anomaly
 by 47 degrees per variant, written as the benchmark writes them); each set is
 cut at the first whole minute from its epoch where python3-sgp4 reports an
-error (or after 10 days). Every complete pass between the epoch and the cut,
-for 51.5 N 0 E and 35 S 150 E at height 0, with its highest altitude.
+error (or after 10 days). Every complete pass between the epoch and the cut
+(found and bisected as above), for 51.5 N 0 E and 35 S 150 E at height 0, with
+its highest altitude.
 
 satellite_events_skyfield.csv: one close approach of 06251 to the Moon and one
 flare of 28057, each with the site from which it is seen (height 0), the time
@@ -81,19 +82,50 @@ def time_of(jd):
     return TS.utc(int(y), int(m), int(d), 0, 0, seconds)
 
 
-def passes(sat, lat, lon, days=3.0):
-    site = wgs84.latlon(lat, lon, elevation_m=0.0)
-    t0 = sat.epoch
+def crossing(altitude_at, up, jd):
+    """The horizon crossing between `up` (a UTC Julian day with the satellite above the
+    horizon) and the side of it where jd lies, by bisection to 1 ms: find_events leaves some
+    of its rises and sets 10 s and more off the horizon."""
+    side = 1.0 if jd > up else -1.0
+    for reach in (60.0, 180.0, 600.0):
+        a, b = up, jd + side * reach / DAY_SECONDS
+        if altitude_at(b) < 0.0:
+            break
+    else:
+        raise RuntimeError("no horizon crossing near %r" % jd)
+    while abs(b - a) * DAY_SECONDS > 1e-3:
+        m = (a + b) / 2
+        if altitude_at(m) < 0.0:
+            b = m
+        else:
+            a = m
+    return (a + b) / 2
+
+
+def passes(sat, lat, lon, days=3.0, elevation_m=0.0, start=None):
+    """Every complete pass from `start` (a Time; default the epoch) over `days`: (rise, set,
+    highest altitude, time of the highest altitude), times as UTC Julian days, the rise and set
+    on the geometric horizon to 1 ms, the culmination to 0.1 s."""
+    site = wgs84.latlon(lat, lon, elevation_m=elevation_m)
+    t0 = sat.epoch if start is None else start
+
+    def altitude_at(jd):
+        return (sat - site).at(time_of(jd)).altaz()[0].degrees
+
     t, events = sat.find_events(site, t0, TS.tt_jd(t0.tt + days), altitude_degrees=0.0)
-    rows, rise, peak = [], None, None
+    rows, rise, peak, top = [], None, None, None
     for ti, e in zip(t, events):
         if e == 0:
-            rise, peak = ti, None
+            rise, peak = utc_jd(ti), None
         elif e == 1 and rise is not None:
-            alt = (sat - site).at(ti).altaz()[0].degrees
-            peak = alt if peak is None else max(peak, alt)
+            jd = utc_jd(ti)
+            jd = golden(lambda x: -altitude_at(x), jd - 30.0 / DAY_SECONDS, jd + 30.0 / DAY_SECONDS,
+                        0.1 / DAY_SECONDS)
+            alt = altitude_at(jd)
+            if peak is None or alt > peak:
+                peak, top = alt, jd
         elif e == 2 and rise is not None:
-            rows.append((utc_jd(rise), utc_jd(ti), peak))
+            rows.append((crossing(altitude_at, top, rise), crossing(altitude_at, top, utc_jd(ti)), peak, top))
             rise = None
     return rows
 
@@ -276,7 +308,7 @@ def ten_day_passes(sets):
         minutes = first_error_minutes(line1, line2)
         set_rows.append((name, line1, line2, minutes))
         for lat, lon in SITES:
-            for rise, set_, peak in passes(sat, lat, lon, minutes / 1440.0):
+            for rise, set_, peak, _ in passes(sat, lat, lon, minutes / 1440.0):
                 pass_rows.append((name, lat, lon, rise, set_, peak))
     write_table("satellite_pass_sets.csv",
                 ["Near-Earth sets of Vallado et al. (2006) and variants of the pass benchmark's sets;",
@@ -296,7 +328,7 @@ def main():
     rows = []
     for number, sat in sats.items():
         for lat, lon in SITES:
-            for rise, set_, peak in passes(sat, lat, lon):
+            for rise, set_, peak, _ in passes(sat, lat, lon):
                 rows.append((str(number), lat, lon, rise, set_, peak))
     write_table("satellite_passes_skyfield.csv",
                 ["Passes of 06251 and 28057 over 3 days from their epochs (Vallado et al. 2006 sets),",

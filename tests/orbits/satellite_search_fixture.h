@@ -16,6 +16,7 @@
 #include "orbits/satellite_search_display.h"
 #include "platform/device_services.h"
 #include "satellite_fixtures.h"
+#include "support/aged_satellite_sets.h"
 #include "support/catalog_fixture.h"
 #include "support/recording_services.h"
 #include "support/reference_table.h"
@@ -28,6 +29,17 @@ inline SatelliteElements VerificationElements(int number) {
 }
 
 inline double SecondsApart(double a, double b) { return std::fabs(a - b) * 86400.0; }
+
+// `row` (local Julian days at `zone` minutes) as skyfield's pass `want`: rise
+// and set within 1 s, the listed maximum (half-way) within 10 s of the
+// culmination, the listed elevation within 0.6 degree of the altitude half-way.
+inline void ExpectRowOfPass(const PassRow& row, const AgedPass& want, double zone, const std::string& what) {
+    const double rise = row.riseLocalJd - zone / 1440.0, set = row.setLocalJd - zone / 1440.0;
+    EXPECT_LT(SecondsApart(rise, want.rise), 1.0) << what;
+    EXPECT_LT(SecondsApart(set, want.set), 1.0) << what;
+    EXPECT_LT(SecondsApart((rise + set) / 2, want.culmination), 10.0) << what;
+    EXPECT_NEAR(row.maxElevation, want.middleAltitude, 0.6) << what;
+}
 
 // What the searches showed: the name line of every progress box, the row
 // count of every redraw, every row whose details were asked for.
@@ -65,11 +77,17 @@ protected:
 
     // The satellites (name line, verification set) as the satellite database.
     void OpenSatellites(const std::vector<std::pair<std::string, int>>& satellites) {
-        std::vector<fixture::Bytes> records;
+        std::vector<NamedElementSet> sets;
         for (const auto& [name, number] : satellites) {
             auto [line1, line2] = VerificationLines(number);
-            records.push_back(fixture::SatelliteBytes(name, line1, line2));
+            sets.push_back({name, line1, line2});
         }
+        OpenElementSets(sets);
+    }
+    void OpenElementSets(const std::vector<NamedElementSet>& sets) {
+        std::vector<fixture::Bytes> records;
+        for (const NamedElementSet& set : sets)
+            records.push_back(fixture::SatelliteBytes(set.name, set.line1, set.line2));
         folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, records);
         ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl00", "ZDV1", "data\\", "zendavori_satellites.ppc"));
     }

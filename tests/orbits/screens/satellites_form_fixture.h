@@ -19,6 +19,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
+#include "support/aged_satellite_sets.h"
 #include "support/program_fixture.h"
 #include "support/verification_sets.h"
 #include "ui/control_access.h"
@@ -34,11 +35,17 @@ protected:
 
     // The satellites (name line, verification set) as "data\zendavori_satellites.ppc".
     void WriteSatellites(const std::vector<std::pair<std::string, int>>& satellites) {
-        std::vector<record_writer::Bytes> records;
+        std::vector<NamedElementSet> sets;
         for (const auto& [name, number] : satellites) {
             auto [line1, line2] = VerificationLines(number);
-            records.push_back(record_writer::SatelliteBytes(name, line1, line2));
+            sets.push_back({name, line1, line2});
         }
+        WriteElementSets(sets);
+    }
+    void WriteElementSets(const std::vector<NamedElementSet>& sets) {
+        std::vector<record_writer::Bytes> records;
+        for (const NamedElementSet& set : sets)
+            records.push_back(record_writer::SatelliteBytes(set.name, set.line1, set.line2));
         const record_writer::Bytes bytes = record_writer::RecordDbBytes(1, 213, records);
         std::ofstream out(folder.path() / "data" / "zendavori_satellites.ppc", std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
