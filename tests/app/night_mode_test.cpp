@@ -6,10 +6,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "catalog/designations.h"
 #include "chart/sky_chart_fixture.h"
 #include "eclipse/eclipse_form.h"
+#include "eclipse/eclipse_list.h"
 #include "platform/focus.h"
 #include "objects/finder_form.h"
 #include "objects/object_info_form.h"
@@ -72,12 +75,29 @@ protected:
             Open();
         };
     }
+    // The eclipse form on the list of the eclipses from `year`.
+    void EclipseList(int year) {
+        MainCommand(1029);
+        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), 2708)));
+        Ui([year] {
+            pl::Hwnd box = pl::GetActiveWindow();
+            pl::SetDlgItemText(box, 137, std::to_string(year).c_str());
+            pl::SendMessage(box, pl::WM_COMMAND, pl::IDOK, 0);
+        });
+    }
+    // Row `row` of the eclipse list selected (in the list's own view), shown
+    // in view `view`.
+    void EclipseView(int row, int view) {
+        const pl::Hwnd form = GetCurrentFormDialog();
+        for (int shown : {static_cast<int>(kEclipseListView), view}) {
+            Tap(Centre(pl::GetDlgItem(form, 2702)));
+            Tap(RowCentre(pl::GetDlgItem(form, 2703), shown));
+            if (shown == kEclipseListView) Tap(RowCentre(pl::GetDlgItem(form, 2704), row));
+        }
+    }
     void EclipseMap() {
         MainCommand(1029);
-        const pl::Hwnd form = GetCurrentFormDialog();
-        Tap(RowCentre(pl::GetDlgItem(form, 2704), 1));
-        Tap(Centre(pl::GetDlgItem(form, 2702)));
-        Tap(RowCentre(pl::GetDlgItem(form, 2703), kEclipseMapView));
+        EclipseView(1, kEclipseMapView);
     }
 };
 
@@ -136,15 +156,8 @@ TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
          }},
         {"day and night", [this] { MainCommand(1024); }},
         {"lunar eclipse path of 2026 March 3", [&] {
-             MainCommand(1029);
-             Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), 2708)));
-             Ui([] {
-                 pl::Hwnd box = pl::GetActiveWindow();
-                 pl::SetDlgItemText(box, 137, "2026");
-                 pl::SendMessage(box, pl::WM_COMMAND, pl::IDOK, 0);
-             });
-             Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), 2704), 1));
-             choose(2702, 2703, kEclipsePathView);
+             EclipseList(2026);
+             EclipseView(1, kEclipsePathView);
          }},
     };
     for (const auto& c : cases) {
@@ -156,6 +169,43 @@ TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
         EXPECT_EQ(beyond, 0);
         EXPECT_GT(ink, 200);
     }
+}
+
+// The solar Path drew its texts and band in white (8,213 pixels for 2027
+// August 2), the Diagram the globe's non-central band lines in light grey,
+// and a message box's focus rectangle inverted the night red of its button
+// to cyan. The eclipses of 2027: the annular of February 6, the penumbral
+// lunar of February 20 and the total of August 2 (NASA's Five Millennium
+// Canon of eclipses).
+TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
+    EclipseList(2027);
+    const auto row = [](int month, int day) {
+        for (int i = 0; i < eclipseCount; ++i)
+            if (eclipseList[i].month == month && eclipseList[i].day == day) return i;
+        return -1;
+    };
+    ASSERT_EQ(eclipseList[0].year, 2027);
+    const struct {
+        int month, day;
+        std::vector<int> views;
+    } eclipses[] = {
+        {8, 2, {kEclipseInfoView, kEclipsePathView, kEclipseMapView, kEclipseDiagramView}},
+        {2, 6, {kEclipseInfoView, kEclipsePathView, kEclipseMapView, kEclipseDiagramView}},
+        {2, 20, {kEclipseInfoView, kEclipsePathView, kEclipseDiagramView, kEclipseMapView}},
+    };
+    for (const auto& e : eclipses)
+        for (int view : e.views) {
+            SCOPED_TRACE(std::to_string(e.month) + "/" + std::to_string(e.day) + " view " + std::to_string(view));
+            ASSERT_GE(row(e.month, e.day), 0);
+            EclipseView(row(e.month, e.day), view);
+            const bool refused = e.day == 20 && view == kEclipseMapView;
+            EXPECT_EQ(BoxText(), refused ? "This module is not available for moon eclipse\n" : "");
+            Shot("night_mode_eclipse.png");
+            const auto [beyond, ink] = Count();
+            EXPECT_EQ(beyond, 0);
+            EXPECT_GT(ink, 200);
+            AnswerAll();
+        }
 }
 
 }  // namespace
