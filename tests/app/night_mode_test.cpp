@@ -16,6 +16,7 @@
 #include "platform/focus.h"
 #include "objects/finder_form.h"
 #include "objects/object_info_form.h"
+#include "tools/twilight_form.h"
 #include "ui/colors.h"
 #include "ui/night_colors.h"
 
@@ -75,6 +76,11 @@ protected:
             Open();
         };
     }
+    // Row `row` of a popup of the current form chosen by two taps.
+    void Choose(int trigger, int list, int row) {
+        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), trigger)));
+        Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), list), row));
+    }
     // The eclipse form on the list of the eclipses from `year`.
     void EclipseList(int year) {
         MainCommand(1029);
@@ -88,11 +94,9 @@ protected:
     // Row `row` of the eclipse list selected (in the list's own view), shown
     // in view `view`.
     void EclipseView(int row, int view) {
-        const pl::Hwnd form = GetCurrentFormDialog();
         for (int shown : {static_cast<int>(kEclipseListView), view}) {
-            Tap(Centre(pl::GetDlgItem(form, 2702)));
-            Tap(RowCentre(pl::GetDlgItem(form, 2703), shown));
-            if (shown == kEclipseListView) Tap(RowCentre(pl::GetDlgItem(form, 2704), row));
+            Choose(2702, 2703, shown);
+            if (shown == kEclipseListView) Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), 2704), row));
         }
     }
     void EclipseMap() {
@@ -135,10 +139,6 @@ TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
 // context keeping its day background; the visibility pictures' labels were
 // black. Text is opaque until a chart drawing makes it transparent.
 TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
-    const auto choose = [this](int trigger, int list, int row) {
-        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), trigger)));
-        Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), list), row));
-    };
     const struct {
         const char* name;
         std::function<void()> show;
@@ -146,13 +146,13 @@ TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
         {"observing list, M42's panel", [this] { MainCommand(1004); }},
         {"object information, Jupiter", [&] {
              MainCommand(1007);
-             choose(kInfoTabTrigger, kInfoTabList, 7);
-             choose(kInfoObjectTrigger, kInfoObjectList, 5);
+             Choose(kInfoTabTrigger, kInfoTabList, 7);
+             Choose(kInfoObjectTrigger, kInfoObjectList, 5);
          }},
         {"finder, Jupiter", [&] {
              MainCommand(1014);
-             choose(kFinderCatalogTrigger, kFinderCatalogList, 5);
-             choose(kFinderObjectTrigger, kFinderObjectList, 5);
+             Choose(kFinderCatalogTrigger, kFinderCatalogList, 5);
+             Choose(kFinderObjectTrigger, kFinderObjectList, 5);
          }},
         {"day and night", [this] { MainCommand(1024); }},
         {"lunar eclipse path of 2026 March 3", [&] {
@@ -206,6 +206,37 @@ TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
             EXPECT_GT(ink, 200);
             AnswerAll();
         }
+}
+
+// Views past the eclipses that kept a day colour at night: the Jupiter
+// assistant's band of the planet (blue 120), the phase assistant's lit disc
+// of Mercury (white), the twilight chart's set and rise of Mercury
+// (green-yellow and yellow), and the Mars assistant's orange disc between the
+// texels of its globe (on the date the phase assistant leaves, 1 January).
+TEST_F(NightMode, AssistantsAndTwilightChartShowOnlyTheNightReds) {
+    const struct {
+        const char* name;
+        std::function<void()> show;
+    } cases[] = {
+        {"Jupiter assistant", [this] { MainCommand(1009); }},
+        {"phase assistant, Mercury", [this] {
+             MainCommand(1017);
+             Choose(2449, 2448, 8);
+         }},
+        {"Mars assistant", [this] { MainCommand(1027); }},
+        {"twilight chart, Mercury", [this] {
+             MainCommand(1022);
+             Choose(kTwilightPlanetTrigger, kTwilightPlanetList, 0);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.show();
+        Shot("night_mode_assistants.png");
+        const auto [beyond, ink] = Count();
+        EXPECT_EQ(beyond, 0);
+        EXPECT_GT(ink, 200);
+    }
 }
 
 }  // namespace
