@@ -44,8 +44,9 @@ TelescopeRating RateInTelescope(const ObjectRecord& r, float scopeLimit) {
     const bool point = static_cast<int16_t>(r.designationId) == kDesignationComet;
     TelescopeRating rated;
     rated.focalLength = GetScopeFocalLengthMm();
+    if (!(r.magnitude < scopeLimit)) return rated;
     RateObjectVisibility(GetScopeApertureMm(), rated.focalLength, GetSkyConditionValue(), r.magnitude,
                          point ? kPointSize : r.size1, point ? kPointSize : r.size2, &rated.power, &rated.rating);
-    if (r.magnitude >= scopeLimit || !(rated.rating > 0.0)) rated.power = 0, rated.rating = 0.0;
+    if (!(rated.rating > 0.0)) rated.power = 0, rated.rating = 0.0;
     return rated;
 }

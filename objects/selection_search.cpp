@@ -331,7 +331,7 @@ bool OneOf(int value, std::initializer_list<int> set) {
 bool PassesRating(const SelectionCriteria& c, const ObjectRecord& rec, float magnitude) {
     ObjectRecord rated = rec;
     rated.magnitude = magnitude;
-    const TelescopeRating rating = RateInTelescope(rated, SelectionScopeLimit());
+    const TelescopeRating rating = RateInTelescope(rated, c.scopeLimit);
     if (c.eyepiece != 0) {
         const double bestFocal = rating.power < 1 ? 10000.0 : rating.focalLength / rating.power;
         if (std::fabs(1.0 - c.eyepieceFocal / bestFocal) > 0.6) return false;
