@@ -103,6 +103,20 @@ protected:
         MainCommand(1029);
         EclipseView(1, kEclipseMapView);
     }
+    // The screen (saved as `shot`) shows no colour beyond the night set's, and
+    // the night pen's red in more than 200 pixels.
+    void ExpectOnlyNightReds(const char* shot) {
+        Shot(shot);
+        const auto [beyond, ink] = Count();
+        EXPECT_EQ(beyond, 0);
+        EXPECT_GT(ink, 200);
+    }
+};
+
+// A case of the tests: what is shown, and how.
+struct NamedView {
+    const char* name;
+    std::function<void()> show;
 };
 
 // The chart drew the constellations' names, the grid's labels and the
@@ -110,10 +124,7 @@ protected:
 // eclipse map wrote its time labels in white and its tap panel drew a yellow
 // Sun and a grey Moon.
 TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
-    const struct {
-        const char* name;
-        std::function<void()> show;
-    } cases[] = {
+    const NamedView cases[] = {
         {"Sky Map, white scheme, 180 deg", Chart(0, 2, 0)},
         {"Sky Map, white scheme, 1 deg", Chart(0, 2, 12)},
         {"Sky Map, dark blue scheme, 1 deg", Chart(0, 1, 12)},
@@ -125,10 +136,7 @@ TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.show();
-        Shot("night_mode.png");
-        const auto [beyond, ink] = Count();
-        EXPECT_EQ(beyond, 0);
-        EXPECT_GT(ink, 200);
+        ExpectOnlyNightReds("night_mode.png");
     }
 }
 
@@ -139,10 +147,7 @@ TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
 // context keeping its day background; the visibility pictures' labels were
 // black. Text is opaque until a chart drawing makes it transparent.
 TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
-    const struct {
-        const char* name;
-        std::function<void()> show;
-    } cases[] = {
+    const NamedView cases[] = {
         {"observing list, M42's panel", [this] { MainCommand(1004); }},
         {"object information, Jupiter", [&] {
              MainCommand(1007);
@@ -164,10 +169,7 @@ TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
         SCOPED_TRACE(c.name);
         Ui([] { SetTextTransparent(false); });  // as the program starts, before a chart drawing
         c.show();
-        Shot("night_mode_views.png");
-        const auto [beyond, ink] = Count();
-        EXPECT_EQ(beyond, 0);
-        EXPECT_GT(ink, 200);
+        ExpectOnlyNightReds("night_mode_views.png");
     }
 }
 
@@ -200,10 +202,7 @@ TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
             EclipseView(row(e.month, e.day), view);
             const bool refused = e.day == 20 && view == kEclipseMapView;
             EXPECT_EQ(BoxText(), refused ? "This module is not available for moon eclipse\n" : "");
-            Shot("night_mode_eclipse.png");
-            const auto [beyond, ink] = Count();
-            EXPECT_EQ(beyond, 0);
-            EXPECT_GT(ink, 200);
+            ExpectOnlyNightReds("night_mode_eclipse.png");
             AnswerAll();
         }
 }
@@ -214,10 +213,7 @@ TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
 // (green-yellow and yellow), and the Mars assistant's orange disc between the
 // texels of its globe (on the date the phase assistant leaves, 1 January).
 TEST_F(NightMode, AssistantsAndTwilightChartShowOnlyTheNightReds) {
-    const struct {
-        const char* name;
-        std::function<void()> show;
-    } cases[] = {
+    const NamedView cases[] = {
         {"Jupiter assistant", [this] { MainCommand(1009); }},
         {"phase assistant, Mercury", [this] {
              MainCommand(1017);
@@ -232,10 +228,7 @@ TEST_F(NightMode, AssistantsAndTwilightChartShowOnlyTheNightReds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.show();
-        Shot("night_mode_assistants.png");
-        const auto [beyond, ink] = Count();
-        EXPECT_EQ(beyond, 0);
-        EXPECT_GT(ink, 200);
+        ExpectOnlyNightReds("night_mode_assistants.png");
     }
 }
 
