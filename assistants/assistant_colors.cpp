@@ -28,9 +28,9 @@ void InitAssistantColors() {
         return;
     }
     c.text = pl::Rgb(i - i / 4, 0, 0);
-    c.lightBand = pl::Rgb(i / 2, 0, 0);  // no blue at night: the planet's band a red half the intensity
+    c.lightBand = pl::Rgb(i / 2, 0, 120);
     c.alternateBand = pl::Rgb(i / 4, 0, 0);
-    c.planetBand = c.lightBand;
+    c.planetBand = pl::Rgb(i / 2, 0, 120);
     c.oddRow = c.darkBackground;
     for (int k = 0; k < 5; ++k) {
         int red = (i - 7 * k) % 256;

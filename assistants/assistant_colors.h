@@ -23,8 +23,8 @@ extern pl::ColorRef moonColors[5];
 
 // Builds the table for the night mode in force (preference word 24): text
 // (0, 0, 0) or (I - I/4, 0, 0); highlight (220, 0, 0); light band (255, 255,
-// 255) or (I/2, 0, 0); alternate band (180, 180, 250) or (I/4, 0, 0); planet
-// band (0, 0, 120) or (I/2, 0, 0); dark background black.
+// 255) or (I/2, 0, 120); alternate band (180, 180, 250) or (I/4, 0, 0); planet
+// band (0, 0, 120) or (I/2, 0, 120); dark background black.
 void InitAssistantColors();
 
 // Copies the five moon colours (as last built) to `out`.

@@ -14,7 +14,6 @@
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/font_set.h"
-#include "ui/offscreen.h"
 #include "ui/primitives.h"
 #include "ui/screen_layout.h"
 #include "ui/text_drawing.h"
@@ -80,7 +79,7 @@ void DrawMarsView(int left, int top, int width, int height, int year, int month,
     GetMarsViewGlobeCentre(left, top, height, &cx, &cy);
     if (known)
         DrawMapOnSphere(kMapFirstHalf, kMapFirstHalf + 1, cx, cy, 1, meridian, positionAngle, -tilt, 0, -1,
-                        NightFilteredColor(kDiscColour));  // shows where no texel lands, as the texels do
+                        kDiscColour);
 
     SetTextColorRef(ink);
     const int line = ScaleY(13);

@@ -148,7 +148,7 @@ void DrawMoonMapHeader(const std::string& line1, const std::string& line2) {
 
 void DrawMoonFeatureMarker(int x, int y, int radius, const XywhRect& view) {
     SetClip(view);
-    pl::ColorRef previous = SetForeColor(GetNightMode() > 0 ? GetForegroundColor() : pl::Rgb(255, 255, 0));
+    pl::ColorRef previous = SetForeColor(pl::Rgb(255, 255, 0));
     DrawCircle(x, y, radius);
     SetForeColor(previous);
     ClipToWindow();

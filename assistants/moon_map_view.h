@@ -56,8 +56,7 @@ void CopyMoonMapView(const XywhRect& source, double factor);
 // intensity in night mode; on a transparent background.
 void DrawMoonMapHeader(const std::string& line1, const std::string& line2);
 
-// The yellow circle (the night pen's red at night) around a selected feature,
-// clipped to the view.
+// The yellow circle around a selected feature, clipped to the view.
 void DrawMoonFeatureMarker(int x, int y, int radius, const XywhRect& view);
 
 // Test hook: the maker of the 960 x 960 surface (null restores

@@ -22,9 +22,7 @@ constexpr double kRadPerDeg = 0.0174532925199433;
 constexpr double kRadPerHour = 0.26179938779914946;
 constexpr double kDegPerRad = 57.29577951308232;
 constexpr pl::ColorRef kBlack = 0x000000;
-
-// The lit part of a phase disc: white, at night the night pen's red.
-pl::ColorRef Lit() { return GetNightMode() > 0 ? GetForegroundColor() : 0xFFFFFF; }
+constexpr pl::ColorRef kWhite = 0xFFFFFF;
 
 // Parallactic angle of the Moon in whole degrees at the site (Meeus 14.1).
 int32_t MoonParallacticAngle(int year, int month, int day, int hour) {
@@ -44,9 +42,9 @@ int32_t MoonParallacticAngle(int year, int month, int day, int hour) {
 // with 100 - percent dark from the left limb; then a black circle of radius
 // width / 2. The foreground colour is kept.
 void ShadePhaseDisc(int x, int y, int width, int height, int percent, bool waxing) {
-    pl::ColorRef previous = SetForeColor(waxing ? kBlack : Lit());
+    pl::ColorRef previous = SetForeColor(waxing ? kBlack : kWhite);
     DrawMoonPhaseShading(x, y, width, height, 101);
-    SetForeColor(waxing ? Lit() : kBlack);
+    SetForeColor(waxing ? kWhite : kBlack);
     DrawMoonPhaseShading(x, y, width, height, waxing ? percent : 100 - percent);
     SetForeColor(kBlack);
     DrawCircle(x, y, width / 2);

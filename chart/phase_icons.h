@@ -32,8 +32,7 @@ void DrawChartMoonPhase(int width, int height, int left, int top, int stepX, int
 // lit while the lit fraction grows since the same time a day earlier (day - 1,
 // so day 0 on the 1st of a month; on the first day the theory covers, towards
 // the same time a day later), else black on white from the left limb for
-// the per cent dark; then a black circle of radius radiusX / 2. At night the
-// night pen's red stands for white. The foreground
+// the per cent dark; then a black circle of radius radiusX / 2. The foreground
 // colour is restored. Out (each may be null): the per cent lit, the apparent
 // diameter in arcseconds and the phase angle acos(2f - 1) in degrees, each
 // rounded to the nearest whole number. When ComputeBody has no place for the

@@ -42,10 +42,8 @@ pl::ColorRef BandColour(int band) {
     return Rgb(c[0], c[1], c[2]);
 }
 
-// The object's dots: set green-yellow and rise yellow by day, at night the
-// night pen's red and two thirds of it; transit red.
-pl::ColorRef SetColour() { return Night() ? GetForegroundColor() : Rgb(150, 255, 0); }
-pl::ColorRef RiseColour() { return Night() ? Rgb(GetSchemeColor() * 2 / 3, 0, 0) : Rgb(255, 255, 0); }
+const pl::ColorRef kSetColour = Rgb(150, 255, 0);
+const pl::ColorRef kRiseColour = Rgb(255, 255, 0);
 const pl::ColorRef kTransitColour = Rgb(255, 0, 0);
 
 void Text(const char* text, int x, int y) { DrawChars(text, static_cast<int>(std::strlen(text)), x, y); }
@@ -96,8 +94,8 @@ void DrawColumn(const NightChartGeometry& g, const DayColumns& day, int x) {
         DrawLine(x, Row(g, day.y1[b]), x, Row(g, day.y2[b]));
     }
     if (!day.object) return;
-    DrawDot(g, x, day.set, SetColour());
-    DrawDot(g, x, day.rise, RiseColour());
+    DrawDot(g, x, day.set, kSetColour);
+    DrawDot(g, x, day.rise, kRiseColour);
     DrawDot(g, x, day.transit, kTransitColour);
 }
 
@@ -164,9 +162,9 @@ void DrawLegend(const NightChartGeometry& g, const char* name, bool object, int 
         const int line = swatch + ScaleY(2);
         LegendLine(ScaleX(70), ScaleX(90), line, kTransitColour);
         Text("Transit", ScaleX(92), textY);
-        LegendLine(ScaleX(140), ScaleX(160), line, SetColour());
+        LegendLine(ScaleX(140), ScaleX(160), line, kSetColour);
         Text("Set", ScaleX(162), textY);
-        LegendLine(ScaleX(140), ScaleX(160), line + ScaleY(12), RiseColour());
+        LegendLine(ScaleX(140), ScaleX(160), line + ScaleY(12), kRiseColour);
         Text("Rise", ScaleX(162), textY + ScaleY(12));
     }
     const int second = swatch + ScaleY(6) + static_cast<int>(g.hourPixels);

@@ -47,7 +47,10 @@ struct WorldMap {
 } map;
 
 pl::ColorRef SeaColour() { return GetNightMode() != 0 ? pl::Rgb(0, 0, 0) : kDaySea; }
-pl::ColorRef LandColour() { return NightFilteredColor(kWhite); }
+pl::ColorRef LandColour() {
+    int night = GetNightMode();
+    return night != 0 ? pl::FromPixel555(NightFilterPixel(pl::ToPixel555(kWhite), night)) : kWhite;
+}
 
 void FreeHalves() {
     for (DrawWindowRecord*& half : map.halves) {

@@ -99,11 +99,6 @@ uint16_t NightFilterPixel(uint16_t p, int nightMode) {
     }
 }
 
-pl::ColorRef NightFilteredColor(pl::ColorRef color) {
-    const int mode = GetNightMode();
-    return mode == 0 ? color : pl::FromPixel555(NightFilterPixel(pl::ToPixel555(color), mode));
-}
-
 void ApplyNightFilter(DrawWindowRecord* record) {
     int mode = GetNightMode();
     if (mode == 0 || !IsDib16(record)) return;

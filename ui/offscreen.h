@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-#include "platform/color.h"
-
 #include "ui/draw_window.h"
 #include "ui/xywh_rect.h"
 
@@ -34,11 +32,6 @@ DrawWindowRecord* MirrorOffscreen(DrawWindowRecord* record, int flipX, int flipY
 // A night-filtered pixel: mode 1 (p & 0xF001) >> 1, mode 2 red at two thirds
 // of its top four bits, mode 3 p & 0xF800; mode 0 (or any other) unchanged.
 uint16_t NightFilterPixel(uint16_t pixel, int nightMode);
-
-// A colour as a bitmap pixel of it shows after the current night mode's
-// filter (unchanged by day), so that what is filled beside filtered bitmaps
-// matches them.
-pl::ColorRef NightFilteredColor(pl::ColorRef color);
 
 // Rewrites every pixel of a 16-bit DIB record for the current night mode (in
 // storage order, stride / bytes per pixel pixels a row) and remembers the mode.

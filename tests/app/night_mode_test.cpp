@@ -207,29 +207,4 @@ TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
         }
 }
 
-// Views past the eclipses that kept a day colour at night: the Jupiter
-// assistant's band of the planet (blue 120), the phase assistant's lit disc
-// of Mercury (white), the twilight chart's set and rise of Mercury
-// (green-yellow and yellow), and the Mars assistant's orange disc between the
-// texels of its globe (on the date the phase assistant leaves, 1 January).
-TEST_F(NightMode, AssistantsAndTwilightChartShowOnlyTheNightReds) {
-    const NamedView cases[] = {
-        {"Jupiter assistant", [this] { MainCommand(1009); }},
-        {"phase assistant, Mercury", [this] {
-             MainCommand(1017);
-             Choose(2449, 2448, 8);
-         }},
-        {"Mars assistant", [this] { MainCommand(1027); }},
-        {"twilight chart, Mercury", [this] {
-             MainCommand(1022);
-             Choose(kTwilightPlanetTrigger, kTwilightPlanetList, 0);
-         }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        c.show();
-        ExpectOnlyNightReds("night_mode_assistants.png");
-    }
-}
-
 }  // namespace
