@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench_folder.h"
 #include "app/application_quit.h"
 #include "app/main_window.h"
 #include "catalog/databases.h"
@@ -49,7 +50,7 @@ void BM_ConvertCatalogues(benchmark::State& state) {
         state.SkipWithError("no source cache: run scripts/catalogues first");
         return;
     }
-    std::filesystem::path data = std::filesystem::temp_directory_path() / "zendavori-bench-data";
+    const std::filesystem::path data = BenchFolder("data");
     for (auto _ : state) convert::ConvertCatalogues(sources, data.string(), {});
     std::filesystem::remove_all(data);
 }

@@ -1,11 +1,14 @@
 // The set-up of the benchmarks of screens: the high-resolution screen (480 x
 // 640 at 192 dpi), the program's bitmaps, a program folder with the symbol
-// face (the fonts of the views need it) and a 480 x 640 DIB as the draw
-// window, for the benchmark's lifetime.
+// face (the fonts of the views need it; a folder of the process's own,
+// BenchFolder) and a 480 x 640 DIB as the draw window, for the benchmark's
+// lifetime.
 #pragma once
 
 #include <filesystem>
 #include <string>
+
+#include "bench_folder.h"
 
 #include "core/preferences.h"
 #include "core/shared_state.h"
@@ -22,7 +25,7 @@ struct HighResolutionView {
     std::filesystem::path folder;
     DrawWindowRecord* record = nullptr;
     explicit HighResolutionView(const std::string& folderName)
-        : folder(std::filesystem::temp_directory_path() / folderName) {
+        : folder(BenchFolder(folderName)) {
         std::filesystem::create_directories(folder / "font");
         std::filesystem::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", folder / "font" / "symbol.ttf",
                                    std::filesystem::copy_options::overwrite_existing);

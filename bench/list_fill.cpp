@@ -19,6 +19,7 @@
 #include <set>
 #include <string>
 
+#include "bench_folder.h"
 #include "catalog/databases.h"
 #include "catalog/memo.h"
 #include "catalog/selection_list.h"
@@ -82,7 +83,7 @@ void DumpList(const std::string& title) {
 }
 
 void BM_CriteriaSearchPastFullList(benchmark::State& state) {
-    const fs::path home = fs::temp_directory_path() / "zendavori-bench-list-fill";
+    const fs::path home = BenchFolder("list-fill");
     const int items = static_cast<int>(state.range(0));
     if (!OpenRealFolder(home, items == 25 ? 0 : 10)) {
         state.SkipWithError("no object file: run scripts/run first");
@@ -107,7 +108,7 @@ std::string ExportedMemo(const fs::path& home) {
 }
 
 void BM_MemoImport(benchmark::State& state) {
-    const fs::path home = fs::temp_directory_path() / "zendavori-bench-memo-import";
+    const fs::path home = BenchFolder("memo-import");
     if (!OpenRealFolder(home, 10)) {
         state.SkipWithError("no object file: run scripts/run first");
         return;

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "bench_folder.h"
 #include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
@@ -54,7 +55,7 @@ void FillList(int off) {
 }
 
 void BM_MatchListedComets(benchmark::State& state) {
-    const std::filesystem::path home = std::filesystem::temp_directory_path() / "zendavori-bench-listed-comets";
+    const std::filesystem::path home = BenchFolder("listed-comets");
     std::filesystem::create_directories(home / "data");
     WriteComets(home / "data" / "zendavori_comet.ppc");
     pl::SetProgramFolder(home.string());

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_folder.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
 #include "platform/image_files.h"
@@ -27,7 +28,7 @@ fs::path Corpus(const char* name) {
 struct PictureFolder {
     fs::path root;
     explicit PictureFolder(const char* name) {
-        root = fs::temp_directory_path() / ("zendavori_bench_pictures_" + std::string(name));
+        root = BenchFolder(std::string("pictures_") + name);
         fs::create_directories(root / "img");
         fs::copy_file(Corpus(name), root / "img" / "picture.jpg", fs::copy_options::overwrite_existing);
         pl::SetProgramFolder(root.string());

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_folder.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/record_db.h"
@@ -87,7 +88,7 @@ void CloseProgramFolder(const std::filesystem::path& home) {
 }
 
 void BM_BuildSelectionList(benchmark::State& state) {
-    const std::filesystem::path home = std::filesystem::temp_directory_path() / "zendavori-bench-selection";
+    const std::filesystem::path home = BenchFolder("selection");
     OpenProgramFolder(home, 0);
     int found = 0;
     const uint64_t calls = RecordDbSystemCalls();
@@ -108,7 +109,7 @@ void BM_BuildSelectionList(benchmark::State& state) {
 BENCHMARK(BM_BuildSelectionList)->Args({1, 1})->Args({0, 0})->Unit(benchmark::kMillisecond);
 
 void BM_FindSelectionEntry(benchmark::State& state) {
-    const std::filesystem::path home = std::filesystem::temp_directory_path() / "zendavori-bench-find";
+    const std::filesystem::path home = BenchFolder("find");
     OpenProgramFolder(home, 4600);
     const int n = static_cast<int>(state.range(0));
     for (int i = 0; i < n; ++i) {

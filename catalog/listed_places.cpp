@@ -48,18 +48,20 @@ void RefreshPlanet(SelectionEntry& e, const DateTime& t, double jd) {
 // orbit gives no place (or no orbit computation is installed) is marked placeUnknown. A number
 // beyond the file (a list loaded while it was closed, before its comets are matched by name) is
 // no record, and is passed over without the look-up's message: the refresh runs inside drawings.
-void RefreshComet(SelectionEntry& e, double jd, int year) {
+// Returns the magnitude as the orbit gives it (the entry keeps tenths), NaN without a place.
+double RefreshComet(SelectionEntry& e, double jd, int year) {
     CometRecord comet;
     CometPlace place{};
     const bool placed = e.number >= 0 && e.number < GetCometCount() && GetCometData(e.number, &comet) &&
                         ComputeCometPlace(&comet, jd, year, &place);
     e.placeUnknown = placed ? 0 : 1;
-    if (!placed) return;
+    if (!placed) return std::nan("");
     e.rightAscension = place.rightAscension;
     e.declination = place.declination;
     e.mag10 = Mag10(place.magnitude);
     e.distance = place.distance;
     e.constellation = static_cast<int16_t>(FindConstellation(place.rightAscension, place.declination, jd));
+    return place.magnitude;
 }
 
 double JulianDay(const DateTime& t) {
@@ -94,6 +96,11 @@ bool placed = false;
 void RefreshMovingEntry(SelectionEntry& entry, int year, int month, int day, int hour, int minute, int second) {
     const DateTime t{year, month, day, hour, minute, second};
     RefreshEntry(entry, t, JulianDay(t));
+}
+
+double RefreshListedComet(SelectionEntry& entry, const DateTime& when) {
+    if (entry.designation != kDesignationComet) return std::nan("");
+    return RefreshComet(entry, JulianDay(when), when.year);
 }
 
 void RefreshMovingSelectionEntries(int year, int month, int day, int hour, int minute, int second) {

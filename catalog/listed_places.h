@@ -36,6 +36,12 @@ bool MakeMovingEntriesCurrent(int year, int month, int day, int hour, int minute
 // command's copy of an entry, placed for the moment it is sent).
 void RefreshMovingEntry(SelectionEntry& entry, int year, int month, int day, int hour, int minute, int second);
 
+// RefreshMovingEntry of a comet or asteroid entry for local time `when`,
+// returning its magnitude as its orbit gives it (the entry keeps whole tenths,
+// truncated: 7.79 is 77); NaN when the entry is no comet or asteroid, names no
+// record or its orbit gives no place.
+double RefreshListedComet(SelectionEntry& entry, const DateTime& when);
+
 // How a screen reads the list's places: the list's entries with their planets,
 // comets and asteroids at their places of local time `when` (the time the
 // screen works at: the chart's, the list form's, the program's), made current

@@ -89,8 +89,9 @@ std::vector<GlobeBandLine> EclipseBandOnGlobeLines(const BesselianElements& e, i
 void DrawEclipseBandOnGlobe(const BesselianElements& e, int centreX, int centreY, float a1, float a2, float a3,
                             int radius, double deltaT) {
     const pl::ColorRef previous = GetForeColorRef();
+    const pl::ColorRef other = GetNightMode() > 0 ? GetForegroundColor() : pl::Rgb(203, 203, 203);
     for (const GlobeBandLine& l : EclipseBandOnGlobeLines(e, centreX, centreY, a1, a2, a3, radius, deltaT)) {
-        SetForeColor(l.central ? pl::Rgb(255, 0, 0) : pl::Rgb(203, 203, 203));
+        SetForeColor(l.central ? pl::Rgb(255, 0, 0) : other);
         DrawLine(l.x1, l.y1, l.x2, l.y2);
     }
     if (previous != 0xFFFFFFFF) SetForeColor(previous);

@@ -36,6 +36,7 @@ std::vector<GlobeBandLine> EclipseBandOnGlobeLines(const BesselianElements& elem
                                                    float a1, float a2, float a3, int radius, double deltaT);
 
 // Draws those lines into the current draw window: the central limits red
-// (255, 0, 0), the others and the closing lines light grey (203, 203, 203).
+// (255, 0, 0), the others and the closing lines light grey (203, 203, 203),
+// in night mode the night pen's red (GetForegroundColor).
 void DrawEclipseBandOnGlobe(const BesselianElements& elements, int centreX, int centreY, float a1, float a2,
                             float a3, int radius, double deltaT);

@@ -127,10 +127,10 @@ std::vector<ViewLine> SolarPathBandLines(const BesselianElements& elements, doub
 void DrawSolarPathView() {
     const int x0 = (screenWidth - ScaleX(240)) / 2, top = ScaleY(37);
     EraseRectangle({0, ScaleY(24), screenWidth, screenHeight - ScaleY(24) - ScaleY(22)});
-    const bool night = GetNightMode() > 0;
-    const pl::ColorRef previousText = SetTextColorRef(night ? pl::Rgb(255, 255, 255) : GetForegroundColor());
-    SetBackColor(night ? pl::Rgb(0, 0, 0) : GetBackgroundColor());
-    const pl::ColorRef previousFore = SetForeColor(pl::Rgb(255, 255, 255));
+    // The scheme's text colours; the band in white on the map by day, the night pen's red at night.
+    const pl::ColorRef previousText = SetTextColorRef(GetForegroundColor());
+    SetBackColor(GetBackgroundColor());
+    const pl::ColorRef previousFore = SetForeColor(GetNightMode() > 0 ? GetForegroundColor() : pl::Rgb(255, 255, 255));
     const bool selected = eclipseList && selectedEclipse >= 0 && selectedEclipse < eclipseCount;
     char date[24] = "";
     if (selected) FormatDate(date, sizeof date, eclipseList[selectedEclipse].day, eclipseList[selectedEclipse].month,

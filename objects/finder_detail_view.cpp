@@ -16,6 +16,7 @@
 #include "objects/finder_lookup.h"
 #include "objects/object_texts.h"
 #include "objects/selected_object.h"
+#include "objects/selection_search.h"
 #include "objects/visibility_view.h"
 #include "ui/bitmaps.h"
 #include "ui/draw_window.h"
@@ -89,7 +90,7 @@ float DrawShower(const ObjectRecord& r) {
 // Magnitude, best eyepiece and size; the gauge rating (bright stars and
 // constellations 3.0, others by the visibility model).
 float DrawObjectValues(int kind, const ObjectRecord& r) {
-    const TelescopeRating rated = RateInTelescope(r.magnitude, r.size1, r.size2);
+    const TelescopeRating rated = RateInTelescope(r, SelectionScopeLimit());
     char text[32];
     DoubleToStr(text, sizeof text, r.magnitude, 1);
     Right("Mag", text, 0);

@@ -143,15 +143,11 @@ void ShowerTexts(int row, ListPanelTexts* p) {
 // The best eyepiece and the rating; "None" and 0 for an object the telescope
 // cannot show.
 void RatingTexts(const ObjectRecord& r, ListPanelTexts* p) {
-    const TelescopeRating rated = RateInTelescope(r.magnitude, r.size1, r.size2);
+    const TelescopeRating rated = RateInTelescope(r, SelectionScopeLimit());
     char text[16];
     FormatBestEyepiece(text, sizeof text, rated.focalLength, rated.power);
     p->eyepiece = text;
     p->rating = static_cast<float>(rated.rating);
-    if (r.magnitude >= SelectionScopeLimit() || !(rated.rating > 0.0)) {
-        p->eyepiece = "None";
-        p->rating = 0.0f;
-    }
 }
 
 // The altitude at transit: the sidereal time of the transit's hour, minute
@@ -211,10 +207,10 @@ int DeepSkyTypeBitmap(const ObjectRecord& record) {
 }
 
 ListPanelObject BuildListPanelObject(const SelectionEntry& listed, const DateTime& when) {
-    // A comet or asteroid at its place of `when`, as a planet is: the list holds places of the chart's time.
+    // A comet or asteroid at its place of `when`, as a planet is: the list holds places of the chart's time;
+    // with its magnitude as its look-up gives it, not the entry's tenths.
     SelectionEntry entry = listed;
-    if (entry.designation == kDesignationComet)
-        RefreshMovingEntry(entry, when.year, when.month, when.day, when.hour, when.minute, 0);
+    const double cometMagnitude = RefreshListedComet(entry, {when.year, when.month, when.day, when.hour, when.minute, 0});
     ListPanelObject o;
     switch (entry.source) {
     case kSourcePlanet:
@@ -242,6 +238,7 @@ ListPanelObject BuildListPanelObject(const SelectionEntry& listed, const DateTim
     case kSourceComet:
         if (entry.number >= 0) SetOrbitCometIndex(entry.number);  // an entry whose record is gone names none
         FromEntry(entry, when, &o);
+        if (std::isfinite(cometMagnitude)) o.record.magnitude = static_cast<float>(cometMagnitude);
         o.placeKnown = entry.placeUnknown == 0;
         return o;
     case kSourceConstellation: FromEntry(entry, when, &o); return o;

@@ -153,7 +153,7 @@ std::string SizeText(const ObjectRecord& r, int tab) {
 std::string EyepieceText(const ObjectRecord& r, float scopeLimit) {
     if (const MeteorShowerRow* m = ShowerOf(r)) return ShowerDate(m->endDay, m->endMonth);
     if (r.magnitude >= scopeLimit) return "None";
-    const TelescopeRating rated = RateInTelescope(r.magnitude, r.size1, r.size2);
+    const TelescopeRating rated = RateInTelescope(r, scopeLimit);
     if (rated.power < 1) return "none";
     char text[16];
     std::snprintf(text, sizeof text, "%dmm", static_cast<int>(rated.focalLength / rated.power));
@@ -272,9 +272,7 @@ ObjectInfoLabels ObjectInfoFieldLabels(int objectType) {
 float ObjectInfoGauge(int tab, const ObjectRecord& r, float scopeLimit) {
     if (const MeteorShowerRow* m = ShowerOf(r)) return MeteorShowerRating(m->classValue);
     if (tab == kTabBrightStars || tab == kTabConstellations) return 3.0f;
-    const TelescopeRating rated = RateInTelescope(r.magnitude, r.size1, r.size2);
-    if (r.magnitude >= scopeLimit || !(rated.rating > 0.0)) return 0.0f;
-    return static_cast<float>(rated.rating);
+    return static_cast<float>(RateInTelescope(r, scopeLimit).rating);
 }
 
 ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime& when) {

@@ -75,9 +75,9 @@ struct ObjectInfoLabels {
 ObjectInfoLabels ObjectInfoFieldLabels(int objectType);
 
 // The gauge rating: a meteor shower's by its activity class, 3.0 for bright
-// stars and constellations, else the visibility model's rating in the
-// telescope of the preferences; 0 for an object not brighter than the
-// telescope's limit `scopeLimit` or not rated above 0.
+// stars and constellations, else the object's one rating (RateInTelescope):
+// 0 for an object not brighter than the telescope's limit `scopeLimit` or not
+// rated above 0.
 float ObjectInfoGauge(int tab, const ObjectRecord& r, float scopeLimit);
 
 // Rise, transit and set in local hours of the form's date: the Sun and the

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "catalog/designations.h"
 #include "core/text_numbers.h"
 #include "objects/visibility.h"
 #include "ui/preference_values.h"
@@ -38,10 +39,14 @@ void FormatArcminutes(char* text, std::size_t size, double arcminutes) {
     std::snprintf(text, size, "%d'%d", whole, std::abs(seconds));
 }
 
-TelescopeRating RateInTelescope(double magnitude, double size1, double size2) {
-    TelescopeRating r;
-    r.focalLength = GetScopeFocalLengthMm();
-    RateObjectVisibility(GetScopeApertureMm(), r.focalLength, GetSkyConditionValue(), magnitude, size1, size2, &r.power,
-                         &r.rating);
-    return r;
+TelescopeRating RateInTelescope(const ObjectRecord& r, float scopeLimit) {
+    constexpr float kPointSize = 0.5f;  // arcminutes: a comet's or asteroid's look-up size
+    const bool point = static_cast<int16_t>(r.designationId) == kDesignationComet;
+    TelescopeRating rated;
+    rated.focalLength = GetScopeFocalLengthMm();
+    if (!(r.magnitude < scopeLimit)) return rated;
+    RateObjectVisibility(GetScopeApertureMm(), rated.focalLength, GetSkyConditionValue(), r.magnitude,
+                         point ? kPointSize : r.size1, point ? kPointSize : r.size2, &rated.power, &rated.rating);
+    if (!(rated.rating > 0.0)) rated.power = 0, rated.rating = 0.0;
+    return rated;
 }

@@ -326,16 +326,19 @@ bool OneOf(int value, std::initializer_list<int> set) {
     return false;
 }
 
-// The eyepiece and visibility criteria, by the object's rating in the telescope.
-bool PassesRating(const SelectionCriteria& c, double magnitude, double size1, double size2) {
-    const TelescopeRating rated = RateInTelescope(magnitude, size1, size2);
-    const double rating = rated.rating;
+// The eyepiece and visibility criteria, by the object's rating in the telescope
+// (the record with the magnitude the criteria test).
+bool PassesRating(const SelectionCriteria& c, const ObjectRecord& rec, float magnitude) {
+    ObjectRecord rated = rec;
+    rated.magnitude = magnitude;
+    const TelescopeRating rating = RateInTelescope(rated, c.scopeLimit);
     if (c.eyepiece != 0) {
-        const double bestFocal = rated.power < 1 ? 10000.0 : rated.focalLength / rated.power;
+        const double bestFocal = rating.power < 1 ? 10000.0 : rating.focalLength / rating.power;
         if (std::fabs(1.0 - c.eyepieceFocal / bestFocal) > 0.6) return false;
     }
     if (c.visibility >= 1 && c.visibility <= 4)
-        return rating >= visibilityClassBounds[c.visibility] && rating <= visibilityClassBounds[c.visibility - 1];
+        return rating.rating >= visibilityClassBounds[c.visibility] &&
+               rating.rating <= visibilityClassBounds[c.visibility - 1];
     return true;
 }
 
@@ -461,7 +464,7 @@ int TestSelectionCriteria(const SelectionCriteria& c, const ObjectRecord& rec) {
         int above = TestElevation(selectionLst, rec.rightAscension, rec.declination, selectionElevationThreshold);
         if (c.elevation == 10 ? above : !above) return 0;
     }
-    if ((c.visibility != 0 || c.eyepiece != 0) && !PassesRating(c, magnitude, rec.size1, rec.size2)) return 0;
+    if ((c.visibility != 0 || c.eyepiece != 0) && !PassesRating(c, rec, magnitude)) return 0;
     return 1;
 }
 

@@ -50,9 +50,10 @@ int TestElevation(float lst, float ra, float dec, int32_t threshold);
 
 // 1 when the record passes the class, constellation, catalogue, type,
 // magnitude, elevation, eyepiece and visibility criteria. The last two rate
-// the object in the telescope of the preferences under the site's sky
-// (RateObjectVisibility): the eyepiece passes within 60% of the focal length
-// giving the best power, the visibility when the rating lies in its class.
+// the object as every screen rates it (RateInTelescope, with the criteria's
+// telescope limit scopeLimit): the eyepiece passes within 60% of the focal
+// length giving the best power, the visibility when the rating lies in its
+// class.
 int TestSelectionCriteria(const SelectionCriteria& c, const ObjectRecord& rec);
 
 // The date and time texts of the criteria form: the date as three numbers

@@ -157,7 +157,7 @@ bool DrawMonoEdge(Hdc dc, const Rect& rect) {
 bool DrawFocusRect(Hdc dc, const Rect& rect) {
     RasterTarget t;
     if (rect.IsEmpty() || !ResolveTarget(dc, &t)) return false;
-    uint32_t mask = t.surface->bitsPerPixel == 16 ? 0x7FFF : 0xFFFFFF;
+    const uint32_t mask = RawFromColor(*t.surface, GetSysColor(kColorWindow) ^ GetSysColor(kColorWindowText));
     ForEachRingPixel(rect, t.ClipBounds(), [&](int x, int y) {
         int sx = x + t.originX, sy = y + t.originY;
         if (((x + y) & 1) == 0 && t.Visible(sx, sy)) WriteRaw(*t.surface, sx, sy, ReadRaw(*t.surface, sx, sy) ^ mask);

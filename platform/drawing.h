@@ -37,8 +37,11 @@ bool Ellipse(Hdc dc, int left, int top, int right, int bottom);
 // window colour; the inside is left alone.
 bool DrawMonoEdge(Hdc dc, const Rect& rect);
 
-// A dotted frame: inverts every pixel of the rectangle's outermost ring whose
-// x + y is even. Drawing it twice restores the pixels.
+// A dotted frame: every pixel of the rectangle's outermost ring whose x + y is
+// even is exclusive-ored with the window colour exclusive-ored with the window
+// text colour (system colours), so that it turns from one to the other: white
+// and black invert it by day, the night colours keep it red. Drawing it twice
+// restores the pixels.
 bool DrawFocusRect(Hdc dc, const Rect& rect);
 
 // Copies a width x height block from src at (sx, sy) to dst at (x, y). Source

@@ -6,13 +6,17 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "catalog/designations.h"
 #include "chart/sky_chart_fixture.h"
 #include "eclipse/eclipse_form.h"
+#include "eclipse/eclipse_list.h"
 #include "platform/focus.h"
 #include "objects/finder_form.h"
 #include "objects/object_info_form.h"
+#include "tools/twilight_form.h"
 #include "ui/colors.h"
 #include "ui/night_colors.h"
 
@@ -72,13 +76,47 @@ protected:
             Open();
         };
     }
+    // Row `row` of a popup of the current form chosen by two taps.
+    void Choose(int trigger, int list, int row) {
+        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), trigger)));
+        Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), list), row));
+    }
+    // The eclipse form on the list of the eclipses from `year`.
+    void EclipseList(int year) {
+        MainCommand(1029);
+        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), 2708)));
+        Ui([year] {
+            pl::Hwnd box = pl::GetActiveWindow();
+            pl::SetDlgItemText(box, 137, std::to_string(year).c_str());
+            pl::SendMessage(box, pl::WM_COMMAND, pl::IDOK, 0);
+        });
+    }
+    // Row `row` of the eclipse list selected (in the list's own view), shown
+    // in view `view`.
+    void EclipseView(int row, int view) {
+        for (int shown : {static_cast<int>(kEclipseListView), view}) {
+            Choose(2702, 2703, shown);
+            if (shown == kEclipseListView) Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), 2704), row));
+        }
+    }
     void EclipseMap() {
         MainCommand(1029);
-        const pl::Hwnd form = GetCurrentFormDialog();
-        Tap(RowCentre(pl::GetDlgItem(form, 2704), 1));
-        Tap(Centre(pl::GetDlgItem(form, 2702)));
-        Tap(RowCentre(pl::GetDlgItem(form, 2703), kEclipseMapView));
+        EclipseView(1, kEclipseMapView);
     }
+    // The screen (saved as `shot`) shows no colour beyond the night set's, and
+    // the night pen's red in more than 200 pixels.
+    void ExpectOnlyNightReds(const char* shot) {
+        Shot(shot);
+        const auto [beyond, ink] = Count();
+        EXPECT_EQ(beyond, 0);
+        EXPECT_GT(ink, 200);
+    }
+};
+
+// A case of the tests: what is shown, and how.
+struct NamedView {
+    const char* name;
+    std::function<void()> show;
 };
 
 // The chart drew the constellations' names, the grid's labels and the
@@ -86,10 +124,7 @@ protected:
 // eclipse map wrote its time labels in white and its tap panel drew a yellow
 // Sun and a grey Moon.
 TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
-    const struct {
-        const char* name;
-        std::function<void()> show;
-    } cases[] = {
+    const NamedView cases[] = {
         {"Sky Map, white scheme, 180 deg", Chart(0, 2, 0)},
         {"Sky Map, white scheme, 1 deg", Chart(0, 2, 12)},
         {"Sky Map, dark blue scheme, 1 deg", Chart(0, 1, 12)},
@@ -101,10 +136,7 @@ TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         c.show();
-        Shot("night_mode.png");
-        const auto [beyond, ink] = Count();
-        EXPECT_EQ(beyond, 0);
-        EXPECT_GT(ink, 200);
+        ExpectOnlyNightReds("night_mode.png");
     }
 }
 
@@ -115,47 +147,64 @@ TEST_F(NightMode, ChartAndEclipseMapShowOnlyTheNightReds) {
 // context keeping its day background; the visibility pictures' labels were
 // black. Text is opaque until a chart drawing makes it transparent.
 TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
-    const auto choose = [this](int trigger, int list, int row) {
-        Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), trigger)));
-        Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), list), row));
-    };
-    const struct {
-        const char* name;
-        std::function<void()> show;
-    } cases[] = {
+    const NamedView cases[] = {
         {"observing list, M42's panel", [this] { MainCommand(1004); }},
         {"object information, Jupiter", [&] {
              MainCommand(1007);
-             choose(kInfoTabTrigger, kInfoTabList, 7);
-             choose(kInfoObjectTrigger, kInfoObjectList, 5);
+             Choose(kInfoTabTrigger, kInfoTabList, 7);
+             Choose(kInfoObjectTrigger, kInfoObjectList, 5);
          }},
         {"finder, Jupiter", [&] {
              MainCommand(1014);
-             choose(kFinderCatalogTrigger, kFinderCatalogList, 5);
-             choose(kFinderObjectTrigger, kFinderObjectList, 5);
+             Choose(kFinderCatalogTrigger, kFinderCatalogList, 5);
+             Choose(kFinderObjectTrigger, kFinderObjectList, 5);
          }},
         {"day and night", [this] { MainCommand(1024); }},
         {"lunar eclipse path of 2026 March 3", [&] {
-             MainCommand(1029);
-             Tap(Centre(pl::GetDlgItem(GetCurrentFormDialog(), 2708)));
-             Ui([] {
-                 pl::Hwnd box = pl::GetActiveWindow();
-                 pl::SetDlgItemText(box, 137, "2026");
-                 pl::SendMessage(box, pl::WM_COMMAND, pl::IDOK, 0);
-             });
-             Tap(RowCentre(pl::GetDlgItem(GetCurrentFormDialog(), 2704), 1));
-             choose(2702, 2703, kEclipsePathView);
+             EclipseList(2026);
+             EclipseView(1, kEclipsePathView);
          }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Ui([] { SetTextTransparent(false); });  // as the program starts, before a chart drawing
         c.show();
-        Shot("night_mode_views.png");
-        const auto [beyond, ink] = Count();
-        EXPECT_EQ(beyond, 0);
-        EXPECT_GT(ink, 200);
+        ExpectOnlyNightReds("night_mode_views.png");
     }
+}
+
+// The solar Path drew its texts and band in white (8,213 pixels for 2027
+// August 2), the Diagram the globe's non-central band lines in light grey,
+// and a message box's focus rectangle inverted the night red of its button
+// to cyan. The eclipses of 2027: the annular of February 6, the penumbral
+// lunar of February 20 and the total of August 2 (NASA's Five Millennium
+// Canon of eclipses).
+TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
+    EclipseList(2027);
+    const auto row = [](int month, int day) {
+        for (int i = 0; i < eclipseCount; ++i)
+            if (eclipseList[i].month == month && eclipseList[i].day == day) return i;
+        return -1;
+    };
+    ASSERT_EQ(eclipseList[0].year, 2027);
+    const struct {
+        int month, day;
+        std::vector<int> views;
+    } eclipses[] = {
+        {8, 2, {kEclipseInfoView, kEclipsePathView, kEclipseMapView, kEclipseDiagramView}},
+        {2, 6, {kEclipseInfoView, kEclipsePathView, kEclipseMapView, kEclipseDiagramView}},
+        {2, 20, {kEclipseInfoView, kEclipsePathView, kEclipseDiagramView, kEclipseMapView}},
+    };
+    for (const auto& e : eclipses)
+        for (int view : e.views) {
+            SCOPED_TRACE(std::to_string(e.month) + "/" + std::to_string(e.day) + " view " + std::to_string(view));
+            ASSERT_GE(row(e.month, e.day), 0);
+            EclipseView(row(e.month, e.day), view);
+            const bool refused = e.day == 20 && view == kEclipseMapView;
+            EXPECT_EQ(BoxText(), refused ? "This module is not available for moon eclipse\n" : "");
+            ExpectOnlyNightReds("night_mode_eclipse.png");
+            AnswerAll();
+        }
 }
 
 }  // namespace

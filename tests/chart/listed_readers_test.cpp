@@ -12,9 +12,9 @@
 #include "objects/observing_list_form.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
-#include "orbits/comet_position.h"
 #include "platform/focus.h"
 #include "sky_chart_fixture.h"
+#include "support/minor_planet_records.h"
 #include "support/reference_table.h"
 #include "tools/edit_date_time.h"
 #include "tools/observer_log_form.h"
@@ -85,12 +85,9 @@ std::string ListFile(int night) {
 
 // 4 Vesta from its JPL elements at MJD 59800 (as the script takes them) and the script's comet.
 void WriteComets(const std::filesystem::path& home) {
-    CometRecord vesta{}, comet{};
-    std::strcpy(vesta.name, "4 Vesta"), std::strcpy(comet.name, "C/2027 Z1");
-    vesta.kind = 18, vesta.eccentricity = 0.08840189f, vesta.semiMajorAxis = 2.3619872f, vesta.inclination = 7.1407828f;
-    vesta.node = 103.80081f, vesta.argPerihelion = 151.25778f, vesta.meanAnomaly = 61.192299f;
-    vesta.absoluteMagnitude = 3.2f, vesta.slope = 0.32f, vesta.epochJulianDay = 2459800.5f;
-    SetMinorPlanetPerihelion(&vesta, 2459800.5);
+    const CometRecord vesta = VestaRecord();
+    CometRecord comet{};
+    std::strcpy(comet.name, "C/2027 Z1");
     comet.kind = 13, comet.year = 2027, comet.month = 3, comet.day = 10.0f, comet.perihelionDistance = 1.1f;
     comet.eccentricity = 0.8f, comet.argPerihelion = 60.0f, comet.node = 90.0f, comet.inclination = 40.0f;
     comet.absoluteMagnitude = 8.0f, comet.slope = 10.0f;

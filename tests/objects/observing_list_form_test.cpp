@@ -15,8 +15,11 @@
 #include "chart/chart_views.h"
 #include "list_screens_test.h"
 #include "objects/current_object.h"
+#include "objects/object_info_form.h"
+#include "platform/text_log.h"
 #include "support/both_screens.h"
 #include "support/jpeg_file.h"
+#include "support/minor_planet_records.h"
 #include "tools/observer_log.h"
 #include "ui/control_records.h"
 #include "ui/form_controls.h"
@@ -118,6 +121,79 @@ TEST_P(ListScreens, FullListSelectsAListedTargetAndSaysWhenOneCannotBeAdded) {
         },
         kObservingListFormId, kObservingListFormId);
     EXPECT_EQ(ScreenSample(4), before);
+}
+
+// The gauge's word, its bitmap and the best eyepiece and magnitude that a
+// screen shows.
+struct Rating {
+    std::string word, eyepiece, magnitude;
+    int bitmap;
+    bool operator==(const Rating&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Rating& r) {
+    return out << r.word << " " << r.bitmap << " " << r.eyepiece << " " << r.magnitude;
+}
+
+// The texts drawn since the text log started: the gauge's word (one of its
+// five) and the one drawn right of `label` on its row.
+std::string DrawnWord() {
+    for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+        for (const char* word : {"Too faint", "Very difficult", "Difficult", "Easy", "Very easy"})
+            if (run.text == word) return word;
+    return "";
+}
+std::string DrawnRightOf(const char* label) {
+    const std::vector<pl::TextRun> runs = pl::LoggedTexts(pl::ScreenSurfaceSerial());
+    for (const pl::TextRun& l : runs)
+        if (l.text == label)
+            for (const pl::TextRun& v : runs)
+                if (v.cell.top == l.cell.top && v.cell.left > l.cell.left) return v.text;
+    return "";
+}
+int GaugeOf(int id) { return RecordOf<BitmapButtonRecord>(pl::GetDlgItem(GetCurrentFormDialog(), id))->currentBitmap; }
+
+// 4 Vesta listed (magnitude 7.80 on 5 March 2024 by PyEphem from the same
+// elements, far below a 100 mm telescope's limit of 7.5 + 5 log10(10) =
+// 12.5): the list form rated it as an object of no size ("Too faint", "None":
+// the whole arcminutes its entry keeps) at its entry's tenths of magnitude,
+// truncated (7.7), object information and the finder as the 0.5' disc of its
+// look-up at 7.8. Now all three show one word, eyepiece and magnitude.
+TEST_P(ListScreens, AnAsteroidIsRatedAlikeOnTheListInformationAndFinder) {
+    Start(GetParam());
+    WriteFile(folder.path() / "data" / "zendavori_comet.ppc",
+              record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(VestaRecord())}));
+    Ui([] {
+        ReopenDatabases(1);
+        preferences.word[kPrefDiameter] = 100;
+    });
+    SelectionEntry vesta = ListEntry("4 Vesta", kDesignationComet, 0, 18, 0.0f, 0.0f);
+    vesta.source = kSourceComet;
+    Put({vesta});
+    pl::StartTextLog();
+    Open();
+    TapRow(0);
+    const Rating list{DrawnWord(), Text(kEyepiece), Text(kMagnitude), GaugeOf(kGauge)};
+    pl::StopTextLog();
+    pl::StartTextLog();
+    Ui([] {
+        currentObjectBlock.tab = 2;  // comets and asteroids
+        currentObjectBlock.index = currentObjectBlock.pendingIndex = 1;
+        GotoForm(kObjectInfoFormId);
+    });
+    ASSERT_EQ(GetCurrentFormId(), kObjectInfoFormId) << BoxText();
+    const Rating information{DrawnWord(), Text(kInfoEyepiece), Text(kInfoMagnitude), GaugeOf(kInfoGauge)};
+    pl::StopTextLog();
+    Ui([] { OpenFinder(kObservingListFormId, kDesignationComet); });
+    Choose(kFinderObjectTrigger, kFinderObjectList, 0);
+    pl::StartTextLog();
+    Press(kFinderFind);
+    const Rating finder{DrawnWord(), DrawnRightOf("Eye."), DrawnRightOf("Mag"), GaugeOf(kFinderGauge)};
+    pl::StopTextLog();
+    EXPECT_NE(list.word, "Too faint");
+    EXPECT_NE(list.eyepiece, "None");
+    EXPECT_EQ(information, list);
+    EXPECT_EQ(finder, list);
+    EXPECT_EQ(BoxCount(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListScreens, ::testing::ValuesIn(kBothScreens));

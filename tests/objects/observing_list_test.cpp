@@ -222,7 +222,9 @@ TEST_F(ObservingList, TransitAndAltitudeOrders) {
 // With 200 mm at f/10 under 22 mag/arcsec²: 8.8 mag, 1.4' x 1.0' rates 1.867
 // (Easy) at 77x, 9.0 mag, 8' x 6' rates 0.896 (Very difficult) at 40x
 // (scripts/reference/visibility_model.py). The eyepiece passes within 60% of
-// the best focal length, 2000 / 77 = 25.97 mm and 2000 / 40 = 50 mm.
+// the best focal length, 2000 / 77 = 25.97 mm and 2000 / 40 = 50 mm. The
+// criteria carry the telescope's limit, 7.5 + 5 log10(20) = 14.0, as a
+// search computes it.
 TEST_F(ObservingList, RatingCriteria) {
     const ObjectRecord small = Record(kDesignationNgc, 1, 16, 8.8f, 1.4f, 1.0f);
     const ObjectRecord large = Record(kDesignationNgc, 2, 16, 9.0f, 8.0f, 6.0f);
@@ -235,6 +237,7 @@ TEST_F(ObservingList, RatingCriteria) {
         k.visibility = static_cast<int16_t>(c.visibility);
         k.eyepiece = c.eyepieceFocal != 0;
         k.eyepieceFocal = static_cast<int16_t>(c.eyepieceFocal);
+        k.scopeLimit = 14.0f;
         EXPECT_EQ((std::vector{TestSelectionCriteria(k, small), TestSelectionCriteria(k, large)}),
                   (std::vector{c.small, c.large}))
             << c.visibility << " " << c.eyepieceFocal;
