@@ -198,7 +198,8 @@ int ImportSatelliteText(const char* text, std::size_t size) {
     }
     if (leftOut > 0) {
         std::snprintf(line, sizeof line, "%d left out: the satellite file is full (%d sets).", leftOut, kMostRecords);
-        detail += (detail.empty() ? "" : "\n") + std::string(line);
+        if (!detail.empty()) detail += '\n';
+        detail += line;
     }
     ShowInformation(message, detail);
     return imported;
