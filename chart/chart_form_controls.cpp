@@ -81,8 +81,10 @@ void ShowChartObjectRow(int row) {
 
 void ApplyChartListFilterListPart() {
     FilterSelectionByClass(selectionClassFilter, nullptr, 0);
-    RebuildSelectionView(selectionCurrentRow >= 0 ? GetSelectionIndex(selectionCurrentRow) : -1);
+    RebuildSelectionView(CurrentSelectionEntry());
     RefillObjectList();
+    const int row = selectionCurrentRow;
+    ShowChartObjectRow(row >= 0 && row < selectionShownCount ? row : -1);
 }
 
 void ApplyChartListFilter(int row) {
