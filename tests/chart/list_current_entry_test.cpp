@@ -158,6 +158,40 @@ TEST_P(ListCurrentEntry, TheAlignmentChartsNameTheEntryChosen) {
     EXPECT_EQ(ChartTitle(), "Jupiter");
 }
 
+// The first Sky, in the Sky Map and in the Visible Sky, of a list planned five days ahead and of
+// one without a date of its own, each loaded from a file whose marks place every entry below the
+// horizon: the chart's title, popup and selection name the current entry (VS24) and its centre is
+// at its place of the list's night. The chart built its rows from the file's marks before placing
+// the entries and dropped the entry: it opened with nothing selected (the Visible Sky centred on
+// the north horizon).
+TEST_P(ListCurrentEntry, TheFirstSkyOpensOnTheCurrentEntry) {
+    BootOnList(true);
+    for (bool ahead : {false, true}) {  // a planned list's Sky holds its night as the program's time
+        const std::size_t r = Row(ahead ? kAhead : kNow, kVs24);
+        for (int view : {0, 3}) {
+            SCOPED_TRACE(::testing::Message() << "ahead " << ahead << " view " << view);
+            Ui([view, ahead] {
+                chartView = view, LoadUserList(ahead ? "planned.lst" : "last_list.lst", 0);
+                GotoForm(kObservingListFormId);
+            });
+            Tap(RowCentre(Item(kListRows), kVs24));
+            Open(kListSky, kSkyChartFormId);
+            EXPECT_EQ(ChartTitle() + chartSelection.name, "P/1998 VS24P/1998 VS24");
+            float a = 0, b = 0;
+            bool selected = true;
+            Ui([&] {
+                if (view == 0) GetHorizonChartCentre(&a, &b, &selected);
+                else a = chartRecord.centreLongitude, b = chartRecord.centreLatitude;
+            });
+            EXPECT_TRUE(selected);
+            if (view == 0) ExpectPlace(ahead ? kAhead : kNow, kVs24, a, b, "centre ");
+            else  // the horizontal frame's angle is 360 degrees less the azimuth
+                EXPECT_LT(SeparationArcsec(a / 15, b, (360 - ref.Get(r, "az_deg")) / 15, ref.Get(r, "alt_deg")), 120.0);
+            Open(kChartBack, kObservingListFormId);
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListCurrentEntry, ::testing::ValuesIn(kChartScreens));
 
 }  // namespace
