@@ -111,10 +111,35 @@ bool ShownInChartView(const SelectionEntry& e) {
     }
 }
 
-// Position of the first of the `count` entries that names the object; -1 when none.
+bool OnNumberTableRow(const SelectionEntry& e) {
+    return e.source == kSourceMessier || e.source == kSourceCaldwell || e.source == kSourceHerschel ||
+           e.source == kSourceBestNgc;
+}
+
+// Position of the first entry from `from` on, below `count`, with this designation and number;
+// `count` when none.
+int NextWithKey(const SelectionEntry* entries, int from, int count, int designation, int32_t number) {
+    for (int i = from; i < count; ++i)
+        if (entries[i].number == number && entries[i].designation == designation) return i;
+    return count;
+}
+
+// Position of the first of the `count` entries that names the object; -1 when
+// none. Only an entry that can name it at all goes through NamesObject: one
+// with the object's designation and number, or one on a number table's row
+// when the object has rows. A look-up over a long list so costs about one
+// comparison of keys an entry.
 int FindObject(const SelectionEntry* entries, int count, const ObjectIdentity& id) {
-    for (int i = 0; i < count; ++i)
-        if (NamesObject(entries[i], id)) return i;
+    if (id.rowCount == 0) {
+        for (int i = 0; (i = NextWithKey(entries, i, count, id.designation, id.number)) < count; ++i)
+            if (NamesObject(entries[i], id)) return i;
+        return -1;
+    }
+    for (int i = 0; i < count; ++i) {
+        const SelectionEntry& e = entries[i];
+        const bool sameKey = e.number == id.number && e.designation == id.designation;
+        if ((sameKey || OnNumberTableRow(e)) && NamesObject(e, id)) return i;
+    }
     return -1;
 }
 

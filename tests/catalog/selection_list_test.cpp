@@ -211,6 +211,10 @@ TEST_F(ListedObject, OneEntryUnderAnyDesignation) {
         EXPECT_EQ(FindSelectionEntry(selectionList, &c.r, c.source), c.position) << &c - cases;
         EXPECT_EQ(MakeSelectionEntry(c.r.number, c.source, selectionList, &c.r), c.position < 0) << &c - cases;
     }
+    SelectionEntry& m31 = selectionList[0];  // as the finder lists M31: Messier 40, its row as number
+    m31.designation = kDesignationMessier, m31.number = 30;
+    EXPECT_EQ(FindSelectionEntry(selectionList, &objects[89]), 0);  // NGC 224 finds it by the row alone
+    m31.designation = kDesignationNgc, m31.number = 224;
     CloseRecordDb(&objectDb);
     EXPECT_EQ((std::vector{FindSelectionEntry(selectionList, &cases[0].r, 2), FindSelectionEntry(selectionList, &objects[89])}),
               (std::vector{0, 0}));
