@@ -69,10 +69,10 @@ protected:
     }
     // What the chart's title (the object popup's label) and the popup's row name, when the same.
     std::string ChartTitle() {
-        std::string title, row;
+        std::string title = "no chart", row;
         Ui([&] {
-            const PopupRecord* r = RecordOf<PopupRecord>(Item(kChartObjectTrigger));
-            title = r->label == std::string(" ") ? "" : r->label, row = Name(GetSelectionIndex(r->selection));
+            if (const PopupRecord* r = RecordOf<PopupRecord>(Item(kChartObjectTrigger)))
+                title = r->label == std::string(" ") ? "" : r->label, row = Name(GetSelectionIndex(r->selection));
         });
         return title == row ? title : title + "|" + row;
     }
