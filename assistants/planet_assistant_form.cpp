@@ -419,8 +419,8 @@ void ClosePlanetAssistant() {
     ReleaseAssistantBitmap();
     DeleteOffscreenWindow(assistantSurface);
     assistantSurface = nullptr;
-    if (selectionList && selectionCount >= 0)
-        selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
+    // The list's rows again (this form drew its own table through them), its current entry kept.
+    if (selectionList && selectionCount >= 0) RebuildSelectionByClass();
 }
 
 void ResetPlanetAssistantForm() {

@@ -32,6 +32,12 @@ namespace {
 int allocated = 0;
 int shownRowsAllocated = 0;
 
+// Whether the shown rows are positions in another table than selectionList (a
+// form's own), and the list's current entry (a position) as it was when that
+// table took them.
+bool rowsOfOtherTable = false;
+int entryHeldAside = -1;
+
 // Shown rows of a form's own table (the planets assistant's sky view holds 57
 // objects), whatever the list's capacity.
 constexpr int kShownRowsFloor = 60;
@@ -105,10 +111,35 @@ bool ShownInChartView(const SelectionEntry& e) {
     }
 }
 
-// Position of the first of the `count` entries that names the object; -1 when none.
+bool OnNumberTableRow(const SelectionEntry& e) {
+    return e.source == kSourceMessier || e.source == kSourceCaldwell || e.source == kSourceHerschel ||
+           e.source == kSourceBestNgc;
+}
+
+// Position of the first entry from `from` on, below `count`, with this designation and number;
+// `count` when none.
+int NextWithKey(const SelectionEntry* entries, int from, int count, int designation, int32_t number) {
+    for (int i = from; i < count; ++i)
+        if (entries[i].number == number && entries[i].designation == designation) return i;
+    return count;
+}
+
+// Position of the first of the `count` entries that names the object; -1 when
+// none. Only an entry that can name it at all goes through NamesObject: one
+// with the object's designation and number, or one on a number table's row
+// when the object has rows. A look-up over a long list so costs about one
+// comparison of keys an entry.
 int FindObject(const SelectionEntry* entries, int count, const ObjectIdentity& id) {
-    for (int i = 0; i < count; ++i)
-        if (NamesObject(entries[i], id)) return i;
+    if (id.rowCount == 0) {
+        for (int i = 0; (i = NextWithKey(entries, i, count, id.designation, id.number)) < count; ++i)
+            if (NamesObject(entries[i], id)) return i;
+        return -1;
+    }
+    for (int i = 0; i < count; ++i) {
+        const SelectionEntry& e = entries[i];
+        const bool sameKey = e.number == id.number && e.designation == id.designation;
+        if ((sameKey || OnNumberTableRow(e)) && NamesObject(e, id)) return i;
+    }
     return -1;
 }
 
@@ -223,7 +254,7 @@ int ReallocSelectionList(int* leftOut) {
     const int kept = std::min(count, a.capacity - 1);  // one entry stays free for the end mark
     std::copy(selectionList, selectionList + kept, a.entries);
     *leftOut = count - kept;
-    const int held = selectionCurrentRow >= 0 ? GetSelectionIndex(selectionCurrentRow) : -1;
+    const int held = CurrentSelectionEntry();
     const int shown = selectionShownCount < 0 ? -1 : CarryShownRows(kept, &a);
     int row = -1;
     for (int r = 0; r < shown && row < 0; ++r)
@@ -238,6 +269,8 @@ int ReallocSelectionList(int* leftOut) {
 }
 
 void FreeSelectionList() {
+    rowsOfOtherTable = false;
+    entryHeldAside = -1;
     delete[] selectionListIndex;
     delete[] selectionList;
     delete[] selectionListPtr;
@@ -323,6 +356,8 @@ int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {
     for (int type = 0; type < kObjectTypeCount; ++type)
         objectTypeTable[type].shown = !filtered || MapObjectTypeCode(type) == kClassCodeOfFilter[classFilter];
     if (!entries || !selectionListIndex || !selectionListPtr) return 0;
+    if (entries != selectionList && !rowsOfOtherTable) entryHeldAside = CurrentSelectionEntry();
+    rowsOfOtherTable = entries != selectionList;
     const int limit = entries == selectionList ? allocated : shownRowsAllocated;
     if (n > limit) n = limit;
     int rows = 0;
@@ -368,9 +403,34 @@ int FindSelectionIndex(int position) {
     return -1;
 }
 
+int CurrentSelectionEntry() {
+    if (rowsOfOtherTable) return entryHeldAside;
+    const int row = selectionCurrentRow;
+    if (row < 0 || row >= selectionShownCount) return -1;
+    const int position = GetSelectionIndex(row);
+    return position < std::min(selectionCount, allocated) ? position : -1;
+}
+
+int SetCurrentSelectionEntry(int position) {
+    selectionCurrentRow = FindSelectionIndex(position);
+    return selectionCurrentRow;
+}
+
+namespace {
+
+// The end of every rebuild over the list: `rows` rows shown, the entry at
+// `held` (its position, taken before the rebuild) on the current row.
+int TakeRebuiltRows(int rows, int held) {
+    rowsOfOtherTable = false;
+    selectionShownCount = rows;
+    return SetCurrentSelectionEntry(held);
+}
+
+}  // namespace
+
 int RebuildSelectionView(int keep) {
     if (!selectionList || !selectionListIndex || !selectionListPtr) return -1;
-    int held = selectionCurrentRow >= 0 ? GetSelectionIndex(selectionCurrentRow) : -1;
+    const int held = CurrentSelectionEntry();
     bool filtered = selectionClassFilter >= 1 && selectionClassFilter <= 6;
     int count = std::min(selectionCount, allocated);
     int rows = 0;
@@ -384,10 +444,22 @@ int RebuildSelectionView(int keep) {
         selectionListPtr[rows] = &selectionList[i];
         ++rows;
     }
-    selectionShownCount = rows;
-    int row = FindSelectionIndex(held);
-    if (rows == 0) row = -1;
-    else if (row >= rows || row < -1) row = 0;
-    selectionCurrentRow = row;
-    return row;
+    return TakeRebuiltRows(rows, held);
+}
+
+int RebuildSelectionByClass() {
+    const int held = CurrentSelectionEntry();
+    const int rows = selectionList ? FilterSelectionByClass(selectionClassFilter, selectionList,
+                                                            std::max(selectionCount, 0))
+                                   : 0;
+    TakeRebuiltRows(rows, held);
+    return rows;
+}
+
+int FindSameSelectionEntry(const SelectionEntry& entry) {
+    static_assert(sizeof(SelectionEntry) == 80, "an entry has no padding bytes to compare");
+    const int count = selectionList ? std::min(selectionCount, allocated) : 0;
+    for (int i = 0; i < count; ++i)
+        if (std::memcmp(&selectionList[i], &entry, sizeof entry) == 0) return i;
+    return -1;
 }

@@ -16,7 +16,9 @@ extern SelectionEntry** selectionListPtr;
 
 extern int selectionCount;        // entries in use; -1 before allocation
 extern int selectionShownCount;   // rows shown; while a list is built, the next entry's position
-extern int selectionCurrentRow;   // current row, -1 for none
+// The current row: a row of the shown rows as the last rebuild made them (the list form's view,
+// the chart's), never an entry position; -1 for none. A rebuild keeps the entry on it current.
+extern int selectionCurrentRow;
 extern int selectionClassFilter;  // 0 All, 1 Star, 2 Cluster, 3 Double Star, 4 Galaxy, 5 Nebula, 6 Planet
 extern int selectionFillLimit;    // entries a search or a single add may fill
 // Goes up whenever entries may hold other objects or places than before: an entry made
@@ -91,6 +93,9 @@ int RemoveSelectionEntry(int position);
 // (0 or any value outside 1..6 keeps all) and returns their number; the shown
 // flags of objectTypeTable follow the filter. n is cut to the allocated
 // entries for selectionList, to the shown rows (60 at least) for another table.
+// The rows are then positions in `entries`: while another table (a form's own)
+// holds them, the list's current entry is kept aside (CurrentSelectionEntry)
+// for the next rebuild over the list. The current row is left as it is.
 int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n);
 
 // Whether objects of this type pass the class filter (selectionClassFilter;
@@ -115,11 +120,31 @@ int FindSelectionEntry(const SelectionEntry* entries, const ObjectRecord* rec, i
 // Shown row that holds entry `position`; -1 when no shown row does.
 int FindSelectionIndex(int position);
 
+// Position in selectionList of the current entry: the entry on the current row,
+// or, while another table holds the shown rows, the entry that was current when
+// it took them; -1 for none.
+int CurrentSelectionEntry();
+
+// Makes the entry at `position` current: selectionCurrentRow becomes the shown
+// row that holds it, -1 when no row does (or for -1). Returns that row.
+int SetCurrentSelectionEntry(int position);
+
 // Rebuilds the shown rows over all selectionCount entries: an entry is shown
-// when no class filter is set, when it is entry `keep`, or when its type passes
-// the filter; and, by the chart view (preference word 117), in the Visible Sky
-// (3) when chartZ >= 0, in the Sky Map and Horizon View (0, 1) when the chart
-// could place it (horizonHidden 0), in the other views always. The current row
-// follows the entry it held (none: -1 when no row is shown; a row at or past the
-// end, or below -1, becomes 0). Returns the new current row.
+// when no class filter is set, when it is the entry at position `keep`, or
+// when its type passes the filter; and, by the chart view (preference word
+// 117), in the Visible Sky (3) when chartZ >= 0, in the Sky Map and Horizon
+// View (0, 1) when the chart could place it (horizonHidden 0), in the other
+// views always. The current entry stays current: its position is taken before
+// the rebuild, its row after (-1 when the new rows do not show it). Returns
+// the new current row.
 int RebuildSelectionView(int keep);
+
+// The list's own view: rebuilds the shown rows over all selectionCount entries
+// under selectionClassFilter (FilterSelectionByClass), their number into
+// selectionShownCount, and keeps the current entry current as
+// RebuildSelectionView does. Returns the number of rows (0 without a list).
+int RebuildSelectionByClass();
+
+// Position of the first of the selectionCount entries equal to `entry` byte for
+// byte: where an entry copied before a reorder went; -1 when none is.
+int FindSameSelectionEntry(const SelectionEntry& entry);

@@ -64,7 +64,7 @@ bool WriteListFile(const std::string& fileName, const char* listName, int count)
 
 void RebuildListView() {
     InvalidateHorizonProjection();
-    selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
+    RebuildSelectionByClass();
 }
 
 // Catalogue mode: the name becomes the user catalogue, which is opened again.
@@ -305,7 +305,6 @@ void LoadUserList(const char* fileName, int asCatalog) {
     const ListFileShape shape = ShapeOf(file, header.count);
     const int n = static_cast<int>(std::min<int64_t>(shape.entries, GetSelectionListAllocated() - 1));
     const bool dated = RestoreListDate(header);
-    selectionCurrentRow = 0;
     const ReadCounts read = ReadEntries(file, n);
     std::fclose(file);
     selectionCount = read.kept;
@@ -317,6 +316,7 @@ void LoadUserList(const char* fileName, int asCatalog) {
     ++selectionListChanges;
     MatchListedComets();
     RebuildListView();
+    selectionCurrentRow = 0;  // the new list's first row, not an entry of the list before
     loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }
 

@@ -6,6 +6,7 @@
 
 #include "catalog/screens/list_manager_form.h"
 #include "catalog/selection_list.h"
+#include "chart/chart_state.h"
 #include "core/preferences.h"
 #include "objects/selected_object.h"
 #include "platform/window.h"
@@ -81,8 +82,14 @@ void ShowChartObjectRow(int row) {
 
 void ApplyChartListFilterListPart() {
     FilterSelectionByClass(selectionClassFilter, nullptr, 0);
-    RebuildSelectionView(selectionCurrentRow >= 0 ? GetSelectionIndex(selectionCurrentRow) : -1);
+    // Until the chart has placed the entries for its time and view, their marks are
+    // another time's or view's: the class filter alone chooses the rows then, so the
+    // current entry stays current until the chart's own rebuild after placing them.
+    if (chartTimeRecord.horizonProjectionReady != 0) RebuildSelectionView(CurrentSelectionEntry());
+    else RebuildSelectionByClass();
     RefillObjectList();
+    const int row = selectionCurrentRow;
+    ShowChartObjectRow(row >= 0 && row < selectionShownCount ? row : -1);
 }
 
 void ApplyChartListFilter(int row) {

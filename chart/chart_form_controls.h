@@ -42,8 +42,10 @@ void ShowChartObjectRow(int row);
 // the filter back at All.
 void ApplyChartListFilter(int row);
 
-// The list part of it: the shown rows rebuilt keeping the current row's entry,
-// and list 1907 refilled with their count.
+// The list part of it: the shown rows rebuilt keeping the current entry (by the
+// class filter alone until the chart has placed the entries for its time and
+// view, then also by the view), list 1907 refilled with their count and the
+// popup showing the current entry's row (none when not shown).
 void ApplyChartListFilterListPart();
 
 // The right-hand column hidden (the date, information and tool-strip buttons

@@ -161,8 +161,7 @@ bool IsEntryDrawnOnChart(const SelectionEntry& e) { return Drawn(e, ObjectLimit1
 
 void DrawChartSelectionLabel() {
     RestoreChartLabel();
-    const int row = selectionCurrentRow;
-    const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
+    const int position = CurrentSelectionEntry();
     const ObjectRecord& rec = chartSelection;
     if (position < 0 || rec.objectType == 0 || rec.objectType == kTypeStar) return;
     const XywhRect box = chartRecord.pictureBox;

@@ -113,9 +113,8 @@ ObjectRecord SkyPointRecord(double raHours, double decDegrees, int number) {
 int AddPickToSelection(const ObjectRecord& record) {
     AddObjectToSelection(&record, -1);
     RefreshChartObjectList();
-    const int row = selectionCurrentRow;
-    ShowChartObjectRow(row);
-    return row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
+    ShowChartObjectRow(selectionCurrentRow);
+    return CurrentSelectionEntry();
 }
 
 double ChartPickDistance(double ra1Hours, double dec1Deg, double ra2Hours, double dec2Deg) {

@@ -80,12 +80,11 @@ void RedrawSphereView() {
         t.sphereViewReady = 1;
     }
     if (t.horizonProjectionReady == 0) {
-        const int shown = selectionShownCount;
+        // The object popup lists the entries this view places now; the current entry
+        // keeps its row, or has none while the view does not show it.
         ProjectObjectList(selectionList, selectionCount);
-        const int row = selectionCurrentRow;
-        ApplyChartListFilterListPart();
-        if (selectionShownCount == shown) selectionCurrentRow = row;
         t.horizonProjectionReady = 1;
+        ApplyChartListFilterListPart();
     }
     int row = selectionCurrentRow;
     if (row >= 0 && selectionShownCount > 0) {
@@ -119,8 +118,8 @@ void CentreOnSelection() {
 // the zenith (the selection keeps its own record; a row is dropped). Returns
 // the row (-1 for none) and the centre's projection.
 int ChooseCentre(int32_t* a, int32_t* b) {
-    const int row = selectionCurrentRow;
-    const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
+    const int row = selectionCurrentRow;            // a row of the chart's shown rows
+    const int position = CurrentSelectionEntry();  // that row's entry position in the list
     const float lst = chartTimeRecord.lstHours;
     if (position >= 0) {
         SelectionEntry& e = selectionList[position];
@@ -174,7 +173,6 @@ void SetUpHorizonChart() {
         // time), not those another view or time placed; the chosen entry keeps its row.
         ApplyChartListFilterListPart();
         row = selectionCurrentRow;
-        ShowChartObjectRow(row);
     }
     s.originX = s.originY = 0;
     int32_t x0, y0;

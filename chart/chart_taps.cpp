@@ -338,8 +338,7 @@ int IdentifyHorizonChartTap(int x, int y) {
     const int s = GetScreenScale();
     IdentifyNearestObject(x, y, 3 * s);
     if (wrapped) IdentifyNearestObject(x, y, 12 * s);
-    const int row = selectionCurrentRow;
-    if (row >= 0 && row < selectionShownCount) MarkSelectedEntry(&selectionList[GetSelectionIndex(row)]);
+    if (const int position = CurrentSelectionEntry(); position >= 0) MarkSelectedEntry(&selectionList[position]);
     DrawHorizonPickInPlace(previous);
     switch (preferences.word[kTapModeWord]) {
         case 0: {
@@ -366,8 +365,7 @@ int IdentifyNearestObject(int x, int y, int r) {
 }
 
 void ShowChartObjectInfo() {
-    const int row = selectionCurrentRow;
-    const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
+    const int position = CurrentSelectionEntry();
     // A listed planet, comet or asteroid at its place of the chart's time; a listed body off the
     // shown rows (below the horizon) is still that body.
     const SelectionEntry* listed = ListedEntryAt(position, currentDateTime);

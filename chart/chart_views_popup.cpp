@@ -47,8 +47,6 @@ void KeepCentrePlace(int view) {
 }  // namespace
 
 void SwitchChartView(int view) {
-    const int row = selectionCurrentRow;
-    const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
     if (chartView >= 2 && view >= 2) {
         KeepCentrePlace(view);
     } else {
@@ -58,8 +56,7 @@ void SwitchChartView(int view) {
     UpdateChartTime(1);
     FreeChartBitmaps();
     SetChartZoom(Get(kChartZoomList));
-    ApplyChartListFilter(GetChartClassFilterRow());
-    selectionCurrentRow = FindSelectionIndex(position);
+    ApplyChartListFilter(GetChartClassFilterRow());  // keeps the current entry for the new view's rows
     RedrawSkyChart();
 }
 

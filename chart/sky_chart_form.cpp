@@ -236,8 +236,7 @@ void TurnToSelection() {
 }
 
 void ShowSelectionPicture() {
-    const int row = selectionCurrentRow;
-    const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
+    const int position = CurrentSelectionEntry();
     if (position < 0) return;
     const XywhRect& box = chartRecord.pictureBox;
     if (ShowChartObjectImage(chartRecord.offscreen, position, box.x, box.y) == 2) RedrawSkyChart();

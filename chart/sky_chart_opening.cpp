@@ -88,13 +88,6 @@ void FillListForChart() {
     } else {
         ApplyChartListFilter(form ? std::max(Get(kChartFilterList), 0) : 0);
     }
-    const int row = selectionCurrentRow;
-    if (row >= 0 && row < selectionShownCount) {
-        ShowChartObjectRow(row);
-    } else if (form) {
-        SetPopupList(kChartObjectTrigger, kChartObjectList, -1);
-        SetPopupLabel(kChartObjectTrigger, "");
-    }
 }
 
 void KeepChartStarColours() {

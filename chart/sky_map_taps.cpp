@@ -92,8 +92,7 @@ Search SearchAt(int x, int y, int m, SpherePick* pick) {
 // moved onto it for the next drawing, its place in the status lines.
 void DrawSpherePickInPlace(const SpherePick& pick, const ObjectRecord& previous) {
     RestoreChartLabel();  // the previous selection's picture and caption
-    const int row = selectionCurrentRow;
-    if (row >= 0 && row < selectionShownCount) MarkSelectedEntry(&selectionList[GetSelectionIndex(row)]);
+    if (const int position = CurrentSelectionEntry(); position >= 0) MarkSelectedEntry(&selectionList[position]);
     const XywhRect view = chartRecord.viewRect;
     const pl::Rect clip{view.x, view.y, view.x + view.width, view.y + view.height};
     DrawWindowRecord* window = GetDrawWindow();

@@ -133,11 +133,8 @@ void TakeHandedPosition() {
         int index = 0;
         if (GetSelectedObject(&currentObject, &index) != kTabFinder) b.pendingIndex = index;
     }
-    const int row = selectionCurrentRow;
-    if (row >= 0 && row < selectionShownCount) {
-        const int position = GetSelectionIndex(row);
-        if (position >= 0 && position < selectionCount) b.pendingIndex = selectionList[position].sourceIndex + 1;
-    }
+    const int position = CurrentSelectionEntry();
+    if (position >= 0) b.pendingIndex = selectionList[position].sourceIndex + 1;
 }
 
 // Step 3: whether the pending position (or the index kept) is one of the tab's.

@@ -38,10 +38,12 @@ void RunObjectSelection(int kind, int catalogue, int option) {
 }
 
 void RunObjectSelectionKeepIndex(int kind, int catalogue, int option) {
-    int row = selectionCurrentRow;
+    // The current entry by its bytes: the search sorts the list it appends to.
+    const int held = CurrentSelectionEntry();
+    const SelectionEntry current = held >= 0 ? selectionList[held] : SelectionEntry{};
     PrepareSelection(kind, catalogue, option);
     selectionShownCount = std::max(selectionCount, 0);
     if (catalogue == kDesignationComet) selectionCriteria.magnitude = kTelescopeLimit;
     BuildSelectionList();
-    selectionCurrentRow = row;
+    SetCurrentSelectionEntry(held >= 0 ? FindSameSelectionEntry(current) : -1);
 }

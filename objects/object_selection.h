@@ -10,5 +10,6 @@
 // the current date and time.
 void RunObjectSelection(int kind, int catalogue, int option);
 
-// The same appended to the list as it is, keeping its current row and the chart.
+// The same appended to the list as it is, keeping its current entry (on its row
+// after the search's sort; none when there was none) and the chart.
 void RunObjectSelectionKeepIndex(int kind, int catalogue, int option);

@@ -84,9 +84,8 @@ void ShowPanel(int row) { S().panelEntry = UpdateListPanel(row); }
 void ChooseClass() {
     const int row = Get(kListClassList);
     if (row < 0) return;
-    const int keep = GetSelectionIndex(selectionCurrentRow);
     selectionClassFilter = row;
-    RefreshObservingList(keep >= 0 && keep < selectionCount ? keep : -1);
+    RefreshObservingList(-1);
 }
 
 void ChooseSort() {
@@ -100,8 +99,7 @@ void ChooseSort() {
 }
 
 void DeleteRow() {
-    const int row = selectionCurrentRow;
-    const int position = row >= 0 && row < Shown() ? GetSelectionIndex(row) : -1;
+    const int position = CurrentSelectionEntry();
     if (position < 0) return;
     ClearSelectedObject();
     RemoveSelectionEntry(position);
@@ -264,12 +262,10 @@ void RefreshObservingList(int keep) {
     }
     if (selectionClassFilter < 0 || selectionClassFilter >= kClassFilters) selectionClassFilter = 0;
     SetPopupList(kListClassTrigger, kListClassList, selectionClassFilter);
-    const int rows = selectionList ? FilterSelectionByClass(selectionClassFilter, selectionList,
-                                                            std::max(selectionCount, 0))
-                                   : 0;
-    selectionShownCount = rows;
+    // The rows of this form's view; the entry current on another screen's rows stays current.
+    const int rows = RebuildSelectionByClass();
     SetListItems(pl::GetDlgItem(listForm, kListRows), nullptr, rows);
-    int row = keep >= 0 ? FindSelectionIndex(keep) : selectionCurrentRow;
+    int row = keep >= 0 ? SetCurrentSelectionEntry(keep) : selectionCurrentRow;  // a row of this form's rows
     if (row < 0 || row >= rows) row = 0;
     if (rows == 0) row = -1;
     Set(kListRows, row);

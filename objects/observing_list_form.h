@@ -31,8 +31,10 @@ extern ObservingListState observingListState;
 
 // Takes a finder target (added to the list and selected), brings the class
 // filter into 0..6 and shows it, rebuilds the rows under it and updates the
-// panel. The entry at position `keep` stays selected when it is shown; with
-// keep -1 the current row does, and a row outside the shown rows becomes 0.
+// panel. The entry at position `keep` (an entry position, not a row) becomes
+// current when it is shown; with keep -1 the current entry stays current (the
+// entry on the current row of the rows another screen built, such as the
+// chart's); when the rows do not show it, row 0 becomes current.
 void RefreshObservingList(int keep);
 
 // The action of a control of the form.

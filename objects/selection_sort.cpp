@@ -84,8 +84,12 @@ void SortSelectionList(int order) {
     // The planets, comets and asteroids at their magnitudes, sizes and places of the list's time.
     const DateTime when = ListDateTime();
     ListedPlacesAt(when);
+    // The current entry by its bytes: the sort moves it to another position.
+    const int held = CurrentSelectionEntry();
+    const SelectionEntry current = held >= 0 ? selectionList[held] : SelectionEntry{};
     if (order == kSortByName) SortSelectionByName(count, true);
     else if (order == kSortBySize) SortBySize(count);
     else SortByKey(order, count, when);
-    selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, count);
+    RebuildSelectionByClass();
+    SetCurrentSelectionEntry(held >= 0 ? FindSameSelectionEntry(current) : -1);
 }

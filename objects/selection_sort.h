@@ -18,7 +18,8 @@ enum SelectionSortOrder {
 void SortSelectionByName(int count, bool firstPass);
 
 // Sorts all selectionCount entries in `order` (an order outside 0..5 leaves
-// them) and rebuilds the shown view under the class filter. Apart from the
+// them) and rebuilds the shown view under the class filter; the current entry
+// stays current on its new row. Apart from the
 // Name order's first pass, ties go to the designation, then the number, both
 // ascending. Every order takes the list's time (ListDateTime: its own date,
 // else the program's time): the planets, comets and asteroids at their places,

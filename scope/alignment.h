@@ -28,7 +28,7 @@
 
 // One reference star; also the entry of the N-star list (alignmentStars).
 struct AlignmentStar {
-    int32_t index;      // selection-list row or catalogue index; -1 when none
+    int32_t index;      // two stars: observing-list entry position; N stars: catalogue index; -1 none
     char name[20];      // NUL-terminated
     double time;        // clock time of the reading, hours x 15 (degrees)
     double ra;          // right ascension, degrees (hours x 15)

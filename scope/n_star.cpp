@@ -92,9 +92,8 @@ void ReadMount(double* m1, double* m2) {
 // Identity of the chosen star: the observing list's current entry when a
 // row is current, else the chart's object named by its designation.
 void TakeIdentity(const ObjectRecord& chartObject, AlignmentStar* s) {
-    const int row = selectionCurrentRow;
-    const int position = selectionList && row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
-    if (position >= 0 && position < selectionCount) {
+    const int position = CurrentSelectionEntry();
+    if (position >= 0) {
         const SelectionEntry& e = selectionList[position];
         s->kind = e.designation;
         s->index = e.number;

@@ -127,7 +127,7 @@ void LeaveForChart() {
 
 void RebuildShownRows() {
     if (selectionCount >= 0 && selectionCount < GetSelectionListAllocated()) selectionList[selectionCount].number = -1;
-    selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
+    RebuildSelectionByClass();
 }
 
 // The entry's altitude and azimuth now (J2000 place, no refraction).
@@ -172,25 +172,24 @@ void KeepSecondStarCandidates(int first, double firstAzimuth) {
         if (i < first) --first;
     }
     RebuildShownRows();
-    alignStar1.index = first >= 0 ? FindSelectionIndex(first) : -1;
-    if (alignStar1.index >= 0) selectionCurrentRow = alignStar1.index;
+    alignStar1.index = first;
+    if (first >= 0) SetCurrentSelectionEntry(first);
     InvalidateHorizonProjection();
 }
 
 // What was chosen on the chart: its place as a telescope takes it at the
-// clock, name, list row and kind.
+// clock, name, list entry position and kind.
 struct Chosen {
     TelescopeTarget place;
-    int row, position, kind;
+    int position, kind;
     char name[kNameLength + 1];
 };
 
 bool TakeChosenObject(const Clock& now, Chosen* c) {
-    const int row = selectionCurrentRow;
-    const int position = row >= 0 && row < selectionShownCount ? GetSelectionIndex(row) : -1;
-    if (position >= 0 && position < selectionCount) {
+    const int position = CurrentSelectionEntry();
+    if (position >= 0) {
         const SelectionEntry& e = selectionList[position];
-        *c = Chosen{{}, row, position, e.objectType, {}};
+        *c = Chosen{{}, position, e.objectType, {}};
         std::snprintf(c->name, sizeof c->name, "%.*s", kNameLength, e.name);
         return EntryTargetAtClock(e, now, kNoPlaceNowText, &c->place);
     }
@@ -202,7 +201,7 @@ bool TakeChosenObject(const Clock& now, Chosen* c) {
         return false;
     }
     const int found = selectionList ? FindSelectionEntry(selectionList, &rec) : -1;
-    *c = Chosen{{}, found >= 0 ? FindSelectionIndex(found) : -1, found, kind, {}};
+    *c = Chosen{{}, found, kind, {}};
     std::snprintf(c->name, sizeof c->name, "%.*s", kNameLength, rec.name);
     return TargetAtClock(rec, now, kNoPlaceNowText, &c->place);
 }
@@ -219,7 +218,7 @@ void TakeChosenStar(int which, const Chosen& chosen, const Clock& c) {
     std::memcpy(s.name, chosen.name, sizeof chosen.name);
     s.ra = ra * 15.0;
     s.dec = dec;
-    s.index = chosen.row;
+    s.index = chosen.position;
     s.kind = chosen.kind;
     s.time = c.Angle();
     if (which == 1) TimeText(alignmentReferenceText, sizeof alignmentReferenceText, c.hour, c.minute, c.second);
@@ -321,13 +320,13 @@ void ClearTwoStar() {
 void ChooseStar1() {
     PrepareChoice(1);
     if (selectionCount <= 0) FillWithFirstStarCandidates();
-    else if (alignStar1.index >= 0) selectionCurrentRow = alignStar1.index;
+    else if (alignStar1.index >= 0) SetCurrentSelectionEntry(alignStar1.index);
     LeaveForChart();
 }
 
 void ChooseStar2() {
     PrepareChoice(2);
-    if (alignStar2.index >= 0 && selectionCount > 0) selectionCurrentRow = alignStar2.index;
+    if (alignStar2.index >= 0 && selectionCount > 0) SetCurrentSelectionEntry(alignStar2.index);
     LeaveForChart();
 }
 

@@ -298,8 +298,8 @@ void CloseOrbitForm() {
     offscreen = nullptr;
     FreeOrbitPictures();
     FreeCometMagList();
-    if (selectionList && selectionCount >= 0)
-        selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
+    // The list's rows again (this form drew its own table through them), its current entry kept.
+    if (selectionList && selectionCount >= 0) RebuildSelectionByClass();
 }
 
 void Redraw(pl::Hwnd form, int id) {

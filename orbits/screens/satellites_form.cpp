@@ -421,8 +421,8 @@ void CloseSatellitesForm() {
     DeleteOffscreenWindow(offscreen);
     offscreen = nullptr;
     RemoveSatelliteSearchDisplay();
-    if (selectionList && selectionCount >= 0)
-        selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
+    // The list's rows again (this form drew its own table through them), its current entry kept.
+    if (selectionList && selectionCount >= 0) RebuildSelectionByClass();
 }
 
 void ReleaseSatellitesForm(pl::Hwnd form) {

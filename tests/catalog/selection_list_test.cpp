@@ -16,6 +16,7 @@
 #include "catalog_test.h"
 #include "chart/chart_picks.h"
 #include "chart/chart_state.h"
+#include "core/preferences.h"
 #include "core/shared_state.h"
 #include "objects/selected_object.h"
 #include "support/catalog_fixture.h"
@@ -210,6 +211,10 @@ TEST_F(ListedObject, OneEntryUnderAnyDesignation) {
         EXPECT_EQ(FindSelectionEntry(selectionList, &c.r, c.source), c.position) << &c - cases;
         EXPECT_EQ(MakeSelectionEntry(c.r.number, c.source, selectionList, &c.r), c.position < 0) << &c - cases;
     }
+    SelectionEntry& m31 = selectionList[0];  // as the finder lists M31: Messier 40, its row as number
+    m31.designation = kDesignationMessier, m31.number = 30;
+    EXPECT_EQ(FindSelectionEntry(selectionList, &objects[89]), 0);  // NGC 224 finds it by the row alone
+    m31.designation = kDesignationNgc, m31.number = 224;
     CloseRecordDb(&objectDb);
     EXPECT_EQ((std::vector{FindSelectionEntry(selectionList, &cases[0].r, 2), FindSelectionEntry(selectionList, &objects[89])}),
               (std::vector{0, 0}));
@@ -242,6 +247,26 @@ TEST_F(SelectionListTest, ClassFilterShowsTheEntriesOfItsClass) {
     FilterSelectionByClass(0, selectionList, 7);
     EXPECT_EQ(objectTypeTable[30].shown, 1);
     EXPECT_EQ(FilterSelectionByClass(0, selectionList, 1000), 30);  // clamped to the 30 entries allocated
+}
+
+// A rebuild keeps the current entry, not its row: after the chart's Visible Sky (entries with
+// chartZ >= 0), after a form's own table drawn through the rows (the satellites' and orbits'
+// views), and none while a class filter hides it: C, the chart's row 1, is the list's row 2.
+TEST_F(SelectionListTest, RebuildsKeepTheCurrentEntryNotItsRow) {
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_NE(Make(0, 6, Record(kDesignationNgc, i + 1, i == 2 ? 30 : 16)), nullptr);
+        selectionList[i].chartZ = i == 0 || i == 3 ? -1 : 5;
+    }
+    selectionCount = 4;
+    SelectionEntry table[2] = {selectionList[3], selectionList[0]};
+    preferences.word[kPrefChartType] = 3;
+    RebuildSelectionByClass();
+    SetCurrentSelectionEntry(2);
+    EXPECT_EQ(RebuildSelectionView(-1), 1);
+    FilterSelectionByClass(0, table, 2);
+    EXPECT_EQ((std::vector{RebuildSelectionByClass(), selectionCurrentRow, CurrentSelectionEntry()}), (std::vector{4, 2, 2}));
+    selectionClassFilter = 4;  // galaxies
+    EXPECT_EQ((std::vector{RebuildSelectionByClass(), selectionCurrentRow, CurrentSelectionEntry()}), (std::vector{3, -1, -1}));
 }
 
 // Class codes of object types by their class byte.

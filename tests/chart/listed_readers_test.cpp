@@ -83,16 +83,9 @@ std::string ListFile(int night) {
     return ListFile(date);
 }
 
-// 4 Vesta from its JPL elements at MJD 59800 (as the script takes them) and the script's comet.
+// 4 Vesta and the script's comet.
 void WriteComets(const std::filesystem::path& home) {
-    const CometRecord vesta = VestaRecord();
-    CometRecord comet{};
-    std::strcpy(comet.name, "C/2027 Z1");
-    comet.kind = 13, comet.year = 2027, comet.month = 3, comet.day = 10.0f, comet.perihelionDistance = 1.1f;
-    comet.eccentricity = 0.8f, comet.argPerihelion = 60.0f, comet.node = 90.0f, comet.inclination = 40.0f;
-    comet.absoluteMagnitude = 8.0f, comet.slope = 10.0f;
-    WriteFile(home / "data" / "zendavori_comet.ppc",
-              record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(vesta), record_writer::CometBytes(comet)}));
+    WriteVestaAndComet(home, "C/2027 Z1", 2027, 3, 10.0f, 1.1f, 0.8f, 60.0f, 90.0f, 40.0f);
 }
 
 class ListedScreens : public SkyChartTest {

@@ -9,12 +9,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/listed_places.h"
 #include "catalog/record_writer.h"
@@ -31,11 +33,13 @@
 #include "core/date_text.h"
 #include "core/preferences.h"
 #include "core/program_hooks.h"
+#include "orbits/comet_position.h"
 #include "platform/controls.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "support/list_entries.h"
+#include "support/minor_planet_records.h"
 #include "support/program_fixture.h"
 #include "support/test_site.h"
 #include "ui/control_access.h"
@@ -92,6 +96,22 @@ inline void WriteDefaultStars(const std::filesystem::path& home) {
         lines.push_back(record_writer::ConstellationLineBytes(0, 0, static_cast<int16_t>(kChosen[i - 1].index),
                                                               static_cast<int16_t>(kChosen[i].index)));
     WriteFile(home / "data" / "zendavori_constellation.ppc", record_writer::RecordDbBytes(1, 8, lines));
+}
+
+// The comet file: 4 Vesta at record 0 (the JPL Small-Body Database elements at MJD 59800 that
+// scripts/reference/listed_places_pyephem.py takes, in single precision) and at record 1 the comet
+// `name`: perihelion on year-month-day, q (AU), e, argument of perihelion, node and inclination
+// (degrees, J2000 ecliptic and equinox), magnitude 8 + 10 log r.
+inline void WriteVestaAndComet(const std::filesystem::path& home, const char* name, int year, int month, float day,
+                               float q, float e, float peri, float node, float inclination) {
+    const CometRecord vesta = VestaRecord();
+    CometRecord comet{};
+    std::strncpy(comet.name, name, sizeof comet.name - 1);
+    comet.kind = 13, comet.year = static_cast<int16_t>(year), comet.month = static_cast<int16_t>(month), comet.day = day;
+    comet.perihelionDistance = q, comet.eccentricity = e, comet.argPerihelion = peri, comet.node = node;
+    comet.inclination = inclination, comet.absoluteMagnitude = 8.0f, comet.slope = 10.0f;
+    WriteFile(home / "data" / "zendavori_comet.ppc",
+              record_writer::RecordDbBytes(1, 128, {record_writer::CometBytes(vesta), record_writer::CometBytes(comet)}));
 }
 
 // A star-catalogue entry of magnitude 5.
