@@ -14,7 +14,6 @@
 #include "objects/selection_sort.h"
 #include "platform/focus.h"
 #include "sky_chart_fixture.h"
-#include "support/minor_planet_records.h"
 #include "support/reference_table.h"
 #include "tools/edit_date_time.h"
 #include "tools/observer_log_form.h"

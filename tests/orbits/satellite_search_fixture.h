@@ -77,12 +77,7 @@ protected:
 
     // The satellites (name line, verification set) as the satellite database.
     void OpenSatellites(const std::vector<std::pair<std::string, int>>& satellites) {
-        std::vector<NamedElementSet> sets;
-        for (const auto& [name, number] : satellites) {
-            auto [line1, line2] = VerificationLines(number);
-            sets.push_back({name, line1, line2});
-        }
-        OpenElementSets(sets);
+        OpenElementSets(NamedVerificationSets(satellites));
     }
     void OpenElementSets(const std::vector<NamedElementSet>& sets) {
         std::vector<fixture::Bytes> records;

@@ -8,10 +8,7 @@
 
 #include "support/reference_table.h"
 #include "support/test_site.h"
-
-struct NamedElementSet {
-    std::string name, line1, line2;
-};
+#include "support/verification_sets.h"
 
 // A site (east longitude, height in metres, zone in minutes with daylight
 // time) and the start of its searches.

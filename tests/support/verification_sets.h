@@ -7,6 +7,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "support/reference_table.h"
 
@@ -17,4 +18,19 @@ inline std::pair<std::string, std::string> VerificationLines(int number) {
         if (static_cast<int>(sets.Get(i, "number")) == number) return {sets.Text(i, "line1"), sets.Text(i, "line2")};
     ADD_FAILURE() << "no verification set " << number;
     return {};
+}
+
+// A satellite's name line and its two element lines.
+struct NamedElementSet {
+    std::string name, line1, line2;
+};
+
+// Each (name line, verification set number) as a named element set.
+inline std::vector<NamedElementSet> NamedVerificationSets(const std::vector<std::pair<std::string, int>>& satellites) {
+    std::vector<NamedElementSet> sets;
+    for (const auto& [name, number] : satellites) {
+        auto [line1, line2] = VerificationLines(number);
+        sets.push_back({name, line1, line2});
+    }
+    return sets;
 }

@@ -35,12 +35,7 @@ protected:
 
     // The satellites (name line, verification set) as "data\zendavori_satellites.ppc".
     void WriteSatellites(const std::vector<std::pair<std::string, int>>& satellites) {
-        std::vector<NamedElementSet> sets;
-        for (const auto& [name, number] : satellites) {
-            auto [line1, line2] = VerificationLines(number);
-            sets.push_back({name, line1, line2});
-        }
-        WriteElementSets(sets);
+        WriteElementSets(NamedVerificationSets(satellites));
     }
     void WriteElementSets(const std::vector<NamedElementSet>& sets) {
         std::vector<record_writer::Bytes> records;
