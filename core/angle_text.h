@@ -61,6 +61,10 @@ struct ClockFields {
 };
 ClockFields SplitRoundedTime(double seconds, int unitSeconds);
 
+// The hour of `ClockFields` on the clock of its own day, [0, 24): a time
+// before 0 h or past 24 h of a date is read on the day before or after.
+inline int ClockHour(int hours) { return (hours % 24 + 24) % 24; }
+
 // Writes hours in the "RA Format", reduced to [0, 24) h: seconds rounded to the
 // nearest, code 3 rounds the tenth of a minute up. An unknown code writes the
 // code 2 form and shows "HMSToStr Unkown hour format".

@@ -124,7 +124,7 @@ void DrawMapView() {
         return;
     }
     char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", viewHour, viewMinute);
+    std::snprintf(text, sizeof text, "%02d:%02d", ClockHour(viewHour), viewMinute);
     SetField(kMapTimeField, text);
     ShowMapViewControls(eclipseForm);
     DrawEclipseMap(1, viewRect);

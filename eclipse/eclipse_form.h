@@ -14,7 +14,10 @@ constexpr int kEclipseFormId = 2700;
 enum EclipseView { kEclipseListView = 0, kEclipseInfoView, kEclipsePathView, kEclipseMapView, kEclipseDiagramView };
 
 extern int currentEclipseView;  // 0 at every opening
-extern int viewHour, viewMinute, viewSecond;  // the time of interest, UT
+// The time of interest, UT hours of the eclipse's date: negative before 0 h (the
+// minutes and seconds counted forward, as SplitRoundedTime gives them), shown
+// on the clock of its own day.
+extern int viewHour, viewMinute, viewSecond;
 extern double typedLatitude, typedLongitude;  // the location typed or tapped (west positive)
 extern double observerLatitude, observerLongitude;  // the place the views show; latitude -500: unset
 // Three records kept apart, so that a place or a time set in one view leaves

@@ -120,7 +120,7 @@ std::vector<MapTrackLine> LayOutMapTrack(MapPosition* table, int count, int panX
 
 void MapTimeLabel(double t, char* text, int size) {
     const ClockFields c = SplitRoundedTime(t * 3600, 60);
-    std::snprintf(text, static_cast<size_t>(size), "%02d:%02d", (c.hours % 24 + 24) % 24, c.minutes);
+    std::snprintf(text, static_cast<size_t>(size), "%02d:%02d", ClockHour(c.hours), c.minutes);
 }
 
 TapContacts ComputeTapContacts(const BesselianElements& elements, double deltaT, int startHour, double latitude,
@@ -151,7 +151,7 @@ namespace {
 std::string ContactLine(const char* label, double t, const char* tail) {
     const ClockFields c = SplitRoundedTime(t * 3600, 1);
     char text[64];
-    std::snprintf(text, sizeof text, "%s at %dh%02dm%02d UT%s", label, (c.hours % 24 + 24) % 24, c.minutes,
+    std::snprintf(text, sizeof text, "%s at %dh%02dm%02d UT%s", label, ClockHour(c.hours), c.minutes,
                   c.seconds, tail);
     return text;
 }

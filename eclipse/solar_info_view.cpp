@@ -116,7 +116,7 @@ std::vector<EclipseViewText> SolarInfoTexts(const EclipseEvent& e, const LocalEc
 namespace {
 
 void SetTimeAndPlaceFields() {
-    SetField(2712, FormatText("%02d:%02d:%02d", viewHour, viewMinute, viewSecond).c_str());
+    SetField(2712, FormatText("%02d:%02d:%02d", ClockHour(viewHour), viewMinute, viewSecond).c_str());
     SetLocationFields(observerLongitude, observerLatitude);
 }
 

@@ -605,7 +605,13 @@ TEST_P(EclipseOfYearOnBoth, InfoTellsPhasesAcrossZeroLongitudeAndMidnight) {
             EXPECT_NEAR(WrappedDifference(times[0], ref.Get(k, from), 24), 0, tolerance) << label;
             EXPECT_NEAR(WrappedDifference(times[1], ref.Get(k, to), 24), 0, tolerance) << label;
         }
+        // The time of greatest eclipse on the clock of its own day (22:56 on 9 May for 2013), here and on the Map.
+        int h = -1, m = 0, sec = 0;
+        ASSERT_EQ(std::sscanf(Text(2712).c_str(), "%d:%d:%d", &h, &m, &sec), 3) << Text(2712);
+        EXPECT_NEAR(h + m / 60.0 + sec / 3600.0, std::fmod(ref.Get(k, "greatest") + 24, 24), tolerance) << Text(2712);
         Ui([] { pl::StopTextLog(); });
+        ChooseView(kEclipseMapView);
+        EXPECT_EQ(Text(2718), Text(2712).substr(0, 5));
     }
     Ui([] { pl::StartTextLog(); });
     Select(2013, 5, 10);
