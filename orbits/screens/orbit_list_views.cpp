@@ -245,10 +245,11 @@ void TakeUpCometRow(int row) {
     ClearOrbitSkyCentre();
     const OrbitFormTime local = RowLocalTime(e);
     OrbitFormTime& t = orbitFormTime;
-    t.year = local.year, t.month = local.month, t.day = local.day;
+    // The whole instant, so that the form's views and its time field agree.
+    t.year = local.year, t.month = local.month, t.day = local.day, t.hour = local.hour, t.minute = local.minute;
     char date[32], time[16];
     FormatDate(date, sizeof date, t.day, t.month, t.year);
-    std::snprintf(time, sizeof time, "%02d:%02d", local.hour, local.minute);
+    std::snprintf(time, sizeof time, "%02d:%02d", t.hour, t.minute);
     SetField(kOrbitDateField, date);
     SetField(kOrbitTimeField, time);
     char distance[32] = "-";

@@ -350,8 +350,13 @@ TEST_F(OrbitForm, TakenUpBestDateInTheSiteLocalTime) {
         std::snprintf(time, sizeof time, "%02d:%02d", h, mi);
         EXPECT_EQ(Text(2557), DateText(y, mo, d)) << c.zone;
         EXPECT_EQ(Text(2558), time) << c.zone;
-        EXPECT_EQ((std::vector{orbitFormTime.year, orbitFormTime.month, orbitFormTime.day}), (std::vector{y, mo, d}));
+        EXPECT_EQ((std::vector{orbitFormTime.year, orbitFormTime.month, orbitFormTime.day, orbitFormTime.hour,
+                               orbitFormTime.minute}),
+                  (std::vector{y, mo, d, h, mi}));
     }
+    const std::string taken = Text(2558);
+    ChooseView(0);  // the Ephemeris view writes the time field from the form's time
+    EXPECT_EQ(Text(2558), taken);
 }
 
 // A drag of 200 units to the right turns the 3D view's third angle by 400
