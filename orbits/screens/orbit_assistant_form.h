@@ -90,9 +90,9 @@ void DrawOrbitEphemeris();
 void BuildBestDatesList();
 void BuildBrightestList();
 void DrawCometMagRow(int row, const XywhRect& rect);
-// The row's record becomes the current one and the form's date the row's in
-// local civil time (a Best Dates row's universal time moved by the zone), the
-// time field showing that local time.
+// The row's record becomes the current one and the form's date and time the
+// row's in local civil time (a Best Dates row's universal time moved by the
+// zone), shown in the date and time fields.
 void TakeUpCometRow(int row);
 int BuildOrbit3DObjects(int zoom);
 void DrawOrbit3DView();
