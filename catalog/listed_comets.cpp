@@ -146,8 +146,10 @@ bool MatchListedComets(int removed) {
     for (SelectionEntry* e = first; e != last; ++e)
         if (IsComet(*e)) lost.push_back(e);
     KeepHeldRecords(lost, names, Naming::Same, {}, held);
-    std::unordered_set<std::string> wanted;
-    for (const SelectionEntry* e : lost) wanted.insert(ShownName(*e));
+    std::unordered_set<std::string> wanted;  // only asked of an entry whose record continues its name
+    const auto continues = [&names](const SelectionEntry* e) { return ShowsItsRecord(*e, names, Naming::Continued); };
+    if (std::any_of(lost.begin(), lost.end(), continues))
+        for (const SelectionEntry* e : lost) wanted.insert(ShownName(*e));
     KeepHeldRecords(lost, names, Naming::Continued, wanted, held);
     for (Naming naming : {Naming::Same, Naming::Continued}) {
         if (lost.empty()) break;
