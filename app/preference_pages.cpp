@@ -267,9 +267,9 @@ bool SavePage1() {
 // in the CCD assistant stays as it is unless the telescope itself changed:
 // then it becomes the new telescope's focal length in millimetres.
 void FollowTelescopeFocalLength(int apertureBefore, int focalBefore) {
-    const int focal = GetScopeFocalLengthMm();
-    if (Word(kPrefCcdFocal) == 0 || (GetScopeApertureMm() == apertureBefore && focal == focalBefore)) return;
-    Word(kPrefCcdFocal) = std::clamp(focal, 0, kCcdFocalMaxMm);
+    if (Word(kPrefCcdFocal) == 0 || (GetScopeApertureMm() == apertureBefore && GetScopeFocalLengthMm() == focalBefore))
+        return;
+    Word(kPrefCcdFocal) = ScopeFocalLengthForCcd();
 }
 
 bool SavePage2() {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "catalog/comet_satellite_db.h"
@@ -94,6 +95,20 @@ void PlaceLost(std::vector<SelectionEntry*>& lost, Place place) {
     lost.swap(left);
 }
 
+// The entries of `lost` whose record names them (`naming`) keep it, unless an
+// entry before them does, or the record's name is the own name of an entry
+// in `wanted` (which has the better claim). Those leave `lost`.
+void KeepHeldRecords(std::vector<SelectionEntry*>& lost, const CometNames& names, Naming naming,
+                     const std::unordered_set<std::string>& wanted, std::vector<bool>& held) {
+    PlaceLost(lost, [&](SelectionEntry& e) {
+        if (!ShowsItsRecord(e, names, naming)) return false;
+        const auto record = static_cast<std::size_t>(e.number);
+        if (held[record] || wanted.count(names.byRecord[record]) > 0) return false;
+        held[record] = true;
+        return true;
+    });
+}
+
 // The entry names record `number` (-1: none); an entry that changed record, or
 // names none, has no place until the list is placed again. Whether it changed.
 bool Renumber(SelectionEntry& e, int number) {
@@ -122,22 +137,23 @@ bool MatchListedComets(int removed) {
     if (!cometDb || std::none_of(first, last, IsComet)) return false;
     bool changed = removed >= 0 && FollowRemovedRecord(first, last, removed);
     const CometNames names = ReadCometNames();
-    // A record is held by at most one entry. The same name comes first: every entry whose record
-    // shows its name keeps it, then the others take the first free record of their name; only
-    // then does an entry keep, or take, a record whose name continues its own.
+    // A record is held by at most one entry. An entry keeps the record it holds while that record
+    // shows its name, then while it continues its name, unless the record shows the name of an
+    // entry still without one; the entries left take the first free record of their name, then
+    // the first free record that continues it.
     std::vector<bool> held(names.byRecord.size());
     std::vector<SelectionEntry*> lost;
     for (SelectionEntry* e = first; e != last; ++e)
         if (IsComet(*e)) lost.push_back(e);
-    NameIndex stems;
+    KeepHeldRecords(lost, names, Naming::Same, {}, held);
+    std::unordered_set<std::string> wanted;  // only asked of an entry whose record continues its name
+    const auto continues = [&names](const SelectionEntry* e) { return ShowsItsRecord(*e, names, Naming::Continued); };
+    if (std::any_of(lost.begin(), lost.end(), continues))
+        for (const SelectionEntry* e : lost) wanted.insert(ShownName(*e));
+    KeepHeldRecords(lost, names, Naming::Continued, wanted, held);
     for (Naming naming : {Naming::Same, Naming::Continued}) {
         if (lost.empty()) break;
-        if (naming == Naming::Continued) stems = ContinuedNames(names.byRecord);
-        PlaceLost(lost, [&](SelectionEntry& e) {
-            if (!ShowsItsRecord(e, names, naming) || held[static_cast<std::size_t>(e.number)]) return false;
-            held[static_cast<std::size_t>(e.number)] = true;
-            return true;
-        });
+        const NameIndex stems = naming == Naming::Continued ? ContinuedNames(names.byRecord) : NameIndex{};
         PlaceLost(lost, [&](SelectionEntry& e) {
             const int record = FirstFreeRecord(e, naming == Naming::Same ? names.records : stems, held);
             if (record < 0) return false;

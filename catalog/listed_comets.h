@@ -8,13 +8,16 @@
 // list shows it is its first 14 characters (a shorter name whole), and an
 // entry names a record that shows its name, or continues it after a space
 // (a record renamed "C/2027 Z1 (PanSTARRS)" still names the entry "C/2027 Z1";
-// "C/2027 Z10" does not). A record is held by one entry at most, the same name
-// first: an entry keeps its number when that record shows its name, else takes
-// the first record of its name that no other entry holds; only then does it
-// keep its number when that record continues its name, else take the first
-// free record that does; else it names none (number -1: shown, but placed and
-// sent nowhere). An entry that takes another record is marked placeUnknown
-// until the list is placed again, and its source index follows its number.
+// "C/2027 Z10" does not). A record is held by one entry at most. An entry keeps
+// its number while that record shows its name, and while it continues its
+// name unless the record shows the own name of an entry that holds no record
+// of its name (that entry has the better claim: a list kept before a record
+// was removed holds numbers of the next record). Only the entries left search
+// again: each takes the first record of its name that no entry holds, then
+// the others the first free record that continues theirs; else it names none
+// (number -1: shown, but placed and sent nowhere). An entry that takes another
+// record is marked placeUnknown until the list is placed again, and its source
+// index follows its number.
 // `removed` >= 0: that record was just taken out of the file, and the entries
 // of the records after it first move down one with them, so that each entry of
 // two records of one name keeps its own.

@@ -133,7 +133,10 @@ const SelectionEntry* ListedEntryAt(int position, const DateTime& when) {
 }
 
 const SelectionEntry* ShownEntryAt(int row, const DateTime& when) {
-    return ListedEntryAt(GetSelectionIndex(row), when);
+    const int position = GetSelectionIndex(row);
+    // While a form's own table holds the rows, a row's index is a position in that table.
+    if (position < 0 || !selectionListPtr || selectionListPtr[row] != selectionList + position) return nullptr;
+    return ListedEntryAt(position, when);
 }
 
 SelectionEntry* FindListedBody(const ObjectRecord& record) {

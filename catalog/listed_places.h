@@ -53,7 +53,7 @@ SelectionEntry* ListedPlacesAt(const DateTime& when);
 const SelectionEntry* ListedEntryAt(int position, const DateTime& when);
 
 // The entry of shown row `row` (selectionListIndex) placed for `when`; null
-// when the row shows no entry in use.
+// when the row shows no entry in use, or is a row of a form's own table.
 const SelectionEntry* ShownEntryAt(int row, const DateTime& when);
 
 // The observing list's entry of a body or comet record (designation 45 or 12,

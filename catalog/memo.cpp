@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
@@ -219,19 +220,35 @@ std::string LineForMessage(const char* text, std::size_t limit) {
 
 enum class LineAdded { Added, AlreadyListed, NoRoom };
 
-// Adds one parsed line to the list, whose entries `listed` holds. A line whose
-// object is in the list already, under any of its designations, is told of at
-// once, however full the list; lines beyond the list's room are counted by the
-// caller.
-LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ListedObjects& listed) {
+// What the lines imported so far name: objects by their identity, comets and
+// asteroids by the name an entry keeps (their first 14 characters).
+struct ImportedObjects {
+    ListedObjects objects{nullptr, 0};
+    std::unordered_set<std::string> cometNames;
+};
+
+// Adds one parsed line to the list, whose entries `imported` holds. A line
+// whose object is in the list already, under any of its designations, is told
+// of at once, however full the list; lines beyond the list's room are counted
+// by the caller. A comet or asteroid line is its name: the number it carries
+// may lead to another record of the comet file now, so the entry is made
+// without one and finds its record by name (MatchListedComets) once the lines
+// are read.
+LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ImportedObjects& imported) {
+    const bool comet = static_cast<int16_t>(rec->designationId) == kDesignationComet;
+    if (comet) rec->number = -1;
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
     const ObjectIdentity id = IdentifyObject(*rec, source, sourceIndex);
-    if (listed.Names(id)) {
+    const std::string name(rec->name, strnlen(rec->name, kSelectionNameSize - 1));
+    if (comet ? imported.cometNames.count(name) > 0 : imported.objects.Names(id)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
         return LineAdded::AlreadyListed;
     }
-    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec, id, listed)) return LineAdded::NoRoom;
+    ListedObjects unnumbered(nullptr, 0);  // comets are told apart by name alone
+    if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec, id, comet ? unnumbered : imported.objects))
+        return LineAdded::NoRoom;
+    if (comet) imported.cometNames.insert(name);
     ++selectionShownCount;
     return LineAdded::Added;
 }
@@ -466,13 +483,13 @@ int FillListFromMemo(const char* text) {
     TakeListDate(t.year, t.month, t.day, t.hour, t.minute);
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
-    ListedObjects listed(selectionList, 0);
+    ImportedObjects imported;
     int notImported = 0;
     WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
         StepBusyIndicator(1);
         if (kind != MemoLine::Place)
             ShowInformation("Failed to load data. Check line", LineForMessage(line, 255));
-        else if (AddImportedLine(line, &rec, listed) == LineAdded::NoRoom)
+        else if (AddImportedLine(line, &rec, imported) == LineAdded::NoRoom)
             ++notImported;
         return true;
     });
@@ -483,7 +500,7 @@ int FillListFromMemo(const char* text) {
         ShowInformation(message, "");
     }
     selectionCount = selectionShownCount;
-    MatchListedComets();  // a memo holds the record numbers of when it was written
+    MatchListedComets();
     return selectionCount;
 }
 

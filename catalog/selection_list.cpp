@@ -33,10 +33,15 @@ int allocated = 0;
 int shownRowsAllocated = 0;
 
 // Whether the shown rows are positions in another table than selectionList (a
-// form's own), and the list's current entry (a position) as it was when that
-// table took them.
+// form's own), and the list's current entry (a position) while no row of the
+// list holds it: as it was when that table took the rows, or since the last
+// rebuild over the list did not show it (a view of the chart that hides it).
+// -1 for none.
 bool rowsOfOtherTable = false;
 int entryHeldAside = -1;
+
+// The position when it is an entry in use, else -1.
+int EntryInUse(int position) { return position >= 0 && position < std::min(selectionCount, allocated) ? position : -1; }
 
 // Shown rows of a form's own table (the planets assistant's sky view holds 57
 // objects), whatever the list's capacity.
@@ -254,17 +259,19 @@ int ReallocSelectionList(int* leftOut) {
     const int kept = std::min(count, a.capacity - 1);  // one entry stays free for the end mark
     std::copy(selectionList, selectionList + kept, a.entries);
     *leftOut = count - kept;
-    const int held = CurrentSelectionEntry();
+    const int held = HeldSelectionEntry();
+    const bool current = CurrentSelectionEntry() >= 0;
     const int shown = selectionShownCount < 0 ? -1 : CarryShownRows(kept, &a);
     int row = -1;
     for (int r = 0; r < shown && row < 0; ++r)
         if (a.index[r] == held) row = r;
-    if (row < 0 && selectionCurrentRow >= 0 && shown > 0) row = 0;
+    if (row < 0 && current && shown > 0) row = 0;
     FreeSelectionList();
     InstallArrays(a);
     selectionCount = kept;
     selectionShownCount = shown;
     selectionCurrentRow = row;
+    if (!current && held < kept) entryHeldAside = held;
     return 1;
 }
 
@@ -345,6 +352,7 @@ int RemoveSelectionEntry(int position) {
     std::copy(selectionList + position + 1, selectionList + count, selectionList + position);
     --selectionCount;
     --selectionShownCount;
+    if (entryHeldAside >= position) entryHeldAside = entryHeldAside == position ? -1 : entryHeldAside - 1;
     SelectionEntry& freed = selectionList[selectionCount];
     freed.number = -1;
     freed.name[0] = '\0';
@@ -356,7 +364,7 @@ int FilterSelectionByClass(int classFilter, SelectionEntry* entries, int n) {
     for (int type = 0; type < kObjectTypeCount; ++type)
         objectTypeTable[type].shown = !filtered || MapObjectTypeCode(type) == kClassCodeOfFilter[classFilter];
     if (!entries || !selectionListIndex || !selectionListPtr) return 0;
-    if (entries != selectionList && !rowsOfOtherTable) entryHeldAside = CurrentSelectionEntry();
+    if (entries != selectionList && !rowsOfOtherTable) entryHeldAside = HeldSelectionEntry();
     rowsOfOtherTable = entries != selectionList;
     const int limit = entries == selectionList ? allocated : shownRowsAllocated;
     if (n > limit) n = limit;
@@ -404,15 +412,25 @@ int FindSelectionIndex(int position) {
 }
 
 int CurrentSelectionEntry() {
-    if (rowsOfOtherTable) return entryHeldAside;
+    if (rowsOfOtherTable) return EntryInUse(entryHeldAside);
     const int row = selectionCurrentRow;
     if (row < 0 || row >= selectionShownCount) return -1;
-    const int position = GetSelectionIndex(row);
-    return position < std::min(selectionCount, allocated) ? position : -1;
+    const int position = EntryInUse(GetSelectionIndex(row));
+    if (position >= 0) entryHeldAside = -1;  // a row made current since replaces the entry held aside
+    return position;
+}
+
+int HeldSelectionEntry() {
+    const int current = CurrentSelectionEntry();
+    return current >= 0 ? current : EntryInUse(entryHeldAside);
 }
 
 int SetCurrentSelectionEntry(int position) {
+    position = EntryInUse(position);
+    entryHeldAside = position;
+    if (rowsOfOtherTable) return -1;
     selectionCurrentRow = FindSelectionIndex(position);
+    if (selectionCurrentRow >= 0) entryHeldAside = -1;
     return selectionCurrentRow;
 }
 
@@ -430,7 +448,7 @@ int TakeRebuiltRows(int rows, int held) {
 
 int RebuildSelectionView(int keep) {
     if (!selectionList || !selectionListIndex || !selectionListPtr) return -1;
-    const int held = CurrentSelectionEntry();
+    const int held = HeldSelectionEntry();
     bool filtered = selectionClassFilter >= 1 && selectionClassFilter <= 6;
     int count = std::min(selectionCount, allocated);
     int rows = 0;
@@ -448,7 +466,7 @@ int RebuildSelectionView(int keep) {
 }
 
 int RebuildSelectionByClass() {
-    const int held = CurrentSelectionEntry();
+    const int held = HeldSelectionEntry();
     const int rows = selectionList ? FilterSelectionByClass(selectionClassFilter, selectionList,
                                                             std::max(selectionCount, 0))
                                    : 0;

@@ -17,7 +17,9 @@ extern SelectionEntry** selectionListPtr;
 extern int selectionCount;        // entries in use; -1 before allocation
 extern int selectionShownCount;   // rows shown; while a list is built, the next entry's position
 // The current row: a row of the shown rows as the last rebuild made them (the list form's view,
-// the chart's), never an entry position; -1 for none. A rebuild keeps the entry on it current.
+// the chart's), never an entry position; -1 for none. A rebuild keeps the entry on it current;
+// while the rows do not show the current entry, no row is current and the entry is held aside
+// (HeldSelectionEntry) until a rebuild shows it again.
 extern int selectionCurrentRow;
 extern int selectionClassFilter;  // 0 All, 1 Star, 2 Cluster, 3 Double Star, 4 Galaxy, 5 Nebula, 6 Planet
 extern int selectionFillLimit;    // entries a search or a single add may fill
@@ -49,7 +51,7 @@ int AllocSelectionList();
 // "Max Selected items") and carries the list into them: the first entries that
 // fit (the allocation less the end entry), in their order, the shown rows that
 // point at them and the current row, which follows its entry (row 0 when that
-// entry was left out, -1 with no row left). *leftOut gets the entries that did
+// entry was left out, -1 with no row left), or the entry held aside. *leftOut gets the entries that did
 // not fit. Without a list it is AllocSelectionList. On an allocation failure
 // shows which array could not be allocated, keeps the list in its old arrays
 // and returns 0.
@@ -85,7 +87,8 @@ bool SelectionFillIsFull();
 
 // Removes entry `position` of selectionList: the entries after it move down
 // one slot, the counts go down by one and the slot freed at the end is marked
-// free (number -1, empty name). 0, changing nothing, for a position that is
+// free (number -1, empty name); the entry held aside follows its entry (none
+// when it is the one removed). 0, changing nothing, for a position that is
 // not an entry in use. The caller clears the finder target and rebuilds the view.
 int RemoveSelectionEntry(int position);
 
@@ -122,11 +125,20 @@ int FindSelectionIndex(int position);
 
 // Position in selectionList of the current entry: the entry on the current row,
 // or, while another table holds the shown rows, the entry that was current when
-// it took them; -1 for none.
+// it took them; -1 for none, and while the list's rows do not show the current
+// entry (the chart shows no selection then).
 int CurrentSelectionEntry();
 
+// The current entry as a rebuild keeps it: CurrentSelectionEntry, or when no
+// row is current the entry held aside because the rows did not show it; -1
+// for none.
+int HeldSelectionEntry();
+
 // Makes the entry at `position` current: selectionCurrentRow becomes the shown
-// row that holds it, -1 when no row does (or for -1). Returns that row.
+// row that holds it; when no row does, it is -1 and the entry is held aside
+// for the next rebuild that shows it (while another table holds the rows, it
+// is only held aside and the row is left). -1, or a position that is no entry
+// in use, leaves no current entry. Returns the row (-1 for none).
 int SetCurrentSelectionEntry(int position);
 
 // Rebuilds the shown rows over all selectionCount entries: an entry is shown
@@ -135,8 +147,8 @@ int SetCurrentSelectionEntry(int position);
 // 117), in the Visible Sky (3) when chartZ >= 0, in the Sky Map and Horizon
 // View (0, 1) when the chart could place it (horizonHidden 0), in the other
 // views always. The current entry stays current: its position is taken before
-// the rebuild, its row after (-1 when the new rows do not show it). Returns
-// the new current row.
+// the rebuild (HeldSelectionEntry), its row after (-1 when the new rows do not
+// show it; then it is held aside). Returns the new current row.
 int RebuildSelectionView(int keep);
 
 // The list's own view: rebuilds the shown rows over all selectionCount entries

@@ -85,7 +85,7 @@ void ApplyChartListFilterListPart() {
     // Until the chart has placed the entries for its time and view, their marks are
     // another time's or view's: the class filter alone chooses the rows then, so the
     // current entry stays current until the chart's own rebuild after placing them.
-    if (chartTimeRecord.horizonProjectionReady != 0) RebuildSelectionView(CurrentSelectionEntry());
+    if (chartTimeRecord.horizonProjectionReady != 0) RebuildSelectionView(HeldSelectionEntry());
     else RebuildSelectionByClass();
     RefillObjectList();
     const int row = selectionCurrentRow;

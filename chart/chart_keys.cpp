@@ -83,7 +83,7 @@ void HoldSphere(int vk, int stepsLongitude, int stepsLatitude) {
 
 // The Sky Map turned while the key is held; the selection stays the centre.
 void HoldRotation(int vk, int sign) {
-    const int row = selectionCurrentRow;
+    const int held = HeldSelectionEntry();  // the shifts drop the current row; its entry is kept
     const int step = sign * RotationStep(chartState.chartZoomIndex);
     int32_t& rotation = chartTimeRecord.chartRotation;
     do {
@@ -95,7 +95,7 @@ void HoldRotation(int vk, int sign) {
     } while (IsKeyDown(vk));
     SetHorizonRotation(rotation);
     FlushKeyEvents();
-    selectionCurrentRow = row;
+    SetCurrentSelectionEntry(held);
     chartTimeRecord.scrolling = 0;
     RedrawSkyChart();
 }

@@ -86,9 +86,9 @@ void RedrawSphereView() {
         t.horizonProjectionReady = 1;
         ApplyChartListFilterListPart();
     }
-    int row = selectionCurrentRow;
-    if (row >= 0 && selectionShownCount > 0) {
-        if (row >= selectionShownCount) row = selectionCurrentRow = 0;
+    // The current entry's row; none while the view does not show it (a row out of range names none).
+    const int row = SetCurrentSelectionEntry(HeldSelectionEntry());
+    if (row >= 0) {
         SelectionEntry& e = selectionList[GetSelectionIndex(row)];
         MarkSelectedEntry(&e);
         RestoreChartLabel();

@@ -174,8 +174,8 @@ void ImprovePointingFromChart(int row) {
         return;
     }
     int position = GetSelectionIndex(row);
-    if (position < 0) position = row;
-    if (!selectionList || position >= selectionCount) return;
+    if (position < 0) position = HeldSelectionEntry();  // a row of no entry: the list's current one
+    if (!selectionList || position < 0 || position >= selectionCount) return;
     const SelectionEntry& entry = selectionList[position];
     const DeviceClock c = ReadDeviceClock();
     TelescopeTarget target{};

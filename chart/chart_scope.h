@@ -39,7 +39,8 @@ void GotoChartSelection(const ObjectRecord* selection);
 // altitude for AZ and Encoder output). Its predicted place
 // is the two-star model's with the program's own alignment (0, 0 without a
 // valid one) or the star's own place with "External". Name (9 characters),
-// number and designation come from the row's entry.
+// number and designation come from the row's entry (a row that shows none: the
+// list's current entry, HeldSelectionEntry, even when this view does not show it).
 void ImprovePointingFromChart(int row);
 
 // "Get Scope RA&Dec": "No drive selected." without a drive; else the mount is

@@ -261,9 +261,7 @@ void ShowListRows() {
     const int rows = std::max(selectionShownCount, 0);
     SetListItems(pl::GetDlgItem(compassForm, kObjectList), nullptr, rows);
     SetControlHook(compassForm, kObjectTrigger, rows > 0 ? DrawTriggerRow : nullptr);
-    if (rows == 0) selectionCurrentRow = -1;
-    else if (selectionCurrentRow >= rows) selectionCurrentRow = 0;
-    TakeRow(rows > 0 ? selectionCurrentRow : -1);
+    TakeRow(SetCurrentSelectionEntry(HeldSelectionEntry()));  // none while the rows do not show it
 }
 
 // The draw function of the first paint.

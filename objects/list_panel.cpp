@@ -206,7 +206,7 @@ int DeepSkyTypeBitmap(const ObjectRecord& record) {
     return thumbnail > 0 ? kTypePictures + thumbnail : 0;
 }
 
-ListPanelObject BuildListPanelObject(const SelectionEntry& listed, const DateTime& when) {
+ListPanelObject ListedObject(const SelectionEntry& listed, const DateTime& when) {
     // A comet or asteroid at its place of `when`, as a planet is: the list holds places of the chart's time;
     // with its magnitude as its look-up gives it, not the entry's tenths.
     SelectionEntry entry = listed;
@@ -236,7 +236,6 @@ ListPanelObject BuildListPanelObject(const SelectionEntry& listed, const DateTim
         return o;
     case kSourceStar: Star(entry, &o); return o;
     case kSourceComet:
-        if (entry.number >= 0) SetOrbitCometIndex(entry.number);  // an entry whose record is gone names none
         FromEntry(entry, when, &o);
         if (std::isfinite(cometMagnitude)) o.record.magnitude = static_cast<float>(cometMagnitude);
         o.placeKnown = entry.placeUnknown == 0;
@@ -286,6 +285,12 @@ ListPanelTexts ComputeListPanelTexts(const ListPanelObject& object, int source, 
         p.distance = distance;
     }
     return p;
+}
+
+ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime& when) {
+    // An entry whose record is gone names none.
+    if (entry.source == kSourceComet && entry.number >= 0) SetOrbitCometIndex(static_cast<int>(entry.number));
+    return ListedObject(entry, when);
 }
 
 PictureRequest ListEntryPicture(const SelectionEntry& entry) {

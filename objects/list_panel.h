@@ -31,6 +31,11 @@ struct ListPanelObject {
 // that of `when`.
 ListPanelObject BuildListPanelObject(const SelectionEntry& entry, const DateTime& when);
 
+// The same object without making a comet the orbit assistant's: the record
+// every rater of a listed body takes (its magnitude and size as the panel
+// rates them).
+ListPanelObject ListedObject(const SelectionEntry& entry, const DateTime& when);
+
 // Body `body` (0 the Sun .. 9 Pluto) computed for `when` (to the minute):
 // type 27, its size, magnitude and distance, the constellation of its place,
 // its name and picture 4000 + body. False for another body number or a date

@@ -427,7 +427,7 @@ void ShowCurrentObjectOnChart() {
         return;
     }
     AddObjectToSelection(&currentObject, code, row);
-    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &currentObject, code, row));
+    SetCurrentSelectionEntry(FindSelectionEntry(selectionList, &currentObject, code, row));
     if (!AgreeChartViewForAltitude(
             ComputeAltitude(lst, currentObject.rightAscension, currentObject.declination, currentSite.latitude)))
         return;

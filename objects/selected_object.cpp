@@ -93,7 +93,7 @@ int AddTargetToSelection() {
     const ObjectRecord target = selectedObject.record;
     if (SelectionHasNoRoomFor(&target)) return 0;
     AddObjectToSelection(&target, -1);
-    selectionCurrentRow = FindSelectionIndex(FindSelectionEntry(selectionList, &target));
+    SetCurrentSelectionEntry(FindSelectionEntry(selectionList, &target));
     return 1;
 }
 

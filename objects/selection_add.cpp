@@ -24,11 +24,10 @@ int AddObjectToSelection(const ObjectRecord* rec, int source, int sourceIndex) {
     if (selectionCount >= capacity && !listed) selectionShownCount = selectionCount - 1;
     const int position = selectionShownCount;
     if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec)) {
-        int existing = FindSelectionEntry(selectionList, rec, source, sourceIndex);
+        const int existing = FindSelectionEntry(selectionList, rec, source, sourceIndex);
         selectionShownCount = shown;
-        int row = FindSelectionIndex(existing);
+        const int row = existing >= 0 ? SetCurrentSelectionEntry(existing) : -1;
         if (row < 0) selectionClassFilter = 0;
-        else selectionCurrentRow = row;
         return row;
     }
     // A planet or comet holds the place a refresh gives it (topocentric, of the chart's time), whatever
@@ -38,8 +37,7 @@ int AddObjectToSelection(const ObjectRecord* rec, int source, int sourceIndex) {
     ProjectObjectList(&selectionList[position], 1);
     if (selectionCount < capacity) ++selectionCount;
     RebuildSelectionView(position);
-    selectionCurrentRow = selectionShownCount - 1;
-    return FindSelectionIndex(position);
+    return SetCurrentSelectionEntry(position);
 }
 
 bool SelectionHasNoRoomFor(const ObjectRecord* rec, int source, int sourceIndex) {

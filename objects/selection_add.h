@@ -6,14 +6,14 @@
 
 // Adds the record with source code `source` (negative: the code of its
 // designation) and source index `sourceIndex` (negative: the record's number)
-// and makes it the current row. The criteria are reset for a one-shot run
-// first; a list holding "Max Selected items" entries has its last entry
-// replaced by an object not listed. An object already listed is not added
-// again, however full the list: its row becomes current and is returned, or
-// -1 with the class filter set to All when no shown row holds it. Otherwise
-// the new entry is projected for the chart, the view rebuilt, the current row
-// becomes the last shown row, and the new entry's row is returned (-1 when
-// the chart view does not show it).
+// and makes its entry current (SetCurrentSelectionEntry). The criteria are
+// reset for a one-shot run first; a list holding "Max Selected items" entries
+// has its last entry replaced by an object not listed. An object already
+// listed is not added again, however full the list: its entry becomes current
+// and its row is returned, or -1 with the class filter set to All when no
+// shown row holds it. Otherwise the new entry is projected for the chart, the
+// view rebuilt, and the new entry's row is returned (-1 when the chart view
+// does not show it: the entry is then held aside as the current one).
 int AddObjectToSelection(const ObjectRecord* rec, int source, int sourceIndex = -1);
 
 // Whether an object that AddObjectToSelection(rec, source, sourceIndex) would

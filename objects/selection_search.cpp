@@ -30,6 +30,7 @@
 #include "core/text_numbers.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
+#include "objects/list_panel.h"
 #include "objects/object_texts.h"
 #include "objects/selected_object.h"
 #include "objects/selection_sort.h"
@@ -342,6 +343,20 @@ bool PassesRating(const SelectionCriteria& c, const ObjectRecord& rec, float mag
     return true;
 }
 
+// A listed entry as the criteria test it: its class, constellation, catalogue
+// and place (of the search's time) as the list holds them, its magnitude and
+// sizes as every screen rates the body (ListedObject: a planet's real
+// diameter, not whole arcminutes; the magnitude not cut to tenths).
+ObjectRecord RatedEntryRecord(const SelectionEntry& e) {
+    ObjectRecord r{};
+    CopyObjectDisplayFields(&r, &e);
+    const ObjectRecord rated = ListedObject(e, currentDateTime).record;
+    r.magnitude = rated.magnitude;
+    r.size1 = rated.size1;
+    r.size2 = rated.size2;
+    return r;
+}
+
 // Whether an entry passing the criteria may be removed: under a catalogue
 // searched by its own step, only the entries that step added.
 bool RemovableUnderCatalogue(int catalogue, int source) {
@@ -502,16 +517,18 @@ int RemoveMatchingEntries() {
     const SelectionCriteria& c = selectionCriteria;
     const int count = std::min(selectionCount, GetSelectionListAllocated());
     ListedPlacesAt(currentDateTime);  // planets, comets and asteroids tested at their places of the search's time
+    int current = HeldSelectionEntry();  // the current entry stays current when it is kept
     for (int i = count - 1; i >= 0; --i) {
         if ((count - 1 - i) % 15 == 0) StepBusyIndicator(1);
-        ObjectRecord r{};
-        CopyObjectDisplayFields(&r, &selectionList[i]);
-        if (TestSelectionCriteria(c, r) && RemovableUnderCatalogue(c.catalogue, selectionList[i].source))
-            RemoveSelectionEntry(i);
+        if (!TestSelectionCriteria(c, RatedEntryRecord(selectionList[i])) ||
+            !RemovableUnderCatalogue(c.catalogue, selectionList[i].source))
+            continue;
+        RemoveSelectionEntry(i);
+        if (current >= i) current = current == i ? -1 : current - 1;
     }
     if (selectionCount < GetSelectionListAllocated()) selectionList[selectionCount].number = -1;
     selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, selectionCount);
-    selectionCurrentRow = -1;
+    SetCurrentSelectionEntry(current);
     EndBusyIndicator(0);
     return selectionCount;
 }

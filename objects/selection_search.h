@@ -74,10 +74,11 @@ void SetSelectionElevation(int elevation);
 // Removes every entry of the list that passes the criteria, from the last to
 // the first; with the Messier, Caldwell, Herschel or best-of-NGC catalogue
 // only entries that came from that catalogue; planets, comets and asteroids are
-// tested at their places of currentDateTime (the search's time, ListedPlacesAt).
-// The slot after the last entry is marked free, the view rebuilt under the
-// class filter and no row is current.
-// Returns the entries left.
+// tested at their places of currentDateTime (the search's time, ListedPlacesAt);
+// every entry is rated with the magnitude and sizes the list panel rates it
+// with (ListedObject). The slot after the last entry is marked free, the view
+// rebuilt under the class filter; the current entry stays current when it is
+// kept, else none is. Returns the entries left.
 int RemoveMatchingEntries();
 
 // Fills the list from the fill position on (selectionShownCount) with the

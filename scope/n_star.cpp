@@ -197,10 +197,10 @@ void ChooseNStar() {
             ObjectRecord first{};
             CopyObjectDisplayFields(&first, &selectionList[0]);
             SetChartDateTime(&first, c.year, c.month, c.day, c.hour, c.minute);
-            selectionCurrentRow = 0;
+            SetCurrentSelectionEntry(0);
         }
     } else {
-        selectionCurrentRow = 0;
+        SetCurrentSelectionEntry(0);
     }
     nStarPendingChoice = 1;
     GotoForm(kSkyChartForm);

@@ -195,7 +195,7 @@ void FillStarList() {
         ObjectRecord first{};
         CopyObjectDisplayFields(&first, listed);
         SetChartDateTime(&first, t.year, t.month, t.day, t.hour, t.minute);
-        selectionCurrentRow = 0;
+        SetCurrentSelectionEntry(0);
     }
 }
 

@@ -154,7 +154,7 @@ void FillWithFirstStarCandidates() {
         ObjectRecord first{};
         CopyObjectDisplayFields(&first, &selectionList[0]);
         SetChartDateTime(&first, c.year, c.month, c.day, c.hour, c.minute);
-        selectionCurrentRow = 0;
+        SetCurrentSelectionEntry(0);
     }
     InvalidateHorizonProjection();
 }

@@ -147,7 +147,7 @@ void ReleaseCcdForm(pl::Hwnd form) {
 // is set, and the camera's values.
 void DrawCcdForm() {
     PushFormHistory(kCcdForm);
-    if (Word(kPrefCcdFocal) == 0) Word(kPrefCcdFocal) = GetScopeFocalLengthMm();
+    if (Word(kPrefCcdFocal) == 0) Word(kPrefCcdFocal) = ScopeFocalLengthForCcd();
     LoadCcdCamera();
 }
 
@@ -204,7 +204,7 @@ void ComputeCcdFov() {
     for (int i = 0; i < 4; ++i)
         Word(kPrefCcdWidth + i) = CcdSizeWord(FieldText(kSizeFields[i].id).c_str());
     Word(kPrefCcdFocal) = ParseInt(FieldText(kCcdFocalField).c_str());
-    if (Word(kPrefCcdFocal) == 0) Word(kPrefCcdFocal) = GetScopeFocalLengthMm();
+    if (Word(kPrefCcdFocal) == 0) Word(kPrefCcdFocal) = ScopeFocalLengthForCcd();
     double focal = Word(kPrefCcdFocal);
     if (focal <= 0) {
         for (int id : {kCcdFovWidth, kCcdFovHeight, kCcdFovDiagonal, kCcdPixelScaleWidth, kCcdPixelScaleHeight})

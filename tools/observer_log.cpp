@@ -188,8 +188,7 @@ void TakeWorkedObject(ObserverLogRecord* r) {
         TakeRecordValues(currentObject, r);
         return;
     }
-    if (selectionCurrentRow < 0 || selectionCurrentRow >= selectionShownCount) return;
-    const SelectionEntry* listed = ShownEntryAt(selectionCurrentRow, EntryTime());
+    const SelectionEntry* listed = ListedEntryAt(CurrentSelectionEntry(), EntryTime());
     if (!listed) return;
     const SelectionEntry& e = *listed;
     SetLogText(r->name, e.name, kObjectNameChars);

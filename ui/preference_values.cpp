@@ -97,3 +97,5 @@ int GetScopeFocalLengthMm() {
     int aperture = GetScopeApertureMm();
     return f < kFocalRatioRowCount ? aperture * kFocalRatio[std::max(f, 0)] : aperture * f / 10;
 }
+
+int ScopeFocalLengthForCcd() { return std::clamp(GetScopeFocalLengthMm(), 0, kCcdFocalMaxMm); }

@@ -40,6 +40,10 @@ int GetScopeApertureMm();
 // tenths, divided by 10 (truncated).
 int GetScopeFocalLengthMm();
 
+// The telescope's focal length as the CCD focal length (word 53) takes it:
+// GetScopeFocalLengthMm within the word's range, 0 to kCcdFocalMaxMm.
+int ScopeFocalLengthForCcd();
+
 // Rows of the aperture and focal-ratio popups before their "Other" row.
 constexpr int kApertureRowCount = 20;
 constexpr int kFocalRatioRowCount = 12;

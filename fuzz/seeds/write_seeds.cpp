@@ -325,6 +325,11 @@ void Lists() {
          "User;3;c;GALXY; ;12h30m;+ 10;9;0;0;0\n"
          "User;4;d;GALXY; ;1.2.3;--10;9;0;0;0\n");
     Seed("memos", "line_ends_only", "\n\r\n\n\r\r\n\n");
+    Seed("memos", "comets_of_one_number",
+         "Comet;-1;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
+         "Comet;-1;C/2030 A1;COMET; ;02:00:00;20:00:00;9.5;0;0;0\n"
+         "Comet;7;C/2027 Z1 (PanSTARRS);COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
+         "Comet;3;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n");
     Seed("memos", "whole_numbers_beyond_32_bits",
          "User;1;Dec;GALXY; ;1;4294967341;9;0;0;0\n"
          "User;2;Ra;GALXY; ;4294967297;10;9;0;0;0\n"

@@ -1,4 +1,5 @@
-// Night mode ("Bright") at 480 x 640, 192 dpi: the sky chart with a Messier
+// Night mode ("Bright") at 480 x 640, 192 dpi (the eclipse views on both
+// screens): the sky chart with a Messier
 // object of the list selected (its thumbnail and caption top left) and the
 // eclipse map of 2006 March 29 (row 1 of the list from 2006) show no pixel
 // with more green or blue than the drawing layer's night colours.
@@ -14,6 +15,7 @@
 #include "eclipse/eclipse_form.h"
 #include "eclipse/eclipse_list.h"
 #include "platform/focus.h"
+#include "support/both_screens.h"
 #include "objects/finder_form.h"
 #include "objects/object_info_form.h"
 #include "tools/twilight_form.h"
@@ -31,8 +33,10 @@ uint32_t PixelBlue(uint32_t p) { return p & 0xF8u; }
 
 class NightMode : public SkyChartTest {
 protected:
-    void SetUp() override {
-        Start(480, 640, 192);
+    void SetUp() override { StartOn(pl::kWindowScreen); }
+    void StartOn(const pl::ScreenInfo& screen) {
+        screen_ = screen;
+        Start(screen.width, screen.height, screen.dpi);
         const auto high = PlaceAt(180, 60);
         SelectionEntry m42 = Entry("Orion Nebula", kDesignationMessier, 42, 19, high.first, high.second);
         m42.source = kSourceMessier, m42.sourceIndex = 42, m42.size1 = 60, m42.size2 = 40;
@@ -53,8 +57,8 @@ protected:
         const pl::ColorRef c = GetForegroundColor();
         const uint32_t pen = ((c & 0xF8u) << 16) | Green(c) << 8 | ColourBlue(c);
         int beyond = 0, ink = 0;
-        for (int y = 0; y < 640; ++y)
-            for (int x = 0; x < 480; ++x) {
+        for (int y = 0; y < screen_.height; ++y)
+            for (int x = 0; x < screen_.width; ++x) {
                 const uint32_t p = harness.pixel(x, y) & 0xF8F8F8u;
                 beyond += Green(p) > green || PixelBlue(p) > blue;
                 ink += p == pen;
@@ -104,13 +108,19 @@ protected:
         EclipseView(1, kEclipseMapView);
     }
     // The screen (saved as `shot`) shows no colour beyond the night set's, and
-    // the night pen's red in more than 200 pixels.
+    // the night pen's red in more than 200 pixels (50 on the small screen).
     void ExpectOnlyNightReds(const char* shot) {
         Shot(shot);
         const auto [beyond, ink] = Count();
         EXPECT_EQ(beyond, 0);
-        EXPECT_GT(ink, 200);
+        EXPECT_GT(ink, 200 * screen_.width * screen_.height / (480 * 640));
     }
+    pl::ScreenInfo screen_;
+};
+
+class NightModeOnBothScreens : public OnBothScreens<NightMode> {
+protected:
+    void SetUp() override { StartOn(GetParam()); }
 };
 
 // A case of the tests: what is shown, and how.
@@ -179,7 +189,7 @@ TEST_F(NightMode, EveryViewsTextBoxesAreTheNightGround) {
 // to cyan. The eclipses of 2027: the annular of February 6, the penumbral
 // lunar of February 20 and the total of August 2 (NASA's Five Millennium
 // Canon of eclipses).
-TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
+TEST_P(NightModeOnBothScreens, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
     EclipseList(2027);
     const auto row = [](int month, int day) {
         for (int i = 0; i < eclipseCount; ++i)
@@ -206,5 +216,7 @@ TEST_F(NightMode, EveryEclipseViewAndMessageBoxShowOnlyTheNightReds) {
             AnswerAll();
         }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, NightModeOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

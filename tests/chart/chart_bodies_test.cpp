@@ -306,7 +306,7 @@ TEST_F(ChartBodies, BodyWithoutAPlaceIsNotShownCentredNorSent) {
             EXPECT_NE(chartSelection.designationId, uint32_t(c.entry.designation));
             const float longitude = chartRecord.centreLongitude, latitude = chartRecord.centreLatitude;
             Ui([] {
-                selectionCurrentRow = FindSelectionIndex(1);
+                SetCurrentSelectionEntry(1);
                 SetChartSelectionRecord(&selectionList[1]);
             });
             Redraw();

@@ -3,10 +3,12 @@
 // 3 February 2027 01:10, a list of 4 Vesta, Jupiter, Mars, the Moon and P/1998 VS24, of which
 // 4 Vesta and the Moon are below the horizon then and on the night planned five days ahead: the
 // views of the visible sky show the other three on other rows than the list form.
+#include "catalog/object_display.h"
 #include "catalog/record_db.h"
 #include "catalog/user_lists.h"
 #include "objects/list_panel_view.h"
 #include "objects/observing_list_form.h"
+#include "objects/selection_add.h"
 #include "objects/selection_sort.h"
 #include "scope/n_star.h"
 #include "scope/scope_control_form.h"
@@ -190,6 +192,40 @@ TEST_P(ListCurrentEntry, TheFirstSkyOpensOnTheCurrentEntry) {
             Open(kChartBack, kObservingListFormId);
         }
     }
+}
+
+// The Moon (below the horizon) current on the list; Sky, Yes to the Whole Sky, then the Visible
+// Sky, whose rows leave the Moon out: the chart names no entry, and back on the list the Moon is
+// still current; the list took its first row (4 Vesta). Added again while the Visible Sky hides
+// it, the Moon is current, not the last row that view shows (VS24).
+TEST_P(ListCurrentEntry, AnEntryTheChartViewHidesStaysCurrent) {
+    constexpr int kMoon = 3;
+    const std::string moon = ref.Text(Row(kNow, kMoon), "name");
+    ASSERT_LT(ref.Get(Row(kNow, kMoon), "alt_deg"), 0.0);
+    BootOnList();
+    Ui([] { chartView = 0; });
+    Tap(RowCentre(Item(kListRows), kMoon));
+    FormCommand(kListSky);
+    Answer(pl::IDYES);
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    Choose(kChartViewsTrigger, kChartViewsList, 8);  // "• Visible Sky"
+    EXPECT_EQ(ChartTitle(), "");
+    Open(kChartBack, kObservingListFormId);
+    EXPECT_EQ(ListCurrent(), moon);
+    std::string held;
+    Ui([&held] {
+        chartView = 3;
+        const SelectionEntry e = selectionList[kMoon];
+        ObjectRecord rec{};
+        CopyObjectDisplayFields(&rec, &e);
+        rec.number = e.number;
+        RemoveSelectionEntry(kMoon);
+        AddObjectToSelection(&rec, kSourcePlanet, e.sourceIndex);
+        held = Name(HeldSelectionEntry()) + "|" + std::to_string(CurrentSelectionEntry());
+        GotoForm(kObservingListFormId);
+    });
+    EXPECT_EQ(held, moon + "|-1");
+    EXPECT_EQ(ListCurrent(), moon);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListCurrentEntry, ::testing::ValuesIn(kChartScreens));

@@ -20,6 +20,7 @@
 #include "core/sidereal_time.h"
 #include "ephemeris/body_positions.h"
 #include "objects/finder_open.h"
+#include "objects/list_panel.h"
 #include "objects/selected_object.h"
 #include "objects/selection_add.h"
 #include "objects/selection_search.h"
@@ -245,7 +246,8 @@ TEST_F(ObservingList, RatingCriteria) {
 }
 
 // Under the Messier catalogue only entries the Messier step added go; under
-// no catalogue every entry that passes (here: brighter than magnitude 4).
+// no catalogue every entry that passes (here: brighter than magnitude 4). The
+// current entry (M42) stays current when it is kept; no row was current.
 TEST_F(ObservingList, RemovingMatchingEntries) {
     const std::vector<Item> items = {{"M31", kDesignationNgc, 224, 16, 2, 0, 0, 34},
                                      {"NGC869", kDesignationNgc, 869, 1, 4, 0, 0, 43},
@@ -254,7 +256,10 @@ TEST_F(ObservingList, RemovingMatchingEntries) {
     const struct {
         int catalogue, magnitude;
         const char* left;
-    } cases[] = {{kDesignationMessier, 0, "NGC869 C14"}, {0, 3, "NGC869 C14"}, {kDesignationCaldwell, 0, "M31 NGC869 M42"}};
+        const char* current;
+    } cases[] = {{kDesignationMessier, 0, "NGC869 C14", ""},
+                 {0, 3, "NGC869 C14", ""},
+                 {kDesignationCaldwell, 0, "M31 NGC869 M42", "M42"}};
     for (const auto& c : cases) {
         Put(items);
         selectionCurrentRow = 2;
@@ -263,8 +268,36 @@ TEST_F(ObservingList, RemovingMatchingEntries) {
         selectionCriteria.magnitude = static_cast<int16_t>(c.magnitude);
         const int left = RemoveMatchingEntries();
         EXPECT_EQ(Names(), c.left) << c.catalogue;
-        EXPECT_EQ((std::vector{left, selectionList[left].number, selectionCurrentRow, selectionShownCount}),
-                  (std::vector{selectionCount, -1, -1, selectionCount}));
+        EXPECT_EQ((std::vector{left, selectionList[left].number, selectionShownCount}),
+                  (std::vector{selectionCount, -1, selectionCount}));
+        const int current = CurrentSelectionEntry();
+        EXPECT_EQ(current >= 0 ? selectionList[current].name : "", std::string(c.current)) << c.catalogue;
+    }
+}
+
+// Uranus (3.7") and Neptune (2.3") hold size 0 in the list's whole arcminutes:
+// the criteria rated them as points, the list panel by their discs. Under
+// each visibility class a listed planet goes exactly when the panel's rating
+// is of that class.
+TEST_F(ObservingList, RemovalRatesAListedPlanetAsTheListPanelDoes) {
+    const std::vector<Item> planets = {{"Uranus", kDesignationPlanet, 7, 27, kSourcePlanet},
+                                       {"Neptune", kDesignationPlanet, 8, 27, kSourcePlanet}};
+    selectionCriteria = SelectionCriteria{};
+    selectionCriteria.scopeLimit = 14.0f;  // 7.5 + 5 log10(20 cm), as a search computes it
+    for (int visibility = 1; visibility <= 4; ++visibility) {
+        Put(planets);
+        std::string expected;
+        for (int i = 0; i < selectionCount; ++i) {
+            SelectionEntry& e = selectionList[i];
+            e.sourceIndex = static_cast<uint16_t>(e.number);
+            const double rating = ComputeListPanelTexts(ListedObject(e, currentDateTime), e.source, e.sourceIndex,
+                                                        currentDateTime).rating;
+            if (rating < visibilityClassBounds[visibility] || rating > visibilityClassBounds[visibility - 1])
+                expected += std::string(expected.empty() ? "" : " ") + e.name;
+        }
+        selectionCriteria.visibility = static_cast<int16_t>(visibility);
+        RemoveMatchingEntries();
+        EXPECT_EQ(Names(), expected) << visibility;
     }
 }
 

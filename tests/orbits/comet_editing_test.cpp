@@ -17,6 +17,7 @@
 #include "catalog/designations.h"
 #include "catalog/listed_comets.h"
 #include "catalog/listed_places.h"
+#include "catalog/memo.h"
 #include "catalog/selection_list.h"
 #include "comet_db_fixture.h"
 #include "core/julian_day.h"
@@ -277,6 +278,7 @@ TEST_F(CometRecordStore, RenamedRecordKeepsItsEntryByItsName) {
         {"same name beats continued", {"P/2003 F2", "P/2003 F2 (NEAT)"},
          {{"P/2003 F2", 1}, {"P/2003 F2 (NEA", 2}}, {0, 1}},
         {"one entry a record", {"C/2027 Z1 (PanSTARRS)"}, {{"C/2027 Z1", 0}, {"C/2027 Z1", 0}}, {0, -1}},
+        {"renamed, then its old name added", {"C/2027 Z1 (PanSTARRS)", "C/2027 Z1"}, {{"C/2027 Z1", 0}}, {0}},
     };
     for (const auto& c : cases) {
         std::vector<CometRecord> records;
@@ -290,6 +292,38 @@ TEST_F(CometRecordStore, RenamedRecordKeepsItsEntryByItsName) {
         std::vector<int64_t> numbers;
         for (int i = 0; i < selectionCount; ++i) numbers.push_back(selectionList[i].number);
         EXPECT_EQ(numbers, c.numbers) << c.why;
+        FreeSelectionList();
+    }
+}
+
+// Memo lines of comets are told apart by name, whatever number they carry: two
+// comets of one number (-1, written while neither had a record, or a stale
+// shared one) each get their own record; a name repeated is one comet.
+TEST_F(CometRecordStore, MemoCometsOfOneNumberAreNotOneComet) {
+    const struct {
+        std::vector<std::pair<const char*, int>> lines;  // name, number carried
+        std::vector<std::string> entries;                // name and record afterwards
+        std::vector<std::string> messages;
+    } cases[] = {
+        {{{"C/2027 Z1", -1}, {"C/2030 A1", -1}}, {"C/2027 Z1 0", "C/2030 A1 1"}, {}},
+        {{{"C/2030 A1", 0}, {"C/2027 Z1", 0}}, {"C/2030 A1 1", "C/2027 Z1 0"}, {}},
+        {{{"C/2027 Z1", 0}, {"C/2027 Z1", 1}}, {"C/2027 Z1 0"}, {"Already loaded:"}},
+    };
+    OpenComets({TestComet("C/2027 Z1", 2027, 3, 10.0f, 1.1f, 0.8f), TestComet("C/2030 A1", 2030, 1, 5.0f, 2.0f, 0.7f)});
+    for (const auto& c : cases) {
+        ASSERT_TRUE(AllocSelectionList());
+        services.messages.clear();
+        std::string text(1024, '\0');
+        for (const auto& [name, number] : c.lines) {
+            SelectionEntry e = ListEntry(name, kDesignationComet, number, 13, 1.0f, 2.0f);
+            FormatListLine(&text[text.find('\0')], 256, &e);
+        }
+        ImportMemoText(text.c_str());
+        std::vector<std::string> entries;
+        for (int i = 0; i < selectionCount; ++i)
+            entries.push_back(std::string(selectionList[i].name) + " " + std::to_string(selectionList[i].number));
+        EXPECT_EQ(entries, c.entries) << text;
+        EXPECT_EQ(services.Texts(), c.messages) << text;
         FreeSelectionList();
     }
 }

@@ -80,8 +80,8 @@ protected:
 };
 
 // The values above in the default "Dec Format" (degree sign); the focal
-// field of 0 takes the telescope's 2030 mm; a negative one is refused as typed,
-// and a negative word shows "-".
+// field of 0 takes the telescope's 2030 mm, at most 20000 mm; a negative one
+// is refused as typed, and a negative word shows "-".
 TEST_F(CcdForm, CanonFieldsAndFocalLengths) {
     EXPECT_EQ(Text(kCcdFocalField), "2030");
     Choose(1);
@@ -103,6 +103,10 @@ TEST_F(CcdForm, CanonFieldsAndFocalLengths) {
     Ui([this] { pl::SetDlgItemText(Form(), kCcdFocalField, "-5"); });  // a word no input gives
     Press(kCcdUpdate);
     EXPECT_EQ(Results(), "- - - - - ");
+    Ui([] { preferences.word[kPrefDiameter] = 2000, preferences.word[kPrefFRatio] = 150; });  // 2 m at f/15
+    Type(kCcdFocalField, "0");
+    Press(kCcdUpdate);
+    EXPECT_EQ(Text(kCcdFocalField), "20000");  // 30000 mm is beyond the focal length's 20000 mm
 }
 
 // "User Data" keeps what is typed (3.05 mm, cut by the input to four
