@@ -318,7 +318,7 @@ void LoadUserList(const char* fileName, int asCatalog) {
     SetCurrentSelectionEntry(-1);  // no entry of the list before is carried into the new one
     RebuildListView();
     // The new list's first row; its first entry, held until a view shows it, when no row shows.
-    if (selectionShownCount > 0) selectionCurrentRow = 0;
+    if (selectionShownCount > 0) SetCurrentSelectionRow(0);
     else SetCurrentSelectionEntry(0);
     loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }
