@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_folder.h"
 #include "catalog/databases.h"
 #include "catalog/record_db.h"
 #include "catalog/record_writer.h"
@@ -58,7 +59,7 @@ void WriteSatellites(const std::filesystem::path& file) {
 class SearchFixture {
 public:
     SearchFixture() {
-        const std::filesystem::path home = std::filesystem::temp_directory_path() / "zendavori-bench-satellites";
+        const std::filesystem::path home = BenchFolder("satellites");
         std::filesystem::create_directories(home / "data");
         WriteSatellites(home / "data" / "zendavori_satellites.ppc");
         pl::SetProgramFolder(home.string());

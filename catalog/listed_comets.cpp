@@ -168,3 +168,10 @@ bool MatchListedComets(int removed) {
     ++selectionListChanges;
     return changed;
 }
+
+int CountCometRecordsShowing(const std::string& name) {
+    if (!cometDb) return 0;
+    const CometNames names = ReadCometNames();
+    const auto found = names.records.find(name.substr(0, kShownName));
+    return found == names.records.end() ? 0 : static_cast<int>(found->second.size());
+}

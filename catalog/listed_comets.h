@@ -4,6 +4,8 @@
 // before a record was removed holds numbers that now lead to other records.
 #pragma once
 
+#include <string>
+
 // Finds each comet entry's record again by its name. A record's name as the
 // list shows it is its first 14 characters (a shorter name whole), and an
 // entry names a record that shows its name, or continues it after a space
@@ -26,3 +28,7 @@
 // wait for it. Otherwise selectionListChanges goes up (the places are computed
 // again from the file as it is now); returns whether an entry changed record.
 bool MatchListedComets(int removed = -1);
+
+// How many records of the comet file show `name` (their first 14 characters);
+// 0 while the file is closed.
+int CountCometRecordsShowing(const std::string& name);

@@ -7,7 +7,7 @@
 #include <new>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
@@ -221,10 +221,11 @@ std::string LineForMessage(const char* text, std::size_t limit) {
 enum class LineAdded { Added, AlreadyListed, NoRoom };
 
 // What the lines imported so far name: objects by their identity, comets and
-// asteroids by the name an entry keeps (their first 14 characters).
+// asteroids by the name an entry keeps (their first 14 characters), with how
+// many lines gave each name.
 struct ImportedObjects {
     ListedObjects objects{nullptr, 0};
-    std::unordered_set<std::string> cometNames;
+    std::unordered_map<std::string, int> cometNames;
 };
 
 // Adds one parsed line to the list, whose entries `imported` holds. A line
@@ -233,7 +234,8 @@ struct ImportedObjects {
 // by the caller. A comet or asteroid line is its name: the number it carries
 // may lead to another record of the comet file now, so the entry is made
 // without one and finds its record by name (MatchListedComets) once the lines
-// are read.
+// are read. A name is listed already once it has as many lines as the comet
+// file has records showing it (two orbits of one name are two entries).
 LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ImportedObjects& imported) {
     const bool comet = static_cast<int16_t>(rec->designationId) == kDesignationComet;
     if (comet) rec->number = -1;
@@ -241,14 +243,18 @@ LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ImportedObjects& 
     ResolveImportedLine(rec, &source, &sourceIndex);
     const ObjectIdentity id = IdentifyObject(*rec, source, sourceIndex);
     const std::string name(rec->name, strnlen(rec->name, kSelectionNameSize - 1));
-    if (comet ? imported.cometNames.count(name) > 0 : imported.objects.Names(id)) {
+    const auto listedComet = [&imported, &name] {
+        const auto lines = imported.cometNames.find(name);
+        return lines != imported.cometNames.end() && lines->second >= std::max(CountCometRecordsShowing(name), 1);
+    };
+    if (comet ? listedComet() : imported.objects.Names(id)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
         return LineAdded::AlreadyListed;
     }
     ListedObjects unnumbered(nullptr, 0);  // comets are told apart by name alone
     if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec, id, comet ? unnumbered : imported.objects))
         return LineAdded::NoRoom;
-    if (comet) imported.cometNames.insert(name);
+    if (comet) ++imported.cometNames[name];
     ++selectionShownCount;
     return LineAdded::Added;
 }

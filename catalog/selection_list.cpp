@@ -415,9 +415,17 @@ int CurrentSelectionEntry() {
     if (rowsOfOtherTable) return EntryInUse(entryHeldAside);
     const int row = selectionCurrentRow;
     if (row < 0 || row >= selectionShownCount) return -1;
-    const int position = EntryInUse(GetSelectionIndex(row));
-    if (position >= 0) entryHeldAside = -1;  // a row made current since replaces the entry held aside
-    return position;
+    return EntryInUse(GetSelectionIndex(row));
+}
+
+void HoldSelectionEntryAside(int position) {
+    if (!rowsOfOtherTable) selectionCurrentRow = -1;
+    entryHeldAside = EntryInUse(position);
+}
+
+void SetCurrentSelectionRow(int row) {
+    selectionCurrentRow = row;
+    if (!rowsOfOtherTable) entryHeldAside = -1;
 }
 
 int HeldSelectionEntry() {

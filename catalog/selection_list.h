@@ -141,6 +141,12 @@ int HeldSelectionEntry();
 // in use, leaves no current entry. Returns the row (-1 for none).
 int SetCurrentSelectionEntry(int position);
 
+// Makes shown row `row` current (-1 none); the entry held aside is dropped.
+void SetCurrentSelectionRow(int row);
+
+// No row current, the entry at `position` held aside (it stays the current entry).
+void HoldSelectionEntryAside(int position);
+
 // Rebuilds the shown rows over all selectionCount entries: an entry is shown
 // when no class filter is set, when it is the entry at position `keep`, or
 // when its type passes the filter; and, by the chart view (preference word

@@ -315,8 +315,11 @@ void LoadUserList(const char* fileName, int asCatalog) {
     selectionList[selectionCount].number = -1;
     ++selectionListChanges;
     MatchListedComets();
+    SetCurrentSelectionEntry(-1);  // no entry of the list before is carried into the new one
     RebuildListView();
-    selectionCurrentRow = 0;  // the new list's first row, not an entry of the list before
+    // The new list's first row; its first entry, held until a view shows it, when no row shows.
+    if (selectionShownCount > 0) SetCurrentSelectionRow(0);
+    else SetCurrentSelectionEntry(0);
     loaded = LoadedList{fileName, ListIdentity(), left > 0};
 }
 

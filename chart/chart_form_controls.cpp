@@ -56,7 +56,7 @@ void RefillObjectList() {
 void ClearList() {
     ClearSelectedObject();
     selectionShownCount = selectionCount = 0;
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
     if (selectionList) selectionList[0].number = -1;
     RefillObjectList();
     if (ChartFormWindow()) {

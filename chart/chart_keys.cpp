@@ -221,7 +221,7 @@ void SetChartDirection(int row) {
         IdentifyNearestObject(x, y, 2 * GetScreenScale());
     } else {
         chartRecord.centreLongitude = static_cast<float>((360 - kDirectionAzimuth[row]) % 360);
-        selectionCurrentRow = -1;
+        SetCurrentSelectionRow(-1);
     }
     chartState.chartDirty = 1;
     RedrawSkyChart();

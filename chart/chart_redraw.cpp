@@ -141,7 +141,7 @@ int ChooseCentre(int32_t* a, int32_t* b) {
     centreRa = lst;
     centreDec = static_cast<float>(currentSite.latitude);
     centreIsSelection = false;
-    selectionCurrentRow = -1;
+    HoldSelectionEntryAside(HeldSelectionEntry());  // an entry below the horizon stays current, without a row
     ShowChartObjectRow(-1);
     ProjectHorizonPlace(lst, centreRa, centreDec, 0, a, b);
     return -1;

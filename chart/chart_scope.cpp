@@ -225,7 +225,7 @@ void ShowScopePositionOnChart(ObjectRecord* block) {
         }
         block->rightAscension = static_cast<float>(ra);
         block->declination = static_cast<float>(dec);
-        selectionCurrentRow = -1;
+        SetCurrentSelectionRow(-1);
         int32_t a, b;
         if (ProjectRaDecToHorizon(chartTimeRecord.lstHours, block->rightAscension, block->declination, &a, &b)) {
             int32_t x, y;

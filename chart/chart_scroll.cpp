@@ -90,7 +90,7 @@ void StepSkyMapCentre(double dLongitude, double dLatitude, double* longitude, do
     chartRecord.centreLongitude = static_cast<float>(*longitude);
     chartRecord.centreLatitude = static_cast<float>(*latitude);
     const int row = DrawChartSkyMap(0);
-    selectionCurrentRow = row;
+    SetCurrentSelectionRow(row);
     ForgetChartLabel();  // the new picture has neither
     if (row < 0) chartSelection.number = -1;
     ShowChartObjectRow(row);

@@ -137,7 +137,7 @@ void CentreChartOnRaDec(double raHours, double decDegrees) {
     float a = static_cast<float>(raHours), b = static_cast<float>(decDegrees);
     if (chartView >= 2) ListPlaceCentre(raHours, decDegrees, kFixedPlace, &a, &b);
     SetChartCentre(a, b);
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
 }
 
 bool ChartRecordHasPlace(const ObjectRecord& record) {

@@ -112,7 +112,7 @@ bool PickListEntry(int x, int y, int r) {
                 continue;
             const int row = FindSelectionIndex(i);
             if (ChartFormWindow() && row != Get(kChartObjectList)) RequestChartReprojection();
-            selectionCurrentRow = row;
+            SetCurrentSelectionEntry(i);
             RestoreChartLabel();
             ShowChartObjectRow(row);
             SetChartSelectionRecord(&e);
@@ -176,7 +176,7 @@ void PickSkyPoint(int x, int y) {
     RestoreChartLabel();
     ShowChartObjectRow(-1);
     chartSelection = SkyPointRecord(ra, dec, 0);
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
     SetPick(x, y);
 }
 

@@ -311,7 +311,7 @@ void EditChartTime() {
 
 void ChooseRow() {
     const int row = Get(kObjectList);
-    selectionCurrentRow = row;
+    SetCurrentSelectionRow(row);
     TakeRow(row);
     DrawCompass();
 }

@@ -99,7 +99,7 @@ int MarkHorizonChart(double ra, double dec) {
     if (x < chart.left + m || x > chart.right - m || y < chart.top + m || y > chart.bottom - m) {
         FreeChartBitmaps();
         chartSelection = SkyPointRecord(ra, dec, 0);
-        selectionCurrentRow = -1;
+        SetCurrentSelectionRow(-1);
         ShowChartObjectRow(-1);
         RedrawCentredOnSelection();
         return -1;
@@ -107,7 +107,7 @@ int MarkHorizonChart(double ra, double dec) {
     currentObject.rightAscension = static_cast<float>(ra);
     currentObject.declination = static_cast<float>(dec);
     currentObject.objectType = 0;
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
     MoveCross(x, y, chart);
     DrawChartStatusLine(chartTimeRecord.lstHours, &currentObject);
     return 1;

@@ -231,7 +231,7 @@ int DrawShiftedChart(DrawWindowRecord* window, int dx, int dy, int zoom, const S
         ShowInformation("Shift chart window null", "");
         return -1;
     }
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
     chartTimeRecord.scrolling = 1;
     const Frame f{dx, dy, zoom, std::max(GetScreenScale(), 1), bounds, chartView == 1, PanoramaWidth()};
     const XywhRect box{bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top};
@@ -251,7 +251,7 @@ int DrawShiftedChart(DrawWindowRecord* window, int dx, int dy, int zoom, const S
     pl::SelectClipRect(GetDrawDc(), nullptr);
     SetDrawWindow(screen);
     if (screen && screen != window) CopyRectangle(window, screen, box, bounds.left, bounds.top, 0);
-    selectionCurrentRow = row;
+    SetCurrentSelectionRow(row);
     ShowChartObjectRow(row);
     return row;
 }

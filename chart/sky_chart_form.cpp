@@ -271,7 +271,7 @@ void ChooseObjectRow() {
     FreeChartBitmaps();
     if (row != selectionCurrentRow) RequestChartReprojection();
     ClearSaveUnderPositions();
-    selectionCurrentRow = row;
+    SetCurrentSelectionRow(row);
     RedrawSkyChart();
 }
 

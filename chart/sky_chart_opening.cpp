@@ -76,7 +76,7 @@ void FillListForChart() {
         if (const SelectionEntry* first = selectionShownCount > 0 ? ShownEntryAt(0, t) : nullptr) {
             SetChartSelectionRecord(first);
             SetChartDateTime(&chartSelection, t.year, t.month, t.day, t.hour, t.minute);
-            selectionCurrentRow = 0;
+            SetCurrentSelectionRow(0);
         }
     }
     if (selectionShownCount < 0) return;

@@ -41,8 +41,7 @@ bool PickEntry(int x, int y, int r, const XywhRect& view, SpherePick* pick) {
     const int i = FindObjectInSquare(selectionList, selectionCount, view.x, view.y, x, y, r);
     if (i < 0) return false;
     const SelectionEntry& e = selectionList[i];
-    const int row = FindSelectionIndex(i);
-    selectionCurrentRow = row;
+    const int row = SetCurrentSelectionEntry(i);  // held aside when no row shows it
     ShowChartObjectRow(row);
     SetChartSelectionRecord(&e);
     pick->record = chartSelection;
@@ -80,7 +79,7 @@ Search SearchAt(int x, int y, int m, SpherePick* pick) {
     }
     Fix24Angle ra = 0, dec = 0;
     SkyMapPointToRaDec(x, y, &ra, &dec);
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
     pick->record = SkyPointRecord(ra * kFixToHours, dec * kFixToDegrees, -1);
     pick->x = x;
     pick->y = y;

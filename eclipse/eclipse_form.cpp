@@ -160,9 +160,15 @@ void SetTypedLocation() {
     LocationStep();
 }
 
+// The typed clock time (0..24) is taken on the day nearest greatest eclipse, as the field shows
+// it: 22:56 typed for an eclipse greatest at 00:25 UT is 22:56 of the day before.
 void SetTimeOfInterest() {
     double hours = 0;
     if (!ReadNumberField(eclipseForm, kTime, &hours)) return DrawEclipseView();
+    if (const EclipseEvent* e = Selected()) {
+        const double greatest = e->hour + e->minute / 60.0 + e->second / 3600.0;
+        hours += 24 * std::round((greatest - hours) / 24);
+    }
     SetViewTime(hours);
     ForgetLocalCircumstances();
     if (SolarSelected()) observerLatitude = -500;

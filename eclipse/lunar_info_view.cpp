@@ -198,7 +198,7 @@ void DrawCompactTable(const EclipseEvent& e, const LunarEclipseContacts& c, Info
 
 void SetInfoFields(int hour, int minute, int second, double longitude, double latitude) {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", ClockHour(hour), minute, second);
     SetField(2712, text);
     SetLocationFields(longitude, latitude);
 }

@@ -145,6 +145,6 @@ int UpdateListPanel(int row) {
     if (object.placeKnown) DrawGraphs(texts, object.record, when);
     else EraseGraphs();
     DrawDifficultyGauge(kListPanelGauge, texts.rating);
-    selectionCurrentRow = row;
+    SetCurrentSelectionRow(row);
     return position;
 }

@@ -247,14 +247,14 @@ void ChooseObject() {
     if (B().tab != kTabComets) ClearSelectedObject();
     if (row < 0 || row == B().index - 1 || IsObjectSelected()) return;
     B().pendingIndex = row + 1;
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
     ClearSelectedObject();
     ShowCurrentObject();
 }
 
 void OpenFinderHere() {
     OpenFinder(kObjectInfoFormId, TabDesignation());
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
 }
 
 // The position of an object step: wrapped into 1..N.
@@ -268,7 +268,7 @@ void Step(int delta) {
     b.pendingIndex += delta;
     if (b.pendingIndex < 1) b.pendingIndex = n;
     if (b.pendingIndex > n) b.pendingIndex = 1;
-    selectionCurrentRow = -1;
+    SetCurrentSelectionRow(-1);
     ClearSelectedObject();
     char text[16];
     std::snprintf(text, sizeof text, "%d", b.pendingIndex);

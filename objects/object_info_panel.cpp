@@ -11,6 +11,7 @@
 #include "chart/chart_symbols.h"
 #include "chart/sky_map.h"
 #include "chart/sky_rotation.h"
+#include "core/angle_text.h"
 #include "core/preferences.h"
 #include "core/services.h"
 #include "ephemeris/jupiter_central_meridian.h"
@@ -48,9 +49,8 @@ void DrawRedSpotLine(const DateTime& t, int top) {
     int hours[3], minutes[3];
     ComputeJupiterCentralMeridian(t.year, t.month, t.day, hours, minutes);
     char text[64];
-    auto hour = [&hours](int n) { return (hours[n] % 24 + 24) % 24; };
-    std::snprintf(text, sizeof text, "Red Spot Transit : %02dh%02d %02dh%02d %02dh%02d", hour(0), minutes[0], hour(1),
-                  minutes[1], hour(2), minutes[2]);
+    std::snprintf(text, sizeof text, "Red Spot Transit : %02dh%02d %02dh%02d %02dh%02d", ClockHour(hours[0]),
+                  minutes[0], ClockHour(hours[1]), minutes[1], ClockHour(hours[2]), minutes[2]);
     pl::ColorRef colours[5];
     CopyAssistantColors(colours);
     const bool transparent = IsTextTransparent();

@@ -565,6 +565,6 @@ void BuildSelectionList() {
     selectionCount = s.fill;
     if (s.fill < GetSelectionListAllocated()) selectionList[s.fill].number = -1;
     selectionShownCount = FilterSelectionByClass(selectionClassFilter, selectionList, s.fill);
-    selectionCurrentRow = 0;
+    SetCurrentSelectionRow(0);
     TellCutSearch(s);  // once the list is whole: the box lets other windows draw it
 }

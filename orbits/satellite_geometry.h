@@ -2,10 +2,9 @@
 // sub-satellite point) and in the observer's sky (azimuth, elevation, range,
 // range rate, topocentric right ascension and declination), and two quick
 // tests on an element set (can it rise for a site; is it geostationary).
-// Every entry point that propagates uses SGP4 (satellite_propagation.h), so
-// that the searches, their rows and the views place a satellite alike, and
-// observes from the site's height (ObserverFromCurrentSite of the height in metres that
-// currentSite keeps). Positions in km and velocities in km/s in the inertial
+// Every entry point that propagates uses SGP4 (satellite_propagation.h) and
+// observes from the site at its height (SiteObserver), so that the searches,
+// their rows and the views place a satellite alike. Positions in km and velocities in km/s in the inertial
 // frame of the element set; Julian days are universal time, taken as UT1
 // for the sidereal angle. The Earth is the ellipsoid of equatorial radius
 // 6378.135 km and squared eccentricity 0.006694379990141316, turning at

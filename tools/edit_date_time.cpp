@@ -235,6 +235,9 @@ void OpenForm(pl::Hwnd dialog) {
     b.savedFixed = dateTimeFixed;
     dateTimeFixed = 1;
     if (b.value.year < 0 || b.value.year > kLastFormYear) LoadNow();
+    // Ok on what the form opened on is no change, the device's date shown for a year out of the list too.
+    b.opened = b.value;
+    AddMinutes(&b.opened, -ShownMinusCaller());
     SetCurrentFormWindow(dialog);
     ShowBlock(dialog);
 }
@@ -366,7 +369,6 @@ bool RunDateTimeForm(int* const values[6], int zone) {
     b.modalRunning = 1;
     callerZoneMinutes = zone;
     AddMinutes(&b.value, ShownMinusCaller());
-    b.opened = b.value;
     pl::Hwnd previous = GetCurrentFormWindow();
     int result = pl::DialogBox(kDateTimeForm, previous, DateTimeProc);
     b.modalRunning = 0;
@@ -377,7 +379,7 @@ bool RunDateTimeForm(int* const values[6], int zone) {
     // opened over draws again.
     if (pl::IsWindow(previous)) InitDrawWindowOwnDc(previous);
     SetCurrentFormWindow(previous);
-    if (result != kDateTimeOk || SameDateTime(b.value, caller)) return false;
+    if (result != kDateTimeOk || SameDateTime(b.value, b.opened)) return false;
     const DateTime& v = b.value;
     const int edited[6] = {v.year, v.month, v.day, v.hour, v.minute, v.second};
     for (int i = 0; i < 6; ++i) *values[i] = edited[i];

@@ -41,7 +41,7 @@ extern int32_t dateFormUT;
 // The form's working values, in the time scale it shows.
 struct DateTimeFormBlock {
     DateTime value;          // year, month 1..12, day, hour, minute, second
-    DateTime opened;         // the values the form opened with
+    DateTime opened;         // the values the form opened with, in its caller's scale
     int32_t savedFixed;      // dateTimeFixed when the form opened
     int32_t modalRunning;    // 1 while EditDateTime runs the form
     uint8_t phases[31];      // phase picture index 0..12 of each day of the shown month

@@ -177,8 +177,9 @@ void TakeRecordValues(const ObjectRecord& o, ObserverLogRecord* r) {
 }
 
 // Name, type, magnitude and place of the finder target or the current list
-// entry, a planet, comet or asteroid at its place of the entry's time.
-void TakeWorkedObject(ObserverLogRecord* r) {
+// entry, a planet, comet or asteroid at its place of the entry's time; false
+// when there is neither.
+bool TakeWorkedObject(ObserverLogRecord* r) {
     if (IsObjectSelected()) {
         char name[32] = {};
         int index = 0;
@@ -186,16 +187,17 @@ void TakeWorkedObject(ObserverLogRecord* r) {
         GetSelectedObjectName(name);
         SetLogText(r->name, name, kObjectNameChars);
         TakeRecordValues(currentObject, r);
-        return;
+        return true;
     }
     const SelectionEntry* listed = ListedEntryAt(CurrentSelectionEntry(), EntryTime());
-    if (!listed) return;
+    if (!listed) return false;
     const SelectionEntry& e = *listed;
     SetLogText(r->name, e.name, kObjectNameChars);
     r->objectType = e.objectType;
     r->objectMagnitude = e.mag10 / 10;
     r->rightAscension = e.rightAscension;
     r->declination = e.declination;
+    return true;
 }
 
 }  // namespace
@@ -323,8 +325,7 @@ void BuildNewObserverLogRecord() {
     std::snprintf(scope, sizeof scope, "%dmm", GetScopeApertureMm());
     SetLogText(r.scope, scope, kLogScopeWidth - 1);
     SetLogText(r.location, currentSite.name, kLogLocationWidth - 1);
-    TakeRecordValues(currentObject, &r);
-    TakeWorkedObject(&r);
+    if (!TakeWorkedObject(&r)) TakeRecordValues(currentObject, &r);
 }
 
 bool TakeObserverLogRecordDate(const ObserverLogRecord& r) {

@@ -335,6 +335,24 @@ TEST_F(UserListTest, CutListIsKnownUnchangedUntilItChanges) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+// A list loaded while the class filter shows none of it took the list before's current
+// position as its own; when the filter widens, its first entry is current.
+TEST_F(UserListTest, ListLoadedUnderAFilterShowingNoneStartsOnItsFirstEntry) {
+    FillList(4);
+    for (int i = 0; i < 4; ++i) selectionList[i].objectType = 16;
+    SaveUserList("allsixteen");
+    FillList(4);  // types 16, 30, 16, 30
+    selectionClassFilter = 1;
+    RebuildSelectionByClass();
+    ASSERT_EQ(SetCurrentSelectionEntry(3), 1);
+    LoadUserList("allsixteen.lst", 0);
+    EXPECT_EQ(selectionShownCount, 0);
+    selectionClassFilter = 0;
+    RebuildSelectionByClass();
+    ASSERT_EQ(selectionShownCount, 4);
+    EXPECT_EQ(CurrentSelectionEntry(), 0);
+}
+
 // A save killed before its rename leaves "<name>.lst.tmp" behind; the next
 // list save removes every such file, and only those.
 TEST_F(UserListTest, NextSaveRemovesStrayTemporariesOfKilledSaves) {

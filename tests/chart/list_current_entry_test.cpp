@@ -228,6 +228,51 @@ TEST_P(ListCurrentEntry, AnEntryTheChartViewHidesStaysCurrent) {
     EXPECT_EQ(ListCurrent(), moon);
 }
 
+
+// The Moon held aside by the Visible Sky, then a point of sky tapped: the point stays the chart's
+// selection when a view that shows the Moon comes back (it was replaced by the Moon), and the
+// list takes its first row. Then: Mars current, Sky Map, the chart's time moved until Mars has
+// set: back on the list Mars is still current (4 Vesta was).
+TEST_P(ListCurrentEntry, ASkyPointPickedReplacesTheEntryHeldAside) {
+    constexpr int kMoon = 3;
+    BootOnList();
+    Ui([] { chartView = 0; });
+    Tap(RowCentre(Item(kListRows), kMoon));
+    FormCommand(kListSky);
+    Answer(pl::IDYES);
+    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+    Choose(kChartViewsTrigger, kChartViewsList, 8);  // "• Visible Sky"
+    Ui([] {
+        const XywhRect v = chartRecord.viewRect;
+        for (int d = 2; d < 40 && chartSelection.number >= 0; d += 3)
+            IdentifySkyMapTap(v.x + v.width / 2 + d * GetScreenScale(), v.y + v.height / 2 + d * GetScreenScale());
+    });
+    Choose(kChartViewsTrigger, kChartViewsList, 7);  // every entry shown
+    std::string selection;
+    Ui([&selection] { selection = std::string(chartSelection.name) + " " + std::to_string(chartSelection.number); });
+    EXPECT_EQ(selection, " -1");
+    EXPECT_EQ(ChartTitle(), "");
+    Open(kChartBack, kObservingListFormId);
+    EXPECT_EQ(ListCurrent(), ref.Text(Row(kNow, 0), "name"));
+}
+
+TEST_P(ListCurrentEntry, AnEntryThatSetsOnTheChartStaysCurrent) {
+    constexpr int kMars = 2;
+    BootOnList();
+    Ui([] { chartView = 0; });
+    Tap(RowCentre(Item(kListRows), kMars));
+    Open(kListSky, kSkyChartFormId);
+    Ui([] {
+        dateTimeFixed = 1;
+        SetChartDateTime(nullptr, 2027, 2, 3, 10, 0);  // Mars at -15.5 degrees (PyEphem: set at 08:31)
+        chartState.chartDirty = 1;
+        RedrawSkyChart();
+    });
+    EXPECT_EQ(ChartTitle(), "");
+    Open(kChartBack, kObservingListFormId);
+    EXPECT_EQ(ListCurrent(), ref.Text(Row(kNow, kMars), "name"));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScreens, ListCurrentEntry, ::testing::ValuesIn(kChartScreens));
 
 }  // namespace

@@ -590,7 +590,8 @@ TEST_P(EclipseOfYearOnBoth, OneCentralDurationFromTheContactsOnEveryScreen) {
 // on the 9th: both phases with their contacts, read on the clock of their own day, within 30 s
 // (1746; the Moon theories differ by about 15 s then) and 15 s (2013) of the reference
 // (solar_moon_crossing_sites_pyephem.csv). After a selection Info computes the place of
-// greatest eclipse, whose phases also began on the 9th.
+// greatest eclipse, whose phases also began on the 9th. The time field, pressed back as it is
+// shown, stays on its own day (22:56 was read as 22:56 on the 10th).
 TEST_P(EclipseOfYearOnBoth, InfoTellsPhasesAcrossZeroLongitudeAndMidnight) {
     const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "solar_moon_crossing_sites_pyephem.csv");
     ASSERT_EQ(ref.rows.size(), 2u);
@@ -609,6 +610,13 @@ TEST_P(EclipseOfYearOnBoth, InfoTellsPhasesAcrossZeroLongitudeAndMidnight) {
         int h = -1, m = 0, sec = 0;
         ASSERT_EQ(std::sscanf(Text(2712).c_str(), "%d:%d:%d", &h, &m, &sec), 3) << Text(2712);
         EXPECT_NEAR(h + m / 60.0 + sec / 3600.0, std::fmod(ref.Get(k, "greatest") + 24, 24), tolerance) << Text(2712);
+        // The time pressed back as shown is the same instant, its own day's.
+        const std::string shown = Text(2712);
+        Ui([] { pl::StartTextLog(); });
+        SetTime(shown.c_str());
+        EXPECT_EQ(Text(2712), shown);
+        EXPECT_EQ(BoxText(), "");
+        EXPECT_EQ(TimesAfter("  Annular from ").size(), 2u) << "after the time's Set";
         Ui([] { pl::StopTextLog(); });
         ChooseView(kEclipseMapView);
         EXPECT_EQ(Text(2718), Text(2712).substr(0, 5));

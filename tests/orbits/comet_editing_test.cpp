@@ -298,19 +298,27 @@ TEST_F(CometRecordStore, RenamedRecordKeepsItsEntryByItsName) {
 
 // Memo lines of comets are told apart by name, whatever number they carry: two
 // comets of one number (-1, written while neither had a record, or a stale
-// shared one) each get their own record; a name repeated is one comet.
+// shared one) each get their own record; a name repeated is one comet, unless
+// the comet file holds two orbits of that name (a list of both, exported and
+// imported again, kept one).
 TEST_F(CometRecordStore, MemoCometsOfOneNumberAreNotOneComet) {
     const struct {
+        bool twoOrbitsOfZ1;
         std::vector<std::pair<const char*, int>> lines;  // name, number carried
         std::vector<std::string> entries;                // name and record afterwards
         std::vector<std::string> messages;
     } cases[] = {
-        {{{"C/2027 Z1", -1}, {"C/2030 A1", -1}}, {"C/2027 Z1 0", "C/2030 A1 1"}, {}},
-        {{{"C/2030 A1", 0}, {"C/2027 Z1", 0}}, {"C/2030 A1 1", "C/2027 Z1 0"}, {}},
-        {{{"C/2027 Z1", 0}, {"C/2027 Z1", 1}}, {"C/2027 Z1 0"}, {"Already loaded:"}},
+        {false, {{"C/2027 Z1", -1}, {"C/2030 A1", -1}}, {"C/2027 Z1 0", "C/2030 A1 1"}, {}},
+        {false, {{"C/2030 A1", 0}, {"C/2027 Z1", 0}}, {"C/2030 A1 1", "C/2027 Z1 0"}, {}},
+        {false, {{"C/2027 Z1", 0}, {"C/2027 Z1", 1}}, {"C/2027 Z1 0"}, {"Already loaded:"}},
+        {true, {{"C/2027 Z1", 0}, {"C/2027 Z1", 2}}, {"C/2027 Z1 0", "C/2027 Z1 2"}, {}},
+        {true, {{"C/2027 Z1", 0}, {"C/2027 Z1", 2}, {"C/2027 Z1", 2}}, {"C/2027 Z1 0", "C/2027 Z1 2"}, {"Already loaded:"}},
     };
-    OpenComets({TestComet("C/2027 Z1", 2027, 3, 10.0f, 1.1f, 0.8f), TestComet("C/2030 A1", 2030, 1, 5.0f, 2.0f, 0.7f)});
     for (const auto& c : cases) {
+        std::vector<CometRecord> records{TestComet("C/2027 Z1", 2027, 3, 10.0f, 1.1f, 0.8f),
+                                         TestComet("C/2030 A1", 2030, 1, 5.0f, 2.0f, 0.7f)};
+        if (c.twoOrbitsOfZ1) records.push_back(TestComet("C/2027 Z1", 2027, 3, 11.0f, 1.1f, 0.8f));
+        OpenComets(records);
         ASSERT_TRUE(AllocSelectionList());
         services.messages.clear();
         std::string text(1024, '\0');

@@ -459,7 +459,7 @@ TEST_F(ScopeControlForm, DayAndNightPictures) {
 // which polls the mount; the menu's Quit then sends the stop "#:Q#" before the port closes, and
 // no box appears. The quit had closed the port before the form's release, which could not send
 // the stop and said "Connection not open!" over a black screen.
-class ScopeControlQuit : public ScopeControlForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
+class ScopeControlQuit : public OnBothScreens<ScopeControlForm> {
 protected:
     void SetUp() override {
         harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);

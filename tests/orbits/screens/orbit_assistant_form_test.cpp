@@ -170,12 +170,25 @@ TEST_P(OrbitFormScreens, ElementDatesEditedInUniversalTime) {
     ASSERT_EQ(dates.rows.size(), 5u);
     CometRecord ceres = TestComet("1 Ceres", 2022, 1, 21.0f, 2.55f, 0.0785f, 73.4f, 80.3f, 10.6f, 3.3f, 0.12f);
     ceres.kind = kMinorPlanetRecordKind, ceres.epochJulianDay = 2459600.5f, ceres.semiMajorAxis = 2.766f;
-    WriteComets({ceres, TestComet("C/2022 X1", 2022, 8, 12.3456f, 1.2f, 0.99f, 30.0f, 80.0f, 10.0f)});
+    WriteComets({ceres, TestComet("C/2022 X1", 2022, 8, 12.3456f, 1.2f, 0.99f, 30.0f, 80.0f, 10.0f),
+                 TestComet("C/2250 A1", 2250, 3, 4.5f, 1.2f, 0.99f, 30.0f, 80.0f, 10.0f)});
     harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
     Start();
     Open();
     ChooseView(5);
     Ui([] { SetDateFormLocal(), dateTimeFixed = 0, selectionCriteria.day = 3; });
+    {  // A year beyond the form's (2250) opens it on the device's date: Ok on that is no change either.
+        const std::vector<char> original = CometFileBytes();
+        for (int i = 0; i < 3 && orbitCometIndex != 2; ++i) harness.key(pl::VK_PRIOR);
+        ASSERT_EQ(orbitCometIndex, 2);
+        Press(kOrbitDayField);
+        Tap(Centre(pl::GetDlgItem(pl::GetActiveWindow(), kDateTimeOk)));
+        EXPECT_EQ(Text(kOrbitYearField), "2250");
+        Press(kOrbitSave);
+        EXPECT_EQ(CometFileBytes(), original);
+        for (int i = 0; i < 3 && orbitCometIndex != 0; ++i) harness.key(pl::VK_NEXT);
+        ASSERT_EQ(orbitCometIndex, 0);
+    }
     // The date form from the day field opening on row `from`'s Julian day, row
     // `to`'s typed (the same row: Ok on the date as it was), Ok and Save.
     auto edit = [&](int from, int to) {
