@@ -59,6 +59,17 @@ protected:
         Boot(GetParam().width, GetParam().height, GetParam().dpi, {2027, 2, 3, 1, 10, 0});
         Ui([] { SetTestSite(40.0, 105.0, -7 * 60), GotoForm(kObservingListFormId); });
     }
+    // The Moon (entry 3, below the horizon) current on the list; Sky, Yes to the Whole Sky, then
+    // the Visible Sky, whose rows leave the Moon out.
+    void OpenVisibleSkyOnTheMoon() {
+        BootOnList();
+        Ui([] { chartView = 0; });
+        Tap(RowCentre(Item(kListRows), 3));
+        FormCommand(kListSky);
+        Answer(pl::IDYES);
+        ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
+        Choose(kChartViewsTrigger, kChartViewsList, 8);  // "• Visible Sky"
+    }
     static std::string Name(int position) { return position >= 0 && position < selectionCount ? selectionList[position].name : ""; }
     // What the list form's highlighted row, its panel and the current row name, when the same.
     std::string ListCurrent() {
@@ -202,13 +213,7 @@ TEST_P(ListCurrentEntry, AnEntryTheChartViewHidesStaysCurrent) {
     constexpr int kMoon = 3;
     const std::string moon = ref.Text(Row(kNow, kMoon), "name");
     ASSERT_LT(ref.Get(Row(kNow, kMoon), "alt_deg"), 0.0);
-    BootOnList();
-    Ui([] { chartView = 0; });
-    Tap(RowCentre(Item(kListRows), kMoon));
-    FormCommand(kListSky);
-    Answer(pl::IDYES);
-    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
-    Choose(kChartViewsTrigger, kChartViewsList, 8);  // "• Visible Sky"
+    ASSERT_NO_FATAL_FAILURE(OpenVisibleSkyOnTheMoon());
     EXPECT_EQ(ChartTitle(), "");
     Open(kChartBack, kObservingListFormId);
     EXPECT_EQ(ListCurrent(), moon);
@@ -228,20 +233,12 @@ TEST_P(ListCurrentEntry, AnEntryTheChartViewHidesStaysCurrent) {
     EXPECT_EQ(ListCurrent(), moon);
 }
 
-
 // The Moon held aside by the Visible Sky, then a point of sky tapped: the point stays the chart's
 // selection when a view that shows the Moon comes back (it was replaced by the Moon), and the
 // list takes its first row. Then: Mars current, Sky Map, the chart's time moved until Mars has
 // set: back on the list Mars is still current (4 Vesta was).
 TEST_P(ListCurrentEntry, ASkyPointPickedReplacesTheEntryHeldAside) {
-    constexpr int kMoon = 3;
-    BootOnList();
-    Ui([] { chartView = 0; });
-    Tap(RowCentre(Item(kListRows), kMoon));
-    FormCommand(kListSky);
-    Answer(pl::IDYES);
-    ASSERT_EQ(GetCurrentFormId(), kSkyChartFormId) << BoxText();
-    Choose(kChartViewsTrigger, kChartViewsList, 8);  // "• Visible Sky"
+    ASSERT_NO_FATAL_FAILURE(OpenVisibleSkyOnTheMoon());
     Ui([] {
         const XywhRect v = chartRecord.viewRect;
         for (int d = 2; d < 40 && chartSelection.number >= 0; d += 3)
