@@ -178,6 +178,16 @@ int AddMinutesToDateTime(int* year, int* month, int* day, int* hour, int* minute
     return IsLeapYear(*year);
 }
 
+DateTime UniversalFromLocal(const DateTime& local, int zoneMinutes) {
+    return LocalFromUniversal(local, -zoneMinutes);
+}
+
+DateTime LocalFromUniversal(const DateTime& universal, int zoneMinutes) {
+    DateTime t = universal;
+    AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, zoneMinutes);
+    return t;
+}
+
 int AddDaysToDate(int* year, int* month, int* day, int n) {
     StepDays(year, month, day, n);
     return IsLeapYear(*year);

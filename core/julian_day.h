@@ -8,6 +8,8 @@
 // Method: Meeus, Astronomical Algorithms, chapter 7.
 #pragma once
 
+#include "core/shared_state.h"
+
 // 1 when year is a leap year, else 0: every fourth year up to 1582 (also for
 // years before 1 and negative years), the Gregorian rule from 1583 on.
 int IsLeapYear(int year);
@@ -67,6 +69,15 @@ void SetCurrentDateTime(int year, int month, int day, int hour, int minute, int 
 // into hours, days, months and years. Expects month 1..12, day 1..31, hour 0..23.
 // Returns IsLeapYear of the resulting year.
 int AddMinutesToDateTime(int* year, int* month, int* day, int* hour, int* minute, int delta);
+
+// The universal date and time of a local civil date and time read on a clock
+// zoneMinutes ahead of UT (the site's zoneMinutes, its daylight hour included),
+// carried across days, months and years; the seconds are kept.
+DateTime UniversalFromLocal(const DateTime& local, int zoneMinutes);
+
+// The local civil date and time, on a clock zoneMinutes ahead of UT, of a
+// universal date and time: the inverse of UniversalFromLocal.
+DateTime LocalFromUniversal(const DateTime& universal, int zoneMinutes);
 
 // Moves a date by n days (either sign) in place. Expects month 1..12, day 1..31.
 // Returns IsLeapYear of the resulting year.

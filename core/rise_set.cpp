@@ -139,22 +139,28 @@ bool FindCrossing(const Track& track, double h0, int direction, double* m) {
     return false;
 }
 
-int NeverSets(double* rise, double* transit, double* set) {
+void Report(unsigned* events, unsigned value) {
+    if (events != nullptr) *events = value;
+}
+
+int NeverSets(double* rise, double* transit, double* set, unsigned* events) {
     *rise = 0;
     *transit = 12.0;
     *set = kNeverSets;
+    Report(events, kRiseSetAlwaysUp);
     return 0;
 }
 
-int NeverRises(double* rise, double* transit, double* set) {
+int NeverRises(double* rise, double* transit, double* set, unsigned* events) {
     *rise = *transit = *set = 0;
+    Report(events, kRiseSetNeverUp);
     return 1;
 }
 
 // Transit of a fixed place from the local sidereal time at local noon, and
 // its passages through the altitude whose sine is sinAltitude.
 int FixedPlaceEvents(int year, int month, int day, double longitude, int zone, double sinAltitude, double ra,
-                     double dec, double* rise, double* transit, double* set) {
+                     double dec, double* rise, double* transit, double* set, unsigned* events) {
     NoonSiderealCache& c = noonCache;
     if (!(c.year == year && c.month == month && c.day == day && c.zone == zone &&
           c.longitude == longitude)) {
@@ -176,13 +182,16 @@ int FixedPlaceEvents(int year, int month, int day, double longitude, int zone, d
     const double cosH0 = (sinAltitude - sinPhi * std::sin(dec * kDegToRad)) / (cosPhi * std::cos(dec * kDegToRad));
     if (cosH0 > 1) {
         *rise = *transit = *set = 0;
+        Report(events, kRiseSetNeverUp);
         return 0;
     }
     if (cosH0 < -1) {
         *rise = 0;
         *set = kNeverSets;
+        Report(events, kRiseSetAlwaysUp);
         return 0;
     }
+    Report(events, kRiseSetRises | kRiseSetSets);
     // The half arc in civil hours; an event carried into the day moves by a sidereal day.
     const double halfArc = std::acos(cosH0) * kRadToDeg / 15.0 * kSolarPerSidereal;
     const double siderealDay = 24.0 * kSolarPerSidereal;
@@ -195,7 +204,7 @@ int FixedPlaceEvents(int year, int month, int day, double longitude, int zone, d
 
 int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second, double ra1,
                           double dec1, double ra2, double dec2, double ra3, double dec3, double h0,
-                          double* rise, double* transit, double* set) {
+                          double* rise, double* transit, double* set, unsigned* events) {
     const EngineSite site = ReadSite();
     const double theta0 = 15.0 * GetLocalSiderealTime(year, month, day, hour, minute, second, 0.0,
                                                       currentSite.zoneMinutes);
@@ -207,8 +216,8 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
     const Track track{{ra1, ra2, ra3}, {dec1, dec2, dec3}, theta0, site};
     // Whole days only when the body stays beyond the limit from this midnight to the next.
     const double cosH0 = CosHourAngleAtH0(site, h0, dec2), cosNext = CosHourAngleAtH0(site, h0, dec3);
-    if (cosH0 < -1 && cosNext < -1) return NeverSets(rise, transit, set);
-    if (cosH0 > 1 && cosNext > 1) return NeverRises(rise, transit, set);
+    if (cosH0 < -1 && cosNext < -1) return NeverSets(rise, transit, set, events);
+    if (cosH0 > 1 && cosNext > 1) return NeverRises(rise, transit, set, events);
     const double bigH0 = std::acos(std::clamp(cosH0, -1.0, 1.0)) * kRadToDeg;
     const double m0 = (15.0 * ra2 - theta0 + site.longitude) / 360.0;
     double mRise = BringIntoDay(m0 - bigH0 / 360.0), mSet = BringIntoDay(m0 + bigH0 / 360.0);
@@ -219,29 +228,31 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
     // at the transit (brought into the day) tells.
     auto inDay = [](double m) { return m >= 0.0 && m < 1.0; };
     if (!(rises && inDay(mRise)) && !(sets && inDay(mSet))) {
-        return track.AltitudeAt(std::clamp(mTransit, 0.0, 1.0)) > h0 ? NeverSets(rise, transit, set)
-                                                                      : NeverRises(rise, transit, set);
+        return track.AltitudeAt(std::clamp(mTransit, 0.0, 1.0)) > h0 ? NeverSets(rise, transit, set, events)
+                                                                      : NeverRises(rise, transit, set, events);
     }
     *rise = rises ? 24.0 * mRise : 0.0;
     *transit = 24.0 * mTransit;
     *set = sets ? 24.0 * mSet : kNeverSets;
+    Report(events, (rises ? kRiseSetRises : 0u) | (sets ? kRiseSetSets : 0u));
     return 1;
 }
 
 int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/, double longitude,
                                int zone, int height, double h0, double ra, double dec, double* rise,
-                               double* transit, double* set) {
+                               double* transit, double* set, unsigned* events) {
     // Depression of the horizon seen from `height` on a sphere of the Earth's
     // radius; none for a site at or below sea level.
     const double dip = height > 0 ? std::acos(6378140.0 / (height + 6378140.0)) : 0.0;
     return FixedPlaceEvents(year, month, day, longitude, zone, std::sin(h0 * kDegToRad - (dip + 0.010646508)), ra,
-                            dec, rise, transit, set);
+                            dec, rise, transit, set, events);
 }
 
 int ComputeFixedAltitudeCrossings(int year, int month, int day, double longitude, int zone, double altitude,
-                                  double ra, double dec, double* rise, double* transit, double* set) {
+                                  double ra, double dec, double* rise, double* transit, double* set,
+                                  unsigned* events) {
     return FixedPlaceEvents(year, month, day, longitude, zone, std::sin(altitude * kDegToRad), ra, dec, rise,
-                            transit, set);
+                            transit, set, events);
 }
 
 long GetFixedRiseSetSiderealTimeCount() { return noonSiderealCount; }

@@ -10,8 +10,19 @@
 //
 // Sentinels: a body that never rises gives rise = transit = set = 0; one that
 // never sets gives rise 0 and set 23.99, with transit 12.0 from the
-// interpolating engine and the real transit from the fixed one.
+// interpolating engine and the real transit from the fixed one. The stand-in
+// times only keep orderings and bounds working: whether an event happened is
+// told by the events word each engine fills in (RiseSetEvent bits), never by
+// comparing a time with 0 or 23.99 (a real rising at 00:00 is a time).
 #pragma once
+
+// Bits of the events word: what the day holds at h0.
+enum RiseSetEvent : unsigned {
+    kRiseSetRises = 1u,     // *rise is a real rising
+    kRiseSetSets = 2u,      // *set is a real setting
+    kRiseSetAlwaysUp = 4u,  // no crossing that day: above h0 the whole day
+    kRiseSetNeverUp = 8u,   // no crossing that day: below h0 the whole day
+};
 
 // Meeus, Astronomical Algorithms, ch. 15: the body's places at 0 h of the local
 // dates before, of and after the date (ra1/dec1, ra2/dec2, ra3/dec3; places of
@@ -33,9 +44,12 @@
 // For the Moon at 64.8 N through 2024 against PyEphem: every event within
 // 0.063 degree of h0, the sentinels on every day the Moon stays 0.1 degree
 // above or below it. Returns 0 for a body that never sets at h0, else 1.
+// When `events` is not null it receives the RiseSetEvent bits: a rising or
+// setting found may lie before 0 or after 24 h (the neighbouring day's).
 int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second,
                           double ra1, double dec1, double ra2, double dec2, double ra3,
-                          double dec3, double h0, double* rise, double* transit, double* set);
+                          double dec3, double h0, double* rise, double* transit, double* set,
+                          unsigned* events = nullptr);
 
 // For a body whose place is taken as fixed over the day (stars, deep-sky
 // objects, a planet or comet from one place): transit from the local sidereal
@@ -48,10 +62,12 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
 // latitude is not used (the site's sine and cosine are); longitude in
 // degrees, west positive; zone in minutes; height in metres (a site below sea
 // level has no dip). The sidereal time is kept for the last date, zone and
-// longitude. Results stay within 0..24. Always returns 0.
+// longitude. Results stay within 0..24. Always returns 0. `events` as for
+// ComputeRiseTransitSet: a body whose arc crosses h0 rises and sets every day.
 int ComputeRiseTransitSetFixed(int year, int month, int day, double latitude, double longitude,
                                int zone, int height, double h0, double ra, double dec,
-                               double* rise, double* transit, double* set);
+                               double* rise, double* transit, double* set,
+                               unsigned* events = nullptr);
 
 // The same engine for a place's centre passing a geometric altitude (degrees),
 // with no allowance for refraction, semi-diameter or the dip of the horizon:
@@ -59,7 +75,8 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double latitude, do
 // Transit, crossings and sentinels as ComputeRiseTransitSetFixed gives them;
 // the site's latitude is read from currentSite. Always returns 0.
 int ComputeFixedAltitudeCrossings(int year, int month, int day, double longitude, int zone, double altitude,
-                                  double ra, double dec, double* rise, double* transit, double* set);
+                                  double ra, double dec, double* rise, double* transit, double* set,
+                                  unsigned* events = nullptr);
 
 // Number of sidereal times ComputeRiseTransitSetFixed and
 // ComputeFixedAltitudeCrossings computed since the start (calls served from

@@ -176,6 +176,28 @@ TEST(AddMinutesAndDays, CarryAcrossMonthYearAndLeapDay) {
     }
 }
 
+// A site's clock against UT at the ends of a month and a year, zones -9 h and
+// +12 h, seconds kept (carries checked on the calendar); local and universal
+// round-trip.
+TEST(UniversalFromLocal, ZonesAcrossMonthAndYearEnds) {
+    const struct { DateTime local; int zone; DateTime universal; } cases[] = {
+        {{2027, 6, 30, 22, 0, 17}, -9 * 60, {2027, 7, 1, 7, 0, 17}},
+        {{2027, 7, 1, 8, 0, 0}, 12 * 60, {2027, 6, 30, 20, 0, 0}},
+        {{2026, 12, 31, 20, 30, 0}, -480, {2027, 1, 1, 4, 30, 0}},
+        {{2027, 1, 1, 5, 59, 0}, 360, {2026, 12, 31, 23, 59, 0}},
+        {{2024, 3, 1, 0, 30, 0}, 60, {2024, 2, 29, 23, 30, 0}},
+        {{2027, 3, 15, 12, 0, 0}, 0, {2027, 3, 15, 12, 0, 0}},
+    };
+    auto same = [](const DateTime& a, const DateTime& b) {
+        return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+               a.minute == b.minute && a.second == b.second;
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(same(UniversalFromLocal(c.local, c.zone), c.universal)) << c.local.month << "/" << c.local.day;
+        EXPECT_TRUE(same(LocalFromUniversal(c.universal, c.zone), c.local)) << c.local.month << "/" << c.local.day;
+    }
+}
+
 // Stepping must agree with the Julian days, so it crosses the ten dates that the
 // reform removed instead of producing them.
 TEST(AddDaysToDate, SteppingSkipsTheDatesTheReformRemoved) {

@@ -16,20 +16,21 @@ protected:
 struct Times {
     double rise = -1, transit = -1, set = -1;
     int result = -1;
+    unsigned events = 99;
 };
 
 Times Interpolated(double ra1, double dec1, double ra2, double dec2, double ra3, double dec3, double h0,
                    int year = 1988, int month = 3, int day = 20) {
     Times t;
     t.result = ComputeRiseTransitSet(year, month, day, 0, 0, 0, ra1, dec1, ra2, dec2, ra3, dec3, h0, &t.rise,
-                                     &t.transit, &t.set);
+                                     &t.transit, &t.set, &t.events);
     return t;
 }
 
 Times Fixed(int year, int month, int day, double longitude, int zone, int height, double ra, double dec) {
     Times t;
     t.result = ComputeRiseTransitSetFixed(year, month, day, 0.0, longitude, zone, height, 0.0, ra, dec, &t.rise,
-                                          &t.transit, &t.set);
+                                          &t.transit, &t.set, &t.events);
     return t;
 }
 
@@ -46,6 +47,7 @@ TEST_F(RiseSet, MeeusVenusAtBoston) {
     const Times t =
         Interpolated(40.68021 / 15, 18.04761, 41.73129 / 15, 18.44092, 42.78204 / 15, 18.82742, -0.5667);
     EXPECT_EQ(t.result, 1);
+    EXPECT_EQ(t.events, kRiseSetRises | kRiseSetSets);
     EXPECT_NEAR(t.rise / 24, 0.51766, 0.00002);
     EXPECT_TRUE(t.transit >= 19 + 40 / 60.0 && t.transit < 19 + 41 / 60.0) << t.transit;
     EXPECT_NEAR(t.set / 24, 0.12130, 0.00002);
@@ -55,6 +57,8 @@ TEST_F(RiseSet, MeeusVenusAtBoston) {
 // The fixed engine gives the real transit of a star that never sets (-1 below).
 // So too at the poles, exactly 90 degrees included: 90 times the rounded degree
 // passed pi/2, and the site's cosine, negative, turned a pole's sky over.
+// Each engine says so in its events word too, so no caller reads the stand-in
+// times as events.
 TEST_F(RiseSet, CircumpolarAndNeverRising) {
     const struct { double latitude; bool fixed; int result; double rise, transit, set; } cases[] = {
         {50.0, false, 0, 0.0, 12.0, 23.99}, {50.0, true, 0, 0.0, -1, 23.99},
@@ -72,6 +76,7 @@ TEST_F(RiseSet, CircumpolarAndNeverRising) {
         EXPECT_EQ(t.set, c.set);
         if (c.transit >= 0) EXPECT_EQ(t.transit, c.transit);
         else EXPECT_TRUE(t.transit > 0.0 && t.transit < 24.0) << t.transit;
+        EXPECT_EQ(t.events, c.set > 0 ? unsigned{kRiseSetAlwaysUp} : unsigned{kRiseSetNeverUp});
     }
 }
 
