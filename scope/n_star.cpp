@@ -21,7 +21,6 @@
 #include "platform/window.h"
 #include "scope/n_star_list.h"
 #include "scope/n_star_plots.h"
-#include "scope/scope_dispatch.h"
 #include "scope/scope_target.h"
 #include "scope/star_field_text.h"
 #include "ui/control_access.h"
@@ -81,14 +80,6 @@ bool NoDrive() { return preferences.word[kPrefDriveId] == 0; }
 // Axis 1 of a reading: hours for EQ output, degrees otherwise.
 void ShowAxis1(int field, double degrees) { EqOutput() ? ShowHoursField(field, degrees) : ShowDegreesField(field, degrees); }
 
-// The scope's reading now (degrees; axis 1 right ascension x 15 for EQ).
-void ReadMount(double* m1, double* m2) {
-    double ra = 0, dec = 0;
-    ScopeGetRaDec(&ra, &dec);
-    *m1 = EqOutput() ? ra * 15.0 : ra;
-    *m2 = dec;
-}
-
 // Identity of the chosen star: the observing list's current entry when a
 // row is current, else the chart's object named by its designation.
 void TakeIdentity(const ObjectRecord& chartObject, AlignmentStar* s) {
@@ -113,7 +104,7 @@ void TakeIdentity(const ObjectRecord& chartObject, AlignmentStar* s) {
 // The chart's chosen object joins the list with its apparent place now (a
 // body's place of date at the clock refracted as a star's, not precessed
 // again) and the reading: its own place without a drive (a perfect scope),
-// else the mount's.
+// else the mount's; a failed read of the mount adds nothing.
 void TakeChosenStar() {
     ObjectRecord chosen{};
     CopyChartState16(&chosen);
@@ -128,7 +119,7 @@ void TakeChosenStar() {
     s.ra = ra * 15.0;
     s.dec = dec;
     double m1 = EqOutput() ? s.ra : az, m2 = EqOutput() ? s.dec : alt;
-    if (!NoDrive()) ReadMount(&m1, &m2);
+    if (!NoDrive() && !ReadMountDegrees(&m1, &m2)) return;
     TakeIdentity(chosen, &s);
     if (AddNStarEntry(&s, m1, m2)) {
         ShowHoursField(kObsRaField, s.ra);
@@ -249,8 +240,7 @@ void SyncNStar() {
         return;
     }
     double m1 = 0, m2 = 0;
-    if (!NoDrive()) ReadMount(&m1, &m2);
-    else if (!ReadTypedReading(&m1, &m2)) return;
+    if (!(NoDrive() ? ReadTypedReading(&m1, &m2) : ReadMountDegrees(&m1, &m2))) return;
     AlignmentStar& e = list[nStarCurrentRow];
     const Clock c = Now();
     e.time = c.Angle();

@@ -53,7 +53,8 @@ const NumberField* FindNStarField(int id);
 void ChooseNStar();
 
 // What the form shows: a star chosen on the chart taken into the list (at
-// most 20: a further one is dropped silently), unnamed entries named "St %d",
+// most 20: a further one is dropped silently; with a drive, only when the
+// mount was read), unnamed entries named "St %d",
 // the list's rows with the current one selected, the fields, the error and
 // the plots.
 void RedrawNStarForm();
@@ -66,7 +67,8 @@ void RefreshNStarFields();
 // Sync: the current entry's reading taken again (no drive: from the "True:"
 // fields, refused with the number-field message when they do not read) with
 // the clock's time, its predicted place made again; with "External" the
-// correction is fitted at once.
+// correction is fitted at once. A failed read of the mount changes nothing
+// (the read has said why).
 void SyncNStar();
 
 // Del: the current entry removed (the current row moves up when it was the

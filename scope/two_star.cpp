@@ -46,6 +46,10 @@ constexpr int kNameLength = 9;  // the forms keep this much of a star's name
 
 using Clock = DeviceClock;
 
+// Star 1 and star 2 (entries 0 and 1) chosen on the chart but not read from
+// the mount since: their readings belong to no star, and Align refuses them.
+bool unreadSinceChosen[2] = {false, false};
+
 Clock Now() { return ReadDeviceClock(); }
 
 void TimeText(char* text, std::size_t size, int hour, int minute, int second) {
@@ -208,8 +212,8 @@ bool TakeChosenObject(const Clock& now, Chosen* c) {
 
 // The chosen object becomes star `which`: its apparent place at the clock
 // `c` (a body's place of date refracted as a star's, not precessed again),
-// the clock time, the encoder box zeroed on it, its reading; after star 1
-// the list is cut to the candidates for star 2.
+// the encoder box zeroed on it, its reading stamped with the clock time;
+// after star 1 the list is cut to the candidates for star 2.
 void TakeChosenStar(int which, const Chosen& chosen, const Clock& c) {
     double ra = 0, dec = 0, alt = 0, az = 0;
     AlignmentPlaceAtClock(chosen.place, c, &ra, &dec, &alt, &az);
@@ -220,41 +224,46 @@ void TakeChosenStar(int which, const Chosen& chosen, const Clock& c) {
     s.dec = dec;
     s.index = chosen.position;
     s.kind = chosen.kind;
-    s.time = c.Angle();
     if (which == 1) TimeText(alignmentReferenceText, sizeof alignmentReferenceText, c.hour, c.minute, c.second);
     if (IsEncoderDrive()) {
         double first = EqOutput() ? s.ra : az, second = EqOutput() ? s.dec : alt;
         SyncEncoder(&first, &second);
     }
+    unreadSinceChosen[which - 1] = true;
     which == 1 ? ReadStar1() : ReadStar2();
     if (which == 1 && selectionList) KeepSecondStarCandidates(chosen.position, az);
 }
 
-// ReadScopeForStar with the clock read once by the caller.
-void ReadScopeAt(const Clock& c, int timeField, int axis1Field, AlignmentStar* star) {
+// The readings typed in a star's two reading fields (no drive): the axis-1
+// field as hours for EQ output.
+void TypedReading(int axis1Field, int axis2Field, double* first, double* second) {
+    char text1[32] = {}, text2[32] = {};
+    GetField(axis1Field, text1, sizeof text1);
+    GetField(axis2Field, text2, sizeof text2);
+    *first = EqOutput() ? ParseSignedDegrees(text1) * 15.0 : ParseSignedValue(text1);
+    *second = ParseSignedValue(text2);
+}
+
+// ReadScopeForStar with the clock read once by the caller; false, the star
+// and its fields untouched, when the mount's read failed.
+bool ReadScopeAt(const Clock& c, int timeField, int axis1Field, AlignmentStar* star) {
+    const int axis2Field = axis1Field == kAxis1Field1 ? kAxis2Field1 : kAxis2Field2;
+    double first = 0, second = 0;
+    if (preferences.word[kPrefDriveId] == 0) TypedReading(axis1Field, axis2Field, &first, &second);
+    else if (!ReadMountDegrees(&first, &second)) return false;
     char text[32];
     TimeText(text, sizeof text, c.hour, c.minute, c.second);
     SetField(timeField, text);
     star->time = c.Angle();
-    const int axis2Field = axis1Field == kAxis1Field1 ? kAxis2Field1 : kAxis2Field2;
-    if (preferences.word[kPrefDriveId] == 0) {
-        char first[32] = {}, second[32] = {};
-        GetField(axis1Field, first, sizeof first);
-        GetField(axis2Field, second, sizeof second);
-        star->reading1 = EqOutput() ? ParseSignedDegrees(first) * 15.0 : ParseSignedValue(first);
-        star->reading2 = ParseSignedValue(second);
-    } else {
-        double ra = 0, dec = 0;
-        ScopeGetRaDec(&ra, &dec);
-        star->reading1 = EqOutput() ? ra * 15.0 : ra;
-        star->reading2 = dec;
-    }
+    star->reading1 = first;
+    star->reading2 = second;
     const int type = preferences.word[kPrefMountType];
     if (type < 0 || type > 2) {
         ShowInformation("Please select scope output type (EQ, AZ, Encoder)", "");
-        return;
+        return true;
     }
     ShowReadings(StarFields{star, timeField, 0, 0, axis1Field, axis2Field});
+    return true;
 }
 
 // Without a drive the reading is the star's own place: as it is for EQ
@@ -275,7 +284,7 @@ void ReadStar(int which) {
         }
         ShowReadings(f);
     }
-    ReadScopeAt(c, f.time, f.axis1, &s);
+    if (ReadScopeAt(c, f.time, f.axis1, &s)) unreadSinceChosen[which - 1] = false;
 }
 
 }  // namespace
@@ -298,6 +307,7 @@ void RestoreAlignMatrix() {
         ShowInformation("Fail to compute align matrix", "Please redo 2 star alignment.");
         ResetEncoderOffsets();
     }
+    unreadSinceChosen[0] = unreadSinceChosen[1] = false;
     restoreOffered = 0;
 }
 
@@ -314,6 +324,7 @@ void ClearTwoStar() {
         s.time = s.ra = s.dec = s.reading1 = s.reading2 = 0.0;
         s.index = -1;
     }
+    unreadSinceChosen[0] = unreadSinceChosen[1] = false;
     ClearAlignmentValid();
 }
 
@@ -368,6 +379,12 @@ void TakeTypedStarField(int fieldId) {
 }
 
 int AlignTwoStars() {
+    for (int which : {1, 2})
+        if (unreadSinceChosen[which - 1]) {
+            ShowInformation(which == 1 ? "Star 1 has no scope reading." : "Star 2 has no scope reading.",
+                            "Center the scope on it, then tap Read.");
+            return 0;
+        }
     BuildAlignInputs();
     if (!ComputeAlignmentMatrix(alignmentReferenceText, &alignStar1, &alignStar2)) {
         ShowInformation("Fail to compute align matrix", "Please verify inputs.");
@@ -385,5 +402,6 @@ int AlignTwoStars() {
 
 void ResetTwoStar() {
     twoStarPendingChoice = -1;
+    unreadSinceChosen[0] = unreadSinceChosen[1] = false;
     SetTargetFields(1);
 }

@@ -63,7 +63,8 @@ void ChooseStar2();
 
 // The reading of a star: with no drive the star's own place (EQ output), or
 // its azimuth and altitude at the clock's time (AZ and Encoder output); then
-// ReadScopeForStar.
+// ReadScopeForStar. A star chosen on the chart counts as read only once a
+// read has succeeded.
 void ReadStar1();
 void ReadStar2();
 
@@ -71,7 +72,8 @@ void ReadStar2();
 // readings: with no drive from the form's two reading fields (the axis-1
 // field and the one below it), else from the mount (ScopeGetRaDec); shows
 // them. "Please select scope output type (EQ, AZ, Encoder)" for an output
-// type the form does not know.
+// type the form does not know. A failed read of the mount (it says why)
+// leaves the star, its time and its fields as they were.
 void ReadScopeForStar(int timeField, int axis1Field, AlignmentStar* star);
 
 // What the form shows at each opening: for an encoder box a connect and
@@ -87,8 +89,10 @@ void TakeTypedStarField(int fieldId);
 
 // Align: the matrix from the reference text and the two stars. Success: the
 // time and the pair saved (with the preferences), back to the previous form.
-// Failure: "Fail to compute align matrix" / "Please verify inputs.". Returns 1
-// on success.
+// Failure: "Fail to compute align matrix" / "Please verify inputs.". A star
+// chosen on the chart whose mount read has failed since is refused first:
+// "Star 1 has no scope reading." (or star 2) / "Center the scope on it, then
+// tap Read.", nothing computed or saved. Returns 1 on success.
 int AlignTwoStars();
 
 // Back to the start of a run (tests): no choice pending, the target fields of
