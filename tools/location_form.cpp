@@ -106,11 +106,6 @@ void SetNumber(int id, int value) {
     SetField(id, text);
 }
 
-// The coordinate with its hemisphere letter, cut to 12 characters.
-void ShowCoordinate(int id, double value, char positive, char negative) {
-    SetField(id, CoordinateText(value, positive, negative).substr(0, kCoordinateChars).c_str());
-}
-
 // A coordinate field in any text form; a last letter `negative` (either case)
 // negates it.
 double ReadCoordinate(int id, int characters, char negative) {
@@ -225,6 +220,10 @@ void ShowSiteOnOpening() {
     }
     SetPopupList(kSiteTrigger, kSiteList, savedSiteIndex);
     ShowSiteInForm();
+}
+
+void ShowCoordinate(int id, double value, char positive, char negative) {
+    SetField(id, CoordinateText(value, positive, negative).substr(0, kCoordinateChars).c_str());
 }
 
 void ShowSiteInForm() {

@@ -78,6 +78,12 @@ void SelectLocation();
 // temperature, pressure and humidity.
 void ShowSiteInForm();
 
+// Writes a coordinate field as the form shows it: the degrees of |value| in
+// the "Dec Format", a blank and `positive` (value 0 or more) or `negative`,
+// cut to 12 characters; never a sign, so that a typed reading of the text
+// takes it back.
+void ShowCoordinate(int id, double value, char positive, char negative);
+
 // Takes the latitude and longitude fields into the site (a last "S" or "E"
 // negates the value) and, on the open form's field view, draws the site's
 // mark on the small world map.

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "chart/chart_marks.h"
-#include "core/angle_text.h"
 #include "core/services.h"
 #include "eclipse/eclipse_controls_view.h"
 #include "platform/color.h"
@@ -174,9 +173,9 @@ void PickOnWorldMap(int x, int y) {
     WorldMapPlace(x, y, &longitude, &latitude);
     if (!DrawWorldMap(map.rect, longitude, latitude)) return;
     DrawPlace(longitude, latitude, x, y);
-    char text[48];
-    SetField(kLatitudeField, DegToStr(text, sizeof text, latitude));
-    SetField(kLongitudeField, DegToStr(text, sizeof text, longitude));
+    ShowCoordinate(kLatitudeField, latitude, 'N', 'S');
+    ShowCoordinate(kLongitudeField, longitude, 'W', 'E');
+    char text[16];
     std::snprintf(text, sizeof text, "%d", ZoneMinutesFromLongitude(longitude));
     SetField(kZoneField, text);
     locationMap.picked = 1;

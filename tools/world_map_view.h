@@ -36,8 +36,8 @@ bool DrawWorldMap(const XywhRect& rect, double longitude, double latitude);
 
 // A tap at (x, y) on the large map: the map drawn again, the place's
 // longitude and latitude in degrees and decimal minutes at its top left, the
-// latitude, longitude (signed, no letters) and zone fields of the form
-// written, and the target mark at the point; locationMap.picked is set. The
+// latitude and longitude fields written with their letters as the form shows
+// them, the zone field written, and the target mark at the point; locationMap.picked is set. The
 // site does not change.
 void PickOnWorldMap(int x, int y);
 

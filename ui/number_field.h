@@ -32,7 +32,9 @@
 //                minutes and seconds below 60, one closing mark ('\xB0' '\'' '"') allowed
 //   Latitude     a Sexagesimal with a sign or a last letter N or S (either case,
 //                S negates): "51\xB0" "28'38 S", "12:30:00 S", "-12.5"; not both
-//   Longitude    the same with W or E (E negates, longitudes being west positive)
+//   Longitude    the same with W or E (E negates, longitudes being west positive),
+//                or a bare number, which is West; a minus sign is refused, as it
+//                means West in the usual east-positive reading and East here
 // The value of a sexagesimal text is units + minutes / 60 + seconds / 3600,
 // with the sign of the text.
 #pragma once

@@ -11,7 +11,8 @@
 // the rest, up to 64 bytes, is the text read by ParseNumberField, by the plain
 // number, angle and date readers, and each value read is written back in every
 // display format. 1 a value accepted outside its range or not finite, 2 a
-// written text not terminated inside its buffer.
+// written text not terminated inside its buffer, 3 a longitude taken with a
+// minus sign.
 int RunNumberFields(const uint8_t* data, std::size_t size);
 
 // Texts separated by NUL bytes: ZENDAVORI_SCREEN, ZENDAVORI_ZOOM, a port name

@@ -21,7 +21,9 @@
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
+#include "platform/focus.h"
 #include "platform/input.h"
+#include "platform/message_queue.h"
 #include "platform/serial_port.h"
 #include "platform/window.h"
 #include "scope/scope_dispatch.h"
@@ -42,6 +44,7 @@ namespace {
 constexpr int kSettleMs = 3500;   // the serial layer's wait after an open
 constexpr int kEmptyReadMs = 480; // an 80-byte read that brings nothing: 400 ms + 1 ms a byte
 constexpr double kMapPixel = 0.15; // degrees of one pixel of the large map
+constexpr int kTextInputEdit = 137;
 
 // The red (200, 0, 0) of the site's cross, through 5 bits per channel or not.
 bool IsCross(uint32_t pixel) { return (pixel >> 16) >= 0xC8 && (pixel & 0xFFFF) == 0; }
@@ -88,6 +91,15 @@ protected:
         return p;
     }
     double FieldValue(int id) const { return ParseSignedValue(Text(id).c_str()); }
+    // Taps the field and presses Ok in its text input, `text` typed first
+    // unless null; the input, still open after a refusal.
+    pl::Hwnd EditField(int id, const char* text) {
+        Press(id);
+        const pl::Hwnd input = pl::GetActiveWindow();
+        if (text) Ui([=] { pl::SetDlgItemText(input, kTextInputEdit, text); });
+        Ui([=] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDOK, 0); });
+        return input;
+    }
 };
 
 // The small map's centre is 0, 0: zone 0 and the name "User Tap"; the red
@@ -211,6 +223,55 @@ TEST_P(LocationMapOnScreen, MapAndOkWithoutATapKeepTheSite) {
             << c.longitude;
         EXPECT_EQ(currentSite.daylightSaving, c.daylight);
     }
+}
+
+// A longitude says its side. Typed over Paris (2.35 E, 48.85 N): "-147:43:00"
+// (East in the site's west-positive values, West in the usual reading) is
+// refused with the field's box, the input stays open and Cancel leaves the
+// field and the site; W, E and a bare number (West) are taken; a latitude
+// keeps its sign. 147 + 43/60 and 33 + 55/60 by hand. A place picked east of
+// the map's centre is written with its letters, and its longitude field
+// opened and Ok'd unchanged keeps the site.
+TEST_P(LocationMapOnScreen, LongitudeSaysItsSideAndTheMapPickWritesIt) {
+    const double paris = -2.35, west147 = 147 + 43 / 60.0;
+    const struct {
+        int field;
+        const char* text;
+        bool refused;
+        double longitude, latitude;
+    } cases[] = {{kLongitudeField, "-147:43:00", true, paris, 48.85},
+                 {kLongitudeField, "147:43:00 W", false, west147, 48.85},
+                 {kLongitudeField, "147:43:00 E", false, -west147, 48.85},
+                 {kLongitudeField, "147:43:00", false, west147, 48.85},
+                 {kLatitudeField, "-33:55", false, paris, -(33 + 55 / 60.0)}};
+    for (const auto& c : cases) {
+        ShowSite(paris, 48.85, 60);
+        const std::string shown = Text(c.field);
+        const pl::Hwnd input = EditField(c.field, c.text);
+        if (c.refused) {
+            EXPECT_EQ(BoxText(), "Longitude must be between 0 and 180\nDegrees then W or E, as 0:07:39 W or 2.35 E");
+            AnswerAll();
+            ASSERT_TRUE(pl::IsWindow(input));
+            Ui([=] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDCANCEL, 0); });
+            EXPECT_EQ(Text(c.field), shown);
+        }
+        EXPECT_EQ(BoxCount(), 0) << c.text;
+        EXPECT_NEAR(currentSite.longitude, c.longitude, 1e-4) << c.text;
+        EXPECT_NEAR(currentSite.latitude, c.latitude, 1e-4) << c.text;
+    }
+    ShowSite(0, 51, 0);
+    Press(kLocationMap);
+    Tap({GetParam().width * 2 / 3, GetParam().height / 2});
+    EXPECT_EQ(Text(kLongitudeField).back(), 'E');
+    EXPECT_EQ(Text(kLatitudeField).back(), 'N');
+    EXPECT_EQ((Text(kLongitudeField) + Text(kLatitudeField)).find('-'), std::string::npos);
+    Press(kLocationOk);
+    const float longitude = currentSite.longitude, latitude = currentSite.latitude;
+    EXPECT_LT(longitude, -5);
+    EditField(kLongitudeField, nullptr);
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    EXPECT_EQ((std::vector<float>{currentSite.longitude, currentSite.latitude}),
+              (std::vector<float>{longitude, latitude}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, LocationMapOnScreen,

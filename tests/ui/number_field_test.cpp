@@ -68,6 +68,8 @@ TEST(ParseNumberField, AcceptedTextsAndTheirValues) {
         {kLongitude, "2.35 e", -2.35},
         {kLongitude, "180 W", 180},
         {kLongitude, "12.5", 12.5},
+        {kLongitude, "147:43:00", 147 + 43 / 60.0},
+        {kLongitude, "16\xB0" "44.8 E", -(16 + 44.8 / 60)},  // as the eclipse form shows a place
         {kRightAscension, "23:59:59", 23 + 59 / 60.0 + 59 / 3600.0},
         {kRightAscension, "23:59:59.99", 23 + 59 / 60.0 + 59.99 / 3600.0},  // 2.8e-6 h below 24: float 23.9999981
     };
@@ -85,7 +87,8 @@ TEST(ParseNumberField, AcceptedTextsAndTheirValues) {
 // Not a number of the field's form, or one outside its range, is refused and
 // leaves the value alone: garbage after the number, an exponent, a fraction in
 // a count, minutes or seconds of 60, a sign with a hemisphere letter, the
-// other axis's letter, a value just past a bound.
+// other axis's letter, a value just past a bound, a longitude with a minus
+// sign (which says no side: East here, West in the usual reading).
 TEST(ParseNumberField, RefusedTextsLeaveTheValue) {
     const struct {
         const NumberField& field;
@@ -102,6 +105,7 @@ TEST(ParseNumberField, RefusedTextsLeaveTheValue) {
         {kDeclination, "1e400"}, {kLatitude, "95 N"},   {kLatitude, "90.001"},    {kLatitude, "-12 S"},
         {kLatitude, "12 W"},     {kLatitude, "12 N x"}, {kLatitude, "N"},         {kLatitude, "1e400"},
         {kLongitude, "180.01 E"},{kLongitude, "1e400"}, {kLongitude, "12 N"},     {kLongitude, "+12 W"},
+        {kLongitude, "-147:43:00"}, {kLongitude, " -12.5"}, {kLongitude, "-0"},
         {kRightAscension, "24"}, {kRightAscension, "24:00:00"}, {kRightAscension, "23:59:59.999"},
     };
     for (const auto& c : cases) {
