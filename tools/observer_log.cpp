@@ -176,28 +176,30 @@ void TakeRecordValues(const ObjectRecord& o, ObserverLogRecord* r) {
     r->declination = placed.declination;
 }
 
-// Name, type, magnitude and place of the finder target or the current list
-// entry, a planet, comet or asteroid at its place of the entry's time; false
-// when there is neither.
-bool TakeWorkedObject(ObserverLogRecord* r) {
+// Type, magnitude and place of the finder target, else of the current list
+// entry, else of the current object, a planet, comet or asteroid at its place
+// of the entry's time; with `withName` also the target's or the entry's name.
+void TakeWorkedObject(ObserverLogRecord* r, bool withName) {
     if (IsObjectSelected()) {
         char name[32] = {};
         int index = 0;
         GetSelectedObject(&currentObject, &index);
         GetSelectedObjectName(name);
-        SetLogText(r->name, name, kObjectNameChars);
+        if (withName) SetLogText(r->name, name, kObjectNameChars);
         TakeRecordValues(currentObject, r);
-        return true;
+        return;
     }
     const SelectionEntry* listed = ListedEntryAt(CurrentSelectionEntry(), EntryTime());
-    if (!listed) return false;
+    if (!listed) {
+        TakeRecordValues(currentObject, r);
+        return;
+    }
     const SelectionEntry& e = *listed;
-    SetLogText(r->name, e.name, kObjectNameChars);
+    if (withName) SetLogText(r->name, e.name, kObjectNameChars);
     r->objectType = e.objectType;
     r->objectMagnitude = e.mag10 / 10;
     r->rightAscension = e.rightAscension;
     r->declination = e.declination;
-    return true;
 }
 
 }  // namespace
@@ -325,7 +327,13 @@ void BuildNewObserverLogRecord() {
     std::snprintf(scope, sizeof scope, "%dmm", GetScopeApertureMm());
     SetLogText(r.scope, scope, kLogScopeWidth - 1);
     SetLogText(r.location, currentSite.name, kLogLocationWidth - 1);
-    if (!TakeWorkedObject(&r)) TakeRecordValues(currentObject, &r);
+    TakeWorkedObject(&r, true);
+}
+
+void RetakeObserverLogSkyAndPlace() {
+    ObserverLogState& s = State();
+    ComputeObserverLogSky();
+    if (s.mode == kLogNewEntry && s.record) TakeWorkedObject(s.record, false);
 }
 
 bool TakeObserverLogRecordDate(const ObserverLogRecord& r) {

@@ -108,9 +108,15 @@ void ComputeObserverLogSky();
 // target's, or else the current observing-list entry's, name and values. A
 // planet, the Moon, a comet or an asteroid among them is placed for the
 // working date and time to the minute (local civil time, currentSite), the
-// entry's own, as the observing list places it (topocentric, of date), so
-// each layout after a new date or "now" places it again.
+// entry's own, as the observing list places it (topocentric, of date).
 void BuildNewObserverLogRecord();
+
+// After a new working date and time (the date form, "now"): the Moon and Sun
+// values for it (ComputeObserverLogSky) and, for a new entry, its object's
+// type, magnitude and place taken again as BuildNewObserverLogRecord takes
+// them, the name as typed. Every other field of the entry stays as it is; an
+// edited entry keeps its stored place.
+void RetakeObserverLogSkyAndPlace();
 
 // The working date and time take the record's when they make a date and time
 // (IsCalendarDateTime: the years 0..2199); false, nothing changed, otherwise.

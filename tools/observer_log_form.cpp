@@ -178,13 +178,27 @@ void ShowEntries() {
     Set(kObserverLogList, -1);
 }
 
-// The form drawn anew in its mode, kept as the screen later paints put back.
-void Relayout() {
+// The form drawn anew by `layout`, kept as the screen later paints put back.
+void Relayout(void (*layout)() = LayoutObserverLogForm) {
     if (!pl::IsWindow(logForm)) return;
     InitDrawWindowOwnDc(logForm);
     EraseFormBelowTitleLine(logForm);
-    LayoutObserverLogForm();
+    layout();
     SaveScreen();
+}
+
+// The entry shown for a new working date and time: its date, time, Moon and
+// Sun (and a new entry's object place) for it, every other field as it stands
+// on the form, typed or chosen. Another mode is laid out as a whole.
+void ShowEntryForDate() {
+    ObserverLogState& s = State();
+    if ((s.mode != kLogNewEntry && s.mode != kLogEditEntry) || !s.record) {
+        LayoutObserverLogForm();
+        return;
+    }
+    RetakeObserverLogSkyAndPlace();
+    ShowDateTimeFields();
+    DrawSkyValues(*s.record);
 }
 
 void TakeDeviceClock() {
@@ -224,15 +238,15 @@ void ShowPicture() {
         return;
     }
     ShowObjectImage(picture, 0, 0, 160, 160, true, kShotsFolder, 0);
-    Relayout();
+    Relayout(ShowEntryForDate);
 }
 
-// A date and time taken with Ok lays the entry out again for it; after
-// Cancel the entry stays as it was, with what was typed into it.
+// A date and time taken with Ok becomes the entry's, with what follows from
+// it; after Cancel the entry stays as it was.
 void EditDateAndTime() {
     DateTime& t = State().working;
     EditDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
-    if (DateTimeEditConfirmed()) Relayout();
+    if (DateTimeEditConfirmed()) Relayout(ShowEntryForDate);
 }
 
 void EditField(pl::Hwnd form, int id) {
@@ -313,7 +327,7 @@ pl::LResult Command(int id) {
         return 1;
     case kLogDelete: DeleteObserverLog(); return 1;
     case kLogMemo: ExportObserverLogs(); return 1;
-    case kLogNow: TakeDeviceClock(); Relayout(); return 1;
+    case kLogNow: TakeDeviceClock(); Relayout(ShowEntryForDate); return 1;
     case kLogFinder:
         if (GetCurrentFormId() != kFinderForm) OpenFinder(kObserverLogForm, -1);
         return 1;

@@ -48,6 +48,10 @@ void LayoutObserverLogForm();
 // (the edited entry's in edit mode), the sky values recomputed, a new entry's
 // record rebuilt (tools/observer_log.h), every field from the edit record, and
 // the Moon's phase picture and per cent and the Sun's icon and altitude drawn.
+// This is the entry's first layout (New, Edit, the form opened); a date or
+// time taken from the date form or "now", and the picture shown, keep every
+// field as it stands on the form and redraw only the date, the time and what
+// follows from them (RetakeObserverLogSkyAndPlace).
 void FillObserverLogEntry();
 
 // Reads the form's fields into the edit record and writes it; `listIndex` is

@@ -19,13 +19,19 @@
 #include "platform/files.h"
 #include "platform/focus.h"
 #include "platform/window.h"
+#include "catalog/record_writer.h"
+#include "catalog/selection_list.h"
+#include "support/both_screens.h"
 #include "support/folder_files.h"
+#include "support/reference_table.h"
 #include "support/program_fixture.h"
 #include "tools/observer_log.h"
 #include "tools/observer_log_form.h"
 #include "tools/observer_site.h"
 #include "tools/edit_date_time.h"
+#include "objects/current_object.h"
 #include "objects/finder_open.h"
+#include "objects/selected_object.h"
 #include "support/jpeg_file.h"
 #include "core/sky_brightness.h"
 #include "ui/popup_list.h"
@@ -46,7 +52,11 @@ protected:
         ResetCatalogState();
         ResetObserverLog();
         ASSERT_TRUE(StartProgram());
-        Ui([] { SetObserverSite(0.0, 51.0, 0); });
+        Ui([] {
+            SetObserverSite(0.0, 51.0, 0);
+            ClearSelectedObject();  // no worked object left by an earlier test
+            SetCurrentSelectionRow(-1);
+        });
         Open();
     }
     void TearDown() override { Ui([] { ResetObserverLog(); }); }
@@ -471,5 +481,142 @@ TEST_F(ObserverLogLarge, Screens) {
     Press(kLogNew);
     Shot("observer_log_entry_large.png");
 }
+
+// The entry's fields on both screens, with an eyepiece database of two rows.
+class ObserverLogScreens : public OnBothScreens<ObserverLogForm> {
+protected:
+    enum Way { kDateOk, kDateCancel, kNow, kPicture };
+    void SetUp() override {
+        const record_writer::Bytes db = record_writer::RecordDbBytes(
+            1, 72, {record_writer::EyepieceBytes("TVPL", "Plossl 25mm", 25.0f, 52),
+                    record_writer::EyepieceBytes("TVNG", "Nagler 9mm", 9.0f, 82)});
+        fs::create_directories(folder.path() / "data");
+        std::ofstream(folder.path() / "data" / "zendavori_eyepiece.ppc", std::ios::binary)
+            .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();
+        ObserverLogForm::SetUp();
+    }
+    void TearDown() override {
+        ObserverLogForm::TearDown();
+        ResetScreenScale();
+    }
+    // A new entry with every typed field and every popup filled.
+    void NewEntry(const std::string& comments) {
+        Press(kLogNew);
+        for (auto [id, text] : {std::pair{kLogLocationField, "Dark site"}, {kLogVisualLimitField, "5.9"},
+                                {kLogFilterField, "UHC"}, {kLogScopeField, "Dob 300"}, {kLogObjectField, "M 42"}})
+            Type(id, text);
+        Type(kLogCommentsField, comments);
+        Ui([] {
+            for (auto [trigger, list, row] : {std::tuple{kLogTransparencyTrigger, kLogTransparencyList, 2},
+                                              {kLogSeeingTrigger, kLogSeeingList, 1},
+                                              {kLogDifficultyTrigger, kLogDifficultyList, 2},
+                                              {kLogBrightnessTrigger, kLogBrightnessList, 1},
+                                              {kLogEyepieceTrigger, kLogEyepieceList, 2}})
+                SetPopupList(trigger, list, row);
+        });
+    }
+    // What the entry shows: its fields, then each popup's row.
+    std::vector<std::string> Entry() const {
+        std::vector<std::string> shown;
+        for (int id : {kLogDateField, kLogTimeField, kLogLocationField, kLogVisualLimitField, kLogFilterField,
+                       kLogScopeField, kLogObjectField, kLogCommentsField})
+            shown.push_back(Text(id));
+        for (int list : {kLogTransparencyList, kLogSeeingList, kLogDifficultyList, kLogBrightnessList, kLogEyepieceList})
+            shown.push_back(std::to_string(Get(list)));
+        return shown;
+    }
+    // The entry's date and time changed one way; the date form gets hour 12.
+    void Change(Way way) {
+        if (way == kNow) {
+            harness.setLocalTime(pl::LocalTime{2006, 3, 14, 12, 47, 0});
+            Press(kLogNow);
+            harness.setLocalTime(pl::LocalTime{2006, 3, 14, 23, 47, 0});
+        } else if (way == kPicture) {
+            fs::create_directories(folder.path() / "shots");
+            ASSERT_TRUE(WriteJpegFile((folder.path() / "shots" / "20060314M 42.jpg").string(), 16, 16,
+                                      std::vector<unsigned char>(16 * 16 * 3, 200)));
+            Press(kLogPicture);
+            const pl::Hwnd viewer = pl::GetActiveWindow();
+            ASSERT_NE(viewer, form);
+            Tap(Centre(viewer));
+            ASSERT_FALSE(pl::IsWindow(viewer));
+        } else {
+            Press(kLogTimeField);
+            const pl::Hwnd dialog = pl::GetActiveWindow();
+            ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
+            Ui([dialog] { pl::SetDlgItemText(dialog, kHourField, "12"); });
+            Tap(Centre(pl::GetDlgItem(dialog, way == kDateOk ? kDateTimeOk : kDateTimeCancel)));
+        }
+    }
+    // The only saved entry, read from its file.
+    ObserverLogRecord Stored() const {
+        ObserverLogRecord r;
+        std::ifstream in(Logs() / "M 42.log", std::ios::binary);
+        const std::string b((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_TRUE(DecodeObserverLogRecord(reinterpret_cast<const uint8_t*>(b.data()), b.size(), &r));
+        return r;
+    }
+    // The form opened again on the device clock's 23:47, the folder emptied.
+    void Reset() {
+        if (Shown(kLogCancel)) Press(kLogCancel);
+        Press(kLogBack);
+        fs::remove_all(Logs());
+        Open();
+        ASSERT_TRUE(Shown(kObserverLogList));
+    }
+    void Reopen() {
+        Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 0));
+        Press(kLogEdit);
+    }
+};
+
+// An entry at 23:47 with every field typed and every popup chosen, new or
+// saved and then edited (its comments retyped): the date form's Ok with hour
+// 12 and "now" at 12:47 give 12:47 and keep all of it, as the picture and the
+// date form's Cancel keep 23:47. A new entry was laid out afresh, all typed
+// text lost; an edited one went back to its stored date and texts. Saved and
+// reopened: the same, the Moon per cent and Sun altitude of its time (PyEphem,
+// scripts/reference/observer_log_sky_pyephem.py), an edited entry's stored
+// place kept (the current object has moved since).
+TEST_P(ObserverLogScreens, DateChangeKeepsWhatWasTypedAndIsSaved) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "observer_log_sky_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 2u);  // 23:47, 12:47
+    const struct {
+        bool edited;
+        Way way;
+        int hour;
+    } cases[] = {{false, kDateOk, 12}, {false, kNow, 12}, {false, kPicture, 23}, {false, kDateCancel, 23},
+                 {true, kDateOk, 12},  {true, kNow, 12},  {true, kDateCancel, 23}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.edited) + " " + std::to_string(c.way));
+        Reset();
+        Ui([] { currentObject.rightAscension = 5.5f, currentObject.declination = -5.4f; });
+        NewEntry(c.edited ? "first look" : "second look");
+        if (c.edited) {
+            Press(kLogSave);
+            Ui([] { currentObject.rightAscension = 1.0f, currentObject.declination = 2.0f; });
+            Reopen();
+            Type(kLogCommentsField, "second look");
+        }
+        std::vector<std::string> expected = Entry();
+        ASSERT_EQ(expected[1], "23:47");
+        expected[1] = std::to_string(c.hour) + ":47";
+        Change(c.way);
+        EXPECT_EQ(Entry(), expected);
+        Press(kLogSave);
+        const ObserverLogRecord r = Stored();
+        const std::size_t row = c.hour == 23 ? 0 : 1;
+        EXPECT_EQ((std::vector<int>{r.hour, r.minute, r.sunAltitude, r.moonPercent}),
+                  (std::vector<int>{c.hour, 47, static_cast<int>(ref.Get(row, "sun_alt_deg")),
+                                    static_cast<int>(ref.Get(row, "moon_percent"))}));
+        EXPECT_EQ((std::vector<float>{r.rightAscension, r.declination}), (std::vector<float>{5.5f, -5.4f}));
+        Reopen();
+        EXPECT_EQ(Entry(), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace
