@@ -132,7 +132,7 @@ bool ParseNumberField(const NumberField& field, const char* text, double* value)
     double sign = 1.0;
     const bool signGiven = *c.p == '-' || *c.p == '+';
     if (signGiven) sign = *c.p++ == '-' ? -1.0 : 1.0;
-    if (sign < 0 && field.form == NumberForm::Longitude) return false;  // its side is said by W or E
+    if (signGiven && field.form == NumberForm::Longitude) return false;  // its side is said by W or E
     double magnitude = 0.0;
     if (!Magnitude(field, c, &magnitude)) return false;
     c.SkipBlanks();

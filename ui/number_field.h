@@ -33,8 +33,8 @@
 //   Latitude     a Sexagesimal with a sign or a last letter N or S (either case,
 //                S negates): "51\xB0" "28'38 S", "12:30:00 S", "-12.5"; not both
 //   Longitude    the same with W or E (E negates, longitudes being west positive),
-//                or a bare number, which is West; a minus sign is refused, as it
-//                means West in the usual east-positive reading and East here
+//                or a bare number, which is West; a sign is refused, as "-" means
+//                West and "+" East in the usual east-positive reading
 // The value of a sexagesimal text is units + minutes / 60 + seconds / 3600,
 // with the sign of the text.
 #pragma once

@@ -88,7 +88,8 @@ int RunNumberFields(const uint8_t* data, std::size_t size) {
         const double checked = hemisphere ? std::fabs(value) : value;
         if (checked < field.low || checked > field.high || (field.lowOpen && checked == field.low)) return 1;
         const std::size_t first = text.find_first_not_of(" \t");
-        if (field.form == NumberForm::Longitude && first != std::string::npos && text[first] == '-') return 3;
+        if (field.form == NumberForm::Longitude && first != std::string::npos && (text[first] == '-' || text[first] == '+'))
+            return 3;
     } else if (value != -12345.0) {
         return 1;
     }

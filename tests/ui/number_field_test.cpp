@@ -87,8 +87,8 @@ TEST(ParseNumberField, AcceptedTextsAndTheirValues) {
 // Not a number of the field's form, or one outside its range, is refused and
 // leaves the value alone: garbage after the number, an exponent, a fraction in
 // a count, minutes or seconds of 60, a sign with a hemisphere letter, the
-// other axis's letter, a value just past a bound, a longitude with a minus
-// sign (which says no side: East here, West in the usual reading).
+// other axis's letter, a value just past a bound, a signed longitude (which
+// says no side: "-" is West and "+" East in the usual east-positive reading).
 TEST(ParseNumberField, RefusedTextsLeaveTheValue) {
     const struct {
         const NumberField& field;
@@ -105,7 +105,7 @@ TEST(ParseNumberField, RefusedTextsLeaveTheValue) {
         {kDeclination, "1e400"}, {kLatitude, "95 N"},   {kLatitude, "90.001"},    {kLatitude, "-12 S"},
         {kLatitude, "12 W"},     {kLatitude, "12 N x"}, {kLatitude, "N"},         {kLatitude, "1e400"},
         {kLongitude, "180.01 E"},{kLongitude, "1e400"}, {kLongitude, "12 N"},     {kLongitude, "+12 W"},
-        {kLongitude, "-147:43:00"}, {kLongitude, " -12.5"}, {kLongitude, "-0"},
+        {kLongitude, "-147:43:00"}, {kLongitude, " -12.5"}, {kLongitude, "-0"}, {kLongitude, "+147:43"},
         {kRightAscension, "24"}, {kRightAscension, "24:00:00"}, {kRightAscension, "23:59:59.999"},
     };
     for (const auto& c : cases) {
