@@ -1,6 +1,7 @@
 #include "orbits/comet_lists.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <new>
 
@@ -15,9 +16,19 @@ int cometMagCount = 0;
 namespace {
 
 constexpr double kDaysBefore = 30.0;
-constexpr double kCometDaysAfter = 30.0;
-constexpr double kMinorPlanetDaysAfter = 90.0;
 constexpr double kMinimumTolerance = 1.1574074074074075e-10;
+// The least Earth distance is looked for among samples kSampleStep days apart
+// over R +- kSpan days, then refined between the two samples beside the least:
+// the distance turns from falling to rising about once a year, so samples a
+// few days apart find the valley of every approach, and a span of a year
+// holds an opposition of most minor planets.
+constexpr double kSpan = 180.0;
+constexpr double kSampleStep = 4.0;
+constexpr int kSamples = static_cast<int>(2 * kSpan / kSampleStep) + 1;
+// How far past the span's end a search may go when the distance falls all
+// through the span (an opposition just outside it, at most a few months for
+// the catalogue's minor planets).
+constexpr double kWalkLimit = 365.0;
 
 // The record whose Earth distance the minimisation follows.
 CometRecord distanceRecord{};
@@ -48,25 +59,72 @@ void SetDate(CometMagEntry* e, int year, int month, int day, int hour, int minut
     e->year = year, e->month = month, e->day = day, e->hour = hour, e->minute = minute;
 }
 
+// Three dates a < b < c (or c < b < a), b's Earth distance not above the
+// others', that bracket a real minimum of the distance of distanceRecord;
+// a = b = c when no minimum was found.
+struct Bracket {
+    double a, b, c;
+};
+
+// From the span's end `edge` (distance `atEdge`), steps outward in
+// `direction` (+1 or -1) while the distance goes on falling, at most
+// kWalkLimit days; the walk's end when it never rises again.
+Bracket WalkPastSpan(double edge, double atEdge, double direction) {
+    const double step = direction * kSampleStep;
+    double before = edge - step, at = edge, atDistance = atEdge;
+    for (double walked = 0; walked < kWalkLimit; walked += kSampleStep) {
+        const double next = at + step, nextDistance = EarthDistanceAt(next);
+        if (nextDistance > atDistance) return {before, at, next};
+        before = at, at = next, atDistance = nextDistance;
+    }
+    return {at, at, at};
+}
+
+// The bracket of the least sampled local minimum of the Earth distance over
+// reference +- kSpan days; with none there (the distance falls all through
+// the span), of the first minimum past the span's end of smaller distance.
+Bracket ClosestSamples(double reference) {
+    std::array<double, kSamples> distance{};
+    const auto at = [reference](int k) { return reference - kSpan + k * kSampleStep; };
+    for (int k = 0; k < kSamples; ++k) distance[k] = EarthDistanceAt(at(k));
+    int least = -1;
+    for (int k = 1; k + 1 < kSamples; ++k)
+        if (distance[k] <= distance[k - 1] && distance[k] <= distance[k + 1] &&
+            (least < 0 || distance[k] < distance[least]))
+            least = k;
+    if (least >= 0) return {at(least - 1), at(least), at(least + 1)};
+    if (distance.front() < distance.back()) return WalkPastSpan(at(0), distance.front(), -1.0);
+    return WalkPastSpan(at(kSamples - 1), distance.back(), 1.0);
+}
+
+// Julian day of the least Earth distance of distanceRecord near `reference`:
+// the bracketing samples refined by Brent's method.
+double ClosestApproach(double reference) {
+    const Bracket s = ClosestSamples(reference);
+    if (s.a == s.c) return s.b;
+    double closest = s.b;
+    BrentMinimize(&closest, s.a, s.b, s.c, kMinimumTolerance, EarthDistanceAt);
+    return closest;
+}
+
 // Best Dates row of record `index` (work words filled); false when it is
-// left out.
+// left out. Which records are listed depends on the reference date and the
+// magnitude at perihelion; the row's magnitude is that of its own date.
 bool BestDateOf(int index, const CometRecord& record, double now, CometMagEntry* entry) {
     const double reference = CometReferenceDate(record);
     if (!(reference >= now - kDaysBefore)) return false;
-    const Place at = PlaceAt(record, record.workPerihelionTime, record.year);
-    if (at.status == 0) return false;
-    const double m = ComputeCometMagnitude(&record, at.delta, at.r, at.phase);
-    if (!IsCometMagnitudeListed(m)) return false;
+    const Place perihelion = PlaceAt(record, record.workPerihelionTime, record.year);
+    if (perihelion.status == 0) return false;
+    if (!IsCometMagnitudeListed(ComputeCometMagnitude(&record, perihelion.delta, perihelion.r, perihelion.phase)))
+        return false;
     distanceRecord = record;
-    const double after = record.kind == kMinorPlanetRecordKind ? kMinorPlanetDaysAfter : kCometDaysAfter;
-    double closest = reference;
-    const double least = BrentMinimize(&closest, reference - kDaysBefore, reference, reference + after,
-                                       kMinimumTolerance, EarthDistanceAt);
-    if (!std::isfinite(least) || !std::isfinite(closest)) return false;
+    const double closest = ClosestApproach(reference);
+    const Place at = PlaceAt(record, closest, record.year);
+    if (at.status == 0 || !std::isfinite(closest)) return false;
     int second = 0;
     entry->index = index;
     JDToCalendar(closest, &entry->year, &entry->month, &entry->day, &entry->hour, &entry->minute, &second);
-    entry->magnitude = static_cast<float>(ComputeCometMagnitude(&record, least, at.r, at.phase));
+    entry->magnitude = static_cast<float>(ComputeCometMagnitude(&record, at.delta, at.r, at.phase));
     return true;
 }
 

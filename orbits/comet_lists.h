@@ -1,8 +1,9 @@
 // The orbit assistant's brightness lists over the whole comet database: "Best
 // Dates" (each object's least Earth distance near its perihelion, or near the
-// reference date of a minor planet) and "Brightest" (each object's magnitude
-// at one moment). Both keep objects of magnitude 19.0 or brighter whose orbit
-// solves; times are universal-time Julian days (no Delta T).
+// reference date of a minor planet, with its magnitude then) and "Brightest"
+// (each object's magnitude at one moment). Both keep objects of magnitude 19.0
+// or brighter whose orbit solves; times are universal-time Julian days (no
+// Delta T).
 #pragma once
 
 #include <cstdint>
@@ -52,12 +53,17 @@ bool IsCometMagnitudeListed(double magnitude);
 double CometReferenceDate(const CometRecord& record);
 
 // Builds Best Dates for `now` (a universal-time Julian day): every readable
-// record whose reference date is not before now - 30 days, magnitude at its
+// record whose reference date R is not before now - 30 days, magnitude at its
 // perihelion time within the limit, with the date (UT) of its least Earth
-// distance (Brent's method from 30 days before its reference date through it
-// to 30 days after it, 90 for a minor planet, tolerance 1e-5 s) and its
-// magnitude there. Sorted by CompareCometDate. Returns the rows, or -1 with
-// "Can't allocate memory during initialization for CometMagList".
+// distance near R and its magnitude on that date (its Sun and Earth distances
+// and phase there, as Brightest gives it). The date is a real minimum of the
+// distance, never the end of a search span: the least of the local minima
+// among samples 4 days apart over R +- 180 days, else (the distance falling
+// all through the span) the first minimum past the span's end of smaller
+// distance, found by stepping on up to a year; refined by Brent's method
+// (tolerance 1.16e-10 of the Julian day, some 25 s). Sorted by
+// CompareCometDate. Returns the rows, or -1 with "Can't allocate memory
+// during initialization for CometMagList".
 int CollectBestDates(double now);
 
 // Builds Brightest: every readable record whose magnitude at `now` (for the

@@ -21,7 +21,8 @@ their JPL osculating elements at an epoch (see below).
 
 Printed (and copied into the Best Dates test): the date of least Earth distance of an
 elliptic and a near-parabolic orbit within 30 days of perihelion, by golden-section
-search on the exact orbit and the Earth of eraEpv00 (heliocentric, ICRS).
+search on the exact orbit and the Earth of eraEpv00 (heliocentric, ICRS), with the
+distance from the Earth and from the Sun then.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/comet_orbits.py
 """
@@ -178,9 +179,10 @@ def least_earth_distance(el, t_peri):
 print("least Earth distance (perihelion JD 2460500.5 = 2024-07-09 0h UT), exact orbits, Earth of eraEpv00")
 for label, (q, e, w, node, inc) in [("elliptic", (0.9, 0.6, 165.0, 120.0, 5.0)),
                                     ("near-parabolic", (1.0, 0.995, 150.0, 135.0, 15.0))]:
-    dt, delta = least_earth_distance((f32(q), f32(e), f32(w), f32(node), f32(inc)), 2460500.5)
-    print("%s q=%g e=%g w=%g node=%g i=%g: JD %.6f (%+.6f d), delta %.6f AU"
-          % (label, q, e, w, node, inc, 2460500.5 + dt, dt, delta))
+    el = (f32(q), f32(e), f32(w), f32(node), f32(inc))
+    dt, delta = least_earth_distance(el, 2460500.5)
+    print("%s q=%g e=%g w=%g node=%g i=%g: JD %.6f (%+.6f d), delta %.6f AU, r %.6f AU"
+          % (label, q, e, w, node, inc, 2460500.5 + dt, dt, delta, math.hypot(*heliocentric(el, dt))))
 
 
 # comet_file_places.csv: records of the converted comet file (MPC elements as scripts/catalogues

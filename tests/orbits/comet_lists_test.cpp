@@ -85,8 +85,9 @@ TEST_F(CometLists, BestDatesWindowAndRecordsWithoutOrbit) {
 // The date of least Earth distance against exact orbits with ERFA's Earth
 // (printed by scripts/reference/comet_orbits.py): perihelion 2024-07-09 0h
 // UT, the elliptic orbit q 0.9, e 0.6, w 165, node 120, i 5 comes closest at
-// JD 2460507.004795 (0.114269 AU), the near-parabolic one q 1, e 0.995, w 150,
-// node 135, i 15 at JD 2460511.981799 (0.087790 AU). Budget 0.05 day: the
+// JD 2460507.004795 (0.114269 AU from the Earth, 0.904619 AU from the Sun),
+// the near-parabolic one q 1, e 0.995, w 150, node 135, i 15 at JD
+// 2460511.981799 (0.087790 AU, 1.019162 AU). Budget 0.05 day: the
 // list keeps whole minutes (truncated); the low-precision Sun (0.01 degree,
 // about 1.7e-4 AU of the Earth's place) and the precession added to the
 // comet's longitude only (the ecliptic of the date's equinox tilts by about
@@ -100,9 +101,9 @@ TEST_F(CometLists, BestDateIsTheLeastEarthDistanceOfExactOrbits) {
     ASSERT_EQ(CometMagList[0].index, 0);  // earliest first
     EXPECT_NEAR(EntryJd(CometMagList[0]), 2460507.004795, 0.05);
     EXPECT_NEAR(EntryJd(CometMagList[1]), 2460511.981799, 0.05);
-    // The magnitude there: H + 5 log delta + K log r, r at perihelion (q).
-    EXPECT_NEAR(CometMagList[0].magnitude, 8.0 + 5 * std::log10(0.114269) + 10 * std::log10(0.9), 0.01);
-    EXPECT_NEAR(CometMagList[1].magnitude, 8.0 + 5 * std::log10(0.087790), 0.01);
+    // The magnitude there: H + 5 log delta + K log r, with that date's r.
+    EXPECT_NEAR(CometMagList[0].magnitude, 8.0 + 5 * std::log10(0.114269) + 10 * std::log10(0.904619), 0.01);
+    EXPECT_NEAR(CometMagList[1].magnitude, 8.0 + 5 * std::log10(0.087790) + 10 * std::log10(1.019162), 0.01);
 }
 
 // Brightest at JD 2451620.5 for orbit 0 of tests/reference/comet_places.csv

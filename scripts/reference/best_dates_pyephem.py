@@ -1,0 +1,121 @@
+#!/usr/bin/python3
+"""Writes tests/reference/best_dates_pyephem.csv: the closest approach to the Earth of two comets
+and five minor planets near the reference date R about which the orbit assistant's Best Dates
+looks (a comet's perihelion time; for a minor planet 0 h UT of the date of 2 x epoch - J, J the
+Julian day of its perihelion date at 0 h, the perihelion time being epoch - M / n with
+n = 0.9856076686 / a^1.5 degrees a day), as on 15 December 2026: the least local minimum of the
+Earth distance within 180 days either side of R, for the first six the least distance there.
+The distance of 48 Doris falls all through that span: its row is the first minimum before it.
+
+Elements, copied verbatim from the files of Debian's kstars-data 5:3.6.2-2: the comets from the
+Minor Planet Center's list (usr/share/kstars/cometels.json.gz), the minor planets from the JPL
+Small-Body Database (usr/share/kstars/asteroids.dat, osculating elements at MJD 59800), all on
+the J2000 ecliptic and equinox, in single precision as the program's records hold them; the
+perihelion time and the epoch read as universal-time Julian days, as the program reads them.
+
+Method: PyEphem's two-body orbit (EllipticalBody) and its astrometric Earth distance (light time
+included), sampled every quarter day over R +- 180 days (and on past the end of the span where
+the distance is smaller while it goes on falling), the least local minimum of the samples
+refined by golden sections to 1e-6 day.
+
+Run from the top folder:  /usr/bin/python3 scripts/reference/best_dates_pyephem.py
+"""
+import math
+import struct
+
+import ephem
+
+from common import golden, write_table
+
+SPAN, STEP = 180.0, 0.25
+DUBLIN = 2415020.0  # PyEphem's day 0 as a Julian day
+
+# name, perihelion (year, month, day), q, e, argument of perihelion, node, inclination
+COMETS = [
+    ("161P/Hartley-IRAS", (2026, 11, 28.4138), 1.271548, 0.835275, 47.0082, 1.5843, 95.8024),
+    ("P/2009 Y2 (Kowalski)", (2026, 12, 2.4802), 2.379681, 0.636683, 172.1313, 262.0399, 29.9584),
+]
+# full_name, epoch_mjd, e, a, i, om, w, ma
+MINOR_PLANETS = [
+    ("324 Bamberga (A892 DA)", "59800", ".3415288332226385", "2.681425276536916", "11.10284075784819",
+     "327.8586456777607", "44.14877477405389", "359.4891213241407"),
+    ("990 Yerkes (A922 WE)", "59800", ".2184003118923542", "2.668887831804086", "8.788281241235492",
+     "353.9432656609965", "9.415207139886501", "354.4725839657077"),
+    ("1 Ceres (A801 AA)", "59800", ".07863575691875528", "2.766619044655007", "10.58679512153367",
+     "80.2664361119415", "73.53162522557164", "334.3271698971151"),
+    ("828 Lindemannia (A916 QH)", "59800", ".02759486960121678", "3.19207232563616", "1.124947012745073",
+     "1.817568807325879", "296.2092918990355", "270.4464678350943"),
+    ("48 Doris (A857 SA)", "59800", ".06958653791809881", "3.11899947986567", "6.556999016523097",
+     "183.4486046203953", "251.0210890843557", "286.9189963492419"),
+]
+
+
+def f32(x):
+    return struct.unpack("<f", struct.pack("<f", x))[0]
+
+
+def julian_day(year, month, day):
+    return float(ephem.Date((year, month, day))) + DUBLIN
+
+
+def comet(year, month, day, q, e, w, node, inc):
+    """The body and its reference date R (its perihelion time)."""
+    q, e, w, node, inc, day = (f32(x) for x in (q, e, w, node, inc, day))
+    t_peri = julian_day(year, month, 1) + day - 1.0
+    c = ephem.EllipticalBody()
+    c._a, c._e, c._M, c._epoch_M = q / (1.0 - e), e, 0.0, t_peri - DUBLIN
+    c._inc, c._Om, c._om, c._epoch = inc, node, w, ephem.J2000
+    return c, t_peri
+
+
+def minor_planet(mjd, e, a, inc, node, w, m):
+    """The body and its reference date R, from its perihelion date as the record stores it."""
+    e, a, inc, node, w, m = (f32(float(x)) for x in (e, a, inc, node, w, m))
+    epoch = float(mjd) + 2400000.5
+    t_peri = epoch - m / (0.9856076686 / a ** 1.5)
+    seconds = round((t_peri + 0.5 - math.floor(t_peri + 0.5)) * 86400.0)
+    perihelion_date_0h = math.floor(t_peri + 0.5) - 0.5 + (1.0 if seconds == 86400 else 0.0)
+    reflected = 2.0 * epoch - perihelion_date_0h
+    c = ephem.EllipticalBody()
+    c._a, c._e, c._inc, c._Om, c._om, c._M = a, e, inc, node, w, m
+    c._epoch_M, c._epoch = epoch - DUBLIN, ephem.J2000
+    return c, math.floor(reflected + 0.5) - 0.5
+
+
+def closest_approach(body, reference):
+    """Julian day and Earth distance (AU) of the least local minimum of the Earth distance within
+    reference +- SPAN, or of the first one past the end of the span where the distance is smaller."""
+    def delta(jd):
+        body.compute(jd - DUBLIN)
+        return body.earth_distance
+    times = [reference - SPAN + k * STEP for k in range(int(2 * SPAN / STEP) + 1)]
+    d = [delta(t) for t in times]
+    minima = [k for k in range(1, len(d) - 1) if d[k - 1] >= d[k] <= d[k + 1]]
+    if minima:
+        t = times[min(minima, key=d.__getitem__)]
+    else:
+        step = -STEP if d[0] < d[-1] else STEP
+        t = times[0] if step < 0 else times[-1]
+        while delta(t + step) < delta(t):
+            t += step
+    jd = golden(delta, t - STEP, t + STEP, 1e-6)
+    return jd, delta(jd)
+
+
+def main():
+    bodies = [(name, "comet", *comet(*date, *el)) for name, date, *el in COMETS]
+    bodies += [(name, "minor planet", *minor_planet(*el)) for name, *el in MINOR_PLANETS]
+    rows = []
+    for name, kind, body, reference in bodies:
+        jd, delta = closest_approach(body, reference)
+        rows.append((name, kind, "%.5f" % reference, "%.5f" % jd, "%.5f" % delta))
+    write_table("best_dates_pyephem.csv",
+                ["Closest approach to the Earth near R (within R +- 180 days; 48 Doris: past them) of two",
+                 "comets (MPC elements) and five minor planets (JPL elements at MJD 59800), as Debian's",
+                 "kstars-data 5:3.6.2-2 ships them.",
+                 "columns: name, kind, R (JD, UT), JD of the least distance (UT), distance (AU)"],
+                ["name", "kind", "reference_jd", "jd", "delta"], rows, "PyEphem %s (libastro)" % ephem.__version__)
+
+
+if __name__ == "__main__":
+    main()
