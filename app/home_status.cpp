@@ -2,16 +2,16 @@
 
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 #include "core/julian_day.h"
 #include "core/text_numbers.h"
 #include "ephemeris/moon_phase.h"
 
 void FormatUniversalTime(char* out, std::size_t size, const DateTime& local, int zoneMinutes) {
-    int y = local.year, mo = local.month, d = local.day, h = local.hour, mi = local.minute;
-    AddMinutesToDateTime(&y, &mo, &d, &h, &mi, -zoneMinutes);
-    const char* marker = d < local.day ? " <" : d > local.day ? " >" : "";
-    std::snprintf(out, size, ": %02dh%02d%s", h, mi, marker);
+    const DateTime u = UniversalFromLocal(local, zoneMinutes);
+    const auto ut = std::tie(u.year, u.month, u.day), lt = std::tie(local.year, local.month, local.day);
+    std::snprintf(out, size, ": %02dh%02d%s", u.hour, u.minute, ut < lt ? " <" : lt < ut ? " >" : "");
 }
 
 void FormatHoursMinutes(char* out, std::size_t size, double hours) {

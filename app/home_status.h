@@ -6,8 +6,8 @@
 #include "core/shared_state.h"
 
 // ": %02dh%02d" of the universal time of a local date and time at a zone
-// (minutes), followed by " <" when the universal day of the month is below the
-// local one and " >" when above (day numbers are compared, not dates).
+// (minutes), followed by " <" when the universal date is before the local one
+// and " >" when after (whole dates: across months and years).
 void FormatUniversalTime(char* out, std::size_t size, const DateTime& local, int zoneMinutes);
 
 // ": %02dh%02d" of a time in hours, truncated to the minute.

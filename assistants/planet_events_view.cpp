@@ -76,9 +76,9 @@ bool KnownKind(int kind) {
 // An event's instant (the list's universal-time fields) as the site's local
 // civil date and time: the zone's minutes (daylight saving included) added.
 AssistantDate LocalDateOf(const PlannerEvent& e) {
-    AssistantDate d{e.year, e.month, e.day, e.hour, e.minute};
-    AddMinutesToDateTime(&d.year, &d.month, &d.day, &d.hour, &d.minute, currentSite.zoneMinutes);
-    return d;
+    const DateTime d =
+        LocalFromUniversal(DateTime{e.year, e.month, e.day, e.hour, e.minute, 0}, currentSite.zoneMinutes);
+    return AssistantDate{d.year, d.month, d.day, d.hour, d.minute};
 }
 
 // Rising, transit and setting (local hours) of a body on the local date of

@@ -1,5 +1,6 @@
 #include "tools/day_night.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -31,26 +32,14 @@ int DayNumber(int day, int month, int year) {
     return n;
 }
 
-// Whole hours and minutes of a time of day, truncated; a time outside the day
-// is first brought into it.
-void HoursMinutes(double hours, int* h, int* m) {
-    if (hours < 0.0 || hours >= 24.0) hours -= 24.0 * std::floor(hours / 24.0);
-    *h = static_cast<int>(hours);
-    *m = static_cast<int>(60.0 * hours - 60.0 * *h);
-}
-
 std::string Format(const char* pattern, int a, int b) {
     char text[32];
     std::snprintf(text, sizeof text, pattern, a, b);
     return text;
 }
 
-// A length of time: hours and minutes, truncated; none below 0.
-std::string LengthText(double hours) {
-    if (hours < 0.0) hours = 0.0;
-    int h = static_cast<int>(hours);
-    return Format(": %02dh%02dm", h, static_cast<int>(60.0 * hours - 60.0 * h));
-}
+// A length of time in whole minutes: ": %02dh%02dm".
+std::string LengthText(int minutes) { return Format(": %02dh%02dm", minutes / 60, minutes % 60); }
 
 // The change of the day's length, d hours: signed minutes and seconds.
 std::string ChangeText(double d) {
@@ -62,26 +51,78 @@ std::string ChangeText(double d) {
     return text;
 }
 
-struct SunTrack {
-    double ra[4], dec[4];  // at 0 h of the days -2, -1, 0 and +1 from the date
+// The Sun's places a day before, at and a day after a local date and time.
+struct SunPlaces {
+    DateTime start;
+    double ra[3], dec[3];
 };
 
-SunTrack FetchSunTrack(DateTime date) {
-    SunTrack t;
-    AddDaysToDate(&date.year, &date.month, &date.day, -2);
-    for (int k = 0; k < 4; ++k) {
-        ComputeSunPosition(&t.ra[k], &t.dec[k], date.year, date.month, date.day, 0, 0, 0);
-        AddDaysToDate(&date.year, &date.month, &date.day, 1);
+SunPlaces SunPlacesAround(const DateTime& start) {
+    SunPlaces p{start, {}, {}};
+    DateTime t = start;
+    AddDaysToDate(&t.year, &t.month, &t.day, -1);
+    for (int k = 0; k < 3; ++k) {
+        ComputeSunPosition(&p.ra[k], &p.dec[k], t.year, t.month, t.day, t.hour, t.minute, t.second);
+        AddDaysToDate(&t.year, &t.month, &t.day, 1);
     }
-    return t;
+    return p;
 }
 
-// Rise and set on `date` from the places of the days before, of and after it
-// (track entries first .. first + 2).
-void RiseSet(const SunTrack& t, int first, DateTime date, double h0, double* rise, double* set) {
-    double transit;
-    ComputeRiseTransitSet(date.year, date.month, date.day, 0, 0, 0, t.ra[first], t.dec[first], t.ra[first + 1],
-                          t.dec[first + 1], t.ra[first + 2], t.dec[first + 2], h0, rise, &transit, set);
+// The Sun's passages through h0 and its transit in the day from the places'
+// start: hours after the start, with the engine's events word.
+struct SunCrossings {
+    double rise, transit, set;
+    unsigned events;
+};
+
+SunCrossings Crossings(const SunPlaces& p, double h0) {
+    SunCrossings c{};
+    const DateTime& t = p.start;
+    ComputeRiseTransitSet(t.year, t.month, t.day, t.hour, t.minute, t.second, p.ra[0], p.dec[0], p.ra[1],
+                          p.dec[1], p.ra[2], p.dec[2], h0, &c.rise, &c.transit, &c.set, &c.events);
+    return c;
+}
+
+// Whether the engine found the event `bit` at `hours` within the day.
+bool OnTheDay(const SunCrossings& c, unsigned bit, double hours) {
+    return (c.events & bit) != 0 && hours >= 0.0 && hours < 24.0;
+}
+
+// Hours after 0 h of `date` of the Sun's first set after its rise at `rise`
+// hours, sought over the day that follows: rise + 24 when it stays up that
+// long; a set missed where the Sun only grazes h0 is the rise mirrored about
+// the transit.
+double NextSetAfter(const DateTime& date, double rise, double transit) {
+    const int seconds = static_cast<int>(rise * 3600.0) + 1;
+    const DateTime start{date.year, date.month, date.day, seconds / 3600, seconds / 60 % 60, seconds % 60};
+    const SunCrossings c = Crossings(SunPlacesAround(start), kSunH0);
+    if ((c.events & kRiseSetSets) != 0 && c.set > 0.0) return seconds / 3600.0 + c.set;
+    if (c.events & kRiseSetAlwaysUp) return rise + 24.0;
+    return 2.0 * transit - rise;
+}
+
+// Hours of the Sun's day that begins on `date` (0 h local), its crossings of
+// that day given: from its rise to the set that follows, carried past
+// midnight, within 0..24; 24 when it stays up all day, 0 when it stays down.
+// With no rise on the date (the Sun up since the day before, or a rise missed
+// where it only grazes h0) the set mirrored about the transit stands for it.
+double DaylightHours(const DateTime& date, const SunCrossings& c) {
+    if (c.events & kRiseSetAlwaysUp) return 24.0;
+    if (c.events & kRiseSetNeverUp) return 0.0;
+    double hours = 2.0 * (c.set - c.transit);
+    if (OnTheDay(c, kRiseSetRises, c.rise)) {
+        const bool setAfter = (c.events & kRiseSetSets) != 0 && c.set > c.rise;
+        hours = (setAfter ? c.set : NextSetAfter(date, c.rise, c.transit)) - c.rise;
+    }
+    return std::clamp(hours, 0.0, 24.0);
+}
+
+// ": %02dh%02dm" (or "%02dh%02dm" without the lead) of an event of the
+// day, truncated to the minute; "None" when there is none that day.
+std::string EventText(const SunCrossings& c, unsigned bit, double hours, const char* lead) {
+    if (!OnTheDay(c, bit, hours)) return std::string(lead) + "None";
+    const int minutes = static_cast<int>(60.0 * hours);
+    return lead + Format("%02dh%02dm", minutes / 60, minutes % 60);
 }
 
 }  // namespace
@@ -132,12 +173,6 @@ std::string EquationOfTimeText(double minutes) {
     return Format("%02dm%02ds", m, seconds);
 }
 
-DateTime UniversalDateTime(const DateTime& local) {
-    DateTime u = local;
-    AddMinutesToDateTime(&u.year, &u.month, &u.day, &u.hour, &u.minute, -currentSite.zoneMinutes);
-    return u;
-}
-
 DayNightFields ComputeDayNightFields(const DateTime& t, double equationOfTime) {
     const SiteRecord& site = currentSite;
     DayNightFields f;
@@ -150,7 +185,7 @@ DayNightFields ComputeDayNightFields(const DateTime& t, double equationOfTime) {
     FormatDate(text, sizeof text, t.day, t.month, t.year);
     f.date = text;
     f.time = Format("%02d:%02d", t.hour, t.minute);
-    const DateTime u = UniversalDateTime(t);
+    const DateTime u = UniversalFromLocal(t, site.zoneMinutes);
     f.universalTime = Format("%02d:%02d", u.hour, u.minute);
     std::snprintf(text, sizeof text, "%+d", site.zoneMinutes / 60);
     f.zone = text;
@@ -168,23 +203,23 @@ DayNightFields ComputeDayNightFields(const DateTime& t, double equationOfTime) {
 
 DayNightPanel ComputeDayNightPanel(const DateTime& local) {
     DayNightPanel p{};
-    DateTime day = UniversalDateTime(local);
-    const SunTrack track = FetchSunTrack(day);
+    const DateTime day{local.year, local.month, local.day, 0, 0, 0};
     DateTime previous = day;
     AddDaysToDate(&previous.year, &previous.month, &previous.day, -1);
-    RiseSet(track, 0, previous, kSunH0, &p.previousRise, &p.previousSet);
-    RiseSet(track, 1, day, kSunH0, &p.rise, &p.set);
-    const double length = p.set - p.rise;
-    p.dayLength = LengthText(length);
-    p.dayChange = ChangeText(length - (p.previousSet - p.previousRise));
-    p.nightLength = LengthText(24.0 - length);
+    const SunPlaces places = SunPlacesAround(day);
+    const SunCrossings sun = Crossings(places, kSunH0);
+    p.rise = sun.rise, p.set = sun.set;
+    p.dayHours = DaylightHours(day, sun);
+    p.previousDayHours = DaylightHours(previous, Crossings(SunPlacesAround(previous), kSunH0));
+    const int dayMinutes = static_cast<int>(60.0 * p.dayHours);
+    p.dayLength = LengthText(dayMinutes);
+    p.nightLength = LengthText(24 * 60 - dayMinutes);
+    p.dayChange = ChangeText(p.dayHours - p.previousDayHours);
     for (int i = 0; i < 3; ++i) {
-        RiseSet(track, 1, day, kTwilightH0[i], &p.twilightRise[i], &p.twilightSet[i]);
-        int h, m;
-        HoursMinutes(p.twilightRise[i], &h, &m);
-        p.twilightRiseText[i] = Format(": %02dh%02dm", h, m);
-        HoursMinutes(p.twilightSet[i], &h, &m);
-        p.twilightSetText[i] = Format("%02dh%02dm", h, m);
+        const SunCrossings c = Crossings(places, kTwilightH0[i]);
+        p.twilightRise[i] = c.rise, p.twilightSet[i] = c.set;
+        p.twilightRiseText[i] = EventText(c, kRiseSetRises, c.rise, ": ");
+        p.twilightSetText[i] = EventText(c, kRiseSetSets, c.set, "");
     }
     return p;
 }

@@ -68,25 +68,25 @@ struct DayNightFields {
 };
 DayNightFields ComputeDayNightFields(const DateTime& local, double equationOfTime);
 
-// The panel of the site's day: the Sun's rise and set (-0.833333 degrees) of
-// the universal-time date and of the day before, their lengths, and the
-// civil, nautical and astronomical twilights (-6, -12, -18 degrees). Times
-// are local hours as ComputeRiseTransitSet gives them (whole-day sentinels
-// 0 and 23.99 included).
+// The panel of the site's day on the local date of `local`: the Sun's rise
+// and set (-0.833333 degrees), the length of its day and of the day before,
+// and the civil, nautical and astronomical twilights (-6, -12, -18 degrees).
+// Times are local hours from 0 h of the date as ComputeRiseTransitSet gives
+// them; its events word tells which happened. A day runs from the Sun's rise to the set that
+// follows it, carried past midnight, at most 24 hours: 24 when the Sun stays
+// up all day, 0 when it stays down; the night is what the day leaves of 24
+// hours. A twilight without its event on the date shows "None".
 struct DayNightPanel {
-    double rise, set;                // this day
-    double previousRise, previousSet;
+    double rise, set;                // this day's, stand-ins included
+    double dayHours, previousDayHours;  // 0..24
     double twilightRise[3], twilightSet[3];  // civil, nautical, astronomical
     std::string dayLength;           // ": 16h38m"
     std::string dayChange;           // " +01m05s", " -00m05s"
     std::string nightLength;         // ": 07h22m"
-    std::string twilightRiseText[3];  // ": 03h47m"
-    std::string twilightSetText[3];   // "21h13m"
+    std::string twilightRiseText[3];  // ": 03h47m", ": None"
+    std::string twilightSetText[3];   // "21h13m", "None"
 };
 DayNightPanel ComputeDayNightPanel(const DateTime& local);
-
-// The universal date and time of a local one at the current site.
-DateTime UniversalDateTime(const DateTime& local);
 
 // Back to the start values (tests); frees nothing.
 void ResetDayNightState();

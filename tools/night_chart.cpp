@@ -54,7 +54,8 @@ int Row(const NightChartGeometry& g, double y) { return static_cast<int>(g.top +
 struct DayColumns {
     bool band[kNightBandCount] = {};
     double y1[kNightBandCount] = {}, y2[kNightBandCount] = {};
-    bool object = false;
+    bool object = false;  // up on some hour of the day: its transit, and its rise and set where it has them
+    unsigned events = 0;  // RiseSetEvent bits of rise and set
     double rise = 0.0, transit = 0.0, set = 0.0;
 };
 
@@ -75,8 +76,8 @@ DayColumns ComputeDay(const NightChartGeometry& g, int year, int month, int i, i
     *object = placed != kNoObjectRecord;
     if (placed != kObjectPlaced) return day;
     ComputeRiseTransitSetFixed(y, m, d, s.latitude, s.longitude, zone, s.elevation, 0.0, objectRa, objectDec,
-                               &day.rise, &day.transit, &day.set);
-    day.object = day.transit != 0;
+                               &day.rise, &day.transit, &day.set, &day.events);
+    day.object = (day.events & kRiseSetNeverUp) == 0;
     return day;
 }
 
@@ -94,8 +95,8 @@ void DrawColumn(const NightChartGeometry& g, const DayColumns& day, int x) {
         DrawLine(x, Row(g, day.y1[b]), x, Row(g, day.y2[b]));
     }
     if (!day.object) return;
-    DrawDot(g, x, day.set, kSetColour);
-    DrawDot(g, x, day.rise, kRiseColour);
+    if (day.events & kRiseSetSets) DrawDot(g, x, day.set, kSetColour);
+    if (day.events & kRiseSetRises) DrawDot(g, x, day.rise, kRiseColour);
     DrawDot(g, x, day.transit, kTransitColour);
 }
 
@@ -104,13 +105,13 @@ void DrawDays(const NightChartGeometry& g, int kind, int index, float ra, float 
     int lastColumn = -1;
     bool object = ra >= 0;
     daysDrawn = 0;
+    const int zone = NightChartZoneMinutes(timeBase);
     for (int i = 0; i < g.days; ++i) {
         if (IsArrowKeyDown()) break;
         const float at = static_cast<float>(i) * g.dayPixels;
         if (static_cast<int>(at + 0.5f) > lastColumn) {
             const int end = static_cast<int>(at);
             if (end > lastColumn) {
-                const int zone = NightChartZoneMinutes(timeBase, month, i);
                 const DayColumns day = ComputeDay(g, year, month, i, zone, kind, index, ra, dec, planet, &object);
                 for (int x = lastColumn + 1; x <= end; ++x) DrawColumn(g, day, x + g.margin);
                 lastColumn = end;
@@ -198,16 +199,11 @@ NightChartGeometry NightChartGeometryFor(int width, int height) {
     return g;
 }
 
-int NightChartZoneMinutes(int timeBase, int month, int dayIndex) {
+int NightChartZoneMinutes(int timeBase) {
     const SiteRecord& s = currentSite;
-    int base = s.daylightSaving ? -60 : 0;
-    if (timeBase == 2) base = -s.zoneMinutes;
-    int summer = 0;
-    if (timeBase == 1) {
-        const int q = (month * 30 + dayIndex) % 365;
-        summer = q > 110 && q <= 320 ? 60 : 0;
-    }
-    return s.zoneMinutes + summer + base;
+    if (timeBase == 2) return 0;
+    if (timeBase == 1) return s.zoneMinutes;
+    return s.zoneMinutes - (s.daylightSaving ? 60 : 0);
 }
 
 bool NightBandRows(double rise, double set, double p, double* y1, double* y2) {

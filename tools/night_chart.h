@@ -3,7 +3,8 @@
 // month) on, the hours from 13:00 down to 13:00 of the next day, with the
 // bands of the Sun's centre below -1, -6 and -18 degrees of geometric
 // altitude (NightBandCrossings), and the rise, set and transit of an object
-// (ComputeRiseTransitSetFixed, the engine's horizon) as dots. Drawn into the
+// (ComputeRiseTransitSetFixed, the engine's horizon) as dots: on a day it
+// stays down none, on a day it stays up its transit alone. Drawn into the
 // current draw window of the screen's size.
 //
 // Layout (u: a design unit scaled by displayScale; W x H the screen): the
@@ -30,12 +31,11 @@ struct NightChartGeometry {
 // The chart's geometry on a screen of width x height pixels.
 NightChartGeometry NightChartGeometryFor(int width, int height);
 
-// Zone minutes of the rise and set times of day `dayIndex` of a chart that
-// starts in `month`: the site's zone, less the site's daylight-saving hour
-// when its flag is set; time base 2 (UT) gives 0; time base 1 adds an hour
-// of summer time on the days whose month x 30 + dayIndex, modulo 365, lies
-// in (110, 320].
-int NightChartZoneMinutes(int timeBase, int month, int dayIndex);
+// Zone minutes of the chart's clock in a time base: 0 "Local Time (LT)" the
+// site's standard time (its zone less the daylight-saving hour when its flag
+// is set), 1 "LT&DayLight" the site's own clock (zoneMinutes, as every other
+// screen keeps it, on every day), 2 "Universal Time (UT)" 0.
+int NightChartZoneMinutes(int timeBase);
 
 // The morning and evening times (local hours of the zone's clock on the date)
 // at which the Sun's centre passes the geometric altitude of each band b

@@ -154,10 +154,9 @@ double FormTimeAsUniversal() {
 // universal time of the least Earth distance, moved by the site's zone
 // (daylight saving included); a Brightest row the form's own date and time.
 OrbitFormTime RowLocalTime(const CometMagEntry& e) {
-    OrbitFormTime t{e.year, e.month, e.day, e.hour, e.minute, 0};
-    if (orbitAssistantView == kOrbitViewBestDates)
-        AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, currentSite.zoneMinutes);
-    return t;
+    DateTime t{e.year, e.month, e.day, e.hour, e.minute, 0};
+    if (orbitAssistantView == kOrbitViewBestDates) t = LocalFromUniversal(t, currentSite.zoneMinutes);
+    return OrbitFormTime{t.year, t.month, t.day, t.hour, t.minute, t.second};
 }
 
 }  // namespace

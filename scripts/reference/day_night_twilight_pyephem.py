@@ -12,6 +12,13 @@ with no atmosphere model (pressure 0) and the horizon set explicitly.
 A Sun that stays above the altitude all day gives rise 0 and set 23.99 (the
 program's never-sets values), one that stays below gives 0 and 0.
 
+Also tests/reference/day_night_local_day_pyephem.csv: the panel of the local
+date at the issue's sites and clock times: the Sun's day (day_h) from its
+first rising on the date to the next setting, carried past midnight, at most
+24 h (24 when it stays up, 0 when it stays down), the same for the day before
+(previous_day_h), and the twilights' risings and settings that fall on the
+date (-1 when none does).
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/day_night_twilight_pyephem.py
 """
 import math
@@ -32,14 +39,19 @@ CASES = [
 ALTITUDES = [-0.8333, -6.0, -12.0, -18.0]
 
 
-def events(date, lat, lon_west, zone, altitude):
-    """Rise and set of the Sun's centre through `altitude` within the local day."""
+def sun_observer(lat, lon_west, altitude):
     obs = ephem.Observer()
     obs.lat = str(lat)
     obs.lon = str(-lon_west)
     obs.elevation = 0
     obs.pressure = 0
     obs.horizon = str(altitude)
+    return obs
+
+
+def events(date, lat, lon_west, zone, altitude):
+    """Rise and set of the Sun's centre through `altitude` within the local day."""
+    obs = sun_observer(lat, lon_west, altitude)
     start = ephem.Date(ephem.Date(date) - zone / 1440.0)
     obs.date = start
     sun = ephem.Sun()
@@ -53,6 +65,70 @@ def events(date, lat, lon_west, zone, altitude):
             return 0.0, 0.0
         out.append((t - start) * 24.0)
     return out[0], out[1]
+
+
+# (name, date, clock time, latitude, longitude west-positive, zone minutes)
+LOCAL_DAY_CASES = [
+    ("Fairbanks", (2027, 3, 20), (12, 0), 64.84, 147.72, -540),
+    ("Fairbanks", (2027, 3, 20), (20, 0), 64.84, 147.72, -540),
+    ("Denver", (2027, 9, 22), (10, 0), 39.74, 104.99, -420),
+    ("Denver", (2027, 9, 22), (19, 30), 39.74, 104.99, -420),
+    ("Sydney", (2027, 3, 5), (7, 30), -33.87, -151.21, 660),
+    ("Sydney", (2027, 3, 5), (14, 0), -33.87, -151.21, 660),
+    ("Fairbanks", (2027, 6, 20), (22, 2), 64.84, 147.72, -480),
+    ("71N", (2027, 6, 20), (12, 0), 71.2833, 156.7833, -540),
+    ("71N", (2026, 12, 15), (12, 0), 71.2833, 156.7833, -540),
+    ("Denver", (2027, 6, 20), (12, 0), 39.74, 104.99, -420),
+]
+
+
+def daylight(date, lat, lon_west, zone):
+    """Hours from the Sun's first rising on the local date to the next setting, at most 24."""
+    obs = sun_observer(lat, lon_west, ALTITUDES[0])
+    start = ephem.Date(ephem.Date(date) - zone / 1440.0)
+    try:
+        rise = obs.next_rising(ephem.Sun(), start=start, use_center=True)
+    except ephem.AlwaysUpError:
+        return 24.0
+    except ephem.NeverUpError:
+        return 0.0
+    assert rise < start + 1, "no rising on the date"
+    try:
+        set_ = obs.next_setting(ephem.Sun(), start=rise, use_center=True)
+    except ephem.AlwaysUpError:
+        return 24.0
+    return min(24.0, (set_ - rise) * 24.0)
+
+
+def on_the_date(date, lat, lon_west, zone, altitude):
+    """Hours after 0 h of the rising and the setting through `altitude` on the local date, -1 for none."""
+    obs = sun_observer(lat, lon_west, altitude)
+    start = ephem.Date(ephem.Date(date) - zone / 1440.0)
+    out = []
+    for find in (obs.next_rising, obs.next_setting):
+        try:
+            t = find(ephem.Sun(), start=start, use_center=True)
+            out.append((t - start) * 24.0 if t < start + 1 else -1.0)
+        except (ephem.AlwaysUpError, ephem.NeverUpError):
+            out.append(-1.0)
+    return out
+
+
+def local_days():
+    rows = []
+    for name, (y, m, d), (hour, minute), lat, lon, zone in LOCAL_DAY_CASES:
+        before = ephem.Date(ephem.Date((y, m, d)) - 1).tuple()[:3]
+        row = [name, str(y), str(m), str(d), str(hour), str(minute), lat, lon, str(zone),
+               daylight((y, m, d), lat, lon, zone), daylight(before, lat, lon, zone)]
+        for altitude in ALTITUDES[1:]:
+            row += on_the_date((y, m, d), lat, lon, zone, altitude)
+        rows.append(row)
+    columns = ["site", "year", "month", "day", "hour", "minute", "latitude", "longitude_west", "zone_min",
+               "day_h", "previous_day_h", "civil_rise_h", "civil_set_h", "nautical_rise_h", "nautical_set_h",
+               "astronomical_rise_h", "astronomical_set_h"]
+    write_table("day_night_local_day_pyephem.csv",
+                ["The day and night panel of the local date: day lengths and twilights, local hours (see the script)."],
+                columns, rows, source="python3-ephem %s" % ephem.__version__)
 
 
 def main():
@@ -70,6 +146,7 @@ def main():
     write_table("day_night_twilight_pyephem.csv",
                 ["The day and night panel's rise, set and twilight times, local hours (see the script)."],
                 columns, rows, source="python3-ephem %s" % ephem.__version__)
+    local_days()
 
 
 main()

@@ -26,6 +26,13 @@ date, 24 h later (rise_noon_h: the graph's next morning);
 and the lowest altitude of the Sun's centre from 12:00 to 12:00 (lowest, by a
 two-minute scan refined to a second).
 
+Also tests/reference/twilight_daylight_clock_pyephem.csv: the Sun Set band's
+edges (-1 degree, the Sun held at its place of 12:00 as above: set_noon_h,
+rise_noon_h) and the lowest altitude on the 15th of every month of 2027 and
+2028 at Fairbanks (zone -9 h with its daylight hour: -8 h), Sydney (+10 h
+with its daylight hour: +11 h) and Tokyo (+9 h), in hours of the site's own
+clock on every date.
+
 Source: PyEphem (Debian python3-ephem, libastro), an independent almanac
 computation (its own VSOP87 Sun and orbit code, events found by iteration).
 
@@ -135,27 +142,55 @@ def lowest(obs, noon):
     return altitude((a + b) / 2)
 
 
+def held_sun(lat, lon_west, date, zone):
+    """The observer at 12:00 of the date's clock, the Sun held at its place then, its lowest altitude."""
+    obs = observer(lat, lon_west, date, zone)
+    noon = ephem.Date(obs.date + 0.5)
+    obs.date = noon
+    sun = ephem.Sun(obs)
+    held = ephem.FixedBody()
+    held._ra, held._dec, held._epoch = sun.g_ra, sun.g_dec, noon
+    return obs, noon, held, lowest(obs, noon)
+
+
+def held_crossings(obs, held, noon):
+    """The held Sun's setting after noon and its rising of the morning before, 24 h on (the graph's)."""
+    fixed = crossings(obs, held, noon)
+    if fixed[1] >= 0:
+        fixed[1] = (obs.previous_rising(held, start=noon, use_center=True) - noon) * 24.0 + 36.0
+    return fixed
+
+
 def bands():
     rows = []
     for name, lat, lon_west, zone in BAND_SITES:
         for date in BAND_DATES:
-            obs = observer(lat, lon_west, date, zone)
-            noon = ephem.Date(obs.date + 0.5)
-            obs.date = noon
-            sun = ephem.Sun(obs)
-            held = ephem.FixedBody()
-            held._ra, held._dec, held._epoch = sun.g_ra, sun.g_dec, noon
-            low = lowest(obs, noon)
+            obs, noon, held, low = held_sun(lat, lon_west, date, zone)
             for altitude in ALTITUDES:
                 obs.horizon = str(altitude)
                 moving = crossings(obs, ephem.Sun(), noon)
-                fixed = crossings(obs, held, noon)
-                if fixed[1] >= 0:
-                    fixed[1] = (obs.previous_rising(held, start=noon, use_center=True) - noon) * 24.0 + 36.0
+                fixed = held_crossings(obs, held, noon)
                 rows.append([name, lat, lon_west, zone, *date, altitude, *moving, *fixed, low])
     write(BANDS, "The twilight graph's band edges at three sites, hours of the zone clock (see the script).",
           "site,latitude,longitude_west,zone_min,year,month,day,altitude,set_h,rise_h,set_noon_h,rise_noon_h,lowest",
           rows)
+
+
+CLOCK_SITES = [("Fairbanks", 64.84, 147.72, -480), ("Sydney", -33.87, -151.21, 660), ("Tokyo", 35.68, -139.69, 540)]
+CLOCK = "tests/reference/twilight_daylight_clock_pyephem.csv"
+
+
+def clock_bands():
+    rows = []
+    for name, lat, lon_west, zone in CLOCK_SITES:
+        for year in (2027, 2028):
+            for month in range(1, 13):
+                obs, noon, held, low = held_sun(lat, lon_west, (year, month, 15), zone)
+                obs.horizon = str(ALTITUDES[0])
+                fixed = held_crossings(obs, held, noon)
+                rows.append([name, lat, lon_west, zone, year, month, 15, *fixed, low])
+    write(CLOCK, "The twilight graph's Sun Set band on the sites' own clocks (see the script).",
+          "site,latitude,longitude_west,zone_min,year,month,day,set_noon_h,rise_noon_h,lowest", rows)
 
 
 def write(path, title, columns, rows):
@@ -186,6 +221,7 @@ def main():
           "kind,site,year,month,day,latitude,longitude_west,zone_min,altitude,ra_h,dec_deg,rise_h,set_h,transit_h",
           rows)
     bands()
+    clock_bands()
 
 
 main()

@@ -36,8 +36,8 @@ TEST(HomeStatusTexts, UniversalTimeMarkers) {
     EXPECT_EQ(UniversalTime(5, 23, 30, 60), ": 22h30");
     EXPECT_EQ(UniversalTime(5, 0, 30, 60), ": 23h30 <");
     EXPECT_EQ(UniversalTime(5, 23, 30, -60), ": 00h30 >");
-    // 1 March, 00:30 at +60: UT on 29 February, day 29 above day 1.
-    EXPECT_EQ(UniversalTime(1, 0, 30, 60), ": 23h30 >");
+    // 1 March, 00:30 at +60: UT on 29 February, the date before (day 29 was once taken as after day 1).
+    EXPECT_EQ(UniversalTime(1, 0, 30, 60), ": 23h30 <");
 }
 
 // The percentage is the illuminated fraction rounded once (it was rounded

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,9 @@
 #include "platform/messages.h"
 #include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
 #include "support/program_fixture.h"
+#include "support/test_site.h"
 #include "tools/day_night.h"
 #include "tools/day_night_form.h"
 #include "tools/day_night_sky_view.h"
@@ -184,9 +187,9 @@ TEST_F(DayNightForm, HelpAndBack) {
 
 // The panel on the screen, at 60 N on the meridian in mid-June (zone 0): its
 // lines where they belong (13 units apart from 213, the header 14 below the
-// night's line), and the whole-night twilights the rise and set engine gives
-// for a Sun that never reaches -12 or -18 degrees (PyEphem: always above
-// both that day).
+// night's line), and "None" for the twilights of a Sun that never reaches
+// -12 or -18 degrees (PyEphem: always above both that day), where the
+// engine's stand-in times 00h00m and 23h59m were once shown.
 TEST_F(DayNightForm, PanelLinesOnTheScreen) {
     Open(kSmall, {2006, 6, 15, 12, 0, 0});
     Ui([] {
@@ -200,12 +203,51 @@ TEST_F(DayNightForm, PanelLinesOnTheScreen) {
         if (run.cell.top >= 213) shown.push_back({run.text, run.cell.top});
     const std::vector<std::pair<std::string, int>> expected = {
         {"Day length", 213},    {"Night length", 226}, {"Rise", 240},     {"Set", 240},
-        {"Civil day", 253},     {"Nautical day", 266}, {": 00h00m", 266}, {"23h59m", 266},
-        {"Astronomical day", 279}, {": 00h00m", 279},   {"23h59m", 279},
+        {"Civil day", 253},     {"Nautical day", 266}, {": None", 266}, {"None", 266},
+        {"Astronomical day", 279}, {": None", 279},   {"None", 279},
     };
     for (const auto& e : expected)
         EXPECT_NE(std::find(shown.begin(), shown.end(), e), shown.end()) << e.first << " at " << e.second;
 }
+
+class DayNightFormOnBothScreens : public OnBothScreens<DayNightForm> {};
+
+// The panel's lines on both screens are the local date's panel (against
+// PyEphem in DayNight.PanelOfTheLocalDayAgainstPyEphem): at Fairbanks on 20
+// June 2027 at 22:02 (a set after midnight: the day once showed 00h00m and
+// the night 26h10m) and in Sydney on 5 March 2027 at 07:30 (the universal
+// date the day before, whose values were once shown).
+TEST_P(DayNightFormOnBothScreens, PanelOfTheLocalDay) {
+    const struct {
+        DateTime t;
+        double latitude, longitudeWest;
+        int zone;
+    } cases[] = {{{2027, 6, 20, 22, 2, 0}, 64.84, 147.72, -480}, {{2027, 3, 5, 7, 30, 0}, -33.87, -151.21, 660}};
+    Open(Screen{GetParam().width, GetParam().height, GetParam().dpi}, cases[0].t);
+    for (const auto& c : cases) {
+        Ui([&] {
+            SetTestSite(c.latitude, c.longitudeWest, c.zone);
+            currentDateTime = c.t;
+            pl::StartTextLog();
+        });
+        harness.key(pl::VK_RIGHT);
+        std::vector<std::string> shown, expected;
+        Ui([&] {
+            std::map<std::pair<int, int>, std::string> lines;  // the last text drawn at each place
+            for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+                if (run.cell.top >= ScaleY(213)) lines[{run.cell.top, run.cell.left}] = run.text;
+            for (const auto& [place, text] : lines) shown.push_back(text);
+            const DayNightPanel p = ComputeDayNightPanel(c.t);
+            expected = {"Day length", p.dayLength, p.dayChange, "Night length", p.nightLength, "Rise", "Set"};
+            const char* names[3] = {"Civil day", "Nautical day", "Astronomical day"};
+            for (int k = 0; k < 3; ++k)
+                expected.insert(expected.end(), {names[k], p.twilightRiseText[k], p.twilightSetText[k]});
+        });
+        EXPECT_EQ(shown, expected) << c.t.month;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, DayNightFormOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 // At 480 x 640 and 96 dpi (help moved right, back down by the screen's
 // difference from the design) the sky view around the Sun fills the left half

@@ -192,9 +192,9 @@ TEST_F(DayNight, PanelAgainstPyEphem) {
         for (int k = 0; k < 3; ++k) {
             const std::string name = names[k];
             const double r = ref.Get(i, name + "_rise_h"), s = ref.Get(i, name + "_set_h");
-            if (s == 23.99) {  // never dark enough: the engine's whole-day values, shown as they are
-                EXPECT_EQ(p.twilightRiseText[k], ": 00h00m") << site << " " << names[k];
-                EXPECT_EQ(p.twilightSetText[k], "23h59m") << site << " " << names[k];
+            if (s == 23.99) {  // never dark enough: no event (the stand-ins 00h00m and 23h59m were once shown)
+                EXPECT_EQ(p.twilightRiseText[k], ": None") << site << " " << names[k];
+                EXPECT_EQ(p.twilightSetText[k], "None") << site << " " << names[k];
                 continue;
             }
             EXPECT_NEAR(ClockHours(p.twilightRiseText[k]), r, kTwoMinutes) << site << " " << names[k];
@@ -214,14 +214,70 @@ TEST_F(DayNight, LondonSolstice) {
     EXPECT_EQ(p.dayChange.substr(0, 5), " -00m") << p.dayChange;
 }
 
-// The panel belongs to the universal-time date: in Sydney at 08:00 local
-// (22:00 UT the day before) it shows the day before.
+// The panel belongs to the local date in the Date field: in Sydney at 08:00
+// local (22:00 UT the day before) it shows that date's day, as at noon, where
+// it once showed the universal-time date's.
 TEST_F(DayNight, PanelOfTheUniversalDate) {
     SetTestSite(-33.8688, -151.2093, 600);
     const DayNightPanel morning = ComputeDayNightPanel(DateTime{2006, 6, 21, 8, 0, 0});
+    const DayNightPanel noon = ComputeDayNightPanel(DateTime{2006, 6, 21, 12, 0, 0});
     const DayNightPanel before = ComputeDayNightPanel(DateTime{2006, 6, 20, 12, 0, 0});
-    EXPECT_EQ(morning.rise, before.rise);
-    EXPECT_EQ(morning.dayLength, before.dayLength);
+    EXPECT_EQ(morning.rise, noon.rise);
+    EXPECT_EQ(morning.dayLength, noon.dayLength);
+    EXPECT_EQ(morning.twilightSetText[2], noon.twilightSetText[2]);
+    EXPECT_NE(morning.rise, before.rise);
+}
+
+// The panel of the local date against PyEphem (day_night_local_day_pyephem.csv)
+// at Fairbanks, Denver and Sydney at two clock times of one date, where the
+// universal-time date's day was once shown, and in the midnight sun, the polar
+// night and a Denver summer: the day from the rise to the next set carried past
+// midnight (a set after midnight once gave "00h00m" of day and "26h10m" of
+// night), its change, the night as the rest of 24 h on the screen, and each
+// twilight within a minute, "None" where it has no event that day; the two
+// panels of one date alike.
+TEST_F(DayNight, PanelOfTheLocalDayAgainstPyEphem) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "day_night_local_day_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 10u);
+    constexpr double kOneMinute = 1.0 / 60.0;
+    DayNightPanel last{};
+    for (size_t i = 0; i < ref.rows.size(); ++i) {
+        SCOPED_TRACE(ref.Text(i, "site") + " " + std::to_string(ref.Get(i, "month")) + "/" +
+                     std::to_string(ref.Get(i, "day")) + " " + std::to_string(ref.Get(i, "hour")));
+        SetTestSite(ref.Get(i, "latitude"), ref.Get(i, "longitude_west"), static_cast<int>(ref.Get(i, "zone_min")));
+        const auto at = [&](const char* column) { return static_cast<int>(ref.Get(i, column)); };
+        const DayNightPanel p = ComputeDayNightPanel(
+            DateTime{at("year"), at("month"), at("day"), at("hour"), at("minute"), 0});
+        const double day = ref.Get(i, "day_h"), previous = ref.Get(i, "previous_day_h");
+        EXPECT_NEAR(p.dayHours, day, kOneMinute);
+        EXPECT_NEAR(ClockHours(p.dayLength), day, kTwoMinutes) << p.dayLength;
+        EXPECT_DOUBLE_EQ(ClockHours(p.dayLength) + ClockHours(p.nightLength), 24.0) << p.nightLength;
+        EXPECT_NEAR(ChangeSeconds(p.dayChange), (day - previous) * 3600.0, 60.0) << p.dayChange;
+        const auto expectEvent = [&](const std::string& column, double value, const std::string& text,
+                                     const char* none) {
+            const double expected = ref.Get(i, column);
+            if (expected < 0) {
+                EXPECT_EQ(text, none) << column;
+                return;
+            }
+            EXPECT_NEAR(value, expected, kOneMinute) << column;
+            EXPECT_NEAR(ClockHours(text), expected, kTwoMinutes) << column << " " << text;
+        };
+        const std::string names[3] = {"civil", "nautical", "astronomical"};
+        for (int k = 0; k < 3; ++k) {
+            expectEvent(names[k] + "_rise_h", p.twilightRise[k], p.twilightRiseText[k], ": None");
+            expectEvent(names[k] + "_set_h", p.twilightSet[k], p.twilightSetText[k], "None");
+        }
+        const auto texts = [](const DayNightPanel& q) {
+            std::string all = q.dayLength + q.dayChange + q.nightLength;
+            for (int k = 0; k < 3; ++k) all += q.twilightRiseText[k] + q.twilightSetText[k];
+            return all;
+        };
+        if (i > 0 && ref.Get(i, "day") == ref.Get(i - 1, "day") && ref.Text(i, "site") == ref.Text(i - 1, "site")) {
+            EXPECT_EQ(texts(p), texts(last));
+        }
+        last = p;
+    }
 }
 
 }  // namespace

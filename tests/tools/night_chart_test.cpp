@@ -92,25 +92,22 @@ TEST(NightChart, BandsWhereTheSunsCentreStandsAtTheirAltitude) {
 }
 
 // Local time leaves out the site's daylight-saving hour, universal time the
-// whole zone; "LT&DayLight" adds an hour on the days whose month x 30 +
-// index, modulo 365, lies in (110, 320].
+// whole zone; "LT&DayLight" is the site's own clock, its zone minutes with
+// the daylight hour when the box is ticked, on every day of the chart (it
+// once added an hour on the days whose month x 30 + index, modulo 365, lay in
+// (110, 320], whatever the site).
 TEST(NightChart, ZoneOfEachTimeBase) {
     ResetWithDefaults();
-    SetTestSite(51.5, 0.0, 120);
-    currentSite.daylightSaving = 1;
-    EXPECT_EQ(NightChartZoneMinutes(0, 1, 0), 60);
-    EXPECT_EQ(NightChartZoneMinutes(2, 1, 0), 0);
-    EXPECT_EQ(NightChartZoneMinutes(2, 6, 100), 0);
     const struct {
-        int month, index, zone;
-    } summer[] = {
-        {1, 80, 60}, {1, 81, 120}, {1, 290, 120}, {1, 291, 60},     // q = 110, 111, 320, 321
-        {11, 34, 60}, {11, 146, 120}, {11, 145, 60}, {4, 0, 120},  // q wraps at 365
-    };
-    for (const auto& c : summer) EXPECT_EQ(NightChartZoneMinutes(1, c.month, c.index), c.zone) << c.month << " " << c.index;
-    currentSite.daylightSaving = 0;
-    EXPECT_EQ(NightChartZoneMinutes(0, 1, 0), 120);
-    EXPECT_EQ(NightChartZoneMinutes(1, 1, 81), 180);
+        int zone, daylight, local, daylightClock;
+    } cases[] = {{120, 1, 60, 120}, {120, 0, 120, 120}, {660, 1, 600, 660}, {-480, 1, -540, -480}, {540, 0, 540, 540}};
+    for (const auto& c : cases) {
+        SetTestSite(51.5, 0.0, c.zone);
+        currentSite.daylightSaving = static_cast<int16_t>(c.daylight);
+        EXPECT_EQ(NightChartZoneMinutes(0), c.local) << c.zone << " " << c.daylight;
+        EXPECT_EQ(NightChartZoneMinutes(1), c.daylightClock) << c.zone << " " << c.daylight;
+        EXPECT_EQ(NightChartZoneMinutes(2), 0) << c.zone << " " << c.daylight;
+    }
     ResetWithDefaults();
 }
 

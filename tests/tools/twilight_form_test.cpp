@@ -16,6 +16,7 @@
 #include "assistants/planet_charts_view.h"
 #include "objects/list_screens_test.h"
 #include "platform/text_log.h"
+#include "support/both_screens.h"
 #include "support/reference_table.h"
 #include "tools/edit_date_time.h"
 #include "tools/night_chart.h"
@@ -39,24 +40,27 @@ constexpr uint32_t Rgb(int r, int g, int b) { return static_cast<uint32_t>(r << 
 bool Same(uint32_t pixel, uint32_t rgb) { return (pixel & 0xF8F8F8) == (rgb & 0xF8F8F8); }
 
 constexpr uint32_t kBackground = Rgb(102, 102, 153), kSunSet = Rgb(51, 102, 204), kTwilight = Rgb(0, 0, 102),
-                   kNight = Rgb(0, 0, 0), kGrid = Rgb(60, 60, 102), kTransit = Rgb(255, 0, 0);
+                   kNight = Rgb(0, 0, 0), kGrid = Rgb(60, 60, 102), kTransit = Rgb(255, 0, 0),
+                   kRise = Rgb(255, 255, 0), kSet = Rgb(150, 255, 0);
 
-// The chart's layout at 96 dpi as the form's design gives it: the chart from
-// y 24 to H - 22 with 13:00 at its top and 13:00 of the next day at its
-// bottom, the days from x 20 at (W - 8) / N pixels, N = 380 or 720 days;
-// a day draws the columns after the last drawn one up to int(i d) when
+// The chart's layout as the form's design gives it, in units of 1/96 inch
+// (u pixels at the screen's dpi): the chart from y 24u to H - 22u with 13:00
+// at its top and 13:00 of the next day at its bottom, the days from x 20u at
+// (W - 8u) / N pixels, N = 380, or 720 on screens wider than 240u; a day
+// draws the columns after the last drawn one up to int(i d) when
 // int(i d + 0.5) passes the last drawn one.
 struct Layout {
     double p = 0.0, top = 0.0;
-    int width = 0, days = 0;
+    int width = 0, days = 0, u = 1;
     float d = 0.0f;
     std::vector<int> dayOfColumn;
 
-    explicit Layout(Screen s) : width(s.width) {
-        p = static_cast<float>(s.height - 46) / 24.0f;
-        top = 24 - 13 * p;
-        days = s.width > 240 ? 720 : 380;
-        d = static_cast<float>(s.width - 8) / static_cast<float>(days);
+    explicit Layout(Screen s) : Layout(pl::ScreenInfo{s.width, s.height, 96}) {}
+    explicit Layout(const pl::ScreenInfo& s) : width(s.width), u(s.dpi / 96) {
+        p = static_cast<float>(s.height - 46 * u) / 24.0f;
+        top = 24 * u - 13 * p;
+        days = s.width > 240 * u ? 720 : 380;
+        d = static_cast<float>(s.width - 8 * u) / static_cast<float>(days);
         int last = -1;
         for (int i = 0; i < days; ++i) {
             const float x = static_cast<float>(i) * d;
@@ -71,7 +75,7 @@ struct Layout {
     int Row(double hour) const { return static_cast<int>(top + (hour >= 14 ? hour : hour + 24) * p); }
     int Column(int day) const {
         for (std::size_t x = 0; x < dayOfColumn.size(); ++x)
-            if (dayOfColumn[x] == day) return static_cast<int>(x) + 20;
+            if (dayOfColumn[x] == day) return static_cast<int>(x) + 20 * u;
         return -1;
     }
 };
@@ -300,21 +304,32 @@ TEST_F(TwilightForm, UniversalTimeIgnoresTheZone) {
     EXPECT_NEAR(Edge(layout.Column(22), 3, true) - night0, 2 * layout.p, 1.5);
 }
 
-// "LT&DayLight" adds an hour from the day whose month x 30 + index passes
-// 110 (January: index 81, 22 March) to the one that passes 320 (index 291,
-// 17 October): the Night band starts p pixels later across the first and
-// earlier across the second; in local time nothing jumps there.
+// "LT&DayLight" is the site's clock on every day: with the DayLight box
+// ticked (zone +60) the Night band starts p pixels later than in local time
+// on 10 January, 22 March, 17 October and 1 December alike, and nothing jumps
+// where an hour was once added from the day whose month x 30 + index passed
+// 110 (January: index 81, 22 March) to the one that passed 320 (index 291).
 TEST_F(TwilightForm, SummerTimeMovesTheBandsAnHour) {
-    Open(kSmall, 51.5, 0.0, 0, 2025, 1, 1);
+    Begin(kSmall, 51.5, 0.0, 60);
+    Ui([] {
+        currentSite.daylightSaving = 1;
+        graphYear = 2025, graphMonth = 1;
+    });
+    MainCommand(1022);
     auto around = [&](int lastWinter) {
         int before = lastWinter, after = lastWinter + 1;
         while (layout.Column(before) < 0) --before;
         while (layout.Column(after) < 0) ++after;
         return Edge(layout.Column(after), 3, true) - Edge(layout.Column(before), 3, true);
     };
-    EXPECT_NEAR(around(80), layout.p, 2.0);
-    EXPECT_NEAR(around(290), -layout.p, 2.0);
-    TimeBase(0);
+    const int days[] = {10, 82, 292, 335};  // days with a column of their own
+    std::vector<int> local;
+    for (int day : days) local.push_back(Edge(layout.Column(day), 3, true));
+    TimeBase(1);
+    for (std::size_t k = 0; k < std::size(days); ++k) {
+        ASSERT_GT(layout.Column(days[k]), 0) << days[k];
+        EXPECT_NEAR(Edge(layout.Column(days[k]), 3, true) - local[k], layout.p, 2.0) << days[k];
+    }
     EXPECT_LE(std::abs(around(80)), 2);
     EXPECT_LE(std::abs(around(290)), 2);
 }
@@ -334,6 +349,21 @@ TEST_F(TwilightForm, FixedObjectTransitsEarlierEachDay) {
     EXPECT_LE(std::abs(first[0] - layout.Row(TransitOf(ref, "star", 1, 10))), 1);
     EXPECT_LE(std::abs(second[0] - layout.Row(TransitOf(ref, "star", 2, 9))), 1);
     EXPECT_NEAR(first[0] - second[0], 118.0 / 60.0 * layout.p, 1.0);
+}
+
+// At 51 N a star at +80 degrees never sets: its transit dot alone, no rise
+// or set dot for the engine's stand-ins; one at -60 degrees never rises: no
+// dot, whatever transit the engine gives it (once told by a transit of 0).
+TEST_F(TwilightForm, StarThatNeverSetsOrNeverRisesHasNoRiseOrSetDots) {
+    Begin(kSmall, 51.0, 0.0, 0);
+    Ui([] { OpenAltitudeGraph("Up", kDesignationNgc, 0, 4.4f, 80.0f, -1, 2025, 1); });
+    const int x = layout.Column(10);
+    EXPECT_EQ(Rows(x, kTransit).size(), 1u);
+    EXPECT_TRUE(Rows(x, kRise).empty());
+    EXPECT_TRUE(Rows(x, kSet).empty());
+    Ui([] { OpenAltitudeGraph("Down", kDesignationNgc, 0, 4.4f, -60.0f, -1, 2025, 1); });
+    EXPECT_TRUE(Rows(x, kTransit).empty());
+    EXPECT_TRUE(Rows(x, kRise).empty());
 }
 
 // A comet (kind 12) takes its place day by day: its transit dots follow
@@ -544,6 +574,57 @@ TEST_F(TwilightForm, HelpAndToday) {
     EXPECT_EQ(GetCurrentFormId(), kHomeFormId);
     EXPECT_EQ(BoxCount(), 0);  // every control released
 }
+
+class TwilightOnBothScreens : public OnBothScreens<TwilightForm> {};
+
+// "LT&DayLight" draws every day on the site's own clock, the one the home
+// screen shows: at Fairbanks (zone -9 h, DayLight ticked), Sydney (+10 h,
+// ticked) and Tokyo (+9 h), on the charts from every month of 2027, the Sun
+// Set band's evening and morning edges on the 15th of each month within six
+// minutes and two pixels of PyEphem's on that clock (twilight_daylight_clock_pyephem.csv; a
+// band held at 14 h or 10 h where the Sun passes -1 degree beyond them). The
+// graph once added an hour from about 22 March to 17 October whatever the
+// site, and left a ticked site's daylight hour out the rest of the year.
+TEST_P(TwilightOnBothScreens, DaylightTimeBaseIsTheSitesOwnClock) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "twilight_daylight_clock_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 72u);
+    Start(GetParam());
+    layout = Layout(GetParam());
+    const std::size_t siteRows = 24;
+    for (std::size_t first = 0; first < ref.rows.size(); first += siteRows) {
+        const std::string site = ref.Text(first, "site");
+        Ui([&] {
+            ResetTwilightGraphState();
+            SetTestSite(ref.Get(first, "latitude"), ref.Get(first, "longitude_west"),
+                        static_cast<int>(ref.Get(first, "zone_min")));
+            currentSite.daylightSaving = site != "Tokyo";
+            graphTimeBase = 1;
+        });
+        for (int month = 1; month <= 12; ++month) {
+            Ui([=] { graphYear = 2027, graphMonth = month; });
+            if (month == 1) MainCommand(1022);
+            TimeBase(1);
+            for (int i = 0; i < layout.days; ++i) {
+                int y = 0, m = 0, d = 0;
+                NightChartDate(2027, month, i, &y, &m, &d);
+                const int x = layout.Column(i);
+                if (d != 15 || x < 0) continue;
+                const std::size_t r = first + static_cast<std::size_t>((y - 2027) * 12 + m - 1);
+                SCOPED_TRACE(site + " chart " + std::to_string(month) + ", " + std::to_string(m) + "/" +
+                             std::to_string(y));
+                const double set = std::fmod(ref.Get(r, "set_noon_h"), 24.0), rise = ref.Get(r, "rise_noon_h") - 24.0;
+                const int evening = layout.Row(set >= 10 && set < 14 ? 14.0 : set);
+                const int morning = layout.Row(std::min(rise, 10.0)) - 1;
+                // Six minutes more than Near's pixel: the band's Sun of noon near its grazing at Fairbanks.
+                const double slack = layout.p / 10.0;
+                EXPECT_LE(std::abs(Edge(x, 1, true) - evening), slack + 2) << Edge(x, 1, true) << " for " << evening;
+                EXPECT_LE(std::abs(Edge(x, 1, false) - morning), slack + 2) << Edge(x, 1, false) << " for " << morning;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, TwilightOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 // On the larger screen the buttons of the right move right and those of the
 // bottom strip down with the screen.
