@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "catalog/comet_satellite_db.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr std::size_t kCometRecordSize = 128;
 constexpr std::size_t kCometNameOffset = 4;
 constexpr std::size_t kShownName = kSelectionNameSize - 1;  // the characters of a name an entry keeps
+constexpr std::size_t kWholeName = 43;                       // the characters of a record's name
 
 // Records by a name, in file order.
 using NameIndex = std::unordered_map<std::string, std::vector<int>>;
@@ -30,17 +32,20 @@ struct CometNames {
     NameIndex records;
 };
 
-CometNames ReadCometNames() {
+// `whole`: also the records' whole names.
+CometNames ReadCometNames(std::vector<std::string>* whole = nullptr) {
     CometNames names;
     const int count = GetCometCount();
     names.byRecord.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const uint8_t* record = FetchRecord(cometDb, i, kCometRecordSize);
         if (!record) break;
-        char name[kShownName + 1];
-        LoadText(record, kCometNameOffset, kShownName, name, sizeof name);
-        names.byRecord.emplace_back(name);
-        names.records[name].push_back(i);
+        char name[kWholeName + 1];
+        LoadText(record, kCometNameOffset, whole ? kWholeName : kShownName, name, sizeof name);
+        if (whole) whole->emplace_back(name);
+        std::string shown(name, strnlen(name, kShownName));
+        names.records[shown].push_back(i);
+        names.byRecord.push_back(std::move(shown));
     }
     return names;
 }
@@ -169,9 +174,48 @@ bool MatchListedComets(int removed) {
     return changed;
 }
 
-int CountCometRecordsShowing(const std::string& name) {
-    if (!cometDb) return 0;
-    const CometNames names = ReadCometNames();
-    const auto found = names.records.find(name.substr(0, kShownName));
-    return found == names.records.end() ? 0 : static_cast<int>(found->second.size());
+namespace {
+
+// Whether a record's whole name shows a line's name: their first 14
+// characters agree, and a longer line name is the record's whole name.
+bool ShowsLineName(const std::string& record, const std::string& line) {
+    if (line.size() <= kShownName) return record.compare(0, kShownName, line) == 0;
+    return record == line.substr(0, kWholeName);
+}
+
+std::vector<int> Lookup(const NameIndex& index, const std::string& name) {
+    const auto found = index.find(name);
+    return found == index.end() ? std::vector<int>{} : found->second;
+}
+
+}  // namespace
+
+CometLineNames::CometLineNames() : open_(cometDb != nullptr) {
+    if (!open_) return;
+    CometNames names = ReadCometNames(&names_);
+    shown_ = std::move(names.records);
+    continued_ = ContinuedNames(names.byRecord);
+}
+
+std::vector<int> CometLineNames::Showing(const std::string& name) const {
+    std::vector<int> records = Lookup(shown_, name.substr(0, kShownName));
+    std::erase_if(records, [&](int r) { return !ShowsLineName(names_[static_cast<std::size_t>(r)], name); });
+    return records;
+}
+
+bool CometLineNames::Continues(int number, const std::string& name) const {
+    return number >= 0 && number < Count() && Names(names_[static_cast<std::size_t>(number)], name, Naming::Continued);
+}
+
+int CometLineNames::RecordOfNumber(int number, const std::string& name) const {
+    if (number < 0 || number >= Count()) return -1;
+    if (ShowsLineName(names_[static_cast<std::size_t>(number)], name)) return number;
+    return Continues(number, name) && Showing(name).empty() ? number : -1;
+}
+
+std::vector<int> CometLineNames::RecordsOfName(const std::string& name) const {
+    const std::string shown = name.substr(0, kShownName);
+    std::vector<int> records = Showing(name);
+    if (records.empty() && name.size() > kShownName) records = Lookup(shown_, shown);
+    return records.empty() ? Lookup(continued_, shown) : records;
 }

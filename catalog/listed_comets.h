@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 // Finds each comet entry's record again by its name. A record's name as the
 // list shows it is its first 14 characters (a shorter name whole), and an
@@ -29,6 +31,33 @@
 // again from the file as it is now); returns whether an entry changed record.
 bool MatchListedComets(int removed = -1);
 
-// How many records of the comet file show `name` (their first 14 characters);
-// 0 while the file is closed.
-int CountCometRecordsShowing(const std::string& name);
+// The comet file's names as memo lines name their records, read once for an
+// import. A line carries a name that may be longer than the 14 characters an
+// entry keeps: a record shows a line's name when their first 14 characters
+// agree and, for a longer name, the record's whole name is the line's (43
+// characters at most), so "C/2031 B1 (LINEAR-A)" and "C/2031 B1 (LINEAR-B)"
+// name two records. Nothing while the comet file is closed.
+class CometLineNames {
+public:
+    CometLineNames();
+    bool IsOpen() const { return open_; }
+    int Count() const { return static_cast<int>(names_.size()); }
+    // `number` when that record shows the line's name, or continues it after a
+    // space while no record shows it (an exact name has the better claim: a
+    // memo written before a delete holds the next record's numbers); else -1.
+    int RecordOfNumber(int number, const std::string& name) const;
+    // Whether record `number` continues the name after a space.
+    bool Continues(int number, const std::string& name) const;
+    // The records a line's name gives without its number, in file order: those
+    // that show it, else those that show its first 14 characters, else those
+    // that continue these after a space; none when no record has the name.
+    std::vector<int> RecordsOfName(const std::string& name) const;
+
+private:
+    std::vector<int> Showing(const std::string& name) const;
+
+    bool open_ = false;
+    std::vector<std::string> names_;                              // whole names by record
+    std::unordered_map<std::string, std::vector<int>> shown_;     // records by their first 14 characters
+    std::unordered_map<std::string, std::vector<int>> continued_;  // records by each name they continue
+};

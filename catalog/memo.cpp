@@ -5,9 +5,12 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "catalog/deep_sky_types.h"
 #include "catalog/designations.h"
@@ -220,41 +223,110 @@ std::string LineForMessage(const char* text, std::size_t limit) {
 
 enum class LineAdded { Added, AlreadyListed, NoRoom };
 
+// The name a line carries, whole: its third field (a blank one is none).
+std::string LineName(const char* line) {
+    for (int field = 0; field < 2; ++field) {
+        line += std::strcspn(line, ";\r\n");
+        if (*line != ';') return "";
+        ++line;
+    }
+    const std::string name(line, std::strcspn(line, ";\r\n"));
+    return IsBlank(name.c_str()) ? "" : name;
+}
+
+// The records that the comet and asteroid lines of one import give their
+// entries. With the comet file open, a line keeps its number while that record
+// still has its name (CometLineNames::RecordOfNumber); another line takes the
+// first record its name gives that no line has taken and no later line keeps
+// as its number, else its number's record when that continues its name. When
+// each record its name gives is taken, or kept by a later line, the line's
+// record is listed already; a name that gives no record is listed once,
+// without one (number -1). With the file closed a line keeps its number, for
+// the list to find its record once the file opens, and a line of a name and
+// number given before is listed already. Names are compared as entries keep
+// them (14 characters) where no record tells them apart.
+class ImportedComets {
+public:
+    // A line further on in the memo: the record it keeps is not given to the lines before it.
+    void LineAhead(const std::string& name, int number) {
+        const int kept = Names().RecordOfNumber(number, name);
+        if (kept >= 0) ++keptAhead_[static_cast<std::size_t>(kept)];
+    }
+
+    // The record the line names (-1: none), or nullopt when its record is listed already.
+    std::optional<int> RecordOf(const std::string& name, int number) {
+        const CometLineNames& names = Names();
+        const int kept = names.RecordOfNumber(number, name);
+        if (kept >= 0) {
+            --keptAhead_[static_cast<std::size_t>(kept)];
+            return taken_[static_cast<std::size_t>(kept)] ? std::nullopt : std::optional<int>(kept);
+        }
+        const std::vector<int> records = names.RecordsOfName(name);
+        for (int record : records)
+            if (IsFree(record)) return record;
+        if (names.Continues(number, name) && IsFree(number)) return number;
+        if (!records.empty()) return std::nullopt;
+        const int carried = names.IsOpen() ? -1 : std::max(number, -1);
+        if (withoutRecord_.count({carried, Shown(name)}) > 0) return std::nullopt;
+        return carried;
+    }
+
+    // An entry was made for the line of `name` with `record`.
+    void Take(const std::string& name, int record) {
+        if (Names().IsOpen() && record >= 0) taken_[static_cast<std::size_t>(record)] = true;
+        else withoutRecord_.insert({record, Shown(name)});
+    }
+
+private:
+    const CometLineNames& Names() {
+        if (!names_) {
+            names_.emplace();
+            keptAhead_.assign(static_cast<std::size_t>(names_->Count()), 0);
+            taken_.assign(static_cast<std::size_t>(names_->Count()), false);
+        }
+        return *names_;
+    }
+    bool IsFree(int record) const {
+        return !taken_[static_cast<std::size_t>(record)] && keptAhead_[static_cast<std::size_t>(record)] == 0;
+    }
+    static std::string Shown(const std::string& name) { return name.substr(0, kSelectionNameSize - 1); }
+
+    std::optional<CometLineNames> names_;  // read at the first comet line
+    std::vector<int> keptAhead_;           // by record: the lines further on that keep it
+    std::vector<bool> taken_;              // by record: given to an entry
+    std::set<std::pair<int, std::string>> withoutRecord_;  // number and name of the lines given no record
+};
+
 // What the lines imported so far name: objects by their identity, comets and
-// asteroids by the name an entry keeps (their first 14 characters), with how
-// many lines gave each name.
+// asteroids by their records.
 struct ImportedObjects {
     ListedObjects objects{nullptr, 0};
-    std::unordered_map<std::string, int> cometNames;
+    ImportedComets comets;
 };
+
+bool IsCometLine(const ObjectRecord& rec) { return static_cast<int16_t>(rec.designationId) == kDesignationComet; }
 
 // Adds one parsed line to the list, whose entries `imported` holds. A line
 // whose object is in the list already, under any of its designations, is told
 // of at once, however full the list; lines beyond the list's room are counted
-// by the caller. A comet or asteroid line is its name: the number it carries
-// may lead to another record of the comet file now, so the entry is made
-// without one and finds its record by name (MatchListedComets) once the lines
-// are read. A name is listed already once it has as many lines as the comet
-// file has records showing it (two orbits of one name are two entries).
+// by the caller. A comet or asteroid line takes the record ImportedComets
+// gives it.
 LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ImportedObjects& imported) {
-    const bool comet = static_cast<int16_t>(rec->designationId) == kDesignationComet;
-    if (comet) rec->number = -1;
+    const bool comet = IsCometLine(*rec);
+    const std::string name = comet ? LineName(line) : "";
+    const std::optional<int> record = comet ? imported.comets.RecordOf(name, rec->number) : std::nullopt;
+    if (record) rec->number = *record;
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
     const ObjectIdentity id = IdentifyObject(*rec, source, sourceIndex);
-    const std::string name(rec->name, strnlen(rec->name, kSelectionNameSize - 1));
-    const auto listedComet = [&imported, &name] {
-        const auto lines = imported.cometNames.find(name);
-        return lines != imported.cometNames.end() && lines->second >= std::max(CountCometRecordsShowing(name), 1);
-    };
-    if (comet ? listedComet() : imported.objects.Names(id)) {
+    if (comet ? !record : imported.objects.Names(id)) {
         ShowInformation("Already loaded:", LineForMessage(line, 30));
         return LineAdded::AlreadyListed;
     }
-    ListedObjects unnumbered(nullptr, 0);  // comets are told apart by name alone
+    ListedObjects unnumbered(nullptr, 0);  // comets are told apart by their records
     if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec, id, comet ? unnumbered : imported.objects))
         return LineAdded::NoRoom;
-    if (comet) ++imported.cometNames[name];
+    if (comet) imported.comets.Take(name, *record);
     ++selectionShownCount;
     return LineAdded::Added;
 }
@@ -490,6 +562,10 @@ int FillListFromMemo(const char* text) {
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
     ImportedObjects imported;
+    WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
+        if (kind == MemoLine::Place && IsCometLine(rec)) imported.comets.LineAhead(LineName(line), rec.number);
+        return true;
+    });
     int notImported = 0;
     WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
         StepBusyIndicator(1);

@@ -88,12 +88,14 @@ bool ReadMemoFile(const char* fileName, char* buffer, std::size_t size, bool* cu
 // stops the reading ("Failed to load data. Check line" with the line); a line
 // whose place is no place on the sky (IsSkyPlace) is told the same way and
 // left out, and the reading goes on; a repeated object shows "Already
-// loaded:" (a comet or asteroid line repeats one by its name as an entry
-// keeps it, 14 characters). The lines are read before the list is touched:
-// when none gives an entry the list is left as it was, nothing is shown and
-// the result is 0. Returns the number of entries made; 0 also when the list
-// cannot be allocated. Comet and asteroid lines find their records by name,
-// whatever number they carry (MatchListedComets).
+// loaded:" (a comet or asteroid line repeats one when it names a record
+// listed already, with or without its number). The lines are read before the
+// list is touched: when none gives an entry the list is left as it was,
+// nothing is shown and the result is 0. Returns the number of entries made; 0
+// also when the list cannot be allocated. A comet or asteroid line keeps the
+// record of its number while that record still has its name, else finds one
+// by the whole name it carries (CometLineNames), and the list's comets are
+// matched again (MatchListedComets).
 int ImportMemoText(const char* text);
 
 // ImportMemoText of the text read from memo file `fileName` (`cut`: it was cut

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/comet_satellite_db.h"
 #include "catalog/databases.h"
 #include "catalog/designations.h"
 #include "catalog/memo.h"
@@ -69,6 +70,24 @@ int CheckMemoRoundTrip() {
 }
 
 using Bytes = std::vector<uint8_t>;
+
+// A comet file of like names: two orbits of "C/2027 Z1", a name that continues it, one that merely
+// begins alike, and two names alike in the 14 characters an entry keeps.
+Bytes LikeNamedComets() {
+    const char* const names[] = {"2P/Encke",   "C/2027 Z1", "C/2027 Z1",           "C/2027 Z1 (PanSTARRS)",
+                                 "C/2027 Z10", "C/2030 A1", "C/2031 B1 (LINEAR-A)", "C/2031 B1 (LINEAR-B)"};
+    std::vector<Bytes> records;
+    for (int i = 0; i < 8; ++i) {
+        CometRecord c{};
+        c.kind = 13;
+        std::strncpy(c.name, names[i], sizeof c.name - 1);
+        c.year = 2024, c.month = 3, c.day = 1.0f + i;
+        c.perihelionDistance = 1.1f, c.eccentricity = 0.8f, c.node = 40.0f * i, c.inclination = 10.0f + 5 * i;
+        c.absoluteMagnitude = 5.0f, c.slope = 10.0f;
+        records.push_back(record_writer::CometBytes(c));
+    }
+    return record_writer::RecordDbBytes(1, 128, records);
+}
 
 constexpr char kKeptLine[] = "User;1;Kept;GALXY; ;01:00:00;10:00:00;9.0;1;1;0\n";
 
@@ -166,9 +185,12 @@ int RunMemos(const uint8_t* data, std::size_t size) {
         return record_writer::RecordDbBytes(26, 64, records);
     }();
     scope.folder.WriteOnce("data\\zendavori_obj_1k.ppc", objects);
+    static const record_writer::Bytes comets = LikeNamedComets();
+    scope.folder.WriteOnce("data\\zendavori_comet.ppc", comets);
     scope.folder.Write("userlists\\memo.txt", data, size);
     scope.folder.Remove("userlists\\20240305_zendamemo_2107.txt");
     if (!OpenRecordDb(&objectDb, "pl00", "ZDV1", "data\\", "zendavori_obj_1k.ppc")) return 0;
+    if (!OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc")) return 0;
     UseObjectFileRanges(false);
     currentDateTime = DateTime{2024, 3, 5, 21, 7, 0};
     static char text[kMemoBufferSize];

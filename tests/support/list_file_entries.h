@@ -15,7 +15,8 @@
 // whose date words make no date and time loaded without its copy.
 int RunUserLists(const uint8_t* data, std::size_t size);
 
-// "userlists\memo.txt" beside a fixture object file: the memo read and
+// "userlists\memo.txt" beside a fixture object file and a comet file of like
+// names (two records of one name, two alike in 14 characters): the memo read and
 // imported over a list of one entry, and each of its lines parsed; the list
 // then exported and imported again. 1 more entries than the list holds, 2 a
 // name not terminated, 3 a line parsed past its text, 4 an entry whose place

@@ -1,10 +1,14 @@
 // Comet entries of lists kept before a comet record was deleted in the orbit
-// assistant, read back after the program was killed and started again, and
-// the entry of a comet whose record was renamed there.
+// assistant, read back after the program was killed and started again, the
+// entry of a comet whose record was renamed there, and memo lines of comets of
+// like names.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog/designations.h"
@@ -178,6 +182,87 @@ TEST_P(ListedComets, RenamedRecordKeepsItsEntry) {
             for (int i = 0; i < 400; ++i) SimulatedMeadeQuery(&mountRa, &mountDec);
         });
         EXPECT_LT(SeparationArcsec(mountRa, mountDec, ra, dec), 60.0);
+    }
+}
+
+// Two orbits of "C/2027 Z1", a name that continues it, one that merely begins alike, and two names
+// alike in the 14 characters an entry keeps.
+const char* const kLikeNamed[] = {"2P/Encke",   "C/2027 Z1", "C/2027 Z1",           "C/2027 Z1 (PanSTARRS)",
+                                  "C/2027 Z10", "C/2030 A1", "C/2031 B1 (LINEAR-A)", "C/2031 B1 (LINEAR-B)"};
+
+// Memo lines of comets (a name as typed, with the number it carries) and lists exported through
+// the menu each import as the record they carry while it has their name, else the one their whole
+// name gives, a second line of a record listed refused; the list then exported and imported again
+// gives the same entries. Lines of the second "C/2027 Z1" or of LINEAR-B came back as the first
+// record of their 14 characters, and a line repeated without its number was a second entry.
+TEST_P(ListedComets, MemoLineNamesTheRecordItCarries) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<const char*, int>> lines;  // or, when none:
+        std::vector<int> listed;                         // the records listed as the finder lists them
+        std::vector<std::string> entries;                // name and record
+        int refused;                                     // "Already loaded:" boxes
+    } cases[] = {
+        {"the second Z1's number", {{"C/2027 Z1", 2}}, {}, {"C/2027 Z1 2"}, 0},
+        {"the second Z1 listed", {}, {2}, {"C/2027 Z1 2"}, 0},
+        {"LINEAR-B listed", {}, {7}, {"C/2031 B1 (LIN 7"}, 0},
+        {"LINEAR-A with its number and without", {{"C/2031 B1 (LINEAR-A)", 6}, {"C/2031 B1 (LINEAR-A)", -1}}, {},
+         {"C/2031 B1 (LIN 6"}, 1},
+        {"LINEAR-B and LINEAR-A without numbers", {{"C/2031 B1 (LINEAR-B)", -1}, {"C/2031 B1 (LINEAR-A)", -1}}, {},
+         {"C/2031 B1 (LIN 7", "C/2031 B1 (LIN 6"}, 0},
+        {"lines of one number", {{"C/2027 Z1", -1}, {"C/2030 A1", -1}}, {}, {"C/2027 Z1 1", "C/2030 A1 5"}, 0},
+        {"a number continuing the name", {{"C/2027 Z1", 3}}, {}, {"C/2027 Z1 1"}, 0},
+        {"Z10's number", {{"C/2027 Z1", 4}}, {}, {"C/2027 Z1 1"}, 0},
+        {"two orbits, a line repeated", {{"C/2027 Z1", 1}, {"C/2027 Z1", 2}, {"C/2027 Z1", 2}}, {},
+         {"C/2027 Z1 1", "C/2027 Z1 2"}, 1},
+        {"the whole file listed", {}, {0, 1, 2, 3, 4, 5, 6, 7},
+         {"2P/Encke 0", "C/2027 Z1 1", "C/2027 Z1 2", "C/2027 Z1 (Pan 3", "C/2027 Z10 4", "C/2030 A1 5",
+          "C/2031 B1 (LIN 6", "C/2031 B1 (LIN 7"},
+         0},
+    };
+    std::vector<CometRecord> comets;
+    for (int i = 0; i < 8; ++i)
+        comets.push_back(TestComet(kLikeNamed[i], 2027, 3, 1.0f + i, 1.1f, 0.8f, 20.0f * i, 40.0f * i, 10.0f + 5 * i));
+    WriteComets(comets);
+    harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+    Start(2027, 2, 16, 21, 10);
+    const std::filesystem::path lists = folder.path() / "userlists";
+    auto exportList = [&] {  // through the menu; its count box answered
+        Ui([] { selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount); });
+        MainCommand(1034);
+        AnswerAll();
+    };
+    auto importMemo = [&] {  // the one memo of "userlists", as its Import reads it; the boxes answered
+        std::string name;
+        for (const auto& file : std::filesystem::directory_iterator(lists))
+            if (file.path().extension() == ".txt") name = file.path().filename().string();
+        static char text[4096];
+        Ui([&] { ReadMemoFile(name.c_str(), text, sizeof text) && ImportMemoFileText(name.c_str(), text, false); });
+        int refused = 0;
+        for (; BoxCount() > 0; Answer(pl::IDOK)) refused += BoxText().rfind("Already loaded:", 0) == 0;
+        std::filesystem::remove(lists / name);
+        std::vector<std::string> entries;
+        for (int i = 0; i < selectionCount; ++i)
+            entries.push_back(selectionList[i].name + std::string(" ") + std::to_string(selectionList[i].number));
+        return std::pair(entries, refused);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (std::ofstream memo(lists / "lines.txt"); const auto& [name, number] : c.lines)
+            memo << "Comet;" << number << ";" << name << ";COMET; ;01:00:00;10:00:00;9.0;0;0;0\n";
+        if (c.lines.empty()) {
+            std::filesystem::remove(lists / "lines.txt");
+            Ui([&] {
+                AllocSelectionList();
+                for (ObjectRecord rec{}; int r : c.listed)
+                    GetObjectByKind(kDesignationComet, r, &rec, nullptr, 0, nullptr, 0, 1, nullptr),
+                        AddObjectToSelection(&rec, -1);
+            });
+            exportList();
+        }
+        EXPECT_EQ(importMemo(), std::pair(c.entries, c.refused));
+        exportList();
+        EXPECT_EQ(importMemo(), std::pair(c.entries, 0)) << "exported and imported again";
     }
 }
 
