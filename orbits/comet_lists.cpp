@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <new>
 
 #include "core/brent.h"
@@ -26,9 +27,11 @@ constexpr double kSpan = 180.0;
 constexpr double kSampleStep = 4.0;
 constexpr int kSamples = static_cast<int>(2 * kSpan / kSampleStep) + 1;
 // How far past the span's end a search may go when the distance falls all
-// through the span (an opposition just outside it, at most a few months for
-// the catalogue's minor planets).
-constexpr double kWalkLimit = 365.0;
+// through the span: for most minor planets an opposition a few months
+// outside it, but an object whose period is near a year closes on the Earth
+// for half its synodic period, 7 years at a = 1.05 AU and decades closer to
+// 1 AU. Past this the record has no closest approach to list.
+constexpr double kWalkLimit = 36525.0;
 
 // The record whose Earth distance the minimisation follows.
 CometRecord distanceRecord{};
@@ -61,23 +64,26 @@ void SetDate(CometMagEntry* e, int year, int month, int day, int hour, int minut
 
 // Three dates a < b < c (or c < b < a), b's Earth distance not above the
 // others', that bracket a real minimum of the distance of distanceRecord;
-// a = b = c when no minimum was found.
+// all three not a number when no minimum was found.
 struct Bracket {
     double a, b, c;
 };
 
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr Bracket kNoMinimum{kNaN, kNaN, kNaN};
+
 // From the span's end `edge` (distance `atEdge`), steps outward in
 // `direction` (+1 or -1) while the distance goes on falling, at most
-// kWalkLimit days; the walk's end when it never rises again.
+// kWalkLimit days; none when it never rises again or has no place.
 Bracket WalkPastSpan(double edge, double atEdge, double direction) {
     const double step = direction * kSampleStep;
     double before = edge - step, at = edge, atDistance = atEdge;
-    for (double walked = 0; walked < kWalkLimit; walked += kSampleStep) {
+    for (double walked = 0; walked < kWalkLimit && std::isfinite(atDistance); walked += kSampleStep) {
         const double next = at + step, nextDistance = EarthDistanceAt(next);
         if (nextDistance > atDistance) return {before, at, next};
         before = at, at = next, atDistance = nextDistance;
     }
-    return {at, at, at};
+    return kNoMinimum;
 }
 
 // The bracket of the least sampled local minimum of the Earth distance over
@@ -98,10 +104,11 @@ Bracket ClosestSamples(double reference) {
 }
 
 // Julian day of the least Earth distance of distanceRecord near `reference`:
-// the bracketing samples refined by Brent's method.
+// the bracketing samples refined by Brent's method; not a number when there
+// is no minimum.
 double ClosestApproach(double reference) {
     const Bracket s = ClosestSamples(reference);
-    if (s.a == s.c) return s.b;
+    if (!std::isfinite(s.b)) return kNaN;
     double closest = s.b;
     BrentMinimize(&closest, s.a, s.b, s.c, kMinimumTolerance, EarthDistanceAt);
     return closest;
@@ -109,7 +116,9 @@ double ClosestApproach(double reference) {
 
 // Best Dates row of record `index` (work words filled); false when it is
 // left out. Which records are listed depends on the reference date and the
-// magnitude at perihelion; the row's magnitude is that of its own date.
+// magnitude at perihelion; the row's magnitude is that of its own date. A
+// record without a closest approach, or whose law gives no magnitude there
+// (a damaged slope), has no row.
 bool BestDateOf(int index, const CometRecord& record, double now, CometMagEntry* entry) {
     const double reference = CometReferenceDate(record);
     if (!(reference >= now - kDaysBefore)) return false;
@@ -119,12 +128,14 @@ bool BestDateOf(int index, const CometRecord& record, double now, CometMagEntry*
         return false;
     distanceRecord = record;
     const double closest = ClosestApproach(reference);
+    if (!std::isfinite(closest)) return false;
     const Place at = PlaceAt(record, closest, record.year);
-    if (at.status == 0 || !std::isfinite(closest)) return false;
+    const float magnitude = static_cast<float>(ComputeCometMagnitude(&record, at.delta, at.r, at.phase));
+    if (at.status == 0 || !std::isfinite(magnitude)) return false;
     int second = 0;
     entry->index = index;
     JDToCalendar(closest, &entry->year, &entry->month, &entry->day, &entry->hour, &entry->minute, &second);
-    entry->magnitude = static_cast<float>(ComputeCometMagnitude(&record, at.delta, at.r, at.phase));
+    entry->magnitude = magnitude;
     return true;
 }
 

@@ -60,10 +60,11 @@ double CometReferenceDate(const CometRecord& record);
 // distance, never the end of a search span: the least of the local minima
 // among samples 4 days apart over R +- 180 days, else (the distance falling
 // all through the span) the first minimum past the span's end of smaller
-// distance, found by stepping on up to a year; refined by Brent's method
-// (tolerance 1.16e-10 of the Julian day, some 25 s). Sorted by
-// CompareCometDate. Returns the rows, or -1 with "Can't allocate memory
-// during initialization for CometMagList".
+// distance, found by stepping on up to a century; refined by Brent's method
+// (tolerance 1.16e-10 of the Julian day, some 25 s). A record with no such
+// minimum, or whose law gives no finite magnitude there (a damaged slope),
+// has no row. Sorted by CompareCometDate. Returns the rows, or -1 with
+// "Can't allocate memory during initialization for CometMagList".
 int CollectBestDates(double now);
 
 // Builds Brightest: every readable record whose magnitude at `now` (for the

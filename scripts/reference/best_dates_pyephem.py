@@ -18,6 +18,11 @@ included), sampled every quarter day over R +- 180 days (and on past the end of 
 the distance is smaller while it goes on falling), the least local minimum of the samples
 refined by golden sections to 1e-6 day.
 
+Also writes tests/reference/best_dates_orbits_pyephem.csv: the same search for made-up orbits
+whose closest approach lies past the span (an orbit of period near a year, whose distance falls
+for years, one after R and one before it), a hyperbolic and a parabolic one, by PyEphem's
+EllipticalBody, HyperbolicBody and ParabolicBody.
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/best_dates_pyephem.py
 """
 import math
@@ -34,6 +39,13 @@ DUBLIN = 2415020.0  # PyEphem's day 0 as a Julian day
 COMETS = [
     ("161P/Hartley-IRAS", (2026, 11, 28.4138), 1.271548, 0.835275, 47.0082, 1.5843, 95.8024),
     ("P/2009 Y2 (Kowalski)", (2026, 12, 2.4802), 2.379681, 0.636683, 172.1313, 262.0399, 29.9584),
+]
+# Made-up orbits: name, perihelion (year, month, day), q, e, argument of perihelion, node, inclination
+ORBITS = [
+    ("Near a year after R", (2027, 1, 1.0), 1.04, 0.01, 0.0, 180.0, 0.5),
+    ("Near a year before R", (2027, 1, 1.0), 1.04, 0.01, 0.0, 0.0, 0.5),
+    ("Hyperbolic", (2027, 1, 1.0), 1.0, 1.5, 30.0, 40.0, 10.0),
+    ("Parabolic", (2027, 1, 1.0), 1.0, 1.0, 30.0, 40.0, 10.0),
 ]
 # full_name, epoch_mjd, e, a, i, om, w, ma
 MINOR_PLANETS = [
@@ -65,6 +77,19 @@ def comet(year, month, day, q, e, w, node, inc):
     c = ephem.EllipticalBody()
     c._a, c._e, c._M, c._epoch_M = q / (1.0 - e), e, 0.0, t_peri - DUBLIN
     c._inc, c._Om, c._om, c._epoch = inc, node, w, ephem.J2000
+    return c, t_peri
+
+
+def orbit(year, month, day, q, e, w, node, inc):
+    """The elliptic, parabolic or hyperbolic body of a made-up orbit and its perihelion time."""
+    if e < 1.0:
+        return comet(year, month, day, q, e, w, node, inc)
+    q, e, w, node, inc, day = (f32(x) for x in (q, e, w, node, inc, day))
+    t_peri = julian_day(year, month, 1) + day - 1.0
+    c = ephem.ParabolicBody() if e == 1.0 else ephem.HyperbolicBody()
+    if e > 1.0:
+        c._e = e
+    c._q, c._epoch_p, c._inc, c._Om, c._om, c._epoch = q, t_peri - DUBLIN, inc, node, w, ephem.J2000
     return c, t_peri
 
 
@@ -102,19 +127,31 @@ def closest_approach(body, reference):
     return jd, delta(jd)
 
 
-def main():
-    bodies = [(name, "comet", *comet(*date, *el)) for name, date, *el in COMETS]
-    bodies += [(name, "minor planet", *minor_planet(*el)) for name, *el in MINOR_PLANETS]
+def closest_rows(bodies):
     rows = []
     for name, kind, body, reference in bodies:
         jd, delta = closest_approach(body, reference)
         rows.append((name, kind, "%.5f" % reference, "%.5f" % jd, "%.5f" % delta))
+    return rows
+
+
+def main():
+    bodies = [(name, "comet", *comet(*date, *el)) for name, date, *el in COMETS]
+    bodies += [(name, "minor planet", *minor_planet(*el)) for name, *el in MINOR_PLANETS]
+    columns = ["name", "kind", "reference_jd", "jd", "delta"]
+    source = "PyEphem %s (libastro)" % ephem.__version__
     write_table("best_dates_pyephem.csv",
                 ["Closest approach to the Earth near R (within R +- 180 days; 48 Doris: past them) of two",
                  "comets (MPC elements) and five minor planets (JPL elements at MJD 59800), as Debian's",
                  "kstars-data 5:3.6.2-2 ships them.",
                  "columns: name, kind, R (JD, UT), JD of the least distance (UT), distance (AU)"],
-                ["name", "kind", "reference_jd", "jd", "delta"], rows, "PyEphem %s (libastro)" % ephem.__version__)
+                columns, closest_rows(bodies), source)
+    bodies = [(name, "comet", *orbit(*date, *el)) for name, date, *el in ORBITS]
+    write_table("best_dates_orbits_pyephem.csv",
+                ["Closest approach to the Earth near R (its perihelion time) of made-up orbits: the least",
+                 "within R +- 180 days, else the first past the span where the distance falls all through it.",
+                 "columns: name, kind, R (JD, UT), JD of the least distance (UT), distance (AU)"],
+                columns, closest_rows(bodies), source)
 
 
 if __name__ == "__main__":

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 #include "comet_db_fixture.h"
 #include "core/julian_day.h"
@@ -104,6 +106,84 @@ TEST_F(CometLists, BestDateIsTheLeastEarthDistanceOfExactOrbits) {
     // The magnitude there: H + 5 log delta + K log r, with that date's r.
     EXPECT_NEAR(CometMagList[0].magnitude, 8.0 + 5 * std::log10(0.114269) + 10 * std::log10(0.904619), 0.01);
     EXPECT_NEAR(CometMagList[1].magnitude, 8.0 + 5 * std::log10(0.087790) + 10 * std::log10(1.019162), 0.01);
+}
+
+// A record's Earth distance (AU) at `jd` (UT), its work words filled; not a
+// number when its orbit gives no place there.
+double DistanceAt(CometRecord record, double jd) {
+    FillCometWorkWords(&record);
+    float ra = 0, dec = 0, delta = 0, r = 0, elongation = 0, phase = 0;
+    return ComputeCometPosition(&record, jd, record.year, &ra, &dec, &delta, &r, &elongation, &phase) ? delta
+                                                                                                       : NAN;
+}
+
+// Made-up orbits at 15/12/2026 21:00 against PyEphem
+// (tests/reference/best_dates_orbits_pyephem.csv by
+// scripts/reference/best_dates_pyephem.py): each row's date within 1 day of
+// the closest approach, the distance there within 0.005 AU. The orbits of
+// period near a year close on the Earth for years: their rows were the end
+// of the search's walk, a year past the span (02/07/2028 at 0.746 AU, the
+// distance falling on to 0.061 AU on 26/01/2030).
+TEST_F(CometLists, ListedTheEndOfTheWalkPastTheSpan) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "best_dates_orbits_pyephem.csv");
+    struct Orbit {  // perihelion 1 January 2027 0h UT
+        float q, e, w, node, inclination;
+    };
+    const Orbit orbits[] = {{1.04f, 0.01f, 0.0f, 180.0f, 0.5f}, {1.04f, 0.01f, 0.0f, 0.0f, 0.5f},
+                            {1.0f, 1.5f, 30.0f, 40.0f, 10.0f}, {1.0f, 1.0f, 30.0f, 40.0f, 10.0f}};
+    ASSERT_EQ(ref.rows.size(), std::size(orbits));
+    std::vector<CometRecord> records;
+    for (const Orbit& o : orbits)
+        records.push_back(TestComet("Orbit", 2027, 1, 1.0f, o.q, o.e, o.w, o.node, o.inclination));
+    OpenComets(records);
+    ASSERT_EQ(CollectBestDates(JulianDayFromDateTime(2026, 12, 15, 21, 0, 0, 0)), std::ssize(records));
+    for (int row = 0; row < cometMagCount; ++row) {
+        const int index = CometMagList[row].index;
+        SCOPED_TRACE(ref.Text(index, "name"));
+        EXPECT_NEAR(EntryJd(CometMagList[row]), ref.Get(index, "jd"), 1.0);
+        EXPECT_NEAR(DistanceAt(records[index], EntryJd(CometMagList[row])), ref.Get(index, "delta"), 0.005);
+    }
+}
+
+// Orbits a search could alias, run away on or find no magnitude for, at
+// 15/12/2026 21:00: each listed as its magnitude at perihelion says (the
+// rule of the list), but for a minor planet whose G of -1 gives no
+// magnitude at its closest approach (a phase angle past 12.5 degrees: it was
+// listed as "nan"); every row a real minimum of the distance (none nearer 2
+// minutes either side of its minute) with a finite magnitude.
+TEST_F(CometLists, ListedNotANumberOrAnEdgeForStrangeOrbits) {
+    CometRecord badSlope{};
+    badSlope.kind = kMinorPlanetRecordKind, badSlope.eccentricity = 0.5f, badSlope.semiMajorAxis = 1.5f;
+    badSlope.inclination = 5.0f, badSlope.argPerihelion = 270.0f, badSlope.meanAnomaly = 100.0f;
+    badSlope.absoluteMagnitude = 5.0f, badSlope.slope = -1.0f, badSlope.epochJulianDay = 2461400.5f;
+    ASSERT_TRUE(SetMinorPlanetPerihelion(&badSlope, 2461400.5));
+    struct Case {
+        CometRecord record;
+        bool listed;
+    };
+    const Case cases[] = {
+        {TestComet("Period of 4 days", 2027, 1, 1.0f, 0.05f, 0.0f), true},
+        {TestComet("Period of 17 minutes", 2027, 1, 1.0f, 0.001f, 0.0f), true},
+        {TestComet("Perihelion in 9000", 9000, 1, 1.0f, 1.0f, 0.5f, 30.0f, 40.0f, 10.0f), true},
+        {TestComet("Negative e", 2027, 1, 1.0f, 1.0f, -0.5f, 30.0f, 40.0f, 10.0f), true},
+        {TestComet("Negative q", 2027, 1, 1.0f, -1.0f, 0.5f, 30.0f, 40.0f, 10.0f), false},
+        {TestComet("e not a number", 2027, 1, 1.0f, 1.0f, NAN, 30.0f, 40.0f, 10.0f), false},
+        {TestComet("Infinite q", 2027, 1, 1.0f, INFINITY, 0.5f, 30.0f, 40.0f, 10.0f), false},
+        {badSlope, false}};
+    std::vector<CometRecord> records;
+    for (const Case& c : cases) records.push_back(c.record);
+    OpenComets(records);
+    CollectBestDates(JulianDayFromDateTime(2026, 12, 15, 21, 0, 0, 0));
+    std::vector<bool> listed(records.size());
+    for (int row = 0; row < cometMagCount; ++row) {
+        const int index = CometMagList[row].index;
+        listed[index] = true;
+        SCOPED_TRACE(records[index].name);
+        EXPECT_TRUE(std::isfinite(CometMagList[row].magnitude));
+        const double jd = EntryJd(CometMagList[row]) + 30.0 / 86400.0, least = DistanceAt(records[index], jd);
+        for (double minutes : {-2.0, 2.0}) EXPECT_GE(DistanceAt(records[index], jd + minutes / 1440.0), least - 1e-6);
+    }
+    for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(listed[i], cases[i].listed) << records[i].name;
 }
 
 // Brightest at JD 2451620.5 for orbit 0 of tests/reference/comet_places.csv
