@@ -28,7 +28,7 @@
 int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, SatelliteElements* elements,
                  const ObserverSite* observer, int textX, int textY);
 
-// The Pass search (transitMode 0: passes for 30 days whose highest elevation
+// The Pass search (transitMode 0: passes for 30 days whose culmination
 // reaches the minimum elevation, at most 30 rows) or the Transit search
 // (transitMode 1: the first pass that comes within 1.8 degrees of the Moon)
 // for record `recordIndex`, from the form's date and time. A list of the Next
@@ -43,8 +43,10 @@ int SearchSatellitePasses(int recordIndex);
 // Steps shared with the flare search.
 
 // Fills `row` for the pass in elements->passRiseJd .. passSetJd: record index,
-// local rise and set, duration, name (first 20 characters of the name line)
-// and the elevation at the middle of the pass; the peak fields are 0.
+// local rise and set, duration, name (first 20 characters of the name line),
+// and the culmination's local time and elevation (the highest between rise
+// and set, found to about a second); the peak fields are 0. Its evaluations
+// count in the search's counter.
 void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, SatelliteElements* elements);
 
 // The start of the next search after the pass in elements->passRiseJd ..
