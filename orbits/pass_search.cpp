@@ -192,6 +192,7 @@ void RunPassSearch(int recordIndex, double start, const ObserverSite& observer) 
         ShowSearchProgressBox(nullptr, &textX, &textY);
         double end = t + (transit ? 35.0 : 5.0);
         if (!FindNextPass(t, end, &el->passRiseJd, &el->passSetJd, el, &observer, textX, textY)) return;
+        if (el->passRiseJd - start > kSearchDays) return ShowEndOfSearch(el->passRiseJd);
         PassRow* row = &form.results[form.resultCount];
         FillPassRow(row, recordIndex, *form.record, el);
         t = NextPassStart(el);
@@ -211,6 +212,7 @@ int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, Sa
     ResetSatelliteEvaluationCount();
     if (riseJd) *riseJd = 0.0;
     if (setJd) *setJd = 0.0;
+    if (!(startJd <= endJd)) return 0;  // every rise found lies at or before the last step, within the window
     if (!IsSatelliteVisibleFromSite(el, observer->latitude) || IsGeostationary(el) ||
         !PeriodFitsWindow(el, endJd - startJd))
         return 0;
@@ -261,11 +263,15 @@ int SearchSatellitePasses(int recordIndex) {
         form.resultCount = 0;
     if (!GetSatelliteRecord(recordIndex, form.record)) return ComputeFormPosition();
     searchElements = SatelliteElements{};
-    InitSatelliteElements(form.record, &searchElements);
+    const bool inRange = InitSatelliteElements(form.record, &searchElements);
     char name[kSatelliteLineSize];
     GetSatelliteLine(form.record->nameLine, name);
     ShowSearchSatelliteName(name);
     const ObserverSite observer = SiteObserver();
+    if (!inRange) {
+        ShowInformation("The elements of this satellite are damaged.", "");
+        return 0;
+    }
     if (!IsSatelliteVisibleFromSite(&searchElements, observer.latitude)) {
         ShowInformation("This satellite is not visible from your location.", "");
         return 0;

@@ -251,6 +251,24 @@ TEST_F(AgedSetsSearchTest, NextListHoldsEachSetsFirstSgp4Pass) {
     }
 }
 
+// A record out of range that would otherwise pass (the December set like the
+// space station's with its node written 480 degrees for 120, which SGP4 takes
+// as 120) is passed over by the Next search without a message; the set as
+// written keeps its row.
+TEST_F(AgedSetsSearchTest, NextPassesOverARecordOutOfRange) {
+    const AgedSite denver = AgedSites("december").at(1);
+    UseAgedSite(denver);
+    NamedElementSet iss = AgedElementSets("december").at(0), turned = iss;
+    turned.name = "ISS NODE 480";
+    turned.line2.replace(17, 8, "480.0000");
+    OpenElementSets({turned, iss});
+    SetFormTime(denver.startJd);
+    SearchFlares(0);
+    ASSERT_EQ(Rows().size(), 1u);
+    EXPECT_STREQ(rows[0].name, "ISS DEC 1 DAY");
+    EXPECT_TRUE(services.messages.empty());
+}
+
 // Flare (the sets named "IR ...") over 6 days in three searches of 2 days:
 // every listed flare is one of skyfield's (the same panel model), its peak
 // within 10 s, its angle within 0.1 degree, its row that of skyfield's pass

@@ -38,6 +38,7 @@ int RunSatellitePasses(const uint8_t* data, std::size_t size) {
     for (int passes = 0; FindNextPass(t, end, &el.passRiseJd, &el.passSetJd, &el, &observer, 0, 0); ++passes) {
         const double rise = el.passRiseJd, set = el.passSetJd;
         if (!std::isfinite(rise) || !std::isfinite(set) || rise > set || set < t) return 2;
+        if (rise > end) return 5;
         PassRow row;
         FillPassRow(&row, 0, record, &el);
         if (row.maxLocalJd < rise || row.maxLocalJd > set) return 2;
