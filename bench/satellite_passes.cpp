@@ -5,7 +5,8 @@
 // et al. (2006) whose orbits last the 10 days under SGP, each with its node
 // turned by 18-degree steps and its mean anomaly by 47-degree steps (20
 // variants). Counters: the elevations computed per set and the time per
-// elevation.
+// elevation. A second run fills a result row for every pass as the searches
+// do.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -56,12 +57,18 @@ std::vector<SatelliteElements> BenchmarkSets() {
 }
 
 // The passes of one set over 10 days; adds the elevations computed to *count.
-int PassesOverTenDays(SatelliteElements* el, long* count) {
+// With `rows`, each pass also fills a result row as the searches do (its
+// elevations counted with the pass's).
+int PassesOverTenDays(SatelliteElements* el, long* count, bool rows = false) {
     const ObserverSite observer = ObserverFromCurrentSite(0.0);
     const double end = el->epochJd + 10.0;
+    SatelliteRecord record;
+    std::memset(&record, ' ', sizeof record);
+    PassRow row;
     int passes = 0;
     for (double t = el->epochJd; t <= end; t = NextPassStart(el)) {
         int found = FindNextPass(t, end, &el->passRiseJd, &el->passSetJd, el, &observer, 0, 0);
+        if (found && rows) FillPassRow(&row, 0, record, el);
         *count += SatelliteEvaluationCount() + 1;  // the first look angles are not counted
         if (!found) break;
         ++passes;
@@ -69,7 +76,7 @@ int PassesOverTenDays(SatelliteElements* el, long* count) {
     return passes;
 }
 
-void BM_FindNextPassTenDays(benchmark::State& state) {
+void RunPassesOverTenDays(benchmark::State& state, bool rows) {
     ResetSharedState();
     SetSiteLatitude(currentSite, 51.5);
     currentSite.longitude = 0.0f;
@@ -78,7 +85,7 @@ void BM_FindNextPassTenDays(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<SatelliteElements> sets = base;
         evaluations = passes = 0;
-        for (SatelliteElements& el : sets) passes += PassesOverTenDays(&el, &evaluations);
+        for (SatelliteElements& el : sets) passes += PassesOverTenDays(&el, &evaluations, rows);
         benchmark::DoNotOptimize(passes);
     }
     state.counters["sets"] = static_cast<double>(base.size());
@@ -88,6 +95,11 @@ void BM_FindNextPassTenDays(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(evaluations) * state.iterations(),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
+void BM_FindNextPassTenDays(benchmark::State& state) { RunPassesOverTenDays(state, false); }
 BENCHMARK(BM_FindNextPassTenDays)->Unit(benchmark::kMillisecond);
+
+// The same with a result row filled for every pass.
+void BM_PassRowsTenDays(benchmark::State& state) { RunPassesOverTenDays(state, true); }
+BENCHMARK(BM_PassRowsTenDays)->Unit(benchmark::kMillisecond);
 
 }  // namespace

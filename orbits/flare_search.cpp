@@ -135,8 +135,10 @@ bool PassesNameFilter(const char* name, bool flare) {
 }
 
 // The passes of record `index` into the form's rows: every flare of the
-// window (Flare), or the next pass (Next). False when the record cannot be
-// read, which ends the search after its one message.
+// window (Flare), or the first pass of the window that reaches the minimum
+// elevation (Next). A record whose fields are out of range is passed over.
+// False when the record cannot be read, which ends the search after its one
+// message.
 bool SearchSatellite(int index, const FlareWindow& w) {
     SatelliteFormState& form = satelliteFormState;
     const bool flare = form.flareMode != 0;
@@ -147,9 +149,8 @@ bool SearchSatellite(int index, const FlareWindow& w) {
     if (!PassesNameFilter(name, flare)) return true;
     SatelliteElements* el = &flareElements;
     *el = SatelliteElements{};
-    InitSatelliteElements(&record, el);
     const ObserverSite observer = SiteObserver();
-    if (!IsSatelliteVisibleFromSite(el, observer.latitude)) return true;
+    if (!InitSatelliteElements(&record, el) || !IsSatelliteVisibleFromSite(el, observer.latitude)) return true;
     for (double t = w.start; form.resultCount < kMaxPassRows;) {
         StepBusyIndicator(1);
         int textX, textY;
@@ -161,10 +162,9 @@ bool SearchSatellite(int index, const FlareWindow& w) {
         t = NextPassStart(el);
         bool used = flare ? CheckFlare(row, el, w, &t)
                           : row->maxElevation >= MinimumPassElevation(form.minElevationIndex);
-        if (used) {
-            SortPassRows(form.results, ++form.resultCount);
-            ShowSearchRows(form.resultCount, true);
-        }
+        if (!used) continue;  // the next pass within the window
+        SortPassRows(form.results, ++form.resultCount);
+        ShowSearchRows(form.resultCount, true);
         if (!flare && !form.transitMode) return true;
     }
     return true;

@@ -28,6 +28,11 @@ constexpr double kSetTolerance = 30e-6 / 86400.0;
 // the next orbit may bring a pass sooner than one period later.
 constexpr double kRestartAfterSet = 1.0 / 1440.0;
 constexpr double kSearchDays = 30.0;
+constexpr double kSecond = 1.0 / 86400.0;
+// The culmination's samples lie about this far apart (days), at least four
+// intervals a pass and at most 720 (a pass of a day), before the refinement.
+constexpr double kCulminationSampling = 3.0 / 1440.0;
+constexpr int kMostCulminationSamples = 720;
 
 // The pass search's own element set.
 SatelliteElements searchElements;
@@ -99,6 +104,51 @@ bool StepToRise(double* t, double endJd, SatelliteElements* el, bool showProgres
     return true;
 }
 
+// Minus the elevation (degrees) of the searched satellite at
+// `culminationOrigin` + `seconds`, for the minimiser.
+double culminationOrigin = 0.0;
+double ElevationDepth(double seconds) { return -SatelliteElevationAt(culminationOrigin + seconds * kSecond); }
+
+// The highest elevation of the searched satellite within a .. c around b
+// (its highest sample), by Brent's minimisation to about a second: the
+// abscissa runs in seconds from one bracket's width before a, so that the
+// minimiser's relative tolerance is half a second to a second there. *jd
+// receives its time.
+double RefineCulmination(double a, double b, double c, double* jd) {
+    const double width = (c - a) / kSecond;
+    culminationOrigin = a - width * kSecond;
+    double x = 0.0;
+    const double depth =
+        BrentMinimize(&x, width, (b - culminationOrigin) / kSecond, 2.0 * width, 0.5 / width, ElevationDepth);
+    *jd = culminationOrigin + x * kSecond;
+    return -depth;
+}
+
+// The culmination of the pass rise .. set (UT) of `el`: samples about three
+// minutes apart (at least three) find the highest one, whose neighbours
+// bracket the refinement. An elliptic orbit's culmination may lie far from the
+// middle of the pass. Returns the elevation (degrees; not a number for a
+// refused set, with the middle of the pass) and its time in *jd.
+double FindCulmination(double rise, double set, SatelliteElements* el, double* jd) {
+    SetSearchedSatellite(el);
+    const double wanted = std::ceil((set - rise) / kCulminationSampling);
+    const int intervals = wanted >= kMostCulminationSamples ? kMostCulminationSamples
+                          : wanted > 4.0                    ? static_cast<int>(wanted)
+                                                            : 4;
+    const double step = (set - rise) / intervals;
+    int best = 1;
+    double highest = SatelliteElevationAt(rise + step);
+    for (int k = 2; k < intervals; ++k) {
+        const double elevation = SatelliteElevationAt(rise + k * step);
+        if (elevation > highest || std::isnan(highest)) highest = elevation, best = k;
+    }
+    if (std::isnan(highest)) {
+        *jd = (rise + set) / 2.0;
+        return highest;
+    }
+    return RefineCulmination(rise + (best - 1) * step, rise + best * step, rise + (best + 1) * step, jd);
+}
+
 void ShowEndOfSearch(double jd) {
     int year, month, day, hour, minute, second;
     JDToCalendar(jd + currentSite.zoneMinutes / 1440.0, &year, &month, &day, &hour, &minute, &second);
@@ -142,6 +192,7 @@ void RunPassSearch(int recordIndex, double start, const ObserverSite& observer) 
         ShowSearchProgressBox(nullptr, &textX, &textY);
         double end = t + (transit ? 35.0 : 5.0);
         if (!FindNextPass(t, end, &el->passRiseJd, &el->passSetJd, el, &observer, textX, textY)) return;
+        if (el->passRiseJd - start > kSearchDays) return ShowEndOfSearch(el->passRiseJd);
         PassRow* row = &form.results[form.resultCount];
         FillPassRow(row, recordIndex, *form.record, el);
         t = NextPassStart(el);
@@ -161,6 +212,7 @@ int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, Sa
     ResetSatelliteEvaluationCount();
     if (riseJd) *riseJd = 0.0;
     if (setJd) *setJd = 0.0;
+    if (!(startJd <= endJd)) return 0;  // every rise found lies at or before the last step, within the window
     if (!IsSatelliteVisibleFromSite(el, observer->latitude) || IsGeostationary(el) ||
         !PeriodFitsWindow(el, endJd - startJd))
         return 0;
@@ -187,8 +239,9 @@ void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, S
     row->riseLocalJd = el->passRiseJd + zone;
     row->setLocalJd = el->passSetJd + zone;
     row->durationSeconds = TruncateToInt32((el->passSetJd - el->passRiseJd) * 86400.0 + 0.5);
-    ComputeSatelliteLookAngles((el->passRiseJd + el->passSetJd) / 2.0, el);
-    row->maxElevation = TruncateToInt32(el->elevation + 0.5);
+    double culmination = 0.0;
+    row->maxElevation = TruncateToInt32(FindCulmination(el->passRiseJd, el->passSetJd, el, &culmination) + 0.5);
+    row->maxLocalJd = culmination + zone;
     char name[kSatelliteLineSize];
     GetSatelliteLine(record.nameLine, name);
     std::memcpy(row->name, name, std::min<std::size_t>(std::strlen(name), 20));  // the row is zeroed: terminated
@@ -210,11 +263,15 @@ int SearchSatellitePasses(int recordIndex) {
         form.resultCount = 0;
     if (!GetSatelliteRecord(recordIndex, form.record)) return ComputeFormPosition();
     searchElements = SatelliteElements{};
-    InitSatelliteElements(form.record, &searchElements);
+    const bool inRange = InitSatelliteElements(form.record, &searchElements);
     char name[kSatelliteLineSize];
     GetSatelliteLine(form.record->nameLine, name);
     ShowSearchSatelliteName(name);
     const ObserverSite observer = SiteObserver();
+    if (!inRange) {
+        ShowInformation("The elements of this satellite are damaged.", "");
+        return 0;
+    }
     if (!IsSatelliteVisibleFromSite(&searchElements, observer.latitude)) {
         ShowInformation("This satellite is not visible from your location.", "");
         return 0;

@@ -17,7 +17,8 @@
 // 30 us (set). A satellite already up at startJd gets the rise before it. A
 // bracket of 20 minutes that holds no crossing is widened by 20 minutes at a
 // time, up to one period, polling the stop key.
-// Returns 1 with *riseJd and *setJd (each optional, 0 until found); 0 when the
+// Returns 1 with *riseJd and *setJd (each optional, 0 until found), the rise
+// never after endJd (the set may be); 0 when startJd lies after endJd, the
 // window ends, a stop key is held, the elevation is not a number (a refused
 // set), the orbit cannot rise for `observer`'s latitude, the satellite is
 // geostationary, its period exceeds the window (or a day, if the window is
@@ -28,23 +29,27 @@
 int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, SatelliteElements* elements,
                  const ObserverSite* observer, int textX, int textY);
 
-// The Pass search (transitMode 0: passes for 30 days whose highest elevation
-// reaches the minimum elevation, at most 30 rows) or the Transit search
-// (transitMode 1: the first pass that comes within 1.8 degrees of the Moon)
-// for record `recordIndex`, from the form's date and time. A list of the Next
-// or Flare search (two first rows of different satellites) is emptied first;
-// any other list that holds rows is kept and nothing is searched. Messages:
-// "This satellite is not visible from your location." (no search) and
-// "End of search: " with the local date reached after 30 days. Returns the
-// result of ComputeSatellitePosition for the form's time (0 when no search ran
-// or the form holds no buffers).
+// The Pass search (transitMode 0: passes rising within 30 days whose
+// culmination reaches the minimum elevation, at most 30 rows) or the Transit
+// search (transitMode 1: the first pass within 30 days that comes within 1.8
+// degrees of the Moon) for record `recordIndex`, from the form's date and
+// time. A list of the Next or Flare search (two first rows of different
+// satellites) is emptied first; any other list that holds rows is kept and
+// nothing is searched. Messages (no search): "The elements of this satellite
+// are damaged." for a record whose fields are out of range
+// (InitSatelliteElements), "This satellite is not visible from your
+// location."; and "End of search: " with the local date reached when the next
+// pass rises after 30 days. Returns the result of ComputeSatellitePosition for
+// the form's time (0 when no search ran or the form holds no buffers).
 int SearchSatellitePasses(int recordIndex);
 
 // Steps shared with the flare search.
 
 // Fills `row` for the pass in elements->passRiseJd .. passSetJd: record index,
-// local rise and set, duration, name (first 20 characters of the name line)
-// and the elevation at the middle of the pass; the peak fields are 0.
+// local rise and set, duration, name (first 20 characters of the name line),
+// and the culmination's local time and elevation (the highest between rise
+// and set, found to about a second); the peak fields are 0. Its evaluations
+// count in the search's counter.
 void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, SatelliteElements* elements);
 
 // The start of the next search after the pass in elements->passRiseJd ..

@@ -15,10 +15,11 @@
 struct PassRow {
     double riseLocalJd;
     double setLocalJd;
+    double maxLocalJd;      // culmination: the highest elevation between rise and set
     double peakLocalJd;     // flare peak or closest approach to the Moon; the rise in Next
     double peakAngle;       // degrees: reflection angle or distance from the Moon; 0 in Next
     int32_t durationSeconds;  // (set - rise) x 86400 + 0.5, truncated
-    int32_t maxElevation;     // degrees at the middle of the pass, + 0.5, truncated
+    int32_t maxElevation;     // degrees at the culmination, + 0.5, truncated
     int32_t satelliteIndex;   // record of the satellite database
     char name[32];            // first 20 characters of the name line, terminated
 };

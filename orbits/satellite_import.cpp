@@ -9,6 +9,7 @@
 #include "catalog/record_writer.h"
 #include "core/kept_file.h"
 #include "core/services.h"
+#include "orbits/two_line_elements.h"
 #include "platform/files.h"
 
 namespace {
@@ -138,7 +139,9 @@ ElementSetText ReadElementSetText(const char* text, std::size_t size) {
             PutField(record.nameLine, lines[i]);
             PutField(record.line1, lines[i + 1]);
             PutField(record.line2, lines[i + 2]);
-            result.records.push_back(record);
+            SatelliteElements elements{};
+            if (InitSatelliteElements(&record, &elements)) result.records.push_back(record);
+            else ++result.skipped;
         } else {
             ++result.skipped;
         }

@@ -24,8 +24,9 @@ bool IsElementLine(const char* line, std::size_t length, int lineNumber);
 // blank lines are passed over. A record is a name line (1 to 71 printable
 // characters, not itself an element line) followed by element lines 1 and 2.
 // Anything else is skipped and counted: a name line followed by two lines that
-// begin "1 " and "2 " but do not read (a wrong check digit or length) as one
-// record, every other line on its own. Never reads past `size` bytes.
+// begin "1 " and "2 " but do not read (a wrong check digit or length), or whose
+// fields are out of range (InitSatelliteElements), as one record, every other
+// line on its own. Never reads past `size` bytes.
 ElementSetText ReadElementSetText(const char* text, std::size_t size);
 
 // The satellite database with `records` merged in: a record whose name line

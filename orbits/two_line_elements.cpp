@@ -56,6 +56,24 @@ void DecodeFields(const SatelliteRecord* record, SatelliteElements* el) {
     el->nddot6 = el->nddot6 / (1440.0 * 1440.0 * 1440.0) * kTwoPi;
 }
 
+// True when the decoded fields lie within what an element set can hold: a
+// two-digit year and a day of that year (1 to the year's last day, with its
+// fraction), an inclination of 0 to 180 degrees, node, argument of perigee and
+// mean anomaly of 0 to 360 degrees, and a mean motion above 0 and at most 17
+// revolutions a day (more would put the orbit within some 15 km of the
+// ground). Values in the record's units (radians, radians per minute).
+bool FieldsInRange(const SatelliteElements& el) {
+    const double yy = std::floor(el.epochText / 1000.0), day = el.epochText - 1000.0 * yy;
+    if (!(yy >= 0.0 && yy < 100.0)) return false;
+    const int year = static_cast<int>(yy) + (yy < 57.0 ? 2000 : 1900);
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    const double fullTurn = DegToRad(360.0), revolution = 0.004363323129985824;
+    const auto angle = [fullTurn](double a) { return a >= 0.0 && a <= fullTurn; };
+    return day >= 1.0 && day < (leap ? 367.0 : 366.0) && el.inclination >= 0.0 && el.inclination <= fullTurn / 2.0 &&
+           angle(el.raan) && angle(el.argPerigee) && angle(el.meanAnomaly) && el.meanMotion > 0.0 &&
+           el.meanMotion <= 17.0 * revolution;
+}
+
 }  // namespace
 
 double ParseTleField(const char* text, int start, int width) {
@@ -89,7 +107,7 @@ double TleEpochToJulianDay(double epochText) {
     return YearStart(year) + (epochText - 1000.0 * yy);
 }
 
-void InitSatelliteElements(const SatelliteRecord* record, SatelliteElements* el) {
+bool InitSatelliteElements(const SatelliteRecord* record, SatelliteElements* el) {
     DecodeFields(record, el);
     double n = el->meanMotion, e = el->eccentricity;
     el->ke = std::sqrt(1434962880.0 / Cube(6378.135));
@@ -109,4 +127,5 @@ void InitSatelliteElements(const SatelliteRecord* record, SatelliteElements* el)
     el->l0 = el->meanAnomaly + el->argPerigee + el->raan;
     el->nodeRate = -kThreeK2 * n * el->cosI / Square(el->p0);
     el->perigeeRate = kThreeHalvesK2 * n * (5.0 * Square(el->cosI) - 1.0) / Square(el->p0);
+    return FieldsInRange(*el);
 }

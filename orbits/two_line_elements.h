@@ -69,9 +69,14 @@ double JulianDayOfYearStart(int year);
 // are 20yy; day 1.0 is 1 January at 0h.
 double TleEpochToJulianDay(double epochText);
 
-// Decodes the two element lines of `record` and derives the set-up quantities.
-// It cannot fail: damaged text decodes to whatever its digits give, a blank
-// field to 0 (the propagators refuse a set outside their model). A '-' in the
-// n-dot, n-double-dot or B* mantissa makes it negative; an exponent is a
-// negative power of ten unless its field holds a '+'.
-void InitSatelliteElements(const SatelliteRecord* record, SatelliteElements* elements);
+// Decodes the two element lines of `record` and derives the set-up quantities:
+// damaged text decodes to whatever its digits give, a blank field to 0 (the
+// propagators refuse a set outside their model). A '-' in the n-dot,
+// n-double-dot or B* mantissa makes it negative; an exponent is a negative
+// power of ten unless its field holds a '+'. Returns false, with every field
+// decoded all the same, when the record holds what no element set can: an
+// epoch day beyond its year (or below 1), an inclination beyond 180 degrees,
+// a node, argument of perigee or mean anomaly beyond 360 degrees, or a mean
+// motion of 0 or above 17 revolutions a day; the searches pass such a
+// record over and the import refuses it.
+bool InitSatelliteElements(const SatelliteRecord* record, SatelliteElements* elements);

@@ -122,7 +122,7 @@ void PassDetailTexts(const PassRow& row, SatelliteDetailTexts* out) {
         const char* label;
         double jd;
     } moments[] = {{"AOS", row.riseLocalJd},
-                   {"Max", (row.riseLocalJd + row.setLocalJd) / 2.0},
+                   {"Max", row.maxLocalJd},
                    {"LOS", row.setLocalJd}};
     for (int i = 0; i < 3; ++i) {
         LookAnglesAtLocal(moments[i].jd);
@@ -251,10 +251,9 @@ void DrawSearchResultRow(int row, const XywhRect& rect, int selected) {
     const RowText text(selected);
     DrawAt(r->name, rect, 2);
     if (!s.flareMode && !s.transitMode) {
-        const LocalTime middle = LocalTimeOf((r->riseLocalJd + r->setLocalJd) / 2.0);
         char elevation[16];
         std::snprintf(elevation, sizeof elevation, "%d\xB0", r->maxElevation);
-        DrawAt(Clock(middle, "%02d:%02d:%02d").c_str(), rect, 127);
+        DrawAt(Clock(LocalTimeOf(r->maxLocalJd), "%02d:%02d:%02d").c_str(), rect, 127);
         DrawAt(elevation, rect, 185);
         return;
     }

@@ -25,6 +25,18 @@ azimuths 0, +120, -120): every local minimum of the separation of the mirror ima
 of sight from the Sun, of 2 degrees or less, while the satellite is above the horizon (sampled
 every 2 s, refined to 0.01 s), with the satellite's altitude and the Sun's altitude then.
 
+December sets (satellite_december_*.csv, for the Next search past a low pass and the culmination
+of eccentric orbits): a set like the space station's of 15 December 2026 12h UT (the drag terms of
+the set 1 day old above, its node at 120 degrees), and an eccentric set written for these tests:
+e = 0.4, mean motion 6.60550459 revolutions a day (a period of 218 minutes, below the 225 minutes
+where SGP4 turns to its deep-space model, so the program's near-Earth SGP4 holds; perigee some
+820 km, apogee some 10400 km up), inclination 63.4 degrees, apogee over the southern hemisphere
+(argument of perigee 90 degrees), B* 1e-4, of 15 December 2026 19:12 UT (3 days before the
+searches at Sydney and 40 N 105 W). Sites: Fairbanks (64.8 N 147.7 W, 136 m, zone -9 h; searches
+from 16 December 2026 12h UT), 40 N 105 W (1600 m, -7 h) and Sydney (58 m, +11 h), both from 18
+December 2026 19h UT. satellite_december_passes_skyfield.csv: every complete pass from 16 to 22
+December 2026 0h UT, as satellite_aged_passes_skyfield.csv has them.
+
 Julian days are UTC. Run from the top folder:
     /usr/bin/python3 scripts/reference/satellite_aged_sets_skyfield.py
 (needs: apt-get install python3-skyfield python3-sgp4 python3-ephem python3-erfa)
@@ -65,6 +77,22 @@ SITES = [
     ("Sydney", -33.8688, 151.2093, 58.0, 660, (2027, 1, 20, 19, 0)),
     ("Denver", 40.0, -105.0, 1600.0, -420, (2027, 1, 20, 17, 0)),
 ]
+
+# The December sets, written as SETS are.
+DECEMBER_SETS = [
+    ("ISS DEC 1 DAY", 90011, "26349.50000000", " .00012456", " 22437-3",
+     "51.6358", "120.0000", "0005611", "58.9136", "301.2468", "15.50034815"),
+    ("ECCENTRIC 3 DAYS", 90012, "26349.80000000", " .00000100", " 10000-3",
+     "63.4000", "200.0000", "4000000", "90.0000", "10.0000", " 6.60550459"),
+]
+
+# name, latitude, east longitude, height (m), zone (minutes), UTC start (y, m, d, h, min)
+DECEMBER_SITES = [
+    ("Fairbanks", 64.8, -147.7, 136.0, -540, (2026, 12, 16, 12, 0)),
+    ("Denver", 40.0, -105.0, 1600.0, -420, (2026, 12, 18, 19, 0)),
+    ("Sydney", -33.8688, 151.2093, 58.0, 660, (2026, 12, 18, 19, 0)),
+]
+DECEMBER_SPAN = ((2026, 12, 16, 0, 0), 6.0)  # UTC start of the passes, days
 
 PASS_DAYS = 7.0
 FLARE_DAYS = 6.0
@@ -135,6 +163,41 @@ def local_midnight(start_jd, zone_minutes):
     return math.floor(start_jd + zone_minutes / 1440.0 - 0.5) + 0.5 - zone_minutes / 1440.0
 
 
+def pass_rows_of(sets, sites):
+    """Every pass of each set over each site's span, with the altitude half-way."""
+    rows = []
+    for name, line1, line2 in sets:
+        sat = EarthSatellite(line1, line2, name, TS)
+        for site_name, lat, lon, height, _, _, start, end in sites:
+            location = wgs84.latlon(lat, lon, elevation_m=height)
+            for rise, set_, peak, top in passes(sat, lat, lon, end - start, height, time_of(start)):
+                middle = (sat - location).at(time_of((rise + set_) / 2)).altaz()[0].degrees
+                rows.append((name, site_name, rise, top, set_, peak, middle))
+    return rows
+
+
+PASS_COLUMNS = ["name", "site", "rise_jd", "culmination_jd", "set_jd", "max_altitude", "middle_altitude"]
+SITE_COLUMNS = ["site", "latitude", "longitude", "height", "zone", "start_jd", "passes_from_jd", "passes_to_jd"]
+
+
+def december_tables():
+    sets = [(name, *element_lines(*fields)) for name, *fields in DECEMBER_SETS]
+    write_table("satellite_december_sets.csv",
+                ["Element sets written for the Next and culmination tests: a set like the space",
+                 "station's and an eccentric set (e = 0.4, period 218 minutes)"],
+                ["name", "line1", "line2"], sets, SOURCE)
+    span_from = local_jd(0, *DECEMBER_SPAN[0])
+    sites = [(name, lat, lon, height, zone, local_jd(0, *start), span_from, span_from + DECEMBER_SPAN[1])
+             for name, lat, lon, height, zone, start in DECEMBER_SITES]
+    write_table("satellite_december_sites.csv",
+                ["Sites of the Next and culmination tests, as satellite_aged_sites.csv has them"],
+                SITE_COLUMNS, sites, SOURCE)
+    write_table("satellite_december_passes_skyfield.csv",
+                ["Passes of the sets of satellite_december_sets.csv over the sites of",
+                 "satellite_december_sites.csv, as satellite_aged_passes_skyfield.csv has them"],
+                PASS_COLUMNS, pass_rows_of(sets, sites), SOURCE)
+
+
 def main():
     sets = [(name, *element_lines(*fields)) for name, *fields in SETS]
     write_table("satellite_aged_sets.csv",
@@ -150,16 +213,11 @@ def main():
                 ["Sites of the satellite search tests: latitude, longitude (east positive), height (m),",
                  "zone (minutes, daylight time included), the start of the searches and the span of the",
                  "passes (UTC Julian days)"],
-                ["site", "latitude", "longitude", "height", "zone", "start_jd", "passes_from_jd", "passes_to_jd"],
-                sites, SOURCE)
-    pass_rows, flare_rows = [], []
+                SITE_COLUMNS, sites, SOURCE)
+    flare_rows = []
     for name, line1, line2 in sets:
         sat = EarthSatellite(line1, line2, name, TS)
-        for site_name, lat, lon, height, zone, start, midnight, end in sites:
-            location = wgs84.latlon(lat, lon, elevation_m=height)
-            for rise, set_, peak, top in passes(sat, lat, lon, end - midnight, height, time_of(midnight)):
-                middle = (sat - location).at(time_of((rise + set_) / 2)).altaz()[0].degrees
-                pass_rows.append((name, site_name, rise, top, set_, peak, middle))
+        for site_name, lat, lon, height, _, _, midnight, _ in sites:
             for jd, angle, altitude, sun in flares(sat, lat, lon, height, midnight, midnight + FLARE_DAYS):
                 flare_rows.append((name, site_name, jd, angle, altitude, sun))
     write_table("satellite_aged_passes_skyfield.csv",
@@ -167,14 +225,14 @@ def main():
                  "over the span of the site: rise, culmination and set (UTC Julian days,",
                  "geometric horizon), highest altitude and the altitude half-way between rise and set",
                  "(degrees)"],
-                ["name", "site", "rise_jd", "culmination_jd", "set_jd", "max_altitude", "middle_altitude"],
-                pass_rows, SOURCE)
+                PASS_COLUMNS, pass_rows_of(sets, sites), SOURCE)
     write_table("satellite_aged_flares_skyfield.csv",
                 ["Flares of the same sets and sites in the 6 days from 0h local time of the start's date",
                  "(panel tilt -40, azimuths 0, 120, -120): Julian day UTC of each least angle of 2 degrees",
                  "or less while the satellite is up, the angle, the satellite's altitude and the Sun's",
                  "(degrees)"],
                 ["name", "site", "peak_jd", "angle", "altitude", "sun_altitude"], flare_rows, SOURCE)
+    december_tables()
 
 
 if __name__ == "__main__":

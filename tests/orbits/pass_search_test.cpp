@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
 #include <tuple>
@@ -12,6 +15,7 @@
 
 #include "core/date_text.h"
 #include "core/program_hooks.h"
+#include "orbits/flare_search.h"
 #include "platform/harness.h"
 #include "platform/messages.h"
 #include "satellite_search_fixture.h"
@@ -209,6 +213,96 @@ TEST_F(PassSearchTest, TransitSearchListsTheMoonApproach) {
     EXPECT_LT(SecondsApart(rows[0].peakLocalJd - zone, peak), 0.5);
     EXPECT_NEAR(rows[0].peakAngle, events.Get(0, "angle"), 0.01);
     EXPECT_TRUE(rows[0].riseLocalJd < rows[0].peakLocalJd && rows[0].peakLocalJd < rows[0].setLocalJd);
+}
+
+// The Pass search's maximum is the culmination: the December sets (one of
+// e = 0.4 and a 218-minute period, 3 days old, and one like the space
+// station's) at Sydney with 25 degrees and at 40 N 105 W with 2, against
+// skyfield's SGP4. Every row is one of skyfield's passes, its culmination
+// within 10 s and its elevation the highest to the whole degree; every pass of
+// at least 1 degree above the least, up to the last row, is listed. (Half-way
+// between rise and set, the eccentric set's maxima were up to half an hour
+// and 35 degrees off, and passes reaching 26 to 35 degrees were left out.)
+TEST_F(PassSearchTest, PassMaximumIsTheCulminationOfAnEccentricOrbit) {
+    const std::vector<NamedElementSet> sets = AgedElementSets("december");
+    for (const AgedSite& site : AgedSites("december")) {
+        if (site.name == "Fairbanks") continue;
+        const int index = site.name == "Sydney" ? 5 : 0;
+        for (std::size_t k = 0; k < sets.size(); ++k) {
+            Restart();
+            UseAgedSite(site);
+            OpenElementSets(sets);
+            satelliteFormState.minElevationIndex = index;
+            SetFormTime(site.startJd);
+            SearchSatellitePasses(static_cast<int>(k));
+            const std::vector<PassRow> found = Rows();
+            const std::string what = site.name + " " + sets[k].name;
+            ASSERT_GE(found.size(), 5u) << what;
+            const std::vector<AgedPass> passes = AgedPasses(sets[k].name, site.name, "december");
+            const double zone = site.zone / 1440.0;
+            const double last = std::min(found.back().riseLocalJd - zone, passes.back().rise);
+            for (const PassRow& row : found) {
+                if (row.riseLocalJd - zone > passes.back().set) continue;
+                const AgedPass* pass = OverlappingPass(passes, row.riseLocalJd - zone, row.setLocalJd - zone);
+                ASSERT_NE(pass, nullptr) << what << " " << row.riseLocalJd;
+                ExpectRowOfPass(row, *pass, site.zone, what);
+            }
+            for (const AgedPass& p : passes) {
+                if (p.set < site.startJd || p.rise > last || p.maxAltitude < MinimumPassElevation(index) + 1) continue;
+                EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const PassRow& r) {
+                    return SecondsApart(r.riseLocalJd - zone, p.rise) < 1.0;
+                })) << what << " " << p.rise << " " << p.maxAltitude;
+            }
+        }
+    }
+}
+
+// The saved fuzz input lines_out_of_place_at_67s: a record named "IRIDIUM
+// 22312" whose element lines stand out of place (an epoch field of
+// 30941384438), at 67.5 S 0 E from 2006-06-25 0h UT. The record reader refuses
+// it; the Next (half a day) and Flare (2 days) searches pass it over without a
+// message; the Pass and Transit searches refuse it with one. Its decoded
+// elements searched from each restart over a day give no pass rising after
+// the day (178 of them, one a minute at most), each search within a few
+// thousand evaluations. (A restart after the day's end still gave the pass
+// under way there: 200,000 restarts went on to 998 days past the day.)
+TEST_F(PassSearchTest, DamagedRecordIsRefusedAndNoSearchRunsPastItsWindow) {
+    std::ifstream in(std::string(ZENDAVORI_SOURCE_DIR) + "/fuzz/corpus/satellite_passes/lines_out_of_place_at_67s",
+                     std::ios::binary);
+    fixture::Bytes bytes(sizeof(SatelliteRecord));
+    ASSERT_TRUE(in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
+    SatelliteRecord damaged;
+    std::memcpy(&damaged, bytes.data(), sizeof damaged);
+    SatelliteElements el{};
+    EXPECT_FALSE(InitSatelliteElements(&damaged, &el));
+    SetTestSite(-67.5, 0.0, 0);
+    const ObserverSite observer = ObserverFromCurrentSite(0.0);
+    const double start = 2453911.5, end = start + 1.0;
+    int passes = 0;
+    for (double t = start; FindNextPass(t, end, &el.passRiseJd, &el.passSetJd, &el, &observer, 0, 0) && passes <= 1440;
+         t = NextPassStart(&el), ++passes) {
+        EXPECT_LE(el.passRiseJd, end);
+        EXPECT_LT(SatelliteEvaluationCount(), 3000);
+    }
+    EXPECT_LE(passes, 1440);  // one a minute at most: the search ends within the day
+
+    folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, {bytes});
+    ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl00", "ZDV1", "data\\", "zendavori_satellites.ppc"));
+    SetFormTime(start + 1.0 / 24);
+    for (int flareMode : {0, 1}) {
+        satelliteFormState.flareMode = flareMode;
+        SearchFlares(0);
+        EXPECT_EQ(satelliteFormState.resultCount, 0) << flareMode;
+        EXPECT_TRUE(services.messages.empty()) << flareMode;
+    }
+    for (int transitMode : {0, 1}) {
+        services.messages.clear();
+        satelliteFormState.flareMode = 0;
+        satelliteFormState.transitMode = transitMode;
+        SearchSatellitePasses(0);
+        EXPECT_EQ(satelliteFormState.resultCount, 0) << transitMode;
+        EXPECT_EQ(services.Texts(), std::vector<std::string>{"The elements of this satellite are damaged."});
+    }
 }
 
 // A page key held while the search polls (the UI's key poll installed as the

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -50,6 +51,16 @@ std::string WrongCheckDigit(std::string line) {
 }
 
 std::string Field(const char* field) { return std::string(field, strnlen(field, 71)); }
+
+// `line` with `text` at `column` and its check digit made right again.
+std::string Rewritten(std::string line, std::size_t column, const std::string& text) {
+    line.replace(column, text.size(), text);
+    int sum = 0;
+    for (std::size_t i = 0; i < 68; ++i)
+        sum += std::isdigit(static_cast<unsigned char>(line[i])) ? line[i] - '0' : line[i] == '-';
+    line[68] = static_cast<char>('0' + sum % 10);
+    return line;
+}
 
 TEST(ElementLine, CheckDigitAndShape) {
     const Published iss = Set("ISS", 29238);
@@ -111,6 +122,8 @@ TEST(ElementSetText, StrayLinesCountOneEach) {
         {Text({iss}).substr(0, Text({iss}).size() - 1), 1, 0, "the last line without its line end"},
         {iss.name + "\n" + iss.line1 + "\n", 0, 2, "a record cut after line 1"},
         {std::string(72, 'N') + "\n" + iss.line1 + "\n" + iss.line2 + "\n", 0, 3, "a name line of 72 characters"},
+        {Text({{iss.name, iss.line1, Rewritten(iss.line2, 17, "   71416")}}), 0, 1, "a node of 71416 degrees"},
+        {Text({{iss.name, Rewritten(iss.line1, 18, "06400"), iss.line2}}), 0, 1, "day 400 of 2006"},
     };
     for (const auto& c : cases) {
         const ElementSetText read = ReadElementSetText(c.text.data(), c.text.size());

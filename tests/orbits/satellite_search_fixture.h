@@ -31,14 +31,13 @@ inline SatelliteElements VerificationElements(int number) {
 inline double SecondsApart(double a, double b) { return std::fabs(a - b) * 86400.0; }
 
 // `row` (local Julian days at `zone` minutes) as skyfield's pass `want`: rise
-// and set within 1 s, the listed maximum (half-way) within 10 s of the
-// culmination, the listed elevation within 0.6 degree of the altitude half-way.
+// and set within 1 s, the culmination within 10 s and its elevation
+// skyfield's highest altitude to the whole degree.
 inline void ExpectRowOfPass(const PassRow& row, const AgedPass& want, double zone, const std::string& what) {
-    const double rise = row.riseLocalJd - zone / 1440.0, set = row.setLocalJd - zone / 1440.0;
-    EXPECT_LT(SecondsApart(rise, want.rise), 1.0) << what;
-    EXPECT_LT(SecondsApart(set, want.set), 1.0) << what;
-    EXPECT_LT(SecondsApart((rise + set) / 2, want.culmination), 10.0) << what;
-    EXPECT_NEAR(row.maxElevation, want.middleAltitude, 0.6) << what;
+    EXPECT_LT(SecondsApart(row.riseLocalJd - zone / 1440.0, want.rise), 1.0) << what;
+    EXPECT_LT(SecondsApart(row.setLocalJd - zone / 1440.0, want.set), 1.0) << what;
+    EXPECT_LT(SecondsApart(row.maxLocalJd - zone / 1440.0, want.culmination), 10.0) << what;
+    EXPECT_TRUE(WholeDegreesOf(row.maxElevation, want.maxAltitude)) << what << " " << row.maxElevation;
 }
 
 // What the searches showed: the name line of every progress box, the row

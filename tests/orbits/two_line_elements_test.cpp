@@ -86,6 +86,34 @@ TEST(TleFields, SetUpWritesItsOwnFields) {
     EXPECT_NEAR(el.period, 1440.0 / 16.05824518, 0.1);
 }
 
+// A record holding what no element set can is refused (its fields decoded
+// all the same): an epoch day beyond its year (2027 has 365 days, 2056 366)
+// or below 1, a year of more than two digits, an inclination beyond 180
+// degrees, a node, argument of perigee or mean anomaly beyond 360 degrees, a
+// mean motion of 0 or above 17 revolutions a day. The searches ran such a
+// record's passes on for years past their windows.
+TEST(TleFields, RecordsOutOfRangeAreRefused) {
+    const struct {
+        int line, column;
+        std::string text;
+        bool inRange;
+    } cases[] = {
+        {1, 18, "80275.98708465", true},    {1, 18, "27365.99999999", true},  {1, 18, "27366.00000000", false},
+        {1, 18, "56366.50000000", true},    {1, 18, "56367.00000000", false}, {1, 18, "27000.50000000", false},
+        {1, 18, "30941384438   ", false},  {2, 8, "180.0000", true},          {2, 8, "180.0001", false},
+        {2, 17, "360.0000", true},          {2, 17, "   71416", false},       {2, 34, "   38443", false},
+        {2, 43, "360.0001", false},         {2, 52, " 0.00000000", false},    {2, 52, "17.00000000", true},
+        {2, 52, "17.00000001", false},
+    };
+    for (const auto& c : cases) {
+        SatelliteRecord record = MakeSatelliteRecord(c.line == 1 ? Put(k88888Line1, c.column, c.text) : k88888Line1,
+                                                     c.line == 2 ? Put(k88888Line2, c.column, c.text) : k88888Line2);
+        SatelliteElements el{};
+        EXPECT_EQ(InitSatelliteElements(&record, &el), c.inRange) << c.text;
+        EXPECT_GT(el.period, 0.0) << c.text;
+    }
+}
+
 // Greenwich mean sidereal angle against IAU 1982 (ERFA eraGmst82, table made by
 // scripts/reference/earth_orientation.py), 1900 to 2050: within 2e-9 rad
 // (0.0004"); at 2000-01-01 12h UT it is 280.46061837 degrees.

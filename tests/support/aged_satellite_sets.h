@@ -1,8 +1,11 @@
 // Element sets days and weeks old at two sites away from zone 0, with skyfield's
 // passes and flares of them (scripts/reference/satellite_aged_sets_skyfield.py:
-// tests/reference/satellite_aged_*.csv). Julian days are UTC.
+// tests/reference/satellite_aged_*.csv), and the December sets of the same
+// script (satellite_december_*.csv: a set like the space station's and one
+// of e = 0.4) at three sites. Julian days are UTC.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -25,16 +28,21 @@ struct AgedFlare {
     double peak, angle, altitude, sunAltitude;
 };
 
-inline std::vector<NamedElementSet> AgedElementSets() {
-    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "satellite_aged_sets.csv");
+// The tables of one group: "aged" or "december".
+inline std::string AgedTable(const char* group, const char* kind) {
+    return std::string("satellite_") + group + "_" + kind + ".csv";
+}
+
+inline std::vector<NamedElementSet> AgedElementSets(const char* group = "aged") {
+    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, AgedTable(group, "sets").c_str());
     std::vector<NamedElementSet> out;
     for (std::size_t i = 0; i < t.rows.size(); ++i)
         out.push_back({t.Text(i, "name"), t.Text(i, "line1"), t.Text(i, "line2")});
     return out;
 }
 
-inline std::vector<AgedSite> AgedSites() {
-    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "satellite_aged_sites.csv");
+inline std::vector<AgedSite> AgedSites(const char* group = "aged") {
+    const ReferenceTable t = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, AgedTable(group, "sites").c_str());
     std::vector<AgedSite> out;
     for (std::size_t i = 0; i < t.rows.size(); ++i) {
         const std::vector<double>& r = t.rows[i];
@@ -59,9 +67,9 @@ inline std::vector<std::vector<double>> AgedRows(const char* table, const std::s
     return out;
 }
 
-inline std::vector<AgedPass> AgedPasses(const std::string& set, const std::string& site) {
+inline std::vector<AgedPass> AgedPasses(const std::string& set, const std::string& site, const char* group = "aged") {
     std::vector<AgedPass> out;
-    for (const auto& r : AgedRows("satellite_aged_passes_skyfield.csv", set, site))
+    for (const auto& r : AgedRows(AgedTable(group, "passes_skyfield").c_str(), set, site))
         out.push_back({r[0], r[1], r[2], r[3], r[4]});
     return out;
 }
@@ -78,4 +86,10 @@ inline const AgedPass* OverlappingPass(const std::vector<AgedPass>& passes, doub
     for (const AgedPass& p : passes)
         if (p.rise < set && rise < p.set) return &p;
     return nullptr;
+}
+
+// True when `listed` is skyfield's highest altitude to the whole degree,
+// rounded or cut.
+inline bool WholeDegreesOf(int listed, double altitude) {
+    return listed == static_cast<int>(std::floor(altitude)) || listed == static_cast<int>(std::lround(altitude));
 }

@@ -29,7 +29,7 @@ int RunSatellitePasses(const uint8_t* data, std::size_t size) {
     SatelliteElements el{};
     InitSatelliteElements(&record, &el);
     const double latitude = size > sizeof record ? (data[sizeof record] - 128) / 128.0 * 90.0 : 51.5;
-    ResetSiteRecord(currentSite);
+    ResetSiteRecord(currentSite);  // zone 0: the rows' local times are UT
     SetSiteLatitude(currentSite, latitude);
     currentSite.longitude = 0.0f;
     const ObserverSite observer = ObserverFromCurrentSite(0.0);
@@ -38,6 +38,10 @@ int RunSatellitePasses(const uint8_t* data, std::size_t size) {
     for (int passes = 0; FindNextPass(t, end, &el.passRiseJd, &el.passSetJd, &el, &observer, 0, 0); ++passes) {
         const double rise = el.passRiseJd, set = el.passSetJd;
         if (!std::isfinite(rise) || !std::isfinite(set) || rise > set || set < t) return 2;
+        if (rise > end) return 5;
+        PassRow row;
+        FillPassRow(&row, 0, record, &el);
+        if (row.maxLocalJd < rise || row.maxLocalJd > set) return 2;
         if (SatelliteEvaluationCount() > kMostElevationsPerPass) return 3;
         const double next = NextPassStart(&el);
         if (!(next > t) || passes == kMostPasses) return 4;

@@ -2,7 +2,8 @@
 // input's first 213 bytes are a satellite record (name line and two element
 // lines, short input padded with blanks), an optional 214th byte places the
 // site ((byte - 128) / 128 x 90 degrees of latitude, longitude 0); the set is
-// propagated, then searched for passes over one day.
+// propagated, then searched for passes over one day (decoded as it is, even
+// when InitSatelliteElements refuses it), each pass filled into a row.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +12,8 @@
 // 0 when every check held; otherwise the number of the first that failed:
 // 1 a propagation broke its contract (finite state on success, not a number on
 // failure), 2 a pass whose rise or set is not finite, whose rise follows its
-// set, or whose set lies before the search's start, 3 a search for one pass
-// took more than 5000 elevations, 4 the searches did not move forward.
+// set, whose set lies before the search's start, or whose row's culmination
+// lies outside it, 3 a search for one pass (with its culmination) took more
+// than 5000 elevations, 4 the searches did not move forward, 5 a pass rose
+// after the window's end.
 int RunSatellitePasses(const uint8_t* data, std::size_t size);
