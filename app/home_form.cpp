@@ -12,6 +12,7 @@
 #include "core/date_text.h"
 #include "core/julian_day.h"
 #include "core/preferences.h"
+#include "core/rise_set.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
@@ -120,17 +121,25 @@ void DrawFirstLine() {
     DrawLabelText(line, Length(line), homeStatusX, homeStatusY);
 }
 
+// FormatHoursMinutes of an event's time, or ": None" when the day has no such event.
+void EventText(char* out, std::size_t size, double hours, bool happened) {
+    if (happened) FormatHoursMinutes(out, size, hours);
+    else std::snprintf(out, size, ": None");
+}
+
 void DrawSunRows() {
     const DateTime& t = currentDateTime;
     rowY += RowStep();
     DrawBitmap(4049, homeStatusX, rowY);
     double rise = 0, transit = 0, set = 0, night = 0;
-    ComputeSunRiseSet(t.year, t.month, t.day, &rise, &transit, &set, &night);
+    unsigned sun = 0, twilight = 0;
+    ComputeSunRiseSet(t.year, t.month, t.day, &rise, &transit, &set, &night, &sun, &twilight);
     const char* labels[] = {"Rise", "Set", "Night"};
     const double times[] = {rise, set, night};
+    const bool happened[] = {(sun & kRiseSetRises) != 0, (sun & kRiseSetSets) != 0, (twilight & kRiseSetSets) != 0};
     for (int i = 0; i < 3; ++i) {
         char text[24];
-        FormatHoursMinutes(text, sizeof text, times[i]);
+        EventText(text, sizeof text, times[i], happened[i]);
         Label(labels[i]);
         Value(text);
         rowY += RowStep();
@@ -144,16 +153,15 @@ void DrawMoonRows() {
     bool waxing = IsMoonWaxing(t.year, t.month, t.day, t.hour, moonFraction);
     DrawBitmap(MoonIconForPhase(moonFraction, waxing), homeStatusX, rowY);
     double rise = 0, transit = 0, set = 0;
-    ComputeMoonRiseSetWrapped(t.year, t.month, t.day, &rise, &transit, &set);
+    unsigned events = 0;
+    ComputeMoonRiseSetWrapped(t.year, t.month, t.day, &rise, &transit, &set, &events);
     bool setFirst = rise < 0;
     if (rise < 0) rise += 24;
     if (rise > 24) rise -= 24;
     if (set < 0) set += 24;
     char riseText[24], setText[24];
-    if (rise == 0.0) std::snprintf(riseText, sizeof riseText, ": None");
-    else FormatHoursMinutes(riseText, sizeof riseText, rise);
-    if (set > 24) std::snprintf(setText, sizeof setText, ": None");
-    else FormatHoursMinutes(setText, sizeof setText, set);
+    EventText(riseText, sizeof riseText, rise, (events & kRiseSetRises) != 0);
+    EventText(setText, sizeof setText, set, (events & kRiseSetSets) != 0 && set <= 24);
     const char* first[2] = {setFirst ? "Set" : "Rise", setFirst ? setText : riseText};
     const char* second[2] = {setFirst ? "Rise" : "Set", setFirst ? riseText : setText};
     for (const char* const* row : {first, second}) {

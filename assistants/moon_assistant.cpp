@@ -55,7 +55,7 @@ void FillRiseSet(PositionRoutine position, double h0, int year, int month, int d
         double transit = 0.0;
         RiseSetHours& e = (*out)[i];
         ComputeRiseTransitSet(year, month, d, 0, 0, 0, ra[0], dec[0], ra[1], dec[1], ra[2], dec[2], h0, &e.rise,
-                              &transit, &e.set);
+                              &transit, &e.set, &e.events);
         ra[0] = ra[1], dec[0] = dec[1];
         ra[1] = ra[2], dec[1] = dec[2];
     }
@@ -63,36 +63,62 @@ void FillRiseSet(PositionRoutine position, double h0, int year, int month, int d
 
 constexpr DayWindow kNoWindow{kNone, kNone};
 
-// Dark hours of day i from the Moon's rise mR and set mS of that day.
-DayWindow DarkWindow(const MoonDayEvents& e, size_t i, double mR, double mS, bool firstRowOfColumn) {
+bool Rises(const RiseSetHours& e) { return (e.events & kRiseSetRises) != 0; }
+bool Sets(const RiseSetHours& e) { return (e.events & kRiseSetSets) != 0; }
+
+// The rise (or set) of `from` with its bit put into `into`.
+void TakeRise(RiseSetHours* into, const RiseSetHours& from) {
+    into->rise = from.rise;
+    into->events = (into->events & ~unsigned{kRiseSetRises}) | (from.events & kRiseSetRises);
+}
+void TakeSet(RiseSetHours* into, const RiseSetHours& from) {
+    into->set = from.set;
+    into->events = (into->events & ~unsigned{kRiseSetSets}) | (from.events & kRiseSetSets);
+}
+
+// The next day's Moon rise or set, kNone when that day has none.
+double NextRise(const RiseSetHours& m) { return Rises(m) ? m.rise : kNone; }
+double NextSet(const RiseSetHours& m) { return Sets(m) ? m.set : kNone; }
+
+// Dark hours of day i with the Moon's events of that day. A Moon up all day
+// leaves it dark only once it sets the next morning, one down all day the
+// Sun's whole night.
+DayWindow DarkWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon, bool firstRowOfColumn) {
     double sR = e.sun[i].rise, sS = e.sun[i].set;
-    if (sR == 0.0) sS = 25.0;
+    if (!Rises(e.sun[i])) sS = 25.0;
     if (sR >= sS) sS += 24.0;
-    const double nextSunRise = e.sun[i + 1].rise;
-    const RiseSetHours& nextMoon = e.moon[i + 1];
+    const double nextSunRise = e.sun[i + 1].rise, mR = moon.rise, mS = moon.set;
+    const double nextMoonRise = NextRise(e.moon[i + 1]), nextMoonSet = NextSet(e.moon[i + 1]);
+    const bool up = (moon.events & kRiseSetAlwaysUp) != 0, down = (moon.events & kRiseSetNeverUp) != 0;
+    const bool setsAfterRising = Sets(moon) && mR < mS;  // a rise stand-in of 0: up since midnight
     if (sR < sS) {
-        if (mR < mS) return {std::max(sS, mS), std::min(nextMoon.rise, nextSunRise)};
+        if (down) return {sS, std::min(nextMoonRise, nextSunRise)};
+        if (setsAfterRising) return {std::max(sS, mS), std::min(nextMoonRise, nextSunRise)};
         if (sS < mR) return {sS, mR};
-        if (nextMoon.set < nextSunRise) return {nextMoon.set, nextSunRise};
+        if (nextMoonSet < nextSunRise) return {nextMoonSet, nextSunRise};
         return kNoWindow;
     }
     if (sR == sS) return kNoWindow;
     // The morning crossing comes later in the day than the evening one: the
-    // night is [sS, sR], of the day before from a column's second row on.
-    if (!firstRowOfColumn && i > 0) sR = e.sun[i - 1].rise, sS = e.sun[i - 1].set;
-    if (mR < mS) {
+    // night is [sS, sR], of the day before from a column's second row on (when
+    // that day has both crossings: its stand-ins are no times).
+    if (!firstRowOfColumn && i > 0 && Rises(e.sun[i - 1]) && Sets(e.sun[i - 1]))
+        sR = e.sun[i - 1].rise, sS = e.sun[i - 1].set;
+    if (down || up) return down ? DayWindow{sS, sR} : kNoWindow;
+    if (setsAfterRising) {
         if (mR >= sR) return {sS, sR};
         if (mR > sS) return {sS, mR};
         return kNoWindow;
     }
     if (sS < mR) return {sS, std::min(sR, mR)};
-    if (nextMoon.set < sR) return {std::max(sS, nextMoon.set), sR};
+    if (nextMoonSet < sR) return {std::max(sS, nextMoonSet), sR};
     return kNoWindow;
 }
 
 // The Moon above 20 degrees while the Sun is down on day i.
-DayWindow VisibilityWindow(const MoonDayEvents& e, size_t i, double mR, double mS) {
-    if (mR == 0.0 || mS == 0.0 || !(e.sun[i].rise < e.sun[i].set)) return kNoWindow;
+DayWindow VisibilityWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon) {
+    const double mR = moon.rise, mS = moon.set;
+    if (!Rises(moon) || !Sets(e.sun[i]) || !(e.sun[i].rise < e.sun[i].set)) return kNoWindow;
     const double sS = e.sun[i].set, nextSunRise = e.sun[i + 1].rise;
     if (mR >= mS) return {std::max(sS, mR), std::min(e.moon[i + 1].set, nextSunRise)};
     if (mS > sS) return {sS, mS};
@@ -142,8 +168,11 @@ MoonDayEvents ComputeMoonDayEvents(int mode, int year, int month, int day, int c
     if (mode != kMoonTableRiseSet) FillRiseSet(ComputeSunPosition, h0.sun, year, month, day, &e.sun, false);
     EndBusyIndicator(1);
     for (size_t i = 0; i + 1 < n; ++i) {
-        if (e.sun[i].rise < 0) e.sun[i].rise = e.sun[i + 1].rise;
-        if (e.moon[i].rise < 0 && e.moon[i + 1].rise < 0) e.moon[i].rise = e.moon[i + 1].rise + 24.0;
+        if (e.sun[i].rise < 0) TakeRise(&e.sun[i], e.sun[i + 1]);
+        if (e.moon[i].rise < 0 && e.moon[i + 1].rise < 0) {
+            TakeRise(&e.moon[i], e.moon[i + 1]);
+            e.moon[i].rise += 24.0;
+        }
     }
     return e;
 }
@@ -152,12 +181,12 @@ DayWindow MoonDayWindow(int mode, const MoonDayEvents& events, int i, bool first
     if (i < 0 || static_cast<size_t>(i) + 1 >= events.moon.size() || events.sun.size() != events.moon.size())
         return kNoWindow;
     const size_t k = static_cast<size_t>(i);
-    double mR = events.moon[k].rise, mS = events.moon[k].set;
-    if (mode == kMoonTableRiseSet) return {mR, mS};
-    if (mR > 24.0) mR = events.moon[k + 1].rise;
-    if (mS > 24.0) mS = events.moon[k + 1].set;
-    if (mode == kMoonTableDarkHours) return DarkWindow(events, k, mR, mS, firstRowOfColumn);
-    return VisibilityWindow(events, k, mR, mS);
+    RiseSetHours moon = events.moon[k];
+    if (mode == kMoonTableRiseSet) return {Rises(moon) ? moon.rise : kNone, Sets(moon) ? moon.set : kNone};
+    if (moon.rise > 24.0) TakeRise(&moon, events.moon[k + 1]);
+    if (moon.set > 24.0) TakeSet(&moon, events.moon[k + 1]);
+    if (mode == kMoonTableDarkHours) return DarkWindow(events, k, moon, firstRowOfColumn);
+    return VisibilityWindow(events, k, moon);
 }
 
 std::string DayTableTime(double value, bool isStart) {
@@ -234,21 +263,25 @@ int MoonCalendarTapDay(const MoonCalendarGrid& grid, int year, int month, int x,
 
 std::string MoonDayBoxText(int year, int month, int day) {
     double rise = 0, transit = 0, set = 0, declination = 0;
-    ComputeMoonRiseSet(year, month, day, &rise, &transit, &set, &declination);
+    unsigned events = 0;
+    ComputeMoonRiseSet(year, month, day, &rise, &transit, &set, &declination, &events);
     SkyBrightnessRecord sky{};
     ComputeLimitingMagnitude(&sky, year, month, day, static_cast<int>(transit), 0);
     const double moonMagnitude = sky.moonMagnitude;
     ComputeLimitingMagnitude(&sky, year, month, day, 23, 0);
     int age = 0;
     const double phase = GetMoonPhase(year, month, day, 12.0, &age);
-    auto event = [](double hours) { return hours > 0.0 && hours < 24.0 ? HoursText(hours, 6) : "----"; };
+    auto event = [events](double hours, unsigned bit) {
+        return (events & bit) != 0 && hours >= 0.0 && hours < 24.0 ? HoursText(hours, 6) : "----";
+    };
     char date[24];
     FormatDate(date, sizeof date, day, month, year);
     char text[512];
     std::snprintf(text, sizeof text,
                   "%s:\n\x95 Rise       %s\n\x95 Transit   %s\n\x95 Set       %s\n\x95 Phase    %d%% at 12h\n"
                   "\x95 Dec       %d\xB0\n\nMagnitude\n\x95 Moon at transit %s\n\x95 Visual limit (23h) %s",
-                  date, event(rise).c_str(), HoursText(transit, 6).c_str(), event(set).c_str(),
+                  date, event(rise, kRiseSetRises).c_str(), HoursText(transit, 6).c_str(),
+                  event(set, kRiseSetSets).c_str(),
                   static_cast<int>(100 * phase), static_cast<int>(declination), Decimals(moonMagnitude, 2).c_str(),
                   Decimals(sky.limitingMagnitude, 2).c_str());
     return text;

@@ -63,11 +63,12 @@ int MoonMinimumDiameterOfRow(int row);
 enum MoonTableMode { kMoonTableRiseSet = 0, kMoonTableDarkHours = 1, kMoonTableVisibility = 2 };
 
 // Rising and setting through an altitude, hours after 0 h of the local day
-// as ComputeRiseTransitSet gives them (outside 0..24: another day's event;
-// 0 and 0: never rises).
+// as ComputeRiseTransitSet gives them (outside 0..24: another day's event),
+// with its events word (RiseSetEvent bits) telling which of them happened.
 struct RiseSetHours {
     double rise = 0.0;
     double set = 0.0;
+    unsigned events = 0;
 };
 
 // The Moon's and (modes 1 and 2) the Sun's events of count + 1 days from a
@@ -75,8 +76,8 @@ struct RiseSetHours {
 // -18 (mode 1) or -0.83333 (mode 2), from the low-precision places at 0 h of
 // the day before, the day and the day after. Then for each day but the last a
 // Sun rise below 0 takes the next day's, and a Moon rise below 0 whose next
-// day's is below 0 too becomes that one + 24 h. Steps the busy indicator once
-// per day and ends it.
+// day's is below 0 too becomes that one + 24 h (each with the next day's rise
+// bit). Steps the busy indicator once per day and ends it.
 struct MoonDayEvents {
     std::vector<RiseSetHours> moon;
     std::vector<RiseSetHours> sun;  // all 0 in mode 0
@@ -85,11 +86,13 @@ MoonDayEvents ComputeMoonDayEvents(int mode, int year, int month, int day, int c
 
 // Start and end of the time frame of day i (0 <= i < count) of a mode, from
 // the events of days i - 1 .. i + 1; both 25 when there is none. Mode 0: the
-// Moon's rise and set. Mode 1: the dark hours, with the Sun below -18 degrees
-// and the Moon down; firstRowOfColumn tells whether the previous day's Sun may
-// stand in when its morning crossing comes later than its evening one.
-// Mode 2: the Moon above 20 degrees while the Sun is down, in the evening, the
-// morning or across midnight.
+// Moon's rise and set, 25 for one the day does not have. Mode 1: the dark
+// hours, with the Sun below -18 degrees and the Moon down; firstRowOfColumn
+// tells whether the previous day's Sun may stand in (when it crossed -18
+// degrees both ways) when its morning crossing comes later than its evening
+// one. Mode 2: the Moon above 20 degrees while the Sun is down, in the
+// evening, the morning or across midnight; none on a day the Sun does not set
+// or the Moon does not rise.
 struct DayWindow {
     double start = 25.0;
     double end = 25.0;

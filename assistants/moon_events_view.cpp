@@ -52,12 +52,13 @@ void DrawGuideBar(const Layout& l, int row, int body, const char* name) {
     BodyPosition p{};
     if (ComputeBody(&p, body, d.year, d.month, d.day, 21, 0, 0) != 0) return;
     double rise = 0, transit = 0, set = 0;
+    unsigned events = 0;
     ComputeRiseTransitSetFixed(d.year, d.month, d.day, currentSite.latitude, currentSite.longitude,
                                currentSite.zoneMinutes, currentSite.elevation, GetHorizonAltitude(), p.ra, p.dec, &rise,
-                               &transit, &set);
+                               &transit, &set, &events);
     SetForeColor(assistantColors.oddRow);
     DrawAltitudeGraph24h(ScaleX(43), l.RowY(row), l.width - ScaleX(55), l.rowHeight, -1.0f, static_cast<float>(rise),
-                         static_cast<float>(transit), static_cast<float>(set));
+                         static_cast<float>(transit), static_cast<float>(set), events);
 }
 
 void DrawSlot(const Layout& l, int row, const MoonEventSlot& s) {

@@ -83,19 +83,20 @@ AssistantDate LocalDateOf(const PlannerEvent& e) {
 
 // Rising, transit and setting (local hours) of a body on the local date of
 // the event's instant `local` (local civil time): the Sun's for the date, the
-// others' from their place at that instant. False when the body's theory
-// does not cover the date.
-bool EventRiseSet(int body, const AssistantDate& local, double* rise, double* transit, double* set) {
+// others' from their place at that instant, with the RiseSetEvent bits. False
+// when the body's theory does not cover the date.
+bool EventRiseSet(int body, const AssistantDate& local, double* rise, double* transit, double* set,
+                  unsigned* events) {
     *rise = *transit = *set = 0.0;
     if (body == 0) {
-        ComputeSunRiseSet(local.year, local.month, local.day, rise, transit, set);
+        ComputeSunRiseSet(local.year, local.month, local.day, rise, transit, set, nullptr, events);
         return true;
     }
     BodyPosition p{};
     if (ComputeBody(&p, body, local.year, local.month, local.day, local.hour, local.minute, 0) != 0) return false;
     ComputeRiseTransitSetFixed(local.year, local.month, local.day, currentSite.latitude, currentSite.longitude,
                                currentSite.zoneMinutes, currentSite.elevation, GetHorizonAltitude(), p.ra, p.dec,
-                               rise, transit, set);
+                               rise, transit, set, events);
     return true;
 }
 
@@ -106,11 +107,12 @@ void DrawBodyLine(int body, const AssistantDate& local, int y) {
     DrawSmallIcon(body, 0, 10 * sx, y + 6 * sy);
     DrawLabelText(planetNameTable[body], static_cast<int>(std::strlen(planetNameTable[body])), 20 * sx, y);
     double rise = 0, transit = 0, set = 0;
-    if (!EventRiseSet(body, local, &rise, &transit, &set)) return;
+    unsigned events = 0;
+    if (!EventRiseSet(body, local, &rise, &transit, &set, &events)) return;
     const pl::ColorRef previous = SetForeColor(GetBackgroundColor());
     DrawAltitudeGraph24h(80 * sx, y, formWidth - 90 * sx, 13 * sy + 4,
                          static_cast<float>(local.hour + local.minute / 60.0), static_cast<float>(rise),
-                         static_cast<float>(transit), static_cast<float>(set));
+                         static_cast<float>(transit), static_cast<float>(set), events);
     SetForeColor(previous);
 }
 

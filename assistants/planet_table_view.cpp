@@ -73,6 +73,7 @@ struct TableRow {
     int body = 0;
     BodyPosition p{};
     double rise = 0, transit = 0, set = 0;
+    unsigned events = 0;  // RiseSetEvent bits of rise and set
     bool known = true;  // false: a date the body's theory does not cover; the row shows blanks
 };
 
@@ -96,26 +97,27 @@ void HoursText(double hours, char* out, std::size_t size) {
     CutSeconds(out);
 }
 
+// A rising or setting: its time, or hyphens when the day has none (`happened`
+// 0, or the Moon's event found is the day before's or after's).
+void EventText(double hours, unsigned happened, char* out, std::size_t size) {
+    if (happened != 0 && hours >= 0.0 && hours < 24.0) HoursText(hours, out, size);
+    else std::snprintf(out, size, "-----");
+}
+
 void DegreesText(double degrees, char* out, std::size_t size) {
     DegToStr(out, size, degrees);
     CutSeconds(out);
 }
 
-// Hours brought into 0..24 by one day either way (the Moon's events of a
-// neighbouring day).
-double IntoDay(double hours) { return hours < 0 ? hours + 24 : hours > 24 ? hours - 24 : hours; }
-
 void RiseSetOf(TableRow* r, const AssistantDate& d) {
     if (r->body == 0) {
-        ComputeSunRiseSet(d.year, d.month, d.day, &r->rise, &r->transit, &r->set);
+        ComputeSunRiseSet(d.year, d.month, d.day, &r->rise, &r->transit, &r->set, nullptr, &r->events);
     } else if (r->body == 1) {
-        ComputeMoonRiseSet(d.year, d.month, d.day, &r->rise, &r->transit, &r->set);
-        r->rise = IntoDay(r->rise);
-        r->set = IntoDay(r->set);
+        ComputeMoonRiseSet(d.year, d.month, d.day, &r->rise, &r->transit, &r->set, nullptr, &r->events);
     } else {
         ComputeRiseTransitSetFixed(d.year, d.month, d.day, currentSite.latitude, currentSite.longitude,
                                    currentSite.zoneMinutes, currentSite.elevation, GetHorizonAltitude(), r->p.ra,
-                                   r->p.dec, &r->rise, &r->transit, &r->set);
+                                   r->p.dec, &r->rise, &r->transit, &r->set, &r->events);
     }
 }
 
@@ -177,9 +179,9 @@ void ColumnText(ColumnValue v, const TableRow& r, const TableContext& c, char* o
         if (r.body <= 1) std::snprintf(out, size, "-");
         else std::snprintf(out, size, "%d\xB0", static_cast<int>(std::lround(r.p.elongation)));
         break;
-    case kRise: HoursText(r.rise, out, size); break;
+    case kRise: EventText(r.rise, r.events & kRiseSetRises, out, size); break;
     case kTransit: HoursText(r.transit, out, size); break;
-    case kSet: HoursText(r.set, out, size); break;
+    case kSet: EventText(r.set, r.events & kRiseSetSets, out, size); break;
     }
 }
 
@@ -232,7 +234,8 @@ void DrawRow(const TableRow& r, int u, const Column* columns, int count, const T
     if (width > 0 && r.known)
         DrawAltitudeGraph24h(x, y, width, t.rowHeight - 2 * ScaleY(1),
                              static_cast<float>(assistantDate.hour + assistantDate.minute / 60.0),
-                             static_cast<float>(r.rise), static_cast<float>(r.transit), static_cast<float>(r.set));
+                             static_cast<float>(r.rise), static_cast<float>(r.transit), static_cast<float>(r.set),
+                             r.events);
     SelectFont(previousFont);
 }
 

@@ -7,7 +7,10 @@
 // (230, 230, 60), font 4, each right-aligned on its column's edge. Columns
 // advance by the width of a sample text; a column marked as fitting only on
 // wide screens is left out, with all after it, once its edge reaches the
-// form's width. Rise&Set ends each row with the 24-hour bar.
+// form's width. Rise and set times show "-----" where the day has no such
+// event (the body stays up or down, or the Moon's event falls on another
+// day); the transit is always a time. Rise&Set ends each row with the
+// 24-hour bar.
 #pragma once
 
 // Draws the table of assistantPage (kPagePosition, kPageInfo, kPageRiseSet);

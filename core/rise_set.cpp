@@ -143,16 +143,18 @@ void Report(unsigned* events, unsigned value) {
     if (events != nullptr) *events = value;
 }
 
-int NeverSets(double* rise, double* transit, double* set, unsigned* events) {
+// The whole-day results: the stand-in rising and setting with the day's real transit.
+int NeverSets(double transit, double* rise, double* transitOut, double* set, unsigned* events) {
     *rise = 0;
-    *transit = 12.0;
+    *transitOut = transit;
     *set = kNeverSets;
     Report(events, kRiseSetAlwaysUp);
     return 0;
 }
 
-int NeverRises(double* rise, double* transit, double* set, unsigned* events) {
-    *rise = *transit = *set = 0;
+int NeverRises(double transit, double* rise, double* transitOut, double* set, unsigned* events) {
+    *rise = *set = 0;
+    *transitOut = transit;
     Report(events, kRiseSetNeverUp);
     return 1;
 }
@@ -181,7 +183,7 @@ int FixedPlaceEvents(int year, int month, int day, double longitude, int zone, d
     const double sinPhi = currentSite.sinLatitude, cosPhi = currentSite.cosLatitude;
     const double cosH0 = (sinAltitude - sinPhi * std::sin(dec * kDegToRad)) / (cosPhi * std::cos(dec * kDegToRad));
     if (cosH0 > 1) {
-        *rise = *transit = *set = 0;
+        *rise = *set = 0;
         Report(events, kRiseSetNeverUp);
         return 0;
     }
@@ -214,22 +216,23 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
     }
     if (ra2 > ra3) ra3 += 24;
     const Track track{{ra1, ra2, ra3}, {dec1, dec2, dec3}, theta0, site};
+    const double m0 = (15.0 * ra2 - theta0 + site.longitude) / 360.0;
+    const double mTransit = RefineTransit(track, BringIntoDay(m0));
     // Whole days only when the body stays beyond the limit from this midnight to the next.
     const double cosH0 = CosHourAngleAtH0(site, h0, dec2), cosNext = CosHourAngleAtH0(site, h0, dec3);
-    if (cosH0 < -1 && cosNext < -1) return NeverSets(rise, transit, set, events);
-    if (cosH0 > 1 && cosNext > 1) return NeverRises(rise, transit, set, events);
+    if (cosH0 < -1 && cosNext < -1) return NeverSets(24.0 * mTransit, rise, transit, set, events);
+    if (cosH0 > 1 && cosNext > 1) return NeverRises(24.0 * mTransit, rise, transit, set, events);
     const double bigH0 = std::acos(std::clamp(cosH0, -1.0, 1.0)) * kRadToDeg;
-    const double m0 = (15.0 * ra2 - theta0 + site.longitude) / 360.0;
     double mRise = BringIntoDay(m0 - bigH0 / 360.0), mSet = BringIntoDay(m0 + bigH0 / 360.0);
-    const double mTransit = RefineTransit(track, BringIntoDay(m0));
     const bool rises = FindCrossing(track, h0, -1, &mRise);
     const bool sets = FindCrossing(track, h0, +1, &mSet);
     // No crossing within the day: the body stays on one side of h0 all day, which the altitude
     // at the transit (brought into the day) tells.
     auto inDay = [](double m) { return m >= 0.0 && m < 1.0; };
     if (!(rises && inDay(mRise)) && !(sets && inDay(mSet))) {
-        return track.AltitudeAt(std::clamp(mTransit, 0.0, 1.0)) > h0 ? NeverSets(rise, transit, set, events)
-                                                                      : NeverRises(rise, transit, set, events);
+        const double t = 24.0 * mTransit;
+        return track.AltitudeAt(std::clamp(mTransit, 0.0, 1.0)) > h0 ? NeverSets(t, rise, transit, set, events)
+                                                                      : NeverRises(t, rise, transit, set, events);
     }
     *rise = rises ? 24.0 * mRise : 0.0;
     *transit = 24.0 * mTransit;

@@ -8,9 +8,9 @@
 // of astronomical twilight. The site (zone, west-positive longitude, sine and
 // cosine of the latitude) is read from currentSite.
 //
-// Sentinels: a body that never rises gives rise = transit = set = 0; one that
-// never sets gives rise 0 and set 23.99, with transit 12.0 from the
-// interpolating engine and the real transit from the fixed one. The stand-in
+// Sentinels: a body that never rises gives rise = set = 0; one that never sets
+// gives rise 0 and set 23.99. The transit is always the real upper
+// culmination, below h0 for a body that never rises. The stand-in rise and set
 // times only keep orderings and bounds working: whether an event happened is
 // told by the events word each engine fills in (RiseSetEvent bits), never by
 // comparing a time with 0 or 23.99 (a real rising at 00:00 is a time).

@@ -20,10 +20,13 @@ ThreeDays FetchThreeDays(PositionRoutine position, int year, int month, int firs
 }
 
 int RunEngine(const ThreeDays& p, int year, int month, int day, double h0, double* rise, double* transit,
-              double* set) {
+              double* set, unsigned* events) {
     return ComputeRiseTransitSet(year, month, day, 0, 0, 0, p.ra[0], p.dec[0], p.ra[1], p.dec[1],
-                                 p.ra[2], p.dec[2], h0, rise, transit, set);
+                                 p.ra[2], p.dec[2], h0, rise, transit, set, events);
 }
+
+// The bit of `which` taken from `from` into `into`.
+unsigned TakeBit(unsigned into, unsigned from, unsigned which) { return (into & ~which) | (from & which); }
 
 constexpr double kMoonH0 = 0.125;
 constexpr double kSunH0 = -0.833333;
@@ -32,30 +35,40 @@ constexpr double kAstronomicalTwilightH0 = -18.0;
 }  // namespace
 
 int ComputeMoonRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
-                       double* declination) {
+                       double* declination, unsigned* events) {
     const ThreeDays p = FetchThreeDays(ComputeMoonPosition, year, month, day - 1);
     if (declination != nullptr) *declination = p.dec[1];
-    return RunEngine(p, year, month, day, kMoonH0, rise, transit, set);
+    return RunEngine(p, year, month, day, kMoonH0, rise, transit, set, events);
 }
 
-int ComputeMoonRiseSetWrapped(int year, int month, int day, double* rise, double* transit, double* set) {
+int ComputeMoonRiseSetWrapped(int year, int month, int day, double* rise, double* transit, double* set,
+                              unsigned* events) {
     const ThreeDays p = FetchThreeDays(ComputeMoonPosition, year, month, day - 1);
-    int result = RunEngine(p, year, month, day, kMoonH0, rise, transit, set);
+    unsigned bits = 0;
+    int result = RunEngine(p, year, month, day, kMoonH0, rise, transit, set, &bits);
     if (*rise >= 24.0 || *set >= 24.0) {
         ThreeDays next = {{p.ra[1], p.ra[2], 0.0}, {p.dec[1], p.dec[2], 0.0}};
         ComputeMoonPosition(&next.ra[2], &next.dec[2], year, month, day + 2, 0, 0, 0);
         double nextRise, nextTransit, nextSet;
-        result = RunEngine(next, year, month, day + 1, kMoonH0, &nextRise, &nextTransit, &nextSet);
-        if (*rise > 24.0) *rise = nextRise + 24.0;
-        if (*set > 24.0) *set = nextSet + 24.0;
+        unsigned nextBits = 0;
+        result = RunEngine(next, year, month, day + 1, kMoonH0, &nextRise, &nextTransit, &nextSet, &nextBits);
+        if (*rise > 24.0) {
+            *rise = nextRise + 24.0;
+            bits = TakeBit(bits, nextBits, kRiseSetRises);
+        }
+        if (*set > 24.0) {
+            *set = nextSet + 24.0;
+            bits = TakeBit(bits, nextBits, kRiseSetSets);
+        }
     }
+    if (events != nullptr) *events = bits;
     return result;
 }
 
 int ComputeSunRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
-                      double* twilightEnd) {
+                      double* twilightEnd, unsigned* events, unsigned* twilightEvents) {
     const ThreeDays p = FetchThreeDays(ComputeSunPosition, year, month, day - 1);
     if (twilightEnd != nullptr)
-        RunEngine(p, year, month, day, kAstronomicalTwilightH0, rise, transit, twilightEnd);
-    return RunEngine(p, year, month, day, kSunH0, rise, transit, set);
+        RunEngine(p, year, month, day, kAstronomicalTwilightH0, rise, transit, twilightEnd, twilightEvents);
+    return RunEngine(p, year, month, day, kSunH0, rise, transit, set, events);
 }

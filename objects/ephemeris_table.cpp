@@ -29,6 +29,12 @@ std::string TimeText(double hours) {
     return std::string(HMSToStr(text, sizeof text, hours)).substr(0, kTimeCharacters);
 }
 
+// A rising or setting: its time, or hyphens when the day has none (`happened`
+// 0, or the event found is the day before's or after's).
+std::string EventText(double hours, unsigned happened) {
+    return happened != 0 && hours >= 0.0 && hours < 24.0 ? TimeText(hours) : "-----";
+}
+
 std::string Whole(double degrees) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", static_cast<int>(degrees));
@@ -55,18 +61,18 @@ std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) 
     double ra = 0.0, dec = 0.0;
     RiseSetPlace(r, t, &ra, &dec);
     double rise = 0.0, transit = 0.0, set = 0.0;
+    unsigned events = 0;
     const SiteRecord& s = currentSite;
     if (designation == kDesignationPlanet && r.number == 0)
-        ComputeSunRiseSet(t.year, t.month, t.day, &rise, &transit, &set);
+        ComputeSunRiseSet(t.year, t.month, t.day, &rise, &transit, &set, nullptr, &events);
     else if (designation == kDesignationPlanet && r.number == 1)
-        ComputeMoonRiseSet(t.year, t.month, t.day, &rise, &transit, &set);
+        ComputeMoonRiseSet(t.year, t.month, t.day, &rise, &transit, &set, nullptr, &events);
     else
         ComputeRiseTransitSetFixed(t.year, t.month, t.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
-                                   GetHorizonAltitude(), ra, dec, &rise, &transit, &set);
-    while (rise < 0.0) rise += 24.0;
-    while (set < 0.0) set += 24.0;
+                                   GetHorizonAltitude(), ra, dec, &rise, &transit, &set, &events);
     const double altitude = ComputeAltitude(SiderealTimeAt(t, transit), ra, dec, s.latitude);
-    return {TimeText(rise), TimeText(transit), Whole(altitude), TimeText(set)};
+    return {EventText(rise, events & kRiseSetRises), TimeText(transit), Whole(altitude),
+            EventText(set, events & kRiseSetSets)};
 }
 
 std::vector<std::string> PositionTexts(const ObjectRecord& r, const DateTime& t) {

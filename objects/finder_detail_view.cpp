@@ -138,7 +138,8 @@ void DrawFound(int kind, int width, int height) {
     SelectFont(font);
     DrawAltitudeGraph24h(ScaleX(kLeftLabel), ScaleY(kBarTop), ScaleX(kBarWidth), ScaleY(kBarHeight),
                          static_cast<float>(finderRiseSet[3]), static_cast<float>(finderRiseSet[0]),
-                         static_cast<float>(finderRiseSet[1]), static_cast<float>(finderRiseSet[2]));
+                         static_cast<float>(finderRiseSet[1]), static_cast<float>(finderRiseSet[2]),
+                         finderRiseSetEvents);
     DrawDescription(kind, width, height);
 }
 

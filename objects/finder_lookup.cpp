@@ -26,6 +26,7 @@ int32_t finderKindTable[kCatalogNameListMax] = {};
 int32_t finderKindCount = 0;
 double finderPosition[4] = {};
 double finderRiseSet[4] = {};
+unsigned finderRiseSetEvents = 0;
 
 namespace {
 
@@ -309,7 +310,7 @@ void ComputeFinderPlace() {
     RiseSetPlace(t.record, d, &placeRa, &placeDec);
     ComputeRiseTransitSetFixed(d.year, d.month, d.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
                                GetHorizonAltitude(), placeRa, placeDec, &finderRiseSet[0], &finderRiseSet[1],
-                               &finderRiseSet[2]);
+                               &finderRiseSet[2], &finderRiseSetEvents);
     finderRiseSet[3] = d.hour + d.minute / 60.0;
 }
 

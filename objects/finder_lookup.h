@@ -15,8 +15,10 @@ extern int32_t finderKindCount;
 // Apparent right ascension (hours), declination, altitude and azimuth
 // (degrees) of the target.
 extern double finderPosition[4];
-// Rise, transit and set (local hours) of the target and now (hour + minute / 60).
+// Rise, transit and set (local hours) of the target and now (hour + minute / 60),
+// and the RiseSetEvent bits that tell which of rise and set happened.
 extern double finderRiseSet[4];
+extern unsigned finderRiseSetEvents;
 
 // Fills finderKindTable from GetCatalogNameList, the names into `names`
 // (kCatalogNameListMax entries); returns the row count.
@@ -79,7 +81,7 @@ FinderLookupResult LookupFinderTarget(int kind, const char* field, int popupRow)
 // comets, looked up for the date, as they are) for currentDateTime at
 // currentSite into finderPosition and its altitude into
 // selectedObject.altitude; its rise, transit and set (horizon preference) and
-// now into finderRiseSet.
+// now into finderRiseSet, their events into finderRiseSetEvents.
 void ComputeFinderPlace();
 
 // The picture name of the target for catalogue `kind` (planets the planet's

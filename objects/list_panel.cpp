@@ -266,7 +266,7 @@ ListPanelTexts ComputeListPanelTexts(const ListPanelObject& object, int source, 
     double placeRa = 0.0, placeDec = 0.0;  // of date, as the rise and set want it
     RiseSetPlace(r, t, &placeRa, &placeDec);
     ComputeRiseTransitSetFixed(t.year, t.month, t.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
-                               GetHorizonAltitude(), placeRa, placeDec, &p.rise, &p.transit, &p.set);
+                               GetHorizonAltitude(), placeRa, placeDec, &p.rise, &p.transit, &p.set, &p.events);
     p.now = t.hour + t.minute / 60.0;
     p.transitAltitude = TransitAltitude(r, t, p.transit);
     char text[32];

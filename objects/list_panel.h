@@ -55,6 +55,7 @@ struct ListPanelTexts {
     bool shower = false;
     float rating = 0.0f;                     // of the gauge
     double rise = 0.0, transit = 0.0, set = 0.0, now = 0.0;  // local hours
+    unsigned events = 0;                                      // RiseSetEvent bits of rise and set
 };
 
 // The panel's texts for the object at local time `when` at currentSite: the

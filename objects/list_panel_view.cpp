@@ -86,7 +86,7 @@ void DrawGraphs(const ListPanelTexts& t, const ObjectRecord& r, const DateTime& 
     if (!TallScreen()) return;
     DrawAltitudeGraph24h(ScaleX(kBarX), ScaleY(kBarY), ScaleX(kBarWidth), ScaleY(kBarHeight),
                          static_cast<float>(t.now), static_cast<float>(t.rise), static_cast<float>(t.transit),
-                         static_cast<float>(t.set));
+                         static_cast<float>(t.set), t.events);
     DrawYearChart(ScaleX(kYearX), ScaleY(kYearY), ScaleX(kYearWidth), ScaleY(kYearHeight), when.year, when.month,
                   when.day, r.rightAscension, r.declination);
 }

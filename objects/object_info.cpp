@@ -279,8 +279,10 @@ ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime
     ObjectInfoRiseSet e;
     const bool body = Designation(r) == kDesignationPlanet;
     if (body && (r.number == 0 || r.number == 1)) {
-        if (r.number == 0) ComputeSunRiseSet(when.year, when.month, when.day, &e.rise, &e.transit, &e.set);
-        else ComputeMoonRiseSet(when.year, when.month, when.day, &e.rise, &e.transit, &e.set);
+        if (r.number == 0)
+            ComputeSunRiseSet(when.year, when.month, when.day, &e.rise, &e.transit, &e.set, nullptr, &e.events);
+        else
+            ComputeMoonRiseSet(when.year, when.month, when.day, &e.rise, &e.transit, &e.set, nullptr, &e.events);
         e.rise = IntoDay(e.rise), e.transit = IntoDay(e.transit), e.set = IntoDay(e.set);
         return e;
     }
@@ -288,7 +290,7 @@ ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime
     double ra = 0.0, dec = 0.0;
     RiseSetPlace(r, when, &ra, &dec);
     ComputeRiseTransitSetFixed(when.year, when.month, when.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
-                               GetHorizonAltitude(), ra, dec, &e.rise, &e.transit, &e.set);
+                               GetHorizonAltitude(), ra, dec, &e.rise, &e.transit, &e.set, &e.events);
     return e;
 }
 

@@ -86,6 +86,7 @@ float ObjectInfoGauge(int tab, const ObjectRecord& r, float scopeLimit);
 // horizon preference.
 struct ObjectInfoRiseSet {
     double rise = 0.0, transit = 0.0, set = 0.0;
+    unsigned events = 0;  // RiseSetEvent bits: which of rise and set happened
 };
 ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime& when);
 

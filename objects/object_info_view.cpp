@@ -100,7 +100,8 @@ void DrawObjectInfo(const ObjectRecord* rec) {
     SetField(kInfoDistance, texts.distance.c_str());
     const float now = static_cast<float>(when.hour + when.minute / 60.0 + when.second / 3600.0);
     DrawAltitudeGraph24h(ScaleX(kBarX), ScaleY(kBarY), ScaleX(kBarWidth), ScaleY(kBarHeight), now,
-                         static_cast<float>(b.rise), static_cast<float>(b.transit), static_cast<float>(b.set));
+                         static_cast<float>(b.rise), static_cast<float>(b.transit), static_cast<float>(b.set),
+                         events.events);
     SetField(kInfoEyepiece, texts.eyepiece.c_str());
     SetField(kInfoSize, texts.size.c_str());
     DrawObjectInfoPanel(r, when);

@@ -69,6 +69,24 @@ void DrawMark(const char* const rows[4], int left, int y) {
             if (rows[r][c] == 'X') Fill(left + c, y + r, 1, 1);
 }
 
+// The lit spans of the 24-hour bar from rise r, transit t and set e (hours in
+// 0..24) on the lower half at (x, lower), `pitch` pixels an hour.
+void FillHoursUp(int x, int lower, int pitch, int half, double r, double t, double e) {
+    auto span = [&](double from, double hours) { Fill(x + Trunc(pitch * from), lower, Trunc(pitch * hours), half); };
+    if (e - t > 0) {
+        span(t, e - t);
+    } else if (e - t < 0) {
+        span(t, 24 - t);
+        span(0, e);
+    }
+    if (r - t > 0) {
+        span(0, t);
+        span(r, 24 - r);
+    } else if (r - t < 0) {
+        Fill(x + Trunc(pitch * r), lower, Trunc(pitch * (t - r)) + 1, half);
+    }
+}
+
 }  // namespace
 
 void DrawDifficultyGauge(int controlId, float rating) {
@@ -103,10 +121,11 @@ void DrawYearChart(int x, int y, int width, int height, int year, int month, int
     SetForeColor(FillColour());
     for (int m = 0; m < 12; ++m) {
         double rise = 0.0, transit = 0.0, set = 0.0;
+        unsigned events = 0;
         ComputeRiseTransitSetFixed(year, m + 1, 15, currentSite.latitude, currentSite.longitude,
                                    currentSite.zoneMinutes, currentSite.elevation, kChartHorizon, raHours,
-                                   decDegrees, &rise, &transit, &set);
-        if ((set != 0 || rise != 0) && (transit > kEvening[m] || transit < kMorning[m]))
+                                   decDegrees, &rise, &transit, &set, &events);
+        if (!(events & kRiseSetNeverUp) && (transit > kEvening[m] || transit < kMorning[m]))
             Fill(x + m * pitch, lower, pitch, half);
     }
     SetForeColor(kBlack);
@@ -128,27 +147,17 @@ void DrawYearChart(int x, int y, int width, int height, int year, int month, int
     SetForeColor(foreground);
 }
 
-void DrawAltitudeGraph24h(int x, int y, int width, int height, float nowHours, float rise, float transit, float set) {
+void DrawAltitudeGraph24h(int x, int y, int width, int height, float nowHours, float rise, float transit, float set,
+                          unsigned events) {
     const int cw = width / 25, pitch = cw + 1, half = height / 2, lower = y + half, s = ScaleX(1);
     const pl::ColorRef foreground = GetForeColorRef();
     Fill(x - s, y, width + 1, height);
-    const double r = IntoDay(rise), t = IntoDay(transit), e = IntoDay(set);
     SetForeColor(BandColour());
     Fill(x, lower, 24 * cw + 24, half);
     SetForeColor(FillColour());
-    auto span = [&](double from, double hours) { Fill(x + Trunc(pitch * from), lower, Trunc(pitch * hours), half); };
-    if (e - t > 0) {
-        span(t, e - t);
-    } else if (e - t < 0) {
-        span(t, 24 - t);
-        span(0, e);
-    }
-    if (r - t > 0) {
-        span(0, t);
-        span(r, 24 - r);
-    } else if (r - t < 0) {
-        Fill(x + Trunc(pitch * r), lower, Trunc(pitch * (t - r)) + 1, half);
-    }
+    if (events & kRiseSetAlwaysUp) Fill(x, lower, 24 * pitch, half);
+    else if (!(events & kRiseSetNeverUp))
+        FillHoursUp(x, lower, pitch, half, IntoDay(rise), IntoDay(transit), IntoDay(set));
     SetForeColor(kBlack);
     for (int h = 0; h < 24; ++h) VerticalLine(x - 1 + h * pitch, lower + (h % 6 == 0 ? 0 : 2 * s), y + height - s);
     VerticalLine(x + 24 * pitch - 1, lower, y + height - s);

@@ -22,5 +22,8 @@ void DrawYearChart(int x, int y, int width, int height, int year, int month, int
 // The 24-hour bar: 24 hour cells of width / 25 + 1 pixels on the lower half,
 // filled from rise to set (local hours, brought into 0..24); hour ticks, the
 // labels "0h", "12h", "0h" above, and a red line at `nowHours` when it is 0
-// or more. An object that never rises (all three 0) fills nothing.
-void DrawAltitudeGraph24h(int x, int y, int width, int height, float nowHours, float rise, float transit, float set);
+// or more. `events` holds the RiseSetEvent bits the engine gave with the
+// times: an object down all day (kRiseSetNeverUp) fills nothing, one up all
+// day (kRiseSetAlwaysUp) the whole day, whatever its transit.
+void DrawAltitudeGraph24h(int x, int y, int width, int height, float nowHours, float rise, float transit, float set,
+                          unsigned events);

@@ -92,7 +92,17 @@ FlareWindow MakeFlareWindow(const SatelliteFormState& form) {
     int year = form.year, month = form.month, day = form.day;
     for (int k = 0; k < 2; ++k) {
         double rise = 0.0, transit = 0.0, set = 0.0;
-        ComputeSunRiseSet(year, month, day, &rise, &transit, &set);
+        unsigned events = 0;
+        ComputeSunRiseSet(year, month, day, &rise, &transit, &set, nullptr, &events);
+        // Daylight as the day has it: none in polar night (both ends at the Sun's transit, so
+        // that the deep night ends two hours before it), from 0 h without a rising and to 24 h
+        // without a setting (the midnight sun: the whole day).
+        if (events & kRiseSetNeverUp) {
+            rise = set = transit;
+        } else {
+            if (!(events & kRiseSetRises)) rise = 0.0;
+            if (!(events & kRiseSetSets)) set = 24.0;
+        }
         double midnight = JulianDayFromDateTime(year, month, day, 0, 0, 0, zone);
         w.sunrise[k] = midnight + rise / 24.0;
         w.sunset[k] = midnight + set / 24.0;

@@ -83,11 +83,13 @@ void DrawRowGraph(const OrbitEphemerisRow& row, int x, int y) {
     const int width = 25 * cell;
     if (cell <= 0 || !row.valid) return;
     double rise = 0, transit = 0, set = 0;
+    unsigned events = 0;
     ComputeRiseTransitSetFixed(row.year, row.month, row.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
-                               GetHorizonAltitude(), row.rightAscension, row.declination, &rise, &transit, &set);
+                               GetHorizonAltitude(), row.rightAscension, row.declination, &rise, &transit, &set,
+                               &events);
     const OrbitFormTime& t = orbitFormTime;
     DrawAltitudeGraph24h(x, y, width, ScaleY(13), static_cast<float>(t.hour + t.minute / 60.0),
-                         static_cast<float>(rise), static_cast<float>(transit), static_cast<float>(set));
+                         static_cast<float>(rise), static_cast<float>(transit), static_cast<float>(set), events);
 }
 
 // The longest start of `text` that is at most `room` pixels wide.

@@ -13,7 +13,8 @@ tests/reference/fixed_rise_set_pyephem.csv
     list (J2000 places from bright_star_names.csv of the shared data, taken as
     the places of the date) at three sites, in hours of local civil time after
     0 h of the date: the first event after local midnight, from PyEphem (the
-    program's sentinels where the star never sets or never rises). The
+    program's stand-in rise and set where the star never sets or never rises,
+    with its transit, the upper culmination, in either case). The
     horizon is the program's for a fixed place: h0 less 0.61 degree less the
     dip of a horizon seen from the site's height on a sphere of 6378140 m, with
     no refraction (pressure 0). PyEphem adds aberration and nutation to the
@@ -108,9 +109,9 @@ def fixed_events(ra_h, dec, site, when):
         observer.date = start
         setting = (observer.next_setting(star) - start) * 24.0
     except ephem.AlwaysUpError:
-        return 0.0, transit, 23.99  # the program's sentinels of a star that never sets
+        return 0.0, transit, 23.99  # the program's stand-ins of a star that never sets, its transit
     except ephem.NeverUpError:
-        return 0.0, 0.0, 0.0  # and of one that never rises
+        return 0.0, transit, 0.0  # and of one that never rises, its transit (below the horizon)
     return rise, transit, setting
 
 
@@ -160,9 +161,9 @@ def catalogue_events(ra_h, dec, site, when):
         if setting >= start + 1:
             setting = observer.previous_setting(star)
     except ephem.AlwaysUpError:
-        return 0.0, (transit - start) * 24.0, 23.99  # the program's sentinels of a star that never sets
+        return 0.0, (transit - start) * 24.0, 23.99  # the program's stand-ins of a star that never sets
     except ephem.NeverUpError:
-        return 0.0, 0.0, 0.0  # and of one that never rises
+        return 0.0, (transit - start) * 24.0, 0.0  # and of one that never rises, with its transit
     return tuple((t - start) * 24.0 for t in (rise, transit, setting))
 
 

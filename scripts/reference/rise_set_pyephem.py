@@ -33,9 +33,29 @@ in zone 0:
     and the Moon's upper limb below the horizon with 34' of refraction; the
     number of windows and the first one's start and end as clock hours.
 
+And tests/reference/never_events_pyephem.csv: days on which a body never
+rises or never sets, with their neighbours and a mid-latitude site, for the
+screens that show rise, transit and set: each event that falls within the
+local day [0 h, 24 h) in hours after 0 h, -1 where PyEphem has none that day
+(always or never up, or the next one after 24 h); the transit is the upper
+culmination, below the horizon for a body that never rises. Groups: "home"
+(the Sun, its twilight end and the Moon at 71 17' N 156 47' W in polar night,
+the pole in December and June, Fairbanks in June, a Moon day up and one down
+at 71 17' N, Tokyo); "moon" (the Moon at 71 17' N on five days up and five
+down in March 2027, Tokyo); "planets" (the Sun, the Moon and the eight
+planets at Fairbanks on 2026-12-15 with the horizon preference at 10
+degrees, Tokyo with 0); "star" (Canopus and Capella from their J2000 places
+at 51 N and Tokyo). Fixed-place bodies (planets, stars) take the program's
+horizon for a fixed place: the preference less 0.61 degree, no refraction;
+the planets' places move with time as PyEphem computes them.
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/rise_set_pyephem.py
 """
+import math
+
 import ephem
+
+from common import write_table
 
 OUT = "tests/reference/rise_set_pyephem.csv"
 
@@ -123,6 +143,7 @@ def main():
         f.write("\n".join(lines) + "\n")
     moon_days_51n()
     dark_windows_45n()
+    never_events()
 
 
 def day_events(site, body, start):
@@ -191,6 +212,79 @@ def dark_windows_45n():
         lines.append(f"{y},{m},{d},{len(windows)},{start:.4f},{end:.4f}")
     with open("tests/reference/dark_hours_sep2024_45n_pyephem.csv", "w") as f:
         f.write("\n".join(lines) + "\n")
+
+
+# Sites: latitude, longitude west-positive, zone minutes (daylight saving included)
+NORTH_SLOPE = (71 + 17 / 60, 156 + 47 / 60, -540)
+POLE = (90.0, 0.0, 0)
+FAIRBANKS = (64 + 50 / 60, 147 + 43 / 60, -480)  # zone -9 h with the DayLight box ticked
+TOKYO = (35.6895, -139.6917, 540)
+GREENWICH_51N = (51.0, 0.0, 0)
+PLANETS = [ephem.Mercury, ephem.Venus, ephem.Mars, ephem.Jupiter, ephem.Saturn, ephem.Uranus, ephem.Neptune,
+           ephem.Pluto]
+# J2000 places (hours, degrees), SIMBAD
+STARS = {10: ("Canopus", 6.399197, -52.695661), 11: ("Capella", 5.278155, 45.998029)}
+SUN_MOON_DAYS = [(NORTH_SLOPE, (2026, 12, 15)), (POLE, (2026, 12, 15)), (POLE, (2027, 6, 20)),
+                 (FAIRBANKS, (2027, 6, 15)), (NORTH_SLOPE, (2027, 3, 15)), (NORTH_SLOPE, (2027, 3, 28)),
+                 (TOKYO, (2026, 12, 15))]
+MOON_DAYS = [(NORTH_SLOPE, (2027, 3, d)) for d in (13, 14, 15, 16, 17, 26, 27, 28, 29, 30)] + [(TOKYO, (2027, 3, 15))]
+
+
+def within_day(site, start, finder, body, **kwargs):
+    """Hours after start of the next event found by finder, -1 when none falls within the day."""
+    site.date = start
+    try:
+        hours = (finder(body, **kwargs) - start) * 24.0
+    except (ephem.AlwaysUpError, ephem.NeverUpError):
+        return -1.0
+    return hours if hours < 24.0 else -1.0
+
+
+def day_row(group, body_code, place, date, horizon=0.0):
+    """One row: the body's rising, transit and setting within the local day (and the Sun's twilight end)."""
+    lat, lon_west, zone = place
+    start = ephem.Date(ephem.Date(date) - zone / 1440.0)
+    site = ephem.Observer()
+    site.lat, site.lon, site.elevation, site.pressure = str(lat), str(-lon_west), 0, 0
+    centre = body_code >= 2
+    if body_code == 0:
+        body = ephem.Sun()
+    elif body_code == 1:
+        body = ephem.Moon()
+    elif body_code in STARS:
+        body = ephem.FixedBody()
+        body._ra, body._dec = math.radians(STARS[body_code][1] * 15), math.radians(STARS[body_code][2])
+        body._epoch = ephem.J2000
+    else:
+        body = PLANETS[body_code - 2]()
+    site.horizon = math.radians(horizon - 0.61) if centre else "-0:34"
+    rise = within_day(site, start, site.next_rising, body, use_center=centre)
+    setting = within_day(site, start, site.next_setting, body, use_center=centre)
+    transit = within_day(site, start, site.next_transit, body)
+    night = -1.0
+    if body_code == 0:
+        site.horizon = "-18"
+        night = within_day(site, start, site.next_setting, body, use_center=True)
+    return [group, str(body_code), str(date[0]), str(date[1]), str(date[2]), repr(lat), repr(lon_west), str(zone),
+            repr(horizon), "%.5f" % rise, "%.5f" % transit, "%.5f" % setting, "%.5f" % night]
+
+
+def never_events():
+    rows = []
+    for place, date in SUN_MOON_DAYS:
+        rows += [day_row("home", 0, place, date), day_row("home", 1, place, date)]
+    rows += [day_row("moon", 1, place, date) for place, date in MOON_DAYS]
+    for place, horizon in ((FAIRBANKS, 10.0), (TOKYO, 0.0)):
+        rows += [day_row("planets", body, place, (2026, 12, 15), horizon) for body in range(10)]
+    for place in (GREENWICH_51N, TOKYO):
+        rows += [day_row("star", body, place, (2026, 12, 15)) for body in STARS]
+    write_table("never_events_pyephem.csv",
+                ["Rising, transit and setting within the local day (hours after 0 h, -1: none that day) of days",
+                 "on which a body never rises or never sets, and of Tokyo; body 0 Sun (night_h: the end of the",
+                 "astronomical twilight), 1 Moon, 2 Mercury .. 9 Pluto, 10 Canopus, 11 Capella; horizon: the",
+                 "horizon preference of a fixed place (its events at the preference less 0.61 degree)"],
+                ["group", "body", "year", "month", "day", "latitude", "longitude_west", "zone_min", "horizon",
+                 "rise_h", "transit_h", "set_h", "night_h"], rows, source="PyEphem %s (libastro)" % ephem.__version__)
 
 
 if __name__ == "__main__":

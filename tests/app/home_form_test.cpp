@@ -14,13 +14,20 @@
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
+#include "support/event_texts.h"
+#include "support/logged_lines.h"
 #include "support/program_fixture.h"
+#include "support/reference_table.h"
+#include "support/test_site.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
 #include "ui/forms.h"
 #include "ui/offscreen.h"
 #include "ui/primitives.h"
+#include "ui/screen_layout.h"
 #include "ui/shell_state.h"
 
 namespace {
@@ -244,5 +251,55 @@ TEST_F(HomeForm, DoneQuits) {
     FormCommand(1);
     EXPECT_FALSE(harness.running());
 }
+
+// The Sun's and the Moon's rows in polar night at 71 17' N 156 47' W, at the
+// pole in December and June, at Fairbanks in June (zone -9 h with daylight
+// saving), on a day the Moon stays up and one it stays down at 71 17' N, and at
+// Tokyo, on both screens, against PyEphem (never_events_pyephem.csv, group
+// "home"): ": None" for each rising, setting and end of the night the day does
+// not have, every other time within 2 minutes. They showed "Rise 00h00",
+// "Set 00h00" in polar night, "Night 00h00" at the pole and "Night 23h59" in
+// Fairbanks's summer.
+class HomeRowsOnBothScreens : public OnBothScreens<HomeForm> {
+protected:
+    void SetUp() override {
+        harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
+        ResetScreenScale();
+        HomeForm::SetUp();
+    }
+    void TearDown() override { Ui([] { pl::StopTextLog(); }); }
+};
+
+TEST_P(HomeRowsOnBothScreens, EventsTheDayLacksShowNone) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "never_events_pyephem.csv");
+    int days = 0;
+    for (std::size_t k = 0; k + 1 < ref.rows.size(); ++k) {
+        if (ref.Text(k, "group") != "home" || ref.Get(k, "body") != 0) continue;  // the Sun's row, the Moon's next
+        const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        SCOPED_TRACE(::testing::Message() << ref.Get(k, "latitude") << " " << y << "-" << m << "-" << d);
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            dateTimeFixed = 1;
+            currentDateTime = DateTime{y, m, d, 12, 0, 0};
+            pl::StartTextLog();
+            GotoForm(kHomeFormId);
+        });
+        std::vector<std::vector<std::string>> rows;  // Sun Rise, Set, Night; the Moon's two rows
+        for (auto& line : LoggedScreenLines())
+            if (line.size() == 2 && (line[0] == "Rise" || line[0] == "Set" || line[0] == "Night")) rows.push_back(line);
+        Ui([] { pl::StopTextLog(); });
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_EQ(rows[0][0] + rows[1][0] + rows[2][0], "RiseSetNight");
+        ExpectEventText(rows[0][1], ref.Get(k, "rise_h"), ": None");
+        ExpectEventText(rows[1][1], ref.Get(k, "set_h"), ": None");
+        ExpectEventText(rows[2][1], ref.Get(k, "night_h"), ": None");
+        for (int r : {3, 4})
+            ExpectEventText(rows[r][1], ref.Get(k + 1, rows[r][0] == "Rise" ? "rise_h" : "set_h"), ": None");
+        ++days;
+    }
+    EXPECT_EQ(days, 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, HomeRowsOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

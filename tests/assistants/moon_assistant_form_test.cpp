@@ -25,9 +25,14 @@
 #include "platform/dialog.h"
 #include "platform/focus.h"
 #include "platform/screen.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
 #include "support/both_screens.h"
+#include "support/event_texts.h"
+#include "support/logged_lines.h"
 #include "support/program_fixture.h"
+#include "support/reference_table.h"
+#include "support/test_site.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
 #include "ui/shell_state.h"
@@ -300,5 +305,63 @@ TEST_F(MoonAssistantForm, EditedDateAndTimeFields) {
         EXPECT_EQ(ViewPixels(), view) << e.text;
     }
 }
+
+// The Moon on five days up (13-17 March 2027) and five days down (26-30 March)
+// at 71 17' N 156 47' W, and a day at Tokyo, on both screens, against PyEphem
+// (never_events_pyephem.csv, group "moon"): the Rise and Set table's first row
+// and the calendar's day box show hyphens where the day has no rising or
+// setting and every other time within 2 minutes; the box's transit is the
+// real one. Table and box once showed 00h00 and 23h59, the box's transit
+// 12h00m on a day up.
+class MoonDaysOnBothScreens : public OnBothScreens<MoonAssistantForm> {
+protected:
+    // The day box's value after `label`, to the line's end.
+    static std::string BoxValue(const std::string& box, const std::string& label) {
+        const std::size_t from = box.find_first_not_of(' ', box.find("\x95 " + label + " ") + 2 + label.size());
+        return box.substr(from, box.find('\n', from) - from);
+    }
+    // The calendar's cell of a day of the shown month tapped.
+    void TapDay(int year, int month, int day) {
+        const MoonCalendarGrid grid = GetMoonCalendarGrid(S());
+        const int cell = MoonCalendarFirstColumn(year, month) + day - 1;
+        harness.tap((cell % 7) * grid.cellWidth + 2, grid.top + (cell / 7) * grid.cellHeight + 2);
+    }
+};
+
+TEST_P(MoonDaysOnBothScreens, DaysUpAndDownShowHyphensAndTheRealTransit) {
+    Start(false, GetParam());
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "never_events_pyephem.csv");
+    int days = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        if (ref.Text(k, "group") != "moon") continue;
+        const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        SCOPED_TRACE(::testing::Message() << ref.Get(k, "latitude") << " " << y << "-" << m << "-" << d);
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            S().year = y, S().month = m, S().day = d;
+            pl::StartTextLog();
+        });
+        ChooseView(kMoonViewRiseSet);
+        std::vector<std::vector<std::string>> lines = LoggedScreenLines();  // the first: day, day + rows, ...
+        Ui([] { pl::StopTextLog(); });
+        auto first = std::find_if(lines.begin(), lines.end(), [](auto& line) { return line.size() >= 8; });
+        ASSERT_NE(first, lines.end());
+        const std::vector<std::string>& row = *first;  // weekday, day, start, end of the first column
+        EXPECT_EQ(row[1], std::to_string(d));
+        ExpectEventText(row[2], ref.Get(k, "rise_h"), "-----");
+        ExpectEventText(row[3], ref.Get(k, "set_h"), "-----");
+        ChooseView(kMoonViewCalendar);
+        TapDay(y, m, d);
+        const std::string box = BoxText();
+        ExpectEventText(BoxValue(box, "Rise"), ref.Get(k, "rise_h"), "----");
+        ExpectEventText(BoxValue(box, "Transit"), ref.Get(k, "transit_h"), "----");
+        ExpectEventText(BoxValue(box, "Set"), ref.Get(k, "set_h"), "----");
+        Answer(pl::IDOK);
+        ++days;
+    }
+    EXPECT_EQ(days, 11);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, MoonDaysOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

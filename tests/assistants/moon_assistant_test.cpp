@@ -15,6 +15,7 @@
 #include "core/date_text.h"
 #include "core/julian_day.h"
 #include "core/moon_records.h"
+#include "core/rise_set.h"
 #include "ephemeris/lunar_lighting.h"
 #include "ephemeris/sun_moon_rise_set.h"
 #include "support/recording_services.h"
@@ -46,15 +47,34 @@ struct WindowCase {
     double start, end;
 };
 
+// Hand-made times with the events word the engine gives with them: its
+// stand-ins (0 and 0, 0 and 23.99) whole days, any other pair two events.
+RiseSetHours AsTheEngineGives(RiseSetHours h) {
+    if (h.events != 0) return h;
+    const bool whole = h.rise == 0.0 && (h.set == 0.0 || h.set == 23.99);
+    h.events = !whole ? kRiseSetRises | kRiseSetSets : h.set == 0.0 ? kRiseSetNeverUp : kRiseSetAlwaysUp;
+    return h;
+}
+
 // One hand-made case per branch of each mode (the window rules of the day
-// tables), from the rules themselves.
+// tables), from the rules themselves. The Moon's whole days show hyphens, a
+// rise at 00:00 its time; a Moon up all day leaves no dark hours and one down
+// all day the Sun's night; stand-ins of the day before do not stand in for
+// the Sun's night, and the Moon is not "visible" on a day the Sun does not
+// set. Those stand-ins once showed as 00h00 and 23h59.
 TEST_F(MoonAssistantTest, DayWindowsByBranch) {
     const WindowCase cases[] = {
         {"rise and set", 0, {}, {{}, {10, 22}, {}}, false, 10, 22},
+        {"rise and set: Moon up all day", 0, {}, {{}, {0, 23.99}, {}}, false, kNone, kNone},
+        {"rise and set: Moon down all day", 0, {}, {{}, {0, 0}, {}}, false, kNone, kNone},
+        {"rise and set: no setting, a rise at 00:00", 0, {}, {{}, {0, 23.99, kRiseSetRises}, {}}, false, 0, kNone},
         {"dark: Moon sets after dark", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {10, 22}, {11, 23}}, false, 22, 4.6},
         {"dark: Moon rises after dark", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {23, 12}, {23.5, 13}}, false, 20.5, 23},
         {"dark: Moon up at dark, sets before dawn", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {18, 8}, {19, 2}}, false,
          2, 4.6},
+        {"dark: Moon up all day", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {0, 23.99}, {0, 23.99}}, false, kNone,
+         kNone},
+        {"dark: Moon down all day", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {0, 0}, {0, 0}}, false, 20.5, 4.6},
         {"dark: Moon up all night", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {18, 8}, {19, 9}}, false, kNone, kNone},
         {"dark: Moon rise past 24 h takes the next day's", 1, {{}, {4.5, 20.5}, {4.6, 20.4}},
          {{}, {24.5, 12}, {0.4, 13}}, false, 20.5, 0.4},
@@ -62,6 +82,8 @@ TEST_F(MoonAssistantTest, DayWindowsByBranch) {
         {"dark: crossings equal", 1, {{}, {12, -12}, {4.6, 20.4}}, {{}, {10, 22}, {11, 23}}, false, kNone, kNone},
         {"dark: morning later, previous day's Sun", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {6, 15}, {7, 16}}, false,
          20, 5},
+        {"dark: morning later, the day before without a setting", 1, {{5, 23.99, kRiseSetRises}, {30, 3}, {4.6, 20.4}},
+         {{}, {6, 15}, {7, 16}}, false, kNone, kNone},
         {"dark: morning later, first row keeps its Sun", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {6, 15}, {7, 16}},
          true, kNone, kNone},
         {"dark: morning later, Moon up past dawn", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {18, 8}, {19, 6}}, false,
@@ -72,11 +94,12 @@ TEST_F(MoonAssistantTest, DayWindowsByBranch) {
         {"visible: only by day", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {8, 12}, {9, 13}}, false, kNone, kNone},
         {"visible: never 20 degrees high", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {0, 0}, {0, 0}}, false, kNone, kNone},
         {"visible: Sun up all day", 2, {{}, {20, 6}, {6.1, 17.9}}, {{}, {21, 3}, {22, 4}}, false, kNone, kNone},
+        {"visible: midnight sun", 2, {{}, {0, 23.99}, {0, 23.99}}, {{}, {21, 3}, {22, 4}}, false, kNone, kNone},
     };
     for (const WindowCase& c : cases) {
         MoonDayEvents e;
-        e.sun.assign(std::begin(c.sun), std::end(c.sun));
-        e.moon.assign(std::begin(c.moon), std::end(c.moon));
+        for (const RiseSetHours& h : c.sun) e.sun.push_back(AsTheEngineGives(h));
+        for (const RiseSetHours& h : c.moon) e.moon.push_back(AsTheEngineGives(h));
         DayWindow w = MoonDayWindow(c.mode, e, 1, c.firstRow);
         EXPECT_EQ(w.start, c.start) << c.what;
         EXPECT_EQ(w.end, c.end) << c.what;

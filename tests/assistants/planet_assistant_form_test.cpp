@@ -33,6 +33,7 @@
 #include "platform/text_log.h"
 #include "platform/window.h"
 #include "support/both_screens.h"
+#include "support/event_texts.h"
 #include "support/logged_lines.h"
 #include "support/program_fixture.h"
 #include "support/reference_table.h"
@@ -470,14 +471,8 @@ double DegreesOfText(const std::string& text) {
     return (negative ? -1 : 1) * (degrees + minutes / 60.0);
 }
 
-// At 40 N 105 W (zone -7 h) and Sydney (+10 h, daylight saving +1 h), on both
-// screens: a full Moon and the least separation of two planets tapped in the
-// Events list (PyEphem's instants, planet_event_local_pyephem.csv) set the
-// assistant to the instant in the site's local civil time, a day earlier at
-// 40 N and a day later for Sydney's conjunction than the list's UT date; the
-// Position page then gives every body's altitude (topocentric, no refraction)
-// at that minute within 0.1 degree and the page's whole arcminute.
-class PlanetEventsAtZones : public OnBothScreens<PlanetAssistantForm> {
+// The assistant on the screen of the test's parameter, the text log stopped at the end.
+class PlanetAssistantOnBothScreens : public OnBothScreens<PlanetAssistantForm> {
 protected:
     void SetUp() override {
         harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
@@ -488,6 +483,17 @@ protected:
         Ui([] { pl::StopTextLog(); });
         PlanetAssistantForm::TearDown();
     }
+};
+
+// At 40 N 105 W (zone -7 h) and Sydney (+10 h, daylight saving +1 h), on both
+// screens: a full Moon and the least separation of two planets tapped in the
+// Events list (PyEphem's instants, planet_event_local_pyephem.csv) set the
+// assistant to the instant in the site's local civil time, a day earlier at
+// 40 N and a day later for Sydney's conjunction than the list's UT date; the
+// Position page then gives every body's altitude (topocentric, no refraction)
+// at that minute within 0.1 degree and the page's whole arcminute.
+class PlanetEventsAtZones : public PlanetAssistantOnBothScreens {
+protected:
     // The row of the filtered list (Moon or Conj.) with the event of reference row k.
     int RowOf(const ReferenceTable& ref, std::size_t k) {
         int found = -1;
@@ -549,6 +555,48 @@ TEST_P(PlanetEventsAtZones, TappedEventSetsTheLocalInstant) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, PlanetEventsAtZones, ::testing::ValuesIn(kBothScreens));
+
+// The Rise&Set page at Fairbanks (zone -9 h with daylight saving) on
+// 2026-12-15 with the horizon preference at 10 degrees, and at Tokyo with 0,
+// on both screens, against PyEphem (never_events_pyephem.csv, group
+// "planets"): hyphens for every rising and setting the day does not have
+// (Mercury and Pluto culminate below 10 degrees at Fairbanks; the Moon sets
+// there after midnight), every other time, each transit included, within 2
+// minutes. Mercury and Pluto showed 00h00 three times.
+using PlanetRiseSetOnBothScreens = PlanetAssistantOnBothScreens;
+
+TEST_P(PlanetRiseSetOnBothScreens, BodiesThatNeverRiseShowHyphensAndTheirTransit) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "never_events_pyephem.csv");
+    Open();
+    int bodies = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); k += 10) {
+        while (k < ref.rows.size() && ref.Text(k, "group") != "planets") ++k;
+        if (k >= ref.rows.size()) break;
+        SCOPED_TRACE(::testing::Message() << "latitude " << ref.Get(k, "latitude"));
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            preferences.word[kPrefHorizon] = ref.Get(k, "horizon") == 10.0 ? 6 : 0;  // the row of 10 degrees
+            assistantDate = AssistantDate{2026, 12, 15, 12, 0};
+        });
+        Page(kPagePosition);
+        Ui([] { pl::StartTextLog(); });
+        Page(kPageRiseSet);
+        std::vector<std::vector<std::string>> rows;  // the table's rows: RA, Dec, Rise, Transit, Set
+        for (auto& line : LoggedScreenLines())
+            if (line.size() >= 5 && line[0] != "RA") rows.push_back(line);
+        Ui([] { pl::StopTextLog(); });
+        ASSERT_EQ(rows.size(), 10u);
+        for (std::size_t body = 0; body < 10; ++body, ++bodies) {
+            SCOPED_TRACE(::testing::Message() << "body " << body);
+            ExpectEventText(rows[body][2], ref.Get(k + body, "rise_h"), "-----");
+            ExpectEventText(rows[body][3], ref.Get(k + body, "transit_h"), "-----");
+            ExpectEventText(rows[body][4], ref.Get(k + body, "set_h"), "-----");
+        }
+    }
+    EXPECT_EQ(bodies, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, PlanetRiseSetOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 struct Screen {
     int width, height, dpi, dx, dy;

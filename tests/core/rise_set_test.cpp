@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/horizontal.h"
+#include "core/sidereal_time.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
 
@@ -54,17 +57,18 @@ TEST_F(RiseSet, MeeusVenusAtBoston) {
 }
 
 // A star at declination +89 from 50 N never sets; from 50 S it never rises.
-// The fixed engine gives the real transit of a star that never sets (-1 below).
 // So too at the poles, exactly 90 degrees included: 90 times the rounded degree
 // passed pi/2, and the site's cosine, negative, turned a pole's sky over.
 // Each engine says so in its events word too, so no caller reads the stand-in
-// times as events.
+// times as events. Both give the star's real transit in every case, the local
+// sidereal time equal to its right ascension (3 h) within 4 s: the
+// interpolating engine once gave 12.0 and 0, the fixed one 0 for a star that
+// never rises.
 TEST_F(RiseSet, CircumpolarAndNeverRising) {
-    const struct { double latitude; bool fixed; int result; double rise, transit, set; } cases[] = {
-        {50.0, false, 0, 0.0, 12.0, 23.99}, {50.0, true, 0, 0.0, -1, 23.99},
-        {-50.0, false, 1, 0.0, 0.0, 0.0},   {-50.0, true, 0, 0.0, 0.0, 0.0},
-        {90.0, false, 0, 0.0, 12.0, 23.99}, {90.0, true, 0, 0.0, -1, 23.99},
-        {-90.0, false, 1, 0.0, 0.0, 0.0},   {-90.0, true, 0, 0.0, 0.0, 0.0},
+    const struct { double latitude; bool fixed; int result; double rise, set; } cases[] = {
+        {50.0, false, 0, 0.0, 23.99}, {50.0, true, 0, 0.0, 23.99}, {-50.0, false, 1, 0.0, 0.0},
+        {-50.0, true, 0, 0.0, 0.0},   {90.0, false, 0, 0.0, 23.99}, {90.0, true, 0, 0.0, 23.99},
+        {-90.0, false, 1, 0.0, 0.0},  {-90.0, true, 0, 0.0, 0.0},
     };
     for (const auto& c : cases) {
         SetTestSite(c.latitude, -10.0, 60);
@@ -74,9 +78,14 @@ TEST_F(RiseSet, CircumpolarAndNeverRising) {
         EXPECT_EQ(t.result, c.result);
         EXPECT_EQ(t.rise, c.rise);
         EXPECT_EQ(t.set, c.set);
-        if (c.transit >= 0) EXPECT_EQ(t.transit, c.transit);
-        else EXPECT_TRUE(t.transit > 0.0 && t.transit < 24.0) << t.transit;
         EXPECT_EQ(t.events, c.set > 0 ? unsigned{kRiseSetAlwaysUp} : unsigned{kRiseSetNeverUp});
+        ASSERT_TRUE(t.transit >= 0.0 && t.transit < 24.0) << t.transit;
+        const int seconds = static_cast<int>(t.transit * 3600);
+        const double lst = c.fixed ? GetLocalSiderealTime(2024, 5, 1, seconds / 3600, seconds / 60 % 60, seconds % 60,
+                                                          -10.0, 60)
+                                   : GetLocalSiderealTime(1988, 3, 20, seconds / 3600, seconds / 60 % 60, seconds % 60,
+                                                          -10.0, 60);
+        EXPECT_NEAR(std::remainder(lst - 3.0, 24.0), 0.0, 4.0 / 3600) << t.transit;
     }
 }
 
@@ -136,13 +145,15 @@ TEST_F(RiseSet, FixedEngineTookSiderealHoursForCivilHours) {
         t.result = ComputeRiseTransitSetFixed(int(get("year")), int(get("month")), int(get("day")),
                                               get("latitude"), get("longitude_west"), int(get("zone_min")),
                                               int(get("height_m")), get("h0"), get("ra_h"), get("dec"),
-                                              &t.rise, &t.transit, &t.set);
+                                              &t.rise, &t.transit, &t.set, &t.events);
         SCOPED_TRACE(::testing::Message() << "row " << i);
         EXPECT_EQ(t.result, 0);
-        EXPECT_NEAR(t.transit, get("transit_h"), get("transit_h") == 0.0 ? 0.0 : 0.2 / 60);
-        if (get("rise_h") == 0.0) {  // a sentinel: never sets (set 23.99) or never rises (all 0)
+        // The real transit also where the star never rises (it was 0 there).
+        EXPECT_NEAR(t.transit, get("transit_h"), 0.2 / 60);
+        if (get("rise_h") == 0.0) {  // stand-ins: never sets (set 23.99) or never rises (rise and set 0)
             EXPECT_EQ(t.rise, 0.0);
             EXPECT_EQ(t.set, get("set_h"));
+            EXPECT_EQ(t.events, get("set_h") > 0 ? unsigned{kRiseSetAlwaysUp} : unsigned{kRiseSetNeverUp});
             ++sentinels;
             continue;
         }

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
+#include "core/rise_set.h"
 #include "platform/color.h"
 #include "support/draw_fixture.h"
 #include "support/temp_program_folder.h"
+#include "support/test_site.h"
 #include "ui/colors.h"
 
 namespace {
@@ -22,11 +25,12 @@ protected:
     // Width 130 at (10, 5), 18 high: 6-pixel hours. The lower half one row
     // below its top, where only the 0, 6, 12, 18 h and closing ticks cross:
     // '#' the lit colour, '.' the band's, '|' black; 144 columns.
-    std::string Band(float now, float rise, float transit, float set, pl::ColorRef lit, pl::ColorRef band) {
+    std::string Band(float now, float rise, float transit, float set, pl::ColorRef lit, pl::ColorRef band,
+                     unsigned events = kRiseSetRises | kRiseSetSets) {
         r = DibWindow(180, 30);
         Fill(r, 0x7FFF);
         SetForeColor(pl::Rgb(255, 255, 255));
-        DrawAltitudeGraph24h(10, 5, 130, 18, now, rise, transit, set);
+        DrawAltitudeGraph24h(10, 5, 130, 18, now, rise, transit, set, events);
         std::string out;
         for (int x = 10; x < 154; ++x) {
             const uint16_t p = Pixel(r, x, 15);
@@ -57,8 +61,8 @@ TEST_F(AltitudeGraph, LitHoursColoursAndNowLine) {
     const std::string morning = Expected({{0, 48}, {132, 144}});
     EXPECT_EQ(Band(-1, 22, 3, 8, day, pale), morning);
     EXPECT_EQ(Band(-1, 46, -21, 32, day, pale), morning);
-    EXPECT_EQ(Band(-1, 0, 0, 0, day, pale), Expected({}));
-    EXPECT_EQ(Band(-1, 0, 13, 23.99f, day, pale), Expected({{0, 144}}));
+    EXPECT_EQ(Band(-1, 0, 0, 0, day, pale, kRiseSetNeverUp), Expected({}));
+    EXPECT_EQ(Band(-1, 0, 13, 23.99f, day, pale, kRiseSetAlwaysUp), Expected({{0, 144}}));
     EXPECT_EQ(Band(-1, 14, 20, 2, day, pale), Expected({{0, 12}, {84, 144}}));
     SetNightMode(1);
     EXPECT_EQ(Band(-1, 22, 3, 8, pl::Rgb(51, 0, 0), pl::Rgb(102, 0, 0)), morning);
@@ -66,6 +70,24 @@ TEST_F(AltitudeGraph, LitHoursColoursAndNowLine) {
     Band(12.5f, 22, 3, 8, day, pale);
     for (int y = 5; y < 23; ++y) EXPECT_EQ(Pixel(r, 85, y), pl::ToPixel555(pl::Rgb(200, 0, 0))) << y;
     EXPECT_EQ(GetForeColorRef(), pl::Rgb(255, 255, 255));
+}
+
+// The bar drawn from the engine's own results at 51 N on 2026-12-15 (horizon
+// 0): Canopus (6h24m -52.7, below -39) never rises and its bar stays empty
+// though its transit is a real time of day; Capella (5h17m +46.0, above
+// +39) never sets and fills the whole bar.
+TEST_F(AltitudeGraph, BarOfABodyThatNeverRisesOrNeverSetsFromTheEngine) {
+    SetTestSite(51.0, 0.0, 0);
+    const pl::ColorRef day = pl::Rgb(249, 210, 20), pale = pl::Rgb(255, 255, 180);
+    for (auto [ra, dec, up] : {std::tuple{6.399, -52.696, false}, {5.278, 45.998, true}}) {
+        double rise = 0, transit = 0, set = 0;
+        unsigned events = 0;
+        ComputeRiseTransitSetFixed(2026, 12, 15, 51.0, 0.0, 0, 0, 0.0, ra, dec, &rise, &transit, &set, &events);
+        EXPECT_GT(transit, 0.5);
+        EXPECT_EQ(Band(-1, float(rise), float(transit), float(set), day, pale, events),
+                  up ? Expected({{0, 144}}) : Expected({}))
+            << ra;
+    }
 }
 
 }  // namespace

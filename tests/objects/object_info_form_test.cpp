@@ -17,6 +17,7 @@
 #include "ephemeris/jupiter_central_meridian.h"
 #include "list_screens_test.h"
 #include "objects/current_object.h"
+#include "objects/ephemeris_form.h"
 #include "objects/ephemeris_open.h"
 #include "objects/object_info.h"
 #include "objects/object_info_form.h"
@@ -25,7 +26,9 @@
 #include "platform/message_box.h"
 #include "platform/text_log.h"
 #include "scope/scope_dispatch.h"
+#include "support/reference_table.h"
 #include "support/both_screens.h"
+#include "support/event_texts.h"
 #include "support/jpeg_file.h"
 #include "tools/twilight_graph.h"
 #include "ui/simple_controls.h"
@@ -576,5 +579,59 @@ TEST_F(ObjectInfoForm, M31PictureShows) {
     EXPECT_STREQ(imageRequest.tested, "M31.jpg");
     EXPECT_TRUE(PictureShownAndClosed());
 }
+
+// Canopus, which never rises at 51 N, and Capella, which never sets there, on
+// object information's Rise/Set page (the ephemeris assistant it opens) at 51
+// N 0 E and at Tokyo on 2026-12-15, on both screens, against PyEphem
+// (never_events_pyephem.csv, group "star"): "-----" for a rising or setting
+// the day does not have (Canopus showed 00h00 three times), every other time,
+// the transit included, within 2 minutes.
+class StarRiseSetOnBothScreens : public OnBothScreens<ObjectInfoForm> {
+protected:
+    // Canopus at bright-star position 1 and Capella at 2 (J2000 places, SIMBAD).
+    void BeginWithStars() {
+        std::vector<record_writer::Bytes> stars(1646, record_writer::StarBytes({}));
+        stars[1] = record_writer::StarBytes({2326, 0, 6.399197f, -52.695661f, -12, 0, 0, 'a', 0});
+        stars[2] = record_writer::StarBytes({1708, 0, 5.278155f, 45.998029f, 1, 0, 13, 'a', 0});
+        WriteFile(folder.path() / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, stars));
+        std::vector<record_writer::Bytes> names;  // in name order, then in HR order
+        for (auto [name, star] : {std::pair{"Canopus", 1}, {"Capella", 2}, {"Capella", 2}, {"Canopus", 1}})
+            names.push_back(record_writer::BrightStarNameBytes(name, static_cast<int16_t>(star)));
+        WriteFile(folder.path() / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
+        Start(GetParam());
+    }
+};
+
+TEST_P(StarRiseSetOnBothScreens, NeverRisingOrSettingStarsShowHyphensAndTheirTransit) {
+    BeginWithStars();
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "never_events_pyephem.csv");
+    int rows = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        if (ref.Text(k, "group") != "star") continue;
+        const bool canopus = ref.Get(k, "body") == 10;
+        SCOPED_TRACE(::testing::Message() << (canopus ? "Canopus " : "Capella ") << ref.Get(k, "latitude"));
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            dateTimeFixed = 1;
+            currentDateTime = DateTime{2026, 12, 15, 21, 0, 0};
+        });
+        OpenOn(kBrightStarTab, canopus ? 1 : 2);
+        ASSERT_EQ(Shown(), canopus ? "Canopus" : "Capella");
+        Ui([] { pl::StartTextLog(); });
+        Press(kInfoEphemeris);
+        ASSERT_EQ(GetCurrentFormId(), kEphemerisFormId);
+        const std::vector<std::string> texts = TextsFrom(0);
+        Ui([] { pl::StopTextLog(); });
+        const auto row = std::find(texts.begin(), texts.end(), "15/12/26");
+        ASSERT_LE(row + 5, texts.end());
+        ExpectEventText(row[1], ref.Get(k, "rise_h"), "-----");
+        ExpectEventText(row[2], ref.Get(k, "transit_h"), "-----");
+        ExpectEventText(row[4], ref.Get(k, "set_h"), "-----");
+        ++rows;
+    }
+    EXPECT_EQ(rows, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(StarsOnBothScreens, StarRiseSetOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

@@ -218,8 +218,14 @@ TEST_F(ObjectInfoTest, CatalogueRiseAndSetFromThePlaceOfDate) {
                                     {finderRiseSet[0], finderRiseSet[1], finderRiseSet[2]},
                                     {panel.rise, panel.transit, panel.set}};
         const char* columns[3] = {"rise_h", "transit_h", "set_h"};
+        // Canopus never rises at 48 N and 40 N: hyphens, with its real transit (once 00h00 all three).
+        const bool neverRises = t.Get(i, "rise_h") == 0.0 && t.Get(i, "set_h") == 0.0;
+        if (neverRises) {
+            EXPECT_EQ(cells[0] + cells[3], "----------");
+        }
         for (int k = 0; k < 3; ++k) {
             const double expected = t.Get(i, columns[k]);
+            if (neverRises && k != 1) continue;
             for (int v = 0; v < 3; ++v)
                 EXPECT_LE(std::fabs(std::remainder(shown[v][k] - expected, 24.0)), kMinute)
                     << columns[k] << (v == 0 ? " information" : v == 1 ? " finder" : " list panel");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/preferences.h"
+#include "core/rise_set.h"
 #include "platform/window.h"
 #include "support/draw_fixture.h"
 #include "support/program_fixture.h"
@@ -57,6 +58,8 @@ protected:
     DrawWindowRecord* dib = nullptr;
 };
 
+constexpr unsigned kBoth = kRiseSetRises | kRiseSetSets;
+
 // Hour cells of 130 / 25 + 1 = 6 pixels; the ticks of hours 0, 6, 12, 18
 // run the whole lower half (columns x - 1 + 6h), the closing tick at x + 143.
 std::vector<int> MajorTicks() { return {-1, 35, 71, 107, 143}; }
@@ -67,16 +70,18 @@ std::vector<int> MajorTicks() { return {-1, 35, 71, 107, 143}; }
 TEST_F(VisibilityViewTest, DayBarFillsTheHoursAboveTheHorizon) {
     const struct {
         float rise, transit, set;
+        unsigned events;
         std::string expected;  // by 6-pixel hour cells, 0 h to 24 h
     } cases[] = {
-        {22, 3, 8, std::string(48, 'F') + std::string(84, 'B') + std::string(12, 'F')},
-        {0, 0, 0, std::string(144, 'B')},
-        {0, 12, 23.99f, std::string(144, 'F')},
-        {-2, 27, 32, std::string(48, 'F') + std::string(84, 'B') + std::string(12, 'F')},  // brought into the day
+        {22, 3, 8, kBoth, std::string(48, 'F') + std::string(84, 'B') + std::string(12, 'F')},
+        {0, 0, 0, kRiseSetNeverUp, std::string(144, 'B')},
+        {0, 12, 23.99f, kRiseSetAlwaysUp, std::string(144, 'F')},
+        // brought into the day
+        {-2, 27, 32, kBoth, std::string(48, 'F') + std::string(84, 'B') + std::string(12, 'F')},
     };
     const int row = kY + kHeight / 2 + 1;  // below the minor ticks' start
     for (const auto& c : cases) {
-        DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, -1, c.rise, c.transit, c.set);
+        DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, -1, c.rise, c.transit, c.set, c.events);
         std::string want;
         for (int dx = 0; dx < 143; ++dx)
             if (dx != 35 && dx != 71 && dx != 107) want += c.expected[static_cast<std::size_t>(dx)];
@@ -88,9 +93,9 @@ TEST_F(VisibilityViewTest, DayBarFillsTheHoursAboveTheHorizon) {
 // The red line of the hour `now` (7.5 h: 6 x 7.5 = 45) runs from top to
 // bottom; a negative hour draws none.
 TEST_F(VisibilityViewTest, DayBarMarksTheHourNow) {
-    DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, 7.5f, 22, 3, 8);
+    DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, 7.5f, 22, 3, 8, kBoth);
     EXPECT_EQ(Row(kY, 45, 45) + Row(kY + kHeight - 1, 45, 45) + Row(kY + 10, 44, 44), "RRF");
-    DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, -1, 22, 3, 8);
+    DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, -1, 22, 3, 8, kBoth);
     EXPECT_EQ(Row(kY + 10, 45, 45), "F");
 }
 
@@ -143,7 +148,7 @@ TEST_F(VisibilityViewTest, NightLabelsWereBlackOnWhiteBoxes) {
         void (*draw)();
     } cases[] = {
         {"year chart", [] { DrawYearChart(kX, kY, kWidth, kHeight, 2024, 7, 15, 12.0f, -80.0f); }},
-        {"day bar", [] { DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, -1, 22, 3, 8); }},
+        {"day bar", [] { DrawAltitudeGraph24h(kX, kY, kWidth, kHeight, -1, 22, 3, 8, kBoth); }},
     };
     SetNightMode(1);
     for (const auto& c : cases) {
