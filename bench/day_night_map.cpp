@@ -2,7 +2,9 @@
 // 192 dpi, a 480 x 240 map) into a 16-bit DIB: the fine drawing (2-degree
 // steps, pixels) and the coarse one drawn while the stylus drags or a key
 // repeats (4-degree steps, lines), each for a time moved 5 minutes a drawing;
-// and the panel's day length and twilight times.
+// and the panel's day length and twilight times, at the default site and day
+// by day through a year at 71 S 10 E (midnight sun, polar night and short
+// nights wholly before midnight).
 #include <benchmark/benchmark.h>
 
 #include "core/julian_day.h"
@@ -39,5 +41,17 @@ void BM_DayNightPanel(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DayNightPanel)->Unit(benchmark::kMicrosecond);
+
+void BM_DayNightPanelHighLatitude(benchmark::State& state) {
+    HighResolutionView view("zendavori_bench_day_night_panel_high");
+    SetSiteLatitude(currentSite, -71.0);
+    currentSite.longitude = -10.0f;
+    DateTime t{2027, 1, 1, 12, 0, 0};
+    for (auto _ : state) {
+        AddDaysToDate(&t.year, &t.month, &t.day, 1);
+        benchmark::DoNotOptimize(ComputeDayNightPanel(t));
+    }
+}
+BENCHMARK(BM_DayNightPanelHighLatitude)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

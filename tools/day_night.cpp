@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "core/angle_text.h"
 #include "core/date_text.h"
@@ -21,6 +22,8 @@ constexpr double kDegToRad = 0.0174532925199433;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kSunH0 = -0.833333;
 constexpr double kTwilightH0[3] = {-6.0, -12.0, -18.0};
+constexpr double kUpThrough = std::numeric_limits<double>::infinity();
+constexpr double kNotFound = std::numeric_limits<double>::quiet_NaN();
 
 // 365 y + 31 m + d + the months' correction: the day number less its offset.
 int DayNumber(int day, int month, int year) {
@@ -88,33 +91,62 @@ bool OnTheDay(const SunCrossings& c, unsigned bit, double hours) {
     return (c.events & bit) != 0 && hours >= 0.0 && hours < 24.0;
 }
 
-// Hours after 0 h of `date` of the Sun's first set after its rise at `rise`
-// hours, sought over the day that follows: rise + 24 when it stays up that
-// long; a set missed where the Sun only grazes h0 is the rise mirrored about
-// the transit.
-double NextSetAfter(const DateTime& date, double rise, double transit) {
-    const int seconds = static_cast<int>(rise * 3600.0) + 1;
-    const DateTime start{date.year, date.month, date.day, seconds / 3600, seconds / 60 % 60, seconds % 60};
-    const SunCrossings c = Crossings(SunPlacesAround(start), kSunH0);
-    if ((c.events & kRiseSetSets) != 0 && c.set > 0.0) return seconds / 3600.0 + c.set;
-    if (c.events & kRiseSetAlwaysUp) return rise + 24.0;
-    return 2.0 * transit - rise;
+// The Sun's crossings (kSunH0) in the 24 hours from `hours` after 0 h of
+// `date` (either sign), in hours after 0 h of `date`.
+SunCrossings SunCrossingsFrom(const DateTime& date, double hours) {
+    const long seconds = std::lround(std::floor(hours * 3600.0));
+    const long days = static_cast<long>(std::floor(seconds / 86400.0));
+    const long inDay = seconds - 86400 * days;
+    DateTime start{date.year, date.month, date.day, static_cast<int>(inDay / 3600),
+                   static_cast<int>(inDay / 60 % 60), static_cast<int>(inDay % 60)};
+    AddDaysToDate(&start.year, &start.month, &start.day, static_cast<int>(days));
+    SunCrossings c = Crossings(SunPlacesAround(start), kSunH0);
+    const double offset = seconds / 3600.0;
+    c.rise += offset, c.transit += offset, c.set += offset;
+    return c;
 }
 
-// Hours of the Sun's day that begins on `date` (0 h local), its crossings of
-// that day given: from its rise to the set that follows, carried past
-// midnight, within 0..24; 24 when it stays up all day, 0 when it stays down.
-// With no rise on the date (the Sun up since the day before, or a rise missed
-// where it only grazes h0) the set mirrored about the transit stands for it.
+// Whether c holds a real crossing `bit` at `hours` within (from, from + 24).
+bool CrossingWithin(const SunCrossings& c, unsigned bit, double hours, double from) {
+    return (c.events & bit) != 0 && hours > from && hours < from + 24.0;
+}
+
+// The Sun's rise that begins the daylight holding its transit of `date` (c,
+// kSunH0): the date's own when it comes before the transit, else the one in
+// the 24 hours before (the evening before, where the night falls wholly
+// before midnight). Hours after 0 h of `date`; -infinity when the Sun stays
+// up through those 24 hours, NaN when no rise is found (one missed where the
+// Sun only grazes h0).
+double RiseBeforeTransit(const DateTime& date, const SunCrossings& c) {
+    if (CrossingWithin(c, kRiseSetRises, c.rise, c.transit - 24.0) && c.rise <= c.transit) return c.rise;
+    const SunCrossings b = SunCrossingsFrom(date, c.transit - 24.0);
+    if (b.events & kRiseSetAlwaysUp) return -kUpThrough;
+    return CrossingWithin(b, kRiseSetRises, b.rise, c.transit - 24.0) && b.rise <= c.transit ? b.rise : kNotFound;
+}
+
+// The set that ends that daylight: the date's own when it comes after the
+// transit, else the first in the 24 hours after it (carried past midnight).
+// +infinity when the Sun stays up through them, NaN when none is found.
+double SetAfterTransit(const DateTime& date, const SunCrossings& c) {
+    if (CrossingWithin(c, kRiseSetSets, c.set, c.transit) && c.set > c.transit) return c.set;
+    const SunCrossings a = SunCrossingsFrom(date, c.transit + 1.0 / 3600.0);
+    if (a.events & kRiseSetAlwaysUp) return kUpThrough;
+    return CrossingWithin(a, kRiseSetSets, a.set, c.transit) ? a.set : kNotFound;
+}
+
+// Hours of the Sun's day of `date` (0 h local), its crossings of that day
+// given: the daylight holding the date's transit, from the rise before it to
+// the set after it, within 0..24; 24 when the Sun stays up all day, 0 when
+// it stays down. A crossing missed where the Sun only grazes h0 is the other
+// one mirrored about the transit.
 double DaylightHours(const DateTime& date, const SunCrossings& c) {
     if (c.events & kRiseSetAlwaysUp) return 24.0;
     if (c.events & kRiseSetNeverUp) return 0.0;
-    double hours = 2.0 * (c.set - c.transit);
-    if (OnTheDay(c, kRiseSetRises, c.rise)) {
-        const bool setAfter = (c.events & kRiseSetSets) != 0 && c.set > c.rise;
-        hours = (setAfter ? c.set : NextSetAfter(date, c.rise, c.transit)) - c.rise;
-    }
-    return std::clamp(hours, 0.0, 24.0);
+    double rise = RiseBeforeTransit(date, c), set = SetAfterTransit(date, c);
+    if (std::isnan(rise)) rise = 2.0 * c.transit - set;
+    if (std::isnan(set)) set = 2.0 * c.transit - rise;
+    const double hours = set - rise;
+    return std::isnan(hours) ? 0.0 : std::clamp(hours, 0.0, 24.0);
 }
 
 // ": %02dh%02dm" (or "%02dh%02dm" without the lead) of an event of the

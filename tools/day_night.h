@@ -72,10 +72,12 @@ DayNightFields ComputeDayNightFields(const DateTime& local, double equationOfTim
 // and set (-0.833333 degrees), the length of its day and of the day before,
 // and the civil, nautical and astronomical twilights (-6, -12, -18 degrees).
 // Times are local hours from 0 h of the date as ComputeRiseTransitSet gives
-// them; its events word tells which happened. A day runs from the Sun's rise to the set that
-// follows it, carried past midnight, at most 24 hours: 24 when the Sun stays
-// up all day, 0 when it stays down; the night is what the day leaves of 24
-// hours. A twilight without its event on the date shows "None".
+// them; its events word tells which happened. The day is the daylight that
+// holds the Sun's transit of the date, from the rise before it (the evening
+// before where the night falls wholly before midnight) to the set after it
+// (carried past midnight), at most 24 hours: 24 when the Sun stays up all
+// day, 0 when it stays down; the night is what the day leaves of 24 hours. A
+// twilight without its event on the date shows "None".
 struct DayNightPanel {
     double rise, set;                // this day's, stand-ins included
     double dayHours, previousDayHours;  // 0..24

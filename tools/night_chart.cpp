@@ -67,9 +67,10 @@ DayColumns ComputeDay(const NightChartGeometry& g, int year, int month, int i, i
     NightChartDate(year, month, i, &y, &m, &d);
     const SiteRecord& s = currentSite;
     double rise[kNightBandCount] = {}, set[kNightBandCount] = {};
-    NightBandCrossings(y, m, d, zone, rise, set);
+    unsigned events[kNightBandCount] = {};
+    NightBandCrossings(y, m, d, zone, rise, set, events);
     for (int b = 0; b < kNightBandCount; ++b)
-        day.band[b] = NightBandRows(rise[b], set[b], g.hourPixels, &day.y1[b], &day.y2[b]);
+        day.band[b] = NightBandRows(rise[b], set[b], events[b], g.hourPixels, &day.y1[b], &day.y2[b]);
     if (!*object) return day;
     double objectRa = 0.0, objectDec = 0.0;
     const int placed = NightChartObjectPlace(kind, index, ra, dec, planet, y, m, d, &objectRa, &objectDec);
@@ -178,7 +179,7 @@ void DrawLegend(const NightChartGeometry& g, const char* name, bool object, int 
 }  // namespace
 
 void NightBandCrossings(int year, int month, int day, int zone, double rise[kNightBandCount],
-                        double set[kNightBandCount]) {
+                        double set[kNightBandCount], unsigned events[kNightBandCount]) {
     const SiteRecord& s = currentSite;
     // The Sun at 12:00 of the chart's clock (the site's clock runs s.zoneMinutes - zone
     // minutes ahead of it), so that the bands depend on the time base alone.
@@ -186,7 +187,7 @@ void NightBandCrossings(int year, int month, int day, int zone, double rise[kNig
     ComputeSunPosition(&sunRa, &sunDec, year, month, day, 12, s.zoneMinutes - zone, 0);
     for (int b = 0; b < kNightBandCount; ++b)
         ComputeFixedAltitudeCrossings(year, month, day, s.longitude, zone, kNightBandAltitude[b], sunRa, sunDec,
-                                      &rise[b], &transit, &set[b]);
+                                      &rise[b], &transit, &set[b], &events[b]);
 }
 
 NightChartGeometry NightChartGeometryFor(int width, int height) {
@@ -206,11 +207,14 @@ int NightChartZoneMinutes(int timeBase) {
     return s.zoneMinutes - (s.daylightSaving ? 60 : 0);
 }
 
-bool NightBandRows(double rise, double set, double p, double* y1, double* y2) {
-    if (rise == 0 && set > 23.9) return false;
+bool NightBandRows(double rise, double set, unsigned events, double p, double* y1, double* y2) {
+    if (events & kRiseSetAlwaysUp) return false;
+    if (events & kRiseSetNeverUp) {
+        *y1 = 14 * p, *y2 = 34 * p;
+        return true;
+    }
     *y1 = set * p;
-    if (*y1 < 14 * p) *y1 = *y1 <= 10 * p && rise != 0 ? 24 * p + *y1 : 14 * p;
-    if (rise == 0) rise = 10.0;
+    if (*y1 < 14 * p) *y1 = *y1 <= 10 * p ? 24 * p + *y1 : 14 * p;
     *y2 = (rise + 24) * p;
     if (*y2 > 34 * p) *y2 = *y2 >= 38 * p && set >= rise ? *y2 - 24 * p : 34 * p;
     return true;

@@ -42,16 +42,17 @@ int NightChartZoneMinutes(int timeBase);
 // (kNightBandAltitude[b]): rise[b] and set[b], from its place at 12:00 of
 // that clock taken as fixed (ComputeFixedAltitudeCrossings: no refraction,
 // semi-diameter or dip; the place of noon moves the next morning's edge by up
-// to a few minutes).
+// to a few minutes), and the engine's events word of each (RiseSetEvent).
 void NightBandCrossings(int year, int month, int day, int zone, double rise[kNightBandCount],
-                        double set[kNightBandCount]);
+                        double set[kNightBandCount], unsigned events[kNightBandCount]);
 
 // The rows (from the chart's hour 0, in pixels, p an hour) of a band whose
 // Sun goes down through its altitude at `set` and comes up at `rise` (local
 // hours, NightBandCrossings's values): from the set, no earlier than
 // 14 h, to the next rise, no later than 10 h; a Sun that never goes down
-// gives no band (false), one that never comes up the whole band 14 h .. 10 h.
-bool NightBandRows(double rise, double set, double p, double* y1, double* y2);
+// (the events word's kRiseSetAlwaysUp) gives no band (false), one that never
+// comes up (kRiseSetNeverUp) the whole band 14 h .. 10 h.
+bool NightBandRows(double rise, double set, unsigned events, double p, double* y1, double* y2);
 
 // The row of an object's event at local hour t (from the chart's hour 0):
 // evening hours from 14 h on, morning hours up to 10 h; false between.

@@ -13,11 +13,15 @@ A Sun that stays above the altitude all day gives rise 0 and set 23.99 (the
 program's never-sets values), one that stays below gives 0 and 0.
 
 Also tests/reference/day_night_local_day_pyephem.csv: the panel of the local
-date at the issue's sites and clock times: the Sun's day (day_h) from its
-first rising on the date to the next setting, carried past midnight, at most
-24 h (24 when it stays up, 0 when it stays down), the same for the day before
+date at the issue's sites and clock times: the Sun's day (day_h), the
+daylight that holds its transit of the date, from the rising before the
+transit to the setting after it (carried past midnight), at most 24 h (24
+when it stays up, 0 when it stays down), the same for the day before
 (previous_day_h), and the twilights' risings and settings that fall on the
-date (-1 when none does).
+date (-1 when none does). And day_night_night_before_midnight_pyephem.csv,
+the same columns east of the zone's meridian in the weeks where the short
+night falls wholly before midnight (the date's rising is then the evening's,
+which begins the next day's daylight).
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/day_night_twilight_pyephem.py
 """
@@ -83,18 +87,19 @@ LOCAL_DAY_CASES = [
 
 
 def daylight(date, lat, lon_west, zone):
-    """Hours from the Sun's first rising on the local date to the next setting, at most 24."""
+    """Hours of the daylight that holds the Sun's transit of the local date, at most 24."""
     obs = sun_observer(lat, lon_west, ALTITUDES[0])
     start = ephem.Date(ephem.Date(date) - zone / 1440.0)
-    try:
-        rise = obs.next_rising(ephem.Sun(), start=start, use_center=True)
-    except ephem.AlwaysUpError:
-        return 24.0
-    except ephem.NeverUpError:
+    sun = ephem.Sun()
+    transit = obs.next_transit(sun, start=start)
+    assert transit < start + 1, "no transit on the date"
+    obs.date = transit
+    sun.compute(obs)
+    if math.degrees(sun.alt) < ALTITUDES[0]:
         return 0.0
-    assert rise < start + 1, "no rising on the date"
     try:
-        set_ = obs.next_setting(ephem.Sun(), start=rise, use_center=True)
+        rise = obs.previous_rising(sun, start=transit, use_center=True)
+        set_ = obs.next_setting(sun, start=transit, use_center=True)
     except ephem.AlwaysUpError:
         return 24.0
     return min(24.0, (set_ - rise) * 24.0)
@@ -114,11 +119,24 @@ def on_the_date(date, lat, lon_west, zone, altitude):
     return out
 
 
-def local_days():
+# East of the zone's meridian, short nights wholly before midnight: 71 S 10 E
+# at the end (January) and start (November) of its midnight sun, Tromso on
+# standard time at the end of its midnight sun.
+NIGHT_BEFORE_MIDNIGHT_CASES = [
+    ("71S10E", (2027, 1, 28), (12, 0), -71.0, -10.0, 0),
+    ("71S10E", (2027, 1, 29), (12, 0), -71.0, -10.0, 0),
+    ("71S10E", (2027, 1, 30), (12, 0), -71.0, -10.0, 0),
+    ("71S10E", (2027, 11, 13), (12, 0), -71.0, -10.0, 0),
+    ("Tromso", (2027, 7, 26), (21, 0), 69.65, -18.96, 60),
+    ("Tromso", (2027, 7, 27), (21, 0), 69.65, -18.96, 60),
+]
+
+
+def local_days(cases, name):
     rows = []
-    for name, (y, m, d), (hour, minute), lat, lon, zone in LOCAL_DAY_CASES:
+    for site, (y, m, d), (hour, minute), lat, lon, zone in cases:
         before = ephem.Date(ephem.Date((y, m, d)) - 1).tuple()[:3]
-        row = [name, str(y), str(m), str(d), str(hour), str(minute), lat, lon, str(zone),
+        row = [site, str(y), str(m), str(d), str(hour), str(minute), lat, lon, str(zone),
                daylight((y, m, d), lat, lon, zone), daylight(before, lat, lon, zone)]
         for altitude in ALTITUDES[1:]:
             row += on_the_date((y, m, d), lat, lon, zone, altitude)
@@ -126,7 +144,7 @@ def local_days():
     columns = ["site", "year", "month", "day", "hour", "minute", "latitude", "longitude_west", "zone_min",
                "day_h", "previous_day_h", "civil_rise_h", "civil_set_h", "nautical_rise_h", "nautical_set_h",
                "astronomical_rise_h", "astronomical_set_h"]
-    write_table("day_night_local_day_pyephem.csv",
+    write_table(name,
                 ["The day and night panel of the local date: day lengths and twilights, local hours (see the script)."],
                 columns, rows, source="python3-ephem %s" % ephem.__version__)
 
@@ -146,7 +164,8 @@ def main():
     write_table("day_night_twilight_pyephem.csv",
                 ["The day and night panel's rise, set and twilight times, local hours (see the script)."],
                 columns, rows, source="python3-ephem %s" % ephem.__version__)
-    local_days()
+    local_days(LOCAL_DAY_CASES, "day_night_local_day_pyephem.csv")
+    local_days(NIGHT_BEFORE_MIDNIGHT_CASES, "day_night_night_before_midnight_pyephem.csv")
 
 
 main()

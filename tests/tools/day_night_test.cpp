@@ -280,4 +280,29 @@ TEST_F(DayNight, PanelOfTheLocalDayAgainstPyEphem) {
     }
 }
 
+// East of the zone's meridian a short night can fall wholly before midnight:
+// the date's rising is then the evening's, which begins the next day's
+// daylight. The panel took that rising as the day's and showed the next
+// day's length (71 S 10 E on 13 November 2027: 24h00m, though the Sun sets
+// at 22:42; Tromso on 26 July 2027, up since May and setting at 23:17:
+// 22h53m). The day is the daylight that holds the date's transit, against
+// PyEphem (day_night_night_before_midnight_pyephem.csv): day, change and
+// night within a minute.
+TEST_F(DayNight, NightWhollyBeforeMidnightGaveTheNextDaysLength) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "day_night_night_before_midnight_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 6u);
+    for (size_t i = 0; i < ref.rows.size(); ++i) {
+        const auto at = [&](const char* column) { return static_cast<int>(ref.Get(i, column)); };
+        SCOPED_TRACE(ref.Text(i, "site") + " " + std::to_string(at("month")) + "/" + std::to_string(at("day")));
+        SetTestSite(ref.Get(i, "latitude"), ref.Get(i, "longitude_west"), at("zone_min"));
+        const DayNightPanel p =
+            ComputeDayNightPanel(DateTime{at("year"), at("month"), at("day"), at("hour"), at("minute"), 0});
+        const double day = ref.Get(i, "day_h"), previous = ref.Get(i, "previous_day_h");
+        EXPECT_NEAR(p.dayHours, day, 1.0 / 60.0);
+        EXPECT_NEAR(p.previousDayHours, previous, 1.0 / 60.0);
+        EXPECT_NEAR(ChangeSeconds(p.dayChange), (day - previous) * 3600.0, 60.0) << p.dayChange;
+        EXPECT_NEAR(ClockHours(p.nightLength), 24.0 - day, kTwoMinutes) << p.nightLength;
+    }
+}
+
 }  // namespace

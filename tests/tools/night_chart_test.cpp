@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/julian_day.h"
+#include "core/rise_set.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
 #include "tools/twilight_graph.h"
@@ -23,26 +24,32 @@ namespace {
 // midnight belongs to the next day; never down gives no band; never up the
 // whole chart from 14 h to 10 h; a set before 14 h and a rise after 10 h are
 // held at those hours, unless the rise comes after 14 h and not after the set.
+// Whether the Sun crosses is the engine's events word: a real rise at 00:00
+// was once taken for "never up" (rise 0) and the band ran on to 10 h.
 TEST(NightChart, BandRows) {
+    constexpr unsigned kBoth = kRiseSetRises | kRiseSetSets;
     const struct {
         double rise, set;
+        unsigned events;
         bool drawn;
         double from, to;  // hours of the chart (24 = midnight)
     } cases[] = {
-        {6.0, 18.0, true, 18.0, 30.0},     // an ordinary night
-        {3.0, 0.5, true, 24.5, 27.0},      // dark after midnight, light before 3 h
-        {0.0, 23.99, false, 0.0, 0.0},     // never below the altitude
-        {0.0, 0.0, true, 14.0, 34.0},      // never above: 14 h .. 10 h
-        {8.0, 13.5, true, 14.0, 32.0},     // set before 14 h (polar afternoon)
-        {10.5, 16.0, true, 16.0, 34.0},    // rise after 10 h
-        {12.0, 11.5, true, 14.0, 34.0},    // set 11.5 h, rise 12 h: held at both ends
-        {20.0, 16.0, true, 16.0, 34.0},    // rise after the set in the evening: held at 10 h
-        {15.0, 22.0, true, 22.0, 15.0},    // rise after 14 h before the set: back by a day
+        {6.0, 18.0, kBoth, true, 18.0, 30.0},                // an ordinary night
+        {3.0, 0.5, kBoth, true, 24.5, 27.0},                 // dark after midnight, light before 3 h
+        {0.0, 23.99, kRiseSetAlwaysUp, false, 0.0, 0.0},     // never below the altitude
+        {0.0, 0.0, kRiseSetNeverUp, true, 14.0, 34.0},       // never above: 14 h .. 10 h
+        {8.0, 13.5, kBoth, true, 14.0, 32.0},                // set before 14 h (polar afternoon)
+        {10.5, 16.0, kBoth, true, 16.0, 34.0},               // rise after 10 h
+        {12.0, 11.5, kBoth, true, 14.0, 34.0},               // set 11.5 h, rise 12 h: held at both ends
+        {20.0, 16.0, kBoth, true, 16.0, 34.0},               // rise after the set in the evening: held at 10 h
+        {15.0, 22.0, kBoth, true, 22.0, 15.0},               // rise after 14 h before the set: back by a day
+        {0.0, 20.0, kBoth, true, 20.0, 24.0},                // a rise at 00:00 is a time
+        {0.0, 23.95, kBoth, true, 23.95, 24.0},              // and with a set after 23.9 h a band
     };
     const double p = 10.0;
     for (const auto& c : cases) {
         double y1 = -1.0, y2 = -1.0;
-        EXPECT_EQ(NightBandRows(c.rise, c.set, p, &y1, &y2), c.drawn) << c.rise << " " << c.set;
+        EXPECT_EQ(NightBandRows(c.rise, c.set, c.events, p, &y1, &y2), c.drawn) << c.rise << " " << c.set;
         if (!c.drawn) continue;
         EXPECT_DOUBLE_EQ(y1, c.from * p) << c.rise << " " << c.set;
         EXPECT_DOUBLE_EQ(y2, c.to * p) << c.rise << " " << c.set;
@@ -71,9 +78,10 @@ TEST(NightChart, BandsWhereTheSunsCentreStandsAtTheirAltitude) {
             SetTestSite(t.Get(i, "latitude"), t.Get(i, "longitude_west"), zone, height);
             const int band = t.Get(i, "altitude") == -1 ? 0 : t.Get(i, "altitude") == -6 ? 1 : 2;
             double rise[kNightBandCount] = {}, set[kNightBandCount] = {}, from = 0.0, to = 0.0;
+            unsigned events[kNightBandCount] = {};
             NightBandCrossings(static_cast<int>(t.Get(i, "year")), static_cast<int>(t.Get(i, "month")),
-                               static_cast<int>(t.Get(i, "day")), zone, rise, set);
-            const bool drawn = NightBandRows(rise[band], set[band], 1.0, &from, &to);  // one pixel an hour
+                               static_cast<int>(t.Get(i, "day")), zone, rise, set, events);
+            const bool drawn = NightBandRows(rise[band], set[band], events[band], 1.0, &from, &to);  // a pixel an hour
             const double below = t.Get(i, "altitude") - t.Get(i, "lowest");
             if (std::fabs(below) < 0.5) continue;
             ASSERT_EQ(drawn, below > 0);
