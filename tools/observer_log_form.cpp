@@ -215,7 +215,7 @@ void KeepEntry(bool fromFinder) {
     ObserverLogState& s = State();
     if (s.mode != kLogNewEntry && s.mode != kLogEditEntry) return;
     s.kept = ObserverLogKeptEntry{s.mode, fromFinder, {}, {}};
-    for (int id : kKeptTexts) s.kept.texts.push_back(FieldText(id, kCommentsInput));
+    for (int id : kKeptTexts) s.kept.texts.push_back(FieldText(id, kLogCommentsWidth - 1));  // the longest
     for (const LogPopup& p : kPopups) s.kept.rows.push_back(PopupRow(p.list));
     s.kept.rows.push_back(PopupRow(kLogEyepieceList));
 }

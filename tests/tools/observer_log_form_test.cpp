@@ -622,8 +622,9 @@ TEST_P(ObserverLogScreens, DateChangeKeepsWhatWasTypedAndIsSaved) {
 // An entry at 12:47 (the date form) with every field typed and every popup
 // chosen, new or saved and then edited, kept while its form is made anew:
 // back from the finder with the Moon picked (row 1 of the finder's planets) or
-// nothing found, and over a change to the other screen and back. Every field,
-// popup and the date stay; a new entry takes the picked Moon's name and its
+// nothing found, and over a change to the other screen and back. Every field
+// (an edited entry's comments as long as a stored entry's may be, past the
+// 260 characters the input takes), popup and the date stay; a new entry takes the picked Moon's name and its
 // place at 12:47 (PyEphem, scripts/reference/observer_log_sky_pyephem.py;
 // 4.7 degrees from its place at the device clock's 23:47). The form was laid
 // out afresh: a new entry rebuilt at 23:47 with all typed text lost, an edited
@@ -644,7 +645,7 @@ TEST_P(ObserverLogScreens, FormMadeAnewKeepsTheEntryInProgress) {
         if (c.edited) {
             Press(kLogSave);
             Reopen();
-            Type(kLogCommentsField, "second look");
+            Type(kLogCommentsField, std::string(287, 'c'));
         }
         Change(kDateOk);
         std::vector<std::string> expected = Entry();
