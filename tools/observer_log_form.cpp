@@ -251,6 +251,7 @@ void DrawObserverLogForm() {
 void EndEntry() {
     ObserverLogState& s = State();
     s.mode = kLogBrowse;
+    s.kept = ObserverLogKeptEntry{};
     if (s.returnAfterSave) GoBackToPreviousForm();
     else Relayout();
 }
