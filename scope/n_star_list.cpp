@@ -12,6 +12,7 @@
 #include "core/sidereal_time.h"
 #include "scope/mount_fit.h"
 #include "scope/pointing_model.h"
+#include "scope/two_star.h"
 #include "ui/control_access.h"
 #include "ui/input_polling.h"
 
@@ -97,6 +98,7 @@ int ComputePointingCorrection(int flag) {
             ShowInformation("Please do 2 stars alignment first", "");
             return 1;
         }
+        if (RefuseUnreadAlignmentStar()) return 1;  // the fit builds the alignment again from the two stars
         FitMountErrors(alignmentReferenceText, &alignStar1, &alignStar2, list, alignmentStarCount);
         CorrectMountEntries(list, alignmentStarCount);
         return 1;

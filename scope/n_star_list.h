@@ -44,7 +44,8 @@ bool PredictNStarPlace(AlignmentStar* e);
 // Refits the corrections from the list.
 // - The program's own alignment with flag 0 (the N-star form's Calc): 0 with
 //   fewer than 4 entries; without a valid alignment "Please do 2 stars
-//   alignment first" and 1; else the mount errors and offsets are fitted
+//   alignment first" and 1; with a 2-star star chosen but not read since
+//   (RefuseUnreadAlignmentStar) 1; else the mount errors and offsets are fitted
 //   (FitMountErrors) and every entry's corrected place follows: 1.
 // - "External", or flag 1 (the sky chart's Improve Pointing): the
 //   pointing-error model (FitPointingModel) from at least one entry; a fit

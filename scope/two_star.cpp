@@ -378,13 +378,18 @@ void TakeTypedStarField(int fieldId) {
     if (fieldId == f.axis1 && EqOutput()) f.star->reading1 *= 15.0;
 }
 
-int AlignTwoStars() {
+bool RefuseUnreadAlignmentStar() {
     for (int which : {1, 2})
         if (unreadSinceChosen[which - 1]) {
             ShowInformation(which == 1 ? "Star 1 has no scope reading." : "Star 2 has no scope reading.",
                             "Center the scope on it, then tap Read.");
-            return 0;
+            return true;
         }
+    return false;
+}
+
+int AlignTwoStars() {
+    if (RefuseUnreadAlignmentStar()) return 0;
     BuildAlignInputs();
     if (!ComputeAlignmentMatrix(alignmentReferenceText, &alignStar1, &alignStar2)) {
         ShowInformation("Fail to compute align matrix", "Please verify inputs.");

@@ -87,6 +87,12 @@ void RefreshTwoStarForm();
 // as ParseAlignmentStar reads it (the axis-1 reading x 15 for EQ output).
 void TakeTypedStarField(int fieldId);
 
+// True, after the box "Star 1 has no scope reading." (or star 2) / "Center
+// the scope on it, then tap Read.", when a star was chosen on the chart and
+// its mount read has failed since: its record then holds the place of one
+// star and the reading of another, and no alignment is built from it.
+bool RefuseUnreadAlignmentStar();
+
 // Align: the matrix from the reference text and the two stars. Success: the
 // time and the pair saved (with the preferences), back to the previous form.
 // Failure: "Fail to compute align matrix" / "Please verify inputs.". A star

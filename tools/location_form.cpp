@@ -55,7 +55,7 @@ bool UseForm() {
 constexpr int kInfoBitmap = 5076;
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
 constexpr int kCoordinateChars = 12;  // written
-constexpr int kLatitudeChars = 10;    // read back
+constexpr int kLatitudeChars = 11;    // read back: as many as their inputs take, the letter last
 constexpr int kLongitudeChars = 11;
 constexpr int kSiteNameChars = 11;
 

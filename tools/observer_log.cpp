@@ -224,6 +224,7 @@ void FreeObserverLogRecord() {
 }
 
 void OpenObserverLogNewEntry() {
+    observerLogState.kept = ObserverLogKeptEntry{};
     observerLogState.mode = kLogNewEntry;
     observerLogState.returnAfterSave = 1;
     GotoForm(kObserverLogForm);
@@ -336,6 +337,13 @@ void RetakeObserverLogSkyAndPlace() {
     if (s.mode == kLogNewEntry && s.record) TakeWorkedObject(s.record, false);
 }
 
+bool TakeObserverLogFinderTarget() {
+    ObserverLogState& s = State();
+    if (s.mode != kLogNewEntry || !s.record || !IsObjectSelected()) return false;
+    TakeWorkedObject(s.record, true);
+    return true;
+}
+
 bool TakeObserverLogRecordDate(const ObserverLogRecord& r) {
     if (!IsCalendarDateTime(r.year, r.month, r.day, r.hour, r.minute)) return false;
     DateTime& t = State().working;
@@ -354,4 +362,5 @@ void ResetObserverLog() {
     observerLogState.working = DateTime{};
     observerLogState.remembered = ObserverLogDefaults{};
     observerLogState.names.Clear();
+    observerLogState.kept = ObserverLogKeptEntry{};
 }

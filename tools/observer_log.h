@@ -14,6 +14,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "catalog/name_table.h"
 #include "core/shared_state.h"
@@ -35,6 +36,16 @@ struct ObserverLogDefaults {
     int visualLimit10 = -1;                 // -1: the computed limiting magnitude
 };
 
+// An entry in progress while its form is made anew (the finder opened from
+// it, a change of screen): its fields' texts and its popups' rows as they
+// stood, in the form's order; `mode` kLogBrowse when none is kept.
+struct ObserverLogKeptEntry {
+    int mode = kLogBrowse;
+    bool fromFinder = false;  // a new entry then takes the finder's target
+    std::vector<std::string> texts;
+    std::vector<int> rows;
+};
+
 struct ObserverLogState {
     int mode = kLogBrowse;    // survives closing the form
     int returnAfterSave = 0;  // save or cancel go back to the form that asked
@@ -46,6 +57,7 @@ struct ObserverLogState {
     ObserverLogRecord* record = nullptr;  // the one edit record, from the first drawing to exit
     ObserverLogDefaults remembered;
     NameTable names;  // the entries' file names, in listing order
+    ObserverLogKeptEntry kept;
 };
 
 extern ObserverLogState observerLogState;
@@ -117,6 +129,12 @@ void BuildNewObserverLogRecord();
 // them, the name as typed. Every other field of the entry stays as it is; an
 // edited entry keeps its stored place.
 void RetakeObserverLogSkyAndPlace();
+
+// A new entry takes the finder's target, when one is set: its name (first
+// 14 characters), type, magnitude and place at the working date and time, as
+// BuildNewObserverLogRecord takes them. False, nothing changed, otherwise (no
+// target, not a new entry).
+bool TakeObserverLogFinderTarget();
 
 // The working date and time take the record's when they make a date and time
 // (IsCalendarDateTime: the years 0..2199); false, nothing changed, otherwise.

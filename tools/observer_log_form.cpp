@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog/object_pictures.h"
@@ -56,6 +57,9 @@ constexpr int kLabels[] = {2637, 2638, 2636, 2635, 2641, 2633, 2634, 2631, 2632}
 constexpr int kBrowseControls[] = {kObserverLogList, kLogBack, kLogNew, kLogEdit, kLogDelete, kLogMemo};
 constexpr int kTextFields[] = {kLogDateField,  kLogTimeField,   kLogLocationField, kLogVisualLimitField,
                                kLogFilterField, kLogScopeField, kLogObjectField,   kLogCommentsField};
+// The fields an entry in progress keeps while its form is made anew.
+constexpr int kKeptTexts[] = {kLogLocationField, kLogVisualLimitField, kLogFilterField,
+                              kLogScopeField,    kLogObjectField,      kLogCommentsField};
 constexpr int kEntryButtons[] = {kLogNow, kLogFinder, kLogPicture, kLogCancel, kLogSave};
 constexpr int kRightButtons[] = {kLogEdit, kLogDelete, kLogSave, kLogMemo};
 constexpr int kBottomButtons[] = {kLogBack, kLogNew, kLogEdit, kLogDelete, kLogMemo, kLogCancel, kLogSave};
@@ -206,10 +210,40 @@ void TakeDeviceClock() {
     GetLocalDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second);
 }
 
+// The entry in progress kept before its form closes to be made anew.
+void KeepEntry(bool fromFinder) {
+    ObserverLogState& s = State();
+    if (s.mode != kLogNewEntry && s.mode != kLogEditEntry) return;
+    s.kept = ObserverLogKeptEntry{s.mode, fromFinder, {}, {}};
+    for (int id : kKeptTexts) s.kept.texts.push_back(FieldText(id, kLogCommentsWidth - 1));  // the longest
+    for (const LogPopup& p : kPopups) s.kept.rows.push_back(PopupRow(p.list));
+    s.kept.rows.push_back(PopupRow(kLogEyepieceList));
+}
+
+// The kept entry shown again as it stood, at its working date and time (a
+// new entry back from the finder takes its target); false when none is kept
+// for the form's mode.
+bool ShowKeptEntry() {
+    ObserverLogState& s = State();
+    const ObserverLogKeptEntry k = std::move(s.kept);
+    s.kept = ObserverLogKeptEntry{};
+    if (k.mode != s.mode || !s.record || k.texts.size() != std::size(kKeptTexts)) return false;
+    ShowControls(logForm, false);
+    for (std::size_t i = 0; i < k.texts.size(); ++i) SetField(kKeptTexts[i], k.texts[i].c_str());
+    for (std::size_t i = 0; i < std::size(kPopups); ++i)
+        ShowPopupRow(kPopups[i].trigger, kPopups[i].list, k.rows[i], static_cast<int>(kPopups[i].rows.size()));
+    const int eyepiece = k.rows.back();
+    SetEyepiecePopupLabel(eyepiece < eyepieceRows ? eyepiece : 0, kLogEyepieceTrigger, kLogEyepieceList, "None");
+    if (k.fromFinder && TakeObserverLogFinderTarget()) SetField(kLogObjectField, s.record->name);
+    ShowEntryForDate();
+    return true;
+}
+
 void DrawObserverLogForm() {
     AllocObserverLogRecord();
-    TakeDeviceClock();
     PushFormHistory(kObserverLogForm);
+    if (ShowKeptEntry()) return;
+    TakeDeviceClock();
     LayoutObserverLogForm();
 }
 
@@ -217,6 +251,7 @@ void DrawObserverLogForm() {
 void EndEntry() {
     ObserverLogState& s = State();
     s.mode = kLogBrowse;
+    s.kept = ObserverLogKeptEntry{};
     if (s.returnAfterSave) GoBackToPreviousForm();
     else Relayout();
 }
@@ -329,7 +364,9 @@ pl::LResult Command(int id) {
     case kLogMemo: ExportObserverLogs(); return 1;
     case kLogNow: TakeDeviceClock(); Relayout(ShowEntryForDate); return 1;
     case kLogFinder:
-        if (GetCurrentFormId() != kFinderForm) OpenFinder(kObserverLogForm, -1);
+        if (GetCurrentFormId() == kFinderForm) return 1;
+        KeepEntry(true);
+        OpenFinder(kObserverLogForm, -1);
         return 1;
     case kLogPicture: ShowPicture(); return 1;
     case kLogEyepieceList: SetEyepiecePopupLabel(Get(kLogEyepieceList), kLogEyepieceTrigger, kLogEyepieceList, "None");
@@ -428,7 +465,10 @@ pl::LResult ObserverLogFormProc(pl::Hwnd form, uint32_t message, pl::WParam wPar
     }
     case pl::WM_CLOSE: ReleaseObserverLogForm(form); return 0;
     case pl::WM_ACTIVATE: HandleFormActivate(form, wParam, lParam, &activateInfo, 0); return 1;
-    case pl::WM_SETTINGCHANGE: HandleFormSettingChange(form, wParam, lParam, &activateInfo); return 1;
+    case pl::WM_SETTINGCHANGE:
+        if (wParam == pl::SETTINGCHANGE_RESET) KeepEntry(false);  // the form is made anew for the new screen
+        HandleFormSettingChange(form, wParam, lParam, &activateInfo);
+        return 1;
     default: return 0;
     }
 }

@@ -51,7 +51,10 @@ void LayoutObserverLogForm();
 // This is the entry's first layout (New, Edit, the form opened); a date or
 // time taken from the date form or "now", and the picture shown, keep every
 // field as it stands on the form and redraw only the date, the time and what
-// follows from them (RetakeObserverLogSkyAndPlace).
+// follows from them (RetakeObserverLogSkyAndPlace). The form made anew for an
+// entry in progress (back from the finder opened from it, a change of screen)
+// shows it as it stood, its date and time kept; a new entry back from the
+// finder takes the finder's target (TakeObserverLogFinderTarget).
 void FillObserverLogEntry();
 
 // Reads the form's fields into the edit record and writes it; `listIndex` is

@@ -3,7 +3,9 @@
 (degrees) and the Moon's illuminated per cent seen from 51 N, 0 E at 2006
 March 14, 23:47 UT, the instant an observer log entry is tested at (the full
 Moon of that day was at 23:35 UT), and at 12:47 UT, the hour the entry is
-moved to in the date form.
+moved to in the date form; with the Moon's apparent topocentric right
+ascension (hours) and declination (degrees) of date, the place an entry that
+names the Moon keeps.
 
 Source: PyEphem (Debian python3-ephem, libastro): VSOP87 Sun, apparent
 topocentric place, no refraction (pressure 0), height 0 m. With PyEphem 4.1.4:
@@ -25,11 +27,13 @@ def main():
     for hour in (23, 12):
         site = pyephem_site(51, 0, "2006/3/14 %d:47" % hour)
         sun, moon = ephem.Sun(site), ephem.Moon(site)
-        rows.append(["%d" % hour, "47", math.degrees(sun.alt), moon.phase])
+        rows.append(["%d" % hour, "47", math.degrees(sun.alt), moon.phase, math.degrees(moon.ra) / 15,
+                     math.degrees(moon.dec)])
     write_table("observer_log_sky_pyephem.csv",
                 ["The Sun's altitude (degrees) and the Moon's illuminated per cent at 51 N 0 E (0 m),",
-                 "2006 March 14 at the hour and minute (UT), apparent topocentric, no refraction"],
-                ["hour", "minute", "sun_alt_deg", "moon_percent"], rows, "PyEphem %s (libastro)" % ephem.__version__)
+                 "2006 March 14 at the hour and minute (UT), and the Moon's right ascension (h) and",
+                 "declination (deg) of date: apparent topocentric, no refraction"],
+                ["hour", "minute", "sun_alt_deg", "moon_percent", "moon_ra_h", "moon_dec_deg"], rows, "PyEphem %s (libastro)" % ephem.__version__)
 
 
 if __name__ == "__main__":

@@ -180,6 +180,50 @@ TEST_P(MountRead, TwoStarKeepsAStarWithoutAReadingOutOfTheAlignment) {
     EXPECT_EQ(IsAlignmentValid(), 1);
 }
 
+// The program's own alignment, made on Adhara and Bellatrix without a drive,
+// stays valid while star 2 is chosen again (Adhara) and each read fails; the
+// N-star Calc, which builds the alignment again from the two stars, refuses
+// then with the form's message and leaves the model as it was. It fitted it
+// to Adhara's place and Bellatrix's reading. Once star 2 is read, Calc fits.
+TEST_P(MountRead, NStarFitTakesNoStarWithoutAReading) {
+    Ui([] { preferences.word[kPrefAlignMethod] = 0; });
+    MainCommand(1005);
+    ChooseOnChart(kChooseStar1, "Adhara", kTwoStarForm);
+    ChooseOnChart(kChooseStar2, "Bellatrix", kTwoStarForm);
+    FormCommand(kTwoStarAlign);
+    ASSERT_EQ(IsAlignmentValid(), 1) << BoxText();
+    Ui([] {
+        for (int i = 0; i < 4; ++i) {
+            AlignmentStar& e = GetAlignmentStarList()[i];
+            e = AlignmentStar{};
+            e.ra = e.measured1 = 30.0 + 80.0 * i;
+            e.dec = e.measured2 = 10.0 * i;
+        }
+        alignmentStarCount = 4;
+    });
+    for (const FailedRead& r : kFailedReads) {
+        SCOPED_TRACE(r.what);
+        Mount(&r);
+        MainCommand(1005);
+        ChooseOnChart(kChooseStar2, "Adhara", kTwoStarForm);
+        EXPECT_EQ(TakeBox(), r.box);
+        FormCommand(kTwoStarOk);
+        const AlignmentModel model = alignmentModel;
+        MainCommand(1006);
+        FormCommand(kNStarCalc);
+        EXPECT_EQ(TakeBox(), "Star 2 has no scope reading.\nCenter the scope on it, then tap Read.");
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        EXPECT_EQ(std::memcmp(&alignmentModel, &model, sizeof model), 0);
+    }
+    Mount(nullptr);
+    MainCommand(1005);
+    FormCommand(kReadStar2);
+    FormCommand(kTwoStarOk);
+    MainCommand(1006);
+    FormCommand(kNStarCalc);
+    EXPECT_EQ(TakeBox().rfind("Converge in ", 0), 0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScreens, MountRead, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

@@ -274,6 +274,29 @@ TEST_P(LocationMapOnScreen, LongitudeSaysItsSideAndTheMapPickWritesIt) {
               (std::vector<float>{longitude, latitude}));
 }
 
+// A coordinate typed to the input's 11 characters keeps its side: the
+// latitude's letter was the 11th character, past the 10 read back, and
+// "33.868820 S" became North without a word. Sydney Observatory, 33.86882 S
+// 151.20929 E, as a map or a GPS gives it.
+TEST_P(LocationMapOnScreen, ElevenTypedCharactersKeepTheirSide) {
+    const struct {
+        int field;
+        const char* text;
+        double longitude, latitude;
+    } cases[] = {{kLatitudeField, "33.868820 S", -2.35, -33.86882},
+                 {kLatitudeField, "33.868820 s", -2.35, -33.86882},
+                 {kLatitudeField, "-33.8688201", -2.35, -33.86882},
+                 {kLongitudeField, "151.20929 E", -151.20929, 48.85}};
+    for (const auto& c : cases) {
+        ShowSite(-2.35, 48.85, 60);
+        ASSERT_EQ(std::strlen(c.text), 11u);
+        EditField(c.field, c.text);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        EXPECT_NEAR(currentSite.longitude, c.longitude, 1e-4) << c.text;
+        EXPECT_NEAR(currentSite.latitude, c.latitude, 1e-4) << c.text;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, LocationMapOnScreen,
                          ::testing::Values(MapScreen{240, 320, 96}, MapScreen{480, 640, 192}));
 

@@ -30,7 +30,9 @@
 #include "tools/observer_site.h"
 #include "tools/edit_date_time.h"
 #include "objects/current_object.h"
+#include "objects/finder_form.h"
 #include "objects/finder_open.h"
+#include "platform/message_queue.h"
 #include "objects/selected_object.h"
 #include "support/jpeg_file.h"
 #include "core/sky_brightness.h"
@@ -551,9 +553,9 @@ protected:
         }
     }
     // The only saved entry, read from its file.
-    ObserverLogRecord Stored() const {
+    ObserverLogRecord Stored(const char* file = "M 42.log") const {
         ObserverLogRecord r;
-        std::ifstream in(Logs() / "M 42.log", std::ios::binary);
+        std::ifstream in(Logs() / file, std::ios::binary);
         const std::string b((std::istreambuf_iterator<char>(in)), {});
         EXPECT_TRUE(DecodeObserverLogRecord(reinterpret_cast<const uint8_t*>(b.data()), b.size(), &r));
         return r;
@@ -614,6 +616,70 @@ TEST_P(ObserverLogScreens, DateChangeKeepsWhatWasTypedAndIsSaved) {
         EXPECT_EQ((std::vector<float>{r.rightAscension, r.declination}), (std::vector<float>{5.5f, -5.4f}));
         Reopen();
         EXPECT_EQ(Entry(), expected);
+    }
+}
+
+// An entry at 12:47 (the date form) with every field typed and every popup
+// chosen, new or saved and then edited, kept while its form is made anew:
+// back from the finder with the Moon picked (row 1 of the finder's planets) or
+// nothing found, and over a change to the other screen and back. Every field
+// (an edited entry's comments as long as a stored entry's may be, past the
+// 260 characters the input takes), popup and the date stay; a new entry takes the picked Moon's name and its
+// place at 12:47 (PyEphem, scripts/reference/observer_log_sky_pyephem.py;
+// 4.7 degrees from its place at the device clock's 23:47). The form was laid
+// out afresh: a new entry rebuilt at 23:47 with all typed text lost, an edited
+// one back at its stored date and texts.
+TEST_P(ObserverLogScreens, FormMadeAnewKeepsTheEntryInProgress) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "observer_log_sky_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 2u);  // 23:47, 12:47
+    enum Remade { kFinderMoon, kFinderNothing, kScreen };
+    const struct {
+        bool edited;
+        Remade remade;
+    } cases[] = {{false, kFinderMoon}, {false, kFinderNothing}, {false, kScreen}, {true, kFinderMoon}, {true, kScreen}};
+    const pl::ScreenInfo other = GetParam().width == kBothScreens[0].width ? kBothScreens[1] : kBothScreens[0];
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.edited) + " " + std::to_string(c.remade));
+        Reset();
+        NewEntry(c.edited ? "first look" : "second look");
+        if (c.edited) {
+            Press(kLogSave);
+            Reopen();
+            Type(kLogCommentsField, std::string(287, 'c'));
+        }
+        Change(kDateOk);
+        std::vector<std::string> expected = Entry();
+        ASSERT_EQ(expected[1], "12:47");
+        const bool moon = c.remade == kFinderMoon && !c.edited;
+        if (moon) expected[6] = "Moon";
+        for (const pl::ScreenInfo& screen : {other, GetParam()}) {
+            if (c.remade == kScreen) {
+                harness.changeScreen(screen.width, screen.height, screen.dpi);
+            } else {
+                Press(kLogFinder);
+                ASSERT_EQ(GetCurrentFormId(), kFinderFormId);
+                if (c.remade == kFinderMoon) {
+                    for (auto [trigger, list, row] : {std::tuple{kFinderCatalogTrigger, kFinderCatalogList, 5},
+                                                      {kFinderObjectTrigger, kFinderObjectList, 1}})
+                        Ui([=] {
+                            Set(list, row);
+                            pl::PostMessage(GetCurrentFormDialog(), pl::WM_COMMAND, pl::MakeWParam(trigger, list), 0);
+                        });
+                }
+                FormCommand(kFinderOk);
+            }
+            ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
+            form = GetCurrentFormDialog();
+            EXPECT_EQ(Entry(), expected);
+            if (c.remade != kScreen) break;
+        }
+        Press(kLogSave);
+        const ObserverLogRecord r = Stored(moon ? "Moon.log" : "M 42.log");
+        EXPECT_EQ((std::vector<int>{r.hour, r.minute}), (std::vector<int>{12, 47}));
+        if (moon) {
+            EXPECT_LT(SeparationArcsec(r.rightAscension, r.declination, ref.Get(1, "moon_ra_h"),
+                                       ref.Get(1, "moon_dec_deg")), 60.0);
+        }
     }
 }
 
