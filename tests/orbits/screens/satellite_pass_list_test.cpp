@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/julian_day.h"
+#include "orbits/satellite_fixtures.h"
 #include "platform/screen.h"
 #include "platform/text_log.h"
 #include "satellites_form_fixture.h"
@@ -260,6 +261,39 @@ TEST_P(SatellitePassList, TransitRowIsTheLeastMoonSeparationOfAWholePass) {
         EXPECT_NEAR(satelliteFormState.results[0].peakAngle, c.angle, c.degrees) << k;
     }
     pl::StopTextLog();
+}
+
+// A record whose element lines stand out of place as the issue found one (its
+// epoch field reads day 1,384,439 of '95, some JD 3.5e8; its node 71,416 and
+// its argument of perigee 38,443 degrees), at 67.5 S 0 E on 25 June 2006 1h
+// UT beside a sound set: Info, Globe, Sky and Data show it without a box;
+// Pass and Transit refuse it with one box each, "The elements of this
+// satellite are damaged.", and no second box after it; Next and Flare pass it
+// over without a box, Next listing the sound set alone.
+TEST_P(SatellitePassList, DamagedRecordGetsOneBoxInPassAndTransit) {
+    auto [line1, line2] = VerificationLines(28057);
+    WriteElementSets({{"IRIDIUM 22312", kLinesOutOfPlace1, kLinesOutOfPlace2}, {"SUNSYNC 28057", line1, line2}});
+    pl::SetScreenInfo(GetParam());
+    Start();
+    Ui([] { SetTestSite(-67.5, 0.0, 0); });
+    SetFormTime(2006, 6, 25, 1, 0);
+    lastSatelliteIndex = 0;
+    Open();
+    for (int view : {kSatelliteViewGlobe, kSatelliteViewSky, kSatelliteViewData, kSatelliteViewInfo,
+                     kSatelliteViewPass, kSatelliteViewTransit, kSatelliteViewNext, kSatelliteViewFlare}) {
+        ChooseView(view);
+        const bool refused = view == kSatelliteViewPass || view == kSatelliteViewTransit;
+        ASSERT_EQ(BoxCount(), refused ? 1 : 0) << view << " " << BoxText();
+        if (!refused) continue;
+        EXPECT_EQ(BoxText().rfind("The elements of this satellite are damaged.", 0), 0u) << BoxText();
+        Answer(pl::IDOK);
+        EXPECT_EQ(BoxCount(), 0) << view;
+        EXPECT_EQ(satelliteFormState.resultCount, 0) << view;
+    }
+    ChooseView(kSatelliteViewNext);  // after Flare: a new search
+    EXPECT_EQ(BoxCount(), 0);
+    ASSERT_EQ(satelliteFormState.resultCount, 1);
+    EXPECT_EQ(satelliteFormState.results[0].satelliteIndex, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, SatellitePassList, ::testing::ValuesIn(kBothScreens));
