@@ -6,7 +6,9 @@
 // the Flare search take every one), from Sydney (zone +11 h) on 20 January
 // 2027 at 19:00: the Pass search of each of the first 4 records (30 days or
 // 30 rows), the Next search (one pass a satellite in half a day) and the
-// Flare search (two days). Counter: the rows found per search.
+// Flare search (two days); the Transit search of the same 4 records and of a
+// fifth file that adds a 12-hour orbit (passes of some 8 hours) at 40 N 105 W
+// (30 days or the first transit). Counter: the rows found per search.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -41,7 +43,15 @@ const char* const kBaseSets[][2] = {
 };
 constexpr int kVariants = 5;
 
-void WriteSatellites(const std::filesystem::path& file) {
+// A set written for the benchmark: a 12-hour orbit like a navigation
+// satellite's.
+const char* const kTwelveHourSet[2] = {
+    "1 90005U 27999A   27015.50000000 -.00000050  00000-0  10000-3 0  9991",
+    "2 90005  55.0000 100.0000 0050000 270.0000  90.0000  2.00560000    18",
+};
+
+// With `twelveHours`, the 12-hour set follows the 20 others.
+void WriteSatellites(const std::filesystem::path& file, bool twelveHours) {
     std::vector<record_writer::Bytes> records;
     for (int k = 0; k < kVariants; ++k) {
         for (const auto& base : kBaseSets) {
@@ -50,6 +60,8 @@ void WriteSatellites(const std::filesystem::path& file) {
             records.push_back(record_writer::SatelliteBytes(name, base[0], Shifted(base[1], 18.0 * k, 47.0 * k)));
         }
     }
+    if (twelveHours)
+        records.push_back(record_writer::SatelliteBytes("TWELVE HOURS", kTwelveHourSet[0], kTwelveHourSet[1]));
     const record_writer::Bytes bytes = record_writer::RecordDbBytes(1, 213, records);
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -58,10 +70,10 @@ void WriteSatellites(const std::filesystem::path& file) {
 // The program folder with the satellite file, the site and the form's buffers.
 class SearchFixture {
 public:
-    SearchFixture() {
+    explicit SearchFixture(bool twelveHours = false) {
         const std::filesystem::path home = BenchFolder("satellites");
         std::filesystem::create_directories(home / "data");
-        WriteSatellites(home / "data" / "zendavori_satellites.ppc");
+        WriteSatellites(home / "data" / "zendavori_satellites.ppc", twelveHours);
         pl::SetProgramFolder(home.string());
         ResetSharedState();
         ValidatePreferences();
@@ -121,5 +133,30 @@ void BM_FlareOrNextSearch(benchmark::State& state) {
     state.counters["rows"] = rows;
 }
 BENCHMARK(BM_FlareOrNextSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The Transit search of each of the first 4 records from Sydney (Arg 0), or
+// of the 12-hour set from 40 N 105 W (-7 h) on the same date (Arg 1).
+void BM_TransitSearch(benchmark::State& state) {
+    const bool twelveHours = state.range(0) != 0;
+    SearchFixture fixture(twelveHours);
+    if (twelveHours) {
+        SetSiteLatitude(currentSite, 40.0);
+        currentSite.longitude = 105.0f;
+        currentSite.zoneMinutes = -420;
+        currentSite.elevation = 0;
+    }
+    satelliteFormState.transitMode = 1;
+    int rows = 0;
+    for (auto _ : state) {
+        rows = 0;
+        for (int index : twelveHours ? std::vector<int>{20} : std::vector<int>{0, 1, 2, 3}) {
+            satelliteFormState.resultCount = 0;
+            SearchSatellitePasses(index);
+            rows += satelliteFormState.resultCount;
+        }
+    }
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_TransitSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

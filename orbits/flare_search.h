@@ -6,7 +6,8 @@
 // transit is the satellite passing close to the Moon's centre as seen from the
 // site. The model is geometric: no reflectivity, solar disc or attitude beyond
 // the fixed panels. The satellite comes from SGP4; the Sun and Moon are the
-// topocentric places of ComputeBody, held for one stage of the minimisation.
+// topocentric places of ComputeBody, held while they move little (see
+// FindFlarePeak).
 // Angles in radians unless stated; Julian days universal time.
 #pragma once
 
@@ -41,12 +42,23 @@ long FlareEvaluationCount();
 // when no satellite is searched or SGP4 refuses it.
 double PeakAngleAt(double jd);
 
-// Minimises PeakAngleAt from the pass starting near `jd`: Brent's method over
-// jd - 2 .. jd + 15 minutes; an angle above 10 degrees is rejected there;
-// otherwise refined over the peak +- 1 minute and, with transitMode set, over
-// +- 10 seconds. *peakJd (UT) and *angle (degrees), each optional, are written
-// after the first stage and at the end. Returns 1 when the angle is at most
-// 1.8 degrees (transitMode) or 1.5 degrees (flares), else 0.
+// The least local minimum of PeakAngleAt within the pass from `jd` (its rise)
+// to elements->passSetJd. The angle is sampled from rise to set, each step as
+// long as the angle cannot fall to the limit within it (the line of sight
+// turns at most as fast as the orbit's speed at perigee over the range; the
+// panels with the orbit; the Sun and the Moon move at most 1 and 36 degrees a
+// day) and never longer than a change of 1 degree; the Sun's or Moon's place
+// is taken afresh for the samples within 2 degrees of the limit, and held
+// elsewhere while it moves less than a quarter of the angle's distance from
+// the limit. The least local minima of the samples within 1 degree of the
+// limit are refined by Brent's method between their neighbours (to 0.01 s
+// with transitMode set, else 0.25 s), each with the place taken afresh, and
+// again around a result at an edge of its bracket: no stretch of the pass
+// where the angle reaches the limit is passed over, and a peak is never the
+// edge of a bracket or of the pass. *peakJd (UT) and *angle (degrees), each
+// optional, receive the peak, or the least sample when there is none (not a
+// number for a refused set). Returns 1 when the angle is at most 1.8 degrees
+// (transitMode) or 1.5 degrees (flares), else 0.
 int FindFlarePeak(double jd, SatelliteElements* elements, double* peakJd, double* angle);
 
 // The Flare search (flareMode 1: satellites whose name line starts with "IR",

@@ -26,6 +26,8 @@
 
 namespace {
 
+constexpr double kDeg = 3.141592653589793 / 180.0;
+
 struct Pass {
     double rise, set;
 };
@@ -58,7 +60,51 @@ const Pass& Nearest(const std::vector<Pass>& passes, double rise) {
     return *best;
 }
 
-using PassSearchTest = SatelliteSearchTest;
+class PassSearchTest : public SatelliteSearchTest {
+protected:
+    void ExpectRefusedWithinItsWindows(const fixture::Bytes& bytes);
+};
+
+// A damaged record (`bytes`) at 67.5 S 0 E from 2006-06-25 0h UT: the record
+// reader refuses it; the Next (half a day) and Flare (2 days) searches pass it
+// over without a message; the Pass and Transit searches refuse it with one.
+// Its decoded elements searched from each restart over a day give no pass
+// rising after the day, each search within a few thousand evaluations.
+void PassSearchTest::ExpectRefusedWithinItsWindows(const fixture::Bytes& bytes) {
+    SatelliteRecord damaged;
+    std::memcpy(&damaged, bytes.data(), sizeof damaged);
+    SatelliteElements el{};
+    EXPECT_FALSE(InitSatelliteElements(&damaged, &el));
+    SetTestSite(-67.5, 0.0, 0);
+    const ObserverSite observer = ObserverFromCurrentSite(0.0);
+    const double start = 2453911.5, end = start + 1.0;
+    int passes = 0;
+    for (double t = start; FindNextPass(t, end, &el.passRiseJd, &el.passSetJd, &el, &observer, 0, 0) && passes <= 1440;
+         t = NextPassStart(&el), ++passes) {
+        EXPECT_LE(el.passRiseJd, end);
+        EXPECT_LT(SatelliteEvaluationCount(), 3000);
+    }
+    EXPECT_LE(passes, 1440);  // one a minute at most: the search ends within the day
+
+    folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, {bytes});
+    ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl00", "ZDV1", "data\\", "zendavori_satellites.ppc"));
+    SetFormTime(start + 1.0 / 24);
+    for (int flareMode : {0, 1}) {
+        satelliteFormState.flareMode = flareMode;
+        SearchFlares(0);
+        EXPECT_EQ(satelliteFormState.resultCount, 0) << flareMode;
+        EXPECT_TRUE(services.messages.empty()) << flareMode;
+    }
+    for (int transitMode : {0, 1}) {
+        services.messages.clear();
+        satelliteFormState.flareMode = 0;
+        satelliteFormState.transitMode = transitMode;
+        SearchSatellitePasses(0);
+        EXPECT_EQ(satelliteFormState.resultCount, 0) << transitMode;
+        EXPECT_EQ(services.Texts(), std::vector<std::string>{"The elements of this satellite are damaged."});
+    }
+}
+
 
 // skyfield against FindNextPass, both SGP4, 3 days, two satellites and two
 // sites: within 1 s (by SGP, 30 s). Started inside a pass, the rise lies
@@ -259,50 +305,32 @@ TEST_F(PassSearchTest, PassMaximumIsTheCulminationOfAnEccentricOrbit) {
 
 // The saved fuzz input lines_out_of_place_at_67s: a record named "IRIDIUM
 // 22312" whose element lines stand out of place (an epoch field of
-// 30941384438), at 67.5 S 0 E from 2006-06-25 0h UT. The record reader refuses
-// it; the Next (half a day) and Flare (2 days) searches pass it over without a
-// message; the Pass and Transit searches refuse it with one. Its decoded
-// elements searched from each restart over a day give no pass rising after
-// the day (178 of them, one a minute at most), each search within a few
-// thousand evaluations. (A restart after the day's end still gave the pass
-// under way there: 200,000 restarts went on to 998 days past the day.)
+// 30941384438), searched as ExpectRefusedWithinItsWindows says (178 passes
+// from the restarts over the day, one a minute at most). (A restart after the
+// day's end still gave the pass under way there: 200,000 restarts went on to
+// 998 days past the day.)
 TEST_F(PassSearchTest, DamagedRecordIsRefusedAndNoSearchRunsPastItsWindow) {
     std::ifstream in(std::string(ZENDAVORI_SOURCE_DIR) + "/fuzz/corpus/satellite_passes/lines_out_of_place_at_67s",
                      std::ios::binary);
     fixture::Bytes bytes(sizeof(SatelliteRecord));
     ASSERT_TRUE(in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())));
+    ExpectRefusedWithinItsWindows(bytes);
+}
+
+// The record of the issue as it describes it (kLinesOutOfPlace1 and 2, named
+// "IRIDIUM 22312"): its epoch field reads day 1,384,439 of '95 (JD 3.5e8),
+// its node 71,416 and its argument of perigee 38,443 degrees. The record
+// reader refuses it and every search stays within its window.
+TEST_F(PassSearchTest, RecordOfTheIssueWithLinesOutOfPlaceIsRefused) {
+    const fixture::Bytes bytes = fixture::SatelliteBytes("IRIDIUM 22312", kLinesOutOfPlace1, kLinesOutOfPlace2);
     SatelliteRecord damaged;
     std::memcpy(&damaged, bytes.data(), sizeof damaged);
     SatelliteElements el{};
     EXPECT_FALSE(InitSatelliteElements(&damaged, &el));
-    SetTestSite(-67.5, 0.0, 0);
-    const ObserverSite observer = ObserverFromCurrentSite(0.0);
-    const double start = 2453911.5, end = start + 1.0;
-    int passes = 0;
-    for (double t = start; FindNextPass(t, end, &el.passRiseJd, &el.passSetJd, &el, &observer, 0, 0) && passes <= 1440;
-         t = NextPassStart(&el), ++passes) {
-        EXPECT_LE(el.passRiseJd, end);
-        EXPECT_LT(SatelliteEvaluationCount(), 3000);
-    }
-    EXPECT_LE(passes, 1440);  // one a minute at most: the search ends within the day
-
-    folder.WriteDb("data\\zendavori_satellites.ppc", 1, 213, {bytes});
-    ASSERT_TRUE(OpenRecordDb(&satelliteDb, "pl00", "ZDV1", "data\\", "zendavori_satellites.ppc"));
-    SetFormTime(start + 1.0 / 24);
-    for (int flareMode : {0, 1}) {
-        satelliteFormState.flareMode = flareMode;
-        SearchFlares(0);
-        EXPECT_EQ(satelliteFormState.resultCount, 0) << flareMode;
-        EXPECT_TRUE(services.messages.empty()) << flareMode;
-    }
-    for (int transitMode : {0, 1}) {
-        services.messages.clear();
-        satelliteFormState.flareMode = 0;
-        satelliteFormState.transitMode = transitMode;
-        SearchSatellitePasses(0);
-        EXPECT_EQ(satelliteFormState.resultCount, 0) << transitMode;
-        EXPECT_EQ(services.Texts(), std::vector<std::string>{"The elements of this satellite are damaged."});
-    }
+    EXPECT_NEAR(el.epochJd, 3.5e8, 0.01e8);
+    EXPECT_NEAR(el.raan / kDeg, 71416.0, 1e-6);
+    EXPECT_NEAR(el.argPerigee / kDeg, 38443.0, 1e-6);
+    ExpectRefusedWithinItsWindows(bytes);
 }
 
 // A page key held while the search polls (the UI's key poll installed as the
