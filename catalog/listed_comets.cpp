@@ -213,9 +213,12 @@ int CometLineNames::RecordOfNumber(int number, const std::string& name) const {
     return Continues(number, name) && Showing(name).empty() ? number : -1;
 }
 
-std::vector<int> CometLineNames::RecordsOfName(const std::string& name) const {
+std::vector<int> CometLineNames::RecordsOfName(const std::string& name, Claim* claim) const {
     const std::string shown = name.substr(0, kShownName);
     std::vector<int> records = Showing(name);
-    if (records.empty() && name.size() > kShownName) records = Lookup(shown_, shown);
-    return records.empty() ? Lookup(continued_, shown) : records;
+    Claim how = Claim::Shows;
+    if (records.empty() && name.size() > kShownName) records = Lookup(shown_, shown), how = Claim::ShowsIn14;
+    if (records.empty()) records = Lookup(continued_, shown), how = Claim::Continues;
+    if (claim) *claim = how;
+    return records;
 }

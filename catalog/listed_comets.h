@@ -39,6 +39,11 @@ bool MatchListedComets(int removed = -1);
 // name two records. Nothing while the comet file is closed.
 class CometLineNames {
 public:
+    // How a line's name gives records without its number, the strongest first:
+    // they show it; they show its first 14 characters (a longer name no record
+    // shows whole); they continue these after a space.
+    enum class Claim { Shows, ShowsIn14, Continues };
+
     CometLineNames();
     bool IsOpen() const { return open_; }
     int Count() const { return static_cast<int>(names_.size()); }
@@ -48,10 +53,11 @@ public:
     int RecordOfNumber(int number, const std::string& name) const;
     // Whether record `number` continues the name after a space.
     bool Continues(int number, const std::string& name) const;
-    // The records a line's name gives without its number, in file order: those
-    // that show it, else those that show its first 14 characters, else those
-    // that continue these after a space; none when no record has the name.
-    std::vector<int> RecordsOfName(const std::string& name) const;
+    // The records a line's name gives without its number, in file order, and
+    // how (`claim`): those that show it, else those that show its first 14
+    // characters, else those that continue these after a space; none when no
+    // record has the name.
+    std::vector<int> RecordsOfName(const std::string& name, Claim* claim = nullptr) const;
 
 private:
     std::vector<int> Showing(const std::string& name) const;
