@@ -395,8 +395,10 @@ int ReadMemoField(const char* src, char* dst, int max) {
 }
 
 int ParseListLine(const char* text, ObjectRecord* out) {
-    const int length = static_cast<int>(std::strlen(text));
     int offset = SkipLineEnds(text);
+    // The line's own length: its fields end at its line end, so a line reads only itself, never the
+    // rest of the memo.
+    const int length = offset + static_cast<int>(std::strcspn(text + offset, "\r\n"));
     char prefix[kPrefixMax + 1], field[kFieldMax + 1];
     *out = ObjectRecord{};
     if (offset >= length) return -1;
