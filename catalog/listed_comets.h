@@ -4,6 +4,7 @@
 // before a record was removed holds numbers that now lead to other records.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -60,10 +61,12 @@ public:
     std::vector<int> RecordsOfName(const std::string& name, Claim* claim = nullptr) const;
 
 private:
+    using NameIndex = std::unordered_map<std::string, std::vector<int>>;
     std::vector<int> Showing(const std::string& name) const;
+    const NameIndex& Continued() const;
 
     bool open_ = false;
-    std::vector<std::string> names_;                              // whole names by record
-    std::unordered_map<std::string, std::vector<int>> shown_;     // records by their first 14 characters
-    std::unordered_map<std::string, std::vector<int>> continued_;  // records by each name they continue
+    std::vector<std::string> names_;  // whole names by record
+    NameIndex shown_;                 // records by their first 14 characters
+    mutable std::optional<NameIndex> continued_;  // records by each name they continue, made when first asked
 };
