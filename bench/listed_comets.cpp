@@ -63,16 +63,30 @@ void FillList(int off) {
     selectionCount = kEntries;
 }
 
-void BM_MatchListedComets(benchmark::State& state) {
-    const std::filesystem::path home = BenchFolder("listed-comets");
+// A program folder `name` of the benchmark's own, its comet file written and opened, the list's
+// room 500 entries.
+std::filesystem::path OpenComets(const char* name, bool oneName = false) {
+    const std::filesystem::path home = BenchFolder(name);
     std::filesystem::create_directories(home / "data");
-    WriteComets(home / "data" / "zendavori_comet.ppc");
+    WriteComets(home / "data" / "zendavori_comet.ppc", oneName);
     pl::SetProgramFolder(home.string());
     ResetSharedState();
     ValidatePreferences();
     ResetCatalogState();
     OpenRecordDb(&cometDb, "pl11", kCreatorCode, kDataFolder, "zendavori_comet.ppc");
     preferences.word[kPrefMaxSelectedItems] = kMaxItemsRow500;
+    return home;
+}
+
+void CloseComets(const std::filesystem::path& home) {
+    FreeSelectionList();
+    ResetCatalogState();
+    pl::SetProgramFolder("");
+    std::filesystem::remove_all(home);
+}
+
+void BM_MatchListedComets(benchmark::State& state) {
+    const std::filesystem::path home = OpenComets("listed-comets");
     AllocSelectionList();
     const int off = static_cast<int>(state.range(0));
     bool found = true;
@@ -85,10 +99,7 @@ void BM_MatchListedComets(benchmark::State& state) {
     }
     state.counters["entries"] = kEntries;
     if (!found) state.SkipWithError("an entry did not find its record");
-    FreeSelectionList();
-    ResetCatalogState();
-    pl::SetProgramFolder("");
-    std::filesystem::remove_all(home);
+    CloseComets(home);
 }
 
 BENCHMARK(BM_MatchListedComets)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -110,24 +121,13 @@ std::string CometMemo(int off, bool oneName) {
 
 void BM_ImportCometMemo(benchmark::State& state) {
     const bool oneName = state.range(0) == 2;
-    const std::filesystem::path home = BenchFolder(oneName ? "comet-memo-one-name" : "comet-memo");
-    std::filesystem::create_directories(home / "data");
-    WriteComets(home / "data" / "zendavori_comet.ppc", oneName);
-    pl::SetProgramFolder(home.string());
-    ResetSharedState();
-    ValidatePreferences();
-    ResetCatalogState();
-    OpenRecordDb(&cometDb, "pl11", kCreatorCode, kDataFolder, "zendavori_comet.ppc");
-    preferences.word[kPrefMaxSelectedItems] = kMaxItemsRow500;
+    const std::filesystem::path home = OpenComets(oneName ? "comet-memo-one-name" : "comet-memo", oneName);
     const std::string memo = CometMemo(oneName ? 0 : static_cast<int>(state.range(0)), oneName);
     int imported = 0;
     for (auto _ : state) imported = ImportMemoText(memo.c_str());
     state.counters["lines"] = kMemoLines;
     if (imported != kEntries) state.SkipWithError("the list was not filled");
-    FreeSelectionList();
-    ResetCatalogState();
-    pl::SetProgramFolder("");
-    std::filesystem::remove_all(home);
+    CloseComets(home);
 }
 
 BENCHMARK(BM_ImportCometMemo)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
