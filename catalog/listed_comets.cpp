@@ -192,9 +192,17 @@ std::vector<int> Lookup(const NameIndex& index, const std::string& name) {
 
 CometLineNames::CometLineNames() : open_(cometDb != nullptr) {
     if (!open_) return;
-    CometNames names = ReadCometNames(&names_);
-    shown_ = std::move(names.records);
-    continued_ = ContinuedNames(names.byRecord);
+    shown_ = ReadCometNames(&names_).records;
+}
+
+const NameIndex& CometLineNames::Continued() const {
+    if (!continued_) {
+        std::vector<std::string> shown;
+        shown.reserve(names_.size());
+        for (const std::string& name : names_) shown.push_back(name.substr(0, kShownName));
+        continued_ = ContinuedNames(shown);
+    }
+    return *continued_;
 }
 
 std::vector<int> CometLineNames::Showing(const std::string& name) const {
@@ -213,9 +221,12 @@ int CometLineNames::RecordOfNumber(int number, const std::string& name) const {
     return Continues(number, name) && Showing(name).empty() ? number : -1;
 }
 
-std::vector<int> CometLineNames::RecordsOfName(const std::string& name) const {
+std::vector<int> CometLineNames::RecordsOfName(const std::string& name, Claim* claim) const {
     const std::string shown = name.substr(0, kShownName);
     std::vector<int> records = Showing(name);
-    if (records.empty() && name.size() > kShownName) records = Lookup(shown_, shown);
-    return records.empty() ? Lookup(continued_, shown) : records;
+    Claim how = Claim::Shows;
+    if (records.empty() && name.size() > kShownName) records = Lookup(shown_, shown), how = Claim::ShowsIn14;
+    if (records.empty()) records = Lookup(Continued(), shown), how = Claim::Continues;
+    if (claim) *claim = how;
+    return records;
 }

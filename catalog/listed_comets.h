@@ -4,6 +4,7 @@
 // before a record was removed holds numbers that now lead to other records.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -39,6 +40,11 @@ bool MatchListedComets(int removed = -1);
 // name two records. Nothing while the comet file is closed.
 class CometLineNames {
 public:
+    // How a line's name gives records without its number, the strongest first:
+    // they show it; they show its first 14 characters (a longer name no record
+    // shows whole); they continue these after a space.
+    enum class Claim { Shows, ShowsIn14, Continues };
+
     CometLineNames();
     bool IsOpen() const { return open_; }
     int Count() const { return static_cast<int>(names_.size()); }
@@ -48,16 +54,19 @@ public:
     int RecordOfNumber(int number, const std::string& name) const;
     // Whether record `number` continues the name after a space.
     bool Continues(int number, const std::string& name) const;
-    // The records a line's name gives without its number, in file order: those
-    // that show it, else those that show its first 14 characters, else those
-    // that continue these after a space; none when no record has the name.
-    std::vector<int> RecordsOfName(const std::string& name) const;
+    // The records a line's name gives without its number, in file order, and
+    // how (`claim`): those that show it, else those that show its first 14
+    // characters, else those that continue these after a space; none when no
+    // record has the name.
+    std::vector<int> RecordsOfName(const std::string& name, Claim* claim = nullptr) const;
 
 private:
+    using NameIndex = std::unordered_map<std::string, std::vector<int>>;
     std::vector<int> Showing(const std::string& name) const;
+    const NameIndex& Continued() const;
 
     bool open_ = false;
-    std::vector<std::string> names_;                              // whole names by record
-    std::unordered_map<std::string, std::vector<int>> shown_;     // records by their first 14 characters
-    std::unordered_map<std::string, std::vector<int>> continued_;  // records by each name they continue
+    std::vector<std::string> names_;  // whole names by record
+    NameIndex shown_;                 // records by their first 14 characters
+    mutable std::optional<NameIndex> continued_;  // records by each name they continue, made when first asked
 };

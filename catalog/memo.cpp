@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -235,67 +236,114 @@ std::string LineName(const char* line) {
 }
 
 // The records that the comet and asteroid lines of one import give their
-// entries. With the comet file open, a line keeps its number while that record
-// still has its name (CometLineNames::RecordOfNumber); another line takes the
-// first record its name gives that no line has taken and no later line keeps
-// as its number, else its number's record when that continues its name. When
-// each record its name gives is taken, or kept by a later line, the line's
-// record is listed already; a name that gives no record is listed once,
-// without one (number -1). With the file closed a line keeps its number, for
-// the list to find its record once the file opens, and a line of a name and
-// number given before is listed already. Names are compared as entries keep
-// them (14 characters) where no record tells them apart.
+// entries, given to every line before the first entry is made, so that a
+// stronger claim on a record wins wherever its line stands. With the comet
+// file open, a line keeps its number while that record still has its name
+// (CometLineNames::RecordOfNumber), and a second line of that number is
+// refused; then the other lines, in memo order, take the first free record
+// that shows their name, then one that shows its first 14 characters, then
+// one that continues it, or their number's record when that continues their
+// name. A line whose name gives only records taken names a record listed
+// already; a name that gives no record is listed once, without one (number
+// -1). With the file closed a line keeps its number, for the list to find its
+// record once the file opens, and a line of a name and number given before is
+// listed already. Names are compared as entries keep them (14 characters)
+// where no record tells them apart.
 class ImportedComets {
 public:
-    // A line further on in the memo: the record it keeps is not given to the lines before it.
-    void LineAhead(const std::string& name, int number) {
-        const int kept = Names().RecordOfNumber(number, name);
-        if (kept >= 0) ++keptAhead_[static_cast<std::size_t>(kept)];
+    // A comet or asteroid line, in memo order.
+    void Add(std::string name, int number) {
+        Line& line = lines_.emplace_back();
+        line.name = std::move(name), line.number = number;
     }
 
-    // The record the line names (-1: none), or nullopt when its record is listed already.
-    std::optional<int> RecordOf(const std::string& name, int number) {
-        const CometLineNames& names = Names();
-        const int kept = names.RecordOfNumber(number, name);
-        if (kept >= 0) {
-            --keptAhead_[static_cast<std::size_t>(kept)];
-            return taken_[static_cast<std::size_t>(kept)] ? std::nullopt : std::optional<int>(kept);
-        }
-        const std::vector<int> records = names.RecordsOfName(name);
-        for (int record : records)
-            if (IsFree(record)) return record;
-        if (names.Continues(number, name) && IsFree(number)) return number;
-        if (!records.empty()) return std::nullopt;
-        const int carried = names.IsOpen() ? -1 : std::max(number, -1);
-        if (withoutRecord_.count({carried, Shown(name)}) > 0) return std::nullopt;
-        return carried;
-    }
+    // Gives each line added its record.
+    void Resolve();
 
-    // An entry was made for the line of `name` with `record`.
-    void Take(const std::string& name, int record) {
-        if (Names().IsOpen() && record >= 0) taken_[static_cast<std::size_t>(record)] = true;
-        else withoutRecord_.insert({record, Shown(name)});
-    }
+    // The record of the next line added (-1: none), or nullopt when its record is listed already.
+    std::optional<int> Next() { return next_ < lines_.size() ? lines_[next_++].record : std::nullopt; }
 
 private:
-    const CometLineNames& Names() {
-        if (!names_) {
-            names_.emplace();
-            keptAhead_.assign(static_cast<std::size_t>(names_->Count()), 0);
-            taken_.assign(static_cast<std::size_t>(names_->Count()), false);
-        }
-        return *names_;
-    }
-    bool IsFree(int record) const {
-        return !taken_[static_cast<std::size_t>(record)] && keptAhead_[static_cast<std::size_t>(record)] == 0;
-    }
-    static std::string Shown(const std::string& name) { return name.substr(0, kSelectionNameSize - 1); }
+    using Claim = CometLineNames::Claim;
+    // What a name gives, shared by its lines.
+    struct Named {
+        std::vector<int> records;
+        Claim claim = Claim::Shows;
+        std::size_t free = 0;  // the records before this one are taken
+    };
+    struct Line {
+        std::string name;
+        int number = -1;
+        int kept = -1;              // the record of its number that still has its name
+        Named* named = nullptr;     // else what its name gives
+        bool settled = false;       // given a record, or refused
+        std::optional<int> record;  // the record given
+    };
 
-    std::optional<CometLineNames> names_;  // read at the first comet line
-    std::vector<int> keptAhead_;           // by record: the lines further on that keep it
-    std::vector<bool> taken_;              // by record: given to an entry
-    std::set<std::pair<int, std::string>> withoutRecord_;  // number and name of the lines given no record
+    // Gives the line `record` when no line has it; whether it did.
+    bool Give(Line& line, int record) {
+        if (taken_[static_cast<std::size_t>(record)]) return false;
+        taken_[static_cast<std::size_t>(record)] = true;
+        line.settled = true;
+        line.record = record;
+        return true;
+    }
+    // The first record of the name that no line has; -1 when none.
+    int FirstFree(Named& named) {
+        while (named.free < named.records.size() && taken_[static_cast<std::size_t>(named.records[named.free])])
+            ++named.free;
+        return named.free < named.records.size() ? named.records[named.free] : -1;
+    }
+    void GiveByName(const CometLineNames& names, Claim claim);
+    void GiveNoRecord(bool open);
+
+    std::vector<Line> lines_;
+    std::unordered_map<std::string, Named> named_;  // by a line's whole name
+    std::vector<bool> taken_;                       // by record
+    std::size_t next_ = 0;
 };
+
+void ImportedComets::Resolve() {
+    if (lines_.empty()) return;
+    const CometLineNames names;
+    taken_.assign(static_cast<std::size_t>(names.Count()), false);
+    for (Line& line : lines_) {
+        line.kept = names.RecordOfNumber(line.number, line.name);
+        if (line.kept >= 0) continue;
+        const auto [found, added] = named_.try_emplace(line.name);
+        if (added) found->second.records = names.RecordsOfName(line.name, &found->second.claim);
+        line.named = &found->second;
+    }
+    for (Line& line : lines_)  // a line after the first of a number kept is refused
+        if (line.kept >= 0 && !Give(line, line.kept)) line.settled = true;
+    for (Claim claim : {Claim::Shows, Claim::ShowsIn14, Claim::Continues}) GiveByName(names, claim);
+    GiveNoRecord(names.IsOpen());
+}
+
+// The lines not given a record yet whose name claims records so take the first free one; at the
+// weakest claim a line may also take its number's record when that continues its name.
+void ImportedComets::GiveByName(const CometLineNames& names, Claim claim) {
+    for (Line& line : lines_) {
+        if (line.settled) continue;
+        if (line.named->claim == claim) {
+            const int record = FirstFree(*line.named);
+            if (record >= 0) Give(line, record);
+        }
+        if (!line.settled && claim == Claim::Continues && names.Continues(line.number, line.name))
+            Give(line, line.number);
+    }
+}
+
+// The lines left: those whose name gives records are listed already; the others are listed once
+// each by name and the number carried (none while the file is open).
+void ImportedComets::GiveNoRecord(bool open) {
+    std::set<std::pair<int, std::string>> listed;
+    for (Line& line : lines_) {
+        if (line.settled || !line.named->records.empty()) continue;
+        const int carried = open ? -1 : std::max(line.number, -1);
+        if (listed.insert({carried, line.name.substr(0, kSelectionNameSize - 1)}).second) line.record = carried;
+    }
+}
 
 // What the lines imported so far name: objects by their identity, comets and
 // asteroids by their records.
@@ -313,8 +361,7 @@ bool IsCometLine(const ObjectRecord& rec) { return static_cast<int16_t>(rec.desi
 // gives it.
 LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ImportedObjects& imported) {
     const bool comet = IsCometLine(*rec);
-    const std::string name = comet ? LineName(line) : "";
-    const std::optional<int> record = comet ? imported.comets.RecordOf(name, rec->number) : std::nullopt;
+    const std::optional<int> record = comet ? imported.comets.Next() : std::nullopt;
     if (record) rec->number = *record;
     int source, sourceIndex;
     ResolveImportedLine(rec, &source, &sourceIndex);
@@ -326,7 +373,6 @@ LineAdded AddImportedLine(const char* line, ObjectRecord* rec, ImportedObjects& 
     ListedObjects unnumbered(nullptr, 0);  // comets are told apart by their records
     if (!MakeSelectionEntry(sourceIndex, source, selectionList, rec, id, comet ? unnumbered : imported.objects))
         return LineAdded::NoRoom;
-    if (comet) imported.comets.Take(name, *record);
     ++selectionShownCount;
     return LineAdded::Added;
 }
@@ -349,8 +395,10 @@ int ReadMemoField(const char* src, char* dst, int max) {
 }
 
 int ParseListLine(const char* text, ObjectRecord* out) {
-    const int length = static_cast<int>(std::strlen(text));
     int offset = SkipLineEnds(text);
+    // The line's own length: its fields end at its line end, so a line reads only itself, never the
+    // rest of the memo.
+    const int length = offset + static_cast<int>(std::strcspn(text + offset, "\r\n"));
     char prefix[kPrefixMax + 1], field[kFieldMax + 1];
     *out = ObjectRecord{};
     if (offset >= length) return -1;
@@ -552,6 +600,13 @@ bool GivesAnEntry(const char* text) {
     return found;
 }
 
+// A line of a memo as read: where it begins, its record and what kind of line it is.
+struct ReadLine {
+    const char* text;
+    ObjectRecord rec;
+    MemoLine kind;
+};
+
 // Replaces the list by the entries of the lines, telling each damaged line,
 // the first line cut short (which ends the reading) and the lines the list
 // has no room for. The list's date and time become the current ones (a time
@@ -561,20 +616,24 @@ int FillListFromMemo(const char* text) {
     TakeListDate(t.year, t.month, t.day, t.hour, t.minute);
     if (!AllocSelectionList()) return 0;
     selectionShownCount = 0;
+    std::vector<ReadLine> lines;  // read once; the comet lines are given their records before any entry is made
+    WalkMemoLines(text, [&lines](const char* line, ObjectRecord& rec, MemoLine kind) {
+        lines.push_back({line, rec, kind});
+        return true;
+    });
     ImportedObjects imported;
-    WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
-        if (kind == MemoLine::Place && IsCometLine(rec)) imported.comets.LineAhead(LineName(line), rec.number);
-        return true;
-    });
+    for (const ReadLine& line : lines)
+        if (line.kind == MemoLine::Place && IsCometLine(line.rec))
+            imported.comets.Add(LineName(line.text), line.rec.number);
+    imported.comets.Resolve();
     int notImported = 0;
-    WalkMemoLines(text, [&](const char* line, ObjectRecord& rec, MemoLine kind) {
+    for (ReadLine& line : lines) {
         StepBusyIndicator(1);
-        if (kind != MemoLine::Place)
-            ShowInformation("Failed to load data. Check line", LineForMessage(line, 255));
-        else if (AddImportedLine(line, &rec, imported) == LineAdded::NoRoom)
+        if (line.kind != MemoLine::Place)
+            ShowInformation("Failed to load data. Check line", LineForMessage(line.text, 255));
+        else if (AddImportedLine(line.text, &line.rec, imported) == LineAdded::NoRoom)
             ++notImported;
-        return true;
-    });
+    }
     EndBusyIndicator(0);
     if (notImported > 0) {
         char message[64];

@@ -338,6 +338,15 @@ void Lists() {
          "Comet;4;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
          "Comet;3;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
          "Comet;-1;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n");
+    Seed("memos", "weaker_claims_first",
+         "Comet;-1;C/2031 B1 (LINEAR-C);COMET; ;02:00:00;20:00:00;9.5;0;0;0\n"
+         "Comet;;C/2031 B1 (LINEAR-A);COMET; ;02:00:00;20:00:00;9.5;0;0;0\n"
+         "Comet;99;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
+         "Comet;-7;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
+         "Comet;5;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
+         "Comet;3;C/2027 Z1;COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
+         "Comet;-1;C/2027 Z1 (PanSTARRS);COMET; ;01:00:00;10:00:00;9.0;0;0;0\n"
+         "Comet;5;C/2030 A1;COMET; ;02:00:00;20:00:00;9.5;0;0;0\n");
     Seed("memos", "whole_numbers_beyond_32_bits",
          "User;1;Dec;GALXY; ;1;4294967341;9;0;0;0\n"
          "User;2;Ra;GALXY; ;4294967297;10;9;0;0;0\n"

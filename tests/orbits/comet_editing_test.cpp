@@ -336,6 +336,63 @@ TEST_F(CometRecordStore, MemoCometsOfOneNumberAreNotOneComet) {
     }
 }
 
+// Memo lines of comets against a file of like names, "" for a line without a number field: a
+// line keeps the record of its number that still has its name, and the others take records by
+// how strongly their names claim them (the name shown, then its first 14 characters, then the name
+// continued) wherever their lines stand; a line left only records taken is refused with the
+// first 30 characters of its line. A line of a name that no record shows whole, or that a record
+// only continues, took the record of a later line showing that name, which was then refused.
+TEST_F(CometRecordStore, MemoLineOfAStrongerClaimKeepsItsRecordWhereverItStands) {
+    const std::vector<const char*> likeNamed = {"2P/Encke", "C/2027 Z1", "C/2027 Z1", "C/2027 Z1 (PanSTARRS)",
+                                                "C/2027 Z10", "C/2030 A1", "C/2031 B1 (LINEAR-A)",
+                                                "C/2031 B1 (LINEAR-B)"};
+    const struct {
+        const char* why;
+        std::vector<const char*> records;
+        std::vector<std::pair<const char*, const char*>> lines;  // name, number field
+        std::vector<std::string> entries;                        // name and record afterwards
+        std::vector<std::string> refused;                        // the lines told "Already loaded:"
+    } cases[] = {
+        {"a name no record shows whole, before one shown whole", likeNamed,
+         {{"C/2031 B1 (LINEAR-C)", "-1"}, {"C/2031 B1 (LINEAR-A)", "-1"}},
+         {"C/2031 B1 (LIN 7", "C/2031 B1 (LIN 6"}, {}},
+        {"a continued name before the whole name", {"C/2027 Z1 (PanSTARRS)"},
+         {{"C/2027 Z1", "-1"}, {"C/2027 Z1 (PanSTARRS)", "-1"}}, {"C/2027 Z1 (Pan 0"},
+         {"Comet;-1;C/2027 Z1;COMET; ;01:"}},
+        {"a number continuing the name, its other records taken", likeNamed,
+         {{"C/2027 Z1", "3"}, {"C/2027 Z1", "1"}, {"C/2027 Z1", "2"}},
+         {"C/2027 Z1 3", "C/2027 Z1 1", "C/2027 Z1 2"}, {}},
+        {"numbers out of range, negative, empty and of another name", likeNamed,
+         {{"C/2027 Z1", "99"}, {"C/2027 Z1", "-7"}, {"C/2027 Z1", ""}, {"C/2027 Z1", "5"}, {"C/2030 A1", "5"}},
+         {"C/2027 Z1 1", "C/2027 Z1 2", "C/2030 A1 5"},
+         {"Comet;;C/2027 Z1;COMET; ;01:00", "Comet;5;C/2027 Z1;COMET; ;01:0"}},
+        {"one of two orbits three times, then without a number", likeNamed,
+         {{"C/2027 Z1", "2"}, {"C/2027 Z1", "2"}, {"C/2027 Z1", "2"}, {"C/2027 Z1", "-1"}},
+         {"C/2027 Z1 2", "C/2027 Z1 1"},
+         {"Comet;2;C/2027 Z1;COMET; ;01:0", "Comet;2;C/2027 Z1;COMET; ;01:0"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::vector<CometRecord> records;
+        for (const char* name : c.records) records.push_back(TestComet(name, 2027, 3, 10.0f, 1.1f, 0.8f));
+        OpenComets(records);
+        ASSERT_TRUE(AllocSelectionList());
+        services.messages.clear();
+        std::string text;
+        for (const auto& [name, number] : c.lines)
+            text += std::string("Comet;") + number + ";" + name + ";COMET; ;01:00:00;10:00:00;9.0;0;0;0\n";
+        ImportMemoText(text.c_str());
+        std::vector<std::string> entries, refused;
+        for (int i = 0; i < selectionCount; ++i)
+            entries.push_back(std::string(selectionList[i].name) + " " + std::to_string(selectionList[i].number));
+        for (const RecordedMessage& m : services.messages)
+            refused.push_back(m.text == "Already loaded:" ? m.detail : m.text);
+        EXPECT_EQ(entries, c.entries);
+        EXPECT_EQ(refused, c.refused);
+        FreeSelectionList();
+    }
+}
+
 // A record as the catalogue converter writes it: kind, name, year, month,
 // day (of the perihelion time), epoch, then q, a, M, e, w, node, i, H and the
 // slope.

@@ -47,13 +47,32 @@ int CheckList() {
     return 0;
 }
 
+// The records of the list's comet and asteroid entries, in list order.
+std::vector<int> CometRecords() {
+    std::vector<int> records;
+    for (int i = 0; i < selectionCount; ++i)
+        if (selectionList[i].designation == kDesignationComet) records.push_back(selectionList[i].number);
+    return records;
+}
+
+// Whether two comet or asteroid entries hold one record.
+bool CometRecordHeldTwice() {
+    std::vector<int> records = CometRecords();
+    std::erase(records, -1);
+    std::sort(records.begin(), records.end());
+    return std::adjacent_find(records.begin(), records.end()) != records.end();
+}
+
 // 4 when an imported entry's place is no place on the sky; 5 when the list
 // exported and imported again holds another number of entries or other
 // places than the export wrote (a planet's of the program's time; beyond the
-// half second of the display format, the hours wrapping).
+// half second of the display format, the hours wrapping); 8 when two comet
+// entries hold one record, or a comet entry comes back on another record.
 int CheckMemoRoundTrip() {
     for (int i = 0; i < selectionCount; ++i)
         if (!IsSkyPlace(selectionList[i].rightAscension, selectionList[i].declination)) return 4;
+    if (CometRecordHeldTwice()) return 8;
+    const std::vector<int> comets = CometRecords();
     selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
     ExportListToMemo();
     const std::vector<SelectionEntry> imported(selectionList, selectionList + selectionCount);
@@ -66,7 +85,7 @@ int CheckMemoRoundTrip() {
             std::fabs(selectionList[i].declination - imported[i].declination) > 1.0 / 3600)
             return 5;
     }
-    return 0;
+    return CometRecords() == comets ? 0 : 8;
 }
 
 using Bytes = std::vector<uint8_t>;

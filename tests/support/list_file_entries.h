@@ -22,5 +22,7 @@ int RunUserLists(const uint8_t* data, std::size_t size);
 // name not terminated, 3 a line parsed past its text, 4 an entry whose place
 // is no place on the sky, 5 the list read back from its export with another
 // number of entries or places, 6 a memo that gives no entry changing the list,
-// 7 a line given a place whose RA or Dec is a whole number beyond 32 bits.
+// 7 a line given a place whose RA or Dec is a whole number beyond 32 bits, 8
+// two comet entries on one record, or a comet entry back from its export on
+// another record.
 int RunMemos(const uint8_t* data, std::size_t size);
