@@ -266,8 +266,9 @@ using LogPlaces = AwayFromZoneZero;
 // A list planned five days ahead, its Sky, then Log on each listed body from the list form, Log
 // from the chart with the Moon selected and the Moon taken through the entry's finder: each entry
 // holds the places of its own date and time (the device clock's), again after its date is changed
-// in the date form, and after "now". They took the list's date (the Moon 66 degrees off), the
-// chart's, and the finder's target the time it was looked up at.
+// in the date form, back from the finder (at the date chosen before it), and after "now". They took
+// the list's date (the Moon 66 degrees off), the chart's, and the finder's target the time it was
+// looked up at.
 TEST_P(LogPlaces, NewEntryPlacesAreThoseOfItsOwnDateAndTime) {
     StartAt(std::get<0>(GetParam()), {2027, 2, 21, 21, 10});
     Ui([] { GotoForm(kObservingListFormId); });
@@ -300,7 +301,7 @@ TEST_P(LogPlaces, NewEntryPlacesAreThoseOfItsOwnDateAndTime) {
     FormCommand(kFinderOk);
     ASSERT_EQ(GetCurrentFormId(), kObserverLogForm);
     ASSERT_TRUE(IsObjectSelected());
-    ExpectEntryAt(kClock, 0, "the finder's target");  // the form opened again on the device clock
+    ExpectEntryAt(kEdited, 0, "the finder's target");  // the entry keeps the date chosen before the finder
     EditEntryDate();
     ExpectEntryAt(kEdited, 0, "the finder's target, date changed");
     FormCommand(kLogNow);
