@@ -10,7 +10,9 @@
 //
 // Sentinels: a body that never rises gives rise = set = 0; one that never sets
 // gives rise 0 and set 23.99. The transit is always the real upper
-// culmination, below h0 for a body that never rises. The stand-in rise and set
+// culmination, below h0 for a body that never rises; from the interpolating
+// engine it lies at or beyond 24 h on a day that has none (the Moon's, about
+// once a month: the next day's culmination). The stand-in rise and set
 // times only keep orderings and bounds working: whether an event happened is
 // told by the events word each engine fills in (RiseSetEvent bits), never by
 // comparing a time with 0 or 23.99 (a real rising at 00:00 is a time).
