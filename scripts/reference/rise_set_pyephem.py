@@ -57,7 +57,10 @@ on which the Moon has no upper transit, its culmination falling just after
 midnight, and the days after, at Tokyo, 71 17' N (-9 h), Fairbanks and
 179 59' E (+12 h)); "home" (the Sun's row then the Moon's: a sunset and an
 end of the night just after midnight, and days whose moonrise falls just
-after midnight, at 71 17' N, Fairbanks, Tokyo and 179 59' E).
+after midnight, at 71 17' N, Fairbanks, Tokyo and 179 59' E); "engine" (the
+Sun's and the Moon's crossings at the pole, a Moon that dips below the
+horizon for 52 minutes and one up for 44, a Sun that stops 0.01 degree short
+of rising, at 71 17' N and Fairbanks).
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/rise_set_pyephem.py
 """
@@ -302,6 +305,11 @@ DATE_LINE_EAST = (-16.0, -(179 + 59 / 60), 720)
 LIMIT_MOON_DAYS = [(TOKYO, (2027, 1, 22)), (TOKYO, (2027, 1, 23)), (NORTH_SLOPE, (2027, 3, 20)),
                    (NORTH_SLOPE, (2027, 3, 21)), (FAIRBANKS, (2027, 7, 15)), (DATE_LINE_EAST, (2027, 7, 18)),
                    (DATE_LINE_EAST, (2027, 7, 19))]
+# (place, body 0 Sun / 1 Moon, date): crossings at the pole, a Moon that dips below the horizon for 52
+# minutes, a Sun that stops 0.01 degree short of it, a Moon up for 44 minutes
+LIMIT_ENGINE_DAYS = [(POLE, 1, (2027, 1, 13)), (POLE, 1, (2027, 1, 25)), (POLE, 0, (2027, 3, 18)),
+                     (POLE, 0, (2027, 9, 25)), (NORTH_SLOPE, 1, (2027, 3, 18)), (NORTH_SLOPE, 0, (2027, 1, 22)),
+                     (FAIRBANKS, 1, (2027, 6, 20))]
 LIMIT_HOME_DAYS = [(NORTH_SLOPE, (2027, 5, 6)), (FAIRBANKS, (2027, 3, 30)), (TOKYO, (2027, 1, 29)),
                    (DATE_LINE_EAST, (2027, 3, 30))]
 
@@ -353,6 +361,7 @@ def limit_days():
     rows = [limit_row("moon", 1, place, date) for place, date in LIMIT_MOON_DAYS]
     for place, date in LIMIT_HOME_DAYS:
         rows += [limit_row("home", 0, place, date), limit_row("home", 1, place, date)]
+    rows += [limit_row("engine", body, place, date) for place, body, date in LIMIT_ENGINE_DAYS]
     write_table("limit_days_pyephem.csv",
                 ["Rising, transit and setting within the local day (hours after 0 h, -1: none that day) on days",
                  "at the day's limits: the Moon's culmination or rising just after midnight, a sunset or the",
