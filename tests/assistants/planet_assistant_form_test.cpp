@@ -483,6 +483,17 @@ protected:
         Ui([] { pl::StopTextLog(); });
         PlanetAssistantForm::TearDown();
     }
+    // The rows of the Rise&Set page drawn afresh from the Position page: RA, Dec, Rise, Transit, Set.
+    std::vector<std::vector<std::string>> RiseSetRows() {
+        Page(kPagePosition);
+        Ui([] { pl::StartTextLog(); });
+        Page(kPageRiseSet);
+        std::vector<std::vector<std::string>> rows;
+        for (auto& line : LoggedScreenLines())
+            if (line.size() >= 5 && line[0] != "RA") rows.push_back(line);
+        Ui([] { pl::StopTextLog(); });
+        return rows;
+    }
 };
 
 // At 40 N 105 W (zone -7 h) and Sydney (+10 h, daylight saving +1 h), on both
@@ -578,13 +589,7 @@ TEST_P(PlanetRiseSetOnBothScreens, BodiesThatNeverRiseShowHyphensAndTheirTransit
             preferences.word[kPrefHorizon] = ref.Get(k, "horizon") == 10.0 ? 6 : 0;  // the row of 10 degrees
             assistantDate = AssistantDate{2026, 12, 15, 12, 0};
         });
-        Page(kPagePosition);
-        Ui([] { pl::StartTextLog(); });
-        Page(kPageRiseSet);
-        std::vector<std::vector<std::string>> rows;  // the table's rows: RA, Dec, Rise, Transit, Set
-        for (auto& line : LoggedScreenLines())
-            if (line.size() >= 5 && line[0] != "RA") rows.push_back(line);
-        Ui([] { pl::StopTextLog(); });
+        const std::vector<std::vector<std::string>> rows = RiseSetRows();
         ASSERT_EQ(rows.size(), 10u);
         for (std::size_t body = 0; body < 10; ++body, ++bodies) {
             SCOPED_TRACE(::testing::Message() << "body " << body);
@@ -613,13 +618,7 @@ TEST_P(PlanetRiseSetOnBothScreens, MoonDayWithoutATransitShowedTheNextDays) {
             SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
             assistantDate = AssistantDate{y, m, d, 12, 0};
         });
-        Page(kPagePosition);
-        Ui([] { pl::StartTextLog(); });
-        Page(kPageRiseSet);
-        std::vector<std::vector<std::string>> rows;  // the table's rows: RA, Dec, Rise, Transit, Set
-        for (auto& line : LoggedScreenLines())
-            if (line.size() >= 5 && line[0] != "RA") rows.push_back(line);
-        Ui([] { pl::StopTextLog(); });
+        const std::vector<std::vector<std::string>> rows = RiseSetRows();
         ASSERT_EQ(rows.size(), 10u);
         ExpectEventText(rows[1][2], ref.Get(k, "rise_h"), "-----");
         ExpectEventText(rows[1][3], ref.Get(k, "transit_h"), "-----");
