@@ -121,9 +121,11 @@ void DrawFirstLine() {
     DrawLabelText(line, Length(line), homeStatusX, homeStatusY);
 }
 
-// FormatHoursMinutes of an event's time, or ": None" when the day has no such event.
+// FormatHoursMinutes of an event's time, or ": None" when the day has no such
+// event: the events word lacks it, or the one found falls on a neighbouring day
+// (a sunset or the end of the night after midnight, the Moon's next rising).
 void EventText(char* out, std::size_t size, double hours, bool happened) {
-    if (happened) FormatHoursMinutes(out, size, hours);
+    if (happened && hours >= 0.0 && hours < 24.0) FormatHoursMinutes(out, size, hours);
     else std::snprintf(out, size, ": None");
 }
 
@@ -155,13 +157,10 @@ void DrawMoonRows() {
     double rise = 0, transit = 0, set = 0;
     unsigned events = 0;
     ComputeMoonRiseSetWrapped(t.year, t.month, t.day, &rise, &transit, &set, &events);
-    bool setFirst = rise < 0;
-    if (rise < 0) rise += 24;
-    if (rise > 24) rise -= 24;
-    if (set < 0) set += 24;
+    const bool setFirst = rise < 0;
     char riseText[24], setText[24];
     EventText(riseText, sizeof riseText, rise, (events & kRiseSetRises) != 0);
-    EventText(setText, sizeof setText, set, (events & kRiseSetSets) != 0 && set <= 24);
+    EventText(setText, sizeof setText, set, (events & kRiseSetSets) != 0);
     const char* first[2] = {setFirst ? "Set" : "Rise", setFirst ? setText : riseText};
     const char* second[2] = {setFirst ? "Rise" : "Set", setFirst ? riseText : setText};
     for (const char* const* row : {first, second}) {

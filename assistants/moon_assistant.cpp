@@ -271,8 +271,10 @@ std::string MoonDayBoxText(int year, int month, int day) {
     ComputeLimitingMagnitude(&sky, year, month, day, 23, 0);
     int age = 0;
     const double phase = GetMoonPhase(year, month, day, 12.0, &age);
-    auto event = [events](double hours, unsigned bit) {
-        return (events & bit) != 0 && hours >= 0.0 && hours < 24.0 ? HoursText(hours, 6) : "----";
+    // An event's time, or hyphens when the day has none: a rising or setting
+    // the events word lacks, or one (the transit too) of a neighbouring day.
+    auto event = [](double hours, bool happened) {
+        return happened && hours >= 0.0 && hours < 24.0 ? HoursText(hours, 6) : "----";
     };
     char date[24];
     FormatDate(date, sizeof date, day, month, year);
@@ -280,8 +282,8 @@ std::string MoonDayBoxText(int year, int month, int day) {
     std::snprintf(text, sizeof text,
                   "%s:\n\x95 Rise       %s\n\x95 Transit   %s\n\x95 Set       %s\n\x95 Phase    %d%% at 12h\n"
                   "\x95 Dec       %d\xB0\n\nMagnitude\n\x95 Moon at transit %s\n\x95 Visual limit (23h) %s",
-                  date, event(rise, kRiseSetRises).c_str(), HoursText(transit, 6).c_str(),
-                  event(set, kRiseSetSets).c_str(),
+                  date, event(rise, (events & kRiseSetRises) != 0).c_str(), event(transit, true).c_str(),
+                  event(set, (events & kRiseSetSets) != 0).c_str(),
                   static_cast<int>(100 * phase), static_cast<int>(declination), Decimals(moonMagnitude, 2).c_str(),
                   Decimals(sky.limitingMagnitude, 2).c_str());
     return text;

@@ -162,8 +162,9 @@ constexpr int kCalendarTapNoDay = -1;
 // before the 1st or after the last day.
 int MoonCalendarTapDay(const MoonCalendarGrid& grid, int year, int month, int x, int y);
 
-// The day box text: the date, rise, transit and set of ComputeMoonRiseSet,
-// the phase at 12 h, the declination at 0 h, the Moon's magnitude at the hour
+// The day box text: the date, rise, transit and set of ComputeMoonRiseSet
+// ("----" for one the day does not have: a rise or set missing from the
+// events word, or any of the three found on a neighbouring day), the phase at 12 h, the declination at 0 h, the Moon's magnitude at the hour
 // of transit and the visual limit at 23 h.
 std::string MoonDayBoxText(int year, int month, int day);
 

@@ -97,8 +97,8 @@ void HoursText(double hours, char* out, std::size_t size) {
     CutSeconds(out);
 }
 
-// A rising or setting: its time, or hyphens when the day has none (`happened`
-// 0, or the Moon's event found is the day before's or after's).
+// A rising, transit or setting: its time, or hyphens when the day has none
+// (`happened` 0, or the Moon's event found is the day before's or after's).
 void EventText(double hours, unsigned happened, char* out, std::size_t size) {
     if (happened != 0 && hours >= 0.0 && hours < 24.0) HoursText(hours, out, size);
     else std::snprintf(out, size, "-----");
@@ -180,7 +180,7 @@ void ColumnText(ColumnValue v, const TableRow& r, const TableContext& c, char* o
         else std::snprintf(out, size, "%d\xB0", static_cast<int>(std::lround(r.p.elongation)));
         break;
     case kRise: EventText(r.rise, r.events & kRiseSetRises, out, size); break;
-    case kTransit: HoursText(r.transit, out, size); break;
+    case kTransit: EventText(r.transit, 1u, out, size); break;  // always real; the Moon's may be the next day's
     case kSet: EventText(r.set, r.events & kRiseSetSets, out, size); break;
     }
 }

@@ -9,8 +9,8 @@
 // wide screens is left out, with all after it, once its edge reaches the
 // form's width. Rise and set times show "-----" where the day has no such
 // event (the body stays up or down, or the Moon's event falls on another
-// day); the transit is always a time. Rise&Set ends each row with the
-// 24-hour bar.
+// day); the transit is a time but for the Moon's on a day without one.
+// Rise&Set ends each row with the 24-hour bar.
 #pragma once
 
 // Draws the table of assistantPage (kPagePosition, kPageInfo, kPageRiseSet);

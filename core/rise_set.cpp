@@ -102,28 +102,43 @@ double RefineTransit(const Track& track, double m) {
 }
 
 // Corrects *m to the instant the body crosses h0, rising (direction -1, east of the meridian)
-// or setting (+1, west). Returns false when the crossing did not happen: the corrections ended
-// off h0 or on the wrong side of the meridian.
+// or setting (+1, west). Returns false when they found no crossing: they did not settle (as
+// near a culmination that grazes h0), or ended off h0 or on the wrong side of the meridian.
 bool RefineCrossing(const Track& track, double h0, int direction, double* m) {
-    for (int pass = 0; pass < kMaxPasses; ++pass) {
+    bool converged = false;
+    for (int pass = 0; pass < kMaxPasses && !converged; ++pass) {
         double hourAngle, delta;
         track.At(*m, &hourAngle, &delta);
         const double h = track.Altitude(hourAngle, delta);
         const double step = LimitStep(
             (h - h0) / (360.0 * std::cos(delta) * track.site.cosPhi * std::sin(hourAngle)));
         *m += step;
-        if (std::fabs(step) < kConverged) break;
+        converged = std::fabs(step) < kConverged;
     }
     double hourAngle, delta;
     track.At(*m, &hourAngle, &delta);
-    return std::fabs(track.Altitude(hourAngle, delta) - h0) <= kOnHorizon &&
+    return converged && std::fabs(track.Altitude(hourAngle, delta) - h0) <= kOnHorizon &&
            direction * std::sin(hourAngle) > 0;
 }
 
+// The instant in a..b (days) at which the altitude, on one side of h0 at a and on the other at
+// b, passes h0, by halving the interval to kConverged.
+double BisectCrossing(const Track& track, double h0, double a, double b) {
+    const bool belowAtA = track.AltitudeAt(a) < h0;
+    while (b - a > kConverged) {
+        const double m = (a + b) / 2;
+        if ((track.AltitudeAt(m) < h0) == belowAtA) a = m;
+        else b = m;
+    }
+    return (a + b) / 2;
+}
+
 // Finds a rising (direction -1) or setting (+1) from the start m, and, when the corrections
-// miss it from there, from the first half hour of the day in which the altitude passes h0 that
+// miss it from there, in the first half hour of the day in which the altitude passes h0 that
 // way: a body near its limit reaches (or leaves) h0 for a short while near a culmination, which
-// the start from the declination at 0 h can put far off.
+// the start from the declination at 0 h can put far off. The corrections start from its middle;
+// where they fail (their slope vanishes near a lower culmination and at the pole) the half hour
+// is halved down to the crossing.
 bool FindCrossing(const Track& track, double h0, int direction, double* m) {
     if (RefineCrossing(track, h0, direction, m)) return true;
     constexpr int kSteps = 48;
@@ -135,6 +150,8 @@ bool FindCrossing(const Track& track, double h0, int direction, double* m) {
         if (!passes) continue;
         *m = (k - 0.5) / kSteps;
         if (RefineCrossing(track, h0, direction, m)) return true;
+        *m = BisectCrossing(track, h0, (k - 1.0) / kSteps, static_cast<double>(k) / kSteps);
+        return true;
     }
     return false;
 }

@@ -10,7 +10,9 @@
 //
 // Sentinels: a body that never rises gives rise = set = 0; one that never sets
 // gives rise 0 and set 23.99. The transit is always the real upper
-// culmination, below h0 for a body that never rises. The stand-in rise and set
+// culmination, below h0 for a body that never rises; from the interpolating
+// engine it lies at or beyond 24 h on a day that has none (the Moon's, about
+// once a month: the next day's culmination). The stand-in rise and set
 // times only keep orderings and bounds working: whether an event happened is
 // told by the events word each engine fills in (RiseSetEvent bits), never by
 // comparing a time with 0 or 23.99 (a real rising at 00:00 is a time).
@@ -37,13 +39,21 @@ enum RiseSetEvent : unsigned {
 // straight from the declinations when both the day's and the next day's stand
 // beyond it; otherwise each rising and setting is corrected from Meeus's start
 // and, when that misses it, from the half hour of the day in which the
-// interpolated altitude passes h0. One whose corrections end more than 0.01
-// degree from h0 (or on the wrong side of the meridian) did not happen: rise
-// 0, or set 23.99. With neither within the day, the altitude at the transit
-// chooses the whole-day sentinels.
+// interpolated altitude passes h0, that half hour being halved down to the
+// crossing when the corrections fail there too (near a lower culmination, or
+// at the pole, where they divide by the cosine of the latitude). Corrections
+// that do not settle, or end more than 0.01 degree from h0 (or on the wrong
+// side of the meridian), found nothing; with no half hour passing h0 the
+// event did not happen: rise 0, or set 23.99. With neither within the day,
+// the altitude at the transit chooses the whole-day sentinels.
 // For the Moon at 64.8 N through 2024 against PyEphem: every event within
 // 0.063 degree of h0, the sentinels on every day the Moon stays 0.1 degree
-// above or below it. Returns 0 for a body that never sets at h0, else 1.
+// above or below it. Through 2027 at 71.3 N, 64.8 N, 64 S and the pole
+// against PyEphem's altitudes, the Sun's and the Moon's risings and settings:
+// every one found and none false, within 3 minutes but for a body up or down
+// for less than about two hours and at the pole (within 12 minutes); one end
+// of the twilight missed, at 71.3 N 1.2 h after midnight on the first night
+// that has one. Returns 0 for a body that never sets at h0, else 1.
 // When `events` is not null it receives the RiseSetEvent bits: a rising or
 // setting found may lie before 0 or after 24 h (the neighbouring day's).
 int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second,

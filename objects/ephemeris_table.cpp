@@ -29,8 +29,8 @@ std::string TimeText(double hours) {
     return std::string(HMSToStr(text, sizeof text, hours)).substr(0, kTimeCharacters);
 }
 
-// A rising or setting: its time, or hyphens when the day has none (`happened`
-// 0, or the event found is the day before's or after's).
+// A rising, transit or setting: its time, or hyphens when the day has none
+// (`happened` 0, or the event found is the day before's or after's).
 std::string EventText(double hours, unsigned happened) {
     return happened != 0 && hours >= 0.0 && hours < 24.0 ? TimeText(hours) : "-----";
 }
@@ -71,7 +71,7 @@ std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) 
         ComputeRiseTransitSetFixed(t.year, t.month, t.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
                                    GetHorizonAltitude(), ra, dec, &rise, &transit, &set, &events);
     const double altitude = ComputeAltitude(SiderealTimeAt(t, transit), ra, dec, s.latitude);
-    return {EventText(rise, events & kRiseSetRises), TimeText(transit), Whole(altitude),
+    return {EventText(rise, events & kRiseSetRises), EventText(transit, 1u), Whole(altitude),
             EventText(set, events & kRiseSetSets)};
 }
 

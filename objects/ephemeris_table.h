@@ -38,9 +38,10 @@ bool FetchEphemerisObject(int designation, int number, const DateTime& when, Obj
 //   Rise/Set: rise, transit and set as the first five characters of HMSToStr
 //   (the Sun and the Moon by their own routines, others from their place of
 //   the row's date, RiseSetPlace of objects/object_info.h, with the horizon
-//   preference; "-----" for a rise or set the day does not have, the engine's
-//   stand-ins and a neighbouring day's event alike), and the altitude at
-//   transit in whole degrees;
+//   preference; "-----" for a rise, transit or set the day does not have,
+//   the engine's stand-ins and a neighbouring day's event alike), and the
+//   altitude at transit (the next day's when the day has none) in whole
+//   degrees;
 //   Position: the magnitude with one decimal, the constellation of the place
 //   at the row's Julian day, RA by HMSToStr, Dec by DegToStr (the place as
 //   fetched), azimuth and altitude of the place of date (RiseSetPlace) at the

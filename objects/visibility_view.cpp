@@ -69,10 +69,15 @@ void DrawMark(const char* const rows[4], int left, int y) {
             if (rows[r][c] == 'X') Fill(left + c, y + r, 1, 1);
 }
 
+// `hours` lit from the hour `from` on the lower half at (x, lower), `pitch` pixels an hour.
+void FillSpan(int x, int lower, int pitch, int half, double from, double hours) {
+    Fill(x + Trunc(pitch * from), lower, Trunc(pitch * hours), half);
+}
+
 // The lit spans of the 24-hour bar from rise r, transit t and set e (hours in
 // 0..24) on the lower half at (x, lower), `pitch` pixels an hour.
 void FillHoursUp(int x, int lower, int pitch, int half, double r, double t, double e) {
-    auto span = [&](double from, double hours) { Fill(x + Trunc(pitch * from), lower, Trunc(pitch * hours), half); };
+    auto span = [&](double from, double hours) { FillSpan(x, lower, pitch, half, from, hours); };
     if (e - t > 0) {
         span(t, e - t);
     } else if (e - t < 0) {
@@ -155,9 +160,11 @@ void DrawAltitudeGraph24h(int x, int y, int width, int height, float nowHours, f
     SetForeColor(BandColour());
     Fill(x, lower, 24 * cw + 24, half);
     SetForeColor(FillColour());
+    const bool rises = (events & kRiseSetRises) != 0, sets = (events & kRiseSetSets) != 0;
     if (events & kRiseSetAlwaysUp) Fill(x, lower, 24 * pitch, half);
-    else if (!(events & kRiseSetNeverUp))
-        FillHoursUp(x, lower, pitch, half, IntoDay(rise), IntoDay(transit), IntoDay(set));
+    else if (rises && sets) FillHoursUp(x, lower, pitch, half, IntoDay(rise), IntoDay(transit), IntoDay(set));
+    else if (rises) FillSpan(x, lower, pitch, half, IntoDay(rise), 24 - IntoDay(rise));  // up from it to midnight
+    else if (sets) FillSpan(x, lower, pitch, half, 0, IntoDay(set));                     // up from midnight to it
     SetForeColor(kBlack);
     for (int h = 0; h < 24; ++h) VerticalLine(x - 1 + h * pitch, lower + (h % 6 == 0 ? 0 : 2 * s), y + height - s);
     VerticalLine(x + 24 * pitch - 1, lower, y + height - s);

@@ -24,6 +24,8 @@ void DrawYearChart(int x, int y, int width, int height, int year, int month, int
 // labels "0h", "12h", "0h" above, and a red line at `nowHours` when it is 0
 // or more. `events` holds the RiseSetEvent bits the engine gave with the
 // times: an object down all day (kRiseSetNeverUp) fills nothing, one up all
-// day (kRiseSetAlwaysUp) the whole day, whatever its transit.
+// day (kRiseSetAlwaysUp) the whole day, whatever its transit; a day with a
+// rising and no setting fills from the rising to 24 h, one with a setting and
+// no rising from 0 h to the setting (the other time is a stand-in).
 void DrawAltitudeGraph24h(int x, int y, int width, int height, float nowHours, float rise, float transit, float set,
                           unsigned events);

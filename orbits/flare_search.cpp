@@ -11,7 +11,7 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "ephemeris/body_positions.h"
-#include "ephemeris/sun_moon_rise_set.h"
+#include "orbits/flare_daylight.h"
 #include "orbits/pass_search.h"
 #include "orbits/satellite_math.h"
 #include "orbits/satellite_search_display.h"
@@ -64,11 +64,11 @@ void WritePeak(double* peakJd, double* angle, double peak, double degrees) {
     if (angle) *angle = degrees;
 }
 
-// The window of a Next or Flare search and the Sun's rise and set (UT) on the
-// form's date [0] and the next day [1].
+// The window of a Next or Flare search and the Sun's daylight around the
+// form's date and the next day.
 struct FlareWindow {
     double start, end;
-    double sunrise[2], sunset[2];
+    FlareDaylight daylight;
 };
 
 FlareWindow MakeFlareWindow(const SatelliteFormState& form) {
@@ -82,30 +82,8 @@ FlareWindow MakeFlareWindow(const SatelliteFormState& form) {
                   1.0 / 24.0;
         w.end = w.start + 0.5;
     }
-    int year = form.year, month = form.month, day = form.day;
-    for (int k = 0; k < 2; ++k) {
-        double rise = 0.0, transit = 0.0, set = 0.0;
-        unsigned events = 0;
-        ComputeSunRiseSet(year, month, day, &rise, &transit, &set, nullptr, &events);
-        // Daylight as the day has it: none in polar night (both ends at the Sun's transit, so
-        // that the deep night ends two hours before it), from 0 h without a rising and to 24 h
-        // without a setting (the midnight sun: the whole day).
-        if (events & kRiseSetNeverUp) {
-            rise = set = transit;
-        } else {
-            if (!(events & kRiseSetRises)) rise = 0.0;
-            if (!(events & kRiseSetSets)) set = 24.0;
-        }
-        double midnight = JulianDayFromDateTime(year, month, day, 0, 0, 0, zone);
-        w.sunrise[k] = midnight + rise / 24.0;
-        w.sunset[k] = midnight + set / 24.0;
-        AddDaysToDate(&year, &month, &day, 1);
-    }
+    w.daylight = ComputeFlareDaylight(form.year, form.month, form.day);
     return w;
-}
-
-bool InDaylight(const FlareWindow& w, double jd) {
-    return (jd > w.sunrise[0] && jd < w.sunset[0]) || (jd > w.sunrise[1] && jd < w.sunset[1]);
 }
 
 // The flare steps of one pass (elements' passRiseJd .. passSetJd): false when
@@ -113,21 +91,22 @@ bool InDaylight(const FlareWindow& w, double jd) {
 bool CheckFlare(PassRow* row, SatelliteElements* el, const FlareWindow& w, double* t) {
     const double rise = el->passRiseJd, set = el->passSetJd;
     const double fiveMinutes = 0.003472222222222222, twoHours = 2.0 / 24.0;
-    for (int k = 0; k < 2; ++k) {
-        if (rise > w.sunrise[k] && set < w.sunset[k]) {
-            *t = w.sunset[k] + fiveMinutes;
+    const FlareDaylight& d = w.daylight;
+    for (int k = 0; k < kFlareDaylightSpans; ++k) {
+        if (rise > d.start[k] && set < d.end[k]) {
+            *t = d.end[k] + fiveMinutes;
             return false;
         }
     }
-    if (rise > w.sunset[0] + twoHours && set < w.sunrise[1] - twoHours) {
-        *t = w.sunrise[1] - twoHours;
+    if (rise > d.end[1] + twoHours && set < d.start[2] - twoHours) {  // the deep night after the date's daylight
+        *t = d.start[2] - twoHours;
         return false;
     }
     double peak = 0.0, angle = 0.0;
     if (!FindFlarePeak(rise, el, &peak, &angle)) return false;
     ComputeSatelliteLookAngles(peak, el);
     if (!(el->elevation >= MinimumPassElevation(satelliteFormState.minElevationIndex))) return false;
-    if (InDaylight(w, peak)) return false;
+    if (InFlareDaylight(w.daylight, peak)) return false;
     row->peakLocalJd = peak + currentSite.zoneMinutes / 1440.0;
     row->peakAngle = angle;
     return true;

@@ -49,6 +49,19 @@ at 51 N and Tokyo). Fixed-place bodies (planets, stars) take the program's
 horizon for a fixed place: the preference less 0.61 degree, no refraction;
 the planets' places move with time as PyEphem computes them.
 
+And tests/reference/limit_days_pyephem.csv, in the same columns: local days
+at the day's limits, the events found by scanning the altitude (4-minute
+steps, then bisection) rather than by PyEphem's rising and setting search,
+which misses some crossings of a body near its limit. Groups: "moon" (days
+on which the Moon has no upper transit, its culmination falling just after
+midnight, and the days after, at Tokyo, 71 17' N (-9 h), Fairbanks and
+179 59' E (+12 h)); "home" (the Sun's row then the Moon's: a sunset and an
+end of the night just after midnight, and days whose moonrise falls just
+after midnight, at 71 17' N, Fairbanks, Tokyo and 179 59' E); "engine" (the
+Sun's and the Moon's crossings at the pole, a Moon that dips below the
+horizon for 52 minutes and one up for 44, a Sun that stops 0.01 degree short
+of rising, at 71 17' N and Fairbanks).
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/rise_set_pyephem.py
 """
 import math
@@ -144,6 +157,7 @@ def main():
     moon_days_51n()
     dark_windows_45n()
     never_events()
+    limit_days()
 
 
 def day_events(site, body, start):
@@ -283,6 +297,76 @@ def never_events():
                  "on which a body never rises or never sets, and of Tokyo; body 0 Sun (night_h: the end of the",
                  "astronomical twilight), 1 Moon, 2 Mercury .. 9 Pluto, 10 Canopus, 11 Capella; horizon: the",
                  "horizon preference of a fixed place (its events at the preference less 0.61 degree)"],
+                ["group", "body", "year", "month", "day", "latitude", "longitude_west", "zone_min", "horizon",
+                 "rise_h", "transit_h", "set_h", "night_h"], rows, source="PyEphem %s (libastro)" % ephem.__version__)
+
+
+DATE_LINE_EAST = (-16.0, -(179 + 59 / 60), 720)
+LIMIT_MOON_DAYS = [(TOKYO, (2027, 1, 22)), (TOKYO, (2027, 1, 23)), (NORTH_SLOPE, (2027, 3, 20)),
+                   (NORTH_SLOPE, (2027, 3, 21)), (FAIRBANKS, (2027, 7, 15)), (DATE_LINE_EAST, (2027, 7, 18)),
+                   (DATE_LINE_EAST, (2027, 7, 19))]
+# (place, body 0 Sun / 1 Moon, date): crossings at the pole, a Moon that dips below the horizon for 52
+# minutes, a Sun that stops 0.01 degree short of it, a Moon up for 44 minutes
+LIMIT_ENGINE_DAYS = [(POLE, 1, (2027, 1, 13)), (POLE, 1, (2027, 1, 25)), (POLE, 0, (2027, 3, 18)),
+                     (POLE, 0, (2027, 9, 25)), (NORTH_SLOPE, 1, (2027, 3, 18)), (NORTH_SLOPE, 0, (2027, 1, 22)),
+                     (FAIRBANKS, 1, (2027, 6, 20))]
+LIMIT_HOME_DAYS = [(NORTH_SLOPE, (2027, 5, 6)), (FAIRBANKS, (2027, 3, 30)), (TOKYO, (2027, 1, 29)),
+                   (DATE_LINE_EAST, (2027, 3, 30))]
+
+
+def first_crossings(site, body, start, centre):
+    """Hours after start of the first rising and setting within the day (-1: none), from the altitude of the
+    upper limb (or the centre) against the site's horizon, sampled every 4 minutes and bisected."""
+    def above(when):
+        site.date = when
+        body.compute(site)
+        return float(body.alt) + (0.0 if centre else float(body.radius)) - float(site.horizon)
+    found = {True: -1.0, False: -1.0}  # rising, setting
+    previous = above(start)
+    for k in range(1, 361):
+        when = ephem.Date(start + k * 4 * ephem.minute)
+        now = above(when)
+        rising = previous < 0 <= now
+        if (previous < 0) != (now < 0) and found[rising] < 0:
+            low, high = ephem.Date(when - 4 * ephem.minute), when
+            for _ in range(24):
+                middle = ephem.Date((low + high) / 2)
+                if (above(middle) < 0) == (previous < 0):
+                    low = middle
+                else:
+                    high = middle
+            found[rising] = ((low + high) / 2 - start) * 24.0
+        previous = now
+    return found[True], found[False]
+
+
+def limit_row(group, body_code, place, date):
+    lat, lon_west, zone = place
+    start = ephem.Date(ephem.Date(date) - zone / 1440.0)
+    site = ephem.Observer()
+    site.lat, site.lon, site.elevation, site.pressure = str(lat), str(-lon_west), 0, 0
+    site.horizon = "-0:34"
+    body = ephem.Sun() if body_code == 0 else ephem.Moon()
+    rise, setting = first_crossings(site, body, start, False)
+    transit = within_day(site, start, site.next_transit, body)
+    night = -1.0
+    if body_code == 0:
+        site.horizon = "-18"
+        night = first_crossings(site, body, start, True)[1]
+    return [group, str(body_code), str(date[0]), str(date[1]), str(date[2]), repr(lat), repr(lon_west), str(zone),
+            "0.0", "%.5f" % rise, "%.5f" % transit, "%.5f" % setting, "%.5f" % night]
+
+
+def limit_days():
+    rows = [limit_row("moon", 1, place, date) for place, date in LIMIT_MOON_DAYS]
+    for place, date in LIMIT_HOME_DAYS:
+        rows += [limit_row("home", 0, place, date), limit_row("home", 1, place, date)]
+    rows += [limit_row("engine", body, place, date) for place, body, date in LIMIT_ENGINE_DAYS]
+    write_table("limit_days_pyephem.csv",
+                ["Rising, transit and setting within the local day (hours after 0 h, -1: none that day) on days",
+                 "at the day's limits: the Moon's culmination or rising just after midnight, a sunset or the",
+                 "end of the night just after it; found by scanning the altitude (the upper limb, 34' below the",
+                 "horizon; the Sun's centre at -18 degrees for night_h); body 0 Sun, 1 Moon"],
                 ["group", "body", "year", "month", "day", "latitude", "longitude_west", "zone_min", "horizon",
                  "rise_h", "transit_h", "set_h", "night_h"], rows, source="PyEphem %s (libastro)" % ephem.__version__)
 

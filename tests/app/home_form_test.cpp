@@ -268,37 +268,47 @@ protected:
         HomeForm::SetUp();
     }
     void TearDown() override { Ui([] { pl::StopTextLog(); }); }
+    // The Sun's and the Moon's rows of each "home" pair of rows (the Sun's, then the Moon's) of a
+    // reference table.
+    void ExpectHomeRows(const char* table, int count) {
+        const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, table);
+        int days = 0;
+        for (std::size_t k = 0; k + 1 < ref.rows.size(); ++k) {
+            if (ref.Text(k, "group") != "home" || ref.Get(k, "body") != 0) continue;  // the Sun's row, the Moon's next
+            const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+            SCOPED_TRACE(::testing::Message() << ref.Get(k, "latitude") << " " << y << "-" << m << "-" << d);
+            Ui([&] {
+                SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+                dateTimeFixed = 1;
+                currentDateTime = DateTime{y, m, d, 12, 0, 0};
+                pl::StartTextLog();
+                GotoForm(kHomeFormId);
+            });
+            std::vector<std::vector<std::string>> rows;  // Sun Rise, Set, Night; the Moon's two rows
+            for (auto& line : LoggedScreenLines())
+                if (line.size() == 2 && (line[0] == "Rise" || line[0] == "Set" || line[0] == "Night"))
+                    rows.push_back(line);
+            Ui([] { pl::StopTextLog(); });
+            ASSERT_EQ(rows.size(), 5u);
+            EXPECT_EQ(rows[0][0] + rows[1][0] + rows[2][0], "RiseSetNight");
+            ExpectEventText(rows[0][1], ref.Get(k, "rise_h"), ": None");
+            ExpectEventText(rows[1][1], ref.Get(k, "set_h"), ": None");
+            ExpectEventText(rows[2][1], ref.Get(k, "night_h"), ": None");
+            for (int r : {3, 4})
+                ExpectEventText(rows[r][1], ref.Get(k + 1, rows[r][0] == "Rise" ? "rise_h" : "set_h"), ": None");
+            ++days;
+        }
+        EXPECT_EQ(days, count);
+    }
 };
 
-TEST_P(HomeRowsOnBothScreens, EventsTheDayLacksShowNone) {
-    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "never_events_pyephem.csv");
-    int days = 0;
-    for (std::size_t k = 0; k + 1 < ref.rows.size(); ++k) {
-        if (ref.Text(k, "group") != "home" || ref.Get(k, "body") != 0) continue;  // the Sun's row, the Moon's next
-        const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
-        SCOPED_TRACE(::testing::Message() << ref.Get(k, "latitude") << " " << y << "-" << m << "-" << d);
-        Ui([&] {
-            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
-            dateTimeFixed = 1;
-            currentDateTime = DateTime{y, m, d, 12, 0, 0};
-            pl::StartTextLog();
-            GotoForm(kHomeFormId);
-        });
-        std::vector<std::vector<std::string>> rows;  // Sun Rise, Set, Night; the Moon's two rows
-        for (auto& line : LoggedScreenLines())
-            if (line.size() == 2 && (line[0] == "Rise" || line[0] == "Set" || line[0] == "Night")) rows.push_back(line);
-        Ui([] { pl::StopTextLog(); });
-        ASSERT_EQ(rows.size(), 5u);
-        EXPECT_EQ(rows[0][0] + rows[1][0] + rows[2][0], "RiseSetNight");
-        ExpectEventText(rows[0][1], ref.Get(k, "rise_h"), ": None");
-        ExpectEventText(rows[1][1], ref.Get(k, "set_h"), ": None");
-        ExpectEventText(rows[2][1], ref.Get(k, "night_h"), ": None");
-        for (int r : {3, 4})
-            ExpectEventText(rows[r][1], ref.Get(k + 1, rows[r][0] == "Rise" ? "rise_h" : "set_h"), ": None");
-        ++days;
-    }
-    EXPECT_EQ(days, 7);
-}
+TEST_P(HomeRowsOnBothScreens, EventsTheDayLacksShowNone) { ExpectHomeRows("never_events_pyephem.csv", 7); }
+
+// Days whose event falls just after midnight, against PyEphem (limit_days_pyephem.csv, group "home"): a
+// sunset at 71 17' N in May, the end of the night at Fairbanks in March, a moonrise at Tokyo and at
+// 179 59' E (+12 h): ": None" on the day before. They showed "Set 24h02", "Night 24h02" and the next
+// day's moonrise as the day's ("Rise 00h38").
+TEST_P(HomeRowsOnBothScreens, EventAfterMidnightShowedOnTheDayBefore) { ExpectHomeRows("limit_days_pyephem.csv", 4); }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, HomeRowsOnBothScreens, ::testing::ValuesIn(kBothScreens));
 

@@ -483,6 +483,17 @@ protected:
         Ui([] { pl::StopTextLog(); });
         PlanetAssistantForm::TearDown();
     }
+    // The rows of the Rise&Set page drawn afresh from the Position page: RA, Dec, Rise, Transit, Set.
+    std::vector<std::vector<std::string>> RiseSetRows() {
+        Page(kPagePosition);
+        Ui([] { pl::StartTextLog(); });
+        Page(kPageRiseSet);
+        std::vector<std::vector<std::string>> rows;
+        for (auto& line : LoggedScreenLines())
+            if (line.size() >= 5 && line[0] != "RA") rows.push_back(line);
+        Ui([] { pl::StopTextLog(); });
+        return rows;
+    }
 };
 
 // At 40 N 105 W (zone -7 h) and Sydney (+10 h, daylight saving +1 h), on both
@@ -578,13 +589,7 @@ TEST_P(PlanetRiseSetOnBothScreens, BodiesThatNeverRiseShowHyphensAndTheirTransit
             preferences.word[kPrefHorizon] = ref.Get(k, "horizon") == 10.0 ? 6 : 0;  // the row of 10 degrees
             assistantDate = AssistantDate{2026, 12, 15, 12, 0};
         });
-        Page(kPagePosition);
-        Ui([] { pl::StartTextLog(); });
-        Page(kPageRiseSet);
-        std::vector<std::vector<std::string>> rows;  // the table's rows: RA, Dec, Rise, Transit, Set
-        for (auto& line : LoggedScreenLines())
-            if (line.size() >= 5 && line[0] != "RA") rows.push_back(line);
-        Ui([] { pl::StopTextLog(); });
+        const std::vector<std::vector<std::string>> rows = RiseSetRows();
         ASSERT_EQ(rows.size(), 10u);
         for (std::size_t body = 0; body < 10; ++body, ++bodies) {
             SCOPED_TRACE(::testing::Message() << "body " << body);
@@ -594,6 +599,33 @@ TEST_P(PlanetRiseSetOnBothScreens, BodiesThatNeverRiseShowHyphensAndTheirTransit
         }
     }
     EXPECT_EQ(bodies, 20);
+}
+
+// The Moon's row of the Rise&Set page on days whose culmination falls just
+// after midnight and on the days after, at Tokyo, 71 17' N (-9 h), Fairbanks
+// and 179 59' E (+12 h), against PyEphem (limit_days_pyephem.csv, group
+// "moon"): "-----" for the transit of a day that has none, every event within
+// 2 minutes. It showed the next day's culmination as the day's.
+TEST_P(PlanetRiseSetOnBothScreens, MoonDayWithoutATransitShowedTheNextDays) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "limit_days_pyephem.csv");
+    Open();
+    int days = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        if (ref.Text(k, "group") != "moon") continue;
+        const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        SCOPED_TRACE(::testing::Message() << ref.Get(k, "latitude") << " " << y << "-" << m << "-" << d);
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            assistantDate = AssistantDate{y, m, d, 12, 0};
+        });
+        const std::vector<std::vector<std::string>> rows = RiseSetRows();
+        ASSERT_EQ(rows.size(), 10u);
+        ExpectEventText(rows[1][2], ref.Get(k, "rise_h"), "-----");
+        ExpectEventText(rows[1][3], ref.Get(k, "transit_h"), "-----");
+        ExpectEventText(rows[1][4], ref.Get(k, "set_h"), "-----");
+        ++days;
+    }
+    EXPECT_EQ(days, 7);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, PlanetRiseSetOnBothScreens, ::testing::ValuesIn(kBothScreens));

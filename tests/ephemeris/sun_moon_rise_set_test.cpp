@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "core/julian_day.h"
 #include "ephemeris/body_positions.h"
@@ -229,6 +230,43 @@ TEST_F(SunMoonRiseSet, TwilightSentinels) {
     EXPECT_TRUE(twilight == 0.0 && rise == 0.0 && set == 0.0);
     EXPECT_EQ(ComputeSunRiseSet(2024, 6, 21, &rise, &transit, &set, &twilight), 0);
     EXPECT_EQ(set, 23.99);
+}
+
+// Days at the limit against PyEphem's altitudes (limit_days_pyephem.csv, group
+// "engine"): the Moon's and the Sun's crossings at the pole, a Moon at 71 17' N
+// that dips 0.1 degree below the horizon for 52 minutes, a Sun there that stops
+// 0.01 degree short of rising, a Moon at Fairbanks up for 44 minutes. Each
+// rising and setting the day has is reported within it, none where it has
+// none. At the pole, where the corrections divide by the cosine of the
+// latitude, every crossing was missed and the day told as up or down all day;
+// at 71 17' N the dip's setting was missed and the Sun got a setting without a
+// rising. The altitude changes slowly at such crossings: the places' 0.06
+// degree is up to 12 minutes at the pole, hence 15 minutes.
+TEST_F(SunMoonRiseSet, CrossingsAtThePoleOrGrazingTheHorizonWereMissedOrFalse) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "limit_days_pyephem.csv");
+    int days = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        if (ref.Text(k, "group") != "engine") continue;
+        const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        const bool sun = ref.Get(k, "body") == 0;
+        SCOPED_TRACE(::testing::Message() << (sun ? "Sun " : "Moon ") << ref.Get(k, "latitude") << " " << y << "-"
+                                          << m << "-" << d);
+        SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+        double rise = 0, transit = 0, set = 0;
+        unsigned events = 0;
+        if (sun) ComputeSunRiseSet(y, m, d, &rise, &transit, &set, nullptr, &events);
+        else ComputeMoonRiseSet(y, m, d, &rise, &transit, &set, nullptr, &events);
+        for (auto [bit, hours, column] : {std::tuple{kRiseSetRises, rise, "rise_h"}, {kRiseSetSets, set, "set_h"}}) {
+            const double want = ref.Get(k, column);
+            const bool shown = (events & bit) != 0 && hours >= 0 && hours < 24;
+            EXPECT_EQ(shown, want >= 0) << column << " " << hours;
+            if (shown && want >= 0) {
+                EXPECT_NEAR(hours, want, 15.0 / 60) << column;
+            }
+        }
+        ++days;
+    }
+    EXPECT_EQ(days, 7);
 }
 
 }  // namespace

@@ -72,6 +72,18 @@ TEST_F(AltitudeGraph, LitHoursColoursAndNowLine) {
     EXPECT_EQ(GetForeColorRef(), pl::Rgb(255, 255, 255));
 }
 
+// A day with one crossing, as the engine gives the Moon at 71 17' N: on
+// 2027-08-15 it rises at 23:08 and does not set (its transit 0.14 h, the set
+// the stand-in 23.99): lit from 23.14 h (column 138) to midnight; on
+// 2027-05-18 it sets at 01:14 and does not rise (rise the stand-in 0, the
+// transit the next day's, 0.44 h): lit to 1.23 h (7 columns). The stand-ins
+// were read as times: the first bar lit from 0.14 h on, the second all day.
+TEST_F(AltitudeGraph, DayWithOneCrossingReadTheStandInAsTheOther) {
+    const pl::ColorRef day = pl::Rgb(249, 210, 20), pale = pl::Rgb(255, 255, 180);
+    EXPECT_EQ(Band(-1, 23.138f, 0.137f, 23.99f, day, pale, kRiseSetRises), Expected({{138, 143}}));
+    EXPECT_EQ(Band(-1, 0, 24.438f, 1.228f, day, pale, kRiseSetSets), Expected({{0, 7}}));
+}
+
 // The bar drawn from the engine's own results at 51 N on 2026-12-15 (horizon
 // 0): Canopus (6h24m -52.7, below -39) never rises and its bar stays empty
 // though its transit is a real time of day; Capella (5h17m +46.0, above

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "catalog/designations.h"
+#include "support/event_texts.h"
 #include "support/reference_csv.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
@@ -91,6 +92,32 @@ TEST_F(EphemerisTable, MoonRowsAgainstPyEphem) {
         EXPECT_NE(cells[0] + cells[3], previous) << t.day;
         previous = cells[0] + cells[3];
     }
+}
+
+// The Moon on days whose culmination falls just after midnight, so that the
+// day has no upper transit, and the days after, at Tokyo, 71 17' N (-9 h),
+// Fairbanks and 179 59' E (+12 h), against PyEphem (limit_days_pyephem.csv,
+// group "moon"): "-----" for each event the day lacks, the transit included,
+// every other within 2 minutes. The transit of such a day showed the next
+// day's culmination ("00h40") as its own.
+TEST_F(EphemerisTable, MoonDayWithoutATransitShowedTheNextDays) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "limit_days_pyephem.csv");
+    int days = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        if (ref.Text(k, "group") != "moon") continue;
+        const DateTime t{int(ref.Get(k, "year")), int(ref.Get(k, "month")), int(ref.Get(k, "day")), 21, 0, 0};
+        SCOPED_TRACE(::testing::Message() << ref.Get(k, "latitude") << " " << t.month << "-" << t.day);
+        SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+        ObjectRecord moon{};
+        ASSERT_TRUE(FetchEphemerisObject(kDesignationPlanet, 1, t, &moon, nullptr, 0, nullptr, 0));
+        const std::vector<std::string> cells = EphemerisRowTexts(kEphemerisRiseSet, moon, t);
+        ASSERT_EQ(cells.size(), 4u);
+        ExpectEventText(cells[0], ref.Get(k, "rise_h"), "-----");
+        ExpectEventText(cells[1], ref.Get(k, "transit_h"), "-----");
+        ExpectEventText(cells[3], ref.Get(k, "set_h"), "-----");
+        ++days;
+    }
+    EXPECT_EQ(days, 7);
 }
 
 // A star 8 degrees from the pole never sets at 51 N: hyphens for its rise and
