@@ -20,7 +20,6 @@ namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kDegreesPerRadian = 57.29577951308232;
-constexpr double kMinute = 1.0 / 1440.0;
 constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kPanelTilt = -40.0;
