@@ -107,14 +107,22 @@ void SetNumber(int id, int value) {
 }
 
 // A coordinate field in any text form; a last letter `negative` (either case)
-// negates it.
+// negates it. The letter, and blanks after it, are taken off before the
+// number is read, as the field's input reads them: "147.5 E " is East and
+// "12,5 S" 12.5 degrees South.
 double ReadCoordinate(int id, int characters, char negative) {
     char text[16] = {};
     ReadField(id, characters, text);
-    double value = ParseSignedValue(text);
     std::size_t n = std::strlen(text);
-    if (n > 0 && std::toupper(static_cast<unsigned char>(text[n - 1])) == negative) value = -value;
-    return value;
+    while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t')) --n;
+    bool negated = false;
+    if (n > 0 && std::isalpha(static_cast<unsigned char>(text[n - 1]))) {
+        negated = std::toupper(static_cast<unsigned char>(text[n - 1])) == negative;
+        --n;
+    }
+    text[n] = '\0';
+    const double value = ParseSignedValue(text);
+    return negated ? -value : value;
 }
 
 // A number field into the site; an invalid one is emptied and not taken.

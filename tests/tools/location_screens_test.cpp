@@ -297,6 +297,27 @@ TEST_P(LocationMapOnScreen, ElevenTypedCharactersKeepTheirSide) {
     }
 }
 
+// A coordinate the field's input takes is read as it took it: a blank typed
+// after the letter lost the side ("147.5 E " became 147.5 W, without a
+// word), and a decimal comma before a letter was read as minutes ("12,5 S"
+// became 12 deg 05' S). Values by hand.
+TEST_P(LocationMapOnScreen, TypedLetterAfterABlankOrADecimalCommaIsReadAsTaken) {
+    const struct {
+        int field;
+        const char* text;
+        double longitude, latitude;
+    } cases[] = {{kLongitudeField, "147.5 E ", -147.5, 48.85}, {kLatitudeField, "33.9 s\t", -2.35, -33.9},
+                 {kLatitudeField, "12,5 S", -2.35, -12.5},     {kLongitudeField, "2,35 E", -2.35, 48.85},
+                 {kLatitudeField, "12,5 N ", -2.35, 12.5},     {kLongitudeField, "0\xB0" "07'39 W ", 0.1275, 48.85}};
+    for (const auto& c : cases) {
+        ShowSite(-2.35, 48.85, 60);
+        EditField(c.field, c.text);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        EXPECT_NEAR(currentSite.longitude, c.longitude, 1e-4) << c.text;
+        EXPECT_NEAR(currentSite.latitude, c.latitude, 1e-4) << c.text;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, LocationMapOnScreen,
                          ::testing::Values(MapScreen{240, 320, 96}, MapScreen{480, 640, 192}));
 
