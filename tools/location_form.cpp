@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string>
 
 #include "catalog/databases.h"
 #include "chart/chart_clock.h"
@@ -15,6 +16,7 @@
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
 #include "core/services.h"
+#include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "tools/form_layout.h"
@@ -436,9 +438,14 @@ void Command(pl::Hwnd form, int id) {
     }
 }
 
+// A coordinate is taken only when its text was changed: the text written from
+// the site is rounded (to the second, or the tenth of a minute), so reading it
+// back would move a site the user left as it was.
 void EditField(pl::Hwnd form, int id) {
+    const bool coordinate = id == kLatitudeField || id == kLongitudeField;
+    const std::string before = coordinate ? pl::GetDlgItemText(form, id) : std::string();
     if (!EditLocationField(form, id)) return;
-    if (id == kLatitudeField || id == kLongitudeField) ReadSiteCoordinates();
+    if (coordinate && pl::GetDlgItemText(form, id) != before) ReadSiteCoordinates();
 }
 
 void PenDown(int x, int y) {

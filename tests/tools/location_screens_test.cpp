@@ -318,6 +318,25 @@ TEST_P(LocationMapOnScreen, TypedLetterAfterABlankOrADecimalCommaIsReadAsTaken) 
     }
 }
 
+// A coordinate field opened and closed with its text as the form wrote it,
+// by Ok or by Cancel, in each Dec format, leaves the site to the bit: the
+// rounded texts were read back, and Sydney Observatory as a location record
+// gives it (151.20929 E, 33.86882 S) moved by up to 4".
+TEST_P(LocationMapOnScreen, CoordinateFieldLeftAsWrittenKeepsTheSite) {
+    for (int format = 0; format <= 3; ++format)
+        for (int field : {kLatitudeField, kLongitudeField})
+            for (int button : {pl::IDOK, pl::IDCANCEL}) {
+                Ui([=] { preferences.word[kPrefDecFormat] = format; });
+                ShowSite(-151.20929, -33.86882, 600);
+                Press(field);
+                const pl::Hwnd input = pl::GetActiveWindow();
+                Ui([=] { pl::SendMessage(input, pl::WM_COMMAND, button, 0); });
+                EXPECT_EQ((std::vector<float>{currentSite.longitude, currentSite.latitude}),
+                          (std::vector<float>{-151.20929f, -33.86882f}))
+                    << format << " " << field << " " << button;
+            }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, LocationMapOnScreen,
                          ::testing::Values(MapScreen{240, 320, 96}, MapScreen{480, 640, 192}));
 
