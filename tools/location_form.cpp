@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string>
 
 #include "catalog/databases.h"
 #include "chart/chart_clock.h"
@@ -15,6 +16,7 @@
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
 #include "core/services.h"
+#include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "tools/form_layout.h"
@@ -107,14 +109,22 @@ void SetNumber(int id, int value) {
 }
 
 // A coordinate field in any text form; a last letter `negative` (either case)
-// negates it.
+// negates it. The letter, and blanks after it, are taken off before the
+// number is read, as the field's input reads them: "147.5 E " is East and
+// "12,5 S" 12.5 degrees South.
 double ReadCoordinate(int id, int characters, char negative) {
     char text[16] = {};
     ReadField(id, characters, text);
-    double value = ParseSignedValue(text);
     std::size_t n = std::strlen(text);
-    if (n > 0 && std::toupper(static_cast<unsigned char>(text[n - 1])) == negative) value = -value;
-    return value;
+    while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t')) --n;
+    bool negated = false;
+    if (n > 0 && std::isalpha(static_cast<unsigned char>(text[n - 1]))) {
+        negated = std::toupper(static_cast<unsigned char>(text[n - 1])) == negative;
+        --n;
+    }
+    text[n] = '\0';
+    const double value = ParseSignedValue(text);
+    return negated ? -value : value;
 }
 
 // A number field into the site; an invalid one is emptied and not taken.
@@ -428,9 +438,14 @@ void Command(pl::Hwnd form, int id) {
     }
 }
 
+// A coordinate is taken only when its text was changed: the text written from
+// the site is rounded (to the second, or the tenth of a minute), so reading it
+// back would move a site the user left as it was.
 void EditField(pl::Hwnd form, int id) {
+    const bool coordinate = id == kLatitudeField || id == kLongitudeField;
+    const std::string before = coordinate ? pl::GetDlgItemText(form, id) : std::string();
     if (!EditLocationField(form, id)) return;
-    if (id == kLatitudeField || id == kLongitudeField) ReadSiteCoordinates();
+    if (coordinate && pl::GetDlgItemText(form, id) != before) ReadSiteCoordinates();
 }
 
 void PenDown(int x, int y) {

@@ -84,9 +84,9 @@ void ShowSiteInForm();
 // takes it back.
 void ShowCoordinate(int id, double value, char positive, char negative);
 
-// Takes the latitude and longitude fields into the site (a last "S" or "E"
-// negates the value) and, on the open form's field view, draws the site's
-// mark on the small world map.
+// Takes the latitude and longitude fields into the site (a last "S" or "E",
+// blanks after it allowed, negates the value) and, on the open form's field
+// view, draws the site's mark on the small world map.
 void ReadSiteCoordinates();
 
 // Takes the elevation, zone, temperature, pressure, humidity, condition and

@@ -297,6 +297,46 @@ TEST_P(LocationMapOnScreen, ElevenTypedCharactersKeepTheirSide) {
     }
 }
 
+// A coordinate the field's input takes is read as it took it: a blank typed
+// after the letter lost the side ("147.5 E " became 147.5 W, without a
+// word), and a decimal comma before a letter was read as minutes ("12,5 S"
+// became 12 deg 05' S). Values by hand.
+TEST_P(LocationMapOnScreen, TypedLetterAfterABlankOrADecimalCommaIsReadAsTaken) {
+    const struct {
+        int field;
+        const char* text;
+        double longitude, latitude;
+    } cases[] = {{kLongitudeField, "147.5 E ", -147.5, 48.85}, {kLatitudeField, "33.9 s\t", -2.35, -33.9},
+                 {kLatitudeField, "12,5 S", -2.35, -12.5},     {kLongitudeField, "2,35 E", -2.35, 48.85},
+                 {kLatitudeField, "12,5 N ", -2.35, 12.5},     {kLongitudeField, "0\xB0" "07'39 W ", 0.1275, 48.85}};
+    for (const auto& c : cases) {
+        ShowSite(-2.35, 48.85, 60);
+        EditField(c.field, c.text);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        EXPECT_NEAR(currentSite.longitude, c.longitude, 1e-4) << c.text;
+        EXPECT_NEAR(currentSite.latitude, c.latitude, 1e-4) << c.text;
+    }
+}
+
+// A coordinate field opened and closed with its text as the form wrote it,
+// by Ok or by Cancel, in each Dec format, leaves the site to the bit: the
+// rounded texts were read back, and Sydney Observatory as a location record
+// gives it (151.20929 E, 33.86882 S) moved by up to 4".
+TEST_P(LocationMapOnScreen, CoordinateFieldLeftAsWrittenKeepsTheSite) {
+    for (int format = 0; format <= 3; ++format)
+        for (int field : {kLatitudeField, kLongitudeField})
+            for (int button : {pl::IDOK, pl::IDCANCEL}) {
+                Ui([=] { preferences.word[kPrefDecFormat] = format; });
+                ShowSite(-151.20929, -33.86882, 600);
+                Press(field);
+                const pl::Hwnd input = pl::GetActiveWindow();
+                Ui([=] { pl::SendMessage(input, pl::WM_COMMAND, button, 0); });
+                EXPECT_EQ((std::vector<float>{currentSite.longitude, currentSite.latitude}),
+                          (std::vector<float>{-151.20929f, -33.86882f}))
+                    << format << " " << field << " " << button;
+            }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, LocationMapOnScreen,
                          ::testing::Values(MapScreen{240, 320, 96}, MapScreen{480, 640, 192}));
 
