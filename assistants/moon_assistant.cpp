@@ -116,13 +116,21 @@ DayWindow DarkWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon,
     return kNoWindow;
 }
 
+// Whether a day starts with the body above the altitude, from its events.
+bool UpAtMidnight(const RiseSetHours& m) {
+    return (m.events & kRiseSetAlwaysUp) != 0 || (Sets(m) && (!Rises(m) || m.set < m.rise));
+}
+
 // The Moon above 20 degrees while the Sun is down on day i. A Moon that
-// rises above 20 degrees and stays there past midnight (no set that day: its
-// set is a stand-in) is above them across midnight.
+// rises above 20 degrees and does not set below them that day (its set a
+// stand-in) is above them across midnight when the next day starts with it
+// there; otherwise a setting was missed near its culmination and no time
+// frame is known.
 DayWindow VisibilityWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon) {
     const double mR = moon.rise, mS = moon.set;
     if (!Rises(moon) || !Sets(e.sun[i]) || !(e.sun[i].rise < e.sun[i].set)) return kNoWindow;
     const double sS = e.sun[i].set, nextSunRise = e.sun[i + 1].rise;
+    if (!Sets(moon) && !UpAtMidnight(e.moon[i + 1])) return kNoWindow;
     if (mR >= mS || !Sets(moon)) return {std::max(sS, mR), std::min(NextSet(e.moon[i + 1]), nextSunRise)};
     if (mS > sS) return {sS, mS};
     if (mR < nextSunRise) return {mR, nextSunRise};
