@@ -82,10 +82,11 @@ double NextSet(const RiseSetHours& m) { return Sets(m) ? m.set : kNone; }
 
 // Dark hours of day i with the Moon's events of that day. A Moon up all day
 // leaves it dark only once it sets the next morning, one down all day the
-// Sun's whole night.
+// Sun's whole night. A day on which the Sun does not set through -18 degrees
+// starts no night (its set is a stand-in).
 DayWindow DarkWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon, bool firstRowOfColumn) {
     double sR = e.sun[i].rise, sS = e.sun[i].set;
-    if (!Rises(e.sun[i])) sS = 25.0;
+    if (!Sets(e.sun[i])) sS = 25.0;
     if (sR >= sS) sS += 24.0;
     const double nextSunRise = e.sun[i + 1].rise, mR = moon.rise, mS = moon.set;
     const double nextMoonRise = NextRise(e.moon[i + 1]), nextMoonSet = NextSet(e.moon[i + 1]);
@@ -115,12 +116,22 @@ DayWindow DarkWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon,
     return kNoWindow;
 }
 
-// The Moon above 20 degrees while the Sun is down on day i.
+// Whether a day starts with the body above the altitude, from its events.
+bool UpAtMidnight(const RiseSetHours& m) {
+    return (m.events & kRiseSetAlwaysUp) != 0 || (Sets(m) && (!Rises(m) || m.set < m.rise));
+}
+
+// The Moon above 20 degrees while the Sun is down on day i. A Moon that
+// rises above 20 degrees and does not set below them that day (its set a
+// stand-in) is above them across midnight when the next day starts with it
+// there; otherwise a setting was missed near its culmination and no time
+// frame is known.
 DayWindow VisibilityWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon) {
     const double mR = moon.rise, mS = moon.set;
     if (!Rises(moon) || !Sets(e.sun[i]) || !(e.sun[i].rise < e.sun[i].set)) return kNoWindow;
     const double sS = e.sun[i].set, nextSunRise = e.sun[i + 1].rise;
-    if (mR >= mS) return {std::max(sS, mR), std::min(e.moon[i + 1].set, nextSunRise)};
+    if (!Sets(moon) && !UpAtMidnight(e.moon[i + 1])) return kNoWindow;
+    if (mR >= mS || !Sets(moon)) return {std::max(sS, mR), std::min(NextSet(e.moon[i + 1]), nextSunRise)};
     if (mS > sS) return {sS, mS};
     if (mR < nextSunRise) return {mR, nextSunRise};
     return kNoWindow;

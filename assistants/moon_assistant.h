@@ -87,12 +87,13 @@ MoonDayEvents ComputeMoonDayEvents(int mode, int year, int month, int day, int c
 // Start and end of the time frame of day i (0 <= i < count) of a mode, from
 // the events of days i - 1 .. i + 1; both 25 when there is none. Mode 0: the
 // Moon's rise and set, 25 for one the day does not have. Mode 1: the dark
-// hours, with the Sun below -18 degrees and the Moon down; firstRowOfColumn
-// tells whether the previous day's Sun may stand in (when it crossed -18
-// degrees both ways) when its morning crossing comes later than its evening
-// one. Mode 2: the Moon above 20 degrees while the Sun is down, in the
-// evening, the morning or across midnight; none on a day the Sun does not set
-// or the Moon does not rise.
+// hours, with the Sun below -18 degrees and the Moon down, no start on a day
+// the Sun does not set through -18 degrees; firstRowOfColumn tells whether
+// the previous day's Sun may stand in (when it crossed -18 degrees both ways)
+// when its morning crossing comes later than its evening one. Mode 2: the
+// Moon above 20 degrees while the Sun is down, in the evening, the morning or
+// across midnight (also when it does not set below 20 degrees that day); none
+// on a day the Sun does not set or the Moon does not rise.
 struct DayWindow {
     double start = 25.0;
     double end = 25.0;

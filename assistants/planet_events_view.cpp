@@ -14,6 +14,7 @@
 #include "ephemeris/body_positions.h"
 #include "ephemeris/planet_names.h"
 #include "ephemeris/sun_moon_rise_set.h"
+#include "objects/visibility.h"
 #include "objects/visibility_view.h"
 #include "platform/window.h"
 #include "ui/bitmaps.h"
@@ -83,13 +84,15 @@ AssistantDate LocalDateOf(const PlannerEvent& e) {
 
 // Rising, transit and setting (local hours) of a body on the local date of
 // the event's instant `local` (local civil time): the Sun's for the date, the
-// others' from their place at that instant, with the RiseSetEvent bits. False
-// when the body's theory does not cover the date.
+// others' from their place at that instant, with the RiseSetEvent bits of the
+// day's own events (DayOwnEvents). False when the body's theory does not
+// cover the date.
 bool EventRiseSet(int body, const AssistantDate& local, double* rise, double* transit, double* set,
                   unsigned* events) {
     *rise = *transit = *set = 0.0;
     if (body == 0) {
         ComputeSunRiseSet(local.year, local.month, local.day, rise, transit, set, nullptr, events);
+        *events = DayOwnEvents(*events, *rise, *set);
         return true;
     }
     BodyPosition p{};

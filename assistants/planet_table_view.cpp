@@ -20,6 +20,7 @@
 #include "ephemeris/approx_planets.h"
 #include "ephemeris/body_positions.h"
 #include "ephemeris/sun_moon_rise_set.h"
+#include "objects/visibility.h"
 #include "objects/visibility_view.h"
 #include "ui/colors.h"
 #include "ui/draw_window.h"
@@ -73,7 +74,7 @@ struct TableRow {
     int body = 0;
     BodyPosition p{};
     double rise = 0, transit = 0, set = 0;
-    unsigned events = 0;  // RiseSetEvent bits of rise and set
+    unsigned events = 0;  // RiseSetEvent bits of the day's own rise and set
     bool known = true;  // false: a date the body's theory does not cover; the row shows blanks
 };
 
@@ -119,6 +120,7 @@ void RiseSetOf(TableRow* r, const AssistantDate& d) {
                                    currentSite.zoneMinutes, currentSite.elevation, GetHorizonAltitude(), r->p.ra,
                                    r->p.dec, &r->rise, &r->transit, &r->set, &r->events);
     }
+    r->events = DayOwnEvents(r->events, r->rise, r->set);
 }
 
 // The ten rows at the assistant's date; while animating the Rise&Set page

@@ -27,6 +27,7 @@
 #include "ephemeris/sun_moon_rise_set.h"
 #include "objects/list_panel.h"
 #include "objects/object_texts.h"
+#include "objects/visibility.h"
 #include "orbits/orbit_assistant_state.h"
 #include "ui/input_polling.h"
 #include "ui/preference_values.h"
@@ -283,6 +284,7 @@ ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime
             ComputeSunRiseSet(when.year, when.month, when.day, &e.rise, &e.transit, &e.set, nullptr, &e.events);
         else
             ComputeMoonRiseSet(when.year, when.month, when.day, &e.rise, &e.transit, &e.set, nullptr, &e.events);
+        e.events = DayOwnEvents(e.events, e.rise, e.set);
         e.rise = IntoDay(e.rise), e.transit = IntoDay(e.transit), e.set = IntoDay(e.set);
         return e;
     }

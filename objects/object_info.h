@@ -82,11 +82,12 @@ float ObjectInfoGauge(int tab, const ObjectRecord& r, float scopeLimit);
 
 // Rise, transit and set in local hours of the form's date: the Sun and the
 // Moon (bodies 0 and 1) by their own routines, each hour brought into
-// [0, 24); any other object from its place of date (RiseSetPlace) with the
-// horizon preference.
+// [0, 24) (the bits of a rising or setting of the day before or after
+// dropped first: DayOwnEvents); any other object from its place of date
+// (RiseSetPlace) with the horizon preference.
 struct ObjectInfoRiseSet {
     double rise = 0.0, transit = 0.0, set = 0.0;
-    unsigned events = 0;  // RiseSetEvent bits: which of rise and set happened
+    unsigned events = 0;  // RiseSetEvent bits: which of rise and set the day holds
 };
 ObjectInfoRiseSet ComputeObjectInfoRiseSet(const ObjectRecord& r, const DateTime& when);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/rise_set.h"
+
 namespace {
 
 constexpr int kColumns = 7;
@@ -174,4 +176,11 @@ int DifficultyClass(float rating) {
 const char* DifficultyWord(int difficultyClass) {
     static const char* const kWords[] = {"Too faint", "Very difficult", "Difficult", "Easy", "Very easy"};
     return difficultyClass >= 0 && difficultyClass < 5 ? kWords[difficultyClass] : "";
+}
+
+unsigned DayOwnEvents(unsigned events, double rise, double set) {
+    auto within = [](double hours) { return hours >= 0.0 && hours < 24.0; };
+    if (!within(rise)) events &= ~unsigned{kRiseSetRises};
+    if (!within(set)) events &= ~unsigned{kRiseSetSets};
+    return events;
 }

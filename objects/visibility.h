@@ -56,3 +56,10 @@ void RateObjectVisibility(double D, double F, double sky, double mag, double a, 
 // (<= 2), 4 "Very easy"; -1 for a rating that is not a number.
 int DifficultyClass(float rating);
 const char* DifficultyWord(int difficultyClass);
+
+// The RiseSetEvent bits of `events` that belong to the day itself, for the
+// 24-hour bar: the Sun's and the Moon's engine may give a rising or setting
+// of the day before or after (rise or set, hours after 0 h of the day,
+// outside [0, 24)), which the day does not hold, so its bit is dropped and
+// the bar draws the day's one crossing.
+unsigned DayOwnEvents(unsigned events, double rise, double set);

@@ -377,4 +377,40 @@ TEST_P(MoonDaysOnBothScreens, DayWithoutATransitShowedTheNextDaysAsItsOwn) {
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, MoonDaysOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
+// The first row of the DarkHours and Visibility views against a one-minute
+// PyEphem scan of the night (moon_table_windows_pyephem.csv), on both
+// screens: at 51 N the night of 2027-05-25, the first without astronomical
+// darkness (the Sun rises through -18 degrees that day but does not set),
+// showed "23h59" as its start; 2026-07-18, the first night with it (set
+// only), showed hyphens; a Moon that climbs above 20 degrees and stays there
+// past midnight (51 N, Fairbanks, 71 17' N) showed sunset to "23h59". Each
+// time within 3 minutes, hyphens where the night has no time frame.
+class MoonWindowsOnBothScreens : public MoonDaysOnBothScreens {};
+
+TEST_P(MoonWindowsOnBothScreens, OneCrossingOfTheDayTookTheStandInAsATime) {
+    Start(false, GetParam());
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "moon_table_windows_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 8u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        SCOPED_TRACE(::testing::Message() << ref.Text(k, "site") << " " << y << "-" << m << "-" << d);
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            S().year = y, S().month = m, S().day = d;
+            pl::StartTextLog();
+        });
+        ChooseView(ref.Get(k, "mode") == 1 ? kMoonViewDarkHours : kMoonViewVisibility);
+        std::vector<std::vector<std::string>> lines = LoggedScreenLines();
+        Ui([] { pl::StopTextLog(); });
+        auto first = std::find_if(lines.begin(), lines.end(), [](auto& line) { return line.size() >= 8; });
+        ASSERT_NE(first, lines.end());
+        EXPECT_EQ((*first)[1], std::to_string(d));
+        ExpectEventText((*first)[2], ref.Get(k, "start_h"), "-----", 3.0);
+        ExpectEventText((*first)[3], ref.Get(k, "end_h"), "-----", 3.0);
+        ChooseView(kMoonViewCalendar);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, MoonWindowsOnBothScreens, ::testing::ValuesIn(kBothScreens));
+
 }  // namespace

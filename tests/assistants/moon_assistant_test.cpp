@@ -61,7 +61,8 @@ RiseSetHours AsTheEngineGives(RiseSetHours h) {
 // rise at 00:00 its time; a Moon up all day leaves no dark hours and one down
 // all day the Sun's night; stand-ins of the day before do not stand in for
 // the Sun's night, and the Moon is not "visible" on a day the Sun does not
-// set. Those stand-ins once showed as 00h00 and 23h59.
+// set. Those stand-ins once showed as 00h00 and 23h59, also the stand-in set
+// of a Moon that stays above 20 degrees past midnight.
 TEST_F(MoonAssistantTest, DayWindowsByBranch) {
     const WindowCase cases[] = {
         {"rise and set", 0, {}, {{}, {10, 22}, {}}, false, 10, 22},
@@ -79,6 +80,10 @@ TEST_F(MoonAssistantTest, DayWindowsByBranch) {
         {"dark: Moon rise past 24 h takes the next day's", 1, {{}, {4.5, 20.5}, {4.6, 20.4}},
          {{}, {24.5, 12}, {0.4, 13}}, false, 20.5, 0.4},
         {"dark: Sun never below -18", 1, {{}, {0, 23.99}, {0, 23.99}}, {{}, {10, 22}, {11, 23}}, false, kNone, 0},
+        {"dark: Sun rises through -18, no night starts", 1, {{}, {0.3, 23.99, kRiseSetRises}, {0, 23.99}},
+         {{}, {0, 0}, {0, 0}}, false, kNone, 0},
+        {"dark: Sun only sets through -18, the first night", 1, {{}, {0, 23.8, kRiseSetSets}, {0.4, 23.6}},
+         {{}, {0, 0}, {0, 0}}, false, 23.8, 0.4},
         {"dark: crossings equal", 1, {{}, {12, -12}, {4.6, 20.4}}, {{}, {10, 22}, {11, 23}}, false, kNone, kNone},
         {"dark: morning later, previous day's Sun", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {6, 15}, {7, 16}}, false,
          20, 5},
@@ -95,6 +100,10 @@ TEST_F(MoonAssistantTest, DayWindowsByBranch) {
         {"visible: never 20 degrees high", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {0, 0}, {0, 0}}, false, kNone, kNone},
         {"visible: Sun up all day", 2, {{}, {20, 6}, {6.1, 17.9}}, {{}, {21, 3}, {22, 4}}, false, kNone, kNone},
         {"visible: midnight sun", 2, {{}, {0, 23.99}, {0, 23.99}}, {{}, {21, 3}, {22, 4}}, false, kNone, kNone},
+        {"visible: no set below 20 degrees, up past midnight", 2, {{}, {6, 18}, {6.1, 17.9}},
+         {{}, {21, 23.99, kRiseSetRises}, {22, 4}}, false, 21, 4},
+        {"visible: no set, the next day starts below (a missed set)", 2, {{}, {6, 18}, {6.1, 17.9}},
+         {{}, {21, 23.99, kRiseSetRises}, {20, 22}}, false, kNone, kNone},
     };
     for (const WindowCase& c : cases) {
         MoonDayEvents e;

@@ -634,4 +634,45 @@ TEST_P(StarRiseSetOnBothScreens, NeverRisingOrSettingStarsShowHyphensAndTheirTra
 
 INSTANTIATE_TEST_SUITE_P(StarsOnBothScreens, StarRiseSetOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
+// The Moon's 24-hour bar on days whose rising or setting, as the engine finds
+// it, is the next day's (Tokyo, 71 17' N and Fairbanks at -9 h, 179 59' E at
+// +12 h; a day with both crossings besides), on both screens: every hour cell
+// lit where PyEphem has the Moon up at its middle (moon_day_up_pyephem.csv),
+// but within 20 minutes of a crossing. The next day's event was drawn as the
+// day's: a setting at 01:01 lit the first hour, a rising at 02:52 left the
+// night dark until then.
+using MoonBarOnBothScreens = OnBothScreens<ObjectInfoForm>;
+
+TEST_P(MoonBarOnBothScreens, NextDaysEventDrawnAsTheDays) {
+    Begin(GetParam());
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "moon_day_up_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 7u);
+    const int s = GetParam().dpi / 96, x0 = 98 * s, pitch = 120 * s / 25 + 1, y = 187 * s + 15 * s / 2 + 1;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        const DateTime when{int(ref.Get(k, "year")), int(ref.Get(k, "month")), int(ref.Get(k, "day")), 12, 0, 0};
+        SCOPED_TRACE(::testing::Message() << ref.Text(k, "site") << " " << when.month << "-" << when.day);
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            dateTimeFixed = 1;
+            currentDateTime = when;
+        });
+        OpenOn(kPlanetTab, 2);
+        ASSERT_EQ(Shown(), "Moon");
+        const double crossings[2] = {ref.Get(k, "crossing1_h"), ref.Get(k, "crossing2_h")};
+        for (int h = 0; h < 24; ++h) {
+            bool up = ref.Get(k, "up_at_0h") != 0, near = false;
+            for (double c : crossings) {
+                if (c >= 0 && c < h + 0.5) up = !up;
+                near = near || (c >= 0 && std::fabs(c - (h + 0.5)) < 20 / 60.0);
+            }
+            const uint32_t pixel = harness.pixel(x0 + pitch * h + pitch / 2, y) & 0xF8F8F8;
+            if (!near) {
+                EXPECT_EQ(pixel, up ? 0xF8D010u : 0xF8F8B0u) << "hour " << h;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, MoonBarOnBothScreens, ::testing::ValuesIn(kBothScreens));
+
 }  // namespace
