@@ -151,7 +151,8 @@ void RatingTexts(const ObjectRecord& r, ListPanelTexts* p) {
 }
 
 // The altitude at transit: the sidereal time of the transit's hour, minute
-// and second, plus 0.5 truncated.
+// and second, rounded to the whole degree (half away from zero, so a body
+// culminating below the horizon reads as low as it is).
 std::string TransitAltitude(const ObjectRecord& r, const DateTime& t, double transit) {
     const int hour = static_cast<int>(transit);
     const double minutes = (transit - hour) * 60.0;
@@ -160,7 +161,7 @@ std::string TransitAltitude(const ObjectRecord& r, const DateTime& t, double tra
     const double lst = GetLocalSiderealTime(t.year, t.month, t.day, hour, minute, second, s.longitude, s.zoneMinutes);
     char text[16];
     std::snprintf(text, sizeof text, "%d\xB0",
-                  static_cast<int>(ComputeAltitude(lst, r.rightAscension, r.declination, s.latitude) + 0.5));
+                  static_cast<int>(std::lround(ComputeAltitude(lst, r.rightAscension, r.declination, s.latitude))));
     return text;
 }
 

@@ -62,7 +62,7 @@ struct ListPanelTexts {
 // place by ComputeApparentAltAz in the position-mode preference for a
 // catalogue place (J2000), as it stands (mode -1) for a planet, comet or
 // asteroid, whose place is of date already; the altitude at the local sidereal
-// time of transit plus 0.5 truncated, the magnitude and the visibility rating in the telescope of the
+// time of transit rounded to the degree, the magnitude and the visibility rating in the telescope of the
 // preferences; a meteor shower's start, maximum ("Var." without one) and end
 // dates and the gauge of its activity class.
 ListPanelTexts ComputeListPanelTexts(const ListPanelObject& object, int source, int sourceIndex, const DateTime& when);

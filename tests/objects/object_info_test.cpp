@@ -236,6 +236,22 @@ TEST_F(ObjectInfoTest, CatalogueRiseAndSetFromThePlaceOfDate) {
     }
 }
 
+// The list panel's altitude at transit, for places at 6h of right ascension
+// (no precession in declination) seen from 40 N: 90 - 40 + dec rounded to the
+// degree. A body culminating 10.2 degrees below the horizon read -9 (0.5 added,
+// then cut toward zero).
+TEST_F(ObjectInfoTest, TransitAltitudeBelowTheHorizonReadADegreeHigh) {
+    SetTestSite(40.0, 0.0, 0);
+    const struct { float dec; const char* shown; } cases[] = {{-60.2f, "-10\xB0"}, {-60.7f, "-11\xB0"}, {20.6f, "71\xB0"}};
+    for (const auto& c : cases) {
+        ListPanelObject listed;
+        listed.record = Record(kDesignationMessier, 1, 16);
+        listed.record.rightAscension = 6.0f;
+        listed.record.declination = c.dec;
+        EXPECT_EQ(ComputeListPanelTexts(listed, 0, 0, {2025, 1, 15, 21, 0, 0}).transitAltitude, c.shown) << c.dec;
+    }
+}
+
 // Bodies and comets are placed as given (their places are of date); a
 // catalogue place is carried to the date, here 24.2 years of precession
 // (3.05 s of right ascension a year at 8h30m -1.25, Meeus eq. 21.1: 8h31m14s).
