@@ -72,6 +72,21 @@ struct Bracket {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr Bracket kNoMinimum{kNaN, kNaN, kNaN};
 
+// A refined minimum: its Julian day and Earth distance (AU).
+struct Minimum {
+    double jd, distance;
+};
+constexpr Minimum kNoRefinedMinimum{kNaN, kNaN};
+
+// The least Earth distance of distanceRecord within the bracket, by Brent's
+// method; none for no bracket.
+Minimum Refine(const Bracket& s) {
+    if (!std::isfinite(s.b)) return kNoRefinedMinimum;
+    double closest = s.b;
+    const double distance = BrentMinimize(&closest, s.a, s.b, s.c, kMinimumTolerance, EarthDistanceAt);
+    return {closest, distance};
+}
+
 // From the span's end `edge` (distance `atEdge`), steps outward in
 // `direction` (+1 or -1) while the distance goes on falling, at most
 // kWalkLimit days; none when it never rises again or has no place.
@@ -86,32 +101,55 @@ Bracket WalkPastSpan(double edge, double atEdge, double direction) {
     return kNoMinimum;
 }
 
-// The bracket of the least sampled local minimum of the Earth distance over
-// reference +- kSpan days; with none there (the distance falls all through
-// the span), of the first minimum past the span's end of smaller distance.
-Bracket ClosestSamples(double reference) {
-    std::array<double, kSamples> distance{};
-    const auto at = [reference](int k) { return reference - kSpan + k * kSampleStep; };
-    for (int k = 0; k < kSamples; ++k) distance[k] = EarthDistanceAt(at(k));
+// The Earth distances sampled over reference +- kSpan days.
+struct SpanSamples {
+    double reference;
+    std::array<double, kSamples> distance;
+    double At(int k) const { return reference - kSpan + k * kSampleStep; }
+};
+
+// The minimum that the span's outermost step at sample `end` (0 or the last)
+// may hold: when the distance falls to that end and rises again one step
+// past it, the refined minimum if it lies within the span; none otherwise.
+Minimum EndMinimum(const SpanSamples& s, int end) {
+    const int inward = end == 0 ? 1 : -1;
+    if (!(s.distance[end] <= s.distance[end + inward])) return kNoRefinedMinimum;
+    const double beyond = s.At(end) - inward * kSampleStep;
+    if (!(EarthDistanceAt(beyond) > s.distance[end])) return kNoRefinedMinimum;
+    const Minimum m = Refine({s.At(end + inward), s.At(end), beyond});
+    return std::fabs(m.jd - s.reference) <= kSpan ? m : kNoRefinedMinimum;
+}
+
+// The least of the refined minima of the span: that of the least sampled
+// local minimum among the samples within it, and those its outermost steps
+// hold (the end samples have no outer neighbour to show them).
+Minimum LeastWithinSpan(const SpanSamples& s) {
     int least = -1;
     for (int k = 1; k + 1 < kSamples; ++k)
-        if (distance[k] <= distance[k - 1] && distance[k] <= distance[k + 1] &&
-            (least < 0 || distance[k] < distance[least]))
+        if (s.distance[k] <= s.distance[k - 1] && s.distance[k] <= s.distance[k + 1] &&
+            (least < 0 || s.distance[k] < s.distance[least]))
             least = k;
-    if (least >= 0) return {at(least - 1), at(least), at(least + 1)};
-    if (distance.front() < distance.back()) return WalkPastSpan(at(0), distance.front(), -1.0);
-    return WalkPastSpan(at(kSamples - 1), distance.back(), 1.0);
+    Minimum best = least >= 0 ? Refine({s.At(least - 1), s.At(least), s.At(least + 1)}) : kNoRefinedMinimum;
+    for (int end : {0, kSamples - 1}) {
+        const Minimum m = EndMinimum(s, end);
+        if (m.distance < best.distance || !std::isfinite(best.jd)) best = m;
+    }
+    return best;
 }
 
 // Julian day of the least Earth distance of distanceRecord near `reference`:
-// the bracketing samples refined by Brent's method; not a number when there
-// is no minimum.
+// the least minimum within reference +- kSpan days; with none there (the
+// distance falls all through the span), the first minimum past the span's
+// end of smaller distance; not a number when there is no minimum.
 double ClosestApproach(double reference) {
-    const Bracket s = ClosestSamples(reference);
-    if (!std::isfinite(s.b)) return kNaN;
-    double closest = s.b;
-    BrentMinimize(&closest, s.a, s.b, s.c, kMinimumTolerance, EarthDistanceAt);
-    return closest;
+    SpanSamples s{reference, {}};
+    for (int k = 0; k < kSamples; ++k) s.distance[k] = EarthDistanceAt(s.At(k));
+    const Minimum within = LeastWithinSpan(s);
+    if (std::isfinite(within.jd)) return within.jd;
+    const bool before = s.distance.front() < s.distance.back();
+    return Refine(before ? WalkPastSpan(s.At(0), s.distance.front(), -1.0)
+                         : WalkPastSpan(s.At(kSamples - 1), s.distance.back(), 1.0))
+        .jd;
 }
 
 // Best Dates row of record `index` (work words filled); false when it is

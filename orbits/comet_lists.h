@@ -57,11 +57,13 @@ double CometReferenceDate(const CometRecord& record);
 // perihelion time within the limit, with the date (UT) of its least Earth
 // distance near R and its magnitude on that date (its Sun and Earth distances
 // and phase there, as Brightest gives it). The date is a real minimum of the
-// distance, never the end of a search span: the least of the local minima
-// among samples 4 days apart over R +- 180 days, else (the distance falling
-// all through the span) the first minimum past the span's end of smaller
-// distance, found by stepping on up to a century; refined by Brent's method
-// (tolerance 1.16e-10 of the Julian day, some 25 s). A record with no such
+// distance, never the end of a search span: the least minimum within R +-
+// 180 days (that of the least local minimum among samples 4 days apart, or
+// one in the span's first or last step, where the distance falls to the end
+// sample and rises past it), else (the distance falling all through the span)
+// the first minimum past the span's end of smaller distance, found by
+// stepping on up to a century; each refined by Brent's method (tolerance
+// 1.16e-10 of the Julian day, some 25 s). A record with no such
 // minimum, or whose law gives no finite magnitude there (a damaged slope),
 // has no row. Sorted by CompareCometDate. Returns the rows, or -1 with
 // "Can't allocate memory during initialization for CometMagList".

@@ -23,6 +23,12 @@ whose closest approach lies past the span (an orbit of period near a year, whose
 for years, one after R and one before it), a hyperbolic and a parabolic one, by PyEphem's
 EllipticalBody, HyperbolicBody and ParabolicBody.
 
+Also writes tests/reference/best_dates_span_ends_pyephem.csv: the same search for the retrograde
+Centaur (2011 GN27) of kstars-data (JPL elements at MJD 55654), whose least distance within the
+span lies in its last 4 days while a lesser approach lies within it, and for the same orbit at an
+epoch 179 days later (the mean anomaly moved on by n x 179 days), whose R is 358 days later and
+whose least distance lies in the span's first 4 days.
+
 Run from the top folder:  /usr/bin/python3 scripts/reference/best_dates_pyephem.py
 """
 import math
@@ -59,6 +65,14 @@ MINOR_PLANETS = [
      "1.817568807325879", "296.2092918990355", "270.4464678350943"),
     ("48 Doris (A857 SA)", "59800", ".06958653791809881", "3.11899947986567", "6.556999016523097",
      "183.4486046203953", "251.0210890843557", "286.9189963492419"),
+]
+
+# As MINOR_PLANETS: minima near the ends of the span
+SPAN_ENDS = [
+    ("(2011 GN27)", "55654", ".4001253141836545", "15.75481386029553", "153.4183599163674",
+     "47.80397882324812", "32.70182625980054", "178.6219749431591"),
+    ("(2011 GN27) 179 days on", "55833", ".4001253141836545", "15.75481386029553", "153.4183599163674",
+     "47.80397882324812", "32.70182625980054", "181.4431964778916"),
 ]
 
 
@@ -150,6 +164,13 @@ def main():
     write_table("best_dates_orbits_pyephem.csv",
                 ["Closest approach to the Earth near R (its perihelion time) of made-up orbits: the least",
                  "within R +- 180 days, else the first past the span where the distance falls all through it.",
+                 "columns: name, kind, R (JD, UT), JD of the least distance (UT), distance (AU)"],
+                columns, closest_rows(bodies), source)
+    bodies = [(name, "minor planet", *minor_planet(*el)) for name, *el in SPAN_ENDS]
+    write_table("best_dates_span_ends_pyephem.csv",
+                ["Closest approach to the Earth within R +- 180 days of a retrograde Centaur whose",
+                 "least distance there lies in the span's last 4 days (JPL elements at MJD 55654 of",
+                 "Debian's kstars-data 5:3.6.2-2), and of its orbit at an epoch 179 days on (first 4 days).",
                  "columns: name, kind, R (JD, UT), JD of the least distance (UT), distance (AU)"],
                 columns, closest_rows(bodies), source)
 

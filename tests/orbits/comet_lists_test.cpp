@@ -145,6 +145,46 @@ TEST_F(CometLists, ListedTheEndOfTheWalkPastTheSpan) {
     }
 }
 
+// A retrograde Centaur whose approaches come some 350 days apart, at
+// 15/12/2026 21:00, against PyEphem (tests/reference/
+// best_dates_span_ends_pyephem.csv by scripts/reference/best_dates_pyephem.py):
+// (2011 GN27) as kstars-data has it (JPL elements at MJD 55654; G 0.15), its
+// least distance within R +- 180 days 8.486 AU in the span's last 4 days, and
+// the same orbit at an epoch 179 days on, that least distance in the span's
+// first 4 days; each with a lesser approach (8.547 and 8.593 AU) well within
+// the span. Expected: the row's date within 1 day of the least, its distance
+// within 0.005 AU. The end samples were never taken for a minimum: the rows
+// were the lesser approaches, 351 and 350 days off.
+TEST_F(CometLists, BestDateMissedTheLeastApproachInTheSpansOutermostStep) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "best_dates_span_ends_pyephem.csv");
+    struct Epoch {
+        double jd;
+        float meanAnomaly;
+    };
+    const Epoch epochs[] = {{2455654.5, 178.62197f}, {2455833.5, 181.44320f}};
+    ASSERT_EQ(ref.rows.size(), std::size(epochs));
+    std::vector<CometRecord> records;
+    for (const Epoch& e : epochs) {
+        CometRecord c{};
+        c.kind = kMinorPlanetRecordKind, c.eccentricity = 0.40012531f, c.semiMajorAxis = 15.754814f;
+        c.inclination = 153.41836f, c.node = 47.803979f, c.argPerihelion = 32.701826f, c.meanAnomaly = e.meanAnomaly;
+        c.absoluteMagnitude = 7.7f, c.slope = 0.15f, c.epochJulianDay = static_cast<float>(e.jd);
+        ASSERT_TRUE(SetMinorPlanetPerihelion(&c, e.jd));
+        records.push_back(c);
+    }
+    OpenComets(records);
+    ASSERT_EQ(CollectBestDates(JulianDayFromDateTime(2026, 12, 15, 21, 0, 0, 0)), std::ssize(records));
+    for (int row = 0; row < cometMagCount; ++row) {
+        const int index = CometMagList[row].index;
+        SCOPED_TRACE(ref.Text(index, "name"));
+        CometRecord filled = records[index];
+        FillCometWorkWords(&filled);
+        EXPECT_NEAR(CometReferenceDate(filled), ref.Get(index, "reference_jd"), 1e-6);
+        EXPECT_NEAR(EntryJd(CometMagList[row]), ref.Get(index, "jd"), 1.0);
+        EXPECT_NEAR(DistanceAt(records[index], EntryJd(CometMagList[row])), ref.Get(index, "delta"), 0.005);
+    }
+}
+
 // Orbits a search could alias, run away on or find no magnitude for, at
 // 15/12/2026 21:00: each listed as its magnitude at perihelion says (the
 // rule of the list), but for a minor planet whose G of -1 gives no
