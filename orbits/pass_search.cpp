@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <numbers>
 #include <string>
 
 #include "catalog/comet_satellite_db.h"
@@ -29,9 +30,12 @@ constexpr double kSetTolerance = 30e-6 / 86400.0;
 constexpr double kRestartAfterSet = 1.0 / 1440.0;
 constexpr double kSearchDays = 30.0;
 constexpr double kSecond = 1.0 / 86400.0;
-// The culmination's samples lie about this far apart (days), at least four
-// intervals a pass and at most 720 (a pass of a day), before the refinement.
+// The culmination's samples lie about this far apart (days), or a 64th of the
+// orbit's period when that is longer (the sky track of a slow satellite bends
+// as slowly), at least four intervals a pass and at most 720 (a pass of a
+// day), before the refinement.
 constexpr double kCulminationSampling = 3.0 / 1440.0;
+constexpr double kCulminationSamplesPerPeriod = 64.0;
 constexpr int kMostCulminationSamples = 720;
 
 // The pass search's own element set.
@@ -125,13 +129,15 @@ double RefineCulmination(double a, double b, double c, double* jd) {
 }
 
 // The culmination of the pass rise .. set (UT) of `el`: samples about three
-// minutes apart (at least three) find the highest one, whose neighbours
-// bracket the refinement. An elliptic orbit's culmination may lie far from the
-// middle of the pass. Returns the elevation (degrees; not a number for a
+// minutes (or a 64th of a period) apart (at least three) find the highest
+// one, whose neighbours bracket the refinement. An elliptic orbit's
+// culmination may lie far from the middle of the pass. Returns the elevation (degrees; not a number for a
 // refused set, with the middle of the pass) and its time in *jd.
 double FindCulmination(double rise, double set, SatelliteElements* el, double* jd) {
     SetSearchedSatellite(el);
-    const double wanted = std::ceil((set - rise) / kCulminationSampling);
+    const double periodDays = el->meanMotion > 0.0 ? 2.0 * std::numbers::pi / el->meanMotion / 1440.0 : 0.0;
+    const double wanted =
+        std::ceil((set - rise) / std::max(kCulminationSampling, periodDays / kCulminationSamplesPerPeriod));
     const int intervals = wanted >= kMostCulminationSamples ? kMostCulminationSamples
                           : wanted > 4.0                    ? static_cast<int>(wanted)
                                                             : 4;
