@@ -89,17 +89,21 @@ double LimitStep(double step) {
     return std::fabs(step) <= kMaxStep ? step : std::copysign(kMaxStep, step);  // NaN gives +-0.5
 }
 
-double RefineTransit(const Track& track, double m) {
+// Corrects m to the instant the body's hour angle is `target` degrees: 0 its upper
+// culmination, 180 its lower one.
+double RefineCulmination(const Track& track, double m, double target) {
     for (int pass = 0; pass < kMaxPasses; ++pass) {
         double hourAngle, delta;
         track.At(m, &hourAngle, &delta);
-        hourAngle = std::remainder(hourAngle * kRadToDeg, 360.0);  // -180..+180
+        hourAngle = std::remainder(hourAngle * kRadToDeg - target, 360.0);  // -180..+180
         const double step = LimitStep(-hourAngle / 360.0);
         m += step;
         if (std::fabs(step) < kConverged) break;
     }
     return m;
 }
+
+double RefineTransit(const Track& track, double m) { return RefineCulmination(track, m, 0.0); }
 
 // Corrects *m to the instant the body crosses h0, rising (direction -1, east of the meridian)
 // or setting (+1, west). Returns false when they found no crossing: they did not settle (as
@@ -133,24 +137,44 @@ double BisectCrossing(const Track& track, double h0, double a, double b) {
     return (a + b) / 2;
 }
 
+// The instants of the day at which FindCrossing samples the altitude, in order: every half hour,
+// and the culminations within the day (the upper at mTransit, the lower ones about half a day
+// either side), where a body that reaches or leaves h0 for less than half an hour stands beyond
+// it. Returns their number.
+constexpr int kDaySteps = 48;
+constexpr int kMaxSamples = kDaySteps + 4;
+
+int DaySamples(const Track& track, double mTransit, double (&samples)[kMaxSamples]) {
+    int n = 0;
+    for (int k = 0; k <= kDaySteps; ++k) samples[n++] = static_cast<double>(k) / kDaySteps;
+    const double culminations[] = {mTransit, RefineCulmination(track, mTransit - 0.5, 180.0),
+                                   RefineCulmination(track, mTransit + 0.5, 180.0)};
+    for (const double c : culminations)
+        if (c > 0.0 && c < 1.0) samples[n++] = c;
+    std::sort(samples, samples + n);
+    return n;
+}
+
 // Finds a rising (direction -1) or setting (+1) from the start m, and, when the corrections
-// miss it from there, in the first half hour of the day in which the altitude passes h0 that
-// way: a body near its limit reaches (or leaves) h0 for a short while near a culmination, which
-// the start from the declination at 0 h can put far off. The corrections start from its middle;
-// where they fail (their slope vanishes near a lower culmination and at the pole) the half hour
-// is halved down to the crossing.
-bool FindCrossing(const Track& track, double h0, int direction, double* m) {
+// miss it from there, in the first interval between the day's samples (DaySamples) in which the
+// altitude passes h0 that way: a body near its limit reaches (or leaves) h0 for a short while
+// near a culmination, which the start from the declination at 0 h can put far off. The
+// corrections start from the interval's middle; where they fail (their slope vanishes near a
+// lower culmination and at the pole) or end outside it, the interval is halved down to the
+// crossing, so a crossing found there lies within the day.
+bool FindCrossing(const Track& track, double h0, int direction, double mTransit, double* m) {
     if (RefineCrossing(track, h0, direction, m)) return true;
-    constexpr int kSteps = 48;
-    double before = track.AltitudeAt(0.0) - h0;
-    for (int k = 1; k <= kSteps; ++k) {
-        const double after = track.AltitudeAt(static_cast<double>(k) / kSteps) - h0;
+    double samples[kMaxSamples];
+    const int count = DaySamples(track, mTransit, samples);
+    double before = track.AltitudeAt(samples[0]) - h0;
+    for (int k = 1; k < count; ++k) {
+        const double a = samples[k - 1], b = samples[k];
+        const double after = track.AltitudeAt(b) - h0;
         const bool passes = direction < 0 ? before < 0 && after >= 0 : before > 0 && after <= 0;
         before = after;
         if (!passes) continue;
-        *m = (k - 0.5) / kSteps;
-        if (RefineCrossing(track, h0, direction, m)) return true;
-        *m = BisectCrossing(track, h0, (k - 1.0) / kSteps, static_cast<double>(k) / kSteps);
+        *m = (a + b) / 2;
+        if (!RefineCrossing(track, h0, direction, m) || *m < a || *m > b) *m = BisectCrossing(track, h0, a, b);
         return true;
     }
     return false;
@@ -241,8 +265,8 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
     if (cosH0 > 1 && cosNext > 1) return NeverRises(24.0 * mTransit, rise, transit, set, events);
     const double bigH0 = std::acos(std::clamp(cosH0, -1.0, 1.0)) * kRadToDeg;
     double mRise = BringIntoDay(m0 - bigH0 / 360.0), mSet = BringIntoDay(m0 + bigH0 / 360.0);
-    const bool rises = FindCrossing(track, h0, -1, &mRise);
-    const bool sets = FindCrossing(track, h0, +1, &mSet);
+    const bool rises = FindCrossing(track, h0, -1, mTransit, &mRise);
+    const bool sets = FindCrossing(track, h0, +1, mTransit, &mSet);
     // No crossing within the day: the body stays on one side of h0 all day, which the altitude
     // at the transit (brought into the day) tells.
     auto inDay = [](double m) { return m >= 0.0 && m < 1.0; };

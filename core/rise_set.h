@@ -38,12 +38,14 @@ enum RiseSetEvent : unsigned {
 // Near the limit of always up or never up: the whole-day sentinels come
 // straight from the declinations when both the day's and the next day's stand
 // beyond it; otherwise each rising and setting is corrected from Meeus's start
-// and, when that misses it, from the half hour of the day in which the
-// interpolated altitude passes h0, that half hour being halved down to the
-// crossing when the corrections fail there too (near a lower culmination, or
-// at the pole, where they divide by the cosine of the latitude). Corrections
+// and, when that misses it, from the interval of the day in which the
+// interpolated altitude passes h0 (the day cut at every half hour and at its
+// culminations, so that a body up or down for minutes about one is seen
+// there), that interval being halved down to the crossing when the
+// corrections fail there too (near a lower culmination, or at the pole, where
+// they divide by the cosine of the latitude) or leave it. Corrections
 // that do not settle, or end more than 0.01 degree from h0 (or on the wrong
-// side of the meridian), found nothing; with no half hour passing h0 the
+// side of the meridian), found nothing; with no interval passing h0 the
 // event did not happen: rise 0, or set 23.99. With neither within the day,
 // the altitude at the transit chooses the whole-day sentinels.
 // For the Moon at 64.8 N through 2024 against PyEphem: every event within
@@ -53,7 +55,10 @@ enum RiseSetEvent : unsigned {
 // every one found and none false, within 3 minutes but for a body up or down
 // for less than about two hours and at the pole (within 12 minutes); one end
 // of the twilight missed, at 71.3 N 1.2 h after midnight on the first night
-// that has one. Returns 0 for a body that never sets at h0, else 1.
+// that has one. At 67 to 78 degrees of either latitude, every 20 degrees of
+// longitude, a Sun up or down for minutes at the ends of the polar night and
+// of the midnight sun gets both crossings or neither. Returns 0 for a body
+// that never sets at h0, else 1.
 // When `events` is not null it receives the RiseSetEvent bits: a rising or
 // setting found may lie before 0 or after 24 h (the neighbouring day's).
 int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second,

@@ -60,7 +60,8 @@ end of the night just after midnight, and days whose moonrise falls just
 after midnight, at 71 17' N, Fairbanks, Tokyo and 179 59' E); "engine" (the
 Sun's and the Moon's crossings at the pole, a Moon that dips below the
 horizon for 52 minutes and one up for 44, a Sun that stops 0.01 degree short
-of rising, at 71 17' N and Fairbanks).
+of rising, at 71 17' N and Fairbanks); "short" (the Sun up or down for minutes at either end of
+the polar night and of the midnight sun, between 67 and 72 degrees of either latitude).
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/rise_set_pyephem.py
 """
@@ -310,6 +311,13 @@ LIMIT_MOON_DAYS = [(TOKYO, (2027, 1, 22)), (TOKYO, (2027, 1, 23)), (NORTH_SLOPE,
 LIMIT_ENGINE_DAYS = [(POLE, 1, (2027, 1, 13)), (POLE, 1, (2027, 1, 25)), (POLE, 0, (2027, 3, 18)),
                      (POLE, 0, (2027, 9, 25)), (NORTH_SLOPE, 1, (2027, 3, 18)), (NORTH_SLOPE, 0, (2027, 1, 22)),
                      (FAIRBANKS, 1, (2027, 6, 20))]
+# (place, date): a Sun up for minutes about noon on the first days after the polar night, or down for
+# minutes about midnight on the last days of the midnight sun, where one of its two crossings was missed;
+# on the last day it stops just short of rising (none that day)
+LIMIT_SHORT_DAYS = [((71 + 17 / 60, -(179 + 59 / 60), 720), (2027, 1, 23)), ((68.0, 70.0, -300), (2027, 1, 3)),
+                    ((-68.0, -170.0, 660), (2027, 7, 5)), ((-70.0, 0.0, 0), (2027, 7, 19)),
+                    ((67.0, 10.0, -60), (2027, 7, 10)), ((72.0, -110.0, 420), (2027, 8, 4)),
+                    ((68.0, -70.0, 300), (2027, 1, 3))]
 LIMIT_HOME_DAYS = [(NORTH_SLOPE, (2027, 5, 6)), (FAIRBANKS, (2027, 3, 30)), (TOKYO, (2027, 1, 29)),
                    (DATE_LINE_EAST, (2027, 3, 30))]
 
@@ -362,6 +370,7 @@ def limit_days():
     for place, date in LIMIT_HOME_DAYS:
         rows += [limit_row("home", 0, place, date), limit_row("home", 1, place, date)]
     rows += [limit_row("engine", body, place, date) for place, body, date in LIMIT_ENGINE_DAYS]
+    rows += [limit_row("short", 0, place, date) for place, date in LIMIT_SHORT_DAYS]
     write_table("limit_days_pyephem.csv",
                 ["Rising, transit and setting within the local day (hours after 0 h, -1: none that day) on days",
                  "at the day's limits: the Moon's culmination or rising just after midnight, a sunset or the",
