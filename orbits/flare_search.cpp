@@ -214,13 +214,7 @@ double AngleAndRange(double jd, double* range) {
         if (range) *range = look.range;
         return AngularSeparation(look.azimuth, look.elevation, cache.ra, cache.dec);
     }
-    ComputeTopocentricDirection(jd, position, velocity, &site, &look);
-    if (range) {
-        double observer[4], observerVelocity[4], offset[3];
-        ComputeObserverState(jd, &site, observer, observerVelocity);
-        for (int k = 0; k < 3; ++k) offset[k] = position[k] - observer[k];
-        *range = std::sqrt(offset[0] * offset[0] + offset[1] * offset[1] + offset[2] * offset[2]);
-    }
+    ComputeTopocentricDirection(jd, position, velocity, &site, &look, range);
     const double lineOfSight[3] = {look.azimuth, look.elevation, look.range};
     return FlareReflectionAngle(position, velocity, lineOfSight, cache.ra, cache.dec);
 }

@@ -191,8 +191,9 @@ void ComputeTopocentricRaDec(double jd, const double satPosition[4], const doubl
 }
 
 void ComputeTopocentricDirection(double jd, const double satPosition[4], const double satVelocity[4],
-                                 ObserverSite* site, LookAngles* look) {
+                                 ObserverSite* site, LookAngles* look, double* range) {
     ComputeTopocentricLookAngles(jd, satPosition, satVelocity, site, look);
+    if (range) *range = look->range;
     double d[3];
     LookToEquatorial(*site, *look, d);
     look->azimuth = d[0];

@@ -104,9 +104,10 @@ void ComputeTopocentricRaDec(double jd, const double satPosition[4], const doubl
                              ObserverSite* site, LookAngles* look);
 
 // As ComputeTopocentricLookAngles, then the first three values of `look` are
-// the unit vector from the observer to the satellite in the inertial frame.
+// the unit vector from the observer to the satellite in the inertial frame;
+// the range (km) goes to *range when asked for.
 void ComputeTopocentricDirection(double jd, const double satPosition[4], const double satVelocity[4],
-                                 ObserverSite* site, LookAngles* look);
+                                 ObserverSite* site, LookAngles* look, double* range = nullptr);
 
 // The geodetic point under `position` (km, inertial) at `jd`, iterated to
 // 1e-10 rad (at most 50 times); a position that is not a number gives a
