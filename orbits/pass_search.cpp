@@ -131,8 +131,9 @@ double RefineCulmination(double a, double b, double c, double* jd) {
 // The culmination of the pass rise .. set (UT) of `el`: samples about three
 // minutes (or a 64th of a period) apart (at least three) find the highest
 // one, whose neighbours bracket the refinement. An elliptic orbit's
-// culmination may lie far from the middle of the pass. Returns the elevation (degrees; not a number for a
-// refused set, with the middle of the pass) and its time in *jd.
+// culmination may lie far from the middle of the pass. Returns the elevation
+// (degrees; not a number for a refused set, with the middle of the pass) and
+// its time in *jd.
 double FindCulmination(double rise, double set, SatelliteElements* el, double* jd) {
     SetSearchedSatellite(el);
     const double periodDays = el->meanMotion > 0.0 ? 2.0 * std::numbers::pi / el->meanMotion / 1440.0 : 0.0;
