@@ -278,7 +278,8 @@ std::string MoonDayBoxText(int year, int month, int day) {
     ComputeMoonRiseSet(year, month, day, &rise, &transit, &set, &declination, &events);
     SkyBrightnessRecord sky{};
     ComputeLimitingMagnitude(&sky, year, month, day, static_cast<int>(transit), 0);
-    const double moonMagnitude = sky.moonMagnitude;
+    // The sky model's 50 stands for a Moon not up at that hour: no magnitude.
+    const std::string moonMagnitude = sky.moonMagnitude >= 50.0 ? "----" : Decimals(sky.moonMagnitude, 2);
     ComputeLimitingMagnitude(&sky, year, month, day, 23, 0);
     int age = 0;
     const double phase = GetMoonPhase(year, month, day, 12.0, &age);
@@ -295,7 +296,7 @@ std::string MoonDayBoxText(int year, int month, int day) {
                   "\x95 Dec       %d\xB0\n\nMagnitude\n\x95 Moon at transit %s\n\x95 Visual limit (23h) %s",
                   date, event(rise, (events & kRiseSetRises) != 0).c_str(), event(transit, true).c_str(),
                   event(set, (events & kRiseSetSets) != 0).c_str(),
-                  static_cast<int>(100 * phase), static_cast<int>(declination), Decimals(moonMagnitude, 2).c_str(),
+                  static_cast<int>(100 * phase), static_cast<int>(declination), moonMagnitude.c_str(),
                   Decimals(sky.limitingMagnitude, 2).c_str());
     return text;
 }

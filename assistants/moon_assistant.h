@@ -165,8 +165,9 @@ int MoonCalendarTapDay(const MoonCalendarGrid& grid, int year, int month, int x,
 
 // The day box text: the date, rise, transit and set of ComputeMoonRiseSet
 // ("----" for one the day does not have: a rise or set missing from the
-// events word, or any of the three found on a neighbouring day), the phase at 12 h, the declination at 0 h, the Moon's magnitude at the hour
-// of transit and the visual limit at 23 h.
+// events word, or any of the three found on a neighbouring day), the phase
+// at 12 h, the declination at 0 h, the Moon's magnitude at the hour of transit
+// ("----" when it is not up then) and the visual limit at 23 h.
 std::string MoonDayBoxText(int year, int month, int day);
 
 // ---- Lunar features -----------------------------------------------------

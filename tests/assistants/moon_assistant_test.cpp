@@ -256,6 +256,16 @@ TEST_F(MoonAssistantTest, DayBoxText) {
     EXPECT_EQ(std::string(limit).find('.'), std::string(limit).size() - 3) << limit;
 }
 
+// At 71 17' N the Moon stays below the horizon all day on 27 March 2027
+// (PyEphem): the box's magnitude at transit is "----", not the sky model's 50
+// for a Moon that is not up.
+TEST_F(MoonAssistantTest, DayBoxOfAMoonNeverUpShowedMagnitude50) {
+    SetTestSite(71.283, 156.783, -540);
+    const std::string text = MoonDayBoxText(2027, 3, 27);
+    EXPECT_NE(text.find("\x95 Rise       ----\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Moon at transit ----\n"), std::string::npos) << text;
+}
+
 // The feature lines: the stored latitude negated with one decimal, the
 // longitude likewise, the diameter in whole km.
 TEST_F(MoonAssistantTest, FeatureLinesShowTheLatitudeNegated) {
