@@ -125,7 +125,7 @@ void DrawFirstLine() {
 // event: the events word lacks it, or the one found falls on a neighbouring day
 // (a sunset or the end of the night after midnight, the Moon's next rising).
 void EventText(char* out, std::size_t size, double hours, bool happened) {
-    if (happened && hours >= 0.0 && hours < 24.0) FormatHoursMinutes(out, size, hours);
+    if (HappensOnDay(happened, hours)) FormatHoursMinutes(out, size, hours);
     else std::snprintf(out, size, ": None");
 }
 

@@ -286,7 +286,7 @@ std::string MoonDayBoxText(int year, int month, int day) {
     // An event's time, or hyphens when the day has none: a rising or setting
     // the events word lacks, or one (the transit too) of a neighbouring day.
     auto event = [](double hours, bool happened) {
-        return happened && hours >= 0.0 && hours < 24.0 ? HoursText(hours, 6) : "----";
+        return HappensOnDay(happened, hours) ? HoursText(hours, 6) : "----";
     };
     char date[24];
     FormatDate(date, sizeof date, day, month, year);

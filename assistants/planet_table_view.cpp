@@ -101,7 +101,7 @@ void HoursText(double hours, char* out, std::size_t size) {
 // A rising, transit or setting: its time, or hyphens when the day has none
 // (`happened` 0, or the Moon's event found is the day before's or after's).
 void EventText(double hours, unsigned happened, char* out, std::size_t size) {
-    if (happened != 0 && hours >= 0.0 && hours < 24.0) HoursText(hours, out, size);
+    if (HappensOnDay(happened != 0, hours)) HoursText(hours, out, size);
     else std::snprintf(out, size, "-----");
 }
 

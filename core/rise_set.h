@@ -26,6 +26,14 @@ enum RiseSetEvent : unsigned {
     kRiseSetNeverUp = 8u,   // no crossing that day: below h0 the whole day
 };
 
+// Whether an event falls on the local day the engine was asked for: it
+// happened (its events bit, or a transit, which is always real) and its time
+// lies at or after 0 h and before 24 h. Engines may report the neighbouring
+// day's event at a time below 0 or from 24 h on; that event is not the day's.
+inline bool HappensOnDay(bool happened, double hours) {
+    return happened && hours >= 0.0 && hours < 24.0;
+}
+
 // Meeus, Astronomical Algorithms, ch. 15: the body's places at 0 h of the local
 // dates before, of and after the date (ra1/dec1, ra2/dec2, ra3/dec3; places of
 // those universal times, so Delta T plays no part), interpolated, each event

@@ -32,7 +32,7 @@ std::string TimeText(double hours) {
 // A rising, transit or setting: its time, or hyphens when the day has none
 // (`happened` 0, or the event found is the day before's or after's).
 std::string EventText(double hours, unsigned happened) {
-    return happened != 0 && hours >= 0.0 && hours < 24.0 ? TimeText(hours) : "-----";
+    return HappensOnDay(happened != 0, hours) ? TimeText(hours) : "-----";
 }
 
 std::string Whole(double degrees) {

@@ -179,8 +179,7 @@ const char* DifficultyWord(int difficultyClass) {
 }
 
 unsigned DayOwnEvents(unsigned events, double rise, double set) {
-    auto within = [](double hours) { return hours >= 0.0 && hours < 24.0; };
-    if (!within(rise)) events &= ~unsigned{kRiseSetRises};
-    if (!within(set)) events &= ~unsigned{kRiseSetSets};
+    if (!HappensOnDay(true, rise)) events &= ~unsigned{kRiseSetRises};
+    if (!HappensOnDay(true, set)) events &= ~unsigned{kRiseSetSets};
     return events;
 }

@@ -43,12 +43,8 @@ bool FormDateFromJulianDay(double jd, bool ut, int zoneMinutes, DateTime* t) {
     if (!(jd >= kFirstFormJulianDay && jd < kEndFormJulianDay)) return false;
     DateTime d{};
     JDToCalendar(jd, &d.year, &d.month, &d.day, &d.hour, &d.minute, &d.second);
-    if (!ut) AddMinutes(&d, zoneMinutes);
+    if (!ut) d = LocalFromUniversal(d, zoneMinutes);
     if (d.year < 0 || d.year > kLastFormYear) return false;
     *t = d;
     return true;
-}
-
-void AddMinutes(DateTime* t, int minutes) {
-    AddMinutesToDateTime(&t->year, &t->month, &t->day, &t->hour, &t->minute, minutes);
 }

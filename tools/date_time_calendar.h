@@ -48,7 +48,3 @@ double FormJulianDay(const DateTime& t, bool ut, int zoneMinutes);
 // kEndFormJulianDay), for a value that is not a number, and when the local
 // date falls outside the years 0..2199 of the form's year list.
 bool FormDateFromJulianDay(double jd, bool ut, int zoneMinutes, DateTime* t);
-
-// Moves a date and time by `minutes` (either sign), carrying through hours,
-// days, months and years.
-void AddMinutes(DateTime* t, int minutes);

@@ -88,7 +88,7 @@ SunCrossings Crossings(const SunPlaces& p, double h0) {
 
 // Whether the engine found the event `bit` at `hours` within the day.
 bool OnTheDay(const SunCrossings& c, unsigned bit, double hours) {
-    return (c.events & bit) != 0 && hours >= 0.0 && hours < 24.0;
+    return HappensOnDay((c.events & bit) != 0, hours);
 }
 
 // The Sun's crossings (kSunH0) in the 24 hours from `hours` after 0 h of

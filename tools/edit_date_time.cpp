@@ -143,14 +143,14 @@ void ClampDay() {
 void LoadNow() {
     DateTime& v = Value();
     GetLocalDateTime(&v.year, &v.month, &v.day, &v.hour, &v.minute, &v.second);
-    if (ShowsUT()) AddMinutes(&v, -currentSite.zoneMinutes);
+    if (ShowsUT()) v = UniversalFromLocal(v, currentSite.zoneMinutes);
 }
 
 void SetTimeScale(int row) {
     if (row < 0 || row == dateFormUT) return;
-    if (ShowsUT()) AddMinutes(&Value(), currentSite.zoneMinutes);
+    if (ShowsUT()) Value() = LocalFromUniversal(Value(), currentSite.zoneMinutes);
     dateFormUT = row;
-    if (ShowsUT()) AddMinutes(&Value(), -currentSite.zoneMinutes);
+    if (ShowsUT()) Value() = UniversalFromLocal(Value(), currentSite.zoneMinutes);
 }
 
 void TakeJulianDay(pl::Hwnd dialog) {
@@ -193,8 +193,7 @@ bool TakeForm() {
         return false;
     }
     if (t.minute != Value().minute || t.second != Value().second) KeepChosenTime();
-    AddMinutes(&t, -ShownMinusCaller());
-    Value() = t;
+    Value() = UniversalFromLocal(t, ShownMinusCaller());
     return true;
 }
 
@@ -236,8 +235,7 @@ void OpenForm(pl::Hwnd dialog) {
     dateTimeFixed = 1;
     if (b.value.year < 0 || b.value.year > kLastFormYear) LoadNow();
     // Ok on what the form opened on is no change, the device's date shown for a year out of the list too.
-    b.opened = b.value;
-    AddMinutes(&b.opened, -ShownMinusCaller());
+    b.opened = UniversalFromLocal(b.value, ShownMinusCaller());
     SetCurrentFormWindow(dialog);
     ShowBlock(dialog);
 }
@@ -365,10 +363,9 @@ bool lastEditConfirmed = false;
 bool RunDateTimeForm(int* const values[6], int zone) {
     DateTimeFormBlock& b = Block();
     const DateTime caller{*values[0], *values[1], *values[2], *values[3], *values[4], *values[5]};
-    b.value = caller;
     b.modalRunning = 1;
     callerZoneMinutes = zone;
-    AddMinutes(&b.value, ShownMinusCaller());
+    b.value = LocalFromUniversal(caller, ShownMinusCaller());
     pl::Hwnd previous = GetCurrentFormWindow();
     int result = pl::DialogBox(kDateTimeForm, previous, DateTimeProc);
     b.modalRunning = 0;
