@@ -1,5 +1,7 @@
 #include "assistants/moon_events.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -8,6 +10,7 @@
 #include "assistants/saturn_satellites.h"
 #include "core/delta_t.h"
 #include "core/julian_day.h"
+#include "core/rise_set.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 
@@ -15,7 +18,10 @@ namespace {
 
 constexpr int kMoons = 5;
 constexpr int kKinds = 5;
-constexpr int kMaxRefineSteps = 1440;
+constexpr int kDayMinutes = 1440;
+// How far an end is sought from the sample that saw the event: longer than
+// any of these events lasts (Titan's, the longest, about 6 1/4 hours).
+constexpr int kRefineReachMinutes = 720;
 constexpr double kSaturnTableStep = 11.0 / 70.0;
 constexpr int kSaturnBody = 6;
 
@@ -48,29 +54,81 @@ void RefineSlot(MoonEventSlot* slot, int offset, int step) {
     const int mode = planetDetailMode;
     const int startHour = slot->startHour, startMinute = slot->startMinute;
     const int endHour = slot->endHour, endMinute = slot->endMinute;
+    const int steps = std::max(0, kRefineReachMinutes - offset) / step;
     PlanetDetailDate t{};
-    for (int n = 1; n <= kMaxRefineSteps; ++n) {
+    for (int n = 1; n <= steps; ++n) {
         if (StateAt(mode, slot->moon, startHour, startMinute, -(offset + n * step), &t) != slot->kind) break;
         slot->startHour = t.hour, slot->startMinute = t.minute;
     }
-    for (int n = 1; n <= kMaxRefineSteps; ++n) {
+    for (int n = 1; n <= steps; ++n) {
         const bool same = StateAt(mode, slot->moon, endHour, endMinute, offset + n * step, &t) == slot->kind;
         slot->endHour = t.hour, slot->endMinute = t.minute;
         if (!same) break;
     }
 }
 
-void Record(const PlanetDetailDate& t, const int32_t states[kMoons]) {
+// The slot of a run of state s of moon m beginning at a sample: its own,
+// 5 m + s - 1, while that is free; else (the state seen again in one passage
+// of the moon, as a shadow on either side of a transit with its shadow) the
+// first free one; else its own, which the run then extends.
+int RunSlot(int m, int s) {
+    const int own = kKinds * m + s - 1;
+    if (planetMoonState[own].startDay == 0) return own;
+    for (int i = 0; i < kMoonEventSlots; ++i)
+        if (planetMoonState[i].startDay == 0) return i;
+    return own;
+}
+
+// The runs in progress at the last sample: each moon's state and its slot.
+struct Runs {
+    int32_t state[kMoons] = {};
+    int slot[kMoons] = {};
+};
+
+void Record(const PlanetDetailDate& t, const int32_t states[kMoons], Runs* runs) {
     for (int m = 0; m < kMoons; ++m) {
         const int s = states[m];
-        if (s == 0) continue;
-        if (s < 1 || s > kKinds) {
-            ShowInformation("Bad event", "");
+        const bool known = s >= 1 && s <= kKinds;
+        if (s != 0 && !known) ShowInformation("Bad event", "");
+        if (!known) {
+            runs->state[m] = 0;
             continue;
         }
-        MoonEventSlot& slot = planetMoonState[kKinds * m + s - 1];
-        if (slot.startDay == 0) slot = MoonEventSlot{m, s, t.day, t.hour, t.minute, 0, 0, 0};
+        if (s != runs->state[m]) {
+            runs->state[m] = s;
+            runs->slot[m] = RunSlot(m, s);
+            MoonEventSlot& slot = planetMoonState[runs->slot[m]];
+            if (slot.startDay == 0) slot = MoonEventSlot{m, s, t.day, t.hour, t.minute, 0, 0, 0};
+        }
+        MoonEventSlot& slot = planetMoonState[runs->slot[m]];
         slot.endDay = t.day, slot.endHour = t.hour, slot.endMinute = t.minute;
+    }
+}
+
+// The Saturn table from the reach before local midnight to the reach after
+// the day's end, so that no refined minute lies beyond its nodes.
+void BuildSearchTable(double midnight) {
+    const double first = midnight - kRefineReachMinutes / 1440.0;
+    const double span = (kDayMinutes + 2 * kRefineReachMinutes) / 1440.0;
+    const int nodes = static_cast<int>(std::ceil(span / kSaturnTableStep)) + 1;
+    BuildSaturnMoonTable(first, kSaturnTableStep, kSaturnBody, nodes);
+}
+
+// The minute after m at which the day is sampled: `step` on, or the day's
+// last minute where the step would pass it, then one past the day.
+int NextSample(int m, int step) { return m == kDayMinutes - 1 ? kDayMinutes : std::min(m + step, kDayMinutes - 1); }
+
+// The day's samples: every `step` minutes from 00:00 and its last minute,
+// 23:59, so that an event in progress at either end of the day is seen.
+void SampleDay(int mode, const PlanetDetailDate& date, double midnight, int step) {
+    Runs runs;
+    for (int m = 0; HappensOnDay(true, m / 60.0); m = NextSample(m, step)) {
+        StepBusyIndicator(1);
+        PlanetDetailDate t{date.year, date.month, date.day, 0, 0};
+        AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, m);
+        int32_t states[kMoons];
+        GetMoonEventStates(mode, t, midnight + m / 1440.0, states);
+        Record(t, states, &runs);
     }
 }
 
@@ -96,19 +154,10 @@ void RunMoonEventSearch(int mode, const PlanetDetailDate& date) {
     const int32_t cache[5] = {date.year, date.month, date.day, date.hour, date.minute};
     std::memcpy(eventSearchCache, cache, sizeof cache);
     StepBusyIndicator(1);
-    PlanetDetailDate t{date.year, date.month, date.day, 0, 0};
-    double jd = SearchJulianDay(t);
+    const double midnight = SearchJulianDay(PlanetDetailDate{date.year, date.month, date.day, 0, 0});
     const bool saturn = mode == kSaturnMode;
-    if (saturn) BuildSaturnMoonTable(jd, kSaturnTableStep, kSaturnBody);
-    const int minutes = saturn ? 7 : 12;
-    do {
-        StepBusyIndicator(1);
-        AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, minutes);
-        jd += minutes / 1440.0;
-        int32_t states[kMoons];
-        GetMoonEventStates(mode, t, jd, states);
-        Record(t, states);
-    } while (!(t.day == date.day && t.hour == 23));
+    if (saturn) BuildSearchTable(midnight);
+    SampleDay(mode, date, midnight, saturn ? 7 : 12);
     RefineMoonEvents(planetMoonState, 0, 1);
     if (saturn) FreeSaturnMoonTable();
     EndBusyIndicator(1);

@@ -3,7 +3,8 @@
 // saturn_satellites.h): transits, shadows on the disk, eclipses and
 // occultations, found by sampling the moon states over the local day and
 // sharpened to the minute. The table is planetMoonState (planet_detail_mode.h),
-// slot 5 m + kind - 1 before sorting; eventSearchCache remembers the date.
+// slot 5 m + kind - 1 before sorting (a second run of one kind in a free
+// slot); eventSearchCache remembers the date.
 #pragma once
 
 #include "assistants/planet_detail_mode.h"
@@ -21,24 +22,31 @@ void GetMoonEventStates(int mode, const PlanetDetailDate& t, double jd, int32_t 
 
 // Searches a local civil date for mode 0 (Jupiter) or 1 (Saturn): clears the
 // table, stores the date and its hour and minute in the cache, then samples
-// the states from 00:00, every 12 minutes (Jupiter: 00:12 .. 23:00, 115
-// samples) or 7 minutes (Saturn: 00:07 .. 23:06, 198 samples, in the table
-// built from local midnight in dynamical time, 7 nodes 11/70 day apart, and
-// freed at the end). Each (moon, kind) seen takes its first sample as start
-// and its last as end; a code outside 1..5 shows "Bad event" and is left out.
-// Then RefineMoonEvents. The busy indicator steps once, then once a sample,
-// and ends.
+// the states through the whole local day, every 12 minutes (Jupiter: 00:00 ..
+// 23:48 and 23:59, 121 samples) or 7 minutes (Saturn: 00:00 .. 23:55 and
+// 23:59, 207 samples, in a table built from 12 hours before local midnight to
+// 12 hours after the day, dynamical time, nodes 11/70 day apart, freed at the
+// end). Each run of a moon's state takes its first sample as start and its
+// last as end, in slot (moon, kind), or in a free slot when that one holds an
+// earlier run of the day (a shadow before and after a transit with its
+// shadow); a code outside 1..5 shows "Bad event" and is left out. Then
+// RefineMoonEvents. So every event under way at a sample (any that lasts a
+// step within the day, any in progress at 00:00 or 23:59) is listed once,
+// one in progress at midnight with its start the evening before, one in
+// progress at 24:00 with its end the morning after. The busy indicator steps
+// once, then once a sample, and ends.
 void RunMoonEventSearch(int mode, const PlanetDetailDate& date);
 
 // Sharpens every filled slot of the 25 to the minute around the cached date
 // (Saturn: the table must exist), then sorts them with CompareMoonEvents.
 // The start moves back while the moon keeps the slot's kind (so an event in
-// progress at the first sample starts the evening before, hour 23); the end
-// moves on to the first minute at which the kind has changed, so an event
+// progress at 00:00 starts the evening before, hour 23 or earlier); the end
+// moves on to the first minute at which the kind has changed (an event in
+// progress at 24:00 ends the morning after, hour 0 or later), so an event
 // that turns into another (a transit gaining its shadow) ends at the minute
 // the next starts. Steps are `step` minutes (1 in the search), the first
-// `offset` + step from the sampled time; at most 1440 a side. Only hours and
-// minutes change.
+// `offset` + step from the sampled time; at most 12 hours from it a side.
+// Only hours and minutes change.
 void RefineMoonEvents(MoonEventSlot* table, int offset, int step);
 
 // qsort comparator of MoonEventSlot: moon, then start day, hour, minute,

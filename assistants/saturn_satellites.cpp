@@ -9,6 +9,7 @@
 #include "ephemeris/moon_view_helpers.h"
 
 double* saturnMoonTable[kSaturnTableArrays] = {};
+int saturnMoonTableNodes = 0;
 
 namespace {
 
@@ -31,14 +32,46 @@ double SinD(double x) { return std::sin(x * kDegree); }
 double CosD(double x) { return std::cos(x * kDegree); }
 double Atan2D(double y, double x) { return std::atan2(y, x) / kDegree; }
 
-double* Row(int array, int moon) { return saturnMoonTable[array] + moon * kSaturnTableNodes; }
+double* Row(int array, int moon) { return saturnMoonTable[array] + moon * saturnMoonTableNodes; }
 
 bool HasArrays(std::initializer_list<int> arrays) {
     return std::all_of(arrays.begin(), arrays.end(), [](int a) { return saturnMoonTable[a] != nullptr; });
 }
 
-double Interpolate(double t, const double* values) {
-    return EvalLagrange(t, kSaturnTableNodes, saturnMoonTable[kTimes], saturnMoonTable[kWeights], values);
+// The seven nodes centred nearest t and the factor of each node's value in
+// the 7-point polynomial's value at t, as EvalLagrange forms them (a node's
+// own product within 1e-6 day of it), taken once for every array read at t.
+// The nodes are evenly spaced, so every run of seven shares the first run's
+// weights.
+struct Basis {
+    int first;
+    double factor[kSaturnTableNodes];
+};
+
+Basis BasisAt(double t) {
+    const double* times = saturnMoonTable[kTimes];
+    const int last = saturnMoonTableNodes - kSaturnTableNodes;
+    const double centre = std::round((t - times[0]) / (times[1] - times[0])) - kSaturnTableNodes / 2;
+    Basis b{centre > 0 ? (centre < last ? static_cast<int>(centre) : last) : 0, {}};
+    const double* x = times + b.first;
+    const auto product = [&](int skip) {
+        double p = 1.0;
+        for (int j = 0; j < kSaturnTableNodes; ++j)
+            if (j != skip) p *= t - x[j];
+        return p;
+    };
+    const double all = product(-1);
+    for (int i = 0; i < kSaturnTableNodes; ++i) {
+        const double d = t - x[i];
+        b.factor[i] = saturnMoonTable[kWeights][i] * (std::abs(d) > 1e-6 ? all / d : product(i));
+    }
+    return b;
+}
+
+double Interpolate(const Basis& b, const double* values) {
+    double sum = 0.0;
+    for (int i = 0; i < kSaturnTableNodes; ++i) sum += values[b.first + i] * b.factor[i];
+    return sum;
 }
 
 // Saturn seen by the observer: geocentric (or heliocentric when R = 0)
@@ -282,13 +315,15 @@ void FreeSaturnMoonTable() {
         delete[] array;
         array = nullptr;
     }
+    saturnMoonTableNodes = 0;
 }
 
 namespace {
 
-bool AllocateTable() {
+bool AllocateTable(int nodes) {
+    saturnMoonTableNodes = nodes;
     for (int a = 0; a < kSaturnTableArrays; ++a) {
-        const int size = a < kEarthX ? kSaturnTableNodes : kSaturnTableRows * kSaturnTableNodes;
+        const int size = a == kWeights ? kSaturnTableNodes : a < kEarthX ? nodes : kSaturnTableRows * nodes;
         saturnMoonTable[a] = new (std::nothrow) double[size]();
         if (!saturnMoonTable[a]) {
             FreeSaturnMoonTable();
@@ -301,7 +336,7 @@ bool AllocateTable() {
 // Saturn's place at the nodes, of each node's equinox; the longitude kept
 // continuous so that the interpolation never meets the step from 360 to 0.
 void FillSaturnPlaces(int body) {
-    for (int k = 0; k < kSaturnTableNodes; ++k) {
+    for (int k = 0; k < saturnMoonTableNodes; ++k) {
         const double t = saturnMoonTable[kTimes][k];
         double l = 0, b = 0, r = 0;
         GetHeliocentricXYZ(body, t, &l, &b, &r);
@@ -326,13 +361,13 @@ void StoreNode(int k, const SaturnMoonPosition earth[], const SaturnMoonPosition
 
 }  // namespace
 
-void BuildSaturnMoonTable(double t0, double step, int body) {
+void BuildSaturnMoonTable(double t0, double step, int body, int nodes) {
     FreeSaturnMoonTable();
-    if (!AllocateTable()) return;
-    for (int k = 0; k < kSaturnTableNodes; ++k) saturnMoonTable[kTimes][k] = t0 + k * step;
+    if (!AllocateTable(std::max(nodes, kSaturnTableNodes))) return;
+    for (int k = 0; k < saturnMoonTableNodes; ++k) saturnMoonTable[kTimes][k] = t0 + k * step;
     ComputeLagrangeWeights(kSaturnTableNodes, saturnMoonTable[kTimes], saturnMoonTable[kWeights]);
     FillSaturnPlaces(body);
-    for (int k = 0; k < kSaturnTableNodes; ++k) {
+    for (int k = 0; k < saturnMoonTableNodes; ++k) {
         const double t = saturnMoonTable[kTimes][k];
         double l0 = 0, b0 = 0, bigR = 0;
         GetHeliocentricXYZ(0, t, &l0, &b0, &bigR);
@@ -350,30 +385,44 @@ void BuildSaturnMoonTable(double t0, double step, int body) {
 
 void InterpolateSaturnPosition(double t, double* longitude, double* latitude, double* radius) {
     if (!HasArrays({kTimes, kWeights, kLongitude, kLatitude, kRadius})) return;
-    *longitude = Interpolate(t, saturnMoonTable[kLongitude]);
-    *latitude = Interpolate(t, saturnMoonTable[kLatitude]);
-    *radius = Interpolate(t, saturnMoonTable[kRadius]);
+    const Basis b = BasisAt(t);
+    *longitude = Interpolate(b, saturnMoonTable[kLongitude]);
+    *latitude = Interpolate(b, saturnMoonTable[kLatitude]);
+    *radius = Interpolate(b, saturnMoonTable[kRadius]);
 }
+
+namespace {
+
+// Moon `moon`'s X', Y', Z seen from the Earth and from the Sun at a basis.
+void MoonAt(const Basis& b, int moon, SaturnMoonPosition* earth, SaturnMoonPosition* sun) {
+    earth->xp = Interpolate(b, Row(kEarthX, moon));
+    earth->yp = Interpolate(b, Row(kEarthY, moon));
+    earth->zp = Interpolate(b, Row(kEarthZ, moon));
+    sun->xp = Interpolate(b, Row(kSunX, moon));
+    sun->yp = Interpolate(b, Row(kSunY, moon));
+    sun->zp = Interpolate(b, Row(kSunZ, moon));
+}
+
+}  // namespace
 
 void InterpolateSaturnMoon(double t, int moon, double* xEarth, double* yEarth, double* zEarth, double* xSun,
                            double* ySun, double* zSun) {
     if (moon < 0 || moon >= kSaturnTableRows ||
         !HasArrays({kTimes, kWeights, kEarthX, kEarthY, kEarthZ, kSunX, kSunY, kSunZ}))
         return;
-    *xEarth = Interpolate(t, Row(kEarthX, moon));
-    *yEarth = Interpolate(t, Row(kEarthY, moon));
-    *zEarth = Interpolate(t, Row(kEarthZ, moon));
-    *xSun = Interpolate(t, Row(kSunX, moon));
-    *ySun = Interpolate(t, Row(kSunY, moon));
-    *zSun = Interpolate(t, Row(kSunZ, moon));
+    SaturnMoonPosition e{}, s{};
+    MoonAt(BasisAt(t), moon, &e, &s);
+    *xEarth = e.xp, *yEarth = e.yp, *zEarth = e.zp;
+    *xSun = s.xp, *ySun = s.yp, *zSun = s.zp;
 }
 
 void GetSaturnMoonStates(double t, int32_t states[5]) {
     std::fill(states, states + 5, 0);
-    if (!saturnMoonTable[kEarthX]) return;
+    if (!HasArrays({kTimes, kWeights, kEarthX, kEarthY, kEarthZ, kSunX, kSunY, kSunZ})) return;
+    const Basis b = BasisAt(t);
     for (int m = 1; m < kSaturnTableRows; ++m) {
         SaturnMoonPosition e{}, s{};
-        InterpolateSaturnMoon(t, m, &e.xp, &e.yp, &e.zp, &s.xp, &s.yp, &s.zp);
+        MoonAt(b, m, &e, &s);
         TestSaturnDisk(&e);
         TestSaturnDisk(&s);
         e.sunBehind = s.behind;

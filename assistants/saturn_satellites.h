@@ -7,25 +7,27 @@
 // agrees within 0.005 equatorial radii (Titan 0.01); against PyEphem over
 // 2000-2039 within 0.08 radii (Enceladus to Rhea) and 0.25 (Titan).
 //
-// A search builds a table of seven nodes once (the theory runs there, twice
-// a node) and asks for states by 7-point Lagrange interpolation in it.
+// A search builds a table of nodes once (the theory runs there, twice a
+// node) and asks for states by 7-point Lagrange interpolation in it.
 // Moons are numbered 1 Enceladus .. 5 Titan; row 0 of the tables is empty.
 #pragma once
 
 #include <cstdint>
 
-constexpr int kSaturnTableNodes = 7;
+constexpr int kSaturnTableNodes = 7;  // points of each interpolation; the fewest nodes of a table
 constexpr int kSaturnTableRows = 6;  // row 0 unused, rows 1..5 the moons
 constexpr int kSaturnTableArrays = 11;
 
 // The table: null pointers when none exists, else zero-filled arrays of
-//   0 node times (JD, TT), 1 Lagrange weights, 2 Saturn's heliocentric
-//   ecliptic longitude (degrees, equinox of each node's date, kept
-//   continuous from node to node), 3 its latitude (degrees), 4 its radius
-//   vector (AU): 7 doubles each;
+//   0 node times (JD, TT), 2 Saturn's heliocentric ecliptic longitude
+//   (degrees, equinox of each node's date, kept continuous from node to
+//   node), 3 its latitude (degrees), 4 its radius vector (AU): one double a
+//   node each; 1 the Lagrange weights of seven consecutive nodes: 7 doubles;
 //   5, 6, 7 X', Y', Z seen from the Earth, 8, 9, 10 seen from the Sun:
-//   6 x 7 doubles each, row = moon, column = node.
+//   6 x nodes doubles each, row = moon, column = node.
 extern double* saturnMoonTable[kSaturnTableArrays];
+// Nodes of the table (0 when none exists).
+extern int saturnMoonTableNodes;
 
 // One moon at one instant seen by one observer. Distances in equatorial
 // radii of Saturn; X positive west along Saturn's equator, Y towards its
@@ -41,13 +43,17 @@ struct SaturnMoonPosition {
     uint8_t sunInFront;  // Earth view: in front of the disk seen from the Sun (its shadow on the disk)
 };
 
-// Frees any table, then builds one: nodes t0 + k step (JD, TT, k = 0..6),
-// Saturn's place at each from GetHeliocentricXYZ(body, t_k) taken to the
-// equinox of t_k, the weights, and at each node the theory for the Earth
-// (the Sun's geocentric place from GetHeliocentricXYZ(0, t_k)) and for the
-// Sun, both describing the instant t_k less the light time from Saturn to
-// the Earth. The events search passes its start, 11/70 day and 6.
-void BuildSaturnMoonTable(double t0, double step, int body);
+// Frees any table, then builds one: nodes t0 + k step (JD, TT, k = 0 ..
+// nodes - 1, at least 7), Saturn's place at each from GetHeliocentricXYZ(body,
+// t_k) taken to the equinox of t_k, the weights, and at each node the theory
+// for the Earth (the Sun's geocentric place from GetHeliocentricXYZ(0, t_k))
+// and for the Sun, both describing the instant t_k less the light time from
+// Saturn to the Earth. A value at t is the 7-point polynomial through the
+// seven nodes centred nearest t (the first or last seven near the ends), so
+// a longer table is as close to the theory as a short one; outside
+// t0 .. t0 + (nodes - 1) step it is extrapolated. The events search passes
+// the span it searches and refines, 11/70 day and 6.
+void BuildSaturnMoonTable(double t0, double step, int body, int nodes = kSaturnTableNodes);
 
 // Frees every array and leaves the table empty; harmless without a table.
 void FreeSaturnMoonTable();

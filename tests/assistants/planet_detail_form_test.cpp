@@ -13,6 +13,7 @@
 #include "assistants/assistant_colors.h"
 #include "assistants/jupiter_moons.h"
 #include "assistants/mars_map_view.h"
+#include "assistants/moon_event_reference.h"
 #include "assistants/planet_detail_mode.h"
 #include "assistants/planet_strip_view.h"
 #include "catalog/databases.h"
@@ -25,9 +26,13 @@
 #include "platform/focus.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/text_log.h"
 #include "platform/window.h"
+#include "support/both_screens.h"
+#include "support/logged_lines.h"
 #include "support/program_fixture.h"
 #include "support/test_site.h"
+#include "support/wrapped_difference.h"
 #include "tools/edit_date_time.h"
 #include "ui/control_access.h"
 #include "ui/control_records.h"
@@ -144,6 +149,8 @@ protected:
         std::fwrite(file.data(), 1, file.size(), out);
         std::fclose(out);
         ResetCatalogState();
+        const pl::ScreenInfo screen = Screen();
+        harness.changeScreen(screen.width, screen.height, screen.dpi);
         harness.setLocalTime(pl::LocalTime{2024, 1, 20, 12, 0, 0});
         ASSERT_TRUE(StartProgram());
         Ui([] {
@@ -152,6 +159,7 @@ protected:
         });
     }
     void TearDown() override { Ui([] { ResetPlanetDetailForm(); }); }
+    virtual pl::ScreenInfo Screen() const { return pl::kHeadlessScreen; }
     void Open(void (*setter)(), int view = -1) {
         Ui([setter, view] {
             setter();
@@ -387,5 +395,61 @@ TEST_F(PlanetDetailForm, CancelledAdjustKeepsTheLongitude) {
     EXPECT_EQ(preferences.GetFloat(kPrefGrsLongitude), before);
     EXPECT_EQ(GetCurrentFormId(), kPlanetDetailForm);
 }
+
+// The Events view at Tokyo (+9 h) in March 2027 on both screens, against
+// moon_events_pyephem.csv: an event of the day's last hour is on that day's
+// list, one in progress at midnight on the next day's too (its start the
+// evening before), start and end within their tolerances
+// (moon_event_reference.h). The search stopped at 23:00: Io's shadow from
+// 23:33 on 1 March was missing, Europa's eclipse from 23:09 on 19 March was
+// listed on the 20th only, Enceladus's occultation 23:37-23:58 on 6 March on
+// neither day.
+class EventsOnBothScreens : public PlanetDetailForm, public ::testing::WithParamInterface<pl::ScreenInfo> {
+protected:
+    pl::ScreenInfo Screen() const override { return GetParam(); }
+};
+
+int RowTime(const std::string& text) { return std::stoi(text.substr(0, 2)) * 60 + std::stoi(text.substr(3, 2)); }
+
+TEST_P(EventsOnBothScreens, EventsOfTheLastHourWereLostOrADayLate) {
+    const struct {
+        int mode, day;
+        const char *moon, *kind;
+        int moonIndex, kindCode, start;  // the reference event: minutes from the day's 00:00
+    } cases[] = {
+        {kJupiterMode, 1, "Io", "Shadow", 0, kMoonShadow, 1413},
+        {kJupiterMode, 19, "Europa", "Eclipse", 1, kMoonEclipse, 1389},
+        {kJupiterMode, 20, "Europa", "Eclipse", 1, kMoonEclipse, -51},
+        {kSaturnMode, 6, "Enceladus", "Occultation", 0, kMoonOccultation, 1417},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.day << " " << c.moon << " " << c.kind);
+        std::vector<ReferenceMoonEvent> events = ReferenceMoonEvents(2027, 3, c.day, 540);
+        const auto e = std::find_if(events.begin(), events.end(), [&](const ReferenceMoonEvent& r) {
+            return r.mode == c.mode && r.moon == c.moonIndex && r.kind == c.kindCode && std::abs(r.start - c.start) < 5;
+        });
+        ASSERT_NE(e, events.end());
+        Ui([&] {
+            SetTestSite(35.68, -139.69, 540);
+            planetDetailForm.firstOpen = 0;
+            planetDetailDate = PlanetDetailDate{2027, 3, c.day, 12, 0};
+            pl::StartTextLog();
+        });
+        Open(c.mode == kSaturnMode ? SetSaturnAssistantMode : SetJupiterAssistantMode, kEventsView);
+        const std::vector<std::vector<std::string>> lines = LoggedScreenLines();
+        Ui([] { pl::StopTextLog(); });
+        const auto row = std::find_if(lines.begin(), lines.end(), [&](const std::vector<std::string>& line) {
+            return line.size() == 4 && line[0] == c.moon && line[3] == c.kind;
+        });
+        ASSERT_NE(row, lines.end());
+        const double start = e->start + WrappedDifference(RowTime((*row)[1]), e->start, 1440);
+        const double end = e->end + WrappedDifference(RowTime((*row)[2]), e->end, 1440);
+        EXPECT_NEAR(start, e->start, e->startTolerance) << (*row)[1];
+        EXPECT_NEAR(end, e->end, e->endTolerance) << (*row)[2];
+    }
+    Shot(GetParam().width == 240 ? "planet_detail_saturn_events.png" : "planet_detail_saturn_events_480.png");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, EventsOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace
