@@ -36,6 +36,7 @@ constexpr char kCorrupted[] = "It seems your log data are corrupted.";
 constexpr std::size_t kChunkLimit = 15884;  // a 16384-byte chunk less 500 for one more line
 constexpr int kObjectNameChars = 14;        // of a finder target or a list entry
 constexpr int kMostEntriesOfAName = 9999;
+constexpr int kMostExportsOfAName = 9999;
 constexpr char kLogFolderName[] = "userlogs\\";
 
 ObserverLogState& State() { return observerLogState; }
@@ -98,32 +99,42 @@ LogRead ReadLogFile(const std::string& path, ObserverLogRecord* record) {
     return LogRead::Read;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text) {
-    const std::vector<uint8_t> bytes(text.begin(), text.end());
-    if (ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), bytes)) {
-        pl::SyncFolder(ObserverLogFolder());
-        return true;
+// Writes an export file under `name` ("logs_3.txt") when no file has it,
+// else under the first free "logs_3_2.txt", "logs_3_3.txt", ...: never over a
+// file, so every earlier export stays as it was. The file as the messages
+// name it ("userlogs\logs_3.txt"); "" after "Fail to write log file." with
+// the path, no file left under the name.
+std::string WriteTextFile(const std::string& name, const std::string& text) {
+    const std::string folder = ObserverLogFolder();
+    const std::string given =
+        WriteNewKeptFile(folder, name, std::vector<uint8_t>(text.begin(), text.end()), kMostExportsOfAName);
+    if (given.empty()) {
+        const std::string shown = FirstFreeNumberedName(folder, name, kMostExportsOfAName);
+        ShowInformation(kWriteFailure, ShownPath(folder + (shown.empty() ? name : shown)));
+        return "";
     }
-    ShowInformation(kWriteFailure, ShownPath(path));
-    return false;
+    return ShownPath(folder + given);
 }
 
-void ShowExported(int exported, bool lineBreak) {
+// The count exported so far, naming the file just written.
+void ShowExported(int exported, bool lineBreak, const std::string& file) {
     char text[64];
     std::snprintf(text, sizeof text, "%d Observer log%s exported.%s", exported, exported >= 2 ? "s" : "",
                   lineBreak ? "\n" : "");
-    ShowInformation(text, "");
+    ShowInformation(text, file);
 }
 
-std::string ChunkPath(int index) {
+// The usual name of an export file: "logs_<index>.txt".
+std::string ChunkName(int index) {
     char name[32];
     std::snprintf(name, sizeof name, "logs_%d.txt", index);
-    return ObserverLogFolder() + name;
+    return name;
 }
 
 // The export loop over the listed entries; false when a chunk could not be
 // written, or when no entry could be read ("Nothing to export.", no file).
-bool ExportEntries(int* exported) {
+// `*file` is the last file written.
+bool ExportEntries(int* exported, std::string* file) {
     ObserverLogState& s = State();
     std::string text;
     int chunk = 1;
@@ -136,9 +147,10 @@ bool ExportEntries(int* exported) {
         }
         s.record->listIndex = i;
         if (text.size() > kChunkLimit) {
-            if (!WriteTextFile(ChunkPath(i), text)) return false;
+            *file = WriteTextFile(ChunkName(i), text);
+            if (file->empty()) return false;
             text.clear();
-            ShowExported(*exported, true);
+            ShowExported(*exported, true, *file);
         }
         if (text.empty()) text = ObserverLogExportHeader(chunk++);
         FormatObserverLogLine(&text, *s.record);
@@ -148,7 +160,8 @@ bool ExportEntries(int* exported) {
         ShowInformation("Nothing to export.", "");
         return false;
     }
-    return WriteTextFile(ChunkPath(s.names.Count()), text);
+    *file = WriteTextFile(ChunkName(s.names.Count()), text);
+    return !file->empty();
 }
 
 // The entry's date and time as it keeps them, to the minute: the time of the
@@ -264,13 +277,21 @@ bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile) {
     std::string folder = ObserverLogFolder();
     pl::MakeDirectory(folder);
     record->magic = kObserverLogMagic;
-    const std::string file = FreeEntryFile(folder, record->name, oldFile && *oldFile ? oldFile : nullptr);
+    const char* old = oldFile && *oldFile ? oldFile : nullptr;
+    const std::string file = FreeEntryFile(folder, record->name, old);
     const std::string path = folder + (file.empty() ? ObserverLogFileName(record->name) : file);
-    if (file.empty() || !ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), EncodeObserverLogRecord(*record))) {
+    const std::vector<uint8_t> bytes = EncodeObserverLogRecord(*record);
+    // An edited entry kept in its own file is written over it; any other file
+    // is new and never replaces one, even one made since it was found free.
+    const bool own = old && EqualNoCase(old, file.c_str());
+    const bool written = !file.empty() && (own ? ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), bytes)
+                                               : !WriteNewKeptFile(folder, ObserverLogFileName(record->name), bytes,
+                                                                   kMostEntriesOfAName).empty());
+    if (!written) {
         ShowInformation(kWriteFailure, ShownPath(path));
         return false;
     }
-    if (oldFile && *oldFile && !EqualNoCase(oldFile, file.c_str())) pl::RemoveFile(folder + oldFile);
+    if (old && !own) pl::RemoveFile(folder + old);
     pl::SyncFolder(folder);
     return true;
 }
@@ -290,8 +311,9 @@ bool ExportObserverLogs() {
     if (AskYesNo("Do you want to export your Observer Logs to a text file ?", "") == 1) return false;
     if (!AllocObserverLogRecord()) return false;
     int exported = 0;
-    if (!ExportEntries(&exported)) return false;
-    ShowExported(exported, false);
+    std::string file;
+    if (!ExportEntries(&exported, &file)) return false;
+    ShowExported(exported, false, file);
     return true;
 }
 

@@ -97,15 +97,18 @@ bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile);
 void DeleteObserverLogAt(int row);
 
 // Exports every entry, after the question "Do you want to export your
-// Observer Logs to a text file ?", as semicolon-separated lines in files
-// "logs_%d.txt" of the folder: a chunk holding more than 15884 characters
-// before an entry is written under that entry's listing position and the
+// Observer Logs to a text file ?", as semicolon-separated lines in files of
+// the folder: a chunk holding more than 15884 characters before an entry is
+// written under that entry's listing position ("logs_%d.txt") and the
 // "Information" box counts the entries so far; the rest goes under the
-// listing's count. "Nothing to export." for an empty folder. An entry that
-// cannot be read or is damaged is told and left out; when no entry is left,
-// "Nothing to export." and no file: false. A chunk that cannot be written is
-// told ("Fail to write log file.") and ends the export: false. True after the
-// closing "%d Observer log%s exported.".
+// listing's count. A file never replaces another: a name in use gives the
+// first free "logs_%d_2.txt", "logs_%d_3.txt", ..., and each count names the
+// file just written on its detail line ("userlogs\logs_3.txt"). "Nothing to
+// export." for an empty folder. An entry that cannot be read or is damaged is
+// told and left out; when no entry is left, "Nothing to export." and no file:
+// false. A chunk that cannot be written is told ("Fail to write log file."
+// with the path; no file left under it) and ends the export: false. True
+// after the closing "%d Observer log%s exported.".
 bool ExportObserverLogs();
 
 // Moon fraction, Sun altitude and local sidereal time for the working date

@@ -273,7 +273,7 @@ TEST_F(ObserverLogForm, DamagedFilesAreTold) {
     }
     EXPECT_EQ(boxes, (std::vector<std::string>{"Fail to read log file.\n" + path + "a.log",
                                                "It seems your log data are corrupted.\n" + path + "b.log",
-                                               "1 Observer log exported.\n"}));
+                                               "1 Observer log exported.\n" + path + "logs_3.txt"}));
     EXPECT_TRUE(fs::exists(Logs() / "logs_3.txt"));
 }
 
@@ -682,6 +682,105 @@ TEST_P(ObserverLogScreens, FormMadeAnewKeepsTheEntryInProgress) {
         }
     }
 }
+
+// Memo answered Yes: the message, and the file it names read whole.
+struct Exported {
+    std::string message, text;
+};
+
+class ObserverLogExports : public ObserverLogScreens {
+protected:
+    Exported Export() {
+        Press(kLogMemo);
+        Answer(pl::IDYES);
+        Exported e{BoxText(), ""};
+        Answer(pl::IDOK);
+        const std::size_t file = e.message.rfind("userlogs\\");
+        if (file != std::string::npos) e.text = Read(e.message.substr(file + 9));
+        return e;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(Logs() / name, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    // Every file of the folder with its bytes.
+    std::vector<std::pair<std::string, std::string>> Contents() const {
+        std::vector<std::pair<std::string, std::string>> all;
+        for (const std::string& name : Files()) all.emplace_back(name, Read(name));
+        return all;
+    }
+};
+
+// Three entries exported; one deleted and one added, exported again; a log of
+// 100 more entries of 350 characters a line, in chunks, exported twice; then an
+// export into a read-only folder (a folder in the way of the temporary file,
+// as root writes into read-only folders): each earlier export stays
+// byte-identical, each new one is whole under a free name that the message
+// gives ("logs_3.txt" was written over, and the messages named no file); the
+// failure is told with the name and leaves nothing.
+TEST_P(ObserverLogExports, ExportNeverReplacesAFile) {
+    for (const char* name : {"Vega", "Deneb", "Altair"}) SaveNew(name);
+    const Exported first = Export();
+    EXPECT_EQ(first.message, "3 Observer logs exported.\nuserlogs\\logs_3.txt");
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 1));  // Deneb
+    Press(kLogDelete);
+    SaveNew("Albireo");
+    const auto before = Contents();
+    const Exported second = Export();
+    EXPECT_EQ(second.message, "3 Observer logs exported.\nuserlogs\\logs_3_2.txt");
+    EXPECT_NE(second.text.find(";Albireo;"), std::string::npos);
+    EXPECT_NE(first.text.find(";Deneb;"), std::string::npos);
+    std::vector<std::pair<std::string, std::string>> expected = before;
+    expected.emplace_back("logs_3_2.txt", second.text);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Contents(), expected);
+    // 100 more entries: the chunks end before the entries at 45 and 88 of 103.
+    for (int i = 0; i < 100; ++i) {
+        const std::string name = "Entry " + std::to_string(100 + i);
+        PutEntry(Logs() / (name + ".log"), name);
+        std::fstream f(Logs() / (name + ".log"), std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(153);
+        f << std::string(287, 'c');
+    }
+    Press(kLogNew);
+    Press(kLogCancel);  // lists the folder again
+    for (const char* suffix : {"", "_2"}) {
+        const auto earlier = Contents();
+        std::vector<std::string> boxes;
+        Press(kLogMemo);
+        Answer(pl::IDYES);
+        for (int i = 0; i < 4 && BoxCount() > 0; ++i) {
+            boxes.push_back(BoxText());
+            Answer(pl::IDOK);
+        }
+        const std::string s = suffix;
+        EXPECT_EQ(boxes, (std::vector<std::string>{
+                             "45 Observer logs exported.\n\nuserlogs\\logs_45" + s + ".txt",
+                             "88 Observer logs exported.\n\nuserlogs\\logs_88" + s + ".txt",
+                             "103 Observer logs exported.\nuserlogs\\logs_103" + s + ".txt"}));
+        for (const std::string n : {"45", "88", "103"}) {
+            const std::string text = Read("logs_" + n + s + ".txt");
+            EXPECT_EQ(text, s.empty() ? text : Read("logs_" + n + ".txt")) << n;  // the same entries, whole
+            EXPECT_TRUE(text.size() > 4000 && text.back() == '\n') << n;
+        }
+        const auto now = Contents();
+        EXPECT_EQ(now.size(), earlier.size() + 3);
+        for (const auto& file : earlier) EXPECT_NE(std::find(now.begin(), now.end(), file), now.end()) << file.first;
+    }
+    const auto kept = Contents();
+    fs::create_directory(Logs() / "logs_45.txt.tmp");
+    fs::permissions(Logs(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    Press(kLogMemo);
+    Answer(pl::IDYES);
+    EXPECT_EQ(BoxText(), "Fail to write log file.\nuserlogs\\logs_45_3.txt");
+    AnswerAll();
+    fs::permissions(Logs(), fs::perms::owner_write, fs::perm_options::add);
+    fs::remove(Logs() / "logs_45.txt.tmp");
+    EXPECT_EQ(Contents(), kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogExports, ::testing::ValuesIn(kBothScreens));
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogScreens, ::testing::ValuesIn(kBothScreens));
 
