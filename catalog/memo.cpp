@@ -127,13 +127,11 @@ float PlaceValue(const char* field, bool hours) {
 // The row whose prefix is the field; 63 (user object) when none is. Rows with a
 // blank prefix (constellation, planet, bright star) are told apart by the type.
 int DesignationOfPrefix(const char* prefix, int objectType) {
-    for (int id = 0; id < kDesignationCount; ++id) {
-        if (std::strcmp(designationTable[id].prefix, prefix) != 0) continue;
-        if (id == kDesignationConstellation && objectType == kTypePlanet) return kDesignationPlanet;
-        if (id == kDesignationConstellation && objectType == kTypeStar) return kDesignationBrightStar;
-        return id;
-    }
-    return kDesignationUser;
+    const int id = FindDesignationOfPrefix(prefix);
+    if (id < 0) return kDesignationUser;
+    if (id == kDesignationConstellation && objectType == kTypePlanet) return kDesignationPlanet;
+    if (id == kDesignationConstellation && objectType == kTypeStar) return kDesignationBrightStar;
+    return id;
 }
 
 int ObjectTypeOfCode(const char* code) {

@@ -9,6 +9,7 @@
 
 #include "catalog/designations.h"
 #include "catalog/listed_places.h"
+#include "catalog/object_lookup.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
 #include "core/horizontal.h"
@@ -21,6 +22,7 @@
 #include "ephemeris/body_positions.h"
 #include "ephemeris/moon_phase.h"
 #include "objects/current_object.h"
+#include "objects/finder_lookup.h"
 #include "objects/selected_object.h"
 #include "platform/files.h"
 #include "ui/forms.h"
@@ -192,27 +194,48 @@ void TakeRecordValues(const ObjectRecord& o, ObserverLogRecord* r) {
 // Type, magnitude and place of the finder target, else of the current list
 // entry, else of the current object, a planet, comet or asteroid at its place
 // of the entry's time; with `withName` also the target's or the entry's name.
-void TakeWorkedObject(ObserverLogRecord* r, bool withName) {
+// The name the values belong to: the target's or the entry's (14 characters),
+// "" for the current object.
+std::string TakeWorkedObjectValues(ObserverLogRecord* r, bool withName) {
+    char name[32] = {};
     if (IsObjectSelected()) {
-        char name[32] = {};
         int index = 0;
         GetSelectedObject(&currentObject, &index);
         GetSelectedObjectName(name);
-        if (withName) SetLogText(r->name, name, kObjectNameChars);
         TakeRecordValues(currentObject, r);
-        return;
-    }
-    const SelectionEntry* listed = ListedEntryAt(CurrentSelectionEntry(), EntryTime());
-    if (!listed) {
+    } else if (const SelectionEntry* e = ListedEntryAt(CurrentSelectionEntry(), EntryTime())) {
+        std::snprintf(name, sizeof name, "%s", e->name);
+        r->objectType = e->objectType;
+        r->objectMagnitude = e->mag10 / 10;
+        r->rightAscension = e->rightAscension;
+        r->declination = e->declination;
+    } else {
         TakeRecordValues(currentObject, r);
-        return;
     }
-    const SelectionEntry& e = *listed;
-    if (withName) SetLogText(r->name, e.name, kObjectNameChars);
-    r->objectType = e.objectType;
-    r->objectMagnitude = e.mag10 / 10;
-    r->rightAscension = e.rightAscension;
-    r->declination = e.declination;
+    name[kObjectNameChars] = '\0';
+    if (withName) SetLogText(r->name, name, kObjectNameChars);
+    return name;
+}
+
+// TakeWorkedObjectValues; the values then belong to the worked object's name,
+// whatever name the entry has.
+void TakeWorkedObject(ObserverLogRecord* r, bool withName) {
+    State().objectDataName = TakeWorkedObjectValues(r, withName);
+}
+
+// The object a typed name names, its values for the current date and time:
+// a catalogue designation, else a name of the finder's named lists. False
+// when it names none. The finder's target is kept: the catalogue search makes
+// what it finds the target.
+bool FindNamedObject(const char* name, ObjectRecord* o) {
+    const SelectedObjectRecord target = selectedObject;
+    int kind = 0, row = 0;
+    int32_t number = 0;
+    bool found = ReadDesignationText(name, &kind, &number) && GetObjectByDesignation(kind, number, o);
+    if (!found && FindNamedListRow(name, &kind, &row))
+        found = GetObjectByKind(kind, row, o, nullptr, 0, nullptr, 0, 1, nullptr);
+    selectedObject = target;
+    return found;
 }
 
 }  // namespace
@@ -270,6 +293,7 @@ bool LoadObserverLogAt(int row) {
     case LogRead::Read: break;
     }
     s.record->listIndex = row;
+    s.objectDataName = s.record->name;
     return true;
 }
 
@@ -366,6 +390,21 @@ bool TakeObserverLogFinderTarget() {
     return true;
 }
 
+void TakeObserverLogObjectOfName() {
+    ObserverLogState& s = State();
+    if (!s.record || SameNameCaseAndBlanksAside(s.record->name, s.objectDataName.c_str())) return;
+    ObserverLogRecord& r = *s.record;
+    ObjectRecord o{};
+    if (FindNamedObject(r.name, &o)) {
+        TakeRecordValues(o, &r);
+    } else {
+        r.objectType = kLogNoObjectType;
+        r.objectMagnitude = 0;
+        r.rightAscension = r.declination = 0.0f;
+    }
+    s.objectDataName = r.name;
+}
+
 bool TakeObserverLogRecordDate(const ObserverLogRecord& r) {
     if (!IsCalendarDateTime(r.year, r.month, r.day, r.hour, r.minute)) return false;
     DateTime& t = State().working;
@@ -385,4 +424,5 @@ void ResetObserverLog() {
     observerLogState.remembered = ObserverLogDefaults{};
     observerLogState.names.Clear();
     observerLogState.kept = ObserverLogKeptEntry{};
+    observerLogState.objectDataName.clear();
 }

@@ -58,6 +58,7 @@ struct ObserverLogState {
     ObserverLogDefaults remembered;
     NameTable names;  // the entries' file names, in listing order
     ObserverLogKeptEntry kept;
+    std::string objectDataName;  // the name the edit record's object values were taken for
 };
 
 extern ObserverLogState observerLogState;
@@ -132,6 +133,18 @@ void BuildNewObserverLogRecord();
 // them, the name as typed. Every other field of the entry stays as it is; an
 // edited entry keeps its stored place.
 void RetakeObserverLogSkyAndPlace();
+
+// Before a save: when the edit record's name is not the name its object type,
+// magnitude and place were taken for (case and blanks aside: a name kept as
+// it was prefilled or loaded keeps its values), they become those of the
+// object the name names, for the working date and time as
+// BuildNewObserverLogRecord takes them: a catalogue designation read as a
+// prefix and a number ("M 42", "M42", "NGC 7000"; GetObjectByDesignation), else
+// a name of the finder's named lists (FindNamedListRow: planets, the Moon,
+// bright stars, comets, meteor showers, constellations, user objects). A name
+// found nowhere (an event, a note) gets no object: type kLogNoObjectType,
+// place and magnitude 0. The finder's target stays as it was.
+void TakeObserverLogObjectOfName();
 
 // A new entry takes the finder's target, when one is set: its name (first
 // 14 characters), type, magnitude and place at the working date and time, as
