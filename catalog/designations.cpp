@@ -1,5 +1,11 @@
 #include "catalog/designations.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "core/text_numbers.h"
+
 namespace {
 
 // Record ranges of the full (18k) object file, restored by UseObjectFileRanges.
@@ -224,6 +230,32 @@ const ConstellationRow constellationTable[kConstellationCount] = {
     {"Vol", "Volans", 7659, -6939},  // 87
     {"Vul", "Vulpecula", 20284, 2486},  // 88
 };
+
+int FindDesignationOfPrefix(const char* prefix) {
+    for (int id = 0; id < kDesignationCount; ++id)
+        if (std::strcmp(designationTable[id].prefix, prefix) == 0) return id;
+    return -1;
+}
+
+bool ReadDesignationText(const char* text, int* designation, int32_t* number) {
+    const char* const blanks = " \t";
+    std::string s(text);
+    s.erase(0, std::min(s.find_first_not_of(blanks), s.size()));
+    s.erase(s.find_last_not_of(blanks) + 1);
+    const std::size_t digits = s.find_last_not_of("0123456789") + 1;  // where the closing digits begin
+    for (std::size_t start = digits; start < s.size(); ++start) {
+        std::string prefix = s.substr(0, start);
+        prefix.erase(prefix.find_last_not_of(blanks) + 1);
+        const int id = prefix.empty() ? -1 : FindDesignationOfPrefix(prefix.c_str());
+        bool fits = true;
+        const int32_t n = ParseInt(s.c_str() + start, &fits);
+        if (id < 0 || !fits) continue;
+        *designation = id;
+        *number = n;
+        return true;
+    }
+    return false;
+}
 
 const char* DesignationPrefix(int id) {
     return id >= 0 && id < kDesignationCount ? designationTable[id].prefix : "";

@@ -79,6 +79,17 @@ struct ConstellationRow {
 constexpr int kConstellationCount = 89;
 extern const ConstellationRow constellationTable[kConstellationCount];
 
+// The designation id whose prefix is `prefix` exactly ("NGC"), as a memo line's
+// prefix field is read: the first such row; -1 when none is.
+int FindDesignationOfPrefix(const char* prefix);
+
+// Reads a designation typed as a catalogue prefix and a number, with or
+// without blanks between them and blanks around ("M 42", "M42", "NGC 7000",
+// "Sh2 240"): the prefix read by FindDesignationOfPrefix, the number the
+// digits that end the text (a number of 32 bits); the longest number whose
+// text before it is a prefix. False, nothing written, for any other text.
+bool ReadDesignationText(const char* text, int* designation, int32_t* number);
+
 // Designation prefix and list name of an id; "" outside 0..67.
 const char* DesignationPrefix(int id);
 const char* DesignationLongName(int id);

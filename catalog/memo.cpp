@@ -127,13 +127,11 @@ float PlaceValue(const char* field, bool hours) {
 // The row whose prefix is the field; 63 (user object) when none is. Rows with a
 // blank prefix (constellation, planet, bright star) are told apart by the type.
 int DesignationOfPrefix(const char* prefix, int objectType) {
-    for (int id = 0; id < kDesignationCount; ++id) {
-        if (std::strcmp(designationTable[id].prefix, prefix) != 0) continue;
-        if (id == kDesignationConstellation && objectType == kTypePlanet) return kDesignationPlanet;
-        if (id == kDesignationConstellation && objectType == kTypeStar) return kDesignationBrightStar;
-        return id;
-    }
-    return kDesignationUser;
+    const int id = FindDesignationOfPrefix(prefix);
+    if (id < 0) return kDesignationUser;
+    if (id == kDesignationConstellation && objectType == kTypePlanet) return kDesignationPlanet;
+    if (id == kDesignationConstellation && objectType == kTypeStar) return kDesignationBrightStar;
+    return id;
 }
 
 int ObjectTypeOfCode(const char* code) {
@@ -452,7 +450,8 @@ int FormatListLine(char* end, std::size_t room, const SelectionEntry* e) {
 namespace {
 
 // Writes a whole memo under a free name through a temporary file that then
-// takes that name, so that a failed or killed write leaves no memo behind.
+// takes that name without replacing any file (one made meanwhile included), so
+// that a failed or killed write leaves no memo behind and no memo is lost.
 // False after telling the failure.
 bool WriteMemoFile(const std::string& text) {
     const std::string name = FirstFreeNumberedName(kListFolder, MemoFileName(), kMostMemosOfAMinute);
@@ -460,15 +459,15 @@ bool WriteMemoFile(const std::string& text) {
         ShowInformation("Can't open memo:", MemoFileName());
         return false;
     }
-    const std::string path = MemoPath(name);
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = MemoPath(name) + ".tmp";
     std::FILE* file = OpenKeptTemporary(temporary.c_str(), "w");
     if (!file) {
         ShowInformation("Can't open memo:", name);
         return false;
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (CommitKeptFile(file, temporary.c_str(), path.c_str(), written)) return true;
+    if (!CommitNewKeptFile(file, temporary.c_str(), kListFolder, MemoFileName(), kMostMemosOfAMinute, written).empty())
+        return true;
     ShowInformation("Error while exporting memo.", name);
     return false;
 }

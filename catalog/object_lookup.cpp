@@ -386,3 +386,22 @@ bool GetObjectByKind(int kind, int index, ObjectRecord* record, char* designatio
     if (listed) *listed = listedValue;
     return delivered;
 }
+
+bool GetObjectByDesignation(int designation, int32_t number, ObjectRecord* record) {
+    if (number < 1) return false;
+    switch (designation) {
+    case kDesignationMessier:
+    case kDesignationCaldwell:
+    case kDesignationHerschel:
+    case kDesignationBestNgc: --number; break;  // their tables count from 0
+    case 0:  // "None"
+    case kDesignationComet:
+    case kDesignationConstellation:
+    case kDesignationMeteor:
+    case kDesignationPlanet:
+    case kDesignationBrightStar:
+    case kDesignationUser: return false;
+    default: break;
+    }
+    return GetObjectByKind(designation, number, record, nullptr, 0, nullptr, 0, 1, nullptr);
+}

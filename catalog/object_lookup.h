@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "catalog/object_catalog.h"
 
@@ -27,3 +28,14 @@ bool GetBestNgcObjectRecord(int index, ObjectRecord* record);
 // was delivered.
 bool GetObjectByKind(int kind, int index, ObjectRecord* record, char* designation, std::size_t designationSize,
                      char* name, std::size_t nameSize, int compute, int* listed);
+
+// The object of a catalogue designation and number as typed or written ("M 42"
+// is Messier 42, ReadDesignationText): the Messier, Caldwell, Herschel 400 and
+// best-of-NGC numbers 1 and up through their tables, the HIP, HR and Tycho
+// numbers and the object file's catalogues by number, through GetObjectByKind
+// with compute 1. False for a number below 1, an object not found, and the
+// catalogues whose objects are chosen by name (comets, meteor showers, user
+// objects; planets, constellations and bright stars have no prefix). As
+// GetObjectByKind, a find in the object file's catalogues becomes the finder's
+// target.
+bool GetObjectByDesignation(int designation, int32_t number, ObjectRecord* record);

@@ -147,7 +147,8 @@ bool CopyDamagedList(const std::string& fileName) {
     if (ReadKeptFile(ListPath(copy).c_str(), bytes.size(), &older)) {
         if (older == bytes) return true;
         const std::string aside = FirstFreeNumberedName(kListFolder, copy, kMostDamagedCopies);
-        if (aside.empty() || !pl::RenameFile(ListPath(copy), ListPath(aside))) return false;
+        if (aside.empty() || pl::RenameToNewName(ListPath(copy), ListPath(aside)) != pl::NewNameResult::kRenamed)
+            return false;
     }
     return ReplaceKeptFile(ListPath(copy).c_str(), (ListPath(copy) + ".tmp").c_str(), bytes);
 }

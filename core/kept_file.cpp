@@ -1,5 +1,6 @@
 #include "core/kept_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -32,6 +33,20 @@ void RemoveStrayTemporaries(const std::string& temporary) {
     }
 }
 
+// "a_<n>.txt" of "a.txt"; the name itself for n = 1.
+std::string NumberedName(const std::string& name, int n) {
+    if (n == 1) return name;
+    const std::size_t dot = name.rfind('.');
+    const std::string stem = name.substr(0, dot), extension = dot == std::string::npos ? "" : name.substr(dot);
+    return stem + "_" + std::to_string(n) + extension;
+}
+
+// The temporary put on the disk and closed; false when a step fails.
+bool CloseWritten(std::FILE* out, bool written) {
+    if (written && (std::fflush(out) != 0 || !pl::SyncFile(out))) written = false;
+    return std::fclose(out) == 0 && written;
+}
+
 }  // namespace
 
 std::FILE* OpenKeptTemporary(const char* temporary, const char* mode) {
@@ -40,14 +55,37 @@ std::FILE* OpenKeptTemporary(const char* temporary, const char* mode) {
 }
 
 bool CommitKeptFile(std::FILE* out, const char* temporary, const char* file, bool written) {
-    if (written && (std::fflush(out) != 0 || !pl::SyncFile(out))) written = false;
-    if (std::fclose(out) != 0) written = false;
-    if (written && pl::RenameFile(temporary, file)) {
+    if (CloseWritten(out, written) && pl::RenameFile(temporary, file)) {
         pl::SyncFolder(FolderOf(file));
         return true;
     }
     pl::RemoveFile(temporary);
     return false;
+}
+
+std::string CommitNewKeptFile(std::FILE* out, const char* temporary, const std::string& folder,
+                              const std::string& name, int most, bool written) {
+    if (CloseWritten(out, written)) {
+        for (int n = 1; n <= most; ++n) {
+            const std::string candidate = NumberedName(name, n);
+            const pl::NewNameResult result = pl::RenameToNewName(temporary, folder + candidate);
+            if (result == pl::NewNameResult::kFailed) break;
+            if (result == pl::NewNameResult::kTaken) continue;
+            pl::SyncFolder(FolderOf(folder + candidate));
+            return candidate;
+        }
+    }
+    pl::RemoveFile(temporary);
+    return "";
+}
+
+std::string WriteNewKeptFile(const std::string& folder, const std::string& name, const std::vector<uint8_t>& bytes,
+                             int most) {
+    const std::string temporary = folder + name + ".tmp";
+    std::FILE* out = OpenKeptTemporary(temporary.c_str(), "wb");
+    if (!out) return "";
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return CommitNewKeptFile(out, temporary.c_str(), folder, name, most, written);
 }
 
 bool ReplaceKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes) {
@@ -70,11 +108,8 @@ bool SaveKeptFile(const char* file, const char* temporary, const std::vector<uin
 }
 
 std::string FirstFreeNumberedName(const std::string& folder, const std::string& name, int most) {
-    if (!pl::FileExists(folder + name)) return name;
-    const std::size_t dot = name.rfind('.');
-    const std::string stem = name.substr(0, dot), extension = dot == std::string::npos ? "" : name.substr(dot);
-    for (int n = 2; n <= most; ++n) {
-        std::string numbered = stem + "_" + std::to_string(n) + extension;
+    for (int n = 1; n <= std::max(most, 1); ++n) {
+        std::string numbered = NumberedName(name, n);
         if (!pl::FileExists(folder + numbered)) return numbered;
     }
     return "";

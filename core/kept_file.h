@@ -23,6 +23,21 @@ std::FILE* OpenKeptTemporary(const char* temporary, const char* mode);
 // left as it was, and the result is false.
 bool CommitKeptFile(std::FILE* out, const char* temporary, const char* file, bool written);
 
+// Ends a save begun with OpenKeptTemporary under a name no file has: the
+// temporary is put on the disk and closed, then takes the first of `name`
+// ("a.txt"), "a_2.txt" ... "a_<most>.txt" in `folder` ("userlogs\\") that no
+// file takes, in a rename that never replaces a file (one made meanwhile
+// included), and the folder is synchronised. The name given; "" when
+// `written` is false or a step fails or no name is free: the temporary is
+// removed then and no file is touched.
+std::string CommitNewKeptFile(std::FILE* out, const char* temporary, const std::string& folder,
+                              const std::string& name, int most, bool written);
+
+// Writes `bytes` through the temporary "<folder><name>.tmp" to a file no file
+// has, as CommitNewKeptFile names it. The name given; "" when a step fails.
+std::string WriteNewKeptFile(const std::string& folder, const std::string& name, const std::vector<uint8_t>& bytes,
+                             int most);
+
 // Writes `bytes` to `temporary` and renames it over `file`. False when any
 // step fails; the old file is then left as it was and the temporary removed.
 bool ReplaceKeptFile(const char* file, const char* temporary, const std::vector<uint8_t>& bytes);

@@ -30,6 +30,27 @@ int32_t ParseInt(const char* text, bool* fits) {
     return negative ? INT32_MIN : INT32_MAX;
 }
 
+namespace {
+
+// The next character of a name that is not a blank, its letter made small;
+// '\0' at the end.
+char NextNameChar(const char*& c) {
+    while (*c == ' ' || *c == '\t') ++c;
+    const char found = *c;
+    if (found) ++c;
+    return found >= 'A' && found <= 'Z' ? static_cast<char>(found - 'A' + 'a') : found;
+}
+
+}  // namespace
+
+bool SameNameCaseAndBlanksAside(const char* a, const char* b) {
+    for (;;) {
+        const char x = NextNameChar(a), y = NextNameChar(b);
+        if (x != y) return false;
+        if (x == '\0') return true;
+    }
+}
+
 double ParseDouble(const char* text) {
     if (!text) return 0.0;
     while (*text == ' ' || *text == '\t') ++text;

@@ -13,6 +13,10 @@ void SinCos(double angle, double* sine, double* cosine);
 // and *fits (when given) is set false; otherwise *fits is set true.
 int32_t ParseInt(const char* text, bool* fits = nullptr);
 
+// Whether two names are the same but for the case of their ASCII letters and
+// their blanks (spaces and tabs, wherever they stand): "m 42" is "M42".
+bool SameNameCaseAndBlanksAside(const char* a, const char* b);
+
 // Decimal number: leading blanks, an optional sign, digits, and a fraction after
 // '.' or ','. No exponent. A null text or no digit gives 0.
 double ParseDouble(const char* text);

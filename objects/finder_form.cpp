@@ -141,8 +141,7 @@ void ChooseObject() {
     if (row < 0) return;
     char name[32], second[32];
     if (GetObjectByKind(currentKind, -row, &t.record, name, sizeof name, second, sizeof second, 1, nullptr)) {
-        const bool secondName = currentKind == kDesignationConstellation || currentKind == kDesignationMeteor;
-        std::snprintf(t.name, sizeof t.name, "%s", secondName ? second : name);
+        std::snprintf(t.name, sizeof t.name, "%s", FinderNamesBySecondText(currentKind) ? second : name);
         SelectObjectRow(row);
         SetPopupLabel(kFinderObjectTrigger, t.name);
         const long digits = Numbered(currentKind) ? row + 1L : static_cast<long>(t.record.number);

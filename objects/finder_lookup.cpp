@@ -111,8 +111,7 @@ void LookupNamed(int kind, int popupRow, FinderLookupResult* result) {
         return;
     }
     result->selectRow = popupRow;
-    const bool secondName = kind == kDesignationConstellation || kind == kDesignationMeteor;
-    SetName(secondName ? second : name);
+    SetName(FinderNamesBySecondText(kind) ? second : name);
     result->setLabel = true;
     result->label = t.name;
     if (kind == kDesignationComet) SetOrbitCometIndex(popupRow);
@@ -194,6 +193,10 @@ bool FinderTypesNumber(int kind) {
     return kind == kDesignationHip || kind == kDesignationHr || kind == kDesignationTycho;
 }
 
+bool FinderNamesBySecondText(int kind) {
+    return kind == kDesignationConstellation || kind == kDesignationMeteor;
+}
+
 int FinderListRowCount(int kind) {
     if (const NumberedList* l = Numbered(kind)) return l->count;
     switch (kind) {
@@ -247,6 +250,24 @@ FinderDigit ApplyFinderDigit(int kind, const char* field, int digit, std::string
     *written = (prefix + typed).substr(0, prefix.size() + limit);
     SetEntryDigits(written->c_str() + prefix.size());
     return FinderDigit::kWritten;
+}
+
+bool FindNamedListRow(const char* name, int* kind, int* row) {
+    const int kinds[] = {kDesignationPlanet, kDesignationBrightStar, kDesignationComet,
+                         kDesignationMeteor, kDesignationConstellation, kDesignationUser};
+    for (int k : kinds) {
+        const int rows = FinderListRowCount(k);
+        for (int r = 0; r < rows; ++r) {
+            ObjectRecord record{};
+            char first[32], second[32];
+            if (!GetObjectByKind(k, r, &record, first, sizeof first, second, sizeof second, 0, nullptr)) continue;
+            if (!SameNameCaseAndBlanksAside(FinderNamesBySecondText(k) ? second : first, name)) continue;
+            *kind = k;
+            *row = r;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ParseTychoDigits(const char* digits, int32_t* recordNumber) {

@@ -37,6 +37,11 @@ bool FinderTypesNumber(int kind);
 // object file (0 when it has none). 0 for the kinds typed by number.
 int FinderListRowCount(int kind);
 
+// Whether the object popup names its target of catalogue `kind` by the second
+// text of GetObjectByKind (constellations, meteor showers: their names beside
+// their abbreviations and dates) rather than the first.
+bool FinderNamesBySecondText(int kind);
+
 // Digits a catalogue takes after its prefix: 3 Caldwell, Herschel, Messier and
 // best of NGC; 6 HIP and SAO (51); 4 HR; 12 Tycho; 4 any other.
 int FinderDigitLimit(int kind);
@@ -68,6 +73,13 @@ struct FinderLookupResult {
     std::string label;
     bool badTychoFormat = false;
 };
+
+// The row of the finder's named lists whose name, as the object popup names
+// its target, is `name`, case and blanks aside (SameNameCaseAndBlanksAside):
+// the planets with the Sun and the Moon, the bright stars, the comets, the
+// meteor showers, the constellations and the user objects, in that order, the
+// first row that matches. False, nothing written, when none does.
+bool FindNamedListRow(const char* name, int* kind, int* row);
 
 // Looks the identifier up into selectedObject (found, isSet, index, catalog,
 // listRow, name, record): `kind` the catalogue, `field` the identifier field's

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -214,6 +215,19 @@ bool RemoveFile(const std::string& programPath) { return std::remove(HostPath(pr
 
 bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath) {
     return std::rename(HostPath(fromProgramPath).c_str(), HostPath(toProgramPath).c_str()) == 0;
+}
+
+NewNameResult RenameToNewName(const std::string& fromProgramPath, const std::string& toProgramPath) {
+    const std::string from = HostPath(fromProgramPath), to = HostPath(toProgramPath);
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return NewNameResult::kRenamed;
+    if (errno == EEXIST) return NewNameResult::kTaken;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return NewNameResult::kFailed;
+    // A file system without the no-replace rename: a hard link, which fails on
+    // an existing name, then the old name removed.
+    if (::link(from.c_str(), to.c_str()) != 0) return errno == EEXIST ? NewNameResult::kTaken : NewNameResult::kFailed;
+    ::unlink(from.c_str());
+    return NewNameResult::kRenamed;
 }
 
 bool SyncFile(std::FILE* file) {

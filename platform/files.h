@@ -48,6 +48,15 @@ bool RemoveFile(const std::string& programPath);
 // through a temporary file).
 bool RenameFile(const std::string& fromProgramPath, const std::string& toProgramPath);
 
+// What a rename that never replaces a file did.
+enum class NewNameResult { kRenamed, kTaken, kFailed };
+
+// Renames to a name no entry has, in one step that cannot replace an entry
+// made meanwhile (any case of the name counts as taken, as for every path
+// here): kTaken, nothing changed, when the name is in use; kFailed when the
+// rename cannot be made (the source then stays as it was).
+NewNameResult RenameToNewName(const std::string& fromProgramPath, const std::string& toProgramPath);
+
 // Puts what `file` holds on the disk (the stream flushed, then the file
 // synchronised), so that a rename after it replaces the old file with a whole
 // one even when the power goes. False when either step fails.

@@ -9,6 +9,7 @@
 
 #include "catalog/designations.h"
 #include "catalog/listed_places.h"
+#include "catalog/object_lookup.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
 #include "core/horizontal.h"
@@ -21,6 +22,7 @@
 #include "ephemeris/body_positions.h"
 #include "ephemeris/moon_phase.h"
 #include "objects/current_object.h"
+#include "objects/finder_lookup.h"
 #include "objects/selected_object.h"
 #include "platform/files.h"
 #include "ui/forms.h"
@@ -36,6 +38,7 @@ constexpr char kCorrupted[] = "It seems your log data are corrupted.";
 constexpr std::size_t kChunkLimit = 15884;  // a 16384-byte chunk less 500 for one more line
 constexpr int kObjectNameChars = 14;        // of a finder target or a list entry
 constexpr int kMostEntriesOfAName = 9999;
+constexpr int kMostExportsOfAName = 9999;
 constexpr char kLogFolderName[] = "userlogs\\";
 
 ObserverLogState& State() { return observerLogState; }
@@ -98,32 +101,42 @@ LogRead ReadLogFile(const std::string& path, ObserverLogRecord* record) {
     return LogRead::Read;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text) {
-    const std::vector<uint8_t> bytes(text.begin(), text.end());
-    if (ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), bytes)) {
-        pl::SyncFolder(ObserverLogFolder());
-        return true;
+// Writes an export file under `name` ("logs_3.txt") when no file has it,
+// else under the first free "logs_3_2.txt", "logs_3_3.txt", ...: never over a
+// file, so every earlier export stays as it was. The file as the messages
+// name it ("userlogs\logs_3.txt"); "" after "Fail to write log file." with
+// the path, no file left under the name.
+std::string WriteTextFile(const std::string& name, const std::string& text) {
+    const std::string folder = ObserverLogFolder();
+    const std::string given =
+        WriteNewKeptFile(folder, name, std::vector<uint8_t>(text.begin(), text.end()), kMostExportsOfAName);
+    if (given.empty()) {
+        const std::string shown = FirstFreeNumberedName(folder, name, kMostExportsOfAName);
+        ShowInformation(kWriteFailure, ShownPath(folder + (shown.empty() ? name : shown)));
+        return "";
     }
-    ShowInformation(kWriteFailure, ShownPath(path));
-    return false;
+    return ShownPath(folder + given);
 }
 
-void ShowExported(int exported, bool lineBreak) {
+// The count exported so far, naming the file just written.
+void ShowExported(int exported, bool lineBreak, const std::string& file) {
     char text[64];
     std::snprintf(text, sizeof text, "%d Observer log%s exported.%s", exported, exported >= 2 ? "s" : "",
                   lineBreak ? "\n" : "");
-    ShowInformation(text, "");
+    ShowInformation(text, file);
 }
 
-std::string ChunkPath(int index) {
+// The usual name of an export file: "logs_<index>.txt".
+std::string ChunkName(int index) {
     char name[32];
     std::snprintf(name, sizeof name, "logs_%d.txt", index);
-    return ObserverLogFolder() + name;
+    return name;
 }
 
 // The export loop over the listed entries; false when a chunk could not be
 // written, or when no entry could be read ("Nothing to export.", no file).
-bool ExportEntries(int* exported) {
+// `*file` is the last file written.
+bool ExportEntries(int* exported, std::string* file) {
     ObserverLogState& s = State();
     std::string text;
     int chunk = 1;
@@ -136,9 +149,10 @@ bool ExportEntries(int* exported) {
         }
         s.record->listIndex = i;
         if (text.size() > kChunkLimit) {
-            if (!WriteTextFile(ChunkPath(i), text)) return false;
+            *file = WriteTextFile(ChunkName(i), text);
+            if (file->empty()) return false;
             text.clear();
-            ShowExported(*exported, true);
+            ShowExported(*exported, true, *file);
         }
         if (text.empty()) text = ObserverLogExportHeader(chunk++);
         FormatObserverLogLine(&text, *s.record);
@@ -148,7 +162,8 @@ bool ExportEntries(int* exported) {
         ShowInformation("Nothing to export.", "");
         return false;
     }
-    return WriteTextFile(ChunkPath(s.names.Count()), text);
+    *file = WriteTextFile(ChunkName(s.names.Count()), text);
+    return !file->empty();
 }
 
 // The entry's date and time as it keeps them, to the minute: the time of the
@@ -179,27 +194,48 @@ void TakeRecordValues(const ObjectRecord& o, ObserverLogRecord* r) {
 // Type, magnitude and place of the finder target, else of the current list
 // entry, else of the current object, a planet, comet or asteroid at its place
 // of the entry's time; with `withName` also the target's or the entry's name.
-void TakeWorkedObject(ObserverLogRecord* r, bool withName) {
+// The name the values belong to: the target's or the entry's (14 characters),
+// "" for the current object.
+std::string TakeWorkedObjectValues(ObserverLogRecord* r, bool withName) {
+    char name[32] = {};
     if (IsObjectSelected()) {
-        char name[32] = {};
         int index = 0;
         GetSelectedObject(&currentObject, &index);
         GetSelectedObjectName(name);
-        if (withName) SetLogText(r->name, name, kObjectNameChars);
         TakeRecordValues(currentObject, r);
-        return;
-    }
-    const SelectionEntry* listed = ListedEntryAt(CurrentSelectionEntry(), EntryTime());
-    if (!listed) {
+    } else if (const SelectionEntry* e = ListedEntryAt(CurrentSelectionEntry(), EntryTime())) {
+        std::snprintf(name, sizeof name, "%s", e->name);
+        r->objectType = e->objectType;
+        r->objectMagnitude = e->mag10 / 10;
+        r->rightAscension = e->rightAscension;
+        r->declination = e->declination;
+    } else {
         TakeRecordValues(currentObject, r);
-        return;
     }
-    const SelectionEntry& e = *listed;
-    if (withName) SetLogText(r->name, e.name, kObjectNameChars);
-    r->objectType = e.objectType;
-    r->objectMagnitude = e.mag10 / 10;
-    r->rightAscension = e.rightAscension;
-    r->declination = e.declination;
+    name[kObjectNameChars] = '\0';
+    if (withName) SetLogText(r->name, name, kObjectNameChars);
+    return name;
+}
+
+// TakeWorkedObjectValues; the values then belong to the worked object's name,
+// whatever name the entry has.
+void TakeWorkedObject(ObserverLogRecord* r, bool withName) {
+    State().objectDataName = TakeWorkedObjectValues(r, withName);
+}
+
+// The object a typed name names, its values for the current date and time:
+// a catalogue designation, else a name of the finder's named lists. False
+// when it names none. The finder's target is kept: the catalogue search makes
+// what it finds the target.
+bool FindNamedObject(const char* name, ObjectRecord* o) {
+    const SelectedObjectRecord target = selectedObject;
+    int kind = 0, row = 0;
+    int32_t number = 0;
+    bool found = ReadDesignationText(name, &kind, &number) && GetObjectByDesignation(kind, number, o);
+    if (!found && FindNamedListRow(name, &kind, &row))
+        found = GetObjectByKind(kind, row, o, nullptr, 0, nullptr, 0, 1, nullptr);
+    selectedObject = target;
+    return found;
 }
 
 }  // namespace
@@ -257,6 +293,7 @@ bool LoadObserverLogAt(int row) {
     case LogRead::Read: break;
     }
     s.record->listIndex = row;
+    s.objectDataName = s.record->name;
     return true;
 }
 
@@ -264,13 +301,21 @@ bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile) {
     std::string folder = ObserverLogFolder();
     pl::MakeDirectory(folder);
     record->magic = kObserverLogMagic;
-    const std::string file = FreeEntryFile(folder, record->name, oldFile && *oldFile ? oldFile : nullptr);
+    const char* old = oldFile && *oldFile ? oldFile : nullptr;
+    const std::string file = FreeEntryFile(folder, record->name, old);
     const std::string path = folder + (file.empty() ? ObserverLogFileName(record->name) : file);
-    if (file.empty() || !ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), EncodeObserverLogRecord(*record))) {
+    const std::vector<uint8_t> bytes = EncodeObserverLogRecord(*record);
+    // An edited entry kept in its own file is written over it; any other file
+    // is new and never replaces one, even one made since it was found free.
+    const bool own = old && EqualNoCase(old, file.c_str());
+    const bool written = !file.empty() && (own ? ReplaceKeptFile(path.c_str(), (path + ".tmp").c_str(), bytes)
+                                               : !WriteNewKeptFile(folder, ObserverLogFileName(record->name), bytes,
+                                                                   kMostEntriesOfAName).empty());
+    if (!written) {
         ShowInformation(kWriteFailure, ShownPath(path));
         return false;
     }
-    if (oldFile && *oldFile && !EqualNoCase(oldFile, file.c_str())) pl::RemoveFile(folder + oldFile);
+    if (old && !own) pl::RemoveFile(folder + old);
     pl::SyncFolder(folder);
     return true;
 }
@@ -290,8 +335,9 @@ bool ExportObserverLogs() {
     if (AskYesNo("Do you want to export your Observer Logs to a text file ?", "") == 1) return false;
     if (!AllocObserverLogRecord()) return false;
     int exported = 0;
-    if (!ExportEntries(&exported)) return false;
-    ShowExported(exported, false);
+    std::string file;
+    if (!ExportEntries(&exported, &file)) return false;
+    ShowExported(exported, false, file);
     return true;
 }
 
@@ -344,6 +390,21 @@ bool TakeObserverLogFinderTarget() {
     return true;
 }
 
+void TakeObserverLogObjectOfName() {
+    ObserverLogState& s = State();
+    if (!s.record || SameNameCaseAndBlanksAside(s.record->name, s.objectDataName.c_str())) return;
+    ObserverLogRecord& r = *s.record;
+    ObjectRecord o{};
+    if (FindNamedObject(r.name, &o)) {
+        TakeRecordValues(o, &r);
+    } else {
+        r.objectType = kLogNoObjectType;
+        r.objectMagnitude = 0;
+        r.rightAscension = r.declination = 0.0f;
+    }
+    s.objectDataName = r.name;
+}
+
 bool TakeObserverLogRecordDate(const ObserverLogRecord& r) {
     if (!IsCalendarDateTime(r.year, r.month, r.day, r.hour, r.minute)) return false;
     DateTime& t = State().working;
@@ -363,4 +424,5 @@ void ResetObserverLog() {
     observerLogState.remembered = ObserverLogDefaults{};
     observerLogState.names.Clear();
     observerLogState.kept = ObserverLogKeptEntry{};
+    observerLogState.objectDataName.clear();
 }

@@ -58,6 +58,7 @@ struct ObserverLogState {
     ObserverLogDefaults remembered;
     NameTable names;  // the entries' file names, in listing order
     ObserverLogKeptEntry kept;
+    std::string objectDataName;  // the name the edit record's object values were taken for
 };
 
 extern ObserverLogState observerLogState;
@@ -97,15 +98,18 @@ bool WriteObserverLogEntry(ObserverLogRecord* record, const char* oldFile);
 void DeleteObserverLogAt(int row);
 
 // Exports every entry, after the question "Do you want to export your
-// Observer Logs to a text file ?", as semicolon-separated lines in files
-// "logs_%d.txt" of the folder: a chunk holding more than 15884 characters
-// before an entry is written under that entry's listing position and the
+// Observer Logs to a text file ?", as semicolon-separated lines in files of
+// the folder: a chunk holding more than 15884 characters before an entry is
+// written under that entry's listing position ("logs_%d.txt") and the
 // "Information" box counts the entries so far; the rest goes under the
-// listing's count. "Nothing to export." for an empty folder. An entry that
-// cannot be read or is damaged is told and left out; when no entry is left,
-// "Nothing to export." and no file: false. A chunk that cannot be written is
-// told ("Fail to write log file.") and ends the export: false. True after the
-// closing "%d Observer log%s exported.".
+// listing's count. A file never replaces another: a name in use gives the
+// first free "logs_%d_2.txt", "logs_%d_3.txt", ..., and each count names the
+// file just written on its detail line ("userlogs\logs_3.txt"). "Nothing to
+// export." for an empty folder. An entry that cannot be read or is damaged is
+// told and left out; when no entry is left, "Nothing to export." and no file:
+// false. A chunk that cannot be written is told ("Fail to write log file."
+// with the path; no file left under it) and ends the export: false. True
+// after the closing "%d Observer log%s exported.".
 bool ExportObserverLogs();
 
 // Moon fraction, Sun altitude and local sidereal time for the working date
@@ -129,6 +133,18 @@ void BuildNewObserverLogRecord();
 // them, the name as typed. Every other field of the entry stays as it is; an
 // edited entry keeps its stored place.
 void RetakeObserverLogSkyAndPlace();
+
+// Before a save: when the edit record's name is not the name its object type,
+// magnitude and place were taken for (case and blanks aside: a name kept as
+// it was prefilled or loaded keeps its values), they become those of the
+// object the name names, for the working date and time as
+// BuildNewObserverLogRecord takes them: a catalogue designation read as a
+// prefix and a number ("M 42", "M42", "NGC 7000"; GetObjectByDesignation), else
+// a name of the finder's named lists (FindNamedListRow: planets, the Moon,
+// bright stars, comets, meteor showers, constellations, user objects). A name
+// found nowhere (an event, a note) gets no object: type kLogNoObjectType,
+// place and magnitude 0. The finder's target stays as it was.
+void TakeObserverLogObjectOfName();
 
 // A new entry takes the finder's target, when one is set: its name (first
 // 14 characters), type, magnitude and place at the working date and time, as

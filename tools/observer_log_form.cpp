@@ -433,6 +433,7 @@ bool SaveObserverLog(int listIndex) {
     r.eyepiece = d.eyepiece = PopupRow(kLogEyepieceList);
     r.difficulty = PopupRow(kLogDifficultyList);
     r.brightness = PopupRow(kLogBrightnessList);
+    TakeObserverLogObjectOfName();
     const bool edited = listIndex >= 0 && listIndex < s.names.Count();
     return WriteObserverLogEntry(&r, edited ? s.names[listIndex].data() : nullptr);
 }

@@ -58,7 +58,9 @@ void LayoutObserverLogForm();
 void FillObserverLogEntry();
 
 // Reads the form's fields into the edit record and writes it; `listIndex` is
-// the listing position of the edited entry, -1 for a new one. The typed
+// the listing position of the edited entry, -1 for a new one. A name other
+// than the one the object values were taken for takes its own object's values
+// (TakeObserverLogObjectOfName). The typed
 // transparency, seeing, eyepiece, filter and visual limit are remembered for
 // the next new entry. False when the visual limit is refused or the file
 // cannot be written (each told once); the form keeps what was typed.

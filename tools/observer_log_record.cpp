@@ -55,6 +55,20 @@ void AppendFormatted(std::string* out, const char* format, int value) {
     AppendField(out, text);
 }
 
+// Place, type, magnitude and constellation; all empty for no object.
+void AppendObjectFields(std::string* out, const ObserverLogRecord& r) {
+    if (r.objectType == kLogNoObjectType) {
+        for (int field = 0; field < 5; ++field) AppendField(out, "");
+        return;
+    }
+    char text[64];
+    AppendField(out, HMSToStr(text, sizeof text, r.rightAscension));
+    AppendField(out, DegToStr(text, sizeof text, r.declination));
+    AppendField(out, ObjectTypeName(r.objectType));
+    AppendDecimal(out, r.objectMagnitude);
+    AppendField(out, ConstellationName(FindConstellation(r.rightAscension, r.declination, kExportEquinox)));
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeObserverLogRecord(const ObserverLogRecord& r) {
@@ -135,11 +149,7 @@ void FormatObserverLogLine(std::string* out, const ObserverLogRecord& r) {
     std::snprintf(text, sizeof text, "%02d:%02d", r.hour, r.minute);
     AppendField(out, text);
     AppendField(out, r.name);
-    AppendField(out, HMSToStr(text, sizeof text, r.rightAscension));
-    AppendField(out, DegToStr(text, sizeof text, r.declination));
-    AppendField(out, ObjectTypeName(r.objectType));
-    AppendDecimal(out, r.objectMagnitude);
-    AppendField(out, ConstellationName(FindConstellation(r.rightAscension, r.declination, kExportEquinox)));
+    AppendObjectFields(out, r);
     AppendFormatted(out, "%d%%", r.moonPercent);
     AppendFormatted(out, "%d\xB0", r.sunAltitude);
     AppendDecimal(out, r.visualLimit10 * 0.1);

@@ -20,6 +20,10 @@ constexpr int kLogLocationWidth = 30;
 constexpr int kLogFilterWidth = 15;
 constexpr int kLogCommentsWidth = 288;
 
+// The object type of an entry that names no object (an event, a note): no row
+// of objectTypeTable; its place and magnitude are then no object's.
+constexpr int32_t kLogNoObjectType = -1;
+
 // The entry in memory. Texts hold up to their field's width and a terminator.
 // Codes read from a file may lie outside their tables; readers of them check.
 struct ObserverLogRecord {
@@ -36,7 +40,7 @@ struct ObserverLogRecord {
     int32_t moonPercent = 0;      //  56: illuminated fraction x 100, truncated
     int32_t sunAltitude = 0;      //  60: whole degrees, truncated toward zero
     int32_t visualLimit10 = 0;    //  64: limiting magnitude x 10, truncated
-    int32_t objectType = 0;       //  68: row of objectTypeTable
+    int32_t objectType = 0;       //  68: row of objectTypeTable, kLogNoObjectType for none
     int32_t objectMagnitude = 0;  //  72: magnitude truncated to an integer
                                   //  76: 4 bytes reserved, zero
     int32_t transparency = 0;     //  80: 0 Excellent, 1 Good, 2 Poor
@@ -80,5 +84,6 @@ std::string ObserverLogExportHeader(int chunk);
 // decimal, transparency and seeing codes, scope, location, filter,
 // comments). Inside a text ';' becomes ',' and a line break (CR, LF or
 // CR LF) a blank; an empty text, a type or constellation outside its table
-// are written as " ".
+// are written as " ", and so are the place, type, magnitude and
+// constellation of an entry of type kLogNoObjectType.
 void FormatObserverLogLine(std::string* text, const ObserverLogRecord& record);

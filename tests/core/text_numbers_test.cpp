@@ -40,6 +40,16 @@ TEST(ParseNumbers, SignsDigitsFractionsAndStops) {
 }
 
 // A negative count of decimals means 6, above 6 means 8.
+TEST(SameName, CaseAndBlanksAside) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {{"M 42", "m42", true},       {" Vega\t", "VEGA", true}, {"", "  ", true},
+                 {"Vega", "Vegas", false},    {"M 42", "M 41", false},   {"\xC9ta", "\xE9ta", false}};
+    for (const auto& c : cases) EXPECT_EQ(SameNameCaseAndBlanksAside(c.a, c.b), c.same) << c.a << "|" << c.b;
+}
+
 TEST(DoubleToStr, RoundsHalfUpWithCarry) {
     EXPECT_EQ(Str(2.9999, 2), "3.00");
     EXPECT_EQ(Str(0.125, 2), "0.13");

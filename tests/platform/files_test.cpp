@@ -109,6 +109,25 @@ TEST_F(FilesTest, FoldersRemovalAndRenaming) {
     EXPECT_FALSE(pl::RemoveFile("userlists\\last_list.lst"));
 }
 
+// A rename to a new name: done when no entry has the name (in any case),
+// else nothing changes; a missing source fails.
+TEST_F(FilesTest, RenameToANewNameNeverReplaces) {
+    const struct {
+        const char* from;
+        const char* to;
+        pl::NewNameResult result;
+    } cases[] = {
+        {"userlists\\notes.txt", "userlists\\NOTES.TXT", pl::NewNameResult::kTaken},
+        {"userlists\\notes.txt", "userlists\\last_list.lst", pl::NewNameResult::kTaken},
+        {"userlists\\missing.txt", "userlists\\new.txt", pl::NewNameResult::kFailed},
+        {"userlists\\notes.txt", "userlists\\new.txt", pl::NewNameResult::kRenamed},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pl::RenameToNewName(c.from, c.to), c.result) << c.to;
+    EXPECT_EQ("notes.txt", ReadAll(pl::OpenFile("userlists\\new.txt", "rb")));
+    EXPECT_EQ("last_list.lst", ReadAll(pl::OpenFile("userlists\\last_list.lst", "rb")));
+    EXPECT_FALSE(pl::FileExists("userlists\\notes.txt"));
+}
+
 // A written stream and the folder it is in are put on the disk; a folder that
 // is not there cannot be.
 TEST_F(FilesTest, FilesAndFoldersAreSynchronised) {

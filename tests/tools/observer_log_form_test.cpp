@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,12 @@
 #include "platform/window.h"
 #include "catalog/record_writer.h"
 #include "catalog/selection_list.h"
+#include "catalog/stars.h"
+#include "catalog/designations.h"
+#include "support/object_file_fixture.h"
 #include "support/both_screens.h"
 #include "support/folder_files.h"
+#include "support/list_entries.h"
 #include "support/reference_table.h"
 #include "support/program_fixture.h"
 #include "tools/observer_log.h"
@@ -273,7 +278,7 @@ TEST_F(ObserverLogForm, DamagedFilesAreTold) {
     }
     EXPECT_EQ(boxes, (std::vector<std::string>{"Fail to read log file.\n" + path + "a.log",
                                                "It seems your log data are corrupted.\n" + path + "b.log",
-                                               "1 Observer log exported.\n"}));
+                                               "1 Observer log exported.\n" + path + "logs_3.txt"}));
     EXPECT_TRUE(fs::exists(Logs() / "logs_3.txt"));
 }
 
@@ -484,20 +489,57 @@ TEST_F(ObserverLogLarge, Screens) {
     Shot("observer_log_entry_large.png");
 }
 
-// The entry's fields on both screens, with an eyepiece database of two rows.
+// A place of the catalogues the log's tests write: right ascension (hours),
+// declination (degrees).
+struct CataloguePlace {
+    int number;
+    float ra, dec;
+};
+// M 42 (NGC 1976) and NGC 7000, bright nebulae of magnitude 4.0 (NGC 2000.0,
+// Sinnott 1988); Vega, HR 7001, of magnitude 0.0 (Bright Star Catalogue, 5th
+// revised edition); places J2000.
+constexpr CataloguePlace kM42{1976, 5.588139f, -5.391111f}, kNgc7000{7000, 20.979722f, 44.33f},
+    kVega{7001, 18.615649f, 38.783689f};
+constexpr int kBrightNebula = 20, kStar = 30, kPlanet = 27;
+
+void WriteData(const fs::path& file, const record_writer::Bytes& bytes) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The shared object records with M 42 and NGC 7000 at their places, Vega the
+// one bright star, two eyepieces.
+void WriteLogCatalogues(const fs::path& data) {
+    std::vector<record_writer::Bytes> objects;
+    for (ObjectRecord o : fixture::SharedObjectRecords()) {
+        for (const CataloguePlace& c : {kM42, kNgc7000})
+            if (o.designationId == kDesignationNgc && o.number == c.number)
+                o.rightAscension = c.ra, o.declination = c.dec, o.objectType = kBrightNebula, o.magnitude = 4.0f;
+        objects.push_back(record_writer::ObjectBytes(o));
+    }
+    WriteData(data / "zendavori_obj_1k.ppc", record_writer::RecordDbBytes(26, 64, objects));
+    std::vector<record_writer::Bytes> stars(1646, record_writer::StarBytes({}));
+    stars[1] = record_writer::StarBytes({static_cast<int16_t>(kVega.number), 52, kVega.ra, kVega.dec, 0, 0, 3, 'a', 0});
+    WriteData(data / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, stars));
+    const record_writer::Bytes vega = record_writer::BrightStarNameBytes("Vega", 1);
+    WriteData(data / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, {vega, vega}));  // by name, by HR
+    WriteData(data / "zendavori_eyepiece.ppc",
+              record_writer::RecordDbBytes(1, 72, {record_writer::EyepieceBytes("TVPL", "Plossl 25mm", 25.0f, 52),
+                                                   record_writer::EyepieceBytes("TVNG", "Nagler 9mm", 9.0f, 82)}));
+}
+
+// The entry's fields on both screens, with the catalogues of WriteLogCatalogues.
 class ObserverLogScreens : public OnBothScreens<ObserverLogForm> {
 protected:
     enum Way { kDateOk, kDateCancel, kNow, kPicture };
     void SetUp() override {
-        const record_writer::Bytes db = record_writer::RecordDbBytes(
-            1, 72, {record_writer::EyepieceBytes("TVPL", "Plossl 25mm", 25.0f, 52),
-                    record_writer::EyepieceBytes("TVNG", "Nagler 9mm", 9.0f, 82)});
-        fs::create_directories(folder.path() / "data");
-        std::ofstream(folder.path() / "data" / "zendavori_eyepiece.ppc", std::ios::binary)
-            .write(reinterpret_cast<const char*>(db.data()), static_cast<std::streamsize>(db.size()));
+        WriteLogCatalogues(folder.path() / "data");
+        ResetStarCatalog();  // the star files of this folder, not those of a test before
         harness.changeScreen(GetParam().width, GetParam().height, GetParam().dpi);
         ResetScreenScale();
         ObserverLogForm::SetUp();
+        Ui([] { ReopenDatabases(1); });
     }
     void TearDown() override {
         ObserverLogForm::TearDown();
@@ -580,8 +622,8 @@ protected:
 // date form's Cancel keep 23:47. A new entry was laid out afresh, all typed
 // text lost; an edited one went back to its stored date and texts. Saved and
 // reopened: the same, the Moon per cent and Sun altitude of its time (PyEphem,
-// scripts/reference/observer_log_sky_pyephem.py), an edited entry's stored
-// place kept (the current object has moved since).
+// scripts/reference/observer_log_sky_pyephem.py), the place of the typed
+// "M 42" from the catalogue (it was saved with the current object's place).
 TEST_P(ObserverLogScreens, DateChangeKeepsWhatWasTypedAndIsSaved) {
     const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "observer_log_sky_pyephem.csv");
     ASSERT_EQ(ref.rows.size(), 2u);  // 23:47, 12:47
@@ -613,7 +655,7 @@ TEST_P(ObserverLogScreens, DateChangeKeepsWhatWasTypedAndIsSaved) {
         EXPECT_EQ((std::vector<int>{r.hour, r.minute, r.sunAltitude, r.moonPercent}),
                   (std::vector<int>{c.hour, 47, static_cast<int>(ref.Get(row, "sun_alt_deg")),
                                     static_cast<int>(ref.Get(row, "moon_percent"))}));
-        EXPECT_EQ((std::vector<float>{r.rightAscension, r.declination}), (std::vector<float>{5.5f, -5.4f}));
+        EXPECT_EQ((std::vector<float>{r.rightAscension, r.declination}), (std::vector<float>{kM42.ra, kM42.dec}));
         Reopen();
         EXPECT_EQ(Entry(), expected);
     }
@@ -682,6 +724,183 @@ TEST_P(ObserverLogScreens, FormMadeAnewKeepsTheEntryInProgress) {
         }
     }
 }
+
+// Memo answered Yes: the message, and the file it names read whole.
+struct Exported {
+    std::string message, text;
+};
+
+class ObserverLogExports : public ObserverLogScreens {
+protected:
+    Exported Export() {
+        Press(kLogMemo);
+        Answer(pl::IDYES);
+        Exported e{BoxText(), ""};
+        Answer(pl::IDOK);
+        const std::size_t file = e.message.rfind("userlogs\\");
+        if (file != std::string::npos) e.text = Read(e.message.substr(file + 9));
+        return e;
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(Logs() / name, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    // Every file of the folder with its bytes.
+    std::vector<std::pair<std::string, std::string>> Contents() const {
+        std::vector<std::pair<std::string, std::string>> all;
+        for (const std::string& name : Files()) all.emplace_back(name, Read(name));
+        return all;
+    }
+    // The export's fields of the entry named `name`.
+    static std::vector<std::string> LineOf(const std::string& text, const std::string& name) {
+        std::vector<std::string> fields;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream in(line);
+            fields.clear();
+            for (std::string field; std::getline(in, field, ';');) fields.push_back(field);
+            if (fields.size() == 17 && fields[2] == name) return fields;
+        }
+        return {};
+    }
+};
+
+// Three entries exported; one deleted and one added, exported again; a log of
+// 100 more entries of 350 characters a line, in chunks, exported twice; then an
+// export into a read-only folder (a folder in the way of the temporary file,
+// as root writes into read-only folders): each earlier export stays
+// byte-identical, each new one is whole under a free name that the message
+// gives ("logs_3.txt" was written over, and the messages named no file); the
+// failure is told with the name and leaves nothing.
+TEST_P(ObserverLogExports, ExportNeverReplacesAFile) {
+    for (const char* name : {"Vega", "Deneb", "Altair"}) SaveNew(name);
+    const Exported first = Export();
+    EXPECT_EQ(first.message, "3 Observer logs exported.\nuserlogs\\logs_3.txt");
+    Tap(RowCentre(pl::GetDlgItem(form, kObserverLogList), 1));  // Deneb
+    Press(kLogDelete);
+    SaveNew("Albireo");
+    const auto before = Contents();
+    const Exported second = Export();
+    EXPECT_EQ(second.message, "3 Observer logs exported.\nuserlogs\\logs_3_2.txt");
+    EXPECT_NE(second.text.find(";Albireo;"), std::string::npos);
+    EXPECT_NE(first.text.find(";Deneb;"), std::string::npos);
+    std::vector<std::pair<std::string, std::string>> expected = before;
+    expected.emplace_back("logs_3_2.txt", second.text);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Contents(), expected);
+    // 100 more entries: the chunks end before the entries at 45 and 88 of 103.
+    for (int i = 0; i < 100; ++i) {
+        const std::string name = "Entry " + std::to_string(100 + i);
+        PutEntry(Logs() / (name + ".log"), name);
+        std::fstream f(Logs() / (name + ".log"), std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(153);
+        f << std::string(287, 'c');
+    }
+    Press(kLogNew);
+    Press(kLogCancel);  // lists the folder again
+    for (const char* suffix : {"", "_2"}) {
+        const auto earlier = Contents();
+        std::vector<std::string> boxes;
+        Press(kLogMemo);
+        Answer(pl::IDYES);
+        for (int i = 0; i < 4 && BoxCount() > 0; ++i) {
+            boxes.push_back(BoxText());
+            Answer(pl::IDOK);
+        }
+        const std::string s = suffix;
+        EXPECT_EQ(boxes, (std::vector<std::string>{
+                             "45 Observer logs exported.\n\nuserlogs\\logs_45" + s + ".txt",
+                             "88 Observer logs exported.\n\nuserlogs\\logs_88" + s + ".txt",
+                             "103 Observer logs exported.\nuserlogs\\logs_103" + s + ".txt"}));
+        for (const std::string n : {"45", "88", "103"}) {
+            const std::string text = Read("logs_" + n + s + ".txt");
+            EXPECT_EQ(text, s.empty() ? text : Read("logs_" + n + ".txt")) << n;  // the same entries, whole
+            EXPECT_TRUE(text.size() > 4000 && text.back() == '\n') << n;
+        }
+        const auto now = Contents();
+        EXPECT_EQ(now.size(), earlier.size() + 3);
+        for (const auto& file : earlier) EXPECT_NE(std::find(now.begin(), now.end(), file), now.end()) << file.first;
+    }
+    const auto kept = Contents();
+    fs::create_directory(Logs() / "logs_45.txt.tmp");
+    fs::permissions(Logs(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    Press(kLogMemo);
+    Answer(pl::IDYES);
+    EXPECT_EQ(BoxText(), "Fail to write log file.\nuserlogs\\logs_45_3.txt");
+    AnswerAll();
+    fs::permissions(Logs(), fs::perms::owner_write, fs::perm_options::add);
+    fs::remove(Logs() / "logs_45.txt.tmp");
+    EXPECT_EQ(Contents(), kept);
+}
+
+// Names typed over the prefilled one, with a list entry current (a globular
+// cluster in Virgo, 12h00m -00 30', magnitude 5) or with nothing selected:
+// each entry is saved and exported with its own name's place (the
+// catalogue's; Jupiter's at 23:47 by PyEphem, of date,
+// scripts/reference/observer_log_sky_pyephem.py), type, magnitude and
+// constellation; "Meteor shower", which names no object, with none of them.
+// The prefilled name kept keeps the list entry's values. (Typed names were
+// saved with the worked object's values.)
+TEST_P(ObserverLogExports, TypedNameIsSavedWithItsOwnObject) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "observer_log_sky_pyephem.csv");
+    const struct {
+        const char* name;
+        double ra, dec;
+        int type, magnitude;
+        const char *typeName, *constellation;
+    } cases[] = {
+        {"M 42", kM42.ra, kM42.dec, kBrightNebula, 4, "Bright Nebula", "Orion"},
+        {"M42", kM42.ra, kM42.dec, kBrightNebula, 4, "Bright Nebula", "Orion"},
+        {"NGC 7000", kNgc7000.ra, kNgc7000.dec, kBrightNebula, 4, "Bright Nebula", "Cygnus"},
+        {"Vega", kVega.ra, kVega.dec, kStar, 0, "Star", "Lyra"},
+        {"Jupiter", ref.Get(0, "jupiter_ra_h"), ref.Get(0, "jupiter_dec_deg"), kPlanet,
+         static_cast<int>(ref.Get(0, "jupiter_mag")), "Planet", "Libra"},
+        {"Meteor shower", 0, 0, kLogNoObjectType, 0, " ", " "},
+    };
+    for (bool listed : {true, false}) {
+        SCOPED_TRACE(listed);
+        Reset();
+        Ui([listed] {
+            selectionList[0] = ListEntry("Virgo globular", kDesignationUser, 1, 2, 12.0f, -0.5f);
+            selectionList[0].mag10 = 50;
+            selectionList[1].number = -1;
+            selectionCount = listed ? 1 : 0;
+            selectionShownCount = FilterSelectionByClass(0, selectionList, selectionCount);
+            SetCurrentSelectionRow(listed ? 0 : -1);
+            currentObject.rightAscension = 1.0f, currentObject.declination = 2.0f;
+        });
+        for (const auto& c : cases) {
+            Press(kLogNew);
+            EXPECT_EQ(Text(kLogObjectField), listed ? "Virgo globular" : "");
+            Type(kLogObjectField, c.name);
+            Press(kLogSave);
+        }
+        if (listed) {
+            Press(kLogNew);
+            Press(kLogSave);
+            const ObserverLogRecord r = Stored("Virgo globular.log");
+            EXPECT_EQ((std::vector<double>{r.rightAscension, r.declination, 1.0 * r.objectType, 1.0 * r.objectMagnitude}),
+                      (std::vector<double>{12.0, -0.5, 2, 5}));
+        }
+        const std::string text = Export().text;
+        for (const auto& c : cases) {
+            const ObserverLogRecord r = Stored((std::string(c.name) + ".log").c_str());
+            EXPECT_EQ((std::vector<int>{r.objectType, r.objectMagnitude}), (std::vector<int>{c.type, c.magnitude}))
+                << c.name;
+            EXPECT_LT(SeparationArcsec(r.rightAscension, r.declination, c.ra, c.dec), 60.0) << c.name;
+            const std::vector<std::string> line = LineOf(text, c.name);
+            ASSERT_EQ(line.size(), 17u) << c.name;
+            EXPECT_EQ((std::vector<std::string>{line[5], line[7]}), (std::vector<std::string>{c.typeName, c.constellation}))
+                << c.name;
+            const bool none = c.type == kLogNoObjectType;
+            EXPECT_EQ((std::vector<bool>{line[3] == " ", line[4] == " ", line[6] == " "}), std::vector<bool>(3, none))
+                << c.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogExports, ::testing::ValuesIn(kBothScreens));
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogScreens, ::testing::ValuesIn(kBothScreens));
 

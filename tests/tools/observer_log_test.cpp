@@ -467,6 +467,40 @@ TEST_F(ObserverLogNewEntry, WorkedObject) {
     EXPECT_EQ(std::string(Record().name), "");
 }
 
+// A name other than the one the values were taken for, with no catalogue
+// open, names no object: no type, place or magnitude; also after a save that
+// failed and a new date that retook the worked object's values (they belong
+// to its name, not the typed one). The prefilled name, in another case or with
+// other blanks, keeps them.
+TEST_F(ObserverLogNewEntry, TypedNameNamesNoObjectWithoutACatalogue) {
+    ObjectRecord target{};
+    target.objectType = 6;
+    target.magnitude = 4.5f;
+    target.rightAscension = 6.75f;
+    SetObjectRecordName(&target, "Sirius B");
+    SetSelectedObject(&target, 0);
+    const struct {
+        const char* typed;
+        bool newDate, kept;
+    } cases[] = {{"Sirius B", false, true}, {"SIRIUS  b", true, true}, {"Comet seen", false, false},
+                 {"Comet seen", true, false}};
+    observerLogState.mode = kLogNewEntry;
+    for (const auto& c : cases) {
+        BuildNewObserverLogRecord();
+        ObserverLogRecord& r = *observerLogState.record;
+        SetLogText(r.name, c.typed, 19);
+        if (c.newDate) {
+            TakeObserverLogObjectOfName();  // a save that failed
+            RetakeObserverLogSkyAndPlace();
+        }
+        TakeObserverLogObjectOfName();
+        EXPECT_EQ((std::vector<double>{1.0 * r.objectType, 1.0 * r.objectMagnitude, r.rightAscension}),
+                  c.kept ? (std::vector<double>{6, 4, 6.75}) : (std::vector<double>{kLogNoObjectType, 0, 0}))
+            << c.typed << " " << c.newDate;
+    }
+    EXPECT_TRUE(IsObjectSelected());
+}
+
 TEST_F(ObserverLogNewEntry, EditedEntryDatesOnlyWhenTheyAreDates) {
     const struct {
         int year, month, day, hour, minute;
