@@ -1,8 +1,9 @@
 // The orbit assistant's Best Dates and Brightest lists rebuilt over the whole
 // comet file as the catalogue converter makes it (the Minor Planet Center's
 // comets and the JPL minor planets of kstars-data), for the form at
-// 15/12/2026 21:00: the time of one rebuild, without the busy indicator's
-// drawing. Counter: the rows listed.
+// 01/06/2024, 05/03/2026 and 15/12/2026 at 21:00 (Best Dates; Brightest at
+// the last): the time of one rebuild, without the busy indicator's drawing.
+// Counter: the rows listed.
 //
 // Needs the source cache (ZENDAVORI_SOURCE_CACHE, default
 // build/catalogue-sources) with kstars-data: run scripts/catalogues once first.
@@ -46,24 +47,33 @@ bool OpenConvertedComets() {
     return OpenRecordDb(&cometDb, "pl11", kCreatorCode, kDataFolder, "zendavori_comet.ppc");
 }
 
+// The form's date of argument 0 (2024-06-01), 1 (2026-03-05) or 2
+// (2026-12-15), at 21:00 read as UT.
+double FormDate(int which) {
+    constexpr int kDates[][3] = {{2024, 6, 1}, {2026, 3, 5}, {2026, 12, 15}};
+    return JulianDayFromDateTime(kDates[which][0], kDates[which][1], kDates[which][2], 21, 0, 0, 0);
+}
+
 template <class Rebuild>
-void RebuildList(benchmark::State& state, Rebuild rebuild) {
+void RebuildList(benchmark::State& state, double now, Rebuild rebuild) {
     if (!OpenConvertedComets()) {
         state.SkipWithError("no kstars-data in the source cache: run scripts/catalogues first");
         return;
     }
     int rows = 0;
-    for (auto _ : state) rows = rebuild(JulianDayFromDateTime(2026, 12, 15, 21, 0, 0, 0));
+    for (auto _ : state) rows = rebuild(now);
     state.counters["rows"] = rows;
     FreeCometMagList();
     ResetCatalogState();
 }
 
-void BM_BestDatesRebuild(benchmark::State& state) { RebuildList(state, CollectBestDates); }
-BENCHMARK(BM_BestDatesRebuild)->Unit(benchmark::kMillisecond);
+void BM_BestDatesRebuild(benchmark::State& state) {
+    RebuildList(state, FormDate(static_cast<int>(state.range(0))), CollectBestDates);
+}
+BENCHMARK(BM_BestDatesRebuild)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_BrightestRebuild(benchmark::State& state) {
-    RebuildList(state, [](double now) { return CollectBrightest(now, 2026, 12, 15, 21, 0); });
+    RebuildList(state, FormDate(2), [](double now) { return CollectBrightest(now, 2026, 12, 15, 21, 0); });
 }
 BENCHMARK(BM_BrightestRebuild)->Unit(benchmark::kMillisecond);
 

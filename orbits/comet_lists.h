@@ -33,8 +33,9 @@ extern int cometMagCount;
 void FreeCometMagList();
 
 // Geocentric distance (AU) of the record last prepared by the Best Dates
-// build at universal-time Julian day `jd`, for the mean equinox of the
-// record's own year; the function the minimisation calls.
+// build at universal-time Julian day `jd`: that of ComputeCometPosition
+// (which the mean equinox does not change), not a number where the record
+// has no place; the function the minimisation calls.
 double EarthDistanceAt(double jd);
 
 // The 16-bit integer part of (a's magnitude x 100 - b's x 100): brightest first.
@@ -57,16 +58,16 @@ double CometReferenceDate(const CometRecord& record);
 // perihelion time within the limit, with the date (UT) of its least Earth
 // distance near R and its magnitude on that date (its Sun and Earth distances
 // and phase there, as Brightest gives it). The date is a real minimum of the
-// distance, never the end of a search span: the least minimum within R +-
-// 180 days (that of the least local minimum among samples 4 days apart, or
-// one in the span's first or last step, where the distance falls to the end
-// sample and rises past it), else (the distance falling all through the span)
-// the first minimum past the span's end of smaller distance, found by
-// stepping on up to a century; each refined by Brent's method (tolerance
-// 1.16e-10 of the Julian day, some 25 s). A record with no such
-// minimum, or whose law gives no finite magnitude there (a damaged slope),
-// has no row. Sorted by CompareCometDate. Returns the rows, or -1 with
-// "Can't allocate memory during initialization for CometMagList".
+// distance, never the end of a search span: that of the least of samples 4
+// days apart over R +- 180 days, refined between its neighbours; where that
+// least is at an end of the span, the first minimum past that end (the
+// distance falling on past it, found by stepping on up to a century, or
+// rising again within the outermost step), so that a shallow dip inside the
+// span is not taken where the span's end comes nearer. Each is refined by
+// Brent's method (tolerance 1.16e-10 of the Julian day, some 25 s). A record
+// with no such minimum, or whose law gives no finite magnitude there (a
+// damaged slope), has no row. Sorted by CompareCometDate. Returns the rows,
+// or -1 with "Can't allocate memory during initialization for CometMagList".
 int CollectBestDates(double now);
 
 // Builds Brightest: every readable record whose magnitude at `now` (for the

@@ -107,10 +107,12 @@ int SetPlane(float out[3], double x, double y) {
     return std::isfinite(out[0]) && std::isfinite(out[1]) ? 1 : 0;
 }
 
-// The Sun's geocentric ecliptic position, AU, for the mean equinox of
-// `equinoxYear` as the comet's is taken (the longitude of date less the
-// general precession since then, 50.29" a year).
-void LowPrecisionSun(double jd, int equinoxYear, double* x0, double* y0, double* distance) {
+// Angle whose cosine is c, with c clamped into [-1, 1].
+double ClampedAcos(double c) { return std::acos(c > 1.0 ? 1.0 : c < -1.0 ? -1.0 : c); }
+
+}  // namespace
+
+void CometSunPosition(double jd, int equinoxYear, double* x0, double* y0, double* distance) {
     double t = (jd - 2451545.0) / 36525.0;
     double l0 = std::fmod(280.46646 + 36000.76983 * t + 0.0003032 * t * t, 360.0);
     double m = std::fmod(357.52911 + 35999.05029 * t - 0.0001537 * t * t, 360.0) * kRadians;
@@ -125,11 +127,7 @@ void LowPrecisionSun(double jd, int equinoxYear, double* x0, double* y0, double*
     *y0 = *distance * std::sin(lambda);
 }
 
-// The perihelion time T (Julian day). The work word holds it in single
-// precision, to a quarter of a day near 2.45 million; when it is the stored
-// date's T so rounded (FillCometWorkWords filled it from the date), the date
-// gives T in full. A work word set otherwise is taken as it is.
-double PerihelionTime(const CometRecord* c) {
+double CometPerihelionTime(const CometRecord* c) {
     const double word = c->workPerihelionTime;
     const double whole = std::floor(static_cast<double>(c->day));
     if (!(std::fabs(whole) <= kDayLimit)) return word;
@@ -137,11 +135,6 @@ double PerihelionTime(const CometRecord* c) {
                          (static_cast<double>(c->day) - whole);
     return static_cast<float>(exact) == c->workPerihelionTime ? exact : word;
 }
-
-// Angle whose cosine is c, with c clamped into [-1, 1].
-double ClampedAcos(double c) { return std::acos(c > 1.0 ? 1.0 : c < -1.0 ? -1.0 : c); }
-
-}  // namespace
 
 void FillCometWorkWords(CometRecord* c) {
     float whole = std::floor(c->day);
@@ -186,7 +179,7 @@ int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {
     if (q == 0.0 || !(e < 1.0)) return 0;
     double a = q / (1.0 - e);
     // Whole revolutions taken out, so that the iterations keep their precision.
-    double m = std::remainder(kGauss * (jd - PerihelionTime(c)) / (a * std::sqrt(a)), 2.0 * kPi);
+    double m = std::remainder(kGauss * (jd - CometPerihelionTime(c)) / (a * std::sqrt(a)), 2.0 * kPi);
     double ea;
     if (!SolveKepler(m, e, &ea)) return 0;
     // a (cos E - e) and a sqrt(1 - e^2) sin E, written without the differences
@@ -198,7 +191,7 @@ int SolveEllipticOrbit(const CometRecord* c, double jd, float out[3]) {
 int SolveParabolicOrbit(const CometRecord* c, double jd, float out[3]) {
     double q = c->workPerihelionDistance;
     if (q == 0.0) return 0;
-    double w = kGauss * (jd - PerihelionTime(c)) / PerihelionTerm(q);
+    double w = kGauss * (jd - CometPerihelionTime(c)) / PerihelionTerm(q);
     double s = w;
     if (!SolveBarker(w, &s)) return 0;
     return SetPlane(out, q * (1.0 - s * s), 2.0 * q * s);
@@ -210,7 +203,7 @@ int SolveHyperbolicOrbit(const CometRecord* c, double jd, float out[3]) {
     if (q == 0.0 || !(e > 1.0)) return 0;
     double a = q / (e - 1.0);
     double h;
-    if (!SolveHyperbolicKepler(kGauss * (jd - PerihelionTime(c)) / (a * std::sqrt(a)), e, &h)) return 0;
+    if (!SolveHyperbolicKepler(kGauss * (jd - CometPerihelionTime(c)) / (a * std::sqrt(a)), e, &h)) return 0;
     // a (e - cosh H) and a sqrt(e^2 - 1) sinh H, as for the ellipse.
     const double half = std::sinh(h / 2);
     return SetPlane(out, q - 2.0 * a * half * half, q * std::sqrt((e + 1.0) / (e - 1.0)) * std::sinh(h));
@@ -233,7 +226,7 @@ int ComputeCometPosition(const CometRecord* c, double jd, int equinoxYear, float
         return 0;
     }
     double x0, y0, sunDistance;
-    LowPrecisionSun(jd, equinoxYear, &x0, &y0, &sunDistance);
+    CometSunPosition(jd, equinoxYear, &x0, &y0, &sunDistance);
     double v = std::atan2(plane[1], plane[0]);
     double radius = std::sqrt(static_cast<double>(plane[0] * plane[0]) + static_cast<double>(plane[1] * plane[1]));
     double sinNode, cosNode, sinI, cosI, sinU, cosU;

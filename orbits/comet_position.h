@@ -20,6 +20,12 @@
 // 2000.0. A damaged day (not a number, or beyond 1e7) leaves T not a number.
 void FillCometWorkWords(CometRecord* record);
 
+// The perihelion time T (Julian day) that the solvers take. The work word
+// holds it in single precision, to a quarter of a day near 2.45 million; when
+// it is the stored date's T so rounded (FillCometWorkWords filled it from the
+// date), the date gives T in full. A work word set otherwise is taken as it is.
+double CometPerihelionTime(const CometRecord* record);
+
 // A minor planet's perihelion time from its elements at an epoch: T = epoch -
 // M / n, with n = 0.9856076686 / a^1.5 degrees a day (the mean motion that
 // Gauss's constant gives), `epoch` a universal-time Julian day, a in AU and M
@@ -55,6 +61,12 @@ int SolveHyperbolicOrbit(const CometRecord* record, double jd, float out[3]);
 
 // Parabolic for e = 1 (|e - 1| < 1e-12), elliptic below, hyperbolic above.
 int SolveOrbit(const CometRecord* record, double jd, float out[3]);
+
+// The Sun's geocentric ecliptic position at Julian day `jd` as
+// ComputeCometPosition takes it (Meeus's low-precision Sun, no latitude): x0
+// and y0 in AU for the mean equinox of `equinoxYear` (the longitude of date
+// less 50.29" a year of general precession since then), and its distance.
+void CometSunPosition(double jd, int equinoxYear, double* x0, double* y0, double* distance);
 
 // Geometric geocentric place at Julian day `jd` for the mean equinox of
 // `equinoxYear` (50.29" a year of general precession added to the ecliptic

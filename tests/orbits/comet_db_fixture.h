@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "catalog/databases.h"
@@ -34,6 +35,19 @@ protected:
         ResetCatalogState();
     }
     void TearDown() override { ResetCatalogState(); }
+
+    // Opens a copy of the comet file that scripts/run (scripts/catalogues)
+    // made in build/release/data as the comet database; false where there is
+    // none.
+    bool OpenConvertedComets() {
+        const std::filesystem::path converted =
+            std::filesystem::path(ZENDAVORI_SOURCE_DIR) / "build" / "release" / "data" / "zendavori_comet.ppc";
+        if (!std::filesystem::exists(converted)) return false;
+        std::filesystem::copy_file(converted, std::filesystem::path(folder.root()) / "data" / "zendavori_comet.ppc",
+                                   std::filesystem::copy_options::overwrite_existing);
+        EXPECT_TRUE(OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc"));
+        return true;
+    }
 
     void OpenComets(const std::vector<CometRecord>& comets) {
         std::vector<record_writer::Bytes> records;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <string>
 #include <iterator>
 #include <vector>
 
@@ -224,6 +226,93 @@ TEST_F(CometLists, ListedNotANumberOrAnEdgeForStrangeOrbits) {
         for (double minutes : {-2.0, 2.0}) EXPECT_GE(DistanceAt(records[index], jd + minutes / 1440.0), least - 1e-6);
     }
     for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(listed[i], cases[i].listed) << records[i].name;
+}
+
+// The distance the search follows, of every kind of orbit (Newton's method
+// from the last anomaly below e = 0.6, the solver above), against
+// ComputeCometPosition's at dates 4 days apart over a year, then far away
+// and back: within its single precision (1e-6 of the distance).
+TEST_F(CometLists, EarthDistanceAtIsTheDistanceOfTheCometsPlace) {
+    for (float e : {0.0f, 0.2f, 0.59f, 0.6f, 0.97f, 1.0f, 1.5f}) {
+        const CometRecord record = TestComet("Orbit", 2027, 1, 1.0f, 1.3f, e, 30.0f, 40.0f, 10.0f);
+        OpenComets({record});
+        ASSERT_EQ(CollectBestDates(JulianDayFromDateTime(2026, 12, 15, 21, 0, 0, 0)), 1) << e;
+        std::vector<double> dates;
+        for (int k = 0; k <= 91; ++k) dates.push_back(2461406.5 - 180.0 + 4.0 * k);
+        dates.insert(dates.end(), {2461406.5 + 9000.0, 2461406.5 - 9000.0, 2461406.501, 2461406.75});
+        for (double jd : dates) {
+            const double expected = DistanceAt(record, jd);
+            EXPECT_NEAR(EarthDistanceAt(jd), expected, 1e-6 * expected) << e << " " << jd;
+        }
+    }
+}
+
+// The date the rule gives with ComputeCometPosition's distance sampled every
+// 4 days over reference +- 180 days: the least sample refined by golden
+// sections between its neighbours, or where the least is an end sample, the
+// first minimum past that end.
+double FourDaySampling(const CometRecord& record, double reference) {
+    const auto distance = [&record](double jd) { return DistanceAt(record, jd); };
+    int least = 0;
+    std::vector<double> samples;
+    for (int k = 0; k <= 90; ++k) {
+        samples.push_back(distance(reference - 180.0 + 4.0 * k));
+        if (samples[k] < samples[least]) least = k;
+    }
+    double at = reference - 180.0 + 4.0 * least;
+    const double step = least == 0 ? -4.0 : 4.0;
+    if (least == 0 || least == 90)
+        while (distance(at + step) < distance(at)) at += step;
+    double a = at - 4.0, b = at + 4.0;
+    while (b - a > 1e-3) {
+        const double c = b - 0.618 * (b - a), d = a + 0.618 * (b - a);
+        if (distance(c) < distance(d))
+            b = d;
+        else
+            a = c;
+    }
+    return (a + b) / 2;
+}
+
+class ConvertedCatalogue : public CometLists {};
+
+// Best Dates over the comet file that scripts/catalogues made, where it is
+// there, on five dates: every row's date within 1 day of PyEphem's closest
+// approach of its record (tests/reference/best_dates_catalogue_pyephem.csv by
+// scripts/reference/best_dates_pyephem.py --catalogue) and, on the first three,
+// of what 4-day samples of the record's distance give by the same rule. The
+// rows of a shallow minimum inside the span were listed where the distance
+// is smaller at its end and falls on: 319 Leona on 14/06/2027 for
+// 14/08/2028, and 7 more at 15/12/2026.
+TEST_F(ConvertedCatalogue, ListedAShallowDipInsideTheSpanForTheClosestApproach) {
+    if (!OpenConvertedComets()) GTEST_SKIP() << "no converted comet file in build/release/data";
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "best_dates_catalogue_pyephem.csv");
+    std::map<int, std::size_t> refRow;
+    for (std::size_t row = 0; row < ref.rows.size(); ++row) {
+        const int index = static_cast<int>(ref.Get(row, "index"));
+        CometRecord record{};
+        if (!GetCometData(index, &record) || ref.Text(row, "name") != record.name)
+            GTEST_SKIP() << "the converted comet file is not the one the table was made from: run the script again";
+        refRow[index] = row;
+    }
+    const int dates[][3] = {{2024, 6, 1}, {2026, 3, 5}, {2026, 12, 15}, {2030, 6, 1}, {2040, 1, 1}};
+    for (int d = 0; d < 5; ++d) {
+        ASSERT_GT(CollectBestDates(JulianDayFromDateTime(dates[d][0], dates[d][1], dates[d][2], 21, 0, 0, 0)), 0);
+        for (int row = 0; row < cometMagCount; ++row) {
+            CometRecord record{};
+            ASSERT_TRUE(GetCometData(CometMagList[row].index, &record));
+            SCOPED_TRACE(std::string(record.name) + " at " + std::to_string(dates[d][0]));
+            ASSERT_EQ(refRow.count(CometMagList[row].index), 1u);
+            const std::size_t r = refRow[CometMagList[row].index];
+            CometRecord filled = record;
+            FillCometWorkWords(&filled);
+            ASSERT_NEAR(CometReferenceDate(filled), ref.Get(r, "reference_jd"), 1e-6);
+            EXPECT_NEAR(EntryJd(CometMagList[row]), ref.Get(r, "jd"), 1.0);
+            if (d < 3) {
+                EXPECT_NEAR(EntryJd(CometMagList[row]), FourDaySampling(record, CometReferenceDate(filled)), 1.0);
+            }
+        }
+    }
 }
 
 // Brightest at JD 2451620.5 for orbit 0 of tests/reference/comet_places.csv

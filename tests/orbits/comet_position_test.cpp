@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <limits>
 #include <numbers>
 #include <string>
@@ -419,12 +418,7 @@ class ConvertedCometFile : public CometDbTest {};
 // three dates against the exact two-body orbit of its elements: within the
 // same allowance, and without a place only where the orbit has none.
 TEST_F(ConvertedCometFile, EveryRecordAgainstItsTwoBodyOrbit) {
-    const std::filesystem::path converted =
-        std::filesystem::path(ZENDAVORI_SOURCE_DIR) / "build" / "release" / "data" / "zendavori_comet.ppc";
-    if (!std::filesystem::exists(converted)) GTEST_SKIP() << "no converted comet file at " << converted;
-    std::filesystem::copy_file(converted, std::filesystem::path(folder.root()) / "data" / "zendavori_comet.ppc",
-                               std::filesystem::copy_options::overwrite_existing);
-    ASSERT_TRUE(OpenRecordDb(&cometDb, "pl11", "ZDV1", "data\\", "zendavori_comet.ppc"));
+    if (!OpenConvertedComets()) GTEST_SKIP() << "no converted comet file in build/release/data";
     ASSERT_GT(GetCometCount(), 0);
     std::vector<std::string> wrong;
     for (int k = 0; k < GetCometCount(); ++k) {
