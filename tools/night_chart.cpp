@@ -1,5 +1,6 @@
 #include "tools/night_chart.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -8,8 +9,8 @@
 #include "assistants/planet_charts_view.h"
 #include "catalog/object_lookup.h"
 #include "core/julian_day.h"
-#include "core/rise_set.h"
 #include "core/shared_state.h"
+#include "core/sidereal_time.h"
 #include "ephemeris/approx_planets.h"
 #include "ephemeris/low_precision_sun_moon.h"
 #include "tools/twilight_graph.h"
@@ -23,6 +24,8 @@
 namespace {
 
 constexpr int kSun = 0, kMoon = 1, kFirstPlanet = 2, kLastPlanet = 9;
+constexpr double kDegToRad = 0.017453292519943295, kRadToDeg = 57.29577951308232;
+constexpr double kSiderealPerSolar = 1.00273790935;  // sidereal hours per hour of mean solar time
 constexpr char kMonthInitials[12] = {'J', 'F', 'M', 'A', 'M', 'J', 'J', 'A', 'S', 'O', 'N', 'D'};
 
 int daysDrawn = 0;
@@ -50,70 +53,237 @@ void Text(const char* text, int x, int y) { DrawChars(text, static_cast<int>(std
 
 int Row(const NightChartGeometry& g, double y) { return static_cast<int>(g.top + y); }
 
-// The Sun's bands and the object's dots of one day, in each of its columns.
-struct DayColumns {
-    bool band[kNightBandCount] = {};
-    double y1[kNightBandCount] = {}, y2[kNightBandCount] = {};
-    bool object = false;  // up on some hour of the day: its transit, and its rise and set where it has them
-    unsigned events = 0;  // RiseSetEvent bits of rise and set
-    double rise = 0.0, transit = 0.0, set = 0.0;
+// A place seen from the site through a column, its right ascension and
+// declination moving linearly: its hour angle (degrees) at the column's start
+// and its rate per hour, the sine and cosine of its declination at the start
+// and the declination's rate (radians per hour).
+struct ColumnSky {
+    double hourAngle = 0.0, hourAngleRate = 0.0;
+    double sinDec = 0.0, cosDec = 1.0, decRate = 0.0;
 };
 
-// The object's dots are computed while *object is set; a record that cannot be read clears it.
-DayColumns ComputeDay(const NightChartGeometry& g, int year, int month, int i, int zone, int kind, int index,
-                      float ra, float dec, int planet, bool* object) {
-    DayColumns day;
-    int y = 0, m = 0, d = 0;
-    NightChartDate(year, month, i, &y, &m, &d);
-    const SiteRecord& s = currentSite;
-    double rise[kNightBandCount] = {}, set[kNightBandCount] = {};
-    unsigned events[kNightBandCount] = {};
-    NightBandCrossings(y, m, d, zone, rise, set, events);
-    for (int b = 0; b < kNightBandCount; ++b)
-        day.band[b] = NightBandRows(rise[b], set[b], events[b], g.hourPixels, &day.y1[b], &day.y2[b]);
-    if (!*object) return day;
-    double objectRa = 0.0, objectDec = 0.0;
-    const int placed = NightChartObjectPlace(kind, index, ra, dec, planet, y, m, d, &objectRa, &objectDec);
-    *object = placed != kNoObjectRecord;
-    if (placed != kObjectPlaced) return day;
-    ComputeRiseTransitSetFixed(y, m, d, s.latitude, s.longitude, zone, s.elevation, 0.0, objectRa, objectDec,
-                               &day.rise, &day.transit, &day.set, &day.events);
-    day.object = (day.events & kRiseSetNeverUp) == 0;
+// The place going from (ra0, dec0) at column hour t0 to (ra1, dec1) 24 hours
+// later (hours, degrees), seen through the column of a date on a clock `zone`
+// minutes ahead of UT.
+ColumnSky SkyOfColumn(int year, int month, int day, int zone, double t0, double ra0, double dec0, double ra1,
+                      double dec1) {
+    if (ra1 < ra0 - 12) ra1 += 24;
+    if (ra1 > ra0 + 12) ra1 -= 24;
+    const double raRate = (ra1 - ra0) / 24.0, decRate = (dec1 - dec0) / 24.0;
+    const double sidereal = GetLocalSiderealTime(year, month, day, 13, 0, 0, currentSite.longitude, zone);
+    ColumnSky sky;
+    sky.hourAngle = 15.0 * (sidereal - (ra0 + raRate * (kNightColumnStart - t0)));
+    sky.hourAngle -= 360.0 * std::floor(sky.hourAngle / 360.0);
+    sky.hourAngleRate = 15.0 * (kSiderealPerSolar - raRate);
+    const double dec = (dec0 + decRate * (kNightColumnStart - t0)) * kDegToRad;
+    sky.sinDec = std::sin(dec), sky.cosDec = std::cos(dec);
+    sky.decRate = decRate * kDegToRad;
+    return sky;
+}
+
+// Sine and cosine of the declination t hours after the column's start, to the
+// second order in its change (a Sun's 0.4 degree a day leaves 1e-7).
+void SinCosDecAt(const ColumnSky& sky, double t, double* sinDec, double* cosDec) {
+    const double e = sky.decRate * t, half = e * e / 2;
+    *sinDec = sky.sinDec * (1 - half) + sky.cosDec * e;
+    *cosDec = sky.cosDec * (1 - half) - sky.sinDec * e;
+}
+
+// Sine of the geometric altitude t hours after the column's start.
+double SinAltitudeAt(const ColumnSky& sky, double t) {
+    double sinDec = 0.0, cosDec = 0.0;
+    SinCosDecAt(sky, t, &sinDec, &cosDec);
+    const double h = (sky.hourAngle + sky.hourAngleRate * t) * kDegToRad;
+    return currentSite.sinLatitude * sinDec + currentSite.cosLatitude * cosDec * std::cos(h);
+}
+
+// The column cut where the place culminates (its hour angle a multiple of 180
+// degrees), so that its altitude falls or rises all through each piece: the
+// hours from the start (0, the culminations, 24) and the altitude's sine there.
+struct ColumnCuts {
+    int count = 0;
+    double t[kMaxNightCrossings + 2] = {}, sinAltitude[kMaxNightCrossings + 2] = {};
+    int half[kMaxNightCrossings + 2] = {};  // the hour angle's half turns at each cut: even at an upper culmination
+};
+
+void Cut(ColumnCuts* cuts, const ColumnSky& sky, double t, int half) {
+    cuts->t[cuts->count] = t;
+    cuts->sinAltitude[cuts->count] = SinAltitudeAt(sky, t);
+    cuts->half[cuts->count++] = half;
+}
+
+ColumnCuts CutsOf(const ColumnSky& sky) {
+    ColumnCuts cuts;
+    Cut(&cuts, sky, 0.0, -1);
+    for (int n = static_cast<int>(std::ceil(sky.hourAngle / 180.0)); cuts.count < kMaxNightCrossings + 1; ++n) {
+        const double t = (180.0 * n - sky.hourAngle) / sky.hourAngleRate;
+        if (t >= 24.0) break;
+        Cut(&cuts, sky, t, n);
+    }
+    Cut(&cuts, sky, 24.0, -1);
+    return cuts;
+}
+
+// The hour (from the column's start) in piece k of the cuts at which the
+// altitude's sine passes s: the hour angle of that altitude at the place's
+// declination of the moment, a few times over, or, where that does not settle
+// (a graze, the pole), the piece halved down to it.
+double CrossingIn(const ColumnSky& sky, const ColumnCuts& cuts, int k, double s) {
+    double a = cuts.t[k], b = cuts.t[k + 1];
+    const int half = static_cast<int>(std::floor((sky.hourAngle + sky.hourAngleRate * (a + b) / 2) / 180.0));
+    double t = (a + b) / 2;
+    for (int i = 0; i < 4; ++i) {
+        double sinDec = 0.0, cosDec = 0.0;
+        SinCosDecAt(sky, t, &sinDec, &cosDec);
+        const double c = (s - currentSite.sinLatitude * sinDec) / (currentSite.cosLatitude * cosDec);
+        if (!(std::fabs(c) <= 1.0)) break;
+        const double arc = std::acos(c) * kRadToDeg;
+        const double hourAngle = half % 2 == 0 ? 180.0 * half + arc : 180.0 * (half + 1) - arc;
+        const double next = (hourAngle - sky.hourAngle) / sky.hourAngleRate;
+        if (next < a - 1e-6 || next > b + 1e-6) break;
+        if (std::fabs(next - t) < 1e-4) return next;
+        t = next;
+    }
+    const bool fallingBelow = cuts.sinAltitude[k] >= s;
+    for (int i = 0; i < 24; ++i) {
+        t = (a + b) / 2;
+        if ((SinAltitudeAt(sky, t) < s) == fallingBelow) {
+            b = t;
+        } else {
+            a = t;
+        }
+    }
+    return (a + b) / 2;
+}
+
+// Every passage of the altitude whose sine is s in the column.
+NightBandCrossing CrossingsOf(const ColumnSky& sky, const ColumnCuts& cuts, double s) {
+    NightBandCrossing c;
+    c.belowAtStart = cuts.sinAltitude[0] < s;
+    for (int k = 0; k + 1 < cuts.count && c.count < kMaxNightCrossings; ++k)
+        if ((cuts.sinAltitude[k] < s) != (cuts.sinAltitude[k + 1] < s))
+            c.hour[c.count++] = kNightColumnStart + CrossingIn(sky, cuts, k, s);
+    return c;
+}
+
+// The Sun's place at a universal date and time; the last one is kept, since
+// one column's end is the next column's start.
+void SunPlaceAt(const DateTime& universal, double* ra, double* dec) {
+    static DateTime last{-1, 0, 0, 0, 0, 0};
+    static double lastRa = 0.0, lastDec = 0.0;
+    const DateTime& u = universal;
+    if (!(u.year == last.year && u.month == last.month && u.day == last.day && u.hour == last.hour &&
+          u.minute == last.minute && u.second == last.second)) {
+        const DateTime local = LocalFromUniversal(u, currentSite.zoneMinutes);
+        ComputeSunPosition(&lastRa, &lastDec, local.year, local.month, local.day, local.hour, local.minute,
+                           local.second);
+        last = u;
+    }
+    *ra = lastRa, *dec = lastDec;
+}
+
+// Sine of the horizon that ComputeRiseTransitSetFixed tests at h0 = 0.
+double ObjectHorizonSine() {
+    const int height = currentSite.elevation;
+    const double dip = height > 0 ? std::acos(6378140.0 / (height + 6378140.0)) : 0.0;
+    return std::sin(-(dip + 0.010646508));
+}
+
+// An object's place at 0:00 of a chart day on the site's clock.
+struct ObjectDay {
+    int index = -1;
+    int placed = kNoPlaceThatDay;
+    double ra = 0.0, dec = 0.0;
+};
+
+// The chart's object, day by day, each day's place taken once.
+struct ChartObject {
+    int kind, index, planet;
+    float ra, dec;
+    bool on;  // cleared by a record that cannot be read
+    ObjectDay next;
+};
+
+// The place on day i (date y, m, d), taken from the one kept for it as the
+// day before's next day when there is one.
+ObjectDay PlaceOn(ChartObject* o, int i, int y, int m, int d) {
+    if (o->next.index == i) return o->next;
+    ObjectDay day;
+    day.index = i;
+    day.placed = NightChartObjectPlace(o->kind, o->index, o->ra, o->dec, o->planet, y, m, d, &day.ra, &day.dec);
+    if (day.placed == kNoObjectRecord) o->on = false;
     return day;
 }
 
-void DrawDot(const NightChartGeometry& g, int x, double t, pl::ColorRef colour) {
-    double y = 0.0;
-    if (!NightEventRow(t, g.hourPixels, &y)) return;
-    SetForeColor(colour);
-    DrawPixel(x, Row(g, y));
+// The Sun's bands and the object's dots of one day, in each of its columns.
+struct DayColumns {
+    int pieces[kNightBandCount] = {};
+    double y1[kNightBandCount][2] = {}, y2[kNightBandCount][2] = {};
+    NightObjectEvents object;
+};
+
+DayColumns ComputeDay(const NightChartGeometry& g, int i, int y, int m, int d, int zone, ChartObject* o) {
+    DayColumns day;
+    NightBandCrossing bands[kNightBandCount];
+    NightBandCrossings(y, m, d, zone, bands);
+    for (int b = 0; b < kNightBandCount; ++b)
+        day.pieces[b] = NightBandRows(bands[b], g.hourPixels, day.y1[b], day.y2[b]);
+    if (!o->on) return day;
+    // The object's places at 0:00 of the day and of the next, that one kept for the next day.
+    const ObjectDay today = PlaceOn(o, i, y, m, d);
+    int ny = y, nm = m, nd = d;
+    AddDaysToDate(&ny, &nm, &nd, 1);
+    if (o->on) o->next = PlaceOn(o, i + 1, ny, nm, nd);
+    if (!o->on || today.placed != kObjectPlaced || o->next.placed != kObjectPlaced) return day;
+    NightObjectEventsOf(y, m, d, zone, today.ra, today.dec, o->next.ra, o->next.dec, &day.object);
+    return day;
+}
+
+void DrawDots(const NightChartGeometry& g, int x, const NightObjectEvents& e, int kind, pl::ColorRef colour) {
+    if (e.count[kind] > 0) SetForeColor(colour);
+    for (int k = 0; k < e.count[kind]; ++k) {
+        double y = 0.0;
+        if (NightEventRow(e.hour[kind][k], g.hourPixels, &y)) DrawPixel(x, Row(g, y));
+    }
+}
+
+// The rows [from, to) of a column less the rows of the band drawn over it
+// (pieces in order), so that each pixel is written once.
+void DrawBandRows(const NightChartGeometry& g, int x, int from, int to, const DayColumns& day, int over) {
+    for (int k = 0; over < kNightBandCount && k < day.pieces[over] && from < to; ++k) {
+        const int end = std::min(to, Row(g, day.y1[over][k]));
+        if (end > from) DrawLine(x, from, x, end);
+        from = std::max(from, Row(g, day.y2[over][k]));
+    }
+    if (from < to) DrawLine(x, from, x, to);
 }
 
 void DrawColumn(const NightChartGeometry& g, const DayColumns& day, int x) {
     for (int b = 0; b < kNightBandCount; ++b) {
-        if (!day.band[b]) continue;
-        SetForeColor(BandColour(b));
-        DrawLine(x, Row(g, day.y1[b]), x, Row(g, day.y2[b]));
+        if (day.pieces[b] > 0) SetForeColor(BandColour(b));
+        for (int k = 0; k < day.pieces[b]; ++k)
+            DrawBandRows(g, x, Row(g, day.y1[b][k]), Row(g, day.y2[b][k]), day, b + 1);
     }
-    if (!day.object) return;
-    if (day.events & kRiseSetSets) DrawDot(g, x, day.set, kSetColour);
-    if (day.events & kRiseSetRises) DrawDot(g, x, day.rise, kRiseColour);
-    DrawDot(g, x, day.transit, kTransitColour);
+    DrawDots(g, x, day.object, kNightSet, kSetColour);
+    DrawDots(g, x, day.object, kNightRise, kRiseColour);
+    DrawDots(g, x, day.object, kNightTransit, kTransitColour);
 }
 
 void DrawDays(const NightChartGeometry& g, int kind, int index, float ra, float dec, int planet, int year,
               int month, int timeBase) {
     int lastColumn = -1;
-    bool object = ra >= 0;
+    ChartObject object{kind, index, planet, ra, dec, ra >= 0, ObjectDay{}};
     daysDrawn = 0;
     const int zone = NightChartZoneMinutes(timeBase);
-    for (int i = 0; i < g.days; ++i) {
+    int y = 0, m = 0, d = 0;
+    NightChartDate(year, month, 0, &y, &m, &d);
+    for (int i = 0; i < g.days; ++i, AddDaysToDate(&y, &m, &d, 1)) {
         if (IsArrowKeyDown()) break;
         const float at = static_cast<float>(i) * g.dayPixels;
         if (static_cast<int>(at + 0.5f) > lastColumn) {
             const int end = static_cast<int>(at);
             if (end > lastColumn) {
-                const DayColumns day = ComputeDay(g, year, month, i, zone, kind, index, ra, dec, planet, &object);
+                const DayColumns day = ComputeDay(g, i, y, m, d, zone, &object);
                 for (int x = lastColumn + 1; x <= end; ++x) DrawColumn(g, day, x + g.margin);
                 lastColumn = end;
             }
@@ -178,16 +348,52 @@ void DrawLegend(const NightChartGeometry& g, const char* name, bool object, int 
 
 }  // namespace
 
-void NightBandCrossings(int year, int month, int day, int zone, double rise[kNightBandCount],
-                        double set[kNightBandCount], unsigned events[kNightBandCount]) {
-    const SiteRecord& s = currentSite;
-    // The Sun at 12:00 of the chart's clock (the site's clock runs s.zoneMinutes - zone
-    // minutes ahead of it), so that the bands depend on the time base alone.
-    double sunRa = 0.0, sunDec = 0.0, transit = 0.0;
-    ComputeSunPosition(&sunRa, &sunDec, year, month, day, 12, s.zoneMinutes - zone, 0);
-    for (int b = 0; b < kNightBandCount; ++b)
-        ComputeFixedAltitudeCrossings(year, month, day, s.longitude, zone, kNightBandAltitude[b], sunRa, sunDec,
-                                      &rise[b], &transit, &set[b], &events[b]);
+void NightBandCrossings(int year, int month, int day, int zone, NightBandCrossing bands[kNightBandCount]) {
+    static const double kSines[kNightBandCount] = {std::sin(kNightBandAltitude[0] * kDegToRad),
+                                                   std::sin(kNightBandAltitude[1] * kDegToRad),
+                                                   std::sin(kNightBandAltitude[2] * kDegToRad)};
+    DateTime start = UniversalFromLocal(DateTime{year, month, day, 13, 0, 0}, zone), end = start;
+    AddDaysToDate(&end.year, &end.month, &end.day, 1);
+    double ra0 = 0.0, dec0 = 0.0, ra1 = 0.0, dec1 = 0.0;
+    SunPlaceAt(start, &ra0, &dec0);
+    SunPlaceAt(end, &ra1, &dec1);
+    const ColumnSky sky = SkyOfColumn(year, month, day, zone, kNightColumnStart, ra0, dec0, ra1, dec1);
+    const ColumnCuts cuts = CutsOf(sky);
+    for (int b = 0; b < kNightBandCount; ++b) bands[b] = CrossingsOf(sky, cuts, kSines[b]);
+}
+
+int NightBandRows(const NightBandCrossing& band, double p, double y1[2], double y2[2]) {
+    int pieces = 0;
+    bool below = band.belowAtStart;
+    double from = kNightColumnStart;
+    auto piece = [&](double to) {
+        if (to > from && pieces < 2) y1[pieces] = from * p, y2[pieces++] = to * p;
+    };
+    for (int k = 0; k < band.count; ++k, below = !below) {
+        if (below) piece(band.hour[k]);
+        from = band.hour[k];
+    }
+    if (below) piece(kNightColumnEnd);
+    return pieces;
+}
+
+void NightObjectEventsOf(int year, int month, int day, int zone, double ra0, double dec0, double ra1, double dec1,
+                         NightObjectEvents* events) {
+    // 0:00 of the date on the site's clock, in hours of the chart's clock.
+    const double t0 = (zone - currentSite.zoneMinutes) / 60.0;
+    const ColumnSky sky = SkyOfColumn(year, month, day, zone, t0, ra0, dec0, ra1, dec1);
+    const ColumnCuts cuts = CutsOf(sky);
+    const double s = ObjectHorizonSine();
+    const NightBandCrossing c = CrossingsOf(sky, cuts, s);
+    NightObjectEvents& e = *events;
+    e = NightObjectEvents{};
+    for (int k = 0; k < c.count; ++k) {
+        const int kind = (c.belowAtStart == (k % 2 == 0)) ? kNightRise : kNightSet;
+        e.hour[kind][e.count[kind]++] = c.hour[k];
+    }
+    for (int k = 1; k + 1 < cuts.count; ++k)
+        if (cuts.half[k] % 2 == 0 && cuts.sinAltitude[k] >= s)
+            e.hour[kNightTransit][e.count[kNightTransit]++] = kNightColumnStart + cuts.t[k];
 }
 
 NightChartGeometry NightChartGeometryFor(int width, int height) {
@@ -207,29 +413,10 @@ int NightChartZoneMinutes(int timeBase) {
     return s.zoneMinutes - (s.daylightSaving ? 60 : 0);
 }
 
-bool NightBandRows(double rise, double set, unsigned events, double p, double* y1, double* y2) {
-    if (events & kRiseSetAlwaysUp) return false;
-    if (events & kRiseSetNeverUp) {
-        *y1 = 14 * p, *y2 = 34 * p;
-        return true;
-    }
-    *y1 = set * p;
-    if (*y1 < 14 * p) *y1 = *y1 <= 10 * p ? 24 * p + *y1 : 14 * p;
-    *y2 = (rise + 24) * p;
-    if (*y2 > 34 * p) *y2 = *y2 >= 38 * p && set >= rise ? *y2 - 24 * p : 34 * p;
-    return true;
-}
-
 bool NightEventRow(double t, double p, double* y) {
-    if (t >= 14) {
-        *y = t * p;
-        return true;
-    }
-    if (t <= 10) {
-        *y = (t + 24) * p;
-        return true;
-    }
-    return false;
+    if (t < kNightColumnStart || t >= kNightColumnEnd) return false;
+    *y = t * p;
+    return true;
 }
 
 void NightChartDate(int year, int month, int dayIndex, int* outYear, int* outMonth, int* outDay) {

@@ -19,19 +19,32 @@ Cape Town and Tromso on ten dates of 2025-2027, hours of the site's zone
 clock from 0 h of the date: the first passage of the Sun's centre down
 through the band's altitude after 12:00 of the date (set_h) and the first
 passage up after that (rise_h, above 24 on the next morning), -1 when there is
-none before 12:00 of the next day; the same for a Sun held at its apparent
-place of 12:00 of the date, as the graph takes it: its passage down after
-12:00 (set_noon_h) and its passage up in the morning before 12:00 of the
-date, 24 h later (rise_noon_h: the graph's next morning);
-and the lowest altitude of the Sun's centre from 12:00 to 12:00 (lowest, by a
-two-minute scan refined to a second).
+none before 12:00 of the next day; and the lowest altitude of the Sun's centre
+from 12:00 to 12:00 (lowest, by a two-minute scan refined to a second).
 
 Also tests/reference/twilight_daylight_clock_pyephem.csv: the Sun Set band's
-edges (-1 degree, the Sun held at its place of 12:00 as above: set_noon_h,
-rise_noon_h) and the lowest altitude on the 15th of every month of 2027 and
-2028 at Fairbanks (zone -9 h with its daylight hour: -8 h), Sydney (+10 h
-with its daylight hour: +11 h) and Tokyo (+9 h), in hours of the site's own
-clock on every date.
+edges (-1 degree) from 13:00 of the date to 13:00 of the next day: the first
+passage down after 13:00 (set_h) and the next passage up (rise_h), -1 when
+there is none by 13:00 of the next day, and the lowest altitude from 12:00 to
+12:00, on the 15th of every month of 2027 and 2028 at Fairbanks (zone -9 h
+with its daylight hour: -8 h), Sydney (+10 h with its daylight hour: +11 h)
+and Tokyo (+9 h), in hours of the site's own clock on every date.
+
+Also tests/reference/twilight_crossings_pyephem.csv: every passage of the
+Sun's centre through -1, -6 and -18 degrees of geometric altitude from
+2026-12-30 to 2028-12-02 at Tokyo (35.68 N 139.69 E), Sydney (33.87 S
+151.21 E), Reykjavik (64 09 N 21 57 W), Fairbanks (64 50 N 147 43 W) and
+71 17 N 156 47 W: the site and band as indexes (0..4 in that order; 0, 1, 2
+for -1, -6, -18), the minute of universal time from 2027-01-01 0h UT, and
+down 1 or up 0. Found by a ten-minute scan of the altitude, each least and
+greatest altitude within half a degree of a band refined to a second (so a
+graze of minutes is seen), and each passage halved down to a second.
+And tests/reference/twilight_object_events_pyephem.csv: at Tokyo through
+2027, the rise, transit and set (kind r, t, s) of a fixed place (right
+ascension 4.4 h, declination +20 degrees of date) and of Jupiter, their
+centre passing 0.61 degree below the geometric horizon (what the rise and
+set engine takes for refraction and semi-diameter), the minute of universal
+time from 2027-01-01 0h UT.
 
 Source: PyEphem (Debian python3-ephem, libastro), an independent almanac
 computation (its own VSOP87 Sun and orbit code, events found by iteration).
@@ -41,6 +54,8 @@ Run from the top folder:  /usr/bin/python3 scripts/reference/twilight_graph_pyep
 import math
 
 import ephem
+
+from common import golden
 
 OUT = "tests/reference/twilight_graph_pyephem.csv"
 BANDS = "tests/reference/twilight_bands_pyephem.csv"
@@ -142,37 +157,23 @@ def lowest(obs, noon):
     return altitude((a + b) / 2)
 
 
-def held_sun(lat, lon_west, date, zone):
-    """The observer at 12:00 of the date's clock, the Sun held at its place then, its lowest altitude."""
+def noon_observer(lat, lon_west, date, zone):
+    """The observer at 12:00 of the date's clock and the Sun's lowest altitude in the next 24 hours."""
     obs = observer(lat, lon_west, date, zone)
     noon = ephem.Date(obs.date + 0.5)
-    obs.date = noon
-    sun = ephem.Sun(obs)
-    held = ephem.FixedBody()
-    held._ra, held._dec, held._epoch = sun.g_ra, sun.g_dec, noon
-    return obs, noon, held, lowest(obs, noon)
-
-
-def held_crossings(obs, held, noon):
-    """The held Sun's setting after noon and its rising of the morning before, 24 h on (the graph's)."""
-    fixed = crossings(obs, held, noon)
-    if fixed[1] >= 0:
-        fixed[1] = (obs.previous_rising(held, start=noon, use_center=True) - noon) * 24.0 + 36.0
-    return fixed
+    return obs, noon, lowest(obs, noon)
 
 
 def bands():
     rows = []
     for name, lat, lon_west, zone in BAND_SITES:
         for date in BAND_DATES:
-            obs, noon, held, low = held_sun(lat, lon_west, date, zone)
+            obs, noon, low = noon_observer(lat, lon_west, date, zone)
             for altitude in ALTITUDES:
                 obs.horizon = str(altitude)
-                moving = crossings(obs, ephem.Sun(), noon)
-                fixed = held_crossings(obs, held, noon)
-                rows.append([name, lat, lon_west, zone, *date, altitude, *moving, *fixed, low])
+                rows.append([name, lat, lon_west, zone, *date, altitude, *crossings(obs, ephem.Sun(), noon), low])
     write(BANDS, "The twilight graph's band edges at three sites, hours of the zone clock (see the script).",
-          "site,latitude,longitude_west,zone_min,year,month,day,altitude,set_h,rise_h,set_noon_h,rise_noon_h,lowest",
+          "site,latitude,longitude_west,zone_min,year,month,day,altitude,set_h,rise_h,lowest",
           rows)
 
 
@@ -185,12 +186,87 @@ def clock_bands():
     for name, lat, lon_west, zone in CLOCK_SITES:
         for year in (2027, 2028):
             for month in range(1, 13):
-                obs, noon, held, low = held_sun(lat, lon_west, (year, month, 15), zone)
+                obs, noon, low = noon_observer(lat, lon_west, (year, month, 15), zone)
                 obs.horizon = str(ALTITUDES[0])
-                fixed = held_crossings(obs, held, noon)
-                rows.append([name, lat, lon_west, zone, year, month, 15, *fixed, low])
+                column = crossings(obs, ephem.Sun(), ephem.Date(noon + 1 / 24.0))
+                rows.append([name, lat, lon_west, zone, year, month, 15, *[h + 1 if h >= 0 else h for h in column], low])
     write(CLOCK, "The twilight graph's Sun Set band on the sites' own clocks (see the script).",
-          "site,latitude,longitude_west,zone_min,year,month,day,set_noon_h,rise_noon_h,lowest", rows)
+          "site,latitude,longitude_west,zone_min,year,month,day,set_h,rise_h,lowest", rows)
+
+
+CROSSING_SITES = [("Tokyo", 35.68, -139.69), ("Sydney", -33.87, -151.21), ("Reykjavik", 64.15, 21.95),
+                  ("Fairbanks", 64 + 50 / 60.0, 147 + 43 / 60.0), ("71N", 71 + 17 / 60.0, 156 + 47 / 60.0)]
+CROSSINGS = "tests/reference/twilight_crossings_pyephem.csv"
+EPOCH = ephem.Date("2027/1/1")
+STEP = 10 / 1440.0
+
+
+def sun_altitude(obs, t):
+    obs.date = ephem.Date(t)
+    return math.degrees(ephem.Sun(obs).alt)
+
+
+def samples(obs, start, end):
+    """Times and altitudes every ten minutes, with each extreme near a band put in."""
+    ts = [start + k * STEP for k in range(int((end - start) / STEP) + 1)]
+    alts = [sun_altitude(obs, t) for t in ts]
+    out = [(ts[0], alts[0])]
+    for k in range(1, len(ts) - 1):
+        low, high = alts[k] <= min(alts[k - 1], alts[k + 1]), alts[k] >= max(alts[k - 1], alts[k + 1])
+        if (low or high) and min(abs(alts[k] - a) for a in ALTITUDES) < 0.5:
+            sign = 1 if low else -1
+            t = golden(lambda u: sign * sun_altitude(obs, u), ts[k - 1], ts[k + 1], 1 / 86400.0)
+            pair = sorted([(ts[k], alts[k]), (t, sun_altitude(obs, t))])
+            out.extend(p for p in pair if p[0] > out[-1][0])
+        else:
+            out.append((ts[k], alts[k]))
+    out.append((ts[-1], alts[-1]))
+    return out
+
+
+def passage(obs, a, b, altitude):
+    below_a = sun_altitude(obs, a) < altitude
+    while b - a > 0.5 / 86400.0:
+        m = (a + b) / 2
+        if (sun_altitude(obs, m) < altitude) == below_a:
+            a = m
+        else:
+            b = m
+    return (a + b) / 2
+
+
+def sun_crossings():
+    rows = []
+    for index, (name, lat, lon_west) in enumerate(CROSSING_SITES):
+        obs = observer(lat, lon_west, (2026, 12, 30), 0)
+        points = samples(obs, ephem.Date("2026/12/30"), ephem.Date("2028/12/2"))
+        for band, altitude in enumerate(ALTITUDES):
+            for (t1, a1), (t2, a2) in zip(points, points[1:]):
+                if (a1 < altitude) != (a2 < altitude):
+                    t = passage(obs, t1, t2, altitude)
+                    rows.append([index, band, "%.1f" % ((t - EPOCH) * 1440.0), 1 if a2 < altitude else 0])
+    write(CROSSINGS, "The Sun's centre through the twilight graph's band altitudes, minutes of UT (see the script).",
+          "site,band,minute,down", rows)
+
+
+OBJECT_EVENTS = "tests/reference/twilight_object_events_pyephem.csv"
+
+
+def object_events():
+    star = ephem.FixedBody()
+    star._ra, star._dec, star._epoch = ephem.hours(4.4 * math.pi / 12), ephem.degrees(math.radians(20.0)), ephem.date("2027/7/2")
+    rows = []
+    for name, body in (("star", star), ("jupiter", ephem.Jupiter())):
+        obs = observer(35.68, -139.69, (2027, 1, 1), 0)
+        obs.horizon = "-0.61"
+        for kind, find in (("r", obs.next_rising), ("t", obs.next_transit), ("s", obs.next_setting)):
+            t = ephem.Date("2026/12/30")
+            while t < ephem.Date("2028/1/3"):
+                t = find(body, start=t, use_center=True) if kind != "t" else find(body, start=t)
+                rows.append([name, kind, "%.2f" % ((t - EPOCH) * 1440.0)])
+                t = ephem.Date(t + 1 / 1440.0)
+    write(OBJECT_EVENTS, "Rise, transit and set of a fixed place and Jupiter at Tokyo, minutes of UT (see the script).",
+          "object,kind,minute", rows)
 
 
 def write(path, title, columns, rows):
@@ -222,6 +298,8 @@ def main():
           rows)
     bands()
     clock_bands()
+    sun_crossings()
+    object_events()
 
 
 main()

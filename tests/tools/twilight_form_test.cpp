@@ -22,6 +22,7 @@
 #include "tools/night_chart.h"
 #include "tools/twilight_form.h"
 #include "tools/twilight_graph.h"
+#include "tools/twilight_reference.h"
 #include "catalog/object_lookup.h"
 #include "ui/colors.h"
 #include "ui/night_colors.h"
@@ -71,8 +72,8 @@ struct Layout {
             last = end;
         }
     }
-    // Row of a local hour: evenings from 14 h, mornings (up to 10 h) of the next day.
-    int Row(double hour) const { return static_cast<int>(top + (hour >= 14 ? hour : hour + 24) * p); }
+    // Row of a local hour: from 13 h on the date, before 13 h the next day's.
+    int Row(double hour) const { return static_cast<int>(top + (hour >= 13 ? hour : hour + 24) * p); }
     int Column(int day) const {
         for (std::size_t x = 0; x < dayOfColumn.size(); ++x)
             if (dayOfColumn[x] == day) return static_cast<int>(x) + 20 * u;
@@ -122,21 +123,40 @@ protected:
     // The time base chosen from its popup, which draws the chart again.
     void TimeBase(int row) { Choose(kTwilightTimeBaseTrigger, kTwilightTimeBaseList, row); }
     uint32_t At(int x, int y) const { return harness.pixel(x, y); }
-    // First row at or below `from` (down) or above `from` (up) of the column
-    // whose band level is at least `level`, grid rows skipped; -1 when none.
+    // Whether a pixel of the chart is hidden under the legend's Night swatch,
+    // its dot lines (with an object) or a text the log held at ReadCovers.
+    bool Covered(int x, int y) const {
+        const int u = layout.u, swatch = static_cast<int>(layout.top + 35 * layout.p) - 2;
+        const int second = swatch + 6 * u + static_cast<int>(layout.p);
+        if (x >= 70 * u && x < 83 * u && y >= second && y < second + 8 * u) return true;
+        if (graphObjectRA >= 0 && x >= 70 * u && x <= 160 * u && (y == swatch + 2 * u || y == swatch + 14 * u))
+            return true;
+        const long i = static_cast<long>(y) * layout.width + x;
+        return x >= 0 && x < layout.width && i >= 0 && i < static_cast<long>(texts.size()) && texts.data()[i];
+    }
+    // The pixels under the texts of the screen, read after a drawing while the text log runs.
+    void ReadCovers() {
+        texts.assign(static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.Row(37) + 1), 0);
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial()))
+            for (int y = std::max(run.cell.top, 0); y < std::min(run.cell.bottom, layout.Row(37) + 1); ++y)
+                for (int x = std::max(run.cell.left, 0); x < std::min(run.cell.right, layout.width); ++x)
+                    texts[static_cast<std::size_t>(y * layout.width + x)] = 1;
+    }
+    // First row from the column's top (down) or bottom (up), 13 h to 13 h, whose
+    // band level is at least `level`, grid rows and covered ones skipped; -1 when none.
     int Edge(int x, int level, bool down) const {
-        const int first = layout.Row(14), last = layout.Row(10);
+        const int first = layout.Row(13), last = layout.Row(37) - 1;
         for (int k = 0; k <= last - first; ++k) {
             const int y = down ? first + k : last - k;
-            if (Level(At(x, y)) >= level) return y;
+            if (!Covered(x, y) && Level(At(x, y)) >= level) return y;
         }
         return -1;
     }
-    // The rows of the column in a colour, between 14 h and 10 h.
+    // The rows of the column in a colour, from 13 h to 13 h, covered ones skipped.
     std::vector<int> Rows(int x, uint32_t colour) const {
         std::vector<int> rows;
-        for (int y = layout.Row(14); y <= layout.Row(10); ++y)
-            if (Same(At(x, y), colour)) rows.push_back(y);
+        for (int y = layout.Row(13); y < layout.Row(37); ++y)
+            if (!Covered(x, y) && Same(At(x, y), colour)) rows.push_back(y);
         return rows;
     }
     // Tolerance of an edge: one pixel, and one more when a grid line lies on it.
@@ -204,7 +224,59 @@ protected:
         ExpectBandsOf(march14, ref, "Greenwich", 3, 14);
     }
     static ReferenceTable Reference() { return ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "twilight_graph_pyephem.csv"); }
+    // The pixels of a column of site `site`'s chart that differ from PyEphem's
+    // Sun: a band is drawn exactly where the Sun is below its altitude, but
+    // within 3 minutes or a row of a passage (15 minutes for a Sun on one side
+    // of it for less than two hours). The first one found goes to *first.
+    int WrongBandPixels(int x, const TwilightReference& ref, int site, const DateTime& date, int zone,
+                        std::string* first) const {
+        const int top = layout.Row(13);
+        std::vector<int> levels;
+        for (int y = top; y < layout.Row(37); ++y) levels.push_back(Covered(x, y) ? -1 : Level(At(x, y)));
+        int wrong = 0;
+        for (int b = 0; b < kNightBandCount; ++b) {
+            bool below = false;
+            const std::vector<ColumnPassage> passages =
+                ref.Column(site, b, date.year, date.month, date.day, zone, &below);
+            for (std::size_t k = 0; k < levels.size(); ++k) {
+                const double from = (top + static_cast<double>(k) - layout.top) / layout.p, to = from + 1 / layout.p;
+                bool expected = below, near = false;
+                for (const ColumnPassage& q : passages) {
+                    const double tolerance = q.graze ? 0.25 : std::max(0.05, 1 / layout.p);
+                    near = near || (q.hour > from - tolerance && q.hour < to + tolerance);
+                    if (q.hour <= (from + to) / 2) expected = q.down;
+                }
+                if (levels[k] < 0 || near || (levels[k] > b) == expected) continue;
+                if (wrong++ == 0 && first->empty())
+                    *first = std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
+                             std::to_string(date.day) + " band " + std::to_string(b) + " at " + std::to_string(from) +
+                             " h: " + (expected ? "missing" : "drawn");
+            }
+        }
+        return wrong;
+    }
+    // The dots of one kind of event in a column against PyEphem's: each event
+    // whose row and the rows beside it are readable (no grid line, text or
+    // other dot) has its dot within a row, and each dot an event within a row.
+    void ExpectDots(int x, const std::vector<double>& events, uint32_t colour, const std::string& what) const {
+        std::vector<int> dots;
+        for (int y = layout.Row(13); y < layout.Row(37); ++y)
+            if (!Covered(x, y) && Same(At(x, y), colour)) dots.push_back(y);
+        auto readable = [&](int y) { return !Covered(x, y) && (Level(At(x, y)) >= 0 || Same(At(x, y), colour)); };
+        for (double h : events) {
+            const int y = layout.Row(h);
+            const bool dot = std::any_of(dots.begin(), dots.end(), [y](int d) { return std::abs(d - y) <= 1; });
+            if (h > 13.05 && h < 36.95 && readable(y - 1) && readable(y) && readable(y + 1)) {
+                EXPECT_TRUE(dot) << what << " at " << h << " h";
+            }
+        }
+        for (int d : dots) {
+            auto near = [&](double h) { return std::abs(layout.Row(h) - d) <= 1; };
+            EXPECT_TRUE(std::any_of(events.begin(), events.end(), near)) << what << " dot at row " << d;
+        }
+    }
     Layout layout{kSmall};
+    std::vector<unsigned char> texts;
 };
 
 double TransitOf(const ReferenceTable& ref, const std::string& kind, int month, int day) {
@@ -576,20 +648,26 @@ TEST_F(TwilightForm, HelpAndToday) {
 }
 
 class TwilightOnBothScreens : public OnBothScreens<TwilightForm> {};
+// A screen and a site of kTwilightSites.
+class TwilightBandsOnEveryClock : public TwilightForm,
+                                  public ::testing::WithParamInterface<std::tuple<pl::ScreenInfo, int>> {};
 
 // "LT&DayLight" draws every day on the site's own clock, the one the home
 // screen shows: at Fairbanks (zone -9 h, DayLight ticked), Sydney (+10 h,
 // ticked) and Tokyo (+9 h), on the charts from every month of 2027, the Sun
-// Set band's evening and morning edges on the 15th of each month within six
-// minutes and two pixels of PyEphem's on that clock (twilight_daylight_clock_pyephem.csv; a
-// band held at 14 h or 10 h where the Sun passes -1 degree beyond them). The
-// graph once added an hour from about 22 March to 17 October whatever the
-// site, and left a ticked site's daylight hour out the rest of the year.
+// Set band's evening and morning edges on the 15th of each month within a
+// pixel of PyEphem's on that clock (twilight_daylight_clock_pyephem.csv),
+// where the legend's texts leave them to be seen. The graph once added an
+// hour from about 22 March to 17 October whatever the site, and left a ticked
+// site's daylight hour out the rest of the year; its bands were then held at
+// 14 h and 10 h and took the Sun's place of 12:00 for the whole night (six
+// minutes off near the Sun's grazing at Fairbanks).
 TEST_P(TwilightOnBothScreens, DaylightTimeBaseIsTheSitesOwnClock) {
     const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "twilight_daylight_clock_pyephem.csv");
     ASSERT_EQ(ref.rows.size(), 72u);
     Start(GetParam());
     layout = Layout(GetParam());
+    Ui([] { pl::StartTextLog(); });
     const std::size_t siteRows = 24;
     for (std::size_t first = 0; first < ref.rows.size(); first += siteRows) {
         const std::string site = ref.Text(first, "site");
@@ -604,6 +682,7 @@ TEST_P(TwilightOnBothScreens, DaylightTimeBaseIsTheSitesOwnClock) {
             Ui([=] { graphYear = 2027, graphMonth = month; });
             if (month == 1) MainCommand(1022);
             TimeBase(1);
+            ReadCovers();
             for (int i = 0; i < layout.days; ++i) {
                 int y = 0, m = 0, d = 0;
                 NightChartDate(2027, month, i, &y, &m, &d);
@@ -612,13 +691,100 @@ TEST_P(TwilightOnBothScreens, DaylightTimeBaseIsTheSitesOwnClock) {
                 const std::size_t r = first + static_cast<std::size_t>((y - 2027) * 12 + m - 1);
                 SCOPED_TRACE(site + " chart " + std::to_string(month) + ", " + std::to_string(m) + "/" +
                              std::to_string(y));
-                const double set = std::fmod(ref.Get(r, "set_noon_h"), 24.0), rise = ref.Get(r, "rise_noon_h") - 24.0;
-                const int evening = layout.Row(set >= 10 && set < 14 ? 14.0 : set);
-                const int morning = layout.Row(std::min(rise, 10.0)) - 1;
-                // Six minutes more than Near's pixel: the band's Sun of noon near its grazing at Fairbanks.
-                const double slack = layout.p / 10.0;
-                EXPECT_LE(std::abs(Edge(x, 1, true) - evening), slack + 2) << Edge(x, 1, true) << " for " << evening;
-                EXPECT_LE(std::abs(Edge(x, 1, false) - morning), slack + 2) << Edge(x, 1, false) << " for " << morning;
+                const int evening = layout.Row(ref.Get(r, "set_h")), morning = layout.Row(ref.Get(r, "rise_h")) - 1;
+                EXPECT_TRUE(Near(x, Edge(x, 1, true), evening)) << Edge(x, 1, true) << " for " << evening;
+                if (!Covered(x, morning - 1) && !Covered(x, morning + 1)) {
+                    EXPECT_TRUE(Near(x, Edge(x, 1, false), morning)) << Edge(x, 1, false) << " for " << morning;
+                }
+            }
+        }
+    }
+}
+
+// The twilight graph on every clock: at Tokyo (+9 h), Sydney (+10 h, DayLight
+// ticked), Reykjavik (0), 64 50 N and 71 17 N (-9 h), on the charts from
+// January, April, June, September and December 2027 in each time base, every
+// pixel of every column the reference spans (2026-12-30 to 2028-12-02, UT)
+// that no text or grid line hides shows the bands where PyEphem's Sun is below
+// their altitudes (twilight_crossings_pyephem.csv), but within 3 minutes or a
+// row of a passage (15 minutes for a Sun on one side for less than two hours):
+// a night across an end of the hour axis in two pieces, none upside down or
+// over the whole day ("LT&DayLight" drawn where it differs from "Local Time
+// (LT)": at Sydney, whose DayLight box is ticked). The bands were once cut at
+// 14 h and 10 h: in UT at Tokyo on 2027-06-16 they ran from 14:00 to 10:00 UT
+// though the Sun is up from 19:24 UT, and at 71 N in "LT&DayLight" the -1
+// band of 2027-01-21 and 2027-11-21 was drawn upside down.
+TEST_P(TwilightBandsOnEveryClock, BandsOnEveryClockFollowTheSun) {
+    const auto [screen, site] = GetParam();
+    const TwilightSite& s = kTwilightSites[site];
+    const TwilightReference ref;
+    ASSERT_TRUE(ref.Loaded());
+    Start(screen);
+    layout = Layout(screen);
+    Ui([&s] {
+        pl::StartTextLog();
+        SetTestSite(s.latitude, s.longitudeWest, s.zone);
+        currentSite.daylightSaving = s.daylight;
+    });
+    for (int month : {1, 4, 6, 9, 12}) {
+        for (int base = 0; base < 3; ++base) {
+            if (base == 1 && !s.daylight) continue;  // the same clock as "Local Time (LT)"
+            Ui([=] { graphYear = 2027, graphMonth = month; });
+            if (GetCurrentFormId() != kTwilightForm) MainCommand(1022);
+            TimeBase(base);
+            ReadCovers();
+            const int zone = NightChartZoneMinutes(base);
+            int wrong = 0;
+            std::string first;
+            for (std::size_t c = 0; c + 20 * layout.u < static_cast<std::size_t>(layout.width); ++c) {
+                DateTime date{};
+                NightChartDate(2027, month, layout.dayOfColumn[c], &date.year, &date.month, &date.day);
+                if (!TwilightReference::Spans(date.year, date.month, date.day, zone)) continue;
+                wrong += WrongBandPixels(static_cast<int>(c) + 20 * layout.u, ref, site, date, zone, &first);
+            }
+            EXPECT_EQ(wrong, 0) << s.name << ", chart of " << month << "/2027, time base " << base << ": " << first;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, TwilightBandsOnEveryClock,
+                         ::testing::Combine(::testing::ValuesIn(kBothScreens), ::testing::Range(0, 5)));
+
+// An object's dots at Tokyo in each time base, on the chart from January
+// 2027: a fixed place (4.4 h, +20 degrees) and Jupiter, each rise, transit and
+// set of 2027 that PyEphem has (twilight_object_events_pyephem.csv) within a
+// row of its dot, and no dot without one. The dots were once dropped between
+// 10 h and 14 h of the clock: in UT at Tokyo an object rising, culminating or
+// setting between 19:00 and 23:00 local had none.
+TEST_P(TwilightOnBothScreens, ObjectDotsAtTheirHourOnEveryClock) {
+    const TwilightReference ref;
+    ASSERT_TRUE(ref.Loaded());
+    Start(GetParam());
+    layout = Layout(GetParam());
+    Ui([] {
+        pl::StartTextLog();
+        SetTestSite(35.68, -139.69, 540);
+    });
+    for (const std::string object : {"star", "jupiter"}) {
+        Ui([&object] {
+            if (object == "star") OpenAltitudeGraph("Star", kDesignationNgc, 0, 4.4f, 20.0f, -1, 2027, 1);
+            if (object == "jupiter") OpenAltitudeGraph("Jupiter", 0, 0, 0.0f, 0.0f, 5, 2027, 1);
+        });
+        for (int base = 0; base < 3; ++base) {
+            TimeBase(base);
+            ReadCovers();
+            const int zone = NightChartZoneMinutes(base);
+            for (std::size_t c = 0; c + 20 * layout.u < static_cast<std::size_t>(layout.width); ++c) {
+                DateTime date{};
+                NightChartDate(2027, 1, layout.dayOfColumn[c], &date.year, &date.month, &date.day);
+                if (date.year != 2027) continue;
+                const int x = static_cast<int>(c) + 20 * layout.u;
+                const std::string what = object + " " + std::to_string(date.month) + "/" + std::to_string(date.day) +
+                                         " base " + std::to_string(base);
+                const std::tuple<char, uint32_t, const char*> kinds[] = {
+                    {'r', kRise, " rise"}, {'t', kTransit, " transit"}, {'s', kSet, " set"}};
+                for (auto [kind, colour, name] : kinds)
+                    ExpectDots(x, ref.Events(object, kind, date.year, date.month, date.day, zone), colour, what + name);
             }
         }
     }
