@@ -15,7 +15,7 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
-#include "orbits/flare_search.h"
+#include "orbits/flare_peak.h"
 #include "orbits/satellite_search_display.h"
 #include "platform/device_services.h"
 

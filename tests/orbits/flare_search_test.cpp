@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <string>
 
+#include "orbits/flare_peak.h"
 #include "satellite_search_fixture.h"
 
 namespace {
