@@ -1,7 +1,6 @@
 #include "orbits/flare_peak.h"
 
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 
 #include "core/brent.h"
@@ -18,10 +17,12 @@ constexpr double kSecond = 1.0 / 86400.0;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kPanelTilt = -40.0;
 
-// The Sun's or the Moon's topocentric place (rad), 0 and 0 while not computed.
+// The Sun's or the Moon's topocentric place (rad), 0 and 0 while not
+// computed, and its unit vector in the equatorial frame.
 struct BodyCache {
     double ra = 0.0;
     double dec = 0.0;
+    double unit[3] = {};
     long evaluations = 0;
 };
 BodyCache cache;
@@ -37,6 +38,22 @@ void Normalize(double v[3]) {
     for (int k = 0; k < 3; ++k) v[k] /= length;
 }
 
+// The unit vector of right ascension `ra` and declination `dec` (rad).
+void UnitVectorOf(double ra, double dec, double out[3]) {
+    out[0] = std::cos(dec) * std::cos(ra);
+    out[1] = std::cos(dec) * std::sin(ra);
+    out[2] = std::sin(dec);
+}
+
+// The angle (rad) between a direction of any length and a unit vector, from
+// the sine and cosine together (exact near 0 and pi).
+double AngleTo(const double direction[3], const double unit[3]) {
+    double c[3];
+    Cross(direction, unit, c);
+    const double dot = direction[0] * unit[0] + direction[1] * unit[1] + direction[2] * unit[2];
+    return std::atan2(std::sqrt(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]), dot);
+}
+
 // The topocentric place of the Sun (flareMode) or the Moon at a local date and
 // time whose minutes may run past 59.
 void ComputeCachedBody(int year, int month, int day, int hour, int minute, int second) {
@@ -47,6 +64,65 @@ void ComputeCachedBody(int year, int month, int day, int hour, int minute, int s
     preferences.word[kPrefPositionMode] = savedMode;
     cache.ra = body.ra * 15.0 * kRadiansPerDegree;
     cache.dec = body.dec * kRadiansPerDegree;
+    UnitVectorOf(cache.ra, cache.dec, cache.unit);
+}
+
+// The sine and cosine of the panels' tilt and of their azimuths 0, +120 and
+// -120 degrees, in that order.
+struct PanelTurns {
+    double tiltSine, tiltCosine, azimuthCosine[3], azimuthSine[3];
+};
+const PanelTurns kPanels = [] {
+    PanelTurns p{std::sin(kPanelTilt * kRadiansPerDegree), std::cos(kPanelTilt * kRadiansPerDegree), {}, {}};
+    const double azimuths[3] = {0.0, 120.0, -120.0};
+    for (int k = 0; k < 3; ++k) {
+        p.azimuthCosine[k] = std::cos(azimuths[k] * kRadiansPerDegree);
+        p.azimuthSine[k] = std::sin(azimuths[k] * kRadiansPerDegree);
+    }
+    return p;
+}();
+
+// The satellite's along-track, orbit-normal and radial unit vectors.
+struct SatelliteAxes {
+    double along[3], normal[3], radial[3];
+};
+
+SatelliteAxes AxesOf(const double position[4], const double velocity[4]) {
+    SatelliteAxes a{{velocity[0], velocity[1], velocity[2]}, {}, {}};
+    Normalize(a.along);
+    Cross(position, velocity, a.normal);
+    Normalize(a.normal);
+    Cross(a.along, a.normal, a.radial);
+    Normalize(a.radial);
+    return a;
+}
+
+// The line of sight mirrored in the panel whose tilt and azimuth have these
+// sines and cosines.
+void MirrorInPanel(const SatelliteAxes& a, double tiltSine, double tiltCosine, double azimuthCosine,
+                   double azimuthSine, const double lineOfSight[3], double reflected[3]) {
+    double panel[3], dot = 0.0;
+    for (int k = 0; k < 3; ++k) {
+        panel[k] = tiltSine * a.radial[k] + tiltCosine * (azimuthCosine * a.along[k] - azimuthSine * a.normal[k]);
+        dot += panel[k] * lineOfSight[k];
+    }
+    for (int k = 0; k < 3; ++k) reflected[k] = lineOfSight[k] - 2.0 * dot * panel[k];
+}
+
+// FlareReflectionAngle with the Sun as a unit vector: the satellite's axes
+// are made once for the three panels.
+double LeastPanelAngle(const double position[4], const double velocity[4], const double lineOfSight[3],
+                       const double sun[3]) {
+    const SatelliteAxes axes = AxesOf(position, velocity);
+    double best = kNaN;
+    for (int p = 0; p < 3; ++p) {
+        double reflected[3];
+        MirrorInPanel(axes, kPanels.tiltSine, kPanels.tiltCosine, kPanels.azimuthCosine[p], kPanels.azimuthSine[p],
+                      lineOfSight, reflected);
+        const double angle = AngleTo(reflected, sun);
+        if (p == 0 || angle < best) best = angle;
+    }
+    return best;
 }
 
 void WritePeak(double* peakJd, double* angle, double peak, double degrees) {
@@ -63,20 +139,10 @@ double AngularSeparation(double lon1, double lat1, double lon2, double lat2) {
 
 double MirrorReflectionAngle(const double position[4], const double velocity[4], const double lineOfSight[3],
                              double sunRa, double sunDec, double tilt, double azimuth) {
-    double along[3] = {velocity[0], velocity[1], velocity[2]}, normal[3], radial[3];
-    Normalize(along);
-    Cross(position, velocity, normal);
-    Normalize(normal);
-    Cross(along, normal, radial);
-    Normalize(radial);
     const double t = tilt * kRadiansPerDegree, z = azimuth * kRadiansPerDegree;
-    double panel[3], dot = 0.0;
-    for (int k = 0; k < 3; ++k) {
-        panel[k] = std::sin(t) * radial[k] + std::cos(t) * (std::cos(z) * along[k] - std::sin(z) * normal[k]);
-        dot += panel[k] * lineOfSight[k];
-    }
     double reflected[3];
-    for (int k = 0; k < 3; ++k) reflected[k] = lineOfSight[k] - 2.0 * dot * panel[k];
+    MirrorInPanel(AxesOf(position, velocity), std::sin(t), std::cos(t), std::cos(z), std::sin(z), lineOfSight,
+                  reflected);
     double length = std::sqrt(reflected[0] * reflected[0] + reflected[1] * reflected[1] + reflected[2] * reflected[2]);
     double ra = std::atan2(reflected[1], reflected[0]);
     double dec = std::asin(reflected[2] / length);
@@ -85,12 +151,9 @@ double MirrorReflectionAngle(const double position[4], const double velocity[4],
 
 double FlareReflectionAngle(const double position[4], const double velocity[4], const double lineOfSight[3],
                             double sunRa, double sunDec) {
-    double best = MirrorReflectionAngle(position, velocity, lineOfSight, sunRa, sunDec, kPanelTilt, 0.0);
-    for (double azimuth : {120.0, -120.0}) {
-        double angle = MirrorReflectionAngle(position, velocity, lineOfSight, sunRa, sunDec, kPanelTilt, azimuth);
-        if (angle < best) best = angle;
-    }
-    return best;
+    double sun[3];
+    UnitVectorOf(sunRa, sunDec, sun);
+    return LeastPanelAngle(position, velocity, lineOfSight, sun);
 }
 
 void ClearFlareBodyCache() { cache.ra = cache.dec = 0.0; }
@@ -99,27 +162,30 @@ long FlareEvaluationCount() { return cache.evaluations; }
 namespace {
 
 // PeakAngleAt, with the satellite's distance from the site (km) in *range when
-// it is asked for.
+// it is asked for. The line of sight is the range vector from the site's
+// place at `jd`.
 double AngleAndRange(double jd, double* range) {
     ++cache.evaluations;
-    int year, month, day, hour, minute, second;
-    JDToCalendar(jd, &year, &month, &day, &hour, &minute, &second);
-    if (cache.ra == 0.0 && cache.dec == 0.0)
+    if (cache.ra == 0.0 && cache.dec == 0.0) {
+        int year, month, day, hour, minute, second;
+        JDToCalendar(jd, &year, &month, &day, &hour, &minute, &second);
         ComputeCachedBody(year, month, day, hour, minute + currentSite.zoneMinutes, second);
+    }
     SatelliteElements* el = GetSearchedSatellite();
     if (!el) return kNaN;
     double position[4], velocity[4];
     if (!PropagateSatelliteTo(jd, el, position, velocity)) return kNaN;
     ObserverSite site = SiteObserver();
-    LookAngles look;
-    if (!satelliteFormState.flareMode) {
-        ComputeTopocentricRaDec(jd, position, velocity, &site, &look);
-        if (range) *range = look.range;
-        return AngularSeparation(look.azimuth, look.elevation, cache.ra, cache.dec);
-    }
-    ComputeTopocentricDirection(jd, position, velocity, &site, &look, range);
-    const double lineOfSight[3] = {look.azimuth, look.elevation, look.range};
-    return FlareReflectionAngle(position, velocity, lineOfSight, cache.ra, cache.dec);
+    double sitePosition[4], siteVelocity[4];
+    ComputeObserverState(jd, &site, sitePosition, siteVelocity);
+    double lineOfSight[3];
+    for (int k = 0; k < 3; ++k) lineOfSight[k] = position[k] - sitePosition[k];
+    const double distance =
+        std::sqrt(lineOfSight[0] * lineOfSight[0] + lineOfSight[1] * lineOfSight[1] + lineOfSight[2] * lineOfSight[2]);
+    if (range) *range = distance;
+    for (double& c : lineOfSight) c /= distance;
+    if (!satelliteFormState.flareMode) return AngleTo(lineOfSight, cache.unit);
+    return LeastPanelAngle(position, velocity, lineOfSight, cache.unit);
 }
 
 constexpr double kGm = 398600.8;                 // km^3/s^2, as SGP4 has it (WGS-72)
