@@ -8,7 +8,10 @@
 // 30 rows), the Next search (one pass a satellite in half a day) and the
 // Flare search (two days); the Transit search of the same 4 records and of a
 // fifth file that adds a 12-hour orbit (passes of some 8 hours) at 40 N 105 W
-// (30 days or the first transit). Counter: the rows found per search.
+// (30 days or the first transit). The Pass, Next and Flare searches also run
+// over a file of 20 variants of that 12-hour orbit (its node and mean anomaly
+// turned as above, named "IR ...") at 40 N 105 W (-7 h) on the same date.
+// Counter: the rows found per search.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -50,17 +53,26 @@ const char* const kTwelveHourSet[2] = {
     "2 90005  55.0000 100.0000 0050000 270.0000  90.0000  2.00560000    18",
 };
 
-// With `twelveHours`, the 12-hour set follows the 20 others.
-void WriteSatellites(const std::filesystem::path& file, bool twelveHours) {
+// The files of the benchmarks: the 20 low sets, those and the 12-hour set
+// after them, or 20 variants of the 12-hour set.
+enum class SetFile { Low, LowAndTwelveHours, TwelveHours };
+
+// Variant k of a set, named "IR <its position in the file>".
+void AddVariant(std::vector<record_writer::Bytes>* records, const char* const (&lines)[2], int k) {
+    char name[32];
+    std::snprintf(name, sizeof name, "IR %d", static_cast<int>(records->size()));
+    records->push_back(record_writer::SatelliteBytes(name, lines[0], Shifted(lines[1], 18.0 * k, 47.0 * k)));
+}
+
+void WriteSatellites(const std::filesystem::path& file, SetFile sets) {
     std::vector<record_writer::Bytes> records;
-    for (int k = 0; k < kVariants; ++k) {
-        for (const auto& base : kBaseSets) {
-            char name[32];
-            std::snprintf(name, sizeof name, "IR %d", static_cast<int>(records.size()));
-            records.push_back(record_writer::SatelliteBytes(name, base[0], Shifted(base[1], 18.0 * k, 47.0 * k)));
-        }
+    if (sets == SetFile::TwelveHours) {
+        for (int k = 0; k < 20; ++k) AddVariant(&records, kTwelveHourSet, k);
+    } else {
+        for (int k = 0; k < kVariants; ++k)
+            for (const auto& base : kBaseSets) AddVariant(&records, base, k);
     }
-    if (twelveHours)
+    if (sets == SetFile::LowAndTwelveHours)
         records.push_back(record_writer::SatelliteBytes("TWELVE HOURS", kTwelveHourSet[0], kTwelveHourSet[1]));
     const record_writer::Bytes bytes = record_writer::RecordDbBytes(1, 213, records);
     std::ofstream(file, std::ios::binary)
@@ -70,10 +82,10 @@ void WriteSatellites(const std::filesystem::path& file, bool twelveHours) {
 // The program folder with the satellite file, the site and the form's buffers.
 class SearchFixture {
 public:
-    explicit SearchFixture(bool twelveHours = false) {
+    explicit SearchFixture(SetFile sets = SetFile::Low) {
         const std::filesystem::path home = BenchFolder("satellites");
         std::filesystem::create_directories(home / "data");
-        WriteSatellites(home / "data" / "zendavori_satellites.ppc", twelveHours);
+        WriteSatellites(home / "data" / "zendavori_satellites.ppc", sets);
         pl::SetProgramFolder(home.string());
         ResetSharedState();
         ValidatePreferences();
@@ -90,6 +102,12 @@ public:
         f.results = rows_;
         f.transitMode = 0;
         f.year = 2027, f.month = 1, f.day = 20, f.hour = 19, f.minute = 0, f.second = 0;
+        if (sets != SetFile::Low) {  // the 12-hour orbits are watched from 40 N 105 W
+            SetSiteLatitude(currentSite, 40.0);
+            currentSite.longitude = 105.0f;
+            currentSite.zoneMinutes = -420;
+            currentSite.elevation = 0;
+        }
     }
     ~SearchFixture() {
         ResetSatelliteFormState();
@@ -105,8 +123,9 @@ private:
     PassRow rows_[kMaxPassRows]{};
 };
 
+// The Pass search of the low sets (Arg 0) or of the 12-hour sets (Arg 1).
 void BM_PassSearch(benchmark::State& state) {
-    SearchFixture fixture;
+    SearchFixture fixture(state.range(0) ? SetFile::TwelveHours : SetFile::Low);
     int rows = 0;
     for (auto _ : state) {
         rows = 0;
@@ -118,11 +137,12 @@ void BM_PassSearch(benchmark::State& state) {
     }
     state.counters["rows"] = rows / 4.0;
 }
-BENCHMARK(BM_PassSearch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PassSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// flareMode 0: Next; 1: Flare.
+// flareMode 0: Next; 1: Flare; of the low sets (second Arg 0) or of the
+// 12-hour sets (1).
 void BM_FlareOrNextSearch(benchmark::State& state) {
-    SearchFixture fixture;
+    SearchFixture fixture(state.range(1) ? SetFile::TwelveHours : SetFile::Low);
     satelliteFormState.flareMode = static_cast<int>(state.range(0));
     int rows = 0;
     for (auto _ : state) {
@@ -132,19 +152,13 @@ void BM_FlareOrNextSearch(benchmark::State& state) {
     }
     state.counters["rows"] = rows;
 }
-BENCHMARK(BM_FlareOrNextSearch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FlareOrNextSearch)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1})->Unit(benchmark::kMillisecond);
 
 // The Transit search of each of the first 4 records from Sydney (Arg 0), or
 // of the 12-hour set from 40 N 105 W (-7 h) on the same date (Arg 1).
 void BM_TransitSearch(benchmark::State& state) {
     const bool twelveHours = state.range(0) != 0;
-    SearchFixture fixture(twelveHours);
-    if (twelveHours) {
-        SetSiteLatitude(currentSite, 40.0);
-        currentSite.longitude = 105.0f;
-        currentSite.zoneMinutes = -420;
-        currentSite.elevation = 0;
-    }
+    SearchFixture fixture(twelveHours ? SetFile::LowAndTwelveHours : SetFile::Low);
     satelliteFormState.transitMode = 1;
     int rows = 0;
     for (auto _ : state) {

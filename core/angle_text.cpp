@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kSixtieth = 0.016666666666666666;
 constexpr int64_t kFixUnitsPerDay = 24 * static_cast<int64_t>(kFixUnitsPerDegree);
 
 // ---- Parsing ---------------------------------------------------------------
@@ -27,28 +26,76 @@ const char* SkipDigits(const char* p) {
     return p;
 }
 
-// A ',' followed by digits and nothing else but blanks: a decimal comma
-// ("12,5"), not a field separator.
+// A ',' followed by digits that end the text's fields (nothing after them
+// but an end, a blank or a mark that starts no further field): a decimal
+// comma ("12,5", "40:0,9", "12,5 S"). A ',' whose digits go on to another
+// field separates fields ("12,30,15").
 bool IsDecimalComma(const char* p) {
     if (p[0] != ',' || !IsDigit(p[1])) return false;
-    return *SkipBlanks(SkipDigits(p + 1)) == '\0';
+    const char* end = SkipDigits(p + 1);
+    return *end == '\0' || !IsDigit(end[1]);
 }
 
-// The fields after the first, from the character that ended it: minutes, then
-// seconds or tenths of a minute (c = 6 x the first digit after a point). False
-// when a field holds a whole number beyond the 32-bit range.
-bool ParseMinutesAndSeconds(const char* p, int32_t* b, int32_t* c) {
+// The decimals after a point or comma: their digits as a whole number over a
+// power of ten, gathered as ParseDouble and the number fields gather them, so
+// that every reader gives a text the same double.
+struct Decimals {
+    double digits = 0.0, scale = 1.0;
+    double Value() const { return digits / scale; }
+};
+
+// Reads the digits after the mark at p[0] into *d.
+void ReadDecimals(const char* p, Decimals* d) {
+    for (++p; IsDigit(*p); ++p) {
+        d->digits = d->digits * 10.0 + (*p - '0');
+        d->scale *= 10.0;
+    }
+}
+
+// A sexagesimal text: whole units, minutes and seconds, and the decimals of
+// the minutes (which end the text) or of the seconds.
+struct SexagesimalText {
+    int32_t a = 0, b = 0, c = 0;
+    Decimals minutes, seconds;
+};
+
+// The fields after the first, from the character that ended it. A ',' after
+// the minutes is a decimal comma unless commas separate the fields
+// ("12,30,15"). False when a field holds a whole number beyond the 32-bit
+// range.
+bool ReadMinutesAndSeconds(const char* p, SexagesimalText* f) {
     if (*p == '\0') return true;
+    const bool commaSeparated = *p == ',';
     bool minutesFit = true, secondsFit = true;
-    *b = ParseInt(++p, &minutesFit);
+    f->b = ParseInt(++p, &minutesFit);
     p = SkipDigits(p);
-    if (*p == '.') {
-        // Tenths of a minute: only the first digit after the point counts.
-        if (IsDigit(p[1])) *c = 6 * (p[1] - '0');
+    if (*p == '.' || (!commaSeparated && IsDecimalComma(p))) {
+        ReadDecimals(p, &f->minutes);
     } else if (*p != '\0') {
-        *c = ParseInt(++p, &secondsFit);
+        f->c = ParseInt(++p, &secondsFit);
+        if (IsDigit(*p)) {  // unsigned seconds may have decimals
+            p = SkipDigits(p);
+            if (*p == '.' || IsDecimalComma(p)) ReadDecimals(p, &f->seconds);
+        }
     }
     return minutesFit && secondsFit;
+}
+
+// 1 for a sexagesimal text, 0 for an empty text or a plain decimal number, -1
+// for a field beyond 32 bits (the fields then 0), as ParseSexagesimal.
+int ReadSexagesimal(const char* text, SexagesimalText* f) {
+    *f = SexagesimalText{};
+    if (!text) return 0;
+    const char* p = SkipBlanks(text);
+    if (*p == '\0') return 0;
+    bool fits = true;
+    f->a = ParseInt(p, &fits);
+    if (*p == '+' || *p == '-') ++p;
+    p = SkipDigits(p);
+    if (*p == '.' || IsDecimalComma(p)) return 0;
+    if (fits && ReadMinutesAndSeconds(p, f)) return 1;
+    *f = SexagesimalText{};
+    return -1;
 }
 
 // ---- Writing ---------------------------------------------------------------
@@ -129,29 +176,24 @@ double DecimalHoursBelow24(double x) {
 }  // namespace
 
 int ParseSexagesimal(const char* text, char /*separator*/, int32_t* a, int32_t* b, int32_t* c) {
-    *a = *b = *c = 0;
-    if (!text) return 0;
-    const char* p = SkipBlanks(text);
-    if (*p == '\0') return 0;
-    bool fits = true;
-    *a = ParseInt(p, &fits);
-    if (*p == '+' || *p == '-') ++p;
-    p = SkipDigits(p);
-    if (*p == '.' || IsDecimalComma(p)) return 0;
-    if (fits && ParseMinutesAndSeconds(p, b, c)) return 1;
-    *a = *b = *c = 0;
-    return -1;
+    SexagesimalText f;
+    const int form = ReadSexagesimal(text, &f);
+    *a = f.a;
+    *b = f.b;
+    // Decimal minutes give their whole seconds (30.57 minutes: 30 and 34 s).
+    *c = f.minutes.digits > 0.0 ? TruncateToInt32(f.minutes.digits * 60.0 / f.minutes.scale) : f.c;
+    return form;
 }
 
 double ParseSignedDegrees(const char* text) {
-    int32_t a, b, c;
-    const int form = ParseSexagesimal(text, ':', &a, &b, &c);
+    SexagesimalText f;
+    const int form = ReadSexagesimal(text, &f);
     if (form < 0) return std::nan("");
     if (form == 0) return ParseDouble(text);
-    const double fraction = (c * kSixtieth + b) * kSixtieth;
+    const double minutes = f.b + f.minutes.Value(), seconds = f.c + f.seconds.Value();
+    const double magnitude = std::fabs(static_cast<double>(f.a)) + minutes / 60.0 + seconds / 3600.0;
     // The sign comes from the text, so that "-00:30" is negative.
-    if (*SkipBlanks(text) == '-') return -(fraction + std::fabs(static_cast<double>(a)));
-    return fraction + a;
+    return *SkipBlanks(text) == '-' ? -magnitude : magnitude;
 }
 
 double ParseSignedValue(const char* text) { return ParseSignedDegrees(text); }

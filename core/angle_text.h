@@ -25,20 +25,28 @@ constexpr int32_t kFixUnitsPerDegree = 292818;
 
 // Splits a sexagesimal text into three integer fields: degrees or hours,
 // minutes, seconds (or day, month, year of a date). Leading blanks are skipped;
-// any single character other than a digit or '.' ends a field; a '.' after the
-// minutes gives tenths of a minute (c = 6 x its first digit). Returns 1 for a
-// sexagesimal text (a bare integer counts, with b = c = 0), 0 for an empty text
-// or a plain decimal number ("12.5", "12,5"), which then keeps a = its integer
-// part, and -1 for a sexagesimal text one of whose fields holds a whole number
-// beyond the 32-bit range ("4294967297"), which is no value: a, b and c are 0.
+// any single character other than a digit or '.' ends a field; a '.' or a
+// decimal comma after the minutes gives decimal minutes, whose whole seconds
+// are c ("12:30.57" gives 12, 30, 34). Returns 1 for a sexagesimal text (a
+// bare integer counts, with b = c = 0), 0 for an empty text or a plain
+// decimal number ("12.5", "12,5"), which then keeps a = its integer part, and
+// -1 for a sexagesimal text one of whose fields holds a whole number beyond
+// the 32-bit range ("4294967297"), which is no value: a, b and c are 0. A ','
+// is a decimal comma when the digits after it end the text's fields ("12,5",
+// "40:0,9", "12,5 S"), a separator when another field follows it or commas separate the fields
+// ("12,30,15").
 // The separator is not consulted; callers pass ':' or '/'.
 int ParseSexagesimal(const char* text, char separator, int32_t* a, int32_t* b, int32_t* c);
 
 // Reads degrees (or any signed sexagesimal value) from a text written in any
-// format: a + b/60 + c/3600, negated when the text starts with '-' (so
-// "-00:30:00" is -0.5); a plain number is read by ParseDouble. A text that is
-// neither gives 0 or its leading integer; one whose field does not fit 32 bits
-// (ParseSexagesimal -1) gives NaN.
+// format: units + minutes / 60 + seconds / 3600 with every decimal of the
+// minutes ("51:28.65") or of the seconds ("12:34:56.7"), after a point or a
+// decimal comma ("40:0,9" is 40 deg 0.9'), negated when the text starts with
+// '-' (so "-00:30:00" is -0.5); a plain number is read by ParseDouble. Every
+// text that a number field of a sexagesimal or decimal form takes reads to the
+// same value here (ui/number_field.h). A text that is neither gives 0 or its
+// leading integer; one whose field does not fit 32 bits (ParseSexagesimal -1)
+// gives NaN.
 double ParseSignedDegrees(const char* text);
 
 // The same reading as ParseSignedDegrees, under the name the forms use.

@@ -118,6 +118,10 @@ double BrentMinimize(double* xmin, double ax, double bx, double cx, double tol, 
 double BrentRoot(SearchFunction f, double x1, double x2, double tol) {
     const double f1 = f(x1);  // f(x1) first: callers may rely on the order
     const double f2 = f(x2);
+    return BrentRootFrom(f, x1, f1, x2, f2, tol);
+}
+
+double BrentRootFrom(SearchFunction f, double x1, double f1, double x2, double f2, double tol) {
     RootSearch s{x1, x2, x2, f1, f2, f2, 0.0, 0.0};
     for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
         if ((s.fb > 0.0 && s.fc > 0.0) || (s.fb < 0.0 && s.fc < 0.0)) {

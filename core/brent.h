@@ -20,3 +20,7 @@ double BrentMinimize(double* xmin, double ax, double bx, double cx, double tol, 
 // once the bracket is within 2 (6e-11 |b| + tol / 2) of the estimate b (tol is
 // absolute). Returns 0.0 when 100 iterations (102 evaluations) do not converge.
 double BrentRoot(SearchFunction f, double x1, double x2, double tol);
+
+// BrentRoot with f1 = f(x1) and f2 = f(x2) already known: f is evaluated only
+// inside the bracket (at most 100 times).
+double BrentRootFrom(SearchFunction f, double x1, double f1, double x2, double f2, double tol);

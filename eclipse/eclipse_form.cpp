@@ -46,11 +46,13 @@ constexpr int kRowHeight = 18;
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
 constexpr uint32_t kInitFlags = pl::SHIDIF_DONEBUTTON | pl::SHIDIF_SIPDOWN | pl::SHIDIF_FULLSCREENNOMENUBAR;
 constexpr const char* kViewNames[] = {"List", "Info", "Path", "Map", "Diagram"};
-// The typed fields: time of interest (universal time), place, start year of
-// the list (the range of the ephemerides).
+// The typed fields: time of interest (universal time), place (12 characters
+// a coordinate, as the location form takes them), start year of the list
+// (the range of the ephemerides).
 constexpr NumberField kTime{kTimeField, "Time", "Time:", 10, 0, 24, NumberForm::Sexagesimal, " h"};
-constexpr NumberField kLatitude{kLatitudeField, "Latitude", "Latitude:", 12, 0, 90, NumberForm::Latitude};
-constexpr NumberField kLongitude{kLongitudeField, "Longitude", "Longitude:", 12, 0, 180, NumberForm::Longitude};
+constexpr NumberField kLatitude{kLatitudeField, "Latitude", "Latitude:", 13, 0, 90, NumberForm::Latitude};
+constexpr NumberField kLongitude{kLongitudeField, "Longitude", "Longitude:", 13, 0, 180,
+                                 NumberForm::Longitude};
 constexpr NumberField kYear{kYearField, "Year", "Year:", 5, 1700, 2199, NumberForm::Count};
 constexpr NumberField kTypedFields[] = {kTime, kLatitude, kLongitude};
 constexpr char kMoonMapRefused[] = "This module is not available for moon eclipse";

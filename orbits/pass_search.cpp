@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <numbers>
 #include <string>
 
@@ -15,7 +16,7 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
-#include "orbits/flare_search.h"
+#include "orbits/flare_peak.h"
 #include "orbits/satellite_search_display.h"
 #include "platform/device_services.h"
 
@@ -30,12 +31,13 @@ constexpr double kSetTolerance = 30e-6 / 86400.0;
 constexpr double kRestartAfterSet = 1.0 / 1440.0;
 constexpr double kSearchDays = 30.0;
 constexpr double kSecond = 1.0 / 86400.0;
-// The culmination's samples lie about this far apart (days), or a 64th of the
+// The culmination's samples lie about this far apart (days), or a 24th of the
 // orbit's period when that is longer (the sky track of a slow satellite bends
-// as slowly), at least four intervals a pass and at most 720 (a pass of a
-// day), before the refinement.
-constexpr double kCulminationSampling = 3.0 / 1440.0;
-constexpr double kCulminationSamplesPerPeriod = 64.0;
+// as slowly), at least two intervals a pass and at most 720 (a pass of a
+// day): the elevation's rate at each sample tells the intervals where it
+// stops rising.
+constexpr double kCulminationSampling = 6.0 / 1440.0;
+constexpr double kCulminationSamplesPerPeriod = 24.0;
 constexpr int kMostCulminationSamples = 720;
 
 // The pass search's own element set.
@@ -108,52 +110,111 @@ bool StepToRise(double* t, double endJd, SatelliteElements* el, bool showProgres
     return true;
 }
 
-// Minus the elevation (degrees) of the searched satellite at
-// `culminationOrigin` + `seconds`, for the minimiser.
-double culminationOrigin = 0.0;
-double ElevationDepth(double seconds) { return -SatelliteElevationAt(culminationOrigin + seconds * kSecond); }
+// The elevation (degrees) of the searched satellite at a time (UT) and its
+// rate (degrees a second); the rate is not a number until it is taken.
+struct ElevationSample {
+    double jd;
+    double elevation = 0.0;
+    double rate = std::numeric_limits<double>::quiet_NaN();
+};
 
-// The highest elevation of the searched satellite within a .. c around b
-// (its highest sample), by Brent's minimisation to about a second: the
-// abscissa runs in seconds from one bracket's width before a, so that the
-// minimiser's relative tolerance is half a second to a second there. *jd
-// receives its time.
-double RefineCulmination(double a, double b, double c, double* jd) {
-    const double width = (c - a) / kSecond;
-    culminationOrigin = a - width * kSecond;
-    double x = 0.0;
-    const double depth =
-        BrentMinimize(&x, width, (b - culminationOrigin) / kSecond, 2.0 * width, 0.5 / width, ElevationDepth);
-    *jd = culminationOrigin + x * kSecond;
-    return -depth;
+ElevationSample TakeSample(double jd) {
+    ElevationSample s{jd};
+    s.elevation = SatelliteElevationAndRateAt(jd, &s.rate);
+    return s;
 }
 
-// The culmination of the pass rise .. set (UT) of `el`: samples about three
-// minutes (or a 64th of a period) apart (at least three) find the highest
-// one, whose neighbours bracket the refinement. An elliptic orbit's
+// The root finder's samples, times in seconds from `culminationOrigin`, its
+// bracket's ends first: its zero is one of them, whose elevation is then known.
+double culminationOrigin = 0.0;
+constexpr int kMostRootSamples = 102;  // the ends and at most 100 evaluations
+ElevationSample rootSamples[kMostRootSamples];
+int rootSampleCount = 0;
+
+void KeepRootSample(double seconds, const ElevationSample& s) {
+    if (rootSampleCount < kMostRootSamples)
+        rootSamples[rootSampleCount++] = ElevationSample{seconds, s.elevation, s.rate};
+}
+
+// The elevation's rate at `culminationOrigin` + `seconds`, for the root finder.
+double ElevationRate(double seconds) {
+    const ElevationSample s = TakeSample(culminationOrigin + seconds * kSecond);
+    KeepRootSample(seconds, s);
+    return s.rate;
+}
+
+// The culmination between a, where the elevation rises, and b, where it no
+// longer does (the rates of a rise or set are taken here): the zero of its
+// rate by Brent's method to half a second. The abscissa runs in seconds from
+// one bracket's width before a, so that the root finder's relative tolerance
+// stays far below that. A rise that does not rise or a set that still rises
+// is itself the highest point. Returns the elevation (degrees) and its time
+// in *jd.
+double RefineCulmination(ElevationSample a, ElevationSample b, double* jd) {
+    if (std::isnan(a.rate)) a = TakeSample(a.jd);
+    if (std::isnan(b.rate)) b = TakeSample(b.jd);
+    if (!(a.rate > 0.0) || !(b.rate < 0.0)) {
+        const ElevationSample& edge = a.rate > 0.0 ? b : a;
+        *jd = edge.jd;
+        return edge.elevation;
+    }
+    const double width = (b.jd - a.jd) / kSecond;
+    culminationOrigin = a.jd - width * kSecond;
+    rootSampleCount = 0;
+    KeepRootSample(width, a);
+    KeepRootSample(2.0 * width, b);
+    const double root = BrentRootFrom(ElevationRate, width, a.rate, 2.0 * width, b.rate, 0.5);
+    for (int k = 0; k < rootSampleCount; ++k) {
+        if (rootSamples[k].jd != root) continue;
+        *jd = culminationOrigin + root * kSecond;
+        return rootSamples[k].elevation;
+    }
+    *jd = (a.jd + b.jd) / 2.0;  // no convergence
+    return SatelliteElevationAt(*jd);
+}
+
+// Intervals of the culmination's samples over a pass of `days` of a satellite
+// of `periodDays`.
+int CulminationIntervals(double days, double periodDays) {
+    const double wanted = std::ceil(days / std::max(kCulminationSampling, periodDays / kCulminationSamplesPerPeriod));
+    return wanted >= kMostCulminationSamples ? kMostCulminationSamples : wanted > 2.0 ? static_cast<int>(wanted) : 2;
+}
+
+// The culmination of the pass rise .. set (UT) of `el`: the elevation and its
+// rate at samples some minutes (or a 24th of a period) apart; between a
+// sample where it rises and the next where it no longer does (the rise counts
+// as rising, the set as setting) lies a highest point, refined on the rate's
+// zero, and the highest of these is the culmination. An elliptic orbit's
 // culmination may lie far from the middle of the pass. Returns the elevation
 // (degrees; not a number for a refused set, with the middle of the pass) and
 // its time in *jd.
 double FindCulmination(double rise, double set, SatelliteElements* el, double* jd) {
     SetSearchedSatellite(el);
     const double periodDays = el->meanMotion > 0.0 ? 2.0 * std::numbers::pi / el->meanMotion / 1440.0 : 0.0;
-    const double wanted =
-        std::ceil((set - rise) / std::max(kCulminationSampling, periodDays / kCulminationSamplesPerPeriod));
-    const int intervals = wanted >= kMostCulminationSamples ? kMostCulminationSamples
-                          : wanted > 4.0                    ? static_cast<int>(wanted)
-                                                            : 4;
+    const int intervals = CulminationIntervals(set - rise, periodDays);
     const double step = (set - rise) / intervals;
-    int best = 1;
-    double highest = SatelliteElevationAt(rise + step);
-    for (int k = 2; k < intervals; ++k) {
-        const double elevation = SatelliteElevationAt(rise + k * step);
-        if (elevation > highest || std::isnan(highest)) highest = elevation, best = k;
+    double highest = std::numeric_limits<double>::quiet_NaN();
+    *jd = (rise + set) / 2.0;
+    ElevationSample before{rise};
+    bool rising = true;
+    for (int k = 1; k <= intervals; ++k) {
+        ElevationSample sample{set};
+        if (k < intervals) {
+            sample = TakeSample(rise + k * step);
+            if (std::isnan(sample.elevation)) {
+                *jd = (rise + set) / 2.0;
+                return sample.elevation;
+            }
+        }
+        if (rising && !(sample.rate > 0.0)) {
+            double at = 0.0;
+            const double elevation = RefineCulmination(before, sample, &at);
+            if (!(elevation <= highest)) highest = elevation, *jd = at;
+        }
+        rising = sample.rate > 0.0;
+        before = sample;
     }
-    if (std::isnan(highest)) {
-        *jd = (rise + set) / 2.0;
-        return highest;
-    }
-    return RefineCulmination(rise + (best - 1) * step, rise + best * step, rise + (best + 1) * step, jd);
+    return highest;
 }
 
 void ShowEndOfSearch(double jd) {

@@ -248,6 +248,23 @@ double SatelliteElevationAt(double jd) {
     return searched->elevation;
 }
 
+double SatelliteElevationAndRateAt(double jd, double* rate) {
+    const double elevation = SatelliteElevationAt(jd);
+    *rate = kNaN;
+    if (!std::isfinite(elevation)) return elevation;
+    // The zenith turns with the Earth: the range changes there at the
+    // satellite's velocity less the Earth's turn at the satellite.
+    const double* p = work.position;
+    const double* v = work.velocity;
+    const double cosPhi = std::cos(work.site.latitude), theta = work.site.siderealAngle;
+    const double zenithRate = (v[0] + kEarthRotation * p[1]) * cosPhi * std::cos(theta) +
+                              (v[1] - kEarthRotation * p[0]) * cosPhi * std::sin(theta) +
+                              v[2] * std::sin(work.site.latitude);
+    const double e = work.look.elevation;
+    *rate = (zenithRate - std::sin(e) * work.look.rangeRate) / (work.look.range * std::cos(e)) * kDegreesPerRadian;
+    return elevation;
+}
+
 long SatelliteEvaluationCount() { return evaluationCount; }
 void CountSatelliteEvaluation() { ++evaluationCount; }
 void ResetSatelliteEvaluationCount() { evaluationCount = 0; }

@@ -133,6 +133,12 @@ SatelliteElements* GetSearchedSatellite();
 // counts one evaluation.
 double SatelliteElevationAt(double jd);
 
+// SatelliteElevationAt (one evaluation), with in *rate how fast the elevation
+// changes then (degrees per second): the rate of the range's zenith component
+// in the frame turning with the Earth, from SGP4's velocity, less the part the
+// range's own rate takes. Both not a number where the elevation is not.
+double SatelliteElevationAndRateAt(double jd, double* rate);
+
 // The evaluation counter that the pass search reads and clears: the calls of
 // SatelliteElevationAt and the steps of FindNextPass.
 long SatelliteEvaluationCount();

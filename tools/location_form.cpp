@@ -1,6 +1,5 @@
 #include "tools/location_form.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -56,9 +55,7 @@ bool UseForm() {
 
 constexpr int kInfoBitmap = 5076;
 constexpr pl::ColorRef kInfoKey = 0x00FF00;
-constexpr int kCoordinateChars = 12;  // written
-constexpr int kLatitudeChars = 11;    // read back: as many as their inputs take, the letter last
-constexpr int kLongitudeChars = 11;
+constexpr int kCoordinateChars = 12;  // written, and taken by their inputs
 constexpr int kSiteNameChars = 11;
 
 constexpr const char* kSiteRows[] = {"Site1", "Site2", "Site3"};
@@ -66,13 +63,17 @@ constexpr const char* kConditionRows[] = {"Bright town", "Town", "Bright country
 
 // The name field's text input; the number fields' inputs with the ranges the
 // site keeps (the zone's moved by the hour of daylight saving, see
-// EditLocationField).
+// EditLocationField), each taking as many characters as its field holds.
 constexpr int kSiteNameInput = 12;
+constexpr NumberField kLatitudeInput{kLatitudeField, "Latitude", "Latitude:", kCoordinateChars + 1, 0, 90,
+                                     NumberForm::Latitude};
+constexpr NumberField kLongitudeInput{kLongitudeField, "Longitude", "Longitude:", kCoordinateChars + 1, 0, 180,
+                                      NumberForm::Longitude};
 constexpr NumberField kNumberInputs[] = {
-    {kLatitudeField, "Latitude", "Latitude:", 12, 0, 90, NumberForm::Latitude},
-    {kLongitudeField, "Longitude", "Longitude:", 12, 0, 180, NumberForm::Longitude},
+    kLatitudeInput,
+    kLongitudeInput,
     {kElevationField, "Elevation", "Height:", 6, 0, 31999, NumberForm::Count, " m"},
-    {kZoneField, "GMT offset", "GMT (mn):", 5, -1439, 1439, NumberForm::Count, " min"},
+    {kZoneField, "GMT offset", "GMT (mn):", 6, -1439, 1439, NumberForm::Count, " min"},
     {kTemperatureField, "Temperature", "T\xB0 (C\xB0):", 4, -70, 59, NumberForm::Count, " \xB0" "C"},
     {kPressureField, "Pressure", "P (mbar):", 5, 900, 1100, NumberForm::Count, " mbar"},
     {kHumidityField, "Humidity", "Humidity (%):", 4, 0, 99, NumberForm::Count, " %"},
@@ -108,23 +109,11 @@ void SetNumber(int id, int value) {
     SetField(id, text);
 }
 
-// A coordinate field in any text form; a last letter `negative` (either case)
-// negates it. The letter, and blanks after it, are taken off before the
-// number is read, as the field's input reads them: "147.5 E " is East and
-// "12,5 S" 12.5 degrees South.
-double ReadCoordinate(int id, int characters, char negative) {
-    char text[16] = {};
-    ReadField(id, characters, text);
-    std::size_t n = std::strlen(text);
-    while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t')) --n;
-    bool negated = false;
-    if (n > 0 && std::isalpha(static_cast<unsigned char>(text[n - 1]))) {
-        negated = std::toupper(static_cast<unsigned char>(text[n - 1])) == negative;
-        --n;
-    }
-    text[n] = '\0';
-    const double value = ParseSignedValue(text);
-    return negated ? -value : value;
+// A coordinate field read as its input takes it (every form of the field,
+// the letter of its side included), into *value; false, *value untouched,
+// for a text the field refuses.
+bool ReadCoordinate(const NumberField& field, double* value) {
+    return ParseNumberField(field, pl::GetDlgItemText(GetCurrentFormWindow(), field.id).c_str(), value);
 }
 
 // A number field into the site; an invalid one is emptied and not taken.
@@ -253,13 +242,24 @@ void ShowSiteInForm() {
     SetNumber(kHumidityField, site.humidity);
 }
 
-void ReadSiteCoordinates() {
-    double latitude = ReadCoordinate(kLatitudeField, kLatitudeChars, 'S');
-    double longitude = ReadCoordinate(kLongitudeField, kLongitudeChars, 'E');
-    // A value beyond the pole or the date line is no place: the site keeps its own.
-    if (std::fabs(latitude) <= 90.0) SetSiteLatitude(currentSite, latitude);
-    if (std::fabs(longitude) <= 180.0) currentSite.longitude = static_cast<float>(longitude);
+namespace {
+
+// One coordinate field into the site, with the mark on the small map.
+void ReadSiteCoordinate(int fieldId) {
+    double value = 0.0;
+    // A text the field refuses (a place beyond the pole or the date line) is
+    // no place: the site keeps its own.
+    if (fieldId == kLatitudeField && ReadCoordinate(kLatitudeInput, &value)) SetSiteLatitude(currentSite, value);
+    if (fieldId == kLongitudeField && ReadCoordinate(kLongitudeInput, &value))
+        currentSite.longitude = static_cast<float>(value);
     DrawSiteMark();
+}
+
+}  // namespace
+
+void ReadSiteCoordinates() {
+    ReadSiteCoordinate(kLatitudeField);
+    ReadSiteCoordinate(kLongitudeField);
 }
 
 bool ApplySiteFields() {
@@ -438,14 +438,14 @@ void Command(pl::Hwnd form, int id) {
     }
 }
 
-// A coordinate is taken only when its text was changed: the text written from
-// the site is rounded (to the second, or the tenth of a minute), so reading it
-// back would move a site the user left as it was.
+// A coordinate is taken only when its text was changed, and only that one:
+// the text written from the site is rounded (to the second, or the tenth of a
+// minute), so reading it back would move a site the user left as it was.
 void EditField(pl::Hwnd form, int id) {
     const bool coordinate = id == kLatitudeField || id == kLongitudeField;
     const std::string before = coordinate ? pl::GetDlgItemText(form, id) : std::string();
     if (!EditLocationField(form, id)) return;
-    if (coordinate && pl::GetDlgItemText(form, id) != before) ReadSiteCoordinates();
+    if (coordinate && pl::GetDlgItemText(form, id) != before) ReadSiteCoordinate(id);
 }
 
 void PenDown(int x, int y) {

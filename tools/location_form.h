@@ -84,9 +84,11 @@ void ShowSiteInForm();
 // takes it back.
 void ShowCoordinate(int id, double value, char positive, char negative);
 
-// Takes the latitude and longitude fields into the site (a last "S" or "E",
-// blanks after it allowed, negates the value) and, on the open form's field
-// view, draws the site's mark on the small world map.
+// Takes the latitude and longitude fields into the site as their inputs take
+// them (every form of the number fields' Latitude and Longitude, a last "S"
+// or "E" negating the value); a field whose text its input refuses leaves its
+// coordinate as it was. On the open form's field view it draws the site's
+// mark on the small world map.
 void ReadSiteCoordinates();
 
 // Takes the elevation, zone, temperature, pressure, humidity, condition and

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "core/services.h"
 #include "core/value_range.h"
@@ -109,6 +110,14 @@ int HemisphereSign(const NumberField& field, char letter) {
     return 0;
 }
 
+// A text the field's input would cut: more characters than it keeps, the
+// blanks after the text aside.
+bool LongerThanInput(const NumberField& field, const char* text) {
+    std::size_t n = std::strlen(text);
+    while (n > 0 && IsBlank(text[n - 1])) --n;
+    return field.length < 1 || n > static_cast<std::size_t>(field.length - 1);
+}
+
 ValueRange RangeOf(const NumberField& field) {
     return ValueRange{field.low, field.high, field.lowOpen, field.highOpen, field.form == NumberForm::Count,
                       field.unit};
@@ -158,8 +167,15 @@ void ShowNumberFieldRefusal(const NumberField& field) {
 }
 
 bool EditNumberField(pl::Hwnd window, const NumberField& field) {
-    auto accept = [&field](const char* text) {
+    // The text the form wrote is taken back as it stands, whatever its length;
+    // a longer text typed is refused, never cut.
+    const std::string shown = pl::GetDlgItemText(window, field.id);
+    auto accept = [&field, &shown](const char* text) {
         double value = 0.0;
+        if (text != shown && LongerThanInput(field, text)) {
+            ShowInformation(NumberFieldMessage(field), "At most " + std::to_string(field.length - 1) + " characters");
+            return false;
+        }
         if (ParseNumberField(field, text, &value)) return true;
         ShowNumberFieldRefusal(field);
         return false;

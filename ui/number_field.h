@@ -11,7 +11,9 @@
 //   constexpr NumberField kDeltaT{1478, "DeltaT", "DeltaT", 6, 40, 200, NumberForm::Decimal, " s", true};
 // Editing it when the field is tapped (the form's kMsgEditField):
 //   if (const NumberField* f = FindNumberField(kFields, id)) EditNumberField(form, *f);
-// The text input then takes only a text that reads; after a refusal it stays
+// The text input then takes only a text that reads and fits the field's
+// length (a longer one is refused with the field's message and the detail
+// "At most <length - 1> characters", never cut); after a refusal it stays
 // open with the typed text and the focus in its edit, and Cancel gives the
 // field its old text back.
 // Reading it when the form takes its values (Ok, Set, a page saver):
@@ -75,8 +77,9 @@ std::string NumberFieldMessage(const NumberField& field);
 void ShowNumberFieldRefusal(const NumberField& field);
 
 // Edits the field of `window` (a form or a modal dialog) in the text input
-// with the field's title and length, taking only a text that reads. True when
-// a new text was taken (Ok), false after Cancel.
+// with the field's title and length, taking only a text that reads and has
+// at most length - 1 characters (blanks after it aside), or the field's own
+// text left as it was. True when a text was taken (Ok), false after Cancel.
 bool EditNumberField(pl::Hwnd window, const NumberField& field);
 
 // Reads the field's text from `window`. True with *value; false after one

@@ -28,6 +28,7 @@ constexpr int kEdit = 137;
 constexpr int kTitleSize = 64;
 
 char textInputBuffer[kTextInputSize];
+std::string fieldText;  // the field's text when the input opened
 char titleBuffer[kTitleSize];
 int maximumLength = kTextInputSize;
 int closing = 0;
@@ -60,12 +61,11 @@ void InitTextInput(pl::Hwnd dialog) {
     closing = 0;
 }
 
-// The edit's text as it would be kept passes the check; when it does not,
-// the focus goes back into the edit, after the text.
+// The edit's whole text passes the check; when it does not, the focus goes
+// back into the edit, after the text.
 bool Accepted(pl::Hwnd dialog) {
     if (!inputCheck) return true;
-    std::string text = pl::GetDlgItemText(dialog, kEdit);
-    text.resize(std::min(text.size(), static_cast<std::size_t>(maximumLength - 1)));
+    const std::string text = pl::GetDlgItemText(dialog, kEdit);
     if (inputCheck(text.c_str())) return true;
     if (!pl::IsWindow(dialog)) return false;
     pl::Hwnd edit = pl::GetDlgItem(dialog, kEdit);
@@ -87,7 +87,9 @@ pl::LResult TextInputProc(pl::Hwnd dialog, uint32_t message, pl::WParam wParam, 
     case pl::WM_COMMAND:
         if (pl::LoWord(wParam) == pl::IDOK) {
             if (!Accepted(dialog)) return 1;
-            Keep(pl::GetDlgItemText(dialog, kEdit), maximumLength);
+            // A text left as the field held it stays whole: Ok changes nothing.
+            const std::string text = pl::GetDlgItemText(dialog, kEdit);
+            Keep(text, text == fieldText ? kTextInputSize : maximumLength);
             Close(dialog, pl::IDOK);
             return 1;
         }
@@ -119,7 +121,8 @@ int RunTextInputDialog(pl::Hwnd form, int fieldId, const char* title, int maxLen
         InitDrawWindowOwnDc(form);
         SaveScreen();
     }
-    Keep(pl::GetDlgItemText(form, fieldId), kTextInputSize);
+    fieldText = pl::GetDlgItemText(form, fieldId);
+    Keep(fieldText, kTextInputSize);
     std::snprintf(titleBuffer, sizeof titleBuffer, "%s", title ? title : "");
     maximumLength = std::min(std::max(maxLength, 1), kTextInputSize);
     inputCheck = std::move(check);

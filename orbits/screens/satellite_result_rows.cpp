@@ -12,6 +12,7 @@
 #include "core/julian_day.h"
 #include "core/shared_state.h"
 #include "core/text_numbers.h"
+#include "orbits/flare_peak.h"
 #include "orbits/flare_search.h"
 #include "orbits/satellite_geometry.h"
 #include "orbits/satellite_search_display.h"

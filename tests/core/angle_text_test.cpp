@@ -48,11 +48,13 @@ void ExpectWrites(char* (*writer)(char*, std::size_t, T), int formatWord, const 
 
 TEST_F(AngleText, ParseSexagesimalFields) {
     const struct Case { const char* text; std::array<int32_t, 4> resultAndFields; } cases[] = {
-        // Plain decimals (point or comma alone) are not sexagesimal; only the first digit after a
-        // point in the minutes counts; leading blanks are skipped; the sign stays on the first field.
+        // Plain decimals (point or comma alone) are not sexagesimal; decimal minutes (after a point,
+        // or a comma unless commas separate the fields) give their whole seconds; leading blanks are
+        // skipped; the sign stays on the first field.
         {"", {0, 0, 0, 0}},             {"12.5", {0, 12, 0, 0}},        {"12,5", {0, 12, 0, 0}},
         {"12", {1, 12, 0, 0}},          {"12:30:15", {1, 12, 30, 15}},  {"12h30m15", {1, 12, 30, 15}},
-        {"12\xB0" "30'15", {1, 12, 30, 15}}, {"12h30.5", {1, 12, 30, 30}}, {"12h30.57", {1, 12, 30, 30}},
+        {"12\xB0" "30'15", {1, 12, 30, 15}}, {"12h30.5", {1, 12, 30, 30}}, {"12h30.57", {1, 12, 30, 34}},
+        {"40:0,9", {1, 40, 0, 54}},     {"12:34:56.7", {1, 12, 34, 56}},
         {"12,30,15", {1, 12, 30, 15}},  {" 12:30", {1, 12, 30, 0}},     {"-05:10:20", {1, -5, 10, 20}},
         {"05/12/2026", {1, 5, 12, 2026}},
         // A field beyond 32 bits is no value (it wrapped: 4294967297 read as 1); a plain decimal keeps its
@@ -81,6 +83,22 @@ TEST_F(AngleText, ParseSignedDegreesValues) {
         EXPECT_NEAR(ParseSignedValue(k.text), k.expected, 1e-12) << k.text;
     }
     EXPECT_EQ(ParseSignedDegrees(nullptr), 0.0);
+}
+
+// Only the first decimal of the minutes was read ("51:28.65" as 51 deg 28.6'),
+// the seconds' decimals were dropped, and a decimal comma in the minutes was
+// read as the seconds' separator ("40:0,9" as 40 deg 00' 09"). The mounts'
+// replies ("HH:MM.T", "sDD*MM", "sDD*MM'SS") read as before. Values by hand.
+TEST_F(AngleText, MinutesAndSecondsKeepEveryDecimal) {
+    const struct Case { const char* text; double expected; } cases[] = {
+        {"51:28.65", 51 + 28.65 / 60},        {"40:0,9", 40 + 0.9 / 60},          {"-33:52,13", -(33 + 52.13 / 60)},
+        {"12:34:56.7", Hms(12, 34, 56.7)},    {"12:34:56,75", Hms(12, 34, 56.75)}, {"-0:0:0.5", -Hms(0, 0, 0.5)},
+        {"147\xB0" "43,5'", 147 + 43.5 / 60}, {"12 30.125", 12 + 30.125 / 60},    {"12,30,15", Hms(12, 30, 15)},
+        {"12,5\xB0", 12.5},                   {"05:30.0", 5.5},                    {"12:34.5", 12 + 34.5 / 60},
+        {"+45*30", 45.5},                      {"-45*30'15", -Hms(45, 30, 15)},     {"-05\xDF" "07", -Hms(5, 7, 0)},
+    };
+    for (const Case& k : cases) EXPECT_NEAR(ParseSignedDegrees(k.text), k.expected, 1e-12) << k.text;
+    EXPECT_NEAR(ParseHoursToDegrees("05:30.25"), 82.5625, 1e-12);
 }
 
 // Whole numbers beyond 32 bits wrapped: the memo's Dec "4294967341" was read

@@ -61,6 +61,16 @@ TEST_F(Brent, RootOfSquareMinusTwoInEitherOrder) {
     EXPECT_NEAR(BrentRoot(Recorded<SquareMinusTwo>, 2.0, 0.0, 1e-12), M_SQRT2, 1e-10);
 }
 
+// With the ends' values given, the same root and the same steps inside the
+// bracket, without the two evaluations at its ends.
+TEST_F(Brent, RootFromKnownEndsEvaluatesOnlyInside) {
+    const double root = BrentRoot(Recorded<SquareMinusTwo>, 0.0, 2.0, 1e-12);
+    const std::vector<double> inside(evaluations.begin() + 2, evaluations.end());
+    evaluations.clear();
+    EXPECT_EQ(BrentRootFrom(Recorded<SquareMinusTwo>, 0.0, -2.0, 2.0, 2.0, 1e-12), root);
+    EXPECT_EQ(evaluations, inside);
+}
+
 TEST_F(Brent, RootAtAnEndNeedsNoFurtherEvaluation) {
     EXPECT_EQ(BrentRoot(Recorded<ZeroAtOneHalf>, 0.0, 0.5, 1e-12), 0.5);
     EXPECT_EQ(BrentRoot(Recorded<ZeroAtOneHalf>, 0.5, 2.0, 1e-12), 0.5);

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
+#include "orbits/flare_peak.h"
 #include "satellite_search_fixture.h"
 
 namespace {
@@ -37,6 +39,30 @@ TEST(MirrorReflectionAngle, HandMadeMirrors) {
         EXPECT_NEAR(angle / kDeg, c.angle, 1e-9) << c.tilt << " " << c.azimuth << " " << c.sunRa;
     }
     EXPECT_NEAR(FlareReflectionAngle(position, velocity, alongX, 80 * kDeg, 0), 0.0, 1e-12);
+}
+
+// The flare angle is the least of the three panels' mirror angles (tilt -40,
+// azimuths 0, +120, -120), each by the hand-checked MirrorReflectionAngle:
+// satellites in turned orbits, lines of sight and Suns in every octant.
+TEST(FlareReflectionAngle, LeastOfTheThreeMirrors) {
+    const double cases[][10] = {
+        // position (km), velocity (km/s), line of sight (unnormalised), Sun RA and Dec (degrees)
+        {7000, 0, 0, 0, 7.5, 0, 0.6, 0.8, 0, 80},        {0, 6800, 1200, -7.4, 0, 1.1, -0.3, 0.2, 0.9, 250},
+        {-4000, 3000, 5000, 2, -5, 4, 0.1, -0.7, -0.7, 15}, {26000, 2000, -9000, -0.5, 3.8, 0.4, 0.9, 0.1, -0.4, 170},
+    };
+    const double declinations[] = {10, -35, 62, -5};
+    for (int i = 0; i < 4; ++i) {
+        const double* c = cases[i];
+        const double position[4] = {c[0], c[1], c[2], 0}, velocity[4] = {c[3], c[4], c[5], 0};
+        double sight[3] = {c[6], c[7], c[8]};
+        const double length = std::sqrt(sight[0] * sight[0] + sight[1] * sight[1] + sight[2] * sight[2]);
+        for (double& x : sight) x /= length;
+        const double ra = c[9] * kDeg, dec = declinations[i] * kDeg;
+        double least = 10.0;
+        for (double azimuth : {0.0, 120.0, -120.0})
+            least = std::min(least, MirrorReflectionAngle(position, velocity, sight, ra, dec, -40.0, azimuth));
+        EXPECT_NEAR(FlareReflectionAngle(position, velocity, sight, ra, dec), least, 1e-12) << i;
+    }
 }
 
 // By peak with flareMode set (1, 0, -1); otherwise by rise (the Next search

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <limits>
 
+#include "core/shared_state.h"
 #include "orbits/satellite_math.h"
+#include "satellite_fixtures.h"
 
 namespace {
 
@@ -99,6 +101,39 @@ TEST(IsGeostationary, WithinTwoTenThousandthsOfTheSiderealRate) {
         el.meanMotion = revsPerDay * 2.0 * kPi / 1440.0;
         EXPECT_EQ(IsGeostationary(&el), expected) << revsPerDay;
     }
+}
+
+// The elevation's rate is its change: the central difference of
+// SatelliteElevationAt over a second, hourly over a day at 40 N 105 W, for a
+// set like the space station's and a 12-hour set (within 1e-5 degree a
+// second, a hundredth of a percent); with no satellite installed both are
+// not a number.
+TEST(SatelliteElevationAndRateAt, RateIsTheElevationsChange) {
+    const SiteRecord saved = currentSite;
+    SetSiteLatitude(currentSite, 40.0);
+    currentSite.longitude = 105.0f;
+    const char* const sets[][2] = {
+        {"1 90001U 27999A   27019.50000000  .00012456  00000-0  22437-3 0  9999",
+         "2 90001  51.6358 172.4410 0005611  58.9136 301.2468 15.50034815    11"},
+        {"1 90005U 27999A   27015.50000000 -.00000050  00000-0  10000-3 0  9991",
+         "2 90005  55.0000 100.0000 0050000 270.0000  90.0000  2.00560000    18"}};
+    for (const auto& lines : sets) {
+        SatelliteElements el = ElementsOf(lines[0], lines[1]);
+        SetSearchedSatellite(&el);
+        for (int hour = 0; hour < 24; ++hour) {
+            const double jd = el.epochJd + hour / 24.0, half = 0.5 / 86400.0;
+            const double change = SatelliteElevationAt(jd + half) - SatelliteElevationAt(jd - half);
+            double rate = 0.0;
+            const double elevation = SatelliteElevationAndRateAt(jd, &rate);
+            EXPECT_EQ(elevation, SatelliteElevationAt(jd));
+            EXPECT_NEAR(rate, change, 1e-5 + 1e-4 * std::fabs(change)) << lines[1] << " " << hour;
+        }
+    }
+    SetSearchedSatellite(nullptr);
+    double rate = 0.0;
+    EXPECT_TRUE(std::isnan(SatelliteElevationAndRateAt(2461421.0, &rate)));
+    EXPECT_TRUE(std::isnan(rate));
+    currentSite = saved;
 }
 
 }  // namespace

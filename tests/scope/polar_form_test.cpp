@@ -15,6 +15,9 @@
 #include "platform/device_services.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
+#include "platform/focus.h"
+#include "platform/messages.h"
+#include "scope/polar_drift.h"
 #include "scope/polar_form.h"
 #include "scope/polar_view.h"
 #include "ui/night_colors.h"
@@ -76,6 +79,17 @@ protected:
     void Method(int row) { Choose(kPolarMethodTrigger, kPolarMethodList, row); }
     void SetText(int id, const char* text) {
         Ui([id, text] { pl::SetDlgItemText(GetCurrentFormDialog(), id, text); });
+    }
+    // Taps the field, types `text` into its text input and presses Ok.
+    void Type(int id, const char* text) {
+        const pl::Hwnd form = GetCurrentFormDialog();
+        Ui([form, id] { pl::PostMessage(form, kMsgEditField, static_cast<pl::WParam>(id), 0); });
+        const pl::Hwnd input = pl::GetActiveWindow();
+        ASSERT_NE(input, form);
+        Ui([input, text] {
+            pl::SetDlgItemText(input, 137, text);
+            pl::SendMessage(input, pl::WM_COMMAND, pl::IDOK, 0);
+        });
     }
     // The form's client point on the screen.
     static pl::Point Screen(int x, int y) {
@@ -294,6 +308,29 @@ TEST_F(PolarForm, TargetStarFillsItsPlace) {
     // "2" is taken after "3" too.
     FormCommand(kPolarMeasure);
     EXPECT_NE(BoxText().find("Put the star on the"), std::string::npos) << BoxText();
+}
+
+// The declinations typed for the King ("Correct") and Rambaut ("Dec") methods
+// are read as their fields take them: one decimal of the minutes was read and
+// a decimal comma in them taken for the seconds' separator ("40:0,9" as 40 deg
+// 00' 09"), the seconds' decimals dropped. Values by hand, to 0.1".
+TEST_F(PolarForm, TypedDeclinationsKeepEveryDecimal) {
+    Method(2);
+    const struct {
+        const char* text;
+        double degrees;
+    } cases[] = {{"40:0,9", 40 + 0.9 / 60},          {"-33:52.13", -(33 + 52.13 / 60)},
+                 {"12:34:56.7", 12 + 34 / 60.0 + 56.7 / 3600}, {"-5:07:30,25", -(5 + 7 / 60.0 + 30.25 / 3600)},
+                 {"89\xB0" "59,99'", 89 + 59.99 / 60},   {"0,5", 0.5}};
+    for (const auto& c : cases)
+        for (int field : {kPolarCorrectField, kPolarDecField}) {
+            Type(field, c.text);
+            ASSERT_EQ(BoxCount(), 0) << BoxText();
+            PolarInputs in;
+            Ui([&in] { in = ReadPolarInputs(); });
+            const double read = (field == kPolarCorrectField ? in.dec : in.rambautDec) / kDegToRad;
+            EXPECT_NEAR(read, c.degrees, 0.1 / 3600) << c.text << " " << field;
+        }
 }
 
 // A drift started after midnight takes the clock's date with its time, so

@@ -252,6 +252,38 @@ TEST_F(TwoStarForm, TypedStarsAreAlignedOn) {
     ExpectTransform(rotation, 1e-9);
 }
 
+// Typed star places and readings are read as their fields take them: one
+// decimal of the minutes was read, a decimal comma in them taken for the
+// seconds' separator and the seconds' decimals dropped. EQ output: right
+// ascensions, times and the first readings are hours (x 15). Values by hand,
+// to 0.1".
+TEST_F(TwoStarForm, TypedPlacesAndReadingsKeepEveryDecimal) {
+    OpenForm();
+    const double h = 15.0, m = 1 / 60.0, s = 1 / 3600.0;
+    const struct {
+        int field;
+        const char* text;
+        const double* read;
+        double degrees;
+    } typed[] = {
+        {kRaField1, "05:30.25", &alignStar1.ra, (5 + 30.25 * m) * h},
+        {kDecField1, "-10:15,5", &alignStar1.dec, -(10 + 15.5 * m)},
+        {kAxis1Field1, "06:30:00.4", &alignStar1.reading1, (6 + 30 * m + 0.4 * s) * h},
+        {kAxis2Field1, "-10:15:07,2", &alignStar1.reading2, -(10 + 15 * m + 7.2 * s)},
+        {kTimeField1, "21:10,75", &alignStar1.time, (21 + 10.75 * m) * h},
+        {kRaField2, "11:0,9", &alignStar2.ra, (11 + 0.9 * m) * h},
+        {kDecField2, "40:0,9", &alignStar2.dec, 40 + 0.9 * m},
+        {kAxis1Field2, "12:00.125", &alignStar2.reading1, (12 + 0.125 * m) * h},
+        {kAxis2Field2, "40:00:00,5", &alignStar2.reading2, 40 + 0.5 * s},
+        {kTimeField2, "21:15.25", &alignStar2.time, (21 + 15.25 * m) * h},
+    };
+    for (const auto& t : typed) {
+        Type(t.field, t.text);
+        ASSERT_EQ(BoxCount(), 0) << BoxText();
+        EXPECT_NEAR(*t.read, t.degrees, 0.1 * s) << t.text;
+    }
+}
+
 // Clear: the ten fields empty, no star, no alignment, the reference at the
 // clock's time.
 TEST_F(TwoStarForm, ClearForgetsBothStars) {

@@ -90,6 +90,7 @@ int RunNumberFields(const uint8_t* data, std::size_t size) {
         const std::size_t first = text.find_first_not_of(" \t");
         if (field.form == NumberForm::Longitude && first != std::string::npos && (text[first] == '-' || text[first] == '+'))
             return 3;
+        if (!hemisphere && ParseSignedDegrees(text.c_str()) != value) return 4;
     } else if (value != -12345.0) {
         return 1;
     }

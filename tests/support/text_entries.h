@@ -7,12 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 
-// The first byte chooses the number form (its value modulo 5) and the range;
+// The first byte chooses the number field (its value modulo 8) and the range;
 // the rest, up to 64 bytes, is the text read by ParseNumberField, by the plain
 // number, angle and date readers, and each value read is written back in every
 // display format. 1 a value accepted outside its range or not finite, 2 a
 // written text not terminated inside its buffer, 3 a longitude taken with a
-// minus sign.
+// minus sign, 4 a text a field without hemisphere letters takes that the angle
+// reader (ParseSignedDegrees) reads to another value.
 int RunNumberFields(const uint8_t* data, std::size_t size);
 
 // Texts separated by NUL bytes: ZENDAVORI_SCREEN, ZENDAVORI_ZOOM, a port name

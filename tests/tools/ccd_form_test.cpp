@@ -109,12 +109,19 @@ TEST_F(CcdForm, CanonFieldsAndFocalLengths) {
     EXPECT_EQ(Text(kCcdFocalField), "20000");  // 30000 mm is beyond the focal length's 20000 mm
 }
 
-// "User Data" keeps what is typed (3.05 mm, cut by the input to four
-// characters); Update with a camera of the list puts its values back.
+// "User Data" keeps what is typed (3.05 mm; "3.051", beyond the input's four
+// characters, was cut to it without a word and is refused with one box now);
+// Update with a camera of the list puts its values back.
 TEST_F(CcdForm, UserDataKeepsTypedValues) {
     for (int row : {0, 1}) {
         Choose(row);
+        const std::string before = Text(kCcdWidthField);
         Type(kCcdWidthField, "3.051");
+        EXPECT_EQ(BoxText(), "Width must be between 0 and 200 mm\nAt most 4 characters");
+        AnswerAll();
+        Ui([] { pl::SendMessage(pl::GetActiveWindow(), pl::WM_COMMAND, pl::IDCANCEL, 0); });
+        EXPECT_EQ(Text(kCcdWidthField), before);
+        Type(kCcdWidthField, "3.05");
         Press(kCcdUpdate);
         EXPECT_EQ(Text(kCcdWidthField), row == 0 ? "3.05" : "22.20") << row;
         EXPECT_EQ(preferences.word[kPrefCcdWidth], row == 0 ? 305 : 2220) << row;

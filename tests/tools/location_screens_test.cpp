@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog/databases.h"
@@ -315,6 +316,67 @@ TEST_P(LocationMapOnScreen, TypedLetterAfterABlankOrADecimalCommaIsReadAsTaken) 
         EXPECT_EQ(BoxCount(), 0) << BoxText();
         EXPECT_NEAR(currentSite.longitude, c.longitude, 1e-4) << c.text;
         EXPECT_NEAR(currentSite.latitude, c.latitude, 1e-4) << c.text;
+    }
+}
+
+// A typed coordinate is the site to 0.1" in every form the field takes, of
+// every length up to its 12 characters: the site was read again with one
+// decimal of the minutes, no decimals of the seconds and a decimal comma in
+// the minutes taken for the seconds' separator ("40:0,9" stored as 40 deg
+// 00' 09"), and the input kept 11 characters, so "22:54:30.12S" became North.
+// Only the typed coordinate is read: the other keeps its value to the bit. A
+// 13th character is refused with the field's box, never cut. Values by hand:
+// degrees + minutes / 60 + seconds / 3600, South and East negative.
+TEST_P(LocationMapOnScreen, TypedCoordinateIsTheSiteToATenthOfASecond) {
+    const double m = 1 / 60.0, sec = 1 / 3600.0;
+    const struct {
+        int field;
+        const char* text;
+        double value;
+    } cases[] = {
+        {kLatitudeField, "5", 5}, {kLatitudeField, "-7", -7},
+        {kLatitudeField, "12S", -12}, {kLatitudeField, "9,5S", -9.5},
+        {kLatitudeField, "1:2:3", 1 + 2 * m + 3 * sec}, {kLatitudeField, "40:0,9", 40 + 0.9 * m},
+        {kLatitudeField, "0:30 s", -0.5}, {kLatitudeField, "45\xB0" "30'", 45.5},
+        {kLatitudeField, "12.3456", 12.3456}, {kLatitudeField, "51:28.65", 51 + 28.65 * m},
+        {kLatitudeField, "64 50,5 N", 64 + 50.5 * m}, {kLatitudeField, "33:52,13 S", -(33 + 52.13 * m)},
+        {kLatitudeField, "33:52.13 S", -(33 + 52.13 * m)}, {kLatitudeField, "-33:51:07.8", -(33 + 51 * m + 7.8 * sec)},
+        {kLatitudeField, "71:10:07,25", 71 + 10 * m + 7.25 * sec},
+        {kLatitudeField, "22:54:30.12S", -(22 + 54 * m + 30.12 * sec)},
+        {kLatitudeField, "51\xB0" "28'38.5 N", 51 + 28 * m + 38.5 * sec},
+        {kLatitudeField, "89:59:59.9 N", 89 + 59 * m + 59.9 * sec}, {kLongitudeField, "0", 0},
+        {kLongitudeField, "9 E", -9}, {kLongitudeField, "18,4E", -18.4},
+        {kLongitudeField, "105 W", 105}, {kLongitudeField, "3,7 e", -3.7},
+        {kLongitudeField, "77.0365", 77.0365}, {kLongitudeField, "139:41,5E", -(139 + 41.5 * m)},
+        {kLongitudeField, "147:43,5 E", -(147 + 43.5 * m)}, {kLongitudeField, "0\xB0" "07'39.4 W", 7 * m + 39.4 * sec},
+        {kLongitudeField, "151.20929 E", -151.20929}, {kLongitudeField, "2:21:07,5 E", -(2 + 21 * m + 7.5 * sec)},
+        {kLongitudeField, "179:59.999W", 179 + 59.999 * m}, {kLongitudeField, "12:34:56.7 W", 12 + 34 * m + 56.7 * sec},
+        {kLongitudeField, "174:46:36,8E", -(174 + 46 * m + 36.8 * sec)},
+        {kLongitudeField, "70:15:00.05w", 70 + 15 * m + 0.05 * sec},
+    };
+    for (const auto& c : cases) {
+        ShowSite(-2.35, 48.85, 60);
+        EditField(c.field, c.text);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        EXPECT_EQ(Text(c.field), c.text);
+        const bool latitude = c.field == kLatitudeField;
+        EXPECT_NEAR(latitude ? currentSite.latitude : currentSite.longitude, c.value, 0.1 * sec) << c.text;
+        EXPECT_EQ(latitude ? currentSite.longitude : currentSite.latitude, latitude ? -2.35f : 48.85f) << c.text;
+    }
+    const std::pair<int, const char*> tooLong[] = {{kLatitudeField, "22:54:30.123S"},
+                                                   {kLongitudeField, "174:46:36,85E"}};
+    for (const auto& [field, text] : tooLong) {
+        ShowSite(-2.35, 48.85, 60);
+        const std::string shown = Text(field);
+        const pl::Hwnd input = EditField(field, text);
+        EXPECT_EQ(BoxText(), field == kLatitudeField ? "Latitude must be between 0 and 90\nAt most 12 characters"
+                                                     : "Longitude must be between 0 and 180\nAt most 12 characters");
+        AnswerAll();
+        ASSERT_TRUE(pl::IsWindow(input));
+        Ui([=] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDCANCEL, 0); });
+        EXPECT_EQ(Text(field), shown);
+        EXPECT_EQ((std::vector<float>{currentSite.longitude, currentSite.latitude}),
+                  (std::vector<float>{-2.35f, 48.85f}));
     }
 }
 

@@ -111,12 +111,21 @@ TEST_F(InputDialogs, EveryTitleOfTheInputBoxFitsOnBothScreens) {
 // The dialog's shell menu bar is an empty one: a tap where a menu button
 // would be opens no application menu (it opened the application's menus).
 // OK keeps at most the maximum less one characters ("Az:" takes 7: six).
-TEST_F(InputDialogs, TextInputMenuBarHasNoMenusAndOkCutsTheText) {
+// A text longer than the field takes was cut without a word: "-123456789"
+// steps, out of range, was taken as -12345. It is refused with the field's
+// box, the input staying open; a text that fits is taken.
+TEST_F(InputDialogs, TextInputMenuBarHasNoMenusAndOkRefusesATextLongerThanTheField) {
     pl::Hwnd dialog = EditAz();
     harness.tap(15, 312);  // the first button of menu bar 102
     EXPECT_EQ(pl::OpenPopupMenu(), nullptr);
     if (pl::OpenPopupMenu()) harness.tap(200, 150);
     Ui([dialog] { pl::SetDlgItemText(dialog, 137, "-123456789"); });
+    harness.tap(35, kButtonsY);  // OK
+    EXPECT_EQ(BoxText(), "Az encoder steps must be a whole number between -32127 and 32127\nAt most 6 characters");
+    AnswerAll();
+    ASSERT_TRUE(pl::IsWindow(dialog));
+    EXPECT_EQ(Field(1419), "4000");
+    Ui([dialog] { pl::SetDlgItemText(dialog, 137, "-12345"); });
     harness.tap(35, kButtonsY);  // OK
     EXPECT_FALSE(pl::IsWindow(dialog));
     EXPECT_EQ(Field(1419), "-12345");
