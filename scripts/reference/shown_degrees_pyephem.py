@@ -28,6 +28,14 @@ tests/reference/log_sun_altitudes_pyephem.csv: the Sun's altitude (topocentric, 
 refraction) at 51 N 0 E, zone 0, at the whole minute of the evening of 2006 March 14 when it
 is nearest -4.6 degrees.
 
+tests/reference/lunar_contact_places_pyephem.csv: the total lunar eclipse of 2025-09-07 at
+two places: 40 N where the Moon sets, 0.7 degree below the horizon at 16:28 UT (the program's
+minute of the umbra's start), and 45 S where it stands at azimuth 359.8 at 18:12 UT (its minute
+of greatest eclipse), just past its culmination in the north; for every whole minute of
+15:20 .. 21:05 UT the geocentric altitude (no refraction) and azimuth (from north through
+east) of the Moon's centre there, from its apparent geocentric place and the apparent sidereal
+time.
+
 Source: PyEphem (Debian python3-ephem, libastro), height 0 m, pressure 0.
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/shown_degrees_pyephem.py
@@ -171,6 +179,48 @@ def log_rows():
     return [minute_fields(t) + ["%.4f" % altitude(t)]]
 
 
+def geocentric_moon(latitude, west_longitude, when):
+    """Altitude and azimuth (degrees) of the Moon's apparent geocentric place at a UT instant."""
+    greenwich = observer(0.0, 0.0)
+    greenwich.date = when
+    moon = ephem.Moon(greenwich)
+    h = float(greenwich.sidereal_time()) - moon.g_ra - math.radians(west_longitude)
+    phi, dec = math.radians(latitude), moon.g_dec
+    altitude = math.asin(math.sin(phi) * math.sin(dec) + math.cos(phi) * math.cos(dec) * math.cos(h))
+    azimuth = math.atan2(-math.sin(h) * math.cos(dec),
+                         math.sin(dec) * math.cos(phi) - math.cos(dec) * math.cos(h) * math.sin(phi))
+    return math.degrees(altitude), math.degrees(azimuth) % 360.0
+
+
+def solve_longitude(f, target, low, high):
+    """The west longitude in low..high at which f(longitude) = target (f monotonic there), by halving."""
+    for _ in range(60):
+        middle = (low + high) / 2
+        if (f(middle) - target) * (f(low) - target) > 0:
+            low = middle
+        else:
+            high = middle
+    return (low + high) / 2
+
+
+def contact_place_rows():
+    setting_at = ephem.Date("2025/9/7 16:28")
+    # The sub-lunar point is near 86 E then; some 110 degrees east of 40 N 163 W the Moon sets.
+    setting = solve_longitude(lambda w: geocentric_moon(40.0, w, setting_at)[0], -0.7, 150.0, 190.0)
+    culmination_at = ephem.Date("2025/9/7 18:12")
+    north = solve_longitude(lambda w: (geocentric_moon(-45.0, w, culmination_at)[1] + 180.0) % 360.0, 179.8,
+                            -95.0, -78.0)
+    start = round(float(ephem.Date("2025/9/7 15:20")) * 1440.0)
+    rows = []
+    for name, latitude, west in (("setting", 40.0, setting), ("north", -45.0, north)):
+        for m in range(start, start + 346):
+            when = ephem.Date(m / 1440.0)
+            altitude, azimuth = geocentric_moon(latitude, west, when)
+            _, _, _, hour, minute = minute_fields(when)
+            rows.append([name, repr(latitude), "%.5f" % west, hour, minute, "%.4f" % altitude, "%.4f" % azimuth])
+    return rows
+
+
 def main():
     write_table("moon_transit_days_pyephem.csv",
                 ["The Moon's upper transit within each local day of 2027 (hours after 0 h; -1: none), its",
@@ -190,6 +240,11 @@ def main():
     write_table("sun_declinations_pyephem.csv",
                 ["The Sun's apparent geocentric declination (degrees) at instants of 2027 (UT)"],
                 ["year", "month", "day", "hour", "minute", "dec_deg"], sun_rows(), source=SOURCE)
+    write_table("lunar_contact_places_pyephem.csv",
+                ["The total lunar eclipse of 2025-09-07 at two places (west longitude): the Moon's geocentric",
+                 "airless altitude and azimuth (degrees) at each whole minute of UT"],
+                ["site", "latitude", "longitude_west", "hour", "minute", "moon_alt", "moon_az"],
+                contact_place_rows(), source=SOURCE)
     write_table("log_sun_altitudes_pyephem.csv",
                 ["The Sun's airless topocentric altitude (degrees) at 51 N 0 E at a minute of UT"],
                 ["year", "month", "day", "hour", "minute", "sun_alt_deg"], log_rows(), source=SOURCE)
