@@ -39,8 +39,6 @@ std::string EventText(double hours, unsigned happened) {
     return HappensOnDay(happened != 0, hours) ? TimeText(hours) : kNoEvent;
 }
 
-std::string Whole(int degrees) { return std::to_string(degrees); }
-
 double SiderealTime(const DateTime& t) {
     return GetLocalSiderealTime(t.year, t.month, t.day, t.hour, t.minute, t.second, currentSite.longitude,
                                 currentSite.zoneMinutes);
@@ -89,7 +87,7 @@ std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) 
                                    GetHorizonAltitude(), ra, dec, &rise, &transit, &set, &events);
     // The altitude belongs to the transit: none on a day without one.
     const std::string altitude = HappensOnDay(true, transit)
-                                     ? Whole(WholeDegrees(AltitudeAtTransit(r, t, transit, ra, dec)))
+                                     ? std::to_string(WholeDegrees(AltitudeAtTransit(r, t, transit, ra, dec)))
                                      : kNoEvent;
     return {EventText(rise, events & kRiseSetRises), EventText(transit, 1u), altitude,
             EventText(set, events & kRiseSetSets)};
@@ -108,8 +106,8 @@ std::vector<std::string> PositionTexts(const ObjectRecord& r, const DateTime& t)
             ConstellationAbbreviation(FindConstellation(r.rightAscension, r.declination, jd)),
             HMSToStr(ra, sizeof ra, r.rightAscension),
             DegToStr(dec, sizeof dec, r.declination),
-            Whole(WholeAzimuth(ComputeAzimuth(lst, placeRa, placeDec, latitude))),
-            Whole(WholeDegrees(ComputeAltitude(lst, placeRa, placeDec, latitude)))};
+            std::to_string(WholeAzimuth(ComputeAzimuth(lst, placeRa, placeDec, latitude))),
+            std::to_string(WholeDegrees(ComputeAltitude(lst, placeRa, placeDec, latitude)))};
 }
 
 }  // namespace
