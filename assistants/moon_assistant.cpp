@@ -277,9 +277,14 @@ std::string MoonDayBoxText(int year, int month, int day) {
     unsigned events = 0;
     ComputeMoonRiseSet(year, month, day, &rise, &transit, &set, &declination, &events);
     SkyBrightnessRecord sky{};
-    ComputeLimitingMagnitude(&sky, year, month, day, static_cast<int>(transit), 0);
-    // The sky model's 50 stands for a Moon not up at that hour: no magnitude.
-    const std::string moonMagnitude = sky.moonMagnitude >= 50.0 ? "----" : Decimals(sky.moonMagnitude, 2);
+    // The magnitude at the transit's hour and minute; none on a day without a transit, and none
+    // for the sky model's 50, which stands for a Moon not up then.
+    std::string moonMagnitude = "----";
+    if (HappensOnDay(true, transit)) {
+        const int hour = static_cast<int>(transit);
+        ComputeLimitingMagnitude(&sky, year, month, day, hour, static_cast<int>((transit - hour) * 60.0));
+        if (sky.moonMagnitude < 50.0) moonMagnitude = Decimals(sky.moonMagnitude, 2);
+    }
     ComputeLimitingMagnitude(&sky, year, month, day, 23, 0);
     int age = 0;
     const double phase = GetMoonPhase(year, month, day, 12.0, &age);
@@ -296,7 +301,7 @@ std::string MoonDayBoxText(int year, int month, int day) {
                   "\x95 Dec       %d\xB0\n\nMagnitude\n\x95 Moon at transit %s\n\x95 Visual limit (23h) %s",
                   date, event(rise, (events & kRiseSetRises) != 0).c_str(), event(transit, true).c_str(),
                   event(set, (events & kRiseSetSets) != 0).c_str(),
-                  static_cast<int>(100 * phase), static_cast<int>(declination), moonMagnitude.c_str(),
+                  static_cast<int>(100 * phase), WholeDegrees(declination), moonMagnitude.c_str(),
                   Decimals(sky.limitingMagnitude, 2).c_str());
     return text;
 }

@@ -166,8 +166,9 @@ int MoonCalendarTapDay(const MoonCalendarGrid& grid, int year, int month, int x,
 // The day box text: the date, rise, transit and set of ComputeMoonRiseSet
 // ("----" for one the day does not have: a rise or set missing from the
 // events word, or any of the three found on a neighbouring day), the phase
-// at 12 h, the declination at 0 h, the Moon's magnitude at the hour of transit
-// ("----" when it is not up then) and the visual limit at 23 h.
+// at 12 h, the declination at 0 h rounded to the whole degree, the Moon's
+// magnitude at the transit's hour and minute ("----" on a day without a
+// transit or when it is not up then) and the visual limit at 23 h.
 std::string MoonDayBoxText(int year, int month, int day);
 
 // ---- Lunar features -----------------------------------------------------

@@ -39,25 +39,30 @@ int ScaleStep(int extent, float pxPerDeg) {
     return k < 3 ? 1 : k < 11 ? 5 : k < 21 ? 10 : k < 31 ? 20 : 30;
 }
 
-const char* CardinalLetter(int azimuth) {
-    switch (azimuth) {
-        case 0: case 360: return "N";
-        case 50: return "NE";
-        case 90: return "E";
-        case 140: return "SE";
-        case 180: return "S";
-        case 230: return "SW";
-        case 270: return "W";
-        case 320: return "NW";
-        default: return nullptr;
-    }
-}
-
 void DrawText(const char* text, int x, int y) { DrawLabelText(text, static_cast<int>(std::strlen(text)), x, y); }
+
+// The eight letters at the azimuths they name, 0 (and 360) "N", 45 "NE", 90 "E", ... 315 "NW",
+// those within first..last, each left of its azimuth's place on the scale whether a tick falls
+// there or not: one letter 5 and two 11 scaleX to the left.
+void DrawCardinalLetters(float pxPerDegX, int x0, int first, int last, int yl, pl::ColorRef cardinalColour,
+                         pl::ColorRef labelColour) {
+    static const char* const kLetters[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+    SetTextColorRef(cardinalColour);
+    SelectFont(5);
+    for (int az = 0; az <= 360; az += 45) {
+        if (az < first || az > last) continue;
+        const char* letter = kLetters[az / 45 % 8];
+        const int length = static_cast<int>(std::strlen(letter));
+        const int x = static_cast<int>(az * pxPerDegX + x0);
+        DrawPlainText(letter, length, x - ScaleX(length == 1 ? 5 : 11), yl);
+    }
+    SelectFont(0);
+    SetTextColorRef(labelColour);
+}
 
 // Ticks from the azimuth at one screen edge, truncated to a multiple of 15 and
 // not below -60, to the one at the other edge, rounded on by its remainder mod 5
-// (a mirrored panorama runs the other way).
+// (a mirrored panorama runs the other way), then the letters over that range.
 void DrawAzimuthTicks(float pxPerDegX, int x0, int width, pl::ColorRef cardinalColour, pl::ColorRef labelColour) {
     int step = ScaleStep(width, pxPerDegX);
     float left = -x0 / pxPerDegX, right = (width - x0) / pxPerDegX;
@@ -72,15 +77,8 @@ void DrawAzimuthTicks(float pxPerDegX, int x0, int width, pl::ColorRef cardinalC
         std::snprintf(text, sizeof text, "%d\xB0", ((az % 360) + 360) % 360);
         DrawText(text, x + ScaleX(2), yl);
         DrawLine(x, yl, x, yl + ScaleY(13));
-        if (const char* letter = CardinalLetter(az)) {
-            SetTextColorRef(cardinalColour);
-            SelectFont(5);
-            int length = static_cast<int>(std::strlen(letter));
-            DrawPlainText(letter, length, x - ScaleX(length == 1 ? 5 : 11), yl);
-            SelectFont(0);
-            SetTextColorRef(labelColour);
-        }
     }
+    DrawCardinalLetters(pxPerDegX, x0, first, last, yl, cardinalColour, labelColour);
 }
 
 void DrawAltitudeLines(float pxPerDegY, int horizonY, int height) {

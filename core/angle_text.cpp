@@ -211,6 +211,18 @@ ClockFields SplitRoundedTime(double seconds, int unitSeconds) {
     return {static_cast<int>(hours), static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
 }
 
+int WholeDegrees(double degrees) {
+    const double rounded = std::round(degrees);
+    if (!(std::fabs(rounded) <= 2147483647.0)) return 0;
+    return static_cast<int>(rounded);
+}
+
+int WholeAzimuth(double degrees) {
+    if (!std::isfinite(degrees)) return 0;
+    const double turn = std::fmod(std::round(std::fmod(degrees, 360.0)), 360.0);
+    return static_cast<int>(turn < 0 ? turn + 360.0 : turn);
+}
+
 char* HMSToStr(char* buffer, std::size_t size, double hours) {
     if (!std::isfinite(hours)) return WriteDecimal(buffer, size, hours);
     const int code = preferences.word[kPrefRaFormat];

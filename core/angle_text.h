@@ -73,6 +73,15 @@ ClockFields SplitRoundedTime(double seconds, int unitSeconds);
 // before 0 h or past 24 h of a date is read on the day before or after.
 inline int ClockHour(int hours) { return (hours % 24 + 24) % 24; }
 
+// An altitude or declination (degrees) in whole degrees, rounded to the
+// nearest, half away from zero: -13.7 reads -14 and -0.7 reads -1. A value
+// that is not a number, or beyond the int range, gives 0.
+int WholeDegrees(double degrees);
+
+// An azimuth (degrees) in whole degrees of one turn, 0..359, rounded to the
+// nearest: 359.6 reads 0, -0.4 reads 0, 720.7 reads 1.
+int WholeAzimuth(double degrees);
+
 // Writes hours in the "RA Format", reduced to [0, 24) h: seconds rounded to the
 // nearest, code 3 rounds the tenth of a minute up. An unknown code writes the
 // code 2 form and shows "HMSToStr Unkown hour format".

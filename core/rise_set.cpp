@@ -13,6 +13,7 @@ constexpr double kDegToRad = 0.0174532925199433;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kNeverSets = 23.99;
 constexpr double kSolarPerSidereal = 0.9972695663;  // mean solar time per unit of sidereal time
+constexpr double kHalfPi = 1.5707963267948966;
 
 // The sidereal time at local noon that ComputeRiseTransitSetFixed last used.
 struct NoonSiderealCache {
@@ -42,11 +43,23 @@ EngineSite ReadSite() {
     return {currentSite.sinLatitude, currentSite.cosLatitude, currentSite.longitude};
 }
 
+// A declination (degrees) in radians, held within +-pi/2: 90 times the rounded degree passes
+// pi/2, where the cosine turns negative (-3.8e-16) and, as a divisor, would turn a place at a
+// pole of the sky from up all day to down all day and the reverse.
+double DeclinationRadians(double dec) { return std::clamp(dec * kDegToRad, -kHalfPi, kHalfPi); }
+
+// Cosine of the hour angle at which a body at declination dec (degrees) stands where the sine
+// of its altitude is sinAltitude; beyond +-1 when it never gets there. A place at a pole of the
+// sky, whose altitude is the latitude (or minus it) all day, is beyond on the side of that.
+double CosHourAngleAt(double sinPhi, double cosPhi, double sinAltitude, double dec) {
+    const double delta = DeclinationRadians(dec);
+    return (sinAltitude - sinPhi * std::sin(delta)) / (cosPhi * std::cos(delta));
+}
+
 // Cosine of the hour angle at which a body at declination dec (degrees) stands at h0
 // (degrees); beyond +-1 when it never reaches h0.
 double CosHourAngleAtH0(const EngineSite& site, double h0, double dec) {
-    return (std::sin(h0 * kDegToRad) - site.sinPhi * std::sin(dec * kDegToRad)) /
-           (site.cosPhi * std::cos(dec * kDegToRad));
+    return CosHourAngleAt(site.sinPhi, site.cosPhi, std::sin(h0 * kDegToRad), dec);
 }
 
 // The body's path through the day as the interpolating engine sees it: its places at 0 h local
@@ -221,8 +234,7 @@ int FixedPlaceEvents(int year, int month, int day, double longitude, int zone, d
     }
     const double t = 12.0 + offset * kSolarPerSidereal;
     *transit = t;
-    const double sinPhi = currentSite.sinLatitude, cosPhi = currentSite.cosLatitude;
-    const double cosH0 = (sinAltitude - sinPhi * std::sin(dec * kDegToRad)) / (cosPhi * std::cos(dec * kDegToRad));
+    const double cosH0 = CosHourAngleAt(currentSite.sinLatitude, currentSite.cosLatitude, sinAltitude, dec);
     if (cosH0 > 1) {
         *rise = *set = 0;
         Report(events, kRiseSetNeverUp);

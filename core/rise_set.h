@@ -86,7 +86,10 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
 // degrees, west positive; zone in minutes; height in metres (a site below sea
 // level has no dip). The sidereal time is kept for the last date, zone and
 // longitude. Results stay within 0..24. Always returns 0. `events` as for
-// ComputeRiseTransitSet: a body whose arc crosses h0 rises and sets every day.
+// ComputeRiseTransitSet: a body whose arc crosses h0 rises and sets every day;
+// a place at a pole of the sky (declination +-90), whose altitude is the
+// latitude (minus it at -90) all day, is up all day where that stands above
+// the altitude tested (h0 less the dip and the refraction), else down all day.
 int ComputeRiseTransitSetFixed(int year, int month, int day, double latitude, double longitude,
                                int zone, int height, double h0, double ra, double dec,
                                double* rise, double* transit, double* set,

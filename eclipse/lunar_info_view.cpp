@@ -128,7 +128,7 @@ void DrawEclipseInformation(const EclipseEvent& e, const LunarEclipseContacts& c
 
 // One row of the full table: the Moon's altitude (and azimuth) at the
 // instant y, mo, d, h, mi (universal time) for the place at longitude (west)
-// and latitude, whatever the site's zone.
+// and latitude, whatever the site's zone, rounded to the whole degree.
 void DrawContactRow(const char* label, const char* code, int y, int mo, int d, int h, int mi, const InfoLayout& l,
                     double longitude, double latitude) {
     const int x0 = 2 + ScaleX(5);
@@ -139,10 +139,10 @@ void DrawContactRow(const char* label, const char* code, int y, int mo, int d, i
     ComputeMoonPositionUT(&ra, &dec, y, mo, d, h, mi, 0);
     double lst = GetLocalSiderealTime(y, mo, d, h, mi, 0, longitude, 0);
     char text[16];
-    std::snprintf(text, sizeof text, "%d\xB0", static_cast<int>(ComputeAltitude(lst, ra, dec, latitude)));
+    std::snprintf(text, sizeof text, "%d\xB0", WholeDegrees(ComputeAltitude(lst, ra, dec, latitude)));
     DrawEclipseText(text, x0 + 3 * l.nudge + ScaleX(160), l.y);
     if (!l.large) return;
-    std::snprintf(text, sizeof text, "%d\xB0", static_cast<int>(ComputeAzimuth(lst, ra, dec, latitude)));
+    std::snprintf(text, sizeof text, "%d\xB0", WholeAzimuth(ComputeAzimuth(lst, ra, dec, latitude)));
     DrawEclipseText(text, x0 + l.nudge + ScaleX(190), l.y);
 }
 

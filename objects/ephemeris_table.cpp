@@ -1,6 +1,6 @@
 #include "objects/ephemeris_table.h"
 
-#include <cstdio>
+#include <string>
 
 #include "catalog/designations.h"
 #include "catalog/object_lookup.h"
@@ -9,9 +9,11 @@
 #include "core/date_text.h"
 #include "core/horizontal.h"
 #include "core/julian_day.h"
+#include "core/preferences.h"
 #include "core/rise_set.h"
 #include "core/sidereal_time.h"
 #include "core/text_numbers.h"
+#include "ephemeris/body_positions.h"
 #include "ephemeris/sun_moon_rise_set.h"
 #include "objects/object_info.h"
 #include "ui/preference_values.h"
@@ -23,6 +25,8 @@ const int ephemerisStepDays[kEphemerisStepCount] = {1, 2, 5, 7, 10, 14, 30, 60, 
 namespace {
 
 constexpr int kTimeCharacters = 5;
+constexpr int kTopocentric = 2;  // position mode "Topo"
+constexpr const char* kNoEvent = "-----";
 
 std::string TimeText(double hours) {
     char text[32];
@@ -32,13 +36,7 @@ std::string TimeText(double hours) {
 // A rising, transit or setting: its time, or hyphens when the day has none
 // (`happened` 0, or the event found is the day before's or after's).
 std::string EventText(double hours, unsigned happened) {
-    return HappensOnDay(happened != 0, hours) ? TimeText(hours) : "-----";
-}
-
-std::string Whole(double degrees) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", static_cast<int>(degrees));
-    return text;
+    return HappensOnDay(happened != 0, hours) ? TimeText(hours) : kNoEvent;
 }
 
 double SiderealTime(const DateTime& t) {
@@ -46,14 +44,31 @@ double SiderealTime(const DateTime& t) {
                                 currentSite.zoneMinutes);
 }
 
-// The local sidereal time at an hour of the row's date.
-double SiderealTimeAt(const DateTime& day, double hours) {
+// The row's date at a time of day in hours (0..24), to the second.
+DateTime AtHours(const DateTime& day, double hours) {
     DateTime t = day;
     t.hour = static_cast<int>(hours);
     const double minutes = (hours - t.hour) * 60.0;
     t.minute = static_cast<int>(minutes);
     t.second = static_cast<int>((minutes - t.minute) * 60.0);
-    return SiderealTime(t);
+    return t;
+}
+
+// The altitude (degrees) at the transit, an instant of the row's date: a body's (the Sun, the
+// Moon, a planet) from its place at that instant as seen from the site, since the Moon moves
+// half a degree an hour; any other object's from its place of the row's date (ra, dec).
+double AltitudeAtTransit(const ObjectRecord& r, const DateTime& day, double transit, double ra, double dec) {
+    const DateTime at = AtHours(day, transit);
+    if (static_cast<int16_t>(r.designationId) == kDesignationPlanet) {
+        const int32_t kept = preferences.word[kPrefPositionMode];
+        preferences.word[kPrefPositionMode] = kTopocentric;
+        BodyPosition body{};
+        if (ComputeBody(&body, static_cast<int>(r.number), at.year, at.month, at.day, at.hour, at.minute,
+                        at.second) == 0)
+            ra = body.ra, dec = body.dec;
+        preferences.word[kPrefPositionMode] = kept;
+    }
+    return ComputeAltitude(SiderealTime(at), ra, dec, currentSite.latitude);
 }
 
 std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) {
@@ -70,8 +85,11 @@ std::vector<std::string> RiseSetTexts(const ObjectRecord& r, const DateTime& t) 
     else
         ComputeRiseTransitSetFixed(t.year, t.month, t.day, s.latitude, s.longitude, s.zoneMinutes, s.elevation,
                                    GetHorizonAltitude(), ra, dec, &rise, &transit, &set, &events);
-    const double altitude = ComputeAltitude(SiderealTimeAt(t, transit), ra, dec, s.latitude);
-    return {EventText(rise, events & kRiseSetRises), EventText(transit, 1u), Whole(altitude),
+    // The altitude belongs to the transit: none on a day without one.
+    const std::string altitude = HappensOnDay(true, transit)
+                                     ? std::to_string(WholeDegrees(AltitudeAtTransit(r, t, transit, ra, dec)))
+                                     : kNoEvent;
+    return {EventText(rise, events & kRiseSetRises), EventText(transit, 1u), altitude,
             EventText(set, events & kRiseSetSets)};
 }
 
@@ -88,8 +106,8 @@ std::vector<std::string> PositionTexts(const ObjectRecord& r, const DateTime& t)
             ConstellationAbbreviation(FindConstellation(r.rightAscension, r.declination, jd)),
             HMSToStr(ra, sizeof ra, r.rightAscension),
             DegToStr(dec, sizeof dec, r.declination),
-            Whole(ComputeAzimuth(lst, placeRa, placeDec, latitude)),
-            Whole(ComputeAltitude(lst, placeRa, placeDec, latitude))};
+            std::to_string(WholeAzimuth(ComputeAzimuth(lst, placeRa, placeDec, latitude))),
+            std::to_string(WholeDegrees(ComputeAltitude(lst, placeRa, placeDec, latitude)))};
 }
 
 }  // namespace

@@ -40,12 +40,13 @@ bool FetchEphemerisObject(int designation, int number, const DateTime& when, Obj
 //   the row's date, RiseSetPlace of objects/object_info.h, with the horizon
 //   preference; "-----" for a rise, transit or set the day does not have,
 //   the engine's stand-ins and a neighbouring day's event alike), and the
-//   altitude at transit (the next day's when the day has none) in whole
-//   degrees;
+//   altitude at transit rounded to the whole degree ("-----" on a day
+//   without a transit; a body's from its topocentric place at the transit);
 //   Position: the magnitude with one decimal, the constellation of the place
 //   at the row's Julian day, RA by HMSToStr, Dec by DegToStr (the place as
-//   fetched), azimuth and altitude of the place of date (RiseSetPlace) at the
-//   row's local sidereal time in whole degrees, truncated.
+//   fetched), azimuth (0..359) and altitude of the place of date
+//   (RiseSetPlace) at the row's local sidereal time, rounded to the whole
+//   degree.
 std::vector<std::string> EphemerisRowTexts(int page, const ObjectRecord& r, const DateTime& when);
 
 // The date column: FormatDateShort of the row's date ("%02d/%02d/%02d").

@@ -228,7 +228,7 @@ DayNightFields ComputeDayNightFields(const DateTime& t, double equationOfTime) {
     f.equationOfTime = EquationOfTimeText(equationOfTime);
     double ra = 0.0, dec = 0.0;
     ComputeSunPosition(&ra, &dec, t.year, t.month, t.day, t.hour, t.minute, t.second);
-    std::snprintf(text, sizeof text, "%d\xB0", static_cast<int>(dec));
+    std::snprintf(text, sizeof text, "%d\xB0", WholeDegrees(dec));
     f.sunDeclination = text;
     return f;
 }

@@ -60,7 +60,8 @@ double EquationOfTimeMinutes(int day, int month, int year);
 // value under one minute keeps its sign ("-00m17s").
 std::string EquationOfTimeText(double minutes);
 
-// The form's field texts for a local date and time at the current site.
+// The form's field texts for a local date and time at the current site; the
+// Sun's declination rounded to the whole degree.
 struct DayNightFields {
     std::string site, latitude, longitude;  // "51:28:38 N", "00:00:00 W"
     std::string date, time, universalTime, zone, siderealTime;

@@ -12,6 +12,7 @@
 #include "catalog/object_lookup.h"
 #include "catalog/record_db.h"
 #include "catalog/selection_list.h"
+#include "core/angle_text.h"
 #include "core/horizontal.h"
 #include "core/julian_day.h"
 #include "core/kept_file.h"
@@ -353,7 +354,7 @@ void ComputeObserverLogSky() {
     s.sunAltitude = ComputeAltitude(s.siderealTime, sun.ra, sun.dec, currentSite.latitude);
     if (!s.record) return;
     s.record->moonPercent = TruncateToInt32(s.moonFraction * 100);
-    s.record->sunAltitude = TruncateToInt32(s.sunAltitude);
+    s.record->sunAltitude = WholeDegrees(s.sunAltitude);
 }
 
 void BuildNewObserverLogRecord() {

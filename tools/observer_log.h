@@ -113,7 +113,9 @@ void DeleteObserverLogAt(int row);
 bool ExportObserverLogs();
 
 // Moon fraction, Sun altitude and local sidereal time for the working date
-// and time at the current site, into the state.
+// and time at the current site, into the state; into the edit record, when
+// there is one, the Moon per cent (truncated) and the Sun altitude rounded to
+// the whole degree.
 void ComputeObserverLogSky();
 
 // Clears the edit record and fills it as a new entry: the sky values of

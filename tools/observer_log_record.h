@@ -38,7 +38,7 @@ struct ObserverLogRecord {
     float rightAscension = 0;     //  48: hours
     float declination = 0;        //  52: degrees
     int32_t moonPercent = 0;      //  56: illuminated fraction x 100, truncated
-    int32_t sunAltitude = 0;      //  60: whole degrees, truncated toward zero
+    int32_t sunAltitude = 0;      //  60: whole degrees, rounded to the nearest
     int32_t visualLimit10 = 0;    //  64: limiting magnitude x 10, truncated
     int32_t objectType = 0;       //  68: row of objectTypeTable, kLogNoObjectType for none
     int32_t objectMagnitude = 0;  //  72: magnitude truncated to an integer

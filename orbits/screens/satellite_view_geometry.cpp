@@ -69,8 +69,10 @@ int WrapWholeDegrees(int degrees) {
 
 const char* CompassPointName(double azimuth) {
     static const char* const kPoints[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
-    const long rounded = std::isfinite(azimuth) ? std::lround(std::fmod(azimuth, 3600.0)) : 0;
-    long sector = (rounded / 45) % 8;
-    if (sector < 0) sector += 8;
-    return kPoints[sector];
+    // Each point names the eighth of the circle centred on it: N from 337.5 to 22.5, NE from
+    // 22.5 to 67.5, ... The azimuth is taken to the whole degree shown beside it, which never
+    // falls on a border.
+    const int whole =
+        WrapWholeDegrees(std::isfinite(azimuth) ? static_cast<int>(std::lround(std::fmod(azimuth, 3600.0))) : 0);
+    return kPoints[(2 * whole + 45) / 90 % 8];
 }

@@ -56,7 +56,8 @@ GlobeBox SatelliteGlobeBox(int screenWidth, int screenHeight, double scaleX, dou
 // An angle in whole degrees brought into [0, 360).
 int WrapWholeDegrees(int degrees);
 
-// The compass point of an azimuth (degrees): the azimuth to the nearest whole
-// degree divided by 45, truncated, modulo 8: "N", "NE", "E", "SE", "S", "SW",
-// "W", "NW" (359.6 degrees rounds to 360 and shows "N").
+// The compass point nearest an azimuth (degrees) taken to the nearest whole
+// degree: "N" from 338 to 22, "NE" from 23 to 67, "E", "SE", "S", "SW", "W",
+// "NW" likewise, each the eighth of the circle centred on it (171 is "S",
+// 359.6 rounds to 360 and is "N").
 const char* CompassPointName(double azimuth);

@@ -375,6 +375,39 @@ TEST_P(MoonDaysOnBothScreens, DayWithoutATransitShowedTheNextDaysAsItsOwn) {
     ExpectMoonDays("limit_days_pyephem.csv", 7);
 }
 
+// The calendar's day box on both screens at Tokyo on 22/01/2027 and on the
+// first days of 2027 without a transit at 71 17' N, and on 22/02/2027 at
+// Tokyo, a day with one (moon_transit_days_pyephem.csv): "----" for the
+// transit and for the Moon's magnitude at it (Tokyo's 22/01 showed "-12.80",
+// the next day's culmination's), a magnitude on the day with a transit; the
+// declination rounded (24.880 at Tokyo on 22/01, 5.446 on 22/02).
+TEST_P(MoonDaysOnBothScreens, DayBoxGaveAMagnitudeAtATransitThatDoesNotHappen) {
+    Start(false, GetParam());
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "moon_transit_days_pyephem.csv");
+    int days = 0, northWithout = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        const std::string site = ref.Text(k, "site");
+        const int m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        const bool without = ref.Get(k, "transit_h") < 0;
+        const bool tokyo = site == "Tokyo" && ((m == 1 && d == 22) || (m == 2 && d == 22));
+        if (!tokyo && !(site == "71N" && without && northWithout++ < 3)) continue;
+        SCOPED_TRACE(::testing::Message() << site << " " << m << "-" << d);
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            S().year = 2027, S().month = m, S().day = d;
+        });
+        ChooseView(kMoonViewCalendar);
+        TapDay(2027, m, d);
+        const std::string box = BoxText();
+        EXPECT_EQ(BoxValue(box, "Transit") == "----", without) << box;
+        EXPECT_EQ(BoxValue(box, "Moon at transit") == "----", without) << box;
+        EXPECT_EQ(BoxValue(box, "Dec"), std::to_string(std::lround(ref.Get(k, "dec0_deg"))) + "\xB0");
+        Answer(pl::IDOK);
+        ++days;
+    }
+    EXPECT_EQ(days, 5);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScreens, MoonDaysOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 // The first row of the DarkHours and Visibility views against a one-minute

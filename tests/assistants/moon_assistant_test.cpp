@@ -20,6 +20,7 @@
 #include "ephemeris/sun_moon_rise_set.h"
 #include "support/recording_services.h"
 #include "support/reference_csv.h"
+#include "support/reference_table.h"
 #include "support/test_site.h"
 #include "support/wrapped_difference.h"
 
@@ -231,7 +232,8 @@ TEST_F(MoonAssistantTest, CalendarTapOnADayNumberGivesThatDay) {
 
 // The day box of 2024-01-03 at 51 N (no moonrise that day, PyEphem): the
 // format with ComputeMoonRiseSet's times cut to 6 characters, "----" for
-// the rise, the phase and declination as integers, two-decimal magnitudes.
+// the rise, the phase as an integer, the declination rounded to the whole
+// degree (it was cut toward zero), two-decimal magnitudes.
 TEST_F(MoonAssistantTest, DayBoxText) {
     double rise, transit, set, dec;
     ComputeMoonRiseSet(2024, 1, 3, &rise, &transit, &set, &dec);
@@ -251,7 +253,7 @@ TEST_F(MoonAssistantTest, DayBoxText) {
               4)
         << text;
     EXPECT_NEAR(phase, 56, 2);  // last quarter on 4 January 03:30 UT (USNO)
-    EXPECT_EQ(declination, static_cast<int>(dec));
+    EXPECT_EQ(declination, std::lround(dec));
     EXPECT_EQ(std::string(moon).find('.'), std::string(moon).size() - 3) << moon;
     EXPECT_EQ(std::string(limit).find('.'), std::string(limit).size() - 3) << limit;
 }
@@ -264,6 +266,39 @@ TEST_F(MoonAssistantTest, DayBoxOfAMoonNeverUpShowedMagnitude50) {
     const std::string text = MoonDayBoxText(2027, 3, 27);
     EXPECT_NE(text.find("\x95 Rise       ----\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Moon at transit ----\n"), std::string::npos) << text;
+}
+
+// Every day of 2027 at Tokyo (+9 h) and 71 17' N (-9 h) against PyEphem
+// (moon_transit_days_pyephem.csv): on a day without a transit, "----" for the
+// transit and for the Moon's magnitude at it (22/01/2027 at Tokyo showed
+// -12.80, the value at hour 24, the next day's culmination); on a day with
+// one, a time (but within 6 minutes of midnight); "Dec" PyEphem's
+// declination at 0 h rounded, but within 0.07 degree (the fast Moon's
+// accuracy) of a half: it was cut toward zero.
+TEST_F(MoonAssistantTest, DayBoxValuesOfATransitThatDoesNotHappen) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "moon_transit_days_pyephem.csv");
+    int without = 0, declinations = 0;
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        if (ref.Text(k, "site") == "Fairbanks") continue;
+        const int month = int(ref.Get(k, "month")), day = int(ref.Get(k, "day"));
+        SCOPED_TRACE(::testing::Message() << ref.Text(k, "site") << " " << month << "-" << day);
+        SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+        const std::string box = MoonDayBoxText(2027, month, day);
+        const double transit = ref.Get(k, "transit_h"), dec = ref.Get(k, "dec0_deg");
+        const bool noTransit = box.find("\x95 Transit   ----\n") != std::string::npos;
+        if (transit < 0) {
+            EXPECT_TRUE(noTransit) << box;
+            EXPECT_NE(box.find("Moon at transit ----\n"), std::string::npos) << box;
+            ++without;
+        } else if (transit > 0.1 && transit < 23.9) {
+            EXPECT_FALSE(noTransit) << box;
+        }
+        if (std::fabs(std::fabs(dec - std::trunc(dec)) - 0.5) < 0.07) continue;
+        EXPECT_NE(box.find("\x95 Dec       " + std::to_string(std::lround(dec)) + "\xB0\n"), std::string::npos) << box;
+        ++declinations;
+    }
+    EXPECT_GE(without, 20);
+    EXPECT_GE(declinations, 600);
 }
 
 // The feature lines: the stored latitude negated with one decimal, the

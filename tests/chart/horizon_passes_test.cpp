@@ -54,14 +54,18 @@ TEST_F(HorizonPassesTest, ScaleStepsFollowTheDegreesOnScreen) {
 }
 
 // At 3 px/deg with azimuth 0 at x = 60 the first tick is -15 (x = 15), read
-// 345°. At 8 px/deg from azimuth 25 the tick of 50 (x = 200) carries "NE"
-// 11 px to its left, the tick of 45 (x = 160) none. At 8 px/deg (step 5) the
-// 5° line on y = 18 is left out, on y = 19 drawn. Hide Grid draws nothing.
+// 345°. At 8 px/deg from azimuth 25 the tick of 45 (x = 160) carries "NE"
+// 11 px to its left, the tick of 50 (x = 200) none: "NE" stood at 50, 5
+// degrees from the direction it names. At 3 px/deg from azimuth 0 (ticks
+// every 10 degrees from 0) "NE" stands at 45 (x = 135) with no tick there; it
+// was left out. At 8 px/deg (step 5) the 5° line on y = 18 is left out, on
+// y = 19 drawn. Hide Grid draws nothing.
 TEST_F(HorizonPassesTest, ScaleLabelsLettersAndAltitudeLines) {
     EXPECT_TRUE(Holds(Scale(3, 60, 300), Texts({{"345\xB0", {17, 21}}}, kLabel, 0, true), kLabel));
     DrawWindowRecord* r = Scale(8, -200, 300);
-    EXPECT_TRUE(Holds(r, Texts({{"NE", {189, 21}}}, kCardinal, 5), kCardinal));
-    EXPECT_EQ(CountIn(r, kCardinal, 140, 21, 30, 20), 0);
+    EXPECT_TRUE(Holds(r, Texts({{"NE", {149, 21}}}, kCardinal, 5), kCardinal));
+    EXPECT_EQ(CountIn(r, kCardinal, 180, 21, 30, 20), 0);
+    EXPECT_TRUE(Holds(Scale(3, 0, 300), Texts({{"NE", {124, 21}}}, kCardinal, 5), kCardinal));
     r = Scale(8, 120, 58);
     EXPECT_EQ(std::make_pair(CountIn(r, kLine, 0, 18, 240, 1), CountIn(r, kLine, 0, 58, 240, 1)), std::make_pair(0, 240));
     EXPECT_EQ(CountIn(Scale(8, 120, 59), kLine, 0, 19, 240, 1), 240);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -37,6 +38,7 @@
 #include "platform/timer.h"
 #include "platform/window.h"
 #include "ui/preference_values.h"
+#include "support/both_screens.h"
 #include "support/list_entries.h"
 #include "support/program_fixture.h"
 #include "sky_chart_fixture.h"
@@ -742,5 +744,52 @@ TEST_F(SkyChartForm, FormsOpenedFromTheChartComeBackToIt) {
     harness.keyUp(pl::VK_CONTROL);
     EXPECT_EQ(GetCurrentFormId(), kObservingListFormId);
 }
+
+// The Horizon View's scale on both screens at zoom steps 1 to 6: every
+// compass letter drawn stands, 5 (one letter) or 11 (two) scaleX left of its
+// place, at the azimuth it names within a pixel, the place read from the
+// degree labels drawn beside the ticks (2 scaleX right of theirs); the
+// intercardinal letters among them. "NE", "SE", "SW" and "NW" stood at 50,
+// 140, 230 and 320 degrees.
+class HorizonScaleOnBothScreens : public OnBothScreens<SkyChartTest> {};
+
+TEST_P(HorizonScaleOnBothScreens, IntercardinalLettersStoodFiveDegreesOff) {
+    Start(GetParam().width, GetParam().height, GetParam().dpi);
+    Ui([] { chartView = 1; });
+    Open();
+    static const std::vector<std::string> kLetters = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+    int intercardinals = 0;
+    for (int zoom = 1; zoom <= 6; ++zoom) {
+        SCOPED_TRACE(zoom);
+        Ui([] { pl::StartTextLog(); });
+        Zoom(zoom);
+        std::vector<std::pair<double, double>> ticks;  // (x of the tick, azimuth unwrapped)
+        std::vector<std::pair<std::string, int>> letters;
+        Ui([&] {
+            for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) {
+                if (run.cell.top != ScaleY(21)) continue;
+                if (run.text.back() == '\xB0') ticks.push_back({run.cell.left - ScaleX(2), std::stod(run.text)});
+                else if (std::find(kLetters.begin(), kLetters.end(), run.text) != kLetters.end())
+                    letters.push_back({run.text, run.cell.left + ScaleX(run.text.size() == 1 ? 5 : 11)});
+            }
+            pl::StopTextLog();
+        });
+        std::sort(ticks.begin(), ticks.end());
+        ASSERT_GE(ticks.size(), 2u);
+        for (std::size_t k = 1; k < ticks.size(); ++k)  // labels are read 0..359: unwrap them along the scale
+            ticks[k].second = ticks[k - 1].second + std::remainder(ticks[k].second - ticks[k - 1].second, 360.0);
+        const double pxPerDegree = (ticks.back().first - ticks.front().first) / (ticks.back().second - ticks.front().second);
+        for (const auto& [letter, x] : letters) {
+            const double azimuth = ticks.front().second + (x - ticks.front().first) / pxPerDegree;
+            const long eighth = std::lround(azimuth / 45.0);
+            EXPECT_EQ(letter, kLetters[static_cast<std::size_t>((eighth % 8 + 8) % 8)]) << azimuth;
+            EXPECT_NEAR((azimuth - 45.0 * eighth) * std::fabs(pxPerDegree), 0.0, 1.0) << letter << " " << azimuth;
+            intercardinals += letter.size() == 2;
+        }
+    }
+    EXPECT_GT(intercardinals, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, HorizonScaleOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

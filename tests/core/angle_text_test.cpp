@@ -153,6 +153,21 @@ TEST_F(AngleText, HoursToHMSTextTruncatesAndNeverWritesHour24) {
     ExpectWrites(HoursToHMSText, kPrefRaFormat, cases);
 }
 
+// Whole degrees to the nearest, half away from zero (-0.7 is -1, not the 0 a cut toward zero
+// gave); an azimuth within one turn, 359.6 reading 0; nothing that is not a number reads 0.
+TEST_F(AngleText, WholeDegreesRoundToTheNearest) {
+    const struct {
+        double degrees;
+        int whole, azimuth;
+    } cases[] = {{-0.7, -1, 359},  {-0.4, 0, 0},       {-13.7, -14, 346}, {77.796, 78, 78},   {2.5, 3, 3},
+                 {359.6, 360, 0},   {359.4, 359, 359}, {720.7, 721, 1},   {-359.6, -360, 0}, {NAN, 0, 0},
+                 {3e9, 0, 120}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(WholeDegrees(c.degrees), c.whole) << c.degrees;
+        EXPECT_EQ(WholeAzimuth(c.degrees), c.azimuth) << c.degrees;
+    }
+}
+
 TEST_F(AngleText, DegToStrByFormat) {
     const WriterCase<double> cases[] = {
         {2, -0.25, "-00\xB0" "15'00"},    {0, -0.25, "-0.2500"},     {0, 400.5, "400.5000"},

@@ -190,4 +190,28 @@ TEST_F(RiseSet, FixedEngineKeepsTheNoonSiderealTime) {
     }
 }
 
+// Places at declination +-90, +-89.9999 and +-89.999 of date, seen from every whole degree of
+// latitude from -89 to +89 with horizons of 0 and 10 degrees, as PyEphem has them on 2027-03-20
+// (scripts/reference/shown_degrees_pyephem.py): up all day or down all day, by both engines'
+// test of the hour angle (the fixed engine's and, for the day's three places alike, the
+// interpolating one's). At exactly +-90 the cosine of 90 times the rounded degree came out as
+// -3.8e-16 and turned the answer over: +90 down all day at 40 N, -90 up all day.
+TEST_F(RiseSet, PoleOfTheSkyWasTurnedOver) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "pole_places_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 2148u);
+    for (std::size_t i = 0; i < ref.rows.size(); ++i) {
+        const double dec = ref.Get(i, "dec_deg"), latitude = ref.Get(i, "latitude"), h0 = ref.Get(i, "horizon_deg");
+        SCOPED_TRACE(::testing::Message() << dec << " at " << latitude << " horizon " << h0);
+        ASSERT_NE(ref.Get(i, "up_of_date"), 2.0);
+        const unsigned expected = ref.Get(i, "up_of_date") == 1.0 ? kRiseSetAlwaysUp : kRiseSetNeverUp;
+        SetTestSite(latitude, 0.0, 0);
+        Times fixed;
+        ComputeRiseTransitSetFixed(2027, 3, 20, latitude, 0.0, 0, 0, h0, 0.0, dec, &fixed.rise, &fixed.transit,
+                                   &fixed.set, &fixed.events);
+        EXPECT_EQ(fixed.events, expected);
+        // The interpolating engine has no 0.61-degree allowance: the same test at h0 less it.
+        EXPECT_EQ(Interpolated(0.0, dec, 0.0, dec, 0.0, dec, h0 - 0.61, 2027, 3, 20).events, expected);
+    }
+}
+
 }  // namespace

@@ -675,4 +675,92 @@ TEST_P(MoonBarOnBothScreens, NextDaysEventDrawnAsTheDays) {
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, MoonBarOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
+// The ephemeris assistant's Rise/Set page opened from the object information
+// form, on both screens. The Moon's Alt (moon_transit_days_pyephem.csv):
+// within a degree of PyEphem's altitude at its transit at Tokyo on 22/02/2027
+// (59.1; it showed 52, the altitude at the row's time) and at Fairbanks (-8 h)
+// on 20/04 (10.9; it showed 7), none on 19/03, a day without a transit (it
+// showed 35). Places at declination +-90 (J2000) at 40 N, 40 S and 5 N with
+// the horizon at 0 and 10 degrees (pole_places_pyephem.csv): the 24-hour bar
+// lit all day where PyEphem has the place up all day and dark where down, no
+// rise or set on the page, and the altitude at transit rounded.
+class RiseSetPageOnBothScreens : public OnBothScreens<ObjectInfoForm> {
+protected:
+    // Stars at the poles of the sky (J2000) at bright-star positions 1 (+90) and 2 (-90).
+    void BeginWithPoleStars() {
+        std::vector<record_writer::Bytes> stars(1646, record_writer::StarBytes({}));
+        stars[1] = record_writer::StarBytes({1, 0, 0.0f, 90.0f, 20, 0, 0, 'a', 0});
+        stars[2] = record_writer::StarBytes({2, 0, 0.0f, -90.0f, 20, 0, 0, 'a', 0});
+        WriteFile(folder.path() / "data" / "zendavori_default_stars.ppc", record_writer::RecordDbBytes(1, 44, stars));
+        std::vector<record_writer::Bytes> names;  // in name order, then in HR order
+        for (auto [name, star] : {std::pair{"North Pole", 1}, {"South Pole", 2}, {"North Pole", 1}, {"South Pole", 2}})
+            names.push_back(record_writer::BrightStarNameBytes(name, static_cast<int16_t>(star)));
+        WriteFile(folder.path() / "data" / "zendavori_brightstar.ppc", record_writer::RecordDbBytes(1, 20, names));
+        Start(GetParam());
+    }
+};
+
+TEST_P(RiseSetPageOnBothScreens, MoonAltitudeAtItsTransitAndThePolesOfTheSky) {
+    BeginWithPoleStars();
+    // The row of `date` ("dd/mm/yy") on the Rise/Set page opened from the form.
+    const auto pageRow = [this](const char* date) {
+        Ui([] { pl::StartTextLog(); });
+        Press(kInfoEphemeris);
+        EXPECT_EQ(GetCurrentFormId(), kEphemerisFormId);
+        const std::vector<std::string> texts = TextsFrom(0);
+        Ui([] { pl::StopTextLog(); });
+        const auto row = std::find(texts.begin(), texts.end(), date);
+        return row + 5 <= texts.end() ? std::vector<std::string>(row, row + 5) : std::vector<std::string>{};
+    };
+    const ReferenceTable moon = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "moon_transit_days_pyephem.csv");
+    for (std::size_t k = 0; k < moon.rows.size(); ++k) {
+        const std::string site = moon.Text(k, "site");
+        const int month = int(moon.Get(k, "month")), day = int(moon.Get(k, "day"));
+        if (!(site == "Tokyo" && month == 2 && day == 22) &&
+            !(site == "Fairbanks" && ((month == 3 && day == 19) || (month == 4 && day == 20))))
+            continue;
+        SCOPED_TRACE(::testing::Message() << site << " " << month << "-" << day);
+        Ui([&] {
+            SetTestSite(moon.Get(k, "latitude"), moon.Get(k, "longitude_west"), int(moon.Get(k, "zone_min")));
+            dateTimeFixed = 1;
+            currentDateTime = DateTime{2027, month, day, 21, 0, 0};
+        });
+        OpenOn(kPlanetTab, 2);
+        ASSERT_EQ(Shown(), "Moon");
+        char date[16];
+        std::snprintf(date, sizeof date, "%02d/%02d/27", day, month);
+        const std::vector<std::string> row = pageRow(date);
+        ASSERT_EQ(row.size(), 5u);
+        if (moon.Get(k, "transit_h") < 0) EXPECT_EQ(row[3], "-----");
+        else EXPECT_NEAR(std::atoi(row[3].c_str()), moon.Get(k, "alt_deg"), 1.0) << row[3];
+    }
+    const ReferenceTable poles = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "pole_places_pyephem.csv");
+    const int s = GetParam().dpi / 96, x0 = 98 * s, pitch = 120 * s / 25 + 1, y = 187 * s + 15 * s / 2 + 1;
+    int places = 0;
+    for (std::size_t k = 0; k < poles.rows.size(); ++k) {
+        const double dec = poles.Get(k, "dec_deg"), latitude = poles.Get(k, "latitude");
+        if (std::fabs(dec) != 90.0 || (std::fabs(latitude) != 40.0 && latitude != 5.0)) continue;
+        SCOPED_TRACE(::testing::Message() << dec << " at " << latitude << " horizon " << poles.Get(k, "horizon_deg"));
+        Ui([&] {
+            SetTestSite(latitude, 0.0, 0);
+            preferences.word[kPrefHorizon] = poles.Get(k, "horizon_deg") == 0.0 ? 0 : 6;  // rows "0" and "10"
+            dateTimeFixed = 1;
+            currentDateTime = DateTime{2027, 3, 20, 21, 0, 0};
+        });
+        OpenOn(kBrightStarTab, dec > 0 ? 1 : 2);
+        ASSERT_EQ(Shown(), dec > 0 ? "North Pole" : "South Pole");
+        const bool up = poles.Get(k, "up_j2000") == 1.0;
+        for (int h = 0; h < 24; ++h)
+            EXPECT_EQ(harness.pixel(x0 + pitch * h + pitch / 2, y) & 0xF8F8F8, up ? 0xF8D010u : 0xF8F8B0u) << h;
+        const std::vector<std::string> row = pageRow("20/03/27");
+        ASSERT_EQ(row.size(), 5u);
+        EXPECT_EQ(row[1] + " " + row[4], "----- -----");
+        EXPECT_EQ(row[3], std::to_string(std::lround(poles.Get(k, "transit_alt_deg"))));
+        ++places;
+    }
+    EXPECT_EQ(places, 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, RiseSetPageOnBothScreens, ::testing::ValuesIn(kBothScreens));
+
 }  // namespace

@@ -21,6 +21,7 @@
 #include "platform/window.h"
 #include "support/both_screens.h"
 #include "support/program_fixture.h"
+#include "support/reference_table.h"
 #include "support/test_site.h"
 #include "tools/day_night.h"
 #include "tools/day_night_form.h"
@@ -245,6 +246,19 @@ TEST_P(DayNightFormOnBothScreens, PanelOfTheLocalDay) {
         });
         EXPECT_EQ(shown, expected) << c.t.month;
     }
+}
+
+// On both screens the Sun Dec field at 2027-03-15's minute when PyEphem has
+// the Sun at -1.98 degrees (sun_declinations_pyephem.csv, its last row)
+// reads "-2\xB0"; it read "-1\xB0".
+TEST_P(DayNightFormOnBothScreens, SunDeclinationRounded) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "sun_declinations_pyephem.csv");
+    const std::size_t last = ref.rows.size() - 1;
+    ASSERT_NEAR(ref.Get(last, "dec_deg"), -1.98, 0.005);
+    Open(Screen{GetParam().width, GetParam().height, GetParam().dpi},
+         {int(ref.Get(last, "year")), int(ref.Get(last, "month")), int(ref.Get(last, "day")),
+          int(ref.Get(last, "hour")), int(ref.Get(last, "minute")), 0});
+    EXPECT_EQ(Text(kDayNightSunDecField), "-2\xB0");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, DayNightFormOnBothScreens, ::testing::ValuesIn(kBothScreens));

@@ -137,6 +137,23 @@ TEST_F(DayNight, FieldsOfTheSite) {
     }
 }
 
+// The Sun's declination rounded to the whole degree, against PyEphem's
+// apparent declination at instants of 2027 (sun_declinations_pyephem.csv),
+// but within 0.02 degree of a half: -1.98 on 2027-03-15 reads -2 (it was cut
+// toward zero to -1).
+TEST_F(DayNight, SunDeclinationWasCutTowardZero) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "sun_declinations_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 25u);
+    SetTestSite(51.5, 0.0, 0);
+    for (std::size_t i = 0; i < ref.rows.size(); ++i) {
+        const double dec = ref.Get(i, "dec_deg");
+        if (std::fabs(std::fabs(dec - std::trunc(dec)) - 0.5) < 0.02) continue;
+        const DateTime t{int(ref.Get(i, "year")), int(ref.Get(i, "month")), int(ref.Get(i, "day")),
+                         int(ref.Get(i, "hour")), int(ref.Get(i, "minute")), 0};
+        EXPECT_EQ(ComputeDayNightFields(t, 0.0).sunDeclination, std::to_string(std::lround(dec)) + "\xB0") << dec;
+    }
+}
+
 // Zone +120 shows "+2" and universal time two hours earlier, across the
 // date; -90 shows "-1"; the Sun's declination in whole degrees with its sign;
 // the local sidereal time of the site against ERFA's mean sidereal time.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +19,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/files.h"
+#include "platform/text_log.h"
 #include "platform/focus.h"
 #include "platform/window.h"
 #include "catalog/record_writer.h"
@@ -367,7 +369,7 @@ TEST_F(ObserverLogForm, DateTimeAndNow) {
     Tap(Centre(pl::GetDlgItem(dialog, kDateTimeOk)));
     EXPECT_FALSE(pl::IsWindow(dialog));
     EXPECT_EQ(Text(kLogTimeField), "12:47");
-    EXPECT_EQ(observerLogState.record->sunAltitude, 35);  // 35.93 degrees by PyEphem at 12:47 UT
+    EXPECT_EQ(observerLogState.record->sunAltitude, 36);  // 35.93 degrees by PyEphem at 12:47 UT, rounded
     harness.setLocalTime(pl::LocalTime{2007, 8, 28, 10, 52, 0});
     Press(kLogNow);
     EXPECT_EQ(Text(kLogDateField), "28/08/2007");
@@ -653,7 +655,7 @@ TEST_P(ObserverLogScreens, DateChangeKeepsWhatWasTypedAndIsSaved) {
         const ObserverLogRecord r = Stored();
         const std::size_t row = c.hour == 23 ? 0 : 1;
         EXPECT_EQ((std::vector<int>{r.hour, r.minute, r.sunAltitude, r.moonPercent}),
-                  (std::vector<int>{c.hour, 47, static_cast<int>(ref.Get(row, "sun_alt_deg")),
+                  (std::vector<int>{c.hour, 47, static_cast<int>(std::lround(ref.Get(row, "sun_alt_deg"))),
                                     static_cast<int>(ref.Get(row, "moon_percent"))}));
         EXPECT_EQ((std::vector<float>{r.rightAscension, r.declination}), (std::vector<float>{kM42.ra, kM42.dec}));
         Reopen();
@@ -901,6 +903,41 @@ TEST_P(ObserverLogExports, TypedNameIsSavedWithItsOwnObject) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogExports, ::testing::ValuesIn(kBothScreens));
+
+// A new entry at the minute of 2006-03-14's dusk when PyEphem has the Sun at
+// -4.65 degrees at 51 N 0 E (log_sun_altitudes_pyephem.csv), on both screens:
+// the form shows "-5\xB0", the entry stores -5 and the export writes "-5\xB0";
+// all three were cut toward zero to -4.
+TEST_P(ObserverLogScreens, SunAltitudeWasCutTowardZero) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "log_sun_altitudes_pyephem.csv");
+    ASSERT_EQ(ref.rows.size(), 1u);
+    const long expected = std::lround(ref.Get(0, "sun_alt_deg"));
+    ASSERT_EQ(expected, -5);
+    Press(kLogNew);
+    Type(kLogObjectField, "Dusk");
+    harness.setLocalTime(pl::LocalTime{int(ref.Get(0, "year")), int(ref.Get(0, "month")), int(ref.Get(0, "day")),
+                                       int(ref.Get(0, "hour")), int(ref.Get(0, "minute")), 0});
+    Ui([] { pl::StartTextLog(); });
+    Press(kLogNow);
+    std::vector<std::string> drawn;
+    Ui([&drawn] {
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) drawn.push_back(run.text);
+        pl::StopTextLog();
+    });
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), "-5\xB0"), drawn.end());
+    Press(kLogSave);
+    EXPECT_EQ(Stored("Dusk.log").sunAltitude, expected);
+    Press(kLogMemo);
+    Answer(pl::IDYES);
+    AnswerAll();
+    std::string exported;
+    for (const std::string& name : Files())
+        if (name.rfind("logs_", 0) == 0) {
+            std::ifstream in(Logs() / name, std::ios::binary);
+            exported.assign(std::istreambuf_iterator<char>(in), {});
+        }
+    EXPECT_NE(exported.find(";-5\xB0;"), std::string::npos) << exported;
+}
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogScreens, ::testing::ValuesIn(kBothScreens));
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -118,15 +119,26 @@ TEST(SatelliteGlobe, WholeDegreesWrapIntoOneTurn) {
     for (const auto& c : cases) EXPECT_EQ(WrapWholeDegrees(c[0]), c[1]) << c[0];
 }
 
-// The azimuth to the nearest degree, divided by 45 and truncated; an azimuth
-// that rounds to 360 is north again.
+// The nearest of the eight points to the azimuth taken to the whole degree:
+// for every whole degree from 0 to 360 the point at the least angular
+// distance, and the seen cases (171 is "S", 89 "E", 266 "W": they read "SE",
+// "NE" and "SW", the eighth of the circle the azimuth fell in from its start);
+// the borders at 22.5, 67.5, ... go to the point after; an azimuth that rounds
+// to 360 is north.
 TEST(SatelliteDetails, CompassPointOfAnAzimuth) {
+    const char* const points[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+    for (int degree = 0; degree <= 360; ++degree) {
+        int nearest = 0;
+        for (int k = 1; k < 8; ++k)
+            if (std::fabs(std::remainder(degree - 45.0 * k, 360.0)) < std::fabs(std::remainder(degree - 45.0 * nearest, 360.0)))
+                nearest = k;
+        EXPECT_EQ(std::string(CompassPointName(degree)), points[nearest]) << degree;
+    }
     const struct {
         double azimuth;
         const char* point;
-    } cases[] = {{44.4, "N"},   {44.5, "NE"},  {45.0, "NE"},  {89.6, "E"}, {134.0, "E"}, {180.0, "S"},
-                 {224.9, "SW"}, {270.0, "W"},  {314.4, "W"},  {315.0, "NW"}, {359.4, "NW"}, {359.6, "N"},
-                 {0.0, "N"}};
+    } cases[] = {{171.0, "S"}, {89.0, "E"},  {266.0, "W"},  {44.4, "NE"}, {22.4, "N"},  {22.5, "NE"},
+                 {67.5, "E"},  {337.4, "NW"}, {337.5, "N"}, {359.6, "N"}, {-10.0, "N"}, {370.0, "N"}};
     for (const auto& c : cases) EXPECT_EQ(std::string(CompassPointName(c.azimuth)), c.point) << c.azimuth;
 }
 
