@@ -69,45 +69,93 @@ bool PeriodFitsWindow(const SatelliteElements* el, double windowDays) {
     return el->period / 1440.0 <= std::fmax(windowDays, 1.0);
 }
 
+// How a search for one pass ended: a pass found, a stop key held, the
+// elevation not a number (the propagator refuses the set), or no pass (the
+// window ended, the satellite stays up or cannot pass); and the time reached.
+enum class PassEnd { kFound, kStopped, kRefused, kEnded };
+struct PassSought {
+    PassEnd end;
+    double reached;
+};
+
 // The horizon crossing nearest to `t` (above the horizon) on the side of
 // `direction` (-1 before, +1 after), to `tolerance` days, into *crossing. A
-// bracket of 20 minutes without a crossing is widened by 20 minutes at a time
-// up to `reach` days. False when no crossing lies within the reach (the
-// satellite does not set, or did not rise, there), the elevation is not a
-// number, or a stop key is held.
-bool FindHorizonCrossing(double t, double direction, double tolerance, double reach, double* crossing) {
+// bracket of 20 minutes without a crossing is widened by 20 minutes at a time,
+// none reaching past `reach` days. kEnded when no crossing lies within the
+// reach (the satellite does not set, or did not rise, there).
+PassEnd FindHorizonCrossing(double t, double direction, double tolerance, double reach, double* crossing) {
     rootOrigin = t;
-    double inside = 0.0, outside = direction * kRootBracket;
+    double inside = 0.0, outside = direction * std::min(kRootBracket, reach);
     double value = ElevationFromOrigin(outside);
     for (int widenings = 1; value > 0.0; ++widenings) {
-        if ((widenings + 1) * kRootBracket > reach) return false;
-        if (widenings % 5 == 0 && IsSearchStopKeyDown()) return false;
+        if (widenings * kRootBracket >= reach) return PassEnd::kEnded;
+        if (widenings % 5 == 0 && IsSearchStopKeyDown()) return PassEnd::kStopped;
         inside = outside;
-        outside = direction * (widenings + 1) * kRootBracket;
+        outside = direction * std::min((widenings + 1) * kRootBracket, reach);
         value = ElevationFromOrigin(outside);
     }
-    if (!(value <= 0.0)) return false;
+    if (!(value <= 0.0)) return PassEnd::kRefused;
     double root = direction < 0 ? BrentRoot(ElevationFromOrigin, outside, inside, tolerance)
                                 : BrentRoot(ElevationFromOrigin, inside, outside, tolerance);
     *crossing = t + (root == 0.0 ? outside : root);
-    return true;
+    return PassEnd::kFound;
 }
 
-// Steps from `t` until the satellite is above the horizon. False when the
-// window ends, a key stops the search or the elevation is not a number.
-bool StepToRise(double* t, double endJd, SatelliteElements* el, bool showProgress, int textX, int textY) {
+// Steps from `t` until the satellite is above the horizon. kEnded when the
+// window ends (or a step is too small for t), kStopped on a key, kRefused when
+// the elevation is not a number; *t is the time reached.
+PassEnd StepToRise(double* t, double endJd, SatelliteElements* el, bool showProgress, int textX, int textY) {
     for (int steps = 1; !(el->elevation > 0.0); ++steps) {
-        if (std::isnan(el->elevation)) return false;
+        if (std::isnan(el->elevation)) return PassEnd::kRefused;
         const double next = *t + StepBelowHorizon(el);
-        if (!(next > *t) || next > endJd) return false;  // a step too small for t ends it too
+        if (!(next > *t) || next > endJd) return PassEnd::kEnded;
         *t = next;
         ComputeSatelliteLookAngles(*t, el);
         CountSatelliteEvaluation();
         if (showProgress) ShowSearchTime(*t, textX, textY);
-        if ((!showProgress || steps % 5 == 0) && IsSearchStopKeyDown()) return false;
+        if ((!showProgress || steps % 5 == 0) && IsSearchStopKeyDown()) return PassEnd::kStopped;
         StepBusyIndicator(1);
     }
-    return true;
+    return PassEnd::kFound;
+}
+
+// FindNextPass, telling how it ended. The rise of a satellite already up is
+// never sought before the set of the pass last found (elements->passSetJd as
+// the call finds it, 0 at a search's start), so every pass of a chain rises
+// after the previous one set, a second after it at the earliest.
+PassSought SeekPass(double startJd, double endJd, double* riseJd, double* setJd, SatelliteElements* el,
+                    const ObserverSite* observer, int textX, int textY) {
+    const double previousSet = el->passSetJd;  // read before the out-parameters, which may be it, are cleared
+    const bool showProgress = endJd - startJd > 1.0;
+    ResetSatelliteEvaluationCount();
+    if (riseJd) *riseJd = 0.0;
+    if (setJd) *setJd = 0.0;
+    // Every rise found lies at or before the last step, within the window.
+    if (!(startJd <= endJd)) return {PassEnd::kEnded, startJd};
+    if (!IsSatelliteVisibleFromSite(el, observer->latitude) || IsGeostationary(el) ||
+        !PeriodFitsWindow(el, endJd - startJd))
+        return {PassEnd::kEnded, endJd};
+    SetSearchedSatellite(el);
+    double t = startJd;
+    ComputeSatelliteLookAngles(t, el);
+    pl::SystemIdleTimerReset();
+    const PassEnd risen = StepToRise(&t, endJd, el, showProgress, textX, textY);
+    if (risen != PassEnd::kFound) return {risen, risen == PassEnd::kEnded ? endJd : t};
+    // The rise is sought from a second after the previous set on; a satellite up
+    // again there rose within that second.
+    const double period = el->period / 1440.0;
+    const double earliest = previousSet + kSecond;
+    const double back =
+        previousSet > 0.0 && previousSet <= startJd ? std::clamp(t - earliest, 0.0, period) : period;
+    double rise = 0.0, set = 0.0;
+    PassEnd found = FindHorizonCrossing(t, -1.0, kRiseTolerance, back, &rise);
+    if (found == PassEnd::kEnded && back < period) rise = t - back, found = PassEnd::kFound;
+    if (found == PassEnd::kFound) found = FindHorizonCrossing(t, 1.0, kSetTolerance, period, &set);
+    if (found != PassEnd::kFound) return {found, t};
+    if (riseJd) *riseJd = rise;
+    if (setJd) *setJd = set;
+    pl::SystemIdleTimerReset();
+    return {PassEnd::kFound, t};
 }
 
 // The elevation (degrees) of the searched satellite at a time (UT) and its
@@ -248,7 +296,11 @@ bool AcceptTransit(PassRow* row, SatelliteElements* el) {
     return true;
 }
 
-// The passes of one satellite from `start` into the form's rows.
+// The passes of one satellite from `start` into the form's rows. The search
+// ends with a full list, a found transit, a held key, or a message: the
+// damaged set's when the propagator refuses it at the start, else "End of
+// search: " with the date reached (no pass within a window, the set no longer
+// followed, a pass rising after 30 days).
 void RunPassSearch(int recordIndex, double start, const ObserverSite& observer) {
     SatelliteFormState& form = satelliteFormState;
     SatelliteElements* el = &searchElements;
@@ -258,8 +310,14 @@ void RunPassSearch(int recordIndex, double start, const ObserverSite& observer) 
         StepBusyIndicator(1);
         int textX, textY;
         ShowSearchProgressBox(nullptr, &textX, &textY);
-        double end = t + (transit ? 35.0 : 5.0);
-        if (!FindNextPass(t, end, &el->passRiseJd, &el->passSetJd, el, &observer, textX, textY)) return;
+        const PassSought sought = SeekPass(t, t + (transit ? 35.0 : 5.0), &el->passRiseJd, &el->passSetJd, el,
+                                           &observer, textX, textY);
+        if (sought.end == PassEnd::kStopped) return;
+        if (sought.end == PassEnd::kRefused && sought.reached == start) {
+            ShowInformation(kDamagedElementsText, "");
+            return;
+        }
+        if (sought.end != PassEnd::kFound) return ShowEndOfSearch(sought.reached);
         if (el->passRiseJd - start > kSearchDays) return ShowEndOfSearch(el->passRiseJd);
         PassRow* row = &form.results[form.resultCount];
         FillPassRow(row, recordIndex, *form.record, el);
@@ -276,28 +334,7 @@ void RunPassSearch(int recordIndex, double start, const ObserverSite& observer) 
 
 int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, SatelliteElements* el,
                  const ObserverSite* observer, int textX, int textY) {
-    const bool showProgress = endJd - startJd > 1.0;
-    ResetSatelliteEvaluationCount();
-    if (riseJd) *riseJd = 0.0;
-    if (setJd) *setJd = 0.0;
-    if (!(startJd <= endJd)) return 0;  // every rise found lies at or before the last step, within the window
-    if (!IsSatelliteVisibleFromSite(el, observer->latitude) || IsGeostationary(el) ||
-        !PeriodFitsWindow(el, endJd - startJd))
-        return 0;
-    SetSearchedSatellite(el);
-    double t = startJd;
-    ComputeSatelliteLookAngles(t, el);
-    pl::SystemIdleTimerReset();
-    if (!StepToRise(&t, endJd, el, showProgress, textX, textY)) return 0;
-    const double reach = el->period / 1440.0;
-    double rise = 0.0, set = 0.0;
-    if (!FindHorizonCrossing(t, -1.0, kRiseTolerance, reach, &rise) ||
-        !FindHorizonCrossing(t, 1.0, kSetTolerance, reach, &set))
-        return 0;
-    if (riseJd) *riseJd = rise;
-    if (setJd) *setJd = set;
-    pl::SystemIdleTimerReset();
-    return 1;
+    return SeekPass(startJd, endJd, riseJd, setJd, el, observer, textX, textY).end == PassEnd::kFound ? 1 : 0;
 }
 
 void FillPassRow(PassRow* row, int recordIndex, const SatelliteRecord& record, SatelliteElements* el) {
@@ -337,7 +374,7 @@ int SearchSatellitePasses(int recordIndex) {
     ShowSearchSatelliteName(name);
     const ObserverSite observer = SiteObserver();
     if (!inRange) {
-        ShowInformation("The elements of this satellite are damaged.", "");
+        ShowInformation(kDamagedElementsText, "");
         return 0;
     }
     if (!IsSatelliteVisibleFromSite(&searchElements, observer.latitude)) {

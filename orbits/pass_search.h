@@ -11,12 +11,16 @@
 #include "orbits/satellite_geometry.h"
 
 // The next pass between startJd and endJd: steps through time by the look
-// angles of ComputeSatelliteLookAngles (from one minute at the horizon to
-// about 25 minutes far below it), then solves for the horizon crossings
-// (geometric horizon, elevation 0) with Brent's method to 100 us (rise) and
-// 30 us (set). A satellite already up at startJd gets the rise before it. A
-// bracket of 20 minutes that holds no crossing is widened by 20 minutes at a
-// time, up to one period, polling the stop key.
+// angles of ComputeSatelliteLookAngles (from one minute at the horizon to about
+// 25 minutes far below it), then solves for the horizon crossings (geometric
+// horizon, elevation 0) with Brent's method to 100 us (rise) and 30 us (set). A
+// satellite already up at startJd gets the rise before it, but never before
+// elements->passSetJd as the call finds it (the set of the pass last found,
+// which the searches clear at their start): every pass of a chain rises after
+// the previous one set, a second after it at the earliest (a satellite up again
+// by then is taken to rise there). A bracket of 20 minutes that holds no
+// crossing is widened by 20 minutes at a time, up to one period (or back to
+// that set), polling the stop key.
 // Returns 1 with *riseJd and *setJd (each optional, 0 until found), the rise
 // never after endJd (the set may be); 0 when startJd lies after endJd, the
 // window ends, a stop key is held, the elevation is not a number (a refused
@@ -36,11 +40,15 @@ int FindNextPass(double startJd, double endJd, double* riseJd, double* setJd, Sa
 // time. A list of the Next or Flare search (two first rows of different
 // satellites) is emptied first; any other list that holds rows is kept and
 // nothing is searched. Messages (no search): "The elements of this satellite
-// are damaged." for a record whose fields are out of range
+// are damaged." for a record whose fields are out of range or do not read
 // (InitSatelliteElements), "This satellite is not visible from your
-// location."; and "End of search: " with the local date reached when the next
-// pass rises after 30 days. Returns the result of ComputeSatellitePosition for
-// the form's time (0 when no search ran or the form holds no buffers).
+// location.". A search ends with a full list, a transit found, a held key, or
+// one message: the damaged set's when SGP4 refuses the set at the start, else
+// "End of search: " with the local date reached: the next pass rises after 30
+// days, a window (5 days for Pass, 35 for Transit) holds no pass, SGP4 stops
+// following the set (a decay), or the satellite stays up. Returns the result
+// of ComputeSatellitePosition for the form's time (0 when no search ran or the
+// form holds no buffers).
 int SearchSatellitePasses(int recordIndex);
 
 // Steps shared with the flare search.

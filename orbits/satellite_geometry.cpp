@@ -105,11 +105,10 @@ bool PropagateSatelliteTo(double jd, SatelliteElements* el, double position[4], 
 int ComputeSatellitePosition(int year, int month, int day, int hour, int minute, int second,
                              SatelliteElements* el) {
     double jd = JulianDayFromDateTime(year, month, day, hour, minute, second, currentSite.zoneMinutes);
-    if (!satelliteFormState.record) {
+    if (!satelliteFormState.record || !InitSatelliteElements(satelliteFormState.record, el)) {
         ClearPositionFields(el);
         return 0;
     }
-    InitSatelliteElements(satelliteFormState.record, el);
     work.tsince = (jd - el->epochJd) * 1440.0;
     if (!PropagateToWork(jd, el)) {
         ClearPositionFields(el);

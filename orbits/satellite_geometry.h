@@ -75,7 +75,8 @@ bool PropagateSatelliteTo(double jd, SatelliteElements* elements, double positio
 // SGP4 and fills every result field of `elements` (lastJd, right ascension,
 // declination, sub-point, height, elevation, azimuth, range, range rate) for
 // SiteObserver. Returns 1, or 0 with the result fields not a number when the
-// form holds no record or the propagator refuses the set.
+// form holds no record, InitSatelliteElements refuses it (nothing is
+// propagated) or the propagator refuses the set.
 int ComputeSatellitePosition(int year, int month, int day, int hour, int minute, int second,
                              SatelliteElements* elements);
 

@@ -120,7 +120,7 @@ bool IsElementLine(const char* line, std::size_t length, int lineNumber) {
         else if (c == '-') sum += 1;
     }
     const char check = line[kShortestElementLine - 1];
-    return check >= '0' && check <= '9' && sum % 10 == check - '0';
+    return check >= '0' && check <= '9' && sum % 10 == check - '0' && ElementFieldsRead(line, lineNumber);
 }
 
 ElementSetText ReadElementSetText(const char* text, std::size_t size) {

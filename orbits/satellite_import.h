@@ -16,17 +16,19 @@ struct ElementSetText {
 
 // True when `line` (`length` characters, no line end) is an element line of
 // number `lineNumber` (1 or 2): 69 to 71 printable ASCII characters, beginning
-// with the digit and a blank, and its 69th character the check digit: the sum
-// of the digits of the first 68 characters plus 1 for each '-', modulo 10.
+// with the digit and a blank, its 69th character the check digit (the sum of
+// the digits of the first 68 characters plus 1 for each '-', modulo 10), and
+// every element field holding only what its format allows (ElementFieldsRead:
+// no letters, "nan" or "inf" in a number).
 bool IsElementLine(const char* line, std::size_t length, int lineNumber);
 
 // Reads `size` bytes of text. Lines end at LF (a CR before it is dropped);
 // blank lines are passed over. A record is a name line (1 to 71 printable
 // characters, not itself an element line) followed by element lines 1 and 2.
 // Anything else is skipped and counted: a name line followed by two lines that
-// begin "1 " and "2 " but do not read (a wrong check digit or length), or whose
-// fields are out of range (InitSatelliteElements), as one record, every other
-// line on its own. Never reads past `size` bytes.
+// begin "1 " and "2 " but do not read (a wrong check digit or length, a field
+// holding a character its format does not allow), or whose fields are out of
+// range (InitSatelliteElements), as one record, every other line on its own. Never reads past `size` bytes.
 ElementSetText ReadElementSetText(const char* text, std::size_t size);
 
 // The satellite database with `records` merged in: a record whose name line

@@ -49,8 +49,9 @@ bool CheckElementSetTextBytes(const uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) lines += text[i] == '\n';
     bool held = read.skipped >= 0 && read.records.size() * 3 + static_cast<std::size_t>(read.skipped) <= lines;
     for (const SatelliteRecord& record : read.records) {
+        SatelliteElements elements{};
         held = held && record.nameLine[0] != '\0' && FieldIsElementLine(record.line1, 1) &&
-               FieldIsElementLine(record.line2, 2);
+               FieldIsElementLine(record.line2, 2) && InitSatelliteElements(&record, &elements);
         held = CheckSatelliteRecordBytes(reinterpret_cast<const uint8_t*>(&record), sizeof record) && held;
     }
     return held;

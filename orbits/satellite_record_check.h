@@ -14,7 +14,8 @@ bool CheckSatelliteRecordBytes(const uint8_t* data, std::size_t size);
 
 // Reads `size` bytes as an element-set text to import (ReadElementSetText of
 // orbits/satellite_import.h) and checks what it gave: every record's name line
-// is not empty, both element lines read again as element lines, no more
+// is not empty, both element lines read again as element lines (every field
+// a number of its format), InitSatelliteElements takes the record, no more
 // records and skipped lines than the text has lines, and every record keeps
 // the propagators' contract as CheckSatelliteRecordBytes does.
 bool CheckElementSetTextBytes(const uint8_t* data, std::size_t size);

@@ -1,6 +1,7 @@
 #include "orbits/two_line_elements.h"
 
 #include <cmath>
+#include <limits>
 
 #include "orbits/satellite_math.h"
 
@@ -9,9 +10,43 @@ namespace {
 constexpr double kTwoPi = 6.283185307179586;
 constexpr double kThreeHalvesK2 = 0.00081196185;  // 1.5 k2
 constexpr double kThreeK2 = 0.0016239237;         // 3 k2
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// True when the field holds `sign`; signs sit in front of the digits, or in an
-// exponent field's first column.
+// The element fields of the two lines, as the columns lay them out.
+struct ElementField {
+    int line, start, width;
+    unsigned format;
+};
+enum ElementFieldName {
+    kEpoch, kMeanMotionDot, kDotDotMantissa, kDotDotExponent, kDragMantissa, kDragExponent,
+    kInclination, kNode, kEccentricity, kPerigee, kMeanAnomaly, kMeanMotion,
+};
+constexpr ElementField kElementFields[] = {
+    {1, 18, 14, kTlePoint},             // epoch, yyddd.dddddddd
+    {1, 33, 10, kTleSign | kTlePoint},  // first derivative of the mean motion / 2
+    {1, 44, 6, kTleSign},               // second derivative / 6: mantissa
+    {1, 50, 2, kTleSign},               // and exponent
+    {1, 53, 6, kTleSign},               // B*: mantissa
+    {1, 59, 2, kTleSign},               // and exponent
+    {2, 8, 8, kTlePoint},               // inclination
+    {2, 17, 8, kTlePoint},              // node
+    {2, 26, 7, kTleDigits},             // eccentricity, point assumed in front
+    {2, 34, 8, kTlePoint},              // argument of perigee
+    {2, 43, 8, kTlePoint},              // mean anomaly
+    {2, 52, 11, kTlePoint},             // mean motion
+};
+
+const char* LineOf(const SatelliteRecord* record, const ElementField& f) {
+    return f.line == 1 ? record->line1 : record->line2;
+}
+
+double ReadField(const SatelliteRecord* record, ElementFieldName name) {
+    const ElementField& f = kElementFields[name];
+    return ParseTleField(LineOf(record, f), f.start, f.width, f.format);
+}
+
+// True when the field holds `sign`: an exponent's sign sits in its first
+// column.
 bool FieldHas(const char* text, int start, int width, char sign) {
     for (int k = 0; k < width; ++k) {
         if (text[start + k] == sign) return true;
@@ -19,13 +54,15 @@ bool FieldHas(const char* text, int start, int width, char sign) {
     return false;
 }
 
-// A mantissa field (times 1e-5) with its exponent field applied.
-double DecodeExponential(const char* line, int start, int exponentStart) {
-    double mantissa = ParseTleField(line, start, 6) * 1e-5;
-    if (FieldHas(line, start, 6, '-')) mantissa = -mantissa;
-    double power = ParseTleExponent(line, exponentStart, 2);
-    if (!FieldHas(line, exponentStart, 2, '+')) power = -power;
-    return mantissa * std::pow(10.0, power);
+// A mantissa field (times 1e-5) with its exponent field applied; not a number
+// when either does not read.
+double DecodeExponential(const SatelliteRecord* record, ElementFieldName mantissa, ElementFieldName exponent) {
+    const double value = ReadField(record, mantissa) * 1e-5;
+    if (std::isnan(ReadField(record, exponent))) return kNaN;
+    const ElementField& f = kElementFields[exponent];
+    double power = ParseTleExponent(LineOf(record, f), f.start, f.width);
+    if (!FieldHas(LineOf(record, f), f.start, f.width, '+')) power = -power;
+    return value * std::pow(10.0, power);
 }
 
 // Julian day of 0h on day 0 of `year`, in doubles: a damaged epoch field can
@@ -38,26 +75,21 @@ double YearStart(double year) {
 }
 
 void DecodeFields(const SatelliteRecord* record, SatelliteElements* el) {
-    const char* line1 = record->line1;
-    const char* line2 = record->line2;
-    el->epochText = ParseTleField(line1, 18, 14);
+    el->epochText = ReadField(record, kEpoch);
     el->epochJd = TleEpochToJulianDay(el->epochText);
-    el->ndot2 = ParseTleField(line1, 33, 10);
-    if (FieldHas(line1, 33, 10, '-')) el->ndot2 = -el->ndot2;
-    el->nddot6 = DecodeExponential(line1, 44, 50);
-    el->bstar = DecodeExponential(line1, 53, 59);
-    el->inclination = DegToRad(ParseTleField(line2, 8, 8));
-    el->raan = DegToRad(ParseTleField(line2, 17, 8));
-    el->eccentricity = ParseTleField(line2, 26, 7) * 1e-7;
-    el->argPerigee = DegToRad(ParseTleField(line2, 34, 8));
-    el->meanAnomaly = DegToRad(ParseTleField(line2, 43, 8));
-    el->meanMotion = ParseTleField(line2, 52, 11) * 0.004363323129985824;
-    el->ndot2 = el->ndot2 / (1440.0 * 1440.0) * kTwoPi;
-    el->nddot6 = el->nddot6 / (1440.0 * 1440.0 * 1440.0) * kTwoPi;
+    el->ndot2 = ReadField(record, kMeanMotionDot) / (1440.0 * 1440.0) * kTwoPi;
+    el->nddot6 = DecodeExponential(record, kDotDotMantissa, kDotDotExponent) / (1440.0 * 1440.0 * 1440.0) * kTwoPi;
+    el->bstar = DecodeExponential(record, kDragMantissa, kDragExponent);
+    el->inclination = DegToRad(ReadField(record, kInclination));
+    el->raan = DegToRad(ReadField(record, kNode));
+    el->eccentricity = ReadField(record, kEccentricity) * 1e-7;
+    el->argPerigee = DegToRad(ReadField(record, kPerigee));
+    el->meanAnomaly = DegToRad(ReadField(record, kMeanAnomaly));
+    el->meanMotion = ReadField(record, kMeanMotion) * 0.004363323129985824;
 }
 
-// True when the decoded fields lie within what an element set can hold: a
-// two-digit year and a day of that year (1 to the year's last day, with its
+// True when the decoded fields read and lie within what an element set can
+// hold: a two-digit year and a day of that year (1 to the year's last day, with its
 // fraction), an inclination of 0 to 180 degrees, node, argument of perigee and
 // mean anomaly of 0 to 360 degrees, and a mean motion above 0 and at most 17
 // revolutions a day (more would put the orbit within some 15 km of the
@@ -69,25 +101,30 @@ bool FieldsInRange(const SatelliteElements& el) {
     const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
     const double fullTurn = DegToRad(360.0), revolution = 0.004363323129985824;
     const auto angle = [fullTurn](double a) { return a >= 0.0 && a <= fullTurn; };
-    return day >= 1.0 && day < (leap ? 367.0 : 366.0) && el.inclination >= 0.0 && el.inclination <= fullTurn / 2.0 &&
+    const bool read = std::isfinite(el.ndot2) && std::isfinite(el.nddot6) && std::isfinite(el.bstar) &&
+                      std::isfinite(el.eccentricity);
+    return read && day >= 1.0 && day < (leap ? 367.0 : 366.0) && el.inclination >= 0.0 && el.inclination <= fullTurn / 2.0 &&
            angle(el.raan) && angle(el.argPerigee) && angle(el.meanAnomaly) && el.meanMotion > 0.0 &&
            el.meanMotion <= 17.0 * revolution;
 }
 
 }  // namespace
 
-double ParseTleField(const char* text, int start, int width) {
+double ParseTleField(const char* text, int start, int width, unsigned format) {
+    int k = 0;
+    while (k < width && text[start + k] == ' ') ++k;
+    double sign = 1.0;
+    if (k < width && (format & kTleSign) && (text[start + k] == '-' || text[start + k] == '+'))
+        sign = text[start + k++] == '-' ? -1.0 : 1.0;
     double value = 0.0;
-    int decimals = 0;
-    for (int k = 0; k < width; ++k) {
-        char c = text[start + k];
-        if (c >= '0' && c <= '9') {
-            value = value * 10.0 + (c - '0');
-        } else if (c == '.') {
-            decimals = width - 1 - k;
-        }
+    int decimals = -1;
+    for (; k < width; ++k) {
+        const char c = text[start + k];
+        if (c >= '0' && c <= '9') value = value * 10.0 + (c - '0');
+        else if (c == '.' && (format & kTlePoint) && decimals < 0) decimals = width - 1 - k;
+        else return kNaN;
     }
-    return value / std::pow(10.0, decimals);
+    return sign * value / std::pow(10.0, decimals > 0 ? decimals : 0);
 }
 
 unsigned ParseTleExponent(const char* text, int start, int width) {
@@ -97,6 +134,12 @@ unsigned ParseTleExponent(const char* text, int start, int width) {
         if (c >= '0' && c <= '9') value = value * 10u + static_cast<unsigned>(c - '0');
     }
     return value;
+}
+
+bool ElementFieldsRead(const char* line, int lineNumber) {
+    for (const ElementField& f : kElementFields)
+        if (f.line == lineNumber && std::isnan(ParseTleField(line, f.start, f.width, f.format))) return false;
+    return true;
 }
 
 double JulianDayOfYearStart(int year) { return YearStart(year); }

@@ -51,15 +51,33 @@ struct SatelliteElements {
 };
 static_assert(sizeof(SatelliteElements) == 36 * sizeof(double));
 
-// The field of `width` characters at `start` of `text`: its digits as a whole
-// number, divided by 10^k when a decimal point has k characters after it inside
-// the field. Every other character (blank, sign, letter) is skipped; a width of
-// 0 or less gives 0.
-double ParseTleField(const char* text, int start, int width);
+// What an element field's format allows beside digits and the blanks before
+// them: a sign in front of the digits, a decimal point among them.
+enum TleFieldFormat : unsigned { kTleDigits = 0, kTleSign = 1, kTlePoint = 2 };
 
-// An exponent field: its digits as a whole number, other characters skipped; a
-// width below 1 gives 0.
+// The field of `width` characters at `start` of `text`: blanks, then a sign
+// where `format` allows one, then digits with at most one decimal point where
+// it allows one. Its digits as a whole number, divided by 10^k when a decimal
+// point has k characters after it inside the field, negative after a '-'. A
+// field holding anything else (a letter, "nan", a blank after a digit, a second
+// point) does not read: not a number. A blank field, or a width of 0 or less,
+// gives 0.
+double ParseTleField(const char* text, int start, int width, unsigned format = kTlePoint);
+
+// An exponent field: its digits as a whole number, other characters skipped
+// (the caller reads the field with ParseTleField first); a width below 1 gives 0.
 unsigned ParseTleExponent(const char* text, int start, int width);
+
+// True when every element field of element line `lineNumber` (1 or 2, at
+// least 63 characters) reads with ParseTleField: the epoch, the two
+// derivatives of the mean motion and the drag term with their exponents on
+// line 1; inclination, node, eccentricity (digits only), argument of perigee,
+// mean anomaly and mean motion on line 2.
+bool ElementFieldsRead(const char* line, int lineNumber);
+
+// The message of a record InitSatelliteElements refuses, as the satellites
+// form and its searches show it.
+inline constexpr char kDamagedElementsText[] = "The elements of this satellite are damaged.";
 
 // Julian day of 0h UT on day 0 of `year` (31 December of the year before), in
 // the Gregorian calendar.
@@ -70,13 +88,14 @@ double JulianDayOfYearStart(int year);
 double TleEpochToJulianDay(double epochText);
 
 // Decodes the two element lines of `record` and derives the set-up quantities:
-// damaged text decodes to whatever its digits give, a blank field to 0 (the
-// propagators refuse a set outside their model). A '-' in the n-dot,
-// n-double-dot or B* mantissa makes it negative; an exponent is a negative
-// power of ten unless its field holds a '+'. Returns false, with every field
-// decoded all the same, when the record holds what no element set can: an
-// epoch day beyond its year (or below 1), an inclination beyond 180 degrees,
-// a node, argument of perigee or mean anomaly beyond 360 degrees, or a mean
-// motion of 0 or above 17 revolutions a day; the searches pass such a
-// record over and the import refuses it.
+// a blank field decodes to 0, a field that does not read (ParseTleField) to not
+// a number (the propagators refuse a set outside their model). A '-' in the
+// n-dot, n-double-dot or B* mantissa makes it negative; an exponent is a
+// negative power of ten unless its field holds a '+'. Returns false, with every
+// field decoded all the same, when the record holds what no element set can: a
+// field that does not read, an epoch day beyond its year (or below 1), an
+// inclination beyond 180 degrees, a node, argument of perigee or mean anomaly
+// beyond 360 degrees, or a mean motion of 0 or above 17 revolutions a day; the
+// searches pass such a record over, the views place nothing for it and the
+// import refuses it.
 bool InitSatelliteElements(const SatelliteRecord* record, SatelliteElements* elements);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalog/comet_satellite_db.h"
 #include "chart/chart_symbols.h"
 #include "core/angle_text.h"
 #include "core/date_text.h"
@@ -78,6 +79,12 @@ int ComputeFormSatellitePosition() {
 void SatelliteNameLine(char line[72]) {
     line[0] = '\0';
     if (satelliteFormState.record) GetSatelliteLine(satelliteFormState.record->nameLine, line);
+}
+
+bool FormRecordIsDamaged() {
+    SatelliteElements elements{};
+    return satelliteFormState.record && GetSatelliteCount() > 0 &&
+           !InitSatelliteElements(satelliteFormState.record, &elements);
 }
 
 void DrawSatelliteMarker(int x, int y) {

@@ -67,6 +67,11 @@ int ComputeFormSatellitePosition();
 // The name line of the form's record.
 void SatelliteNameLine(char line[72]);
 
+// True when the form holds a record of the satellite database that
+// InitSatelliteElements refuses (a field out of range or not a number): the
+// views place nothing for it. False with no database (no record read).
+bool FormRecordIsDamaged();
+
 // The satellite marker shared by the Info map and the globe: the square of 15
 // units (and one pixel) whose corner is 7 units left of and above the point is
 // saved, then the satellite symbol is drawn on the point. Restoring puts the
@@ -118,8 +123,8 @@ int ShowFlareDetails(int row);
 // three pieces (empty pieces are not drawn): with the Pass and Next views
 // "AOS", "Max" and "LOS" with the time "%02dh%02dm%02d", "Az: %d\xB0" and the
 // compass point, and "Alt: %d\xB0" above 1 degree; with Flare and Transit the
-// angle ("Intensity" or "Angle"), "Alt" and "Azt" at the peak. Reads the
-// row's record into the form's record buffer.
+// angle ("Intensity" or "Angle"), "Alt" and "Azt" at the peak; none for a
+// damaged record. Reads the row's record into the form's record buffer.
 struct SatelliteDetailTexts {
     std::string pieces[3][3];
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include "catalog/comet_satellite_db.h"
@@ -111,7 +112,9 @@ void DrawFactsBlock(const MapFrame& map, int y, const Labelled* lines, int count
     DrawBlock("Informations", x, y, lines, count, column, headerX);
 }
 
-void DrawInfoTexts(const MapFrame& map) {
+// The blocks of texts; a damaged record (`sound` false) shows no period,
+// inclination or age either.
+void DrawInfoTexts(const MapFrame& map, bool sound) {
     const SatelliteFormState& s = satelliteFormState;
     const SatelliteElements& el = *s.elements;
     const bool tall = ScreenIsTall();
@@ -128,13 +131,15 @@ void DrawInfoTexts(const MapFrame& map) {
     SelectFont(3);
     const int skyHeaderRight = map.x0 + ScaleX(77) + TextWidth("Sky Location");
     char period[32] = "-";
-    if (std::isfinite(el.period) && std::fabs(el.period) < 1e9)
+    if (sound && std::isfinite(el.period) && std::fabs(el.period) < 1e9)
         std::snprintf(period, sizeof period, "%ldmin", std::lround(el.period));
-    const double age = SatelliteFormJulianDay() - el.epochJd;  // both universal time
+    const double unknown = std::numeric_limits<double>::quiet_NaN();
+    const double inclination = sound ? el.inclination * 57.29577951308232 : unknown;
+    const double age = sound ? SatelliteFormJulianDay() - el.epochJd : unknown;  // both universal time
     const Labelled facts[] = {{"Velocity", SatelliteValueText(el.rangeRate, "km/s")},
                               {"Range", SatelliteValueText(el.range, "km")},
                               {"Orbit period", period},
-                              {"Inclination", SatelliteValueText(el.inclination * 57.29577951308232, "\xB0")},
+                              {"Inclination", SatelliteValueText(inclination, "\xB0")},
                               {"Age Of TLE", SatelliteValueText(age, " days")}};
     DrawFactsBlock(map, y, facts, tall ? 5 : 3, skyHeaderRight);
     SelectFont(0);
@@ -154,13 +159,14 @@ void ShowSatelliteInfo(int index) {
         SetTextColorRef(GetForegroundColor());
         SetForeColor(GetForegroundColor());
     }
-    if (count <= 0 || !s.elements) {
+    if (count <= 0 || !s.elements || !s.record) {
         EraseRectangle(work);
         return;
     }
     // The satellite named by the popup, whatever record a sky view of a search
-    // row left in the buffer.
-    if (index >= 0 && index < count && GetSatelliteRecord(index, s.record)) InitSatelliteElements(s.record, s.elements);
+    // row left in the buffer; a damaged one is placed nowhere.
+    if (index >= 0 && index < count) GetSatelliteRecord(index, s.record);
+    const bool sound = InitSatelliteElements(s.record, s.elements);
     ComputeFormSatellitePosition();
     const MapFrame map = InfoMapFrame();
     RestoreSatelliteMarker();
@@ -176,7 +182,7 @@ void ShowSatelliteInfo(int index) {
         SetPopupLabel(kSatNameTrigger, name);
         WriteSatelliteDateTimeFields();
         DrawBitmap(SatelliteLargeLayout() ? 6010 : 1221, map.x0, map.y0);
-        DrawInfoTrack(map);
+        if (sound) DrawInfoTrack(map);
         ComputeFormSatellitePosition();
     }
     const SatelliteElements& el = *s.elements;
@@ -186,7 +192,7 @@ void ShowSatelliteInfo(int index) {
         const MapPoint p = SatelliteMapPoint(el.subLongitude, el.subLatitude, map.x0, map.y0, map.width, map.height);
         DrawSatelliteMarker(p.x, p.y);
     }
-    DrawInfoTexts(map);
+    DrawInfoTexts(map, sound);
 }
 
 int ShowSatelliteTLE(int index) {

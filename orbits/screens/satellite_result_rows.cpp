@@ -268,7 +268,7 @@ SatelliteDetailTexts FlareDetailTexts(const PassRow& row) {
     SatelliteFormState& s = satelliteFormState;
     SatelliteDetailTexts texts;
     if (!s.record || !s.elements || !GetSatelliteRecord(row.satelliteIndex, s.record)) return texts;
-    InitSatelliteElements(s.record, s.elements);
+    if (!InitSatelliteElements(s.record, s.elements)) return texts;  // a damaged record is placed nowhere
     if (s.view == kSatelliteViewPass || s.view == kSatelliteViewNext) PassDetailTexts(row, &texts);
     else PeakDetailTexts(row, &texts);
     return texts;

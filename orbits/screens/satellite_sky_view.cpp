@@ -75,17 +75,18 @@ void MakeMoonEntry(SelectionEntry* e, const double* toDate, int year, int month,
 }
 
 // Entries 0 (the Moon) and 1..39 (the satellite from the form's time on);
-// a place that is not a number is left out. Returns the entries made.
+// a place that is not a number is left out, and a damaged record is placed
+// nowhere. Returns the entries made.
 int BuildSkyObjects(int index, int trackSpan) {
     SatelliteFormState& s = satelliteFormState;
     std::memset(s.skyObjects, 0, sizeof(SelectionEntry) * kSatelliteSkyObjectCount);
-    ComputeFormSatellitePosition();
-    const int span = SkyTrackSpanMinutes(Get(kSatStepList), trackSpan, s.elements->period);
-    const double step = span / 1440.0 / kTrackPoints;
     int year = s.year, month = s.month, day = s.day, hour = s.hour, minute = s.minute, second = s.second;
     double jd = SatelliteFormJulianDay(), toDate[9];
     ComputeJ2000ToDateMatrix(jd, toDate);
     MakeMoonEntry(&s.skyObjects[0], toDate, year, month, day, hour, minute, second);
+    if (!ComputeFormSatellitePosition() && FormRecordIsDamaged()) return 1;
+    const int span = SkyTrackSpanMinutes(Get(kSatStepList), trackSpan, s.elements->period);
+    const double step = span / 1440.0 / kTrackPoints;
     int count = 1;
     for (int point = 1; point <= kTrackPoints; ++point) {
         StepBusyIndicator(1);

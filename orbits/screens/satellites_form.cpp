@@ -20,6 +20,7 @@
 #include "orbits/satellite_import.h"
 #include "orbits/screens/satellite_form_parts.h"
 #include "orbits/screens/satellite_view_geometry.h"
+#include "orbits/two_line_elements.h"
 #include "platform/messages.h"
 #include "platform/shell.h"
 #include "platform/timer.h"
@@ -111,6 +112,25 @@ bool LoadSatellite(int index) {
     return true;
 }
 
+// Says once that the form's record is damaged: after it was chosen, or a view
+// that places it (or shows its lines) was opened on it, never at a redraw or
+// a time step. The Pass and Transit searches say it themselves; Next and
+// Flare pass such records over.
+void TellDamagedRecord() {
+    if (FormRecordIsDamaged()) ShowInformation(kDamagedElementsText, "");
+}
+
+bool ViewPlacesTheSatellite(int view) {
+    return view == kSatelliteViewInfo || view == kSatelliteViewSky || view == kSatelliteViewGlobe ||
+           view == kSatelliteViewData;
+}
+
+// The current view drawn on a choice of the user's.
+void ShowChosenView(int index) {
+    ShowSatelliteView(index);
+    if (ViewPlacesTheSatellite(State().view)) TellDamagedRecord();
+}
+
 // The date and time changed: every picture and result is made again.
 void ForgetPictures() {
     SatelliteFormState& s = State();
@@ -128,14 +148,14 @@ void ChooseView(int row) {
     SatelliteFormState& s = State();
     if (row < 0 || row >= static_cast<int>(std::size(kViewRows))) return;
     // The command erased the form: the view already chosen is drawn again.
-    if (row == s.view) return ShowSatelliteView(s.satelliteIndex);
+    if (row == s.view) return ShowChosenView(s.satelliteIndex);
     StopTimer();
     if (IsSearchView(s.view) && IsSearchView(row)) s.resultCount = 0;
     s.mapReady = 0;
     ReleaseSatelliteMarker();
     s.view = row;
     SetPopupList(kSatViewTrigger, kSatViewList, row);
-    ShowSatelliteView(s.satelliteIndex);
+    ShowChosenView(s.satelliteIndex);
     StartTimerInMode();
 }
 
@@ -147,7 +167,7 @@ void ChooseSatellite(int row) {
         char name[kSatelliteLineSize];
         SatelliteNameLine(name);
         SetPopupLabel(kSatNameTrigger, name);
-        return ShowSatelliteView(row);
+        return ShowChosenView(row);
     }
     s.skyObjectCount = 0;
     s.satelliteIndex = row;
@@ -156,7 +176,7 @@ void ChooseSatellite(int row) {
     s.resultCount = 0;
     s.trackSpan = -1;
     s.mapReady = 0;
-    ShowSatelliteView(row);
+    ShowChosenView(row);
 }
 
 // After a new date and time: the fields, the track's start and the view.
@@ -202,6 +222,14 @@ void ShowResultInSky() {
     SearchRowSkyStart(s.view, row, currentSite.zoneMinutes, &s.startJd, &s.trackSpan);
     s.skyObjectCount = 0;
     DrawSatelliteSkyView(row.satelliteIndex, s.startJd, s.trackSpan);
+    TellDamagedRecord();
+}
+
+// The details of the tapped row, told as damaged when its record is.
+void ShowResultDetails() {
+    SatelliteFormState& s = State();
+    s.selectedResult = Get(kSatResultList);
+    if (ShowFlareDetails(s.selectedResult)) TellDamagedRecord();
 }
 
 void ChooseMinimumElevation(int row) {
@@ -383,7 +411,7 @@ void OpenSatellitesForm() {
     }
     s.second = 0;
     InstallSatelliteFormSearchDisplay();
-    ShowSatelliteView(s.satelliteIndex);
+    ShowChosenView(s.satelliteIndex);
     StartTimerInMode();
 }
 
@@ -527,7 +555,7 @@ int HandleSatelliteKey(int key) {
     s.skyObjectCount = 0;
     s.resultCount = 0;
     s.trackSpan = -1;
-    ShowSatelliteView(index);
+    ShowChosenView(index);
     return 1;
 }
 
@@ -540,10 +568,7 @@ int HandleSatelliteCommand(int id) {
     case kSatTimeField: case kSatDateField: EditFormDateTime(); return 1;
     case kSatNowButton: TakeDeviceTime(); return 1;
     case kSatModeList: ChooseTimeMode(Get(kSatModeList)); return 1;
-    case kSatResultList:
-        State().selectedResult = Get(kSatResultList);
-        ShowFlareDetails(State().selectedResult);
-        return 1;
+    case kSatResultList: ShowResultDetails(); return 1;
     case kSatShowInSky: ShowResultInSky(); return 1;
     case kSatFovList: ChooseSkyFieldOfView(Get(kSatFovList)); return 1;
     case kSatElevationList: ChooseMinimumElevation(Get(kSatElevationList)); return 1;

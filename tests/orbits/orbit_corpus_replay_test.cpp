@@ -20,7 +20,9 @@ int RunSatelliteRecords(const uint8_t* data, std::size_t size) {
 // revolutions a day, a set that never sets for its site, element lines out of
 // place (an epoch some 30 million years on) whose passes ran on past the
 // window for years at 67.5 S and the record of that kind (an epoch of
-// JD 3.5e8, a node of 71,416 degrees), a NaN inclination,
+// JD 3.5e8, a node of 71,416 degrees), a NaN inclination, numbers holding
+// "nan", "inf" or letters (the drag "102inf"), a set of 2055 searched 29
+// years before its epoch whose passes rose before the previous one set,
 // H = 1e30 and a perihelion of 1e-28 AU; element texts of real records, of
 // a node of 73 digits, an inclination of 4.4e23 and q of 1.25e19 AU.
 TEST(OrbitCorpus, EverySavedInputPassesTheChecks) {

@@ -132,6 +132,55 @@ TEST(ElementSetText, StrayLinesCountOneEach) {
     }
 }
 
+// Every number of the element lines read by its format: digits, blanks
+// before them, a sign where the format has one (the derivatives, the drag and
+// second-derivative mantissas and exponents), a decimal point where it has one
+// (not in the eccentricity nor the mantissas). Each field of 29238's lines
+// holding "nan", "inf", a letter O for a zero, and the drag "102inf",
+// a blank after the digits, a sign or point out of place, each with its check
+// digit right: not an element line, and the set skipped and counted beside a
+// sound one. (Letters were skipped: an inclination "     nan" read as 0 and
+// the set was imported; "102inf" as a drag of 0.00102.) Signs and points
+// where the format has them still read.
+TEST(ElementSetText, NumbersHoldingLettersAreRefusedAndCounted) {
+    const Published sound = Set("ISS 29238", 29238);
+    const struct {
+        int line, column, width;
+    } fields[] = {{1, 18, 14}, {1, 33, 10}, {1, 44, 6}, {1, 50, 2}, {1, 53, 6}, {1, 59, 2},
+                  {2, 8, 8},   {2, 17, 8},  {2, 26, 7}, {2, 34, 8}, {2, 43, 8}, {2, 52, 11}};
+    struct Case {
+        int line, column;
+        std::string text;
+        bool reads;
+    };
+    std::vector<Case> cases = {
+        {1, 53, "102inf", false},       {2, 52, "15.5       ", false}, {2, 8, " -51.644", false},
+        {2, 26, "0.08673", false},      {1, 53, "12.345", false},      {2, 17, "12.4.567", false},
+        {1, 33, "- .0000008", false},   {1, 33, "+.00000084", true},   {1, 33, " -.0000008", true},
+        {1, 44, "-12345", true},        {1, 50, "+1", true},           {1, 59, " 4", true},
+        {2, 52, "         15", true},
+    };
+    for (const auto& f : fields) {
+        const std::string original = (f.line == 1 ? sound.line1 : sound.line2).substr(f.column, f.width);
+        std::string letterO = original;
+        letterO[letterO.find_first_of("0123456789")] = 'O';
+        for (std::string token : {std::string("nan"), std::string("inf"), letterO}) {
+            if (token.size() > static_cast<std::size_t>(f.width)) token = token.substr(token.size() - f.width);
+            cases.push_back({f.line, f.column, std::string(f.width - token.size(), ' ') + token, false});
+        }
+    }
+    for (const Case& c : cases) {
+        Published set = sound;
+        std::string& line = c.line == 1 ? set.line1 : set.line2;
+        line = Rewritten(line, c.column, c.text);
+        EXPECT_EQ(IsElementLine(line.c_str(), line.size(), c.line), c.reads) << c.line << " '" << c.text << "'";
+        const std::string text = Text({set, Set("GEO 28626", 28626)});
+        const ElementSetText read = ReadElementSetText(text.data(), text.size());
+        EXPECT_EQ(read.records.size(), c.reads ? 2u : 1u) << c.line << " '" << c.text << "'";
+        EXPECT_EQ(read.skipped, c.reads ? 0 : 1) << c.line << " '" << c.text << "'";
+    }
+}
+
 class SatelliteImportTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -13,6 +13,7 @@
 
 #include "core/julian_day.h"
 #include "orbits/satellite_fixtures.h"
+#include "orbits/screens/satellite_form_parts.h"
 #include "platform/screen.h"
 #include "platform/text_log.h"
 #include "satellites_form_fixture.h"
@@ -266,10 +267,11 @@ TEST_P(SatellitePassList, TransitRowIsTheLeastMoonSeparationOfAWholePass) {
 // A record whose element lines stand out of place as the issue found one (its
 // epoch field reads day 1,384,439 of '95, some JD 3.5e8; its node 71,416 and
 // its argument of perigee 38,443 degrees), at 67.5 S 0 E on 25 June 2006 1h
-// UT beside a sound set: Info, Globe, Sky and Data show it without a box;
-// Pass and Transit refuse it with one box each, "The elements of this
-// satellite are damaged.", and no second box after it; Next and Flare pass it
-// over without a box, Next listing the sound set alone.
+// UT beside a sound set: the opening of the form on it, and Globe, Sky, Data,
+// Info, Pass and Transit opened on it, each give one box, "The elements of
+// this satellite are damaged.", and no second box after it; Next and Flare
+// pass it over without a box, Next listing the sound set alone. (Info, Globe,
+// Sky and Data showed it without a box.)
 TEST_P(SatellitePassList, DamagedRecordGetsOneBoxInPassAndTransit) {
     auto [line1, line2] = VerificationLines(28057);
     WriteElementSets({{"IRIDIUM 22312", kLinesOutOfPlace1, kLinesOutOfPlace2}, {"SUNSYNC 28057", line1, line2}});
@@ -279,10 +281,13 @@ TEST_P(SatellitePassList, DamagedRecordGetsOneBoxInPassAndTransit) {
     SetFormTime(2006, 6, 25, 1, 0);
     lastSatelliteIndex = 0;
     Open();
+    ASSERT_EQ(BoxCount(), 1) << BoxText();
+    EXPECT_EQ(BoxText().rfind("The elements of this satellite are damaged.", 0), 0u) << BoxText();
+    Answer(pl::IDOK);
     for (int view : {kSatelliteViewGlobe, kSatelliteViewSky, kSatelliteViewData, kSatelliteViewInfo,
                      kSatelliteViewPass, kSatelliteViewTransit, kSatelliteViewNext, kSatelliteViewFlare}) {
         ChooseView(view);
-        const bool refused = view == kSatelliteViewPass || view == kSatelliteViewTransit;
+        const bool refused = view != kSatelliteViewNext && view != kSatelliteViewFlare;
         ASSERT_EQ(BoxCount(), refused ? 1 : 0) << view << " " << BoxText();
         if (!refused) continue;
         EXPECT_EQ(BoxText().rfind("The elements of this satellite are damaged.", 0), 0u) << BoxText();
@@ -294,6 +299,107 @@ TEST_P(SatellitePassList, DamagedRecordGetsOneBoxInPassAndTransit) {
     EXPECT_EQ(BoxCount(), 0);
     ASSERT_EQ(satelliteFormState.resultCount, 1);
     EXPECT_EQ(satelliteFormState.results[0].satelliteIndex, 1);
+}
+
+// The issue's damaged records, each a sound set (28057) but for one field
+// beyond what an element set holds, named "IRAS" so that both Next and Flare
+// would search them, behind the sound set at 67.5 S 0 E on 25 June 2006 1h UT.
+// In Info, Globe and Sky each damaged record, reached with the Down key and
+// chosen in the name popup, gives one box, "The elements of this satellite
+// are damaged.", and is placed nowhere: no sub-point, no age of its elements,
+// no ground track, no sky point but the Moon's; a step of the "+1'" time mode
+// after it adds no box. Next and Flare pass them over without a box; a row
+// that stands for one (none of the searches lists one) gets the box and no
+// details, and so does the sky view opened on it. The sound set's Info is
+// drawn as before. (Info drew epoch day 399 with a sub-point, a sky place and
+// an age of -48.3 days, without a word.)
+TEST_P(SatellitePassList, DamagedRecordsArePlacedNowhereAndToldOncePerChoice) {
+    auto [line1, line2] = VerificationLines(28057);
+    const struct {
+        int line, column;
+        const char* text;
+    } damages[] = {{1, 18, "06000.50000000"}, {1, 18, "06399.50000000"}, {2, 17, "400.0000"},
+                   {2, 8, "181.0000"},        {2, 34, "361.0000"},       {2, 43, "361.0000"},
+                   {2, 52, " 0.00000000"},    {2, 52, "19.00000000"}};
+    std::vector<NamedElementSet> sets = {{"SUNSYNC 28057", line1, line2}};
+    for (const auto& d : damages)
+        sets.push_back({std::string("IRAS ") + d.text, d.line == 1 ? Put(line1, d.column, d.text) : line1,
+                        d.line == 2 ? Put(line2, d.column, d.text) : line2});
+    WriteElementSets(sets);
+    pl::SetScreenInfo(GetParam());
+    Start();
+    pl::StartTextLog();
+    Ui([] { SetTestSite(-67.5, 0.0, 0); });
+    SetFormTime(2006, 6, 25, 1, 0);
+    lastSatelliteIndex = 0;
+    Open();
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    const std::vector<std::vector<std::string>> soundInfo = TextLines(form);
+    const int count = static_cast<int>(sets.size());
+    // One box for the choice, none at the time step after it (Info and Globe
+    // are drawn again at each), and the record placed nowhere.
+    const auto expectToldAndNowhere = [this](int view, const std::string& what) {
+        ASSERT_EQ(BoxCount(), 1) << what;
+        EXPECT_EQ(BoxText().rfind("The elements of this satellite are damaged.", 0), 0u) << what << BoxText();
+        Answer(pl::IDOK);
+        harness.advance(1000);
+        EXPECT_EQ(BoxCount(), 0) << what;
+        EXPECT_TRUE(std::isnan(satelliteFormState.elements->subLongitude)) << what;
+        if (view == kSatelliteViewSky) {
+            EXPECT_EQ(satelliteFormState.skyObjectCount, 1) << what;
+        } else if (view == kSatelliteViewGlobe) {
+            EXPECT_EQ(LastGlobeTrackSegments().backward + LastGlobeTrackSegments().forward, 0) << what;
+        } else {
+            const std::vector<std::vector<std::string>> lines = TextLines(form);
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), std::vector<std::string>{"Age Of TLE", "-"}), 1) << what;
+        }
+    };
+    for (int view : {kSatelliteViewInfo, kSatelliteViewGlobe, kSatelliteViewSky}) {
+        ChooseView(view);  // on the sound set
+        ASSERT_EQ(BoxCount(), 0) << view << " " << BoxText();
+        Choose(2811, 2812, 2);  // "+1'"
+        for (int k = 1; k < count; ++k) {
+            harness.key(pl::VK_DOWN);
+            expectToldAndNowhere(view, std::to_string(view) + " Down to " + sets[k].name);
+        }
+        for (int k = count - 1; k >= 1; --k) {  // each shown in the popup as it opens
+            Choose(2805, 2806, k);
+            expectToldAndNowhere(view, std::to_string(view) + " popup " + sets[k].name);
+        }
+        harness.key(pl::VK_UP);  // the sound set again
+        EXPECT_EQ(BoxCount(), 0) << view << " " << BoxText();
+        EXPECT_EQ(satelliteFormState.satelliteIndex, 0);
+        Choose(2811, 2812, 0);
+    }
+    for (int view : {kSatelliteViewNext, kSatelliteViewFlare}) {
+        ChooseView(view);
+        EXPECT_EQ(BoxCount(), 0) << view << BoxText();
+        for (int row = 0; row < satelliteFormState.resultCount; ++row)
+            EXPECT_EQ(satelliteFormState.results[row].satelliteIndex, 0) << view << " " << row;
+    }
+    ChooseView(kSatelliteViewNext);
+    ASSERT_GE(satelliteFormState.resultCount, 1);
+    SatelliteDetailTexts details;
+    Ui([&details] { details = FlareDetailTexts(satelliteFormState.results[0]); });
+    EXPECT_EQ(details.pieces[0][0].rfind("AOS", 0), 0u) << details.pieces[0][0];
+    Ui([] { satelliteFormState.results[0].satelliteIndex = 2; });
+    TapRow(2813, 0);
+    ASSERT_EQ(BoxCount(), 1);
+    Answer(pl::IDOK);
+    Ui([&details] { details = FlareDetailTexts(satelliteFormState.results[0]); });
+    for (const auto& line : details.pieces)
+        for (const std::string& piece : line) EXPECT_EQ(piece, "");
+    Press(2814);
+    ASSERT_EQ(BoxCount(), 1);
+    Answer(pl::IDOK);
+    EXPECT_EQ(satelliteFormState.skyObjectCount, 1);
+
+    Choose(2805, 2806, 0);
+    SetFormTime(2006, 6, 25, 1, 0);
+    ChooseView(kSatelliteViewInfo);
+    EXPECT_EQ(BoxCount(), 0) << BoxText();
+    EXPECT_EQ(TextLines(form), soundInfo);
+    pl::StopTextLog();
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, SatellitePassList, ::testing::ValuesIn(kBothScreens));
