@@ -114,7 +114,8 @@ TEST_F(MoonEvents, GalileanEventsAgainstPyEphem) {
 }
 
 // A transit that began the evening before and holds at 00:12 starts at hour
-// 23, the first minute of the transit; its end lies in the day.
+// 23 of the day before, the first minute of the transit; its end lies in the
+// day.
 TEST_F(MoonEvents, TransitInProgressAtFirstSampleStartsTheEveningBefore) {
     int month = 0, day = 0, moon = -1;
     for (int mo = 1; mo <= 12 && moon < 0; ++mo)
@@ -127,7 +128,7 @@ TEST_F(MoonEvents, TransitInProgressAtFirstSampleStartsTheEveningBefore) {
     Search(kJupiterMode, 2024, month, day);
     const MoonEventSlot* s = Slot(moon, kMoonTransit);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ((std::vector{s->startHour, s->startDay}), (std::vector{23, day}));
+    EXPECT_EQ((std::vector{s->startHour, s->startDay}), (std::vector{23, day - 1}));
     EXPECT_NE(Code(month, day, Start(s) - 1441, moon), kMoonTransit);
     EXPECT_EQ(Code(month, day, Start(s) - 1440, moon), kMoonTransit);
     EXPECT_TRUE(End(s) > 12 && End(s) < 600) << End(s);
@@ -223,8 +224,42 @@ TEST_F(MoonEvents, EventsOfTheLastHourWereLostOrADayLate) {
     EXPECT_GT(acrossMidnight, 80);
 }
 
+// A moon's rows in the table's order, each matched to its event of
+// moon_events_pyephem.csv, on days that one of its events was under way at
+// midnight, having begun the evening before (at Tokyo, +9 h, on the first of
+// April from 31 March; at Sydney, +11 h, on New Year's Day from 31
+// December): that event comes first, the others by their starts. It kept the
+// searched day with its evening hour, so it sorted after the day's later
+// events and read as that evening's.
+TEST_F(MoonEvents, EventOfTheEveningBeforeSortedAfterTheDaysLaterOnes) {
+    const struct {
+        int mode, zone, year, month, day, moon;
+    } cases[] = {
+        {kJupiterMode, 540, 2027, 3, 2, 0},  {kJupiterMode, 540, 2027, 3, 9, 0}, {kJupiterMode, 540, 2027, 3, 24, 0},
+        {kJupiterMode, 540, 2027, 4, 1, 0},  {kSaturnMode, 660, 2027, 1, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.zone << " " << c.year << "-" << c.month << "-" << c.day);
+        SetTestSite(35.0, -139.7, c.zone);
+        Search(c.mode, c.year, c.month, c.day);
+        const std::vector<ReferenceMoonEvent> events = ReferenceMoonEvents(c.year, c.month, c.day, c.zone, 720);
+        std::vector<double> starts;
+        for (const MoonEventSlot& s : planetMoonState) {
+            const auto e = std::find_if(events.begin(), events.end(), [&](const ReferenceMoonEvent& r) {
+                return r.mode == c.mode && s.startDay != 0 && s.moon == c.moon && Matches(s, r);
+            });
+            if (e != events.end()) starts.push_back(e->start);
+        }
+        ASSERT_GE(starts.size(), 3u);
+        EXPECT_LT(starts.front(), 0.0);
+        EXPECT_TRUE(std::is_sorted(starts.begin(), starts.end())) << ::testing::PrintToString(starts);
+    }
+}
+
 // Moon, then start day, hour, minute, each difference as a signed 16-bit
-// value (65536 counts as none); empty slots (moon 0, day 0) sort first.
+// value (65536 counts as none), but for two filled start days more than one
+// apart, a month's last day and the next month's first, the last day first;
+// empty slots (moon 0, day 0) sort first.
 TEST_F(MoonEvents, CompareMoonEvents) {
     const struct {
         MoonEventSlot a, b;
@@ -235,6 +270,10 @@ TEST_F(MoonEvents, CompareMoonEvents) {
         {{3, 4, 5, 9, 10, 0, 0, 0}, {3, 1, 5, 9, 10, 0, 0, 0}, 0},
         {{0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 5, 2, 0, 0, 0, 0}, -1},
         {{65536, 1, 5, 2, 0, 0, 0, 0}, {0, 1, 5, 1, 0, 0, 0, 0}, 1},
+        {{1, 1, 31, 23, 50, 0, 0, 0}, {1, 4, 1, 2, 0, 0, 0, 0}, -1},
+        {{1, 4, 1, 2, 0, 0, 0, 0}, {1, 1, 28, 23, 50, 0, 0, 0}, 1},
+        {{1, 4, 1, 2, 0, 0, 0, 0}, {1, 1, 2, 0, 10, 0, 0, 0}, -1},
+        {{0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 31, 23, 0, 0, 0, 0}, -1},
     };
     for (const auto& c : cases) {
         const int r = CompareMoonEvents(&c.a, &c.b);
