@@ -58,11 +58,11 @@ void RefineSlot(MoonEventSlot* slot, int offset, int step) {
     PlanetDetailDate t{};
     for (int n = 1; n <= steps; ++n) {
         if (StateAt(mode, slot->moon, startHour, startMinute, -(offset + n * step), &t) != slot->kind) break;
-        slot->startHour = t.hour, slot->startMinute = t.minute;
+        slot->startDay = t.day, slot->startHour = t.hour, slot->startMinute = t.minute;
     }
     for (int n = 1; n <= steps; ++n) {
         const bool same = StateAt(mode, slot->moon, endHour, endMinute, offset + n * step, &t) == slot->kind;
-        slot->endHour = t.hour, slot->endMinute = t.minute;
+        slot->endDay = t.day, slot->endHour = t.hour, slot->endMinute = t.minute;
         if (!same) break;
     }
 }
@@ -170,13 +170,24 @@ void RefineMoonEvents(MoonEventSlot* table, int offset, int step) {
     std::qsort(table, kMoonEventSlots, sizeof(MoonEventSlot), CompareMoonEvents);
 }
 
+namespace {
+
+// The order of two start days of one table (0 for an empty slot). A table's
+// days lie within a day of the searched one, so two filled days further apart
+// meet across a month's end, where the later day has the smaller number.
+int CompareStartDays(int32_t a, int32_t b) {
+    const int16_t d = static_cast<int16_t>(a - b);
+    return a != 0 && b != 0 && std::abs(d) > 1 ? -d : d;
+}
+
+}  // namespace
+
 int CompareMoonEvents(const void* a, const void* b) {
     const auto* x = static_cast<const MoonEventSlot*>(a);
     const auto* y = static_cast<const MoonEventSlot*>(b);
-    const int32_t pairs[4][2] = {{x->moon, y->moon},
-                                 {x->startDay, y->startDay},
-                                 {x->startHour, y->startHour},
-                                 {x->startMinute, y->startMinute}};
+    if (const int16_t d = static_cast<int16_t>(x->moon - y->moon)) return d;
+    if (const int d = CompareStartDays(x->startDay, y->startDay)) return d;
+    const int32_t pairs[2][2] = {{x->startHour, y->startHour}, {x->startMinute, y->startMinute}};
     for (const auto& p : pairs) {
         const int16_t d = static_cast<int16_t>(p[0] - p[1]);
         if (d != 0) return d;

@@ -46,10 +46,12 @@ void RunMoonEventSearch(int mode, const PlanetDetailDate& date);
 // that turns into another (a transit gaining its shadow) ends at the minute
 // the next starts. Steps are `step` minutes (1 in the search), the first
 // `offset` + step from the sampled time; at most 12 hours from it a side.
-// Only hours and minutes change.
+// The start and end take the day, hour and minute they reach (so an event in
+// progress at 00:00 sorts before the moon's later events of the day).
 void RefineMoonEvents(MoonEventSlot* table, int offset, int step);
 
 // qsort comparator of MoonEventSlot: moon, then start day, hour, minute,
-// each difference taken as a signed 16-bit value; empty slots (moon 0, day
-// 0) come first.
+// each difference taken as a signed 16-bit value; two filled start days more
+// than one apart are the last of a month and the first of the next, the
+// first the later. Empty slots (moon 0, day 0) come first.
 int CompareMoonEvents(const void* a, const void* b);

@@ -3,7 +3,9 @@
 occultation of Jupiter's four Galilean moons and of five moons of Saturn (Enceladus, Tethys, Dione,
 Rhea, Titan) from 2026-12-31 05:00 to 2027-01-31 21:00 UT and from 2027-02-28 07:00 to
 2027-05-01 15:00 UT: the local days of January 2027 at +11 h, March at +9 h and April at -7 h with
-eight hours to spare on each side.
+eight hours to spare on each side; and of Saturn's from 2025-03-11 04:00 to 2025-03-30 16:00 UT,
+when Titan's transits and eclipses near the ring-plane crossing last up to six hours: local days
+12 to 29 March 2025 at -9 h to +12 h with seven hours to spare.
 
 Source, independent of the program: PyEphem (Debian python3-ephem; libastro's moon theories) for
 each moon's offset from its planet (x east, y south, z towards the Earth, planet radii) and for the
@@ -42,6 +44,7 @@ from common import write_table  # noqa: E402
 EPOCH = ephem.Date("2027/1/1 00:00:00")
 SPANS = ((ephem.Date("2026/12/31 05:00:00"), ephem.Date("2027/1/31 21:00:00")),
          (ephem.Date("2027/2/28 07:00:00"), ephem.Date("2027/5/1 15:00:00")))
+SATURN_SPANS = ((ephem.Date("2025/3/11 04:00:00"), ephem.Date("2025/3/30 16:00:00")),)
 
 PLANETS = {
     "jupiter": dict(body=ephem.Jupiter, flattening=71492.0 / 66854.0, eclipse_first=False,
@@ -184,6 +187,8 @@ def main():
     for planet in PLANETS:
         for first, last in SPANS:
             rows += span_events(planet, first, last)
+    for first, last in SATURN_SPANS:
+        rows += span_events("saturn", first, last)
     write_table("moon_events_pyephem.csv",
                 ["Events of Jupiter's and Saturn's moons (PyEphem moon offsets; the planet's IAU spheroid and",
                  "pole, the Earth's and the Sun's lines of sight): kind transit, transit_shadow, shadow, eclipse,",

@@ -12,6 +12,10 @@
 
 #include "assistants/jupiter_moons.h"
 #include "assistants/moon_event_reference.h"
+#include "assistants/saturn_satellites.h"
+#include "core/delta_t.h"
+#include "core/julian_day.h"
+#include "core/services.h"
 #include "support/recording_services.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
@@ -114,7 +118,8 @@ TEST_F(MoonEvents, GalileanEventsAgainstPyEphem) {
 }
 
 // A transit that began the evening before and holds at 00:12 starts at hour
-// 23, the first minute of the transit; its end lies in the day.
+// 23 of the day before, the first minute of the transit; its end lies in the
+// day.
 TEST_F(MoonEvents, TransitInProgressAtFirstSampleStartsTheEveningBefore) {
     int month = 0, day = 0, moon = -1;
     for (int mo = 1; mo <= 12 && moon < 0; ++mo)
@@ -127,7 +132,7 @@ TEST_F(MoonEvents, TransitInProgressAtFirstSampleStartsTheEveningBefore) {
     Search(kJupiterMode, 2024, month, day);
     const MoonEventSlot* s = Slot(moon, kMoonTransit);
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ((std::vector{s->startHour, s->startDay}), (std::vector{23, day}));
+    EXPECT_EQ((std::vector{s->startHour, s->startDay}), (std::vector{23, day - 1}));
     EXPECT_NE(Code(month, day, Start(s) - 1441, moon), kMoonTransit);
     EXPECT_EQ(Code(month, day, Start(s) - 1440, moon), kMoonTransit);
     EXPECT_TRUE(End(s) > 12 && End(s) < 600) << End(s);
@@ -183,13 +188,40 @@ bool WithinAnEdge(const MoonEventSlot& s, const ReferenceMoonEvent& e) {
     return s.moon == e.moon && (near(e.start, e.startTolerance) || near(e.end, e.endTolerance));
 }
 
+// Counts of the reference events a search's table was held to: all, those
+// crossing one of the day's midnights, and those of them lasting over 5 h.
+struct ReferenceCounts {
+    int required = 0, acrossMidnight = 0, longAcrossMidnight = 0;
+};
+
+// The table of a search of a local date at a zone against
+// moon_events_pyephem.csv (moon_event_reference.h): each event under way in
+// the day by more than its tolerance is listed once, and every row is an event
+// of the reference with its start and end within their tolerances (or a
+// sliver within the tolerance of one of its edges).
+void ExpectTableAsReference(int mode, int year, int month, int day, int zone, ReferenceCounts* counts) {
+    std::vector<ReferenceMoonEvent> events = ReferenceMoonEvents(year, month, day, zone, 720);
+    std::erase_if(events, [mode](const ReferenceMoonEvent& e) { return e.mode != mode; });
+    for (const ReferenceMoonEvent& e : events) {
+        if (e.Overlap() <= e.Tolerance()) continue;
+        const auto rows = std::count_if(planetMoonState, planetMoonState + kMoonEventSlots,
+                                        [&](const MoonEventSlot& s) { return Matches(s, e); });
+        EXPECT_EQ(rows, 1) << e.moon << " " << e.kind << " " << e.start << ".." << e.end;
+        const bool across = e.start < 0 || e.end > 1440;
+        ++counts->required;
+        counts->acrossMidnight += across;
+        counts->longAcrossMidnight += across && e.end - e.start > 300;
+    }
+    for (const MoonEventSlot& s : planetMoonState)
+        EXPECT_TRUE(s.startDay == 0 || std::any_of(events.begin(), events.end(), [&](auto& e) {
+                        return Matches(s, e) || WithinAnEdge(s, e);
+                    })) << s.moon << " " << s.kind << " " << Start(&s) << ".." << End(&s);
+}
+
 // Every local day of January 2027 at Sydney (+11 h, daylight saving), March
 // at Tokyo (+9 h) and April at Denver (-7 h), and twelve days at +12 h and
 // -9 h, Jupiter and Saturn, against moon_events_pyephem.csv
-// (moon_event_reference.h): each event under way in the day by more than its
-// tolerance is listed once, and every row is an event of the reference with
-// its start and end within their tolerances (or a sliver within the
-// tolerance of one of its edges), the same for one that crosses midnight.
+// (ExpectTableAsReference), the same for an event that crosses midnight.
 // The day's last hour was never searched: an event starting after 23:00
 // showed the next day with the evening's start, one between about 23:00 and
 // 00:12 on neither day.
@@ -197,34 +229,125 @@ TEST_F(MoonEvents, EventsOfTheLastHourWereLostOrADayLate) {
     const struct {
         int zone, month, first, last;
     } sites[] = {{660, 1, 1, 31}, {540, 3, 1, 31}, {-420, 4, 1, 30}, {720, 3, 20, 31}, {-540, 4, 1, 12}};
-    int required = 0, acrossMidnight = 0;
+    ReferenceCounts counts;
     for (const auto& site : sites)
         for (int day = site.first; day <= site.last; ++day)
             for (int mode : {kJupiterMode, kSaturnMode}) {
                 SetTestSite(35.0, -139.7, site.zone);
                 Search(mode, 2027, site.month, day);
                 SCOPED_TRACE(::testing::Message() << site.zone << " 2027-" << site.month << "-" << day << " " << mode);
-                std::vector<ReferenceMoonEvent> events = ReferenceMoonEvents(2027, site.month, day, site.zone, 720);
-                std::erase_if(events, [mode](const ReferenceMoonEvent& e) { return e.mode != mode; });
-                for (const ReferenceMoonEvent& e : events) {
-                    if (e.Overlap() <= e.Tolerance()) continue;
-                    const auto rows = std::count_if(planetMoonState, planetMoonState + kMoonEventSlots,
-                                                    [&](const MoonEventSlot& s) { return Matches(s, e); });
-                    EXPECT_EQ(rows, 1) << e.moon << " " << e.kind << " " << e.start << ".." << e.end;
-                    ++required;
-                    acrossMidnight += e.start < 0 || e.end > 1440;
-                }
-                for (const MoonEventSlot& s : planetMoonState)
-                    EXPECT_TRUE(s.startDay == 0 || std::any_of(events.begin(), events.end(), [&](auto& e) {
-                                    return Matches(s, e) || WithinAnEdge(s, e);
-                                })) << s.moon << " " << s.kind << " " << Start(&s) << ".." << End(&s);
+                ExpectTableAsReference(mode, 2027, site.month, day, site.zone, &counts);
             }
-    EXPECT_GT(required, 900);
-    EXPECT_GT(acrossMidnight, 80);
+    EXPECT_GT(counts.required, 900);
+    EXPECT_GT(counts.acrossMidnight, 80);
+}
+
+// Local days of March 2025 around Saturn's ring-plane crossing, when Titan's
+// transits and eclipses last up to six hours (its transit with shadow of the
+// 12th from 20:57 to 02:54 the next morning at +8 h, its passage of the 28th
+// from 20:20 to 03:40), at zones from -9 h to +12 h: each Saturn event whole
+// on every day it touches, as moon_events_pyephem.csv has it
+// (ExpectTableAsReference).
+const struct {
+    int zone, day;
+} kTitanDays[] = {{480, 12}, {480, 13}, {480, 28}, {480, 29}, {600, 12}, {600, 13},
+                  {660, 13}, {720, 13}, {720, 29}, {-540, 12}, {-540, 28}};
+
+TEST_F(MoonEvents, TitansSixHourEventsWholeOnBothDays) {
+    ReferenceCounts counts;
+    for (const auto& d : kTitanDays) {
+        SetTestSite(35.0, -139.7, d.zone);
+        Search(kSaturnMode, 2025, 3, d.day);
+        SCOPED_TRACE(::testing::Message() << d.zone << " 2025-3-" << d.day);
+        ExpectTableAsReference(kSaturnMode, 2025, 3, d.day, d.zone, &counts);
+    }
+    EXPECT_GE(counts.longAcrossMidnight, 4);
+}
+
+// The first and last node times of the Saturn table, read while a search
+// samples (the busy indicator steps once a sample).
+double tableFirst = 0.0, tableLast = 0.0;
+
+int ReadTableSpan(int) {
+    if (saturnMoonTable[0] && saturnMoonTableNodes > 0)
+        tableFirst = saturnMoonTable[0][0], tableLast = saturnMoonTable[0][saturnMoonTableNodes - 1];
+    return 0;
+}
+
+// Every instant a Saturn search asks of its table lies within its nodes: the
+// refinement walks from a row's start back to the minute before it and from
+// its end's sample on to its end (the day's samples lie within). Titan's days
+// above, and the first and last days of months and of the year at -9 h to
+// +12 h. A table of seven nodes from local midnight was read up to half a
+// day past its last node, where its polynomial runs away.
+TEST_F(MoonEvents, SaturnTableReadBeyondItsNodes) {
+    struct Day {
+        int zone, year, month, day;
+    };
+    std::vector<Day> days = {{660, 2027, 1, 1},   {-540, 2027, 1, 1},  {720, 2027, 1, 31}, {540, 2027, 3, 1},
+                             {540, 2027, 3, 31},  {720, 2027, 3, 31},  {-420, 2027, 4, 1}, {-540, 2027, 4, 30}};
+    for (const auto& d : kTitanDays) days.push_back({d.zone, 2025, 3, d.day});
+    ServiceHooks hooks;
+    hooks.stepBusyIndicator = ReadTableSpan;
+    const ServiceHooks previous = InstallServiceHooks(hooks);
+    int rows = 0;
+    for (const Day& d : days) {
+        SCOPED_TRACE(::testing::Message() << d.zone << " " << d.year << "-" << d.month << "-" << d.day);
+        SetTestSite(35.0, -139.7, d.zone);
+        tableFirst = tableLast = 0.0;
+        Search(kSaturnMode, d.year, d.month, d.day);
+        ASSERT_GT(tableLast, tableFirst);
+        const int deltaT = static_cast<int>(ComputeDeltaT(d.year, d.month, d.day));
+        const double midnight = JulianDayFromDateTime(d.year, d.month, d.day, 0, 0, deltaT, d.zone);
+        for (const MoonEventSlot& s : planetMoonState) {
+            if (s.startDay == 0) continue;
+            const double start = midnight + (Start(&s) - 1 - (s.startDay == d.day ? 0 : 1440)) / 1440.0;
+            const double end = midnight + (End(&s) + (s.endDay == d.day ? 0 : 1440)) / 1440.0;
+            EXPECT_GE(start, tableFirst - 1e-6) << s.moon << " " << s.kind << " " << Start(&s);
+            EXPECT_LE(end, tableLast + 1e-6) << s.moon << " " << s.kind << " " << End(&s);
+            ++rows;
+        }
+    }
+    InstallServiceHooks(previous);
+    EXPECT_GT(rows, 100);
+}
+
+// A moon's rows in the table's order, each matched to its event of
+// moon_events_pyephem.csv, on days that one of its events was under way at
+// midnight, having begun the evening before (at Tokyo, +9 h, on the first of
+// April from 31 March; at Sydney, +11 h, on New Year's Day from 31
+// December): that event comes first, the others by their starts. It kept the
+// searched day with its evening hour, so it sorted after the day's later
+// events and read as that evening's.
+TEST_F(MoonEvents, EventOfTheEveningBeforeSortedAfterTheDaysLaterOnes) {
+    const struct {
+        int mode, zone, year, month, day, moon;
+    } cases[] = {
+        {kJupiterMode, 540, 2027, 3, 2, 0},  {kJupiterMode, 540, 2027, 3, 9, 0}, {kJupiterMode, 540, 2027, 3, 24, 0},
+        {kJupiterMode, 540, 2027, 4, 1, 0},  {kSaturnMode, 660, 2027, 1, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.zone << " " << c.year << "-" << c.month << "-" << c.day);
+        SetTestSite(35.0, -139.7, c.zone);
+        Search(c.mode, c.year, c.month, c.day);
+        const std::vector<ReferenceMoonEvent> events = ReferenceMoonEvents(c.year, c.month, c.day, c.zone, 720);
+        std::vector<double> starts;
+        for (const MoonEventSlot& s : planetMoonState) {
+            const auto e = std::find_if(events.begin(), events.end(), [&](const ReferenceMoonEvent& r) {
+                return r.mode == c.mode && s.startDay != 0 && s.moon == c.moon && Matches(s, r);
+            });
+            if (e != events.end()) starts.push_back(e->start);
+        }
+        ASSERT_GE(starts.size(), 3u);
+        EXPECT_LT(starts.front(), 0.0);
+        EXPECT_TRUE(std::is_sorted(starts.begin(), starts.end())) << ::testing::PrintToString(starts);
+    }
 }
 
 // Moon, then start day, hour, minute, each difference as a signed 16-bit
-// value (65536 counts as none); empty slots (moon 0, day 0) sort first.
+// value (65536 counts as none), but for two filled start days more than one
+// apart, a month's last day and the next month's first, the last day first;
+// empty slots (moon 0, day 0) sort first.
 TEST_F(MoonEvents, CompareMoonEvents) {
     const struct {
         MoonEventSlot a, b;
@@ -235,6 +358,10 @@ TEST_F(MoonEvents, CompareMoonEvents) {
         {{3, 4, 5, 9, 10, 0, 0, 0}, {3, 1, 5, 9, 10, 0, 0, 0}, 0},
         {{0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 5, 2, 0, 0, 0, 0}, -1},
         {{65536, 1, 5, 2, 0, 0, 0, 0}, {0, 1, 5, 1, 0, 0, 0, 0}, 1},
+        {{1, 1, 31, 23, 50, 0, 0, 0}, {1, 4, 1, 2, 0, 0, 0, 0}, -1},
+        {{1, 4, 1, 2, 0, 0, 0, 0}, {1, 1, 28, 23, 50, 0, 0, 0}, 1},
+        {{1, 4, 1, 2, 0, 0, 0, 0}, {1, 1, 2, 0, 10, 0, 0, 0}, -1},
+        {{0, 0, 0, 0, 0, 0, 0, 0}, {0, 1, 31, 23, 0, 0, 0, 0}, -1},
     };
     for (const auto& c : cases) {
         const int r = CompareMoonEvents(&c.a, &c.b);

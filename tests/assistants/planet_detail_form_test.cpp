@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,6 +15,7 @@
 #include "assistants/jupiter_moons.h"
 #include "assistants/mars_map_view.h"
 #include "assistants/moon_event_reference.h"
+#include "assistants/moon_events.h"
 #include "assistants/planet_detail_mode.h"
 #include "assistants/planet_strip_view.h"
 #include "catalog/databases.h"
@@ -448,6 +450,48 @@ TEST_P(EventsOnBothScreens, EventsOfTheLastHourWereLostOrADayLate) {
         EXPECT_NEAR(end, e->end, e->endTolerance) << (*row)[2];
     }
     Shot(GetParam().width == 240 ? "planet_detail_saturn_events.png" : "planet_detail_saturn_events_480.png");
+}
+
+// The Events view's rows of one moon on days one of its events was under
+// way at midnight, having begun the evening before, against
+// moon_events_pyephem.csv: the moon's events of the day by their starts, the
+// evening's first, each start within its tolerance (Tokyo, +9 h, on 9 March
+// and 1 April 2027; Sydney, +11 h, on 1 January 2027). The evening's event
+// was listed after the day's later ones, as if it began that evening.
+TEST_P(EventsOnBothScreens, EventOfTheEveningBeforeListedAfterTheDaysLaterOnes) {
+    const struct {
+        int mode, zone, month, day;
+        const char* moon;
+    } cases[] = {
+        {kJupiterMode, 540, 3, 9, "Io"}, {kJupiterMode, 540, 4, 1, "Io"}, {kSaturnMode, 660, 1, 1, "Enceladus"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.month << "-" << c.day << " " << c.moon);
+        std::vector<ReferenceMoonEvent> events = ReferenceMoonEvents(2027, c.month, c.day, c.zone);
+        std::erase_if(events, [&](const ReferenceMoonEvent& e) {
+            return e.mode != c.mode || MoonEventMoonName(c.mode, e.moon) != std::string(c.moon) ||
+                   e.Overlap() <= e.Tolerance();
+        });
+        std::sort(events.begin(), events.end(),
+                  [](const ReferenceMoonEvent& a, const ReferenceMoonEvent& b) { return a.start < b.start; });
+        ASSERT_LT(events.front().start, 0.0);
+        Ui([&] {
+            SetTestSite(35.68, -139.69, c.zone);
+            planetDetailForm.firstOpen = 0;
+            planetDetailDate = PlanetDetailDate{2027, c.month, c.day, 12, 0};
+            pl::StartTextLog();
+        });
+        Open(c.mode == kSaturnMode ? SetSaturnAssistantMode : SetJupiterAssistantMode, kEventsView);
+        std::vector<std::vector<std::string>> rows = LoggedScreenLines();
+        Ui([] { pl::StopTextLog(); });
+        std::erase_if(rows,
+                      [&](const std::vector<std::string>& line) { return line.size() != 4 || line[0] != c.moon; });
+        ASSERT_EQ(rows.size(), events.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(rows[i][3], MoonEventKindName(events[i].kind)) << i;
+            const double start = events[i].start + WrappedDifference(RowTime(rows[i][1]), events[i].start, 1440);
+            EXPECT_NEAR(start, events[i].start, events[i].startTolerance) << rows[i][1];
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, EventsOnBothScreens, ::testing::ValuesIn(kBothScreens));
