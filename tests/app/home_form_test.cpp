@@ -310,6 +310,34 @@ TEST_P(HomeRowsOnBothScreens, EventsTheDayLacksShowNone) { ExpectHomeRows("never
 // day's moonrise as the day's ("Rise 00h38").
 TEST_P(HomeRowsOnBothScreens, EventAfterMidnightShowedOnTheDayBefore) { ExpectHomeRows("limit_days_pyephem.csv", 4); }
 
+// The night line of the first and last three weeks of astronomical night in
+// 2027 at 60 N 25 E (+3 h), Fairbanks, 71 17' N and 64 S 57 W against
+// PyEphem's Sun crossing -18 degrees within the date
+// (dark_nights_2027_pyephem.csv): the later of two settings, within 2
+// minutes, ": None" where the date has none. Where the date holds two, the
+// line showed the one just after midnight that ended last night's twilight
+// (Fairbanks 05/09/2027 "Night 00h12" for 23h56).
+TEST_P(HomeRowsOnBothScreens, NightThatStartsTonightShowedLastNights) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "dark_nights_2027_pyephem.csv");
+    ASSERT_GT(ref.rows.size(), 150u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+        SCOPED_TRACE(::testing::Message() << ref.Text(k, "site") << " " << y << "-" << m << "-" << d);
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            dateTimeFixed = 1;
+            currentDateTime = DateTime{y, m, d, 12, 0, 0};
+            pl::StartTextLog();
+            GotoForm(kHomeFormId);
+        });
+        std::string night;
+        for (auto& line : LoggedScreenLines())
+            if (line.size() == 2 && line[0] == "Night") night = line[1];
+        Ui([] { pl::StopTextLog(); });
+        ExpectEventText(night, ref.Get(k, "astro_set_h"), ": None");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScreens, HomeRowsOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace
