@@ -28,7 +28,7 @@ import math
 import ephem
 
 from common import write_table
-from night_spans import hours_after, moon_heights, night, spans
+from night_spans import hours_after, local_midnight, moon_heights, night, observer, spans
 
 # (name, latitude, longitude west-positive, zone minutes with the daylight hour)
 G51 = ("51N", 51.0, 0.0, 0)
@@ -44,17 +44,6 @@ WINDOW_DAYS = [(1, G51, (2027, 5, 24)), (1, G51, (2027, 5, 25)), (1, G51, (2026,
 UP_DAYS = [(TOKYO, (2027, 1, 16)), (TOKYO, (2027, 1, 29)), (NORTH_SLOPE, (2027, 9, 26)),
            (FAIRBANKS_9, (2027, 2, 11)), (FAIRBANKS_9, (2027, 2, 24)), (DATE_LINE_EAST, (2027, 1, 17)),
            (TOKYO, (2027, 1, 20))]
-
-
-def observer(place):
-    site = ephem.Observer()
-    site.lat, site.lon = str(place[1]), str(-place[2])
-    site.elevation, site.pressure = 0, 0
-    return site
-
-
-def local_start(place, date):
-    return ephem.Date(ephem.Date(date) - place[3] / 1440.0)
 
 
 def moon_up(site, moon):
@@ -76,7 +65,7 @@ def longest_window(mode, place, date):
 
 def crossings(place, date):
     site, moon = observer(place), ephem.Moon()
-    start = local_start(place, date)
+    start = local_midnight(place, date)
 
     def up(when):
         site.date = when
