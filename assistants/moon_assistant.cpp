@@ -32,12 +32,14 @@ constexpr double kNone = 25.0;
 constexpr double kDegree = 0.0174532925;
 constexpr int kTerminatorSunAltitude = 5;  // degrees
 
-// Altitudes of the rising and setting of a mode (degrees).
-struct TableAltitudes {
-    double moon;
-    double sun;
-};
-constexpr TableAltitudes kAltitudes[] = {{0.125, 0.0}, {0.125, -18.0}, {20.0, -0.83333}};
+// Altitudes of the tables' crossings (degrees): the Moon's upper limb at the horizon (its
+// geocentric centre at +0.125), the Moon's centre 20 degrees high seen from the site, the Sun's
+// centre at -18 (dark) and its upper limb at the horizon (-0.83333, the Sun down).
+constexpr double kMoonRiseSetAltitude = 0.125;
+constexpr double kVisibleMoonAltitude = 20.0;
+constexpr double kDarkSunAltitude = -18.0;
+constexpr double kSunDownAltitude = -0.83333;
+constexpr double kEarthRadiusKm = 6378.14;
 
 using PositionRoutine = void (*)(double*, double*, int, int, int, int, int, int);
 
@@ -63,78 +65,121 @@ void FillRiseSet(PositionRoutine position, double h0, int year, int month, int d
 
 constexpr DayWindow kNoWindow{kNone, kNone};
 
-bool Rises(const RiseSetHours& e) { return (e.events & kRiseSetRises) != 0; }
-bool Sets(const RiseSetHours& e) { return (e.events & kRiseSetSets) != 0; }
+bool Rises(const RiseSetHours& m) { return (m.events & kRiseSetRises) != 0; }
+bool Sets(const RiseSetHours& m) { return (m.events & kRiseSetSets) != 0; }
 
-// The rise (or set) of `from` with its bit put into `into`.
+// The rise of `from` with its bit put into `into`.
 void TakeRise(RiseSetHours* into, const RiseSetHours& from) {
     into->rise = from.rise;
     into->events = (into->events & ~unsigned{kRiseSetRises}) | (from.events & kRiseSetRises);
 }
-void TakeSet(RiseSetHours* into, const RiseSetHours& from) {
-    into->set = from.set;
-    into->events = (into->events & ~unsigned{kRiseSetSets}) | (from.events & kRiseSetSets);
-}
 
-// The next day's Moon rise or set, kNone when that day has none.
-double NextRise(const RiseSetHours& m) { return Rises(m) ? m.rise : kNone; }
-double NextSet(const RiseSetHours& m) { return Sets(m) ? m.set : kNone; }
+// A body's place at 0 h of a local date (the day number may run past the month) with the
+// altitude its crossings are sought at.
+struct DayPlace {
+    double ra = 0.0, dec = 0.0, h0 = 0.0;
+};
 
-// Dark hours of day i with the Moon's events of that day. A Moon up all day
-// leaves it dark only once it sets the next morning, one down all day the
-// Sun's whole night. A day on which the Sun does not set through -18 degrees
-// starts no night (its set is a stand-in).
-DayWindow DarkWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon, bool firstRowOfColumn) {
-    double sR = e.sun[i].rise, sS = e.sun[i].set;
-    if (!Sets(e.sun[i])) sS = 25.0;
-    if (sR >= sS) sS += 24.0;
-    const double nextSunRise = e.sun[i + 1].rise, mR = moon.rise, mS = moon.set;
-    const double nextMoonRise = NextRise(e.moon[i + 1]), nextMoonSet = NextSet(e.moon[i + 1]);
-    const bool up = (moon.events & kRiseSetAlwaysUp) != 0, down = (moon.events & kRiseSetNeverUp) != 0;
-    const bool setsAfterRising = Sets(moon) && mR < mS;  // a rise stand-in of 0: up since midnight
-    if (sR < sS) {
-        if (down) return {sS, std::min(nextMoonRise, nextSunRise)};
-        if (setsAfterRising) return {std::max(sS, mS), std::min(nextMoonRise, nextSunRise)};
-        if (sS < mR) return {sS, mR};
-        if (nextMoonSet < nextSunRise) return {nextMoonSet, nextSunRise};
-        return kNoWindow;
+// The crossings of every day of a run, from the places at 0 h of the day before, the day and the
+// day after (each computed once); a day's altitude is the mean of its two midnights'.
+template <class PlaceAt>
+void FillCrossings(PlaceAt placeAt, int year, int month, int day, std::vector<DayCrossings>* out, bool stepBusy) {
+    DayPlace p[3] = {placeAt(year, month, day - 1), placeAt(year, month, day), {}};
+    for (size_t i = 0; i < out->size(); ++i) {
+        const int d = day + static_cast<int>(i);
+        if (stepBusy) StepBusyIndicator(1);
+        p[2] = placeAt(year, month, d + 1);
+        ComputeDayCrossings(year, month, d, p[0].ra, p[0].dec, p[1].ra, p[1].dec, p[2].ra, p[2].dec,
+                            (p[1].h0 + p[2].h0) / 2.0, &(*out)[i]);
+        p[0] = p[1], p[1] = p[2];
     }
-    if (sR == sS) return kNoWindow;
-    // The morning crossing comes later in the day than the evening one: the
-    // night is [sS, sR], of the day before from a column's second row on (when
-    // that day has both crossings: its stand-ins are no times).
-    if (!firstRowOfColumn && i > 0 && Rises(e.sun[i - 1]) && Sets(e.sun[i - 1]))
-        sR = e.sun[i - 1].rise, sS = e.sun[i - 1].set;
-    if (down || up) return down ? DayWindow{sS, sR} : kNoWindow;
-    if (setsAfterRising) {
-        if (mR >= sR) return {sS, sR};
-        if (mR > sS) return {sS, mR};
-        return kNoWindow;
+}
+
+// The altitude of the Moon's centre in its geocentric place at which it stands `topocentric`
+// degrees high seen from the site, `distanceKm` from the Earth's centre: higher by the parallax
+// in altitude, asin(sin(horizontal parallax) cos(altitude)) (Meeus, Astronomical Algorithms,
+// ch. 40, for a spherical Earth).
+double GeocentricAltitude(double topocentric, double distanceKm) {
+    const double sinParallax = kEarthRadiusKm / distanceKm;
+    return topocentric + std::asin(sinParallax * std::cos(topocentric * kDegree)) / kDegree;
+}
+
+// A span of time in hours after 0 h of a table day.
+struct Span {
+    double start, end;
+    double Length() const { return end - start; }
+};
+
+// Gaps shorter than this between two spans are taken as none: the two days' interpolations can
+// disagree by moments about a crossing at midnight.
+constexpr double kSameInstant = 0.01;  // hours
+
+// A body's crossings of a day and of the next as one timeline, hours after 0 h of the first.
+class TwoDays {
+public:
+    TwoDays(const DayCrossings& first, const DayCrossings& second) : days_{&first, &second} {}
+
+    // Whether the body stands above its altitude at t (0 <= t < 48).
+    bool UpAt(double t) const {
+        const int d = t < 24.0 ? 0 : 1;
+        const DayCrossings& c = *days_[d];
+        bool up = c.upAtStart;
+        for (int k = 0; k < c.count && c.hours[k] <= t - 24.0 * d; ++k) up = c.rising[k];
+        return up;
     }
-    if (sS < mR) return {sS, std::min(sR, mR)};
-    if (nextMoonSet < sR) return {std::max(sS, nextMoonSet), sR};
-    return kNoWindow;
+
+    // The spans within [from, to] during which the body stands above its altitude (up) or not.
+    std::vector<Span> Spans(double from, double to, bool up) const {
+        std::vector<Span> out;
+        bool state = UpAt(from);
+        double start = from;
+        auto change = [&](double t, bool now) {
+            if (now == state) return;
+            if (state == up) Add(&out, {start, t});
+            state = now, start = t;
+        };
+        for (int d = 0; d < 2; ++d) {
+            const DayCrossings& c = *days_[d];
+            if (d == 1 && from < 24.0 && to > 24.0) change(24.0, c.upAtStart);
+            for (int k = 0; k < c.count; ++k) {
+                const double t = c.hours[k] + 24.0 * d;
+                if (t > from && t < to) change(t, c.rising[k]);
+            }
+        }
+        if (state == up && to > start) Add(&out, {start, to});
+        return out;
+    }
+
+private:
+    static void Add(std::vector<Span>* spans, Span s) {
+        if (!spans->empty() && s.start - spans->back().end < kSameInstant) spans->back().end = s.end;
+        else spans->push_back(s);
+    }
+    const DayCrossings* days_[2];
+};
+
+const Span* Longest(const std::vector<Span>& spans) {
+    auto longer = [](const Span& a, const Span& b) { return a.Length() < b.Length(); };
+    return spans.empty() ? nullptr : &*std::max_element(spans.begin(), spans.end(), longer);
 }
 
-// Whether a day starts with the body above the altitude, from its events.
-bool UpAtMidnight(const RiseSetHours& m) {
-    return (m.events & kRiseSetAlwaysUp) != 0 || (Sets(m) && (!Rises(m) || m.set < m.rise));
-}
+// Hours after 0 h of a table day as a clock time.
+double ClockHours(double hours) { return hours >= 24.0 ? hours - 24.0 : hours; }
 
-// The Moon above 20 degrees while the Sun is down on day i. A Moon that
-// rises above 20 degrees and does not set below them that day (its set a
-// stand-in) is above them across midnight when the next day starts with it
-// there; otherwise a setting was missed near its culmination and no time
-// frame is known.
-DayWindow VisibilityWindow(const MoonDayEvents& e, size_t i, const RiseSetHours& moon) {
-    const double mR = moon.rise, mS = moon.set;
-    if (!Rises(moon) || !Sets(e.sun[i]) || !(e.sun[i].rise < e.sun[i].set)) return kNoWindow;
-    const double sS = e.sun[i].set, nextSunRise = e.sun[i + 1].rise;
-    if (!Sets(moon) && !UpAtMidnight(e.moon[i + 1])) return kNoWindow;
-    if (mR >= mS || !Sets(moon)) return {std::max(sS, mR), std::min(NextSet(e.moon[i + 1]), nextSunRise)};
-    if (mS > sS) return {sS, mS};
-    if (mR < nextSunRise) return {mR, nextSunRise};
-    return kNoWindow;
+// The row of day i in modes 1 and 2: within the night that follows the day's daylight (the Sun
+// below its altitude from the first time it is after its transit of the day to its next rising,
+// never past its transit of the next day; none when it stays up), the longest span during which
+// the Moon stands above its altitude (Visibility) or below it (DarkHours).
+DayWindow NightWindow(const MoonDayEvents& e, size_t i, bool moonUp) {
+    const DayCrossings &sun = e.sunCrossings[i], &nextSun = e.sunCrossings[i + 1];
+    const std::vector<Span> down = TwoDays(sun, nextSun).Spans(sun.transit, 24.0 + nextSun.transit, false);
+    const Span* night = Longest(down);
+    if (night == nullptr) return kNoWindow;
+    const std::vector<Span> moon =
+        TwoDays(e.moonCrossings[i], e.moonCrossings[i + 1]).Spans(night->start, night->end, moonUp);
+    const Span* best = Longest(moon);
+    if (best == nullptr) return kNoWindow;
+    return {ClockHours(best->start), ClockHours(best->end)};
 }
 
 std::string Cut(const char* text, size_t length) { return std::string(text).substr(0, length); }
@@ -169,35 +214,69 @@ int MoonMinimumDiameterOfRow(int row) {
     return row >= 0 && row < static_cast<int>(std::size(kMinimumDiameters)) ? kMinimumDiameters[row] : 0;
 }
 
-MoonDayEvents ComputeMoonDayEvents(int mode, int year, int month, int day, int count) {
-    const TableAltitudes& h0 = kAltitudes[std::clamp(mode, 0, 2)];
-    MoonDayEvents e;
-    size_t n = static_cast<size_t>(std::max(count, 0)) + 1;
-    e.moon.assign(n, RiseSetHours{});
-    e.sun.assign(n, RiseSetHours{});
-    FillRiseSet(ComputeMoonPosition, h0.moon, year, month, day, &e.moon, true);
-    if (mode != kMoonTableRiseSet) FillRiseSet(ComputeSunPosition, h0.sun, year, month, day, &e.sun, false);
-    EndBusyIndicator(1);
+namespace {
+
+// The Rise and Set table's days: the Moon's rising and setting through +0.125 degree.
+void FillRiseSetDays(MoonDayEvents* e, int year, int month, int day, size_t n) {
+    e->moon.assign(n, RiseSetHours{});
+    e->sun.assign(n, RiseSetHours{});
+    FillRiseSet(ComputeMoonPosition, kMoonRiseSetAltitude, year, month, day, &e->moon, true);
     for (size_t i = 0; i + 1 < n; ++i) {
-        if (e.sun[i].rise < 0) TakeRise(&e.sun[i], e.sun[i + 1]);
-        if (e.moon[i].rise < 0 && e.moon[i + 1].rise < 0) {
-            TakeRise(&e.moon[i], e.moon[i + 1]);
-            e.moon[i].rise += 24.0;
+        if (e->moon[i].rise < 0 && e->moon[i + 1].rise < 0) {
+            TakeRise(&e->moon[i], e->moon[i + 1]);
+            e->moon[i].rise += 24.0;
         }
     }
+}
+
+// The DarkHours and Visibility tables' days: every crossing of the Sun and the Moon.
+void FillNightDays(MoonDayEvents* e, int mode, int year, int month, int day, size_t n) {
+    const bool visibility = mode == kMoonTableVisibility;
+    e->moonCrossings.assign(n, DayCrossings{});
+    e->sunCrossings.assign(n, DayCrossings{});
+    FillCrossings(
+        [visibility](int y, int m, int d) {
+            DayPlace p;
+            double distance = 0.0;
+            ComputeMoonPositionAndDistance(&p.ra, &p.dec, &distance, y, m, d, 0, 0, 0);
+            p.h0 = visibility ? GeocentricAltitude(kVisibleMoonAltitude, distance) : kMoonRiseSetAltitude;
+            return p;
+        },
+        year, month, day, &e->moonCrossings, true);
+    const double sunH0 = visibility ? kSunDownAltitude : kDarkSunAltitude;
+    FillCrossings(
+        [sunH0](int y, int m, int d) {
+            DayPlace p;
+            ComputeSunPosition(&p.ra, &p.dec, y, m, d, 0, 0, 0);
+            p.h0 = sunH0;
+            return p;
+        },
+        year, month, day, &e->sunCrossings, false);
+}
+
+}  // namespace
+
+MoonDayEvents ComputeMoonDayEvents(int mode, int year, int month, int day, int count) {
+    MoonDayEvents e;
+    e.mode = std::clamp(mode, 0, 2);
+    const size_t n = static_cast<size_t>(std::max(count, 0)) + 1;
+    if (e.mode == kMoonTableRiseSet) FillRiseSetDays(&e, year, month, day, n);
+    else FillNightDays(&e, e.mode, year, month, day, n);
+    EndBusyIndicator(1);
     return e;
 }
 
-DayWindow MoonDayWindow(int mode, const MoonDayEvents& events, int i, bool firstRowOfColumn) {
-    if (i < 0 || static_cast<size_t>(i) + 1 >= events.moon.size() || events.sun.size() != events.moon.size())
-        return kNoWindow;
+DayWindow MoonDayWindow(int mode, const MoonDayEvents& events, int i) {
+    if (i < 0 || mode != events.mode) return kNoWindow;
     const size_t k = static_cast<size_t>(i);
-    RiseSetHours moon = events.moon[k];
-    if (mode == kMoonTableRiseSet) return {Rises(moon) ? moon.rise : kNone, Sets(moon) ? moon.set : kNone};
-    if (moon.rise > 24.0) TakeRise(&moon, events.moon[k + 1]);
-    if (moon.set > 24.0) TakeSet(&moon, events.moon[k + 1]);
-    if (mode == kMoonTableDarkHours) return DarkWindow(events, k, moon, firstRowOfColumn);
-    return VisibilityWindow(events, k, moon);
+    if (mode == kMoonTableRiseSet) {
+        if (k + 1 >= events.moon.size()) return kNoWindow;
+        const RiseSetHours& moon = events.moon[k];
+        return {Rises(moon) ? moon.rise : kNone, Sets(moon) ? moon.set : kNone};
+    }
+    if (k + 1 >= events.moonCrossings.size() || events.sunCrossings.size() != events.moonCrossings.size())
+        return kNoWindow;
+    return NightWindow(events, k, mode == kMoonTableVisibility);
 }
 
 std::string DayTableTime(double value, bool isStart) {

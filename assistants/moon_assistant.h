@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/moon_records.h"
+#include "core/rise_set.h"
 
 constexpr int kMoonAssistantForm = 6000;
 
@@ -71,34 +72,38 @@ struct RiseSetHours {
     unsigned events = 0;
 };
 
-// The Moon's and (modes 1 and 2) the Sun's events of count + 1 days from a
-// date: Moon through +0.125 degree (mode 0, 1) or +20 (mode 2), Sun through
-// -18 (mode 1) or -0.83333 (mode 2), from the low-precision places at 0 h of
-// the day before, the day and the day after. Then for each day but the last a
-// Sun rise below 0 takes the next day's, and a Moon rise below 0 whose next
-// day's is below 0 too becomes that one + 24 h (each with the next day's rise
-// bit). Steps the busy indicator once per day and ends it.
+// The events of count + 1 days from a date, from the low-precision places at
+// 0 h of the day before, the day and the day after. Mode 0: the Moon's rising
+// and setting through +0.125 degree (`moon`), where a rise below 0 whose next
+// day's is below 0 too becomes that one + 24 h (with the next day's rise bit).
+// Modes 1 and 2: every crossing of each day (ComputeDayCrossings) of the Sun
+// through -18 degrees (mode 1) or -0.83333 (mode 2) and of the Moon through
+// +0.125 (mode 1) or 20 degrees seen from the site (mode 2: its geocentric
+// centre higher by the parallax at its distance). Steps the busy indicator
+// once per day and ends it.
 struct MoonDayEvents {
-    std::vector<RiseSetHours> moon;
-    std::vector<RiseSetHours> sun;  // all 0 in mode 0
+    int mode = kMoonTableRiseSet;
+    std::vector<RiseSetHours> moon;  // mode 0
+    std::vector<RiseSetHours> sun;   // mode 0: all 0
+    std::vector<DayCrossings> moonCrossings;  // modes 1 and 2
+    std::vector<DayCrossings> sunCrossings;   // modes 1 and 2
 };
 MoonDayEvents ComputeMoonDayEvents(int mode, int year, int month, int day, int count);
 
-// Start and end of the time frame of day i (0 <= i < count) of a mode, from
-// the events of days i - 1 .. i + 1; both 25 when there is none. Mode 0: the
-// Moon's rise and set, 25 for one the day does not have. Mode 1: the dark
-// hours, with the Sun below -18 degrees and the Moon down, no start on a day
-// the Sun does not set through -18 degrees; firstRowOfColumn tells whether
-// the previous day's Sun may stand in (when it crossed -18 degrees both ways)
-// when its morning crossing comes later than its evening one. Mode 2: the
-// Moon above 20 degrees while the Sun is down, in the evening, the morning or
-// across midnight (also when it does not set below 20 degrees that day); none
-// on a day the Sun does not set or the Moon does not rise.
+// Start and end of the time frame of day i (0 <= i < count) of the events'
+// mode, in clock hours; both 25 when there is none. Mode 0: the Moon's rise
+// and set, 25 for one the day does not have. Modes 1 and 2 cover the night
+// that follows the day's daylight: the Sun below its altitude from the first
+// moment after its transit of the day (its setting, even after midnight, or
+// the transit itself when it is down then) to its next rising, never past its
+// transit of the next day, and no time frame when it does not set. Within it,
+// the longest span with the Moon below the horizon (mode 1, the dark hours)
+// or at least 20 degrees high (mode 2, the visibility); both or neither.
 struct DayWindow {
     double start = 25.0;
     double end = 25.0;
 };
-DayWindow MoonDayWindow(int mode, const MoonDayEvents& events, int i, bool firstRowOfColumn);
+DayWindow MoonDayWindow(int mode, const MoonDayEvents& events, int i);
 
 // A time of the day table: HMSToStr(value + 1/120) cut to 5 characters, or
 // "  -----" when outside 0..24 (a start) or outside (0, 24) (an end).

@@ -94,8 +94,8 @@ constexpr HelpText kHelp[] = {
      "\x95 Use the popup lists to select and filter the feature."},
     {"\x95 This assistant selects the list of the visible moon features close to the terminator.",
      "\x95 The list can be sorted (by Size, Name or Feature Latitude) and filtered (by Size)."},
-    {"\x95 This assistant displays  Start and End times (local time) when the moon is visible (sun below -18\xB0 "
-     "and moon over 20\xB0 above the horizon).",
+    {"\x95 This assistant displays  Start and End times (local time) when the moon is visible (sun below the "
+     "horizon and moon over 20\xB0 above the horizon).",
      "\x95  Hyphens on a particular day mean there is no time frame."},
 };
 

@@ -162,7 +162,7 @@ void DrawMoonDayTable(int mode, const MoonAssistantState& s) {
         int column = i / l.rows, row = i % l.rows;
         int x = column * l.columnWidth, y = l.top + row * l.rowHeight;
         FillRow(XywhRect{x, y, l.columnWidth, l.rowHeight}, row % 2 == 0 ? colours.evenRow : colours.oddRow);
-        DrawTableRow(x, y, year, month, day, MoonDayWindow(mode, events, i, row == 0));
+        DrawTableRow(x, y, year, month, day, MoonDayWindow(mode, events, i));
         AddDaysToDate(&year, &month, &day, 1);
     }
     SetBackColor(GetNightMode() != 0 ? pl::Rgb(0, 0, 0) : pl::Rgb(255, 255, 255));

@@ -193,6 +193,36 @@ bool FindCrossing(const Track& track, double h0, int direction, double mTransit,
     return false;
 }
 
+bool InDay(double m) { return m >= 0.0 && m < 1.0; }
+
+// Days between two like culminations of the body: the Earth's turn less the body's daily motion
+// in right ascension, so the same crossing a day later or earlier lies about this far away.
+double HourAnglePeriod(const Track& track) {
+    return 360.0 / (360.985647 - 15.0 * (track.ra[2] - track.ra[0]) / 2.0);
+}
+
+// A crossing a period before or after one found lies within the day only when its start does, to
+// within this many days (the day-to-day drift of a crossing's clock time).
+constexpr double kTwinReach = 0.25;
+
+// Where the day holds two crossings of one kind (the evening's start of a night just before
+// midnight, the night before's just after it), the one that bounds the day's span above h0 that
+// holds the transit: the rising before the transit (direction -1) and the setting after it (+1),
+// the earliest rising and the latest setting of the day. The crossing found at *m stays when it
+// is that one already; otherwise the like crossing a period earlier or later (towards the day and
+// that side of the transit) takes its place when it lies within the day, and a crossing found on
+// a neighbouring day gives way to one within the day.
+void PreferDayCrossing(const Track& track, double h0, int direction, double mTransit, double* m) {
+    const bool inDay = InDay(*m);
+    if (inDay && (direction < 0 ? *m <= mTransit : *m >= mTransit)) return;
+    const double period = HourAnglePeriod(track);
+    const double start = inDay ? *m + direction * period : *m < 0.0 ? *m + period : *m - period;
+    double c = start;
+    if (start < -kTwinReach || start > 1.0 + kTwinReach) return;
+    if (!RefineCrossing(track, h0, direction, &c) || !InDay(c)) return;
+    if (!inDay || (direction < 0 ? c < *m : c > *m)) *m = c;
+}
+
 void Report(unsigned* events, unsigned value) {
     if (events != nullptr) *events = value;
 }
@@ -255,34 +285,73 @@ int FixedPlaceEvents(int year, int month, int day, double longitude, int zone, d
     return 0;
 }
 
-}  // namespace
-
-int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second, double ra1,
-                          double dec1, double ra2, double dec2, double ra3, double dec3, double h0,
-                          double* rise, double* transit, double* set, unsigned* events) {
-    const EngineSite site = ReadSite();
-    const double theta0 = 15.0 * GetLocalSiderealTime(year, month, day, hour, minute, second, 0.0,
-                                                      currentSite.zoneMinutes);
+// The track of the day from the three places (right ascensions made to increase) and the
+// start m0 of Meeus's search for the transit.
+Track MakeTrack(const DateTime& start, double ra1, double dec1, double ra2, double dec2, double ra3, double dec3,
+                double* m0) {
+    const double theta0 = 15.0 * GetLocalSiderealTime(start.year, start.month, start.day, start.hour, start.minute,
+                                                      start.second, 0.0, currentSite.zoneMinutes);
     if (ra1 > ra2) {
         ra2 += 24;
         ra3 += 24;
     }
     if (ra2 > ra3) ra3 += 24;
-    const Track track{{ra1, ra2, ra3}, {dec1, dec2, dec3}, theta0, site};
-    const double m0 = (15.0 * ra2 - theta0 + site.longitude) / 360.0;
+    const Track track{{ra1, ra2, ra3}, {dec1, dec2, dec3}, theta0, ReadSite()};
+    *m0 = (15.0 * ra2 - theta0 + track.site.longitude) / 360.0;
+    return track;
+}
+
+// The instants at which ComputeDayCrossings looks for a change of side: the day's start and end
+// and the culminations within it (the upper one refined, the others a period or half a period
+// from it), between which the altitude only climbs or only sinks but for the declination's drift
+// close to a culmination. Returns their number, in order.
+constexpr int kMaxCrossingSamples = 7;
+
+int CrossingSamples(const Track& track, double mTransit, double (&samples)[kMaxCrossingSamples]) {
+    int n = 0;
+    samples[n++] = 0.0;
+    samples[n++] = 1.0;
+    const double period = HourAnglePeriod(track);
+    for (int half = -2; half <= 2; ++half) {
+        const double c = mTransit + half * period / 2.0;
+        if (c > 0.0 && c < 1.0) samples[n++] = c;
+    }
+    for (int i = 1; i < n; ++i)
+        for (int j = i; j > 0 && samples[j - 1] > samples[j]; --j) std::swap(samples[j - 1], samples[j]);
+    return n;
+}
+
+// The instant in a..b (days) at which the altitude passes h0 from `before` to `after` (altitude
+// less h0 at a and b): corrected from where the straight line between them crosses, else halved.
+double CrossingBetween(const Track& track, double h0, double a, double b, double before, double after) {
+    double m = a + (b - a) * before / (before - after);
+    if (!RefineCrossing(track, h0, after > 0.0 ? -1 : +1, &m) || m < a || m > b || m >= 1.0)
+        m = BisectCrossing(track, h0, a, b);
+    return m;
+}
+
+}  // namespace
+
+int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second, double ra1,
+                          double dec1, double ra2, double dec2, double ra3, double dec3, double h0,
+                          double* rise, double* transit, double* set, unsigned* events) {
+    double m0 = 0.0;
+    const Track track = MakeTrack({year, month, day, hour, minute, second}, ra1, dec1, ra2, dec2, ra3, dec3, &m0);
+    const EngineSite& site = track.site;
     const double mTransit = RefineTransit(track, BringIntoDay(m0));
     // Whole days only when the body stays beyond the limit from this midnight to the next.
-    const double cosH0 = CosHourAngleAtH0(site, h0, dec2), cosNext = CosHourAngleAtH0(site, h0, dec3);
+    const double cosH0 = CosHourAngleAtH0(site, h0, track.dec[1]), cosNext = CosHourAngleAtH0(site, h0, track.dec[2]);
     if (cosH0 < -1 && cosNext < -1) return NeverSets(24.0 * mTransit, rise, transit, set, events);
     if (cosH0 > 1 && cosNext > 1) return NeverRises(24.0 * mTransit, rise, transit, set, events);
     const double bigH0 = std::acos(std::clamp(cosH0, -1.0, 1.0)) * kRadToDeg;
     double mRise = BringIntoDay(m0 - bigH0 / 360.0), mSet = BringIntoDay(m0 + bigH0 / 360.0);
     const bool rises = FindCrossing(track, h0, -1, mTransit, &mRise);
     const bool sets = FindCrossing(track, h0, +1, mTransit, &mSet);
+    if (rises) PreferDayCrossing(track, h0, -1, mTransit, &mRise);
+    if (sets) PreferDayCrossing(track, h0, +1, mTransit, &mSet);
     // No crossing within the day: the body stays on one side of h0 all day, which the altitude
     // at the transit (brought into the day) tells.
-    auto inDay = [](double m) { return m >= 0.0 && m < 1.0; };
-    if (!(rises && inDay(mRise)) && !(sets && inDay(mSet))) {
+    if (!(rises && InDay(mRise)) && !(sets && InDay(mSet))) {
         const double t = 24.0 * mTransit;
         return track.AltitudeAt(std::clamp(mTransit, 0.0, 1.0)) > h0 ? NeverSets(t, rise, transit, set, events)
                                                                       : NeverRises(t, rise, transit, set, events);
@@ -312,3 +381,25 @@ int ComputeFixedAltitudeCrossings(int year, int month, int day, double longitude
 }
 
 long GetFixedRiseSetSiderealTimeCount() { return noonSiderealCount; }
+
+void ComputeDayCrossings(int year, int month, int day, double ra1, double dec1, double ra2, double dec2,
+                         double ra3, double dec3, double h0, DayCrossings* out) {
+    double m0 = 0.0;
+    const Track track = MakeTrack({year, month, day, 0, 0, 0}, ra1, dec1, ra2, dec2, ra3, dec3, &m0);
+    const double mTransit = RefineTransit(track, BringIntoDay(m0));
+    double samples[kMaxCrossingSamples];
+    const int count = CrossingSamples(track, mTransit, samples);
+    *out = DayCrossings{};
+    out->transit = 24.0 * mTransit;
+    double before = track.AltitudeAt(samples[0]) - h0;
+    out->upAtStart = before > 0.0;
+    for (int k = 1; k < count && out->count < kMaxDayCrossings; ++k) {
+        const double a = samples[k - 1], b = samples[k];
+        const double after = track.AltitudeAt(b) - h0;
+        if ((before > 0.0) != (after > 0.0)) {
+            out->hours[out->count] = 24.0 * CrossingBetween(track, h0, a, b, before, after);
+            out->rising[out->count++] = after > 0.0;
+        }
+        before = after;
+    }
+}

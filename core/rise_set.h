@@ -67,12 +67,35 @@ inline bool HappensOnDay(bool happened, double hours) {
 // longitude, a Sun up or down for minutes at the ends of the polar night and
 // of the midnight sun gets both crossings or neither. Returns 0 for a body
 // that never sets at h0, else 1.
+// Where the day holds two crossings of one kind (at high latitude the start
+// of last night's darkness just after midnight and of tonight's just before
+// the next), the earliest rising and the latest setting of the day are given:
+// the two that bound the span above h0 that holds the day's transit, as the
+// day's own when it has only one, and a neighbouring day's crossing only when
+// the day has none of that kind.
 // When `events` is not null it receives the RiseSetEvent bits: a rising or
 // setting found may lie before 0 or after 24 h (the neighbouring day's).
 int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, int second,
                           double ra1, double dec1, double ra2, double dec2, double ra3,
                           double dec3, double h0, double* rise, double* transit, double* set,
                           unsigned* events = nullptr);
+
+// Every passage of the body through h0 within the local day, from the same
+// places and interpolation as ComputeRiseTransitSet (the date's start at 0 h):
+// the altitude is compared at the day's start and end and at its culminations,
+// between which it only climbs or only sinks, and each change of side is
+// corrected (or halved) down to its crossing. A body that passes h0 by less
+// than about 0.02 degree near a culmination may be taken as not crossing.
+constexpr int kMaxDayCrossings = 4;
+struct DayCrossings {
+    double transit = 0.0;    // hours after 0 h: the upper culmination, as ComputeRiseTransitSet gives it
+    bool upAtStart = false;  // above h0 at 0 h
+    int count = 0;
+    double hours[kMaxDayCrossings] = {};  // in time order, each in [0, 24)
+    bool rising[kMaxDayCrossings] = {};   // true for a rising, false for a setting
+};
+void ComputeDayCrossings(int year, int month, int day, double ra1, double dec1, double ra2, double dec2,
+                         double ra3, double dec3, double h0, DayCrossings* out);
 
 // For a body whose place is taken as fixed over the day (stars, deep-sky
 // objects, a planet or comet from one place): transit from the local sidereal

@@ -38,8 +38,9 @@ void ShiftTowardsSite(double alpha, double delta, double distance, double d, dou
     *dec = std::asin(z / std::sqrt(x * x + y * y + z * z)) * kRadToDeg;
 }
 
-// The short-series Moon at the Julian day jd (TT), moved towards the site.
-void MoonAtDynamicalDay(double jd, double* ra, double* dec) {
+// The short-series Moon at the Julian day jd (TT), moved towards the site; when distanceKm is not
+// null it receives the Moon's distance from the Earth's centre.
+void MoonAtDynamicalDay(double jd, double* ra, double* dec, double* distanceKm = nullptr) {
     double d = jd - 2451545.0;
     double t = d * kPerCentury;
     ShortLunarSums sums;
@@ -54,6 +55,7 @@ void MoonAtDynamicalDay(double jd, double* ra, double* dec) {
     double alpha, declination;
     EclipticToEquatorial(lambda, beta, eps, &alpha, &declination);
     ShiftTowardsSite(alpha, declination, delta, d, t, ra, dec);
+    if (distanceKm != nullptr) *distanceKm = 385000.56 + sums.distance * 0.001;
 }
 
 }  // namespace
@@ -121,4 +123,9 @@ void ComputeMoonPositionUT(double* ra, double* dec, int year, int month, int day
 void ComputeMoonPosition(double* ra, double* dec, int year, int month, int day, int hour,
                          int minute, int second) {
     MoonAtDynamicalDay(DynamicalJulianDay(year, month, day, hour, minute, second), ra, dec);
+}
+
+void ComputeMoonPositionAndDistance(double* ra, double* dec, double* distanceKm, int year, int month, int day,
+                                    int hour, int minute, int second) {
+    MoonAtDynamicalDay(DynamicalJulianDay(year, month, day, hour, minute, second), ra, dec, distanceKm);
 }

@@ -17,6 +17,12 @@ void ComputeSunPosition(double* ra, double* dec, int year, int month, int day, i
 void ComputeMoonPosition(double* ra, double* dec, int year, int month, int day, int hour,
                          int minute, int second);
 
+// ComputeMoonPosition with the Moon's distance from the Earth's centre in km (Meeus,
+// Astronomical Algorithms, ch. 47: 385000.56 km plus the series' 13 terms; good to 230 km over
+// 1900-2100).
+void ComputeMoonPositionAndDistance(double* ra, double* dec, double* distanceKm, int year, int month, int day,
+                                    int hour, int minute, int second);
+
 // The same Moon at a date and time of universal time, whatever the site's zone: for
 // instants that come as universal time (eclipse contacts, greatest eclipse). Delta T is
 // that of the universal-time date.

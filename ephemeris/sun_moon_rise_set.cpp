@@ -72,3 +72,8 @@ int ComputeSunRiseSet(int year, int month, int day, double* rise, double* transi
         RunEngine(p, year, month, day, kAstronomicalTwilightH0, rise, transit, twilightEnd, twilightEvents);
     return RunEngine(p, year, month, day, kSunH0, rise, transit, set, events);
 }
+
+void ComputeSunDayCrossings(int year, int month, int day, DayCrossings* out) {
+    const ThreeDays p = FetchThreeDays(ComputeSunPosition, year, month, day - 1);
+    ComputeDayCrossings(year, month, day, p.ra[0], p.dec[0], p.ra[1], p.dec[1], p.ra[2], p.dec[2], kSunH0, out);
+}

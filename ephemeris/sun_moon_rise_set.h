@@ -8,7 +8,7 @@
 // event happened is read there, never from the times.
 #pragma once
 
-#include "core/rise_set.h"  // RiseSetEvent
+#include "core/rise_set.h"  // RiseSetEvent, DayCrossings
 
 // The Moon, h0 = +0.125 degree (its upper limb with 34' of refraction, from its
 // geocentric place with the mean parallax). When `declination` is not null it
@@ -33,3 +33,7 @@ int ComputeMoonRiseSetWrapped(int year, int month, int day, double* rise, double
 int ComputeSunRiseSet(int year, int month, int day, double* rise, double* transit, double* set,
                       double* twilightEnd = nullptr, unsigned* events = nullptr,
                       unsigned* twilightEvents = nullptr);
+
+// Every crossing of the Sun's upper limb through the horizon (h0 = -0.833333
+// degree) within the local day, from the same places: ComputeDayCrossings.
+void ComputeSunDayCrossings(int year, int month, int day, DayCrossings* out);

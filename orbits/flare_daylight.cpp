@@ -1,45 +1,47 @@
 #include "orbits/flare_daylight.h"
 
 #include "core/julian_day.h"
-#include "core/rise_set.h"
 #include "core/shared_state.h"
 #include "ephemeris/sun_moon_rise_set.h"
 
 namespace {
 
-// The Sun's events of one local date, hours after its 0 h.
+// The Sun's crossings of one local date, hours after its 0 h.
 struct SunDay {
     double midnight;  // UT Julian day of 0 h local
-    double rise, transit, set;
-    unsigned events;
+    DayCrossings crossings;
 };
 
 SunDay ComputeSunDay(int year, int month, int day) {
     SunDay d{};
     d.midnight = JulianDayFromDateTime(year, month, day, 0, 0, 0, currentSite.zoneMinutes);
-    ComputeSunRiseSet(year, month, day, &d.rise, &d.transit, &d.set, nullptr, &d.events);
+    ComputeSunDayCrossings(year, month, day, &d.crossings);
     return d;
 }
 
 // Hours after 0 h of day d at which the daylight it starts with ends: its
-// first setting when it sets before it rises (or only sets), else 0 h.
+// first crossing when that is a setting, else 0 h.
 double MorningDaylightEnd(const SunDay& d) {
-    const bool rises = (d.events & kRiseSetRises) != 0, sets = (d.events & kRiseSetSets) != 0;
-    return sets && (!rises || d.set < d.rise) ? d.set : 0.0;
+    const DayCrossings& c = d.crossings;
+    return c.count > 0 && !c.rising[0] ? c.hours[0] : 0.0;
 }
 
-// The daylight span that starts on day d, in hours after its 0 h: from the
-// rising (or 0 h) to the first setting after it, carried into the next day
-// when the Sun is still up at midnight.
+// The daylight span that starts on day d, in hours after its 0 h: from its
+// first rising (or 0 h when it has none and the Sun is up then) to the
+// setting after it, carried into the next day when the Sun is still up at
+// midnight. Of a day with two settings, the one after its rising ends it.
 void DaySpan(const SunDay& d, const SunDay& next, double* start, double* end) {
-    const bool rises = (d.events & kRiseSetRises) != 0, sets = (d.events & kRiseSetSets) != 0;
-    if (d.events & kRiseSetNeverUp) {
-        *start = *end = d.transit;
-    } else if (!rises && !(d.events & kRiseSetAlwaysUp)) {
-        *start = 0.0, *end = d.set;
-    } else {
-        *start = rises ? d.rise : 0.0;
-        *end = rises && sets && d.set > d.rise ? d.set : 24.0 + MorningDaylightEnd(next);
+    const DayCrossings& c = d.crossings;
+    int rising = 0;
+    while (rising < c.count && !c.rising[rising]) ++rising;
+    if (rising < c.count) {
+        *start = c.hours[rising];
+        *end = rising + 1 < c.count ? c.hours[rising + 1] : 24.0 + MorningDaylightEnd(next);
+    } else if (c.upAtStart) {  // up at 0 h without a rising: to its setting, or on through the day
+        *start = 0.0;
+        *end = c.count > 0 ? c.hours[0] : 24.0 + MorningDaylightEnd(next);
+    } else {  // down all day
+        *start = *end = c.transit;
     }
 }
 

@@ -1,7 +1,7 @@
 // The Sun's daylight around the two days of a Flare search, in which no flare
 // is listed. Each day's span runs from its sunrise (or from 0 h when the Sun
 // is up at midnight) to the first sunset after it (the Sun's upper limb with
-// 34' of refraction, ComputeSunRiseSet), carried into the next day when the
+// 34' of refraction, ComputeSunDayCrossings), carried into the next day when the
 // Sun is still up at midnight; as universal-time Julian days of the site's
 // local dates (currentSite's zone). A day the Sun never rises has an empty
 // span at its transit (polar night: the deep night reaches to two hours of

@@ -2,7 +2,9 @@
 """Writes tests/reference/flare_daylight_pyephem.csv: the spans of daylight
 over the two days of a Flare search (from 0 h of the local date to 0 h two
 days later) at sites in polar night, in the midnight sun, where the Sun sets
-after local midnight, and at ordinary latitudes: one row per span, in hours
+after local midnight, on a date that holds two sunsets (the night before's
+just after midnight, its own just before the next), and at ordinary
+latitudes: one row per span, in hours
 after 0 h of the date, cut to the two days; a case without daylight has one
 row with start_h = end_h = -1.
 
@@ -24,7 +26,8 @@ DATE_LINE_EAST = (-16.0, -(179 + 59 / 60), 720)
 CASES = [("polar night", NORTH_SLOPE, (2026, 12, 15)), ("midnight sun", NORTH_SLOPE, (2027, 6, 20)),
          ("sets after midnight", NORTH_SLOPE, (2027, 5, 9)), ("sets after midnight", FAIRBANKS_SUMMER, (2027, 6, 20)),
          ("short day", FAIRBANKS_WINTER, (2026, 12, 15)), ("first sunset", NORTH_SLOPE, (2027, 8, 1)),
-         ("equinox", BOULDER, (2027, 3, 20)), ("year end", DATE_LINE_EAST, (2027, 12, 31))]
+         ("equinox", BOULDER, (2027, 3, 20)), ("year end", DATE_LINE_EAST, (2027, 12, 31)),
+         ("two sunsets", NORTH_SLOPE, (2027, 8, 6))]
 
 
 def daylight(place, date):

@@ -1,15 +1,14 @@
 #!/usr/bin/python3
 """Writes two tables for the Moon assistant's day table and the 24-hour bar.
 
-tests/reference/moon_table_windows_pyephem.csv: the first time frame of a
-night of the DarkHours view (mode 1: the Sun's centre below -18 degrees and
-the Moon's upper limb below the horizon with 34' of refraction) or of the
-Visibility view (mode 2: the Moon's centre more than 20 degrees above the
-horizon in its geocentric place, the measure the view takes, while the Sun's
-upper limb is below the horizon with 34' of refraction), found by a one-minute
-scan from 12 h of the local day to 12 h of the next; its start and end as
-clock hours, -1 for both when the night has none. Days: the last night with
-an astronomical night at 51 N and the first one (the Sun crossing -18
+tests/reference/moon_table_windows_pyephem.csv: the row of a date of the
+DarkHours view (mode 1: the Sun's centre below -18 degrees and the Moon's
+upper limb below the horizon with 34' of refraction) or of the Visibility
+view (mode 2: the Moon's centre at least 20 degrees high seen from the site,
+while the Sun's centre is below -0 deg 50'): the longest such span of the
+night that follows the date's daylight (night_spans.py), its start and end
+as clock hours, -1 for both when the night has none. Days: the last night
+with an astronomical night at 51 N and the first one (the Sun crossing -18
 degrees once that day), nights whose Moon climbs above 20 degrees and stays
 there past midnight, and an ordinary night of each view.
 
@@ -19,8 +18,8 @@ its upper limb is above the horizon (34' of refraction) at 0 h of the local
 day, and the crossings within the day in hours after 0 h (-1: none), from
 altitudes sampled every 2 minutes and bisected.
 
-Source: PyEphem (Debian python3-ephem, libastro), topocentric places but for
-the Visibility view's Moon, no atmosphere (pressure 0).
+Source: PyEphem (Debian python3-ephem, libastro), topocentric places, no
+atmosphere (pressure 0).
 
 Run from the top folder:  /usr/bin/python3 scripts/reference/moon_windows_pyephem.py
 """
@@ -29,6 +28,7 @@ import math
 import ephem
 
 from common import write_table
+from night_spans import hours_after, local_midnight, moon_heights, night, observer, spans
 
 # (name, latitude, longitude west-positive, zone minutes with the daylight hour)
 G51 = ("51N", 51.0, 0.0, 0)
@@ -46,53 +46,26 @@ UP_DAYS = [(TOKYO, (2027, 1, 16)), (TOKYO, (2027, 1, 29)), (NORTH_SLOPE, (2027, 
            (TOKYO, (2027, 1, 20))]
 
 
-def observer(place):
-    site = ephem.Observer()
-    site.lat, site.lon = str(place[1]), str(-place[2])
-    site.elevation, site.pressure = 0, 0
-    return site
-
-
-def local_start(place, date):
-    return ephem.Date(ephem.Date(date) - place[3] / 1440.0)
-
-
 def moon_up(site, moon):
     return float(moon.alt) + float(moon.radius) > math.radians(-34 / 60)
 
 
-def in_frame(mode, site, place, sun, moon, when):
-    site.date = when
-    sun.compute(site)
-    moon.compute(site)
+def longest_window(mode, place, date):
+    """The longest span of the night after the date's daylight in the mode's frame, as clock hours."""
     if mode == 1:
-        return float(sun.alt) < math.radians(-18) and not moon_up(site, moon)
-    phi, hour_angle = math.radians(place[1]), float(site.sidereal_time()) - float(moon.g_ra)
-    dec = float(moon.g_dec)
-    altitude = math.asin(math.sin(phi) * math.sin(dec) + math.cos(phi) * math.cos(dec) * math.cos(hour_angle))
-    return altitude > math.radians(20) and float(sun.alt) + float(sun.radius) < math.radians(-34 / 60)
-
-
-def first_window(mode, place, date):
-    site, sun, moon = observer(place), ephem.Sun(), ephem.Moon()
-    noon = ephem.Date(local_start(place, date) + 0.5)
-    start = end = None
-    for minute in range(24 * 60 + 1):
-        inside = in_frame(mode, site, place, sun, moon, ephem.Date(noon + minute * ephem.minute))
-        if inside and start is None:
-            start = minute
-        if not inside and start is not None:
-            end = minute
-            break
-    if start is None:
+        bound, moon, up = night(place, date, -18.0), moon_heights(place, 0.0, limb=True), False
+    else:
+        bound, moon, up = night(place, date), moon_heights(place, 20.0), True
+    found = spans(moon, bound[0], bound[1], up=up) if bound else []
+    if not found:
         return -1.0, -1.0
-    # a crossing lies between the last minute on one side and the first on the other
-    return (12 + (start - 0.5) / 60) % 24, (12 + (end - 0.5) / 60) % 24
+    start, end = max(found, key=lambda s: s[1] - s[0])
+    return hours_after(place, date, start) % 24, hours_after(place, date, end) % 24
 
 
 def crossings(place, date):
     site, moon = observer(place), ephem.Moon()
-    start = local_start(place, date)
+    start = local_midnight(place, date)
 
     def up(when):
         site.date = when
@@ -114,12 +87,12 @@ def crossings(place, date):
 def main():
     rows = []
     for mode, place, date in WINDOW_DAYS:
-        start, end = first_window(mode, place, date)
+        start, end = longest_window(mode, place, date)
         rows.append([str(mode), place[0], repr(place[1]), repr(place[2]), str(place[3]), str(date[0]), str(date[1]),
                      str(date[2]), "%.4f" % start, "%.4f" % end])
     write_table("moon_table_windows_pyephem.csv",
-                ["The first time frame of a night of the Moon assistant's DarkHours (mode 1) and Visibility",
-                 "(mode 2) views, from 12 h of the local day to 12 h of the next, as clock hours (-1: none)"],
+                ["The longest time frame of the night after a date's daylight of the Moon assistant's DarkHours",
+                 "(mode 1) and Visibility (mode 2) views, as clock hours (-1: none)"],
                 ["mode", "site", "latitude", "longitude_west", "zone_min", "year", "month", "day", "start_h",
                  "end_h"], rows, source="PyEphem %s (libastro)" % ephem.__version__)
     rows = []

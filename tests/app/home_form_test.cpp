@@ -268,6 +268,23 @@ protected:
         HomeForm::SetUp();
     }
     void TearDown() override { Ui([] { pl::StopTextLog(); }); }
+    // The labelled rows of the home screen (the Sun's Rise, Set and Night, the
+    // Moon's two) at noon of the date and at the site of a reference row.
+    std::vector<std::vector<std::string>> HomeRows(const ReferenceTable& ref, std::size_t k) {
+        Ui([&] {
+            SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+            dateTimeFixed = 1;
+            currentDateTime = DateTime{int(ref.Get(k, "year")), int(ref.Get(k, "month")), int(ref.Get(k, "day")), 12,
+                                       0, 0};
+            pl::StartTextLog();
+            GotoForm(kHomeFormId);
+        });
+        std::vector<std::vector<std::string>> rows;
+        for (auto& line : LoggedScreenLines())
+            if (line.size() == 2 && (line[0] == "Rise" || line[0] == "Set" || line[0] == "Night")) rows.push_back(line);
+        Ui([] { pl::StopTextLog(); });
+        return rows;
+    }
     // The Sun's and the Moon's rows of each "home" pair of rows (the Sun's, then the Moon's) of a
     // reference table.
     void ExpectHomeRows(const char* table, int count) {
@@ -277,18 +294,7 @@ protected:
             if (ref.Text(k, "group") != "home" || ref.Get(k, "body") != 0) continue;  // the Sun's row, the Moon's next
             const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
             SCOPED_TRACE(::testing::Message() << ref.Get(k, "latitude") << " " << y << "-" << m << "-" << d);
-            Ui([&] {
-                SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
-                dateTimeFixed = 1;
-                currentDateTime = DateTime{y, m, d, 12, 0, 0};
-                pl::StartTextLog();
-                GotoForm(kHomeFormId);
-            });
-            std::vector<std::vector<std::string>> rows;  // Sun Rise, Set, Night; the Moon's two rows
-            for (auto& line : LoggedScreenLines())
-                if (line.size() == 2 && (line[0] == "Rise" || line[0] == "Set" || line[0] == "Night"))
-                    rows.push_back(line);
-            Ui([] { pl::StopTextLog(); });
+            const std::vector<std::vector<std::string>> rows = HomeRows(ref, k);
             ASSERT_EQ(rows.size(), 5u);
             EXPECT_EQ(rows[0][0] + rows[1][0] + rows[2][0], "RiseSetNight");
             ExpectEventText(rows[0][1], ref.Get(k, "rise_h"), ": None");
@@ -309,6 +315,26 @@ TEST_P(HomeRowsOnBothScreens, EventsTheDayLacksShowNone) { ExpectHomeRows("never
 // 179 59' E (+12 h): ": None" on the day before. They showed "Set 24h02", "Night 24h02" and the next
 // day's moonrise as the day's ("Rise 00h38").
 TEST_P(HomeRowsOnBothScreens, EventAfterMidnightShowedOnTheDayBefore) { ExpectHomeRows("limit_days_pyephem.csv", 4); }
+
+// The night line of the first and last three weeks of astronomical night in
+// 2027 at 60 N 25 E (+3 h), Fairbanks, 71 17' N and 64 S 57 W against
+// PyEphem's Sun crossing -18 degrees within the date
+// (dark_nights_2027_pyephem.csv): the later of two settings, within 2
+// minutes, ": None" where the date has none. Where the date holds two, the
+// line showed the one just after midnight that ended last night's twilight
+// (Fairbanks 05/09/2027 "Night 00h12" for 23h56).
+TEST_P(HomeRowsOnBothScreens, NightThatStartsTonightShowedLastNights) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "dark_nights_2027_pyephem.csv");
+    ASSERT_GT(ref.rows.size(), 150u);
+    for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+        SCOPED_TRACE(::testing::Message() << ref.Text(k, "site") << " " << ref.Get(k, "month") << "/"
+                                          << ref.Get(k, "day"));
+        const std::vector<std::vector<std::string>> rows = HomeRows(ref, k);
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_EQ(rows[2][0], "Night");
+        ExpectEventText(rows[2][1], ref.Get(k, "astro_set_h"), ": None");
+    }
+}
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, HomeRowsOnBothScreens, ::testing::ValuesIn(kBothScreens));
 

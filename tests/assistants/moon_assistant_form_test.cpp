@@ -33,6 +33,7 @@
 #include "support/program_fixture.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
+#include "night_rows.h"
 #include "ui/form_controls.h"
 #include "ui/forms.h"
 #include "ui/shell_state.h"
@@ -410,14 +411,17 @@ TEST_P(MoonDaysOnBothScreens, DayBoxGaveAMagnitudeAtATransitThatDoesNotHappen) {
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, MoonDaysOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
-// The first row of the DarkHours and Visibility views against a one-minute
-// PyEphem scan of the night (moon_table_windows_pyephem.csv), on both
-// screens: at 51 N the night of 2027-05-25, the first without astronomical
-// darkness (the Sun rises through -18 degrees that day but does not set),
-// showed "23h59" as its start; 2026-07-18, the first night with it (set
-// only), showed hyphens; a Moon that climbs above 20 degrees and stays there
-// past midnight (51 N, Fairbanks, 71 17' N) showed sunset to "23h59". Each
-// time within 3 minutes, hyphens where the night has no time frame.
+// The first row of the DarkHours and Visibility views against a PyEphem scan
+// of the night that follows the date's daylight (moon_table_windows_pyephem.csv,
+// the Moon 20 degrees high seen from the site), on both screens: at 51 N the
+// night of 2027-05-25, the first without astronomical darkness (the Sun rises
+// through -18 degrees that day but does not set), showed "23h59" as its
+// start; 2026-07-18, the first night with it (set only), showed hyphens; a
+// Moon that climbs above 20 degrees and stays there past midnight (51 N,
+// Fairbanks, 71 17' N) showed sunset to "23h59". Each time within 3 minutes,
+// hyphens where the night has none. The table once held the Moon's
+// geocentric 20 degrees, about 0.9 degree too low: windows up to 22 minutes
+// too long.
 class MoonWindowsOnBothScreens : public MoonDaysOnBothScreens {};
 
 TEST_P(MoonWindowsOnBothScreens, OneCrossingOfTheDayTookTheStandInAsATime) {
@@ -445,5 +449,94 @@ TEST_P(MoonWindowsOnBothScreens, OneCrossingOfTheDayTookTheStandInAsATime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, MoonWindowsOnBothScreens, ::testing::ValuesIn(kBothScreens));
+
+// Every row of the DarkHours and Visibility tables of a site's dates against
+// a PyEphem reference of the night that follows each date's daylight
+// (night_rows.h), on both screens.
+class MoonNightTablesOnBothScreens : public MoonDaysOnBothScreens {
+protected:
+    // The rows of a day table drawn from a date, column by column: weekday, day, start, end.
+    std::vector<std::vector<std::string>> TableRows(int view, int year, int month, int day) {
+        Ui([&] {
+            S().year = year, S().month = month, S().day = day;
+            pl::StartTextLog();
+        });
+        ChooseView(view);
+        const std::vector<std::vector<std::string>> lines = LoggedScreenLines();
+        Ui([] { pl::StopTextLog(); });
+        ChooseView(kMoonViewCalendar);
+        std::vector<std::vector<std::string>> columns[2];
+        for (const std::vector<std::string>& line : lines) {
+            if (line.size() != 4 && line.size() != 8) continue;
+            for (std::size_t c = 0; c < line.size() / 4; ++c)
+                columns[c].emplace_back(line.begin() + 4 * c, line.begin() + 4 * c + 4);
+        }
+        columns[0].insert(columns[0].end(), columns[1].begin(), columns[1].end());
+        return columns[0];
+    }
+    // Each row of a reference table against the table's row of its date: the
+    // table drawn from a site's first date, and again from the first date it
+    // did not reach.
+    void ExpectTableRows(const char* table, int view, const NightRowTolerance& tolerance, const char* highest) {
+        Start(false, GetParam());
+        const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, table);
+        ASSERT_FALSE(ref.rows.empty());
+        std::vector<std::vector<std::string>> rows;
+        double firstDay = 0.0;
+        std::string site;
+        for (std::size_t k = 0; k < ref.rows.size(); ++k) {
+            const int y = int(ref.Get(k, "year")), m = int(ref.Get(k, "month")), d = int(ref.Get(k, "day"));
+            const double date = JulianDayFromDate(y, m, d);
+            if (ref.Text(k, "site") != site || date < firstDay || date - firstDay >= double(rows.size())) {
+                site = ref.Text(k, "site");
+                Ui([&] {
+                    SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), int(ref.Get(k, "zone_min")));
+                });
+                rows = TableRows(view, y, m, d);
+                ASSERT_GE(rows.size(), 34u);
+                firstDay = date;
+            }
+            const std::vector<std::string>& row = rows[std::size_t(date - firstDay)];
+            ASSERT_EQ(row[1], std::to_string(d));
+            ExpectNightRow(ref, k, row[2], row[3], tolerance, highest);
+        }
+    }
+};
+
+// The Visibility rows of every date of 2027 at Fairbanks, Denver, Ushuaia,
+// Reykjavik and Sydney (+11 h) and of 71 17' N's polar night
+// (moon_visibility_2027_pyephem.csv): each edge within 3 minutes (15 where
+// the body that sets it is up or down for less than two hours about it),
+// hyphens exactly where the Moon stays more than 0.15 degree below 20
+// degrees. The rows were built from the day's crossings by rules that took
+// sunset for the start though the Moon climbed through 20 degrees later,
+// sunrise for the end though it sank below earlier (Denver 21-22 May), a
+// rise in the small hours as the evening before's (Ushuaia from 27 April),
+// the next day's rise as the row's (Denver 23-24 April), and the Moon's
+// geocentric 20 degrees (Reykjavik 18 April and Fairbanks 11 October, where
+// seen from the site it peaks at 19.9 and 19.4 degrees). The help text says
+// what is computed.
+TEST_P(MoonNightTablesOnBothScreens, VisibilityWasBuiltFromAnotherNightsCrossings) {
+    ExpectTableRows("moon_visibility_2027_pyephem.csv", kMoonViewVisibility, {}, "highest_deg");
+    ChooseView(kMoonViewVisibility);
+    Tap(Centre(Item(6004)));
+    EXPECT_NE(BoxText().find("(sun below the horizon and moon over 20\xB0 above the horizon)"), std::string::npos)
+        << BoxText();
+    AnswerAll();
+}
+
+// The DarkHours rows of the first and last three weeks of astronomical night
+// in 2027 at 60 N 25 E (+3 h), Fairbanks, 71 17' N and 64 S 57 W
+// (dark_nights_2027_pyephem.csv): the longest dark span of the night after
+// the date's daylight, an edge set by the Sun within 2 minutes and one set by
+// the Moon within 3 (15 where it is up or down for less than two hours). The
+// night whose dark begins after midnight showed its end without its start
+// (Fairbanks 04/09, dark 00:13-01:28, "-----  01h28"), and the next night
+// showed the morning's end ("-----  01h44" on 05/09, dark from 23:56).
+TEST_P(MoonNightTablesOnBothScreens, DarkAfterMidnightShowedAnEndWithoutItsStart) {
+    ExpectTableRows("dark_nights_2027_pyephem.csv", kMoonViewDarkHours, {2.0, 15.0, 20.0}, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothScreens, MoonNightTablesOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

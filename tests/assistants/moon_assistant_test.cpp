@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,7 @@ protected:
 // Events of three days (the day before, the day, the day after) for day 1.
 struct WindowCase {
     const char* what;
-    int mode;
-    RiseSetHours sun[3], moon[3];
-    bool firstRow;
+    RiseSetHours moon[3];
     double start, end;
 };
 
@@ -57,62 +56,92 @@ RiseSetHours AsTheEngineGives(RiseSetHours h) {
     return h;
 }
 
-// One hand-made case per branch of each mode (the window rules of the day
-// tables), from the rules themselves. The Moon's whole days show hyphens, a
-// rise at 00:00 its time; a Moon up all day leaves no dark hours and one down
-// all day the Sun's night; stand-ins of the day before do not stand in for
-// the Sun's night, and the Moon is not "visible" on a day the Sun does not
-// set. Those stand-ins once showed as 00h00 and 23h59, also the stand-in set
-// of a Moon that stays above 20 degrees past midnight.
+// A day's crossings by hand: whether the body is up at 0 h, then each
+// crossing's hour, positive for a rising and negative for a setting; the
+// Sun's transit at 12 h.
+DayCrossings Day(bool upAtStart, std::initializer_list<double> signedHours = {}) {
+    DayCrossings d;
+    d.transit = 12.0;
+    d.upAtStart = upAtStart;
+    for (double h : signedHours) {
+        d.hours[d.count] = std::fabs(h);
+        d.rising[d.count++] = h > 0;
+    }
+    return d;
+}
+
+// Days 1 and 2 of the Sun and of the Moon for day 1's row of a night table.
+struct NightCase {
+    const char* what;
+    int mode;
+    DayCrossings sun[2], moon[2];
+    double start, end;
+};
+
+// Hand-made days for each rule of the day tables. Rise and Set: the Moon's
+// whole days show hyphens, a rise at 00:00 its time. DarkHours and
+// Visibility: the row of a day covers the night that follows its daylight,
+// from the Sun's first setting after its transit (even after midnight) to its
+// next rising, the whole day from transit to transit when the Sun stays down,
+// none when it stays up; within it the longest span with the Moon down (dark)
+// or above 20 degrees (visible). The written case rules these replace took a
+// window from sunset though the Moon climbed through 20 degrees later, to
+// sunrise though it sank below earlier, took a rise in the small hours as the
+// evening before's or the next day's rise as a repeat of the next row, and
+// left the dark of a night that begins after midnight with an end and no
+// start.
 TEST_F(MoonAssistantTest, DayWindowsByBranch) {
-    const WindowCase cases[] = {
-        {"rise and set", 0, {}, {{}, {10, 22}, {}}, false, 10, 22},
-        {"rise and set: Moon up all day", 0, {}, {{}, {0, 23.99}, {}}, false, kNone, kNone},
-        {"rise and set: Moon down all day", 0, {}, {{}, {0, 0}, {}}, false, kNone, kNone},
-        {"rise and set: no setting, a rise at 00:00", 0, {}, {{}, {0, 23.99, kRiseSetRises}, {}}, false, 0, kNone},
-        {"dark: Moon sets after dark", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {10, 22}, {11, 23}}, false, 22, 4.6},
-        {"dark: Moon rises after dark", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {23, 12}, {23.5, 13}}, false, 20.5, 23},
-        {"dark: Moon up at dark, sets before dawn", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {18, 8}, {19, 2}}, false,
-         2, 4.6},
-        {"dark: Moon up all day", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {0, 23.99}, {0, 23.99}}, false, kNone,
-         kNone},
-        {"dark: Moon down all day", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {0, 0}, {0, 0}}, false, 20.5, 4.6},
-        {"dark: Moon up all night", 1, {{}, {4.5, 20.5}, {4.6, 20.4}}, {{}, {18, 8}, {19, 9}}, false, kNone, kNone},
-        {"dark: Moon rise past 24 h takes the next day's", 1, {{}, {4.5, 20.5}, {4.6, 20.4}},
-         {{}, {24.5, 12}, {0.4, 13}}, false, 20.5, 0.4},
-        {"dark: Sun never below -18", 1, {{}, {0, 23.99}, {0, 23.99}}, {{}, {10, 22}, {11, 23}}, false, kNone, 0},
-        {"dark: Sun rises through -18, no night starts", 1, {{}, {0.3, 23.99, kRiseSetRises}, {0, 23.99}},
-         {{}, {0, 0}, {0, 0}}, false, kNone, 0},
-        {"dark: Sun only sets through -18, the first night", 1, {{}, {0, 23.8, kRiseSetSets}, {0.4, 23.6}},
-         {{}, {0, 0}, {0, 0}}, false, 23.8, 0.4},
-        {"dark: crossings equal", 1, {{}, {12, -12}, {4.6, 20.4}}, {{}, {10, 22}, {11, 23}}, false, kNone, kNone},
-        {"dark: morning later, previous day's Sun", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {6, 15}, {7, 16}}, false,
-         20, 5},
-        {"dark: morning later, the day before without a setting", 1, {{5, 23.99, kRiseSetRises}, {30, 3}, {4.6, 20.4}},
-         {{}, {6, 15}, {7, 16}}, false, kNone, kNone},
-        {"dark: morning later, first row keeps its Sun", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {6, 15}, {7, 16}},
-         true, kNone, kNone},
-        {"dark: morning later, Moon up past dawn", 1, {{5, 20}, {30, 3}, {4.6, 20.4}}, {{}, {18, 8}, {19, 6}}, false,
-         kNone, kNone},
-        {"visible: across midnight", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {21, 3}, {22, 4}}, false, 21, 4},
-        {"visible: evening", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {10, 22}, {11, 23}}, false, 18, 22},
-        {"visible: morning", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {2, 9}, {3, 10}}, false, 2, 6.1},
-        {"visible: only by day", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {8, 12}, {9, 13}}, false, kNone, kNone},
-        {"visible: never 20 degrees high", 2, {{}, {6, 18}, {6.1, 17.9}}, {{}, {0, 0}, {0, 0}}, false, kNone, kNone},
-        {"visible: Sun up all day", 2, {{}, {20, 6}, {6.1, 17.9}}, {{}, {21, 3}, {22, 4}}, false, kNone, kNone},
-        {"visible: midnight sun", 2, {{}, {0, 23.99}, {0, 23.99}}, {{}, {21, 3}, {22, 4}}, false, kNone, kNone},
-        {"visible: no set below 20 degrees, up past midnight", 2, {{}, {6, 18}, {6.1, 17.9}},
-         {{}, {21, 23.99, kRiseSetRises}, {22, 4}}, false, 21, 4},
-        {"visible: no set, the next day starts below (a missed set)", 2, {{}, {6, 18}, {6.1, 17.9}},
-         {{}, {21, 23.99, kRiseSetRises}, {20, 22}}, false, kNone, kNone},
+    const WindowCase riseSetCases[] = {
+        {"rise and set", {{}, {10, 22}, {}}, 10, 22},
+        {"rise and set: Moon up all day", {{}, {0, 23.99}, {}}, kNone, kNone},
+        {"rise and set: Moon down all day", {{}, {0, 0}, {}}, kNone, kNone},
+        {"rise and set: no setting, a rise at 00:00", {{}, {0, 23.99, kRiseSetRises}, {}}, 0, kNone},
     };
-    for (const WindowCase& c : cases) {
+    for (const WindowCase& c : riseSetCases) {
         MoonDayEvents e;
-        for (const RiseSetHours& h : c.sun) e.sun.push_back(AsTheEngineGives(h));
-        for (const RiseSetHours& h : c.moon) e.moon.push_back(AsTheEngineGives(h));
-        DayWindow w = MoonDayWindow(c.mode, e, 1, c.firstRow);
+        for (const RiseSetHours& h : c.moon) e.moon.push_back(AsTheEngineGives(h)), e.sun.push_back({});
+        const DayWindow w = MoonDayWindow(kMoonTableRiseSet, e, 1);
         EXPECT_EQ(w.start, c.start) << c.what;
         EXPECT_EQ(w.end, c.end) << c.what;
+    }
+    const DayCrossings sun[2] = {Day(false, {6, -18}), Day(false, {6, -18})};  // down from 18 h to 6 h
+    const DayCrossings dark[2] = {Day(false, {4.5, -20.5}), Day(false, {4.6, -20.4})};
+    const NightCase nightCases[] = {
+        {"visible: the Moon climbs through 20 degrees after sunset", 2, {sun[0], sun[1]},
+         {Day(false, {21.8, -23}), Day(false, {22.5})}, 21.8, 23},
+        {"visible: the Moon sinks below 20 degrees before sunrise", 2, {sun[0], sun[1]},
+         {Day(false, {22}), Day(true, {-2.97, 23})}, 22, 2.97},
+        {"visible: a rise in the small hours is that night's, not the evening before's", 2, {sun[0], sun[1]},
+         {Day(false, {0.6, -8}), Day(false, {1.8, -9})}, 1.8, 6},
+        {"visible: up through the night", 2, {sun[0], sun[1]}, {Day(false, {17}), Day(true, {-9})}, 18, 6},
+        {"visible: above 20 degrees twice, the longer", 2, {sun[0], sun[1]},
+         {Day(true, {-19, 23}), Day(true, {-5})}, 23, 5},
+        {"visible: only by day", 2, {sun[0], sun[1]}, {Day(false, {8, -12}), Day(false, {9, -13})}, kNone, kNone},
+        {"visible: midnight sun", 2, {Day(true), Day(true)}, {Day(true), Day(true)}, kNone, kNone},
+        {"visible: polar night, transit to transit", 2, {Day(false), Day(false)}, {Day(true), Day(true)}, 12, 12},
+        {"visible: the Sun sets after midnight", 2, {Day(true, {-0.2, 1.5}), Day(true, {-0.1, 1.6})},
+         {Day(true), Day(true)}, 0.1, 1.6},
+        {"dark: Moon sets after dark", 1, {dark[0], dark[1]}, {Day(true, {-22}), Day(false, {12})}, 22, 4.6},
+        {"dark: Moon rises after dark", 1, {dark[0], dark[1]}, {Day(false, {23}), Day(true, {-13})}, 20.5, 23},
+        {"dark: Moon up at dark, sets before dawn", 1, {dark[0], dark[1]}, {Day(false, {18}), Day(true, {-2})}, 2,
+         4.6},
+        {"dark: Moon up all night", 1, {dark[0], dark[1]}, {Day(false, {18}), Day(true, {-9})}, kNone, kNone},
+        {"dark: Moon down all day", 1, {dark[0], dark[1]}, {Day(false), Day(false)}, 20.5, 4.6},
+        {"dark: two dark spans, the longer", 1, {dark[0], dark[1]}, {Day(false, {21}), Day(true, {-2})}, 2, 4.6},
+        {"dark: Sun never below -18", 1, {Day(true), Day(true)}, {Day(false), Day(false)}, kNone, kNone},
+        {"dark: the first night, dark only after midnight", 1, {Day(true), Day(true, {-0.2, 1.47})},
+         {Day(false), Day(false)}, 0.2, 1.47},
+        {"dark: tonight's start before midnight, last night's after it", 1,
+         {Day(true, {-0.2, 1.47, -23.92}), Day(false, {1.7, -23.8})}, {Day(false), Day(false)}, 23.92, 1.7},
+    };
+    for (const NightCase& c : nightCases) {
+        MoonDayEvents e;
+        e.mode = c.mode;
+        e.sunCrossings = {Day(false), c.sun[0], c.sun[1]};
+        e.moonCrossings = {Day(false), c.moon[0], c.moon[1]};
+        const DayWindow w = MoonDayWindow(c.mode, e, 1);
+        EXPECT_NEAR(w.start, c.start, 1e-9) << c.what;
+        EXPECT_NEAR(w.end, c.end, 1e-9) << c.what;
     }
 }
 
@@ -141,7 +170,7 @@ TEST_F(MoonAssistantTest, RiseAndSetAgainstPyEphem) {
     MoonDayEvents e = ComputeMoonDayEvents(kMoonTableRiseSet, 2024, 1, 1, 34);
     EXPECT_EQ(services.busySteps, 35);
     for (int i = 0; i < 34; ++i) {
-        DayWindow w = MoonDayWindow(kMoonTableRiseSet, e, i, i % 17 == 0);
+        DayWindow w = MoonDayWindow(kMoonTableRiseSet, e, i);
         const double got[2] = {Shown(w.start, true), Shown(w.end, false)};
         for (int k = 0; k < 2; ++k) {
             double want = ref[static_cast<size_t>(i)][3 + static_cast<size_t>(k)];
@@ -162,7 +191,7 @@ TEST_F(MoonAssistantTest, DarkHoursAgainstPyEphemScan) {
     MoonDayEvents e = ComputeMoonDayEvents(kMoonTableDarkHours, 2024, 9, 1, 34);
     for (int i = 0; i < 34; ++i) {
         const std::vector<double>& r = ref[static_cast<size_t>(i)];
-        DayWindow w = MoonDayWindow(kMoonTableDarkHours, e, i, i % 17 == 0);
+        DayWindow w = MoonDayWindow(kMoonTableDarkHours, e, i);
         if (r[3] == 0) {
             EXPECT_EQ(Shown(w.start, true), -1.0) << "night " << i;
             continue;
@@ -179,7 +208,7 @@ TEST_F(MoonAssistantTest, NoDarkHoursAt60NorthInJune) {
     SetTestSite(60.0, 0.0, 0);
     MoonDayEvents e = ComputeMoonDayEvents(kMoonTableDarkHours, 2024, 6, 1, 34);
     for (int i = 0; i < 34; ++i) {
-        DayWindow w = MoonDayWindow(kMoonTableDarkHours, e, i, i % 17 == 0);
+        DayWindow w = MoonDayWindow(kMoonTableDarkHours, e, i);
         EXPECT_EQ(DayTableTime(w.start, true), "  -----") << i;
         EXPECT_EQ(DayTableTime(w.end, false), "  -----") << i;
     }
@@ -358,3 +387,4 @@ TEST_F(TerminatorListTest, HundredRowsInRecordOrderAndSizeSort) {
 }
 
 }  // namespace
+

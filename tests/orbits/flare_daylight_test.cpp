@@ -16,13 +16,15 @@ namespace {
 // At 71 17' N in polar night, in the midnight sun, on a day of May whose
 // sunset falls after midnight and on the first day of August with a sunset,
 // at Fairbanks in June and December, at Boulder and at 179 59' E (+12 h) at
-// the year's end, against PyEphem (flare_daylight_pyephem.csv): 3 minutes
-// within each end of a span of daylight is daylight and 3 minutes beyond it
-// is not, the middle of every span is daylight and the middle of every gap
-// not; no daylight at all in polar night, all of both days in the midnight
-// sun. Where the Sun sets after midnight the date's daylight ran from its
-// rising back to that morning's early setting, an empty span, so that the
-// bright day was searched for flares as if it were night.
+// the year's end, and at 71 17' N on a date that holds two sunsets (00:09,
+// ending the day before's daylight, and 23:59), against PyEphem
+// (flare_daylight_pyephem.csv): 3 minutes within each end of a span of
+// daylight is daylight and 3 minutes beyond it is not, the middle of every
+// span is daylight and the middle of every gap not; no daylight at all in
+// polar night, all of both days in the midnight sun. Where the Sun sets after
+// midnight the date's daylight ran from its rising back to that morning's
+// early setting, an empty span, so that the bright day was searched for
+// flares as if it were night.
 TEST(FlareDaylight, SpansAgainstPyEphem) {
     const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "flare_daylight_pyephem.csv");
     constexpr double kMargin = 3.0 / 60;  // hours
@@ -56,7 +58,7 @@ TEST(FlareDaylight, SpansAgainstPyEphem) {
         for (auto [hours, lit] : expected)
             EXPECT_EQ(InFlareDaylight(daylight, midnight + hours / 24), lit) << hours << " h";
     }
-    EXPECT_EQ(cases, 8);
+    EXPECT_EQ(cases, 9);
 }
 
 }  // namespace

@@ -214,16 +214,21 @@ TEST_F(DayNightForm, PanelLinesOnTheScreen) {
 class DayNightFormOnBothScreens : public OnBothScreens<DayNightForm> {};
 
 // The panel's lines on both screens are the local date's panel (against
-// PyEphem in DayNight.PanelOfTheLocalDayAgainstPyEphem): at Fairbanks on 20
-// June 2027 at 22:02 (a set after midnight: the day once showed 00h00m and
-// the night 26h10m) and in Sydney on 5 March 2027 at 07:30 (the universal
-// date the day before, whose values were once shown).
+// PyEphem in DayNight.PanelOfTheLocalDayAgainstPyEphem and
+// DayNight.AstronomicalPairShowedLastNightsStart): at Fairbanks on 20 June
+// 2027 at 22:02 (a set after midnight: the day once showed 00h00m and the
+// night 26h10m), in Sydney on 5 March 2027 at 07:30 (the universal date the
+// day before, whose values were once shown) and at Fairbanks (-9 h) on 5
+// September 2027, whose two settings through -18 degrees once showed the
+// one after midnight ("01h27m 00h12m" for tonight's 23:56).
 TEST_P(DayNightFormOnBothScreens, PanelOfTheLocalDay) {
     const struct {
         DateTime t;
         double latitude, longitudeWest;
         int zone;
-    } cases[] = {{{2027, 6, 20, 22, 2, 0}, 64.84, 147.72, -480}, {{2027, 3, 5, 7, 30, 0}, -33.87, -151.21, 660}};
+    } cases[] = {{{2027, 6, 20, 22, 2, 0}, 64.84, 147.72, -480},
+                 {{2027, 3, 5, 7, 30, 0}, -33.87, -151.21, 660},
+                 {{2027, 9, 5, 12, 0, 0}, 64.8333, 147.7167, -540}};
     Open(Screen{GetParam().width, GetParam().height, GetParam().dpi}, cases[0].t);
     for (const auto& c : cases) {
         Ui([&] {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/shared_state.h"
+#include "support/event_texts.h"
 #include "support/reference_table.h"
 #include "support/test_site.h"
 #include "support/wrapped_difference.h"
@@ -217,6 +218,26 @@ TEST_F(DayNight, PanelAgainstPyEphem) {
             EXPECT_NEAR(ClockHours(p.twilightRiseText[k]), r, kTwoMinutes) << site << " " << names[k];
             EXPECT_NEAR(ClockHours(p.twilightSetText[k]), s, kTwoMinutes) << site << " " << names[k];
         }
+    }
+}
+
+// The first and last three weeks of astronomical night in 2027 at 60 N 25 E
+// (+3 h), Fairbanks, 71 17' N and 64 S 57 W (dark_nights_2027_pyephem.csv):
+// the astronomical pair is PyEphem's Sun crossing -18 degrees within the
+// date, the earlier of two risings and the later of two settings, within 2
+// minutes, "None" where the date has none. Where the date holds two settings
+// the panel showed the one just after midnight that ended last night's
+// twilight (Fairbanks 05/09/2027 "00h12m" for 23h56m).
+TEST_F(DayNight, AstronomicalPairShowedLastNightsStart) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "dark_nights_2027_pyephem.csv");
+    ASSERT_GT(ref.rows.size(), 150u);
+    for (size_t k = 0; k < ref.rows.size(); ++k) {
+        const auto at = [&](const char* column) { return static_cast<int>(ref.Get(k, column)); };
+        SCOPED_TRACE(ref.Text(k, "site") + " " + std::to_string(at("month")) + "/" + std::to_string(at("day")));
+        SetTestSite(ref.Get(k, "latitude"), ref.Get(k, "longitude_west"), at("zone_min"));
+        const DayNightPanel p = ComputeDayNightPanel(DateTime{at("year"), at("month"), at("day"), 12, 0, 0});
+        ExpectEventText(p.twilightRiseText[2], ref.Get(k, "astro_rise_h"), ": None");
+        ExpectEventText(p.twilightSetText[2], ref.Get(k, "astro_set_h"), "None");
     }
 }
 
