@@ -118,11 +118,10 @@ std::string WriteTextFile(const std::string& name, const std::string& text) {
     return ShownPath(folder + given);
 }
 
-// The count exported so far, naming the file just written.
-void ShowExported(int exported, bool lineBreak, const std::string& file) {
+// The count exported so far, the file just written on the line below it.
+void ShowExported(int exported, const std::string& file) {
     char text[64];
-    std::snprintf(text, sizeof text, "%d Observer log%s exported.%s", exported, exported >= 2 ? "s" : "",
-                  lineBreak ? "\n" : "");
+    std::snprintf(text, sizeof text, "%d Observer log%s exported.", exported, exported >= 2 ? "s" : "");
     ShowInformation(text, file);
 }
 
@@ -152,7 +151,7 @@ bool ExportEntries(int* exported, std::string* file) {
             *file = WriteTextFile(ChunkName(i), text);
             if (file->empty()) return false;
             text.clear();
-            ShowExported(*exported, true, *file);
+            ShowExported(*exported, *file);
         }
         if (text.empty()) text = ObserverLogExportHeader(chunk++);
         FormatObserverLogLine(&text, *s.record);
@@ -337,7 +336,7 @@ bool ExportObserverLogs() {
     int exported = 0;
     std::string file;
     if (!ExportEntries(&exported, &file)) return false;
-    ShowExported(exported, false, file);
+    ShowExported(exported, file);
     return true;
 }
 

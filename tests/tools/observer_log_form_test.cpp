@@ -770,7 +770,8 @@ protected:
 // export into a read-only folder (a folder in the way of the temporary file,
 // as root writes into read-only folders): each earlier export stays
 // byte-identical, each new one is whole under a free name that the message
-// gives ("logs_3.txt" was written over, and the messages named no file); the
+// gives ("logs_3.txt" was written over, and the messages named no file), a
+// chunk's name on the line below its count (a blank line stood between); the
 // failure is told with the name and leaves nothing.
 TEST_P(ObserverLogExports, ExportNeverReplacesAFile) {
     for (const char* name : {"Vega", "Deneb", "Altair"}) SaveNew(name);
@@ -809,8 +810,8 @@ TEST_P(ObserverLogExports, ExportNeverReplacesAFile) {
         }
         const std::string s = suffix;
         EXPECT_EQ(boxes, (std::vector<std::string>{
-                             "45 Observer logs exported.\n\nuserlogs\\logs_45" + s + ".txt",
-                             "88 Observer logs exported.\n\nuserlogs\\logs_88" + s + ".txt",
+                             "45 Observer logs exported.\nuserlogs\\logs_45" + s + ".txt",
+                             "88 Observer logs exported.\nuserlogs\\logs_88" + s + ".txt",
                              "103 Observer logs exported.\nuserlogs\\logs_103" + s + ".txt"}));
         for (const std::string n : {"45", "88", "103"}) {
             const std::string text = Read("logs_" + n + s + ".txt");
