@@ -222,17 +222,22 @@ void TakeWorkedObject(ObserverLogRecord* r, bool withName) {
     State().objectDataName = TakeWorkedObjectValues(r, withName);
 }
 
-// The object a typed name names, its values for the current date and time:
-// a catalogue designation, else a name of the finder's named lists. False
-// when it names none. The finder's target is kept: the catalogue search makes
-// what it finds the target.
+// The object a typed name names: a catalogue designation, else a name of the
+// finder's named lists. False when it names none, and for a planet, the Moon,
+// the Sun or a comet that has no place at the entry's date and time (a date
+// beyond its theory or its orbit), whatever place it has at the program's
+// date. The finder's target is kept: the catalogue search makes what it finds
+// the target.
 bool FindNamedObject(const char* name, ObjectRecord* o) {
     const SelectedObjectRecord target = selectedObject;
     int kind = 0, row = 0;
     int32_t number = 0;
     bool found = ReadDesignationText(name, &kind, &number) && GetObjectByDesignation(kind, number, o);
-    if (!found && FindNamedListRow(name, &kind, &row))
-        found = GetObjectByKind(kind, row, o, nullptr, 0, nullptr, 0, 1, nullptr);
+    if (!found && FindNamedListRow(name, &kind, &row)) {
+        const bool ofDate = IsPlaceOfDate(kind);
+        found = GetObjectByKind(kind, row, o, nullptr, 0, nullptr, 0, ofDate ? 0 : 1, nullptr) &&
+                (!ofDate || BodyEntryAt(*o, EntryTime()).placeUnknown == 0);
+    }
     selectedObject = target;
     return found;
 }
