@@ -1,8 +1,10 @@
 #include "catalog/designations.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "core/text_numbers.h"
 
@@ -237,6 +239,26 @@ int FindDesignationOfPrefix(const char* prefix) {
     return -1;
 }
 
+namespace {
+
+// The designation id of a typed prefix: the row of that prefix exactly, else
+// the row whose prefix it is but for the case of its letters ("ngc"); no two
+// prefixes differ only in case. -1 when none is.
+int FindDesignationOfTypedPrefix(const std::string& prefix) {
+    const int id = FindDesignationOfPrefix(prefix.c_str());
+    if (id >= 0) return id;
+    const auto sameLetter = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    for (int row = 0; row < kDesignationCount; ++row) {
+        const std::string_view p = designationTable[row].prefix;
+        if (p.size() == prefix.size() && std::equal(p.begin(), p.end(), prefix.begin(), sameLetter)) return row;
+    }
+    return -1;
+}
+
+}  // namespace
+
 bool ReadDesignationText(const char* text, int* designation, int32_t* number) {
     const char* const blanks = " \t";
     std::string s(text);
@@ -246,7 +268,7 @@ bool ReadDesignationText(const char* text, int* designation, int32_t* number) {
     for (std::size_t start = digits; start < s.size(); ++start) {
         std::string prefix = s.substr(0, start);
         prefix.erase(prefix.find_last_not_of(blanks) + 1);
-        const int id = prefix.empty() ? -1 : FindDesignationOfPrefix(prefix.c_str());
+        const int id = prefix.empty() ? -1 : FindDesignationOfTypedPrefix(prefix);
         bool fits = true;
         const int32_t n = ParseInt(s.c_str() + start, &fits);
         if (id < 0 || !fits) continue;

@@ -85,8 +85,9 @@ int FindDesignationOfPrefix(const char* prefix);
 
 // Reads a designation typed as a catalogue prefix and a number, with or
 // without blanks between them and blanks around ("M 42", "M42", "NGC 7000",
-// "Sh2 240"): the prefix read by FindDesignationOfPrefix, the number the
-// digits that end the text (a number of 32 bits); the longest number whose
+// "Sh2 240"), the prefix in any case ("m42", "ngc 7000"): the prefix read by
+// FindDesignationOfPrefix, else by its letters whatever their case; the number
+// the digits that end the text (a number of 32 bits); the longest number whose
 // text before it is a prefix. False, nothing written, for any other text.
 bool ReadDesignationText(const char* text, int* designation, int32_t* number);
 

@@ -253,6 +253,7 @@ FinderDigit ApplyFinderDigit(int kind, const char* field, int digit, std::string
 }
 
 bool FindNamedListRow(const char* name, int* kind, int* row) {
+    if (SameNameCaseAndBlanksAside(name, "")) return false;  // a blank name names no row, even a blank one
     const int kinds[] = {kDesignationPlanet, kDesignationBrightStar, kDesignationComet,
                          kDesignationMeteor, kDesignationConstellation, kDesignationUser};
     for (int k : kinds) {

@@ -78,7 +78,8 @@ struct FinderLookupResult {
 // its target, is `name`, case and blanks aside (SameNameCaseAndBlanksAside):
 // the planets with the Sun and the Moon, the bright stars, the comets, the
 // meteor showers, the constellations and the user objects, in that order, the
-// first row that matches. False, nothing written, when none does.
+// first row that matches. False, nothing written, when none does or `name`
+// is blank.
 bool FindNamedListRow(const char* name, int* kind, int* row);
 
 // Looks the identifier up into selectedObject (found, isSet, index, catalog,

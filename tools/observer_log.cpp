@@ -119,11 +119,10 @@ std::string WriteTextFile(const std::string& name, const std::string& text) {
     return ShownPath(folder + given);
 }
 
-// The count exported so far, naming the file just written.
-void ShowExported(int exported, bool lineBreak, const std::string& file) {
+// The count exported so far, the file just written on the line below it.
+void ShowExported(int exported, const std::string& file) {
     char text[64];
-    std::snprintf(text, sizeof text, "%d Observer log%s exported.%s", exported, exported >= 2 ? "s" : "",
-                  lineBreak ? "\n" : "");
+    std::snprintf(text, sizeof text, "%d Observer log%s exported.", exported, exported >= 2 ? "s" : "");
     ShowInformation(text, file);
 }
 
@@ -153,7 +152,7 @@ bool ExportEntries(int* exported, std::string* file) {
             *file = WriteTextFile(ChunkName(i), text);
             if (file->empty()) return false;
             text.clear();
-            ShowExported(*exported, true, *file);
+            ShowExported(*exported, *file);
         }
         if (text.empty()) text = ObserverLogExportHeader(chunk++);
         FormatObserverLogLine(&text, *s.record);
@@ -224,17 +223,22 @@ void TakeWorkedObject(ObserverLogRecord* r, bool withName) {
     State().objectDataName = TakeWorkedObjectValues(r, withName);
 }
 
-// The object a typed name names, its values for the current date and time:
-// a catalogue designation, else a name of the finder's named lists. False
-// when it names none. The finder's target is kept: the catalogue search makes
-// what it finds the target.
+// The object a typed name names: a catalogue designation, else a name of the
+// finder's named lists. False when it names none, and for a planet, the Moon,
+// the Sun or a comet that has no place at the entry's date and time (a date
+// beyond its theory or its orbit), whatever place it has at the program's
+// date. The finder's target is kept: the catalogue search makes what it finds
+// the target.
 bool FindNamedObject(const char* name, ObjectRecord* o) {
     const SelectedObjectRecord target = selectedObject;
     int kind = 0, row = 0;
     int32_t number = 0;
     bool found = ReadDesignationText(name, &kind, &number) && GetObjectByDesignation(kind, number, o);
-    if (!found && FindNamedListRow(name, &kind, &row))
-        found = GetObjectByKind(kind, row, o, nullptr, 0, nullptr, 0, 1, nullptr);
+    if (!found && FindNamedListRow(name, &kind, &row)) {
+        const bool ofDate = IsPlaceOfDate(kind);
+        found = GetObjectByKind(kind, row, o, nullptr, 0, nullptr, 0, ofDate ? 0 : 1, nullptr) &&
+                (!ofDate || BodyEntryAt(*o, EntryTime()).placeUnknown == 0);
+    }
     selectedObject = target;
     return found;
 }
@@ -338,7 +342,7 @@ bool ExportObserverLogs() {
     int exported = 0;
     std::string file;
     if (!ExportEntries(&exported, &file)) return false;
-    ShowExported(exported, false, file);
+    ShowExported(exported, file);
     return true;
 }
 

@@ -141,10 +141,11 @@ void RetakeObserverLogSkyAndPlace();
 // it was prefilled or loaded keeps its values), they become those of the
 // object the name names, for the working date and time as
 // BuildNewObserverLogRecord takes them: a catalogue designation read as a
-// prefix and a number ("M 42", "M42", "NGC 7000"; GetObjectByDesignation), else
+// prefix and a number ("M 42", "m42", "NGC 7000"; GetObjectByDesignation), else
 // a name of the finder's named lists (FindNamedListRow: planets, the Moon,
 // bright stars, comets, meteor showers, constellations, user objects). A name
-// found nowhere (an event, a note) gets no object: type kLogNoObjectType,
+// found nowhere (an event, a note, a blank), or of a body or comet that has no
+// place at the working date and time, gets no object: type kLogNoObjectType,
 // place and magnitude 0. The finder's target stays as it was.
 void TakeObserverLogObjectOfName();
 

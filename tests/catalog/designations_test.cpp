@@ -35,10 +35,9 @@ TEST(DesignationTable, SampleRows) {
     }
 }
 
-// Rows of the object type table: class, code, name and thumbnail number; 13 rows
-// have a thumbnail (types 1, 2..5, 6..8, 9, 16, 17, 26, 31).
 // A designation typed with or without blanks: the prefix as a memo line's
-// first field is read (whole, in its case), the closing digits its number.
+// first field is read (whole), in any case ("m 42" was read as no
+// designation, so the entry lost M 42's place), the closing digits its number.
 TEST(DesignationText, PrefixAndNumberWithOrWithoutBlanks) {
     const struct {
         const char* text;
@@ -47,8 +46,9 @@ TEST(DesignationText, PrefixAndNumberWithOrWithoutBlanks) {
     } cases[] = {
         {"M 42", 40, 42},        {"M42", 40, 42},        {" NGC  7000 ", 42, 7000}, {"IC434", 29, 434},
         {"Sh2 240", 52, 240},    {"Sh2240", 52, 240},    {"vdB-Ha 5", 65, 5},       {"M042", 40, 42},
-        {"m 42", -1, 0},         {"42", -1, 0},          {"M", -1, 0},              {"Meteor shower", -1, 0},
-        {"M 42 b", -1, 0},       {"NGC 99999999999", -1, 0}, {"", -1, 0},
+        {"m 42", 40, 42},        {"ngc7000", 42, 7000},  {"sH2 240", 52, 240},      {"VDB-HA 5", 65, 5},
+        {"42", -1, 0},           {"M", -1, 0},           {"Meteor shower", -1, 0},  {"M 42 b", -1, 0},
+        {"NGC 99999999999", -1, 0}, {"", -1, 0},
     };
     for (const auto& c : cases) {
         int designation = -1;
@@ -59,6 +59,8 @@ TEST(DesignationText, PrefixAndNumberWithOrWithoutBlanks) {
     }
 }
 
+// Rows of the object type table: class, code, name and thumbnail number; 13 rows
+// have a thumbnail (types 1, 2..5, 6..8, 9, 16, 17, 26, 31).
 TEST(ObjectTypeTable, SampleRowsAndThumbnails) {
     struct Row {
         int type, objectClass;

@@ -39,7 +39,7 @@ TEST(ParseNumbers, SignsDigitsFractionsAndStops) {
     EXPECT_EQ(ParseDouble(nullptr), 0.0);
 }
 
-// A negative count of decimals means 6, above 6 means 8.
+// Names compared as the user sees them: case and blanks aside.
 TEST(SameName, CaseAndBlanksAside) {
     const struct {
         const char* a;
@@ -50,6 +50,7 @@ TEST(SameName, CaseAndBlanksAside) {
     for (const auto& c : cases) EXPECT_EQ(SameNameCaseAndBlanksAside(c.a, c.b), c.same) << c.a << "|" << c.b;
 }
 
+// A negative count of decimals means 6, above 6 means 8.
 TEST(DoubleToStr, RoundsHalfUpWithCarry) {
     EXPECT_EQ(Str(2.9999, 2), "3.00");
     EXPECT_EQ(Str(0.125, 2), "0.13");

@@ -772,7 +772,8 @@ protected:
 // export into a read-only folder (a folder in the way of the temporary file,
 // as root writes into read-only folders): each earlier export stays
 // byte-identical, each new one is whole under a free name that the message
-// gives ("logs_3.txt" was written over, and the messages named no file); the
+// gives ("logs_3.txt" was written over, and the messages named no file), a
+// chunk's name on the line below its count (a blank line stood between); the
 // failure is told with the name and leaves nothing.
 TEST_P(ObserverLogExports, ExportNeverReplacesAFile) {
     for (const char* name : {"Vega", "Deneb", "Altair"}) SaveNew(name);
@@ -811,8 +812,8 @@ TEST_P(ObserverLogExports, ExportNeverReplacesAFile) {
         }
         const std::string s = suffix;
         EXPECT_EQ(boxes, (std::vector<std::string>{
-                             "45 Observer logs exported.\n\nuserlogs\\logs_45" + s + ".txt",
-                             "88 Observer logs exported.\n\nuserlogs\\logs_88" + s + ".txt",
+                             "45 Observer logs exported.\nuserlogs\\logs_45" + s + ".txt",
+                             "88 Observer logs exported.\nuserlogs\\logs_88" + s + ".txt",
                              "103 Observer logs exported.\nuserlogs\\logs_103" + s + ".txt"}));
         for (const std::string n : {"45", "88", "103"}) {
             const std::string text = Read("logs_" + n + s + ".txt");
@@ -899,6 +900,62 @@ TEST_P(ObserverLogExports, TypedNameIsSavedWithItsOwnObject) {
             EXPECT_EQ((std::vector<bool>{line[3] == " ", line[4] == " ", line[6] == " "}), std::vector<bool>(3, none))
                 << c.name;
         }
+    }
+}
+
+// Typed names with a finder target set, each on a new entry: a
+// designation in small letters was saved with no object; a blank name with
+// the place of a bright star whose name is blank; Jupiter on an entry dated
+// 1500, beyond its theory, with its place at the program's date (2006); and
+// on an entry of 2006 while the program's date was 1500, with no object. Now
+// each has its own object's values (Jupiter's at 23:47 by PyEphem,
+// scripts/reference/observer_log_sky_pyephem.py), or none when it has no
+// place at the entry's date. The finder target stays as it was.
+TEST_P(ObserverLogExports, TypedNameTookNoObjectOrAnotherDatesPlace) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "observer_log_sky_pyephem.csv");
+    const record_writer::Bytes vega = record_writer::BrightStarNameBytes("Vega", 1),
+                               blank = record_writer::BrightStarNameBytes("", 1);
+    WriteData(folder.path() / "data" / "zendavori_brightstar.ppc",
+              record_writer::RecordDbBytes(1, 20, {blank, vega, vega, blank}));  // by name, by HR
+    const struct {
+        const char *typed, *file;
+        int entryYear, programYear;
+        double ra, dec;
+        int type;
+    } cases[] = {
+        {"m42", "m42.log", 2006, 2006, kM42.ra, kM42.dec, kBrightNebula},
+        {"ngc 7000", "ngc 7000.log", 2006, 2006, kNgc7000.ra, kNgc7000.dec, kBrightNebula},
+        {" ", " .log", 2006, 2006, 0, 0, kLogNoObjectType},
+        {"Jupiter", "Jupiter.log", 1500, 2006, 0, 0, kLogNoObjectType},
+        {"JUPITER", "JUPITER_2.log", 2006, 1500, ref.Get(0, "jupiter_ra_h"), ref.Get(0, "jupiter_dec_deg"), kPlanet},
+    };
+    ObjectRecord target{};
+    target.objectType = 6;
+    target.rightAscension = 6.75f;
+    SetObjectRecordName(&target, "Sirius B");
+    Ui([&target] {
+        ResetStarCatalog();  // two names now
+        SetSelectedObject(&target, 0);
+    });
+    const DateTime program = currentDateTime;
+    for (const auto& c : cases) {
+        Press(kLogNew);
+        harness.setLocalTime(pl::LocalTime{c.entryYear, 3, 14, 23, 47, 0});
+        Press(kLogNow);
+        harness.setLocalTime(pl::LocalTime{2006, 3, 14, 23, 47, 0});
+        Ui([&c] { currentDateTime.year = c.programYear; });
+        ASSERT_EQ(Text(kLogObjectField), "Sirius B");
+        Type(kLogObjectField, c.typed);
+        Press(kLogSave);
+        Ui([program] { currentDateTime = program; });
+        const ObserverLogRecord r = Stored(c.file);
+        EXPECT_EQ(r.objectType, c.type) << c.typed;
+        EXPECT_LT(SeparationArcsec(r.rightAscension, r.declination, c.ra, c.dec), 60.0) << c.typed;
+        Ui([&c] {
+            EXPECT_TRUE(IsObjectSelected() && std::string(selectedObject.name) == "Sirius B" &&
+                        selectedObject.record.rightAscension == 6.75f)
+                << c.typed;
+        });
     }
 }
 

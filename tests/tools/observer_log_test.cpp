@@ -336,7 +336,9 @@ TEST_F(ObserverLogFiles, ExportOfOnlyDamagedEntriesWritesNothing) {
 
 // Every text field full: each line has the same length, counted here from its
 // fields; a chunk is written before the entry that finds more than 15884
-// characters, under that entry's position.
+// characters, under that entry's position. Each count is one line, the file's
+// name below it (a chunk's count ended with a line break, a blank line above
+// the name).
 TEST_F(ObserverLogFiles, EightyFullEntriesMakeThreeChunks) {
     const std::string comments(287, 'c'), scope(19, 's'), location(29, 'l'), filter(14, 'f');
     for (int i = 0; i < 80; ++i) {
@@ -368,8 +370,8 @@ TEST_F(ObserverLogFiles, EightyFullEntriesMakeThreeChunks) {
         const int lines = k < 2 ? perChunk : 80 - 2 * perChunk;
         EXPECT_EQ(text.size(), headerSize + lines * line.size()) << files[k];
     }
-    const std::string counts[] = {std::to_string(perChunk) + " Observer logs exported.\n",
-                                  std::to_string(2 * perChunk) + " Observer logs exported.\n",
+    const std::string counts[] = {std::to_string(perChunk) + " Observer logs exported.",
+                                  std::to_string(2 * perChunk) + " Observer logs exported.",
                                   "80 Observer logs exported."};
     EXPECT_EQ(services.Texts(), std::vector<std::string>(std::begin(counts), std::end(counts)));
 }
