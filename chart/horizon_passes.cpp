@@ -41,17 +41,18 @@ int ScaleStep(int extent, float pxPerDeg) {
 
 void DrawText(const char* text, int x, int y) { DrawLabelText(text, static_cast<int>(std::strlen(text)), x, y); }
 
-// The eight letters at the azimuths they name, 0 (and 360) "N", 45 "NE", 90 "E", ... 315 "NW",
-// those within first..last, each left of its azimuth's place on the scale whether a tick falls
-// there or not: one letter 5 and two 11 scaleX to the left.
+// The eight letters at the azimuths they name, 0 "N", 45 "NE", 90 "E", ... 315 "NW", at every
+// multiple of 45 within first..last, below 0 and past 360 too (-45 is "NW", as its tick reads
+// 315), each left of its azimuth's place on the scale whether a tick falls there or not: one
+// letter 5 and two 11 scaleX to the left.
 void DrawCardinalLetters(float pxPerDegX, int x0, int first, int last, int yl, pl::ColorRef cardinalColour,
                          pl::ColorRef labelColour) {
     static const char* const kLetters[] = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
     SetTextColorRef(cardinalColour);
     SelectFont(5);
-    for (int az = 0; az <= 360; az += 45) {
-        if (az < first || az > last) continue;
-        const char* letter = kLetters[az / 45 % 8];
+    const int start = static_cast<int>(std::ceil(first / 45.0)) * 45;
+    for (int az = start; az <= last; az += 45) {
+        const char* letter = kLetters[(az / 45 % 8 + 8) % 8];
         const int length = static_cast<int>(std::strlen(letter));
         const int x = static_cast<int>(az * pxPerDegX + x0);
         DrawPlainText(letter, length, x - ScaleX(length == 1 ? 5 : 11), yl);

@@ -20,8 +20,9 @@
 // orientation of zoom step `flipMode` (ApplyChartFlip); x0 is the screen x of
 // azimuth 0 and horizonY the screen y of altitude 0. Azimuth ticks 13 scaleY
 // long from y = 21 scaleY with "%d°" labels (the azimuth brought into 0..359) and
-// the letters N, NE, E, SE, S, SW, W, NW at 0 or 360, 45, 90, 135, 180, 225, 270,
-// 315 within the ticks' range, whether a tick falls there or not, in
+// the letters N, NE, E, SE, S, SW, W, NW at 0, 45, 90, 135, 180, 225, 270, 315
+// and at the same azimuths a turn before or after (-45 "NW", 360 "N", 405
+// "NE") within the ticks' range, whether a tick falls there or not, in
 // cardinalColour and font 5; altitude lines across
 // 240 scaleX with "%d°" labels below 90 degrees, each only below y = 18 scaleY.
 // The steps (1, 5, 10, 20 or 30 degrees) follow the degrees that a fifth of the

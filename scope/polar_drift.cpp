@@ -88,7 +88,7 @@ std::array<std::string, 3> PolarInstructions(const PolarResult& r, double dec, d
     const std::string seen = Fixed(std::fabs(FieldsOfView(std::sin(dec - lat) * r.azimuth, resolution)), 2);
     const std::string altitude = Fixed(std::fabs(FieldsOfView(r.altitude, resolution)), 2);
     const bool east = r.azimuth > 0;
-    const int degrees = static_cast<int>(dec / kDegToRad);
+    const int degrees = WholeDegrees(dec / kDegToRad);
     if (rambaut)
         return {Format(east ? "Move the north end of the hour axis %s FOV to the EAST."
                             : "Move the north end of the hour axis %s FOV to the WEST.",

@@ -17,7 +17,8 @@ PolarInputs ReadPolarInputs();
 
 // The three instructions of a result, each count of fields of view with two
 // decimals: the azimuth move of the axis, the same seen with the star at its
-// declination (|sin(dec - lat) A|), and the elevation move. `rambaut` picks
+// declination (|sin(dec - lat) A|; the declination rounded to the whole
+// degree), and the elevation move. `rambaut` picks
 // the Rambaut wording ("hour axis", "degrees").
 std::array<std::string, 3> PolarInstructions(const PolarResult& result, double decRadians, double latRadians,
                                              double resolution, bool rambaut);

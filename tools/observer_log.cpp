@@ -297,8 +297,10 @@ bool LoadObserverLogAt(int row) {
     case LogRead::Corrupted: ShowInformation(kCorrupted, ""); return false;
     case LogRead::Read: break;
     }
+    const ObserverLogRecord& r = *s.record;
     s.record->listIndex = row;
-    s.objectDataName = s.record->name;
+    s.objectDataName = r.name;
+    s.saved = {r.year, r.month, r.day, r.hour, r.minute, r.moonPercent, r.sunAltitude};
     return true;
 }
 
@@ -357,6 +359,13 @@ void ComputeObserverLogSky() {
                                           currentSite.zoneMinutes);
     s.sunAltitude = ComputeAltitude(s.siderealTime, sun.ra, sun.dec, currentSite.latitude);
     if (!s.record) return;
+    const ObserverLogSavedSky& saved = s.saved;
+    if (s.mode == kLogEditEntry && saved.year == t.year && saved.month == t.month && saved.day == t.day &&
+        saved.hour == t.hour && saved.minute == t.minute) {
+        s.record->moonPercent = saved.moonPercent;
+        s.record->sunAltitude = saved.sunAltitude;
+        return;
+    }
     s.record->moonPercent = TruncateToInt32(s.moonFraction * 100);
     s.record->sunAltitude = WholeDegrees(s.sunAltitude);
 }
@@ -430,4 +439,5 @@ void ResetObserverLog() {
     observerLogState.names.Clear();
     observerLogState.kept = ObserverLogKeptEntry{};
     observerLogState.objectDataName.clear();
+    observerLogState.saved = ObserverLogSavedSky{};
 }

@@ -46,6 +46,13 @@ struct ObserverLogKeptEntry {
     std::vector<int> rows;
 };
 
+// The entry loaded for editing as it was saved: its date and time and the sky
+// values stored with them, which it keeps while it is not re-dated.
+struct ObserverLogSavedSky {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    int32_t moonPercent = 0, sunAltitude = 0;
+};
+
 struct ObserverLogState {
     int mode = kLogBrowse;    // survives closing the form
     int returnAfterSave = 0;  // save or cancel go back to the form that asked
@@ -59,6 +66,7 @@ struct ObserverLogState {
     NameTable names;  // the entries' file names, in listing order
     ObserverLogKeptEntry kept;
     std::string objectDataName;  // the name the edit record's object values were taken for
+    ObserverLogSavedSky saved;   // of the entry last loaded (LoadObserverLogAt)
 };
 
 extern ObserverLogState observerLogState;
@@ -79,7 +87,8 @@ int ListObserverLogs();
 // observation log." for a row outside the table, "Fail to read log file."
 // (with the path) for a file that cannot be opened or is shorter than a
 // record, "It seems your log data are corrupted." for a wrong magic; false
-// then, the edit record as it was. On success the record's listIndex is `row`.
+// then, the edit record as it was. On success the record's listIndex is `row`
+// and its date, time and sky values are kept as saved (ObserverLogState::saved).
 bool LoadObserverLogAt(int row);
 
 // Writes `record` (magic set) through a temporary file renamed into place. A
@@ -115,7 +124,10 @@ bool ExportObserverLogs();
 // Moon fraction, Sun altitude and local sidereal time for the working date
 // and time at the current site, into the state; into the edit record, when
 // there is one, the Moon per cent (truncated) and the Sun altitude rounded to
-// the whole degree.
+// the whole degree. An edited entry whose working date and time (to the
+// minute) are still those it was saved with keeps the values it was saved
+// with instead: an entry saved at another site, or with the Sun altitude cut
+// toward zero as older entries have it, is not changed by being opened.
 void ComputeObserverLogSky();
 
 // Clears the edit record and fills it as a new entry: the sky values of

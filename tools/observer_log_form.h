@@ -45,7 +45,8 @@ constexpr int kLogSave = 2640;
 void LayoutObserverLogForm();
 
 // Fills the entry's fields for new or edit mode: the working date and time
-// (the edited entry's in edit mode), the sky values recomputed, a new entry's
+// (the edited entry's in edit mode), the sky values recomputed (an edited
+// entry not re-dated keeps its saved ones: ComputeObserverLogSky), a new entry's
 // record rebuilt (tools/observer_log.h), every field from the edit record, and
 // the Moon's phase picture and per cent and the Sun's icon and altitude drawn.
 // This is the entry's first layout (New, Edit, the form opened); a date or

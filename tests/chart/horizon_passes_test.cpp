@@ -73,6 +73,22 @@ TEST_F(HorizonPassesTest, ScaleLabelsLettersAndAltitudeLines) {
     EXPECT_EQ(Count(Scale(8, 120, 59), kGround), 240 * 320);
 }
 
+// Letters at azimuths below 0 and past a full turn, whose ticks read 0..359:
+// at 3 px/deg from azimuth -66 (x0 = 200) "NW" at -45 (x = 65) and "N" at 0
+// (x = 200); from azimuth 333 (x0 = -1000) "N" at 360 (x = 80) and "NE" at 405
+// (x = 215), each 5 or 11 px left of its place. "NW" at -45 and "NE" at 405
+// were left out.
+TEST_F(HorizonPassesTest, LettersBeforeZeroAndPastATurnWereLeftOut) {
+    const struct {
+        int x0;
+        const char* letter;
+        int x;
+    } cases[] = {{200, "NW", 54}, {200, "N", 195}, {-1000, "N", 75}, {-1000, "NE", 204}};
+    for (const auto& c : cases)
+        EXPECT_TRUE(Holds(Scale(3, c.x0, 300), Texts({{c.letter, {c.x, 21}}}, kCardinal, 5), kCardinal))
+            << c.x0 << " " << c.letter;
+}
+
 // 250 entries: busy steps before entries 0, 100, 200 and stars 0 .. 1600;
 // the done flags make a second call a no-op. At latitude 51 the pole is up,
 // dec -80 down. A planet's place of date (ConvertJ2000ToDate) is drawn on

@@ -120,6 +120,26 @@ TEST(PolarRambaut, NoResolutionGivesInfiniteCounts) {
     EXPECT_NE(lines[2].find("hour axis inf FOV"), std::string::npos) << lines[2];
 }
 
+// The star's declination in the second instruction, King's and Rambaut's
+// wording alike, rounded to the whole degree: 19.7 reads 20, -0.6 reads -1 and
+// -0.4 reads 0 (never "-0"). It was cut toward zero, to 19 and 0.
+TEST(PolarInstructionsText, StarDeclinationWasCutTowardZero) {
+    const struct {
+        double dec;
+        const char* shown;
+    } cases[] = {{19.7, "declination 20 degree"}, {-19.7, "declination -20 degree"}, {-0.6, "declination -1 degree"},
+                 {-0.4, "declination 0 degree"},  {45.0, "declination 45 degree"},   {89.5, "declination 90 degree"}};
+    const PolarInputs in = Drift(12, -7, 2.0);
+    for (const auto& c : cases) {
+        const double dec = c.dec * kPi / 180.0;
+        for (const bool rambaut : {false, true}) {
+            const PolarResult r = rambaut ? RambautDrift(in) : KingDrift(in);
+            const std::string line = PolarInstructions(r, dec, in.latitude, in.resolution, rambaut)[1];
+            EXPECT_NE(line.find(c.shown), std::string::npos) << c.dec << " " << line;
+        }
+    }
+}
+
 TEST(PolarRambaut, ResultAngleAndSizeAgree) {
     const PolarInputs in = Drift(-8, 15, 3.0);
     const PolarResult r = RambautDrift(in);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -573,8 +574,8 @@ protected:
             shown.push_back(std::to_string(Get(list)));
         return shown;
     }
-    // The entry's date and time changed one way; the date form gets hour 12.
-    void Change(Way way) {
+    // The entry's date and time changed one way; the date form gets `hour`.
+    void Change(Way way, const char* hour = "12") {
         if (way == kNow) {
             harness.setLocalTime(pl::LocalTime{2006, 3, 14, 12, 47, 0});
             Press(kLogNow);
@@ -592,7 +593,7 @@ protected:
             Press(kLogTimeField);
             const pl::Hwnd dialog = pl::GetActiveWindow();
             ASSERT_NE(pl::GetDlgItem(dialog, kDateTimeOk), nullptr);
-            Ui([dialog] { pl::SetDlgItemText(dialog, kHourField, "12"); });
+            Ui([dialog, hour] { pl::SetDlgItemText(dialog, kHourField, hour); });
             Tap(Centre(pl::GetDlgItem(dialog, way == kDateOk ? kDateTimeOk : kDateTimeCancel)));
         }
     }
@@ -994,6 +995,61 @@ TEST_P(ObserverLogScreens, SunAltitudeWasCutTowardZero) {
             exported.assign(std::istreambuf_iterator<char>(in), {});
         }
     EXPECT_NE(exported.find(";-5\xB0;"), std::string::npos) << exported;
+}
+
+// An entry of 2006-03-14 at 51 N 0 E saved with a Sun altitude and a Moon per
+// cent that are not those its date and time give here (12 degrees and 42 %, as
+// saved at another site; -4 at 18:27, PyEphem's -4.65 cut toward zero as older
+// entries hold it), opened for editing on both screens: the form draws the
+// saved values and a save keeps them, also after the date form's Cancel, the
+// picture, and a new hour taken back to the saved one; the date form's Ok with
+// hour 12 and "now" at 12:47 give that minute's (PyEphem,
+// observer_log_sky_pyephem.csv). Opening recomputed them for the current site
+// and a save wrote those over the saved ones.
+TEST_P(ObserverLogScreens, OpenedEntryTookTheSkyOfTheCurrentSite) {
+    const ReferenceTable noon = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "observer_log_sky_pyephem.csv");
+    ASSERT_EQ(noon.Get(1, "hour"), 12.0);
+    const int sun = static_cast<int>(std::lround(noon.Get(1, "sun_alt_deg"))), moon = int(noon.Get(1, "moon_percent"));
+    enum Kept { kOpened = -1, kBack = -2 };
+    const struct {
+        int hour, sunAltitude, way;
+        std::vector<int> stored;  // Sun altitude, Moon per cent
+    } cases[] = {{23, 12, kOpened, {12, 42}},   {18, -4, kOpened, {-4, 42}},  {23, 12, kDateCancel, {12, 42}},
+                 {23, 12, kPicture, {12, 42}},  {23, 12, kBack, {12, 42}},    {23, 12, kDateOk, {sun, moon}},
+                 {23, 12, kNow, {sun, moon}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.hour << " " << c.way);
+        Reset();
+        ObserverLogRecord saved{};
+        saved.magic = kObserverLogMagic;
+        std::snprintf(saved.name, sizeof saved.name, "M 42");
+        saved.year = 2006, saved.month = 3, saved.day = 14, saved.hour = c.hour, saved.minute = c.hour == 23 ? 47 : 27;
+        saved.sunAltitude = c.sunAltitude, saved.moonPercent = 42;
+        const std::vector<uint8_t> bytes = EncodeObserverLogRecord(saved);
+        fs::create_directories(Logs());
+        std::ofstream(Logs() / "M 42.log", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        Press(kLogBack);
+        Open();
+        Ui([] { pl::StartTextLog(); });
+        Reopen();
+        std::vector<std::string> drawn;
+        Ui([&drawn] {
+            for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) drawn.push_back(run.text);
+            pl::StopTextLog();
+        });
+        for (const std::string& text : {std::to_string(c.sunAltitude) + "\xB0", std::string("42%")})
+            EXPECT_TRUE(std::find(drawn.begin(), drawn.end(), text) != drawn.end()) << text;
+        if (c.way == kBack) {
+            Change(kDateOk);
+            Change(kDateOk, "23");
+        } else if (c.way != kOpened) {
+            Change(static_cast<Way>(c.way));
+        }
+        Press(kLogSave);
+        const ObserverLogRecord r = Stored();
+        EXPECT_EQ((std::vector<int>{r.sunAltitude, r.moonPercent}), c.stored);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothScreens, ObserverLogScreens, ::testing::ValuesIn(kBothScreens));
