@@ -295,6 +295,32 @@ TEST_F(ZoneField, DaylightSavingMovesTheZoneFieldsRangeByAnHour) {
     EXPECT_EQ(currentSite.zoneMinutes, 1439);
 }
 
+// The zone's input kept 4 characters, so "-1439" was taken as -143 without a
+// word; it takes the 5 the field allows, with daylight saving too ("-1499",
+// an hour less, is the site's -1439), and refuses a sixth with its box.
+TEST_F(ZoneField, FiveCharacterZoneWasCutToFour) {
+    const struct {
+        bool daylight;
+        const char* text;
+        int zone;
+    } cases[] = {{false, "-1439", -1439}, {false, "+840", 840}, {false, "1439", 1439}, {true, "-1499", -1439}};
+    for (const auto& c : cases) {
+        Open(kLocation);
+        Ui([&c] { pl::CheckDlgButton(GetCurrentFormDialog(), 1222, c.daylight); });
+        FormCommand(1222);
+        ASSERT_EQ(currentSite.daylightSaving, c.daylight ? 1 : 0);
+        Type(1204, c.text);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        FormCommand(1210);  // Ok
+        EXPECT_EQ(currentSite.zoneMinutes, c.zone) << c.text;
+    }
+    Open(kLocation);
+    Type(1204, "-01439");  // daylight saving still on
+    EXPECT_EQ(BoxText(), "GMT offset must be a whole number between -1499 and 1379 min\nAt most 5 characters");
+    AnswerAll();
+    Ui([this] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDCANCEL, 0); });
+}
+
 // A whole number typed after a blank, which the field's input takes, was read
 // back by ParseInt, which skips no blank: " 990" mbar was 0 (the pressure
 // emptied and not kept), " 1250" m an elevation of 0, " -300" a zone of 0,
