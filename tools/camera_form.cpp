@@ -166,7 +166,7 @@ void ShowDateTime(bool seconds) {
 
 // A number field read and written back as "%d".
 int TakeNumberField(int id, int characters) {
-    int value = ParseInt(FieldText(id, characters).c_str());
+    int value = CountFieldValue(FieldText(id, characters).c_str());
     SetNumberField(id, value);
     return value;
 }
@@ -244,9 +244,9 @@ void SaveSetting() {
     ShotSetting s;
     s.date = FieldText(kShotDateField, 15);
     s.time = FieldText(kShotTimeField, 15);
-    s.shots = ParseInt(FieldText(kShotsField, kShotsChars).c_str());
-    s.exposureSeconds = ParseInt(FieldText(kExposureField, kSecondsChars).c_str());
-    s.delaySeconds = ParseInt(FieldText(kDelayField, kSecondsChars).c_str());
+    s.shots = CountFieldValue(FieldText(kShotsField, kShotsChars).c_str());
+    s.exposureSeconds = CountFieldValue(FieldText(kExposureField, kSecondsChars).c_str());
+    s.delaySeconds = CountFieldValue(FieldText(kDelayField, kSecondsChars).c_str());
     s.isoRow = Get(kIsoList) < 0 ? 0 : Get(kIsoList);
     s.fileName = FieldText(kShotFileField, kShotFileNameChars);
     s.description = FieldText(kShotDescriptionField, kShotDescriptionChars);

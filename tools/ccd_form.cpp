@@ -203,7 +203,7 @@ void LoadCcdCamera() {
 void ComputeCcdFov() {
     for (int i = 0; i < 4; ++i)
         Word(kPrefCcdWidth + i) = CcdSizeWord(FieldText(kSizeFields[i].id).c_str());
-    Word(kPrefCcdFocal) = ParseInt(FieldText(kCcdFocalField).c_str());
+    Word(kPrefCcdFocal) = CountFieldValue(FieldText(kCcdFocalField).c_str());
     if (Word(kPrefCcdFocal) == 0) Word(kPrefCcdFocal) = ScopeFocalLengthForCcd();
     double focal = Word(kPrefCcdFocal);
     if (focal <= 0) {

@@ -120,7 +120,7 @@ bool ReadCoordinate(const NumberField& field, double* value) {
 bool TakeNumberField(const SiteField& f) {
     char text[8] = {};
     ReadField(f.id, f.characters, text);
-    int value = ParseInt(text);
+    int value = CountFieldValue(text);
     if (f.id == kZoneField && currentSite.daylightSaving == 1) value += 60;
     if (value < f.low || value > f.high) {
         SetField(f.id, "");

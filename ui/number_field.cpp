@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/services.h"
+#include "core/text_numbers.h"
 #include "core/value_range.h"
 #include "platform/dialog.h"
 #include "ui/text_input_dialog.h"
@@ -158,6 +159,12 @@ bool ParseNumberField(const NumberField& field, const char* text, double* value)
     if (!InValueRange(checked, RangeOf(field))) return false;
     *value = sign * magnitude;
     return true;
+}
+
+int32_t CountFieldValue(const char* text) {
+    if (!text) return 0;
+    while (IsBlank(*text)) ++text;
+    return ParseInt(text);
 }
 
 std::string NumberFieldMessage(const NumberField& field) { return ValueRangeRefusal(field.label, RangeOf(field)); }

@@ -41,6 +41,7 @@
 // with the sign of the text.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -85,6 +86,11 @@ bool EditNumberField(pl::Hwnd window, const NumberField& field);
 // Reads the field's text from `window`. True with *value; false after one
 // refusal box, *value untouched.
 bool ReadNumberField(pl::Hwnd window, const NumberField& field, double* value);
+
+// The whole number of a Count field's text as its input took it, for the
+// forms that read such a field with ParseInt: the blanks the input allows
+// before the number are skipped (" 990" is 990, not 0).
+int32_t CountFieldValue(const char* text);
 
 // The field of `fields` with control id `id`, or null.
 const NumberField* FindNumberField(std::span<const NumberField> fields, int id);

@@ -4,6 +4,7 @@
 // stay as they were, also after the form takes its fields; a good text is kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -197,6 +198,7 @@ protected:
 class NumberFields : public FieldsProgram, public ::testing::WithParamInterface<int> {};
 class DeltaTField : public FieldsProgram {};
 class ZoneField : public FieldsProgram {};
+class BlankBeforeANumber : public FieldsProgram {};
 
 // One run per form (the parameter is its number), so that the forms run side by side.
 TEST_P(NumberFields, BadTextsGiveOneBoxAndChangeNothingGoodTextsAreKept) {
@@ -291,6 +293,61 @@ TEST_F(ZoneField, DaylightSavingMovesTheZoneFieldsRangeByAnHour) {
     EXPECT_EQ(BoxCount(), 0);
     FormCommand(1210);  // Ok
     EXPECT_EQ(currentSite.zoneMinutes, 1439);
+}
+
+// The zone's input kept 4 characters, so "-1439" was taken as -143 without a
+// word; it takes the 5 the field allows, with daylight saving too ("-1499",
+// an hour less, is the site's -1439), and refuses a sixth with its box.
+TEST_F(ZoneField, FiveCharacterZoneWasCutToFour) {
+    const struct {
+        bool daylight;
+        const char* text;
+        int zone;
+    } cases[] = {{false, "-1439", -1439}, {false, "+840", 840}, {false, "1439", 1439}, {true, "-1499", -1439}};
+    for (const auto& c : cases) {
+        Open(kLocation);
+        Ui([&c] { pl::CheckDlgButton(GetCurrentFormDialog(), 1222, c.daylight); });
+        FormCommand(1222);
+        ASSERT_EQ(currentSite.daylightSaving, c.daylight ? 1 : 0);
+        Type(1204, c.text);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        FormCommand(1210);  // Ok
+        EXPECT_EQ(currentSite.zoneMinutes, c.zone) << c.text;
+    }
+    Open(kLocation);
+    Type(1204, "-01439");  // daylight saving still on
+    EXPECT_EQ(BoxText(), "GMT offset must be a whole number between -1499 and 1379 min\nAt most 5 characters");
+    AnswerAll();
+    Ui([this] { pl::SendMessage(input, pl::WM_COMMAND, pl::IDCANCEL, 0); });
+}
+
+// A whole number typed after a blank, which the field's input takes, was read
+// back by ParseInt, which skips no blank: " 990" mbar was 0 (the pressure
+// emptied and not kept), " 1250" m an elevation of 0, " -300" a zone of 0,
+// " 30" s an exposure of 0, " 1000" mm a focal of 0 (the telescope's taken
+// instead). Each is the number typed.
+TEST_F(BlankBeforeANumber, WholeNumberTypedAfterABlankWasReadAsZero) {
+    const struct {
+        Opening opening;
+        int field;
+        const char* text;
+        double value;
+    } cases[] = {
+        {kLocation, 1203, " 1250", 1250}, {kLocation, 1204, " -300", -300}, {kLocation, 1205, " -5", -5},
+        {kLocation, 1206, " 990", 990},   {kLocation, 1207, " 85", 85},     {kCamera, kShotsField, " 3", 3},
+        {kCamera, kExposureField, " 30", 30}, {kCamera, kDelayField, "\t7", 7}, {kCcd, kCcdFocalField, " 1000", 1000},
+    };
+    for (const auto& t : cases) {
+        const auto c = std::find_if(Cases().begin(), Cases().end(), [&](const FieldCase& f) {
+            return f.opening.form == t.opening.form && f.field == t.field;
+        });
+        ASSERT_NE(c, Cases().end()) << t.field;
+        Open(t.opening);
+        Type(t.field, t.text);
+        EXPECT_EQ(BoxCount(), 0) << BoxText();
+        if (c->take) FormCommand(c->take);
+        EXPECT_EQ(c->kept(), t.value) << "'" << t.text << "'";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, NumberFields,
