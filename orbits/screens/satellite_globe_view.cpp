@@ -99,7 +99,7 @@ int DrawGlobeTexts(const GlobeBox& box) {
                                      {"Alt", SatelliteValueText(el.height, "km")},
                                      {"", ""}};
     DrawColumn("Earth", ScaleY(22 - 3 + 24), earth, 3);
-    const std::string sky[4][2] = {{"Az", SatelliteValueText(el.azimuth, "\xB0")},
+    const std::string sky[4][2] = {{"Az", SatelliteValueText(AzimuthToTenth(el.azimuth), "\xB0")},
                                    {"Alt", SatelliteValueText(el.elevation, "\xB0")},
                                    {"RA", SatelliteRightAscensionText(el.rightAscension, 5)},
                                    {"Dec", SatelliteDeclinationText(el.declination)}};

@@ -123,7 +123,7 @@ void DrawInfoTexts(const MapFrame& map, bool sound) {
                               {"Lon", SatelliteCoordinateText(el.subLongitude, "\xB0W", "\xB0" "E")},
                               {"Alt", SatelliteValueText(el.height, "km")}};
     DrawBlock("Earth Location", map.x0, y, earth, 3, ScaleX(20));
-    const Labelled sky[] = {{"Az", SatelliteValueText(el.azimuth, "\xB0")},
+    const Labelled sky[] = {{"Az", SatelliteValueText(AzimuthToTenth(el.azimuth), "\xB0")},
                             {"Alt", SatelliteValueText(el.elevation, "\xB0")},
                             {"RA", SatelliteRightAscensionText(el.rightAscension, 6)},
                             {"Dec", SatelliteDeclinationText(el.declination)}};

@@ -113,10 +113,6 @@ void LookAnglesAtLocal(double localJd) {
     ComputeSatelliteLookAngles(localJd - currentSite.zoneMinutes / 1440.0, satelliteFormState.elements);
 }
 
-std::string Azimuth(double azimuth) {
-    return std::isfinite(azimuth) ? Degrees(azimuth) + " " + CompassPointName(azimuth) : "-";
-}
-
 void PassDetailTexts(const PassRow& row, SatelliteDetailTexts* out) {
     const SatelliteElements& el = *satelliteFormState.elements;
     const struct {
@@ -128,7 +124,7 @@ void PassDetailTexts(const PassRow& row, SatelliteDetailTexts* out) {
     for (int i = 0; i < 3; ++i) {
         LookAnglesAtLocal(moments[i].jd);
         out->pieces[i][0] = std::string(moments[i].label) + ": " + Clock(LocalTimeOf(moments[i].jd), "%02dh%02dm%02d");
-        out->pieces[i][1] = "Az: " + Azimuth(el.azimuth);
+        out->pieces[i][1] = "Az: " + AzimuthDetailText(el.azimuth);
         out->pieces[i][2] = el.elevation > 1.0 ? "Alt: " + Degrees(el.elevation) : "";
     }
 }
@@ -152,7 +148,7 @@ void PeakDetailTexts(const PassRow& row, SatelliteDetailTexts* out) {
     }
     ComputeSatelliteLookAngles(peakJd, s.elements);
     out->pieces[1][0] = "Alt: " + Degrees(s.elements->elevation);
-    out->pieces[2][0] = "Azt: " + Azimuth(s.elements->azimuth);
+    out->pieces[2][0] = "Azt: " + AzimuthDetailText(s.elements->azimuth);
 }
 
 void PrepareResults() {

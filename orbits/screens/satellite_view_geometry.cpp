@@ -1,6 +1,9 @@
 #include "orbits/screens/satellite_view_geometry.h"
 
 #include <cmath>
+#include <cstdio>
+
+#include "core/angle_text.h"
 
 namespace {
 
@@ -72,7 +75,18 @@ const char* CompassPointName(double azimuth) {
     // Each point names the eighth of the circle centred on it: N from 337.5 to 22.5, NE from
     // 22.5 to 67.5, ... The azimuth is taken to the whole degree shown beside it, which never
     // falls on a border.
-    const int whole =
-        WrapWholeDegrees(std::isfinite(azimuth) ? static_cast<int>(std::lround(std::fmod(azimuth, 3600.0))) : 0);
-    return kPoints[(2 * whole + 45) / 90 % 8];
+    return kPoints[(2 * WholeAzimuth(azimuth) + 45) / 90 % 8];
+}
+
+std::string AzimuthDetailText(double azimuth) {
+    if (!std::isfinite(azimuth)) return "-";
+    char text[24];
+    std::snprintf(text, sizeof text, "%d\xB0 %s", WholeAzimuth(azimuth), CompassPointName(azimuth));
+    return text;
+}
+
+double AzimuthToTenth(double azimuth) {
+    if (!std::isfinite(azimuth)) return azimuth;
+    const double tenths = std::fmod(std::round(std::fmod(azimuth, 360.0) * 10.0), 3600.0);
+    return (tenths < 0.0 ? tenths + 3600.0 : tenths) / 10.0;
 }

@@ -6,6 +6,8 @@
 // positive west.
 #pragma once
 
+#include <string>
+
 #include "orbits/satellite_form_state.h"
 
 struct MapPoint {
@@ -61,3 +63,13 @@ int WrapWholeDegrees(int degrees);
 // "NW" likewise, each the eighth of the circle centred on it (171 is "S",
 // 359.6 rounds to 360 and is "N").
 const char* CompassPointName(double azimuth);
+
+// The azimuth of a search row's details: the whole degree of one turn
+// (WholeAzimuth: 0 to 359, 359.5 reads 0) and its compass point, "%d\xB0 %s";
+// "-" when it is not a number.
+std::string AzimuthDetailText(double azimuth);
+
+// An azimuth (degrees) rounded to a tenth of a degree within one turn, as the
+// Info and Globe views write it with one decimal: 359.96 is 0.0, -0.3 is
+// 359.7. Not a number stays not a number.
+double AzimuthToTenth(double azimuth);

@@ -1,12 +1,15 @@
 // The numbers behind the satellites form's pictures: map points and the
 // pieces of a track that crosses the map's edge, track steps and spans, the
-// sky view's start for a search row, the globe's box and compass points.
+// sky view's start for a search row, the globe's box, compass points and the
+// azimuths shown.
 #include "orbits/screens/satellite_view_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+
+#include "orbits/screens/satellite_form_parts.h"
 
 namespace {
 
@@ -140,6 +143,26 @@ TEST(SatelliteDetails, CompassPointOfAnAzimuth) {
     } cases[] = {{171.0, "S"}, {89.0, "E"},  {266.0, "W"},  {44.4, "NE"}, {22.4, "N"},  {22.5, "NE"},
                  {67.5, "E"},  {337.4, "NW"}, {337.5, "N"}, {359.6, "N"}, {-10.0, "N"}, {370.0, "N"}};
     for (const auto& c : cases) EXPECT_EQ(std::string(CompassPointName(c.azimuth)), c.point) << c.azimuth;
+}
+
+// An azimuth of 359.5 or more rounds to a full turn: the details wrote "360\xB0"
+// beside "N", and the Info and Globe views "360.0" from 359.95 on; both read 0
+// as a compass does, and a little below 0 reads just below 360.
+TEST(SatelliteDetails, AzimuthNearAFullTurnReadThreeHundredSixty) {
+    const struct {
+        double azimuth;
+        const char* detail;
+        const char* tenth;
+    } cases[] = {
+        {359.4, "359\xB0 N", "359.4\xB0"}, {359.5, "0\xB0 N", "359.5\xB0"},   {359.97, "0\xB0 N", "0.0\xB0"},
+        {0.4, "0\xB0 N", "0.4\xB0"},       {-0.04, "0\xB0 N", "0.0\xB0"},     {-0.6, "359\xB0 N", "359.4\xB0"},
+        {22.5, "23\xB0 NE", "22.5\xB0"},   {180.5, "181\xB0 S", "180.5\xB0"}, {720.7, "1\xB0 N", "0.7\xB0"},
+        {std::nan(""), "-", "-"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AzimuthDetailText(c.azimuth), c.detail) << c.azimuth;
+        EXPECT_EQ(SatelliteValueText(AzimuthToTenth(c.azimuth), "\xB0"), c.tenth) << c.azimuth;
+    }
 }
 
 }  // namespace
