@@ -363,20 +363,17 @@ int ComputeRiseTransitSet(int year, int month, int day, int hour, int minute, in
     return 1;
 }
 
-int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/, double longitude,
-                               int zone, int height, double h0, double ra, double dec, double* rise,
-                               double* transit, double* set, unsigned* events) {
+double FixedRiseSetHorizonSine(double h0, int height) {
     // Depression of the horizon seen from `height` on a sphere of the Earth's
     // radius; none for a site at or below sea level.
     const double dip = height > 0 ? std::acos(6378140.0 / (height + 6378140.0)) : 0.0;
-    return FixedPlaceEvents(year, month, day, longitude, zone, std::sin(h0 * kDegToRad - (dip + 0.010646508)), ra,
-                            dec, rise, transit, set, events);
+    return std::sin(h0 * kDegToRad - (dip + 0.010646508));
 }
 
-int ComputeFixedAltitudeCrossings(int year, int month, int day, double longitude, int zone, double altitude,
-                                  double ra, double dec, double* rise, double* transit, double* set,
-                                  unsigned* events) {
-    return FixedPlaceEvents(year, month, day, longitude, zone, std::sin(altitude * kDegToRad), ra, dec, rise,
+int ComputeRiseTransitSetFixed(int year, int month, int day, double /*latitude*/, double longitude,
+                               int zone, int height, double h0, double ra, double dec, double* rise,
+                               double* transit, double* set, unsigned* events) {
+    return FixedPlaceEvents(year, month, day, longitude, zone, FixedRiseSetHorizonSine(h0, height), ra, dec, rise,
                             transit, set, events);
 }
 

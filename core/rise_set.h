@@ -102,7 +102,7 @@ void ComputeDayCrossings(int year, int month, int day, double ra1, double dec1, 
 // time at local noon (the hour angle turned into civil time by 0.9972695663
 // mean solar per sidereal hour), rising and setting with h0 lowered by the dip
 // of the horizon for the site's height and by 0.61 degree for refraction and
-// semi-diameter; an event carried into the day moves by a sidereal day
+// semi-diameter (FixedRiseSetHorizonSine); an event carried into the day moves by a sidereal day
 // (23.9345 h). For the place given, transits agree with PyEphem within 4 s,
 // risings and settings within 10 s (stars at 40 N, 34 S and 60 N).
 // latitude is not used (the site's sine and cosine are); longitude in
@@ -118,16 +118,13 @@ int ComputeRiseTransitSetFixed(int year, int month, int day, double latitude, do
                                double* rise, double* transit, double* set,
                                unsigned* events = nullptr);
 
-// The same engine for a place's centre passing a geometric altitude (degrees),
-// with no allowance for refraction, semi-diameter or the dip of the horizon:
-// the twilight graph's bands of the Sun's centre at -1, -6 and -18 degrees.
-// Transit, crossings and sentinels as ComputeRiseTransitSetFixed gives them;
-// the site's latitude is read from currentSite. Always returns 0.
-int ComputeFixedAltitudeCrossings(int year, int month, int day, double longitude, int zone, double altitude,
-                                  double ra, double dec, double* rise, double* transit, double* set,
-                                  unsigned* events = nullptr);
+// Sine of the altitude at which ComputeRiseTransitSetFixed takes a place to
+// rise or set for the horizon h0 (degrees) at a site `height` metres above
+// sea level: h0 lowered by 0.61 degree (0.010646508 radian) for refraction and
+// semi-diameter and by the dip of the horizon, acos(R / (R + height)) on a
+// sphere of R = 6378140 m (none at or below sea level).
+double FixedRiseSetHorizonSine(double h0, int height);
 
-// Number of sidereal times ComputeRiseTransitSetFixed and
-// ComputeFixedAltitudeCrossings computed since the start (calls served from
-// their one-entry cache do not count).
+// Number of sidereal times ComputeRiseTransitSetFixed computed since the
+// start (calls served from its one-entry cache do not count).
 long GetFixedRiseSetSiderealTimeCount();

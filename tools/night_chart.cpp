@@ -9,6 +9,7 @@
 #include "assistants/planet_charts_view.h"
 #include "catalog/object_lookup.h"
 #include "core/julian_day.h"
+#include "core/rise_set.h"
 #include "core/shared_state.h"
 #include "core/sidereal_time.h"
 #include "ephemeris/approx_planets.h"
@@ -180,13 +181,6 @@ void SunPlaceAt(const DateTime& universal, double* ra, double* dec) {
         last = u;
     }
     *ra = lastRa, *dec = lastDec;
-}
-
-// Sine of the horizon that ComputeRiseTransitSetFixed tests at h0 = 0.
-double ObjectHorizonSine() {
-    const int height = currentSite.elevation;
-    const double dip = height > 0 ? std::acos(6378140.0 / (height + 6378140.0)) : 0.0;
-    return std::sin(-(dip + 0.010646508));
 }
 
 // An object's place at 0:00 of a chart day on the site's clock.
@@ -383,7 +377,7 @@ void NightObjectEventsOf(int year, int month, int day, int zone, double ra0, dou
     const double t0 = (zone - currentSite.zoneMinutes) / 60.0;
     const ColumnSky sky = SkyOfColumn(year, month, day, zone, t0, ra0, dec0, ra1, dec1);
     const ColumnCuts cuts = CutsOf(sky);
-    const double s = ObjectHorizonSine();
+    const double s = FixedRiseSetHorizonSine(0.0, currentSite.elevation);  // the fixed-place engine's, at h0 = 0
     const NightBandCrossing c = CrossingsOf(sky, cuts, s);
     NightObjectEvents& e = *events;
     e = NightObjectEvents{};

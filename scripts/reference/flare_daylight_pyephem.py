@@ -3,7 +3,9 @@
 over the two days of a Flare search (from 0 h of the local date to 0 h two
 days later) at sites in polar night, in the midnight sun, where the Sun sets
 after local midnight, on a date that holds two sunsets (the night before's
-just after midnight, its own just before the next), and at ordinary
+just after midnight, its own just before the next), on a date that holds two
+sunrises and on the day after it (at Vardo, 31 degrees east in zone +1 h,
+where the short night falls before midnight), and at ordinary
 latitudes: one row per span, in hours
 after 0 h of the date, cut to the two days; a case without daylight has one
 row with start_h = end_h = -1.
@@ -23,11 +25,13 @@ FAIRBANKS_SUMMER = (64 + 50 / 60, 147 + 43 / 60, -480)  # zone -9 h with the Day
 FAIRBANKS_WINTER = (64 + 50 / 60, 147 + 43 / 60, -540)
 BOULDER = (40.015, 105.27, -420)
 DATE_LINE_EAST = (-16.0, -(179 + 59 / 60), 720)
+VARDO = (70 + 22 / 60, -(31 + 6 / 60), 60)
 CASES = [("polar night", NORTH_SLOPE, (2026, 12, 15)), ("midnight sun", NORTH_SLOPE, (2027, 6, 20)),
          ("sets after midnight", NORTH_SLOPE, (2027, 5, 9)), ("sets after midnight", FAIRBANKS_SUMMER, (2027, 6, 20)),
          ("short day", FAIRBANKS_WINTER, (2026, 12, 15)), ("first sunset", NORTH_SLOPE, (2027, 8, 1)),
          ("equinox", BOULDER, (2027, 3, 20)), ("year end", DATE_LINE_EAST, (2027, 12, 31)),
-         ("two sunsets", NORTH_SLOPE, (2027, 8, 6))]
+         ("two sunsets", NORTH_SLOPE, (2027, 8, 6)), ("two sunrises", VARDO, (2027, 5, 11)),
+         ("two sunrises", VARDO, (2027, 5, 12))]
 
 
 def daylight(place, date):

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/julian_day.h"
@@ -157,6 +158,40 @@ TEST(NightChart, FixedPlaceAndAPlaceThatIsNotANumber) {
     EXPECT_DOUBLE_EQ(dec, 20.0f);
     EXPECT_EQ(NightChartObjectPlace(42, 0, std::numeric_limits<float>::quiet_NaN(), 20.0f, -1, 2025, 1, 1, &ra, &dec),
               kNoPlaceThatDay);
+}
+
+// An object's rise and set dots where its centre passes the fixed-place
+// engine's horizon, 0.61 degree and the dip for the site's height below the
+// geometric one: bright stars at 34 S 50 m high and 60 N 1000 m high (dip
+// 1.0 degree) against PyEphem's events with that horizon
+// (fixed_rise_set_pyephem.csv; a star rises and sets a sidereal day,
+// 23.9345 h, apart), within 0.5 minute; none for a star that never rises or
+// never sets. The chart once wrote that horizon out by hand beside the
+// engine's.
+TEST(NightChart, ObjectDotsAtTheFixedEnginesHorizonOfAHighSite) {
+    const ReferenceTable ref = ReadReferenceTable(ZENDAVORI_SOURCE_DIR, "fixed_rise_set_pyephem.csv");
+    constexpr double kSiderealDay = 23.9345, kTolerance = 0.5 / 60;  // hours
+    int compared = 0;
+    for (std::size_t i = 0; i < ref.rows.size(); ++i) {
+        auto get = [&](const char* column) { return ref.Get(i, column); };
+        if (get("height_m") == 0.0) continue;
+        ResetWithDefaults();
+        SetTestSite(get("latitude"), get("longitude_west"), int(get("zone_min")), int(get("height_m")));
+        NightObjectEvents e;
+        NightObjectEventsOf(int(get("year")), int(get("month")), int(get("day")), int(get("zone_min")), get("ra_h"),
+                            get("dec"), get("ra_h"), get("dec"), &e);
+        SCOPED_TRACE(::testing::Message() << "row " << i << " at " << get("latitude") << ", dec " << get("dec"));
+        const bool crosses = !(get("rise_h") == 0.0 && (get("set_h") == 0.0 || get("set_h") == 23.99));
+        for (auto [kind, column] : {std::pair{kNightRise, "rise_h"}, std::pair{kNightSet, "set_h"}}) {
+            ASSERT_EQ(e.count[kind] > 0, crosses) << column;
+            for (int k = 0; k < e.count[kind]; ++k) {
+                const double days = std::round((e.hour[kind][k] - get(column)) / kSiderealDay);
+                EXPECT_NEAR(e.hour[kind][k], get(column) + days * kSiderealDay, kTolerance) << column;
+            }
+        }
+        ++compared;
+    }
+    EXPECT_EQ(compared, 40);
 }
 
 }  // namespace
