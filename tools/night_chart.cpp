@@ -189,7 +189,7 @@ double ObjectHorizonSine() {
     return std::sin(-(dip + 0.010646508));
 }
 
-// An object's place at 0:00 of a chart day on the site's clock.
+// An object's place at the start of a chart day's column (13 h of its date on the chart's clock).
 struct ObjectDay {
     int index = -1;
     int placed = kNoPlaceThatDay;
@@ -204,13 +204,17 @@ struct ChartObject {
     ObjectDay next;
 };
 
-// The place on day i (date y, m, d), taken from the one kept for it as the
-// day before's next day when there is one.
-ObjectDay PlaceOn(ChartObject* o, int i, int y, int m, int d) {
+// The place at the start of day i's column (date y, m, d on a clock `zone`
+// minutes ahead of UT), taken from the one kept for it as the day before's
+// next day when there is one.
+ObjectDay PlaceOn(ChartObject* o, int i, int y, int m, int d, int zone) {
     if (o->next.index == i) return o->next;
     ObjectDay day;
     day.index = i;
-    day.placed = NightChartObjectPlace(o->kind, o->index, o->ra, o->dec, o->planet, y, m, d, &day.ra, &day.dec);
+    const DateTime start = UniversalFromLocal(DateTime{y, m, d, 13, 0, 0}, zone);
+    const DateTime t = LocalFromUniversal(start, currentSite.zoneMinutes);
+    day.placed = NightChartObjectPlace(o->kind, o->index, o->ra, o->dec, o->planet, t.year, t.month, t.day, t.hour,
+                                       t.minute, &day.ra, &day.dec);
     if (day.placed == kNoObjectRecord) o->on = false;
     return day;
 }
@@ -229,11 +233,11 @@ DayColumns ComputeDay(const NightChartGeometry& g, int i, int y, int m, int d, i
     for (int b = 0; b < kNightBandCount; ++b)
         day.pieces[b] = NightBandRows(bands[b], g.hourPixels, day.y1[b], day.y2[b]);
     if (!o->on) return day;
-    // The object's places at 0:00 of the day and of the next, that one kept for the next day.
-    const ObjectDay today = PlaceOn(o, i, y, m, d);
+    // The object's places at both ends of the column, the end kept as the next day's start.
+    const ObjectDay today = PlaceOn(o, i, y, m, d, zone);
     int ny = y, nm = m, nd = d;
     AddDaysToDate(&ny, &nm, &nd, 1);
-    if (o->on) o->next = PlaceOn(o, i + 1, ny, nm, nd);
+    if (o->on) o->next = PlaceOn(o, i + 1, ny, nm, nd, zone);
     if (!o->on || today.placed != kObjectPlaced || o->next.placed != kObjectPlaced) return day;
     NightObjectEventsOf(y, m, d, zone, today.ra, today.dec, o->next.ra, o->next.dec, &day.object);
     return day;
@@ -379,9 +383,7 @@ int NightBandRows(const NightBandCrossing& band, double p, double y1[2], double 
 
 void NightObjectEventsOf(int year, int month, int day, int zone, double ra0, double dec0, double ra1, double dec1,
                          NightObjectEvents* events) {
-    // 0:00 of the date on the site's clock, in hours of the chart's clock.
-    const double t0 = (zone - currentSite.zoneMinutes) / 60.0;
-    const ColumnSky sky = SkyOfColumn(year, month, day, zone, t0, ra0, dec0, ra1, dec1);
+    const ColumnSky sky = SkyOfColumn(year, month, day, zone, kNightColumnStart, ra0, dec0, ra1, dec1);
     const ColumnCuts cuts = CutsOf(sky);
     const double s = ObjectHorizonSine();
     const NightBandCrossing c = CrossingsOf(sky, cuts, s);
@@ -425,18 +427,18 @@ void NightChartDate(int year, int month, int dayIndex, int* outYear, int* outMon
 }
 
 int NightChartObjectPlace(int kind, int index, float ra, float dec, int planet, int year, int month, int day,
-                          double* outRa, double* outDec) {
+                          int hour, int minute, double* outRa, double* outDec) {
     if (planet == kSun) {
-        ComputeSunPosition(outRa, outDec, year, month, day, 0, 0, 0);
+        ComputeSunPosition(outRa, outDec, year, month, day, hour, minute, 0);
     } else if (planet == kMoon) {
-        ComputeMoonPosition(outRa, outDec, year, month, day, 0, 0, 0);
+        ComputeMoonPosition(outRa, outDec, year, month, day, hour, minute, 0);
     } else if (planet >= kFirstPlanet && planet <= kLastPlanet) {
         float view[kApproxPlanetViewSize] = {}, place[kApproxPlanetPlaceSize] = {};
-        ComputeApproxPlanet(year, month, day, 0, 0, view, place, -1, planet, planet);
+        ComputeApproxPlanet(year, month, day, hour, minute, view, place, -1, planet, planet);
         *outRa = place[2 * planet], *outDec = place[2 * planet + 1];
     } else if (kind == kGraphCometKind) {
         const DateTime kept = currentDateTime;
-        currentDateTime = DateTime{year, month, day, 0, 0, 0};
+        currentDateTime = DateTime{year, month, day, hour, minute, 0};
         ObjectRecord record{};
         const bool found = GetObjectByKind(kGraphCometKind, index, &record, nullptr, 0, nullptr, 0, 1, nullptr);
         currentDateTime = kept;
