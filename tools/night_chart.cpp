@@ -50,6 +50,8 @@ const pl::ColorRef kRiseColour = Rgb(255, 255, 0);
 const pl::ColorRef kTransitColour = Rgb(255, 0, 0);
 
 void Text(const char* text, int x, int y) { DrawChars(text, static_cast<int>(std::strlen(text)), x, y); }
+// A text without its background box (the legend's, over the bands).
+void ClearText(const char* text, int x, int y) { DrawPlainText(text, static_cast<int>(std::strlen(text)), x, y); }
 
 int Row(const NightChartGeometry& g, double y) { return static_cast<int>(g.top + y); }
 
@@ -327,27 +329,34 @@ void LegendLine(int x1, int x2, int y, pl::ColorRef colour) {
     DrawLine(x1, y, x2, y);
 }
 
+// The legend lies over the chart's last two hours and the object's name over
+// its first, where the bands may run: their texts are drawn without a
+// background box, so that the band edges under them still show between the
+// letters; in night mode they keep their black box, as the dim red letters
+// would be lost on the dark red bands.
 void DrawLegend(const NightChartGeometry& g, const char* name, bool object, int width) {
+    SetTextTransparent(!Night());
     const int swatch = Row(g, 35 * g.hourPixels) - 2;
     const int textX = g.margin + ScaleX(1), textY = swatch - ScaleY(4);
     Swatch(ScaleX(1), swatch, BandColour(0));
-    Text("Sun Set", textX, textY);
+    ClearText("Sun Set", textX, textY);
     if (object) {
         const int nameX = width / 2 - ScaleX(10) - CharsWidth(name, static_cast<int>(std::strlen(name))) / 2;
-        Text(name, nameX, ScaleY(24) + ScaleY(2));
+        ClearText(name, nameX, ScaleY(24) + ScaleY(2));
         const int line = swatch + ScaleY(2);
         LegendLine(ScaleX(70), ScaleX(90), line, kTransitColour);
-        Text("Transit", ScaleX(92), textY);
+        ClearText("Transit", ScaleX(92), textY);
         LegendLine(ScaleX(140), ScaleX(160), line, kSetColour);
-        Text("Set", ScaleX(162), textY);
+        ClearText("Set", ScaleX(162), textY);
         LegendLine(ScaleX(140), ScaleX(160), line + ScaleY(12), kRiseColour);
-        Text("Rise", ScaleX(162), textY + ScaleY(12));
+        ClearText("Rise", ScaleX(162), textY + ScaleY(12));
     }
     const int second = swatch + ScaleY(6) + static_cast<int>(g.hourPixels);
     Swatch(ScaleX(1), second, BandColour(1));
-    Text("Twilight", textX, second - ScaleY(4));
+    ClearText("Twilight", textX, second - ScaleY(4));
     Swatch(ScaleX(70), second, BandColour(2));
-    Text("Night", ScaleX(92), second - ScaleY(4));
+    ClearText("Night", ScaleX(92), second - ScaleY(4));
+    SetTextTransparent(false);
 }
 
 }  // namespace

@@ -12,7 +12,8 @@
 // hour 13 so that hour h lies at top + h p with top = 24u - 13p; columns
 // from the margin m = 20u, d = (W - 8u) / N pixels a day for N = 380 days,
 // 720 on screens wider than 240u. The legend lies over the chart's last two
-// hours, drawn after the bands.
+// hours, drawn after the bands, its texts (and the object's name at the top)
+// without a background box except in night mode.
 #pragma once
 
 #include <cstdint>

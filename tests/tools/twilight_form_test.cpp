@@ -816,6 +816,58 @@ TEST_P(TwilightOnBothScreens, MoonDotsAreNotExtrapolatedAcrossTheColumn) {
     ExpectDotsOnEveryClock(ref, "moon");
 }
 
+// The legend and the object's name lie over the chart's first and last hours,
+// where the bands now run on to 13 h: at Tokyo in UT in June (the evening's
+// twilight and night begin at 10:30-12:00 UT) and at 71 17 N on local time in
+// December (the noon twilight of the polar night), with Jupiter's legend, no
+// pixel under their texts shows the chart's background where PyEphem's Sun is
+// below -1 degree (twilight_crossings_pyephem.csv; within 3 minutes or a row
+// of a passage left out). The texts were once drawn in boxes of the
+// background colour that hid the band edges under them.
+TEST_P(TwilightOnBothScreens, LegendTextsDoNotHideTheBandsUnderThem) {
+    const TwilightReference ref;
+    ASSERT_TRUE(ref.Loaded());
+    Start(GetParam());
+    layout = Layout(GetParam());
+    const struct {
+        int site, month, base;
+    } cases[] = {{0, 6, 2}, {4, 12, 0}};
+    for (const auto& c : cases) {
+        const TwilightSite& s = kTwilightSites[c.site];
+        Ui([&] {
+            pl::StartTextLog();
+            SetTestSite(s.latitude, s.longitudeWest, s.zone);
+            OpenAltitudeGraph("Jupiter", 0, 0, 0.0f, 0.0f, 5, 2027, c.month);
+        });
+        TimeBase(c.base);
+        const int zone = NightChartZoneMinutes(c.base), first = 20 * layout.u;
+        int hidden = 0, seen = 0;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) {
+            const std::vector<std::string> legend = {"Sun Set", "Twilight", "Night", "Transit", "Set", "Rise", "Jupiter"};
+            if (std::find(legend.begin(), legend.end(), run.text) == legend.end() || run.cell.left < first) continue;
+            for (int y = run.cell.top; y < std::min(run.cell.bottom, layout.Row(37)); ++y) {
+                for (int x = run.cell.left; x < std::min(run.cell.right, layout.width); ++x) {
+                    DateTime date{};
+                    NightChartDate(2027, c.month, layout.dayOfColumn[static_cast<std::size_t>(x - first)], &date.year,
+                                   &date.month, &date.day);
+                    bool below = false, near = false;
+                    const double from = (y - layout.top) / layout.p, to = from + 1 / layout.p;
+                    const double tolerance = std::max(0.05, 1 / layout.p);
+                    for (const ColumnPassage& q : ref.Column(c.site, 0, date.year, date.month, date.day, zone, &below)) {
+                        near = near || (q.hour > from - tolerance && q.hour < to + tolerance);
+                        if (q.hour <= (from + to) / 2) below = q.down;
+                    }
+                    if (!below || near) continue;
+                    ++seen;
+                    if (Same(At(x, y), kBackground)) ++hidden;
+                }
+            }
+        }
+        EXPECT_GT(seen, 0) << s.name;
+        EXPECT_EQ(hidden, 0) << s.name << " of " << seen << " pixels under the texts";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothScreens, TwilightOnBothScreens, ::testing::ValuesIn(kBothScreens));
 
 // On the larger screen the buttons of the right move right and those of the
