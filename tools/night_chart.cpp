@@ -51,6 +51,8 @@ const pl::ColorRef kRiseColour = Rgb(255, 255, 0);
 const pl::ColorRef kTransitColour = Rgb(255, 0, 0);
 
 void Text(const char* text, int x, int y) { DrawChars(text, static_cast<int>(std::strlen(text)), x, y); }
+// A text without its background box (the legend's, over the bands).
+void ClearText(const char* text, int x, int y) { DrawPlainText(text, static_cast<int>(std::strlen(text)), x, y); }
 
 int Row(const NightChartGeometry& g, double y) { return static_cast<int>(g.top + y); }
 
@@ -183,7 +185,7 @@ void SunPlaceAt(const DateTime& universal, double* ra, double* dec) {
     *ra = lastRa, *dec = lastDec;
 }
 
-// An object's place at 0:00 of a chart day on the site's clock.
+// An object's place at the start of a chart day's column (13 h of its date on the chart's clock).
 struct ObjectDay {
     int index = -1;
     int placed = kNoPlaceThatDay;
@@ -198,13 +200,17 @@ struct ChartObject {
     ObjectDay next;
 };
 
-// The place on day i (date y, m, d), taken from the one kept for it as the
-// day before's next day when there is one.
-ObjectDay PlaceOn(ChartObject* o, int i, int y, int m, int d) {
+// The place at the start of day i's column (date y, m, d on a clock `zone`
+// minutes ahead of UT), taken from the one kept for it as the day before's
+// next day when there is one.
+ObjectDay PlaceOn(ChartObject* o, int i, int y, int m, int d, int zone) {
     if (o->next.index == i) return o->next;
     ObjectDay day;
     day.index = i;
-    day.placed = NightChartObjectPlace(o->kind, o->index, o->ra, o->dec, o->planet, y, m, d, &day.ra, &day.dec);
+    const DateTime start = UniversalFromLocal(DateTime{y, m, d, 13, 0, 0}, zone);
+    const DateTime t = LocalFromUniversal(start, currentSite.zoneMinutes);
+    day.placed = NightChartObjectPlace(o->kind, o->index, o->ra, o->dec, o->planet, t.year, t.month, t.day, t.hour,
+                                       t.minute, &day.ra, &day.dec);
     if (day.placed == kNoObjectRecord) o->on = false;
     return day;
 }
@@ -223,11 +229,11 @@ DayColumns ComputeDay(const NightChartGeometry& g, int i, int y, int m, int d, i
     for (int b = 0; b < kNightBandCount; ++b)
         day.pieces[b] = NightBandRows(bands[b], g.hourPixels, day.y1[b], day.y2[b]);
     if (!o->on) return day;
-    // The object's places at 0:00 of the day and of the next, that one kept for the next day.
-    const ObjectDay today = PlaceOn(o, i, y, m, d);
+    // The object's places at both ends of the column, the end kept as the next day's start.
+    const ObjectDay today = PlaceOn(o, i, y, m, d, zone);
     int ny = y, nm = m, nd = d;
     AddDaysToDate(&ny, &nm, &nd, 1);
-    if (o->on) o->next = PlaceOn(o, i + 1, ny, nm, nd);
+    if (o->on) o->next = PlaceOn(o, i + 1, ny, nm, nd, zone);
     if (!o->on || today.placed != kObjectPlaced || o->next.placed != kObjectPlaced) return day;
     NightObjectEventsOf(y, m, d, zone, today.ra, today.dec, o->next.ra, o->next.dec, &day.object);
     return day;
@@ -317,27 +323,34 @@ void LegendLine(int x1, int x2, int y, pl::ColorRef colour) {
     DrawLine(x1, y, x2, y);
 }
 
+// The legend lies over the chart's last two hours and the object's name over
+// its first, where the bands may run: their texts are drawn without a
+// background box, so that the band edges under them still show between the
+// letters; in night mode they keep their black box, as the dim red letters
+// would be lost on the dark red bands.
 void DrawLegend(const NightChartGeometry& g, const char* name, bool object, int width) {
+    SetTextTransparent(!Night());
     const int swatch = Row(g, 35 * g.hourPixels) - 2;
     const int textX = g.margin + ScaleX(1), textY = swatch - ScaleY(4);
     Swatch(ScaleX(1), swatch, BandColour(0));
-    Text("Sun Set", textX, textY);
+    ClearText("Sun Set", textX, textY);
     if (object) {
         const int nameX = width / 2 - ScaleX(10) - CharsWidth(name, static_cast<int>(std::strlen(name))) / 2;
-        Text(name, nameX, ScaleY(24) + ScaleY(2));
+        ClearText(name, nameX, ScaleY(24) + ScaleY(2));
         const int line = swatch + ScaleY(2);
         LegendLine(ScaleX(70), ScaleX(90), line, kTransitColour);
-        Text("Transit", ScaleX(92), textY);
+        ClearText("Transit", ScaleX(92), textY);
         LegendLine(ScaleX(140), ScaleX(160), line, kSetColour);
-        Text("Set", ScaleX(162), textY);
+        ClearText("Set", ScaleX(162), textY);
         LegendLine(ScaleX(140), ScaleX(160), line + ScaleY(12), kRiseColour);
-        Text("Rise", ScaleX(162), textY + ScaleY(12));
+        ClearText("Rise", ScaleX(162), textY + ScaleY(12));
     }
     const int second = swatch + ScaleY(6) + static_cast<int>(g.hourPixels);
     Swatch(ScaleX(1), second, BandColour(1));
-    Text("Twilight", textX, second - ScaleY(4));
+    ClearText("Twilight", textX, second - ScaleY(4));
     Swatch(ScaleX(70), second, BandColour(2));
-    Text("Night", ScaleX(92), second - ScaleY(4));
+    ClearText("Night", ScaleX(92), second - ScaleY(4));
+    SetTextTransparent(false);
 }
 
 }  // namespace
@@ -373,9 +386,7 @@ int NightBandRows(const NightBandCrossing& band, double p, double y1[2], double 
 
 void NightObjectEventsOf(int year, int month, int day, int zone, double ra0, double dec0, double ra1, double dec1,
                          NightObjectEvents* events) {
-    // 0:00 of the date on the site's clock, in hours of the chart's clock.
-    const double t0 = (zone - currentSite.zoneMinutes) / 60.0;
-    const ColumnSky sky = SkyOfColumn(year, month, day, zone, t0, ra0, dec0, ra1, dec1);
+    const ColumnSky sky = SkyOfColumn(year, month, day, zone, kNightColumnStart, ra0, dec0, ra1, dec1);
     const ColumnCuts cuts = CutsOf(sky);
     const double s = FixedRiseSetHorizonSine(0.0, currentSite.elevation);  // the fixed-place engine's, at h0 = 0
     const NightBandCrossing c = CrossingsOf(sky, cuts, s);
@@ -419,18 +430,18 @@ void NightChartDate(int year, int month, int dayIndex, int* outYear, int* outMon
 }
 
 int NightChartObjectPlace(int kind, int index, float ra, float dec, int planet, int year, int month, int day,
-                          double* outRa, double* outDec) {
+                          int hour, int minute, double* outRa, double* outDec) {
     if (planet == kSun) {
-        ComputeSunPosition(outRa, outDec, year, month, day, 0, 0, 0);
+        ComputeSunPosition(outRa, outDec, year, month, day, hour, minute, 0);
     } else if (planet == kMoon) {
-        ComputeMoonPosition(outRa, outDec, year, month, day, 0, 0, 0);
+        ComputeMoonPosition(outRa, outDec, year, month, day, hour, minute, 0);
     } else if (planet >= kFirstPlanet && planet <= kLastPlanet) {
         float view[kApproxPlanetViewSize] = {}, place[kApproxPlanetPlaceSize] = {};
-        ComputeApproxPlanet(year, month, day, 0, 0, view, place, -1, planet, planet);
+        ComputeApproxPlanet(year, month, day, hour, minute, view, place, -1, planet, planet);
         *outRa = place[2 * planet], *outDec = place[2 * planet + 1];
     } else if (kind == kGraphCometKind) {
         const DateTime kept = currentDateTime;
-        currentDateTime = DateTime{year, month, day, 0, 0, 0};
+        currentDateTime = DateTime{year, month, day, hour, minute, 0};
         ObjectRecord record{};
         const bool found = GetObjectByKind(kGraphCometKind, index, &record, nullptr, 0, nullptr, 0, 1, nullptr);
         currentDateTime = kept;

@@ -12,7 +12,8 @@
 // hour 13 so that hour h lies at top + h p with top = 24u - 13p; columns
 // from the margin m = 20u, d = (W - 8u) / N pixels a day for N = 380 days,
 // 720 on screens wider than 240u. The legend lies over the chart's last two
-// hours, drawn after the bands.
+// hours, drawn after the bands, its texts (and the object's name at the top)
+// without a background box except in night mode.
 #pragma once
 
 #include <cstdint>
@@ -78,12 +79,17 @@ struct NightObjectEvents {
 
 // The rise, set and transit of an object in the column of a date on a clock
 // `zone` minutes ahead of UT, its place (hours, degrees) moving linearly from
-// ra0, dec0 at 0:00 of the date on the site's clock to ra1, dec1 at 0:00 of
-// the next: a rise or set where its centre passes the horizon of the rise and
-// set engine for a fixed place (0.61 degree for refraction and semi-diameter
-// and the dip for the site's height below the geometric horizon), a transit
-// where it is up at its upper culmination. A fixed place's agree with
-// PyEphem's within 5 s (Tokyo, 2027).
+// ra0, dec0 at the column's start (13 h of the date on that clock) to ra1,
+// dec1 at its end (13 h of the next date), so that a fast one is never
+// carried beyond its places (the Moon strays up to 0.26 degree in declination
+// and 0.15 in right ascension from that line within the day): a rise or set
+// where its centre passes the horizon of the rise and set engine for a fixed
+// place (0.61 degree for refraction and semi-diameter and the dip for the
+// site's height below the geometric horizon), a transit where it is up at its
+// upper culmination. A fixed place's agree with PyEphem's within 5 s and the
+// geocentric Moon's within 1.5 minutes (Tokyo, 2027, each time base); at 71 N,
+// where the Moon stays up or down for a few hours only, its events lie up to 7
+// minutes from those of its place taken minute by minute.
 void NightObjectEventsOf(int year, int month, int day, int zone, double ra0, double dec0, double ra1, double dec1,
                          NightObjectEvents* events);
 
@@ -95,15 +101,16 @@ bool NightEventRow(double t, double p, double* y);
 // (year, month): day 0 is the last day of the month before.
 void NightChartDate(int year, int month, int dayIndex, int* outYear, int* outMonth, int* outDay);
 
-// The object's right ascension (hours) and declination (degrees) on a day:
-// a planet (body 2..9; 0 the Sun, 1 the Moon) at 0:00, a comet or asteroid
-// (kind 12) from its record with currentDateTime at that day's 0:00:00 and
-// put back after, anything else the fixed place. Returns kObjectPlaced, or
+// The object's right ascension (hours) and declination (degrees) at a local
+// date and time of the site's clock (the day may run past the month's end):
+// a planet (body 2..9; 0 the Sun, 1 the Moon), a comet or asteroid (kind 12)
+// from its record with currentDateTime set to that time and put back after,
+// anything else the fixed place. Returns kObjectPlaced, or
 // kNoPlaceThatDay when the place is not a number (a failed orbit solution),
 // or kNoObjectRecord when the record could not be read.
 constexpr int kObjectPlaced = 1, kNoPlaceThatDay = 0, kNoObjectRecord = -1;
 int NightChartObjectPlace(int kind, int index, float ra, float dec, int planet, int year, int month, int day,
-                          double* outRa, double* outDec);
+                          int hour, int minute, double* outRa, double* outDec);
 
 // Draws the chart, its grid, the month initials and the legend (with the
 // object's name and dot colours when ra >= 0; the dots of the days on

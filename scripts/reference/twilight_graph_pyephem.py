@@ -44,7 +44,11 @@ And tests/reference/twilight_object_events_pyephem.csv: at Tokyo through
 ascension 4.4 h, declination +20 degrees of date) and of Jupiter, their
 centre passing 0.61 degree below the geometric horizon (what the rise and
 set engine takes for refraction and semi-diameter), the minute of universal
-time from 2027-01-01 0h UT.
+time from 2027-01-01 0h UT; and the same for the Moon seen from the Earth's
+centre (its geocentric apparent place against the local sidereal time, no
+parallax, as the graph takes a place), each rise and set found by a
+ten-minute scan halved down to half a second and each transit where its
+hour angle passes 0.
 
 Source: PyEphem (Debian python3-ephem, libastro), an independent almanac
 computation (its own VSOP87 Sun and orbit code, events found by iteration).
@@ -265,8 +269,46 @@ def object_events():
                 t = find(body, start=t, use_center=True) if kind != "t" else find(body, start=t)
                 rows.append([name, kind, "%.2f" % ((t - EPOCH) * 1440.0)])
                 t = ephem.Date(t + 1 / 1440.0)
-    write(OBJECT_EVENTS, "Rise, transit and set of a fixed place and Jupiter at Tokyo, minutes of UT (see the script).",
-          "object,kind,minute", rows)
+    rows.extend(moon_events())
+    write(OBJECT_EVENTS, "Rise, transit and set of a fixed place, Jupiter and the Moon at Tokyo, minutes of UT "
+          "(see the script).", "object,kind,minute", rows)
+
+
+def moon_events():
+    """The geocentric Moon's passages of -0.61 degree and of the meridian at Tokyo through 2027."""
+    obs = observer(35.68, -139.69, (2027, 1, 1), 0)
+    lat, moon = float(obs.lat), ephem.Moon()
+
+    def hour_angle_and_altitude(t):
+        obs.date = ephem.Date(t)
+        moon.compute(obs)
+        h = math.remainder(float(obs.sidereal_time()) - moon.g_ra, 2 * math.pi)
+        d = float(moon.g_dec)
+        return h, math.degrees(math.asin(math.sin(lat) * math.sin(d) + math.cos(lat) * math.cos(d) * math.cos(h)))
+
+    def halve(a, b, value):
+        below = value(a) < 0
+        while b - a > 0.5 / 86400.0:
+            m = (a + b) / 2
+            if (value(m) < 0) == below:
+                a = m
+            else:
+                b = m
+        return (a + b) / 2
+
+    above = lambda t: hour_angle_and_altitude(t)[1] + 0.61
+    hour_angle = lambda t: hour_angle_and_altitude(t)[0]
+    events = {"r": [], "t": [], "s": []}
+    t, end = float(ephem.Date("2026/12/30")), float(ephem.Date("2028/1/3"))
+    h1, a1 = hour_angle_and_altitude(t)
+    while t < end:
+        h2, a2 = hour_angle_and_altitude(t + STEP)
+        if (a1 < -0.61) != (a2 < -0.61):
+            events["r" if a2 > a1 else "s"].append(halve(t, t + STEP, above))
+        if h1 < 0 <= h2 and h2 - h1 < 1:
+            events["t"].append(halve(t, t + STEP, hour_angle))
+        t, h1, a1 = t + STEP, h2, a2
+    return [["moon", kind, "%.2f" % ((u - EPOCH) * 1440.0)] for kind in "rts" for u in events[kind]]
 
 
 def write(path, title, columns, rows):

@@ -153,11 +153,11 @@ TEST(NightChart, LongNameDoesNotOverrunTheGraphName) {
 // A fixed place is the object's place; one that is not a number has none.
 TEST(NightChart, FixedPlaceAndAPlaceThatIsNotANumber) {
     double ra = 0.0, dec = 0.0;
-    EXPECT_EQ(NightChartObjectPlace(42, 0, 4.4f, 20.0f, -1, 2025, 1, 400, &ra, &dec), kObjectPlaced);
+    EXPECT_EQ(NightChartObjectPlace(42, 0, 4.4f, 20.0f, -1, 2025, 1, 400, 0, 0, &ra, &dec), kObjectPlaced);
     EXPECT_DOUBLE_EQ(ra, 4.4f);
     EXPECT_DOUBLE_EQ(dec, 20.0f);
-    EXPECT_EQ(NightChartObjectPlace(42, 0, std::numeric_limits<float>::quiet_NaN(), 20.0f, -1, 2025, 1, 1, &ra, &dec),
-              kNoPlaceThatDay);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(NightChartObjectPlace(42, 0, nan, 20.0f, -1, 2025, 1, 1, 0, 0, &ra, &dec), kNoPlaceThatDay);
 }
 
 // An object's rise and set dots where its centre passes the fixed-place

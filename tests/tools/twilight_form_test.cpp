@@ -275,6 +275,36 @@ protected:
             EXPECT_TRUE(std::any_of(events.begin(), events.end(), near)) << what << " dot at row " << d;
         }
     }
+    // The program on a screen at Tokyo (+9 h), the text log running.
+    void StartAtTokyo(const pl::ScreenInfo& screen) {
+        Start(screen);
+        layout = Layout(screen);
+        Ui([] {
+            pl::StartTextLog();
+            SetTestSite(35.68, -139.69, 540);
+        });
+    }
+    // The dots of a chart from January 2027 in each time base: every column of
+    // 2027 against the object's events of the reference (ExpectDots).
+    void ExpectDotsOnEveryClock(const TwilightReference& ref, const std::string& object) {
+        for (int base = 0; base < 3; ++base) {
+            TimeBase(base);
+            ReadCovers();
+            const int zone = NightChartZoneMinutes(base);
+            for (std::size_t c = 0; c + 20 * layout.u < static_cast<std::size_t>(layout.width); ++c) {
+                DateTime date{};
+                NightChartDate(2027, 1, layout.dayOfColumn[c], &date.year, &date.month, &date.day);
+                if (date.year != 2027) continue;
+                const int x = static_cast<int>(c) + 20 * layout.u;
+                const std::string what = object + " " + std::to_string(date.month) + "/" + std::to_string(date.day) +
+                                         " base " + std::to_string(base);
+                const std::tuple<char, uint32_t, const char*> kinds[] = {
+                    {'r', kRise, " rise"}, {'t', kTransit, " transit"}, {'s', kSet, " set"}};
+                for (auto [kind, colour, name] : kinds)
+                    ExpectDots(x, ref.Events(object, kind, date.year, date.month, date.day, zone), colour, what + name);
+            }
+        }
+    }
     Layout layout{kSmall};
     std::vector<unsigned char> texts;
 };
@@ -458,7 +488,8 @@ TEST_F(TwilightForm, CometTakesItsPlaceEachDay) {
     Ui([] {
         const DateTime kept = currentDateTime;
         double ra = 0.0, dec = 0.0;
-        EXPECT_EQ(NightChartObjectPlace(kGraphCometKind, 7, 0.0f, 0.0f, -1, 2024, 3, 1, &ra, &dec), kNoObjectRecord);
+        EXPECT_EQ(NightChartObjectPlace(kGraphCometKind, 7, 0.0f, 0.0f, -1, 2024, 3, 1, 0, 0, &ra, &dec),
+                  kNoObjectRecord);
         EXPECT_EQ(currentDateTime.day * 100 + currentDateTime.hour, kept.day * 100 + kept.hour);
     });
     AnswerAll();
@@ -759,34 +790,81 @@ INSTANTIATE_TEST_SUITE_P(BothScreens, TwilightBandsOnEveryClock,
 TEST_P(TwilightOnBothScreens, ObjectDotsAtTheirHourOnEveryClock) {
     const TwilightReference ref;
     ASSERT_TRUE(ref.Loaded());
-    Start(GetParam());
-    layout = Layout(GetParam());
-    Ui([] {
-        pl::StartTextLog();
-        SetTestSite(35.68, -139.69, 540);
-    });
+    StartAtTokyo(GetParam());
     for (const std::string object : {"star", "jupiter"}) {
         Ui([&object] {
             if (object == "star") OpenAltitudeGraph("Star", kDesignationNgc, 0, 4.4f, 20.0f, -1, 2027, 1);
             if (object == "jupiter") OpenAltitudeGraph("Jupiter", 0, 0, 0.0f, 0.0f, 5, 2027, 1);
         });
-        for (int base = 0; base < 3; ++base) {
-            TimeBase(base);
-            ReadCovers();
-            const int zone = NightChartZoneMinutes(base);
-            for (std::size_t c = 0; c + 20 * layout.u < static_cast<std::size_t>(layout.width); ++c) {
-                DateTime date{};
-                NightChartDate(2027, 1, layout.dayOfColumn[c], &date.year, &date.month, &date.day);
-                if (date.year != 2027) continue;
-                const int x = static_cast<int>(c) + 20 * layout.u;
-                const std::string what = object + " " + std::to_string(date.month) + "/" + std::to_string(date.day) +
-                                         " base " + std::to_string(base);
-                const std::tuple<char, uint32_t, const char*> kinds[] = {
-                    {'r', kRise, " rise"}, {'t', kTransit, " transit"}, {'s', kSet, " set"}};
-                for (auto [kind, colour, name] : kinds)
-                    ExpectDots(x, ref.Events(object, kind, date.year, date.month, date.day, zone), colour, what + name);
+        ExpectDotsOnEveryClock(ref, object);
+    }
+}
+
+// The Moon's dots at Tokyo in each time base, on the chart from January 2027:
+// each rise, transit and set of 2027 of the Moon seen from the Earth's centre
+// (PyEphem's geocentric place; the graph allows for no parallax) within a row
+// of its dot, and no dot without one. The Moon's place was once taken at 0:00
+// of the date and of the next day on the site's clock and carried on in a
+// straight line to the column's end, up to 22 hours past the second place in
+// UT: its dots came up to 5 minutes off at Tokyo (15 at 71 N or in UT at a
+// site 12 h ahead), and a rise near the column's end was drawn in two columns.
+TEST_P(TwilightOnBothScreens, MoonDotsAreNotExtrapolatedAcrossTheColumn) {
+    const TwilightReference ref;
+    ASSERT_TRUE(ref.Loaded());
+    StartAtTokyo(GetParam());
+    Ui([] { OpenAltitudeGraph("Moon", 0, 0, 0.0f, 0.0f, 1, 2027, 1); });
+    ExpectDotsOnEveryClock(ref, "moon");
+}
+
+// The legend and the object's name lie over the chart's first and last hours,
+// where the bands now run on to 13 h: at Tokyo in UT in June (the evening's
+// twilight and night begin at 10:30-12:00 UT) and at 71 17 N on local time in
+// December (the noon twilight of the polar night), with Jupiter's legend, no
+// pixel under their texts shows the chart's background where PyEphem's Sun is
+// below -1 degree (twilight_crossings_pyephem.csv; within 3 minutes or a row
+// of a passage left out). The texts were once drawn in boxes of the
+// background colour that hid the band edges under them.
+TEST_P(TwilightOnBothScreens, LegendTextsDoNotHideTheBandsUnderThem) {
+    const TwilightReference ref;
+    ASSERT_TRUE(ref.Loaded());
+    Start(GetParam());
+    layout = Layout(GetParam());
+    const struct {
+        int site, month, base;
+    } cases[] = {{0, 6, 2}, {4, 12, 0}};
+    for (const auto& c : cases) {
+        const TwilightSite& s = kTwilightSites[c.site];
+        Ui([&] {
+            pl::StartTextLog();
+            SetTestSite(s.latitude, s.longitudeWest, s.zone);
+            OpenAltitudeGraph("Jupiter", 0, 0, 0.0f, 0.0f, 5, 2027, c.month);
+        });
+        TimeBase(c.base);
+        const int zone = NightChartZoneMinutes(c.base), first = 20 * layout.u;
+        int hidden = 0, seen = 0;
+        for (const pl::TextRun& run : pl::LoggedTexts(pl::ScreenSurfaceSerial())) {
+            const std::vector<std::string> legend = {"Sun Set", "Twilight", "Night", "Transit", "Set", "Rise", "Jupiter"};
+            if (std::find(legend.begin(), legend.end(), run.text) == legend.end() || run.cell.left < first) continue;
+            for (int y = run.cell.top; y < std::min(run.cell.bottom, layout.Row(37)); ++y) {
+                for (int x = run.cell.left; x < std::min(run.cell.right, layout.width); ++x) {
+                    DateTime date{};
+                    NightChartDate(2027, c.month, layout.dayOfColumn[static_cast<std::size_t>(x - first)], &date.year,
+                                   &date.month, &date.day);
+                    bool below = false, near = false;
+                    const double from = (y - layout.top) / layout.p, to = from + 1 / layout.p;
+                    const double tolerance = std::max(0.05, 1 / layout.p);
+                    for (const ColumnPassage& q : ref.Column(c.site, 0, date.year, date.month, date.day, zone, &below)) {
+                        near = near || (q.hour > from - tolerance && q.hour < to + tolerance);
+                        if (q.hour <= (from + to) / 2) below = q.down;
+                    }
+                    if (!below || near) continue;
+                    ++seen;
+                    if (Same(At(x, y), kBackground)) ++hidden;
+                }
             }
         }
+        EXPECT_GT(seen, 0) << s.name;
+        EXPECT_EQ(hidden, 0) << s.name << " of " << seen << " pixels under the texts";
     }
 }
 
