@@ -80,7 +80,7 @@ int IsLeapYear(int year) {
 
 int GetDaysInMonth(int month, int year) {
     static constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (static_cast<unsigned>(month - 1) > 11u) return 0;
+    if (static_cast<unsigned>(month) - 1u > 11u) return 0;
     if (month == 2 && IsLeapYear(year)) return 29;
     return kDays[month];
 }

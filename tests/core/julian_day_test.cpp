@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "core/shared_state.h"
@@ -37,7 +38,8 @@ TEST(JulianDay, LeapYearsJulianUpTo1582AndMonthLengths) {
                                                 {1900, 0}, {2000, 1}, {2009, 0}, {0, 1},    {-1, 0}};
     for (const auto& c : years) EXPECT_EQ(IsLeapYear(c.year), c.leap) << c.year;
     const struct { int month, year, days; } months[] = {{2, 1900, 28}, {2, 2000, 29}, {2, 1500, 29}, {4, 2009, 30},
-                                                        {12, 2009, 31}, {13, 2009, 0}, {0, 2009, 0}};
+                                                        {12, 2009, 31}, {13, 2009, 0}, {0, 2009, 0},
+                                                        {INT_MIN, 2009, 0}, {INT_MAX, 2009, 0}};
     for (const auto& c : months) EXPECT_EQ(GetDaysInMonth(c.month, c.year), c.days) << c.month << ' ' << c.year;
 }
 
