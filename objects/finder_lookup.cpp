@@ -304,12 +304,15 @@ FinderLookupResult LookupFinderTarget(int kind, const char* field, int popupRow)
         if (!ParseTychoDigits(t.entryDigits, &record)) {
             ShowInformation("It seems the format is not correct.", "Please use this one:\nTYCnnnn-nnnnnn-1");
             result.badTychoFormat = true;
+            t.isSet = 0;
             return result;
         }
         LookupByNumber(kind, record);
     } else {
         LookupInRange(kind, n);
     }
+    // A number not found names no target: the one found before is not it.
+    t.isSet = static_cast<uint8_t>(t.found);
     return result;
 }
 

@@ -87,7 +87,8 @@ bool FindNamedListRow(const char* name, int* kind, int* row);
 // text, `popupRow` the object popup's selection. The numbered lists take the
 // typed number, the named lists the popup's row, HIP and HR the number, Tycho
 // "rrrr-ssssss-1", any other catalogue a bisection of its record range.
-// Nothing is looked up without typed digits.
+// Nothing is looked up without typed digits; a look-up that finds nothing
+// leaves no target (isSet 0).
 FinderLookupResult LookupFinderTarget(int kind, const char* field, int popupRow);
 
 // The target's apparent place (the position-mode preference; planets and

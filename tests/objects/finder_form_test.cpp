@@ -231,6 +231,25 @@ TEST_P(FinderScreens, CompassTakesAnObjectListedUnderAnotherDesignation) {
         kCompassFormId);
 }
 
+// A catalogue number that is not found after another was (NGC 224, then
+// NGC 7999, which the test file lacks) left NGC 224 the target: Ok back to the
+// observing list added NGC 224, and a new log entry took its place and type
+// under an empty name. Nothing is the target after it.
+TEST_P(FinderScreens, NumberNotFoundLeavesNoEarlierTarget) {
+    Start(GetParam());
+    for (const int returnForm : {kObservingListFormId, kHome}) {
+        Open(returnForm, kDesignationNgc);
+        Keys("224");
+        Press(kFinderFind);
+        ASSERT_EQ(T().found, 1);
+        Keys("7999");
+        EXPECT_EQ(Text(kFinderIdField), "NGC7999");
+        Press(kFinderOk);
+        EXPECT_EQ(GetCurrentFormId(), returnForm);
+        EXPECT_EQ((std::vector<int>{IsObjectSelected(), selectionCount}), (std::vector<int>{0, 0})) << returnForm;
+    }
+}
+
 // Yes to the chart question on Jupiter below the horizon (5 March 2024 at
 // 4:00): the chart opens in the Whole Sky with Jupiter listed, selected and
 // drawn at the centre (it once opened on an empty field 0.36 degree away).
