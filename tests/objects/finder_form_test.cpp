@@ -233,7 +233,7 @@ TEST_P(FinderScreens, CompassTakesAnObjectListedUnderAnotherDesignation) {
 
 // A catalogue number that is not found after another was (NGC 224, then
 // NGC 7999, which the test file lacks) left NGC 224 the target: Ok back to the
-// observing list added NGC 224, and a new log entry took its place and type
+// observing list added NGC 224, and a new log entry would take its place and type
 // under an empty name. Nothing is the target after it.
 TEST_P(FinderScreens, NumberNotFoundLeavesNoEarlierTarget) {
     Start(GetParam());
