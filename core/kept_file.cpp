@@ -11,6 +11,9 @@
 
 namespace {
 
+// Damaged copies of one kept file kept aside at most; past them the file stays in place.
+constexpr int kMostDamagedCopies = 99;
+
 // The folder of a program path ("userlists" of "userlists\\a.lst"); "" for
 // the program folder itself.
 std::string FolderOf(const std::string& path) {
@@ -66,16 +69,26 @@ bool CommitKeptFile(std::FILE* out, const char* temporary, const char* file, boo
 std::string CommitNewKeptFile(std::FILE* out, const char* temporary, const std::string& folder,
                               const std::string& name, int most, bool written) {
     if (CloseWritten(out, written)) {
-        for (int n = 1; n <= most; ++n) {
-            const std::string candidate = NumberedName(name, n);
-            const pl::NewNameResult result = pl::RenameToNewName(temporary, folder + candidate);
-            if (result == pl::NewNameResult::kFailed) break;
-            if (result == pl::NewNameResult::kTaken) continue;
-            pl::SyncFolder(FolderOf(folder + candidate));
-            return candidate;
-        }
+        std::string given = RenameToFreeName(temporary, folder, name, most);
+        if (!given.empty()) return given;
     }
     pl::RemoveFile(temporary);
+    return "";
+}
+
+bool MoveDamagedFileAside(const char* file, const char* damaged) {
+    return !RenameToFreeName(file, "", damaged, kMostDamagedCopies).empty();
+}
+
+std::string RenameToFreeName(const char* file, const std::string& folder, const std::string& name, int most) {
+    for (int n = 1; n <= most; ++n) {
+        const std::string candidate = NumberedName(name, n);
+        const pl::NewNameResult result = pl::RenameToNewName(file, folder + candidate);
+        if (result == pl::NewNameResult::kFailed) break;
+        if (result == pl::NewNameResult::kTaken) continue;
+        pl::SyncFolder(FolderOf(folder + candidate));
+        return candidate;
+    }
     return "";
 }
 

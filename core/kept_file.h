@@ -33,6 +33,19 @@ bool CommitKeptFile(std::FILE* out, const char* temporary, const char* file, boo
 std::string CommitNewKeptFile(std::FILE* out, const char* temporary, const std::string& folder,
                               const std::string& name, int most, bool written);
 
+// Renames `file` to the first of `name`, "a_2.txt" ... "a_<most>.txt" in
+// `folder` that no file takes, never replacing one (a damaged file moved
+// aside keeps every earlier copy). The name given; "" when a step fails or no
+// name is free, the file then left where it is.
+std::string RenameToFreeName(const char* file, const std::string& folder, const std::string& name, int most);
+
+// Moves the damaged kept file `file` of the program folder aside to
+// `damaged` ("a.bad"), or the first free "a_2.bad" ... when earlier copies
+// hold those names. False when it could not be moved (it is left in place and
+// a save will replace it: say kNotMovedAside).
+bool MoveDamagedFileAside(const char* file, const char* damaged);
+constexpr char kNotMovedAside[] = "The file could not be moved aside; the next save replaces it.";
+
 // Writes `bytes` through the temporary "<folder><name>.tmp" to a file no file
 // has, as CommitNewKeptFile names it. The name given; "" when a step fails.
 std::string WriteNewKeptFile(const std::string& folder, const std::string& name, const std::vector<uint8_t>& bytes,

@@ -155,8 +155,8 @@ PreferencesLoad LoadPreferences() {
     std::vector<uint8_t> bytes;
     std::size_t count = ReadKeptFile(kPreferencesFile, kLargestFile, &bytes) ? CheckedWordCount(bytes) : 0;
     if (count == 0) {
-        pl::RenameFile(kPreferencesFile, kPreferencesDamagedFile);
-        ShowInformation(kDefaultsUsed, "");
+        ShowInformation(kDefaultsUsed,
+                        MoveDamagedFileAside(kPreferencesFile, kPreferencesDamagedFile) ? "" : kNotMovedAside);
         return PreferencesLoad::Damaged;
     }
     if (!TakeFile(bytes, count)) ShowInformation(kDefaultsUsed, "");

@@ -129,8 +129,10 @@ ShotSettingsLoad LoadShotSettings() {
     std::vector<ShotSetting> settings;
     if (!ReadKeptFile(kShotSettingsFile, kLargestFile, &bytes) ||
         !DecodeShotSettings(bytes.data(), bytes.size(), &settings)) {
-        pl::RenameFile(kShotSettingsFile, kShotSettingsDamagedFile);
-        ShowInformation("The saved camera settings could not be read; they were moved aside.", "");
+        if (MoveDamagedFileAside(kShotSettingsFile, kShotSettingsDamagedFile))
+            ShowInformation("The saved camera settings could not be read; they were moved aside.", "");
+        else
+            ShowInformation("The saved camera settings could not be read.", kNotMovedAside);
         return ShotSettingsLoad::Damaged;
     }
     ReplaceShotSettings(std::move(settings));

@@ -274,6 +274,25 @@ TEST_F(KeptPreferences, CameraSettingsSurviveARestart) {
     EXPECT_EQ(Read(kShotSettingsDamagedFile), damaged);
 }
 
+// A kept file found damaged at two starts: the second is moved aside under the
+// first free name, and the first copy is kept (the second rename replaced it).
+TEST_F(KeptPreferences, SecondDamagedFileKeepsTheFirstCopy) {
+    const struct { const char* file; const char* aside; const char* second; } files[] = {
+        {kPreferencesFile, kPreferencesDamagedFile, "zendavori.prefs_2.bad"},
+        {kShotSettingsFile, kShotSettingsDamagedFile, "zendavori.shots_2.bad"}};
+    for (const auto& f : files) {
+        const Bytes first = {'Z', 'D'}, second = {1, 2, 3};
+        for (const Bytes* damaged : {&first, &second}) {
+            Write(f.file, *damaged);
+            Start(kFirstRun);
+            EXPECT_EQ(AnswerBoxes().size(), 1u) << f.file;
+            Quit();
+        }
+        EXPECT_EQ(Read(f.aside), first) << f.file;
+        EXPECT_EQ(Read(f.second), second) << f.file;
+    }
+}
+
 // A last list of 30 entries loaded whole and cut by "Max Selected items" 25
 // (room for 25 + 5 - 1 = 29 with no bright-star names) is as a list cut at its
 // load: while unchanged the quit leaves its file as it was, and the next start
