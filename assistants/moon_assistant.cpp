@@ -44,15 +44,15 @@ constexpr double kEarthRadiusKm = 6378.14;
 using PositionRoutine = void (*)(double*, double*, int, int, int, int, int, int);
 
 // Rise and set of every day of a run from the places at 0 h of the day
-// before, the day and the day after, each place computed once.
-void FillRiseSet(PositionRoutine position, double h0, int year, int month, int day, std::vector<RiseSetHours>* out,
-                 bool stepBusy) {
+// before, the day and the day after, each place computed once; the busy
+// indicator steps once a day.
+void FillRiseSet(PositionRoutine position, double h0, int year, int month, int day, std::vector<RiseSetHours>* out) {
     double ra[3], dec[3];
     position(&ra[0], &dec[0], year, month, day - 1, 0, 0, 0);
     position(&ra[1], &dec[1], year, month, day, 0, 0, 0);
     for (size_t i = 0; i < out->size(); ++i) {
         int d = day + static_cast<int>(i);
-        if (stepBusy) StepBusyIndicator(1);
+        StepBusyIndicator(1);
         position(&ra[2], &dec[2], year, month, d + 1, 0, 0, 0);
         double transit = 0.0;
         RiseSetHours& e = (*out)[i];
@@ -219,8 +219,7 @@ namespace {
 // The Rise and Set table's days: the Moon's rising and setting through +0.125 degree.
 void FillRiseSetDays(MoonDayEvents* e, int year, int month, int day, size_t n) {
     e->moon.assign(n, RiseSetHours{});
-    e->sun.assign(n, RiseSetHours{});
-    FillRiseSet(ComputeMoonPosition, kMoonRiseSetAltitude, year, month, day, &e->moon, true);
+    FillRiseSet(ComputeMoonPosition, kMoonRiseSetAltitude, year, month, day, &e->moon);
     for (size_t i = 0; i + 1 < n; ++i) {
         if (e->moon[i].rise < 0 && e->moon[i + 1].rise < 0) {
             TakeRise(&e->moon[i], e->moon[i + 1]);

@@ -83,8 +83,7 @@ struct RiseSetHours {
 // once per day and ends it.
 struct MoonDayEvents {
     int mode = kMoonTableRiseSet;
-    std::vector<RiseSetHours> moon;  // mode 0
-    std::vector<RiseSetHours> sun;   // mode 0: all 0
+    std::vector<RiseSetHours> moon;           // mode 0
     std::vector<DayCrossings> moonCrossings;  // modes 1 and 2
     std::vector<DayCrossings> sunCrossings;   // modes 1 and 2
 };

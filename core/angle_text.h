@@ -33,8 +33,8 @@ constexpr int32_t kFixUnitsPerDegree = 292818;
 // -1 for a sexagesimal text one of whose fields holds a whole number beyond
 // the 32-bit range ("4294967297"), which is no value: a, b and c are 0. A ','
 // is a decimal comma when the digits after it end the text's fields ("12,5",
-// "40:0,9", "12,5 S"), a separator when another field follows it or commas separate the fields
-// ("12,30,15").
+// "40:0,9", "12,5 S"), a separator when another field follows it or commas
+// separate the fields ("12,30,15").
 // The separator is not consulted; callers pass ':' or '/'.
 int ParseSexagesimal(const char* text, char separator, int32_t* a, int32_t* b, int32_t* c);
 

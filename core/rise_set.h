@@ -102,8 +102,9 @@ void ComputeDayCrossings(int year, int month, int day, double ra1, double dec1, 
 // time at local noon (the hour angle turned into civil time by 0.9972695663
 // mean solar per sidereal hour), rising and setting with h0 lowered by the dip
 // of the horizon for the site's height and by 0.61 degree for refraction and
-// semi-diameter (FixedRiseSetHorizonSine); an event carried into the day moves by a sidereal day
-// (23.9345 h). For the place given, transits agree with PyEphem within 4 s,
+// semi-diameter (FixedRiseSetHorizonSine); an event carried into the day
+// moves by a sidereal day (23.9345 h). For the place given, transits agree
+// with PyEphem within 4 s,
 // risings and settings within 10 s (stars at 40 N, 34 S and 60 N).
 // latitude is not used (the site's sine and cosine are); longitude in
 // degrees, west positive; zone in minutes; height in metres (a site below sea

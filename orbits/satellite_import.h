@@ -28,7 +28,8 @@ bool IsElementLine(const char* line, std::size_t length, int lineNumber);
 // Anything else is skipped and counted: a name line followed by two lines that
 // begin "1 " and "2 " but do not read (a wrong check digit or length, a field
 // holding a character its format does not allow), or whose fields are out of
-// range (InitSatelliteElements), as one record, every other line on its own. Never reads past `size` bytes.
+// range (InitSatelliteElements), as one record, every other line on its own.
+// Never reads past `size` bytes.
 ElementSetText ReadElementSetText(const char* text, std::size_t size);
 
 // The satellite database with `records` merged in: a record whose name line

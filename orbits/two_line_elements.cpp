@@ -89,8 +89,8 @@ void DecodeFields(const SatelliteRecord* record, SatelliteElements* el) {
 }
 
 // True when the decoded fields read and lie within what an element set can
-// hold: a two-digit year and a day of that year (1 to the year's last day, with its
-// fraction), an inclination of 0 to 180 degrees, node, argument of perigee and
+// hold: a two-digit year and a day of that year (1 to the year's last day,
+// with its fraction), an inclination of 0 to 180 degrees, node, argument of perigee and
 // mean anomaly of 0 to 360 degrees, and a mean motion above 0 and at most 17
 // revolutions a day (more would put the orbit within some 15 km of the
 // ground). Values in the record's units (radians, radians per minute).
@@ -103,9 +103,9 @@ bool FieldsInRange(const SatelliteElements& el) {
     const auto angle = [fullTurn](double a) { return a >= 0.0 && a <= fullTurn; };
     const bool read = std::isfinite(el.ndot2) && std::isfinite(el.nddot6) && std::isfinite(el.bstar) &&
                       std::isfinite(el.eccentricity);
-    return read && day >= 1.0 && day < (leap ? 367.0 : 366.0) && el.inclination >= 0.0 && el.inclination <= fullTurn / 2.0 &&
-           angle(el.raan) && angle(el.argPerigee) && angle(el.meanAnomaly) && el.meanMotion > 0.0 &&
-           el.meanMotion <= 17.0 * revolution;
+    return read && day >= 1.0 && day < (leap ? 367.0 : 366.0) && el.inclination >= 0.0 &&
+           el.inclination <= fullTurn / 2.0 && angle(el.raan) && angle(el.argPerigee) && angle(el.meanAnomaly) &&
+           el.meanMotion > 0.0 && el.meanMotion <= 17.0 * revolution;
 }
 
 }  // namespace

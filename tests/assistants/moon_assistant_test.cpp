@@ -99,7 +99,7 @@ TEST_F(MoonAssistantTest, DayWindowsByBranch) {
     };
     for (const WindowCase& c : riseSetCases) {
         MoonDayEvents e;
-        for (const RiseSetHours& h : c.moon) e.moon.push_back(AsTheEngineGives(h)), e.sun.push_back({});
+        for (const RiseSetHours& h : c.moon) e.moon.push_back(AsTheEngineGives(h));
         const DayWindow w = MoonDayWindow(kMoonTableRiseSet, e, 1);
         EXPECT_EQ(w.start, c.start) << c.what;
         EXPECT_EQ(w.end, c.end) << c.what;

@@ -19,7 +19,7 @@ int RunSatelliteRecords(const uint8_t* data, std::size_t size) {
 // Among the saved inputs: the decayed 28872, mean motions of 1e-8 to 1e-4
 // revolutions a day, a set that never sets for its site, element lines out of
 // place (an epoch some 30 million years on) whose passes ran on past the
-// window for years at 67.5 S and the record of that kind (an epoch of
+// window for years at 67.5 S and a reported record of that kind (an epoch of
 // JD 3.5e8, a node of 71,416 degrees), a NaN inclination, numbers holding
 // "nan", "inf" or letters (the drag "102inf"), a set of 2055 searched 29
 // years before its epoch whose passes rose before the previous one set,

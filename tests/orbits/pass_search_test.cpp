@@ -268,7 +268,7 @@ TEST_F(PassSearchTest, SetsTheModelCannotFollowAreTold) {
     EXPECT_GT(told[0] * told[1], 0);
 }
 
-// Sets of a drag term of 0.00102 (the issue's "102inf" read without its
+// Sets of a drag term of 0.00102 (a drag field "102inf" read without its
 // letters) and epochs in 2055, 51.6 degrees, searched from 1 December 2026 at
 // 60 S 180: SGP4 carries them some 28 years back to orbits of wild
 // elevations. Every listed pass rises after the previous one set (the rise of
@@ -434,10 +434,11 @@ TEST_F(PassSearchTest, DamagedRecordIsRefusedAndNoSearchRunsPastItsWindow) {
     ExpectRefusedWithinItsWindows(bytes);
 }
 
-// The record of the issue as it describes it (kLinesOutOfPlace1 and 2, named
-// "IRIDIUM 22312"): its epoch field reads day 1,384,439 of '95 (JD 3.5e8),
-// its node 71,416 and its argument of perigee 38,443 degrees. The record
-// reader refuses it and every search stays within its window.
+// A reported record whose element lines stand out of place
+// (kLinesOutOfPlace1 and 2, named "IRIDIUM 22312"): its epoch field reads day
+// 1,384,439 of '95 (JD 3.5e8), its node 71,416 and its argument of perigee
+// 38,443 degrees. The record reader refuses it and every search stays within
+// its window.
 TEST_F(PassSearchTest, RecordOfTheIssueWithLinesOutOfPlaceIsRefused) {
     const fixture::Bytes bytes = fixture::SatelliteBytes("IRIDIUM 22312", kLinesOutOfPlace1, kLinesOutOfPlace2);
     SatelliteRecord damaged;

@@ -136,7 +136,7 @@ TEST(ElementSetText, StrayLinesCountOneEach) {
 // before them, a sign where the format has one (the derivatives, the drag and
 // second-derivative mantissas and exponents), a decimal point where it has one
 // (not in the eccentricity nor the mantissas). Each field of 29238's lines
-// holding "nan", "inf", a letter O for a zero, and the drag "102inf",
+// holding "nan", "inf", a letter O for a zero, and the drag "102inf",
 // a blank after the digits, a sign or point out of place, each with its check
 // digit right: not an element line, and the set skipped and counted beside a
 // sound one. (Letters were skipped: an inclination "     nan" read as 0 and

@@ -264,7 +264,7 @@ TEST_P(SatellitePassList, TransitRowIsTheLeastMoonSeparationOfAWholePass) {
     pl::StopTextLog();
 }
 
-// A record whose element lines stand out of place as the issue found one (its
+// A reported record whose element lines stand out of place (its
 // epoch field reads day 1,384,439 of '95, some JD 3.5e8; its node 71,416 and
 // its argument of perigee 38,443 degrees), at 67.5 S 0 E on 25 June 2006 1h
 // UT beside a sound set: the opening of the form on it, and Globe, Sky, Data,
@@ -301,7 +301,7 @@ TEST_P(SatellitePassList, DamagedRecordGetsOneBoxInPassAndTransit) {
     EXPECT_EQ(satelliteFormState.results[0].satelliteIndex, 1);
 }
 
-// The issue's damaged records, each a sound set (28057) but for one field
+// Damaged records, each a sound set (28057) but for one field
 // beyond what an element set holds, named "IRAS" so that both Next and Flare
 // would search them, behind the sound set at 67.5 S 0 E on 25 June 2006 1h UT.
 // In Info, Globe and Sky each damaged record, reached with the Down key and
