@@ -117,7 +117,10 @@ JupiterMeridian ComputeJupiterMeridian(double jd) {
 int ComputeJupiterCentralMeridian(int year, int month, int day, int hour[3], int minute[3]) {
     double jd = JulianDayFromDateTime(year, month, day, 0, 0, 0, currentSite.zoneMinutes);
     JupiterMeridian m = ComputeJupiterMeridian(jd);
-    double x = preferences.GetFloat(kPrefGrsLongitude) - m.centralMeridian;
+    // The Red Spot's longitude ahead of the meridian, within one turn, so that
+    // the first transit is the first after midnight (the central meridian is not
+    // reduced, and the preference may be any number).
+    double x = std::fmod(preferences.GetFloat(kPrefGrsLongitude) - m.centralMeridian, 360.0);
     if (x < 0) x += 360.0;
     for (int n = 0; n < 3; ++n) {
         double h = (x + 360.0 * n) * kHoursPerDegree;

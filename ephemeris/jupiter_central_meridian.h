@@ -4,9 +4,8 @@
 // Local times of the first three transits of the Great Red Spot across
 // Jupiter's central meridian after local midnight of a civil date (the site's
 // zone from currentSite), for the Red Spot at the "GRS Longitude" preference
-// (System II degrees). hour[n], minute[n] count from that midnight: the later
-// transits can pass 24 h, and a Red Spot more than a turn behind the meridian
-// gives a negative first hour. Jupiter and the Earth come from linear J2000
+// (System II degrees). hour[n], minute[n] count from that midnight: the first
+// within one rotation of it, the later ones can pass 24 h. Jupiter and the Earth come from linear J2000
 // mean elements with a first-order equation of the centre; the System II
 // rotation runs in dynamical time (universal time plus ComputeDeltaT), and the
 // central meridian is corrected for light time and the planet's pole. Over

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 #include "core/julian_day.h"
 #include "core/preferences.h"
@@ -63,13 +65,43 @@ TEST_F(JupiterCentralMeridian, DocumentedDates) {
 TEST_F(JupiterCentralMeridian, RedSpotOffsetsFromTheMeridian) {
     const double cm = ComputeJupiterMeridian(JulianDayFromDate(2010, 6, 1)).centralMeridian;
     const struct { double offset; int first; } cases[] = {
-        {0.001, 0}, {-428.08, -2 * 60 + 7}, {370.0, 10 * 60 + 12}, {180.0, 4 * 60 + 57}};
+        {0.001, 0}, {-428.08, 8 * 60 + 3}, {370.0, 0 * 60 + 16}, {180.0, 4 * 60 + 57}};
     for (const auto& c : cases) {
         preferences.SetFloat(kPrefGrsLongitude, static_cast<float>(cm + c.offset));
         const auto t = Transits();
         EXPECT_EQ(t[0], c.first) << c.offset;
         EXPECT_NEAR(t[1] - t[0], 595.6, 1.0) << c.offset;
         EXPECT_NEAR(t[2] - t[1], 595.6, 1.0) << c.offset;
+    }
+}
+
+// Every transit of the Red Spot on its own local day: over 2027, the transits
+// listed day by day (hours 0 to 23) follow one another by one System II
+// rotation, 9 h 55.7 min, with none missing and none on two days, at zones
+// -9 h, +9 h and +12 h and Red Spot longitudes near both ends of the turn. A
+// longitude of 0 gave a first hour below 0 (the previous evening's transit) on
+// some days and one of 359 a first hour past a rotation (the transit between
+// midnight and 1 h left out).
+TEST_F(JupiterCentralMeridian, EveryTransitOnItsOwnDay) {
+    for (const int zone : {-540, 540, 720}) {
+        for (const float grs : {0.0f, 117.0f, 330.0f, 359.9f}) {
+            currentSite.zoneMinutes = zone;
+            preferences.SetFloat(kPrefGrsLongitude, grs);
+            int year = 2027, month = 1, day = 1, previous = -1, worst = 0;
+            for (int d = 0; d < 365; ++d, AddDaysToDate(&year, &month, &day, 1)) {
+                const auto t = Transits(year, month, day);
+                EXPECT_GE(t[0], 0) << zone << ' ' << grs << ' ' << d;
+                for (const int minute : t) {
+                    if (minute >= 24 * 60) continue;
+                    const int at = d * 24 * 60 + minute;
+                    // A transit within a minute of midnight may read 23h59 on one day and 00h00
+                    // on the next, each day's meridian taken afresh at its midnight.
+                    if (previous >= 0 && at - previous > 2) worst = std::max(worst, std::abs(at - previous - 596));
+                    previous = at;
+                }
+            }
+            EXPECT_LE(worst, 2) << zone << ' ' << grs;
+        }
     }
 }
 
