@@ -10,7 +10,6 @@
 #include "assistants/saturn_satellites.h"
 #include "core/delta_t.h"
 #include "core/julian_day.h"
-#include "core/rise_set.h"
 #include "core/services.h"
 #include "core/shared_state.h"
 
@@ -122,7 +121,7 @@ int NextSample(int m, int step) { return m == kDayMinutes - 1 ? kDayMinutes : st
 // 23:59, so that an event in progress at either end of the day is seen.
 void SampleDay(int mode, const PlanetDetailDate& date, double midnight, int step) {
     Runs runs;
-    for (int m = 0; HappensOnDay(true, m / 60.0); m = NextSample(m, step)) {
+    for (int m = 0; m < kDayMinutes; m = NextSample(m, step)) {
         StepBusyIndicator(1);
         PlanetDetailDate t{date.year, date.month, date.day, 0, 0};
         AddMinutesToDateTime(&t.year, &t.month, &t.day, &t.hour, &t.minute, m);
