@@ -65,20 +65,19 @@ struct ColumnSky {
     double sinDec = 0.0, cosDec = 1.0, decRate = 0.0;
 };
 
-// The place going from (ra0, dec0) at column hour t0 to (ra1, dec1) 24 hours
-// later (hours, degrees), seen through the column of a date on a clock `zone`
-// minutes ahead of UT.
-ColumnSky SkyOfColumn(int year, int month, int day, int zone, double t0, double ra0, double dec0, double ra1,
-                      double dec1) {
+// The place going from (ra0, dec0) at the column's start to (ra1, dec1) at
+// its end, 24 hours later (hours, degrees), seen through the column of a date
+// on a clock `zone` minutes ahead of UT.
+ColumnSky SkyOfColumn(int year, int month, int day, int zone, double ra0, double dec0, double ra1, double dec1) {
     if (ra1 < ra0 - 12) ra1 += 24;
     if (ra1 > ra0 + 12) ra1 -= 24;
     const double raRate = (ra1 - ra0) / 24.0, decRate = (dec1 - dec0) / 24.0;
     const double sidereal = GetLocalSiderealTime(year, month, day, 13, 0, 0, currentSite.longitude, zone);
     ColumnSky sky;
-    sky.hourAngle = 15.0 * (sidereal - (ra0 + raRate * (kNightColumnStart - t0)));
+    sky.hourAngle = 15.0 * (sidereal - ra0);
     sky.hourAngle -= 360.0 * std::floor(sky.hourAngle / 360.0);
     sky.hourAngleRate = 15.0 * (kSiderealPerSolar - raRate);
-    const double dec = (dec0 + decRate * (kNightColumnStart - t0)) * kDegToRad;
+    const double dec = dec0 * kDegToRad;
     sky.sinDec = std::sin(dec), sky.cosDec = std::cos(dec);
     sky.decRate = decRate * kDegToRad;
     return sky;
@@ -364,7 +363,7 @@ void NightBandCrossings(int year, int month, int day, int zone, NightBandCrossin
     double ra0 = 0.0, dec0 = 0.0, ra1 = 0.0, dec1 = 0.0;
     SunPlaceAt(start, &ra0, &dec0);
     SunPlaceAt(end, &ra1, &dec1);
-    const ColumnSky sky = SkyOfColumn(year, month, day, zone, kNightColumnStart, ra0, dec0, ra1, dec1);
+    const ColumnSky sky = SkyOfColumn(year, month, day, zone, ra0, dec0, ra1, dec1);
     const ColumnCuts cuts = CutsOf(sky);
     for (int b = 0; b < kNightBandCount; ++b) bands[b] = CrossingsOf(sky, cuts, kSines[b]);
 }
@@ -386,7 +385,7 @@ int NightBandRows(const NightBandCrossing& band, double p, double y1[2], double 
 
 void NightObjectEventsOf(int year, int month, int day, int zone, double ra0, double dec0, double ra1, double dec1,
                          NightObjectEvents* events) {
-    const ColumnSky sky = SkyOfColumn(year, month, day, zone, kNightColumnStart, ra0, dec0, ra1, dec1);
+    const ColumnSky sky = SkyOfColumn(year, month, day, zone, ra0, dec0, ra1, dec1);
     const ColumnCuts cuts = CutsOf(sky);
     const double s = FixedRiseSetHorizonSine(0.0, currentSite.elevation);  // the fixed-place engine's, at h0 = 0
     const NightBandCrossing c = CrossingsOf(sky, cuts, s);
