@@ -244,7 +244,7 @@ void ShowSiteInForm() {
 
 namespace {
 
-// One coordinate field into the site, with the mark on the small map.
+// One coordinate field into the site.
 void ReadSiteCoordinate(int fieldId) {
     double value = 0.0;
     // A text the field refuses (a place beyond the pole or the date line) is
@@ -252,7 +252,6 @@ void ReadSiteCoordinate(int fieldId) {
     if (fieldId == kLatitudeField && ReadCoordinate(kLatitudeInput, &value)) SetSiteLatitude(currentSite, value);
     if (fieldId == kLongitudeField && ReadCoordinate(kLongitudeInput, &value))
         currentSite.longitude = static_cast<float>(value);
-    DrawSiteMark();
 }
 
 }  // namespace
@@ -260,6 +259,7 @@ void ReadSiteCoordinate(int fieldId) {
 void ReadSiteCoordinates() {
     ReadSiteCoordinate(kLatitudeField);
     ReadSiteCoordinate(kLongitudeField);
+    DrawSiteMark();
 }
 
 bool ApplySiteFields() {
@@ -445,7 +445,9 @@ void EditField(pl::Hwnd form, int id) {
     const bool coordinate = id == kLatitudeField || id == kLongitudeField;
     const std::string before = coordinate ? pl::GetDlgItemText(form, id) : std::string();
     if (!EditLocationField(form, id)) return;
-    if (coordinate && pl::GetDlgItemText(form, id) != before) ReadSiteCoordinate(id);
+    if (!coordinate || pl::GetDlgItemText(form, id) == before) return;
+    ReadSiteCoordinate(id);
+    DrawSiteMark();
 }
 
 void PenDown(int x, int y) {
