@@ -313,6 +313,9 @@ void RedrawWholeFormFor(pl::Hwnd form, int listId) {
     FreeSavedScreen();
     EraseFormBelowTitleLine(form);
     UseSatelliteForm();
+    // The map went with the erasing, for the same view chosen again too.
+    State().mapReady = 0;
+    ReleaseSatelliteMarker();
     HandleSatelliteCommand(listId);
     if (satellitesForm == form) SaveScreen();
 }
