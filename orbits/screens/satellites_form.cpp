@@ -115,9 +115,16 @@ bool LoadSatellite(int index) {
 // Says once that the form's record is damaged: after it was chosen, or a view
 // that places it (or shows its lines) was opened on it, never at a redraw or
 // a time step. The Pass and Transit searches say it themselves; Next and
-// Flare pass such records over.
+// Flare pass such records over. The view under the box is put back when it
+// closes, as the form's picture is saved from the screen right after.
 void TellDamagedRecord() {
-    if (FormRecordIsDamaged()) ShowInformation(kDamagedElementsText, "");
+    if (!FormRecordIsDamaged()) return;
+    UseSatelliteForm();
+    const pl::Rect client = GetDrawClientRect();
+    DrawWindowRecord* view = SaveBits(XywhRect{0, 0, client.Width() - 1, client.Height() - 1});
+    ShowInformation(kDamagedElementsText, "");
+    UseSatelliteForm();
+    if (view) RestoreBits(view, 0, 0);
 }
 
 bool ViewPlacesTheSatellite(int view) {
@@ -306,6 +313,9 @@ void RedrawWholeFormFor(pl::Hwnd form, int listId) {
     FreeSavedScreen();
     EraseFormBelowTitleLine(form);
     UseSatelliteForm();
+    // The map went with the erasing, for the same view chosen again too.
+    State().mapReady = 0;
+    ReleaseSatelliteMarker();
     HandleSatelliteCommand(listId);
     if (satellitesForm == form) SaveScreen();
 }

@@ -402,6 +402,42 @@ TEST_P(SatellitePassList, DamagedRecordsArePlacedNowhereAndToldOncePerChoice) {
     pl::StopTextLog();
 }
 
+// The box that tells a damaged record, in Info, Globe and Sky on the Down key
+// from the sound set, leaves the view under it as it is drawn without the
+// box (the box told silently): the form's picture was saved with the box's
+// pixels still on the screen, so the box stayed drawn over the view, its OK
+// button dead, until the view was drawn afresh.
+TEST_P(SatellitePassList, DamagedRecordsBoxStayedDrawnOverTheView) {
+    auto [line1, line2] = VerificationLines(28057);
+    WriteElementSets({{"SUNSYNC 28057", line1, line2}, {"IRIDIUM 22312", kLinesOutOfPlace1, kLinesOutOfPlace2}});
+    pl::SetScreenInfo(GetParam());
+    Start();
+    Ui([] { SetTestSite(-67.5, 0.0, 0); });
+    SetFormTime(2006, 6, 25, 1, 0);
+    lastSatelliteIndex = 0;
+    Open();
+    ASSERT_EQ(BoxCount(), 0) << BoxText();
+    for (int view : {kSatelliteViewInfo, kSatelliteViewGlobe, kSatelliteViewSky}) {
+        ChooseView(view);
+        ServiceHooks shown{};
+        Ui([&shown] {
+            shown = InstallServiceHooks({});
+            ServiceHooks silent = shown;
+            silent.showInformation = [](const std::string&, const std::string&) { return 1; };
+            InstallServiceHooks(silent);
+        });
+        harness.key(pl::VK_DOWN);
+        const std::vector<uint32_t> withoutBox = ScreenSample(1);
+        Ui([&shown] { InstallServiceHooks(shown); });
+        harness.key(pl::VK_UP);
+        harness.key(pl::VK_DOWN);
+        ASSERT_EQ(BoxCount(), 1) << view;
+        Answer(pl::IDOK);
+        EXPECT_TRUE(ScreenSample(1) == withoutBox) << view;
+        harness.key(pl::VK_UP);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, SatellitePassList, ::testing::ValuesIn(kBothScreens));
 
 }  // namespace

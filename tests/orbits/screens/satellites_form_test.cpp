@@ -422,4 +422,20 @@ TEST_F(SatellitesForm, ChoosingTheChosenRowAgainRedrawsTheView) {
     }
 }
 
+// Info and Globe chosen again, or their satellite chosen again, are drawn
+// as they were: the form was erased, but Info took its map and the
+// satellite's name on its popup as still drawn, so that only the marker was
+// left on an empty view.
+TEST_F(SatellitesForm, ChoosingInfoAgainLostItsMapAndName) {
+    StartWithSets();
+    for (int view : {kSatelliteViewInfo, kSatelliteViewGlobe}) {
+        ChooseView(view);
+        const std::vector<uint32_t> drawn = ScreenSample(1);
+        ChooseView(view);
+        EXPECT_TRUE(ScreenSample(1) == drawn) << view;
+        Choose(2805, 2806, State().satelliteIndex);
+        EXPECT_TRUE(ScreenSample(1) == drawn) << view;
+    }
+}
+
 }  // namespace
